@@ -1,0 +1,77 @@
+#include "CVNJson.h"
+#include "TestUtil.h"
+
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+
+TEST(JsonAccess, NullHasEveryKeyAndReadsAsZero)
+{
+    Json::Value null;
+    EXPECT_TRUE(jsonHasMember(null, "anything"));
+    int i = 7;
+    bool b = true;
+    QString s = "keep";
+    EXPECT_TRUE(jsonRead(null, "x", i));
+    EXPECT_TRUE(jsonRead(null, "x", b));
+    EXPECT_TRUE(jsonRead(null, "x", s));
+    EXPECT_EQ(i, 0);
+    EXPECT_FALSE(b);
+    EXPECT_TRUE(s.isEmpty());
+}
+
+TEST(JsonAccess, WrongTypesAreAbsentAndNeverThrow)
+{
+    const Json::Value v = TestUtil::json(R"({"n":"text","s":5,"a":[1,2],"o":{"k":1},"big":1e300,"neg":-1e300})");
+    int i = 3;
+    EXPECT_FALSE(jsonRead(v, "n", i));
+    EXPECT_EQ(i, 3);
+    QString s = "keep";
+    EXPECT_FALSE(jsonRead(v, "s", s));
+    EXPECT_EQ(s, "keep");
+    EXPECT_FALSE(jsonRead(v, "missing", i));
+    EXPECT_FALSE(jsonHasMember(v, "missing"));
+    EXPECT_FALSE(jsonHasMember(jsonGet(v, "a"), "k"));
+    // Keyed access into an array and indexed access into an object are safe.
+    EXPECT_TRUE(jsonGet(jsonGet(v, "a"), "k").isNull());
+    EXPECT_TRUE(jsonAt(jsonGet(v, "o"), 0).isNull());
+    EXPECT_EQ(jsonToInt(jsonAt(jsonGet(v, "a"), 1)), 2);
+    EXPECT_TRUE(jsonAt(jsonGet(v, "a"), 2).isNull());
+    EXPECT_TRUE(jsonAt(jsonGet(v, "a"), -1).isNull());
+    EXPECT_EQ(jsonInt(v, "big"), std::numeric_limits<int>::max());
+    EXPECT_EQ(jsonInt(v, "neg"), std::numeric_limits<int>::min());
+    EXPECT_EQ(jsonUInt(v, "neg"), 0u);
+}
+
+TEST(JsonAccess, BooleansAndIntegersReadAlike)
+{
+    const Json::Value v = TestUtil::json(R"({"a":1,"b":0,"c":true,"d":2.5})");
+    EXPECT_TRUE(jsonBool(v, "a"));
+    EXPECT_FALSE(jsonBool(v, "b", true));
+    EXPECT_EQ(jsonInt(v, "c"), 1);
+    EXPECT_EQ(jsonInt(v, "d"), 2);
+}
+
+TEST(JsonAccess, WritersNeverThrowOnOtherTypes)
+{
+    Json::Value arr(Json::arrayValue);
+    jsonMember(arr, "k") = 5; // goes to scratch, arr unchanged
+    EXPECT_EQ(arr.size(), 0u);
+    Json::Value null;
+    jsonMember(null, "k") = 5;
+    EXPECT_EQ(jsonInt(null, "k"), 5);
+    Json::Value obj(Json::objectValue);
+    jsonAppend(obj, 1);
+    EXPECT_TRUE(obj.empty());
+}
+
+TEST(JsonAccess, ParseReportsErrors)
+{
+    Json::Value out;
+    QString err;
+    EXPECT_FALSE(jsonParse(std::string("{\"a\": [1, 2"), out, &err));
+    EXPECT_FALSE(err.isEmpty());
+    EXPECT_TRUE(out.isNull());
+    EXPECT_TRUE(jsonParse(QByteArray("// comment\n{\"a\": \"\xe4\xb8\xad\"}"), out));
+    EXPECT_EQ(jsonString(out, "a"), QString::fromUtf8("\xe4\xb8\xad"));
+}

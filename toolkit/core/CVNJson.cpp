@@ -1,0 +1,223 @@
+#include "CVNJson.h"
+
+#include <cmath>
+#include <limits>
+
+namespace CVNQtLib {
+
+namespace {
+const Json::Value& nullValue()
+{
+    static const Json::Value v;
+    return v;
+}
+
+// Readers of an absent/mistyped member must still be handed something they
+// can write into without touching the caller's tree.
+Json::Value& scratch()
+{
+    static Json::Value v;
+    v = Json::Value();
+    return v;
+}
+
+template <typename T>
+T clampReal(double d)
+{
+    if (std::isnan(d))
+        return T(0);
+    if (d <= double(std::numeric_limits<T>::lowest()))
+        return std::numeric_limits<T>::lowest();
+    if (d >= double(std::numeric_limits<T>::max()))
+        return std::numeric_limits<T>::max();
+    return T(d);
+}
+} // namespace
+
+bool jsonHasMember(const Json::Value& v, const char* key)
+{
+    if (v.isNull())
+        return true;
+    return v.isObject() && key && v.isMember(key);
+}
+
+const Json::Value& jsonGet(const Json::Value& v, const char* key)
+{
+    if (!key || !v.isObject())
+        return nullValue();
+    const Json::Value* found = v.find(key, key + std::char_traits<char>::length(key));
+    return found ? *found : nullValue();
+}
+
+const Json::Value& jsonAt(const Json::Value& v, int index)
+{
+    if (!v.isArray() || index < 0 || Json::ArrayIndex(index) >= v.size())
+        return nullValue();
+    return v[Json::ArrayIndex(index)];
+}
+
+int jsonSize(const Json::Value& v)
+{
+    return v.isArray() ? int(v.size()) : 0;
+}
+
+bool jsonIsNumber(const Json::Value& v)
+{
+    return v.isInt() || v.isUInt() || v.isInt64() || v.isUInt64() || v.isDouble() || v.isBool();
+}
+
+int jsonToInt(const Json::Value& v, int def)
+{
+    if (v.isBool())
+        return v.asBool() ? 1 : 0;
+    if (v.isInt())
+        return v.asInt();
+    if (v.isInt64())
+        return clampReal<int>(double(v.asInt64()));
+    if (v.isUInt64())
+        return clampReal<int>(double(v.asUInt64()));
+    if (v.isDouble())
+        return clampReal<int>(v.asDouble());
+    return def;
+}
+
+unsigned int jsonToUInt(const Json::Value& v, unsigned int def)
+{
+    if (v.isBool())
+        return v.asBool() ? 1u : 0u;
+    if (v.isUInt())
+        return v.asUInt();
+    if (v.isInt64() || v.isUInt64() || v.isDouble())
+        return clampReal<unsigned int>(v.asDouble());
+    return def;
+}
+
+double jsonToDouble(const Json::Value& v, double def)
+{
+    if (v.isBool())
+        return v.asBool() ? 1.0 : 0.0;
+    if (v.isNumeric())
+        return v.asDouble();
+    return def;
+}
+
+bool jsonToBool(const Json::Value& v, bool def)
+{
+    if (v.isBool())
+        return v.asBool();
+    if (v.isNumeric())
+        return v.asDouble() != 0.0;
+    return def;
+}
+
+std::string jsonToStdString(const Json::Value& v, const std::string& def)
+{
+    return v.isString() ? v.asString() : def;
+}
+
+QString jsonToQString(const Json::Value& v, const QString& def)
+{
+    if (!v.isString())
+        return def;
+    const char* b = nullptr;
+    const char* e = nullptr;
+    if (!v.getString(&b, &e) || !b)
+        return QString(QLatin1String(""));
+    return QString::fromUtf8(b, int(e - b));
+}
+
+namespace {
+// Shared shape of the guarded reads: a null node "has" the key and reads as
+// the type's zero; a present member of the wrong type is ignored.
+template <typename T, typename Conv>
+bool guardedRead(const Json::Value& o, const char* key, T& out, T zero, Conv conv, bool (*typeOk)(const Json::Value&))
+{
+    if (o.isNull()) {
+        out = zero;
+        return true;
+    }
+    const Json::Value& m = jsonGet(o, key);
+    if (!o.isObject() || !o.isMember(key) || !typeOk(m))
+        return false;
+    out = conv(m);
+    return true;
+}
+bool isNumberOk(const Json::Value& v) { return jsonIsNumber(v); }
+bool isStringOk(const Json::Value& v) { return v.isString(); }
+} // namespace
+
+bool jsonRead(const Json::Value& o, const char* key, int& out)
+{
+    return guardedRead<int>(o, key, out, 0, [](const Json::Value& m) { return jsonToInt(m); }, isNumberOk);
+}
+bool jsonRead(const Json::Value& o, const char* key, unsigned int& out)
+{
+    return guardedRead<unsigned int>(o, key, out, 0u, [](const Json::Value& m) { return jsonToUInt(m); }, isNumberOk);
+}
+bool jsonRead(const Json::Value& o, const char* key, double& out)
+{
+    return guardedRead<double>(o, key, out, 0.0, [](const Json::Value& m) { return jsonToDouble(m); }, isNumberOk);
+}
+bool jsonRead(const Json::Value& o, const char* key, bool& out)
+{
+    return guardedRead<bool>(o, key, out, false, [](const Json::Value& m) { return jsonToBool(m); }, isNumberOk);
+}
+bool jsonRead(const Json::Value& o, const char* key, QString& out)
+{
+    return guardedRead<QString>(o, key, out, QString(), [](const Json::Value& m) { return jsonToQString(m); }, isStringOk);
+}
+bool jsonRead(const Json::Value& o, const char* key, std::string& out)
+{
+    return guardedRead<std::string>(o, key, out, std::string(), [](const Json::Value& m) { return jsonToStdString(m); }, isStringOk);
+}
+
+Json::Value& jsonMember(Json::Value& node, const char* key)
+{
+    if (node.isNull())
+        node = Json::Value(Json::objectValue);
+    if (!node.isObject() || !key)
+        return scratch();
+    return node[key];
+}
+
+Json::Value& jsonAppend(Json::Value& node, const Json::Value& element)
+{
+    if (node.isNull())
+        node = Json::Value(Json::arrayValue);
+    if (!node.isArray())
+        return scratch();
+    return node.append(element);
+}
+
+bool jsonParse(const std::string& text, Json::Value& out, QString* error)
+{
+    out = Json::Value();
+    try {
+        Json::Reader reader;
+        if (!reader.parse(text, out, true)) {
+            if (error)
+                *error = QString::fromStdString(reader.getFormattedErrorMessages());
+            out = Json::Value();
+            return false;
+        }
+    } catch (const std::exception& e) {
+        if (error)
+            *error = QString::fromUtf8(e.what());
+        out = Json::Value();
+        return false;
+    }
+    return true;
+}
+
+bool jsonParse(const QByteArray& text, Json::Value& out, QString* error)
+{
+    return jsonParse(std::string(text.constData(), size_t(text.size())), out, error);
+}
+
+std::string jsonStyled(const Json::Value& v)
+{
+    Json::StyledWriter writer;
+    return writer.write(v);
+}
+
+} // namespace CVNQtLib

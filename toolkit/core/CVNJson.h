@@ -1,0 +1,76 @@
+#pragma once
+
+// The one safe accessor layer over JsonCpp. JsonCpp throws Json::LogicError
+// on type mismatches (asInt on a string, operator[] on an array), so every
+// toolkit reader goes through these functions: a value of the wrong type is
+// treated as absent, and nothing here ever throws.
+
+#include "CVNQGlobal.h"
+
+#include <QByteArray>
+#include <QString>
+#include <json/json.h>
+#include <string>
+
+namespace CVNQtLib {
+
+// True when the value is JSON null (without any lookup), otherwise true
+// exactly when the value is an object that has the key. Readers rely on the
+// null case: the keys of an absent sub-object read as 0, false or "".
+CVNQ_EXPORT bool jsonHasMember(const Json::Value& v, const char* key);
+
+// The member, or a shared null value when v is not an object or lacks it.
+CVNQ_EXPORT const Json::Value& jsonGet(const Json::Value& v, const char* key);
+// The element, or a shared null value when v is not an array or too short.
+CVNQ_EXPORT const Json::Value& jsonAt(const Json::Value& v, int index);
+// Size of an array, 0 for anything else.
+CVNQ_EXPORT int jsonSize(const Json::Value& v);
+
+// Conversions of one value; a value of another type yields def.
+// Numbers convert between int, unsigned, real and bool; out-of-range reals clamp.
+CVNQ_EXPORT bool jsonIsNumber(const Json::Value& v);
+CVNQ_EXPORT int jsonToInt(const Json::Value& v, int def = 0);
+CVNQ_EXPORT unsigned int jsonToUInt(const Json::Value& v, unsigned int def = 0);
+CVNQ_EXPORT double jsonToDouble(const Json::Value& v, double def = 0.0);
+CVNQ_EXPORT bool jsonToBool(const Json::Value& v, bool def = false);
+CVNQ_EXPORT std::string jsonToStdString(const Json::Value& v, const std::string& def = std::string());
+CVNQ_EXPORT QString jsonToQString(const Json::Value& v, const QString& def = QString());
+
+// Keyed reads with a default.
+inline int jsonInt(const Json::Value& o, const char* key, int def = 0) { return jsonToInt(jsonGet(o, key), def); }
+inline unsigned int jsonUInt(const Json::Value& o, const char* key, unsigned int def = 0) { return jsonToUInt(jsonGet(o, key), def); }
+inline double jsonDouble(const Json::Value& o, const char* key, double def = 0.0) { return jsonToDouble(jsonGet(o, key), def); }
+inline bool jsonBool(const Json::Value& o, const char* key, bool def = false) { return jsonToBool(jsonGet(o, key), def); }
+inline QString jsonString(const Json::Value& o, const char* key, const QString& def = QString()) { return jsonToQString(jsonGet(o, key), def); }
+inline std::string jsonStdString(const Json::Value& o, const char* key, const std::string& def = std::string()) { return jsonToStdString(jsonGet(o, key), def); }
+
+// The guarded read every control routine uses: "if the node has the key,
+// take its value". Keeps jsonHasMember's lenience (a null node assigns
+// 0 / false / ""), but a member of the wrong type leaves out unchanged.
+// Returns true when out was assigned.
+CVNQ_EXPORT bool jsonRead(const Json::Value& o, const char* key, int& out);
+CVNQ_EXPORT bool jsonRead(const Json::Value& o, const char* key, unsigned int& out);
+CVNQ_EXPORT bool jsonRead(const Json::Value& o, const char* key, double& out);
+CVNQ_EXPORT bool jsonRead(const Json::Value& o, const char* key, bool& out);
+CVNQ_EXPORT bool jsonRead(const Json::Value& o, const char* key, QString& out);
+CVNQ_EXPORT bool jsonRead(const Json::Value& o, const char* key, std::string& out);
+
+// Writable member of a node; turns a null node into an object first and
+// returns a scratch value when the node is some other type, so writers
+// never throw either.
+CVNQ_EXPORT Json::Value& jsonMember(Json::Value& node, const char* key);
+// Appends to an array node (a null node becomes an array); returns the new
+// element, or a scratch value when node is not an array.
+CVNQ_EXPORT Json::Value& jsonAppend(Json::Value& node, const Json::Value& element);
+
+// Parses text (comments allowed); false and a null out on any error.
+CVNQ_EXPORT bool jsonParse(const std::string& text, Json::Value& out, QString* error = nullptr);
+CVNQ_EXPORT bool jsonParse(const QByteArray& text, Json::Value& out, QString* error = nullptr);
+// Text of a value in JsonCpp's styled form.
+CVNQ_EXPORT std::string jsonStyled(const Json::Value& v);
+
+// UTF-8 conversions used for every text key.
+inline QString jsonQString(const std::string& s) { return QString::fromUtf8(s.data(), int(s.size())); }
+inline std::string jsonUtf8(const QString& s) { return s.toUtf8().toStdString(); }
+
+} // namespace CVNQtLib
