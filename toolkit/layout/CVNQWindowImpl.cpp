@@ -213,14 +213,15 @@ void CVNQWindowImpl::toggleMaximized()
         return;
     }
     m_normalGeometry = o->geometry();
-    o->setWindowState(o->windowState() | Qt::WindowMaximized);
-    // Without a window manager nobody else resizes the window.
+    // Without a window manager nobody else resizes the window. The geometry
+    // goes first: setting it clears a maximised state.
     if (!o->isWindow()) {
         if (QWidget* parent = o->parentWidget())
             o->setGeometry(parent->rect());
     } else if (QScreen* screen = o->screen() ? o->screen() : QGuiApplication::primaryScreen()) {
         o->setGeometry(screen->availableGeometry());
     }
+    o->setWindowState(o->windowState() | Qt::WindowMaximized);
 }
 
 } // namespace CVNQtLib
