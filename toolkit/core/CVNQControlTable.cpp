@@ -13,8 +13,13 @@
 #include "CVNQControlInfo.h"
 
 #include "CVNQContainer.h"
+#include "CVNQGroupBox.h"
 #include "CVNQScrollBar.h"
+#include "CVNQScrollView.h"
 #include "CVNQSpacer.h"
+#include "CVNQSplitter.h"
+#include "CVNQStackContainer.h"
+#include "CVNQTabWidget.h"
 #include "CVNQSubWin.h"
 #include "CVNQWindow.h"
 
@@ -48,12 +53,22 @@ void registerBuiltinControlTypes()
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
         {"qtcontainer", &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
+        {"qtstackcontainer", &CVNQStackContainer::createCVNQStackContainer, &CVNQStackContainer::getProps, true},
         {"qtspacer", &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
+        {"qttab", &CVNQTabWidget::createCVNQTabWidget, &CVNQTabWidget::getProps, true},
+        {"qtgroupbox", &CVNQGroupBox::createCVNQGroupBox, &CVNQGroupBox::getProps, true},
+        {"qtsplitter", &CVNQSplitter::createCVNQSplitter, nullptr, false},
+        {"qtscrollview", &CVNQScrollView::createCVNQScrollView, &CVNQScrollView::getProps, true},
         {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
+        {"scrollview", &CVNQScrollView::createCVNQScrollView, nullptr, false},
     };
     const std::vector<Alias> aliases = {
+        {"stackcontainer", &CVNQStackContainer::createCVNQStackContainer},
+        {"tab", &CVNQTabWidget::createCVNQTabWidget},
+        {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
+        {"splitter", &CVNQSplitter::createCVNQSplitter},
     };
 
     for (const ControlType& t : types) {
