@@ -332,6 +332,7 @@ TEST(PushButton, IconsByStateAndTheirGeometry)
     // SVG icon beside a 40-pixel text: icon left of it, text moved right.
     TextStyleDesc t;
     t.family = "DejaVu Sans";
+    t.hor = 1;
     b.setTextStyle(4, t);
     QString text = "W";
     while (CVNQWidgetBaseImpl::getTextSize(text, t).width() < 40)
@@ -342,6 +343,22 @@ TEST(PushButton, IconsByStateAndTheirGeometry)
     EXPECT_EQ(b.getIcon(), dir.filePath("dot.svg"));
     EXPECT_EQ(b.getIconStyle().x, -(16 + tw / 2));
     EXPECT_EQ(b.getTextOffsetX(), 8);
+    // Drawn: the icon left of the centred text, the text shifted right.
+    resizeNow(&b, 200, 30);
+    const QImage drawn = render(&b);
+    QRect icon, ink;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            if (c.green() > 150 && c.red() < 100)
+                icon |= QRect(x, y, 1, 1);
+            else if (c.red() < 120 && c.green() < 120)
+                ink |= QRect(x, y, 1, 1);
+        }
+    EXPECT_EQ(icon, QRect((200 - 16) / 2 - (16 + tw / 2), 7, 16, 16));
+    const int textCentre = 8 + (200 - 8) / 2;
+    EXPECT_NEAR(ink.center().x(), textCentre, 2);
+    EXPECT_GT(ink.left(), icon.right());
     b.setShowText(false);
     b.setIcon(dir.filePath("dot.svg"));
     EXPECT_EQ(b.getIconStyle().x, 0);
