@@ -42,6 +42,24 @@ TEST(ControlRegistry, TypeNamesAliasesAndTables)
         EXPECT_EQ(info->properties.front().name, "Name");
         EXPECT_EQ(info->properties[6].name, "Line");
     }
+    // Rows of each table after the seven common ones.
+    const std::vector<std::vector<const char*>> rows = {{"Background", "DrawBackground", "FadeEnabled", "FadeDuration"},
+                                                        {"Text", "TextStyle"},
+                                                        {"ImagePath", "Stretch"},
+                                                        {"Background", "DigitCount", "TextColor", "Text"}};
+    const char* tables[] = {"qtbutton", "qtlabel", "qtpicture", "qtlcdnumber"};
+    for (int t = 0; t < 4; ++t) {
+        const ControlInfo* info = cvnGetControlInfo(tables[t]);
+        ASSERT_EQ(info->properties.size(), 7 + rows[t].size()) << tables[t];
+        for (size_t r = 0; r < rows[t].size(); ++r)
+            EXPECT_EQ(info->properties[7 + r].name, rows[t][r]);
+    }
+    // The colour row carries its colour as text.
+    CVNQLCDNumber lcd(&host);
+    const PropertyDef& colour = cvnGetControlInfo("qtlcdnumber")->properties[9];
+    colour.setString(&lcd, "FF112233");
+    render(&lcd);
+    EXPECT_EQ(colour.getString(&lcd), "FF112233");
     EXPECT_EQ(cvnGetControlInfo("qtlabelex"), nullptr);
     EXPECT_EQ(cvnGetControlInfo("picture"), nullptr);
     EXPECT_EQ(cvnGetControlInfo("qtpicture")->className, "CVNQImage");

@@ -206,12 +206,6 @@ TEST_F(ImageFixture, JsonKeys)
     Json::Value out3(Json::objectValue);
     plain.serializeJsonValue(&out3, false);
     EXPECT_FALSE(out3.isMember("attr"));
-
-    const ControlInfo info = CVNQImage::getProps();
-    EXPECT_EQ(info.typeName, "qtpicture");
-    ASSERT_EQ(info.properties.size(), 9u);
-    EXPECT_EQ(info.properties[7].name, "ImagePath");
-    EXPECT_EQ(info.properties[7].type, int(PropImage));
 }
 
 TEST_F(ImageFixture, GifPlaysInItsLabelAndReportsTheLastFrame)

@@ -83,16 +83,4 @@ TEST(LCDNumber, BackgroundFill)
     const QImage img = render(&lcd, Qt::white);
     EXPECT_TRUE(near(img.pixelColor(2, 2), Qt::white));
     EXPECT_TRUE(TestUtil::hasColor(img, QColor(0, 150, 0), 30));
-
-    const ControlInfo info = CVNQLCDNumber::getProps();
-    ASSERT_EQ(info.properties.size(), 11u);
-    EXPECT_EQ(info.properties[8].name, "DigitCount");
-    info.properties[8].setInt(&lcd, 9);
-    EXPECT_EQ(lcd.digitCount(), 9);
-    EXPECT_EQ(info.properties[9].name, "TextColor");
-    EXPECT_EQ(info.properties[9].type, 14);
-    info.properties[9].setString(&lcd, "FF112233");
-    render(&lcd);
-    EXPECT_EQ(info.properties[9].getString(&lcd), "FF112233");
-    EXPECT_EQ(info.key, "");
 }

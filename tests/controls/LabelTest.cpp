@@ -102,16 +102,6 @@ TEST(Label, StylesAndColours)
     EXPECT_EQ(l.getDisableColor(), QColor(1, 2, 3));
     l.setColor(QColor(0, 128, 0));
     EXPECT_EQ(l.palette().color(QPalette::WindowText), QColor(0, 128, 0));
-
-    // Drawn through the shared painter for template painting.
-    l.resize(120, 30);
-    l.setText("Paint me");
-    QImage img(120, 30, QImage::Format_ARGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    l.getImpl()->draw(&p, QRect(0, 0, 120, 30));
-    p.end();
-    EXPECT_TRUE(TestUtil::hasColor(img, QColor(0, 128, 0), 40));
 }
 
 TEST(Label, ElidesFromTheWholeTextAndWritesIt)
@@ -184,19 +174,4 @@ TEST(Label, LanguageKeysAndThemeEntries)
     QTemporaryDir empty;
     ASSERT_TRUE(TestUtil::writeFile(empty.path(), "style.json", R"({"style": []})"));
     ASSERT_TRUE(rm()->loadThemeDir(empty.path()));
-}
-
-TEST(Label, PropertyTable)
-{
-    const ControlInfo info = CVNQLabel::getProps();
-    EXPECT_EQ(info.typeName, "qtlabel");
-    ASSERT_EQ(info.properties.size(), 9u);
-    EXPECT_EQ(info.properties[7].name, "Text");
-    EXPECT_EQ(info.properties[8].name, "TextStyle");
-    ASSERT_EQ(info.properties[8].choices.size(), 2);
-    EXPECT_EQ(info.properties[8].choices[1].value, 3);
-    QWidget host;
-    CVNQLabel l(&host);
-    info.properties[7].setString(&l, "Via grid");
-    EXPECT_EQ(info.properties[7].getString(&l), "Via grid");
 }

@@ -54,7 +54,6 @@ TEST(PushButton, StyleEntriesFillStatesByIndex)
     defineText("pb_u", Qt::yellow);
 
     QWidget host_b;
-
     CVNQPushButton b(&host_b);
     Json::Value node = TestUtil::json(R"({"style": [["pb_a", 1, 0], ["pb_b", 1, 2], ["pb_t", 2, 4],
         ["pb_u", 2, 9], ["missing", 1, 1], "junk", [5, 1, 0], ["pb_b", 1, "x"]]})");
@@ -66,17 +65,6 @@ TEST(PushButton, StyleEntriesFillStatesByIndex)
     for (int s = 0; s < 4; ++s)
         EXPECT_EQ(b.getTextStyle(s).name, "pb_t") << s;
 
-    // State 4 sets all four; other out-of-range states change nothing.
-    FillStyle c = b.getBackground(0);
-    c.name = "pb_c";
-    b.setBackground(4, c);
-    for (int s = 0; s < 4; ++s)
-        EXPECT_EQ(b.getBackground(s).name, "pb_c");
-    FillStyle d = c;
-    d.name = "pb_d";
-    b.setBackground(7, d);
-    b.setBackground(-1, d);
-    EXPECT_EQ(b.getBackground(0).name, "pb_c");
     b.setUseFillStyle(4, false);
     EXPECT_FALSE(b.getUseFillStyle(2));
     b.setUseFillStyle(1, true);
@@ -314,7 +302,6 @@ TEST(PushButton, IconsByStateAndTheirGeometry)
     const QString blue = dir.filePath("blue.png");
 
     QWidget host_b;
-
     CVNQPushButton b(&host_b);
     b.resize(60, 30);
     b.setDrawBackground(false);
@@ -424,26 +411,4 @@ TEST(PushButton, LanguageKeyTextsFollowTheLanguage)
     EXPECT_EQ(b.text(), "Plain");
     EXPECT_EQ(b.getImpl()->textKey, "pb.alias");
     LanguageManager::instance()->setLanguage("en");
-}
-
-TEST(PushButton, PropertyTable)
-{
-    const ControlInfo info = CVNQPushButton::getProps();
-    EXPECT_EQ(info.typeName, "qtbutton");
-    EXPECT_EQ(info.className, "CVNQPushButton");
-    ASSERT_EQ(info.properties.size(), 11u);
-    EXPECT_EQ(info.properties[7].name, "Background");
-    EXPECT_EQ(info.properties[7].choices.size(), 4);
-    EXPECT_EQ(info.properties[10].name, "FadeDuration");
-
-    QWidget host_b;
-
-    CVNQPushButton b(&host_b);
-    info.properties[10].setInt(&b, 400);
-    EXPECT_EQ(b.getFadeDuration(), 400);
-    FillStyle s;
-    s.name = "via_grid";
-    info.properties[7].setFillStyle(&b, 2, s);
-    EXPECT_EQ(b.getBackground(2).name, "via_grid");
-    EXPECT_EQ(info.properties[7].getFillStyle(&b, 2).name, "via_grid");
 }
