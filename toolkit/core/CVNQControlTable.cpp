@@ -14,13 +14,18 @@
 
 #include "CVNQContainer.h"
 #include "CVNQGroupBox.h"
+#include "CVNQImage.h"
+#include "CVNQLCDNumber.h"
+#include "CVNQLabel.h"
+#include "CVNQLabelEx.h"
+#include "CVNQPushButton.h"
 #include "CVNQScrollBar.h"
 #include "CVNQScrollView.h"
 #include "CVNQSpacer.h"
 #include "CVNQSplitter.h"
 #include "CVNQStackContainer.h"
-#include "CVNQTabWidget.h"
 #include "CVNQSubWin.h"
+#include "CVNQTabWidget.h"
 #include "CVNQWindow.h"
 
 #include <QWidget>
@@ -53,18 +58,27 @@ void registerBuiltinControlTypes()
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
         {"qtcontainer", &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
+        {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
+        {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
+        {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
         {"qtstackcontainer", &CVNQStackContainer::createCVNQStackContainer, &CVNQStackContainer::getProps, true},
         {"qtspacer", &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
         {"qttab", &CVNQTabWidget::createCVNQTabWidget, &CVNQTabWidget::getProps, true},
         {"qtgroupbox", &CVNQGroupBox::createCVNQGroupBox, &CVNQGroupBox::getProps, true},
+        {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
         {"qtsplitter", &CVNQSplitter::createCVNQSplitter, nullptr, false},
         {"qtscrollview", &CVNQScrollView::createCVNQScrollView, &CVNQScrollView::getProps, true},
         {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
+        {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
         {"scrollview", &CVNQScrollView::createCVNQScrollView, nullptr, false},
+        {"picture", &CVNQImage::createCVNQImage, nullptr, false},
     };
     const std::vector<Alias> aliases = {
+        {"image", &CVNQImage::createCVNQImage},
+        {"button", &CVNQPushButton::createCVNQPushButton},
+        {"label", &CVNQLabel::createCVNQLabel},
         {"stackcontainer", &CVNQStackContainer::createCVNQStackContainer},
         {"tab", &CVNQTabWidget::createCVNQTabWidget},
         {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
