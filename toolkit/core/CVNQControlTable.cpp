@@ -13,6 +13,11 @@
 #include "CVNQControlInfo.h"
 
 #include "CVNQContainer.h"
+#include "CVNQImage.h"
+#include "CVNQLCDNumber.h"
+#include "CVNQLabel.h"
+#include "CVNQLabelEx.h"
+#include "CVNQPushButton.h"
 #include "CVNQScrollBar.h"
 #include "CVNQSpacer.h"
 #include "CVNQSubWin.h"
@@ -47,13 +52,22 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
-        {"qtcontainer", &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
-        {"qtspacer", &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
-        {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
+        {CVNQContainer::typeName(), &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
+        {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
+        {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
+        {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
+        {CVNQSpacer::typeName(), &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
+        {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
+        {CVNQScrollBar::typeName(), &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
+        {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
+        {"picture", &CVNQImage::createCVNQImage, nullptr, false},
     };
     const std::vector<Alias> aliases = {
+        {"image", &CVNQImage::createCVNQImage},
+        {"button", &CVNQPushButton::createCVNQPushButton},
+        {"label", &CVNQLabel::createCVNQLabel},
     };
 
     for (const ControlType& t : types) {
