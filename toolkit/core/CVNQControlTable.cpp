@@ -12,6 +12,12 @@
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 
+#include "CVNQContainer.h"
+#include "CVNQScrollBar.h"
+#include "CVNQSpacer.h"
+#include "CVNQSubWin.h"
+#include "CVNQWindow.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -41,6 +47,11 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
+        {"qtcontainer", &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
+        {"qtspacer", &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
+        {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
+        {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
+        {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
     };
     const std::vector<Alias> aliases = {
     };
@@ -60,8 +71,10 @@ void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
     // One line per page-host class, in the order frameless window, canvas
     // window, sub-window:
     //   if (auto* w = qobject_cast<CVNQWindow*>(host)) applyPageWindowKeysTo(w, keys);
-    Q_UNUSED(host);
-    Q_UNUSED(keys);
+    if (auto* w = qobject_cast<CVNQWindow*>(host))
+        applyPageWindowKeysTo(w, keys);
+    if (auto* w = qobject_cast<CVNQSubWin*>(host))
+        applyPageWindowKeysTo(w, keys);
 }
 
 CVNQMenu* buildMenuFromJson(QWidget* parent, const Json::Value& root)
