@@ -17,6 +17,11 @@
 #include "CVNQSpacer.h"
 #include "CVNQSubWin.h"
 #include "CVNQWindow.h"
+#include "CVNQImage.h"
+#include "CVNQLCDNumber.h"
+#include "CVNQLabel.h"
+#include "CVNQLabelEx.h"
+#include "CVNQPushButton.h"
 
 #include <QWidget>
 
@@ -52,8 +57,17 @@ void registerBuiltinControlTypes()
         {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
+        {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
+        {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
+        {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
+        {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
+        {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
+        {"picture", &CVNQImage::createCVNQImage, nullptr, false},
     };
     const std::vector<Alias> aliases = {
+        {"image", &CVNQImage::createCVNQImage},
+        {"button", &CVNQPushButton::createCVNQPushButton},
+        {"label", &CVNQLabel::createCVNQLabel},
     };
 
     for (const ControlType& t : types) {
