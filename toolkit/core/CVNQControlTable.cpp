@@ -12,6 +12,11 @@
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 
+#include "CVNQCheckBox.h"
+#include "CVNQProgressBar.h"
+#include "CVNQRadioButton.h"
+#include "CVNQSwitch.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -41,8 +46,20 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
+        // after "qtlabel"
+        {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
+        // after "qtlistview"
+        {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
+        {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
+        // after "qtsplitter"
+        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
     };
     const std::vector<Alias> aliases = {
+        {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
+        {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
+        {"radio", &CVNQRadioButton::createCVNQRadioButton},
+        {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
+        {"switch", &CVNQSwitch::createCVNQSwitch},
     };
 
     for (const ControlType& t : types) {
