@@ -22,6 +22,10 @@
 #include "CVNQLabel.h"
 #include "CVNQLabelEx.h"
 #include "CVNQPushButton.h"
+#include "CVNQCheckBox.h"
+#include "CVNQProgressBar.h"
+#include "CVNQRadioButton.h"
+#include "CVNQSwitch.h"
 
 #include <QWidget>
 
@@ -63,11 +67,23 @@ void registerBuiltinControlTypes()
         {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
         {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
         {"picture", &CVNQImage::createCVNQImage, nullptr, false},
+        // after "qtlabel"
+        {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
+        // after "qtlistview"
+        {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
+        {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
+        // after "qtsplitter"
+        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
     };
     const std::vector<Alias> aliases = {
         {"image", &CVNQImage::createCVNQImage},
         {"button", &CVNQPushButton::createCVNQPushButton},
         {"label", &CVNQLabel::createCVNQLabel},
+        {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
+        {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
+        {"radio", &CVNQRadioButton::createCVNQRadioButton},
+        {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
+        {"switch", &CVNQSwitch::createCVNQSwitch},
     };
 
     for (const ControlType& t : types) {
