@@ -26,6 +26,7 @@
 #include "CVNQProgressBar.h"
 #include "CVNQRadioButton.h"
 #include "CVNQSwitch.h"
+#include "CVNQTableView.h"
 
 #include <QWidget>
 
@@ -74,6 +75,7 @@ void registerBuiltinControlTypes()
         {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
         // after "qtsplitter"
         {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
+        {CVNQTableView::typeName(), &CVNQTableView::createCVNQTableView, &CVNQTableView::getProps, true},
     };
     const std::vector<Alias> aliases = {
         {"image", &CVNQImage::createCVNQImage},
@@ -84,6 +86,7 @@ void registerBuiltinControlTypes()
         {"radio", &CVNQRadioButton::createCVNQRadioButton},
         {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
         {"switch", &CVNQSwitch::createCVNQSwitch},
+        {"datagrid", &CVNQTableView::createCVNQTableView},
     };
 
     for (const ControlType& t : types) {
