@@ -35,6 +35,9 @@ CVNQTableView::CVNQTableView(QWidget* parent) : QTableView(parent)
     setHorizontalHeader(m_horizontalHeader);
     setVerticalHeader(m_verticalHeader);
     m_verticalHeader->hide();
+    // Qt raises a default row height below the style's minimum section size;
+    // rows must be exactly the item height.
+    m_verticalHeader->setMinimumSectionSize(1);
     m_verticalHeader->setDefaultSectionSize(m_impl->itemHeight);
     setShowGrid(false);
 

@@ -106,6 +106,10 @@ bool CVNQTableViewImpl::serializeJsonValue(Json::Value** node, bool read)
         readAttributes(n);
         readScrollBarChildren(n);
     } else {
+        // The check-box stamp is a child control of the view; the node must
+        // not make pages build one. Scroll-bar children are read, never written.
+        if (n.isObject())
+            n.removeMember("child");
         writeStyles(n);
         writeAttributes(n);
     }
