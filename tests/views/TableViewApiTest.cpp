@@ -11,6 +11,7 @@
 #include "TestUtil.h"
 
 #include <QHeaderView>
+#include <QItemDelegate>
 #include <QItemSelectionModel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -211,6 +212,25 @@ TEST_F(TableViewApi, ScrollBarOperationsReachTheCurrentBars)
     view.setScrollbarButtonIcon(true, false, "x.svg");
     view.setScrollbarSize(true, 9);
     EXPECT_TRUE(plain->styleSheet().contains("height:9;"));
+}
+
+TEST_F(TableViewApi, DeletedPartsAreNeverReached)
+{
+    auto* view = new CVNQTableView;
+    view->resize(200, 120);
+    view->setModel(model(view, 5, 2));
+    view->setCheckstyle(true);
+    view->show();
+    // Parts a caller deleted or replaced: painting, the check images and
+    // destruction go on without them.
+    delete view->getImpl()->headerCheckBox.data();
+    view->setCheckBoxImage(true, "IDB_CHECKED");
+    delete view->itemDelegate();
+    view->setItemDelegate(new QItemDelegate(view));
+    view->setCornerWidget(new QWidget);
+    EXPECT_FALSE(view->grab().isNull());
+    EXPECT_FALSE(view->horizontalHeader()->grab().isNull());
+    delete view;
 }
 
 TEST_F(TableViewApi, ScrollBarSizeSheet)

@@ -67,9 +67,9 @@ CVNQTableView::~CVNQTableView()
 {
     // The delegate and the headers hold the implementation object; let them
     // go before it does.
-    setItemDelegate(nullptr);
+    if (itemDelegate() == m_delegate)
+        setItemDelegate(nullptr);
     delete m_delegate;
-    m_delegate = nullptr;
 }
 
 QList<int> CVNQTableView::selectedRows() const
@@ -102,12 +102,15 @@ void CVNQTableView::setCheckBoxImage(bool checked, const QString& path)
 {
     if (QImage* image = CVNQResourceManager::getInstance()->getImage(path, false))
         m_impl->checkImageSize = image->size();
+    CVNQCheckBox* box = m_impl->headerCheckBox;
     if (checked) {
         m_impl->checkedImage = path;
-        m_impl->headerCheckBox->setCheckedIcon(path);
+        if (box)
+            box->setCheckedIcon(path);
     } else {
         m_impl->uncheckedImage = path;
-        m_impl->headerCheckBox->setUncheckIcon(path);
+        if (box)
+            box->setUncheckIcon(path);
     }
 }
 

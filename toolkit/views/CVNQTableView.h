@@ -102,13 +102,15 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    CVNQTableHeader* m_horizontalHeader = nullptr;
-    CVNQTableHeader* m_verticalHeader = nullptr;
+    // Guarded: Qt deletes a header, bar, corner widget or viewport that a
+    // caller replaces, and a caller may delete the delegate.
+    QPointer<CVNQTableHeader> m_horizontalHeader;
+    QPointer<CVNQTableHeader> m_verticalHeader;
     QPointer<CVNQScrollBar> m_horizontalScrollBar;
     QPointer<CVNQScrollBar> m_verticalScrollBar;
-    CVNQTableViewitemDelegate* m_delegate = nullptr;
-    CVNQConerWidget* m_cornerWidget = nullptr;
-    CVNQViewport* m_viewport = nullptr;
+    QPointer<CVNQTableViewitemDelegate> m_delegate;
+    QPointer<CVNQConerWidget> m_cornerWidget;
+    QPointer<CVNQViewport> m_viewport;
 };
 
 } // namespace CVNQtLib

@@ -49,7 +49,7 @@ public:
     int scrollbarSize = 23;
     int scrollbarBtnSize = 23;
     // The one check box that draws the header box and every cell box.
-    CVNQCheckBox* headerCheckBox = nullptr;
+    QPointer<CVNQCheckBox> headerCheckBox;
     bool checkstyle = false;
     QSize checkImageSize{24, 24};
     QString checkedImage{QStringLiteral("IDB_CHECKED")};
