@@ -3,10 +3,14 @@
 // the folder's own style.json with the kind its slot needs.
 
 #include "CVNJson.h"
+#include "CVNQResourceManager.h"
+#include "CVNQStyleDefs.h"
+#include "CVNQtLib.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMap>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -148,4 +152,54 @@ TEST(WindfarmTheme, EveryReferencedStyleIsDefinedWithItsKind)
 
     for (const QString& name : kAppStyles)
         EXPECT_TRUE(named.contains(name)) << "missing entry " << name.toStdString();
+}
+
+// The folder as the program loads it: through the resource manager, whose
+// style lookups during theme application search the theme package alone.
+TEST(WindfarmTheme, LoadsThroughTheResourceManager)
+{
+    CVNQtLib::init();
+    ASSERT_TRUE(cvnLoadThemeDir(QFile::encodeName(themeDir()).constData()));
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+
+    for (const QString& name : kAppStyles) {
+        SCOPED_TRACE(name.toStdString());
+        const Json::Value* entry = rm->getThemeJsonValue(name.toUtf8().constData());
+        ASSERT_NE(entry, nullptr);
+        const std::string type = jsonStdString(*entry, "type");
+        const Json::Value& refs = jsonGet(*entry, "style");
+        rm->setSwitchToThemeRes(true);
+        for (int k = 0; k < jsonSize(refs); ++k) {
+            const QString style = jsonToQString(jsonAt(jsonAt(refs, k), 0));
+            const int slot = jsonToInt(jsonAt(jsonAt(refs, k), 2));
+            if (slotKind(type, slot) == 1) {
+                FillStyle fill;
+                EXPECT_TRUE(rm->getFillStyle(style, fill)) << style.toStdString();
+                EXPECT_TRUE(fill.valid);
+                if (!fill.useColor)
+                    EXPECT_NE(rm->getImage(fill.img), nullptr) << fill.img.toStdString();
+            } else {
+                TextStyleDesc text;
+                EXPECT_TRUE(rm->getTextStyle(style, text)) << style.toStdString();
+            }
+        }
+        rm->setSwitchToThemeRes(false);
+    }
+
+    // A few values the dashboard's look depends on.
+    rm->setSwitchToThemeRes(true);
+    FillStyle clear, thumb;
+    TextStyleDesc button;
+    EXPECT_TRUE(rm->getFillStyle("wf.clear", clear));
+    EXPECT_EQ(clear.fill.clr.alpha(), 0); // layout boxes paint nothing
+    EXPECT_TRUE(rm->getFillStyle("wf.scroll.thumbV", thumb));
+    EXPECT_FALSE(thumb.useColor);
+    EXPECT_EQ(thumb.imgDesc.margin[MarginTop], 6); // the end slices keep the rounded ends
+    EXPECT_EQ(thumb.imgDesc.margin[MarginLeft], 0);
+    EXPECT_TRUE(rm->getTextStyle("wf.text.primary", button));
+    EXPECT_EQ(button.hor, 1); // style-file text defaults to left; buttons centre
+    rm->setSwitchToThemeRes(false);
+    const QImage* image = rm->getImage("images/scroll-thumb-h.png");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->size(), QSize(24, 14));
 }
