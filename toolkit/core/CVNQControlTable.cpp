@@ -12,6 +12,12 @@
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 
+#include "CVNQImage.h"
+#include "CVNQLCDNumber.h"
+#include "CVNQLabel.h"
+#include "CVNQLabelEx.h"
+#include "CVNQPushButton.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -41,8 +47,17 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
+        {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
+        {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
+        {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
+        {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
+        {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
+        {"picture", &CVNQImage::createCVNQImage, nullptr, false},
     };
     const std::vector<Alias> aliases = {
+        {"image", &CVNQImage::createCVNQImage},
+        {"button", &CVNQPushButton::createCVNQPushButton},
+        {"label", &CVNQLabel::createCVNQLabel},
     };
 
     for (const ControlType& t : types) {
