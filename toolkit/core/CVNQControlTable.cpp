@@ -12,11 +12,16 @@
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 
+#include "CVNQContainer.h"
 #include "CVNQImage.h"
 #include "CVNQLCDNumber.h"
 #include "CVNQLabel.h"
 #include "CVNQLabelEx.h"
 #include "CVNQPushButton.h"
+#include "CVNQScrollBar.h"
+#include "CVNQSpacer.h"
+#include "CVNQSubWin.h"
+#include "CVNQWindow.h"
 
 #include <QWidget>
 
@@ -47,11 +52,16 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
+        {CVNQContainer::typeName(), &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
         {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
         {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
         {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
+        {CVNQSpacer::typeName(), &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
         {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
+        {CVNQScrollBar::typeName(), &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
         {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
+        {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
+        {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
         {"picture", &CVNQImage::createCVNQImage, nullptr, false},
     };
     const std::vector<Alias> aliases = {
@@ -75,8 +85,10 @@ void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
     // One line per page-host class, in the order frameless window, canvas
     // window, sub-window:
     //   if (auto* w = qobject_cast<CVNQWindow*>(host)) applyPageWindowKeysTo(w, keys);
-    Q_UNUSED(host);
-    Q_UNUSED(keys);
+    if (auto* w = qobject_cast<CVNQWindow*>(host))
+        applyPageWindowKeysTo(w, keys);
+    if (auto* w = qobject_cast<CVNQSubWin*>(host))
+        applyPageWindowKeysTo(w, keys);
 }
 
 CVNQMenu* buildMenuFromJson(QWidget* parent, const Json::Value& root)
