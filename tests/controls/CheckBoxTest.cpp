@@ -123,6 +123,14 @@ TEST_F(CheckBoxTest, CentredIconLeavesTheTextAtZero)
     EXPECT_EQ(box.getImpl()->textOffset(), 21);
     box.setShowIcon(false);
     EXPECT_EQ(box.getImpl()->textOffset(), 0);
+
+    // A centred icon survives a round trip although centre is the
+    // record's default alignment.
+    box.setIconHorAlign(1);
+    Json::Value node = written(box);
+    CVNQCheckBox copy;
+    copy.readJsonValue(&node);
+    EXPECT_EQ(copy.getIconHorAlign(), 1);
 }
 
 TEST_F(CheckBoxTest, DrawsAsAStampIntoAnyRectangleWithoutBeingShown)

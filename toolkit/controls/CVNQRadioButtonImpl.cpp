@@ -211,12 +211,13 @@ void CVNQRadioButtonImpl::writeJson(Json::Value& node) const
     for (const auto& icon : icons)
         if (!icon.second->isEmpty())
             jsonMember(attr, icon.first) = jsonUtf8(*icon.second);
-    // Left alignment and no offsets count as unset, so the default x
-    // offset of 10 is written.
     IconStyleDesc reference;
     reference.hor = DockNear;
     reference.ver = DockCenter;
     cvnWriteIconPlacement(attr, iconStyle, reference, false);
+    // Always written: the default offset is 10, so an omitted 0 would read
+    // back as 10.
+    jsonMember(attr, "iconX") = iconStyle.x;
     // The shown (translated) text, as the other controls write theirs.
     if (button() && !button()->text().isEmpty())
         jsonMember(attr, "text") = jsonUtf8(button()->text());
