@@ -150,7 +150,8 @@ TEST_F(RadioButtonTest, HoverUsesTheHotIconOnlyWhenOneIsSet)
     radio.getImpl()->setState(CtrlStateHover);
     const QImage hover = render(&radio);
     EXPECT_EQ(colourBox(hover, kIconColour, 2), QRect(10, 5, 10, 10));
-    EXPECT_EQ(radio.getImpl()->textRect(QRect(0, 0, 100, 20)).left(), 0); // the hot name is empty
+    // The text keeps clear of the icon that is drawn, also without a hot one.
+    EXPECT_EQ(radio.getImpl()->textRect(QRect(0, 0, 100, 20)).left(), 12);
 
     radio.setUncheckHotIcon(file("hot16.png"));
     const QImage hot = render(&radio);
@@ -168,7 +169,7 @@ TEST_F(RadioButtonTest, DisabledButtonShowsItsDisabledIconOrTheNormalOneGray)
     EXPECT_EQ(radio.getImpl()->getState(), CtrlStateDisabled);
     EXPECT_FALSE(colourBox(gray, kIconColour, 6).isValid());
     EXPECT_TRUE(ControlsTest::inkBox(gray).isValid());
-    EXPECT_EQ(radio.getImpl()->textRect(QRect(0, 0, 100, 20)).left(), 0);
+    EXPECT_EQ(radio.getImpl()->textRect(QRect(0, 0, 100, 20)).left(), 12);
 
     radio.setDisableIcon(file("hot16.png"));
     const QImage own = render(&radio);
