@@ -26,22 +26,22 @@ TEST(IndicatorsGallery, EveryControlInEveryState)
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "dot.svg", svgCircle(24, 24, "#1E88E5")));
     const QString svg = dir.filePath("dot.svg");
 
-    defineFill("gb_row", QColor(0xFA, 0xFA, 0xFA), QColor(0xE0, 0xE0, 0xE0), 4);
-    defineFill("gb_row_hot", QColor(0xE3, 0xF2, 0xFD), QColor(0x90, 0xCA, 0xF9), 4);
-    defineFill("gb_row_down", QColor(0xBB, 0xDE, 0xFB), QColor(0x64, 0xB5, 0xF6), 4);
-    defineFill("gb_row_off", QColor(0xF5, 0xF5, 0xF5), QColor(0xEE, 0xEE, 0xEE), 4);
-    defineFill("gb_sel", QColor(0xE8, 0xF5, 0xE9), QColor(0x66, 0xBB, 0x6A), 4);
+    const struct {
+        const char* name;
+        QRgb fill, border;
+        int round;
+    } fills[] = {{"gb_row", 0xFAFAFA, 0xE0E0E0, 4},          {"gb_row_hot", 0xE3F2FD, 0x90CAF9, 4},
+                 {"gb_row_down", 0xBBDEFB, 0x64B5F6, 4},     {"gb_row_off", 0xF5F5F5, 0xEEEEEE, 4},
+                 {"gb_sel", 0xE8F5E9, 0x66BB6A, 4},          {"gb_track", 0xCFD8DC, 0, 14},
+                 {"gb_thumb", 0xFFFFFF, 0x90A4AE, 12},       {"gb_thumb_hot", 0xE3F2FD, 0x42A5F5, 12},
+                 {"gb_thumb_down", 0xBBDEFB, 0x1976D2, 12},  {"gb_thumb_off", 0xEEEEEE, 0xBDBDBD, 12},
+                 {"gb_pb_back", 0xECEFF1, 0xB0BEC5, 0},      {"gb_pb_fore", 0x26A69A, 0, 0}};
+    for (const auto& f : fills)
+        defineFill(f.name, QColor(f.fill), f.border ? QColor(f.border) : QColor(), f.round);
     defineText("gb_txt", QColor(0x21, 0x21, 0x21), 13);
     defineText("gb_txt_on", QColor(0x1B, 0x5E, 0x20), 13);
     defineText("gb_txt_off", QColor(0xAA, 0xAA, 0xAA), 13);
-    defineFill("gb_track", QColor(0xCF, 0xD8, 0xDC), QColor(), 14);
-    defineFill("gb_thumb", QColor(0xFF, 0xFF, 0xFF), QColor(0x90, 0xA4, 0xAE), 12);
-    defineFill("gb_thumb_hot", QColor(0xE3, 0xF2, 0xFD), QColor(0x42, 0xA5, 0xF5), 12);
-    defineFill("gb_thumb_down", QColor(0xBB, 0xDE, 0xFB), QColor(0x19, 0x76, 0xD2), 12);
-    defineFill("gb_thumb_off", QColor(0xEE, 0xEE, 0xEE), QColor(0xBD, 0xBD, 0xBD), 12);
     defineText("gb_sw", QColor(0x45, 0x5A, 0x64), 11, 1);
-    defineFill("gb_pb_back", QColor(0xEC, 0xEF, 0xF1), QColor(0xB0, 0xBE, 0xC5), 0);
-    defineFill("gb_pb_fore", QColor(0x26, 0xA6, 0x9A));
     defineText("gb_pb_txt", QColor(0x26, 0x32, 0x38), 12, 1);
 
     QWidget page;
