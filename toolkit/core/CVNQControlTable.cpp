@@ -13,7 +13,12 @@
 #include "CVNQControlInfo.h"
 
 #include "CVNQCheckBox.h"
+#include "CVNQImage.h"
+#include "CVNQLCDNumber.h"
+#include "CVNQLabel.h"
+#include "CVNQLabelEx.h"
 #include "CVNQProgressBar.h"
+#include "CVNQPushButton.h"
 #include "CVNQRadioButton.h"
 #include "CVNQSwitch.h"
 
@@ -46,15 +51,21 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
-        // after "qtlabel"
+        {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
+        {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
+        {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
         {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
-        // after "qtlistview"
         {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
         {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
-        // after "qtsplitter"
+        {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
         {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
+        {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
+        {"picture", &CVNQImage::createCVNQImage, nullptr, false},
     };
     const std::vector<Alias> aliases = {
+        {"image", &CVNQImage::createCVNQImage},
+        {"button", &CVNQPushButton::createCVNQPushButton},
+        {"label", &CVNQLabel::createCVNQLabel},
         {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
         {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
         {"radio", &CVNQRadioButton::createCVNQRadioButton},
