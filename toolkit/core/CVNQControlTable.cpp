@@ -12,15 +12,19 @@
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 
+#include "CVNQCheckBox.h"
 #include "CVNQContainer.h"
 #include "CVNQImage.h"
 #include "CVNQLCDNumber.h"
 #include "CVNQLabel.h"
 #include "CVNQLabelEx.h"
+#include "CVNQProgressBar.h"
 #include "CVNQPushButton.h"
+#include "CVNQRadioButton.h"
 #include "CVNQScrollBar.h"
 #include "CVNQSpacer.h"
 #include "CVNQSubWin.h"
+#include "CVNQSwitch.h"
 #include "CVNQWindow.h"
 
 #include <QWidget>
@@ -56,8 +60,12 @@ void registerBuiltinControlTypes()
         {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
         {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
         {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
+        {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
+        {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
+        {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
         {CVNQSpacer::typeName(), &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
         {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
+        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
         {CVNQScrollBar::typeName(), &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
         {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
@@ -68,6 +76,11 @@ void registerBuiltinControlTypes()
         {"image", &CVNQImage::createCVNQImage},
         {"button", &CVNQPushButton::createCVNQPushButton},
         {"label", &CVNQLabel::createCVNQLabel},
+        {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
+        {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
+        {"radio", &CVNQRadioButton::createCVNQRadioButton},
+        {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
+        {"switch", &CVNQSwitch::createCVNQSwitch},
     };
 
     for (const ControlType& t : types) {
