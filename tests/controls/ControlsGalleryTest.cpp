@@ -1,6 +1,8 @@
-// Every control of this folder in every state on one page, painted on the
-// real window system and saved as PNG (CVN_GALLERY_DIR, else the temp
-// folder) for a look; the checks make sure each control inked its cell.
+// Every control of this folder in every state on one page, painted and
+// saved as PNG (CVN_GALLERY_DIR, else the temp folder) for a look; the
+// checks make sure each control inked its cell. The page is grabbed
+// without a window of its own: showing one makes the GL driver that Qt
+// loads for it report a leak at exit under the sanitizers.
 
 #include "CVNQImage.h"
 #include "CVNQLCDNumber.h"
@@ -15,7 +17,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
-#include <QWindow>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -138,9 +139,8 @@ TEST(ControlsGallery, EveryControlInEveryState)
     lcd->readJsonValue(&lcdNode);
     lcd->setGeometry(380, 250, 200, 60);
 
-    page.show();
-    for (int i = 0; i < 100 && !page.windowHandle()->isExposed(); ++i)
-        TestUtil::spin(10);
+    for (QWidget* w : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        w->show();
     QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(20, 10), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(ex2, &dbl);
     TestUtil::spin(50);

@@ -6,7 +6,9 @@
 #include "CVNQResourceManager.h"
 #include "CVNQStyleDefs.h"
 
+#include <QApplication>
 #include <QBuffer>
+#include <QResizeEvent>
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -76,6 +78,16 @@ inline QByteArray svgCircle(int w, int h, const char* colour)
         .arg(qMin(w, h) / 2.0)
         .arg(QLatin1String(colour))
         .toUtf8();
+}
+
+// Resizes w and delivers its resize event now: a widget that was never
+// shown gets it only when shown. (The tests show no windows: the GL driver
+// Qt loads for a window leaks at exit under the sanitizers.)
+inline void resizeNow(QWidget* w, int width, int height)
+{
+    QResizeEvent e(QSize(width, height), w->size());
+    w->resize(width, height);
+    QApplication::sendEvent(w, &e);
 }
 
 // The widget painted into an image of its own size (no screen needed).

@@ -55,11 +55,8 @@ double highlighted(const QImage& img, const QRectF& r)
 struct LabelExFixture : ::testing::Test {
     void SetUp() override
     {
-        host.setAttribute(Qt::WA_DontShowOnScreen);
-        host.show();
         label = new CVNQLabelEx(&host);
         label->setGeometry(0, 0, 200, 120);
-        label->show();
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         TextStyleDesc t;
         t.family = "DejaVu Sans";

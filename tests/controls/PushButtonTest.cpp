@@ -54,7 +54,6 @@ TEST(PushButton, StyleEntriesFillStatesByIndex)
     defineText("pb_u", Qt::yellow);
 
     QWidget host_b;
-
     CVNQPushButton b(&host_b);
     Json::Value node = TestUtil::json(R"({"style": [["pb_a", 1, 0], ["pb_b", 1, 2], ["pb_t", 2, 4],
         ["pb_u", 2, 9], ["missing", 1, 1], "junk", [5, 1, 0], ["pb_b", 1, "x"]]})");
@@ -66,17 +65,6 @@ TEST(PushButton, StyleEntriesFillStatesByIndex)
     for (int s = 0; s < 4; ++s)
         EXPECT_EQ(b.getTextStyle(s).name, "pb_t") << s;
 
-    // State 4 sets all four; other out-of-range states change nothing.
-    FillStyle c = b.getBackground(0);
-    c.name = "pb_c";
-    b.setBackground(4, c);
-    for (int s = 0; s < 4; ++s)
-        EXPECT_EQ(b.getBackground(s).name, "pb_c");
-    FillStyle d = c;
-    d.name = "pb_d";
-    b.setBackground(7, d);
-    b.setBackground(-1, d);
-    EXPECT_EQ(b.getBackground(0).name, "pb_c");
     b.setUseFillStyle(4, false);
     EXPECT_FALSE(b.getUseFillStyle(2));
     b.setUseFillStyle(1, true);
@@ -314,7 +302,6 @@ TEST(PushButton, IconsByStateAndTheirGeometry)
     const QString blue = dir.filePath("blue.png");
 
     QWidget host_b;
-
     CVNQPushButton b(&host_b);
     b.resize(60, 30);
     b.setDrawBackground(false);
@@ -332,6 +319,7 @@ TEST(PushButton, IconsByStateAndTheirGeometry)
     // SVG icon beside a 40-pixel text: icon left of it, text moved right.
     TextStyleDesc t;
     t.family = "DejaVu Sans";
+    t.hor = 1;
     b.setTextStyle(4, t);
     QString text = "W";
     while (CVNQWidgetBaseImpl::getTextSize(text, t).width() < 40)
@@ -342,6 +330,22 @@ TEST(PushButton, IconsByStateAndTheirGeometry)
     EXPECT_EQ(b.getIcon(), dir.filePath("dot.svg"));
     EXPECT_EQ(b.getIconStyle().x, -(16 + tw / 2));
     EXPECT_EQ(b.getTextOffsetX(), 8);
+    // Drawn: the icon left of the centred text, the text shifted right.
+    resizeNow(&b, 200, 30);
+    const QImage drawn = render(&b);
+    QRect icon, ink;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            if (c.green() > 150 && c.red() < 100)
+                icon |= QRect(x, y, 1, 1);
+            else if (c.red() < 120 && c.green() < 120)
+                ink |= QRect(x, y, 1, 1);
+        }
+    EXPECT_EQ(icon, QRect((200 - 16) / 2 - (16 + tw / 2), 7, 16, 16));
+    const int textCentre = 8 + (200 - 8) / 2;
+    EXPECT_NEAR(ink.center().x(), textCentre, 2);
+    EXPECT_GT(ink.left(), icon.right());
     b.setShowText(false);
     b.setIcon(dir.filePath("dot.svg"));
     EXPECT_EQ(b.getIconStyle().x, 0);
@@ -407,26 +411,4 @@ TEST(PushButton, LanguageKeyTextsFollowTheLanguage)
     EXPECT_EQ(b.text(), "Plain");
     EXPECT_EQ(b.getImpl()->textKey, "pb.alias");
     LanguageManager::instance()->setLanguage("en");
-}
-
-TEST(PushButton, PropertyTable)
-{
-    const ControlInfo info = CVNQPushButton::getProps();
-    EXPECT_EQ(info.typeName, "qtbutton");
-    EXPECT_EQ(info.className, "CVNQPushButton");
-    ASSERT_EQ(info.properties.size(), 11u);
-    EXPECT_EQ(info.properties[7].name, "Background");
-    EXPECT_EQ(info.properties[7].choices.size(), 4);
-    EXPECT_EQ(info.properties[10].name, "FadeDuration");
-
-    QWidget host_b;
-
-    CVNQPushButton b(&host_b);
-    info.properties[10].setInt(&b, 400);
-    EXPECT_EQ(b.getFadeDuration(), 400);
-    FillStyle s;
-    s.name = "via_grid";
-    info.properties[7].setFillStyle(&b, 2, s);
-    EXPECT_EQ(b.getBackground(2).name, "via_grid");
-    EXPECT_EQ(info.properties[7].getFillStyle(&b, 2).name, "via_grid");
 }

@@ -90,6 +90,15 @@ TEST(ContainerScroll, BoundBarCoversOverflowAndMovesChildrenNotTheirBase)
     col.c->forceResize();
     EXPECT_EQ(col.rows[0]->y(), -100);
 
+    // Hiding a child shrinks the content at once; showing it grows it back.
+    col.c->show();
+    col.rows[2]->hide();
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_EQ(col.c->getScrollPos(false), 0);
+    col.rows[2]->show();
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_EQ(bar->maximum(), 100);
+
     // Content that fits hides the bar and resets the offset.
     col.c->resize(300, 400);
     col.c->forceResize();

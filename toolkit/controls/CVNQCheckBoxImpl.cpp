@@ -167,9 +167,10 @@ void CVNQCheckBoxImpl::writeJson(Json::Value& node) const
     Json::Value& attr = cvnOwnAttr(node, {CVNQ_ICON_PLACEMENT_KEYS, "showIcon", "showText", "text", "iconPath",
                                           "hotIconPath", "siconPath", "sHotIconPath", "disableIconPath",
                                           "disableSIconPath"});
-    // Measured against the record's defaults, so the left alignment of a
-    // new box is written as "iconHor": 0.
     cvnWriteIconPlacement(attr, iconStyle, IconStyleDesc(), false);
+    // Always written: the box's own default (left) is not the record's
+    // (centre), so an omitted centred alignment would read back as left.
+    jsonMember(attr, "iconHor") = iconStyle.hor;
     if (!showIcon)
         cvnWriteFlag(attr, "showIcon", false);
     if (!showText)

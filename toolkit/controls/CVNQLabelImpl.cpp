@@ -3,6 +3,7 @@
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
 #include "CVNQLanguageText.h"
+#include "CVNQResourceManager.h"
 #include "CVNQStateStyles.h"
 
 #include <QFontMetrics>
@@ -85,11 +86,12 @@ bool CVNQLabelImpl::serializeJsonValue(Json::Value** node, bool read)
             if (index == 0)
                 cvnLookupStyle(name, normalStyle);
         });
-        // Read also while a theme entry is applied. A "|->" text names a
-        // language key, so labels follow language changes like buttons do.
+        // The text is content: a theme entry never replaces it, so a theme
+        // change keeps every label's text. A "|->" text names a language
+        // key, so labels follow language changes like buttons do.
         QString text;
         const Json::Value* attr = cvnAttrObject(n);
-        if (attr && jsonRead(*attr, "text", text))
+        if (attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
             setText(cvnResolveLanguageText(text, textKey));
         applyTextStyle();
         return result;

@@ -89,20 +89,24 @@ void CVNQRadioButtonImpl::drawAlignedIcon(QPainter* painter, const QString& name
         painter->drawImage(target, *image);
 }
 
+QString CVNQRadioButtonImpl::shownIcon() const
+{
+    QRadioButton* owner = button();
+    const bool checked = owner && owner->isChecked();
+    if (!disableIcon.isEmpty() && owner && !owner->isEnabled())
+        return disableIcon;
+    const QString& hot = checked ? checkedHotIcon : uncheckHotIcon;
+    if (!hot.isEmpty() && m_state == CtrlStateHover)
+        return hot;
+    return checked ? checkedIcon : uncheckIcon;
+}
+
 QRect CVNQRadioButtonImpl::textRect(const QRect& rect) const
 {
-    const bool checked = button() && button()->isChecked();
-    QString name;
-    switch (m_state) {
-    case CtrlStateNormal:
-    case CtrlStatePressed: name = checked ? checkedIcon : uncheckIcon; break;
-    case CtrlStateHover: name = checked ? checkedHotIcon : uncheckHotIcon; break;
-    case CtrlStateDisabled: name = disableIcon; break;
-    default: break;
-    }
-    // The room is taken whether or not the icon is shown, so texts of a
-    // group of buttons line up.
-    const QSize fitted = fitIconSize(getImageSize(name, false), rect);
+    // Measured on the icon that is drawn (hot and disabled icons fall back
+    // to the normal one), so the text never runs under it. The room is
+    // taken also when the icon is hidden, so texts of a group line up.
+    const QSize fitted = fitIconSize(getImageSize(shownIcon(), false), rect);
     return fitted.isValid() ? rect.adjusted(fitted.width() + 2, 0, 0, 0) : rect;
 }
 
@@ -120,14 +124,9 @@ void CVNQRadioButtonImpl::draw(QPainter* painter, const QRect& rect)
         drawFillStyle(painter, checked ? styles.checked.get(state) : styles.unchecked.get(state), rect);
 
     if (showIcon) {
-        if (!disableIcon.isEmpty() && !enabled) {
-            drawAlignedIcon(painter, disableIcon, iconStyle, rect, false);
-        } else {
-            const QString& hot = checked ? checkedHotIcon : uncheckHotIcon;
-            const QString& normal = checked ? checkedIcon : uncheckIcon;
-            drawAlignedIcon(painter, (!hot.isEmpty() && state == CtrlStateHover) ? hot : normal, iconStyle, rect,
-                            !enabled);
-        }
+        // Without an icon of its own a disabled button grays its normal one.
+        const bool ownDisabledIcon = !disableIcon.isEmpty() && !enabled;
+        drawAlignedIcon(painter, shownIcon(), iconStyle, rect, !enabled && !ownDisabledIcon);
     }
 
     if (showText && state >= CtrlStateNormal && state <= CtrlStateDisabled) {
@@ -211,12 +210,13 @@ void CVNQRadioButtonImpl::writeJson(Json::Value& node) const
     for (const auto& icon : icons)
         if (!icon.second->isEmpty())
             jsonMember(attr, icon.first) = jsonUtf8(*icon.second);
-    // Left alignment and no offsets count as unset, so the default x
-    // offset of 10 is written.
     IconStyleDesc reference;
     reference.hor = DockNear;
     reference.ver = DockCenter;
     cvnWriteIconPlacement(attr, iconStyle, reference, false);
+    // Always written: the default offset is 10, so an omitted 0 would read
+    // back as 10.
+    jsonMember(attr, "iconX") = iconStyle.x;
     // The shown (translated) text, as the other controls write theirs.
     if (button() && !button()->text().isEmpty())
         jsonMember(attr, "text") = jsonUtf8(button()->text());

@@ -28,7 +28,11 @@ public:
     // fits unscaled.
     static void drawAlignedIcon(QPainter* painter, const QString& name, const IconStyleDesc& placement,
                                 const QRect& rect, bool gray);
-    // The rectangle the text is drawn in for the current state.
+    // The icon drawn in the current state: the disabled icon of a disabled
+    // button, the hot icon on hover, else (and as their fallback) the
+    // normal icon, each by the checked state.
+    QString shownIcon() const;
+    // The rectangle the text is drawn in: right of the fitted shown icon.
     QRect textRect(const QRect& rect) const;
 
     QString textKey;

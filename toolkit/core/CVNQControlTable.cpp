@@ -12,21 +12,21 @@
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 
+#include "CVNQCheckBox.h"
 #include "CVNQContainer.h"
-#include "CVNQScrollBar.h"
-#include "CVNQSpacer.h"
-#include "CVNQSubWin.h"
-#include "CVNQWindow.h"
 #include "CVNQImage.h"
 #include "CVNQLCDNumber.h"
 #include "CVNQLabel.h"
 #include "CVNQLabelEx.h"
-#include "CVNQPushButton.h"
-#include "CVNQCheckBox.h"
 #include "CVNQProgressBar.h"
+#include "CVNQPushButton.h"
 #include "CVNQRadioButton.h"
+#include "CVNQScrollBar.h"
+#include "CVNQSpacer.h"
+#include "CVNQSubWin.h"
 #include "CVNQSwitch.h"
 #include "CVNQTableView.h"
+#include "CVNQWindow.h"
 
 #include <QWidget>
 
@@ -57,25 +57,22 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
-        {"qtcontainer", &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
-        {"qtspacer", &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
-        {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
-        {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
-        {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
+        {CVNQContainer::typeName(), &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
         {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
         {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
         {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
-        {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
-        {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
-        {"picture", &CVNQImage::createCVNQImage, nullptr, false},
-        // after "qtlabel"
         {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
-        // after "qtlistview"
         {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
         {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
-        // after "qtsplitter"
-        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
+        {CVNQSpacer::typeName(), &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
         {CVNQTableView::typeName(), &CVNQTableView::createCVNQTableView, &CVNQTableView::getProps, true},
+        {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
+        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
+        {CVNQScrollBar::typeName(), &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
+        {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
+        {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
+        {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
+        {"picture", &CVNQImage::createCVNQImage, nullptr, false},
     };
     const std::vector<Alias> aliases = {
         {"image", &CVNQImage::createCVNQImage},
@@ -85,8 +82,8 @@ void registerBuiltinControlTypes()
         {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
         {"radio", &CVNQRadioButton::createCVNQRadioButton},
         {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
-        {"switch", &CVNQSwitch::createCVNQSwitch},
         {"datagrid", &CVNQTableView::createCVNQTableView},
+        {"switch", &CVNQSwitch::createCVNQSwitch},
     };
 
     for (const ControlType& t : types) {

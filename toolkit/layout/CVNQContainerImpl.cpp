@@ -147,6 +147,7 @@ void CVNQContainerImpl::watchChild(QWidget* child)
 
 void CVNQContainerImpl::unwatchChild(QWidget* child)
 {
+    m_hiddenChildren.remove(child);
     if (child && m_owner)
         child->removeEventFilter(m_owner);
 }

@@ -9,6 +9,7 @@
 #include "CVNQWidgetBaseImpl.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QRect>
 #include <QSize>
 
@@ -127,6 +128,8 @@ private:
     bool m_animWidth = false;
     bool m_animHeight = false;
     QSize m_animTarget;
+    // Children that were hidden when the content was last measured.
+    QSet<const QObject*> m_hiddenChildren;
 };
 
 // The base geometry of a child (its unscrolled geometry), computed from its

@@ -129,8 +129,11 @@ void CVNQContainerImpl::scrollUpdateStep(int depth)
         if (!isScrolledChild(obj))
             continue;
         QWidget* w = static_cast<QWidget*>(obj);
-        if (w->isHidden())
+        if (w->isHidden()) {
+            m_hiddenChildren.insert(w);
             continue;
+        }
+        m_hiddenChildren.remove(w);
         content = content.united(cvnContainerBaseGeometry(w, m_scrollX, m_scrollY));
     }
     const bool hasContent = !content.isNull();
@@ -204,8 +207,18 @@ void CVNQContainerImpl::childEvent(QObject* watched, QEvent* event)
     QWidget* w = static_cast<QWidget*>(watched);
     if (w->parentWidget() != m_owner)
         return;
-    if (!cvnIsBoundScrollBar(w))
-        w->setProperty(kCvnBaseGeometryProperty, w->geometry().translated(m_scrollX, m_scrollY));
+    if (!cvnIsBoundScrollBar(w)) {
+        const QRect base = w->geometry().translated(m_scrollX, m_scrollY);
+        const QVariant stored = w->property(kCvnBaseGeometryProperty);
+        const bool moved = !stored.isValid() || stored.toRect() != base;
+        if (moved)
+            w->setProperty(kCvnBaseGeometryProperty, base);
+        // Showing the container shows every child and delivers their
+        // pending moves: none of that changes the content, and updating the
+        // bars for each child would make showing a long list quadratic.
+        if (!moved && w->isHidden() == m_hiddenChildren.contains(w))
+            return;
+    }
     scrollUpdate();
 }
 
