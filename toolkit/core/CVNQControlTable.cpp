@@ -12,19 +12,24 @@
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 
+#include "CVNQCheckBox.h"
 #include "CVNQContainer.h"
 #include "CVNQGroupBox.h"
 #include "CVNQImage.h"
 #include "CVNQLCDNumber.h"
 #include "CVNQLabel.h"
 #include "CVNQLabelEx.h"
+#include "CVNQProgressBar.h"
 #include "CVNQPushButton.h"
+#include "CVNQRadioButton.h"
 #include "CVNQScrollBar.h"
 #include "CVNQScrollView.h"
 #include "CVNQSpacer.h"
 #include "CVNQSplitter.h"
 #include "CVNQStackContainer.h"
 #include "CVNQSubWin.h"
+#include "CVNQSwitch.h"
+#include "CVNQTableView.h"
 #include "CVNQTabWidget.h"
 #include "CVNQWindow.h"
 
@@ -61,13 +66,18 @@ void registerBuiltinControlTypes()
         {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
         {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
         {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
+        {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
+        {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
+        {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
         {CVNQStackContainer::typeName(), &CVNQStackContainer::createCVNQStackContainer,
          &CVNQStackContainer::getProps, true},
         {CVNQSpacer::typeName(), &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
         {CVNQTabWidget::typeName(), &CVNQTabWidget::createCVNQTabWidget, &CVNQTabWidget::getProps, true},
+        {CVNQTableView::typeName(), &CVNQTableView::createCVNQTableView, &CVNQTableView::getProps, true},
         {CVNQGroupBox::typeName(), &CVNQGroupBox::createCVNQGroupBox, &CVNQGroupBox::getProps, true},
         {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
         {CVNQSplitter::typeName(), &CVNQSplitter::createCVNQSplitter, nullptr, false},
+        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
         {CVNQScrollView::typeName(), &CVNQScrollView::createCVNQScrollView, &CVNQScrollView::getProps, true},
         {CVNQScrollBar::typeName(), &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
         {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
@@ -80,10 +90,16 @@ void registerBuiltinControlTypes()
         {"image", &CVNQImage::createCVNQImage},
         {"button", &CVNQPushButton::createCVNQPushButton},
         {"label", &CVNQLabel::createCVNQLabel},
+        {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
+        {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
+        {"radio", &CVNQRadioButton::createCVNQRadioButton},
+        {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
         {"stackcontainer", &CVNQStackContainer::createCVNQStackContainer},
         {"tab", &CVNQTabWidget::createCVNQTabWidget},
+        {"datagrid", &CVNQTableView::createCVNQTableView},
         {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
         {"splitter", &CVNQSplitter::createCVNQSplitter},
+        {"switch", &CVNQSwitch::createCVNQSwitch},
     };
 
     for (const ControlType& t : types) {
