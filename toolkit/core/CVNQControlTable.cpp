@@ -11,6 +11,10 @@
 
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
+#include "CVNQComboBox.h"
+#include "CVNQLineEdit.h"
+#include "CVNQSlider.h"
+#include "CVNQSpinBox.h"
 
 #include <QWidget>
 
@@ -41,8 +45,17 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
+        {CVNQSlider::typeName(), &CVNQSlider::createCVNQSlider, &CVNQSlider::getProps, true},
+        {CVNQLineEdit::typeName(), &CVNQLineEdit::createCVNQLineEdit, &CVNQLineEdit::getProps, true},
+        {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
+        {CVNQSpinBox::typeName(), &CVNQSpinBox::createCVNQSpinBox, nullptr, false},
     };
     const std::vector<Alias> aliases = {
+        {"slider", &CVNQSlider::createCVNQSlider},
+        {"dedit", &CVNQLineEdit::createCVNQLineEdit},
+        {"combobox", &CVNQComboBox::createCVNQComboBox},
+        {"spinbox", &CVNQSpinBox::createCVNQSpinBox},
+        {"dnumedit", &CVNQSpinBox::createCVNQSpinBox},
     };
 
     for (const ControlType& t : types) {
@@ -77,17 +90,12 @@ CVNQMenu* buildMenuFromJson(QWidget* parent, const Json::Value& root)
 
 bool sliderThumbGeometry(const QWidget* widget, int& sliderLength, QSize& thumbSize, bool& horizontal)
 {
-    // With the slider class present:
-    //   if (auto* s = qobject_cast<const CVNQSlider*>(widget)) {
-    //       sliderLength = s->getSliderLength();
-    //       thumbSize = s->getThumbBtnSize();
-    //       horizontal = s->orientation() == Qt::Horizontal;
-    //       return true;
-    //   }
-    Q_UNUSED(widget);
-    Q_UNUSED(sliderLength);
-    Q_UNUSED(thumbSize);
-    Q_UNUSED(horizontal);
+    if (auto* s = qobject_cast<const CVNQSlider*>(widget)) {
+        sliderLength = s->getSliderLength();
+        thumbSize = s->getThumbBtnSize();
+        horizontal = s->orientation() == Qt::Horizontal;
+        return true;
+    }
     return false;
 }
 
