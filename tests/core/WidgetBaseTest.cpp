@@ -130,7 +130,8 @@ TEST(WidgetBase, FreshControlDefaultsAndSetters)
 
 TEST(WidgetBase, MinimalNodeWritesTypeNameAndSize)
 {
-    TestCtl c;
+    QWidget parent; // reading shows the control; keep it off the screen
+    TestCtl c(&parent);
     Json::Value node = TestUtil::json(R"({"type":"qttestctl","name":"btn"})");
     ASSERT_TRUE(c.readJsonValue(&node));
     EXPECT_EQ(c.objectName(), "btn");
@@ -267,7 +268,8 @@ TEST(WidgetBase, MalformedNodesAreReadWithoutThrowing)
 
 TEST(WidgetBase, AttributesKeepTheirNumberKinds)
 {
-    TestCtl c;
+    QWidget parent;
+    TestCtl c(&parent);
     Json::Value node = TestUtil::json(
         R"({"attr":{"a":1,"u":4294967295,"d":1.5,"big":1099511627776,"b":true,"s":"t","l":["x","y"],"m":-2}})");
     c.readJsonValue(&node);

@@ -22,22 +22,15 @@ CVNQThemeFlagGuard::~CVNQThemeFlagGuard()
 }
 
 CVNQWidgetBaseImpl::CVNQWidgetBaseImpl(QWidget* owner, const QString& typeName)
-    : m_typeName(typeName), m_themeName(typeName), m_owner(owner), m_ownerGuard(owner)
+    : m_typeName(typeName), m_themeName(typeName), m_owner(owner)
 {
     if (m_owner)
         m_owner->setProperty("impl", QVariant::fromValue(static_cast<void*>(this)));
 }
 
-CVNQWidgetBaseImpl::~CVNQWidgetBaseImpl()
-{
-    // The owner normally outlives its implementation object by a moment (the
-    // control deletes it); make sure no one finds a dangling pointer there.
-    if (m_ownerGuard) {
-        const QVariant v = m_ownerGuard->property("impl");
-        if (v.userType() == QMetaType::VoidStar && v.value<void*>() == static_cast<void*>(this))
-            m_ownerGuard->setProperty("impl", QVariant());
-    }
-}
+// The "impl" property is left alone: the object dies with its control, and
+// changing a property there would send an event to a half-destroyed widget.
+CVNQWidgetBaseImpl::~CVNQWidgetBaseImpl() = default;
 
 void CVNQWidgetBaseImpl::paint()
 {

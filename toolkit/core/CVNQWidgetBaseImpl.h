@@ -14,7 +14,6 @@
 #include <QColor>
 #include <QFont>
 #include <QObject>
-#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -175,10 +174,6 @@ protected:
     CtrlState m_state = 0;
     std::map<std::string, CVNQAttribute> m_attributes;
     QWidget* m_owner = nullptr;
-
-private:
-    // Tells the destructor whether the owner still exists.
-    QPointer<QWidget> m_ownerGuard;
 };
 
 } // namespace CVNQtLib
