@@ -16,6 +16,12 @@
 #include "CVNQSlider.h"
 #include "CVNQSpinBox.h"
 
+#include "CVNQContainer.h"
+#include "CVNQScrollBar.h"
+#include "CVNQSpacer.h"
+#include "CVNQSubWin.h"
+#include "CVNQWindow.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -45,10 +51,15 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
+        {"qtcontainer", &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
         {CVNQSlider::typeName(), &CVNQSlider::createCVNQSlider, &CVNQSlider::getProps, true},
+        {"qtspacer", &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
         {CVNQLineEdit::typeName(), &CVNQLineEdit::createCVNQLineEdit, &CVNQLineEdit::getProps, true},
         {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
         {CVNQSpinBox::typeName(), &CVNQSpinBox::createCVNQSpinBox, nullptr, false},
+        {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
+        {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
+        {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
     };
     const std::vector<Alias> aliases = {
         {"slider", &CVNQSlider::createCVNQSlider},
@@ -73,8 +84,10 @@ void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
     // One line per page-host class, in the order frameless window, canvas
     // window, sub-window:
     //   if (auto* w = qobject_cast<CVNQWindow*>(host)) applyPageWindowKeysTo(w, keys);
-    Q_UNUSED(host);
-    Q_UNUSED(keys);
+    if (auto* w = qobject_cast<CVNQWindow*>(host))
+        applyPageWindowKeysTo(w, keys);
+    if (auto* w = qobject_cast<CVNQSubWin*>(host))
+        applyPageWindowKeysTo(w, keys);
 }
 
 CVNQMenu* buildMenuFromJson(QWidget* parent, const Json::Value& root)
