@@ -15,6 +15,7 @@
 #include "CVNQLineEdit.h"
 #include "CVNQSlider.h"
 #include "CVNQSpinBox.h"
+#include "CVNQTextEdit.h"
 
 #include "CVNQContainer.h"
 #include "CVNQScrollBar.h"
@@ -58,6 +59,7 @@ void registerBuiltinControlTypes()
         {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
         {CVNQSpinBox::typeName(), &CVNQSpinBox::createCVNQSpinBox, nullptr, false},
         {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
+        {CVNQTextEdit::typeName(), &CVNQTextEdit::createCVNQTextEdit, &CVNQTextEdit::getProps, true},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
     };
