@@ -11,16 +11,25 @@
 
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
-#include "CVNQComboBox.h"
-#include "CVNQLineEdit.h"
-#include "CVNQSlider.h"
-#include "CVNQSpinBox.h"
-#include "CVNQTextEdit.h"
 
+#include "CVNQCheckBox.h"
+#include "CVNQComboBox.h"
 #include "CVNQContainer.h"
+#include "CVNQImage.h"
+#include "CVNQLabel.h"
+#include "CVNQLabelEx.h"
+#include "CVNQLCDNumber.h"
+#include "CVNQLineEdit.h"
+#include "CVNQProgressBar.h"
+#include "CVNQPushButton.h"
+#include "CVNQRadioButton.h"
 #include "CVNQScrollBar.h"
+#include "CVNQSlider.h"
 #include "CVNQSpacer.h"
+#include "CVNQSpinBox.h"
 #include "CVNQSubWin.h"
+#include "CVNQSwitch.h"
+#include "CVNQTextEdit.h"
 #include "CVNQWindow.h"
 
 #include <QWidget>
@@ -52,23 +61,41 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
-        {"qtcontainer", &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
+        {CVNQContainer::typeName(), &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
+        {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
+        {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
+        {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
+        {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
+        {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
+        {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
         {CVNQSlider::typeName(), &CVNQSlider::createCVNQSlider, &CVNQSlider::getProps, true},
-        {"qtspacer", &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
+        {CVNQSpacer::typeName(), &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
         {CVNQLineEdit::typeName(), &CVNQLineEdit::createCVNQLineEdit, &CVNQLineEdit::getProps, true},
         {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
         {CVNQSpinBox::typeName(), &CVNQSpinBox::createCVNQSpinBox, nullptr, false},
-        {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
+        {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
+        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
+        {CVNQScrollBar::typeName(), &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
         {CVNQTextEdit::typeName(), &CVNQTextEdit::createCVNQTextEdit, &CVNQTextEdit::getProps, true},
+        {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
+        {"picture", &CVNQImage::createCVNQImage, nullptr, false},
     };
     const std::vector<Alias> aliases = {
+        {"image", &CVNQImage::createCVNQImage},
+        {"button", &CVNQPushButton::createCVNQPushButton},
+        {"label", &CVNQLabel::createCVNQLabel},
+        {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
+        {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
+        {"radio", &CVNQRadioButton::createCVNQRadioButton},
+        {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
         {"slider", &CVNQSlider::createCVNQSlider},
         {"dedit", &CVNQLineEdit::createCVNQLineEdit},
         {"combobox", &CVNQComboBox::createCVNQComboBox},
         {"spinbox", &CVNQSpinBox::createCVNQSpinBox},
         {"dnumedit", &CVNQSpinBox::createCVNQSpinBox},
+        {"switch", &CVNQSwitch::createCVNQSwitch},
     };
 
     for (const ControlType& t : types) {
