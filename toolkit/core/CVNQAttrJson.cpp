@@ -33,6 +33,15 @@ void cvnDropEmptyAttr(Json::Value& node)
     }
 }
 
+void cvnNullEmptyAttr(Json::Value& node)
+{
+    if (!node.isObject() && !node.isNull())
+        return;
+    const Json::Value& attr = jsonGet(node, "attr");
+    if (attr.isNull() || (attr.isObject() && attr.empty()))
+        jsonMember(node, "attr") = Json::Value();
+}
+
 void cvnWriteFlag(Json::Value& attr, const char* key, bool value)
 {
     jsonMember(attr, key) = value ? 1 : 0;

@@ -32,6 +32,10 @@ CVNQ_EXPORT void cvnWriteOwnAttr(Json::Value& node, const char* key, bool write,
 
 // Removes node's "attr" when it ended up an empty object.
 CVNQ_EXPORT void cvnDropEmptyAttr(Json::Value& node);
+// Sets node's "attr" to JSON null when it ended up an empty object or is
+// absent, for writers whose node always carries the key (cvnAttrObject
+// reads a null "attr" as absent).
+CVNQ_EXPORT void cvnNullEmptyAttr(Json::Value& node);
 
 // Flags are written as the JSON integers 0 and 1; readers take booleans
 // and integers alike (jsonRead).

@@ -1,7 +1,7 @@
 #include "CVNQComboBoxImpl.h"
 
 #include "CVNQComboBox.h"
-#include "CVNQInputJson.h"
+#include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
 #include "CVNQtLib.h"
 
@@ -92,9 +92,10 @@ bool CVNQComboBoxImpl::serializeJsonValue(Json::Value** node, bool read)
             if (index == 12)
                 cvnLookupStyle(name, popupBackground);
         });
-        if (!jsonHasMember(n, "attr"))
+        const Json::Value* attrObject = cvnAttrObject(n);
+        if (!attrObject)
             return result;
-        const Json::Value& attr = jsonGet(n, "attr");
+        const Json::Value& attr = *attrObject;
         // A theme entry sets the look only: it never adds items.
         QString text;
         if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", text)
@@ -127,17 +128,17 @@ bool CVNQComboBoxImpl::serializeJsonValue(Json::Value** node, bool read)
     itemTextStyles.writeCompact(list, 17);
     cvnSetStyleList(n, list);
 
-    Json::Value attr = cvnTakeAttr(n, {"text", "btnIcon", "btnHotIcon"});
+    Json::Value& attr = cvnOwnAttr(n, {"text", "btnIcon", "btnHotIcon"});
     const QString current = m_combo->currentText();
     if (!current.isEmpty())
-        attr["text"] = jsonUtf8(current);
+        jsonMember(attr, "text") = jsonUtf8(current);
     const QString& normal = btnIcons.get(CtrlStateNormal);
     const QString& hot = btnIcons.get(CtrlStateHover);
     if (!normal.isEmpty())
-        attr["btnIcon"] = jsonUtf8(normal);
+        jsonMember(attr, "btnIcon") = jsonUtf8(normal);
     if (!hot.isEmpty() && hot != normal)
-        attr["btnHotIcon"] = jsonUtf8(hot);
-    cvnPutAttr(n, attr, false);
+        jsonMember(attr, "btnHotIcon") = jsonUtf8(hot);
+    cvnDropEmptyAttr(n);
     return result;
 }
 

@@ -1,6 +1,6 @@
 #include "CVNQLineEditImpl.h"
 
-#include "CVNQInputJson.h"
+#include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
 #include "CVNQtLib.h"
 
@@ -99,9 +99,10 @@ bool CVNQLineEditImpl::serializeJsonValue(Json::Value** node, bool read)
             if (index == 9)
                 cvnLookupStyle(name, placeholderTextStyle);
         });
-        if (!jsonHasMember(n, "attr"))
+        const Json::Value* attrObject = cvnAttrObject(n);
+        if (!attrObject)
             return result;
-        const Json::Value& attr = jsonGet(n, "attr");
+        const Json::Value& attr = *attrObject;
         // A theme entry sets the look only, never the texts.
         const bool theme = CVNQResourceManager::getInstance()->isLoadFromThemeRes();
         QString text;
@@ -127,26 +128,26 @@ bool CVNQLineEditImpl::serializeJsonValue(Json::Value** node, bool read)
     }
 
     writeStyles(n, 9);
-    Json::Value attr = cvnTakeAttr(n, {"text", "ispassord", "tip", "shortcut", "leftMargin", "rightMargin",
+    Json::Value& attr = cvnOwnAttr(n, {"text", "ispassord", "tip", "shortcut", "leftMargin", "rightMargin",
                                        "topMargin", "bottomMargin"});
     if (!edit->text().isEmpty())
-        attr["text"] = jsonUtf8(edit->text());
+        jsonMember(attr, "text") = jsonUtf8(edit->text());
     if (edit->echoMode() == QLineEdit::Password)
-        attr["ispassord"] = true;
+        jsonMember(attr, "ispassord") = true;
     if (!placeholderText.isEmpty())
-        attr["tip"] = jsonUtf8(placeholderText);
+        jsonMember(attr, "tip") = jsonUtf8(placeholderText);
     if (hotkeyMode)
-        attr["shortcut"] = true;
+        jsonMember(attr, "shortcut") = true;
     // The reader fills a missing right margin from the left one and a
     // missing bottom from the top, so margins are written as a whole.
     const QMargins m = edit->contentsMargins();
     if (!m.isNull()) {
-        attr["leftMargin"] = m.left();
-        attr["rightMargin"] = m.right();
-        attr["topMargin"] = m.top();
-        attr["bottomMargin"] = m.bottom();
+        jsonMember(attr, "leftMargin") = m.left();
+        jsonMember(attr, "rightMargin") = m.right();
+        jsonMember(attr, "topMargin") = m.top();
+        jsonMember(attr, "bottomMargin") = m.bottom();
     }
-    cvnPutAttr(n, attr, false);
+    cvnDropEmptyAttr(n);
     return result;
 }
 

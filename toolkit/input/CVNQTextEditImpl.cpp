@@ -1,6 +1,6 @@
 #include "CVNQTextEditImpl.h"
 
-#include "CVNQInputJson.h"
+#include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
 #include "CVNQScrollBarNode.h"
 #include "CVNQTextEdit.h"
@@ -52,8 +52,8 @@ bool CVNQTextEditImpl::serializeJsonValue(Json::Value** node, bool read)
             if (index == 8)
                 cvnLookupStyle(name, placeholderTextStyle);
         });
-        if (jsonHasMember(n, "attr")) {
-            const Json::Value& attr = jsonGet(n, "attr");
+        if (const Json::Value* attrObject = cvnAttrObject(n)) {
+            const Json::Value& attr = *attrObject;
             // A theme entry sets the look only, never the texts.
             if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes()) {
                 QString text;
@@ -79,24 +79,24 @@ bool CVNQTextEditImpl::serializeJsonValue(Json::Value** node, bool read)
     }
 
     writeStyles(n, 8);
-    Json::Value attr = cvnTakeAttr(n, {"text", "tip", "leftMargin", "rightMargin", "topMargin", "bottomMargin"});
+    Json::Value& attr = cvnOwnAttr(n, {"text", "tip", "leftMargin", "rightMargin", "topMargin", "bottomMargin"});
     const QString text = m_edit->toPlainText();
     if (!text.isEmpty())
-        attr["text"] = jsonUtf8(text);
+        jsonMember(attr, "text") = jsonUtf8(text);
     if (!placeholderText.isEmpty())
-        attr["tip"] = jsonUtf8(placeholderText);
+        jsonMember(attr, "tip") = jsonUtf8(placeholderText);
     int top = 0, bottom = 0, left = 0, right = 0;
     m_edit->getEditMargin(top, bottom, left, right);
     const QMargins m(left, top, right, bottom);
     if (m.left() != 0)
-        attr["leftMargin"] = m.left();
+        jsonMember(attr, "leftMargin") = m.left();
     if (m.right() != 0)
-        attr["rightMargin"] = m.right();
+        jsonMember(attr, "rightMargin") = m.right();
     if (m.top() != 0)
-        attr["topMargin"] = m.top();
+        jsonMember(attr, "topMargin") = m.top();
     if (m.bottom() != 0)
-        attr["bottomMargin"] = m.bottom();
-    cvnPutAttr(n, attr, false);
+        jsonMember(attr, "bottomMargin") = m.bottom();
+    cvnDropEmptyAttr(n);
     return result;
 }
 
