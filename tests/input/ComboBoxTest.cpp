@@ -101,6 +101,12 @@ TEST_F(ComboFixture, PopupRowsUseTheItemStyles)
     combo.setItemHeight(32);
     EXPECT_EQ(delegate->sizeHint(option, combo.model()->index(1, 0)).height(), 32);
 
+    // A row shows its item's first value: the user data of an item that has
+    // no text.
+    combo.addItem("gone", 42);
+    combo.setItemData(2, QVariant(), Qt::DisplayRole);
+    EXPECT_TRUE(colourBox(paintRow(combo, 2, QStyle::State_Enabled), Qt::red, 90).isValid());
+
     // Without styles, or for an invalid index, nothing is painted.
     delegate->setImpl(nullptr);
     row = paintRow(combo, 0, QStyle::State_Enabled);
@@ -252,13 +258,14 @@ TEST_F(ComboFixture, ButtonImagesAndStyleList)
     out = written(&combo);
     EXPECT_FALSE(out["attr"].isMember("btnHotIcon"));
 
-    // Per-state setters ignore states outside 0..3.
+    // A state outside 0..3 addresses the normal slot, and only that one.
     combo.setBtnIcon(4, "x");
     combo.setBackground(-1, fill("neg", Qt::red));
     combo.setItemTextStyle(7, text("seven", Qt::red));
-    for (int s = 0; s < 4; ++s) {
-        EXPECT_NE(combo.getBtnIcon(s), "x");
-        EXPECT_NE(combo.getBackground(s).name, "neg");
-        EXPECT_NE(combo.getItemTextStyle(s).name, "seven");
-    }
+    EXPECT_EQ(combo.getBtnIcon(0), "x");
+    EXPECT_EQ(combo.getBtnIcon(1), "a");
+    EXPECT_EQ(combo.getBackground(0).name, "neg");
+    EXPECT_EQ(combo.getBackground(3).name, "cb.bg");
+    EXPECT_EQ(combo.getItemTextStyle(0).name, "seven");
+    EXPECT_EQ(combo.getItemTextStyle(9).name, "seven");
 }

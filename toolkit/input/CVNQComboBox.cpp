@@ -33,7 +33,7 @@ CVNQComboList* CVNQComboBox::getPopupList() const
 
 void CVNQComboBox::setBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->backgrounds.set(state, style, false);
+    m_impl->backgrounds.at(state) = style;
 }
 
 const FillStyle& CVNQComboBox::getBackground(CtrlState state) const
@@ -43,7 +43,7 @@ const FillStyle& CVNQComboBox::getBackground(CtrlState state) const
 
 void CVNQComboBox::setBtnBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->btnBackgrounds.set(state, style, false);
+    m_impl->btnBackgrounds.at(state) = style;
 }
 
 const FillStyle& CVNQComboBox::getBtnBackground(CtrlState state) const
@@ -53,7 +53,7 @@ const FillStyle& CVNQComboBox::getBtnBackground(CtrlState state) const
 
 void CVNQComboBox::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    m_impl->textStyles.set(state, style, false);
+    m_impl->textStyles.at(state) = style;
 }
 
 const TextStyleDesc& CVNQComboBox::getTextStyle(CtrlState state) const
@@ -63,7 +63,7 @@ const TextStyleDesc& CVNQComboBox::getTextStyle(CtrlState state) const
 
 void CVNQComboBox::setItemBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->itemBackgrounds.set(state, style, false);
+    m_impl->itemBackgrounds.at(state) = style;
 }
 
 const FillStyle& CVNQComboBox::getItemBackground(CtrlState state) const
@@ -73,7 +73,7 @@ const FillStyle& CVNQComboBox::getItemBackground(CtrlState state) const
 
 void CVNQComboBox::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    m_impl->itemTextStyles.set(state, style, false);
+    m_impl->itemTextStyles.at(state) = style;
 }
 
 const TextStyleDesc& CVNQComboBox::getItemTextStyle(CtrlState state) const
@@ -93,7 +93,7 @@ const FillStyle& CVNQComboBox::getPopupBackground(CtrlState) const
 
 void CVNQComboBox::setBtnIcon(CtrlState state, const QString& image)
 {
-    m_impl->btnIcons.set(state, image, false);
+    m_impl->btnIcons.at(state) = image;
 }
 
 const QString& CVNQComboBox::getBtnIcon(CtrlState state) const
