@@ -41,10 +41,7 @@ const FillStyle& CVNQTextEdit::getBackground(CtrlState state) const
 
 void CVNQTextEdit::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    if (!m_impl->textStyles.set(state, style, false))
-        return;
-    if (state == CtrlStateNormal)
-        m_impl->applyTextStyle(CtrlStateNormal);
+    m_impl->setTextStyle(state, style);
 }
 
 const TextStyleDesc& CVNQTextEdit::getTextStyle(CtrlState state) const
@@ -160,56 +157,33 @@ void CVNQTextEdit::focusInEvent(QFocusEvent* event)
 {
     QTextEdit::focusInEvent(event);
     m_impl->setFocusLook(true);
-    repaint();
 }
 
 void CVNQTextEdit::focusOutEvent(QFocusEvent* event)
 {
     QTextEdit::focusOutEvent(event);
     m_impl->setFocusLook(false);
-    repaint();
 }
 
 void CVNQTextEdit::enterEvent(QEvent* event)
 {
     QTextEdit::enterEvent(event);
     m_impl->setHoverLook(true);
-    repaint();
 }
 
 void CVNQTextEdit::leaveEvent(QEvent* event)
 {
     QTextEdit::leaveEvent(event);
     m_impl->setHoverLook(false);
-    repaint();
 }
 
 ControlInfo CVNQTextEdit::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qttext", "TextEdit", "Control TextEdit", "CVNQTextEdit", "text");
     auto& rows = info.properties;
-    rows.push_back(cvnLineRow());
-    rows.push_back(cvnFillStyleRow<CVNQTextEdit>(QStringLiteral("Background"), &CVNQTextEdit::setBackground,
-                                                 &CVNQTextEdit::getBackground, cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<CVNQTextEdit>(QStringLiteral("TextStyle"), &CVNQTextEdit::setTextStyle,
-                                                 &CVNQTextEdit::getTextStyle, cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<CVNQTextEdit>(QStringLiteral("PlaceholderStyle"),
-                                                 &CVNQTextEdit::setPlaceholderTextStyle,
-                                                 &CVNQTextEdit::getPlaceholderTextStyle, cvnChoices({{0, "Normal"}})));
-    rows.push_back(cvnStringRow<CVNQTextEdit>(QStringLiteral("PlaceholderText"), PropText,
-                                              &CVNQTextEdit::setPlaceholderText, &CVNQTextEdit::getPlaceholderText));
-    PropertyDef margin(QStringLiteral("Margin"), PropFourInts);
-    margin.setFourInts = [](QWidget* w, int top, int bottom, int left, int right) {
-        if (auto* e = dynamic_cast<CVNQTextEdit*>(w))
-            e->setEditMargin(top, bottom, left, right);
-    };
-    margin.getFourInts = [](QWidget* w) -> QVector<int> {
-        int top = 0, bottom = 0, left = 0, right = 0;
-        if (auto* e = dynamic_cast<CVNQTextEdit*>(w))
-            e->getEditMargin(top, bottom, left, right);
-        return {top, bottom, left, right};
-    };
-    rows.push_back(margin);
+    cvnAppendEditLookRows<CVNQTextEdit>(rows);
+    rows.push_back(cvnEditPlaceholderTextRow<CVNQTextEdit>());
+    rows.push_back(cvnEditMarginRow<CVNQTextEdit>());
     return info;
 }
 
