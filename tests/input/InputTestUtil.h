@@ -8,12 +8,17 @@
 #include "CVNQtLib.h"
 #include "ICVNQWidgetBase.h"
 
+#include "TestUtil.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QWidget>
+#include <initializer_list>
 #include <json/json.h>
+#include <utility>
 
 namespace InputTest {
 
@@ -110,5 +115,32 @@ inline bool read(QWidget* control, Json::Value node)
     auto* c = dynamic_cast<CVNQtLib::ICVNQWidgetBase*>(control);
     return c && c->readJsonValue(&node);
 }
+
+// A theme folder written from (relative path, content) pairs and loaded
+// into the theme package; the destructor loads an empty theme again, so
+// later tests start unthemed even when this one stopped early.
+class ScopedTheme {
+public:
+    ScopedTheme(std::initializer_list<std::pair<const char*, const char*>> files)
+    {
+        for (const auto& f : files)
+            ok = TestUtil::writeFile(m_dir.path(), f.first, f.second) && ok;
+        ok = ok && CVNQtLib::CVNQResourceManager::getInstance()->loadThemeDir(m_dir.path());
+    }
+    ~ScopedTheme()
+    {
+        QTemporaryDir blank;
+        TestUtil::writeFile(blank.path(), "style.json", R"({"style":[]})");
+        TestUtil::writeFile(blank.path(), "theme.json", R"({"elements":[]})");
+        CVNQtLib::CVNQResourceManager::getInstance()->loadThemeDir(blank.path());
+    }
+    ScopedTheme(const ScopedTheme&) = delete;
+    ScopedTheme& operator=(const ScopedTheme&) = delete;
+
+    bool ok = true;
+
+private:
+    QTemporaryDir m_dir;
+};
 
 } // namespace InputTest

@@ -299,15 +299,12 @@ TEST_F(LineEditFixture, AttributesAndMarginsRoundTrip)
 
 TEST_F(LineEditFixture, ThemeEntrySetsTheLookButNotTheTexts)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "style.json",
-        R"({"style":[{"type":1,"name":"thm.field","drawImg":false,"clr":"FF203040"},
-                     {"type":2,"name":"thm.text","clr":"FF336699","size":17}]})"));
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme.json", R"({"elements":[{"child":[
-        {"name":"qtdedit","type":"qtdedit","attr":{"text":"theme text","tip":"theme tip","leftMargin":12},
-         "style":[["thm.field",1,0],["thm.text",2,4]]}]}]})"));
-    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    ASSERT_TRUE(rm->loadThemeDir(dir.path()));
+    ScopedTheme theme({{"style.json", R"({"style":[{"type":1,"name":"thm.field","drawImg":false,"clr":"FF203040"},
+                                                 {"type":2,"name":"thm.text","clr":"FF336699","size":17}]})"},
+                       {"theme.json", R"({"elements":[{"child":[{"name":"qtdedit","type":"qtdedit",
+                           "attr":{"text":"theme text","tip":"theme tip","leftMargin":12},
+                           "style":[["thm.field",1,0],["thm.text",2,4]]}]}]})"}});
+    ASSERT_TRUE(theme.ok);
 
     CVNQLineEdit edit;
     EXPECT_EQ(edit.getBackground(1).name, "thm.field");
@@ -320,9 +317,4 @@ TEST_F(LineEditFixture, ThemeEntrySetsTheLookButNotTheTexts)
     EXPECT_EQ(edit.styleSheet(), "background-color: rgba(0, 0, 0, 0);");
     edit.createComplete();
     EXPECT_EQ(edit.font().pixelSize(), 17);
-
-    QTemporaryDir blank;
-    TestUtil::writeFile(blank.path(), "style.json", R"({"style":[]})");
-    TestUtil::writeFile(blank.path(), "theme.json", R"({"elements":[]})");
-    rm->loadThemeDir(blank.path());
 }

@@ -5,7 +5,6 @@
 #include "CVNQTextEditImpl.h"
 
 #include <QEvent>
-#include <QPainter>
 
 namespace CVNQtLib {
 
@@ -17,8 +16,11 @@ CVNQTextEdit::CVNQTextEdit(QWidget* parent) : QTextEdit(parent)
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     // Scoped to the text edit: a bare rule would cascade into the two scroll
     // bars, and a background rule makes Qt's style-sheet style lay a bar out
-    // as fully styled, its line buttons then covering the whole groove.
-    setStyleSheet(QStringLiteral("QTextEdit { background-color: rgba(0, 0, 0, 0); }"));
+    // as fully styled, its line buttons then covering the whole groove. The
+    // corner between the bars is left to the background too (the platform
+    // style would draw a framed grey square there).
+    setStyleSheet(QStringLiteral("QTextEdit { background-color: rgba(0, 0, 0, 0); } "
+                                 "QTextEdit::corner { background: transparent; border: none; }"));
     m_hBar = new CVNQScrollBar(Qt::Horizontal, this);
     m_vBar = new CVNQScrollBar(Qt::Vertical, this);
     setVerticalScrollBar(m_vBar);
@@ -144,11 +146,8 @@ void CVNQTextEdit::setScrollbarBtnSize(bool, int) {}
 
 bool CVNQTextEdit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == viewport() && event->type() == QEvent::Paint) {
-        m_impl->applyTextStyle(m_impl->getState());
-        QPainter painter(viewport());
-        m_impl->draw(&painter, QRect(0, 0, viewport()->width(), viewport()->height()));
-    }
+    if (watched == viewport() && event->type() == QEvent::Paint)
+        m_impl->paintViewport(viewport());
     // The viewport then paints the document over the background.
     return QAbstractScrollArea::eventFilter(watched, event);
 }

@@ -4,6 +4,8 @@
 #include "CVNQScrollBarNode.h"
 #include "CVNQTextEdit.h"
 
+#include <QPainter>
+
 namespace CVNQtLib {
 
 CVNQTextEditImpl::CVNQTextEditImpl(CVNQTextEdit* owner, const QString& typeName)
@@ -34,6 +36,19 @@ void CVNQTextEditImpl::setOwnerMargins(const QMargins& m)
 {
     if (m_edit)
         m_edit->setEditMargin(m.top(), m.bottom(), m.left(), m.right());
+}
+
+void CVNQTextEditImpl::paintViewport(QWidget* viewport)
+{
+    if (!m_owner || !viewport)
+        return;
+    if (!m_owner->isEnabled())
+        m_state = CtrlStateDisabled;
+    else if (m_state == CtrlStateDisabled)
+        m_state = CtrlStateNormal;
+    applyTextStyle(m_state);
+    QPainter painter(viewport);
+    draw(&painter, viewport->rect());
 }
 
 bool CVNQTextEditImpl::serializeJsonValue(Json::Value** node, bool read)

@@ -14,6 +14,10 @@ public:
     CVNQTextEditImpl(CVNQTextEdit* owner, const QString& typeName);
 
     bool serializeJsonValue(Json::Value** node, bool read) override;
+    // Paints the background and placeholder behind the viewport's text, in
+    // the look of the current state (the disabled look while the field is
+    // disabled), after applying that state's text style.
+    void paintViewport(QWidget* viewport);
 
 protected:
     QString ownerText() const override;
