@@ -129,6 +129,10 @@ TEST_F(ComboFixture, OpenPopupPaintsItsBackgroundAndRows)
     CVNQComboList* list = combo->getPopupList();
     ASSERT_TRUE(list->isVisible());
     EXPECT_EQ(list->visualRect(combo->model()->index(2, 0)).height(), 25);
+    // The popup background is the only frame: Qt's popup frame is off.
+    auto* container = qobject_cast<QFrame*>(list->window());
+    ASSERT_NE(container, nullptr);
+    EXPECT_EQ(container->frameWidth(), 0);
     const QImage img = list->viewport()->grab().toImage();
     EXPECT_TRUE(TestUtil::hasColor(img, QColor(40, 40, 90), 4));
     combo->hidePopup();
@@ -178,16 +182,22 @@ TEST_F(ComboFixture, ClosedBoxLayout)
     img = combo.grab().toImage();
     EXPECT_TRUE(near(img.pixelColor(100, 2), Qt::gray));
 
-    // An editable box leaves its text to the line edit.
+    // An editable box leaves its text to the line edit, which shows the
+    // box's background through and takes the state's text colour and font.
     CVNQComboBox editable;
     editable.setEditable(true);
     editable.resize(200, 30);
-    editable.setTextStyle(0, text("tx", Qt::red));
+    editable.setBackground(0, fill("bx", Qt::blue));
+    editable.setTextStyle(0, text("tx", Qt::red, 17));
     editable.addItem("typed");
-    editable.grab();
-    EXPECT_EQ(editable.lineEdit()->textMargins(), QMargins(10, 0, 10, 0));
     read(&editable, TestUtil::json(R"({"name":"e"})"));
     EXPECT_EQ(editable.lineEdit()->styleSheet(), "background-color: rgba(0, 0, 0, 0);");
+    img = editable.grab().toImage();
+    EXPECT_EQ(editable.lineEdit()->textMargins(), QMargins(10, 0, 10, 0));
+    EXPECT_EQ(editable.lineEdit()->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_EQ(editable.lineEdit()->font().pixelSize(), 17);
+    const QRect field = editable.lineEdit()->geometry();
+    EXPECT_TRUE(near(img.pixelColor(field.right() - 12, field.center().y()), Qt::blue));
 }
 
 TEST_F(ComboFixture, JsonTextSelectsAnExistingItem)

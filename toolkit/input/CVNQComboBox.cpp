@@ -3,6 +3,7 @@
 #include "CVNQComboBoxImpl.h"
 #include "CVNQComboList.h"
 
+#include <QFrame>
 #include <QMouseEvent>
 
 namespace CVNQtLib {
@@ -16,6 +17,8 @@ CVNQComboBox::CVNQComboBox(QWidget* parent) : QComboBox(parent)
     m_impl->applyTheme();
     // The combo box owns the list from here on.
     setView(m_list);
+    if (auto* container = qobject_cast<QFrame*>(m_list->parentWidget()))
+        container->setFrameStyle(QFrame::NoFrame);
 }
 
 CVNQComboBox::~CVNQComboBox()

@@ -68,12 +68,17 @@ void CVNQLineEditImpl::applyTextStyle(CtrlState state)
     QPalette palette;
     palette.setBrush(QPalette::All, QPalette::Text, QBrush(style.clr));
     m_owner->setPalette(palette);
+    m_owner->setFont(fieldFont(style));
+}
+
+QFont CVNQLineEditImpl::fieldFont(const TextStyleDesc& style)
+{
     QFont font;
     if (style.size > 0)
         font.setPixelSize(style.size);
     const QString global = cvnGetGlobalFontFamily();
     font.setFamily(global.isEmpty() ? style.family : global);
-    m_owner->setFont(font);
+    return font;
 }
 
 void CVNQLineEditImpl::createComplete()

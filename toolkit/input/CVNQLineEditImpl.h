@@ -4,6 +4,7 @@
 #include "CVNQStateStyles.h"
 #include "CVNQWidgetBaseImpl.h"
 
+#include <QFont>
 #include <QMargins>
 
 namespace CVNQtLib {
@@ -28,6 +29,9 @@ public:
     // The state's text colour and pixel size (and the global font family
     // when one is set) as the owner's palette and font.
     void applyTextStyle(CtrlState state);
+    // The font a field takes from a text style: its pixel size and the
+    // global font family, else the style's own family.
+    static QFont fieldFont(const TextStyleDesc& style);
     // Focus gives 2 and losing it 0; hover gives 1 and leaving 0, both only
     // while the field has no focus look. Each repaints the owner at once.
     void setFocusLook(bool focused);
