@@ -2,11 +2,14 @@
 
 #include "CVNQChartLayout.h"
 #include "CVNQChartPainting.h"
+#include "CVNQChartPlotPainter.h"
 #include "CVNQLineChart.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPaintDevice>
 #include <QtMath>
+#include <cmath>
 
 namespace CVNQtLib {
 
@@ -14,7 +17,7 @@ namespace {
 
 // A value that cannot be placed (NaN, infinity) sits on the axis floor
 // instead of sending NaN coordinates to the painter.
-inline double finiteOr(double v, double fallback) { return qIsFinite(v) ? v : fallback; }
+inline double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
 
 } // namespace
 
@@ -229,10 +232,17 @@ QVector<QPointF> CVNQLineChartImpl::seriesPoints(const LineChartFrame& f, const 
     const int end = qMin(f.last, n - 1);
     if (end < f.first)
         return points;
-    points.reserve(end - f.first + 1);
+    points.resize(end - f.first + 1);
     const double p = m_chart->animationProgress();
-    for (int i = f.first; i <= end; ++i)
-        points.append(pointPos(f, i, animatedValue(s.values.at(i), i, n, f.lo, p)));
+    // pointPos() and animatedValue() folded for long series.
+    const double xStep = f.plot.width() / qMax(f.last - f.first, 1);
+    const double yScale = f.plot.height() / f.span;
+    const double* v = s.values.constData();
+    QPointF* out = points.data();
+    for (int i = f.first; i <= end; ++i) {
+        const double value = p >= 1.0 ? finiteOr(v[i], f.lo) : animatedValue(v[i], i, n, f.lo, p);
+        *out++ = QPointF(f.plot.left() + xStep * (i - f.first), f.plot.bottom() - yScale * (value - f.lo));
+    }
     return points;
 }
 
@@ -448,45 +458,10 @@ QString CVNQLineChartImpl::tooltipText() const
 
 // --- painting -----------------------------------------------------------------
 
-QVector<QPointF> CVNQLineChartImpl::reducedForStroke(const QVector<QPointF>& points, double plotWidth) const
-{
-    // With more points than pixel columns, a column's points draw as one
-    // vertical run: keeping the first, lowest, highest and last point of
-    // each column leaves the same pixels and keeps stroking cheap.
-    if (points.size() <= 2 * qMax(plotWidth, 1.0))
-        return points;
-    QVector<QPointF> out;
-    out.reserve(int(plotWidth) * 4 + 8);
-    int i = 0;
-    const int n = points.size();
-    while (i < n) {
-        const double column = qFloor(points.at(i).x());
-        int j = i;
-        int minAt = i;
-        int maxAt = i;
-        while (j < n && qFloor(points.at(j).x()) == column) {
-            if (points.at(j).y() < points.at(minAt).y())
-                minAt = j;
-            if (points.at(j).y() > points.at(maxAt).y())
-                maxAt = j;
-            ++j;
-        }
-        const int last = j - 1;
-        int keep[4] = {i, qMin(minAt, maxAt), qMax(minAt, maxAt), last};
-        int previous = -1;
-        for (int k : keep) {
-            if (k != previous)
-                out.append(points.at(k));
-            previous = k;
-        }
-        i = j;
-    }
-    return out;
-}
-
 void CVNQLineChartImpl::paintSeries(QPainter& painter, const LineChartFrame& f)
 {
     const ChartTheme& theme = m_chart->theme();
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     for (int si = 0; si < m_series.size(); ++si) {
         const ChartSeries& s = m_series.at(si);
         if (!s.visible)
@@ -495,43 +470,36 @@ void CVNQLineChartImpl::paintSeries(QPainter& painter, const LineChartFrame& f)
         if (points.isEmpty())
             continue;
         const QColor color = cvnChartColor(theme, s.color, si);
-        const QVector<QPointF> stroke = reducedForStroke(points, f.plot.width());
-        const QPainterPath path = linePath(stroke, m_smooth || s.smooth);
-
-        if (m_area || s.area) {
-            QPainterPath fill = path;
-            fill.lineTo(stroke.last().x(), f.plot.bottom());
-            fill.lineTo(stroke.first().x(), f.plot.bottom());
-            fill.closeSubpath();
-            QColor fillColor = s.fillColor.isValid() ? s.fillColor : color;
-            fillColor.setAlphaF(qBound(0.0, finiteOr(s.fillOpacity, 0.0), 1.0));
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(fillColor);
-            painter.drawPath(fill);
+        // Smoothing through points about a pixel apart changes nothing visible.
+        QPolygonF line(points);
+        if ((m_smooth || s.smooth) && points.size() >= 3 && line.size() - 1 < line.last().x() - line.first().x()) {
+            const QList<QPolygonF> flat = linePath(points, true).toSubpathPolygons();
+            if (!flat.isEmpty())
+                line = flat.first();
         }
 
         const double width = qMax(s.lineWidth > 0 ? s.lineWidth : theme.lineWidth, 1.0);
-        painter.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(path);
+        QColor areaColor;
+        if (m_area || s.area) {
+            areaColor = s.fillColor.isValid() ? s.fillColor : color;
+            areaColor.setAlphaF(qBound(0.0, finiteOr(s.fillOpacity, 0.0), 1.0));
+        }
+        cvnChartPaintLine(painter, line, QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), areaColor,
+                          f.plot.bottom());
 
         if (m_showSymbols && s.showSymbols) {
-            const QPen normalPen(color, 1.8);
-            const QPen hoverPen(color, 2.4);
             const bool seriesHot = m_hoverActive && (m_tooltipMode == 2 || m_hoverSeries == si);
-            painter.setPen(normalPen);
-            painter.setBrush(theme.plotBackgroundColor);
-            const double r = theme.symbolRadius;
+            m_symbols.setLook(theme.symbolRadius, color, 1.8, theme.plotBackgroundColor, dpr);
             for (int k = 0; k < points.size(); ++k) {
-                if (seriesHot && f.first + k == m_hoverIndex) {
-                    painter.setPen(hoverPen);
-                    painter.setBrush(color);
-                    painter.drawEllipse(points.at(k), theme.hoverSymbolRadius, theme.hoverSymbolRadius);
-                    painter.setPen(normalPen);
-                    painter.setBrush(theme.plotBackgroundColor);
-                } else {
-                    painter.drawEllipse(points.at(k), r, r);
-                }
+                if (seriesHot && f.first + k == m_hoverIndex)
+                    continue;
+                m_symbols.stamp(painter, points.at(k));
+            }
+            if (seriesHot && m_hoverIndex >= f.first && m_hoverIndex - f.first < points.size()) {
+                painter.setPen(QPen(color, 2.4));
+                painter.setBrush(color);
+                painter.drawEllipse(points.at(m_hoverIndex - f.first), theme.hoverSymbolRadius,
+                                    theme.hoverSymbolRadius);
             }
         }
     }

@@ -7,6 +7,7 @@
 
 #include "CVNQChartTypes.h"
 #include "CVNQWidgetBaseImpl.h"
+#include "CVNQChartPlotPainter.h"
 #include "ChartZoomSlider.h"
 
 #include <QOpenGLFunctions>
@@ -93,7 +94,6 @@ public:
     void clearHover();
 
 private:
-    QVector<QPointF> reducedForStroke(const QVector<QPointF>& points, double plotWidth) const;
     void paintSeries(QPainter& painter, const LineChartFrame& f);
     void paintLegend(QPainter& painter, const QVector<ChartLegendItem>& items, const QRect& clip);
     QString tooltipText() const;
@@ -119,6 +119,7 @@ private:
     QPointF m_hoverPoint;
     QPoint m_hoverMousePos;
     ChartZoomSlider m_zoom;
+    ChartSymbolStamp m_symbols;
 };
 
 } // namespace CVNQtLib

@@ -184,7 +184,10 @@ QVector<ChartLegendItem> CVNQOpenGLPieChartImpl::legendItems(const QRectF& area)
     int x = left;
     int y = qRound(area.top());
     items.reserve(m_slices.size());
-    for (int i = 0; i < m_slices.size(); ++i) {
+    // Entries that flow past the widget's bottom can be neither seen nor
+    // clicked; a chart with thousands of slices stops measuring there.
+    const int lastVisibleTop = m_chart->height();
+    for (int i = 0; i < m_slices.size() && y <= lastVisibleTop; ++i) {
         const PieSlice& s = m_slices.at(i);
         ChartLegendItem item;
         item.seriesIndex = i;
