@@ -1,0 +1,437 @@
+#include "CVNQZip.h"
+
+#include <gtest/gtest.h>
+#include <minizip/zip.h>
+#include <zlib.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <cstring>
+
+using namespace CVNQtLib;
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray randomBytes(int n, quint32 seed)
+{
+    QRandomGenerator gen(seed);
+    QByteArray b(n, '\0');
+    for (int i = 0; i < n; ++i)
+        b[i] = char(gen.bounded(256));
+    return b;
+}
+
+// Text that compresses well but is not trivial.
+QByteArray sampleText(int lines)
+{
+    QByteArray b;
+    for (int i = 0; i < lines; ++i)
+        b += "{\"name\": \"style" + QByteArray::number(i) + "\", \"color\": \"FF" + QByteArray::number(i * 7919 % 65536, 16) + "\"}\n";
+    return b;
+}
+
+struct MinizipEntry {
+    QByteArray name;
+    QByteArray data;
+    QByteArray localExtra;
+    bool raw = false;        // data written as is, with the declared size and CRC below
+    quint64 declaredSize = 0;
+    quint32 declaredCrc = 0;
+};
+
+// Writes an archive with minizip's own zip API.
+bool writeWithMinizip(const QString& path, const QList<MinizipEntry>& entries)
+{
+    const QByteArray name = QFile::encodeName(path);
+    zipFile zf = zipOpen64(name.constData(), APPEND_STATUS_CREATE);
+    if (!zf)
+        return false;
+    bool ok = true;
+    for (const MinizipEntry& e : entries) {
+        zip_fileinfo info;
+        memset(&info, 0, sizeof info);
+        info.tmz_date.tm_year = 2021;
+        info.tmz_date.tm_mon = 5;
+        info.tmz_date.tm_mday = 14;
+        info.tmz_date.tm_hour = 10;
+        ok = ok && zipOpenNewFileInZip2(zf, e.name.constData(), &info,
+                                        e.localExtra.isEmpty() ? nullptr : e.localExtra.constData(),
+                                        uInt(e.localExtra.size()), nullptr, 0, nullptr,
+                                        e.raw ? 0 : Z_DEFLATED, Z_DEFAULT_COMPRESSION, e.raw ? 1 : 0) == ZIP_OK;
+        ok = ok && zipWriteInFileInZip(zf, e.data.constData(), unsigned(e.data.size())) == ZIP_OK;
+        if (e.raw)
+            ok = ok && zipCloseFileInZipRaw64(zf, e.declaredSize, e.declaredCrc) == ZIP_OK;
+        else
+            ok = ok && zipCloseFileInZip(zf) == ZIP_OK;
+    }
+    return zipClose(zf, nullptr) == ZIP_OK && ok;
+}
+
+class ZipArchiveTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.path() + "/" + name; }
+
+    // style.json (deflated), images/ (folder), images/a.png (stored), big.bin (deflated).
+    QString writeSample(const char* password = nullptr)
+    {
+        const QString file = path("sample.zip");
+        ZipArchive* w = cvnZipCreateFile(QFile::encodeName(file).constData(), password);
+        EXPECT_NE(w, nullptr);
+        EXPECT_TRUE(cvnZipIsWriter(w));
+        EXPECT_EQ(cvnZipAddMemory(w, "style.json", style.constData(), quint32(style.size())), ZipOk);
+        EXPECT_EQ(cvnZipAddMemory(w, "images/", nullptr, 0), ZipOk);
+        EXPECT_EQ(cvnZipAddMemory(w, "images/a.png", png.constData(), quint32(png.size()), false), ZipOk);
+        EXPECT_EQ(cvnZipAddMemory(w, "big.bin", big.constData(), quint32(big.size())), ZipOk);
+        EXPECT_EQ(cvnZipCloseWriter(w), ZipOk);
+        return file;
+    }
+
+    const QByteArray style = sampleText(400);
+    const QByteArray png = randomBytes(3000, 7);
+    const QByteArray big = sampleText(5000) + randomBytes(70000, 11);
+};
+
+} // namespace
+
+TEST_F(ZipArchiveTest, WriterArchiveReadsBackFromFileMemoryAndStream)
+{
+    const QString file = writeSample();
+    const QByteArray bytes = readFile(file);
+    ASSERT_FALSE(bytes.isEmpty());
+
+    // The same archive after 37 bytes of something else, read from that offset.
+    const QString prefixed = path("prefixed.bin");
+    {
+        QFile f(prefixed);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(37, 'x') + bytes);
+    }
+    FILE* stream = fopen(QFile::encodeName(prefixed).constData(), "rb");
+    ASSERT_NE(stream, nullptr);
+    fseek(stream, 37, SEEK_SET);
+
+    ZipArchive* handles[] = {cvnZipOpenFile(QFile::encodeName(file).constData()),
+                             cvnZipOpenMemory(bytes.constData(), quint64(bytes.size())),
+                             cvnZipOpenStream(stream)};
+    for (ZipArchive* zip : handles) {
+        ASSERT_NE(zip, nullptr);
+        EXPECT_FALSE(cvnZipIsWriter(zip));
+        ZipEntry e;
+        ASSERT_EQ(cvnZipGetEntry(zip, -1, e), ZipOk);
+        EXPECT_EQ(e.index, 4);
+        EXPECT_STREQ(e.name, "");
+        EXPECT_EQ(cvnZipGetEntry(zip, 4, e), ZipBadArgs);
+        EXPECT_EQ(cvnZipGetEntry(zip, -2, e), ZipBadArgs);
+
+        ASSERT_EQ(cvnZipGetEntry(zip, 1, e), ZipOk);
+        EXPECT_STREQ(e.name, "images/");
+        EXPECT_TRUE(e.isDirectory());
+        ASSERT_EQ(cvnZipGetEntry(zip, 2, e), ZipOk);
+        EXPECT_STREQ(e.name, "images/a.png");
+        EXPECT_FALSE(e.isDirectory());
+        EXPECT_EQ(e.uncompressedSize, quint32(png.size()));
+        EXPECT_EQ(e.compressedSize, quint32(png.size())); // stored
+        EXPECT_EQ(e.attributes & 0x1FF, 0644u);
+        EXPECT_GT(e.modificationTime, 0);
+
+        // Exactly its size: one call.
+        QByteArray out(png.size(), '\0');
+        EXPECT_EQ(cvnZipUnzipToMemory(zip, 2, out.data(), quint32(out.size())), ZipOk);
+        EXPECT_EQ(out, png);
+
+        // Half its size: more, then the rest.
+        ASSERT_EQ(cvnZipGetEntry(zip, 3, e), ZipOk);
+        EXPECT_LT(e.compressedSize, e.uncompressedSize);
+        QByteArray whole(int(e.uncompressedSize), '\0');
+        const quint32 half = e.uncompressedSize / 2;
+        EXPECT_EQ(cvnZipUnzipToMemory(zip, 3, whole.data(), half), ZipMore);
+        EXPECT_EQ(cvnZipLastReadResult(), ZipMore);
+        EXPECT_EQ(cvnZipUnzipToMemory(zip, 3, whole.data() + half, e.uncompressedSize - half), ZipOk);
+        EXPECT_EQ(whole, big);
+
+        QList<ZipFileData> files;
+        QString error;
+        ASSERT_TRUE(cvnZipReadAll(zip, files, &error)) << error.toStdString();
+        ASSERT_EQ(files.size(), 3); // the folder has no bytes
+        EXPECT_EQ(files[0].name, "style.json");
+        EXPECT_EQ(files[0].data, style);
+        EXPECT_EQ(files[1].data, png);
+        EXPECT_EQ(files[2].data, big);
+        EXPECT_EQ(cvnZipClose(zip), ZipOk);
+    }
+    fclose(stream);
+}
+
+TEST_F(ZipArchiveTest, MinizipArchiveNamesAreCleanedAndTimesRead)
+{
+    QByteArray ut;
+    ut.append("\x55\x54\x0D\x00\x07", 5); // "UT", 13 bytes, mtime + atime + ctime
+    for (quint32 t : {1600000000u, 1600000100u, 1600000200u})
+        for (int i = 0; i < 4; ++i)
+            ut.append(char((t >> (8 * i)) & 0xFF));
+
+    const QByteArray longName = "long/" + QByteArray(1100, 'n') + ".txt";
+    QList<MinizipEntry> entries;
+    auto add = [&](const QByteArray& name, const QByteArray& extra = QByteArray()) {
+        MinizipEntry e;
+        e.name = name;
+        e.data = "data of " + name.left(20);
+        e.localExtra = extra;
+        entries << e;
+    };
+    add("c:\\..\\x/../images/a.png", ut);
+    add("plain/relative.txt");
+    add("../../evil.txt");
+    add("a/..\\..//b.txt");
+    add("/etc/..");
+    add(longName);
+    const QString file = path("minizip.zip");
+    ASSERT_TRUE(writeWithMinizip(file, entries));
+
+    ZipArchive* zip = cvnZipOpenFile(QFile::encodeName(file).constData());
+    ASSERT_NE(zip, nullptr);
+    ASSERT_EQ(cvnZipEntryCount(zip), entries.size());
+    const char* expected[] = {"images/a.png", "plain/relative.txt", "evil.txt", "b.txt", "etc/"};
+    for (int i = 0; i < 5; ++i) {
+        ZipEntry e;
+        ASSERT_EQ(cvnZipGetEntry(zip, i, e), ZipOk);
+        EXPECT_STREQ(e.name, expected[i]) << i;
+        EXPECT_EQ(QByteArray(e.name).indexOf(".."), -1);
+    }
+    ZipEntry e;
+    ASSERT_EQ(cvnZipGetEntry(zip, 0, e), ZipOk);
+    EXPECT_EQ(e.modificationTime, 1600000000);
+    EXPECT_EQ(e.accessTime, 1600000100);
+    EXPECT_EQ(e.creationTime, 1600000200);
+    ASSERT_EQ(cvnZipGetEntry(zip, 1, e), ZipOk);
+    EXPECT_EQ(e.modificationTime, e.accessTime); // all three from the DOS time
+
+    // A name longer than the field ends in NUL inside it.
+    ASSERT_EQ(cvnZipGetEntry(zip, 5, e), ZipOk);
+    EXPECT_EQ(strlen(e.name), size_t(kZipMaxName - 1));
+    EXPECT_TRUE(longName.startsWith(QByteArray(e.name)));
+
+    // The cleaned name survives extraction of everything.
+    QList<ZipFileData> files;
+    EXPECT_TRUE(cvnZipReadAll(zip, files));
+    EXPECT_EQ(files.size(), entries.size());
+    EXPECT_EQ(cvnZipCloseReader(zip), ZipOk);
+}
+
+TEST_F(ZipArchiveTest, CrcMismatchAndSizeCapsAreReported)
+{
+    const QByteArray payload = "payload whose CRC does not match";
+    MinizipEntry bad;
+    bad.name = "style.json";
+    bad.data = payload;
+    bad.raw = true;
+    bad.declaredSize = quint64(payload.size());
+    bad.declaredCrc = quint32(crc32(0, reinterpret_cast<const Bytef*>(payload.constData()), uInt(payload.size()))) ^ 1;
+    // Declares more than an entry may have; the data itself is tiny.
+    MinizipEntry bomb;
+    bomb.name = "bomb.bin";
+    bomb.data = "x";
+    bomb.raw = true;
+    bomb.declaredSize = kZipMaxEntrySize + 1;
+    const QString file = path("bad.zip");
+    ASSERT_TRUE(writeWithMinizip(file, {bad, bomb}));
+
+    ZipArchive* zip = cvnZipOpenFile(QFile::encodeName(file).constData());
+    ASSERT_NE(zip, nullptr);
+    QByteArray out(payload.size(), '\0');
+    EXPECT_EQ(cvnZipUnzipToMemory(zip, 0, out.data(), quint32(out.size())), ZipCrcMismatch);
+    QByteArray small(16, '\0');
+    EXPECT_EQ(cvnZipUnzipToMemory(zip, 1, small.data(), 16), ZipTooLarge);
+    QList<ZipFileData> files;
+    QString error;
+    EXPECT_FALSE(cvnZipReadAll(zip, files, &error));
+    EXPECT_TRUE(error.contains("style.json")) << error.toStdString();
+    cvnZipClose(zip);
+
+    // Entries within the per-entry cap that add up to more than the archive cap.
+    QList<MinizipEntry> many;
+    for (int i = 0; i < 5; ++i) {
+        MinizipEntry e;
+        e.name = "part" + QByteArray::number(i);
+        e.data = "y";
+        e.raw = true;
+        e.declaredSize = kZipMaxEntrySize;
+        many << e;
+    }
+    const QString huge = path("huge.zip");
+    ASSERT_TRUE(writeWithMinizip(huge, many));
+    EXPECT_EQ(cvnZipOpenFile(QFile::encodeName(huge).constData()), nullptr);
+    EXPECT_EQ(cvnZipLastReadResult(), ZipTooLarge);
+}
+
+TEST_F(ZipArchiveTest, BadFilesHandlesAndKindsFailCleanly)
+{
+    EXPECT_EQ(cvnZipOpenFile(QFile::encodeName(path("missing.zip")).constData()), nullptr);
+    EXPECT_EQ(cvnZipLastReadResult(), ZipNoFile);
+    const QByteArray text = "this is not a zip archive at all";
+    {
+        QFile f(path("text.zip"));
+        f.open(QIODevice::WriteOnly);
+        f.write(text);
+    }
+    EXPECT_EQ(cvnZipOpenFile(QFile::encodeName(path("text.zip")).constData()), nullptr);
+    EXPECT_EQ(cvnZipLastReadResult(), ZipNoFile);
+    EXPECT_EQ(cvnZipOpenMemory(text.constData(), quint64(text.size())), nullptr);
+    EXPECT_EQ(cvnZipOpenMemory(nullptr, 0), nullptr);
+
+    EXPECT_EQ(cvnZipCloseReader(nullptr), ZipBadArgs);
+    EXPECT_EQ(cvnZipClose(nullptr), ZipBadArgs);
+    EXPECT_EQ(cvnZipCloseWriter(nullptr), ZipBadArgs);
+    ZipEntry e;
+    EXPECT_EQ(cvnZipGetEntry(nullptr, 0, e), ZipBadArgs);
+
+    // A handle of the other kind is refused and stays usable.
+    QByteArray block(256, '\0');
+    ZipArchive* w = cvnZipCreateMemory(block.data(), quint32(block.size()));
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(cvnZipCloseReader(w), ZipWrongKind);
+    EXPECT_EQ(cvnZipGetEntry(w, 0, e), ZipWrongKind);
+    EXPECT_EQ(cvnZipAddMemory(w, "a.txt", "abc", 3), ZipOk);
+    EXPECT_EQ(cvnZipClose(w), ZipOk);
+}
+
+TEST_F(ZipArchiveTest, MemoryWriterFillsItsBlockExactlyAndReportsOverflow)
+{
+    // Measure the archive, then write it into a block of exactly that size.
+    QByteArray roomy(64 * 1024, '\0');
+    ZipArchive* w = cvnZipCreateMemory(roomy.data(), quint32(roomy.size()));
+    ASSERT_EQ(cvnZipAddMemory(w, "style.json", style.constData(), quint32(style.size())), ZipOk);
+    quint32 length = 0;
+    ASSERT_EQ(cvnZipCloseWriter(w, &length), ZipOk);
+    ASSERT_GT(length, 0u);
+
+    QByteArray exact(int(length), '\0');
+    w = cvnZipCreateMemory(exact.data(), length);
+    ASSERT_EQ(cvnZipAddMemory(w, "style.json", style.constData(), quint32(style.size())), ZipOk);
+    ASSERT_EQ(cvnZipCloseWriter(w), ZipOk);
+    ZipArchive* zip = cvnZipOpenMemory(exact.constData(), length);
+    ASSERT_NE(zip, nullptr);
+    QList<ZipFileData> files;
+    ASSERT_TRUE(cvnZipReadAll(zip, files));
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(files[0].data, style);
+    cvnZipClose(zip);
+
+    // One byte short: the end record no longer fits.
+    QByteArray tight(int(length) - 1, '\0');
+    w = cvnZipCreateMemory(tight.data(), length - 1);
+    ASSERT_EQ(cvnZipAddMemory(w, "style.json", style.constData(), quint32(style.size())), ZipOk);
+    EXPECT_EQ(cvnZipCloseWriter(w), ZipWriteError);
+    EXPECT_EQ(cvnZipLastWriteResult(), ZipWriteError);
+
+    // Entry data that does not fit is refused at once.
+    QByteArray tiny(64, '\0');
+    w = cvnZipCreateMemory(tiny.data(), 64);
+    EXPECT_EQ(cvnZipAddMemory(w, "big.bin", big.constData(), quint32(big.size()), false), ZipMemoryFull);
+    EXPECT_EQ(cvnZipCloseWriter(w), ZipOk); // an empty archive still fits
+
+    // A device that takes nothing: the failure surfaces at the latest on close.
+    if (FILE* full = fopen("/dev/full", "wb")) {
+        w = cvnZipCreateStream(full);
+        cvnZipAddMemory(w, "big.bin", big.constData(), quint32(big.size()));
+        EXPECT_EQ(cvnZipCloseWriter(w), ZipWriteError);
+        fclose(full);
+    }
+}
+
+TEST_F(ZipArchiveTest, TruncatedAndCorruptedArchivesNeverCrash)
+{
+    const QByteArray bytes = readFile(writeSample());
+    ASSERT_GT(bytes.size(), 1000);
+
+    auto readEverything = [](const QByteArray& data) {
+        ZipArchive* zip = cvnZipOpenMemory(data.constData(), quint64(data.size()));
+        if (!zip)
+            return false;
+        QList<ZipFileData> files;
+        const bool ok = cvnZipReadAll(zip, files);
+        for (int i = 0; i < cvnZipEntryCount(zip); ++i) {
+            ZipEntry e;
+            if (cvnZipGetEntry(zip, i, e) == ZipOk)
+                EXPECT_LT(strlen(e.name), size_t(kZipMaxName));
+        }
+        EXPECT_EQ(cvnZipClose(zip), ZipOk);
+        return ok;
+    };
+
+    // Cut anywhere: the end record is gone, so nothing opens.
+    for (int cut = 0; cut < bytes.size(); cut += 97)
+        EXPECT_FALSE(readEverything(bytes.left(cut))) << cut;
+
+    // Every single byte of the local headers and data damaged in turn, and
+    // random bursts anywhere: a damaged entry must be reported, not returned.
+    int failures = 0;
+    for (int at = 0; at < bytes.size(); at += 41) {
+        QByteArray damaged = bytes;
+        damaged[at] = char(damaged[at] ^ 0x5A);
+        if (!readEverything(damaged))
+            ++failures;
+    }
+    EXPECT_GT(failures, 0);
+    QRandomGenerator gen(42);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray damaged = bytes;
+        const int start = int(gen.bounded(quint32(bytes.size())));
+        for (int i = start; i < qMin(bytes.size(), start + 8); ++i)
+            damaged[i] = char(gen.bounded(256));
+        readEverything(damaged);
+    }
+    // Damage inside the compressed data of big.bin is caught by inflate or the CRC.
+    QByteArray damaged = bytes;
+    const int inData = bytes.indexOf("big.bin") + 7 + 500;
+    damaged[inData] = char(damaged[inData] ^ 0xFF);
+    EXPECT_FALSE(readEverything(damaged));
+}
+
+TEST_F(ZipArchiveTest, PasswordProtectedEntriesAndExtractionToFiles)
+{
+    const QString file = writeSample("secret");
+    const QByteArray name = QFile::encodeName(file);
+
+    ZipArchive* zip = cvnZipOpenFile(name.constData(), "secret");
+    ASSERT_NE(zip, nullptr);
+    QList<ZipFileData> files;
+    QString error;
+    ASSERT_TRUE(cvnZipReadAll(zip, files, &error)) << error.toStdString();
+    ASSERT_EQ(files.size(), 3);
+    EXPECT_EQ(files[0].data, style);
+    EXPECT_EQ(files[2].data, big);
+    cvnZipClose(zip);
+
+    zip = cvnZipOpenFile(name.constData(), "wrong");
+    ASSERT_NE(zip, nullptr);
+    QByteArray out(png.size(), '\0');
+    EXPECT_EQ(cvnZipUnzipToMemory(zip, 2, out.data(), quint32(out.size())), ZipPassword);
+    cvnZipClose(zip);
+
+    // Extraction to files: folders are created on the way, data and time kept.
+    zip = cvnZipOpenFile(QFile::encodeName(writeSample()).constData());
+    ASSERT_NE(zip, nullptr);
+    const QByteArray target = QFile::encodeName(dir.path() + "/out/deep/style.json");
+    ASSERT_EQ(cvnZipUnzipToFile(zip, 0, target.constData()), ZipOk);
+    EXPECT_EQ(readFile(QFile::decodeName(target)), style);
+    const QByteArray folder = QFile::encodeName(dir.path() + "/out/images");
+    EXPECT_EQ(cvnZipUnzipToFile(zip, 1, folder.constData()), ZipOk);
+    EXPECT_TRUE(QDir(QFile::decodeName(folder)).exists());
+    FILE* f = fopen(QFile::encodeName(dir.path() + "/out/a.png").constData(), "wb");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(cvnZipUnzipToFile(zip, 2, f), ZipOk);
+    fclose(f);
+    EXPECT_EQ(readFile(dir.path() + "/out/a.png"), png);
+    cvnZipClose(zip);
+}

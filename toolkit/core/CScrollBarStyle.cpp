@@ -1,0 +1,55 @@
+#include "CScrollBarStyle.h"
+
+#include "CVNQControlTable.h"
+
+#include <QWidget>
+
+namespace CVNQtLib {
+
+CScrollBarStyle::CScrollBarStyle() : QProxyStyle()
+{
+}
+
+int CScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                                 const QWidget* widget) const
+{
+    if (metric == PM_SliderLength) {
+        int length = 0;
+        QSize thumb;
+        bool horizontal = true;
+        if (sliderThumbGeometry(widget, length, thumb, horizontal))
+            return length;
+    }
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+QRect CScrollBarStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                      SubControl subControl, const QWidget* widget) const
+{
+    QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
+    if (control != CC_Slider || subControl != SC_SliderHandle)
+        return rect;
+    int length = 0;
+    QSize thumb;
+    bool horizontal = true;
+    if (!sliderThumbGeometry(widget, length, thumb, horizontal))
+        return rect;
+    // The position along the groove stays the base style's; across the
+    // groove the thumb is centred in the widget.
+    if (horizontal) {
+        rect.setSize(thumb);
+        rect.moveTop((widget->height() - thumb.height()) / 2);
+    } else {
+        rect.setSize(thumb);
+        rect.moveLeft((widget->width() - thumb.width()) / 2);
+    }
+    return rect;
+}
+
+QRect CScrollBarStyle::subElementRect(SubElement element, const QStyleOption* option,
+                                      const QWidget* widget) const
+{
+    return QProxyStyle::subElementRect(element, option, widget);
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,22 @@
+#pragma once
+
+// Toolkit-wide configuration, handed over once at start-up through
+// cvnSetGlobalConfig and kept by the resource manager.
+
+#include "CVNQGlobal.h"
+
+#include <QString>
+
+namespace CVNQtLib {
+
+struct CVNQ_EXPORT CVNGlobalConfig
+{
+    // Applied to the application font when not empty.
+    QString fontFamily;
+    // Push buttons fade between their hover states when true.
+    bool buttonFadeEnabled = false;
+    // Fade duration in milliseconds; values below 1 are stored as 150.
+    int buttonFadeDuration = 150;
+};
+
+} // namespace CVNQtLib

@@ -1,0 +1,47 @@
+#include "CVNQControl.h"
+
+#include "CVNJson.h"
+
+namespace CVNQtLib {
+namespace ControlCommon {
+
+bool serialize(CVNQWidgetBase& base, CVNQWidgetBaseImpl* impl, Json::Value* node, bool read)
+{
+    // A "theme" key switches the node to a theme entry and sets the
+    // theme-applying flag for the control's own keys; it must not outlive
+    // this routine, or every later read would skip names and geometry.
+    CVNQThemeFlagGuard guard;
+    base.serializeJsonValue(node, read);
+    if (!impl)
+        return false;
+    Json::Value* current = node;
+    return impl->serializeJsonValue(&current, read);
+}
+
+void setJsonData(ICVNQWidgetBase* control, QString& stored, const QString& text)
+{
+    if (text == stored)
+        return;
+    if (stored.isEmpty() && !text.isEmpty()) {
+        Json::Value node;
+        if (jsonParse(text.toUtf8(), node) && node.isObject())
+            control->readJsonValue(&node);
+    }
+    stored = text;
+}
+
+void setInnerVisible(QWidget* owner, bool visible)
+{
+    owner->setProperty("visibility", visible);
+    owner->setVisible(visible);
+}
+
+bool getInnerVisible(const QWidget* owner)
+{
+    // A control never hidden by JSON or the designer has no property: visible.
+    const QVariant v = owner->property("visibility");
+    return v.isValid() ? v.toBool() : true;
+}
+
+} // namespace ControlCommon
+} // namespace CVNQtLib

@@ -1,0 +1,269 @@
+#include "CVNQControlFactory.h"
+
+#include "CVNJson.h"
+#include "CVNQControlInfo.h"
+#include "CVNQControlTable.h"
+#include "CVNQResourceManager.h"
+#include "ICVNQWidgetBase.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QWidget>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace CVNQtLib {
+
+bool& emulatorFlag(); // CVNQtLib.cpp
+
+namespace {
+
+// The registries live until exit; function-local so that registrations from
+// static initialisers of an application still find them constructed.
+std::map<std::string, CVNControlCreateFunc>& createMap()
+{
+    static std::map<std::string, CVNControlCreateFunc> map;
+    return map;
+}
+
+std::map<std::string, ControlInfo>& infoMap()
+{
+    static std::map<std::string, ControlInfo> map;
+    return map;
+}
+
+std::set<std::string>& nameSet()
+{
+    static std::set<std::string> set;
+    return set;
+}
+
+CVNControlCreateHook g_createHook = nullptr;
+
+// Marks the resource manager as building from a file for the loader's whole
+// run, whichever way it returns.
+class CreatedByFileScope
+{
+public:
+    CreatedByFileScope() { CVNQResourceManager::getInstance()->setCreatedByFile(true); }
+    ~CreatedByFileScope() { CVNQResourceManager::getInstance()->setCreatedByFile(false); }
+};
+
+QString joinPath(const QString& dir, const QString& name)
+{
+    if (dir.isEmpty())
+        return name;
+    QString d = dir;
+    // The skin folder is stored with a trailing backslash; on disk we join with "/".
+    while (d.endsWith(QLatin1Char('\\')) || d.endsWith(QLatin1Char('/')))
+        d.chop(1);
+    return d + QLatin1Char('/') + name;
+}
+
+bool readFileBytes(const QString& path, QByteArray& out)
+{
+    QFile f(path);
+    if (path.isEmpty() || !f.exists() || !f.open(QIODevice::ReadOnly))
+        return false;
+    out = f.readAll();
+    return true;
+}
+
+// Text of a page or menu file: the loaded packages first, then the skin
+// folder, then the name as a path. False for a missing or empty file.
+bool readDefinitionFile(QString fileName, QByteArray& text)
+{
+    if (!fileName.contains(QLatin1String(".json")))
+        fileName += QLatin1String(".json");
+
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    const char* data = nullptr;
+    unsigned size = 0;
+    ResSourceType type = ResSourceType(0);
+    if (rm->getResource(fileName, data, size, type) && data) {
+        text = QByteArray(data, int(size));
+    } else if (!readFileBytes(joinPath(rm->getSkinDirPath(), fileName), text)
+               && !readFileBytes(fileName, text)) {
+        return false;
+    }
+    const int nul = text.indexOf('\0');
+    if (nul >= 0)
+        text.truncate(nul);
+    return !text.isEmpty();
+}
+
+ICVNQWidgetBase* asControl(QWidget* w)
+{
+    return w ? dynamic_cast<ICVNQWidgetBase*>(w) : nullptr;
+}
+
+} // namespace
+
+void cvnRegisterQtControl(const char* typeName, CVNControlCreateFunc create, ControlInfo info,
+                          bool withName)
+{
+    if (!typeName || !create)
+        return;
+    createMap()[typeName] = create;
+    infoMap()[typeName] = std::move(info);
+    if (withName)
+        nameSet().insert(typeName);
+}
+
+void cvnRegisterDefaultControl(const char* typeName, CVNControlCreateFunc create)
+{
+    if (!typeName || !create)
+        return;
+    createMap()[typeName] = create;
+}
+
+void cvnBindControlCreateFunction(CVNControlCreateHook hook)
+{
+    g_createHook = hook;
+}
+
+ControlInfo* cvnGetControlInfo(const QString& typeName)
+{
+    auto it = infoMap().find(typeName.toStdString());
+    return it == infoMap().end() ? nullptr : &it->second;
+}
+
+QVector<ControlInfo*> cvnGetAllControlInfo()
+{
+    QVector<ControlInfo*> all;
+    all.reserve(int(infoMap().size()));
+    for (auto& entry : infoMap())
+        all.append(&entry.second);
+    return all;
+}
+
+QWidget* createControl(const char* typeName, const Json::Value& node, QWidget* parent)
+{
+    if (!typeName)
+        return nullptr;
+    QWidget* widget = nullptr;
+    if (g_createHook)
+        widget = g_createHook(jsonString(node, "name"), QString::fromUtf8(typeName));
+    if (!widget) {
+        auto it = createMap().find(typeName);
+        if (it != createMap().end())
+            widget = it->second();
+    }
+    if (!widget)
+        return nullptr;
+    // Re-parenting to the same parent would hide a widget the hook showed.
+    if (widget->parentWidget() != parent)
+        widget->setParent(parent);
+    if (ICVNQWidgetBase* control = asControl(widget)) {
+        // A control constructor may have left the theme flag set if a theme
+        // entry misbehaved; the node must be read as the page's own data.
+        CVNQResourceManager::getInstance()->setSwitchToThemeRes(false);
+        if (!node.isNull())
+            control->readJsonValue(const_cast<Json::Value*>(&node));
+    }
+    return widget;
+}
+
+QWidget* createControlTree(const Json::Value& node, QWidget* parent)
+{
+    const Json::Value& type = jsonGet(node, "type");
+    if (!type.isString())
+        return nullptr;
+    const std::string typeName = type.asString();
+    QWidget* control = createControl(typeName.c_str(), node, parent);
+    if (!control)
+        return nullptr;
+    const Json::Value& children = jsonGet(node, "child");
+    const int count = jsonSize(children);
+    for (int i = 0; i < count; ++i)
+        createControlTree(jsonAt(children, i), control);
+    // Children first: a scroll view adopts its first container child here.
+    if (ICVNQWidgetBase* base = asControl(control))
+        base->createComplete();
+    return control;
+}
+
+QWidget* createControlByTypeName(const char* typeName, QWidget* parent)
+{
+    if (!typeName)
+        return nullptr;
+    auto it = createMap().find(typeName);
+    if (it == createMap().end())
+        return nullptr;
+    QWidget* widget = it->second();
+    if (widget && widget->parentWidget() != parent)
+        widget->setParent(parent);
+    return widget;
+}
+
+PageWindowKeys PageWindowKeys::fromJson(const Json::Value& root)
+{
+    PageWindowKeys k;
+    k.hasW = jsonRead(root, "w", k.w);
+    k.hasH = jsonRead(root, "h", k.h);
+    k.hasTrans = jsonRead(root, "trans", k.trans);
+    k.hasDrag = jsonRead(root, "drag", k.drag);
+    k.hasResize = jsonRead(root, "resize", k.resize);
+    k.hasMinH = jsonRead(root, "minH", k.minH);
+    k.hasMinW = jsonRead(root, "minW", k.minW);
+    k.hasOnlyDragCaption = jsonRead(root, "onlyDragCaption", k.onlyDragCaption);
+    return k;
+}
+
+CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName)
+{
+    CreatedByFileScope scope;
+    QByteArray text;
+    if (!readDefinitionFile(fileName, text))
+        return nullptr;
+    Json::Value root;
+    if (!jsonParse(text, root) || !root.isObject())
+        return nullptr;
+
+    if (host)
+        applyPageWindowKeys(host, PageWindowKeys::fromJson(root));
+
+    // The sub-window, the frameless window and any other host all take the
+    // elements as direct children.
+    const Json::Value& elements = jsonGet(root, "elements");
+    const int count = jsonSize(elements);
+    QWidget* last = nullptr;
+    for (int i = 0; i < count; ++i) {
+        last = createControlTree(jsonAt(elements, i), host);
+        if (ICVNQWidgetBase* control = asControl(last))
+            control->resizeWidget();
+    }
+    // Only a real container is handed back as one. The container class lives
+    // in the layout subsystem, so it is recognised by its meta-object; its
+    // QWidget base comes first, so the address is the container's.
+    if (last && asControl(last) && last->inherits("CVNQtLib::CVNQContainer"))
+        return reinterpret_cast<CVNQContainer*>(last);
+    return nullptr;
+}
+
+CVNQMenu* cvnCreateMenuByFileName(QWidget* parent, QString fileName)
+{
+    CreatedByFileScope scope;
+    QByteArray text;
+    if (!readDefinitionFile(fileName, text))
+        return nullptr;
+    Json::Value root;
+    if (!jsonParse(text, root) || !root.isObject())
+        return nullptr;
+    return buildMenuFromJson(parent, root);
+}
+
+void cvnInitQtControl()
+{
+    registerBuiltinControlTypes();
+
+    // Contents for demonstration are filled only inside the maker's
+    // emulator or designer tool, recognised by the executable's path.
+    const QString path = QCoreApplication::applicationFilePath();
+    if (path.contains(QLatin1String("CorvaneQtEmulator")) || path.contains(QLatin1String("PlanarForge")))
+        emulatorFlag() = true;
+}
+
+} // namespace CVNQtLib

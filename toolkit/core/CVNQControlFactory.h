@@ -1,0 +1,63 @@
+#pragma once
+
+// The control registry and the JSON factory: type names map to create
+// functions and property tables, and JSON nodes (page files, menu files,
+// "child" arrays) become live control trees.
+
+#include "CVNQGlobal.h"
+
+#include <QString>
+#include <QVector>
+#include <json/json.h>
+
+class QWidget;
+
+namespace CVNQtLib {
+
+struct ControlInfo;
+class CVNQContainer;
+class CVNQMenu;
+
+// A control's create function: a new control without parent, null on failure.
+using CVNControlCreateFunc = QWidget* (*)();
+// The application's create hook, asked before the registry.
+using CVNControlCreateHook = QWidget* (*)(const QString& name, const QString& type);
+
+// Registers a type: create map and info map (a later registration of the
+// same name replaces both); withName also puts the name in the name set.
+// Nothing happens when typeName or create is null.
+CVNQ_EXPORT void cvnRegisterQtControl(const char* typeName, CVNControlCreateFunc create,
+                                      ControlInfo info, bool withName);
+// Registers a create function only (aliases, types without a property table).
+CVNQ_EXPORT void cvnRegisterDefaultControl(const char* typeName, CVNControlCreateFunc create);
+// Binds the create hook; null unbinds.
+CVNQ_EXPORT void cvnBindControlCreateFunction(CVNControlCreateHook hook);
+
+// The property table registered for a type, or null. Stays valid until the
+// type is registered again.
+CVNQ_EXPORT ControlInfo* cvnGetControlInfo(const QString& typeName);
+// Every registered property table, in byte order of the type names.
+CVNQ_EXPORT QVector<ControlInfo*> cvnGetAllControlInfo();
+
+// Creates one control: the hook first, else the registry; the result is
+// re-parented to parent and, when it is a toolkit control and node is not
+// JSON null, reads node. Null for an unknown type.
+CVNQ_EXPORT QWidget* createControl(const char* typeName, const Json::Value& node, QWidget* parent);
+// Builds node and its "child" array recursively, then runs createComplete.
+// Null when node has no string "type" or the type cannot be created.
+CVNQ_EXPORT QWidget* createControlTree(const Json::Value& node, QWidget* parent);
+// The registry's create function only: no hook, no JSON.
+CVNQ_EXPORT QWidget* createControlByTypeName(const char* typeName, QWidget* parent);
+
+// Loads a page file (theme or project package first, then the skin folder,
+// then the path itself; ".json" is appended when the name lacks it),
+// applies its window keys to host and builds its "elements" under host.
+// Returns the last element when it is a container, else null.
+CVNQ_EXPORT CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName);
+// Loads a menu file the same way and builds a menu from its root object.
+CVNQ_EXPORT CVNQMenu* cvnCreateMenuByFileName(QWidget* parent, QString fileName);
+
+// Registers every built-in control type and detects the emulator host.
+CVNQ_EXPORT void cvnInitQtControl();
+
+} // namespace CVNQtLib

@@ -1,0 +1,248 @@
+#pragma once
+
+// Property tables: how a control type describes itself to a designer. Each
+// control's static getProps() returns a ControlInfo whose rows start with
+// the seven common rows (cvnCommonPropertyRows); the property grid shows one
+// editor per row by its type code and calls the row's accessors on the
+// control.
+//
+// Accessors are stored type-erased (they take the target widget and check
+// its class), so rows of any control class fit one PropertyDef. Build them
+// from member functions with the helpers below, e.g.
+//
+//   info.properties.push_back(cvnFillStyleRow<CVNQPushButton>("Background",
+//       &CVNQPushButton::setBackground, &CVNQPushButton::getBackground,
+//       cvnFourStateChoices()));
+
+#include "CVNQGlobal.h"
+#include "CVNQStyleDefs.h"
+#include "CVNQTypes.h"
+
+#include <QString>
+#include <QVector>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace CVNQtLib {
+
+// Type codes of property rows (the grid owns their editors).
+enum PropertyType : int {
+    PropName = 0,        // editable text (object name)
+    PropText = 1,        // editable text
+    PropReadOnlyText = 2,
+    PropBool = 3,
+    PropLine = 4,        // separator, no accessors
+    PropFillStyle = 5,   // fill style per state
+    PropTextStyle = 6,   // text style per state
+    PropImage = 9,       // image path
+    PropInt = 10,
+    PropFourInts = 12,
+    PropChoice = 13      // int chosen from the (value, label) list
+};
+
+// One (value, label) choice of a per-state or choice row.
+struct CVNQ_EXPORT PropertyChoice {
+    int value = 0;
+    QString label;
+};
+
+struct CVNQ_EXPORT PropertyDef {
+    QString name;  // label shown in the grid
+    QString group;
+    int type = 0;
+
+    std::function<void(QWidget*, const QString&)> setString;
+    std::function<QString(QWidget*)> getString;
+    std::function<void(QWidget*, bool)> setBool;
+    std::function<bool(QWidget*)> getBool;
+    std::function<void(QWidget*, int)> setInt;
+    std::function<int(QWidget*)> getInt;
+    // Per-state styles: the state is one of the row's choice values.
+    std::function<void(QWidget*, int state, const FillStyle&)> setFillStyle;
+    std::function<FillStyle(QWidget*, int state)> getFillStyle;
+    std::function<void(QWidget*, int state, const TextStyleDesc&)> setTextStyle;
+    std::function<TextStyleDesc(QWidget*, int state)> getTextStyle;
+    std::function<void(QWidget*, int, int, int, int)> setFourInts;
+    std::function<QVector<int>(QWidget*)> getFourInts;
+
+    // The object the accessors are called on when the grid has none of its own.
+    QWidget* target = nullptr;
+    QVector<PropertyChoice> choices;
+
+    int min = -10000;
+    int max = 10000;
+    int step = 1;
+
+    PropertyDef() = default;
+    PropertyDef(const QString& rowName, int typeCode) : name(rowName), type(typeCode) {}
+
+    bool hasAccessors() const
+    {
+        return setString || getString || setBool || getBool || setInt || getInt || setFillStyle
+            || getFillStyle || setTextStyle || getTextStyle || setFourInts || getFourInts;
+    }
+};
+
+struct CVNQ_EXPORT ControlInfo {
+    int version = 1;
+    std::string typeName;    // registry key, "qtbutton"
+    std::string shortName;   // display name, "Button"
+    std::string description; // "PushButton"
+    std::string className;   // "CVNQPushButton"
+    std::string key;         // group name, "button"
+    std::vector<PropertyDef> properties;
+
+    ControlInfo() = default;
+    // The identifying strings in the order the property tables list them.
+    ControlInfo(std::string type, std::string shortName_, std::string description_, std::string className_,
+                std::string key_)
+        : typeName(std::move(type)), shortName(std::move(shortName_)), description(std::move(description_)),
+          className(std::move(className_)), key(std::move(key_))
+    {
+    }
+};
+
+// The seven rows every table starts with: "Name", "Type", "Visibility",
+// "Enable", "Tooltip", "Alpha", "Line".
+CVNQ_EXPORT std::vector<PropertyDef> cvnCommonPropertyRows();
+// A table with the identifying strings and the common rows.
+CVNQ_EXPORT ControlInfo cvnMakeControlInfo(const char* typeName, const char* shortName, const char* description,
+                                           const char* className, const char* key);
+
+// Choice lists of per-state rows.
+CVNQ_EXPORT QVector<PropertyChoice> cvnFourStateChoices();          // Normal, Hot, Pressed, Disable
+CVNQ_EXPORT QVector<PropertyChoice> cvnTwoStateChoices();           // Normal 0, Disable 1
+CVNQ_EXPORT QVector<PropertyChoice> cvnChoices(std::initializer_list<std::pair<int, const char*>> list);
+
+namespace detail {
+
+// Calls member function m on the target when it is a C; the state argument
+// is passed only to accessors that take one.
+template <class C>
+C* propTarget(QWidget* w)
+{
+    return dynamic_cast<C*>(w);
+}
+
+// The decayed parameter type of a one-argument member function.
+template <class>
+struct MemberArg;
+template <class R, class K, class A>
+struct MemberArg<R (K::*)(A)> {
+    using type = std::decay_t<A>;
+};
+
+template <class C, class Fn, class... A>
+auto invokeMaybeState(C* c, Fn fn, int state, A&&... args)
+{
+    if constexpr (std::is_invocable_v<Fn, C*, int, A...>)
+        return (c->*fn)(state, std::forward<A>(args)...);
+    else
+        return (c->*fn)(std::forward<A>(args)...);
+}
+
+} // namespace detail
+
+// Text row (codes 0, 1, 2, 9). Either accessor may be null.
+template <class C, class S, class G>
+PropertyDef cvnStringRow(const QString& name, int code, S setter, G getter)
+{
+    PropertyDef d(name, code);
+    if constexpr (!std::is_same_v<S, std::nullptr_t>)
+        d.setString = [setter](QWidget* w, const QString& v) {
+            if (C* c = detail::propTarget<C>(w))
+                (c->*setter)(v);
+        };
+    if constexpr (!std::is_same_v<G, std::nullptr_t>)
+        d.getString = [getter](QWidget* w) -> QString {
+            if (C* c = detail::propTarget<C>(w))
+                return QString((c->*getter)());
+            return QString();
+        };
+    return d;
+}
+
+template <class C, class S, class G>
+PropertyDef cvnBoolRow(const QString& name, S setter, G getter)
+{
+    PropertyDef d(name, PropBool);
+    d.setBool = [setter](QWidget* w, bool v) {
+        if (C* c = detail::propTarget<C>(w))
+            (c->*setter)(v);
+    };
+    d.getBool = [getter](QWidget* w) -> bool {
+        if (C* c = detail::propTarget<C>(w))
+            return bool((c->*getter)());
+        return false;
+    };
+    return d;
+}
+
+// Integer row (code 10) or choice row (code 13 with choices). Setters that
+// take an enum or typedef'd int are fine.
+template <class C, class S, class G>
+PropertyDef cvnIntRow(const QString& name, int code, S setter, G getter,
+                      const QVector<PropertyChoice>& choices = {})
+{
+    PropertyDef d(name, code);
+    d.choices = choices;
+    d.setInt = [setter](QWidget* w, int v) {
+        if (C* c = detail::propTarget<C>(w))
+            (c->*setter)(static_cast<typename detail::MemberArg<S>::type>(v));
+    };
+    d.getInt = [getter](QWidget* w) -> int {
+        if (C* c = detail::propTarget<C>(w))
+            return int((c->*getter)());
+        return 0;
+    };
+    return d;
+}
+
+// Fill-style row (code 5). The setter may be (state, style) or (style), the
+// getter (state) or (); the state is one of the choice values.
+template <class C, class S, class G>
+PropertyDef cvnFillStyleRow(const QString& name, S setter, G getter, const QVector<PropertyChoice>& choices)
+{
+    PropertyDef d(name, PropFillStyle);
+    d.choices = choices;
+    d.setFillStyle = [setter](QWidget* w, int state, const FillStyle& s) {
+        if (C* c = detail::propTarget<C>(w))
+            detail::invokeMaybeState(c, setter, state, s);
+    };
+    d.getFillStyle = [getter](QWidget* w, int state) -> FillStyle {
+        if (C* c = detail::propTarget<C>(w))
+            return detail::invokeMaybeState(c, getter, state);
+        return FillStyle();
+    };
+    return d;
+}
+
+// Text-style row (code 6), accessor forms as for fill-style rows.
+template <class C, class S, class G>
+PropertyDef cvnTextStyleRow(const QString& name, S setter, G getter, const QVector<PropertyChoice>& choices)
+{
+    PropertyDef d(name, PropTextStyle);
+    d.choices = choices;
+    d.setTextStyle = [setter](QWidget* w, int state, const TextStyleDesc& s) {
+        if (C* c = detail::propTarget<C>(w))
+            detail::invokeMaybeState(c, setter, state, s);
+    };
+    d.getTextStyle = [getter](QWidget* w, int state) -> TextStyleDesc {
+        if (C* c = detail::propTarget<C>(w))
+            return detail::invokeMaybeState(c, getter, state);
+        return TextStyleDesc();
+    };
+    return d;
+}
+
+// Separator row (code 4).
+inline PropertyDef cvnLineRow(const QString& name = QStringLiteral("Line"))
+{
+    return PropertyDef(name, PropLine);
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,94 @@
+// The start-up table and the core's other links to concrete classes.
+// Each control class adds its lines here when it joins the toolkit:
+//   - a ControlType row {typeName(), create function, getProps, name-set flag}
+//     (getProps null for types registered without a property table);
+//   - its aliases in the Alias rows;
+//   - page hosts (frameless window, sub-window, canvas window) a line in
+//     applyPageWindowKeys, the menu in buildMenuFromJson, the slider in
+//     sliderThumbGeometry.
+
+#include "CVNQControlTable.h"
+
+#include "CVNQControlFactory.h"
+#include "CVNQControlInfo.h"
+
+#include <QWidget>
+
+#include <vector>
+
+namespace CVNQtLib {
+
+namespace {
+
+struct ControlType
+{
+    const char* typeName;
+    CVNControlCreateFunc create;
+    ControlInfo (*props)(); // null: create map only
+    bool withName;
+};
+
+struct Alias
+{
+    const char* typeName;
+    CVNControlCreateFunc create;
+};
+
+} // namespace
+
+void registerBuiltinControlTypes()
+{
+    // Registration order matters only where a name is registered twice:
+    // the later row wins in both maps.
+    const std::vector<ControlType> types = {
+    };
+    const std::vector<Alias> aliases = {
+    };
+
+    for (const ControlType& t : types) {
+        if (t.props)
+            cvnRegisterQtControl(t.typeName, t.create, t.props(), t.withName);
+        else
+            cvnRegisterDefaultControl(t.typeName, t.create);
+    }
+    for (const Alias& a : aliases)
+        cvnRegisterDefaultControl(a.typeName, a.create);
+}
+
+void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
+{
+    // One line per page-host class, in the order frameless window, canvas
+    // window, sub-window:
+    //   if (auto* w = qobject_cast<CVNQWindow*>(host)) applyPageWindowKeysTo(w, keys);
+    Q_UNUSED(host);
+    Q_UNUSED(keys);
+}
+
+CVNQMenu* buildMenuFromJson(QWidget* parent, const Json::Value& root)
+{
+    // With the menu class present:
+    //   auto* menu = new CVNQMenu(parent);
+    //   menu->readJsonValue(const_cast<Json::Value*>(&root));
+    //   return menu;
+    Q_UNUSED(parent);
+    Q_UNUSED(root);
+    return nullptr;
+}
+
+bool sliderThumbGeometry(const QWidget* widget, int& sliderLength, QSize& thumbSize, bool& horizontal)
+{
+    // With the slider class present:
+    //   if (auto* s = qobject_cast<const CVNQSlider*>(widget)) {
+    //       sliderLength = s->getSliderLength();
+    //       thumbSize = s->getThumbBtnSize();
+    //       horizontal = s->orientation() == Qt::Horizontal;
+    //       return true;
+    //   }
+    Q_UNUSED(widget);
+    Q_UNUSED(sliderLength);
+    Q_UNUSED(thumbSize);
+    Q_UNUSED(horizontal);
+    return false;
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,485 @@
+// The shared painters of CVNQWidgetBaseImpl: every control paints its
+// backgrounds, images, icons and texts through these, so a theme looks the
+// same on all of them.
+
+#include "CVNQPainters.h"
+
+#include "CVNQResourceManager.h"
+#include "CVNQWidgetBaseImpl.h"
+#include "CVNQtLib.h"
+
+#include <QFontMetrics>
+#include <QIcon>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <cmath>
+
+namespace CVNQtLib {
+
+QPainterPath makeRoundedPath(const QRectF& rect, qreal radius, bool topLeft, bool topRight, bool bottomRight,
+                             bool bottomLeft)
+{
+    QPainterPath path;
+    if (!rect.isValid())
+        return path;
+    const qreal r = std::max(std::min(radius, std::min(rect.width(), rect.height()) / 2.0), 0.0);
+    if (r == 0.0) {
+        path.addRect(rect);
+        return path;
+    }
+    const qreal d = 2.0 * r;
+    const qreal left = rect.left();
+    const qreal top = rect.top();
+    const qreal right = rect.right();
+    const qreal bottom = rect.bottom();
+
+    path.moveTo(left + (topLeft ? r : 0.0), top);
+    if (topRight) {
+        path.lineTo(right - r, top);
+        path.arcTo(QRectF(right - d, top, d, d), 90.0, -90.0);
+    } else {
+        path.lineTo(right, top);
+    }
+    if (bottomRight) {
+        path.lineTo(right, bottom - r);
+        path.arcTo(QRectF(right - d, bottom - d, d, d), 0.0, -90.0);
+    } else {
+        path.lineTo(right, bottom);
+    }
+    if (bottomLeft) {
+        path.lineTo(left + r, bottom);
+        path.arcTo(QRectF(left, bottom - d, d, d), 270.0, -90.0);
+    } else {
+        path.lineTo(left, bottom);
+    }
+    if (topLeft) {
+        path.lineTo(left, top + r);
+        path.arcTo(QRectF(left, top, d, d), 180.0, -90.0);
+    } else {
+        path.lineTo(left, top);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+namespace {
+
+CVNQResourceManager* resources()
+{
+    return CVNQResourceManager::getInstance();
+}
+
+bool isSvgName(const QString& trimmedName)
+{
+    return trimmedName.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+// Alignment inside the rectangle, then the offsets. Unknown alignments put
+// the item at coordinate 0 of that axis.
+QPoint placeItem(const IconStyleDesc& placement, int x, int y, int w, int h, const QSize& size)
+{
+    int px = 0;
+    if (placement.hor == 0)
+        px = x;
+    else if (placement.hor == 1)
+        px = x + (w - size.width()) / 2;
+    else if (placement.hor == 2)
+        px = x + w - size.width();
+    int py = 0;
+    if (placement.ver == 0)
+        py = y;
+    else if (placement.ver == 1)
+        py = y + (h - size.height()) / 2;
+    else if (placement.ver == 2)
+        py = y + h - size.height();
+    return QPoint(px + placement.x, py + placement.y);
+}
+
+QImage renderSvg(QSvgRenderer* renderer, const QSize& size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    renderer->render(&p, QRectF(0, 0, size.width(), size.height()));
+    return image;
+}
+
+int textAlignment(const TextStyleDesc& style)
+{
+    int align = 0;
+    switch (style.hor) {
+    case 1:
+        align |= Qt::AlignHCenter;
+        break;
+    case 2:
+        align |= Qt::AlignRight;
+        break;
+    default:
+        align |= Qt::AlignLeft;
+        break;
+    }
+    switch (style.ver) {
+    case 0:
+        align |= Qt::AlignTop;
+        break;
+    case 2:
+        align |= Qt::AlignBottom;
+        break;
+    default:
+        align |= Qt::AlignVCenter;
+        break;
+    }
+    return align;
+}
+
+} // namespace
+
+void CVNQWidgetBaseImpl::drawFillStyle(QPainter* painter, const FillStyle& style, const QRect& rect)
+{
+    drawFillStyleAt(painter, style, rect.x(), rect.y(), rect.width(), rect.height());
+}
+
+void CVNQWidgetBaseImpl::drawFillStyleAt(QPainter* painter, const FillStyle& style, int x, int y, int w, int h)
+{
+    if (!painter || !style.valid)
+        return;
+    if (style.useColor)
+        drawStyleRect(painter, style.fill, x, y, w, h);
+    else
+        paintNinePatchImage(painter, style.img, style.imgDesc, x, y, w, h);
+}
+
+void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, int x, int y, int w, int h)
+{
+    if (!painter)
+        return;
+    const int bs = fill.borderSize;
+    const qreal half = bs > 0 ? bs * 0.5 : 0.0;
+    const bool drawBorder = fill.border && bs > 0;
+    const bool allSides = fill.leftBorder && fill.topBorder && fill.rightBorder && fill.bottomBorder;
+
+    QPen pen(fill.borderclr, bs, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+    painter->save();
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+
+    if (fill.round != 0) {
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        const QRectF inset(x + half, y + half, std::max(w - bs, 0), std::max(h - bs, 0));
+        const QRectF fillRect = drawBorder ? inset : QRectF(x, y, w, h);
+        const qreal radius = drawBorder ? std::max(fill.round - half, 0.0) : qreal(fill.round);
+        const QPainterPath path = makeRoundedPath(fillRect, radius, fill.roundTopLeft, fill.roundTopRight,
+                                                  fill.roundBottomRight, fill.roundBottomLeft);
+        if (fill.gradient) {
+            QLinearGradient g(fillRect.topLeft(), fillRect.topRight());
+            g.setColorAt(0.0, fill.clr);
+            g.setColorAt(1.0, fill.clr2);
+            painter->fillPath(path, QBrush(g));
+        } else {
+            painter->fillPath(path, fill.clr);
+        }
+        if (drawBorder) {
+            if (allSides) {
+                painter->strokePath(makeRoundedPath(inset, fill.round, fill.roundTopLeft, fill.roundTopRight,
+                                                    fill.roundBottomRight, fill.roundBottomLeft),
+                                    pen);
+            } else {
+                const qreal rTL = fill.roundTopLeft ? fill.round : 0;
+                const qreal rTR = fill.roundTopRight ? fill.round : 0;
+                const qreal rBR = fill.roundBottomRight ? fill.round : 0;
+                const qreal rBL = fill.roundBottomLeft ? fill.round : 0;
+                if (fill.bottomBorder)
+                    painter->drawLine(QPointF(x + std::max(rBL, half), y + h - half),
+                                      QPointF(x + w - std::max(rBR, half), y + h - half));
+                if (fill.topBorder)
+                    painter->drawLine(QPointF(x + std::max(rTL, half), y + half),
+                                      QPointF(x + w - std::max(rTR, half), y + half));
+                if (fill.rightBorder)
+                    painter->drawLine(QPointF(x + w - half, y + std::max(rTR, half)),
+                                      QPointF(x + w - half, y + h - std::max(rBR, half)));
+                if (fill.leftBorder)
+                    painter->drawLine(QPointF(x + half, y + std::max(rTL, half)),
+                                      QPointF(x + half, y + h - std::max(rBL, half)));
+            }
+        }
+    } else {
+        if (fill.gradient) {
+            QLinearGradient g(QPointF(x, 0), QPointF(x + w, 0));
+            g.setColorAt(0.0, fill.clr);
+            g.setColorAt(1.0, fill.clr2);
+            painter->fillRect(QRect(x, y, w, h), QBrush(g));
+        } else {
+            painter->fillRect(QRect(x, y, w, h), fill.clr);
+        }
+        if (drawBorder) {
+            if (allSides) {
+                painter->drawRect(QRect(x, y, w - bs, h - bs));
+            } else {
+                if (fill.bottomBorder)
+                    painter->drawLine(QPointF(x + half, y + h - half), QPointF(x + w - half, y + h - half));
+                if (fill.topBorder)
+                    painter->drawLine(QPointF(x + half, y + half), QPointF(x + w - half, y + half));
+                if (fill.rightBorder)
+                    painter->drawLine(QPointF(x + w - half, y + half), QPointF(x + w - half, y + h - half));
+                if (fill.leftBorder)
+                    painter->drawLine(QPointF(x + half, y + half), QPointF(x + half, y + h - half));
+            }
+        }
+    }
+    painter->restore();
+}
+
+void CVNQWidgetBaseImpl::paintNinePatchImage(QPainter* painter, const QString& image, const ImageDesc& desc, int x,
+                                             int y, int w, int h)
+{
+    if (!painter || w == 0 || h == 0)
+        return;
+    const QImage* img = resources()->getImage(image, false);
+    if (!img || img->width() == 0 || img->height() == 0)
+        return;
+    const int iw = img->width();
+    const int ih = img->height();
+    const int L = desc.margin[MarginLeft];
+    const int R = desc.margin[MarginRight];
+    const int T = desc.margin[MarginTop];
+    const int B = desc.margin[MarginBottom];
+
+    auto piece = [&](const QRect& target, const QRect& source) {
+        if (target.isValid() && source.isValid())
+            painter->drawImage(target, *img, source);
+    };
+
+    if (T != 0)
+        piece(QRect(x + L, y, w - L - R, T), QRect(L, 0, iw - L - R, T));
+    if (B != 0) {
+        const QRect target(x + L, y + h - B, w - L - R, B);
+        if (target.top() >= 0)
+            piece(target, QRect(L, ih - B, iw - L - R, B));
+    }
+    if (L != 0)
+        piece(QRect(x, y + T, L, h - T - B), QRect(0, T, L, ih - T - B));
+    if (R != 0) {
+        const QRect target(x + w - R, y + T, R, h - T - B);
+        const QRect source(iw - R, T, R, ih - T - B);
+        const int leftEdgeRight = x + L; // right edge of the left piece
+        if (target.left() >= 0 && target.isValid() && source.isValid()) {
+            if (leftEdgeRight > target.left()) {
+                // Too narrow for both edges: the right piece must not paint
+                // over the left one.
+                const QRect clip(leftEdgeRight, target.top(), x + w - leftEdgeRight, target.height());
+                if (clip.isValid()) {
+                    painter->save();
+                    painter->setClipRect(clip, Qt::IntersectClip);
+                    painter->drawImage(target, *img, source);
+                    painter->restore();
+                }
+            } else {
+                painter->drawImage(target, *img, source);
+            }
+        }
+    }
+    if (L != 0 && T != 0)
+        piece(QRect(x, y, L, T), QRect(0, 0, L, T));
+    if (R != 0 && T != 0)
+        piece(QRect(x + w - R, y, R, T), QRect(iw - R, 0, R, T));
+    if (L != 0 && B != 0)
+        piece(QRect(x, y + h - B, L, B), QRect(0, ih - B, L, B));
+    if (R != 0 && B != 0)
+        piece(QRect(x + w - R, y + h - B, R, B), QRect(iw - R, ih - B, R, B));
+
+    const QRect target(x + L, y + T, w - L - R, h - T - B);
+    const QRect source(L, T, iw - L - R, ih - T - B);
+    if (!target.isValid() || !source.isValid())
+        return;
+    if (!desc.repeatCenter) {
+        painter->drawImage(target, *img, source);
+        return;
+    }
+    painter->save();
+    painter->setClipRect(target, Qt::IntersectClip);
+    const int cols = (target.width() + source.width() - 1) / source.width();
+    const int rows = (target.height() + source.height() - 1) / source.height();
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            painter->drawImage(QPoint(target.x() + c * source.width(), target.y() + r * source.height()), *img,
+                               source);
+    painter->restore();
+}
+
+void CVNQWidgetBaseImpl::drawImage(QPainter* painter, const QString& image, const IconStyleDesc& placement,
+                                   const QRect& rect, bool gray)
+{
+    drawImageAt(painter, image, placement, rect.x(), rect.y(), rect.width(), rect.height(), gray);
+}
+
+void CVNQWidgetBaseImpl::drawImageAt(QPainter* painter, const QString& image, const IconStyleDesc& placement, int x,
+                                     int y, int w, int h, bool gray)
+{
+    if (!painter)
+        return;
+    const QString name = image.trimmed();
+    if (name.isEmpty())
+        return;
+    if (isSvgName(name)) {
+        QSvgRenderer* renderer = resources()->getSvgRenderer(name);
+        if (!renderer || !renderer->isValid())
+            return;
+        QSize size = scaleSize(renderer->defaultSize());
+        if (!size.isValid()) {
+            const int side = std::max(std::min(w, h), 1);
+            size = QSize(side, side);
+        }
+        const QRect target(placeItem(placement, x, y, w, h, size), size);
+        if (placement.useColor) {
+            QImage tinted = renderSvg(renderer, size);
+            QPainter p(&tinted);
+            p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            p.fillRect(tinted.rect(), placement.color);
+            p.end();
+            painter->drawImage(target.topLeft(), tinted);
+        } else if (gray) {
+            const QIcon icon(QPixmap::fromImage(renderSvg(renderer, size)));
+            painter->drawPixmap(target.topLeft(), icon.pixmap(size, QIcon::Disabled));
+        } else {
+            renderer->render(painter, QRectF(target));
+        }
+        return;
+    }
+    const QImage* img = resources()->getImage(name, gray);
+    if (!img || img->isNull() || !isImageValid(*img))
+        return;
+    painter->drawImage(placeItem(placement, x, y, w, h, img->size()), *img);
+}
+
+void CVNQWidgetBaseImpl::drawIcon(QPainter* painter, const QIcon& icon, const QSize& size,
+                                  const IconStyleDesc& placement, const QRect& rect)
+{
+    if (!painter || icon.isNull())
+        return;
+    const QPixmap pm = icon.pixmap(size);
+    if (pm.isNull())
+        return;
+    const QSize logical = (QSizeF(pm.size()) / pm.devicePixelRatioF()).toSize();
+    painter->drawPixmap(placeItem(placement, rect.x(), rect.y(), rect.width(), rect.height(), logical), pm);
+}
+
+void CVNQWidgetBaseImpl::drawText(QPainter* painter, const QString& text, const TextStyleDesc& style,
+                                  const QRect& rect)
+{
+    drawTextAt(painter, text, style, rect.x(), rect.y(), rect.width(), rect.height(), style.isHor);
+}
+
+void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, const TextStyleDesc& style, int x,
+                                    int y, int w, int h, bool isHor)
+{
+    if (!painter || text.isEmpty())
+        return;
+    QRect r(x + style.x, y + style.y, w - style.x, h - style.y);
+    const int align = textAlignment(style);
+    // Bottom-aligned text moves down by a positive y offset instead of
+    // losing that much of its box.
+    if (style.ver == 2)
+        r.setHeight(h + style.y);
+    const QFont font = fontForStyle(style);
+    const QColor color = style.clr;
+
+    painter->save();
+    painter->setBrush(color);
+    painter->setRenderHint(QPainter::TextAntialiasing, true);
+    if (isHor) {
+        painter->setPen(color);
+        painter->setFont(font);
+        if (style.elideMode == 3) {
+            painter->drawText(r, align, text);
+        } else {
+            const QString elided = QFontMetrics(font).elidedText(text, Qt::ElideRight, w - 2);
+            painter->drawText(r, align, elided);
+        }
+        painter->restore();
+        return;
+    }
+
+    // Vertical text: drawn into an image lying on its side, which a 90 degree
+    // rotation stands up over (x, y, w, h). In the rotated frame a point
+    // (u, v) lands at (-v, u), so the image goes to (y, -(x + w)).
+    if (w > 0 && h > 0) {
+        QImage image(h, w, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.setPen(color);
+        p.setBrush(color);
+        p.setFont(font);
+        p.drawText(QRect(0, 0, h, w), align, text);
+        p.end();
+        painter->rotate(90);
+        painter->drawImage(QPoint(y, -(x + w)), image);
+    }
+    painter->restore();
+}
+
+QSize CVNQWidgetBaseImpl::scaleSize(const QSize& size)
+{
+    if (!size.isValid())
+        return size;
+    const float factor = resources()->effectiveScale();
+    if (factor <= 0.0f || factor >= 1.0f)
+        return size;
+    const int w = int(std::lround(double(size.width()) * factor));
+    const int h = int(std::lround(double(size.height()) * factor));
+    return QSize(std::max(w, 1), std::max(h, 1));
+}
+
+QSize CVNQWidgetBaseImpl::getImageSize(const QString& name, bool gray)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return QSize();
+    if (isSvgName(trimmed)) {
+        QSvgRenderer* renderer = resources()->getSvgRenderer(trimmed);
+        if (!renderer || !renderer->isValid())
+            return QSize();
+        const QSize size = scaleSize(renderer->defaultSize());
+        return size.isValid() ? size : QSize(16, 16);
+    }
+    const QImage* img = resources()->getImage(trimmed, gray);
+    if (!img || !isImageValid(*img))
+        return QSize();
+    return img->size();
+}
+
+QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style)
+{
+    QFont font;
+    if (style.size > 0)
+        font.setPixelSize(style.size);
+    const QString global = cvnGetGlobalFontFamily();
+    font.setFamily(global.isEmpty() ? style.family : global);
+    font.setWeight(style.bold ? 75 : 50);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
+    return font;
+}
+
+QSize CVNQWidgetBaseImpl::getTextSize(const QString& text, const TextStyleDesc& style)
+{
+    const QFontMetrics fm(fontForStyle(style));
+    return QSize(fm.horizontalAdvance(text), fm.height());
+}
+
+QColor CVNQWidgetBaseImpl::hexToColor(const std::string& text)
+{
+    const QRgb rgb = cvnParseHexColorNumber(text.c_str());
+    return QColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+bool CVNQWidgetBaseImpl::isImageValid(const QImage& image)
+{
+    return image.width() != 0 && image.height() != 0;
+}
+
+} // namespace CVNQtLib

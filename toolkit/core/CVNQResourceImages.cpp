@@ -1,0 +1,204 @@
+// Resource lookup by short name, the per-package image and SVG caches, the
+// built-in check and radio images, and skin fonts.
+
+#include "CVNQResourceManager.h"
+#include "CVNQResourceManagerImpl.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+namespace CVNQtLib {
+
+namespace {
+
+QImage builtInImage(int kind)
+{
+    QImage img(16, 16, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setPen(QPen(QColor(204, 204, 204), 1));
+    p.setBrush(Qt::NoBrush);
+    const QRect r(1, 1, 14, 14);
+    switch (kind) {
+    case 0: // IDB_UNSELECT
+    case 1: // IDB_SELECTED
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.drawEllipse(r);
+        if (kind == 1) {
+            p.setBrush(QColor(204, 204, 204));
+            p.drawEllipse(QPointF(8, 8), 4, 4);
+        }
+        break;
+    case 2: // IDB_UNCHECK
+    case 3: // IDB_CHECKED
+        p.drawRect(r);
+        if (kind == 3) {
+            p.setRenderHint(QPainter::Antialiasing, true);
+            const QPoint tick[3] = {QPoint(4, 9), QPoint(8, 13), QPoint(14, 3)};
+            p.drawPolyline(tick, 3);
+        }
+        break;
+    }
+    return img;
+}
+
+} // namespace
+
+bool CVNQResourceManager::getResource(const QString& name, const char*& data, unsigned& size, ResSourceType& type) const
+{
+    type = ResSourceDefault;
+    QString lower = name.toLower();
+    lower.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QByteArray key = lower.toLatin1();
+    const QByteArray* blob = nullptr;
+    if (m_project && (blob = m_project->file(key)))
+        type = ResSourceProject;
+    else if ((blob = m_default->file(key)))
+        type = ResSourceDefault;
+    else if (m_theme && (blob = m_theme->file(key)))
+        type = ResSourceTheme;
+    if (!blob)
+        return false;
+    data = blob->constData();
+    size = unsigned(blob->size());
+    return true;
+}
+
+QString CVNQResourceManager::filePathFor(const QString& name) const
+{
+    const QString dir = m_default->dirPath;
+    const QString inSkin = dir + name;
+    if (QFileInfo(inSkin).isFile())
+        return inSkin;
+    if (QFileInfo(name).isFile())
+        return name;
+    const QString inImages = dir + QLatin1String("images/") + name;
+    if (QFileInfo(inImages).isFile())
+        return inImages;
+    return QString();
+}
+
+QImage* CVNQResourceManager::getImage(const QString& name, bool gray)
+{
+    if (name.isEmpty())
+        return nullptr;
+    const QString key = gray ? name + QLatin1String("_gray") : name;
+    if (QImage* hit = m_default->cachedImage(key))
+        return hit;
+    if (m_project)
+        if (QImage* hit = m_project->cachedImage(key))
+            return hit;
+    if (m_theme)
+        if (QImage* hit = m_theme->cachedImage(key))
+            return hit;
+
+    QImage img;
+    const char* data = nullptr;
+    unsigned size = 0;
+    ResSourceType type = ResSourceDefault;
+    bool decoded = false;
+    if (getResource(name, data, size, type) && data && size > 0)
+        decoded = img.loadFromData(reinterpret_cast<const uchar*>(data), int(size));
+    if (!decoded) {
+        const QString path = filePathFor(name);
+        if (path.isEmpty() || !img.load(path))
+            return nullptr; // nothing cached: a later call may find the file
+    }
+    const float scale = effectiveScale();
+    if (scale > 0.0f)
+        img = img.scaled(int(img.width() * scale), int(img.height() * scale), Qt::IgnoreAspectRatio,
+            Qt::FastTransformation);
+    // Never hand out an uncached image: the caller does not own what we return.
+    if (img.width() == 0)
+        return nullptr;
+    if (gray) {
+        const QIcon icon(QPixmap::fromImage(img));
+        img = icon.pixmap(img.size(), QIcon::Disabled, QIcon::Off).toImage();
+        if (img.width() == 0)
+            return nullptr;
+    }
+    CVNQResourceManagerImpl* package = m_default;
+    if (type == ResSourceTheme && m_theme)
+        package = m_theme;
+    else if (type == ResSourceProject && m_project)
+        package = m_project;
+    QImage* cached = new QImage(img);
+    package->cacheImage(key, cached);
+    return cached;
+}
+
+QSvgRenderer* CVNQResourceManager::getSvgRenderer(const QString& name)
+{
+    if (name.isEmpty())
+        return nullptr;
+    if (QSvgRenderer* hit = m_default->cachedSvg(name))
+        return hit;
+    if (m_project)
+        if (QSvgRenderer* hit = m_project->cachedSvg(name))
+            return hit;
+    if (m_theme)
+        if (QSvgRenderer* hit = m_theme->cachedSvg(name))
+            return hit;
+
+    QSvgRenderer* renderer = new QSvgRenderer;
+    const char* data = nullptr;
+    unsigned size = 0;
+    ResSourceType type = ResSourceDefault;
+    bool loaded = false;
+    if (getResource(name, data, size, type) && data && size > 0)
+        loaded = renderer->load(QByteArray::fromRawData(data, int(size)));
+    if (!loaded) {
+        const QString path = filePathFor(name);
+        loaded = !path.isEmpty() && renderer->load(path);
+    }
+    if (!loaded || !renderer->isValid()) {
+        delete renderer;
+        return nullptr;
+    }
+    CVNQResourceManagerImpl* package = m_default;
+    if (type == ResSourceTheme && m_theme)
+        package = m_theme;
+    else if (type == ResSourceProject && m_project)
+        package = m_project;
+    package->cacheSvg(name, renderer);
+    return renderer;
+}
+
+void CVNQResourceManager::initDefaultImageRes()
+{
+    static const char* const names[4] = {"IDB_UNSELECT", "IDB_SELECTED", "IDB_UNCHECK", "IDB_CHECKED"};
+    for (int i = 0; i < 4; ++i)
+        m_default->cacheImage(QString::fromLatin1(names[i]), new QImage(builtInImage(i)));
+}
+
+void CVNQResourceManager::initFontRes(bool fromFolder)
+{
+    QMap<QString, int>& fonts = m_default->fontMap();
+    auto remember = [&fonts](int id) {
+        if (id == -1)
+            return;
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty())
+            fonts.insert(families.first(), id);
+    };
+    if (fromFolder) {
+        const QDir dir(m_default->dirPath + QLatin1String("/fonts/"));
+        const QFileInfoList list = dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+        for (const QFileInfo& info : list)
+            remember(QFontDatabase::addApplicationFont(info.filePath()));
+        return;
+    }
+    const QMap<QByteArray, QByteArray>& files = m_default->files();
+    for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
+        if (it.key().size() >= 5 && it.key().contains("fonts"))
+            remember(QFontDatabase::addApplicationFontFromData(it.value()));
+    }
+}
+
+} // namespace CVNQtLib

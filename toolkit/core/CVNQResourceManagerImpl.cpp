@@ -1,0 +1,246 @@
+#include "CVNQResourceManagerImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQZip.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QSvgRenderer>
+#include <cstring>
+
+namespace CVNQtLib {
+
+namespace {
+
+// Package paths are lower-cased byte by byte, ASCII letters only, so
+// UTF-8 names keep their bytes.
+QByteArray lowerAscii(QByteArray bytes)
+{
+    for (int i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c >= 'A' && c <= 'Z')
+            bytes[i] = char(c - 'A' + 'a');
+    }
+    return bytes;
+}
+
+bool readWhole(const QString& path, QByteArray& out)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    out = f.readAll();
+    return f.error() == QFile::NoError;
+}
+
+// Text of a blob up to its first NUL, the way the files were always parsed.
+QByteArray textUpToNul(const QByteArray& bytes)
+{
+    const int nul = bytes.indexOf('\0');
+    return nul < 0 ? bytes : bytes.left(nul);
+}
+
+bool readArchive(CVNQResourceManagerImpl& package, ZipArchive* zip)
+{
+    if (!zip)
+        return false;
+    QList<ZipFileData> entries;
+    const bool ok = cvnZipReadAll(zip, entries);
+    cvnZipClose(zip);
+    if (!ok)
+        return false;
+    for (const ZipFileData& e : entries)
+        package.addFile(lowerAscii(e.name), e.data);
+    return true;
+}
+
+} // namespace
+
+CVNQResourceManagerImpl::CVNQResourceManagerImpl() = default;
+
+CVNQResourceManagerImpl::~CVNQResourceManagerImpl()
+{
+    qDeleteAll(m_images);
+    qDeleteAll(m_svgs);
+}
+
+bool CVNQResourceManagerImpl::readFolder(const QString& dir)
+{
+    if (dir.isEmpty())
+        return false;
+    QDir root(dir);
+    if (!root.exists())
+        return false;
+    const QFileInfoList list = root.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+        QDir::DirsFirst | QDir::Name);
+    for (const QFileInfo& info : list) {
+        if (info.isDir()) {
+            if (info.fileName() != QLatin1String("images"))
+                continue;
+            const QFileInfoList images =
+                QDir(info.filePath()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+            for (const QFileInfo& img : images) {
+                QByteArray bytes;
+                if (readWhole(img.filePath(), bytes))
+                    addFile("images/" + lowerAscii(img.fileName().toUtf8()), bytes);
+            }
+            continue;
+        }
+        if (info.fileName() == QLatin1String("tmpTheme.zip"))
+            continue;
+        QByteArray bytes;
+        if (!readWhole(info.filePath(), bytes))
+            continue;
+        const QByteArray key = lowerAscii(info.fileName().toUtf8());
+        if (key == "style.json")
+            m_styleBlobs.append(bytes);
+        else
+            addFile(key, bytes);
+    }
+    return true;
+}
+
+bool CVNQResourceManagerImpl::readArchiveFile(const QString& zipFile)
+{
+    if (zipFile.isEmpty())
+        return false;
+    const QByteArray name = QFile::encodeName(zipFile);
+    return readArchive(*this, cvnZipOpenFile(name.constData()));
+}
+
+bool CVNQResourceManagerImpl::readArchiveMemory(const char* data, int size)
+{
+    if (!data || size <= 0)
+        return false;
+    return readArchive(*this, cvnZipOpenMemory(data, quint64(size)));
+}
+
+const QByteArray* CVNQResourceManagerImpl::file(const QByteArray& lowerPath) const
+{
+    auto it = m_files.constFind(lowerPath);
+    return it == m_files.constEnd() ? nullptr : &it.value();
+}
+
+void CVNQResourceManagerImpl::addFile(const QByteArray& lowerPath, const QByteArray& bytes)
+{
+    if (lowerPath == "style.json") {
+        m_styleBlobs.append(bytes);
+        return;
+    }
+    if (!m_files.contains(lowerPath))
+        m_files.insert(lowerPath, bytes);
+}
+
+void CVNQResourceManagerImpl::setThemeText(const QByteArray& bytes)
+{
+    m_themeIndex.clear();
+    if (!jsonParse(textUpToNul(bytes), m_themeRoot))
+        m_themeRoot = Json::Value();
+}
+
+void CVNQResourceManagerImpl::indexThemeElements()
+{
+    m_themeIndex.clear();
+    const Json::Value& children = jsonGet(jsonAt(jsonGet(m_themeRoot, "elements"), 0), "child");
+    const int n = jsonSize(children);
+    m_themeIndex.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        const Json::Value& node = jsonAt(children, i);
+        const Json::Value& name = jsonGet(node, "name");
+        if (!name.isString())
+            continue;
+        const QByteArray key = QByteArray::fromStdString(name.asString());
+        if (!m_themeIndex.contains(key))
+            m_themeIndex.insert(key, const_cast<Json::Value*>(&node)); // the root is ours
+    }
+}
+
+Json::Value* CVNQResourceManagerImpl::themeElement(const char* name) const
+{
+    if (!name || m_themeIndex.isEmpty())
+        return nullptr;
+    // No copy of the name: this runs in every control constructor.
+    return m_themeIndex.value(QByteArray::fromRawData(name, int(std::strlen(name))), nullptr);
+}
+
+void CVNQResourceManagerImpl::setFillStyle(const QString& name, const FillStyle& style)
+{
+    auto it = m_fillIndex.constFind(name);
+    if (it != m_fillIndex.constEnd() && it.value() < m_fillStyles.size()) {
+        m_fillStyles[it.value()] = style;
+        return;
+    }
+    m_fillStyles.append(style);
+    m_fillIndex.insert(name, m_fillStyles.size() - 1);
+}
+
+void CVNQResourceManagerImpl::setTextStyle(const QString& name, const TextStyleDesc& style)
+{
+    auto it = m_textIndex.constFind(name);
+    if (it != m_textIndex.constEnd() && it.value() < m_textStyles.size()) {
+        m_textStyles[it.value()] = style;
+        return;
+    }
+    m_textStyles.append(style);
+    m_textIndex.insert(name, m_textStyles.size() - 1);
+}
+
+const FillStyle* CVNQResourceManagerImpl::findFillStyle(const QString& name) const
+{
+    auto it = m_fillIndex.constFind(name);
+    if (it == m_fillIndex.constEnd() || it.value() < 0 || it.value() >= m_fillStyles.size())
+        return nullptr;
+    return &m_fillStyles.at(it.value());
+}
+
+const TextStyleDesc* CVNQResourceManagerImpl::findTextStyle(const QString& name) const
+{
+    auto it = m_textIndex.constFind(name);
+    if (it == m_textIndex.constEnd() || it.value() < 0 || it.value() >= m_textStyles.size())
+        return nullptr;
+    return &m_textStyles.at(it.value());
+}
+
+void CVNQResourceManagerImpl::clearStyles()
+{
+    m_fillStyles.clear();
+    m_textStyles.clear();
+    m_fillIndex.clear();
+    m_textIndex.clear();
+}
+
+void CVNQResourceManagerImpl::cacheImage(const QString& key, QImage* image)
+{
+    QImage* old = m_images.value(key, nullptr);
+    if (old == image)
+        return;
+    delete old;
+    m_images.insert(key, image);
+}
+
+void CVNQResourceManagerImpl::cacheSvg(const QString& key, QSvgRenderer* renderer)
+{
+    QSvgRenderer* old = m_svgs.value(key, nullptr);
+    if (old == renderer)
+        return;
+    delete old;
+    m_svgs.insert(key, renderer);
+}
+
+void CVNQResourceManagerImpl::releaseImages(const QString& keepMarker)
+{
+    for (auto it = m_images.begin(); it != m_images.end();) {
+        if (!keepMarker.isEmpty() && it.key().contains(keepMarker)) {
+            ++it;
+            continue;
+        }
+        delete it.value();
+        it = m_images.erase(it);
+    }
+    qDeleteAll(m_svgs);
+    m_svgs.clear();
+}
+
+} // namespace CVNQtLib

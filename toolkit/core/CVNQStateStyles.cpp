@@ -1,0 +1,42 @@
+#include "CVNQStateStyles.h"
+
+#include "CVNQResourceManager.h"
+
+namespace CVNQtLib {
+
+bool cvnLookupStyle(const QString& name, FillStyle& out)
+{
+    return CVNQResourceManager::getInstance()->getFillStyle(name, out);
+}
+
+bool cvnLookupStyle(const QString& name, TextStyleDesc& out)
+{
+    return CVNQResourceManager::getInstance()->getTextStyle(name, out);
+}
+
+bool cvnStyleAlike(const FillStyle& a, const FillStyle& b)
+{
+    return fillStyleLooksEqual(a, b);
+}
+
+bool cvnStyleAlike(const TextStyleDesc& a, const TextStyleDesc& b)
+{
+    return a.name == b.name;
+}
+
+void cvnAppendStyleEntry(Json::Value& list, const QString& name, bool isTextStyle, int index)
+{
+    Json::Value entry(Json::arrayValue);
+    entry.append(jsonUtf8(name));
+    entry.append(isTextStyle ? 2 : 1);
+    entry.append(index);
+    jsonAppend(list, entry);
+}
+
+void cvnSetStyleList(Json::Value& node, const Json::Value& list)
+{
+    if (list.isArray() && list.size() > 0)
+        jsonMember(node, "style") = list;
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,330 @@
+#include "CVNQWidgetBase.h"
+
+#include "CVNJson.h"
+#include "CVNQControlFactory.h"
+#include "CVNQResourceManager.h"
+#include "CVNQWidgetBaseImpl.h"
+#include "CVNQtLib.h"
+#include "ICVNQWidgetBase.h"
+
+#include <QMetaObject>
+#include <QVariant>
+#include <QWidget>
+
+namespace CVNQtLib {
+
+namespace {
+
+// Class names of the other subsystems the common part must recognise; looked
+// up through the meta-object so the core does not depend on them.
+const char* const kContainerClass = "CVNQtLib::CVNQContainer";
+const char* const kMenuClass = "CVNQtLib::CVNQMenu";
+const char* const kWindowClass = "CVNQtLib::CVNQWindow";
+const char* const kWindowDesignerClass = "CVNQtLib::CVNQWindowDesigner";
+
+int clampDock(int v)
+{
+    return v < 1 ? 0 : (v > 2 ? 2 : v);
+}
+
+} // namespace
+
+CVNQWidgetBaseImpl* cvnGetWidgetImpl(const QWidget* widget)
+{
+    if (!widget)
+        return nullptr;
+    const QVariant v = widget->property("impl");
+    if (v.userType() != QMetaType::VoidStar)
+        return nullptr;
+    return static_cast<CVNQWidgetBaseImpl*>(v.value<void*>());
+}
+
+CVNQWidgetBase::CVNQWidgetBase(QWidget* owner) : m_owner(owner) {}
+
+void CVNQWidgetBase::setLayoutRatio(int r)
+{
+    m_layoutType = 0;
+    m_layoutData[0] = r > 0 ? r : 1;
+    QWidget* parent = m_owner ? m_owner->parentWidget() : nullptr;
+    if (parent && parent->inherits(kContainerClass))
+        QMetaObject::invokeMethod(parent, "forceResize", Qt::DirectConnection);
+}
+
+int CVNQWidgetBase::getLayoutRatio() const
+{
+    if (m_layoutType != 0)
+        return 1;
+    return m_layoutData[0] < 1 ? 1 : m_layoutData[0];
+}
+
+void CVNQWidgetBase::setAbsoluteDock(DockLayoutType hor, DockLayoutType ver, int offsetX, int offsetY)
+{
+    m_absoluteLayout = true;
+    m_dockHor = clampDock(hor);
+    m_dockVer = clampDock(ver);
+    m_dockOffsetX = offsetX;
+    m_dockOffsetY = offsetY;
+}
+
+void CVNQWidgetBase::getAbsoluteDock(DockLayoutType& hor, DockLayoutType& ver, int& offsetX, int& offsetY) const
+{
+    hor = m_dockHor;
+    ver = m_dockVer;
+    offsetX = m_dockOffsetX;
+    offsetY = m_dockOffsetY;
+}
+
+void CVNQWidgetBase::getAbsoluteDock(DockLayoutType& hor, DockLayoutType& ver) const
+{
+    hor = m_dockHor;
+    ver = m_dockVer;
+}
+
+void CVNQWidgetBase::getLayoutData(void*& data) const
+{
+    data = nullptr;
+    if (m_layoutType == 0 || m_layoutType == 1)
+        data = const_cast<int*>(m_layoutData);
+}
+
+void CVNQWidgetBase::setGeometry(int x, int y, int w, int h)
+{
+    m_layoutType = 1;
+    m_layoutData[0] = x;
+    m_layoutData[1] = y;
+    m_layoutData[2] = w;
+    m_layoutData[3] = h;
+    if (m_owner)
+        m_owner->QWidget::setGeometry(x, y, w, h);
+}
+
+void CVNQWidgetBase::setGeometry(const QRect& r)
+{
+    setGeometry(r.left(), r.top(), r.width(), r.height());
+}
+
+void CVNQWidgetBase::setOpacity(int opacity)
+{
+    if (opacity == m_opacity)
+        return;
+    m_opacity = opacity;
+    if (m_owner)
+        m_owner->update();
+}
+
+QString CVNQWidgetBase::getThemeName() const
+{
+    CVNQWidgetBaseImpl* impl = cvnGetWidgetImpl(m_owner);
+    return impl ? impl->getThemeName() : QString();
+}
+
+void CVNQWidgetBase::setThemeName(const QString& name)
+{
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    if (!rm->getThemeManagerIml() || rm->isDesigner())
+        return;
+    CVNQWidgetBaseImpl* impl = cvnGetWidgetImpl(m_owner);
+    if (!impl)
+        return;
+    impl->setThemeName(name);
+    refreshTheme();
+}
+
+void CVNQWidgetBase::refreshTheme()
+{
+    if (CVNQWidgetBaseImpl* impl = cvnGetWidgetImpl(m_owner))
+        impl->applyTheme();
+}
+
+void CVNQWidgetBase::resizeWidget()
+{
+    if (!m_owner)
+        return;
+    QWidget* parent = m_owner->parentWidget();
+    if (!parent)
+        return;
+    if (m_owner->inherits(kContainerClass)
+        && (parent->inherits(kWindowClass) || parent->inherits(kWindowDesignerClass) || parent->isWindow())
+        && (m_layoutType == -1 || m_layoutType == 1)) {
+        m_layoutType = 1;
+        m_layoutData[0] = 0;
+        m_layoutData[1] = 0;
+        m_layoutData[2] = parent->width();
+        m_layoutData[3] = parent->height();
+        m_owner->QWidget::setGeometry(0, 0, parent->width(), parent->height());
+    }
+    if (m_layoutType == 1)
+        m_owner->QWidget::setGeometry(m_layoutData[0], m_layoutData[1], m_layoutData[2], m_layoutData[3]);
+}
+
+QWidget* CVNQWidgetBase::cloneWidget(const QString&)
+{
+    const ICVNQWidgetBase* control = dynamic_cast<const ICVNQWidgetBase*>(m_owner);
+    if (!control)
+        return nullptr;
+    const QByteArray type = control->getTypeName().toUtf8();
+    return createControl(type.constData(), Json::Value(), m_owner->parentWidget());
+}
+
+void CVNQWidgetBase::LoadLayout(const Json::Value& node)
+{
+    const Json::Value& layout = jsonGet(node, "layout");
+    int type = 0;
+    jsonRead(layout, "type", type);
+    if (type == 0) {
+        m_layoutType = 0;
+        int ratio = 1;
+        jsonRead(layout, "ratio", ratio);
+        m_layoutData[0] = ratio;
+        return;
+    }
+    m_layoutType = 1;
+    if (type != 1)
+        return;
+    int x = 0, y = 0;
+    int w = m_owner ? m_owner->width() : 0;
+    int h = m_owner ? m_owner->height() : 0;
+    jsonRead(node, "x", x);
+    jsonRead(node, "y", y);
+    jsonRead(node, "w", w);
+    jsonRead(node, "h", h);
+    m_layoutData[0] = x;
+    m_layoutData[1] = y;
+    m_layoutData[2] = w;
+    m_layoutData[3] = h;
+    if (m_owner)
+        m_owner->QWidget::setGeometry(x, y, w, h);
+}
+
+void CVNQWidgetBase::SaveLayout(Json::Value& node)
+{
+    if (m_layoutType == 0) {
+        Json::Value layout(Json::objectValue);
+        layout["type"] = 0;
+        layout["ratio"] = m_layoutData[0];
+        jsonMember(node, "layout") = layout;
+        return;
+    }
+    m_layoutType = 1;
+    if (cvnIsInDesigner() && m_owner) {
+        const QRect g = m_owner->geometry();
+        m_layoutData[0] = g.x();
+        m_layoutData[1] = g.y();
+        m_layoutData[2] = g.width();
+        m_layoutData[3] = g.height();
+    }
+    if (m_layoutData[0] != 0)
+        jsonMember(node, "x") = m_layoutData[0];
+    if (m_layoutData[1] != 0)
+        jsonMember(node, "y") = m_layoutData[1];
+    jsonMember(node, "w") = m_layoutData[2];
+    jsonMember(node, "h") = m_layoutData[3];
+}
+
+void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
+{
+    if (!node || !m_owner || m_owner->inherits(kMenuClass))
+        return;
+    Json::Value& n = *node;
+
+    if (!read) {
+        if (const ICVNQWidgetBase* control = dynamic_cast<const ICVNQWidgetBase*>(m_owner))
+            jsonMember(n, "type") = jsonUtf8(control->getTypeName());
+        jsonMember(n, "name") = jsonUtf8(m_owner->objectName());
+        if (!m_owner->toolTip().isEmpty())
+            jsonMember(n, "tooltip") = jsonUtf8(m_owner->toolTip());
+        // A control that no JSON or designer ever hid has no property: visible.
+        const QVariant visibility = m_owner->property("visibility");
+        if (visibility.isValid() && !visibility.toBool())
+            jsonMember(n, "visibility") = false;
+        // Only an explicit disable is the control's own; a disabled parent is not.
+        if (m_owner->testAttribute(Qt::WA_Disabled))
+            jsonMember(n, "enable") = false;
+        if (m_absoluteLayout) {
+            jsonMember(n, "absoluteLayout") = true;
+            if (m_dockHor != 0)
+                jsonMember(n, "absoluteDockHor") = m_dockHor;
+            if (m_dockVer != 0)
+                jsonMember(n, "absoluteDockVer") = m_dockVer;
+            if (m_dockOffsetX != 0)
+                jsonMember(n, "absoluteDockOffsetX") = m_dockOffsetX;
+            if (m_dockOffsetY != 0)
+                jsonMember(n, "absoluteDockOffsetY") = m_dockOffsetY;
+        }
+        if (m_widthPolicy != -1)
+            jsonMember(n, "widthPolicy") = m_widthPolicy;
+        if (m_heightPolicy != -1)
+            jsonMember(n, "heightPolicy") = m_heightPolicy;
+        if (m_owner->minimumWidth() > 0)
+            jsonMember(n, "minWidth") = m_owner->minimumWidth();
+        if (m_owner->minimumHeight() > 0)
+            jsonMember(n, "minHeight") = m_owner->minimumHeight();
+        if (m_owner->maximumWidth() != QWIDGETSIZE_MAX)
+            jsonMember(n, "maxWidth") = m_owner->maximumWidth();
+        if (m_owner->maximumHeight() != QWIDGETSIZE_MAX)
+            jsonMember(n, "maxHeight") = m_owner->maximumHeight();
+        SaveLayout(n);
+        return;
+    }
+
+    // A theme entry never changes a control's name, geometry or visibility.
+    if (CVNQResourceManager::getInstance()->isLoadFromThemeRes())
+        return;
+
+    QString text;
+    if (jsonRead(n, "name", text))
+        m_owner->setObjectName(text);
+    if (jsonRead(n, "tooltip", text))
+        m_owner->setToolTip(text);
+
+    m_owner->setVisible(true);
+    bool visible = true;
+    if (jsonRead(n, "visibility", visible))
+        m_owner->setVisible(visible);
+    m_owner->setProperty("visibility", visible);
+
+    bool enable = true;
+    if (jsonRead(n, "enable", enable))
+        m_owner->setEnabled(enable);
+
+    if (jsonHasMember(n, "layout")) {
+        LoadLayout(n);
+    } else {
+        m_layoutType = 1;
+        static const char* const keys[4] = {"x", "y", "w", "h"};
+        for (int i = 0; i < 4; ++i) {
+            m_layoutData[i] = 0;
+            jsonRead(n, keys[i], m_layoutData[i]);
+        }
+    }
+
+    m_absoluteLayout = jsonHasMember(n, "absoluteDockHor") || jsonHasMember(n, "absoluteDockVer")
+        || jsonHasMember(n, "absoluteDockOffsetX") || jsonHasMember(n, "absoluteDockOffsetY");
+    jsonRead(n, "absoluteLayout", m_absoluteLayout);
+    int v = 0;
+    jsonRead(n, "absoluteDockHor", v);
+    m_dockHor = clampDock(v);
+    v = 0;
+    jsonRead(n, "absoluteDockVer", v);
+    m_dockVer = clampDock(v);
+    m_dockOffsetX = 0;
+    jsonRead(n, "absoluteDockOffsetX", m_dockOffsetX);
+    m_dockOffsetY = 0;
+    jsonRead(n, "absoluteDockOffsetY", m_dockOffsetY);
+
+    if (jsonRead(n, "widthPolicy", v))
+        m_widthPolicy = (v == 0 || v == 1) ? v : -1;
+    if (jsonRead(n, "heightPolicy", v))
+        m_heightPolicy = (v == 0 || v == 1) ? v : -1;
+
+    if (jsonRead(n, "minWidth", v))
+        m_owner->setMinimumWidth(v < 1 ? 0 : v);
+    if (jsonRead(n, "minHeight", v))
+        m_owner->setMinimumHeight(v < 1 ? 0 : v);
+    if (jsonRead(n, "maxWidth", v))
+        m_owner->setMaximumWidth(v < 1 ? 0 : v);
+    if (jsonRead(n, "maxHeight", v))
+        m_owner->setMaximumHeight(v < 1 ? 0 : v);
+}
+
+} // namespace CVNQtLib
