@@ -10,8 +10,8 @@ namespace CVNQtLib {
 
 namespace {
 
-// Segments per stroked piece of a sparse line.
-constexpr int kStrokePiece = 16;
+// Segments per stroked run of a sparse line.
+constexpr int kStrokeRun = 16;
 // Below this mean spacing of points (pixels) a line is painted as its
 // stroke band sampled per pixel column, which then loses nothing visible.
 constexpr double kDenseSpacing = 3.0;
@@ -257,11 +257,11 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen
     } else {
         if (areaColor.isValid())
             fillUnder(painter, line, areaBottom, areaColor);
-        // Long wide polylines are slow to stroke in one piece.
+        // Long wide polylines are slow to stroke in one go.
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        for (int i = 0; i + 1 < n; i += kStrokePiece)
-            painter.drawPolyline(line.constData() + i, qMin(kStrokePiece + 1, n - i));
+        for (int i = 0; i + 1 < n; i += kStrokeRun)
+            painter.drawPolyline(line.constData() + i, qMin(kStrokeRun + 1, n - i));
     }
     painter.restore();
 }
