@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <initializer_list>
+#include <type_traits>
 #include <json/json.h>
 #include <utility>
 
@@ -58,6 +59,24 @@ inline CVNQtLib::TextStyleDesc addText(const char* name, QColor c, int size = 12
     CVNQtLib::TextStyleDesc t = text(name, c, size);
     CVNQtLib::CVNQResourceManager::getInstance()->setTextStyle(t.name, t);
     return t;
+}
+
+// The look both text fields are tested with: a blue background, green
+// while focused, black text and a long red placeholder.
+template <class Field>
+void styleField(Field* field, const CVNQtLib::TextStyleDesc& placeholder)
+{
+    for (int s = 0; s < 4; ++s) {
+        field->setBackground(s, fill("field.bg", Qt::blue));
+        field->setTextStyle(s, text("field.text", Qt::black));
+    }
+    field->setBackground(2, fill("field.focus", Qt::green));
+    field->setPlaceholderText(QString(60, QLatin1Char('X')));
+    if constexpr (std::is_invocable_v<decltype(&Field::setPlaceholderTextStyle), Field*, int,
+                                      const CVNQtLib::TextStyleDesc&>)
+        field->setPlaceholderTextStyle(0, placeholder);
+    else
+        field->setPlaceholderTextStyle(placeholder);
 }
 
 inline bool near(QColor a, QColor b, int tol = 10)

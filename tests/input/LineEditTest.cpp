@@ -34,15 +34,7 @@ struct StyledEdit {
     {
         window.resize(220, 40);
         edit->setGeometry(QRect(0, 0, 200, 30));
-        for (int s = 0; s < 4; ++s) {
-            edit->setBackground(s, fill("le.bg", Qt::blue));
-            edit->setTextStyle(s, text("le.text", Qt::black));
-        }
-        edit->setBackground(2, fill("le.focus", Qt::green));
-        TextStyleDesc ph = text("le.ph", Qt::red, 16);
-        ph.x = 0;
-        edit->setPlaceholderTextStyle(0, ph);
-        edit->setPlaceholderText("XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
+        styleField(edit, text("le.ph", Qt::red, 16));
     }
 };
 

@@ -30,15 +30,9 @@ struct StyledText {
         window.setPalette(pal);
         window.resize(320, 180);
         edit->setGeometry(QRect(0, 0, 300, 160));
-        for (int s = 0; s < 4; ++s) {
-            edit->setBackground(s, fill("te.bg", Qt::blue));
-            edit->setTextStyle(s, text("te.text", Qt::black));
-        }
-        edit->setBackground(2, fill("te.focus", Qt::green));
         TextStyleDesc ph = text("te.ph", Qt::red, 16);
         ph.ver = 0;
-        edit->setPlaceholderTextStyle(ph);
-        edit->setPlaceholderText("XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
+        styleField(edit, ph);
     }
     QImage shot() { return window.grab().toImage(); }
 };
