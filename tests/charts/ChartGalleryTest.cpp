@@ -2,10 +2,15 @@
 // pixels that must be there. With CVN_CHART_GALLERY set to a file path the
 // gallery picture is saved there for a look.
 
+#include "CVNQBarChart.h"
+#include "CVNQBarChartImpl.h"
 #include "CVNQECGChart.h"
+#include "CVNQFinancialChart.h"
 #include "CVNQICDChart.h"
 #include "CVNQLineChart.h"
 #include "CVNQOpenGLPieChart.h"
+#include "CVNQScatterChart.h"
+#include "CVNQScatterChartImpl.h"
 #include "TestUtil.h"
 
 #include <QGridLayout>
@@ -76,7 +81,7 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     pie->setTheme(1);
     pie->setLabelsVisible(true);
     pie->setLegendPosition(3);
-    grid->addWidget(pie, 1, 0);
+    grid->addWidget(pie, 0, 2);
 
     auto* donut = new CVNQOpenGLPieChart;
     donut->setAnimationEnabled(false);
@@ -84,7 +89,7 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     donut->setInnerRadiusRatio(0.6);
     donut->setLegendPosition(0);
     donut->setTitle(QStringLiteral("Donut"));
-    grid->addWidget(donut, 1, 1);
+    grid->addWidget(donut, 0, 3);
 
     auto* traces = new QWidget;
     traces->setMinimumSize(420, 200);
@@ -99,7 +104,7 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     icd->setLineColor(QColor(255, 200, 0), QColor());
     for (int x = 0; x < 420; x += 4)
         icd->addData(x, 50 + 20 * std::cos(x / 10.0));
-    grid->addWidget(traces, 2, 0);
+    grid->addWidget(traces, 1, 0);
 
     // Long series take the fast painting paths.
     auto* dense = new CVNQLineChart;
@@ -122,9 +127,68 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     }
     dense->setCategories({});
     dense->setSeries({d1, d2});
-    grid->addWidget(dense, 2, 1);
+    grid->addWidget(dense, 1, 1);
 
-    window.resize(1100, 1100);
+    // Grouped bars with a top legend and one-bar tooltips.
+    auto* bars = new CVNQBarChart;
+    bars->setAnimationEnabled(false);
+    bars->setLegendPosition(0);
+    bars->setTitle(QStringLiteral("Grouped bars"));
+    bars->setCategories({"Mon", "Tue", "Wed", "Thu", "Fri"});
+    bars->setSeries({{QStringLiteral("North"), {120, 200, 150, 80, 70}, QColor(), QColor(), true},
+                     {QStringLiteral("South"), {90, 160, 170, 110, 95}, QColor(), QColor(), true},
+                     {QStringLiteral("Offshore"), {60, 140, 120, 150, 130}, QColor(), QColor(), false}});
+    bars->setTooltipMode(1);
+    bars->setTooltipEnabled(true);
+    grid->addWidget(bars, 1, 2);
+
+    // Negative bars under a custom theme, legend left, whole-category tooltips.
+    ChartTheme custom = CVNQChartBase::presetTheme(0);
+    custom.name = QStringLiteral("Custom");
+    custom.backgroundColor = QColor(236, 244, 240);
+    custom.plotBackgroundColor = QColor(250, 253, 251);
+    custom.palette = {QColor(0, 128, 96), QColor(214, 90, 49)};
+    custom.barCornerRadius = 2;
+    auto* negative = new CVNQBarChart;
+    negative->setAnimationEnabled(false);
+    negative->setTheme(custom);
+    negative->setLegendPosition(3);
+    negative->setTitle(QStringLiteral("Balance"));
+    negative->setCategories({"Q1", "Q2", "Q3", "Q4"});
+    negative->setSeries({{QStringLiteral("Import"), {-10, 30, 12, -4}, QColor(), QColor(), true},
+                         {QStringLiteral("Export"), {18, -8, 22, 9}, QColor(), QColor(), true}});
+    negative->setTooltipMode(2);
+    negative->setTooltipEnabled(true);
+    grid->addWidget(negative, 1, 3);
+
+    // Daily candles with moving averages, zoom slider, crosshair and tooltip.
+    auto* candles = new CVNQFinancialChart;
+    candles->setAnimationEnabled(false);
+    grid->addWidget(candles, 2, 0);
+
+    auto* volume = new CVNQFinancialChart;
+    volume->setAnimationEnabled(false);
+    volume->setTheme(1);
+    volume->setDisplayMode(2);
+    volume->setTitle(QStringLiteral("Volume"));
+    grid->addWidget(volume, 2, 1);
+
+    auto* intraday = new CVNQFinancialChart;
+    intraday->setAnimationEnabled(false);
+    intraday->setTheme(3);
+    intraday->setDisplayMode(1);
+    intraday->setZoomEnabled(false);
+    intraday->setTitle(QStringLiteral("Intraday"));
+    grid->addWidget(intraday, 2, 2);
+
+    // Scatter with a right legend and a hovered point.
+    auto* scatter = new CVNQScatterChart;
+    scatter->setAnimationEnabled(false);
+    scatter->setTheme(2);
+    scatter->setLegendPosition(1);
+    grid->addWidget(scatter, 2, 3);
+
+    window.resize(2000, 1200);
     window.show();
     TestUtil::spin(400);
 
@@ -135,6 +199,17 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     QMouseEvent move2(QEvent::MouseMove, QPoint(pie->width() / 2 + 60, 130), Qt::NoButton, Qt::NoButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(pie, &move2);
+    auto hover = [](QWidget* w, const QPoint& pos) {
+        QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    };
+    auto* barsImpl = static_cast<CVNQBarChartImpl*>(bars->getControlImpl());
+    hover(bars, barsImpl->bars(barsImpl->frame(bars->size())).at(2).rect.center().toPoint());
+    hover(negative, QPoint(negative->width() * 3 / 4, negative->height() / 2));
+    hover(candles, QPoint(candles->width() * 2 / 3, candles->height() / 2));
+    hover(volume, QPoint(volume->width() - 40, volume->height() / 3));
+    auto* scatterImpl = static_cast<CVNQScatterChartImpl*>(scatter->getControlImpl());
+    hover(scatter, scatterImpl->screenPos(scatterImpl->frame(scatter->size()), QPointF(25, 40)).toPoint());
     TestUtil::spin(200);
 
     const QImage lineImage = grabWidget(line);
