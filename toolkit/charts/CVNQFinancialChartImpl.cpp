@@ -452,15 +452,18 @@ void CVNQFinancialChartImpl::paintIntraday(QPainter& painter, const FinancialCha
 void CVNQFinancialChartImpl::paintVolume(QPainter& painter, const FinancialChartFrame& f)
 {
     const int end = qMin(f.last, m_candles.size() - 1);
+    // A volume that is not a number counts as none; a huge one cannot make
+    // the tallest bar infinite.
+    auto volumeOf = [](const Candle& c) { return qMax(cvnChartRangeValue(cvnChartFinite(c.volume, 0.0)), 0.0); };
     double maxVolume = 1.0;
     for (int i = f.first; i <= end; ++i)
-        maxVolume = qMax(maxVolume, m_candles.at(i).volume);
+        maxVolume = qMax(maxVolume, volumeOf(m_candles.at(i)));
     const double slot = slotWidth(f);
     const double width = qMax(qMin(0.58 * slot, 16.0), 3.0);
     painter.setPen(Qt::NoPen);
     for (int i = f.first; i <= end; ++i) {
         const Candle& c = m_candles.at(i);
-        const double h = f.plot.height() * qMax(c.volume, 0.0) / maxVolume;
+        const double h = f.plot.height() * volumeOf(c) / maxVolume;
         QColor color = c.close >= c.open ? m_upColor : m_downColor;
         color.setAlpha(190);
         painter.setBrush(color);
