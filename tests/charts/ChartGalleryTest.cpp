@@ -239,6 +239,32 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     EXPECT_TRUE(TestUtil::hasColor(traceImage, QColor(0, 255, 0), 40));
     EXPECT_TRUE(TestUtil::hasColor(traceImage, QColor(255, 200, 0), 40));
 
+    const QImage barsImage = grabWidget(bars);
+    EXPECT_EQ(barsImage.pixelColor(3, 3), QColor(255, 255, 255));
+    EXPECT_TRUE(TestUtil::hasColor(barsImage, QColor(84, 112, 198), 2));
+    EXPECT_TRUE(TestUtil::hasColor(barsImage, QColor(84, 112, 198).lighter(115), 2)); // the hovered bar
+    EXPECT_EQ(bars->tooltipText(), "North\nTue: 200");
+
+    const QImage negativeImage = grabWidget(negative);
+    EXPECT_EQ(negativeImage.pixelColor(3, 3), QColor(236, 244, 240));
+    EXPECT_TRUE(TestUtil::hasColor(negativeImage, QColor(214, 90, 49), 2));
+    EXPECT_EQ(negative->tooltipText().count('\n'), 2); // category and both series
+
+    const QImage candleImage = grabWidget(candles);
+    EXPECT_TRUE(TestUtil::hasColor(candleImage, QColor(230, 76, 69), 2));  // up candles
+    EXPECT_TRUE(TestUtil::hasColor(candleImage, QColor(34, 178, 115), 2)); // down candles
+    EXPECT_TRUE(TestUtil::hasColor(candleImage, QColor(37, 99, 235), 2));  // slider handles
+    EXPECT_TRUE(candles->tooltipText().contains("\nMA5: "));
+
+    const QImage intradayImage = grabWidget(intraday);
+    EXPECT_EQ(intradayImage.pixelColor(3, 3), QColor(16, 20, 28));
+    EXPECT_TRUE(TestUtil::hasColor(intradayImage, QColor(35, 128, 224), 4));
+
+    const QImage scatterImage = grabWidget(scatter);
+    EXPECT_EQ(scatterImage.pixelColor(3, 3), QColor(255, 251, 245));
+    EXPECT_TRUE(TestUtil::hasColor(scatterImage, QColor(193, 35, 43), 2));
+    EXPECT_EQ(scatter->tooltipText(), "Series A\nx: 25\ny: 40");
+
     const QByteArray out = qgetenv("CVN_CHART_GALLERY");
     if (!out.isEmpty())
         grabWidget(&window).save(QString::fromLocal8Bit(out));

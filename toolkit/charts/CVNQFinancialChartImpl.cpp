@@ -224,6 +224,41 @@ bool CVNQFinancialChartImpl::movingAverage(int period, int index, double& averag
     return qIsFinite(average);
 }
 
+QVector<double> CVNQFinancialChartImpl::movingAverages(int period, int first, int last) const
+{
+    QVector<double> out;
+    if (last < first)
+        return out;
+    out.fill(qQNaN(), last - first + 1);
+    const int end = qMin(last, m_candles.size() - 1);
+    if (period < 1 || end < 0)
+        return out;
+    // A sliding window over the finite closes; a window holding a close
+    // that is not finite has no average, as in the direct sum.
+    const Candle* c = m_candles.constData();
+    const int start = qMax(first - period + 1, 0);
+    double sum = 0.0;
+    int bad = 0;
+    for (int i = start; i <= end; ++i) {
+        if (qIsFinite(c[i].close))
+            sum += c[i].close;
+        else
+            ++bad;
+        if (i - period >= start) {
+            if (qIsFinite(c[i - period].close))
+                sum -= c[i - period].close;
+            else
+                --bad;
+        }
+        if (i >= first && i >= period - 1 && bad == 0) {
+            const double average = sum / period;
+            if (qIsFinite(average))
+                out[i - first] = average;
+        }
+    }
+    return out;
+}
+
 void CVNQFinancialChartImpl::priceRange(int first, int last, double& lo, double& hi) const
 {
     bool any = false;
@@ -250,12 +285,9 @@ void CVNQFinancialChartImpl::priceRange(int first, int last, double& lo, double&
             take(m_candles.at(i).high);
         }
         if (m_displayMode == 0 && m_showMovingAverages) {
-            for (int period : m_maPeriods) {
-                double average = 0.0;
-                for (int i = qMax(first, 0); i <= last; ++i)
-                    if (movingAverage(period, i, average))
-                        take(average);
-            }
+            for (int period : m_maPeriods)
+                for (double average : movingAverages(period, qMax(first, 0), last))
+                    take(average);
         }
     }
     if (!any) {
@@ -423,10 +455,10 @@ void CVNQFinancialChartImpl::paintMovingAverages(QPainter& painter, const Financ
         if (period < 1)
             continue;
         QPolygonF line;
-        double average = 0.0;
-        for (int i = f.first; i <= f.last; ++i)
-            if (movingAverage(period, i, average))
-                line.append(pointPos(f, i, average));
+        const QVector<double> averages = movingAverages(period, f.first, f.last);
+        for (int i = 0; i < averages.size(); ++i)
+            if (!qIsNaN(averages.at(i)))
+                line.append(pointPos(f, f.first + i, averages.at(i)));
         cvnChartPaintLine(painter, line, QPen(maColor(k), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QColor(),
                           f.plot.bottom());
     }

@@ -82,6 +82,9 @@ public:
     QPointF pointPos(const FinancialChartFrame& f, int index, double value) const;
     // Mean close of the period days up to index; false where undefined.
     bool movingAverage(int period, int index, double& average) const;
+    // The same for every index from first to last in one pass (NaN where
+    // undefined); ranges and lines use it, so long histories stay cheap.
+    QVector<double> movingAverages(int period, int first, int last) const;
     QColor maColor(int k) const;
     // Slot width of one record and the candle body width.
     static double slotWidth(const FinancialChartFrame& f);
