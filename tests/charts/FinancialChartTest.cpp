@@ -220,6 +220,28 @@ TEST(FinancialChart, MovingAverages)
     c.widget.setDisplayMode(2);
     EXPECT_TRUE(c.impl->tooltipText(29).endsWith("Volume: 1000"));
 
+    // The one-pass averages that ranges and lines use agree with the direct
+    // ones, also around a close that is not a number.
+    QVector<Candle> noisy = rising(40);
+    for (int i = 0; i < noisy.size(); ++i)
+        noisy[i].close = 2900 + 37 * std::sin(i * 1.7) + (i % 7) * 3.25;
+    noisy[17].close = std::numeric_limits<double>::quiet_NaN();
+    c.widget.setCandles(noisy);
+    for (int period : {1, 5, 10, 20, 30, 0}) {
+        const QVector<double> line = c.impl->movingAverages(period, 3, 39);
+        ASSERT_EQ(line.size(), 37);
+        for (int i = 3; i <= 39; ++i) {
+            double direct = 0;
+            const bool defined = c.impl->movingAverage(period, i, direct);
+            EXPECT_EQ(defined, !qIsNaN(line.at(i - 3))) << period << " at " << i;
+            if (defined)
+                EXPECT_NEAR(line.at(i - 3), direct, 1e-9) << period << " at " << i;
+        }
+    }
+    EXPECT_FALSE(c.impl->movingAverage(5, 20, average)); // the window holds the gap
+    EXPECT_TRUE(c.impl->movingAverage(5, 22, average));
+    c.widget.setCandles(rising(30));
+
     // Colours: the own list, else the palette, else the fallback blue.
     c.impl->setMovingAveragePeriods({5, 10}, {});
     EXPECT_EQ(c.impl->maColor(1), QColor(145, 204, 117));
@@ -430,13 +452,18 @@ TEST(FinancialChart, CandlesInPixelsAndTheIntroAnimation)
     EXPECT_TRUE(TestUtil::hasColor(image.copy(QRect(flat + QPoint(3, -1), QSize(1, 3))), up, 40));
     EXPECT_FALSE(TestUtil::hasColor(image.copy(QRect(flat + QPoint(3, -6), QSize(1, 3))), up, 60));
 
-    // At the start of the intro animation only the first candle is drawn.
+    // At the start of the intro animation only the first candle is drawn,
+    // while the moving-average line is complete.
+    c.impl->setMovingAveragePeriods({2}, {QColor(255, 0, 255)});
     c.widget.setAnimationEnabled(true);
     c.widget.replayAnimation();
     ASSERT_EQ(c.widget.animationProgress(), 0.0);
     const QImage start = c.render();
     EXPECT_TRUE(TestUtil::hasColor(start, up, 0));
     EXPECT_FALSE(TestUtil::hasColor(start, down, 0));
+    const QPointF maEnd = c.impl->pointPos(f, 2, (20 + 12) / 2.0) - QPointF(2, 0);
+    EXPECT_TRUE(TestUtil::hasColor(start.copy(QRectF(maEnd - QPointF(2, 3), QSizeF(4, 6)).toAlignedRect()),
+                                   QColor(255, 0, 255), 40));
 
     // Volume bars are translucent up and down colours standing on the plot bottom.
     c.widget.setAnimationEnabled(false);
