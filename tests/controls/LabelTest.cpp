@@ -1,0 +1,177 @@
+// Label: the text and its elided form, text styles applied to the widget,
+// JSON reading and writing, language keys and the theme entry.
+
+#include "CVNQLabel.h"
+#include "CVNQLabelImpl.h"
+#include "ControlsTestUtil.h"
+#include "LanguageManager.h"
+#include "TestUtil.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QResizeEvent>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+using namespace ControlsTest;
+
+namespace {
+
+Json::Value written(CVNQLabel& l)
+{
+    Json::Value node(Json::objectValue);
+    l.serializeJsonValue(&node, false);
+    return node;
+}
+
+TextStyleDesc singleLine(int elideMode)
+{
+    TextStyleDesc t;
+    t.family = "DejaVu Sans";
+    t.singleline = true;
+    t.elideMode = elideMode;
+    return t;
+}
+
+} // namespace
+
+TEST(Label, TextAndNodes)
+{
+    QWidget host;
+    CVNQLabel l(&host);
+    EXPECT_EQ(l.text(), "label");
+    Json::Value node = TestUtil::json(R"({"attr": {"text": "Wind speed"}})");
+    l.readJsonValue(&node);
+    EXPECT_EQ(l.text(), "Wind speed");
+
+    // No "attr", or a null one: the text stays.
+    Json::Value bare = TestUtil::json(R"({"name": "n"})");
+    l.readJsonValue(&bare);
+    Json::Value nullAttr = TestUtil::json(R"({"attr": null})");
+    l.readJsonValue(&nullAttr);
+    EXPECT_EQ(l.text(), "Wind speed");
+
+    // No named style: "style" is written as null.
+    Json::Value out = written(l);
+    EXPECT_TRUE(out.isMember("style"));
+    EXPECT_TRUE(out["style"].isNull());
+    EXPECT_EQ(out["attr"]["text"], Json::Value("Wind speed"));
+
+    defineText("lb_t", QColor(10, 20, 30), 14, 2);
+    Json::Value styled = TestUtil::json(R"({"style": [["lb_t", 2, 0], ["lb_t", 2, 3]]})");
+    l.readJsonValue(&styled);
+    EXPECT_EQ(l.getTextStyle(0).name, "lb_t");
+    EXPECT_TRUE(l.getTextStyle(3).name.isEmpty()) << "the disable style is never read";
+    EXPECT_EQ(l.palette().color(QPalette::Active, QPalette::WindowText), QColor(10, 20, 30));
+    EXPECT_EQ(l.font().pixelSize(), 14);
+    EXPECT_EQ(l.alignment(), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(written(l)["style"], TestUtil::json(R"([["lb_t", 2, 0]])"));
+
+    // Setting the text empty drops the key from a later write.
+    l.setText(QString());
+    EXPECT_FALSE(written(l).isMember("attr"));
+}
+
+TEST(Label, StylesAndColours)
+{
+    QWidget host;
+    CVNQLabel l(&host);
+    TextStyleDesc a;
+    a.name = "both";
+    a.clr = QColor(200, 0, 0);
+    a.bold = true;
+    a.hor = 1;
+    a.ver = 0;
+    l.setTextStyle(4, a);
+    EXPECT_EQ(l.getTextStyle(0).name, "both");
+    EXPECT_EQ(l.getTextStyle(3).name, "both");
+    EXPECT_EQ(l.font().weight(), 75);
+    EXPECT_EQ(l.alignment(), Qt::AlignHCenter | Qt::AlignTop);
+
+    TextStyleDesc d;
+    d.name = "disabled";
+    d.clr = QColor(0, 0, 200);
+    l.setTextStyle(1, d);
+    EXPECT_EQ(l.getTextStyle(0).name, "both");
+    EXPECT_EQ(l.getTextStyle(2).name, "disabled");
+    EXPECT_EQ(l.palette().color(QPalette::WindowText), QColor(200, 0, 0));
+
+    l.setDisableColor(QColor(1, 2, 3));
+    EXPECT_EQ(l.palette().color(QPalette::WindowText), QColor(200, 0, 0));
+    EXPECT_EQ(l.getDisableColor(), QColor(1, 2, 3));
+    l.setColor(QColor(0, 128, 0));
+    EXPECT_EQ(l.palette().color(QPalette::WindowText), QColor(0, 128, 0));
+}
+
+TEST(Label, ElidesFromTheWholeTextAndWritesIt)
+{
+    QWidget host;
+    CVNQLabel l(&host);
+    auto resize = [&](int w, int h) { resizeNow(&l, w, h); };
+    l.setTextStyle(0, singleLine(Qt::ElideRight));
+    const QString full = "Average wind speed over the last hour";
+    l.setText(full);
+    const int fullWidth = QFontMetrics(l.font()).horizontalAdvance(full);
+    resize(fullWidth / 2, 20);
+    EXPECT_NE(l.text(), full);
+    EXPECT_TRUE(l.text().endsWith(QChar(0x2026))) << l.text().toStdString();
+    // The whole text is written, not the form on screen.
+    EXPECT_EQ(written(l)["attr"]["text"], Json::Value(full.toStdString()));
+    resize(fullWidth + 20, 20);
+    EXPECT_EQ(l.text(), full);
+
+    // Elide mode 3 (none), or a style that is not single-line, keeps it.
+    l.setTextStyle(0, singleLine(Qt::ElideNone));
+    resize(20, 20);
+    EXPECT_EQ(l.text(), full);
+    TextStyleDesc multi = singleLine(Qt::ElideRight);
+    multi.singleline = false;
+    l.setTextStyle(0, multi);
+    resize(30, 20);
+    EXPECT_EQ(l.text(), full);
+    // An elide mode Qt does not know elides at the right.
+    l.setTextStyle(0, singleLine(9));
+    resize(40, 20);
+    EXPECT_TRUE(l.text().endsWith(QChar(0x2026)));
+}
+
+TEST(Label, LanguageKeysAndThemeEntries)
+{
+    ASSERT_TRUE(LanguageManager::instance()->loadFromJson(R"({"defaultLanguage": "en", "languages": {
+        "en": {"lb.speed": "Speed"}, "zh": {"lb.speed": "风速"}}})"));
+    ASSERT_TRUE(LanguageManager::instance()->setLanguage("en"));
+    QWidget host;
+    CVNQLabel l(&host);
+    Json::Value node = TestUtil::json(R"({"attr": {"text": "|->lb.speed"}})");
+    l.readJsonValue(&node);
+    EXPECT_EQ(l.text(), "Speed");
+    LanguageManager::instance()->setLanguage("zh");
+    l.notifyChangeLanguage();
+    EXPECT_EQ(l.text(), QString::fromUtf8("风速"));
+    EXPECT_EQ(written(l)["attr"]["text"], Json::Value("风速"));
+    LanguageManager::instance()->setLanguage("en");
+
+    // A theme entry may name a text and a style; a new label still shows
+    // "label", in the theme's style.
+    QTemporaryDir theme;
+    ASSERT_TRUE(TestUtil::writeFile(theme.path(), "style.json",
+                                    R"({"style": [{"type": 2, "name": "lbt", "clr": "ff00aa00", "size": 17}]})"));
+    ASSERT_TRUE(TestUtil::writeFile(theme.path(), "theme.json",
+                                    R"({"elements": [{"child": [{"name": "qtlabel", "style": [["lbt", 2, 0]],
+                                        "attr": {"text": "From theme"}}]}]})"));
+    ASSERT_TRUE(rm()->loadThemeDir(theme.path()));
+    {
+        CVNQLabel themed(&host);
+        EXPECT_EQ(themed.text(), "label");
+        EXPECT_EQ(themed.getTextStyle(0).name, "lbt");
+        EXPECT_EQ(themed.font().pixelSize(), 17);
+        // A theme change keeps the label's own text.
+        themed.setText("Mine");
+        themed.getControlBase()->refreshTheme();
+        EXPECT_EQ(themed.text(), "Mine");
+    }
+    QTemporaryDir empty;
+    ASSERT_TRUE(TestUtil::writeFile(empty.path(), "style.json", R"({"style": []})"));
+    ASSERT_TRUE(rm()->loadThemeDir(empty.path()));
+}

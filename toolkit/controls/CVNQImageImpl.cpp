@@ -1,0 +1,170 @@
+#include "CVNQImageImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQAttrJson.h"
+#include "CVNQImage.h"
+#include "CVNQResourceManager.h"
+
+#include <QLabel>
+#include <QMovie>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+
+namespace CVNQtLib {
+
+namespace {
+
+bool endsWithSvg(const QString& path)
+{
+    return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+int alignOffset(DockLayoutType align, int space)
+{
+    if (align == DockCenter)
+        return space / 2;
+    if (align == DockFar)
+        return space;
+    return 0;
+}
+
+} // namespace
+
+CVNQImageImpl::CVNQImageImpl(CVNQImage* owner, const QString& typeName) : CVNQWidgetBaseImpl(owner, typeName) {}
+
+CVNQImageImpl::~CVNQImageImpl()
+{
+    stopMovie();
+}
+
+QRect CVNQImageImpl::placement(const QSize& size, const QRect& rect) const
+{
+    if (stretch)
+        return QRect(rect.left(), rect.top(), rect.width(), rect.height());
+    return QRect(rect.left() + alignOffset(alignHor, rect.width() - size.width()),
+                 rect.top() + alignOffset(alignVer, rect.height() - size.height()), size.width(), size.height());
+}
+
+void CVNQImageImpl::paint()
+{
+    if (!m_owner)
+        return;
+    {
+        QPainter painter(m_owner);
+        draw(&painter, QRect(0, 0, m_owner->width(), m_owner->height()));
+    }
+    if (movie) {
+        lastFrame = movie->currentFrameNumber();
+        if (movie->frameCount() > 0 && lastFrame == movie->frameCount() - 1)
+            emit static_cast<CVNQImage*>(m_owner)->movieFinished();
+    }
+}
+
+void CVNQImageImpl::draw(QPainter* painter, const QRect& rect)
+{
+    if (!svgPath.isEmpty()) {
+        drawSvg(painter, rect);
+        return;
+    }
+    const QImage* picture = hasImage ? &image : CVNQResourceManager::getInstance()->getImage(imagePath, false);
+    if (!picture || picture->isNull())
+        return;
+    painter->drawImage(placement(picture->size(), rect), *picture, picture->rect());
+}
+
+void CVNQImageImpl::drawSvg(QPainter* painter, const QRect& rect)
+{
+    QSvgRenderer* renderer = CVNQResourceManager::getInstance()->getSvgRenderer(svgPath);
+    if (!renderer || !renderer->isValid())
+        return;
+    QSize size = renderer->defaultSize();
+    if (size.isEmpty())
+        size = QSize(std::max(rect.width(), 1), std::max(rect.height(), 1));
+    const QRect target = placement(size, rect);
+    if (target.width() < 1 || target.height() < 1)
+        return;
+    if (!useSvgColor) {
+        renderer->render(painter, QRectF(target));
+        return;
+    }
+    // The colour replaces every drawn pixel and keeps its alpha.
+    QImage tinted(target.size(), QImage::Format_ARGB32_Premultiplied);
+    tinted.fill(Qt::transparent);
+    QPainter p(&tinted);
+    renderer->render(&p, QRectF(tinted.rect()));
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(tinted.rect(), svgColor);
+    p.end();
+    painter->drawImage(target.topLeft(), tinted);
+}
+
+void CVNQImageImpl::stopMovie()
+{
+    if (movieLabel) {
+        movieLabel->setMovie(nullptr);
+        movieLabel->hide();
+    }
+    if (movie) {
+        movie->stop();
+        delete movie;
+        movie = nullptr;
+    }
+}
+
+void CVNQImageImpl::startMovie(const QString& path)
+{
+    stopMovie();
+    movie = new QMovie(path);
+    if (!movieLabel)
+        movieLabel = new QLabel(m_owner);
+    movieLabel->setGeometry(0, 0, m_owner->width(), m_owner->height());
+    movieLabel->setScaledContents(true);
+    movieLabel->setMovie(movie);
+    movieLabel->show();
+    movie->start();
+}
+
+bool CVNQImageImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    Json::Value& n = **node;
+    if (read) {
+        const Json::Value* attr = cvnAttrObject(n);
+        if (!attr)
+            return result;
+        QString path;
+        if (jsonRead(*attr, "path", path)) {
+            imagePath = path;
+            if (endsWithSvg(path))
+                svgPath = path;
+        }
+        jsonRead(*attr, "fill", stretch);
+        jsonRead(*attr, "svgPath", svgPath);
+        jsonRead(*attr, "svgUseColor", useSvgColor);
+        std::string color;
+        if (jsonRead(*attr, "svgColor", color))
+            svgColor = hexToColor(color);
+        return result;
+    }
+
+    Json::Value& attr = cvnOwnAttr(n, {"path", "fill", "svgPath", "svgUseColor", "svgColor"});
+    if (svgPath.isEmpty() && !imagePath.isEmpty())
+        jsonMember(attr, "path") = jsonUtf8(imagePath);
+    if (!stretch)
+        cvnWriteFlag(attr, "fill", false);
+    if (!svgPath.isEmpty())
+        jsonMember(attr, "svgPath") = jsonUtf8(svgPath);
+    if (useSvgColor)
+        cvnWriteFlag(attr, "svgUseColor", true);
+    const std::string color = cvnColorToText(svgColor);
+    if (color != "FF000000")
+        jsonMember(attr, "svgColor") = color;
+    cvnDropEmptyAttr(n);
+    return result;
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,63 @@
+#include "CVNQLCDNumber.h"
+
+#include "CVNQLCDNumberImpl.h"
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQLCDNumber, CVNQLCDNumberImpl, "qtlcdnumber")
+
+namespace {
+// Type code of a colour row.
+constexpr int kPropColor = 14;
+} // namespace
+
+CVNQLCDNumber::CVNQLCDNumber(QWidget* parent) : QLCDNumber(parent)
+{
+    m_impl = new CVNQLCDNumberImpl(this, typeName());
+    m_impl->applyTheme();
+    // Only the fill style paints a background.
+    setFrameStyle(0);
+    setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+}
+
+CVNQLCDNumber::~CVNQLCDNumber() = default;
+
+ControlInfo CVNQLCDNumber::getProps()
+{
+    ControlInfo info = cvnMakeControlInfo("qtlcdnumber", "LCDNumber", "Control LCDNumber", "CVNQLCDNumber", "");
+    info.properties.push_back(cvnFillStyleRow<CVNQLCDNumber>(QStringLiteral("Background"),
+                                                             &CVNQLCDNumber::setBackground,
+                                                             &CVNQLCDNumber::getBackground, cvnTwoStateChoices()));
+    info.properties.push_back(cvnIntRow<CVNQLCDNumber>(QStringLiteral("DigitCount"), PropInt,
+                                                       &QLCDNumber::setDigitCount, &QLCDNumber::digitCount));
+    // The grid has no colour editor; the row carries the colour as text.
+    PropertyDef color(QStringLiteral("TextColor"), kPropColor);
+    color.setString = [](QWidget* w, const QString& text) {
+        if (auto* c = dynamic_cast<CVNQLCDNumber*>(w))
+            c->setColor(cvnColorFromText(text.toStdString()));
+    };
+    color.getString = [](QWidget* w) -> QString {
+        if (auto* c = dynamic_cast<CVNQLCDNumber*>(w))
+            return QString::fromStdString(cvnColorToText(c->getColor()));
+        return QString();
+    };
+    info.properties.push_back(color);
+    info.properties.push_back(cvnStringRow<CVNQLCDNumber>(QStringLiteral("Text"), PropName,
+                                                          &CVNQLCDNumber::setNumText, &CVNQLCDNumber::getNumText));
+    return info;
+}
+
+void CVNQLCDNumber::setBackground(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
+const FillStyle& CVNQLCDNumber::getBackground(CommonCtrlState) const { return m_impl->background; }
+void CVNQLCDNumber::setColor(const QColor& color) { m_impl->color = color; }
+QColor CVNQLCDNumber::getColor() const { return palette().color(QPalette::Active, QPalette::WindowText); }
+void CVNQLCDNumber::setNumText(const QString& text) { display(text); }
+QString CVNQLCDNumber::getNumText() const { return QStringLiteral("%1").arg(value()); }
+
+void CVNQLCDNumber::paintEvent(QPaintEvent* event)
+{
+    m_impl->paint();
+    QLCDNumber::paintEvent(event);
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,66 @@
+#include "CVNQLabel.h"
+
+#include "CVNQLabelImpl.h"
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQLabel, CVNQLabelImpl, "qtlabel")
+
+CVNQLabel::CVNQLabel(QWidget* parent) : QLabel(parent)
+{
+    m_impl = new CVNQLabelImpl(this, typeName());
+    m_impl->applyTheme();
+    // A new label shows "label", whatever text its theme entry named.
+    m_impl->setText(QStringLiteral("label"));
+}
+
+CVNQLabel::~CVNQLabel() = default;
+
+ControlInfo CVNQLabel::getProps()
+{
+    ControlInfo info = cvnMakeControlInfo("qtlabel", "Label", "Control label", "CVNQLabel", "label");
+    info.properties.push_back(
+        cvnStringRow<CVNQLabel>(QStringLiteral("Text"), PropText, &CVNQLabel::setText, &QLabel::text));
+    info.properties.push_back(cvnTextStyleRow<CVNQLabel>(QStringLiteral("TextStyle"), &CVNQLabel::setTextStyle,
+                                                         &CVNQLabel::getTextStyle,
+                                                         cvnChoices({{0, "Normal"}, {3, "Disable"}})));
+    return info;
+}
+
+void CVNQLabel::setText(const QString& text) { m_impl->setText(text); }
+
+void CVNQLabel::setColor(const QColor& color)
+{
+    m_impl->normalStyle.clr = color;
+    m_impl->applyTextStyle();
+}
+
+const QColor& CVNQLabel::getColor() const { return m_impl->normalStyle.clr; }
+void CVNQLabel::setDisableColor(const QColor& color) { m_impl->disableStyle.clr = color; }
+const QColor& CVNQLabel::getDisableColor() const { return m_impl->disableStyle.clr; }
+
+void CVNQLabel::setTextStyle(CtrlState state, const TextStyleDesc& style)
+{
+    if (state == CtrlStateNormal) {
+        m_impl->normalStyle = style;
+    } else if (state == CtrlStateAll) {
+        m_impl->normalStyle = style;
+        m_impl->disableStyle = style;
+    } else {
+        m_impl->disableStyle = style;
+    }
+    m_impl->applyTextStyle();
+}
+
+const TextStyleDesc& CVNQLabel::getTextStyle(CtrlState state) const
+{
+    return state == CtrlStateNormal ? m_impl->normalStyle : m_impl->disableStyle;
+}
+
+void CVNQLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    m_impl->elideToWidth();
+}
+
+} // namespace CVNQtLib

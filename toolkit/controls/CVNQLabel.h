@@ -1,0 +1,45 @@
+#pragma once
+
+// The toolkit's themed text label (type "qtlabel"). QLabel paints it: the
+// label turns its text style into the widget's font, palette and alignment
+// and, with a single-line style, elides its text to the widget's width on
+// every resize while keeping the whole text.
+
+#include "CVNQControl.h"
+
+#include <QLabel>
+
+namespace CVNQtLib {
+
+class CVNQLabelImpl;
+
+class CVNQ_EXPORT CVNQLabel : public QLabel, public ICVNQWidgetBase {
+    Q_OBJECT
+    CVNQ_DECLARE_CONTROL(CVNQLabel, CVNQLabelImpl)
+public:
+    explicit CVNQLabel(QWidget* parent = nullptr);
+    ~CVNQLabel() override;
+    static ControlInfo getProps();
+
+    // Colour of the normal style (applied at once) and of the disabled
+    // style (kept only).
+    void setColor(const QColor& color);
+    const QColor& getColor() const;
+    void setDisableColor(const QColor& color);
+    const QColor& getDisableColor() const;
+    // State 0 the normal style, 4 both, any other the disabled style; the
+    // normal style is applied after every call.
+    void setTextStyle(CtrlState state, const TextStyleDesc& style);
+    // State 0 the normal style, any other the disabled style.
+    const TextStyleDesc& getTextStyle(CtrlState state) const;
+
+    CVNQLabelImpl* getImpl() const { return m_impl.get(); }
+
+public Q_SLOTS:
+    void setText(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+} // namespace CVNQtLib

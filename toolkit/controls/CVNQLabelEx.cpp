@@ -1,0 +1,70 @@
+#include "CVNQLabelEx.h"
+
+#include "CVNQLabelExImpl.h"
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQLabelEx, CVNQLabelExImpl, "qtlabelex")
+
+CVNQLabelEx::CVNQLabelEx(QWidget* parent) : QLabel(parent)
+{
+    m_impl = new CVNQLabelExImpl(this, typeName());
+    m_impl->applyTheme();
+    m_impl->document()->setPlainText(QStringLiteral("label"));
+}
+
+CVNQLabelEx::~CVNQLabelEx() = default;
+
+void CVNQLabelEx::setText(const QString& text) { m_impl->document()->setPlainText(text); }
+void CVNQLabelEx::setHtmlContent(const QString& html) { m_impl->document()->setHtml(html); }
+QString CVNQLabelEx::getHtmlContent() const { return m_impl->document()->toHtml(); }
+void CVNQLabelEx::setColor(const QColor& color) { m_impl->normalStyle.clr = color; }
+const QColor& CVNQLabelEx::getColor() const { return m_impl->normalStyle.clr; }
+void CVNQLabelEx::setDisableColor(const QColor& color) { m_impl->disableStyle.clr = color; }
+const QColor& CVNQLabelEx::getDisableColor() const { return m_impl->disableStyle.clr; }
+
+void CVNQLabelEx::setTextStyle(CtrlState state, const TextStyleDesc& style)
+{
+    if (state == CtrlStateNormal || state == CtrlStateAll)
+        m_impl->normalStyle = style;
+    if (state != CtrlStateNormal)
+        m_impl->disableStyle = style;
+}
+
+const TextStyleDesc& CVNQLabelEx::getTextStyle(CtrlState state) const
+{
+    return state == CtrlStateNormal ? m_impl->normalStyle : m_impl->disableStyle;
+}
+
+QSize CVNQLabelEx::calcSize(const QString& html, int width) const { return m_impl->calcSize(html, width); }
+
+void CVNQLabelEx::mousePressEvent(QMouseEvent* event)
+{
+    if (textInteractionFlags() != Qt::NoTextInteraction)
+        m_impl->mousePressEvent(event);
+}
+
+void CVNQLabelEx::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (textInteractionFlags() != Qt::NoTextInteraction)
+        m_impl->mouseReleaseEvent(event);
+}
+
+void CVNQLabelEx::mouseMoveEvent(QMouseEvent* event)
+{
+    if (textInteractionFlags() != Qt::NoTextInteraction)
+        m_impl->mouseMoveEvent(event);
+}
+
+void CVNQLabelEx::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (textInteractionFlags() != Qt::NoTextInteraction)
+        m_impl->mouseDoubleClickEvent(event);
+}
+
+void CVNQLabelEx::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,59 @@
+#pragma once
+
+// Document, text styles and selection of CVNQLabelEx.
+
+#include "CVNQLabelEx.h"
+#include "CVNQWidgetBaseImpl.h"
+
+#include <QTextDocument>
+
+class QLabel;
+class QTextBlock;
+
+namespace CVNQtLib {
+
+class CVNQ_EXPORT CVNQLabelExImpl : public CVNQWidgetBaseImpl {
+    Q_OBJECT
+public:
+    CVNQLabelExImpl(QLabel* owner, const QString& typeName);
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+    // The content. Callers may load rich text into it and set its page
+    // size before asking for positions.
+    QTextDocument* document() { return &m_document; }
+
+    void clearSelection();
+    LabelExPosition beginPosition() const;
+    // After the last character: the last block, its last line, the end of
+    // its text; none when the document has no laid-out line.
+    LabelExPosition endPosition() const;
+    // The position under point (document coordinates); none off every line.
+    LabelExPosition positionAt(const QPoint& point) const;
+    // Stores a and b in document order.
+    void setSelection(const LabelExPosition& a, const LabelExPosition& b);
+    LabelExPosition selectionStart() const { return selStart; }
+    LabelExPosition selectionEnd() const { return selEnd; }
+
+    // The document's default font from the normal style.
+    void applyDocumentFont();
+    QSize calcSize(const QString& html, int width) const;
+
+    TextStyleDesc normalStyle;
+    TextStyleDesc disableStyle;
+    LabelExPosition selStart;
+    LabelExPosition selEnd;
+
+private:
+    void drawSelection(QPainter* painter);
+    void ensureLayout() const;
+
+    QTextDocument m_document;
+};
+
+} // namespace CVNQtLib

@@ -1,0 +1,115 @@
+#include "CVNQLabelImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQAttrJson.h"
+#include "CVNQLanguageText.h"
+#include "CVNQResourceManager.h"
+#include "CVNQStateStyles.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPalette>
+
+namespace CVNQtLib {
+
+CVNQLabelImpl::CVNQLabelImpl(QLabel* owner, const QString& typeName)
+    : CVNQWidgetBaseImpl(owner, typeName), fullText(QStringLiteral("label"))
+{
+}
+
+QLabel* CVNQLabelImpl::label() const
+{
+    return static_cast<QLabel*>(m_owner);
+}
+
+void CVNQLabelImpl::draw(QPainter* painter, const QRect& rect)
+{
+    drawText(painter, label()->text(), normalStyle, rect);
+}
+
+void CVNQLabelImpl::setText(const QString& text)
+{
+    fullText = text;
+    label()->QLabel::setText(text);
+}
+
+void CVNQLabelImpl::applyTextStyle()
+{
+    QLabel* l = label();
+    l->setFont(fontForStyle(normalStyle));
+    QPalette palette;
+    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(normalStyle.clr));
+    l->setPalette(palette);
+
+    Qt::Alignment align;
+    switch (normalStyle.hor) {
+    case 0: align |= Qt::AlignLeft; break;
+    case 1: align |= Qt::AlignHCenter; break;
+    case 2: align |= Qt::AlignRight; break;
+    default: break;
+    }
+    switch (normalStyle.ver) {
+    case 0: align |= Qt::AlignTop; break;
+    case 1: align |= Qt::AlignVCenter; break;
+    case 2: align |= Qt::AlignBottom; break;
+    default: break;
+    }
+    l->setAlignment(align);
+}
+
+void CVNQLabelImpl::elideToWidth()
+{
+    if (normalStyle.elideMode == Qt::ElideNone || !normalStyle.singleline)
+        return;
+    const int mode = normalStyle.elideMode;
+    const Qt::TextElideMode elide =
+        (mode == Qt::ElideLeft || mode == Qt::ElideMiddle) ? Qt::TextElideMode(mode) : Qt::ElideRight;
+    // Always from the whole text, so widening the label shows it again.
+    const QFontMetrics metrics(fontForStyle(normalStyle));
+    label()->QLabel::setText(metrics.elidedText(fullText, elide, label()->width()));
+}
+
+void CVNQLabelImpl::notifyChangeLanguage()
+{
+    if (!textKey.isEmpty())
+        setText(cvnTranslateKey(textKey));
+}
+
+bool CVNQLabelImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    Json::Value& n = **node;
+    if (read) {
+        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+            if (index == 0)
+                cvnLookupStyle(name, normalStyle);
+        });
+        // The text is content: a theme entry never replaces it, so a theme
+        // change keeps every label's text. A "|->" text names a language
+        // key, so labels follow language changes like buttons do.
+        QString text;
+        const Json::Value* attr = cvnAttrObject(n);
+        if (attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
+            setText(cvnResolveLanguageText(text, textKey));
+        applyTextStyle();
+        return result;
+    }
+
+    if (!normalStyle.name.isEmpty()) {
+        Json::Value list(Json::arrayValue);
+        cvnAppendStyleEntry(list, normalStyle, 0);
+        jsonMember(n, "style") = list;
+    } else {
+        jsonMember(n, "style") = Json::Value();
+    }
+    // The whole text, not the elided form the widget may show.
+    Json::Value& attr = cvnOwnAttr(n, {"text"});
+    if (!fullText.isEmpty())
+        jsonMember(attr, "text") = jsonUtf8(fullText);
+    cvnDropEmptyAttr(n);
+    return result;
+}
+
+} // namespace CVNQtLib

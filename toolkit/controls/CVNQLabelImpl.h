@@ -1,0 +1,38 @@
+#pragma once
+
+// Text styles and the whole text of CVNQLabel.
+
+#include "CVNQWidgetBaseImpl.h"
+
+class QLabel;
+
+namespace CVNQtLib {
+
+class CVNQLabelImpl : public CVNQWidgetBaseImpl {
+    Q_OBJECT
+public:
+    CVNQLabelImpl(QLabel* owner, const QString& typeName);
+
+    // Not used by the label's own painting (QLabel paints it); draws the
+    // shown text with the normal style for callers that paint templates.
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void notifyChangeLanguage() override;
+
+    void setText(const QString& text);
+    // Font, palette and alignment of the widget from the normal style.
+    void applyTextStyle();
+    // The widget's text: fullText, elided to the width for a single-line
+    // style (unless its elide mode is 3, none).
+    void elideToWidth();
+
+    TextStyleDesc normalStyle;
+    TextStyleDesc disableStyle;
+    QString fullText;
+    QString textKey;
+
+private:
+    QLabel* label() const;
+};
+
+} // namespace CVNQtLib

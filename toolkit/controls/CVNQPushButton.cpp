@@ -1,0 +1,139 @@
+#include "CVNQPushButton.h"
+
+#include "CVNQPushButtonImpl.h"
+
+#include <QMouseEvent>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQPushButton, CVNQPushButtonImpl, "qtbutton")
+
+CVNQPushButton::CVNQPushButton(QWidget* parent) : QPushButton(parent)
+{
+    m_impl = new CVNQPushButtonImpl(this, typeName());
+    setAttribute(Qt::WA_MouseTracking, true);
+    m_impl->applyTheme();
+}
+
+CVNQPushButton::~CVNQPushButton() = default;
+
+ControlInfo CVNQPushButton::getProps()
+{
+    ControlInfo info = cvnMakeControlInfo("qtbutton", "Button", "PushButton", "CVNQPushButton", "button");
+    info.properties.push_back(cvnFillStyleRow<CVNQPushButton>(QStringLiteral("Background"),
+                                                              &CVNQPushButton::setBackground,
+                                                              &CVNQPushButton::getBackground, cvnFourStateChoices()));
+    info.properties.push_back(cvnBoolRow<CVNQPushButton>(QStringLiteral("DrawBackground"),
+                                                         &CVNQPushButton::setDrawBackground,
+                                                         &CVNQPushButton::getDrawBackground));
+    info.properties.push_back(cvnBoolRow<CVNQPushButton>(QStringLiteral("FadeEnabled"), &CVNQPushButton::setFadeEnabled,
+                                                         &CVNQPushButton::getFadeEnabled));
+    info.properties.push_back(cvnIntRow<CVNQPushButton>(QStringLiteral("FadeDuration"), PropInt,
+                                                        &CVNQPushButton::setFadeDuration,
+                                                        &CVNQPushButton::getFadeDuration));
+    return info;
+}
+
+void CVNQPushButton::setBackground(CtrlState state, const FillStyle& style) { m_impl->background.set(state, style); }
+const FillStyle& CVNQPushButton::getBackground(CtrlState state) const { return m_impl->background.get(state); }
+void CVNQPushButton::setTextStyle(CtrlState state, const TextStyleDesc& style) { m_impl->textStyle.set(state, style); }
+const TextStyleDesc& CVNQPushButton::getTextStyle(CtrlState state) const { return m_impl->textStyle.get(state); }
+
+void CVNQPushButton::setUseFillStyle(CtrlState state, bool useColor)
+{
+    if (m_impl->background.isValidState(state)) {
+        m_impl->background.at(state).useColor = useColor;
+    } else if (state == CtrlStateAll) {
+        for (int s = 0; s < CtrlStateCount; ++s)
+            m_impl->background.at(s).useColor = useColor;
+    }
+}
+
+bool CVNQPushButton::getUseFillStyle(CtrlState state) const { return m_impl->background.get(state).useColor; }
+
+void CVNQPushButton::setDrawBackground(bool draw)
+{
+    if (m_impl->drawBackground == draw)
+        return;
+    m_impl->drawBackground = draw;
+    update();
+}
+
+bool CVNQPushButton::getDrawBackground() const { return m_impl->drawBackground; }
+void CVNQPushButton::setFadeEnabled(bool enabled) { m_impl->setFadeEnabled(enabled); }
+bool CVNQPushButton::getFadeEnabled() const { return m_impl->fadeEnabled; }
+void CVNQPushButton::setFadeDuration(int ms) { m_impl->setFadeDuration(ms); }
+int CVNQPushButton::getFadeDuration() const { return m_impl->fadeDuration; }
+void CVNQPushButton::setIcon(const QString& path) { m_impl->setIconPath(path); }
+void CVNQPushButton::setIcon(const QIcon& icon) { m_impl->setIcon(icon); }
+QString CVNQPushButton::getIcon() const { return m_impl->iconPath; }
+
+void CVNQPushButton::setHotIcon(const QString& path)
+{
+    if (m_impl->hotIconPath == path)
+        return;
+    m_impl->hotIconPath = path;
+    update();
+}
+
+QString CVNQPushButton::getHotIcon() const { return m_impl->hotIconPath; }
+
+void CVNQPushButton::setPressedIcon(const QString& path)
+{
+    if (m_impl->pressedIconPath == path)
+        return;
+    m_impl->pressedIconPath = path;
+    update();
+}
+
+QString CVNQPushButton::getPressedIcon() const { return m_impl->pressedIconPath; }
+void CVNQPushButton::setIconStyle(const IconStyleDesc& style) { m_impl->iconStyle = style; }
+const IconStyleDesc& CVNQPushButton::getIconStyle() const { return m_impl->iconStyle; }
+
+void CVNQPushButton::setUseIcon(bool use)
+{
+    m_impl->hasIcon = use;
+    update();
+}
+
+bool CVNQPushButton::getUseIcon() const { return m_impl->hasIcon; }
+void CVNQPushButton::setShowText(bool show) { m_impl->showText = show; }
+bool CVNQPushButton::getShowText() const { return m_impl->showText; }
+void CVNQPushButton::setTextOffsetX(int x) { m_impl->txtX = x; }
+int CVNQPushButton::getTextOffsetX() const { return m_impl->txtX; }
+void CVNQPushButton::setTextOffsetY(int y) { m_impl->txtY = y; }
+int CVNQPushButton::getTextOffsetY() const { return m_impl->txtY; }
+
+void CVNQPushButton::enterEvent(QEvent* event)
+{
+    QPushButton::enterEvent(event);
+    m_impl->enterEvent(event);
+    emit enterSignal();
+}
+
+void CVNQPushButton::leaveEvent(QEvent* event)
+{
+    QPushButton::leaveEvent(event);
+    m_impl->leaveEvent(event);
+    emit leaveSignal();
+}
+
+void CVNQPushButton::mouseMoveEvent(QMouseEvent* event)
+{
+    QPushButton::mouseMoveEvent(event);
+    m_impl->mouseMoveEvent(event);
+}
+
+void CVNQPushButton::mousePressEvent(QMouseEvent* event)
+{
+    QPushButton::mousePressEvent(event);
+    m_impl->mousePressEvent(event);
+}
+
+void CVNQPushButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPushButton::mouseReleaseEvent(event);
+    m_impl->mouseReleaseEvent(event);
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,77 @@
+#pragma once
+
+// Look and state of CVNQPushButton: per-state backgrounds and text styles,
+// icons, the extension strip and the hover fade.
+
+#include "CVNQStateStyles.h"
+#include "CVNQWidgetBaseImpl.h"
+
+#include <QIcon>
+
+class QPushButton;
+class QTimer;
+
+namespace CVNQtLib {
+
+class CVNQPushButtonImpl : public CVNQWidgetBaseImpl {
+    Q_OBJECT
+public:
+    CVNQPushButtonImpl(QPushButton* owner, const QString& typeName);
+    ~CVNQPushButtonImpl() override;
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void notifyChangeLanguage() override;
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+    void setFadeEnabled(bool enabled);
+    void setFadeDuration(int ms);
+    void setIconPath(const QString& path);
+    void setIcon(const QIcon& icon);
+    // True while a fade has a target it can still move towards.
+    bool isFading() const;
+
+    QString textKey;
+    bool extHot = false;
+    bool isExtBtn = false;
+    QString extHotIconPath;
+    QString extIconPath;
+    int extWidth = 0;
+    bool hasIcon = true;
+    bool showText = true;
+    QString iconPath;
+    QIcon icon;
+    QString hotIconPath;
+    QString pressedIconPath;
+    IconStyleDesc iconStyle;
+    int txtX = 0;
+    int txtY = 0;
+    bool drawBackground = true;
+    CVNQFillStyles background;
+    CVNQTextStyles textStyle;
+    bool fadeEnabled = false;
+    int fadeDuration = 150;
+    double fadeProgress = 0.0;
+    CtrlState fadeFrom = CtrlStateNormal;
+    CtrlState fadeTo = CtrlStateNormal;
+    QTimer* fadeTimer = nullptr;
+
+    static constexpr int kFadeInterval = 16;
+
+public Q_SLOTS:
+    void onFadeTimer();
+
+private:
+    QPushButton* button() const;
+    void paintFace(QPainter* painter, const QRect& rect, CtrlState state, double progress);
+    void drawButtonText(QPainter* painter, const QRect& rect, const TextStyleDesc& style);
+    void stopFade();
+    // Icon and text side by side: the icon moved left of the centred text.
+    void placeIconBesideText(int iconWidth);
+    void readJson(const Json::Value& node);
+    void writeJson(Json::Value& node) const;
+};
+
+} // namespace CVNQtLib
