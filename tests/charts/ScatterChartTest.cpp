@@ -278,6 +278,32 @@ TEST(ScatterChart, RenderedRings)
     EXPECT_EQ(c.render().pixelColor(2, 2), QColor(16, 20, 28));
 }
 
+TEST(ScatterChart, TooltipFlipsAndStaysInside)
+{
+    Scatter c;
+    c.widget.setLegendPosition(0);
+    c.widget.setSeries({points("corner", {{0, 10}, {10, 0}})});
+    const QPoint anchor = c.at({10, 0}).toPoint();
+    c.move(anchor);
+    ASSERT_EQ(c.widget.tooltipText(), "corner\nx: 10\ny: 0");
+    const QImage image = c.render();
+    // The box's border: pushed left to end 8 px inside the widget, and
+    // flipped above the anchor because it would pass the bottom inset.
+    // (Its colour rgb(198, 207, 222) at alpha 218 lies over white here.)
+    auto over = [](int c) { return (c * 218 + 255 * 37) / 255; };
+    QRect border;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            if (qAbs(p.red() - over(198)) <= 2 && qAbs(p.green() - over(207)) <= 2 && qAbs(p.blue() - over(222)) <= 2)
+                border |= QRect(x, y, 1, 1);
+        }
+    ASSERT_FALSE(border.isEmpty());
+    EXPECT_NEAR(border.right(), 800 - 8, 1);
+    EXPECT_LT(border.left(), anchor.x() + 16); // left of where it would start unpushed
+    EXPECT_NEAR(border.bottom(), anchor.y() - 16, 1);
+}
+
 TEST(ScatterChart, BrokenDataNeverReachesThePainter)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
