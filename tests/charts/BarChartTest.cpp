@@ -73,7 +73,7 @@ BarSeries bar(const QString& name, const QVector<double>& values, bool visible =
 
 } // namespace
 
-TEST(BarChart, DemonstrationContentAndDescriptor)
+TEST(BarChart, DemonstrationContent)
 {
     Bars c;
     EXPECT_EQ(c.impl->title(), "Basic Bar Chart");
@@ -85,15 +85,6 @@ TEST(BarChart, DemonstrationContentAndDescriptor)
     EXPECT_EQ(c.widget.minimumSize(), QSize(420, 260));
     EXPECT_TRUE(c.widget.hasMouseTracking());
     EXPECT_EQ(c.widget.getTypeName(), "qtbarchart");
-
-    const ControlInfo info = CVNQBarChart::getProps();
-    EXPECT_EQ(info.version, 1);
-    EXPECT_EQ(info.typeName, "qtbarchart");
-    EXPECT_EQ(info.className, "CVNQBarChart");
-    EXPECT_EQ(info.shortName, "BarChart");
-    EXPECT_EQ(info.description, "OpenGL Bar Chart");
-    EXPECT_EQ(info.key, "columnChart");
-    EXPECT_TRUE(info.properties.empty());
 
     // As constructed the chart tracks no hover: no highlight, no tooltip.
     c.move(c.bars().at(1).rect.center());
@@ -227,32 +218,6 @@ TEST(BarChart, LegendTogglesSeries)
     EXPECT_TRUE(c.widget.series().at(0).visible);
     EXPECT_EQ(c.impl->categoryCount(), 4);
     EXPECT_FALSE(c.click(plot.center())); // a press on the plot is not consumed
-}
-
-TEST(BarChart, LegendLayoutByPosition)
-{
-    Bars c;
-    c.widget.setSeries({bar("North", {1}), bar("", {2})});
-    const QSize size = c.widget.size();
-    c.widget.setLegendPosition(0);
-    QRectF plot = c.impl->plotRect(size);
-    EXPECT_EQ(plot, QRectF(56, 88, 800 - 40 - 56, 500 - 42 - 88));
-    QVector<ChartLegendItem> items = c.impl->legendItems(plot, size);
-    EXPECT_EQ(items.at(0).rect.topLeft(), QPointF(56, 44));
-    EXPECT_EQ(items.at(1).label, "Series 2");
-    EXPECT_EQ(items.at(1).rect.left(), items.at(0).rect.right() + 10);
-
-    c.widget.setLegendPosition(3);
-    plot = c.impl->plotRect(size);
-    EXPECT_EQ(plot.left(), 56 + 176);
-    items = c.impl->legendItems(plot, size);
-    EXPECT_EQ(items.at(0).rect, QRectF(14, plot.top(), plot.left() - 24 - 6, 18));
-    EXPECT_EQ(items.at(1).rect.top(), plot.top() + 18 + 8);
-
-    c.widget.setLegendPosition(1);
-    plot = c.impl->plotRect(size);
-    EXPECT_EQ(plot.right(), 800 - 40 - 176);
-    EXPECT_EQ(c.impl->legendItems(plot, size).at(0).rect.left(), plot.right() + 20);
 }
 
 TEST(BarChart, HoverOneBar)

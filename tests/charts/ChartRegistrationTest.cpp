@@ -75,15 +75,20 @@ TEST(ChartRegistration, CreatesChartsByTypeName)
     ASSERT_NE(financial, nullptr);
     EXPECT_EQ(financial->candles().size(), 62);
     EXPECT_EQ(financial->intradayPoints().size(), 49);
-    for (const char* name : {"qtbarchart", "qtscatterchart", "qtfinancialchart"}) {
-        const ControlInfo* chart = cvnGetControlInfo(name);
-        ASSERT_NE(chart, nullptr) << name;
+    const char* descriptors[][4] = {{"qtbarchart", "CVNQBarChart", "BarChart", "OpenGL Bar Chart"},
+                                    {"qtscatterchart", "CVNQScatterChart", "ScatterChart", "OpenGL Scatter Chart"},
+                                    {"qtfinancialchart", "CVNQFinancialChart", "FinancialChart",
+                                     "OpenGL Financial Chart"}};
+    for (const auto& d : descriptors) {
+        const ControlInfo* chart = cvnGetControlInfo(d[0]);
+        ASSERT_NE(chart, nullptr) << d[0];
         EXPECT_EQ(chart->version, 1);
+        EXPECT_EQ(chart->className, d[1]);
+        EXPECT_EQ(chart->shortName, d[2]);
+        EXPECT_EQ(chart->description, d[3]);
         EXPECT_EQ(chart->key, "columnChart");
         EXPECT_TRUE(chart->properties.empty());
     }
-    EXPECT_EQ(cvnGetControlInfo("qtfinancialchart")->className, "CVNQFinancialChart");
-    EXPECT_EQ(cvnGetControlInfo("qtscatterchart")->description, "OpenGL Scatter Chart");
 
     const ControlInfo* info = cvnGetControlInfo("qtlinechart");
     ASSERT_NE(info, nullptr);

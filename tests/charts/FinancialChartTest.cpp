@@ -164,11 +164,6 @@ TEST(FinancialChart, DemonstrationState)
     EXPECT_EQ(f.plot, QRectF(66, 48, 800 - 28 - 66, 500 - 48 - 82 - 44));
     EXPECT_EQ(c.widget.minimumSize(), QSize(480, 300));
     EXPECT_EQ(c.widget.getTypeName(), "qtfinancialchart");
-    const ControlInfo info = CVNQFinancialChart::getProps();
-    EXPECT_EQ(info.className, "CVNQFinancialChart");
-    EXPECT_EQ(info.shortName, "FinancialChart");
-    EXPECT_EQ(info.description, "OpenGL Financial Chart");
-    EXPECT_EQ(info.key, "columnChart");
 }
 
 TEST(FinancialChart, ParsingRules)

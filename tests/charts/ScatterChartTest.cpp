@@ -87,12 +87,6 @@ TEST(ScatterChart, DemonstrationContentAndRanges)
     EXPECT_EQ(c.impl->tooltipMode(), 1);
     EXPECT_EQ(c.widget.minimumSize(), QSize(420, 260));
     EXPECT_EQ(c.widget.getTypeName(), "qtscatterchart");
-    const ControlInfo info = CVNQScatterChart::getProps();
-    EXPECT_EQ(info.className, "CVNQScatterChart");
-    EXPECT_EQ(info.shortName, "ScatterChart");
-    EXPECT_EQ(info.description, "OpenGL Scatter Chart");
-    EXPECT_EQ(info.key, "columnChart");
-
     const ScatterChartFrame f = c.frame();
     EXPECT_DOUBLE_EQ(f.xlo, 5.76);
     EXPECT_DOUBLE_EQ(f.xhi, 38.24);
