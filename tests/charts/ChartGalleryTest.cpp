@@ -104,7 +104,7 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     icd->setLineColor(QColor(255, 200, 0), QColor());
     for (int x = 0; x < 420; x += 4)
         icd->addData(x, 50 + 20 * std::cos(x / 10.0));
-    grid->addWidget(traces, 1, 0);
+    grid->addWidget(traces, 0, 4);
 
     // Long series take the fast painting paths.
     auto* dense = new CVNQLineChart;
@@ -127,12 +127,11 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     }
     dense->setCategories({});
     dense->setSeries({d1, d2});
-    grid->addWidget(dense, 1, 1);
+    grid->addWidget(dense, 1, 0);
 
-    // Grouped bars with a top legend and one-bar tooltips.
+    // Grouped bars with the legend below and one-bar tooltips.
     auto* bars = new CVNQBarChart;
     bars->setAnimationEnabled(false);
-    bars->setLegendPosition(0);
     bars->setTitle(QStringLiteral("Grouped bars"));
     bars->setCategories({"Mon", "Tue", "Wed", "Thu", "Fri"});
     bars->setSeries({{QStringLiteral("North"), {120, 200, 150, 80, 70}, QColor(), QColor(), true},
@@ -140,7 +139,7 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
                      {QStringLiteral("Offshore"), {60, 140, 120, 150, 130}, QColor(), QColor(), false}});
     bars->setTooltipMode(1);
     bars->setTooltipEnabled(true);
-    grid->addWidget(bars, 1, 2);
+    grid->addWidget(bars, 1, 1);
 
     // Negative bars under a custom theme, legend left, whole-category tooltips.
     ChartTheme custom = CVNQChartBase::presetTheme(0);
@@ -159,19 +158,19 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
                          {QStringLiteral("Export"), {18, -8, 22, 9}, QColor(), QColor(), true}});
     negative->setTooltipMode(2);
     negative->setTooltipEnabled(true);
-    grid->addWidget(negative, 1, 3);
+    grid->addWidget(negative, 1, 2);
 
     // Daily candles with moving averages, zoom slider, crosshair and tooltip.
     auto* candles = new CVNQFinancialChart;
     candles->setAnimationEnabled(false);
-    grid->addWidget(candles, 2, 0);
+    grid->addWidget(candles, 2, 0, 1, 2);
 
     auto* volume = new CVNQFinancialChart;
     volume->setAnimationEnabled(false);
     volume->setTheme(1);
     volume->setDisplayMode(2);
     volume->setTitle(QStringLiteral("Volume"));
-    grid->addWidget(volume, 2, 1);
+    grid->addWidget(volume, 2, 2);
 
     auto* intraday = new CVNQFinancialChart;
     intraday->setAnimationEnabled(false);
@@ -179,16 +178,35 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     intraday->setDisplayMode(1);
     intraday->setZoomEnabled(false);
     intraday->setTitle(QStringLiteral("Intraday"));
-    grid->addWidget(intraday, 2, 2);
+    grid->addWidget(intraday, 2, 3);
 
-    // Scatter with a right legend and a hovered point.
+    // Scatter with a top legend and a hovered point.
     auto* scatter = new CVNQScatterChart;
     scatter->setAnimationEnabled(false);
     scatter->setTheme(2);
-    scatter->setLegendPosition(1);
-    grid->addWidget(scatter, 2, 3);
+    scatter->setLegendPosition(0);
+    grid->addWidget(scatter, 1, 3);
 
-    window.resize(2000, 1200);
+    // Scatter under the dark preset with a right legend and a hidden series.
+    auto* cloud = new CVNQScatterChart;
+    cloud->setAnimationEnabled(false);
+    cloud->setTheme(3);
+    cloud->setLegendPosition(1);
+    cloud->setTitle(QStringLiteral("Wind speed and output"));
+    QVector<ScatterSeries> clouds(3);
+    for (int s = 0; s < 3; ++s) {
+        clouds[s].name = QStringLiteral("Turbine group %1").arg(s + 1);
+        clouds[s].symbolSize = 6;
+        clouds[s].visible = s != 2;
+        for (int i = 0; i < 60; ++i) {
+            const double wind = 3 + i * 0.2 + std::sin(i * 1.9 + s) * 0.8;
+            clouds[s].points.append({wind, 40 * wind - 90 + 35 * std::sin(i * 2.3 + s * 2) + s * 30});
+        }
+    }
+    cloud->setSeries(clouds);
+    grid->addWidget(cloud, 1, 4);
+
+    window.resize(2440, 1200);
     window.show();
     TestUtil::spin(400);
 
@@ -263,6 +281,10 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     const QImage scatterImage = grabWidget(scatter);
     EXPECT_EQ(scatterImage.pixelColor(3, 3), QColor(255, 251, 245));
     EXPECT_TRUE(TestUtil::hasColor(scatterImage, QColor(193, 35, 43), 2));
+
+    const QImage cloudImage = grabWidget(cloud);
+    EXPECT_EQ(cloudImage.pixelColor(3, 3), QColor(16, 20, 28));
+    EXPECT_TRUE(TestUtil::hasColor(cloudImage, QColor(114, 159, 255), 4));
     EXPECT_EQ(scatter->tooltipText(), "Series A\nx: 25\ny: 40");
 
     const QByteArray out = qgetenv("CVN_CHART_GALLERY");
