@@ -53,33 +53,18 @@ void CVNQCheckBox::setCheckedBackground(CtrlState state, const FillStyle& style)
 
 const FillStyle& CVNQCheckBox::getCheckedBackground(CtrlState state) const { return m_impl->styles.checked.get(state); }
 
-void CVNQCheckBox::setTextStyle(bool checked, const TextStyleDesc& style)
-{
-    (checked ? m_impl->styles.checkedText : m_impl->styles.uncheckedText) = style;
-}
+void CVNQCheckBox::setTextStyle(bool checked, const TextStyleDesc& style) { m_impl->styles.text(checked) = style; }
 
-const TextStyleDesc& CVNQCheckBox::getTextStyle(bool checked) const
-{
-    return checked ? m_impl->styles.checkedText : m_impl->styles.uncheckedText;
-}
+const TextStyleDesc& CVNQCheckBox::getTextStyle(bool checked) const { return m_impl->styles.text(checked); }
 
 void CVNQCheckBox::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
 {
-    switch (state) {
-    case CheckBoxTextChecked: m_impl->styles.checkedText = style; break;
-    case CheckBoxTextUnchecked: m_impl->styles.uncheckedText = style; break;
-    case CheckBoxTextDisabled: m_impl->styles.disabledText = style; break;
-    default: break;
-    }
+    m_impl->styles.setTextByState(state, style);
 }
 
 const TextStyleDesc& CVNQCheckBox::getTextStyleByState(CheckBoxTextState state) const
 {
-    switch (state) {
-    case CheckBoxTextUnchecked: return m_impl->styles.uncheckedText;
-    case CheckBoxTextDisabled: return m_impl->styles.disabledText;
-    default: return m_impl->styles.checkedText;
-    }
+    return m_impl->styles.textByState(state, CheckBoxTextChecked);
 }
 
 void CVNQCheckBox::setDisableTextStyle(const TextStyleDesc& style) { m_impl->styles.disabledText = style; }

@@ -20,7 +20,7 @@ namespace {
 const QColor kSelectionColor(155, 202, 239);
 }
 
-CVNQLabelExImpl::CVNQLabelExImpl(QLabel* owner, const QString& typeName) : CVNQWidgetBaseImpl(owner, typeName) {}
+CVNQLabelExImpl::CVNQLabelExImpl(QLabel* owner, const QString& typeName) : CVNQControlImpl(owner, typeName) {}
 
 void CVNQLabelExImpl::ensureLayout() const
 {
@@ -200,39 +200,31 @@ QSize CVNQLabelExImpl::calcSize(const QString& html, int width) const
 
 // --- JSON --------------------------------------------------------------------
 
-bool CVNQLabelExImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQLabelExImpl::readJson(const Json::Value& node)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0)
-                cvnLookupStyle(name, normalStyle);
-        });
-        // The text is content: a theme entry never replaces it.
-        QString text;
-        const Json::Value* attr = cvnAttrObject(n);
-        if (attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
-            m_document.setPlainText(text);
-        applyDocumentFont();
-        return result;
-    }
+    cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
+        if (index == 0)
+            cvnLookupStyle(name, normalStyle);
+    });
+    // The text is content: a theme entry never replaces it.
+    QString text;
+    const Json::Value* attr = cvnAttrObject(node);
+    if (attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
+        m_document.setPlainText(text);
+    applyDocumentFont();
+}
 
-    if (!normalStyle.name.isEmpty()) {
-        Json::Value list(Json::arrayValue);
+void CVNQLabelExImpl::writeJson(Json::Value& node) const
+{
+    Json::Value list(Json::arrayValue);
+    if (!normalStyle.name.isEmpty())
         cvnAppendStyleEntry(list, normalStyle, 0);
-        jsonMember(n, "style") = list;
-    } else {
-        jsonMember(n, "style") = Json::Value();
-    }
-    Json::Value& attr = cvnOwnAttr(n, {"text"});
+    jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
+    Json::Value& attr = cvnOwnAttr(node, {"text"});
     const QString text = m_document.toPlainText();
     if (!text.isEmpty())
         jsonMember(attr, "text") = jsonUtf8(text);
-    cvnDropEmptyAttr(n);
-    return result;
+    cvnDropEmptyAttr(node);
 }
 
 } // namespace CVNQtLib

@@ -13,7 +13,7 @@
 namespace CVNQtLib {
 
 CVNQLabelImpl::CVNQLabelImpl(QLabel* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName), fullText(QStringLiteral("label"))
+    : CVNQControlImpl(owner, typeName), fullText(QStringLiteral("label"))
 {
 }
 
@@ -75,41 +75,33 @@ void CVNQLabelImpl::notifyChangeLanguage()
         setText(cvnTranslateKey(textKey));
 }
 
-bool CVNQLabelImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQLabelImpl::readJson(const Json::Value& node)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0)
-                cvnLookupStyle(name, normalStyle);
-        });
-        // The text is content: a theme entry never replaces it, so a theme
-        // change keeps every label's text. A "|->" text names a language
-        // key, so labels follow language changes like buttons do.
-        QString text;
-        const Json::Value* attr = cvnAttrObject(n);
-        if (attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
-            setText(cvnResolveLanguageText(text, textKey));
-        applyTextStyle();
-        return result;
-    }
+    cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
+        if (index == 0)
+            cvnLookupStyle(name, normalStyle);
+    });
+    // The text is content: a theme entry never replaces it, so a theme
+    // change keeps every label's text. A "|->" text names a language key,
+    // so labels follow language changes like buttons do.
+    QString text;
+    const Json::Value* attr = cvnAttrObject(node);
+    if (attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
+        setText(cvnResolveLanguageText(text, textKey));
+    applyTextStyle();
+}
 
-    if (!normalStyle.name.isEmpty()) {
-        Json::Value list(Json::arrayValue);
+void CVNQLabelImpl::writeJson(Json::Value& node) const
+{
+    Json::Value list(Json::arrayValue);
+    if (!normalStyle.name.isEmpty())
         cvnAppendStyleEntry(list, normalStyle, 0);
-        jsonMember(n, "style") = list;
-    } else {
-        jsonMember(n, "style") = Json::Value();
-    }
+    jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
     // The whole text, not the elided form the widget may show.
-    Json::Value& attr = cvnOwnAttr(n, {"text"});
+    Json::Value& attr = cvnOwnAttr(node, {"text"});
     if (!fullText.isEmpty())
         jsonMember(attr, "text") = jsonUtf8(fullText);
-    cvnDropEmptyAttr(n);
-    return result;
+    cvnDropEmptyAttr(node);
 }
 
 } // namespace CVNQtLib

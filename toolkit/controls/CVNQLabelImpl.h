@@ -2,13 +2,13 @@
 
 // Text styles and the whole text of CVNQLabel.
 
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 class QLabel;
 
 namespace CVNQtLib {
 
-class CVNQLabelImpl : public CVNQWidgetBaseImpl {
+class CVNQLabelImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     CVNQLabelImpl(QLabel* owner, const QString& typeName);
@@ -16,7 +16,6 @@ public:
     // Not used by the label's own painting (QLabel paints it); draws the
     // shown text with the normal style for callers that paint templates.
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
     void notifyChangeLanguage() override;
 
     void setText(const QString& text);
@@ -30,6 +29,10 @@ public:
     TextStyleDesc disableStyle;
     QString fullText;
     QString textKey;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
 private:
     QLabel* label() const;

@@ -31,7 +31,7 @@ bool endsWithSvg(const QString& path)
 } // namespace
 
 CVNQPushButtonImpl::CVNQPushButtonImpl(QPushButton* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName)
+    : CVNQControlImpl(owner, typeName)
 {
     FillStyle normal;
     normal.fill.clr = QColor(0xF5, 0xF5, 0xF5);
@@ -311,18 +311,6 @@ void CVNQPushButtonImpl::notifyChangeLanguage()
 {
     if (!textKey.isEmpty())
         button()->setText(cvnTranslateKey(textKey));
-}
-
-bool CVNQPushButtonImpl::serializeJsonValue(Json::Value** node, bool read)
-{
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    if (read)
-        readJson(**node);
-    else
-        writeJson(**node);
-    return result;
 }
 
 void CVNQPushButtonImpl::readJson(const Json::Value& node)

@@ -63,33 +63,18 @@ const FillStyle& CVNQRadioButton::getSelectedBackground(CtrlState state) const
     return m_impl->styles.checked.get(state);
 }
 
-void CVNQRadioButton::setTextStyle(bool checked, const TextStyleDesc& style)
-{
-    (checked ? m_impl->styles.checkedText : m_impl->styles.uncheckedText) = style;
-}
+void CVNQRadioButton::setTextStyle(bool checked, const TextStyleDesc& style) { m_impl->styles.text(checked) = style; }
 
-TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const
-{
-    return checked ? m_impl->styles.checkedText : m_impl->styles.uncheckedText;
-}
+TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const { return m_impl->styles.text(checked); }
 
 void CVNQRadioButton::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
 {
-    switch (state) {
-    case CheckBoxTextChecked: m_impl->styles.checkedText = style; break;
-    case CheckBoxTextUnchecked: m_impl->styles.uncheckedText = style; break;
-    case CheckBoxTextDisabled: m_impl->styles.disabledText = style; break;
-    default: break;
-    }
+    m_impl->styles.setTextByState(state, style);
 }
 
 const TextStyleDesc& CVNQRadioButton::getTextStyleByState(CheckBoxTextState state) const
 {
-    switch (state) {
-    case CheckBoxTextChecked: return m_impl->styles.checkedText;
-    case CheckBoxTextDisabled: return m_impl->styles.disabledText;
-    default: return m_impl->styles.uncheckedText;
-    }
+    return m_impl->styles.textByState(state, CheckBoxTextUnchecked);
 }
 
 bool CVNQRadioButton::setUncheckIcon(const QString& name)
