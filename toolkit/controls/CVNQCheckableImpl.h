@@ -9,6 +9,7 @@
 //   8     unchecked text, 9 checked text, 10 disabled text
 
 #include "CVNQControlImpl.h"
+#include "CVNQControlInfo.h"
 #include "CVNQStateStyles.h"
 
 class QAbstractButton;
@@ -77,5 +78,31 @@ protected:
     void readShowFlags(const Json::Value& attr);
     void writeShowFlags(Json::Value& attr) const;
 };
+
+// Property rows both controls list in the same way: the text styles by
+// CheckBoxTextState, and, closing the table, the four icon names and the
+// icon placement.
+template <class C>
+PropertyDef cvnCheckableTextStyleRow()
+{
+    return cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyleByState, &C::getTextStyleByState,
+                              cvnChoices({{0, "Checked"}, {1, "Unchecked"}, {2, "Disable"}}));
+}
+
+template <class C>
+void cvnAppendCheckableIconRows(std::vector<PropertyDef>& rows)
+{
+    const QVector<PropertyChoice> align = cvnChoices({{0, "Left"}, {1, "Center"}, {2, "Right"}});
+    rows.push_back(cvnStringRow<C>(QStringLiteral("UncheckIcon"), PropImage, &C::setUncheckIcon, &C::getUncheckIcon));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("UncheckHotIcon"), PropImage, &C::setUncheckHotIcon,
+                                   &C::getUncheckHotIcon));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("CheckedIcon"), PropImage, &C::setCheckedIcon, &C::getCheckedIcon));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("CheckedHotIcon"), PropImage, &C::setCheckedHotIcon,
+                                   &C::getCheckedHotIcon));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("HorAlign"), PropChoice, &C::setIconHorAlign, &C::getIconHorAlign, align));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("VerAlign"), PropChoice, &C::setIconVerAlign, &C::getIconVerAlign, align));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("OffsetX"), PropInt, &C::setIconOffsetX, &C::getIconOffsetX));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("OffsetY"), PropInt, &C::setIconOffsetY, &C::getIconOffsetY));
+}
 
 } // namespace CVNQtLib

@@ -2,7 +2,6 @@
 
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
-#include "CVNQResourceManager.h"
 #include "CVNQStateStyles.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -132,7 +131,7 @@ void CVNQLabelExImpl::draw(QPainter* painter, const QRect& rect)
 
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette = QPalette();
-    context.palette.setBrush(QPalette::All, QPalette::Text, QBrush(normalStyle.clr));
+    context.palette.setBrush(QPalette::All, QPalette::Text, QBrush(styles.normal.clr));
     context.cursorPosition = -1;
     m_document.documentLayout()->draw(painter, context);
     painter->restore();
@@ -186,13 +185,13 @@ void CVNQLabelExImpl::drawSelection(QPainter* painter)
 
 void CVNQLabelExImpl::applyDocumentFont()
 {
-    m_document.setDefaultFont(fontForStyle(normalStyle));
+    m_document.setDefaultFont(fontForStyle(styles.normal));
 }
 
 QSize CVNQLabelExImpl::calcSize(const QString& html, int width) const
 {
     QTextDocument document;
-    document.setDefaultFont(fontForStyle(normalStyle));
+    document.setDefaultFont(fontForStyle(styles.normal));
     document.setHtml(html);
     document.setPageSize(QSizeF(width, 1000));
     return QSize(int(document.idealWidth()), int(document.size().height()));
@@ -202,24 +201,16 @@ QSize CVNQLabelExImpl::calcSize(const QString& html, int width) const
 
 void CVNQLabelExImpl::readJson(const Json::Value& node)
 {
-    cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
-        if (index == 0)
-            cvnLookupStyle(name, normalStyle);
-    });
-    // The text is content: a theme entry never replaces it.
+    styles.read(node);
     QString text;
-    const Json::Value* attr = cvnAttrObject(node);
-    if (attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
+    if (cvnReadLabelText(node, text))
         m_document.setPlainText(text);
     applyDocumentFont();
 }
 
 void CVNQLabelExImpl::writeJson(Json::Value& node) const
 {
-    Json::Value list(Json::arrayValue);
-    if (!normalStyle.name.isEmpty())
-        cvnAppendStyleEntry(list, normalStyle, 0);
-    jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
+    styles.write(node);
     Json::Value& attr = cvnOwnAttr(node, {"text"});
     const QString text = m_document.toPlainText();
     if (!text.isEmpty())

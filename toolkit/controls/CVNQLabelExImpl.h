@@ -3,7 +3,7 @@
 // Document, text styles and selection of CVNQLabelEx.
 
 #include "CVNQLabelEx.h"
-#include "CVNQControlImpl.h"
+#include "CVNQLabelImpl.h"
 
 #include <QTextDocument>
 
@@ -43,8 +43,7 @@ public:
     void applyDocumentFont();
     QSize calcSize(const QString& html, int width) const;
 
-    TextStyleDesc normalStyle;
-    TextStyleDesc disableStyle;
+    CVNQLabelStyles styles;
     LabelExPosition selStart;
     LabelExPosition selEnd;
 

@@ -12,6 +12,36 @@
 
 namespace CVNQtLib {
 
+void CVNQLabelStyles::set(CtrlState state, const TextStyleDesc& style)
+{
+    if (state == CtrlStateNormal || state == CtrlStateAll)
+        normal = style;
+    if (state != CtrlStateNormal)
+        disable = style;
+}
+
+void CVNQLabelStyles::read(const Json::Value& node)
+{
+    cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
+        if (index == 0)
+            cvnLookupStyle(name, normal);
+    });
+}
+
+void CVNQLabelStyles::write(Json::Value& node) const
+{
+    Json::Value list(Json::arrayValue);
+    if (!normal.name.isEmpty())
+        cvnAppendStyleEntry(list, normal, 0);
+    jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
+}
+
+bool cvnReadLabelText(const Json::Value& node, QString& text)
+{
+    const Json::Value* attr = cvnAttrObject(node);
+    return attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text);
+}
+
 CVNQLabelImpl::CVNQLabelImpl(QLabel* owner, const QString& typeName)
     : CVNQControlImpl(owner, typeName), fullText(QStringLiteral("label"))
 {
@@ -24,7 +54,7 @@ QLabel* CVNQLabelImpl::label() const
 
 void CVNQLabelImpl::draw(QPainter* painter, const QRect& rect)
 {
-    drawText(painter, label()->text(), normalStyle, rect);
+    drawText(painter, label()->text(), styles.normal, rect);
 }
 
 void CVNQLabelImpl::setText(const QString& text)
@@ -36,19 +66,19 @@ void CVNQLabelImpl::setText(const QString& text)
 void CVNQLabelImpl::applyTextStyle()
 {
     QLabel* l = label();
-    l->setFont(fontForStyle(normalStyle));
+    l->setFont(fontForStyle(styles.normal));
     QPalette palette;
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(normalStyle.clr));
+    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(styles.normal.clr));
     l->setPalette(palette);
 
     Qt::Alignment align;
-    switch (normalStyle.hor) {
+    switch (styles.normal.hor) {
     case 0: align |= Qt::AlignLeft; break;
     case 1: align |= Qt::AlignHCenter; break;
     case 2: align |= Qt::AlignRight; break;
     default: break;
     }
-    switch (normalStyle.ver) {
+    switch (styles.normal.ver) {
     case 0: align |= Qt::AlignTop; break;
     case 1: align |= Qt::AlignVCenter; break;
     case 2: align |= Qt::AlignBottom; break;
@@ -59,13 +89,13 @@ void CVNQLabelImpl::applyTextStyle()
 
 void CVNQLabelImpl::elideToWidth()
 {
-    if (normalStyle.elideMode == Qt::ElideNone || !normalStyle.singleline)
+    if (styles.normal.elideMode == Qt::ElideNone || !styles.normal.singleline)
         return;
-    const int mode = normalStyle.elideMode;
+    const int mode = styles.normal.elideMode;
     const Qt::TextElideMode elide =
         (mode == Qt::ElideLeft || mode == Qt::ElideMiddle) ? Qt::TextElideMode(mode) : Qt::ElideRight;
     // Always from the whole text, so widening the label shows it again.
-    const QFontMetrics metrics(fontForStyle(normalStyle));
+    const QFontMetrics metrics(fontForStyle(styles.normal));
     label()->QLabel::setText(metrics.elidedText(fullText, elide, label()->width()));
 }
 
@@ -77,26 +107,18 @@ void CVNQLabelImpl::notifyChangeLanguage()
 
 void CVNQLabelImpl::readJson(const Json::Value& node)
 {
-    cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
-        if (index == 0)
-            cvnLookupStyle(name, normalStyle);
-    });
-    // The text is content: a theme entry never replaces it, so a theme
-    // change keeps every label's text. A "|->" text names a language key,
-    // so labels follow language changes like buttons do.
+    styles.read(node);
+    // A "|->" text names a language key, so labels follow language changes
+    // like buttons do.
     QString text;
-    const Json::Value* attr = cvnAttrObject(node);
-    if (attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
+    if (cvnReadLabelText(node, text))
         setText(cvnResolveLanguageText(text, textKey));
     applyTextStyle();
 }
 
 void CVNQLabelImpl::writeJson(Json::Value& node) const
 {
-    Json::Value list(Json::arrayValue);
-    if (!normalStyle.name.isEmpty())
-        cvnAppendStyleEntry(list, normalStyle, 0);
-    jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
+    styles.write(node);
     // The whole text, not the elided form the widget may show.
     Json::Value& attr = cvnOwnAttr(node, {"text"});
     if (!fullText.isEmpty())

@@ -1,12 +1,33 @@
 #pragma once
 
-// Text styles and the whole text of CVNQLabel.
+// Text styles and the whole text of CVNQLabel; the text styles and their
+// JSON are shared with the extended label.
 
 #include "CVNQControlImpl.h"
 
 class QLabel;
 
 namespace CVNQtLib {
+
+// The labels' two text styles: the normal one, which is drawn, and the
+// disabled one, which is only kept.
+struct CVNQLabelStyles {
+    TextStyleDesc normal;
+    TextStyleDesc disable;
+
+    // State 0 the normal style, 4 both, any other the disabled style.
+    void set(CtrlState state, const TextStyleDesc& style);
+    const TextStyleDesc& get(CtrlState state) const { return state == CtrlStateNormal ? normal : disable; }
+    // "style" entries of index 0 name the normal style; the disabled one is
+    // never read.
+    void read(const Json::Value& node);
+    // "style": [normal name, 2, 0], or null when the normal style has no name.
+    void write(Json::Value& node) const;
+};
+
+// A label's "attr"."text" when present. The text is content: a theme entry
+// never replaces it, so a theme change keeps every label's text.
+bool cvnReadLabelText(const Json::Value& node, QString& text);
 
 class CVNQLabelImpl : public CVNQControlImpl {
     Q_OBJECT
@@ -25,8 +46,7 @@ public:
     // style (unless its elide mode is 3, none).
     void elideToWidth();
 
-    TextStyleDesc normalStyle;
-    TextStyleDesc disableStyle;
+    CVNQLabelStyles styles;
     QString fullText;
     QString textKey;
 
