@@ -128,9 +128,8 @@ void CVNQCheckBoxImpl::writeJson(Json::Value& node) const
     styles.write(list);
     cvnSetStyleList(node, list);
 
-    Json::Value& attr = cvnOwnAttr(node, {CVNQ_ICON_PLACEMENT_KEYS, "showIcon", "showText", "text", "iconPath",
-                                          "hotIconPath", "siconPath", "sHotIconPath", "disableIconPath",
-                                          "disableSIconPath"});
+    Json::Value& attr = cvnOwnAttr(node, {"showIcon", "showText", "text", "iconPath", "hotIconPath", "siconPath",
+                                          "sHotIconPath", "disableIconPath", "disableSIconPath"});
     cvnWriteIconPlacement(attr, iconStyle, IconStyleDesc(), false);
     // Always written: the box's own default (left) is not the record's
     // (centre), so an omitted centred alignment would read back as left.

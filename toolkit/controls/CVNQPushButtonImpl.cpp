@@ -361,7 +361,7 @@ void CVNQPushButtonImpl::writeJson(Json::Value& node) const
 
     Json::Value& attr = cvnOwnAttr(node, {"hasIcon", "iconPath", "isExtBtn", "extWidth", "extIconPath",
                                           "extHotIconPath", "text", "hotIconPath", "showText", "drawBackground",
-                                          "fadeEnabled", "fadeDuration", CVNQ_ICON_PLACEMENT_KEYS, "txtX", "txtY"});
+                                          "fadeEnabled", "fadeDuration", "txtX", "txtY"});
     if (!hasIcon)
         cvnWriteFlag(attr, "hasIcon", false);
     if (!iconPath.isEmpty())

@@ -164,8 +164,8 @@ void CVNQRadioButtonImpl::writeJson(Json::Value& node) const
     styles.write(list);
     jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
 
-    Json::Value& attr = cvnOwnAttr(node, {CVNQ_ICON_PLACEMENT_KEYS, "pushlike", "showIcon", "showText", "iconPath",
-                                          "hotIconPath", "siconPath", "sHotIconPath", "text"});
+    Json::Value& attr = cvnOwnAttr(
+        node, {"pushlike", "showIcon", "showText", "iconPath", "hotIconPath", "siconPath", "sHotIconPath", "text"});
     if (pushlike)
         cvnWriteFlag(attr, "pushlike", true);
     writeShowFlags(attr);
