@@ -68,9 +68,13 @@ TEST(Label, TextAndNodes)
     EXPECT_EQ(l.alignment(), Qt::AlignRight | Qt::AlignVCenter);
     EXPECT_EQ(written(l)["style"], TestUtil::json(R"([["lb_t", 2, 0]])"));
 
-    // Setting the text empty drops the key from a later write.
+    // An emptied label is written with its empty text, and read back it
+    // stays empty instead of showing the new label's "label".
     l.setText(QString());
-    EXPECT_FALSE(written(l).isMember("attr"));
+    Json::Value emptied = written(l);
+    CVNQLabel again(&host);
+    again.readJsonValue(&emptied);
+    EXPECT_EQ(again.text(), "");
 }
 
 TEST(Label, StylesAndColours)

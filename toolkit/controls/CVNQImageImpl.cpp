@@ -159,7 +159,6 @@ void CVNQImageImpl::writeJson(Json::Value& node) const
     const std::string color = cvnColorToText(svgColor);
     if (color != "FF000000")
         jsonMember(attr, "svgColor") = color;
-    cvnDropEmptyAttr(node);
 }
 
 } // namespace CVNQtLib

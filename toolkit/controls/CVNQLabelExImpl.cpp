@@ -211,11 +211,8 @@ void CVNQLabelExImpl::readJson(const Json::Value& node)
 void CVNQLabelExImpl::writeJson(Json::Value& node) const
 {
     styles.write(node);
-    Json::Value& attr = cvnOwnAttr(node, {"text"});
-    const QString text = m_document.toPlainText();
-    if (!text.isEmpty())
-        jsonMember(attr, "text") = jsonUtf8(text);
-    cvnDropEmptyAttr(node);
+    // Also when empty, since a label read without "text" shows "label".
+    jsonMember(cvnOwnAttr(node, {"text"}), "text") = jsonUtf8(m_document.toPlainText());
 }
 
 } // namespace CVNQtLib

@@ -119,11 +119,9 @@ void CVNQLabelImpl::readJson(const Json::Value& node)
 void CVNQLabelImpl::writeJson(Json::Value& node) const
 {
     styles.write(node);
-    // The whole text, not the elided form the widget may show.
-    Json::Value& attr = cvnOwnAttr(node, {"text"});
-    if (!fullText.isEmpty())
-        jsonMember(attr, "text") = jsonUtf8(fullText);
-    cvnDropEmptyAttr(node);
+    // The whole text, not the elided form the widget may show; also when
+    // empty, since a label read without "text" shows "label".
+    jsonMember(cvnOwnAttr(node, {"text"}), "text") = jsonUtf8(fullText);
 }
 
 } // namespace CVNQtLib
