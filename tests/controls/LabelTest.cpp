@@ -138,6 +138,17 @@ TEST(Label, ElidesFromTheWholeTextAndWritesIt)
     l.setTextStyle(0, singleLine(9));
     resize(40, 20);
     EXPECT_TRUE(l.text().endsWith(QChar(0x2026)));
+
+    // A text set through QLabel itself (a QLabel pointer, a connection to
+    // QLabel::setText) becomes the whole text: no resize brings back the
+    // old one, and it is what is written.
+    const QString other = "Gusts measured at the hub height of every turbine";
+    static_cast<QLabel&>(l).setText(other);
+    resize(fullWidth / 2, 20);
+    EXPECT_TRUE(l.text().startsWith("Gusts")) << l.text().toStdString();
+    EXPECT_EQ(written(l)["attr"]["text"], Json::Value(other.toStdString()));
+    resize(2 * fullWidth, 20);
+    EXPECT_EQ(l.text(), other);
 }
 
 TEST(Label, LanguageKeysAndThemeEntries)

@@ -57,10 +57,22 @@ void CVNQLabelImpl::draw(QPainter* painter, const QRect& rect)
     drawText(painter, label()->text(), styles.normal, rect);
 }
 
+void CVNQLabelImpl::show(const QString& text)
+{
+    m_shown = text;
+    label()->QLabel::setText(text);
+}
+
 void CVNQLabelImpl::setText(const QString& text)
 {
     fullText = text;
-    label()->QLabel::setText(text);
+    show(text);
+}
+
+QString CVNQLabelImpl::wholeText() const
+{
+    const QString shown = label()->text();
+    return shown == m_shown ? fullText : shown;
 }
 
 void CVNQLabelImpl::applyTextStyle()
@@ -89,6 +101,7 @@ void CVNQLabelImpl::applyTextStyle()
 
 void CVNQLabelImpl::elideToWidth()
 {
+    fullText = wholeText();
     if (styles.normal.elideMode == Qt::ElideNone || !styles.normal.singleline)
         return;
     const int mode = styles.normal.elideMode;
@@ -96,7 +109,7 @@ void CVNQLabelImpl::elideToWidth()
         (mode == Qt::ElideLeft || mode == Qt::ElideMiddle) ? Qt::TextElideMode(mode) : Qt::ElideRight;
     // Always from the whole text, so widening the label shows it again.
     const QFontMetrics metrics(fontForStyle(styles.normal));
-    label()->QLabel::setText(metrics.elidedText(fullText, elide, label()->width()));
+    show(metrics.elidedText(fullText, elide, label()->width()));
 }
 
 void CVNQLabelImpl::notifyChangeLanguage()
@@ -121,7 +134,7 @@ void CVNQLabelImpl::writeJson(Json::Value& node) const
     styles.write(node);
     // The whole text, not the elided form the widget may show; also when
     // empty, since a label read without "text" shows "label".
-    jsonMember(cvnOwnAttr(node, {"text"}), "text") = jsonUtf8(fullText);
+    jsonMember(cvnOwnAttr(node, {"text"}), "text") = jsonUtf8(wholeText());
 }
 
 } // namespace CVNQtLib

@@ -45,6 +45,9 @@ public:
     // The widget's text: fullText, elided to the width for a single-line
     // style (unless its elide mode is 3, none).
     void elideToWidth();
+    // fullText, or the widget's text when that was set past setText (through
+    // a QLabel pointer or a connection to QLabel::setText).
+    QString wholeText() const;
 
     CVNQLabelStyles styles;
     QString fullText;
@@ -56,6 +59,10 @@ protected:
 
 private:
     QLabel* label() const;
+    void show(const QString& text);
+
+    // What this object last put into the widget.
+    QString m_shown;
 };
 
 } // namespace CVNQtLib
