@@ -121,7 +121,10 @@ void CVNQPushButtonImpl::paintFace(QPainter* painter, const QRect& rect, CtrlSta
 {
     FillStyle fill;
     TextStyleDesc text;
-    if (fadeEnabled && fadeTo != fadeFrom && progress > 0.0 && progress < 1.0) {
+    // The ends of a running fade belong to it too: at 0.0 a fade-in still
+    // shows the normal look (Qt repaints a hovered button before the first
+    // tick) and at 1.0 a fade-out the hover look.
+    if (isFading() && progress >= 0.0 && progress <= 1.0) {
         const CtrlState from = fadeTo == CtrlStateHover ? CtrlStateNormal : CtrlStateHover;
         const double w = fadeTo == CtrlStateHover ? progress : 1.0 - progress;
         const FillStyle& to = background.get(fadeTo);
