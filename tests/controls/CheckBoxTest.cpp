@@ -4,13 +4,13 @@
 
 #include "CVNQCheckBox.h"
 #include "CVNQCheckBoxImpl.h"
-#include "IndicatorTestUtil.h"
+#include "ControlsTestUtil.h"
 #include "LanguageManager.h"
 
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
-using namespace IndicatorTest;
+using namespace ControlsTest;
 using ControlsTest::render;
 
 namespace {

@@ -18,13 +18,6 @@ using namespace ControlsTest;
 
 namespace {
 
-Json::Value written(CVNQLabel& l)
-{
-    Json::Value node(Json::objectValue);
-    l.serializeJsonValue(&node, false);
-    return node;
-}
-
 TextStyleDesc singleLine(int elideMode)
 {
     TextStyleDesc t;

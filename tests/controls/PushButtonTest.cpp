@@ -20,13 +20,6 @@ using namespace ControlsTest;
 
 namespace {
 
-Json::Value written(CVNQPushButton& b)
-{
-    Json::Value node(Json::objectValue);
-    b.serializeJsonValue(&node, false);
-    return node;
-}
-
 int styleEntries(const Json::Value& node)
 {
     return jsonSize(jsonGet(node, "style"));
