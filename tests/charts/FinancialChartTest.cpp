@@ -32,7 +32,7 @@ struct Financial {
         widget.resize(size);
         impl = static_cast<CVNQFinancialChartImpl*>(widget.getControlImpl());
     }
-    FinancialChartFrame frame() const { return impl->frame(widget.size()); }
+    ChartCategoryFrame frame() const { return impl->frame(widget.size()); }
     QRectF track() const { return impl->sliderTrack(impl->plotRect(widget.size())); }
     void mouse(QEvent::Type type, const QPointF& pos, Qt::MouseButtons buttons = Qt::LeftButton)
     {
@@ -158,7 +158,7 @@ TEST(FinancialChart, DemonstrationState)
     EXPECT_TRUE(c.impl->zoom().isEnabled());
     EXPECT_DOUBLE_EQ(c.widget.zoomStart(), 0.55);
     EXPECT_DOUBLE_EQ(c.widget.zoomEnd(), 1.0);
-    const FinancialChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
     EXPECT_EQ(f.first, 33);
     EXPECT_EQ(f.last, 61);
     EXPECT_EQ(f.plot, QRectF(66, 48, 800 - 28 - 66, 500 - 48 - 82 - 44));
@@ -253,7 +253,7 @@ TEST(FinancialChart, ZoomNormalisationAndVisibleRange)
     c.widget.setZoomRange(0.7, 0.3);
     EXPECT_DOUBLE_EQ(c.widget.zoomStart(), 0.3);
     EXPECT_DOUBLE_EQ(c.widget.zoomEnd(), 0.7);
-    FinancialChartFrame f = c.frame();
+    ChartCategoryFrame f = c.frame();
     EXPECT_EQ(f.first, 18); // floor(0.3 x 61)
     EXPECT_EQ(f.last, 43);  // ceil(0.7 x 61)
 
@@ -335,7 +335,7 @@ TEST(FinancialChart, PriceRangeAndPositions)
 {
     Financial c;
     c.widget.setCandles({});
-    FinancialChartFrame f = c.frame();
+    ChartCategoryFrame f = c.frame();
     EXPECT_EQ(f.count, 0);
     EXPECT_LT(f.last, f.first);
     EXPECT_EQ(std::make_pair(f.lo, f.hi), std::make_pair(0.0, 1.0));
@@ -383,7 +383,7 @@ TEST(FinancialChart, PriceRangeAndPositions)
 TEST(FinancialChart, HoverAndTooltips)
 {
     Financial c;
-    FinancialChartFrame f = c.frame();
+    ChartCategoryFrame f = c.frame();
     const auto xOf = [&](int index) { return c.impl->pointPos(f, index, f.lo).x(); };
     c.move(QPointF(xOf(40) + 2, f.plot.center().y()));
     EXPECT_TRUE(c.impl->hoverActive());
@@ -432,7 +432,7 @@ TEST(FinancialChart, CandlesInPixelsAndTheIntroAnimation)
     c.impl->setMovingAveragePeriods({}, {});
     // up, flat (close = open: up colour, 1-px body), down.
     c.widget.setCandles({candle("up", 10, 30, 5, 25), candle("flat", 20, 28, 12, 20), candle("down", 25, 32, 8, 12)});
-    const FinancialChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
     const QImage image = c.render();
     const QColor up = c.impl->upColor();
     const QColor down = c.impl->downColor();
@@ -497,7 +497,7 @@ TEST(FinancialChart, BrokenDataNeverReachesThePainter)
                 c.widget.setCandles(cases.at(i));
                 c.widget.setIntradayPoints(intraday.at(i % intraday.size()));
                 c.move(QPointF(size.width() / 2.0, size.height() / 2.0));
-                const FinancialChartFrame f = c.frame();
+                const ChartCategoryFrame f = c.frame();
                 EXPECT_TRUE(qIsFinite(f.lo) && qIsFinite(f.hi) && f.span > 0);
                 ChartPaintProbe probe(size);
                 QPainter p(&probe);

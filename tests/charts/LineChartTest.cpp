@@ -25,7 +25,7 @@ struct Chart {
         widget.resize(size);
         impl = static_cast<CVNQLineChartImpl*>(widget.getControlImpl());
     }
-    LineChartFrame frame() const { return impl->frame(widget.size()); }
+    ChartCategoryFrame frame() const { return impl->frame(widget.size()); }
     void move(const QPoint& pos)
     {
         QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
@@ -77,7 +77,7 @@ TEST(LineChart, EmptyChartShowsTheUnitRange)
     Chart c;
     c.widget.setSeries({});
     c.widget.setCategories({});
-    const LineChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
     EXPECT_EQ(f.count, 1);
     EXPECT_EQ(f.first, 0);
     EXPECT_EQ(f.last, 0);
@@ -95,7 +95,7 @@ TEST(LineChart, ValueRanges)
 {
     Chart c;
     c.widget.setSeries({series("a", {5, 5, 5})});
-    LineChartFrame f = c.frame();
+    ChartCategoryFrame f = c.frame();
     EXPECT_DOUBLE_EQ(f.lo, 0.0);
     EXPECT_DOUBLE_EQ(f.hi, 6.16);
 
@@ -139,7 +139,7 @@ TEST(LineChart, PointPositionsAndAnimation)
     Chart c;
     c.widget.setCategories({"only"});
     c.widget.setSeries({series("s", {3})});
-    LineChartFrame f = c.frame();
+    ChartCategoryFrame f = c.frame();
     EXPECT_DOUBLE_EQ(c.impl->pointPos(f, 0, 3).x(), f.plot.left());
 
     c.widget.setSeries({series("s", {0, 10, 20})});
@@ -224,7 +224,7 @@ TEST(LineChart, HoverInItemMode)
     c.widget.setSeries({series("first", {10, 20, 30}), series("second", {10, 20, 30})});
     c.widget.setTooltipMode(1);
     c.widget.setTooltipEnabled(true);
-    const LineChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
     const QPointF p = c.impl->pointPos(f, 1, 20);
 
     c.move((p + QPointF(3, 4)).toPoint());
@@ -260,7 +260,7 @@ TEST(LineChart, HoverInAxisMode)
     c.widget.setSeries({series("", {1, 2.5, 3, 4}), series("short", {7}), hidden});
     c.widget.setTooltipMode(2);
     c.widget.setTooltipEnabled(true);
-    const LineChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
 
     c.move(QPoint(int(f.plot.left() + f.plot.width() * 0.3), int(f.plot.center().y())));
     EXPECT_EQ(c.impl->hoverIndex(), 1);
@@ -319,7 +319,7 @@ TEST(LineChart, GuardsEmptySingleEqualAndBrokenData)
             c.widget.setSeries({s});
             c.widget.setTooltipMode(1);
             c.widget.setTooltipEnabled(true);
-            const LineChartFrame f = c.frame();
+            const ChartCategoryFrame f = c.frame();
             EXPECT_TRUE(qIsFinite(f.lo) && qIsFinite(f.hi) && f.span > 0);
             for (const QPointF& p : c.impl->seriesPoints(f, s))
                 EXPECT_TRUE(qIsFinite(p.x()) && qIsFinite(p.y()));
@@ -341,7 +341,7 @@ TEST(LineChart, RendersSeriesAreaAndHover)
     c.widget.setSeries({s});
     c.widget.setTooltipMode(2);
     c.widget.setTooltipEnabled(true);
-    const LineChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
     c.move(c.impl->pointPos(f, 1, 40).toPoint() + QPoint(0, 60));
     const QImage image = c.render();
     // The line in its colour, the area as a light tint of it just above the axis.

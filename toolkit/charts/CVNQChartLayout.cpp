@@ -1,5 +1,7 @@
 #include "CVNQChartLayout.h"
 
+#include "CVNQChartCoords.h"
+
 #include <QFontMetrics>
 #include <QtMath>
 
@@ -36,6 +38,14 @@ QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosit
     }
 }
 
+int cvnChartLegendHit(const QVector<ChartLegendItem>& items, const QPoint& pos)
+{
+    for (const ChartLegendItem& item : items)
+        if (item.rect.adjusted(-2, -2, 2, 2).contains(QPointF(pos)))
+            return item.seriesIndex;
+    return -1;
+}
+
 QVector<ChartLegendItem> cvnChartFlowLegend(QVector<ChartLegendItem> items, const QRectF& area, bool vertical,
                                             const QFont& font, int itemHeight, int extraWidth)
 {
@@ -67,6 +77,13 @@ QVector<ChartLegendItem> cvnChartFlowLegend(QVector<ChartLegendItem> items, cons
         x += w + 10;
     }
     return items;
+}
+
+QPointF cvnChartCategoryPoint(const ChartCategoryFrame& f, int index, double value)
+{
+    const double x = f.plot.left() + f.plot.width() * (index - f.first) / qMax(f.last - f.first, 1);
+    const double y = f.plot.bottom() - f.plot.height() * (cvnChartFinite(value, f.lo) - f.lo) / f.span;
+    return QPointF(x, cvnChartCoord(y, f.plot.bottom()));
 }
 
 } // namespace CVNQtLib

@@ -53,4 +53,47 @@ void cvnChartDrawValueLabels(QPainter& painter, const ChartTheme& theme, const Q
     }
 }
 
+void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QVector<ChartLegendItem>& items,
+                         ChartLegendMarker marker, int pixelSize, const QRect& clip,
+                         const std::function<QString(const ChartLegendItem&)>& text)
+{
+    cvnChartSetFont(painter, pixelSize, false);
+    for (const ChartLegendItem& item : items) {
+        if (!item.rect.intersects(clip))
+            continue;
+        const QRectF& r = item.rect;
+        const QColor colour = item.visible ? item.color : item.color.lighter(160);
+        const QBrush fill = item.visible ? QBrush(colour) : QBrush(theme.plotBackgroundColor);
+        const QRectF box(r.left(), r.top() + 3, 12, 12);
+        switch (marker) {
+        case ChartLegendMarker::Line: {
+            const double cy = r.center().y();
+            painter.setPen(QPen(colour, 2.0));
+            painter.drawLine(QPointF(r.left(), cy), QPointF(r.left() + 12, cy));
+            painter.setBrush(fill);
+            painter.drawEllipse(QPointF(r.left() + 6, cy), 3.5, 3.5);
+            break;
+        }
+        case ChartLegendMarker::Square:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour);
+            painter.drawRoundedRect(box, 3, 3);
+            break;
+        case ChartLegendMarker::Ring:
+            painter.setPen(QPen(colour, 1.4));
+            painter.setBrush(fill);
+            painter.drawEllipse(box);
+            break;
+        case ChartLegendMarker::Disc:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour);
+            painter.drawEllipse(box);
+            break;
+        }
+        painter.setPen(item.visible ? theme.secondaryTextColor : theme.secondaryTextColor.lighter(145));
+        painter.drawText(QRectF(r.left() + 18, r.top(), r.width() - 18, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                         text ? text(item) : item.label);
+    }
+}
+
 } // namespace CVNQtLib

@@ -1,11 +1,12 @@
 #pragma once
 
-// Painting steps the plot charts (line, bar, scatter) share: plot
-// background with grid and axes, the title and the value-axis labels.
+// Painting steps the charts share: plot background with grid and axes,
+// the title, the value-axis labels and the legend.
 
 #include "CVNQChartTypes.h"
 
 #include <QRectF>
+#include <functional>
 
 class QPainter;
 
@@ -24,6 +25,19 @@ void cvnChartDrawTitle(QPainter& painter, const ChartTheme& theme, int width, co
 // right-aligned in a strip (4, y - 8, stripWidth, 16) at each grid line.
 void cvnChartDrawValueLabels(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double lo, double hi,
                              int stripWidth, int pixelSize);
+
+// The legend marker of each chart kind, 12 px wide at an entry's left:
+// Line a short line with a dot (a hollow dot for a hidden series), Square
+// a rounded square, Ring a circle outlined in the colour (hollow when
+// hidden), Disc a plain circle.
+enum class ChartLegendMarker { Line, Square, Ring, Disc };
+
+// Paints the entries that meet clip: the marker, then the text (the label,
+// or what text gives for the entry) left-aligned beside it. A hidden
+// entry's marker and text are dimmed.
+void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QVector<ChartLegendItem>& items,
+                         ChartLegendMarker marker, int pixelSize, const QRect& clip,
+                         const std::function<QString(const ChartLegendItem&)>& text = {});
 
 // Sets the painter font to its own family with a pixel size (at least 1) and weight.
 void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold);

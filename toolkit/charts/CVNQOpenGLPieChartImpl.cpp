@@ -1,5 +1,6 @@
 #include "CVNQOpenGLPieChartImpl.h"
 
+#include "CVNQChartLayout.h"
 #include "CVNQChartPainting.h"
 #include "CVNQOpenGLPieChart.h"
 
@@ -20,30 +21,15 @@ inline double normaliseAngle(double a)
     return a < 0 ? a + 360.0 : a;
 }
 
+inline double percentOf(double value, double total) { return total > 0 ? value / total * 100 : 0.0; }
+
 } // namespace
 
 CVNQOpenGLPieChartImpl::CVNQOpenGLPieChartImpl(CVNQOpenGLPieChart* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQOpenGLPieChart::typeName()))
-    , m_chart(owner)
+    : CVNQChartImpl(owner, CVNQOpenGLPieChart::typeName())
 {
-}
-
-void CVNQOpenGLPieChartImpl::initGL()
-{
-    initializeOpenGLFunctions();
-}
-
-void CVNQOpenGLPieChartImpl::paintGL()
-{
-    m_chart->beginGLFrame(*this);
-    QPainter painter(m_chart);
-    draw(&painter, m_chart->rect());
-}
-
-void CVNQOpenGLPieChartImpl::setTitle(const QString& title)
-{
-    m_title = title;
-    m_chart->update();
+    m_title = QStringLiteral("Basic Pie Chart");
+    m_tooltipEnabled = true;
 }
 
 void CVNQOpenGLPieChartImpl::setSlices(const QVector<PieSlice>& slices)
@@ -51,14 +37,6 @@ void CVNQOpenGLPieChartImpl::setSlices(const QVector<PieSlice>& slices)
     if (!slices.isSharedWith(m_slices))
         m_slices = slices;
     m_chart->replayAnimation();
-}
-
-void CVNQOpenGLPieChartImpl::setHoverEnabled(bool enabled)
-{
-    m_hoverEnabled = enabled;
-    if (!enabled)
-        clearHover();
-    m_chart->update();
 }
 
 void CVNQOpenGLPieChartImpl::setInnerRadiusRatio(double ratio)
@@ -73,13 +51,6 @@ void CVNQOpenGLPieChartImpl::setLabelsVisible(bool visible)
     m_chart->update();
 }
 
-void CVNQOpenGLPieChartImpl::clearHover()
-{
-    m_hoverActive = false;
-    m_hoverIndex = -1;
-    m_chart->hideTooltip();
-}
-
 double CVNQOpenGLPieChartImpl::total() const
 {
     double sum = 0.0;
@@ -87,11 +58,6 @@ double CVNQOpenGLPieChartImpl::total() const
         if (s.visible)
             sum += sliceAmount(s);
     return sum;
-}
-
-double CVNQOpenGLPieChartImpl::percentOf(double value, double total) const
-{
-    return total > 0 ? value / total * 100 : 0.0;
 }
 
 QVector<PieSliceGeometry> CVNQOpenGLPieChartImpl::geometry() const
@@ -187,13 +153,9 @@ QVector<ChartLegendItem> CVNQOpenGLPieChartImpl::legendItems(const QRectF& area)
     // Entries that flow past the widget's bottom can be neither seen nor
     // clicked; a chart with thousands of slices stops measuring there.
     const int lastVisibleTop = m_chart->height();
-    for (int i = 0; i < m_slices.size() && y <= lastVisibleTop; ++i) {
-        const PieSlice& s = m_slices.at(i);
-        ChartLegendItem item;
-        item.seriesIndex = i;
-        item.color = cvnChartColor(theme, s.color, i);
-        item.label = s.name.isEmpty() ? QStringLiteral("Slice %1").arg(i + 1) : s.name;
-        item.visible = s.visible;
+    for (ChartLegendItem item : cvnChartLegendEntries(m_slices, theme, "Slice %1")) {
+        if (y > lastVisibleTop)
+            break;
         if (vertical) {
             item.rect = QRectF(x, y, qRound(area.width()) - 6, 18);
             y += 24;
@@ -245,47 +207,19 @@ bool CVNQOpenGLPieChartImpl::sliceContainsAngle(double angle, double start, doub
 bool CVNQOpenGLPieChartImpl::handlePress(const QPoint& pos)
 {
     const QSize size = m_chart->size();
-    const QVector<ChartLegendItem> items = legendItems(legendArea(pieRect(size), size));
-    for (const ChartLegendItem& item : items) {
-        if (item.rect.adjusted(-2, -2, 2, 2).contains(QPointF(pos))) {
-            PieSlice& s = m_slices[item.seriesIndex];
-            s.visible = !s.visible;
-            clearHover();
-            m_chart->update();
-            return true;
-        }
-    }
-    return false;
-}
-
-void CVNQOpenGLPieChartImpl::handleLeave()
-{
-    const bool had = m_hoverActive || m_hoverIndex != -1;
-    clearHover();
-    if (had)
-        m_chart->update();
+    return toggleByLegend(legendItems(legendArea(pieRect(size), size)), pos, m_slices);
 }
 
 bool CVNQOpenGLPieChartImpl::updateHover(const QPoint& pos)
 {
-    const bool had = m_hoverActive || m_hoverIndex != -1;
     const int hit = m_hoverEnabled ? hitTest(QPointF(pos), pieRect(m_chart->size())) : -1;
-    if (hit < 0) {
-        clearHover();
-        return had;
-    }
-    const bool changed = !(m_hoverActive && m_hoverIndex == hit && m_hoverMousePos == pos);
-    m_hoverActive = true;
-    m_hoverIndex = hit;
-    m_hoverMousePos = pos;
-    if (m_tooltipEnabled) {
-        const PieSlice& s = m_slices.at(hit);
-        m_chart->showTooltip(pos, QStringLiteral("%1\n%2 (%3%)")
-                                      .arg(s.name.isEmpty() ? QStringLiteral("Slice") : s.name,
-                                           cvnChartNumber(s.value), cvnChartNumber(percentOf(s.value, total()))));
-    } else {
-        m_chart->hideTooltip();
-    }
+    if (hit < 0)
+        return dropHover();
+    const bool changed = setHover(hit, -1, pos);
+    const PieSlice& s = m_slices.at(hit);
+    showHoverTooltip(QStringLiteral("%1\n%2 (%3%)")
+                         .arg(s.name.isEmpty() ? QStringLiteral("Slice") : s.name, cvnChartNumber(s.value),
+                              cvnChartNumber(percentOf(s.value, total()))));
     return changed;
 }
 
@@ -340,19 +274,11 @@ void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
         }
     }
 
-    cvnChartSetFont(p, 11, false);
-    const QVector<ChartLegendItem> items = legendItems(legendArea(pie, size));
-    for (const ChartLegendItem& item : items) {
-        if (!item.rect.intersects(rect))
-            continue;
-        p.setPen(Qt::NoPen);
-        p.setBrush(item.visible ? item.color : item.color.lighter(160));
-        p.drawEllipse(QRectF(item.rect.left(), item.rect.top() + 3, 12, 12));
-        p.setPen(item.visible ? theme.secondaryTextColor : theme.secondaryTextColor.lighter(145));
-        p.drawText(QRectF(item.rect.left() + 18, item.rect.top(), item.rect.width() - 18, 18),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("%1  %2").arg(item.label, cvnChartNumber(m_slices.at(item.seriesIndex).value)));
-    }
+    cvnChartPaintLegend(p, theme, legendItems(legendArea(pie, size)), ChartLegendMarker::Disc, 11, rect,
+                        [this](const ChartLegendItem& item) {
+                            return QStringLiteral("%1  %2").arg(item.label,
+                                                                cvnChartNumber(m_slices.at(item.seriesIndex).value));
+                        });
 
     m_chart->paintTooltip(p);
     p.restore();
