@@ -6,15 +6,11 @@
 #include "CVNQFinancialChart.h"
 #include "CVNQFinancialChartImpl.h"
 #include "CVNQFinancialDemoData.h"
-#include "ChartPaintProbe.h"
+#include "ChartFixture.h"
 #include "TestUtil.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
-#include <QImage>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <limits>
@@ -23,34 +19,13 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Financial {
-    CVNQFinancialChart widget;
-    CVNQFinancialChartImpl* impl;
+struct Financial : ChartFixture<CVNQFinancialChart, CVNQFinancialChartImpl> {
     explicit Financial(QSize size = QSize(800, 500))
+        : ChartFixture(size, Qt::white)
     {
-        widget.setAnimationEnabled(false);
-        widget.resize(size);
-        impl = static_cast<CVNQFinancialChartImpl*>(widget.getControlImpl());
     }
     ChartCategoryFrame frame() const { return impl->frame(widget.size()); }
     QRectF track() const { return impl->sliderTrack(impl->plotRect(widget.size())); }
-    void mouse(QEvent::Type type, const QPointF& pos, Qt::MouseButtons buttons = Qt::LeftButton)
-    {
-        QMouseEvent e(type, pos, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
-        e.setAccepted(false);
-        QCoreApplication::sendEvent(&widget, &e);
-        lastAccepted = e.isAccepted();
-    }
-    void move(const QPointF& pos) { mouse(QEvent::MouseMove, pos, Qt::NoButton); }
-    QImage render() const
-    {
-        QImage image(widget.size(), QImage::Format_ARGB32);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        impl->draw(&p, widget.rect());
-        return image;
-    }
-    bool lastAccepted = false;
 };
 
 Candle candle(const QString& label, double open, double high, double low, double close, double volume = 1000)
@@ -301,11 +276,9 @@ TEST(FinancialChart, SliderDragsThroughTheMouse)
     // The hover goes when the slider takes a press.
     c.move(c.frame().plot.center());
     ASSERT_TRUE(c.impl->hoverActive());
-    c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.4), y));
-    EXPECT_TRUE(c.lastAccepted);
+    EXPECT_TRUE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.4), y)));
     EXPECT_FALSE(c.impl->hoverActive());
-    c.mouse(QEvent::MouseMove, QPointF(xAt(0.2), y));
-    EXPECT_TRUE(c.lastAccepted);
+    EXPECT_TRUE(c.mouse(QEvent::MouseMove, QPointF(xAt(0.2), y), Qt::LeftButton));
     EXPECT_NEAR(c.widget.zoomStart(), 0.2, 0.002);
     EXPECT_EQ(c.frame().first, int(std::floor(c.widget.zoomStart() * 61)));
     // Onto the right handle: stops the smallest span short of it.
@@ -316,19 +289,16 @@ TEST(FinancialChart, SliderDragsThroughTheMouse)
 
     // Panning the window past the right end keeps its width and pins the end at 1.
     c.widget.setZoomRange(0.4, 0.6);
-    c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.5), y));
-    ASSERT_TRUE(c.lastAccepted);
+    ASSERT_TRUE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.5), y)));
     c.mouse(QEvent::MouseMove, QPointF(xAt(0.5) + track.width(), y));
     EXPECT_DOUBLE_EQ(c.widget.zoomEnd(), 1.0);
     EXPECT_NEAR(c.widget.zoomStart(), 0.8, 1e-9);
     c.mouse(QEvent::MouseButtonRelease, QPointF(0, 0), Qt::NoButton);
 
     // A press beside the window, or with the slider off, is not taken.
-    c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.1), y));
-    EXPECT_FALSE(c.lastAccepted);
+    EXPECT_FALSE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.1), y)));
     c.widget.setZoomEnabled(false);
-    c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.5), c.frame().plot.bottom() + 50));
-    EXPECT_FALSE(c.lastAccepted);
+    EXPECT_FALSE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.5), c.frame().plot.bottom() + 50)));
 }
 
 TEST(FinancialChart, PriceRangeAndPositions)
@@ -419,8 +389,7 @@ TEST(FinancialChart, HoverAndTooltips)
     c.widget.setTooltipEnabled(true);
     c.move(f.plot.center());
     ASSERT_TRUE(c.impl->hoverActive());
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&c.widget, &leave);
+    c.leave();
     EXPECT_FALSE(c.impl->hoverActive());
     EXPECT_EQ(c.impl->hoverIndex(), -1);
 }

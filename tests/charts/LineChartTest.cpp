@@ -4,11 +4,8 @@
 
 #include "CVNQLineChart.h"
 #include "CVNQLineChartImpl.h"
+#include "ChartFixture.h"
 
-#include <QCoreApplication>
-#include <QImage>
-#include <QMouseEvent>
-#include <QPainter>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -16,36 +13,12 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Chart {
-    CVNQLineChart widget;
-    CVNQLineChartImpl* impl;
+struct Chart : ChartFixture<CVNQLineChart, CVNQLineChartImpl> {
     explicit Chart(QSize size = QSize(800, 500))
+        : ChartFixture(size)
     {
-        widget.setAnimationEnabled(false);
-        widget.resize(size);
-        impl = static_cast<CVNQLineChartImpl*>(widget.getControlImpl());
     }
     ChartCategoryFrame frame() const { return impl->frame(widget.size()); }
-    void move(const QPoint& pos)
-    {
-        QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&widget, &e);
-    }
-    bool click(const QPoint& pos)
-    {
-        QMouseEvent e(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        e.setAccepted(false);
-        QCoreApplication::sendEvent(&widget, &e);
-        return e.isAccepted();
-    }
-    QImage render() const
-    {
-        QImage image(widget.size(), QImage::Format_ARGB32);
-        image.fill(Qt::black);
-        QPainter p(&image);
-        impl->draw(&p, widget.rect());
-        return image;
-    }
 };
 
 ChartSeries series(const QString& name, const QVector<double>& values)
@@ -245,8 +218,7 @@ TEST(LineChart, HoverInItemMode)
     EXPECT_TRUE(c.widget.tooltipText().isEmpty());
 
     // Leaving clears it.
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&c.widget, &leave);
+    c.leave();
     EXPECT_FALSE(c.impl->hoverActive());
     EXPECT_EQ(c.impl->hoverIndex(), -1);
 }
