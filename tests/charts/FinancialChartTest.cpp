@@ -394,6 +394,21 @@ TEST(FinancialChart, HoverAndTooltips)
     EXPECT_EQ(c.impl->hoverIndex(), -1);
 }
 
+TEST(FinancialChart, TooltipAndSliderLabelsKeepNormalWeightAfterTheBoldTitle)
+{
+    Financial c;
+    const ChartCategoryFrame f = c.frame();
+    c.move(QPointF(c.impl->pointPos(f, 40, f.lo).x(), f.plot.center().y()));
+    ChartPaintProbe probe(c.widget.size());
+    c.probe(probe);
+    EXPECT_TRUE(probe.find("Financial Chart").font.bold());
+    const ProbedText tipLine = probe.find(c.widget.candles().at(40).label);
+    ASSERT_FALSE(tipLine.text.isEmpty());
+    EXPECT_FALSE(tipLine.font.bold());
+    EXPECT_EQ(tipLine.font.pixelSize(), 12);
+    EXPECT_FALSE(probe.find("06-26").font.bold()); // the slider's last label
+}
+
 TEST(FinancialChart, CandlesInPixelsAndTheIntroAnimation)
 {
     Financial c(QSize(600, 400));

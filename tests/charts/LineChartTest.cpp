@@ -281,7 +281,7 @@ TEST(LineChart, GuardsEmptySingleEqualAndBrokenData)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const QVector<QVector<double>> cases = {{}, {7}, {4, 4, 4}, {nan, 2, inf, 3}, {nan}, {-inf, inf}};
+    const QVector<QVector<double>> cases = {{}, {7}, {4, 4, 4}, {nan, 2, inf, 3}, {nan}, {-inf, inf}, {-1e308, 1e308}};
     for (const QVector<double>& values : cases) {
         for (bool area : {false, true}) {
             Chart c;
@@ -300,6 +300,9 @@ TEST(LineChart, GuardsEmptySingleEqualAndBrokenData)
             // The surface's clear paints the background; the plot is painted.
             const QImage image = c.render();
             EXPECT_EQ(QColor(image.pixel(int(f.plot.left()) + 3, int(f.plot.top()) + 5)), QColor(255, 255, 255));
+            ChartPaintProbe probe(c.widget.size());
+            c.probe(probe);
+            EXPECT_EQ(probe.badCoordinates(), 0);
         }
     }
 }
@@ -327,4 +330,31 @@ TEST(LineChart, RendersSeriesAreaAndHover)
     EXPECT_GT(tint.red(), 220);
     EXPECT_LT(tint.green(), 230);
     EXPECT_FALSE(c.widget.tooltipText().isEmpty());
+}
+
+TEST(LineChart, HiddenSeriesLegendEntryLooksFainterOnLightAndDarkThemes)
+{
+    // How far the legend text of an entry stands out from the background.
+    auto contrast = [](const QImage& image, const QRectF& entry, const QColor& background) {
+        int best = 0;
+        for (int y = int(entry.top()); y < int(entry.bottom()); ++y)
+            for (int x = int(entry.left()) + 18; x < int(entry.right()); ++x)
+                best = qMax(best, qAbs(QColor(image.pixel(x, y)).lightness() - background.lightness()));
+        return best;
+    };
+    for (int preset : {0, 3}) {
+        Chart c(QSize(640, 400));
+        c.widget.setTheme(preset);
+        c.widget.setLegendPosition(1);
+        ChartSeries hidden = series("Shown series", {1, 2});
+        hidden.visible = false;
+        c.widget.setSeries({series("Shown series", {2, 1}), hidden});
+        c.underlay = c.widget.backgroundColor();
+        const QImage image = c.render();
+        const QVector<ChartLegendItem> items = c.impl->legendItems(c.impl->plotRect(c.widget.size()), c.widget.size());
+        const int shown = contrast(image, items.at(0).rect, c.underlay);
+        const int faint = contrast(image, items.at(1).rect, c.underlay);
+        EXPECT_GT(faint, 0) << preset;
+        EXPECT_LT(faint, shown) << preset;
+    }
 }

@@ -146,8 +146,8 @@ QVector<ChartLegendItem> CVNQBarChartImpl::legendItems(const QRectF& plot, const
     QFont font = m_chart->font();
     font.setPixelSize(qMax(theme.labelFontSize, 1));
     const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font,
-                              qMax(theme.labelFontSize + 7, 18), 38);
+    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos, m_insets.left), cvnChartLegendVertical(pos),
+                              font, qMax(theme.labelFontSize + 7, 18), 38);
 }
 
 // --- mouse --------------------------------------------------------------------
@@ -236,15 +236,15 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
     }
 
     cvnChartDrawTitle(p, theme, rect.width(), m_title, theme.titleFontSize);
-    cvnChartDrawValueLabels(p, theme, f.plot, f.lo, f.hi, m_insets.left - 10, theme.labelFontSize);
+    cvnChartDrawValueLabels(p, theme, f.plot, f.lo, f.hi, m_insets.left, theme.labelFontSize);
     const double step = f.plot.width() / f.count;
-    for (int c = 0; c < f.count; ++c) {
-        const double xc = f.plot.left() + c * step + step / 2;
-        p.drawText(QRectF(xc - 34, f.plot.bottom() + 8, 68, 18), Qt::AlignCenter, categoryLabel(c));
-    }
+    QVector<ChartAxisLabel> labels;
+    for (int c = 0; c < f.count; ++c)
+        labels.append({f.plot.left() + c * step + step / 2, categoryLabel(c)});
+    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68, false);
 
-    cvnChartPaintLegend(p, theme, legendItems(f.plot, rect.size()), ChartLegendMarker::Square, theme.labelFontSize,
-                        rect);
+    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()),
+                        ChartLegendMarker::Square, theme.labelFontSize, rect);
     m_chart->paintTooltip(p);
     p.restore();
 }

@@ -213,8 +213,11 @@ void CVNQChartBase::paintTooltip(QPainter& painter)
     if (m_tooltipText.isEmpty())
         return;
     painter.save();
+    // The painter's family at the tooltip size, in normal weight whatever
+    // was painted last (a bold title must not make the tooltip bold).
     QFont font = painter.font();
     font.setPixelSize(qMax(m_theme.tooltipFontSize, 1));
+    font.setWeight(QFont::Normal);
     painter.setFont(font);
     const QFontMetricsF fm(font);
 
@@ -227,7 +230,7 @@ void CVNQChartBase::paintTooltip(QPainter& painter)
     const QRectF box = tooltipBoxRect(rect(), m_tooltipPos, boxSize);
 
     QColor fill, border, text;
-    if (m_theme.backgroundColor.lightness() < 140) {
+    if (cvnChartIsDark(m_theme.backgroundColor)) {
         fill = QColor(18, 38, 40, 210);
         border = QColor(58, 112, 112, 205);
         text = QColor(239, 243, 250);

@@ -30,8 +30,10 @@ struct ChartInsets {
 // every division by them is safe.
 QRectF cvnChartPlotRect(const QSize& size, const ChartInsets& insets, int legendPosition, bool hasSeries);
 
-// The legend area beside a plot rectangle for a legend position.
-QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosition);
+// The legend area beside a plot rectangle for a legend position. A left
+// legend ends before the value labels, which take labelInset px left of
+// the plot.
+QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosition, double labelInset);
 
 // True when the legend of that position flows top to bottom.
 inline bool cvnChartLegendVertical(int legendPosition) { return legendPosition == 1 || legendPosition == 3; }

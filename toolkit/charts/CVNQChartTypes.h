@@ -67,6 +67,18 @@ struct ChartLegendItem {
 // modulo the palette size, rgb(84, 112, 198) with an empty palette.
 QColor cvnChartColor(const ChartTheme& theme, const QColor& own, int index);
 
+// Whether a background is dark (lightness below 140), as tooltips and
+// dimmed legend entries judge it.
+inline bool cvnChartIsDark(const QColor& background) { return background.lightness() < 140; }
+
+// A colour dimmed towards the background by factor (as QColor::lighter
+// and darker take it): lighter on a light background, darker on a dark
+// one, so a hidden legend entry always looks fainter than a shown one.
+inline QColor cvnChartDimmed(const QColor& color, const QColor& background, int factor)
+{
+    return cvnChartIsDark(background) ? color.darker(factor) : color.lighter(factor);
+}
+
 // Number format: two decimals, then trailing zeros and a trailing point
 // removed (150.00 -> "150", 2.50 -> "2.5"). A value that rounds to zero
 // never prints as "-0"; a value that is not finite prints as "0" so that

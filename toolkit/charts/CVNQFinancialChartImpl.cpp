@@ -407,10 +407,10 @@ void CVNQFinancialChartImpl::draw(QPainter* painter, const QRect& rect)
                    cvnChartNumber(f.hi - (f.hi - f.lo) * j * 0.25));
     }
     const int step = qMax(qCeil((f.last - f.first + 1) * 0.25), 1);
-    for (int i = f.first; i <= f.last; i += step) {
-        const double x = pointPos(f, i, f.lo).x();
-        p.drawText(QRectF(x - 42, plot.bottom() + 8, 84, 18), Qt::AlignCenter, categoryLabel(i));
-    }
+    QVector<ChartAxisLabel> labels;
+    for (int i = f.first; i <= f.last; i += step)
+        labels.append({pointPos(f, i, f.lo).x(), categoryLabel(i)});
+    cvnChartDrawAxisLabels(p, labels, plot.bottom() + 8, 84, false);
 
     if (f.count == 0) {
         p.drawText(plot, Qt::AlignCenter, QStringLiteral("No financial data"));

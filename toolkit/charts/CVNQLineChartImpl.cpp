@@ -184,8 +184,8 @@ QVector<ChartLegendItem> CVNQLineChartImpl::legendItems(const QRectF& plot, cons
     QFont font = m_chart->font();
     font.setPixelSize(qMax(theme.labelFontSize, 1));
     const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font,
-                              qMax(theme.labelFontSize + 7, 18), 38);
+    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos, m_insets.left), cvnChartLegendVertical(pos),
+                              font, qMax(theme.labelFontSize + 7, 18), 38);
 }
 
 double CVNQLineChartImpl::sliderOffset() const
@@ -349,24 +349,20 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
     paintSeries(p, f);
 
     cvnChartDrawTitle(p, theme, rect.width(), m_title, theme.titleFontSize);
-    cvnChartDrawValueLabels(p, theme, f.plot, f.lo, f.hi, m_insets.left - 10, theme.labelFontSize);
+    cvnChartDrawValueLabels(p, theme, f.plot, f.lo, f.hi, m_insets.left, theme.labelFontSize);
 
     // x labels (the value-label font is still set)
-    const int labelCount = f.last - f.first + 1;
-    const int step = labelStep(labelCount, f.plot.width());
-    int lastDrawn = -1;
-    auto xLabel = [&](int i) {
-        const double x = pointPos(f, i, f.lo).x();
-        p.drawText(QRectF(x - 34, f.plot.bottom() + 8, 68, 18), Qt::AlignCenter, categoryLabel(i));
-        lastDrawn = i;
-    };
+    const int step = labelStep(f.last - f.first + 1, f.plot.width());
+    QVector<ChartAxisLabel> labels;
     for (int i = f.first; i <= f.last; i += step)
-        xLabel(i);
-    if (f.last > f.first && lastDrawn != f.last)
-        xLabel(f.last);
+        labels.append({pointPos(f, i, f.lo).x(), categoryLabel(i)});
+    const bool lastMissing = f.last > f.first && (f.last - f.first) % step != 0;
+    if (lastMissing)
+        labels.append({pointPos(f, f.last, f.lo).x(), categoryLabel(f.last)});
+    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68, lastMissing);
 
-    cvnChartPaintLegend(p, theme, legendItems(f.plot, rect.size()), ChartLegendMarker::Line, theme.labelFontSize,
-                        rect);
+    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()),
+                        ChartLegendMarker::Line, theme.labelFontSize, rect);
     paintSlider(p, f.plot);
 
     m_chart->paintTooltip(p);

@@ -5,6 +5,7 @@
 #include "CVNQOpenGLPieChart.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QtMath>
 
@@ -251,34 +252,53 @@ void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
         }
     }
 
+    const QVector<ChartLegendItem> legend = legendItems(legendArea(pie, size));
+    auto legendText = [this](const ChartLegendItem& item) {
+        return QStringLiteral("%1  %2").arg(item.label, cvnChartNumber(m_slices.at(item.seriesIndex).value));
+    };
+
     if (m_labelsVisible && !records.isEmpty()) {
         cvnChartSetFont(p, 11, false);
+        const QFontMetricsF fm(p.font());
         const double r = pie.width() / 2;
         const QPointF c = pie.center();
+        // Label texts end 8 px before the entries of a legend beside the
+        // pie and 4 px inside the widget; a text that does not fit is elided.
+        double minX = 4;
+        double maxX = size.width() - 4;
+        for (const ChartLegendItem& item : legend) {
+            if (m_chart->legendPosition() == 3)
+                minX = qMax(minX, item.rect.left() + 18 + fm.horizontalAdvance(legendText(item)) + 8);
+            else if (m_chart->legendPosition() == 1)
+                maxX = qMin(maxX, item.rect.left() - 8);
+        }
         for (const PieSliceGeometry& g : records) {
             const double m = qDegreesToRadians(g.midAngle);
             const QPointF inner(c.x() + std::sin(m) * r * 0.88, c.y() - std::cos(m) * r * 0.88);
             const QPointF elbow(c.x() + std::sin(m) * (r + 16), c.y() - std::cos(m) * (r + 16));
             const bool rightSide = elbow.x() >= c.x();
-            const QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
-                                         : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
+            QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
+                                   : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
             if (!box.united(QRectF(inner, elbow).normalized()).intersects(rect))
                 continue;
             p.setPen(QPen(g.color.darker(110), 1.2));
             p.drawLine(inner, elbow);
             p.drawLine(elbow, QPointF(rightSide ? box.left() : box.right(), elbow.y()));
+            if (rightSide)
+                box.setRight(qMin(box.right(), maxX));
+            else
+                box.setLeft(qMax(box.left(), minX));
+            const QString text = fm.elidedText(
+                QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum))),
+                Qt::ElideRight, qMax(box.width(), 0.0));
+            if (text.isEmpty())
+                continue;
             p.setPen(theme.secondaryTextColor);
-            p.drawText(box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                       QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name,
-                                                     cvnChartNumber(percentOf(g.value, sum))));
+            p.drawText(box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, text);
         }
     }
 
-    cvnChartPaintLegend(p, theme, legendItems(legendArea(pie, size)), ChartLegendMarker::Disc, 11, rect,
-                        [this](const ChartLegendItem& item) {
-                            return QStringLiteral("%1  %2").arg(item.label,
-                                                                cvnChartNumber(m_slices.at(item.seriesIndex).value));
-                        });
+    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legend, ChartLegendMarker::Disc, 11, rect, legendText);
 
     m_chart->paintTooltip(p);
     p.restore();

@@ -106,7 +106,8 @@ QVector<ChartLegendItem> CVNQScatterChartImpl::legendItems(const QRectF& plot, c
     QFont font = m_chart->font();
     font.setPixelSize(11);
     const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font, 18, 36);
+    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos, m_insets.left), cvnChartLegendVertical(pos),
+                              font, 18, 36);
 }
 
 // --- mouse --------------------------------------------------------------------
@@ -216,14 +217,14 @@ void CVNQScatterChartImpl::draw(QPainter* painter, const QRect& rect)
     paintPoints(p, f);
 
     cvnChartDrawTitle(p, theme, rect.width(), m_title, 16);
-    cvnChartDrawValueLabels(p, theme, f.plot, f.ylo, f.yhi, m_insets.left - 10, 11);
-    for (int j = 0; j <= 5; ++j) {
-        const double x = f.plot.left() + f.plot.width() * j / 5;
-        p.drawText(QRectF(x - 28, f.plot.bottom() + 8, 56, 18), Qt::AlignCenter,
-                   cvnChartNumber(f.xlo + j * (f.xhi - f.xlo) / 5));
-    }
+    cvnChartDrawValueLabels(p, theme, f.plot, f.ylo, f.yhi, m_insets.left, 11);
+    QVector<ChartAxisLabel> labels;
+    for (int j = 0; j <= 5; ++j)
+        labels.append({f.plot.left() + f.plot.width() * j / 5, cvnChartNumber(f.xlo + j * (f.xhi - f.xlo) / 5)});
+    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 56, false);
 
-    cvnChartPaintLegend(p, theme, legendItems(f.plot, rect.size()), ChartLegendMarker::Ring, 11, rect);
+    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()),
+                        ChartLegendMarker::Ring, 11, rect);
     m_chart->paintTooltip(p);
     p.restore();
 }

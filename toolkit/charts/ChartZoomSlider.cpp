@@ -188,6 +188,7 @@ void ChartZoomSlider::paint(QPainter& painter, const QRectF& track, bool withLab
     if (withLabels) {
         QFont font = painter.font();
         font.setPixelSize(m_labelFontSize);
+        font.setWeight(QFont::Normal);
         painter.setFont(font);
         painter.setPen(m_labelColor);
         const double y = track.bottom() + m_labelGap;
