@@ -70,4 +70,24 @@ TEST(ChartLayout, PieLabelsKeepOffTheLegend)
     ChartFixture<CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl> c(QSize(640, 420));
     c.widget.setLabelsVisible(true);
     expectNoOverlaps(c, "pie");
+
+    // With room beside the legend every label shows in full; where a box
+    // would reach the legend or the edge its text is shortened or left out.
+    const QStringList labels = {"Search Engine  33.3%", "Direct  23.36%", "Email  18.43%", "Union Ads  15.38%",
+                                "Video Ads  9.53%"};
+    c.widget.resize(1000, 600);
+    c.widget.setLegendPosition(3);
+    ChartPaintProbe roomy(c.widget.size());
+    c.probe(roomy);
+    for (const QString& label : labels)
+        EXPECT_TRUE(roomy.texts().contains(label)) << label.toStdString();
+    c.widget.resize(480, 400);
+    ChartPaintProbe cramped(c.widget.size());
+    c.probe(cramped);
+    int whole = 0;
+    for (const QString& label : labels)
+        whole += cramped.texts().contains(label) ? 1 : 0;
+    EXPECT_LT(whole, labels.size());
+    for (const ProbedText& t : cramped.drawnTexts())
+        EXPECT_LE(t.box.right(), 480 - 4 + 0.5) << t.text.toStdString();
 }

@@ -281,18 +281,23 @@ void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
                                    : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
             if (!box.united(QRectF(inner, elbow).normalized()).intersects(rect))
                 continue;
+            const QPointF leaderEnd(rightSide ? box.left() : box.right(), elbow.y());
+            // The text starts at the box's near edge and may run on past
+            // its far edge up to the limit.
+            if (rightSide)
+                box.setRight(maxX);
+            else
+                box.setLeft(minX);
+            const QString full =
+                QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum)));
+            const QString text = fm.elidedText(full, Qt::ElideRight, qMax(box.width(), 0.0));
+            // A label cut down to a letter or two says nothing; it is left
+            // out with its leader line.
+            if (text.isEmpty() || (text != full && box.width() < 40))
+                continue;
             p.setPen(QPen(g.color.darker(110), 1.2));
             p.drawLine(inner, elbow);
-            p.drawLine(elbow, QPointF(rightSide ? box.left() : box.right(), elbow.y()));
-            if (rightSide)
-                box.setRight(qMin(box.right(), maxX));
-            else
-                box.setLeft(qMax(box.left(), minX));
-            const QString text = fm.elidedText(
-                QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum))),
-                Qt::ElideRight, qMax(box.width(), 0.0));
-            if (text.isEmpty())
-                continue;
+            p.drawLine(elbow, leaderEnd);
             p.setPen(theme.secondaryTextColor);
             p.drawText(box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, text);
         }
