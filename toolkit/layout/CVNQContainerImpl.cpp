@@ -1,6 +1,7 @@
 #include "CVNQContainerImpl.h"
 
 #include "CVNJson.h"
+#include "CVNQAttrJson.h"
 #include "CVNQContainer.h"
 #include "CVNQScrollBar.h"
 #include "CVNQStateStyles.h"
@@ -102,20 +103,15 @@ bool CVNQContainerImpl::serializeJsonValue(Json::Value** node, bool read)
         cvnAppendStyleEntry(list, m_disabledBackground, 1);
     cvnSetStyleList(n, list);
 
-    Json::Value& attr = jsonMember(n, "attr");
-    jsonMember(attr, "childLayout") = m_childLayout;
-    if (m_space != 0)
-        jsonMember(attr, "space") = m_space;
-    if (m_paddingLeft != 0)
-        jsonMember(attr, "paddingLeft") = m_paddingLeft;
-    if (m_paddingTop != 0)
-        jsonMember(attr, "paddingTop") = m_paddingTop;
-    if (m_paddingRight != 0)
-        jsonMember(attr, "paddingRight") = m_paddingRight;
-    if (m_paddingBottom != 0)
-        jsonMember(attr, "paddingBottom") = m_paddingBottom;
-    if (m_absoluteDockAutoSize)
-        jsonMember(attr, "absoluteDockAutoSize") = true;
+    // Each own key follows the current state (a key read earlier and now at
+    // its default goes away).
+    cvnWriteOwnAttr(n, "childLayout", true, m_childLayout);
+    cvnWriteOwnAttr(n, "space", m_space != 0, m_space);
+    cvnWriteOwnAttr(n, "paddingLeft", m_paddingLeft != 0, m_paddingLeft);
+    cvnWriteOwnAttr(n, "paddingTop", m_paddingTop != 0, m_paddingTop);
+    cvnWriteOwnAttr(n, "paddingRight", m_paddingRight != 0, m_paddingRight);
+    cvnWriteOwnAttr(n, "paddingBottom", m_paddingBottom != 0, m_paddingBottom);
+    cvnWriteOwnAttr(n, "absoluteDockAutoSize", m_absoluteDockAutoSize, true);
     return result;
 }
 

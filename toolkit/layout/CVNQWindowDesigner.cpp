@@ -1,6 +1,7 @@
 #include "CVNQWindowDesigner.h"
 
 #include "CVNJson.h"
+#include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
 #include "CVNQWindowDesignerImpl.h"
 
@@ -37,11 +38,10 @@ bool CVNQWindowDesignerImpl::serializeJsonValue(Json::Value** node, bool read)
             rm->loadThemeDir(theme);
         return result;
     }
-    if (rm->getThemeManagerIml()) {
-        const QString path = rm->getThemePath();
-        if (!path.isEmpty())
-            jsonMember(jsonMember(n, "attr"), "theme") = jsonUtf8(path);
-    }
+    // The theme of the page is the one loaded now, not one read earlier.
+    const QString path = rm->getThemeManagerIml() ? rm->getThemePath() : QString();
+    cvnWriteOwnAttr(n, "theme", !path.isEmpty(), jsonUtf8(path));
+    cvnDropEmptyAttr(n);
     return result;
 }
 
