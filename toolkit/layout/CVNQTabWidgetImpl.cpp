@@ -2,9 +2,13 @@
 
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
+#include "CVNQLayoutMath.h"
 #include "CVNQtLib.h"
 
 #include <QPainter>
+
+#include <algorithm>
+#include <climits>
 
 namespace CVNQtLib {
 
@@ -15,10 +19,14 @@ CVNQTabWidgetImpl::CVNQTabWidgetImpl(CVNQTabWidget* owner)
 
 QRect CVNQTabWidgetImpl::itemRect(int index) const
 {
-    const int offset = (itemSize + itemSpace) * index;
+    // Sizes from a page file may put far items past the int range: they are
+    // cut off there, never wrapped around onto the first ones.
+    const qint64 start = std::max<qint64>((qint64(itemSize) + itemSpace) * index, INT_MIN);
+    const int offset = cvnToLength(start);
+    const int length = cvnToLength(std::min<qint64>(itemSize, qint64(INT_MAX) - offset + 1));
     if (vertical)
-        return QRect(0, offset, m_owner ? m_owner->width() : 0, itemSize);
-    return QRect(offset, 0, itemSize, m_owner ? m_owner->height() : 0);
+        return QRect(0, offset, m_owner ? m_owner->width() : 0, length);
+    return QRect(offset, 0, length, m_owner ? m_owner->height() : 0);
 }
 
 int CVNQTabWidgetImpl::itemAt(const QPoint& pos) const
