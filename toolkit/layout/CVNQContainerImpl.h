@@ -102,6 +102,9 @@ private:
                     int thickness);
     void onBarValue(bool horizontal, int value);
     void applyAnimatedSize(const QSize& size);
+    // Moves every scrolled child to its base geometry shifted by the
+    // offsets, bound bars or not.
+    void placeAtOffsets();
     void scrollUpdateStep(int depth);
 
     FillStyle m_background;
