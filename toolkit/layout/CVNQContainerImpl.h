@@ -98,8 +98,10 @@ private:
     void dockPass();
     void linePass(bool vertical);
     void flowPass(bool vertical);
-    void placeChild(QWidget* w, bool vertical, int x, int y, int length, int crossAvail, bool spacer,
-                    int thickness);
+    // wantedLength: the main length the child keeps wanting (its length
+    // before a cut where the pass keeps it, else length).
+    void placeChild(QWidget* w, bool vertical, int x, int y, int length, int wantedLength, int crossAvail,
+                    bool spacer, int thickness);
     void onBarValue(bool horizontal, int value);
     void applyAnimatedSize(const QSize& size);
     // Moves every scrolled child to its base geometry shifted by the
