@@ -1,7 +1,8 @@
 #pragma once
 
 // Internal: the setters and handlers CVNQWindow and CVNQSubWin share,
-// written once over the widget type.
+// written once over the widget type (the page root resizes its children
+// the same way).
 
 #include "CVNQWidgetBase.h"
 #include "CVNQWindowImpl.h"

@@ -3,6 +3,7 @@
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
+#include "CVNQWindowCommon.h"
 #include "CVNQWindowDesignerImpl.h"
 
 #include <QEvent>
@@ -83,13 +84,7 @@ void CVNQWindowDesigner::resizeEvent(QResizeEvent* event)
         m_base.setGeometry(0, 0, parent->width(), parent->height());
         parent->installEventFilter(this);
     }
-    for (QObject* child : children()) {
-        if (!child->isWidgetType())
-            continue;
-        if (ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(child))
-            if (CVNQWidgetBase* base = c->getControlBase())
-                base->resizeWidget();
-    }
+    WindowCommon::resizeChildren(this);
     QWidget::resizeEvent(event);
 }
 
