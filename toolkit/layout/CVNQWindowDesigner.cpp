@@ -3,7 +3,7 @@
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
-#include "CVNQWindowCommon.h"
+#include "CVNQWindowImpl.h"
 #include "CVNQWindowDesignerImpl.h"
 
 #include <QEvent>
@@ -84,7 +84,7 @@ void CVNQWindowDesigner::resizeEvent(QResizeEvent* event)
         m_base.setGeometry(0, 0, parent->width(), parent->height());
         parent->installEventFilter(this);
     }
-    WindowCommon::resizeChildren(this);
+    CVNQWindowImpl::resizeChildren(this);
     QWidget::resizeEvent(event);
 }
 

@@ -1,5 +1,8 @@
 #include "CVNQWindowImpl.h"
 
+#include "CVNQWidgetBase.h"
+#include "ICVNQWidgetBase.h"
+
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -64,6 +67,62 @@ QWidget* CVNQWindowImpl::hitTestWidget(QWidget* root, QWidget* w, int x, int y)
     }
     const QPoint topLeft = w == root ? QPoint(0, 0) : w->mapTo(root, QPoint(0, 0));
     return QRect(topLeft, w->size()).contains(x, y) ? w : nullptr;
+}
+
+void CVNQWindowImpl::setTransparent(bool on)
+{
+    if (!m_owner)
+        return;
+    if (on)
+        m_owner->setWindowFlag(Qt::FramelessWindowHint, true);
+    m_owner->setAttribute(Qt::WA_TranslucentBackground, on);
+}
+
+void CVNQWindowImpl::setEdgeX(int x)
+{
+    if (!m_owner)
+        return;
+    QRect g = m_owner->geometry();
+    g.setLeft(x);
+    m_owner->setGeometry(g);
+}
+
+void CVNQWindowImpl::setEdgeY(int y)
+{
+    if (!m_owner)
+        return;
+    QRect g = m_owner->geometry();
+    g.setTop(y);
+    m_owner->setGeometry(g);
+}
+
+void CVNQWindowImpl::centerOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !m_owner)
+        return;
+    // The screen's size only: its origin is not added.
+    const QRect s = screen->geometry();
+    m_owner->move((s.width() - m_owner->width()) / 2, (s.height() - m_owner->height()) / 2);
+}
+
+void CVNQWindowImpl::resizeChildren(QWidget* w)
+{
+    for (QObject* child : w->children()) {
+        if (!child->isWidgetType())
+            continue;
+        if (ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(child))
+            if (CVNQWidgetBase* base = c->getControlBase())
+                base->resizeWidget();
+    }
+}
+
+void CVNQWindowImpl::paint()
+{
+    if (!showBackground || !m_owner)
+        return;
+    QPainter painter(m_owner);
+    draw(&painter, QRect(0, 0, m_owner->width(), m_owner->height()));
 }
 
 void CVNQWindowImpl::draw(QPainter* painter, const QRect& rect)
