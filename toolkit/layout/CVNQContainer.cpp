@@ -117,54 +117,44 @@ void CVNQContainer::getChildPadding(int& left, int& top, int& right, int& bottom
 
 void CVNQContainer::forceResize() { m_impl->relayout(); }
 
-void CVNQContainer::setBackground(const FillStyle& style)
-{
-    m_impl->background() = style;
-    update();
-}
+void CVNQContainer::setBackground(const FillStyle& style) { setBackgroundState(0, style); }
 
-const FillStyle& CVNQContainer::getBackground() const { return m_impl->background(); }
+const FillStyle& CVNQContainer::getBackground() const { return m_impl->backgrounds().normal; }
 
-void CVNQContainer::setDisableBackground(const FillStyle& style)
-{
-    m_impl->disabledBackground() = style;
-    update();
-}
+void CVNQContainer::setDisableBackground(const FillStyle& style) { setBackgroundState(CtrlStateDisabled, style); }
 
-const FillStyle& CVNQContainer::getDisableBackground() const { return m_impl->disabledBackground(); }
+const FillStyle& CVNQContainer::getDisableBackground() const { return m_impl->backgrounds().disabled; }
 
 void CVNQContainer::setBackgroundState(CtrlState state, const FillStyle& style)
 {
-    if (state == 0)
-        setBackground(style);
-    else
-        setDisableBackground(style);
+    m_impl->backgrounds().forState(state) = style;
+    update();
 }
 
 const FillStyle& CVNQContainer::getBackgroundState(CtrlState state) const
 {
-    return state == 0 ? getBackground() : getDisableBackground();
+    return m_impl->backgrounds().forState(state);
 }
 
 void CVNQContainer::setDrawBackground(bool draw)
 {
-    m_impl->setDrawBackgroundValue(draw);
+    m_impl->backgrounds().draw = draw;
     update();
 }
 
-bool CVNQContainer::getDrawBackground() const { return m_impl->drawBackground(); }
+bool CVNQContainer::getDrawBackground() const { return m_impl->backgrounds().draw; }
 
 void CVNQContainer::setColor(const QColor& color)
 {
-    FillStyle& bg = m_impl->background();
+    FillStyle& bg = m_impl->backgrounds().normal;
     bg.useColor = true;
     bg.fill.clr = color;
     update();
 }
 
-void CVNQContainer::setUseFillStyle(bool useColor) { m_impl->background().useColor = useColor; }
+void CVNQContainer::setUseFillStyle(bool useColor) { m_impl->backgrounds().normal.useColor = useColor; }
 
-bool CVNQContainer::getUseFillStyle() const { return m_impl->background().useColor; }
+bool CVNQContainer::getUseFillStyle() const { return m_impl->backgrounds().normal.useColor; }
 
 void CVNQContainer::bindWindowHandle(void* hwnd) { m_impl->setWindowHandle(hwnd); }
 

@@ -159,38 +159,28 @@ void CVNQStackContainer::setCurrentWidget(QWidget* page)
         setCurrentIndex(pos);
 }
 
-void CVNQStackContainer::setBackground(const FillStyle& style)
-{
-    m_impl->background = style;
-    update();
-}
+void CVNQStackContainer::setBackground(const FillStyle& style) { setBackgroundState(0, style); }
 
-void CVNQStackContainer::setDisableBackground(const FillStyle& style)
-{
-    m_impl->disabledBackground = style;
-    update();
-}
+void CVNQStackContainer::setDisableBackground(const FillStyle& style) { setBackgroundState(CtrlStateDisabled, style); }
 
 void CVNQStackContainer::setBackgroundState(CtrlState state, const FillStyle& style)
 {
-    if (state == 0)
-        setBackground(style);
-    else
-        setDisableBackground(style);
+    m_impl->backgrounds.forState(state) = style;
+    update();
 }
 
 const FillStyle& CVNQStackContainer::getBackgroundState(CtrlState state) const
 {
-    return state == 0 ? m_impl->background : m_impl->disabledBackground;
+    return m_impl->backgrounds.forState(state);
 }
 
 void CVNQStackContainer::setDrawBackground(bool draw)
 {
-    m_impl->drawBackground = draw;
+    m_impl->backgrounds.draw = draw;
     update();
 }
 
-bool CVNQStackContainer::getDrawBackground() const { return m_impl->drawBackground; }
+bool CVNQStackContainer::getDrawBackground() const { return m_impl->backgrounds.draw; }
 
 static void forceResizeContainers(QWidget* w)
 {
