@@ -20,11 +20,11 @@
 #include "TestUtil.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
+using namespace LayoutTest;
 
 namespace {
 
@@ -36,109 +36,43 @@ constexpr int kGridPerRow = (kGridW - 16 + 8) / (kTileW + 8);
 constexpr int kGridRows = (kTiles + kGridPerRow - 1) / kGridPerRow;
 constexpr int kGridH = 8 + kGridRows * (kTileH + 8);
 
-void fill(const char* name, QColor c, int round = 0, QColor border = QColor())
-{
-    FillStyle f;
-    f.name = QString::fromLatin1(name);
-    f.fill.clr = c;
-    f.fill.round = round;
-    if (border.isValid()) {
-        f.fill.border = true;
-        f.fill.borderSize = 1;
-        f.fill.borderclr = border;
-    }
-    CVNQResourceManager::getInstance()->setFillStyle(f.name, f);
-}
-
-void text(const char* name, QColor c, int size, bool bold = false, int hor = 0)
-{
-    TextStyleDesc t;
-    t.name = QString::fromLatin1(name);
-    t.clr = c;
-    t.size = size;
-    t.bold = bold;
-    t.hor = hor;
-    CVNQResourceManager::getInstance()->setTextStyle(t.name, t);
-}
-
 void registerStyles()
 {
-    fill("dbBack", QColor(0x0e, 0x1a, 0x1c));
-    fill("dbHeader", QColor(0x10, 0x24, 0x26));
-    fill("dbSide", QColor(0x0b, 0x16, 0x18));
-    fill("dbCard", QColor(0x16, 0x2e, 0x30), 8, QColor(0x2e, 0x4c, 0x4e));
-    fill("dbPanel", QColor(0x13, 0x28, 0x2a), 8);
-    fill("dbClear", QColor(0, 0, 0, 0));
-    fill("dbTabN", QColor(0x16, 0x2e, 0x30), 4);
-    fill("dbTabH", QColor(0x1e, 0x3e, 0x40), 4);
-    fill("dbTabP", QColor(0x00, 0xa8, 0x66), 4);
-    fill("dbBtn", QColor(0x1e, 0x3e, 0x40), 6);
-    fill("dbBarBack", QColor(0x1e, 0x34, 0x36), 3);
-    fill("dbBarFill", QColor(0x00, 0xef, 0x86), 3);
-    fill("dbGroove", QColor(0x10, 0x22, 0x24));
-    fill("dbThumb", QColor(0x3a, 0x6a, 0x6c), 4);
-    fill("dbThumbHot", QColor(0x46, 0xbf, 0xbc), 4);
+    defineFill("dbBack", QColor(0x0e, 0x1a, 0x1c));
+    defineFill("dbHeader", QColor(0x10, 0x24, 0x26));
+    defineFill("dbSide", QColor(0x0b, 0x16, 0x18));
+    defineFill("dbCard", QColor(0x16, 0x2e, 0x30), 8, QColor(0x2e, 0x4c, 0x4e));
+    defineFill("dbPanel", QColor(0x13, 0x28, 0x2a), 8);
+    defineFill("dbClear", QColor(0, 0, 0, 0));
+    defineFill("dbTabN", QColor(0x16, 0x2e, 0x30), 4);
+    defineFill("dbTabH", QColor(0x1e, 0x3e, 0x40), 4);
+    defineFill("dbTabP", QColor(0x00, 0xa8, 0x66), 4);
+    defineFill("dbBtn", QColor(0x1e, 0x3e, 0x40), 6);
+    defineFill("dbBarBack", QColor(0x1e, 0x34, 0x36), 3);
+    defineFill("dbBarFill", QColor(0x00, 0xef, 0x86), 3);
+    defineFill("dbGroove", QColor(0x10, 0x22, 0x24));
+    defineFill("dbThumb", QColor(0x3a, 0x6a, 0x6c), 4);
+    defineFill("dbThumbHot", QColor(0x46, 0xbf, 0xbc), 4);
     const QColor tiles[] = {QColor(0x1d, 0x4a, 0x3c), QColor(0x4a, 0x3f, 0x1d), QColor(0x4a, 0x23, 0x23),
                             QColor(0x2a, 0x33, 0x3c)};
     for (int i = 0; i < 4; ++i)
-        fill(QStringLiteral("dbTile%1").arg(i).toUtf8().constData(), tiles[i], 6, tiles[i].lighter(160));
-    text("dbBrand", QColor(0xf2, 0xf8, 0xf6), 18, true);
-    text("dbTitle", QColor(0x7d, 0x97, 0x94), 12);
-    text("dbValue", QColor(0xf2, 0xf8, 0xf6), 22, true);
-    text("dbBody", QColor(0xd2, 0xe0, 0xde), 13);
-    text("dbTabText", QColor(0xb8, 0xcc, 0xca), 13, false, 1);
-    text("dbTabSel", QColor(0xff, 0xff, 0xff), 13, true, 1);
-    text("dbBtnText", QColor(0xf2, 0xf8, 0xf6), 12, false, 1);
+        defineFill(QStringLiteral("dbTile%1").arg(i).toUtf8().constData(), tiles[i], 6, tiles[i].lighter(160));
+    defineText("dbBrand", QColor(0xf2, 0xf8, 0xf6), 18, true);
+    defineText("dbTitle", QColor(0x7d, 0x97, 0x94), 12);
+    defineText("dbValue", QColor(0xf2, 0xf8, 0xf6), 22, true);
+    defineText("dbBody", QColor(0xd2, 0xe0, 0xde), 13);
+    defineText("dbTabText", QColor(0xb8, 0xcc, 0xca), 13, false, 1);
+    defineText("dbTabSel", QColor(0xff, 0xff, 0xff), 13, true, 1);
+    defineText("dbBtnText", QColor(0xf2, 0xf8, 0xf6), 12, false, 1);
 }
 
 // --- page-file builders ---------------------------------------------------
-
-Json::Value styleEntry(const char* name, int kind, int index)
-{
-    Json::Value e(Json::arrayValue);
-    e.append(name);
-    e.append(kind);
-    e.append(index);
-    return e;
-}
-
-Json::Value node(const char* type, const std::string& name, const char* fillStyle = nullptr)
-{
-    Json::Value n;
-    n["type"] = type;
-    n["name"] = name;
-    if (fillStyle)
-        n["style"].append(styleEntry(fillStyle, 1, 0));
-    return n;
-}
-
-// Size policies: 1 keeps the length, 0 fills the cross axis, -1 neither.
-void policies(Json::Value& n, int widthPolicy, int heightPolicy)
-{
-    n["widthPolicy"] = widthPolicy;
-    n["heightPolicy"] = heightPolicy;
-}
-
-// A starting size of its own (absolute layout data until a row places it).
-void sized(Json::Value& n, int w, int h)
-{
-    n["layout"]["type"] = 1;
-    n["w"] = w;
-    n["h"] = h;
-}
-
-void ratio(Json::Value& n, int r) { n["layout"]["ratio"] = r; }
 
 // A container without a style of its own paints the toolkit's grey: rows
 // that only arrange others get the clear style.
 Json::Value container(const std::string& name, const char* fillStyle, int mode, int space, int pad)
 {
-    Json::Value n = node("qtcontainer", name, fillStyle ? fillStyle : "dbClear");
-    n["attr"]["childLayout"] = mode;
-    n["attr"]["space"] = space;
-    for (const char* k : {"paddingLeft", "paddingTop", "paddingRight", "paddingBottom"})
-        n["attr"][k] = pad;
-    return n;
+    return containerNode(name, fillStyle ? fillStyle : "dbClear", mode, space, pad);
 }
 
 Json::Value label(const std::string& name, const char* textStyle, const std::string& caption, int w, int h)
@@ -233,16 +167,23 @@ Json::Value figureCard(int i)
     return card;
 }
 
+// A column of a content row, sharing the row by weight, under a title.
+Json::Value titledPanel(const std::string& name, int weight, int space, const char* caption)
+{
+    Json::Value panel = container(name, "dbPanel", 1, space, 14);
+    ratio(panel, weight);
+    policies(panel, -1, 0);
+    Json::Value title = label(name + "Title", "dbTitle", caption, 10, 20);
+    policies(title, 0, 1);
+    panel["child"].append(title);
+    return panel;
+}
+
 Json::Value conditionsPanel()
 {
     static const char* names[] = {"Wind direction", "Temperature", "Humidity", "Air density", "Turbulence"};
     static const char* values[] = {"SW 226°", "14.2 °C", "63 %", "1.21 kg/m³", "Low"};
-    Json::Value panel = container("conditions", "dbPanel", 1, 6, 14);
-    ratio(panel, 1);
-    policies(panel, -1, 0);
-    Json::Value title = label("conditionsTitle", "dbTitle", "Atmospheric conditions", 10, 20);
-    policies(title, 0, 1);
-    panel["child"].append(title);
+    Json::Value panel = titledPanel("conditions", 1, 6, "Atmospheric conditions");
     for (int i = 0; i < 5; ++i) {
         Json::Value row = container("condition" + std::to_string(i), nullptr, 0, 8, 0);
         sized(row, 10, 26);
@@ -263,12 +204,7 @@ Json::Value outputPanel()
 {
     // Stands where the energy chart goes: bars of a week, bottom-aligned by
     // docking each bar in its own column.
-    Json::Value panel = container("output", "dbPanel", 1, 8, 14);
-    ratio(panel, 2);
-    policies(panel, -1, 0);
-    Json::Value title = label("outputTitle", "dbTitle", "Energy output, last 7 days", 10, 20);
-    policies(title, 0, 1);
-    panel["child"].append(title);
+    Json::Value panel = titledPanel("output", 2, 8, "Energy output, last 7 days");
     Json::Value chart = container("outputBars", nullptr, 0, 10, 0);
     ratio(chart, 1);
     policies(chart, 0, -1);
@@ -397,32 +333,9 @@ Json::Value dashboardPage()
     return page;
 }
 
-// --- helpers for the checks -----------------------------------------------------
+// --- checks --------------------------------------------------------------------
 
-template <class T = QWidget>
-T* find(QWidget* root, const std::string& name)
-{
-    T* w = root->findChild<T*>(QString::fromStdString(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-QRect inWindow(QWidget* w, QWidget* window) { return QRect(w->mapTo(window, QPoint(0, 0)), w->size()); }
-
-void pump()
-{
-    for (int i = 0; i < 10; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-void shot(QWidget* w, const char* name)
-{
-    const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    EXPECT_TRUE(w->grab().save(dir + QLatin1String("/dashboard-") + QLatin1String(name) + QLatin1String(".png")));
-}
+void shot(QWidget* w, const char* name) { LayoutTest::shot(w, QLatin1String("dashboard-") + QLatin1String(name)); }
 
 // Everything that depends on the window size, checked for one size.
 void checkFrame(QWidget* win, QWidget* root)
@@ -430,17 +343,17 @@ void checkFrame(QWidget* win, QWidget* root)
     const int W = win->width();
     const int H = win->height();
     EXPECT_EQ(root->geometry(), QRect(0, 0, W, H));
-    EXPECT_EQ(inWindow(find(root, "header"), win), QRect(0, 0, W, 60));
-    EXPECT_EQ(inWindow(find(root, "side"), win), QRect(0, 60, 200, H - 60));
+    EXPECT_EQ(inWindow(findNamed(root, "header"), win), QRect(0, 0, W, 60));
+    EXPECT_EQ(inWindow(findNamed(root, "side"), win), QRect(0, 60, 200, H - 60));
     // The header's spacer pushes the tabs and the button to the right edge.
-    EXPECT_EQ(inWindow(find(root, "langButton"), win).right(), W - 20 - 1);
-    EXPECT_EQ(inWindow(find(root, "status"), win).bottom(), H - 12 - 1);
+    EXPECT_EQ(inWindow(findNamed(root, "langButton"), win).right(), W - 20 - 1);
+    EXPECT_EQ(inWindow(findNamed(root, "status"), win).bottom(), H - 12 - 1);
 
     // Four figure cards share the content width by equal ratios.
     const int contentW = W - 200 - 2 * 16;
     int x = 200 + 16;
     for (int i = 0; i < 4; ++i) {
-        const QRect card = inWindow(find(root, "card" + std::to_string(i)), win);
+        const QRect card = inWindow(findNamed(root, "card" + std::to_string(i)), win);
         EXPECT_EQ(card.left(), x) << i;
         EXPECT_EQ(card.top(), 60 + 16);
         EXPECT_EQ(card.height(), 104);
@@ -451,26 +364,26 @@ void checkFrame(QWidget* win, QWidget* root)
 
     // The middle and bottom rows share what is left 2 : 3.
     const int rest = H - 60 - 2 * 16 - 104 - 2 * 12;
-    const QRect middle = inWindow(find(root, "middle"), win);
-    const QRect bottom = inWindow(find(root, "bottom"), win);
+    const QRect middle = inWindow(findNamed(root, "middle"), win);
+    const QRect bottom = inWindow(findNamed(root, "bottom"), win);
     EXPECT_EQ(middle.height(), rest * 2 / 5);
     EXPECT_EQ(bottom.height(), rest - rest * 2 / 5);
     EXPECT_EQ(bottom.bottom(), H - 16 - 1);
-    EXPECT_NEAR(find(root, "output")->width(), 2 * find(root, "conditions")->width(), 2);
-    EXPECT_NEAR(find(root, "turbineView")->width(), 2 * find(root, "stackPanel")->width(), 2);
+    EXPECT_NEAR(findNamed(root, "output")->width(), 2 * findNamed(root, "conditions")->width(), 2);
+    EXPECT_NEAR(findNamed(root, "turbineView")->width(), 2 * findNamed(root, "stackPanel")->width(), 2);
 
     // Bars stand on the chart's bottom edge, centred in their columns.
-    QWidget* chart = find(root, "outputBars");
+    QWidget* chart = findNamed(root, "outputBars");
     for (int d = 0; d < 7; ++d) {
-        QWidget* column = find(root, "day" + std::to_string(d));
-        QWidget* bar = find(root, "dayBar" + std::to_string(d));
+        QWidget* column = findNamed(root, "day" + std::to_string(d));
+        QWidget* bar = findNamed(root, "dayBar" + std::to_string(d));
         EXPECT_EQ(column->height(), chart->height());
         EXPECT_EQ(bar->geometry().bottom(), column->height() - 1) << d;
         EXPECT_NEAR(bar->geometry().center().x(), column->width() / 2, 1) << d;
     }
 
     // The current page fills the stack; hidden pages are sized too.
-    auto* pages = find<CVNQStackContainer>(root, "pages");
+    auto* pages = findNamed<CVNQStackContainer>(root, "pages");
     for (int p = 0; p < pages->count(); ++p)
         EXPECT_EQ(pages->widget(p)->geometry(), QRect(QPoint(0, 0), pages->size())) << p;
 }
@@ -490,11 +403,11 @@ TEST(DashboardPage, LaysOutSwitchesScrollsAndFollowsTheWindow)
     EXPECT_GE(root->findChildren<QWidget*>().size(), 3 * kTiles + 60);
 
     // What a page file cannot say: tab items, and which children are pages.
-    auto* topTabs = find<CVNQTabWidget>(root, "topTabs");
-    auto* sideTabs = find<CVNQTabWidget>(root, "sideTabs");
-    auto* stackTabs = find<CVNQTabWidget>(root, "stackTabs");
-    auto* pages = find<CVNQStackContainer>(root, "pages");
-    auto* view = find<CVNQScrollView>(root, "turbineView");
+    auto* topTabs = findNamed<CVNQTabWidget>(root, "topTabs");
+    auto* sideTabs = findNamed<CVNQTabWidget>(root, "sideTabs");
+    auto* stackTabs = findNamed<CVNQTabWidget>(root, "stackTabs");
+    auto* pages = findNamed<CVNQStackContainer>(root, "pages");
+    auto* view = findNamed<CVNQScrollView>(root, "turbineView");
     ASSERT_TRUE(topTabs && sideTabs && stackTabs && pages && view);
     for (const char* t : {"Overview", "Turbines", "Forecast"})
         topTabs->addTab(QString::fromLatin1(t));
@@ -502,10 +415,7 @@ TEST(DashboardPage, LaysOutSwitchesScrollsAndFollowsTheWindow)
         sideTabs->addTab(QString::fromLatin1(t));
     for (const char* t : {"Output", "Health", "Weather"})
         stackTabs->addTab(QString::fromLatin1(t));
-    const QObjectList pageChildren = pages->children();
-    for (QObject* child : pageChildren)
-        if (auto* page = qobject_cast<CVNQContainer*>(child))
-            pages->addWidget(page);
+    adoptPages(pages);
     ASSERT_EQ(pages->count(), 3);
     QObject::connect(stackTabs, &CVNQTabWidget::currentChanged, pages, &CVNQStackContainer::setCurrentIndex);
 
@@ -519,12 +429,12 @@ TEST(DashboardPage, LaysOutSwitchesScrollsAndFollowsTheWindow)
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->objectName(), "turbineGrid");
     EXPECT_EQ(grid->size(), QSize(kGridW, kGridH));
-    QWidget* last = find(grid, "tile" + std::to_string(kTiles));
+    QWidget* last = findNamed(grid, "tile" + std::to_string(kTiles));
     EXPECT_EQ(last->geometry().topLeft(),
               QPoint(8 + (kTiles - 1) % kGridPerRow * (kTileW + 8), 8 + (kTiles - 1) / kGridPerRow * (kTileH + 8)));
-    EXPECT_LE(find(grid, "tile" + std::to_string(kGridPerRow))->geometry().right(), kGridW - 8 - 1);
+    EXPECT_LE(findNamed(grid, "tile" + std::to_string(kGridPerRow))->geometry().right(), kGridW - 8 - 1);
     // Inside each tile its name and bar fill the width.
-    QWidget* tileBar = find(grid, "tileBar1");
+    QWidget* tileBar = findNamed(grid, "tileBar1");
     EXPECT_EQ(tileBar->geometry(), QRect(6, 6 + 18 + 4, kTileW - 12, 6));
     EXPECT_EQ(view->verticalScrollBar()->maximum(), kGridH - view->viewport()->height());
 
@@ -557,7 +467,7 @@ TEST(DashboardPage, LaysOutSwitchesScrollsAndFollowsTheWindow)
     pump();
     EXPECT_EQ(grid->y(), -300);
     // Too short for all its rows: the last condition rows are cut.
-    EXPECT_LT(find(root, "condition4")->height(), 26);
+    EXPECT_LT(findNamed(root, "condition4")->height(), 26);
     shot(&win, "4-small");
 
     // Back at the first size the page looks as it did: rows that were cut
@@ -566,9 +476,9 @@ TEST(DashboardPage, LaysOutSwitchesScrollsAndFollowsTheWindow)
     pump();
     checkFrame(&win, root);
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(find(root, "condition" + std::to_string(i))->height(), 26) << i;
-    EXPECT_EQ(find(root, "pageHead1")->height(), 30);
+        EXPECT_EQ(findNamed(root, "condition" + std::to_string(i))->height(), 26) << i;
+    EXPECT_EQ(findNamed(root, "pageHead1")->height(), 30);
     for (int d = 0; d < 7; ++d)
-        EXPECT_EQ(find(root, "dayBar" + std::to_string(d))->height(), 30 + 17 * ((d * 5) % 7)) << d;
+        EXPECT_EQ(findNamed(root, "dayBar" + std::to_string(d))->height(), 30 + 17 * ((d * 5) % 7)) << d;
     shot(&win, "5-back");
 }
