@@ -25,7 +25,7 @@ CVNQContainer::~CVNQContainer()
     // they must not report to a filter that is half gone.
     for (QObject* child : children())
         if (child->isWidgetType())
-            m_impl->unwatchChild(static_cast<QWidget*>(child));
+            m_impl->unwatchChild(child);
 }
 
 ControlInfo CVNQContainer::getProps()
@@ -198,9 +198,11 @@ bool CVNQContainer::event(QEvent* e)
             m_impl->scheduleRelayout();
         }
     } else if (e->type() == QEvent::ChildRemoved) {
+        // A child being deleted is no widget any more by now: only its
+        // QObject part may be touched.
         QObject* child = static_cast<QChildEvent*>(e)->child();
         if (child && child->isWidgetType()) {
-            m_impl->unwatchChild(static_cast<QWidget*>(child));
+            m_impl->unwatchChild(child);
             m_impl->scrollUpdate();
         }
     }

@@ -140,7 +140,7 @@ void CVNQContainerImpl::watchChild(QWidget* child)
     child->installEventFilter(m_owner);
 }
 
-void CVNQContainerImpl::unwatchChild(QWidget* child)
+void CVNQContainerImpl::unwatchChild(QObject* child)
 {
     m_hiddenChildren.remove(child);
     if (child && m_owner)

@@ -86,7 +86,7 @@ public:
 
     // Installs the container's filter on a new child (not on bound bars).
     void watchChild(QWidget* child);
-    void unwatchChild(QWidget* child);
+    void unwatchChild(QObject* child);
 
 private:
     CVNQContainer* container() const;

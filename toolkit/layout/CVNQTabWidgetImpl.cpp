@@ -7,9 +7,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
-#include <climits>
-
 namespace CVNQtLib {
 
 CVNQTabWidgetImpl::CVNQTabWidgetImpl(CVNQTabWidget* owner)
@@ -19,14 +16,15 @@ CVNQTabWidgetImpl::CVNQTabWidgetImpl(CVNQTabWidget* owner)
 
 QRect CVNQTabWidgetImpl::itemRect(int index) const
 {
-    // Sizes from a page file may put far items past the int range: they are
-    // cut off there, never wrapped around onto the first ones.
-    const qint64 start = std::max<qint64>((qint64(itemSize) + itemSpace) * index, INT_MIN);
-    const int offset = cvnToLength(start);
-    const int length = cvnToLength(std::min<qint64>(itemSize, qint64(INT_MAX) - offset + 1));
+    // Sizes from a page file may put far items past the int range: their
+    // edges stop at its end instead of wrapping around onto the first ones.
+    const qint64 start = (qint64(itemSize) + itemSpace) * index;
+    const int first = cvnToLength(start);
+    const int last = cvnToLength(start + itemSize - 1);
+    const int across = m_owner ? (vertical ? m_owner->width() : m_owner->height()) : 0;
     if (vertical)
-        return QRect(0, offset, m_owner ? m_owner->width() : 0, length);
-    return QRect(offset, 0, length, m_owner ? m_owner->height() : 0);
+        return QRect(QPoint(0, first), QPoint(across - 1, last));
+    return QRect(QPoint(first, 0), QPoint(last, across - 1));
 }
 
 int CVNQTabWidgetImpl::itemAt(const QPoint& pos) const
