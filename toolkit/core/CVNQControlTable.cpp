@@ -17,6 +17,11 @@
 #include "CVNQLabel.h"
 #include "CVNQLabelEx.h"
 #include "CVNQPushButton.h"
+#include "CVNQContainer.h"
+#include "CVNQScrollBar.h"
+#include "CVNQSpacer.h"
+#include "CVNQSubWin.h"
+#include "CVNQWindow.h"
 
 #include <QWidget>
 
@@ -53,6 +58,11 @@ void registerBuiltinControlTypes()
         {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
         {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
         {"picture", &CVNQImage::createCVNQImage, nullptr, false},
+        {"qtcontainer", &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
+        {"qtspacer", &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
+        {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
+        {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
+        {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
     };
     const std::vector<Alias> aliases = {
         {"image", &CVNQImage::createCVNQImage},
@@ -75,8 +85,10 @@ void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
     // One line per page-host class, in the order frameless window, canvas
     // window, sub-window:
     //   if (auto* w = qobject_cast<CVNQWindow*>(host)) applyPageWindowKeysTo(w, keys);
-    Q_UNUSED(host);
-    Q_UNUSED(keys);
+    if (auto* w = qobject_cast<CVNQWindow*>(host))
+        applyPageWindowKeysTo(w, keys);
+    if (auto* w = qobject_cast<CVNQSubWin*>(host))
+        applyPageWindowKeysTo(w, keys);
 }
 
 CVNQMenu* buildMenuFromJson(QWidget* parent, const Json::Value& root)

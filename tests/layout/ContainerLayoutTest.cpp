@@ -1,0 +1,222 @@
+// Child layout of CVNQContainer: ratio, spacer and flow passes, the cross
+// axis, docking and auto-size, the deferred relayout and the JSON node.
+
+#include "CVNQContainer.h"
+#include "CVNQControlFactory.h"
+#include "CVNQControlInfo.h"
+#include "CVNQSpacer.h"
+#include "CVNQtLib.h"
+#include "LayoutTestUtil.h"
+#include "TestUtil.h"
+
+#include <QPointer>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace CVNQtLib;
+using namespace LayoutTest;
+
+class ContainerLayout : public ::testing::Test {
+protected:
+    void SetUp() override { initToolkit(); }
+};
+
+TEST_F(ContainerLayout, RatioPassSharesWidthAndKeepsChildrenRatioLaidOut)
+{
+    std::unique_ptr<CVNQContainer> c(root(300, 40, CVNQContainer::Horizontal));
+    c->setChildSpace(10);
+    CVNQContainer* a = box(nullptr, 10, 40);
+    CVNQContainer* b = box(nullptr, 10, 40);
+    CVNQContainer* d = box(nullptr, 10, 40);
+    for (CVNQContainer* x : {a, b, d})
+        c->addChildWidget(x, 1);
+    EXPECT_EQ(a->geometry(), QRect(0, 0, 93, 40));
+    EXPECT_EQ(b->geometry(), QRect(103, 0, 93, 40));
+    EXPECT_EQ(d->geometry(), QRect(206, 0, 94, 40));
+    // Placing a ratio child must not turn it into an absolute one.
+    EXPECT_EQ(a->getLayoutType(), 0);
+    EXPECT_EQ(d->getLayoutRatio(), 1);
+
+    // A fixed child between the flexible ones keeps its 100.
+    b->setWidthPolicy(1);
+    b->resize(100, 40);
+    c->forceResize();
+    EXPECT_EQ(a->width(), 90);
+    EXPECT_EQ(b->geometry(), QRect(100, 0, 100, 40));
+    EXPECT_EQ(d->geometry(), QRect(210, 0, 90, 40));
+
+    // A hidden child still takes its share and its space.
+    b->setWidthPolicy(-1);
+    b->hide();
+    c->forceResize();
+    EXPECT_EQ(d->x(), 206);
+}
+
+TEST_F(ContainerLayout, CrossAxisFollowsHeightPolicyWithinPadding)
+{
+    std::unique_ptr<CVNQContainer> c(root(200, 50, CVNQContainer::Horizontal));
+    c->setChildPadding(5);
+    CVNQContainer* fill = box(c.get(), 10, 10, -1, 0);
+    CVNQContainer* keep = box(c.get(), 10, 30);
+    CVNQContainer* tall = box(c.get(), 10, 60);
+    c->forceResize();
+    EXPECT_EQ(fill->geometry(), QRect(5, 5, 63, 40));
+    EXPECT_EQ(keep->height(), 30);
+    EXPECT_EQ(tall->height(), 40);
+
+    // Vertical mirrors it: the children sit at paddingLeft, widths fill.
+    c->setChildLayout(CVNQContainer::Vertical);
+    fill->setWidthPolicy(0);
+    c->forceResize();
+    EXPECT_EQ(fill->geometry(), QRect(5, 5, 190, 13));
+    EXPECT_EQ(tall->geometry().bottom(), 44);
+}
+
+TEST_F(ContainerLayout, SpacerStretchesBetweenChildrenAndGivesWayFirst)
+{
+    std::unique_ptr<CVNQContainer> c(root(400, 30, CVNQContainer::Horizontal));
+    QWidget* left = plain(c.get(), 80, 30);
+    auto* spacer = new CVNQSpacer(c.get());
+    QWidget* right = plain(c.get(), 60, 30);
+    spacer->setThickness(12);
+    EXPECT_EQ(left->geometry(), QRect(0, 0, 80, 30));
+    EXPECT_EQ(spacer->geometry(), QRect(80, 0, 260, 12));
+    EXPECT_EQ(right->geometry(), QRect(340, 0, 60, 30));
+
+    c->resize(100, 30);
+    c->forceResize();
+    EXPECT_EQ(spacer->width(), 0);
+    EXPECT_EQ(left->width() + right->width(), 100);
+    EXPECT_EQ(left->width(), 80 - 80 * 40 / 140);
+
+    // A spacer for the other axis is an ordinary child: ratio pass.
+    spacer->setDirection(CVNQSpacer::Vertical);
+    c->resize(300, 30);
+    c->forceResize();
+    EXPECT_EQ(spacer->width(), 100);
+}
+
+TEST_F(ContainerLayout, FlowPassWrapsRowsAndColumns)
+{
+    std::unique_ptr<CVNQContainer> c(root(250, 400, CVNQContainer::HorFloat));
+    c->setChildSpace(10);
+    QWidget* w[4];
+    for (int i = 0; i < 4; ++i)
+        w[i] = plain(c.get(), 100, i == 1 ? 70 : 50);
+    c->forceResize();
+    EXPECT_EQ(w[0]->pos(), QPoint(0, 0));
+    EXPECT_EQ(w[1]->pos(), QPoint(110, 0));
+    EXPECT_EQ(w[2]->pos(), QPoint(0, 80));
+    EXPECT_EQ(w[3]->pos(), QPoint(110, 80));
+
+    c->resize(400, 130);
+    c->setChildLayout(CVNQContainer::VerFloat);
+    EXPECT_EQ(w[1]->pos(), QPoint(0, 60));
+    EXPECT_EQ(w[2]->pos(), QPoint(110, 0));
+}
+
+TEST_F(ContainerLayout, DockingAnchorsAndNarrowsAbsoluteChildren)
+{
+    std::unique_ptr<CVNQContainer> c(root(400, 300, CVNQContainer::Vertical));
+    c->setChildPadding(10);
+    CVNQContainer* docked = box(c.get(), 100, 50);
+    docked->setAbsoluteDock(1, 2, 0, -10);
+    CVNQContainer* wide = box(c.get(), 900, 20);
+    wide->setAbsoluteDock(1, 0, 0, 0);
+    CVNQContainer* flowing = box(c.get(), 10, 10, 0, -1);
+    c->forceResize();
+    EXPECT_EQ(docked->geometry(), QRect(150, 230, 100, 50));
+    EXPECT_EQ(wide->geometry(), QRect(10, 10, 380, 20));
+    // Docked children are not part of the column.
+    EXPECT_EQ(flowing->geometry(), QRect(10, 10, 380, 280));
+
+    // An auto-sized docked container takes its content's size.
+    docked->setChildLayout(CVNQContainer::Horizontal);
+    docked->setChildSpace(4);
+    docked->setChildPadding(2, 3, 2, 3);
+    QWidget* fixedA = box(docked, 30, 20, 1, 1);
+    QWidget* fixedB = box(docked, 40, 25, 1, 1);
+    docked->setAbsoluteDockAutoSize(true);
+    EXPECT_EQ(docked->size(), QSize(2 + 30 + 4 + 40 + 2, 3 + 25 + 3));
+    EXPECT_EQ(fixedB->x(), 36);
+    EXPECT_EQ(fixedA->height(), 20);
+}
+
+TEST_F(ContainerLayout, DeferredRelayoutAfterAddingChildNeverOutlivesContainer)
+{
+    auto* c = root(200, 40, CVNQContainer::Horizontal);
+    QWidget* a = plain(c, 10, 10);
+    QWidget* b = plain(c, 10, 10);
+    EXPECT_EQ(a->width(), 10); // not yet: the relayout is deferred
+    TestUtil::spin(20);
+    EXPECT_EQ(a->width(), 100);
+    EXPECT_EQ(b->x(), 100);
+
+    plain(c, 10, 10);
+    delete c; // its pending relayout must go with it
+    TestUtil::spin(20);
+    SUCCEED();
+}
+
+TEST_F(ContainerLayout, JsonNodeRoundTripsLayoutKeysAndStyles)
+{
+    FillStyle bg;
+    bg.name = QStringLiteral("LayoutTestBg");
+    bg.fill.clr = QColor(10, 20, 30);
+    cvnSetFillStyle(QStringLiteral("LayoutTestBg"), bg);
+    FillStyle off;
+    off.name = QStringLiteral("LayoutTestOff");
+    off.fill.clr = QColor(200, 200, 200);
+    cvnSetFillStyle(QStringLiteral("LayoutTestOff"), off);
+
+    Json::Value node = TestUtil::json(R"({"type": "qtcontainer", "name": "page", "w": 300, "h": 200,
+        "style": [["LayoutTestOff", 1, 1], ["LayoutTestBg", 1, 0], ["Missing", 1, 1]],
+        "attr": {"childLayout": 1, "space": 6, "paddingLeft": 3, "paddingBottom": 4,
+                 "absoluteDockAutoSize": true}})");
+    std::unique_ptr<QWidget> w(createControl("qtcontainer", node, nullptr));
+    auto* c = qobject_cast<CVNQContainer*>(w.get());
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->getChildLayout(), CVNQContainer::Vertical);
+    EXPECT_EQ(c->getChildSpace(), 6);
+    EXPECT_TRUE(c->getAbsoluteDockAutoSize());
+    // The later index-0 entry overrides the disabled background too.
+    EXPECT_EQ(c->getDisableBackground().name, QStringLiteral("LayoutTestBg"));
+
+    Json::Value out;
+    c->serializeJsonValue(&out, false);
+    EXPECT_EQ(out["attr"]["childLayout"].asInt(), 1);
+    EXPECT_EQ(out["attr"]["paddingBottom"].asInt(), 4);
+    EXPECT_FALSE(out["attr"].isMember("paddingTop"));
+    EXPECT_TRUE(out["attr"]["absoluteDockAutoSize"].asBool());
+    // A disabled background that paints like the background is not written.
+    EXPECT_EQ(out["style"].size(), 1u);
+
+    c->setDisableBackground(off);
+    Json::Value out2;
+    c->serializeJsonValue(&out2, false);
+    ASSERT_EQ(out2["style"].size(), 2u);
+    EXPECT_EQ(out2["style"][1][0].asString(), "LayoutTestOff");
+    EXPECT_EQ(out2["style"][1][2].asInt(), 1);
+    std::unique_ptr<QWidget> again(createControl("qtcontainer", out2, nullptr));
+    auto* c2 = qobject_cast<CVNQContainer*>(again.get());
+    ASSERT_TRUE(c2);
+    EXPECT_EQ(c2->getBackground().fill.clr, QColor(10, 20, 30));
+    EXPECT_EQ(c2->getDisableBackground().fill.clr, QColor(200, 200, 200));
+
+    // An out-of-range mode reads as "No Use"; a node without "attr" keeps it.
+    Json::Value seven = TestUtil::json(R"({"attr": {"childLayout": 7}})");
+    c->readJsonValue(&seven);
+    EXPECT_EQ(c->getChildLayout(), CVNQContainer::NoUse);
+    c->setChildLayout(CVNQContainer::HorFloat);
+    Json::Value bare = TestUtil::json(R"({"name": "x"})");
+    c->readJsonValue(&bare);
+    EXPECT_EQ(c->getChildLayout(), CVNQContainer::HorFloat);
+
+    // Registered with its property table: common rows, then its own.
+    const ControlInfo* info = cvnGetControlInfo(QStringLiteral("qtcontainer"));
+    ASSERT_TRUE(info);
+    ASSERT_EQ(info->properties.size(), 12u);
+    EXPECT_EQ(info->properties[7].name, QStringLiteral("Background"));
+    EXPECT_EQ(info->properties[11].name, QStringLiteral("ChildPadding"));
+    EXPECT_EQ(info->key, "container");
+}

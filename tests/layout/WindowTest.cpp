@@ -1,0 +1,278 @@
+// Frameless window and sub-window: hit zones and the caption rule, dragging
+// and edge resizing at Qt level, page-file window keys, modal loop and the
+// double-click maximise.
+
+#include "CVNQContainer.h"
+#include "CVNQControl.h"
+#include "CVNQControlFactory.h"
+#include "CVNQScrollBar.h"
+#include "CVNQSpacer.h"
+#include "CVNQSubWin.h"
+#include "CVNQWindow.h"
+#include "CVNQWindowHitTest.h"
+#include "CVNQWindowImpl.h"
+#include "LayoutTestUtil.h"
+#include "TestUtil.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+
+namespace {
+
+// A control that calls itself a label, for the caption exception.
+class FakeLabel : public QWidget, public ICVNQWidgetBase {
+    Q_OBJECT
+    CVNQ_DECLARE_CONTROL(FakeLabel, CVNQWidgetBaseImpl)
+public:
+    explicit FakeLabel(QWidget* parent = nullptr) : QWidget(parent)
+    {
+        m_impl = new CVNQWidgetBaseImpl(this, QString::fromLatin1(typeName()));
+    }
+};
+
+void mouse(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButtons buttons = Qt::LeftButton)
+{
+    const QPoint global = w->mapToGlobal(local);
+    QMouseEvent e(type, local, local, global, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                  Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// Moves relative to a fixed global point, as a real drag does.
+void mouseAtGlobal(QWidget* w, QEvent::Type type, QPoint global, Qt::MouseButtons buttons = Qt::LeftButton)
+{
+    const QPoint local = w->mapFromGlobal(global);
+    QMouseEvent e(type, local, local, global, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                  Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+struct ExposedWindow : CVNQWindow {
+    using CVNQWindow::nativeEvent;
+};
+
+CVNWindowHitState state800()
+{
+    CVNWindowHitState s;
+    s.size = QSize(800, 600);
+    s.resizeable = true;
+    return s;
+}
+
+} // namespace
+
+CVNQ_IMPLEMENT_CONTROL(FakeLabel, CVNQWidgetBaseImpl, "qtlabel")
+
+TEST(WindowHitTest, EdgeBandsCornersAndCaption)
+{
+    CVNWindowHitState s = state800();
+    EXPECT_EQ(cvnZoneToEdge(cvnEdgeZone(s, {2, 2})), CVNEdgeTopLeft);
+    EXPECT_EQ(cvnZoneToEdge(cvnEdgeZone(s, {798, 598})), CVNEdgeBottomRight);
+    EXPECT_EQ(cvnZoneToEdge(cvnEdgeZone(s, {400, 2})), CVNEdgeTop);
+    EXPECT_EQ(cvnZoneToEdge(cvnEdgeZone(s, {400, 300})), CVNEdgeNone);
+    EXPECT_EQ(cvnWindowHitTest(s, {796, 596}, nullptr, nullptr), CVNHitBottomRight);
+    EXPECT_EQ(cvnWindowHitTest(s, {0, 300}, nullptr, nullptr), CVNHitLeft);
+    EXPECT_EQ(cvnWindowHitTest(s, {400, 300}, nullptr, nullptr), CVNHitCaption);
+    EXPECT_EQ(cvnWindowHitTest(s, {800, 300}, nullptr, nullptr), CVNHitBase); // outside
+    EXPECT_EQ(cvnZoneCursor(CVNHitTopRight), Qt::SizeBDiagCursor);
+
+    s.maximized = true;
+    EXPECT_EQ(cvnWindowHitTest(s, {1, 1}, nullptr, nullptr), CVNHitCaption);
+    s.maximized = false;
+    s.onlyDragCaption = true;
+    s.captionHeight = 72;
+    EXPECT_EQ(cvnWindowHitTest(s, {400, 72}, nullptr, nullptr), CVNHitCaption);
+    EXPECT_EQ(cvnWindowHitTest(s, {400, 73}, nullptr, nullptr), CVNHitBase);
+    s.canDrag = false;
+    EXPECT_EQ(cvnWindowHitTest(s, {400, 10}, nullptr, nullptr), CVNHitBase);
+}
+
+TEST(WindowHitTest, InteractiveWidgetsBlockTheCaptionLabelsAndContainersDoNot)
+{
+    LayoutTest::initToolkit();
+    ExposedWindow window;
+    window.resize(800, 600);
+    auto* root = new CVNQContainer(&window);
+    auto* button = new QPushButton(root);
+    auto* label = new FakeLabel(root);
+    auto* inner = new QWidget(button);
+    auto* bar = new CVNQScrollBar(root);
+    auto* spacer = new CVNQSpacer(root);
+    const CVNWindowHitState s = state800();
+    EXPECT_EQ(cvnWindowHitTest(s, {100, 10}, &window, button), CVNHitBase);
+    EXPECT_EQ(cvnWindowHitTest(s, {100, 10}, &window, inner), CVNHitBase); // parent is a button
+    EXPECT_EQ(cvnWindowHitTest(s, {100, 10}, &window, bar), CVNHitBase);
+    EXPECT_EQ(cvnWindowHitTest(s, {100, 10}, &window, label), CVNHitCaption);
+    EXPECT_EQ(cvnWindowHitTest(s, {100, 10}, &window, root), CVNHitCaption);
+    EXPECT_EQ(cvnWindowHitTest(s, {100, 10}, &window, spacer), CVNHitCaption);
+    EXPECT_EQ(cvnWindowHitTest(s, {100, 10}, &window, nullptr), CVNHitCaption);
+
+    // Without the frameless flag native events are left to Qt.
+    long result = 77;
+    EXPECT_FALSE(window.nativeEvent("xcb_generic_event_t", nullptr, &result));
+    EXPECT_EQ(result, 77);
+}
+
+TEST(Window, DragsFromFreeSpotsButNotFromControls)
+{
+    LayoutTest::initToolkit();
+    CVNQWindow window;
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    window.setGeometry(100, 100, 800, 600);
+    auto* bar = new CVNQScrollBar(&window);
+    bar->setGeometry(300, 0, 20, 100);
+    bar->show();
+    window.show();
+    const QPoint start = window.pos();
+
+    mouse(&window, QEvent::MouseButtonPress, {400, 20});
+    EXPECT_TRUE(window.getImpl()->dragging);
+    mouseAtGlobal(&window, QEvent::MouseMove, window.mapToGlobal(QPoint(430, 40)));
+    EXPECT_EQ(window.pos(), start + QPoint(30, 20));
+    mouse(&window, QEvent::MouseButtonRelease, {430, 40}, Qt::NoButton);
+    EXPECT_FALSE(window.getImpl()->dragging);
+    EXPECT_FALSE(CVNQWindowImpl::pressedFlag());
+
+    // Over a toolkit scroll bar: no drag.
+    mouse(&window, QEvent::MouseButtonPress, {310, 50});
+    EXPECT_FALSE(window.getImpl()->dragging);
+    mouse(&window, QEvent::MouseButtonRelease, {310, 50}, Qt::NoButton);
+
+    // Only the caption band drags when asked to.
+    window.setOnlyDragCaption(true);
+    window.setCaptionHeight(72);
+    mouse(&window, QEvent::MouseButtonPress, {400, 72});
+    EXPECT_TRUE(window.getImpl()->dragging);
+    mouse(&window, QEvent::MouseButtonRelease, {400, 72}, Qt::NoButton);
+    mouse(&window, QEvent::MouseButtonPress, {400, 73});
+    EXPECT_FALSE(window.getImpl()->dragging);
+    mouse(&window, QEvent::MouseButtonRelease, {400, 73}, Qt::NoButton);
+}
+
+TEST(Window, LeftEdgeStopsAtMinimumWidthKeepingTheRightEdge)
+{
+    LayoutTest::initToolkit();
+    CVNQWindow window;
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    window.setResizeable(true);
+    window.setMinWidth(400);
+    window.setGeometry(100, 100, 450, 500);
+    window.show();
+    const int right = window.geometry().right();
+    const QPoint g0 = window.mapToGlobal(QPoint(1, 250));
+
+    mouseAtGlobal(&window, QEvent::MouseButtonPress, g0);
+    EXPECT_EQ(window.getImpl()->resizeEdge, CVNEdgeLeft);
+    mouseAtGlobal(&window, QEvent::MouseMove, g0 + QPoint(20, 0));
+    EXPECT_EQ(window.width(), 430);
+    mouseAtGlobal(&window, QEvent::MouseMove, g0 + QPoint(80, 0));
+    EXPECT_EQ(window.width(), 400);
+    EXPECT_EQ(window.geometry().right(), right);
+    mouseAtGlobal(&window, QEvent::MouseMove, g0 + QPoint(120, 0));
+    EXPECT_EQ(window.width(), 400);
+    // Coming back, the edge meets the cursor again where it left it.
+    mouseAtGlobal(&window, QEvent::MouseMove, g0 + QPoint(30, 0));
+    EXPECT_EQ(window.width(), 420);
+    EXPECT_EQ(window.geometry().right(), right);
+    mouseAtGlobal(&window, QEvent::MouseButtonRelease, g0 + QPoint(30, 0), Qt::NoButton);
+    EXPECT_EQ(window.getImpl()->resizeEdge, CVNEdgeNone);
+
+    // A corner resizes both axes.
+    const QPoint c0 = window.mapToGlobal(QPoint(window.width() - 1, window.height() - 1));
+    mouseAtGlobal(&window, QEvent::MouseButtonPress, c0);
+    mouseAtGlobal(&window, QEvent::MouseMove, c0 + QPoint(30, 40));
+    EXPECT_EQ(window.size(), QSize(450, 540));
+    mouseAtGlobal(&window, QEvent::MouseButtonRelease, c0 + QPoint(30, 40), Qt::NoButton);
+
+    // Maximised: neither resized nor dragged.
+    window.toggleMaximized();
+    ASSERT_TRUE(window.isMaximized());
+    const QRect maxGeometry = window.geometry();
+    mouse(&window, QEvent::MouseButtonPress, {1, 250});
+    EXPECT_EQ(window.getImpl()->resizeEdge, CVNEdgeNone);
+    EXPECT_FALSE(window.getImpl()->dragging);
+    mouse(&window, QEvent::MouseButtonRelease, {1, 250}, Qt::NoButton);
+    EXPECT_EQ(window.geometry(), maxGeometry);
+    EXPECT_EQ(maxGeometry, window.screen()->availableGeometry());
+    window.toggleMaximized();
+    EXPECT_FALSE(window.isMaximized());
+    EXPECT_EQ(window.size(), QSize(450, 540));
+}
+
+TEST(Window, MinimumSizesCenteringAndModalLoop)
+{
+    LayoutTest::initToolkit();
+    CVNQWindow window;
+    window.setMinWidth(-5);
+    EXPECT_EQ(window.getMinSize().width(), 0);
+    window.setMinSize(120, -1);
+    EXPECT_EQ(window.minimumSize(), QSize(120, 0));
+    CVNQSubWin sub;
+    sub.setMinWidth(-5);
+    EXPECT_EQ(sub.getImpl()->minWidth, -5);
+    EXPECT_EQ(sub.minimumWidth(), 0);
+
+    window.resize(600, 400);
+    window.centerWindow();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(window.pos(), QPoint((screen.width() - 600) / 2, (screen.height() - 400) / 2));
+
+    window.setX(50);
+    EXPECT_EQ(window.geometry().left(), 50);
+
+    QTimer::singleShot(20, &window, [&window]() { window.closeModal(); });
+    window.doModal();
+    EXPECT_EQ(window.windowModality(), Qt::ApplicationModal);
+    QTimer::singleShot(20, &window, [&window]() { window.close(); });
+    window.doModal(); // a close ends the loop too
+    SUCCEED();
+}
+
+TEST(Window, PageFileKeysConfigureTheWindowAndItsRootFillsIt)
+{
+    LayoutTest::initToolkit();
+    QTemporaryDir dir;
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "page.json", R"({"w": 640, "h": 480, "trans": true,
+        "drag": false, "resize": true, "minW": 300, "minH": -2, "onlyDragCaption": true,
+        "elements": [{"type": "qtcontainer", "name": "root", "attr": {"childLayout": 1},
+                      "child": [{"type": "container", "name": "a"}, {"type": "qtspacer", "name": "gap"}]}]})"));
+    CVNQWindow window;
+    CVNQContainer* root = cvnCreatePageByFileName(&window, dir.filePath("page"));
+    ASSERT_TRUE(root);
+    EXPECT_EQ(root->objectName(), QStringLiteral("root"));
+    EXPECT_EQ(window.size(), QSize(640, 480));
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(window.testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_FALSE(window.getCanGrag());
+    EXPECT_TRUE(window.getResizeable());
+    EXPECT_TRUE(window.hasMouseTracking());
+    EXPECT_EQ(window.getMinSize(), QSize(300, 0));
+    EXPECT_TRUE(window.getOnlyDragCaption());
+    EXPECT_EQ(root->geometry(), QRect(0, 0, 640, 480));
+
+    window.show();
+    window.resize(700, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(root->size(), QSize(700, 500));
+    CVNQContainer* a = root->findChild<CVNQContainer*>(QStringLiteral("a"));
+    QWidget* gap = root->findChild<QWidget*>(QStringLiteral("gap"));
+    ASSERT_TRUE(a && gap);
+    // The spacer takes what the container child leaves of the column.
+    EXPECT_EQ(gap->y(), a->height());
+    EXPECT_EQ(gap->height(), 500 - a->height());
+
+    // A sub-window host takes the same keys; its minimum is stored as is.
+    CVNQSubWin sub;
+    ASSERT_TRUE(cvnCreatePageByFileName(&sub, dir.filePath("page.json")));
+    EXPECT_EQ(sub.getImpl()->minHeight, -2);
+    EXPECT_FALSE(sub.getCanGrag());
+}
+
+#include "WindowTest.moc"

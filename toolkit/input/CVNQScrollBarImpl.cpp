@@ -1,0 +1,166 @@
+#include "CVNQScrollBarImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQResourceManager.h"
+#include "CVNQScrollBar.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionSlider>
+
+namespace CVNQtLib {
+
+CVNQScrollBarImpl::CVNQScrollBarImpl(CVNQScrollBar* owner, const QString& typeName)
+    : CVNQWidgetBaseImpl(owner, typeName)
+{
+    owner->setVisible(false);
+}
+
+CVNQScrollBar* CVNQScrollBarImpl::bar() const { return static_cast<CVNQScrollBar*>(m_owner); }
+
+QRect CVNQScrollBarImpl::partRect(QStyle::SubControl part) const
+{
+    CVNQScrollBar* b = bar();
+    if (!b)
+        return QRect();
+    QStyleOptionSlider opt;
+    b->initStyleOption(&opt);
+    return b->style()->subControlRect(QStyle::CC_ScrollBar, &opt, part, b);
+}
+
+void CVNQScrollBarImpl::draw(QPainter* painter, const QRect& rect)
+{
+    drawFillStyle(painter, background, rect);
+    const IconStyleDesc centred;
+    const QRect thumbRect = partRect(QStyle::SC_ScrollBarSlider);
+    drawFillStyle(painter, thumb.get(thumbState), thumbRect);
+    if (!thumbIcon.isEmpty())
+        drawImage(painter, thumbIcon, centred, thumbRect);
+    const QRect upRect = partRect(QStyle::SC_ScrollBarSubLine);
+    drawFillStyle(painter, upButton.get(upState), upRect);
+    if (!upIcon.isEmpty())
+        drawImage(painter, upIcon, upIconStyle, upRect);
+    const QRect downRect = partRect(QStyle::SC_ScrollBarAddLine);
+    drawFillStyle(painter, downButton.get(downState), downRect);
+    if (!downIcon.isEmpty())
+        drawImage(painter, downIcon, downIconStyle, downRect);
+}
+
+void CVNQScrollBarImpl::setPartState(int& state, int value, QStyle::SubControl part)
+{
+    if (state == value)
+        return;
+    state = value;
+    if (m_owner)
+        m_owner->repaint(partRect(part));
+}
+
+void CVNQScrollBarImpl::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->pos();
+    // A thumb dragged off itself keeps its pressed look; buttons do not.
+    if (partRect(QStyle::SC_ScrollBarSlider).contains(p)) {
+        if (thumbState == 0)
+            setPartState(thumbState, 1, QStyle::SC_ScrollBarSlider);
+    } else if (thumbState == 1) {
+        setPartState(thumbState, 0, QStyle::SC_ScrollBarSlider);
+    }
+    if (partRect(QStyle::SC_ScrollBarAddLine).contains(p)) {
+        if (downState == 0)
+            setPartState(downState, 1, QStyle::SC_ScrollBarAddLine);
+    } else {
+        setPartState(downState, 0, QStyle::SC_ScrollBarAddLine);
+    }
+    if (partRect(QStyle::SC_ScrollBarSubLine).contains(p)) {
+        if (upState == 0)
+            setPartState(upState, 1, QStyle::SC_ScrollBarSubLine);
+    } else {
+        setPartState(upState, 0, QStyle::SC_ScrollBarSubLine);
+    }
+}
+
+void CVNQScrollBarImpl::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->pos();
+    if (partRect(QStyle::SC_ScrollBarSlider).contains(p))
+        setPartState(thumbState, 2, QStyle::SC_ScrollBarSlider);
+    if (partRect(QStyle::SC_ScrollBarAddLine).contains(p))
+        setPartState(downState, 2, QStyle::SC_ScrollBarAddLine);
+    if (partRect(QStyle::SC_ScrollBarSubLine).contains(p))
+        setPartState(upState, 2, QStyle::SC_ScrollBarSubLine);
+}
+
+void CVNQScrollBarImpl::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->pos();
+    setPartState(thumbState, partRect(QStyle::SC_ScrollBarSlider).contains(p) ? 1 : 0, QStyle::SC_ScrollBarSlider);
+    setPartState(downState, partRect(QStyle::SC_ScrollBarAddLine).contains(p) ? 1 : 0, QStyle::SC_ScrollBarAddLine);
+    setPartState(upState, partRect(QStyle::SC_ScrollBarSubLine).contains(p) ? 1 : 0, QStyle::SC_ScrollBarSubLine);
+}
+
+void CVNQScrollBarImpl::leaveEvent(QEvent*)
+{
+    auto reset = [this](int& state, int value) {
+        if (state == value)
+            return;
+        state = value;
+        if (m_owner)
+            m_owner->repaint();
+    };
+    if (thumbState == 1)
+        reset(thumbState, 0);
+    reset(downState, 0);
+    reset(upState, 0);
+}
+
+bool CVNQScrollBarImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    Json::Value& n = **node;
+
+    if (read) {
+        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+            if (index == 0) {
+                FillStyle s = background;
+                if (cvnLookupStyle(name, s))
+                    background = s;
+                return;
+            }
+            if (upButton.readEntry(2, index, name) || downButton.readEntry(6, index, name))
+                return;
+            thumb.readEntry(10, index, name);
+        });
+        if (!jsonHasMember(n, "attr"))
+            return result;
+        const Json::Value& attr = jsonGet(n, "attr");
+        upIcon = jsonString(attr, "upicon");
+        downIcon = jsonString(attr, "downicon");
+        thumbIcon = jsonString(attr, "thumbicon");
+        if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonHasMember(attr, "hor") && bar())
+            bar()->setOrientation(jsonBool(attr, "hor") ? Qt::Horizontal : Qt::Vertical);
+        return result;
+    }
+
+    Json::Value list(Json::arrayValue);
+    if (!background.name.isEmpty())
+        cvnAppendStyleEntry(list, background, 0);
+    upButton.writeCompact(list, 2);
+    downButton.writeCompact(list, 6);
+    thumb.writeCompact(list, 10);
+    jsonMember(n, "style") = list.empty() ? Json::Value() : list;
+
+    Json::Value& attr = jsonMember(n, "attr");
+    if (!upIcon.isEmpty())
+        jsonMember(attr, "upicon") = jsonUtf8(upIcon);
+    if (!downIcon.isEmpty())
+        jsonMember(attr, "downicon") = jsonUtf8(downIcon);
+    if (!thumbIcon.isEmpty())
+        jsonMember(attr, "thumbicon") = jsonUtf8(thumbIcon);
+    if (bar() && bar()->orientation() == Qt::Horizontal)
+        jsonMember(attr, "hor") = 1;
+    return result;
+}
+
+} // namespace CVNQtLib

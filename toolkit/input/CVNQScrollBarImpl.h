@@ -1,0 +1,50 @@
+#pragma once
+
+#include "CVNQStateStyles.h"
+#include "CVNQWidgetBaseImpl.h"
+
+#include <QStyle>
+
+namespace CVNQtLib {
+
+class CVNQScrollBar;
+
+class CVNQ_EXPORT CVNQScrollBarImpl : public CVNQWidgetBaseImpl {
+    Q_OBJECT
+public:
+    // Hides the owner: a bar made in code shows only when its user says so.
+    CVNQScrollBarImpl(CVNQScrollBar* owner, const QString& typeName);
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+    // Each part's look follows the mouse on its own; the shared control state
+    // is not used.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+    // Rectangle of a scroll-bar part in the owner's current style.
+    QRect partRect(QStyle::SubControl part) const;
+
+    FillStyle background;
+    int thumbState = 0;
+    CVNQFillStyles upButton;
+    int downState = 0;
+    CVNQFillStyles downButton;
+    int upState = 0;
+    CVNQFillStyles thumb;
+    QString upIcon;
+    QString downIcon;
+    QString thumbIcon;
+    IconStyleDesc upIconStyle;
+    IconStyleDesc downIconStyle;
+    int widthHeight = -1;
+
+private:
+    CVNQScrollBar* bar() const;
+    // Sets a part's look and repaints that part when it changed.
+    void setPartState(int& state, int value, QStyle::SubControl part);
+};
+
+} // namespace CVNQtLib

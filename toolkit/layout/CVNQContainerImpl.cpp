@@ -1,0 +1,168 @@
+#include "CVNQContainerImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQContainer.h"
+#include "CVNQScrollBar.h"
+#include "CVNQStateStyles.h"
+
+#include <QPainter>
+#include <QTimer>
+#include <QVariantAnimation>
+
+namespace CVNQtLib {
+
+const char* const kCvnBoundScrollBarProperty = "_cvn_container_bound_scrollbar";
+const char* const kCvnBaseGeometryProperty = "_cvn_container_base_geometry";
+
+static FillStyle defaultContainerBackground()
+{
+    FillStyle s;
+    s.fill.clr = QColor(128, 128, 128, 255);
+    return s;
+}
+
+CVNQContainerImpl::CVNQContainerImpl(CVNQContainer* owner)
+    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQContainer::typeName())),
+      m_background(defaultContainerBackground()), m_disabledBackground(defaultContainerBackground())
+{
+}
+
+CVNQContainerImpl::~CVNQContainerImpl()
+{
+    if (m_animation)
+        m_animation->stop();
+}
+
+CVNQContainer* CVNQContainerImpl::container() const { return static_cast<CVNQContainer*>(m_owner); }
+
+void CVNQContainerImpl::setPadding(int l, int t, int r, int b)
+{
+    m_paddingLeft = l;
+    m_paddingTop = t;
+    m_paddingRight = r;
+    m_paddingBottom = b;
+}
+
+void CVNQContainerImpl::getPadding(int& l, int& t, int& r, int& b) const
+{
+    l = m_paddingLeft;
+    t = m_paddingTop;
+    r = m_paddingRight;
+    b = m_paddingBottom;
+}
+
+void CVNQContainerImpl::draw(QPainter* painter, const QRect& rect)
+{
+    if (!m_drawBackground || !m_owner)
+        return;
+    drawFillStyle(painter, m_owner->isEnabled() ? m_background : m_disabledBackground, rect);
+}
+
+bool CVNQContainerImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    Json::Value& n = **node;
+
+    if (read) {
+        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+            if (index == 0) {
+                FillStyle s = m_background;
+                if (cvnLookupStyle(name, s)) {
+                    m_background = s;
+                    m_disabledBackground = s;
+                }
+            } else if (index == 1) {
+                FillStyle s = m_disabledBackground;
+                if (cvnLookupStyle(name, s))
+                    m_disabledBackground = s;
+            }
+        });
+        if (jsonHasMember(n, "attr")) {
+            const Json::Value& attr = jsonGet(n, "attr");
+            int mode = 4;
+            if (jsonRead(attr, "childLayout", mode) && (mode < 0 || mode > 3))
+                mode = 4;
+            m_childLayout = mode;
+            jsonRead(attr, "space", m_space);
+            jsonRead(attr, "paddingLeft", m_paddingLeft);
+            jsonRead(attr, "paddingTop", m_paddingTop);
+            jsonRead(attr, "paddingRight", m_paddingRight);
+            jsonRead(attr, "paddingBottom", m_paddingBottom);
+            jsonRead(attr, "absoluteDockAutoSize", m_absoluteDockAutoSize);
+        }
+        return result;
+    }
+
+    Json::Value list(Json::arrayValue);
+    if (!m_background.name.isEmpty())
+        cvnAppendStyleEntry(list, m_background, 0);
+    if (!m_disabledBackground.name.isEmpty() && !fillStyleLooksEqual(m_disabledBackground, m_background))
+        cvnAppendStyleEntry(list, m_disabledBackground, 1);
+    cvnSetStyleList(n, list);
+
+    Json::Value& attr = jsonMember(n, "attr");
+    jsonMember(attr, "childLayout") = m_childLayout;
+    if (m_space != 0)
+        jsonMember(attr, "space") = m_space;
+    if (m_paddingLeft != 0)
+        jsonMember(attr, "paddingLeft") = m_paddingLeft;
+    if (m_paddingTop != 0)
+        jsonMember(attr, "paddingTop") = m_paddingTop;
+    if (m_paddingRight != 0)
+        jsonMember(attr, "paddingRight") = m_paddingRight;
+    if (m_paddingBottom != 0)
+        jsonMember(attr, "paddingBottom") = m_paddingBottom;
+    if (m_absoluteDockAutoSize)
+        jsonMember(attr, "absoluteDockAutoSize") = true;
+    return result;
+}
+
+void CVNQContainerImpl::relayout()
+{
+    if (m_childLayout != 4)
+        layoutPass();
+    scrollUpdate();
+}
+
+void CVNQContainerImpl::scheduleRelayout()
+{
+    // Many children added in one go need one relayout, not one each.
+    if (m_relayoutPending || !m_owner)
+        return;
+    m_relayoutPending = true;
+    QTimer::singleShot(0, m_owner, [this]() {
+        m_relayoutPending = false;
+        relayout();
+    });
+}
+
+void CVNQContainerImpl::watchChild(QWidget* child)
+{
+    if (!child || !m_owner || cvnIsBoundScrollBar(child))
+        return;
+    child->installEventFilter(m_owner);
+}
+
+void CVNQContainerImpl::unwatchChild(QWidget* child)
+{
+    m_hiddenChildren.remove(child);
+    if (child && m_owner)
+        child->removeEventFilter(m_owner);
+}
+
+bool cvnIsBoundScrollBar(const QWidget* w)
+{
+    return w && w->property(kCvnBoundScrollBarProperty).toBool();
+}
+
+QRect cvnContainerBaseGeometry(const QWidget* child, int scrollX, int scrollY)
+{
+    const QVariant v = child->property(kCvnBaseGeometryProperty);
+    if (v.isValid())
+        return v.toRect();
+    return child->geometry().translated(scrollX, scrollY);
+}
+
+} // namespace CVNQtLib

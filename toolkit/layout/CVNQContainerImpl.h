@@ -1,0 +1,141 @@
+#pragma once
+
+// The container's state and its layout engine: the ratio, spacer and flow
+// passes, the docking pass with auto-size, scrolling through bound scroll
+// bars and the animated resize. The public CVNQContainer forwards here.
+
+#include "CVNQGlobal.h"
+#include "CVNQStyleDefs.h"
+#include "CVNQWidgetBaseImpl.h"
+
+#include <QPointer>
+#include <QSet>
+#include <QRect>
+#include <QSize>
+
+class QEvent;
+class QVariantAnimation;
+class QWheelEvent;
+
+namespace CVNQtLib {
+
+class CVNQContainer;
+class CVNQScrollBar;
+
+// Dynamic properties the engine keeps on widgets.
+CVNQ_EXPORT extern const char* const kCvnBoundScrollBarProperty; // "_cvn_container_bound_scrollbar"
+CVNQ_EXPORT extern const char* const kCvnBaseGeometryProperty;   // "_cvn_container_base_geometry"
+
+class CVNQ_EXPORT CVNQContainerImpl : public CVNQWidgetBaseImpl {
+    Q_OBJECT
+public:
+    explicit CVNQContainerImpl(CVNQContainer* owner);
+    ~CVNQContainerImpl() override;
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+
+    // --- styles and settings ------------------------------------------------
+    FillStyle& background() { return m_background; }
+    FillStyle& disabledBackground() { return m_disabledBackground; }
+    int childLayout() const { return m_childLayout; }
+    void setChildLayoutValue(int mode) { m_childLayout = mode; }
+    int space() const { return m_space; }
+    void setSpaceValue(int space) { m_space = space; }
+    void setPadding(int l, int t, int r, int b);
+    void getPadding(int& l, int& t, int& r, int& b) const;
+    bool drawBackground() const { return m_drawBackground; }
+    void setDrawBackgroundValue(bool on) { m_drawBackground = on; }
+    bool absoluteDockAutoSize() const { return m_absoluteDockAutoSize; }
+    void setAbsoluteDockAutoSizeValue(bool on) { m_absoluteDockAutoSize = on; }
+    void* windowHandle() const { return m_windowHandle; }
+    void setWindowHandle(void* handle) { m_windowHandle = handle; }
+
+    // --- layout ---------------------------------------------------------------
+    // The layout pass (unless the mode is 4), then the scroll update.
+    void relayout();
+    // Docking, then the mode's pass (and docking again after the spacer and
+    // flow passes), under the layout guard.
+    void layoutPass();
+    // The size a docked, auto-sized container wants: its content plus its
+    // padding. Invalid when auto-size is off.
+    QSize autoSize() const;
+    // Coalesced zero-delay relayout after a child was added; runs with the
+    // container as context, so it never outlives it.
+    void scheduleRelayout();
+    bool layoutGuard() const { return m_layoutGuard; }
+
+    // --- scrolling ------------------------------------------------------------
+    void bindScrollBar(CVNQScrollBar* bar, bool horizontal);
+    CVNQScrollBar* boundScrollBar(bool horizontal) const;
+    void setScrollPos(bool horizontal, int pos);
+    int scrollPos(bool horizontal) const { return horizontal ? m_scrollX : m_scrollY; }
+    // Decides which bound bars show, sets their ranges and places them, then
+    // scrolls the children. Re-runs the layout when a bar appears or goes,
+    // a bounded number of times.
+    void scrollUpdate();
+    // Moves every child to its base geometry shifted by the scroll offsets.
+    void applyScroll();
+    // The container's filter on its children: keeps base geometries.
+    void childEvent(QObject* watched, QEvent* event);
+    // True when the wheel scrolled the container.
+    bool wheel(QWheelEvent* event);
+
+    // --- resize animation -------------------------------------------------------
+    bool startResizeAnimation(const QSize& from, const QSize& to, int durationMs);
+    bool isResizeAnimationRunning() const { return m_animRunning; }
+
+    // Installs the container's filter on a new child (not on bound bars).
+    void watchChild(QWidget* child);
+    void unwatchChild(QWidget* child);
+
+private:
+    CVNQContainer* container() const;
+    // Size-hint width of the visible vertical bar / height of the visible
+    // horizontal bar (0 without).
+    int visibleBarWidth() const;
+    int visibleBarHeight() const;
+    void dockPass();
+    void linePass(bool vertical);
+    void flowPass(bool vertical);
+    void placeChild(QWidget* w, bool vertical, int x, int y, int length, int crossAvail, bool spacer,
+                    int thickness);
+    void onBarValue(bool horizontal, int value);
+    void applyAnimatedSize(const QSize& size);
+    void scrollUpdateStep(int depth);
+
+    FillStyle m_background;
+    FillStyle m_disabledBackground;
+    int m_childLayout = 4;
+    int m_space = 0;
+    int m_paddingLeft = 0;
+    int m_paddingTop = 0;
+    int m_paddingRight = 0;
+    int m_paddingBottom = 0;
+    void* m_windowHandle = nullptr;
+    bool m_drawBackground = true;
+    bool m_absoluteDockAutoSize = false;
+    QPointer<CVNQScrollBar> m_hBar;
+    QPointer<CVNQScrollBar> m_vBar;
+    int m_scrollX = 0;
+    int m_scrollY = 0;
+    bool m_scrollGuard = false;
+    bool m_layoutGuard = false;
+    bool m_relayoutPending = false;
+    bool m_lastPassWasSpacer = false;
+    QVariantAnimation* m_animation = nullptr;
+    bool m_animRunning = false;
+    bool m_animWidth = false;
+    bool m_animHeight = false;
+    QSize m_animTarget;
+    // Children that were hidden when the content was last measured.
+    QSet<const QObject*> m_hiddenChildren;
+};
+
+// The base geometry of a child (its unscrolled geometry), computed from its
+// geometry plus the offsets when it has none yet.
+CVNQ_EXPORT QRect cvnContainerBaseGeometry(const QWidget* child, int scrollX, int scrollY);
+// True when the widget is a scroll bar bound to a container.
+CVNQ_EXPORT bool cvnIsBoundScrollBar(const QWidget* w);
+
+} // namespace CVNQtLib

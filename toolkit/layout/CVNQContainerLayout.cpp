@@ -1,0 +1,342 @@
+// The container's layout pass: docking, the ratio and spacer passes of the
+// row and column modes, the flow passes and the auto-size of a docked
+// container. Children are placed with QWidget::setGeometry: going through a
+// control's own setGeometry would record the place as an absolute layout.
+
+#include "CVNQContainerImpl.h"
+
+#include "CVNQContainer.h"
+#include "CVNQLayoutMath.h"
+#include "CVNQScrollBar.h"
+#include "CVNQSpacer.h"
+
+#include <algorithm>
+
+namespace CVNQtLib {
+
+namespace {
+
+// A child the row, column and auto-size passes lay out: no bound scroll bar,
+// not docked, not a window of its own. Hidden children count.
+bool isLaidOutChild(QObject* o, ICVNQWidgetBase** control)
+{
+    if (!o->isWidgetType())
+        return false;
+    QWidget* w = static_cast<QWidget*>(o);
+    if (w->isWindow() || cvnIsBoundScrollBar(w))
+        return false;
+    ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
+    if (c && c->getAbsoluteLayout())
+        return false;
+    *control = c;
+    return true;
+}
+
+void storeAndPlace(QWidget* w, const QRect& r)
+{
+    w->setProperty(kCvnBaseGeometryProperty, r);
+    w->QWidget::setGeometry(r);
+}
+
+} // namespace
+
+int CVNQContainerImpl::visibleBarWidth() const
+{
+    if (!m_vBar || m_vBar->isHidden())
+        return 0;
+    return std::max(m_vBar->sizeHint().width(), 0);
+}
+
+int CVNQContainerImpl::visibleBarHeight() const
+{
+    if (!m_hBar || m_hBar->isHidden())
+        return 0;
+    return std::max(m_hBar->sizeHint().height(), 0);
+}
+
+void CVNQContainerImpl::layoutPass()
+{
+    if (!m_owner)
+        return;
+    const bool savedGuard = m_layoutGuard;
+    m_layoutGuard = true;
+    dockPass();
+    bool dockAgain = true;
+    switch (m_childLayout) {
+    case CVNQContainer::Horizontal:
+    case CVNQContainer::Vertical:
+        linePass(m_childLayout == CVNQContainer::Vertical);
+        // The ratio pass keeps docked children where the first docking put
+        // them; only the spacer pass moves things around them.
+        dockAgain = m_lastPassWasSpacer;
+        break;
+    case CVNQContainer::HorFloat:
+    case CVNQContainer::VerFloat:
+        flowPass(m_childLayout == CVNQContainer::VerFloat);
+        break;
+    default:
+        break;
+    }
+    if (dockAgain)
+        dockPass();
+    m_layoutGuard = savedGuard;
+}
+
+void CVNQContainerImpl::linePass(bool vertical)
+{
+    m_lastPassWasSpacer = false;
+    QWidget* o = m_owner;
+    const QObjectList& kids = o->children();
+    QVector<QWidget*> list;
+    QVector<ICVNQWidgetBase*> controls;
+    QVector<CVNLayoutItem> items;
+    QVector<int> thickness;
+    list.reserve(kids.size());
+    controls.reserve(kids.size());
+    items.reserve(kids.size());
+    thickness.reserve(kids.size());
+    qint64 total = 0;
+    qint64 spacerWeights = 0;
+    bool anySpacer = false;
+    for (QObject* obj : kids) {
+        ICVNQWidgetBase* c = nullptr;
+        if (!isLaidOutChild(obj, &c))
+            continue;
+        QWidget* w = static_cast<QWidget*>(obj);
+        CVNLayoutItem it;
+        const QRect g = w->geometry();
+        if (vertical) {
+            it.cur = g.height();
+            it.minLen = w->minimumHeight();
+            it.maxLen = w->maximumHeight();
+            it.fixed = c && c->getHeightPolicy() == LayoutSizePolicyFixed;
+        } else {
+            it.cur = g.width();
+            it.minLen = w->minimumWidth();
+            it.maxLen = w->maximumWidth();
+            it.fixed = c && c->getWidthPolicy() == LayoutSizePolicyFixed;
+        }
+        const int ratio = c ? c->getLayoutRatio() : 1;
+        it.weight = ratio > 0 ? ratio : 1;
+        int thick = 0;
+        if (CVNQSpacer* sp = qobject_cast<CVNQSpacer*>(w)) {
+            const int dir = sp->getDirection();
+            if (dir == CVNQSpacer::Auto || dir == (vertical ? CVNQSpacer::Vertical : CVNQSpacer::Horizontal)) {
+                it.spacer = true;
+                thick = sp->getThickness();
+                anySpacer = true;
+                spacerWeights += it.weight;
+            }
+        }
+        total += it.weight;
+        list.push_back(w);
+        controls.push_back(c);
+        items.push_back(it);
+        thickness.push_back(thick);
+    }
+    const int n = list.size();
+    if (n == 0 || total < 1)
+        return;
+
+    const bool useSpacers = anySpacer && spacerWeights > 0;
+    if (!useSpacers)
+        for (CVNLayoutItem& it : items)
+            it.spacer = false;
+
+    const int s = std::max(m_space, 0);
+    const int mainTotal = vertical ? o->height() : o->width();
+    const int crossTotal = vertical ? o->width() : o->height();
+    const int mainBar = vertical ? visibleBarHeight() : visibleBarWidth();
+    const int crossBar = vertical ? visibleBarWidth() : visibleBarHeight();
+    const int padNear = vertical ? m_paddingTop : m_paddingLeft;
+    const int padFar = vertical ? m_paddingBottom : m_paddingRight;
+    const int crossNear = vertical ? m_paddingLeft : m_paddingTop;
+    const int crossFar = vertical ? m_paddingRight : m_paddingBottom;
+    const bool scrollable = vertical ? !m_vBar.isNull() : !m_hBar.isNull();
+
+    const qint64 avail = cvnAvailableLength(mainTotal, n, s, mainBar, padNear, padFar);
+    const int crossAvail = cvnToLength(std::max<qint64>(qint64(crossTotal) - crossBar - crossNear - crossFar, 0));
+    const QVector<int> lengths =
+        useSpacers ? cvnSpacerLengths(items, avail, scrollable) : cvnRatioLengths(items, avail, scrollable);
+    m_lastPassWasSpacer = useSpacers;
+
+    qint64 pos = padNear;
+    for (int i = 0; i < n; ++i) {
+        const int p = cvnToLength(pos);
+        if (vertical)
+            placeChild(list[i], true, crossNear, p, lengths[i], crossAvail, items[i].spacer, thickness[i]);
+        else
+            placeChild(list[i], false, p, crossNear, lengths[i], crossAvail, items[i].spacer, thickness[i]);
+        pos += qint64(lengths[i]) + s;
+    }
+}
+
+void CVNQContainerImpl::placeChild(QWidget* w, bool vertical, int x, int y, int length, int crossAvail,
+                                   bool spacer, int thickness)
+{
+    ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
+    QRect r = w->geometry();
+    r.moveTo(x, y);
+    const LayoutSizePolicy crossPolicy =
+        c ? (vertical ? c->getWidthPolicy() : c->getHeightPolicy()) : LayoutSizePolicyUnset;
+    int cross = vertical ? r.width() : r.height();
+    if (spacer && thickness > 0)
+        cross = thickness;
+    else if (crossPolicy == LayoutSizePolicyFill)
+        cross = crossAvail;
+    const int minCross = vertical ? w->minimumWidth() : w->minimumHeight();
+    const int maxCross = vertical ? w->maximumWidth() : w->maximumHeight();
+    cross = std::min(cvnClampLength(cross, crossAvail, minCross, maxCross), crossAvail);
+    if (vertical) {
+        r.setHeight(std::max(length, 0));
+        r.setWidth(cross);
+    } else {
+        r.setWidth(std::max(length, 0));
+        r.setHeight(cross);
+    }
+    storeAndPlace(w, r);
+}
+
+void CVNQContainerImpl::flowPass(bool vertical)
+{
+    QWidget* o = m_owner;
+    const int s = std::max(m_space, 0);
+    qint64 x = m_paddingLeft;
+    qint64 y = m_paddingTop;
+    const qint64 limit = vertical ? qint64(o->height()) - m_paddingBottom : qint64(o->width()) - m_paddingRight;
+    qint64 line = 0; // row height, or column width
+    for (QObject* obj : o->children()) {
+        if (!obj->isWidgetType())
+            continue;
+        QWidget* w = static_cast<QWidget*>(obj);
+        if (w->isWindow())
+            continue;
+        QRect r = w->geometry();
+        if (vertical) {
+            if (y > m_paddingTop && y + r.height() > limit) {
+                y = m_paddingTop;
+                x += line + s;
+                line = 0;
+            }
+        } else if (x > m_paddingLeft && x + r.width() > limit) {
+            x = m_paddingLeft;
+            y += line + s;
+            line = 0;
+        }
+        r.moveTo(cvnToLength(x), cvnToLength(y));
+        storeAndPlace(w, r);
+        if (vertical) {
+            y += qint64(r.height()) + s;
+            line = std::max<qint64>(line, r.width());
+        } else {
+            x += qint64(r.width()) + s;
+            line = std::max<qint64>(line, r.height());
+        }
+    }
+}
+
+void CVNQContainerImpl::dockPass()
+{
+    QWidget* o = m_owner;
+    const int vbarW = visibleBarWidth();
+    const int hbarH = visibleBarHeight();
+    const qint64 left = std::max(m_paddingLeft, 0);
+    const qint64 top = std::max(m_paddingTop, 0);
+    const qint64 availW = std::max<qint64>(qint64(o->width()) - vbarW - m_paddingLeft - m_paddingRight, 0);
+    const qint64 availH = std::max<qint64>(qint64(o->height()) - hbarH - m_paddingTop - m_paddingBottom, 0);
+    // Copy: an auto-sized child's relayout must not disturb this walk.
+    const QObjectList kids = o->children();
+    for (QObject* obj : kids) {
+        if (!obj->isWidgetType())
+            continue;
+        QWidget* w = static_cast<QWidget*>(obj);
+        if (w->isWindow() || cvnIsBoundScrollBar(w))
+            continue;
+        ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
+        if (!c || !c->getAbsoluteLayout())
+            continue;
+        DockLayoutType hor = 0, ver = 0;
+        int offX = 0, offY = 0;
+        c->getAbsoluteDock(hor, ver, offX, offY);
+        QSize size = w->geometry().size();
+        CVNQContainer* child = qobject_cast<CVNQContainer*>(w);
+        const bool autoSized = child && child->getAbsoluteDockAutoSize();
+        if (autoSized) {
+            const QSize want = static_cast<CVNQContainerImpl*>(child->getControlImpl())->autoSize();
+            if (want.isValid())
+                size = want;
+        }
+        const int width = cvnClampLength(size.width(), availW, w->minimumWidth(), w->maximumWidth());
+        const int height = cvnClampLength(size.height(), availH, w->minimumHeight(), w->maximumHeight());
+        auto anchor = [](int a, qint64 start, qint64 avail, int len) -> qint64 {
+            if (a == DockCenter)
+                return start + (avail - len) / 2;
+            if (a == DockFar)
+                return start + avail - len;
+            return start;
+        };
+        const int x = cvnToLength(anchor(hor, left, availW, width) + offX);
+        const int y = cvnToLength(anchor(ver, top, availH, height) + offY);
+        const QRect r(x, y, width, height);
+        w->setProperty(kCvnBaseGeometryProperty, r);
+        c->setGeometry(x, y, width, height);
+        if (autoSized)
+            child->forceResize();
+    }
+}
+
+QSize CVNQContainerImpl::autoSize() const
+{
+    if (!m_absoluteDockAutoSize || !m_owner)
+        return QSize();
+    const int s = std::max(m_space, 0);
+    qint64 w = 0;
+    qint64 h = 0;
+    int n = 0;
+    QRect united;
+    for (QObject* obj : m_owner->children()) {
+        ICVNQWidgetBase* c = nullptr;
+        if (!isLaidOutChild(obj, &c))
+            continue;
+        QWidget* child = static_cast<QWidget*>(obj);
+        QSize pref = child->sizeHint();
+        if (!pref.isValid())
+            pref = child->minimumSizeHint();
+        if (!pref.isValid())
+            pref = child->minimumSize();
+        int pw = std::max(pref.width(), 0);
+        int ph = std::max(pref.height(), 0);
+        if (c && c->getWidthPolicy() == LayoutSizePolicyFixed)
+            pw = std::max(pw, child->width());
+        if (c && c->getHeightPolicy() == LayoutSizePolicyFixed)
+            ph = std::max(ph, child->height());
+        pw = std::max(pw, child->minimumWidth());
+        if (child->maximumWidth() < kCvnUnboundedLength)
+            pw = std::min(pw, child->maximumWidth());
+        ph = std::max(ph, child->minimumHeight());
+        if (child->maximumHeight() < kCvnUnboundedLength)
+            ph = std::min(ph, child->maximumHeight());
+        ++n;
+        if (m_childLayout == CVNQContainer::Horizontal) {
+            w += pw;
+            h = std::max<qint64>(h, ph);
+        } else if (m_childLayout == CVNQContainer::Vertical) {
+            w = std::max<qint64>(w, pw);
+            h += ph;
+        } else {
+            united = united.united(QRect(child->geometry().topLeft(), QSize(pw, ph)));
+        }
+    }
+    if (m_childLayout == CVNQContainer::Horizontal && n > 1)
+        w += qint64(n - 1) * s;
+    else if (m_childLayout == CVNQContainer::Vertical && n > 1)
+        h += qint64(n - 1) * s;
+    else if (m_childLayout != CVNQContainer::Horizontal && m_childLayout != CVNQContainer::Vertical) {
+        w = std::max(united.right() + 1, 0);
+        h = std::max(united.bottom() + 1, 0);
+    }
+    return QSize(cvnToLength(std::max<qint64>(m_paddingLeft + w + m_paddingRight, 0)),
+                 cvnToLength(std::max<qint64>(m_paddingTop + h + m_paddingBottom, 0)));
+}
+
+} // namespace CVNQtLib

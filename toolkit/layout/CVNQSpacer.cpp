@@ -1,0 +1,88 @@
+#include "CVNQSpacer.h"
+
+#include "CVNQContainer.h"
+#include "CVNQSpacerImpl.h"
+
+#include <algorithm>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQSpacer, CVNQSpacerImpl, "qtspacer")
+
+CVNQSpacerImpl::CVNQSpacerImpl(CVNQSpacer* owner)
+    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQSpacer::typeName()))
+{
+}
+
+static CVNQSpacer::Direction toDirection(int value)
+{
+    return (value < 0 || value > 2) ? CVNQSpacer::Auto : CVNQSpacer::Direction(value);
+}
+
+bool CVNQSpacerImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    Json::Value& n = **node;
+    if (read) {
+        if (jsonHasMember(n, "attr")) {
+            const Json::Value& attr = jsonGet(n, "attr");
+            int d = int(direction);
+            if (jsonRead(attr, "direction", d))
+                direction = toDirection(d);
+            jsonRead(attr, "thickness", thickness);
+            thickness = std::max(thickness, 0);
+        }
+        return result;
+    }
+    if (direction != CVNQSpacer::Auto)
+        jsonMember(jsonMember(n, "attr"), "direction") = int(direction);
+    if (thickness != 0)
+        jsonMember(jsonMember(n, "attr"), "thickness") = thickness;
+    return result;
+}
+
+CVNQSpacer::CVNQSpacer(QWidget* parent) : QWidget(parent)
+{
+    m_impl = new CVNQSpacerImpl(this);
+    setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_MouseTracking, false);
+    setMinimumSize(0, 0);
+    m_impl->applyTheme();
+}
+
+CVNQSpacer::~CVNQSpacer() = default;
+
+ControlInfo CVNQSpacer::getProps()
+{
+    ControlInfo info = cvnMakeControlInfo("qtspacer", "Spacer", "Elastic spacer", "CVNQSpacer", "container");
+    info.properties.push_back(cvnIntRow<CVNQSpacer>(QStringLiteral("Direction"), PropChoice,
+                                                    &CVNQSpacer::setDirection, &CVNQSpacer::getDirection,
+                                                    cvnChoices({{0, "Auto"}, {1, "Horizontal"}, {2, "Vertical"}})));
+    info.properties.push_back(cvnIntRow<CVNQSpacer>(QStringLiteral("Thickness"), PropInt,
+                                                    &CVNQSpacer::setThickness, &CVNQSpacer::getThickness));
+    return info;
+}
+
+void CVNQSpacer::setDirection(Direction d)
+{
+    // Taken as unsigned: anything negative is out of range too.
+    m_impl->direction = toDirection(int(d));
+    if (CVNQContainer* c = qobject_cast<CVNQContainer*>(parentWidget()))
+        c->forceResize();
+}
+
+CVNQSpacer::Direction CVNQSpacer::getDirection() const { return m_impl->direction; }
+
+void CVNQSpacer::setThickness(int t)
+{
+    m_impl->thickness = std::max(t, 0);
+    if (CVNQContainer* c = qobject_cast<CVNQContainer*>(parentWidget()))
+        c->forceResize();
+}
+
+int CVNQSpacer::getThickness() const { return m_impl->thickness; }
+
+} // namespace CVNQtLib

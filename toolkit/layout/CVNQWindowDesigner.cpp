@@ -1,0 +1,96 @@
+#include "CVNQWindowDesigner.h"
+
+#include "CVNJson.h"
+#include "CVNQResourceManager.h"
+#include "CVNQWindowDesignerImpl.h"
+
+#include <QEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQWindowDesigner, CVNQWindowDesignerImpl, "qtwindow")
+
+CVNQWindowDesignerImpl::CVNQWindowDesignerImpl(CVNQWindowDesigner* owner)
+    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQWindowDesigner::typeName()))
+{
+}
+
+bool CVNQWindowDesignerImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    Json::Value& n = **node;
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    if (read) {
+        if (!jsonHasMember(n, "attr"))
+            return result;
+        const QString theme = jsonString(jsonGet(n, "attr"), "theme");
+        if (theme.isEmpty())
+            return result;
+        // ".data" marks a theme archive; anything else is a theme folder.
+        if (theme.contains(QLatin1String(".data")))
+            rm->loadThemeFile(theme);
+        else
+            rm->loadThemeDir(theme);
+        return result;
+    }
+    if (rm->getThemeManagerIml()) {
+        const QString path = rm->getThemePath();
+        if (!path.isEmpty())
+            jsonMember(jsonMember(n, "attr"), "theme") = jsonUtf8(path);
+    }
+    return result;
+}
+
+CVNQWindowDesigner::CVNQWindowDesigner(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_StyledBackground, true);
+    m_impl = new CVNQWindowDesignerImpl(this);
+    // No theme at construction: the page root carries the theme itself.
+    CVNQResourceManager::getInstance()->registerDesignerWindow(this);
+}
+
+CVNQWindowDesigner::~CVNQWindowDesigner()
+{
+    CVNQResourceManager::getInstance()->unregisterDesignerWindow(this);
+    if (QWidget* parent = parentWidget())
+        parent->removeEventFilter(this);
+}
+
+bool CVNQWindowDesigner::eventFilter(QObject* watched, QEvent* event)
+{
+    QWidget* parent = parentWidget();
+    if (parent && watched == parent && event->type() == QEvent::Resize) {
+        m_base.setGeometry(0, 0, parent->width(), parent->height());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CVNQWindowDesigner::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (pos() != QPoint(0, 0))
+        move(0, 0);
+}
+
+void CVNQWindowDesigner::resizeEvent(QResizeEvent* event)
+{
+    if (QWidget* parent = parentWidget()) {
+        m_base.setGeometry(0, 0, parent->width(), parent->height());
+        parent->installEventFilter(this);
+    }
+    for (QObject* child : children()) {
+        if (!child->isWidgetType())
+            continue;
+        if (ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(child))
+            if (CVNQWidgetBase* base = c->getControlBase())
+                base->resizeWidget();
+    }
+    QWidget::resizeEvent(event);
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,227 @@
+#include "CVNQWindowImpl.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace CVNQtLib {
+
+namespace {
+// The one press in progress across all windows and sub-windows: while it is
+// set, further presses go straight to Qt. Remembers who set it so a window
+// that goes away mid-press does not leave every window deaf to presses.
+QWidget* g_pressedBy = nullptr;
+bool g_pressed = false;
+} // namespace
+
+CVNQWindowImpl::CVNQWindowImpl(QWidget* owner, const QString& typeName, bool topLevelWindow)
+    : CVNQWidgetBaseImpl(owner, typeName), m_topLevel(topLevelWindow)
+{
+    if (topLevelWindow)
+        eventLoop = new QEventLoop(this);
+}
+
+CVNQWindowImpl::~CVNQWindowImpl()
+{
+    if (g_pressed && g_pressedBy == m_owner) {
+        g_pressed = false;
+        g_pressedBy = nullptr;
+    }
+}
+
+bool CVNQWindowImpl::pressedFlag() { return g_pressed; }
+
+CVNWindowHitState CVNQWindowImpl::hitState() const
+{
+    CVNWindowHitState s;
+    if (m_owner) {
+        s.size = m_owner->size();
+        s.maximized = m_owner->isMaximized() || m_owner->isFullScreen();
+    }
+    s.band = borderBand;
+    s.resizeable = resizeable;
+    s.canDrag = canDrag;
+    s.onlyDragCaption = onlyDragCaption;
+    s.captionHeight = captionHeight;
+    return s;
+}
+
+QWidget* CVNQWindowImpl::hitTestWidget(QWidget* root, QWidget* w, int x, int y)
+{
+    if (!w || !w->isVisible())
+        return nullptr;
+    const QObjectList& kids = w->children();
+    for (int i = kids.size() - 1; i >= 0; --i) {
+        if (!kids[i]->isWidgetType())
+            continue;
+        if (QWidget* hit = hitTestWidget(root, static_cast<QWidget*>(kids[i]), x, y))
+            return hit;
+    }
+    const QPoint topLeft = w == root ? QPoint(0, 0) : w->mapTo(root, QPoint(0, 0));
+    return QRect(topLeft, w->size()).contains(x, y) ? w : nullptr;
+}
+
+void CVNQWindowImpl::draw(QPainter* painter, const QRect& rect)
+{
+    if (!showBackground)
+        return;
+    if (useFillColor)
+        drawStyleRect(painter, backgroundFill, rect.x(), rect.y(), rect.width(), rect.height());
+    else
+        drawStyleImage(painter, backgroundImage, backgroundImageDesc, rect.x(), rect.y(), rect.width(),
+                       rect.height());
+}
+
+bool CVNQWindowImpl::press(QMouseEvent* event)
+{
+    QWidget* o = m_owner;
+    if (g_pressed || !o)
+        return true;
+    if (!m_topLevel)
+        o->raise();
+    const QPoint pos = event->pos();
+    const CVNWindowHitState state = hitState();
+    if (resizeable && !state.maximized)
+        resizeEdge = cvnZoneToEdge(cvnEdgeZone(state, pos));
+    if (canDrag && !state.maximized && event->button() == Qt::LeftButton) {
+        QWidget* target = hitTestWidget(o, o, pos.x(), pos.y());
+        const bool inCaption = !onlyDragCaption || pos.y() <= captionHeight;
+        if (inCaption && cvnAllowsCaptionDrag(o, target))
+            dragging = true;
+    }
+    lastGlobalPos = event->globalPos();
+    g_pressed = true;
+    g_pressedBy = o;
+    o->grabMouse();
+    if (m_topLevel)
+        event->accept();
+    return true;
+}
+
+void CVNQWindowImpl::resizeStep(const QPoint& globalPos)
+{
+    QWidget* o = m_owner;
+    QRect g = o->geometry();
+    const int dx = globalPos.x() - lastGlobalPos.x();
+    const int dy = globalPos.y() - lastGlobalPos.y();
+    const int minW = std::max(minWidth, 0);
+    const int minH = std::max(minHeight, 0);
+    const bool left = resizeEdge == CVNEdgeLeft || resizeEdge == CVNEdgeTopLeft || resizeEdge == CVNEdgeBottomLeft;
+    const bool right =
+        resizeEdge == CVNEdgeRight || resizeEdge == CVNEdgeTopRight || resizeEdge == CVNEdgeBottomRight;
+    const bool top = resizeEdge == CVNEdgeTop || resizeEdge == CVNEdgeTopLeft || resizeEdge == CVNEdgeTopRight;
+    const bool bottom =
+        resizeEdge == CVNEdgeBottom || resizeEdge == CVNEdgeBottomLeft || resizeEdge == CVNEdgeBottomRight;
+    // Below the minimum the size stops and the dragged edge stays where the
+    // minimum puts it; the opposite edge never moves. The reference point
+    // advances only by what was applied, so the edge stays under the cursor
+    // once it comes back.
+    if (left) {
+        const int w = std::max(g.width() - dx, minW);
+        const int applied = g.width() - w;
+        g.setLeft(g.left() + applied);
+        lastGlobalPos.rx() += applied;
+    } else if (right) {
+        const int w = std::max(g.width() + dx, minW);
+        lastGlobalPos.rx() += w - g.width();
+        g.setWidth(w);
+    }
+    if (top) {
+        const int h = std::max(g.height() - dy, minH);
+        const int applied = g.height() - h;
+        g.setTop(g.top() + applied);
+        lastGlobalPos.ry() += applied;
+    } else if (bottom) {
+        const int h = std::max(g.height() + dy, minH);
+        lastGlobalPos.ry() += h - g.height();
+        g.setHeight(h);
+    }
+    // Geometry, not fixed sizes: a fixed size would also forbid the window
+    // manager to resize or maximise the window.
+    if (g != o->geometry())
+        o->setGeometry(g);
+}
+
+bool CVNQWindowImpl::move(QMouseEvent* event)
+{
+    QWidget* o = m_owner;
+    if (!o)
+        return true;
+    const CVNWindowHitState state = hitState();
+    bool callBase = true;
+    if (resizeable && !state.maximized) {
+        if (resizeEdge == CVNEdgeNone) {
+            const int zone = cvnEdgeZone(state, event->pos());
+            if (zone != CVNHitBase) {
+                o->setCursor(cvnZoneCursor(zone));
+                resizeCursorShown = true;
+            } else if (resizeCursorShown && !dragging) {
+                o->setCursor(Qt::ArrowCursor);
+                resizeCursorShown = false;
+            }
+        } else {
+            resizeStep(event->globalPos());
+            // Single edges end here; corners still pass the event on.
+            callBase = resizeEdge >= CVNEdgeBottomRight;
+        }
+    }
+    if (resizeEdge == CVNEdgeNone && canDrag && dragging && event->buttons() != Qt::NoButton) {
+        o->move(o->pos() + (event->globalPos() - lastGlobalPos));
+        lastGlobalPos = event->globalPos();
+        event->accept();
+    }
+    return callBase;
+}
+
+bool CVNQWindowImpl::release(QMouseEvent*)
+{
+    QWidget* o = m_owner;
+    if (resizeable && resizeEdge != CVNEdgeNone) {
+        resizeEdge = CVNEdgeNone;
+        if (o)
+            o->setCursor(Qt::ArrowCursor);
+    }
+    dragging = false;
+    if (o)
+        o->releaseMouse();
+    g_pressed = false;
+    g_pressedBy = nullptr;
+    return true;
+}
+
+bool CVNQWindowImpl::doubleClick(QMouseEvent* event)
+{
+    if (doubleClickMaximize && event->pos().y() < captionHeight)
+        toggleMaximized();
+    return true;
+}
+
+void CVNQWindowImpl::toggleMaximized()
+{
+    QWidget* o = m_owner;
+    if (!o)
+        return;
+    if (o->isMaximized()) {
+        o->setWindowState(o->windowState() & ~Qt::WindowMaximized);
+        if (m_normalGeometry.isValid())
+            o->setGeometry(m_normalGeometry);
+        return;
+    }
+    m_normalGeometry = o->geometry();
+    // Without a window manager nobody else resizes the window. The geometry
+    // goes first: setting it clears a maximised state.
+    if (!o->isWindow()) {
+        if (QWidget* parent = o->parentWidget())
+            o->setGeometry(parent->rect());
+    } else if (QScreen* screen = o->screen() ? o->screen() : QGuiApplication::primaryScreen()) {
+        o->setGeometry(screen->availableGeometry());
+    }
+    o->setWindowState(o->windowState() | Qt::WindowMaximized);
+}
+
+} // namespace CVNQtLib
