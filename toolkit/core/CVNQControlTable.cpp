@@ -18,8 +18,13 @@
 #include "CVNQLabelEx.h"
 #include "CVNQPushButton.h"
 #include "CVNQContainer.h"
+#include "CVNQGroupBox.h"
 #include "CVNQScrollBar.h"
+#include "CVNQScrollView.h"
 #include "CVNQSpacer.h"
+#include "CVNQSplitter.h"
+#include "CVNQStackContainer.h"
+#include "CVNQTabWidget.h"
 #include "CVNQSubWin.h"
 #include "CVNQWindow.h"
 
@@ -59,15 +64,25 @@ void registerBuiltinControlTypes()
         {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
         {"picture", &CVNQImage::createCVNQImage, nullptr, false},
         {"qtcontainer", &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
+        {"qtstackcontainer", &CVNQStackContainer::createCVNQStackContainer, &CVNQStackContainer::getProps, true},
         {"qtspacer", &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
+        {"qttab", &CVNQTabWidget::createCVNQTabWidget, &CVNQTabWidget::getProps, true},
+        {"qtgroupbox", &CVNQGroupBox::createCVNQGroupBox, &CVNQGroupBox::getProps, true},
+        {"qtsplitter", &CVNQSplitter::createCVNQSplitter, nullptr, false},
+        {"qtscrollview", &CVNQScrollView::createCVNQScrollView, &CVNQScrollView::getProps, true},
         {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
+        {"scrollview", &CVNQScrollView::createCVNQScrollView, nullptr, false},
     };
     const std::vector<Alias> aliases = {
         {"image", &CVNQImage::createCVNQImage},
         {"button", &CVNQPushButton::createCVNQPushButton},
         {"label", &CVNQLabel::createCVNQLabel},
+        {"stackcontainer", &CVNQStackContainer::createCVNQStackContainer},
+        {"tab", &CVNQTabWidget::createCVNQTabWidget},
+        {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
+        {"splitter", &CVNQSplitter::createCVNQSplitter},
     };
 
     for (const ControlType& t : types) {
