@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QResizeEvent>
+#include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QImage>

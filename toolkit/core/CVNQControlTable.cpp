@@ -27,6 +27,10 @@
 #include "CVNQTabWidget.h"
 #include "CVNQSubWin.h"
 #include "CVNQWindow.h"
+#include "CVNQCheckBox.h"
+#include "CVNQProgressBar.h"
+#include "CVNQRadioButton.h"
+#include "CVNQSwitch.h"
 
 #include <QWidget>
 
@@ -83,6 +87,20 @@ void registerBuiltinControlTypes()
         {"tab", &CVNQTabWidget::createCVNQTabWidget},
         {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
         {"splitter", &CVNQSplitter::createCVNQSplitter},
+        // after "qtlabel"
+        {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
+        // after "qtlistview"
+        {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
+        {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
+        // after "qtsplitter"
+        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
+    };
+    const std::vector<Alias> aliases = {
+        {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
+        {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
+        {"radio", &CVNQRadioButton::createCVNQRadioButton},
+        {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
+        {"switch", &CVNQSwitch::createCVNQSwitch},
     };
 
     for (const ControlType& t : types) {

@@ -1,0 +1,55 @@
+// The four indicator types in the start-up table: creation by type name
+// and alias, property tables with the common rows first, and rows that
+// reach the control.
+
+#include "CVNQCheckBox.h"
+#include "CVNQControlFactory.h"
+#include "CVNQProgressBar.h"
+#include "CVNQRadioButton.h"
+#include "CVNQSwitch.h"
+#include "IndicatorTestUtil.h"
+
+#include <memory>
+
+using namespace CVNQtLib;
+
+TEST(IndicatorsRegistration, TypeNamesAliasesAndPropertyTables)
+{
+    IndicatorTest::startToolkit();
+    const struct {
+        std::vector<const char*> names;
+        const char* className;
+        size_t rows;
+    } types[] = {{{"qtcheckbox", "checkbox"}, "CVNQtLib::CVNQCheckBox", 13},
+                 {{"qtradiobox", "radio", "radiobox"}, "CVNQtLib::CVNQRadioButton", 15},
+                 {{"qtprogressbar", "progressbar"}, "CVNQtLib::CVNQProgressBar", 3},
+                 {{"qtswitch", "switch"}, "CVNQtLib::CVNQSwitch", 9}};
+    for (const auto& t : types) {
+        for (const char* name : t.names) {
+            std::unique_ptr<QWidget> w(createControlByTypeName(name, nullptr));
+            ASSERT_TRUE(w) << name;
+            EXPECT_STREQ(w->metaObject()->className(), t.className);
+        }
+        const ControlInfo* info = cvnGetControlInfo(t.names[0]);
+        ASSERT_NE(info, nullptr) << t.names[0];
+        ASSERT_EQ(info->properties.size(), 7 + t.rows) << t.names[0];
+        EXPECT_EQ(info->properties[6].name, "Line");
+        EXPECT_EQ(cvnGetControlInfo(t.names[1]), nullptr); // aliases have no table
+    }
+
+    CVNQCheckBox box;
+    const ControlInfo boxInfo = CVNQCheckBox::getProps();
+    EXPECT_EQ(boxInfo.properties[16].name, "HorAlign");
+    boxInfo.properties[16].setInt(&box, 2);
+    EXPECT_EQ(box.getIconHorAlign(), 2);
+    boxInfo.properties[8].setFillStyle(&box, 1, IndicatorTest::fill("reg_bg", Qt::green));
+    EXPECT_EQ(box.getCheckedBackground(1).name, "reg_bg");
+
+    CVNQSwitch sw;
+    const PropertyDef size = CVNQSwitch::getProps().properties[13];
+    ASSERT_EQ(size.name, "ThumbSize");
+    EXPECT_EQ(size.type, 11);
+    size.setFourInts(&sw, 31, 17, 0, 0);
+    EXPECT_EQ(sw.getThumbBtnSize(), QSize(31, 17));
+    EXPECT_EQ(size.getFourInts(&sw), QVector<int>({31, 17}));
+}

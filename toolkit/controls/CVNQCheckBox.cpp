@@ -1,0 +1,117 @@
+#include "CVNQCheckBox.h"
+
+#include "CVNQCheckBoxImpl.h"
+
+#include <QMouseEvent>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQCheckBox, CVNQCheckBoxImpl, "qtcheckbox")
+
+CVNQCheckBox::CVNQCheckBox(QWidget* parent) : QCheckBox(parent)
+{
+    m_impl = new CVNQCheckBoxImpl(this, typeName());
+    m_impl->applyTheme();
+}
+
+CVNQCheckBox::~CVNQCheckBox() = default;
+
+ControlInfo CVNQCheckBox::getProps()
+{
+    using C = CVNQCheckBox;
+    ControlInfo info = cvnMakeControlInfo("qtcheckbox", "Checkbox", "Control CheckBox", "CVNQCheckBox", "checkbox");
+    const QVector<PropertyChoice> align = cvnChoices({{0, "Left"}, {1, "Center"}, {2, "Right"}});
+    auto& rows = info.properties;
+    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("UncheckBg"), &C::setBackground, &C::getBackground,
+                                      cvnFourStateChoices()));
+    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("CheckedBg"), &C::setCheckedBackground,
+                                      &C::getCheckedBackground, cvnFourStateChoices()));
+    rows.push_back(cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyleByState, &C::getTextStyleByState,
+                                      cvnChoices({{0, "Checked"}, {1, "Unchecked"}, {2, "Disable"}})));
+    rows.push_back(cvnLineRow());
+    rows.push_back(cvnBoolRow<C>(QStringLiteral("ShowIcon"), &C::setShowIcon, &C::getShowIcon));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("UncheckIcon"), PropImage, &C::setUncheckIcon, &C::getUncheckIcon));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("UncheckHotIcon"), PropImage, &C::setUncheckHotIcon,
+                                   &C::getUncheckHotIcon));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("CheckedIcon"), PropImage, &C::setCheckedIcon, &C::getCheckedIcon));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("CheckedHotIcon"), PropImage, &C::setCheckedHotIcon,
+                                   &C::getCheckedHotIcon));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("HorAlign"), PropChoice, &C::setIconHorAlign, &C::getIconHorAlign, align));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("VerAlign"), PropChoice, &C::setIconVerAlign, &C::getIconVerAlign, align));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("OffsetX"), PropInt, &C::setIconOffsetX, &C::getIconOffsetX));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("OffsetY"), PropInt, &C::setIconOffsetY, &C::getIconOffsetY));
+    return info;
+}
+
+void CVNQCheckBox::setBackground(CtrlState state, const FillStyle& style) { m_impl->styles.unchecked.set(state, style); }
+const FillStyle& CVNQCheckBox::getBackground(CtrlState state) const { return m_impl->styles.unchecked.get(state); }
+
+void CVNQCheckBox::setCheckedBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->styles.checked.set(state, style);
+}
+
+const FillStyle& CVNQCheckBox::getCheckedBackground(CtrlState state) const { return m_impl->styles.checked.get(state); }
+
+void CVNQCheckBox::setTextStyle(bool checked, const TextStyleDesc& style)
+{
+    (checked ? m_impl->styles.checkedText : m_impl->styles.uncheckedText) = style;
+}
+
+const TextStyleDesc& CVNQCheckBox::getTextStyle(bool checked) const
+{
+    return checked ? m_impl->styles.checkedText : m_impl->styles.uncheckedText;
+}
+
+void CVNQCheckBox::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
+{
+    switch (state) {
+    case CheckBoxTextChecked: m_impl->styles.checkedText = style; break;
+    case CheckBoxTextUnchecked: m_impl->styles.uncheckedText = style; break;
+    case CheckBoxTextDisabled: m_impl->styles.disabledText = style; break;
+    default: break;
+    }
+}
+
+const TextStyleDesc& CVNQCheckBox::getTextStyleByState(CheckBoxTextState state) const
+{
+    switch (state) {
+    case CheckBoxTextUnchecked: return m_impl->styles.uncheckedText;
+    case CheckBoxTextDisabled: return m_impl->styles.disabledText;
+    default: return m_impl->styles.checkedText;
+    }
+}
+
+void CVNQCheckBox::setDisableTextStyle(const TextStyleDesc& style) { m_impl->styles.disabledText = style; }
+const TextStyleDesc& CVNQCheckBox::getDisableTextStyle() const { return m_impl->styles.disabledText; }
+
+void CVNQCheckBox::setUncheckIcon(const QString& name) { m_impl->setUncheckIcon(name); }
+QString CVNQCheckBox::getUncheckIcon() const { return m_impl->uncheckIcon; }
+void CVNQCheckBox::setUncheckHotIcon(const QString& name) { m_impl->uncheckHotIcon = name; }
+QString CVNQCheckBox::getUncheckHotIcon() const { return m_impl->uncheckHotIcon; }
+void CVNQCheckBox::setCheckedIcon(const QString& name) { m_impl->setCheckedIcon(name); }
+QString CVNQCheckBox::getCheckedIcon() const { return m_impl->checkedIcon; }
+void CVNQCheckBox::setCheckedHotIcon(const QString& name) { m_impl->checkedHotIcon = name; }
+QString CVNQCheckBox::getCheckedHotIcon() const { return m_impl->checkedHotIcon; }
+void CVNQCheckBox::setDisableCheckIcon(const QString& name) { m_impl->disableCheckIcon = name; }
+QString CVNQCheckBox::getDisableCheckIcon() const { return m_impl->disableCheckIcon; }
+void CVNQCheckBox::setDisableUncheckIcon(const QString& name) { m_impl->disableUncheckIcon = name; }
+QString CVNQCheckBox::getDisableUncheckIcon() const { return m_impl->disableUncheckIcon; }
+
+void CVNQCheckBox::setIconStyle(const IconStyleDesc& style) { m_impl->iconStyle = style; }
+const IconStyleDesc& CVNQCheckBox::getIconStyle() const { return m_impl->iconStyle; }
+void CVNQCheckBox::setIconHorAlign(DockLayoutType align) { m_impl->iconStyle.hor = align; }
+DockLayoutType CVNQCheckBox::getIconHorAlign() const { return m_impl->iconStyle.hor; }
+void CVNQCheckBox::setIconVerAlign(DockLayoutType align) { m_impl->iconStyle.ver = align; }
+DockLayoutType CVNQCheckBox::getIconVerAlign() const { return m_impl->iconStyle.ver; }
+void CVNQCheckBox::setIconOffsetX(int x) { m_impl->iconStyle.x = x; }
+int CVNQCheckBox::getIconOffsetX() const { return m_impl->iconStyle.x; }
+void CVNQCheckBox::setIconOffsetY(int y) { m_impl->iconStyle.y = y; }
+int CVNQCheckBox::getIconOffsetY() const { return m_impl->iconStyle.y; }
+
+void CVNQCheckBox::setShowIcon(bool show) { m_impl->showIcon = show; }
+bool CVNQCheckBox::getShowIcon() const { return m_impl->showIcon; }
+void CVNQCheckBox::setShowText(bool show) { m_impl->showText = show; }
+bool CVNQCheckBox::getShowText() const { return m_impl->showText; }
+
+} // namespace CVNQtLib

@@ -1,0 +1,189 @@
+#include "CVNQCheckBoxImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQAttrJson.h"
+#include "CVNQLanguageText.h"
+
+#include <QCheckBox>
+#include <QPainter>
+
+namespace CVNQtLib {
+
+const QString CVNQCheckBoxImpl::kUncheckImage = QStringLiteral("IDB_UNCHECK");
+const QString CVNQCheckBoxImpl::kCheckedImage = QStringLiteral("IDB_CHECKED");
+
+namespace {
+
+FillStyle invalidStyle()
+{
+    FillStyle s;
+    s.valid = false;
+    return s;
+}
+
+// A hot icon follows its normal icon until it is given a name of its own:
+// while it still holds the built-in image or the normal icon's name.
+void setFollowedIcon(QString& icon, QString& hotIcon, const QString& builtin, const QString& name)
+{
+    if (hotIcon == builtin || hotIcon == icon)
+        hotIcon = name;
+    icon = name;
+}
+
+} // namespace
+
+CVNQCheckBoxImpl::CVNQCheckBoxImpl(QCheckBox* owner, const QString& typeName)
+    : CVNQWidgetBaseImpl(owner, typeName)
+{
+    // Left-aligned, unlike the record's centred default.
+    iconStyle.hor = DockNear;
+    iconStyle.ver = DockCenter;
+    // No background until a theme or a setter supplies one.
+    styles.unchecked.setAll(invalidStyle());
+    styles.checked.setAll(invalidStyle());
+}
+
+QCheckBox* CVNQCheckBoxImpl::box() const
+{
+    return static_cast<QCheckBox*>(m_owner);
+}
+
+void CVNQCheckBoxImpl::setUncheckIcon(const QString& name)
+{
+    setFollowedIcon(uncheckIcon, uncheckHotIcon, kUncheckImage, name);
+}
+
+void CVNQCheckBoxImpl::setCheckedIcon(const QString& name)
+{
+    setFollowedIcon(checkedIcon, checkedHotIcon, kCheckedImage, name);
+}
+
+QString CVNQCheckBoxImpl::iconFor(bool checked, CtrlState state) const
+{
+    switch (state) {
+    case CtrlStateNormal:
+    case CtrlStatePressed:
+        return checked ? checkedIcon : uncheckIcon;
+    case CtrlStateHover:
+        return checked ? checkedHotIcon : uncheckHotIcon;
+    case CtrlStateDisabled:
+        return checked ? disableCheckIcon : disableUncheckIcon;
+    default:
+        return QString();
+    }
+}
+
+int CVNQCheckBoxImpl::textOffset() const
+{
+    // The unchecked icon reserves the room in every state, so the text does
+    // not jump when the box is checked or hovered.
+    if (!showIcon || iconStyle.hor != DockNear || uncheckIcon.isEmpty())
+        return 0;
+    const QSize size = getImageSize(uncheckIcon, false);
+    return size.isValid() ? iconStyle.x + size.width() : 0;
+}
+
+void CVNQCheckBoxImpl::draw(QPainter* painter, const QRect& rect)
+{
+    QCheckBox* owner = box();
+    if (!painter || !owner)
+        return;
+    const bool checked = owner->isChecked();
+    const CtrlState state = m_state;
+
+    if (styles.unchecked.isValidState(state))
+        drawFillStyle(painter, checked ? styles.checked.get(state) : styles.unchecked.get(state), rect);
+
+    if (showText) {
+        const int offset = textOffset();
+        const TextStyleDesc& style = !owner->isEnabled() ? styles.disabledText
+                                   : checked             ? styles.checkedText
+                                                         : styles.uncheckedText;
+        drawTextAt(painter, owner->text(), style, rect.x() + offset, rect.y(), rect.width() - offset, rect.height(),
+                   true);
+    }
+
+    if (showIcon) {
+        const QString icon = iconFor(checked, state);
+        if (!icon.isEmpty())
+            drawImage(painter, icon, iconStyle, rect, false);
+    }
+}
+
+void CVNQCheckBoxImpl::notifyChangeLanguage()
+{
+    if (!textKey.isEmpty() && box())
+        box()->setText(cvnTranslateKey(textKey));
+}
+
+bool CVNQCheckBoxImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    if (read)
+        readJson(**node);
+    else
+        writeJson(**node);
+    return result;
+}
+
+// Also runs for theme entries: a theme may set the icons and the text.
+void CVNQCheckBoxImpl::readJson(const Json::Value& node)
+{
+    styles.read(node);
+
+    const Json::Value* attr = cvnAttrObject(node);
+    if (!attr)
+        return;
+    cvnReadIconPlacement(*attr, iconStyle, false);
+    jsonRead(*attr, "showIcon", showIcon);
+    jsonRead(*attr, "showText", showText);
+
+    QString text;
+    jsonRead(*attr, "text", text);
+    if (box())
+        box()->setText(cvnResolveLanguageText(text, textKey));
+
+    QString name;
+    if (jsonRead(*attr, "iconPath", name))
+        setUncheckIcon(name);
+    if (jsonRead(*attr, "hotIconPath", uncheckHotIcon) && uncheckHotIcon == kUncheckImage)
+        uncheckHotIcon = uncheckIcon;
+    if (jsonRead(*attr, "siconPath", name))
+        setCheckedIcon(name);
+    if (jsonRead(*attr, "sHotIconPath", checkedHotIcon) && checkedHotIcon == kCheckedImage)
+        checkedHotIcon = checkedIcon;
+    jsonRead(*attr, "disableIconPath", disableUncheckIcon);
+    jsonRead(*attr, "disableSIconPath", disableCheckIcon);
+}
+
+void CVNQCheckBoxImpl::writeJson(Json::Value& node) const
+{
+    Json::Value list(Json::arrayValue);
+    styles.write(list);
+    cvnSetStyleList(node, list);
+
+    Json::Value& attr = cvnOwnAttr(node, {CVNQ_ICON_PLACEMENT_KEYS, "showIcon", "showText", "text", "iconPath",
+                                          "hotIconPath", "siconPath", "sHotIconPath", "disableIconPath",
+                                          "disableSIconPath"});
+    cvnWriteIconPlacement(attr, iconStyle, IconStyleDesc(), false);
+    // Always written: the box's own default (left) is not the record's
+    // (centre), so an omitted centred alignment would read back as left.
+    jsonMember(attr, "iconHor") = iconStyle.hor;
+    if (!showIcon)
+        cvnWriteFlag(attr, "showIcon", false);
+    if (!showText)
+        cvnWriteFlag(attr, "showText", false);
+    if (box() && !box()->text().isEmpty())
+        jsonMember(attr, "text") = jsonUtf8(box()->text());
+    const std::pair<const char*, const QString*> icons[] = {
+        {"iconPath", &uncheckIcon},           {"hotIconPath", &uncheckHotIcon},
+        {"siconPath", &checkedIcon},          {"sHotIconPath", &checkedHotIcon},
+        {"disableIconPath", &disableUncheckIcon}, {"disableSIconPath", &disableCheckIcon}};
+    for (const auto& icon : icons)
+        if (!icon.second->isEmpty())
+            jsonMember(attr, icon.first) = jsonUtf8(*icon.second);
+}
+
+} // namespace CVNQtLib

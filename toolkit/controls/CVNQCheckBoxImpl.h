@@ -1,0 +1,51 @@
+#pragma once
+
+// Look of CVNQCheckBox. draw() also serves as a stamp: item views draw
+// every cell check box through one hidden check box, into any rectangle.
+
+#include "CVNQCheckStyles.h"
+#include "CVNQWidgetBaseImpl.h"
+
+class QCheckBox;
+
+namespace CVNQtLib {
+
+class CVNQCheckBoxImpl : public CVNQWidgetBaseImpl {
+    Q_OBJECT
+public:
+    // Built-in 16 x 16 images registered at toolkit start-up.
+    static const QString kUncheckImage;
+    static const QString kCheckedImage;
+
+    CVNQCheckBoxImpl(QCheckBox* owner, const QString& typeName);
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void notifyChangeLanguage() override;
+
+    void setUncheckIcon(const QString& name);
+    void setCheckedIcon(const QString& name);
+    // The icon of a control state (empty: none) and where the text starts.
+    QString iconFor(bool checked, CtrlState state) const;
+    int textOffset() const;
+
+    QString uncheckIcon{kUncheckImage};
+    QString uncheckHotIcon{kUncheckImage};
+    QString checkedIcon{kCheckedImage};
+    QString checkedHotIcon{kCheckedImage};
+    QString disableCheckIcon;
+    QString disableUncheckIcon;
+    QString textKey;
+    IconStyleDesc iconStyle;
+    bool showIcon = true;
+    bool showText = true;
+    // Backgrounds (unchecked / checked) and the three text styles.
+    CVNQCheckStyles styles;
+
+private:
+    QCheckBox* box() const;
+    void readJson(const Json::Value& node);
+    void writeJson(Json::Value& node) const;
+};
+
+} // namespace CVNQtLib

@@ -1,0 +1,59 @@
+#include "CVNQProgressBar.h"
+
+#include "CVNQProgressBarImpl.h"
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQProgressBar, CVNQProgressBarImpl, "qtprogressbar")
+
+CVNQProgressBar::CVNQProgressBar(QWidget* parent) : QProgressBar(parent)
+{
+    m_impl = new CVNQProgressBarImpl(this, typeName());
+    m_impl->applyTheme();
+}
+
+CVNQProgressBar::~CVNQProgressBar() = default;
+
+ControlInfo CVNQProgressBar::getProps()
+{
+    using C = CVNQProgressBar;
+    ControlInfo info =
+        cvnMakeControlInfo("qtprogressbar", "ProgressBar", "Control ProgressBar", "CVNQProgressBar", "progressbar");
+    info.properties.push_back(cvnFillStyleRow<C>(QStringLiteral("Background"), &C::setBackground, &C::getBackground,
+                                                 cvnTwoStateChoices()));
+    info.properties.push_back(cvnFillStyleRow<C>(QStringLiteral("Foreground"), &C::setForeground, &C::getForeground,
+                                                 cvnTwoStateChoices()));
+    info.properties.push_back(cvnBoolRow<C>(QStringLiteral("ShowText"), &C::setShowText, &C::getShowText));
+    return info;
+}
+
+void CVNQProgressBar::setBackground(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
+const FillStyle& CVNQProgressBar::getBackground(CommonCtrlState) const { return m_impl->background; }
+void CVNQProgressBar::setForeground(CommonCtrlState, const FillStyle& style) { m_impl->foreground = style; }
+const FillStyle& CVNQProgressBar::getForeground(CommonCtrlState) const { return m_impl->foreground; }
+
+void CVNQProgressBar::setShowText(bool show)
+{
+    m_impl->showText = show;
+    update();
+}
+
+bool CVNQProgressBar::getShowText() const { return m_impl->showText; }
+void CVNQProgressBar::setCircleProgressBar(bool circle) { m_impl->circle = circle; }
+bool CVNQProgressBar::getIsCircleProgressBar() const { return m_impl->circle; }
+
+void CVNQProgressBar::setCircleAngleRange(int start, int end)
+{
+    if (start < 1 || end <= start)
+        return;
+    m_impl->startAngle = start;
+    m_impl->endAngle = end;
+}
+
+void CVNQProgressBar::getCirleAngleRange(int& start, int& end) const
+{
+    start = m_impl->startAngle;
+    end = m_impl->endAngle;
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,216 @@
+#include "CVNQRadioButton.h"
+
+#include "CVNQRadioButtonImpl.h"
+
+#include <QMouseEvent>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQRadioButton, CVNQRadioButtonImpl, "qtradiobox")
+
+CVNQRadioButton::CVNQRadioButton(QWidget* parent) : QRadioButton(parent)
+{
+    m_impl = new CVNQRadioButtonImpl(this, typeName());
+    m_impl->applyTheme();
+}
+
+CVNQRadioButton::~CVNQRadioButton() = default;
+
+ControlInfo CVNQRadioButton::getProps()
+{
+    using C = CVNQRadioButton;
+    ControlInfo info =
+        cvnMakeControlInfo("qtradiobox", "RadioButton", "Control RadioButton", "CVNQRadioButton", "radio");
+    const QVector<PropertyChoice> align = cvnChoices({{0, "Left"}, {1, "Center"}, {2, "Right"}});
+    auto& rows = info.properties;
+    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("UnselectedBg"), &C::setBackground, &C::getBackground,
+                                      cvnFourStateChoices()));
+    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("SelectedBg"), &C::setSelectedBackground,
+                                      &C::getSelectedBackground, cvnFourStateChoices()));
+    rows.push_back(cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyleByState, &C::getTextStyleByState,
+                                      cvnChoices({{0, "Checked"}, {1, "Unchecked"}, {2, "Disable"}})));
+    rows.push_back(cvnLineRow());
+    rows.push_back(cvnBoolRow<C>(QStringLiteral("PushLike"), &C::setPushlike, &C::getPushlike));
+    rows.push_back(cvnBoolRow<C>(QStringLiteral("ShowIcon"), &C::setShowIcon, &C::getShowIcon));
+    rows.push_back(cvnBoolRow<C>(QStringLiteral("ShowText"), &C::setShowText, &C::getShowText));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("UncheckIcon"), PropImage, &C::setUncheckIcon, &C::getUncheckIcon));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("UncheckHotIcon"), PropImage, &C::setUncheckHotIcon,
+                                   &C::getUncheckHotIcon));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("CheckedIcon"), PropImage, &C::setCheckedIcon, &C::getCheckedIcon));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("CheckedHotIcon"), PropImage, &C::setCheckedHotIcon,
+                                   &C::getCheckedHotIcon));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("HorAlign"), PropChoice, &C::setIconHorAlign, &C::getIconHorAlign, align));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("VerAlign"), PropChoice, &C::setIconVerAlign, &C::getIconVerAlign, align));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("OffsetX"), PropInt, &C::setIconOffsetX, &C::getIconOffsetX));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("OffsetY"), PropInt, &C::setIconOffsetY, &C::getIconOffsetY));
+    return info;
+}
+
+void CVNQRadioButton::setBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->styles.unchecked.set(state, style);
+}
+
+const FillStyle& CVNQRadioButton::getBackground(CtrlState state) const { return m_impl->styles.unchecked.get(state); }
+
+void CVNQRadioButton::setSelectedBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->styles.checked.set(state, style);
+}
+
+const FillStyle& CVNQRadioButton::getSelectedBackground(CtrlState state) const
+{
+    return m_impl->styles.checked.get(state);
+}
+
+void CVNQRadioButton::setTextStyle(bool checked, const TextStyleDesc& style)
+{
+    (checked ? m_impl->styles.checkedText : m_impl->styles.uncheckedText) = style;
+}
+
+TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const
+{
+    return checked ? m_impl->styles.checkedText : m_impl->styles.uncheckedText;
+}
+
+void CVNQRadioButton::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
+{
+    switch (state) {
+    case CheckBoxTextChecked: m_impl->styles.checkedText = style; break;
+    case CheckBoxTextUnchecked: m_impl->styles.uncheckedText = style; break;
+    case CheckBoxTextDisabled: m_impl->styles.disabledText = style; break;
+    default: break;
+    }
+}
+
+const TextStyleDesc& CVNQRadioButton::getTextStyleByState(CheckBoxTextState state) const
+{
+    switch (state) {
+    case CheckBoxTextChecked: return m_impl->styles.checkedText;
+    case CheckBoxTextDisabled: return m_impl->styles.disabledText;
+    default: return m_impl->styles.uncheckedText;
+    }
+}
+
+bool CVNQRadioButton::setUncheckIcon(const QString& name)
+{
+    m_impl->uncheckIcon = name;
+    return true;
+}
+
+const QString& CVNQRadioButton::getUncheckIcon() const { return m_impl->uncheckIcon; }
+
+bool CVNQRadioButton::setUncheckHotIcon(const QString& name)
+{
+    m_impl->uncheckHotIcon = name;
+    return true;
+}
+
+const QString& CVNQRadioButton::getUncheckHotIcon() const { return m_impl->uncheckHotIcon; }
+
+bool CVNQRadioButton::setCheckedIcon(const QString& name)
+{
+    m_impl->checkedIcon = name;
+    return true;
+}
+
+const QString& CVNQRadioButton::getCheckedIcon() const { return m_impl->checkedIcon; }
+
+bool CVNQRadioButton::setCheckedHotIcon(const QString& name)
+{
+    m_impl->checkedHotIcon = name;
+    return true;
+}
+
+const QString& CVNQRadioButton::getCheckedHotIcon() const { return m_impl->checkedHotIcon; }
+
+bool CVNQRadioButton::setDisableIcon(const QString& name)
+{
+    m_impl->disableIcon = name;
+    return true;
+}
+
+const QString& CVNQRadioButton::getDisableIcon() const { return m_impl->disableIcon; }
+
+void CVNQRadioButton::setIcon(const QString& name) { setIcon(RadioIconAll, name); }
+
+void CVNQRadioButton::setIcon(RadioIconState state, const QString& name)
+{
+    switch (state) {
+    case RadioIconChecked: m_impl->checkedIcon = name; break;
+    case RadioIconCheckedHot: m_impl->checkedHotIcon = name; break;
+    case RadioIconUnchecked: m_impl->uncheckIcon = name; break;
+    case RadioIconUncheckedHot: m_impl->uncheckHotIcon = name; break;
+    case RadioIconAll:
+        m_impl->checkedIcon = m_impl->checkedHotIcon = m_impl->uncheckIcon = m_impl->uncheckHotIcon = name;
+        break;
+    default: break;
+    }
+}
+
+void CVNQRadioButton::setIconStyle(const IconStyleDesc& style) { m_impl->iconStyle = style; }
+const IconStyleDesc& CVNQRadioButton::getIconStyle() const { return m_impl->iconStyle; }
+void CVNQRadioButton::setIconHorAlign(DockLayoutType align) { m_impl->iconStyle.hor = align; }
+DockLayoutType CVNQRadioButton::getIconHorAlign() const { return m_impl->iconStyle.hor; }
+void CVNQRadioButton::setIconVerAlign(DockLayoutType align) { m_impl->iconStyle.ver = align; }
+DockLayoutType CVNQRadioButton::getIconVerAlign() const { return m_impl->iconStyle.ver; }
+void CVNQRadioButton::setIconOffsetX(int x) { m_impl->iconStyle.x = x; }
+int CVNQRadioButton::getIconOffsetX() const { return m_impl->iconStyle.x; }
+void CVNQRadioButton::setIconOffsetY(int y) { m_impl->iconStyle.y = y; }
+int CVNQRadioButton::getIconOffsetY() const { return m_impl->iconStyle.y; }
+
+void CVNQRadioButton::setPushlike(bool pushlike)
+{
+    m_impl->pushlike = pushlike;
+    update();
+}
+
+bool CVNQRadioButton::getPushlike() const { return m_impl->pushlike; }
+
+void CVNQRadioButton::setShowIcon(bool show)
+{
+    m_impl->showIcon = show;
+    update();
+}
+
+bool CVNQRadioButton::getShowIcon() const { return m_impl->showIcon; }
+void CVNQRadioButton::setShowText(bool show) { m_impl->showText = show; }
+bool CVNQRadioButton::getShowText() const { return m_impl->showText; }
+
+void CVNQRadioButton::mousePressEvent(QMouseEvent* event)
+{
+    m_impl->mousePressEvent(event);
+    QRadioButton::mousePressEvent(event);
+    emit pressedEvent();
+}
+
+void CVNQRadioButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_impl->mouseReleaseEvent(event);
+    QRadioButton::mouseReleaseEvent(event);
+}
+
+void CVNQRadioButton::mouseMoveEvent(QMouseEvent* event)
+{
+    QRadioButton::mouseMoveEvent(event);
+    m_impl->mouseMoveEvent(event);
+}
+
+void CVNQRadioButton::enterEvent(QEvent* event)
+{
+    QRadioButton::enterEvent(event);
+    m_impl->enterEvent(event);
+}
+
+void CVNQRadioButton::leaveEvent(QEvent* event)
+{
+    QRadioButton::leaveEvent(event);
+    m_impl->leaveEvent(event);
+}
+
+bool CVNQRadioButton::hitButton(const QPoint&) const
+{
+    return true;
+}
+
+} // namespace CVNQtLib

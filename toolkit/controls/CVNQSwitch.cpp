@@ -1,0 +1,105 @@
+#include "CVNQSwitch.h"
+
+#include "CVNQSwitchImpl.h"
+
+#include <QMouseEvent>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQSwitch, CVNQSwitchImpl, "qtswitch")
+
+CVNQSwitch::CVNQSwitch(QWidget* parent) : QWidget(parent)
+{
+    m_impl = new CVNQSwitchImpl(this, typeName());
+    m_impl->applyTheme();
+}
+
+CVNQSwitch::~CVNQSwitch() = default;
+
+ControlInfo CVNQSwitch::getProps()
+{
+    using C = CVNQSwitch;
+    ControlInfo info = cvnMakeControlInfo("qtswitch", "Switch", "Control Switch", "CVNQSwitch", "switch");
+    auto& rows = info.properties;
+    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("Background"), &C::setBackgroundStyle, &C::getBackgroundStyle,
+                                      cvnTwoStateChoices()));
+    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("Thumb"), &C::setThumbStyle, &C::getThumbStyle,
+                                      cvnFourStateChoices()));
+    rows.push_back(cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyle, &C::getTextStyle,
+                                      cvnChoices({{0, "Left"}, {1, "Right"}})));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("LeftText"), PropText, &C::setLeftText, &C::getLeftText));
+    rows.push_back(cvnStringRow<C>(QStringLiteral("RightText"), PropText, &C::setRightText, &C::getRightText));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("Speed"), PropInt, &C::setSwitchSpeed, &C::getSwitchSpeed));
+
+    // Two integers (width, height) through the grid's multi-int accessors.
+    const int kTwoInts = 11;
+    PropertyDef size(QStringLiteral("ThumbSize"), kTwoInts);
+    size.setFourInts = [](QWidget* w, int width, int height, int, int) {
+        if (C* s = dynamic_cast<C*>(w))
+            s->setThumbSize(width, height);
+    };
+    size.getFourInts = [](QWidget* w) {
+        QVector<int> v;
+        if (C* s = dynamic_cast<C*>(w)) {
+            int width = 0, height = 0;
+            s->getThumbSize(width, height);
+            v << width << height;
+        }
+        return v;
+    };
+    rows.push_back(size);
+
+    rows.push_back(cvnBoolRow<C>(QStringLiteral("DefaultIsLeft"), &C::setSwitchToLeft, &C::getIsSwitchToLeft));
+    rows.push_back(cvnIntRow<C>(QStringLiteral("Margin"), PropInt, &C::setMargin, &C::getMargin));
+    return info;
+}
+
+void CVNQSwitch::setBackgroundStyle(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
+const FillStyle& CVNQSwitch::getBackgroundStyle(CommonCtrlState) const { return m_impl->background; }
+void CVNQSwitch::setThumbStyle(CtrlState state, const FillStyle& style) { m_impl->thumb.set(state, style, false); }
+const FillStyle& CVNQSwitch::getThumbStyle(CtrlState state) const { return m_impl->thumb.get(state); }
+
+void CVNQSwitch::setTextStyle(SwitchPosition position, const TextStyleDesc& style)
+{
+    m_impl->textStyle[position == SwitchLeft ? 0 : 1] = style;
+}
+
+const TextStyleDesc& CVNQSwitch::getTextStyle(SwitchPosition position) const
+{
+    return m_impl->textStyle[position == SwitchLeft ? 0 : 1];
+}
+
+void CVNQSwitch::setLeftText(const QString& text) { m_impl->leftText = text; }
+const QString& CVNQSwitch::getLeftText() const { return m_impl->leftText; }
+void CVNQSwitch::setRightText(const QString& text) { m_impl->rightText = text; }
+const QString& CVNQSwitch::getRightText() const { return m_impl->rightText; }
+void CVNQSwitch::setThumbSize(int w, int h) { m_impl->thumbSize = QSize(w, h); }
+
+void CVNQSwitch::getThumbSize(int& w, int& h) const
+{
+    w = m_impl->thumbSize.width();
+    h = m_impl->thumbSize.height();
+}
+
+void CVNQSwitch::setThumbBtnSize(const QSize& size) { m_impl->thumbSize = size; }
+const QSize& CVNQSwitch::getThumbBtnSize() const { return m_impl->thumbSize; }
+void CVNQSwitch::setMargin(int margin) { m_impl->margin = margin; }
+int CVNQSwitch::getMargin() const { return m_impl->margin; }
+void CVNQSwitch::setSwitchSpeed(unsigned int ms) { m_impl->speed = ms; }
+unsigned int CVNQSwitch::getSwitchSpeed() const { return m_impl->speed; }
+void CVNQSwitch::setSwitchToLeft(bool left) { m_impl->switchToLeft = left; }
+bool CVNQSwitch::getIsSwitchToLeft() const { return m_impl->switchToLeft; }
+void CVNQSwitch::setShowAllText(bool show) { m_impl->showAllText = show; }
+bool CVNQSwitch::getShowAllText() const { return m_impl->showAllText; }
+
+void CVNQSwitch::mousePressEvent(QMouseEvent* event)
+{
+    m_impl->mousePressEvent(event);
+    m_impl->toggle();
+}
+
+void CVNQSwitch::mouseReleaseEvent(QMouseEvent* event) { m_impl->mouseReleaseEvent(event); }
+void CVNQSwitch::enterEvent(QEvent* event) { m_impl->enterEvent(event); }
+void CVNQSwitch::leaveEvent(QEvent* event) { m_impl->leaveEvent(event); }
+
+} // namespace CVNQtLib

@@ -1,0 +1,57 @@
+#pragma once
+
+// State and look of CVNQSwitch: the position flag, the thumb's drawn offset
+// and its slide animation, the track, thumb and text styles.
+
+#include "CVNQStateStyles.h"
+#include "CVNQWidgetBaseImpl.h"
+
+#include <QSize>
+#include <QVariant>
+
+class QVariantAnimation;
+
+namespace CVNQtLib {
+
+class CVNQSwitchImpl : public CVNQWidgetBaseImpl {
+    Q_OBJECT
+public:
+    CVNQSwitchImpl(QWidget* owner, const QString& typeName);
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+
+    // Starts a slide to the other side unless one is running.
+    void toggle();
+    // Thumb offset of the right-hand resting place in a control this wide.
+    int travel(int width) const;
+
+    bool showAllText = true;
+    // Drawn thumb position from the left inset; -1 until the first paint.
+    int thumbOffset = -1;
+    bool animating = false;
+    int margin = 2;
+    // The position; while a slide runs it still holds the starting side.
+    bool switchToLeft = false;
+    unsigned int speed = 300;
+    QString leftText{QStringLiteral("On")};
+    QString rightText{QStringLiteral("Off")};
+    QSize thumbSize{25, 25};
+    FillStyle background;
+    // Thumb per control state; state 4 is not taken here.
+    CVNQFillStyles thumb;
+    // Text styles of the left and the right slot.
+    TextStyleDesc textStyle[2];
+    // Owned by the control widget, reused for every slide.
+    QVariantAnimation* animation = nullptr;
+
+public Q_SLOTS:
+    void valueChanged(QVariant value);
+    void finished();
+
+private:
+    void readJson(const Json::Value& node);
+    void writeJson(Json::Value& node) const;
+};
+
+} // namespace CVNQtLib
