@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QResizeEvent>
-#include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QImage>

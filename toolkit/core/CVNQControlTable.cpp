@@ -31,6 +31,11 @@
 #include "CVNQProgressBar.h"
 #include "CVNQRadioButton.h"
 #include "CVNQSwitch.h"
+#include "CVNQComboBox.h"
+#include "CVNQLineEdit.h"
+#include "CVNQSlider.h"
+#include "CVNQSpinBox.h"
+#include "CVNQTableView.h"
 
 #include <QWidget>
 
@@ -78,6 +83,18 @@ void registerBuiltinControlTypes()
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
         {"scrollview", &CVNQScrollView::createCVNQScrollView, nullptr, false},
+        // after "qtlabel"
+        {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
+        // after "qtlistview"
+        {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
+        {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
+        // after "qtsplitter"
+        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
+        {CVNQSlider::typeName(), &CVNQSlider::createCVNQSlider, &CVNQSlider::getProps, true},
+        {CVNQLineEdit::typeName(), &CVNQLineEdit::createCVNQLineEdit, &CVNQLineEdit::getProps, true},
+        {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
+        {CVNQSpinBox::typeName(), &CVNQSpinBox::createCVNQSpinBox, nullptr, false},
+        {CVNQTableView::typeName(), &CVNQTableView::createCVNQTableView, &CVNQTableView::getProps, true},
     };
     const std::vector<Alias> aliases = {
         {"image", &CVNQImage::createCVNQImage},
@@ -87,20 +104,17 @@ void registerBuiltinControlTypes()
         {"tab", &CVNQTabWidget::createCVNQTabWidget},
         {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
         {"splitter", &CVNQSplitter::createCVNQSplitter},
-        // after "qtlabel"
-        {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
-        // after "qtlistview"
-        {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
-        {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
-        // after "qtsplitter"
-        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
-    };
-    const std::vector<Alias> aliases = {
         {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
         {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
         {"radio", &CVNQRadioButton::createCVNQRadioButton},
         {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
         {"switch", &CVNQSwitch::createCVNQSwitch},
+        {"slider", &CVNQSlider::createCVNQSlider},
+        {"dedit", &CVNQLineEdit::createCVNQLineEdit},
+        {"combobox", &CVNQComboBox::createCVNQComboBox},
+        {"spinbox", &CVNQSpinBox::createCVNQSpinBox},
+        {"dnumedit", &CVNQSpinBox::createCVNQSpinBox},
+        {"datagrid", &CVNQTableView::createCVNQTableView},
     };
 
     for (const ControlType& t : types) {
@@ -137,17 +151,12 @@ CVNQMenu* buildMenuFromJson(QWidget* parent, const Json::Value& root)
 
 bool sliderThumbGeometry(const QWidget* widget, int& sliderLength, QSize& thumbSize, bool& horizontal)
 {
-    // With the slider class present:
-    //   if (auto* s = qobject_cast<const CVNQSlider*>(widget)) {
-    //       sliderLength = s->getSliderLength();
-    //       thumbSize = s->getThumbBtnSize();
-    //       horizontal = s->orientation() == Qt::Horizontal;
-    //       return true;
-    //   }
-    Q_UNUSED(widget);
-    Q_UNUSED(sliderLength);
-    Q_UNUSED(thumbSize);
-    Q_UNUSED(horizontal);
+    if (auto* s = qobject_cast<const CVNQSlider*>(widget)) {
+        sliderLength = s->getSliderLength();
+        thumbSize = s->getThumbBtnSize();
+        horizontal = s->orientation() == Qt::Horizontal;
+        return true;
+    }
     return false;
 }
 
