@@ -6,6 +6,7 @@
 #include "CVNQLabel.h"
 #include "CVNQOpenGLPieChart.h"
 #include "CVNQPushButton.h"
+#include "CVNQScrollBar.h"
 #include "WindFarmWidgets.h"
 
 #include <QTimer>
@@ -39,6 +40,9 @@ double turbineHealth(const TurbineRecord& t)
     default: return 0.0;
     }
 }
+
+// Least height of the health chart: its donut and legend fit.
+constexpr int kHealthChartMinHeight = 270;
 
 // A waiting step polls this often for a slide that is still running.
 constexpr int kSlidePollMs = 10;
@@ -103,7 +107,11 @@ void WindFarmWindow::buildDetailDrawer()
     healthChart->setObjectName(QStringLiteral("turbineHealthChart"));
     healthChart->setWidthPolicy(LayoutSizePolicyFill);
     healthChart->setHeightPolicy(LayoutSizePolicyFill);
-    healthChart->setMinimumHeight(150);
+    // The donut needs this much height beside its legend; a short window
+    // scrolls the drawer instead of dropping the donut. Only the height has a
+    // floor: the chart's own 420-pixel minimum width would push the donut
+    // off the drawer's centre.
+    healthChart->setMinimumSize(0, kHealthChartMinHeight);
     healthChart->setTheme(windChartTheme());
     healthChart->setTitle(QString());
     healthChart->setInnerRadiusRatio(0.72);
@@ -128,7 +136,22 @@ void WindFarmWindow::buildDetailDrawer()
     connect(detailCloseButton, &QPushButton::clicked, this,
             [this]() { animateDrawer(detailDrawer, false, detailExpanded); });
 
+    auto* bar = new CVNQScrollBar(Qt::Vertical, detailDrawer);
+    bar->setThemeName(QStringLiteral("WindScrollV"));
+    bar->setWidthHeight(8);
+    detailDrawer->bindScrollBar(bar, false);
+
     detailDrawer->hide();
+}
+
+void WindFarmWindow::layoutDrawer(CVNQContainer* drawer)
+{
+    // With a bound scroll bar the layout keeps each child at least at its
+    // present height: the chart starts from its floor so that it can shrink
+    // with the window again.
+    if (drawer == detailDrawer)
+        healthChart->resize(healthChart->width(), healthChart->minimumHeight());
+    drawer->forceResize();
 }
 
 void WindFarmWindow::retranslateDetailDrawer()
@@ -294,7 +317,7 @@ void WindFarmWindow::finishDrawer(CVNQContainer* drawer, bool& flag, int generat
     }
     if (flag) {
         drawer->setChildLayout(CVNQContainer::Vertical);
-        drawer->forceResize();
+        layoutDrawer(drawer);
         if (drawer == detailDrawer) {
             healthChart->setAnimationEnabled(true);
             healthChart->replayAnimation();
@@ -306,6 +329,6 @@ void WindFarmWindow::finishDrawer(CVNQContainer* drawer, bool& flag, int generat
         setFixedWidthOf(drawer, kDrawerWidth);
         drawer->resize(kDrawerWidth, drawer->height());
         drawer->setChildLayout(CVNQContainer::Vertical);
-        drawer->forceResize();
+        layoutDrawer(drawer);
     }
 }

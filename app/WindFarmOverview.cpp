@@ -15,6 +15,8 @@
 
 #include <QStandardItemModel>
 
+#include <algorithm>
+
 using namespace CVNQtLib;
 
 namespace {
@@ -74,12 +76,30 @@ void WindFarmWindow::buildOverviewPage()
     efficiencyCard.value->setObjectName(QStringLiteral("kpiEfficiencyValue"));
 
     // Energy chart and atmosphere.
-    CVNQContainer* middle = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 3, 12);
-    middle->setMinimumHeight(230);
-    CVNQContainer* energyBox =
-        makeContainer(middle, QStringLiteral("WindCard"), CVNQContainer::Vertical, 3, 6, 14, 10, 14, 10);
-    CVNQContainer* energyHeader =
-        makeContainer(energyBox, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
+    middleRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 3, 12);
+    middleRow->setMinimumHeight(230);
+    // The chart fills the whole card and the header row lies over the band
+    // the chart keeps free for a title it does not have (placeEnergyCard):
+    // on a short window that band is what the plot needs.
+    energyBox = makeContainer(middleRow, QStringLiteral("WindCard"), CVNQContainer::NoUse, 3, 6, 14, 10, 14, 10);
+    energyChart = new CVNQLineChart(energyBox);
+    energyChart->setObjectName(QStringLiteral("windEnergyChart"));
+    energyChart->setWidthPolicy(LayoutSizePolicyFill);
+    energyChart->setHeightPolicy(LayoutSizePolicyFill);
+    // The card decides the chart's size; a 720-pixel-high window has less
+    // room than the chart's own minimum.
+    energyChart->setMinimumSize(0, 0);
+    energyChart->setTheme(windChartTheme());
+    energyChart->setTitle(QString());
+    energyChart->setLegendPosition(0);
+    energyChart->setTooltipMode(2);
+    energyChart->setTooltipEnabled(true);
+    energyChart->setHoverEnabled(true);
+    energyChart->setAnimationEnabled(true);
+    energyChart->setAnimationDuration(480);
+    energyBox->addChildWidget(energyChart, 1);
+
+    energyHeader = makeContainer(energyBox, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
     setFixedHeightOf(energyHeader, 34);
     energySection = makeLabel(energyHeader, QStringLiteral("WindLabelSection"), 1, 30);
     periodCombo = new CVNQComboBox(energyHeader);
@@ -92,27 +112,15 @@ void WindFarmWindow::buildOverviewPage()
     setFixedSizeOf(periodCombo, 96, 32);
     periodCombo->resize(96, 32);
     energyHeader->addChildWidget(periodCombo, 0);
+    energyHeader->raise();
+    energyBox->installEventFilter(this);
     connect(periodCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
         const int days = periodCombo->itemData(index, Qt::UserRole).toInt();
         if (days > 0)
             simulator->setPeriodDays(days);
     });
 
-    energyChart = new CVNQLineChart(energyBox);
-    energyChart->setObjectName(QStringLiteral("windEnergyChart"));
-    energyChart->setWidthPolicy(LayoutSizePolicyFill);
-    energyChart->setHeightPolicy(LayoutSizePolicyFill);
-    energyChart->setTheme(windChartTheme());
-    energyChart->setTitle(QString());
-    energyChart->setLegendPosition(0);
-    energyChart->setTooltipMode(2);
-    energyChart->setTooltipEnabled(true);
-    energyChart->setHoverEnabled(true);
-    energyChart->setAnimationEnabled(true);
-    energyChart->setAnimationDuration(480);
-    energyBox->addChildWidget(energyChart, 1);
-
-    CVNQContainer* atmosphere = makeContainer(middle, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1, 8);
+    CVNQContainer* atmosphere = makeContainer(middleRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1, 8);
     atmosphereSection = makeLabel(atmosphere, QStringLiteral("WindLabelSection"), 0, 28);
     CVNQContainer* atmoRow1 = makeContainer(atmosphere, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 1, 8);
     gustTile = makeAtmosphereTile(atmoRow1, QStringLiteral("wind"));
@@ -122,10 +130,10 @@ void WindFarmWindow::buildOverviewPage()
     temperatureTile = makeAtmosphereTile(atmoRow2, QStringLiteral("temperature"));
 
     // Summary table and insights.
-    CVNQContainer* bottom = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 2, 12);
-    bottom->setMinimumHeight(155);
+    bottomRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 2, 12);
+    bottomRow->setMinimumHeight(155);
     CVNQContainer* summaryCard =
-        makeContainer(bottom, QStringLiteral("WindCard"), CVNQContainer::Vertical, 3, 5, 12, 8, 12, 8);
+        makeContainer(bottomRow, QStringLiteral("WindCard"), CVNQContainer::Vertical, 3, 5, 12, 8, 12, 8);
     summarySection = makeLabel(summaryCard, QStringLiteral("WindLabelSection"), 0, 26);
     summaryTable = new CVNQTableView(summaryCard);
     summaryTable->setObjectName(QStringLiteral("windSummaryTable"));
@@ -134,19 +142,55 @@ void WindFarmWindow::buildOverviewPage()
     summaryTable->setModel(summaryModel);
     summaryCard->addChildWidget(summaryTable, 1);
 
-    CVNQContainer* insights = makeContainer(bottom, QStringLiteral("WindClear"), CVNQContainer::Vertical, 2, 6);
+    CVNQContainer* insights = makeContainer(bottomRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 2, 6);
     insightsSection = makeLabel(insights, QStringLiteral("WindLabelSection"), 0, 26);
     for (int i = 0; i < 3; ++i) {
         InsightCard card;
         card.card = makeContainer(insights, QStringLiteral("WindCardAlt"), CVNQContainer::Vertical, 1, 1, 10, 5, 10, 5);
         card.card->setObjectName(QStringLiteral("windInsight%1").arg(i));
         card.title = makeLabel(card.card, QStringLiteral("WindLabelSmBold"), 0, 20);
-        card.body = makeLabel(card.card, QStringLiteral("WindLabelMuted"), 1, 32);
+        // The body takes the card's height above its title (two lines on a
+        // tall window, one on a short one).
+        card.body = makeLabel(card.card, QStringLiteral("WindLabelMuted"), 1, 0);
+        card.body->setMinimumHeight(16);
         card.body->setWordWrap(true);
         // The cards are buttons of a kind: the pointer says so.
         card.card->setCursor(Qt::PointingHandCursor);
         connect(card.card, &CVNQContainer::mouseClickEvent, this, [this, i]() { openInsight(i); });
         insightCards.append(card);
+    }
+    page->installEventFilter(this);
+}
+
+void WindFarmWindow::placeEnergyCard()
+{
+    int left = 0, top = 0, right = 0, bottom = 0;
+    energyBox->getChildPadding(left, top, right, bottom);
+    const QRect inner = energyBox->rect().adjusted(left, top, -right, -bottom);
+    energyChart->QWidget::setGeometry(inner);
+    energyHeader->QWidget::setGeometry(inner.left(), inner.top(), inner.width(), energyHeader->minimumHeight());
+}
+
+void WindFarmWindow::balanceOverviewRows()
+{
+    // What the chart and the lower row share, after the title and the
+    // headline rows, the page's padding and its four gaps.
+    const int free = overviewPage->height() - 16 - 18 - 42 - 104 - 3 * 12;
+    // Three to two, but the lower row keeps what its three insight cards
+    // need to show a line each.
+    int lower = std::max(free * 2 / 5, 190);
+    int upper = free - lower;
+    if (upper < middleRow->minimumHeight()) {
+        upper = middleRow->minimumHeight();
+        lower = std::max(free - upper, 1);
+    }
+    if (upper < 1)
+        return;
+    // Ratios are weights: weights equal to the wanted heights give them.
+    if (middleRow->getLayoutRatio() != upper || bottomRow->getLayoutRatio() != lower) {
+        middleRow->setLayoutRatio(upper);
+        bottomRow->setLayoutRatio(lower);
+        overviewPage->forceResize();
     }
 }
 
@@ -163,6 +207,9 @@ WindFarmWindow::KpiCard WindFarmWindow::makeKpiCard(QWidget* parent, const QStri
     k.value = makeLabel(valueRow, QStringLiteral("WindLabelMetric"), 1, 37);
     k.unit = makeLabel(valueRow, QStringLiteral("WindLabelMuted"), 0, 32);
     setFixedWidthOf(k.unit, 48);
+    // The unit sits on the figure's baseline.
+    k.unit->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    makeContainer(valueRow, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
     k.trend = makeLabel(column, QStringLiteral("WindLabelMuted"), 0, 20);
     makeContainer(column, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
 
@@ -197,6 +244,8 @@ WindFarmWindow::AtmosphereTile WindFarmWindow::makeAtmosphereTile(QWidget* paren
     t.value = makeLabel(valueRow, QStringLiteral("WindLabelMetric"), 1, 37);
     t.unit = makeLabel(valueRow, QStringLiteral("WindLabelMuted"), 0, 32);
     setFixedWidthOf(t.unit, 42);
+    t.unit->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    makeContainer(valueRow, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
     makeContainer(column, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
     makeDockedIcon(tile, iconPath(icon), 20, 20, kAccent);
     return t;
@@ -247,18 +296,18 @@ void WindFarmWindow::retranslateOverview()
 
 void WindFarmWindow::refreshKpis()
 {
-    energyCard.value->setText(fixed(snapshot.totalEnergy / 1000.0, 1));
-    activeCard.value->setText(QStringLiteral("%1/%2").arg(snapshot.activeTurbines).arg(snapshot.turbineCount));
-    windCard.value->setText(fixed(snapshot.avgWind, 1));
-    efficiencyCard.value->setText(fixed(snapshot.efficiency, 1));
+    setFigureText(energyCard.value, fixed(snapshot.totalEnergy / 1000.0, 1));
+    setFigureText(activeCard.value, QStringLiteral("%1/%2").arg(snapshot.activeTurbines).arg(snapshot.turbineCount));
+    setFigureText(windCard.value, fixed(snapshot.avgWind, 1));
+    setFigureText(efficiencyCard.value, fixed(snapshot.efficiency, 1));
 }
 
 void WindFarmWindow::refreshOverviewValues()
 {
-    gustTile.value->setText(fixed(snapshot.gust, 1));
-    densityTile.value->setText(fixed(snapshot.airDensity, 2));
-    humidityTile.value->setText(fixed(snapshot.humidity, 0));
-    temperatureTile.value->setText(fixed(snapshot.temperature, 1));
+    setFigureText(gustTile.value, fixed(snapshot.gust, 1));
+    setFigureText(densityTile.value, fixed(snapshot.airDensity, 2));
+    setFigureText(humidityTile.value, fixed(snapshot.humidity, 0));
+    setFigureText(temperatureTile.value, fixed(snapshot.temperature, 1));
 
     for (int i = 0; i < insightCards.size(); ++i) {
         InsightCard& card = insightCards[i];

@@ -12,6 +12,7 @@
 #include "TurbineFilterProxyModel.h"
 #include "WindFarmWidgets.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QStandardItemModel>
 #include <QTimer>
@@ -200,6 +201,7 @@ void WindFarmWindow::styleTable(CVNQTableView* table, bool compact)
     horizontal->setThemeName(QStringLiteral("WindScrollH"));
     table->setVerticalScrollBar(vertical);
     table->setHorizontalScrollBar(horizontal);
+    table->viewport()->installEventFilter(this);
 }
 
 void WindFarmWindow::retranslateTurbines()
@@ -274,8 +276,7 @@ void WindFarmWindow::refreshTurbineList()
         turbineModel->appendRow(cells);
     }
 
-    for (int c = 0; c < TurbineColumnCount; ++c)
-        turbineTable->setColumnWidth(c, kTurbineWidths[c]);
+    applyColumnWidths(turbineTable);
 }
 
 void WindFarmWindow::refreshSummaryTable()
@@ -311,8 +312,38 @@ void WindFarmWindow::refreshSummaryTable()
         const QString icon = statusIconName(t.status);
         itemAt(summaryModel, r, SumStatus)->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
     }
-    for (int c = 0; c < SummaryColumnCount; ++c)
-        summaryTable->setColumnWidth(c, kSummaryWidths[c]);
+    applyColumnWidths(summaryTable);
+}
+
+void WindFarmWindow::applyColumnWidths(CVNQTableView* table)
+{
+    QVector<int> widths;
+    if (table == turbineTable)
+        widths = QVector<int>(std::begin(kTurbineWidths), std::end(kTurbineWidths));
+    else
+        widths = QVector<int>(std::begin(kSummaryWidths), std::end(kSummaryWidths));
+    // Filling the card's width looks finished; the widths above stay the
+    // least each column gets.
+    widths = fittedColumnWidths(widths, table->viewport()->width());
+    for (int c = 0; c < widths.size(); ++c) {
+        if (table->columnWidth(c) != widths[c])
+            table->setColumnWidth(c, widths[c]);
+    }
+}
+
+bool WindFarmWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (energyBox && watched == energyBox)
+            placeEnergyCard();
+        else if (overviewPage && watched == overviewPage)
+            balanceOverviewRows();
+        else if (turbineTable && watched == turbineTable->viewport())
+            applyColumnWidths(turbineTable);
+        else if (summaryTable && watched == summaryTable->viewport())
+            applyColumnWidths(summaryTable);
+    }
+    return CVNQWindow::eventFilter(watched, event);
 }
 
 void WindFarmWindow::refreshTableFilterSummary()

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QPointer>
 #include <QString>
+#include <QVector>
 
 namespace CVNQtLib {
 class CVNQImage;
@@ -65,3 +66,13 @@ CVNQtLib::CVNQPushButton* makeButton(QWidget* parent, const QString& style, cons
                                      int height, const QString& iconPath = QString(),
                                      const QColor& iconColour = QColor());
 CVNQtLib::CVNQContainer* makeDivider(QWidget* parent);
+
+// Sets a figure's text and makes the label exactly as wide as the text, so
+// that the unit after it sits right beside the number; the label's row is
+// laid out again when the width changes.
+void setFigureText(CVNQtLib::CVNQLabel* label, const QString& text);
+
+// Column widths of a table: the given widths, or, when the table is wider
+// than their sum, the same proportions grown to fill it (the last column
+// takes the rounding rest). Returns the widths applied.
+QVector<int> fittedColumnWidths(const QVector<int>& widths, int available);

@@ -302,7 +302,7 @@ void WindFarmWindow::updateDrawerGeometry()
     // own children.
     turbinesPage->forceResize();
     for (CVNQContainer* drawer : {detailDrawer, editorDrawer}) {
-        drawer->forceResize();
+        layoutDrawer(drawer);
         drawer->raise();
     }
 }

@@ -90,6 +90,7 @@ private slots:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct KpiCard
@@ -133,10 +134,13 @@ private:
     void refreshKpis();
     void refreshOverviewValues();
     void openInsight(int index);
+    void placeEnergyCard();
+    void balanceOverviewRows();
 
     // Turbine page and both tables (WindFarmTurbines.cpp).
     void buildTurbinesPage();
     void styleTable(CVNQtLib::CVNQTableView* table, bool compact);
+    void applyColumnWidths(CVNQtLib::CVNQTableView* table);
     void retranslateTurbines();
     void refreshTurbineTables();
     void refreshTurbineList();
@@ -152,6 +156,7 @@ private:
     void refreshDetailDrawer();
     const TurbineRecord* findTurbine(const QString& id) const;
     void animateDrawer(CVNQtLib::CVNQContainer* drawer, bool expand, bool& flag);
+    void layoutDrawer(CVNQtLib::CVNQContainer* drawer);
     void slideDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
     void finishDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
     void showEditorMessage(const QString& english, const QString& chinese);
@@ -205,6 +210,10 @@ private:
     KpiCard activeCard;
     KpiCard windCard;
     KpiCard efficiencyCard;
+    CVNQtLib::CVNQContainer* middleRow = nullptr;
+    CVNQtLib::CVNQContainer* bottomRow = nullptr;
+    CVNQtLib::CVNQContainer* energyBox = nullptr;
+    CVNQtLib::CVNQContainer* energyHeader = nullptr;
     CVNQtLib::CVNQLabel* energySection = nullptr;
     CVNQtLib::CVNQComboBox* periodCombo = nullptr;
     CVNQtLib::CVNQLineChart* energyChart = nullptr;
