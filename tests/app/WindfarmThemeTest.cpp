@@ -3,6 +3,8 @@
 // the folder's own style.json with the kind its slot needs.
 
 #include "CVNJson.h"
+#include "CVNQLabel.h"
+#include "CVNQPushButton.h"
 #include "CVNQResourceManager.h"
 #include "CVNQStyleDefs.h"
 #include "CVNQtLib.h"
@@ -13,6 +15,8 @@
 #include <QImage>
 #include <QMap>
 #include <QSet>
+#include "TestUtil.h"
+
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -80,6 +84,12 @@ std::string appStyleType(const QString& name)
         {"WindTable", "qtdatagrid"}, {"WindScrollV", "qtscrollbar"}, {"WindScrollH", "qtscrollbar"},
         {"WindSwitch", "qtswitch"}};
     return special.value(name, "qtcontainer");
+}
+
+bool loadTheme()
+{
+    CVNQtLib::init();
+    return cvnLoadThemeDir(QFile::encodeName(themeDir()).constData());
 }
 
 } // namespace
@@ -158,8 +168,7 @@ TEST(WindfarmTheme, EveryReferencedStyleIsDefinedWithItsKind)
 // style lookups during theme application search the theme package alone.
 TEST(WindfarmTheme, LoadsThroughTheResourceManager)
 {
-    CVNQtLib::init();
-    ASSERT_TRUE(cvnLoadThemeDir(QFile::encodeName(themeDir()).constData()));
+    ASSERT_TRUE(loadTheme());
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
 
     for (const QString& name : kAppStyles) {
@@ -202,4 +211,37 @@ TEST(WindfarmTheme, LoadsThroughTheResourceManager)
     const QImage* image = rm->getImage("images/scroll-thumb-h.png");
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->size(), QSize(24, 14));
+}
+
+// The dashboard restyles controls at run time (navigation and language
+// buttons, status badges): a new name must replace every state's look.
+TEST(WindfarmTheme, StylesReachTheControls)
+{
+    ASSERT_TRUE(loadTheme());
+
+    CVNQLabel title;
+    title.setThemeName("WindLabelTitle");
+    EXPECT_EQ(title.font().pixelSize(), 22);
+    EXPECT_TRUE(title.font().bold());
+    EXPECT_EQ(title.palette().color(QPalette::WindowText), QColor(242, 248, 246));
+
+    CVNQPushButton button;
+    button.setText("Add Turbine");
+    button.resize(138, 36);
+    button.setThemeName("WindPrimaryButton");
+    EXPECT_EQ(button.getBackground(CtrlStateNormal).fill.clr, QColor(0, 239, 134));
+    EXPECT_EQ(button.getTextStyle(CtrlStateNormal).hor, 1);
+    EXPECT_TRUE(TestUtil::hasColor(button.grab().toImage(), QColor(0, 239, 134), 2));
+
+    button.setThemeName("WindNavButton");
+    EXPECT_EQ(button.getBackground(CtrlStateNormal).fill.clr.alpha(), 0);
+    EXPECT_EQ(button.getBackground(CtrlStatePressed).name, "wf.btn.ghostPressed");
+    EXPECT_EQ(button.getTextStyle(CtrlStateDisabled).name, "wf.text.navDisabled");
+    button.setThemeName("WindNavButtonActive");
+    for (CtrlState state : {CtrlStateNormal, CtrlStateHover, CtrlStatePressed, CtrlStateDisabled})
+        EXPECT_TRUE(button.getBackground(state).name.startsWith("wf.btn.active")) << state;
+    EXPECT_EQ(button.getTextStyle(CtrlStateDisabled).name, "wf.text.navActive");
+    button.setThemeName("WindSecondaryButton");
+    EXPECT_EQ(button.getBackground(CtrlStateDisabled).name, "wf.btn.secondaryDisabled");
+    EXPECT_EQ(button.getTextStyle(CtrlStateHover).name, "wf.text.secondaryHover");
 }

@@ -17,6 +17,9 @@ namespace {
 
 class CheckBoxTest : public ::testing::Test {
 protected:
+    // Never shown: controls built under it open no window of their own.
+    QWidget host;
+
     static void SetUpTestSuite() { startToolkit(); }
 
     // What a box shows: the text from textX, then the icon at its own size
@@ -38,7 +41,7 @@ protected:
 
 TEST_F(CheckBoxTest, IconAndTextGeometryByStateAndAlignment)
 {
-    CVNQCheckBox box;
+    CVNQCheckBox box(&host);
     box.resize(100, 20);
     box.setText("Check me");
     // No background, the built-in icon at (0, 2), the text in (16, 0, 84, 20).
@@ -73,7 +76,7 @@ TEST_F(CheckBoxTest, IconAndTextGeometryByStateAndAlignment)
 
 TEST_F(CheckBoxTest, HotIconsFollowTheNormalOnesUntilSetApart)
 {
-    CVNQCheckBox box;
+    CVNQCheckBox box(&host);
     EXPECT_EQ(box.getImpl()->iconFor(true, CtrlStateHover), "IDB_CHECKED");
     box.setCheckedIcon("a.png");
     box.setCheckedIcon("b.png");
@@ -88,7 +91,7 @@ TEST_F(CheckBoxTest, HotIconsFollowTheNormalOnesUntilSetApart)
 
 TEST_F(CheckBoxTest, DrawsAsAStampIntoAnyRectangleWithoutBeingShown)
 {
-    CVNQCheckBox stamp;
+    CVNQCheckBox stamp(&host);
     stamp.setShowText(false);
     stamp.setBackground(CtrlStateAll, FillStyle());
     stamp.setCheckedBackground(CtrlStateAll, FillStyle());
@@ -106,7 +109,7 @@ TEST_F(CheckBoxTest, DrawsAsAStampIntoAnyRectangleWithoutBeingShown)
 
 TEST_F(CheckBoxTest, StateSettersTakeFourForAllAndIgnoreOtherStates)
 {
-    CVNQCheckBox box;
+    CVNQCheckBox box(&host);
     EXPECT_FALSE(box.getBackground(0).valid);
     EXPECT_FALSE(box.getCheckedBackground(3).valid);
     box.setBackground(CtrlStateAll, fill("cb_red", Qt::red));
@@ -126,13 +129,13 @@ TEST_F(CheckBoxTest, StateSettersTakeFourForAllAndIgnoreOtherStates)
 
 TEST_F(CheckBoxTest, AttributesReadAndWrite)
 {
-    CVNQCheckBox fresh;
+    CVNQCheckBox fresh(&host);
     const Json::Value plain = written(fresh);
     EXPECT_FALSE(plain.isMember("style"));
     EXPECT_EQ(plain["attr"], TestUtil::json(R"({"iconHor": 0, "iconPath": "IDB_UNCHECK",
         "hotIconPath": "IDB_UNCHECK", "siconPath": "IDB_CHECKED", "sHotIconPath": "IDB_CHECKED"})"));
 
-    CVNQCheckBox box;
+    CVNQCheckBox box(&host);
     Json::Value node = TestUtil::json(R"({"attr": {"iconHor": 2, "iconVer": 0, "iconPath": "u.png",
         "sHotIconPath": "ch.png", "disableIconPath": "du.png", "iconY": -2, "showIcon": false, "text": "Box"}})");
     box.readJsonValue(&node);
@@ -142,7 +145,7 @@ TEST_F(CheckBoxTest, AttributesReadAndWrite)
     EXPECT_EQ(box.getCheckedHotIcon(), "ch.png");
     EXPECT_EQ(box.text(), "Box");
     Json::Value out = written(box);
-    CVNQCheckBox copy;
+    CVNQCheckBox copy(&host);
     copy.readJsonValue(&out);
     EXPECT_EQ(written(copy), out);
     EXPECT_EQ(out["attr"]["showIcon"], 0);
@@ -175,7 +178,7 @@ TEST_F(CheckBoxTest, StyleListIsWrittenCompactlyAndReadInOrder)
     fill("cb_a2", QColor(10, 20, 30)); // same look as cb_a, other name
     fill("cb_b", QColor(40, 50, 60));
     ControlsTest::defineText("cb_t_on", Qt::darkGreen);
-    CVNQCheckBox box;
+    CVNQCheckBox box(&host);
     Json::Value same = TestUtil::json(R"({"style": [["cb_a", 1, 0], ["cb_a2", 1, 2], ["cb_b", 1, 4],
         ["cb_t_on", 2, 9], ["nope", 1, 5], ["cb_b", 1, 11]]})");
     box.readJsonValue(&same);
@@ -189,7 +192,7 @@ TEST_F(CheckBoxTest, StyleListIsWrittenCompactlyAndReadInOrder)
     Json::Value out = written(box);
     EXPECT_EQ(out["style"], TestUtil::json(R"([["cb_a", 1, 0], ["cb_b", 1, 1], ["cb_a2", 1, 2], ["cb_a", 1, 3],
         ["cb_b", 1, 4], ["cb_t_on", 2, 9]])"));
-    CVNQCheckBox copy;
+    CVNQCheckBox copy(&host);
     copy.readJsonValue(&out);
     for (int s = 0; s < 4; ++s)
         EXPECT_EQ(copy.getBackground(s).name, box.getBackground(s).name) << s;
@@ -201,7 +204,7 @@ TEST_F(CheckBoxTest, ThemeEntrySetsIconsAndTextButNeverTheName)
     ASSERT_TRUE(loadTheme(dir, R"([{"name": "cb_theme_probe", "style": [["cb_theme_bg", 1, 0]],
         "attr": {"iconPath": "theme.png", "showIcon": 0}}])",
                           R"([{"type": 1, "name": "cb_theme_bg", "drawImg": false, "clr": "FF336699"}])"));
-    CVNQCheckBox box;
+    CVNQCheckBox box(&host);
     box.setText("Page text");
     box.setThemeName("cb_theme_probe");
     EXPECT_EQ(box.getBackground(3).fill.clr, QColor(0x33, 0x66, 0x99));
@@ -222,7 +225,7 @@ TEST_F(CheckBoxTest, LanguageKeyTextFollowsTheLanguage)
     ASSERT_TRUE(lm->loadFromJson(R"({"defaultLanguage": "en",
         "languages": {"en": {"cb.accept": "Accept"}, "zh": {"cb.accept": "接受"}}})"));
     ASSERT_TRUE(lm->setLanguage("en"));
-    CVNQCheckBox box;
+    CVNQCheckBox box(&host);
     Json::Value node = TestUtil::json(R"({"attr": {"text": "|->cb.accept"}})");
     box.readJsonValue(&node);
     EXPECT_EQ(box.text(), "Accept");

@@ -1,7 +1,8 @@
 // Check boxes, radio buttons, switches and progress bars in every state on
-// one page, painted on the real window system and saved as PNG
-// (CVN_GALLERY_DIR, else the temp folder) for a look; the checks make sure
-// each control inked its cell.
+// one page, painted and saved as PNG (CVN_GALLERY_DIR, else the temp
+// folder) for a look; the checks make sure each control inked its cell.
+// The page is grabbed without a window of its own: the GL driver Qt loads
+// for a window reports a leak at exit under the sanitizers.
 
 #include "CVNQCheckBox.h"
 #include "CVNQCheckBoxImpl.h"
@@ -13,7 +14,6 @@
 #include "IndicatorTestUtil.h"
 
 #include <QDir>
-#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -137,10 +137,9 @@ TEST(IndicatorsGallery, EveryControlInEveryState)
             circle->setCircleAngleRange(90, 450);
     }
 
-    page.show();
-    for (int i = 0; i < 100 && !page.windowHandle()->isExposed(); ++i)
-        TestUtil::spin(10);
-    TestUtil::spin(50);
+    for (QWidget* w : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        w->show();
+    TestUtil::spin(20);
 
     const QImage shot = page.grab().toImage();
     const QString out = qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/controls-b-gallery.png";

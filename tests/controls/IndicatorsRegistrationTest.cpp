@@ -16,6 +16,7 @@ using namespace CVNQtLib;
 TEST(IndicatorsRegistration, TypeNamesAliasesAndPropertyTables)
 {
     IndicatorTest::startToolkit();
+    QWidget host;
     const struct {
         std::vector<const char*> names;
         const char* className;
@@ -37,7 +38,7 @@ TEST(IndicatorsRegistration, TypeNamesAliasesAndPropertyTables)
         EXPECT_EQ(cvnGetControlInfo(t.names[1]), nullptr); // aliases have no table
     }
 
-    CVNQCheckBox box;
+    CVNQCheckBox box(&host);
     const ControlInfo boxInfo = CVNQCheckBox::getProps();
     EXPECT_EQ(boxInfo.properties[16].name, "HorAlign");
     boxInfo.properties[16].setInt(&box, 2);
@@ -45,7 +46,7 @@ TEST(IndicatorsRegistration, TypeNamesAliasesAndPropertyTables)
     boxInfo.properties[8].setFillStyle(&box, 1, IndicatorTest::fill("reg_bg", Qt::green));
     EXPECT_EQ(box.getCheckedBackground(1).name, "reg_bg");
 
-    CVNQSwitch sw;
+    CVNQSwitch sw(&host);
     const PropertyDef size = CVNQSwitch::getProps().properties[13];
     ASSERT_EQ(size.name, "ThumbSize");
     EXPECT_EQ(size.type, 11);

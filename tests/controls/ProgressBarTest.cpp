@@ -20,6 +20,9 @@ const QColor kFore(0x1E, 0x88, 0xE5);
 
 class ProgressBarTest : public ::testing::Test {
 protected:
+    // Never shown: controls built under it open no window of their own.
+    QWidget host;
+
     static void SetUpTestSuite() { startToolkit(); }
 
     static void setUp(CVNQProgressBar& bar, QSize size, int minimum, int maximum, int value)
@@ -44,7 +47,7 @@ TEST_F(ProgressBarTest, FractionIsTheShareOfTheRangeClampedAndZeroForAnEmptyRang
     EXPECT_DOUBLE_EQ(CVNQProgressBarImpl::fraction(INT_MAX, INT_MIN, INT_MAX), 1.0);
 
     // Empty range and Qt's reset value draw no foreground, in both modes.
-    CVNQProgressBar bar;
+    CVNQProgressBar bar(&host);
     setUp(bar, QSize(100, 100), 7, 7, 7);
     EXPECT_FALSE(colourBox(render(&bar), kFore).isValid());
     bar.setCircleProgressBar(true);
@@ -57,7 +60,7 @@ TEST_F(ProgressBarTest, FractionIsTheShareOfTheRangeClampedAndZeroForAnEmptyRang
 
 TEST_F(ProgressBarTest, BarGrowsFromTheLeftOrFromTheBottom)
 {
-    CVNQProgressBar bar;
+    CVNQProgressBar bar(&host);
     setUp(bar, QSize(200, 20), 0, 100, 30);
     QImage shot = render(&bar);
     EXPECT_EQ(colourBox(shot, kFore), QRect(0, 0, 60, 20));
@@ -78,7 +81,7 @@ TEST_F(ProgressBarTest, BarGrowsFromTheLeftOrFromTheBottom)
 
 TEST_F(ProgressBarTest, ValueTextShowsTheValueNotTheShare)
 {
-    CVNQProgressBar bar;
+    CVNQProgressBar bar(&host);
     setUp(bar, QSize(200, 20), 0, 200, 100);
     TextStyleDesc style;
     style.hor = 1;
@@ -95,7 +98,7 @@ TEST_F(ProgressBarTest, ValueTextShowsTheValueNotTheShare)
 
 TEST_F(ProgressBarTest, CircleWedgeRunsClockwiseFromStraightDown)
 {
-    CVNQProgressBar bar;
+    CVNQProgressBar bar(&host);
     int start = 0, end = 0;
     bar.getCirleAngleRange(start, end);
     EXPECT_TRUE(start >= 1 && start < end);
@@ -141,7 +144,7 @@ TEST_F(ProgressBarTest, JsonReadsValueAndShowTextAndWritesOnlyWhatDiffers)
 {
     fill("pb_back", kBack);
     fill("pb_fore", kFore);
-    CVNQProgressBar bar;
+    CVNQProgressBar bar(&host);
     bar.setValue(33);
     Json::Value none = TestUtil::json(R"({"attr": {}})");
     bar.readJsonValue(&none);
@@ -169,7 +172,7 @@ TEST_F(ProgressBarTest, ThemeEntryStylesTheBarButLeavesItsValue)
     ASSERT_TRUE(loadTheme(theme, R"([{"name": "pb_theme_probe", "style": [["pb_theme_fg", 1, 2]],
         "attr": {"showText": true}}])",
                           R"([{"type": 1, "name": "pb_theme_fg", "drawImg": false, "clr": "FF00897B"}])"));
-    CVNQProgressBar bar;
+    CVNQProgressBar bar(&host);
     bar.setValue(42);
     bar.setThemeName("pb_theme_probe");
     EXPECT_EQ(bar.getForeground(0).fill.clr, QColor(0x00, 0x89, 0x7B));

@@ -22,6 +22,9 @@ const QColor kHot(0xF5, 0x7F, 0x17);
 
 class RadioButtonTest : public ::testing::Test {
 protected:
+    // Never shown: controls built under it open no window of their own.
+    QWidget host;
+
     static void SetUpTestSuite()
     {
         startToolkit();
@@ -46,7 +49,8 @@ QTemporaryDir* RadioButtonTest::dir = nullptr;
 
 TEST_F(RadioButtonTest, PressAnywhereChecksAndEveryPressIsReported)
 {
-    CVNQRadioButton radio;
+    CVNQRadioButton radio(&host);
+    CVNQRadioButton sibling(&host); // a group: the checked one stays checked
     radio.resize(200, 30);
     int pressed = 0;
     QObject::connect(&radio, &CVNQRadioButton::pressedEvent, [&] { ++pressed; });
@@ -63,7 +67,7 @@ TEST_F(RadioButtonTest, PressAnywhereChecksAndEveryPressIsReported)
 
 TEST_F(RadioButtonTest, UnthemedButtonDrawsTextFromZeroAndFillsWhenChecked)
 {
-    CVNQRadioButton radio;
+    CVNQRadioButton radio(&host);
     radio.resize(120, 24);
     radio.setText("Plain");
     auto look = [&](QColor ground, bool checked) {
@@ -78,7 +82,7 @@ TEST_F(RadioButtonTest, UnthemedButtonDrawsTextFromZeroAndFillsWhenChecked)
 
 TEST_F(RadioButtonTest, IconIsFittedIntoHalfTheHeightAndTheTextStartsBesideIt)
 {
-    CVNQRadioButton radio;
+    CVNQRadioButton radio(&host);
     radio.resize(100, 20);
     radio.setText("Option");
     radio.setIcon(file("icon16.png"));
@@ -118,7 +122,7 @@ TEST_F(RadioButtonTest, IconIsFittedIntoHalfTheHeightAndTheTextStartsBesideIt)
 
 TEST_F(RadioButtonTest, HotAndDisabledIconsFallBackToTheNormalOne)
 {
-    CVNQRadioButton radio;
+    CVNQRadioButton radio(&host);
     radio.resize(100, 20);
     Json::Value node = TestUtil::json(
         QString(R"({"attr": {"iconPath": "%1", "siconPath": "%1"}})").arg(file("icon16.png")).toUtf8().constData());
@@ -146,7 +150,7 @@ TEST_F(RadioButtonTest, ThemeEntryNeverSetsIconsOrTextButAPageNodeDoes)
     QTemporaryDir theme;
     ASSERT_TRUE(loadTheme(theme, R"([{"name": "rb_theme_probe",
         "attr": {"iconPath": "theme.png", "text": "Theme text", "pushlike": 1, "iconVer": 2}}])"));
-    CVNQRadioButton radio;
+    CVNQRadioButton radio(&host);
     radio.setText("Mine");
     radio.setThemeName("rb_theme_probe");
     EXPECT_EQ(radio.getUncheckIcon(), "");
@@ -173,7 +177,7 @@ TEST_F(RadioButtonTest, LanguageKeyIsKeptButTheShownTextIsWritten)
     ASSERT_TRUE(lm->loadFromJson(R"({"defaultLanguage": "en",
         "languages": {"en": {"rb.yes": "Yes"}, "zh": {"rb.yes": "是"}}})"));
     ASSERT_TRUE(lm->setLanguage("en"));
-    CVNQRadioButton radio;
+    CVNQRadioButton radio(&host);
     Json::Value node = TestUtil::json(R"({"attr": {"text": "|->rb.yes"}})");
     radio.readJsonValue(&node);
     EXPECT_EQ(radio.text(), "Yes");
@@ -192,7 +196,7 @@ TEST_F(RadioButtonTest, NodeRoundTripKeepsStylesAlignmentAndFlags)
     ControlsTest::defineText("rb_t_on", Qt::white);
     ControlsTest::defineText("rb_t_dis", Qt::gray);
 
-    CVNQRadioButton fresh;
+    CVNQRadioButton fresh(&host);
     const Json::Value plain = written(fresh);
     EXPECT_TRUE(plain.isMember("style"));
     EXPECT_TRUE(plain["style"].isNull());
@@ -200,7 +204,7 @@ TEST_F(RadioButtonTest, NodeRoundTripKeepsStylesAlignmentAndFlags)
     EXPECT_TRUE(fresh.getSelectedBackground(2).valid);
     EXPECT_FALSE(fresh.getBackground(2).valid);
 
-    CVNQRadioButton radio;
+    CVNQRadioButton radio(&host);
     Json::Value node = TestUtil::json(R"({"style": [["rb_off", 1, 0], ["rb_sel", 1, 4], ["rb_sel_hot", 1, 5],
         ["rb_t_on", 2, 9], ["rb_t_dis", 2, 10]],
         "attr": {"iconVer": 0, "iconHor": 1, "iconX": 0, "iconY": 3, "pushlike": true, "showText": 0,
@@ -211,7 +215,7 @@ TEST_F(RadioButtonTest, NodeRoundTripKeepsStylesAlignmentAndFlags)
     const Json::Value out = written(radio);
     EXPECT_EQ(out["attr"], TestUtil::json(R"({"iconVer": 0, "iconHor": 1, "iconX": 0, "iconY": 3, "pushlike": 1,
         "showText": 0, "hotIconPath": "h.png", "text": "Round"})"));
-    CVNQRadioButton copy;
+    CVNQRadioButton copy(&host);
     Json::Value in = out;
     copy.readJsonValue(&in);
     EXPECT_EQ(written(copy), out);

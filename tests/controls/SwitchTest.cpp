@@ -21,6 +21,9 @@ const QColor kThumb(0x43, 0xA0, 0x47);
 
 class SwitchTest : public ::testing::Test {
 protected:
+    // Never shown: controls built under it open no window of their own.
+    QWidget host;
+
     static void SetUpTestSuite() { startToolkit(); }
 
     static void press(CVNQSwitch& s)
@@ -53,7 +56,7 @@ protected:
 
 TEST_F(SwitchTest, FirstPaintPlacesTheThumbByThePositionFlag)
 {
-    CVNQSwitch sw;
+    CVNQSwitch sw(&host);
     EXPECT_EQ(sw.getLeftText(), "On");
     EXPECT_EQ(sw.getRightText(), "Off");
     EXPECT_EQ(sw.getThumbBtnSize(), QSize(25, 25));
@@ -63,7 +66,7 @@ TEST_F(SwitchTest, FirstPaintPlacesTheThumbByThePositionFlag)
     EXPECT_EQ(colourBox(render(&sw), kThumb), QRect(33, 2, 25, 25));
     EXPECT_EQ(sw.getImpl()->thumbOffset, 31);
 
-    CVNQSwitch left;
+    CVNQSwitch left(&host);
     colour(left);
     left.setSwitchToLeft(true);
     EXPECT_EQ(colourBox(render(&left), kThumb), QRect(2, 2, 25, 25));
@@ -71,7 +74,7 @@ TEST_F(SwitchTest, FirstPaintPlacesTheThumbByThePositionFlag)
 
 TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
 {
-    CVNQSwitch sw;
+    CVNQSwitch sw(&host);
     colour(sw);
     sw.setSwitchSpeed(120);
     render(&sw);
@@ -98,7 +101,7 @@ TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
     EXPECT_EQ(sw.getImpl()->thumbOffset, 0);
 
     // Destroying the control mid-slide is safe.
-    auto* doomed = new CVNQSwitch;
+    auto* doomed = new CVNQSwitch(&host);
     doomed->setSwitchSpeed(1000);
     press(*doomed);
     TestUtil::spin(20);
@@ -113,7 +116,7 @@ TEST_F(SwitchTest, TextsFollowThePositionFlag)
     styles[1].clr = QColor(0x30, 0x3F, 0x9F);
     styles[0].hor = styles[1].hor = 1;
     auto look = [&](bool showAll, bool left) {
-        CVNQSwitch sw;
+        CVNQSwitch sw(&host);
         sw.resize(80, 29);
         sw.setTextStyle(CVNQSwitch::SwitchLeft, styles[0]);
         sw.setTextStyle(CVNQSwitch::SwitchRight, styles[1]);
@@ -142,7 +145,7 @@ TEST_F(SwitchTest, TextsFollowThePositionFlag)
 
 TEST_F(SwitchTest, ThumbStyleFollowsTheStateAndTakesNoAllStatesValue)
 {
-    CVNQSwitch sw;
+    CVNQSwitch sw(&host);
     colour(sw);
     const QColor hot(0x81, 0xC7, 0x84), off(0x9E, 0x9E, 0x9E);
     sw.setThumbStyle(1, fill("sw_hot", hot));
@@ -161,7 +164,7 @@ TEST_F(SwitchTest, ThumbStyleFollowsTheStateAndTakesNoAllStatesValue)
 
 TEST_F(SwitchTest, ReadingAttrSetsTextsThumbAndPosition)
 {
-    CVNQSwitch sw;
+    CVNQSwitch sw(&host);
     sw.setSwitchSpeed(120);
     sw.setMargin(4);
     sw.setThumbSize(10, 12);
@@ -200,7 +203,7 @@ TEST_F(SwitchTest, ReadingAttrSetsTextsThumbAndPosition)
 
 TEST_F(SwitchTest, WritingKeepsWhatDiffersAndRoundTrips)
 {
-    CVNQSwitch sw;
+    CVNQSwitch sw(&host);
     EXPECT_EQ(written(sw)["attr"], TestUtil::json(R"({"leftText": "On", "rightText": "Off", "thumbW": 25,
         "thumbH": 25, "on": true})"));
     EXPECT_TRUE(written(sw)["style"].isNull());
@@ -211,7 +214,7 @@ TEST_F(SwitchTest, WritingKeepsWhatDiffersAndRoundTrips)
     sw.setSwitchToLeft(true);
     Json::Value bare = written(sw);
     EXPECT_EQ(bare["attr"], Json::Value(Json::objectValue));
-    CVNQSwitch back;
+    CVNQSwitch back(&host);
     back.readJsonValue(&bare);
     EXPECT_EQ(back.getThumbBtnSize(), QSize(25, 25));
     EXPECT_TRUE(back.getIsSwitchToLeft());
@@ -222,7 +225,7 @@ TEST_F(SwitchTest, WritingKeepsWhatDiffersAndRoundTrips)
     sw.setSwitchToLeft(false);
     sw.setThumbSize(20, 18);
     Json::Value full = written(sw);
-    CVNQSwitch copy;
+    CVNQSwitch copy(&host);
     copy.readJsonValue(&full);
     EXPECT_EQ(written(copy), full);
     EXPECT_EQ(copy.getLeftText(), QString::fromUtf8("开"));
@@ -237,7 +240,7 @@ TEST_F(SwitchTest, ThumbStylesAreWrittenCompactly)
     ControlsTest::defineText("sw_tl", Qt::black);
     ControlsTest::defineText("sw_tr", Qt::white);
 
-    CVNQSwitch sw;
+    CVNQSwitch sw(&host);
     Json::Value node = TestUtil::json(R"({"style": [["sw_track", 1, 0], ["sw_b", 1, 3], ["sw_a", 1, 2],
         ["sw_a2", 1, 4], ["sw_tl", 2, 6], ["sw_tr", 2, 7], ["sw_b", 1, 1], ["sw_b", 1, 9]]})");
     sw.readJsonValue(&node);
@@ -248,7 +251,7 @@ TEST_F(SwitchTest, ThumbStylesAreWrittenCompactly)
     Json::Value out = written(sw);
     EXPECT_EQ(out["style"], TestUtil::json(R"([["sw_track", 1, 0], ["sw_a", 1, 2], ["sw_tl", 2, 6],
         ["sw_tr", 2, 7]])"));
-    CVNQSwitch copy;
+    CVNQSwitch copy(&host);
     copy.readJsonValue(&out);
     for (int s = 0; s < 4; ++s)
         EXPECT_EQ(copy.getThumbStyle(s).name, "sw_a") << s;

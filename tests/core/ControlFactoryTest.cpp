@@ -1,6 +1,7 @@
 // Registry, create hook, tree builder and page/menu file loading.
 
 #include "CVNQControl.h"
+#include "CVNQContainer.h"
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 #include "CVNQControlTable.h"
@@ -117,6 +118,7 @@ protected:
         cvnRegisterDefaultControl("t_other", &createOther);
         cvnRegisterDefaultControl("t_probe", &Probe::createProbe);
         cvnRegisterDefaultControl("t_container", &NamedLikeContainer::create);
+        cvnRegisterDefaultControl("qtcontainer", &CVNQContainer::createCVNQContainer);
     }
     void TearDown() override { cvnBindControlCreateFunction(nullptr); }
 };
@@ -342,7 +344,7 @@ TEST_F(ControlFactoryTest, PageResultIsTheLastElementOnlyWhenItIsAContainer)
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "c.json", R"({"elements": [
         {"type": "t_probe", "name": "first", "x": 3, "y": 4, "w": 50, "h": 60},
-        {"type": "t_container", "name": "last"}]})"));
+        {"type": "qtcontainer", "name": "last"}]})"));
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "p.json", R"({"elements": [
         {"type": "t_container"}, {"type": "t_probe"}]})"));
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "u.json", R"({"elements": [
@@ -353,7 +355,7 @@ TEST_F(ControlFactoryTest, PageResultIsTheLastElementOnlyWhenItIsAContainer)
     CVNQContainer* page = cvnCreatePageByFileName(&host, dir.filePath("c"));
     QWidget* last = host.findChild<QWidget*>("last");
     ASSERT_NE(last, nullptr);
-    EXPECT_EQ(static_cast<void*>(page), static_cast<void*>(last));
+    EXPECT_EQ(static_cast<QWidget*>(page), last);
     // Each element is laid out right after it is built.
     QWidget* first = host.findChild<QWidget*>("first");
     ASSERT_NE(first, nullptr);

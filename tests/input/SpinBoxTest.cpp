@@ -1,7 +1,6 @@
 // The spin box: no chrome of its own, only the common JSON keys, and its
 // registry names.
 
-#include "CVNQControlFactory.h"
 #include "CVNQSpinBox.h"
 #include "InputTestUtil.h"
 #include "TestUtil.h"
@@ -62,17 +61,4 @@ TEST(SpinBox, JsonHoldsOnlyTheCommonKeys)
         EXPECT_FALSE(out.isMember(k)) << k;
     // The "attr" members come back as the free-form attributes they were.
     EXPECT_EQ(out["attr"]["val"].asInt(), 50);
-}
-
-TEST(SpinBox, RegistryNames)
-{
-    initToolkit();
-    for (const char* type : {"qtspinbox", "spinbox", "dnumedit"}) {
-        QWidget* w = createControlByTypeName(type, nullptr);
-        auto* spin = qobject_cast<CVNQSpinBox*>(w);
-        ASSERT_NE(spin, nullptr) << type;
-        EXPECT_EQ(spin->getTypeName(), "qtspinbox");
-        delete w;
-    }
-    EXPECT_EQ(cvnGetControlInfo("qtspinbox"), nullptr);
 }

@@ -213,13 +213,3 @@ TEST(ScrollView, JsonRoundTripKeepsTheContent)
     CVNQScrollView().serializeJsonValue(&none, false);
     EXPECT_TRUE(none["style"].isNull());
 }
-
-TEST(ScrollView, PropertyTable)
-{
-    const ControlInfo info = CVNQScrollView::getProps();
-    EXPECT_EQ(info.typeName, "qtscrollview");
-    EXPECT_EQ(info.className, "CVNQScrollView");
-    ASSERT_EQ(info.properties.size(), 8u);
-    EXPECT_EQ(info.properties[7].name, "Background");
-    EXPECT_EQ(info.properties[7].choices.size(), 2);
-}

@@ -324,21 +324,3 @@ TEST(StackContainer, PaintsTheBackgroundOfItsState)
     s.setDrawBackground(false);
     EXPECT_FALSE(TestUtil::hasColor(s.grab().toImage(), off.fill.clr, 2));
 }
-
-TEST(StackContainer, PropertyTable)
-{
-    const ControlInfo info = CVNQStackContainer::getProps();
-    EXPECT_EQ(info.typeName, "qtstackcontainer");
-    EXPECT_EQ(info.shortName, "StackContainer");
-    ASSERT_EQ(info.properties.size(), 9u);
-    EXPECT_EQ(info.properties[0].name, "Name");
-    EXPECT_EQ(info.properties[7].name, "Background");
-    EXPECT_EQ(info.properties[8].name, "DrawBackground");
-
-    CVNQStackContainer s;
-    FillStyle f;
-    f.name = "grid";
-    info.properties[7].setFillStyle(&s, 1, f);
-    EXPECT_EQ(s.getBackgroundState(1).name, "grid");
-    EXPECT_TRUE(s.getBackgroundState(0).name.isEmpty());
-}

@@ -234,16 +234,3 @@ TEST(TabWidget, AttrKeysAbsentOrPresent)
     EXPECT_EQ(t.getItemSize(), 70);
     EXPECT_EQ(t.getItemSpace(), 3);
 }
-
-TEST(TabWidget, PropertyTable)
-{
-    const ControlInfo info = CVNQTabWidget::getProps();
-    EXPECT_EQ(info.typeName, "qttab");
-    EXPECT_EQ(info.key, "tab");
-    ASSERT_EQ(info.properties.size(), 15u);
-    const char* rows[] = {"Background", "ItemBg", "TextStyle", "IsHorizontal", "ItemSize", "ItemSpace", "ShowText",
-                          "ShowIcon"};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(info.properties[7 + i].name, rows[i]);
-    EXPECT_NE(cvnGetControlInfo("qttab"), nullptr);
-}

@@ -5,6 +5,7 @@
 #include "CVNQContainer.h"
 #include "CVNQControl.h"
 #include "CVNQControlFactory.h"
+#include "CVNQLabel.h"
 #include "CVNQScrollBar.h"
 #include "CVNQSpacer.h"
 #include "CVNQSubWin.h"
@@ -25,17 +26,6 @@
 using namespace CVNQtLib;
 
 namespace {
-
-// A control that calls itself a label, for the caption exception.
-class FakeLabel : public QWidget, public ICVNQWidgetBase {
-    Q_OBJECT
-    CVNQ_DECLARE_CONTROL(FakeLabel, CVNQWidgetBaseImpl)
-public:
-    explicit FakeLabel(QWidget* parent = nullptr) : QWidget(parent)
-    {
-        m_impl = new CVNQWidgetBaseImpl(this, QString::fromLatin1(typeName()));
-    }
-};
 
 void mouse(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButtons buttons = Qt::LeftButton)
 {
@@ -68,8 +58,6 @@ CVNWindowHitState state800()
 
 } // namespace
 
-CVNQ_IMPLEMENT_CONTROL(FakeLabel, CVNQWidgetBaseImpl, "qtlabel")
-
 TEST(WindowHitTest, EdgeBandsCornersAndCaption)
 {
     CVNWindowHitState s = state800();
@@ -101,7 +89,7 @@ TEST(WindowHitTest, InteractiveWidgetsBlockTheCaptionLabelsAndContainersDoNot)
     window.resize(800, 600);
     auto* root = new CVNQContainer(&window);
     auto* button = new QPushButton(root);
-    auto* label = new FakeLabel(root);
+    auto* label = new CVNQLabel(root);
     auto* inner = new QWidget(button);
     auto* bar = new CVNQScrollBar(root);
     auto* spacer = new CVNQSpacer(root);
@@ -275,4 +263,3 @@ TEST(Window, PageFileKeysConfigureTheWindowAndItsRootFillsIt)
     EXPECT_FALSE(sub.getCanGrag());
 }
 
-#include "WindowTest.moc"

@@ -9,6 +9,7 @@
 #include "TableViewTestUtil.h"
 #include "TestUtil.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -117,10 +118,15 @@ TEST(TableViewGallery, ThousandRowsWhileScrolling)
     actions->addChildWidget(templateButton("remove", "Remove"), 0);
     view.setColumnWidget(4, actions);
 
+    view.move(40, 40);
     view.show();
     TestUtil::spin(50);
     view.selectRow(2);
-    view.getImpl()->hoveredRow = 1;
+    // The real pointer over row 1's "Edit" button: the row and the button hover.
+    const QRect editCell = view.visualRect(model->index(1, 4));
+    QCursor::setPos(view.viewport()->mapToGlobal(editCell.topLeft() + QPoint(20, 15)));
+    TestUtil::spin(50);
+    EXPECT_EQ(view.getImpl()->hoveredRow, 1);
     const QString out = qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath());
     QImage top = view.grab().toImage();
     top.save(out + "/views-table-top.png");
@@ -133,5 +139,6 @@ TEST(TableViewGallery, ThousandRowsWhileScrolling)
     // The selected row's fill and the template buttons' fill are on the page.
     EXPECT_TRUE(hasColorIn(top, top.rect(), QColor(0x1F, 0x4E, 0x79), 2));
     EXPECT_TRUE(hasColorIn(top, top.rect(), QColor(0x2E, 0x3B, 0x4E), 2));
+    EXPECT_TRUE(hasColorIn(top, top.rect(), QColor(0x3D, 0x8B, 0xFD), 2));
     EXPECT_TRUE(hasColorIn(middle, middle.rect(), QColor(0x2E, 0x3B, 0x4E), 2));
 }

@@ -1,5 +1,7 @@
 #include "CVNQControlFactory.h"
 
+#include "CVNQContainer.h"
+
 #include "CVNJson.h"
 #include "CVNQControlInfo.h"
 #include "CVNQControlTable.h"
@@ -235,12 +237,8 @@ CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName)
         if (ICVNQWidgetBase* control = asControl(last))
             control->resizeWidget();
     }
-    // Only a real container is handed back as one. The container class lives
-    // in the layout subsystem, so it is recognised by its meta-object; its
-    // QWidget base comes first, so the address is the container's.
-    if (last && asControl(last) && last->inherits("CVNQtLib::CVNQContainer"))
-        return reinterpret_cast<CVNQContainer*>(last);
-    return nullptr;
+    // Only a real container is handed back as one.
+    return qobject_cast<CVNQContainer*>(last);
 }
 
 CVNQMenu* cvnCreateMenuByFileName(QWidget* parent, QString fileName)

@@ -12,30 +12,31 @@
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 
-#include "CVNQImage.h"
-#include "CVNQLCDNumber.h"
-#include "CVNQLabel.h"
-#include "CVNQLabelEx.h"
-#include "CVNQPushButton.h"
+#include "CVNQCheckBox.h"
+#include "CVNQComboBox.h"
 #include "CVNQContainer.h"
 #include "CVNQGroupBox.h"
+#include "CVNQImage.h"
+#include "CVNQLabel.h"
+#include "CVNQLabelEx.h"
+#include "CVNQLCDNumber.h"
+#include "CVNQLineEdit.h"
+#include "CVNQProgressBar.h"
+#include "CVNQPushButton.h"
+#include "CVNQRadioButton.h"
 #include "CVNQScrollBar.h"
 #include "CVNQScrollView.h"
+#include "CVNQSlider.h"
 #include "CVNQSpacer.h"
+#include "CVNQSpinBox.h"
 #include "CVNQSplitter.h"
 #include "CVNQStackContainer.h"
-#include "CVNQTabWidget.h"
 #include "CVNQSubWin.h"
-#include "CVNQWindow.h"
-#include "CVNQCheckBox.h"
-#include "CVNQProgressBar.h"
-#include "CVNQRadioButton.h"
 #include "CVNQSwitch.h"
-#include "CVNQComboBox.h"
-#include "CVNQLineEdit.h"
-#include "CVNQSlider.h"
-#include "CVNQSpinBox.h"
 #include "CVNQTableView.h"
+#include "CVNQTabWidget.h"
+#include "CVNQTextEdit.h"
+#include "CVNQWindow.h"
 
 #include <QWidget>
 
@@ -66,55 +67,54 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
+        {CVNQContainer::typeName(), &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
         {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
         {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
         {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
+        {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
+        {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
+        {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
+        {CVNQSlider::typeName(), &CVNQSlider::createCVNQSlider, &CVNQSlider::getProps, true},
+        {CVNQStackContainer::typeName(), &CVNQStackContainer::createCVNQStackContainer,
+         &CVNQStackContainer::getProps, true},
+        {CVNQSpacer::typeName(), &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
+        {CVNQTabWidget::typeName(), &CVNQTabWidget::createCVNQTabWidget, &CVNQTabWidget::getProps, true},
+        {CVNQLineEdit::typeName(), &CVNQLineEdit::createCVNQLineEdit, &CVNQLineEdit::getProps, true},
+        {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
+        {CVNQTableView::typeName(), &CVNQTableView::createCVNQTableView, &CVNQTableView::getProps, true},
+        {CVNQGroupBox::typeName(), &CVNQGroupBox::createCVNQGroupBox, &CVNQGroupBox::getProps, true},
+        {CVNQSpinBox::typeName(), &CVNQSpinBox::createCVNQSpinBox, nullptr, false},
         {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
+        {CVNQSplitter::typeName(), &CVNQSplitter::createCVNQSplitter, nullptr, false},
+        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
+        {CVNQScrollView::typeName(), &CVNQScrollView::createCVNQScrollView, &CVNQScrollView::getProps, true},
+        {CVNQScrollBar::typeName(), &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
+        {CVNQTextEdit::typeName(), &CVNQTextEdit::createCVNQTextEdit, &CVNQTextEdit::getProps, true},
         {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
-        {"picture", &CVNQImage::createCVNQImage, nullptr, false},
-        {"qtcontainer", &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
-        {"qtstackcontainer", &CVNQStackContainer::createCVNQStackContainer, &CVNQStackContainer::getProps, true},
-        {"qtspacer", &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
-        {"qttab", &CVNQTabWidget::createCVNQTabWidget, &CVNQTabWidget::getProps, true},
-        {"qtgroupbox", &CVNQGroupBox::createCVNQGroupBox, &CVNQGroupBox::getProps, true},
-        {"qtsplitter", &CVNQSplitter::createCVNQSplitter, nullptr, false},
-        {"qtscrollview", &CVNQScrollView::createCVNQScrollView, &CVNQScrollView::getProps, true},
-        {"qtscrollbar", &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
         {"scrollview", &CVNQScrollView::createCVNQScrollView, nullptr, false},
-        // after "qtlabel"
-        {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
-        // after "qtlistview"
-        {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
-        {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
-        // after "qtsplitter"
-        {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
-        {CVNQSlider::typeName(), &CVNQSlider::createCVNQSlider, &CVNQSlider::getProps, true},
-        {CVNQLineEdit::typeName(), &CVNQLineEdit::createCVNQLineEdit, &CVNQLineEdit::getProps, true},
-        {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
-        {CVNQSpinBox::typeName(), &CVNQSpinBox::createCVNQSpinBox, nullptr, false},
-        {CVNQTableView::typeName(), &CVNQTableView::createCVNQTableView, &CVNQTableView::getProps, true},
+        {"picture", &CVNQImage::createCVNQImage, nullptr, false},
     };
     const std::vector<Alias> aliases = {
         {"image", &CVNQImage::createCVNQImage},
         {"button", &CVNQPushButton::createCVNQPushButton},
         {"label", &CVNQLabel::createCVNQLabel},
-        {"stackcontainer", &CVNQStackContainer::createCVNQStackContainer},
-        {"tab", &CVNQTabWidget::createCVNQTabWidget},
-        {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
-        {"splitter", &CVNQSplitter::createCVNQSplitter},
         {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
         {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
         {"radio", &CVNQRadioButton::createCVNQRadioButton},
         {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
-        {"switch", &CVNQSwitch::createCVNQSwitch},
         {"slider", &CVNQSlider::createCVNQSlider},
+        {"stackcontainer", &CVNQStackContainer::createCVNQStackContainer},
+        {"tab", &CVNQTabWidget::createCVNQTabWidget},
         {"dedit", &CVNQLineEdit::createCVNQLineEdit},
         {"combobox", &CVNQComboBox::createCVNQComboBox},
+        {"datagrid", &CVNQTableView::createCVNQTableView},
+        {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
         {"spinbox", &CVNQSpinBox::createCVNQSpinBox},
         {"dnumedit", &CVNQSpinBox::createCVNQSpinBox},
-        {"datagrid", &CVNQTableView::createCVNQTableView},
+        {"splitter", &CVNQSplitter::createCVNQSplitter},
+        {"switch", &CVNQSwitch::createCVNQSwitch},
     };
 
     for (const ControlType& t : types) {

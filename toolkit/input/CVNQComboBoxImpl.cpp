@@ -41,8 +41,9 @@ void CVNQComboBoxImpl::draw(QPainter* painter, const QRect& rect)
     if (!m_combo)
         return;
     QLineEdit* edit = m_combo->lineEdit();
-    if (edit)
-        edit->setTextMargins(10, 0, 10, 0);
+    const QMargins textMargins(10, 0, 10, 0);
+    if (edit && edit->textMargins() != textMargins)
+        edit->setTextMargins(textMargins);
     const QString text = m_combo->currentText();
     const QIcon icon = m_combo->itemIcon(m_combo->currentIndex());
     const Layout l = layoutFor(rect, m_combo->height(), !icon.isNull());

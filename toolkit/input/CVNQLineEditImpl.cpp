@@ -28,10 +28,13 @@ void CVNQLineEditImpl::draw(QPainter* painter, const QRect& rect)
     if (m_state == CtrlStateHover)
         m_state = CtrlStateNormal;
     drawFillStyle(painter, backgrounds.get(m_state), rect);
-    if (ownerTextEmpty() && !placeholderText.isEmpty()) {
-        const QMargins m = m_owner ? m_owner->contentsMargins() : QMargins();
-        drawText(painter, placeholderText, placeholderTextStyle, rect.marginsRemoved(m));
-    }
+    if (ownerTextEmpty() && !placeholderText.isEmpty())
+        drawText(painter, placeholderText, placeholderTextStyle, placeholderRect(rect));
+}
+
+QRect CVNQLineEditImpl::placeholderRect(const QRect& drawRect) const
+{
+    return drawRect.marginsRemoved(m_owner ? m_owner->contentsMargins() : QMargins());
 }
 
 void CVNQLineEditImpl::applyTextStyle(CtrlState state)

@@ -35,6 +35,9 @@ public:
 protected:
     // Whether the owner's text is empty (the placeholder shows).
     virtual bool ownerTextEmpty() const;
+    // Where the placeholder goes, in the coordinates of the rectangle draw()
+    // paints: the owner's rectangle inset by its margins on all four sides.
+    virtual QRect placeholderRect(const QRect& drawRect) const;
     // The "style" list both fields write: backgrounds 0-3 and text styles
     // 4-7 in the compact form, then the placeholder style, when named, at
     // placeholderIndex.

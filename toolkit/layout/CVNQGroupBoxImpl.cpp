@@ -1,7 +1,7 @@
 #include "CVNQGroupBoxImpl.h"
 
 #include "CVNJson.h"
-#include "CVNQLayoutAttr.h"
+#include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
 #include "CVNQStateStyles.h"
 

@@ -97,6 +97,17 @@ void CVNQScrollView::setScrollbarSize(bool, int size)
     m_hBar->setStyleSheet(sheet);
 }
 
+bool CVNQScrollView::event(QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        // No frame is drawn (frame style 0), so nothing of the base is lost.
+        QPainter painter(this);
+        CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, QRect(0, 0, width(), height()));
+        return true;
+    }
+    return QScrollArea::event(event);
+}
+
 bool CVNQScrollView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == viewport() && event->type() == QEvent::Paint) {

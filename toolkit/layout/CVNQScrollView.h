@@ -48,6 +48,10 @@ signals:
     void scrollPosChanged(int dx, int dy);
 
 protected:
+    // Paints of the view itself (not of its viewport) show only the corner
+    // between the two bars: it takes the background too, instead of the
+    // style's light corner panel.
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The visible background is painted by the viewport filter; a scroll
     // area's own paint handler runs for viewport paints, where the view

@@ -1,7 +1,7 @@
 #include "CVNQStackContainerImpl.h"
 
 #include "CVNJson.h"
-#include "CVNQLayoutAttr.h"
+#include "CVNQAttrJson.h"
 #include "CVNQStateStyles.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "CVNQTabWidgetImpl.h"
 
 #include "CVNJson.h"
-#include "CVNQLayoutAttr.h"
+#include "CVNQAttrJson.h"
 #include "CVNQtLib.h"
 
 #include <QPainter>

@@ -81,11 +81,12 @@ void CVNQTableViewImpl::createComplete()
         return;
     CVNQTableView* v = view();
     auto* model = new QStandardItemModel(v);
-    const int columns = 5;
+    const QStringList headers = {tr("Col1"), tr("Col2"), tr("Col3"), tr("Col4"), tr("Col5")};
+    const int columns = headers.size();
     const int rows = 100;
     model->setColumnCount(columns);
     for (int c = 0; c < columns; ++c)
-        model->setHorizontalHeaderItem(c, new QStandardItem(tr("Col%1").arg(c + 1)));
+        model->setHorizontalHeaderItem(c, new QStandardItem(headers.at(c)));
     model->setRowCount(rows);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
