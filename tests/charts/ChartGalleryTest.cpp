@@ -99,9 +99,32 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     icd->setLineColor(QColor(255, 200, 0), QColor());
     for (int x = 0; x < 420; x += 4)
         icd->addData(x, 50 + 20 * std::cos(x / 10.0));
-    grid->addWidget(traces, 2, 0, 1, 2);
+    grid->addWidget(traces, 2, 0);
 
-    window.resize(1100, 1000);
+    // Long series take the fast painting paths.
+    auto* dense = new CVNQLineChart;
+    dense->setAnimationEnabled(false);
+    dense->setTitle(QStringLiteral("10,000 points"));
+    dense->setLegendPosition(0);
+    ChartSeries d1;
+    d1.name = QStringLiteral("Measured");
+    d1.showSymbols = false;
+    d1.area = true;
+    d1.color = QColor(0, 180, 110);
+    ChartSeries d2;
+    d2.name = QStringLiteral("Forecast");
+    d2.showSymbols = false;
+    d2.smooth = true;
+    for (int i = 0; i < 10000; ++i) {
+        const double t = i / 9999.0;
+        d1.values.append(500 + 260 * std::sin(t * 6.3) + 60 * std::sin(t * 23) + 25 * std::sin(i * 1.7));
+        d2.values.append(480 + 240 * std::sin(t * 6.3 + 0.3));
+    }
+    dense->setCategories({});
+    dense->setSeries({d1, d2});
+    grid->addWidget(dense, 2, 1);
+
+    window.resize(1100, 1100);
     window.show();
     TestUtil::spin(400);
 
@@ -133,6 +156,9 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     const QPoint centre(donut->width() / 2, 132 + qMin(420, qMin(donut->height() - 170, donut->width() - 96)) / 2);
     EXPECT_EQ(donutImage.pixelColor(centre), QColor(255, 255, 255));
     EXPECT_TRUE(TestUtil::hasColor(donutImage, QColor(193, 35, 43), 4));
+
+    const QImage denseImage = grabWidget(dense);
+    EXPECT_TRUE(TestUtil::hasColor(denseImage, QColor(0, 180, 110), 4));
 
     const QImage traceImage = grabWidget(traces);
     EXPECT_TRUE(TestUtil::hasColor(traceImage, QColor(0, 255, 0), 40));

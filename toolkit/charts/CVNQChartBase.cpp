@@ -61,6 +61,7 @@ CVNQChartBase::CVNQChartBase(QWidget* parent)
     m_animation->setEndValue(1.0);
     m_animation->setDuration(m_animationDuration);
     connect(m_animation, &QVariantAnimation::valueChanged, this, &CVNQChartBase::onAnimationValue);
+    connect(m_animation, &QVariantAnimation::finished, this, &CVNQChartBase::onAnimationFinished);
 }
 
 CVNQChartBase::~CVNQChartBase() = default;
@@ -143,9 +144,22 @@ void CVNQChartBase::replayAnimation()
     if (m_animationEnabled) {
         m_animation->stop();
         m_animation->setDuration(m_animationDuration);
+        // The animation reports only values that differ from its last one, so
+        // a rerun would otherwise show the complete picture until its first
+        // step; the run starts from 0 here and ends at 1 on finished().
+        m_animationProgress = 0.0;
         m_animation->start();
-        return;
+        if (m_animation->state() != QAbstractAnimation::Running)
+            m_animationProgress = 1.0;
+    } else {
+        m_animationProgress = 1.0;
     }
+    animationProgressChanged();
+    update();
+}
+
+void CVNQChartBase::onAnimationFinished()
+{
     m_animationProgress = 1.0;
     animationProgressChanged();
     update();

@@ -75,6 +75,7 @@ protected:
 
 private:
     void onAnimationValue(const QVariant& value);
+    void onAnimationFinished();
 
     int m_themePreset = 0;
     ChartTheme m_theme;

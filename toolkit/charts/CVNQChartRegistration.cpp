@@ -1,18 +1,23 @@
 #include "CVNQChartRegistration.h"
 
-#include "CVNQControlFactory.h"
 #include "CVNQLineChart.h"
 #include "CVNQOpenGLPieChart.h"
 
 namespace CVNQtLib {
 
+std::vector<ChartControlType> cvnChartControlTypes()
+{
+    return {
+        {CVNQLineChart::typeName(), &CVNQLineChart::createCVNQLineChart, &CVNQLineChart::getProps},
+        {CVNQOpenGLPieChart::typeName(), &CVNQOpenGLPieChart::createCVNQOpenGLPieChart,
+         &CVNQOpenGLPieChart::getProps},
+    };
+}
+
 void cvnRegisterChartControls()
 {
-    // Order: bar, line, pie, scatter, financial (of the charts built so far).
-    cvnRegisterQtControl(CVNQLineChart::typeName(), &CVNQLineChart::createCVNQLineChart,
-                         CVNQLineChart::getProps(), true);
-    cvnRegisterQtControl(CVNQOpenGLPieChart::typeName(), &CVNQOpenGLPieChart::createCVNQOpenGLPieChart,
-                         CVNQOpenGLPieChart::getProps(), true);
+    for (const ChartControlType& t : cvnChartControlTypes())
+        cvnRegisterQtControl(t.typeName, t.create, t.props(), true);
 }
 
 } // namespace CVNQtLib

@@ -222,19 +222,24 @@ int CVNQOpenGLPieChartImpl::hitTest(const QPointF& pos, const QRectF& pie) const
     if (d > r || d < r * m_innerRadiusRatio)
         return -1;
     const double a = normaliseAngle(qRadiansToDegrees(std::atan2(dx, -dy)));
-    for (const PieSliceGeometry& g : geometry()) {
-        if (!(g.sweep > 0))
-            continue;
-        // A slice that fills the whole circle owns every angle; its start and
-        // end would otherwise normalise to the same angle.
-        if (g.sweep >= 360.0)
+    for (const PieSliceGeometry& g : geometry())
+        if (sliceContainsAngle(a, g.startAngle, g.sweep))
             return g.index;
-        const double s = normaliseAngle(g.startAngle);
-        const double e = normaliseAngle(g.startAngle + g.sweep);
-        if (e >= s ? (a >= s && a <= e) : (a >= s || a <= e))
-            return g.index;
-    }
     return -1;
+}
+
+bool CVNQOpenGLPieChartImpl::sliceContainsAngle(double angle, double start, double sweep)
+{
+    if (!(sweep > 0))
+        return false;
+    // A slice that fills the whole circle owns every angle; its start and
+    // end would otherwise normalise to the same angle.
+    if (sweep >= 360.0)
+        return true;
+    const double a = normaliseAngle(angle);
+    const double s = normaliseAngle(start);
+    const double e = normaliseAngle(start + sweep);
+    return e >= s ? (a >= s && a <= e) : (a >= s || a <= e);
 }
 
 bool CVNQOpenGLPieChartImpl::handlePress(const QPoint& pos)

@@ -62,6 +62,9 @@ public:
     QVector<ChartLegendItem> legendItems(const QRectF& area) const;
     // Index of the slice under pos, or -1.
     int hitTest(const QPointF& pos, const QRectF& pie) const;
+    // Whether angle (degrees clockwise from 12 o'clock) lies in a slice;
+    // a slice whose end passes 360 wraps over 12 o'clock.
+    static bool sliceContainsAngle(double angle, double start, double sweep);
 
     // --- mouse -------------------------------------------------------------
     bool handlePress(const QPoint& pos);
