@@ -75,32 +75,37 @@ QStandardItem* itemAt(QStandardItemModel* model, int row, int column)
     return item;
 }
 
-// The cells of one turbine-list row. Values equal to the stored ones leave
-// the item untouched.
-void fillTurbineRow(QList<QStandardItem*>& cells, const TurbineRecord& t, const QString& status,
-                    const QString& icon, int language)
+// The cells of one turbine-list row. A row that already shows this turbine
+// (whole false) only gets its live values, status and note: its number, id,
+// location and inspection date never change, and every equal value written
+// again still costs a look-up per role.
+void fillTurbineRow(const QList<QStandardItem*>& cells, const TurbineRecord& t, const QString& status,
+                    const QString& icon, int language, bool whole)
 {
     auto set = [&cells](int c, const QString& text, const QVariant& sortKey = QVariant()) {
         QStandardItem* item = cells[c];
         item->setData(text, Qt::DisplayRole);
-        item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
         if (sortKey.isValid())
             item->setData(sortKey, TurbineSortRole);
     };
-    set(ColNumber, QString::number(t.index + 1), t.index + 1);
-    set(ColId, t.id);
-    set(ColLocation, t.location);
+    if (whole) {
+        set(ColNumber, QString::number(t.index + 1), t.index + 1);
+        set(ColId, t.id);
+        set(ColLocation, t.location);
+        set(ColNextInspection, t.nextInspection);
+        for (QStandardItem* item : cells) {
+            item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
+            item->setData(t.id, TurbineIdRole);
+        }
+    }
     set(ColWind, QStringLiteral("%1 m/s").arg(fixed(t.windSpeed, 1)), t.windSpeed);
     set(ColTemp, QStringLiteral("%1 °C").arg(fixed(t.temperature, 1)), t.temperature);
     set(ColOutput, QStringLiteral("%1 kW").arg(fixed(t.outputKw, 0)), t.outputKw);
     set(ColEfficiency, QStringLiteral("%1%").arg(fixed(t.efficiency, 1)), t.efficiency);
-    set(ColNextInspection, t.nextInspection);
     set(ColStatus, status);
     cells[ColStatus]->setData(t.status, TurbineStatusRole);
     cells[ColStatus]->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
     set(ColNote, language == 1 ? t.aiNoteZh : t.aiNoteEn);
-    for (QStandardItem* item : cells)
-        item->setData(t.id, TurbineIdRole);
 }
 
 } // namespace
@@ -261,7 +266,7 @@ void WindFarmWindow::refreshTurbineList()
                 for (int c = 0; c < TurbineColumnCount; ++c)
                     cells.append(itemAt(turbineModel, r, c));
                 const TurbineRecord& t = turbines[r];
-                fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language);
+                fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language, false);
             }
         }
         emit turbineModel->dataChanged(turbineModel->index(0, 0),
@@ -272,7 +277,7 @@ void WindFarmWindow::refreshTurbineList()
         for (int c = 0; c < TurbineColumnCount; ++c)
             cells.append(new QStandardItem);
         const TurbineRecord& t = turbines[r];
-        fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language);
+        fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language, true);
         turbineModel->appendRow(cells);
     }
 
