@@ -184,6 +184,10 @@ void WindFarmWindow::saveEditorTurbine()
     animateDrawer(editorDrawer, false, editorExpanded);
     if (searchEdit->text() != id)
         searchEdit->setText(id);
+    // The table is filtered to the new turbine: a status filter that would
+    // hide it goes back to all statuses.
+    if (proxyModel->getStatusFilter() >= 0 && proxyModel->getStatusFilter() != status)
+        statusFilterCombo->setCurrentIndex(statusFilterCombo->findData(-1, Qt::UserRole));
     proxyModel->setFilterText(id);
     refreshTableFilterSummary();
     selectTurbine(id.toUpper());

@@ -412,6 +412,9 @@ TEST_F(WindFarmWindowTest, EditorRejectsBadValues)
 TEST_F(WindFarmWindowTest, EditorAddsTheTurbineAndShowsIt)
 {
     window->setCurrentPage(1);
+    // A status filter that would hide the new turbine gives way.
+    CVNQComboBox* filter = child<CVNQComboBox>("turbineStatusFilter");
+    filter->setCurrentIndex(filter->findData(int(Fault)));
     window->openEditor();
     child<CVNQLineEdit>("editorIdEdit")->setText(QStringLiteral(" wtg-051 "));
     child<CVNQLineEdit>("editorLocationEdit")->setText(QStringLiteral("North Ridge"));
@@ -429,6 +432,7 @@ TEST_F(WindFarmWindowTest, EditorAddsTheTurbineAndShowsIt)
     EXPECT_TRUE(window->isDetailExpanded());
     EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("WTG-051"));
     EXPECT_EQ(child<CVNQLineEdit>("turbineSearch")->text(), QStringLiteral("wtg-051"));
+    EXPECT_EQ(filter->currentData().toInt(), -1);
     ASSERT_EQ(turbineRows()->rowCount(), 1);
     EXPECT_EQ(turbineRows()->index(0, 1).data().toString(), QStringLiteral("WTG-051"));
     EXPECT_EQ(labelText("turbineSummaryLine"),
