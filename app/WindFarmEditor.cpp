@@ -71,13 +71,7 @@ void WindFarmWindow::buildEditorDrawer()
     powerEdit = makeField(editorDrawer, QStringLiteral("editorPowerEdit"));
 
     statusCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
-    editorStatusCombo = new CVNQComboBox(editorDrawer);
-    editorStatusCombo->setObjectName(QStringLiteral("editorStatusCombo"));
-    editorStatusCombo->setThemeName(QStringLiteral("WindCombo"));
-    editorStatusCombo->setWidthPolicy(LayoutSizePolicyFill);
-    editorStatusCombo->setHeightPolicy(LayoutSizePolicyFill);
-    editorStatusCombo->setNormalBtnIcon(iconPath(QStringLiteral("chevron-down")));
-    editorStatusCombo->setHotBtnIcon(iconPath(QStringLiteral("chevron-down")));
+    editorStatusCombo = makeCombo(editorDrawer, QStringLiteral("editorStatusCombo"));
     setFixedHeightOf(editorStatusCombo, 38);
     editorDrawer->addChildWidget(editorStatusCombo, 0);
 

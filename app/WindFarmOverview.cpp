@@ -102,13 +102,7 @@ void WindFarmWindow::buildOverviewPage()
     energyHeader = makeContainer(energyBox, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
     setFixedHeightOf(energyHeader, 34);
     energySection = makeLabel(energyHeader, QStringLiteral("WindLabelSection"), 1, 30);
-    periodCombo = new CVNQComboBox(energyHeader);
-    periodCombo->setObjectName(QStringLiteral("windPeriodCombo"));
-    periodCombo->setThemeName(QStringLiteral("WindCombo"));
-    periodCombo->setWidthPolicy(LayoutSizePolicyFill);
-    periodCombo->setHeightPolicy(LayoutSizePolicyFill);
-    periodCombo->setNormalBtnIcon(iconPath(QStringLiteral("chevron-down")));
-    periodCombo->setHotBtnIcon(iconPath(QStringLiteral("chevron-down")));
+    periodCombo = makeCombo(energyHeader, QStringLiteral("windPeriodCombo"));
     setFixedSizeOf(periodCombo, 96, 32);
     periodCombo->resize(96, 32);
     energyHeader->addChildWidget(periodCombo, 0);

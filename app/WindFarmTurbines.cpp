@@ -142,13 +142,7 @@ void WindFarmWindow::buildTurbinesPage()
     setFixedHeightOf(searchEdit, 36);
     filterRow->addChildWidget(searchEdit, 1);
 
-    statusFilterCombo = new CVNQComboBox(filterRow);
-    statusFilterCombo->setObjectName(QStringLiteral("turbineStatusFilter"));
-    statusFilterCombo->setThemeName(QStringLiteral("WindCombo"));
-    statusFilterCombo->setWidthPolicy(LayoutSizePolicyFill);
-    statusFilterCombo->setHeightPolicy(LayoutSizePolicyFill);
-    statusFilterCombo->setNormalBtnIcon(iconPath(QStringLiteral("chevron-down")));
-    statusFilterCombo->setHotBtnIcon(iconPath(QStringLiteral("chevron-down")));
+    statusFilterCombo = makeCombo(filterRow, QStringLiteral("turbineStatusFilter"));
     setFixedSizeOf(statusFilterCombo, 170, 36);
     statusFilterCombo->resize(170, 36);
     filterRow->addChildWidget(statusFilterCombo, 0);

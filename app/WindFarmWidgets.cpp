@@ -1,5 +1,6 @@
 #include "WindFarmWidgets.h"
 
+#include "CVNQComboBox.h"
 #include "CVNQImage.h"
 #include "CVNQLabel.h"
 #include "CVNQPushButton.h"
@@ -209,6 +210,19 @@ CVNQContainer* makeDivider(QWidget* parent)
     CVNQContainer* line = makeContainer(parent, QStringLiteral("WindDivider"), CVNQContainer::NoUse, 0);
     setFixedHeightOf(line, 1);
     return line;
+}
+
+CVNQComboBox* makeCombo(QWidget* parent, const QString& objectName)
+{
+    auto* combo = new CVNQComboBox(parent);
+    combo->setObjectName(objectName);
+    styleControl(combo, QStringLiteral("WindCombo"));
+    const QString chevron = QStringLiteral(":/gustrel/icons/chevron-down.svg");
+    combo->setNormalBtnIcon(chevron);
+    combo->setHotBtnIcon(chevron);
+    combo->setBtnIcon(CtrlStatePressed, chevron);
+    combo->setBtnIcon(CtrlStateDisabled, chevron);
+    return combo;
 }
 
 void setFigureText(CVNQLabel* label, const QString& text)

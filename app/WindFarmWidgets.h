@@ -12,6 +12,7 @@
 #include <QVector>
 
 namespace CVNQtLib {
+class CVNQComboBox;
 class CVNQImage;
 class CVNQLabel;
 class CVNQPushButton;
@@ -66,6 +67,10 @@ CVNQtLib::CVNQPushButton* makeButton(QWidget* parent, const QString& style, cons
                                      int height, const QString& iconPath = QString(),
                                      const QColor& iconColour = QColor());
 CVNQtLib::CVNQContainer* makeDivider(QWidget* parent);
+// A "WindCombo" drop-down with the chevron on its button in every state (a
+// box stays pressed-looking while it has just closed its list). Not added
+// to a layout.
+CVNQtLib::CVNQComboBox* makeCombo(QWidget* parent, const QString& objectName);
 
 // Sets a figure's text and makes the label exactly as wide as the text, so
 // that the unit after it sits right beside the number; the label's row is

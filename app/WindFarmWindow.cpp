@@ -245,10 +245,10 @@ void WindFarmWindow::setLanguage(int value)
 
 void WindFarmWindow::toggleMaximized()
 {
-    if (isMaximized())
-        showNormal();
-    else
-        showMaximized();
+    // The toolkit window maximises to the screen's available area itself and
+    // restores its last normal geometry: a frameless window cannot count on
+    // a window manager doing either.
+    CVNQWindow::toggleMaximized();
 }
 
 void WindFarmWindow::updateNavigation()
