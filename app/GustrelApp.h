@@ -1,7 +1,7 @@
 #pragma once
 
 // Start-up of the dashboard and its unattended actions. main() only calls
-// runGustrel; the tests drive the pieces.
+// runGustrel; the tests call the steps below directly.
 
 #include <QString>
 
