@@ -10,11 +10,14 @@ namespace CVNQtLib {
 
 namespace {
 
-// Segments per stroked piece of a sparse line.
-constexpr int kStrokePiece = 16;
+// Segments per stroked run of a sparse line.
+constexpr int kStrokeRun = 16;
 // Below this mean spacing of points (pixels) a line is painted as its
 // stroke band sampled per pixel column, which then loses nothing visible.
 constexpr double kDenseSpacing = 3.0;
+// Mean jump (pixels) of a dense band's two edges between neighbouring
+// columns above which the band is painted column by column.
+constexpr double kJaggedBand = 6.0;
 // Pixel columns per whole-pixel rectangle under an area.
 constexpr int kFillRun = 16;
 
@@ -92,6 +95,36 @@ StrokeCover strokeCover(const QPolygonF& line, double r)
             addBody(c, line.at(i), line.at(i + 1), r);
     }
     return c;
+}
+
+// How far the band's edges jump from column to column, per column.
+double bandJumpiness(const StrokeCover& c)
+{
+    double jumps = 0;
+    int counted = 0;
+    const Interval* previous = nullptr;
+    for (const Interval& col : c.columns) {
+        if (col.isEmpty())
+            continue;
+        if (previous)
+            jumps += qAbs(col.lo - previous->lo) + qAbs(col.hi - previous->hi);
+        previous = &col;
+        ++counted;
+    }
+    return counted ? jumps / counted : 0.0;
+}
+
+// A band whose edges jump by pixels from column to column (jagged data)
+// as one rectangle per column: the same coverage, without the long
+// zig-zag outline that antialiased polygon filling pays for per pixel.
+QVector<QRectF> bandColumns(const StrokeCover& c)
+{
+    QVector<QRectF> rects;
+    rects.reserve(int(c.columns.size()));
+    for (size_t k = 0; k < c.columns.size(); ++k)
+        if (!c.columns[k].isEmpty())
+            rects.append(QRectF(c.x0 + double(k), c.columns[k].lo, 1, c.columns[k].hi - c.columns[k].lo));
+    return rects;
 }
 
 QPolygonF bandPolygon(const StrokeCover& c)
@@ -217,15 +250,18 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen
             fillUnder(painter, hiddenUpperEdge(line, cover, r), areaBottom, areaColor);
         painter.setPen(Qt::NoPen);
         painter.setBrush(pen.color());
-        painter.drawPolygon(bandPolygon(cover));
+        if (bandJumpiness(cover) > kJaggedBand)
+            painter.drawRects(bandColumns(cover));
+        else
+            painter.drawPolygon(bandPolygon(cover));
     } else {
         if (areaColor.isValid())
             fillUnder(painter, line, areaBottom, areaColor);
-        // Long wide polylines are slow to stroke in one piece.
+        // Long wide polylines are slow to stroke in one go.
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        for (int i = 0; i + 1 < n; i += kStrokePiece)
-            painter.drawPolyline(line.constData() + i, qMin(kStrokePiece + 1, n - i));
+        for (int i = 0; i + 1 < n; i += kStrokeRun)
+            painter.drawPolyline(line.constData() + i, qMin(kStrokeRun + 1, n - i));
     }
     painter.restore();
 }

@@ -6,8 +6,9 @@
 // jagged series expensive; these routines give the same picture at a
 // fraction of the cost:
 //  - a line whose points lie at least 3 px apart on average is stroked in
-//    short pieces (round caps meet like round joins); a denser line is
-//    painted as the band its stroke covers in each pixel column;
+//    short runs (round caps meet like round joins); a denser line is
+//    painted as the band its stroke covers in each pixel column (one
+//    polygon, or one rectangle per column when the data are jagged);
 //  - the area under a line is painted as whole-pixel rectangles plus one
 //    thin antialiased strip along the line;
 //  - many equal symbols are stamped from pre-rendered images.

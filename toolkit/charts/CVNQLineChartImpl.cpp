@@ -489,11 +489,16 @@ void CVNQLineChartImpl::paintSeries(QPainter& painter, const LineChartFrame& f)
 
         if (m_showSymbols && s.showSymbols) {
             const bool seriesHot = m_hoverActive && (m_tooltipMode == 2 || m_hoverSeries == si);
-            m_symbols.setLook(theme.symbolRadius, color, 1.8, theme.plotBackgroundColor, dpr);
+            // One stamp per series keeps its images (and their textures on
+            // the OpenGL surface) from one paint to the next.
+            if (m_symbols.size() < m_series.size())
+                m_symbols.resize(m_series.size());
+            ChartSymbolStamp& stamp = m_symbols[si];
+            stamp.setLook(theme.symbolRadius, color, 1.8, theme.plotBackgroundColor, dpr);
             for (int k = 0; k < points.size(); ++k) {
                 if (seriesHot && f.first + k == m_hoverIndex)
                     continue;
-                m_symbols.stamp(painter, points.at(k));
+                stamp.stamp(painter, points.at(k));
             }
             if (seriesHot && m_hoverIndex >= f.first && m_hoverIndex - f.first < points.size()) {
                 painter.setPen(QPen(color, 2.4));

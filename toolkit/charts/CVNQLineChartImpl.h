@@ -119,7 +119,7 @@ private:
     QPointF m_hoverPoint;
     QPoint m_hoverMousePos;
     ChartZoomSlider m_zoom;
-    ChartSymbolStamp m_symbols;
+    QVector<ChartSymbolStamp> m_symbols; // by series index
 };
 
 } // namespace CVNQtLib

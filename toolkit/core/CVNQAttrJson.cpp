@@ -55,6 +55,14 @@ void cvnReadIconPlacement(const Json::Value& attr, IconStyleDesc& icon, bool wit
 void cvnWriteIconPlacement(Json::Value& attr, const IconStyleDesc& icon, const IconStyleDesc& reference,
                            bool withColor)
 {
+    if (attr.isObject()) {
+        for (const char* key : {"iconX", "iconY", "iconHor", "iconVer"})
+            attr.removeMember(key);
+        if (withColor) {
+            attr.removeMember("iconUseColor");
+            attr.removeMember("iconColor");
+        }
+    }
     if (icon.hor != reference.hor)
         jsonMember(attr, "iconHor") = icon.hor;
     if (icon.ver != reference.ver)
