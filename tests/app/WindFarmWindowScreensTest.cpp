@@ -76,6 +76,9 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
 
             window.openEditor();
             TestUtil::spin(500);
+            // With the validation message showing: the form is empty.
+            QMetaObject::invokeMethod(&window, "saveEditorTurbine");
+            TestUtil::spin(50);
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/editor-" + tag + ".png"), 0);
         }
     }

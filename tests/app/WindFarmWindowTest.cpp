@@ -258,8 +258,11 @@ TEST_F(WindFarmWindowTest, KeyboardOpensTheCurrentRowAndEscapeClosesTheDrawer)
     window->setCurrentPage(1);
     TestUtil::spin(30);
     CVNQTableView* table = child<CVNQTableView>("turbineTable");
-    table->setCurrentIndex(table->model()->index(6, 0));
-    emit table->activated(table->currentIndex());
+    table->setCurrentIndex(table->model()->index(5, 0));
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(table, &down);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(table, &enter);
     EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("WTG-007"));
     ASSERT_TRUE(window->isDetailExpanded());
 
