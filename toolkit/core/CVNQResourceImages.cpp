@@ -9,46 +9,10 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 
 namespace CVNQtLib {
-
-namespace {
-
-QImage builtInImage(int kind)
-{
-    QImage img(16, 16, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setPen(QPen(QColor(204, 204, 204), 1));
-    p.setBrush(Qt::NoBrush);
-    const QRect r(1, 1, 14, 14);
-    switch (kind) {
-    case 0: // IDB_UNSELECT
-    case 1: // IDB_SELECTED
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.drawEllipse(r);
-        if (kind == 1) {
-            p.setBrush(QColor(204, 204, 204));
-            p.drawEllipse(QPointF(8, 8), 4, 4);
-        }
-        break;
-    case 2: // IDB_UNCHECK
-    case 3: // IDB_CHECKED
-        p.drawRect(r);
-        if (kind == 3) {
-            p.setRenderHint(QPainter::Antialiasing, true);
-            const QPoint tick[3] = {QPoint(4, 9), QPoint(8, 13), QPoint(14, 3)};
-            p.drawPolyline(tick, 3);
-        }
-        break;
-    }
-    return img;
-}
-
-} // namespace
 
 bool CVNQResourceManager::getResource(const QString& name, const char*& data, unsigned& size, ResSourceType& type) const
 {
@@ -172,9 +136,14 @@ QSvgRenderer* CVNQResourceManager::getSvgRenderer(const QString& name)
 
 void CVNQResourceManager::initDefaultImageRes()
 {
+    // The images are drawn once by scripts/builtin-images and shipped in the
+    // toolkit's resources; painters expect 32-bit ARGB like every other image.
     static const char* const names[4] = {"IDB_UNSELECT", "IDB_SELECTED", "IDB_UNCHECK", "IDB_CHECKED"};
-    for (int i = 0; i < 4; ++i)
-        m_default->cacheImage(QString::fromLatin1(names[i]), new QImage(builtInImage(i)));
+    for (const char* name : names) {
+        const QImage shipped(QStringLiteral(":/style/resources/images/%1.png").arg(QLatin1String(name)));
+        if (!shipped.isNull())
+            m_default->cacheImage(QString::fromLatin1(name), new QImage(shipped.convertToFormat(QImage::Format_ARGB32)));
+    }
 }
 
 void CVNQResourceManager::initFontRes(bool fromFolder)

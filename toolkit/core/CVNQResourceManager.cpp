@@ -11,6 +11,13 @@
 #include <QWidget>
 #include <cmath>
 
+// The library is static: the resource file's initialiser must be called
+// explicitly or the linker drops it. Outside any namespace, as Qt requires.
+static void initToolkitResources()
+{
+    Q_INIT_RESOURCE(corvane);
+}
+
 namespace CVNQtLib {
 
 namespace {
@@ -87,6 +94,8 @@ CVNQResourceManager* CVNQResourceManager::getInstance()
 CVNQResourceManager::CVNQResourceManager()
     : m_default(new CVNQResourceManagerImpl)
 {
+    // The built-in images and default styles live in the toolkit's resources.
+    initToolkitResources();
     connectLanguageManager();
 }
 
