@@ -18,6 +18,7 @@
 #include "CVNQStyleDefs.h"
 #include "CVNQTypes.h"
 
+#include <QColor>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -40,8 +41,10 @@ enum PropertyType : int {
     PropTextStyle = 6,   // text style per state
     PropImage = 9,       // image path
     PropInt = 10,
+    PropTwoInts = 11,    // two ints, such as a width and a height
     PropFourInts = 12,
-    PropChoice = 13      // int chosen from the (value, label) list
+    PropChoice = 13,     // int chosen from the (value, label) list
+    PropColor = 14
 };
 
 // One (value, label) choice of a per-state or choice row.
@@ -66,8 +69,12 @@ struct CVNQ_EXPORT PropertyDef {
     std::function<FillStyle(QWidget*, int state)> getFillStyle;
     std::function<void(QWidget*, int state, const TextStyleDesc&)> setTextStyle;
     std::function<TextStyleDesc(QWidget*, int state)> getTextStyle;
+    std::function<void(QWidget*, int, int)> setTwoInts;
+    std::function<std::pair<int, int>(QWidget*)> getTwoInts;
     std::function<void(QWidget*, int, int, int, int)> setFourInts;
     std::function<QVector<int>(QWidget*)> getFourInts;
+    std::function<void(QWidget*, const QColor&)> setColor;
+    std::function<QColor(QWidget*)> getColor;
 
     // The object the accessors are called on when the grid has none of its own.
     QWidget* target = nullptr;
@@ -83,7 +90,8 @@ struct CVNQ_EXPORT PropertyDef {
     bool hasAccessors() const
     {
         return setString || getString || setBool || getBool || setInt || getInt || setFillStyle
-            || getFillStyle || setTextStyle || getTextStyle || setFourInts || getFourInts;
+            || getFillStyle || setTextStyle || getTextStyle || setTwoInts || getTwoInts || setFourInts
+            || getFourInts || setColor || getColor;
     }
 };
 
@@ -235,6 +243,41 @@ PropertyDef cvnTextStyleRow(const QString& name, S setter, G getter, const QVect
         if (C* c = detail::propTarget<C>(w))
             return detail::invokeMaybeState(c, getter, state);
         return TextStyleDesc();
+    };
+    return d;
+}
+
+// Two-int row (code 11): setter (int, int), getter (int&, int&).
+template <class C, class S, class G>
+PropertyDef cvnTwoIntsRow(const QString& name, S setter, G getter)
+{
+    PropertyDef d(name, PropTwoInts);
+    d.setTwoInts = [setter](QWidget* w, int a, int b) {
+        if (C* c = detail::propTarget<C>(w))
+            (c->*setter)(a, b);
+    };
+    d.getTwoInts = [getter](QWidget* w) -> std::pair<int, int> {
+        int a = 0, b = 0;
+        if (C* c = detail::propTarget<C>(w))
+            (c->*getter)(a, b);
+        return {a, b};
+    };
+    return d;
+}
+
+// Colour row (code 14).
+template <class C, class S, class G>
+PropertyDef cvnColorRow(const QString& name, S setter, G getter)
+{
+    PropertyDef d(name, PropColor);
+    d.setColor = [setter](QWidget* w, const QColor& v) {
+        if (C* c = detail::propTarget<C>(w))
+            (c->*setter)(v);
+    };
+    d.getColor = [getter](QWidget* w) -> QColor {
+        if (C* c = detail::propTarget<C>(w))
+            return QColor((c->*getter)());
+        return QColor();
     };
     return d;
 }
