@@ -146,12 +146,9 @@ void CVNQWidgetBase::resizeWidget()
     if (m_owner->inherits(kContainerClass)
         && (parent->inherits(kWindowClass) || parent->inherits(kWindowDesignerClass) || parent->isWindow())
         && (m_layoutType == -1 || m_layoutType == 1)) {
-        m_layoutType = 1;
-        m_layoutData[0] = 0;
-        m_layoutData[1] = 0;
-        m_layoutData[2] = parent->width();
-        m_layoutData[3] = parent->height();
-        m_owner->QWidget::setGeometry(0, 0, parent->width(), parent->height());
+        // A page's top container fills its window.
+        setGeometry(0, 0, parent->width(), parent->height());
+        return;
     }
     if (m_layoutType == 1)
         m_owner->QWidget::setGeometry(m_layoutData[0], m_layoutData[1], m_layoutData[2], m_layoutData[3]);
@@ -188,12 +185,7 @@ void CVNQWidgetBase::LoadLayout(const Json::Value& node)
     jsonRead(node, "y", y);
     jsonRead(node, "w", w);
     jsonRead(node, "h", h);
-    m_layoutData[0] = x;
-    m_layoutData[1] = y;
-    m_layoutData[2] = w;
-    m_layoutData[3] = h;
-    if (m_owner)
-        m_owner->QWidget::setGeometry(x, y, w, h);
+    setGeometry(x, y, w, h);
 }
 
 void CVNQWidgetBase::SaveLayout(Json::Value& node)
