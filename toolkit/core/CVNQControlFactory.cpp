@@ -129,6 +129,15 @@ void cvnRegisterDefaultControl(const char* typeName, CVNControlCreateFunc create
     createMap()[typeName] = create;
 }
 
+std::vector<std::string> registeredControlTypeNames()
+{
+    std::vector<std::string> names;
+    names.reserve(createMap().size());
+    for (const auto& entry : createMap())
+        names.push_back(entry.first);
+    return names;
+}
+
 void cvnBindControlCreateFunction(CVNControlCreateHook hook)
 {
     g_createHook = hook;

@@ -11,6 +11,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace CVNQtLib {
 
 namespace {
@@ -309,14 +311,16 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
     if (jsonRead(n, "heightPolicy", v))
         m_heightPolicy = (v == 0 || v == 1) ? v : -1;
 
+    // Below 1 means 0; Qt takes nothing above its maximum widget size.
+    auto limit = [](int value) { return value < 1 ? 0 : std::min(value, QWIDGETSIZE_MAX); };
     if (jsonRead(n, "minWidth", v))
-        m_owner->setMinimumWidth(v < 1 ? 0 : v);
+        m_owner->setMinimumWidth(limit(v));
     if (jsonRead(n, "minHeight", v))
-        m_owner->setMinimumHeight(v < 1 ? 0 : v);
+        m_owner->setMinimumHeight(limit(v));
     if (jsonRead(n, "maxWidth", v))
-        m_owner->setMaximumWidth(v < 1 ? 0 : v);
+        m_owner->setMaximumWidth(limit(v));
     if (jsonRead(n, "maxHeight", v))
-        m_owner->setMaximumHeight(v < 1 ? 0 : v);
+        m_owner->setMaximumHeight(limit(v));
 }
 
 } // namespace CVNQtLib
