@@ -260,6 +260,16 @@ TEST(WidgetBase, MalformedNodesAreReadWithoutThrowing)
         EXPECT_NO_THROW(c.serializeJsonValue(&out, false)) << t;
     }
     EXPECT_EQ(c.objectName(), "keep");
+    // Keys of the wrong type count as absent: no ratio layout from a number,
+    // no docking from a text.
+    Json::Value mistyped = TestUtil::json(R"({"layout":3,"x":4,"w":5,"absoluteDockHor":"x"})");
+    c.readJsonValue(&mistyped);
+    EXPECT_EQ(c.getLayoutType(), 1);
+    void* data = nullptr;
+    c.getLayoutData(data);
+    EXPECT_EQ(static_cast<int*>(data)[0], 4);
+    EXPECT_EQ(static_cast<int*>(data)[2], 5);
+    EXPECT_FALSE(c.getAbsoluteLayout());
     // Members no type rule matches are skipped, not given a stale value.
     EXPECT_FALSE(c.impl()->hasAttribute("n"));
     EXPECT_FALSE(c.impl()->hasAttribute("o"));

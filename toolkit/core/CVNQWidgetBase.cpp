@@ -281,7 +281,9 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
     if (jsonRead(n, "enable", enable))
         m_owner->setEnabled(enable);
 
-    if (jsonHasMember(n, "layout")) {
+    // A "layout" that is no object (nor null) counts as absent.
+    const Json::Value& layout = jsonGet(n, "layout");
+    if (jsonHasMember(n, "layout") && (layout.isObject() || layout.isNull())) {
         LoadLayout(n);
     } else {
         m_layoutType = 1;
@@ -292,19 +294,22 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
         }
     }
 
-    m_absoluteLayout = jsonHasMember(n, "absoluteDockHor") || jsonHasMember(n, "absoluteDockVer")
-        || jsonHasMember(n, "absoluteDockOffsetX") || jsonHasMember(n, "absoluteDockOffsetY");
+    // Any docking key (of a number type) turns docking on, unless
+    // "absoluteLayout" says otherwise.
+    int dock[4] = {0, 0, 0, 0};
+    static const char* const dockKeys[4] = {"absoluteDockHor", "absoluteDockVer", "absoluteDockOffsetX",
+                                            "absoluteDockOffsetY"};
+    m_absoluteLayout = false;
+    for (int i = 0; i < 4; ++i)
+        if (jsonRead(n, dockKeys[i], dock[i]))
+            m_absoluteLayout = true;
     jsonRead(n, "absoluteLayout", m_absoluteLayout);
+    m_dockHor = clampDock(dock[0]);
+    m_dockVer = clampDock(dock[1]);
+    m_dockOffsetX = dock[2];
+    m_dockOffsetY = dock[3];
+
     int v = 0;
-    jsonRead(n, "absoluteDockHor", v);
-    m_dockHor = clampDock(v);
-    v = 0;
-    jsonRead(n, "absoluteDockVer", v);
-    m_dockVer = clampDock(v);
-    m_dockOffsetX = 0;
-    jsonRead(n, "absoluteDockOffsetX", m_dockOffsetX);
-    m_dockOffsetY = 0;
-    jsonRead(n, "absoluteDockOffsetY", m_dockOffsetY);
 
     if (jsonRead(n, "widthPolicy", v))
         m_widthPolicy = (v == 0 || v == 1) ? v : -1;
