@@ -4,4 +4,5 @@ source "$(dirname "$0")/scripts/common.sh"
 install_missing
 build build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=ON -DCORVANE_SANITIZE=ON
 cd "$ROOT/build-test"
-with_display ctest --output-on-failure -j "$(nproc)" "$@"
+# Each suite starts its own Xvfb (tests/with-xvfb.sh).
+ctest --output-on-failure -j "$(nproc)" "$@"

@@ -72,4 +72,14 @@ void cvnWriteIconPlacement(Json::Value& attr, const IconStyleDesc& icon, const I
         jsonMember(attr, "iconColor") = color;
 }
 
+void cvnWriteOwnAttr(Json::Value& node, const char* key, bool write, const Json::Value& value)
+{
+    if (write) {
+        jsonMember(jsonMember(node, "attr"), key) = value;
+        return;
+    }
+    if (node.isObject() && node.isMember("attr") && node["attr"].isObject())
+        node["attr"].removeMember(key);
+}
+
 } // namespace CVNQtLib

@@ -26,6 +26,10 @@ CVNQ_EXPORT const Json::Value* cvnAttrObject(const Json::Value& node);
 // node's "attr" for writing (created when absent) with ownKeys removed.
 CVNQ_EXPORT Json::Value& cvnOwnAttr(Json::Value& node, std::initializer_list<const char*> ownKeys);
 
+// Sets node["attr"][key] = value when write is true, else removes the key
+// (for writers that decide key by key instead of dropping a list first).
+CVNQ_EXPORT void cvnWriteOwnAttr(Json::Value& node, const char* key, bool write, const Json::Value& value);
+
 // Removes node's "attr" when it ended up an empty object.
 CVNQ_EXPORT void cvnDropEmptyAttr(Json::Value& node);
 

@@ -13,18 +13,29 @@
 #include "CVNQControlInfo.h"
 
 #include "CVNQCheckBox.h"
+#include "CVNQComboBox.h"
 #include "CVNQContainer.h"
+#include "CVNQGroupBox.h"
 #include "CVNQImage.h"
-#include "CVNQLCDNumber.h"
 #include "CVNQLabel.h"
 #include "CVNQLabelEx.h"
+#include "CVNQLCDNumber.h"
+#include "CVNQLineEdit.h"
 #include "CVNQProgressBar.h"
 #include "CVNQPushButton.h"
 #include "CVNQRadioButton.h"
 #include "CVNQScrollBar.h"
+#include "CVNQScrollView.h"
+#include "CVNQSlider.h"
 #include "CVNQSpacer.h"
+#include "CVNQSpinBox.h"
+#include "CVNQSplitter.h"
+#include "CVNQStackContainer.h"
 #include "CVNQSubWin.h"
 #include "CVNQSwitch.h"
+#include "CVNQTableView.h"
+#include "CVNQTabWidget.h"
+#include "CVNQTextEdit.h"
 #include "CVNQWindow.h"
 
 #include <QWidget>
@@ -63,13 +74,26 @@ void registerBuiltinControlTypes()
         {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
         {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
         {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
+        {CVNQSlider::typeName(), &CVNQSlider::createCVNQSlider, &CVNQSlider::getProps, true},
+        {CVNQStackContainer::typeName(), &CVNQStackContainer::createCVNQStackContainer,
+         &CVNQStackContainer::getProps, true},
         {CVNQSpacer::typeName(), &CVNQSpacer::createCVNQSpacer, &CVNQSpacer::getProps, true},
+        {CVNQTabWidget::typeName(), &CVNQTabWidget::createCVNQTabWidget, &CVNQTabWidget::getProps, true},
+        {CVNQLineEdit::typeName(), &CVNQLineEdit::createCVNQLineEdit, &CVNQLineEdit::getProps, true},
+        {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
+        {CVNQTableView::typeName(), &CVNQTableView::createCVNQTableView, &CVNQTableView::getProps, true},
+        {CVNQGroupBox::typeName(), &CVNQGroupBox::createCVNQGroupBox, &CVNQGroupBox::getProps, true},
+        {CVNQSpinBox::typeName(), &CVNQSpinBox::createCVNQSpinBox, nullptr, false},
         {CVNQLCDNumber::typeName(), &CVNQLCDNumber::createCVNQLCDNumber, &CVNQLCDNumber::getProps, true},
+        {CVNQSplitter::typeName(), &CVNQSplitter::createCVNQSplitter, nullptr, false},
         {CVNQSwitch::typeName(), &CVNQSwitch::createCVNQSwitch, &CVNQSwitch::getProps, true},
+        {CVNQScrollView::typeName(), &CVNQScrollView::createCVNQScrollView, &CVNQScrollView::getProps, true},
         {CVNQScrollBar::typeName(), &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
+        {CVNQTextEdit::typeName(), &CVNQTextEdit::createCVNQTextEdit, &CVNQTextEdit::getProps, true},
         {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
+        {"scrollview", &CVNQScrollView::createCVNQScrollView, nullptr, false},
         {"picture", &CVNQImage::createCVNQImage, nullptr, false},
     };
     const std::vector<Alias> aliases = {
@@ -80,6 +104,16 @@ void registerBuiltinControlTypes()
         {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
         {"radio", &CVNQRadioButton::createCVNQRadioButton},
         {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
+        {"slider", &CVNQSlider::createCVNQSlider},
+        {"stackcontainer", &CVNQStackContainer::createCVNQStackContainer},
+        {"tab", &CVNQTabWidget::createCVNQTabWidget},
+        {"dedit", &CVNQLineEdit::createCVNQLineEdit},
+        {"combobox", &CVNQComboBox::createCVNQComboBox},
+        {"datagrid", &CVNQTableView::createCVNQTableView},
+        {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
+        {"spinbox", &CVNQSpinBox::createCVNQSpinBox},
+        {"dnumedit", &CVNQSpinBox::createCVNQSpinBox},
+        {"splitter", &CVNQSplitter::createCVNQSplitter},
         {"switch", &CVNQSwitch::createCVNQSwitch},
     };
 
@@ -117,17 +151,12 @@ CVNQMenu* buildMenuFromJson(QWidget* parent, const Json::Value& root)
 
 bool sliderThumbGeometry(const QWidget* widget, int& sliderLength, QSize& thumbSize, bool& horizontal)
 {
-    // With the slider class present:
-    //   if (auto* s = qobject_cast<const CVNQSlider*>(widget)) {
-    //       sliderLength = s->getSliderLength();
-    //       thumbSize = s->getThumbBtnSize();
-    //       horizontal = s->orientation() == Qt::Horizontal;
-    //       return true;
-    //   }
-    Q_UNUSED(widget);
-    Q_UNUSED(sliderLength);
-    Q_UNUSED(thumbSize);
-    Q_UNUSED(horizontal);
+    if (auto* s = qobject_cast<const CVNQSlider*>(widget)) {
+        sliderLength = s->getSliderLength();
+        thumbSize = s->getThumbBtnSize();
+        horizontal = s->orientation() == Qt::Horizontal;
+        return true;
+    }
     return false;
 }
 

@@ -1,0 +1,248 @@
+// A page with every input control, themed from a theme folder, with one
+// combo box popup open: rendered under Xvfb and saved as a screenshot
+// (CVN_SCREENSHOT_DIR, else the temporary folder) for a look.
+
+#include "CVNQComboBox.h"
+#include "CVNQComboList.h"
+#include "CVNQControlFactory.h"
+#include "CVNQLineEdit.h"
+#include "CVNQSlider.h"
+#include "CVNQSpinBox.h"
+#include "CVNQStateStyles.h"
+#include "CVNQTextEdit.h"
+#include "InputTestUtil.h"
+#include "TestUtil.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+using namespace InputTest;
+
+namespace {
+
+const char* kStyles = R"({"style":[
+  {"type":1,"name":"pg.page","drawImg":false,"clr":"FFF3F5F8","borderSize":0},
+  {"type":1,"name":"pg.card","drawImg":false,"clr":"FFFFFFFF","border":true,"borderSize":1,"borderclr":"FFDCE1E8","round":10},
+  {"type":1,"name":"pg.field","drawImg":false,"clr":"FFFFFFFF","border":true,"borderSize":1,"borderclr":"FFC9D0DA","round":6},
+  {"type":1,"name":"pg.fieldHover","drawImg":false,"clr":"FFFFFFFF","border":true,"borderSize":1,"borderclr":"FF8FA3BF","round":6},
+  {"type":1,"name":"pg.fieldFocus","drawImg":false,"clr":"FFFFFFFF","border":true,"borderSize":2,"borderclr":"FF2F6FEB","round":6},
+  {"type":1,"name":"pg.fieldOff","drawImg":false,"clr":"FFEEF1F5","border":true,"borderSize":1,"borderclr":"FFDCE1E8","round":6},
+  {"type":1,"name":"pg.btn","drawImg":false,"clr":"00FFFFFF","borderSize":0},
+  {"type":1,"name":"pg.popup","drawImg":false,"clr":"FFFFFFFF","border":true,"borderSize":1,"borderclr":"FFC9D0DA","round":4},
+  {"type":1,"name":"pg.item","drawImg":false,"clr":"00FFFFFF","borderSize":0},
+  {"type":1,"name":"pg.itemHover","drawImg":false,"clr":"FFE8F0FE","borderSize":0},
+  {"type":1,"name":"pg.itemSel","drawImg":false,"clr":"FF2F6FEB","borderSize":0},
+  {"type":1,"name":"pg.channel","drawImg":false,"clr":"FFDCE1E8","round":3,"borderSize":0},
+  {"type":1,"name":"pg.fill","drawImg":false,"clr":"FF2F6FEB","round":3,"borderSize":0},
+  {"type":1,"name":"pg.thumb","drawImg":false,"clr":"FFFFFFFF","border":true,"borderSize":2,"borderclr":"FF2F6FEB","round":10},
+  {"type":1,"name":"pg.thumbHot","drawImg":false,"clr":"FFE8F0FE","border":true,"borderSize":2,"borderclr":"FF2F6FEB","round":10},
+  {"type":1,"name":"pg.thumbOff","drawImg":false,"clr":"FFEEF1F5","border":true,"borderSize":2,"borderclr":"FFB0B8C4","round":10},
+  {"type":1,"name":"pg.fillOff","drawImg":false,"clr":"FFB0B8C4","round":3,"borderSize":0},
+  {"type":2,"name":"pg.text","clr":"FF1F2937","size":14,"hor":0,"ver":1},
+  {"type":2,"name":"pg.textOff","clr":"FF9AA3AF","size":14,"hor":0,"ver":1},
+  {"type":2,"name":"pg.placeholder","clr":"FF98A2B3","size":14,"hor":0,"ver":1,"x":2},
+  {"type":2,"name":"pg.placeholderTop","clr":"FF98A2B3","size":14,"hor":0,"ver":0,"x":4,"y":3},
+  {"type":2,"name":"pg.item","clr":"FF1F2937","size":14,"hor":0,"ver":1},
+  {"type":2,"name":"pg.itemSel","clr":"FFFFFFFF","size":14,"hor":0,"ver":1,"bold":true},
+  {"type":2,"name":"pg.caption","clr":"FF6B7280","size":12,"hor":0,"ver":1},
+  {"type":1,"name":"pg.track","drawImg":false,"clr":"FFF3F5F8","borderSize":0},
+  {"type":1,"name":"pg.scrollThumb","drawImg":false,"clr":"FFB8C2D0","round":4,"borderSize":0},
+  {"type":1,"name":"pg.scrollThumbHot","drawImg":false,"clr":"FF8FA3BF","round":4,"borderSize":0}
+]})";
+
+const char* kTheme = R"({"elements":[{"child":[
+  {"name":"qtdedit","type":"qtdedit","attr":{"leftMargin":10,"topMargin":0},
+   "style":[["pg.field",1,0],["pg.fieldHover",1,1],["pg.fieldFocus",1,2],["pg.fieldOff",1,3],
+            ["pg.text",2,4],["pg.textOff",2,7],["pg.placeholder",2,9]]},
+  {"name":"qtcombobox","type":"qtcombobox","attr":{"btnIcon":"images/arrow.svg"},
+   "style":[["pg.field",1,0],["pg.fieldHover",1,1],["pg.fieldFocus",1,2],["pg.fieldOff",1,3],["pg.btn",1,4],
+            ["pg.text",2,8],["pg.textOff",2,11],["pg.popup",1,12],["pg.item",1,13],["pg.itemHover",1,14],
+            ["pg.itemSel",1,15],["pg.item",2,17],["pg.itemSel",2,19]]},
+  {"name":"qttext","type":"qttext","attr":{"leftMargin":6,"topMargin":4,"rightMargin":2,"bottomMargin":4},
+   "style":[["pg.field",1,0],["pg.fieldFocus",1,2],["pg.fieldOff",1,3],["pg.text",2,4],["pg.placeholderTop",2,8]],
+   "child":[{"type":"qtscrollbar","w":10,"style":[["pg.track",1,0],["pg.scrollThumb",1,10],["pg.scrollThumbHot",1,11]]},
+            {"type":"qtscrollbar","h":10,"attr":{"hor":true},"style":[["pg.track",1,0],["pg.scrollThumb",1,10]]}]},
+  {"name":"qtslider","type":"qtslider","attr":{"thumbW":18,"thumbH":18,"channelSize":6},
+   "style":[["pg.channel",1,0],["pg.fill",1,2],["pg.thumb",1,4],["pg.thumbHot",1,5],["pg.thumbOff",1,7]]}
+]}]})";
+
+const char* kArrow = R"(<svg xmlns="http://www.w3.org/2000/svg" width="12" height="12" viewBox="0 0 12 12">
+<path d="M2.5 4.5 L6 8 L9.5 4.5" fill="none" stroke="#6B7280" stroke-width="1.6" stroke-linecap="round"/></svg>)";
+
+// The page background and its cards, painted with the theme's styles.
+class Page : public QWidget {
+public:
+    QVector<QRect> cards;
+    QVector<QPair<QPoint, QString>> captions;
+    FillStyle page, card;
+    TextStyleDesc caption;
+
+    Page()
+    {
+        cvnLookupStyle("pg.page", page);
+        cvnLookupStyle("pg.card", card);
+        cvnLookupStyle("pg.caption", caption);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        CVNQWidgetBaseImpl::drawFillStyle(&p, page, rect());
+        for (const QRect& r : cards)
+            CVNQWidgetBaseImpl::drawFillStyle(&p, card, r);
+        for (const auto& c : captions)
+            CVNQWidgetBaseImpl::drawText(&p, c.second, caption, QRect(c.first, QSize(300, 18)));
+    }
+};
+
+} // namespace
+
+TEST(InputPage, EveryInputControlRenders)
+{
+    initToolkit();
+    QTemporaryDir dir;
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "style.json", kStyles));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme.json", kTheme));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "images/arrow.svg", kArrow));
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    ASSERT_TRUE(rm->loadThemeDir(dir.path()));
+    // The page's own styles live in the theme package.
+    rm->setSwitchToThemeRes(true);
+    Page page;
+    rm->setSwitchToThemeRes(false);
+
+    page.setWindowFlag(Qt::FramelessWindowHint);
+    page.setGeometry(40, 40, 760, 680);
+    page.cards = {QRect(20, 20, 350, 200), QRect(390, 20, 350, 200), QRect(20, 240, 720, 210),
+                  QRect(20, 470, 720, 190)};
+    page.captions = {{QPoint(36, 30), "Line edits"}, {QPoint(406, 30), "Combo boxes"},
+                     {QPoint(36, 250), "Sliders and spin box"}, {QPoint(36, 480), "Text edits"}};
+
+    // Line edits: placeholder, text, password, shortcut capture.
+    auto* search = new CVNQLineEdit(&page);
+    search->setGeometry(QRect(36, 54, 318, 34));
+    search->setPlaceholderText("Search turbines");
+    auto* name = new CVNQLineEdit(&page);
+    name->setGeometry(QRect(36, 96, 318, 34));
+    name->setText("WT-017 North ridge");
+    auto* password = new CVNQLineEdit(&page);
+    password->setGeometry(QRect(36, 138, 120, 34));
+    password->setIsPassword(true);
+    password->setText("secret");
+    auto* hotkey = new CVNQLineEdit(&page);
+    hotkey->setGeometry(QRect(166, 138, 188, 34));
+    hotkey->setHotkeyMode(true);
+    key(hotkey, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+    auto* disabled = new CVNQLineEdit(&page);
+    disabled->setGeometry(QRect(36, 180, 318, 30));
+    disabled->setPlaceholderText("Disabled field");
+    disabled->setEnabled(false);
+
+    // Combo boxes: one to open, one with icons, one editable.
+    auto* status = new CVNQComboBox(&page);
+    status->setGeometry(QRect(406, 54, 318, 34));
+    const char* statuses[] = {"All statuses", "Active", "Maintenance", "Fault", "Offline"};
+    for (int i = 0; i < 5; ++i)
+        status->insertItem(i, statuses[i], i - 1);
+    status->setCurrentIndex(status->findData(1));
+    auto* icons = new CVNQComboBox(&page);
+    icons->setGeometry(QRect(406, 96, 318, 34));
+    QPixmap dot(16, 16);
+    dot.fill(Qt::transparent);
+    {
+        QPainter p(&dot);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(QColor(34, 160, 90));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QRect(2, 2, 12, 12));
+    }
+    icons->addItem(QIcon(dot), "Active turbines");
+    auto* editable = new CVNQComboBox(&page);
+    editable->setEditable(true);
+    editable->setGeometry(QRect(406, 138, 318, 34));
+    editable->addItem("Typed value");
+    read(editable, TestUtil::json(R"({"name":"editable"})"));
+
+    // Sliders and a spin box.
+    auto* s1 = new CVNQSlider(&page);
+    s1->setGeometry(QRect(36, 280, 420, 30));
+    s1->setValue(25);
+    auto* s2 = new CVNQSlider(&page);
+    s2->setGeometry(QRect(36, 320, 420, 30));
+    s2->setValue(70);
+    s2->getControlImpl()->setState(1);
+    auto* s3 = new CVNQSlider(&page);
+    s3->setGeometry(QRect(36, 360, 420, 30));
+    s3->setValue(50);
+    rm->setSwitchToThemeRes(true);
+    FillStyle fillOff;
+    cvnGetFillStyle("pg.fillOff", fillOff);
+    rm->setSwitchToThemeRes(false);
+    s3->setForegroundStyle(0, fillOff);
+    s3->setEnabled(false);
+    auto* vertical = new CVNQSlider(&page, Qt::Vertical);
+    vertical->setGeometry(QRect(480, 270, 30, 170));
+    EXPECT_TRUE(vertical->getIsHorizontal()); // the theme entry's "attr" sets the orientation
+    vertical->setOrientation(Qt::Vertical);
+    vertical->setValue(60);
+    auto* spin = new CVNQSpinBox(&page);
+    spin->setGeometry(QRect(560, 290, 140, 34));
+    spin->setRange(0, 500);
+    spin->setValue(48);
+
+    // Text edits: themed through refreshTheme (their constructor applies
+    // none), one empty with its placeholder, one long enough to scroll.
+    auto* notes = new CVNQTextEdit(&page);
+    notes->setGeometry(QRect(36, 504, 330, 140));
+    notes->getControlBase()->refreshTheme();
+    notes->setPlaceholderText("Inspection notes");
+    auto* log = new CVNQTextEdit(&page);
+    log->setGeometry(QRect(386, 504, 338, 140));
+    log->getControlBase()->refreshTheme();
+    log->setLineWrapMode(QTextEdit::NoWrap);
+    QStringList lines;
+    for (int i = 1; i <= 14; ++i)
+        lines << QString("%1:00  WT-%2 gearbox temperature %3 C within the expected band of the season")
+                     .arg(i, 2, 10, QChar('0')).arg(i * 3, 3, 10, QChar('0')).arg(50 + i);
+    log->setPlainText(lines.join('\n'));
+
+    page.show();
+    TestUtil::spin(100);
+    const QString outDir = qEnvironmentVariable("CVN_SCREENSHOT_DIR", QDir::tempPath());
+    const QImage closed = QGuiApplication::primaryScreen()->grabWindow(0, page.x(), page.y(), page.width(),
+                                                                       page.height()).toImage();
+    EXPECT_TRUE(closed.save(outDir + "/corvane-input-page-closed.png"));
+    status->showPopup();
+    TestUtil::spin(200);
+
+    CVNQComboList* list = status->getPopupList();
+    ASSERT_TRUE(list->isVisible());
+    // The whole screen area of the page and the popup.
+    QRect area = page.frameGeometry().united(list->window()->frameGeometry()).adjusted(-10, -10, 10, 10);
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(),
+                                                                     area.height()).toImage();
+    const QString file = outDir + "/corvane-input-page.png";
+    EXPECT_TRUE(shot.save(file));
+    std::printf("screenshot: %s\n", qPrintable(file));
+
+    // The selected popup row, the focus look of nothing, the placeholder,
+    // the slider fill and the themed channel are all on screen.
+    EXPECT_TRUE(TestUtil::hasColor(shot, QColor(0x2F, 0x6F, 0xEB), 3));
+    EXPECT_TRUE(TestUtil::hasColor(shot, QColor(0x98, 0xA2, 0xB3), 3));
+    EXPECT_TRUE(TestUtil::hasColor(shot, QColor(0xDC, 0xE1, 0xE8), 1));
+    const QImage rows = list->viewport()->grab().toImage();
+    EXPECT_TRUE(TestUtil::hasColor(rows, QColor(0x2F, 0x6F, 0xEB), 3));
+    EXPECT_EQ(list->visualRect(status->model()->index(3, 0)).height(), 25);
+    EXPECT_EQ(hotkey->text(), "CTRL+ALT+SHIFT+Q");
+
+    status->hidePopup();
+    QTemporaryDir blank;
+    TestUtil::writeFile(blank.path(), "style.json", R"({"style":[]})");
+    TestUtil::writeFile(blank.path(), "theme.json", R"({"elements":[]})");
+    rm->loadThemeDir(blank.path());
+}

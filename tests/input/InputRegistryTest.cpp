@@ -1,0 +1,106 @@
+// The input controls in the registry, their property tables' own rows, and
+// malformed nodes, which every input control reads without throwing.
+
+#include "CVNQComboBox.h"
+#include "CVNQControlFactory.h"
+#include "CVNQLineEdit.h"
+#include "CVNQSlider.h"
+#include "CVNQSpinBox.h"
+#include "CVNQTextEdit.h"
+#include "InputTestUtil.h"
+#include "TestUtil.h"
+
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+using namespace InputTest;
+
+TEST(InputRobustness, MalformedNodesAreReadWithoutThrowing)
+{
+    initToolkit();
+    const char* texts[] = {
+        R"({"attr":[1,2],"style":{"a":1},"child":"x"})",
+        R"({"attr":{"text":5,"tip":[],"isHor":"yes","min":"1","max":{},"val":null,"thumbW":"w",
+            "leftMargin":"6","btnIcon":7,"shortcut":"on","ispassord":"true"},
+            "style":[null,1,"x",[],[1,2,3],["a"],["a",1],["a",1,"2"],["a",1,2.5]],
+            "child":[null,5,{"type":7},{"type":"qtscrollbar","attr":5,"style":[[1,1,1]],"w":"9"}]})",
+        R"({"attr":null,"style":null,"child":null,"theme":5})",
+        R"([1,2,3])",
+        R"("just text")",
+    };
+    QWidget parent;
+    auto* slider = new CVNQSlider(&parent);
+    auto* edit = new CVNQLineEdit(&parent);
+    auto* combo = new CVNQComboBox(&parent);
+    auto* text = new CVNQTextEdit(&parent);
+    auto* spin = new CVNQSpinBox(&parent);
+    slider->setValue(30);
+    edit->setText("keep");
+    QList<QWidget*> controls{slider, edit, combo, text, spin};
+    for (const char* t : texts) {
+        for (QWidget* c : controls) {
+            Json::Value node = TestUtil::json(t);
+            EXPECT_NO_THROW(read(c, node)) << t << " " << c->metaObject()->className();
+            EXPECT_NO_THROW(written(c)) << t;
+        }
+        if (std::string(t).find("\"text\":5") != std::string::npos) {
+            EXPECT_EQ(edit->text(), "keep");
+            EXPECT_EQ(combo->count(), 0);
+            EXPECT_EQ(slider->maximum(), 100);
+        }
+    }
+    // A null "attr" reads leniently (empty text, margins 0) except on the
+    // slider, whose own writer puts a null "attr" for its defaults.
+    EXPECT_EQ(slider->maximum(), 100);
+    EXPECT_TRUE(slider->getIsHorizontal());
+    EXPECT_EQ(combo->count(), 0);
+}
+
+TEST(InputRegistry, TypeNamesAliasesAndTables)
+{
+    initToolkit();
+    const QList<QPair<const char*, const char*>> types = {
+        {"qtslider", "CVNQtLib::CVNQSlider"}, {"slider", "CVNQtLib::CVNQSlider"},
+        {"qtdedit", "CVNQtLib::CVNQLineEdit"}, {"dedit", "CVNQtLib::CVNQLineEdit"},
+        {"qtcombobox", "CVNQtLib::CVNQComboBox"}, {"combobox", "CVNQtLib::CVNQComboBox"},
+        {"qtspinbox", "CVNQtLib::CVNQSpinBox"}, {"spinbox", "CVNQtLib::CVNQSpinBox"},
+        {"dnumedit", "CVNQtLib::CVNQSpinBox"}, {"qttext", "CVNQtLib::CVNQTextEdit"}};
+    for (const auto& t : types) {
+        QWidget* w = createControlByTypeName(t.first, nullptr);
+        ASSERT_NE(w, nullptr) << t.first;
+        EXPECT_STREQ(w->metaObject()->className(), t.second) << t.first;
+        if (auto* combo = qobject_cast<CVNQComboBox*>(w)) {
+            combo->createComplete();
+            EXPECT_EQ(combo->count(), 0); // sample items only in the emulator
+        }
+        delete w;
+    }
+    EXPECT_EQ(cvnGetControlInfo("qtspinbox"), nullptr);
+    const QList<QPair<const char*, size_t>> sizes = {{"qtslider", 15}, {"qtdedit", 16}, {"qtcombobox", 17}, {"qttext", 13}};
+    for (const auto& s : sizes) {
+        ControlInfo* info = cvnGetControlInfo(s.first);
+        ASSERT_NE(info, nullptr) << s.first;
+        EXPECT_EQ(info->properties.size(), s.second) << s.first;
+    }
+
+    // Rows whose accessors are written by hand rather than by the helpers.
+    CVNQSlider slider;
+    PropertyDef& thumb = cvnGetControlInfo("qtslider")->properties[11];
+    thumb.setFourInts(&slider, 14, 18, 0, 0);
+    EXPECT_EQ(slider.getThumbBtnSize(), QSize(14, 18));
+    EXPECT_EQ(thumb.getFourInts(&slider), QVector<int>({14, 18}));
+    CVNQLineEdit edit;
+    PropertyDef& margin = cvnGetControlInfo("qtdedit")->properties[15];
+    margin.setFourInts(&edit, 1, 2, 3, 4);
+    EXPECT_EQ(edit.contentsMargins(), QMargins(3, 1, 4, 2));
+    EXPECT_EQ(margin.getFourInts(&edit), QVector<int>({1, 2, 3, 4}));
+    CVNQTextEdit text;
+    cvnGetControlInfo("qttext")->properties[12].setFourInts(&text, 1, 2, 3, 4);
+    EXPECT_EQ(cvnGetControlInfo("qttext")->properties[12].getFourInts(&text), QVector<int>({1, 2, 3, 4}));
+    // The popup background's row is labelled like the button background's.
+    CVNQComboBox combo;
+    PropertyDef& popup = cvnGetControlInfo("qtcombobox")->properties[11];
+    EXPECT_EQ(popup.name, "BtnBackground");
+    popup.setFillStyle(&combo, 0, fill("pp", Qt::red));
+    EXPECT_EQ(combo.getPopupBackground(0).name, "pp");
+}

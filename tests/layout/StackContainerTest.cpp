@@ -1,0 +1,326 @@
+// Stack container: page list and current-index bookkeeping, page geometry,
+// layout requests that must settle, and its JSON node.
+
+#include "CVNQContainer.h"
+#include "CVNQControlFactory.h"
+#include "CVNQResourceManager.h"
+#include "CVNQStackContainer.h"
+#include "LayoutTestUtil.h"
+#include "TestUtil.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace CVNQtLib;
+
+namespace {
+
+struct Stack {
+    std::unique_ptr<CVNQStackContainer> s{new CVNQStackContainer()};
+    QWidget* p[3];
+    Stack()
+    {
+        LayoutTest::initToolkit();
+        s->resize(200, 100);
+        for (QWidget*& w : p) {
+            w = new QWidget();
+            s->addWidget(w);
+        }
+        // Resize and move events reach only widgets that are shown.
+        s->show();
+    }
+};
+
+// Counts one event type delivered to a watched object.
+class EventCounter : public QObject {
+public:
+    explicit EventCounter(QEvent::Type t) : type(t) {}
+    QEvent::Type type;
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == type)
+            ++count;
+        return false;
+    }
+};
+
+void pumpEvents(int rounds)
+{
+    for (int i = 0; i < rounds; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+} // namespace
+
+TEST(StackContainer, FirstPageBecomesCurrentOthersHidden)
+{
+    Stack st;
+    EXPECT_EQ(st.s->count(), 3);
+    EXPECT_EQ(st.s->currentIndex(), 0);
+    EXPECT_EQ(st.s->currentWidget(), st.p[0]);
+    EXPECT_FALSE(st.p[0]->isHidden());
+    EXPECT_TRUE(st.p[1]->isHidden());
+    EXPECT_TRUE(st.p[2]->isHidden());
+    for (QWidget* w : st.p)
+        EXPECT_EQ(w->parentWidget(), st.s.get());
+}
+
+TEST(StackContainer, InsertKeepsTheCurrentPageAndMovesPages)
+{
+    Stack st;
+    st.s->setCurrentIndex(1);
+    QWidget* front = new QWidget();
+    EXPECT_EQ(st.s->insertWidget(0, front), 0);
+    EXPECT_EQ(st.s->currentIndex(), 2); // same page, one further back
+    EXPECT_EQ(st.s->currentWidget(), st.p[1]);
+    EXPECT_TRUE(front->isHidden());
+
+    // Out-of-range positions append.
+    QWidget* tail = new QWidget();
+    EXPECT_EQ(st.s->insertWidget(99, tail), 4);
+    EXPECT_EQ(st.s->insertWidget(-3, new QWidget()), 5);
+    EXPECT_EQ(st.s->insertWidget(0, nullptr), -1);
+    EXPECT_EQ(st.s->count(), 6);
+
+    // A page at its own position is left alone.
+    EXPECT_EQ(st.s->insertWidget(0, front), 0);
+    EXPECT_EQ(st.s->count(), 6);
+    EXPECT_EQ(st.s->currentIndex(), 2);
+
+    // Moving the current page keeps it current at its new place.
+    EXPECT_EQ(st.s->insertWidget(0, st.p[1]), 0);
+    EXPECT_EQ(st.s->count(), 6);
+    EXPECT_EQ(st.s->currentIndex(), 0);
+    EXPECT_EQ(st.s->currentWidget(), st.p[1]);
+    EXPECT_FALSE(st.p[1]->isHidden());
+
+    // Moving a page from before the current one behind it.
+    st.s->setCurrentIndex(2); // p[0]
+    ASSERT_EQ(st.s->currentWidget(), st.p[0]);
+    EXPECT_EQ(st.s->insertWidget(4, front), 3);
+    EXPECT_EQ(st.s->widget(3), front);
+    EXPECT_EQ(st.s->currentIndex(), 1);
+    EXPECT_EQ(st.s->currentWidget(), st.p[0]);
+}
+
+TEST(StackContainer, RemovingPages)
+{
+    Stack st;
+    st.s->setCurrentIndex(1);
+    st.s->removeWidget(st.p[1]); // the page behind takes its place
+    EXPECT_EQ(st.s->count(), 2);
+    EXPECT_EQ(st.s->currentWidget(), st.p[2]);
+    EXPECT_FALSE(st.p[2]->isHidden());
+    EXPECT_TRUE(st.p[1]->isHidden());
+    EXPECT_EQ(st.p[1]->parentWidget(), st.s.get()); // kept as a hidden child
+
+    st.s->removeWidget(st.p[2]); // the last page: the new last one shows
+    EXPECT_EQ(st.s->currentWidget(), st.p[0]);
+    EXPECT_EQ(st.s->currentIndex(), 0);
+
+    st.s->removeWidget(st.p[1]); // not a page any more: nothing
+    EXPECT_EQ(st.s->count(), 1);
+
+    st.s->removeWidget(st.p[0]);
+    EXPECT_EQ(st.s->count(), 0);
+    EXPECT_EQ(st.s->currentIndex(), -1);
+    EXPECT_EQ(st.s->currentWidget(), nullptr);
+
+    // Removing before the current page keeps the same page current.
+    Stack st2;
+    st2.s->setCurrentIndex(2);
+    st2.s->removeWidget(st2.p[0]);
+    EXPECT_EQ(st2.s->currentIndex(), 1);
+    EXPECT_EQ(st2.s->currentWidget(), st2.p[2]);
+}
+
+TEST(StackContainer, EveryIndexIsChecked)
+{
+    Stack st;
+    st.s->setCurrentIndex(1);
+    for (int bad : {-1, 3, 1000, -1000}) {
+        st.s->setCurrentIndex(bad);
+        EXPECT_EQ(st.s->currentIndex(), 1);
+        EXPECT_EQ(st.s->widget(bad), nullptr);
+    }
+    st.s->setCurrentWidget(nullptr);
+    QWidget stranger;
+    st.s->setCurrentWidget(&stranger);
+    EXPECT_EQ(st.s->currentIndex(), 1);
+    st.s->setCurrentWidget(st.p[2]);
+    EXPECT_EQ(st.s->currentIndex(), 2);
+    EXPECT_TRUE(st.p[1]->isHidden());
+
+    CVNQStackContainer empty;
+    EXPECT_EQ(empty.currentWidget(), nullptr);
+    empty.setCurrentIndex(0);
+    EXPECT_EQ(empty.currentIndex(), -1);
+}
+
+TEST(StackContainer, DeletedOrAdoptedPagesLeaveTheList)
+{
+    Stack st;
+    st.s->setCurrentIndex(1);
+    delete st.p[1];
+    EXPECT_EQ(st.s->count(), 2);
+    EXPECT_EQ(st.s->currentWidget(), st.p[2]);
+    st.s->resize(300, 150); // walks every page: nothing dangling
+    EXPECT_EQ(st.p[0]->size(), QSize(300, 150));
+
+    QWidget elsewhere;
+    st.p[0]->setParent(&elsewhere);
+    EXPECT_EQ(st.s->count(), 1);
+    EXPECT_EQ(st.s->currentIndex(), 0);
+    EXPECT_EQ(st.s->widget(0), st.p[2]);
+}
+
+TEST(StackContainer, PagesFollowTheContainerRectangle)
+{
+    Stack st;
+    st.s->resize(320, 240);
+    for (QWidget* w : st.p)
+        EXPECT_EQ(w->geometry(), QRect(0, 0, 320, 240)); // hidden pages too
+
+    // Another page that is moved goes back (its events arrive only while it
+    // is shown); the current one may be moved.
+    st.p[1]->show();
+    st.p[1]->move(10, 10);
+    EXPECT_EQ(st.p[1]->geometry(), QRect(0, 0, 320, 240));
+    st.p[0]->setGeometry(5, 5, 50, 50);
+    EXPECT_EQ(st.p[0]->geometry(), QRect(5, 5, 50, 50));
+    // Showing the page again puts it back.
+    st.s->setCurrentIndex(0);
+    EXPECT_EQ(st.p[0]->geometry(), QRect(0, 0, 320, 240));
+
+    // A control page is placed through its common part (absolute record).
+    auto* page = new CVNQContainer();
+    st.s->addWidget(page);
+    void* data = nullptr;
+    page->getLayoutData(data);
+    ASSERT_NE(data, nullptr);
+    const int* rect = static_cast<const int*>(data);
+    EXPECT_EQ(page->getLayoutType(), 1);
+    EXPECT_EQ(QRect(rect[0], rect[1], rect[2], rect[3]), QRect(0, 0, 320, 240));
+}
+
+TEST(StackContainer, ShowingAPageLaysOutItsContainers)
+{
+    Stack st;
+    auto* page = new CVNQContainer();
+    auto* inner = LayoutTest::box(page, 10, 10, -1, 0);
+    page->setChildLayout(CVNQContainer::Horizontal);
+    st.s->addWidget(page);
+    st.s->resize(300, 80);
+    st.s->setCurrentWidget(page);
+    EXPECT_EQ(inner->geometry(), QRect(0, 0, 300, 80));
+}
+
+TEST(StackContainer, LayoutRequestsSettle)
+{
+    // Answering a layout request must not post the next one.
+    QWidget top;
+    top.resize(400, 300);
+    auto* outer = new CVNQStackContainer(&top);
+    outer->resize(400, 300);
+    auto* inner = new CVNQStackContainer();
+    outer->addWidget(inner);
+    auto* page = new CVNQContainer();
+    inner->addWidget(page);
+    LayoutTest::box(page, 20, 20);
+    top.show();
+    pumpEvents(20);
+
+    EventCounter outerRequests(QEvent::LayoutRequest), innerRequests(QEvent::LayoutRequest);
+    outer->installEventFilter(&outerRequests);
+    inner->installEventFilter(&innerRequests);
+    QCoreApplication::postEvent(inner, new QEvent(QEvent::LayoutRequest));
+    QCoreApplication::postEvent(outer, new QEvent(QEvent::LayoutRequest));
+    pumpEvents(200);
+    EXPECT_LE(innerRequests.count, 3);
+    EXPECT_LE(outerRequests.count, 3);
+
+    // Switching pages announces the change once and then settles too.
+    auto* second = new QWidget();
+    inner->addWidget(second);
+    inner->setCurrentIndex(1);
+    outerRequests.count = innerRequests.count = 0;
+    pumpEvents(200);
+    EXPECT_LE(innerRequests.count, 3);
+    EXPECT_LE(outerRequests.count, 3);
+    EXPECT_EQ(second->geometry(), QRect(0, 0, 400, 300));
+}
+
+TEST(StackContainer, JsonNode)
+{
+    LayoutTest::initToolkit();
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    FillStyle a, b;
+    a.name = "stkA";
+    a.fill.clr = Qt::red;
+    b.name = "stkB";
+    b.fill.clr = Qt::blue;
+    rm->setFillStyle(a.name, a);
+    rm->setFillStyle(b.name, b);
+
+    std::unique_ptr<QWidget> w(createControlTree(
+        TestUtil::json(R"({"type":"stackcontainer","name":"s","style":[["stkB",1,1],["nope",1,0],["stkA",1,0],
+                          ["stkB",1,7]],"attr":{"drawBackground":false}})"),
+        nullptr));
+    auto* s = qobject_cast<CVNQStackContainer*>(w.get());
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->getBackgroundState(0).name, "stkA");
+    EXPECT_EQ(s->getBackgroundState(1).name, "stkB");
+    EXPECT_EQ(s->getBackgroundState(3).name, "stkB");
+    EXPECT_FALSE(s->getDrawBackground());
+
+    Json::Value out;
+    s->serializeJsonValue(&out, false);
+    EXPECT_EQ(out["type"].asString(), "qtstackcontainer");
+    ASSERT_EQ(out["style"].size(), 2u);
+    EXPECT_EQ(out["style"][0][0].asString(), "stkA");
+    EXPECT_EQ(out["style"][0][2].asInt(), 0);
+    EXPECT_EQ(out["style"][1][0].asString(), "stkB");
+    EXPECT_EQ(out["style"][1][2].asInt(), 1);
+    EXPECT_EQ(out["attr"]["drawBackground"], Json::Value(0));
+
+    // Switched back on, the key goes, also the copy read earlier.
+    s->setDrawBackground(true);
+    Json::Value on;
+    s->serializeJsonValue(&on, false);
+    EXPECT_FALSE(on.isMember("attr") && on["attr"].isMember("drawBackground"));
+    CVNQStackContainer again;
+    again.readJsonValue(&on);
+    EXPECT_TRUE(again.getDrawBackground());
+    EXPECT_EQ(again.getBackgroundState(0).name, "stkA");
+
+    // A node without "attr" leaves drawing as it is; no styles write null.
+    CVNQStackContainer plain;
+    plain.setDrawBackground(false);
+    Json::Value bare = TestUtil::json(R"({"type":"qtstackcontainer"})");
+    plain.readJsonValue(&bare);
+    EXPECT_FALSE(plain.getDrawBackground());
+    Json::Value none;
+    CVNQStackContainer().serializeJsonValue(&none, false);
+    EXPECT_TRUE(none.isMember("style"));
+    EXPECT_TRUE(none["style"].isNull());
+}
+
+TEST(StackContainer, PaintsTheBackgroundOfItsState)
+{
+    LayoutTest::initToolkit();
+    CVNQStackContainer s;
+    s.resize(40, 30);
+    FillStyle on, off;
+    on.fill.clr = QColor(200, 10, 10);
+    off.fill.clr = QColor(10, 10, 200);
+    s.setBackgroundState(0, on);
+    s.setBackgroundState(3, off);
+    EXPECT_EQ(s.grab().toImage().pixelColor(20, 15), on.fill.clr);
+    s.setEnabled(false);
+    EXPECT_EQ(s.grab().toImage().pixelColor(20, 15), off.fill.clr);
+    s.setDrawBackground(false);
+    EXPECT_FALSE(TestUtil::hasColor(s.grab().toImage(), off.fill.clr, 2));
+}

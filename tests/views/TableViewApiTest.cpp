@@ -1,0 +1,276 @@
+// The data grid's programming interface: defaults, setters and their
+// limits, selected rows, template containers, check images, scroll bars
+// (also after a caller replaced them), registration and demo contents.
+
+#include "CVNQCheckBox.h"
+#include "CVNQContainer.h"
+#include "CVNQControlFactory.h"
+#include "CVNQControlInfo.h"
+#include "CVNQScrollBar.h"
+#include "TableViewTestUtil.h"
+#include "TestUtil.h"
+
+#include <QHeaderView>
+#include <QItemDelegate>
+#include <QItemSelectionModel>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+using namespace TableTest;
+
+class TableViewApi : public ::testing::Test {
+protected:
+    void SetUp() override { initToolkit(); }
+};
+
+TEST_F(TableViewApi, CheckStampNeverShowsAndRowsStartUnfilled)
+{
+    CVNQTableView view;
+    CVNQTableViewImpl* impl = view.getImpl();
+    ASSERT_NE(impl->headerCheckBox, nullptr);
+    EXPECT_TRUE(impl->headerCheckBox->isHidden());
+    EXPECT_TRUE(impl->headerCheckBox->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_FALSE(impl->headerCheckBox->getShowText());
+    for (int s = 0; s < 4; ++s)
+        EXPECT_FALSE(view.getItemBackground(s).valid) << s;
+    EXPECT_NE(view.themedScrollBar(true), nullptr);
+    EXPECT_EQ(view.themedScrollBar(true)->orientation(), Qt::Horizontal);
+    EXPECT_EQ(view.verticalHeader()->defaultSectionSize(), 20);
+}
+
+TEST_F(TableViewApi, ItemHeightIgnoresZeroAndNegative)
+{
+    CVNQTableView view;
+    view.setItemHeight(0);
+    view.setItemHeight(-7);
+    EXPECT_EQ(view.getItemHeight(), 20);
+    view.setItemHeight(33);
+    EXPECT_EQ(view.getItemHeight(), 33);
+    EXPECT_EQ(view.verticalHeader()->defaultSectionSize(), 33);
+}
+
+TEST_F(TableViewApi, PerStateSettersTakeFourForAllAndIgnoreOutOfRange)
+{
+    CVNQTableView view;
+    const TextStyleDesc a = text("api_a", Qt::red);
+    const TextStyleDesc b = text("api_b", Qt::blue);
+    view.setItemTextStyle(CtrlStateAll, a);
+    for (int s = 0; s < 4; ++s)
+        EXPECT_EQ(view.getItemTextStyle(s).name, QString("api_a")) << s;
+
+    view.setItemTextStyle(5, b);
+    view.setItemTextStyle(-1, b);
+    view.setHeaderTextStyle(99, b);
+    view.setItemBackground(-3, fill("api_f", Qt::green));
+    view.setHeaderBackground(6, fill("api_f", Qt::green));
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_EQ(view.getItemTextStyle(s).name, QString("api_a")) << s;
+        EXPECT_TRUE(view.getHeaderTextStyle(s).name.isEmpty()) << s;
+        EXPECT_FALSE(view.getItemBackground(s).valid) << s;
+        EXPECT_TRUE(view.getHeaderBackground(s).name.isEmpty()) << s;
+    }
+    // Out-of-range reads are safe and answer the normal state.
+    view.setItemTextStyle(CtrlStateHover, b);
+    EXPECT_EQ(view.getItemTextStyle(4).name, QString("api_a"));
+    EXPECT_EQ(view.getItemTextStyle(-1).name, QString("api_a"));
+    EXPECT_EQ(view.getItemTextStyle(1).name, QString("api_b"));
+
+    // The single background ignores its state argument.
+    view.setBackground(1, fill("api_bg", Qt::gray));
+    EXPECT_EQ(view.getBackground(0).name, QString("api_bg"));
+}
+
+TEST_F(TableViewApi, SelectedRowsListsEachRowOnce)
+{
+    CVNQTableView view;
+    view.setModel(model(&view, 6, 4));
+    view.setSelectionBehavior(QAbstractItemView::SelectItems);
+    view.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    QItemSelectionModel* sel = view.selectionModel();
+    QAbstractItemModel* m = view.model();
+    for (int c = 0; c < 4; ++c)
+        sel->select(m->index(2, c), QItemSelectionModel::Select);
+    sel->select(m->index(4, 1), QItemSelectionModel::Select);
+    sel->select(m->index(4, 3), QItemSelectionModel::Select);
+    QList<int> rows = view.selectedRows();
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ(rows, (QList<int>{2, 4}));
+
+    sel->clearSelection();
+    EXPECT_TRUE(view.selectedRows().isEmpty());
+}
+
+TEST_F(TableViewApi, ColumnWidgetsAreHiddenReplacedRemovedAndNeverDangling)
+{
+    CVNQTableView view;
+    view.setColumnWidget(3, nullptr); // no entry: nothing happens
+    EXPECT_EQ(view.getColumnWidget(3), nullptr);
+
+    QWidget owner;
+    auto* first = new CVNQContainer(&owner);
+    auto* second = new CVNQContainer(&owner);
+    first->show();
+    view.setColumnWidget(1, first);
+    EXPECT_TRUE(first->isHidden());
+    EXPECT_EQ(view.getColumnWidget(1), first);
+    EXPECT_EQ(first->parent(), &owner); // not taken over
+
+    view.setColumnWidget(1, second);
+    EXPECT_EQ(view.getColumnWidget(1), second);
+    EXPECT_TRUE(first->isHidden());
+
+    // The owner deletes the container: the view no longer reaches it.
+    delete second;
+    EXPECT_EQ(view.getColumnWidget(1), nullptr);
+
+    view.setColumnWidget(2, first);
+    view.setColumnWidget(2, nullptr);
+    EXPECT_EQ(view.getColumnWidget(2), nullptr);
+    EXPECT_FALSE(view.getImpl()->columnWidgets.contains(2));
+}
+
+TEST_F(TableViewApi, CheckBoxImagesSetSizeOnlyWhenLoadable)
+{
+    QTemporaryDir dir;
+    QImage box(18, 14, QImage::Format_ARGB32);
+    box.fill(Qt::magenta);
+    ASSERT_TRUE(box.save(dir.filePath("box.png")));
+    const QString path = dir.filePath("box.png");
+
+    CVNQTableView view;
+    CVNQTableViewImpl* impl = view.getImpl();
+    view.setCheckBoxImage(true, path);
+    EXPECT_EQ(impl->checkImageSize, QSize(18, 14));
+    EXPECT_EQ(view.getCheckBoxImage(true), path);
+    EXPECT_EQ(impl->headerCheckBox->getCheckedIcon(), path);
+
+    view.setCheckBoxImage(false, dir.filePath("missing.png"));
+    EXPECT_EQ(impl->checkImageSize, QSize(18, 14));
+    EXPECT_EQ(view.getCheckBoxImage(false), dir.filePath("missing.png"));
+    EXPECT_EQ(impl->headerCheckBox->getUncheckIcon(), dir.filePath("missing.png"));
+
+    // The designer's rows store the names only.
+    view.setCheckedImage("other");
+    EXPECT_EQ(view.getCheckedImage(), QString("other"));
+    EXPECT_EQ(impl->headerCheckBox->getCheckedIcon(), path);
+    view.setUncheckedImage("plain");
+    EXPECT_EQ(view.getUncheckedImage(), QString("plain"));
+}
+
+TEST_F(TableViewApi, ScrollBarOperationsReachTheCurrentBars)
+{
+    CVNQTableView view;
+    const FillStyle thumb = fill("api_thumb", QColor(10, 20, 30));
+    view.setScrollbarThumbStyle(false, CtrlStateAll, thumb);
+    view.setScrollbarButtonIcon(true, true, "left.svg");
+    view.setScrollbarButtonStyle(true, false, CtrlStatePressed, thumb);
+    view.setScrollbarThumb(false, "grip.svg");
+    IconStyleDesc placement;
+    placement.x = 3;
+    view.setScrollbarButtonIconStyle(false, false, placement);
+    view.setScrollbarBackgroundStyle(true, thumb);
+    EXPECT_EQ(view.themedScrollBar(false)->getScrollbarThumb(2).name, QString("api_thumb"));
+    EXPECT_EQ(view.themedScrollBar(true)->getScrollbarBtnIcon(true), QString("left.svg"));
+    EXPECT_EQ(view.themedScrollBar(true)->getScrollbarDownButton(2).name, QString("api_thumb"));
+    EXPECT_TRUE(view.themedScrollBar(true)->getScrollbarDownButton(0).name.isEmpty());
+    EXPECT_EQ(view.themedScrollBar(false)->getScrollbarThumbIcon(), QString("grip.svg"));
+    EXPECT_EQ(view.themedScrollBar(false)->getScrollbarIconStyle(false).x, 3);
+    EXPECT_EQ(view.themedScrollBar(true)->getScrollbarBackground(0).name, QString("api_thumb"));
+
+    // A caller installs its own bars; Qt deletes the view's.
+    QPointer<QScrollBar> old = view.verticalScrollBar();
+    auto* mine = new CVNQScrollBar(Qt::Vertical, nullptr);
+    view.setVerticalScrollBar(mine);
+    EXPECT_TRUE(old.isNull());
+    view.setScrollbarThumbStyle(false, CtrlStateNormal, thumb);
+    view.setScrollbarSize(false, 11);
+    EXPECT_EQ(mine->getScrollbarThumb(0).name, QString("api_thumb"));
+    EXPECT_TRUE(mine->styleSheet().contains("width:11;"));
+
+    // A plain Qt bar takes the size sheet but no toolkit styles.
+    auto* plain = new QScrollBar(Qt::Horizontal);
+    view.setHorizontalScrollBar(plain);
+    EXPECT_EQ(view.themedScrollBar(true), nullptr);
+    view.setScrollbarThumbStyle(true, CtrlStateNormal, thumb);
+    view.setScrollbarButtonIcon(true, false, "x.svg");
+    view.setScrollbarSize(true, 9);
+    EXPECT_TRUE(plain->styleSheet().contains("height:9;"));
+}
+
+TEST_F(TableViewApi, DeletedPartsAreNeverReached)
+{
+    auto* view = new CVNQTableView;
+    view->resize(200, 120);
+    view->setModel(model(view, 5, 2));
+    view->setCheckstyle(true);
+    view->show();
+    // Parts a caller deleted or replaced: painting, the check images and
+    // destruction go on without them.
+    delete view->getImpl()->headerCheckBox.data();
+    view->setCheckBoxImage(true, "IDB_CHECKED");
+    delete view->itemDelegate();
+    view->setItemDelegate(new QItemDelegate(view));
+    view->setCornerWidget(new QWidget);
+    EXPECT_FALSE(view->grab().isNull());
+    EXPECT_FALSE(view->horizontalHeader()->grab().isNull());
+    delete view;
+}
+
+TEST_F(TableViewApi, ScrollBarSizeSheet)
+{
+    CVNQTableView view;
+    view.setScrollbarBtnSize(true, 15);
+    EXPECT_TRUE(view.verticalScrollBar()->styleSheet().isEmpty()); // stored only
+    view.setScrollbarSize(true, 12);
+    const QString sheet = view.horizontalScrollBar()->styleSheet();
+    EXPECT_EQ(view.verticalScrollBar()->styleSheet(), sheet);
+    EXPECT_TRUE(sheet.startsWith("QScrollBar::vertical{ width:12; } QScrollBar::horizontal{ height:12; }"));
+    EXPECT_TRUE(sheet.contains("QScrollBar::sub-line:vertical{ width:15px;width:15px;subcontrol-origin: margin; }"));
+}
+
+TEST_F(TableViewApi, RegisteredWithPropertyTable)
+{
+    for (const char* name : {"qtdatagrid", "datagrid"}) {
+        QWidget* w = createControlByTypeName(name, nullptr);
+        EXPECT_NE(qobject_cast<CVNQTableView*>(w), nullptr) << name;
+        delete w;
+    }
+    ControlInfo* info = cvnGetControlInfo("qtdatagrid");
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->className, "CVNQTableView");
+    QStringList names;
+    for (const PropertyDef& row : info->properties)
+        names << row.name;
+    EXPECT_EQ(names.mid(7), (QStringList{"Background", "ItemBg", "TextStyle", "HeadItemBg", "HeadTextStyle",
+                                         "ItemHeight", "CheckStyle", "CheckedImage", "UncheckedImage"}));
+
+    // The rows reach the view's own accessors, per state where they have states.
+    const std::vector<PropertyDef>& rows = info->properties;
+    CVNQTableView view;
+    rows[12].setInt(&view, 41);
+    EXPECT_EQ(view.getItemHeight(), 41);
+    rows[8].setFillStyle(&view, 2, fill("api_sel", Qt::blue));
+    EXPECT_EQ(view.getItemBackground(2).name, QString("api_sel"));
+    EXPECT_FALSE(rows[8].getFillStyle(&view, 1).valid);
+}
+
+TEST_F(TableViewApi, DemoContentsOnlyInsideTheMakersTools)
+{
+    CVNQTableView outside;
+    outside.initDemoData();
+    EXPECT_EQ(outside.model(), nullptr);
+
+    emulatorFlag() = true;
+    CVNQTableView inside;
+    inside.createComplete();
+    emulatorFlag() = false;
+    QAbstractItemModel* m = inside.model();
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->parent(), &inside);
+    EXPECT_EQ(m->rowCount(), 100);
+    EXPECT_EQ(m->columnCount(), 5);
+    EXPECT_EQ(m->headerData(0, Qt::Horizontal).toString(), QString("Col1"));
+    EXPECT_EQ(m->headerData(4, Qt::Horizontal).toString(), QString("Col5"));
+    EXPECT_EQ(m->index(37, 4).data().toString(), QString("item 37 4"));
+}

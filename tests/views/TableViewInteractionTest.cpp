@@ -1,0 +1,220 @@
+// The data grid under the mouse, on the real window system (the template
+// hit test reads the global cursor): cell and header check boxes, template
+// clicks by control name, the hovered row and template hover.
+
+#include "CVNQContainer.h"
+#include "CVNQLabel.h"
+#include "CVNQPushButton.h"
+#include "TableViewTestUtil.h"
+#include "TestUtil.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QSortFilterProxyModel>
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+using namespace TableTest;
+
+namespace {
+
+const QColor kButton(0x00, 0x80, 0xFF);
+const QColor kButtonHot(0xFF, 0x80, 0x00);
+
+void send(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton)
+{
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+    QMouseEvent event(type, pos, target->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button,
+                      buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void click(QWidget* target, const QPoint& pos)
+{
+    send(target, QEvent::MouseButtonPress, pos);
+    send(target, QEvent::MouseButtonRelease, pos);
+}
+
+} // namespace
+
+class TableViewInteraction : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        initToolkit();
+        m_view.setGeometry(100, 100, 420, 300);
+        m_view.setItemHeight(30);
+        m_view.horizontalHeader()->setFixedHeight(30);
+        m_model = model(&m_view, 20, 3);
+        m_view.setModel(m_model);
+        for (int c = 0; c < 3; ++c)
+            m_view.setColumnWidth(c, 130);
+        m_view.show();
+        TestUtil::spin(50);
+    }
+
+    QWidget* viewport() { return m_view.viewport(); }
+    QPoint cellPoint(int row, int column, int dx, int dy)
+    {
+        const QRect r = m_view.visualRect(m_view.model()->index(row, column));
+        return r.topLeft() + QPoint(dx, dy);
+    }
+    // Puts the real pointer over a viewport point and lets the window system catch up.
+    void pointAt(const QPoint& viewportPos)
+    {
+        QCursor::setPos(viewport()->mapToGlobal(viewportPos));
+        TestUtil::spin(30);
+    }
+
+    // A template: "edit" button at the left, a nested container "inner"
+    // holding the label "lbl" at the right.
+    CVNQContainer* makeTemplate(QWidget* owner)
+    {
+        auto* container = new CVNQContainer(owner);
+        container->setDrawBackground(false);
+        container->setChildLayout(CVNQContainer::NoUse);
+        auto* edit = new CVNQPushButton(container);
+        edit->setObjectName("edit");
+        edit->setBackground(CtrlStateAll, fill("it_btn", kButton));
+        edit->setBackground(CtrlStateHover, fill("it_btn_hot", kButtonHot));
+        edit->setGeometry(5, 5, 40, 20);
+        auto* inner = new CVNQContainer(container);
+        inner->setObjectName("inner");
+        inner->setChildLayout(CVNQContainer::NoUse);
+        inner->setGeometry(70, 2, 50, 26);
+        auto* label = new CVNQLabel(inner);
+        label->setObjectName("lbl");
+        label->setGeometry(5, 3, 30, 20);
+        return container;
+    }
+
+    CVNQTableView m_view;
+    QStandardItemModel* m_model = nullptr;
+};
+
+TEST_F(TableViewInteraction, CellCheckBoxesFlipOnPressInsideTheirRectangle)
+{
+    // Check box off: a press at the left edge changes nothing.
+    click(viewport(), cellPoint(1, 0, 10, 15));
+    EXPECT_FALSE(m_model->index(1, 0).data(Qt::CheckStateRole).isValid());
+
+    m_view.setCheckstyle(true);
+    // Absent check state: the press stores true, as a bool.
+    click(viewport(), cellPoint(1, 0, 10, 15));
+    const QVariant v = m_model->index(1, 0).data(Qt::CheckStateRole);
+    EXPECT_EQ(v.userType(), int(QMetaType::Bool));
+    EXPECT_TRUE(v.toBool());
+    click(viewport(), cellPoint(1, 0, 28, 3)); // still inside 5 .. 5 + 24
+    EXPECT_FALSE(m_model->index(1, 0).data(Qt::CheckStateRole).toBool());
+    // Outside the rectangle, and in other columns, nothing flips.
+    click(viewport(), cellPoint(1, 0, 60, 15));
+    click(viewport(), cellPoint(1, 0, 3, 15));
+    click(viewport(), cellPoint(1, 1, 10, 15));
+    EXPECT_FALSE(m_model->index(1, 0).data(Qt::CheckStateRole).toBool());
+    EXPECT_FALSE(m_model->index(1, 1).data(Qt::CheckStateRole).isValid());
+
+    // A user-checkable item flips once per click, not back again on release.
+    m_model->item(2, 0)->setCheckable(true);
+    m_model->item(2, 0)->setData(false, Qt::CheckStateRole);
+    click(viewport(), cellPoint(2, 0, 10, 15));
+    EXPECT_TRUE(m_model->index(2, 0).data(Qt::CheckStateRole).toBool());
+}
+
+TEST_F(TableViewInteraction, HeaderCheckBoxReportsItsState)
+{
+    QList<bool> reported;
+    QObject::connect(&m_view, &CVNQTableView::headerCheckedChanged, [&](bool on) { reported << on; });
+    QWidget* header = m_view.horizontalHeader()->viewport();
+
+    click(header, QPoint(10, 15)); // check box off: nothing
+    EXPECT_TRUE(reported.isEmpty());
+
+    m_view.setCheckstyle(true);
+    click(header, QPoint(10, 15));
+    click(header, QPoint(20, 2));
+    click(header, QPoint(60, 15)); // section text, not the box
+    EXPECT_EQ(reported, (QList<bool>{true, false}));
+    EXPECT_FALSE(m_view.getImpl()->headerChecked);
+    // The cells are the user's business.
+    EXPECT_FALSE(m_model->index(0, 0).data(Qt::CheckStateRole).isValid());
+
+    // Section clicks keep sorting.
+    m_view.setSortingEnabled(true);
+    m_view.horizontalHeader()->setSectionsClickable(true);
+    click(header, QPoint(200, 15));
+    EXPECT_EQ(m_view.horizontalHeader()->sortIndicatorSection(), 1);
+}
+
+TEST_F(TableViewInteraction, TemplateClicksReportRowAndControlName)
+{
+    QWidget owner;
+    CVNQContainer* container = makeTemplate(&owner);
+    m_view.setColumnWidget(2, container);
+    QList<QPair<int, QString>> clicks;
+    QObject::connect(&m_view, &CVNQTableView::customControlClicked,
+                     [&](int row, const QString& name) { clicks << qMakePair(row, name); });
+
+    auto pressAt = [&](int row, int dx, int dy) {
+        const QPoint p = cellPoint(row, 2, dx, dy);
+        pointAt(p);
+        click(viewport(), p);
+    };
+    pressAt(2, 20, 15);  // the button
+    pressAt(4, 80, 15);  // the label inside "inner": the nested container answers
+    pressAt(3, 60, 15);  // between the controls
+    pressAt(3, 127, 15); // right margin
+    ASSERT_EQ(clicks.size(), 2);
+    EXPECT_EQ(clicks[0], qMakePair(2, QString("edit")));
+    EXPECT_EQ(clicks[1], qMakePair(4, QString("inner")));
+
+    // Rows are the view's rows, also over a proxy.
+    QSortFilterProxyModel proxy;
+    proxy.setSourceModel(m_model);
+    proxy.sort(0, Qt::DescendingOrder);
+    m_view.setModel(&proxy);
+    TestUtil::spin(10);
+    clicks.clear();
+    pressAt(0, 20, 15);
+    ASSERT_EQ(clicks.size(), 1);
+    EXPECT_EQ(clicks[0].first, 0);
+
+    // A deleted container reports nothing.
+    delete container;
+    clicks.clear();
+    pressAt(1, 20, 15);
+    EXPECT_TRUE(clicks.isEmpty());
+}
+
+TEST_F(TableViewInteraction, HoveredRowFollowsTheMouseAndClearsOnLeave)
+{
+    send(viewport(), QEvent::MouseMove, cellPoint(3, 1, 20, 10));
+    EXPECT_EQ(m_view.getImpl()->hoveredRow, 3);
+    send(viewport(), QEvent::MouseMove, cellPoint(5, 0, 20, 10));
+    EXPECT_EQ(m_view.getImpl()->hoveredRow, 5);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&m_view, &leave);
+    EXPECT_EQ(m_view.getImpl()->hoveredRow, -1);
+}
+
+TEST_F(TableViewInteraction, TemplateControlUnderThePointerDrawsHovered)
+{
+    QWidget owner;
+    m_view.setColumnWidget(2, makeTemplate(&owner));
+    pointAt(cellPoint(1, 2, 20, 15));
+    const QImage img = grabViewport(m_view);
+    auto buttonArea = [&](int row) {
+        const QRect cell = m_view.visualRect(m_model->index(row, 2));
+        return QRect(cell.left() + 8, cell.top() + 8, 30, 12);
+    };
+    EXPECT_TRUE(hasColorIn(img, buttonArea(1), kButtonHot, 2));
+    EXPECT_FALSE(hasColorIn(img, buttonArea(1), kButton, 2));
+    EXPECT_TRUE(hasColorIn(img, buttonArea(0), kButton, 2));
+    EXPECT_TRUE(hasColorIn(img, buttonArea(2), kButton, 2));
+    EXPECT_FALSE(hasColorIn(img, buttonArea(2), kButtonHot, 2));
+    // Hover lives only while drawing: the control itself is back to normal.
+    const auto* edit = owner.findChild<CVNQPushButton*>("edit");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(const_cast<CVNQPushButton*>(edit)->getControlImpl()->getState(), CtrlStateNormal);
+}

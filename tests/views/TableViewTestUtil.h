@@ -1,0 +1,93 @@
+#pragma once
+
+// Helpers of the data-grid tests: the toolkit started once, named styles in
+// the default package, models of a given size and pixel probes.
+
+#include "CVNQResourceManager.h"
+#include "CVNQStyleDefs.h"
+#include "CVNQTableView.h"
+#include "CVNQTableViewImpl.h"
+#include "CVNQtLib.h"
+
+#include <QColor>
+#include <QImage>
+#include <QStandardItemModel>
+#include <QString>
+
+namespace CVNQtLib {
+bool& emulatorFlag(); // the maker's-tool switch, set by start-up from the executable path
+}
+
+namespace TableTest {
+
+inline void initToolkit() { CVNQtLib::init(); }
+
+inline CVNQtLib::FillStyle fill(const QString& name, QColor colour)
+{
+    CVNQtLib::FillStyle s;
+    s.name = name;
+    s.fill.clr = colour;
+    CVNQtLib::CVNQResourceManager::getInstance()->setFillStyle(name, s);
+    return s;
+}
+
+inline CVNQtLib::TextStyleDesc text(const QString& name, QColor colour, int hor = 0, int size = 13)
+{
+    CVNQtLib::TextStyleDesc t;
+    t.name = name;
+    t.clr = colour;
+    t.hor = hor;
+    t.size = size;
+    t.family = QStringLiteral("DejaVu Sans");
+    CVNQtLib::CVNQResourceManager::getInstance()->setTextStyle(name, t);
+    return t;
+}
+
+// rows x columns of "r c" texts.
+inline QStandardItemModel* model(QObject* parent, int rows, int columns)
+{
+    auto* m = new QStandardItemModel(rows, columns, parent);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            m->setItem(r, c, new QStandardItem(QStringLiteral("%1 %2").arg(r).arg(c)));
+    return m;
+}
+
+// Whether any pixel of rect in img is within tolerance of c.
+inline bool hasColorIn(const QImage& img, const QRect& rect, QColor c, int tolerance = 10)
+{
+    const QRect r = rect.intersected(img.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor p = img.pixelColor(x, y);
+            if (qAbs(p.red() - c.red()) <= tolerance && qAbs(p.green() - c.green()) <= tolerance
+                && qAbs(p.blue() - c.blue()) <= tolerance)
+                return true;
+        }
+    return false;
+}
+
+// Leftmost x in rows [y0, y1] whose pixel is within tolerance of c, -1 for none.
+inline int leftmostColor(const QImage& img, int y0, int y1, QColor c, int tolerance = 40)
+{
+    int best = -1;
+    for (int y = y0; y <= y1 && y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor p = img.pixelColor(x, y);
+            if (qAbs(p.red() - c.red()) <= tolerance && qAbs(p.green() - c.green()) <= tolerance
+                && qAbs(p.blue() - c.blue()) <= tolerance) {
+                if (best < 0 || x < best)
+                    best = x;
+                break;
+            }
+        }
+    return best;
+}
+
+// The viewport as painted now.
+inline QImage grabViewport(CVNQtLib::CVNQTableView& view)
+{
+    return view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace TableTest

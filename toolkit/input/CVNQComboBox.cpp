@@ -1,0 +1,191 @@
+#include "CVNQComboBox.h"
+
+#include "CVNQComboBoxImpl.h"
+#include "CVNQComboList.h"
+
+#include <QMouseEvent>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQComboBox, CVNQComboBoxImpl, "qtcombobox")
+
+CVNQComboBox::CVNQComboBox(QWidget* parent) : QComboBox(parent)
+{
+    m_impl = new CVNQComboBoxImpl(this, typeName());
+    m_list = new CVNQComboList(m_impl.get());
+    m_impl->applyTheme();
+    // The combo box owns the list from here on.
+    setView(m_list);
+}
+
+CVNQComboBox::~CVNQComboBox()
+{
+    // The list outlives the styles by a moment (Qt deletes it with the
+    // popup container); it must not paint from them then.
+    if (m_list)
+        m_list->setImpl(nullptr);
+}
+
+CVNQComboList* CVNQComboBox::getPopupList() const
+{
+    return m_list;
+}
+
+void CVNQComboBox::setBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->backgrounds.set(state, style, false);
+}
+
+const FillStyle& CVNQComboBox::getBackground(CtrlState state) const
+{
+    return m_impl->backgrounds.get(state);
+}
+
+void CVNQComboBox::setBtnBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->btnBackgrounds.set(state, style, false);
+}
+
+const FillStyle& CVNQComboBox::getBtnBackground(CtrlState state) const
+{
+    return m_impl->btnBackgrounds.get(state);
+}
+
+void CVNQComboBox::setTextStyle(CtrlState state, const TextStyleDesc& style)
+{
+    m_impl->textStyles.set(state, style, false);
+}
+
+const TextStyleDesc& CVNQComboBox::getTextStyle(CtrlState state) const
+{
+    return m_impl->textStyles.get(state);
+}
+
+void CVNQComboBox::setItemBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->itemBackgrounds.set(state, style, false);
+}
+
+const FillStyle& CVNQComboBox::getItemBackground(CtrlState state) const
+{
+    return m_impl->itemBackgrounds.get(state);
+}
+
+void CVNQComboBox::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
+{
+    m_impl->itemTextStyles.set(state, style, false);
+}
+
+const TextStyleDesc& CVNQComboBox::getItemTextStyle(CtrlState state) const
+{
+    return m_impl->itemTextStyles.get(state);
+}
+
+void CVNQComboBox::setPopupBackground(CtrlState, const FillStyle& style)
+{
+    m_impl->popupBackground = style;
+}
+
+const FillStyle& CVNQComboBox::getPopupBackground(CtrlState) const
+{
+    return m_impl->popupBackground;
+}
+
+void CVNQComboBox::setBtnIcon(CtrlState state, const QString& image)
+{
+    m_impl->btnIcons.set(state, image, false);
+}
+
+const QString& CVNQComboBox::getBtnIcon(CtrlState state) const
+{
+    return m_impl->btnIcons.get(state);
+}
+
+void CVNQComboBox::setNormalBtnIcon(const QString& image)
+{
+    setBtnIcon(CtrlStateNormal, image);
+}
+
+const QString& CVNQComboBox::getNormalBtnIcon() const
+{
+    return getBtnIcon(CtrlStateNormal);
+}
+
+void CVNQComboBox::setHotBtnIcon(const QString& image)
+{
+    setBtnIcon(CtrlStateHover, image);
+}
+
+const QString& CVNQComboBox::getHotBtnIcon() const
+{
+    return getBtnIcon(CtrlStateHover);
+}
+
+void CVNQComboBox::setItemHeight(int height)
+{
+    m_impl->itemHeight = height;
+}
+
+int CVNQComboBox::getItemHeight() const
+{
+    return m_impl->itemHeight;
+}
+
+void CVNQComboBox::enterEvent(QEvent* event)
+{
+    QWidget::enterEvent(event);
+    m_impl->enterEvent(event);
+}
+
+void CVNQComboBox::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    m_impl->leaveEvent(event);
+}
+
+void CVNQComboBox::mousePressEvent(QMouseEvent* event)
+{
+    QComboBox::mousePressEvent(event);
+    m_impl->mousePressEvent(event);
+}
+
+void CVNQComboBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QComboBox::mouseReleaseEvent(event);
+    m_impl->mouseReleaseEvent(event);
+}
+
+void CVNQComboBox::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+}
+
+ControlInfo CVNQComboBox::getProps()
+{
+    ControlInfo info = cvnMakeControlInfo("qtcombobox", "ComboBox", "Control ComboBox", "CVNQComboBox", "combo");
+    auto& rows = info.properties;
+    const QVector<PropertyChoice> four = cvnFourStateChoices();
+    rows.push_back(cvnLineRow());
+    rows.push_back(cvnFillStyleRow<CVNQComboBox>(QStringLiteral("Background"), &CVNQComboBox::setBackground,
+                                                 &CVNQComboBox::getBackground, four));
+    rows.push_back(cvnFillStyleRow<CVNQComboBox>(QStringLiteral("BtnBackground"), &CVNQComboBox::setBtnBackground,
+                                                 &CVNQComboBox::getBtnBackground, four));
+    rows.push_back(cvnTextStyleRow<CVNQComboBox>(QStringLiteral("TextStyle"), &CVNQComboBox::setTextStyle,
+                                                 &CVNQComboBox::getTextStyle, four));
+    // The popup background's row carries the button background's label.
+    rows.push_back(cvnFillStyleRow<CVNQComboBox>(QStringLiteral("BtnBackground"), &CVNQComboBox::setPopupBackground,
+                                                 &CVNQComboBox::getPopupBackground, cvnChoices({{0, "Normal"}})));
+    rows.push_back(cvnFillStyleRow<CVNQComboBox>(QStringLiteral("ItemBg"), &CVNQComboBox::setItemBackground,
+                                                 &CVNQComboBox::getItemBackground, four));
+    rows.push_back(cvnTextStyleRow<CVNQComboBox>(QStringLiteral("ItemText"), &CVNQComboBox::setItemTextStyle,
+                                                 &CVNQComboBox::getItemTextStyle, four));
+    rows.push_back(cvnStringRow<QComboBox>(QStringLiteral("Context"), PropText, &QComboBox::setCurrentText,
+                                           &QComboBox::currentText));
+    rows.push_back(cvnStringRow<CVNQComboBox>(QStringLiteral("Icon"), PropImage, &CVNQComboBox::setNormalBtnIcon,
+                                              &CVNQComboBox::getNormalBtnIcon));
+    rows.push_back(cvnStringRow<CVNQComboBox>(QStringLiteral("HotIcon"), PropImage, &CVNQComboBox::setHotBtnIcon,
+                                              &CVNQComboBox::getHotBtnIcon));
+    return info;
+}
+
+} // namespace CVNQtLib

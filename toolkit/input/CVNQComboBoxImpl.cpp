@@ -1,0 +1,144 @@
+#include "CVNQComboBoxImpl.h"
+
+#include "CVNQComboBox.h"
+#include "CVNQInputJson.h"
+#include "CVNQResourceManager.h"
+#include "CVNQtLib.h"
+
+#include <QLineEdit>
+#include <QPainter>
+
+namespace CVNQtLib {
+
+CVNQComboBoxImpl::CVNQComboBoxImpl(CVNQComboBox* owner, const QString& typeName)
+    : CVNQWidgetBaseImpl(owner, typeName), m_combo(owner)
+{
+}
+
+CVNQComboBoxImpl::Layout CVNQComboBoxImpl::layoutFor(const QRect& rect, int widgetHeight, bool hasIcon)
+{
+    Layout l;
+    l.text = rect;
+    if (hasIcon) {
+        l.icon = QRect(5, 0, 20, widgetHeight);
+        l.text.setWidth(l.text.width() - 20);
+        l.text.setLeft(20);
+    }
+    l.button = QRect(rect.right() - rect.height(), rect.top(), rect.height(), rect.height());
+    return l;
+}
+
+TextStyleDesc CVNQComboBoxImpl::indentedText(const TextStyleDesc& style)
+{
+    TextStyleDesc copy = style;
+    if (copy.hor == 0 && copy.x < 10)
+        copy.x = 10;
+    return copy;
+}
+
+void CVNQComboBoxImpl::draw(QPainter* painter, const QRect& rect)
+{
+    if (!m_combo)
+        return;
+    QLineEdit* edit = m_combo->lineEdit();
+    const QMargins textMargins(10, 0, 10, 0);
+    if (edit && edit->textMargins() != textMargins)
+        edit->setTextMargins(textMargins);
+    const QString text = m_combo->currentText();
+    const QIcon icon = m_combo->itemIcon(m_combo->currentIndex());
+    const Layout l = layoutFor(rect, m_combo->height(), !icon.isNull());
+
+    // Centred image, no tint.
+    const IconStyleDesc placement;
+    if (m_state >= 0 && m_state < 4) {
+        drawFillStyle(painter, backgrounds.get(m_state), rect);
+        drawFillStyle(painter, btnBackgrounds.get(m_state), l.button);
+        drawImage(painter, btnIcons.get(m_state), placement, l.button, false);
+        // An editable box leaves its text to the line edit.
+        if (!edit) {
+            const QRect& t = l.text;
+            drawTextAt(painter, text, indentedText(textStyles.get(m_state)), t.x(), t.y(), t.width(), t.height(),
+                       true);
+        }
+    }
+    drawIcon(painter, icon, QSize(16, 16), placement, l.icon);
+}
+
+void CVNQComboBoxImpl::createComplete()
+{
+    if (!m_combo || !cvnIsQtEmulator())
+        return;
+    m_combo->addItem(QStringLiteral("Item1"));
+    m_combo->addItem(QStringLiteral("Item2"));
+    m_combo->addItem(QStringLiteral("Item3"));
+    m_combo->setCurrentIndex(0);
+}
+
+bool CVNQComboBoxImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node || !m_combo)
+        return result;
+    Json::Value& n = **node;
+
+    if (read) {
+        if (QLineEdit* edit = m_combo->lineEdit())
+            edit->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+        cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
+            if (backgrounds.readEntry(0, index, name) || btnBackgrounds.readEntry(4, index, name)
+                || textStyles.readEntry(8, index, name) || itemBackgrounds.readEntry(13, index, name)
+                || itemTextStyles.readEntry(17, index, name))
+                return;
+            if (index == 12)
+                cvnLookupStyle(name, popupBackground);
+        });
+        if (!jsonHasMember(n, "attr"))
+            return result;
+        const Json::Value& attr = jsonGet(n, "attr");
+        // A theme entry sets the look only: it never adds items.
+        QString text;
+        if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", text)
+            && !text.isEmpty()) {
+            // Reading a node again (a re-read, a refresh) selects the item it
+            // added the first time instead of adding it once more.
+            const int existing = m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (existing >= 0) {
+                m_combo->setCurrentIndex(existing);
+            } else {
+                m_combo->addItem(text);
+                m_combo->setCurrentText(text);
+            }
+        }
+        QString icon;
+        if (jsonRead(attr, "btnIcon", icon))
+            btnIcons.setAll(icon);
+        if (jsonRead(attr, "btnHotIcon", icon))
+            btnIcons.set(CtrlStateHover, icon);
+        return result;
+    }
+
+    Json::Value list(Json::arrayValue);
+    backgrounds.writeCompact(list, 0);
+    btnBackgrounds.writeCompact(list, 4);
+    textStyles.writeCompact(list, 8);
+    if (!popupBackground.name.isEmpty())
+        cvnAppendStyleEntry(list, popupBackground, 12);
+    itemBackgrounds.writeCompact(list, 13);
+    itemTextStyles.writeCompact(list, 17);
+    cvnSetStyleList(n, list);
+
+    Json::Value attr = cvnTakeAttr(n, {"text", "btnIcon", "btnHotIcon"});
+    const QString current = m_combo->currentText();
+    if (!current.isEmpty())
+        attr["text"] = jsonUtf8(current);
+    const QString& normal = btnIcons.get(CtrlStateNormal);
+    const QString& hot = btnIcons.get(CtrlStateHover);
+    if (!normal.isEmpty())
+        attr["btnIcon"] = jsonUtf8(normal);
+    if (!hot.isEmpty() && hot != normal)
+        attr["btnHotIcon"] = jsonUtf8(hot);
+    cvnPutAttr(n, attr, false);
+    return result;
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "CVNQStateStyles.h"
+#include "CVNQWidgetBaseImpl.h"
+
+namespace CVNQtLib {
+
+class CVNQComboBox;
+
+// Styles of the closed box and of its popup list; the list and its item
+// delegate read the popup styles from here.
+class CVNQComboBoxImpl : public CVNQWidgetBaseImpl {
+public:
+    CVNQComboBoxImpl(CVNQComboBox* owner, const QString& typeName);
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+    // Sample items inside the maker's emulator or designer.
+    void createComplete() override;
+
+    CVNQComboBox* combo() const { return m_combo; }
+
+    // Where the closed box draws its parts inside rect; the icon rectangle
+    // is empty when the current item has no icon.
+    struct Layout {
+        QRect icon;
+        QRect text;
+        QRect button;
+    };
+    static Layout layoutFor(const QRect& rect, int widgetHeight, bool hasIcon);
+    // A copy of style whose x offset is at least 10 when it is left-aligned.
+    static TextStyleDesc indentedText(const TextStyleDesc& style);
+
+    CVNQStateStyles<QString, 4> btnIcons;
+    int itemHeight = 25;
+    CVNQFillStyles backgrounds;
+    CVNQFillStyles btnBackgrounds;
+    CVNQTextStyles textStyles;
+    FillStyle popupBackground;
+    CVNQFillStyles itemBackgrounds;
+    CVNQTextStyles itemTextStyles;
+
+private:
+    CVNQComboBox* m_combo;
+};
+
+} // namespace CVNQtLib

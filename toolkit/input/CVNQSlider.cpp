@@ -1,0 +1,173 @@
+#include "CVNQSlider.h"
+
+#include "CVNQSliderImpl.h"
+
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQSlider, CVNQSliderImpl, "qtslider")
+
+CVNQSlider::CVNQSlider(QWidget* parent, Qt::Orientation orientation) : QSlider(parent)
+{
+    m_impl = new CVNQSliderImpl(this, typeName());
+    // The node leaves out a maximum of 100, so that is what a new slider has
+    // (QSlider alone would start at 99).
+    setRange(0, 100);
+    setOrientation(orientation);
+    m_impl->applyTheme();
+}
+
+CVNQSlider::~CVNQSlider() = default;
+
+void CVNQSlider::setBackgroundStyle(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->background = style;
+}
+
+const FillStyle& CVNQSlider::getBackgroundStyle(CommonCtrlState) const
+{
+    return m_impl->background;
+}
+
+void CVNQSlider::setForegroundStyle(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->foreground = style;
+}
+
+const FillStyle& CVNQSlider::getForegroundStyle(CommonCtrlState) const
+{
+    return m_impl->foreground;
+}
+
+void CVNQSlider::setThumbStyle(CtrlState state, const FillStyle& style)
+{
+    m_impl->thumb.set(state, style, false);
+}
+
+const FillStyle& CVNQSlider::getThumbStyle(CtrlState state) const
+{
+    return m_impl->thumb.get(state);
+}
+
+void CVNQSlider::setThumbSize(int w, int h)
+{
+    m_impl->thumbWidth = w;
+    m_impl->thumbHeight = h;
+}
+
+void CVNQSlider::getThumbSize(int& w, int& h) const
+{
+    w = m_impl->thumbWidth;
+    h = m_impl->thumbHeight;
+}
+
+QSize CVNQSlider::getThumbBtnSize() const
+{
+    return QSize(m_impl->thumbWidth, m_impl->thumbHeight);
+}
+
+int CVNQSlider::getSliderLength() const
+{
+    return orientation() == Qt::Horizontal ? m_impl->thumbWidth : m_impl->thumbHeight;
+}
+
+QRect CVNQSlider::getThumbRect() const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    QRect rect = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    rect.setWidth(m_impl->thumbWidth);
+    rect.setHeight(m_impl->thumbHeight);
+    return rect;
+}
+
+void CVNQSlider::setChannelHeight(int height)
+{
+    m_impl->channelHeight = height;
+}
+
+int CVNQSlider::getChannelHeight() const
+{
+    return m_impl->channelHeight;
+}
+
+void CVNQSlider::setIsHorizontal(bool horizontal)
+{
+    setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
+}
+
+bool CVNQSlider::getIsHorizontal() const
+{
+    return orientation() == Qt::Horizontal;
+}
+
+void CVNQSlider::mousePressEvent(QMouseEvent* event)
+{
+    QSlider::mousePressEvent(event);
+    m_impl->mousePressEvent(event);
+}
+
+void CVNQSlider::mouseReleaseEvent(QMouseEvent* event)
+{
+    QSlider::mouseReleaseEvent(event);
+    m_impl->mouseReleaseEvent(event);
+}
+
+void CVNQSlider::mouseMoveEvent(QMouseEvent* event)
+{
+    QSlider::mouseMoveEvent(event);
+    m_impl->mouseMoveEvent(event);
+}
+
+void CVNQSlider::enterEvent(QEvent* event)
+{
+    QWidget::enterEvent(event);
+    m_impl->enterEvent(event);
+    setMouseTracking(true);
+}
+
+void CVNQSlider::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    m_impl->leaveEvent(event);
+    setMouseTracking(false);
+}
+
+ControlInfo CVNQSlider::getProps()
+{
+    ControlInfo info = cvnMakeControlInfo("qtslider", "Slider", "Control Slider", "CVNQSlider", "slider");
+    auto& rows = info.properties;
+    rows.push_back(cvnFillStyleRow<CVNQSlider>(QStringLiteral("Background"), &CVNQSlider::setBackgroundStyle,
+                                               &CVNQSlider::getBackgroundStyle, cvnTwoStateChoices()));
+    rows.push_back(cvnFillStyleRow<CVNQSlider>(QStringLiteral("Foreground"), &CVNQSlider::setForegroundStyle,
+                                               &CVNQSlider::getForegroundStyle, cvnTwoStateChoices()));
+    rows.push_back(cvnFillStyleRow<CVNQSlider>(QStringLiteral("Thumb"), &CVNQSlider::setThumbStyle,
+                                               &CVNQSlider::getThumbStyle, cvnFourStateChoices()));
+    rows.push_back(cvnBoolRow<CVNQSlider>(QStringLiteral("IsHorizontal"), &CVNQSlider::setIsHorizontal,
+                                          &CVNQSlider::getIsHorizontal));
+    // Two ints (width, height) through the grid's multi-int accessors.
+    PropertyDef thumbSize(QStringLiteral("ThumbWidth"), 11);
+    thumbSize.setFourInts = [](QWidget* w, int width, int height, int, int) {
+        if (auto* s = dynamic_cast<CVNQSlider*>(w))
+            s->setThumbSize(width, height);
+    };
+    thumbSize.getFourInts = [](QWidget* w) -> QVector<int> {
+        int width = 0, height = 0;
+        if (auto* s = dynamic_cast<CVNQSlider*>(w))
+            s->getThumbSize(width, height);
+        return {width, height};
+    };
+    rows.push_back(thumbSize);
+    rows.push_back(cvnIntRow<QAbstractSlider>(QStringLiteral("MaxValue"), PropInt, &QAbstractSlider::setMaximum,
+                                              &QAbstractSlider::maximum));
+    rows.push_back(cvnIntRow<QAbstractSlider>(QStringLiteral("MinValue"), PropInt, &QAbstractSlider::setMinimum,
+                                              &QAbstractSlider::minimum));
+    rows.push_back(cvnIntRow<QAbstractSlider>(QStringLiteral("Value"), PropInt, &QAbstractSlider::setValue,
+                                              &QAbstractSlider::value));
+    return info;
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,152 @@
+#include "CVNQSliderImpl.h"
+
+#include "CVNQInputJson.h"
+#include "CVNQSlider.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace CVNQtLib {
+
+CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeight, int value, int minimum,
+                             int maximum)
+{
+    // 64-bit differences: a full int range must not overflow.
+    const qint64 span = qint64(maximum) - minimum;
+    const float f = float(qint64(value) - minimum) / (span == 0 ? 100.0f : float(span));
+    CVNQSliderBars bars;
+    if (horizontal) {
+        const int y = rect.top() + (rect.height() - channelHeight) / 2;
+        const int length = int(float(rect.width()) * f);
+        bars.channel = QRect(rect.left(), y, rect.width(), channelHeight);
+        bars.fill = QRect(rect.left(), y, length, channelHeight);
+    } else {
+        const int x = rect.left() + (rect.width() - channelHeight) / 2;
+        const int length = int(float(rect.height()) * f);
+        const int bottom = rect.top() + rect.height() - 1;
+        bars.channel = QRect(x, rect.top(), channelHeight, rect.height());
+        bars.fill = QRect(x, bottom - length, channelHeight, length);
+    }
+    return bars;
+}
+
+CVNQSliderImpl::CVNQSliderImpl(CVNQSlider* owner, const QString& typeName)
+    : CVNQWidgetBaseImpl(owner, typeName), m_slider(owner)
+{
+}
+
+void CVNQSliderImpl::draw(QPainter* painter, const QRect& rect)
+{
+    if (!m_slider)
+        return;
+    const CVNQSliderBars bars = cvnSliderBars(rect, m_slider->orientation() == Qt::Horizontal, channelHeight,
+                                              m_slider->value(), m_slider->minimum(), m_slider->maximum());
+    drawFillStyle(painter, background, bars.channel);
+    if (!bars.fill.isEmpty())
+        drawFillStyle(painter, foreground, bars.fill);
+    drawFillStyle(painter, thumb.get(m_state), m_slider->getThumbRect());
+}
+
+void CVNQSliderImpl::setLook(CtrlState state)
+{
+    if (state == m_state)
+        return;
+    m_state = state;
+    if (m_owner)
+        m_owner->repaint();
+}
+
+void CVNQSliderImpl::mousePressEvent(QMouseEvent* event)
+{
+    if (event && m_state != CtrlStatePressed && m_slider->getThumbRect().contains(event->pos()))
+        setLook(CtrlStatePressed);
+}
+
+void CVNQSliderImpl::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool inside = event && m_slider->getThumbRect().contains(event->pos());
+    setLook(inside ? CtrlStateHover : CtrlStateNormal);
+}
+
+void CVNQSliderImpl::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!event || m_state == CtrlStatePressed)
+        return;
+    setLook(m_slider->getThumbRect().contains(event->pos()) ? CtrlStateHover : CtrlStateNormal);
+}
+
+void CVNQSliderImpl::enterEvent(QEvent*) {}
+
+void CVNQSliderImpl::leaveEvent(QEvent*)
+{
+    setLook(CtrlStateNormal);
+}
+
+bool CVNQSliderImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node || !m_slider)
+        return result;
+    Json::Value& n = **node;
+
+    if (read) {
+        cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
+            if (index == 0)
+                cvnLookupStyle(name, background);
+            else if (index == 2)
+                cvnLookupStyle(name, foreground);
+            else
+                thumb.readEntry(4, index, name);
+        });
+        // Writers put "attr": null for a slider with nothing but defaults;
+        // reading that leniently (every key 0 or false) would turn it into a
+        // vertical 0 x 0 slider, so a null "attr" counts as absent.
+        if (!jsonHasMember(n, "attr") || jsonGet(n, "attr").isNull())
+            return result;
+        const Json::Value& attr = jsonGet(n, "attr");
+        bool horizontal = true;
+        jsonRead(attr, "isHor", horizontal);
+        m_slider->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
+        jsonRead(attr, "thumbW", thumbWidth);
+        jsonRead(attr, "thumbH", thumbHeight);
+        jsonRead(attr, "channelSize", channelHeight);
+        int maximum = m_slider->maximum();
+        int minimum = m_slider->minimum();
+        jsonRead(attr, "max", maximum);
+        jsonRead(attr, "min", minimum);
+        m_slider->setMaximum(maximum);
+        m_slider->setMinimum(minimum);
+        int position = 0;
+        jsonRead(attr, "val", position);
+        m_slider->setSliderPosition(position);
+        return result;
+    }
+
+    Json::Value list(Json::arrayValue);
+    if (!background.name.isEmpty())
+        cvnAppendStyleEntry(list, background, 0);
+    if (!foreground.name.isEmpty())
+        cvnAppendStyleEntry(list, foreground, 2);
+    thumb.writeCompact(list, 4);
+    cvnWriteStyleList(n, list);
+
+    Json::Value attr = cvnTakeAttr(n, {"isHor", "thumbW", "thumbH", "channelSize", "min", "max", "val"});
+    if (m_slider->orientation() != Qt::Horizontal)
+        jsonMember(attr, "isHor") = 0;
+    if (thumbWidth != 20)
+        jsonMember(attr, "thumbW") = thumbWidth;
+    if (thumbHeight != 20)
+        jsonMember(attr, "thumbH") = thumbHeight;
+    if (channelHeight != 10)
+        jsonMember(attr, "channelSize") = channelHeight;
+    if (m_slider->minimum() != 0)
+        jsonMember(attr, "min") = m_slider->minimum();
+    if (m_slider->maximum() != 100)
+        jsonMember(attr, "max") = m_slider->maximum();
+    if (m_slider->value() != 0)
+        jsonMember(attr, "val") = m_slider->value();
+    cvnPutAttr(n, attr, true);
+    return result;
+}
+
+} // namespace CVNQtLib

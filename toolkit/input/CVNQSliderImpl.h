@@ -1,0 +1,50 @@
+#pragma once
+
+#include "CVNQStateStyles.h"
+#include "CVNQWidgetBaseImpl.h"
+
+#include <QRect>
+
+namespace CVNQtLib {
+
+class CVNQSlider;
+
+// Channel and filled part of a slider painted into rect: the channel is
+// channelHeight thick and centred across the axis; the fill grows from the
+// minimum end (left, or bottom for a vertical slider) in proportion to
+// value within [minimum, maximum].
+struct CVNQSliderBars {
+    QRect channel;
+    QRect fill;
+};
+CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeight, int value, int minimum,
+                             int maximum);
+
+class CVNQSliderImpl : public CVNQWidgetBaseImpl {
+public:
+    CVNQSliderImpl(CVNQSlider* owner, const QString& typeName);
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+
+    // The thumb's look: hover over the thumb, pressed while held on it.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+    FillStyle background;
+    FillStyle foreground;
+    CVNQFillStyles thumb;
+    int channelHeight = 10;
+    int thumbWidth = 20;
+    int thumbHeight = 20;
+
+private:
+    void setLook(CtrlState state);
+
+    CVNQSlider* m_slider;
+};
+
+} // namespace CVNQtLib

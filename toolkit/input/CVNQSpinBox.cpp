@@ -1,0 +1,19 @@
+#include "CVNQSpinBox.h"
+
+#include "CVNQSpinBoxImpl.h"
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQSpinBox, CVNQSpinBoxImpl, "qtspinbox")
+
+CVNQSpinBox::CVNQSpinBox(QWidget* parent) : QSpinBox(parent)
+{
+    m_impl = new CVNQSpinBoxImpl(this, typeName());
+    setFrame(false);
+    setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    m_impl->applyTheme();
+}
+
+CVNQSpinBox::~CVNQSpinBox() = default;
+
+} // namespace CVNQtLib

@@ -1,0 +1,79 @@
+#include "CVNQGroupBox.h"
+
+#include "CVNQGroupBoxImpl.h"
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQGroupBox, CVNQGroupBoxImpl, "qtgroupbox")
+
+// Type code of a colour row; the property grid shows no editor for it.
+static const int kPropColor = 14;
+
+CVNQGroupBox::CVNQGroupBox(QWidget* parent) : QWidget(parent)
+{
+    m_impl = new CVNQGroupBoxImpl(this);
+    m_impl->applyTheme();
+}
+
+CVNQGroupBox::~CVNQGroupBox() = default;
+
+ControlInfo CVNQGroupBox::getProps()
+{
+    ControlInfo info = cvnMakeControlInfo("qtgroupbox", "GroupBox", "Control GroupBox", "CVNQGroupBox", "groupbox");
+    info.properties.push_back(cvnFillStyleRow<CVNQGroupBox>(QStringLiteral("Background"),
+                                                            &CVNQGroupBox::setBackground,
+                                                            &CVNQGroupBox::getBackground, cvnTwoStateChoices()));
+    info.properties.push_back(cvnTextStyleRow<CVNQGroupBox>(QStringLiteral("TextStyle"),
+                                                            &CVNQGroupBox::setTextStyle,
+                                                            &CVNQGroupBox::getTextStyle, cvnTwoStateChoices()));
+    info.properties.push_back(
+        cvnStringRow<CVNQGroupBox>(QStringLiteral("Text"), PropText, &CVNQGroupBox::setText, &CVNQGroupBox::getText));
+    info.properties.push_back(cvnIntRow<CVNQGroupBox>(QStringLiteral("LineSize"), PropInt,
+                                                      &CVNQGroupBox::setLineSize, &CVNQGroupBox::getLineSize));
+    // The colour travels as its text form "AARRGGBB".
+    PropertyDef color(QStringLiteral("LineColor"), kPropColor);
+    color.setString = [](QWidget* w, const QString& v) {
+        if (CVNQGroupBox* g = dynamic_cast<CVNQGroupBox*>(w))
+            g->setLineColor(cvnColorFromText(jsonUtf8(v), true));
+    };
+    color.getString = [](QWidget* w) -> QString {
+        if (CVNQGroupBox* g = dynamic_cast<CVNQGroupBox*>(w))
+            return QString::fromStdString(cvnColorToText(g->getLineColor()));
+        return QString();
+    };
+    info.properties.push_back(color);
+    info.properties.push_back(cvnBoolRow<CVNQGroupBox>(QStringLiteral("ShowText"), &CVNQGroupBox::setShowText,
+                                                       &CVNQGroupBox::getShowText));
+    return info;
+}
+
+void CVNQGroupBox::setText(const QString& text)
+{
+    // A title set by hand no longer follows a language key.
+    m_impl->text = text;
+    m_impl->textKey.clear();
+}
+
+const QString& CVNQGroupBox::getText() const { return m_impl->text; }
+
+void CVNQGroupBox::setTextStyle(CommonCtrlState, const TextStyleDesc& style) { m_impl->textStyle = style; }
+
+const TextStyleDesc& CVNQGroupBox::getTextStyle(CommonCtrlState) const { return m_impl->textStyle; }
+
+void CVNQGroupBox::setBackground(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
+
+const FillStyle& CVNQGroupBox::getBackground(CommonCtrlState) const { return m_impl->background; }
+
+void CVNQGroupBox::setLineColor(QColor color) { m_impl->lineColor = color; }
+
+QColor CVNQGroupBox::getLineColor() const { return m_impl->lineColor; }
+
+void CVNQGroupBox::setLineSize(int size) { m_impl->lineSize = size; }
+
+int CVNQGroupBox::getLineSize() const { return m_impl->lineSize; }
+
+void CVNQGroupBox::setShowText(bool show) { m_impl->showText = show; }
+
+bool CVNQGroupBox::getShowText() const { return m_impl->showText; }
+
+} // namespace CVNQtLib

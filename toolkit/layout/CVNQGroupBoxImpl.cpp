@@ -1,0 +1,123 @@
+#include "CVNQGroupBoxImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQAttrJson.h"
+#include "CVNQResourceManager.h"
+#include "CVNQStateStyles.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+namespace CVNQtLib {
+
+namespace {
+const QLatin1String kLanguageKeyPrefix("|->");
+}
+
+CVNQGroupBoxImpl::CVNQGroupBoxImpl(CVNQGroupBox* owner)
+    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQGroupBox::typeName()))
+{
+}
+
+void CVNQGroupBoxImpl::draw(QPainter* painter, const QRect& rect)
+{
+    const int L = rect.left();
+    const int T = rect.top();
+    const int R = rect.left() + rect.width() - 1;
+    const QSize textSize = getTextSize(text, textStyle);
+    const int tw = showText ? textSize.width() : 0;
+    const int th = textSize.height();
+    const int m = T + th / 2;
+    const int b = T + rect.height() - lineSize;
+
+    painter->save();
+    painter->setPen(QPen(lineColor, 1));
+    painter->setBrush(Qt::NoBrush);
+    // An open outline: the top edge leaves a gap where the title stands.
+    QPolygon outline;
+    outline << QPoint(L + 5, m) << QPoint(L, m) << QPoint(L, b) << QPoint(R - 1, b) << QPoint(R - 1, m)
+            << QPoint(L + 9 + tw, m);
+    painter->drawPolyline(outline);
+    painter->restore();
+
+    if (showText)
+        drawText(painter, text, textStyle, QRect(L + 7, T, tw + 5, th));
+}
+
+void CVNQGroupBoxImpl::notifyChangeLanguage()
+{
+    if (textKey.isEmpty())
+        return;
+    text = CVNQResourceManager::getInstance()->getString(textKey);
+    if (m_owner)
+        m_owner->update();
+}
+
+static QColor colorFromJson(const Json::Value& v, const QColor& fallback)
+{
+    if (v.isString())
+        return cvnColorFromText(jsonToStdString(v), true);
+    if (jsonIsNumber(v)) {
+        // A number is an RGB value; its top byte is not an alpha.
+        QColor c = QColor::fromRgb(QRgb(jsonToUInt(v)));
+        c.setAlpha(255);
+        return c;
+    }
+    return fallback;
+}
+
+bool CVNQGroupBoxImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    Json::Value& n = **node;
+
+    if (read) {
+        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+            if (index == 0)
+                cvnLookupStyle(name, background);
+            else if (index == 2)
+                cvnLookupStyle(name, textStyle);
+        });
+        // The keys belong together and count only with a title among them.
+        // A node without a real "attr" changes none of them (it must not
+        // blank the title and drop the bottom edge).
+        const Json::Value& attr = jsonGet(n, "attr");
+        if (!attr.isObject() || !attr.isMember("text"))
+            return result;
+        QString title;
+        if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", title)) {
+            if (title.startsWith(kLanguageKeyPrefix)) {
+                textKey = title.mid(kLanguageKeyPrefix.size());
+                text = CVNQResourceManager::getInstance()->getString(textKey);
+            } else {
+                textKey.clear();
+                text = title;
+            }
+        }
+        jsonRead(attr, "size", lineSize);
+        if (attr.isMember("color"))
+            lineColor = colorFromJson(attr["color"], lineColor);
+        jsonRead(attr, "showText", showText);
+        return result;
+    }
+
+    Json::Value list(Json::arrayValue);
+    if (!background.name.isEmpty())
+        cvnAppendStyleEntry(list, background, 0);
+    if (!textStyle.name.isEmpty())
+        cvnAppendStyleEntry(list, textStyle, 2);
+    cvnSetStyleList(n, list);
+
+    // The title is always written: without it a reader ignores the other
+    // keys, and a frame with an empty title would lose its line settings.
+    cvnWriteOwnAttr(n, "text", true, jsonUtf8(text));
+    cvnWriteOwnAttr(n, "size", lineSize != 0, lineSize);
+    const std::string color = cvnColorToText(lineColor);
+    cvnWriteOwnAttr(n, "color", color != "00000000", color);
+    cvnWriteOwnAttr(n, "showText", !showText, 0);
+    return result;
+}
+
+} // namespace CVNQtLib

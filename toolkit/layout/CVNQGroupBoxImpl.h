@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CVNQGroupBox.h"
+#include "CVNQWidgetBaseImpl.h"
+
+namespace CVNQtLib {
+
+class CVNQ_EXPORT CVNQGroupBoxImpl : public CVNQWidgetBaseImpl {
+    Q_OBJECT
+public:
+    explicit CVNQGroupBoxImpl(CVNQGroupBox* owner);
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+    // Re-translates a title that came from a language key.
+    void notifyChangeLanguage() override;
+
+    bool showText = true;
+    FillStyle background;
+    QString text;
+    // Set when "attr"."text" names a language key ("|->key").
+    QString textKey;
+    TextStyleDesc textStyle;
+    QColor lineColor{0, 0, 0, 255};
+    int lineSize = 1;
+};
+
+} // namespace CVNQtLib

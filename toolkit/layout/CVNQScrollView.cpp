@@ -1,0 +1,132 @@
+#include "CVNQScrollView.h"
+
+#include "CVNQScrollBar.h"
+#include "CVNQScrollBarNode.h"
+#include "CVNQScrollViewImpl.h"
+
+#include <QEvent>
+#include <QPainter>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQScrollView, CVNQScrollViewImpl, "qtscrollview")
+
+CVNQScrollView::CVNQScrollView(QWidget* parent) : QScrollArea(parent)
+{
+    m_impl = new CVNQScrollViewImpl(this);
+    m_vBar = new CVNQScrollBar(Qt::Vertical, this);
+    m_hBar = new CVNQScrollBar(Qt::Horizontal, this);
+    setHorizontalScrollBar(m_hBar);
+    setVerticalScrollBar(m_vBar);
+    setFrameStyle(0);
+    viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    viewport()->installEventFilter(this);
+    m_impl->applyTheme();
+}
+
+CVNQScrollView::~CVNQScrollView()
+{
+    if (QWidget* vp = viewport())
+        vp->removeEventFilter(this);
+}
+
+ControlInfo CVNQScrollView::getProps()
+{
+    ControlInfo info = cvnMakeControlInfo("qtscrollview", "ScrollView", "Control ScrollView", "CVNQScrollView",
+                                          "scrollview");
+    info.properties.push_back(cvnFillStyleRow<CVNQScrollView>(QStringLiteral("Background"),
+                                                              &CVNQScrollView::setBackground,
+                                                              &CVNQScrollView::getBackground, cvnTwoStateChoices()));
+    return info;
+}
+
+CVNQScrollBar* CVNQScrollView::scrollBar(bool hor) const { return hor ? m_hBar : m_vBar; }
+
+const FillStyle& CVNQScrollView::getBackground(CommonCtrlState) const { return m_impl->background; }
+
+void CVNQScrollView::setBackground(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
+
+int CVNQScrollView::getHScrollPos() const { return horizontalScrollBar()->value(); }
+
+void CVNQScrollView::setHScrollPos(int pos) { horizontalScrollBar()->setValue(pos); }
+
+int CVNQScrollView::getVScrollPos() const { return verticalScrollBar()->value(); }
+
+void CVNQScrollView::setVScrollPos(int pos) { verticalScrollBar()->setValue(pos); }
+
+void CVNQScrollView::setScrollbarBackgroundStyle(bool hor, const FillStyle& style)
+{
+    scrollBar(hor)->setScrollbarBackground(0, style);
+}
+
+void CVNQScrollView::setScrollbarButtonIcon(bool hor, bool up, const QString& path)
+{
+    scrollBar(hor)->setScrollbarBtnIcon(up, path);
+}
+
+void CVNQScrollView::setScrollbarButtonIconStyle(bool hor, bool up, const IconStyleDesc& style)
+{
+    scrollBar(hor)->setScrollbarIconStyle(up, style);
+}
+
+void CVNQScrollView::setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle& style)
+{
+    if (up)
+        scrollBar(hor)->setScrollbarUpButton(state, style);
+    else
+        scrollBar(hor)->setScrollbarDownButton(state, style);
+}
+
+void CVNQScrollView::setScrollbarThumb(bool hor, const QString& icon) { scrollBar(hor)->setScrollbarThumbIcon(icon); }
+
+void CVNQScrollView::setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle& style)
+{
+    scrollBar(hor)->setScrollbarThumb(state, style);
+}
+
+void CVNQScrollView::setScrollbarBtnSize(bool hor, int size)
+{
+    scrollBar(hor)->setStyleSheet(cvnScrollBarButtonSizeSheet(hor, size));
+}
+
+void CVNQScrollView::setScrollbarSize(bool, int size)
+{
+    // Both bars, one thickness; the line-button rules take it too.
+    const QString sheet = cvnScrollBarThicknessSheet(size, size);
+    m_vBar->setStyleSheet(sheet);
+    m_hBar->setStyleSheet(sheet);
+}
+
+bool CVNQScrollView::event(QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        // No frame is drawn (frame style 0), so nothing of the base is lost.
+        QPainter painter(this);
+        CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, QRect(0, 0, width(), height()));
+        return true;
+    }
+    return QScrollArea::event(event);
+}
+
+bool CVNQScrollView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == viewport() && event->type() == QEvent::Paint) {
+        QWidget* vp = viewport();
+        QPainter painter(vp);
+        CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, QRect(0, 0, vp->width(), vp->height()));
+        return false;
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+void CVNQScrollView::paintEvent(QPaintEvent*) {}
+
+void CVNQScrollView::resizeEvent(QResizeEvent* event) { QScrollArea::resizeEvent(event); }
+
+void CVNQScrollView::scrollContentsBy(int dx, int dy)
+{
+    QScrollArea::scrollContentsBy(dx, dy);
+    emit scrollPosChanged(dx, dy);
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,70 @@
+#pragma once
+
+// The themed scroll area: a QScrollArea whose two bars are toolkit scroll
+// bars, whose viewport shows a fill style and whose scrolled content is the
+// first container among its children when its page node has been built.
+// Every scroll step is reported by scrollPosChanged(dx, dy).
+
+#include "CVNQControl.h"
+
+#include <QScrollArea>
+
+namespace CVNQtLib {
+
+class CVNQScrollBar;
+class CVNQScrollViewImpl;
+
+class CVNQ_EXPORT CVNQScrollView : public QScrollArea, public ICVNQWidgetBase {
+    Q_OBJECT
+    CVNQ_DECLARE_CONTROL(CVNQScrollView, CVNQScrollViewImpl)
+public:
+    explicit CVNQScrollView(QWidget* parent = nullptr);
+    ~CVNQScrollView() override;
+
+    static ControlInfo getProps();
+
+    // One background; the state argument is ignored. No repaint.
+    const FillStyle& getBackground(CommonCtrlState state) const;
+    void setBackground(CommonCtrlState state, const FillStyle& style);
+
+    int getHScrollPos() const;
+    void setHScrollPos(int pos);
+    int getVScrollPos() const;
+    void setVScrollPos(int pos);
+
+    // Styling of the bar of one axis (hor true: the horizontal bar).
+    void setScrollbarBackgroundStyle(bool hor, const FillStyle& style);
+    void setScrollbarButtonIcon(bool hor, bool up, const QString& path);
+    void setScrollbarButtonIconStyle(bool hor, bool up, const IconStyleDesc& style);
+    void setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle& style);
+    void setScrollbarThumb(bool hor, const QString& icon);
+    void setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle& style);
+    // Line-button size of one bar, as its style sheet.
+    void setScrollbarBtnSize(bool hor, int size);
+    // Thickness of both bars (hor is not looked at), as their style sheets.
+    void setScrollbarSize(bool hor, int size);
+
+signals:
+    void scrollPosChanged(int dx, int dy);
+
+protected:
+    // Paints of the view itself (not of its viewport) show only the corner
+    // between the two bars: it takes the background too, instead of the
+    // style's light corner panel.
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The visible background is painted by the viewport filter; a scroll
+    // area's own paint handler runs for viewport paints, where the view
+    // itself cannot be painted on.
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+    CVNQScrollBar* scrollBar(bool hor) const;
+
+private:
+    CVNQScrollBar* m_vBar = nullptr;
+    CVNQScrollBar* m_hBar = nullptr;
+};
+
+} // namespace CVNQtLib

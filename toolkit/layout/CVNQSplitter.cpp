@@ -1,0 +1,82 @@
+#include "CVNQSplitter.h"
+
+#include "CVNJson.h"
+#include "CVNQSplitterImpl.h"
+#include "CVNQStateStyles.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQSplitter, CVNQSplitterImpl, "qtsplitter")
+
+CVNQSplitterImpl::CVNQSplitterImpl(CVNQSplitter* owner)
+    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQSplitter::typeName()))
+{
+    // Nothing is painted until a style is set.
+    background.valid = false;
+}
+
+void CVNQSplitterImpl::draw(QPainter* painter, const QRect& rect) { drawFillStyle(painter, background, rect); }
+
+bool CVNQSplitterImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    Json::Value& n = **node;
+    if (read) {
+        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+            if (index == 0)
+                cvnLookupStyle(name, background);
+        });
+        return result;
+    }
+    Json::Value list(Json::arrayValue);
+    if (!background.name.isEmpty())
+        cvnAppendStyleEntry(list, background, 0);
+    jsonMember(n, "style") = list.empty() ? Json::Value() : list;
+    return result;
+}
+
+CVNQSplitter::CVNQSplitter(QWidget* parent) : QWidget(parent)
+{
+    m_impl = new CVNQSplitterImpl(this);
+    m_impl->applyTheme();
+}
+
+CVNQSplitter::~CVNQSplitter() = default;
+
+void CVNQSplitter::setUpLeftWidget(QWidget* w) { m_impl->upLeft = w; }
+
+const QWidget* CVNQSplitter::getUpLeftWidget() const { return m_impl->upLeft.data(); }
+
+void CVNQSplitter::setDownRightWidget(QWidget* w) { m_impl->downRight = w; }
+
+const QWidget* CVNQSplitter::getDownRightWidget() const { return m_impl->downRight.data(); }
+
+void CVNQSplitter::setUpLeftLimit(int limit) { m_impl->upLeftLimit = limit; }
+
+int CVNQSplitter::getUpLeftLimit() const { return m_impl->upLeftLimit; }
+
+void CVNQSplitter::setDownRightLimit(int limit) { m_impl->downRightLimit = limit; }
+
+int CVNQSplitter::getDownRightLimit() const { return m_impl->downRightLimit; }
+
+void CVNQSplitter::setIsHor(bool horizontal) { m_impl->isHor = horizontal; }
+
+bool CVNQSplitter::getIsHor() const { return m_impl->isHor; }
+
+void CVNQSplitter::setBackground(const FillStyle& style) { m_impl->background = style; }
+
+FillStyle CVNQSplitter::getBackground() const { return m_impl->background; }
+
+// Accepted and consumed: the splitter keeps its mouse to itself.
+void CVNQSplitter::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void CVNQSplitter::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+
+void CVNQSplitter::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
+} // namespace CVNQtLib

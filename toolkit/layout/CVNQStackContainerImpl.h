@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CVNQStackContainer.h"
+#include "CVNQWidgetBaseImpl.h"
+
+#include <QList>
+#include <QPointer>
+
+namespace CVNQtLib {
+
+class CVNQ_EXPORT CVNQStackContainerImpl : public CVNQWidgetBaseImpl {
+    Q_OBJECT
+public:
+    explicit CVNQStackContainerImpl(CVNQStackContainer* owner);
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+
+    // Position of a page in the list, -1 when it is not there.
+    int indexOf(const QObject* page) const;
+    bool isValidIndex(int index) const { return index >= 0 && index < pages.size(); }
+
+    bool drawBackground = true;
+    FillStyle background;
+    FillStyle disabledBackground;
+    // Not owning: pages belong to the container through Qt's parent tree.
+    // Guarded, so a page deleted behind the container's back reads as null.
+    QList<QPointer<QWidget>> pages;
+    int current = -1;
+    // Set while the current page is refreshed: showing and laying out the
+    // page may deliver events that would start the refresh again.
+    bool refreshing = false;
+};
+
+} // namespace CVNQtLib

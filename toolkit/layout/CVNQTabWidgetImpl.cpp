@@ -1,0 +1,104 @@
+#include "CVNQTabWidgetImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQAttrJson.h"
+#include "CVNQtLib.h"
+
+#include <QPainter>
+
+namespace CVNQtLib {
+
+CVNQTabWidgetImpl::CVNQTabWidgetImpl(CVNQTabWidget* owner)
+    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQTabWidget::typeName()))
+{
+}
+
+QRect CVNQTabWidgetImpl::itemRect(int index) const
+{
+    const int offset = (itemSize + itemSpace) * index;
+    if (vertical)
+        return QRect(0, offset, m_owner ? m_owner->width() : 0, itemSize);
+    return QRect(offset, 0, itemSize, m_owner ? m_owner->height() : 0);
+}
+
+int CVNQTabWidgetImpl::itemAt(const QPoint& pos) const
+{
+    for (int i = 0; i < items.size(); ++i)
+        if (itemRect(i).contains(pos))
+            return i;
+    return -1;
+}
+
+void CVNQTabWidgetImpl::draw(QPainter* painter, const QRect& rect)
+{
+    drawFillStyle(painter, background, rect);
+    for (int i = 0; i < items.size(); ++i) {
+        const CVNQTabItem& item = items.at(i);
+        // The disabled look is not used by the strip.
+        const int state = i == selected ? CtrlStatePressed : (i == hover ? CtrlStateHover : CtrlStateNormal);
+        const QRect r = itemRect(i);
+        drawFillStyle(painter, itemBackgrounds[state], r);
+        if (showText)
+            drawText(painter, item.text, itemTextStyles[state], r);
+        if (showIcon) {
+            const QString& icon = i == selected ? item.hotIcon : item.icon;
+            if (!icon.isEmpty())
+                drawImage(painter, icon, iconPlacement, r, false);
+        }
+    }
+}
+
+void CVNQTabWidgetImpl::createComplete()
+{
+    if (!cvnIsQtEmulator())
+        return;
+    for (const char* caption : {"item1", "item2", "item3"})
+        items.push_back(CVNQTabItem{QString(), QString(), QString::fromLatin1(caption), QVariant()});
+}
+
+bool CVNQTabWidgetImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    Json::Value& n = **node;
+
+    if (read) {
+        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+            if (index == 0)
+                cvnLookupStyle(name, background);
+            else if (!itemBackgrounds.readEntry(1, index, name))
+                itemTextStyles.readEntry(5, index, name);
+        });
+        // Keys of an "attr" that is not there are not read as zeros: a
+        // theme entry with styles only must not hide texts and icons.
+        const Json::Value& attr = jsonGet(n, "attr");
+        if (attr.isObject()) {
+            jsonRead(attr, "itemSize", itemSize);
+            bool hor = true;
+            jsonRead(attr, "isHor", hor);
+            vertical = !hor;
+            jsonRead(attr, "itemSpace", itemSpace);
+            jsonRead(attr, "showText", showText);
+            jsonRead(attr, "hasIcon", showIcon);
+        }
+        return result;
+    }
+
+    Json::Value list(Json::arrayValue);
+    if (!background.name.isEmpty())
+        cvnAppendStyleEntry(list, background, 0);
+    itemBackgrounds.writeCompact(list, 1);
+    itemTextStyles.writeCompact(list, 5);
+    jsonMember(n, "style") = list.empty() ? Json::Value() : list;
+
+    cvnWriteOwnAttr(n, "itemSize", itemSize != 50, itemSize);
+    cvnWriteOwnAttr(n, "isHor", vertical, 0);
+    cvnWriteOwnAttr(n, "itemSpace", itemSpace != 0, itemSpace);
+    cvnWriteOwnAttr(n, "showText", !showText, 0);
+    cvnWriteOwnAttr(n, "hasIcon", !showIcon, 0);
+    cvnDropEmptyAttr(n);
+    return result;
+}
+
+} // namespace CVNQtLib

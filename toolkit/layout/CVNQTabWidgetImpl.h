@@ -1,0 +1,49 @@
+#pragma once
+
+#include "CVNQStateStyles.h"
+#include "CVNQTabWidget.h"
+#include "CVNQWidgetBaseImpl.h"
+
+#include <QVector>
+
+namespace CVNQtLib {
+
+struct CVNQTabItem {
+    QString icon;    // drawn while the item is not selected
+    QString hotIcon; // drawn while it is selected
+    QString text;
+    QVariant data;
+};
+
+class CVNQ_EXPORT CVNQTabWidgetImpl : public CVNQWidgetBaseImpl {
+    Q_OBJECT
+public:
+    explicit CVNQTabWidgetImpl(CVNQTabWidget* owner);
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+    // In the emulator a new strip shows three demo items.
+    void createComplete() override;
+
+    bool isValidIndex(int index) const { return index >= 0 && index < items.size(); }
+    // Item rectangle for painting and hit tests; items are neither clipped
+    // nor scrolled, so those past the edge simply lie outside the control.
+    QRect itemRect(int index) const;
+    // First item under pos, -1 for none.
+    int itemAt(const QPoint& pos) const;
+
+    bool showIcon = true;
+    bool showText = true;
+    int selected = 0; // a new strip has item 0 selected before it has items
+    int hover = -1;
+    int itemSpace = 0;
+    bool vertical = false;
+    int itemSize = 50;
+    QVector<CVNQTabItem> items;
+    FillStyle background;
+    CVNQFillStyles itemBackgrounds;
+    CVNQTextStyles itemTextStyles;
+    IconStyleDesc iconPlacement;
+};
+
+} // namespace CVNQtLib

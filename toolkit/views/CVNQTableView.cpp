@@ -1,0 +1,255 @@
+#include "CVNQTableView.h"
+
+#include "CVNQCheckBox.h"
+#include "CVNQConerWidget.h"
+#include "CVNQContainer.h"
+#include "CVNQResourceManager.h"
+#include "CVNQScrollBar.h"
+#include "CVNQTableHeader.h"
+#include "CVNQTableViewImpl.h"
+#include "CVNQTableViewitemDelegate.h"
+#include "CVNQViewport.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QItemSelectionModel>
+#include <QPainter>
+#include <QSet>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQTableView, CVNQTableViewImpl, "qtdatagrid")
+
+CVNQTableView::CVNQTableView(QWidget* parent) : QTableView(parent)
+{
+    m_impl = new CVNQTableViewImpl(this, typeName());
+    m_delegate = new CVNQTableViewitemDelegate(this, m_impl.get());
+    setItemDelegate(m_delegate);
+    m_horizontalScrollBar = new CVNQScrollBar(Qt::Horizontal, this);
+    m_verticalScrollBar = new CVNQScrollBar(Qt::Vertical, this);
+    m_horizontalHeader = new CVNQTableHeader(Qt::Horizontal, this, m_impl.get());
+    m_verticalHeader = new CVNQTableHeader(Qt::Vertical, this, m_impl.get());
+
+    setVerticalScrollBar(m_verticalScrollBar);
+    setHorizontalScrollBar(m_horizontalScrollBar);
+    setHorizontalHeader(m_horizontalHeader);
+    setVerticalHeader(m_verticalHeader);
+    m_verticalHeader->hide();
+    // Qt raises a default row height below the style's minimum section size;
+    // rows must be exactly the item height.
+    m_verticalHeader->setMinimumSectionSize(1);
+    m_verticalHeader->setDefaultSectionSize(m_impl->itemHeight);
+    setShowGrid(false);
+
+    m_cornerWidget = new CVNQConerWidget(m_impl.get(), this);
+    setCornerWidget(m_cornerWidget);
+    m_viewport = new CVNQViewport(m_impl.get(), this);
+    setViewport(m_viewport);
+
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFrameStyle(0);
+
+    m_viewport->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    m_viewport->installEventFilter(this);
+
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setAttribute(Qt::WA_MouseTracking);
+    // Moves without a button must reach the delegate for the hovered row.
+    m_viewport->setMouseTracking(true);
+
+    m_impl->applyTheme();
+}
+
+CVNQTableView::~CVNQTableView()
+{
+    // The delegate and the headers hold the implementation object; let them
+    // go before it does.
+    if (itemDelegate() == m_delegate)
+        setItemDelegate(nullptr);
+    delete m_delegate;
+}
+
+QList<int> CVNQTableView::selectedRows() const
+{
+    QSet<int> rows;
+    for (const QModelIndex& index : selectedIndexes())
+        rows.insert(index.row());
+    QList<int> result;
+    for (int row : rows)
+        result.append(row);
+    return result;
+}
+
+void CVNQTableView::setColumnWidget(int column, CVNQContainer* widget)
+{
+    if (!widget) {
+        m_impl->columnWidgets.remove(column);
+        return;
+    }
+    widget->setVisible(false);
+    m_impl->columnWidgets.insert(column, widget);
+}
+
+const CVNQContainer* CVNQTableView::getColumnWidget(int column) const
+{
+    return m_impl->columnWidget(column);
+}
+
+void CVNQTableView::setCheckBoxImage(bool checked, const QString& path)
+{
+    if (QImage* image = CVNQResourceManager::getInstance()->getImage(path, false))
+        m_impl->checkImageSize = image->size();
+    CVNQCheckBox* box = m_impl->headerCheckBox;
+    if (checked) {
+        m_impl->checkedImage = path;
+        if (box)
+            box->setCheckedIcon(path);
+    } else {
+        m_impl->uncheckedImage = path;
+        if (box)
+            box->setUncheckIcon(path);
+    }
+}
+
+QString CVNQTableView::getCheckBoxImage(bool checked) const
+{
+    return checked ? m_impl->checkedImage : m_impl->uncheckedImage;
+}
+
+void CVNQTableView::setCheckedImage(const QString& path) { m_impl->checkedImage = path; }
+QString CVNQTableView::getCheckedImage() const { return m_impl->checkedImage; }
+void CVNQTableView::setUncheckedImage(const QString& path) { m_impl->uncheckedImage = path; }
+QString CVNQTableView::getUncheckedImage() const { return m_impl->uncheckedImage; }
+void CVNQTableView::setCheckstyle(bool on) { m_impl->checkstyle = on; }
+bool CVNQTableView::getCheckstyle() const { return m_impl->checkstyle; }
+
+void CVNQTableView::setItemHeight(int height)
+{
+    if (height <= 0)
+        return;
+    m_impl->itemHeight = height;
+    verticalHeader()->setDefaultSectionSize(height);
+}
+
+int CVNQTableView::getItemHeight() const { return m_impl->itemHeight; }
+
+void CVNQTableView::setBackground(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
+const FillStyle& CVNQTableView::getBackground(CommonCtrlState) const { return m_impl->background; }
+void CVNQTableView::setItemBackground(CtrlState state, const FillStyle& style) { m_impl->itemBackgrounds.set(state, style); }
+const FillStyle& CVNQTableView::getItemBackground(CtrlState state) const { return m_impl->itemBackgrounds.get(state); }
+void CVNQTableView::setItemTextStyle(CtrlState state, const TextStyleDesc& style) { m_impl->itemTextStyles.set(state, style); }
+const TextStyleDesc& CVNQTableView::getItemTextStyle(CtrlState state) const { return m_impl->itemTextStyles.get(state); }
+void CVNQTableView::setHeaderBackground(CtrlState state, const FillStyle& style) { m_impl->headerBackgrounds.set(state, style); }
+const FillStyle& CVNQTableView::getHeaderBackground(CtrlState state) const { return m_impl->headerBackgrounds.get(state); }
+void CVNQTableView::setHeaderTextStyle(CtrlState state, const TextStyleDesc& style) { m_impl->headerTextStyles.set(state, style); }
+const TextStyleDesc& CVNQTableView::getHeaderTextStyle(CtrlState state) const { return m_impl->headerTextStyles.get(state); }
+
+CVNQScrollBar* CVNQTableView::themedScrollBar(bool horizontal) const
+{
+    // Looked up each time: a caller may have installed other bars, and Qt
+    // deletes the ones they replaced.
+    QScrollBar* bar = horizontal ? horizontalScrollBar() : verticalScrollBar();
+    return qobject_cast<CVNQScrollBar*>(bar);
+}
+
+void CVNQTableView::setScrollbarBackgroundStyle(bool horizontal, const FillStyle& style)
+{
+    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
+        bar->setScrollbarBackground(CommonCtrlStateNormal, style);
+}
+
+void CVNQTableView::setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle& style)
+{
+    CVNQScrollBar* bar = themedScrollBar(horizontal);
+    if (!bar)
+        return;
+    if (up)
+        bar->setScrollbarUpButton(state, style);
+    else
+        bar->setScrollbarDownButton(state, style);
+}
+
+void CVNQTableView::setScrollbarButtonIcon(bool horizontal, bool up, const QString& path)
+{
+    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
+        bar->setScrollbarBtnIcon(up, path);
+}
+
+void CVNQTableView::setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc& style)
+{
+    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
+        bar->setScrollbarIconStyle(up, style);
+}
+
+void CVNQTableView::setScrollbarThumb(bool horizontal, const QString& path)
+{
+    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
+        bar->setScrollbarThumbIcon(path);
+}
+
+void CVNQTableView::setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle& style)
+{
+    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
+        bar->setScrollbarThumb(state, style);
+}
+
+void CVNQTableView::setScrollbarBtnSize(bool, int size) { m_impl->scrollbarBtnSize = size; }
+
+void CVNQTableView::setScrollbarSize(bool, int size)
+{
+    m_impl->scrollbarSize = size;
+    const QString sheet =
+        QStringLiteral("QScrollBar::vertical{ width:%1; } QScrollBar::horizontal{ height:%2; } "
+                       "QScrollBar::add-line:vertical{ width:%3px;width:%3px; subcontrol-origin: margin;} "
+                       "QScrollBar::sub-line:vertical{ width:%3px;width:%3px;subcontrol-origin: margin; }")
+            .arg(m_impl->scrollbarSize)
+            .arg(m_impl->scrollbarSize)
+            .arg(m_impl->scrollbarBtnSize);
+    verticalScrollBar()->setStyleSheet(sheet);
+    horizontalScrollBar()->setStyleSheet(sheet);
+}
+
+void CVNQTableView::initDemoData()
+{
+    m_impl->createComplete();
+}
+
+void CVNQTableView::headerChecked(bool check)
+{
+    emit headerCheckedChanged(check);
+}
+
+bool CVNQTableView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == viewport() && event->type() == QEvent::Paint) {
+        QPainter painter(viewport());
+        CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, viewport()->rect());
+        return false;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void CVNQTableView::paintEvent(QPaintEvent* event)
+{
+    // Qt delivers the viewport's paint events here; the background goes
+    // under the cells on the same device.
+    {
+        QPainter painter(viewport());
+        CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, QRect(0, 0, width(), height()));
+    }
+    QTableView::paintEvent(event);
+}
+
+void CVNQTableView::leaveEvent(QEvent* event)
+{
+    if (m_impl->hoveredRow != -1) {
+        m_impl->hoveredRow = -1;
+        viewport()->repaint();
+    }
+    QTableView::leaveEvent(event);
+}
+
+} // namespace CVNQtLib

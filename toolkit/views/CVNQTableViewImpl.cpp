@@ -1,0 +1,249 @@
+#include "CVNQTableViewImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQCheckBox.h"
+#include "CVNQContainer.h"
+#include "CVNQResourceManager.h"
+#include "CVNQTableView.h"
+#include "CVNQtLib.h"
+
+#include <QHeaderView>
+#include <QStandardItemModel>
+
+namespace CVNQtLib {
+
+namespace {
+
+// First slots of the per-state groups in the "style" list.
+enum : int {
+    SlotBackground = 0,
+    SlotItemBackground = 2,
+    SlotItemText = 6,
+    SlotHeaderBackground = 10,
+    SlotHeaderText = 14
+};
+
+// First slots of a scroll-bar child's groups.
+enum : int { BarSlotBackground = 0, BarSlotUp = 2, BarSlotDown = 6, BarSlotThumb = 10, BarSlotEnd = 14 };
+
+// The grid's own "attr" keys; the common routine writes back whatever it
+// once read, so these are dropped first and written from the current state.
+const char* const kOwnAttrKeys[] = {"multiselect", "itemHeight", "checkstyle", "checkedImg", "uncheckImg"};
+
+} // namespace
+
+CVNQTableViewImpl::CVNQTableViewImpl(CVNQTableView* owner, const QString& typeName)
+    : CVNQWidgetBaseImpl(owner, typeName)
+{
+    itemBackgrounds.setAll([] {
+        FillStyle none;
+        none.valid = false;
+        return none;
+    }());
+
+    // Only a drawing stamp: the view's headers, bars and viewport cover it,
+    // and it never shows or takes the mouse on its own.
+    headerCheckBox = new CVNQCheckBox(owner);
+    headerCheckBox->setObjectName(QStringLiteral("_cvn_table_check_stamp"));
+    headerCheckBox->setAttribute(Qt::WA_TransparentForMouseEvents);
+    headerCheckBox->setFocusPolicy(Qt::NoFocus);
+    headerCheckBox->hide();
+    headerCheckBox->setShowText(false);
+    // Clear backgrounds: a cell box must show the row's own fill around it,
+    // whatever the check box theme paints behind a stand-alone box.
+    FillStyle clear;
+    clear.valid = false;
+    headerCheckBox->setBackground(CtrlStateAll, clear);
+    headerCheckBox->setCheckedBackground(CtrlStateAll, clear);
+}
+
+CVNQTableViewImpl::~CVNQTableViewImpl() = default;
+
+CVNQTableView* CVNQTableViewImpl::view() const
+{
+    return static_cast<CVNQTableView*>(m_owner);
+}
+
+CVNQContainer* CVNQTableViewImpl::columnWidget(int column) const
+{
+    auto it = columnWidgets.constFind(column);
+    return it == columnWidgets.constEnd() ? nullptr : it.value().data();
+}
+
+void CVNQTableViewImpl::draw(QPainter* painter, const QRect& rect)
+{
+    drawFillStyle(painter, background, rect);
+}
+
+void CVNQTableViewImpl::createComplete()
+{
+    if (!cvnIsQtEmulator() || !m_owner)
+        return;
+    CVNQTableView* v = view();
+    auto* model = new QStandardItemModel(v);
+    const QStringList headers = {tr("Col1"), tr("Col2"), tr("Col3"), tr("Col4"), tr("Col5")};
+    const int columns = headers.size();
+    const int rows = 100;
+    model->setColumnCount(columns);
+    for (int c = 0; c < columns; ++c)
+        model->setHorizontalHeaderItem(c, new QStandardItem(headers.at(c)));
+    model->setRowCount(rows);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            model->setItem(r, c, new QStandardItem(QStringLiteral("item %1 %2").arg(r).arg(c)));
+    v->setModel(model);
+}
+
+void CVNQTableViewImpl::notifyChangeLanguage() {}
+
+bool CVNQTableViewImpl::serializeJsonValue(Json::Value** node, bool read)
+{
+    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node || !m_owner)
+        return result;
+    Json::Value& n = **node;
+    if (read) {
+        readStyles(n);
+        readAttributes(n);
+        readScrollBarChildren(n);
+    } else {
+        // The check-box stamp is a child control of the view; the node must
+        // not make pages build one. Scroll-bar children are read, never written.
+        if (n.isObject())
+            n.removeMember("child");
+        writeStyles(n);
+        writeAttributes(n);
+    }
+    return result;
+}
+
+void CVNQTableViewImpl::readStyles(const Json::Value& node)
+{
+    if (!jsonHasMember(node, "style"))
+        return;
+    cvnForEachStyleEntry(node, [this](const QString& name, int, int slot) {
+        if (slot == SlotBackground) {
+            FillStyle s = background;
+            if (cvnLookupStyle(name, s))
+                background = s;
+            return;
+        }
+        itemBackgrounds.readEntry(SlotItemBackground, slot, name)
+            || itemTextStyles.readEntry(SlotItemText, slot, name)
+            || headerBackgrounds.readEntry(SlotHeaderBackground, slot, name)
+            || headerTextStyles.readEntry(SlotHeaderText, slot, name);
+    });
+}
+
+void CVNQTableViewImpl::readAttributes(const Json::Value& node)
+{
+    if (!jsonHasMember(node, "attr"))
+        return;
+    // A null "attr" reads every key as present with 0, false or "".
+    const Json::Value& attr = jsonGet(node, "attr");
+    CVNQTableView* v = view();
+
+    bool multi = false;
+    if (jsonRead(attr, "multiselect", multi))
+        v->setSelectionMode(multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+    int height = 0;
+    if (jsonRead(attr, "itemHeight", height)) {
+        v->setItemHeight(height);
+        // A header of height 0 would vanish; such a value changes nothing,
+        // as it does for the rows.
+        if (height > 0)
+            v->horizontalHeader()->setFixedHeight(height);
+    }
+    bool check = false;
+    if (jsonRead(attr, "checkstyle", check))
+        v->setCheckstyle(check);
+    QString image;
+    if (jsonRead(attr, "checkedImg", image))
+        v->setCheckBoxImage(true, image);
+    if (jsonRead(attr, "uncheckImg", image))
+        v->setCheckBoxImage(false, image);
+}
+
+void CVNQTableViewImpl::readScrollBarChildren(const Json::Value& node)
+{
+    if (!jsonHasMember(node, "child"))
+        return;
+    CVNQTableView* v = view();
+    const Json::Value& children = jsonGet(node, "child");
+    const int count = jsonSize(children);
+    for (int i = 0; i < count; ++i) {
+        const Json::Value& child = jsonAt(children, i);
+        if (!jsonString(child, "type").contains(QLatin1String("scrollbar")))
+            continue;
+        // A child without "attr" reads its keys as present and empty.
+        const Json::Value& attr = jsonGet(child, "attr");
+        const bool hor = jsonBool(attr, "hor", false);
+        QString path;
+        if (jsonRead(attr, "upicon", path))
+            v->setScrollbarButtonIcon(hor, true, path);
+        if (jsonRead(attr, "downicon", path))
+            v->setScrollbarButtonIcon(hor, false, path);
+        if (jsonRead(attr, "thumbicon", path))
+            v->setScrollbarThumb(hor, path);
+        int size = 0;
+        if (jsonRead(attr, "size", size))
+            v->setScrollbarBtnSize(hor, size);
+        // A node that names no thickness keeps the current one; a bar of
+        // thickness 0 could not be used at all.
+        const int thickness = jsonInt(child, hor ? "h" : "w", 0);
+        if (thickness > 0)
+            v->setScrollbarSize(hor, thickness);
+
+        cvnForEachStyleEntry(child, [&](const QString& name, int, int slot) {
+            if (slot == 1 || slot < BarSlotBackground || slot >= BarSlotEnd)
+                return;
+            FillStyle style;
+            if (!cvnLookupStyle(name, style))
+                return;
+            if (slot == BarSlotBackground) {
+                v->setScrollbarBackgroundStyle(hor, style);
+            } else if (slot < BarSlotDown) {
+                const CtrlState state = slot == BarSlotUp ? CtrlStateAll : slot - BarSlotUp;
+                v->setScrollbarButtonStyle(hor, true, state, style);
+            } else if (slot < BarSlotThumb) {
+                const CtrlState state = slot == BarSlotDown ? CtrlStateAll : slot - BarSlotDown;
+                v->setScrollbarButtonStyle(hor, false, state, style);
+            } else {
+                const CtrlState state = slot == BarSlotThumb ? CtrlStateAll : slot - BarSlotThumb;
+                v->setScrollbarThumbStyle(hor, state, style);
+            }
+        });
+    }
+}
+
+void CVNQTableViewImpl::writeStyles(Json::Value& node) const
+{
+    Json::Value list(Json::arrayValue);
+    if (!background.name.isEmpty())
+        cvnAppendStyleEntry(list, background, SlotBackground);
+    itemBackgrounds.writeCompact(list, SlotItemBackground);
+    itemTextStyles.writeCompact(list, SlotItemText);
+    headerBackgrounds.writeCompact(list, SlotHeaderBackground);
+    headerTextStyles.writeCompact(list, SlotHeaderText);
+    jsonMember(node, "style") = list;
+}
+
+void CVNQTableViewImpl::writeAttributes(Json::Value& node) const
+{
+    const CVNQTableView* v = view();
+    Json::Value& attr = jsonMember(node, "attr");
+    if (attr.isObject())
+        for (const char* key : kOwnAttrKeys)
+            attr.removeMember(key);
+    if (v->selectionMode() == QAbstractItemView::ExtendedSelection)
+        jsonMember(attr, "multiselect") = true;
+    jsonMember(attr, "itemHeight") = itemHeight;
+    if (checkstyle)
+        jsonMember(attr, "checkstyle") = true;
+    if (!checkedImage.isEmpty())
+        jsonMember(attr, "checkedImg") = jsonUtf8(checkedImage);
+    if (!uncheckedImage.isEmpty())
+        jsonMember(attr, "uncheckImg") = jsonUtf8(uncheckedImage);
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,69 @@
+#pragma once
+
+// State and styles of the data grid, its JSON routine and its demonstration
+// contents. The header, the delegate, the corner widget and the viewport
+// read everything they paint from here.
+
+#include "CVNQStateStyles.h"
+#include "CVNQWidgetBaseImpl.h"
+
+#include <QMap>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+namespace CVNQtLib {
+
+class CVNQCheckBox;
+class CVNQContainer;
+class CVNQTableView;
+
+class CVNQ_EXPORT CVNQTableViewImpl : public CVNQWidgetBaseImpl {
+    Q_OBJECT
+public:
+    CVNQTableViewImpl(CVNQTableView* owner, const QString& typeName);
+    ~CVNQTableViewImpl() override;
+
+    // Fills the background.
+    void draw(QPainter* painter, const QRect& rect) override;
+    // Demonstration contents, inside the maker's emulator or designer only.
+    void createComplete() override;
+    void notifyChangeLanguage() override;
+    // The common part, then "style", "attr" and scroll-bar children.
+    bool serializeJsonValue(Json::Value** node, bool read) override;
+
+    CVNQTableView* view() const;
+
+    // A column's template container; null when there is none or it was
+    // deleted since it was set.
+    CVNQContainer* columnWidget(int column) const;
+    bool hasColumnWidgets() const { return !columnWidgets.isEmpty(); }
+
+    int itemHeight = 20;
+    FillStyle background;
+    CVNQTextStyles itemTextStyles;
+    CVNQFillStyles itemBackgrounds;
+    CVNQFillStyles headerBackgrounds;
+    CVNQTextStyles headerTextStyles;
+    int hoveredRow = -1;
+    int scrollbarSize = 23;
+    int scrollbarBtnSize = 23;
+    // The one check box that draws the header box and every cell box.
+    QPointer<CVNQCheckBox> headerCheckBox;
+    bool checkstyle = false;
+    QSize checkImageSize{24, 24};
+    QString checkedImage{QStringLiteral("IDB_CHECKED")};
+    QString uncheckedImage{QStringLiteral("IDB_UNCHECK")};
+    bool headerChecked = false;
+    // Not owned: a container deleted by its owner reads as null.
+    QMap<int, QPointer<CVNQContainer>> columnWidgets;
+
+private:
+    void readStyles(const Json::Value& node);
+    void readAttributes(const Json::Value& node);
+    void readScrollBarChildren(const Json::Value& node);
+    void writeStyles(Json::Value& node) const;
+    void writeAttributes(Json::Value& node) const;
+};
+
+} // namespace CVNQtLib

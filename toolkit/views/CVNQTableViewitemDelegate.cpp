@@ -1,0 +1,179 @@
+#include "CVNQTableViewitemDelegate.h"
+
+#include "CVNQCheckBox.h"
+#include "CVNQContainer.h"
+#include "CVNQTableCellLayout.h"
+#include "CVNQTableView.h"
+#include "CVNQTableViewImpl.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace CVNQtLib {
+
+using namespace TableCellLayout;
+
+CVNQTableViewitemDelegate::CVNQTableViewitemDelegate(CVNQTableView* view, CVNQTableViewImpl* impl)
+    : QItemDelegate(view), m_view(view), m_impl(impl)
+{
+}
+
+int CVNQTableViewitemDelegate::cellState(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    if (!(option.state & QStyle::State_Enabled))
+        return CtrlStateDisabled;
+    if (option.state & QStyle::State_Selected)
+        return CtrlStatePressed;
+    if (option.state & QStyle::State_MouseOver)
+        return CtrlStateHover;
+    if (index.row() == m_impl->hoveredRow)
+        return CtrlStateHover;
+    return CtrlStateNormal;
+}
+
+void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                      const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return;
+    painter->save();
+    const QRect cell = option.rect;
+    const int column = index.column();
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const QString iconPath = index.data(CellIconRole).toString();
+    const QSize iconSize = iconPath.isEmpty() ? QSize() : CVNQWidgetBaseImpl::getImageSize(iconPath, false);
+
+    const int state = cellState(option, index);
+    CVNQWidgetBaseImpl::drawFillStyle(painter, m_impl->itemBackgrounds.get(state), cell);
+    TextStyleDesc style = m_impl->itemTextStyles.get(state);
+    applyAlignment(style, index.data(Qt::TextAlignmentRole));
+
+    const bool checkColumn = column == 0 && m_impl->checkstyle;
+    const QRect textArea = textRect(cell);
+    QRect content = contentRect(cell, checkColumn, m_impl->checkImageSize);
+    QRect iconRect;
+    if (iconSize.isValid()) {
+        const IconPlacement p = placeIcon(textArea, content, iconSize, text, style);
+        iconRect = p.icon;
+        content = p.content;
+    }
+    CVNQWidgetBaseImpl::drawText(painter, text, style, content);
+
+    if (m_impl->columnWidgets.contains(column)) {
+        // A template column draws neither icon nor check box.
+        paintTemplate(painter, cell, column);
+        painter->restore();
+        return;
+    }
+
+    if (iconSize.isValid()) {
+        painter->save();
+        painter->setClipRect(cell);
+        IconStyleDesc centred;
+        CVNQWidgetBaseImpl::drawImageAt(painter, iconPath, centred, iconRect.x(), iconRect.y(), iconRect.width(),
+                                        iconRect.height(), false);
+        painter->restore();
+    }
+    if (checkColumn && m_impl->headerCheckBox) {
+        m_impl->headerCheckBox->setChecked(index.data(Qt::CheckStateRole).toBool());
+        if (CVNQWidgetBaseImpl* box = m_impl->headerCheckBox->getControlImpl())
+            box->draw(painter, checkRect(cell, m_impl->checkImageSize));
+    }
+    painter->restore();
+}
+
+void CVNQTableViewitemDelegate::paintTemplate(QPainter* painter, const QRect& cell, int column) const
+{
+    CVNQContainer* container = m_impl->columnWidget(column);
+    if (!container)
+        return;
+    // One hidden container serves every cell: sized to the cell, laid out,
+    // then its controls are drawn where the layout put them.
+    container->resize(cell.size());
+    container->forceResize();
+    const QVector<TemplateEntry> list = templateList(container);
+    if (list.isEmpty())
+        return;
+    painter->save();
+    painter->setClipRect(cell, Qt::ReplaceClip);
+    list.first().impl->draw(painter, cell);
+    const QPoint cursor = QCursor::pos();
+    QWidget* viewport = m_view->viewport();
+    for (int i = 1; i < list.size(); ++i) {
+        const TemplateEntry& e = list.at(i);
+        const QRect r(cell.topLeft() + e.offset, e.widget->size());
+        const QRect global(viewport->mapToGlobal(r.topLeft()), r.size());
+        if (global.contains(cursor)) {
+            // Hover exists only while the control is drawn.
+            const CtrlState saved = e.impl->getState();
+            e.impl->setState(CtrlStateHover);
+            e.impl->draw(painter, r);
+            e.impl->setState(saved);
+        } else {
+            e.impl->draw(painter, r);
+        }
+    }
+    painter->restore();
+}
+
+QString CVNQTableViewitemDelegate::templateHit(const QRect& cell, int column) const
+{
+    CVNQContainer* container = m_impl->columnWidget(column);
+    if (!container)
+        return QString();
+    container->resize(cell.size());
+    container->forceResize();
+    const QVector<TemplateEntry> list = templateList(container);
+    const QPoint topLeft = m_view->viewport()->mapToGlobal(cell.topLeft());
+    const int hit = hitTemplate(list, topLeft, QCursor::pos());
+    return hit < 0 ? QString() : list.at(hit).widget->objectName();
+}
+
+bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
+                                            const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    const int column = index.column();
+    const bool checkColumn = column == 0 && m_impl->checkstyle;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (checkColumn && model && checkRect(option.rect, m_impl->checkImageSize).contains(me->pos())) {
+            const bool checked = index.data(Qt::CheckStateRole).toBool();
+            model->setData(index, QVariant(!checked), Qt::CheckStateRole);
+        }
+        if (m_impl->columnWidgets.contains(column)) {
+            const QString name = templateHit(option.rect, column);
+            if (!name.isNull())
+                emit m_view->customControlClicked(index.row(), name);
+        }
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        // The press above already flipped the box; Qt's own handling of a
+        // user-checkable item would flip it back on the release.
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (checkColumn && checkRect(option.rect, m_impl->checkImageSize).contains(me->pos()))
+            return true;
+        break;
+    }
+    case QEvent::MouseMove: {
+        if (index.row() != m_impl->hoveredRow) {
+            m_impl->hoveredRow = index.row();
+            m_view->viewport()->update();
+        }
+        if (m_impl->columnWidgets.contains(column)) {
+            const QRect global(m_view->viewport()->mapToGlobal(option.rect.topLeft()), option.rect.size());
+            if (global.contains(QCursor::pos()))
+                m_view->viewport()->repaint(option.rect);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QItemDelegate::editorEvent(event, model, option, index);
+}
+
+} // namespace CVNQtLib
