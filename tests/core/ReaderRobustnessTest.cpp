@@ -253,8 +253,9 @@ TEST_F(ReaderRobustnessTest, PageAndMenuFiles)
         const QString name = QStringLiteral("p%1.json").arg(index++);
         ASSERT_TRUE(TestUtil::writeFile(dir.path(), name, bytes));
         QWidget host;
+        // A menu, when one is built, belongs to the host.
         EXPECT_NO_THROW(cvnCreatePageByFileName(&host, dir.filePath(name)));
-        EXPECT_NO_THROW(EXPECT_EQ(cvnCreateMenuByFileName(&host, dir.filePath(name)), nullptr));
+        EXPECT_NO_THROW(cvnCreateMenuByFileName(&host, dir.filePath(name)));
     };
     for (const std::string& text : typeSwaps(kPage))
         load(QByteArray::fromStdString(text));
@@ -319,6 +320,9 @@ TEST_F(ReaderRobustnessTest, ThemeFoldersArchivesAndSkins)
     std::vector<std::string> styles = typeSwaps(kStyle, 150);
     for (size_t i = 0; i < styles.size(); i += 3)
         loadFolder(QByteArray::fromStdString(styles[i]), kTheme);
+    // A theme file that does not parse only loses the entries.
+    for (const QByteArray& bytes : truncationsAndNoise(kTheme, 9, 12))
+        EXPECT_TRUE(loadFolder(kStyle, bytes));
     // A style file that does not parse fails the load.
     for (const QByteArray& bytes : truncationsAndNoise(kStyle, 25, 8)) {
         Json::Value root;
@@ -384,6 +388,12 @@ TEST_F(ReaderRobustnessTest, ZipReader)
 
 TEST_F(ReaderRobustnessTest, LanguageFiles)
 {
+    // The skin's "language.txt": UTF-16 code units, CR LF lines, TAB fields.
+    const QString table = QStringLiteral("Language\trb_en\trb_zh\r\nk\tv\tv2\r\nn\tw\r\n\r\nx");
+    const QByteArray skin(reinterpret_cast<const char*>(table.utf16()), table.size() * 2);
+    for (const QByteArray& bytes : truncationsAndNoise(skin, 1))
+        EXPECT_NO_THROW(CVNQResourceManager::getInstance()->readLanguage(bytes));
+
     LanguageManager* lm = LanguageManager::instance();
     for (const std::string& text : typeSwaps(kLanguage)) {
         QString error;
@@ -402,7 +412,8 @@ TEST_F(ReaderRobustnessTest, LanguageFiles)
 }
 
 // Every registered control type reads nodes whose every key has every wrong
-// type without throwing, and still writes and paints afterwards.
+// type, as its page node and as a theme entry, without throwing, and still
+// writes and paints afterwards.
 TEST_F(ReaderRobustnessTest, EveryControlTypeReadsMistypedNodes)
 {
     QWidget host;
@@ -431,7 +442,14 @@ TEST_F(ReaderRobustnessTest, EveryControlTypeReadsMistypedNodes)
             ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w.get());
             if (!control)
                 continue;
-            EXPECT_NO_THROW(control->readJsonValue(const_cast<Json::Value*>(&node))) << type;
+            Json::Value* n = const_cast<Json::Value*>(&node);
+            EXPECT_NO_THROW(control->readJsonValue(n)) << type;
+            // The same node as a theme entry, read with the theme flag set.
+            {
+                CVNQThemeFlagGuard guard;
+                CVNQResourceManager::getInstance()->setSwitchToThemeRes(true);
+                EXPECT_NO_THROW(control->serializeJsonValue(n, true)) << type;
+            }
             Json::Value written;
             EXPECT_NO_THROW(control->serializeJsonValue(&written, false)) << type;
             w->resize(60, 40);
