@@ -82,30 +82,25 @@ std::vector<std::string> typeSwaps(const char* text, size_t limit = 400)
     }
 
     std::vector<std::string> out;
-    // Visits every value by path; mutate() swaps one in a copy.
+    // Visits every value by path, swapping each in turn for every replacement.
     std::function<void(Json::Value&, Json::Value&)> visit = [&](Json::Value& node, Json::Value& whole) {
         if (out.size() >= limit)
             return;
+        auto swapEach = [&](Json::Value& slot) {
+            const Json::Value saved = slot;
+            for (const Json::Value& r : replacements) {
+                slot = r;
+                out.push_back(jsonStyled(whole));
+            }
+            slot = saved;
+            visit(slot, whole);
+        };
         if (node.isObject()) {
-            for (const std::string& key : node.getMemberNames()) {
-                Json::Value saved = node[key];
-                for (const Json::Value& r : replacements) {
-                    node[key] = r;
-                    out.push_back(jsonStyled(whole));
-                }
-                node[key] = saved;
-                visit(node[key], whole);
-            }
+            for (const std::string& key : node.getMemberNames())
+                swapEach(node[key]);
         } else if (node.isArray()) {
-            for (Json::ArrayIndex i = 0; i < node.size(); ++i) {
-                Json::Value saved = node[i];
-                for (const Json::Value& r : replacements) {
-                    node[i] = r;
-                    out.push_back(jsonStyled(whole));
-                }
-                node[i] = saved;
-                visit(node[i], whole);
-            }
+            for (Json::ArrayIndex i = 0; i < node.size(); ++i)
+                swapEach(node[i]);
         }
     };
     for (const Json::Value& r : replacements)
@@ -388,11 +383,21 @@ TEST_F(ReaderRobustnessTest, ZipReader)
 
 TEST_F(ReaderRobustnessTest, LanguageFiles)
 {
-    // The skin's "language.txt": UTF-16 code units, CR LF lines, TAB fields.
-    const QString table = QStringLiteral("Language\trb_en\trb_zh\r\nk\tv\tv2\r\nn\tw\r\n\r\nx");
+    // The skin's "language.txt" (UTF-16 code units, CR LF lines, TAB fields)
+    // cut anywhere, and random bytes. A cut keeps the header whole or loses
+    // it, so the first skin language stays "en" for the tests that follow.
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    const QString table = QStringLiteral("Language\ten\tzh\r\nk\tv\tv2\r\nn\tw\r\n\r\nx");
     const QByteArray skin(reinterpret_cast<const char*>(table.utf16()), table.size() * 2);
-    for (const QByteArray& bytes : truncationsAndNoise(skin, 1))
-        EXPECT_NO_THROW(CVNQResourceManager::getInstance()->readLanguage(bytes));
+    for (int n = 0; n <= skin.size(); ++n)
+        EXPECT_NO_THROW(rm->readLanguage(skin.left(n)));
+    std::mt19937 rng(777);
+    for (int i = 0; i < 40; ++i) {
+        QByteArray noise(int(rng() % 200), '\0');
+        for (char& c : noise)
+            c = char(rng() & 0xFF);
+        EXPECT_FALSE(rm->readLanguage(noise));
+    }
 
     LanguageManager* lm = LanguageManager::instance();
     for (const std::string& text : typeSwaps(kLanguage)) {
