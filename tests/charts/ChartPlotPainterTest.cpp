@@ -1,0 +1,140 @@
+// The fast line and area painting must look like Qt's own stroke and fill:
+// compared pixel by pixel with the plain QPainter result.
+
+#include "CVNQChartPlotPainter.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QtMath>
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+
+namespace {
+
+const QSize kSize(700, 400);
+
+QPolygonF wave(int n, double jitter)
+{
+    QPolygonF line;
+    for (int i = 0; i < n; ++i) {
+        const double t = double(i) / (n - 1);
+        line << QPointF(40.3 + 620 * t, 200 - 120 * std::sin(t * 7) - 30 * std::sin(t * 29) + jitter * std::sin(i * 1.7));
+    }
+    return line;
+}
+
+QImage blank()
+{
+    QImage image(kSize, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage fast(const QPolygonF& line, const QColor& area)
+{
+    QImage image = blank();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    cvnChartPaintLine(p, line, QPen(QColor(20, 60, 200), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), area, 380);
+    return image;
+}
+
+QImage reference(const QPolygonF& line, const QColor& area)
+{
+    QImage image = blank();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (area.isValid()) {
+        QPolygonF poly = line;
+        poly << QPointF(line.last().x(), 380) << QPointF(line.first().x(), 380);
+        p.setPen(Qt::NoPen);
+        p.setBrush(area);
+        p.drawPolygon(poly);
+    }
+    p.setPen(QPen(QColor(20, 60, 200), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(line);
+    return image;
+}
+
+// Share of the pixels that either image paints at all which differ by more
+// than tolerance in some channel.
+double differingShare(const QImage& a, const QImage& b, int tolerance)
+{
+    int painted = 0;
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb pa = a.pixel(x, y);
+            const QRgb pb = b.pixel(x, y);
+            if (pa == qRgb(255, 255, 255) && pb == qRgb(255, 255, 255))
+                continue;
+            ++painted;
+            if (qAbs(qRed(pa) - qRed(pb)) > tolerance || qAbs(qGreen(pa) - qGreen(pb)) > tolerance
+                || qAbs(qBlue(pa) - qBlue(pb)) > tolerance)
+                ++differing;
+        }
+    }
+    return painted ? double(differing) / painted : 0.0;
+}
+
+} // namespace
+
+TEST(ChartPlotPainter, SparseLinesMatchTheStroke)
+{
+    const QPolygonF line = wave(60, 0);
+    EXPECT_FALSE(cvnChartIsDense(line));
+    EXPECT_LT(differingShare(fast(line, QColor()), reference(line, QColor()), 8), 0.01);
+    const QColor area(20, 60, 200, 56);
+    EXPECT_LT(differingShare(fast(line, area), reference(line, area), 8), 0.01);
+}
+
+TEST(ChartPlotPainter, DenseLinesLookLikeTheStroke)
+{
+    // Smooth, slightly noisy, and jagged data (the last painted column by column).
+    const QVector<QPair<int, double>> cases = {{5000, 0.0}, {5000, 3.0}, {5000, 25.0}, {1000, 36.0}};
+    for (const auto& [count, jitter] : cases) {
+        const QPolygonF line = wave(count, jitter);
+        EXPECT_TRUE(cvnChartIsDense(line));
+        EXPECT_LT(differingShare(fast(line, QColor()), reference(line, QColor()), 96), 0.05) << jitter;
+        const QColor area(20, 60, 200, 56);
+        EXPECT_LT(differingShare(fast(line, area), reference(line, area), 96), 0.05) << jitter;
+    }
+}
+
+TEST(ChartPlotPainter, DegenerateLines)
+{
+    QImage image = blank();
+    QPainter p(&image);
+    const QPen pen(Qt::black, 2);
+    cvnChartPaintLine(p, QPolygonF(), pen, QColor(0, 0, 0, 50), 380);
+    cvnChartPaintLine(p, QPolygonF(QVector<QPointF>{QPointF(10, 10)}), pen, QColor(0, 0, 0, 50), 380);
+    // All points in one column, and a line narrower than a pixel.
+    cvnChartPaintLine(p, QPolygonF(QVector<QPointF>{QPointF(50, 10), QPointF(50, 90), QPointF(50, 40)}), pen, QColor(0, 0, 0, 50), 380);
+    cvnChartPaintLine(p, QPolygonF(QVector<QPointF>{QPointF(60.2, 10), QPointF(60.7, 90)}), pen, QColor(0, 0, 0, 50), 380);
+    p.end();
+    EXPECT_EQ(image.pixel(10, 10), qRgb(255, 255, 255));
+    EXPECT_NE(image.pixel(50, 60), qRgb(255, 255, 255));
+}
+
+TEST(ChartPlotPainter, SymbolStampsMatchDrawnCircles)
+{
+    QImage stamped = blank();
+    QImage drawn = blank();
+    ChartSymbolStamp stamp;
+    stamp.setLook(4, QColor(200, 40, 40), 1.8, Qt::white, 1.0);
+    QPainter ps(&stamped);
+    QPainter pd(&drawn);
+    pd.setRenderHint(QPainter::Antialiasing);
+    pd.setPen(QPen(QColor(200, 40, 40), 1.8));
+    pd.setBrush(Qt::white);
+    for (int i = 0; i < 40; ++i) {
+        const QPointF c(20 + i * 15.37, 100 + 50 * std::sin(i * 0.4));
+        stamp.stamp(ps, c);
+        pd.drawEllipse(c, 4.0, 4.0);
+    }
+    ps.end();
+    pd.end();
+    EXPECT_LT(differingShare(stamped, drawn, 100), 0.05);
+}

@@ -1,0 +1,90 @@
+// Chart registration: order, descriptors, creation by type name, and the
+// charts' JSON side.
+
+#include "CVNQChartRegistration.h"
+#include "CVNQLineChart.h"
+#include "CVNQOpenGLPieChart.h"
+#include "CVNQtLib.h"
+#include "TestUtil.h"
+
+#include <QScopedPointer>
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+
+TEST(ChartRegistration, OrderAndDescriptors)
+{
+    const std::vector<ChartControlType> types = cvnChartControlTypes();
+    ASSERT_EQ(types.size(), 2u);
+    EXPECT_STREQ(types.at(0).typeName, "qtlinechart");
+    EXPECT_STREQ(types.at(1).typeName, "qtopenglpiechart");
+
+    const ControlInfo line = CVNQLineChart::getProps();
+    EXPECT_EQ(line.version, 1);
+    EXPECT_EQ(line.typeName, "qtlinechart");
+    EXPECT_EQ(line.className, "CVNQLineChart");
+    EXPECT_EQ(line.shortName, "LineChart");
+    EXPECT_EQ(line.description, "OpenGL Line Chart");
+    EXPECT_EQ(line.key, "columnChart");
+    EXPECT_TRUE(line.properties.empty());
+
+    const ControlInfo pie = CVNQOpenGLPieChart::getProps();
+    EXPECT_EQ(pie.className, "CVNQOpenGLPieChart");
+    EXPECT_EQ(pie.shortName, "PieChart");
+    EXPECT_EQ(pie.description, "OpenGL Pie Chart");
+    EXPECT_EQ(pie.key, "pieChart");
+    EXPECT_TRUE(pie.properties.empty());
+}
+
+TEST(ChartRegistration, CreatesChartsByTypeName)
+{
+    init();
+    EXPECT_EQ(createControlByTypeName("qtopenglpiechart", nullptr), nullptr);
+    cvnRegisterChartControls();
+    cvnRegisterChartControls(); // a second call registers the same entries again
+
+    QScopedPointer<QWidget> pieWidget(createControlByTypeName("qtopenglpiechart", nullptr));
+    auto* pie = qobject_cast<CVNQOpenGLPieChart*>(pieWidget.data());
+    ASSERT_NE(pie, nullptr);
+    EXPECT_EQ(pie->slices().size(), 5);
+
+    QScopedPointer<QWidget> lineWidget(createControlByTypeName("qtlinechart", nullptr));
+    auto* line = qobject_cast<CVNQLineChart*>(lineWidget.data());
+    ASSERT_NE(line, nullptr);
+    ASSERT_EQ(line->series().size(), 1);
+    EXPECT_EQ(line->series().first().values.size(), 7);
+
+    const ControlInfo* info = cvnGetControlInfo("qtlinechart");
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->className, "CVNQLineChart");
+    EXPECT_TRUE(info->properties.empty());
+    ASSERT_NE(cvnGetControlInfo("qtopenglpiechart"), nullptr);
+    EXPECT_EQ(cvnGetControlInfo("qtopenglpiechart")->key, "pieChart");
+}
+
+TEST(ChartRegistration, JsonCommonAttributesOnly)
+{
+    QWidget host;
+    auto* chart = new CVNQLineChart(&host);
+    Json::Value node = TestUtil::json(R"({"type": "qtlinechart", "name": "energy", "x": 10, "y": 20,
+                                          "w": 500, "h": 300, "attr": {"title": "ignored"}})");
+    EXPECT_TRUE(chart->readJsonValue(&node));
+    EXPECT_EQ(chart->objectName(), "energy");
+    void* data = nullptr;
+    chart->getLayoutData(data);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(static_cast<int*>(data)[2], 500);
+
+    Json::Value out;
+    EXPECT_TRUE(chart->serializeJsonValue(&out, false));
+    EXPECT_EQ(jsonString(out, "type"), "qtlinechart");
+    EXPECT_EQ(jsonString(out, "name"), "energy");
+    EXPECT_EQ(jsonInt(out, "h"), 300);
+
+    // Only the first non-empty JSON text is applied.
+    auto* pie = new CVNQOpenGLPieChart(&host);
+    pie->setJsonData(R"({"name": "health"})");
+    pie->setJsonData(R"({"name": "other"})");
+    EXPECT_EQ(pie->objectName(), "health");
+    EXPECT_EQ(pie->jsonData(), R"({"name": "other"})");
+}

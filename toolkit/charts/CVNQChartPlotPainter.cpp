@@ -1,0 +1,317 @@
+#include "CVNQChartPlotPainter.h"
+
+#include <QPainter>
+#include <QtMath>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace CVNQtLib {
+
+namespace {
+
+// Segments per stroked run of a sparse line.
+constexpr int kStrokeRun = 16;
+// Below this mean spacing of points (pixels) a line is painted as its
+// stroke band sampled per pixel column, which then loses nothing visible.
+constexpr double kDenseSpacing = 3.0;
+// Mean jump (pixels) of a dense band's two edges between neighbouring
+// columns above which the band is painted column by column.
+constexpr double kJaggedBand = 6.0;
+// Pixel columns per whole-pixel rectangle under an area.
+constexpr int kFillRun = 16;
+
+struct Interval {
+    double lo = std::numeric_limits<double>::infinity();
+    double hi = -std::numeric_limits<double>::infinity();
+    void add(double a, double b)
+    {
+        lo = qMin(lo, qMin(a, b));
+        hi = qMax(hi, qMax(a, b));
+    }
+    bool isEmpty() const { return lo > hi; }
+};
+
+// What a line's round-capped stroke of radius r covers on the centre line
+// of each pixel column, from column x0 on.
+struct StrokeCover {
+    int x0 = 0;
+    std::vector<Interval> columns;
+    double centre(size_t k) const { return x0 + double(k) + 0.5; }
+};
+
+// The stroke around one point: the round cap or join there. A point's
+// square of side 2r stands in for its disk; on the column centres that
+// differs by well under a pixel, and it keeps the square root out of the
+// loop that runs for every point of a long series.
+void addPoint(StrokeCover& c, const QPointF& p, double r)
+{
+    const int kFirst = qMax(0, int(std::ceil(p.x() - r - 0.5 - c.x0)));
+    const int kLast = qMin(int(c.columns.size()) - 1, int(std::floor(p.x() + r - 0.5 - c.x0)));
+    for (int k = kFirst; k <= kLast; ++k)
+        c.columns[size_t(k)].add(p.y() - r, p.y() + r);
+}
+
+// The body of a segment's stroke: within r of the segment's line, between
+// the ends' heights widened by r (which keeps steep bodies from reaching
+// past their caps).
+void addBody(StrokeCover& c, const QPointF& a, const QPointF& b, double r)
+{
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double len = std::sqrt(dx * dx + dy * dy);
+    if (len < 1e-12)
+        return;
+    // Horizontal reach of the body beyond the ends.
+    const double reach = r * qAbs(dy) / len;
+    const int kFirst = qMax(0, int(std::ceil(qMin(a.x(), b.x()) - reach - 0.5 - c.x0)));
+    const int kLast = qMin(int(c.columns.size()) - 1, int(std::floor(qMax(a.x(), b.x()) + reach - 0.5 - c.x0)));
+    const double yMin = qMin(a.y(), b.y()) - r;
+    const double yMax = qMax(a.y(), b.y()) + r;
+    if (qAbs(dx) < 1e-9) {
+        for (int k = kFirst; k <= kLast; ++k)
+            c.columns[size_t(k)].add(yMin + r, yMax - r);
+        return;
+    }
+    const double slope = dy / dx;
+    const double h = r * len / qAbs(dx);
+    for (int k = kFirst; k <= kLast; ++k) {
+        const double yl = a.y() + (c.centre(size_t(k)) - a.x()) * slope;
+        const double lo = qMax(yl - h, yMin);
+        const double hi = qMin(yl + h, yMax);
+        if (lo <= hi)
+            c.columns[size_t(k)].add(lo, hi);
+    }
+}
+
+StrokeCover strokeCover(const QPolygonF& line, double r)
+{
+    StrokeCover c;
+    c.x0 = int(std::floor(line.first().x() - r));
+    c.columns.resize(size_t(qMax(int(std::floor(line.last().x() + r)) - c.x0 + 1, 0)));
+    for (int i = 0; i < line.size(); ++i) {
+        addPoint(c, line.at(i), r);
+        if (i + 1 < line.size())
+            addBody(c, line.at(i), line.at(i + 1), r);
+    }
+    return c;
+}
+
+// How far the band's edges jump from column to column, per column.
+double bandJumpiness(const StrokeCover& c)
+{
+    double jumps = 0;
+    int counted = 0;
+    const Interval* previous = nullptr;
+    for (const Interval& col : c.columns) {
+        if (col.isEmpty())
+            continue;
+        if (previous)
+            jumps += qAbs(col.lo - previous->lo) + qAbs(col.hi - previous->hi);
+        previous = &col;
+        ++counted;
+    }
+    return counted ? jumps / counted : 0.0;
+}
+
+// A band whose edges jump by pixels from column to column (jagged data)
+// as one rectangle per column: the same coverage, without the long
+// zig-zag outline that antialiased polygon filling pays for per pixel.
+QVector<QRectF> bandColumns(const StrokeCover& c)
+{
+    QVector<QRectF> rects;
+    rects.reserve(int(c.columns.size()));
+    for (size_t k = 0; k < c.columns.size(); ++k)
+        if (!c.columns[k].isEmpty())
+            rects.append(QRectF(c.x0 + double(k), c.columns[k].lo, 1, c.columns[k].hi - c.columns[k].lo));
+    return rects;
+}
+
+QPolygonF bandPolygon(const StrokeCover& c)
+{
+    QPolygonF band;
+    band.reserve(int(2 * c.columns.size()));
+    for (size_t k = 0; k < c.columns.size(); ++k)
+        if (!c.columns[k].isEmpty())
+            band.append(QPointF(c.centre(k), c.columns[k].lo));
+    for (size_t k = c.columns.size(); k-- > 0;)
+        if (!c.columns[k].isEmpty())
+            band.append(QPointF(c.centre(k), c.columns[k].hi));
+    return band;
+}
+
+// The upper edge for the area under a dense line: a path that stays inside
+// the line's stroke and moves only where the stroke forces it to, so the
+// fill's antialiased edge stays short however jagged the data are. The
+// stroke is painted over it, so the edge itself never shows.
+QPolygonF hiddenUpperEdge(const QPolygonF& line, const StrokeCover& c, double r)
+{
+    const double xFirst = line.first().x();
+    const double xLast = line.last().x();
+    QPolygonF out;
+    out.reserve(int(c.columns.size()) + 2);
+    out.append(line.first());
+    double y = line.first().y();
+    for (size_t k = 0; k < c.columns.size(); ++k) {
+        const double xc = c.centre(k);
+        const Interval& col = c.columns[k];
+        if (xc <= xFirst || xc >= xLast || col.isEmpty())
+            continue;
+        y = qBound(col.lo + r / 2, y, col.hi - r / 2);
+        out.append(QPointF(xc, y));
+    }
+    out.append(line.last());
+    return out;
+}
+
+void fillUnder(QPainter& painter, const QPolygonF& curve, double bottom, const QColor& color)
+{
+    const double xFirst = curve.first().x();
+    const double xLast = curve.last().x();
+    const int colFirst = int(std::ceil(xFirst));
+    const int colEnd = int(std::floor(xLast));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    if (colEnd - colFirst < 1) {
+        QPolygonF poly = curve;
+        poly << QPointF(xLast, bottom) << QPointF(xFirst, bottom);
+        painter.drawPolygon(poly);
+        return;
+    }
+
+    // Lowest point of the curve in each whole column between colFirst and colEnd.
+    const int columns = colEnd - colFirst;
+    std::vector<double> low(size_t(columns), -std::numeric_limits<double>::infinity());
+    auto touch = [&](double x, double y) {
+        const int k = int(std::floor(x)) - colFirst;
+        if (k >= 0 && k < columns)
+            low[size_t(k)] = qMax(low[size_t(k)], y);
+        // A point on a column boundary belongs to both columns.
+        if (x == std::floor(x) && k - 1 >= 0 && k - 1 < columns)
+            low[size_t(k - 1)] = qMax(low[size_t(k - 1)], y);
+    };
+    for (int i = 0; i + 1 < curve.size(); ++i) {
+        const QPointF& a = curve.at(i);
+        const QPointF& b = curve.at(i + 1);
+        touch(a.x(), a.y());
+        touch(b.x(), b.y());
+        const double dx = b.x() - a.x();
+        if (dx <= 0)
+            continue;
+        for (int x = int(std::ceil(a.x())); x <= int(std::floor(b.x())); ++x)
+            touch(x, a.y() + (x - a.x()) * (b.y() - a.y()) / dx);
+    }
+
+    // Whole-pixel rectangles under the curve, kFillRun columns at a time;
+    // their tops form the staircase that closes the antialiased strip.
+    // Rectangle and strip meet on whole pixels, so no seam shows.
+    QPolygonF strip = curve;
+    strip << QPointF(xLast, bottom) << QPointF(colEnd, bottom);
+    struct Run {
+        int x;
+        int width;
+        double top;
+    };
+    std::vector<Run> runs;
+    for (int k = 0; k < columns; k += kFillRun) {
+        const int width = qMin(kFillRun, columns - k);
+        double lowest = -std::numeric_limits<double>::infinity();
+        for (int j = k; j < k + width; ++j)
+            lowest = qMax(lowest, low[size_t(j)]);
+        const double top = qMin(std::ceil(lowest), bottom);
+        runs.push_back({colFirst + k, width, top});
+        if (bottom > top)
+            painter.fillRect(QRectF(colFirst + k, top, width, bottom - top), color);
+    }
+    for (auto it = runs.rbegin(); it != runs.rend(); ++it)
+        strip << QPointF(it->x + it->width, it->top) << QPointF(it->x, it->top);
+    strip << QPointF(colFirst, bottom) << QPointF(xFirst, bottom);
+    painter.drawPolygon(strip);
+}
+
+} // namespace
+
+bool cvnChartIsDense(const QPolygonF& line)
+{
+    return line.size() >= 2 && (line.size() - 1) * kDenseSpacing > line.last().x() - line.first().x();
+}
+
+void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen, const QColor& areaColor,
+                       double areaBottom)
+{
+    const int n = line.size();
+    if (n < 2)
+        return;
+    painter.save();
+    if (cvnChartIsDense(line)) {
+        const double r = qMax(pen.widthF(), 1.0) / 2;
+        const StrokeCover cover = strokeCover(line, r);
+        if (areaColor.isValid())
+            fillUnder(painter, hiddenUpperEdge(line, cover, r), areaBottom, areaColor);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(pen.color());
+        if (bandJumpiness(cover) > kJaggedBand)
+            painter.drawRects(bandColumns(cover));
+        else
+            painter.drawPolygon(bandPolygon(cover));
+    } else {
+        if (areaColor.isValid())
+            fillUnder(painter, line, areaBottom, areaColor);
+        // Long wide polylines are slow to stroke in one go.
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        for (int i = 0; i + 1 < n; i += kStrokeRun)
+            painter.drawPolyline(line.constData() + i, qMin(kStrokeRun + 1, n - i));
+    }
+    painter.restore();
+}
+
+void ChartSymbolStamp::setLook(double radius, const QColor& outline, double outlineWidth, const QColor& fill,
+                               qreal dpr)
+{
+    if (dpr <= 0)
+        dpr = 1;
+    if (radius == m_radius && outline == m_outline && outlineWidth == m_outlineWidth && fill == m_fill
+        && dpr == m_dpr)
+        return;
+    m_radius = radius;
+    m_outline = outline;
+    m_outlineWidth = outlineWidth;
+    m_fill = fill;
+    m_dpr = dpr;
+    m_side = int(std::ceil(2 * radius + outlineWidth)) + 4;
+    for (QImage& image : m_images)
+        image = QImage();
+}
+
+const QImage& ChartSymbolStamp::imageFor(int phaseX, int phaseY)
+{
+    QImage& image = m_images[phaseX * 4 + phaseY];
+    if (!image.isNull())
+        return image;
+    image = QImage(QSize(m_side, m_side) * m_dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(m_dpr);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(m_outline, m_outlineWidth));
+    p.setBrush(m_fill);
+    const double half = m_side / 2;
+    p.drawEllipse(QPointF(half + phaseX / 4.0, half + phaseY / 4.0), m_radius, m_radius);
+    return image;
+}
+
+void ChartSymbolStamp::stamp(QPainter& painter, const QPointF& centre)
+{
+    if (!qIsFinite(centre.x()) || !qIsFinite(centre.y()) || m_side <= 0)
+        return;
+    // Quarter-pixel steps keep stamped symbols centred on the line.
+    const double qx = std::floor(centre.x() * 4 + 0.5);
+    const double qy = std::floor(centre.y() * 4 + 0.5);
+    const double ix = std::floor(qx / 4);
+    const double iy = std::floor(qy / 4);
+    const int half = m_side / 2;
+    painter.drawImage(QPointF(ix - half, iy - half), imageFor(int(qx - 4 * ix), int(qy - 4 * iy)));
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,98 @@
+#include "CVNQLineChart.h"
+
+#include "CVNQLineChartImpl.h"
+
+#include <QMouseEvent>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQLineChart, CVNQLineChartImpl, "qtlinechart")
+
+CVNQLineChart::CVNQLineChart(QWidget* parent)
+    : CVNQChartBase(parent)
+{
+    m_impl = new CVNQLineChartImpl(this);
+    setMinimumSize(420, 260);
+    setMouseTracking(true);
+
+    // Demonstration content, so a chart created by type name shows something.
+    m_impl->setCategories({QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
+                           QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
+                           QStringLiteral("Sun")});
+    m_impl->setTooltipEnabled(false);
+    m_impl->setTooltipMode(0);
+    setTheme(0);
+    setBackgroundColor(QColor());
+    m_impl->setData(QStringLiteral("Data"), {150, 230, 224, 218, 135, 147, 260}, QColor());
+}
+
+CVNQLineChart::~CVNQLineChart()
+{
+    makeCurrent();
+    m_impl.reset();
+    doneCurrent();
+}
+
+ControlInfo CVNQLineChart::getProps()
+{
+    ControlInfo info;
+    info.version = 1;
+    info.typeName = "qtlinechart";
+    info.className = "CVNQLineChart";
+    info.shortName = "LineChart";
+    info.description = "OpenGL Line Chart";
+    info.key = "columnChart";
+    return info;
+}
+
+void CVNQLineChart::setTitle(const QString& title) { m_impl->setTitle(title); }
+void CVNQLineChart::setCategories(const QStringList& categories) { m_impl->setCategories(categories); }
+void CVNQLineChart::setSeries(const QVector<ChartSeries>& series) { m_impl->setSeries(series); }
+QVector<ChartSeries> CVNQLineChart::series() const { return m_impl->series(); }
+void CVNQLineChart::setData(const QString& name, const QVector<double>& values, const QColor& color)
+{
+    m_impl->setData(name, values, color);
+}
+void CVNQLineChart::setSeriesVisible(int index, bool visible) { m_impl->setSeriesVisible(index, visible); }
+void CVNQLineChart::setHoverEnabled(bool enabled) { m_impl->setHoverEnabled(enabled); }
+void CVNQLineChart::setTooltipEnabled(bool enabled) { m_impl->setTooltipEnabled(enabled); }
+void CVNQLineChart::setTooltipMode(int mode) { m_impl->setTooltipMode(mode); }
+
+void CVNQLineChart::initializeGL() { m_impl->initGL(); }
+void CVNQLineChart::resizeGL(int, int) {}
+void CVNQLineChart::paintGL() { m_impl->paintGL(); }
+
+void CVNQLineChart::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_impl->handlePress(event->pos())) {
+        event->accept();
+        return;
+    }
+    CVNQChartBase::mousePressEvent(event);
+}
+
+void CVNQLineChart::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_impl->handleDrag(event->pos())) {
+        event->accept();
+        return;
+    }
+    CVNQChartBase::mouseMoveEvent(event);
+    if (m_impl->updateHover(event->pos()))
+        update();
+}
+
+void CVNQLineChart::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_impl->handleRelease();
+    CVNQChartBase::mouseReleaseEvent(event);
+}
+
+void CVNQLineChart::leaveEvent(QEvent* event)
+{
+    CVNQChartBase::leaveEvent(event);
+    m_impl->handleLeave();
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,50 @@
+#pragma once
+
+// Line chart on the OpenGL chart surface: series over text categories with
+// optional smoothing, areas and symbols, a legend that hides and shows
+// series, a hover crosshair and tooltips (nearest point or whole category).
+// Type name "qtlinechart".
+
+#include "CVNQChartBase.h"
+#include "CVNQControl.h"
+
+#include <QStringList>
+
+namespace CVNQtLib {
+
+class CVNQLineChartImpl;
+
+class CVNQLineChart : public CVNQChartBase, public ICVNQWidgetBase {
+    Q_OBJECT
+    CVNQ_DECLARE_CONTROL(CVNQLineChart, CVNQLineChartImpl)
+public:
+    explicit CVNQLineChart(QWidget* parent = nullptr);
+    ~CVNQLineChart() override;
+
+    static ControlInfo getProps();
+
+    void setTitle(const QString& title);
+    void setCategories(const QStringList& categories);
+    // Replaces the data and replays the intro animation.
+    void setSeries(const QVector<ChartSeries>& series);
+    QVector<ChartSeries> series() const;
+    // One series with that name, values and colour; replays the animation.
+    void setData(const QString& name, const QVector<double>& values, const QColor& color);
+    void setSeriesVisible(int index, bool visible);
+    void setHoverEnabled(bool enabled);
+    void setTooltipEnabled(bool enabled);
+    // 0 none (no hover tracking), 1 nearest point, 2 whole category.
+    void setTooltipMode(int mode);
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+};
+
+} // namespace CVNQtLib

@@ -1,0 +1,83 @@
+#include "CVNQOpenGLPieChart.h"
+
+#include "CVNQOpenGLPieChartImpl.h"
+
+#include <QMouseEvent>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl, "qtopenglpiechart")
+
+CVNQOpenGLPieChart::CVNQOpenGLPieChart(QWidget* parent)
+    : CVNQChartBase(parent)
+{
+    m_impl = new CVNQOpenGLPieChartImpl(this);
+    setMinimumSize(420, 260);
+    setMouseTracking(true);
+
+    // Demonstration content, so a chart created by type name shows something.
+    setTheme(0);
+    setBackgroundColor(QColor());
+    const QVector<PieSlice> demo = {
+        {QStringLiteral("Search Engine"), 1048, QColor(), true},
+        {QStringLiteral("Direct"), 735, QColor(), true},
+        {QStringLiteral("Email"), 580, QColor(), true},
+        {QStringLiteral("Union Ads"), 484, QColor(), true},
+        {QStringLiteral("Video Ads"), 300, QColor(), true},
+    };
+    m_impl->setSlices(demo);
+}
+
+CVNQOpenGLPieChart::~CVNQOpenGLPieChart()
+{
+    makeCurrent();
+    m_impl.reset();
+    doneCurrent();
+}
+
+ControlInfo CVNQOpenGLPieChart::getProps()
+{
+    ControlInfo info;
+    info.version = 1;
+    info.typeName = "qtopenglpiechart";
+    info.className = "CVNQOpenGLPieChart";
+    info.shortName = "PieChart";
+    info.description = "OpenGL Pie Chart";
+    info.key = "pieChart";
+    return info;
+}
+
+void CVNQOpenGLPieChart::setTitle(const QString& title) { m_impl->setTitle(title); }
+void CVNQOpenGLPieChart::setSlices(const QVector<PieSlice>& slices) { m_impl->setSlices(slices); }
+QVector<PieSlice> CVNQOpenGLPieChart::slices() const { return m_impl->slices(); }
+void CVNQOpenGLPieChart::setHoverEnabled(bool enabled) { m_impl->setHoverEnabled(enabled); }
+void CVNQOpenGLPieChart::setInnerRadiusRatio(double ratio) { m_impl->setInnerRadiusRatio(ratio); }
+void CVNQOpenGLPieChart::setLabelsVisible(bool visible) { m_impl->setLabelsVisible(visible); }
+
+void CVNQOpenGLPieChart::initializeGL() { m_impl->initGL(); }
+void CVNQOpenGLPieChart::resizeGL(int, int) {}
+void CVNQOpenGLPieChart::paintGL() { m_impl->paintGL(); }
+
+void CVNQOpenGLPieChart::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_impl->handlePress(event->pos())) {
+        event->accept();
+        return;
+    }
+    CVNQChartBase::mousePressEvent(event);
+}
+
+void CVNQOpenGLPieChart::mouseMoveEvent(QMouseEvent* event)
+{
+    CVNQChartBase::mouseMoveEvent(event);
+    if (m_impl->updateHover(event->pos()))
+        update();
+}
+
+void CVNQOpenGLPieChart::leaveEvent(QEvent* event)
+{
+    CVNQChartBase::leaveEvent(event);
+    m_impl->handleLeave();
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,42 @@
+#pragma once
+
+// Pie or donut chart on the OpenGL chart surface: slices clockwise from
+// 12 o'clock, optional outside labels, a legend that hides and shows
+// slices, hover highlighting with a tooltip. Type name "qtopenglpiechart".
+
+#include "CVNQChartBase.h"
+#include "CVNQControl.h"
+
+namespace CVNQtLib {
+
+class CVNQOpenGLPieChartImpl;
+
+class CVNQOpenGLPieChart : public CVNQChartBase, public ICVNQWidgetBase {
+    Q_OBJECT
+    CVNQ_DECLARE_CONTROL(CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl)
+public:
+    explicit CVNQOpenGLPieChart(QWidget* parent = nullptr);
+    ~CVNQOpenGLPieChart() override;
+
+    static ControlInfo getProps();
+
+    void setTitle(const QString& title);
+    // Replaces the slices and replays the intro animation.
+    void setSlices(const QVector<PieSlice>& slices);
+    QVector<PieSlice> slices() const;
+    void setHoverEnabled(bool enabled);
+    // Hole diameter as a fraction of the pie's, kept within [0, 0.8].
+    void setInnerRadiusRatio(double ratio);
+    void setLabelsVisible(bool visible);
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+};
+
+} // namespace CVNQtLib

@@ -1,0 +1,361 @@
+#include "CVNQOpenGLPieChartImpl.h"
+
+#include "CVNQChartPainting.h"
+#include "CVNQOpenGLPieChart.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QtMath>
+
+namespace CVNQtLib {
+
+namespace {
+
+// Negative, NaN and infinite values take no angle.
+inline double sliceAmount(const PieSlice& s) { return (qIsFinite(s.value) && s.value > 0) ? s.value : 0.0; }
+
+inline double normaliseAngle(double a)
+{
+    a = std::fmod(a, 360.0);
+    return a < 0 ? a + 360.0 : a;
+}
+
+} // namespace
+
+CVNQOpenGLPieChartImpl::CVNQOpenGLPieChartImpl(CVNQOpenGLPieChart* owner)
+    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQOpenGLPieChart::typeName()))
+    , m_chart(owner)
+{
+}
+
+void CVNQOpenGLPieChartImpl::initGL()
+{
+    initializeOpenGLFunctions();
+}
+
+void CVNQOpenGLPieChartImpl::paintGL()
+{
+    m_chart->beginGLFrame(*this);
+    QPainter painter(m_chart);
+    draw(&painter, m_chart->rect());
+}
+
+void CVNQOpenGLPieChartImpl::setTitle(const QString& title)
+{
+    m_title = title;
+    m_chart->update();
+}
+
+void CVNQOpenGLPieChartImpl::setSlices(const QVector<PieSlice>& slices)
+{
+    if (!slices.isSharedWith(m_slices))
+        m_slices = slices;
+    m_chart->replayAnimation();
+}
+
+void CVNQOpenGLPieChartImpl::setHoverEnabled(bool enabled)
+{
+    m_hoverEnabled = enabled;
+    if (!enabled)
+        clearHover();
+    m_chart->update();
+}
+
+void CVNQOpenGLPieChartImpl::setInnerRadiusRatio(double ratio)
+{
+    m_innerRadiusRatio = qIsFinite(ratio) ? qBound(0.0, ratio, 0.8) : 0.0;
+    m_chart->update();
+}
+
+void CVNQOpenGLPieChartImpl::setLabelsVisible(bool visible)
+{
+    m_labelsVisible = visible;
+    m_chart->update();
+}
+
+void CVNQOpenGLPieChartImpl::clearHover()
+{
+    m_hoverActive = false;
+    m_hoverIndex = -1;
+    m_chart->hideTooltip();
+}
+
+double CVNQOpenGLPieChartImpl::total() const
+{
+    double sum = 0.0;
+    for (const PieSlice& s : m_slices)
+        if (s.visible)
+            sum += sliceAmount(s);
+    return sum;
+}
+
+double CVNQOpenGLPieChartImpl::percentOf(double value, double total) const
+{
+    return total > 0 ? value / total * 100 : 0.0;
+}
+
+QVector<PieSliceGeometry> CVNQOpenGLPieChartImpl::geometry() const
+{
+    QVector<PieSliceGeometry> records;
+    const double sum = total();
+    if (!(sum > 0) || !qIsFinite(sum))
+        return records;
+    const double p = m_chart->animationProgress();
+    const ChartTheme& theme = m_chart->theme();
+    double angle = 0.0;
+    for (int i = 0; i < m_slices.size(); ++i) {
+        const PieSlice& s = m_slices.at(i);
+        const double v = sliceAmount(s);
+        if (!s.visible || v <= 0)
+            continue;
+        PieSliceGeometry g;
+        g.index = i;
+        g.value = s.value;
+        g.startAngle = angle;
+        g.sweep = v / sum * 360 * p;
+        g.midAngle = g.startAngle + g.sweep / 2;
+        g.color = cvnChartColor(theme, s.color, i);
+        records.append(g);
+        angle += v / sum * 360;
+    }
+    return records;
+}
+
+QRectF CVNQOpenGLPieChartImpl::pieRect(const QSize& size) const
+{
+    const int W = size.width();
+    const int H = size.height();
+    int side = 0;
+    double x = 0;
+    double y = 68;
+    switch (m_chart->legendPosition()) {
+    case 0:
+        side = qMin(420, qMin(H - 170, W - 96));
+        x = (W - qMax(side, 0)) / 2.0;
+        y = 132;
+        break;
+    case 1:
+        side = qMin(420, qMin(H - 92 - 24, W - 236 - 48));
+        x = qMax(W - 236 - 48 - qMax(side, 0), 0) / 2.0 + 24;
+        break;
+    case 3: {
+        const int L = qMin(W / 3, 220) + 40;
+        side = qMin(420, qMin(H - 92 - 24, W - L - 28));
+        x = qMax(W - L - qMax(side, 0) - 28, 0) / 2.0 + L;
+        break;
+    }
+    default:
+        side = qMin(420, qMin(H - 188, W - 96));
+        x = (W - qMax(side, 0)) / 2.0;
+        break;
+    }
+    // A widget too small for any pie gets an empty square, not a negative one.
+    side = qMax(side, 0);
+    return QRectF(x, y, side, side);
+}
+
+QRectF CVNQOpenGLPieChartImpl::legendArea(const QRectF& pie, const QSize& size) const
+{
+    if (m_slices.isEmpty())
+        return QRectF();
+    const int W = size.width();
+    const int H = size.height();
+    switch (m_chart->legendPosition()) {
+    case 0: return QRectF(48, 48, W - 96, 62);
+    case 1: return QRectF(pie.right() + 20, 72, W - pie.right() - 36, H - 120);
+    case 3: return QRectF(24, 72, qMin(W / 3, 220), H - 120);
+    default: return QRectF(48, pie.bottom() + 24, W - 96, 88);
+    }
+}
+
+QVector<ChartLegendItem> CVNQOpenGLPieChartImpl::legendItems(const QRectF& area) const
+{
+    QVector<ChartLegendItem> items;
+    if (area.isEmpty())
+        return items;
+    const ChartTheme& theme = m_chart->theme();
+    QFont font = m_chart->font();
+    font.setPixelSize(11);
+    const QFontMetrics fm(font);
+    const int pos = m_chart->legendPosition();
+    const bool vertical = pos == 1 || pos == 3;
+    const int left = qRound(area.left());
+    const int right = qRound(area.right());
+    int x = left;
+    int y = qRound(area.top());
+    items.reserve(m_slices.size());
+    // Entries that flow past the widget's bottom can be neither seen nor
+    // clicked; a chart with thousands of slices stops measuring there.
+    const int lastVisibleTop = m_chart->height();
+    for (int i = 0; i < m_slices.size() && y <= lastVisibleTop; ++i) {
+        const PieSlice& s = m_slices.at(i);
+        ChartLegendItem item;
+        item.seriesIndex = i;
+        item.color = cvnChartColor(theme, s.color, i);
+        item.label = s.name.isEmpty() ? QStringLiteral("Slice %1").arg(i + 1) : s.name;
+        item.visible = s.visible;
+        if (vertical) {
+            item.rect = QRectF(x, y, qRound(area.width()) - 6, 18);
+            y += 24;
+        } else {
+            const int w = qMin(fm.horizontalAdvance(item.label) + 84, 200);
+            item.rect = QRectF(x, y, w, 18);
+            x += w + 10;
+            if (x + 140 > right) {
+                x = left;
+                y += 22;
+            }
+        }
+        items.append(item);
+    }
+    return items;
+}
+
+int CVNQOpenGLPieChartImpl::hitTest(const QPointF& pos, const QRectF& pie) const
+{
+    const double r = pie.width() / 2;
+    if (!(r > 0))
+        return -1;
+    const double dx = pos.x() - pie.center().x();
+    const double dy = pos.y() - pie.center().y();
+    const double d = qSqrt(dx * dx + dy * dy);
+    if (d > r || d < r * m_innerRadiusRatio)
+        return -1;
+    const double a = normaliseAngle(qRadiansToDegrees(std::atan2(dx, -dy)));
+    for (const PieSliceGeometry& g : geometry())
+        if (sliceContainsAngle(a, g.startAngle, g.sweep))
+            return g.index;
+    return -1;
+}
+
+bool CVNQOpenGLPieChartImpl::sliceContainsAngle(double angle, double start, double sweep)
+{
+    if (!(sweep > 0))
+        return false;
+    // A slice that fills the whole circle owns every angle; its start and
+    // end would otherwise normalise to the same angle.
+    if (sweep >= 360.0)
+        return true;
+    const double a = normaliseAngle(angle);
+    const double s = normaliseAngle(start);
+    const double e = normaliseAngle(start + sweep);
+    return e >= s ? (a >= s && a <= e) : (a >= s || a <= e);
+}
+
+bool CVNQOpenGLPieChartImpl::handlePress(const QPoint& pos)
+{
+    const QSize size = m_chart->size();
+    const QVector<ChartLegendItem> items = legendItems(legendArea(pieRect(size), size));
+    for (const ChartLegendItem& item : items) {
+        if (item.rect.adjusted(-2, -2, 2, 2).contains(QPointF(pos))) {
+            PieSlice& s = m_slices[item.seriesIndex];
+            s.visible = !s.visible;
+            clearHover();
+            m_chart->update();
+            return true;
+        }
+    }
+    return false;
+}
+
+void CVNQOpenGLPieChartImpl::handleLeave()
+{
+    const bool had = m_hoverActive || m_hoverIndex != -1;
+    clearHover();
+    if (had)
+        m_chart->update();
+}
+
+bool CVNQOpenGLPieChartImpl::updateHover(const QPoint& pos)
+{
+    const bool had = m_hoverActive || m_hoverIndex != -1;
+    const int hit = m_hoverEnabled ? hitTest(QPointF(pos), pieRect(m_chart->size())) : -1;
+    if (hit < 0) {
+        clearHover();
+        return had;
+    }
+    const bool changed = !(m_hoverActive && m_hoverIndex == hit && m_hoverMousePos == pos);
+    m_hoverActive = true;
+    m_hoverIndex = hit;
+    m_hoverMousePos = pos;
+    if (m_tooltipEnabled) {
+        const PieSlice& s = m_slices.at(hit);
+        m_chart->showTooltip(pos, QStringLiteral("%1\n%2 (%3%)")
+                                      .arg(s.name.isEmpty() ? QStringLiteral("Slice") : s.name,
+                                           cvnChartNumber(s.value), cvnChartNumber(percentOf(s.value, total()))));
+    } else {
+        m_chart->hideTooltip();
+    }
+    return changed;
+}
+
+void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
+{
+    QPainter& p = *painter;
+    p.save();
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const ChartTheme& theme = m_chart->theme();
+    const QSize size = rect.size();
+
+    p.fillRect(rect, m_chart->backgroundColor());
+    cvnChartDrawTitle(p, theme, size.width(), m_title, 16);
+
+    const QRectF pie = pieRect(size);
+    const QVector<PieSliceGeometry> records = geometry();
+    const double sum = total();
+    p.setPen(Qt::NoPen);
+    if (!pie.isEmpty()) {
+        for (const PieSliceGeometry& g : records) {
+            const bool hot = m_hoverActive && m_hoverIndex == g.index;
+            p.setBrush(hot ? g.color.lighter(115) : g.color);
+            p.drawPie(pie, qRound((90 - g.startAngle) * 16), qRound(-g.sweep * 16));
+        }
+        if (m_innerRadiusRatio > 0) {
+            const double d = pie.width() * m_innerRadiusRatio;
+            p.setBrush(theme.plotBackgroundColor);
+            p.drawEllipse(QRectF(pie.center().x() - d / 2, pie.center().y() - d / 2, d, d));
+        }
+    }
+
+    if (m_labelsVisible && !records.isEmpty()) {
+        cvnChartSetFont(p, 11, false);
+        const double r = pie.width() / 2;
+        const QPointF c = pie.center();
+        for (const PieSliceGeometry& g : records) {
+            const double m = qDegreesToRadians(g.midAngle);
+            const QPointF inner(c.x() + std::sin(m) * r * 0.88, c.y() - std::cos(m) * r * 0.88);
+            const QPointF elbow(c.x() + std::sin(m) * (r + 16), c.y() - std::cos(m) * (r + 16));
+            const bool rightSide = elbow.x() >= c.x();
+            const QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
+                                         : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
+            if (!box.united(QRectF(inner, elbow).normalized()).intersects(rect))
+                continue;
+            p.setPen(QPen(g.color.darker(110), 1.2));
+            p.drawLine(inner, elbow);
+            p.drawLine(elbow, QPointF(rightSide ? box.left() : box.right(), elbow.y()));
+            p.setPen(theme.secondaryTextColor);
+            p.drawText(box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                       QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name,
+                                                     cvnChartNumber(percentOf(g.value, sum))));
+        }
+    }
+
+    cvnChartSetFont(p, 11, false);
+    const QVector<ChartLegendItem> items = legendItems(legendArea(pie, size));
+    for (const ChartLegendItem& item : items) {
+        if (!item.rect.intersects(rect))
+            continue;
+        p.setPen(Qt::NoPen);
+        p.setBrush(item.visible ? item.color : item.color.lighter(160));
+        p.drawEllipse(QRectF(item.rect.left(), item.rect.top() + 3, 12, 12));
+        p.setPen(item.visible ? theme.secondaryTextColor : theme.secondaryTextColor.lighter(145));
+        p.drawText(QRectF(item.rect.left() + 18, item.rect.top(), item.rect.width() - 18, 18),
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("%1  %2").arg(item.label, cvnChartNumber(m_slices.at(item.seriesIndex).value)));
+    }
+
+    m_chart->paintTooltip(p);
+    p.restore();
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,90 @@
+#pragma once
+
+// State and painting of the pie chart: slices clockwise from 12 o'clock,
+// a hole for donuts, outside labels with leader lines, a legend that hides
+// and shows slices, hover highlighting with a tooltip, and the intro
+// animation in which every slice's sweep grows from its final start angle.
+
+#include "CVNQChartTypes.h"
+#include "CVNQWidgetBaseImpl.h"
+
+#include <QOpenGLFunctions>
+#include <QPoint>
+#include <QVector>
+
+namespace CVNQtLib {
+
+class CVNQOpenGLPieChart;
+
+// One drawn slice, computed for every paint, hit test and label pass.
+struct PieSliceGeometry {
+    int index = -1;          // position in the slice vector
+    double value = 0.0;
+    double startAngle = 0.0; // degrees clockwise from 12 o'clock
+    double sweep = 0.0;
+    double midAngle = 0.0;
+    QColor color;
+};
+
+class CVNQOpenGLPieChartImpl : public CVNQWidgetBaseImpl, protected QOpenGLFunctions {
+    Q_OBJECT
+public:
+    explicit CVNQOpenGLPieChartImpl(CVNQOpenGLPieChart* owner);
+
+    void initGL();
+    void paintGL();
+    void draw(QPainter* painter, const QRect& rect) override;
+
+    void setTitle(const QString& title);
+    const QString& title() const { return m_title; }
+    void setSlices(const QVector<PieSlice>& slices);
+    const QVector<PieSlice>& slices() const { return m_slices; }
+    void setHoverEnabled(bool enabled);
+    bool hoverEnabled() const { return m_hoverEnabled; }
+    void setTooltipEnabled(bool enabled) { m_tooltipEnabled = enabled; }
+    bool tooltipEnabled() const { return m_tooltipEnabled; }
+    // Kept within [0, 0.8].
+    void setInnerRadiusRatio(double ratio);
+    double innerRadiusRatio() const { return m_innerRadiusRatio; }
+    void setLabelsVisible(bool visible);
+    bool labelsVisible() const { return m_labelsVisible; }
+
+    bool hoverActive() const { return m_hoverActive; }
+    int hoverIndex() const { return m_hoverIndex; }
+
+    // --- geometry ----------------------------------------------------------
+    // Sum of the visible slices' values, negative ones counted as 0.
+    double total() const;
+    QVector<PieSliceGeometry> geometry() const;
+    // The pie's square; its side is never negative.
+    QRectF pieRect(const QSize& size) const;
+    QRectF legendArea(const QRectF& pie, const QSize& size) const;
+    QVector<ChartLegendItem> legendItems(const QRectF& area) const;
+    // Index of the slice under pos, or -1.
+    int hitTest(const QPointF& pos, const QRectF& pie) const;
+    // Whether angle (degrees clockwise from 12 o'clock) lies in a slice;
+    // a slice whose end passes 360 wraps over 12 o'clock.
+    static bool sliceContainsAngle(double angle, double start, double sweep);
+
+    // --- mouse -------------------------------------------------------------
+    bool handlePress(const QPoint& pos);
+    void handleLeave();
+    bool updateHover(const QPoint& pos);
+    void clearHover();
+
+private:
+    double percentOf(double value, double total) const;
+
+    CVNQOpenGLPieChart* m_chart;
+    QString m_title = QStringLiteral("Basic Pie Chart");
+    QVector<PieSlice> m_slices;
+    bool m_tooltipEnabled = true;
+    bool m_hoverEnabled = true;
+    double m_innerRadiusRatio = 0.0;
+    bool m_labelsVisible = false;
+    bool m_hoverActive = false;
+    int m_hoverIndex = -1;
+    QPoint m_hoverMousePos;
+};
+
+} // namespace CVNQtLib
