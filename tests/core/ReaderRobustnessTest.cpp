@@ -5,6 +5,9 @@
 // where the input is unusable.
 
 #include "CVNJson.h"
+#include "CVNQChartRegistration.h"
+#include "CVNQECGChart.h"
+#include "CVNQICDChart.h"
 #include "CVNQControl.h"
 #include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
@@ -233,6 +236,10 @@ protected:
     static void SetUpTestSuite()
     {
         init();
+        cvnRegisterChartControls();
+        // The two charts no table registers are fed all the same.
+        cvnRegisterDefaultControl("rb_ecgchart", &CVNQECGChart::createCVNQECGChart);
+        cvnRegisterDefaultControl("rb_icdchart", &CVNQICDChart::createCVNQICDChart);
         cvnRegisterDefaultControl("rb_plain", &createRbPlain);
     }
     QTemporaryDir dir;
