@@ -421,8 +421,8 @@ TEST(FinancialChart, CandlesInPixelsAndTheIntroAnimation)
     const QColor up = c.impl->upColor();
     const QColor down = c.impl->downColor();
     auto bodyCentre = [&](int i, double open, double close) {
-        return QPointF(c.impl->pointPos(f, i, open).x(), (c.impl->pointPos(f, i, open).y() + c.impl->pointPos(f, i, close).y()) / 2)
-            .toPoint();
+        const QPointF o = c.impl->pointPos(f, i, open);
+        return QPointF(o.x(), (o.y() + c.impl->pointPos(f, i, close).y()) / 2).toPoint();
     };
     EXPECT_EQ(image.pixelColor(bodyCentre(0, 10, 25) + QPoint(6, 0)), up);
     EXPECT_EQ(image.pixelColor(bodyCentre(2, 25, 12) - QPoint(6, 0)), down);
