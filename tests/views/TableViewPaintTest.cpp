@@ -50,14 +50,7 @@ protected:
         m_view.setItemTextStyle(CtrlStateAll, text("pt_txt", kText));
         m_view.setHeaderBackground(CtrlStateAll, fill("pt_head", kHeader));
         m_view.setHeaderTextStyle(CtrlStateAll, text("pt_head_txt", kText));
-        m_view.setItemHeight(30);
-        m_view.horizontalHeader()->setFixedHeight(30);
-        m_model = model(&m_view, 20, 3);
-        m_view.setModel(m_model);
-        for (int c = 0; c < 3; ++c)
-            m_view.setColumnWidth(c, 130);
-        m_view.show();
-        TestUtil::spin(30);
+        m_model = showGrid(m_view);
     }
 
     // Vertical middle of a row in viewport coordinates.
@@ -223,10 +216,12 @@ TEST_F(TableViewPaint, TemplateColumnsStampTheirControlsUntilTheContainerGoes)
     EXPECT_FALSE(hasColorIn(grab(), QRect(260, 0, 130, 150), kButton, 2));
     button->show();
 
-    // The container's owner deletes it: nothing is stamped, nothing breaks.
+    // The container's owner deletes it: nothing is stamped, nothing breaks,
+    // and the column draws its icons again like any other.
     delete container;
     m_view.update();
     img = grab();
     EXPECT_FALSE(hasColorIn(img, img.rect(), kButton, 2));
     EXPECT_TRUE(hasColorIn(img, m_view.visualRect(m_model->index(0, 2)), kText, 60));
+    EXPECT_TRUE(hasColorIn(img, m_view.visualRect(m_model->index(0, 2)), kIcon, 2));
 }

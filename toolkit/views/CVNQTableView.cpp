@@ -10,9 +10,11 @@
 #include "CVNQTableViewitemDelegate.h"
 #include "CVNQViewport.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSet>
 
@@ -224,12 +226,39 @@ void CVNQTableView::headerChecked(bool check)
 
 bool CVNQTableView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == viewport() && event->type() == QEvent::Paint) {
-        QPainter painter(viewport());
-        CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, viewport()->rect());
-        return false;
+    if (watched == viewport()) {
+        switch (event->type()) {
+        case QEvent::Paint: {
+            QPainter painter(viewport());
+            CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, viewport()->rect());
+            return false;
+        }
+        // No row is under the pointer once it is on the header, a scroll
+        // bar or below the last row; the delegate only hears of cells.
+        case QEvent::Leave:
+            m_impl->setHoveredRow(-1);
+            break;
+        case QEvent::MouseMove:
+            if (!indexAt(static_cast<QMouseEvent*>(event)->pos()).isValid())
+                m_impl->setHoveredRow(-1);
+            break;
+        default:
+            break;
+        }
     }
     return QTableView::eventFilter(watched, event);
+}
+
+void CVNQTableView::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    // Rows move under a resting pointer; the hovered row is the one now
+    // under it (template controls already follow the pointer when drawn).
+    // A pointer that hovers no row and is not over the rows is left alone.
+    if (m_impl->hoveredRow == -1 && !viewport()->underMouse())
+        return;
+    const QPoint pos = viewport()->mapFromGlobal(QCursor::pos());
+    m_impl->setHoveredRow(viewport()->rect().contains(pos) ? indexAt(pos).row() : -1);
 }
 
 void CVNQTableView::paintEvent(QPaintEvent* event)

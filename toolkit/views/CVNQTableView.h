@@ -100,6 +100,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     // Guarded: Qt deletes a header, bar, corner widget or viewport that a

@@ -71,6 +71,15 @@ CVNQContainer* CVNQTableViewImpl::columnWidget(int column) const
     return it == columnWidgets.constEnd() ? nullptr : it.value().data();
 }
 
+void CVNQTableViewImpl::setHoveredRow(int row)
+{
+    if (row == hoveredRow)
+        return;
+    hoveredRow = row;
+    if (m_owner)
+        view()->viewport()->update();
+}
+
 void CVNQTableViewImpl::draw(QPainter* painter, const QRect& rect)
 {
     drawFillStyle(painter, background, rect);

@@ -33,6 +33,9 @@ public:
     bool serializeJsonValue(Json::Value** node, bool read) override;
 
     CVNQTableView* view() const;
+    // Stores the row under the pointer (-1 none) and repaints the rows when
+    // it changed.
+    void setHoveredRow(int row);
 
     // A column's template container; null when there is none or it was
     // deleted since it was set.

@@ -19,9 +19,20 @@ CVNQTableViewitemDelegate::CVNQTableViewitemDelegate(CVNQTableView* view, CVNQTa
 {
 }
 
+namespace {
+
+// The view clears State_Enabled for disabled items only when painting; the
+// options of mouse events carry the view's state alone.
+bool cellEnabled(const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    return (option.state & QStyle::State_Enabled) && (index.flags() & Qt::ItemIsEnabled);
+}
+
+} // namespace
+
 int CVNQTableViewitemDelegate::cellState(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    if (!(option.state & QStyle::State_Enabled))
+    if (!cellEnabled(option, index))
         return CtrlStateDisabled;
     if (option.state & QStyle::State_Selected)
         return CtrlStatePressed;
@@ -60,9 +71,9 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
     }
     CVNQWidgetBaseImpl::drawText(painter, text, style, content);
 
-    if (m_impl->columnWidgets.contains(column)) {
+    if (CVNQContainer* container = m_impl->columnWidget(column)) {
         // A template column draws neither icon nor check box.
-        paintTemplate(painter, cell, column);
+        paintTemplate(painter, cell, container, state == CtrlStateDisabled);
         painter->restore();
         return;
     }
@@ -83,11 +94,9 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
     painter->restore();
 }
 
-void CVNQTableViewitemDelegate::paintTemplate(QPainter* painter, const QRect& cell, int column) const
+void CVNQTableViewitemDelegate::paintTemplate(QPainter* painter, const QRect& cell, CVNQContainer* container,
+                                               bool disabled) const
 {
-    CVNQContainer* container = m_impl->columnWidget(column);
-    if (!container)
-        return;
     // One hidden container serves every cell: sized to the cell, laid out,
     // then its controls are drawn where the layout put them.
     container->resize(cell.size());
@@ -104,24 +113,21 @@ void CVNQTableViewitemDelegate::paintTemplate(QPainter* painter, const QRect& ce
         const TemplateEntry& e = list.at(i);
         const QRect r(cell.topLeft() + e.offset, e.widget->size());
         const QRect global(viewport->mapToGlobal(r.topLeft()), r.size());
-        if (global.contains(cursor)) {
-            // Hover exists only while the control is drawn.
-            const CtrlState saved = e.impl->getState();
-            e.impl->setState(CtrlStateHover);
-            e.impl->draw(painter, r);
-            e.impl->setState(saved);
-        } else {
-            e.impl->draw(painter, r);
-        }
+        // A disabled row's controls look disabled and never hover; either
+        // state exists only while the control is drawn.
+        const CtrlState drawState = disabled                ? CtrlStateDisabled
+                                    : global.contains(cursor) ? CtrlStateHover
+                                                              : e.impl->getState();
+        const CtrlState saved = e.impl->getState();
+        e.impl->setState(drawState);
+        e.impl->draw(painter, r);
+        e.impl->setState(saved);
     }
     painter->restore();
 }
 
-QString CVNQTableViewitemDelegate::templateHit(const QRect& cell, int column) const
+QString CVNQTableViewitemDelegate::templateHit(const QRect& cell, CVNQContainer* container) const
 {
-    CVNQContainer* container = m_impl->columnWidget(column);
-    if (!container)
-        return QString();
     container->resize(cell.size());
     container->forceResize();
     const QVector<TemplateEntry> list = templateList(container);
@@ -135,15 +141,19 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
 {
     const int column = index.column();
     const bool checkColumn = column == 0 && m_impl->checkstyle;
+    CVNQContainer* container = m_impl->columnWidget(column);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
+        // A disabled item's box does not flip and its controls do not click.
+        if (!cellEnabled(option, index))
+            break;
         auto* me = static_cast<QMouseEvent*>(event);
         if (checkColumn && model && checkRect(option.rect, m_impl->checkImageSize).contains(me->pos())) {
             const bool checked = index.data(Qt::CheckStateRole).toBool();
             model->setData(index, QVariant(!checked), Qt::CheckStateRole);
         }
-        if (m_impl->columnWidgets.contains(column)) {
-            const QString name = templateHit(option.rect, column);
+        if (container) {
+            const QString name = templateHit(option.rect, container);
             if (!name.isNull())
                 emit m_view->customControlClicked(index.row(), name);
         }
@@ -159,11 +169,8 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
         break;
     }
     case QEvent::MouseMove: {
-        if (index.row() != m_impl->hoveredRow) {
-            m_impl->hoveredRow = index.row();
-            m_view->viewport()->update();
-        }
-        if (m_impl->columnWidgets.contains(column)) {
+        m_impl->setHoveredRow(index.row());
+        if (container) {
             const QRect global(m_view->viewport()->mapToGlobal(option.rect.topLeft()), option.rect.size());
             if (global.contains(QCursor::pos()))
                 m_view->viewport()->repaint(option.rect);

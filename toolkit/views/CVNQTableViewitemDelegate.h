@@ -10,6 +10,7 @@
 
 namespace CVNQtLib {
 
+class CVNQContainer;
 class CVNQTableView;
 class CVNQTableViewImpl;
 
@@ -27,9 +28,11 @@ protected:
 private:
     // Row state of a cell: 3 disabled, 2 selected, 1 hovered, 0 normal.
     int cellState(const QStyleOptionViewItem& option, const QModelIndex& index) const;
-    void paintTemplate(QPainter* painter, const QRect& cell, int column) const;
+    // Draws the column's template into the cell; a disabled row draws its
+    // controls disabled.
+    void paintTemplate(QPainter* painter, const QRect& cell, CVNQContainer* container, bool disabled) const;
     // Object name of the template control under the cursor, or a null text.
-    QString templateHit(const QRect& cell, int column) const;
+    QString templateHit(const QRect& cell, CVNQContainer* container) const;
 
     CVNQTableView* m_view;
     CVNQTableViewImpl* m_impl;
