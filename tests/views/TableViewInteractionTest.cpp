@@ -182,6 +182,23 @@ TEST_F(TableViewInteraction, TemplateClicksReportRowAndControlName)
     EXPECT_TRUE(clicks.isEmpty());
 }
 
+TEST_F(TableViewInteraction, TemplateClicksAreHitWhereThePressHappened)
+{
+    QWidget owner;
+    m_view.setColumnWidget(2, makeTemplate(&owner));
+    QStringList clicks;
+    QObject::connect(&m_view, &CVNQTableView::customControlClicked,
+                     [&](int, const QString& name) { clicks << name; });
+    // The pointer has moved on by the time the press is handled: away from
+    // the pressed button, and onto a button beside the press.
+    pointAt(cellPoint(6, 0, 20, 15));
+    click(viewport(), cellPoint(2, 2, 20, 15));
+    EXPECT_EQ(clicks, QStringList{"edit"});
+    pointAt(cellPoint(3, 2, 20, 15));
+    click(viewport(), cellPoint(3, 2, 60, 15));
+    EXPECT_EQ(clicks, QStringList{"edit"});
+}
+
 TEST_F(TableViewInteraction, HoveredRowIsTheRowUnderThePointer)
 {
     send(viewport(), QEvent::MouseMove, cellPoint(3, 1, 20, 10));

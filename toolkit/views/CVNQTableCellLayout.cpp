@@ -123,9 +123,7 @@ QVector<TemplateEntry> templateList(QWidget* container)
 int hitTemplate(const QVector<TemplateEntry>& list, const QPoint& cellTopLeft, const QPoint& point)
 {
     for (int i = 1; i < list.size(); ++i) {
-        const TemplateEntry& e = list.at(i);
-        const QRect r(cellTopLeft + e.offset, e.widget->size());
-        if (r.contains(point))
+        if (entryRect(list.at(i), cellTopLeft).contains(point))
             return i;
     }
     return -1;

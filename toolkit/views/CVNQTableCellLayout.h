@@ -8,12 +8,12 @@
 #include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
 
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QVariant>
 #include <QVector>
-
-class QWidget;
+#include <QWidget>
 
 namespace CVNQtLib {
 
@@ -54,6 +54,11 @@ struct TemplateEntry {
 // that are not toolkit controls are skipped with their subtrees, and so are
 // controls hidden explicitly or marked as not drawn in item views.
 CVNQ_EXPORT QVector<TemplateEntry> templateList(QWidget* container);
+// Where an entry lies in a cell whose top-left corner is at cellTopLeft.
+inline QRect entryRect(const TemplateEntry& entry, const QPoint& cellTopLeft)
+{
+    return QRect(cellTopLeft + entry.offset, entry.widget->size());
+}
 // The first control (after the container) whose rectangle, placed in a
 // cell at cellTopLeft, contains point; -1 for none.
 CVNQ_EXPORT int hitTemplate(const QVector<TemplateEntry>& list, const QPoint& cellTopLeft, const QPoint& point);

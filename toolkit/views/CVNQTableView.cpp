@@ -10,7 +10,6 @@
 #include "CVNQTableViewitemDelegate.h"
 #include "CVNQViewport.h"
 
-#include <QCursor>
 #include <QEvent>
 #include <QImage>
 #include <QItemSelectionModel>
@@ -34,6 +33,8 @@ CVNQTableView::CVNQTableView(QWidget* parent) : QTableView(parent)
 
     setVerticalScrollBar(m_verticalScrollBar);
     setHorizontalScrollBar(m_horizontalScrollBar);
+    connectScrollBar(Qt::Vertical);
+    connectScrollBar(Qt::Horizontal);
     setHorizontalHeader(m_horizontalHeader);
     setVerticalHeader(m_verticalHeader);
     m_verticalHeader->hide();
@@ -252,13 +253,41 @@ bool CVNQTableView::eventFilter(QObject* watched, QEvent* event)
 void CVNQTableView::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);
+    // A bar installed since the last scroll has missed this change.
+    if (connectScrollBar(Qt::Vertical) && dy)
+        verticalScrollbarValueChanged(verticalScrollBar()->value());
+    if (connectScrollBar(Qt::Horizontal) && dx)
+        horizontalScrollbarValueChanged(horizontalScrollBar()->value());
     // Rows move under a resting pointer; the hovered row is the one now
-    // under it (template controls already follow the pointer when drawn).
-    // A pointer that hovers no row and is not over the rows is left alone.
+    // under it. A pointer that hovers no row and is not over the rows is
+    // left alone.
     if (m_impl->hoveredRow == -1 && !viewport()->underMouse())
         return;
-    const QPoint pos = viewport()->mapFromGlobal(QCursor::pos());
+    const QPoint pos = m_impl->pointerInViewport();
     m_impl->setHoveredRow(viewport()->rect().contains(pos) ? indexAt(pos).row() : -1);
+}
+
+bool CVNQTableView::connectScrollBar(Qt::Orientation orientation)
+{
+    // Qt ties an item view to the bars it creates and drops those ties when
+    // a bar is replaced, as the view does with its own and callers may do
+    // again: the view would then neither fetch more rows at the end of a
+    // lazy model nor follow the pointer while scrolling.
+    QScrollBar* bar = orientation == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
+    if (orientation == Qt::Vertical) {
+        if (!connect(bar, &QScrollBar::valueChanged, this, &CVNQTableView::verticalScrollbarValueChanged,
+                     Qt::UniqueConnection))
+            return false;
+        connect(bar, &QScrollBar::actionTriggered, this, &CVNQTableView::verticalScrollbarAction,
+                Qt::UniqueConnection);
+        return true;
+    }
+    if (!connect(bar, &QScrollBar::valueChanged, this, &CVNQTableView::horizontalScrollbarValueChanged,
+                 Qt::UniqueConnection))
+        return false;
+    connect(bar, &QScrollBar::actionTriggered, this, &CVNQTableView::horizontalScrollbarAction,
+            Qt::UniqueConnection);
+    return true;
 }
 
 void CVNQTableView::paintEvent(QPaintEvent* event)
@@ -269,7 +298,9 @@ void CVNQTableView::paintEvent(QPaintEvent* event)
         QPainter painter(viewport());
         CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, QRect(0, 0, width(), height()));
     }
+    m_impl->beginRowsPaint();
     QTableView::paintEvent(event);
+    m_impl->endRowsPaint();
 }
 
 void CVNQTableView::leaveEvent(QEvent* event)

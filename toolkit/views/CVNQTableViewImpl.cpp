@@ -8,6 +8,7 @@
 #include "CVNQTableView.h"
 #include "CVNQtLib.h"
 
+#include <QCursor>
 #include <QHeaderView>
 #include <QStandardItemModel>
 
@@ -78,6 +79,21 @@ void CVNQTableViewImpl::setHoveredRow(int row)
     hoveredRow = row;
     if (m_owner)
         view()->viewport()->update();
+}
+
+QPoint CVNQTableViewImpl::pointerInViewport() const
+{
+    if (m_paintPointerValid || !m_owner)
+        return m_paintPointer;
+    return view()->viewport()->mapFromGlobal(QCursor::pos());
+}
+
+void CVNQTableViewImpl::beginRowsPaint()
+{
+    m_paintPointerValid = false;
+    if (hasColumnWidgets())
+        m_paintPointer = pointerInViewport();
+    m_paintPointerValid = true;
 }
 
 void CVNQTableViewImpl::draw(QPainter* painter, const QRect& rect)

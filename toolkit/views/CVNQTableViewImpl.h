@@ -8,6 +8,7 @@
 #include "CVNQWidgetBaseImpl.h"
 
 #include <QMap>
+#include <QPoint>
 #include <QPointer>
 #include <QSize>
 #include <QString>
@@ -36,6 +37,12 @@ public:
     // Stores the row under the pointer (-1 none) and repaints the rows when
     // it changed.
     void setHoveredRow(int row);
+    // The pointer in viewport coordinates. Asking the window system costs a
+    // round trip, so a paint of the rows asks once (beginRowsPaint) and
+    // every template cell of that paint reads the answer.
+    QPoint pointerInViewport() const;
+    void beginRowsPaint();
+    void endRowsPaint() { m_paintPointerValid = false; }
 
     // A column's template container; null when there is none or it was
     // deleted since it was set.
@@ -62,6 +69,9 @@ public:
     QMap<int, QPointer<CVNQContainer>> columnWidgets;
 
 private:
+    QPoint m_paintPointer;
+    bool m_paintPointerValid = false;
+
     void readStyles(const Json::Value& node);
     void readAttributes(const Json::Value& node);
     void readScrollBarChildren(const Json::Value& node);

@@ -6,7 +6,6 @@
 #include "CVNQTableView.h"
 #include "CVNQTableViewImpl.h"
 
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -94,46 +93,36 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
     painter->restore();
 }
 
+QVector<TemplateEntry> CVNQTableViewitemDelegate::layOutTemplate(CVNQContainer* container, const QSize& cell)
+{
+    // One hidden container serves every cell: sized to the cell and laid
+    // out, its controls are then drawn or hit where the layout put them.
+    container->resize(cell);
+    container->forceResize();
+    return templateList(container);
+}
+
 void CVNQTableViewitemDelegate::paintTemplate(QPainter* painter, const QRect& cell, CVNQContainer* container,
                                                bool disabled) const
 {
-    // One hidden container serves every cell: sized to the cell, laid out,
-    // then its controls are drawn where the layout put them.
-    container->resize(cell.size());
-    container->forceResize();
-    const QVector<TemplateEntry> list = templateList(container);
+    const QVector<TemplateEntry> list = layOutTemplate(container, cell.size());
     if (list.isEmpty())
         return;
     painter->save();
     painter->setClipRect(cell, Qt::ReplaceClip);
     list.first().impl->draw(painter, cell);
-    const QPoint cursor = QCursor::pos();
-    QWidget* viewport = m_view->viewport();
+    const QPoint pointer = m_impl->pointerInViewport();
     for (int i = 1; i < list.size(); ++i) {
         const TemplateEntry& e = list.at(i);
-        const QRect r(cell.topLeft() + e.offset, e.widget->size());
-        const QRect global(viewport->mapToGlobal(r.topLeft()), r.size());
+        const QRect r = entryRect(e, cell.topLeft());
         // A disabled row's controls look disabled and never hover; either
         // state exists only while the control is drawn.
-        const CtrlState drawState = disabled                ? CtrlStateDisabled
-                                    : global.contains(cursor) ? CtrlStateHover
-                                                              : e.impl->getState();
         const CtrlState saved = e.impl->getState();
-        e.impl->setState(drawState);
+        e.impl->setState(disabled ? CtrlStateDisabled : r.contains(pointer) ? CtrlStateHover : saved);
         e.impl->draw(painter, r);
         e.impl->setState(saved);
     }
     painter->restore();
-}
-
-QString CVNQTableViewitemDelegate::templateHit(const QRect& cell, CVNQContainer* container) const
-{
-    container->resize(cell.size());
-    container->forceResize();
-    const QVector<TemplateEntry> list = templateList(container);
-    const QPoint topLeft = m_view->viewport()->mapToGlobal(cell.topLeft());
-    const int hit = hitTemplate(list, topLeft, QCursor::pos());
-    return hit < 0 ? QString() : list.at(hit).widget->objectName();
 }
 
 bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
@@ -153,9 +142,11 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
             model->setData(index, QVariant(!checked), Qt::CheckStateRole);
         }
         if (container) {
-            const QString name = templateHit(option.rect, container);
-            if (!name.isNull())
-                emit m_view->customControlClicked(index.row(), name);
+            // Hit where the press happened, wherever the pointer is by now.
+            const QVector<TemplateEntry> list = layOutTemplate(container, option.rect.size());
+            const int hit = hitTemplate(list, option.rect.topLeft(), me->pos());
+            if (hit >= 0)
+                emit m_view->customControlClicked(index.row(), list.at(hit).widget->objectName());
         }
         break;
     }
@@ -170,11 +161,10 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
     }
     case QEvent::MouseMove: {
         m_impl->setHoveredRow(index.row());
-        if (container) {
-            const QRect global(m_view->viewport()->mapToGlobal(option.rect.topLeft()), option.rect.size());
-            if (global.contains(QCursor::pos()))
-                m_view->viewport()->repaint(option.rect);
-        }
+        // Template controls hover with the pointer, so the cell under it
+        // repaints at once (Qt repaints the cell it has left).
+        if (container)
+            m_view->viewport()->repaint(option.rect);
         break;
     }
     default:

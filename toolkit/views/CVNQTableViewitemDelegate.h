@@ -5,6 +5,7 @@
 // row and clicks on template controls.
 
 #include "CVNQGlobal.h"
+#include "CVNQTableCellLayout.h"
 
 #include <QItemDelegate>
 
@@ -28,11 +29,11 @@ protected:
 private:
     // Row state of a cell: 3 disabled, 2 selected, 1 hovered, 0 normal.
     int cellState(const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    // The container laid out at the cell's size, and its template list.
+    static QVector<TableCellLayout::TemplateEntry> layOutTemplate(CVNQContainer* container, const QSize& cell);
     // Draws the column's template into the cell; a disabled row draws its
     // controls disabled.
     void paintTemplate(QPainter* painter, const QRect& cell, CVNQContainer* container, bool disabled) const;
-    // Object name of the template control under the cursor, or a null text.
-    QString templateHit(const QRect& cell, CVNQContainer* container) const;
 
     CVNQTableView* m_view;
     CVNQTableViewImpl* m_impl;
