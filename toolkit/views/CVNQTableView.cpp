@@ -273,20 +273,15 @@ bool CVNQTableView::connectScrollBar(Qt::Orientation orientation)
     // a bar is replaced, as the view does with its own and callers may do
     // again: the view would then neither fetch more rows at the end of a
     // lazy model nor follow the pointer while scrolling.
-    QScrollBar* bar = orientation == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
-    if (orientation == Qt::Vertical) {
-        if (!connect(bar, &QScrollBar::valueChanged, this, &CVNQTableView::verticalScrollbarValueChanged,
-                     Qt::UniqueConnection))
-            return false;
-        connect(bar, &QScrollBar::actionTriggered, this, &CVNQTableView::verticalScrollbarAction,
-                Qt::UniqueConnection);
-        return true;
-    }
-    if (!connect(bar, &QScrollBar::valueChanged, this, &CVNQTableView::horizontalScrollbarValueChanged,
-                 Qt::UniqueConnection))
+    using Slot = void (QTableView::*)(int);
+    const bool vertical = orientation == Qt::Vertical;
+    QScrollBar* bar = vertical ? verticalScrollBar() : horizontalScrollBar();
+    const Slot valueChanged =
+        vertical ? &CVNQTableView::verticalScrollbarValueChanged : &CVNQTableView::horizontalScrollbarValueChanged;
+    const Slot action = vertical ? &CVNQTableView::verticalScrollbarAction : &CVNQTableView::horizontalScrollbarAction;
+    if (!connect(bar, &QScrollBar::valueChanged, this, valueChanged, Qt::UniqueConnection))
         return false;
-    connect(bar, &QScrollBar::actionTriggered, this, &CVNQTableView::horizontalScrollbarAction,
-            Qt::UniqueConnection);
+    connect(bar, &QScrollBar::actionTriggered, this, action, Qt::UniqueConnection);
     return true;
 }
 
