@@ -2,10 +2,15 @@
 // pixels that must be there. With CVN_CHART_GALLERY set to a file path the
 // gallery picture is saved there for a look.
 
+#include "CVNQBarChart.h"
+#include "CVNQBarChartImpl.h"
 #include "CVNQECGChart.h"
+#include "CVNQFinancialChart.h"
 #include "CVNQICDChart.h"
 #include "CVNQLineChart.h"
 #include "CVNQOpenGLPieChart.h"
+#include "CVNQScatterChart.h"
+#include "CVNQScatterChartImpl.h"
 #include "TestUtil.h"
 
 #include <QGridLayout>
@@ -76,7 +81,7 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     pie->setTheme(1);
     pie->setLabelsVisible(true);
     pie->setLegendPosition(3);
-    grid->addWidget(pie, 1, 0);
+    grid->addWidget(pie, 0, 2);
 
     auto* donut = new CVNQOpenGLPieChart;
     donut->setAnimationEnabled(false);
@@ -84,7 +89,7 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     donut->setInnerRadiusRatio(0.6);
     donut->setLegendPosition(0);
     donut->setTitle(QStringLiteral("Donut"));
-    grid->addWidget(donut, 1, 1);
+    grid->addWidget(donut, 0, 3);
 
     auto* traces = new QWidget;
     traces->setMinimumSize(420, 200);
@@ -99,7 +104,7 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     icd->setLineColor(QColor(255, 200, 0), QColor());
     for (int x = 0; x < 420; x += 4)
         icd->addData(x, 50 + 20 * std::cos(x / 10.0));
-    grid->addWidget(traces, 2, 0);
+    grid->addWidget(traces, 0, 4);
 
     // Long series take the fast painting paths.
     auto* dense = new CVNQLineChart;
@@ -122,9 +127,86 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     }
     dense->setCategories({});
     dense->setSeries({d1, d2});
-    grid->addWidget(dense, 2, 1);
+    grid->addWidget(dense, 1, 0);
 
-    window.resize(1100, 1100);
+    // Grouped bars with the legend below and one-bar tooltips.
+    auto* bars = new CVNQBarChart;
+    bars->setAnimationEnabled(false);
+    bars->setTitle(QStringLiteral("Grouped bars"));
+    bars->setCategories({"Mon", "Tue", "Wed", "Thu", "Fri"});
+    bars->setSeries({{QStringLiteral("North"), {120, 200, 150, 80, 70}, QColor(), QColor(), true},
+                     {QStringLiteral("South"), {90, 160, 170, 110, 95}, QColor(), QColor(), true},
+                     {QStringLiteral("Offshore"), {60, 140, 120, 150, 130}, QColor(), QColor(), false}});
+    bars->setTooltipMode(1);
+    bars->setTooltipEnabled(true);
+    grid->addWidget(bars, 1, 1);
+
+    // Negative bars under a custom theme, legend left, whole-category tooltips.
+    ChartTheme custom = CVNQChartBase::presetTheme(0);
+    custom.name = QStringLiteral("Custom");
+    custom.backgroundColor = QColor(236, 244, 240);
+    custom.plotBackgroundColor = QColor(250, 253, 251);
+    custom.palette = {QColor(0, 128, 96), QColor(214, 90, 49)};
+    custom.barCornerRadius = 2;
+    auto* negative = new CVNQBarChart;
+    negative->setAnimationEnabled(false);
+    negative->setTheme(custom);
+    negative->setLegendPosition(3);
+    negative->setTitle(QStringLiteral("Balance"));
+    negative->setCategories({"Q1", "Q2", "Q3", "Q4"});
+    negative->setSeries({{QStringLiteral("Import"), {-10, 30, 12, -4}, QColor(), QColor(), true},
+                         {QStringLiteral("Export"), {18, -8, 22, 9}, QColor(), QColor(), true}});
+    negative->setTooltipMode(2);
+    negative->setTooltipEnabled(true);
+    grid->addWidget(negative, 1, 2);
+
+    // Daily candles with moving averages, zoom slider, crosshair and tooltip.
+    auto* candles = new CVNQFinancialChart;
+    candles->setAnimationEnabled(false);
+    grid->addWidget(candles, 2, 0, 1, 2);
+
+    auto* volume = new CVNQFinancialChart;
+    volume->setAnimationEnabled(false);
+    volume->setTheme(1);
+    volume->setDisplayMode(2);
+    volume->setTitle(QStringLiteral("Volume"));
+    grid->addWidget(volume, 2, 2);
+
+    auto* intraday = new CVNQFinancialChart;
+    intraday->setAnimationEnabled(false);
+    intraday->setTheme(3);
+    intraday->setDisplayMode(1);
+    intraday->setZoomEnabled(false);
+    intraday->setTitle(QStringLiteral("Intraday"));
+    grid->addWidget(intraday, 2, 3);
+
+    // Scatter with a top legend and a hovered point.
+    auto* scatter = new CVNQScatterChart;
+    scatter->setAnimationEnabled(false);
+    scatter->setTheme(2);
+    scatter->setLegendPosition(0);
+    grid->addWidget(scatter, 1, 3);
+
+    // Scatter under the dark preset with a right legend and a hidden series.
+    auto* cloud = new CVNQScatterChart;
+    cloud->setAnimationEnabled(false);
+    cloud->setTheme(3);
+    cloud->setLegendPosition(1);
+    cloud->setTitle(QStringLiteral("Wind speed and output"));
+    QVector<ScatterSeries> clouds(3);
+    for (int s = 0; s < 3; ++s) {
+        clouds[s].name = QStringLiteral("Turbine group %1").arg(s + 1);
+        clouds[s].symbolSize = 6;
+        clouds[s].visible = s != 2;
+        for (int i = 0; i < 60; ++i) {
+            const double wind = 3 + i * 0.2 + std::sin(i * 1.9 + s) * 0.8;
+            clouds[s].points.append({wind, 40 * wind - 90 + 35 * std::sin(i * 2.3 + s * 2) + s * 30});
+        }
+    }
+    cloud->setSeries(clouds);
+    grid->addWidget(cloud, 1, 4);
+
+    window.resize(2440, 1200);
     window.show();
     TestUtil::spin(400);
 
@@ -135,6 +217,17 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     QMouseEvent move2(QEvent::MouseMove, QPoint(pie->width() / 2 + 60, 130), Qt::NoButton, Qt::NoButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(pie, &move2);
+    auto hover = [](QWidget* w, const QPoint& pos) {
+        QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    };
+    auto* barsImpl = static_cast<CVNQBarChartImpl*>(bars->getControlImpl());
+    hover(bars, barsImpl->bars(barsImpl->frame(bars->size())).at(2).rect.center().toPoint());
+    hover(negative, QPoint(negative->width() * 3 / 4, negative->height() / 2));
+    hover(candles, QPoint(candles->width() * 2 / 3, candles->height() / 2));
+    hover(volume, QPoint(volume->width() - 40, volume->height() / 3));
+    auto* scatterImpl = static_cast<CVNQScatterChartImpl*>(scatter->getControlImpl());
+    hover(scatter, scatterImpl->screenPos(scatterImpl->frame(scatter->size()), QPointF(25, 40)).toPoint());
     TestUtil::spin(200);
 
     const QImage lineImage = grabWidget(line);
@@ -163,6 +256,36 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     const QImage traceImage = grabWidget(traces);
     EXPECT_TRUE(TestUtil::hasColor(traceImage, QColor(0, 255, 0), 40));
     EXPECT_TRUE(TestUtil::hasColor(traceImage, QColor(255, 200, 0), 40));
+
+    const QImage barsImage = grabWidget(bars);
+    EXPECT_EQ(barsImage.pixelColor(3, 3), QColor(255, 255, 255));
+    EXPECT_TRUE(TestUtil::hasColor(barsImage, QColor(84, 112, 198), 2));
+    EXPECT_TRUE(TestUtil::hasColor(barsImage, QColor(84, 112, 198).lighter(115), 2)); // the hovered bar
+    EXPECT_EQ(bars->tooltipText(), "North\nTue: 200");
+
+    const QImage negativeImage = grabWidget(negative);
+    EXPECT_EQ(negativeImage.pixelColor(3, 3), QColor(236, 244, 240));
+    EXPECT_TRUE(TestUtil::hasColor(negativeImage, QColor(214, 90, 49), 2));
+    EXPECT_EQ(negative->tooltipText().count('\n'), 2); // category and both series
+
+    const QImage candleImage = grabWidget(candles);
+    EXPECT_TRUE(TestUtil::hasColor(candleImage, QColor(230, 76, 69), 2));  // up candles
+    EXPECT_TRUE(TestUtil::hasColor(candleImage, QColor(34, 178, 115), 2)); // down candles
+    EXPECT_TRUE(TestUtil::hasColor(candleImage, QColor(37, 99, 235), 2));  // slider handles
+    EXPECT_TRUE(candles->tooltipText().contains("\nMA5: "));
+
+    const QImage intradayImage = grabWidget(intraday);
+    EXPECT_EQ(intradayImage.pixelColor(3, 3), QColor(16, 20, 28));
+    EXPECT_TRUE(TestUtil::hasColor(intradayImage, QColor(35, 128, 224), 4));
+
+    const QImage scatterImage = grabWidget(scatter);
+    EXPECT_EQ(scatterImage.pixelColor(3, 3), QColor(255, 251, 245));
+    EXPECT_TRUE(TestUtil::hasColor(scatterImage, QColor(193, 35, 43), 2));
+
+    const QImage cloudImage = grabWidget(cloud);
+    EXPECT_EQ(cloudImage.pixelColor(3, 3), QColor(16, 20, 28));
+    EXPECT_TRUE(TestUtil::hasColor(cloudImage, QColor(114, 159, 255), 4));
+    EXPECT_EQ(scatter->tooltipText(), "Series A\nx: 25\ny: 40");
 
     const QByteArray out = qgetenv("CVN_CHART_GALLERY");
     if (!out.isEmpty())

@@ -1,9 +1,12 @@
 // Chart registration: order, descriptors, creation by type name, and the
 // charts' JSON side.
 
+#include "CVNQBarChart.h"
 #include "CVNQChartRegistration.h"
+#include "CVNQFinancialChart.h"
 #include "CVNQLineChart.h"
 #include "CVNQOpenGLPieChart.h"
+#include "CVNQScatterChart.h"
 #include "CVNQtLib.h"
 #include "TestUtil.h"
 
@@ -15,9 +18,12 @@ using namespace CVNQtLib;
 TEST(ChartRegistration, OrderAndDescriptors)
 {
     const std::vector<ChartControlType> types = cvnChartControlTypes();
-    ASSERT_EQ(types.size(), 2u);
-    EXPECT_STREQ(types.at(0).typeName, "qtlinechart");
-    EXPECT_STREQ(types.at(1).typeName, "qtopenglpiechart");
+    ASSERT_EQ(types.size(), 5u);
+    const char* order[] = {"qtbarchart", "qtlinechart", "qtopenglpiechart", "qtscatterchart", "qtfinancialchart"};
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_STREQ(types.at(i).typeName, order[i]);
+        EXPECT_EQ(types.at(i).props().typeName, order[i]);
+    }
 
     const ControlInfo line = CVNQLineChart::getProps();
     EXPECT_EQ(line.version, 1);
@@ -53,6 +59,36 @@ TEST(ChartRegistration, CreatesChartsByTypeName)
     ASSERT_NE(line, nullptr);
     ASSERT_EQ(line->series().size(), 1);
     EXPECT_EQ(line->series().first().values.size(), 7);
+
+    // The charts that always carry demonstration data.
+    QScopedPointer<QWidget> barWidget(createControlByTypeName("qtbarchart", nullptr));
+    auto* bar = qobject_cast<CVNQBarChart*>(barWidget.data());
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->series().size(), 1);
+    EXPECT_EQ(bar->series().first().values.size(), 7);
+    QScopedPointer<QWidget> scatterWidget(createControlByTypeName("qtscatterchart", nullptr));
+    auto* scatter = qobject_cast<CVNQScatterChart*>(scatterWidget.data());
+    ASSERT_NE(scatter, nullptr);
+    EXPECT_EQ(scatter->series().size(), 2);
+    QScopedPointer<QWidget> financialWidget(createControlByTypeName("qtfinancialchart", nullptr));
+    auto* financial = qobject_cast<CVNQFinancialChart*>(financialWidget.data());
+    ASSERT_NE(financial, nullptr);
+    EXPECT_EQ(financial->candles().size(), 62);
+    EXPECT_EQ(financial->intradayPoints().size(), 49);
+    const char* descriptors[][4] = {{"qtbarchart", "CVNQBarChart", "BarChart", "OpenGL Bar Chart"},
+                                    {"qtscatterchart", "CVNQScatterChart", "ScatterChart", "OpenGL Scatter Chart"},
+                                    {"qtfinancialchart", "CVNQFinancialChart", "FinancialChart",
+                                     "OpenGL Financial Chart"}};
+    for (const auto& d : descriptors) {
+        const ControlInfo* chart = cvnGetControlInfo(d[0]);
+        ASSERT_NE(chart, nullptr) << d[0];
+        EXPECT_EQ(chart->version, 1);
+        EXPECT_EQ(chart->className, d[1]);
+        EXPECT_EQ(chart->shortName, d[2]);
+        EXPECT_EQ(chart->description, d[3]);
+        EXPECT_EQ(chart->key, "columnChart");
+        EXPECT_TRUE(chart->properties.empty());
+    }
 
     const ControlInfo* info = cvnGetControlInfo("qtlinechart");
     ASSERT_NE(info, nullptr);

@@ -4,13 +4,13 @@
 
 #include "CVNQCheckBox.h"
 #include "CVNQCheckBoxImpl.h"
-#include "IndicatorTestUtil.h"
+#include "ControlsTestUtil.h"
 #include "LanguageManager.h"
 
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
-using namespace IndicatorTest;
+using namespace ControlsTest;
 using ControlsTest::render;
 
 namespace {
@@ -149,6 +149,12 @@ TEST_F(CheckBoxTest, AttributesReadAndWrite)
     copy.readJsonValue(&out);
     EXPECT_EQ(written(copy), out);
     EXPECT_EQ(out["attr"]["showIcon"], 0);
+
+    // Icon-colour keys are not the box's own: kept like any other key.
+    Json::Value tinted = TestUtil::json(R"({"attr": {"iconColor": "FF102030", "iconUseColor": 1}})");
+    copy.readJsonValue(&tinted);
+    EXPECT_EQ(written(copy)["attr"]["iconColor"], "FF102030");
+    EXPECT_EQ(written(copy)["attr"]["iconUseColor"], 1);
 
     // Centre (the record's default) survives a round trip; values back at
     // their defaults are not written again.

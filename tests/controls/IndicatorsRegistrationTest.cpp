@@ -7,7 +7,7 @@
 #include "CVNQProgressBar.h"
 #include "CVNQRadioButton.h"
 #include "CVNQSwitch.h"
-#include "IndicatorTestUtil.h"
+#include "ControlsTestUtil.h"
 
 #include <memory>
 
@@ -15,7 +15,7 @@ using namespace CVNQtLib;
 
 TEST(IndicatorsRegistration, TypeNamesAliasesAndPropertyTables)
 {
-    IndicatorTest::startToolkit();
+    ControlsTest::startToolkit();
     QWidget host;
     const struct {
         std::vector<const char*> names;
@@ -43,7 +43,7 @@ TEST(IndicatorsRegistration, TypeNamesAliasesAndPropertyTables)
     EXPECT_EQ(boxInfo.properties[16].name, "HorAlign");
     boxInfo.properties[16].setInt(&box, 2);
     EXPECT_EQ(box.getIconHorAlign(), 2);
-    boxInfo.properties[8].setFillStyle(&box, 1, IndicatorTest::fill("reg_bg", Qt::green));
+    boxInfo.properties[8].setFillStyle(&box, 1, ControlsTest::fill("reg_bg", Qt::green));
     EXPECT_EQ(box.getCheckedBackground(1).name, "reg_bg");
 
     CVNQSwitch sw(&host);

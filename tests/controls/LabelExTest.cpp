@@ -209,6 +209,12 @@ TEST_F(LabelExFixture, TextJsonAndSizes)
     label->serializeJsonValue(&out, false);
     EXPECT_EQ(out["attr"]["text"], Json::Value("From JSON"));
     EXPECT_TRUE(out["style"].isNull());
+    label->setText(QString());
+    Json::Value emptied(Json::objectValue);
+    label->serializeJsonValue(&emptied, false);
+    CVNQLabelEx again(&host);
+    again.readJsonValue(&emptied);
+    EXPECT_EQ(again.getImpl()->document()->toPlainText(), "");
     // Every read sets the document's font from the normal style.
     EXPECT_EQ(impl->document()->defaultFont().pixelSize(), 14);
 

@@ -18,13 +18,6 @@ using namespace ControlsTest;
 
 namespace {
 
-Json::Value written(CVNQLabel& l)
-{
-    Json::Value node(Json::objectValue);
-    l.serializeJsonValue(&node, false);
-    return node;
-}
-
 TextStyleDesc singleLine(int elideMode)
 {
     TextStyleDesc t;
@@ -68,9 +61,13 @@ TEST(Label, TextAndNodes)
     EXPECT_EQ(l.alignment(), Qt::AlignRight | Qt::AlignVCenter);
     EXPECT_EQ(written(l)["style"], TestUtil::json(R"([["lb_t", 2, 0]])"));
 
-    // Setting the text empty drops the key from a later write.
+    // An emptied label is written with its empty text, and read back it
+    // stays empty instead of showing the new label's "label".
     l.setText(QString());
-    EXPECT_FALSE(written(l).isMember("attr"));
+    Json::Value emptied = written(l);
+    CVNQLabel again(&host);
+    again.readJsonValue(&emptied);
+    EXPECT_EQ(again.text(), "");
 }
 
 TEST(Label, StylesAndColours)
@@ -134,6 +131,17 @@ TEST(Label, ElidesFromTheWholeTextAndWritesIt)
     l.setTextStyle(0, singleLine(9));
     resize(40, 20);
     EXPECT_TRUE(l.text().endsWith(QChar(0x2026)));
+
+    // A text set through QLabel itself (a QLabel pointer, a connection to
+    // QLabel::setText) becomes the whole text: no resize brings back the
+    // old one, and it is what is written.
+    const QString other = "Gusts measured at the hub height of every turbine";
+    static_cast<QLabel&>(l).setText(other);
+    resize(fullWidth / 2, 20);
+    EXPECT_TRUE(l.text().startsWith("Gusts")) << l.text().toStdString();
+    EXPECT_EQ(written(l)["attr"]["text"], Json::Value(other.toStdString()));
+    resize(2 * fullWidth, 20);
+    EXPECT_EQ(l.text(), other);
 }
 
 TEST(Label, LanguageKeysAndThemeEntries)

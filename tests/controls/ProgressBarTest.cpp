@@ -3,13 +3,13 @@
 
 #include "CVNQProgressBar.h"
 #include "CVNQProgressBarImpl.h"
-#include "IndicatorTestUtil.h"
+#include "ControlsTestUtil.h"
 
 #include <climits>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
-using namespace IndicatorTest;
+using namespace ControlsTest;
 using ControlsTest::near;
 using ControlsTest::render;
 

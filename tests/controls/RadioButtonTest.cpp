@@ -4,7 +4,7 @@
 
 #include "CVNQRadioButton.h"
 #include "CVNQRadioButtonImpl.h"
-#include "IndicatorTestUtil.h"
+#include "ControlsTestUtil.h"
 #include "LanguageManager.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
-using namespace IndicatorTest;
+using namespace ControlsTest;
 using ControlsTest::render;
 
 namespace {

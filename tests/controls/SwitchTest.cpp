@@ -3,7 +3,7 @@
 
 #include "CVNQSwitch.h"
 #include "CVNQSwitchImpl.h"
-#include "IndicatorTestUtil.h"
+#include "ControlsTestUtil.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
-using namespace IndicatorTest;
+using namespace ControlsTest;
 using ControlsTest::render;
 
 namespace {

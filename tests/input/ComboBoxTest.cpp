@@ -101,6 +101,12 @@ TEST_F(ComboFixture, PopupRowsUseTheItemStyles)
     combo.setItemHeight(32);
     EXPECT_EQ(delegate->sizeHint(option, combo.model()->index(1, 0)).height(), 32);
 
+    // A row shows its item's first value: the user data of an item that has
+    // no text.
+    combo.addItem("gone", 42);
+    combo.setItemData(2, QVariant(), Qt::DisplayRole);
+    EXPECT_TRUE(colourBox(paintRow(combo, 2, QStyle::State_Enabled), Qt::red, 90).isValid());
+
     // Without styles, or for an invalid index, nothing is painted.
     delegate->setImpl(nullptr);
     row = paintRow(combo, 0, QStyle::State_Enabled);
@@ -123,6 +129,10 @@ TEST_F(ComboFixture, OpenPopupPaintsItsBackgroundAndRows)
     CVNQComboList* list = combo->getPopupList();
     ASSERT_TRUE(list->isVisible());
     EXPECT_EQ(list->visualRect(combo->model()->index(2, 0)).height(), 25);
+    // The popup background is the only frame: Qt's popup frame is off.
+    auto* container = qobject_cast<QFrame*>(list->window());
+    ASSERT_NE(container, nullptr);
+    EXPECT_EQ(container->frameWidth(), 0);
     const QImage img = list->viewport()->grab().toImage();
     EXPECT_TRUE(TestUtil::hasColor(img, QColor(40, 40, 90), 4));
     combo->hidePopup();
@@ -172,16 +182,22 @@ TEST_F(ComboFixture, ClosedBoxLayout)
     img = combo.grab().toImage();
     EXPECT_TRUE(near(img.pixelColor(100, 2), Qt::gray));
 
-    // An editable box leaves its text to the line edit.
+    // An editable box leaves its text to the line edit, which shows the
+    // box's background through and takes the state's text colour and font.
     CVNQComboBox editable;
     editable.setEditable(true);
     editable.resize(200, 30);
-    editable.setTextStyle(0, text("tx", Qt::red));
+    editable.setBackground(0, fill("bx", Qt::blue));
+    editable.setTextStyle(0, text("tx", Qt::red, 17));
     editable.addItem("typed");
-    editable.grab();
-    EXPECT_EQ(editable.lineEdit()->textMargins(), QMargins(10, 0, 10, 0));
     read(&editable, TestUtil::json(R"({"name":"e"})"));
     EXPECT_EQ(editable.lineEdit()->styleSheet(), "background-color: rgba(0, 0, 0, 0);");
+    img = editable.grab().toImage();
+    EXPECT_EQ(editable.lineEdit()->textMargins(), QMargins(10, 0, 10, 0));
+    EXPECT_EQ(editable.lineEdit()->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_EQ(editable.lineEdit()->font().pixelSize(), 17);
+    const QRect field = editable.lineEdit()->geometry();
+    EXPECT_TRUE(near(img.pixelColor(field.right() - 12, field.center().y()), Qt::blue));
 }
 
 TEST_F(ComboFixture, JsonTextSelectsAnExistingItem)
@@ -252,13 +268,14 @@ TEST_F(ComboFixture, ButtonImagesAndStyleList)
     out = written(&combo);
     EXPECT_FALSE(out["attr"].isMember("btnHotIcon"));
 
-    // Per-state setters ignore states outside 0..3.
+    // A state outside 0..3 addresses the normal slot, and only that one.
     combo.setBtnIcon(4, "x");
     combo.setBackground(-1, fill("neg", Qt::red));
     combo.setItemTextStyle(7, text("seven", Qt::red));
-    for (int s = 0; s < 4; ++s) {
-        EXPECT_NE(combo.getBtnIcon(s), "x");
-        EXPECT_NE(combo.getBackground(s).name, "neg");
-        EXPECT_NE(combo.getItemTextStyle(s).name, "seven");
-    }
+    EXPECT_EQ(combo.getBtnIcon(0), "x");
+    EXPECT_EQ(combo.getBtnIcon(1), "a");
+    EXPECT_EQ(combo.getBackground(0).name, "neg");
+    EXPECT_EQ(combo.getBackground(3).name, "cb.bg");
+    EXPECT_EQ(combo.getItemTextStyle(0).name, "seven");
+    EXPECT_EQ(combo.getItemTextStyle(9).name, "seven");
 }

@@ -13,7 +13,9 @@
 #include "InputTestUtil.h"
 #include "TestUtil.h"
 
+#include <QCursor>
 #include <QDir>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -63,9 +65,11 @@ const char* kTheme = R"({"elements":[{"child":[
             ["pg.text",2,8],["pg.textOff",2,11],["pg.popup",1,12],["pg.item",1,13],["pg.itemHover",1,14],
             ["pg.itemSel",1,15],["pg.item",2,17],["pg.itemSel",2,19]]},
   {"name":"qttext","type":"qttext","attr":{"leftMargin":6,"topMargin":4,"rightMargin":2,"bottomMargin":4},
-   "style":[["pg.field",1,0],["pg.fieldFocus",1,2],["pg.fieldOff",1,3],["pg.text",2,4],["pg.placeholderTop",2,8]],
-   "child":[{"type":"qtscrollbar","w":10,"style":[["pg.track",1,0],["pg.scrollThumb",1,10],["pg.scrollThumbHot",1,11]]},
-            {"type":"qtscrollbar","h":10,"attr":{"hor":true},"style":[["pg.track",1,0],["pg.scrollThumb",1,10]]}]},
+   "style":[["pg.field",1,0],["pg.fieldFocus",1,2],["pg.fieldOff",1,3],["pg.text",2,4],["pg.textOff",2,7],["pg.placeholderTop",2,8]],
+   "child":[{"type":"qtscrollbar","w":10,"style":[["pg.track",1,0],["pg.btn",1,2],["pg.btn",1,6],
+                                                  ["pg.scrollThumb",1,10],["pg.scrollThumbHot",1,11]]},
+            {"type":"qtscrollbar","h":10,"attr":{"hor":true},
+             "style":[["pg.track",1,0],["pg.btn",1,2],["pg.btn",1,6],["pg.scrollThumb",1,10]]}]},
   {"name":"qtslider","type":"qtslider","attr":{"thumbW":18,"thumbH":18,"channelSize":6},
    "style":[["pg.channel",1,0],["pg.fill",1,2],["pg.thumb",1,4],["pg.thumbHot",1,5],["pg.thumbOff",1,7]]}
 ]}]})";
@@ -105,25 +109,25 @@ protected:
 TEST(InputPage, EveryInputControlRenders)
 {
     initToolkit();
-    QTemporaryDir dir;
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "style.json", kStyles));
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme.json", kTheme));
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "images/arrow.svg", kArrow));
+    ScopedTheme theme({{"style.json", kStyles}, {"theme.json", kTheme}, {"images/arrow.svg", kArrow}});
+    ASSERT_TRUE(theme.ok);
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    ASSERT_TRUE(rm->loadThemeDir(dir.path()));
     // The page's own styles live in the theme package.
     rm->setSwitchToThemeRes(true);
     Page page;
+    FillStyle fillOff;
+    cvnGetFillStyle("pg.fillOff", fillOff);
     rm->setSwitchToThemeRes(false);
 
     page.setWindowFlag(Qt::FramelessWindowHint);
-    page.setGeometry(40, 40, 760, 680);
-    page.cards = {QRect(20, 20, 350, 200), QRect(390, 20, 350, 200), QRect(20, 240, 720, 210),
-                  QRect(20, 470, 720, 190)};
+    page.setGeometry(40, 40, 760, 720);
+    page.cards = {QRect(20, 20, 350, 240), QRect(390, 20, 350, 240), QRect(20, 280, 720, 210),
+                  QRect(20, 510, 720, 190)};
     page.captions = {{QPoint(36, 30), "Line edits"}, {QPoint(406, 30), "Combo boxes"},
-                     {QPoint(36, 250), "Sliders and spin box"}, {QPoint(36, 480), "Text edits"}};
+                     {QPoint(36, 290), "Sliders and spin boxes"}, {QPoint(36, 520), "Text edits"}};
 
-    // Line edits: placeholder, text, password, shortcut capture.
+    // Line edits: placeholder, focused with text, password, shortcut
+    // capture, hovered and disabled.
     auto* search = new CVNQLineEdit(&page);
     search->setGeometry(QRect(36, 54, 318, 34));
     search->setPlaceholderText("Search turbines");
@@ -138,12 +142,16 @@ TEST(InputPage, EveryInputControlRenders)
     hotkey->setGeometry(QRect(166, 138, 188, 34));
     hotkey->setHotkeyMode(true);
     key(hotkey, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+    auto* hovered = new CVNQLineEdit(&page);
+    hovered->setGeometry(QRect(36, 180, 318, 30));
+    hovered->setPlaceholderText("Hovered field (drawn as normal)");
     auto* disabled = new CVNQLineEdit(&page);
-    disabled->setGeometry(QRect(36, 180, 318, 30));
-    disabled->setPlaceholderText("Disabled field");
+    disabled->setGeometry(QRect(36, 218, 318, 30));
+    disabled->setText("Disabled field");
     disabled->setEnabled(false);
 
-    // Combo boxes: one to open, one with icons, one editable.
+    // Combo boxes: one to open, one with icons, one editable, one hovered,
+    // one disabled.
     auto* status = new CVNQComboBox(&page);
     status->setGeometry(QRect(406, 54, 318, 34));
     const char* statuses[] = {"All statuses", "Active", "Maintenance", "Fault", "Offline"};
@@ -167,42 +175,52 @@ TEST(InputPage, EveryInputControlRenders)
     editable->setGeometry(QRect(406, 138, 318, 34));
     editable->addItem("Typed value");
     read(editable, TestUtil::json(R"({"name":"editable"})"));
+    auto* hotCombo = new CVNQComboBox(&page);
+    hotCombo->setGeometry(QRect(406, 180, 155, 30));
+    hotCombo->addItem("Hovered");
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(hotCombo, &enter);
+    auto* offCombo = new CVNQComboBox(&page);
+    offCombo->setGeometry(QRect(569, 180, 155, 30));
+    offCombo->addItem("Disabled");
+    offCombo->setEnabled(false);
 
-    // Sliders and a spin box.
+    // Sliders (normal, hovered thumb, disabled, vertical) and spin boxes.
     auto* s1 = new CVNQSlider(&page);
-    s1->setGeometry(QRect(36, 280, 420, 30));
+    s1->setGeometry(QRect(36, 320, 420, 30));
     s1->setValue(25);
     auto* s2 = new CVNQSlider(&page);
-    s2->setGeometry(QRect(36, 320, 420, 30));
+    s2->setGeometry(QRect(36, 360, 420, 30));
     s2->setValue(70);
     s2->getControlImpl()->setState(1);
     auto* s3 = new CVNQSlider(&page);
-    s3->setGeometry(QRect(36, 360, 420, 30));
+    s3->setGeometry(QRect(36, 400, 420, 30));
     s3->setValue(50);
-    rm->setSwitchToThemeRes(true);
-    FillStyle fillOff;
-    cvnGetFillStyle("pg.fillOff", fillOff);
-    rm->setSwitchToThemeRes(false);
     s3->setForegroundStyle(0, fillOff);
     s3->setEnabled(false);
     auto* vertical = new CVNQSlider(&page, Qt::Vertical);
-    vertical->setGeometry(QRect(480, 270, 30, 170));
+    vertical->setGeometry(QRect(480, 310, 30, 170));
     EXPECT_TRUE(vertical->getIsHorizontal()); // the theme entry's "attr" sets the orientation
     vertical->setOrientation(Qt::Vertical);
     vertical->setValue(60);
     auto* spin = new CVNQSpinBox(&page);
-    spin->setGeometry(QRect(560, 290, 140, 34));
+    spin->setGeometry(QRect(560, 330, 140, 34));
     spin->setRange(0, 500);
     spin->setValue(48);
+    auto* offSpin = new CVNQSpinBox(&page);
+    offSpin->setGeometry(QRect(560, 380, 140, 34));
+    offSpin->setValue(7);
+    offSpin->setEnabled(false);
 
     // Text edits: themed through refreshTheme (their constructor applies
-    // none), one empty with its placeholder, one long enough to scroll.
+    // none): one empty with its placeholder, one with the focus look and
+    // long enough to scroll both ways, one disabled.
     auto* notes = new CVNQTextEdit(&page);
-    notes->setGeometry(QRect(36, 504, 330, 140));
+    notes->setGeometry(QRect(36, 544, 220, 140));
     notes->getControlBase()->refreshTheme();
     notes->setPlaceholderText("Inspection notes");
     auto* log = new CVNQTextEdit(&page);
-    log->setGeometry(QRect(386, 504, 338, 140));
+    log->setGeometry(QRect(266, 544, 280, 140));
     log->getControlBase()->refreshTheme();
     log->setLineWrapMode(QTextEdit::NoWrap);
     QStringList lines;
@@ -210,18 +228,37 @@ TEST(InputPage, EveryInputControlRenders)
         lines << QString("%1:00  WT-%2 gearbox temperature %3 C within the expected band of the season")
                      .arg(i, 2, 10, QChar('0')).arg(i * 3, 3, 10, QChar('0')).arg(50 + i);
     log->setPlainText(lines.join('\n'));
+    auto* offNotes = new CVNQTextEdit(&page);
+    offNotes->setGeometry(QRect(556, 544, 168, 140));
+    offNotes->getControlBase()->refreshTheme();
+    offNotes->setPlainText("Disabled notes");
+    offNotes->setEnabled(false);
 
     page.show();
+    page.activateWindow();
+    name->setFocus();
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::OtherFocusReason);
+    QApplication::sendEvent(log, &focusIn);
+    QEvent hoverEnter(QEvent::Enter);
+    QApplication::sendEvent(hovered, &hoverEnter);
     TestUtil::spin(100);
     const QString outDir = qEnvironmentVariable("CVN_SCREENSHOT_DIR", QDir::tempPath());
     const QImage closed = QGuiApplication::primaryScreen()->grabWindow(0, page.x(), page.y(), page.width(),
                                                                        page.height()).toImage();
     EXPECT_TRUE(closed.save(outDir + "/corvane-input-page-closed.png"));
+    EXPECT_EQ(name->getControlImpl()->getState(), 2);
+    EXPECT_EQ(offNotes->getControlImpl()->getState(), 3);
+
+    // Open the status list and hover its "Fault" row with the real pointer.
     status->showPopup();
     TestUtil::spin(200);
-
     CVNQComboList* list = status->getPopupList();
     ASSERT_TRUE(list->isVisible());
+    const QRect faultRow = list->visualRect(status->model()->index(3, 0));
+    QCursor::setPos(list->viewport()->mapToGlobal(faultRow.center() - QPoint(0, 50)));
+    TestUtil::spin(50);
+    QCursor::setPos(list->viewport()->mapToGlobal(faultRow.center()));
+    TestUtil::spin(200);
     // The whole screen area of the page and the popup.
     QRect area = page.frameGeometry().united(list->window()->frameGeometry()).adjusted(-10, -10, 10, 10);
     const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(),
@@ -230,19 +267,14 @@ TEST(InputPage, EveryInputControlRenders)
     EXPECT_TRUE(shot.save(file));
     std::printf("screenshot: %s\n", qPrintable(file));
 
-    // The selected popup row, the focus look of nothing, the placeholder,
-    // the slider fill and the themed channel are all on screen.
+    // The placeholder, the slider fill and the themed channel are on
+    // screen; the row under the pointer has the hover look.
     EXPECT_TRUE(TestUtil::hasColor(shot, QColor(0x2F, 0x6F, 0xEB), 3));
     EXPECT_TRUE(TestUtil::hasColor(shot, QColor(0x98, 0xA2, 0xB3), 3));
     EXPECT_TRUE(TestUtil::hasColor(shot, QColor(0xDC, 0xE1, 0xE8), 1));
     const QImage rows = list->viewport()->grab().toImage();
-    EXPECT_TRUE(TestUtil::hasColor(rows, QColor(0x2F, 0x6F, 0xEB), 3));
-    EXPECT_EQ(list->visualRect(status->model()->index(3, 0)).height(), 25);
+    EXPECT_TRUE(near(rows.pixelColor(faultRow.right() - 4, faultRow.center().y()), QColor(0xE8, 0xF0, 0xFE), 3));
+    EXPECT_EQ(faultRow.height(), 25);
     EXPECT_EQ(hotkey->text(), "CTRL+ALT+SHIFT+Q");
-
     status->hidePopup();
-    QTemporaryDir blank;
-    TestUtil::writeFile(blank.path(), "style.json", R"({"style":[]})");
-    TestUtil::writeFile(blank.path(), "theme.json", R"({"elements":[]})");
-    rm->loadThemeDir(blank.path());
 }

@@ -49,10 +49,11 @@ TEST(InputRobustness, MalformedNodesAreReadWithoutThrowing)
             EXPECT_EQ(slider->maximum(), 100);
         }
     }
-    // A null "attr" reads leniently (empty text, margins 0) except on the
-    // slider, whose own writer puts a null "attr" for its defaults.
+    // A null "attr" (what the slider writes for its defaults) counts as
+    // absent everywhere: it neither clears texts nor zeroes sizes.
     EXPECT_EQ(slider->maximum(), 100);
     EXPECT_TRUE(slider->getIsHorizontal());
+    EXPECT_EQ(edit->text(), "keep");
     EXPECT_EQ(combo->count(), 0);
 }
 

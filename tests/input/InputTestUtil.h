@@ -8,12 +8,18 @@
 #include "CVNQtLib.h"
 #include "ICVNQWidgetBase.h"
 
+#include "TestUtil.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QWidget>
+#include <initializer_list>
+#include <type_traits>
 #include <json/json.h>
+#include <utility>
 
 namespace InputTest {
 
@@ -53,6 +59,24 @@ inline CVNQtLib::TextStyleDesc addText(const char* name, QColor c, int size = 12
     CVNQtLib::TextStyleDesc t = text(name, c, size);
     CVNQtLib::CVNQResourceManager::getInstance()->setTextStyle(t.name, t);
     return t;
+}
+
+// The look both text fields are tested with: a blue background, green
+// while focused, black text and a long red placeholder.
+template <class Field>
+void styleField(Field* field, const CVNQtLib::TextStyleDesc& placeholder)
+{
+    for (int s = 0; s < 4; ++s) {
+        field->setBackground(s, fill("field.bg", Qt::blue));
+        field->setTextStyle(s, text("field.text", Qt::black));
+    }
+    field->setBackground(2, fill("field.focus", Qt::green));
+    field->setPlaceholderText(QString(60, QLatin1Char('X')));
+    if constexpr (std::is_invocable_v<decltype(&Field::setPlaceholderTextStyle), Field*, int,
+                                      const CVNQtLib::TextStyleDesc&>)
+        field->setPlaceholderTextStyle(0, placeholder);
+    else
+        field->setPlaceholderTextStyle(placeholder);
 }
 
 inline bool near(QColor a, QColor b, int tol = 10)
@@ -110,5 +134,32 @@ inline bool read(QWidget* control, Json::Value node)
     auto* c = dynamic_cast<CVNQtLib::ICVNQWidgetBase*>(control);
     return c && c->readJsonValue(&node);
 }
+
+// A theme folder written from (relative path, content) pairs and loaded
+// into the theme package; the destructor loads an empty theme again, so
+// later tests start unthemed even when this one stopped early.
+class ScopedTheme {
+public:
+    ScopedTheme(std::initializer_list<std::pair<const char*, const char*>> files)
+    {
+        for (const auto& f : files)
+            ok = TestUtil::writeFile(m_dir.path(), f.first, f.second) && ok;
+        ok = ok && CVNQtLib::CVNQResourceManager::getInstance()->loadThemeDir(m_dir.path());
+    }
+    ~ScopedTheme()
+    {
+        QTemporaryDir blank;
+        TestUtil::writeFile(blank.path(), "style.json", R"({"style":[]})");
+        TestUtil::writeFile(blank.path(), "theme.json", R"({"elements":[]})");
+        CVNQtLib::CVNQResourceManager::getInstance()->loadThemeDir(blank.path());
+    }
+    ScopedTheme(const ScopedTheme&) = delete;
+    ScopedTheme& operator=(const ScopedTheme&) = delete;
+
+    bool ok = true;
+
+private:
+    QTemporaryDir m_dir;
+};
 
 } // namespace InputTest

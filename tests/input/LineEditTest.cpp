@@ -34,15 +34,7 @@ struct StyledEdit {
     {
         window.resize(220, 40);
         edit->setGeometry(QRect(0, 0, 200, 30));
-        for (int s = 0; s < 4; ++s) {
-            edit->setBackground(s, fill("le.bg", Qt::blue));
-            edit->setTextStyle(s, text("le.text", Qt::black));
-        }
-        edit->setBackground(2, fill("le.focus", Qt::green));
-        TextStyleDesc ph = text("le.ph", Qt::red, 16);
-        ph.x = 0;
-        edit->setPlaceholderTextStyle(0, ph);
-        edit->setPlaceholderText("XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
+        styleField(edit, text("le.ph", Qt::red, 16));
     }
 };
 
@@ -299,15 +291,12 @@ TEST_F(LineEditFixture, AttributesAndMarginsRoundTrip)
 
 TEST_F(LineEditFixture, ThemeEntrySetsTheLookButNotTheTexts)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "style.json",
-        R"({"style":[{"type":1,"name":"thm.field","drawImg":false,"clr":"FF203040"},
-                     {"type":2,"name":"thm.text","clr":"FF336699","size":17}]})"));
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme.json", R"({"elements":[{"child":[
-        {"name":"qtdedit","type":"qtdedit","attr":{"text":"theme text","tip":"theme tip","leftMargin":12},
-         "style":[["thm.field",1,0],["thm.text",2,4]]}]}]})"));
-    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    ASSERT_TRUE(rm->loadThemeDir(dir.path()));
+    ScopedTheme theme({{"style.json", R"({"style":[{"type":1,"name":"thm.field","drawImg":false,"clr":"FF203040"},
+                                                 {"type":2,"name":"thm.text","clr":"FF336699","size":17}]})"},
+                       {"theme.json", R"({"elements":[{"child":[{"name":"qtdedit","type":"qtdedit",
+                           "attr":{"text":"theme text","tip":"theme tip","leftMargin":12},
+                           "style":[["thm.field",1,0],["thm.text",2,4]]}]}]})"}});
+    ASSERT_TRUE(theme.ok);
 
     CVNQLineEdit edit;
     EXPECT_EQ(edit.getBackground(1).name, "thm.field");
@@ -320,9 +309,4 @@ TEST_F(LineEditFixture, ThemeEntrySetsTheLookButNotTheTexts)
     EXPECT_EQ(edit.styleSheet(), "background-color: rgba(0, 0, 0, 0);");
     edit.createComplete();
     EXPECT_EQ(edit.font().pixelSize(), 17);
-
-    QTemporaryDir blank;
-    TestUtil::writeFile(blank.path(), "style.json", R"({"style":[]})");
-    TestUtil::writeFile(blank.path(), "theme.json", R"({"elements":[]})");
-    rm->loadThemeDir(blank.path());
 }

@@ -241,23 +241,15 @@ TEST_F(SliderFixture, DefaultSliderSurvivesARoundTrip)
 
 TEST_F(SliderFixture, ThemeEntrySetsOrientationAndPosition)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "style.json",
-                                    R"({"style":[{"type":1,"name":"thm.thumb","drawImg":false,"clr":"FF102030"}]})"));
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme.json", R"({"elements":[{"child":[
-        {"name":"qtslider","type":"qtslider","style":[["thm.thumb",1,4]],"attr":{"val":30,"channelSize":4}}]}]})"));
-    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    ASSERT_TRUE(rm->loadThemeDir(dir.path()));
+    ScopedTheme theme({{"style.json", R"({"style":[{"type":1,"name":"thm.thumb","drawImg":false,"clr":"FF102030"}]})"},
+                       {"theme.json", R"({"elements":[{"child":[{"name":"qtslider","type":"qtslider",
+                           "style":[["thm.thumb",1,4]],"attr":{"val":30,"channelSize":4}}]}]})"}});
+    ASSERT_TRUE(theme.ok);
 
     CVNQSlider slider(nullptr, Qt::Vertical);
     EXPECT_TRUE(slider.getIsHorizontal());
     EXPECT_EQ(slider.value(), 30);
     EXPECT_EQ(slider.getChannelHeight(), 4);
     EXPECT_EQ(slider.getThumbStyle(2).name, "thm.thumb");
-    EXPECT_FALSE(rm->isLoadFromThemeRes());
-
-    QTemporaryDir blank;
-    TestUtil::writeFile(blank.path(), "style.json", R"({"style":[]})");
-    TestUtil::writeFile(blank.path(), "theme.json", R"({"elements":[]})");
-    rm->loadThemeDir(blank.path());
+    EXPECT_FALSE(CVNQResourceManager::getInstance()->isLoadFromThemeRes());
 }

@@ -30,15 +30,9 @@ struct StyledText {
         window.setPalette(pal);
         window.resize(320, 180);
         edit->setGeometry(QRect(0, 0, 300, 160));
-        for (int s = 0; s < 4; ++s) {
-            edit->setBackground(s, fill("te.bg", Qt::blue));
-            edit->setTextStyle(s, text("te.text", Qt::black));
-        }
-        edit->setBackground(2, fill("te.focus", Qt::green));
         TextStyleDesc ph = text("te.ph", Qt::red, 16);
         ph.ver = 0;
-        edit->setPlaceholderTextStyle(ph);
-        edit->setPlaceholderText("XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
+        styleField(edit, ph);
     }
     QImage shot() { return window.grab().toImage(); }
 };
@@ -135,15 +129,19 @@ TEST_F(TextEditFixture, PlaceholderWhileEmptyInsideTheMargins)
     // Qt's own placeholder is not involved.
     EXPECT_TRUE(s.edit->placeholderText().isEmpty());
 
-    // Focus gives the pressed look; there is no disabled look of its own
-    // (the shared paint that would switch to state 3 is not used).
+    // Focus gives the pressed look; a disabled field shows its disabled
+    // look and text colour, and its normal look again once enabled.
     QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
     QApplication::sendEvent(s.edit, &in);
     EXPECT_TRUE(near(s.shot().pixelColor(150, 80), Qt::green));
     QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
     QApplication::sendEvent(s.edit, &out);
     s.edit->setBackground(3, fill("te.off", Qt::gray));
+    s.edit->setTextStyle(3, text("te.offText", QColor(200, 0, 200)));
     s.edit->setEnabled(false);
+    EXPECT_TRUE(near(s.shot().pixelColor(150, 80), Qt::gray));
+    EXPECT_EQ(s.edit->palette().color(QPalette::Text), QColor(200, 0, 200));
+    s.edit->setEnabled(true);
     EXPECT_TRUE(near(s.shot().pixelColor(150, 80), Qt::blue));
 }
 
@@ -194,6 +192,14 @@ TEST_F(TextEditFixture, ScrollBarsFromBoundNodes)
     EXPECT_EQ(h->height(), 8);
     // The bar's thumb is its own part, not covered by the line buttons.
     EXPECT_TRUE(TestUtil::hasColor(v->grab().toImage(), QColor(200, 0, 200), 4));
+    // The corner between the bars shows what lies behind the field.
+    window.setAutoFillBackground(true);
+    QPalette pal;
+    pal.setColor(QPalette::Window, QColor(0, 200, 0));
+    window.setPalette(pal);
+    const QImage shot = window.grab().toImage();
+    const QPoint corner(v->mapTo(&window, v->rect().center()).x(), h->mapTo(&window, h->rect().center()).y());
+    EXPECT_TRUE(near(shot.pixelColor(corner), QColor(0, 200, 0)));
     EXPECT_LT(v->value(), 1);
     v->setValue(v->maximum());
     EXPECT_GT(edit->verticalScrollBar()->value(), 0);
@@ -214,13 +220,10 @@ TEST_F(TextEditFixture, ScrollBarsFromBoundNodes)
 
 TEST_F(TextEditFixture, NoThemeAtConstructionButOnRefresh)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "style.json",
-        R"({"style":[{"type":1,"name":"thm.bg","drawImg":false,"clr":"FF123456"}]})"));
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme.json", R"({"elements":[{"child":[
-        {"name":"qttext","type":"qttext","attr":{"text":"from theme","topMargin":3},"style":[["thm.bg",1,0]]}]}]})"));
-    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    ASSERT_TRUE(rm->loadThemeDir(dir.path()));
+    ScopedTheme theme({{"style.json", R"({"style":[{"type":1,"name":"thm.bg","drawImg":false,"clr":"FF123456"}]})"},
+                       {"theme.json", R"({"elements":[{"child":[{"name":"qttext","type":"qttext",
+                           "attr":{"text":"from theme","topMargin":3},"style":[["thm.bg",1,0]]}]}]})"}});
+    ASSERT_TRUE(theme.ok);
 
     QWidget window;
     window.setAutoFillBackground(true);
@@ -242,9 +245,4 @@ TEST_F(TextEditFixture, NoThemeAtConstructionButOnRefresh)
     edit->getEditMargin(top, bottom, left, right);
     EXPECT_EQ(top, 3);
     EXPECT_TRUE(near(window.grab().toImage().pixelColor(100, 50), QColor(0x12, 0x34, 0x56)));
-
-    QTemporaryDir blank;
-    TestUtil::writeFile(blank.path(), "style.json", R"({"style":[]})");
-    TestUtil::writeFile(blank.path(), "theme.json", R"({"elements":[]})");
-    rm->loadThemeDir(blank.path());
 }

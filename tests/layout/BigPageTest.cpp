@@ -16,65 +16,26 @@
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
+using namespace LayoutTest;
 
 namespace {
-
-void defineStyle(const char* name, QColor fill, int round = 0)
-{
-    FillStyle s;
-    s.name = QString::fromLatin1(name);
-    s.fill.clr = fill;
-    s.fill.round = round;
-    cvnSetFillStyle(s.name, s);
-}
-
-Json::Value styled(const char* type, const char* style)
-{
-    Json::Value n;
-    n["type"] = type;
-    Json::Value entry(Json::arrayValue);
-    entry.append(style);
-    entry.append(1);
-    entry.append(0);
-    n["style"].append(entry);
-    return n;
-}
 
 // 40 rows of five children each (three weighted cells, a spacer and a
 // docked badge), each cell holding two more boxes: 1 + 40 × 12 controls.
 Json::Value bigPage()
 {
-    Json::Value root = styled("qtcontainer", "PgBack");
-    root["name"] = "root";
-    root["attr"]["childLayout"] = 1;
-    root["attr"]["space"] = 6;
-    for (const char* k : {"paddingLeft", "paddingTop", "paddingRight", "paddingBottom"})
-        root["attr"][k] = 8;
+    Json::Value root = containerNode("root", "PgBack", 1, 6, 8);
     for (int r = 0; r < 40; ++r) {
-        Json::Value row = styled("qtcontainer", r % 2 ? "PgRowA" : "PgRowB");
-        row["name"] = "row" + std::to_string(r);
+        Json::Value row = containerNode("row" + std::to_string(r), r % 2 ? "PgRowA" : "PgRowB", 0, 4, 4);
         row["minHeight"] = 40;
         row["maxHeight"] = 40;
-        row["heightPolicy"] = 1;
-        row["widthPolicy"] = 0;
-        row["attr"]["childLayout"] = 0;
-        row["attr"]["space"] = 4;
-        row["attr"]["paddingLeft"] = 4;
-        row["attr"]["paddingTop"] = 4;
-        row["attr"]["paddingRight"] = 4;
-        row["attr"]["paddingBottom"] = 4;
+        policies(row, 0, 1);
         for (int c = 0; c < 3; ++c) {
-            Json::Value cell = styled("qtcontainer", "PgCell");
-            cell["layout"]["ratio"] = c + 1;
+            Json::Value cell = containerNode("", "PgCell", 0, 2, 3);
+            ratio(cell, c + 1);
             cell["heightPolicy"] = 0;
-            cell["attr"]["childLayout"] = 0;
-            cell["attr"]["space"] = 2;
-            cell["attr"]["paddingLeft"] = 3;
-            cell["attr"]["paddingTop"] = 3;
-            cell["attr"]["paddingRight"] = 3;
-            cell["attr"]["paddingBottom"] = 3;
             for (int k = 0; k < 2; ++k) {
-                Json::Value leaf = styled("container", k ? "PgLeafB" : "PgLeafA");
+                Json::Value leaf = node("container", "", k ? "PgLeafB" : "PgLeafA");
                 leaf["heightPolicy"] = 0;
                 cell["child"].append(leaf);
             }
@@ -85,7 +46,7 @@ Json::Value bigPage()
         spacer["layout"]["ratio"] = 1;
         spacer["attr"]["direction"] = 2; // an ordinary weight-1 child of the row
         row["child"].append(spacer);
-        Json::Value badge = styled("qtcontainer", "PgBadge");
+        Json::Value badge = node("qtcontainer", "", "PgBadge");
         badge["minWidth"] = 16;
         badge["maxWidth"] = 16;
         badge["minHeight"] = 16;
@@ -108,13 +69,13 @@ Json::Value bigPage()
 TEST(BigPage, LaysOutResizesAndScrolls)
 {
     LayoutTest::initToolkit();
-    defineStyle("PgBack", QColor(32, 36, 44));
-    defineStyle("PgRowA", QColor(52, 60, 74), 6);
-    defineStyle("PgRowB", QColor(44, 52, 64), 6);
-    defineStyle("PgCell", QColor(70, 110, 160), 4);
-    defineStyle("PgLeafA", QColor(120, 180, 120), 3);
-    defineStyle("PgLeafB", QColor(200, 160, 90), 3);
-    defineStyle("PgBadge", QColor(220, 70, 70), 8);
+    defineFill("PgBack", QColor(32, 36, 44));
+    defineFill("PgRowA", QColor(52, 60, 74), 6);
+    defineFill("PgRowB", QColor(44, 52, 64), 6);
+    defineFill("PgCell", QColor(70, 110, 160), 4);
+    defineFill("PgLeafA", QColor(120, 180, 120), 3);
+    defineFill("PgLeafB", QColor(200, 160, 90), 3);
+    defineFill("PgBadge", QColor(220, 70, 70), 8);
 
     QTemporaryDir dir;
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "big.json", QByteArray::fromStdString(jsonStyled(bigPage()))));

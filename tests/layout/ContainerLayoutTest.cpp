@@ -96,6 +96,57 @@ TEST_F(ContainerLayout, SpacerStretchesBetweenChildrenAndGivesWayFirst)
     EXPECT_EQ(spacer->width(), 100);
 }
 
+TEST_F(ContainerLayout, LengthsCutForLackOfRoomComeBackWithTheRoom)
+{
+    // The containers are not shown: each resize is followed by a relayout.
+    auto resize = [](CVNQContainer* c, int w, int h) {
+        c->resize(w, h);
+        c->forceResize();
+    };
+    // Buttons around a spacer: squeezed into 100, then given 400 again.
+    std::unique_ptr<CVNQContainer> row(root(400, 30, CVNQContainer::Horizontal));
+    QWidget* left = plain(row.get(), 80, 30);
+    auto* spacer = new CVNQSpacer(row.get());
+    QWidget* right = plain(row.get(), 60, 30);
+    row->forceResize();
+    resize(row.get(), 100, 30);
+    EXPECT_EQ(left->width() + right->width(), 100);
+    resize(row.get(), 400, 30);
+    EXPECT_EQ(left->width(), 80);
+    EXPECT_EQ(spacer->width(), 260);
+    EXPECT_EQ(right->width(), 60);
+
+    // A fixed child of a column that was briefly empty of room; a child
+    // taller than its row while the row is short.
+    std::unique_ptr<CVNQContainer> column(root(200, 300, CVNQContainer::Vertical));
+    CVNQContainer* fixed = box(column.get(), 10, 50, 0, 1);
+    column->forceResize();
+    resize(column.get(), 200, 0);
+    EXPECT_EQ(fixed->height(), 0);
+    resize(column.get(), 200, 300);
+    EXPECT_EQ(fixed->height(), 50);
+    QWidget* tall = plain(row.get(), 20, 60);
+    row->forceResize();
+    EXPECT_EQ(tall->height(), 30);
+    resize(row.get(), 400, 100);
+    EXPECT_EQ(tall->height(), 60);
+
+    // Resized by hand after the cut: the new size is what it keeps.
+    resize(column.get(), 200, 20);
+    fixed->resize(10, 35);
+    resize(column.get(), 200, 300);
+    EXPECT_EQ(fixed->height(), 35);
+
+    // A docked child narrowed to its container, then given room.
+    std::unique_ptr<CVNQContainer> dock(root(200, 100, CVNQContainer::Vertical));
+    CVNQContainer* wide = box(dock.get(), 300, 20);
+    wide->setAbsoluteDock(1, 0, 0, 0);
+    dock->forceResize();
+    EXPECT_EQ(wide->width(), 200);
+    resize(dock.get(), 400, 100);
+    EXPECT_EQ(wide->geometry(), QRect(50, 0, 300, 20));
+}
+
 TEST_F(ContainerLayout, FlowPassWrapsRowsAndColumns)
 {
     std::unique_ptr<CVNQContainer> c(root(250, 400, CVNQContainer::HorFloat));

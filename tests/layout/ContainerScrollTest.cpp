@@ -113,6 +113,35 @@ TEST(ContainerScroll, BoundBarCoversOverflowAndMovesChildrenNotTheirBase)
     EXPECT_FALSE(bar->property("_cvn_container_bound_scrollbar").toBool());
 }
 
+TEST(ContainerScroll, ChildrenComeBackWhenTheirLastBarIsUnboundOrDeleted)
+{
+    // No layout mode: nothing but the bars ever moves the children.
+    initToolkit();
+    std::unique_ptr<CVNQContainer> c(root(300, 200, CVNQContainer::NoUse));
+    QWidget* tall = plain(c.get(), 700, 500);
+    tall->move(0, 10);
+    auto* vbar = new CVNQScrollBar(Qt::Vertical, nullptr);
+    auto* hbar = new CVNQScrollBar(Qt::Horizontal, nullptr);
+    c->bindScrollBar(vbar, false);
+    c->bindScrollBar(hbar, true);
+    c->setScrollPos(false, 100);
+    c->setScrollPos(true, 50);
+    EXPECT_EQ(tall->pos(), QPoint(-50, -90));
+
+    delete vbar; // the horizontal bar still scrolls
+    EXPECT_EQ(tall->pos(), QPoint(-50, 10));
+    c->bindScrollBar(nullptr, true);
+    EXPECT_EQ(c->getScrollPos(true), 0);
+    EXPECT_EQ(tall->pos(), QPoint(0, 10));
+
+    c->bindScrollBar(hbar, true);
+    c->setScrollPos(true, 30);
+    EXPECT_EQ(tall->pos(), QPoint(-30, 10));
+    delete hbar;
+    EXPECT_EQ(c->getScrollPos(true), 0);
+    EXPECT_EQ(tall->pos(), QPoint(0, 10));
+}
+
 TEST(ContainerScroll, WheelStepsAtLeast24AndIgnoresSidewaysWheels)
 {
     initToolkit();

@@ -3,6 +3,7 @@
 #include "CVNQLayoutMath.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace CVNQtLib;
 
@@ -83,6 +84,13 @@ TEST(LayoutMath, LargeWeightsAndLengthsDoNotOverflow)
     // Shrinking with a deficit and rooms near the int limit.
     const QVector<int> shrunk = cvnSpacerLengths({item(2000000000), item(2000000000)}, 100, false);
     EXPECT_EQ(qint64(shrunk[0]) + shrunk[1], 100);
+    // Four children as long as the whole int range: room × deficit alone
+    // passes 64 bits.
+    const int most = std::numeric_limits<int>::max();
+    const QVector<int> four = cvnSpacerLengths({item(most), item(most), item(most), item(most)}, most, false);
+    EXPECT_EQ(qint64(four[0]) + four[1] + four[2] + four[3], most);
+    for (int len : four)
+        EXPECT_NEAR(len, most / 4, 1);
 }
 
 TEST(LayoutMath, SpacerPassGrowsSpacersAndShrinksOthersByRoom)

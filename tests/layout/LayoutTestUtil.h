@@ -1,12 +1,19 @@
 #pragma once
 
-// Small builders shared by the layout tests.
+// Small builders shared by the layout tests: widgets in code, named styles,
+// page-file nodes, and the steps of the page-level tests.
 
 #include "CVNQContainer.h"
+#include "CVNQResourceManager.h"
+#include "CVNQStackContainer.h"
 #include "CVNQtLib.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QWidget>
+#include <gtest/gtest.h>
+#include <json/json.h>
+#include <string>
 
 namespace LayoutTest {
 
@@ -40,5 +47,125 @@ inline CVNQtLib::CVNQContainer* root(int w, int h, CVNQtLib::CVNQContainer::Auto
     c->setChildLayout(mode);
     return c;
 }
+
+// --- named styles -------------------------------------------------------------
+
+// A colour fill style, optionally rounded and with a one-pixel border.
+inline void defineFill(const char* name, QColor c, int round = 0, QColor border = QColor())
+{
+    CVNQtLib::FillStyle f;
+    f.name = QString::fromUtf8(name);
+    f.fill.clr = c;
+    f.fill.round = round;
+    if (border.isValid()) {
+        f.fill.border = true;
+        f.fill.borderSize = 1;
+        f.fill.borderclr = border;
+    }
+    CVNQtLib::CVNQResourceManager::getInstance()->setFillStyle(f.name, f);
+}
+
+// hor: 0 left, 1 centre, 2 right.
+inline void defineText(const char* name, QColor c, int size, bool bold = false, int hor = 0)
+{
+    CVNQtLib::TextStyleDesc t;
+    t.name = QString::fromUtf8(name);
+    t.clr = c;
+    t.size = size;
+    t.bold = bold;
+    t.hor = hor;
+    CVNQtLib::CVNQResourceManager::getInstance()->setTextStyle(t.name, t);
+}
+
+// --- page-file nodes ----------------------------------------------------------
+
+// [name, kind, index]: kind 1 a fill style, 2 a text style.
+inline Json::Value styleEntry(const char* name, int kind, int index)
+{
+    Json::Value e(Json::arrayValue);
+    e.append(name);
+    e.append(kind);
+    e.append(index);
+    return e;
+}
+
+// A node with its fill style at index 0 (none for a null style).
+inline Json::Value node(const char* type, const std::string& name, const char* fillStyle = nullptr)
+{
+    Json::Value n;
+    n["type"] = type;
+    n["name"] = name;
+    if (fillStyle)
+        n["style"].append(styleEntry(fillStyle, 1, 0));
+    return n;
+}
+
+// A container node with its child layout, child space and one padding.
+inline Json::Value containerNode(const std::string& name, const char* fillStyle, int mode, int space, int pad)
+{
+    Json::Value n = node("qtcontainer", name, fillStyle);
+    n["attr"]["childLayout"] = mode;
+    n["attr"]["space"] = space;
+    for (const char* k : {"paddingLeft", "paddingTop", "paddingRight", "paddingBottom"})
+        n["attr"][k] = pad;
+    return n;
+}
+
+// Size policies: 1 keeps the length, 0 fills the cross axis, -1 neither.
+inline void policies(Json::Value& n, int widthPolicy, int heightPolicy)
+{
+    n["widthPolicy"] = widthPolicy;
+    n["heightPolicy"] = heightPolicy;
+}
+
+// A starting size of its own (absolute layout data until a row places it).
+inline void sized(Json::Value& n, int w, int h)
+{
+    n["layout"]["type"] = 1;
+    n["w"] = w;
+    n["h"] = h;
+}
+
+inline void ratio(Json::Value& n, int r) { n["layout"]["ratio"] = r; }
+
+// --- page-level steps -----------------------------------------------------------
+
+// Lets deferred relayouts, show and layout-request events run.
+inline void pump()
+{
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+// Saves a PNG of w as <name>.png when CORVANE_SHOT_DIR names a folder.
+inline void shot(QWidget* w, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    EXPECT_TRUE(w->grab().save(dir + QLatin1Char('/') + name + QLatin1String(".png")));
+}
+
+template <class T = QWidget>
+T* findNamed(QWidget* root, const std::string& name)
+{
+    T* w = root->findChild<T*>(QString::fromStdString(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+// A page file builds a stack's page nodes as plain children; the stack
+// takes them as pages once they are added, which its user does.
+inline void adoptPages(CVNQtLib::CVNQStackContainer* stack)
+{
+    // A copy: showing a page raises it, which reorders the live list.
+    const QObjectList children = stack->children();
+    for (QObject* child : children)
+        if (auto* page = qobject_cast<CVNQtLib::CVNQContainer*>(child))
+            stack->addWidget(page);
+}
+
+inline QRect inWindow(QWidget* w, QWidget* window) { return QRect(w->mapTo(window, QPoint(0, 0)), w->size()); }
 
 } // namespace LayoutTest

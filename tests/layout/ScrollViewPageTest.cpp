@@ -23,83 +23,34 @@
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
+using namespace LayoutTest;
 
 namespace {
 
-void fill(const char* name, QColor c, int round = 0, QColor border = QColor())
-{
-    FillStyle f;
-    f.name = name;
-    f.fill.clr = c;
-    f.fill.round = round;
-    if (border.isValid()) {
-        f.fill.border = true;
-        f.fill.borderSize = 1;
-        f.fill.borderclr = border;
-    }
-    CVNQResourceManager::getInstance()->setFillStyle(f.name, f);
-}
-
-void text(const char* name, QColor c, int size, bool bold, int hor)
-{
-    TextStyleDesc t;
-    t.name = name;
-    t.clr = c;
-    t.size = size;
-    t.bold = bold;
-    t.hor = hor;
-    CVNQResourceManager::getInstance()->setTextStyle(t.name, t);
-}
-
 void registerPageStyles()
 {
-    fill("pgRoot", QColor(0x0f, 0x1b, 0x2b));
-    fill("pgPanel", QColor(0x16, 0x26, 0x3b));
-    fill("pgStack", QColor(0x12, 0x20, 0x33));
-    fill("pgView", QColor(0x10, 0x1d, 0x2e));
-    fill("pgSide", QColor(0x0b, 0x15, 0x22));
-    fill("pgHeader", QColor(0x0b, 0x15, 0x22));
-    fill("pgTabBg", QColor(0x12, 0x20, 0x33));
-    fill("pgTabN", QColor(0x1a, 0x2c, 0x44), 4);
-    fill("pgTabH", QColor(0x23, 0x3b, 0x5a), 4);
-    fill("pgTabP", QColor(0x1f, 0x8a, 0xc9), 4);
-    fill("pgSplit", QColor(0x2c, 0x4a, 0x6e));
-    fill("pgBarBg", QColor(0x10, 0x1d, 0x2e));
-    fill("pgBarBtn", QColor(0x1a, 0x2c, 0x44));
-    fill("pgThumb", QColor(0x3a, 0x5f, 0x8a), 5);
-    fill("pgThumbHot", QColor(0x5a, 0x8f, 0xc8), 5);
+    defineFill("pgRoot", QColor(0x0f, 0x1b, 0x2b));
+    defineFill("pgPanel", QColor(0x16, 0x26, 0x3b));
+    defineFill("pgStack", QColor(0x12, 0x20, 0x33));
+    defineFill("pgView", QColor(0x10, 0x1d, 0x2e));
+    defineFill("pgSide", QColor(0x0b, 0x15, 0x22));
+    defineFill("pgHeader", QColor(0x0b, 0x15, 0x22));
+    defineFill("pgTabBg", QColor(0x12, 0x20, 0x33));
+    defineFill("pgTabN", QColor(0x1a, 0x2c, 0x44), 4);
+    defineFill("pgTabH", QColor(0x23, 0x3b, 0x5a), 4);
+    defineFill("pgTabP", QColor(0x1f, 0x8a, 0xc9), 4);
+    defineFill("pgSplit", QColor(0x2c, 0x4a, 0x6e));
+    defineFill("pgBarBg", QColor(0x10, 0x1d, 0x2e));
+    defineFill("pgBarBtn", QColor(0x1a, 0x2c, 0x44));
+    defineFill("pgThumb", QColor(0x3a, 0x5f, 0x8a), 5);
+    defineFill("pgThumbHot", QColor(0x5a, 0x8f, 0xc8), 5);
     const QColor tiles[] = {QColor(0x2e, 0xa0, 0x6b), QColor(0x1f, 0x8a, 0xc9), QColor(0xe0, 0x9b, 0x2d),
                             QColor(0xc9, 0x4b, 0x4b), QColor(0x6b, 0x7a, 0x8f)};
     for (int i = 0; i < 5; ++i)
-        fill(QStringLiteral("pgTile%1").arg(i).toUtf8().constData(), tiles[i], 6, tiles[i].lighter(130));
-    text("pgTabText", QColor(0xb8, 0xc7, 0xd9), 13, false, 1);
-    text("pgTabTextSel", QColor(0xff, 0xff, 0xff), 13, true, 1);
-    text("pgBoxText", QColor(0x9f, 0xc4, 0xe8), 12, false, 0);
-}
-
-template <class T>
-T* find(QWidget* root, const char* name)
-{
-    T* w = root->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-// Page nodes build their children as plain children; the stack shows them
-// as pages once they are added.
-void adoptPages(CVNQStackContainer* stack)
-{
-    // A copy: showing a page raises it, which reorders the live list.
-    const QObjectList children = stack->children();
-    for (QObject* child : children)
-        if (CVNQContainer* page = qobject_cast<CVNQContainer*>(child))
-            stack->addWidget(page);
-}
-
-void pump()
-{
-    for (int i = 0; i < 10; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        defineFill(QStringLiteral("pgTile%1").arg(i).toUtf8().constData(), tiles[i], 6, tiles[i].lighter(130));
+    defineText("pgTabText", QColor(0xb8, 0xc7, 0xd9), 13, false, 1);
+    defineText("pgTabTextSel", QColor(0xff, 0xff, 0xff), 13, true, 1);
+    defineText("pgBoxText", QColor(0x9f, 0xc4, 0xe8), 12, false, 0);
 }
 
 void press(QWidget* w, QPoint pos)
@@ -107,17 +58,6 @@ void press(QWidget* w, QPoint pos)
     QMouseEvent e(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
-
-void shot(QWidget* w, const char* name)
-{
-    const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    EXPECT_TRUE(w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QLatin1String(".png")));
-}
-
-QRect inWindow(QWidget* w, QWidget* window) { return QRect(w->mapTo(window, QPoint(0, 0)), w->size()); }
 
 } // namespace
 
@@ -131,15 +71,15 @@ TEST(ScrollViewPage, NestedPageLaysOutSwitchesScrollsAndResizes)
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(win.size(), QSize(1000, 700));
 
-    auto* mainStack = find<CVNQStackContainer>(root, "mainStack");
-    auto* innerStack = find<CVNQStackContainer>(root, "innerStack");
-    auto* deepStack = find<CVNQStackContainer>(root, "deepStack");
-    auto* topTabs = find<CVNQTabWidget>(root, "topTabs");
-    auto* sideTabs = find<CVNQTabWidget>(root, "sideTabs");
-    auto* innerTabs = find<CVNQTabWidget>(root, "innerTabs");
-    auto* deepTabs = find<CVNQTabWidget>(root, "deepTabs");
-    auto* view = find<CVNQScrollView>(root, "turbineView");
-    auto* midSplit = find<CVNQSplitter>(root, "midSplit");
+    auto* mainStack = findNamed<CVNQStackContainer>(root, "mainStack");
+    auto* innerStack = findNamed<CVNQStackContainer>(root, "innerStack");
+    auto* deepStack = findNamed<CVNQStackContainer>(root, "deepStack");
+    auto* topTabs = findNamed<CVNQTabWidget>(root, "topTabs");
+    auto* sideTabs = findNamed<CVNQTabWidget>(root, "sideTabs");
+    auto* innerTabs = findNamed<CVNQTabWidget>(root, "innerTabs");
+    auto* deepTabs = findNamed<CVNQTabWidget>(root, "deepTabs");
+    auto* view = findNamed<CVNQScrollView>(root, "turbineView");
+    auto* midSplit = findNamed<CVNQSplitter>(root, "midSplit");
     ASSERT_TRUE(mainStack && innerStack && deepStack && topTabs && sideTabs && innerTabs && deepTabs && view
                 && midSplit);
 
@@ -179,17 +119,17 @@ TEST(ScrollViewPage, NestedPageLaysOutSwitchesScrollsAndResizes)
     EXPECT_TRUE(turbines->isHidden());
     EXPECT_EQ(turbines->geometry(), QRect(0, 0, 846, 660)); // hidden pages are sized too
     EXPECT_EQ(innerStack->currentWidget()->size(), innerStack->size());
-    shot(&win, "page-1-overview");
+    shot(&win, QStringLiteral("page-1-overview"));
 
     innerTabs->setSelectedIndex(1);
     pump();
     EXPECT_EQ(innerStack->currentIndex(), 1);
-    const QRect left = find<QWidget>(root, "leftBox")->geometry();
-    const QRect right = find<QWidget>(root, "rightBox")->geometry();
+    const QRect left = findNamed<QWidget>(root, "leftBox")->geometry();
+    const QRect right = findNamed<QWidget>(root, "rightBox")->geometry();
     EXPECT_EQ(midSplit->geometry().left(), left.right() + 1 + 8);
     EXPECT_EQ(right.left(), midSplit->geometry().right() + 1 + 8);
     EXPECT_NEAR(right.width(), 2 * left.width(), 2);
-    shot(&win, "page-2-split-view");
+    shot(&win, QStringLiteral("page-2-split-view"));
 
     // A press on the second side item switches the main stack.
     press(sideTabs, QPoint(75, 44 + 2 + 20));
@@ -209,12 +149,12 @@ TEST(ScrollViewPage, NestedPageLaysOutSwitchesScrollsAndResizes)
     EXPECT_LE(used.right(), 860 - 8); // the flow wraps inside the content width
     EXPECT_LE(used.bottom(), content->height());
     EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
-    shot(&win, "page-3-turbines");
+    shot(&win, QStringLiteral("page-3-turbines"));
 
     view->setVScrollPos(420);
     pump();
     EXPECT_EQ(content->pos(), QPoint(0, -420));
-    shot(&win, "page-4-scrolled");
+    shot(&win, QStringLiteral("page-4-scrolled"));
 
     win.resize(1300, 860);
     pump();
@@ -225,7 +165,7 @@ TEST(ScrollViewPage, NestedPageLaysOutSwitchesScrollsAndResizes)
     EXPECT_EQ(view->width(), 1146 - 24);
     EXPECT_EQ(view->getVScrollPos(), 420);
     EXPECT_EQ(content->pos().y(), -420);
-    shot(&win, "page-5-resized");
+    shot(&win, QStringLiteral("page-5-resized"));
 
     // Back to the dashboard, third inner page, second page of the deepest stack.
     sideTabs->setSelectedIndex(0);
@@ -237,7 +177,7 @@ TEST(ScrollViewPage, NestedPageLaysOutSwitchesScrollsAndResizes)
     EXPECT_TRUE(deepStack->widget(0)->isHidden());
     EXPECT_EQ(deepStack->currentWidget()->size(), deepStack->size());
     EXPECT_GT(deepStack->width(), 1000);
-    shot(&win, "page-6-deep-stack");
+    shot(&win, QStringLiteral("page-6-deep-stack"));
 
     // Three levels of stacks come to rest.
     struct Requests : QObject {

@@ -4,6 +4,7 @@
 #include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
 #include "CVNQTabWidget.h"
+#include "CVNQTabWidgetImpl.h"
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
@@ -146,6 +147,23 @@ TEST(TabWidget, PaintsItemsByState)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&s.t, &leave);
     EXPECT_EQ(s.t.grab().toImage().pixelColor(145, 15), normal);
+}
+
+TEST(TabWidget, HugeItemSizesKeepFarItemsOutOfSight)
+{
+    // Items 1.2e9 long: the later ones start past the int range and must
+    // not wrap around onto the strip.
+    Strip s;
+    s.t.setIsHor(false);
+    s.t.setItemSpace(0);
+    s.t.setItemSize(1200000000);
+    auto* impl = static_cast<CVNQTabWidgetImpl*>(s.t.getControlImpl());
+    for (int i = 1; i < 4; ++i) {
+        const QRect r = impl->itemRect(i);
+        EXPECT_GE(r.top(), 1200000000) << i;
+        EXPECT_GE(r.bottom(), r.top()) << i;
+    }
+    EXPECT_EQ(impl->itemAt(QPoint(5, 5)), 0);
 }
 
 TEST(TabWidget, JsonNode)

@@ -12,7 +12,8 @@ void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold)
     painter.setFont(font);
 }
 
-void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY)
+void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY,
+                      bool verticalGrid)
 {
     painter.setPen(Qt::NoPen);
     painter.setBrush(theme.plotBackgroundColor);
@@ -23,6 +24,10 @@ void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& 
     for (int j = 0; j <= 5; ++j) {
         const double y = plot.top() + plot.height() * j / 5;
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    }
+    for (int j = 0; verticalGrid && j <= 5; ++j) {
+        const double x = plot.left() + plot.width() * j / 5;
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
     painter.setPen(QPen(theme.axisColor, 1.0));
     painter.drawLine(QPointF(plot.left(), plot.top()), QPointF(plot.left(), plot.bottom()));

@@ -11,9 +11,11 @@ class QPainter;
 
 namespace CVNQtLib {
 
-// Plot background (no pen), six horizontal grid lines, the left axis and a
-// horizontal axis at baseY (the plot bottom, or a bar chart's zero line).
-void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY);
+// Plot background (no pen), six horizontal grid lines (and six vertical
+// ones with verticalGrid), the left axis and a horizontal axis at baseY
+// (the plot bottom, or a bar chart's zero line).
+void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY,
+                      bool verticalGrid = false);
 
 // Bold title centred in (0, 10, width, 24) with the given pixel size.
 void cvnChartDrawTitle(QPainter& painter, const ChartTheme& theme, int width, const QString& title, int pixelSize);

@@ -20,7 +20,7 @@ struct ChartControlType {
 };
 
 // The chart types in registration order: bar, line, pie, scatter,
-// financial (those that exist).
+// financial.
 std::vector<ChartControlType> cvnChartControlTypes();
 
 void cvnRegisterChartControls();

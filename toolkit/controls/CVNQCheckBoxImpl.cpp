@@ -2,7 +2,6 @@
 
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
-#include "CVNQLanguageText.h"
 
 #include <QCheckBox>
 #include <QPainter>
@@ -33,19 +32,11 @@ void setFollowedIcon(QString& icon, QString& hotIcon, const QString& builtin, co
 } // namespace
 
 CVNQCheckBoxImpl::CVNQCheckBoxImpl(QCheckBox* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName)
+    : CVNQCheckableImpl(owner, typeName)
 {
-    // Left-aligned, unlike the record's centred default.
-    iconStyle.hor = DockNear;
-    iconStyle.ver = DockCenter;
     // No background until a theme or a setter supplies one.
     styles.unchecked.setAll(invalidStyle());
     styles.checked.setAll(invalidStyle());
-}
-
-QCheckBox* CVNQCheckBoxImpl::box() const
-{
-    return static_cast<QCheckBox*>(m_owner);
 }
 
 void CVNQCheckBoxImpl::setUncheckIcon(const QString& name)
@@ -85,50 +76,28 @@ int CVNQCheckBoxImpl::textOffset() const
 
 void CVNQCheckBoxImpl::draw(QPainter* painter, const QRect& rect)
 {
-    QCheckBox* owner = box();
+    QAbstractButton* owner = button();
     if (!painter || !owner)
         return;
     const bool checked = owner->isChecked();
-    const CtrlState state = m_state;
 
-    if (styles.unchecked.isValidState(state))
-        drawFillStyle(painter, checked ? styles.checked.get(state) : styles.unchecked.get(state), rect);
+    // Background, text, icon: the icon lies over the text.
+    drawBackground(painter, rect);
 
     if (showText) {
         const int offset = textOffset();
-        const TextStyleDesc& style = !owner->isEnabled() ? styles.disabledText
-                                   : checked             ? styles.checkedText
-                                                         : styles.uncheckedText;
+        const TextStyleDesc& style = owner->isEnabled() ? styles.text(checked) : styles.disabledText;
         drawTextAt(painter, owner->text(), style, rect.x() + offset, rect.y(), rect.width() - offset, rect.height(),
                    true);
     }
 
     if (showIcon) {
-        const QString icon = iconFor(checked, state);
+        const QString icon = iconFor(checked, m_state);
         if (!icon.isEmpty())
             drawImage(painter, icon, iconStyle, rect, false);
     }
 }
 
-void CVNQCheckBoxImpl::notifyChangeLanguage()
-{
-    if (!textKey.isEmpty() && box())
-        box()->setText(cvnTranslateKey(textKey));
-}
-
-bool CVNQCheckBoxImpl::serializeJsonValue(Json::Value** node, bool read)
-{
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    if (read)
-        readJson(**node);
-    else
-        writeJson(**node);
-    return result;
-}
-
-// Also runs for theme entries: a theme may set the icons and the text.
 void CVNQCheckBoxImpl::readJson(const Json::Value& node)
 {
     styles.read(node);
@@ -137,13 +106,8 @@ void CVNQCheckBoxImpl::readJson(const Json::Value& node)
     if (!attr)
         return;
     cvnReadIconPlacement(*attr, iconStyle, false);
-    jsonRead(*attr, "showIcon", showIcon);
-    jsonRead(*attr, "showText", showText);
-
-    QString text;
-    jsonRead(*attr, "text", text);
-    if (box())
-        box()->setText(cvnResolveLanguageText(text, textKey));
+    readShowFlags(*attr);
+    readText(*attr);
 
     QString name;
     if (jsonRead(*attr, "iconPath", name))
@@ -164,19 +128,14 @@ void CVNQCheckBoxImpl::writeJson(Json::Value& node) const
     styles.write(list);
     cvnSetStyleList(node, list);
 
-    Json::Value& attr = cvnOwnAttr(node, {CVNQ_ICON_PLACEMENT_KEYS, "showIcon", "showText", "text", "iconPath",
-                                          "hotIconPath", "siconPath", "sHotIconPath", "disableIconPath",
-                                          "disableSIconPath"});
+    Json::Value& attr = cvnOwnAttr(node, {"showIcon", "showText", "text", "iconPath", "hotIconPath", "siconPath",
+                                          "sHotIconPath", "disableIconPath", "disableSIconPath"});
     cvnWriteIconPlacement(attr, iconStyle, IconStyleDesc(), false);
     // Always written: the box's own default (left) is not the record's
     // (centre), so an omitted centred alignment would read back as left.
     jsonMember(attr, "iconHor") = iconStyle.hor;
-    if (!showIcon)
-        cvnWriteFlag(attr, "showIcon", false);
-    if (!showText)
-        cvnWriteFlag(attr, "showText", false);
-    if (box() && !box()->text().isEmpty())
-        jsonMember(attr, "text") = jsonUtf8(box()->text());
+    writeShowFlags(attr);
+    writeText(attr);
     const std::pair<const char*, const QString*> icons[] = {
         {"iconPath", &uncheckIcon},           {"hotIconPath", &uncheckHotIcon},
         {"siconPath", &checkedIcon},          {"sHotIconPath", &checkedHotIcon},

@@ -3,14 +3,13 @@
 // Look of CVNQCheckBox. draw() also serves as a stamp: item views draw
 // every cell check box through one hidden check box, into any rectangle.
 
-#include "CVNQCheckStyles.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQCheckableImpl.h"
 
 class QCheckBox;
 
 namespace CVNQtLib {
 
-class CVNQCheckBoxImpl : public CVNQWidgetBaseImpl {
+class CVNQCheckBoxImpl : public CVNQCheckableImpl {
     Q_OBJECT
 public:
     // Built-in 16 x 16 images registered at toolkit start-up.
@@ -20,8 +19,6 @@ public:
     CVNQCheckBoxImpl(QCheckBox* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
-    void notifyChangeLanguage() override;
 
     void setUncheckIcon(const QString& name);
     void setCheckedIcon(const QString& name);
@@ -35,17 +32,11 @@ public:
     QString checkedHotIcon{kCheckedImage};
     QString disableCheckIcon;
     QString disableUncheckIcon;
-    QString textKey;
-    IconStyleDesc iconStyle;
-    bool showIcon = true;
-    bool showText = true;
-    // Backgrounds (unchecked / checked) and the three text styles.
-    CVNQCheckStyles styles;
 
-private:
-    QCheckBox* box() const;
-    void readJson(const Json::Value& node);
-    void writeJson(Json::Value& node) const;
+protected:
+    // Also for theme entries: a theme may set the icons and the text.
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

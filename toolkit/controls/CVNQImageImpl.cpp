@@ -32,7 +32,7 @@ int alignOffset(DockLayoutType align, int space)
 
 } // namespace
 
-CVNQImageImpl::CVNQImageImpl(CVNQImage* owner, const QString& typeName) : CVNQWidgetBaseImpl(owner, typeName) {}
+CVNQImageImpl::CVNQImageImpl(CVNQImage* owner, const QString& typeName) : CVNQControlImpl(owner, typeName) {}
 
 CVNQImageImpl::~CVNQImageImpl()
 {
@@ -126,32 +126,28 @@ void CVNQImageImpl::startMovie(const QString& path)
     movie->start();
 }
 
-bool CVNQImageImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQImageImpl::readJson(const Json::Value& node)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
-    if (read) {
-        const Json::Value* attr = cvnAttrObject(n);
-        if (!attr)
-            return result;
-        QString path;
-        if (jsonRead(*attr, "path", path)) {
-            imagePath = path;
-            if (endsWithSvg(path))
-                svgPath = path;
-        }
-        jsonRead(*attr, "fill", stretch);
-        jsonRead(*attr, "svgPath", svgPath);
-        jsonRead(*attr, "svgUseColor", useSvgColor);
-        std::string color;
-        if (jsonRead(*attr, "svgColor", color))
-            svgColor = hexToColor(color);
-        return result;
+    const Json::Value* attr = cvnAttrObject(node);
+    if (!attr)
+        return;
+    QString path;
+    if (jsonRead(*attr, "path", path)) {
+        imagePath = path;
+        if (endsWithSvg(path))
+            svgPath = path;
     }
+    jsonRead(*attr, "fill", stretch);
+    jsonRead(*attr, "svgPath", svgPath);
+    jsonRead(*attr, "svgUseColor", useSvgColor);
+    std::string color;
+    if (jsonRead(*attr, "svgColor", color))
+        svgColor = hexToColor(color);
+}
 
-    Json::Value& attr = cvnOwnAttr(n, {"path", "fill", "svgPath", "svgUseColor", "svgColor"});
+void CVNQImageImpl::writeJson(Json::Value& node) const
+{
+    Json::Value& attr = cvnOwnAttr(node, {"path", "fill", "svgPath", "svgUseColor", "svgColor"});
     if (svgPath.isEmpty() && !imagePath.isEmpty())
         jsonMember(attr, "path") = jsonUtf8(imagePath);
     if (!stretch)
@@ -163,8 +159,6 @@ bool CVNQImageImpl::serializeJsonValue(Json::Value** node, bool read)
     const std::string color = cvnColorToText(svgColor);
     if (color != "FF000000")
         jsonMember(attr, "svgColor") = color;
-    cvnDropEmptyAttr(n);
-    return result;
 }
 
 } // namespace CVNQtLib

@@ -2,7 +2,7 @@
 
 // Picture sources, placement and GIF playback of CVNQImage.
 
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QImage>
 
@@ -13,7 +13,7 @@ namespace CVNQtLib {
 
 class CVNQImage;
 
-class CVNQImageImpl : public CVNQWidgetBaseImpl {
+class CVNQImageImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     CVNQImageImpl(CVNQImage* owner, const QString& typeName);
@@ -22,7 +22,6 @@ public:
     // No control state: the picture looks the same in every state.
     void paint() override;
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
 
     // Where a picture of size lands inside rect.
     QRect placement(const QSize& size, const QRect& rect) const;
@@ -43,6 +42,11 @@ public:
     QColor svgColor{Qt::black};
     QMovie* movie = nullptr;
     QLabel* movieLabel = nullptr;
+
+protected:
+    // The picture has no "style" list, only "attr" keys.
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
 private:
     void drawSvg(QPainter* painter, const QRect& rect);

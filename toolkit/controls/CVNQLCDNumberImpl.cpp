@@ -10,7 +10,7 @@
 namespace CVNQtLib {
 
 CVNQLCDNumberImpl::CVNQLCDNumberImpl(QLCDNumber* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName)
+    : CVNQControlImpl(owner, typeName)
 {
 }
 
@@ -36,49 +36,44 @@ void CVNQLCDNumberImpl::draw(QPainter* painter, const QRect& rect)
     }
 }
 
-bool CVNQLCDNumberImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQLCDNumberImpl::readJson(const Json::Value& node)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
+    cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
+        if (index == 0)
+            cvnLookupStyle(name, background);
+    });
+    const Json::Value* attr = cvnAttrObject(node);
+    if (!attr)
+        return;
     QLCDNumber* l = lcd();
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0)
-                cvnLookupStyle(name, background);
-        });
-        const Json::Value* attr = cvnAttrObject(n);
-        if (!attr)
-            return result;
-        int digits = 0;
-        if (jsonRead(*attr, "digitCount", digits))
-            l->setDigitCount(digits);
-        const Json::Value& c = jsonGet(*attr, "color");
-        if (c.isString())
-            color = hexToColor(c.asString());
-        else if (jsonIsNumber(c))
-            color = QColor(QRgb(jsonToUInt(c)));
-        std::string text;
-        // The shown number is content: a theme entry never replaces it.
-        if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
-            l->display(QString::fromLatin1(text.data(), int(text.size())));
-        return result;
-    }
+    int digits = 0;
+    if (jsonRead(*attr, "digitCount", digits))
+        l->setDigitCount(digits);
+    const Json::Value& c = jsonGet(*attr, "color");
+    if (c.isString())
+        color = hexToColor(jsonToStdString(c));
+    else if (jsonIsNumber(c))
+        color = QColor(QRgb(jsonToUInt(c)));
+    std::string text;
+    // The shown number is content: a theme entry never replaces it.
+    if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
+        l->display(QString::fromLatin1(text.data(), int(text.size())));
+}
 
-    if (!background.name.isEmpty()) {
-        Json::Value list(Json::arrayValue);
+void CVNQLCDNumberImpl::writeJson(Json::Value& node) const
+{
+    QLCDNumber* l = lcd();
+    Json::Value list(Json::arrayValue);
+    if (!background.name.isEmpty())
         cvnAppendStyleEntry(list, background, 0);
-        jsonMember(n, "style") = list;
-    }
-    Json::Value& attr = cvnOwnAttr(n, {"digitCount", "color", "text"});
+    cvnSetStyleList(node, list);
+    Json::Value& attr = cvnOwnAttr(node, {"digitCount", "color", "text"});
     if (l->digitCount() != 0)
         jsonMember(attr, "digitCount") = l->digitCount();
     // A colour set but not painted yet is not in the palette: write it.
     const QColor written = color.isValid() ? color : l->palette().color(QPalette::Active, QPalette::WindowText);
     jsonMember(attr, "color") = cvnColorToText(written);
     jsonMember(attr, "text") = jsonUtf8(QStringLiteral("%1").arg(l->value()));
-    return result;
 }
 
 } // namespace CVNQtLib

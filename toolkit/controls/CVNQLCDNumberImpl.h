@@ -2,23 +2,26 @@
 
 // Background and digit colour of CVNQLCDNumber.
 
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 class QLCDNumber;
 
 namespace CVNQtLib {
 
-class CVNQLCDNumberImpl : public CVNQWidgetBaseImpl {
+class CVNQLCDNumberImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     CVNQLCDNumberImpl(QLCDNumber* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
 
     // Invalid until set: the widget keeps its palette's colour.
     QColor color;
     FillStyle background;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
 private:
     QLCDNumber* lcd() const;

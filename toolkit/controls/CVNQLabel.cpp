@@ -31,30 +31,23 @@ void CVNQLabel::setText(const QString& text) { m_impl->setText(text); }
 
 void CVNQLabel::setColor(const QColor& color)
 {
-    m_impl->normalStyle.clr = color;
+    m_impl->styles.normal.clr = color;
     m_impl->applyTextStyle();
 }
 
-const QColor& CVNQLabel::getColor() const { return m_impl->normalStyle.clr; }
-void CVNQLabel::setDisableColor(const QColor& color) { m_impl->disableStyle.clr = color; }
-const QColor& CVNQLabel::getDisableColor() const { return m_impl->disableStyle.clr; }
+const QColor& CVNQLabel::getColor() const { return m_impl->styles.normal.clr; }
+void CVNQLabel::setDisableColor(const QColor& color) { m_impl->styles.disable.clr = color; }
+const QColor& CVNQLabel::getDisableColor() const { return m_impl->styles.disable.clr; }
 
 void CVNQLabel::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    if (state == CtrlStateNormal) {
-        m_impl->normalStyle = style;
-    } else if (state == CtrlStateAll) {
-        m_impl->normalStyle = style;
-        m_impl->disableStyle = style;
-    } else {
-        m_impl->disableStyle = style;
-    }
+    m_impl->styles.set(state, style);
     m_impl->applyTextStyle();
 }
 
 const TextStyleDesc& CVNQLabel::getTextStyle(CtrlState state) const
 {
-    return state == CtrlStateNormal ? m_impl->normalStyle : m_impl->disableStyle;
+    return m_impl->styles.get(state);
 }
 
 void CVNQLabel::resizeEvent(QResizeEvent* event)

@@ -18,22 +18,19 @@ CVNQLabelEx::~CVNQLabelEx() = default;
 void CVNQLabelEx::setText(const QString& text) { m_impl->document()->setPlainText(text); }
 void CVNQLabelEx::setHtmlContent(const QString& html) { m_impl->document()->setHtml(html); }
 QString CVNQLabelEx::getHtmlContent() const { return m_impl->document()->toHtml(); }
-void CVNQLabelEx::setColor(const QColor& color) { m_impl->normalStyle.clr = color; }
-const QColor& CVNQLabelEx::getColor() const { return m_impl->normalStyle.clr; }
-void CVNQLabelEx::setDisableColor(const QColor& color) { m_impl->disableStyle.clr = color; }
-const QColor& CVNQLabelEx::getDisableColor() const { return m_impl->disableStyle.clr; }
+void CVNQLabelEx::setColor(const QColor& color) { m_impl->styles.normal.clr = color; }
+const QColor& CVNQLabelEx::getColor() const { return m_impl->styles.normal.clr; }
+void CVNQLabelEx::setDisableColor(const QColor& color) { m_impl->styles.disable.clr = color; }
+const QColor& CVNQLabelEx::getDisableColor() const { return m_impl->styles.disable.clr; }
 
 void CVNQLabelEx::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    if (state == CtrlStateNormal || state == CtrlStateAll)
-        m_impl->normalStyle = style;
-    if (state != CtrlStateNormal)
-        m_impl->disableStyle = style;
+    m_impl->styles.set(state, style);
 }
 
 const TextStyleDesc& CVNQLabelEx::getTextStyle(CtrlState state) const
 {
-    return state == CtrlStateNormal ? m_impl->normalStyle : m_impl->disableStyle;
+    return m_impl->styles.get(state);
 }
 
 QSize CVNQLabelEx::calcSize(const QString& html, int width) const { return m_impl->calcSize(html, width); }

@@ -2,7 +2,6 @@
 
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
-#include "CVNQResourceManager.h"
 #include "CVNQStateStyles.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -20,7 +19,7 @@ namespace {
 const QColor kSelectionColor(155, 202, 239);
 }
 
-CVNQLabelExImpl::CVNQLabelExImpl(QLabel* owner, const QString& typeName) : CVNQWidgetBaseImpl(owner, typeName) {}
+CVNQLabelExImpl::CVNQLabelExImpl(QLabel* owner, const QString& typeName) : CVNQControlImpl(owner, typeName) {}
 
 void CVNQLabelExImpl::ensureLayout() const
 {
@@ -132,7 +131,7 @@ void CVNQLabelExImpl::draw(QPainter* painter, const QRect& rect)
 
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette = QPalette();
-    context.palette.setBrush(QPalette::All, QPalette::Text, QBrush(normalStyle.clr));
+    context.palette.setBrush(QPalette::All, QPalette::Text, QBrush(styles.normal.clr));
     context.cursorPosition = -1;
     m_document.documentLayout()->draw(painter, context);
     painter->restore();
@@ -186,13 +185,13 @@ void CVNQLabelExImpl::drawSelection(QPainter* painter)
 
 void CVNQLabelExImpl::applyDocumentFont()
 {
-    m_document.setDefaultFont(fontForStyle(normalStyle));
+    m_document.setDefaultFont(fontForStyle(styles.normal));
 }
 
 QSize CVNQLabelExImpl::calcSize(const QString& html, int width) const
 {
     QTextDocument document;
-    document.setDefaultFont(fontForStyle(normalStyle));
+    document.setDefaultFont(fontForStyle(styles.normal));
     document.setHtml(html);
     document.setPageSize(QSizeF(width, 1000));
     return QSize(int(document.idealWidth()), int(document.size().height()));
@@ -200,39 +199,20 @@ QSize CVNQLabelExImpl::calcSize(const QString& html, int width) const
 
 // --- JSON --------------------------------------------------------------------
 
-bool CVNQLabelExImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQLabelExImpl::readJson(const Json::Value& node)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0)
-                cvnLookupStyle(name, normalStyle);
-        });
-        // The text is content: a theme entry never replaces it.
-        QString text;
-        const Json::Value* attr = cvnAttrObject(n);
-        if (attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
-            m_document.setPlainText(text);
-        applyDocumentFont();
-        return result;
-    }
+    styles.read(node);
+    QString text;
+    if (cvnReadLabelText(node, text))
+        m_document.setPlainText(text);
+    applyDocumentFont();
+}
 
-    if (!normalStyle.name.isEmpty()) {
-        Json::Value list(Json::arrayValue);
-        cvnAppendStyleEntry(list, normalStyle, 0);
-        jsonMember(n, "style") = list;
-    } else {
-        jsonMember(n, "style") = Json::Value();
-    }
-    Json::Value& attr = cvnOwnAttr(n, {"text"});
-    const QString text = m_document.toPlainText();
-    if (!text.isEmpty())
-        jsonMember(attr, "text") = jsonUtf8(text);
-    cvnDropEmptyAttr(n);
-    return result;
+void CVNQLabelExImpl::writeJson(Json::Value& node) const
+{
+    styles.write(node);
+    // Also when empty, since a label read without "text" shows "label".
+    jsonMember(cvnOwnAttr(node, {"text"}), "text") = jsonUtf8(m_document.toPlainText());
 }
 
 } // namespace CVNQtLib

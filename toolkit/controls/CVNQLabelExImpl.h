@@ -3,7 +3,7 @@
 // Document, text styles and selection of CVNQLabelEx.
 
 #include "CVNQLabelEx.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQLabelImpl.h"
 
 #include <QTextDocument>
 
@@ -12,13 +12,12 @@ class QTextBlock;
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQLabelExImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQLabelExImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     CVNQLabelExImpl(QLabel* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -44,10 +43,13 @@ public:
     void applyDocumentFont();
     QSize calcSize(const QString& html, int width) const;
 
-    TextStyleDesc normalStyle;
-    TextStyleDesc disableStyle;
+    CVNQLabelStyles styles;
     LabelExPosition selStart;
     LabelExPosition selEnd;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
 private:
     void drawSelection(QPainter* painter);

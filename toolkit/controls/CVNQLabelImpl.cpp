@@ -12,8 +12,38 @@
 
 namespace CVNQtLib {
 
+void CVNQLabelStyles::set(CtrlState state, const TextStyleDesc& style)
+{
+    if (state == CtrlStateNormal || state == CtrlStateAll)
+        normal = style;
+    if (state != CtrlStateNormal)
+        disable = style;
+}
+
+void CVNQLabelStyles::read(const Json::Value& node)
+{
+    cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
+        if (index == 0)
+            cvnLookupStyle(name, normal);
+    });
+}
+
+void CVNQLabelStyles::write(Json::Value& node) const
+{
+    Json::Value list(Json::arrayValue);
+    if (!normal.name.isEmpty())
+        cvnAppendStyleEntry(list, normal, 0);
+    jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
+}
+
+bool cvnReadLabelText(const Json::Value& node, QString& text)
+{
+    const Json::Value* attr = cvnAttrObject(node);
+    return attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text);
+}
+
 CVNQLabelImpl::CVNQLabelImpl(QLabel* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName), fullText(QStringLiteral("label"))
+    : CVNQControlImpl(owner, typeName), fullText(QStringLiteral("label"))
 {
 }
 
@@ -24,31 +54,43 @@ QLabel* CVNQLabelImpl::label() const
 
 void CVNQLabelImpl::draw(QPainter* painter, const QRect& rect)
 {
-    drawText(painter, label()->text(), normalStyle, rect);
+    drawText(painter, label()->text(), styles.normal, rect);
+}
+
+void CVNQLabelImpl::show(const QString& text)
+{
+    m_shown = text;
+    label()->QLabel::setText(text);
 }
 
 void CVNQLabelImpl::setText(const QString& text)
 {
     fullText = text;
-    label()->QLabel::setText(text);
+    show(text);
+}
+
+QString CVNQLabelImpl::wholeText() const
+{
+    const QString shown = label()->text();
+    return shown == m_shown ? fullText : shown;
 }
 
 void CVNQLabelImpl::applyTextStyle()
 {
     QLabel* l = label();
-    l->setFont(fontForStyle(normalStyle));
+    l->setFont(fontForStyle(styles.normal));
     QPalette palette;
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(normalStyle.clr));
+    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(styles.normal.clr));
     l->setPalette(palette);
 
     Qt::Alignment align;
-    switch (normalStyle.hor) {
+    switch (styles.normal.hor) {
     case 0: align |= Qt::AlignLeft; break;
     case 1: align |= Qt::AlignHCenter; break;
     case 2: align |= Qt::AlignRight; break;
     default: break;
     }
-    switch (normalStyle.ver) {
+    switch (styles.normal.ver) {
     case 0: align |= Qt::AlignTop; break;
     case 1: align |= Qt::AlignVCenter; break;
     case 2: align |= Qt::AlignBottom; break;
@@ -59,14 +101,15 @@ void CVNQLabelImpl::applyTextStyle()
 
 void CVNQLabelImpl::elideToWidth()
 {
-    if (normalStyle.elideMode == Qt::ElideNone || !normalStyle.singleline)
+    fullText = wholeText();
+    if (styles.normal.elideMode == Qt::ElideNone || !styles.normal.singleline)
         return;
-    const int mode = normalStyle.elideMode;
+    const int mode = styles.normal.elideMode;
     const Qt::TextElideMode elide =
         (mode == Qt::ElideLeft || mode == Qt::ElideMiddle) ? Qt::TextElideMode(mode) : Qt::ElideRight;
     // Always from the whole text, so widening the label shows it again.
-    const QFontMetrics metrics(fontForStyle(normalStyle));
-    label()->QLabel::setText(metrics.elidedText(fullText, elide, label()->width()));
+    const QFontMetrics metrics(fontForStyle(styles.normal));
+    show(metrics.elidedText(fullText, elide, label()->width()));
 }
 
 void CVNQLabelImpl::notifyChangeLanguage()
@@ -75,41 +118,23 @@ void CVNQLabelImpl::notifyChangeLanguage()
         setText(cvnTranslateKey(textKey));
 }
 
-bool CVNQLabelImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQLabelImpl::readJson(const Json::Value& node)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0)
-                cvnLookupStyle(name, normalStyle);
-        });
-        // The text is content: a theme entry never replaces it, so a theme
-        // change keeps every label's text. A "|->" text names a language
-        // key, so labels follow language changes like buttons do.
-        QString text;
-        const Json::Value* attr = cvnAttrObject(n);
-        if (attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text))
-            setText(cvnResolveLanguageText(text, textKey));
-        applyTextStyle();
-        return result;
-    }
+    styles.read(node);
+    // A "|->" text names a language key, so labels follow language changes
+    // like buttons do.
+    QString text;
+    if (cvnReadLabelText(node, text))
+        setText(cvnResolveLanguageText(text, textKey));
+    applyTextStyle();
+}
 
-    if (!normalStyle.name.isEmpty()) {
-        Json::Value list(Json::arrayValue);
-        cvnAppendStyleEntry(list, normalStyle, 0);
-        jsonMember(n, "style") = list;
-    } else {
-        jsonMember(n, "style") = Json::Value();
-    }
-    // The whole text, not the elided form the widget may show.
-    Json::Value& attr = cvnOwnAttr(n, {"text"});
-    if (!fullText.isEmpty())
-        jsonMember(attr, "text") = jsonUtf8(fullText);
-    cvnDropEmptyAttr(n);
-    return result;
+void CVNQLabelImpl::writeJson(Json::Value& node) const
+{
+    styles.write(node);
+    // The whole text, not the elided form the widget may show; also when
+    // empty, since a label read without "text" shows "label".
+    jsonMember(cvnOwnAttr(node, {"text"}), "text") = jsonUtf8(wholeText());
 }
 
 } // namespace CVNQtLib

@@ -1,14 +1,35 @@
 #pragma once
 
-// Text styles and the whole text of CVNQLabel.
+// Text styles and the whole text of CVNQLabel; the text styles and their
+// JSON are shared with the extended label.
 
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 class QLabel;
 
 namespace CVNQtLib {
 
-class CVNQLabelImpl : public CVNQWidgetBaseImpl {
+// The labels' two text styles: the normal one, which is drawn, and the
+// disabled one, which is only kept.
+struct CVNQLabelStyles {
+    TextStyleDesc normal;
+    TextStyleDesc disable;
+
+    // State 0 the normal style, 4 both, any other the disabled style.
+    void set(CtrlState state, const TextStyleDesc& style);
+    const TextStyleDesc& get(CtrlState state) const { return state == CtrlStateNormal ? normal : disable; }
+    // "style" entries of index 0 name the normal style; the disabled one is
+    // never read.
+    void read(const Json::Value& node);
+    // "style": [normal name, 2, 0], or null when the normal style has no name.
+    void write(Json::Value& node) const;
+};
+
+// A label's "attr"."text" when present. The text is content: a theme entry
+// never replaces it, so a theme change keeps every label's text.
+bool cvnReadLabelText(const Json::Value& node, QString& text);
+
+class CVNQLabelImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     CVNQLabelImpl(QLabel* owner, const QString& typeName);
@@ -16,7 +37,6 @@ public:
     // Not used by the label's own painting (QLabel paints it); draws the
     // shown text with the normal style for callers that paint templates.
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
     void notifyChangeLanguage() override;
 
     void setText(const QString& text);
@@ -25,14 +45,24 @@ public:
     // The widget's text: fullText, elided to the width for a single-line
     // style (unless its elide mode is 3, none).
     void elideToWidth();
+    // fullText, or the widget's text when that was set past setText (through
+    // a QLabel pointer or a connection to QLabel::setText).
+    QString wholeText() const;
 
-    TextStyleDesc normalStyle;
-    TextStyleDesc disableStyle;
+    CVNQLabelStyles styles;
     QString fullText;
     QString textKey;
 
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
+
 private:
     QLabel* label() const;
+    void show(const QString& text);
+
+    // What this object last put into the widget.
+    QString m_shown;
 };
 
 } // namespace CVNQtLib

@@ -18,7 +18,7 @@ enum StyleIndex : int { BackgroundIndex = 0, ForegroundIndex = 2, TextIndex = 4 
 }
 
 CVNQProgressBarImpl::CVNQProgressBarImpl(QProgressBar* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName)
+    : CVNQControlImpl(owner, typeName)
 {
 }
 
@@ -101,18 +101,6 @@ void CVNQProgressBarImpl::draw(QPainter* painter, const QRect& rect)
     if (showText)
         drawTextAt(painter, QStringLiteral("%1%").arg(owner->value()), textStyle, rect.left(), rect.top(),
                    rect.width(), rect.height(), true);
-}
-
-bool CVNQProgressBarImpl::serializeJsonValue(Json::Value** node, bool read)
-{
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    if (read)
-        readJson(**node);
-    else
-        writeJson(**node);
-    return result;
 }
 
 void CVNQProgressBarImpl::readJson(const Json::Value& node)

@@ -4,7 +4,7 @@
 // (from the bottom when vertical) or as a wedge clipped from the
 // foreground around the centre.
 
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QPolygon>
 
@@ -12,7 +12,7 @@ class QProgressBar;
 
 namespace CVNQtLib {
 
-class CVNQProgressBarImpl : public CVNQWidgetBaseImpl {
+class CVNQProgressBarImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     CVNQProgressBarImpl(QProgressBar* owner, const QString& typeName);
@@ -20,7 +20,6 @@ public:
     // Paints without touching the control state: the bar has none.
     void paint() override;
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
 
     // The covered share of the range: (value - minimum) / (maximum -
     // minimum) limited to [0, 1]; 0 for an empty range.
@@ -41,8 +40,10 @@ public:
 
 private:
     QProgressBar* bar() const;
-    void readJson(const Json::Value& node);
-    void writeJson(Json::Value& node) const;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

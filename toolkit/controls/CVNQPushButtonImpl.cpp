@@ -31,7 +31,7 @@ bool endsWithSvg(const QString& path)
 } // namespace
 
 CVNQPushButtonImpl::CVNQPushButtonImpl(QPushButton* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName)
+    : CVNQControlImpl(owner, typeName)
 {
     FillStyle normal;
     normal.fill.clr = QColor(0xF5, 0xF5, 0xF5);
@@ -121,7 +121,10 @@ void CVNQPushButtonImpl::paintFace(QPainter* painter, const QRect& rect, CtrlSta
 {
     FillStyle fill;
     TextStyleDesc text;
-    if (fadeEnabled && fadeTo != fadeFrom && progress > 0.0 && progress < 1.0) {
+    // The ends of a running fade belong to it too: at 0.0 a fade-in still
+    // shows the normal look (Qt repaints a hovered button before the first
+    // tick) and at 1.0 a fade-out the hover look.
+    if (isFading() && progress >= 0.0 && progress <= 1.0) {
         const CtrlState from = fadeTo == CtrlStateHover ? CtrlStateNormal : CtrlStateHover;
         const double w = fadeTo == CtrlStateHover ? progress : 1.0 - progress;
         const FillStyle& to = background.get(fadeTo);
@@ -313,18 +316,6 @@ void CVNQPushButtonImpl::notifyChangeLanguage()
         button()->setText(cvnTranslateKey(textKey));
 }
 
-bool CVNQPushButtonImpl::serializeJsonValue(Json::Value** node, bool read)
-{
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    if (read)
-        readJson(**node);
-    else
-        writeJson(**node);
-    return result;
-}
-
 void CVNQPushButtonImpl::readJson(const Json::Value& node)
 {
     const bool fromTheme = CVNQResourceManager::getInstance()->isLoadFromThemeRes();
@@ -373,7 +364,7 @@ void CVNQPushButtonImpl::writeJson(Json::Value& node) const
 
     Json::Value& attr = cvnOwnAttr(node, {"hasIcon", "iconPath", "isExtBtn", "extWidth", "extIconPath",
                                           "extHotIconPath", "text", "hotIconPath", "showText", "drawBackground",
-                                          "fadeEnabled", "fadeDuration", CVNQ_ICON_PLACEMENT_KEYS, "txtX", "txtY"});
+                                          "fadeEnabled", "fadeDuration", "txtX", "txtY"});
     if (!hasIcon)
         cvnWriteFlag(attr, "hasIcon", false);
     if (!iconPath.isEmpty())

@@ -4,7 +4,7 @@
 // icons, the extension strip and the hover fade.
 
 #include "CVNQStateStyles.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QIcon>
 
@@ -13,14 +13,13 @@ class QTimer;
 
 namespace CVNQtLib {
 
-class CVNQPushButtonImpl : public CVNQWidgetBaseImpl {
+class CVNQPushButtonImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     CVNQPushButtonImpl(QPushButton* owner, const QString& typeName);
     ~CVNQPushButtonImpl() override;
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
     void notifyChangeLanguage() override;
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -70,8 +69,10 @@ private:
     void stopFade();
     // Icon and text side by side: the icon moved left of the centred text.
     void placeIconBesideText(int iconWidth);
-    void readJson(const Json::Value& node);
-    void writeJson(Json::Value& node) const;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

@@ -21,28 +21,17 @@ ControlInfo CVNQRadioButton::getProps()
     using C = CVNQRadioButton;
     ControlInfo info =
         cvnMakeControlInfo("qtradiobox", "RadioButton", "Control RadioButton", "CVNQRadioButton", "radio");
-    const QVector<PropertyChoice> align = cvnChoices({{0, "Left"}, {1, "Center"}, {2, "Right"}});
     auto& rows = info.properties;
     rows.push_back(cvnFillStyleRow<C>(QStringLiteral("UnselectedBg"), &C::setBackground, &C::getBackground,
                                       cvnFourStateChoices()));
     rows.push_back(cvnFillStyleRow<C>(QStringLiteral("SelectedBg"), &C::setSelectedBackground,
                                       &C::getSelectedBackground, cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyleByState, &C::getTextStyleByState,
-                                      cvnChoices({{0, "Checked"}, {1, "Unchecked"}, {2, "Disable"}})));
+    rows.push_back(cvnCheckableTextStyleRow<C>());
     rows.push_back(cvnLineRow());
     rows.push_back(cvnBoolRow<C>(QStringLiteral("PushLike"), &C::setPushlike, &C::getPushlike));
     rows.push_back(cvnBoolRow<C>(QStringLiteral("ShowIcon"), &C::setShowIcon, &C::getShowIcon));
     rows.push_back(cvnBoolRow<C>(QStringLiteral("ShowText"), &C::setShowText, &C::getShowText));
-    rows.push_back(cvnStringRow<C>(QStringLiteral("UncheckIcon"), PropImage, &C::setUncheckIcon, &C::getUncheckIcon));
-    rows.push_back(cvnStringRow<C>(QStringLiteral("UncheckHotIcon"), PropImage, &C::setUncheckHotIcon,
-                                   &C::getUncheckHotIcon));
-    rows.push_back(cvnStringRow<C>(QStringLiteral("CheckedIcon"), PropImage, &C::setCheckedIcon, &C::getCheckedIcon));
-    rows.push_back(cvnStringRow<C>(QStringLiteral("CheckedHotIcon"), PropImage, &C::setCheckedHotIcon,
-                                   &C::getCheckedHotIcon));
-    rows.push_back(cvnIntRow<C>(QStringLiteral("HorAlign"), PropChoice, &C::setIconHorAlign, &C::getIconHorAlign, align));
-    rows.push_back(cvnIntRow<C>(QStringLiteral("VerAlign"), PropChoice, &C::setIconVerAlign, &C::getIconVerAlign, align));
-    rows.push_back(cvnIntRow<C>(QStringLiteral("OffsetX"), PropInt, &C::setIconOffsetX, &C::getIconOffsetX));
-    rows.push_back(cvnIntRow<C>(QStringLiteral("OffsetY"), PropInt, &C::setIconOffsetY, &C::getIconOffsetY));
+    cvnAppendCheckableIconRows<C>(rows);
     return info;
 }
 
@@ -63,33 +52,18 @@ const FillStyle& CVNQRadioButton::getSelectedBackground(CtrlState state) const
     return m_impl->styles.checked.get(state);
 }
 
-void CVNQRadioButton::setTextStyle(bool checked, const TextStyleDesc& style)
-{
-    (checked ? m_impl->styles.checkedText : m_impl->styles.uncheckedText) = style;
-}
+void CVNQRadioButton::setTextStyle(bool checked, const TextStyleDesc& style) { m_impl->styles.text(checked) = style; }
 
-TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const
-{
-    return checked ? m_impl->styles.checkedText : m_impl->styles.uncheckedText;
-}
+TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const { return m_impl->styles.text(checked); }
 
 void CVNQRadioButton::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
 {
-    switch (state) {
-    case CheckBoxTextChecked: m_impl->styles.checkedText = style; break;
-    case CheckBoxTextUnchecked: m_impl->styles.uncheckedText = style; break;
-    case CheckBoxTextDisabled: m_impl->styles.disabledText = style; break;
-    default: break;
-    }
+    m_impl->styles.setTextByState(state, style);
 }
 
 const TextStyleDesc& CVNQRadioButton::getTextStyleByState(CheckBoxTextState state) const
 {
-    switch (state) {
-    case CheckBoxTextChecked: return m_impl->styles.checkedText;
-    case CheckBoxTextDisabled: return m_impl->styles.disabledText;
-    default: return m_impl->styles.uncheckedText;
-    }
+    return m_impl->styles.textByState(state, CheckBoxTextUnchecked);
 }
 
 bool CVNQRadioButton::setUncheckIcon(const QString& name)

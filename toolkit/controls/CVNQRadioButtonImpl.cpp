@@ -2,7 +2,6 @@
 
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
-#include "CVNQLanguageText.h"
 #include "CVNQResourceManager.h"
 
 #include <QIcon>
@@ -16,19 +15,14 @@
 namespace CVNQtLib {
 
 CVNQRadioButtonImpl::CVNQRadioButtonImpl(QRadioButton* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName)
+    : CVNQCheckableImpl(owner, typeName)
 {
     iconStyle.x = 10;
-    iconStyle.hor = DockNear;
-    iconStyle.ver = DockCenter;
+    // Unselected backgrounds start invalid; selected ones keep the default
+    // (valid) fill, so a checked button shows without a theme.
     FillStyle none;
     none.valid = false;
     styles.unchecked.setAll(none);
-}
-
-QRadioButton* CVNQRadioButtonImpl::button() const
-{
-    return static_cast<QRadioButton*>(m_owner);
 }
 
 QSize CVNQRadioButtonImpl::fitIconSize(const QSize& size, const QRect& rect)
@@ -91,7 +85,7 @@ void CVNQRadioButtonImpl::drawAlignedIcon(QPainter* painter, const QString& name
 
 QString CVNQRadioButtonImpl::shownIcon() const
 {
-    QRadioButton* owner = button();
+    QAbstractButton* owner = button();
     const bool checked = owner && owner->isChecked();
     if (!disableIcon.isEmpty() && owner && !owner->isEnabled())
         return disableIcon;
@@ -112,7 +106,7 @@ QRect CVNQRadioButtonImpl::textRect(const QRect& rect) const
 
 void CVNQRadioButtonImpl::draw(QPainter* painter, const QRect& rect)
 {
-    QRadioButton* owner = button();
+    QAbstractButton* owner = button();
     if (!painter || !owner)
         return;
     const bool checked = owner->isChecked();
@@ -120,8 +114,8 @@ void CVNQRadioButtonImpl::draw(QPainter* painter, const QRect& rect)
     const CtrlState state = m_state;
     const QRect textArea = textRect(rect);
 
-    if (styles.unchecked.isValidState(state))
-        drawFillStyle(painter, checked ? styles.checked.get(state) : styles.unchecked.get(state), rect);
+    // Background, icon, text.
+    drawBackground(painter, rect);
 
     if (showIcon) {
         // Without an icon of its own a disabled button grays its normal one.
@@ -130,32 +124,11 @@ void CVNQRadioButtonImpl::draw(QPainter* painter, const QRect& rect)
     }
 
     if (showText && state >= CtrlStateNormal && state <= CtrlStateDisabled) {
-        const TextStyleDesc& style = state == CtrlStateDisabled ? styles.disabledText
-                                   : checked                    ? styles.checkedText
-                                                                : styles.uncheckedText;
+        const TextStyleDesc& style = state == CtrlStateDisabled ? styles.disabledText : styles.text(checked);
         drawText(painter, owner->text(), style, textArea);
     }
 }
 
-void CVNQRadioButtonImpl::notifyChangeLanguage()
-{
-    if (!textKey.isEmpty() && button())
-        button()->setText(cvnTranslateKey(textKey));
-}
-
-bool CVNQRadioButtonImpl::serializeJsonValue(Json::Value** node, bool read)
-{
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    if (read)
-        readJson(**node);
-    else
-        writeJson(**node);
-    return result;
-}
-
-// A theme entry sets styles and flags only, never the icons or the text.
 void CVNQRadioButtonImpl::readJson(const Json::Value& node)
 {
     const bool fromTheme = CVNQResourceManager::getInstance()->isLoadFromThemeRes();
@@ -165,8 +138,7 @@ void CVNQRadioButtonImpl::readJson(const Json::Value& node)
     if (!attr)
         return;
     jsonRead(*attr, "pushlike", pushlike);
-    jsonRead(*attr, "showIcon", showIcon);
-    jsonRead(*attr, "showText", showText);
+    readShowFlags(*attr);
     if (!fromTheme) {
         jsonRead(*attr, "iconPath", uncheckIcon);
         jsonRead(*attr, "hotIconPath", uncheckHotIcon);
@@ -180,11 +152,8 @@ void CVNQRadioButtonImpl::readJson(const Json::Value& node)
     align = -1;
     if (jsonRead(*attr, "iconVer", align) && align != -1)
         iconStyle.ver = align;
-    if (!fromTheme && button()) {
-        QString text;
-        jsonRead(*attr, "text", text);
-        button()->setText(cvnResolveLanguageText(text, textKey));
-    }
+    if (!fromTheme)
+        readText(*attr);
     jsonRead(*attr, "iconX", iconStyle.x);
     jsonRead(*attr, "iconY", iconStyle.y);
 }
@@ -195,14 +164,11 @@ void CVNQRadioButtonImpl::writeJson(Json::Value& node) const
     styles.write(list);
     jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
 
-    Json::Value& attr = cvnOwnAttr(node, {CVNQ_ICON_PLACEMENT_KEYS, "pushlike", "showIcon", "showText", "iconPath",
-                                          "hotIconPath", "siconPath", "sHotIconPath", "text"});
+    Json::Value& attr = cvnOwnAttr(
+        node, {"pushlike", "showIcon", "showText", "iconPath", "hotIconPath", "siconPath", "sHotIconPath", "text"});
     if (pushlike)
         cvnWriteFlag(attr, "pushlike", true);
-    if (!showIcon)
-        cvnWriteFlag(attr, "showIcon", false);
-    if (!showText)
-        cvnWriteFlag(attr, "showText", false);
+    writeShowFlags(attr);
     const std::pair<const char*, const QString*> icons[] = {{"iconPath", &uncheckIcon},
                                                             {"hotIconPath", &uncheckHotIcon},
                                                             {"siconPath", &checkedIcon},
@@ -217,9 +183,7 @@ void CVNQRadioButtonImpl::writeJson(Json::Value& node) const
     // Always written: the default offset is 10, so an omitted 0 would read
     // back as 10.
     jsonMember(attr, "iconX") = iconStyle.x;
-    // The shown (translated) text, as the other controls write theirs.
-    if (button() && !button()->text().isEmpty())
-        jsonMember(attr, "text") = jsonUtf8(button()->text());
+    writeText(attr);
 }
 
 } // namespace CVNQtLib

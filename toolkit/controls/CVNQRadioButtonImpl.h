@@ -3,21 +3,18 @@
 // Look of CVNQRadioButton: icons fitted into the width and half the height
 // of the button, the text to the right of the fitted icon.
 
-#include "CVNQCheckStyles.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQCheckableImpl.h"
 
 class QRadioButton;
 
 namespace CVNQtLib {
 
-class CVNQRadioButtonImpl : public CVNQWidgetBaseImpl {
+class CVNQRadioButtonImpl : public CVNQCheckableImpl {
     Q_OBJECT
 public:
     CVNQRadioButtonImpl(QRadioButton* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
-    void notifyChangeLanguage() override;
 
     // size scaled, keeping its aspect ratio, to the largest size inside
     // rect's width and half its height; invalid for an invalid size or an
@@ -35,24 +32,17 @@ public:
     // The rectangle the text is drawn in: right of the fitted shown icon.
     QRect textRect(const QRect& rect) const;
 
-    QString textKey;
     QString uncheckIcon;
     QString uncheckHotIcon;
     QString checkedIcon;
     QString checkedHotIcon;
     QString disableIcon;
-    IconStyleDesc iconStyle;
-    bool showIcon = true;
-    bool showText = true;
     bool pushlike = false;
-    // Unselected backgrounds start invalid, selected ones keep the default
-    // (valid) fill; then the three text styles.
-    CVNQCheckStyles styles;
 
-private:
-    QRadioButton* button() const;
-    void readJson(const Json::Value& node);
-    void writeJson(Json::Value& node) const;
+protected:
+    // A theme entry sets styles and flags only, never the icons or the text.
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

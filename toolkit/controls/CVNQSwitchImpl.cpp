@@ -16,7 +16,7 @@ enum StyleIndex : int { BackgroundIndex = 0, ThumbFirst = 2, LeftTextIndex = 6, 
 constexpr int kDefaultThumb = 25;
 } // namespace
 
-CVNQSwitchImpl::CVNQSwitchImpl(QWidget* owner, const QString& typeName) : CVNQWidgetBaseImpl(owner, typeName)
+CVNQSwitchImpl::CVNQSwitchImpl(QWidget* owner, const QString& typeName) : CVNQControlImpl(owner, typeName)
 {
     animation = new QVariantAnimation(owner);
     connect(animation, &QVariantAnimation::valueChanged, this, &CVNQSwitchImpl::valueChanged);
@@ -82,18 +82,6 @@ void CVNQSwitchImpl::draw(QPainter* painter, const QRect& rect)
     } else {
         drawText(painter, leftText, leftStyle, leftSlot);
     }
-}
-
-bool CVNQSwitchImpl::serializeJsonValue(Json::Value** node, bool read)
-{
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    if (read)
-        readJson(**node);
-    else
-        writeJson(**node);
-    return result;
 }
 
 // Also runs for theme entries: a theme may set the texts and the position.

@@ -4,7 +4,7 @@
 // and its slide animation, the track, thumb and text styles.
 
 #include "CVNQStateStyles.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QSize>
 #include <QVariant>
@@ -13,13 +13,12 @@ class QVariantAnimation;
 
 namespace CVNQtLib {
 
-class CVNQSwitchImpl : public CVNQWidgetBaseImpl {
+class CVNQSwitchImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     CVNQSwitchImpl(QWidget* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
 
     // Starts a slide to the other side unless one is running.
     void toggle();
@@ -49,9 +48,9 @@ public Q_SLOTS:
     void valueChanged(QVariant value);
     void finished();
 
-private:
-    void readJson(const Json::Value& node);
-    void writeJson(Json::Value& node) const;
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

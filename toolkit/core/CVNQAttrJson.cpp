@@ -33,6 +33,15 @@ void cvnDropEmptyAttr(Json::Value& node)
     }
 }
 
+void cvnNullEmptyAttr(Json::Value& node)
+{
+    if (!node.isObject() && !node.isNull())
+        return;
+    const Json::Value& attr = jsonGet(node, "attr");
+    if (attr.isNull() || (attr.isObject() && attr.empty()))
+        jsonMember(node, "attr") = Json::Value();
+}
+
 void cvnWriteFlag(Json::Value& attr, const char* key, bool value)
 {
     jsonMember(attr, key) = value ? 1 : 0;
@@ -55,6 +64,14 @@ void cvnReadIconPlacement(const Json::Value& attr, IconStyleDesc& icon, bool wit
 void cvnWriteIconPlacement(Json::Value& attr, const IconStyleDesc& icon, const IconStyleDesc& reference,
                            bool withColor)
 {
+    if (attr.isObject()) {
+        for (const char* key : {"iconX", "iconY", "iconHor", "iconVer"})
+            attr.removeMember(key);
+        if (withColor) {
+            attr.removeMember("iconUseColor");
+            attr.removeMember("iconColor");
+        }
+    }
     if (icon.hor != reference.hor)
         jsonMember(attr, "iconHor") = icon.hor;
     if (icon.ver != reference.ver)

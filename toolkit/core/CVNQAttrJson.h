@@ -32,6 +32,10 @@ CVNQ_EXPORT void cvnWriteOwnAttr(Json::Value& node, const char* key, bool write,
 
 // Removes node's "attr" when it ended up an empty object.
 CVNQ_EXPORT void cvnDropEmptyAttr(Json::Value& node);
+// Sets node's "attr" to JSON null when it ended up an empty object or is
+// absent, for writers whose node always carries the key (cvnAttrObject
+// reads a null "attr" as absent).
+CVNQ_EXPORT void cvnNullEmptyAttr(Json::Value& node);
 
 // Flags are written as the JSON integers 0 and 1; readers take booleans
 // and integers alike (jsonRead).
@@ -41,11 +45,11 @@ CVNQ_EXPORT void cvnWriteFlag(Json::Value& attr, const char* key, bool value);
 // withColor, "iconUseColor" and "iconColor" (colour text, read opaque).
 // Each key only when present and of a usable type.
 CVNQ_EXPORT void cvnReadIconPlacement(const Json::Value& attr, IconStyleDesc& icon, bool withColor);
-// Writes each of those keys whose value differs from reference (the
-// control's own rule for what counts as default).
+// Drops the same keys from attr (a control without withColor leaves
+// "iconUseColor" and "iconColor" to the common attributes, as any other key
+// it does not own), then writes each whose value differs from reference
+// (the control's own rule for what counts as default).
 CVNQ_EXPORT void cvnWriteIconPlacement(Json::Value& attr, const IconStyleDesc& icon,
                                        const IconStyleDesc& reference, bool withColor);
-// The keys cvnWriteIconPlacement may write, for cvnOwnAttr.
-#define CVNQ_ICON_PLACEMENT_KEYS "iconX", "iconY", "iconHor", "iconVer", "iconUseColor", "iconColor"
 
 } // namespace CVNQtLib

@@ -3,6 +3,7 @@
 #include "CVNQComboBoxImpl.h"
 #include "CVNQComboList.h"
 
+#include <QFrame>
 #include <QMouseEvent>
 
 namespace CVNQtLib {
@@ -16,6 +17,8 @@ CVNQComboBox::CVNQComboBox(QWidget* parent) : QComboBox(parent)
     m_impl->applyTheme();
     // The combo box owns the list from here on.
     setView(m_list);
+    if (auto* container = qobject_cast<QFrame*>(m_list->parentWidget()))
+        container->setFrameStyle(QFrame::NoFrame);
 }
 
 CVNQComboBox::~CVNQComboBox()
@@ -33,7 +36,7 @@ CVNQComboList* CVNQComboBox::getPopupList() const
 
 void CVNQComboBox::setBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->backgrounds.set(state, style, false);
+    m_impl->backgrounds.at(state) = style;
 }
 
 const FillStyle& CVNQComboBox::getBackground(CtrlState state) const
@@ -43,7 +46,7 @@ const FillStyle& CVNQComboBox::getBackground(CtrlState state) const
 
 void CVNQComboBox::setBtnBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->btnBackgrounds.set(state, style, false);
+    m_impl->btnBackgrounds.at(state) = style;
 }
 
 const FillStyle& CVNQComboBox::getBtnBackground(CtrlState state) const
@@ -53,7 +56,7 @@ const FillStyle& CVNQComboBox::getBtnBackground(CtrlState state) const
 
 void CVNQComboBox::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    m_impl->textStyles.set(state, style, false);
+    m_impl->textStyles.at(state) = style;
 }
 
 const TextStyleDesc& CVNQComboBox::getTextStyle(CtrlState state) const
@@ -63,7 +66,7 @@ const TextStyleDesc& CVNQComboBox::getTextStyle(CtrlState state) const
 
 void CVNQComboBox::setItemBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->itemBackgrounds.set(state, style, false);
+    m_impl->itemBackgrounds.at(state) = style;
 }
 
 const FillStyle& CVNQComboBox::getItemBackground(CtrlState state) const
@@ -73,7 +76,7 @@ const FillStyle& CVNQComboBox::getItemBackground(CtrlState state) const
 
 void CVNQComboBox::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    m_impl->itemTextStyles.set(state, style, false);
+    m_impl->itemTextStyles.at(state) = style;
 }
 
 const TextStyleDesc& CVNQComboBox::getItemTextStyle(CtrlState state) const
@@ -93,7 +96,7 @@ const FillStyle& CVNQComboBox::getPopupBackground(CtrlState) const
 
 void CVNQComboBox::setBtnIcon(CtrlState state, const QString& image)
 {
-    m_impl->btnIcons.set(state, image, false);
+    m_impl->btnIcons.at(state) = image;
 }
 
 const QString& CVNQComboBox::getBtnIcon(CtrlState state) const

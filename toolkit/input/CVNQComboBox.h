@@ -27,8 +27,8 @@ public:
 
     static ControlInfo getProps();
 
-    // Per-state styles take a state 0..3; other states are ignored (the
-    // getters answer state 0 for them).
+    // Per-state styles take a state 0..3; any other value addresses the
+    // state-0 slot (there is no all-states value).
     void setBackground(CtrlState state, const FillStyle& style);
     const FillStyle& getBackground(CtrlState state) const;
     void setBtnBackground(CtrlState state, const FillStyle& style);

@@ -1,12 +1,14 @@
 #include "CVNQComboBoxImpl.h"
 
 #include "CVNQComboBox.h"
-#include "CVNQInputJson.h"
+#include "CVNQLineEditImpl.h"
+#include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
 #include "CVNQtLib.h"
 
 #include <QLineEdit>
 #include <QPainter>
+#include <QPalette>
 
 namespace CVNQtLib {
 
@@ -44,6 +46,16 @@ void CVNQComboBoxImpl::draw(QPainter* painter, const QRect& rect)
     const QMargins textMargins(10, 0, 10, 0);
     if (edit && edit->textMargins() != textMargins)
         edit->setTextMargins(textMargins);
+    // An editable box leaves its text to the line edit, which takes the
+    // state's text colour and font (else a dark theme hides the text). Its
+    // palette is kept otherwise: its style sheet keeps it transparent.
+    if (edit && m_state >= 0 && m_state < 4) {
+        const TextStyleDesc& style = textStyles.get(m_state);
+        QPalette palette = edit->palette();
+        palette.setBrush(QPalette::All, QPalette::Text, QBrush(style.clr));
+        edit->setPalette(palette);
+        edit->setFont(CVNQLineEditImpl::fieldFont(style));
+    }
     const QString text = m_combo->currentText();
     const QIcon icon = m_combo->itemIcon(m_combo->currentIndex());
     const Layout l = layoutFor(rect, m_combo->height(), !icon.isNull());
@@ -54,7 +66,6 @@ void CVNQComboBoxImpl::draw(QPainter* painter, const QRect& rect)
         drawFillStyle(painter, backgrounds.get(m_state), rect);
         drawFillStyle(painter, btnBackgrounds.get(m_state), l.button);
         drawImage(painter, btnIcons.get(m_state), placement, l.button, false);
-        // An editable box leaves its text to the line edit.
         if (!edit) {
             const QRect& t = l.text;
             drawTextAt(painter, text, indentedText(textStyles.get(m_state)), t.x(), t.y(), t.width(), t.height(),
@@ -92,9 +103,10 @@ bool CVNQComboBoxImpl::serializeJsonValue(Json::Value** node, bool read)
             if (index == 12)
                 cvnLookupStyle(name, popupBackground);
         });
-        if (!jsonHasMember(n, "attr"))
+        const Json::Value* attrObject = cvnAttrObject(n);
+        if (!attrObject)
             return result;
-        const Json::Value& attr = jsonGet(n, "attr");
+        const Json::Value& attr = *attrObject;
         // A theme entry sets the look only: it never adds items.
         QString text;
         if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", text)
@@ -127,17 +139,17 @@ bool CVNQComboBoxImpl::serializeJsonValue(Json::Value** node, bool read)
     itemTextStyles.writeCompact(list, 17);
     cvnSetStyleList(n, list);
 
-    Json::Value attr = cvnTakeAttr(n, {"text", "btnIcon", "btnHotIcon"});
+    Json::Value& attr = cvnOwnAttr(n, {"text", "btnIcon", "btnHotIcon"});
     const QString current = m_combo->currentText();
     if (!current.isEmpty())
-        attr["text"] = jsonUtf8(current);
+        jsonMember(attr, "text") = jsonUtf8(current);
     const QString& normal = btnIcons.get(CtrlStateNormal);
     const QString& hot = btnIcons.get(CtrlStateHover);
     if (!normal.isEmpty())
-        attr["btnIcon"] = jsonUtf8(normal);
+        jsonMember(attr, "btnIcon") = jsonUtf8(normal);
     if (!hot.isEmpty() && hot != normal)
-        attr["btnHotIcon"] = jsonUtf8(hot);
-    cvnPutAttr(n, attr, false);
+        jsonMember(attr, "btnHotIcon") = jsonUtf8(hot);
+    cvnDropEmptyAttr(n);
     return result;
 }
 

@@ -26,7 +26,10 @@ void CVNQComboItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
 {
     if (!m_impl || !index.isValid() || !painter)
         return;
-    const QString text = index.data(Qt::DisplayRole).toString();
+    // The item's first value by role: the display text in practice, but an
+    // item that only carries user data shows that.
+    const QMap<int, QVariant> data = index.model()->itemData(index);
+    const QString text = data.isEmpty() ? QString() : data.first().toString();
 
     int iconColumn = 0;
     const QIcon icon = m_impl->combo() ? m_impl->combo()->itemIcon(index.row()) : QIcon();

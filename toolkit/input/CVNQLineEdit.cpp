@@ -33,10 +33,7 @@ const FillStyle& CVNQLineEdit::getBackground(CtrlState state) const
 
 void CVNQLineEdit::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    if (!m_impl->textStyles.set(state, style, false))
-        return;
-    if (state == CtrlStateNormal)
-        m_impl->applyTextStyle(CtrlStateNormal);
+    m_impl->setTextStyle(state, style);
 }
 
 const TextStyleDesc& CVNQLineEdit::getTextStyle(CtrlState state) const
@@ -160,28 +157,24 @@ void CVNQLineEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     m_impl->setFocusLook(true);
-    repaint();
 }
 
 void CVNQLineEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
     m_impl->setFocusLook(false);
-    repaint();
 }
 
 void CVNQLineEdit::enterEvent(QEvent* event)
 {
     QLineEdit::enterEvent(event);
     m_impl->setHoverLook(true);
-    repaint();
 }
 
 void CVNQLineEdit::leaveEvent(QEvent* event)
 {
     QLineEdit::leaveEvent(event);
     m_impl->setHoverLook(false);
-    repaint();
 }
 
 void CVNQLineEdit::paintEvent(QPaintEvent* event)
@@ -195,33 +188,14 @@ ControlInfo CVNQLineEdit::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtdedit", "LineEdit", "Control LineEdit", "CVNQLineEdit", "edit");
     auto& rows = info.properties;
-    rows.push_back(cvnLineRow());
-    rows.push_back(cvnFillStyleRow<CVNQLineEdit>(QStringLiteral("Background"), &CVNQLineEdit::setBackground,
-                                                 &CVNQLineEdit::getBackground, cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<CVNQLineEdit>(QStringLiteral("TextStyle"), &CVNQLineEdit::setTextStyle,
-                                                 &CVNQLineEdit::getTextStyle, cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<CVNQLineEdit>(QStringLiteral("PlaceholderStyle"),
-                                                 &CVNQLineEdit::setPlaceholderTextStyle,
-                                                 &CVNQLineEdit::getPlaceholderTextStyle, cvnChoices({{0, "Normal"}})));
+    cvnAppendEditLookRows<CVNQLineEdit>(rows);
     rows.push_back(cvnStringRow<QLineEdit>(QStringLiteral("Text"), PropText, &QLineEdit::setText, &QLineEdit::text));
     rows.push_back(cvnBoolRow<CVNQLineEdit>(QStringLiteral("IsPassword"), &CVNQLineEdit::setIsPassword,
                                             &CVNQLineEdit::getIsPassword));
-    rows.push_back(cvnStringRow<CVNQLineEdit>(QStringLiteral("PlaceholderText"), PropText,
-                                              &CVNQLineEdit::setPlaceholderText, &CVNQLineEdit::getPlaceholderText));
+    rows.push_back(cvnEditPlaceholderTextRow<CVNQLineEdit>());
     rows.push_back(cvnBoolRow<CVNQLineEdit>(QStringLiteral("IsShortcut"), &CVNQLineEdit::setHotkeyMode,
                                             &CVNQLineEdit::getHotkeyMode));
-    PropertyDef margin(QStringLiteral("Margin"), PropFourInts);
-    margin.setFourInts = [](QWidget* w, int top, int bottom, int left, int right) {
-        if (auto* e = dynamic_cast<CVNQLineEdit*>(w))
-            e->setEditMargin(top, bottom, left, right);
-    };
-    margin.getFourInts = [](QWidget* w) -> QVector<int> {
-        int top = 0, bottom = 0, left = 0, right = 0;
-        if (auto* e = dynamic_cast<CVNQLineEdit*>(w))
-            e->getEditMargin(top, bottom, left, right);
-        return {top, bottom, left, right};
-    };
-    rows.push_back(margin);
+    rows.push_back(cvnEditMarginRow<CVNQLineEdit>());
     return info;
 }
 

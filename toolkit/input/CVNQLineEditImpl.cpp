@@ -1,6 +1,6 @@
 #include "CVNQLineEditImpl.h"
 
-#include "CVNQInputJson.h"
+#include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
 #include "CVNQtLib.h"
 
@@ -16,10 +16,32 @@ CVNQLineEditImpl::CVNQLineEditImpl(QWidget* owner, const QString& typeName) : CV
 {
 }
 
-bool CVNQLineEditImpl::ownerTextEmpty() const
+QString CVNQLineEditImpl::ownerText() const
 {
     const QLineEdit* edit = qobject_cast<const QLineEdit*>(m_owner);
-    return !edit || edit->text().isEmpty();
+    return edit ? edit->text() : QString();
+}
+
+void CVNQLineEditImpl::setOwnerText(const QString& text)
+{
+    if (QLineEdit* edit = qobject_cast<QLineEdit*>(m_owner))
+        edit->setText(text);
+}
+
+QMargins CVNQLineEditImpl::ownerMargins() const
+{
+    return m_owner ? m_owner->contentsMargins() : QMargins();
+}
+
+void CVNQLineEditImpl::setOwnerMargins(const QMargins& margins)
+{
+    if (m_owner)
+        m_owner->setContentsMargins(margins);
+}
+
+QRect CVNQLineEditImpl::placeholderRect(const QRect& drawRect) const
+{
+    return drawRect.marginsRemoved(ownerMargins());
 }
 
 void CVNQLineEditImpl::draw(QPainter* painter, const QRect& rect)
@@ -28,13 +50,14 @@ void CVNQLineEditImpl::draw(QPainter* painter, const QRect& rect)
     if (m_state == CtrlStateHover)
         m_state = CtrlStateNormal;
     drawFillStyle(painter, backgrounds.get(m_state), rect);
-    if (ownerTextEmpty() && !placeholderText.isEmpty())
+    if (!placeholderText.isEmpty() && ownerText().isEmpty())
         drawText(painter, placeholderText, placeholderTextStyle, placeholderRect(rect));
 }
 
-QRect CVNQLineEditImpl::placeholderRect(const QRect& drawRect) const
+void CVNQLineEditImpl::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    return drawRect.marginsRemoved(m_owner ? m_owner->contentsMargins() : QMargins());
+    if (textStyles.set(state, style, false) && state == CtrlStateNormal)
+        applyTextStyle(CtrlStateNormal);
 }
 
 void CVNQLineEditImpl::applyTextStyle(CtrlState state)
@@ -45,12 +68,17 @@ void CVNQLineEditImpl::applyTextStyle(CtrlState state)
     QPalette palette;
     palette.setBrush(QPalette::All, QPalette::Text, QBrush(style.clr));
     m_owner->setPalette(palette);
+    m_owner->setFont(fieldFont(style));
+}
+
+QFont CVNQLineEditImpl::fieldFont(const TextStyleDesc& style)
+{
     QFont font;
     if (style.size > 0)
         font.setPixelSize(style.size);
     const QString global = cvnGetGlobalFontFamily();
     font.setFamily(global.isEmpty() ? style.family : global);
-    m_owner->setFont(font);
+    return font;
 }
 
 void CVNQLineEditImpl::createComplete()
@@ -61,12 +89,16 @@ void CVNQLineEditImpl::createComplete()
 void CVNQLineEditImpl::setFocusLook(bool focused)
 {
     m_state = focused ? CtrlStatePressed : CtrlStateNormal;
+    if (m_owner)
+        m_owner->repaint();
 }
 
 void CVNQLineEditImpl::setHoverLook(bool hovered)
 {
     if (m_state != CtrlStatePressed)
         m_state = hovered ? CtrlStateHover : CtrlStateNormal;
+    if (m_owner)
+        m_owner->repaint();
 }
 
 void CVNQLineEditImpl::writeStyles(Json::Value& node, int placeholderIndex) const
@@ -77,6 +109,51 @@ void CVNQLineEditImpl::writeStyles(Json::Value& node, int placeholderIndex) cons
     if (!placeholderTextStyle.name.isEmpty())
         cvnAppendStyleEntry(list, placeholderTextStyle, placeholderIndex);
     cvnSetStyleList(node, list);
+}
+
+void CVNQLineEditImpl::readTexts(const Json::Value& attr)
+{
+    if (CVNQResourceManager::getInstance()->isLoadFromThemeRes())
+        return;
+    QString text;
+    if (jsonRead(attr, "text", text))
+        setOwnerText(text);
+    jsonRead(attr, "tip", placeholderText);
+}
+
+void CVNQLineEditImpl::writeTexts(Json::Value& attr) const
+{
+    const QString text = ownerText();
+    if (!text.isEmpty())
+        jsonMember(attr, "text") = jsonUtf8(text);
+    if (!placeholderText.isEmpty())
+        jsonMember(attr, "tip") = jsonUtf8(placeholderText);
+}
+
+void CVNQLineEditImpl::readMargins(const Json::Value& attr, bool mirror)
+{
+    int left = 0, top = 0;
+    jsonRead(attr, "leftMargin", left);
+    jsonRead(attr, "topMargin", top);
+    int right = mirror ? left : 0;
+    int bottom = mirror ? top : 0;
+    jsonRead(attr, "rightMargin", right);
+    jsonRead(attr, "bottomMargin", bottom);
+    setOwnerMargins(QMargins(left, top, right, bottom));
+}
+
+void CVNQLineEditImpl::writeMargins(Json::Value& attr, bool whole) const
+{
+    const QMargins m = ownerMargins();
+    const bool any = !m.isNull();
+    if (m.left() != 0 || (whole && any))
+        jsonMember(attr, "leftMargin") = m.left();
+    if (m.right() != 0 || (whole && any))
+        jsonMember(attr, "rightMargin") = m.right();
+    if (m.top() != 0 || (whole && any))
+        jsonMember(attr, "topMargin") = m.top();
+    if (m.bottom() != 0 || (whole && any))
+        jsonMember(attr, "bottomMargin") = m.bottom();
 }
 
 bool CVNQLineEditImpl::serializeJsonValue(Json::Value** node, bool read)
@@ -99,54 +176,32 @@ bool CVNQLineEditImpl::serializeJsonValue(Json::Value** node, bool read)
             if (index == 9)
                 cvnLookupStyle(name, placeholderTextStyle);
         });
-        if (!jsonHasMember(n, "attr"))
+        const Json::Value* attr = cvnAttrObject(n);
+        if (!attr)
             return result;
-        const Json::Value& attr = jsonGet(n, "attr");
-        // A theme entry sets the look only, never the texts.
-        const bool theme = CVNQResourceManager::getInstance()->isLoadFromThemeRes();
-        QString text;
-        if (!theme && jsonRead(attr, "text", text))
-            edit->setText(text);
+        readTexts(*attr);
         bool password = false;
-        if (jsonRead(attr, "ispassord", password) && password) {
+        if (jsonRead(*attr, "ispassord", password) && password) {
             edit->setContextMenuPolicy(Qt::NoContextMenu);
             edit->setEchoMode(QLineEdit::Password);
         }
-        if (!theme)
-            jsonRead(attr, "tip", placeholderText);
-        jsonRead(attr, "shortcut", hotkeyMode);
-        int left = 0, top = 0;
-        jsonRead(attr, "leftMargin", left);
-        int right = left;
-        jsonRead(attr, "rightMargin", right);
-        jsonRead(attr, "topMargin", top);
-        int bottom = top;
-        jsonRead(attr, "bottomMargin", bottom);
-        edit->setContentsMargins(left, top, right, bottom);
+        jsonRead(*attr, "shortcut", hotkeyMode);
+        readMargins(*attr, true);
         return result;
     }
 
     writeStyles(n, 9);
-    Json::Value attr = cvnTakeAttr(n, {"text", "ispassord", "tip", "shortcut", "leftMargin", "rightMargin",
+    Json::Value& attr = cvnOwnAttr(n, {"text", "ispassord", "tip", "shortcut", "leftMargin", "rightMargin",
                                        "topMargin", "bottomMargin"});
-    if (!edit->text().isEmpty())
-        attr["text"] = jsonUtf8(edit->text());
+    writeTexts(attr);
     if (edit->echoMode() == QLineEdit::Password)
-        attr["ispassord"] = true;
-    if (!placeholderText.isEmpty())
-        attr["tip"] = jsonUtf8(placeholderText);
+        jsonMember(attr, "ispassord") = true;
     if (hotkeyMode)
-        attr["shortcut"] = true;
+        jsonMember(attr, "shortcut") = true;
     // The reader fills a missing right margin from the left one and a
     // missing bottom from the top, so margins are written as a whole.
-    const QMargins m = edit->contentsMargins();
-    if (!m.isNull()) {
-        attr["leftMargin"] = m.left();
-        attr["rightMargin"] = m.right();
-        attr["topMargin"] = m.top();
-        attr["bottomMargin"] = m.bottom();
-    }
-    cvnPutAttr(n, attr, false);
+    writeMargins(attr, true);
+    cvnDropEmptyAttr(n);
     return result;
 }
 

@@ -1,28 +1,39 @@
 #pragma once
 
+#include "CVNQControlInfo.h"
 #include "CVNQStateStyles.h"
 #include "CVNQWidgetBaseImpl.h"
+
+#include <QFont>
+#include <QMargins>
 
 namespace CVNQtLib {
 
 // Look of the line edit, shared with the text edit: a background and a
-// text style per control state and a placeholder drawn while the field is
-// empty.
+// text style per control state, a placeholder drawn while the field is
+// empty, and the focus and hover looks. Each field's JSON routine is its
+// own; the pieces both use are here.
 class CVNQLineEditImpl : public CVNQWidgetBaseImpl {
 public:
     CVNQLineEditImpl(QWidget* owner, const QString& typeName);
 
     // Background of the state (hover is drawn as normal), then the
-    // placeholder while the field is empty, inset by the contents margins.
+    // placeholder while the field is empty.
     void draw(QPainter* painter, const QRect& rect) override;
     bool serializeJsonValue(Json::Value** node, bool read) override;
     void createComplete() override;
 
+    // States 0..3; other states change nothing. The normal text style
+    // applies at once, the others at the next paint.
+    void setTextStyle(CtrlState state, const TextStyleDesc& style);
     // The state's text colour and pixel size (and the global font family
     // when one is set) as the owner's palette and font.
     void applyTextStyle(CtrlState state);
-    // Focus and hover: focus gives 2, losing it 0; hover gives 1 and leaving
-    // 0, both only while the field has no focus look.
+    // The font a field takes from a text style: its pixel size and the
+    // global font family, else the style's own family.
+    static QFont fieldFont(const TextStyleDesc& style);
+    // Focus gives 2 and losing it 0; hover gives 1 and leaving 0, both only
+    // while the field has no focus look. Each repaints the owner at once.
     void setFocusLook(bool focused);
     void setHoverLook(bool hovered);
 
@@ -33,15 +44,69 @@ public:
     CVNQTextStyles textStyles;
 
 protected:
-    // Whether the owner's text is empty (the placeholder shows).
-    virtual bool ownerTextEmpty() const;
-    // Where the placeholder goes, in the coordinates of the rectangle draw()
-    // paints: the owner's rectangle inset by its margins on all four sides.
+    // The field's text, as shown and as its node holds it.
+    virtual QString ownerText() const;
+    virtual void setOwnerText(const QString& text);
+    // The margins around the field's text.
+    virtual QMargins ownerMargins() const;
+    virtual void setOwnerMargins(const QMargins& margins);
+    // Where the placeholder goes inside the rectangle draw() paints.
     virtual QRect placeholderRect(const QRect& drawRect) const;
+
     // The "style" list both fields write: backgrounds 0-3 and text styles
     // 4-7 in the compact form, then the placeholder style, when named, at
     // placeholderIndex.
     void writeStyles(Json::Value& node, int placeholderIndex) const;
+    // "text" and "tip": the field's text and the placeholder. A theme entry
+    // sets the look only, so these are not read while one is applied.
+    void readTexts(const Json::Value& attr);
+    void writeTexts(Json::Value& attr) const;
+    // "leftMargin", "rightMargin", "topMargin", "bottomMargin" as the
+    // margins, each 0 when absent; with mirror a missing right margin takes
+    // the left one and a missing bottom the top one.
+    void readMargins(const Json::Value& attr, bool mirror);
+    // Each margin key when not 0; with whole all four when any is not 0.
+    void writeMargins(Json::Value& attr, bool whole) const;
 };
+
+// Property rows of the two fields, for field class C: its look ("Line",
+// "Background", "TextStyle", "PlaceholderStyle"), its placeholder text and
+// its margins.
+template <class C>
+void cvnAppendEditLookRows(std::vector<PropertyDef>& rows)
+{
+    rows.push_back(cvnLineRow());
+    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("Background"), &C::setBackground, &C::getBackground,
+                                      cvnFourStateChoices()));
+    rows.push_back(cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyle, &C::getTextStyle,
+                                      cvnFourStateChoices()));
+    rows.push_back(cvnTextStyleRow<C>(QStringLiteral("PlaceholderStyle"), &C::setPlaceholderTextStyle,
+                                      &C::getPlaceholderTextStyle, cvnChoices({{0, "Normal"}})));
+}
+
+template <class C>
+PropertyDef cvnEditPlaceholderTextRow()
+{
+    return cvnStringRow<C>(QStringLiteral("PlaceholderText"), PropText, &C::setPlaceholderText,
+                           &C::getPlaceholderText);
+}
+
+// "Margin": four ints in the order top, bottom, left, right.
+template <class C>
+PropertyDef cvnEditMarginRow()
+{
+    PropertyDef margin(QStringLiteral("Margin"), PropFourInts);
+    margin.setFourInts = [](QWidget* w, int top, int bottom, int left, int right) {
+        if (C* e = dynamic_cast<C*>(w))
+            e->setEditMargin(top, bottom, left, right);
+    };
+    margin.getFourInts = [](QWidget* w) -> QVector<int> {
+        int top = 0, bottom = 0, left = 0, right = 0;
+        if (C* e = dynamic_cast<C*>(w))
+            e->getEditMargin(top, bottom, left, right);
+        return {top, bottom, left, right};
+    };
+    return margin;
+}
 
 } // namespace CVNQtLib

@@ -1,6 +1,7 @@
 #include "CVNQScrollBarImpl.h"
 
 #include "CVNJson.h"
+#include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
 #include "CVNQScrollBar.h"
 
@@ -151,15 +152,14 @@ bool CVNQScrollBarImpl::serializeJsonValue(Json::Value** node, bool read)
     thumb.writeCompact(list, 10);
     jsonMember(n, "style") = list.empty() ? Json::Value() : list;
 
+    cvnWriteOwnAttr(n, "upicon", !upIcon.isEmpty(), jsonUtf8(upIcon));
+    cvnWriteOwnAttr(n, "downicon", !downIcon.isEmpty(), jsonUtf8(downIcon));
+    cvnWriteOwnAttr(n, "thumbicon", !thumbIcon.isEmpty(), jsonUtf8(thumbIcon));
+    cvnWriteOwnAttr(n, "hor", bar() && bar()->orientation() == Qt::Horizontal, 1);
+    // "attr" is always there; null when it holds nothing.
     Json::Value& attr = jsonMember(n, "attr");
-    if (!upIcon.isEmpty())
-        jsonMember(attr, "upicon") = jsonUtf8(upIcon);
-    if (!downIcon.isEmpty())
-        jsonMember(attr, "downicon") = jsonUtf8(downIcon);
-    if (!thumbIcon.isEmpty())
-        jsonMember(attr, "thumbicon") = jsonUtf8(thumbIcon);
-    if (bar() && bar()->orientation() == Qt::Horizontal)
-        jsonMember(attr, "hor") = 1;
+    if (attr.isObject() && attr.empty())
+        attr = Json::Value();
     return result;
 }
 

@@ -1,6 +1,6 @@
 #include "CVNQSliderImpl.h"
 
-#include "CVNQInputJson.h"
+#include "CVNQAttrJson.h"
 #include "CVNQSlider.h"
 
 #include <QMouseEvent>
@@ -98,12 +98,13 @@ bool CVNQSliderImpl::serializeJsonValue(Json::Value** node, bool read)
             else
                 thumb.readEntry(4, index, name);
         });
-        // Writers put "attr": null for a slider with nothing but defaults;
-        // reading that leniently (every key 0 or false) would turn it into a
+        // The writer puts "attr": null for a slider with nothing but
+        // defaults; read leniently (every key 0 or false) that would make a
         // vertical 0 x 0 slider, so a null "attr" counts as absent.
-        if (!jsonHasMember(n, "attr") || jsonGet(n, "attr").isNull())
+        const Json::Value* attrObject = cvnAttrObject(n);
+        if (!attrObject)
             return result;
-        const Json::Value& attr = jsonGet(n, "attr");
+        const Json::Value& attr = *attrObject;
         bool horizontal = true;
         jsonRead(attr, "isHor", horizontal);
         m_slider->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
@@ -128,9 +129,10 @@ bool CVNQSliderImpl::serializeJsonValue(Json::Value** node, bool read)
     if (!foreground.name.isEmpty())
         cvnAppendStyleEntry(list, foreground, 2);
     thumb.writeCompact(list, 4);
-    cvnWriteStyleList(n, list);
+    // Both keys are always written, as null when they hold nothing.
+    jsonMember(n, "style") = list.size() > 0 ? list : Json::Value();
 
-    Json::Value attr = cvnTakeAttr(n, {"isHor", "thumbW", "thumbH", "channelSize", "min", "max", "val"});
+    Json::Value& attr = cvnOwnAttr(n, {"isHor", "thumbW", "thumbH", "channelSize", "min", "max", "val"});
     if (m_slider->orientation() != Qt::Horizontal)
         jsonMember(attr, "isHor") = 0;
     if (thumbWidth != 20)
@@ -145,7 +147,7 @@ bool CVNQSliderImpl::serializeJsonValue(Json::Value** node, bool read)
         jsonMember(attr, "max") = m_slider->maximum();
     if (m_slider->value() != 0)
         jsonMember(attr, "val") = m_slider->value();
-    cvnPutAttr(n, attr, true);
+    cvnNullEmptyAttr(n);
     return result;
 }
 

@@ -5,7 +5,6 @@
 #include "CVNQTextEditImpl.h"
 
 #include <QEvent>
-#include <QPainter>
 
 namespace CVNQtLib {
 
@@ -17,8 +16,11 @@ CVNQTextEdit::CVNQTextEdit(QWidget* parent) : QTextEdit(parent)
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     // Scoped to the text edit: a bare rule would cascade into the two scroll
     // bars, and a background rule makes Qt's style-sheet style lay a bar out
-    // as fully styled, its line buttons then covering the whole groove.
-    setStyleSheet(QStringLiteral("QTextEdit { background-color: rgba(0, 0, 0, 0); }"));
+    // as fully styled, its line buttons then covering the whole groove. The
+    // corner between the bars is left to the background too (the platform
+    // style would draw a framed grey square there).
+    setStyleSheet(QStringLiteral("QTextEdit { background-color: rgba(0, 0, 0, 0); } "
+                                 "QTextEdit::corner { background: transparent; border: none; }"));
     m_hBar = new CVNQScrollBar(Qt::Horizontal, this);
     m_vBar = new CVNQScrollBar(Qt::Vertical, this);
     setVerticalScrollBar(m_vBar);
@@ -41,10 +43,7 @@ const FillStyle& CVNQTextEdit::getBackground(CtrlState state) const
 
 void CVNQTextEdit::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    if (!m_impl->textStyles.set(state, style, false))
-        return;
-    if (state == CtrlStateNormal)
-        m_impl->applyTextStyle(CtrlStateNormal);
+    m_impl->setTextStyle(state, style);
 }
 
 const TextStyleDesc& CVNQTextEdit::getTextStyle(CtrlState state) const
@@ -147,11 +146,8 @@ void CVNQTextEdit::setScrollbarBtnSize(bool, int) {}
 
 bool CVNQTextEdit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == viewport() && event->type() == QEvent::Paint) {
-        m_impl->applyTextStyle(m_impl->getState());
-        QPainter painter(viewport());
-        m_impl->draw(&painter, QRect(0, 0, viewport()->width(), viewport()->height()));
-    }
+    if (watched == viewport() && event->type() == QEvent::Paint)
+        m_impl->paintViewport(viewport());
     // The viewport then paints the document over the background.
     return QAbstractScrollArea::eventFilter(watched, event);
 }
@@ -160,56 +156,33 @@ void CVNQTextEdit::focusInEvent(QFocusEvent* event)
 {
     QTextEdit::focusInEvent(event);
     m_impl->setFocusLook(true);
-    repaint();
 }
 
 void CVNQTextEdit::focusOutEvent(QFocusEvent* event)
 {
     QTextEdit::focusOutEvent(event);
     m_impl->setFocusLook(false);
-    repaint();
 }
 
 void CVNQTextEdit::enterEvent(QEvent* event)
 {
     QTextEdit::enterEvent(event);
     m_impl->setHoverLook(true);
-    repaint();
 }
 
 void CVNQTextEdit::leaveEvent(QEvent* event)
 {
     QTextEdit::leaveEvent(event);
     m_impl->setHoverLook(false);
-    repaint();
 }
 
 ControlInfo CVNQTextEdit::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qttext", "TextEdit", "Control TextEdit", "CVNQTextEdit", "text");
     auto& rows = info.properties;
-    rows.push_back(cvnLineRow());
-    rows.push_back(cvnFillStyleRow<CVNQTextEdit>(QStringLiteral("Background"), &CVNQTextEdit::setBackground,
-                                                 &CVNQTextEdit::getBackground, cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<CVNQTextEdit>(QStringLiteral("TextStyle"), &CVNQTextEdit::setTextStyle,
-                                                 &CVNQTextEdit::getTextStyle, cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<CVNQTextEdit>(QStringLiteral("PlaceholderStyle"),
-                                                 &CVNQTextEdit::setPlaceholderTextStyle,
-                                                 &CVNQTextEdit::getPlaceholderTextStyle, cvnChoices({{0, "Normal"}})));
-    rows.push_back(cvnStringRow<CVNQTextEdit>(QStringLiteral("PlaceholderText"), PropText,
-                                              &CVNQTextEdit::setPlaceholderText, &CVNQTextEdit::getPlaceholderText));
-    PropertyDef margin(QStringLiteral("Margin"), PropFourInts);
-    margin.setFourInts = [](QWidget* w, int top, int bottom, int left, int right) {
-        if (auto* e = dynamic_cast<CVNQTextEdit*>(w))
-            e->setEditMargin(top, bottom, left, right);
-    };
-    margin.getFourInts = [](QWidget* w) -> QVector<int> {
-        int top = 0, bottom = 0, left = 0, right = 0;
-        if (auto* e = dynamic_cast<CVNQTextEdit*>(w))
-            e->getEditMargin(top, bottom, left, right);
-        return {top, bottom, left, right};
-    };
-    rows.push_back(margin);
+    cvnAppendEditLookRows<CVNQTextEdit>(rows);
+    rows.push_back(cvnEditPlaceholderTextRow<CVNQTextEdit>());
+    rows.push_back(cvnEditMarginRow<CVNQTextEdit>());
     return info;
 }
 

@@ -2,10 +2,11 @@
 
 // Themed multi-line text field. Qt's rich-text editing and scrolling are
 // kept; the look is the line edit's (a background and a text style per
-// control state, a placeholder drawn while the document is empty), and the
-// two scroll bars are toolkit scroll bars that the node's bound scroll-bar
-// child nodes configure. Unlike other controls, construction applies no
-// theme: a theme reaches a text edit through refreshTheme / setThemeName.
+// control state, the disabled one while disabled, a placeholder drawn
+// while the document is empty), and the two scroll bars are toolkit scroll
+// bars that the node's bound scroll-bar child nodes configure. Unlike other
+// controls, construction applies no theme: a theme reaches a text edit
+// through refreshTheme / setThemeName.
 
 #include "CVNQControl.h"
 

@@ -1,9 +1,10 @@
 #include "CVNQTextEditImpl.h"
 
-#include "CVNQInputJson.h"
-#include "CVNQResourceManager.h"
+#include "CVNQAttrJson.h"
 #include "CVNQScrollBarNode.h"
 #include "CVNQTextEdit.h"
+
+#include <QPainter>
 
 namespace CVNQtLib {
 
@@ -12,19 +13,42 @@ CVNQTextEditImpl::CVNQTextEditImpl(CVNQTextEdit* owner, const QString& typeName)
 {
 }
 
-bool CVNQTextEditImpl::ownerTextEmpty() const
+QString CVNQTextEditImpl::ownerText() const
 {
-    return !m_edit || m_edit->toPlainText().isEmpty();
+    return m_edit ? m_edit->toPlainText() : QString();
 }
 
-QRect CVNQTextEditImpl::placeholderRect(const QRect&) const
+void CVNQTextEditImpl::setOwnerText(const QString& text)
 {
-    if (!m_edit)
-        return QRect();
+    if (m_edit)
+        m_edit->setText(text);
+}
+
+QMargins CVNQTextEditImpl::ownerMargins() const
+{
     int top = 0, bottom = 0, left = 0, right = 0;
-    m_edit->getEditMargin(top, bottom, left, right);
-    const QPoint viewportPos = m_edit->viewport()->pos();
-    return QRect(-viewportPos, m_edit->size()).marginsRemoved(QMargins(left, top, right, bottom));
+    if (m_edit)
+        m_edit->getEditMargin(top, bottom, left, right);
+    return QMargins(left, top, right, bottom);
+}
+
+void CVNQTextEditImpl::setOwnerMargins(const QMargins& m)
+{
+    if (m_edit)
+        m_edit->setEditMargin(m.top(), m.bottom(), m.left(), m.right());
+}
+
+void CVNQTextEditImpl::paintViewport(QWidget* viewport)
+{
+    if (!m_owner || !viewport)
+        return;
+    if (!m_owner->isEnabled())
+        m_state = CtrlStateDisabled;
+    else if (m_state == CtrlStateDisabled)
+        m_state = CtrlStateNormal;
+    applyTextStyle(m_state);
+    QPainter painter(viewport);
+    draw(&painter, viewport->rect());
 }
 
 bool CVNQTextEditImpl::serializeJsonValue(Json::Value** node, bool read)
@@ -36,8 +60,6 @@ bool CVNQTextEditImpl::serializeJsonValue(Json::Value** node, bool read)
 
     if (read) {
         cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
-            if (backgrounds.readEntry(0, index, name))
-                return;
             if (index == 4) {
                 // The normal text style is the placeholder's too.
                 TextStyleDesc style = textStyles.get(CtrlStateNormal);
@@ -47,27 +69,16 @@ bool CVNQTextEditImpl::serializeJsonValue(Json::Value** node, bool read)
                 }
                 return;
             }
-            if (textStyles.readEntry(4, index, name))
-                return;
+            backgrounds.readEntry(0, index, name);
+            textStyles.readEntry(4, index, name);
             if (index == 8)
                 cvnLookupStyle(name, placeholderTextStyle);
         });
-        if (jsonHasMember(n, "attr")) {
-            const Json::Value& attr = jsonGet(n, "attr");
-            // A theme entry sets the look only, never the texts.
-            if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes()) {
-                QString text;
-                if (jsonRead(attr, "text", text))
-                    m_edit->setText(text);
-                jsonRead(attr, "tip", placeholderText);
-            }
-            int left = 0, right = 0, top = 0, bottom = 0;
-            jsonRead(attr, "leftMargin", left);
-            jsonRead(attr, "rightMargin", right);
-            jsonRead(attr, "topMargin", top);
-            jsonRead(attr, "bottomMargin", bottom);
-            m_edit->setEditMargin(top, bottom, left, right);
+        if (const Json::Value* attr = cvnAttrObject(n)) {
+            readTexts(*attr);
+            readMargins(*attr, false);
         }
+        // The bars are configured whether or not "attr" is there.
         CVNScrollBarNodeTarget bars;
         bars.horizontal = m_edit->getScrollBar(true);
         bars.vertical = m_edit->getScrollBar(false);
@@ -79,24 +90,10 @@ bool CVNQTextEditImpl::serializeJsonValue(Json::Value** node, bool read)
     }
 
     writeStyles(n, 8);
-    Json::Value attr = cvnTakeAttr(n, {"text", "tip", "leftMargin", "rightMargin", "topMargin", "bottomMargin"});
-    const QString text = m_edit->toPlainText();
-    if (!text.isEmpty())
-        attr["text"] = jsonUtf8(text);
-    if (!placeholderText.isEmpty())
-        attr["tip"] = jsonUtf8(placeholderText);
-    int top = 0, bottom = 0, left = 0, right = 0;
-    m_edit->getEditMargin(top, bottom, left, right);
-    const QMargins m(left, top, right, bottom);
-    if (m.left() != 0)
-        attr["leftMargin"] = m.left();
-    if (m.right() != 0)
-        attr["rightMargin"] = m.right();
-    if (m.top() != 0)
-        attr["topMargin"] = m.top();
-    if (m.bottom() != 0)
-        attr["bottomMargin"] = m.bottom();
-    cvnPutAttr(n, attr, false);
+    Json::Value& attr = cvnOwnAttr(n, {"text", "tip", "leftMargin", "rightMargin", "topMargin", "bottomMargin"});
+    writeTexts(attr);
+    writeMargins(attr, false);
+    cvnDropEmptyAttr(n);
     return result;
 }
 

@@ -8,18 +8,24 @@ class CVNQTextEdit;
 
 // The line edit's look on a multi-line field: the same fields, painting and
 // text-style application; its own JSON node (placeholder style at index 8,
-// bound scroll-bar child nodes).
+// margins without the line edit's fallbacks, bound scroll-bar child nodes).
 class CVNQTextEditImpl : public CVNQLineEditImpl {
 public:
     CVNQTextEditImpl(CVNQTextEdit* owner, const QString& typeName);
 
     bool serializeJsonValue(Json::Value** node, bool read) override;
+    // Paints the background and placeholder behind the viewport's text, in
+    // the look of the current state (the disabled look while the field is
+    // disabled), after applying that state's text style.
+    void paintViewport(QWidget* viewport);
 
 protected:
-    bool ownerTextEmpty() const override;
-    // The text edit draws into its viewport: the widget rectangle inset by
-    // the margins, in viewport coordinates.
-    QRect placeholderRect(const QRect& drawRect) const override;
+    QString ownerText() const override;
+    void setOwnerText(const QString& text) override;
+    QMargins ownerMargins() const override;
+    void setOwnerMargins(const QMargins& margins) override;
+    // draw() paints the viewport, which already sits inside the margins.
+    QRect placeholderRect(const QRect& drawRect) const override { return drawRect; }
 
 private:
     CVNQTextEdit* m_edit;

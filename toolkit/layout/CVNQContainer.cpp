@@ -25,7 +25,7 @@ CVNQContainer::~CVNQContainer()
     // they must not report to a filter that is half gone.
     for (QObject* child : children())
         if (child->isWidgetType())
-            m_impl->unwatchChild(static_cast<QWidget*>(child));
+            m_impl->unwatchChild(child);
 }
 
 ControlInfo CVNQContainer::getProps()
@@ -117,54 +117,44 @@ void CVNQContainer::getChildPadding(int& left, int& top, int& right, int& bottom
 
 void CVNQContainer::forceResize() { m_impl->relayout(); }
 
-void CVNQContainer::setBackground(const FillStyle& style)
-{
-    m_impl->background() = style;
-    update();
-}
+void CVNQContainer::setBackground(const FillStyle& style) { setBackgroundState(0, style); }
 
-const FillStyle& CVNQContainer::getBackground() const { return m_impl->background(); }
+const FillStyle& CVNQContainer::getBackground() const { return m_impl->backgrounds().normal; }
 
-void CVNQContainer::setDisableBackground(const FillStyle& style)
-{
-    m_impl->disabledBackground() = style;
-    update();
-}
+void CVNQContainer::setDisableBackground(const FillStyle& style) { setBackgroundState(CtrlStateDisabled, style); }
 
-const FillStyle& CVNQContainer::getDisableBackground() const { return m_impl->disabledBackground(); }
+const FillStyle& CVNQContainer::getDisableBackground() const { return m_impl->backgrounds().disabled; }
 
 void CVNQContainer::setBackgroundState(CtrlState state, const FillStyle& style)
 {
-    if (state == 0)
-        setBackground(style);
-    else
-        setDisableBackground(style);
+    m_impl->backgrounds().forState(state) = style;
+    update();
 }
 
 const FillStyle& CVNQContainer::getBackgroundState(CtrlState state) const
 {
-    return state == 0 ? getBackground() : getDisableBackground();
+    return m_impl->backgrounds().forState(state);
 }
 
 void CVNQContainer::setDrawBackground(bool draw)
 {
-    m_impl->setDrawBackgroundValue(draw);
+    m_impl->backgrounds().draw = draw;
     update();
 }
 
-bool CVNQContainer::getDrawBackground() const { return m_impl->drawBackground(); }
+bool CVNQContainer::getDrawBackground() const { return m_impl->backgrounds().draw; }
 
 void CVNQContainer::setColor(const QColor& color)
 {
-    FillStyle& bg = m_impl->background();
+    FillStyle& bg = m_impl->backgrounds().normal;
     bg.useColor = true;
     bg.fill.clr = color;
     update();
 }
 
-void CVNQContainer::setUseFillStyle(bool useColor) { m_impl->background().useColor = useColor; }
+void CVNQContainer::setUseFillStyle(bool useColor) { m_impl->backgrounds().normal.useColor = useColor; }
 
-bool CVNQContainer::getUseFillStyle() const { return m_impl->background().useColor; }
+bool CVNQContainer::getUseFillStyle() const { return m_impl->backgrounds().normal.useColor; }
 
 void CVNQContainer::bindWindowHandle(void* hwnd) { m_impl->setWindowHandle(hwnd); }
 
@@ -208,9 +198,11 @@ bool CVNQContainer::event(QEvent* e)
             m_impl->scheduleRelayout();
         }
     } else if (e->type() == QEvent::ChildRemoved) {
+        // A child being deleted is no widget any more by now: only its
+        // QObject part may be touched.
         QObject* child = static_cast<QChildEvent*>(e)->child();
         if (child && child->isWidgetType()) {
-            m_impl->unwatchChild(static_cast<QWidget*>(child));
+            m_impl->unwatchChild(child);
             m_impl->scrollUpdate();
         }
     }

@@ -1,6 +1,7 @@
 #include "CVNQContainerImpl.h"
 
 #include "CVNJson.h"
+#include "CVNQAttrJson.h"
 #include "CVNQContainer.h"
 #include "CVNQScrollBar.h"
 #include "CVNQStateStyles.h"
@@ -22,9 +23,10 @@ static FillStyle defaultContainerBackground()
 }
 
 CVNQContainerImpl::CVNQContainerImpl(CVNQContainer* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQContainer::typeName())),
-      m_background(defaultContainerBackground()), m_disabledBackground(defaultContainerBackground())
+    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQContainer::typeName()))
 {
+    m_backgrounds.normal = defaultContainerBackground();
+    m_backgrounds.disabled = defaultContainerBackground();
 }
 
 CVNQContainerImpl::~CVNQContainerImpl()
@@ -53,9 +55,7 @@ void CVNQContainerImpl::getPadding(int& l, int& t, int& r, int& b) const
 
 void CVNQContainerImpl::draw(QPainter* painter, const QRect& rect)
 {
-    if (!m_drawBackground || !m_owner)
-        return;
-    drawFillStyle(painter, m_owner->isEnabled() ? m_background : m_disabledBackground, rect);
+    m_backgrounds.paint(painter, m_owner, rect);
 }
 
 bool CVNQContainerImpl::serializeJsonValue(Json::Value** node, bool read)
@@ -68,15 +68,13 @@ bool CVNQContainerImpl::serializeJsonValue(Json::Value** node, bool read)
     if (read) {
         cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
             if (index == 0) {
-                FillStyle s = m_background;
+                FillStyle s = m_backgrounds.normal;
                 if (cvnLookupStyle(name, s)) {
-                    m_background = s;
-                    m_disabledBackground = s;
+                    m_backgrounds.normal = s;
+                    m_backgrounds.disabled = s;
                 }
             } else if (index == 1) {
-                FillStyle s = m_disabledBackground;
-                if (cvnLookupStyle(name, s))
-                    m_disabledBackground = s;
+                cvnLookupStyle(name, m_backgrounds.disabled);
             }
         });
         if (jsonHasMember(n, "attr")) {
@@ -96,26 +94,23 @@ bool CVNQContainerImpl::serializeJsonValue(Json::Value** node, bool read)
     }
 
     Json::Value list(Json::arrayValue);
-    if (!m_background.name.isEmpty())
-        cvnAppendStyleEntry(list, m_background, 0);
-    if (!m_disabledBackground.name.isEmpty() && !fillStyleLooksEqual(m_disabledBackground, m_background))
-        cvnAppendStyleEntry(list, m_disabledBackground, 1);
+    const FillStyle& normal = m_backgrounds.normal;
+    const FillStyle& disabled = m_backgrounds.disabled;
+    if (!normal.name.isEmpty())
+        cvnAppendStyleEntry(list, normal, 0);
+    if (!disabled.name.isEmpty() && !fillStyleLooksEqual(disabled, normal))
+        cvnAppendStyleEntry(list, disabled, 1);
     cvnSetStyleList(n, list);
 
-    Json::Value& attr = jsonMember(n, "attr");
-    jsonMember(attr, "childLayout") = m_childLayout;
-    if (m_space != 0)
-        jsonMember(attr, "space") = m_space;
-    if (m_paddingLeft != 0)
-        jsonMember(attr, "paddingLeft") = m_paddingLeft;
-    if (m_paddingTop != 0)
-        jsonMember(attr, "paddingTop") = m_paddingTop;
-    if (m_paddingRight != 0)
-        jsonMember(attr, "paddingRight") = m_paddingRight;
-    if (m_paddingBottom != 0)
-        jsonMember(attr, "paddingBottom") = m_paddingBottom;
-    if (m_absoluteDockAutoSize)
-        jsonMember(attr, "absoluteDockAutoSize") = true;
+    // Each own key follows the current state (a key read earlier and now at
+    // its default goes away).
+    cvnWriteOwnAttr(n, "childLayout", true, m_childLayout);
+    cvnWriteOwnAttr(n, "space", m_space != 0, m_space);
+    cvnWriteOwnAttr(n, "paddingLeft", m_paddingLeft != 0, m_paddingLeft);
+    cvnWriteOwnAttr(n, "paddingTop", m_paddingTop != 0, m_paddingTop);
+    cvnWriteOwnAttr(n, "paddingRight", m_paddingRight != 0, m_paddingRight);
+    cvnWriteOwnAttr(n, "paddingBottom", m_paddingBottom != 0, m_paddingBottom);
+    cvnWriteOwnAttr(n, "absoluteDockAutoSize", m_absoluteDockAutoSize, true);
     return result;
 }
 
@@ -145,7 +140,7 @@ void CVNQContainerImpl::watchChild(QWidget* child)
     child->installEventFilter(m_owner);
 }
 
-void CVNQContainerImpl::unwatchChild(QWidget* child)
+void CVNQContainerImpl::unwatchChild(QObject* child)
 {
     m_hiddenChildren.remove(child);
     if (child && m_owner)

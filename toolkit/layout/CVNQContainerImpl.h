@@ -4,6 +4,7 @@
 // passes, the docking pass with auto-size, scrolling through bound scroll
 // bars and the animated resize. The public CVNQContainer forwards here.
 
+#include "CVNQEnabledBackground.h"
 #include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
 #include "CVNQWidgetBaseImpl.h"
@@ -36,16 +37,14 @@ public:
     bool serializeJsonValue(Json::Value** node, bool read) override;
 
     // --- styles and settings ------------------------------------------------
-    FillStyle& background() { return m_background; }
-    FillStyle& disabledBackground() { return m_disabledBackground; }
+    // The background by enabled state and whether it is drawn.
+    CVNQEnabledBackground& backgrounds() { return m_backgrounds; }
     int childLayout() const { return m_childLayout; }
     void setChildLayoutValue(int mode) { m_childLayout = mode; }
     int space() const { return m_space; }
     void setSpaceValue(int space) { m_space = space; }
     void setPadding(int l, int t, int r, int b);
     void getPadding(int& l, int& t, int& r, int& b) const;
-    bool drawBackground() const { return m_drawBackground; }
-    void setDrawBackgroundValue(bool on) { m_drawBackground = on; }
     bool absoluteDockAutoSize() const { return m_absoluteDockAutoSize; }
     void setAbsoluteDockAutoSizeValue(bool on) { m_absoluteDockAutoSize = on; }
     void* windowHandle() const { return m_windowHandle; }
@@ -87,7 +86,7 @@ public:
 
     // Installs the container's filter on a new child (not on bound bars).
     void watchChild(QWidget* child);
-    void unwatchChild(QWidget* child);
+    void unwatchChild(QObject* child);
 
 private:
     CVNQContainer* container() const;
@@ -98,14 +97,18 @@ private:
     void dockPass();
     void linePass(bool vertical);
     void flowPass(bool vertical);
-    void placeChild(QWidget* w, bool vertical, int x, int y, int length, int crossAvail, bool spacer,
-                    int thickness);
+    // wantedLength: the main length the child keeps wanting (its length
+    // before a cut where the pass keeps it, else length).
+    void placeChild(QWidget* w, bool vertical, int x, int y, int length, int wantedLength, int crossAvail,
+                    bool spacer, int thickness);
     void onBarValue(bool horizontal, int value);
     void applyAnimatedSize(const QSize& size);
+    // Moves every scrolled child to its base geometry shifted by the
+    // offsets, bound bars or not.
+    void placeAtOffsets();
     void scrollUpdateStep(int depth);
 
-    FillStyle m_background;
-    FillStyle m_disabledBackground;
+    CVNQEnabledBackground m_backgrounds;
     int m_childLayout = 4;
     int m_space = 0;
     int m_paddingLeft = 0;
@@ -113,7 +116,6 @@ private:
     int m_paddingRight = 0;
     int m_paddingBottom = 0;
     void* m_windowHandle = nullptr;
-    bool m_drawBackground = true;
     bool m_absoluteDockAutoSize = false;
     QPointer<CVNQScrollBar> m_hBar;
     QPointer<CVNQScrollBar> m_vBar;

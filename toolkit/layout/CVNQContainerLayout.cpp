@@ -32,9 +32,36 @@ bool isLaidOutChild(QObject* o, ICVNQWidgetBase** control)
     return true;
 }
 
-void storeAndPlace(QWidget* w, const QRect& r)
+// Where a pass keeps a child's length (fixed children, the others of a
+// spacer pass, the cross axis of a child that does not fill it, docked
+// children) it may still have to cut it to the room there is. The size the
+// child had before the cut is remembered with the size it was given, so that
+// once the room comes back the child gets its length back: the layout stays
+// a matter of the container's size, not of the sizes it went through. A
+// child resized by anyone else since keeps its new size.
+const char* const kPlacedSizeProperty = "_cvn_container_placed_size";
+const char* const kKeptSizeProperty = "_cvn_container_kept_size";
+
+QSize keptSize(const QWidget* w)
+{
+    const QVariant kept = w->property(kKeptSizeProperty);
+    if (kept.isValid() && w->property(kPlacedSizeProperty).toSize() == w->size())
+        return kept.toSize();
+    return w->size();
+}
+
+// Records where a pass puts a child: its base geometry, and the size it keeps
+// wanting on the axes where the pass kept its length (r's size elsewhere).
+void remember(QWidget* w, const QRect& r, const QSize& kept)
 {
     w->setProperty(kCvnBaseGeometryProperty, r);
+    w->setProperty(kPlacedSizeProperty, r.size());
+    w->setProperty(kKeptSizeProperty, kept);
+}
+
+void place(QWidget* w, const QRect& r, const QSize& kept)
+{
+    remember(w, r, kept);
     w->QWidget::setGeometry(r);
 }
 
@@ -104,7 +131,7 @@ void CVNQContainerImpl::linePass(bool vertical)
             continue;
         QWidget* w = static_cast<QWidget*>(obj);
         CVNLayoutItem it;
-        const QRect g = w->geometry();
+        const QSize g = keptSize(w);
         if (vertical) {
             it.cur = g.height();
             it.minLen = w->minimumHeight();
@@ -163,38 +190,44 @@ void CVNQContainerImpl::linePass(bool vertical)
     qint64 pos = padNear;
     for (int i = 0; i < n; ++i) {
         const int p = cvnToLength(pos);
+        // The ratio pass keeps the length of fixed children, the spacer
+        // pass that of every child but the stretching spacers.
+        const bool keepsLength = useSpacers ? !items[i].spacer : items[i].fixed;
+        const int wanted = keepsLength ? items[i].cur : lengths[i];
         if (vertical)
-            placeChild(list[i], true, crossNear, p, lengths[i], crossAvail, items[i].spacer, thickness[i]);
+            placeChild(list[i], true, crossNear, p, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
         else
-            placeChild(list[i], false, p, crossNear, lengths[i], crossAvail, items[i].spacer, thickness[i]);
+            placeChild(list[i], false, p, crossNear, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
         pos += qint64(lengths[i]) + s;
     }
 }
 
-void CVNQContainerImpl::placeChild(QWidget* w, bool vertical, int x, int y, int length, int crossAvail,
-                                   bool spacer, int thickness)
+void CVNQContainerImpl::placeChild(QWidget* w, bool vertical, int x, int y, int length, int wantedLength,
+                                   int crossAvail, bool spacer, int thickness)
 {
     ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
-    QRect r = w->geometry();
-    r.moveTo(x, y);
     const LayoutSizePolicy crossPolicy =
         c ? (vertical ? c->getWidthPolicy() : c->getHeightPolicy()) : LayoutSizePolicyUnset;
-    int cross = vertical ? r.width() : r.height();
-    if (spacer && thickness > 0)
-        cross = thickness;
-    else if (crossPolicy == LayoutSizePolicyFill)
-        cross = crossAvail;
+    int wanted; // the cross length before the room limits it
+    bool keepsCross = false;
+    if (spacer && thickness > 0) {
+        wanted = thickness;
+    } else if (crossPolicy == LayoutSizePolicyFill) {
+        wanted = crossAvail;
+    } else {
+        const QSize kept = keptSize(w);
+        wanted = vertical ? kept.width() : kept.height();
+        keepsCross = true;
+    }
     const int minCross = vertical ? w->minimumWidth() : w->minimumHeight();
     const int maxCross = vertical ? w->maximumWidth() : w->maximumHeight();
-    cross = std::min(cvnClampLength(cross, crossAvail, minCross, maxCross), crossAvail);
-    if (vertical) {
-        r.setHeight(std::max(length, 0));
-        r.setWidth(cross);
-    } else {
-        r.setWidth(std::max(length, 0));
-        r.setHeight(cross);
-    }
-    storeAndPlace(w, r);
+    const int cross = std::min(cvnClampLength(wanted, crossAvail, minCross, maxCross), crossAvail);
+    const int keptCross = keepsCross ? wanted : cross;
+    const int mainLength = std::max(length, 0);
+    if (vertical)
+        place(w, QRect(x, y, cross, mainLength), QSize(keptCross, wantedLength));
+    else
+        place(w, QRect(x, y, mainLength, cross), QSize(wantedLength, keptCross));
 }
 
 void CVNQContainerImpl::flowPass(bool vertical)
@@ -224,7 +257,8 @@ void CVNQContainerImpl::flowPass(bool vertical)
             line = 0;
         }
         r.moveTo(cvnToLength(x), cvnToLength(y));
-        storeAndPlace(w, r);
+        // Only moved: a length it still wants back stays remembered.
+        place(w, r, keptSize(w));
         if (vertical) {
             y += qint64(r.height()) + s;
             line = std::max<qint64>(line, r.width());
@@ -258,7 +292,7 @@ void CVNQContainerImpl::dockPass()
         DockLayoutType hor = 0, ver = 0;
         int offX = 0, offY = 0;
         c->getAbsoluteDock(hor, ver, offX, offY);
-        QSize size = w->geometry().size();
+        QSize size = keptSize(w);
         CVNQContainer* child = qobject_cast<CVNQContainer*>(w);
         const bool autoSized = child && child->getAbsoluteDockAutoSize();
         if (autoSized) {
@@ -278,7 +312,7 @@ void CVNQContainerImpl::dockPass()
         const int x = cvnToLength(anchor(hor, left, availW, width) + offX);
         const int y = cvnToLength(anchor(ver, top, availH, height) + offY);
         const QRect r(x, y, width, height);
-        w->setProperty(kCvnBaseGeometryProperty, r);
+        remember(w, r, size);
         c->setGeometry(x, y, width, height);
         if (autoSized)
             child->forceResize();
@@ -306,10 +340,11 @@ QSize CVNQContainerImpl::autoSize() const
             pref = child->minimumSize();
         int pw = std::max(pref.width(), 0);
         int ph = std::max(pref.height(), 0);
+        const QSize kept = keptSize(child);
         if (c && c->getWidthPolicy() == LayoutSizePolicyFixed)
-            pw = std::max(pw, child->width());
+            pw = std::max(pw, kept.width());
         if (c && c->getHeightPolicy() == LayoutSizePolicyFixed)
-            ph = std::max(ph, child->height());
+            ph = std::max(ph, kept.height());
         pw = std::max(pw, child->minimumWidth());
         if (child->maximumWidth() < kCvnUnboundedLength)
             pw = std::min(pw, child->maximumWidth());

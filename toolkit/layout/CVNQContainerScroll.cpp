@@ -45,6 +45,10 @@ void CVNQContainerImpl::bindScrollBar(CVNQScrollBar* bar, bool horizontal)
     QPointer<CVNQScrollBar>& slot = horizontal ? m_hBar : m_vBar;
     if (bar != slot.data()) {
         if (CVNQScrollBar* old = slot.data()) {
+            // The children come back from where the old bar scrolled them:
+            // without a bar nothing could ever scroll them back.
+            (horizontal ? m_scrollX : m_scrollY) = 0;
+            placeAtOffsets();
             old->setProperty(kCvnBoundScrollBarProperty, false);
             old->hide();
             if (m_owner)
@@ -62,10 +66,6 @@ void CVNQContainerImpl::bindScrollBar(CVNQScrollBar* bar, bool horizontal)
             if (m_owner)
                 bar->installEventFilter(m_owner);
             connect(bar, &QScrollBar::valueChanged, this, [this, horizontal](int v) { onBarValue(horizontal, v); });
-        } else if (horizontal) {
-            m_scrollX = 0;
-        } else {
-            m_scrollY = 0;
         }
     }
     scrollUpdate();
@@ -93,19 +93,22 @@ void CVNQContainerImpl::applyScroll()
 {
     if (m_scrollGuard || !m_owner || (!m_hBar && !m_vBar))
         return;
+    placeAtOffsets();
+}
+
+void CVNQContainerImpl::placeAtOffsets()
+{
+    if (m_scrollGuard || !m_owner)
+        return;
     m_scrollGuard = true;
     for (QObject* obj : m_owner->children()) {
         if (!isScrolledChild(obj))
             continue;
         QWidget* w = static_cast<QWidget*>(obj);
-        QVariant stored = w->property(kCvnBaseGeometryProperty);
-        QRect base;
-        if (stored.isValid()) {
-            base = stored.toRect();
-        } else {
-            base = w->geometry().translated(m_scrollX, m_scrollY);
+        const bool known = w->property(kCvnBaseGeometryProperty).isValid();
+        const QRect base = cvnContainerBaseGeometry(w, m_scrollX, m_scrollY);
+        if (!known)
             w->setProperty(kCvnBaseGeometryProperty, base);
-        }
         w->QWidget::setGeometry(base.translated(-m_scrollX, -m_scrollY));
     }
     m_scrollGuard = false;
@@ -115,7 +118,18 @@ void CVNQContainerImpl::scrollUpdate() { scrollUpdateStep(0); }
 
 void CVNQContainerImpl::scrollUpdateStep(int depth)
 {
-    if (m_scrollGuard || !m_owner || (!m_hBar && !m_vBar))
+    if (m_scrollGuard || !m_owner)
+        return;
+    // A bound bar that was deleted leaves its axis unscrolled, as unbinding
+    // it would.
+    if ((!m_hBar && m_scrollX != 0) || (!m_vBar && m_scrollY != 0)) {
+        if (!m_hBar)
+            m_scrollX = 0;
+        if (!m_vBar)
+            m_scrollY = 0;
+        placeAtOffsets();
+    }
+    if (!m_hBar && !m_vBar)
         return;
     CVNQScrollBar* hBar = m_hBar.data();
     CVNQScrollBar* vBar = m_vBar.data();

@@ -2,6 +2,7 @@
 
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
+#include "CVNQLanguageText.h"
 #include "CVNQResourceManager.h"
 #include "CVNQStateStyles.h"
 
@@ -9,10 +10,6 @@
 #include <QPolygon>
 
 namespace CVNQtLib {
-
-namespace {
-const QLatin1String kLanguageKeyPrefix("|->");
-}
 
 CVNQGroupBoxImpl::CVNQGroupBoxImpl(CVNQGroupBox* owner)
     : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQGroupBox::typeName()))
@@ -48,7 +45,7 @@ void CVNQGroupBoxImpl::notifyChangeLanguage()
 {
     if (textKey.isEmpty())
         return;
-    text = CVNQResourceManager::getInstance()->getString(textKey);
+    text = cvnTranslateKey(textKey);
     if (m_owner)
         m_owner->update();
 }
@@ -88,17 +85,12 @@ bool CVNQGroupBoxImpl::serializeJsonValue(Json::Value** node, bool read)
             return result;
         QString title;
         if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", title)) {
-            if (title.startsWith(kLanguageKeyPrefix)) {
-                textKey = title.mid(kLanguageKeyPrefix.size());
-                text = CVNQResourceManager::getInstance()->getString(textKey);
-            } else {
-                textKey.clear();
-                text = title;
-            }
+            textKey.clear();
+            text = cvnResolveLanguageText(title, textKey);
         }
         jsonRead(attr, "size", lineSize);
         if (attr.isMember("color"))
-            lineColor = colorFromJson(attr["color"], lineColor);
+            lineColor = colorFromJson(jsonGet(attr, "color"), lineColor);
         jsonRead(attr, "showText", showText);
         return result;
     }
@@ -112,6 +104,7 @@ bool CVNQGroupBoxImpl::serializeJsonValue(Json::Value** node, bool read)
 
     // The title is always written: without it a reader ignores the other
     // keys, and a frame with an empty title would lose its line settings.
+    // Like the buttons, the shown title is written, not its language key.
     cvnWriteOwnAttr(n, "text", true, jsonUtf8(text));
     cvnWriteOwnAttr(n, "size", lineSize != 0, lineSize);
     const std::string color = cvnColorToText(lineColor);

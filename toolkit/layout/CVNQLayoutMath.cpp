@@ -14,6 +14,14 @@ int cvnToLength(qint64 v)
     return int(v);
 }
 
+// a × b / c truncated, for a, b >= 0 and c > 0, without overflow: a share of
+// a length by weight, or a cut of a deficit by room, can exceed 64 bits
+// before the division.
+static qint64 mulDiv(qint64 a, qint64 b, qint64 c)
+{
+    return qint64(__int128(a) * b / c);
+}
+
 static qint64 limitOf(qint64 avail, int maxLen)
 {
     qint64 lim = std::max<qint64>(avail, 0);
@@ -72,15 +80,7 @@ QVector<int> cvnRatioLengths(const QVector<CVNLayoutItem>& items, qint64 avail, 
             size = scrollable ? cvnBoundLength(it.cur, it.minLen, it.maxLen)
                               : cvnClampLength(it.cur, avail, it.minLen, it.maxLen);
         } else {
-            // rest and weights both fit in 63 bits only as long as their
-            // product does; divide first when the product would not fit.
-            qint64 share = rest;
-            if (flexCount > 1 && weights > 0) {
-                if (rest > 0 && it.weight > std::numeric_limits<qint64>::max() / rest)
-                    share = rest / weights * it.weight + (rest % weights) * it.weight / weights;
-                else
-                    share = rest * it.weight / weights;
-            }
+            const qint64 share = flexCount > 1 && weights > 0 ? mulDiv(rest, it.weight, weights) : rest;
             size = cvnClampLength(share, avail, it.minLen, it.maxLen);
         }
         size = std::max<qint64>(size, 0);
@@ -127,8 +127,7 @@ QVector<int> cvnSpacerLengths(const QVector<CVNLayoutItem>& items, qint64 avail,
             const qint64 room = std::max<qint64>(size[i] - items[i].minLen, 0);
             if (room <= 0)
                 continue;
-            // room <= 2^31 and deficit <= 2^32, so the product fits.
-            const qint64 cut = std::min(room * deficit / totalRoom, room);
+            const qint64 cut = std::min(mulDiv(room, deficit, totalRoom), room);
             size[i] -= cut;
             deficit -= cut;
             totalRoom -= room;
@@ -152,13 +151,7 @@ QVector<int> cvnSpacerLengths(const QVector<CVNLayoutItem>& items, qint64 avail,
             const CVNLayoutItem& it = items[i];
             if (!it.spacer)
                 continue;
-            qint64 share = rest;
-            if (weights > 0) {
-                if (it.weight > std::numeric_limits<qint64>::max() / rest)
-                    share = rest / weights * it.weight + (rest % weights) * it.weight / weights;
-                else
-                    share = rest * it.weight / weights;
-            }
+            const qint64 share = weights > 0 ? mulDiv(rest, it.weight, weights) : rest;
             const qint64 lim = limitOf(rest, it.maxLen);
             size[i] = std::max<qint64>(0, std::min(share, lim));
             rest = std::max<qint64>(rest - size[i], 0);

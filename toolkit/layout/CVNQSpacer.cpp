@@ -1,5 +1,6 @@
 #include "CVNQSpacer.h"
 
+#include "CVNQAttrJson.h"
 #include "CVNQContainer.h"
 #include "CVNQSpacerImpl.h"
 
@@ -36,10 +37,9 @@ bool CVNQSpacerImpl::serializeJsonValue(Json::Value** node, bool read)
         }
         return result;
     }
-    if (direction != CVNQSpacer::Auto)
-        jsonMember(jsonMember(n, "attr"), "direction") = int(direction);
-    if (thickness != 0)
-        jsonMember(jsonMember(n, "attr"), "thickness") = thickness;
+    cvnWriteOwnAttr(n, "direction", direction != CVNQSpacer::Auto, int(direction));
+    cvnWriteOwnAttr(n, "thickness", thickness != 0, thickness);
+    cvnDropEmptyAttr(n);
     return result;
 }
 

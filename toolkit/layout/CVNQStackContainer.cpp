@@ -91,44 +91,38 @@ int CVNQStackContainer::insertWidget(int index, QWidget* page)
 
 void CVNQStackContainer::removeWidget(QWidget* page)
 {
-    CVNQStackContainerImpl& d = *m_impl;
-    const int pos = d.indexOf(page);
+    const int pos = m_impl->indexOf(page);
     if (pos < 0)
         return;
     page->removeEventFilter(this);
     page->setVisible(false);
-    d.pages.removeAt(pos);
-    if (d.pages.isEmpty()) {
-        d.current = -1;
-    } else if (d.current > pos) {
-        --d.current;
-    } else if (d.current == pos) {
-        d.current = -1;
-        setCurrentIndex(std::min(pos, int(d.pages.size()) - 1));
-    }
+    takePageAt(pos);
 }
 
 void CVNQStackContainer::forgetPage(QObject* child)
 {
     CVNQStackContainerImpl& d = *m_impl;
     // A deleted page reads as null here; a re-parented one is still itself.
-    int pos = -1;
     for (int i = 0; i < d.pages.size(); ++i) {
         if (d.pages.at(i).isNull() || d.pages.at(i).data() == child) {
-            pos = i;
-            break;
+            if (QWidget* alive = d.pages.at(i).data())
+                alive->removeEventFilter(this);
+            takePageAt(i);
+            return;
         }
     }
-    if (pos < 0)
-        return;
-    if (QWidget* alive = d.pages.at(pos).data())
-        alive->removeEventFilter(this);
+}
+
+void CVNQStackContainer::takePageAt(int pos)
+{
+    CVNQStackContainerImpl& d = *m_impl;
     d.pages.removeAt(pos);
     if (d.pages.isEmpty()) {
         d.current = -1;
     } else if (d.current > pos) {
         --d.current;
     } else if (d.current == pos) {
+        // The page that moved into its place, or the new last one.
         d.current = -1;
         setCurrentIndex(std::min(pos, int(d.pages.size()) - 1));
     }
@@ -165,38 +159,28 @@ void CVNQStackContainer::setCurrentWidget(QWidget* page)
         setCurrentIndex(pos);
 }
 
-void CVNQStackContainer::setBackground(const FillStyle& style)
-{
-    m_impl->background = style;
-    update();
-}
+void CVNQStackContainer::setBackground(const FillStyle& style) { setBackgroundState(0, style); }
 
-void CVNQStackContainer::setDisableBackground(const FillStyle& style)
-{
-    m_impl->disabledBackground = style;
-    update();
-}
+void CVNQStackContainer::setDisableBackground(const FillStyle& style) { setBackgroundState(CtrlStateDisabled, style); }
 
 void CVNQStackContainer::setBackgroundState(CtrlState state, const FillStyle& style)
 {
-    if (state == 0)
-        setBackground(style);
-    else
-        setDisableBackground(style);
+    m_impl->backgrounds.forState(state) = style;
+    update();
 }
 
 const FillStyle& CVNQStackContainer::getBackgroundState(CtrlState state) const
 {
-    return state == 0 ? m_impl->background : m_impl->disabledBackground;
+    return m_impl->backgrounds.forState(state);
 }
 
 void CVNQStackContainer::setDrawBackground(bool draw)
 {
-    m_impl->drawBackground = draw;
+    m_impl->backgrounds.draw = draw;
     update();
 }
 
-bool CVNQStackContainer::getDrawBackground() const { return m_impl->drawBackground; }
+bool CVNQStackContainer::getDrawBackground() const { return m_impl->backgrounds.draw; }
 
 static void forceResizeContainers(QWidget* w)
 {

@@ -63,6 +63,9 @@ private:
     void updatePageGeometry(QWidget* page);
     // A page that was deleted or given another parent leaves the list.
     void forgetPage(QObject* child);
+    // Takes the page at pos out of the list and keeps the current index on
+    // the same page (or on the one that took the current page's place).
+    void takePageAt(int pos);
 };
 
 } // namespace CVNQtLib

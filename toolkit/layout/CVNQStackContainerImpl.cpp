@@ -25,9 +25,7 @@ int CVNQStackContainerImpl::indexOf(const QObject* page) const
 
 void CVNQStackContainerImpl::draw(QPainter* painter, const QRect& rect)
 {
-    if (!drawBackground || !m_owner)
-        return;
-    drawFillStyle(painter, m_owner->isEnabled() ? background : disabledBackground, rect);
+    backgrounds.paint(painter, m_owner, rect);
 }
 
 bool CVNQStackContainerImpl::serializeJsonValue(Json::Value** node, bool read)
@@ -39,25 +37,22 @@ bool CVNQStackContainerImpl::serializeJsonValue(Json::Value** node, bool read)
 
     if (read) {
         cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0)
-                cvnLookupStyle(name, background);
-            else if (index == 1)
-                cvnLookupStyle(name, disabledBackground);
+            if (index == 0 || index == 1)
+                cvnLookupStyle(name, backgrounds.forState(index));
         });
         // Only a key that is really there: a node (or theme entry) without
         // "attr" must not switch the background off.
         if (n.isObject() && jsonGet(n, "attr").isObject())
-            jsonRead(jsonGet(n, "attr"), "drawBackground", drawBackground);
+            jsonRead(jsonGet(n, "attr"), "drawBackground", backgrounds.draw);
         return result;
     }
 
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, 0);
-    if (!disabledBackground.name.isEmpty())
-        cvnAppendStyleEntry(list, disabledBackground, 1);
+    for (int state : {0, 1})
+        if (!backgrounds.forState(state).name.isEmpty())
+            cvnAppendStyleEntry(list, backgrounds.forState(state), state);
     jsonMember(n, "style") = list.empty() ? Json::Value() : list;
-    cvnWriteOwnAttr(n, "drawBackground", !drawBackground, 0);
+    cvnWriteOwnAttr(n, "drawBackground", !backgrounds.draw, 0);
     cvnDropEmptyAttr(n);
     return result;
 }

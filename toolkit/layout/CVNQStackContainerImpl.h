@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CVNQEnabledBackground.h"
 #include "CVNQStackContainer.h"
 #include "CVNQWidgetBaseImpl.h"
 
@@ -20,9 +21,7 @@ public:
     int indexOf(const QObject* page) const;
     bool isValidIndex(int index) const { return index >= 0 && index < pages.size(); }
 
-    bool drawBackground = true;
-    FillStyle background;
-    FillStyle disabledBackground;
+    CVNQEnabledBackground backgrounds;
     // Not owning: pages belong to the container through Qt's parent tree.
     // Guarded, so a page deleted behind the container's back reads as null.
     QList<QPointer<QWidget>> pages;

@@ -2,6 +2,7 @@
 
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
+#include "CVNQLayoutMath.h"
 #include "CVNQtLib.h"
 
 #include <QPainter>
@@ -15,10 +16,15 @@ CVNQTabWidgetImpl::CVNQTabWidgetImpl(CVNQTabWidget* owner)
 
 QRect CVNQTabWidgetImpl::itemRect(int index) const
 {
-    const int offset = (itemSize + itemSpace) * index;
+    // Sizes from a page file may put far items past the int range: their
+    // edges stop at its end instead of wrapping around onto the first ones.
+    const qint64 start = (qint64(itemSize) + itemSpace) * index;
+    const int first = cvnToLength(start);
+    const int last = cvnToLength(start + itemSize - 1);
+    const int across = m_owner ? (vertical ? m_owner->width() : m_owner->height()) : 0;
     if (vertical)
-        return QRect(0, offset, m_owner ? m_owner->width() : 0, itemSize);
-    return QRect(offset, 0, itemSize, m_owner ? m_owner->height() : 0);
+        return QRect(QPoint(0, first), QPoint(across - 1, last));
+    return QRect(QPoint(first, 0), QPoint(last, across - 1));
 }
 
 int CVNQTabWidgetImpl::itemAt(const QPoint& pos) const

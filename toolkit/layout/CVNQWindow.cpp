@@ -1,13 +1,11 @@
 #include "CVNQWindow.h"
 
 #include "CVNQResourceManager.h"
-#include "CVNQWindowCommon.h"
 #include "CVNQWindowImpl.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QMouseEvent>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -18,32 +16,12 @@
 
 namespace CVNQtLib {
 
-CVNQWindow::CVNQWindow(QWidget* parent) : QDialog(parent)
+CVNQWindow::CVNQWindow(QWidget* parent) : CVNQFramelessWidget<QDialog>(parent, typeName(), true)
 {
-    m_impl = new CVNQWindowImpl(this, typeName(), true);
     CVNQResourceManager::getInstance()->registerWindow(this);
 }
 
-CVNQWindow::~CVNQWindow()
-{
-    CVNQResourceManager::getInstance()->unregisterWindow(this);
-    delete m_impl;
-}
-
-void CVNQWindow::setCanDrag(bool canDrag) { m_impl->canDrag = canDrag; }
-bool CVNQWindow::getCanGrag() const { return m_impl->canDrag; }
-void CVNQWindow::setOnlyDragCaption(bool only) { m_impl->onlyDragCaption = only; }
-bool CVNQWindow::getOnlyDragCaption() const { return m_impl->onlyDragCaption; }
-
-void CVNQWindow::setResizeable(bool resizeable)
-{
-    m_impl->resizeable = resizeable;
-    setAttribute(Qt::WA_MouseTracking, resizeable);
-}
-
-bool CVNQWindow::getResizeable() const { return m_impl->resizeable; }
-void CVNQWindow::setCaptionHeight(int height) { m_impl->captionHeight = height; }
-int CVNQWindow::getCaptionHeight() const { return m_impl->captionHeight; }
+CVNQWindow::~CVNQWindow() { CVNQResourceManager::getInstance()->unregisterWindow(this); }
 
 void CVNQWindow::setMinWidth(int w)
 {
@@ -65,20 +43,6 @@ void CVNQWindow::setMinSize(int w, int h)
 }
 
 QSize CVNQWindow::getMinSize() const { return QSize(m_impl->minWidth, m_impl->minHeight); }
-void CVNQWindow::setTransparent(bool on) { WindowCommon::setTransparent(this, on); }
-void CVNQWindow::setShowBackground(bool show) { m_impl->showBackground = show; }
-void CVNQWindow::setUseFillColor(bool useColor) { m_impl->useFillColor = useColor; }
-void CVNQWindow::setBackgroundColor(const FillRes& fill) { m_impl->backgroundFill = fill; }
-
-void CVNQWindow::setBackgroundImage(const QString& image, const ImageDesc& desc)
-{
-    m_impl->backgroundImageDesc = desc;
-    m_impl->backgroundImage = image;
-}
-
-void CVNQWindow::setX(int x) { WindowCommon::setX(this, x); }
-void CVNQWindow::setY(int y) { WindowCommon::setY(this, y); }
-void CVNQWindow::centerWindow() { WindowCommon::centerWindow(this); }
 
 void CVNQWindow::doModal()
 {
@@ -95,48 +59,8 @@ void CVNQWindow::closeModal()
 
 void CVNQWindow::setMDIArea(CVNQMDIArea* area) { m_impl->mdiArea = area; }
 CVNQMDIArea* CVNQWindow::getMDIArea() const { return m_impl->mdiArea; }
-void CVNQWindow::setDoubleClickMaximize(bool on) { m_impl->doubleClickMaximize = on; }
-bool CVNQWindow::getDoubleClickMaximize() const { return m_impl->doubleClickMaximize; }
-void CVNQWindow::toggleMaximized() { m_impl->toggleMaximized(); }
-
-QWidget* CVNQWindow::hitTest(QWidget* root, QWidget* w, int x, int y)
-{
-    return CVNQWindowImpl::hitTestWidget(root, w, x, y);
-}
 
 void CVNQWindow::ToJsonString(QString&) {}
-
-void CVNQWindow::mousePressEvent(QMouseEvent* event)
-{
-    if (m_impl->press(event))
-        QDialog::mousePressEvent(event);
-}
-
-void CVNQWindow::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_impl->move(event))
-        QDialog::mouseMoveEvent(event);
-}
-
-void CVNQWindow::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_impl->release(event))
-        QDialog::mouseReleaseEvent(event);
-}
-
-void CVNQWindow::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (m_impl->doubleClick(event))
-        QDialog::mouseDoubleClickEvent(event);
-}
-
-void CVNQWindow::paintEvent(QPaintEvent*) { WindowCommon::paint(this, m_impl); }
-
-void CVNQWindow::resizeEvent(QResizeEvent* event)
-{
-    WindowCommon::resizeChildren(this);
-    QDialog::resizeEvent(event);
-}
 
 void CVNQWindow::closeEvent(QCloseEvent* event)
 {

@@ -1,7 +1,9 @@
 #include "CVNQWindowDesigner.h"
 
 #include "CVNJson.h"
+#include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
+#include "CVNQWindowImpl.h"
 #include "CVNQWindowDesignerImpl.h"
 
 #include <QEvent>
@@ -37,11 +39,10 @@ bool CVNQWindowDesignerImpl::serializeJsonValue(Json::Value** node, bool read)
             rm->loadThemeDir(theme);
         return result;
     }
-    if (rm->getThemeManagerIml()) {
-        const QString path = rm->getThemePath();
-        if (!path.isEmpty())
-            jsonMember(jsonMember(n, "attr"), "theme") = jsonUtf8(path);
-    }
+    // The theme of the page is the one loaded now, not one read earlier.
+    const QString path = rm->getThemeManagerIml() ? rm->getThemePath() : QString();
+    cvnWriteOwnAttr(n, "theme", !path.isEmpty(), jsonUtf8(path));
+    cvnDropEmptyAttr(n);
     return result;
 }
 
@@ -83,13 +84,7 @@ void CVNQWindowDesigner::resizeEvent(QResizeEvent* event)
         m_base.setGeometry(0, 0, parent->width(), parent->height());
         parent->installEventFilter(this);
     }
-    for (QObject* child : children()) {
-        if (!child->isWidgetType())
-            continue;
-        if (ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(child))
-            if (CVNQWidgetBase* base = c->getControlBase())
-                base->resizeWidget();
-    }
+    CVNQWindowImpl::resizeChildren(this);
     QWidget::resizeEvent(event);
 }
 

@@ -1,5 +1,8 @@
 #include "CVNQWindowImpl.h"
 
+#include "CVNQWidgetBase.h"
+#include "ICVNQWidgetBase.h"
+
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -66,6 +69,62 @@ QWidget* CVNQWindowImpl::hitTestWidget(QWidget* root, QWidget* w, int x, int y)
     return QRect(topLeft, w->size()).contains(x, y) ? w : nullptr;
 }
 
+void CVNQWindowImpl::setTransparent(bool on)
+{
+    if (!m_owner)
+        return;
+    if (on)
+        m_owner->setWindowFlag(Qt::FramelessWindowHint, true);
+    m_owner->setAttribute(Qt::WA_TranslucentBackground, on);
+}
+
+void CVNQWindowImpl::setEdgeX(int x)
+{
+    if (!m_owner)
+        return;
+    QRect g = m_owner->geometry();
+    g.setLeft(x);
+    m_owner->setGeometry(g);
+}
+
+void CVNQWindowImpl::setEdgeY(int y)
+{
+    if (!m_owner)
+        return;
+    QRect g = m_owner->geometry();
+    g.setTop(y);
+    m_owner->setGeometry(g);
+}
+
+void CVNQWindowImpl::centerOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !m_owner)
+        return;
+    // The screen's size only: its origin is not added.
+    const QRect s = screen->geometry();
+    m_owner->move((s.width() - m_owner->width()) / 2, (s.height() - m_owner->height()) / 2);
+}
+
+void CVNQWindowImpl::resizeChildren(QWidget* w)
+{
+    for (QObject* child : w->children()) {
+        if (!child->isWidgetType())
+            continue;
+        if (ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(child))
+            if (CVNQWidgetBase* base = c->getControlBase())
+                base->resizeWidget();
+    }
+}
+
+void CVNQWindowImpl::paint()
+{
+    if (!showBackground || !m_owner)
+        return;
+    QPainter painter(m_owner);
+    draw(&painter, QRect(0, 0, m_owner->width(), m_owner->height()));
+}
+
 void CVNQWindowImpl::draw(QPainter* painter, const QRect& rect)
 {
     if (!showBackground)
@@ -103,48 +162,41 @@ bool CVNQWindowImpl::press(QMouseEvent* event)
     return true;
 }
 
+// One axis of an edge drag: the dragged edge (the near one, left or top, or
+// the far one) follows delta as far as the minimum length lets it; the other
+// edge never moves. Returns how far the edge moved, which is how far the
+// reference point may follow: once the pointer comes back, the edge is
+// under it again.
+static int dragEdge(int& start, int& length, int delta, int minLength, bool nearEdge)
+{
+    const int wanted = std::max(nearEdge ? length - delta : length + delta, minLength);
+    const int moved = nearEdge ? length - wanted : wanted - length;
+    if (nearEdge)
+        start += moved;
+    length = wanted;
+    return moved;
+}
+
 void CVNQWindowImpl::resizeStep(const QPoint& globalPos)
 {
     QWidget* o = m_owner;
-    QRect g = o->geometry();
-    const int dx = globalPos.x() - lastGlobalPos.x();
-    const int dy = globalPos.y() - lastGlobalPos.y();
-    const int minW = std::max(minWidth, 0);
-    const int minH = std::max(minHeight, 0);
+    const QRect g = o->geometry();
+    int x = g.x(), y = g.y(), w = g.width(), h = g.height();
     const bool left = resizeEdge == CVNEdgeLeft || resizeEdge == CVNEdgeTopLeft || resizeEdge == CVNEdgeBottomLeft;
     const bool right =
         resizeEdge == CVNEdgeRight || resizeEdge == CVNEdgeTopRight || resizeEdge == CVNEdgeBottomRight;
     const bool top = resizeEdge == CVNEdgeTop || resizeEdge == CVNEdgeTopLeft || resizeEdge == CVNEdgeTopRight;
     const bool bottom =
         resizeEdge == CVNEdgeBottom || resizeEdge == CVNEdgeBottomLeft || resizeEdge == CVNEdgeBottomRight;
-    // Below the minimum the size stops and the dragged edge stays where the
-    // minimum puts it; the opposite edge never moves. The reference point
-    // advances only by what was applied, so the edge stays under the cursor
-    // once it comes back.
-    if (left) {
-        const int w = std::max(g.width() - dx, minW);
-        const int applied = g.width() - w;
-        g.setLeft(g.left() + applied);
-        lastGlobalPos.rx() += applied;
-    } else if (right) {
-        const int w = std::max(g.width() + dx, minW);
-        lastGlobalPos.rx() += w - g.width();
-        g.setWidth(w);
-    }
-    if (top) {
-        const int h = std::max(g.height() - dy, minH);
-        const int applied = g.height() - h;
-        g.setTop(g.top() + applied);
-        lastGlobalPos.ry() += applied;
-    } else if (bottom) {
-        const int h = std::max(g.height() + dy, minH);
-        lastGlobalPos.ry() += h - g.height();
-        g.setHeight(h);
-    }
+    if (left || right)
+        lastGlobalPos.rx() += dragEdge(x, w, globalPos.x() - lastGlobalPos.x(), std::max(minWidth, 0), left);
+    if (top || bottom)
+        lastGlobalPos.ry() += dragEdge(y, h, globalPos.y() - lastGlobalPos.y(), std::max(minHeight, 0), top);
     // Geometry, not fixed sizes: a fixed size would also forbid the window
     // manager to resize or maximise the window.
-    if (g != o->geometry())
-        o->setGeometry(g);
+    const QRect target(x, y, w, h);
+    if (target != g)
+        o->setGeometry(target);
 }
 
 bool CVNQWindowImpl::move(QMouseEvent* event)

@@ -25,6 +25,8 @@ public:
     CVNQWindowImpl(QWidget* owner, const QString& typeName, bool topLevelWindow);
     ~CVNQWindowImpl() override;
 
+    // Nothing unless showBackground; then the fill or the image.
+    void paint() override;
     void draw(QPainter* painter, const QRect& rect) override;
 
     // Each returns true when the owner's base handler should still run.
@@ -39,8 +41,19 @@ public:
     // a sub-window), or restores the geometry it had before.
     void toggleMaximized();
 
+    // On: frameless and translucent. Off: translucency only goes.
+    void setTransparent(bool on);
+    // Moves the owner's left (top) edge to x (y), keeping the right (bottom).
+    void setEdgeX(int x);
+    void setEdgeY(int y);
+    // ((W − width) / 2, (H − height) / 2) of the primary screen's size.
+    void centerOnScreen();
+
     // The topmost, deepest visible widget under (x, y) in root coordinates.
     static QWidget* hitTestWidget(QWidget* root, QWidget* w, int x, int y);
+    // resizeWidget() of every direct child control: a root container fills
+    // the window.
+    static void resizeChildren(QWidget* w);
     // True while some window or sub-window handles a press (one flag for all).
     static bool pressedFlag();
 

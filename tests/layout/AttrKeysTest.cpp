@@ -1,0 +1,81 @@
+// A layout control's own "attr" keys, once read, are written as the control
+// stands now: a key set back to its default goes away, a changed one changes.
+
+#include "CVNQContainer.h"
+#include "CVNQResourceManager.h"
+#include "CVNQScrollBar.h"
+#include "CVNQSpacer.h"
+#include "CVNQWindowDesigner.h"
+#include "LayoutTestUtil.h"
+#include "TestUtil.h"
+
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+
+namespace {
+
+template <class Control>
+Json::Value write(Control& c)
+{
+    Json::Value out;
+    c.serializeJsonValue(&out, false);
+    return out;
+}
+
+template <class Control>
+void read(Control& c, const char* text)
+{
+    Json::Value node = TestUtil::json(text);
+    c.readJsonValue(&node);
+}
+
+} // namespace
+
+TEST(AttrKeys, WrittenKeysFollowTheCurrentStateNotWhatWasRead)
+{
+    LayoutTest::initToolkit();
+
+    CVNQContainer box;
+    read(box, R"({"attr": {"childLayout": 1, "space": 5, "paddingTop": 3, "absoluteDockAutoSize": true,
+                           "note": "kept"}})");
+    box.setChildSpace(0);
+    box.setChildPadding(0, 0, 7, 0);
+    box.setChildLayout(CVNQContainer::HorFloat);
+    box.setAbsoluteDockAutoSize(false);
+    Json::Value attr = write(box)["attr"];
+    EXPECT_EQ(attr["childLayout"].asInt(), 2);
+    EXPECT_FALSE(attr.isMember("space"));
+    EXPECT_FALSE(attr.isMember("paddingTop"));
+    EXPECT_EQ(attr["paddingRight"].asInt(), 7);
+    EXPECT_FALSE(attr.isMember("absoluteDockAutoSize"));
+    EXPECT_EQ(attr["note"].asString(), "kept"); // not the container's: still written back
+
+    CVNQSpacer spacer;
+    read(spacer, R"({"attr": {"direction": 1, "thickness": 6}})");
+    spacer.setDirection(CVNQSpacer::Auto);
+    spacer.setThickness(0);
+    EXPECT_FALSE(write(spacer).isMember("attr"));
+
+    CVNQScrollBar bar;
+    read(bar, R"({"attr": {"hor": true, "upicon": "up.svg", "thumbicon": "t.svg"}})");
+    bar.setOrientation(Qt::Vertical);
+    bar.setScrollbarBtnIcon(true, QString());
+    bar.setScrollbarThumbIcon(QStringLiteral("t2.svg"));
+    attr = write(bar)["attr"];
+    EXPECT_FALSE(attr.isMember("hor"));
+    EXPECT_FALSE(attr.isMember("upicon"));
+    EXPECT_EQ(attr["thumbicon"].asString(), "t2.svg");
+    bar.setScrollbarThumbIcon(QString());
+    const Json::Value bare = write(bar);
+    ASSERT_TRUE(bare.isMember("attr")); // the bar always writes "attr", null when empty
+    EXPECT_TRUE(bare["attr"].isNull());
+
+    // A page root writes the theme that is loaded, not one it was asked for.
+    CVNQWindowDesigner page;
+    read(page, R"({"attr": {"theme": "/no/such/theme/folder"}})");
+    const Json::Value pageNode = write(page);
+    EXPECT_NE(jsonStdString(jsonGet(pageNode, "attr"), "theme"), "/no/such/theme/folder");
+    if (!CVNQResourceManager::getInstance()->getThemeManagerIml())
+        EXPECT_FALSE(pageNode.isMember("attr"));
+}

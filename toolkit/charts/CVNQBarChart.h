@@ -1,0 +1,58 @@
+#pragma once
+
+// Grouped vertical bar chart on the OpenGL chart surface: one bar per
+// visible series in each category, growing from the zero line, a legend
+// that hides and shows series, an optional hover highlight with a dashed
+// category line and tooltips (one bar or a whole category), and the intro
+// animation in which every bar grows from the zero line.
+// Type name "qtbarchart".
+
+#include "CVNQChartBase.h"
+#include "CVNQControl.h"
+
+#include <QStringList>
+
+namespace CVNQtLib {
+
+// One series of the bar chart.
+struct BarSeries {
+    QString name;           // empty: "Series %1" in the legend, "Series" in tooltips
+    QVector<double> values; // value of category i at index i
+    QColor color;           // invalid: palette colour of the series index
+    QColor borderColor;     // invalid: the resolved fill colour darker(120)
+    bool visible = true;
+};
+
+class CVNQBarChartImpl;
+
+class CVNQBarChart : public CVNQChartBase, public ICVNQWidgetBase {
+    Q_OBJECT
+    CVNQ_DECLARE_CONTROL(CVNQBarChart, CVNQBarChartImpl)
+public:
+    explicit CVNQBarChart(QWidget* parent = nullptr);
+    ~CVNQBarChart() override;
+
+    static ControlInfo getProps();
+
+    // One series with that name, values and colour; replays the animation.
+    void setData(const QString& name, const QVector<double>& values, const QColor& color);
+    // Several series at once; replays the animation.
+    void setSeries(const QVector<BarSeries>& series);
+    QVector<BarSeries> series() const;
+    void setTitle(const QString& title);
+    void setCategories(const QStringList& categories);
+    void setHoverEnabled(bool enabled);
+    void setTooltipEnabled(bool enabled);
+    // 0 no hover, 2 whole category, anything else one bar.
+    void setTooltipMode(int mode);
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+};
+
+} // namespace CVNQtLib

@@ -1,0 +1,590 @@
+#include "CVNQFinancialChartImpl.h"
+
+#include "CVNQChartCoords.h"
+#include "CVNQChartPainting.h"
+#include "CVNQChartPlotPainter.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace CVNQtLib {
+
+namespace {
+
+// The lines of a price table, each trimmed and split at ',' (empty fields kept).
+QVector<QStringList> tableRows(const QByteArray& text)
+{
+    QVector<QStringList> rows;
+    const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& line : lines)
+        rows.append(line.trimmed().split(QLatin1Char(',')));
+    return rows;
+}
+
+// Text that is not a number reads 0, and so do "inf" and "nan", which
+// Qt's conversion accepts but no price scale can place.
+double tableNumber(const QString& field)
+{
+    return cvnChartFinite(field.toDouble(), 0.0);
+}
+
+} // namespace
+
+CVNQFinancialChartImpl::CVNQFinancialChartImpl(CVNQFinancialChart* owner)
+    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQFinancialChart::typeName()))
+    , m_chart(owner)
+{
+}
+
+QVector<Candle> CVNQFinancialChartImpl::parseDailyText(const QByteArray& text)
+{
+    QVector<Candle> candles;
+    for (const QStringList& f : tableRows(text)) {
+        if (f.size() < 6)
+            continue;
+        Candle c;
+        c.label = f.at(0).mid(5);
+        c.open = tableNumber(f.at(1));
+        c.close = tableNumber(f.at(2));
+        c.high = tableNumber(f.at(3));
+        c.low = tableNumber(f.at(4));
+        c.volume = tableNumber(f.at(5));
+        candles.append(c);
+    }
+    return candles;
+}
+
+QVector<IntradayPoint> CVNQFinancialChartImpl::parseIntradayText(const QByteArray& text)
+{
+    QVector<IntradayPoint> points;
+    double sum = 0.0;
+    for (const QStringList& f : tableRows(text)) {
+        if (f.size() < 3)
+            continue;
+        IntradayPoint p;
+        p.label = f.at(0).mid(5);
+        p.price = tableNumber(f.at(1));
+        p.volume = tableNumber(f.at(2));
+        sum += p.price;
+        p.average = sum / (points.size() + 1);
+        points.append(p);
+    }
+    return points;
+}
+
+void CVNQFinancialChartImpl::initGL()
+{
+    initializeOpenGLFunctions();
+}
+
+void CVNQFinancialChartImpl::paintGL()
+{
+    m_chart->beginGLFrame(*this);
+    QPainter painter(m_chart);
+    draw(&painter, m_chart->rect());
+}
+
+// --- data -------------------------------------------------------------------
+
+void CVNQFinancialChartImpl::setTitle(const QString& title)
+{
+    m_title = title;
+    m_chart->update();
+}
+
+void CVNQFinancialChartImpl::setDisplayMode(int mode)
+{
+    m_displayMode = mode;
+    clearHover();
+    m_chart->update();
+}
+
+void CVNQFinancialChartImpl::setCandles(const QVector<Candle>& candles)
+{
+    if (!candles.isSharedWith(m_candles))
+        m_candles = candles;
+    clearHover();
+    m_chart->replayAnimation();
+}
+
+void CVNQFinancialChartImpl::setIntradayPoints(const QVector<IntradayPoint>& points)
+{
+    if (!points.isSharedWith(m_intradayPoints))
+        m_intradayPoints = points;
+    clearHover();
+    m_chart->replayAnimation();
+}
+
+void CVNQFinancialChartImpl::setTooltipEnabled(bool enabled)
+{
+    m_tooltipEnabled = enabled;
+    if (!enabled)
+        clearHover();
+    m_chart->update();
+}
+
+void CVNQFinancialChartImpl::setHoverEnabled(bool enabled)
+{
+    m_hoverEnabled = enabled;
+    if (!enabled)
+        clearHover();
+    m_chart->update();
+}
+
+void CVNQFinancialChartImpl::setTooltipMode(int mode)
+{
+    m_tooltipMode = mode;
+    if (mode == 0)
+        clearHover();
+    m_chart->update();
+}
+
+void CVNQFinancialChartImpl::setShowMovingAverages(bool show)
+{
+    m_showMovingAverages = show;
+    clearHover();
+    m_chart->update();
+}
+
+void CVNQFinancialChartImpl::setMovingAveragePeriods(const QVector<int>& periods, const QVector<QColor>& colors)
+{
+    m_maPeriods = periods;
+    m_maColors = colors;
+    clearHover();
+    m_chart->update();
+}
+
+void CVNQFinancialChartImpl::setZoomEnabled(bool enabled)
+{
+    m_zoom.setEnabled(enabled);
+    clearHover();
+    m_chart->update();
+}
+
+void CVNQFinancialChartImpl::setZoomRange(double start, double end)
+{
+    m_zoom.setRange(start, end);
+    clearHover();
+    m_chart->update();
+}
+
+void CVNQFinancialChartImpl::clearHover()
+{
+    m_hoverActive = false;
+    m_hoverIndex = -1;
+    m_chart->hideTooltip();
+}
+
+// --- geometry ---------------------------------------------------------------
+
+int CVNQFinancialChartImpl::recordCount() const
+{
+    return m_displayMode == 1 ? m_intradayPoints.size() : m_candles.size();
+}
+
+QString CVNQFinancialChartImpl::recordLabel(int index) const
+{
+    if (m_displayMode == 1) {
+        if (index >= 0 && index < m_intradayPoints.size())
+            return m_intradayPoints.at(index).label;
+    } else if (index >= 0 && index < m_candles.size()) {
+        return m_candles.at(index).label;
+    }
+    return QStringLiteral("Item %1").arg(index + 1);
+}
+
+void CVNQFinancialChartImpl::visibleRange(int& first, int& last) const
+{
+    const int n = recordCount();
+    if (!m_zoom.isEnabled() || n < 2) {
+        first = 0;
+        last = n - 1;
+        return;
+    }
+    first = qBound(0, int(qFloor(m_zoom.start() * (n - 1))), n - 1);
+    last = qMax(first, qMin(n - 1, int(qCeil(m_zoom.end() * (n - 1)))));
+}
+
+QRectF CVNQFinancialChartImpl::plotRect(const QSize& size) const
+{
+    const int bottom = m_marginBottom + (m_zoom.isEnabled() ? 44 : 0);
+    return QRectF(m_marginLeft, m_marginTop, qMax(size.width() - m_marginRight - m_marginLeft, 1),
+                  qMax(size.height() - m_marginTop - bottom, 1));
+}
+
+bool CVNQFinancialChartImpl::movingAverage(int period, int index, double& average) const
+{
+    if (period < 1 || index < period - 1 || index >= m_candles.size())
+        return false;
+    double sum = 0.0;
+    for (int i = index - period + 1; i <= index; ++i)
+        sum += m_candles.at(i).close;
+    average = sum / period;
+    return qIsFinite(average);
+}
+
+QVector<double> CVNQFinancialChartImpl::movingAverages(int period, int first, int last) const
+{
+    QVector<double> out;
+    if (last < first)
+        return out;
+    out.fill(qQNaN(), last - first + 1);
+    const int end = qMin(last, m_candles.size() - 1);
+    if (period < 1 || end < 0)
+        return out;
+    // A sliding window over the finite closes; a window holding a close
+    // that is not finite has no average, as in the direct sum.
+    const Candle* c = m_candles.constData();
+    const int start = qMax(first - period + 1, 0);
+    double sum = 0.0;
+    int bad = 0;
+    for (int i = start; i <= end; ++i) {
+        if (qIsFinite(c[i].close))
+            sum += c[i].close;
+        else
+            ++bad;
+        if (i - period >= start) {
+            if (qIsFinite(c[i - period].close))
+                sum -= c[i - period].close;
+            else
+                --bad;
+        }
+        if (i >= first && i >= period - 1 && bad == 0) {
+            const double average = sum / period;
+            if (qIsFinite(average))
+                out[i - first] = average;
+        }
+    }
+    return out;
+}
+
+void CVNQFinancialChartImpl::priceRange(int first, int last, double& lo, double& hi) const
+{
+    bool any = false;
+    auto take = [&](double value) {
+        if (!qIsFinite(value))
+            return;
+        const double v = cvnChartRangeValue(value);
+        if (!any) {
+            lo = hi = v;
+            any = true;
+        } else {
+            lo = qMin(lo, v);
+            hi = qMax(hi, v);
+        }
+    };
+    if (m_displayMode == 1) {
+        for (int i = qMax(first, 0); i <= qMin(last, m_intradayPoints.size() - 1); ++i) {
+            take(m_intradayPoints.at(i).price);
+            take(m_intradayPoints.at(i).average);
+        }
+    } else {
+        for (int i = qMax(first, 0); i <= qMin(last, m_candles.size() - 1); ++i) {
+            take(m_candles.at(i).low);
+            take(m_candles.at(i).high);
+        }
+        if (m_displayMode == 0 && m_showMovingAverages) {
+            for (int period : m_maPeriods)
+                for (double average : movingAverages(period, qMax(first, 0), last))
+                    take(average);
+        }
+    }
+    if (!any) {
+        lo = 0.0;
+        hi = 1.0;
+    } else if (cvnChartSameValue(lo, hi)) {
+        lo -= 1;
+        hi += 1;
+    } else {
+        const double pad = 0.08 * (hi - lo);
+        lo -= pad;
+        hi += pad;
+    }
+}
+
+FinancialChartFrame CVNQFinancialChartImpl::frame(const QSize& size) const
+{
+    FinancialChartFrame f;
+    f.plot = plotRect(size);
+    f.count = recordCount();
+    visibleRange(f.first, f.last);
+    priceRange(f.first, f.last, f.lo, f.hi);
+    f.span = cvnChartSameValue(f.lo, f.hi) ? 1.0 : f.hi - f.lo;
+    return f;
+}
+
+QPointF CVNQFinancialChartImpl::pointPos(const FinancialChartFrame& f, int index, double value) const
+{
+    const double x = f.plot.left() + f.plot.width() * (index - f.first) / qMax(f.last - f.first, 1);
+    const double y = f.plot.bottom() - f.plot.height() * (value - f.lo) / f.span;
+    return QPointF(x, cvnChartCoord(y, f.plot.bottom()));
+}
+
+QColor CVNQFinancialChartImpl::maColor(int k) const
+{
+    if (!m_maColors.isEmpty())
+        return m_maColors.at(k % m_maColors.size());
+    return cvnChartColor(m_chart->theme(), QColor(), k);
+}
+
+double CVNQFinancialChartImpl::slotWidth(const FinancialChartFrame& f)
+{
+    return f.plot.width() / qMax(f.last - f.first + 1, 1);
+}
+
+double CVNQFinancialChartImpl::bodyWidth(const FinancialChartFrame& f)
+{
+    return qMax(qMin(0.58 * slotWidth(f), 18.0), 4.0);
+}
+
+QString CVNQFinancialChartImpl::tooltipText(int index) const
+{
+    if (index < 0 || index >= recordCount())
+        return QString();
+    if (m_displayMode == 1) {
+        const IntradayPoint& p = m_intradayPoints.at(index);
+        return QStringLiteral("%1\nPrice: %2\nAverage: %3\nVolume: %4")
+            .arg(p.label, cvnChartNumber(p.price), cvnChartNumber(p.average), cvnChartNumber(p.volume));
+    }
+    const Candle& c = m_candles.at(index);
+    QString text = QStringLiteral("%1\nOpen: %2\nHigh: %3\nLow: %4\nClose: %5\nVolume: %6")
+                       .arg(c.label, cvnChartNumber(c.open), cvnChartNumber(c.high), cvnChartNumber(c.low),
+                            cvnChartNumber(c.close), cvnChartNumber(c.volume));
+    if (m_displayMode == 0 && m_showMovingAverages) {
+        for (int period : m_maPeriods) {
+            double average = 0.0;
+            if (movingAverage(period, index, average))
+                text += QStringLiteral("\nMA%1: %2").arg(period).arg(cvnChartNumber(average));
+        }
+    }
+    return text;
+}
+
+QRectF CVNQFinancialChartImpl::sliderTrack(const QRectF& plot)
+{
+    m_zoom.setCount(recordCount());
+    return m_zoom.trackRect(plot, 42);
+}
+
+// --- mouse --------------------------------------------------------------------
+
+bool CVNQFinancialChartImpl::handlePress(const QPoint& pos)
+{
+    if (!m_zoom.press(pos, sliderTrack(plotRect(m_chart->size()))))
+        return false;
+    clearHover();
+    m_chart->update();
+    return true;
+}
+
+bool CVNQFinancialChartImpl::handleDrag(const QPoint& pos)
+{
+    if (!m_zoom.isDragging())
+        return false;
+    if (!m_zoom.drag(pos, sliderTrack(plotRect(m_chart->size()))))
+        return false;
+    m_chart->update();
+    return true;
+}
+
+void CVNQFinancialChartImpl::handleRelease()
+{
+    m_zoom.release();
+}
+
+void CVNQFinancialChartImpl::handleLeave()
+{
+    const bool had = m_hoverActive;
+    clearHover();
+    if (had)
+        m_chart->update();
+}
+
+bool CVNQFinancialChartImpl::updateHover(const QPoint& pos)
+{
+    const bool had = m_hoverActive;
+    auto clear = [&] {
+        clearHover();
+        return had;
+    };
+    const FinancialChartFrame f = frame(m_chart->size());
+    if (!m_hoverEnabled || !m_tooltipEnabled || m_tooltipMode == 0 || f.count <= 0
+        || !f.plot.adjusted(-8, -8, 8, 8).contains(QPointF(pos)))
+        return clear();
+    const int index = qBound(f.first,
+                             f.first + qRound(qMax(f.last - f.first, 1) * (pos.x() - f.plot.left())
+                                              / qMax(f.plot.width(), 1.0)),
+                             f.last);
+    if (index >= f.count)
+        return clear();
+    const bool changed = !(m_hoverActive && m_hoverIndex == index && m_hoverMousePos == pos);
+    m_hoverActive = true;
+    m_hoverIndex = index;
+    m_hoverMousePos = pos;
+    m_chart->showTooltip(pos, tooltipText(index));
+    return changed;
+}
+
+// --- painting -----------------------------------------------------------------
+
+void CVNQFinancialChartImpl::paintCandles(QPainter& painter, const FinancialChartFrame& f)
+{
+    const double body = bodyWidth(f);
+    // Candles appear from left to right during the intro animation.
+    const int n = qMax(f.last - f.first + 1, 1);
+    const int shown = qFloor(n * m_chart->animationProgress());
+    const int end = qMin(f.last, m_candles.size() - 1);
+    for (int i = f.first; i <= end && i - f.first <= shown; ++i) {
+        const Candle& c = m_candles.at(i);
+        const QColor color = c.close >= c.open ? m_upColor : m_downColor;
+        painter.setPen(QPen(color, 1.3));
+        painter.setBrush(color);
+        const QPointF high = pointPos(f, i, c.high);
+        painter.drawLine(high, pointPos(f, i, c.low));
+        const double yOpen = pointPos(f, i, c.open).y();
+        const double yClose = pointPos(f, i, c.close).y();
+        painter.drawRect(QRectF(high.x() - body / 2, qMin(yOpen, yClose), body, qMax(qAbs(yOpen - yClose), 1.0)));
+    }
+}
+
+void CVNQFinancialChartImpl::paintMovingAverages(QPainter& painter, const FinancialChartFrame& f)
+{
+    for (int k = 0; k < m_maPeriods.size(); ++k) {
+        const int period = m_maPeriods.at(k);
+        if (period < 1)
+            continue;
+        QPolygonF line;
+        const QVector<double> averages = movingAverages(period, f.first, f.last);
+        for (int i = 0; i < averages.size(); ++i)
+            if (!qIsNaN(averages.at(i)))
+                line.append(pointPos(f, f.first + i, averages.at(i)));
+        cvnChartPaintLine(painter, line, QPen(maColor(k), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QColor(),
+                          f.plot.bottom());
+    }
+}
+
+void CVNQFinancialChartImpl::paintIntraday(QPainter& painter, const FinancialChartFrame& f)
+{
+    QPolygonF price;
+    QPolygonF average;
+    const int end = qMin(f.last, m_intradayPoints.size() - 1);
+    for (int i = f.first; i <= end; ++i) {
+        price.append(pointPos(f, i, m_intradayPoints.at(i).price));
+        average.append(pointPos(f, i, m_intradayPoints.at(i).average));
+    }
+    const double width = qMax(cvnChartFinite(m_chart->theme().lineWidth, 1.0), 1.0);
+    cvnChartPaintLine(painter, price, QPen(m_priceColor, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
+                      QColor(), f.plot.bottom());
+    painter.setPen(QPen(m_averageColor, 1.6, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(average);
+}
+
+void CVNQFinancialChartImpl::paintVolume(QPainter& painter, const FinancialChartFrame& f)
+{
+    const int end = qMin(f.last, m_candles.size() - 1);
+    // A volume that is not a number counts as none; a huge one cannot make
+    // the tallest bar infinite.
+    auto volumeOf = [](const Candle& c) { return qMax(cvnChartRangeValue(cvnChartFinite(c.volume, 0.0)), 0.0); };
+    double maxVolume = 1.0;
+    for (int i = f.first; i <= end; ++i)
+        maxVolume = qMax(maxVolume, volumeOf(m_candles.at(i)));
+    const double slot = slotWidth(f);
+    const double width = qMax(qMin(0.58 * slot, 16.0), 3.0);
+    painter.setPen(Qt::NoPen);
+    for (int i = f.first; i <= end; ++i) {
+        const Candle& c = m_candles.at(i);
+        const double h = f.plot.height() * volumeOf(c) / maxVolume;
+        QColor color = c.close >= c.open ? m_upColor : m_downColor;
+        color.setAlpha(190);
+        painter.setBrush(color);
+        painter.drawRect(QRectF(f.plot.left() + (i - f.first + 0.5) * slot - width / 2, f.plot.bottom() - h, width,
+                                qMax(h, 1.0)));
+    }
+}
+
+void CVNQFinancialChartImpl::draw(QPainter* painter, const QRect& rect)
+{
+    QPainter& p = *painter;
+    p.save();
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    p.setFont(m_chart->font());
+    const ChartTheme& theme = m_chart->theme();
+    const FinancialChartFrame f = frame(rect.size());
+    const QRectF& plot = f.plot;
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(theme.plotBackgroundColor);
+    p.drawRoundedRect(plot, 6, 6);
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(theme.gridColor, 1.0));
+    for (int j = 0; j <= 4; ++j) {
+        const double y = plot.top() + plot.height() * j * 0.25;
+        const double x = plot.left() + plot.width() * j * 0.25;
+        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+    }
+    p.setPen(QPen(theme.axisColor, 1.1));
+    p.drawLine(plot.bottomLeft(), plot.bottomRight());
+    p.drawLine(plot.bottomLeft(), plot.topLeft());
+
+    p.setPen(theme.secondaryTextColor);
+    for (int j = 0; j <= 4; ++j) {
+        const double y = plot.top() + plot.height() * j * 0.25;
+        p.drawText(QRectF(4, y - 8, m_marginLeft - 10, 16), Qt::AlignRight | Qt::AlignVCenter,
+                   cvnChartNumber(f.hi - (f.hi - f.lo) * j * 0.25));
+    }
+    const int step = qMax(qCeil((f.last - f.first + 1) * 0.25), 1);
+    for (int i = f.first; i <= f.last; i += step) {
+        const double x = pointPos(f, i, f.lo).x();
+        p.drawText(QRectF(x - 42, plot.bottom() + 8, 84, 18), Qt::AlignCenter, recordLabel(i));
+    }
+
+    if (f.count == 0) {
+        p.drawText(plot, Qt::AlignCenter, QStringLiteral("No financial data"));
+    } else if (m_displayMode == 0) {
+        paintCandles(p, f);
+        if (m_showMovingAverages && !m_candles.isEmpty())
+            paintMovingAverages(p, f);
+        if (m_showMovingAverages && !m_maPeriods.isEmpty()) {
+            cvnChartSetFont(p, 10, false);
+            for (int k = 0; k < m_maPeriods.size(); ++k) {
+                p.setPen(maColor(k));
+                p.drawText(QRectF(plot.left() + 8 + 50 * k, plot.top() + 8, 46, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                           QStringLiteral("MA%1").arg(m_maPeriods.at(k)));
+            }
+        }
+    } else if (m_displayMode == 1) {
+        paintIntraday(p, f);
+    } else {
+        paintVolume(p, f);
+    }
+
+    if (m_hoverActive && m_hoverIndex >= f.first && m_hoverIndex <= f.last && m_hoverIndex < f.count) {
+        const double value =
+            m_displayMode == 1 ? m_intradayPoints.at(m_hoverIndex).price : m_candles.at(m_hoverIndex).close;
+        const QPointF at = pointPos(f, m_hoverIndex, value);
+        p.setPen(QPen(theme.crosshairColor, 1.0, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(at.x(), plot.top()), QPointF(at.x(), plot.bottom()));
+        p.drawLine(QPointF(plot.left(), at.y()), QPointF(plot.right(), at.y()));
+    }
+
+    p.setPen(theme.textColor);
+    cvnChartSetFont(p, 16, true);
+    p.drawText(QRectF(0, 14, rect.width(), 24), Qt::AlignCenter, m_title);
+
+    m_zoom.setCount(f.count);
+    m_zoom.setLabelProvider([this](int i) { return recordLabel(i); });
+    m_zoom.setLabelColor(theme.secondaryTextColor);
+    const QRectF track = sliderTrack(plot);
+    if (!track.isEmpty())
+        m_zoom.paint(p, track, true);
+
+    m_chart->paintTooltip(p);
+    p.restore();
+}
+
+} // namespace CVNQtLib

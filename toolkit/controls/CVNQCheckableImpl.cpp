@@ -1,0 +1,115 @@
+#include "CVNQCheckableImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQAttrJson.h"
+#include "CVNQLanguageText.h"
+
+#include <QAbstractButton>
+
+namespace CVNQtLib {
+
+const FillStyle* CVNQCheckStyles::background(bool isChecked, CtrlState state) const
+{
+    if (!unchecked.isValidState(state))
+        return nullptr;
+    return &(isChecked ? checked : unchecked).get(state);
+}
+
+void CVNQCheckStyles::setTextByState(CheckBoxTextState state, const TextStyleDesc& style)
+{
+    switch (state) {
+    case CheckBoxTextChecked: checkedText = style; break;
+    case CheckBoxTextUnchecked: uncheckedText = style; break;
+    case CheckBoxTextDisabled: disabledText = style; break;
+    default: break;
+    }
+}
+
+const TextStyleDesc& CVNQCheckStyles::textByState(CheckBoxTextState state, CheckBoxTextState fallback) const
+{
+    switch (state) {
+    case CheckBoxTextChecked: return checkedText;
+    case CheckBoxTextUnchecked: return uncheckedText;
+    case CheckBoxTextDisabled: return disabledText;
+    default: return textByState(fallback, CheckBoxTextChecked);
+    }
+}
+
+void CVNQCheckStyles::read(const Json::Value& node)
+{
+    cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
+        if (unchecked.readEntry(UncheckedFirst, index, name) || checked.readEntry(CheckedFirst, index, name))
+            return;
+        TextStyleDesc* target = index == UncheckedTextIndex ? &uncheckedText
+                              : index == CheckedTextIndex   ? &checkedText
+                              : index == DisabledTextIndex  ? &disabledText
+                                                            : nullptr;
+        if (target)
+            cvnLookupStyle(name, *target);
+    });
+}
+
+void CVNQCheckStyles::write(Json::Value& list) const
+{
+    unchecked.writeCompact(list, UncheckedFirst);
+    checked.writeCompact(list, CheckedFirst);
+    const TextStyleDesc* texts[] = {&uncheckedText, &checkedText, &disabledText};
+    for (int i = 0; i < 3; ++i)
+        if (!texts[i]->name.isEmpty())
+            cvnAppendStyleEntry(list, *texts[i], UncheckedTextIndex + i);
+}
+
+CVNQCheckableImpl::CVNQCheckableImpl(QAbstractButton* owner, const QString& typeName)
+    : CVNQControlImpl(owner, typeName)
+{
+    // Both draw their icon at the left edge, vertically centred.
+    iconStyle.hor = DockNear;
+    iconStyle.ver = DockCenter;
+}
+
+QAbstractButton* CVNQCheckableImpl::button() const
+{
+    return static_cast<QAbstractButton*>(m_owner);
+}
+
+void CVNQCheckableImpl::notifyChangeLanguage()
+{
+    if (!textKey.isEmpty() && button())
+        button()->setText(cvnTranslateKey(textKey));
+}
+
+void CVNQCheckableImpl::drawBackground(QPainter* painter, const QRect& rect) const
+{
+    if (const FillStyle* style = styles.background(button()->isChecked(), m_state))
+        drawFillStyle(painter, *style, rect);
+}
+
+void CVNQCheckableImpl::readText(const Json::Value& attr)
+{
+    QString text;
+    jsonRead(attr, "text", text);
+    if (button())
+        button()->setText(cvnResolveLanguageText(text, textKey));
+}
+
+void CVNQCheckableImpl::writeText(Json::Value& attr) const
+{
+    if (button() && !button()->text().isEmpty())
+        jsonMember(attr, "text") = jsonUtf8(button()->text());
+}
+
+void CVNQCheckableImpl::readShowFlags(const Json::Value& attr)
+{
+    jsonRead(attr, "showIcon", showIcon);
+    jsonRead(attr, "showText", showText);
+}
+
+void CVNQCheckableImpl::writeShowFlags(Json::Value& attr) const
+{
+    if (!showIcon)
+        cvnWriteFlag(attr, "showIcon", false);
+    if (!showText)
+        cvnWriteFlag(attr, "showText", false);
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,27 @@
+#pragma once
+
+// A background chosen by the enabled state of its control, drawn only while
+// drawing is on: the background of the container and of the stack.
+
+#include "CVNQGlobal.h"
+#include "CVNQStyleDefs.h"
+
+class QPainter;
+class QRect;
+class QWidget;
+
+namespace CVNQtLib {
+
+struct CVNQ_EXPORT CVNQEnabledBackground {
+    FillStyle normal;
+    FillStyle disabled;
+    bool draw = true;
+
+    // Fills rect with the style for owner's enabled state, when drawing.
+    void paint(QPainter* painter, const QWidget* owner, const QRect& rect) const;
+    // State 0 is the normal background, any other state the disabled one.
+    FillStyle& forState(int state) { return state == 0 ? normal : disabled; }
+    const FillStyle& forState(int state) const { return state == 0 ? normal : disabled; }
+};
+
+} // namespace CVNQtLib
