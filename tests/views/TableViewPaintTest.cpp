@@ -176,6 +176,20 @@ TEST_F(TableViewPaint, IconsBesideLeftAlignedAndCentredText)
     EXPECT_GE(centredText + cell1.left(), x0 + 16);
     // Without text there is no gap; the empty text still counts 2 px.
     EXPECT_EQ(leftmostColor(img, rowY(2) - 6, rowY(2) + 6, kIcon, 2), cell0.left() + 2 + (W - (2 + 10)) / 2);
+
+    // Beside a check box the group is centred in the room the box leaves,
+    // as a text alone is, and never runs under the box.
+    m_view.setCheckstyle(true);
+    m_view.setColumnWidth(0, 60);
+    m_model->item(0, 0)->setData(m_icon, CellIconRole);
+    m_model->item(0, 0)->setText("0 0 0");
+    m_model->item(0, 0)->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
+    m_view.update();
+    const QImage boxed = grab();
+    const int room = 60 - 4 - 34;
+    const int groupLeft = leftmostColor(boxed, rowY(0) - 6, rowY(0) + 6, kIcon, 2);
+    EXPECT_GE(groupLeft, 2 + 34);
+    EXPECT_LE(groupLeft, 2 + 34 + room);
 }
 
 TEST_F(TableViewPaint, TemplateColumnsStampTheirControlsUntilTheContainerGoes)

@@ -60,11 +60,10 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
     applyAlignment(style, index.data(Qt::TextAlignmentRole));
 
     const bool checkColumn = column == 0 && m_impl->checkstyle;
-    const QRect textArea = textRect(cell);
     QRect content = contentRect(cell, checkColumn, m_impl->checkImageSize);
     QRect iconRect;
     if (iconSize.isValid()) {
-        const IconPlacement p = placeIcon(textArea, content, iconSize, text, style);
+        const IconPlacement p = placeIcon(content, iconSize, text, style);
         iconRect = p.icon;
         content = p.content;
     }
