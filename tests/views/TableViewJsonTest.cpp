@@ -318,5 +318,9 @@ TEST_F(TableViewJson, ThemeChangesLeaveTheCheckBoxStampAlone)
         EXPECT_FALSE(stamp->getBackground(s).valid) << s;
         EXPECT_FALSE(stamp->getCheckedBackground(s).valid) << s;
     }
+    // A grid made while that theme is loaded draws the images it reports.
+    CVNQTableView later;
+    EXPECT_EQ(later.getImpl()->headerCheckBox->getCheckedIcon(), later.getCheckBoxImage(true));
+    EXPECT_EQ(later.getImpl()->headerCheckBox->getUncheckIcon(), later.getCheckBoxImage(false));
     ASSERT_TRUE(rm->loadThemeDir(dir.filePath("empty")));
 }

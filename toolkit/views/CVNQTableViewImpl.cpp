@@ -47,10 +47,12 @@ CVNQTableViewImpl::CVNQTableViewImpl(CVNQTableView* owner, const QString& typeNa
     headerCheckBox->setFocusPolicy(Qt::NoFocus);
     headerCheckBox->hide();
     headerCheckBox->setShowText(false);
-    // It draws the grid's images, not the check-box theme's: a theme change
-    // must not re-style it (the grid's own theme entry carries its images).
+    // It draws the grid's images, not the check-box theme's, now and after
+    // a theme change (the grid's own theme entry carries its images).
     if (CVNQWidgetBaseImpl* stamp = headerCheckBox->getControlImpl())
         stamp->setThemeName(QString());
+    headerCheckBox->setCheckedIcon(checkedImage);
+    headerCheckBox->setUncheckIcon(uncheckedImage);
     // Clear backgrounds: a cell box must show the row's own fill around it,
     // whatever the check box theme paints behind a stand-alone box.
     FillStyle clear;
