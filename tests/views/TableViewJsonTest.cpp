@@ -257,6 +257,16 @@ TEST_F(TableViewJson, JsonDataAndPages)
     const Json::Value out = write(*built);
     EXPECT_EQ(jsonString(out, "type"), QString("qtdatagrid"));
     EXPECT_EQ(jsonString(out, "name"), QString("fromPage"));
+
+    // A page's scroll-bar entries style the grid's bars and leave no bar
+    // control of their own over the rows.
+    const Json::Value withBars = TestUtil::json(R"({"type": "qtdatagrid", "w": 300, "h": 200,
+        "child": [{"type": "qtscrollbar", "x": 280, "w": 20, "h": 200, "attr": {"upicon": "up.svg"}}]})");
+    auto* grid = qobject_cast<CVNQTableView*>(createControlTree(withBars, &host));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->themedScrollBar(false)->getScrollbarBtnIcon(true), QString("up.svg"));
+    EXPECT_TRUE(grid->findChildren<CVNQScrollBar*>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
+    EXPECT_EQ(grid->findChildren<CVNQScrollBar*>().size(), 2);
 }
 
 TEST_F(TableViewJson, ThemeEntriesStyleTheGridAndItsBars)

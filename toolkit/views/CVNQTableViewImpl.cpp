@@ -5,6 +5,7 @@
 #include "CVNQCheckBox.h"
 #include "CVNQContainer.h"
 #include "CVNQResourceManager.h"
+#include "CVNQScrollBar.h"
 #include "CVNQTableView.h"
 #include "CVNQtLib.h"
 
@@ -105,9 +106,16 @@ void CVNQTableViewImpl::draw(QPainter* painter, const QRect& rect)
 
 void CVNQTableViewImpl::createComplete()
 {
-    if (!cvnIsQtEmulator() || !m_owner)
+    if (!m_owner)
         return;
     CVNQTableView* v = view();
+    // A page's scroll-bar entries under the grid describe its own bars and
+    // were read with its node; the page builder has made each of them a
+    // control of its own as well, which would float over the rows.
+    for (CVNQScrollBar* bar : v->findChildren<CVNQScrollBar*>(QString(), Qt::FindDirectChildrenOnly))
+        delete bar;
+    if (!cvnIsQtEmulator())
+        return;
     auto* model = new QStandardItemModel(v);
     const QStringList headers = {tr("Col1"), tr("Col2"), tr("Col3"), tr("Col4"), tr("Col5")};
     const int columns = headers.size();

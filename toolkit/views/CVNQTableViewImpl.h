@@ -27,7 +27,9 @@ public:
 
     // Fills the background.
     void draw(QPainter* painter, const QRect& rect) override;
-    // Demonstration contents, inside the maker's emulator or designer only.
+    // After a page built the grid: drops the scroll-bar controls built from
+    // its node's children; then, inside the maker's emulator or designer
+    // only, fills demonstration contents.
     void createComplete() override;
     void notifyChangeLanguage() override;
     // The common part, then "style", "attr" and scroll-bar children.
