@@ -1,11 +1,6 @@
-#include <QApplication>
-#include <QLabel>
+#include "GustrelApp.h"
 
 int main(int argc, char** argv)
 {
-    QApplication::setAttribute(Qt::AA_UseDesktopOpenGL);
-    QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Qt-UI Gustrel Wind Farm Monitoring"));
-    label.show();
-    return app.exec();
+    return runGustrel(argc, argv);
 }

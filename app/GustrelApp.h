@@ -1,0 +1,25 @@
+#pragma once
+
+// Start-up of the dashboard and its unattended actions. main() only calls
+// runGustrel; the tests call the steps below directly.
+
+#include <QString>
+
+class QWidget;
+
+// Exit codes besides the event loop's own result.
+constexpr int kGustrelExitThemeMissing = 1;
+constexpr int kGustrelExitScreenshotFailed = 2;
+
+// The window as a PNG at path (missing folders are created): grabbed from
+// the primary screen (OpenGL charts are only there), else rendered by the
+// widget itself. 0 when written, kGustrelExitScreenshotFailed otherwise.
+int saveWindowScreenshot(QWidget* window, const QString& path);
+
+// saveWindowScreenshot, then quits the event loop with its code.
+int captureScreenshot(QWidget* window, const QString& path);
+
+// The whole program: prepares Qt, starts the toolkit, loads the theme folder
+// beside the executable, reads the command line, shows the window and runs
+// the event loop. Returns the process exit code.
+int runGustrel(int argc, char** argv);

@@ -1,0 +1,334 @@
+// The detail drawer of the selected turbine, and the slide that opens and
+// closes both drawers (at most one of them is open).
+
+#include "WindFarmWindow.h"
+
+#include "CVNQLabel.h"
+#include "CVNQOpenGLPieChart.h"
+#include "CVNQPushButton.h"
+#include "CVNQScrollBar.h"
+#include "WindFarmWidgets.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+
+using namespace CVNQtLib;
+
+namespace {
+
+const QColor kCloseIconColour(210, 230, 226);
+
+QString pick(int language, const char* english, const char* chinese)
+{
+    return language == 1 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
+}
+
+QString fixed(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+// Health in percent by status (see the detail drawer's donut).
+double turbineHealth(const TurbineRecord& t)
+{
+    switch (t.status) {
+    case Active: return std::clamp(t.efficiency, 70.0, 99.0);
+    case Maintenance: return std::clamp(2.0 * t.efficiency, 50.0, 75.0);
+    case Fault: return std::clamp(35.0 - 1.5 * t.vibration, 15.0, 35.0);
+    default: return 0.0;
+    }
+}
+
+// Least height of the health chart: its donut and legend fit.
+constexpr int kHealthChartMinHeight = 270;
+
+// A waiting step polls this often for a slide that is still running.
+constexpr int kSlidePollMs = 10;
+
+} // namespace
+
+void WindFarmWindow::buildDetailDrawer()
+{
+    detailDrawer = new CVNQContainer(turbinesPage);
+    detailDrawer->setObjectName(QStringLiteral("detailDrawer"));
+    detailDrawer->setThemeName(QStringLiteral("WindDrawer"));
+    detailDrawer->setHeightPolicy(LayoutSizePolicyFill);
+    detailDrawer->setChildSpace(8);
+    detailDrawer->setChildPadding(16, 14, 16, 16);
+    detailDrawer->setChildLayout(CVNQContainer::Vertical);
+    detailDrawer->setWidthPolicy(LayoutSizePolicyFixed);
+    detailDrawer->setAbsoluteLayout(true);
+    detailDrawer->setAbsoluteDock(DockFar, DockCenter, 24, 0);
+    detailDrawer->resize(kDrawerWidth, 620);
+    setFixedWidthOf(detailDrawer, kDrawerWidth);
+
+    CVNQContainer* headerRow =
+        makeContainer(detailDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
+    setFixedHeightOf(headerRow, 42);
+    CVNQContainer* textColumn = makeContainer(headerRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1);
+    detailIdLabel = makeLabel(textColumn, QStringLiteral("WindLabelSection"), 1, 24);
+    detailIdLabel->setObjectName(QStringLiteral("detailIdLabel"));
+    detailLocationLabel = makeLabel(textColumn, QStringLiteral("WindLabelMuted"), 1, 18);
+    detailCloseButton = makeButton(headerRow, QStringLiteral("WindCloseButton"), QString(), 32, 32,
+                                   iconPath(QStringLiteral("close")), kCloseIconColour);
+    detailCloseButton->setObjectName(QStringLiteral("detailCloseButton"));
+
+    statusBadgeStyle = QStringLiteral("WindStatusActive");
+    statusBadge = makeContainer(detailDrawer, statusBadgeStyle, CVNQContainer::Horizontal, 0, 0);
+    statusBadge->setObjectName(QStringLiteral("detailStatusBadge"));
+    setFixedHeightOf(statusBadge, 28);
+    statusLabel = makeLabel(statusBadge, QStringLiteral("WindLabelWhiteCenter"), 1, 28);
+
+    makeDivider(detailDrawer);
+
+    auto metricRow = [this]() {
+        CVNQContainer* row = makeContainer(detailDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
+        setFixedHeightOf(row, 62);
+        return row;
+    };
+    auto metricTile = [](QWidget* row) {
+        MetricTile tile;
+        CVNQContainer* box = makeContainer(row, QStringLiteral("WindCardAlt"), CVNQContainer::Vertical, 1, 0, 9, 6, 9, 6);
+        tile.caption = makeLabel(box, QStringLiteral("WindLabelXs"), 0, 18);
+        tile.value = makeLabel(box, QStringLiteral("WindLabelMetricSm"), 1, 28);
+        return tile;
+    };
+    CVNQContainer* row1 = metricRow();
+    outputTile = metricTile(row1);
+    windTile = metricTile(row1);
+    CVNQContainer* row2 = metricRow();
+    nacelleTile = metricTile(row2);
+    vibrationTile = metricTile(row2);
+
+    healthSection = makeLabel(detailDrawer, QStringLiteral("WindLabelSmBold"), 0, 24);
+    healthChart = new CVNQOpenGLPieChart(detailDrawer);
+    healthChart->setObjectName(QStringLiteral("turbineHealthChart"));
+    healthChart->setWidthPolicy(LayoutSizePolicyFill);
+    healthChart->setHeightPolicy(LayoutSizePolicyFill);
+    // The donut needs this much height beside its legend; a short window
+    // scrolls the drawer instead of dropping the donut. Only the height has a
+    // floor: the chart's own 420-pixel minimum width would push the donut
+    // off the drawer's centre.
+    healthChart->setMinimumSize(0, kHealthChartMinHeight);
+    healthChart->setTheme(windChartTheme());
+    healthChart->setTitle(QString());
+    healthChart->setInnerRadiusRatio(0.72);
+    healthChart->setLabelsVisible(false);
+    healthChart->setHoverEnabled(false);
+    healthChart->setAnimationDuration(420);
+    detailDrawer->addChildWidget(healthChart, 1);
+    healthLabel = makeLabel(detailDrawer, QStringLiteral("WindLabelAccent"), 0, 26);
+    healthLabel->setObjectName(QStringLiteral("detailHealthLabel"));
+    healthLabel->setAlignment(Qt::AlignCenter);
+
+    makeDivider(detailDrawer);
+
+    scheduleSection = makeLabel(detailDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
+    scheduleLabel = makeLabel(detailDrawer, QStringLiteral("WindLabelSm"), 0, 24);
+    scheduleLabel->setObjectName(QStringLiteral("detailScheduleLabel"));
+    noteSection = makeLabel(detailDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
+    noteLabel = makeLabel(detailDrawer, QStringLiteral("WindLabelMuted"), 0, 48);
+    noteLabel->setObjectName(QStringLiteral("detailNoteLabel"));
+    noteLabel->setWordWrap(true);
+
+    connect(detailCloseButton, &QPushButton::clicked, this,
+            [this]() { animateDrawer(detailDrawer, false, detailExpanded); });
+
+    auto* bar = new CVNQScrollBar(Qt::Vertical, detailDrawer);
+    bar->setThemeName(QStringLiteral("WindScrollV"));
+    bar->setWidthHeight(8);
+    detailDrawer->bindScrollBar(bar, false);
+
+    detailDrawer->hide();
+}
+
+void WindFarmWindow::layoutDrawer(CVNQContainer* drawer)
+{
+    // With a bound scroll bar the layout keeps each child at least at its
+    // present height: the chart starts from its floor so that it can shrink
+    // with the window again.
+    if (drawer == detailDrawer)
+        healthChart->resize(healthChart->width(), healthChart->minimumHeight());
+    drawer->forceResize();
+}
+
+void WindFarmWindow::retranslateDetailDrawer()
+{
+    const int l = language;
+    outputTile.caption->setText(pick(l, "Live output", "实时输出"));
+    windTile.caption->setText(pick(l, "Wind speed", "风速"));
+    nacelleTile.caption->setText(pick(l, "Nacelle temp", "机舱温度"));
+    vibrationTile.caption->setText(pick(l, "Vibration", "振动"));
+    healthSection->setText(pick(l, "Equipment health", "设备健康度"));
+    scheduleSection->setText(pick(l, "Inspection schedule", "检查计划"));
+    noteSection->setText(pick(l, "AI maintenance note", "AI 维护建议"));
+}
+
+const TurbineRecord* WindFarmWindow::findTurbine(const QString& id) const
+{
+    if (id.isEmpty())
+        return nullptr;
+    for (const TurbineRecord& t : snapshot.turbines) {
+        if (t.id.compare(id, Qt::CaseInsensitive) == 0)
+            return &t;
+    }
+    return nullptr;
+}
+
+void WindFarmWindow::selectTurbine(const QString& id)
+{
+    if (!findTurbine(id))
+        return;
+    selectedTurbineId = id;
+    refreshDetailDrawer();
+    if (editorExpanded)
+        setEditorDrawerExpanded(false);
+    setDetailDrawerExpanded(true);
+}
+
+void WindFarmWindow::refreshDetailDrawer()
+{
+    const TurbineRecord* found = findTurbine(selectedTurbineId);
+    if (!found)
+        return;
+    const TurbineRecord& t = *found;
+    const int l = language;
+
+    detailIdLabel->setText(t.id);
+    detailLocationLabel->setText(
+        t.location + QStringLiteral(" · %1, %2").arg(fixed(t.latitude, 3), fixed(t.longitude, 3)));
+
+    QString badge;
+    switch (t.status) {
+    case Active: badge = QStringLiteral("WindStatusActive"); break;
+    case Maintenance: badge = QStringLiteral("WindStatusMaintenance"); break;
+    case Fault: badge = QStringLiteral("WindStatusFault"); break;
+    default: badge = QStringLiteral("WindStatusOffline"); break;
+    }
+    // Re-applying a theme entry costs a style look-up: only on a change.
+    if (badge != statusBadgeStyle) {
+        statusBadgeStyle = badge;
+        statusBadge->setThemeName(badge);
+    }
+    statusLabel->setText(statusText(t.status));
+
+    outputTile.value->setText(QStringLiteral("%1 kW").arg(fixed(t.outputKw, 0)));
+    windTile.value->setText(QStringLiteral("%1 m/s").arg(fixed(t.windSpeed, 1)));
+    nacelleTile.value->setText(QStringLiteral("%1 °C").arg(fixed(t.temperature, 1)));
+    vibrationTile.value->setText(QStringLiteral("%1 mm/s").arg(fixed(t.vibration, 2)));
+
+    const double health = turbineHealth(t);
+    QColor healthColour(0, 239, 134);
+    if (t.status == Fault)
+        healthColour = QColor(255, 91, 116);
+    else if (t.status == Maintenance)
+        healthColour = QColor(255, 189, 74);
+    PieSlice healthSlice;
+    healthSlice.name = pick(l, "Health", "健康度");
+    healthSlice.value = health;
+    healthSlice.color = healthColour;
+    healthSlice.visible = true;
+    PieSlice remaining;
+    remaining.name = pick(l, "Remaining", "余量");
+    remaining.value = 100.0 - health;
+    remaining.color = QColor(35, 61, 63);
+    remaining.visible = true;
+    healthChart->setAnimationEnabled(false);
+    healthChart->setSlices({healthSlice, remaining});
+
+    healthLabel->setText(QStringLiteral("%1% · %2 RPM").arg(fixed(health, 1), fixed(t.rotorRpm, 1)));
+    scheduleLabel->setText(l == 1 ? QStringLiteral("上次 ") + t.lastInspection + QStringLiteral(" · 下次 ")
+                                        + t.nextInspection
+                                  : QStringLiteral("Last ") + t.lastInspection + QStringLiteral(" · Next ")
+                                        + t.nextInspection);
+    noteLabel->setText(l == 1 ? t.aiNoteZh : t.aiNoteEn);
+}
+
+void WindFarmWindow::setDetailDrawerExpanded(bool expanded)
+{
+    if (expanded && editorExpanded)
+        animateDrawer(editorDrawer, false, editorExpanded);
+    animateDrawer(detailDrawer, expanded, detailExpanded);
+}
+
+void WindFarmWindow::setEditorDrawerExpanded(bool expanded)
+{
+    if (expanded && detailExpanded)
+        animateDrawer(detailDrawer, false, detailExpanded);
+    animateDrawer(editorDrawer, expanded, editorExpanded);
+}
+
+void WindFarmWindow::animateDrawer(CVNQContainer* drawer, bool expand, bool& flag)
+{
+    if (flag == expand)
+        return;
+    flag = expand;
+    int& generation = drawer == detailDrawer ? detailGeneration : editorGeneration;
+    ++generation;
+    // The children keep their places while the width changes.
+    drawer->setChildLayout(CVNQContainer::NoUse);
+    if (expand) {
+        if (drawer->isHidden()) {
+            setFixedWidthOf(drawer, 0);
+            drawer->resize(0, drawer->height());
+        }
+        drawer->show();
+        drawer->raise();
+    }
+    slideDrawer(drawer, flag, generation);
+}
+
+void WindFarmWindow::slideDrawer(CVNQContainer* drawer, bool& flag, int generation)
+{
+    const int current = drawer == detailDrawer ? detailGeneration : editorGeneration;
+    if (generation != current)
+        return;
+    // A drawer turned round in the middle of a slide first finishes that
+    // slide, then slides back from where it is, so it always ends at the
+    // side its flag names.
+    if (drawer->isResizeAnimationRunning()) {
+        QTimer::singleShot(kSlidePollMs, this, [this, drawer, &flag, generation]() {
+            slideDrawer(drawer, flag, generation);
+        });
+        return;
+    }
+    const int h = drawer->height();
+    const int from = drawer->width();
+    const int to = flag ? kDrawerWidth : 0;
+    const int ms = from == to ? 0 : std::max(1, kDrawerSlideMs * std::abs(to - from) / kDrawerWidth);
+    drawer->startResizeAnimation(QSize(from, h), QSize(to, h), ms);
+    QTimer::singleShot(ms + (flag ? 5 : 15), this, [this, drawer, &flag, generation]() {
+        finishDrawer(drawer, flag, generation);
+    });
+}
+
+void WindFarmWindow::finishDrawer(CVNQContainer* drawer, bool& flag, int generation)
+{
+    const int current = drawer == detailDrawer ? detailGeneration : editorGeneration;
+    if (generation != current)
+        return;
+    if (drawer->isResizeAnimationRunning()) {
+        QTimer::singleShot(kSlidePollMs, this, [this, drawer, &flag, generation]() {
+            finishDrawer(drawer, flag, generation);
+        });
+        return;
+    }
+    if (flag) {
+        drawer->setChildLayout(CVNQContainer::Vertical);
+        layoutDrawer(drawer);
+        if (drawer == detailDrawer) {
+            healthChart->setAnimationEnabled(true);
+            healthChart->replayAnimation();
+            const int off = healthChart->animationDuration() + 20;
+            QTimer::singleShot(off, this, [this]() { healthChart->setAnimationEnabled(false); });
+        }
+    } else {
+        drawer->hide();
+        setFixedWidthOf(drawer, kDrawerWidth);
+        drawer->resize(kDrawerWidth, drawer->height());
+        drawer->setChildLayout(CVNQContainer::Vertical);
+        layoutDrawer(drawer);
+    }
+}

@@ -1,0 +1,188 @@
+// The editor drawer: a form that adds a turbine to the farm after checking
+// its values.
+
+#include "WindFarmWindow.h"
+
+#include "CVNQComboBox.h"
+#include "CVNQLabel.h"
+#include "CVNQLineEdit.h"
+#include "CVNQPushButton.h"
+#include "TurbineFilterProxyModel.h"
+#include "WindFarmSimulator.h"
+#include "WindFarmWidgets.h"
+
+#include <cmath>
+
+using namespace CVNQtLib;
+
+namespace {
+
+const QColor kButtonIconColour(210, 230, 226);
+
+QString pick(int language, const char* english, const char* chinese)
+{
+    return language == 1 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
+}
+
+CVNQLineEdit* makeField(CVNQContainer* drawer, const QString& name)
+{
+    auto* edit = new CVNQLineEdit(drawer);
+    edit->setObjectName(name);
+    edit->setThemeName(QStringLiteral("WindLineEdit"));
+    edit->setWidthPolicy(LayoutSizePolicyFill);
+    edit->setHeightPolicy(LayoutSizePolicyFill);
+    setFixedHeightOf(edit, 38);
+    drawer->addChildWidget(edit, 0);
+    return edit;
+}
+
+} // namespace
+
+void WindFarmWindow::buildEditorDrawer()
+{
+    editorDrawer = new CVNQContainer(turbinesPage);
+    editorDrawer->setObjectName(QStringLiteral("editorDrawer"));
+    editorDrawer->setThemeName(QStringLiteral("WindDrawer"));
+    editorDrawer->setHeightPolicy(LayoutSizePolicyFill);
+    editorDrawer->setChildSpace(8);
+    editorDrawer->setChildPadding(16, 14, 16, 16);
+    editorDrawer->setChildLayout(CVNQContainer::Vertical);
+    editorDrawer->setWidthPolicy(LayoutSizePolicyFixed);
+    editorDrawer->setAbsoluteLayout(true);
+    editorDrawer->setAbsoluteDock(DockFar, DockCenter, 24, 0);
+    editorDrawer->resize(kDrawerWidth, 620);
+    setFixedWidthOf(editorDrawer, kDrawerWidth);
+
+    CVNQContainer* headerRow =
+        makeContainer(editorDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
+    setFixedHeightOf(headerRow, 40);
+    editorTitle = makeLabel(headerRow, QStringLiteral("WindLabelSection"), 1, 36);
+    editorCloseButton = makeButton(headerRow, QStringLiteral("WindCloseButton"), QString(), 32, 32,
+                                   iconPath(QStringLiteral("close")), kButtonIconColour);
+    editorCloseButton->setObjectName(QStringLiteral("editorCloseButton"));
+
+    makeDivider(editorDrawer);
+
+    idCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
+    idEdit = makeField(editorDrawer, QStringLiteral("editorIdEdit"));
+    locationCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
+    locationEdit = makeField(editorDrawer, QStringLiteral("editorLocationEdit"));
+    powerCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
+    powerEdit = makeField(editorDrawer, QStringLiteral("editorPowerEdit"));
+
+    statusCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
+    editorStatusCombo = makeCombo(editorDrawer, QStringLiteral("editorStatusCombo"));
+    setFixedHeightOf(editorStatusCombo, 38);
+    editorDrawer->addChildWidget(editorStatusCombo, 0);
+
+    validationLabel = makeLabel(editorDrawer, QStringLiteral("WindLabelDanger"), 0, 36);
+    validationLabel->setObjectName(QStringLiteral("editorValidationLabel"));
+    validationLabel->setWordWrap(true);
+    validationLabel->hide();
+
+    makeContainer(editorDrawer, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1);
+
+    CVNQContainer* buttonRow =
+        makeContainer(editorDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
+    setFixedHeightOf(buttonRow, 38);
+    makeContainer(buttonRow, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 1);
+    cancelButton = makeButton(buttonRow, QStringLiteral("WindSecondaryButton"), QString(), 100, 36, QString(),
+                              kButtonIconColour);
+    cancelButton->setObjectName(QStringLiteral("editorCancelButton"));
+    saveButton = makeButton(buttonRow, QStringLiteral("WindPrimaryButton"), QString(), 116, 36, QString(),
+                            kButtonIconColour);
+    saveButton->setObjectName(QStringLiteral("editorSaveButton"));
+
+    connect(editorCloseButton, &QPushButton::clicked, this,
+            [this]() { animateDrawer(editorDrawer, false, editorExpanded); });
+    connect(cancelButton, &QPushButton::clicked, this,
+            [this]() { animateDrawer(editorDrawer, false, editorExpanded); });
+    connect(saveButton, &QPushButton::clicked, this, &WindFarmWindow::saveEditorTurbine);
+    // Return in any field saves, as the Save button does.
+    for (CVNQLineEdit* field : {idEdit, locationEdit, powerEdit})
+        connect(field, &QLineEdit::returnPressed, this, &WindFarmWindow::saveEditorTurbine);
+
+    editorDrawer->hide();
+}
+
+void WindFarmWindow::retranslateEditor()
+{
+    const int l = language;
+    editorTitle->setText(pick(l, "Add Turbine", "新增风机"));
+    idCaption->setText(pick(l, "Turbine ID", "风机 ID"));
+    locationCaption->setText(pick(l, "Location", "位置"));
+    powerCaption->setText(pick(l, "Rated power (kW)", "额定功率 (kW)"));
+    statusCaption->setText(pick(l, "Initial status", "初始状态"));
+    cancelButton->setText(pick(l, "Cancel", "取消"));
+    saveButton->setText(pick(l, "Save Turbine", "保存风机"));
+    if (!editorMessageEn.isEmpty())
+        validationLabel->setText(l == 1 ? editorMessageZh : editorMessageEn);
+
+    const QSignalBlocker block(editorStatusCombo);
+    const int previous = std::clamp(editorStatusCombo->currentIndex(), 0, 3);
+    editorStatusCombo->clear();
+    for (int status = Active; status <= Offline; ++status)
+        editorStatusCombo->addItem(statusText(status), status);
+    editorStatusCombo->setCurrentIndex(previous);
+}
+
+void WindFarmWindow::openEditor()
+{
+    idEdit->setText(QStringLiteral("WTG-%1").arg(snapshot.turbineCount + 1, 3, 10, QLatin1Char('0')));
+    locationEdit->clear();
+    powerEdit->setText(QStringLiteral("3600"));
+    editorStatusCombo->setCurrentIndex(0);
+    clearEditorMessage();
+    if (detailExpanded)
+        animateDrawer(detailDrawer, false, detailExpanded);
+    animateDrawer(editorDrawer, true, editorExpanded);
+    idEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void WindFarmWindow::showEditorMessage(const QString& english, const QString& chinese)
+{
+    editorMessageEn = english;
+    editorMessageZh = chinese;
+    validationLabel->setText(language == 1 ? chinese : english);
+    validationLabel->show();
+}
+
+void WindFarmWindow::clearEditorMessage()
+{
+    editorMessageEn.clear();
+    editorMessageZh.clear();
+    validationLabel->hide();
+}
+
+void WindFarmWindow::saveEditorTurbine()
+{
+    const QString id = idEdit->text().trimmed();
+    const QString location = locationEdit->text().trimmed();
+    bool parsed = false;
+    const double ratedPower = powerEdit->text().trimmed().toDouble(&parsed);
+    // "inf", "nan" and 1e300 parse as doubles; a turbine rating is a finite
+    // number of a size that exists.
+    const bool powerOk = parsed && std::isfinite(ratedPower) && ratedPower > 0.0 && ratedPower <= kMaxRatedPowerKw;
+    if (id.isEmpty() || location.isEmpty() || !powerOk || simulator->containsTurbine(id)) {
+        showEditorMessage(QStringLiteral("Enter a unique ID, location, and valid rated power."),
+                          QStringLiteral("请填写唯一 ID、位置和有效的额定功率。"));
+        return;
+    }
+    const int status = editorStatusCombo->currentData(Qt::UserRole).toInt();
+    if (!simulator->addTurbine(id, location, ratedPower, static_cast<TurbineStatus>(status))) {
+        showEditorMessage(QStringLiteral("Unable to add the turbine. Check the values."),
+                          QStringLiteral("无法添加风机，请检查输入。"));
+        return;
+    }
+    clearEditorMessage();
+    animateDrawer(editorDrawer, false, editorExpanded);
+    if (searchEdit->text() != id)
+        searchEdit->setText(id);
+    // The table is filtered to the new turbine: a status filter that would
+    // hide it goes back to all statuses.
+    if (proxyModel->getStatusFilter() >= 0 && proxyModel->getStatusFilter() != status)
+        statusFilterCombo->setCurrentIndex(statusFilterCombo->findData(-1, Qt::UserRole));
+    proxyModel->setFilterText(id);
+    refreshTableFilterSummary();
+    selectTurbine(id.toUpper());
+}

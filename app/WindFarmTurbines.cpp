@@ -1,0 +1,374 @@
+// The turbine page (title, search, status filter, the turbine table and its
+// summary line) and the refill of both turbine tables from a snapshot.
+
+#include "WindFarmWindow.h"
+
+#include "CVNQComboBox.h"
+#include "CVNQLabel.h"
+#include "CVNQLineEdit.h"
+#include "CVNQPushButton.h"
+#include "CVNQScrollBar.h"
+#include "CVNQTableView.h"
+#include "TurbineFilterProxyModel.h"
+#include "WindFarmWidgets.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QStandardItemModel>
+#include <QTimer>
+
+using namespace CVNQtLib;
+
+namespace {
+
+QString pick(int language, const char* english, const char* chinese)
+{
+    return language == 1 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
+}
+
+QString fixed(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+enum TurbineColumn
+{
+    ColNumber, ColId, ColLocation, ColWind, ColTemp, ColOutput, ColEfficiency, ColNextInspection, ColStatus,
+    ColNote, TurbineColumnCount
+};
+const int kTurbineWidths[TurbineColumnCount] = {44, 105, 125, 85, 76, 92, 86, 118, 112, 260};
+const char* const kTurbineHeadersEn[TurbineColumnCount] = {"#", "Turbine ID", "Location", "Wind", "Temp", "Output",
+                                                           "Efficiency", "Next inspection", "Status", "AI warning"};
+const char* const kTurbineHeadersZh[TurbineColumnCount] = {"#", "风机 ID", "位置", "风速", "温度", "输出",
+                                                           "效率", "下次检查", "状态", "AI 告警"};
+
+enum SummaryColumn { SumId, SumOutput, SumEfficiency, SumStatus, SumNote, SummaryColumnCount };
+const int kSummaryWidths[SummaryColumnCount] = {92, 90, 82, 108, 250};
+const char* const kSummaryHeadersEn[SummaryColumnCount] = {"Turbine", "Output", "Efficiency", "Status", "AI note"};
+const char* const kSummaryHeadersZh[SummaryColumnCount] = {"风机", "输出", "效率", "状态", "AI 说明"};
+// Snapshot positions the overview summarises: the faulty and a maintained
+// turbine first, then two healthy ones.
+const int kSummaryPositions[] = {6, 14, 0, 1};
+
+// Writes the header texts that differ from the model's (a header rewrite
+// repaints the header, so unchanged ones are left alone).
+void setHeaders(QStandardItemModel* model, const char* const* en, const char* const* zh, int count, int language)
+{
+    if (model->columnCount() < count)
+        model->setColumnCount(count);
+    for (int c = 0; c < count; ++c) {
+        const QString text = pick(language, en[c], zh[c]);
+        if (model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() != text)
+            model->setHeaderData(c, Qt::Horizontal, text, Qt::DisplayRole);
+        if (model->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt() != int(Qt::AlignCenter))
+            model->setHeaderData(c, Qt::Horizontal, int(Qt::AlignCenter), Qt::TextAlignmentRole);
+    }
+}
+
+QStandardItem* itemAt(QStandardItemModel* model, int row, int column)
+{
+    QStandardItem* item = model->item(row, column);
+    if (!item) {
+        item = new QStandardItem;
+        model->setItem(row, column, item);
+    }
+    return item;
+}
+
+// The cells of one turbine-list row. A row that already shows this turbine
+// (whole false) only gets its live values, status and note: its number, id,
+// location and inspection date never change, and every equal value written
+// again still costs a look-up per role.
+void fillTurbineRow(const QList<QStandardItem*>& cells, const TurbineRecord& t, const QString& status,
+                    const QString& icon, int language, bool whole)
+{
+    auto set = [&cells](int c, const QString& text, const QVariant& sortKey = QVariant()) {
+        QStandardItem* item = cells[c];
+        item->setData(text, Qt::DisplayRole);
+        if (sortKey.isValid())
+            item->setData(sortKey, TurbineSortRole);
+    };
+    if (whole) {
+        set(ColNumber, QString::number(t.index + 1), t.index + 1);
+        set(ColId, t.id);
+        set(ColLocation, t.location);
+        set(ColNextInspection, t.nextInspection);
+        for (QStandardItem* item : cells) {
+            item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
+            item->setData(t.id, TurbineIdRole);
+        }
+    }
+    set(ColWind, QStringLiteral("%1 m/s").arg(fixed(t.windSpeed, 1)), t.windSpeed);
+    set(ColTemp, QStringLiteral("%1 °C").arg(fixed(t.temperature, 1)), t.temperature);
+    set(ColOutput, QStringLiteral("%1 kW").arg(fixed(t.outputKw, 0)), t.outputKw);
+    set(ColEfficiency, QStringLiteral("%1%").arg(fixed(t.efficiency, 1)), t.efficiency);
+    set(ColStatus, status);
+    cells[ColStatus]->setData(t.status, TurbineStatusRole);
+    cells[ColStatus]->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
+    set(ColNote, language == 1 ? t.aiNoteZh : t.aiNoteEn);
+}
+
+} // namespace
+
+void WindFarmWindow::buildTurbinesPage()
+{
+    CVNQContainer* page = turbinesPage;
+
+    CVNQContainer* titleRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 10);
+    setFixedHeightOf(titleRow, 48);
+    CVNQContainer* titleColumn = makeContainer(titleRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1);
+    turbinesTitle = makeLabel(titleColumn, QStringLiteral("WindLabelTitle"), 1, 29);
+    turbinesSubtitle = makeLabel(titleColumn, QStringLiteral("WindLabelMuted"), 1, 18);
+
+    addButton = makeButton(titleRow, QStringLiteral("WindPrimaryButton"), QString(), 138, 36,
+                           iconPath(QStringLiteral("plus")), QColor(4, 16, 11));
+    addButton->setObjectName(QStringLiteral("addTurbineButton"));
+    IconStyleDesc plusStyle = addButton->getIconStyle();
+    plusStyle.x = 10;
+    plusStyle.hor = 0;
+    addButton->setIconStyle(plusStyle);
+    addButton->setShowText(true);
+    // The text is centred in the room right of the icon.
+    addButton->setTextOffsetX(18);
+    connect(addButton, &QPushButton::clicked, this, &WindFarmWindow::openEditor);
+
+    CVNQContainer* filterRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 10);
+    setFixedHeightOf(filterRow, 40);
+    searchEdit = new CVNQLineEdit(filterRow);
+    searchEdit->setObjectName(QStringLiteral("turbineSearch"));
+    searchEdit->setThemeName(QStringLiteral("WindLineEdit"));
+    searchEdit->setWidthPolicy(LayoutSizePolicyFill);
+    searchEdit->setHeightPolicy(LayoutSizePolicyFill);
+    setFixedHeightOf(searchEdit, 36);
+    filterRow->addChildWidget(searchEdit, 1);
+
+    statusFilterCombo = makeCombo(filterRow, QStringLiteral("turbineStatusFilter"));
+    setFixedSizeOf(statusFilterCombo, 170, 36);
+    statusFilterCombo->resize(170, 36);
+    filterRow->addChildWidget(statusFilterCombo, 0);
+
+    filterButton = makeButton(filterRow, QStringLiteral("WindIconButton"), QString(), 36, 36,
+                              iconPath(QStringLiteral("sliders")), QColor(210, 230, 226));
+    filterButton->setEnabled(false);
+
+    CVNQContainer* tableCard =
+        makeContainer(page, QStringLiteral("WindCard"), CVNQContainer::Vertical, 1, 4, 10, 8, 10, 8);
+    turbineTable = new CVNQTableView(tableCard);
+    turbineTable->setObjectName(QStringLiteral("turbineTable"));
+    styleTable(turbineTable, false);
+    tableCard->addChildWidget(turbineTable, 1);
+    turbineModel = new QStandardItemModel(turbineTable);
+    proxyModel->setSourceModel(turbineModel);
+    turbineTable->setModel(proxyModel);
+    turbineTable->setSortingEnabled(true);
+    turbineTable->sortByColumn(0, Qt::AscendingOrder);
+
+    tableSummaryLabel = makeLabel(page, QStringLiteral("WindLabelMuted"), 0, 22);
+    tableSummaryLabel->setObjectName(QStringLiteral("turbineSummaryLine"));
+
+    connect(searchEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        proxyModel->setFilterText(text);
+        refreshTableFilterSummary();
+    });
+    connect(statusFilterCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
+        proxyModel->setStatusFilter(statusFilterCombo->itemData(index, Qt::UserRole).toInt());
+        refreshTableFilterSummary();
+    });
+    connect(turbineTable, &QAbstractItemView::clicked, this, &WindFarmWindow::onTableClicked);
+    // Return on the current row opens it, as a click does.
+    connect(turbineTable, &QAbstractItemView::activated, this, &WindFarmWindow::onTableClicked);
+}
+
+void WindFarmWindow::styleTable(CVNQTableView* table, bool compact)
+{
+    table->setThemeName(QStringLiteral("WindTable"));
+    table->setWidthPolicy(LayoutSizePolicyFill);
+    table->setHeightPolicy(LayoutSizePolicyFill);
+    table->setItemHeight(compact ? 34 : 44);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionsClickable(!compact);
+    header->setStretchLastSection(false);
+    header->setMinimumHeight(compact ? 30 : 38);
+
+    auto* vertical = new CVNQScrollBar(Qt::Vertical, table);
+    vertical->setThemeName(QStringLiteral("WindScrollV"));
+    auto* horizontal = new CVNQScrollBar(Qt::Horizontal, table);
+    horizontal->setThemeName(QStringLiteral("WindScrollH"));
+    table->setVerticalScrollBar(vertical);
+    table->setHorizontalScrollBar(horizontal);
+    table->viewport()->installEventFilter(this);
+}
+
+void WindFarmWindow::retranslateTurbines()
+{
+    const int l = language;
+    turbinesTitle->setText(pick(l, "Turbines", "风机"));
+    turbinesSubtitle->setText(
+        pick(l, "Live equipment status, inspections, and AI maintenance guidance", "实时设备状态、检查计划与 AI 维护建议"));
+    addButton->setText(pick(l, "Add Turbine", "新增风机"));
+    searchEdit->setPlaceholderText(pick(l, "Search by ID or location...", "按 ID 或位置搜索..."));
+
+    const QSignalBlocker block(statusFilterCombo);
+    statusFilterCombo->clear();
+    statusFilterCombo->addItem(pick(l, "All statuses", "全部状态"), -1);
+    for (int status = Active; status <= Offline; ++status)
+        statusFilterCombo->addItem(statusText(status), status);
+    const int index = statusFilterCombo->findData(proxyModel->getStatusFilter(), Qt::UserRole);
+    statusFilterCombo->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+void WindFarmWindow::refreshTurbineTables()
+{
+    refreshTurbineList();
+    refreshSummaryTable();
+    refreshTableFilterSummary();
+}
+
+void WindFarmWindow::refreshTurbineList()
+{
+    const QVector<TurbineRecord>& turbines = snapshot.turbines;
+    const int n = turbines.size();
+    setHeaders(turbineModel, kTurbineHeadersEn, kTurbineHeadersZh, TurbineColumnCount, language);
+
+    // Rows are updated in place while they still hold the same turbines in
+    // the same order (the farm only ever grows at its end): the table keeps
+    // its selection, current row, scroll position and a press waiting for
+    // its release. Any other change rebuilds the rows.
+    int kept = std::min(turbineModel->rowCount(), n);
+    for (int r = 0; r < kept; ++r) {
+        const QStandardItem* first = turbineModel->item(r, 0);
+        if (!first || first->data(TurbineIdRole).toString() != turbines[r].id) {
+            kept = 0;
+            break;
+        }
+    }
+    if (kept < turbineModel->rowCount())
+        turbineModel->removeRows(kept, turbineModel->rowCount() - kept);
+
+    if (kept > 0) {
+        {
+            // One change report for the whole block instead of one per cell:
+            // the filter and sort run once per tick, not once per value.
+            const QSignalBlocker block(turbineModel);
+            QList<QStandardItem*> cells;
+            for (int r = 0; r < kept; ++r) {
+                cells.clear();
+                for (int c = 0; c < TurbineColumnCount; ++c)
+                    cells.append(itemAt(turbineModel, r, c));
+                const TurbineRecord& t = turbines[r];
+                fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language, false);
+            }
+        }
+        emit turbineModel->dataChanged(turbineModel->index(0, 0),
+                                       turbineModel->index(kept - 1, TurbineColumnCount - 1));
+    }
+    for (int r = kept; r < n; ++r) {
+        QList<QStandardItem*> cells;
+        for (int c = 0; c < TurbineColumnCount; ++c)
+            cells.append(new QStandardItem);
+        const TurbineRecord& t = turbines[r];
+        fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language, true);
+        turbineModel->appendRow(cells);
+    }
+
+    applyColumnWidths(turbineTable);
+}
+
+void WindFarmWindow::refreshSummaryTable()
+{
+    setHeaders(summaryModel, kSummaryHeadersEn, kSummaryHeadersZh, SummaryColumnCount, language);
+    QVector<const TurbineRecord*> rows;
+    for (int position : kSummaryPositions) {
+        if (position < snapshot.turbines.size())
+            rows.append(&snapshot.turbines[position]);
+    }
+    if (summaryModel->rowCount() > rows.size())
+        summaryModel->removeRows(rows.size(), summaryModel->rowCount() - rows.size());
+    for (int r = 0; r < rows.size(); ++r) {
+        const TurbineRecord& t = *rows[r];
+        const QString texts[SummaryColumnCount] = {
+            t.id, QStringLiteral("%1 kW").arg(fixed(t.outputKw, 0)), QStringLiteral("%1%").arg(fixed(t.efficiency, 1)),
+            statusText(t.status), language == 1 ? t.aiNoteZh : t.aiNoteEn};
+        if (r >= summaryModel->rowCount()) {
+            QList<QStandardItem*> cells;
+            for (int c = 0; c < SummaryColumnCount; ++c) {
+                auto* item = new QStandardItem(texts[c]);
+                item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
+                cells.append(item);
+            }
+            summaryModel->appendRow(cells);
+        } else {
+            for (int c = 0; c < SummaryColumnCount; ++c) {
+                QStandardItem* item = itemAt(summaryModel, r, c);
+                item->setData(texts[c], Qt::DisplayRole);
+                item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
+            }
+        }
+        const QString icon = statusIconName(t.status);
+        itemAt(summaryModel, r, SumStatus)->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
+    }
+    applyColumnWidths(summaryTable);
+}
+
+void WindFarmWindow::applyColumnWidths(CVNQTableView* table)
+{
+    QVector<int> widths;
+    if (table == turbineTable)
+        widths = QVector<int>(std::begin(kTurbineWidths), std::end(kTurbineWidths));
+    else
+        widths = QVector<int>(std::begin(kSummaryWidths), std::end(kSummaryWidths));
+    // Filling the card's width looks finished; the widths above stay the
+    // least each column gets.
+    widths = fittedColumnWidths(widths, table->viewport()->width());
+    for (int c = 0; c < widths.size(); ++c) {
+        if (table->columnWidth(c) != widths[c])
+            table->setColumnWidth(c, widths[c]);
+    }
+}
+
+bool WindFarmWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (energyBox && watched == energyBox)
+            placeEnergyCard();
+        else if (overviewPage && watched == overviewPage)
+            balanceOverviewRows();
+        else if (turbineTable && watched == turbineTable->viewport())
+            applyColumnWidths(turbineTable);
+        else if (summaryTable && watched == summaryTable->viewport())
+            applyColumnWidths(summaryTable);
+    }
+    return CVNQWindow::eventFilter(watched, event);
+}
+
+void WindFarmWindow::refreshTableFilterSummary()
+{
+    if (!tableSummaryLabel)
+        return;
+    const int shown = proxyModel->rowCount();
+    const int total = snapshot.turbineCount;
+    tableSummaryLabel->setText(language == 1
+                                   ? QStringLiteral("显示 %1 / %2 台风机 · 点击列标题排序").arg(shown).arg(total)
+                                   : QStringLiteral("Showing %1 of %2 turbines · Click a column header to sort")
+                                         .arg(shown)
+                                         .arg(total));
+}
+
+void WindFarmWindow::onTableClicked(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    const QString id = proxyModel->index(index.row(), 0).data(TurbineIdRole).toString();
+    if (findTurbine(id))
+        selectTurbine(id);
+}
+
+void WindFarmWindow::focusTurbineSearch()
+{
+    searchEdit->setFocus(Qt::OtherFocusReason);
+    searchEdit->selectAll();
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+// The small building functions every page of the dashboard is made with.
+// Each control gets its look only from a style name of the theme folder
+// (setThemeName) and both size policies 0 unless a fixed size is asked for.
+
+#include "CVNQContainer.h"
+
+#include <QColor>
+#include <QPointer>
+#include <QString>
+#include <QVector>
+
+namespace CVNQtLib {
+class CVNQComboBox;
+class CVNQImage;
+class CVNQLabel;
+class CVNQPushButton;
+}
+
+// A box that keeps one widget (an icon or a button) centred in itself after
+// every resize: its own child layout is off, so docking cannot do it.
+class CenteredIconBox : public CVNQtLib::CVNQContainer
+{
+    Q_OBJECT
+
+public:
+    explicit CenteredIconBox(QWidget* parent = nullptr);
+
+    void setIconWidget(QWidget* icon);
+    QWidget* iconWidget() const { return icon; }
+    // Moves the widget to the centre now.
+    void centerIcon();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPointer<QWidget> icon;
+};
+
+// Fixed sizes: minimum = maximum and, for a control, size policy 1 in that
+// direction.
+void setFixedWidthOf(QWidget* w, int width);
+void setFixedHeightOf(QWidget* w, int height);
+void setFixedSizeOf(QWidget* w, int width, int height);
+
+// Adds child to parent with the ratio: through the container's child list
+// when parent is a container, else as a plain child.
+void addToParent(QWidget* parent, QWidget* child, int ratio);
+
+CVNQtLib::CVNQContainer* makeContainer(QWidget* parent, const QString& style,
+                                       CVNQtLib::CVNQContainer::AutoChildLayout layout, int ratio, int space = 0,
+                                       int left = 0, int top = 0, int right = 0, int bottom = 0);
+CVNQtLib::CVNQLabel* makeLabel(QWidget* parent, const QString& style, int ratio, int height);
+// The label centred vertically in a box of its own (fixed width when > 0).
+CVNQtLib::CVNQLabel* makeCenteredLabel(QWidget* parent, const QString& style, int ratio, int height, int width);
+CVNQtLib::CVNQImage* makeIcon(QWidget* parent, const QString& svgPath, int w, int h, const QColor& colour);
+CenteredIconBox* makeIconBox(QWidget* parent, const QString& svgPath, int w, int h, const QColor& colour,
+                             int boxWidth = 0);
+// Reserves w pixels at the end of parent's row and docks the icon at the
+// parent's right edge, vertically centred.
+CVNQtLib::CVNQImage* makeDockedIcon(QWidget* parent, const QString& svgPath, int w, int h, const QColor& colour);
+// A push button centred in a box of fixed width; with an icon path the icon
+// is drawn tinted in iconColour and the text only when there is one.
+CVNQtLib::CVNQPushButton* makeButton(QWidget* parent, const QString& style, const QString& text, int width,
+                                     int height, const QString& iconPath = QString(),
+                                     const QColor& iconColour = QColor());
+CVNQtLib::CVNQContainer* makeDivider(QWidget* parent);
+// A "WindCombo" drop-down with the chevron on its button in every state (a
+// box stays pressed-looking while it has just closed its list). Not added
+// to a layout.
+CVNQtLib::CVNQComboBox* makeCombo(QWidget* parent, const QString& objectName);
+
+// Sets a figure's text and makes the label exactly as wide as the text, so
+// that the unit after it sits right beside the number; the label's row is
+// laid out again when the width changes.
+void setFigureText(CVNQtLib::CVNQLabel* label, const QString& text);
+
+// Column widths of a table: the given widths, or, when the table is wider
+// than their sum, the same proportions grown to fill it (the last column
+// takes the rounding rest). Returns the widths applied.
+QVector<int> fittedColumnWidths(const QVector<int>& widths, int available);

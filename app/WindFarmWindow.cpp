@@ -1,0 +1,331 @@
+#include "WindFarmWindow.h"
+
+#include "CVNQLabel.h"
+#include "CVNQLineEdit.h"
+#include "CVNQPushButton.h"
+#include "CVNQStackContainer.h"
+#include "GustrelResources.h"
+#include "TurbineFilterProxyModel.h"
+#include "WindFarmSimulator.h"
+#include "WindFarmWidgets.h"
+
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace CVNQtLib;
+
+namespace {
+
+const QColor kNavIconColour(210, 230, 226);
+
+QString pick(int language, const char* english, const char* chinese)
+{
+    return language == 1 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
+}
+
+} // namespace
+
+WindFarmWindow::WindFarmWindow(QWidget* parent)
+    : CVNQWindow(parent)
+{
+    initGustrelResources();
+    simulator = new WindFarmSimulator(this);
+    proxyModel = new TurbineFilterProxyModel(this);
+
+    setObjectName(QStringLiteral("windFarmWindow"));
+    setWindowTitle(QStringLiteral("Qt-UI Gustrel"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowMaximizeButtonHint);
+    setMinSize(1280, 720);
+    resize(1440, 900);
+    setResizeable(true);
+    setCanDrag(true);
+    setOnlyDragCaption(true);
+    setCaptionHeight(72);
+
+    buildUi();
+
+    connect(simulator, &WindFarmSimulator::snapshotChanged, this, &WindFarmWindow::refreshSnapshot);
+    connect(simulator, &WindFarmSimulator::chartHistoryChanged, this, &WindFarmWindow::refreshCharts);
+
+    snapshot = simulator->snapshot();
+    language = 0;
+    retranslate();
+    refreshSnapshot(snapshot);
+    refreshCharts(snapshot);
+    currentPage = 0;
+    pageStack->setCurrentIndex(0);
+    updateNavigation();
+
+    simulator->start(1000);
+
+    QTimer::singleShot(0, this, [this]() {
+        updateDrawerGeometry();
+        centerWindow();
+    });
+}
+
+WindFarmWindow::~WindFarmWindow()
+{
+    // No tick may reach a half-destroyed window.
+    simulator->stop();
+}
+
+QString WindFarmWindow::iconPath(const QString& name)
+{
+    return gustrelIconPath(name);
+}
+
+QString WindFarmWindow::statusIconName(int status)
+{
+    switch (status) {
+    case Active: return iconPath(QStringLiteral("check"));
+    case Maintenance: return iconPath(QStringLiteral("wrench"));
+    case Fault: return iconPath(QStringLiteral("alert"));
+    case Offline: return iconPath(QStringLiteral("offline"));
+    default: return QString();
+    }
+}
+
+QString WindFarmWindow::statusText(int status, int language)
+{
+    switch (status) {
+    case Active: return pick(language, "Active", "运行");
+    case Maintenance: return pick(language, "Maintenance", "维护");
+    case Fault: return pick(language, "Fault", "故障");
+    case Offline: return pick(language, "Offline", "离线");
+    default: return QString();
+    }
+}
+
+QString WindFarmWindow::statusText(int status) const
+{
+    return statusText(status, language);
+}
+
+ChartTheme WindFarmWindow::windChartTheme()
+{
+    ChartTheme t;
+    t.name = QStringLiteral("Gustrel");
+    t.backgroundColor = QColor(16, 36, 38);
+    t.plotBackgroundColor = QColor(16, 36, 38);
+    t.textColor = QColor(242, 248, 246);
+    t.axisColor = QColor(46, 76, 78);
+    t.secondaryTextColor = QColor(125, 151, 148);
+    t.gridColor = QColor(30, 59, 61);
+    t.crosshairColor = QColor(0, 239, 134, 190);
+    t.palette = {QColor(0, 239, 134), QColor(70, 191, 188), QColor(255, 189, 74), QColor(164, 109, 210)};
+    t.titleFontSize = 16;
+    t.labelFontSize = 11;
+    t.tooltipFontSize = 12;
+    t.lineWidth = 2.2;
+    t.symbolRadius = 3.2;
+    t.hoverSymbolRadius = 5.0;
+    t.barCornerRadius = 4.0;
+    return t;
+}
+
+void WindFarmWindow::buildUi()
+{
+    root = new CVNQContainer(this);
+    root->setObjectName(QStringLiteral("windRoot"));
+    root->setThemeName(QStringLiteral("WindWindow"));
+    root->setWidthPolicy(LayoutSizePolicyFill);
+    root->setHeightPolicy(LayoutSizePolicyFill);
+    root->QWidget::setGeometry(rect());
+    root->setChildSpace(0);
+    root->setChildPadding(0, 0, 0, 0);
+    root->setChildLayout(CVNQContainer::Vertical);
+
+    header = makeContainer(root, QStringLiteral("WindHeader"), CVNQContainer::Horizontal, 0, 8, 18, 8, 12, 8);
+    header->setObjectName(QStringLiteral("windHeader"));
+    setFixedHeightOf(header, 72);
+
+    pageStack = new CVNQStackContainer(root);
+    pageStack->setObjectName(QStringLiteral("windPageStack"));
+    pageStack->setThemeName(QStringLiteral("WindStack"));
+    pageStack->setWidthPolicy(LayoutSizePolicyFill);
+    pageStack->setHeightPolicy(LayoutSizePolicyFill);
+    root->addChildWidget(pageStack, 1);
+
+    overviewPage = new CVNQContainer(pageStack);
+    overviewPage->setObjectName(QStringLiteral("overviewPage"));
+    overviewPage->setThemeName(QStringLiteral("WindPage"));
+    overviewPage->setChildSpace(12);
+    overviewPage->setChildPadding(24, 16, 24, 18);
+    overviewPage->setChildLayout(CVNQContainer::Vertical);
+    pageStack->addWidget(overviewPage);
+
+    turbinesPage = new CVNQContainer(pageStack);
+    turbinesPage->setObjectName(QStringLiteral("turbinesPage"));
+    turbinesPage->setThemeName(QStringLiteral("WindPage"));
+    turbinesPage->setChildSpace(10);
+    turbinesPage->setChildPadding(24, 16, 24, 18);
+    turbinesPage->setChildLayout(CVNQContainer::Vertical);
+    pageStack->addWidget(turbinesPage);
+
+    buildHeader();
+    buildOverviewPage();
+    buildTurbinesPage();
+    buildDetailDrawer();
+    buildEditorDrawer();
+}
+
+void WindFarmWindow::buildHeader()
+{
+    CVNQContainer* brand = makeContainer(header, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
+    setFixedWidthOf(brand, 184);
+    makeIconBox(brand, iconPath(QStringLiteral("logo")), 38, 38, QColor(0, 239, 134));
+    brandLabel = makeCenteredLabel(brand, QStringLiteral("WindLabelMdBold"), 1, 26, 0);
+
+    overviewButton = makeButton(header, QStringLiteral("WindNavButtonActive"), QString(), 100, 36, QString(),
+                                kNavIconColour);
+    turbinesButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(),
+                                kNavIconColour);
+    analyticsButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(),
+                                 kNavIconColour);
+    mapButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(), kNavIconColour);
+    insightsButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(),
+                                kNavIconColour);
+    analyticsButton->setEnabled(false);
+    mapButton->setEnabled(false);
+    insightsButton->setEnabled(false);
+    overviewButton->setObjectName(QStringLiteral("navOverview"));
+    turbinesButton->setObjectName(QStringLiteral("navTurbines"));
+    connect(overviewButton, &QPushButton::clicked, this, [this]() { setCurrentPage(0); });
+    connect(turbinesButton, &QPushButton::clicked, this, [this]() { setCurrentPage(1); });
+
+    makeContainer(header, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 1);
+
+    searchButton = makeButton(header, QStringLiteral("WindIconButton"), QString(), 34, 34,
+                              iconPath(QStringLiteral("search")), kNavIconColour);
+    searchButton->setObjectName(QStringLiteral("headerSearch"));
+    connect(searchButton, &QPushButton::clicked, this, [this]() {
+        setCurrentPage(1);
+        focusTurbineSearch();
+    });
+
+    userLabel = makeCenteredLabel(header, QStringLiteral("WindLabelSmBold"), 0, 24, 92);
+    makeIconBox(header, iconPath(QStringLiteral("user")), 27, 27, QColor(183, 211, 206));
+
+    englishButton = makeButton(header, QStringLiteral("WindSecondaryButton"), QStringLiteral("EN"), 38, 30);
+    chineseButton = makeButton(header, QStringLiteral("WindSecondaryButton"), QStringLiteral("中"), 38, 30);
+    englishButton->setObjectName(QStringLiteral("languageEnglish"));
+    chineseButton->setObjectName(QStringLiteral("languageChinese"));
+    connect(englishButton, &QPushButton::clicked, this, [this]() { setLanguage(0); });
+    connect(chineseButton, &QPushButton::clicked, this, [this]() { setLanguage(1); });
+
+    minimizeButton = makeButton(header, QStringLiteral("WindIconButton"), QString(), 30, 30,
+                                iconPath(QStringLiteral("minimize")), kNavIconColour);
+    maximizeButton = makeButton(header, QStringLiteral("WindIconButton"), QString(), 30, 30,
+                                iconPath(QStringLiteral("maximize")), kNavIconColour);
+    closeButton = makeButton(header, QStringLiteral("WindCloseButton"), QString(), 30, 30,
+                             iconPath(QStringLiteral("close")), kNavIconColour);
+    connect(minimizeButton, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(maximizeButton, &QPushButton::clicked, this, &WindFarmWindow::toggleMaximized);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void WindFarmWindow::setCurrentPage(int page)
+{
+    currentPage = page;
+    pageStack->setCurrentIndex(page);
+    updateNavigation();
+}
+
+void WindFarmWindow::setLanguage(int value)
+{
+    language = value;
+    retranslate();
+    refreshSnapshot(snapshot);
+    refreshCharts(snapshot);
+}
+
+void WindFarmWindow::toggleMaximized()
+{
+    // The toolkit window maximises to the screen's available area itself and
+    // restores its last normal geometry: a frameless window cannot count on
+    // a window manager doing either.
+    CVNQWindow::toggleMaximized();
+}
+
+void WindFarmWindow::updateNavigation()
+{
+    overviewButton->setThemeName(currentPage == 0 ? QStringLiteral("WindNavButtonActive")
+                                                  : QStringLiteral("WindNavButton"));
+    turbinesButton->setThemeName(currentPage == 1 ? QStringLiteral("WindNavButtonActive")
+                                                  : QStringLiteral("WindNavButton"));
+}
+
+void WindFarmWindow::retranslate()
+{
+    retranslateFrame();
+    retranslateOverview();
+    retranslateTurbines();
+    retranslateDetailDrawer();
+    retranslateEditor();
+    englishButton->setThemeName(language == 0 ? QStringLiteral("WindNavButtonActive")
+                                              : QStringLiteral("WindSecondaryButton"));
+    chineseButton->setThemeName(language == 1 ? QStringLiteral("WindNavButtonActive")
+                                              : QStringLiteral("WindSecondaryButton"));
+    updateNavigation();
+}
+
+void WindFarmWindow::retranslateFrame()
+{
+    setWindowTitle(pick(language, "Qt-UI Gustrel Wind Farm Monitoring", "Qt-UI Gustrel 风电场监控"));
+    brandLabel->setText(QStringLiteral("GUSTREL"));
+    userLabel->setText(QStringLiteral("Dana Quill"));
+    overviewButton->setText(pick(language, "Overview", "总览"));
+    turbinesButton->setText(pick(language, "Turbines", "风机"));
+    analyticsButton->setText(pick(language, "Analytics", "分析"));
+    mapButton->setText(pick(language, "Map View", "地图"));
+    insightsButton->setText(pick(language, "AI Insights", "AI 洞察"));
+}
+
+void WindFarmWindow::updateDrawerGeometry()
+{
+    root->QWidget::setGeometry(rect());
+    root->forceResize();
+    const int h = std::max(turbinesPage->height() - 32, 440);
+    for (CVNQContainer* drawer : {detailDrawer, editorDrawer}) {
+        setFixedHeightOf(drawer, h);
+        // A sliding drawer keeps the width its slide gives it; so does one
+        // that is still visible on its way closed.
+        const bool open = drawer == detailDrawer ? detailExpanded : editorExpanded;
+        const bool settled = !drawer->isResizeAnimationRunning() && (open || drawer->isHidden());
+        drawer->resize(settled ? kDrawerWidth : drawer->width(), h);
+    }
+    // The page docks both drawers at their new size; then each lays out its
+    // own children.
+    turbinesPage->forceResize();
+    for (CVNQContainer* drawer : {detailDrawer, editorDrawer}) {
+        layoutDrawer(drawer);
+        drawer->raise();
+    }
+}
+
+void WindFarmWindow::resizeEvent(QResizeEvent* event)
+{
+    CVNQWindow::resizeEvent(event);
+    if (root)
+        updateDrawerGeometry();
+}
+
+void WindFarmWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes an open drawer. A dialog would close itself on Escape,
+    // which here means quitting the dashboard: that is never what a stray
+    // Escape asks for.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (editorExpanded)
+            setEditorDrawerExpanded(false);
+        else if (detailExpanded)
+            setDetailDrawerExpanded(false);
+        event->accept();
+        return;
+    }
+    CVNQWindow::keyPressEvent(event);
+}

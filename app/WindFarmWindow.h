@@ -1,0 +1,277 @@
+#pragma once
+
+// The dashboard's only window: a frameless toolkit window that owns the
+// simulated farm, keeps the latest snapshot and shows it on two pages (the
+// overview and the turbine list) with a detail drawer and an editor drawer
+// sliding in on the turbine page. Every visible text exists here in English
+// and Chinese; setLanguage switches between them at run time.
+
+#include "CVNQChartTypes.h"
+#include "CVNQWindow.h"
+#include "WindFarmSnapshot.h"
+
+#include <QPointer>
+#include <QString>
+#include <QVector>
+
+class QModelIndex;
+class QStandardItemModel;
+class TurbineFilterProxyModel;
+class WindFarmSimulator;
+class WindToggleSwitch;
+
+namespace CVNQtLib {
+class CVNQComboBox;
+class CVNQContainer;
+class CVNQLabel;
+class CVNQLineChart;
+class CVNQLineEdit;
+class CVNQOpenGLPieChart;
+class CVNQPushButton;
+class CVNQStackContainer;
+class CVNQTableView;
+}
+
+class WindFarmWindow : public CVNQtLib::CVNQWindow
+{
+    Q_OBJECT
+
+public:
+    // Width of both drawers when open, and their slide time.
+    static constexpr int kDrawerWidth = 390;
+    static constexpr int kDrawerSlideMs = 220;
+    // Highest rated power the editor accepts, in kW.
+    static constexpr double kMaxRatedPowerKw = 20000.0;
+
+    explicit WindFarmWindow(QWidget* parent = nullptr);
+    ~WindFarmWindow() override;
+
+    // 0 overview, 1 turbines.
+    void setCurrentPage(int page);
+    int getCurrentPage() const { return currentPage; }
+    // 0 English, 1 Chinese: rewrites every text at once.
+    void setLanguage(int language);
+    int getLanguage() const { return language; }
+
+    // Shows the turbine (id compared ignoring case) in the detail drawer and
+    // opens it; nothing for an id the snapshot does not hold.
+    void selectTurbine(const QString& id);
+    QString getSelectedTurbineId() const { return selectedTurbineId; }
+    // Resets the add-turbine form and opens the editor drawer.
+    void openEditor();
+
+    bool isDetailExpanded() const { return detailExpanded; }
+    bool isEditorExpanded() const { return editorExpanded; }
+    WindFarmSimulator* getSimulator() const { return simulator; }
+    const WindFarmSnapshot& getSnapshot() const { return snapshot; }
+    TurbineFilterProxyModel* getProxyModel() const { return proxyModel; }
+
+    // ":/gustrel/icons/" + name + ".svg".
+    static QString iconPath(const QString& name);
+    // Icon path of a status; empty outside 0 to 3.
+    static QString statusIconName(int status);
+    // Status text in the window's language; empty outside 0 to 3.
+    QString statusText(int status) const;
+    static QString statusText(int status, int language);
+    // The colour theme both charts use.
+    static CVNQtLib::ChartTheme windChartTheme();
+
+public slots:
+    void setDetailDrawerExpanded(bool expanded);
+    void setEditorDrawerExpanded(bool expanded);
+
+private slots:
+    void refreshSnapshot(WindFarmSnapshot snapshot);
+    void refreshCharts(WindFarmSnapshot snapshot);
+    void refreshTableFilterSummary();
+    void saveEditorTurbine();
+    void toggleMaximized();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct KpiCard
+    {
+        CVNQtLib::CVNQLabel* title = nullptr;
+        CVNQtLib::CVNQLabel* value = nullptr;
+        CVNQtLib::CVNQLabel* unit = nullptr;
+        CVNQtLib::CVNQLabel* trend = nullptr;
+    };
+    struct AtmosphereTile
+    {
+        CVNQtLib::CVNQLabel* caption = nullptr;
+        CVNQtLib::CVNQLabel* value = nullptr;
+        CVNQtLib::CVNQLabel* unit = nullptr;
+    };
+    struct InsightCard
+    {
+        CVNQtLib::CVNQContainer* card = nullptr;
+        CVNQtLib::CVNQLabel* title = nullptr;
+        CVNQtLib::CVNQLabel* body = nullptr;
+        QString turbineId;
+    };
+    struct MetricTile
+    {
+        CVNQtLib::CVNQLabel* caption = nullptr;
+        CVNQtLib::CVNQLabel* value = nullptr;
+    };
+    // Frame (WindFarmWindow.cpp).
+    void buildUi();
+    void buildHeader();
+    void retranslate();
+    void retranslateFrame();
+    void updateNavigation();
+    void updateDrawerGeometry();
+
+    // Overview page (WindFarmOverview.cpp).
+    void buildOverviewPage();
+    KpiCard makeKpiCard(QWidget* parent, const QString& accentStyle, const QString& icon);
+    AtmosphereTile makeAtmosphereTile(QWidget* parent, const QString& icon);
+    void retranslateOverview();
+    void refreshKpis();
+    void refreshOverviewValues();
+    void openInsight(int index);
+    void placeEnergyCard();
+    void balanceOverviewRows();
+
+    // Turbine page and both tables (WindFarmTurbines.cpp).
+    void buildTurbinesPage();
+    void styleTable(CVNQtLib::CVNQTableView* table, bool compact);
+    void applyColumnWidths(CVNQtLib::CVNQTableView* table);
+    void retranslateTurbines();
+    void refreshTurbineTables();
+    void refreshTurbineList();
+    void refreshSummaryTable();
+    void onTableClicked(const QModelIndex& index);
+    void focusTurbineSearch();
+
+    // Drawers (WindFarmDrawers.cpp, WindFarmEditor.cpp).
+    void buildDetailDrawer();
+    void buildEditorDrawer();
+    void retranslateDetailDrawer();
+    void retranslateEditor();
+    void refreshDetailDrawer();
+    const TurbineRecord* findTurbine(const QString& id) const;
+    void animateDrawer(CVNQtLib::CVNQContainer* drawer, bool expand, bool& flag);
+    void layoutDrawer(CVNQtLib::CVNQContainer* drawer);
+    void slideDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
+    void finishDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
+    void showEditorMessage(const QString& english, const QString& chinese);
+    void clearEditorMessage();
+
+    int language = 0;
+    int currentPage = 0;
+    WindFarmSimulator* simulator = nullptr;
+    WindFarmSnapshot snapshot;
+    bool forecastVisible = true;
+    bool detailExpanded = false;
+    bool editorExpanded = false;
+    QString selectedTurbineId;
+    TurbineFilterProxyModel* proxyModel = nullptr;
+    bool chartsShownOnce = false;
+    // The last validation message, kept in both languages so a language
+    // switch rewrites it.
+    QString editorMessageEn;
+    QString editorMessageZh;
+    // Bumped by every drawer action; a finishing step of an older action
+    // leaves the drawer to the newer one.
+    int detailGeneration = 0;
+    int editorGeneration = 0;
+
+    // Frame.
+    CVNQtLib::CVNQContainer* root = nullptr;
+    CVNQtLib::CVNQContainer* header = nullptr;
+    CVNQtLib::CVNQStackContainer* pageStack = nullptr;
+    CVNQtLib::CVNQContainer* overviewPage = nullptr;
+    CVNQtLib::CVNQContainer* turbinesPage = nullptr;
+    CVNQtLib::CVNQLabel* brandLabel = nullptr;
+    CVNQtLib::CVNQLabel* userLabel = nullptr;
+    CVNQtLib::CVNQPushButton* overviewButton = nullptr;
+    CVNQtLib::CVNQPushButton* turbinesButton = nullptr;
+    CVNQtLib::CVNQPushButton* analyticsButton = nullptr;
+    CVNQtLib::CVNQPushButton* mapButton = nullptr;
+    CVNQtLib::CVNQPushButton* insightsButton = nullptr;
+    CVNQtLib::CVNQPushButton* searchButton = nullptr;
+    CVNQtLib::CVNQPushButton* englishButton = nullptr;
+    CVNQtLib::CVNQPushButton* chineseButton = nullptr;
+    CVNQtLib::CVNQPushButton* minimizeButton = nullptr;
+    CVNQtLib::CVNQPushButton* maximizeButton = nullptr;
+    CVNQtLib::CVNQPushButton* closeButton = nullptr;
+
+    // Overview.
+    CVNQtLib::CVNQLabel* overviewTitle = nullptr;
+    CVNQtLib::CVNQLabel* updatedLabel = nullptr;
+    CVNQtLib::CVNQLabel* forecastLabel = nullptr;
+    WindToggleSwitch* forecastSwitch = nullptr;
+    KpiCard energyCard;
+    KpiCard activeCard;
+    KpiCard windCard;
+    KpiCard efficiencyCard;
+    CVNQtLib::CVNQContainer* middleRow = nullptr;
+    CVNQtLib::CVNQContainer* bottomRow = nullptr;
+    CVNQtLib::CVNQContainer* energyBox = nullptr;
+    CVNQtLib::CVNQContainer* energyHeader = nullptr;
+    CVNQtLib::CVNQLabel* energySection = nullptr;
+    CVNQtLib::CVNQComboBox* periodCombo = nullptr;
+    CVNQtLib::CVNQLineChart* energyChart = nullptr;
+    CVNQtLib::CVNQLabel* atmosphereSection = nullptr;
+    AtmosphereTile gustTile;
+    AtmosphereTile densityTile;
+    AtmosphereTile humidityTile;
+    AtmosphereTile temperatureTile;
+    CVNQtLib::CVNQLabel* summarySection = nullptr;
+    CVNQtLib::CVNQTableView* summaryTable = nullptr;
+    QStandardItemModel* summaryModel = nullptr;
+    CVNQtLib::CVNQLabel* insightsSection = nullptr;
+    QVector<InsightCard> insightCards;
+
+    // Turbines page.
+    CVNQtLib::CVNQLabel* turbinesTitle = nullptr;
+    CVNQtLib::CVNQLabel* turbinesSubtitle = nullptr;
+    CVNQtLib::CVNQPushButton* addButton = nullptr;
+    CVNQtLib::CVNQLineEdit* searchEdit = nullptr;
+    CVNQtLib::CVNQComboBox* statusFilterCombo = nullptr;
+    CVNQtLib::CVNQPushButton* filterButton = nullptr;
+    CVNQtLib::CVNQTableView* turbineTable = nullptr;
+    QStandardItemModel* turbineModel = nullptr;
+    CVNQtLib::CVNQLabel* tableSummaryLabel = nullptr;
+
+    // Detail drawer.
+    CVNQtLib::CVNQContainer* detailDrawer = nullptr;
+    CVNQtLib::CVNQLabel* detailIdLabel = nullptr;
+    CVNQtLib::CVNQLabel* detailLocationLabel = nullptr;
+    CVNQtLib::CVNQPushButton* detailCloseButton = nullptr;
+    CVNQtLib::CVNQContainer* statusBadge = nullptr;
+    CVNQtLib::CVNQLabel* statusLabel = nullptr;
+    MetricTile outputTile;
+    MetricTile windTile;
+    MetricTile nacelleTile;
+    MetricTile vibrationTile;
+    CVNQtLib::CVNQLabel* healthSection = nullptr;
+    CVNQtLib::CVNQOpenGLPieChart* healthChart = nullptr;
+    CVNQtLib::CVNQLabel* healthLabel = nullptr;
+    CVNQtLib::CVNQLabel* scheduleSection = nullptr;
+    CVNQtLib::CVNQLabel* scheduleLabel = nullptr;
+    CVNQtLib::CVNQLabel* noteSection = nullptr;
+    CVNQtLib::CVNQLabel* noteLabel = nullptr;
+    QString statusBadgeStyle;
+
+    // Editor drawer.
+    CVNQtLib::CVNQContainer* editorDrawer = nullptr;
+    CVNQtLib::CVNQLabel* editorTitle = nullptr;
+    CVNQtLib::CVNQPushButton* editorCloseButton = nullptr;
+    CVNQtLib::CVNQLabel* idCaption = nullptr;
+    CVNQtLib::CVNQLineEdit* idEdit = nullptr;
+    CVNQtLib::CVNQLabel* locationCaption = nullptr;
+    CVNQtLib::CVNQLineEdit* locationEdit = nullptr;
+    CVNQtLib::CVNQLabel* powerCaption = nullptr;
+    CVNQtLib::CVNQLineEdit* powerEdit = nullptr;
+    CVNQtLib::CVNQLabel* statusCaption = nullptr;
+    CVNQtLib::CVNQComboBox* editorStatusCombo = nullptr;
+    CVNQtLib::CVNQLabel* validationLabel = nullptr;
+    CVNQtLib::CVNQPushButton* cancelButton = nullptr;
+    CVNQtLib::CVNQPushButton* saveButton = nullptr;
+};

@@ -1,0 +1,545 @@
+// The dashboard window: figures and tables from the snapshot, filters and
+// sorting, selection that survives the ticks, both drawers and their slide,
+// the add-turbine form and its checks, and the language switch.
+
+#include "AppTestSupport.h"
+#include "CVNQComboBox.h"
+#include "CVNQContainer.h"
+#include "CVNQLabel.h"
+#include "CVNQLineChart.h"
+#include "CVNQLineEdit.h"
+#include "CVNQPushButton.h"
+#include "CVNQTableView.h"
+#include "TestUtil.h"
+#include "TurbineFilterProxyModel.h"
+#include "WindFarmSimulator.h"
+#include "WindFarmWindow.h"
+#include "WindToggleSwitch.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSet>
+#include <QStandardItemModel>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace CVNQtLib;
+
+namespace {
+
+// Longer than a slide (220 ms) and its finishing step (235 ms).
+constexpr int kSettleMs = 320;
+
+class WindFarmWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(AppTest::startToolkit());
+        window = std::make_unique<WindFarmWindow>();
+        // Ticks come from the tests, not from the clock.
+        window->getSimulator()->stop();
+        window->resize(1440, 900);
+        window->show();
+        TestUtil::spin(50);
+    }
+
+    template <class T>
+    T* child(const char* name) const
+    {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    QString labelText(const char* name) const { return child<CVNQLabel>(name)->text(); }
+    QAbstractItemModel* turbineRows() const { return child<CVNQTableView>("turbineTable")->model(); }
+
+    // Press and release with the left button at pos of w, as a mouse does.
+    static void press(QWidget* w, QPoint pos)
+    {
+        QMouseEvent e(QEvent::MouseButtonPress, pos, w->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+    static void release(QWidget* w, QPoint pos)
+    {
+        QMouseEvent e(QEvent::MouseButtonRelease, pos, w->mapToGlobal(pos), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+    static void click(QWidget* w, QPoint pos)
+    {
+        press(w, pos);
+        release(w, pos);
+    }
+    static void click(QWidget* w) { click(w, w->rect().center()); }
+
+    // Centre of a row of the turbine table, in its viewport.
+    QPoint rowPoint(int row) const
+    {
+        CVNQTableView* table = child<CVNQTableView>("turbineTable");
+        return table->visualRect(table->model()->index(row, 1)).center();
+    }
+
+    std::unique_ptr<WindFarmWindow> window;
+};
+
+QSet<QString> textsOf(QWidget* root)
+{
+    QSet<QString> texts;
+    for (QLabel* label : root->findChildren<QLabel*>())
+        texts.insert(label->text());
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>())
+        texts.insert(button->text());
+    for (QComboBox* combo : root->findChildren<QComboBox*>())
+        for (int i = 0; i < combo->count(); ++i)
+            texts.insert(combo->itemText(i));
+    for (CVNQLineEdit* edit : root->findChildren<CVNQLineEdit*>())
+        texts.insert(edit->getPlaceholderText());
+    for (QAbstractItemView* view : root->findChildren<QAbstractItemView*>()) {
+        QAbstractItemModel* model = view->model();
+        for (int c = 0; model && c < model->columnCount(); ++c) {
+            texts.insert(model->headerData(c, Qt::Horizontal).toString());
+            for (int r = 0; r < model->rowCount(); ++r)
+                texts.insert(model->index(r, c).data().toString());
+        }
+    }
+    texts.insert(root->windowTitle());
+    return texts;
+}
+
+} // namespace
+
+TEST_F(WindFarmWindowTest, StartsWithTheSnapshotsFiguresAndTables)
+{
+    EXPECT_EQ(labelText("kpiEnergyValue"), QStringLiteral("318.4"));
+    EXPECT_EQ(labelText("kpiActiveValue"), QStringLiteral("47/50"));
+    EXPECT_EQ(turbineRows()->rowCount(), 50);
+    QAbstractItemModel* summary = child<CVNQTableView>("windSummaryTable")->model();
+    ASSERT_EQ(summary->rowCount(), 4);
+    EXPECT_EQ(summary->index(0, 0).data().toString(), QStringLiteral("WTG-007"));
+    EXPECT_EQ(summary->index(1, 0).data().toString(), QStringLiteral("WTG-015"));
+    EXPECT_EQ(summary->index(2, 0).data().toString(), QStringLiteral("WTG-001"));
+    EXPECT_EQ(summary->index(3, 0).data().toString(), QStringLiteral("WTG-002"));
+    EXPECT_EQ(summary->index(0, 3).data(CellIconRole).toString(), QStringLiteral(":/gustrel/icons/alert.svg"));
+    EXPECT_EQ(labelText("turbineSummaryLine"),
+              QStringLiteral("Showing 50 of 50 turbines · Click a column header to sort"));
+
+    // Row cells: texts, numeric sort keys, status and id roles.
+    QAbstractItemModel* rows = turbineRows();
+    EXPECT_EQ(rows->index(0, 5).data().toString(), QStringLiteral("1938 kW"));
+    EXPECT_DOUBLE_EQ(rows->index(0, 5).data(TurbineSortRole).toDouble(), 1938.0);
+    EXPECT_EQ(rows->index(6, 8).data().toString(), QStringLiteral("Fault"));
+    EXPECT_EQ(rows->index(6, 8).data(TurbineStatusRole).toInt(), int(Fault));
+    EXPECT_EQ(rows->index(6, 3).data(TurbineIdRole).toString(), QStringLiteral("WTG-007"));
+    EXPECT_FALSE(child<CVNQPushButton>("headerSearch")->parentWidget()->isHidden());
+}
+
+TEST_F(WindFarmWindowTest, UpdatedTimeIsUtc)
+{
+    // A zone far from UTC, so that a local clock reading shows.
+    const QByteArray savedTz = qgetenv("TZ");
+    qputenv("TZ", "Asia/Kathmandu");
+    tzset();
+    window->getSimulator()->advance();
+    const QString text = labelText("windUpdatedLabel");
+    const QTime utcNow = QDateTime::currentDateTimeUtc().time();
+    if (savedTz.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", savedTz);
+    tzset();
+
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("^Updated (\\d\\d:\\d\\d:\\d\\d) UTC$")).match(text);
+    ASSERT_TRUE(m.hasMatch()) << text.toStdString();
+    const QTime shown = QTime::fromString(m.captured(1), QStringLiteral("HH:mm:ss"));
+    int apart = qAbs(shown.secsTo(utcNow));
+    apart = qMin(apart, 86400 - apart); // across midnight
+    EXPECT_LE(apart, 5);
+}
+
+TEST_F(WindFarmWindowTest, SearchAndStatusFilterNarrowTheTable)
+{
+    window->setCurrentPage(1);
+    CVNQLineEdit* search = child<CVNQLineEdit>("turbineSearch");
+    search->setText(QStringLiteral("north"));
+    EXPECT_EQ(turbineRows()->rowCount(), 10);
+    EXPECT_EQ(labelText("turbineSummaryLine"),
+              QStringLiteral("Showing 10 of 50 turbines · Click a column header to sort"));
+    search->clear();
+
+    CVNQComboBox* status = child<CVNQComboBox>("turbineStatusFilter");
+    status->setCurrentIndex(status->findData(int(Fault)));
+    ASSERT_EQ(turbineRows()->rowCount(), 1);
+    EXPECT_EQ(turbineRows()->index(0, 1).data().toString(), QStringLiteral("WTG-007"));
+
+    // A language switch keeps the chosen status and its rows.
+    window->setLanguage(1);
+    EXPECT_EQ(status->currentData().toInt(), int(Fault));
+    EXPECT_EQ(status->currentText(), QStringLiteral("故障"));
+    EXPECT_EQ(turbineRows()->rowCount(), 1);
+    EXPECT_EQ(labelText("turbineSummaryLine"), QStringLiteral("显示 1 / 50 台风机 · 点击列标题排序"));
+
+    status->setCurrentIndex(status->findData(-1));
+    EXPECT_EQ(turbineRows()->rowCount(), 50);
+}
+
+TEST_F(WindFarmWindowTest, HeaderClicksSortByValueAndDate)
+{
+    window->setCurrentPage(1);
+    TestUtil::spin(30);
+    CVNQTableView* table = child<CVNQTableView>("turbineTable");
+    QHeaderView* header = table->horizontalHeader();
+    auto clickHeader = [&](int column) {
+        click(header->viewport(), QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
+    };
+
+    clickHeader(5); // Output
+    QAbstractItemModel* rows = turbineRows();
+    for (int r = 1; r < rows->rowCount(); ++r)
+        ASSERT_LE(rows->index(r - 1, 5).data(TurbineSortRole).toDouble(),
+                  rows->index(r, 5).data(TurbineSortRole).toDouble());
+    // 83 kW (the faulty turbine) before any turbine in the thousands.
+    EXPECT_EQ(rows->index(0, 1).data().toString(), QStringLiteral("WTG-007"));
+
+    clickHeader(7); // Next inspection: by date, not by text.
+    for (int r = 1; r < rows->rowCount(); ++r)
+        ASSERT_LE(parseInspectionDate(rows->index(r - 1, 7).data().toString()),
+                  parseInspectionDate(rows->index(r, 7).data().toString()));
+}
+
+TEST_F(WindFarmWindowTest, SelectionCurrentRowAndScrollSurviveTicks)
+{
+    window->setCurrentPage(1);
+    window->resize(1280, 720);
+    TestUtil::spin(50);
+    CVNQTableView* table = child<CVNQTableView>("turbineTable");
+    table->selectRow(3);
+    table->verticalScrollBar()->setValue(60);
+    const QModelIndex current = table->currentIndex();
+
+    for (int i = 0; i < 3; ++i)
+        window->getSimulator()->advance();
+
+    ASSERT_EQ(table->selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(table->selectionModel()->selectedRows().first().row(), 3);
+    EXPECT_EQ(table->currentIndex(), current);
+    EXPECT_EQ(table->verticalScrollBar()->value(), 60);
+
+    // A new turbine adds a row and keeps the rest as they were.
+    ASSERT_TRUE(window->getSimulator()->addTurbine(QStringLiteral("WTG-900"), QStringLiteral("Test Hill"), 3000));
+    EXPECT_EQ(turbineRows()->rowCount(), 51);
+    EXPECT_EQ(table->selectionModel()->selectedRows().first().row(), 3);
+}
+
+TEST_F(WindFarmWindowTest, ClickAcrossATickOpensTheDrawer)
+{
+    window->setCurrentPage(1);
+    TestUtil::spin(30);
+    CVNQTableView* table = child<CVNQTableView>("turbineTable");
+    const QPoint p = rowPoint(4);
+    press(table->viewport(), p);
+    window->getSimulator()->advance();
+    release(table->viewport(), p);
+    EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("WTG-005"));
+    EXPECT_TRUE(window->isDetailExpanded());
+}
+
+TEST_F(WindFarmWindowTest, KeyboardOpensTheCurrentRowAndEscapeClosesTheDrawer)
+{
+    window->setCurrentPage(1);
+    TestUtil::spin(30);
+    CVNQTableView* table = child<CVNQTableView>("turbineTable");
+    table->setCurrentIndex(table->model()->index(5, 0));
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(table, &down);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(table, &enter);
+    EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("WTG-007"));
+    ASSERT_TRUE(window->isDetailExpanded());
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &escape);
+    EXPECT_FALSE(window->isDetailExpanded());
+    EXPECT_TRUE(window->isVisible()); // the dashboard itself stays open
+}
+
+TEST_F(WindFarmWindowTest, DetailDrawerShowsTheSelectedTurbine)
+{
+    window->selectTurbine(QStringLiteral("wtg-007"));
+    EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("wtg-007"));
+    EXPECT_TRUE(window->isDetailExpanded());
+    EXPECT_EQ(labelText("detailIdLabel"), QStringLiteral("WTG-007"));
+    EXPECT_EQ(child<CVNQContainer>("detailStatusBadge")->getThemeName(), QStringLiteral("WindStatusFault"));
+
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^([0-9.]+)% · ([0-9.]+) RPM$"))
+                                          .match(labelText("detailHealthLabel"));
+    ASSERT_TRUE(m.hasMatch());
+    EXPECT_GE(m.captured(1).toDouble(), 15.0);
+    EXPECT_LE(m.captured(1).toDouble(), 35.0);
+
+    // The drawer follows the ticks, in the current language.
+    window->setLanguage(1);
+    EXPECT_TRUE(labelText("detailScheduleLabel").startsWith(QStringLiteral("上次 ")));
+    EXPECT_EQ(labelText("detailNoteLabel"), QStringLiteral("检测到轴承温度异常"));
+    window->setLanguage(0);
+    EXPECT_TRUE(labelText("detailScheduleLabel").startsWith(QStringLiteral("Last ")));
+
+    // An unknown id changes nothing.
+    window->selectTurbine(QStringLiteral("WTG-999"));
+    EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("wtg-007"));
+}
+
+TEST_F(WindFarmWindowTest, DrawersSlideOpenAndClosedOneAtATime)
+{
+    window->setCurrentPage(1);
+    CVNQContainer* detail = child<CVNQContainer>("detailDrawer");
+    CVNQContainer* editor = child<CVNQContainer>("editorDrawer");
+    EXPECT_TRUE(detail->isHidden());
+    EXPECT_TRUE(editor->isHidden());
+
+    window->selectTurbine(QStringLiteral("WTG-001"));
+    EXPECT_TRUE(detail->isResizeAnimationRunning());
+    TestUtil::spin(kSettleMs);
+    EXPECT_TRUE(detail->isVisible());
+    EXPECT_EQ(detail->width(), WindFarmWindow::kDrawerWidth);
+    EXPECT_EQ(detail->getChildLayout(), CVNQContainer::Vertical);
+
+    // The editor closes the detail drawer first.
+    window->openEditor();
+    EXPECT_FALSE(window->isDetailExpanded());
+    EXPECT_TRUE(window->isEditorExpanded());
+    TestUtil::spin(kSettleMs);
+    EXPECT_TRUE(detail->isHidden());
+    EXPECT_EQ(editor->width(), WindFarmWindow::kDrawerWidth);
+
+    click(child<CVNQPushButton>("editorCancelButton"));
+    EXPECT_FALSE(window->isEditorExpanded());
+    TestUtil::spin(kSettleMs);
+    EXPECT_TRUE(editor->isHidden());
+    // Closed drawers are ready at full width for their next slide.
+    EXPECT_EQ(editor->width(), WindFarmWindow::kDrawerWidth);
+
+    window->setDetailDrawerExpanded(true);
+    TestUtil::spin(kSettleMs);
+    click(child<CVNQPushButton>("detailCloseButton"));
+    TestUtil::spin(kSettleMs);
+    EXPECT_TRUE(detail->isHidden());
+    EXPECT_FALSE(window->isDetailExpanded());
+}
+
+TEST_F(WindFarmWindowTest, DrawerTurnedRoundMidSlideEndsWhereItsFlagSays)
+{
+    window->setCurrentPage(1);
+    CVNQContainer* detail = child<CVNQContainer>("detailDrawer");
+    window->selectTurbine(QStringLiteral("WTG-002"));
+    TestUtil::spin(kSettleMs);
+
+    // Closed and reopened within one slide.
+    window->setDetailDrawerExpanded(false);
+    TestUtil::spin(90);
+    window->setDetailDrawerExpanded(true);
+    TestUtil::spin(3 * kSettleMs);
+    EXPECT_TRUE(window->isDetailExpanded());
+    EXPECT_TRUE(detail->isVisible());
+    EXPECT_EQ(detail->width(), WindFarmWindow::kDrawerWidth);
+    EXPECT_EQ(detail->getChildLayout(), CVNQContainer::Vertical);
+    EXPECT_FALSE(detail->isResizeAnimationRunning());
+
+    // Opened and closed within one slide.
+    window->setDetailDrawerExpanded(false);
+    TestUtil::spin(kSettleMs);
+    window->setDetailDrawerExpanded(true);
+    TestUtil::spin(60);
+    window->setDetailDrawerExpanded(false);
+    TestUtil::spin(3 * kSettleMs);
+    EXPECT_TRUE(detail->isHidden());
+    EXPECT_EQ(detail->width(), WindFarmWindow::kDrawerWidth);
+}
+
+TEST_F(WindFarmWindowTest, EditorProposesTheNextId)
+{
+    window->setCurrentPage(1);
+    click(child<CVNQPushButton>("addTurbineButton"));
+    EXPECT_TRUE(window->isEditorExpanded());
+    EXPECT_EQ(child<CVNQLineEdit>("editorIdEdit")->text(), QStringLiteral("WTG-051"));
+    EXPECT_TRUE(child<CVNQLineEdit>("editorLocationEdit")->text().isEmpty());
+    EXPECT_EQ(child<CVNQLineEdit>("editorPowerEdit")->text(), QStringLiteral("3600"));
+    EXPECT_EQ(child<CVNQComboBox>("editorStatusCombo")->currentIndex(), 0);
+    EXPECT_TRUE(child<CVNQLabel>("editorValidationLabel")->isHidden());
+    EXPECT_EQ(window->focusWidget(), child<CVNQLineEdit>("editorIdEdit"));
+}
+
+TEST_F(WindFarmWindowTest, EditorRejectsBadValues)
+{
+    const QString message = QStringLiteral("Enter a unique ID, location, and valid rated power.");
+    window->setCurrentPage(1);
+    window->openEditor();
+    CVNQLineEdit* id = child<CVNQLineEdit>("editorIdEdit");
+    CVNQLineEdit* location = child<CVNQLineEdit>("editorLocationEdit");
+    CVNQLineEdit* power = child<CVNQLineEdit>("editorPowerEdit");
+    CVNQLabel* validation = child<CVNQLabel>("editorValidationLabel");
+    CVNQPushButton* save = child<CVNQPushButton>("editorSaveButton");
+
+    click(save); // no location
+    EXPECT_FALSE(validation->isHidden());
+    EXPECT_EQ(validation->text(), message);
+
+    location->setText(QStringLiteral("North Ridge"));
+    for (const char* bad : {"abc", "0", "-5", "", "inf", "-inf", "nan", "1e300", "20000.5"}) {
+        power->setText(QString::fromLatin1(bad));
+        validation->clear();
+        click(save);
+        EXPECT_EQ(validation->text(), message) << bad;
+    }
+    power->setText(QStringLiteral("3600"));
+    id->setText(QStringLiteral("wtg-001")); // taken, in other letter case
+    click(save);
+    EXPECT_EQ(validation->text(), message);
+    EXPECT_EQ(window->getSnapshot().turbineCount, 50);
+    EXPECT_TRUE(window->isEditorExpanded());
+    EXPECT_EQ(location->text(), QStringLiteral("North Ridge")); // fields stay as typed
+
+    window->setLanguage(1);
+    EXPECT_EQ(validation->text(), QStringLiteral("请填写唯一 ID、位置和有效的额定功率。"));
+}
+
+TEST_F(WindFarmWindowTest, EditorAddsTheTurbineAndShowsIt)
+{
+    window->setCurrentPage(1);
+    // A status filter that would hide the new turbine gives way.
+    CVNQComboBox* filter = child<CVNQComboBox>("turbineStatusFilter");
+    filter->setCurrentIndex(filter->findData(int(Fault)));
+    window->openEditor();
+    child<CVNQLineEdit>("editorIdEdit")->setText(QStringLiteral(" wtg-051 "));
+    child<CVNQLineEdit>("editorLocationEdit")->setText(QStringLiteral("North Ridge"));
+    child<CVNQLineEdit>("editorPowerEdit")->setText(QStringLiteral("20000"));
+    CVNQComboBox* status = child<CVNQComboBox>("editorStatusCombo");
+    status->setCurrentIndex(status->findData(int(Maintenance)));
+    // Return in a field saves as the button does.
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(child<CVNQLineEdit>("editorPowerEdit"), &enter);
+
+    EXPECT_TRUE(window->getSimulator()->containsTurbine(QStringLiteral("WTG-051")));
+    EXPECT_EQ(window->getSnapshot().turbineCount, 51);
+    EXPECT_EQ(window->getSnapshot().turbines.last().status, int(Maintenance));
+    EXPECT_FALSE(window->isEditorExpanded());
+    EXPECT_TRUE(window->isDetailExpanded());
+    EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("WTG-051"));
+    EXPECT_EQ(child<CVNQLineEdit>("turbineSearch")->text(), QStringLiteral("wtg-051"));
+    EXPECT_EQ(filter->currentData().toInt(), -1);
+    ASSERT_EQ(turbineRows()->rowCount(), 1);
+    EXPECT_EQ(turbineRows()->index(0, 1).data().toString(), QStringLiteral("WTG-051"));
+    EXPECT_EQ(labelText("turbineSummaryLine"),
+              QStringLiteral("Showing 1 of 51 turbines · Click a column header to sort"));
+    EXPECT_TRUE(child<CVNQLabel>("editorValidationLabel")->isHidden());
+}
+
+TEST_F(WindFarmWindowTest, OverviewControlsDriveThePage)
+{
+    // Period choice.
+    CVNQComboBox* period = child<CVNQComboBox>("windPeriodCombo");
+    period->setCurrentIndex(period->findData(1));
+    EXPECT_EQ(window->getSnapshot().chartLabels.size(), 24);
+    window->setLanguage(1);
+    EXPECT_EQ(period->currentText(), QStringLiteral("日"));
+    window->setLanguage(0);
+
+    // The forecast switch hides series 1, also across the next chart refresh.
+    CVNQLineChart* chart = child<CVNQLineChart>("windEnergyChart");
+    WindToggleSwitch* forecast = child<WindToggleSwitch>("windForecastSwitch");
+    click(forecast);
+    EXPECT_FALSE(forecast->isChecked());
+    ASSERT_EQ(chart->series().size(), 2);
+    EXPECT_FALSE(chart->series()[1].visible);
+    for (int i = 0; i < 5; ++i)
+        window->getSimulator()->advance();
+    EXPECT_FALSE(chart->series()[1].visible);
+    EXPECT_EQ(chart->series()[0].name, QStringLiteral("Energy output"));
+
+    // Only the card that names a turbine opens it.
+    click(child<CVNQContainer>("windInsight0"));
+    EXPECT_EQ(window->getCurrentPage(), 0);
+    click(child<CVNQContainer>("windInsight1"));
+    EXPECT_EQ(window->getCurrentPage(), 1);
+    EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("WTG-007"));
+    EXPECT_TRUE(window->isDetailExpanded());
+}
+
+TEST_F(WindFarmWindowTest, HeaderNavigation)
+{
+    click(child<CVNQPushButton>("navTurbines"));
+    EXPECT_EQ(window->getCurrentPage(), 1);
+    EXPECT_EQ(child<CVNQPushButton>("navTurbines")->getThemeName(), QStringLiteral("WindNavButtonActive"));
+    EXPECT_EQ(child<CVNQPushButton>("navOverview")->getThemeName(), QStringLiteral("WindNavButton"));
+    click(child<CVNQPushButton>("navOverview"));
+    EXPECT_EQ(window->getCurrentPage(), 0);
+
+    click(child<CVNQPushButton>("headerSearch"));
+    EXPECT_EQ(window->getCurrentPage(), 1);
+    EXPECT_EQ(window->focusWidget(), child<CVNQLineEdit>("turbineSearch"));
+
+    int disabled = 0;
+    for (CVNQPushButton* b : window->findChildren<CVNQPushButton*>())
+        disabled += !b->isEnabled();
+    EXPECT_EQ(disabled, 4); // Analytics, Map View, AI Insights, the filter button
+
+    EXPECT_TRUE(WindFarmWindow::statusIconName(7).isEmpty());
+    EXPECT_TRUE(window->statusText(-1).isEmpty());
+}
+
+TEST_F(WindFarmWindowTest, EveryStaticTextFollowsTheLanguage)
+{
+    // Pairs of every static text; the left one must be gone in Chinese and
+    // the right one present, and the reverse after switching back.
+    const QList<QPair<QString, QString>> pairs = {
+        {"Qt-UI Gustrel Wind Farm Monitoring", "Qt-UI Gustrel 风电场监控"},
+        {"Overview", "总览"}, {"Turbines", "风机"}, {"Analytics", "分析"}, {"Map View", "地图"},
+        {"AI Insights", "AI 洞察"}, {"AI forecast", "显示预测"},
+        {"Energy Output & AI Prediction", "能量输出与 AI 预测"}, {"Atmospheric Conditions", "大气条件"},
+        {"Turbine Summary", "风机摘要"}, {"Total Energy Generated", "累计发电量"},
+        {"+10% since last month", "较上月 +10%"}, {"Active Turbines", "活动风机"},
+        {"Last inspection 12h ago", "12 小时前完成检查"}, {"Average Wind Speed", "平均风速"},
+        {"-5% since last month", "较上月 -5%"}, {"Operating Efficiency", "运行效率"}, {"Target 90%", "目标 90%"},
+        {"Gust speed", "阵风速度"}, {"Air density", "空气密度"}, {"Humidity", "湿度"}, {"Temperature", "环境温度"},
+        {"Month", "月"}, {"Week", "周"}, {"Day", "日"},
+        {"Live equipment status, inspections, and AI maintenance guidance", "实时设备状态、检查计划与 AI 维护建议"},
+        {"Add Turbine", "新增风机"}, {"Search by ID or location...", "按 ID 或位置搜索..."},
+        {"All statuses", "全部状态"}, {"Active", "运行"}, {"Maintenance", "维护"}, {"Fault", "故障"},
+        {"Offline", "离线"}, {"Live output", "实时输出"}, {"Wind speed", "风速"}, {"Nacelle temp", "机舱温度"},
+        {"Vibration", "振动"}, {"Equipment health", "设备健康度"}, {"Inspection schedule", "检查计划"},
+        {"AI maintenance note", "AI 维护建议"}, {"Turbine ID", "风机 ID"}, {"Location", "位置"},
+        {"Rated power (kW)", "额定功率 (kW)"}, {"Initial status", "初始状态"}, {"Cancel", "取消"},
+        {"Save Turbine", "保存风机"}, {"Turbine", "风机"}, {"Output", "输出"}, {"Efficiency", "效率"},
+        {"Status", "状态"}, {"AI note", "AI 说明"}, {"Wind", "风速"}, {"Temp", "温度"},
+        {"Next inspection", "下次检查"}, {"AI warning", "AI 告警"},
+        {"Efficiency forecast +6%", "效率预测提升 6%"},
+        {"Stronger wind currents should increase output next week.", "更强风流预计将在下周提升发电输出。"},
+        {"All systems optimal", "所有系统运行正常"}};
+    const QSet<QString> invariant = {"GUSTREL", "Dana Quill", "EN", "中", "GWh", "m/s", "%", "kg/m³", "°C", "#"};
+
+    const QSet<QString> english = textsOf(window.get());
+    window->setLanguage(1);
+    const QSet<QString> chinese = textsOf(window.get());
+    for (const auto& p : pairs) {
+        EXPECT_TRUE(english.contains(p.first)) << p.first.toStdString();
+        EXPECT_FALSE(chinese.contains(p.first)) << p.first.toStdString();
+        EXPECT_TRUE(chinese.contains(p.second)) << p.second.toStdString();
+    }
+    for (const QString& same : invariant)
+        EXPECT_TRUE(chinese.contains(same)) << same.toStdString();
+    EXPECT_EQ(child<CVNQPushButton>("languageChinese")->getThemeName(), QStringLiteral("WindNavButtonActive"));
+    EXPECT_EQ(child<CVNQPushButton>("languageEnglish")->getThemeName(), QStringLiteral("WindSecondaryButton"));
+    EXPECT_EQ(child<CVNQLineChart>("windEnergyChart")->series()[1].name, QStringLiteral("AI 预测"));
+
+    click(child<CVNQPushButton>("languageEnglish"));
+    EXPECT_EQ(textsOf(window.get()), english);
+}
