@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWidget>
 
 namespace CVNQtLib {
 
@@ -104,8 +105,11 @@ void CVNQSliderImpl::readJson(const Json::Value& n)
     bool horizontal = true;
     jsonRead(attr, "isHor", horizontal);
     m_slider->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
+    // A thumb size from a file stays within what a widget can be.
     jsonRead(attr, "thumbW", thumbWidth);
     jsonRead(attr, "thumbH", thumbHeight);
+    thumbWidth = qBound(0, thumbWidth, QWIDGETSIZE_MAX);
+    thumbHeight = qBound(0, thumbHeight, QWIDGETSIZE_MAX);
     jsonRead(attr, "channelSize", channelHeight);
     int maximum = m_slider->maximum();
     int minimum = m_slider->minimum();
