@@ -5,6 +5,7 @@
 #include "CVNQContainer.h"
 #include "CVNQResourceManager.h"
 #include "CVNQScrollBar.h"
+#include "CVNQScrollBarNode.h"
 #include "CVNQTableHeader.h"
 #include "CVNQTableViewImpl.h"
 #include "CVNQTableViewitemDelegate.h"
@@ -204,13 +205,10 @@ void CVNQTableView::setScrollbarBtnSize(bool, int size) { m_impl->scrollbarBtnSi
 void CVNQTableView::setScrollbarSize(bool, int size)
 {
     m_impl->scrollbarSize = size;
-    const QString sheet =
-        QStringLiteral("QScrollBar::vertical{ width:%1; } QScrollBar::horizontal{ height:%2; } "
-                       "QScrollBar::add-line:vertical{ width:%3px;width:%3px; subcontrol-origin: margin;} "
-                       "QScrollBar::sub-line:vertical{ width:%3px;width:%3px;subcontrol-origin: margin; }")
-            .arg(m_impl->scrollbarSize)
-            .arg(m_impl->scrollbarSize)
-            .arg(m_impl->scrollbarBtnSize);
+    // The grid's line buttons keep their own stored length, so the shared
+    // sheet gets it rather than the thickness. Set on whatever bars are
+    // installed, themed or not.
+    const QString sheet = cvnScrollBarThicknessSheet(m_impl->scrollbarSize, m_impl->scrollbarBtnSize);
     verticalScrollBar()->setStyleSheet(sheet);
     horizontalScrollBar()->setStyleSheet(sheet);
 }

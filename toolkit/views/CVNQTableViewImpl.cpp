@@ -32,7 +32,7 @@ enum : int { BarSlotBackground = 0, BarSlotUp = 2, BarSlotDown = 6, BarSlotThumb
 } // namespace
 
 CVNQTableViewImpl::CVNQTableViewImpl(CVNQTableView* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName)
+    : CVNQControlImpl(owner, typeName)
 {
     itemBackgrounds.setAll([] {
         FillStyle none;
@@ -132,25 +132,25 @@ void CVNQTableViewImpl::createComplete()
 
 void CVNQTableViewImpl::notifyChangeLanguage() {}
 
-bool CVNQTableViewImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQTableViewImpl::readJson(const Json::Value& node)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node || !m_owner)
-        return result;
-    Json::Value& n = **node;
-    if (read) {
-        readStyles(n);
-        readAttributes(n);
-        readScrollBarChildren(n);
-    } else {
-        // The check-box stamp is a child control of the view; the node must
-        // not make pages build one. Scroll-bar children are read, never written.
-        if (n.isObject())
-            n.removeMember("child");
-        writeStyles(n);
-        writeAttributes(n);
-    }
-    return result;
+    if (!m_owner)
+        return;
+    readStyles(node);
+    readAttributes(node);
+    readScrollBarChildren(node);
+}
+
+void CVNQTableViewImpl::writeJson(Json::Value& node) const
+{
+    if (!m_owner)
+        return;
+    // The check-box stamp is a child control of the view; the node must not
+    // make pages build one. Scroll-bar children are read, never written.
+    if (node.isObject())
+        node.removeMember("child");
+    writeStyles(node);
+    writeAttributes(node);
 }
 
 void CVNQTableViewImpl::readStyles(const Json::Value& node)

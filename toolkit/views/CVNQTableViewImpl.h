@@ -4,8 +4,8 @@
 // contents. The header, the delegate, the corner widget and the viewport
 // read everything they paint from here.
 
+#include "CVNQControlImpl.h"
 #include "CVNQStateStyles.h"
-#include "CVNQWidgetBaseImpl.h"
 
 #include <QMap>
 #include <QPoint>
@@ -19,7 +19,7 @@ class CVNQCheckBox;
 class CVNQContainer;
 class CVNQTableView;
 
-class CVNQ_EXPORT CVNQTableViewImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQTableViewImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     CVNQTableViewImpl(CVNQTableView* owner, const QString& typeName);
@@ -32,8 +32,6 @@ public:
     // only, fills demonstration contents.
     void createComplete() override;
     void notifyChangeLanguage() override;
-    // The common part, then "style", "attr" and scroll-bar children.
-    bool serializeJsonValue(Json::Value** node, bool read) override;
 
     CVNQTableView* view() const;
     // Stores the row under the pointer (-1 none) and repaints the rows when
@@ -69,6 +67,11 @@ public:
     bool headerChecked = false;
     // Not owned: a container deleted by its owner reads as null.
     QMap<int, QPointer<CVNQContainer>> columnWidgets;
+
+protected:
+    // "style", "attr" and scroll-bar children, after the common part.
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
 private:
     QPoint m_paintPointer;
