@@ -148,7 +148,7 @@ QRectF CVNQLineChartImpl::plotRect(const QSize& size) const
 {
     ChartInsets insets;
     insets.left = m_marginLeft;
-    insets.top = m_marginTop;
+    insets.top = cvnChartTopInset(m_marginTop, !m_title.isEmpty());
     insets.right = m_marginRight;
     insets.bottom = m_zoom.isEnabled() ? 92 : 42;
     insets.legendBottom = m_marginBottom + (m_zoom.isEnabled() ? 44 : 0);
