@@ -13,6 +13,7 @@
 #include "WindFarmWidgets.h"
 #include "WindToggleSwitch.h"
 
+#include <QHeaderView>
 #include <QStandardItemModel>
 
 #include <algorithm>
@@ -78,10 +79,20 @@ void WindFarmWindow::buildOverviewPage()
     // Energy chart and atmosphere.
     middleRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 3, 12);
     middleRow->setMinimumHeight(230);
-    // The chart fills the whole card and the header row lies over the band
-    // the chart keeps free for a title it does not have (placeEnergyCard):
-    // on a short window that band is what the plot needs.
-    energyBox = makeContainer(middleRow, QStringLiteral("WindCard"), CVNQContainer::NoUse, 3, 6, 14, 10, 14, 10);
+    CVNQContainer* energyBox = makeContainer(middleRow, QStringLiteral("WindCard"), CVNQContainer::Vertical, 3, 6, 14, 10, 14, 10);
+    CVNQContainer* energyHeader = makeContainer(energyBox, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
+    setFixedHeightOf(energyHeader, 34);
+    energySection = makeLabel(energyHeader, QStringLiteral("WindLabelSection"), 1, 30);
+    periodCombo = makeCombo(energyHeader, QStringLiteral("windPeriodCombo"));
+    setFixedSizeOf(periodCombo, 96, 32);
+    periodCombo->resize(96, 32);
+    energyHeader->addChildWidget(periodCombo, 0);
+    connect(periodCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
+        const int days = periodCombo->itemData(index, Qt::UserRole).toInt();
+        if (days > 0)
+            simulator->setPeriodDays(days);
+    });
+
     energyChart = new CVNQLineChart(energyBox);
     energyChart->setObjectName(QStringLiteral("windEnergyChart"));
     energyChart->setWidthPolicy(LayoutSizePolicyFill);
@@ -99,21 +110,6 @@ void WindFarmWindow::buildOverviewPage()
     energyChart->setAnimationDuration(480);
     energyBox->addChildWidget(energyChart, 1);
 
-    energyHeader = makeContainer(energyBox, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
-    setFixedHeightOf(energyHeader, 34);
-    energySection = makeLabel(energyHeader, QStringLiteral("WindLabelSection"), 1, 30);
-    periodCombo = makeCombo(energyHeader, QStringLiteral("windPeriodCombo"));
-    setFixedSizeOf(periodCombo, 96, 32);
-    periodCombo->resize(96, 32);
-    energyHeader->addChildWidget(periodCombo, 0);
-    energyHeader->raise();
-    energyBox->installEventFilter(this);
-    connect(periodCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
-        const int days = periodCombo->itemData(index, Qt::UserRole).toInt();
-        if (days > 0)
-            simulator->setPeriodDays(days);
-    });
-
     CVNQContainer* atmosphere = makeContainer(middleRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1, 8);
     atmosphereSection = makeLabel(atmosphere, QStringLiteral("WindLabelSection"), 0, 28);
     CVNQContainer* atmoRow1 = makeContainer(atmosphere, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 1, 8);
@@ -126,7 +122,7 @@ void WindFarmWindow::buildOverviewPage()
     // Summary table and insights.
     bottomRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 2, 12);
     bottomRow->setMinimumHeight(155);
-    CVNQContainer* summaryCard =
+    summaryCard =
         makeContainer(bottomRow, QStringLiteral("WindCard"), CVNQContainer::Vertical, 3, 5, 12, 8, 12, 8);
     summarySection = makeLabel(summaryCard, QStringLiteral("WindLabelSection"), 0, 26);
     summaryTable = new CVNQTableView(summaryCard);
@@ -142,42 +138,37 @@ void WindFarmWindow::buildOverviewPage()
         InsightCard card;
         card.card = makeContainer(insights, QStringLiteral("WindCardAlt"), CVNQContainer::Vertical, 1, 1, 10, 5, 10, 5);
         card.card->setObjectName(QStringLiteral("windInsight%1").arg(i));
+        // Title and body sit together in the middle of the card, as the
+        // figures do in theirs; the body is as high as its wrapped text.
+        makeContainer(card.card, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
         card.title = makeLabel(card.card, QStringLiteral("WindLabelSmBold"), 0, 20);
-        // The body takes the card's height above its title (two lines on a
-        // tall window, one on a short one).
-        card.body = makeLabel(card.card, QStringLiteral("WindLabelMuted"), 1, 0);
-        card.body->setMinimumHeight(16);
+        card.body = makeLabel(card.card, QStringLiteral("WindLabelMuted"), 0, 32);
         card.body->setWordWrap(true);
+        card.body->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        makeContainer(card.card, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
         // The cards are buttons of a kind: the pointer says so.
         card.card->setCursor(Qt::PointingHandCursor);
+        card.card->installEventFilter(this);
         connect(card.card, &CVNQContainer::mouseClickEvent, this, [this, i]() { openInsight(i); });
         insightCards.append(card);
     }
     page->installEventFilter(this);
 }
 
-void WindFarmWindow::placeEnergyCard()
-{
-    int left = 0, top = 0, right = 0, bottom = 0;
-    energyBox->getChildPadding(left, top, right, bottom);
-    const QRect inner = energyBox->rect().adjusted(left, top, -right, -bottom);
-    energyChart->QWidget::setGeometry(inner);
-    energyHeader->QWidget::setGeometry(inner.left(), inner.top(), inner.width(), energyHeader->minimumHeight());
-}
-
 void WindFarmWindow::balanceOverviewRows()
 {
     // What the chart and the lower row share, after the title and the
     // headline rows, the page's padding and its four gaps.
-    const int free = overviewPage->height() - 16 - 18 - 42 - 104 - 3 * 12;
-    // Three to two, but the lower row keeps what its three insight cards
-    // need to show a line each.
-    int lower = std::max(free * 2 / 5, 190);
-    int upper = free - lower;
-    if (upper < middleRow->minimumHeight()) {
-        upper = middleRow->minimumHeight();
-        lower = std::max(free - upper, 1);
-    }
+    int left = 0, top = 0, right = 0, bottom = 0;
+    overviewPage->getChildPadding(left, top, right, bottom);
+    const int free = overviewPage->height() - top - bottom - 42 - 104 - 3 * overviewPage->getChildSpace();
+    // Three to two, but the lower row gets what its summary table needs to
+    // show every row at full height, as far as the chart's minimum allows;
+    // on a short window the rows give way (fitSummaryRows).
+    const int upperLeast = middleRow->minimumHeight();
+    int lower = std::min(std::max(free * 2 / 5, summaryCardHeight(kSummaryRowHeight)), free - upperLeast);
+    lower = std::max(lower, bottomRow->minimumHeight());
+    const int upper = free - lower;
     if (upper < 1)
         return;
     // Ratios are weights: weights equal to the wanted heights give them.
@@ -185,6 +176,44 @@ void WindFarmWindow::balanceOverviewRows()
         middleRow->setLayoutRatio(upper);
         bottomRow->setLayoutRatio(lower);
         overviewPage->forceResize();
+    }
+}
+
+int WindFarmWindow::summaryCardHeight(int rowHeight) const
+{
+    int left = 0, top = 0, right = 0, bottom = 0;
+    summaryCard->getChildPadding(left, top, right, bottom);
+    const int rows = std::max(summaryModel->rowCount(), 1);
+    return top + summarySection->minimumHeight() + summaryCard->getChildSpace() + 2 * summaryTable->frameWidth()
+           + summaryTable->horizontalHeader()->minimumHeight() + rows * rowHeight + bottom;
+}
+
+void WindFarmWindow::fitSummaryRows()
+{
+    // The rows share the table's height: at most the full row height, at
+    // least what a line of text needs. So a short window still shows every
+    // row, and a tall one leaves no strip of empty table under them.
+    const int rows = summaryModel->rowCount();
+    if (rows < 1)
+        return;
+    const int height = std::clamp(summaryTable->viewport()->height() / rows, kSummaryRowLeast, kTableRowHeight);
+    if (summaryTable->getItemHeight() != height)
+        summaryTable->setItemHeight(height);
+}
+
+void WindFarmWindow::fitInsightCard(const InsightCard& card)
+{
+    int left = 0, top = 0, right = 0, bottom = 0;
+    card.card->getChildPadding(left, top, right, bottom);
+    const int textWidth = card.card->width() - left - right;
+    const int line = card.body->fontMetrics().lineSpacing();
+    const int room = card.card->height() - top - bottom - card.title->minimumHeight() - card.card->getChildSpace();
+    // Two lines at most, fewer when the text or the card is shorter.
+    int height = textWidth > 0 ? card.body->heightForWidth(textWidth) : line;
+    height = std::max(std::min({height, 2 * line, room}), std::min(line, std::max(room, 0)));
+    if (card.body->minimumHeight() != height) {
+        setFixedHeightOf(card.body, height);
+        card.card->forceResize();
     }
 }
 
@@ -311,6 +340,7 @@ void WindFarmWindow::refreshOverviewValues()
             card.turbineId = insight.turbineId;
             card.title->setText(language == 1 ? insight.titleZh : insight.titleEn);
             card.body->setText(language != 1 ? insight.detailEn : insight.detailZh);
+            fitInsightCard(card);
         } else {
             card.card->hide();
         }

@@ -184,7 +184,7 @@ void WindFarmWindow::styleTable(CVNQTableView* table, bool compact)
     table->setThemeName(QStringLiteral("WindTable"));
     table->setWidthPolicy(LayoutSizePolicyFill);
     table->setHeightPolicy(LayoutSizePolicyFill);
-    table->setItemHeight(compact ? 34 : 44);
+    table->setItemHeight(compact ? kSummaryRowHeight : kTableRowHeight);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -312,6 +312,7 @@ void WindFarmWindow::refreshSummaryTable()
         itemAt(summaryModel, r, SumStatus)->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
     }
     applyColumnWidths(summaryTable);
+    fitSummaryRows();
 }
 
 void WindFarmWindow::applyColumnWidths(CVNQTableView* table)
@@ -333,14 +334,19 @@ void WindFarmWindow::applyColumnWidths(CVNQTableView* table)
 bool WindFarmWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize) {
-        if (energyBox && watched == energyBox)
-            placeEnergyCard();
-        else if (overviewPage && watched == overviewPage)
+        if (overviewPage && watched == overviewPage)
             balanceOverviewRows();
         else if (turbineTable && watched == turbineTable->viewport())
             applyColumnWidths(turbineTable);
-        else if (summaryTable && watched == summaryTable->viewport())
+        else if (summaryTable && watched == summaryTable->viewport()) {
             applyColumnWidths(summaryTable);
+            fitSummaryRows();
+        } else {
+            for (const InsightCard& card : insightCards) {
+                if (watched == card.card)
+                    fitInsightCard(card);
+            }
+        }
     }
     return CVNQWindow::eventFilter(watched, event);
 }

@@ -28,6 +28,7 @@ class CVNQLineChart;
 class CVNQLineEdit;
 class CVNQOpenGLPieChart;
 class CVNQPushButton;
+class CVNQScrollBar;
 class CVNQStackContainer;
 class CVNQTableView;
 }
@@ -40,6 +41,11 @@ public:
     // Width of both drawers when open, and their slide time.
     static constexpr int kDrawerWidth = 390;
     static constexpr int kDrawerSlideMs = 220;
+    // Row heights of the turbine table, of the overview's summary table and
+    // the least a summary row shrinks to on a short window.
+    static constexpr int kTableRowHeight = 44;
+    static constexpr int kSummaryRowHeight = 34;
+    static constexpr int kSummaryRowLeast = 28;
     // Highest rated power the editor accepts, in kW.
     static constexpr double kMaxRatedPowerKw = 20000.0;
 
@@ -134,8 +140,10 @@ private:
     void refreshKpis();
     void refreshOverviewValues();
     void openInsight(int index);
-    void placeEnergyCard();
     void balanceOverviewRows();
+    int summaryCardHeight(int rowHeight) const;
+    void fitSummaryRows();
+    void fitInsightCard(const InsightCard& card);
 
     // Turbine page and both tables (WindFarmTurbines.cpp).
     void buildTurbinesPage();
@@ -157,6 +165,7 @@ private:
     const TurbineRecord* findTurbine(const QString& id) const;
     void animateDrawer(CVNQtLib::CVNQContainer* drawer, bool expand, bool& flag);
     void layoutDrawer(CVNQtLib::CVNQContainer* drawer);
+    void fitDetailDrawer();
     void slideDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
     void finishDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
     void showEditorMessage(const QString& english, const QString& chinese);
@@ -212,8 +221,6 @@ private:
     KpiCard efficiencyCard;
     CVNQtLib::CVNQContainer* middleRow = nullptr;
     CVNQtLib::CVNQContainer* bottomRow = nullptr;
-    CVNQtLib::CVNQContainer* energyBox = nullptr;
-    CVNQtLib::CVNQContainer* energyHeader = nullptr;
     CVNQtLib::CVNQLabel* energySection = nullptr;
     CVNQtLib::CVNQComboBox* periodCombo = nullptr;
     CVNQtLib::CVNQLineChart* energyChart = nullptr;
@@ -222,6 +229,7 @@ private:
     AtmosphereTile densityTile;
     AtmosphereTile humidityTile;
     AtmosphereTile temperatureTile;
+    CVNQtLib::CVNQContainer* summaryCard = nullptr;
     CVNQtLib::CVNQLabel* summarySection = nullptr;
     CVNQtLib::CVNQTableView* summaryTable = nullptr;
     QStandardItemModel* summaryModel = nullptr;
@@ -257,6 +265,7 @@ private:
     CVNQtLib::CVNQLabel* scheduleLabel = nullptr;
     CVNQtLib::CVNQLabel* noteSection = nullptr;
     CVNQtLib::CVNQLabel* noteLabel = nullptr;
+    CVNQtLib::CVNQScrollBar* detailScrollBar = nullptr;
     QString statusBadgeStyle;
 
     // Editor drawer.
