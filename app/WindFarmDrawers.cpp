@@ -19,18 +19,6 @@ using namespace CVNQtLib;
 
 namespace {
 
-const QColor kCloseIconColour(210, 230, 226);
-
-QString pick(int language, const char* english, const char* chinese)
-{
-    return language == 1 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
-}
-
-QString fixed(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals);
-}
-
 // Health in percent by status (see the detail drawer's donut).
 double turbineHealth(const TurbineRecord& t)
 {
@@ -70,20 +58,28 @@ constexpr int kSlidePollMs = 10;
 
 } // namespace
 
+CVNQContainer* WindFarmWindow::makeDrawer(const QString& objectName)
+{
+    // Docked over the turbine page's right edge, outside its child layout;
+    // it starts hidden (the caller fills it first).
+    auto* drawer = new CVNQContainer(turbinesPage);
+    drawer->setObjectName(objectName);
+    drawer->setThemeName(QStringLiteral("WindDrawer"));
+    drawer->setHeightPolicy(LayoutSizePolicyFill);
+    drawer->setChildSpace(kDrawerSpace);
+    drawer->setChildPadding(16, 14, 16, 16);
+    drawer->setChildLayout(CVNQContainer::Vertical);
+    drawer->setWidthPolicy(LayoutSizePolicyFixed);
+    drawer->setAbsoluteLayout(true);
+    drawer->setAbsoluteDock(DockFar, DockCenter, 24, 0);
+    drawer->resize(kDrawerWidth, 620);
+    setFixedWidthOf(drawer, kDrawerWidth);
+    return drawer;
+}
+
 void WindFarmWindow::buildDetailDrawer()
 {
-    detailDrawer = new CVNQContainer(turbinesPage);
-    detailDrawer->setObjectName(QStringLiteral("detailDrawer"));
-    detailDrawer->setThemeName(QStringLiteral("WindDrawer"));
-    detailDrawer->setHeightPolicy(LayoutSizePolicyFill);
-    detailDrawer->setChildSpace(8);
-    detailDrawer->setChildPadding(16, 14, 16, 16);
-    detailDrawer->setChildLayout(CVNQContainer::Vertical);
-    detailDrawer->setWidthPolicy(LayoutSizePolicyFixed);
-    detailDrawer->setAbsoluteLayout(true);
-    detailDrawer->setAbsoluteDock(DockFar, DockCenter, 24, 0);
-    detailDrawer->resize(kDrawerWidth, 620);
-    setFixedWidthOf(detailDrawer, kDrawerWidth);
+    detailDrawer = makeDrawer(QStringLiteral("detailDrawer"));
 
     CVNQContainer* headerRow =
         makeContainer(detailDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
@@ -93,7 +89,7 @@ void WindFarmWindow::buildDetailDrawer()
     detailIdLabel->setObjectName(QStringLiteral("detailIdLabel"));
     detailLocationLabel = makeLabel(textColumn, QStringLiteral("WindLabelMuted"), 1, 18);
     detailCloseButton = makeButton(headerRow, QStringLiteral("WindCloseButton"), QString(), 32, 32,
-                                   iconPath(QStringLiteral("close")), kCloseIconColour);
+                                   iconPath(QStringLiteral("close")), kWindIconColour);
     detailCloseButton->setObjectName(QStringLiteral("detailCloseButton"));
 
     statusBadgeStyle = QStringLiteral("WindStatusActive");
@@ -126,8 +122,7 @@ void WindFarmWindow::buildDetailDrawer()
     healthSection = makeLabel(detailDrawer, QStringLiteral("WindLabelSmBold"), 0, 24);
     healthChart = new CVNQOpenGLPieChart(detailDrawer);
     healthChart->setObjectName(QStringLiteral("turbineHealthChart"));
-    healthChart->setWidthPolicy(LayoutSizePolicyFill);
-    healthChart->setHeightPolicy(LayoutSizePolicyFill);
+    styleControl(healthChart, QString());
     // Only the height has a floor: the chart's own 420-pixel minimum width
     // would push the donut off the drawer's centre.
     healthChart->setMinimumSize(0, kHealthChartLeast);
@@ -214,13 +209,13 @@ void WindFarmWindow::fitDetailDrawer()
 void WindFarmWindow::retranslateDetailDrawer()
 {
     const int l = language;
-    outputTile.caption->setText(pick(l, "Live output", "实时输出"));
-    windTile.caption->setText(pick(l, "Wind speed", "风速"));
-    nacelleTile.caption->setText(pick(l, "Nacelle temp", "机舱温度"));
-    vibrationTile.caption->setText(pick(l, "Vibration", "振动"));
-    healthSection->setText(pick(l, "Equipment health", "设备健康度"));
-    scheduleSection->setText(pick(l, "Inspection schedule", "检查计划"));
-    noteSection->setText(pick(l, "AI maintenance note", "AI 维护建议"));
+    outputTile.caption->setText(bilingual(l, "Live output", "实时输出"));
+    windTile.caption->setText(bilingual(l, "Wind speed", "风速"));
+    nacelleTile.caption->setText(bilingual(l, "Nacelle temp", "机舱温度"));
+    vibrationTile.caption->setText(bilingual(l, "Vibration", "振动"));
+    healthSection->setText(bilingual(l, "Equipment health", "设备健康度"));
+    scheduleSection->setText(bilingual(l, "Inspection schedule", "检查计划"));
+    noteSection->setText(bilingual(l, "AI maintenance note", "AI 维护建议"));
 }
 
 const TurbineRecord* WindFarmWindow::findTurbine(const QString& id) const
@@ -255,7 +250,7 @@ void WindFarmWindow::refreshDetailDrawer()
 
     detailIdLabel->setText(t.id);
     detailLocationLabel->setText(
-        t.location + QStringLiteral(" · %1, %2").arg(fixed(t.latitude, 3), fixed(t.longitude, 3)));
+        t.location + QStringLiteral(" · %1, %2").arg(fixedNumber(t.latitude, 3), fixedNumber(t.longitude, 3)));
 
     QString badge;
     switch (t.status) {
@@ -271,31 +266,31 @@ void WindFarmWindow::refreshDetailDrawer()
     }
     statusLabel->setText(statusText(t.status));
 
-    outputTile.value->setText(QStringLiteral("%1 kW").arg(fixed(t.outputKw, 0)));
-    windTile.value->setText(QStringLiteral("%1 m/s").arg(fixed(t.windSpeed, 1)));
-    nacelleTile.value->setText(QStringLiteral("%1 °C").arg(fixed(t.temperature, 1)));
-    vibrationTile.value->setText(QStringLiteral("%1 mm/s").arg(fixed(t.vibration, 2)));
+    outputTile.value->setText(QStringLiteral("%1 kW").arg(fixedNumber(t.outputKw, 0)));
+    windTile.value->setText(QStringLiteral("%1 m/s").arg(fixedNumber(t.windSpeed, 1)));
+    nacelleTile.value->setText(QStringLiteral("%1 °C").arg(fixedNumber(t.temperature, 1)));
+    vibrationTile.value->setText(QStringLiteral("%1 mm/s").arg(fixedNumber(t.vibration, 2)));
 
     const double health = turbineHealth(t);
-    QColor healthColour(0, 239, 134);
+    QColor healthColour = kWindAccent;
     if (t.status == Fault)
         healthColour = QColor(255, 91, 116);
     else if (t.status == Maintenance)
         healthColour = QColor(255, 189, 74);
     PieSlice healthSlice;
-    healthSlice.name = pick(l, "Health", "健康度");
+    healthSlice.name = bilingual(l, "Health", "健康度");
     healthSlice.value = health;
     healthSlice.color = healthColour;
     healthSlice.visible = true;
     PieSlice remaining;
-    remaining.name = pick(l, "Remaining", "余量");
+    remaining.name = bilingual(l, "Remaining", "余量");
     remaining.value = 100.0 - health;
     remaining.color = QColor(35, 61, 63);
     remaining.visible = true;
     healthChart->setAnimationEnabled(false);
     healthChart->setSlices({healthSlice, remaining});
 
-    healthLabel->setText(QStringLiteral("%1% · %2 RPM").arg(fixed(health, 1), fixed(t.rotorRpm, 1)));
+    healthLabel->setText(QStringLiteral("%1% · %2 RPM").arg(fixedNumber(health, 1), fixedNumber(t.rotorRpm, 1)));
     scheduleLabel->setText(l == 1 ? QStringLiteral("上次 ") + t.lastInspection + QStringLiteral(" · 下次 ")
                                         + t.nextInspection
                                   : QStringLiteral("Last ") + t.lastInspection + QStringLiteral(" · Next ")
@@ -322,8 +317,7 @@ void WindFarmWindow::animateDrawer(CVNQContainer* drawer, bool expand, bool& fla
     if (flag == expand)
         return;
     flag = expand;
-    int& generation = drawer == detailDrawer ? detailGeneration : editorGeneration;
-    ++generation;
+    const int generation = ++drawerGeneration(drawer);
     // The children keep their places while the width changes.
     drawer->setChildLayout(CVNQContainer::NoUse);
     if (expand) {
@@ -337,20 +331,31 @@ void WindFarmWindow::animateDrawer(CVNQContainer* drawer, bool expand, bool& fla
     slideDrawer(drawer, flag, generation);
 }
 
+int& WindFarmWindow::drawerGeneration(CVNQContainer* drawer)
+{
+    return drawer == detailDrawer ? detailGeneration : editorGeneration;
+}
+
+bool WindFarmWindow::drawerStepDue(CVNQContainer* drawer, bool& flag, int generation, DrawerStep step)
+{
+    // A newer action owns the drawer: this step is void.
+    if (generation != drawerGeneration(drawer))
+        return false;
+    // A slide still runs: the step waits for its end. So a drawer turned
+    // round in the middle of a slide first finishes that slide, then slides
+    // back from where it is, and always ends at the side its flag names.
+    if (drawer->isResizeAnimationRunning()) {
+        QTimer::singleShot(kSlidePollMs, this,
+                           [this, drawer, &flag, generation, step]() { (this->*step)(drawer, flag, generation); });
+        return false;
+    }
+    return true;
+}
+
 void WindFarmWindow::slideDrawer(CVNQContainer* drawer, bool& flag, int generation)
 {
-    const int current = drawer == detailDrawer ? detailGeneration : editorGeneration;
-    if (generation != current)
+    if (!drawerStepDue(drawer, flag, generation, &WindFarmWindow::slideDrawer))
         return;
-    // A drawer turned round in the middle of a slide first finishes that
-    // slide, then slides back from where it is, so it always ends at the
-    // side its flag names.
-    if (drawer->isResizeAnimationRunning()) {
-        QTimer::singleShot(kSlidePollMs, this, [this, drawer, &flag, generation]() {
-            slideDrawer(drawer, flag, generation);
-        });
-        return;
-    }
     const int h = drawer->height();
     const int from = drawer->width();
     const int to = flag ? kDrawerWidth : 0;
@@ -363,29 +368,20 @@ void WindFarmWindow::slideDrawer(CVNQContainer* drawer, bool& flag, int generati
 
 void WindFarmWindow::finishDrawer(CVNQContainer* drawer, bool& flag, int generation)
 {
-    const int current = drawer == detailDrawer ? detailGeneration : editorGeneration;
-    if (generation != current)
+    if (!drawerStepDue(drawer, flag, generation, &WindFarmWindow::finishDrawer))
         return;
-    if (drawer->isResizeAnimationRunning()) {
-        QTimer::singleShot(kSlidePollMs, this, [this, drawer, &flag, generation]() {
-            finishDrawer(drawer, flag, generation);
-        });
-        return;
-    }
-    if (flag) {
-        drawer->setChildLayout(CVNQContainer::Vertical);
-        layoutDrawer(drawer);
-        if (drawer == detailDrawer) {
-            healthChart->setAnimationEnabled(true);
-            healthChart->replayAnimation();
-            const int off = healthChart->animationDuration() + 20;
-            QTimer::singleShot(off, this, [this]() { healthChart->setAnimationEnabled(false); });
-        }
-    } else {
+    if (!flag) {
+        // Closed: ready at full width for its next slide.
         drawer->hide();
         setFixedWidthOf(drawer, kDrawerWidth);
         drawer->resize(kDrawerWidth, drawer->height());
-        drawer->setChildLayout(CVNQContainer::Vertical);
-        layoutDrawer(drawer);
+    }
+    drawer->setChildLayout(CVNQContainer::Vertical);
+    layoutDrawer(drawer);
+    if (flag && drawer == detailDrawer) {
+        healthChart->setAnimationEnabled(true);
+        healthChart->replayAnimation();
+        const int off = healthChart->animationDuration() + 20;
+        QTimer::singleShot(off, this, [this]() { healthChart->setAnimationEnabled(false); });
     }
 }

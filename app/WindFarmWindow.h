@@ -79,6 +79,8 @@ public:
     // Status text in the window's language; empty outside 0 to 3.
     QString statusText(int status) const;
     static QString statusText(int status, int language);
+    // The four status texts with their status as data, for the combo boxes.
+    QVector<QPair<QString, int>> statusItems() const;
     // The colour theme both charts use.
     static CVNQtLib::ChartTheme windChartTheme();
 
@@ -99,18 +101,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct KpiCard
-    {
-        CVNQtLib::CVNQLabel* title = nullptr;
-        CVNQtLib::CVNQLabel* value = nullptr;
-        CVNQtLib::CVNQLabel* unit = nullptr;
-        CVNQtLib::CVNQLabel* trend = nullptr;
-    };
-    struct AtmosphereTile
+    // The labels of a headline card or an atmosphere tile (the tiles have
+    // no trend line).
+    struct Figure
     {
         CVNQtLib::CVNQLabel* caption = nullptr;
         CVNQtLib::CVNQLabel* value = nullptr;
         CVNQtLib::CVNQLabel* unit = nullptr;
+        CVNQtLib::CVNQLabel* trend = nullptr;
     };
     struct InsightCard
     {
@@ -134,8 +132,10 @@ private:
 
     // Overview page (WindFarmOverview.cpp).
     void buildOverviewPage();
-    KpiCard makeKpiCard(QWidget* parent, const QString& accentStyle, const QString& icon);
-    AtmosphereTile makeAtmosphereTile(QWidget* parent, const QString& icon);
+    static Figure makeFigureColumn(QWidget* parent, const QString& captionStyle, int captionHeight, int valueSpace,
+                                   int unitWidth, int trendHeight);
+    Figure makeKpiCard(QWidget* parent, const QString& accentStyle, const QString& icon);
+    Figure makeAtmosphereTile(QWidget* parent, const QString& icon);
     void retranslateOverview();
     void refreshKpis();
     void refreshOverviewValues();
@@ -157,6 +157,7 @@ private:
     void focusTurbineSearch();
 
     // Drawers (WindFarmDrawers.cpp, WindFarmEditor.cpp).
+    CVNQtLib::CVNQContainer* makeDrawer(const QString& objectName);
     void buildDetailDrawer();
     void buildEditorDrawer();
     void retranslateDetailDrawer();
@@ -166,6 +167,9 @@ private:
     void animateDrawer(CVNQtLib::CVNQContainer* drawer, bool expand, bool& flag);
     void layoutDrawer(CVNQtLib::CVNQContainer* drawer);
     void fitDetailDrawer();
+    using DrawerStep = void (WindFarmWindow::*)(CVNQtLib::CVNQContainer*, bool&, int);
+    int& drawerGeneration(CVNQtLib::CVNQContainer* drawer);
+    bool drawerStepDue(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation, DrawerStep step);
     void slideDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
     void finishDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
     void showEditorMessage(const QString& english, const QString& chinese);
@@ -215,20 +219,20 @@ private:
     CVNQtLib::CVNQLabel* updatedLabel = nullptr;
     CVNQtLib::CVNQLabel* forecastLabel = nullptr;
     WindToggleSwitch* forecastSwitch = nullptr;
-    KpiCard energyCard;
-    KpiCard activeCard;
-    KpiCard windCard;
-    KpiCard efficiencyCard;
+    Figure energyCard;
+    Figure activeCard;
+    Figure windCard;
+    Figure efficiencyCard;
     CVNQtLib::CVNQContainer* middleRow = nullptr;
     CVNQtLib::CVNQContainer* bottomRow = nullptr;
     CVNQtLib::CVNQLabel* energySection = nullptr;
     CVNQtLib::CVNQComboBox* periodCombo = nullptr;
     CVNQtLib::CVNQLineChart* energyChart = nullptr;
     CVNQtLib::CVNQLabel* atmosphereSection = nullptr;
-    AtmosphereTile gustTile;
-    AtmosphereTile densityTile;
-    AtmosphereTile humidityTile;
-    AtmosphereTile temperatureTile;
+    Figure gustTile;
+    Figure densityTile;
+    Figure humidityTile;
+    Figure temperatureTile;
     CVNQtLib::CVNQContainer* summaryCard = nullptr;
     CVNQtLib::CVNQLabel* summarySection = nullptr;
     CVNQtLib::CVNQTableView* summaryTable = nullptr;
