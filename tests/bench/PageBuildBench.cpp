@@ -1,10 +1,11 @@
-// Building pages of 1,000 controls from JSON: the factory, the common JSON
-// routine and the theme application of every control.
+// Building pages of 1,000 labels from JSON: the factory, the common JSON
+// routine, the label's own keys and the theme application of every control.
 
 #include "CVNJson.h"
-#include "CVNQControl.h"
 #include "CVNQControlFactory.h"
+#include "CVNQLabel.h"
 #include "CVNQResourceManager.h"
+#include "CVNQtLib.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,44 +15,32 @@
 
 using namespace CVNQtLib;
 
-namespace page_bench {
+namespace {
 
-// The smallest real control: the common part and a plain implementation.
-class BenchControlImpl : public CVNQWidgetBaseImpl
+constexpr int kControls = 1000;
+
+void writeFile(const QString& path, const QByteArray& bytes)
 {
-public:
-    using CVNQWidgetBaseImpl::CVNQWidgetBaseImpl;
-};
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
 
-class BenchControl : public QWidget, public ICVNQWidgetBase
-{
-    Q_OBJECT
-    CVNQ_DECLARE_CONTROL(BenchControl, BenchControlImpl)
-public:
-    explicit BenchControl(QWidget* parent = nullptr) : QWidget(parent)
-    {
-        m_impl = new BenchControlImpl(this, typeName());
-        m_impl->applyTheme();
-    }
-};
-
-CVNQ_IMPLEMENT_CONTROL(BenchControl, BenchControlImpl, "bench_control")
-
-QByteArray pageText(int count)
+QByteArray pageText()
 {
     Json::Value root;
     jsonMember(root, "w") = 1200;
     jsonMember(root, "h") = 900;
     Json::Value& elements = jsonMember(root, "elements");
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < kControls; ++i) {
         Json::Value node;
-        jsonMember(node, "type") = "bench_control";
-        jsonMember(node, "name") = "c" + std::to_string(i);
+        jsonMember(node, "type") = "qtlabel";
+        jsonMember(node, "name") = "label" + std::to_string(i);
         jsonMember(node, "x") = (i % 40) * 30;
         jsonMember(node, "y") = (i / 40) * 30;
         jsonMember(node, "w") = 28;
         jsonMember(node, "h") = 28;
-        jsonMember(jsonMember(node, "attr"), "index") = i;
+        jsonMember(jsonMember(node, "attr"), "text") = "Turbine " + std::to_string(i);
         jsonAppend(elements, node);
     }
     return QByteArray::fromStdString(jsonStyled(root));
@@ -59,47 +48,39 @@ QByteArray pageText(int count)
 
 void buildPage(benchmark::State& state, bool themed)
 {
-    cvnRegisterDefaultControl("bench_control", &BenchControl::createBenchControl);
+    init();
     QTemporaryDir dir;
-    QFile page(dir.filePath("page.json"));
-    page.open(QIODevice::WriteOnly);
-    page.write(pageText(1000));
-    page.close();
+    writeFile(dir.filePath("page.json"), pageText());
     if (themed) {
         QDir().mkpath(dir.filePath("theme"));
-        QFile style(dir.filePath("theme/style.json"));
-        style.open(QIODevice::WriteOnly);
-        style.write(R"({"style": [{"type": 1, "name": "benchBg", "drawImg": false, "clr": "FF336699"}]})");
-        style.close();
-        QFile theme(dir.filePath("theme/theme.json"));
-        theme.open(QIODevice::WriteOnly);
-        theme.write(R"({"elements": [{"child": [{"name": "bench_control", "attr": {"themed": 1},
-                       "style": [["benchBg", 1, 0]]}]}]})");
-        theme.close();
+        writeFile(dir.filePath("theme/style.json"),
+                  R"({"style": [{"type": 1, "name": "benchBg", "drawImg": false, "clr": "FF336699"},
+                                {"type": 2, "name": "benchText", "clr": "FFFFFFFF", "size": 13}]})");
+        writeFile(dir.filePath("theme/theme.json"),
+                  R"({"elements": [{"child": [{"name": "qtlabel", "attr": {"themed": 1},
+                       "style": [["benchBg", 1, 0], ["benchText", 2, 1]]}]}]})");
         CVNQResourceManager::getInstance()->loadThemeDir(dir.filePath("theme"));
     }
     for (auto _ : state) {
         QWidget host;
         benchmark::DoNotOptimize(cvnCreatePageByFileName(&host, dir.filePath("page.json")));
-        if (host.findChildren<BenchControl*>(QString(), Qt::FindDirectChildrenOnly).size() != 1000)
+        if (host.findChildren<CVNQLabel*>(QString(), Qt::FindDirectChildrenOnly).size() != kControls)
             state.SkipWithError("page not built");
     }
-    state.SetItemsProcessed(state.iterations() * 1000);
+    state.SetItemsProcessed(state.iterations() * kControls);
 }
 
-void BM_PageOf1000Controls(benchmark::State& state)
+void BM_PageOf1000Labels(benchmark::State& state)
 {
     buildPage(state, false);
 }
 
-void BM_PageOf1000ThemedControls(benchmark::State& state)
+void BM_PageOf1000ThemedLabels(benchmark::State& state)
 {
     buildPage(state, true);
 }
 
-} // namespace page_bench
+} // namespace
 
-BENCHMARK(page_bench::BM_PageOf1000Controls)->Unit(benchmark::kMillisecond);
-BENCHMARK(page_bench::BM_PageOf1000ThemedControls)->Unit(benchmark::kMillisecond);
-
-#include "PageBuildBench.moc"
+BENCHMARK(BM_PageOf1000Labels)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PageOf1000ThemedLabels)->Unit(benchmark::kMillisecond);

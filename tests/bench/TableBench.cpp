@@ -93,6 +93,8 @@ struct Grid {
 
         auto* actions = new CVNQContainer(&templateOwner);
         actions->setDrawBackground(false);
+        // Laid out for every cell, as a real template column is.
+        actions->setChildLayout(CVNQContainer::Horizontal);
         actions->setChildSpace(6);
         actions->setChildPadding(6, 5, 6, 5);
         for (const char* name : {"edit", "remove"}) {

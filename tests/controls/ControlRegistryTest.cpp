@@ -54,12 +54,13 @@ TEST(ControlRegistry, TypeNamesAliasesAndTables)
         for (size_t r = 0; r < rows[t].size(); ++r)
             EXPECT_EQ(info->properties[7 + r].name, rows[t][r]);
     }
-    // The colour row carries its colour as text.
+    // The colour row sets and reads the digits' colour.
     CVNQLCDNumber lcd(&host);
     const PropertyDef& colour = cvnGetControlInfo("qtlcdnumber")->properties[9];
-    colour.setString(&lcd, "FF112233");
+    EXPECT_EQ(colour.type, PropColor);
+    colour.setColor(&lcd, QColor(0x11, 0x22, 0x33));
     render(&lcd);
-    EXPECT_EQ(colour.getString(&lcd), "FF112233");
+    EXPECT_EQ(colour.getColor(&lcd), QColor(0x11, 0x22, 0x33));
     EXPECT_EQ(cvnGetControlInfo("qtlabelex"), nullptr);
     EXPECT_EQ(cvnGetControlInfo("picture"), nullptr);
     EXPECT_EQ(cvnGetControlInfo("qtpicture")->className, "CVNQImage");

@@ -49,8 +49,8 @@ TEST(IndicatorsRegistration, TypeNamesAliasesAndPropertyTables)
     CVNQSwitch sw(&host);
     const PropertyDef size = CVNQSwitch::getProps().properties[13];
     ASSERT_EQ(size.name, "ThumbSize");
-    EXPECT_EQ(size.type, 11);
-    size.setFourInts(&sw, 31, 17, 0, 0);
+    EXPECT_EQ(size.type, PropTwoInts);
+    size.setTwoInts(&sw, 31, 17);
     EXPECT_EQ(sw.getThumbBtnSize(), QSize(31, 17));
-    EXPECT_EQ(size.getFourInts(&sw), QVector<int>({31, 17}));
+    EXPECT_EQ(size.getTwoInts(&sw), std::make_pair(31, 17));
 }

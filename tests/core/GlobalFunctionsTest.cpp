@@ -3,6 +3,7 @@
 
 #include "CScrollBarStyle.h"
 #include "CVNQResourceManager.h"
+#include "CVNQSlider.h"
 #include "CVNQStyleDefs.h"
 #include "CVNQtLib.h"
 #include "TestUtil.h"
@@ -118,4 +119,21 @@ TEST(GlobalFunctionsTest, StyleAnswersLikeItsBaseForOtherWidgets)
     option.sliderPosition = 40;
     EXPECT_EQ(style.subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider),
               plain.subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider));
+}
+
+// A slider may ask for any thumb size; the style keeps it within what a
+// widget can measure, so the handle's geometry cannot overflow.
+TEST(GlobalFunctionsTest, StyleBoundsAnySliderThumb)
+{
+    CScrollBarStyle style;
+    CVNQSlider slider;
+    slider.resize(200, 30);
+    slider.setThumbSize(INT_MAX, INT_MAX);
+    EXPECT_EQ(style.pixelMetric(QStyle::PM_SliderLength, nullptr, &slider), QWIDGETSIZE_MAX);
+    QStyleOptionSlider option;
+    option.initFrom(&slider);
+    option.orientation = Qt::Horizontal;
+    option.maximum = 100;
+    const QRect handle = style.subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider);
+    EXPECT_EQ(handle.size(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }

@@ -342,13 +342,23 @@ TEST(Painters, IconPlacement)
     EXPECT_EQ(inkBox(img), QRect(10, 6, 8, 8));
 }
 
-TEST(Painters, HorizontalTextAlignmentAndElision)
+namespace {
+// Black 14-pixel text, vertically centred.
+TextStyleDesc blackText(int hor, bool isHor = true)
 {
     TextStyleDesc s;
     s.clr = Qt::black;
     s.size = 14;
-    s.hor = 2;
+    s.hor = hor;
     s.ver = 1;
+    s.isHor = isHor;
+    return s;
+}
+} // namespace
+
+TEST(Painters, HorizontalTextAlignmentAndElision)
+{
+    TextStyleDesc s = blackText(2);
     QImage img = canvas(200, 40);
     {
         QPainter p(&img);
@@ -386,12 +396,7 @@ TEST(Painters, HorizontalTextAlignmentAndElision)
 
 TEST(Painters, VerticalTextLandsInsideItsRectangleForAnyX)
 {
-    TextStyleDesc s;
-    s.clr = Qt::black;
-    s.size = 14;
-    s.hor = 1;
-    s.ver = 1;
-    s.isHor = false;
+    const TextStyleDesc s = blackText(1, false);
     for (int x : {0, 30, 75}) {
         QImage img = canvas(200, 140);
         {

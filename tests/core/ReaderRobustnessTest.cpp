@@ -1,19 +1,28 @@
 // Every reader of outside input (page and menu files, style files, theme
-// folders and archives, skin archives, language files, zip archives) fed
-// truncated, wrongly typed and random input: no crash, no exception, and a
-// plain false/null where the input is unusable.
+// folders and archives, skin archives, language files, zip archives, and
+// the JSON routine of every registered control type) fed truncated, wrongly
+// typed and random input: no crash, no exception, and a plain false/null
+// where the input is unusable.
 
 #include "CVNJson.h"
+#include "CVNQChartRegistration.h"
+#include "CVNQECGChart.h"
+#include "CVNQICDChart.h"
 #include "CVNQControl.h"
 #include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
 #include "CVNQResourceManagerImpl.h"
+#include "CVNQControlTable.h"
 #include "CVNQZip.h"
+#include "CVNQtLib.h"
 #include "LanguageManager.h"
 #include "TestUtil.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -21,28 +30,10 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <set>
 
 using namespace CVNQtLib;
 
-namespace robustness_test {
-
-// A bare control, so page nodes and theme entries run through the common
-// JSON routine and the implementation's "attr"/"theme"/"child" routine.
-class RbProbe : public QWidget, public ICVNQWidgetBase
-{
-    Q_OBJECT
-    CVNQ_DECLARE_CONTROL(RbProbe, CVNQWidgetBaseImpl)
-public:
-    explicit RbProbe(QWidget* parent = nullptr) : QWidget(parent)
-    {
-        m_impl = new CVNQWidgetBaseImpl(this, typeName());
-        m_impl->applyTheme();
-    }
-};
-
-CVNQ_IMPLEMENT_CONTROL(RbProbe, CVNQWidgetBaseImpl, "rb_probe")
-
-} // namespace robustness_test
 
 namespace {
 
@@ -54,10 +45,11 @@ const char* const kPage = R"({
      "attr": {"text": "hi", "flag": 1}, "style": [["s", 1, 0], ["t", 2, 1]],
      "child": [{"type": "rb_plain", "name": "b", "layout": {"type": 0, "ratio": 2}}]},
     {"type": "rb_plain", "absoluteDockHor": 1, "widthPolicy": 0, "minWidth": 4},
-    {"type": "rb_probe", "name": "p", "tooltip": "t", "visibility": false, "enable": true,
+    {"type": "qtlabel", "name": "p", "tooltip": "t", "visibility": false, "enable": true,
      "layout": {"type": 1, "ratio": 3}, "absoluteLayout": true, "absoluteDockVer": 2,
-     "absoluteDockOffsetX": 5, "heightPolicy": 1, "maxWidth": 90, "theme": "rb_probe",
-     "attr": {"a": 1, "b": "s", "c": true, "d": 2.5}, "child": [{"type": "rb_probe", "y": 3}]}
+     "absoluteDockOffsetX": 5, "heightPolicy": 1, "maxWidth": 90, "theme": "qtlabel",
+     "attr": {"a": 1, "b": "s", "c": true, "d": 2.5, "text": "x"}, "style": [["bg", 1, 0]],
+     "child": [{"type": "qtbutton", "y": 3, "attr": {"text": "b"}}]}
   ]})";
 
 const char* const kStyle = R"({"style": [
@@ -70,7 +62,7 @@ const char* const kStyle = R"({"style": [
 
 const char* const kTheme = R"({"elements": [{"child": [
   {"name": "rb_entry", "attr": {"k": 1}, "style": [["bg", 1, 0]]},
-  {"name": "rb_probe", "attr": {"k": 1, "s": "x"}, "theme": "rb_entry", "x": 4, "w": 9},
+  {"name": "qtlabel", "attr": {"k": 1, "s": "x"}, "theme": "rb_entry", "x": 4, "w": 9},
   {"name": "rb_entry2", "child": []}
 ]}]})";
 
@@ -93,30 +85,25 @@ std::vector<std::string> typeSwaps(const char* text, size_t limit = 400)
     }
 
     std::vector<std::string> out;
-    // Visits every value by path; mutate() swaps one in a copy.
+    // Visits every value by path, swapping each in turn for every replacement.
     std::function<void(Json::Value&, Json::Value&)> visit = [&](Json::Value& node, Json::Value& whole) {
         if (out.size() >= limit)
             return;
+        auto swapEach = [&](Json::Value& slot) {
+            const Json::Value saved = slot;
+            for (const Json::Value& r : replacements) {
+                slot = r;
+                out.push_back(jsonStyled(whole));
+            }
+            slot = saved;
+            visit(slot, whole);
+        };
         if (node.isObject()) {
-            for (const std::string& key : node.getMemberNames()) {
-                Json::Value saved = node[key];
-                for (const Json::Value& r : replacements) {
-                    node[key] = r;
-                    out.push_back(jsonStyled(whole));
-                }
-                node[key] = saved;
-                visit(node[key], whole);
-            }
+            for (const std::string& key : node.getMemberNames())
+                swapEach(node[key]);
         } else if (node.isArray()) {
-            for (Json::ArrayIndex i = 0; i < node.size(); ++i) {
-                Json::Value saved = node[i];
-                for (const Json::Value& r : replacements) {
-                    node[i] = r;
-                    out.push_back(jsonStyled(whole));
-                }
-                node[i] = saved;
-                visit(node[i], whole);
-            }
+            for (Json::ArrayIndex i = 0; i < node.size(); ++i)
+                swapEach(node[i]);
         }
     };
     for (const Json::Value& r : replacements)
@@ -164,13 +151,96 @@ QByteArray zipOf(const std::vector<std::pair<const char*, QByteArray>>& entries)
     return buffer;
 }
 
+// Keys a control reader may ask for: the key-like string literals of the
+// toolkit's sources on lines that touch JSON, and every key each control
+// writes. A reader that bypasses the safe accessors is found only when its
+// keys are offered, so the sources are read rather than a list kept.
+std::set<std::string> sourceKeys()
+{
+    std::set<std::string> keys;
+    const QString toolkit = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../toolkit");
+    const QRegularExpression jsonLine(QStringLiteral(R"(json|Json|attr|\["|isMember|get\(|[Kk]eys)"));
+    const QRegularExpression literal(QStringLiteral(R"re("([A-Za-z_][A-Za-z0-9_]{0,39})")re"));
+    QDirIterator it(toolkit, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        for (const QString& line : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
+            if (!line.contains(jsonLine))
+                continue;
+            for (auto m = literal.globalMatch(line); m.hasNext();)
+                keys.insert(m.next().captured(1).toStdString());
+        }
+    }
+    return keys;
+}
+
+void collectKeys(const Json::Value& v, std::set<std::string>& keys)
+{
+    if (v.isObject()) {
+        for (const std::string& k : v.getMemberNames()) {
+            keys.insert(k);
+            collectKeys(v[k], keys);
+        }
+    } else if (v.isArray()) {
+        for (const Json::Value& e : v)
+            collectKeys(e, keys);
+    }
+}
+
+Json::Value everyKey(const std::set<std::string>& keys, const Json::Value& value)
+{
+    Json::Value node(Json::objectValue);
+    for (const std::string& k : keys)
+        node[k] = value;
+    return node;
+}
+
+// The nodes fed to every control, built one at a time: every key (at the
+// top and in "attr") holds one wrong value, then one object or array of
+// such keys.
+template <class F>
+void forEachMistypedNode(const std::set<std::string>& keys, F feed)
+{
+    std::vector<Json::Value> scalars;
+    for (const char* text : {"null", "7", "-1", "0", "3.5", "true", "false", "\"str\"", "\"\"", "99999999999",
+                             "-1e300", "[]", "{}", "[[7, \"a\", \"b\"], [\"n\", 1, \"x\"], [null]]"}) {
+        Json::Value v;
+        jsonParse(std::string(text), v);
+        scalars.push_back(v);
+    }
+    auto withAttr = [&](const Json::Value& value) {
+        Json::Value node = everyKey(keys, value);
+        node["attr"] = everyKey(keys, value);
+        return node;
+    };
+    for (const Json::Value& v : scalars)
+        feed(withAttr(v));
+    for (const char* text : {"7", "\"str\"", "null"}) {
+        Json::Value v;
+        jsonParse(std::string(text), v);
+        const Json::Value inner = everyKey(keys, v);
+        feed(withAttr(inner));
+        Json::Value list(Json::arrayValue);
+        list.append(v);
+        list.append(inner);
+        feed(withAttr(list));
+    }
+}
+
 class ReaderRobustnessTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
     {
+        init();
+        cvnRegisterChartControls();
+        // The two charts no table registers are fed all the same.
+        cvnRegisterDefaultControl("rb_ecgchart", &CVNQECGChart::createCVNQECGChart);
+        cvnRegisterDefaultControl("rb_icdchart", &CVNQICDChart::createCVNQICDChart);
         cvnRegisterDefaultControl("rb_plain", &createRbPlain);
-        cvnRegisterDefaultControl("rb_probe", &robustness_test::RbProbe::createRbProbe);
     }
     QTemporaryDir dir;
 };
@@ -185,8 +255,9 @@ TEST_F(ReaderRobustnessTest, PageAndMenuFiles)
         const QString name = QStringLiteral("p%1.json").arg(index++);
         ASSERT_TRUE(TestUtil::writeFile(dir.path(), name, bytes));
         QWidget host;
+        // A menu, when one is built, belongs to the host.
         EXPECT_NO_THROW(cvnCreatePageByFileName(&host, dir.filePath(name)));
-        EXPECT_NO_THROW(EXPECT_EQ(cvnCreateMenuByFileName(&host, dir.filePath(name)), nullptr));
+        EXPECT_NO_THROW(cvnCreateMenuByFileName(&host, dir.filePath(name)));
     };
     for (const std::string& text : typeSwaps(kPage))
         load(QByteArray::fromStdString(text));
@@ -241,7 +312,7 @@ TEST_F(ReaderRobustnessTest, ThemeFoldersArchivesAndSkins)
         bool ok = false;
         EXPECT_NO_THROW(ok = rm->loadThemeDir(dir.filePath(sub)));
         // Every control built now applies the (possibly malformed) entry.
-        EXPECT_NO_THROW(delete createControlByTypeName("rb_probe", nullptr));
+        EXPECT_NO_THROW(delete createControlByTypeName("qtlabel", nullptr));
         return ok;
     };
     // Wrongly typed theme entries still load (the style file is good).
@@ -251,6 +322,9 @@ TEST_F(ReaderRobustnessTest, ThemeFoldersArchivesAndSkins)
     std::vector<std::string> styles = typeSwaps(kStyle, 150);
     for (size_t i = 0; i < styles.size(); i += 3)
         loadFolder(QByteArray::fromStdString(styles[i]), kTheme);
+    // A theme file that does not parse only loses the entries.
+    for (const QByteArray& bytes : truncationsAndNoise(kTheme, 9, 12))
+        EXPECT_TRUE(loadFolder(kStyle, bytes));
     // A style file that does not parse fails the load.
     for (const QByteArray& bytes : truncationsAndNoise(kStyle, 25, 8)) {
         Json::Value root;
@@ -316,6 +390,22 @@ TEST_F(ReaderRobustnessTest, ZipReader)
 
 TEST_F(ReaderRobustnessTest, LanguageFiles)
 {
+    // The skin's "language.txt" (UTF-16 code units, CR LF lines, TAB fields)
+    // cut anywhere, and random bytes. A cut keeps the header whole or loses
+    // it, so the first skin language stays "en" for the tests that follow.
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    const QString table = QStringLiteral("Language\ten\tzh\r\nk\tv\tv2\r\nn\tw\r\n\r\nx");
+    const QByteArray skin(reinterpret_cast<const char*>(table.utf16()), table.size() * 2);
+    for (int n = 0; n <= skin.size(); ++n)
+        EXPECT_NO_THROW(rm->readLanguage(skin.left(n)));
+    std::mt19937 rng(777);
+    for (int i = 0; i < 40; ++i) {
+        QByteArray noise(int(rng() % 200), '\0');
+        for (char& c : noise)
+            c = char(rng() & 0xFF);
+        EXPECT_FALSE(rm->readLanguage(noise));
+    }
+
     LanguageManager* lm = LanguageManager::instance();
     for (const std::string& text : typeSwaps(kLanguage)) {
         QString error;
@@ -333,4 +423,60 @@ TEST_F(ReaderRobustnessTest, LanguageFiles)
     }
 }
 
-#include "ReaderRobustnessTest.moc"
+// Every registered control type reads nodes whose every key has every wrong
+// type, as its page node and as a theme entry, without throwing, and still
+// writes and paints afterwards.
+TEST_F(ReaderRobustnessTest, EveryControlTypeReadsMistypedNodes)
+{
+    QWidget host;
+    std::set<std::string> keys = sourceKeys();
+    ASSERT_GT(keys.size(), 50u) << "the toolkit's sources were not found";
+    // One type name per class (aliases create the same classes).
+    std::vector<std::string> types;
+    std::set<std::string> classes;
+    for (const std::string& type : registeredControlTypeNames()) {
+        std::unique_ptr<QWidget> w(createControlByTypeName(type.c_str(), &host));
+        ASSERT_TRUE(w) << type;
+        if (!classes.insert(w->metaObject()->className()).second)
+            continue;
+        types.push_back(type);
+        if (ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w.get())) {
+            Json::Value written;
+            control->serializeJsonValue(&written, false);
+            collectKeys(written, keys);
+        }
+    }
+    ASSERT_GT(types.size(), 10u);
+
+    // Reads node as a page node and as a theme entry, then writes and paints.
+    auto exercise = [&](const std::string& type, Json::Value& node) {
+        std::unique_ptr<QWidget> w(createControlByTypeName(type.c_str(), &host));
+        ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w.get());
+        if (!control)
+            return;
+        EXPECT_NO_THROW(control->readJsonValue(&node)) << type;
+        {
+            CVNQThemeFlagGuard guard;
+            CVNQResourceManager::getInstance()->setSwitchToThemeRes(true);
+            EXPECT_NO_THROW(control->serializeJsonValue(&node, true)) << type;
+        }
+        Json::Value written;
+        EXPECT_NO_THROW(control->serializeJsonValue(&written, false)) << type;
+        w->resize(60, 40);
+        QImage image(60, 40, QImage::Format_ARGB32_Premultiplied);
+        EXPECT_NO_THROW(w->render(&image)) << type;
+    };
+    forEachMistypedNode(keys, [&](const Json::Value& given) {
+        Json::Value node = given;
+        for (const std::string& type : types)
+            exercise(type, node);
+        // Readers leave their node alone: theme entries are read in place.
+        if (node == given)
+            return;
+        for (const std::string& type : types) {
+            Json::Value copy = given;
+            exercise(type, copy);
+            EXPECT_TRUE(copy == given) << type << " changed the node it read";
+        }
+    });
+}

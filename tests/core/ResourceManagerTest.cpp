@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -403,6 +404,56 @@ TEST(ResourceManager, FileRoadTriesSkinFolderThenNameThenSkinImages)
     QTemporaryDir empty;
     EXPECT_FALSE(rm()->setSkinDirPath(empty.path()));
     EXPECT_FALSE(rm()->setSkinDirPath(QString()));
+}
+
+// The four built-in marks, as check and radio boxes expect them: 16 x 16,
+// transparent, a light gray 1-pixel pen inside (1, 1, 14, 14).
+TEST(ResourceManager, BuiltInImagesAreTheCheckAndRadioMarks)
+{
+    rm()->initDefaultImageRes();
+    const QColor ink(204, 204, 204);
+    auto drawn = [&](bool round, bool marked) {
+        QImage img(16, 16, QImage::Format_ARGB32);
+        img.fill(Qt::transparent);
+        QPainter p(&img);
+        p.setPen(QPen(ink, 1));
+        if (round) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.drawEllipse(QRect(1, 1, 14, 14));
+            if (marked) {
+                p.setBrush(ink);
+                p.drawEllipse(QPointF(8, 8), 4, 4);
+            }
+        } else {
+            p.drawRect(QRect(1, 1, 14, 14));
+            if (marked) {
+                p.setRenderHint(QPainter::Antialiasing);
+                const QPoint tick[3] = {QPoint(4, 9), QPoint(8, 13), QPoint(14, 3)};
+                p.drawPolyline(tick, 3);
+            }
+        }
+        return img;
+    };
+    const struct {
+        const char* name;
+        bool round, marked;
+    } marks[] = {{"IDB_UNSELECT", true, false}, {"IDB_SELECTED", true, true}, {"IDB_UNCHECK", false, false},
+                 {"IDB_CHECKED", false, true}};
+    for (const auto& m : marks) {
+        const QImage* img = rm()->getImage(m.name);
+        ASSERT_NE(img, nullptr) << m.name;
+        EXPECT_EQ(img->format(), QImage::Format_ARGB32) << m.name;
+        const QImage expected = drawn(m.round, m.marked);
+        ASSERT_EQ(img->size(), expected.size()) << m.name;
+        int differing = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const QRgb a = img->pixel(x, y), b = expected.pixel(x, y);
+                if (qAbs(qAlpha(a) - qAlpha(b)) > 8 || qAbs(qRed(a) - qRed(b)) > 8)
+                    ++differing;
+            }
+        EXPECT_EQ(differing, 0) << m.name;
+    }
 }
 
 TEST(ResourceManager, ReleaseKeepsBuiltInImagesAndDropsTheRest)

@@ -50,6 +50,8 @@ public:
         Json::Value list(Json::arrayValue);
         background.writeCompact(list, 0);
         cvnSetStyleList(n, list);
+        if (!label.isEmpty())
+            jsonMember(jsonMember(n, "attr"), "label") = jsonUtf8(label);
         return true;
     }
     void draw(QPainter*, const QRect&) override { ++draws; }
@@ -258,6 +260,16 @@ TEST(WidgetBase, MalformedNodesAreReadWithoutThrowing)
         EXPECT_NO_THROW(c.serializeJsonValue(&out, false)) << t;
     }
     EXPECT_EQ(c.objectName(), "keep");
+    // Keys of the wrong type count as absent: no ratio layout from a number,
+    // no docking from a text.
+    Json::Value mistyped = TestUtil::json(R"({"layout":3,"x":4,"w":5,"absoluteDockHor":"x"})");
+    c.readJsonValue(&mistyped);
+    EXPECT_EQ(c.getLayoutType(), 1);
+    void* data = nullptr;
+    c.getLayoutData(data);
+    EXPECT_EQ(static_cast<int*>(data)[0], 4);
+    EXPECT_EQ(static_cast<int*>(data)[2], 5);
+    EXPECT_FALSE(c.getAbsoluteLayout());
     // Members no type rule matches are skipped, not given a stale value.
     EXPECT_FALSE(c.impl()->hasAttribute("n"));
     EXPECT_FALSE(c.impl()->hasAttribute("o"));
@@ -290,7 +302,10 @@ TEST(WidgetBase, AttributesKeepTheirNumberKinds)
     EXPECT_DOUBLE_EQ(out["attr"]["d"].asDouble(), 1.5);
     EXPECT_TRUE(out["attr"]["b"].isBool());
     EXPECT_EQ(out["attr"]["l"][1].asString(), "y");
-    EXPECT_EQ(out["theme"].asString(), "qttestctl");
+    // The type's own theme key goes without saying; another one is written.
+    EXPECT_FALSE(out.isMember("theme"));
+    c.getControlImpl()->setThemeName("Card");
+    EXPECT_EQ(written(&c)["theme"].asString(), "Card");
 }
 
 TEST(WidgetBase, JsonDataAppliesOnlyTheFirstText)
@@ -495,6 +510,27 @@ TEST_F(WidgetBaseTheme, ThemeKeySwitchesTheNodeAndTheFlagIsRestored)
     Json::Value noAttr = TestUtil::json(R"({"theme":"Switched","style":[["plainBg",1,1]]})");
     c.readJsonValue(&noAttr);
     EXPECT_EQ(c.impl()->background[1].name, "plainBg");
+}
+
+// A written node read back under a theme keeps its content and its styles:
+// the type's own theme key, which would switch the node to the theme entry,
+// is not written.
+TEST_F(WidgetBaseTheme, WrittenNodeReadsBackUnderATheme)
+{
+    QWidget parent;
+    TestCtl c(&parent);
+    FillStyle plain = colourStyle("plainBg", Qt::green);
+    CVNQResourceManager::getInstance()->setFillStyle("plainBg", plain);
+    Json::Value pick = TestUtil::json(R"({"style":[["plainBg",1,0]]})");
+    c.readJsonValue(&pick);
+    ASSERT_EQ(c.impl()->background[0].name, "plainBg");
+    c.impl()->label = "mine";
+
+    Json::Value node = written(&c);
+    TestCtl copy(&parent);
+    copy.readJsonValue(&node);
+    EXPECT_EQ(copy.impl()->label, "mine");
+    EXPECT_EQ(copy.impl()->background[0].name, "plainBg");
 }
 
 TEST_F(WidgetBaseTheme, DesignerModeSkipsThemeApplication)

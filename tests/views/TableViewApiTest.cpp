@@ -10,6 +10,7 @@
 #include "TableViewTestUtil.h"
 #include "TestUtil.h"
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QItemDelegate>
 #include <QItemSelectionModel>
@@ -196,6 +197,53 @@ TEST_F(TableViewApi, ScrollBarOperationsReachTheCurrentBars)
     view.setScrollbarButtonIcon(true, false, "x.svg");
     view.setScrollbarSize(true, 9);
     EXPECT_TRUE(plain->styleSheet().contains("height:9;"));
+}
+
+namespace {
+
+// Rows that arrive fifty at a time, as the view scrolls to the end.
+class LazyRows : public QAbstractTableModel {
+public:
+    int rows = 50;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : rows; }
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : 2; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        return role == Qt::DisplayRole ? QVariant(index.row()) : QVariant();
+    }
+    bool canFetchMore(const QModelIndex& parent) const override { return !parent.isValid() && rows < 200; }
+    void fetchMore(const QModelIndex&) override
+    {
+        beginInsertRows(QModelIndex(), rows, rows + 49);
+        rows += 50;
+        endInsertRows();
+    }
+};
+
+} // namespace
+
+TEST_F(TableViewApi, ScrollingToTheEndFetchesMoreRowsAlsoOnReplacedBars)
+{
+    CVNQTableView view;
+    LazyRows model;
+    view.setModel(&model);
+    view.resize(300, 200);
+    view.show();
+    TestUtil::spin(10);
+    auto toEnd = [&] {
+        QScrollBar* bar = view.verticalScrollBar();
+        bar->setValue(bar->maximum());
+        TestUtil::spin(10);
+    };
+    toEnd();
+    EXPECT_EQ(model.rows, 100);
+    // The dashboard puts bars of its own in.
+    view.setVerticalScrollBar(new CVNQScrollBar(Qt::Vertical, nullptr));
+    TestUtil::spin(10);
+    toEnd();
+    EXPECT_EQ(model.rows, 150);
+    toEnd();
+    EXPECT_EQ(model.rows, 200);
 }
 
 TEST_F(TableViewApi, DeletedPartsAreNeverReached)

@@ -12,6 +12,7 @@
 #include <QCursor>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@ namespace {
 
 const QColor kButton(0x00, 0x80, 0xFF);
 const QColor kButtonHot(0xFF, 0x80, 0x00);
+const QColor kButtonOff(0x60, 0x60, 0x60);
 
 void send(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton)
 {
@@ -45,14 +47,7 @@ protected:
     {
         initToolkit();
         m_view.setGeometry(100, 100, 420, 300);
-        m_view.setItemHeight(30);
-        m_view.horizontalHeader()->setFixedHeight(30);
-        m_model = model(&m_view, 20, 3);
-        m_view.setModel(m_model);
-        for (int c = 0; c < 3; ++c)
-            m_view.setColumnWidth(c, 130);
-        m_view.show();
-        TestUtil::spin(50);
+        m_model = showGrid(m_view);
     }
 
     QWidget* viewport() { return m_view.viewport(); }
@@ -187,7 +182,24 @@ TEST_F(TableViewInteraction, TemplateClicksReportRowAndControlName)
     EXPECT_TRUE(clicks.isEmpty());
 }
 
-TEST_F(TableViewInteraction, HoveredRowFollowsTheMouseAndClearsOnLeave)
+TEST_F(TableViewInteraction, TemplateClicksAreHitWhereThePressHappened)
+{
+    QWidget owner;
+    m_view.setColumnWidget(2, makeTemplate(&owner));
+    QStringList clicks;
+    QObject::connect(&m_view, &CVNQTableView::customControlClicked,
+                     [&](int, const QString& name) { clicks << name; });
+    // The pointer has moved on by the time the press is handled: away from
+    // the pressed button, and onto a button beside the press.
+    pointAt(cellPoint(6, 0, 20, 15));
+    click(viewport(), cellPoint(2, 2, 20, 15));
+    EXPECT_EQ(clicks, QStringList{"edit"});
+    pointAt(cellPoint(3, 2, 20, 15));
+    click(viewport(), cellPoint(3, 2, 60, 15));
+    EXPECT_EQ(clicks, QStringList{"edit"});
+}
+
+TEST_F(TableViewInteraction, HoveredRowIsTheRowUnderThePointer)
 {
     send(viewport(), QEvent::MouseMove, cellPoint(3, 1, 20, 10));
     EXPECT_EQ(m_view.getImpl()->hoveredRow, 3);
@@ -196,6 +208,55 @@ TEST_F(TableViewInteraction, HoveredRowFollowsTheMouseAndClearsOnLeave)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&m_view, &leave);
     EXPECT_EQ(m_view.getImpl()->hoveredRow, -1);
+
+    // Onto the header or a scroll bar: the viewport is left, the view is not.
+    send(viewport(), QEvent::MouseMove, cellPoint(2, 1, 20, 10));
+    QEvent viewportLeave(QEvent::Leave);
+    QApplication::sendEvent(viewport(), &viewportLeave);
+    EXPECT_EQ(m_view.getImpl()->hoveredRow, -1);
+
+    // The rows move under a resting pointer.
+    pointAt(cellPoint(2, 1, 20, 10));
+    EXPECT_EQ(m_view.getImpl()->hoveredRow, 2);
+    m_view.verticalScrollBar()->setValue(3 * 30);
+    EXPECT_EQ(m_view.getImpl()->hoveredRow, 5);
+
+    // Below the last row no row is under the pointer.
+    m_model->setRowCount(3);
+    m_view.scrollToTop();
+    send(viewport(), QEvent::MouseMove, cellPoint(1, 1, 20, 10));
+    EXPECT_EQ(m_view.getImpl()->hoveredRow, 1);
+    send(viewport(), QEvent::MouseMove, QPoint(60, 200));
+    EXPECT_EQ(m_view.getImpl()->hoveredRow, -1);
+}
+
+TEST_F(TableViewInteraction, DisabledRowsTakeNoClicksAndDrawTheirControlsDisabled)
+{
+    QWidget owner;
+    CVNQContainer* container = makeTemplate(&owner);
+    owner.findChild<CVNQPushButton*>("edit")->setBackground(CtrlStateDisabled, fill("it_btn_off", kButtonOff));
+    m_view.setColumnWidget(2, container);
+    m_view.setCheckstyle(true);
+    for (int c = 0; c < 3; ++c)
+        m_model->item(3, c)->setEnabled(false);
+    QList<QString> clicks;
+    QObject::connect(&m_view, &CVNQTableView::customControlClicked,
+                     [&](int, const QString& name) { clicks << name; });
+
+    click(viewport(), cellPoint(3, 0, 10, 15));
+    EXPECT_FALSE(m_model->index(3, 0).data(Qt::CheckStateRole).isValid());
+    pointAt(cellPoint(3, 2, 20, 15));
+    click(viewport(), cellPoint(3, 2, 20, 15));
+    EXPECT_TRUE(clicks.isEmpty());
+
+    // Under the pointer, and without it, the disabled row's button looks
+    // disabled; the enabled rows' buttons do not.
+    const QImage img = grabViewport(m_view);
+    const QRect disabledButton = m_view.visualRect(m_model->index(3, 2)).adjusted(8, 8, -90, -8);
+    const QRect enabledButton = m_view.visualRect(m_model->index(2, 2)).adjusted(8, 8, -90, -8);
+    EXPECT_TRUE(hasColorIn(img, disabledButton, kButtonOff, 2));
+    EXPECT_FALSE(hasColorIn(img, disabledButton, kButtonHot, 2));
+    EXPECT_TRUE(hasColorIn(img, enabledButton, kButton, 2));
 }
 
 TEST_F(TableViewInteraction, TemplateControlUnderThePointerDrawsHovered)

@@ -2,6 +2,7 @@
 // per-state groups, the "attr" keys, scroll-bar children, jsonData, pages
 // and theme entries.
 
+#include "CVNQCheckBox.h"
 #include "CVNQControlFactory.h"
 #include "CVNQScrollBar.h"
 #include "TableViewTestUtil.h"
@@ -159,20 +160,22 @@ TEST_F(TableViewJson, NullOrWronglyTypedAttributes)
     CVNQTableView view;
     const int headerHeight = view.horizontalHeader()->height();
     read(view, R"({"attr": {"multiselect": true, "checkstyle": true}})");
-    // A null "attr" reads every key as present with 0, false or "": the
-    // flags clear and the images empty, but no height of 0 is applied.
-    read(view, R"({"attr": null})");
-    EXPECT_EQ(view.selectionMode(), QAbstractItemView::SingleSelection);
-    EXPECT_FALSE(view.getCheckstyle());
-    EXPECT_TRUE(view.getCheckBoxImage(true).isEmpty());
-    EXPECT_EQ(view.getItemHeight(), 20);
-    EXPECT_EQ(view.horizontalHeader()->height(), headerHeight);
+    // A null or non-object "attr" reads nothing, as for every control: the
+    // images are not wiped and no height of 0 is applied.
+    for (const char* node : {R"({"attr": null})", R"({"attr": [1, 2]})", R"({"attr": "x"})"}) {
+        read(view, node);
+        EXPECT_EQ(view.selectionMode(), QAbstractItemView::ExtendedSelection) << node;
+        EXPECT_TRUE(view.getCheckstyle()) << node;
+        EXPECT_EQ(view.getCheckBoxImage(true), QString("IDB_CHECKED")) << node;
+        EXPECT_EQ(view.getItemHeight(), 20) << node;
+        EXPECT_EQ(view.horizontalHeader()->height(), headerHeight) << node;
+    }
 
     // Keys of the wrong type are left alone.
     read(view, R"({"attr": {"itemHeight": "40", "checkstyle": "yes", "checkedImg": 3}})");
     EXPECT_EQ(view.getItemHeight(), 20);
-    EXPECT_FALSE(view.getCheckstyle());
-    EXPECT_TRUE(view.getCheckBoxImage(true).isEmpty());
+    EXPECT_TRUE(view.getCheckstyle());
+    EXPECT_EQ(view.getCheckBoxImage(true), QString("IDB_CHECKED"));
 }
 
 TEST_F(TableViewJson, ScrollBarChildrenStyleTheBars)
@@ -211,11 +214,12 @@ TEST_F(TableViewJson, ScrollBarChildrenStyleTheBars)
     EXPECT_TRUE(v->styleSheet().startsWith("QScrollBar::vertical{ width:7; }"));
     EXPECT_TRUE(v->styleSheet().contains("width:9px"));
 
-    // A child without "attr" addresses the vertical bar with empty icons; a
+    // A child without "attr" styles the vertical bar and keeps its icons; a
     // child naming no thickness keeps the current one.
-    read(view, R"({"child": [{"type": "qtscrollbar"}]})");
-    EXPECT_TRUE(v->getScrollbarBtnIcon(true).isEmpty());
-    EXPECT_TRUE(v->getScrollbarThumbIcon().isEmpty());
+    read(view, R"({"child": [{"type": "qtscrollbar", "style": [["js_btn", 1, 0]]}]})");
+    EXPECT_EQ(v->getScrollbarBackground(0).name, QString("js_btn"));
+    EXPECT_EQ(v->getScrollbarBtnIcon(true), QString("up.svg"));
+    EXPECT_EQ(v->getScrollbarThumbIcon(), QString("grip.svg"));
     EXPECT_EQ(h->getScrollbarBtnIcon(true), QString("left.svg"));
     EXPECT_EQ(view.getImpl()->scrollbarSize, 7);
 
@@ -253,6 +257,16 @@ TEST_F(TableViewJson, JsonDataAndPages)
     const Json::Value out = write(*built);
     EXPECT_EQ(jsonString(out, "type"), QString("qtdatagrid"));
     EXPECT_EQ(jsonString(out, "name"), QString("fromPage"));
+
+    // A page's scroll-bar entries style the grid's bars and leave no bar
+    // control of their own over the rows.
+    const Json::Value withBars = TestUtil::json(R"({"type": "qtdatagrid", "w": 300, "h": 200,
+        "child": [{"type": "qtscrollbar", "x": 280, "w": 20, "h": 200, "attr": {"upicon": "up.svg"}}]})");
+    auto* grid = qobject_cast<CVNQTableView*>(createControlTree(withBars, &host));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->themedScrollBar(false)->getScrollbarBtnIcon(true), QString("up.svg"));
+    EXPECT_TRUE(grid->findChildren<CVNQScrollBar*>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
+    EXPECT_EQ(grid->findChildren<CVNQScrollBar*>().size(), 2);
 }
 
 TEST_F(TableViewJson, ThemeEntriesStyleTheGridAndItsBars)
@@ -284,4 +298,39 @@ TEST_F(TableViewJson, ThemeEntriesStyleTheGridAndItsBars)
     ASSERT_TRUE(rm->loadThemeDir(dir.filePath("empty")));
     CVNQTableView plain;
     EXPECT_EQ(plain.getItemHeight(), 20);
+}
+
+TEST_F(TableViewJson, ThemeChangesLeaveTheCheckBoxStampAlone)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme/style.json", R"({"style": [
+        {"type": 1, "name": "thBox", "drawImg": false, "clr": "FFFFFFFF"}]})"));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme/theme.json", R"({"elements": [{"child": [
+        {"name": "qtcheckbox", "style": [["thBox", 1, 0], ["thBox", 1, 4]],
+         "attr": {"iconPath": "theme-off.png", "siconPath": "theme-on.png", "showText": 1}}]}]})"));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "empty/theme.json", R"({"elements": []})"));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "empty/style.json", R"({"style": []})"));
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+
+    QWidget window;
+    auto* view = new CVNQTableView(&window);
+    view->setCheckBoxImage(true, "on.png");
+    view->setCheckBoxImage(false, "off.png");
+    // A theme loaded later reaches every control of the window, the stamp
+    // included; the cells must still show the grid's images on clear boxes.
+    ASSERT_TRUE(rm->loadThemeDir(dir.filePath("theme")));
+    rm->notifyThemeChange(&window);
+    CVNQCheckBox* stamp = view->getImpl()->headerCheckBox;
+    EXPECT_EQ(stamp->getCheckedIcon(), QString("on.png"));
+    EXPECT_EQ(stamp->getUncheckIcon(), QString("off.png"));
+    EXPECT_FALSE(stamp->getShowText());
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_FALSE(stamp->getBackground(s).valid) << s;
+        EXPECT_FALSE(stamp->getCheckedBackground(s).valid) << s;
+    }
+    // A grid made while that theme is loaded draws the images it reports.
+    CVNQTableView later;
+    EXPECT_EQ(later.getImpl()->headerCheckBox->getCheckedIcon(), later.getCheckBoxImage(true));
+    EXPECT_EQ(later.getImpl()->headerCheckBox->getUncheckIcon(), later.getCheckBoxImage(false));
+    ASSERT_TRUE(rm->loadThemeDir(dir.filePath("empty")));
 }

@@ -50,14 +50,7 @@ protected:
         m_view.setItemTextStyle(CtrlStateAll, text("pt_txt", kText));
         m_view.setHeaderBackground(CtrlStateAll, fill("pt_head", kHeader));
         m_view.setHeaderTextStyle(CtrlStateAll, text("pt_head_txt", kText));
-        m_view.setItemHeight(30);
-        m_view.horizontalHeader()->setFixedHeight(30);
-        m_model = model(&m_view, 20, 3);
-        m_view.setModel(m_model);
-        for (int c = 0; c < 3; ++c)
-            m_view.setColumnWidth(c, 130);
-        m_view.show();
-        TestUtil::spin(30);
+        m_model = showGrid(m_view);
     }
 
     // Vertical middle of a row in viewport coordinates.
@@ -183,6 +176,20 @@ TEST_F(TableViewPaint, IconsBesideLeftAlignedAndCentredText)
     EXPECT_GE(centredText + cell1.left(), x0 + 16);
     // Without text there is no gap; the empty text still counts 2 px.
     EXPECT_EQ(leftmostColor(img, rowY(2) - 6, rowY(2) + 6, kIcon, 2), cell0.left() + 2 + (W - (2 + 10)) / 2);
+
+    // Beside a check box the group is centred in the room the box leaves,
+    // as a text alone is, and never runs under the box.
+    m_view.setCheckstyle(true);
+    m_view.setColumnWidth(0, 60);
+    m_model->item(0, 0)->setData(m_icon, CellIconRole);
+    m_model->item(0, 0)->setText("0 0 0");
+    m_model->item(0, 0)->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
+    m_view.update();
+    const QImage boxed = grab();
+    const int room = 60 - 4 - 34;
+    const int groupLeft = leftmostColor(boxed, rowY(0) - 6, rowY(0) + 6, kIcon, 2);
+    EXPECT_GE(groupLeft, 2 + 34);
+    EXPECT_LE(groupLeft, 2 + 34 + room);
 }
 
 TEST_F(TableViewPaint, TemplateColumnsStampTheirControlsUntilTheContainerGoes)
@@ -223,10 +230,12 @@ TEST_F(TableViewPaint, TemplateColumnsStampTheirControlsUntilTheContainerGoes)
     EXPECT_FALSE(hasColorIn(grab(), QRect(260, 0, 130, 150), kButton, 2));
     button->show();
 
-    // The container's owner deletes it: nothing is stamped, nothing breaks.
+    // The container's owner deletes it: nothing is stamped, nothing breaks,
+    // and the column draws its icons again like any other.
     delete container;
     m_view.update();
     img = grab();
     EXPECT_FALSE(hasColorIn(img, img.rect(), kButton, 2));
     EXPECT_TRUE(hasColorIn(img, m_view.visualRect(m_model->index(0, 2)), kText, 60));
+    EXPECT_TRUE(hasColorIn(img, m_view.visualRect(m_model->index(0, 2)), kIcon, 2));
 }

@@ -9,7 +9,10 @@
 #include "CVNQTableViewImpl.h"
 #include "CVNQtLib.h"
 
+#include "TestUtil.h"
+
 #include <QColor>
+#include <QHeaderView>
 #include <QImage>
 #include <QStandardItemModel>
 #include <QString>
@@ -50,6 +53,21 @@ inline QStandardItemModel* model(QObject* parent, int rows, int columns)
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
             m->setItem(r, c, new QStandardItem(QStringLiteral("%1 %2").arg(r).arg(c)));
+    return m;
+}
+
+// The grid most tests look at: 30 px rows and header over a 20 x 3 model
+// of 130 px columns, shown.
+inline QStandardItemModel* showGrid(CVNQtLib::CVNQTableView& view)
+{
+    view.setItemHeight(30);
+    view.horizontalHeader()->setFixedHeight(30);
+    QStandardItemModel* m = model(&view, 20, 3);
+    view.setModel(m);
+    for (int c = 0; c < 3; ++c)
+        view.setColumnWidth(c, 130);
+    view.show();
+    TestUtil::spin(50);
     return m;
 }
 

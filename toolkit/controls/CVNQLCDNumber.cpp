@@ -6,11 +6,6 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQLCDNumber, CVNQLCDNumberImpl, "qtlcdnumber")
 
-namespace {
-// Type code of a colour row.
-constexpr int kPropColor = 14;
-} // namespace
-
 CVNQLCDNumber::CVNQLCDNumber(QWidget* parent) : QLCDNumber(parent)
 {
     m_impl = new CVNQLCDNumberImpl(this, typeName());
@@ -30,18 +25,8 @@ ControlInfo CVNQLCDNumber::getProps()
                                                              &CVNQLCDNumber::getBackground, cvnTwoStateChoices()));
     info.properties.push_back(cvnIntRow<CVNQLCDNumber>(QStringLiteral("DigitCount"), PropInt,
                                                        &QLCDNumber::setDigitCount, &QLCDNumber::digitCount));
-    // The grid has no colour editor; the row carries the colour as text.
-    PropertyDef color(QStringLiteral("TextColor"), kPropColor);
-    color.setString = [](QWidget* w, const QString& text) {
-        if (auto* c = dynamic_cast<CVNQLCDNumber*>(w))
-            c->setColor(cvnColorFromText(text.toStdString()));
-    };
-    color.getString = [](QWidget* w) -> QString {
-        if (auto* c = dynamic_cast<CVNQLCDNumber*>(w))
-            return QString::fromStdString(cvnColorToText(c->getColor()));
-        return QString();
-    };
-    info.properties.push_back(color);
+    info.properties.push_back(cvnColorRow<CVNQLCDNumber>(QStringLiteral("TextColor"), &CVNQLCDNumber::setColor,
+                                                         &CVNQLCDNumber::getColor));
     info.properties.push_back(cvnStringRow<CVNQLCDNumber>(QStringLiteral("Text"), PropName,
                                                           &CVNQLCDNumber::setNumText, &CVNQLCDNumber::getNumText));
     return info;

@@ -31,23 +31,7 @@ ControlInfo CVNQSwitch::getProps()
     rows.push_back(cvnStringRow<C>(QStringLiteral("RightText"), PropText, &C::setRightText, &C::getRightText));
     rows.push_back(cvnIntRow<C>(QStringLiteral("Speed"), PropInt, &C::setSwitchSpeed, &C::getSwitchSpeed));
 
-    // Two integers (width, height) through the grid's multi-int accessors.
-    const int kTwoInts = 11;
-    PropertyDef size(QStringLiteral("ThumbSize"), kTwoInts);
-    size.setFourInts = [](QWidget* w, int width, int height, int, int) {
-        if (C* s = dynamic_cast<C*>(w))
-            s->setThumbSize(width, height);
-    };
-    size.getFourInts = [](QWidget* w) {
-        QVector<int> v;
-        if (C* s = dynamic_cast<C*>(w)) {
-            int width = 0, height = 0;
-            s->getThumbSize(width, height);
-            v << width << height;
-        }
-        return v;
-    };
-    rows.push_back(size);
+    rows.push_back(cvnTwoIntsRow<C>(QStringLiteral("ThumbSize"), &C::setThumbSize, &C::getThumbSize));
 
     rows.push_back(cvnBoolRow<C>(QStringLiteral("DefaultIsLeft"), &C::setSwitchToLeft, &C::getIsSwitchToLeft));
     rows.push_back(cvnIntRow<C>(QStringLiteral("Margin"), PropInt, &C::setMargin, &C::getMargin));

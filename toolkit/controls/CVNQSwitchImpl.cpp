@@ -103,11 +103,14 @@ void CVNQSwitchImpl::readJson(const Json::Value& node)
         return;
     leftText = jsonString(*attr, "leftText");
     rightText = jsonString(*attr, "rightText");
-    thumbSize = QSize(jsonInt(*attr, "thumbW", kDefaultThumb), jsonInt(*attr, "thumbH", kDefaultThumb));
+    // Sizes a widget can have; the painter computes with them.
+    auto size = [](int v, int low) { return qBound(low, v, QWIDGETSIZE_MAX); };
+    thumbSize = QSize(size(jsonInt(*attr, "thumbW", kDefaultThumb), 0), size(jsonInt(*attr, "thumbH", kDefaultThumb), 0));
     jsonRead(*attr, "speed", speed);
     int on = 0;
     switchToLeft = !jsonRead(*attr, "on", on) || on == 0;
-    jsonRead(*attr, "margin", margin);
+    if (jsonRead(*attr, "margin", margin))
+        margin = size(margin, -QWIDGETSIZE_MAX);
 }
 
 void CVNQSwitchImpl::writeJson(Json::Value& node) const

@@ -6,6 +6,22 @@
 
 namespace CVNQtLib {
 
+namespace {
+
+// A slider's thumb as the style may use it: sizes beyond what a widget can
+// be (a slider node may ask for anything) would overflow the geometry.
+bool boundedSliderThumb(const QWidget* widget, int& length, QSize& thumb, bool& horizontal)
+{
+    if (!sliderThumbGeometry(widget, length, thumb, horizontal))
+        return false;
+    auto bound = [](int v) { return qBound(0, v, QWIDGETSIZE_MAX); };
+    length = bound(length);
+    thumb = QSize(bound(thumb.width()), bound(thumb.height()));
+    return true;
+}
+
+} // namespace
+
 CScrollBarStyle::CScrollBarStyle() : QProxyStyle()
 {
 }
@@ -17,7 +33,7 @@ int CScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
         int length = 0;
         QSize thumb;
         bool horizontal = true;
-        if (sliderThumbGeometry(widget, length, thumb, horizontal))
+        if (boundedSliderThumb(widget, length, thumb, horizontal))
             return length;
     }
     return QProxyStyle::pixelMetric(metric, option, widget);
@@ -32,7 +48,7 @@ QRect CScrollBarStyle::subControlRect(ComplexControl control, const QStyleOption
     int length = 0;
     QSize thumb;
     bool horizontal = true;
-    if (!sliderThumbGeometry(widget, length, thumb, horizontal))
+    if (!boundedSliderThumb(widget, length, thumb, horizontal))
         return rect;
     // The position along the groove stays the base style's; across the
     // groove the thumb is centred in the widget.

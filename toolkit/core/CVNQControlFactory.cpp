@@ -96,6 +96,14 @@ bool readDefinitionFile(QString fileName, QByteArray& text)
     return !text.isEmpty();
 }
 
+// The root object of a page or menu file; false when the file is missing,
+// empty or not a JSON object.
+bool readDefinitionRoot(const QString& fileName, Json::Value& root)
+{
+    QByteArray text;
+    return readDefinitionFile(fileName, text) && jsonParse(text, root) && root.isObject();
+}
+
 ICVNQWidgetBase* asControl(QWidget* w)
 {
     return w ? dynamic_cast<ICVNQWidgetBase*>(w) : nullptr;
@@ -119,6 +127,15 @@ void cvnRegisterDefaultControl(const char* typeName, CVNControlCreateFunc create
     if (!typeName || !create)
         return;
     createMap()[typeName] = create;
+}
+
+std::vector<std::string> registeredControlTypeNames()
+{
+    std::vector<std::string> names;
+    names.reserve(createMap().size());
+    for (const auto& entry : createMap())
+        names.push_back(entry.first);
+    return names;
 }
 
 void cvnBindControlCreateFunction(CVNControlCreateHook hook)
@@ -217,11 +234,8 @@ PageWindowKeys PageWindowKeys::fromJson(const Json::Value& root)
 CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName)
 {
     CreatedByFileScope scope;
-    QByteArray text;
-    if (!readDefinitionFile(fileName, text))
-        return nullptr;
     Json::Value root;
-    if (!jsonParse(text, root) || !root.isObject())
+    if (!readDefinitionRoot(fileName, root))
         return nullptr;
 
     if (host)
@@ -244,11 +258,8 @@ CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName)
 CVNQMenu* cvnCreateMenuByFileName(QWidget* parent, QString fileName)
 {
     CreatedByFileScope scope;
-    QByteArray text;
-    if (!readDefinitionFile(fileName, text))
-        return nullptr;
     Json::Value root;
-    if (!jsonParse(text, root) || !root.isObject())
+    if (!readDefinitionRoot(fileName, root))
         return nullptr;
     return buildMenuFromJson(parent, root);
 }

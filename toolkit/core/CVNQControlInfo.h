@@ -18,6 +18,7 @@
 #include "CVNQStyleDefs.h"
 #include "CVNQTypes.h"
 
+#include <QColor>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -40,8 +41,10 @@ enum PropertyType : int {
     PropTextStyle = 6,   // text style per state
     PropImage = 9,       // image path
     PropInt = 10,
+    PropTwoInts = 11,    // two ints, such as a width and a height
     PropFourInts = 12,
-    PropChoice = 13      // int chosen from the (value, label) list
+    PropChoice = 13,     // int chosen from the (value, label) list
+    PropColor = 14
 };
 
 // One (value, label) choice of a per-state or choice row.
@@ -66,8 +69,12 @@ struct CVNQ_EXPORT PropertyDef {
     std::function<FillStyle(QWidget*, int state)> getFillStyle;
     std::function<void(QWidget*, int state, const TextStyleDesc&)> setTextStyle;
     std::function<TextStyleDesc(QWidget*, int state)> getTextStyle;
+    std::function<void(QWidget*, int, int)> setTwoInts;
+    std::function<std::pair<int, int>(QWidget*)> getTwoInts;
     std::function<void(QWidget*, int, int, int, int)> setFourInts;
     std::function<QVector<int>(QWidget*)> getFourInts;
+    std::function<void(QWidget*, const QColor&)> setColor;
+    std::function<QColor(QWidget*)> getColor;
 
     // The object the accessors are called on when the grid has none of its own.
     QWidget* target = nullptr;
@@ -83,7 +90,8 @@ struct CVNQ_EXPORT PropertyDef {
     bool hasAccessors() const
     {
         return setString || getString || setBool || getBool || setInt || getInt || setFillStyle
-            || getFillStyle || setTextStyle || getTextStyle || setFourInts || getFourInts;
+            || getFillStyle || setTextStyle || getTextStyle || setTwoInts || getTwoInts || setFourInts
+            || getFourInts || setColor || getColor;
     }
 };
 
@@ -120,8 +128,7 @@ CVNQ_EXPORT QVector<PropertyChoice> cvnChoices(std::initializer_list<std::pair<i
 
 namespace detail {
 
-// Calls member function m on the target when it is a C; the state argument
-// is passed only to accessors that take one.
+// The control a row's accessors act on, or null when w is another class.
 template <class C>
 C* propTarget(QWidget* w)
 {
@@ -136,6 +143,8 @@ struct MemberArg<R (K::*)(A)> {
     using type = std::decay_t<A>;
 };
 
+// Calls member function fn on c, with the state argument only when fn
+// takes one.
 template <class C, class Fn, class... A>
 auto invokeMaybeState(C* c, Fn fn, int state, A&&... args)
 {
@@ -145,6 +154,51 @@ auto invokeMaybeState(C* c, Fn fn, int state, A&&... args)
         return (c->*fn)(std::forward<A>(args)...);
 }
 
+// Passes v on, converted where the setter takes an enum or the like.
+template <class C, class S, class V>
+void callSetter(C* c, S setter, const V& v)
+{
+    if constexpr (std::is_invocable_v<S, C*, const V&>)
+        (c->*setter)(v);
+    else
+        (c->*setter)(static_cast<typename MemberArg<S>::type>(v));
+}
+
+// Binds a one-value setter and a getter of C to a row's accessor pair;
+// either may be null. On another class the getter answers R().
+template <class C, class V, class R, class S, class G>
+void bindValue(std::function<void(QWidget*, V)>& set, std::function<R(QWidget*)>& get, S setter, G getter)
+{
+    if constexpr (!std::is_same_v<S, std::nullptr_t>)
+        set = [setter](QWidget* w, V v) {
+            if (C* c = propTarget<C>(w))
+                callSetter(c, setter, v);
+        };
+    if constexpr (!std::is_same_v<G, std::nullptr_t>)
+        get = [getter](QWidget* w) -> R {
+            if (C* c = propTarget<C>(w))
+                return R((c->*getter)());
+            return R();
+        };
+}
+
+// The same for per-state styles: the setter may be (state, style) or
+// (style), the getter (state) or ().
+template <class C, class T, class S, class G>
+void bindStateStyle(std::function<void(QWidget*, int, const T&)>& set, std::function<T(QWidget*, int)>& get,
+                    S setter, G getter)
+{
+    set = [setter](QWidget* w, int state, const T& s) {
+        if (C* c = propTarget<C>(w))
+            invokeMaybeState(c, setter, state, s);
+    };
+    get = [getter](QWidget* w, int state) -> T {
+        if (C* c = propTarget<C>(w))
+            return invokeMaybeState(c, getter, state);
+        return T();
+    };
+}
+
 } // namespace detail
 
 // Text row (codes 0, 1, 2, 9). Either accessor may be null.
@@ -152,17 +206,7 @@ template <class C, class S, class G>
 PropertyDef cvnStringRow(const QString& name, int code, S setter, G getter)
 {
     PropertyDef d(name, code);
-    if constexpr (!std::is_same_v<S, std::nullptr_t>)
-        d.setString = [setter](QWidget* w, const QString& v) {
-            if (C* c = detail::propTarget<C>(w))
-                (c->*setter)(v);
-        };
-    if constexpr (!std::is_same_v<G, std::nullptr_t>)
-        d.getString = [getter](QWidget* w) -> QString {
-            if (C* c = detail::propTarget<C>(w))
-                return QString((c->*getter)());
-            return QString();
-        };
+    detail::bindValue<C>(d.setString, d.getString, setter, getter);
     return d;
 }
 
@@ -170,15 +214,7 @@ template <class C, class S, class G>
 PropertyDef cvnBoolRow(const QString& name, S setter, G getter)
 {
     PropertyDef d(name, PropBool);
-    d.setBool = [setter](QWidget* w, bool v) {
-        if (C* c = detail::propTarget<C>(w))
-            (c->*setter)(v);
-    };
-    d.getBool = [getter](QWidget* w) -> bool {
-        if (C* c = detail::propTarget<C>(w))
-            return bool((c->*getter)());
-        return false;
-    };
+    detail::bindValue<C>(d.setBool, d.getBool, setter, getter);
     return d;
 }
 
@@ -190,34 +226,17 @@ PropertyDef cvnIntRow(const QString& name, int code, S setter, G getter,
 {
     PropertyDef d(name, code);
     d.choices = choices;
-    d.setInt = [setter](QWidget* w, int v) {
-        if (C* c = detail::propTarget<C>(w))
-            (c->*setter)(static_cast<typename detail::MemberArg<S>::type>(v));
-    };
-    d.getInt = [getter](QWidget* w) -> int {
-        if (C* c = detail::propTarget<C>(w))
-            return int((c->*getter)());
-        return 0;
-    };
+    detail::bindValue<C>(d.setInt, d.getInt, setter, getter);
     return d;
 }
 
-// Fill-style row (code 5). The setter may be (state, style) or (style), the
-// getter (state) or (); the state is one of the choice values.
+// Fill-style row (code 5); the state is one of the choice values.
 template <class C, class S, class G>
 PropertyDef cvnFillStyleRow(const QString& name, S setter, G getter, const QVector<PropertyChoice>& choices)
 {
     PropertyDef d(name, PropFillStyle);
     d.choices = choices;
-    d.setFillStyle = [setter](QWidget* w, int state, const FillStyle& s) {
-        if (C* c = detail::propTarget<C>(w))
-            detail::invokeMaybeState(c, setter, state, s);
-    };
-    d.getFillStyle = [getter](QWidget* w, int state) -> FillStyle {
-        if (C* c = detail::propTarget<C>(w))
-            return detail::invokeMaybeState(c, getter, state);
-        return FillStyle();
-    };
+    detail::bindStateStyle<C>(d.setFillStyle, d.getFillStyle, setter, getter);
     return d;
 }
 
@@ -227,15 +246,34 @@ PropertyDef cvnTextStyleRow(const QString& name, S setter, G getter, const QVect
 {
     PropertyDef d(name, PropTextStyle);
     d.choices = choices;
-    d.setTextStyle = [setter](QWidget* w, int state, const TextStyleDesc& s) {
+    detail::bindStateStyle<C>(d.setTextStyle, d.getTextStyle, setter, getter);
+    return d;
+}
+
+// Two-int row (code 11): setter (int, int), getter (int&, int&).
+template <class C, class S, class G>
+PropertyDef cvnTwoIntsRow(const QString& name, S setter, G getter)
+{
+    PropertyDef d(name, PropTwoInts);
+    d.setTwoInts = [setter](QWidget* w, int a, int b) {
         if (C* c = detail::propTarget<C>(w))
-            detail::invokeMaybeState(c, setter, state, s);
+            (c->*setter)(a, b);
     };
-    d.getTextStyle = [getter](QWidget* w, int state) -> TextStyleDesc {
+    d.getTwoInts = [getter](QWidget* w) -> std::pair<int, int> {
+        int a = 0, b = 0;
         if (C* c = detail::propTarget<C>(w))
-            return detail::invokeMaybeState(c, getter, state);
-        return TextStyleDesc();
+            (c->*getter)(a, b);
+        return {a, b};
     };
+    return d;
+}
+
+// Colour row (code 14).
+template <class C, class S, class G>
+PropertyDef cvnColorRow(const QString& name, S setter, G getter)
+{
+    PropertyDef d(name, PropColor);
+    detail::bindValue<C>(d.setColor, d.getColor, setter, getter);
     return d;
 }
 

@@ -10,6 +10,8 @@
 
 #include <QSize>
 #include <json/json.h>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -56,6 +58,8 @@ void applyPageWindowKeysTo(Host* host, const PageWindowKeys& k)
 
 // The start-up table: registers every built-in control type.
 CVNQ_HIDDEN void registerBuiltinControlTypes();
+// Every name of the create map (aliases too), in byte order.
+CVNQ_HIDDEN std::vector<std::string> registeredControlTypeNames();
 // Applies the window keys when host is one of the page-host window classes.
 CVNQ_HIDDEN void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys);
 // A new menu under parent that has read root; null while no menu class exists.

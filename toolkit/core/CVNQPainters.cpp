@@ -473,8 +473,7 @@ QSize CVNQWidgetBaseImpl::getTextSize(const QString& text, const TextStyleDesc& 
 
 QColor CVNQWidgetBaseImpl::hexToColor(const std::string& text)
 {
-    const QRgb rgb = cvnParseHexColorNumber(text.c_str());
-    return QColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    return cvnColorFromText(text, false);
 }
 
 bool CVNQWidgetBaseImpl::isImageValid(const QImage& image)

@@ -9,46 +9,12 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <memory>
+
 namespace CVNQtLib {
-
-namespace {
-
-QImage builtInImage(int kind)
-{
-    QImage img(16, 16, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setPen(QPen(QColor(204, 204, 204), 1));
-    p.setBrush(Qt::NoBrush);
-    const QRect r(1, 1, 14, 14);
-    switch (kind) {
-    case 0: // IDB_UNSELECT
-    case 1: // IDB_SELECTED
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.drawEllipse(r);
-        if (kind == 1) {
-            p.setBrush(QColor(204, 204, 204));
-            p.drawEllipse(QPointF(8, 8), 4, 4);
-        }
-        break;
-    case 2: // IDB_UNCHECK
-    case 3: // IDB_CHECKED
-        p.drawRect(r);
-        if (kind == 3) {
-            p.setRenderHint(QPainter::Antialiasing, true);
-            const QPoint tick[3] = {QPoint(4, 9), QPoint(8, 13), QPoint(14, 3)};
-            p.drawPolyline(tick, 3);
-        }
-        break;
-    }
-    return img;
-}
-
-} // namespace
 
 bool CVNQResourceManager::getResource(const QString& name, const char*& data, unsigned& size, ResSourceType& type) const
 {
@@ -84,28 +50,49 @@ QString CVNQResourceManager::filePathFor(const QString& name) const
     return QString();
 }
 
+template <class T>
+T* CVNQResourceManager::findCached(T* (CVNQResourceManagerImpl::*cached)(const QString&) const,
+                                   const QString& key) const
+{
+    for (const CVNQResourceManagerImpl* package : {m_default, m_project, m_theme}) {
+        if (package)
+            if (T* hit = (package->*cached)(key))
+                return hit;
+    }
+    return nullptr;
+}
+
+CVNQResourceManagerImpl* CVNQResourceManager::cachePackage(ResSourceType type) const
+{
+    if (type == ResSourceTheme && m_theme)
+        return m_theme;
+    if (type == ResSourceProject && m_project)
+        return m_project;
+    return m_default;
+}
+
+QByteArray CVNQResourceManager::packageBytes(const QString& name, ResSourceType& type) const
+{
+    const char* data = nullptr;
+    unsigned size = 0;
+    type = ResSourceDefault;
+    if (!getResource(name, data, size, type) || !data || size == 0)
+        return QByteArray();
+    return QByteArray::fromRawData(data, int(size));
+}
+
 QImage* CVNQResourceManager::getImage(const QString& name, bool gray)
 {
     if (name.isEmpty())
         return nullptr;
     const QString key = gray ? name + QLatin1String("_gray") : name;
-    if (QImage* hit = m_default->cachedImage(key))
+    if (QImage* hit = findCached(&CVNQResourceManagerImpl::cachedImage, key))
         return hit;
-    if (m_project)
-        if (QImage* hit = m_project->cachedImage(key))
-            return hit;
-    if (m_theme)
-        if (QImage* hit = m_theme->cachedImage(key))
-            return hit;
 
     QImage img;
-    const char* data = nullptr;
-    unsigned size = 0;
     ResSourceType type = ResSourceDefault;
-    bool decoded = false;
-    if (getResource(name, data, size, type) && data && size > 0)
-        decoded = img.loadFromData(reinterpret_cast<const uchar*>(data), int(size));
-    if (!decoded) {
+    const QByteArray bytes = packageBytes(name, type);
+    if (bytes.isEmpty() || !img.loadFromData(bytes)) {
         const QString path = filePathFor(name);
         if (path.isEmpty() || !img.load(path))
             return nullptr; // nothing cached: a later call may find the file
@@ -123,13 +110,8 @@ QImage* CVNQResourceManager::getImage(const QString& name, bool gray)
         if (img.width() == 0)
             return nullptr;
     }
-    CVNQResourceManagerImpl* package = m_default;
-    if (type == ResSourceTheme && m_theme)
-        package = m_theme;
-    else if (type == ResSourceProject && m_project)
-        package = m_project;
     QImage* cached = new QImage(img);
-    package->cacheImage(key, cached);
+    cachePackage(type)->cacheImage(key, cached);
     return cached;
 }
 
@@ -137,44 +119,34 @@ QSvgRenderer* CVNQResourceManager::getSvgRenderer(const QString& name)
 {
     if (name.isEmpty())
         return nullptr;
-    if (QSvgRenderer* hit = m_default->cachedSvg(name))
+    if (QSvgRenderer* hit = findCached(&CVNQResourceManagerImpl::cachedSvg, name))
         return hit;
-    if (m_project)
-        if (QSvgRenderer* hit = m_project->cachedSvg(name))
-            return hit;
-    if (m_theme)
-        if (QSvgRenderer* hit = m_theme->cachedSvg(name))
-            return hit;
 
-    QSvgRenderer* renderer = new QSvgRenderer;
-    const char* data = nullptr;
-    unsigned size = 0;
+    auto renderer = std::make_unique<QSvgRenderer>();
     ResSourceType type = ResSourceDefault;
-    bool loaded = false;
-    if (getResource(name, data, size, type) && data && size > 0)
-        loaded = renderer->load(QByteArray::fromRawData(data, int(size)));
-    if (!loaded) {
+    const QByteArray bytes = packageBytes(name, type);
+    if (bytes.isEmpty() || !renderer->load(bytes)) {
         const QString path = filePathFor(name);
-        loaded = !path.isEmpty() && renderer->load(path);
+        if (path.isEmpty() || !renderer->load(path))
+            return nullptr;
     }
-    if (!loaded || !renderer->isValid()) {
-        delete renderer;
+    if (!renderer->isValid())
         return nullptr;
-    }
-    CVNQResourceManagerImpl* package = m_default;
-    if (type == ResSourceTheme && m_theme)
-        package = m_theme;
-    else if (type == ResSourceProject && m_project)
-        package = m_project;
-    package->cacheSvg(name, renderer);
-    return renderer;
+    QSvgRenderer* cached = renderer.release();
+    cachePackage(type)->cacheSvg(name, cached);
+    return cached;
 }
 
 void CVNQResourceManager::initDefaultImageRes()
 {
+    // The images are drawn once by scripts/builtin-images and shipped in the
+    // toolkit's resources; painters expect 32-bit ARGB like every other image.
     static const char* const names[4] = {"IDB_UNSELECT", "IDB_SELECTED", "IDB_UNCHECK", "IDB_CHECKED"};
-    for (int i = 0; i < 4; ++i)
-        m_default->cacheImage(QString::fromLatin1(names[i]), new QImage(builtInImage(i)));
+    for (const char* name : names) {
+        const QImage shipped(QStringLiteral(":/style/resources/images/%1.png").arg(QLatin1String(name)));
+        if (!shipped.isNull())
+            m_default->cacheImage(QString::fromLatin1(name), new QImage(shipped.convertToFormat(QImage::Format_ARGB32)));
+    }
 }
 
 void CVNQResourceManager::initFontRes(bool fromFolder)

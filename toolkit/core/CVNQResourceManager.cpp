@@ -10,6 +10,14 @@
 #include <QFont>
 #include <QWidget>
 #include <cmath>
+#include <memory>
+
+// The library is static: the resource file's initialiser must be called
+// explicitly or the linker drops it. Outside any namespace, as Qt requires.
+static void initToolkitResources()
+{
+    Q_INIT_RESOURCE(corvane);
+}
 
 namespace CVNQtLib {
 
@@ -65,15 +73,25 @@ bool removeWindow(QVector<QPointer<QWidget>>& list, QWidget* w)
     return false;
 }
 
-// A refreshed control may delete a sibling; walk guarded copies.
-QVector<QPointer<QObject>> guardedChildren(QWidget* widget)
+// Calls act on every control below widget (not on widget itself), each
+// before its own children. A control may delete a sibling while it is
+// handled, so the walk holds guarded copies of the child lists.
+void forEachControlBelow(QWidget* widget, const std::function<void(ICVNQWidgetBase*)>& act)
 {
-    QVector<QPointer<QObject>> list;
-    const QObjectList& children = widget->children();
-    list.reserve(children.size());
-    for (QObject* child : children)
-        list.append(child);
-    return list;
+    if (!widget)
+        return;
+    QVector<QPointer<QObject>> children;
+    children.reserve(widget->children().size());
+    for (QObject* child : widget->children())
+        children.append(child);
+    for (const QPointer<QObject>& child : children) {
+        QWidget* w = qobject_cast<QWidget*>(child.data());
+        if (!w)
+            continue;
+        if (ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w))
+            act(control);
+        forEachControlBelow(w, act);
+    }
 }
 
 } // namespace
@@ -87,6 +105,8 @@ CVNQResourceManager* CVNQResourceManager::getInstance()
 CVNQResourceManager::CVNQResourceManager()
     : m_default(new CVNQResourceManagerImpl)
 {
+    // The built-in images and default styles live in the toolkit's resources.
+    initToolkitResources();
     connectLanguageManager();
 }
 
@@ -152,14 +172,19 @@ bool CVNQResourceManager::readLastStyleBlob(CVNQResourceManagerImpl* package, in
     return readStyle(package, jsonGet(root, "style"));
 }
 
-bool CVNQResourceManager::loadThemePackage(CVNQResourceManagerImpl* package)
+bool CVNQResourceManager::installTheme(std::unique_ptr<CVNQResourceManagerImpl> package)
 {
-    if (!readLastStyleBlob(package, 0))
+    // The package is swapped in only when it loaded, so a broken theme leaves
+    // the running one intact.
+    if (!readLastStyleBlob(package.get(), 0))
         return false;
     if (const QByteArray* theme = package->file("theme.json")) {
         package->setThemeText(*theme);
         package->indexThemeElements();
     }
+    delete m_theme;
+    m_theme = package.release();
+    m_loadedThemeDir.clear();
     return true;
 }
 
@@ -167,16 +192,10 @@ bool CVNQResourceManager::loadThemeDir(const QString& dir)
 {
     if (m_theme && !m_loadedThemeDir.isEmpty() && m_loadedThemeDir == dir)
         return true;
-    // Load into a fresh package and swap only on success, so a broken theme
-    // folder leaves the running theme intact.
-    CVNQResourceManagerImpl* package = new CVNQResourceManagerImpl;
+    auto package = std::make_unique<CVNQResourceManagerImpl>();
     package->dirPath = dir;
-    if (!package->readFolder(dir) || !loadThemePackage(package)) {
-        delete package;
+    if (!package->readFolder(dir) || !installTheme(std::move(package)))
         return false;
-    }
-    delete m_theme;
-    m_theme = package;
     m_loadedThemeDir = dir;
     themeChange();
     return true;
@@ -184,27 +203,25 @@ bool CVNQResourceManager::loadThemeDir(const QString& dir)
 
 bool CVNQResourceManager::loadThemeFile(const QString& zipFile)
 {
-    CVNQResourceManagerImpl* package = new CVNQResourceManagerImpl;
+    auto package = std::make_unique<CVNQResourceManagerImpl>();
     package->filePath = zipFile;
-    if (!package->readArchiveFile(zipFile) || !loadThemePackage(package)) {
-        delete package;
+    return package->readArchiveFile(zipFile) && installTheme(std::move(package));
+}
+
+bool CVNQResourceManager::loadSkinArchive(const std::function<bool()>& readArchive)
+{
+    const int blobsBefore = m_default->styleBlobs().size();
+    if (!readArchive())
         return false;
-    }
-    delete m_theme;
-    m_theme = package;
-    m_loadedThemeDir.clear();
-    return true;
+    initFontRes(false);
+    // The style file must come from this archive, not from an earlier skin.
+    return readLastStyleBlob(m_default, blobsBefore);
 }
 
 bool CVNQResourceManager::loadSkinFile(const QString& zipFile)
 {
     m_default->filePath = zipFile;
-    const int blobsBefore = m_default->styleBlobs().size();
-    if (!m_default->readArchiveFile(zipFile))
-        return false;
-    initFontRes(false);
-    // The style file must come from this archive, not from an earlier skin.
-    if (!readLastStyleBlob(m_default, blobsBefore))
+    if (!loadSkinArchive([&] { return m_default->readArchiveFile(zipFile); }))
         return false;
     if (const QByteArray* language = m_default->file("language.txt"))
         readLanguage(*language);
@@ -215,11 +232,7 @@ bool CVNQResourceManager::loadSkinFile(const char* data, int size)
 {
     if (!data || size <= 0)
         return false;
-    const int blobsBefore = m_default->styleBlobs().size();
-    if (!m_default->readArchiveMemory(data, size))
-        return false;
-    initFontRes(false);
-    return readLastStyleBlob(m_default, blobsBefore);
+    return loadSkinArchive([&] { return m_default->readArchiveMemory(data, size); });
 }
 
 bool CVNQResourceManager::setSkinDirPath(const QString& dir)
@@ -401,32 +414,15 @@ bool CVNQResourceManager::themeChange()
 
 void CVNQResourceManager::notifyThemeChange(QWidget* widget)
 {
-    if (!widget)
-        return;
-    for (const QPointer<QObject>& child : guardedChildren(widget)) {
-        QWidget* w = qobject_cast<QWidget*>(child.data());
-        if (!w)
-            continue;
-        if (ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w)) {
-            if (CVNQWidgetBase* base = control->getControlBase())
-                base->refreshTheme();
-        }
-        notifyThemeChange(w);
-    }
+    forEachControlBelow(widget, [](ICVNQWidgetBase* control) {
+        if (CVNQWidgetBase* base = control->getControlBase())
+            base->refreshTheme();
+    });
 }
 
 void CVNQResourceManager::notifyChangeLanguage(QWidget* widget)
 {
-    if (!widget)
-        return;
-    for (const QPointer<QObject>& child : guardedChildren(widget)) {
-        QWidget* w = qobject_cast<QWidget*>(child.data());
-        if (!w)
-            continue;
-        if (ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w))
-            control->notifyChangeLanguage();
-        notifyChangeLanguage(w);
-    }
+    forEachControlBelow(widget, [](ICVNQWidgetBase* control) { control->notifyChangeLanguage(); });
 }
 
 void CVNQResourceManager::notifyLanguageToWindows()

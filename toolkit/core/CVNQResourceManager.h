@@ -19,6 +19,8 @@
 #include <QStringList>
 #include <QVector>
 #include <json/json.h>
+#include <functional>
+#include <memory>
 
 class QImage;
 class QSvgRenderer;
@@ -164,8 +166,20 @@ private:
     // from index firstNewBlob on) and reads its "style"; false when missing
     // or unparsable.
     bool readLastStyleBlob(CVNQResourceManagerImpl* package, int firstNewBlob);
-    bool loadThemePackage(CVNQResourceManagerImpl* package);
+    // Reads the package's style file and theme entries and makes it the
+    // theme package; false (package dropped) when its style file is bad.
+    bool installTheme(std::unique_ptr<CVNQResourceManagerImpl> package);
+    // Reads a skin archive into the default package; false when it does not
+    // open or brings no style file of its own.
+    bool loadSkinArchive(const std::function<bool()>& readArchive);
     QString filePathFor(const QString& name) const;
+    // The first hit in the caches of the default, project and theme package.
+    template <class T>
+    T* findCached(T* (CVNQResourceManagerImpl::*cached)(const QString&) const, const QString& key) const;
+    // Where something decoded from a package file is cached: that package.
+    CVNQResourceManagerImpl* cachePackage(ResSourceType type) const;
+    // The bytes of a package file (not copied), empty when there is none.
+    QByteArray packageBytes(const QString& name, ResSourceType& type) const;
     void notifyLanguageToWindows();
     void connectLanguageManager();
 

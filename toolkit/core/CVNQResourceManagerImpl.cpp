@@ -56,6 +56,40 @@ bool readArchive(CVNQResourceManagerImpl& package, ZipArchive* zip)
     return true;
 }
 
+// A named style table: a name already indexed is replaced at its position,
+// a new one appended and indexed.
+template <class T>
+void putStyle(QVector<T>& table, QHash<QString, int>& index, const QString& name, const T& style)
+{
+    auto it = index.constFind(name);
+    if (it != index.constEnd() && it.value() < table.size()) {
+        table[it.value()] = style;
+        return;
+    }
+    table.append(style);
+    index.insert(name, table.size() - 1);
+}
+
+template <class T>
+const T* findStyle(const QVector<T>& table, const QHash<QString, int>& index, const QString& name)
+{
+    auto it = index.constFind(name);
+    if (it == index.constEnd() || it.value() < 0 || it.value() >= table.size())
+        return nullptr;
+    return &table.at(it.value());
+}
+
+// A cache owns its entries: a replaced one is freed.
+template <class T>
+void putCached(QHash<QString, T*>& cache, const QString& key, T* item)
+{
+    T* old = cache.value(key, nullptr);
+    if (old == item)
+        return;
+    delete old;
+    cache.insert(key, item);
+}
+
 } // namespace
 
 CVNQResourceManagerImpl::CVNQResourceManagerImpl() = default;
@@ -167,40 +201,22 @@ Json::Value* CVNQResourceManagerImpl::themeElement(const char* name) const
 
 void CVNQResourceManagerImpl::setFillStyle(const QString& name, const FillStyle& style)
 {
-    auto it = m_fillIndex.constFind(name);
-    if (it != m_fillIndex.constEnd() && it.value() < m_fillStyles.size()) {
-        m_fillStyles[it.value()] = style;
-        return;
-    }
-    m_fillStyles.append(style);
-    m_fillIndex.insert(name, m_fillStyles.size() - 1);
+    putStyle(m_fillStyles, m_fillIndex, name, style);
 }
 
 void CVNQResourceManagerImpl::setTextStyle(const QString& name, const TextStyleDesc& style)
 {
-    auto it = m_textIndex.constFind(name);
-    if (it != m_textIndex.constEnd() && it.value() < m_textStyles.size()) {
-        m_textStyles[it.value()] = style;
-        return;
-    }
-    m_textStyles.append(style);
-    m_textIndex.insert(name, m_textStyles.size() - 1);
+    putStyle(m_textStyles, m_textIndex, name, style);
 }
 
 const FillStyle* CVNQResourceManagerImpl::findFillStyle(const QString& name) const
 {
-    auto it = m_fillIndex.constFind(name);
-    if (it == m_fillIndex.constEnd() || it.value() < 0 || it.value() >= m_fillStyles.size())
-        return nullptr;
-    return &m_fillStyles.at(it.value());
+    return findStyle(m_fillStyles, m_fillIndex, name);
 }
 
 const TextStyleDesc* CVNQResourceManagerImpl::findTextStyle(const QString& name) const
 {
-    auto it = m_textIndex.constFind(name);
-    if (it == m_textIndex.constEnd() || it.value() < 0 || it.value() >= m_textStyles.size())
-        return nullptr;
-    return &m_textStyles.at(it.value());
+    return findStyle(m_textStyles, m_textIndex, name);
 }
 
 void CVNQResourceManagerImpl::clearStyles()
@@ -213,20 +229,12 @@ void CVNQResourceManagerImpl::clearStyles()
 
 void CVNQResourceManagerImpl::cacheImage(const QString& key, QImage* image)
 {
-    QImage* old = m_images.value(key, nullptr);
-    if (old == image)
-        return;
-    delete old;
-    m_images.insert(key, image);
+    putCached(m_images, key, image);
 }
 
 void CVNQResourceManagerImpl::cacheSvg(const QString& key, QSvgRenderer* renderer)
 {
-    QSvgRenderer* old = m_svgs.value(key, nullptr);
-    if (old == renderer)
-        return;
-    delete old;
-    m_svgs.insert(key, renderer);
+    putCached(m_svgs, key, renderer);
 }
 
 void CVNQResourceManagerImpl::releaseImages(const QString& keepMarker)

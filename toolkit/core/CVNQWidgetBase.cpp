@@ -11,6 +11,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace CVNQtLib {
 
 namespace {
@@ -146,12 +148,9 @@ void CVNQWidgetBase::resizeWidget()
     if (m_owner->inherits(kContainerClass)
         && (parent->inherits(kWindowClass) || parent->inherits(kWindowDesignerClass) || parent->isWindow())
         && (m_layoutType == -1 || m_layoutType == 1)) {
-        m_layoutType = 1;
-        m_layoutData[0] = 0;
-        m_layoutData[1] = 0;
-        m_layoutData[2] = parent->width();
-        m_layoutData[3] = parent->height();
-        m_owner->QWidget::setGeometry(0, 0, parent->width(), parent->height());
+        // A page's top container fills its window.
+        setGeometry(0, 0, parent->width(), parent->height());
+        return;
     }
     if (m_layoutType == 1)
         m_owner->QWidget::setGeometry(m_layoutData[0], m_layoutData[1], m_layoutData[2], m_layoutData[3]);
@@ -188,12 +187,7 @@ void CVNQWidgetBase::LoadLayout(const Json::Value& node)
     jsonRead(node, "y", y);
     jsonRead(node, "w", w);
     jsonRead(node, "h", h);
-    m_layoutData[0] = x;
-    m_layoutData[1] = y;
-    m_layoutData[2] = w;
-    m_layoutData[3] = h;
-    if (m_owner)
-        m_owner->QWidget::setGeometry(x, y, w, h);
+    setGeometry(x, y, w, h);
 }
 
 void CVNQWidgetBase::SaveLayout(Json::Value& node)
@@ -287,7 +281,9 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
     if (jsonRead(n, "enable", enable))
         m_owner->setEnabled(enable);
 
-    if (jsonHasMember(n, "layout")) {
+    // A "layout" that is no object (nor null) counts as absent.
+    const Json::Value& layout = jsonGet(n, "layout");
+    if (jsonHasMember(n, "layout") && (layout.isObject() || layout.isNull())) {
         LoadLayout(n);
     } else {
         m_layoutType = 1;
@@ -298,33 +294,38 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
         }
     }
 
-    m_absoluteLayout = jsonHasMember(n, "absoluteDockHor") || jsonHasMember(n, "absoluteDockVer")
-        || jsonHasMember(n, "absoluteDockOffsetX") || jsonHasMember(n, "absoluteDockOffsetY");
+    // Any docking key (of a number type) turns docking on, unless
+    // "absoluteLayout" says otherwise.
+    int dock[4] = {0, 0, 0, 0};
+    static const char* const dockKeys[4] = {"absoluteDockHor", "absoluteDockVer", "absoluteDockOffsetX",
+                                            "absoluteDockOffsetY"};
+    m_absoluteLayout = false;
+    for (int i = 0; i < 4; ++i)
+        if (jsonRead(n, dockKeys[i], dock[i]))
+            m_absoluteLayout = true;
     jsonRead(n, "absoluteLayout", m_absoluteLayout);
+    m_dockHor = clampDock(dock[0]);
+    m_dockVer = clampDock(dock[1]);
+    m_dockOffsetX = dock[2];
+    m_dockOffsetY = dock[3];
+
     int v = 0;
-    jsonRead(n, "absoluteDockHor", v);
-    m_dockHor = clampDock(v);
-    v = 0;
-    jsonRead(n, "absoluteDockVer", v);
-    m_dockVer = clampDock(v);
-    m_dockOffsetX = 0;
-    jsonRead(n, "absoluteDockOffsetX", m_dockOffsetX);
-    m_dockOffsetY = 0;
-    jsonRead(n, "absoluteDockOffsetY", m_dockOffsetY);
 
     if (jsonRead(n, "widthPolicy", v))
         m_widthPolicy = (v == 0 || v == 1) ? v : -1;
     if (jsonRead(n, "heightPolicy", v))
         m_heightPolicy = (v == 0 || v == 1) ? v : -1;
 
+    // Below 1 means 0; Qt takes nothing above its maximum widget size.
+    auto limit = [](int value) { return value < 1 ? 0 : std::min(value, QWIDGETSIZE_MAX); };
     if (jsonRead(n, "minWidth", v))
-        m_owner->setMinimumWidth(v < 1 ? 0 : v);
+        m_owner->setMinimumWidth(limit(v));
     if (jsonRead(n, "minHeight", v))
-        m_owner->setMinimumHeight(v < 1 ? 0 : v);
+        m_owner->setMinimumHeight(limit(v));
     if (jsonRead(n, "maxWidth", v))
-        m_owner->setMaximumWidth(v < 1 ? 0 : v);
+        m_owner->setMaximumWidth(limit(v));
     if (jsonRead(n, "maxHeight", v))
-        m_owner->setMaximumHeight(v < 1 ? 0 : v);
+        m_owner->setMaximumHeight(limit(v));
 }
 
 } // namespace CVNQtLib

@@ -222,7 +222,10 @@ bool CVNQWidgetBaseImpl::serializeJsonValue(Json::Value** node, bool read)
         return true;
     }
 
-    if (!m_themeName.isEmpty())
+    // Every control takes its type's theme entry anyway; written out, that
+    // key would switch the node to the entry when it is read back and lose
+    // the node's own styles and content.
+    if (!m_themeName.isEmpty() && m_themeName != m_typeName)
         jsonMember(n, "theme") = jsonUtf8(m_themeName);
     if (!m_attributes.empty()) {
         Json::Value& attr = jsonMember(n, "attr");

@@ -360,6 +360,20 @@ ZipResult copyEntry(ZipReader* r, int index, FILE* out)
     return finishEntry(r);
 }
 
+// The checks both extractions to a file start with, then the entry's
+// description; a result other than ZipOk is already recorded.
+ZipResult prepareExtraction(ZipArchive* zip, int index, bool haveTarget, ZipReader*& r, ZipEntry& e)
+{
+    r = readerOf(zip);
+    if (!zip || !haveTarget)
+        return setResult(ZipBadArgs);
+    if (!r)
+        return setResult(ZipWrongKind);
+    if (index < 0 || index >= r->entryCount)
+        return setResult(ZipBadArgs);
+    return cvnZipGetEntry(zip, index, e);
+}
+
 } // namespace
 
 QByteArray cvnZipCleanName(const QByteArray& storedName)
@@ -523,15 +537,9 @@ ZipResult cvnZipUnzipToMemory(ZipArchive* zip, int index, void* buffer, quint32 
 
 ZipResult cvnZipUnzipToFile(ZipArchive* zip, int index, const char* fileName)
 {
-    ZipReader* r = readerOf(zip);
-    if (!zip || !fileName)
-        return setResult(ZipBadArgs);
-    if (!r)
-        return setResult(ZipWrongKind);
-    if (index < 0 || index >= r->entryCount)
-        return setResult(ZipBadArgs);
+    ZipReader* r = nullptr;
     ZipEntry e;
-    ZipResult res = cvnZipGetEntry(zip, index, e);
+    ZipResult res = prepareExtraction(zip, index, fileName != nullptr, r, e);
     if (res != ZipOk)
         return res;
     const QByteArray target = absoluteUnderRoot(r, QByteArray(fileName));
@@ -553,15 +561,9 @@ ZipResult cvnZipUnzipToFile(ZipArchive* zip, int index, const char* fileName)
 
 ZipResult cvnZipUnzipToFile(ZipArchive* zip, int index, FILE* file)
 {
-    ZipReader* r = readerOf(zip);
-    if (!zip || !file)
-        return setResult(ZipBadArgs);
-    if (!r)
-        return setResult(ZipWrongKind);
-    if (index < 0 || index >= r->entryCount)
-        return setResult(ZipBadArgs);
+    ZipReader* r = nullptr;
     ZipEntry e;
-    ZipResult res = cvnZipGetEntry(zip, index, e);
+    const ZipResult res = prepareExtraction(zip, index, file != nullptr, r, e);
     if (res != ZipOk)
         return res;
     if (e.isDirectory())

@@ -100,12 +100,11 @@ ZipArchive* newWriter(ZipWriter* w, const char* password)
     return zip;
 }
 
-QByteArray centralHeader(const ZipWriterEntry& e)
+// The fields the local and the central header share, from the version
+// needed to extract to the name length.
+void putEntryFields(QByteArray& b, const ZipWriterEntry& e)
 {
-    QByteArray b;
-    b.append("\x50\x4B\x01\x02", 4);
-    put16(b, (3u << 8) | 20u); // made by: Unix host, so the attributes are mode bits
-    put16(b, 20);              // needed to extract
+    put16(b, 20); // needed to extract
     put16(b, e.flags);
     put16(b, e.method);
     put32(b, e.dosDateTime);
@@ -113,6 +112,14 @@ QByteArray centralHeader(const ZipWriterEntry& e)
     put32(b, e.compressedSize);
     put32(b, e.uncompressedSize);
     put16(b, quint32(e.name.size()));
+}
+
+QByteArray centralHeader(const ZipWriterEntry& e)
+{
+    QByteArray b;
+    b.append("\x50\x4B\x01\x02", 4);
+    put16(b, (3u << 8) | 20u); // made by: Unix host, so the attributes are mode bits
+    putEntryFields(b, e);
     put16(b, 0); // extra field
     put16(b, 0); // comment
     put16(b, 0); // disk number
@@ -217,15 +224,8 @@ ZipResult cvnZipAddMemory(ZipArchive* zip, const char* name, const void* data, q
 
     QByteArray local;
     local.append("\x50\x4B\x03\x04", 4);
-    put16(local, 20);
-    put16(local, e.flags);
-    put16(local, e.method);
-    put32(local, e.dosDateTime);
-    put32(local, e.crc);
-    put32(local, e.compressedSize);
-    put32(local, e.uncompressedSize);
-    put16(local, quint32(e.name.size()));
-    put16(local, 0);
+    putEntryFields(local, e);
+    put16(local, 0); // extra field
     local.append(e.name);
     // One write, so a block that cannot take the whole entry takes none of it.
     const ZipResult res = writeBytes(w, local + payload);

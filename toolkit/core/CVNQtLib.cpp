@@ -7,13 +7,6 @@
 
 #include <QApplication>
 
-// The library is static: the resource file's initialiser must be called
-// explicitly or the linker drops it. Outside any namespace, as Qt requires.
-static void initToolkitResources()
-{
-    Q_INIT_RESOURCE(corvane);
-}
-
 namespace CVNQtLib {
 
 namespace {
@@ -50,7 +43,6 @@ void init()
 {
     if (g_initialized)
         return;
-    initToolkitResources();
     QApplication::setStyle(cvnGetStyle());
     cvnInitQtControl();
     rm()->initDefaultImageRes();

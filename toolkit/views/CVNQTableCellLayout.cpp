@@ -57,8 +57,8 @@ void applyAlignment(TextStyleDesc& style, const QVariant& alignment)
         style.ver = 1;
 }
 
-IconPlacement placeIcon(const QRect& textRect, const QRect& contentRect, const QSize& iconSize,
-                        const QString& text, const TextStyleDesc& style)
+IconPlacement placeIcon(const QRect& contentRect, const QSize& iconSize, const QString& text,
+                        const TextStyleDesc& style)
 {
     IconPlacement p;
     p.content = contentRect;
@@ -72,10 +72,12 @@ IconPlacement placeIcon(const QRect& textRect, const QRect& contentRect, const Q
             p.content.setWidth(0);
         return p;
     }
-    const int x = textRect.left();
-    const int y = textRect.top();
-    const int W = textRect.width();
-    const int H = textRect.height();
+    // Centred in the content rectangle: beside a check box the group keeps
+    // clear of it, as a text alone does.
+    const int x = contentRect.left();
+    const int y = contentRect.top();
+    const int W = contentRect.width();
+    const int H = contentRect.height();
     // The text's width rounded up, not to the nearest pixel: drawText elides
     // at 2 px less than its box, and a box cut to a rounded-down width would
     // elide a text that fits.
@@ -123,9 +125,7 @@ QVector<TemplateEntry> templateList(QWidget* container)
 int hitTemplate(const QVector<TemplateEntry>& list, const QPoint& cellTopLeft, const QPoint& point)
 {
     for (int i = 1; i < list.size(); ++i) {
-        const TemplateEntry& e = list.at(i);
-        const QRect r(cellTopLeft + e.offset, e.widget->size());
-        if (r.contains(point))
+        if (entryRect(list.at(i), cellTopLeft).contains(point))
             return i;
     }
     return -1;

@@ -8,12 +8,12 @@
 #include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
 
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QVariant>
 #include <QVector>
-
-class QWidget;
+#include <QWidget>
 
 namespace CVNQtLib {
 
@@ -33,15 +33,15 @@ CVNQ_EXPORT QRect checkRect(const QRect& cell, const QSize& checkImageSize);
 // Applies a valid Qt::TextAlignmentRole value to a copy of a text style.
 CVNQ_EXPORT void applyAlignment(TextStyleDesc& style, const QVariant& alignment);
 
-// An icon of iconSize beside text: a fixed slot of icon width + 10 at the
-// content's left, or, for a centred style, icon and text centred together
-// in the text rectangle with a 6 px gap when there is text.
+// An icon of iconSize beside text in the content rectangle: a fixed slot
+// of icon width + 10 at its left, or, for a centred style, icon and text
+// centred together in it with a 6 px gap when there is text.
 struct IconPlacement {
     QRect icon;
     QRect content;
 };
-CVNQ_EXPORT IconPlacement placeIcon(const QRect& textRect, const QRect& contentRect, const QSize& iconSize,
-                                    const QString& text, const TextStyleDesc& style);
+CVNQ_EXPORT IconPlacement placeIcon(const QRect& contentRect, const QSize& iconSize, const QString& text,
+                                    const TextStyleDesc& style);
 
 // One control of a template: its implementation object, its widget and its
 // position relative to the template container.
@@ -54,6 +54,11 @@ struct TemplateEntry {
 // that are not toolkit controls are skipped with their subtrees, and so are
 // controls hidden explicitly or marked as not drawn in item views.
 CVNQ_EXPORT QVector<TemplateEntry> templateList(QWidget* container);
+// Where an entry lies in a cell whose top-left corner is at cellTopLeft.
+inline QRect entryRect(const TemplateEntry& entry, const QPoint& cellTopLeft)
+{
+    return QRect(cellTopLeft + entry.offset, entry.widget->size());
+}
 // The first control (after the container) whose rectangle, placed in a
 // cell at cellTopLeft, contains point; -1 for none.
 CVNQ_EXPORT int hitTemplate(const QVector<TemplateEntry>& list, const QPoint& cellTopLeft, const QPoint& point);

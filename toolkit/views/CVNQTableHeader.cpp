@@ -37,7 +37,10 @@ void CVNQTableHeader::paintEvent(QPaintEvent* event)
     // model must not walk every row.
     const QRect exposed = event->rect();
     const bool horizontal = orientation() == Qt::Horizontal;
-    int first = visualIndexAt(horizontal ? exposed.left() : exposed.top());
+    const int start = horizontal ? exposed.left() : exposed.top();
+    if ((!horizontal || !isRightToLeft()) && start >= length() - offset())
+        return; // only the space past the last section is exposed
+    int first = visualIndexAt(start);
     int last = visualIndexAt(horizontal ? exposed.right() : exposed.bottom());
     if (first < 0)
         first = 0;

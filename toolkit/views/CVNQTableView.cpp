@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSet>
 
@@ -32,6 +33,8 @@ CVNQTableView::CVNQTableView(QWidget* parent) : QTableView(parent)
 
     setVerticalScrollBar(m_verticalScrollBar);
     setHorizontalScrollBar(m_horizontalScrollBar);
+    connectScrollBar(Qt::Vertical);
+    connectScrollBar(Qt::Horizontal);
     setHorizontalHeader(m_horizontalHeader);
     setVerticalHeader(m_verticalHeader);
     m_verticalHeader->hide();
@@ -224,12 +227,62 @@ void CVNQTableView::headerChecked(bool check)
 
 bool CVNQTableView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == viewport() && event->type() == QEvent::Paint) {
-        QPainter painter(viewport());
-        CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, viewport()->rect());
-        return false;
+    if (watched == viewport()) {
+        switch (event->type()) {
+        case QEvent::Paint: {
+            QPainter painter(viewport());
+            CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, viewport()->rect());
+            return false;
+        }
+        // No row is under the pointer once it is on the header, a scroll
+        // bar or below the last row; the delegate only hears of cells.
+        case QEvent::Leave:
+            m_impl->setHoveredRow(-1);
+            break;
+        case QEvent::MouseMove:
+            if (!indexAt(static_cast<QMouseEvent*>(event)->pos()).isValid())
+                m_impl->setHoveredRow(-1);
+            break;
+        default:
+            break;
+        }
     }
     return QTableView::eventFilter(watched, event);
+}
+
+void CVNQTableView::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    // A bar installed since the last scroll has missed this change.
+    if (connectScrollBar(Qt::Vertical) && dy)
+        verticalScrollbarValueChanged(verticalScrollBar()->value());
+    if (connectScrollBar(Qt::Horizontal) && dx)
+        horizontalScrollbarValueChanged(horizontalScrollBar()->value());
+    // Rows move under a resting pointer; the hovered row is the one now
+    // under it. A pointer that hovers no row and is not over the rows is
+    // left alone.
+    if (m_impl->hoveredRow == -1 && !viewport()->underMouse())
+        return;
+    const QPoint pos = m_impl->pointerInViewport();
+    m_impl->setHoveredRow(viewport()->rect().contains(pos) ? indexAt(pos).row() : -1);
+}
+
+bool CVNQTableView::connectScrollBar(Qt::Orientation orientation)
+{
+    // Qt ties an item view to the bars it creates and drops those ties when
+    // a bar is replaced, as the view does with its own and callers may do
+    // again: the view would then neither fetch more rows at the end of a
+    // lazy model nor follow the pointer while scrolling.
+    using Slot = void (QTableView::*)(int);
+    const bool vertical = orientation == Qt::Vertical;
+    QScrollBar* bar = vertical ? verticalScrollBar() : horizontalScrollBar();
+    const Slot valueChanged =
+        vertical ? &CVNQTableView::verticalScrollbarValueChanged : &CVNQTableView::horizontalScrollbarValueChanged;
+    const Slot action = vertical ? &CVNQTableView::verticalScrollbarAction : &CVNQTableView::horizontalScrollbarAction;
+    if (!connect(bar, &QScrollBar::valueChanged, this, valueChanged, Qt::UniqueConnection))
+        return false;
+    connect(bar, &QScrollBar::actionTriggered, this, action, Qt::UniqueConnection);
+    return true;
 }
 
 void CVNQTableView::paintEvent(QPaintEvent* event)
@@ -240,7 +293,9 @@ void CVNQTableView::paintEvent(QPaintEvent* event)
         QPainter painter(viewport());
         CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, QRect(0, 0, width(), height()));
     }
+    m_impl->beginRowsPaint();
     QTableView::paintEvent(event);
+    m_impl->endRowsPaint();
 }
 
 void CVNQTableView::leaveEvent(QEvent* event)

@@ -100,8 +100,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // Ties the view to its current bar of that direction; true when it was
+    // not tied before.
+    bool connectScrollBar(Qt::Orientation orientation);
+
     // Guarded: Qt deletes a header, bar, corner widget or viewport that a
     // caller replaces, and a caller may delete the delegate.
     QPointer<CVNQTableHeader> m_horizontalHeader;

@@ -1,12 +1,15 @@
 #include "CVNQTableViewImpl.h"
 
 #include "CVNJson.h"
+#include "CVNQAttrJson.h"
 #include "CVNQCheckBox.h"
 #include "CVNQContainer.h"
 #include "CVNQResourceManager.h"
+#include "CVNQScrollBar.h"
 #include "CVNQTableView.h"
 #include "CVNQtLib.h"
 
+#include <QCursor>
 #include <QHeaderView>
 #include <QStandardItemModel>
 
@@ -25,10 +28,6 @@ enum : int {
 
 // First slots of a scroll-bar child's groups.
 enum : int { BarSlotBackground = 0, BarSlotUp = 2, BarSlotDown = 6, BarSlotThumb = 10, BarSlotEnd = 14 };
-
-// The grid's own "attr" keys; the common routine writes back whatever it
-// once read, so these are dropped first and written from the current state.
-const char* const kOwnAttrKeys[] = {"multiselect", "itemHeight", "checkstyle", "checkedImg", "uncheckImg"};
 
 } // namespace
 
@@ -49,6 +48,12 @@ CVNQTableViewImpl::CVNQTableViewImpl(CVNQTableView* owner, const QString& typeNa
     headerCheckBox->setFocusPolicy(Qt::NoFocus);
     headerCheckBox->hide();
     headerCheckBox->setShowText(false);
+    // It draws the grid's images, not the check-box theme's, now and after
+    // a theme change (the grid's own theme entry carries its images).
+    if (CVNQWidgetBaseImpl* stamp = headerCheckBox->getControlImpl())
+        stamp->setThemeName(QString());
+    headerCheckBox->setCheckedIcon(checkedImage);
+    headerCheckBox->setUncheckIcon(uncheckedImage);
     // Clear backgrounds: a cell box must show the row's own fill around it,
     // whatever the check box theme paints behind a stand-alone box.
     FillStyle clear;
@@ -70,6 +75,30 @@ CVNQContainer* CVNQTableViewImpl::columnWidget(int column) const
     return it == columnWidgets.constEnd() ? nullptr : it.value().data();
 }
 
+void CVNQTableViewImpl::setHoveredRow(int row)
+{
+    if (row == hoveredRow)
+        return;
+    hoveredRow = row;
+    if (m_owner)
+        view()->viewport()->update();
+}
+
+QPoint CVNQTableViewImpl::pointerInViewport() const
+{
+    if (m_paintPointerValid || !m_owner)
+        return m_paintPointer;
+    return view()->viewport()->mapFromGlobal(QCursor::pos());
+}
+
+void CVNQTableViewImpl::beginRowsPaint()
+{
+    m_paintPointerValid = false;
+    if (hasColumnWidgets())
+        m_paintPointer = pointerInViewport();
+    m_paintPointerValid = true;
+}
+
 void CVNQTableViewImpl::draw(QPainter* painter, const QRect& rect)
 {
     drawFillStyle(painter, background, rect);
@@ -77,9 +106,16 @@ void CVNQTableViewImpl::draw(QPainter* painter, const QRect& rect)
 
 void CVNQTableViewImpl::createComplete()
 {
-    if (!cvnIsQtEmulator() || !m_owner)
+    if (!m_owner)
         return;
     CVNQTableView* v = view();
+    // A page's scroll-bar entries under the grid describe its own bars and
+    // were read with its node; the page builder has made each of them a
+    // control of its own as well, which would float over the rows.
+    for (CVNQScrollBar* bar : v->findChildren<CVNQScrollBar*>(QString(), Qt::FindDirectChildrenOnly))
+        delete bar;
+    if (!cvnIsQtEmulator())
+        return;
     auto* model = new QStandardItemModel(v);
     const QStringList headers = {tr("Col1"), tr("Col2"), tr("Col3"), tr("Col4"), tr("Col5")};
     const int columns = headers.size();
@@ -137,10 +173,10 @@ void CVNQTableViewImpl::readStyles(const Json::Value& node)
 
 void CVNQTableViewImpl::readAttributes(const Json::Value& node)
 {
-    if (!jsonHasMember(node, "attr"))
+    const Json::Value* attrObject = cvnAttrObject(node);
+    if (!attrObject)
         return;
-    // A null "attr" reads every key as present with 0, false or "".
-    const Json::Value& attr = jsonGet(node, "attr");
+    const Json::Value& attr = *attrObject;
     CVNQTableView* v = view();
 
     bool multi = false;
@@ -175,19 +211,21 @@ void CVNQTableViewImpl::readScrollBarChildren(const Json::Value& node)
         const Json::Value& child = jsonAt(children, i);
         if (!jsonString(child, "type").contains(QLatin1String("scrollbar")))
             continue;
-        // A child without "attr" reads its keys as present and empty.
-        const Json::Value& attr = jsonGet(child, "attr");
-        const bool hor = jsonBool(attr, "hor", false);
-        QString path;
-        if (jsonRead(attr, "upicon", path))
-            v->setScrollbarButtonIcon(hor, true, path);
-        if (jsonRead(attr, "downicon", path))
-            v->setScrollbarButtonIcon(hor, false, path);
-        if (jsonRead(attr, "thumbicon", path))
-            v->setScrollbarThumb(hor, path);
-        int size = 0;
-        if (jsonRead(attr, "size", size))
-            v->setScrollbarBtnSize(hor, size);
+        // A child without "attr" addresses the vertical bar and keeps its icons.
+        const Json::Value* attr = cvnAttrObject(child);
+        const bool hor = attr && jsonBool(*attr, "hor", false);
+        if (attr) {
+            QString path;
+            if (jsonRead(*attr, "upicon", path))
+                v->setScrollbarButtonIcon(hor, true, path);
+            if (jsonRead(*attr, "downicon", path))
+                v->setScrollbarButtonIcon(hor, false, path);
+            if (jsonRead(*attr, "thumbicon", path))
+                v->setScrollbarThumb(hor, path);
+            int size = 0;
+            if (jsonRead(*attr, "size", size))
+                v->setScrollbarBtnSize(hor, size);
+        }
         // A node that names no thickness keeps the current one; a bar of
         // thickness 0 could not be used at all.
         const int thickness = jsonInt(child, hor ? "h" : "w", 0);
@@ -231,10 +269,9 @@ void CVNQTableViewImpl::writeStyles(Json::Value& node) const
 void CVNQTableViewImpl::writeAttributes(Json::Value& node) const
 {
     const CVNQTableView* v = view();
-    Json::Value& attr = jsonMember(node, "attr");
-    if (attr.isObject())
-        for (const char* key : kOwnAttrKeys)
-            attr.removeMember(key);
+    // The common routine writes back whatever "attr" once held; the grid's
+    // own keys follow its current state instead.
+    Json::Value& attr = cvnOwnAttr(node, {"multiselect", "itemHeight", "checkstyle", "checkedImg", "uncheckImg"});
     if (v->selectionMode() == QAbstractItemView::ExtendedSelection)
         jsonMember(attr, "multiselect") = true;
     jsonMember(attr, "itemHeight") = itemHeight;

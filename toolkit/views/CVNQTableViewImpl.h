@@ -8,6 +8,7 @@
 #include "CVNQWidgetBaseImpl.h"
 
 #include <QMap>
+#include <QPoint>
 #include <QPointer>
 #include <QSize>
 #include <QString>
@@ -26,13 +27,24 @@ public:
 
     // Fills the background.
     void draw(QPainter* painter, const QRect& rect) override;
-    // Demonstration contents, inside the maker's emulator or designer only.
+    // After a page built the grid: drops the scroll-bar controls built from
+    // its node's children; then, inside the maker's emulator or designer
+    // only, fills demonstration contents.
     void createComplete() override;
     void notifyChangeLanguage() override;
     // The common part, then "style", "attr" and scroll-bar children.
     bool serializeJsonValue(Json::Value** node, bool read) override;
 
     CVNQTableView* view() const;
+    // Stores the row under the pointer (-1 none) and repaints the rows when
+    // it changed.
+    void setHoveredRow(int row);
+    // The pointer in viewport coordinates. Asking the window system costs a
+    // round trip, so a paint of the rows asks once (beginRowsPaint) and
+    // every template cell of that paint reads the answer.
+    QPoint pointerInViewport() const;
+    void beginRowsPaint();
+    void endRowsPaint() { m_paintPointerValid = false; }
 
     // A column's template container; null when there is none or it was
     // deleted since it was set.
@@ -59,6 +71,9 @@ public:
     QMap<int, QPointer<CVNQContainer>> columnWidgets;
 
 private:
+    QPoint m_paintPointer;
+    bool m_paintPointerValid = false;
+
     void readStyles(const Json::Value& node);
     void readAttributes(const Json::Value& node);
     void readScrollBarChildren(const Json::Value& node);

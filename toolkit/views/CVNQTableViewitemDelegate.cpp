@@ -6,7 +6,6 @@
 #include "CVNQTableView.h"
 #include "CVNQTableViewImpl.h"
 
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -19,9 +18,20 @@ CVNQTableViewitemDelegate::CVNQTableViewitemDelegate(CVNQTableView* view, CVNQTa
 {
 }
 
+namespace {
+
+// The view clears State_Enabled for disabled items only when painting; the
+// options of mouse events carry the view's state alone.
+bool cellEnabled(const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    return (option.state & QStyle::State_Enabled) && (index.flags() & Qt::ItemIsEnabled);
+}
+
+} // namespace
+
 int CVNQTableViewitemDelegate::cellState(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    if (!(option.state & QStyle::State_Enabled))
+    if (!cellEnabled(option, index))
         return CtrlStateDisabled;
     if (option.state & QStyle::State_Selected)
         return CtrlStatePressed;
@@ -50,19 +60,18 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
     applyAlignment(style, index.data(Qt::TextAlignmentRole));
 
     const bool checkColumn = column == 0 && m_impl->checkstyle;
-    const QRect textArea = textRect(cell);
     QRect content = contentRect(cell, checkColumn, m_impl->checkImageSize);
     QRect iconRect;
     if (iconSize.isValid()) {
-        const IconPlacement p = placeIcon(textArea, content, iconSize, text, style);
+        const IconPlacement p = placeIcon(content, iconSize, text, style);
         iconRect = p.icon;
         content = p.content;
     }
     CVNQWidgetBaseImpl::drawText(painter, text, style, content);
 
-    if (m_impl->columnWidgets.contains(column)) {
+    if (CVNQContainer* container = m_impl->columnWidget(column)) {
         // A template column draws neither icon nor check box.
-        paintTemplate(painter, cell, column);
+        paintTemplate(painter, cell, container, state == CtrlStateDisabled);
         painter->restore();
         return;
     }
@@ -83,51 +92,36 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
     painter->restore();
 }
 
-void CVNQTableViewitemDelegate::paintTemplate(QPainter* painter, const QRect& cell, int column) const
+QVector<TemplateEntry> CVNQTableViewitemDelegate::layOutTemplate(CVNQContainer* container, const QSize& cell)
 {
-    CVNQContainer* container = m_impl->columnWidget(column);
-    if (!container)
-        return;
-    // One hidden container serves every cell: sized to the cell, laid out,
-    // then its controls are drawn where the layout put them.
-    container->resize(cell.size());
+    // One hidden container serves every cell: sized to the cell and laid
+    // out, its controls are then drawn or hit where the layout put them.
+    container->resize(cell);
     container->forceResize();
-    const QVector<TemplateEntry> list = templateList(container);
+    return templateList(container);
+}
+
+void CVNQTableViewitemDelegate::paintTemplate(QPainter* painter, const QRect& cell, CVNQContainer* container,
+                                               bool disabled) const
+{
+    const QVector<TemplateEntry> list = layOutTemplate(container, cell.size());
     if (list.isEmpty())
         return;
     painter->save();
     painter->setClipRect(cell, Qt::ReplaceClip);
     list.first().impl->draw(painter, cell);
-    const QPoint cursor = QCursor::pos();
-    QWidget* viewport = m_view->viewport();
+    const QPoint pointer = m_impl->pointerInViewport();
     for (int i = 1; i < list.size(); ++i) {
         const TemplateEntry& e = list.at(i);
-        const QRect r(cell.topLeft() + e.offset, e.widget->size());
-        const QRect global(viewport->mapToGlobal(r.topLeft()), r.size());
-        if (global.contains(cursor)) {
-            // Hover exists only while the control is drawn.
-            const CtrlState saved = e.impl->getState();
-            e.impl->setState(CtrlStateHover);
-            e.impl->draw(painter, r);
-            e.impl->setState(saved);
-        } else {
-            e.impl->draw(painter, r);
-        }
+        const QRect r = entryRect(e, cell.topLeft());
+        // A disabled row's controls look disabled and never hover; either
+        // state exists only while the control is drawn.
+        const CtrlState saved = e.impl->getState();
+        e.impl->setState(disabled ? CtrlStateDisabled : r.contains(pointer) ? CtrlStateHover : saved);
+        e.impl->draw(painter, r);
+        e.impl->setState(saved);
     }
     painter->restore();
-}
-
-QString CVNQTableViewitemDelegate::templateHit(const QRect& cell, int column) const
-{
-    CVNQContainer* container = m_impl->columnWidget(column);
-    if (!container)
-        return QString();
-    container->resize(cell.size());
-    container->forceResize();
-    const QVector<TemplateEntry> list = templateList(container);
-    const QPoint topLeft = m_view->viewport()->mapToGlobal(cell.topLeft());
-    const int hit = hitTemplate(list, topLeft, QCursor::pos());
-    return hit < 0 ? QString() : list.at(hit).widget->objectName();
 }
 
 bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
@@ -135,17 +129,23 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
 {
     const int column = index.column();
     const bool checkColumn = column == 0 && m_impl->checkstyle;
+    CVNQContainer* container = m_impl->columnWidget(column);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
+        // A disabled item's box does not flip and its controls do not click.
+        if (!cellEnabled(option, index))
+            break;
         auto* me = static_cast<QMouseEvent*>(event);
         if (checkColumn && model && checkRect(option.rect, m_impl->checkImageSize).contains(me->pos())) {
             const bool checked = index.data(Qt::CheckStateRole).toBool();
             model->setData(index, QVariant(!checked), Qt::CheckStateRole);
         }
-        if (m_impl->columnWidgets.contains(column)) {
-            const QString name = templateHit(option.rect, column);
-            if (!name.isNull())
-                emit m_view->customControlClicked(index.row(), name);
+        if (container) {
+            // Hit where the press happened, wherever the pointer is by now.
+            const QVector<TemplateEntry> list = layOutTemplate(container, option.rect.size());
+            const int hit = hitTemplate(list, option.rect.topLeft(), me->pos());
+            if (hit >= 0)
+                emit m_view->customControlClicked(index.row(), list.at(hit).widget->objectName());
         }
         break;
     }
@@ -159,15 +159,11 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
         break;
     }
     case QEvent::MouseMove: {
-        if (index.row() != m_impl->hoveredRow) {
-            m_impl->hoveredRow = index.row();
-            m_view->viewport()->update();
-        }
-        if (m_impl->columnWidgets.contains(column)) {
-            const QRect global(m_view->viewport()->mapToGlobal(option.rect.topLeft()), option.rect.size());
-            if (global.contains(QCursor::pos()))
-                m_view->viewport()->repaint(option.rect);
-        }
+        m_impl->setHoveredRow(index.row());
+        // Template controls hover with the pointer, so the cell under it
+        // repaints at once (Qt repaints the cell it has left).
+        if (container)
+            m_view->viewport()->repaint(option.rect);
         break;
     }
     default:

@@ -5,11 +5,13 @@
 // row and clicks on template controls.
 
 #include "CVNQGlobal.h"
+#include "CVNQTableCellLayout.h"
 
 #include <QItemDelegate>
 
 namespace CVNQtLib {
 
+class CVNQContainer;
 class CVNQTableView;
 class CVNQTableViewImpl;
 
@@ -27,9 +29,11 @@ protected:
 private:
     // Row state of a cell: 3 disabled, 2 selected, 1 hovered, 0 normal.
     int cellState(const QStyleOptionViewItem& option, const QModelIndex& index) const;
-    void paintTemplate(QPainter* painter, const QRect& cell, int column) const;
-    // Object name of the template control under the cursor, or a null text.
-    QString templateHit(const QRect& cell, int column) const;
+    // The container laid out at the cell's size, and its template list.
+    static QVector<TableCellLayout::TemplateEntry> layOutTemplate(CVNQContainer* container, const QSize& cell);
+    // Draws the column's template into the cell; a disabled row draws its
+    // controls disabled.
+    void paintTemplate(QPainter* painter, const QRect& cell, CVNQContainer* container, bool disabled) const;
 
     CVNQTableView* m_view;
     CVNQTableViewImpl* m_impl;
