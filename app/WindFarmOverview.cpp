@@ -96,7 +96,11 @@ void WindFarmWindow::buildOverviewPage()
     energyChart->setAnimationDuration(480);
     energyBox->addChildWidget(energyChart, 1);
 
-    CVNQContainer* atmosphere = makeContainer(middleRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1, 8);
+    // The section titles beside the cards stand level with the titles in
+    // the cards: the columns start as far down as the card's padding puts
+    // those (centred on a 30-pixel title here, a 26-pixel one below).
+    CVNQContainer* atmosphere =
+        makeContainer(middleRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1, 8, 0, 10 + (30 - 28) / 2);
     atmosphereSection = makeLabel(atmosphere, QStringLiteral("WindLabelSection"), 0, 28);
     CVNQContainer* atmoRow1 = makeContainer(atmosphere, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 1, 8);
     gustTile = makeAtmosphereTile(atmoRow1, QStringLiteral("wind"));
@@ -118,7 +122,7 @@ void WindFarmWindow::buildOverviewPage()
     summaryTable->setModel(summaryModel);
     summaryCard->addChildWidget(summaryTable, 1);
 
-    CVNQContainer* insights = makeContainer(bottomRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 2, 6);
+    CVNQContainer* insights = makeContainer(bottomRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 2, 6, 0, 8);
     insightsSection = makeLabel(insights, QStringLiteral("WindLabelSection"), 0, 26);
     for (int i = 0; i < 3; ++i) {
         InsightCard card;
