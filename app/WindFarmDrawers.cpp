@@ -107,7 +107,8 @@ void WindFarmWindow::buildDetailDrawer()
     };
     auto metricTile = [](QWidget* row) {
         MetricTile tile;
-        CVNQContainer* box = makeContainer(row, QStringLiteral("WindCardAlt"), CVNQContainer::Vertical, 1, 0, 9, 6, 9, 6);
+        CVNQContainer* box =
+            makeContainer(row, QStringLiteral("WindCardAlt"), CVNQContainer::Vertical, 1, 0, 9, 6, 9, 6);
         tile.caption = makeLabel(box, QStringLiteral("WindLabelXs"), 0, 18);
         tile.value = makeLabel(box, QStringLiteral("WindLabelMetricSm"), 1, 28);
         return tile;

@@ -122,7 +122,8 @@ void WindFarmWindow::buildOverviewPage()
     summaryTable->setModel(summaryModel);
     summaryCard->addChildWidget(summaryTable, 1);
 
-    CVNQContainer* insights = makeContainer(bottomRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 2, 6, 0, 8);
+    CVNQContainer* insights =
+        makeContainer(bottomRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 2, 6, 0, 8);
     insightsSection = makeLabel(insights, QStringLiteral("WindLabelSection"), 0, 26);
     for (int i = 0; i < 3; ++i) {
         InsightCard card;

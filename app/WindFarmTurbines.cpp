@@ -55,6 +55,17 @@ void setHeaders(QStandardItemModel* model, const char* const* en, const char* co
     }
 }
 
+// The cell texts that both tables show.
+QString outputText(double kw)
+{
+    return QStringLiteral("%1 kW").arg(fixedNumber(kw, 0));
+}
+
+QString efficiencyText(double percent)
+{
+    return QStringLiteral("%1%").arg(fixedNumber(percent, 1));
+}
+
 QStandardItem* itemAt(QStandardItemModel* model, int row, int column)
 {
     QStandardItem* item = model->item(row, column);
@@ -90,8 +101,8 @@ void fillTurbineRow(const QList<QStandardItem*>& cells, const TurbineRecord& t, 
     }
     set(ColWind, QStringLiteral("%1 m/s").arg(fixedNumber(t.windSpeed, 1)), t.windSpeed);
     set(ColTemp, QStringLiteral("%1 °C").arg(fixedNumber(t.temperature, 1)), t.temperature);
-    set(ColOutput, QStringLiteral("%1 kW").arg(fixedNumber(t.outputKw, 0)), t.outputKw);
-    set(ColEfficiency, QStringLiteral("%1%").arg(fixedNumber(t.efficiency, 1)), t.efficiency);
+    set(ColOutput, outputText(t.outputKw), t.outputKw);
+    set(ColEfficiency, efficiencyText(t.efficiency), t.efficiency);
     set(ColStatus, status);
     cells[ColStatus]->setData(t.status, TurbineStatusRole);
     cells[ColStatus]->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
@@ -265,23 +276,13 @@ void WindFarmWindow::refreshSummaryTable()
         summaryModel->removeRows(rows.size(), summaryModel->rowCount() - rows.size());
     for (int r = 0; r < rows.size(); ++r) {
         const TurbineRecord& t = *rows[r];
-        const QString texts[SummaryColumnCount] = {
-            t.id, QStringLiteral("%1 kW").arg(fixedNumber(t.outputKw, 0)), QStringLiteral("%1%").arg(fixedNumber(t.efficiency, 1)),
-            statusText(t.status), language == 1 ? t.aiNoteZh : t.aiNoteEn};
-        if (r >= summaryModel->rowCount()) {
-            QList<QStandardItem*> cells;
-            for (int c = 0; c < SummaryColumnCount; ++c) {
-                auto* item = new QStandardItem(texts[c]);
-                item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
-                cells.append(item);
-            }
-            summaryModel->appendRow(cells);
-        } else {
-            for (int c = 0; c < SummaryColumnCount; ++c) {
-                QStandardItem* item = itemAt(summaryModel, r, c);
-                item->setData(texts[c], Qt::DisplayRole);
-                item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
-            }
+        const QString texts[SummaryColumnCount] = {t.id, outputText(t.outputKw), efficiencyText(t.efficiency),
+                                                   statusText(t.status), language == 1 ? t.aiNoteZh : t.aiNoteEn};
+        // A missing row is made by its first item.
+        for (int c = 0; c < SummaryColumnCount; ++c) {
+            QStandardItem* item = itemAt(summaryModel, r, c);
+            item->setData(texts[c], Qt::DisplayRole);
+            item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
         }
         const QString icon = statusIconName(t.status);
         itemAt(summaryModel, r, SumStatus)->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);

@@ -61,5 +61,6 @@ TEST(UntitledChart, PieAndLegendsMoveUpAndThePieGrows)
     EXPECT_EQ(impl->pieRect(size).top(), 132 - kChartTitleBand);
     EXPECT_EQ(impl->legendArea(impl->pieRect(size), size).top(), 48 - kChartTitleBand);
     chart.setLegendPosition(3);
-    EXPECT_EQ(impl->legendArea(impl->pieRect(size), size), QRectF(24, 72 - kChartTitleBand, 500 / 3, 320 - 120 + kChartTitleBand));
+    EXPECT_EQ(impl->legendArea(impl->pieRect(size), size),
+              QRectF(24, 72 - kChartTitleBand, 500 / 3, 320 - 120 + kChartTitleBand));
 }
