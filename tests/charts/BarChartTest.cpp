@@ -5,13 +5,9 @@
 
 #include "CVNQBarChart.h"
 #include "CVNQBarChartImpl.h"
-#include "ChartPaintProbe.h"
+#include "ChartFixture.h"
 #include "TestUtil.h"
 
-#include <QCoreApplication>
-#include <QImage>
-#include <QMouseEvent>
-#include <QPainter>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -19,14 +15,10 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Bars {
-    CVNQBarChart widget;
-    CVNQBarChartImpl* impl;
+struct Bars : ChartFixture<CVNQBarChart, CVNQBarChartImpl> {
     explicit Bars(QSize size = QSize(800, 500))
+        : ChartFixture(size, Qt::white)
     {
-        widget.setAnimationEnabled(false);
-        widget.resize(size);
-        impl = static_cast<CVNQBarChartImpl*>(widget.getControlImpl());
     }
     BarChartFrame frame() const { return impl->frame(widget.size()); }
     QVector<BarItem> bars() const { return impl->bars(frame()); }
@@ -34,31 +26,6 @@ struct Bars {
     {
         const QRectF plot = impl->plotRect(widget.size());
         return impl->legendItems(plot, widget.size()).at(index).rect;
-    }
-    void move(const QPointF& pos)
-    {
-        QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&widget, &e);
-    }
-    bool click(const QPointF& pos)
-    {
-        QMouseEvent e(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        e.setAccepted(false);
-        QCoreApplication::sendEvent(&widget, &e);
-        return e.isAccepted();
-    }
-    QImage render() const
-    {
-        QImage image(widget.size(), QImage::Format_ARGB32);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        impl->draw(&p, widget.rect());
-        return image;
-    }
-    void probe(ChartPaintProbe& device) const
-    {
-        QPainter p(&device);
-        impl->draw(&p, widget.rect());
     }
 };
 
@@ -256,8 +223,7 @@ TEST(BarChart, HoverOneBar)
     EXPECT_TRUE(c.impl->hoverActive());
     EXPECT_TRUE(c.widget.tooltipText().isEmpty());
 
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&c.widget, &leave);
+    c.leave();
     EXPECT_FALSE(c.impl->hoverActive());
     EXPECT_EQ(c.impl->hoverIndex(), -1);
 }

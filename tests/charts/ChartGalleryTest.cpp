@@ -13,6 +13,7 @@
 #include "CVNQScatterChartImpl.h"
 #include "TestUtil.h"
 
+#include <QDate>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -30,6 +31,12 @@ QImage grabWidget(QWidget* w)
     QScreen* screen = QGuiApplication::primaryScreen();
     const QPoint topLeft = w->mapToGlobal(QPoint(0, 0));
     return screen->grabWindow(0, topLeft.x(), topLeft.y(), w->width(), w->height()).toImage();
+}
+
+void hover(QWidget* w, const QPoint& pos)
+{
+    QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
 }
 
 QVector<double> wave(int n, double base, double amp, double phase)
@@ -110,7 +117,7 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     auto* dense = new CVNQLineChart;
     dense->setAnimationEnabled(false);
     dense->setTitle(QStringLiteral("10,000 points"));
-    dense->setLegendPosition(0);
+    dense->setLegendPosition(3);
     ChartSeries d1;
     d1.name = QStringLiteral("Measured");
     d1.showSymbols = false;
@@ -211,16 +218,8 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     TestUtil::spin(400);
 
     // Hover the energy chart in axis mode so the crosshair and tooltip show.
-    const QPoint inPlot(line->width() / 2, line->height() / 2);
-    QMouseEvent move(QEvent::MouseMove, inPlot, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(line, &move);
-    QMouseEvent move2(QEvent::MouseMove, QPoint(pie->width() / 2 + 60, 130), Qt::NoButton, Qt::NoButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(pie, &move2);
-    auto hover = [](QWidget* w, const QPoint& pos) {
-        QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &e);
-    };
+    hover(line, QPoint(line->width() / 2, line->height() / 2));
+    hover(pie, QPoint(pie->width() / 2 + 60, 130));
     auto* barsImpl = static_cast<CVNQBarChartImpl*>(bars->getControlImpl());
     hover(bars, barsImpl->bars(barsImpl->frame(bars->size())).at(2).rect.center().toPoint());
     hover(negative, QPoint(negative->width() * 3 / 4, negative->height() / 2));
@@ -290,4 +289,103 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     const QByteArray out = qgetenv("CVN_CHART_GALLERY");
     if (!out.isEmpty())
         grabWidget(&window).save(QString::fromLocal8Bit(out));
+}
+
+// The two charts of the wind-farm dashboard as it sets them up: the energy
+// chart (top legend, no title, axis tooltips, two smoothed series without
+// symbols, the first with an area) and the health donut (no title, no
+// labels, no hover, a thick ring of two slices), in the dashboard's theme.
+TEST(ChartGallery, DashboardCharts)
+{
+    ChartTheme wind;
+    wind.name = QStringLiteral("Gustrel");
+    wind.backgroundColor = QColor(16, 36, 38);
+    wind.plotBackgroundColor = QColor(16, 36, 38);
+    wind.textColor = QColor(242, 248, 246);
+    wind.axisColor = QColor(46, 76, 78);
+    wind.secondaryTextColor = QColor(125, 151, 148);
+    wind.gridColor = QColor(30, 59, 61);
+    wind.crosshairColor = QColor(0, 239, 134, 190);
+    wind.palette = {QColor(0, 239, 134), QColor(70, 191, 188), QColor(255, 189, 74), QColor(164, 109, 210)};
+    wind.lineWidth = 2.2;
+    wind.symbolRadius = 3.2;
+    wind.hoverSymbolRadius = 5.0;
+    wind.barCornerRadius = 4.0;
+
+    QWidget window;
+    window.setStyleSheet(QStringLiteral("background: rgb(16, 36, 38);"));
+    auto* grid = new QGridLayout(&window);
+
+    QStringList days;
+    ChartSeries energy;
+    energy.name = QStringLiteral("Energy output");
+    energy.color = energy.fillColor = QColor(0, 239, 134);
+    energy.showSymbols = false;
+    energy.smooth = energy.area = true;
+    ChartSeries forecast;
+    forecast.name = QStringLiteral("AI forecast");
+    forecast.color = forecast.fillColor = QColor(71, 191, 188);
+    forecast.showSymbols = false;
+    forecast.smooth = true;
+    forecast.lineWidth = 1.7;
+    for (int k = 0; k < 30; ++k) {
+        days << QDate(2026, 6, 1).addDays(k).toString(QStringLiteral("MM/dd"));
+        energy.values << qRound((121 + 18 * std::sin(0.71 * k) + 9 * std::sin(0.23 * k + 1.4)) * 10) / 10.0;
+        forecast.values << qRound((124 + 17 * std::sin(0.69 * k + 0.35) + 7 * std::sin(0.19 * k)) * 10) / 10.0;
+    }
+    QVector<CVNQLineChart*> energyCharts;
+    for (const QSize size : {QSize(900, 330), QSize(620, 230)}) {
+        auto* chart = new CVNQLineChart;
+        chart->setMinimumSize(0, 0);
+        chart->setFixedSize(size);
+        chart->setTheme(wind);
+        chart->setTitle(QString());
+        chart->setLegendPosition(0);
+        chart->setTooltipMode(2);
+        chart->setTooltipEnabled(true);
+        chart->setAnimationEnabled(false);
+        chart->setCategories(days);
+        chart->setSeries({energy, forecast});
+        grid->addWidget(chart, energyCharts.size(), 0);
+        energyCharts << chart;
+    }
+
+    QVector<CVNQOpenGLPieChart*> donuts;
+    for (const QSize size : {QSize(360, 360), QSize(360, 270)}) {
+        auto* donut = new CVNQOpenGLPieChart;
+        donut->setMinimumSize(0, 0);
+        donut->setFixedSize(size);
+        donut->setTheme(wind);
+        donut->setTitle(QString());
+        donut->setInnerRadiusRatio(0.72);
+        donut->setLabelsVisible(false);
+        donut->setHoverEnabled(false);
+        donut->setAnimationEnabled(false);
+        donut->setSlices({{QStringLiteral("Health"), 88.4, QColor(0, 239, 134), true},
+                          {QStringLiteral("Remaining"), 11.6, QColor(35, 61, 63), true}});
+        grid->addWidget(donut, donuts.size(), 1);
+        donuts << donut;
+    }
+
+    window.show();
+    TestUtil::spin(400);
+    hover(energyCharts.first(), QPoint(energyCharts.first()->width() * 2 / 3, energyCharts.first()->height() / 2));
+    TestUtil::spin(200);
+
+    for (CVNQLineChart* chart : energyCharts) {
+        const QImage image = grabWidget(chart);
+        EXPECT_EQ(image.pixelColor(3, 3), QColor(16, 36, 38));
+        EXPECT_TRUE(TestUtil::hasColor(image, QColor(0, 239, 134), 4));
+        EXPECT_TRUE(TestUtil::hasColor(image, QColor(71, 191, 188), 4));
+    }
+    EXPECT_TRUE(energyCharts.first()->tooltipText().contains("Energy output: "));
+    for (CVNQOpenGLPieChart* donut : donuts) {
+        const QImage image = grabWidget(donut);
+        EXPECT_TRUE(TestUtil::hasColor(image, QColor(0, 239, 134), 2));
+        EXPECT_TRUE(TestUtil::hasColor(image, QColor(35, 61, 63), 2));
+    }
+
+    const QByteArray out = qgetenv("CVN_CHART_GALLERY");
+    if (!out.isEmpty())
+        grabWidget(&window).save(QString::fromLocal8Bit(out).replace(".png", "-dashboard.png"));
 }

@@ -2,8 +2,10 @@
 
 // A paint device whose engine records what a chart hands to the painter:
 // every coordinate is checked for NaN and infinity, and every drawn text
-// is kept, so tests can read labels without looking at pixels.
+// is kept with the box it covers and its font, so tests can read labels
+// and find overlapping ones without looking at pixels.
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -11,6 +13,14 @@
 #include <QStringList>
 #include <QTextItem>
 #include <cmath>
+
+// One drawn text: what, where (the box from its baseline origin, ascent
+// and advance, in device coordinates) and in which font.
+struct ProbedText {
+    QString text;
+    QRectF box;
+    QFont font;
+};
 
 class ChartPaintProbe : public QPaintDevice {
 public:
@@ -26,6 +36,26 @@ public:
     int badCoordinates() const { return m_engine.bad; }
     int shapes() const { return m_engine.shapes; }
     const QStringList& texts() const { return m_engine.texts; }
+    const QVector<ProbedText>& drawnTexts() const { return m_engine.drawn; }
+    // The first drawn text equal to text, or an empty record.
+    ProbedText find(const QString& text) const
+    {
+        for (const ProbedText& t : m_engine.drawn)
+            if (t.text == text)
+                return t;
+        return ProbedText();
+    }
+    // Pairs of drawn texts whose boxes overlap, as "a | b" lines.
+    QStringList overlaps() const
+    {
+        QStringList out;
+        const QVector<ProbedText>& d = m_engine.drawn;
+        for (int i = 0; i < d.size(); ++i)
+            for (int j = i + 1; j < d.size(); ++j)
+                if (d[i].box.intersects(d[j].box))
+                    out << d[i].text + " | " + d[j].text;
+        return out;
+    }
 
 protected:
     int metric(PaintDeviceMetric m) const override
@@ -106,11 +136,19 @@ private:
         {
             point(p);
             texts << item.text();
+            // The painter's translation places the text; charts draw no
+            // other transformation.
+            const QPointF at = p + QPointF(state->transform().dx(), state->transform().dy());
+            const QFontMetricsF fm(item.font());
+            drawn.append({item.text(), QRectF(at.x(), at.y() - fm.ascent(), fm.horizontalAdvance(item.text()),
+                                              fm.ascent() + fm.descent()),
+                          item.font()});
         }
 
         int bad = 0;
         int shapes = 0;
         QStringList texts;
+        QVector<ProbedText> drawn;
     };
 
     QSize m_size;

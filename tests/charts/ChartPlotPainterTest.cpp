@@ -19,7 +19,8 @@ QPolygonF wave(int n, double jitter)
     QPolygonF line;
     for (int i = 0; i < n; ++i) {
         const double t = double(i) / (n - 1);
-        line << QPointF(40.3 + 620 * t, 200 - 120 * std::sin(t * 7) - 30 * std::sin(t * 29) + jitter * std::sin(i * 1.7));
+        line << QPointF(40.3 + 620 * t,
+                        200 - 120 * std::sin(t * 7) - 30 * std::sin(t * 29) + jitter * std::sin(i * 1.7));
     }
     return line;
 }
@@ -111,8 +112,10 @@ TEST(ChartPlotPainter, DegenerateLines)
     cvnChartPaintLine(p, QPolygonF(), pen, QColor(0, 0, 0, 50), 380);
     cvnChartPaintLine(p, QPolygonF(QVector<QPointF>{QPointF(10, 10)}), pen, QColor(0, 0, 0, 50), 380);
     // All points in one column, and a line narrower than a pixel.
-    cvnChartPaintLine(p, QPolygonF(QVector<QPointF>{QPointF(50, 10), QPointF(50, 90), QPointF(50, 40)}), pen, QColor(0, 0, 0, 50), 380);
-    cvnChartPaintLine(p, QPolygonF(QVector<QPointF>{QPointF(60.2, 10), QPointF(60.7, 90)}), pen, QColor(0, 0, 0, 50), 380);
+    const QColor area(0, 0, 0, 50);
+    cvnChartPaintLine(p, QPolygonF(QVector<QPointF>{QPointF(50, 10), QPointF(50, 90), QPointF(50, 40)}), pen, area,
+                      380);
+    cvnChartPaintLine(p, QPolygonF(QVector<QPointF>{QPointF(60.2, 10), QPointF(60.7, 90)}), pen, area, 380);
     p.end();
     EXPECT_EQ(image.pixel(10, 10), qRgb(255, 255, 255));
     EXPECT_NE(image.pixel(50, 60), qRgb(255, 255, 255));

@@ -3,7 +3,9 @@
 
 #include "CVNQBarChart.h"
 #include "CVNQChartRegistration.h"
+#include "CVNQECGChart.h"
 #include "CVNQFinancialChart.h"
+#include "CVNQICDChart.h"
 #include "CVNQLineChart.h"
 #include "CVNQOpenGLPieChart.h"
 #include "CVNQScatterChart.h"
@@ -96,6 +98,17 @@ TEST(ChartRegistration, CreatesChartsByTypeName)
     EXPECT_TRUE(info->properties.empty());
     ASSERT_NE(cvnGetControlInfo("qtopenglpiechart"), nullptr);
     EXPECT_EQ(cvnGetControlInfo("qtopenglpiechart")->key, "pieChart");
+
+    // The trace charts stay out of the registry: their type name creates
+    // nothing, only their own create functions do.
+    EXPECT_EQ(createControlByTypeName("qtecgchart", nullptr), nullptr);
+    EXPECT_EQ(cvnGetControlInfo("qtecgchart"), nullptr);
+    QScopedPointer<QWidget> ecg(CVNQECGChart::createCVNQECGChart());
+    ASSERT_NE(qobject_cast<CVNQECGChart*>(ecg.data()), nullptr);
+    EXPECT_EQ(ecg->parentWidget(), nullptr);
+    QScopedPointer<QWidget> icd(CVNQICDChart::createCVNQICDChart());
+    ASSERT_NE(qobject_cast<CVNQICDChart*>(icd.data()), nullptr);
+    EXPECT_EQ(icd->parentWidget(), nullptr);
 }
 
 TEST(ChartRegistration, JsonCommonAttributesOnly)

@@ -6,15 +6,11 @@
 #include "CVNQFinancialChart.h"
 #include "CVNQFinancialChartImpl.h"
 #include "CVNQFinancialDemoData.h"
-#include "ChartPaintProbe.h"
+#include "ChartFixture.h"
 #include "TestUtil.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
-#include <QImage>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <limits>
@@ -23,34 +19,13 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Financial {
-    CVNQFinancialChart widget;
-    CVNQFinancialChartImpl* impl;
+struct Financial : ChartFixture<CVNQFinancialChart, CVNQFinancialChartImpl> {
     explicit Financial(QSize size = QSize(800, 500))
+        : ChartFixture(size, Qt::white)
     {
-        widget.setAnimationEnabled(false);
-        widget.resize(size);
-        impl = static_cast<CVNQFinancialChartImpl*>(widget.getControlImpl());
     }
-    FinancialChartFrame frame() const { return impl->frame(widget.size()); }
+    ChartCategoryFrame frame() const { return impl->frame(widget.size()); }
     QRectF track() const { return impl->sliderTrack(impl->plotRect(widget.size())); }
-    void mouse(QEvent::Type type, const QPointF& pos, Qt::MouseButtons buttons = Qt::LeftButton)
-    {
-        QMouseEvent e(type, pos, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
-        e.setAccepted(false);
-        QCoreApplication::sendEvent(&widget, &e);
-        lastAccepted = e.isAccepted();
-    }
-    void move(const QPointF& pos) { mouse(QEvent::MouseMove, pos, Qt::NoButton); }
-    QImage render() const
-    {
-        QImage image(widget.size(), QImage::Format_ARGB32);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        impl->draw(&p, widget.rect());
-        return image;
-    }
-    bool lastAccepted = false;
 };
 
 Candle candle(const QString& label, double open, double high, double low, double close, double volume = 1000)
@@ -158,7 +133,7 @@ TEST(FinancialChart, DemonstrationState)
     EXPECT_TRUE(c.impl->zoom().isEnabled());
     EXPECT_DOUBLE_EQ(c.widget.zoomStart(), 0.55);
     EXPECT_DOUBLE_EQ(c.widget.zoomEnd(), 1.0);
-    const FinancialChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
     EXPECT_EQ(f.first, 33);
     EXPECT_EQ(f.last, 61);
     EXPECT_EQ(f.plot, QRectF(66, 48, 800 - 28 - 66, 500 - 48 - 82 - 44));
@@ -253,7 +228,7 @@ TEST(FinancialChart, ZoomNormalisationAndVisibleRange)
     c.widget.setZoomRange(0.7, 0.3);
     EXPECT_DOUBLE_EQ(c.widget.zoomStart(), 0.3);
     EXPECT_DOUBLE_EQ(c.widget.zoomEnd(), 0.7);
-    FinancialChartFrame f = c.frame();
+    ChartCategoryFrame f = c.frame();
     EXPECT_EQ(f.first, 18); // floor(0.3 x 61)
     EXPECT_EQ(f.last, 43);  // ceil(0.7 x 61)
 
@@ -301,11 +276,9 @@ TEST(FinancialChart, SliderDragsThroughTheMouse)
     // The hover goes when the slider takes a press.
     c.move(c.frame().plot.center());
     ASSERT_TRUE(c.impl->hoverActive());
-    c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.4), y));
-    EXPECT_TRUE(c.lastAccepted);
+    EXPECT_TRUE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.4), y)));
     EXPECT_FALSE(c.impl->hoverActive());
-    c.mouse(QEvent::MouseMove, QPointF(xAt(0.2), y));
-    EXPECT_TRUE(c.lastAccepted);
+    EXPECT_TRUE(c.mouse(QEvent::MouseMove, QPointF(xAt(0.2), y), Qt::LeftButton));
     EXPECT_NEAR(c.widget.zoomStart(), 0.2, 0.002);
     EXPECT_EQ(c.frame().first, int(std::floor(c.widget.zoomStart() * 61)));
     // Onto the right handle: stops the smallest span short of it.
@@ -316,26 +289,23 @@ TEST(FinancialChart, SliderDragsThroughTheMouse)
 
     // Panning the window past the right end keeps its width and pins the end at 1.
     c.widget.setZoomRange(0.4, 0.6);
-    c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.5), y));
-    ASSERT_TRUE(c.lastAccepted);
+    ASSERT_TRUE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.5), y)));
     c.mouse(QEvent::MouseMove, QPointF(xAt(0.5) + track.width(), y));
     EXPECT_DOUBLE_EQ(c.widget.zoomEnd(), 1.0);
     EXPECT_NEAR(c.widget.zoomStart(), 0.8, 1e-9);
     c.mouse(QEvent::MouseButtonRelease, QPointF(0, 0), Qt::NoButton);
 
     // A press beside the window, or with the slider off, is not taken.
-    c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.1), y));
-    EXPECT_FALSE(c.lastAccepted);
+    EXPECT_FALSE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.1), y)));
     c.widget.setZoomEnabled(false);
-    c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.5), c.frame().plot.bottom() + 50));
-    EXPECT_FALSE(c.lastAccepted);
+    EXPECT_FALSE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.5), c.frame().plot.bottom() + 50)));
 }
 
 TEST(FinancialChart, PriceRangeAndPositions)
 {
     Financial c;
     c.widget.setCandles({});
-    FinancialChartFrame f = c.frame();
+    ChartCategoryFrame f = c.frame();
     EXPECT_EQ(f.count, 0);
     EXPECT_LT(f.last, f.first);
     EXPECT_EQ(std::make_pair(f.lo, f.hi), std::make_pair(0.0, 1.0));
@@ -383,7 +353,7 @@ TEST(FinancialChart, PriceRangeAndPositions)
 TEST(FinancialChart, HoverAndTooltips)
 {
     Financial c;
-    FinancialChartFrame f = c.frame();
+    ChartCategoryFrame f = c.frame();
     const auto xOf = [&](int index) { return c.impl->pointPos(f, index, f.lo).x(); };
     c.move(QPointF(xOf(40) + 2, f.plot.center().y()));
     EXPECT_TRUE(c.impl->hoverActive());
@@ -419,10 +389,24 @@ TEST(FinancialChart, HoverAndTooltips)
     c.widget.setTooltipEnabled(true);
     c.move(f.plot.center());
     ASSERT_TRUE(c.impl->hoverActive());
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&c.widget, &leave);
+    c.leave();
     EXPECT_FALSE(c.impl->hoverActive());
     EXPECT_EQ(c.impl->hoverIndex(), -1);
+}
+
+TEST(FinancialChart, TooltipAndSliderLabelsKeepNormalWeightAfterTheBoldTitle)
+{
+    Financial c;
+    const ChartCategoryFrame f = c.frame();
+    c.move(QPointF(c.impl->pointPos(f, 40, f.lo).x(), f.plot.center().y()));
+    ChartPaintProbe probe(c.widget.size());
+    c.probe(probe);
+    EXPECT_TRUE(probe.find("Financial Chart").font.bold());
+    const ProbedText tipLine = probe.find(c.widget.candles().at(40).label);
+    ASSERT_FALSE(tipLine.text.isEmpty());
+    EXPECT_FALSE(tipLine.font.bold());
+    EXPECT_EQ(tipLine.font.pixelSize(), 12);
+    EXPECT_FALSE(probe.find("06-26").font.bold()); // the slider's last label
 }
 
 TEST(FinancialChart, CandlesInPixelsAndTheIntroAnimation)
@@ -432,13 +416,13 @@ TEST(FinancialChart, CandlesInPixelsAndTheIntroAnimation)
     c.impl->setMovingAveragePeriods({}, {});
     // up, flat (close = open: up colour, 1-px body), down.
     c.widget.setCandles({candle("up", 10, 30, 5, 25), candle("flat", 20, 28, 12, 20), candle("down", 25, 32, 8, 12)});
-    const FinancialChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
     const QImage image = c.render();
     const QColor up = c.impl->upColor();
     const QColor down = c.impl->downColor();
     auto bodyCentre = [&](int i, double open, double close) {
-        return QPointF(c.impl->pointPos(f, i, open).x(), (c.impl->pointPos(f, i, open).y() + c.impl->pointPos(f, i, close).y()) / 2)
-            .toPoint();
+        const QPointF o = c.impl->pointPos(f, i, open);
+        return QPointF(o.x(), (o.y() + c.impl->pointPos(f, i, close).y()) / 2).toPoint();
     };
     EXPECT_EQ(image.pixelColor(bodyCentre(0, 10, 25) + QPoint(6, 0)), up);
     EXPECT_EQ(image.pixelColor(bodyCentre(2, 25, 12) - QPoint(6, 0)), down);
@@ -497,7 +481,7 @@ TEST(FinancialChart, BrokenDataNeverReachesThePainter)
                 c.widget.setCandles(cases.at(i));
                 c.widget.setIntradayPoints(intraday.at(i % intraday.size()));
                 c.move(QPointF(size.width() / 2.0, size.height() / 2.0));
-                const FinancialChartFrame f = c.frame();
+                const ChartCategoryFrame f = c.frame();
                 EXPECT_TRUE(qIsFinite(f.lo) && qIsFinite(f.hi) && f.span > 0);
                 ChartPaintProbe probe(size);
                 QPainter p(&probe);

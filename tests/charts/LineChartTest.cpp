@@ -4,11 +4,8 @@
 
 #include "CVNQLineChart.h"
 #include "CVNQLineChartImpl.h"
+#include "ChartFixture.h"
 
-#include <QCoreApplication>
-#include <QImage>
-#include <QMouseEvent>
-#include <QPainter>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -16,36 +13,12 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Chart {
-    CVNQLineChart widget;
-    CVNQLineChartImpl* impl;
+struct Chart : ChartFixture<CVNQLineChart, CVNQLineChartImpl> {
     explicit Chart(QSize size = QSize(800, 500))
+        : ChartFixture(size)
     {
-        widget.setAnimationEnabled(false);
-        widget.resize(size);
-        impl = static_cast<CVNQLineChartImpl*>(widget.getControlImpl());
     }
-    LineChartFrame frame() const { return impl->frame(widget.size()); }
-    void move(const QPoint& pos)
-    {
-        QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&widget, &e);
-    }
-    bool click(const QPoint& pos)
-    {
-        QMouseEvent e(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        e.setAccepted(false);
-        QCoreApplication::sendEvent(&widget, &e);
-        return e.isAccepted();
-    }
-    QImage render() const
-    {
-        QImage image(widget.size(), QImage::Format_ARGB32);
-        image.fill(Qt::black);
-        QPainter p(&image);
-        impl->draw(&p, widget.rect());
-        return image;
-    }
+    ChartCategoryFrame frame() const { return impl->frame(widget.size()); }
 };
 
 ChartSeries series(const QString& name, const QVector<double>& values)
@@ -77,7 +50,7 @@ TEST(LineChart, EmptyChartShowsTheUnitRange)
     Chart c;
     c.widget.setSeries({});
     c.widget.setCategories({});
-    const LineChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
     EXPECT_EQ(f.count, 1);
     EXPECT_EQ(f.first, 0);
     EXPECT_EQ(f.last, 0);
@@ -95,7 +68,7 @@ TEST(LineChart, ValueRanges)
 {
     Chart c;
     c.widget.setSeries({series("a", {5, 5, 5})});
-    LineChartFrame f = c.frame();
+    ChartCategoryFrame f = c.frame();
     EXPECT_DOUBLE_EQ(f.lo, 0.0);
     EXPECT_DOUBLE_EQ(f.hi, 6.16);
 
@@ -139,7 +112,7 @@ TEST(LineChart, PointPositionsAndAnimation)
     Chart c;
     c.widget.setCategories({"only"});
     c.widget.setSeries({series("s", {3})});
-    LineChartFrame f = c.frame();
+    ChartCategoryFrame f = c.frame();
     EXPECT_DOUBLE_EQ(c.impl->pointPos(f, 0, 3).x(), f.plot.left());
 
     c.widget.setSeries({series("s", {0, 10, 20})});
@@ -224,7 +197,7 @@ TEST(LineChart, HoverInItemMode)
     c.widget.setSeries({series("first", {10, 20, 30}), series("second", {10, 20, 30})});
     c.widget.setTooltipMode(1);
     c.widget.setTooltipEnabled(true);
-    const LineChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
     const QPointF p = c.impl->pointPos(f, 1, 20);
 
     c.move((p + QPointF(3, 4)).toPoint());
@@ -245,8 +218,7 @@ TEST(LineChart, HoverInItemMode)
     EXPECT_TRUE(c.widget.tooltipText().isEmpty());
 
     // Leaving clears it.
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&c.widget, &leave);
+    c.leave();
     EXPECT_FALSE(c.impl->hoverActive());
     EXPECT_EQ(c.impl->hoverIndex(), -1);
 }
@@ -260,7 +232,7 @@ TEST(LineChart, HoverInAxisMode)
     c.widget.setSeries({series("", {1, 2.5, 3, 4}), series("short", {7}), hidden});
     c.widget.setTooltipMode(2);
     c.widget.setTooltipEnabled(true);
-    const LineChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
 
     c.move(QPoint(int(f.plot.left() + f.plot.width() * 0.3), int(f.plot.center().y())));
     EXPECT_EQ(c.impl->hoverIndex(), 1);
@@ -309,7 +281,7 @@ TEST(LineChart, GuardsEmptySingleEqualAndBrokenData)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const QVector<QVector<double>> cases = {{}, {7}, {4, 4, 4}, {nan, 2, inf, 3}, {nan}, {-inf, inf}};
+    const QVector<QVector<double>> cases = {{}, {7}, {4, 4, 4}, {nan, 2, inf, 3}, {nan}, {-inf, inf}, {-1e308, 1e308}};
     for (const QVector<double>& values : cases) {
         for (bool area : {false, true}) {
             Chart c;
@@ -319,7 +291,7 @@ TEST(LineChart, GuardsEmptySingleEqualAndBrokenData)
             c.widget.setSeries({s});
             c.widget.setTooltipMode(1);
             c.widget.setTooltipEnabled(true);
-            const LineChartFrame f = c.frame();
+            const ChartCategoryFrame f = c.frame();
             EXPECT_TRUE(qIsFinite(f.lo) && qIsFinite(f.hi) && f.span > 0);
             for (const QPointF& p : c.impl->seriesPoints(f, s))
                 EXPECT_TRUE(qIsFinite(p.x()) && qIsFinite(p.y()));
@@ -328,6 +300,9 @@ TEST(LineChart, GuardsEmptySingleEqualAndBrokenData)
             // The surface's clear paints the background; the plot is painted.
             const QImage image = c.render();
             EXPECT_EQ(QColor(image.pixel(int(f.plot.left()) + 3, int(f.plot.top()) + 5)), QColor(255, 255, 255));
+            ChartPaintProbe probe(c.widget.size());
+            c.probe(probe);
+            EXPECT_EQ(probe.badCoordinates(), 0);
         }
     }
 }
@@ -341,7 +316,7 @@ TEST(LineChart, RendersSeriesAreaAndHover)
     c.widget.setSeries({s});
     c.widget.setTooltipMode(2);
     c.widget.setTooltipEnabled(true);
-    const LineChartFrame f = c.frame();
+    const ChartCategoryFrame f = c.frame();
     c.move(c.impl->pointPos(f, 1, 40).toPoint() + QPoint(0, 60));
     const QImage image = c.render();
     // The line in its colour, the area as a light tint of it just above the axis.
@@ -355,4 +330,31 @@ TEST(LineChart, RendersSeriesAreaAndHover)
     EXPECT_GT(tint.red(), 220);
     EXPECT_LT(tint.green(), 230);
     EXPECT_FALSE(c.widget.tooltipText().isEmpty());
+}
+
+TEST(LineChart, HiddenSeriesLegendEntryLooksFainterOnLightAndDarkThemes)
+{
+    // How far the legend text of an entry stands out from the background.
+    auto contrast = [](const QImage& image, const QRectF& entry, const QColor& background) {
+        int best = 0;
+        for (int y = int(entry.top()); y < int(entry.bottom()); ++y)
+            for (int x = int(entry.left()) + 18; x < int(entry.right()); ++x)
+                best = qMax(best, qAbs(QColor(image.pixel(x, y)).lightness() - background.lightness()));
+        return best;
+    };
+    for (int preset : {0, 3}) {
+        Chart c(QSize(640, 400));
+        c.widget.setTheme(preset);
+        c.widget.setLegendPosition(1);
+        ChartSeries hidden = series("Shown series", {1, 2});
+        hidden.visible = false;
+        c.widget.setSeries({series("Shown series", {2, 1}), hidden});
+        c.underlay = c.widget.backgroundColor();
+        const QImage image = c.render();
+        const QVector<ChartLegendItem> items = c.impl->legendItems(c.impl->plotRect(c.widget.size()), c.widget.size());
+        const int shown = contrast(image, items.at(0).rect, c.underlay);
+        const int faint = contrast(image, items.at(1).rect, c.underlay);
+        EXPECT_GT(faint, 0) << preset;
+        EXPECT_LT(faint, shown) << preset;
+    }
 }

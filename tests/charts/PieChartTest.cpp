@@ -4,11 +4,8 @@
 
 #include "CVNQOpenGLPieChart.h"
 #include "CVNQOpenGLPieChartImpl.h"
+#include "ChartFixture.h"
 
-#include <QCoreApplication>
-#include <QImage>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QtMath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -17,14 +14,10 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Pie {
-    CVNQOpenGLPieChart widget;
-    CVNQOpenGLPieChartImpl* impl;
+struct Pie : ChartFixture<CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl> {
     explicit Pie(QSize size = QSize(800, 600))
+        : ChartFixture(size)
     {
-        widget.setAnimationEnabled(false);
-        widget.resize(size);
-        impl = static_cast<CVNQOpenGLPieChartImpl*>(widget.getControlImpl());
     }
     QRectF pie() const { return impl->pieRect(widget.size()); }
     // The point at angle degrees clockwise from 12 o'clock, at fraction of the radius.
@@ -36,11 +29,6 @@ struct Pie {
         return QPointF(r.center().x() + std::sin(a) * d, r.center().y() - std::cos(a) * d);
     }
     int hit(double degrees, double fraction) const { return impl->hitTest(at(degrees, fraction), pie()); }
-    void move(const QPointF& pos)
-    {
-        QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&widget, &e);
-    }
 };
 
 PieSlice slice(const QString& name, double value, bool visible = true)
@@ -156,11 +144,9 @@ TEST(PieChart, LegendLayout)
     EXPECT_EQ(column.at(2).rect, QRectF(24, 72 + 48, 220 - 6, 18));
 
     // Clicking an entry hides its slice; clicking again shows it.
-    QMouseEvent press(QEvent::MouseButtonPress, column.at(2).rect.center(), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&p.widget, &press);
+    EXPECT_TRUE(p.click(column.at(2).rect.center()));
     EXPECT_FALSE(p.widget.slices().at(2).visible);
-    QCoreApplication::sendEvent(&p.widget, &press);
+    EXPECT_TRUE(p.click(column.at(2).rect.center()));
     EXPECT_TRUE(p.widget.slices().at(2).visible);
 
     p.widget.setSlices({});

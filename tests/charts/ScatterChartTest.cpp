@@ -4,13 +4,9 @@
 
 #include "CVNQScatterChart.h"
 #include "CVNQScatterChartImpl.h"
-#include "ChartPaintProbe.h"
+#include "ChartFixture.h"
 #include "TestUtil.h"
 
-#include <QCoreApplication>
-#include <QImage>
-#include <QMouseEvent>
-#include <QPainter>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -18,41 +14,17 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Scatter {
-    CVNQScatterChart widget;
-    CVNQScatterChartImpl* impl;
+struct Scatter : ChartFixture<CVNQScatterChart, CVNQScatterChartImpl> {
     explicit Scatter(QSize size = QSize(800, 500))
+        : ChartFixture(size)
     {
-        widget.setAnimationEnabled(false);
-        widget.resize(size);
-        impl = static_cast<CVNQScatterChartImpl*>(widget.getControlImpl());
     }
     ScatterChartFrame frame() const { return impl->frame(widget.size()); }
     QPointF at(const QPointF& data) const { return impl->screenPos(frame(), data); }
-    void move(const QPointF& pos)
-    {
-        QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&widget, &e);
-    }
-    bool click(const QPointF& pos)
-    {
-        QMouseEvent e(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        e.setAccepted(false);
-        QCoreApplication::sendEvent(&widget, &e);
-        return e.isAccepted();
-    }
     QVector<ChartLegendItem> legend() const
     {
         const QRectF plot = impl->plotRect(widget.size());
         return impl->legendItems(plot, widget.size());
-    }
-    QImage render() const
-    {
-        QImage image(widget.size(), QImage::Format_ARGB32);
-        image.fill(Qt::black);
-        QPainter p(&image);
-        impl->draw(&p, widget.rect());
-        return image;
     }
 };
 

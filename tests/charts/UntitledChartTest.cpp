@@ -26,13 +26,13 @@ TEST(UntitledChart, LinePlotAndTopLegendMoveUp)
 
     const QRectF titled = impl->plotRect(size);
     EXPECT_EQ(titled.top(), 48 + 40);
-    EXPECT_EQ(cvnChartLegendArea(titled, size, 0).top(), 44);
+    EXPECT_EQ(cvnChartLegendArea(titled, size, 0, 56).top(), 44);
 
     chart.setTitle(QString());
     const QRectF untitled = impl->plotRect(size);
     EXPECT_EQ(untitled.top(), titled.top() - kChartTitleBand);
     EXPECT_EQ(untitled.bottom(), titled.bottom());
-    const QRectF legend = cvnChartLegendArea(untitled, size, 0);
+    const QRectF legend = cvnChartLegendArea(untitled, size, 0, 56);
     EXPECT_EQ(legend.top(), 44 - kChartTitleBand);
     EXPECT_LE(legend.bottom(), untitled.top());
 

@@ -178,6 +178,11 @@ TEST_F(SliderFixture, JsonReadAndWrite)
     int w = 0, h = 0;
     slider.getThumbSize(w, h);
     EXPECT_EQ(w, 8);
+    // Thumb sizes from a file stay within widget sizes.
+    ASSERT_TRUE(read(&slider, TestUtil::json(R"({"attr":{"thumbW":-5,"thumbH":2147483647}})")));
+    slider.getThumbSize(w, h);
+    EXPECT_EQ(w, 0);
+    EXPECT_EQ(h, QWIDGETSIZE_MAX);
 
     CVNQSlider v;
     ASSERT_TRUE(read(&v, TestUtil::json(R"({"attr":{"isHor":false,"min":10,"max":20,"val":15},

@@ -201,4 +201,12 @@ TEST_F(ScrollBar, BoundChildNodesConfigureTheOwnersBars)
     EXPECT_EQ(cvnScrollBarButtonSizeSheet(true, 5),
               QStringLiteral("QScrollBar::add-line{ width:5px;width:5px; }QScrollBar::sub-line{ width:5px;width:5px; }"));
     EXPECT_TRUE(cvnScrollBarThicknessSheet(8, 8).startsWith(QStringLiteral("QScrollBar::vertical{ width:8; }")));
+
+    // One thickness for both bars; a missing bar is skipped.
+    CVNQScrollBar vBar(Qt::Vertical, nullptr), hBar(Qt::Horizontal, nullptr);
+    cvnSetScrollBarThickness(&hBar, &vBar, 6);
+    EXPECT_EQ(vBar.styleSheet(), cvnScrollBarThicknessSheet(6, 6));
+    EXPECT_EQ(hBar.styleSheet(), vBar.styleSheet());
+    cvnSetScrollBarThickness(nullptr, &vBar, 4);
+    EXPECT_EQ(vBar.styleSheet(), cvnScrollBarThicknessSheet(4, 4));
 }

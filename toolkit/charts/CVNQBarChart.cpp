@@ -2,8 +2,6 @@
 
 #include "CVNQBarChartImpl.h"
 
-#include <QMouseEvent>
-
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQBarChart, CVNQBarChartImpl, "qtbarchart")
@@ -35,14 +33,7 @@ CVNQBarChart::~CVNQBarChart()
 
 ControlInfo CVNQBarChart::getProps()
 {
-    ControlInfo info;
-    info.version = 1;
-    info.typeName = "qtbarchart";
-    info.className = "CVNQBarChart";
-    info.shortName = "BarChart";
-    info.description = "OpenGL Bar Chart";
-    info.key = "columnChart";
-    return info;
+    return ControlInfo(typeName(), "BarChart", "OpenGL Bar Chart", "CVNQBarChart", "columnChart");
 }
 
 void CVNQBarChart::setData(const QString& name, const QVector<double>& values, const QColor& color)
@@ -57,30 +48,6 @@ void CVNQBarChart::setHoverEnabled(bool enabled) { m_impl->setHoverEnabled(enabl
 void CVNQBarChart::setTooltipEnabled(bool enabled) { m_impl->setTooltipEnabled(enabled); }
 void CVNQBarChart::setTooltipMode(int mode) { m_impl->setTooltipMode(mode); }
 
-void CVNQBarChart::initializeGL() { m_impl->initGL(); }
-void CVNQBarChart::resizeGL(int, int) {}
-void CVNQBarChart::paintGL() { m_impl->paintGL(); }
-
-void CVNQBarChart::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && m_impl->handlePress(event->pos())) {
-        event->accept();
-        return;
-    }
-    CVNQChartBase::mousePressEvent(event);
-}
-
-void CVNQBarChart::mouseMoveEvent(QMouseEvent* event)
-{
-    CVNQChartBase::mouseMoveEvent(event);
-    if (m_impl->updateHover(event->pos()))
-        update();
-}
-
-void CVNQBarChart::leaveEvent(QEvent* event)
-{
-    CVNQChartBase::leaveEvent(event);
-    m_impl->handleLeave();
-}
+CVNQChartImpl* CVNQBarChart::chartImpl() const { return m_impl; }
 
 } // namespace CVNQtLib

@@ -9,31 +9,14 @@
 
 namespace CVNQtLib {
 
+// Tooltip mode 0 tracks nothing, 2 whole categories, anything else one bar.
 CVNQBarChartImpl::CVNQBarChartImpl(CVNQBarChart* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQBarChart::typeName()))
-    , m_chart(owner)
+    : CVNQChartImpl(owner, CVNQBarChart::typeName())
 {
-}
-
-void CVNQBarChartImpl::initGL()
-{
-    initializeOpenGLFunctions();
-}
-
-void CVNQBarChartImpl::paintGL()
-{
-    m_chart->beginGLFrame(*this);
-    QPainter painter(m_chart);
-    draw(&painter, m_chart->rect());
+    m_title = QStringLiteral("Basic Bar Chart");
 }
 
 // --- data -------------------------------------------------------------------
-
-void CVNQBarChartImpl::setTitle(const QString& title)
-{
-    m_title = title;
-    m_chart->update();
-}
 
 void CVNQBarChartImpl::setCategories(const QStringList& categories)
 {
@@ -58,86 +41,28 @@ void CVNQBarChartImpl::setData(const QString& name, const QVector<double>& value
     m_chart->replayAnimation();
 }
 
-void CVNQBarChartImpl::setHoverEnabled(bool enabled)
-{
-    m_hoverEnabled = enabled;
-    if (!enabled)
-        clearHover();
-    m_chart->update();
-}
-
-void CVNQBarChartImpl::setTooltipEnabled(bool enabled)
-{
-    m_tooltipEnabled = enabled;
-    if (!enabled)
-        m_chart->hideTooltip();
-    m_chart->update();
-}
-
-void CVNQBarChartImpl::setTooltipMode(int mode)
-{
-    m_tooltipMode = mode;
-    if (mode == 0)
-        clearHover();
-    m_chart->update();
-}
-
-void CVNQBarChartImpl::clearHover()
-{
-    m_hoverActive = false;
-    m_hoverIndex = -1;
-    m_hoverSeries = -1;
-    m_chart->hideTooltip();
-}
-
 // --- geometry ---------------------------------------------------------------
 
 int CVNQBarChartImpl::categoryCount() const
 {
-    int n = qMax(m_categories.size(), 1);
-    for (const BarSeries& s : m_series)
-        if (s.visible)
-            n = qMax(n, s.values.size());
-    return n;
+    return cvnChartCategoryCount(m_categories, m_series);
 }
 
 QString CVNQBarChartImpl::categoryLabel(int index) const
 {
-    if (index >= 0 && index < m_categories.size())
-        return m_categories.at(index);
-    return QStringLiteral("Item %1").arg(index + 1);
-}
-
-QString CVNQBarChartImpl::seriesName(int index) const
-{
-    const QString& name = m_series.at(index).name;
-    return name.isEmpty() ? QStringLiteral("Series") : name;
+    return cvnChartCategoryLabel(m_categories, index);
 }
 
 void CVNQBarChartImpl::valueRange(double& lo, double& hi) const
 {
-    bool any = false;
-    for (const BarSeries& s : m_series) {
-        if (!s.visible)
-            continue;
-        for (double value : s.values) {
-            if (!qIsFinite(value))
-                continue;
-            const double v = cvnChartRangeValue(value);
-            if (!any) {
-                lo = hi = v;
-                any = true;
-            } else {
-                lo = qMin(lo, v);
-                hi = qMax(hi, v);
-            }
-        }
-    }
-    if (!any) {
-        lo = 0.0;
-        hi = 1.0;
+    ChartValueRange range;
+    for (const BarSeries& s : m_series)
+        for (int i = 0; s.visible && i < s.values.size(); ++i)
+            range.add(s.values.at(i));
+    lo = range.lo;
+    hi = range.hi;
+    if (!range.any)
         return;
-    }
     // Bars grow from the zero line, so the range holds zero at both ends:
     // all-negative bars would otherwise hang from a line above the plot.
     lo = qMin(lo, 0.0);
@@ -152,13 +77,7 @@ void CVNQBarChartImpl::valueRange(double& lo, double& hi) const
 
 QRectF CVNQBarChartImpl::plotRect(const QSize& size) const
 {
-    ChartInsets insets;
-    insets.left = m_marginLeft;
-    insets.top = m_marginTop;
-    insets.right = m_marginRight;
-    insets.bottom = 42;
-    insets.legendBottom = m_marginBottom;
-    return cvnChartPlotRect(size, insets, m_chart->legendPosition(), !m_series.isEmpty());
+    return cvnChartPlotRect(size, m_insets, m_chart->legendPosition(), !m_series.isEmpty());
 }
 
 BarChartFrame CVNQBarChartImpl::frame(const QSize& size) const
@@ -220,24 +139,15 @@ QVector<BarItem> CVNQBarChartImpl::bars(const BarChartFrame& f) const
 
 QVector<ChartLegendItem> CVNQBarChartImpl::legendItems(const QRectF& plot, const QSize& size) const
 {
-    QVector<ChartLegendItem> items;
-    if (m_series.isEmpty())
-        return items;
     const ChartTheme& theme = m_chart->theme();
-    for (int i = 0; i < m_series.size(); ++i) {
-        const BarSeries& s = m_series.at(i);
-        ChartLegendItem item;
-        item.seriesIndex = i;
-        item.color = cvnChartColor(theme, s.color, i);
-        item.label = s.name.isEmpty() ? QStringLiteral("Series %1").arg(i + 1) : s.name;
-        item.visible = s.visible;
-        items.append(item);
-    }
+    const QVector<ChartLegendItem> items = cvnChartLegendEntries(m_series, theme, "Series %1");
+    if (items.isEmpty())
+        return items;
     QFont font = m_chart->font();
     font.setPixelSize(qMax(theme.labelFontSize, 1));
     const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font,
-                              qMax(theme.labelFontSize + 7, 18), 38);
+    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos, m_insets.left), cvnChartLegendVertical(pos),
+                              font, qMax(theme.labelFontSize + 7, 18), 38);
 }
 
 // --- mouse --------------------------------------------------------------------
@@ -245,56 +155,16 @@ QVector<ChartLegendItem> CVNQBarChartImpl::legendItems(const QRectF& plot, const
 bool CVNQBarChartImpl::handlePress(const QPoint& pos)
 {
     const QSize size = m_chart->size();
-    for (const ChartLegendItem& item : legendItems(plotRect(size), size)) {
-        if (item.rect.adjusted(-2, -2, 2, 2).contains(QPointF(pos))) {
-            BarSeries& s = m_series[item.seriesIndex];
-            s.visible = !s.visible;
-            clearHover();
-            m_chart->update();
-            return true;
-        }
-    }
-    return false;
-}
-
-void CVNQBarChartImpl::handleLeave()
-{
-    const bool had = m_hoverActive || m_hoverIndex != -1 || m_hoverSeries != -1;
-    clearHover();
-    if (had)
-        m_chart->update();
-}
-
-bool CVNQBarChartImpl::anyVisibleValueAt(int index) const
-{
-    if (index < 0)
-        return false;
-    for (const BarSeries& s : m_series)
-        if (s.visible && index < s.values.size())
-            return true;
-    return false;
-}
-
-bool CVNQBarChartImpl::anyVisibleValue() const
-{
-    for (const BarSeries& s : m_series)
-        if (s.visible && !s.values.isEmpty())
-            return true;
-    return false;
+    return toggleByLegend(legendItems(plotRect(size), size), pos, m_series);
 }
 
 bool CVNQBarChartImpl::updateHover(const QPoint& pos)
 {
-    const bool had = m_hoverActive || m_hoverIndex != -1 || m_hoverSeries != -1;
-    auto clear = [&] {
-        clearHover();
-        return had;
-    };
-    if (!m_hoverEnabled || m_tooltipMode == 0 || !anyVisibleValue())
-        return clear();
+    if (!m_hoverEnabled || m_tooltipMode == 0 || !cvnChartHasValueAt(m_series, 0))
+        return dropHover();
     const BarChartFrame f = frame(m_chart->size());
     if (!f.plot.contains(QPointF(pos)))
-        return clear();
+        return dropHover();
 
     int index = -1;
     int series = -1;
@@ -304,8 +174,8 @@ bool CVNQBarChartImpl::updateHover(const QPoint& pos)
             index = qBound(0, int(qFloor(n * (pos.x() - f.plot.left()) / qMax(f.plot.width(), 1.0))), n - 1);
         else
             index = 0;
-        if (!anyVisibleValueAt(index))
-            return clear();
+        if (!cvnChartHasValueAt(m_series, index))
+            return dropHover();
     } else {
         for (const BarItem& bar : bars(f)) {
             if (bar.rect.adjusted(-2, -2, 2, 2).contains(QPointF(pos))) {
@@ -315,21 +185,10 @@ bool CVNQBarChartImpl::updateHover(const QPoint& pos)
             }
         }
         if (series < 0)
-            return clear();
+            return dropHover();
     }
-
-    const bool changed = !(m_hoverActive && m_hoverIndex == index && m_hoverSeries == series
-                           && m_hoverMousePos == pos);
-    m_hoverActive = true;
-    m_hoverIndex = index;
-    m_hoverSeries = series;
-    m_hoverMousePos = pos;
-
-    const QString text = m_tooltipEnabled ? tooltipText() : QString();
-    if (text.isEmpty())
-        m_chart->hideTooltip();
-    else
-        m_chart->showTooltip(pos, text);
+    const bool changed = setHover(index, series, pos);
+    showHoverTooltip(m_tooltipEnabled ? tooltipText() : QString());
     return changed;
 }
 
@@ -337,41 +196,17 @@ QString CVNQBarChartImpl::tooltipText() const
 {
     if (!m_hoverActive || m_hoverIndex < 0)
         return QString();
-    if (m_tooltipMode == 2) {
-        QStringList lines{categoryLabel(m_hoverIndex)};
-        for (int s = 0; s < m_series.size(); ++s) {
-            const BarSeries& series = m_series.at(s);
-            if (series.visible && m_hoverIndex < series.values.size())
-                lines << QStringLiteral("%1: %2").arg(seriesName(s), cvnChartNumber(series.values.at(m_hoverIndex)));
-        }
-        return lines.join(QLatin1Char('\n'));
-    }
+    if (m_tooltipMode == 2)
+        return cvnChartCategoryTooltip(categoryLabel(m_hoverIndex), m_series, m_hoverIndex);
     if (m_hoverSeries < 0 || m_hoverSeries >= m_series.size())
         return QString();
     const BarSeries& series = m_series.at(m_hoverSeries);
     if (m_hoverIndex >= series.values.size())
         return QString();
-    return QStringLiteral("%1\n%2: %3")
-        .arg(seriesName(m_hoverSeries), categoryLabel(m_hoverIndex), cvnChartNumber(series.values.at(m_hoverIndex)));
+    return cvnChartItemTooltip(series.name, categoryLabel(m_hoverIndex), series.values.at(m_hoverIndex));
 }
 
 // --- painting -----------------------------------------------------------------
-
-void CVNQBarChartImpl::paintLegend(QPainter& painter, const QVector<ChartLegendItem>& items)
-{
-    const ChartTheme& theme = m_chart->theme();
-    cvnChartSetFont(painter, theme.labelFontSize, false);
-    for (const ChartLegendItem& item : items) {
-        const QColor marker = item.visible ? item.color : item.color.lighter(160);
-        const QColor text = item.visible ? theme.secondaryTextColor : theme.secondaryTextColor.lighter(145);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(marker);
-        painter.drawRoundedRect(QRectF(item.rect.left(), item.rect.top() + 3, 12, 12), 3, 3);
-        painter.setPen(text);
-        painter.drawText(QRectF(item.rect.left() + 18, item.rect.top(), item.rect.width() - 18, item.rect.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, item.label);
-    }
-}
 
 void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
 {
@@ -383,7 +218,7 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
 
     cvnChartDrawPlot(p, theme, f.plot, f.zeroY);
 
-    if (m_hoverEnabled && m_hoverActive && anyVisibleValueAt(m_hoverIndex)) {
+    if (m_hoverEnabled && m_hoverActive && cvnChartHasValueAt(m_series, m_hoverIndex)) {
         const double x = f.plot.left() + (m_hoverIndex + 0.5) * f.plot.width() / f.count;
         p.setPen(QPen(theme.crosshairColor, 1.0, Qt::DashLine));
         p.drawLine(QPointF(x, f.plot.top()), QPointF(x, f.plot.bottom()));
@@ -401,14 +236,15 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
     }
 
     cvnChartDrawTitle(p, theme, rect.width(), m_title, theme.titleFontSize);
-    cvnChartDrawValueLabels(p, theme, f.plot, f.lo, f.hi, m_marginLeft - 10, theme.labelFontSize);
+    cvnChartDrawValueLabels(p, theme, f.plot, f.lo, f.hi, m_insets.left, theme.labelFontSize);
     const double step = f.plot.width() / f.count;
-    for (int c = 0; c < f.count; ++c) {
-        const double xc = f.plot.left() + c * step + step / 2;
-        p.drawText(QRectF(xc - 34, f.plot.bottom() + 8, 68, 18), Qt::AlignCenter, categoryLabel(c));
-    }
+    QVector<ChartAxisLabel> labels;
+    for (int c = 0; c < f.count; ++c)
+        labels.append({f.plot.left() + c * step + step / 2, categoryLabel(c)});
+    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68, false);
 
-    paintLegend(p, legendItems(f.plot, rect.size()));
+    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()),
+                        ChartLegendMarker::Square, theme.labelFontSize, rect);
     m_chart->paintTooltip(p);
     p.restore();
 }

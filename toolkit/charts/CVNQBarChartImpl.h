@@ -5,11 +5,10 @@
 // category mode with its tooltips.
 
 #include "CVNQBarChart.h"
+#include "CVNQChartImpl.h"
+#include "CVNQChartLayout.h"
 #include "CVNQChartTypes.h"
-#include "CVNQWidgetBaseImpl.h"
 
-#include <QOpenGLFunctions>
-#include <QPoint>
 #include <QStringList>
 #include <QVector>
 
@@ -33,32 +32,18 @@ struct BarChartFrame {
     double zeroY = 0.0; // y of the value 0
 };
 
-class CVNQBarChartImpl : public CVNQWidgetBaseImpl, protected QOpenGLFunctions {
+class CVNQBarChartImpl : public CVNQChartImpl {
     Q_OBJECT
 public:
     explicit CVNQBarChartImpl(CVNQBarChart* owner);
 
-    void initGL();
-    void paintGL();
     void draw(QPainter* painter, const QRect& rect) override;
 
-    void setTitle(const QString& title);
-    const QString& title() const { return m_title; }
     void setCategories(const QStringList& categories);
     const QStringList& categories() const { return m_categories; }
     void setSeries(const QVector<BarSeries>& series);
     const QVector<BarSeries>& series() const { return m_series; }
     void setData(const QString& name, const QVector<double>& values, const QColor& color);
-    void setHoverEnabled(bool enabled);
-    bool hoverEnabled() const { return m_hoverEnabled; }
-    void setTooltipEnabled(bool enabled);
-    bool tooltipEnabled() const { return m_tooltipEnabled; }
-    void setTooltipMode(int mode);
-    int tooltipMode() const { return m_tooltipMode; }
-
-    bool hoverActive() const { return m_hoverActive; }
-    int hoverIndex() const { return m_hoverIndex; }
-    int hoverSeries() const { return m_hoverSeries; }
 
     // --- geometry ----------------------------------------------------------
     int categoryCount() const;
@@ -73,33 +58,13 @@ public:
 
     // --- mouse -------------------------------------------------------------
     // True when the press toggled a series through its legend entry.
-    bool handlePress(const QPoint& pos);
-    void handleLeave();
-    // The hover pass; true when the chart must repaint.
-    bool updateHover(const QPoint& pos);
-    void clearHover();
+    bool handlePress(const QPoint& pos) override;
+    bool updateHover(const QPoint& pos) override;
 
 private:
-    bool anyVisibleValueAt(int index) const;
-    bool anyVisibleValue() const;
-    QString seriesName(int index) const;
-    void paintLegend(QPainter& painter, const QVector<ChartLegendItem>& items);
-
-    CVNQBarChart* m_chart;
-    QString m_title = QStringLiteral("Basic Bar Chart");
     QStringList m_categories;
     QVector<BarSeries> m_series;
-    bool m_tooltipEnabled = false;
-    bool m_hoverEnabled = true;
-    int m_tooltipMode = 0; // 0 none, 2 category, anything else one bar
-    int m_marginLeft = 56;
-    int m_marginTop = 48;
-    int m_marginRight = 40;
-    int m_marginBottom = 76;
-    bool m_hoverActive = false;
-    int m_hoverIndex = -1;
-    int m_hoverSeries = -1;
-    QPoint m_hoverMousePos;
+    ChartInsets m_insets{56, 48, 40, 42, 76};
 };
 
 } // namespace CVNQtLib

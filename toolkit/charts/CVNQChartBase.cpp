@@ -1,6 +1,9 @@
 #include "CVNQChartBase.h"
 
+#include "CVNQChartImpl.h"
+
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QOpenGLFunctions>
 #include <QPainter>
 #include <QSurfaceFormat>
@@ -210,8 +213,11 @@ void CVNQChartBase::paintTooltip(QPainter& painter)
     if (m_tooltipText.isEmpty())
         return;
     painter.save();
+    // The painter's family at the tooltip size, in normal weight whatever
+    // was painted last (a bold title must not make the tooltip bold).
     QFont font = painter.font();
     font.setPixelSize(qMax(m_theme.tooltipFontSize, 1));
+    font.setWeight(QFont::Normal);
     painter.setFont(font);
     const QFontMetricsF fm(font);
 
@@ -224,7 +230,7 @@ void CVNQChartBase::paintTooltip(QPainter& painter)
     const QRectF box = tooltipBoxRect(rect(), m_tooltipPos, boxSize);
 
     QColor fill, border, text;
-    if (m_theme.backgroundColor.lightness() < 140) {
+    if (cvnChartIsDark(m_theme.backgroundColor)) {
         fill = QColor(18, 38, 40, 210);
         border = QColor(58, 112, 112, 205);
         text = QColor(239, 243, 250);
@@ -242,6 +248,62 @@ void CVNQChartBase::paintTooltip(QPainter& painter)
     for (int i = 0; i < lines.size(); ++i)
         painter.drawText(QPointF(box.left() + 10, box.top() + 8 + ascent + i * lineHeight), lines.at(i));
     painter.restore();
+}
+
+CVNQChartImpl* CVNQChartBase::chartImpl() const
+{
+    return nullptr;
+}
+
+void CVNQChartBase::initializeGL()
+{
+    if (CVNQChartImpl* impl = chartImpl())
+        impl->initGL();
+}
+
+void CVNQChartBase::resizeGL(int, int) {}
+
+void CVNQChartBase::paintGL()
+{
+    if (CVNQChartImpl* impl = chartImpl())
+        impl->paintGL();
+}
+
+void CVNQChartBase::mousePressEvent(QMouseEvent* event)
+{
+    CVNQChartImpl* impl = chartImpl();
+    if (impl && event->button() == Qt::LeftButton && impl->handlePress(event->pos())) {
+        event->accept();
+        return;
+    }
+    QOpenGLWidget::mousePressEvent(event);
+}
+
+void CVNQChartBase::mouseMoveEvent(QMouseEvent* event)
+{
+    CVNQChartImpl* impl = chartImpl();
+    if (impl && impl->handleDrag(event->pos())) {
+        event->accept();
+        return;
+    }
+    QOpenGLWidget::mouseMoveEvent(event);
+    if (impl && impl->updateHover(event->pos()))
+        update();
+}
+
+void CVNQChartBase::mouseReleaseEvent(QMouseEvent* event)
+{
+    CVNQChartImpl* impl = chartImpl();
+    if (impl && event->button() == Qt::LeftButton)
+        impl->handleRelease();
+    QOpenGLWidget::mouseReleaseEvent(event);
+}
+
+void CVNQChartBase::leaveEvent(QEvent* event)
+{
+    QOpenGLWidget::leaveEvent(event);
+    if (CVNQChartImpl* impl = chartImpl())
+        impl->handleLeave();
 }
 
 void CVNQChartBase::themeChanged() {}

@@ -17,6 +17,8 @@ class QVariantAnimation;
 
 namespace CVNQtLib {
 
+class CVNQChartImpl;
+
 class CVNQChartBase : public QOpenGLWidget {
     Q_OBJECT
 public:
@@ -67,6 +69,18 @@ public:
     void beginGLFrame(QOpenGLFunctions& gl);
 
 protected:
+    // The implementation object that paints the chart and takes its mouse
+    // events (left-button presses, moves, releases, leaving); a bare base
+    // has none and paints nothing.
+    virtual CVNQChartImpl* chartImpl() const;
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
     // Hooks, empty here: after any theme or background change, after the
     // animation settings change, after every progress change.
     virtual void themeChanged();

@@ -31,4 +31,26 @@ inline double cvnChartCoord(double v, double fallback)
     return qBound(-kLimit, v, kLimit);
 }
 
+// The range of the values added, those that are not finite left out and
+// the others pinned by cvnChartRangeValue; 0 to 1 while nothing was added.
+struct ChartValueRange {
+    double lo = 0.0;
+    double hi = 1.0;
+    bool any = false;
+
+    void add(double value)
+    {
+        if (!std::isfinite(value))
+            return;
+        const double v = cvnChartRangeValue(value);
+        if (!any) {
+            lo = hi = v;
+            any = true;
+        } else {
+            lo = qMin(lo, v);
+            hi = qMax(hi, v);
+        }
+    }
+};
+
 } // namespace CVNQtLib

@@ -1,5 +1,7 @@
 #include "CVNQChartLayout.h"
 
+#include "CVNQChartCoords.h"
+
 #include <QFontMetrics>
 #include <QtMath>
 
@@ -22,7 +24,7 @@ QRectF cvnChartPlotRect(const QSize& size, const ChartInsets& insets, int legend
     return QRectF(left, top, qMax(size.width() - right - left, 1), qMax(size.height() - bottom - top, 1));
 }
 
-QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosition)
+QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosition, double labelInset)
 {
     switch (legendPosition) {
     case 0:
@@ -30,10 +32,18 @@ QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosit
     case 1:
         return QRectF(plot.right() + 20, plot.top(), qMax(size.width() - plot.right() - 28, 96.0), plot.height());
     case 3:
-        return QRectF(14, plot.top(), qMax(plot.left() - 24, 96.0), plot.height());
+        return QRectF(14, plot.top(), qMax(plot.left() - labelInset - 24, 96.0), plot.height());
     default:
         return QRectF(plot.left(), plot.bottom() + 34, plot.width(), 36);
     }
+}
+
+int cvnChartLegendHit(const QVector<ChartLegendItem>& items, const QPoint& pos)
+{
+    for (const ChartLegendItem& item : items)
+        if (item.rect.adjusted(-2, -2, 2, 2).contains(QPointF(pos)))
+            return item.seriesIndex;
+    return -1;
 }
 
 QVector<ChartLegendItem> cvnChartFlowLegend(QVector<ChartLegendItem> items, const QRectF& area, bool vertical,
@@ -67,6 +77,13 @@ QVector<ChartLegendItem> cvnChartFlowLegend(QVector<ChartLegendItem> items, cons
         x += w + 10;
     }
     return items;
+}
+
+QPointF cvnChartCategoryPoint(const ChartCategoryFrame& f, int index, double value)
+{
+    const double x = f.plot.left() + f.plot.width() * (index - f.first) / qMax(f.last - f.first, 1);
+    const double y = f.plot.bottom() - f.plot.height() * (cvnChartFinite(value, f.lo) - f.lo) / f.span;
+    return QPointF(x, cvnChartCoord(y, f.plot.bottom()));
 }
 
 } // namespace CVNQtLib

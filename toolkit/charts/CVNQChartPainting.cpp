@@ -1,5 +1,6 @@
 #include "CVNQChartPainting.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace CVNQtLib {
@@ -42,14 +43,88 @@ void cvnChartDrawTitle(QPainter& painter, const ChartTheme& theme, int width, co
 }
 
 void cvnChartDrawValueLabels(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double lo, double hi,
-                             int stripWidth, int pixelSize)
+                             int inset, int pixelSize)
 {
     cvnChartSetFont(painter, pixelSize, false);
     painter.setPen(theme.secondaryTextColor);
     for (int j = 0; j <= 5; ++j) {
         const double y = plot.top() + plot.height() * j / 5;
-        painter.drawText(QRectF(4, y - 8, stripWidth, 16), Qt::AlignRight | Qt::AlignVCenter,
+        painter.drawText(QRectF(plot.left() - inset + 4, y - 8, inset - 10, 16), Qt::AlignRight | Qt::AlignVCenter,
                          cvnChartNumber(hi - j * (hi - lo) / 5));
+    }
+}
+
+void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& labels, double top, double boxWidth,
+                            bool keepLast)
+{
+    // Neighbouring texts keep at least this gap.
+    constexpr double kGap = 6.0;
+    const QFontMetricsF fm(painter.font());
+    struct Kept {
+        int index;
+        double left, right;
+    };
+    QVector<Kept> kept;
+    for (int i = 0; i < labels.size(); ++i) {
+        const double half = fm.horizontalAdvance(labels.at(i).text) / 2;
+        const Kept k{i, labels.at(i).x - half, labels.at(i).x + half};
+        const bool forced = keepLast && i == labels.size() - 1;
+        if (forced) {
+            while (!kept.isEmpty() && kept.last().right + kGap > k.left)
+                kept.removeLast();
+        } else if (!kept.isEmpty() && kept.last().right + kGap > k.left) {
+            continue;
+        }
+        kept.append(k);
+    }
+    for (const Kept& k : kept) {
+        const ChartAxisLabel& label = labels.at(k.index);
+        painter.drawText(QRectF(label.x - boxWidth / 2, top, boxWidth, 18), Qt::AlignCenter, label.text);
+    }
+}
+
+void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColor& background,
+                         const QVector<ChartLegendItem>& items,
+                         ChartLegendMarker marker, int pixelSize, const QRect& clip,
+                         const std::function<QString(const ChartLegendItem&)>& text)
+{
+    cvnChartSetFont(painter, pixelSize, false);
+    for (const ChartLegendItem& item : items) {
+        if (!item.rect.intersects(clip))
+            continue;
+        const QRectF& r = item.rect;
+        const QColor colour = item.visible ? item.color : cvnChartDimmed(item.color, background, 160);
+        const QBrush fill = item.visible ? QBrush(colour) : QBrush(theme.plotBackgroundColor);
+        const QRectF box(r.left(), r.top() + 3, 12, 12);
+        switch (marker) {
+        case ChartLegendMarker::Line: {
+            const double cy = r.center().y();
+            painter.setPen(QPen(colour, 2.0));
+            painter.drawLine(QPointF(r.left(), cy), QPointF(r.left() + 12, cy));
+            painter.setBrush(fill);
+            painter.drawEllipse(QPointF(r.left() + 6, cy), 3.5, 3.5);
+            break;
+        }
+        case ChartLegendMarker::Square:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour);
+            painter.drawRoundedRect(box, 3, 3);
+            break;
+        case ChartLegendMarker::Ring:
+            painter.setPen(QPen(colour, 1.4));
+            painter.setBrush(fill);
+            painter.drawEllipse(box);
+            break;
+        case ChartLegendMarker::Disc:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour);
+            painter.drawEllipse(box);
+            break;
+        }
+        painter.setPen(item.visible ? theme.secondaryTextColor
+                                    : cvnChartDimmed(theme.secondaryTextColor, background, 145));
+        painter.drawText(QRectF(r.left() + 18, r.top(), r.width() - 18, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                         text ? text(item) : item.label);
     }
 }
 

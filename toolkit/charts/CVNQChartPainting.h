@@ -1,11 +1,12 @@
 #pragma once
 
-// Painting steps the plot charts (line, bar, scatter) share: plot
-// background with grid and axes, the title and the value-axis labels.
+// Painting steps the charts share: plot background with grid and axes,
+// the title, the value-axis labels and the legend.
 
 #include "CVNQChartTypes.h"
 
 #include <QRectF>
+#include <functional>
 
 class QPainter;
 
@@ -21,9 +22,38 @@ void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& 
 void cvnChartDrawTitle(QPainter& painter, const ChartTheme& theme, int width, const QString& title, int pixelSize);
 
 // Six value labels from hi at the plot top down to lo at the bottom,
-// right-aligned in a strip (4, y - 8, stripWidth, 16) at each grid line.
+// right-aligned at each grid line in the strip the inset leaves left of
+// the plot: (plot.left - inset + 4, y - 8, inset - 10, 16). The strip
+// moves with the plot, so a left legend never runs into it.
 void cvnChartDrawValueLabels(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double lo, double hi,
-                             int stripWidth, int pixelSize);
+                             int inset, int pixelSize);
+
+// One label under the plot, centred on x.
+struct ChartAxisLabel {
+    double x;
+    QString text;
+};
+
+// Draws the labels in the painter's font, each centred in a box of
+// boxWidth at (x - boxWidth / 2, top, boxWidth, 18). A label whose text
+// would run into the one drawn before it is left out; with keepLast the
+// last label always shows and those it would run into go instead.
+void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& labels, double top, double boxWidth,
+                            bool keepLast);
+
+// The legend marker of each chart kind, 12 px wide at an entry's left:
+// Line a short line with a dot (a hollow dot for a hidden series), Square
+// a rounded square, Ring a circle outlined in the colour (hollow when
+// hidden), Disc a plain circle.
+enum class ChartLegendMarker { Line, Square, Ring, Disc };
+
+// Paints the entries that meet clip: the marker, then the text (the label,
+// or what text gives for the entry) left-aligned beside it. A hidden
+// entry's marker and text are dimmed towards background.
+void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColor& background,
+                         const QVector<ChartLegendItem>& items,
+                         ChartLegendMarker marker, int pixelSize, const QRect& clip,
+                         const std::function<QString(const ChartLegendItem&)>& text = {});
 
 // Sets the painter font to its own family with a pixel size (at least 1) and weight.
 void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold);

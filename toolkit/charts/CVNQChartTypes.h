@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace CVNQtLib {
@@ -66,11 +67,81 @@ struct ChartLegendItem {
 // modulo the palette size, rgb(84, 112, 198) with an empty palette.
 QColor cvnChartColor(const ChartTheme& theme, const QColor& own, int index);
 
+// Whether a background is dark (lightness below 140), as tooltips and
+// dimmed legend entries judge it.
+inline bool cvnChartIsDark(const QColor& background) { return background.lightness() < 140; }
+
+// A colour dimmed towards the background by factor (as QColor::lighter
+// and darker take it): lighter on a light background, darker on a dark
+// one, so a hidden legend entry always looks fainter than a shown one.
+inline QColor cvnChartDimmed(const QColor& color, const QColor& background, int factor)
+{
+    return cvnChartIsDark(background) ? color.darker(factor) : color.lighter(factor);
+}
+
 // Number format: two decimals, then trailing zeros and a trailing point
 // removed (150.00 -> "150", 2.50 -> "2.5"). A value that rounds to zero
 // never prints as "-0"; a value that is not finite prints as "0" so that
 // broken data cannot put "nan" into a label.
 QString cvnChartNumber(double value);
+
+// Category data of the line and bar charts, whose series hold one value
+// per category and a visibility flag.
+
+// The number of categories: the labels, every visible series' values, at least 1.
+template <class Series>
+int cvnChartCategoryCount(const QStringList& categories, const QVector<Series>& series)
+{
+    int n = qMax(categories.size(), 1);
+    for (const Series& s : series)
+        if (s.visible)
+            n = qMax(n, s.values.size());
+    return n;
+}
+
+// The label of category index, "Item %1" (1-based) where there is none.
+inline QString cvnChartCategoryLabel(const QStringList& categories, int index)
+{
+    if (index >= 0 && index < categories.size())
+        return categories.at(index);
+    return QStringLiteral("Item %1").arg(index + 1);
+}
+
+// Whether a visible series has a value at index (at 0: has any value).
+template <class Series>
+bool cvnChartHasValueAt(const QVector<Series>& series, int index)
+{
+    if (index < 0)
+        return false;
+    for (const Series& s : series)
+        if (s.visible && index < s.values.size())
+            return true;
+    return false;
+}
+
+// The name a tooltip shows for a series.
+inline QString cvnChartSeriesName(const QString& name)
+{
+    return name.isEmpty() ? QStringLiteral("Series") : name;
+}
+
+// The tooltip of a whole category: its label, then "name: value" for each
+// visible series with a value there.
+template <class Series>
+QString cvnChartCategoryTooltip(const QString& label, const QVector<Series>& series, int index)
+{
+    QStringList lines{label};
+    for (const Series& s : series)
+        if (s.visible && index >= 0 && index < s.values.size())
+            lines << QStringLiteral("%1: %2").arg(cvnChartSeriesName(s.name), cvnChartNumber(s.values.at(index)));
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The tooltip of one value: series name, then "category: value".
+inline QString cvnChartItemTooltip(const QString& seriesName, const QString& label, double value)
+{
+    return QStringLiteral("%1\n%2: %3").arg(cvnChartSeriesName(seriesName), label, cvnChartNumber(value));
+}
 
 // Qt's fuzzy equality of two range ends, the test every chart uses before
 // dividing by a span.

@@ -1,7 +1,5 @@
 #include "CVNQECGChartImpl.h"
 
-#include "CVNQTraceDrawing.h"
-
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,7 +8,7 @@
 namespace CVNQtLib {
 
 CVNQECGChartImpl::CVNQECGChartImpl(QWidget* owner)
-    : CVNQWidgetBaseImpl(owner, QStringLiteral("qtecgchart"))
+    : CVNQTraceChartImpl(owner, 3.0f)
 {
 }
 
@@ -18,13 +16,11 @@ void CVNQECGChartImpl::draw(QPainter* painter, const QRect& rect)
 {
     QPainter& p = *painter;
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(lineColor1, lineWeight, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    p.setPen(tracePen());
     p.setBrush(Qt::NoBrush);
-    if (points.size() >= 2)
-        p.drawPolyline(points.constData(), points.size());
+    drawPolyline(p);
 
-    const int w = m_owner ? m_owner->width() : rect.width();
-    const int h = m_owner ? m_owner->height() : rect.height();
+    // The fills come after the line, so an opaque fill covers the trace on its side.
     if ((fillBelow || fillAbove) && points.size() >= 3) {
         p.setPen(Qt::NoPen);
         auto fill = [&](double edgeY, const QColor& c1, const QColor& c2) {
@@ -38,12 +34,12 @@ void CVNQECGChartImpl::draw(QPainter* painter, const QRect& rect)
             p.fillPath(path, gradient);
         };
         if (fillBelow)
-            fill(h, belowColor1, belowColor2);
+            fill(m_owner->height(), belowColor1, belowColor2);
         if (fillAbove)
             fill(0, aboveColor1, aboveColor2);
     }
 
-    cvnTraceDrawSnapshot(p, snapshot, points, QSize(w, h));
+    drawSnapshot(p);
 }
 
 } // namespace CVNQtLib

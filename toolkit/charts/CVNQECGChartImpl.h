@@ -3,16 +3,11 @@
 // State and drawing of the ECG trace: the points as one polyline, optional
 // gradient fills below and above it, and the sweep snapshot.
 
-#include "CVNQWidgetBaseImpl.h"
-
-#include <QColor>
-#include <QImage>
-#include <QPointF>
-#include <QVector>
+#include "CVNQTraceChartImpl.h"
 
 namespace CVNQtLib {
 
-class CVNQECGChartImpl : public CVNQWidgetBaseImpl {
+class CVNQECGChartImpl : public CVNQTraceChartImpl {
     Q_OBJECT
 public:
     explicit CVNQECGChartImpl(QWidget* owner);
@@ -23,11 +18,6 @@ public:
     bool fillAbove = false;
     QColor belowColor1, belowColor2; // gradient stops top and bottom of the lower fill
     QColor aboveColor1, aboveColor2;
-    QColor lineColor1{0, 255, 0};    // the trace colour
-    QColor lineColor2{0, 255, 0};    // stored only
-    QVector<QPointF> points;         // widget pixels, drawn in order
-    QImage snapshot;                 // the picture kept by swapData
-    float lineWeight = 3.0f;
 };
 
 } // namespace CVNQtLib

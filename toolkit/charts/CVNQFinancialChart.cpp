@@ -3,8 +3,6 @@
 #include "CVNQFinancialChartImpl.h"
 #include "CVNQFinancialDemoData.h"
 
-#include <QMouseEvent>
-
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQFinancialChart, CVNQFinancialChartImpl, "qtfinancialchart")
@@ -40,14 +38,8 @@ CVNQFinancialChart::~CVNQFinancialChart()
 
 ControlInfo CVNQFinancialChart::getProps()
 {
-    ControlInfo info;
-    info.version = 1;
-    info.typeName = "qtfinancialchart";
-    info.className = "CVNQFinancialChart";
-    info.shortName = "FinancialChart";
-    info.description = "OpenGL Financial Chart";
-    info.key = "columnChart";
-    return info;
+    return ControlInfo(typeName(), "FinancialChart", "OpenGL Financial Chart", "CVNQFinancialChart",
+                       "columnChart");
 }
 
 void CVNQFinancialChart::setCandles(const QVector<Candle>& candles) { m_impl->setCandles(candles); }
@@ -67,41 +59,6 @@ void CVNQFinancialChart::setTitle(const QString& title) { m_impl->setTitle(title
 void CVNQFinancialChart::setTooltipEnabled(bool enabled) { m_impl->setTooltipEnabled(enabled); }
 void CVNQFinancialChart::setShowMovingAverages(bool show) { m_impl->setShowMovingAverages(show); }
 
-void CVNQFinancialChart::initializeGL() { m_impl->initGL(); }
-void CVNQFinancialChart::resizeGL(int, int) {}
-void CVNQFinancialChart::paintGL() { m_impl->paintGL(); }
-
-void CVNQFinancialChart::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && m_impl->handlePress(event->pos())) {
-        event->accept();
-        return;
-    }
-    CVNQChartBase::mousePressEvent(event);
-}
-
-void CVNQFinancialChart::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_impl->handleDrag(event->pos())) {
-        event->accept();
-        return;
-    }
-    CVNQChartBase::mouseMoveEvent(event);
-    if (m_impl->updateHover(event->pos()))
-        update();
-}
-
-void CVNQFinancialChart::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_impl->handleRelease();
-    CVNQChartBase::mouseReleaseEvent(event);
-}
-
-void CVNQFinancialChart::leaveEvent(QEvent* event)
-{
-    CVNQChartBase::leaveEvent(event);
-    m_impl->handleLeave();
-}
+CVNQChartImpl* CVNQFinancialChart::chartImpl() const { return m_impl; }
 
 } // namespace CVNQtLib

@@ -61,13 +61,7 @@ public:
     void setShowMovingAverages(bool show);
 
 protected:
-    void initializeGL() override;
-    void resizeGL(int w, int h) override;
-    void paintGL() override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    CVNQChartImpl* chartImpl() const override;
 };
 
 } // namespace CVNQtLib

@@ -32,9 +32,10 @@ double tableNumber(const QString& field)
 } // namespace
 
 CVNQFinancialChartImpl::CVNQFinancialChartImpl(CVNQFinancialChart* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQFinancialChart::typeName()))
-    , m_chart(owner)
+    : CVNQZoomChartImpl(owner, CVNQFinancialChart::typeName())
 {
+    m_title = QStringLiteral("Financial Chart");
+    m_tooltipMode = 1;
 }
 
 QVector<Candle> CVNQFinancialChartImpl::parseDailyText(const QByteArray& text)
@@ -73,25 +74,7 @@ QVector<IntradayPoint> CVNQFinancialChartImpl::parseIntradayText(const QByteArra
     return points;
 }
 
-void CVNQFinancialChartImpl::initGL()
-{
-    initializeOpenGLFunctions();
-}
-
-void CVNQFinancialChartImpl::paintGL()
-{
-    m_chart->beginGLFrame(*this);
-    QPainter painter(m_chart);
-    draw(&painter, m_chart->rect());
-}
-
 // --- data -------------------------------------------------------------------
-
-void CVNQFinancialChartImpl::setTitle(const QString& title)
-{
-    m_title = title;
-    m_chart->update();
-}
 
 void CVNQFinancialChartImpl::setDisplayMode(int mode)
 {
@@ -114,30 +97,6 @@ void CVNQFinancialChartImpl::setIntradayPoints(const QVector<IntradayPoint>& poi
         m_intradayPoints = points;
     clearHover();
     m_chart->replayAnimation();
-}
-
-void CVNQFinancialChartImpl::setTooltipEnabled(bool enabled)
-{
-    m_tooltipEnabled = enabled;
-    if (!enabled)
-        clearHover();
-    m_chart->update();
-}
-
-void CVNQFinancialChartImpl::setHoverEnabled(bool enabled)
-{
-    m_hoverEnabled = enabled;
-    if (!enabled)
-        clearHover();
-    m_chart->update();
-}
-
-void CVNQFinancialChartImpl::setTooltipMode(int mode)
-{
-    m_tooltipMode = mode;
-    if (mode == 0)
-        clearHover();
-    m_chart->update();
 }
 
 void CVNQFinancialChartImpl::setShowMovingAverages(bool show)
@@ -169,21 +128,14 @@ void CVNQFinancialChartImpl::setZoomRange(double start, double end)
     m_chart->update();
 }
 
-void CVNQFinancialChartImpl::clearHover()
-{
-    m_hoverActive = false;
-    m_hoverIndex = -1;
-    m_chart->hideTooltip();
-}
-
 // --- geometry ---------------------------------------------------------------
 
-int CVNQFinancialChartImpl::recordCount() const
+int CVNQFinancialChartImpl::categoryCount() const
 {
     return m_displayMode == 1 ? m_intradayPoints.size() : m_candles.size();
 }
 
-QString CVNQFinancialChartImpl::recordLabel(int index) const
+QString CVNQFinancialChartImpl::categoryLabel(int index) const
 {
     if (m_displayMode == 1) {
         if (index >= 0 && index < m_intradayPoints.size())
@@ -192,18 +144,6 @@ QString CVNQFinancialChartImpl::recordLabel(int index) const
         return m_candles.at(index).label;
     }
     return QStringLiteral("Item %1").arg(index + 1);
-}
-
-void CVNQFinancialChartImpl::visibleRange(int& first, int& last) const
-{
-    const int n = recordCount();
-    if (!m_zoom.isEnabled() || n < 2) {
-        first = 0;
-        last = n - 1;
-        return;
-    }
-    first = qBound(0, int(qFloor(m_zoom.start() * (n - 1))), n - 1);
-    last = qMax(first, qMin(n - 1, int(qCeil(m_zoom.end() * (n - 1)))));
 }
 
 QRectF CVNQFinancialChartImpl::plotRect(const QSize& size) const
@@ -259,41 +199,30 @@ QVector<double> CVNQFinancialChartImpl::movingAverages(int period, int first, in
     return out;
 }
 
-void CVNQFinancialChartImpl::priceRange(int first, int last, double& lo, double& hi) const
+void CVNQFinancialChartImpl::valueRange(int first, int last, double& lo, double& hi) const
 {
-    bool any = false;
-    auto take = [&](double value) {
-        if (!qIsFinite(value))
-            return;
-        const double v = cvnChartRangeValue(value);
-        if (!any) {
-            lo = hi = v;
-            any = true;
-        } else {
-            lo = qMin(lo, v);
-            hi = qMax(hi, v);
-        }
-    };
+    ChartValueRange range;
     if (m_displayMode == 1) {
         for (int i = qMax(first, 0); i <= qMin(last, m_intradayPoints.size() - 1); ++i) {
-            take(m_intradayPoints.at(i).price);
-            take(m_intradayPoints.at(i).average);
+            range.add(m_intradayPoints.at(i).price);
+            range.add(m_intradayPoints.at(i).average);
         }
     } else {
         for (int i = qMax(first, 0); i <= qMin(last, m_candles.size() - 1); ++i) {
-            take(m_candles.at(i).low);
-            take(m_candles.at(i).high);
+            range.add(m_candles.at(i).low);
+            range.add(m_candles.at(i).high);
         }
         if (m_displayMode == 0 && m_showMovingAverages) {
             for (int period : m_maPeriods)
                 for (double average : movingAverages(period, qMax(first, 0), last))
-                    take(average);
+                    range.add(average);
         }
     }
-    if (!any) {
-        lo = 0.0;
-        hi = 1.0;
-    } else if (cvnChartSameValue(lo, hi)) {
+    lo = range.lo;
+    hi = range.hi;
+    if (!range.any)
+        return;
+    if (cvnChartSameValue(lo, hi)) {
         lo -= 1;
         hi += 1;
     } else {
@@ -303,24 +232,6 @@ void CVNQFinancialChartImpl::priceRange(int first, int last, double& lo, double&
     }
 }
 
-FinancialChartFrame CVNQFinancialChartImpl::frame(const QSize& size) const
-{
-    FinancialChartFrame f;
-    f.plot = plotRect(size);
-    f.count = recordCount();
-    visibleRange(f.first, f.last);
-    priceRange(f.first, f.last, f.lo, f.hi);
-    f.span = cvnChartSameValue(f.lo, f.hi) ? 1.0 : f.hi - f.lo;
-    return f;
-}
-
-QPointF CVNQFinancialChartImpl::pointPos(const FinancialChartFrame& f, int index, double value) const
-{
-    const double x = f.plot.left() + f.plot.width() * (index - f.first) / qMax(f.last - f.first, 1);
-    const double y = f.plot.bottom() - f.plot.height() * (value - f.lo) / f.span;
-    return QPointF(x, cvnChartCoord(y, f.plot.bottom()));
-}
-
 QColor CVNQFinancialChartImpl::maColor(int k) const
 {
     if (!m_maColors.isEmpty())
@@ -328,19 +239,19 @@ QColor CVNQFinancialChartImpl::maColor(int k) const
     return cvnChartColor(m_chart->theme(), QColor(), k);
 }
 
-double CVNQFinancialChartImpl::slotWidth(const FinancialChartFrame& f)
+double CVNQFinancialChartImpl::slotWidth(const ChartCategoryFrame& f)
 {
     return f.plot.width() / qMax(f.last - f.first + 1, 1);
 }
 
-double CVNQFinancialChartImpl::bodyWidth(const FinancialChartFrame& f)
+double CVNQFinancialChartImpl::bodyWidth(const ChartCategoryFrame& f)
 {
     return qMax(qMin(0.58 * slotWidth(f), 18.0), 4.0);
 }
 
 QString CVNQFinancialChartImpl::tooltipText(int index) const
 {
-    if (index < 0 || index >= recordCount())
+    if (index < 0 || index >= categoryCount())
         return QString();
     if (m_displayMode == 1) {
         const IntradayPoint& p = m_intradayPoints.at(index);
@@ -361,74 +272,33 @@ QString CVNQFinancialChartImpl::tooltipText(int index) const
     return text;
 }
 
-QRectF CVNQFinancialChartImpl::sliderTrack(const QRectF& plot)
-{
-    m_zoom.setCount(recordCount());
-    return m_zoom.trackRect(plot, 42);
-}
-
 // --- mouse --------------------------------------------------------------------
 
 bool CVNQFinancialChartImpl::handlePress(const QPoint& pos)
 {
-    if (!m_zoom.press(pos, sliderTrack(plotRect(m_chart->size()))))
-        return false;
-    clearHover();
-    m_chart->update();
-    return true;
-}
-
-bool CVNQFinancialChartImpl::handleDrag(const QPoint& pos)
-{
-    if (!m_zoom.isDragging())
-        return false;
-    if (!m_zoom.drag(pos, sliderTrack(plotRect(m_chart->size()))))
-        return false;
-    m_chart->update();
-    return true;
-}
-
-void CVNQFinancialChartImpl::handleRelease()
-{
-    m_zoom.release();
-}
-
-void CVNQFinancialChartImpl::handleLeave()
-{
-    const bool had = m_hoverActive;
-    clearHover();
-    if (had)
-        m_chart->update();
+    return pressSlider(pos);
 }
 
 bool CVNQFinancialChartImpl::updateHover(const QPoint& pos)
 {
-    const bool had = m_hoverActive;
-    auto clear = [&] {
-        clearHover();
-        return had;
-    };
-    const FinancialChartFrame f = frame(m_chart->size());
+    const ChartCategoryFrame f = frame(m_chart->size());
     if (!m_hoverEnabled || !m_tooltipEnabled || m_tooltipMode == 0 || f.count <= 0
         || !f.plot.adjusted(-8, -8, 8, 8).contains(QPointF(pos)))
-        return clear();
+        return dropHover();
     const int index = qBound(f.first,
                              f.first + qRound(qMax(f.last - f.first, 1) * (pos.x() - f.plot.left())
                                               / qMax(f.plot.width(), 1.0)),
                              f.last);
     if (index >= f.count)
-        return clear();
-    const bool changed = !(m_hoverActive && m_hoverIndex == index && m_hoverMousePos == pos);
-    m_hoverActive = true;
-    m_hoverIndex = index;
-    m_hoverMousePos = pos;
-    m_chart->showTooltip(pos, tooltipText(index));
+        return dropHover();
+    const bool changed = setHover(index, -1, pos);
+    showHoverTooltip(tooltipText(index));
     return changed;
 }
 
 // --- painting -----------------------------------------------------------------
 
-void CVNQFinancialChartImpl::paintCandles(QPainter& painter, const FinancialChartFrame& f)
+void CVNQFinancialChartImpl::paintCandles(QPainter& painter, const ChartCategoryFrame& f)
 {
     const double body = bodyWidth(f);
     // Candles appear from left to right during the intro animation.
@@ -448,7 +318,7 @@ void CVNQFinancialChartImpl::paintCandles(QPainter& painter, const FinancialChar
     }
 }
 
-void CVNQFinancialChartImpl::paintMovingAverages(QPainter& painter, const FinancialChartFrame& f)
+void CVNQFinancialChartImpl::paintMovingAverages(QPainter& painter, const ChartCategoryFrame& f)
 {
     for (int k = 0; k < m_maPeriods.size(); ++k) {
         const int period = m_maPeriods.at(k);
@@ -464,7 +334,7 @@ void CVNQFinancialChartImpl::paintMovingAverages(QPainter& painter, const Financ
     }
 }
 
-void CVNQFinancialChartImpl::paintIntraday(QPainter& painter, const FinancialChartFrame& f)
+void CVNQFinancialChartImpl::paintIntraday(QPainter& painter, const ChartCategoryFrame& f)
 {
     QPolygonF price;
     QPolygonF average;
@@ -481,7 +351,7 @@ void CVNQFinancialChartImpl::paintIntraday(QPainter& painter, const FinancialCha
     painter.drawPolyline(average);
 }
 
-void CVNQFinancialChartImpl::paintVolume(QPainter& painter, const FinancialChartFrame& f)
+void CVNQFinancialChartImpl::paintVolume(QPainter& painter, const ChartCategoryFrame& f)
 {
     const int end = qMin(f.last, m_candles.size() - 1);
     // A volume that is not a number counts as none; a huge one cannot make
@@ -511,7 +381,7 @@ void CVNQFinancialChartImpl::draw(QPainter* painter, const QRect& rect)
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     p.setFont(m_chart->font());
     const ChartTheme& theme = m_chart->theme();
-    const FinancialChartFrame f = frame(rect.size());
+    const ChartCategoryFrame f = frame(rect.size());
     const QRectF& plot = f.plot;
 
     p.setPen(Qt::NoPen);
@@ -537,10 +407,10 @@ void CVNQFinancialChartImpl::draw(QPainter* painter, const QRect& rect)
                    cvnChartNumber(f.hi - (f.hi - f.lo) * j * 0.25));
     }
     const int step = qMax(qCeil((f.last - f.first + 1) * 0.25), 1);
-    for (int i = f.first; i <= f.last; i += step) {
-        const double x = pointPos(f, i, f.lo).x();
-        p.drawText(QRectF(x - 42, plot.bottom() + 8, 84, 18), Qt::AlignCenter, recordLabel(i));
-    }
+    QVector<ChartAxisLabel> labels;
+    for (int i = f.first; i <= f.last; i += step)
+        labels.append({pointPos(f, i, f.lo).x(), categoryLabel(i)});
+    cvnChartDrawAxisLabels(p, labels, plot.bottom() + 8, 84, false);
 
     if (f.count == 0) {
         p.drawText(plot, Qt::AlignCenter, QStringLiteral("No financial data"));
@@ -576,12 +446,7 @@ void CVNQFinancialChartImpl::draw(QPainter* painter, const QRect& rect)
     cvnChartSetFont(p, 16, true);
     p.drawText(QRectF(0, 14, rect.width(), 24), Qt::AlignCenter, m_title);
 
-    m_zoom.setCount(f.count);
-    m_zoom.setLabelProvider([this](int i) { return recordLabel(i); });
-    m_zoom.setLabelColor(theme.secondaryTextColor);
-    const QRectF track = sliderTrack(plot);
-    if (!track.isEmpty())
-        m_zoom.paint(p, track, true);
+    paintSlider(p, plot);
 
     m_chart->paintTooltip(p);
     p.restore();

@@ -4,27 +4,17 @@
 // sweep snapshot; drawn without antialiasing.
 
 #include "CVNQICDChart.h"
-#include "CVNQWidgetBaseImpl.h"
-
-#include <QColor>
-#include <QImage>
-#include <QPointF>
-#include <QVector>
+#include "CVNQTraceChartImpl.h"
 
 namespace CVNQtLib {
 
-class CVNQICDChartImpl : public CVNQWidgetBaseImpl {
+class CVNQICDChartImpl : public CVNQTraceChartImpl {
     Q_OBJECT
 public:
     explicit CVNQICDChartImpl(QWidget* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
 
-    QColor lineColor1{0, 255, 0}; // the trace colour
-    QColor lineColor2{0, 255, 0}; // stored only
-    QVector<QPointF> points;
-    QImage snapshot;
-    float lineWeight = 1.0f;
     CVNQtICDType icdType = CVNQtICDTrace;
 };
 

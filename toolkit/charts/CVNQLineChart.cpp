@@ -2,8 +2,6 @@
 
 #include "CVNQLineChartImpl.h"
 
-#include <QMouseEvent>
-
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQLineChart, CVNQLineChartImpl, "qtlinechart")
@@ -35,14 +33,7 @@ CVNQLineChart::~CVNQLineChart()
 
 ControlInfo CVNQLineChart::getProps()
 {
-    ControlInfo info;
-    info.version = 1;
-    info.typeName = "qtlinechart";
-    info.className = "CVNQLineChart";
-    info.shortName = "LineChart";
-    info.description = "OpenGL Line Chart";
-    info.key = "columnChart";
-    return info;
+    return ControlInfo(typeName(), "LineChart", "OpenGL Line Chart", "CVNQLineChart", "columnChart");
 }
 
 void CVNQLineChart::setTitle(const QString& title) { m_impl->setTitle(title); }
@@ -58,41 +49,6 @@ void CVNQLineChart::setHoverEnabled(bool enabled) { m_impl->setHoverEnabled(enab
 void CVNQLineChart::setTooltipEnabled(bool enabled) { m_impl->setTooltipEnabled(enabled); }
 void CVNQLineChart::setTooltipMode(int mode) { m_impl->setTooltipMode(mode); }
 
-void CVNQLineChart::initializeGL() { m_impl->initGL(); }
-void CVNQLineChart::resizeGL(int, int) {}
-void CVNQLineChart::paintGL() { m_impl->paintGL(); }
-
-void CVNQLineChart::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && m_impl->handlePress(event->pos())) {
-        event->accept();
-        return;
-    }
-    CVNQChartBase::mousePressEvent(event);
-}
-
-void CVNQLineChart::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_impl->handleDrag(event->pos())) {
-        event->accept();
-        return;
-    }
-    CVNQChartBase::mouseMoveEvent(event);
-    if (m_impl->updateHover(event->pos()))
-        update();
-}
-
-void CVNQLineChart::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_impl->handleRelease();
-    CVNQChartBase::mouseReleaseEvent(event);
-}
-
-void CVNQLineChart::leaveEvent(QEvent* event)
-{
-    CVNQChartBase::leaveEvent(event);
-    m_impl->handleLeave();
-}
+CVNQChartImpl* CVNQLineChart::chartImpl() const { return m_impl; }
 
 } // namespace CVNQtLib

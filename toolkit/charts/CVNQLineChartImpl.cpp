@@ -1,8 +1,7 @@
 #include "CVNQLineChartImpl.h"
 
-#include "CVNQChartLayout.h"
+#include "CVNQChartCoords.h"
 #include "CVNQChartPainting.h"
-#include "CVNQChartPlotPainter.h"
 #include "CVNQLineChart.h"
 
 #include <QFontMetrics>
@@ -13,39 +12,13 @@
 
 namespace CVNQtLib {
 
-namespace {
-
-// A value that cannot be placed (NaN, infinity) sits on the axis floor
-// instead of sending NaN coordinates to the painter.
-inline double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
-
-} // namespace
-
 CVNQLineChartImpl::CVNQLineChartImpl(CVNQLineChart* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQLineChart::typeName()))
-    , m_chart(owner)
+    : CVNQZoomChartImpl(owner, CVNQLineChart::typeName())
 {
-}
-
-void CVNQLineChartImpl::initGL()
-{
-    initializeOpenGLFunctions();
-}
-
-void CVNQLineChartImpl::paintGL()
-{
-    m_chart->beginGLFrame(*this);
-    QPainter painter(m_chart);
-    draw(&painter, m_chart->rect());
+    m_title = QStringLiteral("Basic Line Chart");
 }
 
 // --- data -------------------------------------------------------------------
-
-void CVNQLineChartImpl::setTitle(const QString& title)
-{
-    m_title = title;
-    m_chart->update();
-}
 
 void CVNQLineChartImpl::setCategories(const QStringList& categories)
 {
@@ -81,105 +54,50 @@ void CVNQLineChartImpl::setSeriesVisible(int index, bool visible)
     m_chart->update();
 }
 
-void CVNQLineChartImpl::setHoverEnabled(bool enabled)
-{
-    m_hoverEnabled = enabled;
-    if (!enabled)
-        clearHover();
-    m_chart->update();
-}
-
-void CVNQLineChartImpl::setTooltipEnabled(bool enabled)
-{
-    m_tooltipEnabled = enabled;
-    if (!enabled)
-        clearHover();
-    m_chart->update();
-}
-
-void CVNQLineChartImpl::setTooltipMode(int mode)
-{
-    m_tooltipMode = mode;
-    if (mode == 0)
-        clearHover();
-    m_chart->update();
-}
-
 void CVNQLineChartImpl::clearHover()
 {
-    m_hoverActive = false;
-    m_hoverIndex = -1;
-    m_hoverSeries = -1;
     m_hoverPoint = QPointF();
-    m_chart->hideTooltip();
+    CVNQChartImpl::clearHover();
 }
 
 // --- geometry ---------------------------------------------------------------
 
 int CVNQLineChartImpl::categoryCount() const
 {
-    int n = qMax(m_categories.size(), 1);
-    for (const ChartSeries& s : m_series)
-        if (s.visible)
-            n = qMax(n, s.values.size());
-    return n;
-}
-
-void CVNQLineChartImpl::visibleRange(int& first, int& last) const
-{
-    const int n = categoryCount();
-    if (!m_zoom.isEnabled() || n < 2) {
-        first = 0;
-        last = n - 1;
-        return;
-    }
-    first = qBound(0, int(qFloor(m_zoom.start() * (n - 1))), n - 1);
-    last = qMax(first, qMin(n - 1, int(qCeil(m_zoom.end() * (n - 1)))));
+    return cvnChartCategoryCount(m_categories, m_series);
 }
 
 QString CVNQLineChartImpl::categoryLabel(int index) const
 {
-    if (index >= 0 && index < m_categories.size())
-        return m_categories.at(index);
-    return QStringLiteral("Item %1").arg(index + 1);
+    return cvnChartCategoryLabel(m_categories, index);
 }
 
 QRectF CVNQLineChartImpl::plotRect(const QSize& size) const
 {
-    ChartInsets insets;
-    insets.left = m_marginLeft;
-    insets.top = cvnChartTopInset(m_marginTop, !m_title.isEmpty());
-    insets.right = m_marginRight;
-    insets.bottom = m_zoom.isEnabled() ? 92 : 42;
-    insets.legendBottom = m_marginBottom + (m_zoom.isEnabled() ? 44 : 0);
+    // The slider takes 50 px more below the plot, 44 with the legend there.
+    ChartInsets insets = m_insets;
+    insets.top = cvnChartTopInset(insets.top, !m_title.isEmpty());
+    if (m_zoom.isEnabled()) {
+        insets.bottom += 50;
+        insets.legendBottom += 44;
+    }
     return cvnChartPlotRect(size, insets, m_chart->legendPosition(), !m_series.isEmpty());
 }
 
 void CVNQLineChartImpl::valueRange(int first, int last, double& lo, double& hi) const
 {
-    bool any = false;
+    ChartValueRange range;
     for (const ChartSeries& s : m_series) {
         if (!s.visible)
             continue;
         const int end = qMin(last, s.values.size() - 1);
-        for (int i = qMax(first, 0); i <= end; ++i) {
-            const double v = s.values.at(i);
-            if (!qIsFinite(v))
-                continue;
-            if (!any) {
-                lo = hi = v;
-                any = true;
-            } else {
-                lo = qMin(lo, v);
-                hi = qMax(hi, v);
-            }
-        }
+        for (int i = qMax(first, 0); i <= end; ++i)
+            range.add(s.values.at(i));
     }
-    if (!any) {
-        lo = 0.0;
-        hi = 1.0;
+    lo = range.lo;
+    hi = range.hi;
+    if (!range.any)
         return;
-    }
     if (cvnChartSameValue(lo, hi)) {
         lo -= 1;
         hi += 1;
@@ -194,18 +112,6 @@ void CVNQLineChartImpl::valueRange(int first, int last, double& lo, double& hi) 
     }
 }
 
-LineChartFrame CVNQLineChartImpl::frame(const QSize& size) const
-{
-    LineChartFrame f;
-    f.size = size;
-    f.plot = plotRect(size);
-    f.count = categoryCount();
-    visibleRange(f.first, f.last);
-    valueRange(f.first, f.last, f.lo, f.hi);
-    f.span = cvnChartSameValue(f.lo, f.hi) ? 1.0 : f.hi - f.lo;
-    return f;
-}
-
 double CVNQLineChartImpl::animatedValue(double value, int index, int count, double lo, double progress)
 {
     double t = progress;
@@ -215,17 +121,10 @@ double CVNQLineChartImpl::animatedValue(double value, int index, int count, doub
     }
     t = qBound(0.0, t, 1.0);
     const double e = t * t * (3 - 2 * t);
-    return lo + (finiteOr(value, lo) - lo) * e;
+    return lo + (cvnChartFinite(value, lo) - lo) * e;
 }
 
-QPointF CVNQLineChartImpl::pointPos(const LineChartFrame& f, int index, double value) const
-{
-    const double x = f.plot.left() + f.plot.width() * (index - f.first) / qMax(f.last - f.first, 1);
-    const double y = f.plot.bottom() - f.plot.height() * (finiteOr(value, f.lo) - f.lo) / f.span;
-    return QPointF(x, y);
-}
-
-QVector<QPointF> CVNQLineChartImpl::seriesPoints(const LineChartFrame& f, const ChartSeries& s) const
+QVector<QPointF> CVNQLineChartImpl::seriesPoints(const ChartCategoryFrame& f, const ChartSeries& s) const
 {
     QVector<QPointF> points;
     const int n = s.values.size();
@@ -240,7 +139,7 @@ QVector<QPointF> CVNQLineChartImpl::seriesPoints(const LineChartFrame& f, const 
     const double* v = s.values.constData();
     QPointF* out = points.data();
     for (int i = f.first; i <= end; ++i) {
-        const double value = p >= 1.0 ? finiteOr(v[i], f.lo) : animatedValue(v[i], i, n, f.lo, p);
+        const double value = p >= 1.0 ? cvnChartFinite(v[i], f.lo) : animatedValue(v[i], i, n, f.lo, p);
         *out++ = QPointF(f.plot.left() + xStep * (i - f.first), f.plot.bottom() - yScale * (value - f.lo));
     }
     return points;
@@ -279,105 +178,39 @@ int CVNQLineChartImpl::labelStep(int labelCount, double plotWidth)
 
 QVector<ChartLegendItem> CVNQLineChartImpl::legendItems(const QRectF& plot, const QSize& size) const
 {
-    QVector<ChartLegendItem> items;
-    if (m_series.isEmpty())
-        return items;
     const ChartTheme& theme = m_chart->theme();
-    items.reserve(m_series.size());
-    for (int i = 0; i < m_series.size(); ++i) {
-        const ChartSeries& s = m_series.at(i);
-        ChartLegendItem item;
-        item.seriesIndex = i;
-        item.color = cvnChartColor(theme, s.color, i);
-        item.label = s.name.isEmpty() ? QStringLiteral("Series %1").arg(i + 1) : s.name;
-        item.visible = s.visible;
-        items.append(item);
-    }
+    const QVector<ChartLegendItem> items = cvnChartLegendEntries(m_series, theme, "Series %1");
+    if (items.isEmpty())
+        return items;
     QFont font = m_chart->font();
     font.setPixelSize(qMax(theme.labelFontSize, 1));
     const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font,
-                              qMax(theme.labelFontSize + 7, 18), 38);
+    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos, m_insets.left), cvnChartLegendVertical(pos),
+                              font, qMax(theme.labelFontSize + 7, 18), 38);
 }
 
-QRectF CVNQLineChartImpl::sliderTrack(const QRectF& plot)
+double CVNQLineChartImpl::sliderOffset() const
 {
-    m_zoom.setCount(categoryCount());
     const int pos = m_chart->legendPosition();
     const bool legendBelow = pos != 0 && pos != 1 && pos != 3;
-    return m_zoom.trackRect(plot, legendBelow ? 76 : 40);
+    return legendBelow ? 76 : 40;
 }
 
 // --- mouse --------------------------------------------------------------------
 
 bool CVNQLineChartImpl::handlePress(const QPoint& pos)
 {
-    const QSize size = m_chart->size();
-    const QRectF plot = plotRect(size);
-    if (m_zoom.press(pos, sliderTrack(plot))) {
-        clearHover();
-        m_chart->update();
+    if (pressSlider(pos))
         return true;
-    }
-    const QVector<ChartLegendItem> items = legendItems(plot, size);
-    for (const ChartLegendItem& item : items) {
-        if (item.rect.adjusted(-2, -2, 2, 2).contains(QPointF(pos))) {
-            ChartSeries& s = m_series[item.seriesIndex];
-            s.visible = !s.visible;
-            clearHover();
-            m_chart->update();
-            return true;
-        }
-    }
-    return false;
-}
-
-bool CVNQLineChartImpl::handleDrag(const QPoint& pos)
-{
-    if (!m_zoom.isDragging())
-        return false;
-    if (!m_zoom.drag(pos, sliderTrack(plotRect(m_chart->size()))))
-        return false;
-    m_chart->update();
-    return true;
-}
-
-void CVNQLineChartImpl::handleRelease()
-{
-    m_zoom.release();
-}
-
-void CVNQLineChartImpl::handleLeave()
-{
-    const bool had = m_hoverActive || m_hoverIndex != -1 || m_hoverSeries != -1;
-    clearHover();
-    if (had)
-        m_chart->update();
-}
-
-bool CVNQLineChartImpl::anyVisibleValueAt(int index) const
-{
-    if (index < 0)
-        return false;
-    for (const ChartSeries& s : m_series)
-        if (s.visible && index < s.values.size())
-            return true;
-    return false;
+    const QSize size = m_chart->size();
+    return toggleByLegend(legendItems(plotRect(size), size), pos, m_series);
 }
 
 bool CVNQLineChartImpl::updateHover(const QPoint& pos)
 {
-    const bool had = m_hoverActive || m_hoverIndex != -1 || m_hoverSeries != -1;
-    auto clear = [&] {
-        clearHover();
-        return had;
-    };
-    bool anyValue = false;
-    for (const ChartSeries& s : m_series)
-        anyValue = anyValue || (s.visible && !s.values.isEmpty());
-    const LineChartFrame f = frame(m_chart->size());
-    if (!m_hoverEnabled || m_tooltipMode == 0 || !anyValue || !f.plot.contains(QPointF(pos)))
-        return clear();
+    const ChartCategoryFrame f = frame(m_chart->size());
+    if (!m_hoverEnabled || m_tooltipMode == 0 || !cvnChartHasValueAt(m_series, 0) || !f.plot.contains(QPointF(pos)))
+        return dropHover();
 
     bool changed = false;
     if (m_tooltipMode == 2) {
@@ -386,13 +219,9 @@ bool CVNQLineChartImpl::updateHover(const QPoint& pos)
             index = qBound(f.first,
                            f.first + qRound((f.last - f.first) * (pos.x() - f.plot.left()) / qMax(f.plot.width(), 1.0)),
                            f.last);
-        if (!anyVisibleValueAt(index))
-            return clear();
-        changed = !(m_hoverActive && m_hoverIndex == index && m_hoverMousePos == pos);
-        m_hoverActive = true;
-        m_hoverIndex = index;
-        m_hoverSeries = -1;
-        m_hoverMousePos = pos;
+        if (!cvnChartHasValueAt(m_series, index))
+            return dropHover();
+        changed = setHover(index, -1, pos);
     } else {
         int bestSeries = -1;
         int bestIndex = -1;
@@ -415,50 +244,29 @@ bool CVNQLineChartImpl::updateHover(const QPoint& pos)
             }
         }
         if (bestSeries < 0)
-            return clear();
-        changed = !(m_hoverActive && m_hoverIndex == bestIndex && m_hoverSeries == bestSeries
-                    && m_hoverMousePos == pos);
-        m_hoverActive = true;
-        m_hoverIndex = bestIndex;
-        m_hoverSeries = bestSeries;
+            return dropHover();
+        changed = setHover(bestIndex, bestSeries, pos);
         m_hoverPoint = bestPoint;
-        m_hoverMousePos = pos;
     }
-
-    if (!m_tooltipEnabled) {
-        m_chart->hideTooltip();
-        return changed;
-    }
-    const QString text = tooltipText();
-    if (text.isEmpty())
-        m_chart->hideTooltip();
-    else
-        m_chart->showTooltip(pos, text);
+    showHoverTooltip(m_tooltipEnabled ? tooltipText() : QString());
     return changed;
 }
 
 QString CVNQLineChartImpl::tooltipText() const
 {
-    auto nameOf = [](const ChartSeries& s) { return s.name.isEmpty() ? QStringLiteral("Series") : s.name; };
-    if (m_tooltipMode == 2) {
-        QStringList lines{categoryLabel(m_hoverIndex)};
-        for (const ChartSeries& s : m_series)
-            if (s.visible && m_hoverIndex >= 0 && m_hoverIndex < s.values.size())
-                lines << QStringLiteral("%1: %2").arg(nameOf(s), cvnChartNumber(s.values.at(m_hoverIndex)));
-        return lines.join(QLatin1Char('\n'));
-    }
+    if (m_tooltipMode == 2)
+        return cvnChartCategoryTooltip(categoryLabel(m_hoverIndex), m_series, m_hoverIndex);
     if (m_hoverSeries < 0 || m_hoverSeries >= m_series.size())
         return QString();
     const ChartSeries& s = m_series.at(m_hoverSeries);
     if (m_hoverIndex < 0 || m_hoverIndex >= s.values.size())
         return QString();
-    return QStringLiteral("%1\n%2: %3")
-        .arg(nameOf(s), categoryLabel(m_hoverIndex), cvnChartNumber(s.values.at(m_hoverIndex)));
+    return cvnChartItemTooltip(s.name, categoryLabel(m_hoverIndex), s.values.at(m_hoverIndex));
 }
 
 // --- painting -----------------------------------------------------------------
 
-void CVNQLineChartImpl::paintSeries(QPainter& painter, const LineChartFrame& f)
+void CVNQLineChartImpl::paintSeries(QPainter& painter, const ChartCategoryFrame& f)
 {
     const ChartTheme& theme = m_chart->theme();
     const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
@@ -482,7 +290,7 @@ void CVNQLineChartImpl::paintSeries(QPainter& painter, const LineChartFrame& f)
         QColor areaColor;
         if (m_area || s.area) {
             areaColor = s.fillColor.isValid() ? s.fillColor : color;
-            areaColor.setAlphaF(qBound(0.0, finiteOr(s.fillOpacity, 0.0), 1.0));
+            areaColor.setAlphaF(qBound(0.0, cvnChartFinite(s.fillOpacity, 0.0), 1.0));
         }
         cvnChartPaintLine(painter, line, QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), areaColor,
                           f.plot.bottom());
@@ -510,38 +318,17 @@ void CVNQLineChartImpl::paintSeries(QPainter& painter, const LineChartFrame& f)
     }
 }
 
-void CVNQLineChartImpl::paintLegend(QPainter& painter, const QVector<ChartLegendItem>& items, const QRect& clip)
-{
-    const ChartTheme& theme = m_chart->theme();
-    cvnChartSetFont(painter, theme.labelFontSize, false);
-    for (const ChartLegendItem& item : items) {
-        if (!item.rect.intersects(clip))
-            continue;
-        const QColor text = item.visible ? theme.secondaryTextColor : theme.secondaryTextColor.lighter(145);
-        const QColor marker = item.visible ? item.color : item.color.lighter(160);
-        const double cy = item.rect.center().y();
-        painter.setPen(QPen(marker, 2.0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawLine(QPointF(item.rect.left(), cy), QPointF(item.rect.left() + 12, cy));
-        painter.setBrush(item.visible ? marker : theme.plotBackgroundColor);
-        painter.drawEllipse(QPointF(item.rect.left() + 6, cy), 3.5, 3.5);
-        painter.setPen(text);
-        painter.drawText(QRectF(item.rect.left() + 18, item.rect.top(), item.rect.width() - 18, item.rect.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, item.label);
-    }
-}
-
 void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
 {
     QPainter& p = *painter;
     p.save();
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     const ChartTheme& theme = m_chart->theme();
-    const LineChartFrame f = frame(rect.size());
+    const ChartCategoryFrame f = frame(rect.size());
 
     cvnChartDrawPlot(p, theme, f.plot, f.plot.bottom());
 
-    if (m_hoverEnabled && m_hoverActive && m_hoverIndex >= 0 && anyVisibleValueAt(m_hoverIndex)) {
+    if (m_hoverEnabled && m_hoverActive && cvnChartHasValueAt(m_series, m_hoverIndex)) {
         const double x = pointPos(f, m_hoverIndex, f.lo).x();
         p.setPen(QPen(theme.crosshairColor, 1.0, Qt::DashLine));
         p.drawLine(QPointF(x, f.plot.top()), QPointF(x, f.plot.bottom()));
@@ -563,30 +350,21 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
     paintSeries(p, f);
 
     cvnChartDrawTitle(p, theme, rect.width(), m_title, theme.titleFontSize);
-    cvnChartDrawValueLabels(p, theme, f.plot, f.lo, f.hi, m_marginLeft - 10, theme.labelFontSize);
+    cvnChartDrawValueLabels(p, theme, f.plot, f.lo, f.hi, m_insets.left, theme.labelFontSize);
 
     // x labels (the value-label font is still set)
-    const int labelCount = f.last - f.first + 1;
-    const int step = labelStep(labelCount, f.plot.width());
-    int lastDrawn = -1;
-    auto xLabel = [&](int i) {
-        const double x = pointPos(f, i, f.lo).x();
-        p.drawText(QRectF(x - 34, f.plot.bottom() + 8, 68, 18), Qt::AlignCenter, categoryLabel(i));
-        lastDrawn = i;
-    };
+    const int step = labelStep(f.last - f.first + 1, f.plot.width());
+    QVector<ChartAxisLabel> labels;
     for (int i = f.first; i <= f.last; i += step)
-        xLabel(i);
-    if (f.last > f.first && lastDrawn != f.last)
-        xLabel(f.last);
+        labels.append({pointPos(f, i, f.lo).x(), categoryLabel(i)});
+    const bool lastMissing = f.last > f.first && (f.last - f.first) % step != 0;
+    if (lastMissing)
+        labels.append({pointPos(f, f.last, f.lo).x(), categoryLabel(f.last)});
+    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68, lastMissing);
 
-    paintLegend(p, legendItems(f.plot, rect.size()), rect);
-
-    m_zoom.setCount(f.count);
-    m_zoom.setLabelProvider([this](int i) { return categoryLabel(i); });
-    m_zoom.setLabelColor(theme.secondaryTextColor);
-    const QRectF track = sliderTrack(f.plot);
-    if (!track.isEmpty())
-        m_zoom.paint(p, track, true);
+    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()),
+                        ChartLegendMarker::Line, theme.labelFontSize, rect);
+    paintSlider(p, f.plot);
 
     m_chart->paintTooltip(p);
     p.restore();

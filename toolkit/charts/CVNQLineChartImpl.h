@@ -5,14 +5,12 @@
 // symbols, the clickable legend, hover crosshair and tooltips, and the
 // embedded (normally disabled) zoom slider.
 
-#include "CVNQChartTypes.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQChartLayout.h"
 #include "CVNQChartPlotPainter.h"
-#include "ChartZoomSlider.h"
+#include "CVNQChartTypes.h"
+#include "CVNQZoomChartImpl.h"
 
-#include <QOpenGLFunctions>
 #include <QPainterPath>
-#include <QPoint>
 #include <QStringList>
 #include <QVector>
 
@@ -20,105 +18,61 @@ namespace CVNQtLib {
 
 class CVNQLineChart;
 
-// What one paint, hit test or hover pass works with.
-struct LineChartFrame {
-    QSize size;
-    QRectF plot;
-    int count = 1;   // categories on the axis
-    int first = 0;   // visible index range
-    int last = 0;
-    double lo = 0.0; // value range
-    double hi = 1.0;
-    double span = 1.0;
-};
-
-class CVNQLineChartImpl : public CVNQWidgetBaseImpl, protected QOpenGLFunctions {
+class CVNQLineChartImpl : public CVNQZoomChartImpl {
     Q_OBJECT
 public:
     explicit CVNQLineChartImpl(CVNQLineChart* owner);
 
-    void initGL();
-    // The OpenGL frame, then draw() over the whole widget.
-    void paintGL();
     // Everything the chart shows, painted into rect (also into an image).
     void draw(QPainter* painter, const QRect& rect) override;
 
-    void setTitle(const QString& title);
-    const QString& title() const { return m_title; }
     void setCategories(const QStringList& categories);
     const QStringList& categories() const { return m_categories; }
     void setSeries(const QVector<ChartSeries>& series);
     const QVector<ChartSeries>& series() const { return m_series; }
     void setData(const QString& name, const QVector<double>& values, const QColor& color);
     void setSeriesVisible(int index, bool visible);
-    void setHoverEnabled(bool enabled);
-    bool hoverEnabled() const { return m_hoverEnabled; }
-    void setTooltipEnabled(bool enabled);
-    bool tooltipEnabled() const { return m_tooltipEnabled; }
-    void setTooltipMode(int mode);
-    int tooltipMode() const { return m_tooltipMode; }
-
-    bool hoverActive() const { return m_hoverActive; }
-    int hoverIndex() const { return m_hoverIndex; }
-    int hoverSeries() const { return m_hoverSeries; }
-    ChartZoomSlider& zoom() { return m_zoom; }
 
     // --- geometry ----------------------------------------------------------
-    int categoryCount() const;
-    void visibleRange(int& first, int& last) const;
-    QString categoryLabel(int index) const;
-    QRectF plotRect(const QSize& size) const;
-    void valueRange(int first, int last, double& lo, double& hi) const;
-    LineChartFrame frame(const QSize& size) const;
+    int categoryCount() const override;
+    QString categoryLabel(int index) const override;
+    QRectF plotRect(const QSize& size) const override;
+    void valueRange(int first, int last, double& lo, double& hi) const override;
     // Value of point i of n drawn at progress p: points rise from lo one
     // after another, each starting half a step after the one before.
     static double animatedValue(double value, int index, int count, double lo, double progress);
-    QPointF pointPos(const LineChartFrame& f, int index, double value) const;
+    QPointF pointPos(const ChartCategoryFrame& f, int index, double value) const
+    {
+        return cvnChartCategoryPoint(f, index, value);
+    }
     // Animated positions of a series' visible points.
-    QVector<QPointF> seriesPoints(const LineChartFrame& f, const ChartSeries& s) const;
+    QVector<QPointF> seriesPoints(const ChartCategoryFrame& f, const ChartSeries& s) const;
     static QPainterPath linePath(const QVector<QPointF>& points, bool smooth);
     // Every how many categories an x label is drawn.
     static int labelStep(int labelCount, double plotWidth);
     QVector<ChartLegendItem> legendItems(const QRectF& plot, const QSize& size) const;
-    QRectF sliderTrack(const QRectF& plot);
 
     // --- mouse -------------------------------------------------------------
-    // Each returns whether the event was consumed; a repaint is scheduled
-    // where the state changed.
-    bool handlePress(const QPoint& pos);
-    bool handleDrag(const QPoint& pos);
-    void handleRelease();
-    void handleLeave();
-    // The hover pass; true when the chart must repaint.
-    bool updateHover(const QPoint& pos);
-    void clearHover();
+    // The zoom slider first, then the legend.
+    bool handlePress(const QPoint& pos) override;
+    bool updateHover(const QPoint& pos) override;
+    void clearHover() override;
+
+protected:
+    // 76 px under the plot with the legend below it, else 40.
+    double sliderOffset() const override;
 
 private:
-    void paintSeries(QPainter& painter, const LineChartFrame& f);
-    void paintLegend(QPainter& painter, const QVector<ChartLegendItem>& items, const QRect& clip);
+    void paintSeries(QPainter& painter, const ChartCategoryFrame& f);
     QString tooltipText() const;
-    bool anyVisibleValueAt(int index) const;
 
-    CVNQLineChart* m_chart;
-    QString m_title = QStringLiteral("Basic Line Chart");
     QStringList m_categories;
     QVector<ChartSeries> m_series;
     bool m_showSymbols = true;
     bool m_smooth = false;
     bool m_area = false;
-    bool m_tooltipEnabled = false;
-    bool m_hoverEnabled = true;
-    int m_tooltipMode = 0; // 0 none, 1 item, 2 axis
-    int m_marginLeft = 56;
-    int m_marginTop = 48;
-    int m_marginRight = 40;
-    int m_marginBottom = 76;
-    bool m_hoverActive = false;
-    int m_hoverIndex = -1;
-    int m_hoverSeries = -1;
-    QPointF m_hoverPoint;
-    QPoint m_hoverMousePos;
-    ChartZoomSlider m_zoom;
+    ChartInsets m_insets{56, 48, 40, 42, 76};
+    QPointF m_hoverPoint; // the hovered point in item mode
     QVector<ChartSymbolStamp> m_symbols; // by series index
 };
 

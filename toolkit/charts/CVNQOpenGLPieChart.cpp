@@ -2,8 +2,6 @@
 
 #include "CVNQOpenGLPieChartImpl.h"
 
-#include <QMouseEvent>
-
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl, "qtopenglpiechart")
@@ -37,14 +35,7 @@ CVNQOpenGLPieChart::~CVNQOpenGLPieChart()
 
 ControlInfo CVNQOpenGLPieChart::getProps()
 {
-    ControlInfo info;
-    info.version = 1;
-    info.typeName = "qtopenglpiechart";
-    info.className = "CVNQOpenGLPieChart";
-    info.shortName = "PieChart";
-    info.description = "OpenGL Pie Chart";
-    info.key = "pieChart";
-    return info;
+    return ControlInfo(typeName(), "PieChart", "OpenGL Pie Chart", "CVNQOpenGLPieChart", "pieChart");
 }
 
 void CVNQOpenGLPieChart::setTitle(const QString& title) { m_impl->setTitle(title); }
@@ -54,30 +45,6 @@ void CVNQOpenGLPieChart::setHoverEnabled(bool enabled) { m_impl->setHoverEnabled
 void CVNQOpenGLPieChart::setInnerRadiusRatio(double ratio) { m_impl->setInnerRadiusRatio(ratio); }
 void CVNQOpenGLPieChart::setLabelsVisible(bool visible) { m_impl->setLabelsVisible(visible); }
 
-void CVNQOpenGLPieChart::initializeGL() { m_impl->initGL(); }
-void CVNQOpenGLPieChart::resizeGL(int, int) {}
-void CVNQOpenGLPieChart::paintGL() { m_impl->paintGL(); }
-
-void CVNQOpenGLPieChart::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && m_impl->handlePress(event->pos())) {
-        event->accept();
-        return;
-    }
-    CVNQChartBase::mousePressEvent(event);
-}
-
-void CVNQOpenGLPieChart::mouseMoveEvent(QMouseEvent* event)
-{
-    CVNQChartBase::mouseMoveEvent(event);
-    if (m_impl->updateHover(event->pos()))
-        update();
-}
-
-void CVNQOpenGLPieChart::leaveEvent(QEvent* event)
-{
-    CVNQChartBase::leaveEvent(event);
-    m_impl->handleLeave();
-}
+CVNQChartImpl* CVNQOpenGLPieChart::chartImpl() const { return m_impl; }
 
 } // namespace CVNQtLib

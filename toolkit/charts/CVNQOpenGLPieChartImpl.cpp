@@ -5,6 +5,7 @@
 #include "CVNQOpenGLPieChart.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QtMath>
 
@@ -21,30 +22,15 @@ inline double normaliseAngle(double a)
     return a < 0 ? a + 360.0 : a;
 }
 
+inline double percentOf(double value, double total) { return total > 0 ? value / total * 100 : 0.0; }
+
 } // namespace
 
 CVNQOpenGLPieChartImpl::CVNQOpenGLPieChartImpl(CVNQOpenGLPieChart* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQOpenGLPieChart::typeName()))
-    , m_chart(owner)
+    : CVNQChartImpl(owner, CVNQOpenGLPieChart::typeName())
 {
-}
-
-void CVNQOpenGLPieChartImpl::initGL()
-{
-    initializeOpenGLFunctions();
-}
-
-void CVNQOpenGLPieChartImpl::paintGL()
-{
-    m_chart->beginGLFrame(*this);
-    QPainter painter(m_chart);
-    draw(&painter, m_chart->rect());
-}
-
-void CVNQOpenGLPieChartImpl::setTitle(const QString& title)
-{
-    m_title = title;
-    m_chart->update();
+    m_title = QStringLiteral("Basic Pie Chart");
+    m_tooltipEnabled = true;
 }
 
 void CVNQOpenGLPieChartImpl::setSlices(const QVector<PieSlice>& slices)
@@ -52,14 +38,6 @@ void CVNQOpenGLPieChartImpl::setSlices(const QVector<PieSlice>& slices)
     if (!slices.isSharedWith(m_slices))
         m_slices = slices;
     m_chart->replayAnimation();
-}
-
-void CVNQOpenGLPieChartImpl::setHoverEnabled(bool enabled)
-{
-    m_hoverEnabled = enabled;
-    if (!enabled)
-        clearHover();
-    m_chart->update();
 }
 
 void CVNQOpenGLPieChartImpl::setInnerRadiusRatio(double ratio)
@@ -74,13 +52,6 @@ void CVNQOpenGLPieChartImpl::setLabelsVisible(bool visible)
     m_chart->update();
 }
 
-void CVNQOpenGLPieChartImpl::clearHover()
-{
-    m_hoverActive = false;
-    m_hoverIndex = -1;
-    m_chart->hideTooltip();
-}
-
 double CVNQOpenGLPieChartImpl::total() const
 {
     double sum = 0.0;
@@ -88,11 +59,6 @@ double CVNQOpenGLPieChartImpl::total() const
         if (s.visible)
             sum += sliceAmount(s);
     return sum;
-}
-
-double CVNQOpenGLPieChartImpl::percentOf(double value, double total) const
-{
-    return total > 0 ? value / total * 100 : 0.0;
 }
 
 QVector<PieSliceGeometry> CVNQOpenGLPieChartImpl::geometry() const
@@ -197,13 +163,9 @@ QVector<ChartLegendItem> CVNQOpenGLPieChartImpl::legendItems(const QRectF& area)
     // Entries that flow past the widget's bottom can be neither seen nor
     // clicked; a chart with thousands of slices stops measuring there.
     const int lastVisibleTop = m_chart->height();
-    for (int i = 0; i < m_slices.size() && y <= lastVisibleTop; ++i) {
-        const PieSlice& s = m_slices.at(i);
-        ChartLegendItem item;
-        item.seriesIndex = i;
-        item.color = cvnChartColor(theme, s.color, i);
-        item.label = s.name.isEmpty() ? QStringLiteral("Slice %1").arg(i + 1) : s.name;
-        item.visible = s.visible;
+    for (ChartLegendItem item : cvnChartLegendEntries(m_slices, theme, "Slice %1")) {
+        if (y > lastVisibleTop)
+            break;
         if (vertical) {
             item.rect = QRectF(x, y, qRound(area.width()) - 6, 18);
             y += 24;
@@ -255,47 +217,19 @@ bool CVNQOpenGLPieChartImpl::sliceContainsAngle(double angle, double start, doub
 bool CVNQOpenGLPieChartImpl::handlePress(const QPoint& pos)
 {
     const QSize size = m_chart->size();
-    const QVector<ChartLegendItem> items = legendItems(legendArea(pieRect(size), size));
-    for (const ChartLegendItem& item : items) {
-        if (item.rect.adjusted(-2, -2, 2, 2).contains(QPointF(pos))) {
-            PieSlice& s = m_slices[item.seriesIndex];
-            s.visible = !s.visible;
-            clearHover();
-            m_chart->update();
-            return true;
-        }
-    }
-    return false;
-}
-
-void CVNQOpenGLPieChartImpl::handleLeave()
-{
-    const bool had = m_hoverActive || m_hoverIndex != -1;
-    clearHover();
-    if (had)
-        m_chart->update();
+    return toggleByLegend(legendItems(legendArea(pieRect(size), size)), pos, m_slices);
 }
 
 bool CVNQOpenGLPieChartImpl::updateHover(const QPoint& pos)
 {
-    const bool had = m_hoverActive || m_hoverIndex != -1;
     const int hit = m_hoverEnabled ? hitTest(QPointF(pos), pieRect(m_chart->size())) : -1;
-    if (hit < 0) {
-        clearHover();
-        return had;
-    }
-    const bool changed = !(m_hoverActive && m_hoverIndex == hit && m_hoverMousePos == pos);
-    m_hoverActive = true;
-    m_hoverIndex = hit;
-    m_hoverMousePos = pos;
-    if (m_tooltipEnabled) {
-        const PieSlice& s = m_slices.at(hit);
-        m_chart->showTooltip(pos, QStringLiteral("%1\n%2 (%3%)")
-                                      .arg(s.name.isEmpty() ? QStringLiteral("Slice") : s.name,
-                                           cvnChartNumber(s.value), cvnChartNumber(percentOf(s.value, total()))));
-    } else {
-        m_chart->hideTooltip();
-    }
+    if (hit < 0)
+        return dropHover();
+    const bool changed = setHover(hit, -1, pos);
+    const PieSlice& s = m_slices.at(hit);
+    showHoverTooltip(QStringLiteral("%1\n%2 (%3%)")
+                         .arg(s.name.isEmpty() ? QStringLiteral("Slice") : s.name, cvnChartNumber(s.value),
+                              cvnChartNumber(percentOf(s.value, total()))));
     return changed;
 }
 
@@ -327,42 +261,58 @@ void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
         }
     }
 
+    const QVector<ChartLegendItem> legend = legendItems(legendArea(pie, size));
+    auto legendText = [this](const ChartLegendItem& item) {
+        return QStringLiteral("%1  %2").arg(item.label, cvnChartNumber(m_slices.at(item.seriesIndex).value));
+    };
+
     if (m_labelsVisible && !records.isEmpty()) {
         cvnChartSetFont(p, 11, false);
+        const QFontMetricsF fm(p.font());
         const double r = pie.width() / 2;
         const QPointF c = pie.center();
+        // Label texts end 8 px before the entries of a legend beside the
+        // pie and 4 px inside the widget; a text that does not fit is elided.
+        double minX = 4;
+        double maxX = size.width() - 4;
+        for (const ChartLegendItem& item : legend) {
+            if (m_chart->legendPosition() == 3)
+                minX = qMax(minX, item.rect.left() + 18 + fm.horizontalAdvance(legendText(item)) + 8);
+            else if (m_chart->legendPosition() == 1)
+                maxX = qMin(maxX, item.rect.left() - 8);
+        }
         for (const PieSliceGeometry& g : records) {
             const double m = qDegreesToRadians(g.midAngle);
             const QPointF inner(c.x() + std::sin(m) * r * 0.88, c.y() - std::cos(m) * r * 0.88);
             const QPointF elbow(c.x() + std::sin(m) * (r + 16), c.y() - std::cos(m) * (r + 16));
             const bool rightSide = elbow.x() >= c.x();
-            const QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
-                                         : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
+            QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
+                                   : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
             if (!box.united(QRectF(inner, elbow).normalized()).intersects(rect))
+                continue;
+            const QPointF leaderEnd(rightSide ? box.left() : box.right(), elbow.y());
+            // The text starts at the box's near edge and may run on past
+            // its far edge up to the limit.
+            if (rightSide)
+                box.setRight(maxX);
+            else
+                box.setLeft(minX);
+            const QString full =
+                QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum)));
+            const QString text = fm.elidedText(full, Qt::ElideRight, qMax(box.width(), 0.0));
+            // A label cut down to a letter or two says nothing; it is left
+            // out with its leader line.
+            if (text.isEmpty() || (text != full && box.width() < 40))
                 continue;
             p.setPen(QPen(g.color.darker(110), 1.2));
             p.drawLine(inner, elbow);
-            p.drawLine(elbow, QPointF(rightSide ? box.left() : box.right(), elbow.y()));
+            p.drawLine(elbow, leaderEnd);
             p.setPen(theme.secondaryTextColor);
-            p.drawText(box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                       QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name,
-                                                     cvnChartNumber(percentOf(g.value, sum))));
+            p.drawText(box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, text);
         }
     }
 
-    cvnChartSetFont(p, 11, false);
-    const QVector<ChartLegendItem> items = legendItems(legendArea(pie, size));
-    for (const ChartLegendItem& item : items) {
-        if (!item.rect.intersects(rect))
-            continue;
-        p.setPen(Qt::NoPen);
-        p.setBrush(item.visible ? item.color : item.color.lighter(160));
-        p.drawEllipse(QRectF(item.rect.left(), item.rect.top() + 3, 12, 12));
-        p.setPen(item.visible ? theme.secondaryTextColor : theme.secondaryTextColor.lighter(145));
-        p.drawText(QRectF(item.rect.left() + 18, item.rect.top(), item.rect.width() - 18, 18),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("%1  %2").arg(item.label, cvnChartNumber(m_slices.at(item.seriesIndex).value)));
-    }
+    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legend, ChartLegendMarker::Disc, 11, rect, legendText);
 
     m_chart->paintTooltip(p);
     p.restore();

@@ -5,11 +5,9 @@
 // and shows slices, hover highlighting with a tooltip, and the intro
 // animation in which every slice's sweep grows from its final start angle.
 
+#include "CVNQChartImpl.h"
 #include "CVNQChartTypes.h"
-#include "CVNQWidgetBaseImpl.h"
 
-#include <QOpenGLFunctions>
-#include <QPoint>
 #include <QVector>
 
 namespace CVNQtLib {
@@ -26,31 +24,20 @@ struct PieSliceGeometry {
     QColor color;
 };
 
-class CVNQOpenGLPieChartImpl : public CVNQWidgetBaseImpl, protected QOpenGLFunctions {
+class CVNQOpenGLPieChartImpl : public CVNQChartImpl {
     Q_OBJECT
 public:
     explicit CVNQOpenGLPieChartImpl(CVNQOpenGLPieChart* owner);
 
-    void initGL();
-    void paintGL();
     void draw(QPainter* painter, const QRect& rect) override;
 
-    void setTitle(const QString& title);
-    const QString& title() const { return m_title; }
     void setSlices(const QVector<PieSlice>& slices);
     const QVector<PieSlice>& slices() const { return m_slices; }
-    void setHoverEnabled(bool enabled);
-    bool hoverEnabled() const { return m_hoverEnabled; }
-    void setTooltipEnabled(bool enabled) { m_tooltipEnabled = enabled; }
-    bool tooltipEnabled() const { return m_tooltipEnabled; }
     // Kept within [0, 0.8].
     void setInnerRadiusRatio(double ratio);
     double innerRadiusRatio() const { return m_innerRadiusRatio; }
     void setLabelsVisible(bool visible);
     bool labelsVisible() const { return m_labelsVisible; }
-
-    bool hoverActive() const { return m_hoverActive; }
-    int hoverIndex() const { return m_hoverIndex; }
 
     // --- geometry ----------------------------------------------------------
     // Sum of the visible slices' values, negative ones counted as 0.
@@ -69,24 +56,14 @@ public:
     static bool sliceContainsAngle(double angle, double start, double sweep);
 
     // --- mouse -------------------------------------------------------------
-    bool handlePress(const QPoint& pos);
-    void handleLeave();
-    bool updateHover(const QPoint& pos);
-    void clearHover();
+    // A press on a legend entry toggles its slice; a press on a slice does nothing.
+    bool handlePress(const QPoint& pos) override;
+    bool updateHover(const QPoint& pos) override;
 
 private:
-    double percentOf(double value, double total) const;
-
-    CVNQOpenGLPieChart* m_chart;
-    QString m_title = QStringLiteral("Basic Pie Chart");
     QVector<PieSlice> m_slices;
-    bool m_tooltipEnabled = true;
-    bool m_hoverEnabled = true;
     double m_innerRadiusRatio = 0.0;
     bool m_labelsVisible = false;
-    bool m_hoverActive = false;
-    int m_hoverIndex = -1;
-    QPoint m_hoverMousePos;
 };
 
 } // namespace CVNQtLib

@@ -2,8 +2,6 @@
 
 #include "CVNQScatterChartImpl.h"
 
-#include <QMouseEvent>
-
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQScatterChart, CVNQScatterChartImpl, "qtscatterchart")
@@ -38,14 +36,7 @@ CVNQScatterChart::~CVNQScatterChart()
 
 ControlInfo CVNQScatterChart::getProps()
 {
-    ControlInfo info;
-    info.version = 1;
-    info.typeName = "qtscatterchart";
-    info.className = "CVNQScatterChart";
-    info.shortName = "ScatterChart";
-    info.description = "OpenGL Scatter Chart";
-    info.key = "columnChart";
-    return info;
+    return ControlInfo(typeName(), "ScatterChart", "OpenGL Scatter Chart", "CVNQScatterChart", "columnChart");
 }
 
 void CVNQScatterChart::setSeries(const QVector<ScatterSeries>& series) { m_impl->setSeries(series); }
@@ -55,30 +46,6 @@ void CVNQScatterChart::setHoverEnabled(bool enabled) { m_impl->setHoverEnabled(e
 void CVNQScatterChart::setTooltipEnabled(bool enabled) { m_impl->setTooltipEnabled(enabled); }
 void CVNQScatterChart::setTooltipMode(int mode) { m_impl->setTooltipMode(mode); }
 
-void CVNQScatterChart::initializeGL() { m_impl->initGL(); }
-void CVNQScatterChart::resizeGL(int, int) {}
-void CVNQScatterChart::paintGL() { m_impl->paintGL(); }
-
-void CVNQScatterChart::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && m_impl->handlePress(event->pos())) {
-        event->accept();
-        return;
-    }
-    CVNQChartBase::mousePressEvent(event);
-}
-
-void CVNQScatterChart::mouseMoveEvent(QMouseEvent* event)
-{
-    CVNQChartBase::mouseMoveEvent(event);
-    if (m_impl->updateHover(event->pos()))
-        update();
-}
-
-void CVNQScatterChart::leaveEvent(QEvent* event)
-{
-    CVNQChartBase::leaveEvent(event);
-    m_impl->handleLeave();
-}
+CVNQChartImpl* CVNQScatterChart::chartImpl() const { return m_impl; }
 
 } // namespace CVNQtLib

@@ -32,31 +32,16 @@ void padAxis(double& lo, double& hi)
 
 } // namespace
 
+// Tooltip mode 0 switches hover tracking off, any other value on.
 CVNQScatterChartImpl::CVNQScatterChartImpl(CVNQScatterChart* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQScatterChart::typeName()))
-    , m_chart(owner)
+    : CVNQChartImpl(owner, CVNQScatterChart::typeName())
 {
-}
-
-void CVNQScatterChartImpl::initGL()
-{
-    initializeOpenGLFunctions();
-}
-
-void CVNQScatterChartImpl::paintGL()
-{
-    m_chart->beginGLFrame(*this);
-    QPainter painter(m_chart);
-    draw(&painter, m_chart->rect());
+    m_title = QStringLiteral("Basic Scatter Chart");
+    m_tooltipEnabled = true;
+    m_tooltipMode = 1;
 }
 
 // --- data -------------------------------------------------------------------
-
-void CVNQScatterChartImpl::setTitle(const QString& title)
-{
-    m_title = title;
-    m_chart->update();
-}
 
 void CVNQScatterChartImpl::setSeries(const QVector<ScatterSeries>& series)
 {
@@ -65,76 +50,33 @@ void CVNQScatterChartImpl::setSeries(const QVector<ScatterSeries>& series)
     m_chart->replayAnimation();
 }
 
-void CVNQScatterChartImpl::setHoverEnabled(bool enabled)
-{
-    m_hoverEnabled = enabled;
-    if (!enabled)
-        clearHover();
-    m_chart->update();
-}
-
-void CVNQScatterChartImpl::setTooltipEnabled(bool enabled)
-{
-    m_tooltipEnabled = enabled;
-    if (!enabled)
-        m_chart->hideTooltip();
-    m_chart->update();
-}
-
-void CVNQScatterChartImpl::setTooltipMode(int mode)
-{
-    m_tooltipMode = mode;
-    if (mode == 0)
-        clearHover();
-    m_chart->update();
-}
-
-void CVNQScatterChartImpl::clearHover()
-{
-    m_hoverActive = false;
-    m_hoverSeries = -1;
-    m_hoverPointIndex = -1;
-    m_chart->hideTooltip();
-}
-
 // --- geometry ---------------------------------------------------------------
 
 QRectF CVNQScatterChartImpl::plotRect(const QSize& size) const
 {
-    ChartInsets insets;
-    insets.left = m_marginLeft;
-    insets.top = m_marginTop;
-    insets.right = m_marginRight;
-    insets.bottom = 42;
-    insets.legendBottom = m_marginBottom;
-    return cvnChartPlotRect(size, insets, m_chart->legendPosition(), !m_series.isEmpty());
+    return cvnChartPlotRect(size, m_insets, m_chart->legendPosition(), !m_series.isEmpty());
 }
 
 ScatterChartFrame CVNQScatterChartImpl::frame(const QSize& size) const
 {
     ScatterChartFrame f;
     f.plot = plotRect(size);
-    bool any = false;
+    ChartValueRange xs;
+    ChartValueRange ys;
     for (const ScatterSeries& s : m_series) {
-        if (!s.visible)
-            continue;
-        for (const QPointF& point : s.points) {
-            if (!isFinitePoint(point))
+        for (int i = 0; s.visible && i < s.points.size(); ++i) {
+            // A point takes part only when both its coordinates are finite.
+            if (!isFinitePoint(s.points.at(i)))
                 continue;
-            const QPointF p(cvnChartRangeValue(point.x()), cvnChartRangeValue(point.y()));
-            if (!any) {
-                f.xlo = f.xhi = p.x();
-                f.ylo = f.yhi = p.y();
-                any = true;
-            } else {
-                f.xlo = qMin(f.xlo, p.x());
-                f.xhi = qMax(f.xhi, p.x());
-                f.ylo = qMin(f.ylo, p.y());
-                f.yhi = qMax(f.yhi, p.y());
-            }
+            xs.add(s.points.at(i).x());
+            ys.add(s.points.at(i).y());
         }
     }
-    if (any) {
+    f.xlo = xs.lo;
+    f.xhi = xs.hi;
+    f.ylo = ys.lo;
+    f.yhi = ys.hi;
+    if (xs.any) {
         padAxis(f.xlo, f.xhi);
         padAxis(f.ylo, f.yhi);
     }
@@ -158,23 +100,14 @@ double CVNQScatterChartImpl::symbolRadius(double size) const
 
 QVector<ChartLegendItem> CVNQScatterChartImpl::legendItems(const QRectF& plot, const QSize& size) const
 {
-    QVector<ChartLegendItem> items;
-    if (m_series.isEmpty())
+    const QVector<ChartLegendItem> items = cvnChartLegendEntries(m_series, m_chart->theme(), "Series %1");
+    if (items.isEmpty())
         return items;
-    const ChartTheme& theme = m_chart->theme();
-    for (int i = 0; i < m_series.size(); ++i) {
-        const ScatterSeries& s = m_series.at(i);
-        ChartLegendItem item;
-        item.seriesIndex = i;
-        item.color = cvnChartColor(theme, s.color, i);
-        item.label = s.name.isEmpty() ? QStringLiteral("Series %1").arg(i + 1) : s.name;
-        item.visible = s.visible;
-        items.append(item);
-    }
     QFont font = m_chart->font();
     font.setPixelSize(11);
     const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font, 18, 36);
+    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos, m_insets.left), cvnChartLegendVertical(pos),
+                              font, 18, 36);
 }
 
 // --- mouse --------------------------------------------------------------------
@@ -182,24 +115,7 @@ QVector<ChartLegendItem> CVNQScatterChartImpl::legendItems(const QRectF& plot, c
 bool CVNQScatterChartImpl::handlePress(const QPoint& pos)
 {
     const QSize size = m_chart->size();
-    for (const ChartLegendItem& item : legendItems(plotRect(size), size)) {
-        if (item.rect.adjusted(-2, -2, 2, 2).contains(QPointF(pos))) {
-            ScatterSeries& s = m_series[item.seriesIndex];
-            s.visible = !s.visible;
-            clearHover();
-            m_chart->update();
-            return true;
-        }
-    }
-    return false;
-}
-
-void CVNQScatterChartImpl::handleLeave()
-{
-    const bool had = m_hoverActive || m_hoverSeries != -1 || m_hoverPointIndex != -1;
-    clearHover();
-    if (had)
-        m_chart->update();
+    return toggleByLegend(legendItems(plotRect(size), size), pos, m_series);
 }
 
 bool CVNQScatterChartImpl::anyVisiblePoint() const
@@ -212,16 +128,11 @@ bool CVNQScatterChartImpl::anyVisiblePoint() const
 
 bool CVNQScatterChartImpl::updateHover(const QPoint& pos)
 {
-    const bool had = m_hoverActive || m_hoverSeries != -1 || m_hoverPointIndex != -1;
-    auto clear = [&] {
-        clearHover();
-        return had;
-    };
     if (!m_hoverEnabled || m_tooltipMode == 0 || !anyVisiblePoint())
-        return clear();
+        return dropHover();
     const ScatterChartFrame f = frame(m_chart->size());
     if (!f.plot.contains(QPointF(pos)))
-        return clear();
+        return dropHover();
 
     int bestSeries = -1;
     int bestPoint = -1;
@@ -245,18 +156,9 @@ bool CVNQScatterChartImpl::updateHover(const QPoint& pos)
         }
     }
     if (bestSeries < 0)
-        return clear();
-
-    const bool changed = !(m_hoverActive && m_hoverSeries == bestSeries && m_hoverPointIndex == bestPoint
-                           && m_hoverMousePos == pos);
-    m_hoverActive = true;
-    m_hoverSeries = bestSeries;
-    m_hoverPointIndex = bestPoint;
-    m_hoverMousePos = pos;
-    if (m_tooltipEnabled)
-        m_chart->showTooltip(pos, tooltipText());
-    else
-        m_chart->hideTooltip();
+        return dropHover();
+    const bool changed = setHover(bestPoint, bestSeries, pos);
+    showHoverTooltip(tooltipText());
     return changed;
 }
 
@@ -265,9 +167,9 @@ QString CVNQScatterChartImpl::tooltipText() const
     if (m_hoverSeries < 0 || m_hoverSeries >= m_series.size())
         return QString();
     const ScatterSeries& s = m_series.at(m_hoverSeries);
-    if (m_hoverPointIndex < 0 || m_hoverPointIndex >= s.points.size())
+    if (m_hoverIndex < 0 || m_hoverIndex >= s.points.size())
         return QString();
-    const QPointF& p = s.points.at(m_hoverPointIndex);
+    const QPointF& p = s.points.at(m_hoverIndex);
     return QStringLiteral("%1\nx: %2\ny: %3")
         .arg(s.name.isEmpty() ? QStringLiteral("Series") : s.name, cvnChartNumber(p.x()), cvnChartNumber(p.y()));
 }
@@ -288,33 +190,17 @@ void CVNQScatterChartImpl::paintPoints(QPainter& painter, const ScatterChartFram
         // otherwise cost an antialiased ellipse each.
         m_rings.setLook(symbolRadius(sizeOf(series)), color, 1.4, theme.plotBackgroundColor, dpr);
         for (int j = 0; j < series.points.size(); ++j) {
-            if ((seriesHot && j == m_hoverPointIndex) || !isFinitePoint(series.points.at(j)))
+            if ((seriesHot && j == m_hoverIndex) || !isFinitePoint(series.points.at(j)))
                 continue;
             m_rings.stamp(painter, screenPos(f, series.points.at(j)));
         }
-        if (seriesHot && m_hoverPointIndex >= 0 && m_hoverPointIndex < series.points.size()
-            && isFinitePoint(series.points.at(m_hoverPointIndex))) {
+        if (seriesHot && m_hoverIndex >= 0 && m_hoverIndex < series.points.size()
+            && isFinitePoint(series.points.at(m_hoverIndex))) {
             const double r = symbolRadius(sizeOf(series) + 2.5);
             painter.setPen(QPen(color, 2.2));
             painter.setBrush(color);
-            painter.drawEllipse(screenPos(f, series.points.at(m_hoverPointIndex)), r, r);
+            painter.drawEllipse(screenPos(f, series.points.at(m_hoverIndex)), r, r);
         }
-    }
-}
-
-void CVNQScatterChartImpl::paintLegend(QPainter& painter, const QVector<ChartLegendItem>& items)
-{
-    const ChartTheme& theme = m_chart->theme();
-    cvnChartSetFont(painter, 11, false);
-    for (const ChartLegendItem& item : items) {
-        const QColor marker = item.visible ? item.color : item.color.lighter(160);
-        const QColor text = item.visible ? theme.secondaryTextColor : theme.secondaryTextColor.lighter(145);
-        painter.setPen(QPen(marker, 1.4));
-        painter.setBrush(item.visible ? marker : theme.plotBackgroundColor);
-        painter.drawEllipse(QRectF(item.rect.left(), item.rect.top() + 3, 12, 12));
-        painter.setPen(text);
-        painter.drawText(QRectF(item.rect.left() + 18, item.rect.top(), item.rect.width() - 18, item.rect.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, item.label);
     }
 }
 
@@ -331,14 +217,14 @@ void CVNQScatterChartImpl::draw(QPainter* painter, const QRect& rect)
     paintPoints(p, f);
 
     cvnChartDrawTitle(p, theme, rect.width(), m_title, 16);
-    cvnChartDrawValueLabels(p, theme, f.plot, f.ylo, f.yhi, m_marginLeft - 10, 11);
-    for (int j = 0; j <= 5; ++j) {
-        const double x = f.plot.left() + f.plot.width() * j / 5;
-        p.drawText(QRectF(x - 28, f.plot.bottom() + 8, 56, 18), Qt::AlignCenter,
-                   cvnChartNumber(f.xlo + j * (f.xhi - f.xlo) / 5));
-    }
+    cvnChartDrawValueLabels(p, theme, f.plot, f.ylo, f.yhi, m_insets.left, 11);
+    QVector<ChartAxisLabel> labels;
+    for (int j = 0; j <= 5; ++j)
+        labels.append({f.plot.left() + f.plot.width() * j / 5, cvnChartNumber(f.xlo + j * (f.xhi - f.xlo) / 5)});
+    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 56, false);
 
-    paintLegend(p, legendItems(f.plot, rect.size()));
+    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()),
+                        ChartLegendMarker::Ring, 11, rect);
     m_chart->paintTooltip(p);
     p.restore();
 }

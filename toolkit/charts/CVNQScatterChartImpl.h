@@ -4,13 +4,12 @@
 // screen position of a point during the intro animation, the clickable
 // legend and the nearest-point hover with its tooltip.
 
+#include "CVNQChartImpl.h"
+#include "CVNQChartLayout.h"
 #include "CVNQChartPlotPainter.h"
 #include "CVNQChartTypes.h"
 #include "CVNQScatterChart.h"
-#include "CVNQWidgetBaseImpl.h"
 
-#include <QOpenGLFunctions>
-#include <QPoint>
 #include <QVector>
 
 namespace CVNQtLib {
@@ -23,29 +22,17 @@ struct ScatterChartFrame {
     double dx = 1.0, dy = 1.0; // divisors of the mapping, never 0
 };
 
-class CVNQScatterChartImpl : public CVNQWidgetBaseImpl, protected QOpenGLFunctions {
+// The hover target is a point: its series and its index in the series.
+class CVNQScatterChartImpl : public CVNQChartImpl {
     Q_OBJECT
 public:
     explicit CVNQScatterChartImpl(CVNQScatterChart* owner);
 
-    void initGL();
-    void paintGL();
     void draw(QPainter* painter, const QRect& rect) override;
 
-    void setTitle(const QString& title);
-    const QString& title() const { return m_title; }
     void setSeries(const QVector<ScatterSeries>& series);
     const QVector<ScatterSeries>& series() const { return m_series; }
-    void setHoverEnabled(bool enabled);
-    bool hoverEnabled() const { return m_hoverEnabled; }
-    void setTooltipEnabled(bool enabled);
-    bool tooltipEnabled() const { return m_tooltipEnabled; }
-    void setTooltipMode(int mode);
-    int tooltipMode() const { return m_tooltipMode; }
-
-    bool hoverActive() const { return m_hoverActive; }
-    int hoverSeries() const { return m_hoverSeries; }
-    int hoverPointIndex() const { return m_hoverPointIndex; }
+    int hoverPointIndex() const { return m_hoverIndex; }
 
     // --- geometry ----------------------------------------------------------
     QRectF plotRect(const QSize& size) const;
@@ -58,30 +45,15 @@ public:
     QString tooltipText() const;
 
     // --- mouse -------------------------------------------------------------
-    bool handlePress(const QPoint& pos);
-    void handleLeave();
-    bool updateHover(const QPoint& pos);
-    void clearHover();
+    bool handlePress(const QPoint& pos) override;
+    bool updateHover(const QPoint& pos) override;
 
 private:
     bool anyVisiblePoint() const;
     void paintPoints(QPainter& painter, const ScatterChartFrame& f);
-    void paintLegend(QPainter& painter, const QVector<ChartLegendItem>& items);
 
-    CVNQScatterChart* m_chart;
-    QString m_title = QStringLiteral("Basic Scatter Chart");
     QVector<ScatterSeries> m_series;
-    bool m_tooltipEnabled = true;
-    bool m_hoverEnabled = true;
-    int m_tooltipMode = 1; // 0 no hover tracking
-    int m_marginLeft = 56;
-    int m_marginTop = 48;
-    int m_marginRight = 24;
-    int m_marginBottom = 76;
-    bool m_hoverActive = false;
-    int m_hoverSeries = -1;
-    int m_hoverPointIndex = -1;
-    QPoint m_hoverMousePos;
+    ChartInsets m_insets{56, 48, 24, 42, 76};
     ChartSymbolStamp m_rings;
 };
 

@@ -135,6 +135,17 @@ bool ChartZoomSlider::drag(const QPoint& pos, const QRectF& track)
     return true;
 }
 
+void ChartZoomSlider::visibleRange(int count, int& first, int& last) const
+{
+    if (!m_enabled || count < 2) {
+        first = 0;
+        last = count - 1;
+        return;
+    }
+    first = qBound(0, int(qFloor(m_start * (count - 1))), count - 1);
+    last = qMax(first, qMin(count - 1, int(qCeil(m_end * (count - 1)))));
+}
+
 int ChartZoomSlider::firstLabelIndex() const
 {
     if (!m_enabled || m_count <= 1)
@@ -177,6 +188,7 @@ void ChartZoomSlider::paint(QPainter& painter, const QRectF& track, bool withLab
     if (withLabels) {
         QFont font = painter.font();
         font.setPixelSize(m_labelFontSize);
+        font.setWeight(QFont::Normal);
         painter.setFont(font);
         painter.setPen(m_labelColor);
         const double y = track.bottom() + m_labelGap;

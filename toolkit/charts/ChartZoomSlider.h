@@ -50,6 +50,10 @@ public:
     bool isDragging() const { return m_dragMode != 0; }
     int dragMode() const { return m_dragMode; }
 
+    // The category indices a chart shows of count categories: all of them
+    // while the slider is off or with fewer than two, else those under the window.
+    void visibleRange(int count, int& first, int& last) const;
+
     // Index of the first and last category the window shows.
     int firstLabelIndex() const;
     int lastLabelIndex() const;

@@ -13,7 +13,7 @@
 namespace CVNQtLib {
 
 CVNQComboBoxImpl::CVNQComboBoxImpl(CVNQComboBox* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName), m_combo(owner)
+    : CVNQControlImpl(owner, typeName), m_combo(owner)
 {
 }
 
@@ -85,50 +85,49 @@ void CVNQComboBoxImpl::createComplete()
     m_combo->setCurrentIndex(0);
 }
 
-bool CVNQComboBoxImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQComboBoxImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node || !m_combo)
-        return result;
-    Json::Value& n = **node;
-
-    if (read) {
-        if (QLineEdit* edit = m_combo->lineEdit())
-            edit->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-        cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
-            if (backgrounds.readEntry(0, index, name) || btnBackgrounds.readEntry(4, index, name)
-                || textStyles.readEntry(8, index, name) || itemBackgrounds.readEntry(13, index, name)
-                || itemTextStyles.readEntry(17, index, name))
-                return;
-            if (index == 12)
-                cvnLookupStyle(name, popupBackground);
-        });
-        const Json::Value* attrObject = cvnAttrObject(n);
-        if (!attrObject)
-            return result;
-        const Json::Value& attr = *attrObject;
-        // A theme entry sets the look only: it never adds items.
-        QString text;
-        if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", text)
-            && !text.isEmpty()) {
-            // Reading a node again (a re-read, a refresh) selects the item it
-            // added the first time instead of adding it once more.
-            const int existing = m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (existing >= 0) {
-                m_combo->setCurrentIndex(existing);
-            } else {
-                m_combo->addItem(text);
-                m_combo->setCurrentText(text);
-            }
+    if (!m_combo)
+        return;
+    if (QLineEdit* edit = m_combo->lineEdit())
+        edit->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
+        if (backgrounds.readEntry(0, index, name) || btnBackgrounds.readEntry(4, index, name)
+            || textStyles.readEntry(8, index, name) || itemBackgrounds.readEntry(13, index, name)
+            || itemTextStyles.readEntry(17, index, name))
+            return;
+        if (index == 12)
+            cvnLookupStyle(name, popupBackground);
+    });
+    const Json::Value* attrObject = cvnAttrObject(n);
+    if (!attrObject)
+        return;
+    const Json::Value& attr = *attrObject;
+    // A theme entry sets the look only: it never adds items.
+    QString text;
+    if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", text)
+        && !text.isEmpty()) {
+        // Reading a node again (a re-read, a refresh) selects the item it
+        // added the first time instead of adding it once more.
+        const int existing = m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (existing >= 0) {
+            m_combo->setCurrentIndex(existing);
+        } else {
+            m_combo->addItem(text);
+            m_combo->setCurrentText(text);
         }
-        QString icon;
-        if (jsonRead(attr, "btnIcon", icon))
-            btnIcons.setAll(icon);
-        if (jsonRead(attr, "btnHotIcon", icon))
-            btnIcons.set(CtrlStateHover, icon);
-        return result;
     }
+    QString icon;
+    if (jsonRead(attr, "btnIcon", icon))
+        btnIcons.setAll(icon);
+    if (jsonRead(attr, "btnHotIcon", icon))
+        btnIcons.set(CtrlStateHover, icon);
+}
 
+void CVNQComboBoxImpl::writeJson(Json::Value& n) const
+{
+    if (!m_combo)
+        return;
     Json::Value list(Json::arrayValue);
     backgrounds.writeCompact(list, 0);
     btnBackgrounds.writeCompact(list, 4);
@@ -150,7 +149,6 @@ bool CVNQComboBoxImpl::serializeJsonValue(Json::Value** node, bool read)
     if (!hot.isEmpty() && hot != normal)
         jsonMember(attr, "btnHotIcon") = jsonUtf8(hot);
     cvnDropEmptyAttr(n);
-    return result;
 }
 
 } // namespace CVNQtLib

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CVNQStateStyles.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 namespace CVNQtLib {
 
@@ -9,12 +9,13 @@ class CVNQComboBox;
 
 // Styles of the closed box and of its popup list; the list and its item
 // delegate read the popup styles from here.
-class CVNQComboBoxImpl : public CVNQWidgetBaseImpl {
+class CVNQComboBoxImpl : public CVNQControlImpl {
 public:
     CVNQComboBoxImpl(CVNQComboBox* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
     // Sample items inside the maker's emulator or designer.
     void createComplete() override;
 

@@ -12,7 +12,7 @@
 
 namespace CVNQtLib {
 
-CVNQLineEditImpl::CVNQLineEditImpl(QWidget* owner, const QString& typeName) : CVNQWidgetBaseImpl(owner, typeName)
+CVNQLineEditImpl::CVNQLineEditImpl(QWidget* owner, const QString& typeName) : CVNQControlImpl(owner, typeName)
 {
 }
 
@@ -156,40 +156,38 @@ void CVNQLineEditImpl::writeMargins(Json::Value& attr, bool whole) const
         jsonMember(attr, "bottomMargin") = m.bottom();
 }
 
-bool CVNQLineEditImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQLineEditImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
     QLineEdit* edit = qobject_cast<QLineEdit*>(m_owner);
     if (!edit)
-        return result;
-
-    if (read) {
-        cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
-            backgrounds.readEntry(0, index, name);
-            textStyles.readEntry(4, index, name);
-            // The placeholder follows the hover text style unless an entry
-            // for it comes last.
-            placeholderTextStyle = textStyles.get(CtrlStateHover);
-            if (index == 9)
-                cvnLookupStyle(name, placeholderTextStyle);
-        });
-        const Json::Value* attr = cvnAttrObject(n);
-        if (!attr)
-            return result;
-        readTexts(*attr);
-        bool password = false;
-        if (jsonRead(*attr, "ispassord", password) && password) {
-            edit->setContextMenuPolicy(Qt::NoContextMenu);
-            edit->setEchoMode(QLineEdit::Password);
-        }
-        jsonRead(*attr, "shortcut", hotkeyMode);
-        readMargins(*attr, true);
-        return result;
+        return;
+    cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
+        backgrounds.readEntry(0, index, name);
+        textStyles.readEntry(4, index, name);
+        // The placeholder follows the hover text style unless an entry
+        // for it comes last.
+        placeholderTextStyle = textStyles.get(CtrlStateHover);
+        if (index == 9)
+            cvnLookupStyle(name, placeholderTextStyle);
+    });
+    const Json::Value* attr = cvnAttrObject(n);
+    if (!attr)
+        return;
+    readTexts(*attr);
+    bool password = false;
+    if (jsonRead(*attr, "ispassord", password) && password) {
+        edit->setContextMenuPolicy(Qt::NoContextMenu);
+        edit->setEchoMode(QLineEdit::Password);
     }
+    jsonRead(*attr, "shortcut", hotkeyMode);
+    readMargins(*attr, true);
+}
 
+void CVNQLineEditImpl::writeJson(Json::Value& n) const
+{
+    const QLineEdit* edit = qobject_cast<const QLineEdit*>(m_owner);
+    if (!edit)
+        return;
     writeStyles(n, 9);
     Json::Value& attr = cvnOwnAttr(n, {"text", "ispassord", "tip", "shortcut", "leftMargin", "rightMargin",
                                        "topMargin", "bottomMargin"});
@@ -202,7 +200,6 @@ bool CVNQLineEditImpl::serializeJsonValue(Json::Value** node, bool read)
     // missing bottom from the top, so margins are written as a whole.
     writeMargins(attr, true);
     cvnDropEmptyAttr(n);
-    return result;
 }
 
 } // namespace CVNQtLib

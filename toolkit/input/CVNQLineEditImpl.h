@@ -2,7 +2,7 @@
 
 #include "CVNQControlInfo.h"
 #include "CVNQStateStyles.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QFont>
 #include <QMargins>
@@ -13,14 +13,15 @@ namespace CVNQtLib {
 // text style per control state, a placeholder drawn while the field is
 // empty, and the focus and hover looks. Each field's JSON routine is its
 // own; the pieces both use are here.
-class CVNQLineEditImpl : public CVNQWidgetBaseImpl {
+class CVNQLineEditImpl : public CVNQControlImpl {
 public:
     CVNQLineEditImpl(QWidget* owner, const QString& typeName);
 
     // Background of the state (hover is drawn as normal), then the
     // placeholder while the field is empty.
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
     void createComplete() override;
 
     // States 0..3; other states change nothing. The normal text style

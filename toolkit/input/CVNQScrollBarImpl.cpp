@@ -12,7 +12,7 @@
 namespace CVNQtLib {
 
 CVNQScrollBarImpl::CVNQScrollBarImpl(CVNQScrollBar* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName)
+    : CVNQControlImpl(owner, typeName)
 {
     owner->setVisible(false);
 }
@@ -114,36 +114,31 @@ void CVNQScrollBarImpl::leaveEvent(QEvent*)
     reset(upState, 0);
 }
 
-bool CVNQScrollBarImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQScrollBarImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
+    cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+        if (index == 0) {
+            FillStyle s = background;
+            if (cvnLookupStyle(name, s))
+                background = s;
+            return;
+        }
+        if (upButton.readEntry(2, index, name) || downButton.readEntry(6, index, name))
+            return;
+        thumb.readEntry(10, index, name);
+    });
+    if (!jsonHasMember(n, "attr"))
+        return;
+    const Json::Value& attr = jsonGet(n, "attr");
+    upIcon = jsonString(attr, "upicon");
+    downIcon = jsonString(attr, "downicon");
+    thumbIcon = jsonString(attr, "thumbicon");
+    if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonHasMember(attr, "hor") && bar())
+        bar()->setOrientation(jsonBool(attr, "hor") ? Qt::Horizontal : Qt::Vertical);
+}
 
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0) {
-                FillStyle s = background;
-                if (cvnLookupStyle(name, s))
-                    background = s;
-                return;
-            }
-            if (upButton.readEntry(2, index, name) || downButton.readEntry(6, index, name))
-                return;
-            thumb.readEntry(10, index, name);
-        });
-        if (!jsonHasMember(n, "attr"))
-            return result;
-        const Json::Value& attr = jsonGet(n, "attr");
-        upIcon = jsonString(attr, "upicon");
-        downIcon = jsonString(attr, "downicon");
-        thumbIcon = jsonString(attr, "thumbicon");
-        if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonHasMember(attr, "hor") && bar())
-            bar()->setOrientation(jsonBool(attr, "hor") ? Qt::Horizontal : Qt::Vertical);
-        return result;
-    }
-
+void CVNQScrollBarImpl::writeJson(Json::Value& n) const
+{
     Json::Value list(Json::arrayValue);
     if (!background.name.isEmpty())
         cvnAppendStyleEntry(list, background, 0);
@@ -160,7 +155,6 @@ bool CVNQScrollBarImpl::serializeJsonValue(Json::Value** node, bool read)
     Json::Value& attr = jsonMember(n, "attr");
     if (attr.isObject() && attr.empty())
         attr = Json::Value();
-    return result;
 }
 
 } // namespace CVNQtLib

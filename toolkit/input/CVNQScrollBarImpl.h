@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CVNQStateStyles.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QStyle>
 
@@ -9,14 +9,15 @@ namespace CVNQtLib {
 
 class CVNQScrollBar;
 
-class CVNQ_EXPORT CVNQScrollBarImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQScrollBarImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     // Hides the owner: a bar made in code shows only when its user says so.
     CVNQScrollBarImpl(CVNQScrollBar* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
     // Each part's look follows the mouse on its own; the shared control state
     // is not used.
     void mousePressEvent(QMouseEvent* event) override;

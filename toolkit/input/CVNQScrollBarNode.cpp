@@ -95,4 +95,13 @@ QString cvnScrollBarThicknessSheet(int thickness, int buttonSize)
         .arg(buttonSize);
 }
 
+void cvnSetScrollBarThickness(CVNQScrollBar* horizontal, CVNQScrollBar* vertical, int size)
+{
+    const QString sheet = cvnScrollBarThicknessSheet(size, size);
+    if (vertical)
+        vertical->setStyleSheet(sheet);
+    if (horizontal)
+        horizontal->setStyleSheet(sheet);
+}
+
 } // namespace CVNQtLib

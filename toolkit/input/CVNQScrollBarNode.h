@@ -37,5 +37,8 @@ CVNQ_EXPORT QString cvnScrollBarButtonSizeSheet(bool horizontal, int size);
 // Style sheet of the bar thickness, set on both bars; buttonSize fills the
 // line-button rules of the vertical bar.
 CVNQ_EXPORT QString cvnScrollBarThicknessSheet(int thickness, int buttonSize);
+// An owner's setScrollbarSize: both bars (either may be null) take one
+// thickness, and the line-button rules take it too.
+CVNQ_EXPORT void cvnSetScrollBarThickness(CVNQScrollBar* horizontal, CVNQScrollBar* vertical, int size);
 
 } // namespace CVNQtLib

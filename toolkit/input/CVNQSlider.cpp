@@ -148,19 +148,8 @@ ControlInfo CVNQSlider::getProps()
                                                &CVNQSlider::getThumbStyle, cvnFourStateChoices()));
     rows.push_back(cvnBoolRow<CVNQSlider>(QStringLiteral("IsHorizontal"), &CVNQSlider::setIsHorizontal,
                                           &CVNQSlider::getIsHorizontal));
-    // Two ints (width, height) through the grid's multi-int accessors.
-    PropertyDef thumbSize(QStringLiteral("ThumbWidth"), 11);
-    thumbSize.setFourInts = [](QWidget* w, int width, int height, int, int) {
-        if (auto* s = dynamic_cast<CVNQSlider*>(w))
-            s->setThumbSize(width, height);
-    };
-    thumbSize.getFourInts = [](QWidget* w) -> QVector<int> {
-        int width = 0, height = 0;
-        if (auto* s = dynamic_cast<CVNQSlider*>(w))
-            s->getThumbSize(width, height);
-        return {width, height};
-    };
-    rows.push_back(thumbSize);
+    rows.push_back(cvnTwoIntsRow<CVNQSlider>(QStringLiteral("ThumbWidth"), &CVNQSlider::setThumbSize,
+                                             &CVNQSlider::getThumbSize));
     rows.push_back(cvnIntRow<QAbstractSlider>(QStringLiteral("MaxValue"), PropInt, &QAbstractSlider::setMaximum,
                                               &QAbstractSlider::maximum));
     rows.push_back(cvnIntRow<QAbstractSlider>(QStringLiteral("MinValue"), PropInt, &QAbstractSlider::setMinimum,

@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWidget>
 
 namespace CVNQtLib {
 
@@ -31,7 +32,7 @@ CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeig
 }
 
 CVNQSliderImpl::CVNQSliderImpl(CVNQSlider* owner, const QString& typeName)
-    : CVNQWidgetBaseImpl(owner, typeName), m_slider(owner)
+    : CVNQControlImpl(owner, typeName), m_slider(owner)
 {
 }
 
@@ -82,47 +83,49 @@ void CVNQSliderImpl::leaveEvent(QEvent*)
     setLook(CtrlStateNormal);
 }
 
-bool CVNQSliderImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQSliderImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node || !m_slider)
-        return result;
-    Json::Value& n = **node;
+    if (!m_slider)
+        return;
+    cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
+        if (index == 0)
+            cvnLookupStyle(name, background);
+        else if (index == 2)
+            cvnLookupStyle(name, foreground);
+        else
+            thumb.readEntry(4, index, name);
+    });
+    // The writer puts "attr": null for a slider with nothing but
+    // defaults; read leniently (every key 0 or false) that would make a
+    // vertical 0 x 0 slider, so a null "attr" counts as absent.
+    const Json::Value* attrObject = cvnAttrObject(n);
+    if (!attrObject)
+        return;
+    const Json::Value& attr = *attrObject;
+    bool horizontal = true;
+    jsonRead(attr, "isHor", horizontal);
+    m_slider->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
+    // A thumb size from a file stays within what a widget can be.
+    jsonRead(attr, "thumbW", thumbWidth);
+    jsonRead(attr, "thumbH", thumbHeight);
+    thumbWidth = qBound(0, thumbWidth, QWIDGETSIZE_MAX);
+    thumbHeight = qBound(0, thumbHeight, QWIDGETSIZE_MAX);
+    jsonRead(attr, "channelSize", channelHeight);
+    int maximum = m_slider->maximum();
+    int minimum = m_slider->minimum();
+    jsonRead(attr, "max", maximum);
+    jsonRead(attr, "min", minimum);
+    m_slider->setMaximum(maximum);
+    m_slider->setMinimum(minimum);
+    int position = 0;
+    jsonRead(attr, "val", position);
+    m_slider->setSliderPosition(position);
+}
 
-    if (read) {
-        cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
-            if (index == 0)
-                cvnLookupStyle(name, background);
-            else if (index == 2)
-                cvnLookupStyle(name, foreground);
-            else
-                thumb.readEntry(4, index, name);
-        });
-        // The writer puts "attr": null for a slider with nothing but
-        // defaults; read leniently (every key 0 or false) that would make a
-        // vertical 0 x 0 slider, so a null "attr" counts as absent.
-        const Json::Value* attrObject = cvnAttrObject(n);
-        if (!attrObject)
-            return result;
-        const Json::Value& attr = *attrObject;
-        bool horizontal = true;
-        jsonRead(attr, "isHor", horizontal);
-        m_slider->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
-        jsonRead(attr, "thumbW", thumbWidth);
-        jsonRead(attr, "thumbH", thumbHeight);
-        jsonRead(attr, "channelSize", channelHeight);
-        int maximum = m_slider->maximum();
-        int minimum = m_slider->minimum();
-        jsonRead(attr, "max", maximum);
-        jsonRead(attr, "min", minimum);
-        m_slider->setMaximum(maximum);
-        m_slider->setMinimum(minimum);
-        int position = 0;
-        jsonRead(attr, "val", position);
-        m_slider->setSliderPosition(position);
-        return result;
-    }
-
+void CVNQSliderImpl::writeJson(Json::Value& n) const
+{
+    if (!m_slider)
+        return;
     Json::Value list(Json::arrayValue);
     if (!background.name.isEmpty())
         cvnAppendStyleEntry(list, background, 0);
@@ -148,7 +151,6 @@ bool CVNQSliderImpl::serializeJsonValue(Json::Value** node, bool read)
     if (m_slider->value() != 0)
         jsonMember(attr, "val") = m_slider->value();
     cvnNullEmptyAttr(n);
-    return result;
 }
 
 } // namespace CVNQtLib

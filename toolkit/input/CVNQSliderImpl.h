@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CVNQStateStyles.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QRect>
 
@@ -20,12 +20,13 @@ struct CVNQSliderBars {
 CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeight, int value, int minimum,
                              int maximum);
 
-class CVNQSliderImpl : public CVNQWidgetBaseImpl {
+class CVNQSliderImpl : public CVNQControlImpl {
 public:
     CVNQSliderImpl(CVNQSlider* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
     // The thumb's look: hover over the thumb, pressed while held on it.
     void mousePressEvent(QMouseEvent* event) override;

@@ -133,14 +133,7 @@ void CVNQTextEdit::setScrollbarThumbStyle(bool hor, CtrlState state, const FillS
         bar->setScrollbarThumb(state, style);
 }
 
-void CVNQTextEdit::setScrollbarSize(bool, int size)
-{
-    const QString sheet = cvnScrollBarThicknessSheet(size, size);
-    if (m_vBar)
-        m_vBar->setStyleSheet(sheet);
-    if (m_hBar)
-        m_hBar->setStyleSheet(sheet);
-}
+void CVNQTextEdit::setScrollbarSize(bool, int size) { cvnSetScrollBarThickness(m_hBar, m_vBar, size); }
 
 void CVNQTextEdit::setScrollbarBtnSize(bool, int) {}
 

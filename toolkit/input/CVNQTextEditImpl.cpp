@@ -51,50 +51,48 @@ void CVNQTextEditImpl::paintViewport(QWidget* viewport)
     draw(&painter, viewport->rect());
 }
 
-bool CVNQTextEditImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQTextEditImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node || !m_edit)
-        return result;
-    Json::Value& n = **node;
-
-    if (read) {
-        cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
-            if (index == 4) {
-                // The normal text style is the placeholder's too.
-                TextStyleDesc style = textStyles.get(CtrlStateNormal);
-                if (cvnLookupStyle(name, style)) {
-                    textStyles.setAll(style);
-                    placeholderTextStyle = style;
-                }
-                return;
+    if (!m_edit)
+        return;
+    cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
+        if (index == 4) {
+            // The normal text style is the placeholder's too.
+            TextStyleDesc style = textStyles.get(CtrlStateNormal);
+            if (cvnLookupStyle(name, style)) {
+                textStyles.setAll(style);
+                placeholderTextStyle = style;
             }
-            backgrounds.readEntry(0, index, name);
-            textStyles.readEntry(4, index, name);
-            if (index == 8)
-                cvnLookupStyle(name, placeholderTextStyle);
-        });
-        if (const Json::Value* attr = cvnAttrObject(n)) {
-            readTexts(*attr);
-            readMargins(*attr, false);
+            return;
         }
-        // The bars are configured whether or not "attr" is there.
-        CVNScrollBarNodeTarget bars;
-        bars.horizontal = m_edit->getScrollBar(true);
-        bars.vertical = m_edit->getScrollBar(false);
-        CVNQTextEdit* edit = m_edit;
-        bars.setButtonSize = [edit](bool hor, int size) { edit->setScrollbarBtnSize(hor, size); };
-        bars.setThickness = [edit](bool hor, int size) { edit->setScrollbarSize(hor, size); };
-        cvnReadScrollBarNodes(n, bars);
-        return result;
+        backgrounds.readEntry(0, index, name);
+        textStyles.readEntry(4, index, name);
+        if (index == 8)
+            cvnLookupStyle(name, placeholderTextStyle);
+    });
+    if (const Json::Value* attr = cvnAttrObject(n)) {
+        readTexts(*attr);
+        readMargins(*attr, false);
     }
+    // The bars are configured whether or not "attr" is there.
+    CVNScrollBarNodeTarget bars;
+    bars.horizontal = m_edit->getScrollBar(true);
+    bars.vertical = m_edit->getScrollBar(false);
+    CVNQTextEdit* edit = m_edit;
+    bars.setButtonSize = [edit](bool hor, int size) { edit->setScrollbarBtnSize(hor, size); };
+    bars.setThickness = [edit](bool hor, int size) { edit->setScrollbarSize(hor, size); };
+    cvnReadScrollBarNodes(n, bars);
+}
 
+void CVNQTextEditImpl::writeJson(Json::Value& n) const
+{
+    if (!m_edit)
+        return;
     writeStyles(n, 8);
     Json::Value& attr = cvnOwnAttr(n, {"text", "tip", "leftMargin", "rightMargin", "topMargin", "bottomMargin"});
     writeTexts(attr);
     writeMargins(attr, false);
     cvnDropEmptyAttr(n);
-    return result;
 }
 
 } // namespace CVNQtLib

@@ -13,7 +13,8 @@ class CVNQTextEditImpl : public CVNQLineEditImpl {
 public:
     CVNQTextEditImpl(CVNQTextEdit* owner, const QString& typeName);
 
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
     // Paints the background and placeholder behind the viewport's text, in
     // the look of the current state (the disabled look while the field is
     // disabled), after applying that state's text style.

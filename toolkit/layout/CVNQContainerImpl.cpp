@@ -23,7 +23,7 @@ static FillStyle defaultContainerBackground()
 }
 
 CVNQContainerImpl::CVNQContainerImpl(CVNQContainer* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQContainer::typeName()))
+    : CVNQControlImpl(owner, QString::fromLatin1(CVNQContainer::typeName()))
 {
     m_backgrounds.normal = defaultContainerBackground();
     m_backgrounds.disabled = defaultContainerBackground();
@@ -58,41 +58,36 @@ void CVNQContainerImpl::draw(QPainter* painter, const QRect& rect)
     m_backgrounds.paint(painter, m_owner, rect);
 }
 
-bool CVNQContainerImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQContainerImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
-
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0) {
-                FillStyle s = m_backgrounds.normal;
-                if (cvnLookupStyle(name, s)) {
-                    m_backgrounds.normal = s;
-                    m_backgrounds.disabled = s;
-                }
-            } else if (index == 1) {
-                cvnLookupStyle(name, m_backgrounds.disabled);
+    cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+        if (index == 0) {
+            FillStyle s = m_backgrounds.normal;
+            if (cvnLookupStyle(name, s)) {
+                m_backgrounds.normal = s;
+                m_backgrounds.disabled = s;
             }
-        });
-        if (jsonHasMember(n, "attr")) {
-            const Json::Value& attr = jsonGet(n, "attr");
-            int mode = 4;
-            if (jsonRead(attr, "childLayout", mode) && (mode < 0 || mode > 3))
-                mode = 4;
-            m_childLayout = mode;
-            jsonRead(attr, "space", m_space);
-            jsonRead(attr, "paddingLeft", m_paddingLeft);
-            jsonRead(attr, "paddingTop", m_paddingTop);
-            jsonRead(attr, "paddingRight", m_paddingRight);
-            jsonRead(attr, "paddingBottom", m_paddingBottom);
-            jsonRead(attr, "absoluteDockAutoSize", m_absoluteDockAutoSize);
+        } else if (index == 1) {
+            cvnLookupStyle(name, m_backgrounds.disabled);
         }
-        return result;
+    });
+    if (jsonHasMember(n, "attr")) {
+        const Json::Value& attr = jsonGet(n, "attr");
+        int mode = 4;
+        if (jsonRead(attr, "childLayout", mode) && (mode < 0 || mode > 3))
+            mode = 4;
+        m_childLayout = mode;
+        jsonRead(attr, "space", m_space);
+        jsonRead(attr, "paddingLeft", m_paddingLeft);
+        jsonRead(attr, "paddingTop", m_paddingTop);
+        jsonRead(attr, "paddingRight", m_paddingRight);
+        jsonRead(attr, "paddingBottom", m_paddingBottom);
+        jsonRead(attr, "absoluteDockAutoSize", m_absoluteDockAutoSize);
     }
+}
 
+void CVNQContainerImpl::writeJson(Json::Value& n) const
+{
     Json::Value list(Json::arrayValue);
     const FillStyle& normal = m_backgrounds.normal;
     const FillStyle& disabled = m_backgrounds.disabled;
@@ -111,7 +106,6 @@ bool CVNQContainerImpl::serializeJsonValue(Json::Value** node, bool read)
     cvnWriteOwnAttr(n, "paddingRight", m_paddingRight != 0, m_paddingRight);
     cvnWriteOwnAttr(n, "paddingBottom", m_paddingBottom != 0, m_paddingBottom);
     cvnWriteOwnAttr(n, "absoluteDockAutoSize", m_absoluteDockAutoSize, true);
-    return result;
 }
 
 void CVNQContainerImpl::relayout()

@@ -7,7 +7,7 @@
 #include "CVNQEnabledBackground.h"
 #include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QPointer>
 #include <QSet>
@@ -27,14 +27,15 @@ class CVNQScrollBar;
 CVNQ_EXPORT extern const char* const kCvnBoundScrollBarProperty; // "_cvn_container_bound_scrollbar"
 CVNQ_EXPORT extern const char* const kCvnBaseGeometryProperty;   // "_cvn_container_base_geometry"
 
-class CVNQ_EXPORT CVNQContainerImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQContainerImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     explicit CVNQContainerImpl(CVNQContainer* owner);
     ~CVNQContainerImpl() override;
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
     // --- styles and settings ------------------------------------------------
     // The background by enabled state and whether it is drawn.

@@ -6,9 +6,6 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQGroupBox, CVNQGroupBoxImpl, "qtgroupbox")
 
-// Type code of a colour row; the property grid shows no editor for it.
-static const int kPropColor = 14;
-
 CVNQGroupBox::CVNQGroupBox(QWidget* parent) : QWidget(parent)
 {
     m_impl = new CVNQGroupBoxImpl(this);
@@ -30,18 +27,8 @@ ControlInfo CVNQGroupBox::getProps()
         cvnStringRow<CVNQGroupBox>(QStringLiteral("Text"), PropText, &CVNQGroupBox::setText, &CVNQGroupBox::getText));
     info.properties.push_back(cvnIntRow<CVNQGroupBox>(QStringLiteral("LineSize"), PropInt,
                                                       &CVNQGroupBox::setLineSize, &CVNQGroupBox::getLineSize));
-    // The colour travels as its text form "AARRGGBB".
-    PropertyDef color(QStringLiteral("LineColor"), kPropColor);
-    color.setString = [](QWidget* w, const QString& v) {
-        if (CVNQGroupBox* g = dynamic_cast<CVNQGroupBox*>(w))
-            g->setLineColor(cvnColorFromText(jsonUtf8(v), true));
-    };
-    color.getString = [](QWidget* w) -> QString {
-        if (CVNQGroupBox* g = dynamic_cast<CVNQGroupBox*>(w))
-            return QString::fromStdString(cvnColorToText(g->getLineColor()));
-        return QString();
-    };
-    info.properties.push_back(color);
+    info.properties.push_back(cvnColorRow<CVNQGroupBox>(QStringLiteral("LineColor"), &CVNQGroupBox::setLineColor,
+                                                        &CVNQGroupBox::getLineColor));
     info.properties.push_back(cvnBoolRow<CVNQGroupBox>(QStringLiteral("ShowText"), &CVNQGroupBox::setShowText,
                                                        &CVNQGroupBox::getShowText));
     return info;

@@ -12,7 +12,7 @@
 namespace CVNQtLib {
 
 CVNQGroupBoxImpl::CVNQGroupBoxImpl(CVNQGroupBox* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQGroupBox::typeName()))
+    : CVNQControlImpl(owner, QString::fromLatin1(CVNQGroupBox::typeName()))
 {
 }
 
@@ -63,38 +63,33 @@ static QColor colorFromJson(const Json::Value& v, const QColor& fallback)
     return fallback;
 }
 
-bool CVNQGroupBoxImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQGroupBoxImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
-
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0)
-                cvnLookupStyle(name, background);
-            else if (index == 2)
-                cvnLookupStyle(name, textStyle);
-        });
-        // The keys belong together and count only with a title among them.
-        // A node without a real "attr" changes none of them (it must not
-        // blank the title and drop the bottom edge).
-        const Json::Value& attr = jsonGet(n, "attr");
-        if (!attr.isObject() || !attr.isMember("text"))
-            return result;
-        QString title;
-        if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", title)) {
-            textKey.clear();
-            text = cvnResolveLanguageText(title, textKey);
-        }
-        jsonRead(attr, "size", lineSize);
-        if (attr.isMember("color"))
-            lineColor = colorFromJson(jsonGet(attr, "color"), lineColor);
-        jsonRead(attr, "showText", showText);
-        return result;
+    cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+        if (index == 0)
+            cvnLookupStyle(name, background);
+        else if (index == 2)
+            cvnLookupStyle(name, textStyle);
+    });
+    // The keys belong together and count only with a title among them.
+    // A node without a real "attr" changes none of them (it must not
+    // blank the title and drop the bottom edge).
+    const Json::Value& attr = jsonGet(n, "attr");
+    if (!attr.isObject() || !attr.isMember("text"))
+        return;
+    QString title;
+    if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", title)) {
+        textKey.clear();
+        text = cvnResolveLanguageText(title, textKey);
     }
+    jsonRead(attr, "size", lineSize);
+    if (attr.isMember("color"))
+        lineColor = colorFromJson(jsonGet(attr, "color"), lineColor);
+    jsonRead(attr, "showText", showText);
+}
 
+void CVNQGroupBoxImpl::writeJson(Json::Value& n) const
+{
     Json::Value list(Json::arrayValue);
     if (!background.name.isEmpty())
         cvnAppendStyleEntry(list, background, 0);
@@ -110,7 +105,6 @@ bool CVNQGroupBoxImpl::serializeJsonValue(Json::Value** node, bool read)
     const std::string color = cvnColorToText(lineColor);
     cvnWriteOwnAttr(n, "color", color != "00000000", color);
     cvnWriteOwnAttr(n, "showText", !showText, 0);
-    return result;
 }
 
 } // namespace CVNQtLib

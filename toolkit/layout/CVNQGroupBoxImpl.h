@@ -1,17 +1,18 @@
 #pragma once
 
 #include "CVNQGroupBox.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQGroupBoxImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQGroupBoxImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     explicit CVNQGroupBoxImpl(CVNQGroupBox* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
     // Re-translates a title that came from a language key.
     void notifyChangeLanguage() override;
 

@@ -89,13 +89,7 @@ void CVNQScrollView::setScrollbarBtnSize(bool hor, int size)
     scrollBar(hor)->setStyleSheet(cvnScrollBarButtonSizeSheet(hor, size));
 }
 
-void CVNQScrollView::setScrollbarSize(bool, int size)
-{
-    // Both bars, one thickness; the line-button rules take it too.
-    const QString sheet = cvnScrollBarThicknessSheet(size, size);
-    m_vBar->setStyleSheet(sheet);
-    m_hBar->setStyleSheet(sheet);
-}
+void CVNQScrollView::setScrollbarSize(bool, int size) { cvnSetScrollBarThickness(m_hBar, m_vBar, size); }
 
 bool CVNQScrollView::event(QEvent* event)
 {

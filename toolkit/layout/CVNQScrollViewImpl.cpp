@@ -12,7 +12,7 @@
 namespace CVNQtLib {
 
 CVNQScrollViewImpl::CVNQScrollViewImpl(CVNQScrollView* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQScrollView::typeName()))
+    : CVNQControlImpl(owner, QString::fromLatin1(CVNQScrollView::typeName()))
 {
 }
 
@@ -40,30 +40,26 @@ void CVNQScrollViewImpl::createComplete()
     }
 }
 
-bool CVNQScrollViewImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQScrollViewImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
     CVNQScrollView* v = view();
-
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index >= 0)
-                cvnLookupStyle(name, background);
-        });
-        if (v) {
-            CVNScrollBarNodeTarget target;
-            target.horizontal = qobject_cast<CVNQScrollBar*>(v->horizontalScrollBar());
-            target.vertical = qobject_cast<CVNQScrollBar*>(v->verticalScrollBar());
-            target.setButtonSize = [v](bool hor, int size) { v->setScrollbarBtnSize(hor, size); };
-            target.setThickness = [v](bool hor, int size) { v->setScrollbarSize(hor, size); };
-            cvnReadScrollBarNodes(n, target);
-        }
-        return result;
+    cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+        if (index >= 0)
+            cvnLookupStyle(name, background);
+    });
+    if (v) {
+        CVNScrollBarNodeTarget target;
+        target.horizontal = qobject_cast<CVNQScrollBar*>(v->horizontalScrollBar());
+        target.vertical = qobject_cast<CVNQScrollBar*>(v->verticalScrollBar());
+        target.setButtonSize = [v](bool hor, int size) { v->setScrollbarBtnSize(hor, size); };
+        target.setThickness = [v](bool hor, int size) { v->setScrollbarSize(hor, size); };
+        cvnReadScrollBarNodes(n, target);
     }
+}
 
+void CVNQScrollViewImpl::writeJson(Json::Value& n) const
+{
+    CVNQScrollView* v = view();
     Json::Value list(Json::arrayValue);
     if (!background.name.isEmpty())
         cvnAppendStyleEntry(list, background, 0);
@@ -83,7 +79,6 @@ bool CVNQScrollViewImpl::serializeJsonValue(Json::Value** node, bool read)
             children.append(jsonAt(old, i));
         jsonMember(n, "child") = children;
     }
-    return result;
 }
 
 } // namespace CVNQtLib

@@ -1,19 +1,20 @@
 #pragma once
 
 #include "CVNQScrollView.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QPointer>
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQScrollViewImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQScrollViewImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     explicit CVNQScrollViewImpl(CVNQScrollView* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
     // Adopts the first container child as the scrolled content.
     void createComplete() override;
 

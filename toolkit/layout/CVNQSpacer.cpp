@@ -11,7 +11,7 @@ namespace CVNQtLib {
 CVNQ_IMPLEMENT_CONTROL(CVNQSpacer, CVNQSpacerImpl, "qtspacer")
 
 CVNQSpacerImpl::CVNQSpacerImpl(CVNQSpacer* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQSpacer::typeName()))
+    : CVNQControlImpl(owner, QString::fromLatin1(CVNQSpacer::typeName()))
 {
 }
 
@@ -20,27 +20,23 @@ static CVNQSpacer::Direction toDirection(int value)
     return (value < 0 || value > 2) ? CVNQSpacer::Auto : CVNQSpacer::Direction(value);
 }
 
-bool CVNQSpacerImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQSpacerImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
-    if (read) {
-        if (jsonHasMember(n, "attr")) {
-            const Json::Value& attr = jsonGet(n, "attr");
-            int d = int(direction);
-            if (jsonRead(attr, "direction", d))
-                direction = toDirection(d);
-            jsonRead(attr, "thickness", thickness);
-            thickness = std::max(thickness, 0);
-        }
-        return result;
+    if (jsonHasMember(n, "attr")) {
+        const Json::Value& attr = jsonGet(n, "attr");
+        int d = int(direction);
+        if (jsonRead(attr, "direction", d))
+            direction = toDirection(d);
+        jsonRead(attr, "thickness", thickness);
+        thickness = std::max(thickness, 0);
     }
+}
+
+void CVNQSpacerImpl::writeJson(Json::Value& n) const
+{
     cvnWriteOwnAttr(n, "direction", direction != CVNQSpacer::Auto, int(direction));
     cvnWriteOwnAttr(n, "thickness", thickness != 0, thickness);
     cvnDropEmptyAttr(n);
-    return result;
 }
 
 CVNQSpacer::CVNQSpacer(QWidget* parent) : QWidget(parent)

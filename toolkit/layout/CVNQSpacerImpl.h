@@ -1,17 +1,18 @@
 #pragma once
 
 #include "CVNQSpacer.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQSpacerImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQSpacerImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     explicit CVNQSpacerImpl(CVNQSpacer* owner);
 
     // The spacer paints nothing (the base draw is empty).
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
     CVNQSpacer::Direction direction = CVNQSpacer::Auto;
     int thickness = 0;

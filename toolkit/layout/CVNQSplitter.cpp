@@ -12,7 +12,7 @@ namespace CVNQtLib {
 CVNQ_IMPLEMENT_CONTROL(CVNQSplitter, CVNQSplitterImpl, "qtsplitter")
 
 CVNQSplitterImpl::CVNQSplitterImpl(CVNQSplitter* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQSplitter::typeName()))
+    : CVNQControlImpl(owner, QString::fromLatin1(CVNQSplitter::typeName()))
 {
     // Nothing is painted until a style is set.
     background.valid = false;
@@ -20,24 +20,20 @@ CVNQSplitterImpl::CVNQSplitterImpl(CVNQSplitter* owner)
 
 void CVNQSplitterImpl::draw(QPainter* painter, const QRect& rect) { drawFillStyle(painter, background, rect); }
 
-bool CVNQSplitterImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQSplitterImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0)
-                cvnLookupStyle(name, background);
-        });
-        return result;
-    }
+    cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+        if (index == 0)
+            cvnLookupStyle(name, background);
+    });
+}
+
+void CVNQSplitterImpl::writeJson(Json::Value& n) const
+{
     Json::Value list(Json::arrayValue);
     if (!background.name.isEmpty())
         cvnAppendStyleEntry(list, background, 0);
     jsonMember(n, "style") = list.empty() ? Json::Value() : list;
-    return result;
 }
 
 CVNQSplitter::CVNQSplitter(QWidget* parent) : QWidget(parent)

@@ -1,19 +1,20 @@
 #pragma once
 
 #include "CVNQSplitter.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QPointer>
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQSplitterImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQSplitterImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     explicit CVNQSplitterImpl(CVNQSplitter* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
     bool isHor = true;
     // Not owned; guarded so a deleted pane reads as null.

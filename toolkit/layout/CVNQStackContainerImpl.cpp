@@ -9,7 +9,7 @@
 namespace CVNQtLib {
 
 CVNQStackContainerImpl::CVNQStackContainerImpl(CVNQStackContainer* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQStackContainer::typeName()))
+    : CVNQControlImpl(owner, QString::fromLatin1(CVNQStackContainer::typeName()))
 {
 }
 
@@ -28,25 +28,20 @@ void CVNQStackContainerImpl::draw(QPainter* painter, const QRect& rect)
     backgrounds.paint(painter, m_owner, rect);
 }
 
-bool CVNQStackContainerImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQStackContainerImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
+    cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+        if (index == 0 || index == 1)
+            cvnLookupStyle(name, backgrounds.forState(index));
+    });
+    // Only a key that is really there: a node (or theme entry) without
+    // "attr" must not switch the background off.
+    if (n.isObject() && jsonGet(n, "attr").isObject())
+        jsonRead(jsonGet(n, "attr"), "drawBackground", backgrounds.draw);
+}
 
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0 || index == 1)
-                cvnLookupStyle(name, backgrounds.forState(index));
-        });
-        // Only a key that is really there: a node (or theme entry) without
-        // "attr" must not switch the background off.
-        if (n.isObject() && jsonGet(n, "attr").isObject())
-            jsonRead(jsonGet(n, "attr"), "drawBackground", backgrounds.draw);
-        return result;
-    }
-
+void CVNQStackContainerImpl::writeJson(Json::Value& n) const
+{
     Json::Value list(Json::arrayValue);
     for (int state : {0, 1})
         if (!backgrounds.forState(state).name.isEmpty())
@@ -54,7 +49,6 @@ bool CVNQStackContainerImpl::serializeJsonValue(Json::Value** node, bool read)
     jsonMember(n, "style") = list.empty() ? Json::Value() : list;
     cvnWriteOwnAttr(n, "drawBackground", !backgrounds.draw, 0);
     cvnDropEmptyAttr(n);
-    return result;
 }
 
 } // namespace CVNQtLib

@@ -2,20 +2,21 @@
 
 #include "CVNQEnabledBackground.h"
 #include "CVNQStackContainer.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QList>
 #include <QPointer>
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQStackContainerImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQStackContainerImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     explicit CVNQStackContainerImpl(CVNQStackContainer* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
     // Position of a page in the list, -1 when it is not there.
     int indexOf(const QObject* page) const;

@@ -10,7 +10,7 @@
 namespace CVNQtLib {
 
 CVNQTabWidgetImpl::CVNQTabWidgetImpl(CVNQTabWidget* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQTabWidget::typeName()))
+    : CVNQControlImpl(owner, QString::fromLatin1(CVNQTabWidget::typeName()))
 {
 }
 
@@ -62,35 +62,30 @@ void CVNQTabWidgetImpl::createComplete()
         items.push_back(CVNQTabItem{QString(), QString(), QString::fromLatin1(caption), QVariant()});
 }
 
-bool CVNQTabWidgetImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQTabWidgetImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
-
-    if (read) {
-        cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-            if (index == 0)
-                cvnLookupStyle(name, background);
-            else if (!itemBackgrounds.readEntry(1, index, name))
-                itemTextStyles.readEntry(5, index, name);
-        });
-        // Keys of an "attr" that is not there are not read as zeros: a
-        // theme entry with styles only must not hide texts and icons.
-        const Json::Value& attr = jsonGet(n, "attr");
-        if (attr.isObject()) {
-            jsonRead(attr, "itemSize", itemSize);
-            bool hor = true;
-            jsonRead(attr, "isHor", hor);
-            vertical = !hor;
-            jsonRead(attr, "itemSpace", itemSpace);
-            jsonRead(attr, "showText", showText);
-            jsonRead(attr, "hasIcon", showIcon);
-        }
-        return result;
+    cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
+        if (index == 0)
+            cvnLookupStyle(name, background);
+        else if (!itemBackgrounds.readEntry(1, index, name))
+            itemTextStyles.readEntry(5, index, name);
+    });
+    // Keys of an "attr" that is not there are not read as zeros: a
+    // theme entry with styles only must not hide texts and icons.
+    const Json::Value& attr = jsonGet(n, "attr");
+    if (attr.isObject()) {
+        jsonRead(attr, "itemSize", itemSize);
+        bool hor = true;
+        jsonRead(attr, "isHor", hor);
+        vertical = !hor;
+        jsonRead(attr, "itemSpace", itemSpace);
+        jsonRead(attr, "showText", showText);
+        jsonRead(attr, "hasIcon", showIcon);
     }
+}
 
+void CVNQTabWidgetImpl::writeJson(Json::Value& n) const
+{
     Json::Value list(Json::arrayValue);
     if (!background.name.isEmpty())
         cvnAppendStyleEntry(list, background, 0);
@@ -104,7 +99,6 @@ bool CVNQTabWidgetImpl::serializeJsonValue(Json::Value** node, bool read)
     cvnWriteOwnAttr(n, "showText", !showText, 0);
     cvnWriteOwnAttr(n, "hasIcon", !showIcon, 0);
     cvnDropEmptyAttr(n);
-    return result;
 }
 
 } // namespace CVNQtLib

@@ -2,7 +2,7 @@
 
 #include "CVNQStateStyles.h"
 #include "CVNQTabWidget.h"
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 #include <QVector>
 
@@ -15,13 +15,14 @@ struct CVNQTabItem {
     QVariant data;
 };
 
-class CVNQ_EXPORT CVNQTabWidgetImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQTabWidgetImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     explicit CVNQTabWidgetImpl(CVNQTabWidget* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
     // In the emulator a new strip shows three demo items.
     void createComplete() override;
 

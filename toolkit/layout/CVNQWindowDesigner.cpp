@@ -15,35 +15,32 @@ namespace CVNQtLib {
 CVNQ_IMPLEMENT_CONTROL(CVNQWindowDesigner, CVNQWindowDesignerImpl, "qtwindow")
 
 CVNQWindowDesignerImpl::CVNQWindowDesignerImpl(CVNQWindowDesigner* owner)
-    : CVNQWidgetBaseImpl(owner, QString::fromLatin1(CVNQWindowDesigner::typeName()))
+    : CVNQControlImpl(owner, QString::fromLatin1(CVNQWindowDesigner::typeName()))
 {
 }
 
-bool CVNQWindowDesignerImpl::serializeJsonValue(Json::Value** node, bool read)
+void CVNQWindowDesignerImpl::readJson(const Json::Value& n)
 {
-    const bool result = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
-    if (!node || !*node)
-        return result;
-    Json::Value& n = **node;
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    if (read) {
-        if (!jsonHasMember(n, "attr"))
-            return result;
-        const QString theme = jsonString(jsonGet(n, "attr"), "theme");
-        if (theme.isEmpty())
-            return result;
-        // ".data" marks a theme archive; anything else is a theme folder.
-        if (theme.contains(QLatin1String(".data")))
-            rm->loadThemeFile(theme);
-        else
-            rm->loadThemeDir(theme);
-        return result;
-    }
+    if (!jsonHasMember(n, "attr"))
+        return;
+    const QString theme = jsonString(jsonGet(n, "attr"), "theme");
+    if (theme.isEmpty())
+        return;
+    // ".data" marks a theme archive; anything else is a theme folder.
+    if (theme.contains(QLatin1String(".data")))
+        rm->loadThemeFile(theme);
+    else
+        rm->loadThemeDir(theme);
+}
+
+void CVNQWindowDesignerImpl::writeJson(Json::Value& n) const
+{
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
     // The theme of the page is the one loaded now, not one read earlier.
     const QString path = rm->getThemeManagerIml() ? rm->getThemePath() : QString();
     cvnWriteOwnAttr(n, "theme", !path.isEmpty(), jsonUtf8(path));
     cvnDropEmptyAttr(n);
-    return result;
 }
 
 CVNQWindowDesigner::CVNQWindowDesigner(QWidget* parent) : QWidget(parent)

@@ -1,18 +1,19 @@
 #pragma once
 
-#include "CVNQWidgetBaseImpl.h"
+#include "CVNQControlImpl.h"
 
 namespace CVNQtLib {
 
 class CVNQWindowDesigner;
 
 // Paints nothing; its JSON carries the page's theme ("attr"."theme").
-class CVNQ_EXPORT CVNQWindowDesignerImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQWindowDesignerImpl : public CVNQControlImpl {
     Q_OBJECT
 public:
     explicit CVNQWindowDesignerImpl(CVNQWindowDesigner* owner);
 
-    bool serializeJsonValue(Json::Value** node, bool read) override;
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

@@ -1,9 +1,10 @@
 #pragma once
 
-// Implementation base of the controls in this folder. Every control's JSON
-// routine runs the common part first (attributes, "theme", children) and
-// then reads or writes its own "style" and "attr" keys; this base does the
-// first step and the dispatch once, so a control states only its keys.
+// Implementation base of the controls, containers and input fields. Every
+// control's JSON routine runs the common part first (attributes, "theme",
+// children) and then reads or writes its own "style" and "attr" keys; this
+// base does the first step and the dispatch once, so a control states only
+// its keys.
 
 #include "CVNQWidgetBaseImpl.h"
 

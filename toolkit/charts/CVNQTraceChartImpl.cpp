@@ -1,0 +1,47 @@
+#include "CVNQTraceChartImpl.h"
+
+#include <QPainter>
+#include <QWidget>
+#include <QtMath>
+
+namespace CVNQtLib {
+
+CVNQTraceChartImpl::CVNQTraceChartImpl(QWidget* owner, float weight)
+    : CVNQWidgetBaseImpl(owner, QStringLiteral("qtecgchart"))
+    , lineWeight(weight)
+{
+}
+
+QPen CVNQTraceChartImpl::tracePen() const
+{
+    return QPen(lineColor1, lineWeight, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+}
+
+void CVNQTraceChartImpl::drawPolyline(QPainter& painter) const
+{
+    if (points.size() >= 2)
+        painter.drawPolyline(points.constData(), points.size());
+}
+
+void CVNQTraceChartImpl::drawSnapshot(QPainter& painter) const
+{
+    if (snapshot.isNull())
+        return;
+    painter.save();
+    if (!points.isEmpty()) {
+        // The tip comes from caller data: keep the truncation to int defined
+        // for NaN and huge values.
+        const double x = points.last().x();
+        const int tip = qIsFinite(x) ? int(qBound(-1.0e6, x, 1.0e6)) : 0;
+        const int width = m_owner->width() - kTraceSweepGap - tip;
+        if (width <= 0) {
+            painter.restore();
+            return;
+        }
+        painter.setClipRect(QRect(tip + kTraceSweepGap, 0, width, m_owner->height()));
+    }
+    painter.drawImage(QPoint(0, 0), snapshot);
+    painter.restore();
+}
+
+} // namespace CVNQtLib
