@@ -5,6 +5,7 @@
 
 #include "CVNQLabel.h"
 #include "CVNQOpenGLPieChart.h"
+#include "CVNQOpenGLPieChartImpl.h"
 #include "CVNQPushButton.h"
 #include "CVNQScrollBar.h"
 #include "WindFarmWidgets.h"
@@ -18,18 +19,6 @@ using namespace CVNQtLib;
 
 namespace {
 
-const QColor kCloseIconColour(210, 230, 226);
-
-QString pick(int language, const char* english, const char* chinese)
-{
-    return language == 1 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
-}
-
-QString fixed(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals);
-}
-
 // Health in percent by status (see the detail drawer's donut).
 double turbineHealth(const TurbineRecord& t)
 {
@@ -41,28 +30,56 @@ double turbineHealth(const TurbineRecord& t)
     }
 }
 
-// Least height of the health chart: its donut and legend fit.
-constexpr int kHealthChartMinHeight = 270;
+// Least height of the health chart, and the height below which the
+// drawer's gaps close (down to kDrawerSpaceLeast) to give it more.
+constexpr int kHealthChartLeast = 150;
+constexpr int kHealthChartComfort = 190;
+constexpr int kDrawerSpace = 8;
+constexpr int kDrawerSpaceLeast = 4;
+
+// Side of the donut in a chart of that size with that legend position.
+int donutSide(CVNQOpenGLPieChart* chart, int legendPosition, const QSize& size)
+{
+    chart->setLegendPosition(legendPosition);
+    return int(static_cast<CVNQOpenGLPieChartImpl*>(chart->getControlImpl())->pieRect(size).width());
+}
+
+// The least chart height at which the donut has its full size for the
+// width: below it the donut is as high as the chart less fixed margins.
+int donutFullHeight(CVNQOpenGLPieChart* chart, int legendPosition, int width)
+{
+    const int full = donutSide(chart, legendPosition, QSize(width, 1 << 16));
+    const int margins = full - donutSide(chart, legendPosition, QSize(width, full));
+    return full + margins;
+}
 
 // A waiting step polls this often for a slide that is still running.
 constexpr int kSlidePollMs = 10;
 
 } // namespace
 
+CVNQContainer* WindFarmWindow::makeDrawer(const QString& objectName)
+{
+    // Docked over the turbine page's right edge, outside its child layout;
+    // it starts hidden (the caller fills it first).
+    auto* drawer = new CVNQContainer(turbinesPage);
+    drawer->setObjectName(objectName);
+    drawer->setThemeName(QStringLiteral("WindDrawer"));
+    drawer->setHeightPolicy(LayoutSizePolicyFill);
+    drawer->setChildSpace(kDrawerSpace);
+    drawer->setChildPadding(16, 14, 16, 16);
+    drawer->setChildLayout(CVNQContainer::Vertical);
+    drawer->setWidthPolicy(LayoutSizePolicyFixed);
+    drawer->setAbsoluteLayout(true);
+    drawer->setAbsoluteDock(DockFar, DockCenter, 24, 0);
+    drawer->resize(kDrawerWidth, 620);
+    setFixedWidthOf(drawer, kDrawerWidth);
+    return drawer;
+}
+
 void WindFarmWindow::buildDetailDrawer()
 {
-    detailDrawer = new CVNQContainer(turbinesPage);
-    detailDrawer->setObjectName(QStringLiteral("detailDrawer"));
-    detailDrawer->setThemeName(QStringLiteral("WindDrawer"));
-    detailDrawer->setHeightPolicy(LayoutSizePolicyFill);
-    detailDrawer->setChildSpace(8);
-    detailDrawer->setChildPadding(16, 14, 16, 16);
-    detailDrawer->setChildLayout(CVNQContainer::Vertical);
-    detailDrawer->setWidthPolicy(LayoutSizePolicyFixed);
-    detailDrawer->setAbsoluteLayout(true);
-    detailDrawer->setAbsoluteDock(DockFar, DockCenter, 24, 0);
-    detailDrawer->resize(kDrawerWidth, 620);
-    setFixedWidthOf(detailDrawer, kDrawerWidth);
+    detailDrawer = makeDrawer(QStringLiteral("detailDrawer"));
 
     CVNQContainer* headerRow =
         makeContainer(detailDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
@@ -72,7 +89,7 @@ void WindFarmWindow::buildDetailDrawer()
     detailIdLabel->setObjectName(QStringLiteral("detailIdLabel"));
     detailLocationLabel = makeLabel(textColumn, QStringLiteral("WindLabelMuted"), 1, 18);
     detailCloseButton = makeButton(headerRow, QStringLiteral("WindCloseButton"), QString(), 32, 32,
-                                   iconPath(QStringLiteral("close")), kCloseIconColour);
+                                   iconPath(QStringLiteral("close")), kWindIconColour);
     detailCloseButton->setObjectName(QStringLiteral("detailCloseButton"));
 
     statusBadgeStyle = QStringLiteral("WindStatusActive");
@@ -90,7 +107,8 @@ void WindFarmWindow::buildDetailDrawer()
     };
     auto metricTile = [](QWidget* row) {
         MetricTile tile;
-        CVNQContainer* box = makeContainer(row, QStringLiteral("WindCardAlt"), CVNQContainer::Vertical, 1, 0, 9, 6, 9, 6);
+        CVNQContainer* box =
+            makeContainer(row, QStringLiteral("WindCardAlt"), CVNQContainer::Vertical, 1, 0, 9, 6, 9, 6);
         tile.caption = makeLabel(box, QStringLiteral("WindLabelXs"), 0, 18);
         tile.value = makeLabel(box, QStringLiteral("WindLabelMetricSm"), 1, 28);
         return tile;
@@ -105,13 +123,10 @@ void WindFarmWindow::buildDetailDrawer()
     healthSection = makeLabel(detailDrawer, QStringLiteral("WindLabelSmBold"), 0, 24);
     healthChart = new CVNQOpenGLPieChart(detailDrawer);
     healthChart->setObjectName(QStringLiteral("turbineHealthChart"));
-    healthChart->setWidthPolicy(LayoutSizePolicyFill);
-    healthChart->setHeightPolicy(LayoutSizePolicyFill);
-    // The donut needs this much height beside its legend; a short window
-    // scrolls the drawer instead of dropping the donut. Only the height has a
-    // floor: the chart's own 420-pixel minimum width would push the donut
-    // off the drawer's centre.
-    healthChart->setMinimumSize(0, kHealthChartMinHeight);
+    styleControl(healthChart, QString());
+    // Only the height has a floor: the chart's own 420-pixel minimum width
+    // would push the donut off the drawer's centre.
+    healthChart->setMinimumSize(0, kHealthChartLeast);
     healthChart->setTheme(windChartTheme());
     healthChart->setTitle(QString());
     healthChart->setInnerRadiusRatio(0.72);
@@ -132,38 +147,76 @@ void WindFarmWindow::buildDetailDrawer()
     noteLabel = makeLabel(detailDrawer, QStringLiteral("WindLabelMuted"), 0, 48);
     noteLabel->setObjectName(QStringLiteral("detailNoteLabel"));
     noteLabel->setWordWrap(true);
+    // The note starts right under its caption, however many lines it has.
+    noteLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     connect(detailCloseButton, &QPushButton::clicked, this,
             [this]() { animateDrawer(detailDrawer, false, detailExpanded); });
 
-    auto* bar = new CVNQScrollBar(Qt::Vertical, detailDrawer);
-    bar->setThemeName(QStringLiteral("WindScrollV"));
-    bar->setWidthHeight(8);
-    detailDrawer->bindScrollBar(bar, false);
+    // Should the drawer ever be shorter than its rows at their least, it
+    // scrolls rather than cutting off its lower part.
+    detailScrollBar = new CVNQScrollBar(Qt::Vertical, detailDrawer);
+    detailScrollBar->setThemeName(QStringLiteral("WindScrollV"));
+    detailScrollBar->setWidthHeight(8);
+    detailDrawer->bindScrollBar(detailScrollBar, false);
 
     detailDrawer->hide();
 }
 
 void WindFarmWindow::layoutDrawer(CVNQContainer* drawer)
 {
-    // With a bound scroll bar the layout keeps each child at least at its
-    // present height: the chart starts from its floor so that it can shrink
-    // with the window again.
-    if (drawer == detailDrawer)
+    if (drawer == detailDrawer) {
+        fitDetailDrawer();
+        // With a bound scroll bar the layout keeps each child at least at
+        // its present height: the chart starts from its floor so that it can
+        // shrink with the window again.
         healthChart->resize(healthChart->width(), healthChart->minimumHeight());
+    }
     drawer->forceResize();
+}
+
+void WindFarmWindow::fitDetailDrawer()
+{
+    // Every row but the chart keeps its height; the chart takes the rest.
+    int left = 0, top = 0, right = 0, bottom = 0;
+    detailDrawer->getChildPadding(left, top, right, bottom);
+    int rows = 0;
+    int fixedHeight = 0;
+    for (QObject* object : detailDrawer->children()) {
+        auto* w = qobject_cast<QWidget*>(object);
+        if (!w || w == detailScrollBar || w->isHidden())
+            continue;
+        ++rows;
+        if (w != healthChart)
+            fixedHeight += w->minimumHeight();
+    }
+    const int room = detailDrawer->height() - top - bottom - fixedHeight;
+    // A short window closes the gaps before the donut gets small.
+    int space = kDrawerSpace;
+    while (space > kDrawerSpaceLeast && room - (rows - 1) * space < kHealthChartComfort)
+        --space;
+    if (detailDrawer->getChildSpace() != space)
+        detailDrawer->setChildSpace(space);
+
+    // The legend goes under the donut or beside it, whichever leaves the
+    // donut larger; the chart is no higher than the donut then needs, so
+    // the rows below stay with it and any height to spare ends the drawer.
+    const QSize chart(kDrawerWidth - left - right, std::max(room - (rows - 1) * space, kHealthChartLeast));
+    const int position = donutSide(healthChart, 3, chart) > donutSide(healthChart, 2, chart) ? 3 : 2;
+    healthChart->setLegendPosition(position);
+    healthChart->setMaximumHeight(std::max(donutFullHeight(healthChart, position, chart.width()), kHealthChartLeast));
 }
 
 void WindFarmWindow::retranslateDetailDrawer()
 {
     const int l = language;
-    outputTile.caption->setText(pick(l, "Live output", "实时输出"));
-    windTile.caption->setText(pick(l, "Wind speed", "风速"));
-    nacelleTile.caption->setText(pick(l, "Nacelle temp", "机舱温度"));
-    vibrationTile.caption->setText(pick(l, "Vibration", "振动"));
-    healthSection->setText(pick(l, "Equipment health", "设备健康度"));
-    scheduleSection->setText(pick(l, "Inspection schedule", "检查计划"));
-    noteSection->setText(pick(l, "AI maintenance note", "AI 维护建议"));
+    outputTile.caption->setText(bilingual(l, "Live output", "实时输出"));
+    windTile.caption->setText(bilingual(l, "Wind speed", "风速"));
+    nacelleTile.caption->setText(bilingual(l, "Nacelle temp", "机舱温度"));
+    vibrationTile.caption->setText(bilingual(l, "Vibration", "振动"));
+    healthSection->setText(bilingual(l, "Equipment health", "设备健康度"));
+    scheduleSection->setText(bilingual(l, "Inspection schedule", "检查计划"));
+    noteSection->setText(bilingual(l, "AI maintenance note", "AI 维护建议"));
 }
 
 const TurbineRecord* WindFarmWindow::findTurbine(const QString& id) const
@@ -198,7 +251,7 @@ void WindFarmWindow::refreshDetailDrawer()
 
     detailIdLabel->setText(t.id);
     detailLocationLabel->setText(
-        t.location + QStringLiteral(" · %1, %2").arg(fixed(t.latitude, 3), fixed(t.longitude, 3)));
+        t.location + QStringLiteral(" · %1, %2").arg(fixedNumber(t.latitude, 3), fixedNumber(t.longitude, 3)));
 
     QString badge;
     switch (t.status) {
@@ -214,31 +267,31 @@ void WindFarmWindow::refreshDetailDrawer()
     }
     statusLabel->setText(statusText(t.status));
 
-    outputTile.value->setText(QStringLiteral("%1 kW").arg(fixed(t.outputKw, 0)));
-    windTile.value->setText(QStringLiteral("%1 m/s").arg(fixed(t.windSpeed, 1)));
-    nacelleTile.value->setText(QStringLiteral("%1 °C").arg(fixed(t.temperature, 1)));
-    vibrationTile.value->setText(QStringLiteral("%1 mm/s").arg(fixed(t.vibration, 2)));
+    outputTile.value->setText(QStringLiteral("%1 kW").arg(fixedNumber(t.outputKw, 0)));
+    windTile.value->setText(QStringLiteral("%1 m/s").arg(fixedNumber(t.windSpeed, 1)));
+    nacelleTile.value->setText(QStringLiteral("%1 °C").arg(fixedNumber(t.temperature, 1)));
+    vibrationTile.value->setText(QStringLiteral("%1 mm/s").arg(fixedNumber(t.vibration, 2)));
 
     const double health = turbineHealth(t);
-    QColor healthColour(0, 239, 134);
+    QColor healthColour = kWindAccent;
     if (t.status == Fault)
         healthColour = QColor(255, 91, 116);
     else if (t.status == Maintenance)
         healthColour = QColor(255, 189, 74);
     PieSlice healthSlice;
-    healthSlice.name = pick(l, "Health", "健康度");
+    healthSlice.name = bilingual(l, "Health", "健康度");
     healthSlice.value = health;
     healthSlice.color = healthColour;
     healthSlice.visible = true;
     PieSlice remaining;
-    remaining.name = pick(l, "Remaining", "余量");
+    remaining.name = bilingual(l, "Remaining", "余量");
     remaining.value = 100.0 - health;
     remaining.color = QColor(35, 61, 63);
     remaining.visible = true;
     healthChart->setAnimationEnabled(false);
     healthChart->setSlices({healthSlice, remaining});
 
-    healthLabel->setText(QStringLiteral("%1% · %2 RPM").arg(fixed(health, 1), fixed(t.rotorRpm, 1)));
+    healthLabel->setText(QStringLiteral("%1% · %2 RPM").arg(fixedNumber(health, 1), fixedNumber(t.rotorRpm, 1)));
     scheduleLabel->setText(l == 1 ? QStringLiteral("上次 ") + t.lastInspection + QStringLiteral(" · 下次 ")
                                         + t.nextInspection
                                   : QStringLiteral("Last ") + t.lastInspection + QStringLiteral(" · Next ")
@@ -265,8 +318,7 @@ void WindFarmWindow::animateDrawer(CVNQContainer* drawer, bool expand, bool& fla
     if (flag == expand)
         return;
     flag = expand;
-    int& generation = drawer == detailDrawer ? detailGeneration : editorGeneration;
-    ++generation;
+    const int generation = ++drawerGeneration(drawer);
     // The children keep their places while the width changes.
     drawer->setChildLayout(CVNQContainer::NoUse);
     if (expand) {
@@ -280,20 +332,31 @@ void WindFarmWindow::animateDrawer(CVNQContainer* drawer, bool expand, bool& fla
     slideDrawer(drawer, flag, generation);
 }
 
+int& WindFarmWindow::drawerGeneration(CVNQContainer* drawer)
+{
+    return drawer == detailDrawer ? detailGeneration : editorGeneration;
+}
+
+bool WindFarmWindow::drawerStepDue(CVNQContainer* drawer, bool& flag, int generation, DrawerStep step)
+{
+    // A newer action owns the drawer: this step is void.
+    if (generation != drawerGeneration(drawer))
+        return false;
+    // A slide still runs: the step waits for its end. So a drawer turned
+    // round in the middle of a slide first finishes that slide, then slides
+    // back from where it is, and always ends at the side its flag names.
+    if (drawer->isResizeAnimationRunning()) {
+        QTimer::singleShot(kSlidePollMs, this,
+                           [this, drawer, &flag, generation, step]() { (this->*step)(drawer, flag, generation); });
+        return false;
+    }
+    return true;
+}
+
 void WindFarmWindow::slideDrawer(CVNQContainer* drawer, bool& flag, int generation)
 {
-    const int current = drawer == detailDrawer ? detailGeneration : editorGeneration;
-    if (generation != current)
+    if (!drawerStepDue(drawer, flag, generation, &WindFarmWindow::slideDrawer))
         return;
-    // A drawer turned round in the middle of a slide first finishes that
-    // slide, then slides back from where it is, so it always ends at the
-    // side its flag names.
-    if (drawer->isResizeAnimationRunning()) {
-        QTimer::singleShot(kSlidePollMs, this, [this, drawer, &flag, generation]() {
-            slideDrawer(drawer, flag, generation);
-        });
-        return;
-    }
     const int h = drawer->height();
     const int from = drawer->width();
     const int to = flag ? kDrawerWidth : 0;
@@ -306,29 +369,20 @@ void WindFarmWindow::slideDrawer(CVNQContainer* drawer, bool& flag, int generati
 
 void WindFarmWindow::finishDrawer(CVNQContainer* drawer, bool& flag, int generation)
 {
-    const int current = drawer == detailDrawer ? detailGeneration : editorGeneration;
-    if (generation != current)
+    if (!drawerStepDue(drawer, flag, generation, &WindFarmWindow::finishDrawer))
         return;
-    if (drawer->isResizeAnimationRunning()) {
-        QTimer::singleShot(kSlidePollMs, this, [this, drawer, &flag, generation]() {
-            finishDrawer(drawer, flag, generation);
-        });
-        return;
-    }
-    if (flag) {
-        drawer->setChildLayout(CVNQContainer::Vertical);
-        layoutDrawer(drawer);
-        if (drawer == detailDrawer) {
-            healthChart->setAnimationEnabled(true);
-            healthChart->replayAnimation();
-            const int off = healthChart->animationDuration() + 20;
-            QTimer::singleShot(off, this, [this]() { healthChart->setAnimationEnabled(false); });
-        }
-    } else {
+    if (!flag) {
+        // Closed: ready at full width for its next slide.
         drawer->hide();
         setFixedWidthOf(drawer, kDrawerWidth);
         drawer->resize(kDrawerWidth, drawer->height());
-        drawer->setChildLayout(CVNQContainer::Vertical);
-        layoutDrawer(drawer);
+    }
+    drawer->setChildLayout(CVNQContainer::Vertical);
+    layoutDrawer(drawer);
+    if (flag && drawer == detailDrawer) {
+        healthChart->setAnimationEnabled(true);
+        healthChart->replayAnimation();
+        const int off = healthChart->animationDuration() + 20;
+        QTimer::singleShot(off, this, [this]() { healthChart->setAnimationEnabled(false); });
     }
 }

@@ -15,65 +15,29 @@
 
 using namespace CVNQtLib;
 
-namespace {
-
-const QColor kButtonIconColour(210, 230, 226);
-
-QString pick(int language, const char* english, const char* chinese)
-{
-    return language == 1 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
-}
-
-CVNQLineEdit* makeField(CVNQContainer* drawer, const QString& name)
-{
-    auto* edit = new CVNQLineEdit(drawer);
-    edit->setObjectName(name);
-    edit->setThemeName(QStringLiteral("WindLineEdit"));
-    edit->setWidthPolicy(LayoutSizePolicyFill);
-    edit->setHeightPolicy(LayoutSizePolicyFill);
-    setFixedHeightOf(edit, 38);
-    drawer->addChildWidget(edit, 0);
-    return edit;
-}
-
-} // namespace
-
 void WindFarmWindow::buildEditorDrawer()
 {
-    editorDrawer = new CVNQContainer(turbinesPage);
-    editorDrawer->setObjectName(QStringLiteral("editorDrawer"));
-    editorDrawer->setThemeName(QStringLiteral("WindDrawer"));
-    editorDrawer->setHeightPolicy(LayoutSizePolicyFill);
-    editorDrawer->setChildSpace(8);
-    editorDrawer->setChildPadding(16, 14, 16, 16);
-    editorDrawer->setChildLayout(CVNQContainer::Vertical);
-    editorDrawer->setWidthPolicy(LayoutSizePolicyFixed);
-    editorDrawer->setAbsoluteLayout(true);
-    editorDrawer->setAbsoluteDock(DockFar, DockCenter, 24, 0);
-    editorDrawer->resize(kDrawerWidth, 620);
-    setFixedWidthOf(editorDrawer, kDrawerWidth);
+    editorDrawer = makeDrawer(QStringLiteral("editorDrawer"));
 
     CVNQContainer* headerRow =
         makeContainer(editorDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
     setFixedHeightOf(headerRow, 40);
     editorTitle = makeLabel(headerRow, QStringLiteral("WindLabelSection"), 1, 36);
     editorCloseButton = makeButton(headerRow, QStringLiteral("WindCloseButton"), QString(), 32, 32,
-                                   iconPath(QStringLiteral("close")), kButtonIconColour);
+                                   iconPath(QStringLiteral("close")), kWindIconColour);
     editorCloseButton->setObjectName(QStringLiteral("editorCloseButton"));
 
     makeDivider(editorDrawer);
 
     idCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
-    idEdit = makeField(editorDrawer, QStringLiteral("editorIdEdit"));
+    idEdit = makeLineEdit(editorDrawer, QStringLiteral("editorIdEdit"), 0, 38);
     locationCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
-    locationEdit = makeField(editorDrawer, QStringLiteral("editorLocationEdit"));
+    locationEdit = makeLineEdit(editorDrawer, QStringLiteral("editorLocationEdit"), 0, 38);
     powerCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
-    powerEdit = makeField(editorDrawer, QStringLiteral("editorPowerEdit"));
+    powerEdit = makeLineEdit(editorDrawer, QStringLiteral("editorPowerEdit"), 0, 38);
 
     statusCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
-    editorStatusCombo = makeCombo(editorDrawer, QStringLiteral("editorStatusCombo"));
-    setFixedHeightOf(editorStatusCombo, 38);
-    editorDrawer->addChildWidget(editorStatusCombo, 0);
+    editorStatusCombo = makeCombo(editorDrawer, QStringLiteral("editorStatusCombo"), 0, 38);
 
     validationLabel = makeLabel(editorDrawer, QStringLiteral("WindLabelDanger"), 0, 36);
     validationLabel->setObjectName(QStringLiteral("editorValidationLabel"));
@@ -87,10 +51,10 @@ void WindFarmWindow::buildEditorDrawer()
     setFixedHeightOf(buttonRow, 38);
     makeContainer(buttonRow, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 1);
     cancelButton = makeButton(buttonRow, QStringLiteral("WindSecondaryButton"), QString(), 100, 36, QString(),
-                              kButtonIconColour);
+                              kWindIconColour);
     cancelButton->setObjectName(QStringLiteral("editorCancelButton"));
     saveButton = makeButton(buttonRow, QStringLiteral("WindPrimaryButton"), QString(), 116, 36, QString(),
-                            kButtonIconColour);
+                            kWindIconColour);
     saveButton->setObjectName(QStringLiteral("editorSaveButton"));
 
     connect(editorCloseButton, &QPushButton::clicked, this,
@@ -108,22 +72,18 @@ void WindFarmWindow::buildEditorDrawer()
 void WindFarmWindow::retranslateEditor()
 {
     const int l = language;
-    editorTitle->setText(pick(l, "Add Turbine", "新增风机"));
-    idCaption->setText(pick(l, "Turbine ID", "风机 ID"));
-    locationCaption->setText(pick(l, "Location", "位置"));
-    powerCaption->setText(pick(l, "Rated power (kW)", "额定功率 (kW)"));
-    statusCaption->setText(pick(l, "Initial status", "初始状态"));
-    cancelButton->setText(pick(l, "Cancel", "取消"));
-    saveButton->setText(pick(l, "Save Turbine", "保存风机"));
+    editorTitle->setText(bilingual(l, "Add Turbine", "新增风机"));
+    idCaption->setText(bilingual(l, "Turbine ID", "风机 ID"));
+    locationCaption->setText(bilingual(l, "Location", "位置"));
+    powerCaption->setText(bilingual(l, "Rated power (kW)", "额定功率 (kW)"));
+    statusCaption->setText(bilingual(l, "Initial status", "初始状态"));
+    cancelButton->setText(bilingual(l, "Cancel", "取消"));
+    saveButton->setText(bilingual(l, "Save Turbine", "保存风机"));
     if (!editorMessageEn.isEmpty())
         validationLabel->setText(l == 1 ? editorMessageZh : editorMessageEn);
 
-    const QSignalBlocker block(editorStatusCombo);
-    const int previous = std::clamp(editorStatusCombo->currentIndex(), 0, 3);
-    editorStatusCombo->clear();
-    for (int status = Active; status <= Offline; ++status)
-        editorStatusCombo->addItem(statusText(status), status);
-    editorStatusCombo->setCurrentIndex(previous);
+    // An item's data is its status, which is also its index.
+    refillCombo(editorStatusCombo, statusItems(), std::clamp(editorStatusCombo->currentIndex(), 0, 3));
 }
 
 void WindFarmWindow::openEditor()

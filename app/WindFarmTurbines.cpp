@@ -21,16 +21,6 @@ using namespace CVNQtLib;
 
 namespace {
 
-QString pick(int language, const char* english, const char* chinese)
-{
-    return language == 1 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
-}
-
-QString fixed(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals);
-}
-
 enum TurbineColumn
 {
     ColNumber, ColId, ColLocation, ColWind, ColTemp, ColOutput, ColEfficiency, ColNextInspection, ColStatus,
@@ -57,12 +47,23 @@ void setHeaders(QStandardItemModel* model, const char* const* en, const char* co
     if (model->columnCount() < count)
         model->setColumnCount(count);
     for (int c = 0; c < count; ++c) {
-        const QString text = pick(language, en[c], zh[c]);
+        const QString text = bilingual(language, en[c], zh[c]);
         if (model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() != text)
             model->setHeaderData(c, Qt::Horizontal, text, Qt::DisplayRole);
         if (model->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt() != int(Qt::AlignCenter))
             model->setHeaderData(c, Qt::Horizontal, int(Qt::AlignCenter), Qt::TextAlignmentRole);
     }
+}
+
+// The cell texts that both tables show.
+QString outputText(double kw)
+{
+    return QStringLiteral("%1 kW").arg(fixedNumber(kw, 0));
+}
+
+QString efficiencyText(double percent)
+{
+    return QStringLiteral("%1%").arg(fixedNumber(percent, 1));
 }
 
 QStandardItem* itemAt(QStandardItemModel* model, int row, int column)
@@ -98,10 +99,10 @@ void fillTurbineRow(const QList<QStandardItem*>& cells, const TurbineRecord& t, 
             item->setData(t.id, TurbineIdRole);
         }
     }
-    set(ColWind, QStringLiteral("%1 m/s").arg(fixed(t.windSpeed, 1)), t.windSpeed);
-    set(ColTemp, QStringLiteral("%1 °C").arg(fixed(t.temperature, 1)), t.temperature);
-    set(ColOutput, QStringLiteral("%1 kW").arg(fixed(t.outputKw, 0)), t.outputKw);
-    set(ColEfficiency, QStringLiteral("%1%").arg(fixed(t.efficiency, 1)), t.efficiency);
+    set(ColWind, QStringLiteral("%1 m/s").arg(fixedNumber(t.windSpeed, 1)), t.windSpeed);
+    set(ColTemp, QStringLiteral("%1 °C").arg(fixedNumber(t.temperature, 1)), t.temperature);
+    set(ColOutput, outputText(t.outputKw), t.outputKw);
+    set(ColEfficiency, efficiencyText(t.efficiency), t.efficiency);
     set(ColStatus, status);
     cells[ColStatus]->setData(t.status, TurbineStatusRole);
     cells[ColStatus]->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
@@ -134,21 +135,12 @@ void WindFarmWindow::buildTurbinesPage()
 
     CVNQContainer* filterRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 10);
     setFixedHeightOf(filterRow, 40);
-    searchEdit = new CVNQLineEdit(filterRow);
-    searchEdit->setObjectName(QStringLiteral("turbineSearch"));
-    searchEdit->setThemeName(QStringLiteral("WindLineEdit"));
-    searchEdit->setWidthPolicy(LayoutSizePolicyFill);
-    searchEdit->setHeightPolicy(LayoutSizePolicyFill);
-    setFixedHeightOf(searchEdit, 36);
-    filterRow->addChildWidget(searchEdit, 1);
+    searchEdit = makeLineEdit(filterRow, QStringLiteral("turbineSearch"), 1, 36);
 
-    statusFilterCombo = makeCombo(filterRow, QStringLiteral("turbineStatusFilter"));
-    setFixedSizeOf(statusFilterCombo, 170, 36);
-    statusFilterCombo->resize(170, 36);
-    filterRow->addChildWidget(statusFilterCombo, 0);
+    statusFilterCombo = makeCombo(filterRow, QStringLiteral("turbineStatusFilter"), 170, 36);
 
     filterButton = makeButton(filterRow, QStringLiteral("WindIconButton"), QString(), 36, 36,
-                              iconPath(QStringLiteral("sliders")), QColor(210, 230, 226));
+                              iconPath(QStringLiteral("sliders")), kWindIconColour);
     filterButton->setEnabled(false);
 
     CVNQContainer* tableCard =
@@ -181,10 +173,8 @@ void WindFarmWindow::buildTurbinesPage()
 
 void WindFarmWindow::styleTable(CVNQTableView* table, bool compact)
 {
-    table->setThemeName(QStringLiteral("WindTable"));
-    table->setWidthPolicy(LayoutSizePolicyFill);
-    table->setHeightPolicy(LayoutSizePolicyFill);
-    table->setItemHeight(compact ? 34 : 44);
+    styleControl(table, QStringLiteral("WindTable"));
+    table->setItemHeight(compact ? kSummaryRowHeight : kTableRowHeight);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -206,19 +196,15 @@ void WindFarmWindow::styleTable(CVNQTableView* table, bool compact)
 void WindFarmWindow::retranslateTurbines()
 {
     const int l = language;
-    turbinesTitle->setText(pick(l, "Turbines", "风机"));
+    turbinesTitle->setText(bilingual(l, "Turbines", "风机"));
     turbinesSubtitle->setText(
-        pick(l, "Live equipment status, inspections, and AI maintenance guidance", "实时设备状态、检查计划与 AI 维护建议"));
-    addButton->setText(pick(l, "Add Turbine", "新增风机"));
-    searchEdit->setPlaceholderText(pick(l, "Search by ID or location...", "按 ID 或位置搜索..."));
+        bilingual(l, "Live equipment status, inspections, and AI maintenance guidance", "实时设备状态、检查计划与 AI 维护建议"));
+    addButton->setText(bilingual(l, "Add Turbine", "新增风机"));
+    searchEdit->setPlaceholderText(bilingual(l, "Search by ID or location...", "按 ID 或位置搜索..."));
 
-    const QSignalBlocker block(statusFilterCombo);
-    statusFilterCombo->clear();
-    statusFilterCombo->addItem(pick(l, "All statuses", "全部状态"), -1);
-    for (int status = Active; status <= Offline; ++status)
-        statusFilterCombo->addItem(statusText(status), status);
-    const int index = statusFilterCombo->findData(proxyModel->getStatusFilter(), Qt::UserRole);
-    statusFilterCombo->setCurrentIndex(index >= 0 ? index : 0);
+    refillCombo(statusFilterCombo, QVector<QPair<QString, int>>{{bilingual(l, "All statuses", "全部状态"), -1}}
+                                       + statusItems(),
+                proxyModel->getStatusFilter());
 }
 
 void WindFarmWindow::refreshTurbineTables()
@@ -290,28 +276,19 @@ void WindFarmWindow::refreshSummaryTable()
         summaryModel->removeRows(rows.size(), summaryModel->rowCount() - rows.size());
     for (int r = 0; r < rows.size(); ++r) {
         const TurbineRecord& t = *rows[r];
-        const QString texts[SummaryColumnCount] = {
-            t.id, QStringLiteral("%1 kW").arg(fixed(t.outputKw, 0)), QStringLiteral("%1%").arg(fixed(t.efficiency, 1)),
-            statusText(t.status), language == 1 ? t.aiNoteZh : t.aiNoteEn};
-        if (r >= summaryModel->rowCount()) {
-            QList<QStandardItem*> cells;
-            for (int c = 0; c < SummaryColumnCount; ++c) {
-                auto* item = new QStandardItem(texts[c]);
-                item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
-                cells.append(item);
-            }
-            summaryModel->appendRow(cells);
-        } else {
-            for (int c = 0; c < SummaryColumnCount; ++c) {
-                QStandardItem* item = itemAt(summaryModel, r, c);
-                item->setData(texts[c], Qt::DisplayRole);
-                item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
-            }
+        const QString texts[SummaryColumnCount] = {t.id, outputText(t.outputKw), efficiencyText(t.efficiency),
+                                                   statusText(t.status), language == 1 ? t.aiNoteZh : t.aiNoteEn};
+        // A missing row is made by its first item.
+        for (int c = 0; c < SummaryColumnCount; ++c) {
+            QStandardItem* item = itemAt(summaryModel, r, c);
+            item->setData(texts[c], Qt::DisplayRole);
+            item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
         }
         const QString icon = statusIconName(t.status);
         itemAt(summaryModel, r, SumStatus)->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
     }
     applyColumnWidths(summaryTable);
+    fitSummaryRows();
 }
 
 void WindFarmWindow::applyColumnWidths(CVNQTableView* table)
@@ -333,14 +310,19 @@ void WindFarmWindow::applyColumnWidths(CVNQTableView* table)
 bool WindFarmWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize) {
-        if (energyBox && watched == energyBox)
-            placeEnergyCard();
-        else if (overviewPage && watched == overviewPage)
+        if (overviewPage && watched == overviewPage)
             balanceOverviewRows();
         else if (turbineTable && watched == turbineTable->viewport())
             applyColumnWidths(turbineTable);
-        else if (summaryTable && watched == summaryTable->viewport())
+        else if (summaryTable && watched == summaryTable->viewport()) {
             applyColumnWidths(summaryTable);
+            fitSummaryRows();
+        } else {
+            for (const InsightCard& card : insightCards) {
+                if (watched == card.card)
+                    fitInsightCard(card);
+            }
+        }
     }
     return CVNQWindow::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include "CVNQComboBox.h"
 #include "CVNQImage.h"
 #include "CVNQLabel.h"
+#include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
 
 #include <algorithm>
@@ -42,6 +43,8 @@ ICVNQWidgetBase* control(QWidget* w)
     return dynamic_cast<ICVNQWidgetBase*>(w);
 }
 
+} // namespace
+
 void styleControl(QWidget* w, const QString& style)
 {
     if (ICVNQWidgetBase* c = control(w)) {
@@ -51,8 +54,6 @@ void styleControl(QWidget* w, const QString& style)
         c->setHeightPolicy(LayoutSizePolicyFill);
     }
 }
-
-} // namespace
 
 void setFixedWidthOf(QWidget* w, int width)
 {
@@ -212,7 +213,17 @@ CVNQContainer* makeDivider(QWidget* parent)
     return line;
 }
 
-CVNQComboBox* makeCombo(QWidget* parent, const QString& objectName)
+CVNQLineEdit* makeLineEdit(QWidget* parent, const QString& objectName, int ratio, int height)
+{
+    auto* edit = new CVNQLineEdit(parent);
+    edit->setObjectName(objectName);
+    styleControl(edit, QStringLiteral("WindLineEdit"));
+    setFixedHeightOf(edit, height);
+    addToParent(parent, edit, ratio);
+    return edit;
+}
+
+CVNQComboBox* makeCombo(QWidget* parent, const QString& objectName, int width, int height)
 {
     auto* combo = new CVNQComboBox(parent);
     combo->setObjectName(objectName);
@@ -222,7 +233,32 @@ CVNQComboBox* makeCombo(QWidget* parent, const QString& objectName)
     combo->setHotBtnIcon(chevron);
     combo->setBtnIcon(CtrlStatePressed, chevron);
     combo->setBtnIcon(CtrlStateDisabled, chevron);
+    if (width > 0)
+        setFixedWidthOf(combo, width);
+    setFixedHeightOf(combo, height);
+    combo->resize(width > 0 ? width : combo->width(), height);
+    addToParent(parent, combo, 0);
     return combo;
+}
+
+void refillCombo(QComboBox* combo, const QVector<QPair<QString, int>>& items, int current)
+{
+    const QSignalBlocker block(combo);
+    combo->clear();
+    for (const auto& item : items)
+        combo->addItem(item.first, item.second);
+    const int index = combo->findData(current, Qt::UserRole);
+    combo->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+QString bilingual(int language, const char* english, const char* chinese)
+{
+    return language == 1 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
+}
+
+QString fixedNumber(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
 }
 
 void setFigureText(CVNQLabel* label, const QString& text)

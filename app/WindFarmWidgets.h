@@ -7,16 +7,24 @@
 #include "CVNQContainer.h"
 
 #include <QColor>
+#include <QPair>
 #include <QPointer>
 #include <QString>
 #include <QVector>
+
+class QComboBox;
 
 namespace CVNQtLib {
 class CVNQComboBox;
 class CVNQImage;
 class CVNQLabel;
+class CVNQLineEdit;
 class CVNQPushButton;
 }
+
+// The dashboard's green accent, and the tint of icons on plain buttons.
+inline const QColor kWindAccent(0, 239, 134);
+inline const QColor kWindIconColour(210, 230, 226);
 
 // A box that keeps one widget (an icon or a button) centred in itself after
 // every resize: its own child layout is off, so docking cannot do it.
@@ -38,6 +46,9 @@ protected:
 private:
     QPointer<QWidget> icon;
 };
+
+// Gives a control its style (when not empty) and both size policies 0.
+void styleControl(QWidget* w, const QString& style);
 
 // Fixed sizes: minimum = maximum and, for a control, size policy 1 in that
 // direction.
@@ -67,10 +78,24 @@ CVNQtLib::CVNQPushButton* makeButton(QWidget* parent, const QString& style, cons
                                      int height, const QString& iconPath = QString(),
                                      const QColor& iconColour = QColor());
 CVNQtLib::CVNQContainer* makeDivider(QWidget* parent);
-// A "WindCombo" drop-down with the chevron on its button in every state (a
-// box stays pressed-looking while it has just closed its list). Not added
-// to a layout.
-CVNQtLib::CVNQComboBox* makeCombo(QWidget* parent, const QString& objectName);
+// A "WindLineEdit" text field of fixed height, added with the ratio.
+CVNQtLib::CVNQLineEdit* makeLineEdit(QWidget* parent, const QString& objectName, int ratio, int height);
+// A "WindCombo" drop-down with the chevron on its button in every state
+// (also while its list opens, and when disabled), of fixed height and, when
+// width > 0, fixed width; added with ratio 0.
+CVNQtLib::CVNQComboBox* makeCombo(QWidget* parent, const QString& objectName, int width, int height);
+
+// The text for the window's language: Chinese when language is 1, else
+// English (both given as UTF-8).
+QString bilingual(int language, const char* english, const char* chinese);
+
+// A number in fixed notation with that many decimals, no grouping.
+QString fixedNumber(double value, int decimals);
+
+// Rewrites a combo box's items (text and Qt::UserRole data) with its
+// signals blocked, and makes current the item whose data is current, else
+// the first.
+void refillCombo(QComboBox* combo, const QVector<QPair<QString, int>>& items, int current);
 
 // Sets a figure's text and makes the label exactly as wide as the text, so
 // that the unit after it sits right beside the number; the label's row is

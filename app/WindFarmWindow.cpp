@@ -16,17 +16,6 @@
 
 using namespace CVNQtLib;
 
-namespace {
-
-const QColor kNavIconColour(210, 230, 226);
-
-QString pick(int language, const char* english, const char* chinese)
-{
-    return language == 1 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
-}
-
-} // namespace
-
 WindFarmWindow::WindFarmWindow(QWidget* parent)
     : CVNQWindow(parent)
 {
@@ -92,10 +81,10 @@ QString WindFarmWindow::statusIconName(int status)
 QString WindFarmWindow::statusText(int status, int language)
 {
     switch (status) {
-    case Active: return pick(language, "Active", "运行");
-    case Maintenance: return pick(language, "Maintenance", "维护");
-    case Fault: return pick(language, "Fault", "故障");
-    case Offline: return pick(language, "Offline", "离线");
+    case Active: return bilingual(language, "Active", "运行");
+    case Maintenance: return bilingual(language, "Maintenance", "维护");
+    case Fault: return bilingual(language, "Fault", "故障");
+    case Offline: return bilingual(language, "Offline", "离线");
     default: return QString();
     }
 }
@@ -103,6 +92,14 @@ QString WindFarmWindow::statusText(int status, int language)
 QString WindFarmWindow::statusText(int status) const
 {
     return statusText(status, language);
+}
+
+QVector<QPair<QString, int>> WindFarmWindow::statusItems() const
+{
+    QVector<QPair<QString, int>> items;
+    for (int status = Active; status <= Offline; ++status)
+        items.append({statusText(status), status});
+    return items;
 }
 
 ChartTheme WindFarmWindow::windChartTheme()
@@ -131,9 +128,7 @@ void WindFarmWindow::buildUi()
 {
     root = new CVNQContainer(this);
     root->setObjectName(QStringLiteral("windRoot"));
-    root->setThemeName(QStringLiteral("WindWindow"));
-    root->setWidthPolicy(LayoutSizePolicyFill);
-    root->setHeightPolicy(LayoutSizePolicyFill);
+    styleControl(root, QStringLiteral("WindWindow"));
     root->QWidget::setGeometry(rect());
     root->setChildSpace(0);
     root->setChildPadding(0, 0, 0, 0);
@@ -145,26 +140,21 @@ void WindFarmWindow::buildUi()
 
     pageStack = new CVNQStackContainer(root);
     pageStack->setObjectName(QStringLiteral("windPageStack"));
-    pageStack->setThemeName(QStringLiteral("WindStack"));
-    pageStack->setWidthPolicy(LayoutSizePolicyFill);
-    pageStack->setHeightPolicy(LayoutSizePolicyFill);
+    styleControl(pageStack, QStringLiteral("WindStack"));
     root->addChildWidget(pageStack, 1);
 
-    overviewPage = new CVNQContainer(pageStack);
-    overviewPage->setObjectName(QStringLiteral("overviewPage"));
-    overviewPage->setThemeName(QStringLiteral("WindPage"));
-    overviewPage->setChildSpace(12);
-    overviewPage->setChildPadding(24, 16, 24, 18);
-    overviewPage->setChildLayout(CVNQContainer::Vertical);
-    pageStack->addWidget(overviewPage);
-
-    turbinesPage = new CVNQContainer(pageStack);
-    turbinesPage->setObjectName(QStringLiteral("turbinesPage"));
-    turbinesPage->setThemeName(QStringLiteral("WindPage"));
-    turbinesPage->setChildSpace(10);
-    turbinesPage->setChildPadding(24, 16, 24, 18);
-    turbinesPage->setChildLayout(CVNQContainer::Vertical);
-    pageStack->addWidget(turbinesPage);
+    auto makePage = [this](const QString& objectName, int space) {
+        auto* page = new CVNQContainer(pageStack);
+        page->setObjectName(objectName);
+        page->setThemeName(QStringLiteral("WindPage"));
+        page->setChildSpace(space);
+        page->setChildPadding(24, 16, 24, 18);
+        page->setChildLayout(CVNQContainer::Vertical);
+        pageStack->addWidget(page);
+        return page;
+    };
+    overviewPage = makePage(QStringLiteral("overviewPage"), 12);
+    turbinesPage = makePage(QStringLiteral("turbinesPage"), 10);
 
     buildHeader();
     buildOverviewPage();
@@ -177,18 +167,18 @@ void WindFarmWindow::buildHeader()
 {
     CVNQContainer* brand = makeContainer(header, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
     setFixedWidthOf(brand, 184);
-    makeIconBox(brand, iconPath(QStringLiteral("logo")), 38, 38, QColor(0, 239, 134));
+    makeIconBox(brand, iconPath(QStringLiteral("logo")), 38, 38, kWindAccent);
     brandLabel = makeCenteredLabel(brand, QStringLiteral("WindLabelMdBold"), 1, 26, 0);
 
     overviewButton = makeButton(header, QStringLiteral("WindNavButtonActive"), QString(), 100, 36, QString(),
-                                kNavIconColour);
+                                kWindIconColour);
     turbinesButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(),
-                                kNavIconColour);
+                                kWindIconColour);
     analyticsButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(),
-                                 kNavIconColour);
-    mapButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(), kNavIconColour);
+                                 kWindIconColour);
+    mapButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(), kWindIconColour);
     insightsButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(),
-                                kNavIconColour);
+                                kWindIconColour);
     analyticsButton->setEnabled(false);
     mapButton->setEnabled(false);
     insightsButton->setEnabled(false);
@@ -200,7 +190,7 @@ void WindFarmWindow::buildHeader()
     makeContainer(header, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 1);
 
     searchButton = makeButton(header, QStringLiteral("WindIconButton"), QString(), 34, 34,
-                              iconPath(QStringLiteral("search")), kNavIconColour);
+                              iconPath(QStringLiteral("search")), kWindIconColour);
     searchButton->setObjectName(QStringLiteral("headerSearch"));
     connect(searchButton, &QPushButton::clicked, this, [this]() {
         setCurrentPage(1);
@@ -218,11 +208,11 @@ void WindFarmWindow::buildHeader()
     connect(chineseButton, &QPushButton::clicked, this, [this]() { setLanguage(1); });
 
     minimizeButton = makeButton(header, QStringLiteral("WindIconButton"), QString(), 30, 30,
-                                iconPath(QStringLiteral("minimize")), kNavIconColour);
+                                iconPath(QStringLiteral("minimize")), kWindIconColour);
     maximizeButton = makeButton(header, QStringLiteral("WindIconButton"), QString(), 30, 30,
-                                iconPath(QStringLiteral("maximize")), kNavIconColour);
+                                iconPath(QStringLiteral("maximize")), kWindIconColour);
     closeButton = makeButton(header, QStringLiteral("WindCloseButton"), QString(), 30, 30,
-                             iconPath(QStringLiteral("close")), kNavIconColour);
+                             iconPath(QStringLiteral("close")), kWindIconColour);
     connect(minimizeButton, &QPushButton::clicked, this, &QWidget::showMinimized);
     connect(maximizeButton, &QPushButton::clicked, this, &WindFarmWindow::toggleMaximized);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -275,14 +265,14 @@ void WindFarmWindow::retranslate()
 
 void WindFarmWindow::retranslateFrame()
 {
-    setWindowTitle(pick(language, "Qt-UI Gustrel Wind Farm Monitoring", "Qt-UI Gustrel 风电场监控"));
+    setWindowTitle(bilingual(language, "Qt-UI Gustrel Wind Farm Monitoring", "Qt-UI Gustrel 风电场监控"));
     brandLabel->setText(QStringLiteral("GUSTREL"));
     userLabel->setText(QStringLiteral("Dana Quill"));
-    overviewButton->setText(pick(language, "Overview", "总览"));
-    turbinesButton->setText(pick(language, "Turbines", "风机"));
-    analyticsButton->setText(pick(language, "Analytics", "分析"));
-    mapButton->setText(pick(language, "Map View", "地图"));
-    insightsButton->setText(pick(language, "AI Insights", "AI 洞察"));
+    overviewButton->setText(bilingual(language, "Overview", "总览"));
+    turbinesButton->setText(bilingual(language, "Turbines", "风机"));
+    analyticsButton->setText(bilingual(language, "Analytics", "分析"));
+    mapButton->setText(bilingual(language, "Map View", "地图"));
+    insightsButton->setText(bilingual(language, "AI Insights", "AI 洞察"));
 }
 
 void WindFarmWindow::updateDrawerGeometry()

@@ -28,6 +28,7 @@ class CVNQLineChart;
 class CVNQLineEdit;
 class CVNQOpenGLPieChart;
 class CVNQPushButton;
+class CVNQScrollBar;
 class CVNQStackContainer;
 class CVNQTableView;
 }
@@ -40,6 +41,11 @@ public:
     // Width of both drawers when open, and their slide time.
     static constexpr int kDrawerWidth = 390;
     static constexpr int kDrawerSlideMs = 220;
+    // Row heights of the turbine table, of the overview's summary table and
+    // the least a summary row shrinks to on a short window.
+    static constexpr int kTableRowHeight = 44;
+    static constexpr int kSummaryRowHeight = 34;
+    static constexpr int kSummaryRowLeast = 28;
     // Highest rated power the editor accepts, in kW.
     static constexpr double kMaxRatedPowerKw = 20000.0;
 
@@ -73,6 +79,8 @@ public:
     // Status text in the window's language; empty outside 0 to 3.
     QString statusText(int status) const;
     static QString statusText(int status, int language);
+    // The four status texts with their status as data, for the combo boxes.
+    QVector<QPair<QString, int>> statusItems() const;
     // The colour theme both charts use.
     static CVNQtLib::ChartTheme windChartTheme();
 
@@ -93,18 +101,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct KpiCard
-    {
-        CVNQtLib::CVNQLabel* title = nullptr;
-        CVNQtLib::CVNQLabel* value = nullptr;
-        CVNQtLib::CVNQLabel* unit = nullptr;
-        CVNQtLib::CVNQLabel* trend = nullptr;
-    };
-    struct AtmosphereTile
+    // The labels of a headline card or an atmosphere tile (the tiles have
+    // no trend line).
+    struct Figure
     {
         CVNQtLib::CVNQLabel* caption = nullptr;
         CVNQtLib::CVNQLabel* value = nullptr;
         CVNQtLib::CVNQLabel* unit = nullptr;
+        CVNQtLib::CVNQLabel* trend = nullptr;
     };
     struct InsightCard
     {
@@ -128,14 +132,18 @@ private:
 
     // Overview page (WindFarmOverview.cpp).
     void buildOverviewPage();
-    KpiCard makeKpiCard(QWidget* parent, const QString& accentStyle, const QString& icon);
-    AtmosphereTile makeAtmosphereTile(QWidget* parent, const QString& icon);
+    static Figure makeFigureColumn(QWidget* parent, const QString& captionStyle, int captionHeight, int valueSpace,
+                                   int unitWidth, int trendHeight);
+    Figure makeKpiCard(QWidget* parent, const QString& accentStyle, const QString& icon);
+    Figure makeAtmosphereTile(QWidget* parent, const QString& icon);
     void retranslateOverview();
     void refreshKpis();
     void refreshOverviewValues();
     void openInsight(int index);
-    void placeEnergyCard();
     void balanceOverviewRows();
+    int summaryCardHeight(int rowHeight) const;
+    void fitSummaryRows();
+    void fitInsightCard(const InsightCard& card);
 
     // Turbine page and both tables (WindFarmTurbines.cpp).
     void buildTurbinesPage();
@@ -149,6 +157,7 @@ private:
     void focusTurbineSearch();
 
     // Drawers (WindFarmDrawers.cpp, WindFarmEditor.cpp).
+    CVNQtLib::CVNQContainer* makeDrawer(const QString& objectName);
     void buildDetailDrawer();
     void buildEditorDrawer();
     void retranslateDetailDrawer();
@@ -157,6 +166,10 @@ private:
     const TurbineRecord* findTurbine(const QString& id) const;
     void animateDrawer(CVNQtLib::CVNQContainer* drawer, bool expand, bool& flag);
     void layoutDrawer(CVNQtLib::CVNQContainer* drawer);
+    void fitDetailDrawer();
+    using DrawerStep = void (WindFarmWindow::*)(CVNQtLib::CVNQContainer*, bool&, int);
+    int& drawerGeneration(CVNQtLib::CVNQContainer* drawer);
+    bool drawerStepDue(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation, DrawerStep step);
     void slideDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
     void finishDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
     void showEditorMessage(const QString& english, const QString& chinese);
@@ -206,22 +219,21 @@ private:
     CVNQtLib::CVNQLabel* updatedLabel = nullptr;
     CVNQtLib::CVNQLabel* forecastLabel = nullptr;
     WindToggleSwitch* forecastSwitch = nullptr;
-    KpiCard energyCard;
-    KpiCard activeCard;
-    KpiCard windCard;
-    KpiCard efficiencyCard;
+    Figure energyCard;
+    Figure activeCard;
+    Figure windCard;
+    Figure efficiencyCard;
     CVNQtLib::CVNQContainer* middleRow = nullptr;
     CVNQtLib::CVNQContainer* bottomRow = nullptr;
-    CVNQtLib::CVNQContainer* energyBox = nullptr;
-    CVNQtLib::CVNQContainer* energyHeader = nullptr;
     CVNQtLib::CVNQLabel* energySection = nullptr;
     CVNQtLib::CVNQComboBox* periodCombo = nullptr;
     CVNQtLib::CVNQLineChart* energyChart = nullptr;
     CVNQtLib::CVNQLabel* atmosphereSection = nullptr;
-    AtmosphereTile gustTile;
-    AtmosphereTile densityTile;
-    AtmosphereTile humidityTile;
-    AtmosphereTile temperatureTile;
+    Figure gustTile;
+    Figure densityTile;
+    Figure humidityTile;
+    Figure temperatureTile;
+    CVNQtLib::CVNQContainer* summaryCard = nullptr;
     CVNQtLib::CVNQLabel* summarySection = nullptr;
     CVNQtLib::CVNQTableView* summaryTable = nullptr;
     QStandardItemModel* summaryModel = nullptr;
@@ -257,6 +269,7 @@ private:
     CVNQtLib::CVNQLabel* scheduleLabel = nullptr;
     CVNQtLib::CVNQLabel* noteSection = nullptr;
     CVNQtLib::CVNQLabel* noteLabel = nullptr;
+    CVNQtLib::CVNQScrollBar* detailScrollBar = nullptr;
     QString statusBadgeStyle;
 
     // Editor drawer.

@@ -44,13 +44,24 @@ ProcessRun runGustrelProcess(const QString& program, const QStringList& argument
     return run;
 }
 
+// Tests that run the built executable; skipped where it is not built.
+class GustrelProgram : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        exe = AppTest::gustrelExecutable();
+        if (exe.isEmpty())
+            GTEST_SKIP() << "dashboard executable not built";
+    }
+
+    QString exe;
+};
+
 } // namespace
 
-TEST(GustrelApp, ScreenshotOfTheRequestedSize)
+TEST_F(GustrelProgram, ScreenshotOfTheRequestedSize)
 {
-    const QString exe = AppTest::gustrelExecutable();
-    if (exe.isEmpty())
-        GTEST_SKIP() << "dashboard executable not built";
     QTemporaryDir dir;
     // The folder "out" does not exist yet.
     const QString shot = dir.filePath("out/shot.png");
@@ -62,11 +73,8 @@ TEST(GustrelApp, ScreenshotOfTheRequestedSize)
     EXPECT_EQ(image.size(), QSize(1600, 1000));
 }
 
-TEST(GustrelApp, DrawerOpensBeforeTheScreenshot)
+TEST_F(GustrelProgram, DrawerOpensBeforeTheScreenshot)
 {
-    const QString exe = AppTest::gustrelExecutable();
-    if (exe.isEmpty())
-        GTEST_SKIP() << "dashboard executable not built";
     QTemporaryDir dir;
     const QString shot = dir.filePath("drawer.png");
     const ProcessRun run = runGustrelProcess(exe, {"--drawer", "--screenshot", shot, "--size", "800x600"});
@@ -82,11 +90,8 @@ TEST(GustrelApp, DrawerOpensBeforeTheScreenshot)
     EXPECT_GT(faultPixels, 1000);
 }
 
-TEST(GustrelApp, MissingThemeExitsWithOne)
+TEST_F(GustrelProgram, MissingThemeExitsWithOne)
 {
-    const QString exe = AppTest::gustrelExecutable();
-    if (exe.isEmpty())
-        GTEST_SKIP() << "dashboard executable not built";
     // A copy of the program with no theme folder beside it.
     QTemporaryDir dir;
     const QString copy = dir.filePath("gustrel");
@@ -100,11 +105,8 @@ TEST(GustrelApp, MissingThemeExitsWithOne)
     EXPECT_FALSE(QFileInfo::exists(shot));
 }
 
-TEST(GustrelApp, UnwritableScreenshotExitsWithTwo)
+TEST_F(GustrelProgram, UnwritableScreenshotExitsWithTwo)
 {
-    const QString exe = AppTest::gustrelExecutable();
-    if (exe.isEmpty())
-        GTEST_SKIP() << "dashboard executable not built";
     QTemporaryDir dir;
     // A folder cannot be made below a plain file.
     QFile blocker(dir.filePath("file"));

@@ -35,6 +35,24 @@ void expectLive(const TurbineRecord& r, const Live& e)
     EXPECT_DOUBLE_EQ(r.rotorRpm, e.rpm);
 }
 
+// The farm's figures: energy, mean wind and efficiency, gust, air density,
+// humidity, ambient temperature.
+struct Farm
+{
+    double energy, wind, eff, gust, density, humidity, temp;
+};
+
+void expectFarm(const WindFarmSnapshot& s, const Farm& e)
+{
+    EXPECT_DOUBLE_EQ(s.totalEnergy, e.energy);
+    EXPECT_DOUBLE_EQ(s.avgWind, e.wind);
+    EXPECT_DOUBLE_EQ(s.efficiency, e.eff);
+    EXPECT_DOUBLE_EQ(s.gust, e.gust);
+    EXPECT_DOUBLE_EQ(s.airDensity, e.density);
+    EXPECT_DOUBLE_EQ(s.humidity, e.humidity);
+    EXPECT_DOUBLE_EQ(s.temperature, e.temp);
+}
+
 void advance(WindFarmSimulator& sim, int ticks)
 {
     for (int k = 0; k < ticks; ++k)
@@ -122,13 +140,7 @@ TEST(WindFarmSimulator, TickZeroValues)
     expectLive(turbineAt(sim, 14), {10.5, 70.9, 31.3, 813.3, 2.39, 4.6});
     expectLive(turbineAt(sim, 49), {13.9, 66.4, 89.4, 2124.9, 1.87, 12.8});
 
-    EXPECT_DOUBLE_EQ(s.totalEnergy, 318420.0);
-    EXPECT_DOUBLE_EQ(s.avgWind, 13.0);
-    EXPECT_DOUBLE_EQ(s.efficiency, 84.3);
-    EXPECT_DOUBLE_EQ(s.gust, 18.1);
-    EXPECT_DOUBLE_EQ(s.airDensity, 1.21);
-    EXPECT_DOUBLE_EQ(s.humidity, 62.0);
-    EXPECT_DOUBLE_EQ(s.temperature, 24.0);
+    expectFarm(s, {318420.0, 13.0, 84.3, 18.1, 1.21, 62.0, 24.0});
     EXPECT_TRUE(s.updated.endsWith(" UTC")) << s.updated.toStdString();
 
     ASSERT_EQ(s.aiInsights.size(), 3);
@@ -162,13 +174,7 @@ TEST(WindFarmSimulator, ValuesFollowTheTick)
     expectLive(turbineAt(sim, 0), {10.5, 68.2, 90.4, 2059.5, 2.08, 13.1});
     expectLive(turbineAt(sim, 6), {14.1, 82.5, 3.5, 83.4, 6.98, 0.5});
     expectLive(turbineAt(sim, 14), {12.7, 57.9, 28.7, 668.9, 2.30, 3.9});
-    EXPECT_DOUBLE_EQ(s.totalEnergy, 318423.8);
-    EXPECT_DOUBLE_EQ(s.avgWind, 12.7);
-    EXPECT_DOUBLE_EQ(s.efficiency, 83.8);
-    EXPECT_DOUBLE_EQ(s.gust, 18.3);
-    EXPECT_DOUBLE_EQ(s.airDensity, 1.22);
-    EXPECT_DOUBLE_EQ(s.humidity, 58.0);
-    EXPECT_DOUBLE_EQ(s.temperature, 25.4);
+    expectFarm(s, {318423.8, 12.7, 83.8, 18.3, 1.22, 58.0, 25.4});
 
     // Same tick, same values: a second farm agrees exactly.
     WindFarmSimulator other;

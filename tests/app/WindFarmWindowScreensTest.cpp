@@ -76,10 +76,11 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
 
             window.openEditor();
             TestUtil::spin(500);
-            // With the validation message showing: the form is empty.
+            ASSERT_EQ(saveWindowScreenshot(&window, dir + "/editor-" + tag + ".png"), 0);
+            // With the validation message showing: the location is empty.
             QMetaObject::invokeMethod(&window, "saveEditorTurbine");
             TestUtil::spin(50);
-            ASSERT_EQ(saveWindowScreenshot(&window, dir + "/editor-" + tag + ".png"), 0);
+            ASSERT_EQ(saveWindowScreenshot(&window, dir + "/editor-invalid-" + tag + ".png"), 0);
         }
     }
 }

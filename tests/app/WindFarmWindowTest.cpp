@@ -272,6 +272,25 @@ TEST_F(WindFarmWindowTest, KeyboardOpensTheCurrentRowAndEscapeClosesTheDrawer)
     EXPECT_TRUE(window->isVisible()); // the dashboard itself stays open
 }
 
+TEST_F(WindFarmWindowTest, SmallestWindowShowsEverySummaryRowAndTheWholeDrawer)
+{
+    window->resize(window->minimumSize());
+    TestUtil::spin(50);
+    CVNQTableView* summary = child<CVNQTableView>("windSummaryTable");
+    const int last = summary->model()->rowCount() - 1;
+    ASSERT_EQ(last, 3);
+    EXPECT_LE(summary->rowViewportPosition(last) + summary->rowHeight(last), summary->viewport()->height());
+    EXPECT_EQ(summary->verticalScrollBar()->maximum(), 0);
+
+    window->selectTurbine(QStringLiteral("WTG-007"));
+    TestUtil::spin(kSettleMs);
+    CVNQContainer* drawer = child<CVNQContainer>("detailDrawer");
+    int left = 0, top = 0, right = 0, bottom = 0;
+    drawer->getChildPadding(left, top, right, bottom);
+    EXPECT_LE(child<CVNQLabel>("detailNoteLabel")->geometry().bottom(), drawer->height() - bottom);
+    EXPECT_GE(child<QWidget>("turbineHealthChart")->height(), 150);
+}
+
 TEST_F(WindFarmWindowTest, DetailDrawerShowsTheSelectedTurbine)
 {
     window->selectTurbine(QStringLiteral("wtg-007"));

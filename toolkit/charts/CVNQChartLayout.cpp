@@ -28,7 +28,7 @@ QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosit
 {
     switch (legendPosition) {
     case 0:
-        return QRectF(plot.left(), 44, plot.width(), 28);
+        return QRectF(plot.left(), plot.top() - 44, plot.width(), 28);
     case 1:
         return QRectF(plot.right() + 20, plot.top(), qMax(size.width() - plot.right() - 28, 96.0), plot.height());
     case 3:

@@ -76,6 +76,7 @@ QRectF CVNQLineChartImpl::plotRect(const QSize& size) const
 {
     // The slider takes 50 px more below the plot, 44 with the legend there.
     ChartInsets insets = m_insets;
+    insets.top = cvnChartTopInset(insets.top, !m_title.isEmpty());
     if (m_zoom.isEnabled()) {
         insets.bottom += 50;
         insets.legendBottom += 44;

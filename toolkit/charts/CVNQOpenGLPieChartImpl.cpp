@@ -88,18 +88,26 @@ QVector<PieSliceGeometry> CVNQOpenGLPieChartImpl::geometry() const
     return records;
 }
 
+int CVNQOpenGLPieChartImpl::titleBand() const
+{
+    return m_title.isEmpty() ? kChartTitleBand : 0;
+}
+
 QRectF CVNQOpenGLPieChartImpl::pieRect(const QSize& size) const
 {
     const int W = size.width();
-    const int H = size.height();
+    // Without a title the title band is not kept free: everything moves up
+    // and the pie may grow by that much.
+    const int band = titleBand();
+    const int H = size.height() + band;
     int side = 0;
     double x = 0;
-    double y = 68;
+    double y = 68 - band;
     switch (m_chart->legendPosition()) {
     case 0:
         side = qMin(420, qMin(H - 170, W - 96));
         x = (W - qMax(side, 0)) / 2.0;
-        y = 132;
+        y = 132 - band;
         break;
     case 1:
         side = qMin(420, qMin(H - 92 - 24, W - 236 - 48));
@@ -126,11 +134,12 @@ QRectF CVNQOpenGLPieChartImpl::legendArea(const QRectF& pie, const QSize& size) 
     if (m_slices.isEmpty())
         return QRectF();
     const int W = size.width();
-    const int H = size.height();
+    const int band = titleBand();
+    const int H = size.height() + band;
     switch (m_chart->legendPosition()) {
-    case 0: return QRectF(48, 48, W - 96, 62);
-    case 1: return QRectF(pie.right() + 20, 72, W - pie.right() - 36, H - 120);
-    case 3: return QRectF(24, 72, qMin(W / 3, 220), H - 120);
+    case 0: return QRectF(48, 48 - band, W - 96, 62);
+    case 1: return QRectF(pie.right() + 20, 72 - band, W - pie.right() - 36, H - 120);
+    case 3: return QRectF(24, 72 - band, qMin(W / 3, 220), H - 120);
     default: return QRectF(48, pie.bottom() + 24, W - 96, 88);
     }
 }

@@ -3,8 +3,12 @@
 #include "CVNQComboBoxImpl.h"
 #include "CVNQComboList.h"
 
+#include "CVNQPainters.h"
+
 #include <QFrame>
 #include <QMouseEvent>
+#include <QPainterPath>
+#include <QRegion>
 
 namespace CVNQtLib {
 
@@ -132,6 +136,38 @@ void CVNQComboBox::setItemHeight(int height)
 int CVNQComboBox::getItemHeight() const
 {
     return m_impl->itemHeight;
+}
+
+void CVNQComboBox::showPopup()
+{
+    QComboBox::showPopup();
+    // The popup is a window of its own: outside a rounded background its
+    // corners would show the window's plain (light) fill. Qt sets or clears
+    // the window's mask while showing it, so the shape is set afterwards.
+    QWidget* popup = m_list ? m_list->window() : nullptr;
+    if (!popup || popup == window())
+        return;
+    const FillRes& fill = m_impl->popupBackground.fill;
+    if (!m_impl->popupBackground.valid || !m_impl->popupBackground.useColor || fill.round <= 0) {
+        popup->clearMask();
+        return;
+    }
+    const QPainterPath shape = makeRoundedPath(QRectF(popup->rect()), fill.round, fill.roundTopLeft,
+                                               fill.roundTopRight, fill.roundBottomRight, fill.roundBottomLeft);
+    popup->setMask(QRegion(shape.toFillPolygon().toPolygon()));
+}
+
+void CVNQComboBox::hidePopup()
+{
+    QComboBox::hidePopup();
+    // The press that opened the popup set the pressed look after the popup
+    // took the mouse; the release that chose a row went to the popup. The
+    // box would keep looking pressed until the mouse next left it.
+    if (m_impl->getState() != CtrlStatePressed)
+        return;
+    m_impl->setHovered(underMouse());
+    m_impl->setState(underMouse() ? CtrlStateHover : CtrlStateNormal);
+    update();
 }
 
 void CVNQComboBox::enterEvent(QEvent* event)

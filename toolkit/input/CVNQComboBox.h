@@ -59,6 +59,11 @@ public:
     // The popup list installed as the combo box's view.
     CVNQComboList* getPopupList() const;
 
+    // Qt's popup handling, plus: the open popup takes the rounded shape of
+    // the popup background, and closing it ends the box's pressed look.
+    void showPopup() override;
+    void hidePopup() override;
+
 protected:
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;

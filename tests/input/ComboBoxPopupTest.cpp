@@ -1,0 +1,85 @@
+// The combo box around its open popup: the popup's shape follows a rounded
+// popup background, and choosing a row leaves the box out of its pressed
+// look.
+
+#include "CVNQComboBox.h"
+#include "CVNQComboBoxImpl.h"
+#include "CVNQComboList.h"
+#include "InputTestUtil.h"
+#include "TestUtil.h"
+
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+using namespace InputTest;
+
+namespace {
+
+void sendMouse(QWidget* w, QEvent::Type type, QPoint pos)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, pos, w->mapToGlobal(pos), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+struct OpenCombo : ::testing::Test {
+    void SetUp() override
+    {
+        initToolkit();
+        window.resize(300, 200);
+        combo = new CVNQComboBox(&window);
+        combo->setGeometry(10, 10, 200, 30);
+        for (int i = 0; i < 4; ++i)
+            combo->addItem(QString("Item %1").arg(i));
+        window.show();
+        TestUtil::spin(20);
+    }
+
+    QWidget window;
+    CVNQComboBox* combo = nullptr;
+};
+
+} // namespace
+
+TEST_F(OpenCombo, ChoosingARowEndsThePressedLook)
+{
+    sendMouse(combo, QEvent::MouseButtonPress, QPoint(20, 15));
+    // The popup takes no release within a double-click time of opening.
+    TestUtil::spin(QApplication::doubleClickInterval() + 50);
+    CVNQComboList* list = combo->getPopupList();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(combo->getControlImpl()->getState(), CtrlStatePressed);
+
+    const QPoint row = list->visualRect(combo->model()->index(2, 0)).center();
+    sendMouse(list->viewport(), QEvent::MouseButtonPress, row);
+    sendMouse(list->viewport(), QEvent::MouseButtonRelease, row);
+    TestUtil::spin(20);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_NE(combo->getControlImpl()->getState(), CtrlStatePressed);
+}
+
+TEST_F(OpenCombo, PopupTakesTheShapeOfItsBackground)
+{
+    FillStyle rounded = fill("pop.round", QColor(40, 40, 90));
+    rounded.fill.round = 8;
+    combo->setPopupBackground(0, rounded);
+    combo->showPopup();
+    TestUtil::spin(20);
+    QWidget* popup = combo->getPopupList()->window();
+    ASSERT_NE(popup, &window);
+    const QRegion shape = popup->mask();
+    ASSERT_FALSE(shape.isEmpty());
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(popup->width() - 1, popup->height() - 1)));
+    EXPECT_TRUE(shape.contains(QPoint(popup->width() / 2, 1)));
+    EXPECT_TRUE(shape.contains(popup->rect().center()));
+    combo->hidePopup();
+
+    // A square background needs no shape.
+    combo->setPopupBackground(0, fill("pop.square", QColor(40, 40, 90)));
+    combo->showPopup();
+    TestUtil::spin(20);
+    EXPECT_TRUE(popup->mask().isEmpty());
+    combo->hidePopup();
+}
