@@ -59,6 +59,11 @@ void CVNQScrollBar::setScrollbarDownButton(CtrlState state, const FillStyle& sty
     m_impl->downButton.set(state, style);
 }
 
+void CVNQScrollBar::setScrollbarButton(bool up, CtrlState state, const FillStyle& style)
+{
+    (up ? m_impl->upButton : m_impl->downButton).set(state, style);
+}
+
 const FillStyle& CVNQScrollBar::getScrollbarDownButton(CtrlState state) const
 {
     return m_impl->downButton.get(state);

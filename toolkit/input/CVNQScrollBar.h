@@ -34,6 +34,9 @@ public:
     const FillStyle& getScrollbarUpButton(CtrlState state) const;
     void setScrollbarDownButton(CtrlState state, const FillStyle& style);
     const FillStyle& getScrollbarDownButton(CtrlState state) const;
+    // The up (sub-line) or down (add-line) button's style, for owners that
+    // forward one "which button" flag.
+    void setScrollbarButton(bool up, CtrlState state, const FillStyle& style);
     void setScrollbarThumb(CtrlState state, const FillStyle& style);
     const FillStyle& getScrollbarThumb(CtrlState state) const;
     // Icons: "up" is the sub-line button (top or left), else the add-line one.

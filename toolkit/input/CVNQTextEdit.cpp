@@ -112,13 +112,8 @@ void CVNQTextEdit::setScrollbarButtonIconStyle(bool hor, bool up, const IconStyl
 
 void CVNQTextEdit::setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle& style)
 {
-    CVNQScrollBar* bar = getScrollBar(hor);
-    if (!bar)
-        return;
-    if (up)
-        bar->setScrollbarUpButton(state, style);
-    else
-        bar->setScrollbarDownButton(state, style);
+    if (CVNQScrollBar* bar = getScrollBar(hor))
+        bar->setScrollbarButton(up, state, style);
 }
 
 void CVNQTextEdit::setScrollbarThumb(bool hor, const QString& icon)

@@ -71,10 +71,7 @@ void CVNQScrollView::setScrollbarButtonIconStyle(bool hor, bool up, const IconSt
 
 void CVNQScrollView::setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle& style)
 {
-    if (up)
-        scrollBar(hor)->setScrollbarUpButton(state, style);
-    else
-        scrollBar(hor)->setScrollbarDownButton(state, style);
+    scrollBar(hor)->setScrollbarButton(up, state, style);
 }
 
 void CVNQScrollView::setScrollbarThumb(bool hor, const QString& icon) { scrollBar(hor)->setScrollbarThumbIcon(icon); }

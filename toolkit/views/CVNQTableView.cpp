@@ -167,13 +167,8 @@ void CVNQTableView::setScrollbarBackgroundStyle(bool horizontal, const FillStyle
 
 void CVNQTableView::setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle& style)
 {
-    CVNQScrollBar* bar = themedScrollBar(horizontal);
-    if (!bar)
-        return;
-    if (up)
-        bar->setScrollbarUpButton(state, style);
-    else
-        bar->setScrollbarDownButton(state, style);
+    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
+        bar->setScrollbarButton(up, state, style);
 }
 
 void CVNQTableView::setScrollbarButtonIcon(bool horizontal, bool up, const QString& path)
