@@ -9,10 +9,10 @@
 
 struct GustrelOptions
 {
-    QString screenshotPath;      // empty: no screenshot
-    QSize size{1440, 900};       // before expanding to the window's minimum
-    int page = 0;                // 0 overview, 1 turbines
-    bool drawer = false;         // open WTG-007's detail drawer after start
+    QString screenshotPath; // empty: no screenshot
+    QSize size{1440, 900};  // before expanding to the window's minimum
+    int page = 0;           // 0 overview, 1 turbines
+    bool drawer = false;    // open WTG-007's detail drawer after start
     bool chinese = false;
 };
 

@@ -9,7 +9,7 @@ namespace {
 // preference; the last entries only fill in glyphs the first ones miss.
 const char* const kStandIns[] = {
     "WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC", "Droid Sans Fallback",
-    "WenQuanYi Zen Hei", "AR PL UMing CN", "DejaVu Sans",
+    "WenQuanYi Zen Hei",   "AR PL UMing CN",   "DejaVu Sans",
 };
 
 } // namespace
@@ -22,9 +22,7 @@ QString gustrelFontFamily()
 QStringList gustrelFontStandIns(const QString& family, const QStringList& installed)
 {
     QStringList result;
-    auto has = [&installed](const QString& name) {
-        return installed.contains(name, Qt::CaseInsensitive);
-    };
+    auto has = [&installed](const QString& name) { return installed.contains(name, Qt::CaseInsensitive); };
     if (family.isEmpty() || has(family))
         return result;
     for (const char* name : kStandIns) {

@@ -292,10 +292,9 @@ void WindFarmWindow::refreshDetailDrawer()
     healthChart->setSlices({healthSlice, remaining});
 
     healthLabel->setText(QStringLiteral("%1% · %2 RPM").arg(fixedNumber(health, 1), fixedNumber(t.rotorRpm, 1)));
-    scheduleLabel->setText(l == 1 ? QStringLiteral("上次 ") + t.lastInspection + QStringLiteral(" · 下次 ")
-                                        + t.nextInspection
-                                  : QStringLiteral("Last ") + t.lastInspection + QStringLiteral(" · Next ")
-                                        + t.nextInspection);
+    scheduleLabel->setText(
+        l == 1 ? QStringLiteral("上次 ") + t.lastInspection + QStringLiteral(" · 下次 ") + t.nextInspection
+               : QStringLiteral("Last ") + t.lastInspection + QStringLiteral(" · Next ") + t.nextInspection);
     noteLabel->setText(l == 1 ? t.aiNoteZh : t.aiNoteEn);
 }
 
@@ -362,9 +361,8 @@ void WindFarmWindow::slideDrawer(CVNQContainer* drawer, bool& flag, int generati
     const int to = flag ? kDrawerWidth : 0;
     const int ms = from == to ? 0 : std::max(1, kDrawerSlideMs * std::abs(to - from) / kDrawerWidth);
     drawer->startResizeAnimation(QSize(from, h), QSize(to, h), ms);
-    QTimer::singleShot(ms + (flag ? 5 : 15), this, [this, drawer, &flag, generation]() {
-        finishDrawer(drawer, flag, generation);
-    });
+    QTimer::singleShot(ms + (flag ? 5 : 15), this,
+                       [this, drawer, &flag, generation]() { finishDrawer(drawer, flag, generation); });
 }
 
 void WindFarmWindow::finishDrawer(CVNQContainer* drawer, bool& flag, int generation)

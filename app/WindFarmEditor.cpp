@@ -50,11 +50,11 @@ void WindFarmWindow::buildEditorDrawer()
         makeContainer(editorDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
     setFixedHeightOf(buttonRow, 38);
     makeContainer(buttonRow, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 1);
-    cancelButton = makeButton(buttonRow, QStringLiteral("WindSecondaryButton"), QString(), 100, 36, QString(),
-                              kWindIconColour);
+    cancelButton =
+        makeButton(buttonRow, QStringLiteral("WindSecondaryButton"), QString(), 100, 36, QString(), kWindIconColour);
     cancelButton->setObjectName(QStringLiteral("editorCancelButton"));
-    saveButton = makeButton(buttonRow, QStringLiteral("WindPrimaryButton"), QString(), 116, 36, QString(),
-                            kWindIconColour);
+    saveButton =
+        makeButton(buttonRow, QStringLiteral("WindPrimaryButton"), QString(), 116, 36, QString(), kWindIconColour);
     saveButton->setObjectName(QStringLiteral("editorSaveButton"));
 
     connect(editorCloseButton, &QPushButton::clicked, this,

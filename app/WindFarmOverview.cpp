@@ -112,8 +112,7 @@ void WindFarmWindow::buildOverviewPage()
     // Summary table and insights.
     bottomRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 2, 12);
     bottomRow->setMinimumHeight(155);
-    summaryCard =
-        makeContainer(bottomRow, QStringLiteral("WindCard"), CVNQContainer::Vertical, 3, 5, 12, 8, 12, 8);
+    summaryCard = makeContainer(bottomRow, QStringLiteral("WindCard"), CVNQContainer::Vertical, 3, 5, 12, 8, 12, 8);
     summarySection = makeLabel(summaryCard, QStringLiteral("WindLabelSection"), 0, 26);
     summaryTable = new CVNQTableView(summaryCard);
     summaryTable->setObjectName(QStringLiteral("windSummaryTable"));
@@ -175,8 +174,8 @@ int WindFarmWindow::summaryCardHeight(int rowHeight) const
     int left = 0, top = 0, right = 0, bottom = 0;
     summaryCard->getChildPadding(left, top, right, bottom);
     const int rows = std::max(summaryModel->rowCount(), 1);
-    return top + summarySection->minimumHeight() + summaryCard->getChildSpace() + 2 * summaryTable->frameWidth()
-           + summaryTable->horizontalHeader()->minimumHeight() + rows * rowHeight + bottom;
+    return top + summarySection->minimumHeight() + summaryCard->getChildSpace() + 2 * summaryTable->frameWidth() +
+           summaryTable->horizontalHeader()->minimumHeight() + rows * rowHeight + bottom;
 }
 
 void WindFarmWindow::fitSummaryRows()
@@ -208,9 +207,8 @@ void WindFarmWindow::fitInsightCard(const InsightCard& card)
     }
 }
 
-WindFarmWindow::Figure WindFarmWindow::makeFigureColumn(QWidget* parent, const QString& captionStyle,
-                                                        int captionHeight, int valueSpace, int unitWidth,
-                                                        int trendHeight)
+WindFarmWindow::Figure WindFarmWindow::makeFigureColumn(QWidget* parent, const QString& captionStyle, int captionHeight,
+                                                        int valueSpace, int unitWidth, int trendHeight)
 {
     // Caption, figure with its unit and an optional trend line, in the
     // middle of the column's height.

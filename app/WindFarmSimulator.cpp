@@ -123,8 +123,8 @@ bool WindFarmSimulator::addTurbine(QString id, QString location, double ratedPow
     const QString cleanId = id.trimmed().toUpper();
     const QString cleanLocation = location.trimmed();
     // A non-finite rating or an unknown status would poison every farm total.
-    if (cleanId.isEmpty() || cleanLocation.isEmpty() || !std::isfinite(ratedPowerKw) || ratedPowerKw <= 0
-        || !isValidTurbineStatus(status))
+    if (cleanId.isEmpty() || cleanLocation.isEmpty() || !std::isfinite(ratedPowerKw) || ratedPowerKw <= 0 ||
+        !isValidTurbineStatus(status))
         return false;
     if (findTurbine(cleanId) >= 0)
         return false;

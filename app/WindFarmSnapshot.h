@@ -25,8 +25,8 @@ inline bool isValidTurbineStatus(int status)
 
 struct TurbineRecord
 {
-    int index = 0;            // position in the simulator's list at creation; drives the phase
-    QString id;               // trimmed, upper case (WTG-001)
+    int index = 0; // position in the simulator's list at creation; drives the phase
+    QString id;    // trimmed, upper case (WTG-001)
     QString location;
     double latitude = 0.0;
     double longitude = 0.0;
@@ -35,11 +35,11 @@ struct TurbineRecord
     double windSpeed = 0.0;   // m/s
     double temperature = 0.0; // nacelle, degrees Celsius
     double outputKw = 0.0;
-    double efficiency = 0.0;  // percent
-    double vibration = 0.0;   // mm/s
+    double efficiency = 0.0; // percent
+    double vibration = 0.0;  // mm/s
     double rotorRpm = 0.0;
-    int status = Active;      // TurbineStatus
-    QString lastInspection;   // see inspectionDateText
+    int status = Active;    // TurbineStatus
+    QString lastInspection; // see inspectionDateText
     QString nextInspection;
     QString crew;
     QString aiNoteEn;
@@ -57,17 +57,17 @@ struct AiInsight
 
 struct WindFarmSnapshot
 {
-    int periodDays = 30;       // chart period: 1, 7 or 30
-    double totalEnergy = 0.0;  // MWh
+    int periodDays = 30;      // chart period: 1, 7 or 30
+    double totalEnergy = 0.0; // MWh
     int activeTurbines = 0;
     int turbineCount = 0;
-    double avgWind = 0.0;      // m/s
-    double efficiency = 0.0;   // percent
-    double gust = 0.0;         // m/s
-    double airDensity = 0.0;   // kg/m3
-    double humidity = 0.0;     // percent
-    double temperature = 0.0;  // ambient, degrees Celsius
-    QString updated;           // "HH:mm:ss UTC"
+    double avgWind = 0.0;     // m/s
+    double efficiency = 0.0;  // percent
+    double gust = 0.0;        // m/s
+    double airDensity = 0.0;  // kg/m3
+    double humidity = 0.0;    // percent
+    double temperature = 0.0; // ambient, degrees Celsius
+    QString updated;          // "HH:mm:ss UTC"
     QVector<TurbineRecord> turbines;
     QStringList chartLabels;
     QVector<double> energySeries;

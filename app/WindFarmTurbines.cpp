@@ -23,16 +23,33 @@ namespace {
 
 enum TurbineColumn
 {
-    ColNumber, ColId, ColLocation, ColWind, ColTemp, ColOutput, ColEfficiency, ColNextInspection, ColStatus,
-    ColNote, TurbineColumnCount
+    ColNumber,
+    ColId,
+    ColLocation,
+    ColWind,
+    ColTemp,
+    ColOutput,
+    ColEfficiency,
+    ColNextInspection,
+    ColStatus,
+    ColNote,
+    TurbineColumnCount
 };
 const int kTurbineWidths[TurbineColumnCount] = {44, 105, 125, 85, 76, 92, 86, 118, 112, 260};
-const char* const kTurbineHeadersEn[TurbineColumnCount] = {"#", "Turbine ID", "Location", "Wind", "Temp", "Output",
-                                                           "Efficiency", "Next inspection", "Status", "AI warning"};
-const char* const kTurbineHeadersZh[TurbineColumnCount] = {"#", "风机 ID", "位置", "风速", "温度", "输出",
-                                                           "效率", "下次检查", "状态", "AI 告警"};
+const char* const kTurbineHeadersEn[TurbineColumnCount] = {
+    "#", "Turbine ID", "Location", "Wind", "Temp", "Output", "Efficiency", "Next inspection", "Status", "AI warning"};
+const char* const kTurbineHeadersZh[TurbineColumnCount] = {"#",    "风机 ID", "位置",     "风速", "温度",
+                                                           "输出", "效率",    "下次检查", "状态", "AI 告警"};
 
-enum SummaryColumn { SumId, SumOutput, SumEfficiency, SumStatus, SumNote, SummaryColumnCount };
+enum SummaryColumn
+{
+    SumId,
+    SumOutput,
+    SumEfficiency,
+    SumStatus,
+    SumNote,
+    SummaryColumnCount
+};
 const int kSummaryWidths[SummaryColumnCount] = {92, 90, 82, 108, 250};
 const char* const kSummaryHeadersEn[SummaryColumnCount] = {"Turbine", "Output", "Efficiency", "Status", "AI note"};
 const char* const kSummaryHeadersZh[SummaryColumnCount] = {"风机", "输出", "效率", "状态", "AI 说明"};
@@ -197,13 +214,13 @@ void WindFarmWindow::retranslateTurbines()
 {
     const int l = language;
     turbinesTitle->setText(bilingual(l, "Turbines", "风机"));
-    turbinesSubtitle->setText(
-        bilingual(l, "Live equipment status, inspections, and AI maintenance guidance", "实时设备状态、检查计划与 AI 维护建议"));
+    turbinesSubtitle->setText(bilingual(l, "Live equipment status, inspections, and AI maintenance guidance",
+                                        "实时设备状态、检查计划与 AI 维护建议"));
     addButton->setText(bilingual(l, "Add Turbine", "新增风机"));
     searchEdit->setPlaceholderText(bilingual(l, "Search by ID or location...", "按 ID 或位置搜索..."));
 
-    refillCombo(statusFilterCombo, QVector<QPair<QString, int>>{{bilingual(l, "All statuses", "全部状态"), -1}}
-                                       + statusItems(),
+    refillCombo(statusFilterCombo,
+                QVector<QPair<QString, int>>{{bilingual(l, "All statuses", "全部状态"), -1}} + statusItems(),
                 proxyModel->getStatusFilter());
 }
 
@@ -333,11 +350,10 @@ void WindFarmWindow::refreshTableFilterSummary()
         return;
     const int shown = proxyModel->rowCount();
     const int total = snapshot.turbineCount;
-    tableSummaryLabel->setText(language == 1
-                                   ? QStringLiteral("显示 %1 / %2 台风机 · 点击列标题排序").arg(shown).arg(total)
-                                   : QStringLiteral("Showing %1 of %2 turbines · Click a column header to sort")
-                                         .arg(shown)
-                                         .arg(total));
+    tableSummaryLabel->setText(
+        language == 1
+            ? QStringLiteral("显示 %1 / %2 台风机 · 点击列标题排序").arg(shown).arg(total)
+            : QStringLiteral("Showing %1 of %2 turbines · Click a column header to sort").arg(shown).arg(total));
 }
 
 void WindFarmWindow::onTableClicked(const QModelIndex& index)

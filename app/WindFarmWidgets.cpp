@@ -12,8 +12,7 @@ using namespace CVNQtLib;
 
 CenteredIconBox::CenteredIconBox(QWidget* parent)
     : CVNQContainer(parent)
-{
-}
+{}
 
 void CenteredIconBox::setIconWidget(QWidget* w)
 {
@@ -89,8 +88,8 @@ void addToParent(QWidget* parent, QWidget* child, int ratio)
         child->setParent(parent);
 }
 
-CVNQContainer* makeContainer(QWidget* parent, const QString& style, CVNQContainer::AutoChildLayout layout,
-                             int ratio, int space, int left, int top, int right, int bottom)
+CVNQContainer* makeContainer(QWidget* parent, const QString& style, CVNQContainer::AutoChildLayout layout, int ratio,
+                             int space, int left, int top, int right, int bottom)
 {
     auto* box = new CVNQContainer(parent);
     styleControl(box, style);
@@ -116,8 +115,8 @@ CVNQLabel* makeLabel(QWidget* parent, const QString& style, int ratio, int heigh
 
 CVNQLabel* makeCenteredLabel(QWidget* parent, const QString& style, int ratio, int height, int width)
 {
-    CVNQContainer* box = makeContainer(parent, QStringLiteral("WindClear"), CVNQContainer::Vertical,
-                                       width > 0 ? 0 : ratio);
+    CVNQContainer* box =
+        makeContainer(parent, QStringLiteral("WindClear"), CVNQContainer::Vertical, width > 0 ? 0 : ratio);
     if (width > 0)
         setFixedWidthOf(box, width);
     makeContainer(box, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
@@ -141,8 +140,7 @@ CVNQImage* makeIcon(QWidget* parent, const QString& svgPath, int w, int h, const
     return icon;
 }
 
-CenteredIconBox* makeIconBox(QWidget* parent, const QString& svgPath, int w, int h, const QColor& colour,
-                             int boxWidth)
+CenteredIconBox* makeIconBox(QWidget* parent, const QString& svgPath, int w, int h, const QColor& colour, int boxWidth)
 {
     auto* box = new CenteredIconBox(parent);
     styleControl(box, QStringLiteral("WindClear"));

@@ -20,7 +20,7 @@ class CVNQImage;
 class CVNQLabel;
 class CVNQLineEdit;
 class CVNQPushButton;
-}
+} // namespace CVNQtLib
 
 // The dashboard's green accent, and the tint of icons on plain buttons.
 inline const QColor kWindAccent(0, 239, 134);
@@ -74,9 +74,8 @@ CenteredIconBox* makeIconBox(QWidget* parent, const QString& svgPath, int w, int
 CVNQtLib::CVNQImage* makeDockedIcon(QWidget* parent, const QString& svgPath, int w, int h, const QColor& colour);
 // A push button centred in a box of fixed width; with an icon path the icon
 // is drawn tinted in iconColour and the text only when there is one.
-CVNQtLib::CVNQPushButton* makeButton(QWidget* parent, const QString& style, const QString& text, int width,
-                                     int height, const QString& iconPath = QString(),
-                                     const QColor& iconColour = QColor());
+CVNQtLib::CVNQPushButton* makeButton(QWidget* parent, const QString& style, const QString& text, int width, int height,
+                                     const QString& iconPath = QString(), const QColor& iconColour = QColor());
 CVNQtLib::CVNQContainer* makeDivider(QWidget* parent);
 // A "WindLineEdit" text field of fixed height, added with the ratio.
 CVNQtLib::CVNQLineEdit* makeLineEdit(QWidget* parent, const QString& objectName, int ratio, int height);

@@ -25,8 +25,7 @@ WindFarmWindow::WindFarmWindow(QWidget* parent)
 
     setObjectName(QStringLiteral("windFarmWindow"));
     setWindowTitle(QStringLiteral("Qt-UI Gustrel"));
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowMaximizeButtonHint);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     setMinSize(1280, 720);
     resize(1440, 900);
     setResizeable(true);
@@ -170,15 +169,15 @@ void WindFarmWindow::buildHeader()
     makeIconBox(brand, iconPath(QStringLiteral("logo")), 38, 38, kWindAccent);
     brandLabel = makeCenteredLabel(brand, QStringLiteral("WindLabelMdBold"), 1, 26, 0);
 
-    overviewButton = makeButton(header, QStringLiteral("WindNavButtonActive"), QString(), 100, 36, QString(),
-                                kWindIconColour);
-    turbinesButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(),
-                                kWindIconColour);
-    analyticsButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(),
-                                 kWindIconColour);
+    overviewButton =
+        makeButton(header, QStringLiteral("WindNavButtonActive"), QString(), 100, 36, QString(), kWindIconColour);
+    turbinesButton =
+        makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(), kWindIconColour);
+    analyticsButton =
+        makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(), kWindIconColour);
     mapButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(), kWindIconColour);
-    insightsButton = makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(),
-                                kWindIconColour);
+    insightsButton =
+        makeButton(header, QStringLiteral("WindNavButton"), QString(), 100, 36, QString(), kWindIconColour);
     analyticsButton->setEnabled(false);
     mapButton->setEnabled(false);
     insightsButton->setEnabled(false);

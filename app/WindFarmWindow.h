@@ -31,7 +31,7 @@ class CVNQPushButton;
 class CVNQScrollBar;
 class CVNQStackContainer;
 class CVNQTableView;
-}
+} // namespace CVNQtLib
 
 class WindFarmWindow : public CVNQtLib::CVNQWindow
 {

@@ -54,9 +54,7 @@ int main(int argc, char** argv)
         p.drawPolyline(QPolygon({QPoint(4, 9), QPoint(8, 13), QPoint(14, 3)}));
     }
 
-    bool ok = unselect.save(out + "/IDB_UNSELECT.png")
-              && selected.save(out + "/IDB_SELECTED.png")
-              && uncheck.save(out + "/IDB_UNCHECK.png")
-              && checked.save(out + "/IDB_CHECKED.png");
+    bool ok = unselect.save(out + "/IDB_UNSELECT.png") && selected.save(out + "/IDB_SELECTED.png") &&
+              uncheck.save(out + "/IDB_UNCHECK.png") && checked.save(out + "/IDB_CHECKED.png");
     return ok ? 0 : 1;
 }

@@ -33,9 +33,9 @@ TEST(GustrelCommandLine, DefaultsWithoutArguments)
 
 TEST(GustrelCommandLine, SizeShapes)
 {
-    EXPECT_EQ(windowSizeFor("1600X1000"), QSize(1600, 1000)); // lower-cased first
-    EXPECT_EQ(windowSizeFor("800x600"), QSize(1280, 720));    // grown to the minimum
-    EXPECT_EQ(windowSizeFor("2000x"), QSize(2000, 720));      // an empty part counts as 0
+    EXPECT_EQ(windowSizeFor("1600X1000"), QSize(1600, 1000));  // lower-cased first
+    EXPECT_EQ(windowSizeFor("800x600"), QSize(1280, 720));     // grown to the minimum
+    EXPECT_EQ(windowSizeFor("2000x"), QSize(2000, 720));       // an empty part counts as 0
     EXPECT_EQ(windowSizeFor("1920x1080x2"), QSize(1440, 900)); // three parts: unchanged
     EXPECT_EQ(windowSizeFor("big"), QSize(1440, 900));
     EXPECT_EQ(windowSizeFor("abcx900"), QSize(1280, 900));

@@ -12,9 +12,10 @@
 TEST(GustrelIcons, AllBuiltInIconsRender)
 {
     initGustrelResources();
-    const QStringList required = {"logo", "search", "user", "minimize", "maximize", "close", "check",
-                                  "wrench", "alert", "offline", "energy", "turbine", "wind", "analytics",
-                                  "density", "humidity", "temperature", "chevron-down", "plus", "sliders"};
+    const QStringList required = {"logo",     "search",      "user",         "minimize",  "maximize",
+                                  "close",    "check",       "wrench",       "alert",     "offline",
+                                  "energy",   "turbine",     "wind",         "analytics", "density",
+                                  "humidity", "temperature", "chevron-down", "plus",      "sliders"};
     const QStringList all = QDir(":/gustrel/icons").entryList({"*.svg"}, QDir::Files);
     EXPECT_EQ(all.size(), 25);
     for (const QString& name : required)
@@ -55,8 +56,11 @@ TEST(GustrelIcons, AllBuiltInIconsRender)
 TEST(GustrelIcons, StatusIconsCarryTheirColours)
 {
     initGustrelResources();
-    const struct { const char* name; QColor colour; } cases[] = {
-        {"check", QColor(0, 239, 134)}, {"wrench", QColor(255, 189, 74)}, {"alert", QColor(255, 91, 116)}};
+    const struct
+    {
+        const char* name;
+        QColor colour;
+    } cases[] = {{"check", QColor(0, 239, 134)}, {"wrench", QColor(255, 189, 74)}, {"alert", QColor(255, 91, 116)}};
     for (const auto& c : cases) {
         QSvgRenderer renderer(gustrelIconPath(c.name));
         QImage img(48, 48, QImage::Format_ARGB32);

@@ -44,10 +44,8 @@ void fill(QStandardItemModel& model, const QList<Row>& rows)
 }
 
 const QList<Row> kRows = {
-    {1, "WTG-001", "North Ridge", 900, "07 Mar 2025", 0},
-    {2, "WTG-002", "South Plateau", 95, "28 Feb 2025", 1},
-    {3, "WTG-003", "Coastal Edge", 1938, "15 Jan 2026", 2},
-    {4, "WTG-004", "North Ridge", 2404, "", 2},
+    {1, "WTG-001", "North Ridge", 900, "07 Mar 2025", 0},   {2, "WTG-002", "South Plateau", 95, "28 Feb 2025", 1},
+    {3, "WTG-003", "Coastal Edge", 1938, "15 Jan 2026", 2}, {4, "WTG-004", "North Ridge", 2404, "", 2},
     {10, "wtg-010", "East Meadow", 0, "01 Apr 2025", 3},
 };
 

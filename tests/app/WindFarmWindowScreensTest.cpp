@@ -53,8 +53,8 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             window.setLanguage(language);
             window.show();
             TestUtil::spin(800);
-            const QString tag = QStringLiteral("%1x%2-%3").arg(size.width()).arg(size.height())
-                                    .arg(language ? "zh" : "en");
+            const QString tag =
+                QStringLiteral("%1x%2-%3").arg(size.width()).arg(size.height()).arg(language ? "zh" : "en");
 
             const QString overview = dir + "/overview-" + tag + ".png";
             ASSERT_EQ(saveWindowScreenshot(&window, overview), 0);

@@ -39,15 +39,47 @@ Json::Value readJson(const QString& file)
 }
 
 // The 41 names the dashboard passes to setThemeName.
-const QStringList kAppStyles = {
-    "WindWindow", "WindHeader", "WindStack", "WindPage", "WindClear", "WindCard", "WindCardAlt",
-    "WindKpiYellow", "WindKpiPurple", "WindKpiBlue", "WindKpiGreen", "WindLabelTitle", "WindLabelSection",
-    "WindLabelMuted", "WindLabelSm", "WindLabelSmBold", "WindLabelXs", "WindLabelMetric",
-    "WindLabelMetricSm", "WindLabelMdBold", "WindLabelAccent", "WindLabelDanger", "WindLabelWhiteCenter",
-    "WindNavButton", "WindNavButtonActive", "WindIconButton", "WindCloseButton", "WindPrimaryButton",
-    "WindSecondaryButton", "WindCombo", "WindLineEdit", "WindDrawer", "WindDivider", "WindTable",
-    "WindScrollV", "WindScrollH", "WindSwitch", "WindStatusActive", "WindStatusMaintenance",
-    "WindStatusFault", "WindStatusOffline"};
+const QStringList kAppStyles = {"WindWindow",
+                                "WindHeader",
+                                "WindStack",
+                                "WindPage",
+                                "WindClear",
+                                "WindCard",
+                                "WindCardAlt",
+                                "WindKpiYellow",
+                                "WindKpiPurple",
+                                "WindKpiBlue",
+                                "WindKpiGreen",
+                                "WindLabelTitle",
+                                "WindLabelSection",
+                                "WindLabelMuted",
+                                "WindLabelSm",
+                                "WindLabelSmBold",
+                                "WindLabelXs",
+                                "WindLabelMetric",
+                                "WindLabelMetricSm",
+                                "WindLabelMdBold",
+                                "WindLabelAccent",
+                                "WindLabelDanger",
+                                "WindLabelWhiteCenter",
+                                "WindNavButton",
+                                "WindNavButtonActive",
+                                "WindIconButton",
+                                "WindCloseButton",
+                                "WindPrimaryButton",
+                                "WindSecondaryButton",
+                                "WindCombo",
+                                "WindLineEdit",
+                                "WindDrawer",
+                                "WindDivider",
+                                "WindTable",
+                                "WindScrollV",
+                                "WindScrollH",
+                                "WindSwitch",
+                                "WindStatusActive",
+                                "WindStatusMaintenance",
+                                "WindStatusFault",
+                                "WindStatusOffline"};
 
 // What each control type reads at a "style" slot: 1 fill style, 2 text style.
 int slotKind(const std::string& type, int slot)
@@ -80,8 +112,8 @@ std::string appStyleType(const QString& name)
     if (name.endsWith("Button") || name == "WindNavButtonActive")
         return "qtbutton";
     static const QMap<QString, std::string> special = {
-        {"WindStack", "qtstackcontainer"}, {"WindCombo", "qtcombobox"}, {"WindLineEdit", "qtdedit"},
-        {"WindTable", "qtdatagrid"}, {"WindScrollV", "qtscrollbar"}, {"WindScrollH", "qtscrollbar"},
+        {"WindStack", "qtstackcontainer"}, {"WindCombo", "qtcombobox"},    {"WindLineEdit", "qtdedit"},
+        {"WindTable", "qtdatagrid"},       {"WindScrollV", "qtscrollbar"}, {"WindScrollH", "qtscrollbar"},
         {"WindSwitch", "qtswitch"}};
     return special.value(name, "qtcontainer");
 }

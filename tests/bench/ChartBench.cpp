@@ -64,15 +64,24 @@ void lineChartPaint(benchmark::State& state, double jitter, bool symbols)
 } // namespace
 
 // Two smoothed series, one with an area, as the dashboard draws them.
-static void BM_LineChartPaint(benchmark::State& state) { lineChartPaint(state, 12, false); }
+static void BM_LineChartPaint(benchmark::State& state)
+{
+    lineChartPaint(state, 12, false);
+}
 BENCHMARK(BM_LineChartPaint)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // The same with a symbol at every point.
-static void BM_LineChartPaintSymbols(benchmark::State& state) { lineChartPaint(state, 12, true); }
+static void BM_LineChartPaintSymbols(benchmark::State& state)
+{
+    lineChartPaint(state, 12, true);
+}
 BENCHMARK(BM_LineChartPaintSymbols)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Worst case: every point jumps by a tenth of the range from its neighbour.
-static void BM_LineChartPaintJagged(benchmark::State& state) { lineChartPaint(state, 80, false); }
+static void BM_LineChartPaintJagged(benchmark::State& state)
+{
+    lineChartPaint(state, 80, false);
+}
 BENCHMARK(BM_LineChartPaintJagged)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 static void BM_PieChartPaint(benchmark::State& state)

@@ -76,6 +76,11 @@ void BM_ContainerShowScrolled(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ContainerShowScrolled)->Arg(250)->Arg(1000)->Arg(2000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ContainerShowScrolled)
+    ->Arg(250)
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

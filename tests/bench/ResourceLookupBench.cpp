@@ -19,11 +19,12 @@ bool loadLargeTheme(QTemporaryDir& dir)
     std::string theme = "{\"elements\": [{\"child\": [";
     for (int i = 0; i < 400; ++i) {
         const std::string n = std::to_string(i);
-        style += (i ? "," : "") + std::string("{\"type\":1,\"name\":\"fill") + n
-            + "\",\"drawImg\":false,\"clr\":\"FF102030\",\"round\":4},{\"type\":2,\"name\":\"text" + n + "\",\"size\":13}";
+        style += (i ? "," : "") + std::string("{\"type\":1,\"name\":\"fill") + n +
+                 "\",\"drawImg\":false,\"clr\":\"FF102030\",\"round\":4},{\"type\":2,\"name\":\"text" + n +
+                 "\",\"size\":13}";
         if (i < 200)
-            theme += (i ? "," : "") + std::string("{\"name\":\"qttype") + n
-                + "\",\"style\":[[\"fill" + n + "\",1,0],[\"text" + n + "\",2,4]],\"attr\":{\"a\":1}}";
+            theme += (i ? "," : "") + std::string("{\"name\":\"qttype") + n + "\",\"style\":[[\"fill" + n +
+                     "\",1,0],[\"text" + n + "\",2,4]],\"attr\":{\"a\":1}}";
     }
     style += "]}";
     theme += "]}]}";

@@ -21,24 +21,23 @@ using namespace CVNQtLib;
 namespace table_bench {
 
 // Rows computed on request, so only painting is measured.
-class RowsModel : public QAbstractTableModel {
+class RowsModel : public QAbstractTableModel
+{
 public:
-    RowsModel(int rows, QString icon) : m_rows(rows), m_icon(std::move(icon)) {}
+    RowsModel(int rows, QString icon)
+        : m_rows(rows)
+        , m_icon(std::move(icon))
+    {}
     int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : m_rows; }
     int columnCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : 5; }
     QVariant data(const QModelIndex& index, int role) const override
     {
         switch (role) {
-        case Qt::DisplayRole:
-            return QStringLiteral("WT-%1 / %2").arg(index.row()).arg(index.column());
-        case Qt::CheckStateRole:
-            return index.column() == 0 ? QVariant(index.row() % 3 == 0) : QVariant();
-        case Qt::TextAlignmentRole:
-            return index.column() == 2 ? QVariant(int(Qt::AlignCenter)) : QVariant();
-        case CellIconRole:
-            return index.column() == 2 ? QVariant(m_icon) : QVariant();
-        default:
-            return QVariant();
+        case Qt::DisplayRole: return QStringLiteral("WT-%1 / %2").arg(index.row()).arg(index.column());
+        case Qt::CheckStateRole: return index.column() == 0 ? QVariant(index.row() % 3 == 0) : QVariant();
+        case Qt::TextAlignmentRole: return index.column() == 2 ? QVariant(int(Qt::AlignCenter)) : QVariant();
+        case CellIconRole: return index.column() == 2 ? QVariant(m_icon) : QVariant();
+        default: return QVariant();
         }
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override
@@ -61,7 +60,8 @@ FillStyle colour(const char* name, QColor c)
     return s;
 }
 
-struct Grid {
+struct Grid
+{
     QTemporaryDir dir;
     QWidget templateOwner;
     CVNQTableView view;

@@ -15,11 +15,11 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Bars : ChartFixture<CVNQBarChart, CVNQBarChartImpl> {
+struct Bars : ChartFixture<CVNQBarChart, CVNQBarChartImpl>
+{
     explicit Bars(QSize size = QSize(800, 500))
         : ChartFixture(size, Qt::white)
-    {
-    }
+    {}
     BarChartFrame frame() const { return impl->frame(widget.size()); }
     QVector<BarItem> bars() const { return impl->bars(frame()); }
     QRectF legendRect(int index) const
@@ -101,9 +101,9 @@ TEST(BarChart, ValueRangeAlwaysHoldsZero)
     EXPECT_DOUBLE_EQ(mixed.first, -12.0);
     EXPECT_DOUBLE_EQ(mixed.second, 33.2);
     // Hidden series and values that are not numbers take no part.
-    auto partial = range({bar("a", {100, 50}), bar("b", {-400}, false),
-                          bar("c", {std::numeric_limits<double>::quiet_NaN(),
-                                    std::numeric_limits<double>::infinity()})});
+    auto partial =
+        range({bar("a", {100, 50}), bar("b", {-400}, false),
+               bar("c", {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})});
     EXPECT_EQ(partial, std::make_pair(0.0, 108.0));
     EXPECT_EQ(c.impl->categoryCount(), 7); // the demonstration categories
 
@@ -317,8 +317,8 @@ TEST(BarChart, RenderedColours)
     EXPECT_EQ(image.pixelColor(items.at(2).rect.center().toPoint()), first);
     // The hovered bar is lighter; the hidden series has no bar (its legend marker is lighter still).
     const QColor hot = image.pixelColor(items.at(0).rect.center().toPoint());
-    EXPECT_TRUE(TestUtil::hasColor(image.copy(QRect(items.at(0).rect.center().toPoint(), QSize(1, 1))),
-                                   first.lighter(115), 2))
+    EXPECT_TRUE(
+        TestUtil::hasColor(image.copy(QRect(items.at(0).rect.center().toPoint(), QSize(1, 1))), first.lighter(115), 2))
         << hot.name().toStdString();
     EXPECT_FALSE(TestUtil::hasColor(image, QColor(250, 200, 88), 0));
     // The zero line runs in the axis colour between the groups (antialiased

@@ -12,7 +12,8 @@
 #include <QPainter>
 
 template <class Widget, class Impl>
-struct ChartFixture {
+struct ChartFixture
+{
     Widget widget;
     Impl* impl;
     QColor underlay; // what render() paints the chart over

@@ -231,8 +231,8 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
 
     const QImage lineImage = grabWidget(line);
     EXPECT_EQ(lineImage.pixelColor(3, 3), QColor(255, 255, 255));
-    EXPECT_TRUE(TestUtil::hasColor(lineImage, QColor(84, 112, 198), 4));   // first palette colour
-    EXPECT_TRUE(TestUtil::hasColor(lineImage, QColor(145, 204, 117), 4));  // second palette colour
+    EXPECT_TRUE(TestUtil::hasColor(lineImage, QColor(84, 112, 198), 4));  // first palette colour
+    EXPECT_TRUE(TestUtil::hasColor(lineImage, QColor(145, 204, 117), 4)); // second palette colour
     EXPECT_FALSE(line->tooltipText().isEmpty());
 
     const QImage darkImage = grabWidget(dark);

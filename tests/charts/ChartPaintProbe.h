@@ -16,18 +16,19 @@
 
 // One drawn text: what, where (the box from its baseline origin, ascent
 // and advance, in device coordinates) and in which font.
-struct ProbedText {
+struct ProbedText
+{
     QString text;
     QRectF box;
     QFont font;
 };
 
-class ChartPaintProbe : public QPaintDevice {
+class ChartPaintProbe : public QPaintDevice
+{
 public:
     explicit ChartPaintProbe(const QSize& size)
         : m_size(size)
-    {
-    }
+    {}
     ~ChartPaintProbe() override = default;
 
     QPaintEngine* paintEngine() const override { return &m_engine; }
@@ -78,11 +79,11 @@ protected:
     }
 
 private:
-    struct Engine : QPaintEngine {
+    struct Engine : QPaintEngine
+    {
         Engine()
             : QPaintEngine(QPaintEngine::AllFeatures)
-        {
-        }
+        {}
         bool begin(QPaintDevice*) override { return true; }
         bool end() override { return true; }
         void updateState(const QPaintEngineState&) override {}
@@ -140,9 +141,10 @@ private:
             // other transformation.
             const QPointF at = p + QPointF(state->transform().dx(), state->transform().dy());
             const QFontMetricsF fm(item.font());
-            drawn.append({item.text(), QRectF(at.x(), at.y() - fm.ascent(), fm.horizontalAdvance(item.text()),
-                                              fm.ascent() + fm.descent()),
-                          item.font()});
+            drawn.append(
+                {item.text(),
+                 QRectF(at.x(), at.y() - fm.ascent(), fm.horizontalAdvance(item.text()), fm.ascent() + fm.descent()),
+                 item.font()});
         }
 
         int bad = 0;

@@ -72,8 +72,8 @@ double differingShare(const QImage& a, const QImage& b, int tolerance)
             if (pa == qRgb(255, 255, 255) && pb == qRgb(255, 255, 255))
                 continue;
             ++painted;
-            if (qAbs(qRed(pa) - qRed(pb)) > tolerance || qAbs(qGreen(pa) - qGreen(pb)) > tolerance
-                || qAbs(qBlue(pa) - qBlue(pb)) > tolerance)
+            if (qAbs(qRed(pa) - qRed(pb)) > tolerance || qAbs(qGreen(pa) - qGreen(pb)) > tolerance ||
+                qAbs(qBlue(pa) - qBlue(pb)) > tolerance)
                 ++differing;
         }
     }

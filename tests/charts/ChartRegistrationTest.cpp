@@ -77,10 +77,10 @@ TEST(ChartRegistration, CreatesChartsByTypeName)
     ASSERT_NE(financial, nullptr);
     EXPECT_EQ(financial->candles().size(), 62);
     EXPECT_EQ(financial->intradayPoints().size(), 49);
-    const char* descriptors[][4] = {{"qtbarchart", "CVNQBarChart", "BarChart", "OpenGL Bar Chart"},
-                                    {"qtscatterchart", "CVNQScatterChart", "ScatterChart", "OpenGL Scatter Chart"},
-                                    {"qtfinancialchart", "CVNQFinancialChart", "FinancialChart",
-                                     "OpenGL Financial Chart"}};
+    const char* descriptors[][4] = {
+        {"qtbarchart", "CVNQBarChart", "BarChart", "OpenGL Bar Chart"},
+        {"qtscatterchart", "CVNQScatterChart", "ScatterChart", "OpenGL Scatter Chart"},
+        {"qtfinancialchart", "CVNQFinancialChart", "FinancialChart", "OpenGL Financial Chart"}};
     for (const auto& d : descriptors) {
         const ControlInfo* chart = cvnGetControlInfo(d[0]);
         ASSERT_NE(chart, nullptr) << d[0];

@@ -19,11 +19,11 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Financial : ChartFixture<CVNQFinancialChart, CVNQFinancialChartImpl> {
+struct Financial : ChartFixture<CVNQFinancialChart, CVNQFinancialChartImpl>
+{
     explicit Financial(QSize size = QSize(800, 500))
         : ChartFixture(size, Qt::white)
-    {
-    }
+    {}
     ChartCategoryFrame frame() const { return impl->frame(widget.size()); }
     QRectF track() const { return impl->sliderTrack(impl->plotRect(widget.size())); }
 };

@@ -13,11 +13,11 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Chart : ChartFixture<CVNQLineChart, CVNQLineChartImpl> {
+struct Chart : ChartFixture<CVNQLineChart, CVNQLineChartImpl>
+{
     explicit Chart(QSize size = QSize(800, 500))
         : ChartFixture(size)
-    {
-    }
+    {}
     ChartCategoryFrame frame() const { return impl->frame(widget.size()); }
 };
 
@@ -153,8 +153,8 @@ TEST(LineChart, PlotRectMakesRoomForTheLegend)
 TEST(LineChart, LegendLayout)
 {
     Chart c(QSize(420, 400));
-    c.widget.setSeries({series("First series with a long name", {1}), series("", {2}),
-                        series("Third series, long name too", {3})});
+    c.widget.setSeries(
+        {series("First series with a long name", {1}), series("", {2}), series("Third series, long name too", {3})});
     QRectF plot = c.impl->plotRect(c.widget.size());
     QVector<ChartLegendItem> items = c.impl->legendItems(plot, c.widget.size());
     ASSERT_EQ(items.size(), 3);

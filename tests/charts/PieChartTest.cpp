@@ -14,11 +14,11 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Pie : ChartFixture<CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl> {
+struct Pie : ChartFixture<CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl>
+{
     explicit Pie(QSize size = QSize(800, 600))
         : ChartFixture(size)
-    {
-    }
+    {}
     QRectF pie() const { return impl->pieRect(widget.size()); }
     // The point at angle degrees clockwise from 12 o'clock, at fraction of the radius.
     QPointF at(double degrees, double fraction) const
@@ -52,8 +52,8 @@ TEST(PieChart, DemonstrationContent)
 TEST(PieChart, GeometryTotalsAndAnimation)
 {
     Pie p;
-    p.widget.setSlices({slice("a", 30), slice("zero", 0), slice("neg", -5), slice("hidden", 50, false),
-                        slice("b", 60), slice("nan", std::numeric_limits<double>::quiet_NaN())});
+    p.widget.setSlices({slice("a", 30), slice("zero", 0), slice("neg", -5), slice("hidden", 50, false), slice("b", 60),
+                        slice("nan", std::numeric_limits<double>::quiet_NaN())});
     EXPECT_DOUBLE_EQ(p.impl->total(), 90);
     QVector<PieSliceGeometry> g = p.impl->geometry();
     ASSERT_EQ(g.size(), 2);
@@ -118,8 +118,8 @@ TEST(PieChart, PieSquarePerLegendPosition)
 TEST(PieChart, LegendLayout)
 {
     Pie p(QSize(800, 600));
-    p.widget.setSlices({slice("One", 1), slice("", 2), slice("Three", 3), slice("Four", 4), slice("Five", 5),
-                        slice("Six", 6)});
+    p.widget.setSlices(
+        {slice("One", 1), slice("", 2), slice("Three", 3), slice("Four", 4), slice("Five", 5), slice("Six", 6)});
     const QRectF area = p.impl->legendArea(p.pie(), p.widget.size());
     EXPECT_EQ(area, QRectF(48, p.pie().bottom() + 24, 800 - 96, 88));
     const QVector<ChartLegendItem> items = p.impl->legendItems(area);

@@ -14,11 +14,11 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Scatter : ChartFixture<CVNQScatterChart, CVNQScatterChartImpl> {
+struct Scatter : ChartFixture<CVNQScatterChart, CVNQScatterChartImpl>
+{
     explicit Scatter(QSize size = QSize(800, 500))
         : ChartFixture(size)
-    {
-    }
+    {}
     ScatterChartFrame frame() const { return impl->frame(widget.size()); }
     QPointF at(const QPointF& data) const { return impl->screenPos(frame(), data); }
     QVector<ChartLegendItem> legend() const

@@ -32,14 +32,15 @@ void horizontalLine(Chart& chart, int fromX, int toX, float y)
 bool nearly(QRgb pixel, QColor c)
 {
     const QColor p = QColor::fromRgba(pixel);
-    return p.alpha() > 200 && qAbs(p.red() - c.red()) < 40 && qAbs(p.green() - c.green()) < 40
-        && qAbs(p.blue() - c.blue()) < 40;
+    return p.alpha() > 200 && qAbs(p.red() - c.red()) < 40 && qAbs(p.green() - c.green()) < 40 &&
+           qAbs(p.blue() - c.blue()) < 40;
 }
 
 } // namespace
 
 template <class Chart>
-class TraceFeed : public ::testing::Test {};
+class TraceFeed : public ::testing::Test
+{};
 using TraceTypes = ::testing::Types<CVNQECGChart, CVNQICDChart>;
 TYPED_TEST_SUITE(TraceFeed, TraceTypes);
 

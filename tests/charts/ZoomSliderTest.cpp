@@ -79,7 +79,7 @@ TEST(ZoomSlider, HandlesAndWindowDrags)
 {
     ChartZoomSlider s = enabledSlider(20);
     const QRectF track = s.trackRect(kPlot, 40); // (50, 280, 400, 18)
-    s.setRange(0.25, 0.75);                       // selection x 150 .. 350
+    s.setRange(0.25, 0.75);                      // selection x 150 .. 350
 
     // Left handle dragged onto the right one stops minSpan short.
     ASSERT_TRUE(s.press(QPoint(151, 289), track));

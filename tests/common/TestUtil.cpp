@@ -42,8 +42,8 @@ bool hasColor(const QImage& img, QColor c, int tolerance)
         const QRgb* line = reinterpret_cast<const QRgb*>(im.constScanLine(y));
         for (int x = 0; x < im.width(); ++x) {
             const QRgb p = line[x];
-            if (qAbs(qRed(p) - c.red()) <= tolerance && qAbs(qGreen(p) - c.green()) <= tolerance
-                && qAbs(qBlue(p) - c.blue()) <= tolerance)
+            if (qAbs(qRed(p) - c.red()) <= tolerance && qAbs(qGreen(p) - c.green()) <= tolerance &&
+                qAbs(qBlue(p) - c.blue()) <= tolerance)
                 return true;
         }
     }

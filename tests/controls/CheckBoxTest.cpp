@@ -15,7 +15,8 @@ using ControlsTest::render;
 
 namespace {
 
-class CheckBoxTest : public ::testing::Test {
+class CheckBoxTest : public ::testing::Test
+{
 protected:
     // Never shown: controls built under it open no window of their own.
     QWidget host;

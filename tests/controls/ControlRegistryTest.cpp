@@ -21,13 +21,14 @@ TEST(ControlRegistry, TypeNamesAliasesAndTables)
 {
     init();
     QWidget host;
-    const struct {
+    const struct
+    {
         const char* name;
         const char* className;
-    } types[] = {{"qtbutton", "CVNQtLib::CVNQPushButton"}, {"button", "CVNQtLib::CVNQPushButton"},
-                 {"qtlabel", "CVNQtLib::CVNQLabel"},       {"label", "CVNQtLib::CVNQLabel"},
-                 {"qtlabelex", "CVNQtLib::CVNQLabelEx"},   {"qtpicture", "CVNQtLib::CVNQImage"},
-                 {"picture", "CVNQtLib::CVNQImage"},       {"image", "CVNQtLib::CVNQImage"},
+    } types[] = {{"qtbutton", "CVNQtLib::CVNQPushButton"},  {"button", "CVNQtLib::CVNQPushButton"},
+                 {"qtlabel", "CVNQtLib::CVNQLabel"},        {"label", "CVNQtLib::CVNQLabel"},
+                 {"qtlabelex", "CVNQtLib::CVNQLabelEx"},    {"qtpicture", "CVNQtLib::CVNQImage"},
+                 {"picture", "CVNQtLib::CVNQImage"},        {"image", "CVNQtLib::CVNQImage"},
                  {"qtlcdnumber", "CVNQtLib::CVNQLCDNumber"}};
     for (const auto& t : types) {
         QWidget* w = createControlByTypeName(t.name, &host);

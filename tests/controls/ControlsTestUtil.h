@@ -24,11 +24,13 @@
 
 namespace ControlsTest {
 
-inline CVNQtLib::CVNQResourceManager* rm() { return CVNQtLib::CVNQResourceManager::getInstance(); }
+inline CVNQtLib::CVNQResourceManager* rm()
+{
+    return CVNQtLib::CVNQResourceManager::getInstance();
+}
 
 // A colour fill style stored under name in the default package.
-inline CVNQtLib::FillStyle defineFill(const QString& name, QColor fill, QColor border = QColor(),
-                                      int round = 0)
+inline CVNQtLib::FillStyle defineFill(const QString& name, QColor fill, QColor border = QColor(), int round = 0)
 {
     CVNQtLib::FillStyle s;
     s.name = name;
@@ -177,9 +179,9 @@ inline CVNQtLib::FillStyle fill(const QString& name, QColor c)
 // styleArray (a JSON array text of style entries).
 inline bool loadTheme(QTemporaryDir& dir, const QByteArray& entries, const QByteArray& styleArray = "[]")
 {
-    return TestUtil::writeFile(dir.path(), "style.json", "{\"style\": " + styleArray + "}")
-        && TestUtil::writeFile(dir.path(), "theme.json", "{\"elements\": [{\"child\": " + entries + "}]}")
-        && CVNQtLib::CVNQResourceManager::getInstance()->loadThemeDir(dir.path());
+    return TestUtil::writeFile(dir.path(), "style.json", "{\"style\": " + styleArray + "}") &&
+           TestUtil::writeFile(dir.path(), "theme.json", "{\"elements\": [{\"child\": " + entries + "}]}") &&
+           CVNQtLib::CVNQResourceManager::getInstance()->loadThemeDir(dir.path());
 }
 
 // Serialises a control's node (read = false).

@@ -85,9 +85,9 @@ bool writeTheme(const QString& dir)
     QFile styleFile(source + "/style.json");
     QFile themeFile(source + "/theme.json");
     Json::Value style, theme, extraStyles, extraEntries;
-    if (!styleFile.open(QIODevice::ReadOnly) || !themeFile.open(QIODevice::ReadOnly)
-        || !jsonParse(styleFile.readAll(), style) || !jsonParse(themeFile.readAll(), theme)
-        || !jsonParse(std::string(kExtraStyles), extraStyles) || !jsonParse(std::string(kExtraEntries), extraEntries))
+    if (!styleFile.open(QIODevice::ReadOnly) || !themeFile.open(QIODevice::ReadOnly) ||
+        !jsonParse(styleFile.readAll(), style) || !jsonParse(themeFile.readAll(), theme) ||
+        !jsonParse(std::string(kExtraStyles), extraStyles) || !jsonParse(std::string(kExtraEntries), extraEntries))
         return false;
     for (const Json::Value& s : extraStyles)
         style["style"].append(s);
@@ -95,23 +95,25 @@ bool writeTheme(const QString& dir)
         theme["elements"][0]["child"].append(e);
     const char* box = "<rect x=\"1.5\" y=\"1.5\" width=\"13\" height=\"13\" rx=\"3\" fill=\"none\" stroke=\"%1\"/>";
     const char* tick = "<path d=\"M4 8.5l3 3 5-6\" fill=\"none\" stroke=\"#04100B\" stroke-width=\"2\"/>";
-    return TestUtil::writeFile(dir, "style.json", QByteArray::fromStdString(jsonStyled(style)))
-        && TestUtil::writeFile(dir, "theme.json", QByteArray::fromStdString(jsonStyled(theme)))
-        && TestUtil::writeFile(dir, "box.svg", svg(QString(box).arg("#7D9794").toUtf8()))
-        && TestUtil::writeFile(dir, "box-hot.svg", svg(QString(box).arg("#00EF86").toUtf8()))
-        && TestUtil::writeFile(dir, "box-off.svg", svg(QString(box).arg("#2E4C4E").toUtf8()))
-        && TestUtil::writeFile(dir, "box-on.svg",
+    return TestUtil::writeFile(dir, "style.json", QByteArray::fromStdString(jsonStyled(style))) &&
+           TestUtil::writeFile(dir, "theme.json", QByteArray::fromStdString(jsonStyled(theme))) &&
+           TestUtil::writeFile(dir, "box.svg", svg(QString(box).arg("#7D9794").toUtf8())) &&
+           TestUtil::writeFile(dir, "box-hot.svg", svg(QString(box).arg("#00EF86").toUtf8())) &&
+           TestUtil::writeFile(dir, "box-off.svg", svg(QString(box).arg("#2E4C4E").toUtf8())) &&
+           TestUtil::writeFile(dir, "box-on.svg",
                                svg(QByteArray("<rect x=\"1\" y=\"1\" width=\"14\" height=\"14\" rx=\"3\" "
-                                              "fill=\"#00EF86\"/>") + tick))
-        && TestUtil::writeFile(dir, "dot.svg",
-                               svg("<circle cx=\"8\" cy=\"8\" r=\"6.5\" fill=\"none\" stroke=\"#7D9794\"/>"))
-        && TestUtil::writeFile(dir, "dot-on.svg",
+                                              "fill=\"#00EF86\"/>") +
+                                   tick)) &&
+           TestUtil::writeFile(dir, "dot.svg",
+                               svg("<circle cx=\"8\" cy=\"8\" r=\"6.5\" fill=\"none\" stroke=\"#7D9794\"/>")) &&
+           TestUtil::writeFile(dir, "dot-on.svg",
                                svg("<circle cx=\"8\" cy=\"8\" r=\"6.5\" fill=\"none\" stroke=\"#00EF86\"/>"
-                                   "<circle cx=\"8\" cy=\"8\" r=\"3.5\" fill=\"#00EF86\"/>"))
-        && TestUtil::writeFile(dir, "turbine.svg",
-                               svg("<path d=\"M8 2v6l5 3M8 8l-5 3\" stroke=\"#D2E6E2\" stroke-width=\"1.6\" "
-                                   "fill=\"none\"/><rect x=\"7.2\" y=\"8\" width=\"1.6\" height=\"7\" fill=\"#D2E6E2\"/>"))
-        && TestUtil::writeFile(dir, "photo.png", pngBytes(solidImage(24, 16, QColor(0x00, 0xA8, 0x62))));
+                                   "<circle cx=\"8\" cy=\"8\" r=\"3.5\" fill=\"#00EF86\"/>")) &&
+           TestUtil::writeFile(
+               dir, "turbine.svg",
+               svg("<path d=\"M8 2v6l5 3M8 8l-5 3\" stroke=\"#D2E6E2\" stroke-width=\"1.6\" "
+                   "fill=\"none\"/><rect x=\"7.2\" y=\"8\" width=\"1.6\" height=\"7\" fill=\"#D2E6E2\"/>")) &&
+           TestUtil::writeFile(dir, "photo.png", pngBytes(solidImage(24, 16, QColor(0x00, 0xA8, 0x62))));
 }
 
 template <class Control>

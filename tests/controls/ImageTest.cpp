@@ -80,7 +80,8 @@ QByteArray gifFrames(const QVector<int>& frameColours, int delayCs)
     return out;
 }
 
-struct ImageFixture : ::testing::Test {
+struct ImageFixture : ::testing::Test
+{
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());

@@ -17,7 +17,8 @@ TEST(IndicatorsRegistration, TypeNamesAliasesAndPropertyTables)
 {
     ControlsTest::startToolkit();
     QWidget host;
-    const struct {
+    const struct
+    {
         std::vector<const char*> names;
         const char* className;
         size_t rows;

@@ -22,8 +22,8 @@ const QColor kHighlight(155, 202, 239);
 
 void mouse(QWidget* w, QEvent::Type type, QPoint pos)
 {
-    QMouseEvent e(type, QPointF(pos), Qt::LeftButton, type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                  Qt::NoModifier);
+    QMouseEvent e(type, QPointF(pos), Qt::LeftButton,
+                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
 
@@ -52,7 +52,8 @@ double highlighted(const QImage& img, const QRectF& r)
     return total ? double(hits) / total : 0.0;
 }
 
-struct LabelExFixture : ::testing::Test {
+struct LabelExFixture : ::testing::Test
+{
     void SetUp() override
     {
         label = new CVNQLabelEx(&host);

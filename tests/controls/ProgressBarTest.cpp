@@ -18,7 +18,8 @@ namespace {
 const QColor kBack(0xE0, 0xE0, 0xE0);
 const QColor kFore(0x1E, 0x88, 0xE5);
 
-class ProgressBarTest : public ::testing::Test {
+class ProgressBarTest : public ::testing::Test
+{
 protected:
     // Never shown: controls built under it open no window of their own.
     QWidget host;
@@ -88,12 +89,15 @@ TEST_F(ProgressBarTest, ValueTextShowsTheValueNotTheShare)
     style.clr = QColor(0xC6, 0x28, 0x28);
     bar.getImpl()->textStyle = style;
     bar.setShowText(true);
-    EXPECT_EQ(differingPixels(render(&bar), expected(bar.size(), [&](QPainter* p) {
-                  CVNQWidgetBaseImpl::drawFillStyle(p, bar.getBackground(0), QRect(0, 0, 200, 20));
-                  CVNQWidgetBaseImpl::drawFillStyle(p, bar.getForeground(0), QRect(0, 0, 100, 20));
-                  CVNQWidgetBaseImpl::drawTextAt(p, "100%", style, 0, 0, 200, 20, true);
-              })),
-              0);
+    EXPECT_EQ(
+        differingPixels(render(&bar),
+                        expected(bar.size(),
+                                 [&](QPainter* p) {
+                                     CVNQWidgetBaseImpl::drawFillStyle(p, bar.getBackground(0), QRect(0, 0, 200, 20));
+                                     CVNQWidgetBaseImpl::drawFillStyle(p, bar.getForeground(0), QRect(0, 0, 100, 20));
+                                     CVNQWidgetBaseImpl::drawTextAt(p, "100%", style, 0, 0, 200, 20, true);
+                                 })),
+        0);
 }
 
 TEST_F(ProgressBarTest, CircleWedgeRunsClockwiseFromStraightDown)

@@ -20,7 +20,8 @@ namespace {
 const QColor kIcon(0x2E, 0x7D, 0x32);
 const QColor kHot(0xF5, 0x7F, 0x17);
 
-class RadioButtonTest : public ::testing::Test {
+class RadioButtonTest : public ::testing::Test
+{
 protected:
     // Never shown: controls built under it open no window of their own.
     QWidget host;
@@ -71,9 +72,10 @@ TEST_F(RadioButtonTest, UnthemedButtonDrawsTextFromZeroAndFillsWhenChecked)
     radio.resize(120, 24);
     radio.setText("Plain");
     auto look = [&](QColor ground, bool checked) {
-        return expected(radio.size(), [&](QPainter* p) {
-            CVNQWidgetBaseImpl::drawText(p, "Plain", radio.getTextStyle(checked), radio.rect());
-        }, ground);
+        return expected(
+            radio.size(),
+            [&](QPainter* p) { CVNQWidgetBaseImpl::drawText(p, "Plain", radio.getTextStyle(checked), radio.rect()); },
+            ground);
     };
     EXPECT_EQ(differingPixels(render(&radio, Qt::black), look(Qt::black, false)), 0);
     radio.setChecked(true);

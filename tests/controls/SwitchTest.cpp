@@ -19,7 +19,8 @@ namespace {
 
 const QColor kThumb(0x43, 0xA0, 0x47);
 
-class SwitchTest : public ::testing::Test {
+class SwitchTest : public ::testing::Test
+{
 protected:
     // Never shown: controls built under it open no window of their own.
     QWidget host;

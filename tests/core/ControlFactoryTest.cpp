@@ -39,7 +39,8 @@ class Probe : public QWidget, public ICVNQWidgetBase
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(Probe, ProbeImpl)
 public:
-    explicit Probe(QWidget* parent = nullptr) : QWidget(parent)
+    explicit Probe(QWidget* parent = nullptr)
+        : QWidget(parent)
     {
         m_impl = new ProbeImpl(this, typeName());
         m_impl->applyTheme();
@@ -250,8 +251,8 @@ TEST(PageWindowKeysTest, KeysAppliedOnlyWhenPresentAndWellTyped)
     EXPECT_EQ(host.minH, -1);     // a string is no number: absent
     EXPECT_EQ(host.minW, -1);
 
-    applyPageWindowKeysTo(&host, PageWindowKeys::fromJson(
-                                     TestUtil::json(R"({"h": 90, "trans": true, "minW": 50, "onlyDragCaption": true})")));
+    applyPageWindowKeysTo(&host, PageWindowKeys::fromJson(TestUtil::json(
+                                     R"({"h": 90, "trans": true, "minW": 50, "onlyDragCaption": true})")));
     EXPECT_EQ(host.geometry(), QRect(10, 20, 640, 90));
     EXPECT_TRUE(host.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(host.testAttribute(Qt::WA_TranslucentBackground));
@@ -260,8 +261,8 @@ TEST(PageWindowKeysTest, KeysAppliedOnlyWhenPresentAndWellTyped)
 
     // A root that is not an object has no keys.
     PageWindowKeys none = PageWindowKeys::fromJson(TestUtil::json("[1]"));
-    EXPECT_FALSE(none.hasW || none.hasH || none.hasTrans || none.hasDrag || none.hasResize || none.hasMinH
-                 || none.hasMinW || none.hasOnlyDragCaption);
+    EXPECT_FALSE(none.hasW || none.hasH || none.hasTrans || none.hasDrag || none.hasResize || none.hasMinH ||
+                 none.hasMinW || none.hasOnlyDragCaption);
 }
 
 TEST_F(ControlFactoryTest, PageFilesFromDisk)

@@ -18,7 +18,8 @@ void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& m
 }
 
 // Records every languageChanged while alive.
-struct ChangeLog {
+struct ChangeLog
+{
     explicit ChangeLog(LanguageManager* lm)
     {
         connection = QObject::connect(lm, &LanguageManager::languageChanged,
@@ -29,7 +30,8 @@ struct ChangeLog {
     QMetaObject::Connection connection;
 };
 
-class LanguageManagerTest : public ::testing::Test {
+class LanguageManagerTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -39,7 +41,9 @@ protected:
         QString error;
         ASSERT_TRUE(lm->loadFromJson(R"({"defaultLanguage": "en",
             "languages": {"en": {"a": "A", "only_en": "English only", "empty": ""},
-                          "zh": {"a": "甲", "b": "乙"}}})", &error)) << error.toStdString();
+                          "zh": {"a": "甲", "b": "乙"}}})",
+                                     &error))
+            << error.toStdString();
         lm->setLanguage("en");
         g_warnings.clear();
     }
@@ -116,7 +120,8 @@ TEST_F(LanguageManagerTest, SwitchingAndReloadingEmitTheRightSignals)
 TEST_F(LanguageManagerTest, BadFilesAreRejectedAndChangeNothing)
 {
     ChangeLog log(lm);
-    const struct {
+    const struct
+    {
         const char* json;
         const char* message; // exact, or the start of it when ending in "%"
     } cases[] = {
@@ -165,7 +170,8 @@ TEST_F(LanguageManagerTest, LoadsRealFiles)
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QString::fromUtf8(R"({"defaultLanguage": "zh",
-            "languages": {"zh": {"title": "风电场"}, "en": {"title": "Wind farm"}}})").toUtf8());
+            "languages": {"zh": {"title": "风电场"}, "en": {"title": "Wind farm"}}})")
+                    .toUtf8());
     }
     QString error;
     ASSERT_TRUE(lm->loadFromFile(path, &error)) << error.toStdString();

@@ -25,8 +25,8 @@ QImage canvas(int w, int h)
 
 bool near(QColor a, QColor b, int tol = 12)
 {
-    return qAbs(a.red() - b.red()) <= tol && qAbs(a.green() - b.green()) <= tol && qAbs(a.blue() - b.blue()) <= tol
-        && qAbs(a.alpha() - b.alpha()) <= tol;
+    return qAbs(a.red() - b.red()) <= tol && qAbs(a.green() - b.green()) <= tol && qAbs(a.blue() - b.blue()) <= tol &&
+           qAbs(a.alpha() - b.alpha()) <= tol;
 }
 
 QColor at(const QImage& img, int x, int y)
@@ -55,9 +55,8 @@ QByteArray png(const QImage& img)
 }
 
 // 30 x 30 image of nine 10 x 10 cells, each its own colour.
-const QColor kCells[3][3] = {{Qt::red, Qt::green, Qt::blue},
-                             {Qt::cyan, Qt::magenta, Qt::yellow},
-                             {Qt::black, Qt::white, Qt::gray}};
+const QColor kCells[3][3] = {
+    {Qt::red, Qt::green, Qt::blue}, {Qt::cyan, Qt::magenta, Qt::yellow}, {Qt::black, Qt::white, Qt::gray}};
 QColor cell(int col, int row)
 {
     return kCells[row][col];
@@ -109,12 +108,12 @@ TEST(Painters, SquareFillsAndSideBorders)
         Impl::drawStyleRect(&p, f, 5, 5, 30, 20);
     }
     EXPECT_TRUE(near(at(img, 20, 10), Qt::red));
-    EXPECT_TRUE(near(at(img, 5, 10), Qt::red));       // no left border
-    EXPECT_TRUE(near(at(img, 20, 5), Qt::red));       // no top border
-    EXPECT_TRUE(near(at(img, 34, 10), Qt::red));      // no right border
-    EXPECT_TRUE(near(at(img, 20, 23), Qt::blue));     // bottom line at y + h - half
+    EXPECT_TRUE(near(at(img, 5, 10), Qt::red));   // no left border
+    EXPECT_TRUE(near(at(img, 20, 5), Qt::red));   // no top border
+    EXPECT_TRUE(near(at(img, 34, 10), Qt::red));  // no right border
+    EXPECT_TRUE(near(at(img, 20, 23), Qt::blue)); // bottom line at y + h - half
     EXPECT_TRUE(near(at(img, 20, 24), Qt::blue));
-    EXPECT_EQ(qAlpha(img.pixel(4, 10)), 0);           // nothing outside
+    EXPECT_EQ(qAlpha(img.pixel(4, 10)), 0); // nothing outside
     EXPECT_EQ(qAlpha(img.pixel(20, 26)), 0);
 
     // A horizontal gradient runs from the left edge to the right edge.
@@ -145,9 +144,9 @@ TEST(Painters, RoundedFillWithBorder)
         s.fill.borderSize = 2;
         Impl::drawFillStyle(&p, s, QRect(0, 0, 60, 40));
     }
-    EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);            // rounded corner stays empty
+    EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0); // rounded corner stays empty
     EXPECT_EQ(qAlpha(img.pixel(59, 39)), 0);
-    EXPECT_TRUE(near(at(img, 30, 0), Qt::blue, 40));  // border along the top
+    EXPECT_TRUE(near(at(img, 30, 0), Qt::blue, 40)); // border along the top
     EXPECT_TRUE(near(at(img, 0, 20), Qt::blue, 40));
     EXPECT_TRUE(near(at(img, 30, 20), Qt::red));
 
@@ -162,7 +161,8 @@ TEST(Painters, RoundedFillWithBorder)
     EXPECT_TRUE(inkBox(none).isEmpty());
 }
 
-class PaintersImages : public ::testing::Test {
+class PaintersImages : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -210,8 +210,8 @@ TEST_F(PaintersImages, NinePatchKeepsMarginsAndScalesEdges)
     EXPECT_TRUE(near(at(img, 77, 2), cell(2, 0)));
     EXPECT_TRUE(near(at(img, 2, 47), cell(0, 2)));
     EXPECT_TRUE(near(at(img, 77, 47), cell(2, 2)));
-    EXPECT_TRUE(near(at(img, 40, 2), cell(1, 0)));  // top edge stretched
-    EXPECT_TRUE(near(at(img, 2, 25), cell(0, 1)));  // left edge stretched
+    EXPECT_TRUE(near(at(img, 40, 2), cell(1, 0))); // top edge stretched
+    EXPECT_TRUE(near(at(img, 2, 25), cell(0, 1))); // left edge stretched
     EXPECT_TRUE(near(at(img, 77, 25), cell(2, 1)));
     EXPECT_TRUE(near(at(img, 40, 25), cell(1, 1))); // centre
 

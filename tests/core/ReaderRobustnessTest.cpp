@@ -34,7 +34,6 @@
 
 using namespace CVNQtLib;
 
-
 namespace {
 
 const char* const kPage = R"({
@@ -75,8 +74,8 @@ std::vector<std::string> typeSwaps(const char* text, size_t limit = 400)
 {
     Json::Value root;
     EXPECT_TRUE(jsonParse(std::string(text), root));
-    static const char* const kReplacements[] = {"null", "7", "-1", "3.5", "true", "\"str\"", "[]", "{}",
-                                               "[1, \"a\", null]", "{\"k\": [1]}", "99999999999"};
+    static const char* const kReplacements[] = {
+        "null", "7", "-1", "3.5", "true", "\"str\"", "[]", "{}", "[1, \"a\", null]", "{\"k\": [1]}", "99999999999"};
     std::vector<Json::Value> replacements;
     for (const char* r : kReplacements) {
         Json::Value v;
@@ -205,8 +204,8 @@ template <class F>
 void forEachMistypedNode(const std::set<std::string>& keys, F feed)
 {
     std::vector<Json::Value> scalars;
-    for (const char* text : {"null", "7", "-1", "0", "3.5", "true", "false", "\"str\"", "\"\"", "99999999999",
-                             "-1e300", "[]", "{}", "[[7, \"a\", \"b\"], [\"n\", 1, \"x\"], [null]]"}) {
+    for (const char* text : {"null", "7", "-1", "0", "3.5", "true", "false", "\"str\"", "\"\"", "99999999999", "-1e300",
+                             "[]", "{}", "[[7, \"a\", \"b\"], [\"n\", 1, \"x\"], [null]]"}) {
         Json::Value v;
         jsonParse(std::string(text), v);
         scalars.push_back(v);

@@ -19,13 +19,19 @@ using namespace CVNQtLib;
 
 namespace {
 
-CVNQResourceManager* rm() { return CVNQResourceManager::getInstance(); }
+CVNQResourceManager* rm()
+{
+    return CVNQResourceManager::getInstance();
+}
 
 // A control that records what reaches it: theme entries fed through its
 // JSON routine, the fill style it resolved meanwhile, language changes.
-class ProbeImpl : public CVNQWidgetBaseImpl {
+class ProbeImpl : public CVNQWidgetBaseImpl
+{
 public:
-    ProbeImpl(QWidget* owner, const QString& type) : CVNQWidgetBaseImpl(owner, type) {}
+    ProbeImpl(QWidget* owner, const QString& type)
+        : CVNQWidgetBaseImpl(owner, type)
+    {}
     bool serializeJsonValue(Json::Value** node, bool read) override
     {
         const bool ok = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
@@ -48,11 +54,13 @@ public:
 
 } // namespace
 
-class ResProbe : public QWidget, public ICVNQWidgetBase {
+class ResProbe : public QWidget, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(ResProbe, ProbeImpl)
 public:
-    explicit ResProbe(QWidget* parent = nullptr) : QWidget(parent)
+    explicit ResProbe(QWidget* parent = nullptr)
+        : QWidget(parent)
     {
         m_impl = new ProbeImpl(this, QString::fromLatin1(typeName()));
         m_impl->applyTheme();
@@ -74,18 +82,20 @@ QByteArray pngBytes(int w, int h, QColor c)
     return bytes;
 }
 
-const char kSvg[] = R"(<svg xmlns="http://www.w3.org/2000/svg" width="20" height="10"><rect width="20" height="10" fill="red"/></svg>)";
+const char kSvg[] =
+    R"(<svg xmlns="http://www.w3.org/2000/svg" width="20" height="10"><rect width="20" height="10" fill="red"/></svg>)";
 
 QByteArray styleJson(const char* fillName, const char* colour)
 {
-    return QByteArray(R"({"style": [{"type": 1, "name": ")") + fillName + R"(", "drawImg": false, "clr": ")" + colour
-        + R"("}, {"type": 2, "name": "t_)" + fillName + R"(", "size": 15}]})";
+    return QByteArray(R"({"style": [{"type": 1, "name": ")") + fillName + R"(", "drawImg": false, "clr": ")" + colour +
+           R"("}, {"type": 2, "name": "t_)" + fillName + R"(", "size": 15}]})";
 }
 
 QByteArray themeJson(const char* probeStyle)
 {
     return QByteArray(R"({"elements": [{"child": [
-        {"name": "resprobe", "probeStyle": ")") + probeStyle + R"("},
+        {"name": "resprobe", "probeStyle": ")") +
+           probeStyle + R"("},
         {"name": "resprobe", "probeStyle": "second"},
         {"name": "Other"}, {"noname": 1}, 5]}]})";
 }
@@ -204,8 +214,13 @@ TEST(ResourceManager, FailedThemeFolderKeepsThePreviousTheme)
 
 TEST(ResourceManager, MalformedThemeFilesLoadWithoutEntriesAndNeverAbort)
 {
-    const char* themes[] = {"{\"elements\": {}}", "{\"elements\": [5]}", "{\"elements\": [{\"child\": \"x\"}]}",
-        "{\"elements\": [{\"child\": [{\"name\": 5}, null, []]}]}", "[1, 2", "\0\0", "{\"elements\": []}"};
+    const char* themes[] = {"{\"elements\": {}}",
+                            "{\"elements\": [5]}",
+                            "{\"elements\": [{\"child\": \"x\"}]}",
+                            "{\"elements\": [{\"child\": [{\"name\": 5}, null, []]}]}",
+                            "[1, 2",
+                            "\0\0",
+                            "{\"elements\": []}"};
     for (const char* theme : themes) {
         QTemporaryDir dir;
         ASSERT_TRUE(TestUtil::writeFile(dir.path(), "style.json", R"({"style": 5})"));
@@ -242,9 +257,9 @@ TEST(ResourceManager, ThemeArchiveLookupIsCaseAndSeparatorInsensitive)
     QTemporaryDir dir;
     const QString zip = dir.filePath("theme.zip");
     ASSERT_TRUE(writeZip(zip, {{"Style.JSON", styleJson("zip_only", "ff445566")},
-                                  {"theme.json", themeJson("zip_only")},
-                                  {"Images/Logo.PNG", pngBytes(5, 4, Qt::blue)},
-                                  {"images/icon.svg", kSvg}}));
+                               {"theme.json", themeJson("zip_only")},
+                               {"Images/Logo.PNG", pngBytes(5, 4, Qt::blue)},
+                               {"images/icon.svg", kSvg}}));
     ASSERT_TRUE(rm()->loadThemeFile(zip));
     EXPECT_EQ(rm()->getThemePath(), zip);
     FillStyle f;
@@ -290,8 +305,9 @@ TEST(ResourceManager, SkinArchiveNeedsItsOwnStyleFile)
 {
     QTemporaryDir dir;
     const QString good = dir.filePath("skin.zip");
-    ASSERT_TRUE(writeZip(good, {{"style.json", styleJson("skin_fill", "ff778899")},
-                                   {"language.txt", utf16le(QStringLiteral("Language\ten\tzh\r\nskin_key\tHello\t你好\r\n"))}}));
+    ASSERT_TRUE(
+        writeZip(good, {{"style.json", styleJson("skin_fill", "ff778899")},
+                        {"language.txt", utf16le(QStringLiteral("Language\ten\tzh\r\nskin_key\tHello\t你好\r\n"))}}));
     const QString noStyle = dir.filePath("nostyle.zip");
     ASSERT_TRUE(writeZip(noStyle, {{"readme.txt", "x"}}));
 
@@ -318,12 +334,13 @@ TEST(ResourceManager, SkinArchiveNeedsItsOwnStyleFile)
 
 TEST(ResourceManager, SkinLanguageTableIsStrictAboutItsHeader)
 {
-    EXPECT_FALSE(rm()->readLanguage(utf16le(QStringLiteral("Language\ten"))));           // one line
-    EXPECT_FALSE(rm()->readLanguage(utf16le(QStringLiteral("Lang\ten\r\nk\tv"))));        // wrong first field
-    EXPECT_FALSE(rm()->readLanguage(utf16le(QStringLiteral("Language\r\nk\tv"))));        // no language
+    EXPECT_FALSE(rm()->readLanguage(utf16le(QStringLiteral("Language\ten"))));               // one line
+    EXPECT_FALSE(rm()->readLanguage(utf16le(QStringLiteral("Lang\ten\r\nk\tv"))));           // wrong first field
+    EXPECT_FALSE(rm()->readLanguage(utf16le(QStringLiteral("Language\r\nk\tv"))));           // no language
     EXPECT_FALSE(rm()->readLanguage(utf16le(QStringLiteral("\xFEFFLanguage\ten\r\nk\tv")))); // byte-order mark
     EXPECT_FALSE(rm()->readLanguage(QByteArray("L")));
-    ASSERT_TRUE(rm()->readLanguage(utf16le(QStringLiteral("Language\ten\tde\r\nlt_a\tA\r\nshort\r\nlt_a\tA2\tA-de\r\n"))));
+    ASSERT_TRUE(
+        rm()->readLanguage(utf16le(QStringLiteral("Language\ten\tde\r\nlt_a\tA\r\nshort\r\nlt_a\tA2\tA-de\r\n"))));
     // Without JSON languages the skin table is the language source.
     if (LanguageManager::instance()->languages().isEmpty()) {
         EXPECT_TRUE(rm()->getLanguageList().contains("de"));
@@ -434,10 +451,13 @@ TEST(ResourceManager, BuiltInImagesAreTheCheckAndRadioMarks)
         }
         return img;
     };
-    const struct {
+    const struct
+    {
         const char* name;
         bool round, marked;
-    } marks[] = {{"IDB_UNSELECT", true, false}, {"IDB_SELECTED", true, true}, {"IDB_UNCHECK", false, false},
+    } marks[] = {{"IDB_UNSELECT", true, false},
+                 {"IDB_SELECTED", true, true},
+                 {"IDB_UNCHECK", false, false},
                  {"IDB_CHECKED", false, true}};
     for (const auto& m : marks) {
         const QImage* img = rm()->getImage(m.name);
@@ -555,7 +575,8 @@ TEST(ResourceManager, ThemeAndLanguageChangesReachRegisteredWindowsOnce)
 TEST(ResourceManager, ProjectFolderStylesRoundTripThroughTheStyleText)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "style.json",
+    ASSERT_TRUE(TestUtil::writeFile(
+        dir.path(), "style.json",
         R"({"style": [{"type": 1, "name": "p_fill", "drawImg": false, "clr": "FF00FF00", "round": 4},
                        {"type": 2, "name": "p_text", "clr": "FF112233", "hor": 1, "ver": 1, "family": "Sans"}]})"));
     ASSERT_TRUE(rm()->setProjectDirPath(dir.path()));

@@ -9,10 +9,14 @@ using namespace CVNQtLib;
 
 namespace {
 
-CVNQResourceManager* rm() { return CVNQResourceManager::getInstance(); }
+CVNQResourceManager* rm()
+{
+    return CVNQResourceManager::getInstance();
+}
 
 // Reads a "style" array into a fresh package.
-struct Package {
+struct Package
+{
     CVNQResourceManagerImpl pkg;
     explicit Package(const char* styleArray) { EXPECT_TRUE(rm()->readStyle(&pkg, TestUtil::json(styleArray))); }
     const FillStyle& fill(const char* name) const
@@ -32,7 +36,8 @@ struct Package {
 };
 
 // Restores the manager's scale factor whatever a test did.
-struct ScaleGuard {
+struct ScaleGuard
+{
     float old = rm()->getScaleFactor();
     ~ScaleGuard() { rm()->setScaleFactor(old); }
 };
@@ -217,7 +222,7 @@ TEST(StyleFile, EmptyIsStoredInvalidAndReservedNamesNeverReachTables)
 {
     CVNQResourceManager* m = rm();
     m->readStyle(m->getDefaultManagerImpl(),
-        TestUtil::json(R"([{"type": 1, "name": "empty", "drawImg": false, "clr": "ff112233"},
+                 TestUtil::json(R"([{"type": 1, "name": "empty", "drawImg": false, "clr": "ff112233"},
                            {"type": 1, "name": "Empty", "drawImg": false, "clr": "ff445566"}])"));
     const FillStyle* stored = m->getDefaultManagerImpl()->findFillStyle("empty");
     ASSERT_NE(stored, nullptr);

@@ -20,7 +20,8 @@ class TestCtlImpl;
 
 // A minimal control: one per-state background and one content key
 // ("attr"."label") that theme entries must not change.
-class TestCtl : public QWidget, public ICVNQWidgetBase {
+class TestCtl : public QWidget, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(TestCtl, TestCtlImpl)
     CVNQ_FORWARD_MOUSE_EVENTS(QWidget)
@@ -30,7 +31,8 @@ public:
     TestCtlImpl* impl() const { return m_impl.get(); }
 };
 
-class TestCtlImpl : public CVNQWidgetBaseImpl {
+class TestCtlImpl : public CVNQWidgetBaseImpl
+{
 public:
     using CVNQWidgetBaseImpl::CVNQWidgetBaseImpl;
 
@@ -64,7 +66,8 @@ public:
 
 CVNQ_IMPLEMENT_CONTROL(TestCtl, TestCtlImpl, "qttestctl")
 
-TestCtl::TestCtl(QWidget* parent) : QWidget(parent)
+TestCtl::TestCtl(QWidget* parent)
+    : QWidget(parent)
 {
     m_impl = new TestCtlImpl(this, typeName());
     m_impl->applyTheme();
@@ -404,9 +407,14 @@ TEST(WidgetBase, PropertyTableCommonRows)
     EXPECT_EQ(info.properties[1].getString(&notAControl), QString());
 
     // Rows built from a control's own per-state accessors.
-    struct Host : QWidget {
+    struct Host : QWidget
+    {
         FillStyle bg[4];
-        void setBg(CtrlState s, const FillStyle& f) { if (s >= 0 && s < 4) bg[s] = f; }
+        void setBg(CtrlState s, const FillStyle& f)
+        {
+            if (s >= 0 && s < 4)
+                bg[s] = f;
+        }
         const FillStyle& getBg(CtrlState s) const { return bg[s]; }
         FillStyle one;
         void setOne(const FillStyle& f) { one = f; }
@@ -423,7 +431,8 @@ TEST(WidgetBase, PropertyTableCommonRows)
 }
 
 // Theme application needs a loaded theme with entries for the test keys.
-class WidgetBaseTheme : public ::testing::Test {
+class WidgetBaseTheme : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

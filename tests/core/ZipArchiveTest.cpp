@@ -35,15 +35,17 @@ QByteArray sampleText(int lines)
 {
     QByteArray b;
     for (int i = 0; i < lines; ++i)
-        b += "{\"name\": \"style" + QByteArray::number(i) + "\", \"color\": \"FF" + QByteArray::number(i * 7919 % 65536, 16) + "\"}\n";
+        b += "{\"name\": \"style" + QByteArray::number(i) + "\", \"color\": \"FF" +
+             QByteArray::number(i * 7919 % 65536, 16) + "\"}\n";
     return b;
 }
 
-struct MinizipEntry {
+struct MinizipEntry
+{
     QByteArray name;
     QByteArray data;
     QByteArray localExtra;
-    bool raw = false;        // data written as is, with the declared size and CRC below
+    bool raw = false; // data written as is, with the declared size and CRC below
     quint64 declaredSize = 0;
     quint32 declaredCrc = 0;
 };
@@ -65,8 +67,8 @@ bool writeWithMinizip(const QString& path, const QList<MinizipEntry>& entries)
         info.tmz_date.tm_hour = 10;
         ok = ok && zipOpenNewFileInZip2(zf, e.name.constData(), &info,
                                         e.localExtra.isEmpty() ? nullptr : e.localExtra.constData(),
-                                        uInt(e.localExtra.size()), nullptr, 0, nullptr,
-                                        e.raw ? 0 : Z_DEFLATED, Z_DEFAULT_COMPRESSION, e.raw ? 1 : 0) == ZIP_OK;
+                                        uInt(e.localExtra.size()), nullptr, 0, nullptr, e.raw ? 0 : Z_DEFLATED,
+                                        Z_DEFAULT_COMPRESSION, e.raw ? 1 : 0) == ZIP_OK;
         ok = ok && zipWriteInFileInZip(zf, e.data.constData(), unsigned(e.data.size())) == ZIP_OK;
         if (e.raw)
             ok = ok && zipCloseFileInZipRaw64(zf, e.declaredSize, e.declaredCrc) == ZIP_OK;
@@ -76,7 +78,8 @@ bool writeWithMinizip(const QString& path, const QList<MinizipEntry>& entries)
     return zipClose(zf, nullptr) == ZIP_OK && ok;
 }
 
-class ZipArchiveTest : public ::testing::Test {
+class ZipArchiveTest : public ::testing::Test
+{
 protected:
     QTemporaryDir dir;
     QString path(const char* name) const { return dir.path() + "/" + name; }
@@ -121,8 +124,7 @@ TEST_F(ZipArchiveTest, WriterArchiveReadsBackFromFileMemoryAndStream)
     fseek(stream, 37, SEEK_SET);
 
     ZipArchive* handles[] = {cvnZipOpenFile(QFile::encodeName(file).constData()),
-                             cvnZipOpenMemory(bytes.constData(), quint64(bytes.size())),
-                             cvnZipOpenStream(stream)};
+                             cvnZipOpenMemory(bytes.constData(), quint64(bytes.size())), cvnZipOpenStream(stream)};
     for (ZipArchive* zip : handles) {
         ASSERT_NE(zip, nullptr);
         EXPECT_FALSE(cvnZipIsWriter(zip));

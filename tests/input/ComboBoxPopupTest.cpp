@@ -22,7 +22,8 @@ void sendMouse(QWidget* w, QEvent::Type type, QPoint pos)
     QApplication::sendEvent(w, &e);
 }
 
-struct OpenCombo : ::testing::Test {
+struct OpenCombo : ::testing::Test
+{
     void SetUp() override
     {
         initToolkit();

@@ -17,7 +17,8 @@ using namespace InputTest;
 
 namespace {
 
-struct ComboFixture : ::testing::Test {
+struct ComboFixture : ::testing::Test
+{
     void SetUp() override { initToolkit(); }
 };
 

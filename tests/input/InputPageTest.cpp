@@ -78,7 +78,8 @@ const char* kArrow = R"(<svg xmlns="http://www.w3.org/2000/svg" width="12" heigh
 <path d="M2.5 4.5 L6 8 L9.5 4.5" fill="none" stroke="#6B7280" stroke-width="1.6" stroke-linecap="round"/></svg>)";
 
 // The page background and its cards, painted with the theme's styles.
-class Page : public QWidget {
+class Page : public QWidget
+{
 public:
     QVector<QRect> cards;
     QVector<QPair<QPoint, QString>> captions;
@@ -123,8 +124,10 @@ TEST(InputPage, EveryInputControlRenders)
     page.setGeometry(40, 40, 760, 720);
     page.cards = {QRect(20, 20, 350, 240), QRect(390, 20, 350, 240), QRect(20, 280, 720, 210),
                   QRect(20, 510, 720, 190)};
-    page.captions = {{QPoint(36, 30), "Line edits"}, {QPoint(406, 30), "Combo boxes"},
-                     {QPoint(36, 290), "Sliders and spin boxes"}, {QPoint(36, 520), "Text edits"}};
+    page.captions = {{QPoint(36, 30), "Line edits"},
+                     {QPoint(406, 30), "Combo boxes"},
+                     {QPoint(36, 290), "Sliders and spin boxes"},
+                     {QPoint(36, 520), "Text edits"}};
 
     // Line edits: placeholder, focused with text, password, shortcut
     // capture, hovered and disabled.
@@ -226,7 +229,9 @@ TEST(InputPage, EveryInputControlRenders)
     QStringList lines;
     for (int i = 1; i <= 14; ++i)
         lines << QString("%1:00  WT-%2 gearbox temperature %3 C within the expected band of the season")
-                     .arg(i, 2, 10, QChar('0')).arg(i * 3, 3, 10, QChar('0')).arg(50 + i);
+                     .arg(i, 2, 10, QChar('0'))
+                     .arg(i * 3, 3, 10, QChar('0'))
+                     .arg(50 + i);
     log->setPlainText(lines.join('\n'));
     auto* offNotes = new CVNQTextEdit(&page);
     offNotes->setGeometry(QRect(556, 544, 168, 140));
@@ -243,8 +248,8 @@ TEST(InputPage, EveryInputControlRenders)
     QApplication::sendEvent(hovered, &hoverEnter);
     TestUtil::spin(100);
     const QString outDir = qEnvironmentVariable("CVN_SCREENSHOT_DIR", QDir::tempPath());
-    const QImage closed = QGuiApplication::primaryScreen()->grabWindow(0, page.x(), page.y(), page.width(),
-                                                                       page.height()).toImage();
+    const QImage closed =
+        QGuiApplication::primaryScreen()->grabWindow(0, page.x(), page.y(), page.width(), page.height()).toImage();
     EXPECT_TRUE(closed.save(outDir + "/corvane-input-page-closed.png"));
     EXPECT_EQ(name->getControlImpl()->getState(), 2);
     EXPECT_EQ(offNotes->getControlImpl()->getState(), 3);
@@ -261,8 +266,8 @@ TEST(InputPage, EveryInputControlRenders)
     TestUtil::spin(200);
     // The whole screen area of the page and the popup.
     QRect area = page.frameGeometry().united(list->window()->frameGeometry()).adjusted(-10, -10, 10, 10);
-    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(),
-                                                                     area.height()).toImage();
+    const QImage shot =
+        QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
     const QString file = outDir + "/corvane-input-page.png";
     EXPECT_TRUE(shot.save(file));
     std::printf("screenshot: %s\n", qPrintable(file));

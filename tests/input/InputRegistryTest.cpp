@@ -61,11 +61,11 @@ TEST(InputRegistry, TypeNamesAliasesAndTables)
 {
     initToolkit();
     const QList<QPair<const char*, const char*>> types = {
-        {"qtslider", "CVNQtLib::CVNQSlider"}, {"slider", "CVNQtLib::CVNQSlider"},
-        {"qtdedit", "CVNQtLib::CVNQLineEdit"}, {"dedit", "CVNQtLib::CVNQLineEdit"},
+        {"qtslider", "CVNQtLib::CVNQSlider"},     {"slider", "CVNQtLib::CVNQSlider"},
+        {"qtdedit", "CVNQtLib::CVNQLineEdit"},    {"dedit", "CVNQtLib::CVNQLineEdit"},
         {"qtcombobox", "CVNQtLib::CVNQComboBox"}, {"combobox", "CVNQtLib::CVNQComboBox"},
-        {"qtspinbox", "CVNQtLib::CVNQSpinBox"}, {"spinbox", "CVNQtLib::CVNQSpinBox"},
-        {"dnumedit", "CVNQtLib::CVNQSpinBox"}, {"qttext", "CVNQtLib::CVNQTextEdit"}};
+        {"qtspinbox", "CVNQtLib::CVNQSpinBox"},   {"spinbox", "CVNQtLib::CVNQSpinBox"},
+        {"dnumedit", "CVNQtLib::CVNQSpinBox"},    {"qttext", "CVNQtLib::CVNQTextEdit"}};
     for (const auto& t : types) {
         QWidget* w = createControlByTypeName(t.first, nullptr);
         ASSERT_NE(w, nullptr) << t.first;
@@ -77,7 +77,8 @@ TEST(InputRegistry, TypeNamesAliasesAndTables)
         delete w;
     }
     EXPECT_EQ(cvnGetControlInfo("qtspinbox"), nullptr);
-    const QList<QPair<const char*, size_t>> sizes = {{"qtslider", 15}, {"qtdedit", 16}, {"qtcombobox", 17}, {"qttext", 13}};
+    const QList<QPair<const char*, size_t>> sizes = {
+        {"qtslider", 15}, {"qtdedit", 16}, {"qtcombobox", 17}, {"qttext", 13}};
     for (const auto& s : sizes) {
         ControlInfo* info = cvnGetControlInfo(s.first);
         ASSERT_NE(info, nullptr) << s.first;

@@ -138,7 +138,8 @@ inline bool read(QWidget* control, Json::Value node)
 // A theme folder written from (relative path, content) pairs and loaded
 // into the theme package; the destructor loads an empty theme again, so
 // later tests start unthemed even when this one stopped early.
-class ScopedTheme {
+class ScopedTheme
+{
 public:
     ScopedTheme(std::initializer_list<std::pair<const char*, const char*>> files)
     {

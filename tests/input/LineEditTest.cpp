@@ -16,7 +16,8 @@ using namespace InputTest;
 
 namespace {
 
-struct LineEditFixture : ::testing::Test {
+struct LineEditFixture : ::testing::Test
+{
     void SetUp() override { initToolkit(); }
 };
 
@@ -27,7 +28,8 @@ QString captured(CVNQLineEdit& edit, int k, Qt::KeyboardModifiers mods = Qt::NoM
 }
 
 // A 200 x 30 field with a blue background, a red placeholder and black text.
-struct StyledEdit {
+struct StyledEdit
+{
     QWidget window;
     CVNQLineEdit* edit = new CVNQLineEdit(&window);
     StyledEdit()
@@ -44,8 +46,7 @@ TEST_F(LineEditFixture, ShortcutCaptureTexts)
 {
     CVNQLineEdit edit;
     edit.setHotkeyMode(true);
-    EXPECT_EQ(captured(edit, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier),
-              "CTRL+ALT+SHIFT+Q");
+    EXPECT_EQ(captured(edit, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier), "CTRL+ALT+SHIFT+Q");
     EXPECT_EQ(captured(edit, Qt::Key_Q, Qt::AltModifier), "ALT+Q");
     EXPECT_EQ(captured(edit, Qt::Key_A, Qt::ShiftModifier | Qt::ControlModifier), "CTRL+SHIFT+A");
     EXPECT_EQ(captured(edit, Qt::Key_Z, Qt::MetaModifier | Qt::KeypadModifier), "Z");
@@ -248,8 +249,10 @@ TEST_F(LineEditFixture, AttributesAndMarginsRoundTrip)
 {
     QWidget parent;
     auto* edit = new CVNQLineEdit(&parent);
-    ASSERT_TRUE(read(edit, TestUtil::json(
-        R"({"attr":{"text":"héllo","ispassord":true,"tip":"Search","shortcut":1,"leftMargin":6,"topMargin":3}})")));
+    ASSERT_TRUE(read(
+        edit,
+        TestUtil::json(
+            R"({"attr":{"text":"héllo","ispassord":true,"tip":"Search","shortcut":1,"leftMargin":6,"topMargin":3}})")));
     EXPECT_EQ(edit->text(), QString::fromUtf8("héllo"));
     EXPECT_TRUE(edit->getIsPassword());
     EXPECT_EQ(edit->getPlaceholderText(), "Search");

@@ -16,14 +16,17 @@ using namespace InputTest;
 
 namespace {
 
-struct SliderFixture : ::testing::Test {
+struct SliderFixture : ::testing::Test
+{
     void SetUp() override { initToolkit(); }
 };
 
 // A slider 200 x 30 (or 30 x 200) with distinct colours for its parts.
-struct ColouredSlider {
+struct ColouredSlider
+{
     CVNQSlider slider;
-    explicit ColouredSlider(Qt::Orientation o) : slider(nullptr, o)
+    explicit ColouredSlider(Qt::Orientation o)
+        : slider(nullptr, o)
     {
         slider.resize(o == Qt::Horizontal ? QSize(200, 30) : QSize(30, 200));
         slider.setBackgroundStyle(0, fill("bg", Qt::blue));

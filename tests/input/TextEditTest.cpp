@@ -14,12 +14,14 @@ using namespace InputTest;
 
 namespace {
 
-struct TextEditFixture : ::testing::Test {
+struct TextEditFixture : ::testing::Test
+{
     void SetUp() override { initToolkit(); }
 };
 
 // A 300 x 160 field on a white window: blue background, red placeholder.
-struct StyledText {
+struct StyledText
+{
     QWidget window;
     CVNQTextEdit* edit = new CVNQTextEdit(&window);
     StyledText()

@@ -111,7 +111,8 @@ TEST(BigPage, LaysOutResizesAndScrolls)
             EXPECT_GT(base.top(), lastBottom);
             lastBottom = base.bottom();
             // Weighted cells 1 : 2 : 3 and a weight-1 spacer share the row.
-            const QList<CVNQContainer*> cells = row->findChildren<CVNQContainer*>(QString(), Qt::FindDirectChildrenOnly);
+            const QList<CVNQContainer*> cells =
+                row->findChildren<CVNQContainer*>(QString(), Qt::FindDirectChildrenOnly);
             ASSERT_EQ(cells.size(), 4);
             const int unit = (rowWidth - 8 - 3 * 4) / 7;
             EXPECT_NEAR(cells[0]->width(), unit, 1);

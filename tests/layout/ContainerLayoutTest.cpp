@@ -16,7 +16,8 @@
 using namespace CVNQtLib;
 using namespace LayoutTest;
 
-class ContainerLayout : public ::testing::Test {
+class ContainerLayout : public ::testing::Test
+{
 protected:
     void SetUp() override { initToolkit(); }
 };

@@ -18,7 +18,8 @@ using namespace LayoutTest;
 namespace {
 
 // A column of three fixed-height rows (100 each) with a bound vertical bar.
-struct Column {
+struct Column
+{
     std::unique_ptr<CVNQContainer> c{root(300, 200, CVNQContainer::Vertical)};
     CVNQScrollBar* bar = new CVNQScrollBar(Qt::Vertical, nullptr);
     CVNQContainer* rows[3];
@@ -42,7 +43,8 @@ int wheel(QWidget* w, QPoint angle)
 
 // A container that grows tall when wide and short when narrow, and records
 // that as its unscrolled place: each bar change flips the need for the bar.
-class Flipper : public CVNQContainer {
+class Flipper : public CVNQContainer
+{
 public:
     using CVNQContainer::CVNQContainer;
     int resizes = 0;

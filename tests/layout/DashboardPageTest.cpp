@@ -28,10 +28,10 @@ using namespace LayoutTest;
 
 namespace {
 
-constexpr int kTiles = 150;        // turbine tiles: a container, a label and a bar each
+constexpr int kTiles = 150; // turbine tiles: a container, a label and a bar each
 constexpr int kTileW = 104;
 constexpr int kTileH = 52;
-constexpr int kGridW = 720;        // the scrolled content keeps its page-file width
+constexpr int kGridW = 720; // the scrolled content keeps its page-file width
 constexpr int kGridPerRow = (kGridW - 16 + 8) / (kTileW + 8);
 constexpr int kGridRows = (kTiles + kGridPerRow - 1) / kGridPerRow;
 constexpr int kGridH = 8 + kGridRows * (kTileH + 8);
@@ -335,7 +335,10 @@ Json::Value dashboardPage()
 
 // --- checks --------------------------------------------------------------------
 
-void shot(QWidget* w, const char* name) { LayoutTest::shot(w, QLatin1String("dashboard-") + QLatin1String(name)); }
+void shot(QWidget* w, const char* name)
+{
+    LayoutTest::shot(w, QLatin1String("dashboard-") + QLatin1String(name));
+}
 
 // Everything that depends on the window size, checked for one size.
 void checkFrame(QWidget* win, QWidget* root)
@@ -395,8 +398,8 @@ TEST(DashboardPage, LaysOutSwitchesScrollsAndFollowsTheWindow)
     LayoutTest::initToolkit();
     registerStyles();
     QTemporaryDir dir;
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "dashboard.json",
-                                    QByteArray::fromStdString(jsonStyled(dashboardPage()))));
+    ASSERT_TRUE(
+        TestUtil::writeFile(dir.path(), "dashboard.json", QByteArray::fromStdString(jsonStyled(dashboardPage()))));
     CVNQWindow win;
     CVNQContainer* root = cvnCreatePageByFileName(&win, dir.filePath("dashboard.json"));
     ASSERT_NE(root, nullptr);

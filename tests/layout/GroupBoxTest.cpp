@@ -18,7 +18,10 @@ namespace {
 
 const QColor kLine(255, 0, 0);
 
-bool isLine(const QImage& img, int x, int y) { return img.pixelColor(x, y) == kLine; }
+bool isLine(const QImage& img, int x, int y)
+{
+    return img.pixelColor(x, y) == kLine;
+}
 
 Json::Value write(CVNQGroupBox& g)
 {
@@ -47,7 +50,7 @@ TEST(GroupBox, OutlineLeavesAGapForTheTitle)
     EXPECT_TRUE(isLine(img, 9 + ts.width(), m));
     EXPECT_TRUE(isLine(img, 118, 30)); // right edge one pixel inside
     EXPECT_FALSE(isLine(img, 119, 30));
-    EXPECT_TRUE(isLine(img, 60, 59)); // line size 1: the last row
+    EXPECT_TRUE(isLine(img, 60, 59));     // line size 1: the last row
     EXPECT_FALSE(isLine(img, 60, m - 2)); // nothing above the top edge
 
     // Without the title the gap stays, four pixels wide.

@@ -70,10 +70,9 @@ TEST(LayoutMath, LargeWeightsAndLengthsDoNotOverflow)
 {
     // rest × weight exceeds 32 bits by far; the result must still add up.
     const qint64 big = 2000000000;
-    const QVector<int> out =
-        cvnRatioLengths({item(0, 0, kCvnUnboundedLength, big), item(0, 0, kCvnUnboundedLength, big),
-                         item(0, 0, kCvnUnboundedLength, 1)},
-                        2000000000, false);
+    const QVector<int> out = cvnRatioLengths({item(0, 0, kCvnUnboundedLength, big),
+                                              item(0, 0, kCvnUnboundedLength, big), item(0, 0, kCvnUnboundedLength, 1)},
+                                             2000000000, false);
     EXPECT_EQ(qint64(out[0]) + out[1] + out[2], 2000000000);
     EXPECT_GT(out[0], 999999000);
     EXPECT_GE(out[2], 0);
@@ -101,18 +100,18 @@ TEST(LayoutMath, SpacerPassGrowsSpacersAndShrinksOthersByRoom)
 
     // In 100 the buttons give up 40 in proportion to their room above the
     // minimum (60 and 30): 26, then the rest, 14.
-    EXPECT_EQ(cvnSpacerLengths({item(80, 20), item(0, 0, kCvnUnboundedLength, 1, false, true), item(60, 30)}, 100,
-                               false),
-              (QVector<int>{54, 0, 46}));
+    EXPECT_EQ(
+        cvnSpacerLengths({item(80, 20), item(0, 0, kCvnUnboundedLength, 1, false, true), item(60, 30)}, 100, false),
+        (QVector<int>{54, 0, 46}));
 
     // Two spacers with weights 1 and 3 share 200.
-    EXPECT_EQ(cvnSpacerLengths({item(0, 0, kCvnUnboundedLength, 1, false, true),
-                                item(0, 0, kCvnUnboundedLength, 3, false, true)},
-                               200, false),
+    EXPECT_EQ(cvnSpacerLengths(
+                  {item(0, 0, kCvnUnboundedLength, 1, false, true), item(0, 0, kCvnUnboundedLength, 3, false, true)},
+                  200, false),
               (QVector<int>{50, 150}));
 
     // A spacer's maximum caps it; the last spacer takes what is left.
-    EXPECT_EQ(cvnSpacerLengths({item(0, 0, 30, 1, false, true), item(0, 0, kCvnUnboundedLength, 1, false, true)},
-                               200, false),
-              (QVector<int>{30, 170}));
+    EXPECT_EQ(
+        cvnSpacerLengths({item(0, 0, 30, 1, false, true), item(0, 0, kCvnUnboundedLength, 1, false, true)}, 200, false),
+        (QVector<int>{30, 170}));
 }

@@ -126,7 +126,10 @@ inline void sized(Json::Value& n, int w, int h)
     n["h"] = h;
 }
 
-inline void ratio(Json::Value& n, int r) { n["layout"]["ratio"] = r; }
+inline void ratio(Json::Value& n, int r)
+{
+    n["layout"]["ratio"] = r;
+}
 
 // --- page-level steps -----------------------------------------------------------
 
@@ -166,6 +169,9 @@ inline void adoptPages(CVNQtLib::CVNQStackContainer* stack)
             stack->addWidget(page);
 }
 
-inline QRect inWindow(QWidget* w, QWidget* window) { return QRect(w->mapTo(window, QPoint(0, 0)), w->size()); }
+inline QRect inWindow(QWidget* w, QWidget* window)
+{
+    return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+}
 
 } // namespace LayoutTest

@@ -18,7 +18,8 @@ using namespace CVNQtLib;
 
 namespace {
 
-class CountingHost : public QWidget {
+class CountingHost : public QWidget
+{
 public:
     int resizes = 0;
 

@@ -36,7 +36,8 @@ void mouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButtons buttons = Q
     QApplication::sendEvent(w, &e);
 }
 
-class ScrollBar : public ::testing::Test {
+class ScrollBar : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -198,8 +199,9 @@ TEST_F(ScrollBar, BoundChildNodesConfigureTheOwnersBars)
     EXPECT_EQ(buttonSizes, (QVector<QPair<bool, int>>{{false, 0}, {true, 11}}));
     EXPECT_EQ(thicknesses, (QVector<QPair<bool, int>>{{false, 9}, {true, 7}}));
 
-    EXPECT_EQ(cvnScrollBarButtonSizeSheet(true, 5),
-              QStringLiteral("QScrollBar::add-line{ width:5px;width:5px; }QScrollBar::sub-line{ width:5px;width:5px; }"));
+    EXPECT_EQ(
+        cvnScrollBarButtonSizeSheet(true, 5),
+        QStringLiteral("QScrollBar::add-line{ width:5px;width:5px; }QScrollBar::sub-line{ width:5px;width:5px; }"));
     EXPECT_TRUE(cvnScrollBarThicknessSheet(8, 8).startsWith(QStringLiteral("QScrollBar::vertical{ width:8; }")));
 
     // One thickness for both bars; a missing bar is skipped.

@@ -80,8 +80,8 @@ TEST(ScrollViewPage, NestedPageLaysOutSwitchesScrollsAndResizes)
     auto* deepTabs = findNamed<CVNQTabWidget>(root, "deepTabs");
     auto* view = findNamed<CVNQScrollView>(root, "turbineView");
     auto* midSplit = findNamed<CVNQSplitter>(root, "midSplit");
-    ASSERT_TRUE(mainStack && innerStack && deepStack && topTabs && sideTabs && innerTabs && deepTabs && view
-                && midSplit);
+    ASSERT_TRUE(mainStack && innerStack && deepStack && topTabs && sideTabs && innerTabs && deepTabs && view &&
+                midSplit);
 
     for (CVNQStackContainer* s : {mainStack, innerStack, deepStack})
         adoptPages(s);
@@ -180,7 +180,8 @@ TEST(ScrollViewPage, NestedPageLaysOutSwitchesScrollsAndResizes)
     shot(&win, QStringLiteral("page-6-deep-stack"));
 
     // Three levels of stacks come to rest.
-    struct Requests : QObject {
+    struct Requests : QObject
+    {
         int count = 0;
         bool eventFilter(QObject*, QEvent* e) override
         {

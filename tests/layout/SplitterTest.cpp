@@ -16,7 +16,8 @@ using namespace CVNQtLib;
 
 namespace {
 
-class PressCounter : public QWidget {
+class PressCounter : public QWidget
+{
 public:
     int presses = 0;
 

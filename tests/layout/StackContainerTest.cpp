@@ -17,7 +17,8 @@ using namespace CVNQtLib;
 
 namespace {
 
-struct Stack {
+struct Stack
+{
     std::unique_ptr<CVNQStackContainer> s{new CVNQStackContainer()};
     QWidget* p[3];
     Stack()
@@ -34,9 +35,12 @@ struct Stack {
 };
 
 // Counts one event type delivered to a watched object.
-class EventCounter : public QObject {
+class EventCounter : public QObject
+{
 public:
-    explicit EventCounter(QEvent::Type t) : type(t) {}
+    explicit EventCounter(QEvent::Type t)
+        : type(t)
+    {}
     QEvent::Type type;
     int count = 0;
     bool eventFilter(QObject*, QEvent* e) override

@@ -27,7 +27,8 @@ FillStyle fill(const char* name, QColor c)
 }
 
 // Records the indexes a strip reports.
-struct Changes {
+struct Changes
+{
     std::vector<int> seen;
     explicit Changes(CVNQTabWidget* t)
     {
@@ -44,7 +45,8 @@ void mouse(QWidget* w, QEvent::Type type, QPoint pos)
 }
 
 // A strip of four items 50 wide with gaps of 10, 300 x 30.
-struct Strip {
+struct Strip
+{
     CVNQTabWidget t;
     Strip()
     {

@@ -44,7 +44,8 @@ void mouseAtGlobal(QWidget* w, QEvent::Type type, QPoint global, Qt::MouseButton
     QApplication::sendEvent(w, &e);
 }
 
-struct ExposedWindow : CVNQWindow {
+struct ExposedWindow : CVNQWindow
+{
     using CVNQWindow::nativeEvent;
 };
 
@@ -262,4 +263,3 @@ TEST(Window, PageFileKeysConfigureTheWindowAndItsRootFillsIt)
     EXPECT_EQ(sub.getImpl()->minHeight, -2);
     EXPECT_FALSE(sub.getCanGrag());
 }
-

@@ -20,7 +20,8 @@
 using namespace CVNQtLib;
 using namespace TableTest;
 
-class TableViewApi : public ::testing::Test {
+class TableViewApi : public ::testing::Test
+{
 protected:
     void SetUp() override { initToolkit(); }
 };
@@ -202,7 +203,8 @@ TEST_F(TableViewApi, ScrollBarOperationsReachTheCurrentBars)
 namespace {
 
 // Rows that arrive fifty at a time, as the view scrolls to the end.
-class LazyRows : public QAbstractTableModel {
+class LazyRows : public QAbstractTableModel
+{
 public:
     int rows = 50;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : rows; }

@@ -28,8 +28,8 @@ const QColor kButtonOff(0x60, 0x60, 0x60);
 void send(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton)
 {
     const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
-    QMouseEvent event(type, pos, target->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button,
-                      buttons, Qt::NoModifier);
+    QMouseEvent event(type, pos, target->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button, buttons,
+                      Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
 
@@ -41,7 +41,8 @@ void click(QWidget* target, const QPoint& pos)
 
 } // namespace
 
-class TableViewInteraction : public ::testing::Test {
+class TableViewInteraction : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -187,8 +188,7 @@ TEST_F(TableViewInteraction, TemplateClicksAreHitWhereThePressHappened)
     QWidget owner;
     m_view.setColumnWidget(2, makeTemplate(&owner));
     QStringList clicks;
-    QObject::connect(&m_view, &CVNQTableView::customControlClicked,
-                     [&](int, const QString& name) { clicks << name; });
+    QObject::connect(&m_view, &CVNQTableView::customControlClicked, [&](int, const QString& name) { clicks << name; });
     // The pointer has moved on by the time the press is handled: away from
     // the pressed button, and onto a button beside the press.
     pointAt(cellPoint(6, 0, 20, 15));
@@ -240,8 +240,7 @@ TEST_F(TableViewInteraction, DisabledRowsTakeNoClicksAndDrawTheirControlsDisable
     for (int c = 0; c < 3; ++c)
         m_model->item(3, c)->setEnabled(false);
     QList<QString> clicks;
-    QObject::connect(&m_view, &CVNQTableView::customControlClicked,
-                     [&](int, const QString& name) { clicks << name; });
+    QObject::connect(&m_view, &CVNQTableView::customControlClicked, [&](int, const QString& name) { clicks << name; });
 
     click(viewport(), cellPoint(3, 0, 10, 15));
     EXPECT_FALSE(m_model->index(3, 0).data(Qt::CheckStateRole).isValid());

@@ -15,7 +15,8 @@
 using namespace CVNQtLib;
 using namespace TableTest;
 
-class TableViewJson : public ::testing::Test {
+class TableViewJson : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

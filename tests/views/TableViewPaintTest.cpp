@@ -31,7 +31,8 @@ const QColor kButton(0x00, 0x80, 0xFF);
 
 } // namespace
 
-class TableViewPaint : public ::testing::Test {
+class TableViewPaint : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

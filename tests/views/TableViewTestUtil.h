@@ -23,7 +23,10 @@ bool& emulatorFlag(); // the maker's-tool switch, set by start-up from the execu
 
 namespace TableTest {
 
-inline void initToolkit() { CVNQtLib::init(); }
+inline void initToolkit()
+{
+    CVNQtLib::init();
+}
 
 inline CVNQtLib::FillStyle fill(const QString& name, QColor colour)
 {
@@ -78,8 +81,8 @@ inline bool hasColorIn(const QImage& img, const QRect& rect, QColor c, int toler
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) {
             const QColor p = img.pixelColor(x, y);
-            if (qAbs(p.red() - c.red()) <= tolerance && qAbs(p.green() - c.green()) <= tolerance
-                && qAbs(p.blue() - c.blue()) <= tolerance)
+            if (qAbs(p.red() - c.red()) <= tolerance && qAbs(p.green() - c.green()) <= tolerance &&
+                qAbs(p.blue() - c.blue()) <= tolerance)
                 return true;
         }
     return false;
@@ -92,8 +95,8 @@ inline int leftmostColor(const QImage& img, int y0, int y1, QColor c, int tolera
     for (int y = y0; y <= y1 && y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
             const QColor p = img.pixelColor(x, y);
-            if (qAbs(p.red() - c.red()) <= tolerance && qAbs(p.green() - c.green()) <= tolerance
-                && qAbs(p.blue() - c.blue()) <= tolerance) {
+            if (qAbs(p.red() - c.red()) <= tolerance && qAbs(p.green() - c.green()) <= tolerance &&
+                qAbs(p.blue() - c.blue()) <= tolerance) {
                 if (best < 0 || x < best)
                     best = x;
                 break;

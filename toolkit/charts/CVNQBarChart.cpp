@@ -18,9 +18,8 @@ CVNQBarChart::CVNQBarChart(QWidget* parent)
     m_impl->setTooltipMode(0);
     setTheme(0);
     setBackgroundColor(QColor());
-    m_impl->setCategories({QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
-                           QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
-                           QStringLiteral("Sun")});
+    m_impl->setCategories({QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
+                           QStringLiteral("Fri"), QStringLiteral("Sat"), QStringLiteral("Sun")});
     m_impl->setData(QStringLiteral("Data"), {120, 200, 150, 80, 70, 110, 130}, QColor());
 }
 
@@ -40,14 +39,38 @@ void CVNQBarChart::setData(const QString& name, const QVector<double>& values, c
 {
     m_impl->setData(name, values, color);
 }
-void CVNQBarChart::setSeries(const QVector<BarSeries>& series) { m_impl->setSeries(series); }
-QVector<BarSeries> CVNQBarChart::series() const { return m_impl->series(); }
-void CVNQBarChart::setTitle(const QString& title) { m_impl->setTitle(title); }
-void CVNQBarChart::setCategories(const QStringList& categories) { m_impl->setCategories(categories); }
-void CVNQBarChart::setHoverEnabled(bool enabled) { m_impl->setHoverEnabled(enabled); }
-void CVNQBarChart::setTooltipEnabled(bool enabled) { m_impl->setTooltipEnabled(enabled); }
-void CVNQBarChart::setTooltipMode(int mode) { m_impl->setTooltipMode(mode); }
+void CVNQBarChart::setSeries(const QVector<BarSeries>& series)
+{
+    m_impl->setSeries(series);
+}
+QVector<BarSeries> CVNQBarChart::series() const
+{
+    return m_impl->series();
+}
+void CVNQBarChart::setTitle(const QString& title)
+{
+    m_impl->setTitle(title);
+}
+void CVNQBarChart::setCategories(const QStringList& categories)
+{
+    m_impl->setCategories(categories);
+}
+void CVNQBarChart::setHoverEnabled(bool enabled)
+{
+    m_impl->setHoverEnabled(enabled);
+}
+void CVNQBarChart::setTooltipEnabled(bool enabled)
+{
+    m_impl->setTooltipEnabled(enabled);
+}
+void CVNQBarChart::setTooltipMode(int mode)
+{
+    m_impl->setTooltipMode(mode);
+}
 
-CVNQChartImpl* CVNQBarChart::chartImpl() const { return m_impl; }
+CVNQChartImpl* CVNQBarChart::chartImpl() const
+{
+    return m_impl;
+}
 
 } // namespace CVNQtLib

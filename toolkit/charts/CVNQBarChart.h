@@ -15,7 +15,8 @@
 namespace CVNQtLib {
 
 // One series of the bar chart.
-struct BarSeries {
+struct BarSeries
+{
     QString name;           // empty: "Series %1" in the legend, "Series" in tooltips
     QVector<double> values; // value of category i at index i
     QColor color;           // invalid: palette colour of the series index
@@ -25,7 +26,8 @@ struct BarSeries {
 
 class CVNQBarChartImpl;
 
-class CVNQBarChart : public CVNQChartBase, public ICVNQWidgetBase {
+class CVNQBarChart : public CVNQChartBase, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQBarChart, CVNQBarChartImpl)
 public:

@@ -226,8 +226,8 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
 
     const bool categoryMode = m_tooltipMode == 2;
     for (const BarItem& bar : bars(f)) {
-        const bool single = m_hoverActive && !categoryMode && bar.seriesIndex == m_hoverSeries
-            && bar.categoryIndex == m_hoverIndex;
+        const bool single =
+            m_hoverActive && !categoryMode && bar.seriesIndex == m_hoverSeries && bar.categoryIndex == m_hoverIndex;
         const bool hot = single || (m_hoverActive && categoryMode && bar.categoryIndex == m_hoverIndex);
         const QColor& border = m_series.at(bar.seriesIndex).borderColor;
         p.setPen(QPen(border.isValid() ? border : bar.color.darker(120), single ? 2.0 : 1.0));

@@ -15,7 +15,8 @@
 namespace CVNQtLib {
 
 // One drawn bar, computed for every paint and mouse event.
-struct BarItem {
+struct BarItem
+{
     int seriesIndex = -1;
     int categoryIndex = -1;
     QRectF rect;
@@ -23,16 +24,18 @@ struct BarItem {
 };
 
 // What one paint, hit test or hover pass works with.
-struct BarChartFrame {
+struct BarChartFrame
+{
     QRectF plot;
-    int count = 1;      // categories on the axis
-    double lo = 0.0;    // value range
+    int count = 1;   // categories on the axis
+    double lo = 0.0; // value range
     double hi = 1.0;
     double span = 1.0;  // divisor of the value-to-y mapping, never 0
     double zeroY = 0.0; // y of the value 0
 };
 
-class CVNQBarChartImpl : public CVNQChartImpl {
+class CVNQBarChartImpl : public CVNQChartImpl
+{
     Q_OBJECT
 public:
     explicit CVNQBarChartImpl(CVNQBarChart* owner);

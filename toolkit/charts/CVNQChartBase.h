@@ -19,7 +19,8 @@ namespace CVNQtLib {
 
 class CVNQChartImpl;
 
-class CVNQChartBase : public QOpenGLWidget {
+class CVNQChartBase : public QOpenGLWidget
+{
     Q_OBJECT
 public:
     explicit CVNQChartBase(QWidget* parent = nullptr);

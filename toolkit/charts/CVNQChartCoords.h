@@ -11,7 +11,10 @@ namespace CVNQtLib {
 
 // A value that takes part in ranges and sizes: NaN and infinity are left
 // out (callers skip them or use the fallback).
-inline double cvnChartFinite(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
+inline double cvnChartFinite(double v, double fallback)
+{
+    return std::isfinite(v) ? v : fallback;
+}
 
 // A finite value as it enters a range: magnitudes beyond 1e300 are pinned
 // there, so that a span and its padding cannot overflow to infinity.
@@ -33,7 +36,8 @@ inline double cvnChartCoord(double v, double fallback)
 
 // The range of the values added, those that are not finite left out and
 // the others pinned by cvnChartRangeValue; 0 to 1 while nothing was added.
-struct ChartValueRange {
+struct ChartValueRange
+{
     double lo = 0.0;
     double hi = 1.0;
     bool any = false;

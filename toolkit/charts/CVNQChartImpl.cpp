@@ -9,8 +9,7 @@ namespace CVNQtLib {
 CVNQChartImpl::CVNQChartImpl(CVNQChartBase* chart, const char* typeName)
     : CVNQWidgetBaseImpl(chart, QString::fromLatin1(typeName))
     , m_chart(chart)
-{
-}
+{}
 
 void CVNQChartImpl::initGL()
 {
@@ -84,8 +83,8 @@ bool CVNQChartImpl::dropHover()
 
 bool CVNQChartImpl::setHover(int index, int series, const QPoint& mouse)
 {
-    const bool changed = !(m_hoverActive && m_hoverIndex == index && m_hoverSeries == series
-                           && m_hoverMousePos == mouse);
+    const bool changed =
+        !(m_hoverActive && m_hoverIndex == index && m_hoverSeries == series && m_hoverMousePos == mouse);
     m_hoverActive = true;
     m_hoverIndex = index;
     m_hoverSeries = series;

@@ -16,7 +16,8 @@ namespace CVNQtLib {
 
 class CVNQChartBase;
 
-class CVNQChartImpl : public CVNQWidgetBaseImpl, protected QOpenGLFunctions {
+class CVNQChartImpl : public CVNQWidgetBaseImpl, protected QOpenGLFunctions
+{
     Q_OBJECT
 public:
     CVNQChartImpl(CVNQChartBase* chart, const char* typeName);

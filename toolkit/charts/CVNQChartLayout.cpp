@@ -27,14 +27,10 @@ QRectF cvnChartPlotRect(const QSize& size, const ChartInsets& insets, int legend
 QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosition, double labelInset)
 {
     switch (legendPosition) {
-    case 0:
-        return QRectF(plot.left(), plot.top() - 44, plot.width(), 28);
-    case 1:
-        return QRectF(plot.right() + 20, plot.top(), qMax(size.width() - plot.right() - 28, 96.0), plot.height());
-    case 3:
-        return QRectF(14, plot.top(), qMax(plot.left() - labelInset - 24, 96.0), plot.height());
-    default:
-        return QRectF(plot.left(), plot.bottom() + 34, plot.width(), 36);
+    case 0: return QRectF(plot.left(), plot.top() - 44, plot.width(), 28);
+    case 1: return QRectF(plot.right() + 20, plot.top(), qMax(size.width() - plot.right() - 28, 96.0), plot.height());
+    case 3: return QRectF(14, plot.top(), qMax(plot.left() - labelInset - 24, 96.0), plot.height());
+    default: return QRectF(plot.left(), plot.bottom() + 34, plot.width(), 36);
     }
 }
 

@@ -16,7 +16,8 @@
 namespace CVNQtLib {
 
 // Insets of a plot inside its chart widget.
-struct ChartInsets {
+struct ChartInsets
+{
     int left = 56;
     int top = 48;
     int right = 40;
@@ -48,15 +49,17 @@ QRectF cvnChartPlotRect(const QSize& size, const ChartInsets& insets, int legend
 QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosition, double labelInset);
 
 // True when the legend of that position flows top to bottom.
-inline bool cvnChartLegendVertical(int legendPosition) { return legendPosition == 1 || legendPosition == 3; }
+inline bool cvnChartLegendVertical(int legendPosition)
+{
+    return legendPosition == 1 || legendPosition == 3;
+}
 
 // One legend entry per item (series or slice, hidden ones included): its
 // index, colour by the colour rule, its name or, when that is empty,
 // unnamed with the 1-based index ("Series %1"), and its visibility. The
 // rectangles are left to a layout.
 template <class Item>
-QVector<ChartLegendItem> cvnChartLegendEntries(const QVector<Item>& items, const ChartTheme& theme,
-                                               const char* unnamed)
+QVector<ChartLegendItem> cvnChartLegendEntries(const QVector<Item>& items, const ChartTheme& theme, const char* unnamed)
 {
     QVector<ChartLegendItem> entries;
     entries.reserve(items.size());
@@ -89,7 +92,8 @@ QVector<ChartLegendItem> cvnChartFlowLegend(QVector<ChartLegendItem> items, cons
 // mouse pass: the plot, the number of categories, the shown index range
 // (last < first when there is nothing to show) and the value range with
 // its divisor (never 0).
-struct ChartCategoryFrame {
+struct ChartCategoryFrame
+{
     QRectF plot;
     int count = 0;
     int first = 0;

@@ -13,8 +13,7 @@ void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold)
     painter.setFont(font);
 }
 
-void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY,
-                      bool verticalGrid)
+void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY, bool verticalGrid)
 {
     painter.setPen(Qt::NoPen);
     painter.setBrush(theme.plotBackgroundColor);
@@ -60,7 +59,8 @@ void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& la
     // Neighbouring texts keep at least this gap.
     constexpr double kGap = 6.0;
     const QFontMetricsF fm(painter.font());
-    struct Kept {
+    struct Kept
+    {
         int index;
         double left, right;
     };
@@ -84,9 +84,8 @@ void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& la
 }
 
 void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColor& background,
-                         const QVector<ChartLegendItem>& items,
-                         ChartLegendMarker marker, int pixelSize, const QRect& clip,
-                         const std::function<QString(const ChartLegendItem&)>& text)
+                         const QVector<ChartLegendItem>& items, ChartLegendMarker marker, int pixelSize,
+                         const QRect& clip, const std::function<QString(const ChartLegendItem&)>& text)
 {
     cvnChartSetFont(painter, pixelSize, false);
     for (const ChartLegendItem& item : items) {

@@ -29,7 +29,8 @@ void cvnChartDrawValueLabels(QPainter& painter, const ChartTheme& theme, const Q
                              int inset, int pixelSize);
 
 // One label under the plot, centred on x.
-struct ChartAxisLabel {
+struct ChartAxisLabel
+{
     double x;
     QString text;
 };
@@ -45,15 +46,20 @@ void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& la
 // Line a short line with a dot (a hollow dot for a hidden series), Square
 // a rounded square, Ring a circle outlined in the colour (hollow when
 // hidden), Disc a plain circle.
-enum class ChartLegendMarker { Line, Square, Ring, Disc };
+enum class ChartLegendMarker
+{
+    Line,
+    Square,
+    Ring,
+    Disc
+};
 
 // Paints the entries that meet clip: the marker, then the text (the label,
 // or what text gives for the entry) left-aligned beside it. A hidden
 // entry's marker and text are dimmed towards background.
 void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColor& background,
-                         const QVector<ChartLegendItem>& items,
-                         ChartLegendMarker marker, int pixelSize, const QRect& clip,
-                         const std::function<QString(const ChartLegendItem&)>& text = {});
+                         const QVector<ChartLegendItem>& items, ChartLegendMarker marker, int pixelSize,
+                         const QRect& clip, const std::function<QString(const ChartLegendItem&)>& text = {});
 
 // Sets the painter font to its own family with a pixel size (at least 1) and weight.
 void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold);

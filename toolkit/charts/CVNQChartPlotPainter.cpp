@@ -21,7 +21,8 @@ constexpr double kJaggedBand = 6.0;
 // Pixel columns per whole-pixel rectangle under an area.
 constexpr int kFillRun = 16;
 
-struct Interval {
+struct Interval
+{
     double lo = std::numeric_limits<double>::infinity();
     double hi = -std::numeric_limits<double>::infinity();
     void add(double a, double b)
@@ -34,7 +35,8 @@ struct Interval {
 
 // What a line's round-capped stroke of radius r covers on the centre line
 // of each pixel column, from column x0 on.
-struct StrokeCover {
+struct StrokeCover
+{
     int x0 = 0;
     std::vector<Interval> columns;
     double centre(size_t k) const { return x0 + double(k) + 0.5; }
@@ -207,7 +209,8 @@ void fillUnder(QPainter& painter, const QPolygonF& curve, double bottom, const Q
     // Rectangle and strip meet on whole pixels, so no seam shows.
     QPolygonF strip = curve;
     strip << QPointF(xLast, bottom) << QPointF(colEnd, bottom);
-    struct Run {
+    struct Run
+    {
         int x;
         int width;
         double top;
@@ -266,13 +269,11 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen
     painter.restore();
 }
 
-void ChartSymbolStamp::setLook(double radius, const QColor& outline, double outlineWidth, const QColor& fill,
-                               qreal dpr)
+void ChartSymbolStamp::setLook(double radius, const QColor& outline, double outlineWidth, const QColor& fill, qreal dpr)
 {
     if (dpr <= 0)
         dpr = 1;
-    if (radius == m_radius && outline == m_outline && outlineWidth == m_outlineWidth && fill == m_fill
-        && dpr == m_dpr)
+    if (radius == m_radius && outline == m_outline && outlineWidth == m_outlineWidth && fill == m_fill && dpr == m_dpr)
         return;
     m_radius = radius;
     m_outline = outline;

@@ -34,7 +34,8 @@ bool cvnChartIsDense(const QPolygonF& line);
 
 // Stamps circles of one look (radius, outline pen width and colour, fill)
 // at many points; the images are made once per look and quarter-pixel phase.
-class ChartSymbolStamp {
+class ChartSymbolStamp
+{
 public:
     void setLook(double radius, const QColor& outline, double outlineWidth, const QColor& fill, qreal dpr);
     void stamp(QPainter& painter, const QPointF& centre);

@@ -13,11 +13,9 @@ std::vector<ChartControlType> cvnChartControlTypes()
     return {
         {CVNQBarChart::typeName(), &CVNQBarChart::createCVNQBarChart, &CVNQBarChart::getProps},
         {CVNQLineChart::typeName(), &CVNQLineChart::createCVNQLineChart, &CVNQLineChart::getProps},
-        {CVNQOpenGLPieChart::typeName(), &CVNQOpenGLPieChart::createCVNQOpenGLPieChart,
-         &CVNQOpenGLPieChart::getProps},
+        {CVNQOpenGLPieChart::typeName(), &CVNQOpenGLPieChart::createCVNQOpenGLPieChart, &CVNQOpenGLPieChart::getProps},
         {CVNQScatterChart::typeName(), &CVNQScatterChart::createCVNQScatterChart, &CVNQScatterChart::getProps},
-        {CVNQFinancialChart::typeName(), &CVNQFinancialChart::createCVNQFinancialChart,
-         &CVNQFinancialChart::getProps},
+        {CVNQFinancialChart::typeName(), &CVNQFinancialChart::createCVNQFinancialChart, &CVNQFinancialChart::getProps},
     };
 }
 

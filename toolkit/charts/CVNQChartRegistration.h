@@ -13,7 +13,8 @@
 namespace CVNQtLib {
 
 // One chart type as it is handed to the registry.
-struct ChartControlType {
+struct ChartControlType
+{
     const char* typeName;
     CVNControlCreateFunc create;
     ControlInfo (*props)();

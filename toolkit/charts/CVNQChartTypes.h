@@ -13,7 +13,8 @@ namespace CVNQtLib {
 
 // A chart colour theme. A default-built value holds the "Default" colours
 // with an empty name and an empty palette.
-struct ChartTheme {
+struct ChartTheme
+{
     QString name;
     QColor backgroundColor{255, 255, 255};
     QColor plotBackgroundColor{255, 255, 255};
@@ -33,11 +34,12 @@ struct ChartTheme {
 };
 
 // One series of the line chart.
-struct ChartSeries {
+struct ChartSeries
+{
     QString name;
     QVector<double> values;
-    QColor color;      // invalid: palette colour of the series index
-    QColor fillColor;  // invalid: the resolved line colour
+    QColor color;     // invalid: palette colour of the series index
+    QColor fillColor; // invalid: the resolved line colour
     bool showSymbols = true;
     bool smooth = false;
     bool area = false;
@@ -47,7 +49,8 @@ struct ChartSeries {
 };
 
 // One slice of the pie chart.
-struct PieSlice {
+struct PieSlice
+{
     QString name;
     double value = 0.0; // negative counts as 0
     QColor color;       // invalid: palette colour of the slice index
@@ -55,7 +58,8 @@ struct PieSlice {
 };
 
 // One legend entry, built afresh for each paint and each click.
-struct ChartLegendItem {
+struct ChartLegendItem
+{
     int seriesIndex = -1;
     QRectF rect;
     QColor color;
@@ -69,7 +73,10 @@ QColor cvnChartColor(const ChartTheme& theme, const QColor& own, int index);
 
 // Whether a background is dark (lightness below 140), as tooltips and
 // dimmed legend entries judge it.
-inline bool cvnChartIsDark(const QColor& background) { return background.lightness() < 140; }
+inline bool cvnChartIsDark(const QColor& background)
+{
+    return background.lightness() < 140;
+}
 
 // A colour dimmed towards the background by factor (as QColor::lighter
 // and darker take it): lighter on a light background, darker on a dark

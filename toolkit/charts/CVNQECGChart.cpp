@@ -33,6 +33,9 @@ void CVNQECGChart::enableFillColor(bool below, bool above)
     m_impl->fillAbove = above;
 }
 
-CVNQTraceChartImpl* CVNQECGChart::traceImpl() const { return m_impl; }
+CVNQTraceChartImpl* CVNQECGChart::traceImpl() const
+{
+    return m_impl;
+}
 
 } // namespace CVNQtLib

@@ -11,7 +11,8 @@ namespace CVNQtLib {
 
 class CVNQECGChartImpl;
 
-class CVNQ_EXPORT CVNQECGChart : public CVNQTraceChart, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQECGChart : public CVNQTraceChart, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQECGChart, CVNQECGChartImpl)
     CVNQ_FORWARD_MOUSE_EVENTS(CVNQTraceChart)

@@ -9,8 +9,7 @@ namespace CVNQtLib {
 
 CVNQECGChartImpl::CVNQECGChartImpl(QWidget* owner)
     : CVNQTraceChartImpl(owner, 3.0f)
-{
-}
+{}
 
 void CVNQECGChartImpl::draw(QPainter* painter, const QRect& rect)
 {

@@ -7,7 +7,8 @@
 
 namespace CVNQtLib {
 
-class CVNQECGChartImpl : public CVNQTraceChartImpl {
+class CVNQECGChartImpl : public CVNQTraceChartImpl
+{
     Q_OBJECT
 public:
     explicit CVNQECGChartImpl(QWidget* owner);

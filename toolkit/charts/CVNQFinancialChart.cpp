@@ -38,27 +38,65 @@ CVNQFinancialChart::~CVNQFinancialChart()
 
 ControlInfo CVNQFinancialChart::getProps()
 {
-    return ControlInfo(typeName(), "FinancialChart", "OpenGL Financial Chart", "CVNQFinancialChart",
-                       "columnChart");
+    return ControlInfo(typeName(), "FinancialChart", "OpenGL Financial Chart", "CVNQFinancialChart", "columnChart");
 }
 
-void CVNQFinancialChart::setCandles(const QVector<Candle>& candles) { m_impl->setCandles(candles); }
-QVector<Candle> CVNQFinancialChart::candles() const { return m_impl->candles(); }
+void CVNQFinancialChart::setCandles(const QVector<Candle>& candles)
+{
+    m_impl->setCandles(candles);
+}
+QVector<Candle> CVNQFinancialChart::candles() const
+{
+    return m_impl->candles();
+}
 void CVNQFinancialChart::setIntradayPoints(const QVector<IntradayPoint>& points)
 {
     m_impl->setIntradayPoints(points);
 }
-QVector<IntradayPoint> CVNQFinancialChart::intradayPoints() const { return m_impl->intradayPoints(); }
-void CVNQFinancialChart::setZoomEnabled(bool enabled) { m_impl->setZoomEnabled(enabled); }
-void CVNQFinancialChart::setZoomRange(double start, double end) { m_impl->setZoomRange(start, end); }
-double CVNQFinancialChart::zoomStart() const { return m_impl->zoom().start(); }
-double CVNQFinancialChart::zoomEnd() const { return m_impl->zoom().end(); }
-void CVNQFinancialChart::setDisplayMode(int mode) { m_impl->setDisplayMode(mode); }
-int CVNQFinancialChart::displayMode() const { return m_impl->displayMode(); }
-void CVNQFinancialChart::setTitle(const QString& title) { m_impl->setTitle(title); }
-void CVNQFinancialChart::setTooltipEnabled(bool enabled) { m_impl->setTooltipEnabled(enabled); }
-void CVNQFinancialChart::setShowMovingAverages(bool show) { m_impl->setShowMovingAverages(show); }
+QVector<IntradayPoint> CVNQFinancialChart::intradayPoints() const
+{
+    return m_impl->intradayPoints();
+}
+void CVNQFinancialChart::setZoomEnabled(bool enabled)
+{
+    m_impl->setZoomEnabled(enabled);
+}
+void CVNQFinancialChart::setZoomRange(double start, double end)
+{
+    m_impl->setZoomRange(start, end);
+}
+double CVNQFinancialChart::zoomStart() const
+{
+    return m_impl->zoom().start();
+}
+double CVNQFinancialChart::zoomEnd() const
+{
+    return m_impl->zoom().end();
+}
+void CVNQFinancialChart::setDisplayMode(int mode)
+{
+    m_impl->setDisplayMode(mode);
+}
+int CVNQFinancialChart::displayMode() const
+{
+    return m_impl->displayMode();
+}
+void CVNQFinancialChart::setTitle(const QString& title)
+{
+    m_impl->setTitle(title);
+}
+void CVNQFinancialChart::setTooltipEnabled(bool enabled)
+{
+    m_impl->setTooltipEnabled(enabled);
+}
+void CVNQFinancialChart::setShowMovingAverages(bool show)
+{
+    m_impl->setShowMovingAverages(show);
+}
 
-CVNQChartImpl* CVNQFinancialChart::chartImpl() const { return m_impl; }
+CVNQChartImpl* CVNQFinancialChart::chartImpl() const
+{
+    return m_impl;
+}
 
 } // namespace CVNQtLib

@@ -13,7 +13,8 @@
 namespace CVNQtLib {
 
 // One trading day.
-struct Candle {
+struct Candle
+{
     QString label;
     double open = 0.0;
     double high = 0.0;
@@ -23,7 +24,8 @@ struct Candle {
 };
 
 // One intraday sample; average is the running mean of the prices so far.
-struct IntradayPoint {
+struct IntradayPoint
+{
     QString label;
     double price = 0.0;
     double average = 0.0;
@@ -32,7 +34,8 @@ struct IntradayPoint {
 
 class CVNQFinancialChartImpl;
 
-class CVNQFinancialChart : public CVNQChartBase, public ICVNQWidgetBase {
+class CVNQFinancialChart : public CVNQChartBase, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQFinancialChart, CVNQFinancialChartImpl)
 public:

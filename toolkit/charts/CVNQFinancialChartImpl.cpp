@@ -282,13 +282,12 @@ bool CVNQFinancialChartImpl::handlePress(const QPoint& pos)
 bool CVNQFinancialChartImpl::updateHover(const QPoint& pos)
 {
     const ChartCategoryFrame f = frame(m_chart->size());
-    if (!m_hoverEnabled || !m_tooltipEnabled || m_tooltipMode == 0 || f.count <= 0
-        || !f.plot.adjusted(-8, -8, 8, 8).contains(QPointF(pos)))
+    if (!m_hoverEnabled || !m_tooltipEnabled || m_tooltipMode == 0 || f.count <= 0 ||
+        !f.plot.adjusted(-8, -8, 8, 8).contains(QPointF(pos)))
         return dropHover();
-    const int index = qBound(f.first,
-                             f.first + qRound(qMax(f.last - f.first, 1) * (pos.x() - f.plot.left())
-                                              / qMax(f.plot.width(), 1.0)),
-                             f.last);
+    const int index = qBound(
+        f.first, f.first + qRound(qMax(f.last - f.first, 1) * (pos.x() - f.plot.left()) / qMax(f.plot.width(), 1.0)),
+        f.last);
     if (index >= f.count)
         return dropHover();
     const bool changed = setHover(index, -1, pos);
@@ -344,8 +343,8 @@ void CVNQFinancialChartImpl::paintIntraday(QPainter& painter, const ChartCategor
         average.append(pointPos(f, i, m_intradayPoints.at(i).average));
     }
     const double width = qMax(cvnChartFinite(m_chart->theme().lineWidth, 1.0), 1.0);
-    cvnChartPaintLine(painter, price, QPen(m_priceColor, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
-                      QColor(), f.plot.bottom());
+    cvnChartPaintLine(painter, price, QPen(m_priceColor, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QColor(),
+                      f.plot.bottom());
     painter.setPen(QPen(m_averageColor, 1.6, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(average);
@@ -369,8 +368,8 @@ void CVNQFinancialChartImpl::paintVolume(QPainter& painter, const ChartCategoryF
         QColor color = c.close >= c.open ? m_upColor : m_downColor;
         color.setAlpha(190);
         painter.setBrush(color);
-        painter.drawRect(QRectF(f.plot.left() + (i - f.first + 0.5) * slot - width / 2, f.plot.bottom() - h, width,
-                                qMax(h, 1.0)));
+        painter.drawRect(
+            QRectF(f.plot.left() + (i - f.first + 0.5) * slot - width / 2, f.plot.bottom() - h, width, qMax(h, 1.0)));
     }
 }
 

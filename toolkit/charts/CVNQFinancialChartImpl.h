@@ -15,7 +15,8 @@
 namespace CVNQtLib {
 
 // Hover tracking needs hover, tooltips and a tooltip mode other than 0 all on.
-class CVNQFinancialChartImpl : public CVNQZoomChartImpl {
+class CVNQFinancialChartImpl : public CVNQZoomChartImpl
+{
     Q_OBJECT
 public:
     explicit CVNQFinancialChartImpl(CVNQFinancialChart* owner);
@@ -96,8 +97,7 @@ private:
     QColor m_averageColor{232, 148, 54};
     bool m_showMovingAverages = true;
     QVector<int> m_maPeriods{5, 10, 20, 30};
-    QVector<QColor> m_maColors{QColor(234, 179, 8), QColor(59, 130, 246), QColor(168, 85, 247),
-                               QColor(20, 184, 166)};
+    QVector<QColor> m_maColors{QColor(234, 179, 8), QColor(59, 130, 246), QColor(168, 85, 247), QColor(20, 184, 166)};
 };
 
 } // namespace CVNQtLib

@@ -15,9 +15,15 @@ CVNQICDChart::CVNQICDChart(QWidget* parent)
 
 CVNQICDChart::~CVNQICDChart() = default;
 
-CVNQTraceChartImpl* CVNQICDChart::traceImpl() const { return m_impl; }
+CVNQTraceChartImpl* CVNQICDChart::traceImpl() const
+{
+    return m_impl;
+}
 
-void CVNQICDChart::setICDType(CVNQtICDType type) { m_impl->icdType = type; }
+void CVNQICDChart::setICDType(CVNQtICDType type)
+{
+    m_impl->icdType = type;
+}
 void CVNQICDChart::addMarker(float, bool) {}
 void CVNQICDChart::addMarkerValue(float, int, int, int) {}
 

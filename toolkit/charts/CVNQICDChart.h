@@ -12,9 +12,14 @@ namespace CVNQtLib {
 class CVNQICDChartImpl;
 
 // What an ICD chart draws: the points, a base line, or (any other value) nothing.
-enum CVNQtICDType : int { CVNQtICDTrace = 0, CVNQtICDBaseLine = 1 };
+enum CVNQtICDType : int
+{
+    CVNQtICDTrace = 0,
+    CVNQtICDBaseLine = 1
+};
 
-class CVNQ_EXPORT CVNQICDChart : public CVNQTraceChart, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQICDChart : public CVNQTraceChart, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQICDChart, CVNQICDChartImpl)
     CVNQ_FORWARD_MOUSE_EVENTS(CVNQTraceChart)

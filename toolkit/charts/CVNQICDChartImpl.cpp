@@ -6,8 +6,7 @@ namespace CVNQtLib {
 
 CVNQICDChartImpl::CVNQICDChartImpl(QWidget* owner)
     : CVNQTraceChartImpl(owner, 1.0f)
-{
-}
+{}
 
 void CVNQICDChartImpl::draw(QPainter* painter, const QRect& rect)
 {

@@ -8,7 +8,8 @@
 
 namespace CVNQtLib {
 
-class CVNQICDChartImpl : public CVNQTraceChartImpl {
+class CVNQICDChartImpl : public CVNQTraceChartImpl
+{
     Q_OBJECT
 public:
     explicit CVNQICDChartImpl(QWidget* owner);

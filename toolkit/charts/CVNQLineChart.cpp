@@ -14,9 +14,8 @@ CVNQLineChart::CVNQLineChart(QWidget* parent)
     setMouseTracking(true);
 
     // Demonstration content, so a chart created by type name shows something.
-    m_impl->setCategories({QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
-                           QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
-                           QStringLiteral("Sun")});
+    m_impl->setCategories({QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
+                           QStringLiteral("Fri"), QStringLiteral("Sat"), QStringLiteral("Sun")});
     m_impl->setTooltipEnabled(false);
     m_impl->setTooltipMode(0);
     setTheme(0);
@@ -36,19 +35,46 @@ ControlInfo CVNQLineChart::getProps()
     return ControlInfo(typeName(), "LineChart", "OpenGL Line Chart", "CVNQLineChart", "columnChart");
 }
 
-void CVNQLineChart::setTitle(const QString& title) { m_impl->setTitle(title); }
-void CVNQLineChart::setCategories(const QStringList& categories) { m_impl->setCategories(categories); }
-void CVNQLineChart::setSeries(const QVector<ChartSeries>& series) { m_impl->setSeries(series); }
-QVector<ChartSeries> CVNQLineChart::series() const { return m_impl->series(); }
+void CVNQLineChart::setTitle(const QString& title)
+{
+    m_impl->setTitle(title);
+}
+void CVNQLineChart::setCategories(const QStringList& categories)
+{
+    m_impl->setCategories(categories);
+}
+void CVNQLineChart::setSeries(const QVector<ChartSeries>& series)
+{
+    m_impl->setSeries(series);
+}
+QVector<ChartSeries> CVNQLineChart::series() const
+{
+    return m_impl->series();
+}
 void CVNQLineChart::setData(const QString& name, const QVector<double>& values, const QColor& color)
 {
     m_impl->setData(name, values, color);
 }
-void CVNQLineChart::setSeriesVisible(int index, bool visible) { m_impl->setSeriesVisible(index, visible); }
-void CVNQLineChart::setHoverEnabled(bool enabled) { m_impl->setHoverEnabled(enabled); }
-void CVNQLineChart::setTooltipEnabled(bool enabled) { m_impl->setTooltipEnabled(enabled); }
-void CVNQLineChart::setTooltipMode(int mode) { m_impl->setTooltipMode(mode); }
+void CVNQLineChart::setSeriesVisible(int index, bool visible)
+{
+    m_impl->setSeriesVisible(index, visible);
+}
+void CVNQLineChart::setHoverEnabled(bool enabled)
+{
+    m_impl->setHoverEnabled(enabled);
+}
+void CVNQLineChart::setTooltipEnabled(bool enabled)
+{
+    m_impl->setTooltipEnabled(enabled);
+}
+void CVNQLineChart::setTooltipMode(int mode)
+{
+    m_impl->setTooltipMode(mode);
+}
 
-CVNQChartImpl* CVNQLineChart::chartImpl() const { return m_impl; }
+CVNQChartImpl* CVNQLineChart::chartImpl() const
+{
+    return m_impl;
+}
 
 } // namespace CVNQtLib

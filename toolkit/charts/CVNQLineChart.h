@@ -14,7 +14,8 @@ namespace CVNQtLib {
 
 class CVNQLineChartImpl;
 
-class CVNQLineChart : public CVNQChartBase, public ICVNQWidgetBase {
+class CVNQLineChart : public CVNQChartBase, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQLineChart, CVNQLineChartImpl)
 public:

@@ -362,8 +362,8 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
         labels.append({pointPos(f, f.last, f.lo).x(), categoryLabel(f.last)});
     cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68, lastMissing);
 
-    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()),
-                        ChartLegendMarker::Line, theme.labelFontSize, rect);
+    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()), ChartLegendMarker::Line,
+                        theme.labelFontSize, rect);
     paintSlider(p, f.plot);
 
     m_chart->paintTooltip(p);

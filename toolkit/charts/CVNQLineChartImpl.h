@@ -18,7 +18,8 @@ namespace CVNQtLib {
 
 class CVNQLineChart;
 
-class CVNQLineChartImpl : public CVNQZoomChartImpl {
+class CVNQLineChartImpl : public CVNQZoomChartImpl
+{
     Q_OBJECT
 public:
     explicit CVNQLineChartImpl(CVNQLineChart* owner);
@@ -72,7 +73,7 @@ private:
     bool m_smooth = false;
     bool m_area = false;
     ChartInsets m_insets{56, 48, 40, 42, 76};
-    QPointF m_hoverPoint; // the hovered point in item mode
+    QPointF m_hoverPoint;                // the hovered point in item mode
     QVector<ChartSymbolStamp> m_symbols; // by series index
 };
 

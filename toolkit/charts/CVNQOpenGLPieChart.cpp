@@ -17,10 +17,8 @@ CVNQOpenGLPieChart::CVNQOpenGLPieChart(QWidget* parent)
     setTheme(0);
     setBackgroundColor(QColor());
     const QVector<PieSlice> demo = {
-        {QStringLiteral("Search Engine"), 1048, QColor(), true},
-        {QStringLiteral("Direct"), 735, QColor(), true},
-        {QStringLiteral("Email"), 580, QColor(), true},
-        {QStringLiteral("Union Ads"), 484, QColor(), true},
+        {QStringLiteral("Search Engine"), 1048, QColor(), true}, {QStringLiteral("Direct"), 735, QColor(), true},
+        {QStringLiteral("Email"), 580, QColor(), true},          {QStringLiteral("Union Ads"), 484, QColor(), true},
         {QStringLiteral("Video Ads"), 300, QColor(), true},
     };
     m_impl->setSlices(demo);
@@ -38,13 +36,34 @@ ControlInfo CVNQOpenGLPieChart::getProps()
     return ControlInfo(typeName(), "PieChart", "OpenGL Pie Chart", "CVNQOpenGLPieChart", "pieChart");
 }
 
-void CVNQOpenGLPieChart::setTitle(const QString& title) { m_impl->setTitle(title); }
-void CVNQOpenGLPieChart::setSlices(const QVector<PieSlice>& slices) { m_impl->setSlices(slices); }
-QVector<PieSlice> CVNQOpenGLPieChart::slices() const { return m_impl->slices(); }
-void CVNQOpenGLPieChart::setHoverEnabled(bool enabled) { m_impl->setHoverEnabled(enabled); }
-void CVNQOpenGLPieChart::setInnerRadiusRatio(double ratio) { m_impl->setInnerRadiusRatio(ratio); }
-void CVNQOpenGLPieChart::setLabelsVisible(bool visible) { m_impl->setLabelsVisible(visible); }
+void CVNQOpenGLPieChart::setTitle(const QString& title)
+{
+    m_impl->setTitle(title);
+}
+void CVNQOpenGLPieChart::setSlices(const QVector<PieSlice>& slices)
+{
+    m_impl->setSlices(slices);
+}
+QVector<PieSlice> CVNQOpenGLPieChart::slices() const
+{
+    return m_impl->slices();
+}
+void CVNQOpenGLPieChart::setHoverEnabled(bool enabled)
+{
+    m_impl->setHoverEnabled(enabled);
+}
+void CVNQOpenGLPieChart::setInnerRadiusRatio(double ratio)
+{
+    m_impl->setInnerRadiusRatio(ratio);
+}
+void CVNQOpenGLPieChart::setLabelsVisible(bool visible)
+{
+    m_impl->setLabelsVisible(visible);
+}
 
-CVNQChartImpl* CVNQOpenGLPieChart::chartImpl() const { return m_impl; }
+CVNQChartImpl* CVNQOpenGLPieChart::chartImpl() const
+{
+    return m_impl;
+}
 
 } // namespace CVNQtLib

@@ -11,7 +11,8 @@ namespace CVNQtLib {
 
 class CVNQOpenGLPieChartImpl;
 
-class CVNQOpenGLPieChart : public CVNQChartBase, public ICVNQWidgetBase {
+class CVNQOpenGLPieChart : public CVNQChartBase, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl)
 public:

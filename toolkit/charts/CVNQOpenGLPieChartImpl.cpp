@@ -14,7 +14,10 @@ namespace CVNQtLib {
 namespace {
 
 // Negative, NaN and infinite values take no angle.
-inline double sliceAmount(const PieSlice& s) { return (qIsFinite(s.value) && s.value > 0) ? s.value : 0.0; }
+inline double sliceAmount(const PieSlice& s)
+{
+    return (qIsFinite(s.value) && s.value > 0) ? s.value : 0.0;
+}
 
 inline double normaliseAngle(double a)
 {
@@ -22,7 +25,10 @@ inline double normaliseAngle(double a)
     return a < 0 ? a + 360.0 : a;
 }
 
-inline double percentOf(double value, double total) { return total > 0 ? value / total * 100 : 0.0; }
+inline double percentOf(double value, double total)
+{
+    return total > 0 ? value / total * 100 : 0.0;
+}
 
 } // namespace
 

@@ -15,8 +15,9 @@ namespace CVNQtLib {
 class CVNQOpenGLPieChart;
 
 // One drawn slice, computed for every paint, hit test and label pass.
-struct PieSliceGeometry {
-    int index = -1;          // position in the slice vector
+struct PieSliceGeometry
+{
+    int index = -1; // position in the slice vector
     double value = 0.0;
     double startAngle = 0.0; // degrees clockwise from 12 o'clock
     double sweep = 0.0;
@@ -24,7 +25,8 @@ struct PieSliceGeometry {
     QColor color;
 };
 
-class CVNQOpenGLPieChartImpl : public CVNQChartImpl {
+class CVNQOpenGLPieChartImpl : public CVNQChartImpl
+{
     Q_OBJECT
 public:
     explicit CVNQOpenGLPieChartImpl(CVNQOpenGLPieChart* owner);

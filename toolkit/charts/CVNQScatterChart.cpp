@@ -39,13 +39,34 @@ ControlInfo CVNQScatterChart::getProps()
     return ControlInfo(typeName(), "ScatterChart", "OpenGL Scatter Chart", "CVNQScatterChart", "columnChart");
 }
 
-void CVNQScatterChart::setSeries(const QVector<ScatterSeries>& series) { m_impl->setSeries(series); }
-QVector<ScatterSeries> CVNQScatterChart::series() const { return m_impl->series(); }
-void CVNQScatterChart::setTitle(const QString& title) { m_impl->setTitle(title); }
-void CVNQScatterChart::setHoverEnabled(bool enabled) { m_impl->setHoverEnabled(enabled); }
-void CVNQScatterChart::setTooltipEnabled(bool enabled) { m_impl->setTooltipEnabled(enabled); }
-void CVNQScatterChart::setTooltipMode(int mode) { m_impl->setTooltipMode(mode); }
+void CVNQScatterChart::setSeries(const QVector<ScatterSeries>& series)
+{
+    m_impl->setSeries(series);
+}
+QVector<ScatterSeries> CVNQScatterChart::series() const
+{
+    return m_impl->series();
+}
+void CVNQScatterChart::setTitle(const QString& title)
+{
+    m_impl->setTitle(title);
+}
+void CVNQScatterChart::setHoverEnabled(bool enabled)
+{
+    m_impl->setHoverEnabled(enabled);
+}
+void CVNQScatterChart::setTooltipEnabled(bool enabled)
+{
+    m_impl->setTooltipEnabled(enabled);
+}
+void CVNQScatterChart::setTooltipMode(int mode)
+{
+    m_impl->setTooltipMode(mode);
+}
 
-CVNQChartImpl* CVNQScatterChart::chartImpl() const { return m_impl; }
+CVNQChartImpl* CVNQScatterChart::chartImpl() const
+{
+    return m_impl;
+}
 
 } // namespace CVNQtLib

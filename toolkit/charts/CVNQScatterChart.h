@@ -14,17 +14,19 @@
 namespace CVNQtLib {
 
 // One series of the scatter chart.
-struct ScatterSeries {
-    QString name;             // empty: "Series %1" in the legend, "Series" in tooltips
-    QVector<QPointF> points;  // data coordinates
-    QColor color;             // invalid: palette colour of the series index
+struct ScatterSeries
+{
+    QString name;            // empty: "Series %1" in the legend, "Series" in tooltips
+    QVector<QPointF> points; // data coordinates
+    QColor color;            // invalid: palette colour of the series index
     bool visible = true;
-    double symbolSize = 8.0;  // diameter in pixels at full animation progress
+    double symbolSize = 8.0; // diameter in pixels at full animation progress
 };
 
 class CVNQScatterChartImpl;
 
-class CVNQScatterChart : public CVNQChartBase, public ICVNQWidgetBase {
+class CVNQScatterChart : public CVNQChartBase, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQScatterChart, CVNQScatterChartImpl)
 public:

@@ -13,9 +13,15 @@ namespace CVNQtLib {
 namespace {
 
 // A symbol size that is usable as a diameter.
-inline double sizeOf(const ScatterSeries& s) { return qMax(cvnChartFinite(s.symbolSize, 0.0), 0.0); }
+inline double sizeOf(const ScatterSeries& s)
+{
+    return qMax(cvnChartFinite(s.symbolSize, 0.0), 0.0);
+}
 
-inline bool isFinitePoint(const QPointF& p) { return qIsFinite(p.x()) && qIsFinite(p.y()); }
+inline bool isFinitePoint(const QPointF& p)
+{
+    return qIsFinite(p.x()) && qIsFinite(p.y());
+}
 
 // Pads one axis' ends: equal ends move 1 apart each way, then both move
 // out by 8 % of the span (at least 1).
@@ -194,8 +200,8 @@ void CVNQScatterChartImpl::paintPoints(QPainter& painter, const ScatterChartFram
                 continue;
             m_rings.stamp(painter, screenPos(f, series.points.at(j)));
         }
-        if (seriesHot && m_hoverIndex >= 0 && m_hoverIndex < series.points.size()
-            && isFinitePoint(series.points.at(m_hoverIndex))) {
+        if (seriesHot && m_hoverIndex >= 0 && m_hoverIndex < series.points.size() &&
+            isFinitePoint(series.points.at(m_hoverIndex))) {
             const double r = symbolRadius(sizeOf(series) + 2.5);
             painter.setPen(QPen(color, 2.2));
             painter.setBrush(color);
@@ -223,8 +229,8 @@ void CVNQScatterChartImpl::draw(QPainter* painter, const QRect& rect)
         labels.append({f.plot.left() + f.plot.width() * j / 5, cvnChartNumber(f.xlo + j * (f.xhi - f.xlo) / 5)});
     cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 56, false);
 
-    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()),
-                        ChartLegendMarker::Ring, 11, rect);
+    cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()), ChartLegendMarker::Ring,
+                        11, rect);
     m_chart->paintTooltip(p);
     p.restore();
 }

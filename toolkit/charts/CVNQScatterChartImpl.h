@@ -15,7 +15,8 @@
 namespace CVNQtLib {
 
 // What one paint, hit test or hover pass works with.
-struct ScatterChartFrame {
+struct ScatterChartFrame
+{
     QRectF plot;
     double xlo = 0.0, xhi = 1.0;
     double ylo = 0.0, yhi = 1.0;
@@ -23,7 +24,8 @@ struct ScatterChartFrame {
 };
 
 // The hover target is a point: its series and its index in the series.
-class CVNQScatterChartImpl : public CVNQChartImpl {
+class CVNQScatterChartImpl : public CVNQChartImpl
+{
     Q_OBJECT
 public:
     explicit CVNQScatterChartImpl(CVNQScatterChart* owner);

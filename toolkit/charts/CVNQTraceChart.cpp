@@ -19,7 +19,10 @@ void CVNQTraceChart::addData(float x, float y)
     update();
 }
 
-void CVNQTraceChart::clearData() { traceImpl()->points.clear(); }
+void CVNQTraceChart::clearData()
+{
+    traceImpl()->points.clear();
+}
 
 void CVNQTraceChart::popFront()
 {
@@ -33,7 +36,10 @@ void CVNQTraceChart::popBack()
         traceImpl()->points.removeLast();
 }
 
-int CVNQTraceChart::dataSize() const { return traceImpl()->points.size(); }
+int CVNQTraceChart::dataSize() const
+{
+    return traceImpl()->points.size();
+}
 
 QPointF CVNQTraceChart::getAt(int index) const
 {
@@ -49,8 +55,14 @@ void CVNQTraceChart::setLineColor(QColor first, QColor second)
     traceImpl()->lineColor2 = second;
 }
 
-void CVNQTraceChart::setLineWeight(float weight) { traceImpl()->lineWeight = weight; }
-float CVNQTraceChart::getLineWeight() const { return traceImpl()->lineWeight; }
+void CVNQTraceChart::setLineWeight(float weight)
+{
+    traceImpl()->lineWeight = weight;
+}
+float CVNQTraceChart::getLineWeight() const
+{
+    return traceImpl()->lineWeight;
+}
 
 void CVNQTraceChart::swapData()
 {

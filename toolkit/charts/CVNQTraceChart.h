@@ -16,7 +16,8 @@ namespace CVNQtLib {
 
 class CVNQTraceChartImpl;
 
-class CVNQ_EXPORT CVNQTraceChart : public QWidget {
+class CVNQ_EXPORT CVNQTraceChart : public QWidget
+{
     Q_OBJECT
 public:
     // Appends a point and repaints; the other operations only store.

@@ -9,8 +9,7 @@ namespace CVNQtLib {
 CVNQTraceChartImpl::CVNQTraceChartImpl(QWidget* owner, float weight)
     : CVNQWidgetBaseImpl(owner, QStringLiteral("qtecgchart"))
     , lineWeight(weight)
-{
-}
+{}
 
 QPen CVNQTraceChartImpl::tracePen() const
 {

@@ -17,7 +17,8 @@ namespace CVNQtLib {
 // The gap between the tip of the new trace and the old picture.
 constexpr int kTraceSweepGap = 40;
 
-class CVNQTraceChartImpl : public CVNQWidgetBaseImpl {
+class CVNQTraceChartImpl : public CVNQWidgetBaseImpl
+{
     Q_OBJECT
 public:
     CVNQTraceChartImpl(QWidget* owner, float lineWeight);

@@ -13,7 +13,8 @@
 
 namespace CVNQtLib {
 
-class CVNQZoomChartImpl : public CVNQChartImpl {
+class CVNQZoomChartImpl : public CVNQChartImpl
+{
     Q_OBJECT
 public:
     using CVNQChartImpl::CVNQChartImpl;

@@ -71,8 +71,8 @@ QRectF ChartZoomSlider::selectionRect(const QRectF& track) const
 {
     if (track.isEmpty())
         return QRectF();
-    return QRectF(track.left() + track.width() * m_start, track.top(),
-                  qMax(track.width() * (m_end - m_start), 1.0), track.height());
+    return QRectF(track.left() + track.width() * m_start, track.top(), qMax(track.width() * (m_end - m_start), 1.0),
+                  track.height());
 }
 
 bool ChartZoomSlider::press(const QPoint& pos, const QRectF& track)
@@ -106,12 +106,8 @@ bool ChartZoomSlider::drag(const QPoint& pos, const QRectF& track)
     if (m_dragMode == 0 || track.isEmpty())
         return false;
     switch (m_dragMode) {
-    case 1:
-        m_start = qMin(fraction(pos.x(), track), m_end - m_minSpan);
-        break;
-    case 2:
-        m_end = qMax(fraction(pos.x(), track), m_start + m_minSpan);
-        break;
+    case 1: m_start = qMin(fraction(pos.x(), track), m_end - m_minSpan); break;
+    case 2: m_end = qMax(fraction(pos.x(), track), m_start + m_minSpan); break;
     case 3: {
         const double d = (pos.x() - m_pressPos.x()) / qMax(track.width(), 1.0);
         double s = m_pressStart + d;
@@ -128,8 +124,7 @@ bool ChartZoomSlider::drag(const QPoint& pos, const QRectF& track)
         m_start = s;
         break;
     }
-    default:
-        break;
+    default: break;
     }
     normalise();
     return true;
@@ -181,9 +176,8 @@ void ChartZoomSlider::paint(QPainter& painter, const QRectF& track, bool withLab
     painter.setBrush(m_handleColor);
     const double r = m_handleWidth / 2;
     for (double x : {sel.left(), sel.right()})
-        painter.drawRoundedRect(QRectF(x - r, sel.top() - m_handleOverhang, m_handleWidth,
-                                       sel.height() + 2 * m_handleOverhang),
-                                r, r);
+        painter.drawRoundedRect(
+            QRectF(x - r, sel.top() - m_handleOverhang, m_handleWidth, sel.height() + 2 * m_handleOverhang), r, r);
 
     if (withLabels) {
         QFont font = painter.font();

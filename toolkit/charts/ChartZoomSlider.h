@@ -16,7 +16,8 @@ class QPainter;
 
 namespace CVNQtLib {
 
-class ChartZoomSlider {
+class ChartZoomSlider
+{
 public:
     using LabelProvider = std::function<QString(int)>;
 

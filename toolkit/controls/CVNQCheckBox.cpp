@@ -8,7 +8,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQCheckBox, CVNQCheckBoxImpl, "qtcheckbox")
 
-CVNQCheckBox::CVNQCheckBox(QWidget* parent) : QCheckBox(parent)
+CVNQCheckBox::CVNQCheckBox(QWidget* parent)
+    : QCheckBox(parent)
 {
     m_impl = new CVNQCheckBoxImpl(this, typeName());
     m_impl->applyTheme();
@@ -21,10 +22,10 @@ ControlInfo CVNQCheckBox::getProps()
     using C = CVNQCheckBox;
     ControlInfo info = cvnMakeControlInfo("qtcheckbox", "Checkbox", "Control CheckBox", "CVNQCheckBox", "checkbox");
     auto& rows = info.properties;
-    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("UncheckBg"), &C::setBackground, &C::getBackground,
+    rows.push_back(
+        cvnFillStyleRow<C>(QStringLiteral("UncheckBg"), &C::setBackground, &C::getBackground, cvnFourStateChoices()));
+    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("CheckedBg"), &C::setCheckedBackground, &C::getCheckedBackground,
                                       cvnFourStateChoices()));
-    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("CheckedBg"), &C::setCheckedBackground,
-                                      &C::getCheckedBackground, cvnFourStateChoices()));
     rows.push_back(cvnCheckableTextStyleRow<C>());
     rows.push_back(cvnLineRow());
     rows.push_back(cvnBoolRow<C>(QStringLiteral("ShowIcon"), &C::setShowIcon, &C::getShowIcon));
@@ -32,19 +33,34 @@ ControlInfo CVNQCheckBox::getProps()
     return info;
 }
 
-void CVNQCheckBox::setBackground(CtrlState state, const FillStyle& style) { m_impl->styles.unchecked.set(state, style); }
-const FillStyle& CVNQCheckBox::getBackground(CtrlState state) const { return m_impl->styles.unchecked.get(state); }
+void CVNQCheckBox::setBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->styles.unchecked.set(state, style);
+}
+const FillStyle& CVNQCheckBox::getBackground(CtrlState state) const
+{
+    return m_impl->styles.unchecked.get(state);
+}
 
 void CVNQCheckBox::setCheckedBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->styles.checked.set(state, style);
 }
 
-const FillStyle& CVNQCheckBox::getCheckedBackground(CtrlState state) const { return m_impl->styles.checked.get(state); }
+const FillStyle& CVNQCheckBox::getCheckedBackground(CtrlState state) const
+{
+    return m_impl->styles.checked.get(state);
+}
 
-void CVNQCheckBox::setTextStyle(bool checked, const TextStyleDesc& style) { m_impl->styles.text(checked) = style; }
+void CVNQCheckBox::setTextStyle(bool checked, const TextStyleDesc& style)
+{
+    m_impl->styles.text(checked) = style;
+}
 
-const TextStyleDesc& CVNQCheckBox::getTextStyle(bool checked) const { return m_impl->styles.text(checked); }
+const TextStyleDesc& CVNQCheckBox::getTextStyle(bool checked) const
+{
+    return m_impl->styles.text(checked);
+}
 
 void CVNQCheckBox::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
 {
@@ -56,36 +72,120 @@ const TextStyleDesc& CVNQCheckBox::getTextStyleByState(CheckBoxTextState state) 
     return m_impl->styles.textByState(state, CheckBoxTextChecked);
 }
 
-void CVNQCheckBox::setDisableTextStyle(const TextStyleDesc& style) { m_impl->styles.disabledText = style; }
-const TextStyleDesc& CVNQCheckBox::getDisableTextStyle() const { return m_impl->styles.disabledText; }
+void CVNQCheckBox::setDisableTextStyle(const TextStyleDesc& style)
+{
+    m_impl->styles.disabledText = style;
+}
+const TextStyleDesc& CVNQCheckBox::getDisableTextStyle() const
+{
+    return m_impl->styles.disabledText;
+}
 
-void CVNQCheckBox::setUncheckIcon(const QString& name) { m_impl->setUncheckIcon(name); }
-QString CVNQCheckBox::getUncheckIcon() const { return m_impl->uncheckIcon; }
-void CVNQCheckBox::setUncheckHotIcon(const QString& name) { m_impl->uncheckHotIcon = name; }
-QString CVNQCheckBox::getUncheckHotIcon() const { return m_impl->uncheckHotIcon; }
-void CVNQCheckBox::setCheckedIcon(const QString& name) { m_impl->setCheckedIcon(name); }
-QString CVNQCheckBox::getCheckedIcon() const { return m_impl->checkedIcon; }
-void CVNQCheckBox::setCheckedHotIcon(const QString& name) { m_impl->checkedHotIcon = name; }
-QString CVNQCheckBox::getCheckedHotIcon() const { return m_impl->checkedHotIcon; }
-void CVNQCheckBox::setDisableCheckIcon(const QString& name) { m_impl->disableCheckIcon = name; }
-QString CVNQCheckBox::getDisableCheckIcon() const { return m_impl->disableCheckIcon; }
-void CVNQCheckBox::setDisableUncheckIcon(const QString& name) { m_impl->disableUncheckIcon = name; }
-QString CVNQCheckBox::getDisableUncheckIcon() const { return m_impl->disableUncheckIcon; }
+void CVNQCheckBox::setUncheckIcon(const QString& name)
+{
+    m_impl->setUncheckIcon(name);
+}
+QString CVNQCheckBox::getUncheckIcon() const
+{
+    return m_impl->uncheckIcon;
+}
+void CVNQCheckBox::setUncheckHotIcon(const QString& name)
+{
+    m_impl->uncheckHotIcon = name;
+}
+QString CVNQCheckBox::getUncheckHotIcon() const
+{
+    return m_impl->uncheckHotIcon;
+}
+void CVNQCheckBox::setCheckedIcon(const QString& name)
+{
+    m_impl->setCheckedIcon(name);
+}
+QString CVNQCheckBox::getCheckedIcon() const
+{
+    return m_impl->checkedIcon;
+}
+void CVNQCheckBox::setCheckedHotIcon(const QString& name)
+{
+    m_impl->checkedHotIcon = name;
+}
+QString CVNQCheckBox::getCheckedHotIcon() const
+{
+    return m_impl->checkedHotIcon;
+}
+void CVNQCheckBox::setDisableCheckIcon(const QString& name)
+{
+    m_impl->disableCheckIcon = name;
+}
+QString CVNQCheckBox::getDisableCheckIcon() const
+{
+    return m_impl->disableCheckIcon;
+}
+void CVNQCheckBox::setDisableUncheckIcon(const QString& name)
+{
+    m_impl->disableUncheckIcon = name;
+}
+QString CVNQCheckBox::getDisableUncheckIcon() const
+{
+    return m_impl->disableUncheckIcon;
+}
 
-void CVNQCheckBox::setIconStyle(const IconStyleDesc& style) { m_impl->iconStyle = style; }
-const IconStyleDesc& CVNQCheckBox::getIconStyle() const { return m_impl->iconStyle; }
-void CVNQCheckBox::setIconHorAlign(DockLayoutType align) { m_impl->iconStyle.hor = align; }
-DockLayoutType CVNQCheckBox::getIconHorAlign() const { return m_impl->iconStyle.hor; }
-void CVNQCheckBox::setIconVerAlign(DockLayoutType align) { m_impl->iconStyle.ver = align; }
-DockLayoutType CVNQCheckBox::getIconVerAlign() const { return m_impl->iconStyle.ver; }
-void CVNQCheckBox::setIconOffsetX(int x) { m_impl->iconStyle.x = x; }
-int CVNQCheckBox::getIconOffsetX() const { return m_impl->iconStyle.x; }
-void CVNQCheckBox::setIconOffsetY(int y) { m_impl->iconStyle.y = y; }
-int CVNQCheckBox::getIconOffsetY() const { return m_impl->iconStyle.y; }
+void CVNQCheckBox::setIconStyle(const IconStyleDesc& style)
+{
+    m_impl->iconStyle = style;
+}
+const IconStyleDesc& CVNQCheckBox::getIconStyle() const
+{
+    return m_impl->iconStyle;
+}
+void CVNQCheckBox::setIconHorAlign(DockLayoutType align)
+{
+    m_impl->iconStyle.hor = align;
+}
+DockLayoutType CVNQCheckBox::getIconHorAlign() const
+{
+    return m_impl->iconStyle.hor;
+}
+void CVNQCheckBox::setIconVerAlign(DockLayoutType align)
+{
+    m_impl->iconStyle.ver = align;
+}
+DockLayoutType CVNQCheckBox::getIconVerAlign() const
+{
+    return m_impl->iconStyle.ver;
+}
+void CVNQCheckBox::setIconOffsetX(int x)
+{
+    m_impl->iconStyle.x = x;
+}
+int CVNQCheckBox::getIconOffsetX() const
+{
+    return m_impl->iconStyle.x;
+}
+void CVNQCheckBox::setIconOffsetY(int y)
+{
+    m_impl->iconStyle.y = y;
+}
+int CVNQCheckBox::getIconOffsetY() const
+{
+    return m_impl->iconStyle.y;
+}
 
-void CVNQCheckBox::setShowIcon(bool show) { m_impl->showIcon = show; }
-bool CVNQCheckBox::getShowIcon() const { return m_impl->showIcon; }
-void CVNQCheckBox::setShowText(bool show) { m_impl->showText = show; }
-bool CVNQCheckBox::getShowText() const { return m_impl->showText; }
+void CVNQCheckBox::setShowIcon(bool show)
+{
+    m_impl->showIcon = show;
+}
+bool CVNQCheckBox::getShowIcon() const
+{
+    return m_impl->showIcon;
+}
+void CVNQCheckBox::setShowText(bool show)
+{
+    m_impl->showText = show;
+}
+bool CVNQCheckBox::getShowText() const
+{
+    return m_impl->showText;
+}
 
 } // namespace CVNQtLib

@@ -13,7 +13,8 @@ namespace CVNQtLib {
 
 class CVNQCheckBoxImpl;
 
-class CVNQ_EXPORT CVNQCheckBox : public QCheckBox, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQCheckBox : public QCheckBox, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQCheckBox, CVNQCheckBoxImpl)
     CVNQ_FORWARD_MOUSE_EVENTS(QCheckBox)

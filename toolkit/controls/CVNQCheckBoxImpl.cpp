@@ -53,14 +53,10 @@ QString CVNQCheckBoxImpl::iconFor(bool checked, CtrlState state) const
 {
     switch (state) {
     case CtrlStateNormal:
-    case CtrlStatePressed:
-        return checked ? checkedIcon : uncheckIcon;
-    case CtrlStateHover:
-        return checked ? checkedHotIcon : uncheckHotIcon;
-    case CtrlStateDisabled:
-        return checked ? disableCheckIcon : disableUncheckIcon;
-    default:
-        return QString();
+    case CtrlStatePressed: return checked ? checkedIcon : uncheckIcon;
+    case CtrlStateHover: return checked ? checkedHotIcon : uncheckHotIcon;
+    case CtrlStateDisabled: return checked ? disableCheckIcon : disableUncheckIcon;
+    default: return QString();
     }
 }
 
@@ -136,10 +132,12 @@ void CVNQCheckBoxImpl::writeJson(Json::Value& node) const
     jsonMember(attr, "iconHor") = iconStyle.hor;
     writeShowFlags(attr);
     writeText(attr);
-    const std::pair<const char*, const QString*> icons[] = {
-        {"iconPath", &uncheckIcon},           {"hotIconPath", &uncheckHotIcon},
-        {"siconPath", &checkedIcon},          {"sHotIconPath", &checkedHotIcon},
-        {"disableIconPath", &disableUncheckIcon}, {"disableSIconPath", &disableCheckIcon}};
+    const std::pair<const char*, const QString*> icons[] = {{"iconPath", &uncheckIcon},
+                                                            {"hotIconPath", &uncheckHotIcon},
+                                                            {"siconPath", &checkedIcon},
+                                                            {"sHotIconPath", &checkedHotIcon},
+                                                            {"disableIconPath", &disableUncheckIcon},
+                                                            {"disableSIconPath", &disableCheckIcon}};
     for (const auto& icon : icons)
         if (!icon.second->isEmpty())
             jsonMember(attr, icon.first) = jsonUtf8(*icon.second);

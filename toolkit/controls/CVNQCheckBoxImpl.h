@@ -9,7 +9,8 @@ class QCheckBox;
 
 namespace CVNQtLib {
 
-class CVNQCheckBoxImpl : public CVNQCheckableImpl {
+class CVNQCheckBoxImpl : public CVNQCheckableImpl
+{
     Q_OBJECT
 public:
     // Built-in 16 x 16 images registered at toolkit start-up.

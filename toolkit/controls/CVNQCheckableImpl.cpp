@@ -40,10 +40,10 @@ void CVNQCheckStyles::read(const Json::Value& node)
     cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
         if (unchecked.readEntry(UncheckedFirst, index, name) || checked.readEntry(CheckedFirst, index, name))
             return;
-        TextStyleDesc* target = index == UncheckedTextIndex ? &uncheckedText
-                              : index == CheckedTextIndex   ? &checkedText
-                              : index == DisabledTextIndex  ? &disabledText
-                                                            : nullptr;
+        TextStyleDesc* target = index == UncheckedTextIndex  ? &uncheckedText
+                                : index == CheckedTextIndex  ? &checkedText
+                                : index == DisabledTextIndex ? &disabledText
+                                                             : nullptr;
         if (target)
             cvnLookupStyle(name, *target);
     });

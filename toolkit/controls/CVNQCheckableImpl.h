@@ -16,8 +16,10 @@ class QAbstractButton;
 
 namespace CVNQtLib {
 
-struct CVNQCheckStyles {
-    enum : int {
+struct CVNQCheckStyles
+{
+    enum : int
+    {
         UncheckedFirst = 0,
         CheckedFirst = 4,
         UncheckedTextIndex = 8,
@@ -49,7 +51,8 @@ struct CVNQCheckStyles {
     void write(Json::Value& list) const;
 };
 
-class CVNQ_EXPORT CVNQCheckableImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQCheckableImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     CVNQCheckableImpl(QAbstractButton* owner, const QString& typeName);
@@ -94,13 +97,15 @@ void cvnAppendCheckableIconRows(std::vector<PropertyDef>& rows)
 {
     const QVector<PropertyChoice> align = cvnChoices({{0, "Left"}, {1, "Center"}, {2, "Right"}});
     rows.push_back(cvnStringRow<C>(QStringLiteral("UncheckIcon"), PropImage, &C::setUncheckIcon, &C::getUncheckIcon));
-    rows.push_back(cvnStringRow<C>(QStringLiteral("UncheckHotIcon"), PropImage, &C::setUncheckHotIcon,
-                                   &C::getUncheckHotIcon));
+    rows.push_back(
+        cvnStringRow<C>(QStringLiteral("UncheckHotIcon"), PropImage, &C::setUncheckHotIcon, &C::getUncheckHotIcon));
     rows.push_back(cvnStringRow<C>(QStringLiteral("CheckedIcon"), PropImage, &C::setCheckedIcon, &C::getCheckedIcon));
-    rows.push_back(cvnStringRow<C>(QStringLiteral("CheckedHotIcon"), PropImage, &C::setCheckedHotIcon,
-                                   &C::getCheckedHotIcon));
-    rows.push_back(cvnIntRow<C>(QStringLiteral("HorAlign"), PropChoice, &C::setIconHorAlign, &C::getIconHorAlign, align));
-    rows.push_back(cvnIntRow<C>(QStringLiteral("VerAlign"), PropChoice, &C::setIconVerAlign, &C::getIconVerAlign, align));
+    rows.push_back(
+        cvnStringRow<C>(QStringLiteral("CheckedHotIcon"), PropImage, &C::setCheckedHotIcon, &C::getCheckedHotIcon));
+    rows.push_back(
+        cvnIntRow<C>(QStringLiteral("HorAlign"), PropChoice, &C::setIconHorAlign, &C::getIconHorAlign, align));
+    rows.push_back(
+        cvnIntRow<C>(QStringLiteral("VerAlign"), PropChoice, &C::setIconVerAlign, &C::getIconVerAlign, align));
     rows.push_back(cvnIntRow<C>(QStringLiteral("OffsetX"), PropInt, &C::setIconOffsetX, &C::getIconOffsetX));
     rows.push_back(cvnIntRow<C>(QStringLiteral("OffsetY"), PropInt, &C::setIconOffsetY, &C::getIconOffsetY));
 }

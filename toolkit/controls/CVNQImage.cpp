@@ -9,7 +9,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQImage, CVNQImageImpl, "qtpicture")
 
-CVNQImage::CVNQImage(QWidget* parent) : QWidget(parent)
+CVNQImage::CVNQImage(QWidget* parent)
+    : QWidget(parent)
 {
     m_impl = new CVNQImageImpl(this, typeName());
     m_impl->applyTheme();
@@ -20,8 +21,8 @@ CVNQImage::~CVNQImage() = default;
 ControlInfo CVNQImage::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtpicture", "Image", "Control Image", "CVNQImage", "picture");
-    info.properties.push_back(cvnStringRow<CVNQImage>(QStringLiteral("ImagePath"), PropImage,
-                                                      &CVNQImage::setImagePath, &CVNQImage::getImagePath));
+    info.properties.push_back(cvnStringRow<CVNQImage>(QStringLiteral("ImagePath"), PropImage, &CVNQImage::setImagePath,
+                                                      &CVNQImage::getImagePath));
     info.properties.push_back(
         cvnBoolRow<CVNQImage>(QStringLiteral("Stretch"), &CVNQImage::setStretchDraw, &CVNQImage::getStretchDraw));
     return info;
@@ -41,7 +42,10 @@ void CVNQImage::setImagePath(const QString& path)
     update();
 }
 
-const QString& CVNQImage::getImagePath() const { return m_impl->imagePath; }
+const QString& CVNQImage::getImagePath() const
+{
+    return m_impl->imagePath;
+}
 
 void CVNQImage::setSvgPath(const QString& path)
 {
@@ -53,7 +57,10 @@ void CVNQImage::setSvgPath(const QString& path)
     update();
 }
 
-const QString& CVNQImage::getSvgPath() const { return m_impl->svgPath; }
+const QString& CVNQImage::getSvgPath() const
+{
+    return m_impl->svgPath;
+}
 
 void CVNQImage::setImage(const QImage* image)
 {
@@ -63,7 +70,10 @@ void CVNQImage::setImage(const QImage* image)
     update();
 }
 
-const QImage* CVNQImage::getImage() const { return m_impl->hasImage ? &m_impl->image : nullptr; }
+const QImage* CVNQImage::getImage() const
+{
+    return m_impl->hasImage ? &m_impl->image : nullptr;
+}
 
 void CVNQImage::setSvgColor(const QColor& color)
 {
@@ -72,7 +82,10 @@ void CVNQImage::setSvgColor(const QColor& color)
     update();
 }
 
-QColor CVNQImage::getSvgColor() const { return m_impl->svgColor; }
+QColor CVNQImage::getSvgColor() const
+{
+    return m_impl->svgColor;
+}
 
 void CVNQImage::setUseSvgColor(bool use)
 {
@@ -80,9 +93,18 @@ void CVNQImage::setUseSvgColor(bool use)
     update();
 }
 
-bool CVNQImage::getUseSvgColor() const { return m_impl->useSvgColor; }
-void CVNQImage::setStretchDraw(bool stretch) { m_impl->stretch = stretch; }
-bool CVNQImage::getStretchDraw() const { return m_impl->stretch; }
+bool CVNQImage::getUseSvgColor() const
+{
+    return m_impl->useSvgColor;
+}
+void CVNQImage::setStretchDraw(bool stretch)
+{
+    m_impl->stretch = stretch;
+}
+bool CVNQImage::getStretchDraw() const
+{
+    return m_impl->stretch;
+}
 
 void CVNQImage::setAlignType(DockLayoutType hor, DockLayoutType ver)
 {

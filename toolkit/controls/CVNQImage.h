@@ -15,7 +15,8 @@ namespace CVNQtLib {
 
 class CVNQImageImpl;
 
-class CVNQ_EXPORT CVNQImage : public QWidget, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQImage : public QWidget, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQImage, CVNQImageImpl)
     CVNQ_FORWARD_PAINT_EVENT()

@@ -32,7 +32,9 @@ int alignOffset(DockLayoutType align, int space)
 
 } // namespace
 
-CVNQImageImpl::CVNQImageImpl(CVNQImage* owner, const QString& typeName) : CVNQControlImpl(owner, typeName) {}
+CVNQImageImpl::CVNQImageImpl(CVNQImage* owner, const QString& typeName)
+    : CVNQControlImpl(owner, typeName)
+{}
 
 CVNQImageImpl::~CVNQImageImpl()
 {

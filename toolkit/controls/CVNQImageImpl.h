@@ -13,7 +13,8 @@ namespace CVNQtLib {
 
 class CVNQImage;
 
-class CVNQImageImpl : public CVNQControlImpl {
+class CVNQImageImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     CVNQImageImpl(CVNQImage* owner, const QString& typeName);

@@ -6,7 +6,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQLCDNumber, CVNQLCDNumberImpl, "qtlcdnumber")
 
-CVNQLCDNumber::CVNQLCDNumber(QWidget* parent) : QLCDNumber(parent)
+CVNQLCDNumber::CVNQLCDNumber(QWidget* parent)
+    : QLCDNumber(parent)
 {
     m_impl = new CVNQLCDNumberImpl(this, typeName());
     m_impl->applyTheme();
@@ -25,19 +26,37 @@ ControlInfo CVNQLCDNumber::getProps()
                                                              &CVNQLCDNumber::getBackground, cvnTwoStateChoices()));
     info.properties.push_back(cvnIntRow<CVNQLCDNumber>(QStringLiteral("DigitCount"), PropInt,
                                                        &QLCDNumber::setDigitCount, &QLCDNumber::digitCount));
-    info.properties.push_back(cvnColorRow<CVNQLCDNumber>(QStringLiteral("TextColor"), &CVNQLCDNumber::setColor,
-                                                         &CVNQLCDNumber::getColor));
-    info.properties.push_back(cvnStringRow<CVNQLCDNumber>(QStringLiteral("Text"), PropName,
-                                                          &CVNQLCDNumber::setNumText, &CVNQLCDNumber::getNumText));
+    info.properties.push_back(
+        cvnColorRow<CVNQLCDNumber>(QStringLiteral("TextColor"), &CVNQLCDNumber::setColor, &CVNQLCDNumber::getColor));
+    info.properties.push_back(cvnStringRow<CVNQLCDNumber>(QStringLiteral("Text"), PropName, &CVNQLCDNumber::setNumText,
+                                                          &CVNQLCDNumber::getNumText));
     return info;
 }
 
-void CVNQLCDNumber::setBackground(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
-const FillStyle& CVNQLCDNumber::getBackground(CommonCtrlState) const { return m_impl->background; }
-void CVNQLCDNumber::setColor(const QColor& color) { m_impl->color = color; }
-QColor CVNQLCDNumber::getColor() const { return palette().color(QPalette::Active, QPalette::WindowText); }
-void CVNQLCDNumber::setNumText(const QString& text) { display(text); }
-QString CVNQLCDNumber::getNumText() const { return QStringLiteral("%1").arg(value()); }
+void CVNQLCDNumber::setBackground(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->background = style;
+}
+const FillStyle& CVNQLCDNumber::getBackground(CommonCtrlState) const
+{
+    return m_impl->background;
+}
+void CVNQLCDNumber::setColor(const QColor& color)
+{
+    m_impl->color = color;
+}
+QColor CVNQLCDNumber::getColor() const
+{
+    return palette().color(QPalette::Active, QPalette::WindowText);
+}
+void CVNQLCDNumber::setNumText(const QString& text)
+{
+    display(text);
+}
+QString CVNQLCDNumber::getNumText() const
+{
+    return QStringLiteral("%1").arg(value());
+}
 
 void CVNQLCDNumber::paintEvent(QPaintEvent* event)
 {

@@ -11,7 +11,8 @@ namespace CVNQtLib {
 
 class CVNQLCDNumberImpl;
 
-class CVNQ_EXPORT CVNQLCDNumber : public QLCDNumber, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQLCDNumber : public QLCDNumber, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQLCDNumber, CVNQLCDNumberImpl)
 public:

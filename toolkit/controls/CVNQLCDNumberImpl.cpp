@@ -11,8 +11,7 @@ namespace CVNQtLib {
 
 CVNQLCDNumberImpl::CVNQLCDNumberImpl(QLCDNumber* owner, const QString& typeName)
     : CVNQControlImpl(owner, typeName)
-{
-}
+{}
 
 QLCDNumber* CVNQLCDNumberImpl::lcd() const
 {
@@ -28,8 +27,8 @@ void CVNQLCDNumberImpl::draw(QPainter* painter, const QRect& rect)
     // inactive group gets it too, so the digits keep their colour when the
     // window loses focus.
     QPalette palette = lcd()->palette();
-    if (palette.color(QPalette::Active, QPalette::WindowText) != color
-        || palette.color(QPalette::Inactive, QPalette::WindowText) != color) {
+    if (palette.color(QPalette::Active, QPalette::WindowText) != color ||
+        palette.color(QPalette::Inactive, QPalette::WindowText) != color) {
         palette.setBrush(QPalette::Active, QPalette::WindowText, QBrush(color));
         palette.setBrush(QPalette::Inactive, QPalette::WindowText, QBrush(color));
         lcd()->setPalette(palette);

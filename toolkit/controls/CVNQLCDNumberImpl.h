@@ -8,7 +8,8 @@ class QLCDNumber;
 
 namespace CVNQtLib {
 
-class CVNQLCDNumberImpl : public CVNQControlImpl {
+class CVNQLCDNumberImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     CVNQLCDNumberImpl(QLCDNumber* owner, const QString& typeName);

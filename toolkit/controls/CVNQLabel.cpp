@@ -6,7 +6,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQLabel, CVNQLabelImpl, "qtlabel")
 
-CVNQLabel::CVNQLabel(QWidget* parent) : QLabel(parent)
+CVNQLabel::CVNQLabel(QWidget* parent)
+    : QLabel(parent)
 {
     m_impl = new CVNQLabelImpl(this, typeName());
     m_impl->applyTheme();
@@ -27,7 +28,10 @@ ControlInfo CVNQLabel::getProps()
     return info;
 }
 
-void CVNQLabel::setText(const QString& text) { m_impl->setText(text); }
+void CVNQLabel::setText(const QString& text)
+{
+    m_impl->setText(text);
+}
 
 void CVNQLabel::setColor(const QColor& color)
 {
@@ -35,9 +39,18 @@ void CVNQLabel::setColor(const QColor& color)
     m_impl->applyTextStyle();
 }
 
-const QColor& CVNQLabel::getColor() const { return m_impl->styles.normal.clr; }
-void CVNQLabel::setDisableColor(const QColor& color) { m_impl->styles.disable.clr = color; }
-const QColor& CVNQLabel::getDisableColor() const { return m_impl->styles.disable.clr; }
+const QColor& CVNQLabel::getColor() const
+{
+    return m_impl->styles.normal.clr;
+}
+void CVNQLabel::setDisableColor(const QColor& color)
+{
+    m_impl->styles.disable.clr = color;
+}
+const QColor& CVNQLabel::getDisableColor() const
+{
+    return m_impl->styles.disable.clr;
+}
 
 void CVNQLabel::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {

@@ -13,7 +13,8 @@ namespace CVNQtLib {
 
 class CVNQLabelImpl;
 
-class CVNQ_EXPORT CVNQLabel : public QLabel, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQLabel : public QLabel, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQLabel, CVNQLabelImpl)
 public:

@@ -6,7 +6,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQLabelEx, CVNQLabelExImpl, "qtlabelex")
 
-CVNQLabelEx::CVNQLabelEx(QWidget* parent) : QLabel(parent)
+CVNQLabelEx::CVNQLabelEx(QWidget* parent)
+    : QLabel(parent)
 {
     m_impl = new CVNQLabelExImpl(this, typeName());
     m_impl->applyTheme();
@@ -15,13 +16,34 @@ CVNQLabelEx::CVNQLabelEx(QWidget* parent) : QLabel(parent)
 
 CVNQLabelEx::~CVNQLabelEx() = default;
 
-void CVNQLabelEx::setText(const QString& text) { m_impl->document()->setPlainText(text); }
-void CVNQLabelEx::setHtmlContent(const QString& html) { m_impl->document()->setHtml(html); }
-QString CVNQLabelEx::getHtmlContent() const { return m_impl->document()->toHtml(); }
-void CVNQLabelEx::setColor(const QColor& color) { m_impl->styles.normal.clr = color; }
-const QColor& CVNQLabelEx::getColor() const { return m_impl->styles.normal.clr; }
-void CVNQLabelEx::setDisableColor(const QColor& color) { m_impl->styles.disable.clr = color; }
-const QColor& CVNQLabelEx::getDisableColor() const { return m_impl->styles.disable.clr; }
+void CVNQLabelEx::setText(const QString& text)
+{
+    m_impl->document()->setPlainText(text);
+}
+void CVNQLabelEx::setHtmlContent(const QString& html)
+{
+    m_impl->document()->setHtml(html);
+}
+QString CVNQLabelEx::getHtmlContent() const
+{
+    return m_impl->document()->toHtml();
+}
+void CVNQLabelEx::setColor(const QColor& color)
+{
+    m_impl->styles.normal.clr = color;
+}
+const QColor& CVNQLabelEx::getColor() const
+{
+    return m_impl->styles.normal.clr;
+}
+void CVNQLabelEx::setDisableColor(const QColor& color)
+{
+    m_impl->styles.disable.clr = color;
+}
+const QColor& CVNQLabelEx::getDisableColor() const
+{
+    return m_impl->styles.disable.clr;
+}
 
 void CVNQLabelEx::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
@@ -33,7 +55,10 @@ const TextStyleDesc& CVNQLabelEx::getTextStyle(CtrlState state) const
     return m_impl->styles.get(state);
 }
 
-QSize CVNQLabelEx::calcSize(const QString& html, int width) const { return m_impl->calcSize(html, width); }
+QSize CVNQLabelEx::calcSize(const QString& html, int width) const
+{
+    return m_impl->calcSize(html, width);
+}
 
 void CVNQLabelEx::mousePressEvent(QMouseEvent* event)
 {

@@ -16,13 +16,18 @@ class CVNQLabelExImpl;
 // A place in the label's text: block (paragraph) index, line index inside
 // that block's layout, and column, the cursor position inside the block's
 // text as QTextLine::xToCursor gives it. -1 in any part means none.
-struct CVNQ_EXPORT LabelExPosition {
+struct CVNQ_EXPORT LabelExPosition
+{
     int block = -1;
     int line = -1;
     int column = -1;
 
     LabelExPosition() = default;
-    LabelExPosition(int b, int l, int c) : block(b), line(l), column(c) {}
+    LabelExPosition(int b, int l, int c)
+        : block(b)
+        , line(l)
+        , column(c)
+    {}
     bool isNone() const { return block == -1 || line == -1 || column == -1; }
     // Document order: block, then line, then column.
     bool operator<(const LabelExPosition& o) const
@@ -33,14 +38,12 @@ struct CVNQ_EXPORT LabelExPosition {
             return line < o.line;
         return column < o.column;
     }
-    bool operator==(const LabelExPosition& o) const
-    {
-        return block == o.block && line == o.line && column == o.column;
-    }
+    bool operator==(const LabelExPosition& o) const { return block == o.block && line == o.line && column == o.column; }
     bool operator!=(const LabelExPosition& o) const { return !(*this == o); }
 };
 
-class CVNQ_EXPORT CVNQLabelEx : public QLabel, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQLabelEx : public QLabel, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQLabelEx, CVNQLabelExImpl)
     CVNQ_FORWARD_PAINT_EVENT()

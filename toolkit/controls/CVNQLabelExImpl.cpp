@@ -19,7 +19,9 @@ namespace {
 const QColor kSelectionColor(155, 202, 239);
 }
 
-CVNQLabelExImpl::CVNQLabelExImpl(QLabel* owner, const QString& typeName) : CVNQControlImpl(owner, typeName) {}
+CVNQLabelExImpl::CVNQLabelExImpl(QLabel* owner, const QString& typeName)
+    : CVNQControlImpl(owner, typeName)
+{}
 
 void CVNQLabelExImpl::ensureLayout() const
 {

@@ -12,7 +12,8 @@ class QTextBlock;
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQLabelExImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQLabelExImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     CVNQLabelExImpl(QLabel* owner, const QString& typeName);

@@ -43,9 +43,9 @@ bool cvnReadLabelText(const Json::Value& node, QString& text)
 }
 
 CVNQLabelImpl::CVNQLabelImpl(QLabel* owner, const QString& typeName)
-    : CVNQControlImpl(owner, typeName), fullText(QStringLiteral("label"))
-{
-}
+    : CVNQControlImpl(owner, typeName)
+    , fullText(QStringLiteral("label"))
+{}
 
 QLabel* CVNQLabelImpl::label() const
 {

@@ -11,7 +11,8 @@ namespace CVNQtLib {
 
 // The labels' two text styles: the normal one, which is drawn, and the
 // disabled one, which is only kept.
-struct CVNQLabelStyles {
+struct CVNQLabelStyles
+{
     TextStyleDesc normal;
     TextStyleDesc disable;
 
@@ -29,7 +30,8 @@ struct CVNQLabelStyles {
 // never replaces it, so a theme change keeps every label's text.
 bool cvnReadLabelText(const Json::Value& node, QString& text);
 
-class CVNQLabelImpl : public CVNQControlImpl {
+class CVNQLabelImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     CVNQLabelImpl(QLabel* owner, const QString& typeName);

@@ -6,7 +6,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQProgressBar, CVNQProgressBarImpl, "qtprogressbar")
 
-CVNQProgressBar::CVNQProgressBar(QWidget* parent) : QProgressBar(parent)
+CVNQProgressBar::CVNQProgressBar(QWidget* parent)
+    : QProgressBar(parent)
 {
     m_impl = new CVNQProgressBarImpl(this, typeName());
     m_impl->applyTheme();
@@ -19,18 +20,30 @@ ControlInfo CVNQProgressBar::getProps()
     using C = CVNQProgressBar;
     ControlInfo info =
         cvnMakeControlInfo("qtprogressbar", "ProgressBar", "Control ProgressBar", "CVNQProgressBar", "progressbar");
-    info.properties.push_back(cvnFillStyleRow<C>(QStringLiteral("Background"), &C::setBackground, &C::getBackground,
-                                                 cvnTwoStateChoices()));
-    info.properties.push_back(cvnFillStyleRow<C>(QStringLiteral("Foreground"), &C::setForeground, &C::getForeground,
-                                                 cvnTwoStateChoices()));
+    info.properties.push_back(
+        cvnFillStyleRow<C>(QStringLiteral("Background"), &C::setBackground, &C::getBackground, cvnTwoStateChoices()));
+    info.properties.push_back(
+        cvnFillStyleRow<C>(QStringLiteral("Foreground"), &C::setForeground, &C::getForeground, cvnTwoStateChoices()));
     info.properties.push_back(cvnBoolRow<C>(QStringLiteral("ShowText"), &C::setShowText, &C::getShowText));
     return info;
 }
 
-void CVNQProgressBar::setBackground(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
-const FillStyle& CVNQProgressBar::getBackground(CommonCtrlState) const { return m_impl->background; }
-void CVNQProgressBar::setForeground(CommonCtrlState, const FillStyle& style) { m_impl->foreground = style; }
-const FillStyle& CVNQProgressBar::getForeground(CommonCtrlState) const { return m_impl->foreground; }
+void CVNQProgressBar::setBackground(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->background = style;
+}
+const FillStyle& CVNQProgressBar::getBackground(CommonCtrlState) const
+{
+    return m_impl->background;
+}
+void CVNQProgressBar::setForeground(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->foreground = style;
+}
+const FillStyle& CVNQProgressBar::getForeground(CommonCtrlState) const
+{
+    return m_impl->foreground;
+}
 
 void CVNQProgressBar::setShowText(bool show)
 {
@@ -38,9 +51,18 @@ void CVNQProgressBar::setShowText(bool show)
     update();
 }
 
-bool CVNQProgressBar::getShowText() const { return m_impl->showText; }
-void CVNQProgressBar::setCircleProgressBar(bool circle) { m_impl->circle = circle; }
-bool CVNQProgressBar::getIsCircleProgressBar() const { return m_impl->circle; }
+bool CVNQProgressBar::getShowText() const
+{
+    return m_impl->showText;
+}
+void CVNQProgressBar::setCircleProgressBar(bool circle)
+{
+    m_impl->circle = circle;
+}
+bool CVNQProgressBar::getIsCircleProgressBar() const
+{
+    return m_impl->circle;
+}
 
 void CVNQProgressBar::setCircleAngleRange(int start, int end)
 {

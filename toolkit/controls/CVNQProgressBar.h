@@ -14,7 +14,8 @@ namespace CVNQtLib {
 
 class CVNQProgressBarImpl;
 
-class CVNQ_EXPORT CVNQProgressBar : public QProgressBar, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQProgressBar : public QProgressBar, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQProgressBar, CVNQProgressBarImpl)
     CVNQ_FORWARD_PAINT_EVENT()

@@ -14,13 +14,17 @@
 namespace CVNQtLib {
 
 namespace {
-enum StyleIndex : int { BackgroundIndex = 0, ForegroundIndex = 2, TextIndex = 4 };
+enum StyleIndex : int
+{
+    BackgroundIndex = 0,
+    ForegroundIndex = 2,
+    TextIndex = 4
+};
 }
 
 CVNQProgressBarImpl::CVNQProgressBarImpl(QProgressBar* owner, const QString& typeName)
     : CVNQControlImpl(owner, typeName)
-{
-}
+{}
 
 QProgressBar* CVNQProgressBarImpl::bar() const
 {
@@ -99,8 +103,8 @@ void CVNQProgressBarImpl::draw(QPainter* painter, const QRect& rect)
     }
 
     if (showText)
-        drawTextAt(painter, QStringLiteral("%1%").arg(owner->value()), textStyle, rect.left(), rect.top(),
-                   rect.width(), rect.height(), true);
+        drawTextAt(painter, QStringLiteral("%1%").arg(owner->value()), textStyle, rect.left(), rect.top(), rect.width(),
+                   rect.height(), true);
 }
 
 void CVNQProgressBarImpl::readJson(const Json::Value& node)

@@ -12,7 +12,8 @@ class QProgressBar;
 
 namespace CVNQtLib {
 
-class CVNQProgressBarImpl : public CVNQControlImpl {
+class CVNQProgressBarImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     CVNQProgressBarImpl(QProgressBar* owner, const QString& typeName);

@@ -8,7 +8,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQPushButton, CVNQPushButtonImpl, "qtbutton")
 
-CVNQPushButton::CVNQPushButton(QWidget* parent) : QPushButton(parent)
+CVNQPushButton::CVNQPushButton(QWidget* parent)
+    : QPushButton(parent)
 {
     m_impl = new CVNQPushButtonImpl(this, typeName());
     setAttribute(Qt::WA_MouseTracking, true);
@@ -23,21 +24,31 @@ ControlInfo CVNQPushButton::getProps()
     info.properties.push_back(cvnFillStyleRow<CVNQPushButton>(QStringLiteral("Background"),
                                                               &CVNQPushButton::setBackground,
                                                               &CVNQPushButton::getBackground, cvnFourStateChoices()));
-    info.properties.push_back(cvnBoolRow<CVNQPushButton>(QStringLiteral("DrawBackground"),
-                                                         &CVNQPushButton::setDrawBackground,
-                                                         &CVNQPushButton::getDrawBackground));
+    info.properties.push_back(cvnBoolRow<CVNQPushButton>(
+        QStringLiteral("DrawBackground"), &CVNQPushButton::setDrawBackground, &CVNQPushButton::getDrawBackground));
     info.properties.push_back(cvnBoolRow<CVNQPushButton>(QStringLiteral("FadeEnabled"), &CVNQPushButton::setFadeEnabled,
                                                          &CVNQPushButton::getFadeEnabled));
-    info.properties.push_back(cvnIntRow<CVNQPushButton>(QStringLiteral("FadeDuration"), PropInt,
-                                                        &CVNQPushButton::setFadeDuration,
-                                                        &CVNQPushButton::getFadeDuration));
+    info.properties.push_back(cvnIntRow<CVNQPushButton>(
+        QStringLiteral("FadeDuration"), PropInt, &CVNQPushButton::setFadeDuration, &CVNQPushButton::getFadeDuration));
     return info;
 }
 
-void CVNQPushButton::setBackground(CtrlState state, const FillStyle& style) { m_impl->background.set(state, style); }
-const FillStyle& CVNQPushButton::getBackground(CtrlState state) const { return m_impl->background.get(state); }
-void CVNQPushButton::setTextStyle(CtrlState state, const TextStyleDesc& style) { m_impl->textStyle.set(state, style); }
-const TextStyleDesc& CVNQPushButton::getTextStyle(CtrlState state) const { return m_impl->textStyle.get(state); }
+void CVNQPushButton::setBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->background.set(state, style);
+}
+const FillStyle& CVNQPushButton::getBackground(CtrlState state) const
+{
+    return m_impl->background.get(state);
+}
+void CVNQPushButton::setTextStyle(CtrlState state, const TextStyleDesc& style)
+{
+    m_impl->textStyle.set(state, style);
+}
+const TextStyleDesc& CVNQPushButton::getTextStyle(CtrlState state) const
+{
+    return m_impl->textStyle.get(state);
+}
 
 void CVNQPushButton::setUseFillStyle(CtrlState state, bool useColor)
 {
@@ -49,7 +60,10 @@ void CVNQPushButton::setUseFillStyle(CtrlState state, bool useColor)
     }
 }
 
-bool CVNQPushButton::getUseFillStyle(CtrlState state) const { return m_impl->background.get(state).useColor; }
+bool CVNQPushButton::getUseFillStyle(CtrlState state) const
+{
+    return m_impl->background.get(state).useColor;
+}
 
 void CVNQPushButton::setDrawBackground(bool draw)
 {
@@ -59,14 +73,38 @@ void CVNQPushButton::setDrawBackground(bool draw)
     update();
 }
 
-bool CVNQPushButton::getDrawBackground() const { return m_impl->drawBackground; }
-void CVNQPushButton::setFadeEnabled(bool enabled) { m_impl->setFadeEnabled(enabled); }
-bool CVNQPushButton::getFadeEnabled() const { return m_impl->fadeEnabled; }
-void CVNQPushButton::setFadeDuration(int ms) { m_impl->setFadeDuration(ms); }
-int CVNQPushButton::getFadeDuration() const { return m_impl->fadeDuration; }
-void CVNQPushButton::setIcon(const QString& path) { m_impl->setIconPath(path); }
-void CVNQPushButton::setIcon(const QIcon& icon) { m_impl->setIcon(icon); }
-QString CVNQPushButton::getIcon() const { return m_impl->iconPath; }
+bool CVNQPushButton::getDrawBackground() const
+{
+    return m_impl->drawBackground;
+}
+void CVNQPushButton::setFadeEnabled(bool enabled)
+{
+    m_impl->setFadeEnabled(enabled);
+}
+bool CVNQPushButton::getFadeEnabled() const
+{
+    return m_impl->fadeEnabled;
+}
+void CVNQPushButton::setFadeDuration(int ms)
+{
+    m_impl->setFadeDuration(ms);
+}
+int CVNQPushButton::getFadeDuration() const
+{
+    return m_impl->fadeDuration;
+}
+void CVNQPushButton::setIcon(const QString& path)
+{
+    m_impl->setIconPath(path);
+}
+void CVNQPushButton::setIcon(const QIcon& icon)
+{
+    m_impl->setIcon(icon);
+}
+QString CVNQPushButton::getIcon() const
+{
+    return m_impl->iconPath;
+}
 
 void CVNQPushButton::setHotIcon(const QString& path)
 {
@@ -76,7 +114,10 @@ void CVNQPushButton::setHotIcon(const QString& path)
     update();
 }
 
-QString CVNQPushButton::getHotIcon() const { return m_impl->hotIconPath; }
+QString CVNQPushButton::getHotIcon() const
+{
+    return m_impl->hotIconPath;
+}
 
 void CVNQPushButton::setPressedIcon(const QString& path)
 {
@@ -86,9 +127,18 @@ void CVNQPushButton::setPressedIcon(const QString& path)
     update();
 }
 
-QString CVNQPushButton::getPressedIcon() const { return m_impl->pressedIconPath; }
-void CVNQPushButton::setIconStyle(const IconStyleDesc& style) { m_impl->iconStyle = style; }
-const IconStyleDesc& CVNQPushButton::getIconStyle() const { return m_impl->iconStyle; }
+QString CVNQPushButton::getPressedIcon() const
+{
+    return m_impl->pressedIconPath;
+}
+void CVNQPushButton::setIconStyle(const IconStyleDesc& style)
+{
+    m_impl->iconStyle = style;
+}
+const IconStyleDesc& CVNQPushButton::getIconStyle() const
+{
+    return m_impl->iconStyle;
+}
 
 void CVNQPushButton::setUseIcon(bool use)
 {
@@ -96,13 +146,34 @@ void CVNQPushButton::setUseIcon(bool use)
     update();
 }
 
-bool CVNQPushButton::getUseIcon() const { return m_impl->hasIcon; }
-void CVNQPushButton::setShowText(bool show) { m_impl->showText = show; }
-bool CVNQPushButton::getShowText() const { return m_impl->showText; }
-void CVNQPushButton::setTextOffsetX(int x) { m_impl->txtX = x; }
-int CVNQPushButton::getTextOffsetX() const { return m_impl->txtX; }
-void CVNQPushButton::setTextOffsetY(int y) { m_impl->txtY = y; }
-int CVNQPushButton::getTextOffsetY() const { return m_impl->txtY; }
+bool CVNQPushButton::getUseIcon() const
+{
+    return m_impl->hasIcon;
+}
+void CVNQPushButton::setShowText(bool show)
+{
+    m_impl->showText = show;
+}
+bool CVNQPushButton::getShowText() const
+{
+    return m_impl->showText;
+}
+void CVNQPushButton::setTextOffsetX(int x)
+{
+    m_impl->txtX = x;
+}
+int CVNQPushButton::getTextOffsetX() const
+{
+    return m_impl->txtX;
+}
+void CVNQPushButton::setTextOffsetY(int y)
+{
+    m_impl->txtY = y;
+}
+int CVNQPushButton::getTextOffsetY() const
+{
+    return m_impl->txtY;
+}
 
 void CVNQPushButton::enterEvent(QEvent* event)
 {

@@ -12,7 +12,8 @@ namespace CVNQtLib {
 
 class CVNQPushButtonImpl;
 
-class CVNQ_EXPORT CVNQPushButton : public QPushButton, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQPushButton : public QPushButton, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQPushButton, CVNQPushButtonImpl)
     CVNQ_FORWARD_PAINT_EVENT()

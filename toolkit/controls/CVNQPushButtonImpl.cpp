@@ -16,10 +16,9 @@ namespace {
 
 QColor blendColor(const QColor& from, const QColor& to, double w)
 {
-    const QColor c = QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * w,
-                                      from.greenF() + (to.greenF() - from.greenF()) * w,
-                                      from.blueF() + (to.blueF() - from.blueF()) * w,
-                                      from.alphaF() + (to.alphaF() - from.alphaF()) * w);
+    const QColor c = QColor::fromRgbF(
+        from.redF() + (to.redF() - from.redF()) * w, from.greenF() + (to.greenF() - from.greenF()) * w,
+        from.blueF() + (to.blueF() - from.blueF()) * w, from.alphaF() + (to.alphaF() - from.alphaF()) * w);
     return QColor::fromRgba(c.rgba());
 }
 
@@ -362,9 +361,9 @@ void CVNQPushButtonImpl::writeJson(Json::Value& node) const
     textStyle.writeCompact(list, 4);
     cvnSetStyleList(node, list);
 
-    Json::Value& attr = cvnOwnAttr(node, {"hasIcon", "iconPath", "isExtBtn", "extWidth", "extIconPath",
-                                          "extHotIconPath", "text", "hotIconPath", "showText", "drawBackground",
-                                          "fadeEnabled", "fadeDuration", "txtX", "txtY"});
+    Json::Value& attr =
+        cvnOwnAttr(node, {"hasIcon", "iconPath", "isExtBtn", "extWidth", "extIconPath", "extHotIconPath", "text",
+                          "hotIconPath", "showText", "drawBackground", "fadeEnabled", "fadeDuration", "txtX", "txtY"});
     if (!hasIcon)
         cvnWriteFlag(attr, "hasIcon", false);
     if (!iconPath.isEmpty())

@@ -13,7 +13,8 @@ class QTimer;
 
 namespace CVNQtLib {
 
-class CVNQPushButtonImpl : public CVNQControlImpl {
+class CVNQPushButtonImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     CVNQPushButtonImpl(QPushButton* owner, const QString& typeName);

@@ -8,7 +8,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQRadioButton, CVNQRadioButtonImpl, "qtradiobox")
 
-CVNQRadioButton::CVNQRadioButton(QWidget* parent) : QRadioButton(parent)
+CVNQRadioButton::CVNQRadioButton(QWidget* parent)
+    : QRadioButton(parent)
 {
     m_impl = new CVNQRadioButtonImpl(this, typeName());
     m_impl->applyTheme();
@@ -40,7 +41,10 @@ void CVNQRadioButton::setBackground(CtrlState state, const FillStyle& style)
     m_impl->styles.unchecked.set(state, style);
 }
 
-const FillStyle& CVNQRadioButton::getBackground(CtrlState state) const { return m_impl->styles.unchecked.get(state); }
+const FillStyle& CVNQRadioButton::getBackground(CtrlState state) const
+{
+    return m_impl->styles.unchecked.get(state);
+}
 
 void CVNQRadioButton::setSelectedBackground(CtrlState state, const FillStyle& style)
 {
@@ -52,9 +56,15 @@ const FillStyle& CVNQRadioButton::getSelectedBackground(CtrlState state) const
     return m_impl->styles.checked.get(state);
 }
 
-void CVNQRadioButton::setTextStyle(bool checked, const TextStyleDesc& style) { m_impl->styles.text(checked) = style; }
+void CVNQRadioButton::setTextStyle(bool checked, const TextStyleDesc& style)
+{
+    m_impl->styles.text(checked) = style;
+}
 
-TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const { return m_impl->styles.text(checked); }
+TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const
+{
+    return m_impl->styles.text(checked);
+}
 
 void CVNQRadioButton::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
 {
@@ -72,7 +82,10 @@ bool CVNQRadioButton::setUncheckIcon(const QString& name)
     return true;
 }
 
-const QString& CVNQRadioButton::getUncheckIcon() const { return m_impl->uncheckIcon; }
+const QString& CVNQRadioButton::getUncheckIcon() const
+{
+    return m_impl->uncheckIcon;
+}
 
 bool CVNQRadioButton::setUncheckHotIcon(const QString& name)
 {
@@ -80,7 +93,10 @@ bool CVNQRadioButton::setUncheckHotIcon(const QString& name)
     return true;
 }
 
-const QString& CVNQRadioButton::getUncheckHotIcon() const { return m_impl->uncheckHotIcon; }
+const QString& CVNQRadioButton::getUncheckHotIcon() const
+{
+    return m_impl->uncheckHotIcon;
+}
 
 bool CVNQRadioButton::setCheckedIcon(const QString& name)
 {
@@ -88,7 +104,10 @@ bool CVNQRadioButton::setCheckedIcon(const QString& name)
     return true;
 }
 
-const QString& CVNQRadioButton::getCheckedIcon() const { return m_impl->checkedIcon; }
+const QString& CVNQRadioButton::getCheckedIcon() const
+{
+    return m_impl->checkedIcon;
+}
 
 bool CVNQRadioButton::setCheckedHotIcon(const QString& name)
 {
@@ -96,7 +115,10 @@ bool CVNQRadioButton::setCheckedHotIcon(const QString& name)
     return true;
 }
 
-const QString& CVNQRadioButton::getCheckedHotIcon() const { return m_impl->checkedHotIcon; }
+const QString& CVNQRadioButton::getCheckedHotIcon() const
+{
+    return m_impl->checkedHotIcon;
+}
 
 bool CVNQRadioButton::setDisableIcon(const QString& name)
 {
@@ -104,9 +126,15 @@ bool CVNQRadioButton::setDisableIcon(const QString& name)
     return true;
 }
 
-const QString& CVNQRadioButton::getDisableIcon() const { return m_impl->disableIcon; }
+const QString& CVNQRadioButton::getDisableIcon() const
+{
+    return m_impl->disableIcon;
+}
 
-void CVNQRadioButton::setIcon(const QString& name) { setIcon(RadioIconAll, name); }
+void CVNQRadioButton::setIcon(const QString& name)
+{
+    setIcon(RadioIconAll, name);
+}
 
 void CVNQRadioButton::setIcon(RadioIconState state, const QString& name)
 {
@@ -122,16 +150,46 @@ void CVNQRadioButton::setIcon(RadioIconState state, const QString& name)
     }
 }
 
-void CVNQRadioButton::setIconStyle(const IconStyleDesc& style) { m_impl->iconStyle = style; }
-const IconStyleDesc& CVNQRadioButton::getIconStyle() const { return m_impl->iconStyle; }
-void CVNQRadioButton::setIconHorAlign(DockLayoutType align) { m_impl->iconStyle.hor = align; }
-DockLayoutType CVNQRadioButton::getIconHorAlign() const { return m_impl->iconStyle.hor; }
-void CVNQRadioButton::setIconVerAlign(DockLayoutType align) { m_impl->iconStyle.ver = align; }
-DockLayoutType CVNQRadioButton::getIconVerAlign() const { return m_impl->iconStyle.ver; }
-void CVNQRadioButton::setIconOffsetX(int x) { m_impl->iconStyle.x = x; }
-int CVNQRadioButton::getIconOffsetX() const { return m_impl->iconStyle.x; }
-void CVNQRadioButton::setIconOffsetY(int y) { m_impl->iconStyle.y = y; }
-int CVNQRadioButton::getIconOffsetY() const { return m_impl->iconStyle.y; }
+void CVNQRadioButton::setIconStyle(const IconStyleDesc& style)
+{
+    m_impl->iconStyle = style;
+}
+const IconStyleDesc& CVNQRadioButton::getIconStyle() const
+{
+    return m_impl->iconStyle;
+}
+void CVNQRadioButton::setIconHorAlign(DockLayoutType align)
+{
+    m_impl->iconStyle.hor = align;
+}
+DockLayoutType CVNQRadioButton::getIconHorAlign() const
+{
+    return m_impl->iconStyle.hor;
+}
+void CVNQRadioButton::setIconVerAlign(DockLayoutType align)
+{
+    m_impl->iconStyle.ver = align;
+}
+DockLayoutType CVNQRadioButton::getIconVerAlign() const
+{
+    return m_impl->iconStyle.ver;
+}
+void CVNQRadioButton::setIconOffsetX(int x)
+{
+    m_impl->iconStyle.x = x;
+}
+int CVNQRadioButton::getIconOffsetX() const
+{
+    return m_impl->iconStyle.x;
+}
+void CVNQRadioButton::setIconOffsetY(int y)
+{
+    m_impl->iconStyle.y = y;
+}
+int CVNQRadioButton::getIconOffsetY() const
+{
+    return m_impl->iconStyle.y;
+}
 
 void CVNQRadioButton::setPushlike(bool pushlike)
 {
@@ -139,7 +197,10 @@ void CVNQRadioButton::setPushlike(bool pushlike)
     update();
 }
 
-bool CVNQRadioButton::getPushlike() const { return m_impl->pushlike; }
+bool CVNQRadioButton::getPushlike() const
+{
+    return m_impl->pushlike;
+}
 
 void CVNQRadioButton::setShowIcon(bool show)
 {
@@ -147,9 +208,18 @@ void CVNQRadioButton::setShowIcon(bool show)
     update();
 }
 
-bool CVNQRadioButton::getShowIcon() const { return m_impl->showIcon; }
-void CVNQRadioButton::setShowText(bool show) { m_impl->showText = show; }
-bool CVNQRadioButton::getShowText() const { return m_impl->showText; }
+bool CVNQRadioButton::getShowIcon() const
+{
+    return m_impl->showIcon;
+}
+void CVNQRadioButton::setShowText(bool show)
+{
+    m_impl->showText = show;
+}
+bool CVNQRadioButton::getShowText() const
+{
+    return m_impl->showText;
+}
 
 void CVNQRadioButton::mousePressEvent(QMouseEvent* event)
 {

@@ -16,7 +16,8 @@ class CVNQRadioButtonImpl;
 
 // Which icon setIcon(RadioIconState, ...) sets.
 typedef int RadioIconState;
-enum : int {
+enum : int
+{
     RadioIconChecked = 0,
     RadioIconCheckedHot = 1,
     RadioIconUnchecked = 2,
@@ -24,7 +25,8 @@ enum : int {
     RadioIconAll = 4
 };
 
-class CVNQ_EXPORT CVNQRadioButton : public QRadioButton, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQRadioButton : public QRadioButton, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQRadioButton, CVNQRadioButtonImpl)
     CVNQ_FORWARD_PAINT_EVENT()

@@ -9,7 +9,8 @@ class QRadioButton;
 
 namespace CVNQtLib {
 
-class CVNQRadioButtonImpl : public CVNQCheckableImpl {
+class CVNQRadioButtonImpl : public CVNQCheckableImpl
+{
     Q_OBJECT
 public:
     CVNQRadioButtonImpl(QRadioButton* owner, const QString& typeName);

@@ -8,7 +8,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQSwitch, CVNQSwitchImpl, "qtswitch")
 
-CVNQSwitch::CVNQSwitch(QWidget* parent) : QWidget(parent)
+CVNQSwitch::CVNQSwitch(QWidget* parent)
+    : QWidget(parent)
 {
     m_impl = new CVNQSwitchImpl(this, typeName());
     m_impl->applyTheme();
@@ -23,8 +24,8 @@ ControlInfo CVNQSwitch::getProps()
     auto& rows = info.properties;
     rows.push_back(cvnFillStyleRow<C>(QStringLiteral("Background"), &C::setBackgroundStyle, &C::getBackgroundStyle,
                                       cvnTwoStateChoices()));
-    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("Thumb"), &C::setThumbStyle, &C::getThumbStyle,
-                                      cvnFourStateChoices()));
+    rows.push_back(
+        cvnFillStyleRow<C>(QStringLiteral("Thumb"), &C::setThumbStyle, &C::getThumbStyle, cvnFourStateChoices()));
     rows.push_back(cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyle, &C::getTextStyle,
                                       cvnChoices({{0, "Left"}, {1, "Right"}})));
     rows.push_back(cvnStringRow<C>(QStringLiteral("LeftText"), PropText, &C::setLeftText, &C::getLeftText));
@@ -38,10 +39,22 @@ ControlInfo CVNQSwitch::getProps()
     return info;
 }
 
-void CVNQSwitch::setBackgroundStyle(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
-const FillStyle& CVNQSwitch::getBackgroundStyle(CommonCtrlState) const { return m_impl->background; }
-void CVNQSwitch::setThumbStyle(CtrlState state, const FillStyle& style) { m_impl->thumb.set(state, style, false); }
-const FillStyle& CVNQSwitch::getThumbStyle(CtrlState state) const { return m_impl->thumb.get(state); }
+void CVNQSwitch::setBackgroundStyle(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->background = style;
+}
+const FillStyle& CVNQSwitch::getBackgroundStyle(CommonCtrlState) const
+{
+    return m_impl->background;
+}
+void CVNQSwitch::setThumbStyle(CtrlState state, const FillStyle& style)
+{
+    m_impl->thumb.set(state, style, false);
+}
+const FillStyle& CVNQSwitch::getThumbStyle(CtrlState state) const
+{
+    return m_impl->thumb.get(state);
+}
 
 void CVNQSwitch::setTextStyle(SwitchPosition position, const TextStyleDesc& style)
 {
@@ -53,11 +66,26 @@ const TextStyleDesc& CVNQSwitch::getTextStyle(SwitchPosition position) const
     return m_impl->textStyle[position == SwitchLeft ? 0 : 1];
 }
 
-void CVNQSwitch::setLeftText(const QString& text) { m_impl->leftText = text; }
-const QString& CVNQSwitch::getLeftText() const { return m_impl->leftText; }
-void CVNQSwitch::setRightText(const QString& text) { m_impl->rightText = text; }
-const QString& CVNQSwitch::getRightText() const { return m_impl->rightText; }
-void CVNQSwitch::setThumbSize(int w, int h) { m_impl->thumbSize = QSize(w, h); }
+void CVNQSwitch::setLeftText(const QString& text)
+{
+    m_impl->leftText = text;
+}
+const QString& CVNQSwitch::getLeftText() const
+{
+    return m_impl->leftText;
+}
+void CVNQSwitch::setRightText(const QString& text)
+{
+    m_impl->rightText = text;
+}
+const QString& CVNQSwitch::getRightText() const
+{
+    return m_impl->rightText;
+}
+void CVNQSwitch::setThumbSize(int w, int h)
+{
+    m_impl->thumbSize = QSize(w, h);
+}
 
 void CVNQSwitch::getThumbSize(int& w, int& h) const
 {
@@ -65,16 +93,46 @@ void CVNQSwitch::getThumbSize(int& w, int& h) const
     h = m_impl->thumbSize.height();
 }
 
-void CVNQSwitch::setThumbBtnSize(const QSize& size) { m_impl->thumbSize = size; }
-const QSize& CVNQSwitch::getThumbBtnSize() const { return m_impl->thumbSize; }
-void CVNQSwitch::setMargin(int margin) { m_impl->margin = margin; }
-int CVNQSwitch::getMargin() const { return m_impl->margin; }
-void CVNQSwitch::setSwitchSpeed(unsigned int ms) { m_impl->speed = ms; }
-unsigned int CVNQSwitch::getSwitchSpeed() const { return m_impl->speed; }
-void CVNQSwitch::setSwitchToLeft(bool left) { m_impl->switchToLeft = left; }
-bool CVNQSwitch::getIsSwitchToLeft() const { return m_impl->switchToLeft; }
-void CVNQSwitch::setShowAllText(bool show) { m_impl->showAllText = show; }
-bool CVNQSwitch::getShowAllText() const { return m_impl->showAllText; }
+void CVNQSwitch::setThumbBtnSize(const QSize& size)
+{
+    m_impl->thumbSize = size;
+}
+const QSize& CVNQSwitch::getThumbBtnSize() const
+{
+    return m_impl->thumbSize;
+}
+void CVNQSwitch::setMargin(int margin)
+{
+    m_impl->margin = margin;
+}
+int CVNQSwitch::getMargin() const
+{
+    return m_impl->margin;
+}
+void CVNQSwitch::setSwitchSpeed(unsigned int ms)
+{
+    m_impl->speed = ms;
+}
+unsigned int CVNQSwitch::getSwitchSpeed() const
+{
+    return m_impl->speed;
+}
+void CVNQSwitch::setSwitchToLeft(bool left)
+{
+    m_impl->switchToLeft = left;
+}
+bool CVNQSwitch::getIsSwitchToLeft() const
+{
+    return m_impl->switchToLeft;
+}
+void CVNQSwitch::setShowAllText(bool show)
+{
+    m_impl->showAllText = show;
+}
+bool CVNQSwitch::getShowAllText() const
+{
+    return m_impl->showAllText;
+}
 
 void CVNQSwitch::mousePressEvent(QMouseEvent* event)
 {
@@ -82,8 +140,17 @@ void CVNQSwitch::mousePressEvent(QMouseEvent* event)
     m_impl->toggle();
 }
 
-void CVNQSwitch::mouseReleaseEvent(QMouseEvent* event) { m_impl->mouseReleaseEvent(event); }
-void CVNQSwitch::enterEvent(QEvent* event) { m_impl->enterEvent(event); }
-void CVNQSwitch::leaveEvent(QEvent* event) { m_impl->leaveEvent(event); }
+void CVNQSwitch::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_impl->mouseReleaseEvent(event);
+}
+void CVNQSwitch::enterEvent(QEvent* event)
+{
+    m_impl->enterEvent(event);
+}
+void CVNQSwitch::leaveEvent(QEvent* event)
+{
+    m_impl->leaveEvent(event);
+}
 
 } // namespace CVNQtLib

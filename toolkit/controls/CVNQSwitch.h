@@ -14,14 +14,19 @@ namespace CVNQtLib {
 
 class CVNQSwitchImpl;
 
-class CVNQ_EXPORT CVNQSwitch : public QWidget, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQSwitch : public QWidget, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQSwitch, CVNQSwitchImpl)
     CVNQ_FORWARD_PAINT_EVENT()
 public:
     // Text slot and text style selector: 0 left, any other value right.
     typedef int SwitchPosition;
-    enum : int { SwitchLeft = 0, SwitchRight = 1 };
+    enum : int
+    {
+        SwitchLeft = 0,
+        SwitchRight = 1
+    };
 
     explicit CVNQSwitch(QWidget* parent = nullptr);
     ~CVNQSwitch() override;

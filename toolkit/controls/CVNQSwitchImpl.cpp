@@ -12,11 +12,18 @@
 namespace CVNQtLib {
 
 namespace {
-enum StyleIndex : int { BackgroundIndex = 0, ThumbFirst = 2, LeftTextIndex = 6, RightTextIndex = 7 };
+enum StyleIndex : int
+{
+    BackgroundIndex = 0,
+    ThumbFirst = 2,
+    LeftTextIndex = 6,
+    RightTextIndex = 7
+};
 constexpr int kDefaultThumb = 25;
 } // namespace
 
-CVNQSwitchImpl::CVNQSwitchImpl(QWidget* owner, const QString& typeName) : CVNQControlImpl(owner, typeName)
+CVNQSwitchImpl::CVNQSwitchImpl(QWidget* owner, const QString& typeName)
+    : CVNQControlImpl(owner, typeName)
 {
     animation = new QVariantAnimation(owner);
     connect(animation, &QVariantAnimation::valueChanged, this, &CVNQSwitchImpl::valueChanged);
@@ -65,8 +72,7 @@ void CVNQSwitchImpl::draw(QPainter* painter, const QRect& rect)
     drawFillStyle(painter, background, rect);
     const int tw = thumbSize.width();
     const int th = thumbSize.height();
-    drawFillStyle(painter, thumb.get(m_state),
-                  QRect(rect.left() + margin + thumbOffset, rect.top() + margin, tw, th));
+    drawFillStyle(painter, thumb.get(m_state), QRect(rect.left() + margin + thumbOffset, rect.top() + margin, tw, th));
 
     // Texts follow the position flag, not the drawn thumb: during a slide
     // they keep showing the side it started from.
@@ -105,7 +111,8 @@ void CVNQSwitchImpl::readJson(const Json::Value& node)
     rightText = jsonString(*attr, "rightText");
     // Sizes a widget can have; the painter computes with them.
     auto size = [](int v, int low) { return qBound(low, v, QWIDGETSIZE_MAX); };
-    thumbSize = QSize(size(jsonInt(*attr, "thumbW", kDefaultThumb), 0), size(jsonInt(*attr, "thumbH", kDefaultThumb), 0));
+    thumbSize =
+        QSize(size(jsonInt(*attr, "thumbW", kDefaultThumb), 0), size(jsonInt(*attr, "thumbH", kDefaultThumb), 0));
     jsonRead(*attr, "speed", speed);
     int on = 0;
     switchToLeft = !jsonRead(*attr, "on", on) || on == 0;
@@ -125,8 +132,7 @@ void CVNQSwitchImpl::writeJson(Json::Value& node) const
         cvnAppendStyleEntry(list, textStyle[1], RightTextIndex);
     jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
 
-    Json::Value& attr =
-        cvnOwnAttr(node, {"leftText", "rightText", "thumbW", "thumbH", "speed", "on", "margin"});
+    Json::Value& attr = cvnOwnAttr(node, {"leftText", "rightText", "thumbW", "thumbH", "speed", "on", "margin"});
     if (!leftText.isEmpty())
         jsonMember(attr, "leftText") = jsonUtf8(leftText);
     if (!rightText.isEmpty())

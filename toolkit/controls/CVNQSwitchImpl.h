@@ -13,7 +13,8 @@ class QVariantAnimation;
 
 namespace CVNQtLib {
 
-class CVNQSwitchImpl : public CVNQControlImpl {
+class CVNQSwitchImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     CVNQSwitchImpl(QWidget* owner, const QString& typeName);

@@ -22,12 +22,11 @@ bool boundedSliderThumb(const QWidget* widget, int& length, QSize& thumb, bool& 
 
 } // namespace
 
-CScrollBarStyle::CScrollBarStyle() : QProxyStyle()
-{
-}
+CScrollBarStyle::CScrollBarStyle()
+    : QProxyStyle()
+{}
 
-int CScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
-                                 const QWidget* widget) const
+int CScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
 {
     if (metric == PM_SliderLength) {
         int length = 0;
@@ -39,8 +38,8 @@ int CScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
-QRect CScrollBarStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                                      SubControl subControl, const QWidget* widget) const
+QRect CScrollBarStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl subControl,
+                                      const QWidget* widget) const
 {
     QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
     if (control != CC_Slider || subControl != SC_SliderHandle)
@@ -62,8 +61,7 @@ QRect CScrollBarStyle::subControlRect(ComplexControl control, const QStyleOption
     return rect;
 }
 
-QRect CScrollBarStyle::subElementRect(SubElement element, const QStyleOption* option,
-                                      const QWidget* widget) const
+QRect CScrollBarStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
 {
     return QProxyStyle::subElementRect(element, option, widget);
 }

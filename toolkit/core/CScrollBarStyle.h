@@ -17,8 +17,8 @@ public:
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                         SubControl subControl, const QWidget* widget = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl subControl,
+                         const QWidget* widget = nullptr) const override;
     QRect subElementRect(SubElement element, const QStyleOption* option,
                          const QWidget* widget = nullptr) const override;
 };

@@ -142,33 +142,45 @@ bool guardedRead(const Json::Value& o, const char* key, T& out, T zero, Conv con
     out = conv(m);
     return true;
 }
-bool isNumberOk(const Json::Value& v) { return jsonIsNumber(v); }
-bool isStringOk(const Json::Value& v) { return v.isString(); }
+bool isNumberOk(const Json::Value& v)
+{
+    return jsonIsNumber(v);
+}
+bool isStringOk(const Json::Value& v)
+{
+    return v.isString();
+}
 } // namespace
 
 bool jsonRead(const Json::Value& o, const char* key, int& out)
 {
-    return guardedRead<int>(o, key, out, 0, [](const Json::Value& m) { return jsonToInt(m); }, isNumberOk);
+    return guardedRead<int>(
+        o, key, out, 0, [](const Json::Value& m) { return jsonToInt(m); }, isNumberOk);
 }
 bool jsonRead(const Json::Value& o, const char* key, unsigned int& out)
 {
-    return guardedRead<unsigned int>(o, key, out, 0u, [](const Json::Value& m) { return jsonToUInt(m); }, isNumberOk);
+    return guardedRead<unsigned int>(
+        o, key, out, 0u, [](const Json::Value& m) { return jsonToUInt(m); }, isNumberOk);
 }
 bool jsonRead(const Json::Value& o, const char* key, double& out)
 {
-    return guardedRead<double>(o, key, out, 0.0, [](const Json::Value& m) { return jsonToDouble(m); }, isNumberOk);
+    return guardedRead<double>(
+        o, key, out, 0.0, [](const Json::Value& m) { return jsonToDouble(m); }, isNumberOk);
 }
 bool jsonRead(const Json::Value& o, const char* key, bool& out)
 {
-    return guardedRead<bool>(o, key, out, false, [](const Json::Value& m) { return jsonToBool(m); }, isNumberOk);
+    return guardedRead<bool>(
+        o, key, out, false, [](const Json::Value& m) { return jsonToBool(m); }, isNumberOk);
 }
 bool jsonRead(const Json::Value& o, const char* key, QString& out)
 {
-    return guardedRead<QString>(o, key, out, QString(), [](const Json::Value& m) { return jsonToQString(m); }, isStringOk);
+    return guardedRead<QString>(
+        o, key, out, QString(), [](const Json::Value& m) { return jsonToQString(m); }, isStringOk);
 }
 bool jsonRead(const Json::Value& o, const char* key, std::string& out)
 {
-    return guardedRead<std::string>(o, key, out, std::string(), [](const Json::Value& m) { return jsonToStdString(m); }, isStringOk);
+    return guardedRead<std::string>(
+        o, key, out, std::string(), [](const Json::Value& m) { return jsonToStdString(m); }, isStringOk);
 }
 
 Json::Value& jsonMember(Json::Value& node, const char* key)

@@ -37,12 +37,30 @@ CVNQ_EXPORT std::string jsonToStdString(const Json::Value& v, const std::string&
 CVNQ_EXPORT QString jsonToQString(const Json::Value& v, const QString& def = QString());
 
 // Keyed reads with a default.
-inline int jsonInt(const Json::Value& o, const char* key, int def = 0) { return jsonToInt(jsonGet(o, key), def); }
-inline unsigned int jsonUInt(const Json::Value& o, const char* key, unsigned int def = 0) { return jsonToUInt(jsonGet(o, key), def); }
-inline double jsonDouble(const Json::Value& o, const char* key, double def = 0.0) { return jsonToDouble(jsonGet(o, key), def); }
-inline bool jsonBool(const Json::Value& o, const char* key, bool def = false) { return jsonToBool(jsonGet(o, key), def); }
-inline QString jsonString(const Json::Value& o, const char* key, const QString& def = QString()) { return jsonToQString(jsonGet(o, key), def); }
-inline std::string jsonStdString(const Json::Value& o, const char* key, const std::string& def = std::string()) { return jsonToStdString(jsonGet(o, key), def); }
+inline int jsonInt(const Json::Value& o, const char* key, int def = 0)
+{
+    return jsonToInt(jsonGet(o, key), def);
+}
+inline unsigned int jsonUInt(const Json::Value& o, const char* key, unsigned int def = 0)
+{
+    return jsonToUInt(jsonGet(o, key), def);
+}
+inline double jsonDouble(const Json::Value& o, const char* key, double def = 0.0)
+{
+    return jsonToDouble(jsonGet(o, key), def);
+}
+inline bool jsonBool(const Json::Value& o, const char* key, bool def = false)
+{
+    return jsonToBool(jsonGet(o, key), def);
+}
+inline QString jsonString(const Json::Value& o, const char* key, const QString& def = QString())
+{
+    return jsonToQString(jsonGet(o, key), def);
+}
+inline std::string jsonStdString(const Json::Value& o, const char* key, const std::string& def = std::string())
+{
+    return jsonToStdString(jsonGet(o, key), def);
+}
 
 // The guarded read every control routine uses: "if the node has the key,
 // take its value". Keeps jsonHasMember's lenience (a null node assigns
@@ -70,7 +88,13 @@ CVNQ_EXPORT bool jsonParse(const QByteArray& text, Json::Value& out, QString* er
 CVNQ_EXPORT std::string jsonStyled(const Json::Value& v);
 
 // UTF-8 conversions used for every text key.
-inline QString jsonQString(const std::string& s) { return QString::fromUtf8(s.data(), int(s.size())); }
-inline std::string jsonUtf8(const QString& s) { return s.toUtf8().toStdString(); }
+inline QString jsonQString(const std::string& s)
+{
+    return QString::fromUtf8(s.data(), int(s.size()));
+}
+inline std::string jsonUtf8(const QString& s)
+{
+    return s.toUtf8().toStdString();
+}
 
 } // namespace CVNQtLib

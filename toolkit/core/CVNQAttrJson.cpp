@@ -61,8 +61,7 @@ void cvnReadIconPlacement(const Json::Value& attr, IconStyleDesc& icon, bool wit
         icon.color = CVNQWidgetBaseImpl::hexToColor(color);
 }
 
-void cvnWriteIconPlacement(Json::Value& attr, const IconStyleDesc& icon, const IconStyleDesc& reference,
-                           bool withColor)
+void cvnWriteIconPlacement(Json::Value& attr, const IconStyleDesc& icon, const IconStyleDesc& reference, bool withColor)
 {
     if (attr.isObject()) {
         for (const char* key : {"iconX", "iconY", "iconHor", "iconVer"})

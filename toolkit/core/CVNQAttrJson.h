@@ -49,7 +49,7 @@ CVNQ_EXPORT void cvnReadIconPlacement(const Json::Value& attr, IconStyleDesc& ic
 // "iconUseColor" and "iconColor" to the common attributes, as any other key
 // it does not own), then writes each whose value differs from reference
 // (the control's own rule for what counts as default).
-CVNQ_EXPORT void cvnWriteIconPlacement(Json::Value& attr, const IconStyleDesc& icon,
-                                       const IconStyleDesc& reference, bool withColor);
+CVNQ_EXPORT void cvnWriteIconPlacement(Json::Value& attr, const IconStyleDesc& icon, const IconStyleDesc& reference,
+                                       bool withColor);
 
 } // namespace CVNQtLib

@@ -63,7 +63,8 @@ namespace CVNQtLib {
 // class is complete), so public headers may name the class by a forward
 // declaration only.
 template <class T>
-class CVNQImplPtr {
+class CVNQImplPtr
+{
 public:
     CVNQImplPtr() = default;
     ~CVNQImplPtr() { reset(); }
@@ -112,168 +113,250 @@ CVNQ_EXPORT bool getInnerVisible(const QWidget* owner);
 } // namespace CVNQtLib
 
 // In the class body, right after Q_OBJECT.
-#define CVNQ_DECLARE_CONTROL(Class, ImplClass)                                                          \
-    Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)                                        \
-public:                                                                                                 \
-    static const char* typeName();                                                                      \
-    static QWidget* create##Class();                                                                    \
-    CVNQtLib::CVNQWidgetBase* getControlBase() override;                                                \
-    bool readJsonValue(void* node) override;                                                            \
-    void setLayoutRatio(int ratio) override;                                                            \
-    int getLayoutRatio() const override;                                                                \
-    void setWidthPolicy(CVNQtLib::LayoutSizePolicy policy) override;                                    \
-    CVNQtLib::LayoutSizePolicy getWidthPolicy() const override;                                         \
-    void setHeightPolicy(CVNQtLib::LayoutSizePolicy policy) override;                                   \
-    CVNQtLib::LayoutSizePolicy getHeightPolicy() const override;                                        \
-    void setAbsoluteLayout(bool absolute) override;                                                     \
-    bool getAbsoluteLayout() const override;                                                            \
-    void setAbsoluteDock(CVNQtLib::DockLayoutType hor, CVNQtLib::DockLayoutType ver, int offsetX,       \
-                         int offsetY) override;                                                         \
-    void getAbsoluteDock(CVNQtLib::DockLayoutType& hor, CVNQtLib::DockLayoutType& ver, int& offsetX,    \
-                         int& offsetY) const override;                                                  \
-    void getAbsoluteDock(CVNQtLib::DockLayoutType& hor, CVNQtLib::DockLayoutType& ver) const override;  \
-    void getLayoutData(void*& data) const override;                                                     \
-    void setGeometry(int x, int y, int w, int h) override;                                              \
-    void setOpacity(int opacity) override;                                                              \
-    int getOpacity() const override;                                                                    \
-    CVNQtLib::LayoutType getLayoutType() const override;                                                \
-    QString getTypeName() const override;                                                               \
-    CVNQtLib::CVNQWidgetBaseImpl* getControlImpl() override;                                            \
-    void createComplete() override;                                                                     \
-    void resizeWidget() override;                                                                       \
-    void notifyChangeLanguage() override;                                                               \
-    bool serializeJsonValue(Json::Value* node, bool read) override;                                     \
-    void setThemeName(const QString& name) override;                                                    \
-    QString jsonData() const override;                                                                  \
-    void setJsonData(const QString& text) override;                                                     \
-    QString getInnerTypeName() const { return getTypeName(); }                                          \
-    QString getThemeName() const;                                                                       \
-    void setInnerVisible(bool visible);                                                                 \
-    bool getInnerVisible() const;                                                                       \
-    bool getDelegateItemVisible() const;                                                                \
-    void setDelegateItemVisible(bool visible);                                                          \
-    virtual void setGeometry(const QRect& rect);                                                        \
-                                                                                                        \
-protected:                                                                                              \
-    CVNQtLib::CVNQImplPtr<ImplClass> m_impl;                                                            \
-    QString m_jsonData;                                                                                 \
-    CVNQtLib::CVNQWidgetBase m_base{this};                                                              \
-                                                                                                        \
+#define CVNQ_DECLARE_CONTROL(Class, ImplClass)                                                                         \
+    Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)                                                       \
+public:                                                                                                                \
+    static const char* typeName();                                                                                     \
+    static QWidget* create##Class();                                                                                   \
+    CVNQtLib::CVNQWidgetBase* getControlBase() override;                                                               \
+    bool readJsonValue(void* node) override;                                                                           \
+    void setLayoutRatio(int ratio) override;                                                                           \
+    int getLayoutRatio() const override;                                                                               \
+    void setWidthPolicy(CVNQtLib::LayoutSizePolicy policy) override;                                                   \
+    CVNQtLib::LayoutSizePolicy getWidthPolicy() const override;                                                        \
+    void setHeightPolicy(CVNQtLib::LayoutSizePolicy policy) override;                                                  \
+    CVNQtLib::LayoutSizePolicy getHeightPolicy() const override;                                                       \
+    void setAbsoluteLayout(bool absolute) override;                                                                    \
+    bool getAbsoluteLayout() const override;                                                                           \
+    void setAbsoluteDock(CVNQtLib::DockLayoutType hor, CVNQtLib::DockLayoutType ver, int offsetX, int offsetY)         \
+        override;                                                                                                      \
+    void getAbsoluteDock(CVNQtLib::DockLayoutType& hor, CVNQtLib::DockLayoutType& ver, int& offsetX, int& offsetY)     \
+        const override;                                                                                                \
+    void getAbsoluteDock(CVNQtLib::DockLayoutType& hor, CVNQtLib::DockLayoutType& ver) const override;                 \
+    void getLayoutData(void*& data) const override;                                                                    \
+    void setGeometry(int x, int y, int w, int h) override;                                                             \
+    void setOpacity(int opacity) override;                                                                             \
+    int getOpacity() const override;                                                                                   \
+    CVNQtLib::LayoutType getLayoutType() const override;                                                               \
+    QString getTypeName() const override;                                                                              \
+    CVNQtLib::CVNQWidgetBaseImpl* getControlImpl() override;                                                           \
+    void createComplete() override;                                                                                    \
+    void resizeWidget() override;                                                                                      \
+    void notifyChangeLanguage() override;                                                                              \
+    bool serializeJsonValue(Json::Value* node, bool read) override;                                                    \
+    void setThemeName(const QString& name) override;                                                                   \
+    QString jsonData() const override;                                                                                 \
+    void setJsonData(const QString& text) override;                                                                    \
+    QString getInnerTypeName() const                                                                                   \
+    {                                                                                                                  \
+        return getTypeName();                                                                                          \
+    }                                                                                                                  \
+    QString getThemeName() const;                                                                                      \
+    void setInnerVisible(bool visible);                                                                                \
+    bool getInnerVisible() const;                                                                                      \
+    bool getDelegateItemVisible() const;                                                                               \
+    void setDelegateItemVisible(bool visible);                                                                         \
+    virtual void setGeometry(const QRect& rect);                                                                       \
+                                                                                                                       \
+protected:                                                                                                             \
+    CVNQtLib::CVNQImplPtr<ImplClass> m_impl;                                                                           \
+    QString m_jsonData;                                                                                                \
+    CVNQtLib::CVNQWidgetBase m_base{this};                                                                             \
+                                                                                                                       \
 private:
 
 // In the class body: Qt's handler first, then the implementation's.
-#define CVNQ_FORWARD_MOUSE_EVENTS(QtBase)                                                               \
-protected:                                                                                              \
-    void mousePressEvent(QMouseEvent* event) override                                                   \
-    {                                                                                                   \
-        QtBase::mousePressEvent(event);                                                                 \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                      \
-            impl->mousePressEvent(event);                                                               \
-    }                                                                                                   \
-    void mouseReleaseEvent(QMouseEvent* event) override                                                 \
-    {                                                                                                   \
-        QtBase::mouseReleaseEvent(event);                                                               \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                      \
-            impl->mouseReleaseEvent(event);                                                             \
-    }                                                                                                   \
-    void mouseMoveEvent(QMouseEvent* event) override                                                    \
-    {                                                                                                   \
-        QtBase::mouseMoveEvent(event);                                                                  \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                      \
-            impl->mouseMoveEvent(event);                                                                \
-    }                                                                                                   \
-    void enterEvent(QEvent* event) override                                                             \
-    {                                                                                                   \
-        QtBase::enterEvent(event);                                                                      \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                      \
-            impl->enterEvent(event);                                                                    \
-    }                                                                                                   \
-    void leaveEvent(QEvent* event) override                                                             \
-    {                                                                                                   \
-        QtBase::leaveEvent(event);                                                                      \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                      \
-            impl->leaveEvent(event);                                                                    \
-    }                                                                                                   \
-                                                                                                        \
+#define CVNQ_FORWARD_MOUSE_EVENTS(QtBase)                                                                              \
+protected:                                                                                                             \
+    void mousePressEvent(QMouseEvent* event) override                                                                  \
+    {                                                                                                                  \
+        QtBase::mousePressEvent(event);                                                                                \
+        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
+            impl->mousePressEvent(event);                                                                              \
+    }                                                                                                                  \
+    void mouseReleaseEvent(QMouseEvent* event) override                                                                \
+    {                                                                                                                  \
+        QtBase::mouseReleaseEvent(event);                                                                              \
+        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
+            impl->mouseReleaseEvent(event);                                                                            \
+    }                                                                                                                  \
+    void mouseMoveEvent(QMouseEvent* event) override                                                                   \
+    {                                                                                                                  \
+        QtBase::mouseMoveEvent(event);                                                                                 \
+        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
+            impl->mouseMoveEvent(event);                                                                               \
+    }                                                                                                                  \
+    void enterEvent(QEvent* event) override                                                                            \
+    {                                                                                                                  \
+        QtBase::enterEvent(event);                                                                                     \
+        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
+            impl->enterEvent(event);                                                                                   \
+    }                                                                                                                  \
+    void leaveEvent(QEvent* event) override                                                                            \
+    {                                                                                                                  \
+        QtBase::leaveEvent(event);                                                                                     \
+        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
+            impl->leaveEvent(event);                                                                                   \
+    }                                                                                                                  \
+                                                                                                                       \
 private:
 
 // In the class body: paintEvent runs the implementation's shared paint().
-#define CVNQ_FORWARD_PAINT_EVENT()                                                                      \
-protected:                                                                                              \
-    void paintEvent(QPaintEvent*) override                                                              \
-    {                                                                                                   \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                      \
-            impl->paint();                                                                              \
-    }                                                                                                   \
-                                                                                                        \
+#define CVNQ_FORWARD_PAINT_EVENT()                                                                                     \
+protected:                                                                                                             \
+    void paintEvent(QPaintEvent*) override                                                                             \
+    {                                                                                                                  \
+        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
+            impl->paint();                                                                                             \
+    }                                                                                                                  \
+                                                                                                                       \
 private:
 
 // In the control's .cpp, after including the implementation class.
-#define CVNQ_IMPLEMENT_CONTROL(Class, ImplClass, TypeNameText)                                          \
-    const char* Class::typeName() { return TypeNameText; }                                              \
-    QWidget* Class::create##Class() { return new (std::nothrow) Class(nullptr); }                       \
-    CVNQtLib::CVNQWidgetBase* Class::getControlBase() { return &m_base; }                               \
-    bool Class::readJsonValue(void* node)                                                               \
-    {                                                                                                   \
-        if (!m_impl)                                                                                    \
-            return false;                                                                               \
-        return CVNQtLib::ControlCommon::serialize(m_base, m_impl.get(), static_cast<Json::Value*>(node), \
-                                                  true);                                                \
-    }                                                                                                   \
-    void Class::setLayoutRatio(int ratio) { m_base.setLayoutRatio(ratio); }                             \
-    int Class::getLayoutRatio() const { return m_base.getLayoutRatio(); }                               \
-    void Class::setWidthPolicy(CVNQtLib::LayoutSizePolicy policy) { m_base.setWidthPolicy(policy); }    \
-    CVNQtLib::LayoutSizePolicy Class::getWidthPolicy() const { return m_base.getWidthPolicy(); }        \
-    void Class::setHeightPolicy(CVNQtLib::LayoutSizePolicy policy) { m_base.setHeightPolicy(policy); }  \
-    CVNQtLib::LayoutSizePolicy Class::getHeightPolicy() const { return m_base.getHeightPolicy(); }      \
-    void Class::setAbsoluteLayout(bool absolute) { m_base.setAbsoluteLayout(absolute); }                \
-    bool Class::getAbsoluteLayout() const { return m_base.getAbsoluteLayout(); }                        \
-    void Class::setAbsoluteDock(CVNQtLib::DockLayoutType hor, CVNQtLib::DockLayoutType ver, int offsetX, \
-                                int offsetY)                                                            \
-    {                                                                                                   \
-        m_base.setAbsoluteDock(hor, ver, offsetX, offsetY);                                             \
-    }                                                                                                   \
-    void Class::getAbsoluteDock(CVNQtLib::DockLayoutType& hor, CVNQtLib::DockLayoutType& ver,           \
-                                int& offsetX, int& offsetY) const                                       \
-    {                                                                                                   \
-        m_base.getAbsoluteDock(hor, ver, offsetX, offsetY);                                             \
-    }                                                                                                   \
-    void Class::getAbsoluteDock(CVNQtLib::DockLayoutType& hor, CVNQtLib::DockLayoutType& ver) const     \
-    {                                                                                                   \
-        m_base.getAbsoluteDock(hor, ver);                                                               \
-    }                                                                                                   \
-    void Class::getLayoutData(void*& data) const { m_base.getLayoutData(data); }                        \
-    void Class::setGeometry(int x, int y, int w, int h) { m_base.setGeometry(x, y, w, h); }             \
-    void Class::setOpacity(int opacity) { m_base.setOpacity(opacity); }                                 \
-    int Class::getOpacity() const { return m_base.getOpacity(); }                                       \
-    CVNQtLib::LayoutType Class::getLayoutType() const { return m_base.getLayoutType(); }                \
-    QString Class::getTypeName() const { return QString::fromLatin1(typeName()); }                      \
-    CVNQtLib::CVNQWidgetBaseImpl* Class::getControlImpl() { return m_impl.get(); }                      \
-    void Class::createComplete()                                                                        \
-    {                                                                                                   \
-        if (m_impl)                                                                                     \
-            m_impl->createComplete();                                                                   \
-    }                                                                                                   \
-    void Class::resizeWidget() { m_base.resizeWidget(); }                                               \
-    void Class::notifyChangeLanguage()                                                                  \
-    {                                                                                                   \
-        if (m_impl)                                                                                     \
-            m_impl->notifyChangeLanguage();                                                             \
-    }                                                                                                   \
-    bool Class::serializeJsonValue(Json::Value* node, bool read)                                        \
-    {                                                                                                   \
-        return CVNQtLib::ControlCommon::serialize(m_base, m_impl.get(), node, read);                    \
-    }                                                                                                   \
-    void Class::setThemeName(const QString& name) { m_base.setThemeName(name); }                        \
-    QString Class::jsonData() const { return m_jsonData; }                                              \
-    void Class::setJsonData(const QString& text) { CVNQtLib::ControlCommon::setJsonData(this, m_jsonData, text); } \
-    QString Class::getThemeName() const { return m_base.getThemeName(); }                               \
-    void Class::setInnerVisible(bool visible) { CVNQtLib::ControlCommon::setInnerVisible(this, visible); } \
-    bool Class::getInnerVisible() const { return CVNQtLib::ControlCommon::getInnerVisible(this); }      \
-    bool Class::getDelegateItemVisible() const { return m_impl ? m_impl->getDelegateItemVisible() : true; } \
-    void Class::setDelegateItemVisible(bool visible)                                                    \
-    {                                                                                                   \
-        if (m_impl)                                                                                     \
-            m_impl->setDelegateItemVisible(visible);                                                    \
-    }                                                                                                   \
-    void Class::setGeometry(const QRect& rect) { m_base.setGeometry(rect); }
+#define CVNQ_IMPLEMENT_CONTROL(Class, ImplClass, TypeNameText)                                                         \
+    const char* Class::typeName()                                                                                      \
+    {                                                                                                                  \
+        return TypeNameText;                                                                                           \
+    }                                                                                                                  \
+    QWidget* Class::create##Class()                                                                                    \
+    {                                                                                                                  \
+        return new (std::nothrow) Class(nullptr);                                                                      \
+    }                                                                                                                  \
+    CVNQtLib::CVNQWidgetBase* Class::getControlBase()                                                                  \
+    {                                                                                                                  \
+        return &m_base;                                                                                                \
+    }                                                                                                                  \
+    bool Class::readJsonValue(void* node)                                                                              \
+    {                                                                                                                  \
+        if (!m_impl)                                                                                                   \
+            return false;                                                                                              \
+        return CVNQtLib::ControlCommon::serialize(m_base, m_impl.get(), static_cast<Json::Value*>(node), true);        \
+    }                                                                                                                  \
+    void Class::setLayoutRatio(int ratio)                                                                              \
+    {                                                                                                                  \
+        m_base.setLayoutRatio(ratio);                                                                                  \
+    }                                                                                                                  \
+    int Class::getLayoutRatio() const                                                                                  \
+    {                                                                                                                  \
+        return m_base.getLayoutRatio();                                                                                \
+    }                                                                                                                  \
+    void Class::setWidthPolicy(CVNQtLib::LayoutSizePolicy policy)                                                      \
+    {                                                                                                                  \
+        m_base.setWidthPolicy(policy);                                                                                 \
+    }                                                                                                                  \
+    CVNQtLib::LayoutSizePolicy Class::getWidthPolicy() const                                                           \
+    {                                                                                                                  \
+        return m_base.getWidthPolicy();                                                                                \
+    }                                                                                                                  \
+    void Class::setHeightPolicy(CVNQtLib::LayoutSizePolicy policy)                                                     \
+    {                                                                                                                  \
+        m_base.setHeightPolicy(policy);                                                                                \
+    }                                                                                                                  \
+    CVNQtLib::LayoutSizePolicy Class::getHeightPolicy() const                                                          \
+    {                                                                                                                  \
+        return m_base.getHeightPolicy();                                                                               \
+    }                                                                                                                  \
+    void Class::setAbsoluteLayout(bool absolute)                                                                       \
+    {                                                                                                                  \
+        m_base.setAbsoluteLayout(absolute);                                                                            \
+    }                                                                                                                  \
+    bool Class::getAbsoluteLayout() const                                                                              \
+    {                                                                                                                  \
+        return m_base.getAbsoluteLayout();                                                                             \
+    }                                                                                                                  \
+    void Class::setAbsoluteDock(CVNQtLib::DockLayoutType hor, CVNQtLib::DockLayoutType ver, int offsetX, int offsetY)  \
+    {                                                                                                                  \
+        m_base.setAbsoluteDock(hor, ver, offsetX, offsetY);                                                            \
+    }                                                                                                                  \
+    void Class::getAbsoluteDock(CVNQtLib::DockLayoutType& hor, CVNQtLib::DockLayoutType& ver, int& offsetX,            \
+                                int& offsetY) const                                                                    \
+    {                                                                                                                  \
+        m_base.getAbsoluteDock(hor, ver, offsetX, offsetY);                                                            \
+    }                                                                                                                  \
+    void Class::getAbsoluteDock(CVNQtLib::DockLayoutType& hor, CVNQtLib::DockLayoutType& ver) const                    \
+    {                                                                                                                  \
+        m_base.getAbsoluteDock(hor, ver);                                                                              \
+    }                                                                                                                  \
+    void Class::getLayoutData(void*& data) const                                                                       \
+    {                                                                                                                  \
+        m_base.getLayoutData(data);                                                                                    \
+    }                                                                                                                  \
+    void Class::setGeometry(int x, int y, int w, int h)                                                                \
+    {                                                                                                                  \
+        m_base.setGeometry(x, y, w, h);                                                                                \
+    }                                                                                                                  \
+    void Class::setOpacity(int opacity)                                                                                \
+    {                                                                                                                  \
+        m_base.setOpacity(opacity);                                                                                    \
+    }                                                                                                                  \
+    int Class::getOpacity() const                                                                                      \
+    {                                                                                                                  \
+        return m_base.getOpacity();                                                                                    \
+    }                                                                                                                  \
+    CVNQtLib::LayoutType Class::getLayoutType() const                                                                  \
+    {                                                                                                                  \
+        return m_base.getLayoutType();                                                                                 \
+    }                                                                                                                  \
+    QString Class::getTypeName() const                                                                                 \
+    {                                                                                                                  \
+        return QString::fromLatin1(typeName());                                                                        \
+    }                                                                                                                  \
+    CVNQtLib::CVNQWidgetBaseImpl* Class::getControlImpl()                                                              \
+    {                                                                                                                  \
+        return m_impl.get();                                                                                           \
+    }                                                                                                                  \
+    void Class::createComplete()                                                                                       \
+    {                                                                                                                  \
+        if (m_impl)                                                                                                    \
+            m_impl->createComplete();                                                                                  \
+    }                                                                                                                  \
+    void Class::resizeWidget()                                                                                         \
+    {                                                                                                                  \
+        m_base.resizeWidget();                                                                                         \
+    }                                                                                                                  \
+    void Class::notifyChangeLanguage()                                                                                 \
+    {                                                                                                                  \
+        if (m_impl)                                                                                                    \
+            m_impl->notifyChangeLanguage();                                                                            \
+    }                                                                                                                  \
+    bool Class::serializeJsonValue(Json::Value* node, bool read)                                                       \
+    {                                                                                                                  \
+        return CVNQtLib::ControlCommon::serialize(m_base, m_impl.get(), node, read);                                   \
+    }                                                                                                                  \
+    void Class::setThemeName(const QString& name)                                                                      \
+    {                                                                                                                  \
+        m_base.setThemeName(name);                                                                                     \
+    }                                                                                                                  \
+    QString Class::jsonData() const                                                                                    \
+    {                                                                                                                  \
+        return m_jsonData;                                                                                             \
+    }                                                                                                                  \
+    void Class::setJsonData(const QString& text)                                                                       \
+    {                                                                                                                  \
+        CVNQtLib::ControlCommon::setJsonData(this, m_jsonData, text);                                                  \
+    }                                                                                                                  \
+    QString Class::getThemeName() const                                                                                \
+    {                                                                                                                  \
+        return m_base.getThemeName();                                                                                  \
+    }                                                                                                                  \
+    void Class::setInnerVisible(bool visible)                                                                          \
+    {                                                                                                                  \
+        CVNQtLib::ControlCommon::setInnerVisible(this, visible);                                                       \
+    }                                                                                                                  \
+    bool Class::getInnerVisible() const                                                                                \
+    {                                                                                                                  \
+        return CVNQtLib::ControlCommon::getInnerVisible(this);                                                         \
+    }                                                                                                                  \
+    bool Class::getDelegateItemVisible() const                                                                         \
+    {                                                                                                                  \
+        return m_impl ? m_impl->getDelegateItemVisible() : true;                                                       \
+    }                                                                                                                  \
+    void Class::setDelegateItemVisible(bool visible)                                                                   \
+    {                                                                                                                  \
+        if (m_impl)                                                                                                    \
+            m_impl->setDelegateItemVisible(visible);                                                                   \
+    }                                                                                                                  \
+    void Class::setGeometry(const QRect& rect)                                                                         \
+    {                                                                                                                  \
+        m_base.setGeometry(rect);                                                                                      \
+    }

@@ -86,8 +86,7 @@ bool readDefinitionFile(QString fileName, QByteArray& text)
     ResSourceType type = ResSourceType(0);
     if (rm->getResource(fileName, data, size, type) && data) {
         text = QByteArray(data, int(size));
-    } else if (!readFileBytes(joinPath(rm->getSkinDirPath(), fileName), text)
-               && !readFileBytes(fileName, text)) {
+    } else if (!readFileBytes(joinPath(rm->getSkinDirPath(), fileName), text) && !readFileBytes(fileName, text)) {
         return false;
     }
     const int nul = text.indexOf('\0');
@@ -111,8 +110,7 @@ ICVNQWidgetBase* asControl(QWidget* w)
 
 } // namespace
 
-void cvnRegisterQtControl(const char* typeName, CVNControlCreateFunc create, ControlInfo info,
-                          bool withName)
+void cvnRegisterQtControl(const char* typeName, CVNControlCreateFunc create, ControlInfo info, bool withName)
 {
     if (!typeName || !create)
         return;

@@ -26,8 +26,8 @@ using CVNControlCreateHook = QWidget* (*)(const QString& name, const QString& ty
 // Registers a type: create map and info map (a later registration of the
 // same name replaces both); withName also puts the name in the name set.
 // Nothing happens when typeName or create is null.
-CVNQ_EXPORT void cvnRegisterQtControl(const char* typeName, CVNControlCreateFunc create,
-                                      ControlInfo info, bool withName);
+CVNQ_EXPORT void cvnRegisterQtControl(const char* typeName, CVNControlCreateFunc create, ControlInfo info,
+                                      bool withName);
 // Registers a create function only (aliases, types without a property table).
 CVNQ_EXPORT void cvnRegisterDefaultControl(const char* typeName, CVNControlCreateFunc create);
 // Binds the create hook; null unbinds.

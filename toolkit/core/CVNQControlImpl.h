@@ -10,7 +10,8 @@
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQControlImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQControlImpl : public CVNQWidgetBaseImpl
+{
     Q_OBJECT
 public:
     using CVNQWidgetBaseImpl::CVNQWidgetBaseImpl;

@@ -5,12 +5,11 @@
 
 namespace CVNQtLib {
 
-
 std::vector<PropertyDef> cvnCommonPropertyRows()
 {
     std::vector<PropertyDef> rows;
-    rows.push_back(cvnStringRow<QObject>(QStringLiteral("Name"), PropName, &QObject::setObjectName,
-                                         &QObject::objectName));
+    rows.push_back(
+        cvnStringRow<QObject>(QStringLiteral("Name"), PropName, &QObject::setObjectName, &QObject::objectName));
 
     PropertyDef type(QStringLiteral("Type"), PropReadOnlyText);
     type.getString = [](QWidget* w) -> QString {
@@ -29,8 +28,7 @@ std::vector<PropertyDef> cvnCommonPropertyRows()
     rows.push_back(visibility);
 
     rows.push_back(cvnBoolRow<QWidget>(QStringLiteral("Enable"), &QWidget::setEnabled, &QWidget::isEnabled));
-    rows.push_back(cvnStringRow<QWidget>(QStringLiteral("Tooltip"), PropText, &QWidget::setToolTip,
-                                         &QWidget::toolTip));
+    rows.push_back(cvnStringRow<QWidget>(QStringLiteral("Tooltip"), PropText, &QWidget::setToolTip, &QWidget::toolTip));
 
     PropertyDef alpha(QStringLiteral("Alpha"), PropInt);
     alpha.setInt = [](QWidget* w, int v) {

@@ -31,30 +31,33 @@
 namespace CVNQtLib {
 
 // Type codes of property rows (the grid owns their editors).
-enum PropertyType : int {
-    PropName = 0,        // editable text (object name)
-    PropText = 1,        // editable text
+enum PropertyType : int
+{
+    PropName = 0, // editable text (object name)
+    PropText = 1, // editable text
     PropReadOnlyText = 2,
     PropBool = 3,
-    PropLine = 4,        // separator, no accessors
-    PropFillStyle = 5,   // fill style per state
-    PropTextStyle = 6,   // text style per state
-    PropImage = 9,       // image path
+    PropLine = 4,      // separator, no accessors
+    PropFillStyle = 5, // fill style per state
+    PropTextStyle = 6, // text style per state
+    PropImage = 9,     // image path
     PropInt = 10,
-    PropTwoInts = 11,    // two ints, such as a width and a height
+    PropTwoInts = 11, // two ints, such as a width and a height
     PropFourInts = 12,
-    PropChoice = 13,     // int chosen from the (value, label) list
+    PropChoice = 13, // int chosen from the (value, label) list
     PropColor = 14
 };
 
 // One (value, label) choice of a per-state or choice row.
-struct CVNQ_EXPORT PropertyChoice {
+struct CVNQ_EXPORT PropertyChoice
+{
     int value = 0;
     QString label;
 };
 
-struct CVNQ_EXPORT PropertyDef {
-    QString name;  // label shown in the grid
+struct CVNQ_EXPORT PropertyDef
+{
+    QString name; // label shown in the grid
     QString group;
     int type = 0;
 
@@ -85,17 +88,21 @@ struct CVNQ_EXPORT PropertyDef {
     int step = 1;
 
     PropertyDef() = default;
-    PropertyDef(const QString& rowName, int typeCode) : name(rowName), type(typeCode) {}
+    PropertyDef(const QString& rowName, int typeCode)
+        : name(rowName)
+        , type(typeCode)
+    {}
 
     bool hasAccessors() const
     {
-        return setString || getString || setBool || getBool || setInt || getInt || setFillStyle
-            || getFillStyle || setTextStyle || getTextStyle || setTwoInts || getTwoInts || setFourInts
-            || getFourInts || setColor || getColor;
+        return setString || getString || setBool || getBool || setInt || getInt || setFillStyle || getFillStyle ||
+               setTextStyle || getTextStyle || setTwoInts || getTwoInts || setFourInts || getFourInts || setColor ||
+               getColor;
     }
 };
 
-struct CVNQ_EXPORT ControlInfo {
+struct CVNQ_EXPORT ControlInfo
+{
     int version = 1;
     std::string typeName;    // registry key, "qtbutton"
     std::string shortName;   // display name, "Button"
@@ -108,10 +115,12 @@ struct CVNQ_EXPORT ControlInfo {
     // The identifying strings in the order the property tables list them.
     ControlInfo(std::string type, std::string shortName_, std::string description_, std::string className_,
                 std::string key_)
-        : typeName(std::move(type)), shortName(std::move(shortName_)), description(std::move(description_)),
-          className(std::move(className_)), key(std::move(key_))
-    {
-    }
+        : typeName(std::move(type))
+        , shortName(std::move(shortName_))
+        , description(std::move(description_))
+        , className(std::move(className_))
+        , key(std::move(key_))
+    {}
 };
 
 // The seven rows every table starts with: "Name", "Type", "Visibility",
@@ -122,8 +131,8 @@ CVNQ_EXPORT ControlInfo cvnMakeControlInfo(const char* typeName, const char* sho
                                            const char* className, const char* key);
 
 // Choice lists of per-state rows.
-CVNQ_EXPORT QVector<PropertyChoice> cvnFourStateChoices();          // Normal, Hot, Pressed, Disable
-CVNQ_EXPORT QVector<PropertyChoice> cvnTwoStateChoices();           // Normal 0, Disable 1
+CVNQ_EXPORT QVector<PropertyChoice> cvnFourStateChoices(); // Normal, Hot, Pressed, Disable
+CVNQ_EXPORT QVector<PropertyChoice> cvnTwoStateChoices();  // Normal 0, Disable 1
 CVNQ_EXPORT QVector<PropertyChoice> cvnChoices(std::initializer_list<std::pair<int, const char*>> list);
 
 namespace detail {
@@ -139,7 +148,8 @@ C* propTarget(QWidget* w)
 template <class>
 struct MemberArg;
 template <class R, class K, class A>
-struct MemberArg<R (K::*)(A)> {
+struct MemberArg<R (K::*)(A)>
+{
     using type = std::decay_t<A>;
 };
 
@@ -185,8 +195,8 @@ void bindValue(std::function<void(QWidget*, V)>& set, std::function<R(QWidget*)>
 // The same for per-state styles: the setter may be (state, style) or
 // (style), the getter (state) or ().
 template <class C, class T, class S, class G>
-void bindStateStyle(std::function<void(QWidget*, int, const T&)>& set, std::function<T(QWidget*, int)>& get,
-                    S setter, G getter)
+void bindStateStyle(std::function<void(QWidget*, int, const T&)>& set, std::function<T(QWidget*, int)>& get, S setter,
+                    G getter)
 {
     set = [setter](QWidget* w, int state, const T& s) {
         if (C* c = propTarget<C>(w))
@@ -221,8 +231,7 @@ PropertyDef cvnBoolRow(const QString& name, S setter, G getter)
 // Integer row (code 10) or choice row (code 13 with choices). Setters that
 // take an enum or typedef'd int are fine.
 template <class C, class S, class G>
-PropertyDef cvnIntRow(const QString& name, int code, S setter, G getter,
-                      const QVector<PropertyChoice>& choices = {})
+PropertyDef cvnIntRow(const QString& name, int code, S setter, G getter, const QVector<PropertyChoice>& choices = {})
 {
     PropertyDef d(name, code);
     d.choices = choices;

@@ -65,7 +65,6 @@ CVNQ_HIDDEN void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys);
 // A new menu under parent that has read root; null while no menu class exists.
 CVNQ_HIDDEN CVNQMenu* buildMenuFromJson(QWidget* parent, const Json::Value& root);
 // The thumb of a toolkit slider: false when widget is not one.
-CVNQ_HIDDEN bool sliderThumbGeometry(const QWidget* widget, int& sliderLength, QSize& thumbSize,
-                                     bool& horizontal);
+CVNQ_HIDDEN bool sliderThumbGeometry(const QWidget* widget, int& sliderLength, QSize& thumbSize, bool& horizontal);
 
 } // namespace CVNQtLib

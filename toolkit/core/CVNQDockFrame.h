@@ -9,10 +9,13 @@
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQDockFrame : public QWidget {
+class CVNQ_EXPORT CVNQDockFrame : public QWidget
+{
     Q_OBJECT
 public:
-    explicit CVNQDockFrame(QWidget* parent = nullptr) : QWidget(parent) {}
+    explicit CVNQDockFrame(QWidget* parent = nullptr)
+        : QWidget(parent)
+    {}
 };
 
 } // namespace CVNQtLib

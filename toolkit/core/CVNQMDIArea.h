@@ -10,10 +10,13 @@
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQMDIArea : public QWidget {
+class CVNQ_EXPORT CVNQMDIArea : public QWidget
+{
     Q_OBJECT
 public:
-    explicit CVNQMDIArea(QWidget* parent = nullptr) : QWidget(parent) {}
+    explicit CVNQMDIArea(QWidget* parent = nullptr)
+        : QWidget(parent)
+    {}
 
 private:
     // Sub-windows of the area; the toolkit itself never fills it.

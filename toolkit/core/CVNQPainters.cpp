@@ -112,26 +112,14 @@ int textAlignment(const TextStyleDesc& style)
 {
     int align = 0;
     switch (style.hor) {
-    case 1:
-        align |= Qt::AlignHCenter;
-        break;
-    case 2:
-        align |= Qt::AlignRight;
-        break;
-    default:
-        align |= Qt::AlignLeft;
-        break;
+    case 1: align |= Qt::AlignHCenter; break;
+    case 2: align |= Qt::AlignRight; break;
+    default: align |= Qt::AlignLeft; break;
     }
     switch (style.ver) {
-    case 0:
-        align |= Qt::AlignTop;
-        break;
-    case 2:
-        align |= Qt::AlignBottom;
-        break;
-    default:
-        align |= Qt::AlignVCenter;
-        break;
+    case 0: align |= Qt::AlignTop; break;
+    case 2: align |= Qt::AlignBottom; break;
+    default: align |= Qt::AlignVCenter; break;
     }
     return align;
 }
@@ -305,8 +293,7 @@ void CVNQWidgetBaseImpl::paintNinePatchImage(QPainter* painter, const QString& i
     const int rows = (target.height() + source.height() - 1) / source.height();
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
-            painter->drawImage(QPoint(target.x() + c * source.width(), target.y() + r * source.height()), *img,
-                               source);
+            painter->drawImage(QPoint(target.x() + c * source.width(), target.y() + r * source.height()), *img, source);
     painter->restore();
 }
 
@@ -367,14 +354,13 @@ void CVNQWidgetBaseImpl::drawIcon(QPainter* painter, const QIcon& icon, const QS
     painter->drawPixmap(placeItem(placement, rect.x(), rect.y(), rect.width(), rect.height(), logical), pm);
 }
 
-void CVNQWidgetBaseImpl::drawText(QPainter* painter, const QString& text, const TextStyleDesc& style,
-                                  const QRect& rect)
+void CVNQWidgetBaseImpl::drawText(QPainter* painter, const QString& text, const TextStyleDesc& style, const QRect& rect)
 {
     drawTextAt(painter, text, style, rect.x(), rect.y(), rect.width(), rect.height(), style.isHor);
 }
 
-void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, const TextStyleDesc& style, int x,
-                                    int y, int w, int h, bool isHor)
+void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, const TextStyleDesc& style, int x, int y,
+                                    int w, int h, bool isHor)
 {
     if (!painter || text.isEmpty())
         return;

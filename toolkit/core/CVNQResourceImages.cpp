@@ -100,7 +100,7 @@ QImage* CVNQResourceManager::getImage(const QString& name, bool gray)
     const float scale = effectiveScale();
     if (scale > 0.0f)
         img = img.scaled(int(img.width() * scale), int(img.height() * scale), Qt::IgnoreAspectRatio,
-            Qt::FastTransformation);
+                         Qt::FastTransformation);
     // Never hand out an uncached image: the caller does not own what we return.
     if (img.width() == 0)
         return nullptr;
@@ -145,7 +145,8 @@ void CVNQResourceManager::initDefaultImageRes()
     for (const char* name : names) {
         const QImage shipped(QStringLiteral(":/style/resources/images/%1.png").arg(QLatin1String(name)));
         if (!shipped.isNull())
-            m_default->cacheImage(QString::fromLatin1(name), new QImage(shipped.convertToFormat(QImage::Format_ARGB32)));
+            m_default->cacheImage(QString::fromLatin1(name),
+                                  new QImage(shipped.convertToFormat(QImage::Format_ARGB32)));
     }
 }
 

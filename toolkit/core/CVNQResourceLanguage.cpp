@@ -14,7 +14,7 @@ void CVNQResourceManager::connectLanguageManager()
     // context object, and both live until exit.
     LanguageManager* lm = LanguageManager::instance();
     QObject::connect(lm, &LanguageManager::languageChanged, lm,
-        [](const QString&) { CVNQResourceManager::getInstance()->notifyLanguageToWindows(); });
+                     [](const QString&) { CVNQResourceManager::getInstance()->notifyLanguageToWindows(); });
 }
 
 QString CVNQResourceManager::getString(const QString& key) const

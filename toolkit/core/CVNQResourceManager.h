@@ -31,9 +31,15 @@ namespace CVNQtLib {
 class CVNQResourceManagerImpl;
 
 // Where getResource found a file.
-enum ResSourceType { ResSourceDefault = 0, ResSourceTheme = 1, ResSourceProject = 2 };
+enum ResSourceType
+{
+    ResSourceDefault = 0,
+    ResSourceTheme = 1,
+    ResSourceProject = 2
+};
 
-class CVNQ_EXPORT CVNQResourceManager {
+class CVNQ_EXPORT CVNQResourceManager
+{
 public:
     static CVNQResourceManager* getInstance();
 

@@ -108,7 +108,7 @@ bool CVNQResourceManagerImpl::readFolder(const QString& dir)
     if (!root.exists())
         return false;
     const QFileInfoList list = root.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-        QDir::DirsFirst | QDir::Name);
+                                                  QDir::DirsFirst | QDir::Name);
     for (const QFileInfo& info : list) {
         if (info.isDir()) {
             if (info.fileName() != QLatin1String("images"))

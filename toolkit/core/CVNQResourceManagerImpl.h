@@ -20,7 +20,8 @@ class QSvgRenderer;
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQResourceManagerImpl {
+class CVNQ_EXPORT CVNQResourceManagerImpl
+{
 public:
     CVNQResourceManagerImpl();
     ~CVNQResourceManagerImpl(); // frees blobs, cached images and renderers

@@ -57,7 +57,8 @@ CVNQ_EXPORT void cvnSetStyleList(Json::Value& node, const Json::Value& list);
 // (state CtrlStateAll = 4 sets all of them where the control allows it) and
 // read as state 0 by the getter.
 template <class T, int N = 4>
-class CVNQStateStyles {
+class CVNQStateStyles
+{
 public:
     static constexpr int count = N;
 
@@ -107,9 +108,7 @@ public:
     // Reads every entry of node's "style" list that belongs to the group.
     void readFromNode(const Json::Value& node, int firstIndex)
     {
-        cvnForEachStyleEntry(node, [&](const QString& name, int, int index) {
-            readEntry(firstIndex, index, name);
-        });
+        cvnForEachStyleEntry(node, [&](const QString& name, int, int index) { readEntry(firstIndex, index, name); });
     }
 
     // One entry per state with a name, each under its own index.

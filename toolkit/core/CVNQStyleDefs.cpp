@@ -15,12 +15,11 @@ bool fillStyleLooksEqual(const FillStyle& a, const FillStyle& b)
         return a.img == b.img;
     const FillRes& x = a.fill;
     const FillRes& y = b.fill;
-    return x.clr == y.clr && x.clr2 == y.clr2 && x.borderclr == y.borderclr && x.gradient == y.gradient
-        && x.round == y.round && x.borderSize == y.borderSize && x.border == y.border
-        && x.leftBorder == y.leftBorder && x.topBorder == y.topBorder && x.rightBorder == y.rightBorder
-        && x.bottomBorder == y.bottomBorder && x.roundTopLeft == y.roundTopLeft
-        && x.roundTopRight == y.roundTopRight && x.roundBottomRight == y.roundBottomRight
-        && x.roundBottomLeft == y.roundBottomLeft;
+    return x.clr == y.clr && x.clr2 == y.clr2 && x.borderclr == y.borderclr && x.gradient == y.gradient &&
+           x.round == y.round && x.borderSize == y.borderSize && x.border == y.border && x.leftBorder == y.leftBorder &&
+           x.topBorder == y.topBorder && x.rightBorder == y.rightBorder && x.bottomBorder == y.bottomBorder &&
+           x.roundTopLeft == y.roundTopLeft && x.roundTopRight == y.roundTopRight &&
+           x.roundBottomRight == y.roundBottomRight && x.roundBottomLeft == y.roundBottomLeft;
 }
 
 namespace {
@@ -87,7 +86,7 @@ std::string cvnColorToText(const QColor& c)
 {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%02X%02X%02X%02X", unsigned(c.alpha()) & 0xFF, unsigned(c.red()) & 0xFF,
-        unsigned(c.green()) & 0xFF, unsigned(c.blue()) & 0xFF);
+                  unsigned(c.green()) & 0xFF, unsigned(c.blue()) & 0xFF);
     return std::string(buf);
 }
 

@@ -19,13 +19,14 @@ namespace CVNQtLib {
 CVNQ_EXPORT extern const char* const kDefaultTextStyleFamily;
 
 // Colour part of a fill style; window backgrounds take it alone.
-struct CVNQ_EXPORT FillRes {
-    QColor clr{255, 255, 255, 255};       // fill colour, gradient start
-    QColor clr2{255, 255, 255, 255};      // gradient end
+struct CVNQ_EXPORT FillRes
+{
+    QColor clr{255, 255, 255, 255};  // fill colour, gradient start
+    QColor clr2{255, 255, 255, 255}; // gradient end
     QColor borderclr{128, 128, 128, 255};
-    bool gradient = false;                // horizontal gradient clr -> clr2
-    int round = 0;                        // corner radius, 0 = square
-    int borderSize = 0;                   // border pen width
+    bool gradient = false; // horizontal gradient clr -> clr2
+    int round = 0;         // corner radius, 0 = square
+    int borderSize = 0;    // border pen width
     bool border = false;
     bool leftBorder = true;
     bool topBorder = true;
@@ -38,7 +39,8 @@ struct CVNQ_EXPORT FillRes {
 };
 
 // How a fill style's image is stretched (nine-patch).
-struct CVNQ_EXPORT ImageDesc {
+struct CVNQ_EXPORT ImageDesc
+{
     // Fixed slices in image pixels, order: left, right, top, bottom.
     int margin[4] = {0, 0, 0, 0};
     bool repeatLeft = false;
@@ -49,36 +51,44 @@ struct CVNQ_EXPORT ImageDesc {
 };
 
 // Index names for ImageDesc::margin.
-enum ImageMargin { MarginLeft = 0, MarginRight = 1, MarginTop = 2, MarginBottom = 3 };
+enum ImageMargin
+{
+    MarginLeft = 0,
+    MarginRight = 1,
+    MarginTop = 2,
+    MarginBottom = 3
+};
 
 // A named background: a colour fill (fill) or a nine-patch image (img).
-struct CVNQ_EXPORT FillStyle {
+struct CVNQ_EXPORT FillStyle
+{
     bool isTextStyle = false; // record kind; a "style" writer emits kind 1 for it
     QString name;
-    bool valid = true;        // false: painters draw nothing
-    bool useColor = true;     // true: paint fill; false: paint img with imgDesc
+    bool valid = true;    // false: painters draw nothing
+    bool useColor = true; // true: paint fill; false: paint img with imgDesc
     FillRes fill;
-    QString img;              // image name, resolved by the resource manager
+    QString img; // image name, resolved by the resource manager
     ImageDesc imgDesc;
 };
 
 // A named text style.
-struct CVNQ_EXPORT TextStyleDesc {
-    bool isTextStyle = true;  // record kind; a "style" writer emits kind 2 for it
+struct CVNQ_EXPORT TextStyleDesc
+{
+    bool isTextStyle = true; // record kind; a "style" writer emits kind 2 for it
     QString name;
     bool bold = false;
     bool italic = false;
-    int size = 12;            // pixel size
+    int size = 12; // pixel size
     bool underline = false;
     QString family{QString::fromLatin1(kDefaultTextStyleFamily)};
     QColor clr{Qt::black};
-    int x = 0;                // offsets of the text rectangle
+    int x = 0; // offsets of the text rectangle
     int y = 0;
-    bool isHor = true;        // false: text rotated by 90 degrees
+    bool isHor = true; // false: text rotated by 90 degrees
     bool singleline = true;
-    int hor = 0;              // 0 left, 1 centre, 2 right
-    int ver = 1;              // 0 top, 1 centre, 2 bottom
-    int elideMode = 1;        // 3: draw the whole text; else elide at the right
+    int hor = 0;       // 0 left, 1 centre, 2 right
+    int ver = 1;       // 0 top, 1 centre, 2 bottom
+    int elideMode = 1; // 3: draw the whole text; else elide at the right
 };
 
 // Whether two fill styles paint the same: valid and useColor agree and then,

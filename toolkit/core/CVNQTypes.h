@@ -17,21 +17,37 @@ namespace CVNQtLib {
 // How a control is placed in its container: 0 by ratio in the container's
 // child layout, 1 by an absolute record x, y, w, h. -1 means "not set".
 typedef int LayoutType;
-enum : int { LayoutTypeUnset = -1, LayoutTypeRatio = 0, LayoutTypeAbsolute = 1 };
+enum : int
+{
+    LayoutTypeUnset = -1,
+    LayoutTypeRatio = 0,
+    LayoutTypeAbsolute = 1
+};
 
 // Width or height policy in a container layout: -1 unset; 0 and 1 are
 // interpreted by the container.
 typedef int LayoutSizePolicy;
-enum : int { LayoutSizePolicyUnset = -1, LayoutSizePolicyFill = 0, LayoutSizePolicyFixed = 1 };
+enum : int
+{
+    LayoutSizePolicyUnset = -1,
+    LayoutSizePolicyFill = 0,
+    LayoutSizePolicyFixed = 1
+};
 
 // Anchor of an absolutely docked control per direction.
 typedef int DockLayoutType;
-enum : int { DockNear = 0, DockCenter = 1, DockFar = 2 };
+enum : int
+{
+    DockNear = 0,
+    DockCenter = 1,
+    DockFar = 2
+};
 
 // Control state: the index of per-state styles and the state an
 // implementation object keeps. CtrlStateAll addresses all four at once.
 typedef int CtrlState;
-enum : int {
+enum : int
+{
     CtrlStateNormal = 0,
     CtrlStateHover = 1,
     CtrlStatePressed = 2,
@@ -43,16 +59,26 @@ enum : int {
 // Reduced state of controls that keep a single background or foreground:
 // 0 normal, 1 disabled. Such controls ignore it.
 typedef int CommonCtrlState;
-enum : int { CommonCtrlStateNormal = 0, CommonCtrlStateDisabled = 1 };
+enum : int
+{
+    CommonCtrlStateNormal = 0,
+    CommonCtrlStateDisabled = 1
+};
 
 // Text style index of the check box and the radio button.
 typedef int CheckBoxTextState;
-enum : int { CheckBoxTextChecked = 0, CheckBoxTextUnchecked = 1, CheckBoxTextDisabled = 2 };
+enum : int
+{
+    CheckBoxTextChecked = 0,
+    CheckBoxTextUnchecked = 1,
+    CheckBoxTextDisabled = 2
+};
 
 // Where and how a control draws its icon or a named image inside a
 // rectangle: offsets, optional tint, alignment (0 near, 1 centre, 2 far;
 // any other value puts the item at coordinate 0 of that axis).
-struct CVNQ_EXPORT IconStyleDesc {
+struct CVNQ_EXPORT IconStyleDesc
+{
     int x = 0;
     int y = 0;
     bool useColor = false;

@@ -8,10 +8,13 @@
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQView : public QWidget {
+class CVNQ_EXPORT CVNQView : public QWidget
+{
     Q_OBJECT
 public:
-    explicit CVNQView(QWidget* parent = nullptr) : QWidget(parent) {}
+    explicit CVNQView(QWidget* parent = nullptr)
+        : QWidget(parent)
+    {}
 };
 
 } // namespace CVNQtLib

@@ -41,7 +41,9 @@ CVNQWidgetBaseImpl* cvnGetWidgetImpl(const QWidget* widget)
     return static_cast<CVNQWidgetBaseImpl*>(v.value<void*>());
 }
 
-CVNQWidgetBase::CVNQWidgetBase(QWidget* owner) : m_owner(owner) {}
+CVNQWidgetBase::CVNQWidgetBase(QWidget* owner)
+    : m_owner(owner)
+{}
 
 void CVNQWidgetBase::setLayoutRatio(int r)
 {
@@ -145,9 +147,9 @@ void CVNQWidgetBase::resizeWidget()
     QWidget* parent = m_owner->parentWidget();
     if (!parent)
         return;
-    if (m_owner->inherits(kContainerClass)
-        && (parent->inherits(kWindowClass) || parent->inherits(kWindowDesignerClass) || parent->isWindow())
-        && (m_layoutType == -1 || m_layoutType == 1)) {
+    if (m_owner->inherits(kContainerClass) &&
+        (parent->inherits(kWindowClass) || parent->inherits(kWindowDesignerClass) || parent->isWindow()) &&
+        (m_layoutType == -1 || m_layoutType == 1)) {
         // A page's top container fills its window.
         setGeometry(0, 0, parent->width(), parent->height());
         return;

@@ -18,7 +18,8 @@ namespace CVNQtLib {
 
 class CVNQWidgetBaseImpl;
 
-class CVNQ_EXPORT CVNQWidgetBase {
+class CVNQ_EXPORT CVNQWidgetBase
+{
 public:
     explicit CVNQWidgetBase(QWidget* owner);
     CVNQWidgetBase(const CVNQWidgetBase&) = default;

@@ -13,8 +13,7 @@ namespace CVNQtLib {
 
 CVNQThemeFlagGuard::CVNQThemeFlagGuard()
     : m_saved(CVNQResourceManager::getInstance()->isLoadFromThemeRes())
-{
-}
+{}
 
 CVNQThemeFlagGuard::~CVNQThemeFlagGuard()
 {
@@ -22,7 +21,9 @@ CVNQThemeFlagGuard::~CVNQThemeFlagGuard()
 }
 
 CVNQWidgetBaseImpl::CVNQWidgetBaseImpl(QWidget* owner, const QString& typeName)
-    : m_typeName(typeName), m_themeName(typeName), m_owner(owner)
+    : m_typeName(typeName)
+    , m_themeName(typeName)
+    , m_owner(owner)
 {
     if (m_owner)
         m_owner->setProperty("impl", QVariant::fromValue(static_cast<void*>(this)));
@@ -161,34 +162,25 @@ Json::Value attributeToJson(const CVNQAttribute& a, bool& ok)
 {
     ok = true;
     switch (a.tag) {
-    case CVNQAttribute::Bool:
-        return Json::Value(a.value.toBool());
-    case CVNQAttribute::String:
-        return Json::Value(jsonUtf8(a.value.toString()));
+    case CVNQAttribute::Bool: return Json::Value(a.value.toBool());
+    case CVNQAttribute::String: return Json::Value(jsonUtf8(a.value.toString()));
     case CVNQAttribute::Int8:
     case CVNQAttribute::UInt8:
     case CVNQAttribute::Int16:
     case CVNQAttribute::UInt16:
-    case CVNQAttribute::Int32:
-        return Json::Value(Json::Int(a.value.toLongLong()));
-    case CVNQAttribute::UInt32:
-        return Json::Value(Json::UInt(a.value.toULongLong()));
-    case CVNQAttribute::Int64:
-        return Json::Value(Json::Int64(a.value.toLongLong()));
-    case CVNQAttribute::UInt64:
-        return Json::Value(Json::UInt64(a.value.toULongLong()));
+    case CVNQAttribute::Int32: return Json::Value(Json::Int(a.value.toLongLong()));
+    case CVNQAttribute::UInt32: return Json::Value(Json::UInt(a.value.toULongLong()));
+    case CVNQAttribute::Int64: return Json::Value(Json::Int64(a.value.toLongLong()));
+    case CVNQAttribute::UInt64: return Json::Value(Json::UInt64(a.value.toULongLong()));
     case CVNQAttribute::Float:
-    case CVNQAttribute::Double:
-        return Json::Value(a.value.toDouble());
+    case CVNQAttribute::Double: return Json::Value(a.value.toDouble());
     case CVNQAttribute::StringList: {
         Json::Value arr(Json::arrayValue);
         for (const QString& s : a.value.toStringList())
             arr.append(jsonUtf8(s));
         return arr;
     }
-    default:
-        ok = false;
-        return Json::Value();
+    default: ok = false; return Json::Value();
     }
 }
 

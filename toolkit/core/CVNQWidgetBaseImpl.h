@@ -34,8 +34,10 @@ namespace CVNQtLib {
 
 // One free-form attribute of a control's "attr" object. The tag records the
 // JSON number kind it came from so that it is written back the same way.
-struct CVNQ_EXPORT CVNQAttribute {
-    enum Tag : int {
+struct CVNQ_EXPORT CVNQAttribute
+{
+    enum Tag : int
+    {
         Bool = 0,
         String = 1,
         Int8 = 2,
@@ -57,7 +59,8 @@ struct CVNQ_EXPORT CVNQAttribute {
 // Saves the resource manager's theme-applying flag and restores it when the
 // scope ends, so a JSON routine that switched to a theme entry never leaves
 // the flag set behind it.
-class CVNQ_EXPORT CVNQThemeFlagGuard {
+class CVNQ_EXPORT CVNQThemeFlagGuard
+{
 public:
     CVNQThemeFlagGuard();
     ~CVNQThemeFlagGuard();
@@ -68,7 +71,8 @@ private:
     bool m_saved;
 };
 
-class CVNQ_EXPORT CVNQWidgetBaseImpl : public QObject {
+class CVNQ_EXPORT CVNQWidgetBaseImpl : public QObject
+{
     Q_OBJECT
 public:
     // Stores itself in owner's dynamic property "impl".
@@ -128,28 +132,27 @@ public:
     static void drawStyleRect(QPainter* painter, const FillRes& fill, int x, int y, int w, int h);
     // Nine-patch image: margins fixed, edges and centre scaled (the centre
     // tiled with repeatCenter).
-    static void paintNinePatchImage(QPainter* painter, const QString& image, const ImageDesc& desc,
-                                    int x, int y, int w, int h);
-    static void drawStyleImage(QPainter* painter, const QString& image, const ImageDesc& desc,
-                               int x, int y, int w, int h)
+    static void paintNinePatchImage(QPainter* painter, const QString& image, const ImageDesc& desc, int x, int y, int w,
+                                    int h);
+    static void drawStyleImage(QPainter* painter, const QString& image, const ImageDesc& desc, int x, int y, int w,
+                               int h)
     {
         paintNinePatchImage(painter, image, desc, x, y, w, h);
     }
     // An image by name (an ".svg" name through the SVG renderer, tinted or
     // gray; others unscaled from the image cache, gray on request) placed in
     // the rectangle by the placement's alignment and offsets.
-    static void drawImage(QPainter* painter, const QString& image, const IconStyleDesc& placement,
-                          const QRect& rect, bool gray = false);
-    static void drawImageAt(QPainter* painter, const QString& image, const IconStyleDesc& placement,
-                            int x, int y, int w, int h, bool gray = false);
-    static void drawIcon(QPainter* painter, const QIcon& icon, const QSize& size,
-                         const IconStyleDesc& placement, const QRect& rect);
+    static void drawImage(QPainter* painter, const QString& image, const IconStyleDesc& placement, const QRect& rect,
+                          bool gray = false);
+    static void drawImageAt(QPainter* painter, const QString& image, const IconStyleDesc& placement, int x, int y,
+                            int w, int h, bool gray = false);
+    static void drawIcon(QPainter* painter, const QIcon& icon, const QSize& size, const IconStyleDesc& placement,
+                         const QRect& rect);
     // Text with the style's font, colour, offsets and alignment; vertical
     // (rotated by 90 degrees) when the style's isHor is clear.
-    static void drawText(QPainter* painter, const QString& text, const TextStyleDesc& style,
-                         const QRect& rect);
-    static void drawTextAt(QPainter* painter, const QString& text, const TextStyleDesc& style,
-                           int x, int y, int w, int h, bool isHor);
+    static void drawText(QPainter* painter, const QString& text, const TextStyleDesc& style, const QRect& rect);
+    static void drawTextAt(QPainter* painter, const QString& text, const TextStyleDesc& style, int x, int y, int w,
+                           int h, bool isHor);
 
     // SVG: the renderer's scaled default size (16 x 16 when it has none);
     // raster: the image size. Invalid for an empty or unloadable name.

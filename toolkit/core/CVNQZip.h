@@ -19,7 +19,8 @@
 
 namespace CVNQtLib {
 
-enum ZipResult : unsigned {
+enum ZipResult : unsigned
+{
     ZipOk = 0,
     ZipNoFile = 0x200,             // cannot be opened / created, or not a ZIP archive
     ZipWriteError = 0x400,         // a write failed
@@ -49,11 +50,12 @@ constexpr int kZipMaxName = 1024;
 struct ZipArchive;
 
 // Description of one entry.
-struct CVNQ_EXPORT ZipEntry {
-    int index = -1;                 // entry index; for the query with index -1 the entry count
-    char name[kZipMaxName] = {};    // sanitised relative path, always NUL-terminated
-    unsigned attributes = 0;        // Unix-style mode bits; 0x4000 directory, 0x80 writable
-    qint64 accessTime = 0;          // seconds since the epoch
+struct CVNQ_EXPORT ZipEntry
+{
+    int index = -1;              // entry index; for the query with index -1 the entry count
+    char name[kZipMaxName] = {}; // sanitised relative path, always NUL-terminated
+    unsigned attributes = 0;     // Unix-style mode bits; 0x4000 directory, 0x80 writable
+    qint64 accessTime = 0;       // seconds since the epoch
     qint64 creationTime = 0;
     qint64 modificationTime = 0;
     quint32 compressedSize = 0;
@@ -85,7 +87,8 @@ CVNQ_EXPORT ZipResult cvnZipUnzipToFile(ZipArchive* zip, int index, const char* 
 CVNQ_EXPORT ZipResult cvnZipUnzipToFile(ZipArchive* zip, int index, FILE* file);
 
 // One extracted entry of cvnZipReadAll.
-struct ZipFileData {
+struct ZipFileData
+{
     QByteArray name; // sanitised path bytes, as stored (usually UTF-8)
     QByteArray data;
 };

@@ -16,7 +16,8 @@ namespace CVNQtLib {
 
 // What minizip reads through: a FILE* whose archive starts at `base`, or a
 // memory block. Every read and seek is bounded by the data that exists.
-struct ZipInput {
+struct ZipInput
+{
     // file
     FILE* file = nullptr;
     bool ownsFile = false;
@@ -34,7 +35,8 @@ struct ZipInput {
 };
 
 // Traditional PKWARE encryption keys.
-struct ZipCryptKeys {
+struct ZipCryptKeys
+{
     quint32 k0 = 305419896u, k1 = 591751049u, k2 = 878082192u;
     void init(const QByteArray& password);
     void update(unsigned char c);
@@ -45,7 +47,8 @@ struct ZipCryptKeys {
 
 // Reads an encrypted entry: minizip here is built without decryption, so
 // the entry is opened raw and decrypted and inflated by us.
-struct ZipDecryptor {
+struct ZipDecryptor
+{
     ZipCryptKeys keys;
     z_stream zs;
     bool deflated = false;
@@ -58,20 +61,21 @@ struct ZipDecryptor {
     ~ZipDecryptor();
     // Reads the 12-byte header and checks it against the password.
     // check is the byte the header must end in.
-    ZipResult start(unzFile uf, const QByteArray& password, int method, unsigned char check,
-                    quint64 uncompressedSize, quint32 crc32);
+    ZipResult start(unzFile uf, const QByteArray& password, int method, unsigned char check, quint64 uncompressedSize,
+                    quint32 crc32);
     // Like unzReadCurrentFile: bytes delivered, 0 at the end, negative on error.
     int read(unzFile uf, char* buffer, quint32 length);
 };
 
-struct ZipReader {
+struct ZipReader
+{
     unzFile uf = nullptr;
     std::unique_ptr<ZipInput> input;
     int entryCount = 0;
-    std::vector<unz64_file_pos> positions; // per entry, for direct moves
-    std::vector<quint64> declaredSizes;    // per entry, uncompressed
-    std::vector<bool> encrypted;           // per entry
-    int currentEntry = -1;                 // entry open for reading
+    std::vector<unz64_file_pos> positions;   // per entry, for direct moves
+    std::vector<quint64> declaredSizes;      // per entry, uncompressed
+    std::vector<bool> encrypted;             // per entry
+    int currentEntry = -1;                   // entry open for reading
     std::unique_ptr<ZipDecryptor> decryptor; // set while an encrypted entry is open
     ZipEntry cached;
     int cachedIndex = -1;
@@ -81,7 +85,8 @@ struct ZipReader {
     QByteArray rootFolder;    // working directory at opening, ending in "/"
 };
 
-struct ZipWriterEntry {
+struct ZipWriterEntry
+{
     QByteArray name;
     quint32 crc = 0;
     quint32 compressedSize = 0;
@@ -93,7 +98,8 @@ struct ZipWriterEntry {
     quint32 localHeaderOffset = 0;
 };
 
-struct ZipWriter {
+struct ZipWriter
+{
     FILE* file = nullptr;
     bool ownsFile = false;
     unsigned char* memory = nullptr;
@@ -106,12 +112,16 @@ struct ZipWriter {
     std::vector<ZipWriterEntry> entries;
 };
 
-struct ZipArchive {
-    enum Kind { Reader = 1, Writer = 2 };
+struct ZipArchive
+{
+    enum Kind
+    {
+        Reader = 1,
+        Writer = 2
+    };
     int kind = Reader;
     ZipReader* reader = nullptr;
     ZipWriter* writer = nullptr;
 };
-
 
 } // namespace CVNQtLib

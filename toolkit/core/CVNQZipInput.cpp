@@ -7,7 +7,10 @@ namespace CVNQtLib {
 
 namespace {
 
-ZipInput* inputOf(voidpf opaque) { return static_cast<ZipInput*>(opaque); }
+ZipInput* inputOf(voidpf opaque)
+{
+    return static_cast<ZipInput*>(opaque);
+}
 
 // minizip calls open with a name we ignore: the input is already there.
 voidpf ZCALLBACK inputOpen(voidpf opaque, const void*, int mode)
@@ -34,7 +37,10 @@ uLong ZCALLBACK inputRead(voidpf opaque, voidpf, void* buf, uLong size)
     return uLong(n);
 }
 
-uLong ZCALLBACK inputWrite(voidpf, voidpf, const void*, uLong) { return 0; }
+uLong ZCALLBACK inputWrite(voidpf, voidpf, const void*, uLong)
+{
+    return 0;
+}
 
 ZPOS64_T ZCALLBACK inputTell(voidpf opaque, voidpf)
 {
@@ -82,7 +88,10 @@ long ZCALLBACK inputSeek(voidpf opaque, voidpf, ZPOS64_T offset, int origin)
     return 0;
 }
 
-int ZCALLBACK inputClose(voidpf, voidpf) { return 0; } // released by the reader
+int ZCALLBACK inputClose(voidpf, voidpf)
+{
+    return 0;
+} // released by the reader
 
 int ZCALLBACK inputError(voidpf opaque, voidpf)
 {

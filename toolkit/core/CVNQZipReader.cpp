@@ -64,8 +64,8 @@ ZipResult indexEntries(ZipReader* r)
             return ZipNoFile;
         unz_file_info64 info;
         unz64_file_pos pos;
-        if (unzGetCurrentFileInfo64(r->uf, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK
-            || unzGetFilePos64(r->uf, &pos) != UNZ_OK)
+        if (unzGetCurrentFileInfo64(r->uf, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK ||
+            unzGetFilePos64(r->uf, &pos) != UNZ_OK)
             return ZipNoFile;
         r->positions.push_back(pos);
         r->declaredSizes.push_back(info.uncompressed_size);
@@ -273,8 +273,8 @@ ZipResult openEntry(ZipReader* r, int index)
         // With a data descriptor the header ends in the time's high byte.
         const unsigned char check = (info.flag & 8) ? ((info.dosDate >> 8) & 0xFF) : ((info.crc >> 24) & 0xFF);
         auto decryptor = std::make_unique<ZipDecryptor>();
-        const ZipResult res = decryptor->start(r->uf, r->password, method, check, info.uncompressed_size,
-                                               quint32(info.crc));
+        const ZipResult res =
+            decryptor->start(r->uf, r->password, method, check, info.uncompressed_size, quint32(info.crc));
         if (res != ZipOk) {
             unzCloseCurrentFile(r->uf);
             return res;
@@ -620,9 +620,15 @@ ZipResult cvnZipCloseReader(ZipArchive* zip)
     return setResult(ZipOk);
 }
 
-ZipResult cvnZipLastReadResult() { return g_lastReadResult; }
+ZipResult cvnZipLastReadResult()
+{
+    return g_lastReadResult;
+}
 
-bool cvnZipIsWriter(ZipArchive* zip) { return zip && zip->kind == ZipArchive::Writer; }
+bool cvnZipIsWriter(ZipArchive* zip)
+{
+    return zip && zip->kind == ZipArchive::Writer;
+}
 
 ZipResult cvnZipClose(ZipArchive* zip)
 {

@@ -65,7 +65,10 @@ ZipResult writeBytes(ZipWriter* w, const char* data, quint32 count)
     return ZipOk;
 }
 
-ZipResult writeBytes(ZipWriter* w, const QByteArray& b) { return writeBytes(w, b.constData(), quint32(b.size())); }
+ZipResult writeBytes(ZipWriter* w, const QByteArray& b)
+{
+    return writeBytes(w, b.constData(), quint32(b.size()));
+}
 
 bool deflateRaw(const void* data, quint32 length, QByteArray& out)
 {
@@ -280,6 +283,9 @@ ZipResult cvnZipCloseWriter(ZipArchive* zip, quint32* bytesWritten)
     return setResult(res == ZipOk ? ZipOk : ZipWriteError);
 }
 
-ZipResult cvnZipLastWriteResult() { return g_lastWriteResult; }
+ZipResult cvnZipLastWriteResult()
+{
+    return g_lastWriteResult;
+}
 
 } // namespace CVNQtLib

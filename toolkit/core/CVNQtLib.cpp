@@ -24,7 +24,11 @@ CVNQResourceManager* rm()
 class ProjectResScope
 {
 public:
-    ProjectResScope() : m_old(rm()->isProjectRes()) { rm()->setSwitchToProjectRes(true); }
+    ProjectResScope()
+        : m_old(rm()->isProjectRes())
+    {
+        rm()->setSwitchToProjectRes(true);
+    }
     ~ProjectResScope() { rm()->setSwitchToProjectRes(m_old); }
 
 private:
@@ -50,9 +54,7 @@ void init()
     g_initialized = true;
 }
 
-void shutdown()
-{
-}
+void shutdown() {}
 
 QStyle* cvnGetStyle()
 {
@@ -68,11 +70,26 @@ void cvnEnableHighDpi(bool enable)
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, enable);
 }
 
-void cvnSetIsInDesigner(bool inDesigner) { g_inDesigner = inDesigner; }
-bool cvnIsInDesigner() { return g_inDesigner; }
-void cvnEnableSerializeChild(bool enable) { g_serializeChild = enable; }
-bool cvnIsSerializeChild() { return g_serializeChild; }
-bool cvnIsQtEmulator() { return emulatorFlag(); }
+void cvnSetIsInDesigner(bool inDesigner)
+{
+    g_inDesigner = inDesigner;
+}
+bool cvnIsInDesigner()
+{
+    return g_inDesigner;
+}
+void cvnEnableSerializeChild(bool enable)
+{
+    g_serializeChild = enable;
+}
+bool cvnIsSerializeChild()
+{
+    return g_serializeChild;
+}
+bool cvnIsQtEmulator()
+{
+    return emulatorFlag();
+}
 
 bool cvnLoadSkinFile(const QString& path, float scale)
 {
@@ -118,12 +135,30 @@ bool cvnSetProjectFilePath(const QString& path)
     return rm()->setProjectDirPath(path);
 }
 
-const QVector<FillStyle>& cvnGetAllFillStyle() { return rm()->getFillStyles(); }
-const QVector<TextStyleDesc>& cvnGetAllTextStyle() { return rm()->getTextStyles(); }
-bool cvnGetFillStyle(const QString& name, FillStyle& out) { return rm()->getFillStyle(name, out); }
-bool cvnGetTextStyle(const QString& name, TextStyleDesc& out) { return rm()->getTextStyle(name, out); }
-void cvnSetFillStyle(const QString& name, FillStyle& style) { rm()->setFillStyle(name, style); }
-void cvnSetTextStyle(const QString& name, TextStyleDesc& style) { rm()->setTextStyle(name, style); }
+const QVector<FillStyle>& cvnGetAllFillStyle()
+{
+    return rm()->getFillStyles();
+}
+const QVector<TextStyleDesc>& cvnGetAllTextStyle()
+{
+    return rm()->getTextStyles();
+}
+bool cvnGetFillStyle(const QString& name, FillStyle& out)
+{
+    return rm()->getFillStyle(name, out);
+}
+bool cvnGetTextStyle(const QString& name, TextStyleDesc& out)
+{
+    return rm()->getTextStyle(name, out);
+}
+void cvnSetFillStyle(const QString& name, FillStyle& style)
+{
+    rm()->setFillStyle(name, style);
+}
+void cvnSetTextStyle(const QString& name, TextStyleDesc& style)
+{
+    rm()->setTextStyle(name, style);
+}
 
 bool cvnGetProjectFillStyle(const QString& name, FillStyle& out)
 {
@@ -149,20 +184,41 @@ void cvnSetProjectTextStyle(const QString& name, TextStyleDesc& style)
     rm()->setTextStyle(name, style);
 }
 
-const CVNGlobalConfig& cvnGetGlobalConfig() { return rm()->getGlobalConfig(); }
-void cvnSetGlobalConfig(const CVNGlobalConfig& config) { rm()->setGlobalConfig(config); }
-QString cvnGetGlobalFontFamily() { return rm()->getGlobalFontFamily(); }
-void cvnSetGlobalFontFamily(const QString& family) { rm()->setGlobalFontFamily(family); }
+const CVNGlobalConfig& cvnGetGlobalConfig()
+{
+    return rm()->getGlobalConfig();
+}
+void cvnSetGlobalConfig(const CVNGlobalConfig& config)
+{
+    rm()->setGlobalConfig(config);
+}
+QString cvnGetGlobalFontFamily()
+{
+    return rm()->getGlobalFontFamily();
+}
+void cvnSetGlobalFontFamily(const QString& family)
+{
+    rm()->setGlobalFontFamily(family);
+}
 
-QString cvnGetLanguage() { return LanguageManager::instance()->currentLanguage(); }
-LanguageManager* cvnGetLanguageManager() { return LanguageManager::instance(); }
+QString cvnGetLanguage()
+{
+    return LanguageManager::instance()->currentLanguage();
+}
+LanguageManager* cvnGetLanguageManager()
+{
+    return LanguageManager::instance();
+}
 
 bool cvnLoadLanguageFile(const QString& path, QString* error)
 {
     return LanguageManager::instance()->loadFromFile(path, error);
 }
 
-bool cvnSetLanguage(const QString& language) { return LanguageManager::instance()->setLanguage(language); }
+bool cvnSetLanguage(const QString& language)
+{
+    return LanguageManager::instance()->setLanguage(language);
+}
 
 QString cvnText(const QString& key, const QString& fallback)
 {

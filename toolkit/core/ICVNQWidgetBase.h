@@ -16,7 +16,8 @@ namespace CVNQtLib {
 class CVNQWidgetBase;
 class CVNQWidgetBaseImpl;
 
-class CVNQ_EXPORT ICVNQWidgetBase {
+class CVNQ_EXPORT ICVNQWidgetBase
+{
 public:
     virtual ~ICVNQWidgetBase() = default;
 

@@ -40,9 +40,8 @@ bool LanguageManager::loadFromJson(const QByteArray& json, QString* error)
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError || !doc.isObject()) {
-        const QString reason = parseError.error != QJsonParseError::NoError
-                                   ? parseError.errorString()
-                                   : tr("the document is not an object");
+        const QString reason = parseError.error != QJsonParseError::NoError ? parseError.errorString()
+                                                                            : tr("the document is not an object");
         return failWith(error, tr("Invalid language JSON: %1").arg(reason));
     }
     const QJsonObject root = doc.object();
@@ -92,9 +91,15 @@ bool LanguageManager::setLanguage(const QString& language)
     return true;
 }
 
-QString LanguageManager::currentLanguage() const { return m_currentLanguage; }
+QString LanguageManager::currentLanguage() const
+{
+    return m_currentLanguage;
+}
 
-QString LanguageManager::defaultLanguage() const { return m_defaultLanguage; }
+QString LanguageManager::defaultLanguage() const
+{
+    return m_defaultLanguage;
+}
 
 QStringList LanguageManager::languages() const
 {

@@ -14,7 +14,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQComboBox, CVNQComboBoxImpl, "qtcombobox")
 
-CVNQComboBox::CVNQComboBox(QWidget* parent) : QComboBox(parent)
+CVNQComboBox::CVNQComboBox(QWidget* parent)
+    : QComboBox(parent)
 {
     m_impl = new CVNQComboBoxImpl(this, typeName());
     m_list = new CVNQComboList(m_impl.get());
@@ -152,8 +153,8 @@ void CVNQComboBox::showPopup()
         popup->clearMask();
         return;
     }
-    const QPainterPath shape = makeRoundedPath(QRectF(popup->rect()), fill.round, fill.roundTopLeft,
-                                               fill.roundTopRight, fill.roundBottomRight, fill.roundBottomLeft);
+    const QPainterPath shape = makeRoundedPath(QRectF(popup->rect()), fill.round, fill.roundTopLeft, fill.roundTopRight,
+                                               fill.roundBottomRight, fill.roundBottomLeft);
     popup->setMask(QRegion(shape.toFillPolygon().toPolygon()));
 }
 

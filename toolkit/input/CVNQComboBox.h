@@ -17,7 +17,8 @@ namespace CVNQtLib {
 class CVNQComboBoxImpl;
 class CVNQComboList;
 
-class CVNQ_EXPORT CVNQComboBox : public QComboBox, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQComboBox : public QComboBox, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQComboBox, CVNQComboBoxImpl)
     CVNQ_FORWARD_PAINT_EVENT()

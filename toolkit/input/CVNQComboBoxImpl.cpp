@@ -13,9 +13,9 @@
 namespace CVNQtLib {
 
 CVNQComboBoxImpl::CVNQComboBoxImpl(CVNQComboBox* owner, const QString& typeName)
-    : CVNQControlImpl(owner, typeName), m_combo(owner)
-{
-}
+    : CVNQControlImpl(owner, typeName)
+    , m_combo(owner)
+{}
 
 CVNQComboBoxImpl::Layout CVNQComboBoxImpl::layoutFor(const QRect& rect, int widgetHeight, bool hasIcon)
 {
@@ -68,8 +68,7 @@ void CVNQComboBoxImpl::draw(QPainter* painter, const QRect& rect)
         drawImage(painter, btnIcons.get(m_state), placement, l.button, false);
         if (!edit) {
             const QRect& t = l.text;
-            drawTextAt(painter, text, indentedText(textStyles.get(m_state)), t.x(), t.y(), t.width(), t.height(),
-                       true);
+            drawTextAt(painter, text, indentedText(textStyles.get(m_state)), t.x(), t.y(), t.width(), t.height(), true);
         }
     }
     drawIcon(painter, icon, QSize(16, 16), placement, l.icon);
@@ -92,9 +91,9 @@ void CVNQComboBoxImpl::readJson(const Json::Value& n)
     if (QLineEdit* edit = m_combo->lineEdit())
         edit->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
-        if (backgrounds.readEntry(0, index, name) || btnBackgrounds.readEntry(4, index, name)
-            || textStyles.readEntry(8, index, name) || itemBackgrounds.readEntry(13, index, name)
-            || itemTextStyles.readEntry(17, index, name))
+        if (backgrounds.readEntry(0, index, name) || btnBackgrounds.readEntry(4, index, name) ||
+            textStyles.readEntry(8, index, name) || itemBackgrounds.readEntry(13, index, name) ||
+            itemTextStyles.readEntry(17, index, name))
             return;
         if (index == 12)
             cvnLookupStyle(name, popupBackground);
@@ -105,8 +104,7 @@ void CVNQComboBoxImpl::readJson(const Json::Value& n)
     const Json::Value& attr = *attrObject;
     // A theme entry sets the look only: it never adds items.
     QString text;
-    if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", text)
-        && !text.isEmpty()) {
+    if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", text) && !text.isEmpty()) {
         // Reading a node again (a re-read, a refresh) selects the item it
         // added the first time instead of adding it once more.
         const int existing = m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);

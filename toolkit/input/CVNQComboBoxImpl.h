@@ -9,7 +9,8 @@ class CVNQComboBox;
 
 // Styles of the closed box and of its popup list; the list and its item
 // delegate read the popup styles from here.
-class CVNQComboBoxImpl : public CVNQControlImpl {
+class CVNQComboBoxImpl : public CVNQControlImpl
+{
 public:
     CVNQComboBoxImpl(CVNQComboBox* owner, const QString& typeName);
 
@@ -23,7 +24,8 @@ public:
 
     // Where the closed box draws its parts inside rect; the icon rectangle
     // is empty when the current item has no icon.
-    struct Layout {
+    struct Layout
+    {
         QRect icon;
         QRect text;
         QRect button;

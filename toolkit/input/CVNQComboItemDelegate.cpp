@@ -8,9 +8,9 @@
 namespace CVNQtLib {
 
 CVNQComboItemDelegate::CVNQComboItemDelegate(CVNQComboBoxImpl* impl, QObject* parent)
-    : QItemDelegate(parent), m_impl(impl)
-{
-}
+    : QItemDelegate(parent)
+    , m_impl(impl)
+{}
 
 int CVNQComboItemDelegate::rowSlot(QStyle::State state)
 {
@@ -21,8 +21,7 @@ int CVNQComboItemDelegate::rowSlot(QStyle::State state)
     return 0;
 }
 
-void CVNQComboItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                  const QModelIndex& index) const
+void CVNQComboItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     if (!m_impl || !index.isValid() || !painter)
         return;
@@ -44,8 +43,7 @@ void CVNQComboItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     row.setLeft(row.left() + iconColumn);
     const int slot = rowSlot(option.state);
     CVNQWidgetBaseImpl::drawFillStyle(painter, m_impl->itemBackgrounds.get(slot), row);
-    CVNQWidgetBaseImpl::drawText(painter, text, CVNQComboBoxImpl::indentedText(m_impl->itemTextStyles.get(slot)),
-                                 row);
+    CVNQWidgetBaseImpl::drawText(painter, text, CVNQComboBoxImpl::indentedText(m_impl->itemTextStyles.get(slot)), row);
     painter->restore();
 }
 

@@ -13,7 +13,8 @@ namespace CVNQtLib {
 
 class CVNQComboBoxImpl;
 
-class CVNQ_EXPORT CVNQComboItemDelegate : public QItemDelegate {
+class CVNQ_EXPORT CVNQComboItemDelegate : public QItemDelegate
+{
     Q_OBJECT
 public:
     explicit CVNQComboItemDelegate(CVNQComboBoxImpl* impl, QObject* parent = nullptr);

@@ -8,7 +8,9 @@
 namespace CVNQtLib {
 
 CVNQComboList::CVNQComboList(CVNQComboBoxImpl* impl, QWidget* parent)
-    : QListView(parent), m_impl(impl), m_delegate(impl)
+    : QListView(parent)
+    , m_impl(impl)
+    , m_delegate(impl)
 {
     setItemDelegate(&m_delegate);
     viewport()->installEventFilter(this);

@@ -12,7 +12,8 @@ namespace CVNQtLib {
 
 class CVNQComboBoxImpl;
 
-class CVNQ_EXPORT CVNQComboList : public QListView {
+class CVNQ_EXPORT CVNQComboList : public QListView
+{
     Q_OBJECT
 public:
     explicit CVNQComboList(CVNQComboBoxImpl* impl, QWidget* parent = nullptr);

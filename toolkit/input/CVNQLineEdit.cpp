@@ -11,7 +11,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQLineEdit, CVNQLineEditImpl, "qtdedit")
 
-CVNQLineEdit::CVNQLineEdit(QWidget* parent) : QLineEdit(parent)
+CVNQLineEdit::CVNQLineEdit(QWidget* parent)
+    : QLineEdit(parent)
 {
     m_impl = new CVNQLineEditImpl(this, typeName());
     m_impl->applyTheme();
@@ -119,9 +120,8 @@ QString CVNQLineEdit::shortcutText(int key, Qt::KeyboardModifiers modifiers)
 void CVNQLineEdit::keyPressEvent(QKeyEvent* event)
 {
     // A hidden text must not leave or enter the field through the clipboard.
-    if (echoMode() != QLineEdit::Normal
-        && (event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Paste)
-            || event->matches(QKeySequence::Copy)))
+    if (echoMode() != QLineEdit::Normal && (event->matches(QKeySequence::SelectAll) ||
+                                            event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Copy)))
         return;
     if (!m_impl->hotkeyMode) {
         QLineEdit::keyPressEvent(event);

@@ -15,7 +15,8 @@ namespace CVNQtLib {
 
 class CVNQLineEditImpl;
 
-class CVNQ_EXPORT CVNQLineEdit : public QLineEdit, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQLineEdit : public QLineEdit, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQLineEdit, CVNQLineEditImpl)
 public:

@@ -12,9 +12,9 @@
 
 namespace CVNQtLib {
 
-CVNQLineEditImpl::CVNQLineEditImpl(QWidget* owner, const QString& typeName) : CVNQControlImpl(owner, typeName)
-{
-}
+CVNQLineEditImpl::CVNQLineEditImpl(QWidget* owner, const QString& typeName)
+    : CVNQControlImpl(owner, typeName)
+{}
 
 QString CVNQLineEditImpl::ownerText() const
 {
@@ -189,8 +189,8 @@ void CVNQLineEditImpl::writeJson(Json::Value& n) const
     if (!edit)
         return;
     writeStyles(n, 9);
-    Json::Value& attr = cvnOwnAttr(n, {"text", "ispassord", "tip", "shortcut", "leftMargin", "rightMargin",
-                                       "topMargin", "bottomMargin"});
+    Json::Value& attr = cvnOwnAttr(
+        n, {"text", "ispassord", "tip", "shortcut", "leftMargin", "rightMargin", "topMargin", "bottomMargin"});
     writeTexts(attr);
     if (edit->echoMode() == QLineEdit::Password)
         jsonMember(attr, "ispassord") = true;

@@ -13,7 +13,8 @@ namespace CVNQtLib {
 // text style per control state, a placeholder drawn while the field is
 // empty, and the focus and hover looks. Each field's JSON routine is its
 // own; the pieces both use are here.
-class CVNQLineEditImpl : public CVNQControlImpl {
+class CVNQLineEditImpl : public CVNQControlImpl
+{
 public:
     CVNQLineEditImpl(QWidget* owner, const QString& typeName);
 
@@ -77,10 +78,10 @@ template <class C>
 void cvnAppendEditLookRows(std::vector<PropertyDef>& rows)
 {
     rows.push_back(cvnLineRow());
-    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("Background"), &C::setBackground, &C::getBackground,
-                                      cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyle, &C::getTextStyle,
-                                      cvnFourStateChoices()));
+    rows.push_back(
+        cvnFillStyleRow<C>(QStringLiteral("Background"), &C::setBackground, &C::getBackground, cvnFourStateChoices()));
+    rows.push_back(
+        cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyle, &C::getTextStyle, cvnFourStateChoices()));
     rows.push_back(cvnTextStyleRow<C>(QStringLiteral("PlaceholderStyle"), &C::setPlaceholderTextStyle,
                                       &C::getPlaceholderTextStyle, cvnChoices({{0, "Normal"}})));
 }
@@ -88,8 +89,7 @@ void cvnAppendEditLookRows(std::vector<PropertyDef>& rows)
 template <class C>
 PropertyDef cvnEditPlaceholderTextRow()
 {
-    return cvnStringRow<C>(QStringLiteral("PlaceholderText"), PropText, &C::setPlaceholderText,
-                           &C::getPlaceholderText);
+    return cvnStringRow<C>(QStringLiteral("PlaceholderText"), PropText, &C::setPlaceholderText, &C::getPlaceholderText);
 }
 
 // "Margin": four ints in the order top, bottom, left, right.

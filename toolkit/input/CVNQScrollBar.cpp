@@ -8,9 +8,12 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQScrollBar, CVNQScrollBarImpl, "qtscrollbar")
 
-CVNQScrollBar::CVNQScrollBar(QWidget* parent) : CVNQScrollBar(Qt::Vertical, parent) {}
+CVNQScrollBar::CVNQScrollBar(QWidget* parent)
+    : CVNQScrollBar(Qt::Vertical, parent)
+{}
 
-CVNQScrollBar::CVNQScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(parent)
+CVNQScrollBar::CVNQScrollBar(Qt::Orientation orientation, QWidget* parent)
+    : QScrollBar(parent)
 {
     setOrientation(orientation);
     setAttribute(Qt::WA_MouseTracking, true);
@@ -24,35 +27,42 @@ ControlInfo CVNQScrollBar::getProps()
 {
     ControlInfo info =
         cvnMakeControlInfo("qtscrollbar", "ScrollBar", "Control ScrollBar", "CVNQScrollBar", "scrollbar");
-    info.properties.push_back(cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("Background"),
-                                                             &CVNQScrollBar::setScrollbarBackground,
-                                                             &CVNQScrollBar::getScrollbarBackground,
-                                                             cvnTwoStateChoices()));
-    info.properties.push_back(cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("UpButton"),
-                                                             &CVNQScrollBar::setScrollbarUpButton,
-                                                             &CVNQScrollBar::getScrollbarUpButton,
-                                                             cvnFourStateChoices()));
-    info.properties.push_back(cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("DownButton"),
-                                                             &CVNQScrollBar::setScrollbarDownButton,
-                                                             &CVNQScrollBar::getScrollbarDownButton,
-                                                             cvnFourStateChoices()));
-    info.properties.push_back(cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("Thumb"),
-                                                             &CVNQScrollBar::setScrollbarThumb,
-                                                             &CVNQScrollBar::getScrollbarThumb,
-                                                             cvnFourStateChoices()));
+    info.properties.push_back(
+        cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("Background"), &CVNQScrollBar::setScrollbarBackground,
+                                       &CVNQScrollBar::getScrollbarBackground, cvnTwoStateChoices()));
+    info.properties.push_back(
+        cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("UpButton"), &CVNQScrollBar::setScrollbarUpButton,
+                                       &CVNQScrollBar::getScrollbarUpButton, cvnFourStateChoices()));
+    info.properties.push_back(
+        cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("DownButton"), &CVNQScrollBar::setScrollbarDownButton,
+                                       &CVNQScrollBar::getScrollbarDownButton, cvnFourStateChoices()));
+    info.properties.push_back(cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("Thumb"), &CVNQScrollBar::setScrollbarThumb,
+                                                             &CVNQScrollBar::getScrollbarThumb, cvnFourStateChoices()));
     info.properties.push_back(cvnStringRow<CVNQScrollBar>(QStringLiteral("Thumb"), PropImage,
                                                           &CVNQScrollBar::setScrollbarThumbIcon,
                                                           &CVNQScrollBar::getScrollbarThumbIcon));
     return info;
 }
 
-void CVNQScrollBar::setScrollbarBackground(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
+void CVNQScrollBar::setScrollbarBackground(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->background = style;
+}
 
-const FillStyle& CVNQScrollBar::getScrollbarBackground(CommonCtrlState) const { return m_impl->background; }
+const FillStyle& CVNQScrollBar::getScrollbarBackground(CommonCtrlState) const
+{
+    return m_impl->background;
+}
 
-void CVNQScrollBar::setScrollbarUpButton(CtrlState state, const FillStyle& style) { m_impl->upButton.set(state, style); }
+void CVNQScrollBar::setScrollbarUpButton(CtrlState state, const FillStyle& style)
+{
+    m_impl->upButton.set(state, style);
+}
 
-const FillStyle& CVNQScrollBar::getScrollbarUpButton(CtrlState state) const { return m_impl->upButton.get(state); }
+const FillStyle& CVNQScrollBar::getScrollbarUpButton(CtrlState state) const
+{
+    return m_impl->upButton.get(state);
+}
 
 void CVNQScrollBar::setScrollbarDownButton(CtrlState state, const FillStyle& style)
 {
@@ -69,13 +79,25 @@ const FillStyle& CVNQScrollBar::getScrollbarDownButton(CtrlState state) const
     return m_impl->downButton.get(state);
 }
 
-void CVNQScrollBar::setScrollbarThumb(CtrlState state, const FillStyle& style) { m_impl->thumb.set(state, style); }
+void CVNQScrollBar::setScrollbarThumb(CtrlState state, const FillStyle& style)
+{
+    m_impl->thumb.set(state, style);
+}
 
-const FillStyle& CVNQScrollBar::getScrollbarThumb(CtrlState state) const { return m_impl->thumb.get(state); }
+const FillStyle& CVNQScrollBar::getScrollbarThumb(CtrlState state) const
+{
+    return m_impl->thumb.get(state);
+}
 
-void CVNQScrollBar::setScrollbarBtnIcon(bool up, const QString& icon) { (up ? m_impl->upIcon : m_impl->downIcon) = icon; }
+void CVNQScrollBar::setScrollbarBtnIcon(bool up, const QString& icon)
+{
+    (up ? m_impl->upIcon : m_impl->downIcon) = icon;
+}
 
-const QString& CVNQScrollBar::getScrollbarBtnIcon(bool up) const { return up ? m_impl->upIcon : m_impl->downIcon; }
+const QString& CVNQScrollBar::getScrollbarBtnIcon(bool up) const
+{
+    return up ? m_impl->upIcon : m_impl->downIcon;
+}
 
 void CVNQScrollBar::setScrollbarIconStyle(bool up, const IconStyleDesc& style)
 {
@@ -87,13 +109,25 @@ const IconStyleDesc& CVNQScrollBar::getScrollbarIconStyle(bool up) const
     return up ? m_impl->upIconStyle : m_impl->downIconStyle;
 }
 
-void CVNQScrollBar::setScrollbarThumbIcon(const QString& icon) { m_impl->thumbIcon = icon; }
+void CVNQScrollBar::setScrollbarThumbIcon(const QString& icon)
+{
+    m_impl->thumbIcon = icon;
+}
 
-const QString& CVNQScrollBar::getScrollbarThumbIcon() const { return m_impl->thumbIcon; }
+const QString& CVNQScrollBar::getScrollbarThumbIcon() const
+{
+    return m_impl->thumbIcon;
+}
 
-void CVNQScrollBar::setWidthHeight(int thickness) { m_impl->widthHeight = thickness; }
+void CVNQScrollBar::setWidthHeight(int thickness)
+{
+    m_impl->widthHeight = thickness;
+}
 
-int CVNQScrollBar::getWidthHeight() const { return m_impl->widthHeight; }
+int CVNQScrollBar::getWidthHeight() const
+{
+    return m_impl->widthHeight;
+}
 
 void CVNQScrollBar::initStyleOption(QStyleOptionSlider* option) const
 {
@@ -113,7 +147,10 @@ QSize CVNQScrollBar::sizeHint() const
     return s;
 }
 
-void CVNQScrollBar::paintEvent(QPaintEvent*) { m_impl->paint(); }
+void CVNQScrollBar::paintEvent(QPaintEvent*)
+{
+    m_impl->paint();
+}
 
 void CVNQScrollBar::mousePressEvent(QMouseEvent* event)
 {

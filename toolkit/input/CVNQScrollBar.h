@@ -15,7 +15,8 @@ namespace CVNQtLib {
 
 class CVNQScrollBarImpl;
 
-class CVNQ_EXPORT CVNQScrollBar : public QScrollBar, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQScrollBar : public QScrollBar, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQScrollBar, CVNQScrollBarImpl)
 public:

@@ -17,7 +17,10 @@ CVNQScrollBarImpl::CVNQScrollBarImpl(CVNQScrollBar* owner, const QString& typeNa
     owner->setVisible(false);
 }
 
-CVNQScrollBar* CVNQScrollBarImpl::bar() const { return static_cast<CVNQScrollBar*>(m_owner); }
+CVNQScrollBar* CVNQScrollBarImpl::bar() const
+{
+    return static_cast<CVNQScrollBar*>(m_owner);
+}
 
 QRect CVNQScrollBarImpl::partRect(QStyle::SubControl part) const
 {

@@ -9,7 +9,8 @@ namespace CVNQtLib {
 
 class CVNQScrollBar;
 
-class CVNQ_EXPORT CVNQScrollBarImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQScrollBarImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     // Hides the owner: a bar made in code shows only when its user says so.

@@ -24,9 +24,9 @@ static void applyStyleEntry(CVNQScrollBar* bar, const QString& name, int index)
         return;
     const int part = (index - 2) / 4; // 0 up button, 1 down button, 2 thumb
     const int state = (index - 2) % 4;
-    FillStyle s = part == 0 ? bar->getScrollbarUpButton(state)
-                : part == 1 ? bar->getScrollbarDownButton(state)
-                            : bar->getScrollbarThumb(state);
+    FillStyle s = part == 0   ? bar->getScrollbarUpButton(state)
+                  : part == 1 ? bar->getScrollbarDownButton(state)
+                              : bar->getScrollbarThumb(state);
     if (!cvnLookupStyle(name, s))
         return;
     // The normal state also sets the others; later entries override their own.
@@ -68,9 +68,8 @@ void cvnReadScrollBarNodes(const Json::Value& node, const CVNScrollBarNodeTarget
         if (target.setThickness)
             target.setThickness(hor, jsonInt(child, hor ? "h" : "w"));
         if (bar)
-            cvnForEachStyleEntry(child, [bar](const QString& name, int, int index) {
-                applyStyleEntry(bar, name, index);
-            });
+            cvnForEachStyleEntry(child,
+                                 [bar](const QString& name, int, int index) { applyStyleEntry(bar, name, index); });
     }
 }
 

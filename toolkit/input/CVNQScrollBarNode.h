@@ -15,7 +15,8 @@ namespace CVNQtLib {
 
 class CVNQScrollBar;
 
-struct CVNQ_EXPORT CVNScrollBarNodeTarget {
+struct CVNQ_EXPORT CVNScrollBarNodeTarget
+{
     CVNQScrollBar* horizontal = nullptr;
     CVNQScrollBar* vertical = nullptr;
     // "size" of a node: the owner's button size for that axis.

@@ -10,7 +10,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQSlider, CVNQSliderImpl, "qtslider")
 
-CVNQSlider::CVNQSlider(QWidget* parent, Qt::Orientation orientation) : QSlider(parent)
+CVNQSlider::CVNQSlider(QWidget* parent, Qt::Orientation orientation)
+    : QSlider(parent)
 {
     m_impl = new CVNQSliderImpl(this, typeName());
     // The node leaves out a maximum of 100, so that is what a new slider has
@@ -148,8 +149,8 @@ ControlInfo CVNQSlider::getProps()
                                                &CVNQSlider::getThumbStyle, cvnFourStateChoices()));
     rows.push_back(cvnBoolRow<CVNQSlider>(QStringLiteral("IsHorizontal"), &CVNQSlider::setIsHorizontal,
                                           &CVNQSlider::getIsHorizontal));
-    rows.push_back(cvnTwoIntsRow<CVNQSlider>(QStringLiteral("ThumbWidth"), &CVNQSlider::setThumbSize,
-                                             &CVNQSlider::getThumbSize));
+    rows.push_back(
+        cvnTwoIntsRow<CVNQSlider>(QStringLiteral("ThumbWidth"), &CVNQSlider::setThumbSize, &CVNQSlider::getThumbSize));
     rows.push_back(cvnIntRow<QAbstractSlider>(QStringLiteral("MaxValue"), PropInt, &QAbstractSlider::setMaximum,
                                               &QAbstractSlider::maximum));
     rows.push_back(cvnIntRow<QAbstractSlider>(QStringLiteral("MinValue"), PropInt, &QAbstractSlider::setMinimum,

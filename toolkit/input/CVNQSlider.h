@@ -14,7 +14,8 @@ namespace CVNQtLib {
 
 class CVNQSliderImpl;
 
-class CVNQ_EXPORT CVNQSlider : public QSlider, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQSlider : public QSlider, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQSlider, CVNQSliderImpl)
     CVNQ_FORWARD_PAINT_EVENT()

@@ -9,8 +9,7 @@
 
 namespace CVNQtLib {
 
-CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeight, int value, int minimum,
-                             int maximum)
+CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeight, int value, int minimum, int maximum)
 {
     // 64-bit differences: a full int range must not overflow.
     const qint64 span = qint64(maximum) - minimum;
@@ -32,9 +31,9 @@ CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeig
 }
 
 CVNQSliderImpl::CVNQSliderImpl(CVNQSlider* owner, const QString& typeName)
-    : CVNQControlImpl(owner, typeName), m_slider(owner)
-{
-}
+    : CVNQControlImpl(owner, typeName)
+    , m_slider(owner)
+{}
 
 void CVNQSliderImpl::draw(QPainter* painter, const QRect& rect)
 {

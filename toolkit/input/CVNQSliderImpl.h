@@ -13,14 +13,16 @@ class CVNQSlider;
 // channelHeight thick and centred across the axis; the fill grows from the
 // minimum end (left, or bottom for a vertical slider) in proportion to
 // value within [minimum, maximum].
-struct CVNQSliderBars {
+struct CVNQSliderBars
+{
     QRect channel;
     QRect fill;
 };
 CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeight, int value, int minimum,
                              int maximum);
 
-class CVNQSliderImpl : public CVNQControlImpl {
+class CVNQSliderImpl : public CVNQControlImpl
+{
 public:
     CVNQSliderImpl(CVNQSlider* owner, const QString& typeName);
 

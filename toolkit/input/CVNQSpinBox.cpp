@@ -6,7 +6,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQSpinBox, CVNQSpinBoxImpl, "qtspinbox")
 
-CVNQSpinBox::CVNQSpinBox(QWidget* parent) : QSpinBox(parent)
+CVNQSpinBox::CVNQSpinBox(QWidget* parent)
+    : QSpinBox(parent)
 {
     m_impl = new CVNQSpinBoxImpl(this, typeName());
     setFrame(false);

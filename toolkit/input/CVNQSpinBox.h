@@ -13,7 +13,8 @@ namespace CVNQtLib {
 
 class CVNQSpinBoxImpl;
 
-class CVNQ_EXPORT CVNQSpinBox : public QSpinBox, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQSpinBox : public QSpinBox, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQSpinBox, CVNQSpinBoxImpl)
     CVNQ_FORWARD_PAINT_EVENT()

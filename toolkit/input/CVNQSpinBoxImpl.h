@@ -5,7 +5,8 @@
 namespace CVNQtLib {
 
 // Draws nothing: the spin box's own frame and arrows are never painted.
-class CVNQSpinBoxImpl : public CVNQWidgetBaseImpl {
+class CVNQSpinBoxImpl : public CVNQWidgetBaseImpl
+{
 public:
     using CVNQWidgetBaseImpl::CVNQWidgetBaseImpl;
 };

@@ -10,7 +10,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQTextEdit, CVNQTextEditImpl, "qttext")
 
-CVNQTextEdit::CVNQTextEdit(QWidget* parent) : QTextEdit(parent)
+CVNQTextEdit::CVNQTextEdit(QWidget* parent)
+    : QTextEdit(parent)
 {
     m_impl = new CVNQTextEditImpl(this, typeName());
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
@@ -128,7 +129,10 @@ void CVNQTextEdit::setScrollbarThumbStyle(bool hor, CtrlState state, const FillS
         bar->setScrollbarThumb(state, style);
 }
 
-void CVNQTextEdit::setScrollbarSize(bool, int size) { cvnSetScrollBarThickness(m_hBar, m_vBar, size); }
+void CVNQTextEdit::setScrollbarSize(bool, int size)
+{
+    cvnSetScrollBarThickness(m_hBar, m_vBar, size);
+}
 
 void CVNQTextEdit::setScrollbarBtnSize(bool, int) {}
 

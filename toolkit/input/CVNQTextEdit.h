@@ -18,7 +18,8 @@ namespace CVNQtLib {
 class CVNQScrollBar;
 class CVNQTextEditImpl;
 
-class CVNQ_EXPORT CVNQTextEdit : public QTextEdit, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQTextEdit : public QTextEdit, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQTextEdit, CVNQTextEditImpl)
 public:

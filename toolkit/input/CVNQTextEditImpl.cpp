@@ -9,9 +9,9 @@
 namespace CVNQtLib {
 
 CVNQTextEditImpl::CVNQTextEditImpl(CVNQTextEdit* owner, const QString& typeName)
-    : CVNQLineEditImpl(owner, typeName), m_edit(owner)
-{
-}
+    : CVNQLineEditImpl(owner, typeName)
+    , m_edit(owner)
+{}
 
 QString CVNQTextEditImpl::ownerText() const
 {

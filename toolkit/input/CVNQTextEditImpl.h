@@ -9,7 +9,8 @@ class CVNQTextEdit;
 // The line edit's look on a multi-line field: the same fields, painting and
 // text-style application; its own JSON node (placeholder style at index 8,
 // margins without the line edit's fallbacks, bound scroll-bar child nodes).
-class CVNQTextEditImpl : public CVNQLineEditImpl {
+class CVNQTextEditImpl : public CVNQLineEditImpl
+{
 public:
     CVNQTextEditImpl(CVNQTextEdit* owner, const QString& typeName);
 

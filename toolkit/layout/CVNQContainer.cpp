@@ -12,7 +12,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQContainer, CVNQContainerImpl, "qtcontainer")
 
-CVNQContainer::CVNQContainer(QWidget* parent) : QWidget(parent)
+CVNQContainer::CVNQContainer(QWidget* parent)
+    : QWidget(parent)
 {
     m_impl = new CVNQContainerImpl(this);
     setAttribute(Qt::WA_MouseTracking, true);
@@ -30,14 +31,13 @@ CVNQContainer::~CVNQContainer()
 
 ControlInfo CVNQContainer::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtcontainer", "Container", "Control container", "CVNQContainer",
-                                          "container");
+    ControlInfo info =
+        cvnMakeControlInfo("qtcontainer", "Container", "Control container", "CVNQContainer", "container");
     info.properties.push_back(cvnFillStyleRow<CVNQContainer>(
         QStringLiteral("Background"), &CVNQContainer::setBackgroundState, &CVNQContainer::getBackgroundState,
         cvnChoices({{0, "Normal"}, {3, "Disable"}})));
-    info.properties.push_back(cvnBoolRow<CVNQContainer>(QStringLiteral("DrawBackground"),
-                                                        &CVNQContainer::setDrawBackground,
-                                                        &CVNQContainer::getDrawBackground));
+    info.properties.push_back(cvnBoolRow<CVNQContainer>(
+        QStringLiteral("DrawBackground"), &CVNQContainer::setDrawBackground, &CVNQContainer::getDrawBackground));
     info.properties.push_back(cvnBoolRow<CVNQContainer>(QStringLiteral("AbsoluteDockAutoSize"),
                                                         &CVNQContainer::setAbsoluteDockAutoSize,
                                                         &CVNQContainer::getAbsoluteDockAutoSize));
@@ -100,9 +100,15 @@ void CVNQContainer::setChildSpace(int space)
     m_impl->relayout();
 }
 
-int CVNQContainer::getChildSpace() const { return m_impl->space(); }
+int CVNQContainer::getChildSpace() const
+{
+    return m_impl->space();
+}
 
-void CVNQContainer::setChildPadding(int all) { setChildPadding(all, all, all, all); }
+void CVNQContainer::setChildPadding(int all)
+{
+    setChildPadding(all, all, all, all);
+}
 
 void CVNQContainer::setChildPadding(int left, int top, int right, int bottom)
 {
@@ -115,15 +121,30 @@ void CVNQContainer::getChildPadding(int& left, int& top, int& right, int& bottom
     m_impl->getPadding(left, top, right, bottom);
 }
 
-void CVNQContainer::forceResize() { m_impl->relayout(); }
+void CVNQContainer::forceResize()
+{
+    m_impl->relayout();
+}
 
-void CVNQContainer::setBackground(const FillStyle& style) { setBackgroundState(0, style); }
+void CVNQContainer::setBackground(const FillStyle& style)
+{
+    setBackgroundState(0, style);
+}
 
-const FillStyle& CVNQContainer::getBackground() const { return m_impl->backgrounds().normal; }
+const FillStyle& CVNQContainer::getBackground() const
+{
+    return m_impl->backgrounds().normal;
+}
 
-void CVNQContainer::setDisableBackground(const FillStyle& style) { setBackgroundState(CtrlStateDisabled, style); }
+void CVNQContainer::setDisableBackground(const FillStyle& style)
+{
+    setBackgroundState(CtrlStateDisabled, style);
+}
 
-const FillStyle& CVNQContainer::getDisableBackground() const { return m_impl->backgrounds().disabled; }
+const FillStyle& CVNQContainer::getDisableBackground() const
+{
+    return m_impl->backgrounds().disabled;
+}
 
 void CVNQContainer::setBackgroundState(CtrlState state, const FillStyle& style)
 {
@@ -142,7 +163,10 @@ void CVNQContainer::setDrawBackground(bool draw)
     update();
 }
 
-bool CVNQContainer::getDrawBackground() const { return m_impl->backgrounds().draw; }
+bool CVNQContainer::getDrawBackground() const
+{
+    return m_impl->backgrounds().draw;
+}
 
 void CVNQContainer::setColor(const QColor& color)
 {
@@ -152,23 +176,50 @@ void CVNQContainer::setColor(const QColor& color)
     update();
 }
 
-void CVNQContainer::setUseFillStyle(bool useColor) { m_impl->backgrounds().normal.useColor = useColor; }
+void CVNQContainer::setUseFillStyle(bool useColor)
+{
+    m_impl->backgrounds().normal.useColor = useColor;
+}
 
-bool CVNQContainer::getUseFillStyle() const { return m_impl->backgrounds().normal.useColor; }
+bool CVNQContainer::getUseFillStyle() const
+{
+    return m_impl->backgrounds().normal.useColor;
+}
 
-void CVNQContainer::bindWindowHandle(void* hwnd) { m_impl->setWindowHandle(hwnd); }
+void CVNQContainer::bindWindowHandle(void* hwnd)
+{
+    m_impl->setWindowHandle(hwnd);
+}
 
-void CVNQContainer::unbindWindowHandle() { m_impl->setWindowHandle(nullptr); }
+void CVNQContainer::unbindWindowHandle()
+{
+    m_impl->setWindowHandle(nullptr);
+}
 
-void* CVNQContainer::getWindowHandle() const { return m_impl->windowHandle(); }
+void* CVNQContainer::getWindowHandle() const
+{
+    return m_impl->windowHandle();
+}
 
-void CVNQContainer::bindScrollBar(CVNQScrollBar* bar, bool horizontal) { m_impl->bindScrollBar(bar, horizontal); }
+void CVNQContainer::bindScrollBar(CVNQScrollBar* bar, bool horizontal)
+{
+    m_impl->bindScrollBar(bar, horizontal);
+}
 
-CVNQScrollBar* CVNQContainer::getBindScrollBar(bool horizontal) const { return m_impl->boundScrollBar(horizontal); }
+CVNQScrollBar* CVNQContainer::getBindScrollBar(bool horizontal) const
+{
+    return m_impl->boundScrollBar(horizontal);
+}
 
-void CVNQContainer::setScrollPos(bool horizontal, int pos) { m_impl->setScrollPos(horizontal, pos); }
+void CVNQContainer::setScrollPos(bool horizontal, int pos)
+{
+    m_impl->setScrollPos(horizontal, pos);
+}
 
-int CVNQContainer::getScrollPos(bool horizontal) const { return m_impl->scrollPos(horizontal); }
+int CVNQContainer::getScrollPos(bool horizontal) const
+{
+    return m_impl->scrollPos(horizontal);
+}
 
 void CVNQContainer::setAbsoluteDockAutoSize(bool on)
 {
@@ -180,14 +231,20 @@ void CVNQContainer::setAbsoluteDockAutoSize(bool on)
         parent->forceResize();
 }
 
-bool CVNQContainer::getAbsoluteDockAutoSize() const { return m_impl->absoluteDockAutoSize(); }
+bool CVNQContainer::getAbsoluteDockAutoSize() const
+{
+    return m_impl->absoluteDockAutoSize();
+}
 
 bool CVNQContainer::startResizeAnimation(const QSize& from, const QSize& to, int durationMs)
 {
     return m_impl->startResizeAnimation(from, to, durationMs);
 }
 
-bool CVNQContainer::isResizeAnimationRunning() const { return m_impl->isResizeAnimationRunning(); }
+bool CVNQContainer::isResizeAnimationRunning() const
+{
+    return m_impl->isResizeAnimationRunning();
+}
 
 bool CVNQContainer::event(QEvent* e)
 {
@@ -215,7 +272,10 @@ bool CVNQContainer::eventFilter(QObject* watched, QEvent* e)
     return QWidget::eventFilter(watched, e);
 }
 
-void CVNQContainer::paintEvent(QPaintEvent*) { m_impl->paint(); }
+void CVNQContainer::paintEvent(QPaintEvent*)
+{
+    m_impl->paint();
+}
 
 void CVNQContainer::resizeEvent(QResizeEvent* e)
 {
@@ -231,6 +291,9 @@ void CVNQContainer::wheelEvent(QWheelEvent* e)
         QWidget::wheelEvent(e);
 }
 
-void CVNQContainer::mouseReleaseEvent(QMouseEvent*) { emit mouseClickEvent(); }
+void CVNQContainer::mouseReleaseEvent(QMouseEvent*)
+{
+    emit mouseClickEvent();
+}
 
 } // namespace CVNQtLib

@@ -15,13 +15,21 @@ namespace CVNQtLib {
 class CVNQContainerImpl;
 class CVNQScrollBar;
 
-class CVNQ_EXPORT CVNQContainer : public QWidget, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQContainer : public QWidget, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQContainer, CVNQContainerImpl)
 public:
     // 0 row, 1 column, 2 wrapping rows, 3 wrapping columns, 4 none. Values
     // outside 0 to 3 place nothing.
-    enum AutoChildLayout { Horizontal = 0, Vertical = 1, HorFloat = 2, VerFloat = 3, NoUse = 4 };
+    enum AutoChildLayout
+    {
+        Horizontal = 0,
+        Vertical = 1,
+        HorFloat = 2,
+        VerFloat = 3,
+        NoUse = 4
+    };
     Q_ENUM(AutoChildLayout)
 
     explicit CVNQContainer(QWidget* parent = nullptr);

@@ -35,7 +35,10 @@ CVNQContainerImpl::~CVNQContainerImpl()
         m_animation->stop();
 }
 
-CVNQContainer* CVNQContainerImpl::container() const { return static_cast<CVNQContainer*>(m_owner); }
+CVNQContainer* CVNQContainerImpl::container() const
+{
+    return static_cast<CVNQContainer*>(m_owner);
+}
 
 void CVNQContainerImpl::setPadding(int l, int t, int r, int b)
 {

@@ -27,7 +27,8 @@ class CVNQScrollBar;
 CVNQ_EXPORT extern const char* const kCvnBoundScrollBarProperty; // "_cvn_container_bound_scrollbar"
 CVNQ_EXPORT extern const char* const kCvnBaseGeometryProperty;   // "_cvn_container_base_geometry"
 
-class CVNQ_EXPORT CVNQContainerImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQContainerImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     explicit CVNQContainerImpl(CVNQContainer* owner);
@@ -100,8 +101,8 @@ private:
     void flowPass(bool vertical);
     // wantedLength: the main length the child keeps wanting (its length
     // before a cut where the pass keeps it, else length).
-    void placeChild(QWidget* w, bool vertical, int x, int y, int length, int wantedLength, int crossAvail,
-                    bool spacer, int thickness);
+    void placeChild(QWidget* w, bool vertical, int x, int y, int length, int wantedLength, int crossAvail, bool spacer,
+                    int thickness);
     void onBarValue(bool horizontal, int value);
     void applyAnimatedSize(const QSize& size);
     // Moves every scrolled child to its base geometry shifted by the

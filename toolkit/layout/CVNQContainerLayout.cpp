@@ -98,11 +98,8 @@ void CVNQContainerImpl::layoutPass()
         dockAgain = m_lastPassWasSpacer;
         break;
     case CVNQContainer::HorFloat:
-    case CVNQContainer::VerFloat:
-        flowPass(m_childLayout == CVNQContainer::VerFloat);
-        break;
-    default:
-        break;
+    case CVNQContainer::VerFloat: flowPass(m_childLayout == CVNQContainer::VerFloat); break;
+    default: break;
     }
     if (dockAgain)
         dockPass();

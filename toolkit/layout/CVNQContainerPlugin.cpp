@@ -4,19 +4,40 @@
 
 namespace CVNQtLib {
 
-QString CVNQContainerPlugin::name() const { return QStringLiteral("CVNQContainer"); }
-QString CVNQContainerPlugin::group() const { return QString(); }
-QString CVNQContainerPlugin::toolTip() const { return QString(); }
-QString CVNQContainerPlugin::whatsThis() const { return QString(); }
-QIcon CVNQContainerPlugin::icon() const { return QIcon(); }
-QString CVNQContainerPlugin::includeFile() const { return QStringLiteral("CVNQContainer.h"); }
+QString CVNQContainerPlugin::name() const
+{
+    return QStringLiteral("CVNQContainer");
+}
+QString CVNQContainerPlugin::group() const
+{
+    return QString();
+}
+QString CVNQContainerPlugin::toolTip() const
+{
+    return QString();
+}
+QString CVNQContainerPlugin::whatsThis() const
+{
+    return QString();
+}
+QIcon CVNQContainerPlugin::icon() const
+{
+    return QIcon();
+}
+QString CVNQContainerPlugin::includeFile() const
+{
+    return QStringLiteral("CVNQContainer.h");
+}
 
 QString CVNQContainerPlugin::domXml() const
 {
     return QStringLiteral("<widget class=\"CVNQContainer\" name=\"container\">\n</widget>\n");
 }
 
-bool CVNQContainerPlugin::isContainer() const { return false; }
+bool CVNQContainerPlugin::isContainer() const
+{
+    return false;
+}
 
 void CVNQContainerPlugin::initialize(QDesignerFormEditorInterface*)
 {
@@ -25,8 +46,14 @@ void CVNQContainerPlugin::initialize(QDesignerFormEditorInterface*)
     m_initialized = true;
 }
 
-bool CVNQContainerPlugin::isInitialized() const { return m_initialized; }
+bool CVNQContainerPlugin::isInitialized() const
+{
+    return m_initialized;
+}
 
-QWidget* CVNQContainerPlugin::createWidget(QWidget* parent) { return new CVNQContainer(parent); }
+QWidget* CVNQContainerPlugin::createWidget(QWidget* parent)
+{
+    return new CVNQContainer(parent);
+}
 
 } // namespace CVNQtLib

@@ -14,7 +14,8 @@ class QWidget;
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQContainerPlugin {
+class CVNQ_EXPORT CVNQContainerPlugin
+{
 public:
     QString name() const;
     QString group() const;

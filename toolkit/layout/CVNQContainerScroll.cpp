@@ -114,7 +114,10 @@ void CVNQContainerImpl::placeAtOffsets()
     m_scrollGuard = false;
 }
 
-void CVNQContainerImpl::scrollUpdate() { scrollUpdateStep(0); }
+void CVNQContainerImpl::scrollUpdate()
+{
+    scrollUpdateStep(0);
+}
 
 void CVNQContainerImpl::scrollUpdateStep(int depth)
 {
@@ -211,10 +214,8 @@ void CVNQContainerImpl::childEvent(QObject* watched, QEvent* event)
     case QEvent::Resize:
     case QEvent::Show:
     case QEvent::Hide:
-    case QEvent::LayoutRequest:
-        break;
-    default:
-        return;
+    case QEvent::LayoutRequest: break;
+    default: return;
     }
     if (!watched->isWidgetType())
         return;

@@ -12,7 +12,8 @@ class QWidget;
 
 namespace CVNQtLib {
 
-struct CVNQ_EXPORT CVNQEnabledBackground {
+struct CVNQ_EXPORT CVNQEnabledBackground
+{
     FillStyle normal;
     FillStyle disabled;
     bool draw = true;

@@ -15,7 +15,8 @@
 namespace CVNQtLib {
 
 template <class QtBase>
-class CVNQFramelessWidget : public QtBase {
+class CVNQFramelessWidget : public QtBase
+{
 public:
     bool getCanGrag() const { return m_impl->canDrag; } // spelled so
     void setCanDrag(bool canDrag) { m_impl->canDrag = canDrag; }
@@ -57,9 +58,9 @@ public:
 protected:
     // topLevel: a window with its own modal loop (else a sub-window).
     CVNQFramelessWidget(QWidget* parent, const QString& typeName, bool topLevel)
-        : QtBase(parent), m_impl(new CVNQWindowImpl(this, typeName, topLevel))
-    {
-    }
+        : QtBase(parent)
+        , m_impl(new CVNQWindowImpl(this, typeName, topLevel))
+    {}
     ~CVNQFramelessWidget() override { delete m_impl; }
 
     void mousePressEvent(QMouseEvent* event) override

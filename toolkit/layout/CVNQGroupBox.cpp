@@ -6,7 +6,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQGroupBox, CVNQGroupBoxImpl, "qtgroupbox")
 
-CVNQGroupBox::CVNQGroupBox(QWidget* parent) : QWidget(parent)
+CVNQGroupBox::CVNQGroupBox(QWidget* parent)
+    : QWidget(parent)
 {
     m_impl = new CVNQGroupBoxImpl(this);
     m_impl->applyTheme();
@@ -17,20 +18,18 @@ CVNQGroupBox::~CVNQGroupBox() = default;
 ControlInfo CVNQGroupBox::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtgroupbox", "GroupBox", "Control GroupBox", "CVNQGroupBox", "groupbox");
-    info.properties.push_back(cvnFillStyleRow<CVNQGroupBox>(QStringLiteral("Background"),
-                                                            &CVNQGroupBox::setBackground,
+    info.properties.push_back(cvnFillStyleRow<CVNQGroupBox>(QStringLiteral("Background"), &CVNQGroupBox::setBackground,
                                                             &CVNQGroupBox::getBackground, cvnTwoStateChoices()));
-    info.properties.push_back(cvnTextStyleRow<CVNQGroupBox>(QStringLiteral("TextStyle"),
-                                                            &CVNQGroupBox::setTextStyle,
+    info.properties.push_back(cvnTextStyleRow<CVNQGroupBox>(QStringLiteral("TextStyle"), &CVNQGroupBox::setTextStyle,
                                                             &CVNQGroupBox::getTextStyle, cvnTwoStateChoices()));
     info.properties.push_back(
         cvnStringRow<CVNQGroupBox>(QStringLiteral("Text"), PropText, &CVNQGroupBox::setText, &CVNQGroupBox::getText));
-    info.properties.push_back(cvnIntRow<CVNQGroupBox>(QStringLiteral("LineSize"), PropInt,
-                                                      &CVNQGroupBox::setLineSize, &CVNQGroupBox::getLineSize));
+    info.properties.push_back(cvnIntRow<CVNQGroupBox>(QStringLiteral("LineSize"), PropInt, &CVNQGroupBox::setLineSize,
+                                                      &CVNQGroupBox::getLineSize));
     info.properties.push_back(cvnColorRow<CVNQGroupBox>(QStringLiteral("LineColor"), &CVNQGroupBox::setLineColor,
                                                         &CVNQGroupBox::getLineColor));
-    info.properties.push_back(cvnBoolRow<CVNQGroupBox>(QStringLiteral("ShowText"), &CVNQGroupBox::setShowText,
-                                                       &CVNQGroupBox::getShowText));
+    info.properties.push_back(
+        cvnBoolRow<CVNQGroupBox>(QStringLiteral("ShowText"), &CVNQGroupBox::setShowText, &CVNQGroupBox::getShowText));
     return info;
 }
 
@@ -41,26 +40,59 @@ void CVNQGroupBox::setText(const QString& text)
     m_impl->textKey.clear();
 }
 
-const QString& CVNQGroupBox::getText() const { return m_impl->text; }
+const QString& CVNQGroupBox::getText() const
+{
+    return m_impl->text;
+}
 
-void CVNQGroupBox::setTextStyle(CommonCtrlState, const TextStyleDesc& style) { m_impl->textStyle = style; }
+void CVNQGroupBox::setTextStyle(CommonCtrlState, const TextStyleDesc& style)
+{
+    m_impl->textStyle = style;
+}
 
-const TextStyleDesc& CVNQGroupBox::getTextStyle(CommonCtrlState) const { return m_impl->textStyle; }
+const TextStyleDesc& CVNQGroupBox::getTextStyle(CommonCtrlState) const
+{
+    return m_impl->textStyle;
+}
 
-void CVNQGroupBox::setBackground(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
+void CVNQGroupBox::setBackground(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->background = style;
+}
 
-const FillStyle& CVNQGroupBox::getBackground(CommonCtrlState) const { return m_impl->background; }
+const FillStyle& CVNQGroupBox::getBackground(CommonCtrlState) const
+{
+    return m_impl->background;
+}
 
-void CVNQGroupBox::setLineColor(QColor color) { m_impl->lineColor = color; }
+void CVNQGroupBox::setLineColor(QColor color)
+{
+    m_impl->lineColor = color;
+}
 
-QColor CVNQGroupBox::getLineColor() const { return m_impl->lineColor; }
+QColor CVNQGroupBox::getLineColor() const
+{
+    return m_impl->lineColor;
+}
 
-void CVNQGroupBox::setLineSize(int size) { m_impl->lineSize = size; }
+void CVNQGroupBox::setLineSize(int size)
+{
+    m_impl->lineSize = size;
+}
 
-int CVNQGroupBox::getLineSize() const { return m_impl->lineSize; }
+int CVNQGroupBox::getLineSize() const
+{
+    return m_impl->lineSize;
+}
 
-void CVNQGroupBox::setShowText(bool show) { m_impl->showText = show; }
+void CVNQGroupBox::setShowText(bool show)
+{
+    m_impl->showText = show;
+}
 
-bool CVNQGroupBox::getShowText() const { return m_impl->showText; }
+bool CVNQGroupBox::getShowText() const
+{
+    return m_impl->showText;
+}
 
 } // namespace CVNQtLib

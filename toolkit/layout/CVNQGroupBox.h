@@ -13,7 +13,8 @@ namespace CVNQtLib {
 
 class CVNQGroupBoxImpl;
 
-class CVNQ_EXPORT CVNQGroupBox : public QWidget, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQGroupBox : public QWidget, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQGroupBox, CVNQGroupBoxImpl)
     CVNQ_FORWARD_PAINT_EVENT()

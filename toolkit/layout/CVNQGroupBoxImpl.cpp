@@ -13,8 +13,7 @@ namespace CVNQtLib {
 
 CVNQGroupBoxImpl::CVNQGroupBoxImpl(CVNQGroupBox* owner)
     : CVNQControlImpl(owner, QString::fromLatin1(CVNQGroupBox::typeName()))
-{
-}
+{}
 
 void CVNQGroupBoxImpl::draw(QPainter* painter, const QRect& rect)
 {

@@ -5,7 +5,8 @@
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQGroupBoxImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQGroupBoxImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     explicit CVNQGroupBoxImpl(CVNQGroupBox* owner);

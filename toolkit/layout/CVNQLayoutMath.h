@@ -18,12 +18,12 @@ constexpr int kCvnUnboundedLength = 16777215;
 // One child as the main-axis passes see it.
 struct CVNLayoutItem
 {
-    int cur = 0;                         // current length on the main axis
-    int minLen = 0;                      // minimum length on that axis
-    int maxLen = kCvnUnboundedLength;    // maximum length on that axis
-    qint64 weight = 1;                   // ratio weight, at least 1
-    bool fixed = false;                  // size policy 1 on the main axis
-    bool spacer = false;                 // a stretching spacer (spacer pass only)
+    int cur = 0;                      // current length on the main axis
+    int minLen = 0;                   // minimum length on that axis
+    int maxLen = kCvnUnboundedLength; // maximum length on that axis
+    qint64 weight = 1;                // ratio weight, at least 1
+    bool fixed = false;               // size policy 1 on the main axis
+    bool spacer = false;              // a stretching spacer (spacer pass only)
 };
 
 // Saturates a 64-bit length into int.

@@ -11,7 +11,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQScrollView, CVNQScrollViewImpl, "qtscrollview")
 
-CVNQScrollView::CVNQScrollView(QWidget* parent) : QScrollArea(parent)
+CVNQScrollView::CVNQScrollView(QWidget* parent)
+    : QScrollArea(parent)
 {
     m_impl = new CVNQScrollViewImpl(this);
     m_vBar = new CVNQScrollBar(Qt::Vertical, this);
@@ -32,27 +33,48 @@ CVNQScrollView::~CVNQScrollView()
 
 ControlInfo CVNQScrollView::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtscrollview", "ScrollView", "Control ScrollView", "CVNQScrollView",
-                                          "scrollview");
+    ControlInfo info =
+        cvnMakeControlInfo("qtscrollview", "ScrollView", "Control ScrollView", "CVNQScrollView", "scrollview");
     info.properties.push_back(cvnFillStyleRow<CVNQScrollView>(QStringLiteral("Background"),
                                                               &CVNQScrollView::setBackground,
                                                               &CVNQScrollView::getBackground, cvnTwoStateChoices()));
     return info;
 }
 
-CVNQScrollBar* CVNQScrollView::scrollBar(bool hor) const { return hor ? m_hBar : m_vBar; }
+CVNQScrollBar* CVNQScrollView::scrollBar(bool hor) const
+{
+    return hor ? m_hBar : m_vBar;
+}
 
-const FillStyle& CVNQScrollView::getBackground(CommonCtrlState) const { return m_impl->background; }
+const FillStyle& CVNQScrollView::getBackground(CommonCtrlState) const
+{
+    return m_impl->background;
+}
 
-void CVNQScrollView::setBackground(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
+void CVNQScrollView::setBackground(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->background = style;
+}
 
-int CVNQScrollView::getHScrollPos() const { return horizontalScrollBar()->value(); }
+int CVNQScrollView::getHScrollPos() const
+{
+    return horizontalScrollBar()->value();
+}
 
-void CVNQScrollView::setHScrollPos(int pos) { horizontalScrollBar()->setValue(pos); }
+void CVNQScrollView::setHScrollPos(int pos)
+{
+    horizontalScrollBar()->setValue(pos);
+}
 
-int CVNQScrollView::getVScrollPos() const { return verticalScrollBar()->value(); }
+int CVNQScrollView::getVScrollPos() const
+{
+    return verticalScrollBar()->value();
+}
 
-void CVNQScrollView::setVScrollPos(int pos) { verticalScrollBar()->setValue(pos); }
+void CVNQScrollView::setVScrollPos(int pos)
+{
+    verticalScrollBar()->setValue(pos);
+}
 
 void CVNQScrollView::setScrollbarBackgroundStyle(bool hor, const FillStyle& style)
 {
@@ -74,7 +96,10 @@ void CVNQScrollView::setScrollbarButtonStyle(bool hor, bool up, CtrlState state,
     scrollBar(hor)->setScrollbarButton(up, state, style);
 }
 
-void CVNQScrollView::setScrollbarThumb(bool hor, const QString& icon) { scrollBar(hor)->setScrollbarThumbIcon(icon); }
+void CVNQScrollView::setScrollbarThumb(bool hor, const QString& icon)
+{
+    scrollBar(hor)->setScrollbarThumbIcon(icon);
+}
 
 void CVNQScrollView::setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle& style)
 {
@@ -86,7 +111,10 @@ void CVNQScrollView::setScrollbarBtnSize(bool hor, int size)
     scrollBar(hor)->setStyleSheet(cvnScrollBarButtonSizeSheet(hor, size));
 }
 
-void CVNQScrollView::setScrollbarSize(bool, int size) { cvnSetScrollBarThickness(m_hBar, m_vBar, size); }
+void CVNQScrollView::setScrollbarSize(bool, int size)
+{
+    cvnSetScrollBarThickness(m_hBar, m_vBar, size);
+}
 
 bool CVNQScrollView::event(QEvent* event)
 {
@@ -112,7 +140,10 @@ bool CVNQScrollView::eventFilter(QObject* watched, QEvent* event)
 
 void CVNQScrollView::paintEvent(QPaintEvent*) {}
 
-void CVNQScrollView::resizeEvent(QResizeEvent* event) { QScrollArea::resizeEvent(event); }
+void CVNQScrollView::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+}
 
 void CVNQScrollView::scrollContentsBy(int dx, int dy)
 {

@@ -14,7 +14,8 @@ namespace CVNQtLib {
 class CVNQScrollBar;
 class CVNQScrollViewImpl;
 
-class CVNQ_EXPORT CVNQScrollView : public QScrollArea, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQScrollView : public QScrollArea, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQScrollView, CVNQScrollViewImpl)
 public:

@@ -13,12 +13,17 @@ namespace CVNQtLib {
 
 CVNQScrollViewImpl::CVNQScrollViewImpl(CVNQScrollView* owner)
     : CVNQControlImpl(owner, QString::fromLatin1(CVNQScrollView::typeName()))
+{}
+
+CVNQScrollView* CVNQScrollViewImpl::view() const
 {
+    return static_cast<CVNQScrollView*>(m_owner);
 }
 
-CVNQScrollView* CVNQScrollViewImpl::view() const { return static_cast<CVNQScrollView*>(m_owner); }
-
-void CVNQScrollViewImpl::draw(QPainter* painter, const QRect& rect) { drawFillStyle(painter, background, rect); }
+void CVNQScrollViewImpl::draw(QPainter* painter, const QRect& rect)
+{
+    drawFillStyle(painter, background, rect);
+}
 
 void CVNQScrollViewImpl::createComplete()
 {

@@ -7,7 +7,8 @@
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQScrollViewImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQScrollViewImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     explicit CVNQScrollViewImpl(CVNQScrollView* owner);

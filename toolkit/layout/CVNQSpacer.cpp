@@ -12,8 +12,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQSpacer, CVNQSpacerImpl, "qtspacer")
 
 CVNQSpacerImpl::CVNQSpacerImpl(CVNQSpacer* owner)
     : CVNQControlImpl(owner, QString::fromLatin1(CVNQSpacer::typeName()))
-{
-}
+{}
 
 static CVNQSpacer::Direction toDirection(int value)
 {
@@ -39,7 +38,8 @@ void CVNQSpacerImpl::writeJson(Json::Value& n) const
     cvnDropEmptyAttr(n);
 }
 
-CVNQSpacer::CVNQSpacer(QWidget* parent) : QWidget(parent)
+CVNQSpacer::CVNQSpacer(QWidget* parent)
+    : QWidget(parent)
 {
     m_impl = new CVNQSpacerImpl(this);
     setAttribute(Qt::WA_TransparentForMouseEvents, true);
@@ -54,11 +54,11 @@ CVNQSpacer::~CVNQSpacer() = default;
 ControlInfo CVNQSpacer::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtspacer", "Spacer", "Elastic spacer", "CVNQSpacer", "container");
-    info.properties.push_back(cvnIntRow<CVNQSpacer>(QStringLiteral("Direction"), PropChoice,
-                                                    &CVNQSpacer::setDirection, &CVNQSpacer::getDirection,
+    info.properties.push_back(cvnIntRow<CVNQSpacer>(QStringLiteral("Direction"), PropChoice, &CVNQSpacer::setDirection,
+                                                    &CVNQSpacer::getDirection,
                                                     cvnChoices({{0, "Auto"}, {1, "Horizontal"}, {2, "Vertical"}})));
-    info.properties.push_back(cvnIntRow<CVNQSpacer>(QStringLiteral("Thickness"), PropInt,
-                                                    &CVNQSpacer::setThickness, &CVNQSpacer::getThickness));
+    info.properties.push_back(cvnIntRow<CVNQSpacer>(QStringLiteral("Thickness"), PropInt, &CVNQSpacer::setThickness,
+                                                    &CVNQSpacer::getThickness));
     return info;
 }
 
@@ -70,7 +70,10 @@ void CVNQSpacer::setDirection(Direction d)
         c->forceResize();
 }
 
-CVNQSpacer::Direction CVNQSpacer::getDirection() const { return m_impl->direction; }
+CVNQSpacer::Direction CVNQSpacer::getDirection() const
+{
+    return m_impl->direction;
+}
 
 void CVNQSpacer::setThickness(int t)
 {
@@ -79,6 +82,9 @@ void CVNQSpacer::setThickness(int t)
         c->forceResize();
 }
 
-int CVNQSpacer::getThickness() const { return m_impl->thickness; }
+int CVNQSpacer::getThickness() const
+{
+    return m_impl->thickness;
+}
 
 } // namespace CVNQtLib

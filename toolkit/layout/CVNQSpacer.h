@@ -13,13 +13,19 @@ namespace CVNQtLib {
 
 class CVNQSpacerImpl;
 
-class CVNQ_EXPORT CVNQSpacer : public QWidget, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQSpacer : public QWidget, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQSpacer, CVNQSpacerImpl)
     CVNQ_FORWARD_PAINT_EVENT()
 public:
     // The container axes on which the spacer stretches.
-    enum Direction { Auto = 0, Horizontal = 1, Vertical = 2 };
+    enum Direction
+    {
+        Auto = 0,
+        Horizontal = 1,
+        Vertical = 2
+    };
     Q_ENUM(Direction)
 
     explicit CVNQSpacer(QWidget* parent = nullptr);

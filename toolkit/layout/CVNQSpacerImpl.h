@@ -5,7 +5,8 @@
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQSpacerImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQSpacerImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     explicit CVNQSpacerImpl(CVNQSpacer* owner);

@@ -18,7 +18,10 @@ CVNQSplitterImpl::CVNQSplitterImpl(CVNQSplitter* owner)
     background.valid = false;
 }
 
-void CVNQSplitterImpl::draw(QPainter* painter, const QRect& rect) { drawFillStyle(painter, background, rect); }
+void CVNQSplitterImpl::draw(QPainter* painter, const QRect& rect)
+{
+    drawFillStyle(painter, background, rect);
+}
 
 void CVNQSplitterImpl::readJson(const Json::Value& n)
 {
@@ -36,7 +39,8 @@ void CVNQSplitterImpl::writeJson(Json::Value& n) const
     jsonMember(n, "style") = list.empty() ? Json::Value() : list;
 }
 
-CVNQSplitter::CVNQSplitter(QWidget* parent) : QWidget(parent)
+CVNQSplitter::CVNQSplitter(QWidget* parent)
+    : QWidget(parent)
 {
     m_impl = new CVNQSplitterImpl(this);
     m_impl->applyTheme();
@@ -44,35 +48,80 @@ CVNQSplitter::CVNQSplitter(QWidget* parent) : QWidget(parent)
 
 CVNQSplitter::~CVNQSplitter() = default;
 
-void CVNQSplitter::setUpLeftWidget(QWidget* w) { m_impl->upLeft = w; }
+void CVNQSplitter::setUpLeftWidget(QWidget* w)
+{
+    m_impl->upLeft = w;
+}
 
-const QWidget* CVNQSplitter::getUpLeftWidget() const { return m_impl->upLeft.data(); }
+const QWidget* CVNQSplitter::getUpLeftWidget() const
+{
+    return m_impl->upLeft.data();
+}
 
-void CVNQSplitter::setDownRightWidget(QWidget* w) { m_impl->downRight = w; }
+void CVNQSplitter::setDownRightWidget(QWidget* w)
+{
+    m_impl->downRight = w;
+}
 
-const QWidget* CVNQSplitter::getDownRightWidget() const { return m_impl->downRight.data(); }
+const QWidget* CVNQSplitter::getDownRightWidget() const
+{
+    return m_impl->downRight.data();
+}
 
-void CVNQSplitter::setUpLeftLimit(int limit) { m_impl->upLeftLimit = limit; }
+void CVNQSplitter::setUpLeftLimit(int limit)
+{
+    m_impl->upLeftLimit = limit;
+}
 
-int CVNQSplitter::getUpLeftLimit() const { return m_impl->upLeftLimit; }
+int CVNQSplitter::getUpLeftLimit() const
+{
+    return m_impl->upLeftLimit;
+}
 
-void CVNQSplitter::setDownRightLimit(int limit) { m_impl->downRightLimit = limit; }
+void CVNQSplitter::setDownRightLimit(int limit)
+{
+    m_impl->downRightLimit = limit;
+}
 
-int CVNQSplitter::getDownRightLimit() const { return m_impl->downRightLimit; }
+int CVNQSplitter::getDownRightLimit() const
+{
+    return m_impl->downRightLimit;
+}
 
-void CVNQSplitter::setIsHor(bool horizontal) { m_impl->isHor = horizontal; }
+void CVNQSplitter::setIsHor(bool horizontal)
+{
+    m_impl->isHor = horizontal;
+}
 
-bool CVNQSplitter::getIsHor() const { return m_impl->isHor; }
+bool CVNQSplitter::getIsHor() const
+{
+    return m_impl->isHor;
+}
 
-void CVNQSplitter::setBackground(const FillStyle& style) { m_impl->background = style; }
+void CVNQSplitter::setBackground(const FillStyle& style)
+{
+    m_impl->background = style;
+}
 
-FillStyle CVNQSplitter::getBackground() const { return m_impl->background; }
+FillStyle CVNQSplitter::getBackground() const
+{
+    return m_impl->background;
+}
 
 // Accepted and consumed: the splitter keeps its mouse to itself.
-void CVNQSplitter::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void CVNQSplitter::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
 
-void CVNQSplitter::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void CVNQSplitter::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+}
 
-void CVNQSplitter::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void CVNQSplitter::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+}
 
 } // namespace CVNQtLib

@@ -13,7 +13,8 @@ namespace CVNQtLib {
 
 class CVNQSplitterImpl;
 
-class CVNQ_EXPORT CVNQSplitter : public QWidget, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQSplitter : public QWidget, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQSplitter, CVNQSplitterImpl)
     CVNQ_FORWARD_PAINT_EVENT()

@@ -7,7 +7,8 @@
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQSplitterImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQSplitterImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     explicit CVNQSplitterImpl(CVNQSplitter* owner);

@@ -13,7 +13,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQStackContainer, CVNQStackContainerImpl, "qtstackcontainer")
 
-CVNQStackContainer::CVNQStackContainer(QWidget* parent) : QWidget(parent)
+CVNQStackContainer::CVNQStackContainer(QWidget* parent)
+    : QWidget(parent)
 {
     m_impl = new CVNQStackContainerImpl(this);
     m_base.setLayoutRatio(1);
@@ -38,16 +39,19 @@ ControlInfo CVNQStackContainer::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtstackcontainer", "StackContainer", "Stack page container",
                                           "CVNQStackContainer", "container");
-    info.properties.push_back(cvnFillStyleRow<CVNQStackContainer>(
-        QStringLiteral("Background"), &CVNQStackContainer::setBackgroundState,
-        &CVNQStackContainer::getBackgroundState, cvnTwoStateChoices()));
+    info.properties.push_back(
+        cvnFillStyleRow<CVNQStackContainer>(QStringLiteral("Background"), &CVNQStackContainer::setBackgroundState,
+                                            &CVNQStackContainer::getBackgroundState, cvnTwoStateChoices()));
     info.properties.push_back(cvnBoolRow<CVNQStackContainer>(QStringLiteral("DrawBackground"),
                                                              &CVNQStackContainer::setDrawBackground,
                                                              &CVNQStackContainer::getDrawBackground));
     return info;
 }
 
-int CVNQStackContainer::addWidget(QWidget* page) { return insertWidget(count(), page); }
+int CVNQStackContainer::addWidget(QWidget* page)
+{
+    return insertWidget(count(), page);
+}
 
 int CVNQStackContainer::insertWidget(int index, QWidget* page)
 {
@@ -128,11 +132,20 @@ void CVNQStackContainer::takePageAt(int pos)
     }
 }
 
-int CVNQStackContainer::count() const { return m_impl->pages.size(); }
+int CVNQStackContainer::count() const
+{
+    return m_impl->pages.size();
+}
 
-int CVNQStackContainer::currentIndex() const { return m_impl->current; }
+int CVNQStackContainer::currentIndex() const
+{
+    return m_impl->current;
+}
 
-QWidget* CVNQStackContainer::currentWidget() const { return widget(m_impl->current); }
+QWidget* CVNQStackContainer::currentWidget() const
+{
+    return widget(m_impl->current);
+}
 
 QWidget* CVNQStackContainer::widget(int index) const
 {
@@ -159,9 +172,15 @@ void CVNQStackContainer::setCurrentWidget(QWidget* page)
         setCurrentIndex(pos);
 }
 
-void CVNQStackContainer::setBackground(const FillStyle& style) { setBackgroundState(0, style); }
+void CVNQStackContainer::setBackground(const FillStyle& style)
+{
+    setBackgroundState(0, style);
+}
 
-void CVNQStackContainer::setDisableBackground(const FillStyle& style) { setBackgroundState(CtrlStateDisabled, style); }
+void CVNQStackContainer::setDisableBackground(const FillStyle& style)
+{
+    setBackgroundState(CtrlStateDisabled, style);
+}
 
 void CVNQStackContainer::setBackgroundState(CtrlState state, const FillStyle& style)
 {
@@ -180,7 +199,10 @@ void CVNQStackContainer::setDrawBackground(bool draw)
     update();
 }
 
-bool CVNQStackContainer::getDrawBackground() const { return m_impl->backgrounds.draw; }
+bool CVNQStackContainer::getDrawBackground() const
+{
+    return m_impl->backgrounds.draw;
+}
 
 static void forceResizeContainers(QWidget* w)
 {
@@ -241,17 +263,10 @@ void CVNQStackContainer::resizeEvent(QResizeEvent* event)
 bool CVNQStackContainer::event(QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::LayoutRequest:
-        refreshCurrentPage(false);
-        break;
-    case QEvent::Show:
-        refreshCurrentPage();
-        break;
-    case QEvent::ChildRemoved:
-        forgetPage(static_cast<QChildEvent*>(event)->child());
-        break;
-    default:
-        break;
+    case QEvent::LayoutRequest: refreshCurrentPage(false); break;
+    case QEvent::Show: refreshCurrentPage(); break;
+    case QEvent::ChildRemoved: forgetPage(static_cast<QChildEvent*>(event)->child()); break;
+    default: break;
     }
     return QWidget::event(event);
 }

@@ -12,7 +12,8 @@ namespace CVNQtLib {
 
 class CVNQStackContainerImpl;
 
-class CVNQ_EXPORT CVNQStackContainer : public QWidget, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQStackContainer : public QWidget, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQStackContainer, CVNQStackContainerImpl)
     CVNQ_FORWARD_PAINT_EVENT()

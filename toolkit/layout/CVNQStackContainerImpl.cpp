@@ -10,8 +10,7 @@ namespace CVNQtLib {
 
 CVNQStackContainerImpl::CVNQStackContainerImpl(CVNQStackContainer* owner)
     : CVNQControlImpl(owner, QString::fromLatin1(CVNQStackContainer::typeName()))
-{
-}
+{}
 
 int CVNQStackContainerImpl::indexOf(const QObject* page) const
 {

@@ -9,7 +9,8 @@
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQStackContainerImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQStackContainerImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     explicit CVNQStackContainerImpl(CVNQStackContainer* owner);

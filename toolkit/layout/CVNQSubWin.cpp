@@ -2,14 +2,21 @@
 
 namespace CVNQtLib {
 
-CVNQSubWin::CVNQSubWin(QWidget* parent) : CVNQFramelessWidget<QWidget>(parent, typeName(), false)
+CVNQSubWin::CVNQSubWin(QWidget* parent)
+    : CVNQFramelessWidget<QWidget>(parent, typeName(), false)
 {
     setAttribute(Qt::WA_MouseTracking, true);
 }
 
 CVNQSubWin::~CVNQSubWin() = default;
 
-void CVNQSubWin::setMinWidth(int w) { m_impl->minWidth = w; }
-void CVNQSubWin::setMinHeight(int h) { m_impl->minHeight = h; }
+void CVNQSubWin::setMinWidth(int w)
+{
+    m_impl->minWidth = w;
+}
+void CVNQSubWin::setMinHeight(int h)
+{
+    m_impl->minHeight = h;
+}
 
 } // namespace CVNQtLib

@@ -10,7 +10,8 @@
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQSubWin : public CVNQFramelessWidget<QWidget> {
+class CVNQ_EXPORT CVNQSubWin : public CVNQFramelessWidget<QWidget>
+{
     Q_OBJECT
 public:
     explicit CVNQSubWin(QWidget* parent = nullptr);

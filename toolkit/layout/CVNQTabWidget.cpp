@@ -8,7 +8,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQTabWidget, CVNQTabWidgetImpl, "qttab")
 
-CVNQTabWidget::CVNQTabWidget(QWidget* parent) : QWidget(parent)
+CVNQTabWidget::CVNQTabWidget(QWidget* parent)
+    : QWidget(parent)
 {
     m_impl = new CVNQTabWidgetImpl(this);
     m_impl->applyTheme();
@@ -26,16 +27,14 @@ ControlInfo CVNQTabWidget::getProps()
                                                              &CVNQTabWidget::getBackground, cvnTwoStateChoices()));
     info.properties.push_back(cvnFillStyleRow<CVNQTabWidget>(QStringLiteral("ItemBg"),
                                                              &CVNQTabWidget::setItemBackground,
-                                                             &CVNQTabWidget::getItemBackground,
-                                                             cvnFourStateChoices()));
+                                                             &CVNQTabWidget::getItemBackground, cvnFourStateChoices()));
     info.properties.push_back(cvnTextStyleRow<CVNQTabWidget>(QStringLiteral("TextStyle"),
                                                              &CVNQTabWidget::setItemTextStyle,
-                                                             &CVNQTabWidget::getItemTextStyle,
-                                                             cvnFourStateChoices()));
+                                                             &CVNQTabWidget::getItemTextStyle, cvnFourStateChoices()));
     info.properties.push_back(
         cvnBoolRow<CVNQTabWidget>(QStringLiteral("IsHorizontal"), &CVNQTabWidget::setIsHor, &CVNQTabWidget::getIsHor));
-    info.properties.push_back(cvnIntRow<CVNQTabWidget>(QStringLiteral("ItemSize"), PropInt,
-                                                       &CVNQTabWidget::setItemSize, &CVNQTabWidget::getItemSize));
+    info.properties.push_back(cvnIntRow<CVNQTabWidget>(QStringLiteral("ItemSize"), PropInt, &CVNQTabWidget::setItemSize,
+                                                       &CVNQTabWidget::getItemSize));
     info.properties.push_back(cvnIntRow<CVNQTabWidget>(QStringLiteral("ItemSpace"), PropInt,
                                                        &CVNQTabWidget::setItemSpace, &CVNQTabWidget::getItemSpace));
     info.properties.push_back(cvnBoolRow<CVNQTabWidget>(QStringLiteral("ShowText"), &CVNQTabWidget::setShowText,
@@ -62,9 +61,15 @@ void CVNQTabWidget::clear()
     update();
 }
 
-void CVNQTabWidget::removeAllTab() { clear(); }
+void CVNQTabWidget::removeAllTab()
+{
+    clear();
+}
 
-int CVNQTabWidget::getTabCount() const { return m_impl->items.size(); }
+int CVNQTabWidget::getTabCount() const
+{
+    return m_impl->items.size();
+}
 
 QString CVNQTabWidget::getTabText(int index) const
 {
@@ -97,31 +102,70 @@ void CVNQTabWidget::setSelectedIndex(int index)
     update();
 }
 
-int CVNQTabWidget::getSelectedIndex() const { return m_impl->selected; }
+int CVNQTabWidget::getSelectedIndex() const
+{
+    return m_impl->selected;
+}
 
-void CVNQTabWidget::setIsHor(bool horizontal) { m_impl->vertical = !horizontal; }
+void CVNQTabWidget::setIsHor(bool horizontal)
+{
+    m_impl->vertical = !horizontal;
+}
 
-bool CVNQTabWidget::getIsHor() const { return !m_impl->vertical; }
+bool CVNQTabWidget::getIsHor() const
+{
+    return !m_impl->vertical;
+}
 
-void CVNQTabWidget::setItemSize(int size) { m_impl->itemSize = size; }
+void CVNQTabWidget::setItemSize(int size)
+{
+    m_impl->itemSize = size;
+}
 
-int CVNQTabWidget::getItemSize() const { return m_impl->itemSize; }
+int CVNQTabWidget::getItemSize() const
+{
+    return m_impl->itemSize;
+}
 
-void CVNQTabWidget::setItemSpace(int space) { m_impl->itemSpace = space; }
+void CVNQTabWidget::setItemSpace(int space)
+{
+    m_impl->itemSpace = space;
+}
 
-int CVNQTabWidget::getItemSpace() const { return m_impl->itemSpace; }
+int CVNQTabWidget::getItemSpace() const
+{
+    return m_impl->itemSpace;
+}
 
-void CVNQTabWidget::setShowText(bool show) { m_impl->showText = show; }
+void CVNQTabWidget::setShowText(bool show)
+{
+    m_impl->showText = show;
+}
 
-bool CVNQTabWidget::getShowText() const { return m_impl->showText; }
+bool CVNQTabWidget::getShowText() const
+{
+    return m_impl->showText;
+}
 
-void CVNQTabWidget::setShowIcon(bool show) { m_impl->showIcon = show; }
+void CVNQTabWidget::setShowIcon(bool show)
+{
+    m_impl->showIcon = show;
+}
 
-bool CVNQTabWidget::getShowIcon() const { return m_impl->showIcon; }
+bool CVNQTabWidget::getShowIcon() const
+{
+    return m_impl->showIcon;
+}
 
-void CVNQTabWidget::setBackground(const FillStyle& style) { m_impl->background = style; }
+void CVNQTabWidget::setBackground(const FillStyle& style)
+{
+    m_impl->background = style;
+}
 
-const FillStyle& CVNQTabWidget::getBackground() const { return m_impl->background; }
+const FillStyle& CVNQTabWidget::getBackground() const
+{
+    return m_impl->background;
+}
 
 void CVNQTabWidget::setItemBackground(CtrlState state, const FillStyle& style)
 {
@@ -143,7 +187,10 @@ const TextStyleDesc& CVNQTabWidget::getItemTextStyle(CtrlState state) const
     return m_impl->itemTextStyles.get(state);
 }
 
-void CVNQTabWidget::initDemoData() { createComplete(); }
+void CVNQTabWidget::initDemoData()
+{
+    createComplete();
+}
 
 void CVNQTabWidget::mousePressEvent(QMouseEvent* event)
 {

@@ -13,7 +13,8 @@ namespace CVNQtLib {
 
 class CVNQTabWidgetImpl;
 
-class CVNQ_EXPORT CVNQTabWidget : public QWidget, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQTabWidget : public QWidget, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQTabWidget, CVNQTabWidgetImpl)
     CVNQ_FORWARD_PAINT_EVENT()

@@ -11,8 +11,7 @@ namespace CVNQtLib {
 
 CVNQTabWidgetImpl::CVNQTabWidgetImpl(CVNQTabWidget* owner)
     : CVNQControlImpl(owner, QString::fromLatin1(CVNQTabWidget::typeName()))
-{
-}
+{}
 
 QRect CVNQTabWidgetImpl::itemRect(int index) const
 {

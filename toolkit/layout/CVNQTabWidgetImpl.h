@@ -8,14 +8,16 @@
 
 namespace CVNQtLib {
 
-struct CVNQTabItem {
+struct CVNQTabItem
+{
     QString icon;    // drawn while the item is not selected
     QString hotIcon; // drawn while it is selected
     QString text;
     QVariant data;
 };
 
-class CVNQ_EXPORT CVNQTabWidgetImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQTabWidgetImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     explicit CVNQTabWidgetImpl(CVNQTabWidget* owner);

@@ -16,12 +16,16 @@
 
 namespace CVNQtLib {
 
-CVNQWindow::CVNQWindow(QWidget* parent) : CVNQFramelessWidget<QDialog>(parent, typeName(), true)
+CVNQWindow::CVNQWindow(QWidget* parent)
+    : CVNQFramelessWidget<QDialog>(parent, typeName(), true)
 {
     CVNQResourceManager::getInstance()->registerWindow(this);
 }
 
-CVNQWindow::~CVNQWindow() { CVNQResourceManager::getInstance()->unregisterWindow(this); }
+CVNQWindow::~CVNQWindow()
+{
+    CVNQResourceManager::getInstance()->unregisterWindow(this);
+}
 
 void CVNQWindow::setMinWidth(int w)
 {
@@ -42,7 +46,10 @@ void CVNQWindow::setMinSize(int w, int h)
     setMinimumSize(m_impl->minWidth, m_impl->minHeight);
 }
 
-QSize CVNQWindow::getMinSize() const { return QSize(m_impl->minWidth, m_impl->minHeight); }
+QSize CVNQWindow::getMinSize() const
+{
+    return QSize(m_impl->minWidth, m_impl->minHeight);
+}
 
 void CVNQWindow::doModal()
 {
@@ -57,8 +64,14 @@ void CVNQWindow::closeModal()
         m_impl->eventLoop->exit(0);
 }
 
-void CVNQWindow::setMDIArea(CVNQMDIArea* area) { m_impl->mdiArea = area; }
-CVNQMDIArea* CVNQWindow::getMDIArea() const { return m_impl->mdiArea; }
+void CVNQWindow::setMDIArea(CVNQMDIArea* area)
+{
+    m_impl->mdiArea = area;
+}
+CVNQMDIArea* CVNQWindow::getMDIArea() const
+{
+    return m_impl->mdiArea;
+}
 
 void CVNQWindow::ToJsonString(QString&) {}
 
@@ -76,15 +89,9 @@ bool CVNQWindow::nativeEvent(const QByteArray& eventType, void* message, long* r
     if (eventType == "windows_generic_MSG" && message && result && (windowFlags() & Qt::FramelessWindowHint)) {
         MSG* msg = static_cast<MSG*>(message);
         switch (msg->message) {
-        case WM_NCPAINT:
-            *result = 0;
-            return true;
-        case WM_NCACTIVATE:
-            *result = 1;
-            return true;
-        case WM_NCCALCSIZE:
-            *result = 0;
-            return true;
+        case WM_NCPAINT: *result = 0; return true;
+        case WM_NCACTIVATE: *result = 1; return true;
+        case WM_NCCALCSIZE: *result = 0; return true;
         case WM_GETMINMAXINFO: {
             MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(msg->lParam);
             HMONITOR monitor = msg->hwnd ? MonitorFromWindow(msg->hwnd, MONITOR_DEFAULTTONEAREST) : nullptr;
@@ -119,8 +126,7 @@ bool CVNQWindow::nativeEvent(const QByteArray& eventType, void* message, long* r
             *result = zone;
             return true;
         }
-        default:
-            break;
+        default: break;
         }
     }
 #endif

@@ -15,7 +15,8 @@ namespace CVNQtLib {
 
 class CVNQMDIArea;
 
-class CVNQ_EXPORT CVNQWindow : public CVNQFramelessWidget<QDialog> {
+class CVNQ_EXPORT CVNQWindow : public CVNQFramelessWidget<QDialog>
+{
     Q_OBJECT
 public:
     explicit CVNQWindow(QWidget* parent = nullptr);

@@ -16,8 +16,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQWindowDesigner, CVNQWindowDesignerImpl, "qtwindow")
 
 CVNQWindowDesignerImpl::CVNQWindowDesignerImpl(CVNQWindowDesigner* owner)
     : CVNQControlImpl(owner, QString::fromLatin1(CVNQWindowDesigner::typeName()))
-{
-}
+{}
 
 void CVNQWindowDesignerImpl::readJson(const Json::Value& n)
 {
@@ -43,7 +42,8 @@ void CVNQWindowDesignerImpl::writeJson(Json::Value& n) const
     cvnDropEmptyAttr(n);
 }
 
-CVNQWindowDesigner::CVNQWindowDesigner(QWidget* parent) : QWidget(parent)
+CVNQWindowDesigner::CVNQWindowDesigner(QWidget* parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_StyledBackground, true);
     m_impl = new CVNQWindowDesignerImpl(this);

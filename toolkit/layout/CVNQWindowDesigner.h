@@ -13,7 +13,8 @@ namespace CVNQtLib {
 
 class CVNQWindowDesignerImpl;
 
-class CVNQ_EXPORT CVNQWindowDesigner : public QWidget, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQWindowDesigner : public QWidget, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQWindowDesigner, CVNQWindowDesignerImpl)
 public:

@@ -7,7 +7,8 @@ namespace CVNQtLib {
 class CVNQWindowDesigner;
 
 // Paints nothing; its JSON carries the page's theme ("attr"."theme").
-class CVNQ_EXPORT CVNQWindowDesignerImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQWindowDesignerImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     explicit CVNQWindowDesignerImpl(CVNQWindowDesigner* owner);

@@ -51,10 +51,9 @@ bool cvnIsInteractiveWidget(const QWidget* w)
 {
     if (!w)
         return false;
-    if (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractItemView*>(w)
-        || qobject_cast<const QAbstractSlider*>(w) || qobject_cast<const QAbstractSpinBox*>(w)
-        || qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w)
-        || qobject_cast<const QTabBar*>(w))
+    if (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+        qobject_cast<const QAbstractSlider*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+        qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTabBar*>(w))
         return true;
     if (const ICVNQWidgetBase* c = dynamic_cast<const ICVNQWidgetBase*>(w)) {
         const QString type = c->getTypeName();
@@ -74,8 +73,7 @@ bool cvnAllowsCaptionDrag(const QWidget* window, const QWidget* under)
     return true;
 }
 
-int cvnWindowHitTest(const CVNWindowHitState& s, const QPoint& pos, const QWidget* window,
-                     const QWidget* under)
+int cvnWindowHitTest(const CVNWindowHitState& s, const QPoint& pos, const QWidget* window, const QWidget* under)
 {
     if (pos.x() < 0 || pos.y() < 0 || pos.x() >= s.size.width() || pos.y() >= s.size.height())
         return CVNHitBase;

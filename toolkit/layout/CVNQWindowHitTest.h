@@ -16,8 +16,9 @@ class QWidget;
 namespace CVNQtLib {
 
 // Zone codes; the numbers are those a Windows non-client hit test answers.
-enum CVNHitZone {
-    CVNHitBase = -1,        // not ours: the ordinary (client) handling answers
+enum CVNHitZone
+{
+    CVNHitBase = -1, // not ours: the ordinary (client) handling answers
     CVNHitCaption = 2,
     CVNHitLeft = 10,
     CVNHitRight = 11,
@@ -31,7 +32,8 @@ enum CVNHitZone {
 
 // Resize edges of the mouse handlers: −1 none, 0 left, 1 right, 2 top,
 // 3 bottom, 4 bottom-right, 5 top-right, 6 top-left, 7 bottom-left.
-enum CVNResizeEdge {
+enum CVNResizeEdge
+{
     CVNEdgeNone = -1,
     CVNEdgeLeft = 0,
     CVNEdgeRight = 1,
@@ -45,10 +47,10 @@ enum CVNResizeEdge {
 
 struct CVNWindowHitState
 {
-    QSize size;                  // the window's size
-    int band = 4;                // width of the resize band inside each edge
+    QSize size;   // the window's size
+    int band = 4; // width of the resize band inside each edge
     bool resizeable = false;
-    bool maximized = false;      // maximised or full screen: no edge bands
+    bool maximized = false; // maximised or full screen: no edge bands
     bool canDrag = true;
     bool onlyDragCaption = false;
     int captionHeight = 40;
@@ -71,8 +73,8 @@ CVNQ_EXPORT bool cvnAllowsCaptionDrag(const QWidget* window, const QWidget* unde
 // resizeable, non-maximised window, its zone; the caption (the whole window,
 // or only y <= captionHeight with onlyDragCaption) when dragging is allowed
 // and nothing interactive is under the point, CVNHitCaption; else CVNHitBase.
-CVNQ_EXPORT int cvnWindowHitTest(const CVNWindowHitState& s, const QPoint& pos,
-                                 const QWidget* window, const QWidget* under);
+CVNQ_EXPORT int cvnWindowHitTest(const CVNWindowHitState& s, const QPoint& pos, const QWidget* window,
+                                 const QWidget* under);
 
 // Resize edge for an edge zone (CVNEdgeNone for anything else).
 CVNQ_EXPORT int cvnZoneToEdge(int zone);

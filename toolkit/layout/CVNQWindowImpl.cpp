@@ -23,7 +23,8 @@ bool g_pressed = false;
 } // namespace
 
 CVNQWindowImpl::CVNQWindowImpl(QWidget* owner, const QString& typeName, bool topLevelWindow)
-    : CVNQWidgetBaseImpl(owner, typeName), m_topLevel(topLevelWindow)
+    : CVNQWidgetBaseImpl(owner, typeName)
+    , m_topLevel(topLevelWindow)
 {
     if (topLevelWindow)
         eventLoop = new QEventLoop(this);
@@ -37,7 +38,10 @@ CVNQWindowImpl::~CVNQWindowImpl()
     }
 }
 
-bool CVNQWindowImpl::pressedFlag() { return g_pressed; }
+bool CVNQWindowImpl::pressedFlag()
+{
+    return g_pressed;
+}
 
 CVNWindowHitState CVNQWindowImpl::hitState() const
 {
@@ -132,8 +136,7 @@ void CVNQWindowImpl::draw(QPainter* painter, const QRect& rect)
     if (useFillColor)
         drawStyleRect(painter, backgroundFill, rect.x(), rect.y(), rect.width(), rect.height());
     else
-        drawStyleImage(painter, backgroundImage, backgroundImageDesc, rect.x(), rect.y(), rect.width(),
-                       rect.height());
+        drawStyleImage(painter, backgroundImage, backgroundImageDesc, rect.x(), rect.y(), rect.width(), rect.height());
 }
 
 bool CVNQWindowImpl::press(QMouseEvent* event)
@@ -183,8 +186,7 @@ void CVNQWindowImpl::resizeStep(const QPoint& globalPos)
     const QRect g = o->geometry();
     int x = g.x(), y = g.y(), w = g.width(), h = g.height();
     const bool left = resizeEdge == CVNEdgeLeft || resizeEdge == CVNEdgeTopLeft || resizeEdge == CVNEdgeBottomLeft;
-    const bool right =
-        resizeEdge == CVNEdgeRight || resizeEdge == CVNEdgeTopRight || resizeEdge == CVNEdgeBottomRight;
+    const bool right = resizeEdge == CVNEdgeRight || resizeEdge == CVNEdgeTopRight || resizeEdge == CVNEdgeBottomRight;
     const bool top = resizeEdge == CVNEdgeTop || resizeEdge == CVNEdgeTopLeft || resizeEdge == CVNEdgeTopRight;
     const bool bottom =
         resizeEdge == CVNEdgeBottom || resizeEdge == CVNEdgeBottomLeft || resizeEdge == CVNEdgeBottomRight;

@@ -19,7 +19,8 @@ namespace CVNQtLib {
 
 class CVNQMDIArea;
 
-class CVNQ_EXPORT CVNQWindowImpl : public CVNQWidgetBaseImpl {
+class CVNQ_EXPORT CVNQWindowImpl : public CVNQWidgetBaseImpl
+{
     Q_OBJECT
 public:
     CVNQWindowImpl(QWidget* owner, const QString& typeName, bool topLevelWindow);

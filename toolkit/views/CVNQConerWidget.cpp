@@ -7,7 +7,10 @@
 
 namespace CVNQtLib {
 
-CVNQConerWidget::CVNQConerWidget(CVNQTableViewImpl* impl, QWidget* parent) : QWidget(parent), m_impl(impl) {}
+CVNQConerWidget::CVNQConerWidget(CVNQTableViewImpl* impl, QWidget* parent)
+    : QWidget(parent)
+    , m_impl(impl)
+{}
 
 void CVNQConerWidget::paintEvent(QPaintEvent*)
 {
@@ -15,6 +18,8 @@ void CVNQConerWidget::paintEvent(QPaintEvent*)
     CVNQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, rect());
 }
 
-CVNQViewport::CVNQViewport(CVNQTableViewImpl* impl, QWidget* parent) : CVNQConerWidget(impl, parent) {}
+CVNQViewport::CVNQViewport(CVNQTableViewImpl* impl, QWidget* parent)
+    : CVNQConerWidget(impl, parent)
+{}
 
 } // namespace CVNQtLib

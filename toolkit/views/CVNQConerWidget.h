@@ -11,7 +11,8 @@ namespace CVNQtLib {
 
 class CVNQTableViewImpl;
 
-class CVNQ_EXPORT CVNQConerWidget : public QWidget {
+class CVNQ_EXPORT CVNQConerWidget : public QWidget
+{
     Q_OBJECT
 public:
     CVNQConerWidget(CVNQTableViewImpl* impl, QWidget* parent);

@@ -36,7 +36,8 @@ CVNQ_EXPORT void applyAlignment(TextStyleDesc& style, const QVariant& alignment)
 // An icon of iconSize beside text in the content rectangle: a fixed slot
 // of icon width + 10 at its left, or, for a centred style, icon and text
 // centred together in it with a 6 px gap when there is text.
-struct IconPlacement {
+struct IconPlacement
+{
     QRect icon;
     QRect content;
 };
@@ -45,7 +46,8 @@ CVNQ_EXPORT IconPlacement placeIcon(const QRect& contentRect, const QSize& iconS
 
 // One control of a template: its implementation object, its widget and its
 // position relative to the template container.
-struct TemplateEntry {
+struct TemplateEntry
+{
     CVNQWidgetBaseImpl* impl = nullptr;
     QWidget* widget = nullptr;
     QPoint offset;

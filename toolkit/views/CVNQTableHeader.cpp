@@ -13,9 +13,10 @@ namespace CVNQtLib {
 using namespace TableCellLayout;
 
 CVNQTableHeader::CVNQTableHeader(Qt::Orientation orientation, CVNQTableView* view, CVNQTableViewImpl* impl)
-    : QHeaderView(orientation, view), m_view(view), m_impl(impl)
-{
-}
+    : QHeaderView(orientation, view)
+    , m_view(view)
+    , m_impl(impl)
+{}
 
 QRect CVNQTableHeader::sectionRect(int logicalIndex) const
 {

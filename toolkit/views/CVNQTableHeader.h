@@ -13,7 +13,8 @@ namespace CVNQtLib {
 class CVNQTableView;
 class CVNQTableViewImpl;
 
-class CVNQ_EXPORT CVNQTableHeader : public QHeaderView {
+class CVNQ_EXPORT CVNQTableHeader : public QHeaderView
+{
     Q_OBJECT
 public:
     CVNQTableHeader(Qt::Orientation orientation, CVNQTableView* view, CVNQTableViewImpl* impl);

@@ -22,7 +22,8 @@ namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQTableView, CVNQTableViewImpl, "qtdatagrid")
 
-CVNQTableView::CVNQTableView(QWidget* parent) : QTableView(parent)
+CVNQTableView::CVNQTableView(QWidget* parent)
+    : QTableView(parent)
 {
     m_impl = new CVNQTableViewImpl(this, typeName());
     m_delegate = new CVNQTableViewitemDelegate(this, m_impl.get());
@@ -123,12 +124,30 @@ QString CVNQTableView::getCheckBoxImage(bool checked) const
     return checked ? m_impl->checkedImage : m_impl->uncheckedImage;
 }
 
-void CVNQTableView::setCheckedImage(const QString& path) { m_impl->checkedImage = path; }
-QString CVNQTableView::getCheckedImage() const { return m_impl->checkedImage; }
-void CVNQTableView::setUncheckedImage(const QString& path) { m_impl->uncheckedImage = path; }
-QString CVNQTableView::getUncheckedImage() const { return m_impl->uncheckedImage; }
-void CVNQTableView::setCheckstyle(bool on) { m_impl->checkstyle = on; }
-bool CVNQTableView::getCheckstyle() const { return m_impl->checkstyle; }
+void CVNQTableView::setCheckedImage(const QString& path)
+{
+    m_impl->checkedImage = path;
+}
+QString CVNQTableView::getCheckedImage() const
+{
+    return m_impl->checkedImage;
+}
+void CVNQTableView::setUncheckedImage(const QString& path)
+{
+    m_impl->uncheckedImage = path;
+}
+QString CVNQTableView::getUncheckedImage() const
+{
+    return m_impl->uncheckedImage;
+}
+void CVNQTableView::setCheckstyle(bool on)
+{
+    m_impl->checkstyle = on;
+}
+bool CVNQTableView::getCheckstyle() const
+{
+    return m_impl->checkstyle;
+}
 
 void CVNQTableView::setItemHeight(int height)
 {
@@ -138,18 +157,51 @@ void CVNQTableView::setItemHeight(int height)
     verticalHeader()->setDefaultSectionSize(height);
 }
 
-int CVNQTableView::getItemHeight() const { return m_impl->itemHeight; }
+int CVNQTableView::getItemHeight() const
+{
+    return m_impl->itemHeight;
+}
 
-void CVNQTableView::setBackground(CommonCtrlState, const FillStyle& style) { m_impl->background = style; }
-const FillStyle& CVNQTableView::getBackground(CommonCtrlState) const { return m_impl->background; }
-void CVNQTableView::setItemBackground(CtrlState state, const FillStyle& style) { m_impl->itemBackgrounds.set(state, style); }
-const FillStyle& CVNQTableView::getItemBackground(CtrlState state) const { return m_impl->itemBackgrounds.get(state); }
-void CVNQTableView::setItemTextStyle(CtrlState state, const TextStyleDesc& style) { m_impl->itemTextStyles.set(state, style); }
-const TextStyleDesc& CVNQTableView::getItemTextStyle(CtrlState state) const { return m_impl->itemTextStyles.get(state); }
-void CVNQTableView::setHeaderBackground(CtrlState state, const FillStyle& style) { m_impl->headerBackgrounds.set(state, style); }
-const FillStyle& CVNQTableView::getHeaderBackground(CtrlState state) const { return m_impl->headerBackgrounds.get(state); }
-void CVNQTableView::setHeaderTextStyle(CtrlState state, const TextStyleDesc& style) { m_impl->headerTextStyles.set(state, style); }
-const TextStyleDesc& CVNQTableView::getHeaderTextStyle(CtrlState state) const { return m_impl->headerTextStyles.get(state); }
+void CVNQTableView::setBackground(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->background = style;
+}
+const FillStyle& CVNQTableView::getBackground(CommonCtrlState) const
+{
+    return m_impl->background;
+}
+void CVNQTableView::setItemBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->itemBackgrounds.set(state, style);
+}
+const FillStyle& CVNQTableView::getItemBackground(CtrlState state) const
+{
+    return m_impl->itemBackgrounds.get(state);
+}
+void CVNQTableView::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
+{
+    m_impl->itemTextStyles.set(state, style);
+}
+const TextStyleDesc& CVNQTableView::getItemTextStyle(CtrlState state) const
+{
+    return m_impl->itemTextStyles.get(state);
+}
+void CVNQTableView::setHeaderBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->headerBackgrounds.set(state, style);
+}
+const FillStyle& CVNQTableView::getHeaderBackground(CtrlState state) const
+{
+    return m_impl->headerBackgrounds.get(state);
+}
+void CVNQTableView::setHeaderTextStyle(CtrlState state, const TextStyleDesc& style)
+{
+    m_impl->headerTextStyles.set(state, style);
+}
+const TextStyleDesc& CVNQTableView::getHeaderTextStyle(CtrlState state) const
+{
+    return m_impl->headerTextStyles.get(state);
+}
 
 CVNQScrollBar* CVNQTableView::themedScrollBar(bool horizontal) const
 {
@@ -195,7 +247,10 @@ void CVNQTableView::setScrollbarThumbStyle(bool horizontal, CtrlState state, con
         bar->setScrollbarThumb(state, style);
 }
 
-void CVNQTableView::setScrollbarBtnSize(bool, int size) { m_impl->scrollbarBtnSize = size; }
+void CVNQTableView::setScrollbarBtnSize(bool, int size)
+{
+    m_impl->scrollbarBtnSize = size;
+}
 
 void CVNQTableView::setScrollbarSize(bool, int size)
 {
@@ -229,15 +284,12 @@ bool CVNQTableView::eventFilter(QObject* watched, QEvent* event)
         }
         // No row is under the pointer once it is on the header, a scroll
         // bar or below the last row; the delegate only hears of cells.
-        case QEvent::Leave:
-            m_impl->setHoveredRow(-1);
-            break;
+        case QEvent::Leave: m_impl->setHoveredRow(-1); break;
         case QEvent::MouseMove:
             if (!indexAt(static_cast<QMouseEvent*>(event)->pos()).isValid())
                 m_impl->setHoveredRow(-1);
             break;
-        default:
-            break;
+        default: break;
         }
     }
     return QTableView::eventFilter(watched, event);

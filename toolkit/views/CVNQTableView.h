@@ -23,9 +23,13 @@ class CVNQScrollBar;
 class CVNQContainer;
 
 // Item data role of an icon path that the table draws before a cell's text.
-enum : int { CellIconRole = Qt::UserRole + 100 };
+enum : int
+{
+    CellIconRole = Qt::UserRole + 100
+};
 
-class CVNQ_EXPORT CVNQTableView : public QTableView, public ICVNQWidgetBase {
+class CVNQ_EXPORT CVNQTableView : public QTableView, public ICVNQWidgetBase
+{
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQTableView, CVNQTableViewImpl)
     friend class CVNQTableHeader;

@@ -18,7 +18,8 @@ namespace CVNQtLib {
 namespace {
 
 // First slots of the per-state groups in the "style" list.
-enum : int {
+enum : int
+{
     SlotBackground = 0,
     SlotItemBackground = 2,
     SlotItemText = 6,
@@ -27,7 +28,14 @@ enum : int {
 };
 
 // First slots of a scroll-bar child's groups.
-enum : int { BarSlotBackground = 0, BarSlotUp = 2, BarSlotDown = 6, BarSlotThumb = 10, BarSlotEnd = 14 };
+enum : int
+{
+    BarSlotBackground = 0,
+    BarSlotUp = 2,
+    BarSlotDown = 6,
+    BarSlotThumb = 10,
+    BarSlotEnd = 14
+};
 
 } // namespace
 
@@ -164,10 +172,10 @@ void CVNQTableViewImpl::readStyles(const Json::Value& node)
                 background = s;
             return;
         }
-        itemBackgrounds.readEntry(SlotItemBackground, slot, name)
-            || itemTextStyles.readEntry(SlotItemText, slot, name)
-            || headerBackgrounds.readEntry(SlotHeaderBackground, slot, name)
-            || headerTextStyles.readEntry(SlotHeaderText, slot, name);
+        itemBackgrounds.readEntry(SlotItemBackground, slot, name) ||
+            itemTextStyles.readEntry(SlotItemText, slot, name) ||
+            headerBackgrounds.readEntry(SlotHeaderBackground, slot, name) ||
+            headerTextStyles.readEntry(SlotHeaderText, slot, name);
     });
 }
 

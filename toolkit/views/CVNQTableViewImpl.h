@@ -19,7 +19,8 @@ class CVNQCheckBox;
 class CVNQContainer;
 class CVNQTableView;
 
-class CVNQ_EXPORT CVNQTableViewImpl : public CVNQControlImpl {
+class CVNQ_EXPORT CVNQTableViewImpl : public CVNQControlImpl
+{
     Q_OBJECT
 public:
     CVNQTableViewImpl(CVNQTableView* owner, const QString& typeName);

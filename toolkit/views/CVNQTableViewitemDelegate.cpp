@@ -14,9 +14,10 @@ namespace CVNQtLib {
 using namespace TableCellLayout;
 
 CVNQTableViewitemDelegate::CVNQTableViewitemDelegate(CVNQTableView* view, CVNQTableViewImpl* impl)
-    : QItemDelegate(view), m_view(view), m_impl(impl)
-{
-}
+    : QItemDelegate(view)
+    , m_view(view)
+    , m_impl(impl)
+{}
 
 namespace {
 
@@ -102,7 +103,7 @@ QVector<TemplateEntry> CVNQTableViewitemDelegate::layOutTemplate(CVNQContainer* 
 }
 
 void CVNQTableViewitemDelegate::paintTemplate(QPainter* painter, const QRect& cell, CVNQContainer* container,
-                                               bool disabled) const
+                                              bool disabled) const
 {
     const QVector<TemplateEntry> list = layOutTemplate(container, cell.size());
     if (list.isEmpty())
@@ -166,8 +167,7 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
             m_view->viewport()->repaint(option.rect);
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return QItemDelegate::editorEvent(event, model, option, index);
 }

@@ -15,7 +15,8 @@ class CVNQContainer;
 class CVNQTableView;
 class CVNQTableViewImpl;
 
-class CVNQ_EXPORT CVNQTableViewitemDelegate : public QItemDelegate {
+class CVNQ_EXPORT CVNQTableViewitemDelegate : public QItemDelegate
+{
     Q_OBJECT
 public:
     CVNQTableViewitemDelegate(CVNQTableView* view, CVNQTableViewImpl* impl);

@@ -6,7 +6,8 @@
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQViewport : public CVNQConerWidget {
+class CVNQ_EXPORT CVNQViewport : public CVNQConerWidget
+{
     Q_OBJECT
 public:
     CVNQViewport(CVNQTableViewImpl* impl, QWidget* parent);
