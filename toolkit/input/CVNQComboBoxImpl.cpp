@@ -129,11 +129,11 @@ void CVNQComboBoxImpl::writeJson(Json::Value& n) const
     Json::Value list(Json::arrayValue);
     backgrounds.writeCompact(list, 0);
     btnBackgrounds.writeCompact(list, 4);
-    textStyles.writeCompact(list, 8);
+    textStyles.writeCompact(list, 8, textStyleLooksEqual);
     if (!popupBackground.name.isEmpty())
         cvnAppendStyleEntry(list, popupBackground, 12);
     itemBackgrounds.writeCompact(list, 13);
-    itemTextStyles.writeCompact(list, 17);
+    itemTextStyles.writeCompact(list, 17, textStyleLooksEqual);
     cvnSetStyleList(n, list);
 
     Json::Value& attr = cvnOwnAttr(n, {"text", "btnIcon", "btnHotIcon"});
