@@ -146,8 +146,8 @@ QVector<ChartLegendItem> CVNQBarChartImpl::legendItems(const QRectF& plot, const
     QFont font = m_chart->font();
     font.setPixelSize(qMax(theme.labelFontSize, 1));
     const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos, m_insets.left), cvnChartLegendVertical(pos),
-                              font, qMax(theme.labelFontSize + 7, 18), 38);
+    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font,
+                              qMax(theme.labelFontSize + 7, 18), 38);
 }
 
 // --- mouse --------------------------------------------------------------------
@@ -241,7 +241,7 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
     QVector<ChartAxisLabel> labels;
     for (int c = 0; c < f.count; ++c)
         labels.append({f.plot.left() + c * step + step / 2, categoryLabel(c)});
-    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68, false);
+    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68);
 
     cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()),
                         ChartLegendMarker::Square, theme.labelFontSize, rect);
