@@ -63,10 +63,8 @@ void CVNQBarChartImpl::valueRange(double& lo, double& hi) const
     hi = range.hi;
     if (!range.any)
         return;
-    // Bars grow from the zero line, so the range holds zero at both ends:
-    // all-negative bars would otherwise hang from a line above the plot.
+    // The floor reaches down to zero; the top is not raised to it.
     lo = qMin(lo, 0.0);
-    hi = qMax(hi, 0.0);
     if (cvnChartSameValue(lo, hi))
         hi += 1;
     const double span = qMax(hi - lo, 1.0);
