@@ -513,6 +513,15 @@ TEST_F(WindFarmWindowTest, HeaderNavigation)
 
     EXPECT_TRUE(WindFarmWindow::statusIconName(7).isEmpty());
     EXPECT_TRUE(window->statusText(-1).isEmpty());
+    // The simulator takes such a status; its row shows no icon and no text.
+    ASSERT_TRUE(window->getSimulator()->setTurbineStatus(QStringLiteral("WTG-003"), static_cast<TurbineStatus>(9)));
+    const QAbstractItemModel* rows = child<CVNQTableView>("turbineTable")->model();
+    for (int r = 0; r < rows->rowCount(); ++r) {
+        if (rows->index(r, 1).data().toString() != QLatin1String("WTG-003"))
+            continue;
+        EXPECT_TRUE(rows->index(r, 8).data().toString().isEmpty());
+        EXPECT_FALSE(rows->index(r, 8).data(CellIconRole).isValid());
+    }
 }
 
 TEST_F(WindFarmWindowTest, EveryStaticTextFollowsTheLanguage)
