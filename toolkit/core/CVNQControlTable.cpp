@@ -22,6 +22,7 @@
 #include "CVNQLCDNumber.h"
 #include "CVNQLineEdit.h"
 #include "CVNQMenu.h"
+#include "CVNQMenuBar.h"
 #include "CVNQProgressBar.h"
 #include "CVNQPushButton.h"
 #include "CVNQRadioButton.h"
@@ -71,6 +72,7 @@ void registerBuiltinControlTypes()
         {CVNQContainer::typeName(), &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
         {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
         {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
+        {CVNQMenuBar::typeName(), &CVNQMenuBar::createCVNQMenuBar, &CVNQMenuBar::getProps, true},
         {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
         {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
         {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
@@ -100,6 +102,7 @@ void registerBuiltinControlTypes()
     const std::vector<Alias> aliases = {
         {"image", &CVNQImage::createCVNQImage},
         {"button", &CVNQPushButton::createCVNQPushButton},
+        {"menubar", &CVNQMenuBar::createCVNQMenuBar},
         {"label", &CVNQLabel::createCVNQLabel},
         {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
         {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
