@@ -38,6 +38,7 @@
 #include "CVNQTableView.h"
 #include "CVNQTabWidget.h"
 #include "CVNQTextEdit.h"
+#include "CVNQTreeView.h"
 #include "CVNQWindow.h"
 
 #include <QWidget>
@@ -84,6 +85,7 @@ void registerBuiltinControlTypes()
         {CVNQTabWidget::typeName(), &CVNQTabWidget::createCVNQTabWidget, &CVNQTabWidget::getProps, true},
         {CVNQLineEdit::typeName(), &CVNQLineEdit::createCVNQLineEdit, &CVNQLineEdit::getProps, true},
         {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
+        {CVNQTreeView::typeName(), &CVNQTreeView::createCVNQTreeView, &CVNQTreeView::getProps, true},
         {CVNQTableView::typeName(), &CVNQTableView::createCVNQTableView, &CVNQTableView::getProps, true},
         {CVNQGroupBox::typeName(), &CVNQGroupBox::createCVNQGroupBox, &CVNQGroupBox::getProps, true},
         {CVNQSpinBox::typeName(), &CVNQSpinBox::createCVNQSpinBox, nullptr, false},
@@ -113,6 +115,7 @@ void registerBuiltinControlTypes()
         {"tab", &CVNQTabWidget::createCVNQTabWidget},
         {"dedit", &CVNQLineEdit::createCVNQLineEdit},
         {"combobox", &CVNQComboBox::createCVNQComboBox},
+        {"tree", &CVNQTreeView::createCVNQTreeView},
         {"datagrid", &CVNQTableView::createCVNQTableView},
         {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
         {"spinbox", &CVNQSpinBox::createCVNQSpinBox},
