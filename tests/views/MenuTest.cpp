@@ -114,12 +114,13 @@ TEST(Menu, MenuFilesBuildItemsSubMenusAndStyles)
     text("mfText", Qt::white);
     QTemporaryDir dir;
     const QString png = pngIcon(dir);
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "menu.json", QStringLiteral(R"({
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "menu.json",
+                                    QStringLiteral(R"({
         "background": "mfBack", "item0": "mfBack", "item1": "mfHot", "text0": "mfText", "item3": "missing",
         "items": [{"text": "Open", "icon": "%1"}, {"text": "Export", "icon": "a.svg", "items": [{"text": "PDF"}]},
                   null, {"text": "Quit"}]})")
-                                                                 .arg(png)
-                                                                 .toUtf8()));
+                                        .arg(png)
+                                        .toUtf8()));
     // The name without ".json" finds the file.
     QWidget owner;
     CVNQMenu* menu = cvnCreateMenuByFileName(&owner, dir.filePath("menu"));
@@ -148,8 +149,8 @@ TEST(Menu, MenuFilesBuildItemsSubMenusAndStyles)
     const QImage top = shot(*menu, "corvane-menu-file.png");
     const QRect exportRect = menu->actionGeometry(items[1]);
     EXPECT_TRUE(hasColorIn(top, exportRect, kHot, 2));
-    EXPECT_TRUE(hasColorIn(top, QRect(exportRect.right() - 7, exportRect.center().y() - 2, 5, 4),
-                           QColor(204, 204, 204), 2)); // the sub-menu arrow
+    EXPECT_TRUE(hasColorIn(top, QRect(exportRect.right() - 7, exportRect.center().y() - 2, 5, 4), QColor(204, 204, 204),
+                           2)); // the sub-menu arrow
     EXPECT_TRUE(hasColorIn(shot(*exportMenu, "corvane-menu-file-sub.png"), exportMenu->rect(), kHot, 2));
     menu->hide();
 

@@ -30,8 +30,9 @@ const QColor kSelected(47, 111, 235);
 
 QString appIcon(const char* name)
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(QStringLiteral("../../app/icons/") +
-                                                                               QString::fromLatin1(name));
+    return QFileInfo(QStringLiteral(__FILE__))
+        .absoluteDir()
+        .absoluteFilePath(QStringLiteral("../../app/icons/") + QString::fromLatin1(name));
 }
 
 QStringList g_painterWarnings;

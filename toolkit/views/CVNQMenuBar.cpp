@@ -28,10 +28,10 @@ ControlInfo CVNQMenuBar::getProps()
         cvnFillStyleRow<B>(QStringLiteral("Background"), &B::setBackground, &B::getBackground, cvnTwoStateChoices()));
     rows.push_back(cvnFillStyleRow<B>(QStringLiteral("ItemBackground"), &B::setItemBackground, &B::getItemBackground,
                                       cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<B>(QStringLiteral("ItemTextStyle"), &B::setTextStyle, &B::getTextStyle,
-                                      cvnFourStateChoices()));
-    rows.push_back(cvnFillStyleRow<B>(QStringLiteral("PopupBackground"), &B::setPopupBackground,
-                                      &B::getPopupBackground, cvnTwoStateChoices()));
+    rows.push_back(
+        cvnTextStyleRow<B>(QStringLiteral("ItemTextStyle"), &B::setTextStyle, &B::getTextStyle, cvnFourStateChoices()));
+    rows.push_back(cvnFillStyleRow<B>(QStringLiteral("PopupBackground"), &B::setPopupBackground, &B::getPopupBackground,
+                                      cvnTwoStateChoices()));
     rows.push_back(cvnFillStyleRow<B>(QStringLiteral("PopupItemBackground"), &B::setPopupItemBackground,
                                       &B::getPopupItemBackground, cvnFourStateChoices()));
     rows.push_back(cvnTextStyleRow<B>(QStringLiteral("PopupItemTextStyle"), &B::setPopupTextStyle,

@@ -100,7 +100,8 @@ void CVNQMenuBarImpl::readStyleEntry(const QString& name, int slot)
     } else if (slot == SlotPopupText) {
         cvnLookupStyle(name, popupTextStyles.at(0));
     } else {
-        itemBackgrounds.readEntry(SlotItemBackground, slot, name) || itemTextStyles.readEntry(SlotItemText, slot, name) ||
+        itemBackgrounds.readEntry(SlotItemBackground, slot, name) ||
+            itemTextStyles.readEntry(SlotItemText, slot, name) ||
             popupItemBackgrounds.readEntry(SlotPopup, slot, name) ||
             popupTextStyles.readEntry(SlotPopupText, slot, name);
     }

@@ -82,8 +82,8 @@ void CVNQMenuImpl::draw(QPainter* painter, const QRect& rect)
         drawText(painter, action->text(), itemTextStyles[state], textRect);
         if (action->menu()) {
             const int midY = r.top() + r.height() / 2;
-            const QPolygon arrow({QPoint(r.right() - 2, midY), QPoint(r.right() - 7, midY - 5),
-                                  QPoint(r.right() - 7, midY + 5)});
+            const QPolygon arrow(
+                {QPoint(r.right() - 2, midY), QPoint(r.right() - 7, midY - 5), QPoint(r.right() - 7, midY + 5)});
             painter->save();
             painter->setPen(Qt::NoPen);
             painter->setBrush(QBrush(QColor(204, 204, 204)));
