@@ -21,6 +21,8 @@
 #include "CVNQLabelEx.h"
 #include "CVNQLCDNumber.h"
 #include "CVNQLineEdit.h"
+#include "CVNQMenu.h"
+#include "CVNQMenuBar.h"
 #include "CVNQProgressBar.h"
 #include "CVNQPushButton.h"
 #include "CVNQRadioButton.h"
@@ -36,6 +38,7 @@
 #include "CVNQTableView.h"
 #include "CVNQTabWidget.h"
 #include "CVNQTextEdit.h"
+#include "CVNQTreeView.h"
 #include "CVNQWindow.h"
 
 #include <QWidget>
@@ -70,6 +73,7 @@ void registerBuiltinControlTypes()
         {CVNQContainer::typeName(), &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
         {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
         {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
+        {CVNQMenuBar::typeName(), &CVNQMenuBar::createCVNQMenuBar, &CVNQMenuBar::getProps, true},
         {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
         {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
         {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
@@ -81,6 +85,7 @@ void registerBuiltinControlTypes()
         {CVNQTabWidget::typeName(), &CVNQTabWidget::createCVNQTabWidget, &CVNQTabWidget::getProps, true},
         {CVNQLineEdit::typeName(), &CVNQLineEdit::createCVNQLineEdit, &CVNQLineEdit::getProps, true},
         {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
+        {CVNQTreeView::typeName(), &CVNQTreeView::createCVNQTreeView, &CVNQTreeView::getProps, true},
         {CVNQTableView::typeName(), &CVNQTableView::createCVNQTableView, &CVNQTableView::getProps, true},
         {CVNQGroupBox::typeName(), &CVNQGroupBox::createCVNQGroupBox, &CVNQGroupBox::getProps, true},
         {CVNQSpinBox::typeName(), &CVNQSpinBox::createCVNQSpinBox, nullptr, false},
@@ -99,6 +104,7 @@ void registerBuiltinControlTypes()
     const std::vector<Alias> aliases = {
         {"image", &CVNQImage::createCVNQImage},
         {"button", &CVNQPushButton::createCVNQPushButton},
+        {"menubar", &CVNQMenuBar::createCVNQMenuBar},
         {"label", &CVNQLabel::createCVNQLabel},
         {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
         {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
@@ -109,6 +115,7 @@ void registerBuiltinControlTypes()
         {"tab", &CVNQTabWidget::createCVNQTabWidget},
         {"dedit", &CVNQLineEdit::createCVNQLineEdit},
         {"combobox", &CVNQComboBox::createCVNQComboBox},
+        {"tree", &CVNQTreeView::createCVNQTreeView},
         {"datagrid", &CVNQTableView::createCVNQTableView},
         {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
         {"spinbox", &CVNQSpinBox::createCVNQSpinBox},
@@ -140,13 +147,11 @@ void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
 
 CVNQMenu* buildMenuFromJson(QWidget* parent, const Json::Value& root)
 {
-    // With the menu class present:
-    //   auto* menu = new CVNQMenu(parent);
-    //   menu->readJsonValue(const_cast<Json::Value*>(&root));
-    //   return menu;
-    Q_UNUSED(parent);
-    Q_UNUSED(root);
-    return nullptr;
+    // Themed first, so the file's styles win over the "qtmenu" entry.
+    auto* menu = new CVNQMenu(parent);
+    Json::Value node = root;
+    menu->readJsonValue(&node);
+    return menu;
 }
 
 bool sliderThumbGeometry(const QWidget* widget, int& sliderLength, QSize& thumbSize, bool& horizontal)

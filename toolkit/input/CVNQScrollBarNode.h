@@ -11,6 +11,8 @@
 #include <functional>
 #include <json/json.h>
 
+class QWidget;
+
 namespace CVNQtLib {
 
 class CVNQScrollBar;
@@ -32,6 +34,11 @@ CVNQ_EXPORT bool cvnIsScrollBarNode(const Json::Value& child);
 // Applies every scroll-bar node of node's "child" array, in order. A node
 // without "attr" configures the vertical bar and clears its icons.
 CVNQ_EXPORT void cvnReadScrollBarNodes(const Json::Value& node, const CVNScrollBarNodeTarget& target);
+
+// Deletes the scroll-bar controls that a page built from owner's scroll-bar
+// nodes (direct children of owner): the nodes describe owner's own bars,
+// and the built controls would float over its contents.
+CVNQ_EXPORT void cvnDropScrollBarNodeControls(QWidget* owner);
 
 // Style sheet of the line-button size of one bar (two rules, add-line first).
 CVNQ_EXPORT QString cvnScrollBarButtonSizeSheet(bool horizontal, int size);

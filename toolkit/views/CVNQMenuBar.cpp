@@ -1,0 +1,103 @@
+#include "CVNQMenuBar.h"
+
+#include "CVNQMenuBarImpl.h"
+
+#include <QMouseEvent>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQMenuBar, CVNQMenuBarImpl, "qtmenubar")
+
+CVNQMenuBar::CVNQMenuBar(QWidget* parent)
+    : QMenuBar(parent)
+{
+    m_impl = new CVNQMenuBarImpl(this, typeName());
+    m_impl->applyTheme();
+    // The hovered item follows the pointer without a button held.
+    setAttribute(Qt::WA_MouseTracking);
+}
+
+CVNQMenuBar::~CVNQMenuBar() = default;
+
+ControlInfo CVNQMenuBar::getProps()
+{
+    using B = CVNQMenuBar;
+    ControlInfo info = cvnMakeControlInfo("qtmenubar", "MenuBar", "Control MenuBar", "CVNQMenuBar", "menu");
+    std::vector<PropertyDef>& rows = info.properties;
+    rows.push_back(
+        cvnFillStyleRow<B>(QStringLiteral("Background"), &B::setBackground, &B::getBackground, cvnTwoStateChoices()));
+    rows.push_back(cvnFillStyleRow<B>(QStringLiteral("ItemBackground"), &B::setItemBackground, &B::getItemBackground,
+                                      cvnFourStateChoices()));
+    rows.push_back(
+        cvnTextStyleRow<B>(QStringLiteral("ItemTextStyle"), &B::setTextStyle, &B::getTextStyle, cvnFourStateChoices()));
+    rows.push_back(cvnFillStyleRow<B>(QStringLiteral("PopupBackground"), &B::setPopupBackground, &B::getPopupBackground,
+                                      cvnTwoStateChoices()));
+    rows.push_back(cvnFillStyleRow<B>(QStringLiteral("PopupItemBackground"), &B::setPopupItemBackground,
+                                      &B::getPopupItemBackground, cvnFourStateChoices()));
+    rows.push_back(cvnTextStyleRow<B>(QStringLiteral("PopupItemTextStyle"), &B::setPopupTextStyle,
+                                      &B::getPopupTextStyle, cvnFourStateChoices()));
+    return info;
+}
+
+void CVNQMenuBar::setBackground(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->background = style;
+}
+const FillStyle& CVNQMenuBar::getBackground(CommonCtrlState) const
+{
+    return m_impl->background;
+}
+void CVNQMenuBar::setItemBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->itemBackgrounds.set(state, style);
+}
+const FillStyle& CVNQMenuBar::getItemBackground(CtrlState state) const
+{
+    return m_impl->itemBackgrounds.get(state);
+}
+void CVNQMenuBar::setTextStyle(CtrlState state, const TextStyleDesc& style)
+{
+    m_impl->itemTextStyles.set(state, style);
+}
+const TextStyleDesc& CVNQMenuBar::getTextStyle(CtrlState state) const
+{
+    return m_impl->itemTextStyles.get(state);
+}
+void CVNQMenuBar::setPopupBackground(CommonCtrlState, const FillStyle& style)
+{
+    m_impl->popupBackground = style;
+}
+const FillStyle& CVNQMenuBar::getPopupBackground(CommonCtrlState) const
+{
+    return m_impl->popupBackground;
+}
+void CVNQMenuBar::setPopupItemBackground(CtrlState state, const FillStyle& style)
+{
+    m_impl->popupItemBackgrounds.set(state, style, false);
+}
+const FillStyle& CVNQMenuBar::getPopupItemBackground(CtrlState state) const
+{
+    return m_impl->popupItemBackgrounds.get(state);
+}
+void CVNQMenuBar::setPopupTextStyle(CtrlState state, const TextStyleDesc& style)
+{
+    m_impl->popupTextStyles.set(state, style, false);
+}
+const TextStyleDesc& CVNQMenuBar::getPopupTextStyle(CtrlState state) const
+{
+    return m_impl->popupTextStyles.get(state);
+}
+
+void CVNQMenuBar::mouseMoveEvent(QMouseEvent* event)
+{
+    QMenuBar::mouseMoveEvent(event);
+    m_impl->trackHover(event->pos());
+}
+
+void CVNQMenuBar::leaveEvent(QEvent* event)
+{
+    QMenuBar::leaveEvent(event);
+    m_impl->clearHover();
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,50 @@
+#pragma once
+
+// Styles and hover state of the themed menu bar, its painting and its
+// "style" list (slots 0 to 16).
+
+#include "CVNQControlImpl.h"
+#include "CVNQStateStyles.h"
+
+namespace CVNQtLib {
+
+class CVNQMenuBar;
+
+class CVNQ_EXPORT CVNQMenuBarImpl : public CVNQControlImpl
+{
+    Q_OBJECT
+public:
+    CVNQMenuBarImpl(CVNQMenuBar* owner, const QString& typeName);
+    ~CVNQMenuBarImpl() override;
+
+    // Background, then each top-level item at the bar's full height in the
+    // hovered or the normal look.
+    void draw(QPainter* painter, const QRect& rect) override;
+
+    // Stores the item under pos (first in action order) and repaints at
+    // once when it changed; a position over no item keeps the hovered one.
+    void trackHover(const QPoint& pos);
+    // The pointer left the bar: no item is hovered.
+    void clearHover();
+
+    CVNQMenuBar* bar() const;
+
+    int hoverIndex = -1;
+    FillStyle background;
+    CVNQTextStyles itemTextStyles;
+    CVNQFillStyles itemBackgrounds;
+    FillStyle popupBackground;
+    CVNQTextStyles popupTextStyles;
+    CVNQFillStyles popupItemBackgrounds;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
+
+private:
+    void readStyleEntry(const QString& name, int slot);
+    // The item text style's size plus one, never below 1.
+    void applyItemFont();
+};
+
+} // namespace CVNQtLib

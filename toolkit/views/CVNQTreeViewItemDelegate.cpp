@@ -1,0 +1,85 @@
+#include "CVNQTreeViewItemDelegate.h"
+
+#include "CVNQTreeViewImpl.h"
+
+#include <QIcon>
+#include <QPainter>
+
+namespace CVNQtLib {
+
+CVNQTreeViewItemDelegate::CVNQTreeViewItemDelegate(CVNQTreeViewImpl* impl, QObject* parent)
+    : QItemDelegate(parent)
+    , m_impl(impl)
+{}
+
+int CVNQTreeViewItemDelegate::iconSizeFor(int rowHeight)
+{
+    if (rowHeight <= 24)
+        return 16;
+    return rowHeight <= 32 ? 24 : 32;
+}
+
+int CVNQTreeViewItemDelegate::rowHeight() const
+{
+    return m_impl->itemHeight > 0 ? m_impl->itemHeight : 20;
+}
+
+void CVNQTreeViewItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                     const QModelIndex& index) const
+{
+    if (!index.isValid() || !index.model())
+        return;
+    painter->save();
+    const QRect cell = option.rect;
+    QRect textRect = cell;
+    // Selection wins over hover.
+    const CtrlState state = option.state.testFlag(QStyle::State_Selected)    ? CtrlStatePressed
+                            : option.state.testFlag(QStyle::State_MouseOver) ? CtrlStateHover
+                                                                             : CtrlStateNormal;
+    CVNQWidgetBaseImpl::drawFillStyle(painter, m_impl->itemBackgrounds[state], cell);
+
+    const QMap<int, QVariant> data = index.model()->itemData(index);
+    QString text;
+    if (!data.isEmpty()) {
+        text = data.value(Qt::DisplayRole).toString();
+        const QVariant decoration = data.value(Qt::DecorationRole);
+        if (decoration.isValid()) {
+            const int side = iconSizeFor(cell.height());
+            QRect iconRect = cell;
+            iconRect.setWidth(side + 4);
+            textRect.setLeft(cell.left() + 4 + side);
+            const IconStyleDesc placement; // centred, untinted
+            if (decoration.userType() == QMetaType::QIcon)
+                CVNQWidgetBaseImpl::drawIcon(painter, decoration.value<QIcon>(), QSize(side, side), placement,
+                                             iconRect);
+            else if (decoration.userType() == QMetaType::QString)
+                CVNQWidgetBaseImpl::drawImage(painter, decoration.toString(), placement, iconRect);
+        }
+    }
+    CVNQWidgetBaseImpl::drawText(painter, text, m_impl->itemTextStyles[state], textRect);
+    painter->restore();
+}
+
+QSize CVNQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QSize size = QItemDelegate::sizeHint(option, index);
+    size.setHeight(rowHeight());
+    const QMap<int, QVariant> data = index.model() ? index.model()->itemData(index) : QMap<int, QVariant>();
+    if (data.isEmpty())
+        return size;
+    const int iconColumn = 4 + iconSizeFor(size.height());
+    int width = 0;
+    for (auto it = data.constBegin(); it != data.constEnd(); ++it) {
+        const int type = it.value().userType();
+        if (type == QMetaType::QIcon)
+            width += iconColumn;
+        else if (type == QMetaType::QString && it.key() == Qt::DecorationRole)
+            width += iconColumn;
+        else if (type == QMetaType::QString)
+            width += 4 + CVNQWidgetBaseImpl::getTextSize(it.value().toString(), m_impl->itemTextStyles[0]).width();
+    }
+    size.setWidth(width);
+    return size;
+}
+
+} // namespace CVNQtLib
