@@ -21,6 +21,8 @@
 #include "CVNQLabelEx.h"
 #include "CVNQLCDNumber.h"
 #include "CVNQLineEdit.h"
+#include "CVNQList.h"
+#include "CVNQListView.h"
 #include "CVNQProgressBar.h"
 #include "CVNQPushButton.h"
 #include "CVNQRadioButton.h"
@@ -72,6 +74,7 @@ void registerBuiltinControlTypes()
         {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
         {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
         {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
+        {CVNQListView::typeName(), &CVNQListView::createCVNQListView, &CVNQListView::getProps, false},
         {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
         {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
         {CVNQSlider::typeName(), &CVNQSlider::createCVNQSlider, &CVNQSlider::getProps, true},
@@ -81,6 +84,7 @@ void registerBuiltinControlTypes()
         {CVNQTabWidget::typeName(), &CVNQTabWidget::createCVNQTabWidget, &CVNQTabWidget::getProps, true},
         {CVNQLineEdit::typeName(), &CVNQLineEdit::createCVNQLineEdit, &CVNQLineEdit::getProps, true},
         {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
+        {CVNQList::typeName(), &CVNQList::createCVNQList, &CVNQList::getProps, true},
         {CVNQTableView::typeName(), &CVNQTableView::createCVNQTableView, &CVNQTableView::getProps, true},
         {CVNQGroupBox::typeName(), &CVNQGroupBox::createCVNQGroupBox, &CVNQGroupBox::getProps, true},
         {CVNQSpinBox::typeName(), &CVNQSpinBox::createCVNQSpinBox, nullptr, false},
@@ -101,6 +105,8 @@ void registerBuiltinControlTypes()
         {"button", &CVNQPushButton::createCVNQPushButton},
         {"label", &CVNQLabel::createCVNQLabel},
         {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
+        {"listview", &CVNQListView::createCVNQListView},
+        {"templateList", &CVNQListView::createCVNQListView},
         {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
         {"radio", &CVNQRadioButton::createCVNQRadioButton},
         {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
@@ -109,6 +115,7 @@ void registerBuiltinControlTypes()
         {"tab", &CVNQTabWidget::createCVNQTabWidget},
         {"dedit", &CVNQLineEdit::createCVNQLineEdit},
         {"combobox", &CVNQComboBox::createCVNQComboBox},
+        {"list", &CVNQList::createCVNQList},
         {"datagrid", &CVNQTableView::createCVNQTableView},
         {"groupbox", &CVNQGroupBox::createCVNQGroupBox},
         {"spinbox", &CVNQSpinBox::createCVNQSpinBox},

@@ -73,6 +73,14 @@ void cvnReadScrollBarNodes(const Json::Value& node, const CVNScrollBarNodeTarget
     }
 }
 
+void cvnDeleteBuiltScrollBarNodes(QWidget* owner)
+{
+    if (!owner)
+        return;
+    for (CVNQScrollBar* bar : owner->findChildren<CVNQScrollBar*>(QString(), Qt::FindDirectChildrenOnly))
+        delete bar;
+}
+
 QString cvnScrollBarButtonSizeSheet(bool horizontal, int size)
 {
     if (horizontal)

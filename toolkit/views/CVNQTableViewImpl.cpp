@@ -6,6 +6,7 @@
 #include "CVNQContainer.h"
 #include "CVNQResourceManager.h"
 #include "CVNQScrollBar.h"
+#include "CVNQScrollBarNode.h"
 #include "CVNQTableView.h"
 #include "CVNQtLib.h"
 
@@ -120,8 +121,7 @@ void CVNQTableViewImpl::createComplete()
     // A page's scroll-bar entries under the grid describe its own bars and
     // were read with its node; the page builder has made each of them a
     // control of its own as well, which would float over the rows.
-    for (CVNQScrollBar* bar : v->findChildren<CVNQScrollBar*>(QString(), Qt::FindDirectChildrenOnly))
-        delete bar;
+    cvnDeleteBuiltScrollBarNodes(v);
     if (!cvnIsQtEmulator())
         return;
     auto* model = new QStandardItemModel(v);
