@@ -21,6 +21,8 @@
 #include "CVNQLabelEx.h"
 #include "CVNQLCDNumber.h"
 #include "CVNQLineEdit.h"
+#include "CVNQList.h"
+#include "CVNQListView.h"
 #include "CVNQMenu.h"
 #include "CVNQMenuBar.h"
 #include "CVNQProgressBar.h"
@@ -76,6 +78,7 @@ void registerBuiltinControlTypes()
         {CVNQMenuBar::typeName(), &CVNQMenuBar::createCVNQMenuBar, &CVNQMenuBar::getProps, true},
         {CVNQLabel::typeName(), &CVNQLabel::createCVNQLabel, &CVNQLabel::getProps, true},
         {CVNQCheckBox::typeName(), &CVNQCheckBox::createCVNQCheckBox, &CVNQCheckBox::getProps, true},
+        {CVNQListView::typeName(), &CVNQListView::createCVNQListView, &CVNQListView::getProps, false},
         {CVNQProgressBar::typeName(), &CVNQProgressBar::createCVNQProgressBar, &CVNQProgressBar::getProps, true},
         {CVNQRadioButton::typeName(), &CVNQRadioButton::createCVNQRadioButton, &CVNQRadioButton::getProps, true},
         {CVNQSlider::typeName(), &CVNQSlider::createCVNQSlider, &CVNQSlider::getProps, true},
@@ -85,6 +88,7 @@ void registerBuiltinControlTypes()
         {CVNQTabWidget::typeName(), &CVNQTabWidget::createCVNQTabWidget, &CVNQTabWidget::getProps, true},
         {CVNQLineEdit::typeName(), &CVNQLineEdit::createCVNQLineEdit, &CVNQLineEdit::getProps, true},
         {CVNQComboBox::typeName(), &CVNQComboBox::createCVNQComboBox, &CVNQComboBox::getProps, true},
+        {CVNQList::typeName(), &CVNQList::createCVNQList, &CVNQList::getProps, true},
         {CVNQTreeView::typeName(), &CVNQTreeView::createCVNQTreeView, &CVNQTreeView::getProps, true},
         {CVNQTableView::typeName(), &CVNQTableView::createCVNQTableView, &CVNQTableView::getProps, true},
         {CVNQGroupBox::typeName(), &CVNQGroupBox::createCVNQGroupBox, &CVNQGroupBox::getProps, true},
@@ -107,6 +111,8 @@ void registerBuiltinControlTypes()
         {"menubar", &CVNQMenuBar::createCVNQMenuBar},
         {"label", &CVNQLabel::createCVNQLabel},
         {"checkbox", &CVNQCheckBox::createCVNQCheckBox},
+        {"listview", &CVNQListView::createCVNQListView},
+        {"templateList", &CVNQListView::createCVNQListView},
         {"progressbar", &CVNQProgressBar::createCVNQProgressBar},
         {"radio", &CVNQRadioButton::createCVNQRadioButton},
         {"radiobox", &CVNQRadioButton::createCVNQRadioButton},
@@ -115,6 +121,7 @@ void registerBuiltinControlTypes()
         {"tab", &CVNQTabWidget::createCVNQTabWidget},
         {"dedit", &CVNQLineEdit::createCVNQLineEdit},
         {"combobox", &CVNQComboBox::createCVNQComboBox},
+        {"list", &CVNQList::createCVNQList},
         {"tree", &CVNQTreeView::createCVNQTreeView},
         {"datagrid", &CVNQTableView::createCVNQTableView},
         {"groupbox", &CVNQGroupBox::createCVNQGroupBox},

@@ -88,17 +88,19 @@ public:
     }
 
     // One "style" entry read for a group starting at firstIndex: the first
-    // index sets every state, a later index of the group only its own. The
-    // name is resolved through the resource manager; an unknown name is
-    // ignored. Returns true when index belongs to the group.
-    bool readEntry(int firstIndex, int index, const QString& name)
+    // index sets the first firstCovers states (every state by default), a
+    // later index of the group only its own. The name is resolved through
+    // the resource manager; an unknown name is ignored. Returns true when
+    // index belongs to the group.
+    bool readEntry(int firstIndex, int index, const QString& name, int firstCovers = N)
     {
         if (index < firstIndex || index >= firstIndex + N)
             return false;
         T style = get(index - firstIndex);
         if (cvnLookupStyle(name, style)) {
             if (index == firstIndex)
-                setAll(style);
+                for (int i = 0; i < firstCovers && i < N; ++i)
+                    m_styles[i] = style;
             else
                 m_styles[index - firstIndex] = style;
         }
@@ -122,9 +124,11 @@ public:
     // The compact form: when every neighbouring pair with two names is alike,
     // state 0 alone under the first index; otherwise every named state under
     // its own index. Either way a named state that does not look like state 0
-    // is kept, so reading the list back restores every state.
+    // is kept, so reading the list back restores every state. Where the
+    // group's reader lets the first index fill only the first firstCovers
+    // states, the named states after them are always written.
     template <class Alike>
-    void writeCompact(Json::Value& list, int firstIndex, Alike alike) const
+    void writeCompact(Json::Value& list, int firstIndex, Alike alike, int firstCovers = N) const
     {
         bool allAlike = true;
         for (int i = 0; i + 1 < N; ++i) {
@@ -139,13 +143,15 @@ public:
             const T& s = m_styles[i];
             if (s.name.isEmpty())
                 continue;
-            if (!allAlike || !alike(m_styles[0], s))
+            if (i >= firstCovers || !allAlike || !alike(m_styles[0], s))
                 cvnAppendStyleEntry(list, s, firstIndex + i);
         }
     }
-    void writeCompact(Json::Value& list, int firstIndex) const
+    void writeCompact(Json::Value& list, int firstIndex) const { writeCompactCovering(list, firstIndex, N); }
+    void writeCompactCovering(Json::Value& list, int firstIndex, int firstCovers) const
     {
-        writeCompact(list, firstIndex, [](const T& a, const T& b) { return cvnStyleAlike(a, b); });
+        writeCompact(
+            list, firstIndex, [](const T& a, const T& b) { return cvnStyleAlike(a, b); }, firstCovers);
     }
 
 private:

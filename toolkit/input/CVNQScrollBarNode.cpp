@@ -73,7 +73,7 @@ void cvnReadScrollBarNodes(const Json::Value& node, const CVNScrollBarNodeTarget
     }
 }
 
-void cvnDropScrollBarNodeControls(QWidget* owner)
+void cvnDeleteBuiltScrollBarNodes(QWidget* owner)
 {
     if (!owner)
         return;

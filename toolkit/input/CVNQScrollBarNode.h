@@ -8,10 +8,9 @@
 #include "CVNQGlobal.h"
 
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <json/json.h>
-
-class QWidget;
 
 namespace CVNQtLib {
 
@@ -35,10 +34,23 @@ CVNQ_EXPORT bool cvnIsScrollBarNode(const Json::Value& child);
 // without "attr" configures the vertical bar and clears its icons.
 CVNQ_EXPORT void cvnReadScrollBarNodes(const Json::Value& node, const CVNScrollBarNodeTarget& target);
 
-// Deletes the scroll-bar controls that a page built from owner's scroll-bar
-// nodes (direct children of owner): the nodes describe owner's own bars,
-// and the built controls would float over its contents.
-CVNQ_EXPORT void cvnDropScrollBarNodeControls(QWidget* owner);
+// The same for an owner with the usual operations: themedScrollBar(bool),
+// setScrollbarBtnSize(bool, int) and setScrollbarSize(bool, int).
+template <class Owner>
+void cvnReadScrollBarNodesOf(const Json::Value& node, Owner* owner)
+{
+    CVNScrollBarNodeTarget target;
+    target.horizontal = owner->themedScrollBar(true);
+    target.vertical = owner->themedScrollBar(false);
+    target.setButtonSize = [owner](bool hor, int size) { owner->setScrollbarBtnSize(hor, size); };
+    target.setThickness = [owner](bool hor, int size) { owner->setScrollbarSize(hor, size); };
+    cvnReadScrollBarNodes(node, target);
+}
+
+// After a page built owner: deletes the scroll-bar controls the page
+// builder made from those nodes as owner's direct children (they would float
+// over its content). Bars installed in a scroll area are not direct children.
+CVNQ_EXPORT void cvnDeleteBuiltScrollBarNodes(QWidget* owner);
 
 // Style sheet of the line-button size of one bar (two rules, add-line first).
 CVNQ_EXPORT QString cvnScrollBarButtonSizeSheet(bool horizontal, int size);

@@ -118,7 +118,7 @@ void CVNQTableViewImpl::createComplete()
     // A page's scroll-bar entries under the grid describe its own bars and
     // were read with its node; the page builder has made each of them a
     // control of its own as well, which would float over the rows.
-    cvnDropScrollBarNodeControls(v);
+    cvnDeleteBuiltScrollBarNodes(v);
     if (!cvnIsQtEmulator())
         return;
     auto* model = new QStandardItemModel(v);

@@ -42,7 +42,7 @@ void CVNQTreeViewImpl::createComplete()
 {
     if (!m_owner)
         return;
-    cvnDropScrollBarNodeControls(m_owner);
+    cvnDeleteBuiltScrollBarNodes(m_owner);
     if (!cvnIsQtEmulator())
         return;
     CVNQTreeView* v = view();

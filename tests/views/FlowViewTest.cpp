@@ -1,0 +1,163 @@
+// The node-graph view: card geometry, connections by API and by dragging
+// from a port, node dragging, read-only mode and the connection width.
+
+#include "CVNQFlowView.h"
+#include "TableViewTestUtil.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace CVNQtLib;
+using namespace TableTest;
+
+namespace {
+
+CVNQFlowNode node(const QString& id, QPointF position, QSizeF size, QColor accent)
+{
+    CVNQFlowNode n;
+    n.id = id;
+    n.position = position;
+    n.size = size;
+    n.title = id.toUpper() + " turbine";
+    n.detail = "Gearbox temperature within the expected range";
+    n.footer = "Active";
+    n.accentColor = accent;
+    n.fillColor = QColor(30, 36, 44);
+    n.borderColor = QColor(70, 78, 90);
+    n.selectedBorderColor = QColor(146, 134, 255);
+    return n;
+}
+
+void mouse(QWidget& w, QEvent::Type type, QPointF pos, Qt::MouseButton button = Qt::LeftButton)
+{
+    QMouseEvent e(type, pos, w.mapToGlobal(pos.toPoint()), type == QEvent::MouseMove ? Qt::NoButton : button,
+                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button), Qt::NoModifier);
+    QApplication::sendEvent(&w, &e);
+}
+
+struct Graph
+{
+    CVNQFlowView view;
+    Graph()
+    {
+        initToolkit();
+        FillStyle back;
+        back.fill.clr = QColor(18, 21, 26);
+        view.setBackground(back);
+        view.resize(400, 300);
+        view.setNodes({node("a", {0, 0}, {0.1, 0.1}, QColor(73, 220, 187)),
+                       node("b", {0.75, 0.3}, {0.3, 0.25}, QColor(255, 194, 92)),
+                       node("c", {0.35, 0.75}, {0.3, 0.25}, QColor(114, 159, 255))});
+    }
+};
+
+} // namespace
+
+TEST(FlowView, DrawsCardsConnectionsAndArrowsInsideTheView)
+{
+    Graph g;
+    g.view.setConnections({{"b", "c", QColor(255, 120, 134), true}, {"a", "gone", QColor(255, 0, 0), false}});
+    EXPECT_TRUE(g.view.addConnection("a", "b"));
+    g.view.setSelectedNodeId("b");
+    g.view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&g.view));
+    const QImage img = g.view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    img.save(qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/flowview.png");
+    // "a" at (0, 0) with size (0.1, 0.1): an 86 x 66 card from the top-left.
+    EXPECT_TRUE(hasColorIn(img, QRect(60, 45, 20, 15), QColor(30, 36, 44), 2));
+    EXPECT_FALSE(hasColorIn(img, QRect(90, 20, 4, 20), QColor(30, 36, 44), 2));
+    EXPECT_TRUE(hasColorIn(img, QRect(9, 9, 9, 9), QColor(73, 220, 187), 4));
+    EXPECT_TRUE(hasColorIn(img, img.rect(), QColor(255, 120, 134), 20));
+    EXPECT_TRUE(hasColorIn(img, img.rect(), QColor(74, 122, 128), 20));
+    EXPECT_FALSE(hasColorIn(img, img.rect(), QColor(255, 0, 0), 20));
+    EXPECT_TRUE(hasColorIn(img, img.rect(), QColor(146, 134, 255), 10));
+    EXPECT_TRUE(g.view.nodes().at(1).selected);
+
+    // A view 60 pixels wide keeps an 86-wide card's left edge at 0.
+    g.view.resize(60, 300);
+    g.view.setConnections({});
+    const QImage narrow = g.view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(hasColorIn(narrow, QRect(2, 20, 4, 20), QColor(30, 36, 44), 2));
+}
+
+TEST(FlowView, ConnectionsRefuseWhatIsNotANewPairOfNodes)
+{
+    Graph g;
+    QSignalSpy created(&g.view, &CVNQFlowView::connectionCreated);
+    EXPECT_TRUE(g.view.addConnection("a", "b"));
+    EXPECT_FALSE(g.view.addConnection("a", "b"));
+    EXPECT_TRUE(g.view.addConnection("b", "a"));
+    EXPECT_FALSE(g.view.addConnection("a", "a"));
+    EXPECT_FALSE(g.view.addConnection("a", "zz"));
+    EXPECT_FALSE(g.view.addConnection("", "b"));
+    EXPECT_EQ(created.count(), 2);
+    EXPECT_TRUE(g.view.removeConnection("a", "b"));
+    EXPECT_FALSE(g.view.removeConnection("a", "b"));
+    ASSERT_EQ(g.view.connections().size(), 1);
+    EXPECT_EQ(g.view.connections().at(0).fromId, "b");
+}
+
+TEST(FlowView, DraggingMovesNodesAndDrawsConnectionsUnlessReadOnly)
+{
+    Graph g;
+    QSignalSpy activated(&g.view, &CVNQFlowView::nodeActivated);
+    QSignalSpy moved(&g.view, &CVNQFlowView::nodeMoved);
+    QSignalSpy created(&g.view, &CVNQFlowView::connectionCreated);
+
+    // Read-only at first: a press selects, a drag moves nothing.
+    mouse(g.view, QEvent::MouseButtonPress, {40, 30});
+    mouse(g.view, QEvent::MouseMove, {200, 200});
+    mouse(g.view, QEvent::MouseButtonRelease, {200, 200});
+    EXPECT_EQ(activated.count(), 1);
+    EXPECT_EQ(g.view.selectedNodeId(), "a");
+    EXPECT_TRUE(moved.isEmpty());
+
+    g.view.setReadOnly(false);
+    CVNQFlowNode a = g.view.nodes().at(0);
+    a.size = QSizeF(0, 0);
+    g.view.setNodes({a, g.view.nodes().at(1), g.view.nodes().at(2)});
+    mouse(g.view, QEvent::MouseButtonPress, {40, 30});
+    mouse(g.view, QEvent::MouseMove, {10, 10});
+    mouse(g.view, QEvent::MouseButtonRelease, {10, 10});
+    ASSERT_EQ(moved.count(), 1);
+    const QPointF p = g.view.nodes().at(0).position;
+    EXPECT_NEAR(p.x(), 43.0 / 400, 1e-9);
+    EXPECT_NEAR(p.y(), 33.0 / 300, 1e-9);
+
+    // From a's right port (86, 33) onto c's card: a new connection.
+    mouse(g.view, QEvent::MouseButtonPress, {84, 33});
+    mouse(g.view, QEvent::MouseMove, {140, 225});
+    mouse(g.view, QEvent::MouseButtonRelease, {140, 225});
+    ASSERT_EQ(created.count(), 1);
+    EXPECT_EQ(created.at(0).at(0).toString(), "a");
+    EXPECT_EQ(created.at(0).at(1).toString(), "c");
+    // Released over its own card: nothing.
+    mouse(g.view, QEvent::MouseButtonPress, {84, 33});
+    mouse(g.view, QEvent::MouseButtonRelease, {50, 40});
+    // Near a port but off every card: nothing starts.
+    mouse(g.view, QEvent::MouseButtonPress, {92, 33});
+    mouse(g.view, QEvent::MouseButtonRelease, {140, 225});
+    EXPECT_EQ(created.count(), 1);
+    EXPECT_EQ(g.view.nodes().at(0).position, p);
+}
+
+TEST(FlowView, ConnectionWidthIsFiniteAndAtLeastOne)
+{
+    CVNQFlowView view;
+    EXPECT_DOUBLE_EQ(view.connectionWidth(), 2.4);
+    view.setConnectionWidth(0.3);
+    EXPECT_DOUBLE_EQ(view.connectionWidth(), 1.0);
+    view.setConnectionWidth(3.5);
+    EXPECT_DOUBLE_EQ(view.connectionWidth(), 3.5);
+    for (double bad :
+         {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
+        view.setConnectionWidth(bad);
+        EXPECT_DOUBLE_EQ(view.connectionWidth(), 1.0);
+    }
+}

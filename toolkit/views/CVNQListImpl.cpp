@@ -1,0 +1,84 @@
+#include "CVNQListImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQAttrJson.h"
+#include "CVNQList.h"
+#include "CVNQScrollBarNode.h"
+#include "CVNQtLib.h"
+
+namespace CVNQtLib {
+
+namespace {
+
+enum : int
+{
+    SlotBackground = 0,
+    SlotItemBackground = 2,
+    SlotItemText = 6
+};
+
+} // namespace
+
+CVNQListImpl::CVNQListImpl(CVNQList* owner, const QString& typeName)
+    : CVNQControlImpl(owner, typeName)
+{}
+
+CVNQListImpl::~CVNQListImpl() = default;
+
+CVNQList* CVNQListImpl::list() const
+{
+    return static_cast<CVNQList*>(m_owner);
+}
+
+void CVNQListImpl::createComplete()
+{
+    if (!m_owner)
+        return;
+    cvnDeleteBuiltScrollBarNodes(list());
+    if (!cvnIsQtEmulator())
+        return;
+    for (int i = 0; i < 20; ++i)
+        list()->addItem(QStringLiteral("item %1").arg(i));
+}
+
+void CVNQListImpl::readJson(const Json::Value& node)
+{
+    if (!m_owner)
+        return;
+    CVNQList* l = list();
+    cvnForEachStyleEntry(node, [this](const QString& name, int, int slot) {
+        if (slot == SlotBackground)
+            cvnLookupStyle(name, background);
+        else if (!itemBackground.readEntry(SlotItemBackground, slot, name))
+            itemTextStyle.readEntry(SlotItemText, slot, name);
+    });
+
+    if (const Json::Value* attr = cvnAttrObject(node)) {
+        bool multi = false;
+        if (jsonRead(*attr, "multiselect", multi))
+            l->setIsMultiSelected(multi);
+        jsonRead(*attr, "itemHeight", itemHeight);
+    }
+
+    cvnReadScrollBarNodesOf(node, l);
+}
+
+void CVNQListImpl::writeJson(Json::Value& node) const
+{
+    if (!m_owner)
+        return;
+    Json::Value styles(Json::arrayValue);
+    if (!background.name.isEmpty())
+        cvnAppendStyleEntry(styles, background, SlotBackground);
+    itemBackground.writeCompact(styles, SlotItemBackground);
+    itemTextStyle.writeCompact(styles, SlotItemText);
+    jsonMember(node, "style") = styles;
+
+    Json::Value& attr = cvnOwnAttr(node, {"multiselect", "itemHeight"});
+    if (list()->getIsMultiSelected())
+        jsonMember(attr, "multiselect") = 1;
+    if (itemHeight != 20)
+        jsonMember(attr, "itemHeight") = itemHeight;
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,94 @@
+#include "CVNQListViewImpl.h"
+
+#include "CVNJson.h"
+#include "CVNQAttrJson.h"
+#include "CVNQContainer.h"
+#include "CVNQScrollBar.h"
+#include "CVNQScrollBarNode.h"
+
+namespace CVNQtLib {
+
+namespace {
+
+enum : int
+{
+    SlotBackground = 0,
+    SlotItemBackground = 2,
+    // The first item slot fills normal, hover and selected; the disabled
+    // fill is read from its own slot only.
+    ItemSlotCovers = 3
+};
+
+} // namespace
+
+CVNQListViewImpl::CVNQListViewImpl(CVNQListView* owner, const QString& typeName)
+    : CVNQControlImpl(owner, typeName)
+{}
+
+CVNQListViewImpl::~CVNQListViewImpl() = default;
+
+CVNQListView* CVNQListViewImpl::view() const
+{
+    return static_cast<CVNQListView*>(m_owner);
+}
+
+void CVNQListViewImpl::createComplete()
+{
+    if (!m_owner)
+        return;
+    CVNQListView* v = view();
+    cvnDeleteBuiltScrollBarNodes(v);
+    if (CVNQContainer* first = v->findChild<CVNQContainer*>(QString(), Qt::FindDirectChildrenOnly))
+        v->setItemTemplate(first);
+}
+
+void CVNQListViewImpl::readJson(const Json::Value& node)
+{
+    if (!m_owner)
+        return;
+    CVNQListView* v = view();
+    cvnForEachStyleEntry(node, [this](const QString& name, int, int slot) {
+        if (slot == SlotBackground) {
+            cvnLookupStyle(name, background);
+            return;
+        }
+        itemBackground.readEntry(SlotItemBackground, slot, name, ItemSlotCovers);
+    });
+
+    if (const Json::Value* attr = cvnAttrObject(node)) {
+        jsonRead(*attr, "itemHeight", itemHeight);
+        jsonRead(*attr, "itemWidth", itemWidth);
+        int value = 0;
+        if (jsonRead(*attr, "spacing", value))
+            v->setSpacing(value);
+        if (jsonRead(*attr, "itemMode", value))
+            v->setViewMode(value == 0 ? QListView::ListMode : QListView::IconMode);
+    }
+
+    cvnReadScrollBarNodesOf(node, v);
+}
+
+void CVNQListViewImpl::writeJson(Json::Value& node) const
+{
+    if (!m_owner)
+        return;
+    Json::Value list(Json::arrayValue);
+    if (!background.name.isEmpty())
+        cvnAppendStyleEntry(list, background, SlotBackground);
+    // The reader's first slot leaves the disabled fill alone, so a named
+    // disabled fill is always written under its own slot.
+    itemBackground.writeCompactCovering(list, SlotItemBackground, ItemSlotCovers);
+    jsonMember(node, "style") = list;
+
+    const CVNQListView* v = view();
+    Json::Value& attr = cvnOwnAttr(node, {"itemHeight", "itemWidth", "spacing", "itemMode"});
+    if (itemHeight != 20)
+        jsonMember(attr, "itemHeight") = itemHeight;
+    if (itemWidth != 20)
+        jsonMember(attr, "itemWidth") = itemWidth;
+    if (v->spacing() != 0)
+        jsonMember(attr, "spacing") = v->spacing();
+    jsonMember(attr, "itemMode") = v->viewMode() == QListView::IconMode ? 1 : 0;
+}
+
+} // namespace CVNQtLib
