@@ -101,7 +101,8 @@ TEST_F(RibbonConfigTest, RefusalsKeepContentAndReportMessageAndSource)
         EXPECT_FALSE(ok);
         ASSERT_EQ(failed.size(), 1);
         EXPECT_EQ(failed.at(0).at(0).toString(), source);
-        EXPECT_TRUE(failed.at(0).at(1).toString().startsWith(messageStart)) << failed.at(0).at(1).toString().toStdString();
+        EXPECT_TRUE(failed.at(0).at(1).toString().startsWith(messageStart))
+            << failed.at(0).at(1).toString().toStdString();
         EXPECT_EQ(failed.at(0).at(1).toString(), bar.lastError());
         failed.clear();
         // Previous content and its file name stay.
@@ -155,7 +156,8 @@ TEST_F(RibbonConfigTest, ItemDefaultsAndWronglyTypedElements)
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->itemCount(), 7); // the string and the slider are skipped
 
-    const QList<CVNQRibbonButton*> buttons = group->findChildren<CVNQRibbonButton*>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<CVNQRibbonButton*> buttons =
+        group->findChildren<CVNQRibbonButton*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_GE(buttons.size(), 5);
     EXPECT_EQ(buttons[0]->text(), "save");
     EXPECT_EQ(buttons[0]->itemSize(), CVN_RIBBON_ITEM_LARGE);

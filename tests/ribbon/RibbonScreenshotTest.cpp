@@ -38,7 +38,7 @@ TEST(RibbonScreenshot, BothModesPaintRowsPageAndGroups)
         const CVNQRibbonGroup* group = bar.currentPageWidget()->groupAt(0);
         const QPoint inGroup = group->mapTo(&bar, QPoint(2, group->height() / 2));
         EXPECT_TRUE(near(shot.pixelColor(inGroup), QColor(250, 252, 255), 3));
-        EXPECT_TRUE(near(shot.pixelColor(RibbonTest::tab(bar, "home")->mapTo(&bar, QPoint(10, 10))),
-                         QColor(255, 255, 255), 3));
+        EXPECT_TRUE(
+            near(shot.pixelColor(RibbonTest::tab(bar, "home")->mapTo(&bar, QPoint(10, 10))), QColor(255, 255, 255), 3));
     }
 }

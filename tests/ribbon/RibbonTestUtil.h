@@ -9,6 +9,7 @@
 #include "CVNQRibbonBar.h"
 #include "CVNQRibbonButton.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QString>
 
@@ -84,12 +85,22 @@ struct Recorder
     template <class Sender, class... Args>
     Recorder(Sender* sender, void (Sender::*signal)(Args...))
     {
-        QObject::connect(sender, signal, [this](Args... args) { calls.append(QVariantList{QVariant::fromValue(args)...}); });
+        QObject::connect(sender, signal,
+                         [this](Args... args) { calls.append(QVariantList{QVariant::fromValue(args)...}); });
     }
     int size() const { return calls.size(); }
     const QVariantList& at(int i) const { return calls.at(i); }
     void clear() { calls.clear(); }
 };
+
+// A command: objectName and text id.
+inline QAction* command(QObject* parent, const QString& id, bool checkable = false)
+{
+    auto* action = new QAction(id, parent);
+    action->setObjectName(id);
+    action->setCheckable(checkable);
+    return action;
+}
 
 inline CVNQtLib::CVNQRibbonButton* tab(CVNQtLib::CVNQRibbonBar& bar, const QString& pageId)
 {

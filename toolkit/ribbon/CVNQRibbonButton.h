@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QPointer>
 
-
 namespace CVNQtLib {
 
 class CVNQRibbonMenu;

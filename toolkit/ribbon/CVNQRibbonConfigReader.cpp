@@ -287,7 +287,8 @@ void CVNQRibbonBar::readGroupItems(CVNQRibbonGroup* group, const Json::Value& it
             QAction* action = createActionItem(item);
             const bool hasMenu = jsonHasMember(item, "menu");
             CVNQRibbonMenu* menu = hasMenu ? createMenu(jsonGet(item, "menu"), group) : nullptr;
-            const QString popup = cfgString(item, "popup", hasMenu ? QStringLiteral("instant") : QStringLiteral("none"));
+            const QString popup =
+                cfgString(item, "popup", hasMenu ? QStringLiteral("instant") : QStringLiteral("none"));
             group->addAction(action, ribbonItemSizeFromWord(cfgString(item, "size", QStringLiteral("large"))),
                              ribbonPopupModeFromWord(popup), menu);
         }
