@@ -21,6 +21,7 @@
 #include "CVNQLabelEx.h"
 #include "CVNQLCDNumber.h"
 #include "CVNQLineEdit.h"
+#include "CVNQMenu.h"
 #include "CVNQProgressBar.h"
 #include "CVNQPushButton.h"
 #include "CVNQRadioButton.h"
@@ -142,13 +143,11 @@ void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
 
 CVNQMenu* buildMenuFromJson(QWidget* parent, const Json::Value& root)
 {
-    // With the menu class present:
-    //   auto* menu = new CVNQMenu(parent);
-    //   menu->readJsonValue(const_cast<Json::Value*>(&root));
-    //   return menu;
-    Q_UNUSED(parent);
-    Q_UNUSED(root);
-    return nullptr;
+    // Themed first, so the file's styles win over the "qtmenu" entry.
+    auto* menu = new CVNQMenu(parent);
+    Json::Value node = root;
+    menu->readJsonValue(&node);
+    return menu;
 }
 
 bool sliderThumbGeometry(const QWidget* widget, int& sliderLength, QSize& thumbSize, bool& horizontal)

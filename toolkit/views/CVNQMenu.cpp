@@ -1,0 +1,132 @@
+#include "CVNQMenu.h"
+
+#include "CVNQMenuImpl.h"
+
+#include <QActionEvent>
+#include <QHideEvent>
+#include <QIcon>
+#include <QMouseEvent>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQMenu, CVNQMenuImpl, "qtmenu")
+
+CVNQMenu::CVNQMenu(QWidget* parent)
+    : QMenu(parent)
+{
+    m_impl = new CVNQMenuImpl(this, typeName());
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    setAttribute(Qt::WA_TranslucentBackground, true);
+    m_impl->applyTheme();
+}
+
+CVNQMenu::CVNQMenu(const QString& title, QWidget* parent)
+    : QMenu(title, parent)
+{
+    m_impl = new CVNQMenuImpl(this, typeName());
+}
+
+CVNQMenu::~CVNQMenu() = default;
+
+QAction* CVNQMenu::addIconAction(const QString& iconPath, const QString& text)
+{
+    QAction* action = addAction(text);
+    if (!iconPath.isEmpty()) {
+        action->setProperty("cvn_menu_icon_path", iconPath);
+        // SVG files are drawn as vectors from the path; a QIcon of one
+        // would only be a blurred raster.
+        if (!iconPath.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+            action->setIcon(QIcon(iconPath));
+    }
+    return action;
+}
+
+void CVNQMenu::setBackground(const FillStyle& style)
+{
+    m_impl->background = style;
+}
+
+void CVNQMenu::setItemStyle(CtrlState state, const FillStyle& style)
+{
+    m_impl->itemBackgrounds.set(state, style, false);
+}
+
+void CVNQMenu::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
+{
+    m_impl->itemTextStyles.set(state, style, false);
+}
+
+void CVNQMenu::setIconOffset(int offset)
+{
+    m_impl->iconOffset = offset;
+    m_fitPending = true;
+}
+
+void CVNQMenu::mouseMoveEvent(QMouseEvent* event)
+{
+    QMenu::mouseMoveEvent(event);
+    m_impl->trackHover(event->pos());
+}
+
+void CVNQMenu::hideEvent(QHideEvent* event)
+{
+    QMenu::hideEvent(event);
+    m_impl->hoverIndex = -1;
+}
+
+void CVNQMenu::actionEvent(QActionEvent* event)
+{
+    m_fitPending = true;
+    QMenu::actionEvent(event);
+}
+
+void CVNQMenu::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_fitPending = true;
+    QMenu::changeEvent(event);
+}
+
+QSize CVNQMenu::sizeHint() const
+{
+    // A pop-up asks for its size after its aboutToShow handlers ran, so
+    // items they add are measured too.
+    if (!m_fitting && (m_fitPending || minimumWidth() != m_fittedMinimumWidth))
+        const_cast<CVNQMenu*>(this)->fitIconColumn();
+    return QMenu::sizeHint();
+}
+
+void CVNQMenu::markItemsDirty()
+{
+    // Qt keeps its item geometry until an action changes.
+    const QList<QAction*> list = actions();
+    if (list.isEmpty())
+        return;
+    QActionEvent changed(QEvent::ActionChanged, list.first());
+    QMenu::actionEvent(&changed);
+}
+
+void CVNQMenu::fitIconColumn()
+{
+    m_fitPending = false;
+    if (minimumWidth() != m_fittedMinimumWidth)
+        m_ownMinimumWidth = minimumWidth();
+    int target = m_ownMinimumWidth;
+    const int offset = m_impl ? m_impl->iconOffset : 0;
+    if (offset > 0 && !actions().isEmpty()) {
+        m_fitting = true;
+        setMinimumWidth(m_ownMinimumWidth);
+        markItemsDirty();
+        target = qMax(m_ownMinimumWidth, QMenu::sizeHint().width() + offset);
+        m_fitting = false;
+    }
+    m_fittedMinimumWidth = target;
+    if (minimumWidth() != target) {
+        m_fitting = true;
+        setMinimumWidth(target);
+        markItemsDirty();
+        m_fitting = false;
+    }
+}
+
+} // namespace CVNQtLib

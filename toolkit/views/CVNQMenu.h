@@ -1,0 +1,67 @@
+#pragma once
+
+// The toolkit's themed pop-up menu ("qtmenu"): a QMenu that paints its own
+// background, its items in a normal and a hovered look, an icon column and
+// sub-menu arrows, and that builds a tree of items and sub-menus from a JSON
+// node. Menu files (cvnCreateMenuByFileName) and application code create it;
+// it is not a page control type.
+
+#include "CVNQControl.h"
+
+#include <QMenu>
+
+class QAction;
+class QHideEvent;
+
+namespace CVNQtLib {
+
+class CVNQMenuImpl;
+
+class CVNQ_EXPORT CVNQMenu : public QMenu, public ICVNQWidgetBase
+{
+    Q_OBJECT
+    CVNQ_DECLARE_CONTROL(CVNQMenu, CVNQMenuImpl)
+    CVNQ_FORWARD_PAINT_EVENT()
+
+public:
+    // Frameless, translucent, and themed by the "qtmenu" entry.
+    explicit CVNQMenu(QWidget* parent = nullptr);
+    // A plain titled menu: native frame, default styles, no theme entry.
+    explicit CVNQMenu(const QString& title, QWidget* parent = nullptr);
+    ~CVNQMenu() override;
+
+    // An item whose icon is drawn from iconPath (SVG files as vectors; other
+    // images also become the item's QIcon).
+    QAction* addIconAction(const QString& iconPath, const QString& text);
+
+    // Styles; the per-state setters take 0 to 3 only, other states are
+    // ignored. None repaints.
+    void setBackground(const FillStyle& style);
+    void setItemStyle(CtrlState state, const FillStyle& style);
+    void setItemTextStyle(CtrlState state, const TextStyleDesc& style);
+    // Width of the icon column at the left of every item; 0 means none. The
+    // pop-up grows by it, so the texts keep their room.
+    void setIconOffset(int offset);
+
+    CVNQMenuImpl* getImpl() const { return m_impl.get(); }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    QSize sizeHint() const override;
+
+private:
+    // Qt sizes the items from their texts, icons and arrows alone; makes
+    // them the icon column wider through the minimum width Qt honours.
+    void fitIconColumn();
+    void markItemsDirty();
+
+    bool m_fitPending = true;
+    bool m_fitting = false;
+    int m_ownMinimumWidth = 0;    // the minimum width a user set
+    int m_fittedMinimumWidth = 0; // the one the icon column asked for
+};
+
+} // namespace CVNQtLib
