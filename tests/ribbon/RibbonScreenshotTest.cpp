@@ -3,6 +3,8 @@
 // sure the rows, the page and the groups inked where the layout put them.
 
 #include "CVNQRibbonGroup.h"
+#include "CVNQRibbonMenu.h"
+#include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
 #include "RibbonTestUtil.h"
 
@@ -41,4 +43,17 @@ TEST(RibbonScreenshot, BothModesPaintRowsPageAndGroups)
         EXPECT_TRUE(
             near(shot.pixelColor(RibbonTest::tab(bar, "home")->mapTo(&bar, QPoint(10, 10))), QColor(255, 255, 255), 3));
     }
+
+    // The split button's menu with its check mark.
+    CVNQRibbonBar bar;
+    ASSERT_TRUE(bar.loadConfigJson(RibbonTest::realisticConfig()));
+    CVNQRibbonMenu* menu = nullptr;
+    for (CVNQRibbonButton* button : bar.findChildren<CVNQRibbonButton*>())
+        if (button->ribbonAction() == bar.findAction("paste"))
+            menu = button->popupMenu();
+    ASSERT_NE(menu, nullptr);
+    menu->adjustSize();
+    const QImage menuShot = render(menu);
+    EXPECT_TRUE(menuShot.save(galleryDir() + "/ribbon-menu.png"));
+    EXPECT_TRUE(colourBox(menuShot, QColor(62, 111, 210), 60).isValid());
 }
