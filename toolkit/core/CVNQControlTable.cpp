@@ -28,6 +28,7 @@
 #include "CVNQProgressBar.h"
 #include "CVNQPushButton.h"
 #include "CVNQRadioButton.h"
+#include "CVNQRibbonBar.h"
 #include "CVNQScrollBar.h"
 #include "CVNQScrollView.h"
 #include "CVNQSlider.h"
@@ -100,6 +101,7 @@ void registerBuiltinControlTypes()
         {CVNQScrollBar::typeName(), &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
         {CVNQTextEdit::typeName(), &CVNQTextEdit::createCVNQTextEdit, &CVNQTextEdit::getProps, true},
         {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
+        {CVNQRibbonBar::typeName(), &CVNQRibbonBar::createCVNQRibbonBar, &CVNQRibbonBar::getProps, true},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
         {"scrollview", &CVNQScrollView::createCVNQScrollView, nullptr, false},

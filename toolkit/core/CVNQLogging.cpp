@@ -8,5 +8,6 @@ Q_LOGGING_CATEGORY(lcStyle, "corvane.style")
 Q_LOGGING_CATEGORY(lcZip, "corvane.zip")
 Q_LOGGING_CATEGORY(lcLanguage, "corvane.language")
 Q_LOGGING_CATEGORY(lcPage, "corvane.page")
+Q_LOGGING_CATEGORY(lcRibbon, "corvane.ribbon")
 
 } // namespace CVNQtLib

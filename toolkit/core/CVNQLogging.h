@@ -17,5 +17,6 @@ CVNQ_EXPORT const QLoggingCategory& lcStyle();    // corvane.style: style.json a
 CVNQ_EXPORT const QLoggingCategory& lcZip();      // corvane.zip: archives and their entries
 CVNQ_EXPORT const QLoggingCategory& lcLanguage(); // corvane.language: language files and keys
 CVNQ_EXPORT const QLoggingCategory& lcPage();     // corvane.page: page and menu files
+CVNQ_EXPORT const QLoggingCategory& lcRibbon();   // corvane.ribbon: ribbon configurations
 
 } // namespace CVNQtLib

@@ -1,0 +1,157 @@
+// Ribbon commands and states: every registered action reported through
+// commandTriggered, the click and press rules of the popup modes, gallery
+// items, context groups, and the minimised bar's pop-up.
+
+#include "CVNQRibbonContextGroup.h"
+#include "CVNQRibbonGallery.h"
+#include "CVNQRibbonGroup.h"
+#include "CVNQRibbonMenu.h"
+#include "CVNQRibbonPage.h"
+#include "RibbonTestUtil.h"
+
+#include <QAction>
+#include <QMouseEvent>
+
+using namespace CVNQtLib;
+using namespace ControlsTest;
+
+namespace {
+
+class RibbonCommandTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { startToolkit(); }
+
+    static void press(QWidget* w, QPoint at)
+    {
+        QMouseEvent down(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &down);
+        QMouseEvent up(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &up);
+    }
+};
+
+} // namespace
+
+TEST_F(RibbonCommandTest, EveryCommandIsReportedOnceWithItsCheckedState)
+{
+    CVNQRibbonBar bar;
+    RibbonTest::Recorder commands(&bar, &CVNQRibbonBar::commandTriggered);
+    CVNQRibbonGroup* group = bar.addPage("home", "Home")->addGroup("g", "Group");
+    QAction* bold = RibbonTest::command(&bar, "bold", true);
+    CVNQRibbonButton* boldButton = group->addSmallAction(bold);
+    bar.registerAction(bold);
+    boldButton->click();
+    ASSERT_EQ(commands.size(), 1);
+    EXPECT_EQ(commands.at(0), (QVariantList{"bold", true}));
+    EXPECT_TRUE(boldButton->isChecked());
+
+    // Quick access, a gallery item, and a menu whose submenu holds commands.
+    CVNQRibbonButton* quick = bar.addQuickAction(RibbonTest::command(&bar, "save"));
+    EXPECT_FALSE(quick->getShowText());
+    quick->click();
+    CVNQRibbonGallery* gallery = group->addGallery(3, 2);
+    gallery->addItem("sLine", "Line");
+    gallery->addAction(gallery->actions().first()); // already there
+    EXPECT_EQ(gallery->count(), 1);
+    gallery->findChildren<CVNQRibbonButton*>().last()->click();
+    auto* menu = new CVNQRibbonMenu;
+    auto* sub = new CVNQRibbonMenu("More", menu);
+    sub->addCommand("deep", "Deep");
+    menu->addMenu(sub)->setObjectName("more");
+    group->addAction(RibbonTest::command(&bar, "tools"), CVN_RIBBON_ITEM_LARGE, CVN_RIBBON_POPUP_INSTANT, menu);
+    EXPECT_NE(bar.findAction("deep"), nullptr);
+    EXPECT_EQ(bar.findAction("more"), nullptr);
+    bar.findAction("deep")->trigger();
+    ASSERT_EQ(commands.size(), 4);
+    EXPECT_EQ(commands.at(1), (QVariantList{"save", false}));
+    EXPECT_EQ(commands.at(2), (QVariantList{"sLine", false}));
+    EXPECT_EQ(commands.at(3), (QVariantList{"deep", false}));
+
+    // A deleted action is no longer found.
+    delete bar.findAction("deep");
+    EXPECT_EQ(bar.findAction("deep"), nullptr);
+}
+
+TEST_F(RibbonCommandTest, PopupModesDecideBetweenMenuAndCommand)
+{
+    CVNQRibbonBar bar;
+    RibbonTest::Recorder commands(&bar, &CVNQRibbonBar::commandTriggered);
+    CVNQRibbonGroup* group = bar.addPage("home", "Home")->addGroup("g", "Group");
+    auto* menu = new CVNQRibbonMenu;
+    menu->addCommand("special", "Special");
+    CVNQRibbonButton* split =
+        group->addAction(RibbonTest::command(&bar, "paste"), CVN_RIBBON_ITEM_LARGE, CVN_RIBBON_POPUP_SPLIT, menu);
+    split->resize(64, 68);
+    RibbonTest::Recorder opened(split, &CVNQRibbonButton::menuAboutToShow);
+    EXPECT_EQ(split->popupIndicatorRect(), QRect(0, 48, 64, 20));
+    press(split, QPoint(30, 60)); // the arrow strip: the menu, no command
+    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(commands.size(), 0);
+    menu->hide();
+    press(split, QPoint(30, 20));
+    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(commands.size(), 1);
+
+    split->setPopupMode(CVN_RIBBON_POPUP_INSTANT);
+    split->click(); // never a command
+    EXPECT_EQ(commands.size(), 1);
+    split->setPopupMode(CVN_RIBBON_POPUP_NONE);
+    EXPECT_TRUE(split->popupIndicatorRect().isEmpty());
+    press(split, QPoint(30, 60));
+    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(commands.size(), 2);
+
+    CVNQRibbonButton* medium = group->addAction(RibbonTest::command(&bar, "m"), CVN_RIBBON_ITEM_MEDIUM);
+    EXPECT_EQ(medium->sizeHint().height(), 30);
+    medium->setText("");
+    EXPECT_EQ(medium->sizeHint(), QSize(74, 30));
+}
+
+TEST_F(RibbonCommandTest, ContextGroupsAndMinimisedPopup)
+{
+    CVNQRibbonBar bar;
+    RibbonTest::Recorder pages(&bar, &CVNQRibbonBar::currentPageChanged);
+    RibbonTest::Recorder minimised(&bar, &CVNQRibbonBar::minimizedChanged);
+    EXPECT_FALSE(bar.setCurrentPage(0));
+    bar.addPage("home", "");
+    bar.addPage("view", "View");
+    EXPECT_EQ(bar.currentPage(), 0);
+    EXPECT_EQ(bar.pageAt(0)->title(), "home");
+    EXPECT_EQ(pages.size(), 0);
+
+    CVNQRibbonContextGroup* ctx = bar.addContextGroup("chart", "Chart", Qt::red);
+    EXPECT_EQ(bar.addContextGroup("chart", "Other", Qt::blue), ctx);
+    EXPECT_EQ(ctx->color(), QColor(Qt::red));
+    ctx->addPage("design", "Design");
+    EXPECT_FALSE(bar.setCurrentPage("design"));
+    bar.showContextGroup("chart");
+    EXPECT_TRUE(bar.setCurrentPage("design"));
+    bar.hideContextGroup("chart");
+    EXPECT_EQ(bar.currentPage(), 0);
+
+    // The current tab minimises; a tab of a minimised bar pops its page up.
+    RibbonTest::tab(bar, "home")->click();
+    EXPECT_TRUE(bar.isMinimized());
+    EXPECT_EQ(minimised.size(), 1);
+    CVNQRibbonPage* view = bar.pageById("view");
+    RibbonTest::tab(bar, "view")->click();
+    EXPECT_EQ(pages.calls.last(), QVariantList{1});
+    QWidget* popup = view->window();
+    EXPECT_NE(popup, &bar);
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_TRUE(view->isVisible());
+    popup->hide();
+    EXPECT_EQ(view->window(), &bar);
+    EXPECT_FALSE(view->parentWidget()->isVisible());
+
+    // Loading into the minimised bar opens nothing.
+    ASSERT_TRUE(bar.loadConfigJson(R"({"schemaVersion": 1, "minimized": true, "currentPage": "b",
+                                       "pages": [{"id": "a"}, {"id": "b"}]})"));
+    EXPECT_TRUE(bar.isMinimized());
+    EXPECT_EQ(bar.currentPage(), 1);
+    EXPECT_EQ(bar.currentPageWidget()->window(), &bar);
+    EXPECT_FALSE(bar.currentPageWidget()->isVisible());
+    bar.setMinimized(false);
+    EXPECT_EQ(minimised.calls.last(), QVariantList{false});
+}

@@ -1,0 +1,187 @@
+// The ribbon configuration: reading a realistic configuration, writing it
+// back and reading the text again, the five refusals with their sources, the
+// schemaVersion rules and the defaults of items.
+
+#include "CVNJson.h"
+#include "CVNQComboBox.h"
+#include "CVNQProgressBar.h"
+#include "CVNQRibbonContextGroup.h"
+#include "CVNQRibbonGallery.h"
+#include "CVNQRibbonGroup.h"
+#include "CVNQRibbonMenu.h"
+#include "CVNQRibbonPage.h"
+#include "RibbonTestUtil.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+
+using namespace CVNQtLib;
+using namespace ControlsTest;
+
+namespace {
+
+class RibbonConfigTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { startToolkit(); }
+
+    static Json::Value parsed(const QString& text)
+    {
+        Json::Value v;
+        EXPECT_TRUE(jsonParse(text.toUtf8(), v));
+        return v;
+    }
+};
+
+} // namespace
+
+TEST_F(RibbonConfigTest, RealisticConfigurationReadsWritesAndReadsBackTheSame)
+{
+    CVNQRibbonBar bar;
+    ASSERT_TRUE(bar.loadConfigJson(RibbonTest::realisticConfig()));
+    EXPECT_TRUE(bar.lastError().isEmpty());
+
+    // Five pages, the hidden context group's page without a tab.
+    EXPECT_EQ(bar.pageCount(), 5);
+    EXPECT_NE(RibbonTest::tab(bar, "design"), nullptr);
+    EXPECT_EQ(RibbonTest::tab(bar, "tableDesign"), nullptr);
+    EXPECT_EQ(RibbonTest::tab(bar, "design")->property("cvnRibbonContextColor").value<QColor>(), QColor("#e67e22"));
+    EXPECT_EQ(bar.currentPageWidget()->pageId(), "home");
+    CVNQRibbonPage* home = bar.pageById("home");
+    ASSERT_EQ(home->groupCount(), 4);
+    EXPECT_EQ(home->groupAt(1)->itemCount(), 6);
+    EXPECT_TRUE(home->groupById("styles")->isExpanding());
+    EXPECT_EQ(home->findChild<CVNQRibbonGallery*>()->count(), 7);
+    EXPECT_EQ(home->findChild<CVNQComboBox*>("period")->currentIndex(), 1);
+    EXPECT_FALSE(home->findChild<CVNQProgressBar*>("load")->getShowText());
+    EXPECT_FALSE(bar.applicationButton()->isHidden());
+    EXPECT_NE(bar.findAction("pasteText"), nullptr);
+    EXPECT_EQ(bar.findAction("recent"), nullptr); // a submenu's own item is no command
+
+    // Written while the bar was never shown: the application stays.
+    const QString written = bar.configJson();
+    const Json::Value root = parsed(written);
+    ASSERT_TRUE(root["application"].isObject());
+    const Json::Value& recent = root["application"]["menu"][3];
+    EXPECT_EQ(recent["id"].asString(), "recent");
+    EXPECT_FALSE(recent["enabled"].asBool());
+    EXPECT_EQ(QString::fromStdString(recent["icon"].asString()), RibbonTest::iconDir() + "calendar.svg");
+    EXPECT_EQ(recent["items"][0]["id"].asString(), "r1");
+    EXPECT_FALSE(root["application"]["menu"][4].isMember("tooltip"));
+    EXPECT_EQ(root["quickAccess"][0].getMemberNames().size(), 4u);
+    EXPECT_EQ(root["contextGroups"][0]["color"].asString(), "#ffe67e22");
+    const Json::Value& view = root["pages"][0]["groups"][3]["items"];
+    EXPECT_EQ(view[3]["control"].asString(), "progressBar");
+    EXPECT_FALSE(view[3]["showText"].asBool());
+    EXPECT_EQ(view[3]["size"].asString(), "medium");
+
+    // Reading the written text gives the same ribbon, written the same.
+    CVNQRibbonBar again;
+    ASSERT_TRUE(again.loadConfigJson(written));
+    EXPECT_EQ(again.configJson(), written);
+    EXPECT_FALSE(again.findAction("save")->isCheckable()); // quick access keeps four keys only
+}
+
+TEST_F(RibbonConfigTest, RefusalsKeepContentAndReportMessageAndSource)
+{
+    CVNQRibbonBar bar;
+    RibbonTest::Recorder failed(&bar, &CVNQRibbonBar::configLoadFailed);
+    QTemporaryDir dir;
+    const QString good = dir.filePath("good.json");
+    const QString broken = dir.filePath("broken.json");
+    const QString notObject = dir.filePath("array.json");
+    TestUtil::writeFile(dir.path(), "good.json", RibbonTest::realisticConfig().toUtf8());
+    TestUtil::writeFile(dir.path(), "broken.json", "{\"schemaVersion\": 1,");
+    TestUtil::writeFile(dir.path(), "array.json", "[1]");
+    TestUtil::writeFile(dir.path(), "v2.json", "{\"schemaVersion\": 2, \"pages\": []}");
+    ASSERT_TRUE(bar.loadConfigFile(good));
+    EXPECT_EQ(bar.configFile(), good);
+
+    auto expectRefused = [&](bool ok, const QString& source, const QString& messageStart) {
+        EXPECT_FALSE(ok);
+        ASSERT_EQ(failed.size(), 1);
+        EXPECT_EQ(failed.at(0).at(0).toString(), source);
+        EXPECT_TRUE(failed.at(0).at(1).toString().startsWith(messageStart))
+            << failed.at(0).at(1).toString().toStdString();
+        EXPECT_EQ(failed.at(0).at(1).toString(), bar.lastError());
+        failed.clear();
+        // Previous content and its file name stay.
+        EXPECT_EQ(bar.pageCount(), 5);
+        EXPECT_EQ(bar.configFile(), good);
+    };
+    const QString missing = dir.filePath("missing.json");
+    expectRefused(bar.loadConfigFile(missing), missing, "Ribbon config file was not found: " + missing);
+    expectRefused(bar.loadConfigFile(broken), broken, "Invalid Ribbon JSON in " + broken + ": ");
+    expectRefused(bar.loadConfigJson("{oops"), "inline", "Invalid Ribbon JSON: ");
+    expectRefused(bar.loadConfigFile(notObject), notObject, "Ribbon config root must be an object.");
+    expectRefused(bar.loadConfigFile(dir.filePath("v2.json")), dir.filePath("v2.json"),
+                  "Unsupported Ribbon schemaVersion; expected 1.");
+    for (const char* version : {"\"1\"", "2", "null", "1.5"})
+        expectRefused(bar.loadConfigJson(QString("{\"schemaVersion\": %1}").arg(version)), "inline",
+                      "Unsupported Ribbon schemaVersion; expected 1.");
+    expectRefused(bar.loadConfigJson("{}"), "inline", "Unsupported Ribbon schemaVersion; expected 1.");
+
+    // 1.0 is version 1; the bare document empties the bar.
+    EXPECT_TRUE(bar.loadConfigJson("{\"schemaVersion\": 1.0}"));
+    EXPECT_EQ(bar.pageCount(), 0);
+    EXPECT_EQ(bar.currentPage(), -1);
+    EXPECT_TRUE(bar.applicationButton()->isHidden());
+    EXPECT_FALSE(bar.isMinimized());
+    EXPECT_TRUE(bar.lastError().isEmpty());
+    EXPECT_EQ(bar.configFile(), good); // inline text names no file
+    EXPECT_EQ(parsed(bar.configJson()),
+              TestUtil::json(R"({"contextGroups": [], "layoutMode": "office", "minimized": false, "pages": [],
+                                 "quickAccess": [], "schemaVersion": 1, "topRight": []})"));
+}
+
+TEST_F(RibbonConfigTest, ItemDefaultsAndWronglyTypedElements)
+{
+    CVNQRibbonBar bar;
+    ASSERT_TRUE(bar.loadConfigJson(R"({"schemaVersion": 1, "layoutMode": "COMPACT",
+      "quickAccess": ["save", {"id": "q"}],
+      "pages": ["bad", {"id": "p", "groups": [7, {"id": "g", "items": [
+        {"type": "button", "id": "save"},
+        {"id": "withMenu", "menu": []},
+        {"text": "anonymous"},
+        {},
+        "not an item",
+        {"type": "widget", "control": "slider", "id": "s"},
+        {"type": "widget", "control": "comboBox", "id": "c", "items": ["a", {"x": 1}, 3, [1], true]},
+        {"type": "gallery", "columns": 0, "rows": -4},
+        {"id": "m", "menu": [1, {"separator": true}, {"id": "leaf"}, {"separator": 1, "id": "notSep"}]}]}]}],
+      "contextGroups": [{"id": "ctx", "pages": [{"id": "cp"}]}]})"));
+    EXPECT_EQ(bar.layoutMode(), CVN_RIBBON_LAYOUT_COMPACT);
+    ASSERT_EQ(bar.pageCount(), 2);
+    CVNQRibbonGroup* group = bar.pageById("p")->groupById("g");
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->itemCount(), 7); // the string and the slider are skipped
+
+    const QList<CVNQRibbonButton*> buttons =
+        group->findChildren<CVNQRibbonButton*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_GE(buttons.size(), 5);
+    EXPECT_EQ(buttons[0]->text(), "save");
+    EXPECT_EQ(buttons[0]->itemSize(), CVN_RIBBON_ITEM_LARGE);
+    EXPECT_EQ(buttons[0]->popupMode(), CVN_RIBBON_POPUP_NONE);
+    EXPECT_EQ(buttons[1]->popupMode(), CVN_RIBBON_POPUP_INSTANT);
+    ASSERT_NE(buttons[1]->popupMenu(), nullptr);
+    EXPECT_TRUE(buttons[1]->popupMenu()->actions().isEmpty());
+    EXPECT_EQ(buttons[2]->text(), "anonymous");
+    EXPECT_EQ(buttons[3]->text(), "Command");
+    const QList<QAction*> menu = buttons[4]->popupMenu()->actions();
+    ASSERT_EQ(menu.size(), 3);
+    EXPECT_TRUE(menu[0]->isSeparator());
+    EXPECT_EQ(menu[2]->objectName(), "notSep");
+
+    CVNQComboBox* combo = group->findChild<CVNQComboBox*>("c");
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->itemText(1), "3");
+    EXPECT_EQ(combo->itemText(2), "true");
+    CVNQRibbonGallery* gallery = group->findChild<CVNQRibbonGallery*>();
+    EXPECT_EQ(gallery->columnCount(), 1);
+    EXPECT_EQ(gallery->visibleRowCount(), 1);
+
+    EXPECT_EQ(RibbonTest::tab(bar, "cp"), nullptr); // a group without "visible" stays hidden
+    EXPECT_FALSE(bar.setCurrentPage("cp"));
+    bar.showContextGroup("ctx");
+    EXPECT_TRUE(bar.setCurrentPage("cp"));
+}

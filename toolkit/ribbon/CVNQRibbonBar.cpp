@@ -1,0 +1,371 @@
+#include "CVNQRibbonBar.h"
+
+#include "CVNQContainer.h"
+#include "CVNQRibbonBarImpl.h"
+#include "CVNQRibbonButton.h"
+#include "CVNQRibbonContextGroup.h"
+#include "CVNQRibbonMenu.h"
+#include "CVNQRibbonPage.h"
+
+#include <QAction>
+#include <QEvent>
+
+namespace CVNQtLib {
+
+CVNQ_IMPLEMENT_CONTROL(CVNQRibbonBar, CVNQRibbonBarImpl, "qtribbonbar")
+
+CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
+    : QWidget(parent)
+{
+    m_topRow = new CVNQContainer(this);
+    m_tabRow = new CVNQContainer(this);
+    m_pageStack = new CVNQContainer(this);
+    m_popup = new CVNQContainer(nullptr);
+    m_appButton = new CVNQRibbonButton(m_topRow, CVN_RIBBON_ITEM_SMALL);
+    m_tabScrollLeft = new CVNQRibbonButton(m_tabRow, CVN_RIBBON_ITEM_SMALL);
+    m_tabScrollRight = new CVNQRibbonButton(m_tabRow, CVN_RIBBON_ITEM_SMALL);
+
+    m_impl = new CVNQRibbonBarImpl(this);
+
+    for (CVNQContainer* c : {m_topRow, m_tabRow, m_pageStack, m_popup})
+        c->setChildLayout(CVNQContainer::NoUse);
+    m_popup->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
+    m_popup->installEventFilter(this);
+
+    m_appButton->setObjectName(QStringLiteral("ribbonApplicationButton"));
+    m_appButton->setText(QStringLiteral("File"));
+    m_appButton->hide();
+    m_tabScrollLeft->setText(QStringLiteral("<"));
+    m_tabScrollRight->setText(QStringLiteral(">"));
+    m_tabScrollLeft->hide();
+    m_tabScrollRight->hide();
+
+    connect(m_tabScrollLeft, &QAbstractButton::clicked, this, [this]() {
+        m_tabScrollOffset = qMax(m_tabScrollOffset - 100, 0);
+        updateTabLayout();
+    });
+    connect(m_tabScrollRight, &QAbstractButton::clicked, this, [this]() {
+        m_tabScrollOffset = m_tabScrollOffset > INT_MAX - 100 ? INT_MAX : m_tabScrollOffset + 100;
+        updateTabLayout();
+    });
+
+    m_impl->applyTheme();
+    applyRibbonStyles();
+    updateLayout();
+}
+
+CVNQRibbonBar::~CVNQRibbonBar()
+{
+    hideMinimizedPopup();
+    clearContent();
+    delete m_popup;
+    m_popup = nullptr;
+}
+
+ControlInfo CVNQRibbonBar::getProps()
+{
+    return cvnMakeControlInfo("qtribbonbar", "RibbonBar", "Corvane themed ribbon command surface", "CVNQRibbonBar",
+                              "ribbonbar");
+}
+
+// --- pages ------------------------------------------------------------------
+
+CVNQRibbonPage* CVNQRibbonBar::addPage(const QString& id, const QString& title)
+{
+    return insertPage(pageCount(), id, title);
+}
+
+CVNQRibbonPage* CVNQRibbonBar::insertPage(int index, const QString& id, const QString& title)
+{
+    auto* page = new CVNQRibbonPage(id, title, m_pageStack);
+    page->m_bar = this;
+    page->hide();
+    m_pages.insert(qBound(0, index, m_pages.size()), page);
+    if (!m_currentPage)
+        m_currentPage = page;
+    rebuildTabs();
+    return page;
+}
+
+bool CVNQRibbonBar::removePage(CVNQRibbonPage* page)
+{
+    if (!page || !m_pages.contains(page))
+        return false;
+    for (CVNQRibbonContextGroup* group : qAsConst(m_contextGroups))
+        group->m_pages.removeAll(page);
+    m_pages.removeAll(page);
+    if (m_currentPage == page)
+        m_currentPage = m_pages.isEmpty() ? nullptr : m_pages.first();
+    m_tabPages.removeAll(page);
+    delete page;
+    rebuildTabs();
+    return true;
+}
+
+void CVNQRibbonBar::clearPages()
+{
+    const QList<CVNQRibbonPage*> pages = m_pages;
+    m_pages.clear();
+    m_tabPages.clear();
+    m_currentPage = nullptr;
+    for (CVNQRibbonContextGroup* group : qAsConst(m_contextGroups))
+        group->m_pages.clear();
+    qDeleteAll(pages);
+    rebuildTabs();
+}
+
+CVNQRibbonPage* CVNQRibbonBar::pageAt(int index) const
+{
+    return index >= 0 && index < m_pages.size() ? m_pages.at(index) : nullptr;
+}
+
+CVNQRibbonPage* CVNQRibbonBar::pageById(const QString& id) const
+{
+    for (CVNQRibbonPage* page : m_pages)
+        if (page->pageId() == id)
+            return page;
+    return nullptr;
+}
+
+int CVNQRibbonBar::currentPage() const
+{
+    return m_currentPage ? m_pages.indexOf(m_currentPage) : -1;
+}
+
+bool CVNQRibbonBar::setCurrentPage(int index)
+{
+    return selectPage(index, true);
+}
+
+bool CVNQRibbonBar::setCurrentPage(const QString& pageId)
+{
+    CVNQRibbonPage* page = pageById(pageId);
+    return page ? setCurrentPage(m_pages.indexOf(page)) : false;
+}
+
+bool CVNQRibbonBar::selectPage(int index, bool openPopup)
+{
+    CVNQRibbonPage* page = pageAt(index);
+    if (!page || !m_tabPages.contains(page))
+        return false;
+    m_currentPage = page;
+    updatePageVisibility();
+    for (int i = 0; i < m_tabButtons.size(); ++i) {
+        const QSignalBlocker blocker(m_tabButtons.at(i));
+        m_tabButtons.at(i)->setChecked(m_tabPages.at(i) == page);
+    }
+    updateTabLayout();
+    emit currentPageChanged(index);
+    if (m_minimized && openPopup)
+        showMinimizedPopup();
+    return true;
+}
+
+void CVNQRibbonBar::onTabClicked(CVNQRibbonPage* page)
+{
+    if (page == m_currentPage && !m_minimized) {
+        m_minimized = true;
+        emit minimizedChanged(true);
+        updateGeometry();
+        updateLayout();
+        return;
+    }
+    setCurrentPage(m_pages.indexOf(page));
+}
+
+// --- context groups ---------------------------------------------------------
+
+CVNQRibbonContextGroup* CVNQRibbonBar::addContextGroup(const QString& id, const QString& title, const QColor& color)
+{
+    if (CVNQRibbonContextGroup* existing = contextGroupById(id))
+        return existing;
+    auto* group = new CVNQRibbonContextGroup(id, title, color, this);
+    m_contextGroups.append(group);
+    return group;
+}
+
+CVNQRibbonContextGroup* CVNQRibbonBar::contextGroupById(const QString& id) const
+{
+    for (CVNQRibbonContextGroup* group : m_contextGroups)
+        if (group->contextId() == id)
+            return group;
+    return nullptr;
+}
+
+void CVNQRibbonBar::showContextGroup(const QString& id)
+{
+    CVNQRibbonContextGroup* group = contextGroupById(id);
+    if (!group)
+        return;
+    group->m_visible = true;
+    rebuildTabs();
+}
+
+void CVNQRibbonBar::hideContextGroup(const QString& id)
+{
+    CVNQRibbonContextGroup* group = contextGroupById(id);
+    if (!group)
+        return;
+    group->m_visible = false;
+    if (m_currentPage && m_currentPage->contextGroup() == group)
+        m_currentPage = m_tabPages.isEmpty() ? nullptr : m_tabPages.first();
+    rebuildTabs();
+}
+
+// --- top row ----------------------------------------------------------------
+
+CVNQRibbonButton* CVNQRibbonBar::addQuickAction(QAction* action)
+{
+    if (!action)
+        return nullptr;
+    registerAction(action);
+    auto* button = new CVNQRibbonButton(m_topRow, CVN_RIBBON_ITEM_SMALL);
+    button->setRibbonAction(action);
+    button->setShowText(false);
+    button->setToolTip(action->text());
+    button->show();
+    m_quickButtons.append(button);
+    applyCommandStyles(button);
+    updateLayout();
+    return button;
+}
+
+void CVNQRibbonBar::addTopRightWidget(QWidget* widget)
+{
+    if (!widget)
+        return;
+    widget->setParent(m_topRow);
+    widget->show();
+    m_topRightWidgets.append(widget);
+    updateLayout();
+}
+
+void CVNQRibbonBar::setApplicationMenu(const QString& text, CVNQRibbonMenu* menu, const QString& iconPath)
+{
+    m_appButton->setText(text);
+    m_appButton->setRibbonIcon(iconPath);
+    m_appButton->setPopupMode(CVN_RIBBON_POPUP_INSTANT);
+    m_appButton->setPopupMenu(menu);
+    m_appButton->setVisible(menu != nullptr);
+    if (menu) {
+        menu->setParent(m_appButton, menu->windowFlags());
+        registerMenuActions(menu);
+    }
+    updateLayout();
+}
+
+// --- commands ---------------------------------------------------------------
+
+void CVNQRibbonBar::registerAction(QAction* action)
+{
+    if (!action)
+        return;
+    if (!m_registeredActions.contains(action)) {
+        m_registeredActions.append(action);
+        connect(action, &QObject::destroyed, this, [this, action]() {
+            m_registeredActions.removeAll(action);
+            m_ownedActions.removeAll(action);
+        });
+        connect(action, &QAction::triggered, this,
+                [this, action]() { emit commandTriggered(action->objectName(), action->isChecked()); });
+    }
+    if (action->parent() == this && !m_ownedActions.contains(action))
+        m_ownedActions.append(action);
+}
+
+void CVNQRibbonBar::registerMenuActions(CVNQRibbonMenu* menu)
+{
+    if (!menu)
+        return;
+    const QList<QAction*> actions = menu->actions();
+    for (QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        if (auto* sub = qobject_cast<CVNQRibbonMenu*>(action->menu()))
+            registerMenuActions(sub);
+        else if (!action->menu())
+            registerAction(action);
+    }
+}
+
+QAction* CVNQRibbonBar::findAction(const QString& commandId) const
+{
+    for (QAction* action : m_registeredActions)
+        if (action->objectName() == commandId)
+            return action;
+    return nullptr;
+}
+
+// --- modes ------------------------------------------------------------------
+
+void CVNQRibbonBar::setLayoutMode(CVN_RIBBON_LAYOUT_MODE mode)
+{
+    if (mode == m_layoutMode)
+        return;
+    m_layoutMode = mode;
+    m_groupRows = mode == CVN_RIBBON_LAYOUT_COMPACT ? 2 : 3;
+    emit layoutModeChanged(mode);
+    updateGeometry();
+    updateLayout();
+}
+
+void CVNQRibbonBar::setMinimized(bool minimized)
+{
+    if (minimized == m_minimized)
+        return;
+    setMinimizedState(minimized);
+    updateLayout();
+}
+
+void CVNQRibbonBar::setMinimizedState(bool minimized)
+{
+    m_minimized = minimized;
+    if (!minimized)
+        hideMinimizedPopup();
+    emit minimizedChanged(minimized);
+    updateGeometry();
+}
+
+bool CVNQRibbonBar::isTabOverflowing() const
+{
+    return m_tabTotalWidth > m_tabRow->width();
+}
+
+// --- content ----------------------------------------------------------------
+
+void CVNQRibbonBar::clearContent()
+{
+    hideMinimizedPopup();
+    clearPages();
+
+    const QList<CVNQRibbonContextGroup*> groups = m_contextGroups;
+    m_contextGroups.clear();
+    qDeleteAll(groups);
+    const QList<CVNQRibbonButton*> quick = m_quickButtons;
+    m_quickButtons.clear();
+    qDeleteAll(quick);
+    const QList<QWidget*> topRight = m_topRightWidgets;
+    m_topRightWidgets.clear();
+    qDeleteAll(topRight);
+
+    const QList<QAction*> owned = m_ownedActions;
+    m_ownedActions.clear();
+    m_registeredActions.clear();
+    qDeleteAll(owned);
+
+    if (CVNQRibbonMenu* menu = m_appButton->popupMenu())
+        delete menu;
+    m_appButton->setPopupMenu(nullptr);
+    m_appButton->hide();
+}
+
+bool CVNQRibbonBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_popup && event->type() == QEvent::Hide && m_pageStack->parentWidget() == m_popup) {
+        m_pageStack->setParent(this);
+        m_pageStack->hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,165 @@
+#pragma once
+
+// The ribbon command bar (type "qtribbonbar"): a row of tabs with one page
+// of titled groups each, an application button with its menu, quick-access
+// commands, widgets at the top right and contextual tab groups, laid out in
+// the office mode (top row above the tab row) or the compact mode (one row).
+// Commands are QActions whose objectName is the command id; the bar
+// re-emits every registered action's triggering as commandTriggered. The
+// whole content can be loaded from and written to a JSON configuration.
+
+#include "CVNQControl.h"
+#include "CVNQRibbonTypes.h"
+
+#include <QColor>
+#include <QList>
+#include <QWidget>
+
+class QAction;
+
+namespace CVNQtLib {
+
+class CVNQContainer;
+class CVNQRibbonBarImpl;
+class CVNQRibbonButton;
+class CVNQRibbonContextGroup;
+class CVNQRibbonGallery;
+class CVNQRibbonGroup;
+class CVNQRibbonMenu;
+class CVNQRibbonPage;
+
+class CVNQ_EXPORT CVNQRibbonBar : public QWidget, public ICVNQWidgetBase
+{
+    Q_OBJECT
+    CVNQ_DECLARE_CONTROL(CVNQRibbonBar, CVNQRibbonBarImpl)
+public:
+    explicit CVNQRibbonBar(QWidget* parent = nullptr);
+    ~CVNQRibbonBar() override;
+    static ControlInfo getProps();
+
+    // Pages, in tab order. The first page added becomes current silently.
+    CVNQRibbonPage* addPage(const QString& id, const QString& title);
+    CVNQRibbonPage* insertPage(int index, const QString& id, const QString& title);
+    bool removePage(CVNQRibbonPage* page);
+    void clearPages();
+    CVNQRibbonPage* pageAt(int index) const;
+    CVNQRibbonPage* pageById(const QString& id) const;
+    int pageCount() const { return m_pages.size(); }
+    int currentPage() const;
+    CVNQRibbonPage* currentPageWidget() const { return m_currentPage; }
+    // False outside the range and for a page without a tab (hidden context).
+    bool setCurrentPage(int index);
+    bool setCurrentPage(const QString& pageId);
+
+    // Context groups start hidden; their pages have tabs only while shown.
+    CVNQRibbonContextGroup* addContextGroup(const QString& id, const QString& title, const QColor& color);
+    CVNQRibbonContextGroup* contextGroupById(const QString& id) const;
+    void showContextGroup(const QString& id);
+    void hideContextGroup(const QString& id);
+
+    CVNQRibbonButton* addQuickAction(QAction* action);
+    void addTopRightWidget(QWidget* widget);
+    // The button shows exactly while it has a menu.
+    void setApplicationMenu(const QString& text, CVNQRibbonMenu* menu, const QString& iconPath = QString());
+    CVNQRibbonButton* applicationButton() const { return m_appButton; }
+
+    void registerAction(QAction* action);
+    QAction* findAction(const QString& commandId) const;
+
+    void setLayoutMode(CVN_RIBBON_LAYOUT_MODE mode);
+    CVN_RIBBON_LAYOUT_MODE layoutMode() const { return m_layoutMode; }
+    void setMinimized(bool minimized);
+    bool isMinimized() const { return m_minimized; }
+    bool isTabOverflowing() const;
+
+    void updateLayout();
+
+    // The configuration: a file, or text (source "inline"). A refused
+    // configuration leaves the content as it was and reports through
+    // lastError() and configLoadFailed.
+    bool loadConfigFile(const QString& path);
+    bool loadConfigJson(const QString& text);
+    QString configJson() const;
+    // The file the current content was last loaded from.
+    QString configFile() const { return m_configFile; }
+    QString lastError() const { return m_lastError; }
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    void commandTriggered(const QString& commandId, bool checked);
+    void currentPageChanged(int index);
+    void layoutModeChanged(CVNQtLib::CVN_RIBBON_LAYOUT_MODE mode);
+    void minimizedChanged(bool minimized);
+    void configLoadFailed(const QString& source, const QString& message);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    friend class CVNQRibbonBarImpl;
+    friend class CVNQRibbonContextGroup;
+    friend class CVNQRibbonGroup;
+    friend class CVNQRibbonPage;
+
+    void onTabClicked(CVNQRibbonPage* page);
+    bool selectPage(int index, bool openPopup);
+    void setMinimizedState(bool minimized);
+    void clearContent();
+    void registerMenuActions(CVNQRibbonMenu* menu);
+
+    // Layout and painting.
+    void updateTabLayout();
+    void rebuildTabs();
+    void updatePageVisibility();
+    void showMinimizedPopup();
+    void hideMinimizedPopup();
+    void applyRibbonStyles();
+    void applyCommandStyles(CVNQRibbonButton* button) const;
+    void applyTabStyles(CVNQRibbonButton* button) const;
+    void applyGalleryStyle(CVNQRibbonGallery* gallery) const;
+    int topHeight() const;
+    int tabHeight() const;
+
+    // Configuration reader and writer.
+    bool loadConfigValue(const Json::Value& root, const QString& source);
+    bool refuseConfig(const QString& source, const QString& message);
+    void readPages(const Json::Value& pages, CVNQRibbonContextGroup* group);
+    void readGroupItems(CVNQRibbonGroup* group, const Json::Value& items);
+    QAction* createActionItem(const Json::Value& node);
+    CVNQRibbonMenu* createMenu(const Json::Value& node, QWidget* parent);
+    QWidget* createWidgetItem(const Json::Value& node, QWidget* parent);
+    Json::Value writeConfigValue() const;
+
+    CVNQContainer* m_topRow = nullptr;
+    CVNQContainer* m_tabRow = nullptr;
+    CVNQContainer* m_pageStack = nullptr;
+    CVNQContainer* m_popup = nullptr;
+    CVNQRibbonButton* m_appButton = nullptr;
+    CVNQRibbonButton* m_tabScrollLeft = nullptr;
+    CVNQRibbonButton* m_tabScrollRight = nullptr;
+    QList<CVNQRibbonPage*> m_pages;
+    QList<CVNQRibbonContextGroup*> m_contextGroups;
+    QList<CVNQRibbonButton*> m_tabButtons;
+    QList<CVNQRibbonButton*> m_quickButtons;
+    QList<QWidget*> m_topRightWidgets;
+    QList<QAction*> m_registeredActions;
+    QList<QAction*> m_ownedActions;
+    QList<CVNQRibbonPage*> m_tabPages;
+    CVNQRibbonPage* m_currentPage = nullptr;
+    int m_tabScrollOffset = 0;
+    int m_tabTotalWidth = 0;
+    int m_tabMaxScroll = 0;
+    CVN_RIBBON_LAYOUT_MODE m_layoutMode = CVN_RIBBON_LAYOUT_OFFICE;
+    bool m_minimized = false;
+    int m_topRowHeight = 30;
+    int m_tabRowHeight = 31;
+    int m_pageHeight = 96;
+    int m_groupRows = 3;
+    QString m_configFile;
+    QString m_lastError;
+};
+
+} // namespace CVNQtLib

@@ -1,0 +1,226 @@
+#include "CVNQRibbonBarImpl.h"
+
+#include "CVNQAttrJson.h"
+#include "CVNQResourceManager.h"
+#include "CVNQRibbonBar.h"
+#include "CVNQRibbonWords.h"
+
+namespace CVNQtLib {
+
+namespace {
+
+FillStyle makeFill(const QColor& color, const QColor& border, int radius)
+{
+    FillStyle s;
+    s.fill.clr = color;
+    s.fill.clr2 = color;
+    s.fill.round = radius;
+    s.fill.border = border.isValid();
+    s.fill.borderSize = border.isValid() ? 1 : 0;
+    s.fill.borderclr = border.isValid() ? border : color;
+    return s;
+}
+
+TextStyleDesc makeText(const QColor& color, int size)
+{
+    TextStyleDesc s;
+    s.clr = color;
+    s.size = size;
+    s.hor = 1;
+    s.ver = 1;
+    s.singleline = true;
+    return s;
+}
+
+// Heights a widget can have; negative ones count as 0.
+int boundHeight(int value)
+{
+    return qBound(0, value, QWIDGETSIZE_MAX);
+}
+
+// An integral JSON number in the int range, else nothing.
+bool readInt(const Json::Value& attr, const char* key, int& out)
+{
+    const Json::Value& v = jsonGet(attr, key);
+    if (!v.isInt())
+        return false;
+    out = jsonToInt(v);
+    return true;
+}
+
+} // namespace
+
+CVNQRibbonBarImpl::CVNQRibbonBarImpl(CVNQRibbonBar* owner)
+    : CVNQControlImpl(owner, QString::fromLatin1(CVNQRibbonBar::typeName()))
+    , m_bar(makeFill(QColor(246, 248, 251), QColor(194, 202, 214), 0))
+    , m_page(makeFill(QColor(255, 255, 255), QColor(207, 214, 224), 0))
+    , m_group(makeFill(QColor(250, 252, 255), QColor(215, 221, 231), 4))
+    , m_rows(makeFill(QColor(246, 248, 251), QColor(), 0))
+    , m_accent(makeFill(QColor(229, 238, 255), QColor(89, 132, 208), 3))
+    , m_gallery(makeFill(QColor(255, 255, 255), QColor(207, 214, 224), 3))
+    , m_tabText(makeText(QColor(30, 40, 54), 12))
+    , m_groupTitle(makeText(QColor(91, 103, 119), 11))
+    , m_commandText(makeText(QColor(40, 48, 60), 11))
+{
+    tabs.set(CtrlStateNormal, makeFill(QColor(238, 242, 248), QColor(), 0));
+    tabs.set(CtrlStateHover, makeFill(QColor(226, 238, 252), QColor(144, 183, 225), 3));
+    tabs.set(CtrlStatePressed, makeFill(QColor(255, 255, 255), QColor(128, 171, 220), 3));
+    tabs.set(CtrlStateDisabled, makeFill(QColor(238, 242, 248), QColor(), 0));
+    commands.set(CtrlStateNormal, makeFill(QColor(255, 255, 255), QColor(210, 216, 225), 3));
+    commands.set(CtrlStateHover, makeFill(QColor(232, 242, 255), QColor(129, 174, 226), 3));
+    commands.set(CtrlStatePressed, makeFill(QColor(204, 226, 252), QColor(89, 143, 208), 3));
+    commands.set(CtrlStateDisabled, makeFill(QColor(238, 238, 238), QColor(220, 220, 220), 3));
+}
+
+CVNQRibbonBar* CVNQRibbonBarImpl::bar() const
+{
+    return static_cast<CVNQRibbonBar*>(m_owner);
+}
+
+FillStyle* CVNQRibbonBarImpl::singleFill(int slot)
+{
+    switch (slot) {
+    case BarBackground: return &m_bar;
+    case PageBackground: return &m_page;
+    case GroupBackground: return &m_group;
+    case RowBackground: return &m_rows;
+    case AccentBackground: return &m_accent;
+    case GalleryBackground: return &m_gallery;
+    default: return nullptr;
+    }
+}
+
+TextStyleDesc* CVNQRibbonBarImpl::textSlot(int slot)
+{
+    switch (slot) {
+    case TabText: return &m_tabText;
+    case GroupTitleText: return &m_groupTitle;
+    case CommandText:
+    case CommandTextAlias: return &m_commandText;
+    default: return nullptr;
+    }
+}
+
+const FillStyle& CVNQRibbonBarImpl::fill(int slot) const
+{
+    static const FillStyle none = [] {
+        FillStyle s;
+        s.valid = false;
+        return s;
+    }();
+    if (slot >= TabFirst && slot < TabFirst + 4)
+        return tabs.get(slot - TabFirst);
+    if (slot >= CommandFirst && slot < CommandFirst + 4)
+        return commands.get(slot - CommandFirst);
+    const FillStyle* s = const_cast<CVNQRibbonBarImpl*>(this)->singleFill(slot);
+    return s ? *s : none;
+}
+
+const TextStyleDesc& CVNQRibbonBarImpl::text(int slot) const
+{
+    static const TextStyleDesc none;
+    const TextStyleDesc* s = const_cast<CVNQRibbonBarImpl*>(this)->textSlot(slot);
+    return s ? *s : none;
+}
+
+void CVNQRibbonBarImpl::draw(QPainter* painter, const QRect& rect)
+{
+    drawFillStyle(painter, m_bar, rect);
+}
+
+void CVNQRibbonBarImpl::notifyChangeLanguage()
+{
+    bar()->applyRibbonStyles();
+    bar()->updateLayout();
+}
+
+void CVNQRibbonBarImpl::readStyleEntry(const QString& name, int kind, int slot)
+{
+    if (kind == 1) {
+        // The first slot of a state group names every state of it; a later
+        // slot only its own.
+        if (tabs.readEntry(TabFirst, slot, name) || commands.readEntry(CommandFirst, slot, name))
+            return;
+        if (FillStyle* s = singleFill(slot))
+            cvnLookupStyle(name, *s);
+    } else if (kind == 2) {
+        if (TextStyleDesc* s = textSlot(slot))
+            cvnLookupStyle(name, *s);
+    }
+}
+
+void CVNQRibbonBarImpl::readJson(const Json::Value& node)
+{
+    cvnForEachStyleEntry(node, [this](const QString& name, int kind, int slot) { readStyleEntry(name, kind, slot); });
+    if (const Json::Value* attr = cvnAttrObject(node))
+        readAttr(*attr);
+    bar()->applyRibbonStyles();
+    bar()->updateLayout();
+}
+
+void CVNQRibbonBarImpl::readAttr(const Json::Value& attr)
+{
+    CVNQRibbonBar* b = bar();
+    int value = 0;
+    if (readInt(attr, "topRowHeight", value))
+        b->m_topRowHeight = boundHeight(value);
+    if (readInt(attr, "tabRowHeight", value))
+        b->m_tabRowHeight = boundHeight(value);
+    if (readInt(attr, "pageHeight", value))
+        b->m_pageHeight = boundHeight(value);
+    if (readInt(attr, "groupRows", value))
+        b->m_groupRows = qBound(2, value, 3);
+
+    // A theme sets styles and heights, never the content, mode or state.
+    if (CVNQResourceManager::getInstance()->isLoadFromThemeRes())
+        return;
+
+    const QString file = jsonString(attr, "configFile");
+    const Json::Value& ribbon = jsonGet(attr, "ribbon");
+    if (ribbon.isObject()) {
+        // The content was edited inline; the file it came from keeps its name.
+        if (b->loadConfigValue(ribbon, QStringLiteral("inline")) && !file.isEmpty())
+            b->m_configFile = file;
+    } else if (!file.isEmpty()) {
+        b->loadConfigFile(file);
+    }
+
+    const QString mode = jsonString(attr, "layoutMode", ribbonLayoutModeWord(b->m_layoutMode));
+    b->setLayoutMode(ribbonLayoutModeFromWord(mode));
+    b->setMinimized(jsonBool(attr, "minimized", b->m_minimized));
+}
+
+void CVNQRibbonBarImpl::writeJson(Json::Value& node) const
+{
+    Json::Value list(Json::arrayValue);
+    auto single = [&list](const auto& style, int slot) {
+        if (!style.name.isEmpty())
+            cvnAppendStyleEntry(list, style, slot);
+    };
+    single(m_bar, BarBackground);
+    single(m_page, PageBackground);
+    single(m_group, GroupBackground);
+    tabs.writeCompact(list, TabFirst);
+    commands.writeCompact(list, CommandFirst);
+    single(m_tabText, TabText);
+    single(m_groupTitle, GroupTitleText);
+    single(m_commandText, CommandText);
+    single(m_rows, RowBackground);
+    single(m_accent, AccentBackground);
+    single(m_gallery, GalleryBackground);
+    cvnSetStyleList(node, list);
+
+    const CVNQRibbonBar* b = bar();
+    Json::Value& attr = cvnOwnAttr(node, {"configFile", "layoutMode", "minimized", "topRowHeight", "tabRowHeight",
+                                          "pageHeight", "groupRows", "ribbon"});
+    jsonMember(attr, "configFile") = jsonUtf8(b->m_configFile);
+    jsonMember(attr, "layoutMode") = jsonUtf8(ribbonLayoutModeWord(b->m_layoutMode));
+    jsonMember(attr, "minimized") = b->m_minimized;
+    jsonMember(attr, "topRowHeight") = b->m_topRowHeight;
+    jsonMember(attr, "tabRowHeight") = b->m_tabRowHeight;
+    jsonMember(attr, "pageHeight") = b->m_pageHeight;
+    jsonMember(attr, "groupRows") = b->m_groupRows;
+    jsonMember(attr, "ribbon") = b->writeConfigValue();
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,71 @@
+#pragma once
+
+// Style set and control JSON of CVNQRibbonBar. The style slots are the
+// numbers of the control's "style" entries: fills 0 (bar), 1 (page stack),
+// 2 (groups), 4-7 (tab states), 8-11 (command button states), 16 (rows),
+// 17 (accent, kept only), 18 (galleries); texts 12 (tabs), 13 (group
+// titles), 14 (command buttons; 15 is read as 14).
+
+#include "CVNQControlImpl.h"
+#include "CVNQStateStyles.h"
+
+namespace CVNQtLib {
+
+class CVNQRibbonBar;
+
+class CVNQRibbonBarImpl : public CVNQControlImpl
+{
+    Q_OBJECT
+public:
+    enum Slot
+    {
+        BarBackground = 0,
+        PageBackground = 1,
+        GroupBackground = 2,
+        TabFirst = 4,
+        CommandFirst = 8,
+        TabText = 12,
+        GroupTitleText = 13,
+        CommandText = 14,
+        CommandTextAlias = 15,
+        RowBackground = 16,
+        AccentBackground = 17,
+        GalleryBackground = 18
+    };
+
+    explicit CVNQRibbonBarImpl(CVNQRibbonBar* owner);
+
+    // The fill or text style of a slot; a slot of the other kind or none
+    // answers an invalid default.
+    const FillStyle& fill(int slot) const;
+    const TextStyleDesc& text(int slot) const;
+
+    void draw(QPainter* painter, const QRect& rect) override;
+    void notifyChangeLanguage() override;
+
+    CVNQFillStyles tabs;
+    CVNQFillStyles commands;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
+
+private:
+    CVNQRibbonBar* bar() const;
+    FillStyle* singleFill(int slot);
+    TextStyleDesc* textSlot(int slot);
+    void readStyleEntry(const QString& name, int kind, int slot);
+    void readAttr(const Json::Value& attr);
+
+    FillStyle m_bar;
+    FillStyle m_page;
+    FillStyle m_group;
+    FillStyle m_rows;
+    FillStyle m_accent;
+    FillStyle m_gallery;
+    TextStyleDesc m_tabText;
+    TextStyleDesc m_groupTitle;
+    TextStyleDesc m_commandText;
+};
+
+} // namespace CVNQtLib

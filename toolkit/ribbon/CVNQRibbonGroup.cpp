@@ -1,0 +1,218 @@
+#include "CVNQRibbonGroup.h"
+
+#include "CVNQRibbonBar.h"
+#include "CVNQRibbonBarImpl.h"
+#include "CVNQRibbonButton.h"
+#include "CVNQRibbonGallery.h"
+#include "CVNQRibbonGeometry.h"
+#include "CVNQRibbonMenu.h"
+#include "CVNQRibbonPage.h"
+
+#include <QAction>
+#include <QPainter>
+
+namespace CVNQtLib {
+
+namespace {
+
+// The vertical line a group draws between items.
+class RibbonSeparator : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return QSize(7, 52); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(QColor(180, 188, 200));
+        painter.drawLine(width() / 2, 5, width() / 2, height() - 5);
+    }
+};
+
+} // namespace
+
+CVNQRibbonGroup::CVNQRibbonGroup(const QString& id, const QString& title, QWidget* parent)
+    : CVNQContainer(parent)
+    , m_id(id)
+    , m_title(title)
+    , m_page(qobject_cast<CVNQRibbonPage*>(parent))
+{
+    setDrawBackground(false);
+    setChildLayout(NoUse);
+}
+
+CVNQRibbonGroup::~CVNQRibbonGroup()
+{
+    clearItems();
+}
+
+void CVNQRibbonGroup::appendItem(const Item& item)
+{
+    m_items.append(item);
+    item.widget->show();
+    updateGeometry();
+    updateItemLayout();
+}
+
+CVNQRibbonButton* CVNQRibbonGroup::addAction(QAction* action, CVN_RIBBON_ITEM_SIZE size, CVN_RIBBON_POPUP_MODE mode,
+                                             CVNQRibbonMenu* menu)
+{
+    if (!action)
+        return nullptr;
+    auto* button = new CVNQRibbonButton(this, size);
+    button->setRibbonAction(action);
+    button->setPopupMode(mode);
+    button->setPopupMenu(menu);
+    if (CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr) {
+        bar->registerAction(action);
+        bar->registerMenuActions(menu);
+        bar->applyCommandStyles(button);
+    }
+    connect(action, &QAction::triggered, this, [this, action]() { emit actionTriggered(action); });
+    appendItem({button, size, QStringLiteral("button"), action});
+    return button;
+}
+
+CVNQRibbonButton* CVNQRibbonGroup::addLargeAction(QAction* action)
+{
+    return addAction(action, CVN_RIBBON_ITEM_LARGE);
+}
+
+CVNQRibbonButton* CVNQRibbonGroup::addMediumAction(QAction* action)
+{
+    return addAction(action, CVN_RIBBON_ITEM_MEDIUM);
+}
+
+CVNQRibbonButton* CVNQRibbonGroup::addSmallAction(QAction* action)
+{
+    return addAction(action, CVN_RIBBON_ITEM_SMALL);
+}
+
+CVNQRibbonButton* CVNQRibbonGroup::addMenu(CVNQRibbonMenu* menu, CVN_RIBBON_ITEM_SIZE size, CVN_RIBBON_POPUP_MODE mode)
+{
+    auto* action = new QAction(menu ? menu->title() : QStringLiteral("Menu"), this);
+    return addAction(action, size, mode, menu);
+}
+
+CVNQRibbonGallery* CVNQRibbonGroup::addGallery(int columns, int rows)
+{
+    auto* gallery = new CVNQRibbonGallery(this);
+    gallery->setColumnCount(qMax(columns, 1));
+    gallery->setVisibleRowCount(qMax(rows, 1));
+    if (CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr) {
+        connect(gallery, &CVNQRibbonGallery::itemTriggered, bar,
+                [bar](const QString& id) { emit bar->commandTriggered(id, false); });
+        bar->applyGalleryStyle(gallery);
+    }
+    appendItem({gallery, CVN_RIBBON_ITEM_LARGE, QStringLiteral("gallery"), nullptr});
+    return gallery;
+}
+
+QWidget* CVNQRibbonGroup::addWidget(QWidget* widget, CVN_RIBBON_ITEM_SIZE size)
+{
+    if (!widget)
+        return nullptr;
+    widget->setParent(this);
+    appendItem({widget, size, QStringLiteral("widget"), nullptr});
+    return widget;
+}
+
+void CVNQRibbonGroup::addSeparator()
+{
+    appendItem({new RibbonSeparator(this), CVN_RIBBON_ITEM_LARGE, QStringLiteral("separator"), nullptr});
+}
+
+void CVNQRibbonGroup::clearItems()
+{
+    const QVector<Item> items = m_items;
+    m_items.clear();
+    for (const Item& item : items)
+        delete item.widget;
+}
+
+void CVNQRibbonGroup::setTitle(const QString& title)
+{
+    m_title = title;
+    update();
+}
+
+void CVNQRibbonGroup::setExpanding(bool expanding)
+{
+    m_expanding = expanding;
+    updateGeometry();
+}
+
+int CVNQRibbonGroup::rowCount() const
+{
+    const CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr;
+    return qMax(bar ? bar->m_groupRows : 3, 2);
+}
+
+int CVNQRibbonGroup::walkItems(bool place) const
+{
+    const int rows = rowCount();
+    const int avail = qMax(height() - 27, 0);
+    const int rowHeight = qMax(avail / rows, 20);
+    int x = 4;
+    QVector<QWidget*> column;
+    int colWidth = 0;
+    auto flush = [&]() {
+        if (place)
+            for (int i = 0; i < column.size(); ++i)
+                ribbonPlace(column.at(i), QRect(x, i * rowHeight + 4, colWidth, rowHeight - 2));
+        if (!column.isEmpty())
+            x += colWidth + 4;
+        column.clear();
+        colWidth = 0;
+    };
+    for (const Item& item : m_items) {
+        const int hintWidth = item.widget->sizeHint().width();
+        if (item.size == CVN_RIBBON_ITEM_LARGE) {
+            flush();
+            if (place)
+                ribbonPlace(item.widget, QRect(x, 4, hintWidth, avail));
+            x += hintWidth + 4;
+        } else {
+            column.append(item.widget);
+            colWidth = qMax(colWidth, hintWidth);
+            if (column.size() == rows)
+                flush();
+        }
+    }
+    flush();
+    return x;
+}
+
+void CVNQRibbonGroup::updateItemLayout()
+{
+    walkItems(true);
+}
+
+QSize CVNQRibbonGroup::sizeHint() const
+{
+    const CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr;
+    return QSize(qMax(walkItems(false) + 4, 80), bar ? bar->m_pageHeight - 8 : 92);
+}
+
+void CVNQRibbonGroup::paintEvent(QPaintEvent*)
+{
+    CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr;
+    if (!bar)
+        return;
+    const CVNQRibbonBarImpl* impl = static_cast<const CVNQRibbonBarImpl*>(bar->getControlImpl());
+    QPainter painter(this);
+    const QRect r = rect();
+    CVNQWidgetBaseImpl::drawFillStyle(&painter, impl->fill(CVNQRibbonBarImpl::GroupBackground), r);
+    CVNQWidgetBaseImpl::drawText(&painter, m_title, impl->text(CVNQRibbonBarImpl::GroupTitleText),
+                                 QRect(5, r.bottom() - 18, r.width() - 10, 17));
+}
+
+void CVNQRibbonGroup::resizeEvent(QResizeEvent* event)
+{
+    CVNQContainer::resizeEvent(event);
+    updateItemLayout();
+}
+
+} // namespace CVNQtLib

@@ -1,0 +1,159 @@
+#include "CVNQRibbonPage.h"
+
+#include "CVNQRibbonBar.h"
+#include "CVNQRibbonButton.h"
+#include "CVNQRibbonGeometry.h"
+#include "CVNQRibbonGroup.h"
+
+#include <QWheelEvent>
+
+namespace CVNQtLib {
+
+CVNQRibbonPage::CVNQRibbonPage(const QString& id, const QString& title, QWidget* parent)
+    : CVNQContainer(parent)
+    , m_id(id)
+    , m_title(title.isEmpty() ? id : title)
+{
+    m_leftButton = new CVNQRibbonButton(this, CVN_RIBBON_ITEM_SMALL);
+    m_leftButton->setText(QStringLiteral("<"));
+    m_rightButton = new CVNQRibbonButton(this, CVN_RIBBON_ITEM_SMALL);
+    m_rightButton->setText(QStringLiteral(">"));
+    m_leftButton->hide();
+    m_rightButton->hide();
+    setDrawBackground(false);
+    setChildLayout(NoUse);
+    connect(m_leftButton, &QAbstractButton::clicked, this, [this]() { scrollBy(-120); });
+    connect(m_rightButton, &QAbstractButton::clicked, this, [this]() { scrollBy(120); });
+}
+
+CVNQRibbonPage::~CVNQRibbonPage() = default;
+
+void CVNQRibbonPage::setTitle(const QString& title)
+{
+    m_title = title;
+    if (m_bar)
+        m_bar->rebuildTabs();
+}
+
+CVNQRibbonGroup* CVNQRibbonPage::addGroup(const QString& id, const QString& title)
+{
+    return insertGroup(groupCount(), id, title);
+}
+
+CVNQRibbonGroup* CVNQRibbonPage::insertGroup(int index, const QString& id, const QString& title)
+{
+    auto* group = new CVNQRibbonGroup(id, title, this);
+    group->show();
+    m_groups.insert(qBound(0, index, m_groups.size()), group);
+    updateGroupLayout();
+    return group;
+}
+
+bool CVNQRibbonPage::removeGroup(CVNQRibbonGroup* group)
+{
+    if (!group || !m_groups.removeOne(group))
+        return false;
+    delete group;
+    updateGroupLayout();
+    return true;
+}
+
+void CVNQRibbonPage::clearGroups()
+{
+    const QList<CVNQRibbonGroup*> groups = m_groups;
+    m_groups.clear();
+    qDeleteAll(groups);
+    m_scrollOffset = 0;
+}
+
+CVNQRibbonGroup* CVNQRibbonPage::groupAt(int index) const
+{
+    return index >= 0 && index < m_groups.size() ? m_groups.at(index) : nullptr;
+}
+
+CVNQRibbonGroup* CVNQRibbonPage::groupById(const QString& id) const
+{
+    for (CVNQRibbonGroup* group : m_groups)
+        if (group->groupId() == id)
+            return group;
+    return nullptr;
+}
+
+bool CVNQRibbonPage::isOverflowing() const
+{
+    return m_contentWidth > width();
+}
+
+QSize CVNQRibbonPage::sizeHint() const
+{
+    return QSize(m_contentWidth, m_bar ? m_bar->m_pageHeight : 96);
+}
+
+int CVNQRibbonPage::maxScroll() const
+{
+    const int avail = qMax(width() - (isOverflowing() ? 40 : 0), 0);
+    return qMax(m_contentWidth - avail, 0);
+}
+
+void CVNQRibbonPage::updateGroupLayout()
+{
+    int content = 4;
+    int expanding = 0;
+    for (CVNQRibbonGroup* group : qAsConst(m_groups)) {
+        content += group->sizeHint().width() + 4;
+        if (group->isExpanding())
+            ++expanding;
+    }
+    m_contentWidth = content + 4;
+
+    const bool overflow = isOverflowing();
+    int extra = 0;
+    if (overflow) {
+        m_scrollOffset = qBound(0, m_scrollOffset, maxScroll());
+    } else {
+        m_scrollOffset = 0;
+        extra = expanding > 0 ? qMax(width() - m_contentWidth, 0) / expanding : 0;
+    }
+
+    int x = (overflow ? 20 : 0) - m_scrollOffset + 4;
+    for (CVNQRibbonGroup* group : qAsConst(m_groups)) {
+        const int w = group->sizeHint().width() + (group->isExpanding() ? extra : 0);
+        ribbonPlace(group, QRect(x, 4, w, qMax(height() - 8, 0)));
+        x += w + 4;
+    }
+
+    m_leftButton->setVisible(overflow);
+    m_rightButton->setVisible(overflow);
+    m_leftButton->setEnabled(m_scrollOffset > 0);
+    m_rightButton->setEnabled(m_scrollOffset < maxScroll());
+    if (overflow) {
+        ribbonPlace(m_leftButton, QRect(0, 0, 20, height()));
+        ribbonPlace(m_rightButton, QRect(width() - 20, 0, 20, height()));
+        m_leftButton->raise();
+        m_rightButton->raise();
+    }
+}
+
+void CVNQRibbonPage::scrollBy(int dx)
+{
+    m_scrollOffset = int(qBound<qint64>(0, qint64(m_scrollOffset) + dx, maxScroll()));
+    updateGroupLayout();
+}
+
+void CVNQRibbonPage::resizeEvent(QResizeEvent* event)
+{
+    CVNQContainer::resizeEvent(event);
+    updateGroupLayout();
+}
+
+void CVNQRibbonPage::wheelEvent(QWheelEvent* event)
+{
+    if (m_contentWidth <= width()) {
+        CVNQContainer::wheelEvent(event);
+        return;
+    }
+    scrollBy(event->angleDelta().y() < 0 ? 80 : -80);
+    event->accept();
+}
+
+} // namespace CVNQtLib
