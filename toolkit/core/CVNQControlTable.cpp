@@ -12,6 +12,8 @@
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 
+#include "CVNQCanvas.h"
+#include "CVNQCanvasWindow.h"
 #include "CVNQCheckBox.h"
 #include "CVNQComboBox.h"
 #include "CVNQContainer.h"
@@ -22,6 +24,7 @@
 #include "CVNQLCDNumber.h"
 #include "CVNQLineEdit.h"
 #include "CVNQProgressBar.h"
+#include "CVNQPropertyList.h"
 #include "CVNQPushButton.h"
 #include "CVNQRadioButton.h"
 #include "CVNQScrollBar.h"
@@ -67,6 +70,7 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
+        {CVNQCanvasWindow::typeName(), &CVNQCanvasWindow::createCanvas, &CVNQCanvasWindow::getProps, true},
         {CVNQContainer::typeName(), &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
         {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
         {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
@@ -91,6 +95,8 @@ void registerBuiltinControlTypes()
         {CVNQScrollBar::typeName(), &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
         {CVNQTextEdit::typeName(), &CVNQTextEdit::createCVNQTextEdit, &CVNQTextEdit::getProps, true},
         {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
+        {CVNQPropertyList::typeName(), &CVNQPropertyList::createCVNQPropertyList, &CVNQPropertyList::getProps, true},
+        {CVNQCanvas::typeName(), &CVNQCanvas::createCVNQCanvas, nullptr, false},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
         {"scrollview", &CVNQScrollView::createCVNQScrollView, nullptr, false},
@@ -115,6 +121,7 @@ void registerBuiltinControlTypes()
         {"dnumedit", &CVNQSpinBox::createCVNQSpinBox},
         {"splitter", &CVNQSplitter::createCVNQSplitter},
         {"switch", &CVNQSwitch::createCVNQSwitch},
+        {"property", &CVNQPropertyList::createCVNQPropertyList},
     };
 
     for (const ControlType& t : types) {
@@ -133,6 +140,9 @@ void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
     // window, sub-window:
     //   if (auto* w = qobject_cast<CVNQWindow*>(host)) applyPageWindowKeysTo(w, keys);
     if (auto* w = qobject_cast<CVNQWindow*>(host))
+        applyPageWindowKeysTo(w, keys);
+    // The canvas window has no meta-object of its own.
+    if (auto* w = dynamic_cast<CVNQCanvasWindow*>(host))
         applyPageWindowKeysTo(w, keys);
     if (auto* w = qobject_cast<CVNQSubWin*>(host))
         applyPageWindowKeysTo(w, keys);
