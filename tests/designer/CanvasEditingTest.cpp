@@ -1,6 +1,6 @@
 // Editing on the canvas: selection by click and Shift-click, moving with
-// snapping and axis lock, resizing by handles, creating controls by type
-// and by drop, and what an edit leaves behind.
+// Snapping and axis lock, resizing by handles, creating controls by type
+// And by drop, and what an edit leaves behind.
 
 #include "CVNQResourceManager.h"
 #include "DesignerTestUtil.h"
@@ -29,7 +29,7 @@ QColor pixel(QWidget& w, QPoint p)
     return w.grab().toImage().pixelColor(p);
 }
 
-} // namespace
+} // Namespace
 
 TEST(DesignerCanvas, SelectMoveSnapAndResize)
 {
@@ -68,7 +68,7 @@ TEST(DesignerCanvas, SelectMoveSnapAndResize)
     EXPECT_EQ(root->geometry(), QRect(0, 0, 600, 400));
 }
 
-// Mend 6: a moved control is painted, hit and saved where it now is.
+// A moved control is painted, hit and saved where it now is.
 TEST(DesignerCanvas, EditsShowAndLast)
 {
     QTemporaryDir dir;
@@ -100,7 +100,7 @@ TEST(DesignerCanvas, EditsShowAndLast)
     EXPECT_EQ(node["y"], 90);
 }
 
-// Mend 7: Shift-click on a selected control takes it out of the selection.
+// Shift-click on a selected control takes it out of the selection.
 TEST(DesignerCanvas, ShiftClickToggles)
 {
     QTemporaryDir dir;
@@ -118,7 +118,7 @@ TEST(DesignerCanvas, ShiftClickToggles)
     EXPECT_EQ(title->pos(), QPoint(20, 20));
 }
 
-// Mend 9, canvas side: a deleted control drops out of the selection.
+// A deleted control drops out of the selection.
 TEST(DesignerCanvas, SelectionForgetsDeletedControls)
 {
     QTemporaryDir dir;
@@ -134,8 +134,8 @@ TEST(DesignerCanvas, SelectionForgetsDeletedControls)
     drag(&canvas, at, QPoint(5, 5));
 }
 
-// Mend 10, first half, with creation by type and by drop: new names are
-// unique in the whole page.
+// New names are
+// Unique in the whole page.
 TEST(DesignerCanvas, NewControlsNamedUniquely)
 {
     QTemporaryDir dir;

@@ -1,5 +1,5 @@
 // Page files on the canvas: opening, saving, re-keying and removing pages,
-// and the keys a saved page keeps.
+// And the keys a saved page keeps.
 
 #include "CVNQScrollBar.h"
 #include "DesignerTestUtil.h"
@@ -37,8 +37,8 @@ TEST(DesignerPageFiles, OpenSwitchAndDefaults)
     EXPECT_FALSE(out.isMember("resize"));
 }
 
-// Mend 1: saving and opening report failure, and a failed save leaves the
-// old file alone.
+// Saving and opening report failure, and a failed save leaves the
+// Old file alone.
 TEST(DesignerPageFiles, FailuresAreReported)
 {
     QTemporaryDir dir;
@@ -62,7 +62,7 @@ TEST(DesignerPageFiles, FailuresAreReported)
     EXPECT_TRUE(canvas.SavePage(path));
 }
 
-// Mends 2 and 3: every saved page reopens, and its keys come back as saved.
+// Every saved page reopens, and its keys come back as saved.
 TEST(DesignerPageFiles, SavedKeysReopen)
 {
     QTemporaryDir dir;
@@ -90,8 +90,8 @@ TEST(DesignerPageFiles, SavedKeysReopen)
     EXPECT_EQ(page->size(), QSize(500, 300));
 }
 
-// Mend 4 and the rename itself: a page takes its new name's path unless
-// another open page has it.
+// A page takes its new name's path unless
+// Another open page has it.
 TEST(DesignerPageFiles, RekeyingKeepsPagesApart)
 {
     QTemporaryDir dir;
@@ -116,8 +116,8 @@ TEST(DesignerPageFiles, RekeyingKeepsPagesApart)
     EXPECT_EQ(canvas.GetCurWindow(), pageB);
 }
 
-// Mend 5 and mend 9's canvas side: removing or closing pages leaves no
-// selection, press or scroll state behind.
+// Removing or closing pages leaves no
+// Selection, press or scroll state behind.
 TEST(DesignerPageFiles, RemovedPagesLeaveNoState)
 {
     QTemporaryDir dir;
@@ -149,7 +149,7 @@ TEST(DesignerPageFiles, RemovedPagesLeaveNoState)
     EXPECT_EQ(v.value(), 0);
 }
 
-// Mend 8: styles are written safely and failures reported.
+// Styles are written safely and failures reported.
 TEST(DesignerPageFiles, SaveStyleReports)
 {
     QTemporaryDir dir;
@@ -163,7 +163,7 @@ TEST(DesignerPageFiles, SaveStyleReports)
     EXPECT_TRUE(TestUtil::json(readAll(dir.filePath("project.json")).constData()).isMember("style"));
 }
 
-// Mend 10, second half: two spellings of one file open one page.
+// Two spellings of one file open one page.
 TEST(DesignerPageFiles, OneFileOnePage)
 {
     QTemporaryDir dir;

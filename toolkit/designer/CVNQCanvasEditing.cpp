@@ -164,8 +164,8 @@ void CVNQCanvas::paintEvent(QPaintEvent*)
             continue;
         const QRect r(w->mapTo(this, QPoint(0, 0)), w->size());
         const int L = r.left(), T = r.top(), W = r.width(), H = r.height();
-        const QPoint handles[] = {{L, T},         {L + W / 2, T},     {L + W, T},     {L, T + H},
-                                  {L + W / 2, T + H}, {L + W, T + H}, {L, T + H / 2}, {L + W, T + H / 2}};
+        const QPoint handles[] = {{L, T},         {L + W / 2, T}, {L + W, T},        {L, T + H}, {L + W / 2, T + H},
+                                  {L + W, T + H}, {L, T + H / 2}, {L + W, T + H / 2}};
         for (const QPoint& h : handles)
             DrawSelectionPoint(painter, h.x(), h.y(), !primary);
         primary = false;
@@ -285,8 +285,8 @@ void CVNQCanvas::mouseReleaseEvent(QMouseEvent* event)
     CVNQCanvasImpl& d = *m_impl;
     if (d.current) {
         // A press on the selection that never moved is a click as well.
-        const bool click = d.pressState == CVNQCanvasImpl::Pressed ||
-                           (d.pressState == CVNQCanvasImpl::Dragging && !d.dragMoved);
+        const bool click =
+            d.pressState == CVNQCanvasImpl::Pressed || (d.pressState == CVNQCanvasImpl::Dragging && !d.dragMoved);
         if (click)
             clickAt(event->pos(), event->modifiers());
     }
@@ -330,7 +330,7 @@ void CVNQCanvas::prepareNewControl(QWidget* control, const QString& type, const 
     control->setObjectName(name);
     ++m_impl->nameCounter;
     dynamic_cast<ICVNQWidgetBase*>(control)->setGeometry(geometry.x(), geometry.y(), geometry.width(),
-                                                          geometry.height());
+                                                         geometry.height());
 }
 
 // A new control of type under parent, or null (a widget that is no toolkit

@@ -19,21 +19,14 @@ int rowKind(int type)
 {
     switch (type) {
     case PropName:
-    case PropText:
-        return 0;
-    case PropReadOnlyText:
-        return 2;
-    case PropBool:
-        return 3;
-    case PropLine:
-        return 4;
+    case PropText: return 0;
+    case PropReadOnlyText: return 2;
+    case PropBool: return 3;
+    case PropLine: return 4;
     case PropFillStyle:
-    case PropTextStyle:
-        return 5;
-    case PropInt:
-        return 10;
-    default:
-        return -1;
+    case PropTextStyle: return 5;
+    case PropInt: return 10;
+    default: return -1;
     }
 }
 
@@ -63,9 +56,8 @@ private:
 } // namespace
 
 CVNQPropertyList::CVNQPropertyList(QWidget* parent)
-    : CVNQScrollView(parent, [](CVNQScrollView* owner) -> CVNQScrollViewImpl* {
-        return new CVNQPropertyListImpl(owner);
-    })
+    : CVNQScrollView(parent,
+                     [](CVNQScrollView* owner) -> CVNQScrollViewImpl* { return new CVNQPropertyListImpl(owner); })
 {
     auto* content = new QWidget;
     impl()->content = content;
@@ -103,9 +95,7 @@ void CVNQPropertyList::addItem(const PropertyDef& def)
             row->caption->setText(def.name);
         QWidget* target = def.target;
         switch (def.type) {
-        case PropReadOnlyText:
-            row->value->setText(def.getString ? def.getString(target) : QString());
-            break;
+        case PropReadOnlyText: row->value->setText(def.getString ? def.getString(target) : QString()); break;
         case PropName:
         case PropText: {
             LoadingScope loading(row->edit, def);
@@ -133,8 +123,7 @@ void CVNQPropertyList::addItem(const PropertyDef& def)
             row->spin->setValue(def.getInt ? def.getInt(target) : 0);
             break;
         }
-        default:
-            break;
+        default: break;
         }
     }
     layout();

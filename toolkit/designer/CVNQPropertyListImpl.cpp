@@ -95,8 +95,7 @@ CVNQPropertyRow* CVNQPropertyListImpl::buildRow(int kind, int top, int width)
         row->spin->setGeometry(cw, 0, width - cw, kRowHeight);
         connect(row->spin, QOverload<int>::of(&QSpinBox::valueChanged), this, &CVNQPropertyListImpl::intChanged);
         break;
-    default:
-        break;
+    default: break;
     }
     row->container->setGeometry(0, top, width, kRowHeight);
     row->container->show();
