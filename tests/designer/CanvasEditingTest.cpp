@@ -5,6 +5,7 @@
 #include "CVNQResourceManager.h"
 #include "DesignerTestUtil.h"
 
+#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 
@@ -112,6 +113,8 @@ TEST(DesignerCanvas, ShiftClickToggles)
     click(&canvas, onCanvas(canvas, go) + QPoint(10, 10), Qt::ShiftModifier);
     EXPECT_TRUE(canvas.IsInSelected(title));
     EXPECT_TRUE(canvas.IsInSelected(go));
+    canvas.resize(640, 420);
+    EXPECT_TRUE(canvas.grab().save(qEnvironmentVariable("CVN_SCREENSHOT_DIR", QDir::tempPath()) + "/designer-two.png"));
     click(&canvas, onCanvas(canvas, title) + QPoint(10, 10), Qt::ShiftModifier);
     EXPECT_FALSE(canvas.IsInSelected(title));
     EXPECT_TRUE(canvas.IsInSelected(go));
