@@ -12,6 +12,8 @@
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 
+#include "CVNQCanvas.h"
+#include "CVNQCanvasWindow.h"
 #include "CVNQCheckBox.h"
 #include "CVNQComboBox.h"
 #include "CVNQContainer.h"
@@ -26,6 +28,7 @@
 #include "CVNQMenu.h"
 #include "CVNQMenuBar.h"
 #include "CVNQProgressBar.h"
+#include "CVNQPropertyList.h"
 #include "CVNQPushButton.h"
 #include "CVNQRadioButton.h"
 #include "CVNQRibbonBar.h"
@@ -73,6 +76,7 @@ void registerBuiltinControlTypes()
     // Registration order matters only where a name is registered twice:
     // the later row wins in both maps.
     const std::vector<ControlType> types = {
+        {CVNQCanvasWindow::typeName(), &CVNQCanvasWindow::createCanvas, &CVNQCanvasWindow::getProps, true},
         {CVNQContainer::typeName(), &CVNQContainer::createCVNQContainer, &CVNQContainer::getProps, true},
         {CVNQImage::typeName(), &CVNQImage::createCVNQImage, &CVNQImage::getProps, true},
         {CVNQPushButton::typeName(), &CVNQPushButton::createCVNQPushButton, &CVNQPushButton::getProps, true},
@@ -101,7 +105,9 @@ void registerBuiltinControlTypes()
         {CVNQScrollBar::typeName(), &CVNQScrollBar::createCVNQScrollBar, &CVNQScrollBar::getProps, true},
         {CVNQTextEdit::typeName(), &CVNQTextEdit::createCVNQTextEdit, &CVNQTextEdit::getProps, true},
         {CVNQLabelEx::typeName(), &CVNQLabelEx::createCVNQLabelEx, nullptr, false},
+        {CVNQPropertyList::typeName(), &CVNQPropertyList::createCVNQPropertyList, &CVNQPropertyList::getProps, true},
         {CVNQRibbonBar::typeName(), &CVNQRibbonBar::createCVNQRibbonBar, &CVNQRibbonBar::getProps, true},
+        {CVNQCanvas::typeName(), &CVNQCanvas::createCVNQCanvas, nullptr, false},
         {"scrollbar", &CVNQScrollBar::createCVNQScrollBar, nullptr, false},
         {"container", &CVNQContainer::createCVNQContainer, nullptr, false},
         {"scrollview", &CVNQScrollView::createCVNQScrollView, nullptr, false},
@@ -131,6 +137,7 @@ void registerBuiltinControlTypes()
         {"dnumedit", &CVNQSpinBox::createCVNQSpinBox},
         {"splitter", &CVNQSplitter::createCVNQSplitter},
         {"switch", &CVNQSwitch::createCVNQSwitch},
+        {"property", &CVNQPropertyList::createCVNQPropertyList},
     };
 
     for (const ControlType& t : types) {
@@ -149,6 +156,9 @@ void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
     // window, sub-window:
     //   if (auto* w = qobject_cast<CVNQWindow*>(host)) applyPageWindowKeysTo(w, keys);
     if (auto* w = qobject_cast<CVNQWindow*>(host))
+        applyPageWindowKeysTo(w, keys);
+    // The canvas window has no meta-object of its own.
+    if (auto* w = dynamic_cast<CVNQCanvasWindow*>(host))
         applyPageWindowKeysTo(w, keys);
     if (auto* w = qobject_cast<CVNQSubWin*>(host))
         applyPageWindowKeysTo(w, keys);

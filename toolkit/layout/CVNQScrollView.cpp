@@ -12,9 +12,13 @@ namespace CVNQtLib {
 CVNQ_IMPLEMENT_CONTROL(CVNQScrollView, CVNQScrollViewImpl, "qtscrollview")
 
 CVNQScrollView::CVNQScrollView(QWidget* parent)
+    : CVNQScrollView(parent, [](CVNQScrollView* owner) { return new CVNQScrollViewImpl(owner); })
+{}
+
+CVNQScrollView::CVNQScrollView(QWidget* parent, ImplFactory makeImpl)
     : QScrollArea(parent)
 {
-    m_impl = new CVNQScrollViewImpl(this);
+    m_impl = makeImpl(this);
     m_vBar = new CVNQScrollBar(Qt::Vertical, this);
     m_hBar = new CVNQScrollBar(Qt::Horizontal, this);
     setHorizontalScrollBar(m_hBar);

@@ -49,6 +49,11 @@ signals:
     void scrollPosChanged(int dx, int dy);
 
 protected:
+    // For views with an implementation object of their own type: makeImpl
+    // builds it for the view under construction.
+    using ImplFactory = CVNQScrollViewImpl* (*)(CVNQScrollView* owner);
+    CVNQScrollView(QWidget* parent, ImplFactory makeImpl);
+
     // Paints of the view itself (not of its viewport) show only the corner
     // between the two bars: it takes the background too, instead of the
     // style's light corner panel.

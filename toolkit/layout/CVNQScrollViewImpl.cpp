@@ -12,7 +12,11 @@
 namespace CVNQtLib {
 
 CVNQScrollViewImpl::CVNQScrollViewImpl(CVNQScrollView* owner)
-    : CVNQControlImpl(owner, QString::fromLatin1(CVNQScrollView::typeName()))
+    : CVNQScrollViewImpl(owner, QString::fromLatin1(CVNQScrollView::typeName()))
+{}
+
+CVNQScrollViewImpl::CVNQScrollViewImpl(CVNQScrollView* owner, const QString& typeName)
+    : CVNQControlImpl(owner, typeName)
 {}
 
 CVNQScrollView* CVNQScrollViewImpl::view() const

@@ -12,6 +12,8 @@ class CVNQ_EXPORT CVNQScrollViewImpl : public CVNQControlImpl
     Q_OBJECT
 public:
     explicit CVNQScrollViewImpl(CVNQScrollView* owner);
+    // For views of another type name.
+    CVNQScrollViewImpl(CVNQScrollView* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
     void readJson(const Json::Value& node) override;

@@ -1,0 +1,167 @@
+// Editing on the canvas: selection by click and Shift-click, moving with
+// Snapping and axis lock, resizing by handles, creating controls by type
+// And by drop, and what an edit leaves behind.
+
+#include "CVNQResourceManager.h"
+#include "DesignerTestUtil.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+
+using namespace CVNQtLib;
+using namespace DesignerTest;
+
+namespace {
+
+constexpr const char* kBoxPage = R"({"w": 400, "h": 300, "elements": [
+  {"type": "qtcontainer", "name": "root", "w": 400, "h": 300, "child": [
+    {"type": "qtcontainer", "name": "box", "x": 20, "y": 20, "w": 60, "h": 40, "style": [["dzRed", 1, 0]]},
+    {"type": "qtlabel", "name": "qtlabel1", "x": 200, "y": 150, "w": 80, "h": 20}]}]})";
+
+// Drops reach a widget only inside a drag; the test hands them over directly.
+struct DropCanvas : CVNQCanvas
+{
+    using CVNQCanvas::dropEvent;
+};
+
+QColor pixel(QWidget& w, QPoint p)
+{
+    return w.grab().toImage().pixelColor(p);
+}
+
+} // Namespace
+
+TEST(DesignerCanvas, SelectMoveSnapAndResize)
+{
+    QTemporaryDir dir;
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "main.json")));
+    auto* title = named<QWidget>(canvas, "title");
+    auto* go = named<QWidget>(canvas, "go");
+    auto* root = named<QWidget>(canvas, "root");
+
+    click(&canvas, onCanvas(canvas, go) + QPoint(10, 10));
+    click(&canvas, onCanvas(canvas, title) + QPoint(10, 10));
+    EXPECT_TRUE(canvas.IsInSelected(title));
+    EXPECT_FALSE(canvas.IsInSelected(go));
+
+    // Within 4 pixels of the button's left edge the title jumps to it; at 5 it stays.
+    drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(176, 0));
+    EXPECT_EQ(title->x(), 200);
+    drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(-5, 0));
+    EXPECT_EQ(title->x(), 195);
+
+    // Shift locks the dominant axis.
+    drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(10, 3), Qt::ShiftModifier);
+    EXPECT_EQ(title->pos(), QPoint(205, 20));
+    drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(3, 3), Qt::ShiftModifier);
+    EXPECT_EQ(title->pos(), QPoint(205, 23));
+
+    // The left handle: the width stops at 10 while x follows the mouse.
+    drag(&canvas, onCanvas(canvas, title) + QPoint(1, 15), QPoint(200, 0));
+    EXPECT_EQ(title->geometry(), QRect(405, 23, 10, 30));
+
+    // A top-level control of the page neither moves nor resizes.
+    click(&canvas, onCanvas(canvas, root) + QPoint(400, 300));
+    ASSERT_TRUE(canvas.IsInSelected(root));
+    drag(&canvas, onCanvas(canvas, root) + QPoint(400, 300), QPoint(20, 20));
+    EXPECT_EQ(root->geometry(), QRect(0, 0, 600, 400));
+}
+
+// A moved control is painted, hit and saved where it now is.
+TEST(DesignerCanvas, EditsShowAndLast)
+{
+    QTemporaryDir dir;
+    init();
+    FillStyle red;
+    red.name = "dzRed";
+    red.fill.clr = QColor(220, 0, 0);
+    CVNQResourceManager::getInstance()->setFillStyle(red.name, red);
+    const QString path = writePage(dir, "box.json", kBoxPage);
+    CVNQCanvas canvas;
+    canvas.resize(400, 300);
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    auto* box = named<QWidget>(canvas, "box");
+    EXPECT_EQ(pixel(canvas, QPoint(40, 40)), QColor(220, 0, 0));
+
+    click(&canvas, QPoint(40, 40));
+    drag(&canvas, QPoint(40, 40), QPoint(100, 60));
+    EXPECT_EQ(pixel(canvas, QPoint(140, 100)), QColor(220, 0, 0));
+    EXPECT_NE(pixel(canvas, QPoint(40, 40)), QColor(220, 0, 0));
+    // The next drag starts where the last one ended.
+    drag(&canvas, QPoint(140, 100), QPoint(10, 10));
+    EXPECT_EQ(box->geometry(), QRect(130, 90, 60, 40));
+
+    cvnSetIsInDesigner(true);
+    const Json::Value saved = pageJson(canvas.GetCurWindow());
+    cvnSetIsInDesigner(false);
+    const Json::Value& node = saved["elements"][0]["child"][0];
+    EXPECT_EQ(node["x"], 130);
+    EXPECT_EQ(node["y"], 90);
+}
+
+// Shift-click on a selected control takes it out of the selection.
+TEST(DesignerCanvas, ShiftClickToggles)
+{
+    QTemporaryDir dir;
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "main.json")));
+    auto* title = named<QWidget>(canvas, "title");
+    auto* go = named<QWidget>(canvas, "go");
+    click(&canvas, onCanvas(canvas, title) + QPoint(10, 10));
+    click(&canvas, onCanvas(canvas, go) + QPoint(10, 10), Qt::ShiftModifier);
+    EXPECT_TRUE(canvas.IsInSelected(title));
+    EXPECT_TRUE(canvas.IsInSelected(go));
+    canvas.resize(640, 420);
+    EXPECT_TRUE(canvas.grab().save(qEnvironmentVariable("CVN_SCREENSHOT_DIR", QDir::tempPath()) + "/designer-two.png"));
+    click(&canvas, onCanvas(canvas, title) + QPoint(10, 10), Qt::ShiftModifier);
+    EXPECT_FALSE(canvas.IsInSelected(title));
+    EXPECT_TRUE(canvas.IsInSelected(go));
+    EXPECT_EQ(title->pos(), QPoint(20, 20));
+}
+
+// A deleted control drops out of the selection.
+TEST(DesignerCanvas, SelectionForgetsDeletedControls)
+{
+    QTemporaryDir dir;
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "main.json")));
+    auto* title = named<QWidget>(canvas, "title");
+    click(&canvas, onCanvas(canvas, title) + QPoint(10, 10));
+    const QPoint at = onCanvas(canvas, title) + QPoint(10, 10);
+    delete title;
+    canvas.grab();
+    EXPECT_EQ(canvas.HitInSelected(at.x(), at.y()), HitNone);
+    EXPECT_FALSE(canvas.createControl("qtlabel")) << "nothing left selected";
+    drag(&canvas, at, QPoint(5, 5));
+}
+
+// New names are
+// Unique in the whole page.
+TEST(DesignerCanvas, NewControlsNamedUniquely)
+{
+    QTemporaryDir dir;
+    DropCanvas canvas;
+    canvas.resize(400, 300);
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "box.json", kBoxPage)));
+    auto* box = named<QWidget>(canvas, "box");
+    EXPECT_FALSE(canvas.createControl("qtlabel"));
+    click(&canvas, QPoint(40, 40));
+    ASSERT_TRUE(canvas.IsInSelected(box));
+    EXPECT_FALSE(canvas.createControl("nosuchtype"));
+    ASSERT_TRUE(canvas.createControl("qtlabel"));
+    auto* made = box->findChild<QWidget*>("qtlabel2");
+    ASSERT_NE(made, nullptr) << "qtlabel1 is taken elsewhere in the page";
+    EXPECT_EQ(made->geometry(), QRect(0, 0, 100, 100));
+    EXPECT_FALSE(made->isVisibleTo(&canvas));
+
+    QMimeData mime;
+    mime.setProperty("TypeName", "qtlabel");
+    QDropEvent drop(QPointF(250, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    canvas.dropEvent(&drop);
+    auto* dropped = named<QWidget>(canvas, "qtlabel3");
+    ASSERT_NE(dropped, nullptr);
+    EXPECT_EQ(dropped->parentWidget()->objectName(), "root");
+    EXPECT_EQ(dropped->geometry(), QRect(250, 200, 100, 100));
+}

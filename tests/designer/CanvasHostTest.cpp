@@ -1,0 +1,91 @@
+// A small designer host: a canvas with its two scroll bars and a property
+// grid filled for every selected control. It opens a page, moves and
+// resizes a control, edits a property in the grid, saves, and the saved
+// file reopens to the same page.
+
+#include "CVNQControlInfo.h"
+#include "CVNQLineEdit.h"
+#include "CVNQScrollBar.h"
+#include "DesignerTestUtil.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+
+using namespace CVNQtLib;
+using namespace DesignerTest;
+
+namespace {
+
+class DesignerHost : public QWidget
+{
+public:
+    DesignerHost()
+    {
+        auto* row = new QHBoxLayout(this);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->addWidget(&canvas, 1);
+        row->addWidget(&grid);
+        grid.setFixedWidth(280);
+        canvas.SetScrollbar(&hBar, true);
+        canvas.SetScrollbar(&vBar, false);
+        resize(1000, 520);
+        QObject::connect(&canvas, &CVNQCanvas::widgetSelected, [this](QWidget* w) { showProperties(w); });
+    }
+
+    void showProperties(QWidget* w)
+    {
+        grid.removeAll();
+        auto* control = dynamic_cast<ICVNQWidgetBase*>(w);
+        const ControlInfo* info = control ? cvnGetControlInfo(control->getTypeName()) : nullptr;
+        rows = info ? info->properties : std::vector<PropertyDef>();
+        for (PropertyDef& def : rows) {
+            def.target = w;
+            grid.addItem(def);
+        }
+    }
+
+    CVNQCanvas canvas;
+    CVNQPropertyList grid;
+    CVNQScrollBar hBar{Qt::Horizontal, nullptr};
+    CVNQScrollBar vBar{Qt::Vertical, nullptr};
+    std::vector<PropertyDef> rows;
+};
+
+} // namespace
+
+TEST(DesignerHost, EditSaveReopen)
+{
+    QTemporaryDir dir;
+    const QString path = writePage(dir, "main.json");
+    DesignerHost host;
+    ASSERT_TRUE(host.canvas.OpenJsonFile(path));
+    CVNQLabel* title = named<CVNQLabel>(host.canvas, "title");
+    ASSERT_NE(title, nullptr);
+
+    click(&host.canvas, onCanvas(host.canvas, title) + QPoint(60, 15));
+    ASSERT_TRUE(host.canvas.IsInSelected(title));
+    // Move by (30, 15), then widen and heighten by the bottom-right handle.
+    drag(&host.canvas, onCanvas(host.canvas, title) + QPoint(60, 15), QPoint(30, 15));
+    EXPECT_EQ(title->geometry(), QRect(50, 35, 120, 30));
+    drag(&host.canvas, onCanvas(host.canvas, title) + QPoint(119, 29), QPoint(40, 10));
+    EXPECT_EQ(title->geometry(), QRect(50, 35, 160, 40));
+
+    auto* text = rowEditor<CVNQLineEdit>(host.grid, "Text");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(), "Wind");
+    text->setText("Gust");
+    EXPECT_EQ(title->text(), "Gust");
+
+    const QString screenshots = qEnvironmentVariable("CVN_SCREENSHOT_DIR", QDir::tempPath());
+    EXPECT_TRUE(host.grab().save(screenshots + "/designer-host.png"));
+
+    ASSERT_TRUE(host.canvas.SavePage(path));
+    const Json::Value saved = pageJson(host.canvas.GetCurWindow());
+    CVNQCanvas reopened;
+    ASSERT_TRUE(reopened.OpenJsonFile(path));
+    EXPECT_EQ(pageJson(reopened.GetCurWindow()), saved);
+    CVNQLabel* again = named<CVNQLabel>(reopened, "title");
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->geometry(), QRect(50, 35, 160, 40));
+    EXPECT_EQ(again->text(), "Gust");
+}

@@ -1,0 +1,179 @@
+// Page files on the canvas: opening, saving, re-keying and removing pages,
+// And the keys a saved page keeps.
+
+#include "CVNQScrollBar.h"
+#include "DesignerTestUtil.h"
+
+#include <QDir>
+
+using namespace CVNQtLib;
+using namespace DesignerTest;
+
+TEST(DesignerPageFiles, OpenSwitchAndDefaults)
+{
+    QTemporaryDir dir;
+    const QString a = writePage(dir, "a.json");
+    const QString bare = writePage(dir, "bare.json", R"({"w": 10})");
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(a));
+    CVNQCanvasWindow* page = canvas.GetCurWindow();
+    EXPECT_EQ(page->objectName(), "a");
+    EXPECT_EQ(page->pageName(), "a.json");
+    EXPECT_TRUE(canvas.OpenJsonFile(a));
+    EXPECT_EQ(canvas.GetCurWindow(), page) << "an open page is switched to, not read again";
+
+    // Refused: the current page stays current but hidden.
+    EXPECT_FALSE(canvas.OpenJsonFile(bare));
+    EXPECT_EQ(canvas.GetCurWindow(), page);
+    EXPECT_FALSE(page->isVisibleTo(&canvas));
+
+    CVNQCanvasWindow fresh;
+    fresh.resize(300, 200);
+    const Json::Value out = pageJson(&fresh);
+    EXPECT_EQ(out["minW"], 400);
+    EXPECT_EQ(out["minH"], 400);
+    EXPECT_EQ(out["drag"], true);
+    EXPECT_EQ(out["dbheight"], 40);
+    EXPECT_FALSE(out.isMember("resize"));
+}
+
+// Saving and opening report failure, and a failed save leaves the
+// Old file alone.
+TEST(DesignerPageFiles, FailuresAreReported)
+{
+    QTemporaryDir dir;
+    const QString path = writePage(dir, "main.json");
+    CVNQCanvas canvas;
+    EXPECT_FALSE(canvas.OpenJsonFile(dir.filePath("missing.json")));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "broken.json", "{ not json"));
+    EXPECT_FALSE(canvas.OpenJsonFile(dir.filePath("broken.json")));
+    EXPECT_FALSE(canvas.SavePage(path)) << "not open";
+
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    // Re-keyed onto a folder of that name: the save cannot replace it.
+    canvas.GetCurWindow()->setObjectName("taken");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.json"));
+    const QString rekeyed = canvas.UpdatePagePath(path);
+    EXPECT_EQ(rekeyed, dir.filePath("taken.json"));
+    EXPECT_FALSE(canvas.SavePage(rekeyed));
+    EXPECT_TRUE(QFileInfo(rekeyed).isDir());
+    canvas.GetCurWindow()->setObjectName("main");
+    ASSERT_EQ(canvas.UpdatePagePath(rekeyed), path);
+    EXPECT_TRUE(canvas.SavePage(path));
+}
+
+// Every saved page reopens, and its keys come back as saved.
+TEST(DesignerPageFiles, SavedKeysReopen)
+{
+    QTemporaryDir dir;
+    const QString path = writePage(dir, "keys.json",
+                                   R"({"w": 500, "h": 300, "drag": false, "trans": true, "minW": 0,
+                                       "resize": true, "onlyDragCaption": true, "elements": []})");
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    ASSERT_TRUE(canvas.SavePage(path));
+    const Json::Value saved = TestUtil::json(readAll(path).constData());
+    EXPECT_TRUE(saved["elements"].isArray());
+    EXPECT_EQ(saved["drag"], false);
+    EXPECT_EQ(saved["trans"], true);
+    EXPECT_EQ(saved["minW"], 0);
+
+    CVNQCanvas other;
+    ASSERT_TRUE(other.OpenJsonFile(path));
+    CVNQCanvasWindow* page = other.GetCurWindow();
+    EXPECT_FALSE(page->getCanGrag());
+    EXPECT_TRUE(page->getResizeable());
+    EXPECT_TRUE(page->getOnlyDragCaption());
+    EXPECT_EQ(page->getMinWidth(), 0);
+    EXPECT_EQ(page->getMinHeight(), 400);
+    EXPECT_TRUE(page->testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_EQ(page->size(), QSize(500, 300));
+}
+
+// A page takes its new name's path unless
+// Another open page has it.
+TEST(DesignerPageFiles, RekeyingKeepsPagesApart)
+{
+    QTemporaryDir dir;
+    const QString a = writePage(dir, "a.json");
+    const QString b = writePage(dir, "b.json");
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(a));
+    CVNQCanvasWindow* pageA = canvas.GetCurWindow();
+    ASSERT_TRUE(canvas.OpenJsonFile(b));
+    CVNQCanvasWindow* pageB = canvas.GetCurWindow();
+
+    pageB->setObjectName("a");
+    EXPECT_EQ(canvas.UpdatePagePath(b), b) << "refused";
+    ASSERT_TRUE(canvas.OpenJsonFile(a));
+    EXPECT_EQ(canvas.GetCurWindow(), pageA);
+
+    pageB->setObjectName("main");
+    const QString renamed = canvas.UpdatePagePath(b);
+    EXPECT_EQ(renamed, dir.filePath("main.json"));
+    EXPECT_TRUE(canvas.UpdatePagePath(b).isEmpty()) << "the old key is gone";
+    ASSERT_TRUE(canvas.OpenJsonFile(renamed));
+    EXPECT_EQ(canvas.GetCurWindow(), pageB);
+}
+
+// Removing or closing pages leaves no
+// Selection, press or scroll state behind.
+TEST(DesignerPageFiles, RemovedPagesLeaveNoState)
+{
+    QTemporaryDir dir;
+    const QString path = writePage(dir, "main.json");
+    CVNQCanvas canvas;
+    canvas.resize(300, 200);
+    CVNQScrollBar h(Qt::Horizontal, nullptr), v(Qt::Vertical, nullptr);
+    canvas.SetScrollbar(&h, true);
+    canvas.SetScrollbar(&v, false);
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    auto* title = named<QWidget>(canvas, "title");
+    click(&canvas, onCanvas(canvas, title) + QPoint(5, 5));
+    ASSERT_TRUE(canvas.IsInSelected(title));
+    v.setValue(50);
+    EXPECT_EQ(canvas.GetCurWindow()->y(), -50);
+    mouse(&canvas, QEvent::MouseButtonPress, onCanvas(canvas, title) + QPoint(50, 15));
+    EXPECT_TRUE(canvas.removePage(canvas.GetCurWindow()));
+    EXPECT_EQ(canvas.GetCurWindow(), nullptr);
+    EXPECT_FALSE(canvas.IsInSelected(title));
+    mouse(&canvas, QEvent::MouseMove, QPoint(90, 90));
+    mouse(&canvas, QEvent::MouseButtonRelease, QPoint(90, 90));
+    canvas.grab();
+
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    EXPECT_EQ(v.value(), 0) << "a new page starts unscrolled";
+    v.setValue(30);
+    canvas.closeAllWindows();
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    EXPECT_EQ(v.value(), 0);
+}
+
+// Styles are written safely and failures reported.
+TEST(DesignerPageFiles, SaveStyleReports)
+{
+    QTemporaryDir dir;
+    CVNQtLib::init();
+    CVNQCanvas canvas;
+    EXPECT_FALSE(canvas.SaveStyle(QString()));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("style.json"));
+    EXPECT_FALSE(canvas.SaveStyle(dir.filePath("style.json")));
+    EXPECT_FALSE(canvas.SaveStyle(dir.filePath("none/style.json")));
+    ASSERT_TRUE(canvas.SaveStyle(dir.filePath("project.json")));
+    EXPECT_TRUE(TestUtil::json(readAll(dir.filePath("project.json")).constData()).isMember("style"));
+}
+
+// Two spellings of one file open one page.
+TEST(DesignerPageFiles, OneFileOnePage)
+{
+    QTemporaryDir dir;
+    const QString path = writePage(dir, "main.json");
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    CVNQCanvasWindow* page = canvas.GetCurWindow();
+    ASSERT_TRUE(canvas.OpenJsonFile(QDir::current().relativeFilePath(path)));
+    EXPECT_EQ(canvas.GetCurWindow(), page);
+    ASSERT_TRUE(canvas.OpenJsonFile(dir.path() + "/./sub/../main.json"));
+    EXPECT_EQ(canvas.GetCurWindow(), page);
+    EXPECT_TRUE(canvas.SavePage(QDir::current().relativeFilePath(path)));
+}

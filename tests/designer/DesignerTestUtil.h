@@ -1,0 +1,95 @@
+#pragma once
+
+// Helpers of the design-surface tests: page files on disk, mouse input on
+// the canvas in canvas coordinates, and the editor of a property-grid row.
+
+#include "CVNQCanvas.h"
+#include "CVNQCanvasWindow.h"
+#include "CVNQLabel.h"
+#include "CVNQPropertyList.h"
+#include "CVNQtLib.h"
+#include "TestUtil.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace DesignerTest {
+
+// A page with a root container holding a label and a button.
+constexpr const char* kPage = R"({"w": 600, "h": 400, "elements": [
+  {"type": "qtcontainer", "name": "root", "w": 600, "h": 400, "child": [
+    {"type": "qtlabel", "name": "title", "x": 20, "y": 20, "w": 120, "h": 30, "attr": {"text": "Wind"}},
+    {"type": "qtbutton", "name": "go", "x": 200, "y": 100, "w": 100, "h": 40}]}]})";
+
+inline QString writePage(const QTemporaryDir& dir, const QString& name, const char* text = kPage)
+{
+    CVNQtLib::init();
+    EXPECT_TRUE(TestUtil::writeFile(dir.path(), name, text));
+    return dir.filePath(name);
+}
+
+inline QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline Json::Value pageJson(CVNQtLib::CVNQCanvasWindow* page)
+{
+    QString text;
+    page->toJsonString(text);
+    return TestUtil::json(text.toUtf8().constData());
+}
+
+inline void mouse(QWidget* w, QEvent::Type type, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, p, w->mapToGlobal(p), Qt::LeftButton, buttons, mods);
+    QApplication::sendEvent(w, &e);
+}
+
+inline void click(QWidget* w, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    mouse(w, QEvent::MouseButtonPress, p, mods);
+    mouse(w, QEvent::MouseButtonRelease, p, mods);
+}
+
+inline void drag(QWidget* w, QPoint from, QPoint by, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    mouse(w, QEvent::MouseButtonPress, from, mods);
+    mouse(w, QEvent::MouseMove, from + by, mods);
+    mouse(w, QEvent::MouseButtonRelease, from + by, mods);
+}
+
+// Where a control's top-left lies on the canvas.
+inline QPoint onCanvas(CVNQtLib::CVNQCanvas& canvas, QWidget* w)
+{
+    return w->mapTo(&canvas, QPoint(0, 0));
+}
+
+template <class T>
+T* named(CVNQtLib::CVNQCanvas& canvas, const char* name)
+{
+    return canvas.GetCurWindow() ? canvas.GetCurWindow()->findChild<T*>(name) : nullptr;
+}
+
+// The editor of type T in the shown grid row captioned caption.
+template <class T>
+T* rowEditor(CVNQtLib::CVNQPropertyList& list, const QString& caption)
+{
+    for (CVNQtLib::CVNQLabel* label : list.widget()->findChildren<CVNQtLib::CVNQLabel*>()) {
+        QWidget* row = label->parentWidget();
+        if (label->text() != caption || label->x() != 0 || !row->isVisibleTo(list.widget()))
+            continue;
+        for (T* editor : row->findChildren<T*>()) {
+            if (editor->x() > 0)
+                return editor;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace DesignerTest

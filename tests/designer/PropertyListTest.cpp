@@ -1,0 +1,63 @@
+// The property grid.
+
+#include "CVNQCheckBox.h"
+#include "CVNQControlInfo.h"
+#include "CVNQPushButton.h"
+#include "CVNQSpinBox.h"
+#include "DesignerTestUtil.h"
+
+using namespace CVNQtLib;
+using namespace DesignerTest;
+
+namespace {
+
+std::vector<PropertyDef> rowsFor(QWidget* target)
+{
+    std::vector<PropertyDef> rows = CVNQLabel::getProps().properties;
+    for (PropertyDef& def : rows)
+        def.target = target;
+    return rows;
+}
+
+} // namespace
+
+// Rows by type code, pooled for reuse; loading writes and reports nothing;
+// edits (int rows too) reach the target and are reported; style pickers ask
+// the host.
+TEST(DesignerPropertyList, RowsPoolAndEdits)
+{
+    init();
+    CVNQPropertyList list;
+    list.resize(300, 400);
+    CVNQLabel label;
+    std::vector<PropertyDef> rows = rowsFor(&label);
+    int writes = 0;
+    rows[0].setString = [&writes](QWidget*, const QString&) { ++writes; };
+    std::vector<PropertyDef*> reported, picked;
+    QObject::connect(&list, &CVNQPropertyList::valueChanged, [&](PropertyDef* d) { reported.push_back(d); });
+    QObject::connect(&list, &CVNQPropertyList::selectEvent, [&](PropertyDef* d) { picked.push_back(d); });
+    for (const PropertyDef& def : rows)
+        list.addItem(def);
+    EXPECT_EQ(list.widget()->height(), 9 * 30) << "the separator counts as a row";
+    const QList<QWidget*> built = list.widget()->findChildren<QWidget*>();
+    list.removeAll();
+    for (const PropertyDef& def : rows)
+        list.addItem(def);
+    EXPECT_EQ(list.widget()->findChildren<QWidget*>(), built) << "the rows are reused";
+    list.addItem(PropertyDef("ImagePath", PropImage));
+    EXPECT_EQ(list.widget()->height(), 9 * 30);
+    EXPECT_EQ(writes, 0);
+    EXPECT_TRUE(reported.empty());
+    EXPECT_EQ(rowEditor<CVNQLabel>(list, "Type")->text(), "qtlabel");
+
+    rowEditor<CVNQSpinBox>(list, "Alpha")->setValue(100);
+    EXPECT_EQ(label.getOpacity(), 100);
+    rowEditor<CVNQCheckBox>(list, "Enable")->setChecked(false);
+    EXPECT_FALSE(label.isEnabled());
+    rowEditor<CVNQPushButton>(list, "TextStyle")->click();
+    ASSERT_EQ(reported.size(), 2u);
+    EXPECT_EQ(reported[0]->name, "Alpha");
+    EXPECT_EQ(reported[1]->name, "Enable");
+    ASSERT_EQ(picked.size(), 1u);
+    EXPECT_EQ(picked[0]->name, "TextStyle");
+}

@@ -1,0 +1,270 @@
+#include "CVNQCanvas.h"
+
+#include "CVNQCanvasImpl.h"
+#include "CVNQControlFactory.h"
+#include "CVNQLogging.h"
+#include "CVNQResourceManager.h"
+
+#include <QFile>
+#include <QResizeEvent>
+#include <QSaveFile>
+
+namespace CVNQtLib {
+
+namespace {
+
+// Replaces the file at path with bytes in one step: on any failure the old
+// file stays as it was.
+bool writeFileSafely(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        qCWarning(lcPage) << "cannot open" << path << "for writing:" << file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        qCWarning(lcPage) << "cannot write" << path << ":" << file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+CVNQ_IMPLEMENT_CONTROL(CVNQCanvas, CVNQCanvasImpl, "canvas")
+
+CVNQCanvas::CVNQCanvas(QWidget* parent)
+    : QWidget(parent)
+{
+    // No type name: the canvas has no theme entry.
+    m_impl = new CVNQCanvasImpl(this, QString());
+    setAcceptDrops(true);
+}
+
+CVNQCanvas::~CVNQCanvas() = default;
+
+CVNQCanvasWindow* CVNQCanvas::GetCurWindow() const
+{
+    return m_impl->current;
+}
+
+bool CVNQCanvas::OpenJsonFile(const QString& path)
+{
+    bool opened = OpenWindowPage(path);
+    if (!opened) {
+        if (m_impl->current)
+            m_impl->current->setVisible(false);
+        opened = CreatePageFromJson(path);
+        if (opened && m_impl->current)
+            m_impl->current->setVisible(true);
+    }
+    RemoveAllSelected();
+    m_impl->resetPress();
+    return opened;
+}
+
+bool CVNQCanvas::OpenWindowPage(const QString& path)
+{
+    auto it = m_impl->findPage(path);
+    if (it == m_impl->pages.end())
+        return false;
+    CVNQCanvasWindow* page = it.value();
+    if (page == m_impl->current)
+        return true;
+    if (CVNQCanvasWindow* old = m_impl->current) {
+        old->setProperty("visibility", false);
+        old->setVisible(false);
+    }
+    m_impl->current = page;
+    page->setProperty("visibility", true);
+    page->setVisible(false);
+    UpdateScrollBar();
+    update();
+    return true;
+}
+
+bool CVNQCanvas::CheckPageValid(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcPage) << "cannot open page file" << path << ":" << file.errorString();
+        return false;
+    }
+    Json::Value root;
+    QString error;
+    if (!jsonParse(file.readAll(), root, &error)) {
+        qCWarning(lcPage) << "page file" << path << "is no JSON:" << error;
+        return false;
+    }
+    if (!jsonHasMember(root, "elements")) {
+        qCWarning(lcPage) << "page file" << path << "has no \"elements\"";
+        return false;
+    }
+    return true;
+}
+
+bool CVNQCanvas::CreatePageFromJson(const QString& path)
+{
+    if (!CheckPageValid(path))
+        return false;
+    auto* page = new CVNQCanvasWindow(this);
+    cvnCreatePageByFileName(page, path);
+    // Page files keep nested controls' places as bare x, y, w, h, which the
+    // loader only records; placed by their records, the controls show where
+    // the page was saved instead of piling up at their parents' origins.
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w))
+            control->resizeWidget();
+    }
+    page->hideAllWidges();
+
+    const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    page->setPageName(fileName);
+    page->setObjectName(fileName.left(fileName.indexOf(QLatin1Char('.'))));
+
+    m_impl->current = page;
+    page->setProperty("visibility", true);
+    page->setVisible(false);
+    if (!m_impl->pages.contains(path))
+        m_impl->pages.insert(path, page);
+    UpdateScrollBar();
+    return true;
+}
+
+bool CVNQCanvas::SavePage(const QString& path)
+{
+    auto it = m_impl->findPage(path);
+    if (it == m_impl->pages.end()) {
+        qCWarning(lcPage) << "no open page" << path << "to save";
+        return false;
+    }
+    QString text;
+    it.value()->toJsonString(text);
+    return writeFileSafely(path, text.toUtf8());
+}
+
+bool CVNQCanvas::SaveStyle(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QString text = CVNQResourceManager::getInstance()->toProjectStyleString();
+    if (text.isEmpty())
+        return true;
+    return writeFileSafely(path, text.toUtf8());
+}
+
+QString CVNQCanvas::UpdatePagePath(const QString& path)
+{
+    auto it = m_impl->findPage(path);
+    if (it == m_impl->pages.end())
+        return QString();
+    CVNQCanvasWindow* page = it.value();
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString newPath =
+        (slash >= 0 ? path.left(slash + 1) : QString()) + page->objectName() + QLatin1String(".json");
+    if (newPath == path)
+        return path;
+    auto other = m_impl->findPage(newPath);
+    if (other != m_impl->pages.end() && other.value() != page) {
+        // Two pages under one file name: saving either would overwrite the other.
+        qCWarning(lcPage) << "page" << path << "cannot take the file name" << newPath << "of another open page";
+        return path;
+    }
+    m_impl->pages.erase(it);
+    m_impl->pages.insert(newPath, page);
+    return newPath;
+}
+
+void CVNQCanvas::SetProjectPath(const QString& path)
+{
+    m_impl->projectPath = path;
+    CVNQResourceManager::getInstance()->setSwitchToProjectRes(true);
+}
+
+bool CVNQCanvas::removePage(CVNQCanvasWindow* page)
+{
+    auto& pages = m_impl->pages;
+    auto it = pages.begin();
+    while (it != pages.end() && it.value() != page)
+        ++it;
+    if (it == pages.end() || !page)
+        return false;
+    m_impl->forgetPage(page);
+    if (page == m_impl->current)
+        m_impl->current = nullptr;
+    m_impl->scrollOffsets.erase(page);
+    pages.erase(it);
+    delete page;
+    update();
+    return true;
+}
+
+void CVNQCanvas::closeAllWindows()
+{
+    m_impl->resetPress();
+    RemoveAllSelected();
+    for (CVNQCanvasWindow* page : qAsConst(m_impl->pages))
+        delete page;
+    m_impl->pages.clear();
+    m_impl->scrollOffsets.clear();
+    m_impl->current = nullptr;
+}
+
+void CVNQCanvas::SetScrollbar(CVNQScrollBar* bar, bool horizontal)
+{
+    QPointer<CVNQScrollBar>& slot = horizontal ? m_impl->hBar : m_impl->vBar;
+    if (slot)
+        disconnect(slot, &QScrollBar::valueChanged, this, &CVNQCanvas::scrollChanged);
+    slot = bar;
+    if (bar)
+        connect(bar, &QScrollBar::valueChanged, this, &CVNQCanvas::scrollChanged);
+}
+
+void CVNQCanvas::UpdateScrollBar()
+{
+    CVNQCanvasWindow* page = m_impl->current;
+    CVNQScrollBar* hBar = m_impl->hBar;
+    CVNQScrollBar* vBar = m_impl->vBar;
+    if (!page || !hBar || !vBar)
+        return;
+    const int pw = page->width(), ph = page->height();
+    const int cw = width(), ch = height();
+    hBar->setRange(0, pw - cw);
+    hBar->setPageStep(cw);
+    vBar->setRange(0, ph - ch);
+    vBar->setPageStep(ch);
+    hBar->setVisible(pw >= cw);
+    vBar->setVisible(ph >= ch);
+
+    const QPoint offset = m_impl->scrollOffsets[page]; // (0, 0) on first use
+    hBar->setValue(offset.x());
+    vBar->setValue(offset.y());
+    // Placed here too: a bar whose value did not change reports nothing.
+    page->move(pw < cw ? (cw - pw) / 2 : -hBar->value(), ph < ch ? (ch - ph) / 2 : -vBar->value());
+}
+
+void CVNQCanvas::scrollChanged(int value)
+{
+    CVNQCanvasWindow* page = m_impl->current;
+    if (!page)
+        return;
+    QPoint& offset = m_impl->scrollOffsets[page];
+    if (sender() == m_impl->vBar.data()) {
+        page->move(page->x(), -value);
+        offset.setY(value);
+    } else if (sender() == m_impl->hBar.data()) {
+        page->move(-value, page->y());
+        offset.setX(value);
+    }
+}
+
+void CVNQCanvas::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    UpdateScrollBar();
+}
+
+} // namespace CVNQtLib

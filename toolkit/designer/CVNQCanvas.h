@@ -1,0 +1,109 @@
+#pragma once
+
+// The design canvas (type "canvas"): the work area on which a host opens
+// page files as CVNQCanvasWindow pages, shows one page at a time on a gray
+// ground, selects, moves, resizes and creates its controls, and writes the
+// page back. The page's controls stay hidden as live widgets; the canvas
+// paints pictures grabbed from them.
+
+#include "CVNQControl.h"
+
+#include <QWidget>
+
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+
+namespace CVNQtLib {
+
+class CVNQCanvasImpl;
+class CVNQCanvasWindow;
+class CVNQScrollBar;
+
+// Where a canvas point hits the selection.
+enum CVN_CAV_HIT_TEST : int
+{
+    HitBody = 0,
+    HitLeft = 1,
+    HitRight = 2,
+    HitTop = 3,
+    HitBottom = 4,
+    HitTopLeft = 5,
+    HitBottomLeft = 6,
+    HitTopRight = 7,
+    HitBottomRight = 8,
+    HitNone = 9
+};
+
+class CVNQ_EXPORT CVNQCanvas : public QWidget, public ICVNQWidgetBase
+{
+    Q_OBJECT
+    CVNQ_DECLARE_CONTROL(CVNQCanvas, CVNQCanvasImpl)
+public:
+    explicit CVNQCanvas(QWidget* parent = nullptr);
+    ~CVNQCanvas() override;
+
+    // The page shown and edited; null when none.
+    CVNQCanvasWindow* GetCurWindow() const;
+
+    // Shows the page of that file, opening it when it is not open yet.
+    // False when the file is neither open nor a readable page file.
+    bool OpenJsonFile(const QString& path);
+    // Writes the open page of that path; false when the path is not open or
+    // the file cannot be written (the old file then stays as it was).
+    bool SavePage(const QString& path);
+    // Writes the project's fill and text styles; false when the file cannot
+    // be written or the path is empty.
+    bool SaveStyle(const QString& path);
+    // Re-keys the page of path after its name changed: the same folder with
+    // the page's object name + ".json". Empty when path is not open; path
+    // itself when the new path would be another open page's.
+    QString UpdatePagePath(const QString& path);
+    // Stores the project path and switches style look-ups to project styles.
+    void SetProjectPath(const QString& path);
+    void closeAllWindows();
+    bool removePage(CVNQCanvasWindow* page);
+    // Hands in the horizontal (true) or vertical bar; the canvas does not own it.
+    void SetScrollbar(CVNQScrollBar* bar, bool horizontal);
+
+    // Selection; the first selected widget is the primary one.
+    void AddSelectedControl(QWidget* w);
+    bool RemoveSelected(QWidget* w);
+    void RemoveAllSelected();
+    bool IsInSelected(QWidget* w) const;
+    CVN_CAV_HIT_TEST HitInSelected(int x, int y) const;
+    // One handle centred on (x, y); other true: the fill of a non-primary one.
+    void DrawSelectionPoint(QPainter& painter, int x, int y, bool other);
+    // A new control of the type inside the primary selection.
+    bool createControl(const QString& type);
+
+public Q_SLOTS:
+    void scrollChanged(int value);
+
+Q_SIGNALS:
+    void widgetSelected(QWidget* widget);
+
+protected:
+    bool OpenWindowPage(const QString& path);
+    bool CreatePageFromJson(const QString& path);
+    bool CheckPageValid(const QString& path);
+    void UpdateScrollBar();
+
+    void paintEvent(QPaintEvent* event) override;
+    void paintChild(QPainter& painter, const QPoint& offset, QWidget* w);
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Press over no selection, or a press that never turned into a drag.
+    void clickAt(const QPoint& point, Qt::KeyboardModifiers modifiers);
+    // Names, marks and places a control just created under parent.
+    void prepareNewControl(QWidget* control, const QString& type, const QRect& geometry);
+};
+
+} // namespace CVNQtLib

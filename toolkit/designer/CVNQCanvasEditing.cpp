@@ -1,0 +1,404 @@
+// The canvas's editing side: painting pictures of the page's controls,
+// selection handles, hit testing, moving and resizing by mouse, and
+// creating controls by type name or by a drop.
+
+#include "CVNQCanvas.h"
+
+#include "CVNQCanvasImpl.h"
+#include "CVNQControlFactory.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstdlib>
+
+namespace CVNQtLib {
+
+namespace {
+
+constexpr int kHandleMargin = 5;
+constexpr int kSnapDistance = 5;
+constexpr int kMinEditSize = 10;
+constexpr int kNewControlSize = 100;
+
+bool shownFlag(const QWidget* w)
+{
+    return w->property("visibility").toBool();
+}
+
+// Where an edit puts a control: a toolkit control placed by its absolute
+// record gets record and geometry together (what the canvas paints and a
+// save writes); one placed by its container keeps its place; a plain widget
+// takes the geometry.
+void setControlRect(QWidget* w, const QRect& r)
+{
+    if (ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w)) {
+        void* record = nullptr;
+        control->getLayoutData(record);
+        if (control->getLayoutType() == 1 && record)
+            control->setGeometry(r.x(), r.y(), r.width(), r.height());
+        return;
+    }
+    w->setGeometry(r);
+}
+
+// The first target closer than the snap distance, else value.
+int snapped(int value, const std::vector<int>& targets)
+{
+    for (int t : targets) {
+        if (std::abs(t - value) < kSnapDistance)
+            return t;
+    }
+    return value;
+}
+
+QString dropTypeName(const QMimeData* mime)
+{
+    const QVariant type = mime ? mime->property("TypeName") : QVariant();
+    return type.isNull() ? QString() : type.toString();
+}
+
+} // namespace
+
+void CVNQCanvas::AddSelectedControl(QWidget* w)
+{
+    if (!w || IsInSelected(w))
+        return;
+    m_impl->selection.emplace_back(w);
+    update();
+    emit widgetSelected(w);
+}
+
+bool CVNQCanvas::RemoveSelected(QWidget* w)
+{
+    auto& sel = m_impl->selection;
+    for (size_t i = 0; i < sel.size(); ++i) {
+        if (sel[i] != w)
+            continue;
+        sel.erase(sel.begin() + long(i));
+        if (i < m_impl->startRects.size())
+            m_impl->startRects.erase(m_impl->startRects.begin() + long(i));
+        update();
+        return true;
+    }
+    return false;
+}
+
+void CVNQCanvas::RemoveAllSelected()
+{
+    m_impl->selection.clear();
+    m_impl->startRects.clear();
+    update();
+}
+
+bool CVNQCanvas::IsInSelected(QWidget* w) const
+{
+    if (!w)
+        return false;
+    for (const QPointer<QWidget>& s : m_impl->selection) {
+        if (s == w)
+            return true;
+    }
+    return false;
+}
+
+CVN_CAV_HIT_TEST CVNQCanvas::HitInSelected(int x, int y) const
+{
+    for (const QPointer<QWidget>& s : m_impl->selection) {
+        QWidget* w = s;
+        if (!w || !isAncestorOf(w))
+            continue;
+        // The page's own top-level controls are neither moved nor resized.
+        if (w->parentWidget() && w->parentWidget()->parentWidget() == this)
+            return HitNone;
+        const QRect r(w->mapTo(this, QPoint(0, 0)), w->size());
+        const int L = r.left(), T = r.top(), W = r.width(), H = r.height();
+        if (x < L || x > L + W || y < T || y > T + H)
+            continue;
+        const bool nearLeft = x < L + kHandleMargin;
+        const bool nearTop = y < T + kHandleMargin;
+        const bool nearRight = x > L + W - kHandleMargin;
+        const bool nearBottom = y > T + H - kHandleMargin;
+        if (nearLeft && nearTop)
+            return HitTopLeft;
+        if (nearRight && nearBottom)
+            return HitBottomRight;
+        if (nearRight && nearTop)
+            return HitTopRight;
+        if (nearLeft)
+            return nearBottom ? HitBottomLeft : HitLeft;
+        if (nearRight)
+            return HitRight;
+        if (!nearTop)
+            return nearBottom ? HitBottom : HitBody;
+        return HitTop;
+    }
+    return HitNone;
+}
+
+void CVNQCanvas::DrawSelectionPoint(QPainter& painter, int x, int y, bool other)
+{
+    painter.setPen(QPen(QColor(0, 0, 0)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(x - 3, y - 3, 5, 5);
+    painter.fillRect(x - 2, y - 2, 3, 3, other ? QColor(197, 230, 255) : QColor(255, 255, 255));
+}
+
+void CVNQCanvas::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::gray);
+    CVNQCanvasWindow* page = m_impl->current;
+    if (!page)
+        return;
+    for (QObject* child : page->children()) {
+        if (QWidget* w = qobject_cast<QWidget*>(child))
+            paintChild(painter, page->pos(), w);
+    }
+    m_impl->pruneSelection();
+    bool primary = true;
+    for (const QPointer<QWidget>& s : m_impl->selection) {
+        QWidget* w = s;
+        if (!isAncestorOf(w))
+            continue;
+        const QRect r(w->mapTo(this, QPoint(0, 0)), w->size());
+        const int L = r.left(), T = r.top(), W = r.width(), H = r.height();
+        const QPoint handles[] = {{L, T},         {L + W / 2, T}, {L + W, T},        {L, T + H}, {L + W / 2, T + H},
+                                  {L + W, T + H}, {L, T + H / 2}, {L + W, T + H / 2}};
+        for (const QPoint& h : handles)
+            DrawSelectionPoint(painter, h.x(), h.y(), !primary);
+        primary = false;
+    }
+}
+
+void CVNQCanvas::paintChild(QPainter& painter, const QPoint& offset, QWidget* w)
+{
+    if (w != m_impl->current && !shownFlag(w))
+        return;
+    const QRect r = w->geometry().translated(offset);
+    const QPixmap picture = w->grab();
+    if (!picture.isNull())
+        painter.drawPixmap(r, picture);
+    painter.save();
+    painter.setClipRect(r, Qt::ReplaceClip);
+    for (QObject* child : w->children()) {
+        if (QWidget* cw = qobject_cast<QWidget*>(child))
+            paintChild(painter, r.topLeft(), cw);
+    }
+    painter.restore();
+}
+
+void CVNQCanvas::mousePressEvent(QMouseEvent* event)
+{
+    CVNQCanvasImpl& d = *m_impl;
+    d.pressPoint = event->pos();
+    CVNQCanvasWindow* page = d.current;
+    if (!page)
+        return;
+    d.pruneSelection();
+    d.pressState = CVNQCanvasImpl::Pressed;
+    d.dragMoved = false;
+    d.hitCode = HitInSelected(event->x(), event->y());
+    if (d.hitCode == HitBody) {
+        const QPoint p = event->pos() - page->pos();
+        if (!IsInSelected(page->HitTestWithChildren(page, p.x(), p.y())))
+            d.hitCode = HitNone;
+    }
+    if (d.hitCode == HitNone)
+        return;
+    d.pressState = CVNQCanvasImpl::Dragging;
+    d.startRects.clear();
+    for (const QPointer<QWidget>& s : d.selection)
+        d.startRects.push_back(s ? s->geometry() : QRect());
+}
+
+void CVNQCanvas::mouseMoveEvent(QMouseEvent* event)
+{
+    CVNQCanvasImpl& d = *m_impl;
+    d.lastPoint = event->pos();
+    d.pruneSelection();
+    if (d.pressState != CVNQCanvasImpl::Dragging || d.selection.empty())
+        return;
+    const int dx = event->x() - d.pressPoint.x();
+    const int dy = event->y() - d.pressPoint.y();
+    if (dx != 0 || dy != 0)
+        d.dragMoved = true;
+    for (const QPointer<QWidget>& s : d.selection) {
+        if (s->parentWidget() == d.current.data())
+            return;
+    }
+
+    std::vector<int> xs, ys;
+    if (QWidget* parent = d.selection.front()->parentWidget()) {
+        for (QObject* child : parent->children()) {
+            QWidget* w = qobject_cast<QWidget*>(child);
+            if (!w || w->property("MarkDelete").toBool() || !shownFlag(w) || IsInSelected(w))
+                continue;
+            xs.push_back(w->x());
+            ys.push_back(w->y());
+        }
+    }
+
+    const int code = d.hitCode;
+    const bool axisLock = event->modifiers() == Qt::ShiftModifier;
+    for (size_t i = 0; i < d.selection.size() && i < d.startRects.size(); ++i) {
+        const QRect& S = d.startRects[i];
+        int x = S.x(), y = S.y(), w = S.width(), h = S.height();
+        const bool left = code == HitLeft || code == HitTopLeft || code == HitBottomLeft;
+        const bool right = code == HitRight || code == HitTopRight || code == HitBottomRight;
+        const bool top = code == HitTop || code == HitTopLeft || code == HitTopRight;
+        const bool bottom = code == HitBottom || code == HitBottomLeft || code == HitBottomRight;
+        if (code == HitBody) {
+            x = snapped(S.x() + dx, xs);
+            y = snapped(S.y() + dy, ys);
+            if (axisLock) {
+                if (std::abs(dx) <= std::abs(dy))
+                    x = S.x();
+                else
+                    y = S.y();
+            }
+        }
+        if (left) {
+            x = S.x() + dx;
+            w = S.width() - dx;
+        }
+        if (right)
+            w = S.width() + dx;
+        if (top) {
+            y = S.y() + dy;
+            h = S.height() - dy;
+        }
+        if (bottom)
+            h = S.height() + dy;
+        if ((top || bottom) && h < kMinEditSize)
+            h = kMinEditSize;
+        if ((left || right) && w < kMinEditSize)
+            w = kMinEditSize;
+        setControlRect(d.selection[i], QRect(x, y, w, h));
+    }
+    update();
+}
+
+void CVNQCanvas::mouseReleaseEvent(QMouseEvent* event)
+{
+    CVNQCanvasImpl& d = *m_impl;
+    if (d.current) {
+        // A press on the selection that never moved is a click as well.
+        const bool click =
+            d.pressState == CVNQCanvasImpl::Pressed || (d.pressState == CVNQCanvasImpl::Dragging && !d.dragMoved);
+        if (click)
+            clickAt(event->pos(), event->modifiers());
+    }
+    d.pressState = CVNQCanvasImpl::Idle;
+}
+
+void CVNQCanvas::clickAt(const QPoint& point, Qt::KeyboardModifiers modifiers)
+{
+    CVNQCanvasWindow* page = m_impl->current;
+    const QPoint p = point - page->pos();
+    QWidget* w = page->HitTestWithChildren(page, p.x(), p.y());
+    if (!w)
+        return;
+    if (modifiers != Qt::ShiftModifier) {
+        RemoveAllSelected();
+        AddSelectedControl(w);
+    } else if (!RemoveSelected(w)) {
+        AddSelectedControl(w);
+    }
+}
+
+void CVNQCanvas::prepareNewControl(QWidget* control, const QString& type, const QRect& geometry)
+{
+    // Names are unique in the whole page, so the page file names each
+    // control once.
+    CVNQCanvasWindow* page = m_impl->current;
+    QWidget* parent = control->parentWidget();
+    QWidget* scope = page && (parent == page || page->isAncestorOf(parent)) ? page : parent;
+    auto taken = [scope, control](const QString& name) {
+        for (QWidget* w : scope->findChildren<QWidget*>(name)) {
+            if (w != control)
+                return true;
+        }
+        return false;
+    };
+    QString name = QStringLiteral("%1%2").arg(type).arg(m_impl->nameCounter);
+    while (taken(name))
+        name = QStringLiteral("%1%2").arg(type).arg(++m_impl->nameCounter);
+    control->setProperty("visibility", true);
+    control->setVisible(false);
+    control->setObjectName(name);
+    ++m_impl->nameCounter;
+    dynamic_cast<ICVNQWidgetBase*>(control)->setGeometry(geometry.x(), geometry.y(), geometry.width(),
+                                                         geometry.height());
+}
+
+// A new control of type under parent, or null (a widget that is no toolkit
+// control is discarded).
+static QWidget* createPageControl(const QString& type, QWidget* parent)
+{
+    const QByteArray name = type.toUtf8();
+    QWidget* control = createControlByTypeName(name.constData(), parent);
+    if (control && !dynamic_cast<ICVNQWidgetBase*>(control)) {
+        delete control;
+        return nullptr;
+    }
+    return control;
+}
+
+bool CVNQCanvas::createControl(const QString& type)
+{
+    m_impl->pruneSelection();
+    if (m_impl->selection.empty())
+        return false;
+    QWidget* control = createPageControl(type, m_impl->selection.front());
+    if (!control)
+        return false;
+    prepareNewControl(control, type, QRect(0, 0, kNewControlSize, kNewControlSize));
+    update();
+    return true;
+}
+
+void CVNQCanvas::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!dropTypeName(event->mimeData()).isNull())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CVNQCanvas::dragMoveEvent(QDragMoveEvent* event)
+{
+    CVNQCanvasWindow* page = m_impl->current;
+    if (dropTypeName(event->mimeData()).isNull() || !page) {
+        event->ignore();
+        return;
+    }
+    if (page->geometry().contains(event->pos()))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CVNQCanvas::dropEvent(QDropEvent* event)
+{
+    const QString type = dropTypeName(event->mimeData());
+    CVNQCanvasWindow* page = m_impl->current;
+    if (type.isNull() || !page) {
+        event->ignore();
+        return;
+    }
+    const QPoint p = event->pos() - page->pos();
+    QWidget* parent = page->HitTestWithChildren(page, p.x(), p.y());
+    if (!parent)
+        return;
+    QWidget* control = createPageControl(type, parent);
+    if (!control)
+        return;
+    const QPoint at = parent->mapFrom(this, event->pos());
+    prepareNewControl(control, type, QRect(at, QSize(kNewControlSize, kNewControlSize)));
+    event->acceptProposedAction();
+    update();
+}
+
+} // namespace CVNQtLib

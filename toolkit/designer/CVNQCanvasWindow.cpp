@@ -1,0 +1,172 @@
+#include "CVNQCanvasWindow.h"
+
+#include "CVNJson.h"
+#include "CVNQControlInfo.h"
+#include "CVNQtLib.h"
+#include "ICVNQWidgetBase.h"
+
+#include <QVariant>
+#include <new>
+
+namespace CVNQtLib {
+
+namespace {
+
+bool shownFlag(const QWidget* w)
+{
+    return w->property("visibility").toBool();
+}
+
+// Nested controls are written only while the toolkit serialises children;
+// a page file without them would lose every control below the top level.
+class SerializeChildScope
+{
+public:
+    SerializeChildScope()
+        : m_saved(cvnIsSerializeChild())
+    {
+        cvnEnableSerializeChild(true);
+    }
+    ~SerializeChildScope() { cvnEnableSerializeChild(m_saved); }
+
+private:
+    bool m_saved;
+};
+
+} // namespace
+
+CVNQCanvasWindow::CVNQCanvasWindow(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+CVNQCanvasWindow::~CVNQCanvasWindow() = default;
+
+QWidget* CVNQCanvasWindow::createCanvas()
+{
+    return new (std::nothrow) CVNQCanvasWindow(nullptr);
+}
+
+ControlInfo CVNQCanvasWindow::getProps()
+{
+    ControlInfo info("window", "Window", "Control Window", "CVNQWindow", "win");
+    info.properties.push_back(
+        cvnStringRow<QObject>(QStringLiteral("Name"), PropName, &QObject::setObjectName, &QObject::objectName));
+    const struct
+    {
+        const char* name;
+        void (CVNQCanvasWindow::*set)(int);
+        int (CVNQCanvasWindow::*get)() const;
+    } ints[] = {
+        {"Width", &CVNQCanvasWindow::setWidth, &CVNQCanvasWindow::getWidth},
+        {"Height", &CVNQCanvasWindow::setHeight, &CVNQCanvasWindow::getHeight},
+        {"MinWidth", &CVNQCanvasWindow::setMinWidth, &CVNQCanvasWindow::getMinWidth},
+        {"MinHeight", &CVNQCanvasWindow::setMinHeight, &CVNQCanvasWindow::getMinHeight},
+    };
+    for (const auto& row : ints) {
+        PropertyDef d = cvnIntRow<CVNQCanvasWindow>(QString::fromLatin1(row.name), PropInt, row.set, row.get);
+        d.min = 0;
+        d.max = 10000;
+        info.properties.push_back(d);
+    }
+    return info;
+}
+
+void CVNQCanvasWindow::setResizeable(bool on)
+{
+    m_resizeable = on;
+    setAttribute(Qt::WA_MouseTracking, on);
+}
+
+void CVNQCanvasWindow::setWidth(int w)
+{
+    setFixedWidth(w);
+}
+
+void CVNQCanvasWindow::setHeight(int h)
+{
+    setFixedHeight(h);
+}
+
+void CVNQCanvasWindow::setX(int x)
+{
+    move(x, this->y());
+}
+
+void CVNQCanvasWindow::setY(int y)
+{
+    move(this->x(), y);
+}
+
+void CVNQCanvasWindow::setBackgroundImage(const QString& path, const ImageDesc& desc)
+{
+    m_backgroundImage = path;
+    m_backgroundImageDesc = desc;
+}
+
+void CVNQCanvasWindow::hideAllWidges()
+{
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setVisible(false);
+}
+
+QWidget* CVNQCanvasWindow::HitTestWithChildren(QWidget* w, int x, int y)
+{
+    if (!w || !shownFlag(w))
+        return nullptr;
+    for (QObject* child : w->children()) {
+        QWidget* cw = qobject_cast<QWidget*>(child);
+        if (!cw || !shownFlag(cw))
+            continue;
+        if (QWidget* hit = HitTestWithChildren(cw, x, y))
+            return hit;
+    }
+    const QPoint origin = w == this ? QPoint(0, 0) : w->mapTo(this, QPoint(0, 0));
+    // Edges included: a rectangle of width W spans origin .. origin + W.
+    const QRect r(origin, w->size());
+    if (x >= r.left() && x <= r.left() + r.width() && y >= r.top() && y <= r.top() + r.height())
+        return w;
+    return nullptr;
+}
+
+void CVNQCanvasWindow::toJsonString(QString& out) const
+{
+    Json::Value root(Json::objectValue);
+    root["w"] = width();
+    root["h"] = height();
+    // A key is kept whenever reading the page without it would give another
+    // value (the loader then keeps the constructor's): the minimum sizes and
+    // the drag flag differ from that in one of their forms, so they are
+    // always written; the false flags are the constructor's.
+    root["minW"] = m_minWidth;
+    root["minH"] = m_minHeight;
+    if (m_resizeable)
+        root["resize"] = true;
+    root["drag"] = m_canDrag;
+    if (m_onlyDragCaption)
+        root["onlyDragCaption"] = true;
+    if (m_maximise)
+        root["dbmax"] = true;
+    if (m_captionHeight != 35)
+        root["dbheight"] = m_captionHeight;
+    // The loader marks a translucent page on the widget itself.
+    if (m_translucent || testAttribute(Qt::WA_TranslucentBackground))
+        root["trans"] = true;
+
+    SerializeChildScope withChildren;
+    Json::Value elements(Json::arrayValue);
+    for (QObject* child : children()) {
+        ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(child);
+        if (!control)
+            continue;
+        Json::Value node(Json::objectValue);
+        control->serializeJsonValue(&node, false);
+        elements.append(node);
+    }
+    // Written also when empty: the canvas refuses a page file without it.
+    root["elements"] = elements;
+    out = QString::fromStdString(jsonStyled(root));
+}
+
+} // namespace CVNQtLib

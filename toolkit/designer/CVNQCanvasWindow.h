@@ -1,0 +1,83 @@
+#pragma once
+
+// One designed page on the design canvas: its window settings (written back
+// as the page file's window keys) and, as children, the controls built from
+// the page file. Type "Window" in the registry; it is a page host, not a
+// toolkit control, so it carries no ICVNQWidgetBase.
+
+#include "CVNQGlobal.h"
+#include "CVNQStyleDefs.h"
+
+#include <QString>
+#include <QWidget>
+
+namespace CVNQtLib {
+
+struct ControlInfo;
+
+class CVNQ_EXPORT CVNQCanvasWindow : public QWidget
+{
+public:
+    explicit CVNQCanvasWindow(QWidget* parent = nullptr);
+    ~CVNQCanvasWindow() override;
+
+    static const char* typeName() { return "Window"; }
+    // A new page without parent; null when it cannot be allocated.
+    static QWidget* createCanvas();
+    static ControlInfo getProps();
+
+    void setCanDrag(bool on) { m_canDrag = on; }
+    bool getCanGrag() const { return m_canDrag; }
+    // Also turns mouse tracking on or off.
+    void setResizeable(bool on);
+    bool getResizeable() const { return m_resizeable; }
+    void setMinWidth(int w) { m_minWidth = w; }
+    int getMinWidth() const { return m_minWidth; }
+    void setMinHeight(int h) { m_minHeight = h; }
+    int getMinHeight() const { return m_minHeight; }
+    void setOnlyDragCaption(bool on) { m_onlyDragCaption = on; }
+    bool getOnlyDragCaption() const { return m_onlyDragCaption; }
+    void setCaptionHeight(int h) { m_captionHeight = h; }
+    // True when the page has a caption at all.
+    bool getCaptionHeight() const { return m_captionHeight != 0; }
+    // Fixed width or height of the page.
+    void setWidth(int w);
+    int getWidth() const { return width(); }
+    void setHeight(int h);
+    int getHeight() const { return height(); }
+    void setX(int x);
+    void setY(int y);
+    void setPageName(const QString& name) { m_pageName = name; }
+    const QString& pageName() const { return m_pageName; }
+    void setBackgroundColor(const FillRes& fill) { m_background = fill; }
+    void setBackgroundImage(const QString& path, const ImageDesc& desc);
+    void setShowBackground(bool on) { m_showBackground = on; }
+    void setUseFillColor(bool on) { m_useFillColor = on; }
+
+    // Hides every widget of the page at any depth: the canvas shows pictures
+    // of them, never the live widgets.
+    void hideAllWidges();
+    // The deepest shown widget of w's subtree under (x, y) in page
+    // coordinates; w itself when no child is hit; null outside w.
+    QWidget* HitTestWithChildren(QWidget* w, int x, int y);
+    // The page file's text.
+    void toJsonString(QString& out) const;
+
+private:
+    bool m_resizeable = false;
+    bool m_canDrag = true;
+    QString m_backgroundImage;
+    ImageDesc m_backgroundImageDesc;
+    FillRes m_background;
+    bool m_useFillColor = true;
+    bool m_showBackground = false;
+    int m_minWidth = 400;
+    int m_minHeight = 400;
+    bool m_onlyDragCaption = false;
+    int m_captionHeight = 40;
+    bool m_maximise = false;
+    bool m_translucent = false;
+    QString m_pageName;
+};
+
+} // namespace CVNQtLib

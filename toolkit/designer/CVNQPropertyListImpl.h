@@ -1,0 +1,60 @@
+#pragma once
+
+#include "CVNQPropertyList.h"
+#include "CVNQScrollViewImpl.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace CVNQtLib {
+
+class CVNQCheckBox;
+class CVNQContainer;
+class CVNQLabel;
+class CVNQLineEdit;
+class CVNQPushButton;
+class CVNQSpinBox;
+
+// One row of the grid; the widgets are owned by the content widget.
+struct CVNQPropertyRow
+{
+    int inUse = 0;
+    int kind = 0;
+    CVNQContainer* container = nullptr;
+    CVNQLabel* caption = nullptr;
+    CVNQLabel* value = nullptr;
+    CVNQSpinBox* spin = nullptr;
+    CVNQLineEdit* edit = nullptr;
+    CVNQCheckBox* check = nullptr;
+    CVNQPushButton* picker = nullptr;
+};
+
+class CVNQPropertyListImpl : public CVNQScrollViewImpl
+{
+    Q_OBJECT
+public:
+    static constexpr int kRowHeight = 30;
+
+    explicit CVNQPropertyListImpl(CVNQScrollView* owner);
+
+    CVNQPropertyList* list() const;
+    // A row of that kind placed below the shown rows: a free pooled one,
+    // else a new one.
+    CVNQPropertyRow* acquireRow(int kind);
+
+    int captionWidth = 120;
+    std::vector<CVNQPropertyRow*> shown;
+    std::map<int, std::vector<std::unique_ptr<CVNQPropertyRow>>> pool;
+
+public Q_SLOTS:
+    void textChanged(const QString& text);
+    void toggled(bool checked);
+    void intChanged(int value);
+    void pickerClicked();
+
+private:
+    CVNQPropertyRow* buildRow(int kind, int top, int width);
+};
+
+} // namespace CVNQtLib
