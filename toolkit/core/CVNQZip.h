@@ -7,7 +7,9 @@
 // encryption of entry data).
 //
 // Every operation returns a ZipResult and records it as the last result of
-// its side (reader or writer). Nothing is logged.
+// its side (reader or writer). A refused archive, and an entry that
+// cvnZipReadAll refuses, are reported with the reason through the logging
+// category corvane.zip (CVNQLogging.h).
 
 #include "CVNQGlobal.h"
 
@@ -36,6 +38,7 @@ enum ZipResult : unsigned
     ZipInflateError = 0x5000000,   // inflating failed or the data ended early
     ZipCrcMismatch = 0x6000000,    // the entry's data does not match its CRC-32
     ZipTooLarge = 0x7000000,       // an entry or the whole archive exceeds the size caps
+    ZipUnsupportedMethod = 0x8000000, // the entry's compression method (bzip2, LZMA, AES, ...) is not read
 };
 
 // Uncompressed size caps. Declared sizes are checked before anything is
