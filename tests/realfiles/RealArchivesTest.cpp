@@ -98,8 +98,8 @@ TEST_F(RealArchives, RefusedArchivesSayWhy)
     const QStringList said = log.take();
     ASSERT_EQ(said.size(), 3);
     for (const QString& text : said)
-        EXPECT_TRUE(text.contains(QStringLiteral("declares 2147483647 entries, more than its %1 bytes can hold")
-                                      .arg(bytes.size())))
+        EXPECT_TRUE(text.contains(
+            QStringLiteral("declares 2147483647 entries, more than its %1 bytes can hold").arg(bytes.size())))
             << text.toStdString();
     EXPECT_TRUE(said[0].contains(count));
 

@@ -49,8 +49,8 @@ TEST(RealTextFiles, ByteOrderMarkedStyleThemeAndPageFilesRead)
     rm->setSwitchToThemeRes(false);
     EXPECT_NE(rm->getThemeJsonValue("bom_node"), nullptr);
 
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "page.json",
-                                    kBom + R"({"w": 500, "h": 300, "elements": [{"type": "qtcontainer",
+    ASSERT_TRUE(
+        TestUtil::writeFile(dir.path(), "page.json", kBom + R"({"w": 500, "h": 300, "elements": [{"type": "qtcontainer",
                                         "name": "bom_root", "child": [{"type": "qtlabel", "name": "bom_label"}]}]})"));
     CVNQWindow window;
     CVNQContainer* root = cvnCreatePageByFileName(&window, dir.filePath("page.json"));

@@ -58,7 +58,7 @@ struct ZipCryptKeys
 // or straight from the input; they are decrypted when asked and inflated.
 struct ZipEntryReader
 {
-    unzFile uf = nullptr;     // raw bytes through minizip, or
+    unzFile uf = nullptr;      // raw bytes through minizip, or
     ZipInput* input = nullptr; // straight from the input
     quint64 inputPos = 0;
     quint64 inputLeft = 0; // compressed bytes not yet taken from the input

@@ -165,7 +165,9 @@ QString refusalReason(const ZipReader* r, int index, ZipResult code)
     const ZipEntryRecord& rec = r->records[size_t(index)];
     switch (code) {
     case ZipUnsupportedMethod:
-        return QStringLiteral("compression method %1 (%2) is not supported").arg(rec.method).arg(methodName(rec.method));
+        return QStringLiteral("compression method %1 (%2) is not supported")
+            .arg(rec.method)
+            .arg(methodName(rec.method));
     case ZipTooLarge:
         return QStringLiteral("it declares %1, above the cap of %2 per entry")
             .arg(describeSize(rec.uncompressedSize), describeSize(kZipMaxEntrySize));
