@@ -437,14 +437,14 @@ ZipResult describeEntry(ZipReader* r, int index, ZipEntry& e)
 
 // Opens an entry that we read ourselves: minizip checks its local header
 // and tells where its data starts; the sizes are the record's.
-ZipResult openOwnReader(ZipReader* r, const ZipEntryRecord& rec, int method)
+ZipResult openOwnReader(ZipReader* r, const ZipEntryRecord& rec)
 {
     auto reader = std::make_unique<ZipEntryReader>();
     reader->input = r->input.get();
     reader->inputPos = unzGetCurrentFileZStreamPos64(r->uf);
     reader->inputLeft = rec.compressedSize;
     unzCloseCurrentFile(r->uf);
-    ZipResult res = reader->start(method, rec.uncompressedSize, rec.crc);
+    ZipResult res = reader->start(rec.method, rec.uncompressedSize, rec.crc);
     if (res == ZipOk && rec.encrypted()) {
         // With a data descriptor the header ends in the time's high byte.
         const unsigned char check = (rec.flag & 8) ? ((rec.dosDate >> 8) & 0xFF) : ((rec.crc >> 24) & 0xFF);
@@ -465,9 +465,7 @@ ZipResult openEntry(ZipReader* r, int index)
     if (rec.encrypted() && !r->hasPassword)
         return ZipPassword;
     const bool own = rec.encrypted() || rec.zip64;
-    int method = 0;
-    int level = 0;
-    const int err = own ? unzOpenCurrentFile2(r->uf, &method, &level, 1) : unzOpenCurrentFile(r->uf);
+    const int err = own ? unzOpenCurrentFile2(r->uf, nullptr, nullptr, 1) : unzOpenCurrentFile(r->uf);
     if (err == UNZ_BADZIPFILE)
         return ZipCorrupt;
     if (err == UNZ_INTERNALERROR)
@@ -475,7 +473,7 @@ ZipResult openEntry(ZipReader* r, int index)
     if (err != UNZ_OK)
         return ZipReadError;
     if (own) {
-        const ZipResult res = openOwnReader(r, rec, method);
+        const ZipResult res = openOwnReader(r, rec);
         if (res != ZipOk)
             return res;
     }
