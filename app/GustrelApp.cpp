@@ -11,7 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QMessageBox>
+#include <QOpenGLWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -19,21 +22,89 @@
 
 #include <cstdio>
 
+namespace {
+
+// The window as the primary screen shows it, only when all of it lies on
+// that screen: the screen cannot see what is off it.
+QPixmap grabFromScreen(QWidget* window)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !window->isVisible() ||
+        !screen->geometry().contains(QRect(window->mapToGlobal(QPoint(0, 0)), window->size())))
+        return QPixmap();
+    return screen->grabWindow(window->winId());
+}
+
+// The window rendered by its widgets. QWidget::grab leaves OpenGL surfaces
+// empty, so each visible chart's framebuffer is drawn over its place.
+QPixmap renderWindow(QWidget* window)
+{
+    QPixmap shot = window->grab();
+    if (shot.isNull())
+        return shot;
+    QPainter painter(&shot);
+    for (QOpenGLWidget* surface : window->findChildren<QOpenGLWidget*>()) {
+        if (!surface->isVisibleTo(window))
+            continue;
+        const QPoint at = surface->mapTo(window, QPoint(0, 0));
+        painter.setClipRegion(surface->visibleRegion().translated(at));
+        painter.drawImage(QRect(at, surface->size()), surface->grabFramebuffer());
+    }
+    return shot;
+}
+
+// Writes the PNG; false with the reason in error.
+bool writePng(const QPixmap& shot, const QString& path, QString& error)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        error = QStringLiteral("the folder %1 cannot be created").arg(folder);
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    QImageWriter writer(&file, "PNG");
+    if (!writer.write(shot.toImage())) {
+        error = writer.errorString();
+        return false;
+    }
+    if (!file.flush()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void reportScreenshotFailure(const QString& path, const QString& why)
+{
+    std::fprintf(stderr, "Gustrel: cannot save the screenshot %s: %s\n", QFile::encodeName(path).constData(),
+                 why.toLocal8Bit().constData());
+}
+
+} // namespace
+
 int saveWindowScreenshot(QWidget* window, const QString& path)
 {
-    if (!window || path.isEmpty())
+    if (!window || path.isEmpty()) {
+        reportScreenshotFailure(path, QStringLiteral("no window or no file name"));
         return kGustrelExitScreenshotFailed;
-    // A folder that cannot be made shows up as a failed save below.
-    QDir().mkpath(QFileInfo(path).absolutePath());
-
-    QPixmap shot;
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        shot = screen->grabWindow(window->winId());
+    }
+    QPixmap shot = grabFromScreen(window);
     if (shot.isNull())
-        shot = window->grab();
-    if (shot.isNull())
+        shot = renderWindow(window);
+    if (shot.isNull()) {
+        reportScreenshotFailure(path, QStringLiteral("the window could neither be grabbed nor rendered"));
         return kGustrelExitScreenshotFailed;
-    return shot.save(path, "PNG") ? 0 : kGustrelExitScreenshotFailed;
+    }
+    QString error;
+    if (!writePng(shot, path, error)) {
+        reportScreenshotFailure(path, error);
+        return kGustrelExitScreenshotFailed;
+    }
+    return 0;
 }
 
 int captureScreenshot(QWidget* window, const QString& path)

@@ -12,8 +12,9 @@ constexpr int kGustrelExitThemeMissing = 1;
 constexpr int kGustrelExitScreenshotFailed = 2;
 
 // The window as a PNG at path (missing folders are created): grabbed from
-// the primary screen (OpenGL charts are only there), else rendered by the
-// widget itself. 0 when written, kGustrelExitScreenshotFailed otherwise.
+// the primary screen when all of the window lies on it, else rendered by its
+// widgets and OpenGL charts. 0 when written, kGustrelExitScreenshotFailed
+// otherwise, with the reason on stderr.
 int saveWindowScreenshot(QWidget* window, const QString& path);
 
 // saveWindowScreenshot, then quits the event loop with its code.

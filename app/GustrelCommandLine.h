@@ -3,6 +3,8 @@
 // The dashboard's command line, read into a plain record so that start-up
 // and the tests share one parser.
 
+#include "CVNQTypes.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -28,8 +30,9 @@ GustrelOptions parseGustrelOptions(const QStringList& arguments);
 QSize parseSizeOption(const QString& value, const QSize& previous);
 
 // Largest window side the program asks for: a typo such as 19200x1080 must
-// not make the window system allocate a backing store of gigabytes.
-constexpr int kGustrelMaxWindowSide = 8192;
+// not make the window system allocate a backing store of gigabytes. The
+// same bound the toolkit puts on sizes read from page files.
+constexpr int kGustrelMaxWindowSide = CVNQtLib::kCVNMaxWidgetSide;
 
 // The requested size grown to the window's minimum in each dimension (and
 // kept within kGustrelMaxWindowSide).

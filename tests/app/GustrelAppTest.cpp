@@ -22,7 +22,7 @@ struct ProcessRun
     QByteArray errors;
 };
 
-ProcessRun runGustrelProcess(const QString& program, const QStringList& arguments)
+ProcessRun runGustrelProcess(const QString& program, const QStringList& arguments, const QString& screen = QString())
 {
     QProcess process;
     // Only the exit code is checked here (the window's code runs under the
@@ -33,8 +33,16 @@ ProcessRun runGustrelProcess(const QString& program, const QStringList& argument
     const QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
     env.insert(QStringLiteral("ASAN_OPTIONS"),
                asan.isEmpty() ? QStringLiteral("detect_leaks=0") : asan + QStringLiteral(":detect_leaks=0"));
+    if (!screen.isEmpty())
+        env.insert(QStringLiteral("CORVANE_XVFB_SCREEN"), screen);
     process.setProcessEnvironment(env);
-    process.start(program, arguments);
+    if (screen.isEmpty()) {
+        process.start(program, arguments);
+    } else {
+        // On an X server of its own with that screen.
+        const QString xvfb = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("../with-xvfb.sh");
+        process.start(xvfb, QStringList{program} + arguments);
+    }
     ProcessRun run;
     run.finished = process.waitForFinished(60000);
     if (!run.finished)
@@ -71,6 +79,29 @@ TEST_F(GustrelProgram, ScreenshotOfTheRequestedSize)
     const QImage image(shot);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(1600, 1000));
+}
+
+TEST_F(GustrelProgram, WindowLargerThanTheScreenIsShotWhole)
+{
+    QTemporaryDir dir;
+    const QString shot = dir.filePath("big.png");
+    const ProcessRun run =
+        runGustrelProcess(exe, {"--screenshot", shot, "--size", "2560x1440"}, QStringLiteral("1920x1080x24"));
+    ASSERT_EQ(run.exitCode, 0) << run.errors.constData();
+    const QImage image = QImage(shot).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(image.size(), QSize(2560, 1440));
+    // Header on top, window background below: the theme's colours, where a
+    // screen grab would have left black beyond the screen's edge.
+    for (const QPoint& p : {QPoint(1, 1), QPoint(2558, 1)})
+        EXPECT_EQ(image.pixel(p), qRgb(0x0C, 0x1E, 0x20)) << p.x() << "," << p.y();
+    for (const QPoint& p : {QPoint(1, 1438), QPoint(2558, 1438)})
+        EXPECT_EQ(image.pixel(p), qRgb(0x09, 0x18, 0x1A)) << p.x() << "," << p.y();
+    // The energy chart's OpenGL surface is in the picture too.
+    int green = 0;
+    for (int y = 300; y < 900; y += 2)
+        for (int x = 100; x < 1800; x += 2)
+            green += qGreen(image.pixel(x, y)) > 150 && qRed(image.pixel(x, y)) < 100;
+    EXPECT_GT(green, 500);
 }
 
 TEST_F(GustrelProgram, DrawerOpensBeforeTheScreenshot)
@@ -115,6 +146,8 @@ TEST_F(GustrelProgram, UnwritableScreenshotExitsWithTwo)
     const ProcessRun run = runGustrelProcess(exe, {"--screenshot", dir.filePath("file/sub/shot.png")});
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, kGustrelExitScreenshotFailed);
+    EXPECT_TRUE(run.errors.contains("cannot save the screenshot")) << run.errors.constData();
+    EXPECT_TRUE(run.errors.contains("file/sub cannot be created")) << run.errors.constData();
 }
 
 TEST(GustrelApp, ScreenshotRoutineCodes)

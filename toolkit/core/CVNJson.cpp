@@ -204,9 +204,13 @@ Json::Value& jsonAppend(Json::Value& node, const Json::Value& element)
 bool jsonParse(const std::string& text, Json::Value& out, QString* error)
 {
     out = Json::Value();
+    // Windows editors start UTF-8 files with a byte-order mark; JsonCpp
+    // takes it for a syntax error.
+    static const char kBom[] = "\xEF\xBB\xBF";
+    const bool bom = text.compare(0, 3, kBom) == 0;
     try {
         Json::Reader reader;
-        if (!reader.parse(text, out, true)) {
+        if (!reader.parse(bom ? text.data() + 3 : text.data(), text.data() + text.size(), out, true)) {
             if (error)
                 *error = QString::fromStdString(reader.getFormattedErrorMessages());
             out = Json::Value();

@@ -6,6 +6,7 @@
 #include "CVNQControlInfo.h"
 #include "CVNQControlTable.h"
 #include "CVNQResourceManager.h"
+#include "CVNQTypes.h"
 #include "ICVNQWidgetBase.h"
 
 #include <QCoreApplication>
@@ -225,6 +226,8 @@ PageWindowKeys PageWindowKeys::fromJson(const Json::Value& root)
     k.hasResize = jsonRead(root, "resize", k.resize);
     k.hasMinH = jsonRead(root, "minH", k.minH);
     k.hasMinW = jsonRead(root, "minW", k.minW);
+    for (int* side : {&k.w, &k.h, &k.minW, &k.minH})
+        *side = cvnBoundedSide(*side);
     k.hasOnlyDragCaption = jsonRead(root, "onlyDragCaption", k.onlyDragCaption);
     return k;
 }

@@ -51,8 +51,9 @@ bool readArchive(CVNQResourceManagerImpl& package, ZipArchive* zip)
     cvnZipClose(zip);
     if (!ok)
         return false;
+    // Some Windows tools store "\" separators; lookups treat both alike.
     for (const ZipFileData& e : entries)
-        package.addFile(lowerAscii(e.name), e.data);
+        package.addFile(lowerAscii(e.name).replace('\\', '/'), e.data);
     return true;
 }
 

@@ -87,4 +87,13 @@ struct CVNQ_EXPORT IconStyleDesc
     int ver = 1;
 };
 
+// Largest window or control side taken from a page file: a window beyond
+// it cannot get a backing store from the window system (a 99999-pixel page
+// crashed when shown), and an OpenGL control would ask for gigabytes.
+constexpr int kCVNMaxWidgetSide = 8192;
+inline int cvnBoundedSide(int side)
+{
+    return side < kCVNMaxWidgetSide ? side : kCVNMaxWidgetSide;
+}
+
 } // namespace CVNQtLib

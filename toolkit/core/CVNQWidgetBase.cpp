@@ -189,7 +189,7 @@ void CVNQWidgetBase::LoadLayout(const Json::Value& node)
     jsonRead(node, "y", y);
     jsonRead(node, "w", w);
     jsonRead(node, "h", h);
-    setGeometry(x, y, w, h);
+    setGeometry(x, y, cvnBoundedSide(w), cvnBoundedSide(h));
 }
 
 void CVNQWidgetBase::SaveLayout(Json::Value& node)
@@ -294,6 +294,8 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
             m_layoutData[i] = 0;
             jsonRead(n, keys[i], m_layoutData[i]);
         }
+        m_layoutData[2] = cvnBoundedSide(m_layoutData[2]);
+        m_layoutData[3] = cvnBoundedSide(m_layoutData[3]);
     }
 
     // Any docking key (of a number type) turns docking on, unless
@@ -318,12 +320,13 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
     if (jsonRead(n, "heightPolicy", v))
         m_heightPolicy = (v == 0 || v == 1) ? v : -1;
 
-    // Below 1 means 0; Qt takes nothing above its maximum widget size.
+    // Below 1 means 0; Qt takes nothing above its maximum widget size, and
+    // a minimum is a size the control will have, so it is bounded like one.
     auto limit = [](int value) { return value < 1 ? 0 : std::min(value, QWIDGETSIZE_MAX); };
     if (jsonRead(n, "minWidth", v))
-        m_owner->setMinimumWidth(limit(v));
+        m_owner->setMinimumWidth(cvnBoundedSide(limit(v)));
     if (jsonRead(n, "minHeight", v))
-        m_owner->setMinimumHeight(limit(v));
+        m_owner->setMinimumHeight(cvnBoundedSide(limit(v)));
     if (jsonRead(n, "maxWidth", v))
         m_owner->setMaximumWidth(limit(v));
     if (jsonRead(n, "maxHeight", v))

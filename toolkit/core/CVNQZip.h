@@ -7,7 +7,9 @@
 // encryption of entry data).
 //
 // Every operation returns a ZipResult and records it as the last result of
-// its side (reader or writer). Nothing is logged.
+// its side (reader or writer). A refused archive, and an entry that
+// cvnZipReadAll refuses, are reported with the reason through the logging
+// category corvane.zip (CVNQLogging.h).
 
 #include "CVNQGlobal.h"
 
@@ -22,20 +24,21 @@ namespace CVNQtLib {
 enum ZipResult : unsigned
 {
     ZipOk = 0,
-    ZipNoFile = 0x200,             // cannot be opened / created, or not a ZIP archive
-    ZipWriteError = 0x400,         // a write failed
-    ZipMore = 0x600,               // the entry did not fit: call again for the rest
-    ZipCorrupt = 0x700,            // corrupt entry header
-    ZipReadError = 0x800,          // read error
-    ZipPassword = 0x1000,          // wrong password
-    ZipBadArgs = 0x10000,          // null handle, index out of range, bad argument
-    ZipMemoryFull = 0x30000,       // the writer's memory block is full
-    ZipWrongKind = 0x80000,        // a reader handle given to the writer or vice versa
-    ZipNotInitialised = 0x1000000, // the writer has no output / the reader is in use
-    ZipNoSeek = 0x2000000,         // the given FILE* cannot report its position
-    ZipInflateError = 0x5000000,   // inflating failed or the data ended early
-    ZipCrcMismatch = 0x6000000,    // the entry's data does not match its CRC-32
-    ZipTooLarge = 0x7000000,       // an entry or the whole archive exceeds the size caps
+    ZipNoFile = 0x200,                // cannot be opened / created, or not a ZIP archive
+    ZipWriteError = 0x400,            // a write failed
+    ZipMore = 0x600,                  // the entry did not fit: call again for the rest
+    ZipCorrupt = 0x700,               // corrupt entry header, or sizes beyond what its data can hold
+    ZipReadError = 0x800,             // read error
+    ZipPassword = 0x1000,             // wrong password
+    ZipBadArgs = 0x10000,             // null handle, index out of range, bad argument
+    ZipMemoryFull = 0x30000,          // the writer's memory block is full
+    ZipWrongKind = 0x80000,           // a reader handle given to the writer or vice versa
+    ZipNotInitialised = 0x1000000,    // the writer has no output / the reader is in use
+    ZipNoSeek = 0x2000000,            // the given FILE* cannot report its position
+    ZipInflateError = 0x5000000,      // inflating failed or the data ended early
+    ZipCrcMismatch = 0x6000000,       // the entry's data does not match its CRC-32
+    ZipTooLarge = 0x7000000,          // an entry or the whole archive exceeds the size caps
+    ZipUnsupportedMethod = 0x8000000, // the entry's compression method (bzip2, LZMA, AES, ...) is not read
 };
 
 // Uncompressed size caps. Declared sizes are checked before anything is

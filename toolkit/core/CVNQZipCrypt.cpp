@@ -41,25 +41,16 @@ unsigned char ZipCryptKeys::decrypt(unsigned char c)
     return plain;
 }
 
-ZipDecryptor::~ZipDecryptor()
+ZipEntryReader::~ZipEntryReader()
 {
     if (deflated)
         inflateEnd(&zs);
 }
 
-ZipResult ZipDecryptor::start(unzFile uf, const QByteArray& password, int method, unsigned char check,
-                              quint64 uncompressedSize, quint32 crc32)
+ZipResult ZipEntryReader::start(int method, quint64 uncompressedSize, quint32 crc32)
 {
     if (method != 0 && method != Z_DEFLATED)
-        return ZipInflateError;
-    unsigned char header[12];
-    if (unzReadCurrentFile(uf, header, 12) != 12)
-        return ZipCorrupt;
-    keys.init(password);
-    for (unsigned char& c : header)
-        c = keys.decrypt(c);
-    if (header[11] != check)
-        return ZipPassword;
+        return ZipUnsupportedMethod;
     remaining = uncompressedSize;
     expectedCrc = crc32;
     if (method == Z_DEFLATED) {
@@ -67,38 +58,67 @@ ZipResult ZipDecryptor::start(unzFile uf, const QByteArray& password, int method
         if (inflateInit2(&zs, -MAX_WBITS) != Z_OK)
             return ZipInflateError;
         deflated = true;
-        input.resize(16384);
+        buffer.resize(16384);
     }
     return ZipOk;
 }
 
-int ZipDecryptor::read(unzFile uf, char* buffer, quint32 length)
+ZipResult ZipEntryReader::startDecryption(const QByteArray& password, unsigned char check)
+{
+    unsigned char header[12];
+    if (pull(reinterpret_cast<char*>(header), 12) != 12)
+        return ZipCorrupt;
+    keys.init(password);
+    for (unsigned char& c : header)
+        c = keys.decrypt(c);
+    if (header[11] != check)
+        return ZipPassword;
+    decrypting = true;
+    return ZipOk;
+}
+
+int ZipEntryReader::pull(char* out, quint32 length)
+{
+    int n = 0;
+    if (uf) {
+        n = unzReadCurrentFile(uf, out, length);
+    } else {
+        const quint32 take = quint32(qMin<quint64>(length, inputLeft));
+        if (take > 0 && !input->readAt(inputPos, out, take))
+            return -1;
+        inputPos += take;
+        inputLeft -= take;
+        n = int(take);
+    }
+    if (decrypting)
+        for (int i = 0; i < n; ++i)
+            out[i] = char(keys.decrypt(static_cast<unsigned char>(out[i])));
+    return n;
+}
+
+int ZipEntryReader::read(char* out, quint32 length)
 {
     quint32 produced = 0;
     while (produced < length && remaining > 0 && !streamEnd) {
         const quint32 want = quint32(qMin<quint64>(length - produced, remaining));
-        char* out = buffer + produced;
+        char* to = out + produced;
         quint32 got = 0;
         if (!deflated) {
-            const int n = unzReadCurrentFile(uf, out, want);
+            const int n = pull(to, want);
             if (n < 0)
                 return n;
             if (n == 0)
                 break; // the data ended before its declared size
-            for (int i = 0; i < n; ++i)
-                out[i] = char(keys.decrypt(static_cast<unsigned char>(out[i])));
             got = quint32(n);
         } else {
             if (zs.avail_in == 0) {
-                const int n = unzReadCurrentFile(uf, input.data(), unsigned(input.size()));
+                const int n = pull(buffer.data(), quint32(buffer.size()));
                 if (n < 0)
                     return n;
-                for (int i = 0; i < n; ++i)
-                    input[size_t(i)] = char(keys.decrypt(static_cast<unsigned char>(input[size_t(i)])));
-                zs.next_in = reinterpret_cast<Bytef*>(input.data());
+                zs.next_in = reinterpret_cast<Bytef*>(buffer.data());
                 zs.avail_in = uInt(n);
             }
-            zs.next_out = reinterpret_cast<Bytef*>(out);
+            zs.next_out = reinterpret_cast<Bytef*>(to);
             zs.avail_out = want;
             const int err = inflate(&zs, Z_SYNC_FLUSH);
             got = want - zs.avail_out;
@@ -109,7 +129,7 @@ int ZipDecryptor::read(unzFile uf, char* buffer, quint32 length)
             else if (got == 0)
                 break; // no progress: the data ended early
         }
-        crc = quint32(::crc32(crc, reinterpret_cast<const Bytef*>(out), got));
+        crc = quint32(::crc32(crc, reinterpret_cast<const Bytef*>(to), got));
         produced += got;
         remaining -= got;
     }

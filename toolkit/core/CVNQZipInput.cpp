@@ -1,7 +1,6 @@
 #include "CVNQZipImpl.h"
 
 #include <cstring>
-#include <limits>
 
 namespace CVNQtLib {
 
@@ -24,15 +23,19 @@ uLong ZCALLBACK inputRead(voidpf opaque, voidpf, void* buf, uLong size)
 {
     ZipInput* in = inputOf(opaque);
     if (in->isMemory) {
-        if (in->pos >= in->size)
+        if (in->pos >= in->length)
             return 0;
-        const quint64 n = qMin<quint64>(size, in->size - in->pos);
+        const quint64 n = qMin<quint64>(size, in->length - in->pos);
         memcpy(buf, in->data + in->pos, size_t(n));
         in->pos += n;
         return uLong(n);
     }
-    const size_t n = fread(buf, 1, size, in->file);
-    if (n < size && ferror(in->file))
+    const qint64 at = ftello(in->file) - in->base;
+    if (at < 0 || quint64(at) >= in->length)
+        return 0;
+    const size_t want = size_t(qMin<quint64>(size, in->length - quint64(at)));
+    const size_t n = fread(buf, 1, want, in->file);
+    if (n < want && ferror(in->file))
         in->error = true;
     return uLong(n);
 }
@@ -54,38 +57,32 @@ ZPOS64_T ZCALLBACK inputTell(voidpf opaque, voidpf)
 }
 
 // Positions are relative to the start of the archive; nothing may move
-// before that start or, for memory, past the end of the block.
+// before that start or past its length. minizip moves back with a relative
+// seek by an unsigned offset that wraps around, so the sum wraps the same way.
 long ZCALLBACK inputSeek(voidpf opaque, voidpf, ZPOS64_T offset, int origin)
 {
     ZipInput* in = inputOf(opaque);
-    if (in->isMemory) {
-        quint64 start = 0;
-        switch (origin) {
-        case ZLIB_FILEFUNC_SEEK_SET: start = 0; break;
-        case ZLIB_FILEFUNC_SEEK_CUR: start = in->pos; break;
-        case ZLIB_FILEFUNC_SEEK_END: start = in->size; break;
-        default: return -1;
-        }
-        if (offset > in->size - start)
-            return -1;
-        in->pos = start + offset;
-        return 0;
-    }
-    if (offset > ZPOS64_T(std::numeric_limits<qint64>::max() - in->base))
-        return -1;
-    int whence = SEEK_SET;
-    qint64 target = qint64(offset);
+    quint64 start = 0;
     switch (origin) {
-    case ZLIB_FILEFUNC_SEEK_SET: target += in->base; break;
-    case ZLIB_FILEFUNC_SEEK_CUR: whence = SEEK_CUR; break;
-    case ZLIB_FILEFUNC_SEEK_END: whence = SEEK_END; break;
+    case ZLIB_FILEFUNC_SEEK_SET: start = 0; break;
+    case ZLIB_FILEFUNC_SEEK_CUR: {
+        const qint64 at = in->isMemory ? qint64(in->pos) : ftello(in->file) - in->base;
+        if (at < 0)
+            return -1;
+        start = quint64(at);
+        break;
+    }
+    case ZLIB_FILEFUNC_SEEK_END: start = in->length; break;
     default: return -1;
     }
-    if (fseeko(in->file, off_t(target), whence) != 0)
+    const quint64 target = start + quint64(offset);
+    if (target > in->length)
         return -1;
-    if (ftello(in->file) < in->base)
-        return -1;
-    return 0;
+    if (in->isMemory) {
+        in->pos = target;
+        return 0;
+    }
+    return fseeko(in->file, off_t(in->base + qint64(target)), SEEK_SET) == 0 ? 0 : -1;
 }
 
 int ZCALLBACK inputClose(voidpf, voidpf)
@@ -102,6 +99,32 @@ int ZCALLBACK inputError(voidpf opaque, voidpf)
 }
 
 } // namespace
+
+bool ZipInput::measure()
+{
+    if (isMemory)
+        return true;
+    if (fseeko(file, 0, SEEK_END) != 0)
+        return false;
+    const qint64 end = ftello(file);
+    if (end < base)
+        return false;
+    length = quint64(end - base);
+    return true;
+}
+
+bool ZipInput::readAt(quint64 at, void* buffer, quint64 n)
+{
+    if (at > length || n > length - at)
+        return false;
+    if (isMemory) {
+        memcpy(buffer, data + at, size_t(n));
+        return true;
+    }
+    if (fseeko(file, off_t(base + qint64(at)), SEEK_SET) != 0)
+        return false;
+    return fread(buffer, 1, size_t(n), file) == size_t(n);
+}
 
 void ZipInput::fillFunctions(zlib_filefunc64_def& funcs)
 {

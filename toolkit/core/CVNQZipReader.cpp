@@ -1,8 +1,11 @@
 #include "CVNQZipImpl.h"
 
+#include "CVNQLogging.h"
+
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <ctime>
@@ -48,55 +51,231 @@ void destroyReader(ZipReader* r)
     delete r;
 }
 
-// Walks the central directory once: every entry must be readable, its
-// position is kept for direct moves and the declared sizes are capped.
+quint16 le16(const unsigned char* p)
+{
+    return quint16(p[0] | (p[1] << 8));
+}
+
+quint32 le32(const unsigned char* p)
+{
+    return quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16) | (quint32(p[3]) << 24);
+}
+
+quint64 le64(const unsigned char* p)
+{
+    return quint64(le32(p)) | (quint64(le32(p + 4)) << 32);
+}
+
+// The ZIP format's minimum sizes: an end record, a central directory entry.
+constexpr quint64 kEndRecordSize = 22;
+constexpr quint64 kCentralEntrySize = 46;
+// Deflate cannot expand a byte of input to more than 1032 bytes of output.
+constexpr quint64 kDeflateMaxRatio = 1032;
+
+// minizip looks for the end record only within the last 64 KiB, so a
+// comment near the format's maximum hides it. Nothing reads the comment:
+// the archive minizip sees ends with its end record.
+void cutComment(ZipInput& in)
+{
+    const quint64 tail = qMin<quint64>(in.length, kEndRecordSize + 0xFFFF);
+    if (tail < kEndRecordSize)
+        return;
+    std::vector<unsigned char> bytes(static_cast<size_t>(tail));
+    if (!in.readAt(in.length - tail, bytes.data(), tail))
+        return;
+    for (qint64 at = qint64(tail - kEndRecordSize); at >= 0; --at) {
+        const unsigned char* p = bytes.data() + at;
+        if (p[0] == 'P' && p[1] == 'K' && p[2] == 5 && p[3] == 6 &&
+            quint64(at) + kEndRecordSize + le16(p + 20) == tail) {
+            in.length -= le16(p + 20);
+            return;
+        }
+    }
+}
+
+// Sizes and offset that did not fit their 32-bit fields are in the zip64
+// extended-information block (0x0001), each present only when its field
+// holds 0xFFFFFFFF, in this order. minizip 1.1 compares those fields with
+// an unsigned long -1 and so never decodes them on 64-bit systems.
+void decodeZip64(const unsigned char* extra, int length, ZipEntryRecord& rec)
+{
+    int p = 0;
+    while (p + 4 <= length) {
+        const int id = le16(extra + p);
+        const int size = le16(extra + p + 2);
+        const int body = p + 4;
+        if (body + size > length)
+            return;
+        if (id == 0x0001) {
+            int q = body;
+            const int end = body + size;
+            for (quint64* field : {&rec.uncompressedSize, &rec.compressedSize, &rec.localOffset}) {
+                if (*field != 0xFFFFFFFFu)
+                    continue;
+                if (q + 8 > end)
+                    return;
+                *field = le64(extra + q);
+                q += 8;
+                rec.zip64 = true;
+            }
+            return;
+        }
+        p = body + size;
+    }
+}
+
+// Why an entry's data cannot be read, known from its record alone.
+ZipResult recordRefusal(const ZipEntryRecord& rec, quint64 archiveLength)
+{
+    if (rec.method != 0 && rec.method != Z_DEFLATED)
+        return ZipUnsupportedMethod;
+    if (rec.compressedSize > archiveLength)
+        return ZipCorrupt;
+    if (rec.uncompressedSize > kZipMaxEntrySize)
+        return ZipTooLarge;
+    if (rec.uncompressedSize > qMax<quint64>(rec.compressedSize, 1) * kDeflateMaxRatio)
+        return ZipCorrupt;
+    return ZipOk;
+}
+
+QString describeSize(quint64 bytes)
+{
+    return QStringLiteral("%1 bytes").arg(bytes);
+}
+
+QString methodName(int method)
+{
+    switch (method) {
+    case 1: return QStringLiteral("Shrink");
+    case 6: return QStringLiteral("Implode");
+    case 9: return QStringLiteral("Deflate64");
+    case 12: return QStringLiteral("bzip2");
+    case 14: return QStringLiteral("LZMA");
+    case 93: return QStringLiteral("Zstandard");
+    case 95: return QStringLiteral("XZ");
+    case 98: return QStringLiteral("PPMd");
+    case 99: return QStringLiteral("AES encryption");
+    default: return QStringLiteral("unknown");
+    }
+}
+
+// The reason an entry is refused, for the log and cvnZipReadAll's error.
+QString refusalReason(const ZipReader* r, int index, ZipResult code)
+{
+    const ZipEntryRecord& rec = r->records[size_t(index)];
+    switch (code) {
+    case ZipUnsupportedMethod:
+        return QStringLiteral("compression method %1 (%2) is not supported")
+            .arg(rec.method)
+            .arg(methodName(rec.method));
+    case ZipTooLarge:
+        return QStringLiteral("it declares %1, above the cap of %2 per entry")
+            .arg(describeSize(rec.uncompressedSize), describeSize(kZipMaxEntrySize));
+    case ZipCorrupt:
+        if (rec.compressedSize > r->input->length)
+            return QStringLiteral("it declares %1 of data, more than the archive's %2")
+                .arg(describeSize(rec.compressedSize), describeSize(r->input->length));
+        if (rec.uncompressedSize > qMax<quint64>(rec.compressedSize, 1) * kDeflateMaxRatio)
+            return QStringLiteral("it declares %1, more than its %2 of data can hold")
+                .arg(describeSize(rec.uncompressedSize), describeSize(rec.compressedSize));
+        return QStringLiteral("its header is corrupt");
+    case ZipCrcMismatch: return QStringLiteral("its data does not match its CRC-32");
+    case ZipPassword:
+        return r->hasPassword ? QStringLiteral("the password is wrong")
+                              : QStringLiteral("it is encrypted and no password was given");
+    case ZipInflateError: return QStringLiteral("its data cannot be inflated or ends early");
+    case ZipReadError: return QStringLiteral("it cannot be read");
+    default: return QStringLiteral("code 0x%1").arg(unsigned(code), 0, 16);
+    }
+}
+
+void refuseArchive(const QString& source, const QString& why)
+{
+    qCWarning(lcZip).noquote() << QStringLiteral("Zip archive %1 is refused: %2").arg(source, why);
+}
+
+// Walks the central directory once: every entry must be readable; its
+// position and what its record says are kept, and the sizes are capped.
 ZipResult indexEntries(ZipReader* r)
 {
+    const quint64 length = r->input->length;
     unz_global_info64 gi;
-    if (unzGetGlobalInfo64(r->uf, &gi) != UNZ_OK || gi.number_entry > ZPOS64_T(INT_MAX))
+    if (unzGetGlobalInfo64(r->uf, &gi) != UNZ_OK) {
+        refuseArchive(r->source, QStringLiteral("its central directory cannot be read"));
         return ZipNoFile;
+    }
+    // Never trust a count the archive's length cannot hold.
+    if (gi.number_entry > length / kCentralEntrySize || gi.number_entry > ZPOS64_T(INT_MAX)) {
+        refuseArchive(r->source, QStringLiteral("it declares %1 entries, more than its %2 can hold")
+                                     .arg(gi.number_entry)
+                                     .arg(describeSize(length)));
+        return ZipNoFile;
+    }
     const int count = int(gi.number_entry);
-    r->positions.reserve(size_t(count));
+    r->records.reserve(size_t(count));
     int err = unzGoToFirstFile(r->uf);
     quint64 total = 0;
+    std::vector<unsigned char> extra(0xFFFF);
     for (int i = 0; i < count; ++i) {
-        if (err != UNZ_OK)
-            return ZipNoFile;
+        ZipEntryRecord rec;
         unz_file_info64 info;
-        unz64_file_pos pos;
-        if (unzGetCurrentFileInfo64(r->uf, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK ||
-            unzGetFilePos64(r->uf, &pos) != UNZ_OK)
+        if (err != UNZ_OK ||
+            unzGetCurrentFileInfo64(r->uf, &info, nullptr, 0, extra.data(), uLong(extra.size()), nullptr, 0) !=
+                UNZ_OK ||
+            unzGetFilePos64(r->uf, &rec.pos) != UNZ_OK) {
+            refuseArchive(r->source, QStringLiteral("its central directory cannot be read at entry %1").arg(i));
             return ZipNoFile;
-        r->positions.push_back(pos);
-        r->declaredSizes.push_back(info.uncompressed_size);
-        r->encrypted.push_back((info.flag & 1) != 0);
+        }
+        rec.compressedSize = info.compressed_size;
+        rec.uncompressedSize = info.uncompressed_size;
+        rec.crc = quint32(info.crc);
+        rec.method = quint16(info.compression_method);
+        rec.flag = quint16(info.flag);
+        rec.dosDate = quint32(info.dosDate);
+        decodeZip64(extra.data(), int(qMin<uLong>(info.size_file_extra, uLong(extra.size()))), rec);
+        rec.refusal = recordRefusal(rec, length);
         // An oversized entry is refused on its own; it does not count here.
-        if (info.uncompressed_size <= kZipMaxEntrySize)
-            total += info.uncompressed_size;
-        if (total > kZipMaxArchiveSize)
+        if (rec.uncompressedSize <= kZipMaxEntrySize)
+            total += rec.uncompressedSize;
+        r->records.push_back(rec);
+        if (total > kZipMaxArchiveSize) {
+            refuseArchive(r->source, QStringLiteral("its entries declare more than the cap of %1 in all")
+                                         .arg(describeSize(kZipMaxArchiveSize)));
             return ZipTooLarge;
+        }
         err = unzGoToNextFile(r->uf);
     }
-    if (count > 0 && err != UNZ_END_OF_LIST_OF_FILE)
+    if (count > 0 && err != UNZ_END_OF_LIST_OF_FILE) {
+        refuseArchive(r->source, QStringLiteral("its central directory holds more entries than it declares"));
         return ZipNoFile;
+    }
     r->entryCount = count;
     return ZipOk;
 }
 
-ZipArchive* openReader(std::unique_ptr<ZipInput> input, const char* password)
+ZipArchive* openReader(std::unique_ptr<ZipInput> input, const char* password, const QString& source)
 {
     auto* r = new ZipReader;
     r->input = std::move(input);
+    r->source = source;
     if (password) {
         r->password = QByteArray(password);
         r->hasPassword = true;
     }
     r->rootFolder = workingFolder();
 
+    if (!r->input->measure()) {
+        refuseArchive(source, QStringLiteral("the file cannot seek"));
+        destroyReader(r);
+        setResult(ZipNoSeek);
+        return nullptr;
+    }
+    cutComment(*r->input);
     zlib_filefunc64_def funcs;
     r->input->fillFunctions(funcs);
     r->uf = unzOpen2_64("", &funcs);
     if (!r->uf) {
+        refuseArchive(source, QStringLiteral("it is not a ZIP archive (no readable end record or central directory)"));
         destroyReader(r);
         setResult(ZipNoFile);
         return nullptr;
@@ -119,27 +298,27 @@ void closeCurrent(ZipReader* r)
     if (r->currentEntry >= 0)
         unzCloseCurrentFile(r->uf);
     r->currentEntry = -1;
-    r->decryptor.reset();
+    r->ownReader.reset();
 }
 
-// Reads from the open entry, through the decryptor for an encrypted one.
+// Reads from the open entry, through our own reader where minizip cannot.
 int readCurrent(ZipReader* r, void* buffer, quint32 length)
 {
-    if (r->decryptor)
-        return r->decryptor->read(r->uf, static_cast<char*>(buffer), length);
+    if (r->ownReader)
+        return r->ownReader->read(static_cast<char*>(buffer), length);
     return unzReadCurrentFile(r->uf, buffer, length);
 }
 
 bool currentAtEnd(ZipReader* r)
 {
-    if (r->decryptor)
-        return r->decryptor->remaining == 0;
+    if (r->ownReader)
+        return r->ownReader->remaining == 0;
     return unzeof(r->uf) == 1;
 }
 
 ZipResult goToEntry(ZipReader* r, int index)
 {
-    return unzGoToFilePos64(r->uf, &r->positions[size_t(index)]) == UNZ_OK ? ZipOk : ZipCorrupt;
+    return unzGoToFilePos64(r->uf, &r->records[size_t(index)].pos) == UNZ_OK ? ZipOk : ZipCorrupt;
 }
 
 qint64 dosToTime(const tm_unz& d)
@@ -157,18 +336,13 @@ qint64 dosToTime(const tm_unz& d)
     return v == time_t(-1) ? 0 : qint64(v);
 }
 
-quint32 le32(const unsigned char* p)
-{
-    return quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16) | (quint32(p[3]) << 24);
-}
-
 // Applies an extended-timestamp ("UT") block of an extra field.
 void applyExtendedTimes(const unsigned char* extra, int length, ZipEntry& e)
 {
     int p = 0;
     while (p + 4 <= length) {
-        const int id = extra[p] | (extra[p + 1] << 8);
-        const int size = extra[p + 2] | (extra[p + 3] << 8);
+        const int id = le16(extra + p);
+        const int size = le16(extra + p + 2);
         const int body = p + 4;
         if (body + size > length)
             return;
@@ -217,6 +391,7 @@ ZipResult describeEntry(ZipReader* r, int index, ZipEntry& e)
 {
     if (goToEntry(r, index) != ZipOk)
         return ZipCorrupt;
+    const ZipEntryRecord& rec = r->records[size_t(index)];
     unz_file_info64 info;
     // One byte more than the name field so a name that fills it still ends in NUL.
     char rawName[kZipMaxName + 1];
@@ -224,23 +399,27 @@ ZipResult describeEntry(ZipReader* r, int index, ZipEntry& e)
         return ZipCorrupt;
     rawName[qMin<uLong>(info.size_filename, kZipMaxName)] = '\0';
 
-    // Opening raw checks the local header and gives access to its extra field.
-    if (unzOpenCurrentFile2(r->uf, nullptr, nullptr, 1) != UNZ_OK)
-        return ZipCorrupt;
+    // Opening raw checks the local header and gives access to its extra
+    // field; minizip opens no method it does not know, and that entry is
+    // described from its central record alone.
     QByteArray localExtra;
-    const int extraLen = unzGetLocalExtrafield(r->uf, nullptr, 0);
-    if (extraLen < 0) {
-        unzCloseCurrentFile(r->uf);
-        return ZipReadError;
-    }
-    if (extraLen > 0) {
-        localExtra.resize(extraLen);
-        if (unzGetLocalExtrafield(r->uf, localExtra.data(), unsigned(extraLen)) != extraLen) {
+    if (rec.refusal != ZipUnsupportedMethod) {
+        if (unzOpenCurrentFile2(r->uf, nullptr, nullptr, 1) != UNZ_OK)
+            return ZipCorrupt;
+        const int extraLen = unzGetLocalExtrafield(r->uf, nullptr, 0);
+        if (extraLen < 0) {
             unzCloseCurrentFile(r->uf);
             return ZipReadError;
         }
+        if (extraLen > 0) {
+            localExtra.resize(extraLen);
+            if (unzGetLocalExtrafield(r->uf, localExtra.data(), unsigned(extraLen)) != extraLen) {
+                unzCloseCurrentFile(r->uf);
+                return ZipReadError;
+            }
+        }
+        unzCloseCurrentFile(r->uf);
     }
-    unzCloseCurrentFile(r->uf);
 
     e = ZipEntry();
     e.index = index;
@@ -251,42 +430,53 @@ ZipResult describeEntry(ZipReader* r, int index, ZipEntry& e)
     const qint64 dosTime = dosToTime(info.tmu_date);
     e.accessTime = e.creationTime = e.modificationTime = dosTime;
     applyExtendedTimes(reinterpret_cast<const unsigned char*>(localExtra.constData()), localExtra.size(), e);
-    e.compressedSize = quint32(qMin<ZPOS64_T>(info.compressed_size, 0xFFFFFFFFu));
-    e.uncompressedSize = quint32(qMin<ZPOS64_T>(info.uncompressed_size, 0xFFFFFFFFu));
+    e.compressedSize = quint32(qMin<quint64>(rec.compressedSize, 0xFFFFFFFFu));
+    e.uncompressedSize = quint32(qMin<quint64>(rec.uncompressedSize, 0xFFFFFFFFu));
     return ZipOk;
+}
+
+// Opens an entry that we read ourselves: minizip checks its local header
+// and tells where its data starts; the sizes are the record's.
+ZipResult openOwnReader(ZipReader* r, const ZipEntryRecord& rec)
+{
+    auto reader = std::make_unique<ZipEntryReader>();
+    reader->input = r->input.get();
+    reader->inputPos = unzGetCurrentFileZStreamPos64(r->uf);
+    reader->inputLeft = rec.compressedSize;
+    unzCloseCurrentFile(r->uf);
+    ZipResult res = reader->start(rec.method, rec.uncompressedSize, rec.crc);
+    if (res == ZipOk && rec.encrypted()) {
+        // With a data descriptor the header ends in the time's high byte.
+        const unsigned char check = (rec.flag & 8) ? ((rec.dosDate >> 8) & 0xFF) : ((rec.crc >> 24) & 0xFF);
+        res = reader->startDecryption(r->password, check);
+    }
+    if (res == ZipOk)
+        r->ownReader = std::move(reader);
+    return res;
 }
 
 ZipResult openEntry(ZipReader* r, int index)
 {
+    const ZipEntryRecord& rec = r->records[size_t(index)];
+    if (rec.refusal != ZipOk)
+        return rec.refusal;
     if (goToEntry(r, index) != ZipOk)
         return ZipCorrupt;
-    const bool encrypted = r->encrypted[size_t(index)];
-    if (encrypted && !r->hasPassword)
+    if (rec.encrypted() && !r->hasPassword)
         return ZipPassword;
-    unz_file_info64 info;
-    if (encrypted && unzGetCurrentFileInfo64(r->uf, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
-        return ZipCorrupt;
-    int method = 0;
-    int level = 0;
-    const int err = encrypted ? unzOpenCurrentFile2(r->uf, &method, &level, 1) : unzOpenCurrentFile(r->uf);
-    if (err == UNZ_OK && encrypted) {
-        // With a data descriptor the header ends in the time's high byte.
-        const unsigned char check = (info.flag & 8) ? ((info.dosDate >> 8) & 0xFF) : ((info.crc >> 24) & 0xFF);
-        auto decryptor = std::make_unique<ZipDecryptor>();
-        const ZipResult res =
-            decryptor->start(r->uf, r->password, method, check, info.uncompressed_size, quint32(info.crc));
-        if (res != ZipOk) {
-            unzCloseCurrentFile(r->uf);
-            return res;
-        }
-        r->decryptor = std::move(decryptor);
-    }
+    const bool own = rec.encrypted() || rec.zip64;
+    const int err = own ? unzOpenCurrentFile2(r->uf, nullptr, nullptr, 1) : unzOpenCurrentFile(r->uf);
     if (err == UNZ_BADZIPFILE)
         return ZipCorrupt;
     if (err == UNZ_INTERNALERROR)
         return ZipInflateError;
     if (err != UNZ_OK)
         return ZipReadError;
+    if (own) {
+        const ZipResult res = openOwnReader(r, rec);
+        if (res != ZipOk)
+            return res;
+    }
     r->currentEntry = index;
     return ZipOk;
 }
@@ -294,8 +484,8 @@ ZipResult openEntry(ZipReader* r, int index)
 // Closes the finished entry; minizip compares the CRC-32 here.
 ZipResult finishEntry(ZipReader* r)
 {
-    if (r->decryptor) {
-        const bool crcOk = r->decryptor->crc == r->decryptor->expectedCrc;
+    if (r->ownReader) {
+        const bool crcOk = r->ownReader->crc == r->ownReader->expectedCrc;
         closeCurrent(r);
         return crcOk ? ZipOk : ZipCrcMismatch;
     }
@@ -311,7 +501,7 @@ ZipResult failedRead(ZipReader* r)
 {
     const int index = r->currentEntry;
     closeCurrent(r);
-    return (r->hasPassword && r->encrypted[size_t(index)]) ? ZipPassword : ZipInflateError;
+    return (r->hasPassword && r->records[size_t(index)].encrypted()) ? ZipPassword : ZipInflateError;
 }
 
 bool makePath(const QByteArray& path)
@@ -336,8 +526,6 @@ void setFileTimes(const QByteArray& path, const ZipEntry& e)
 // Common body of both extraction-to-file forms; out is an open file.
 ZipResult copyEntry(ZipReader* r, int index, FILE* out)
 {
-    if (r->declaredSizes[size_t(index)] > kZipMaxEntrySize)
-        return ZipTooLarge;
     closeCurrent(r);
     ZipResult res = openEntry(r, index);
     if (res != ZipOk)
@@ -358,6 +546,18 @@ ZipResult copyEntry(ZipReader* r, int index, FILE* out)
     if (!currentAtEnd(r))
         return failedRead(r);
     return finishEntry(r);
+}
+
+// The entry's name as stored, for a message about an entry that cannot be described.
+QByteArray storedName(ZipReader* r, int index)
+{
+    char name[kZipMaxName + 1] = {};
+    unz_file_info64 info;
+    if (goToEntry(r, index) != ZipOk ||
+        unzGetCurrentFileInfo64(r->uf, &info, name, kZipMaxName, nullptr, 0, nullptr, 0) != UNZ_OK)
+        return QByteArray::number(index);
+    name[qMin<uLong>(info.size_filename, kZipMaxName)] = '\0';
+    return QByteArray(name);
 }
 
 // The checks both extractions to a file start with, then the entry's
@@ -425,15 +625,17 @@ ZipArchive* cvnZipOpenFile(const char* fileName, const char* password)
         setResult(ZipNoFile);
         return nullptr;
     }
+    const QString source = QStringLiteral("'%1'").arg(QFile::decodeName(fileName));
     FILE* f = fopen(fileName, "rb");
     if (!f) {
+        refuseArchive(source, QString::fromLocal8Bit(strerror(errno)));
         setResult(ZipNoFile);
         return nullptr;
     }
     auto input = std::make_unique<ZipInput>();
     input->file = f;
     input->ownsFile = true;
-    return openReader(std::move(input), password);
+    return openReader(std::move(input), password, source);
 }
 
 ZipArchive* cvnZipOpenMemory(const void* data, quint64 size, const char* password)
@@ -445,8 +647,8 @@ ZipArchive* cvnZipOpenMemory(const void* data, quint64 size, const char* passwor
     auto input = std::make_unique<ZipInput>();
     input->isMemory = true;
     input->data = static_cast<const unsigned char*>(data);
-    input->size = data ? size : 0;
-    return openReader(std::move(input), password);
+    input->length = data ? size : 0;
+    return openReader(std::move(input), password, QStringLiteral("in memory (%1 bytes)").arg(input->length));
 }
 
 ZipArchive* cvnZipOpenStream(FILE* file, const char* password)
@@ -463,7 +665,7 @@ ZipArchive* cvnZipOpenStream(FILE* file, const char* password)
     auto input = std::make_unique<ZipInput>();
     input->file = file;
     input->base = at;
-    return openReader(std::move(input), password);
+    return openReader(std::move(input), password, QStringLiteral("in an open file"));
 }
 
 int cvnZipEntryCount(ZipArchive* zip)
@@ -512,8 +714,6 @@ ZipResult cvnZipUnzipToMemory(ZipArchive* zip, int index, void* buffer, quint32 
         closeCurrent(r);
         if (index < 0 || index >= r->entryCount)
             return setResult(ZipBadArgs);
-        if (r->declaredSizes[size_t(index)] > kZipMaxEntrySize)
-            return setResult(ZipTooLarge);
         const ZipResult res = openEntry(r, index);
         if (res != ZipOk)
             return setResult(res);
@@ -573,13 +773,6 @@ ZipResult cvnZipUnzipToFile(ZipArchive* zip, int index, FILE* file)
 
 bool cvnZipReadAll(ZipArchive* zip, QList<ZipFileData>& files, QString* error)
 {
-    auto fail = [&](const QByteArray& name, ZipResult code) {
-        if (error)
-            *error = QStringLiteral("Entry '%1' of the archive cannot be read (code 0x%2).")
-                         .arg(QString::fromUtf8(name))
-                         .arg(unsigned(code), 0, 16);
-        return false;
-    };
     ZipReader* r = readerOf(zip);
     if (!r) {
         setResult(zip ? ZipWrongKind : ZipBadArgs);
@@ -587,22 +780,31 @@ bool cvnZipReadAll(ZipArchive* zip, QList<ZipFileData>& files, QString* error)
             *error = QStringLiteral("No archive to read.");
         return false;
     }
+    auto fail = [&](int index, const QByteArray& name, ZipResult code) {
+        const QString text = QStringLiteral("Zip archive %1: entry '%2' is refused: %3")
+                                 .arg(r->source, QString::fromUtf8(name), refusalReason(r, index, code));
+        qCWarning(lcZip).noquote() << text;
+        if (error)
+            *error = text;
+        return false;
+    };
     for (int i = 0; i < r->entryCount; ++i) {
         ZipEntry e;
         ZipResult res = cvnZipGetEntry(zip, i, e);
         if (res != ZipOk)
-            return fail(QByteArray::number(i), res);
-        if (r->declaredSizes[size_t(i)] > kZipMaxEntrySize)
-            return fail(QByteArray(e.name), setResult(ZipTooLarge));
+            return fail(i, storedName(r, i), res);
         if (e.uncompressedSize == 0)
             continue;
         ZipFileData file;
         file.name = QByteArray(e.name);
+        // Refused before anything of its declared size is allocated.
+        if (r->records[size_t(i)].refusal != ZipOk)
+            return fail(i, file.name, setResult(r->records[size_t(i)].refusal));
         file.data.resize(int(e.uncompressedSize));
         res = cvnZipUnzipToMemory(zip, i, file.data.data(), e.uncompressedSize);
         if (res != ZipOk) {
             closeCurrent(r);
-            return fail(file.name, res);
+            return fail(i, file.name, res);
         }
         files.append(file);
     }
