@@ -51,8 +51,8 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             WindFarmWindow window;
             window.resize(size);
             window.setLanguage(language);
-            window.show();
-            TestUtil::spin(800);
+            ASSERT_TRUE(TestUtil::showExposed(&window));
+            ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             const QString tag =
                 QStringLiteral("%1x%2-%3").arg(size.width()).arg(size.height()).arg(language ? "zh" : "en");
 
@@ -63,11 +63,11 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             EXPECT_GT(colourCount(shot, areaOf(&window, "windEnergyChart")), 40) << tag.toStdString();
 
             window.setCurrentPage(1);
-            TestUtil::spin(200);
+            ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/turbines-" + tag + ".png"), 0);
 
             window.selectTurbine(QStringLiteral("WTG-007"));
-            TestUtil::spin(800);
+            ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             const QString detail = dir + "/detail-" + tag + ".png";
             ASSERT_EQ(saveWindowScreenshot(&window, detail), 0);
             shot = QImage(detail);
@@ -75,11 +75,11 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             EXPECT_TRUE(TestUtil::hasColor(shot.copy(areaOf(&window, "turbineHealthChart")), QColor(255, 91, 116), 12));
 
             window.openEditor();
-            TestUtil::spin(500);
+            ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/editor-" + tag + ".png"), 0);
             // With the validation message showing: the location is empty.
             QMetaObject::invokeMethod(&window, "saveEditorTurbine");
-            TestUtil::spin(50);
+            ASSERT_TRUE(TestUtil::waitPainted(&window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/editor-invalid-" + tag + ".png"), 0);
         }
     }

@@ -1,5 +1,6 @@
 // The forecast switch: its state, its signal and the mouse buttons.
 
+#include "CVNQSwitchImpl.h"
 #include "TestUtil.h"
 #include "WindToggleSwitch.h"
 
@@ -17,6 +18,12 @@ void pressWith(QWidget* w, Qt::MouseButton button)
     QApplication::sendEvent(w, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), button, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &release);
+}
+
+// Runs the event loop until the thumb's slide is over.
+bool slideEnds(WindToggleSwitch& sw)
+{
+    return TestUtil::waitFor([&sw]() { return !sw.getImpl()->animating; });
 }
 
 // The values of every checkedChanged, in order.
@@ -44,11 +51,11 @@ TEST(WindToggleSwitch, StartsOnAndReportsEveryLeftClick)
     pressWith(&sw, Qt::LeftButton);
     ASSERT_EQ(spy.count(), 1);
     EXPECT_FALSE(spy.values[0]);
-    TestUtil::spin(260); // the slide
+    ASSERT_TRUE(slideEnds(sw));
     EXPECT_TRUE(sw.getIsSwitchToLeft());
 
     pressWith(&sw, Qt::LeftButton);
-    TestUtil::spin(260);
+    ASSERT_TRUE(slideEnds(sw));
     ASSERT_EQ(spy.count(), 2);
     EXPECT_TRUE(spy.values[1]);
     EXPECT_FALSE(sw.getIsSwitchToLeft());
@@ -60,7 +67,8 @@ TEST(WindToggleSwitch, OtherButtonsAndDisabledSwitchesDoNothing)
     sw.resize(46, 24);
     Reports spy(&sw);
     pressWith(&sw, Qt::RightButton);
-    TestUtil::spin(260);
+    EXPECT_FALSE(sw.getImpl()->animating); // no slide to wait for
+    TestUtil::flushEvents();
     EXPECT_EQ(spy.count(), 0);
     EXPECT_TRUE(sw.isChecked());
     EXPECT_FALSE(sw.getIsSwitchToLeft()); // the thumb did not move either
@@ -77,7 +85,7 @@ TEST(WindToggleSwitch, PressDuringASlideKeepsStateAndThumbTogether)
     Reports spy(&sw);
     pressWith(&sw, Qt::LeftButton);
     pressWith(&sw, Qt::LeftButton); // still sliding
-    TestUtil::spin(260);
+    ASSERT_TRUE(slideEnds(sw));
     EXPECT_EQ(spy.count(), 1);
     EXPECT_FALSE(sw.isChecked());
     EXPECT_EQ(sw.getIsSwitchToLeft(), !sw.isChecked());
