@@ -130,10 +130,8 @@ void reportThemeFailure(const QString& themePath, bool unattended)
 
 } // namespace
 
-int runGustrel(int argc, char** argv)
+bool startGustrelToolkit(const QString& themePath)
 {
-    QCoreApplication::setAttribute(Qt::AA_UseDesktopOpenGL, true);
-    QApplication app(argc, argv);
     installGustrelFontSubstitutes();
 
     CVNQtLib::init();
@@ -145,12 +143,22 @@ int runGustrel(int argc, char** argv)
     config.buttonFadeDuration = 140;
     CVNQtLib::cvnSetGlobalConfig(config);
 
+    const QByteArray encodedPath = QFile::encodeName(themePath);
+    return CVNQtLib::cvnLoadThemeDir(encodedPath.constData());
+}
+
+int runGustrel(int argc, char** argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_UseDesktopOpenGL, true);
+    QApplication app(argc, argv);
+
+    // Read first (it only looks at the arguments): a failed theme load
+    // needs to know whether anybody is there to close a message box.
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     const GustrelOptions options = parseGustrelOptions(arguments);
 
     const QString themePath = QCoreApplication::applicationDirPath() + QStringLiteral("/windfarm-theme");
-    const QByteArray encodedPath = QFile::encodeName(themePath);
-    if (!CVNQtLib::cvnLoadThemeDir(encodedPath.constData())) {
+    if (!startGustrelToolkit(themePath)) {
         reportThemeFailure(themePath, !options.screenshotPath.isEmpty());
         CVNQtLib::shutdown();
         return kGustrelExitThemeMissing;

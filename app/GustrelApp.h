@@ -20,6 +20,12 @@ int saveWindowScreenshot(QWidget* window, const QString& path);
 // saveWindowScreenshot, then quits the event loop with its code.
 int captureScreenshot(QWidget* window, const QString& path);
 
+// The dashboard's start-up after the application object exists, shared by
+// the program and its tests: the font stand-ins, the toolkit, the chart
+// types, the global configuration, then the theme folder at themePath.
+// False when the theme does not load (the toolkit stays started).
+bool startGustrelToolkit(const QString& themePath);
+
 // The whole program: prepares Qt, starts the toolkit, loads the theme folder
 // beside the executable, reads the command line, shows the window and runs
 // the event loop. Returns the process exit code.

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class WindFarmWindow;
+
 namespace AppTest {
 
 // app/windfarm-theme of the source tree.
@@ -13,6 +15,12 @@ QString themeDir();
 // loads the theme folder; later calls do nothing. False when the theme does
 // not load.
 bool startToolkit();
+// Waits until both drawers have come to rest at the side their flags name:
+// no slide runs, the children are laid out again, a closed drawer is hidden.
+bool waitDrawersAtRest(const WindFarmWindow& window);
+// Waits until the drawers are at rest, every chart has finished its intro
+// animation and the window is painted on screen.
+bool waitWindowAtRest(WindFarmWindow& window);
 // The built dashboard executable, or an empty string when it is missing.
 QString gustrelExecutable();
 

@@ -8,14 +8,11 @@
 #include "TestUtil.h"
 #include "WindFarmWindow.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QImage>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,18 +35,6 @@ QRect areaOf(QWidget* window, const char* name)
     if (!w || !w->isVisible())
         return QRect();
     return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
-}
-
-// Runs the event loop until the window is on the screen.
-bool exposed(QWidget* window)
-{
-    QElapsedTimer timer;
-    timer.start();
-    auto shown = [window] { return window->windowHandle() && window->windowHandle()->isExposed(); };
-    while (!shown() && timer.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QCoreApplication::processEvents();
-    return shown();
 }
 
 // Runs of rows in which the column band of the label's character at index
@@ -92,7 +77,8 @@ TEST(WindFarmWindowScreens, BoldHeadingsKeepTheDotOfTheirI)
     ASSERT_NE(heading, nullptr);
     QTemporaryDir temp;
     const QString file = temp.filePath("heading.png");
-    ASSERT_TRUE(exposed(&window));
+    ASSERT_TRUE(TestUtil::showExposed(&window));
+    ASSERT_TRUE(TestUtil::waitPainted(&window));
     ASSERT_EQ(saveWindowScreenshot(&window, file), 0);
     // "AI Insights": the "i" after "Ins" is at index 6.
     EXPECT_EQ(inkRunsOfCharacter(QImage(file), &window, heading, 6), 2);
@@ -112,8 +98,8 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             WindFarmWindow window;
             window.resize(size);
             window.setLanguage(language);
-            window.show();
-            TestUtil::spin(800);
+            ASSERT_TRUE(TestUtil::showExposed(&window));
+            ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             const QString tag =
                 QStringLiteral("%1x%2-%3").arg(size.width()).arg(size.height()).arg(language ? "zh" : "en");
 
@@ -124,11 +110,11 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             EXPECT_GT(colourCount(shot, areaOf(&window, "windEnergyChart")), 40) << tag.toStdString();
 
             window.setCurrentPage(1);
-            TestUtil::spin(200);
+            ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/turbines-" + tag + ".png"), 0);
 
             window.selectTurbine(QStringLiteral("WTG-007"));
-            TestUtil::spin(800);
+            ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             const QString detail = dir + "/detail-" + tag + ".png";
             ASSERT_EQ(saveWindowScreenshot(&window, detail), 0);
             shot = QImage(detail);
@@ -136,11 +122,11 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             EXPECT_TRUE(TestUtil::hasColor(shot.copy(areaOf(&window, "turbineHealthChart")), QColor(255, 91, 116), 12));
 
             window.openEditor();
-            TestUtil::spin(500);
+            ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/editor-" + tag + ".png"), 0);
             // With the validation message showing: the location is empty.
             QMetaObject::invokeMethod(&window, "saveEditorTurbine");
-            TestUtil::spin(50);
+            ASSERT_TRUE(TestUtil::waitPainted(&window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/editor-invalid-" + tag + ".png"), 0);
         }
     }

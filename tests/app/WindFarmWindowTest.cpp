@@ -35,9 +35,6 @@ using namespace CVNQtLib;
 
 namespace {
 
-// Longer than a slide (220 ms) and its finishing step (235 ms).
-constexpr int kSettleMs = 320;
-
 class WindFarmWindowTest : public ::testing::Test
 {
 protected:
@@ -48,8 +45,7 @@ protected:
         // Ticks come from the tests, not from the clock.
         window->getSimulator()->stop();
         window->resize(1440, 900);
-        window->show();
-        TestUtil::spin(50);
+        ASSERT_TRUE(TestUtil::showExposed(window.get()));
     }
 
     template <class T>
@@ -197,7 +193,7 @@ TEST_F(WindFarmWindowTest, SearchAndStatusFilterNarrowTheTable)
 TEST_F(WindFarmWindowTest, HeaderClicksSortByValueAndDate)
 {
     window->setCurrentPage(1);
-    TestUtil::spin(30);
+    TestUtil::flushEvents();
     CVNQTableView* table = child<CVNQTableView>("turbineTable");
     QHeaderView* header = table->horizontalHeader();
     auto clickHeader = [&](int column) {
@@ -222,7 +218,7 @@ TEST_F(WindFarmWindowTest, SelectionCurrentRowAndScrollSurviveTicks)
 {
     window->setCurrentPage(1);
     window->resize(1280, 720);
-    TestUtil::spin(50);
+    TestUtil::flushEvents();
     CVNQTableView* table = child<CVNQTableView>("turbineTable");
     table->selectRow(3);
     table->verticalScrollBar()->setValue(60);
@@ -245,7 +241,7 @@ TEST_F(WindFarmWindowTest, SelectionCurrentRowAndScrollSurviveTicks)
 TEST_F(WindFarmWindowTest, ClickAcrossATickOpensTheDrawer)
 {
     window->setCurrentPage(1);
-    TestUtil::spin(30);
+    TestUtil::flushEvents();
     CVNQTableView* table = child<CVNQTableView>("turbineTable");
     const QPoint p = rowPoint(4);
     press(table->viewport(), p);
@@ -334,7 +330,7 @@ TEST_F(WindFarmWindowTest, DrawersSlideOpenAndClosedOneAtATime)
 
     window->selectTurbine(QStringLiteral("WTG-001"));
     EXPECT_TRUE(detail->isResizeAnimationRunning());
-    TestUtil::spin(kSettleMs);
+    ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(detail->isVisible());
     EXPECT_EQ(detail->width(), WindFarmWindow::kDrawerWidth);
     EXPECT_EQ(detail->getChildLayout(), CVNQContainer::Vertical);
@@ -343,21 +339,21 @@ TEST_F(WindFarmWindowTest, DrawersSlideOpenAndClosedOneAtATime)
     window->openEditor();
     EXPECT_FALSE(window->isDetailExpanded());
     EXPECT_TRUE(window->isEditorExpanded());
-    TestUtil::spin(kSettleMs);
+    ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(detail->isHidden());
     EXPECT_EQ(editor->width(), WindFarmWindow::kDrawerWidth);
 
     click(child<CVNQPushButton>("editorCancelButton"));
     EXPECT_FALSE(window->isEditorExpanded());
-    TestUtil::spin(kSettleMs);
+    ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(editor->isHidden());
     // Closed drawers are ready at full width for their next slide.
     EXPECT_EQ(editor->width(), WindFarmWindow::kDrawerWidth);
 
     window->setDetailDrawerExpanded(true);
-    TestUtil::spin(kSettleMs);
+    ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     click(child<CVNQPushButton>("detailCloseButton"));
-    TestUtil::spin(kSettleMs);
+    ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(detail->isHidden());
     EXPECT_FALSE(window->isDetailExpanded());
 }
@@ -367,13 +363,13 @@ TEST_F(WindFarmWindowTest, DrawerTurnedRoundMidSlideEndsWhereItsFlagSays)
     window->setCurrentPage(1);
     CVNQContainer* detail = child<CVNQContainer>("detailDrawer");
     window->selectTurbine(QStringLiteral("WTG-002"));
-    TestUtil::spin(kSettleMs);
+    ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
 
     // Closed and reopened within one slide.
     window->setDetailDrawerExpanded(false);
-    TestUtil::spin(90);
+    ASSERT_TRUE(TestUtil::waitFor([&] { return detail->width() < WindFarmWindow::kDrawerWidth; })); // under way
     window->setDetailDrawerExpanded(true);
-    TestUtil::spin(3 * kSettleMs);
+    ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(window->isDetailExpanded());
     EXPECT_TRUE(detail->isVisible());
     EXPECT_EQ(detail->width(), WindFarmWindow::kDrawerWidth);
@@ -382,11 +378,11 @@ TEST_F(WindFarmWindowTest, DrawerTurnedRoundMidSlideEndsWhereItsFlagSays)
 
     // Opened and closed within one slide.
     window->setDetailDrawerExpanded(false);
-    TestUtil::spin(kSettleMs);
+    ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     window->setDetailDrawerExpanded(true);
-    TestUtil::spin(60);
+    ASSERT_TRUE(TestUtil::waitFor([&] { return detail->width() > 0; })); // under way
     window->setDetailDrawerExpanded(false);
-    TestUtil::spin(3 * kSettleMs);
+    ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(detail->isHidden());
     EXPECT_EQ(detail->width(), WindFarmWindow::kDrawerWidth);
 }

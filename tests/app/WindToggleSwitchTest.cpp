@@ -4,7 +4,6 @@
 #include "WindToggleSwitch.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QList>
 #include <gtest/gtest.h>
@@ -24,11 +23,7 @@ void pressWith(QWidget* w, Qt::MouseButton button)
 // it never gets there).
 bool thumbReaches(WindToggleSwitch& sw, bool left)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (sw.getIsSwitchToLeft() != left && timer.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return sw.getIsSwitchToLeft() == left;
+    return TestUtil::waitFor([&sw, left] { return sw.getIsSwitchToLeft() == left; });
 }
 
 // The values of every checkedChanged, in order.
@@ -56,11 +51,11 @@ TEST(WindToggleSwitch, StartsOnAndReportsEveryLeftClick)
     pressWith(&sw, Qt::LeftButton);
     ASSERT_EQ(spy.count(), 1);
     EXPECT_FALSE(spy.values[0]);
-    TestUtil::spin(260); // the slide
+    EXPECT_TRUE(thumbReaches(sw, true)); // the slide
     EXPECT_TRUE(sw.getIsSwitchToLeft());
 
     pressWith(&sw, Qt::LeftButton);
-    TestUtil::spin(260);
+    EXPECT_TRUE(thumbReaches(sw, false));
     ASSERT_EQ(spy.count(), 2);
     EXPECT_TRUE(spy.values[1]);
     EXPECT_FALSE(sw.getIsSwitchToLeft());

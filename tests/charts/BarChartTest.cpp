@@ -261,8 +261,7 @@ TEST(BarChart, IntroAnimationGrowsBarsFromZero)
         EXPECT_DOUBLE_EQ(b.rect.height(), 1.0);
         EXPECT_DOUBLE_EQ(b.rect.top(), f.zeroY);
     }
-    for (int i = 0; i < 200 && c.widget.animationProgress() < 1.0; ++i)
-        TestUtil::spin(10);
+    EXPECT_TRUE(TestUtil::waitFor([&c] { return c.widget.animationProgress() >= 1.0; }));
     ASSERT_EQ(c.widget.animationProgress(), 1.0);
     EXPECT_DOUBLE_EQ(c.bars().first().rect.top(), CVNQBarChartImpl::valueY(f, 50));
 }

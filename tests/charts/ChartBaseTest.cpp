@@ -7,11 +7,23 @@
 #include "TestUtil.h"
 
 #include <QPainter>
+#include <QVariantAnimation>
 #include <QtMath>
 #include <gtest/gtest.h>
 #include <limits>
 
 using namespace CVNQtLib;
+
+namespace {
+
+// Whether the chart's intro animation is running (it owns the animation).
+bool animationRuns(const CVNQChartBase& chart)
+{
+    const auto* animation = chart.findChild<QVariantAnimation*>();
+    return animation && animation->state() == QAbstractAnimation::Running;
+}
+
+} // namespace
 
 TEST(ChartTheme, PresetsAndUnknownIndex)
 {
@@ -119,17 +131,18 @@ TEST(ChartAnimation, DurationProgressAndReplay)
     chart.setAnimationDuration(200);
     chart.replayAnimation();
     EXPECT_LT(chart.animationProgress(), 0.5);
-    TestUtil::spin(400);
+    ASSERT_TRUE(TestUtil::waitFor([&chart] { return !animationRuns(chart); }));
     EXPECT_DOUBLE_EQ(chart.animationProgress(), 1.0);
 
     // Switching the animation off mid-run jumps to the end.
     chart.setAnimationDuration(5000);
     chart.replayAnimation();
-    TestUtil::spin(50);
+    ASSERT_TRUE(TestUtil::waitFor([&chart] { return chart.animationProgress() > 0.0; })); // under way
     EXPECT_LT(chart.animationProgress(), 1.0);
     chart.setAnimationEnabled(false);
     EXPECT_EQ(chart.animationProgress(), 1.0);
-    TestUtil::spin(50);
+    EXPECT_FALSE(animationRuns(chart)); // so no later step can move it
+    TestUtil::flushEvents();
     EXPECT_EQ(chart.animationProgress(), 1.0);
 
     // Replaying while disabled draws complete at once.
@@ -216,7 +229,7 @@ TEST(ChartAnimation, EveryRunStartsFromZeroAndEndsAtOne)
     chart.setAnimationDuration(0);
     for (int run = 0; run < 2; ++run) {
         chart.replayAnimation();
-        TestUtil::spin(30);
+        ASSERT_TRUE(TestUtil::waitFor([&chart] { return !animationRuns(chart); })) << run;
         EXPECT_EQ(chart.animationProgress(), 1.0) << run;
     }
 }

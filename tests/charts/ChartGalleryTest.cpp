@@ -214,8 +214,8 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     grid->addWidget(cloud, 1, 4);
 
     window.resize(2440, 1200);
-    window.show();
-    TestUtil::spin(400);
+    ASSERT_TRUE(TestUtil::showExposed(&window));
+    ASSERT_TRUE(TestUtil::waitPainted(&window));
 
     // Hover the energy chart in axis mode so the crosshair and tooltip show.
     hover(line, QPoint(line->width() / 2, line->height() / 2));
@@ -227,7 +227,7 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     hover(volume, QPoint(volume->width() - 40, volume->height() / 3));
     auto* scatterImpl = static_cast<CVNQScatterChartImpl*>(scatter->getControlImpl());
     hover(scatter, scatterImpl->screenPos(scatterImpl->frame(scatter->size()), QPointF(25, 40)).toPoint());
-    TestUtil::spin(200);
+    ASSERT_TRUE(TestUtil::waitPainted(&window));
 
     const QImage lineImage = grabWidget(line);
     EXPECT_EQ(lineImage.pixelColor(3, 3), QColor(255, 255, 255));
@@ -367,10 +367,9 @@ TEST(ChartGallery, DashboardCharts)
         donuts << donut;
     }
 
-    window.show();
-    TestUtil::spin(400);
+    ASSERT_TRUE(TestUtil::showExposed(&window));
     hover(energyCharts.first(), QPoint(energyCharts.first()->width() * 2 / 3, energyCharts.first()->height() / 2));
-    TestUtil::spin(200);
+    ASSERT_TRUE(TestUtil::waitPainted(&window));
 
     for (CVNQLineChart* chart : energyCharts) {
         const QImage image = grabWidget(chart);

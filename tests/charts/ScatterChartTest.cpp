@@ -217,8 +217,7 @@ TEST(ScatterChart, IntroAnimationRaisesPointsFromTheBottom)
     // x positions do not move.
     EXPECT_DOUBLE_EQ(c.at({25, 40}).x(), f.plot.left() + f.plot.width() * (25 - f.xlo) / (f.xhi - f.xlo));
 
-    for (int i = 0; i < 200 && c.widget.animationProgress() < 1.0; ++i)
-        TestUtil::spin(10);
+    EXPECT_TRUE(TestUtil::waitFor([&c] { return c.widget.animationProgress() >= 1.0; }));
     ASSERT_EQ(c.widget.animationProgress(), 1.0);
     EXPECT_DOUBLE_EQ(c.impl->symbolRadius(8), 4.0);
     EXPECT_DOUBLE_EQ(c.at({25, f.yhi}).y(), f.plot.top());

@@ -1,10 +1,19 @@
 #include "TestUtil.h"
 
+#include "CVNQResourceManager.h"
+#include "CVNQtLib.h"
+#include "ICVNQWidgetBase.h"
+
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
+#include <QOpenGLWidget>
+#include <QPointer>
+#include <QWidget>
+#include <QtTest/qtestsystem.h>
 #include <gtest/gtest.h>
 
 namespace TestUtil {
@@ -27,12 +36,126 @@ bool writeFile(const QString& dir, const QString& relativePath, const QByteArray
     return f.write(bytes) == bytes.size();
 }
 
-void spin(int ms)
+void startToolkit()
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    CVNQtLib::init();
+}
+
+Json::Value written(CVNQtLib::ICVNQWidgetBase* control)
+{
+    Json::Value out(Json::objectValue);
+    if (control)
+        control->serializeJsonValue(&out, false);
+    return out;
+}
+
+void flushEvents()
+{
+    // A handler may queue more (a relayout that asks for another): a few
+    // rounds drain such chains.
+    for (int i = 0; i < 10; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+bool showExposed(QWidget* w)
+{
+    w->show();
+    const bool exposed = QTest::qWaitForWindowExposed(w->window());
+    flushEvents();
+    return exposed;
+}
+
+bool waitPainted(QWidget* window)
+{
+    flushEvents();
+    int swapped = 0;
+    QList<QMetaObject::Connection> links;
+    for (QOpenGLWidget* gl : window->findChildren<QOpenGLWidget*>())
+        if (gl->isVisible())
+            links << QObject::connect(gl, &QOpenGLWidget::frameSwapped, [&swapped]() { ++swapped; });
+    // A repaint of the whole window: its flush composes every OpenGL
+    // widget, whatever changed before.
+    window->update();
+    bool ok = true;
+    if (links.isEmpty())
+        flushEvents(); // a raster window is flushed while its update request runs
+    else
+        ok = waitFor([&swapped]() { return swapped > 0; });
+    for (const QMetaObject::Connection& link : links)
+        QObject::disconnect(link);
+    return ok;
+}
+
+namespace {
+
+// Notes whether a mouse move at a global position reached the application.
+class MoveWatch : public QObject
+{
+public:
+    explicit MoveWatch(const QPoint& global)
+        : target(global)
+    {}
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(e)->globalPos() == target)
+            seen = true;
+        return false;
+    }
+
+private:
+    QPoint target;
+};
+
+} // namespace
+
+bool movePointer(const QPoint& global)
+{
+    if (QCursor::pos() == global) {
+        flushEvents();
+        return true;
+    }
+    MoveWatch watch(global);
+    QCoreApplication::instance()->installEventFilter(&watch);
+    QCursor::setPos(global);
+    const bool seen = waitFor([&watch]() { return watch.seen; });
+    QCoreApplication::instance()->removeEventFilter(&watch);
+    flushEvents();
+    return seen;
+}
+
+CVNQtLib::FillStyle colourFill(const QString& name, QColor fill, int round, QColor border)
+{
+    CVNQtLib::FillStyle s;
+    s.name = name;
+    s.useColor = true;
+    s.fill.clr = fill;
+    s.fill.round = round;
+    if (border.isValid()) {
+        s.fill.border = true;
+        s.fill.borderSize = 1;
+        s.fill.borderclr = border;
+    }
+    CVNQtLib::CVNQResourceManager::getInstance()->setFillStyle(name, s);
+    return s;
+}
+
+CVNQtLib::TextStyleDesc textStyle(const QString& name, QColor colour, int size, int hor, const QString& family)
+{
+    CVNQtLib::TextStyleDesc t;
+    t.name = name;
+    t.clr = colour;
+    t.size = size;
+    t.hor = hor;
+    if (!family.isEmpty())
+        t.family = family;
+    CVNQtLib::CVNQResourceManager::getInstance()->setTextStyle(name, t);
+    return t;
 }
 
 bool hasColor(const QImage& img, QColor c, int tolerance)
@@ -40,14 +163,29 @@ bool hasColor(const QImage& img, QColor c, int tolerance)
     const QImage im = img.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < im.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(im.constScanLine(y));
-        for (int x = 0; x < im.width(); ++x) {
-            const QRgb p = line[x];
-            if (qAbs(qRed(p) - c.red()) <= tolerance && qAbs(qGreen(p) - c.green()) <= tolerance &&
-                qAbs(qBlue(p) - c.blue()) <= tolerance)
+        for (int x = 0; x < im.width(); ++x)
+            if (near(QColor(line[x]), c, tolerance))
                 return true;
-        }
     }
     return false;
+}
+
+bool near(QColor a, QColor b, int tol)
+{
+    return qAbs(a.red() - b.red()) <= tol && qAbs(a.green() - b.green()) <= tol && qAbs(a.blue() - b.blue()) <= tol;
+}
+
+QRect colourBox(const QImage& image, QColor c, int tol, int minAlpha)
+{
+    const QImage img = image.convertToFormat(QImage::Format_ARGB32);
+    QRect box;
+    for (int y = 0; y < img.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(line[x]) >= minAlpha && near(QColor(line[x]), c, tol))
+                box |= QRect(x, y, 1, 1);
+    }
+    return box;
 }
 
 } // namespace TestUtil

@@ -1,10 +1,26 @@
 #pragma once
 
+// Helpers every test folder shares: JSON text, files on disk, waiting for
+// what the event loop and the window system deliver, named styles in the
+// default package and pixel probes.
+
+#include "CVNQStyleDefs.h"
+
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
+#include <QtTest/qtestsystem.h>
 #include <json/json.h>
+
+class QWidget;
+
+namespace CVNQtLib {
+class ICVNQWidgetBase;
+}
 
 namespace TestUtil {
 
@@ -14,10 +30,58 @@ Json::Value json(const char* text);
 // Writes bytes to dir/relativePath, creating folders on the way.
 bool writeFile(const QString& dir, const QString& relativePath, const QByteArray& bytes);
 
-// Runs the event loop for ms milliseconds (timers, animations, deferred layout).
-void spin(int ms);
+// Starts the toolkit (built-in images, styles, control registry); repeated
+// calls do nothing more.
+void startToolkit();
+
+// A control's node as its JSON routine writes it (null control: empty node).
+Json::Value written(CVNQtLib::ICVNQWidgetBase* control);
+
+// --- waiting --------------------------------------------------------------------
+
+// Runs the event loop until cond holds, at most timeoutMs; true when it held.
+template <class Condition>
+bool waitFor(Condition cond, int timeoutMs = 10000)
+{
+    return QTest::qWaitFor(cond, timeoutMs);
+}
+
+// Lets what is already queued run: posted events (deferred relayouts, layout
+// and update requests, queued calls, deferred deletes) and timers that are due.
+void flushEvents();
+
+// Shows w and waits until the window system has put it on screen.
+bool showExposed(QWidget* w);
+
+// Waits until the window's current look is on screen: its pending repaints
+// ran and, when it holds visible OpenGL widgets, a composed frame was swapped.
+bool waitPainted(QWidget* window);
+
+// Moves the real pointer to global and waits until the application has seen
+// the move (nothing to wait for when the pointer is there already).
+bool movePointer(const QPoint& global);
+
+// --- named styles ---------------------------------------------------------------
+
+// A colour fill style stored under name in the default package, rounded and
+// with a one-pixel border when given.
+CVNQtLib::FillStyle colourFill(const QString& name, QColor fill, int round = 0, QColor border = QColor());
+
+// A text style stored under name in the default package; hor 0 left,
+// 1 centre, 2 right; an empty family keeps the default one.
+CVNQtLib::TextStyleDesc textStyle(const QString& name, QColor colour, int size = 12, int hor = 0,
+                                  const QString& family = QString());
+
+// --- pixels ---------------------------------------------------------------------
 
 // True when img holds a pixel within tolerance of c.
 bool hasColor(const QImage& img, QColor c, int tolerance = 8);
+
+// True when every channel of a and b is within tol.
+bool near(QColor a, QColor b, int tol);
+
+// Bounding box of the pixels within tol of c; with minAlpha only pixels at
+// least that opaque count.
+QRect colourBox(const QImage& img, QColor c, int tol, int minAlpha = 0);
 
 } // namespace TestUtil

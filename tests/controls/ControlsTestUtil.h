@@ -1,8 +1,8 @@
 #pragma once
 
-// Helpers of the control tests: the toolkit started, named styles in the
-// default package, test themes and pictures written to disk, offscreen
-// rendering of a control and comparing pictures, a control's written node.
+// Helpers of the control tests (on top of tests/common): named styles with
+// the control tests' defaults, test themes and pictures written to disk,
+// offscreen rendering of a control and comparing pictures.
 
 #include "CVNQResourceManager.h"
 #include "CVNQStyleDefs.h"
@@ -32,30 +32,12 @@ inline CVNQtLib::CVNQResourceManager* rm()
 // A colour fill style stored under name in the default package.
 inline CVNQtLib::FillStyle defineFill(const QString& name, QColor fill, QColor border = QColor(), int round = 0)
 {
-    CVNQtLib::FillStyle s;
-    s.name = name;
-    s.useColor = true;
-    s.fill.clr = fill;
-    if (border.isValid()) {
-        s.fill.border = true;
-        s.fill.borderSize = 1;
-        s.fill.borderclr = border;
-    }
-    s.fill.round = round;
-    rm()->setFillStyle(name, s);
-    return s;
+    return TestUtil::colourFill(name, fill, round, border);
 }
 
 inline CVNQtLib::TextStyleDesc defineText(const QString& name, QColor color, int size = 12, int hor = 0)
 {
-    CVNQtLib::TextStyleDesc t;
-    t.name = name;
-    t.clr = color;
-    t.size = size;
-    t.hor = hor;
-    t.family = QStringLiteral("DejaVu Sans");
-    rm()->setTextStyle(name, t);
-    return t;
+    return TestUtil::textStyle(name, color, size, hor, QStringLiteral("DejaVu Sans"));
 }
 
 inline QByteArray pngBytes(const QImage& img)
@@ -122,14 +104,10 @@ inline QRect inkBox(const QImage& img, QColor ground = Qt::white, int tol = 40)
 
 inline bool near(QColor a, QColor b, int tol = 12)
 {
-    return qAbs(a.red() - b.red()) <= tol && qAbs(a.green() - b.green()) <= tol && qAbs(a.blue() - b.blue()) <= tol;
+    return TestUtil::near(a, b, tol);
 }
 
-// The toolkit started once: built-in check and radio images, styles.
-inline void startToolkit()
-{
-    CVNQtLib::init();
-}
+using TestUtil::startToolkit;
 
 // An image of size filled with ground and painted by paint: the expected
 // picture of a control, drawn with the shared painters at the coordinates
@@ -160,12 +138,7 @@ inline int differingPixels(const QImage& a, const QImage& b)
 // Bounding box of the pixels of colour c.
 inline QRect colourBox(const QImage& img, QColor c, int tol = 8)
 {
-    QRect box;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (near(img.pixelColor(x, y), c, tol))
-                box |= QRect(x, y, 1, 1);
-    return box;
+    return TestUtil::colourBox(img, c, tol);
 }
 
 // A colour fill style under name (default package), no border.
@@ -188,9 +161,7 @@ inline bool loadTheme(QTemporaryDir& dir, const QByteArray& entries, const QByte
 template <class Control>
 Json::Value written(Control& c)
 {
-    Json::Value node(Json::objectValue);
-    c.serializeJsonValue(&node, false);
-    return node;
+    return TestUtil::written(&c);
 }
 
 } // namespace ControlsTest

@@ -269,7 +269,7 @@ TEST(Gallery, EveryControlInEveryStateWithTheApplicationTheme)
 
     for (QWidget* w : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         w->show();
-    TestUtil::spin(20);
+    TestUtil::flushEvents();
     const QImage shot = page.grab().toImage();
     ASSERT_TRUE(TestUtil::writeFile(empty.path(), "style.json", R"({"style": []})"));
     ASSERT_TRUE(rm()->loadThemeDir(empty.path()));

@@ -228,8 +228,7 @@ TEST_F(ImageFixture, GifPlaysInItsLabelAndReportsTheLastFrame)
     resizeNow(image, 80, 40);
     EXPECT_EQ(label->geometry(), QRect(0, 0, 80, 40));
 
-    for (int i = 0; i < 300 && movie->state() == QMovie::Running; ++i)
-        TestUtil::spin(10);
+    EXPECT_TRUE(TestUtil::waitFor([movie] { return movie->state() != QMovie::Running; }));
     ASSERT_EQ(movie->state(), QMovie::NotRunning);
     EXPECT_EQ(movie->currentFrameNumber(), 2);
     // A repaint of the control while the last frame shows reports it (on

@@ -6,7 +6,6 @@
 #include "ControlsTestUtil.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QVariantAnimation>
 #include <gtest/gtest.h>
@@ -35,11 +34,7 @@ protected:
     // Runs the event loop until the slide is over (bounded).
     static bool settle(CVNQSwitch& s)
     {
-        QElapsedTimer t;
-        t.start();
-        while (s.getImpl()->animating && t.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return !s.getImpl()->animating;
+        return TestUtil::waitFor([&s] { return !s.getImpl()->animating; });
     }
     // A 60 x 30 switch with a coloured thumb in every state and no texts.
     static void colour(CVNQSwitch& s)
@@ -105,9 +100,9 @@ TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
     auto* doomed = new CVNQSwitch(&host);
     doomed->setSwitchSpeed(1000);
     press(*doomed);
-    TestUtil::spin(20);
+    ASSERT_TRUE(TestUtil::waitFor([doomed] { return doomed->getImpl()->animation->currentTime() > 0; }));
     delete doomed;
-    TestUtil::spin(20);
+    TestUtil::flushEvents();
 }
 
 TEST_F(SwitchTest, TextsFollowThePositionFlag)

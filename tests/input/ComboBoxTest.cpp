@@ -124,9 +124,9 @@ TEST_F(ComboFixture, OpenPopupPaintsItsBackgroundAndRows)
     combo->setItemBackground(0, fill("it.n", QColor(0, 0, 0, 0)));
     for (int i = 0; i < 4; ++i)
         combo->addItem(QString("Item %1").arg(i));
-    window.show();
+    ASSERT_TRUE(TestUtil::showExposed(&window));
     combo->showPopup();
-    TestUtil::spin(50);
+    TestUtil::flushEvents();
     CVNQComboList* list = combo->getPopupList();
     ASSERT_TRUE(list->isVisible());
     EXPECT_EQ(list->visualRect(combo->model()->index(2, 0)).height(), 25);

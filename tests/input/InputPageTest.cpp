@@ -246,7 +246,8 @@ TEST(InputPage, EveryInputControlRenders)
     QApplication::sendEvent(log, &focusIn);
     QEvent hoverEnter(QEvent::Enter);
     QApplication::sendEvent(hovered, &hoverEnter);
-    TestUtil::spin(100);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page)); // the focused field's look needs the active window
+    ASSERT_TRUE(TestUtil::waitPainted(&page));
     const QString outDir = qEnvironmentVariable("CVN_SCREENSHOT_DIR", QDir::tempPath());
     const QImage closed =
         QGuiApplication::primaryScreen()->grabWindow(0, page.x(), page.y(), page.width(), page.height()).toImage();
@@ -256,14 +257,13 @@ TEST(InputPage, EveryInputControlRenders)
 
     // Open the status list and hover its "Fault" row with the real pointer.
     status->showPopup();
-    TestUtil::spin(200);
     CVNQComboList* list = status->getPopupList();
     ASSERT_TRUE(list->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
     const QRect faultRow = list->visualRect(status->model()->index(3, 0));
-    QCursor::setPos(list->viewport()->mapToGlobal(faultRow.center() - QPoint(0, 50)));
-    TestUtil::spin(50);
-    QCursor::setPos(list->viewport()->mapToGlobal(faultRow.center()));
-    TestUtil::spin(200);
+    ASSERT_TRUE(TestUtil::movePointer(list->viewport()->mapToGlobal(faultRow.center() - QPoint(0, 50))));
+    ASSERT_TRUE(TestUtil::movePointer(list->viewport()->mapToGlobal(faultRow.center())));
+    ASSERT_TRUE(TestUtil::waitPainted(list->window()));
     // The whole screen area of the page and the popup.
     QRect area = page.frameGeometry().united(list->window()->frameGeometry()).adjusted(-10, -10, 10, 10);
     const QImage shot =

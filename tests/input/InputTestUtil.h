@@ -26,7 +26,7 @@ namespace InputTest {
 // The application style (slider thumb geometry) and the registry.
 inline void initToolkit()
 {
-    CVNQtLib::init();
+    TestUtil::startToolkit();
 }
 
 inline CVNQtLib::FillStyle fill(const char* name, QColor c)
@@ -40,9 +40,7 @@ inline CVNQtLib::FillStyle fill(const char* name, QColor c)
 // Registers a colour fill style under name in the default package.
 inline CVNQtLib::FillStyle addFill(const char* name, QColor c)
 {
-    CVNQtLib::FillStyle s = fill(name, c);
-    CVNQtLib::CVNQResourceManager::getInstance()->setFillStyle(s.name, s);
-    return s;
+    return TestUtil::colourFill(QString::fromUtf8(name), c);
 }
 
 inline CVNQtLib::TextStyleDesc text(const char* name, QColor c, int size = 12)
@@ -56,9 +54,7 @@ inline CVNQtLib::TextStyleDesc text(const char* name, QColor c, int size = 12)
 
 inline CVNQtLib::TextStyleDesc addText(const char* name, QColor c, int size = 12)
 {
-    CVNQtLib::TextStyleDesc t = text(name, c, size);
-    CVNQtLib::CVNQResourceManager::getInstance()->setTextStyle(t.name, t);
-    return t;
+    return TestUtil::textStyle(QString::fromUtf8(name), c, size);
 }
 
 // The look both text fields are tested with: a blue background, green
@@ -81,21 +77,13 @@ void styleField(Field* field, const CVNQtLib::TextStyleDesc& placeholder)
 
 inline bool near(QColor a, QColor b, int tol = 10)
 {
-    return qAbs(a.red() - b.red()) <= tol && qAbs(a.green() - b.green()) <= tol && qAbs(a.blue() - b.blue()) <= tol;
+    return TestUtil::near(a, b, tol);
 }
 
-// Bounding box of the pixels close to c.
+// Bounding box of the nearly opaque pixels close to c.
 inline QRect colourBox(const QImage& image, QColor c, int tol = 10)
 {
-    const QImage img = image.convertToFormat(QImage::Format_ARGB32);
-    QRect box;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            const QRgb p = img.pixel(x, y);
-            if (qAlpha(p) > 200 && near(QColor(p), c, tol))
-                box |= QRect(x, y, 1, 1);
-        }
-    return box;
+    return TestUtil::colourBox(image, c, tol, 201);
 }
 
 inline void mouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
@@ -123,10 +111,7 @@ inline void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier, 
 // The control's node as its JSON routine writes it.
 inline Json::Value written(QWidget* control)
 {
-    Json::Value out(Json::objectValue);
-    if (auto* c = dynamic_cast<CVNQtLib::ICVNQWidgetBase*>(control))
-        c->serializeJsonValue(&out, false);
-    return out;
+    return TestUtil::written(dynamic_cast<CVNQtLib::ICVNQWidgetBase*>(control));
 }
 
 inline bool read(QWidget* control, Json::Value node)

@@ -85,8 +85,7 @@ TEST_F(TextEditFixture, MarginsAndTextRoundTrip)
     // The margins hold through polishing and relayouts (Qt's scroll area
     // rewrites its contents margins) and place the text area.
     edit->setGeometry(0, 0, 200, 100);
-    window.show();
-    TestUtil::spin(20);
+    ASSERT_TRUE(TestUtil::showExposed(&window));
     edit->setStyleSheet(edit->styleSheet());
     edit->resize(220, 100);
     edit->getEditMargin(top, bottom, left, right);
@@ -115,8 +114,7 @@ TEST_F(TextEditFixture, PlaceholderWhileEmptyInsideTheMargins)
 {
     StyledText s;
     s.edit->setEditMargin(10, 12, 20, 30);
-    s.window.show();
-    TestUtil::spin(20);
+    ASSERT_TRUE(TestUtil::showExposed(&s.window));
     QRect ink = colourBox(s.shot(), Qt::red, 60);
     ASSERT_TRUE(ink.isValid());
     EXPECT_GE(ink.left(), 20);
@@ -189,8 +187,7 @@ TEST_F(TextEditFixture, ScrollBarsFromBoundNodes)
     for (int i = 0; i < 40; ++i)
         lines << QString("line %1 of a long text that is wider than the field itself, so both bars show").arg(i);
     edit->setPlainText(lines.join('\n'));
-    window.show();
-    TestUtil::spin(50);
+    ASSERT_TRUE(TestUtil::showExposed(&window));
     ASSERT_TRUE(v->isVisible());
     ASSERT_TRUE(h->isVisible());
     EXPECT_EQ(v->width(), 8);

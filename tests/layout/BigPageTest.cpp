@@ -94,9 +94,7 @@ TEST(BigPage, LaysOutResizesAndScrolls)
     bar->setScrollbarBackground(0, groove);
     bar->setWidthHeight(12);
     root->bindScrollBar(bar, false);
-    window.show();
-    QApplication::processEvents();
-    TestUtil::spin(30);
+    ASSERT_TRUE(TestUtil::showExposed(&window));
 
     // Content is the union of the children: the bottom padding is not in it.
     const int contentHeight = 8 + 40 * 40 + 39 * 6;

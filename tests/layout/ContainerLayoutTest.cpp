@@ -200,13 +200,13 @@ TEST_F(ContainerLayout, DeferredRelayoutAfterAddingChildNeverOutlivesContainer)
     QWidget* a = plain(c, 10, 10);
     QWidget* b = plain(c, 10, 10);
     EXPECT_EQ(a->width(), 10); // not yet: the relayout is deferred
-    TestUtil::spin(20);
+    TestUtil::flushEvents();
     EXPECT_EQ(a->width(), 100);
     EXPECT_EQ(b->x(), 100);
 
     plain(c, 10, 10);
     delete c; // its pending relayout must go with it
-    TestUtil::spin(20);
+    TestUtil::flushEvents();
     SUCCEED();
 }
 

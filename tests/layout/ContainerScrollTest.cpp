@@ -198,11 +198,11 @@ TEST(ContainerScroll, ResizeAnimationPinsTheAnimatedAxisAndRelaysTheParent)
     ASSERT_TRUE(drawer->startResizeAnimation(QSize(0, 300), QSize(240, 300), 200));
     EXPECT_TRUE(drawer->isResizeAnimationRunning());
     EXPECT_FALSE(drawer->startResizeAnimation(QSize(0, 300), QSize(100, 300), 50));
-    TestUtil::spin(60);
+    ASSERT_TRUE(TestUtil::waitFor([drawer] { return drawer->width() > 0; })); // under way
     EXPECT_EQ(drawer->minimumWidth(), drawer->maximumWidth());
     EXPECT_EQ(drawer->minimumWidth(), drawer->width());
     EXPECT_EQ(drawer->minimumHeight(), 0); // the height is not animated
-    TestUtil::spin(400);
+    ASSERT_TRUE(TestUtil::waitFor([drawer] { return !drawer->isResizeAnimationRunning(); }));
     EXPECT_FALSE(drawer->isResizeAnimationRunning());
     EXPECT_EQ(drawer->size(), QSize(240, 300));
     EXPECT_EQ(drawer->maximumWidth(), 240);

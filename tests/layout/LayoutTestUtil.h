@@ -7,6 +7,7 @@
 #include "CVNQResourceManager.h"
 #include "CVNQStackContainer.h"
 #include "CVNQtLib.h"
+#include "TestUtil.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +20,7 @@ namespace LayoutTest {
 
 inline void initToolkit()
 {
-    CVNQtLib::init();
+    TestUtil::startToolkit();
 }
 
 // A toolkit child of the given size with optional size policies.
@@ -53,28 +54,17 @@ inline CVNQtLib::CVNQContainer* root(int w, int h, CVNQtLib::CVNQContainer::Auto
 // A colour fill style, optionally rounded and with a one-pixel border.
 inline void defineFill(const char* name, QColor c, int round = 0, QColor border = QColor())
 {
-    CVNQtLib::FillStyle f;
-    f.name = QString::fromUtf8(name);
-    f.fill.clr = c;
-    f.fill.round = round;
-    if (border.isValid()) {
-        f.fill.border = true;
-        f.fill.borderSize = 1;
-        f.fill.borderclr = border;
-    }
-    CVNQtLib::CVNQResourceManager::getInstance()->setFillStyle(f.name, f);
+    TestUtil::colourFill(QString::fromUtf8(name), c, round, border);
 }
 
 // hor: 0 left, 1 centre, 2 right.
 inline void defineText(const char* name, QColor c, int size, bool bold = false, int hor = 0)
 {
-    CVNQtLib::TextStyleDesc t;
-    t.name = QString::fromUtf8(name);
-    t.clr = c;
-    t.size = size;
-    t.bold = bold;
-    t.hor = hor;
-    CVNQtLib::CVNQResourceManager::getInstance()->setTextStyle(t.name, t);
+    CVNQtLib::TextStyleDesc t = TestUtil::textStyle(QString::fromUtf8(name), c, size, hor);
+    if (bold) {
+        t.bold = true;
+        CVNQtLib::CVNQResourceManager::getInstance()->setTextStyle(t.name, t);
+    }
 }
 
 // --- page-file nodes ----------------------------------------------------------
@@ -136,8 +126,7 @@ inline void ratio(Json::Value& n, int r)
 // Lets deferred relayouts, show and layout-request events run.
 inline void pump()
 {
-    for (int i = 0; i < 10; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    TestUtil::flushEvents();
 }
 
 // Saves a PNG of w as <name>.png when CORVANE_SHOT_DIR names a folder.

@@ -236,18 +236,17 @@ TEST_F(TableViewApi, ScrollingToTheEndFetchesMoreRowsAlsoOnReplacedBars)
     LazyRows model;
     view.setModel(&model);
     view.resize(300, 200);
-    view.show();
-    TestUtil::spin(10);
+    ASSERT_TRUE(TestUtil::showExposed(&view));
     auto toEnd = [&] {
         QScrollBar* bar = view.verticalScrollBar();
         bar->setValue(bar->maximum());
-        TestUtil::spin(10);
+        TestUtil::flushEvents();
     };
     toEnd();
     EXPECT_EQ(model.rows, 100);
     // The dashboard puts bars of its own in.
     view.setVerticalScrollBar(new CVNQScrollBar(Qt::Vertical, nullptr));
-    TestUtil::spin(10);
+    TestUtil::flushEvents();
     toEnd();
     EXPECT_EQ(model.rows, 150);
     toEnd();

@@ -42,7 +42,7 @@ CVNQPushButton* templateButton(const QString& name, const QString& caption)
 // The window system's picture of the view.
 QImage shot(CVNQTableView& view, const QString& file)
 {
-    TestUtil::spin(30);
+    TestUtil::flushEvents();
     QImage img = view.grab().toImage();
     img.save(qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/" + file);
     return img;
@@ -120,13 +120,11 @@ TEST(TableViewGallery, ThousandRowsInTheDashboardTheme)
         view.setColumnWidget(5, actions);
 
         view.move(40, 40);
-        view.show();
-        TestUtil::spin(50);
+        EXPECT_TRUE(TestUtil::showExposed(&view));
         view.selectRow(2);
         // The real pointer over row 1's "Edit" button: the row and the button hover.
         const QRect editCell = view.visualRect(model->index(1, 5));
-        QCursor::setPos(view.viewport()->mapToGlobal(editCell.topLeft() + QPoint(30, 20)));
-        TestUtil::spin(50);
+        EXPECT_TRUE(TestUtil::movePointer(view.viewport()->mapToGlobal(editCell.topLeft() + QPoint(30, 20))));
         EXPECT_EQ(view.getImpl()->hoveredRow, 1);
 
         const QImage top = shot(view, "views-table-top.png");

@@ -57,11 +57,10 @@ protected:
         const QRect r = m_view.visualRect(m_view.model()->index(row, column));
         return r.topLeft() + QPoint(dx, dy);
     }
-    // Puts the real pointer over a viewport point and lets the window system catch up.
+    // Puts the real pointer over a viewport point; returns once the view has seen it there.
     void pointAt(const QPoint& viewportPos)
     {
-        QCursor::setPos(viewport()->mapToGlobal(viewportPos));
-        TestUtil::spin(30);
+        ASSERT_TRUE(TestUtil::movePointer(viewport()->mapToGlobal(viewportPos)));
     }
 
     // A template: "edit" button at the left, a nested container "inner"
@@ -170,7 +169,7 @@ TEST_F(TableViewInteraction, TemplateClicksReportRowAndControlName)
     proxy.setSourceModel(m_model);
     proxy.sort(0, Qt::DescendingOrder);
     m_view.setModel(&proxy);
-    TestUtil::spin(10);
+    TestUtil::flushEvents();
     clicks.clear();
     pressAt(0, 20, 15);
     ASSERT_EQ(clicks.size(), 1);

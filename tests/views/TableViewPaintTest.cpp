@@ -89,8 +89,7 @@ TEST_F(TableViewPaint, RowsAreFilledByState)
     bare.resize(200, 100);
     bare.setBackground(0, fill("pt_bg", kBackground));
     bare.setModel(model(&bare, 3, 1));
-    bare.show();
-    TestUtil::spin(20);
+    ASSERT_TRUE(TestUtil::showExposed(&bare));
     EXPECT_EQ(grabViewport(bare).pixelColor(110, 10), kBackground);
 }
 
@@ -138,7 +137,7 @@ TEST_F(TableViewPaint, HeaderIsThemedAndAligned)
 {
     m_model->setHorizontalHeaderLabels({"A", "B", "C"});
     m_model->setHeaderData(1, Qt::Horizontal, int(Qt::AlignRight | Qt::AlignVCenter), Qt::TextAlignmentRole);
-    TestUtil::spin(10);
+    TestUtil::flushEvents();
     const QImage header = m_view.horizontalHeader()->grab().toImage();
     EXPECT_EQ(header.pixelColor(60, 3), kHeader);
     EXPECT_EQ(header.pixelColor(header.width() - 3, 3), kHeader); // past the sections too

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QStandardItemModel>
 #include <QString>
+#include <gtest/gtest.h>
 
 namespace CVNQtLib {
 bool& emulatorFlag(); // the maker's-tool switch, set by start-up from the executable path
@@ -25,28 +26,17 @@ namespace TableTest {
 
 inline void initToolkit()
 {
-    CVNQtLib::init();
+    TestUtil::startToolkit();
 }
 
 inline CVNQtLib::FillStyle fill(const QString& name, QColor colour)
 {
-    CVNQtLib::FillStyle s;
-    s.name = name;
-    s.fill.clr = colour;
-    CVNQtLib::CVNQResourceManager::getInstance()->setFillStyle(name, s);
-    return s;
+    return TestUtil::colourFill(name, colour);
 }
 
 inline CVNQtLib::TextStyleDesc text(const QString& name, QColor colour, int hor = 0, int size = 13)
 {
-    CVNQtLib::TextStyleDesc t;
-    t.name = name;
-    t.clr = colour;
-    t.hor = hor;
-    t.size = size;
-    t.family = QStringLiteral("DejaVu Sans");
-    CVNQtLib::CVNQResourceManager::getInstance()->setTextStyle(name, t);
-    return t;
+    return TestUtil::textStyle(name, colour, size, hor, QStringLiteral("DejaVu Sans"));
 }
 
 // rows x columns of "r c" texts.
@@ -69,8 +59,7 @@ inline QStandardItemModel* showGrid(CVNQtLib::CVNQTableView& view)
     view.setModel(m);
     for (int c = 0; c < 3; ++c)
         view.setColumnWidth(c, 130);
-    view.show();
-    TestUtil::spin(50);
+    EXPECT_TRUE(TestUtil::showExposed(&view));
     return m;
 }
 
