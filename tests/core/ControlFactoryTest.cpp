@@ -4,7 +4,7 @@
 #include "CVNQContainer.h"
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
-#include "CVNQControlTable.h"
+#include "ICVNQPageHost.h"
 #include "CVNQResourceManager.h"
 #include "CVNQtLib.h"
 #include "TestUtil.h"

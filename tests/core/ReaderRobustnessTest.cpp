@@ -12,7 +12,7 @@
 #include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
 #include "CVNQResourceManagerImpl.h"
-#include "CVNQControlTable.h"
+#include "CVNQStartup.h"
 #include "CVNQZip.h"
 #include "CVNQtLib.h"
 #include "LanguageManager.h"

@@ -1,14 +1,13 @@
 #include "CVNQControlFactory.h"
 
-#include "CVNQContainer.h"
-
 #include "CVNJson.h"
 #include "CVNQControlInfo.h"
-#include "CVNQControlTable.h"
+#include "CVNQMetaCast.h"
 #include "CVNQResourceManager.h"
+#include "CVNQStartup.h"
+#include "ICVNQPageHost.h"
 #include "ICVNQWidgetBase.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QWidget>
 
@@ -18,9 +17,9 @@
 
 namespace CVNQtLib {
 
-bool& emulatorFlag(); // CVNQtLib.cpp
-
 namespace {
+
+const char* const kContainerClass = "CVNQtLib::CVNQContainer";
 
 // The registries live until exit; function-local so that registrations from
 // static initialisers of an application still find them constructed.
@@ -43,6 +42,7 @@ std::set<std::string>& nameSet()
 }
 
 CVNControlCreateHook g_createHook = nullptr;
+CVNQMenuBuilder g_menuBuilder = nullptr;
 
 // Marks the resource manager as building from a file for the loader's whole
 // run, whichever way it returns.
@@ -125,6 +125,16 @@ void cvnRegisterDefaultControl(const char* typeName, CVNControlCreateFunc create
     if (!typeName || !create)
         return;
     createMap()[typeName] = create;
+}
+
+void cvnRegisterControlTypes(std::initializer_list<CVNQControlType> rows)
+{
+    for (const CVNQControlType& row : rows) {
+        if (row.props)
+            cvnRegisterQtControl(row.typeName, row.create, row.props(), row.withName);
+        else
+            cvnRegisterDefaultControl(row.typeName, row.create);
+    }
 }
 
 std::vector<std::string> registeredControlTypeNames()
@@ -215,6 +225,11 @@ QWidget* createControlByTypeName(const char* typeName, QWidget* parent)
     return widget;
 }
 
+void cvnSetMenuBuilder(CVNQMenuBuilder builder)
+{
+    g_menuBuilder = builder;
+}
+
 PageWindowKeys PageWindowKeys::fromJson(const Json::Value& root)
 {
     PageWindowKeys k;
@@ -227,6 +242,36 @@ PageWindowKeys PageWindowKeys::fromJson(const Json::Value& root)
     k.hasMinW = jsonRead(root, "minW", k.minW);
     k.hasOnlyDragCaption = jsonRead(root, "onlyDragCaption", k.onlyDragCaption);
     return k;
+}
+
+namespace {
+
+// The host's setters behind the page-host interface, the widget's own for
+// size and flags.
+struct PageHostRef
+{
+    QWidget* widget;
+    ICVNQPageHost* host;
+    void resize(int w, int h) { widget->resize(w, h); }
+    int width() const { return widget->width(); }
+    int height() const { return widget->height(); }
+    void setWindowFlag(Qt::WindowType flag, bool on) { widget->setWindowFlag(flag, on); }
+    void setAttribute(Qt::WidgetAttribute attribute, bool on) { widget->setAttribute(attribute, on); }
+    void setCanDrag(bool v) { host->setCanDrag(v); }
+    void setResizeable(bool v) { host->setResizeable(v); }
+    void setMinHeight(int v) { host->setMinHeight(v); }
+    void setMinWidth(int v) { host->setMinWidth(v); }
+    void setOnlyDragCaption(bool v) { host->setOnlyDragCaption(v); }
+};
+
+} // namespace
+
+void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
+{
+    if (ICVNQPageHost* pageHost = dynamic_cast<ICVNQPageHost*>(host)) {
+        PageHostRef ref{host, pageHost};
+        applyPageWindowKeysTo(&ref, keys);
+    }
 }
 
 CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName)
@@ -250,7 +295,7 @@ CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName)
             control->resizeWidget();
     }
     // Only a real container is handed back as one.
-    return qobject_cast<CVNQContainer*>(last);
+    return static_cast<CVNQContainer*>(cvnMetaCast(last, kContainerClass));
 }
 
 CVNQMenu* cvnCreateMenuByFileName(QWidget* parent, QString fileName)
@@ -259,18 +304,7 @@ CVNQMenu* cvnCreateMenuByFileName(QWidget* parent, QString fileName)
     Json::Value root;
     if (!readDefinitionRoot(fileName, root))
         return nullptr;
-    return buildMenuFromJson(parent, root);
-}
-
-void cvnInitQtControl()
-{
-    registerBuiltinControlTypes();
-
-    // Contents for demonstration are filled only inside the maker's
-    // emulator or designer tool, recognised by the executable's path.
-    const QString path = QCoreApplication::applicationFilePath();
-    if (path.contains(QLatin1String("CorvaneQtEmulator")) || path.contains(QLatin1String("PlanarForge")))
-        emulatorFlag() = true;
+    return g_menuBuilder ? g_menuBuilder(parent, root) : nullptr;
 }
 
 } // namespace CVNQtLib

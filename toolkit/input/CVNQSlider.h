@@ -19,6 +19,9 @@ class CVNQ_EXPORT CVNQSlider : public QSlider, public ICVNQWidgetBase
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQSlider, CVNQSliderImpl)
     CVNQ_FORWARD_PAINT_EVENT()
+    // What the application style asks of the thumb.
+    Q_PROPERTY(int sliderLength READ getSliderLength)
+    Q_PROPERTY(QSize thumbBtnSize READ getThumbBtnSize)
 public:
     explicit CVNQSlider(QWidget* parent = nullptr, Qt::Orientation orientation = Qt::Horizontal);
     ~CVNQSlider() override;
