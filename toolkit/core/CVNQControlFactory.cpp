@@ -2,6 +2,7 @@
 
 #include "CVNJson.h"
 #include "CVNQControlInfo.h"
+#include "CVNQLogging.h"
 #include "CVNQMetaCast.h"
 #include "CVNQResourceManager.h"
 #include "CVNQStartup.h"
@@ -87,11 +88,14 @@ bool readDefinitionFile(QString fileName, QByteArray& text)
     if (rm->getResource(fileName, data, size, type) && data) {
         text = QByteArray(data, int(size));
     } else if (!readFileBytes(joinPath(rm->getSkinDirPath(), fileName), text) && !readFileBytes(fileName, text)) {
+        qCWarning(lcPage) << "no file" << fileName << "in the loaded packages, the skin folder or on disk";
         return false;
     }
     const int nul = text.indexOf('\0');
     if (nul >= 0)
         text.truncate(nul);
+    if (text.isEmpty())
+        qCWarning(lcPage) << fileName << "is empty";
     return !text.isEmpty();
 }
 
@@ -100,7 +104,18 @@ bool readDefinitionFile(QString fileName, QByteArray& text)
 bool readDefinitionRoot(const QString& fileName, Json::Value& root)
 {
     QByteArray text;
-    return readDefinitionFile(fileName, text) && jsonParse(text, root) && root.isObject();
+    if (!readDefinitionFile(fileName, text))
+        return false;
+    QString error;
+    if (!jsonParse(text, root, &error)) {
+        qCWarning(lcPage).noquote() << fileName << "does not parse:" << error.trimmed();
+        return false;
+    }
+    if (!root.isObject()) {
+        qCWarning(lcPage) << fileName << "holds no JSON object";
+        return false;
+    }
+    return true;
 }
 
 ICVNQWidgetBase* asControl(QWidget* w)
@@ -177,6 +192,8 @@ QWidget* createControl(const char* typeName, const Json::Value& node, QWidget* p
         auto it = createMap().find(typeName);
         if (it != createMap().end())
             widget = it->second();
+        else
+            qCWarning(lcFactory) << "unknown control type" << typeName;
     }
     if (!widget)
         return nullptr;

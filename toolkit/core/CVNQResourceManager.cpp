@@ -1,6 +1,7 @@
 #include "CVNQResourceManager.h"
 
 #include "CVNJson.h"
+#include "CVNQLogging.h"
 #include "CVNQResourceManagerImpl.h"
 #include "CVNQWidgetBase.h"
 #include "ICVNQWidgetBase.h"
@@ -34,9 +35,20 @@ QByteArray textUpToNul(const QByteArray& bytes)
 // A style file must parse to an object with "style".
 bool parseStyleFile(const QByteArray& bytes, Json::Value& root)
 {
-    if (bytes.isEmpty())
+    if (bytes.isEmpty()) {
+        qCWarning(lcStyle) << "style.json is empty";
         return false;
-    return jsonParse(textUpToNul(bytes), root) && root.isObject() && jsonHasMember(root, "style");
+    }
+    QString error;
+    if (!jsonParse(textUpToNul(bytes), root, &error)) {
+        qCWarning(lcStyle).noquote() << "style.json does not parse:" << error.trimmed();
+        return false;
+    }
+    if (!root.isObject() || !jsonHasMember(root, "style")) {
+        qCWarning(lcStyle) << "style.json has no \"style\"";
+        return false;
+    }
+    return true;
 }
 
 bool readWholeFile(const QString& path, QByteArray& out)
@@ -176,8 +188,11 @@ bool CVNQResourceManager::installTheme(std::unique_ptr<CVNQResourceManagerImpl> 
 {
     // The package is swapped in only when it loaded, so a broken theme leaves
     // the running one intact.
-    if (!readLastStyleBlob(package.get(), 0))
+    if (!readLastStyleBlob(package.get(), 0)) {
+        qCWarning(lcTheme) << "theme" << (package->dirPath.isEmpty() ? package->filePath : package->dirPath)
+                           << "has no usable style.json";
         return false;
+    }
     if (const QByteArray* theme = package->file("theme.json")) {
         package->setThemeText(*theme);
         package->indexThemeElements();
@@ -194,7 +209,11 @@ bool CVNQResourceManager::loadThemeDir(const QString& dir)
         return true;
     auto package = std::make_unique<CVNQResourceManagerImpl>();
     package->dirPath = dir;
-    if (!package->readFolder(dir) || !installTheme(std::move(package)))
+    if (!package->readFolder(dir)) {
+        qCWarning(lcTheme) << "theme folder" << dir << "cannot be read";
+        return false;
+    }
+    if (!installTheme(std::move(package)))
         return false;
     m_loadedThemeDir = dir;
     themeChange();
@@ -205,7 +224,11 @@ bool CVNQResourceManager::loadThemeFile(const QString& zipFile)
 {
     auto package = std::make_unique<CVNQResourceManagerImpl>();
     package->filePath = zipFile;
-    return package->readArchiveFile(zipFile) && installTheme(std::move(package));
+    if (!package->readArchiveFile(zipFile)) {
+        qCWarning(lcTheme) << "theme archive" << zipFile << "cannot be read";
+        return false;
+    }
+    return installTheme(std::move(package));
 }
 
 bool CVNQResourceManager::loadSkinArchive(const std::function<bool()>& readArchive)
