@@ -5,7 +5,6 @@
 
 #include "CVNQLabel.h"
 #include "CVNQOpenGLPieChart.h"
-#include "CVNQOpenGLPieChartImpl.h"
 #include "CVNQPushButton.h"
 #include "CVNQScrollBar.h"
 #include "WindFarmWidgets.h"
@@ -41,7 +40,7 @@ constexpr int kDrawerSpaceLeast = 4;
 int donutSide(CVNQOpenGLPieChart* chart, int legendPosition, const QSize& size)
 {
     chart->setLegendPosition(legendPosition);
-    return int(static_cast<CVNQOpenGLPieChartImpl*>(chart->getControlImpl())->pieRect(size).width());
+    return int(chart->pieRect(size).width());
 }
 
 // The least chart height at which the donut has its full size for the

@@ -6,6 +6,7 @@
 #include "CVNQControlInfo.h"
 #include "ICVNQPageHost.h"
 #include "CVNQResourceManager.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "CVNQtLib.h"
 #include "TestUtil.h"
 
@@ -42,7 +43,7 @@ public:
     explicit Probe(QWidget* parent = nullptr)
         : QWidget(parent)
     {
-        m_impl = new ProbeImpl(this, typeName());
+        m_impl.reset(new ProbeImpl(this, typeName()));
         m_impl->applyTheme();
     }
     ProbeImpl* probe() { return m_impl.get(); }

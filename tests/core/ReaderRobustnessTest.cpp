@@ -15,6 +15,7 @@
 #include "CVNQStartup.h"
 #include "CVNQZip.h"
 #include "CVNQtLib.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "LanguageManager.h"
 #include "TestUtil.h"
 

@@ -7,6 +7,7 @@
 
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
+#include "CVNQGlobal.h"
 
 #include <vector>
 

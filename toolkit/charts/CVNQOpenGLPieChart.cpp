@@ -1,5 +1,6 @@
 #include "CVNQOpenGLPieChart.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQOpenGLPieChartImpl.h"
 
 namespace CVNQtLib {
@@ -9,7 +10,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl, "qtopenglpiec
 CVNQOpenGLPieChart::CVNQOpenGLPieChart(QWidget* parent)
     : CVNQChartBase(parent)
 {
-    m_impl = new CVNQOpenGLPieChartImpl(this);
+    m_impl.reset(new CVNQOpenGLPieChartImpl(this));
     setMinimumSize(420, 260);
     setMouseTracking(true);
 
@@ -61,9 +62,14 @@ void CVNQOpenGLPieChart::setLabelsVisible(bool visible)
     m_impl->setLabelsVisible(visible);
 }
 
+QRectF CVNQOpenGLPieChart::pieRect(const QSize& size) const
+{
+    return m_impl->pieRect(size);
+}
+
 CVNQChartImpl* CVNQOpenGLPieChart::chartImpl() const
 {
-    return m_impl;
+    return m_impl.get();
 }
 
 } // namespace CVNQtLib

@@ -6,12 +6,13 @@
 
 #include "CVNQChartBase.h"
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 namespace CVNQtLib {
 
 class CVNQOpenGLPieChartImpl;
 
-class CVNQOpenGLPieChart : public CVNQChartBase, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQOpenGLPieChart : public CVNQChartBase, public ICVNQWidgetBase
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl)
@@ -29,6 +30,9 @@ public:
     // Hole diameter as a fraction of the pie's, kept within [0, 0.8].
     void setInnerRadiusRatio(double ratio);
     void setLabelsVisible(bool visible);
+    // Where the pie (or donut) would sit in a chart of that size, with the
+    // current title, legend and labels.
+    QRectF pieRect(const QSize& size) const;
 
 protected:
     CVNQChartImpl* chartImpl() const override;

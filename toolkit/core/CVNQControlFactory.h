@@ -32,7 +32,7 @@ CVNQ_EXPORT void cvnRegisterQtControl(const char* typeName, CVNControlCreateFunc
 // Registers a create function only (aliases, types without a property table).
 CVNQ_EXPORT void cvnRegisterDefaultControl(const char* typeName, CVNControlCreateFunc create);
 // One row of a folder's registration table.
-struct CVNQControlType
+struct CVNQ_EXPORT CVNQControlType
 {
     const char* typeName;
     CVNControlCreateFunc create;

@@ -125,9 +125,9 @@ CVNQResourceManager::CVNQResourceManager()
 CVNQResourceManager::~CVNQResourceManager()
 {
     releaseRes();
-    delete m_default;
-    delete m_project;
-    delete m_theme;
+    m_default.reset();
+    m_project.reset();
+    m_theme.reset();
 }
 
 void CVNQResourceManager::setScaleFactor(float factor)
@@ -197,8 +197,7 @@ bool CVNQResourceManager::installTheme(std::unique_ptr<CVNQResourceManagerImpl> 
         package->setThemeText(*theme);
         package->indexThemeElements();
     }
-    delete m_theme;
-    m_theme = package.release();
+    m_theme = std::move(package);
     m_loadedThemeDir.clear();
     return true;
 }
@@ -238,7 +237,7 @@ bool CVNQResourceManager::loadSkinArchive(const std::function<bool()>& readArchi
         return false;
     initFontRes(false);
     // The style file must come from this archive, not from an earlier skin.
-    return readLastStyleBlob(m_default, blobsBefore);
+    return readLastStyleBlob(m_default.get(), blobsBefore);
 }
 
 bool CVNQResourceManager::loadSkinFile(const QString& zipFile)
@@ -270,7 +269,7 @@ bool CVNQResourceManager::setSkinDirPath(const QString& dir)
     Json::Value root;
     if (!readWholeFile(path + QLatin1String("style.json"), bytes) || !parseStyleFile(bytes, root))
         return false;
-    readStyle(m_default, jsonGet(root, "style"));
+    readStyle(m_default.get(), jsonGet(root, "style"));
     QByteArray language;
     if (readWholeFile(path + QLatin1String("language.txt"), language) && !language.isEmpty())
         readLanguage(language);
@@ -279,10 +278,9 @@ bool CVNQResourceManager::setSkinDirPath(const QString& dir)
 
 bool CVNQResourceManager::setProjectDirPath(const QString& dir)
 {
-    delete m_project;
-    m_project = new CVNQResourceManagerImpl;
+    m_project.reset(new CVNQResourceManagerImpl);
     m_project->filePath = dir;
-    if (!m_project->readFolder(dir) || !readLastStyleBlob(m_project, 0))
+    if (!m_project->readFolder(dir) || !readLastStyleBlob(m_project.get(), 0))
         return false;
     if (const QByteArray* theme = m_project->file("theme.json"))
         m_project->setThemeText(*theme);
@@ -294,7 +292,7 @@ void CVNQResourceManager::initDefaultStyleRes()
     QByteArray bytes;
     Json::Value root;
     if (readWholeFile(QString::fromLatin1(kDefaultStyleResource), bytes) && parseStyleFile(bytes, root))
-        readStyle(m_default, jsonGet(root, "style"));
+        readStyle(m_default.get(), jsonGet(root, "style"));
 }
 
 void CVNQResourceManager::releaseRes()
@@ -328,10 +326,10 @@ QString CVNQResourceManager::getFileSkinPath() const
 CVNQResourceManagerImpl* CVNQResourceManager::stylePackage() const
 {
     if (m_loadFromTheme)
-        return m_theme;
+        return m_theme.get();
     if (m_projectRes)
-        return m_project;
-    return m_default;
+        return m_project.get();
+    return m_default.get();
 }
 
 bool CVNQResourceManager::getFillStyle(const QString& name, FillStyle& out) const
@@ -362,7 +360,7 @@ bool CVNQResourceManager::getTextStyle(const QString& name, TextStyleDesc& out) 
 
 void CVNQResourceManager::setFillStyle(const QString& name, FillStyle& style)
 {
-    CVNQResourceManagerImpl* package = m_projectRes ? m_project : m_default;
+    CVNQResourceManagerImpl* package = m_projectRes ? m_project.get() : m_default.get();
     if (package)
         package->setFillStyle(name, style);
 }
@@ -381,19 +379,19 @@ void CVNQResourceManager::setTextStyle(CVNQResourceManagerImpl* package, const Q
 
 void CVNQResourceManager::setTextStyle(const QString& name, TextStyleDesc& style)
 {
-    CVNQResourceManagerImpl* package = m_projectRes ? m_project : m_default;
+    CVNQResourceManagerImpl* package = m_projectRes ? m_project.get() : m_default.get();
     if (package)
         package->setTextStyle(name, style);
 }
 
 QVector<FillStyle>& CVNQResourceManager::getFillStyles()
 {
-    return (m_project ? m_project : m_default)->fillStyles();
+    return (m_project ? m_project.get() : m_default.get())->fillStyles();
 }
 
 QVector<TextStyleDesc>& CVNQResourceManager::getTextStyles()
 {
-    return (m_project ? m_project : m_default)->textStyles();
+    return (m_project ? m_project.get() : m_default.get())->textStyles();
 }
 
 Json::Value* CVNQResourceManager::getThemeJsonValue(const char* name) const

@@ -3,15 +3,13 @@
 // Internal: what the start-up table at the top of the toolkit and the
 // folders above the core hand to the core, which includes none of them.
 
+#include "CVNJsonFwd.h"
 #include "CVNQGlobal.h"
 
 #include <string>
 #include <vector>
 
 class QWidget;
-namespace Json {
-class Value;
-}
 
 namespace CVNQtLib {
 

@@ -4,13 +4,10 @@
 // designer's canvas window): the page loader applies a page file's window
 // keys through this interface, so the core needs none of those classes.
 
+#include "CVNJsonFwd.h"
 #include "CVNQGlobal.h"
 
 #include <QWidget>
-
-namespace Json {
-class Value;
-}
 
 namespace CVNQtLib {
 

@@ -6,6 +6,7 @@
 // hands back to Qt, so Qt's hit-testing and the painted thumb agree.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QSize>
 #include <QSlider>

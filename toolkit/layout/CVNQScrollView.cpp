@@ -1,5 +1,6 @@
 #include "CVNQScrollView.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQScrollBar.h"
 #include "CVNQScrollBarNode.h"
 #include "CVNQScrollViewImpl.h"
@@ -14,7 +15,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQScrollView, CVNQScrollViewImpl, "qtscrollview")
 CVNQScrollView::CVNQScrollView(QWidget* parent)
     : QScrollArea(parent)
 {
-    m_impl = new CVNQScrollViewImpl(this);
+    m_impl.reset(new CVNQScrollViewImpl(this));
     m_vBar = new CVNQScrollBar(Qt::Vertical, this);
     m_hBar = new CVNQScrollBar(Qt::Horizontal, this);
     setHorizontalScrollBar(m_hBar);
