@@ -6,10 +6,12 @@
 namespace {
 
 // CJK-capable sans families with Latin glyphs of their own, in order of
-// preference; the last entries only fill in glyphs the first ones miss.
+// preference: first those with real bold faces (a family without one gets
+// its glyphs thickened, which closes the dot of a bold "i" onto its stem);
+// the last entries only fill in glyphs the first ones miss.
 const char* const kStandIns[] = {
-    "WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC", "Droid Sans Fallback",
-    "WenQuanYi Zen Hei",   "AR PL UMing CN",   "DejaVu Sans",
+    "Noto Sans CJK SC",  "Source Han Sans SC", "WenQuanYi Micro Hei", "Droid Sans Fallback",
+    "WenQuanYi Zen Hei", "AR PL UMing CN",     "DejaVu Sans",
 };
 
 } // namespace

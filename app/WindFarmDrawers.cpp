@@ -6,7 +6,6 @@
 #include "CVNQLabel.h"
 #include "CVNQOpenGLPieChart.h"
 #include "CVNQPushButton.h"
-#include "CVNQScrollBar.h"
 #include "WindFarmWidgets.h"
 
 #include <QTimer>
@@ -29,29 +28,6 @@ double turbineHealth(const TurbineRecord& t)
     }
 }
 
-// Least height of the health chart, and the height below which the
-// drawer's gaps close (down to kDrawerSpaceLeast) to give it more.
-constexpr int kHealthChartLeast = 150;
-constexpr int kHealthChartComfort = 190;
-constexpr int kDrawerSpace = 8;
-constexpr int kDrawerSpaceLeast = 4;
-
-// Side of the donut in a chart of that size with that legend position.
-int donutSide(CVNQOpenGLPieChart* chart, int legendPosition, const QSize& size)
-{
-    chart->setLegendPosition(legendPosition);
-    return int(chart->pieRect(size).width());
-}
-
-// The least chart height at which the donut has its full size for the
-// width: below it the donut is as high as the chart less fixed margins.
-int donutFullHeight(CVNQOpenGLPieChart* chart, int legendPosition, int width)
-{
-    const int full = donutSide(chart, legendPosition, QSize(width, 1 << 16));
-    const int margins = full - donutSide(chart, legendPosition, QSize(width, full));
-    return full + margins;
-}
-
 // A waiting step polls this often for a slide that is still running.
 constexpr int kSlidePollMs = 10;
 
@@ -65,7 +41,7 @@ CVNQContainer* WindFarmWindow::makeDrawer(const QString& objectName)
     drawer->setObjectName(objectName);
     drawer->setThemeName(QStringLiteral("WindDrawer"));
     drawer->setHeightPolicy(LayoutSizePolicyFill);
-    drawer->setChildSpace(kDrawerSpace);
+    drawer->setChildSpace(8);
     drawer->setChildPadding(16, 14, 16, 16);
     drawer->setChildLayout(CVNQContainer::Vertical);
     drawer->setWidthPolicy(LayoutSizePolicyFixed);
@@ -125,7 +101,7 @@ void WindFarmWindow::buildDetailDrawer()
     styleControl(healthChart, QString());
     // Only the height has a floor: the chart's own 420-pixel minimum width
     // would push the donut off the drawer's centre.
-    healthChart->setMinimumSize(0, kHealthChartLeast);
+    healthChart->setMinimumSize(0, 150);
     healthChart->setTheme(windChartTheme());
     healthChart->setTitle(QString());
     healthChart->setInnerRadiusRatio(0.72);
@@ -146,64 +122,16 @@ void WindFarmWindow::buildDetailDrawer()
     noteLabel = makeLabel(detailDrawer, QStringLiteral("WindLabelMuted"), 0, 48);
     noteLabel->setObjectName(QStringLiteral("detailNoteLabel"));
     noteLabel->setWordWrap(true);
-    // The note starts right under its caption, however many lines it has.
-    noteLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     connect(detailCloseButton, &QPushButton::clicked, this,
             [this]() { animateDrawer(detailDrawer, false, detailExpanded); });
-
-    // Should the drawer ever be shorter than its rows at their least, it
-    // scrolls rather than cutting off its lower part.
-    detailScrollBar = new CVNQScrollBar(Qt::Vertical, detailDrawer);
-    detailScrollBar->setThemeName(QStringLiteral("WindScrollV"));
-    detailScrollBar->setWidthHeight(8);
-    detailDrawer->bindScrollBar(detailScrollBar, false);
 
     detailDrawer->hide();
 }
 
 void WindFarmWindow::layoutDrawer(CVNQContainer* drawer)
 {
-    if (drawer == detailDrawer) {
-        fitDetailDrawer();
-        // With a bound scroll bar the layout keeps each child at least at
-        // its present height: the chart starts from its floor so that it can
-        // shrink with the window again.
-        healthChart->resize(healthChart->width(), healthChart->minimumHeight());
-    }
     drawer->forceResize();
-}
-
-void WindFarmWindow::fitDetailDrawer()
-{
-    // Every row but the chart keeps its height; the chart takes the rest.
-    int left = 0, top = 0, right = 0, bottom = 0;
-    detailDrawer->getChildPadding(left, top, right, bottom);
-    int rows = 0;
-    int fixedHeight = 0;
-    for (QObject* object : detailDrawer->children()) {
-        auto* w = qobject_cast<QWidget*>(object);
-        if (!w || w == detailScrollBar || w->isHidden())
-            continue;
-        ++rows;
-        if (w != healthChart)
-            fixedHeight += w->minimumHeight();
-    }
-    const int room = detailDrawer->height() - top - bottom - fixedHeight;
-    // A short window closes the gaps before the donut gets small.
-    int space = kDrawerSpace;
-    while (space > kDrawerSpaceLeast && room - (rows - 1) * space < kHealthChartComfort)
-        --space;
-    if (detailDrawer->getChildSpace() != space)
-        detailDrawer->setChildSpace(space);
-
-    // The legend goes under the donut or beside it, whichever leaves the
-    // donut larger; the chart is no higher than the donut then needs, so
-    // the rows below stay with it and any height to spare ends the drawer.
-    const QSize chart(kDrawerWidth - left - right, std::max(room - (rows - 1) * space, kHealthChartLeast));
-    const int position = donutSide(healthChart, 3, chart) > donutSide(healthChart, 2, chart) ? 3 : 2;
-    healthChart->setLegendPosition(position);
-    healthChart->setMaximumHeight(std::max(donutFullHeight(healthChart, position, chart.width()), kHealthChartLeast));
 }
 
 void WindFarmWindow::retranslateDetailDrawer()

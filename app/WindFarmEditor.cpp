@@ -62,9 +62,6 @@ void WindFarmWindow::buildEditorDrawer()
     connect(cancelButton, &QPushButton::clicked, this,
             [this]() { animateDrawer(editorDrawer, false, editorExpanded); });
     connect(saveButton, &QPushButton::clicked, this, &WindFarmWindow::saveEditorTurbine);
-    // Return in any field saves, as the Save button does.
-    for (CVNQLineEdit* field : {idEdit, locationEdit, powerEdit})
-        connect(field, &QLineEdit::returnPressed, this, &WindFarmWindow::saveEditorTurbine);
 
     editorDrawer->hide();
 }
@@ -138,10 +135,6 @@ void WindFarmWindow::saveEditorTurbine()
     animateDrawer(editorDrawer, false, editorExpanded);
     if (searchEdit->text() != id)
         searchEdit->setText(id);
-    // The table is filtered to the new turbine: a status filter that would
-    // hide it goes back to all statuses.
-    if (proxyModel->getStatusFilter() >= 0 && proxyModel->getStatusFilter() != status)
-        statusFilterCombo->setCurrentIndex(statusFilterCombo->findData(-1, Qt::UserRole));
     proxyModel->setFilterText(id);
     refreshTableFilterSummary();
     selectTurbine(id.toUpper());

@@ -16,8 +16,6 @@
 #include <QHeaderView>
 #include <QStandardItemModel>
 
-#include <algorithm>
-
 using namespace CVNQtLib;
 
 namespace {
@@ -65,7 +63,7 @@ void WindFarmWindow::buildOverviewPage()
     efficiencyCard.value->setObjectName(QStringLiteral("kpiEfficiencyValue"));
 
     // Energy chart and atmosphere.
-    middleRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 3, 12);
+    CVNQContainer* middleRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 3, 12);
     middleRow->setMinimumHeight(230);
     CVNQContainer* energyBox =
         makeContainer(middleRow, QStringLiteral("WindCard"), CVNQContainer::Vertical, 3, 6, 14, 10, 14, 10);
@@ -96,11 +94,7 @@ void WindFarmWindow::buildOverviewPage()
     energyChart->setAnimationDuration(480);
     energyBox->addChildWidget(energyChart, 1);
 
-    // The section titles beside the cards stand level with the titles in
-    // the cards: the columns start as far down as the card's padding puts
-    // those (centred on a 30-pixel title here, a 26-pixel one below).
-    CVNQContainer* atmosphere =
-        makeContainer(middleRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1, 8, 0, 10 + (30 - 28) / 2);
+    CVNQContainer* atmosphere = makeContainer(middleRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1, 8);
     atmosphereSection = makeLabel(atmosphere, QStringLiteral("WindLabelSection"), 0, 28);
     CVNQContainer* atmoRow1 = makeContainer(atmosphere, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 1, 8);
     gustTile = makeAtmosphereTile(atmoRow1, QStringLiteral("wind"));
@@ -110,7 +104,7 @@ void WindFarmWindow::buildOverviewPage()
     temperatureTile = makeAtmosphereTile(atmoRow2, QStringLiteral("temperature"));
 
     // Summary table and insights.
-    bottomRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 2, 12);
+    CVNQContainer* bottomRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 2, 12);
     bottomRow->setMinimumHeight(155);
     summaryCard = makeContainer(bottomRow, QStringLiteral("WindCard"), CVNQContainer::Vertical, 3, 5, 12, 8, 12, 8);
     summarySection = makeLabel(summaryCard, QStringLiteral("WindLabelSection"), 0, 26);
@@ -121,97 +115,25 @@ void WindFarmWindow::buildOverviewPage()
     summaryTable->setModel(summaryModel);
     summaryCard->addChildWidget(summaryTable, 1);
 
-    CVNQContainer* insights =
-        makeContainer(bottomRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 2, 6, 0, 8);
+    CVNQContainer* insights = makeContainer(bottomRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 2, 6);
     insightsSection = makeLabel(insights, QStringLiteral("WindLabelSection"), 0, 26);
     for (int i = 0; i < 3; ++i) {
         InsightCard card;
         card.card = makeContainer(insights, QStringLiteral("WindCardAlt"), CVNQContainer::Vertical, 1, 1, 10, 5, 10, 5);
         card.card->setObjectName(QStringLiteral("windInsight%1").arg(i));
-        // Title and body sit together in the middle of the card, as the
-        // figures do in theirs; the body is as high as its wrapped text.
-        makeContainer(card.card, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
         card.title = makeLabel(card.card, QStringLiteral("WindLabelSmBold"), 0, 20);
-        card.body = makeLabel(card.card, QStringLiteral("WindLabelMuted"), 0, 32);
+        card.body = makeLabel(card.card, QStringLiteral("WindLabelMuted"), 1, 32);
         card.body->setWordWrap(true);
-        card.body->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        makeContainer(card.card, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
-        // The cards are buttons of a kind: the pointer says so.
-        card.card->setCursor(Qt::PointingHandCursor);
-        card.card->installEventFilter(this);
         connect(card.card, &CVNQContainer::mouseClickEvent, this, [this, i]() { openInsight(i); });
         insightCards.append(card);
-    }
-    page->installEventFilter(this);
-}
-
-void WindFarmWindow::balanceOverviewRows()
-{
-    // What the chart and the lower row share, after the title and the
-    // headline rows, the page's padding and its four gaps.
-    int left = 0, top = 0, right = 0, bottom = 0;
-    overviewPage->getChildPadding(left, top, right, bottom);
-    const int free = overviewPage->height() - top - bottom - 42 - 104 - 3 * overviewPage->getChildSpace();
-    // Three to two, but the lower row gets what its summary table needs to
-    // show every row at full height, as far as the chart's minimum allows;
-    // on a short window the rows give way (fitSummaryRows).
-    const int upperLeast = middleRow->minimumHeight();
-    int lower = std::min(std::max(free * 2 / 5, summaryCardHeight(kSummaryRowHeight)), free - upperLeast);
-    lower = std::max(lower, bottomRow->minimumHeight());
-    const int upper = free - lower;
-    if (upper < 1)
-        return;
-    // Ratios are weights: weights equal to the wanted heights give them.
-    if (middleRow->getLayoutRatio() != upper || bottomRow->getLayoutRatio() != lower) {
-        middleRow->setLayoutRatio(upper);
-        bottomRow->setLayoutRatio(lower);
-        overviewPage->forceResize();
-    }
-}
-
-int WindFarmWindow::summaryCardHeight(int rowHeight) const
-{
-    int left = 0, top = 0, right = 0, bottom = 0;
-    summaryCard->getChildPadding(left, top, right, bottom);
-    const int rows = std::max(summaryModel->rowCount(), 1);
-    return top + summarySection->minimumHeight() + summaryCard->getChildSpace() + 2 * summaryTable->frameWidth() +
-           summaryTable->horizontalHeader()->minimumHeight() + rows * rowHeight + bottom;
-}
-
-void WindFarmWindow::fitSummaryRows()
-{
-    // The rows share the table's height: at most the full row height, at
-    // least what a line of text needs. So a short window still shows every
-    // row, and a tall one leaves no strip of empty table under them.
-    const int rows = summaryModel->rowCount();
-    if (rows < 1)
-        return;
-    const int height = std::clamp(summaryTable->viewport()->height() / rows, kSummaryRowLeast, kTableRowHeight);
-    if (summaryTable->getItemHeight() != height)
-        summaryTable->setItemHeight(height);
-}
-
-void WindFarmWindow::fitInsightCard(const InsightCard& card)
-{
-    int left = 0, top = 0, right = 0, bottom = 0;
-    card.card->getChildPadding(left, top, right, bottom);
-    const int textWidth = card.card->width() - left - right;
-    const int line = card.body->fontMetrics().lineSpacing();
-    const int room = card.card->height() - top - bottom - card.title->minimumHeight() - card.card->getChildSpace();
-    // Two lines at most, fewer when the text or the card is shorter.
-    int height = textWidth > 0 ? card.body->heightForWidth(textWidth) : line;
-    height = std::max(std::min({height, 2 * line, room}), std::min(line, std::max(room, 0)));
-    if (card.body->minimumHeight() != height) {
-        setFixedHeightOf(card.body, height);
-        card.card->forceResize();
     }
 }
 
 WindFarmWindow::Figure WindFarmWindow::makeFigureColumn(QWidget* parent, const QString& captionStyle, int captionHeight,
                                                         int valueSpace, int unitWidth, int trendHeight)
 {
-    // Caption, figure with its unit and an optional trend line, in the
-    // middle of the column's height.
+    // Caption, figure with its unit at the row's end and an optional trend
+    // line, in the middle of the column's height.
     Figure f;
     CVNQContainer* column = makeContainer(parent, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1);
     makeContainer(column, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
@@ -222,9 +144,6 @@ WindFarmWindow::Figure WindFarmWindow::makeFigureColumn(QWidget* parent, const Q
     f.value = makeLabel(valueRow, QStringLiteral("WindLabelMetric"), 1, 37);
     f.unit = makeLabel(valueRow, QStringLiteral("WindLabelMuted"), 0, 32);
     setFixedWidthOf(f.unit, unitWidth);
-    // The unit sits on the figure's baseline, right beside it.
-    f.unit->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    makeContainer(valueRow, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
     if (trendHeight > 0)
         f.trend = makeLabel(column, QStringLiteral("WindLabelMuted"), 0, trendHeight);
     makeContainer(column, QStringLiteral("WindClear"), CVNQContainer::NoUse, 1);
@@ -302,18 +221,18 @@ void WindFarmWindow::retranslateOverview()
 
 void WindFarmWindow::refreshKpis()
 {
-    setFigureText(energyCard.value, fixedNumber(snapshot.totalEnergy / 1000.0, 1));
-    setFigureText(activeCard.value, QStringLiteral("%1/%2").arg(snapshot.activeTurbines).arg(snapshot.turbineCount));
-    setFigureText(windCard.value, fixedNumber(snapshot.avgWind, 1));
-    setFigureText(efficiencyCard.value, fixedNumber(snapshot.efficiency, 1));
+    energyCard.value->setText(fixedNumber(snapshot.totalEnergy / 1000.0, 1));
+    activeCard.value->setText(QStringLiteral("%1/%2").arg(snapshot.activeTurbines).arg(snapshot.turbineCount));
+    windCard.value->setText(fixedNumber(snapshot.avgWind, 1));
+    efficiencyCard.value->setText(fixedNumber(snapshot.efficiency, 1));
 }
 
 void WindFarmWindow::refreshOverviewValues()
 {
-    setFigureText(gustTile.value, fixedNumber(snapshot.gust, 1));
-    setFigureText(densityTile.value, fixedNumber(snapshot.airDensity, 2));
-    setFigureText(humidityTile.value, fixedNumber(snapshot.humidity, 0));
-    setFigureText(temperatureTile.value, fixedNumber(snapshot.temperature, 1));
+    gustTile.value->setText(fixedNumber(snapshot.gust, 1));
+    densityTile.value->setText(fixedNumber(snapshot.airDensity, 2));
+    humidityTile.value->setText(fixedNumber(snapshot.humidity, 0));
+    temperatureTile.value->setText(fixedNumber(snapshot.temperature, 1));
 
     for (int i = 0; i < insightCards.size(); ++i) {
         InsightCard& card = insightCards[i];
@@ -323,7 +242,6 @@ void WindFarmWindow::refreshOverviewValues()
             card.turbineId = insight.turbineId;
             card.title->setText(language == 1 ? insight.titleZh : insight.titleEn);
             card.body->setText(language != 1 ? insight.detailEn : insight.detailZh);
-            fitInsightCard(card);
         } else {
             card.card->hide();
         }

@@ -122,9 +122,8 @@ bool WindFarmSimulator::addTurbine(QString id, QString location, double ratedPow
 {
     const QString cleanId = id.trimmed().toUpper();
     const QString cleanLocation = location.trimmed();
-    // A non-finite rating or an unknown status would poison every farm total.
-    if (cleanId.isEmpty() || cleanLocation.isEmpty() || !std::isfinite(ratedPowerKw) || ratedPowerKw <= 0 ||
-        !isValidTurbineStatus(status))
+    // A non-finite rating would poison every farm total.
+    if (cleanId.isEmpty() || cleanLocation.isEmpty() || !std::isfinite(ratedPowerKw) || ratedPowerKw <= 0)
         return false;
     if (findTurbine(cleanId) >= 0)
         return false;
@@ -159,8 +158,6 @@ bool WindFarmSimulator::addTurbine(QString id, QString location, double ratedPow
 
 bool WindFarmSimulator::setTurbineStatus(QString id, TurbineStatus status)
 {
-    if (!isValidTurbineStatus(status))
-        return false;
     const int pos = findTurbine(id);
     if (pos < 0)
         return false;

@@ -18,11 +18,6 @@ enum TurbineStatus
     Offline = 3
 };
 
-inline bool isValidTurbineStatus(int status)
-{
-    return status >= Active && status <= Offline;
-}
-
 struct TurbineRecord
 {
     int index = 0; // position in the simulator's list at creation; drives the phase

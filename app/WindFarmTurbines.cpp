@@ -184,8 +184,6 @@ void WindFarmWindow::buildTurbinesPage()
         refreshTableFilterSummary();
     });
     connect(turbineTable, &QAbstractItemView::clicked, this, &WindFarmWindow::onTableClicked);
-    // Return on the current row opens it, as a click does.
-    connect(turbineTable, &QAbstractItemView::activated, this, &WindFarmWindow::onTableClicked);
 }
 
 void WindFarmWindow::styleTable(CVNQTableView* table, bool compact)
@@ -207,7 +205,6 @@ void WindFarmWindow::styleTable(CVNQTableView* table, bool compact)
     horizontal->setThemeName(QStringLiteral("WindScrollH"));
     table->setVerticalScrollBar(vertical);
     table->setHorizontalScrollBar(horizontal);
-    table->viewport()->installEventFilter(this);
 }
 
 void WindFarmWindow::retranslateTurbines()
@@ -305,7 +302,6 @@ void WindFarmWindow::refreshSummaryTable()
         itemAt(summaryModel, r, SumStatus)->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
     }
     applyColumnWidths(summaryTable);
-    fitSummaryRows();
 }
 
 void WindFarmWindow::applyColumnWidths(CVNQTableView* table)
@@ -315,33 +311,10 @@ void WindFarmWindow::applyColumnWidths(CVNQTableView* table)
         widths = QVector<int>(std::begin(kTurbineWidths), std::end(kTurbineWidths));
     else
         widths = QVector<int>(std::begin(kSummaryWidths), std::end(kSummaryWidths));
-    // Filling the card's width looks finished; the widths above stay the
-    // least each column gets.
-    widths = fittedColumnWidths(widths, table->viewport()->width());
     for (int c = 0; c < widths.size(); ++c) {
         if (table->columnWidth(c) != widths[c])
             table->setColumnWidth(c, widths[c]);
     }
-}
-
-bool WindFarmWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Resize) {
-        if (overviewPage && watched == overviewPage)
-            balanceOverviewRows();
-        else if (turbineTable && watched == turbineTable->viewport())
-            applyColumnWidths(turbineTable);
-        else if (summaryTable && watched == summaryTable->viewport()) {
-            applyColumnWidths(summaryTable);
-            fitSummaryRows();
-        } else {
-            for (const InsightCard& card : insightCards) {
-                if (watched == card.card)
-                    fitInsightCard(card);
-            }
-        }
-    }
-    return CVNQWindow::eventFilter(watched, event);
 }
 
 void WindFarmWindow::refreshTableFilterSummary()

@@ -258,32 +258,3 @@ QString fixedNumber(double value, int decimals)
 {
     return QString::number(value, 'f', decimals);
 }
-
-void setFigureText(CVNQLabel* label, const QString& text)
-{
-    if (label->text() != text)
-        label->setText(text);
-    const int width = label->fontMetrics().horizontalAdvance(text) + 4;
-    if (label->minimumWidth() == width && label->maximumWidth() == width)
-        return;
-    setFixedWidthOf(label, width);
-    if (CVNQContainer* row = qobject_cast<CVNQContainer*>(label->parentWidget()))
-        row->forceResize();
-}
-
-QVector<int> fittedColumnWidths(const QVector<int>& widths, int available)
-{
-    qint64 sum = 0;
-    for (int w : widths)
-        sum += w;
-    if (widths.isEmpty() || sum <= 0 || available <= sum)
-        return widths;
-    QVector<int> result(widths.size());
-    qint64 used = 0;
-    for (int i = 0; i < widths.size(); ++i) {
-        result[i] = int(qint64(widths[i]) * available / sum);
-        used += result[i];
-    }
-    result.last() += int(available - used);
-    return result;
-}

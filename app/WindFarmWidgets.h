@@ -95,13 +95,3 @@ QString fixedNumber(double value, int decimals);
 // signals blocked, and makes current the item whose data is current, else
 // the first.
 void refillCombo(QComboBox* combo, const QVector<QPair<QString, int>>& items, int current);
-
-// Sets a figure's text and makes the label exactly as wide as the text, so
-// that the unit after it sits right beside the number; the label's row is
-// laid out again when the width changes.
-void setFigureText(CVNQtLib::CVNQLabel* label, const QString& text);
-
-// Column widths of a table: the given widths, or, when the table is wider
-// than their sum, the same proportions grown to fill it (the last column
-// takes the rounding rest). Returns the widths applied.
-QVector<int> fittedColumnWidths(const QVector<int>& widths, int available);

@@ -305,14 +305,9 @@ void WindFarmWindow::resizeEvent(QResizeEvent* event)
 
 void WindFarmWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Escape closes an open drawer. A dialog would close itself on Escape,
-    // which here means quitting the dashboard: that is never what a stray
-    // Escape asks for.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (editorExpanded)
-            setEditorDrawerExpanded(false);
-        else if (detailExpanded)
-            setDetailDrawerExpanded(false);
+    // The window is a dialog, which closes on Escape: here that would quit
+    // the dashboard on a stray key press.
+    if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
     }

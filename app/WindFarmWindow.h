@@ -45,7 +45,6 @@ public:
     // the least a summary row shrinks to on a short window.
     static constexpr int kTableRowHeight = 44;
     static constexpr int kSummaryRowHeight = 34;
-    static constexpr int kSummaryRowLeast = 28;
     // Highest rated power the editor accepts, in kW.
     static constexpr double kMaxRatedPowerKw = 20000.0;
 
@@ -98,7 +97,6 @@ private slots:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The labels of a headline card or an atmosphere tile (the tiles have
@@ -140,10 +138,6 @@ private:
     void refreshKpis();
     void refreshOverviewValues();
     void openInsight(int index);
-    void balanceOverviewRows();
-    int summaryCardHeight(int rowHeight) const;
-    void fitSummaryRows();
-    void fitInsightCard(const InsightCard& card);
 
     // Turbine page and both tables (WindFarmTurbines.cpp).
     void buildTurbinesPage();
@@ -166,7 +160,6 @@ private:
     const TurbineRecord* findTurbine(const QString& id) const;
     void animateDrawer(CVNQtLib::CVNQContainer* drawer, bool expand, bool& flag);
     void layoutDrawer(CVNQtLib::CVNQContainer* drawer);
-    void fitDetailDrawer();
     using DrawerStep = void (WindFarmWindow::*)(CVNQtLib::CVNQContainer*, bool&, int);
     int& drawerGeneration(CVNQtLib::CVNQContainer* drawer);
     bool drawerStepDue(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation, DrawerStep step);
@@ -223,8 +216,6 @@ private:
     Figure activeCard;
     Figure windCard;
     Figure efficiencyCard;
-    CVNQtLib::CVNQContainer* middleRow = nullptr;
-    CVNQtLib::CVNQContainer* bottomRow = nullptr;
     CVNQtLib::CVNQLabel* energySection = nullptr;
     CVNQtLib::CVNQComboBox* periodCombo = nullptr;
     CVNQtLib::CVNQLineChart* energyChart = nullptr;
@@ -269,7 +260,6 @@ private:
     CVNQtLib::CVNQLabel* scheduleLabel = nullptr;
     CVNQtLib::CVNQLabel* noteSection = nullptr;
     CVNQtLib::CVNQLabel* noteLabel = nullptr;
-    CVNQtLib::CVNQScrollBar* detailScrollBar = nullptr;
     QString statusBadgeStyle;
 
     // Editor drawer.

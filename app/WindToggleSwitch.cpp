@@ -26,18 +26,7 @@ void WindToggleSwitch::setChecked(bool value)
 
 void WindToggleSwitch::mousePressEvent(QMouseEvent* event)
 {
-    // Only the left button toggles; any other press would slide the thumb
-    // away from the state the switch reports.
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    // At rest the thumb's side flag says the opposite of checked; while a
-    // slide runs it still names the side the slide started from, so it
-    // equals checked. A press then only shows the pressed look (the base
-    // does not start a second slide), and the state must not flip either.
-    const bool sliding = getIsSwitchToLeft() == checked;
-    if (isEnabled() && !sliding) {
+    if (isEnabled() && event->button() == Qt::LeftButton) {
         checked = !checked;
         emit checkedChanged(checked);
     }

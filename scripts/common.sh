@@ -4,7 +4,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(build-essential cmake ninja-build pkg-config
   qtbase5-dev libqt5svg5-dev libjsoncpp-dev libminizip-dev zlib1g-dev
-  libgl1-mesa-dri libglx-mesa0 xvfb xauth fonts-wqy-microhei
+  libgl1-mesa-dri libglx-mesa0 xvfb xauth fonts-noto-cjk fonts-wqy-microhei
   libgtest-dev libbenchmark-dev)
 
 install_missing() {

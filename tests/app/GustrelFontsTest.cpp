@@ -9,9 +9,9 @@
 
 TEST(GustrelFonts, StandInsOnlyWhenTheFamilyIsMissing)
 {
-    const QStringList installed = {"DejaVu Sans", "WenQuanYi Micro Hei", "Droid Sans Fallback"};
+    const QStringList installed = {"DejaVu Sans", "WenQuanYi Micro Hei", "Droid Sans Fallback", "Noto Sans CJK SC"};
     EXPECT_EQ(gustrelFontStandIns("Microsoft YaHei UI", installed),
-              QStringList({"WenQuanYi Micro Hei", "Droid Sans Fallback", "DejaVu Sans"}));
+              QStringList({"Noto Sans CJK SC", "WenQuanYi Micro Hei", "Droid Sans Fallback", "DejaVu Sans"}));
     EXPECT_TRUE(gustrelFontStandIns("Microsoft YaHei UI", installed + QStringList{"microsoft yahei ui"}).isEmpty());
     EXPECT_TRUE(gustrelFontStandIns("Microsoft YaHei UI", {"Some Font"}).isEmpty());
 }

@@ -206,9 +206,14 @@ TEST(WindFarmSimulator, StatusChangeRecomputesWithoutChartSignal)
     log.events.clear();
     EXPECT_FALSE(sim.setTurbineStatus("WTG-999", Fault));
     EXPECT_FALSE(sim.setTurbineStatus("", Fault));
-    EXPECT_FALSE(sim.setTurbineStatus("WTG-001", static_cast<TurbineStatus>(7)));
     EXPECT_TRUE(log.events.isEmpty());
     EXPECT_EQ(turbineAt(sim, 0).status, Active);
+    // Any status value is taken; one outside 0 to 3 produces nothing and
+    // does not count as active.
+    EXPECT_TRUE(sim.setTurbineStatus("WTG-001", static_cast<TurbineStatus>(7)));
+    EXPECT_EQ(turbineAt(sim, 0).status, 7);
+    EXPECT_DOUBLE_EQ(turbineAt(sim, 0).outputKw, 0.0);
+    EXPECT_EQ(sim.snapshot().activeTurbines, 46);
 }
 
 TEST(WindFarmSimulator, EveryFifthTickRollsTheChart)
@@ -331,7 +336,6 @@ TEST(WindFarmSimulator, AddTurbine)
     EXPECT_FALSE(sim.addTurbine("WTG-052", "East Meadow", -5));
     EXPECT_FALSE(sim.addTurbine("WTG-052", "East Meadow", std::nan("")));
     EXPECT_FALSE(sim.addTurbine("WTG-052", "East Meadow", INFINITY));
-    EXPECT_FALSE(sim.addTurbine("WTG-052", "East Meadow", 3600, static_cast<TurbineStatus>(-1)));
     EXPECT_TRUE(log.events.isEmpty());
     EXPECT_EQ(sim.snapshot().turbineCount, 51);
     EXPECT_FALSE(sim.containsTurbine("WTG-052"));

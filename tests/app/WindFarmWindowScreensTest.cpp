@@ -3,14 +3,19 @@
 // Set GUSTREL_SCREEN_DIR to keep them; without it one size is checked.
 
 #include "AppTestSupport.h"
+#include "CVNQLabel.h"
 #include "GustrelApp.h"
 #include "TestUtil.h"
 #include "WindFarmWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QImage>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,7 +40,63 @@ QRect areaOf(QWidget* window, const char* name)
     return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
 }
 
+// Runs the event loop until the window is on the screen.
+bool exposed(QWidget* window)
+{
+    QElapsedTimer timer;
+    timer.start();
+    auto shown = [window] { return window->windowHandle() && window->windowHandle()->isExposed(); };
+    while (!shown() && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QCoreApplication::processEvents();
+    return shown();
+}
+
+// Runs of rows in which the column band of the label's character at index
+// holds ink (pixels at least half-way from the background to the text
+// colour): a dotted "i" gives two, its dot and its stem.
+int inkRunsOfCharacter(const QImage& shot, QWidget* window, const CVNQtLib::CVNQLabel* label, int index)
+{
+    const QFontMetrics fm(label->font());
+    const QString text = label->text();
+    const QPoint origin = label->mapTo(window, QPoint(0, 0));
+    const int left = origin.x() + label->contentsRect().left() + fm.horizontalAdvance(text.left(index));
+    const QRect band(left, origin.y(), fm.horizontalAdvance(text.at(index)), label->height());
+    const QColor ink = label->palette().color(QPalette::WindowText);
+    const QColor ground = shot.pixelColor(origin.x() + label->width() - 2, origin.y() + 1);
+    const int full = qAbs(qGray(ink.rgb()) - qGray(ground.rgb()));
+    int runs = 0;
+    bool inRun = false;
+    for (int y = band.top(); y <= band.bottom(); ++y) {
+        bool inked = false;
+        for (int x = band.left(); x <= band.right() && !inked; ++x)
+            inked = 2 * qAbs(qGray(shot.pixel(x, y)) - qGray(ground.rgb())) >= full;
+        runs += inked && !inRun ? 1 : 0;
+        inRun = inked;
+    }
+    return runs;
+}
+
 } // namespace
+
+TEST(WindFarmWindowScreens, BoldHeadingsKeepTheDotOfTheirI)
+{
+    ASSERT_TRUE(AppTest::startToolkit());
+    WindFarmWindow window;
+    window.resize(1280, 720);
+    window.show();
+    const CVNQtLib::CVNQLabel* heading = nullptr;
+    for (const CVNQtLib::CVNQLabel* label : window.findChildren<CVNQtLib::CVNQLabel*>())
+        if (label->text() == QLatin1String("AI Insights") && label->font().bold())
+            heading = label;
+    ASSERT_NE(heading, nullptr);
+    QTemporaryDir temp;
+    const QString file = temp.filePath("heading.png");
+    ASSERT_TRUE(exposed(&window));
+    ASSERT_EQ(saveWindowScreenshot(&window, file), 0);
+    // "AI Insights": the "i" after "Ins" is at index 6.
+    EXPECT_EQ(inkRunsOfCharacter(QImage(file), &window, heading, 6), 2);
+}
 
 TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
 {

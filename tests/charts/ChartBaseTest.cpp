@@ -3,6 +3,7 @@
 
 #include "CVNQChartBase.h"
 #include "CVNQChartTypes.h"
+#include "ChartPaintProbe.h"
 #include "TestUtil.h"
 
 #include <QPainter>
@@ -182,6 +183,19 @@ TEST(ChartTooltip, ShowHideAndPaint)
         chart.paintTooltip(p);
     }
     EXPECT_LT(qGray(dark.pixel(60, 50)), 80);
+
+    // A bold font left on the painter (by a title) does not carry over.
+    ChartPaintProbe probe(QSize(300, 200));
+    {
+        QPainter p(&probe);
+        QFont bold = p.font();
+        bold.setBold(true);
+        p.setFont(bold);
+        chart.paintTooltip(p);
+    }
+    ASSERT_FALSE(probe.drawnTexts().isEmpty());
+    for (const ProbedText& t : probe.drawnTexts())
+        EXPECT_FALSE(t.font.bold()) << t.text.toStdString();
 
     chart.hideTooltip();
     EXPECT_TRUE(chart.tooltipText().isEmpty());

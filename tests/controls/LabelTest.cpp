@@ -174,10 +174,11 @@ TEST(Label, LanguageKeysAndThemeEntries)
         EXPECT_EQ(themed.text(), "label");
         EXPECT_EQ(themed.getTextStyle(0).name, "lbt");
         EXPECT_EQ(themed.font().pixelSize(), 17);
-        // A theme change keeps the label's own text.
+        // The theme's text is read with the rest of the entry, so a theme
+        // refresh shows it.
         themed.setText("Mine");
         themed.getControlBase()->refreshTheme();
-        EXPECT_EQ(themed.text(), "Mine");
+        EXPECT_EQ(themed.text(), "From theme");
     }
     QTemporaryDir empty;
     ASSERT_TRUE(TestUtil::writeFile(empty.path(), "style.json", R"({"style": []})"));

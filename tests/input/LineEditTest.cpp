@@ -243,6 +243,18 @@ TEST_F(LineEditFixture, StyleListAndPlaceholderRule)
     CVNQLineEdit plain;
     read(&plain, TestUtil::json(R"({"style":[["le.b0",1,0],["le.t0",2,4]]})"));
     EXPECT_EQ(written(&plain)["style"], TestUtil::json(R"([["le.b0",1,0],["le.t0",2,4],["le.t0",2,9]])"));
+
+    // Text styles fold by what they draw: another name with the same look is
+    // one entry, the same name with another look is not.
+    addText("le.same", Qt::black);
+    CVNQLineEdit twin;
+    read(&twin, TestUtil::json(R"({"style":[["le.t0",2,4],["le.same",2,6]]})"));
+    EXPECT_EQ(written(&twin)["style"], TestUtil::json(R"([["le.t0",2,4],["le.t0",2,9]])"));
+    TextStyleDesc bigger = twin.getTextStyle(0);
+    bigger.size = 20;
+    twin.setTextStyle(1, bigger);
+    EXPECT_EQ(written(&twin)["style"], TestUtil::json(R"([["le.t0",2,4],["le.t0",2,5],["le.same",2,6],
+        ["le.t0",2,7],["le.t0",2,9]])"));
 }
 
 TEST_F(LineEditFixture, AttributesAndMarginsRoundTrip)

@@ -87,11 +87,12 @@ TEST(GroupBox, AttrKeysCountOnlyWithATitle)
     EXPECT_EQ(g.getLineSize(), 3);
     EXPECT_FALSE(g.getShowText());
 
-    // A node without "attr" leaves title, line and flag alone.
+    // A node without "attr" empties the title, line size 0, showText off.
+    g.setShowText(true);
     Json::Value bare = TestUtil::json(R"({"type":"qtgroupbox","name":"x"})");
     g.readJsonValue(&bare);
-    EXPECT_EQ(g.getText(), "Wind");
-    EXPECT_EQ(g.getLineSize(), 3);
+    EXPECT_EQ(g.getText(), "");
+    EXPECT_EQ(g.getLineSize(), 0);
     EXPECT_FALSE(g.getShowText());
 }
 
@@ -158,15 +159,17 @@ TEST(GroupBox, JsonRoundTrip)
     EXPECT_EQ(copy.getLineColor(), QColor(0x10, 0x20, 0x30));
     EXPECT_EQ(copy.getTextStyle(0).name, "gbText");
 
-    // An untitled frame keeps its line settings through a round trip.
+    // An untitled frame writes no "text", so a reader keeps its own line
+    // settings.
     CVNQGroupBox untitled;
     untitled.setLineSize(4);
     untitled.setShowText(false);
     Json::Value u = write(untitled);
+    EXPECT_FALSE(u["attr"].isMember("text"));
     CVNQGroupBox back;
     back.readJsonValue(&u);
-    EXPECT_EQ(back.getLineSize(), 4);
-    EXPECT_FALSE(back.getShowText());
+    EXPECT_EQ(back.getLineSize(), 1);
+    EXPECT_TRUE(back.getShowText());
 
     // Nothing named: no "style" at all; size 0 is not written.
     CVNQGroupBox plain;

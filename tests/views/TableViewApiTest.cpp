@@ -34,6 +34,12 @@ TEST_F(TableViewApi, CheckStampNeverShowsAndRowsStartUnfilled)
     EXPECT_TRUE(impl->headerCheckBox->isHidden());
     EXPECT_TRUE(impl->headerCheckBox->testAttribute(Qt::WA_TransparentForMouseEvents));
     EXPECT_FALSE(impl->headerCheckBox->getShowText());
+    // The stamp's backgrounds are the plain default fill style.
+    const FillStyle plain;
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_TRUE(fillStyleLooksEqual(impl->headerCheckBox->getBackground(s), plain)) << s;
+        EXPECT_TRUE(fillStyleLooksEqual(impl->headerCheckBox->getCheckedBackground(s), plain)) << s;
+    }
     for (int s = 0; s < 4; ++s)
         EXPECT_FALSE(view.getItemBackground(s).valid) << s;
     EXPECT_NE(view.themedScrollBar(true), nullptr);

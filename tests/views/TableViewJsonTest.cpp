@@ -161,16 +161,25 @@ TEST_F(TableViewJson, NullOrWronglyTypedAttributes)
     CVNQTableView view;
     const int headerHeight = view.horizontalHeader()->height();
     read(view, R"({"attr": {"multiselect": true, "checkstyle": true}})");
-    // A null or non-object "attr" reads nothing, as for every control: the
-    // images are not wiped and no height of 0 is applied.
-    for (const char* node : {R"({"attr": null})", R"({"attr": [1, 2]})", R"({"attr": "x"})"}) {
+    // A non-object "attr" reads nothing.
+    for (const char* node : {R"({"attr": [1, 2]})", R"({"attr": "x"})", R"({"name": "g"})"}) {
         read(view, node);
         EXPECT_EQ(view.selectionMode(), QAbstractItemView::ExtendedSelection) << node;
         EXPECT_TRUE(view.getCheckstyle()) << node;
         EXPECT_EQ(view.getCheckBoxImage(true), QString("IDB_CHECKED")) << node;
-        EXPECT_EQ(view.getItemHeight(), 20) << node;
         EXPECT_EQ(view.horizontalHeader()->height(), headerHeight) << node;
     }
+    // A null "attr" reads every key as false, 0 or empty; the height is
+    // applied as given (the rows ignore 0, the header takes it).
+    read(view, R"({"attr": null})");
+    EXPECT_EQ(view.selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_FALSE(view.getCheckstyle());
+    EXPECT_EQ(view.getCheckBoxImage(true), QString());
+    EXPECT_EQ(view.getCheckBoxImage(false), QString());
+    EXPECT_EQ(view.getItemHeight(), 20);
+    EXPECT_EQ(view.horizontalHeader()->maximumHeight(), 0);
+    view.setCheckBoxImage(true, "IDB_CHECKED");
+    read(view, R"({"attr": {"checkstyle": true}})");
 
     // Keys of the wrong type are left alone.
     read(view, R"({"attr": {"itemHeight": "40", "checkstyle": "yes", "checkedImg": 3}})");
@@ -215,14 +224,15 @@ TEST_F(TableViewJson, ScrollBarChildrenStyleTheBars)
     EXPECT_TRUE(v->styleSheet().startsWith("QScrollBar::vertical{ width:7; }"));
     EXPECT_TRUE(v->styleSheet().contains("width:9px"));
 
-    // A child without "attr" styles the vertical bar and keeps its icons; a
-    // child naming no thickness keeps the current one.
+    // A child without "attr" reads its keys as false, 0 or empty: the
+    // vertical bar loses its icons, and "w" missing makes it 0 thick.
     read(view, R"({"child": [{"type": "qtscrollbar", "style": [["js_btn", 1, 0]]}]})");
     EXPECT_EQ(v->getScrollbarBackground(0).name, QString("js_btn"));
-    EXPECT_EQ(v->getScrollbarBtnIcon(true), QString("up.svg"));
-    EXPECT_EQ(v->getScrollbarThumbIcon(), QString("grip.svg"));
+    EXPECT_EQ(v->getScrollbarBtnIcon(true), QString());
+    EXPECT_EQ(v->getScrollbarThumbIcon(), QString());
     EXPECT_EQ(h->getScrollbarBtnIcon(true), QString("left.svg"));
-    EXPECT_EQ(view.getImpl()->scrollbarSize, 7);
+    EXPECT_EQ(view.getImpl()->scrollbarBtnSize, 0);
+    EXPECT_EQ(view.getImpl()->scrollbarSize, 0);
 
     // Children are read only, never written (nor is the check-box stamp).
     EXPECT_FALSE(jsonHasMember(write(view), "child"));
@@ -318,7 +328,7 @@ TEST_F(TableViewJson, ThemeChangesLeaveTheCheckBoxStampAlone)
     view->setCheckBoxImage(true, "on.png");
     view->setCheckBoxImage(false, "off.png");
     // A theme loaded later reaches every control of the window, the stamp
-    // included; the cells must still show the grid's images on clear boxes.
+    // included; the cells must still show the grid's images on the stamp's own boxes.
     ASSERT_TRUE(rm->loadThemeDir(dir.filePath("theme")));
     rm->notifyThemeChange(&window);
     CVNQCheckBox* stamp = view->getImpl()->headerCheckBox;
@@ -326,8 +336,8 @@ TEST_F(TableViewJson, ThemeChangesLeaveTheCheckBoxStampAlone)
     EXPECT_EQ(stamp->getUncheckIcon(), QString("off.png"));
     EXPECT_FALSE(stamp->getShowText());
     for (int s = 0; s < 4; ++s) {
-        EXPECT_FALSE(stamp->getBackground(s).valid) << s;
-        EXPECT_FALSE(stamp->getCheckedBackground(s).valid) << s;
+        EXPECT_TRUE(stamp->getBackground(s).name.isEmpty()) << s;
+        EXPECT_TRUE(stamp->getCheckedBackground(s).name.isEmpty()) << s;
     }
     // A grid made while that theme is loaded draws the images it reports.
     CVNQTableView later;

@@ -63,10 +63,8 @@ void CVNQBarChartImpl::valueRange(double& lo, double& hi) const
     hi = range.hi;
     if (!range.any)
         return;
-    // Bars grow from the zero line, so the range holds zero at both ends:
-    // all-negative bars would otherwise hang from a line above the plot.
+    // The floor reaches down to zero; the top is not raised to it.
     lo = qMin(lo, 0.0);
-    hi = qMax(hi, 0.0);
     if (cvnChartSameValue(lo, hi))
         hi += 1;
     const double span = qMax(hi - lo, 1.0);
@@ -146,8 +144,8 @@ QVector<ChartLegendItem> CVNQBarChartImpl::legendItems(const QRectF& plot, const
     QFont font = m_chart->font();
     font.setPixelSize(qMax(theme.labelFontSize, 1));
     const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos, m_insets.left), cvnChartLegendVertical(pos),
-                              font, qMax(theme.labelFontSize + 7, 18), 38);
+    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font,
+                              qMax(theme.labelFontSize + 7, 18), 38);
 }
 
 // --- mouse --------------------------------------------------------------------
@@ -241,7 +239,7 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
     QVector<ChartAxisLabel> labels;
     for (int c = 0; c < f.count; ++c)
         labels.append({f.plot.left() + c * step + step / 2, categoryLabel(c)});
-    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68, false);
+    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68);
 
     cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()),
                         ChartLegendMarker::Square, theme.labelFontSize, rect);

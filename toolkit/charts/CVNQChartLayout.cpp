@@ -24,12 +24,12 @@ QRectF cvnChartPlotRect(const QSize& size, const ChartInsets& insets, int legend
     return QRectF(left, top, qMax(size.width() - right - left, 1), qMax(size.height() - bottom - top, 1));
 }
 
-QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosition, double labelInset)
+QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosition)
 {
     switch (legendPosition) {
-    case 0: return QRectF(plot.left(), plot.top() - 44, plot.width(), 28);
+    case 0: return QRectF(plot.left(), 44, plot.width(), 28);
     case 1: return QRectF(plot.right() + 20, plot.top(), qMax(size.width() - plot.right() - 28, 96.0), plot.height());
-    case 3: return QRectF(14, plot.top(), qMax(plot.left() - labelInset - 24, 96.0), plot.height());
+    case 3: return QRectF(14, plot.top(), qMax(plot.left() - 24, 96.0), plot.height());
     default: return QRectF(plot.left(), plot.bottom() + 34, plot.width(), 36);
     }
 }

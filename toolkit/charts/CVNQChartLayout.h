@@ -25,28 +25,14 @@ struct ChartInsets
     int legendBottom = 76; // with a legend below the plot
 };
 
-// Height of the title band at the top of a chart (the title is drawn at
-// y 10, 24 px high). A chart without a title does not keep it free.
-constexpr int kChartTitleBand = 36;
-
-// The top inset of a plot: the margin, less the title band when there is
-// no title.
-inline int cvnChartTopInset(int marginTop, bool hasTitle)
-{
-    return hasTitle ? marginTop : qMax(marginTop - kChartTitleBand, 0);
-}
-
 // The plot rectangle. With at least one series the legend takes room on
 // its side: 0 top (+40), 1 right (+176), 3 left (+176), anything else
 // below (the legendBottom inset). Width and height are at least 1, so
 // every division by them is safe.
 QRectF cvnChartPlotRect(const QSize& size, const ChartInsets& insets, int legendPosition, bool hasSeries);
 
-// The legend area beside a plot rectangle for a legend position. A legend
-// on top lies in the 44 px above the plot (at y 44 under a title band). A
-// left legend ends before the value labels, which take labelInset px left
-// of the plot.
-QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosition, double labelInset);
+// The legend area beside a plot rectangle for a legend position.
+QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosition);
 
 // True when the legend of that position flows top to bottom.
 inline bool cvnChartLegendVertical(int legendPosition)

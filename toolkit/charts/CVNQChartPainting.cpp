@@ -48,39 +48,15 @@ void cvnChartDrawValueLabels(QPainter& painter, const ChartTheme& theme, const Q
     painter.setPen(theme.secondaryTextColor);
     for (int j = 0; j <= 5; ++j) {
         const double y = plot.top() + plot.height() * j / 5;
-        painter.drawText(QRectF(plot.left() - inset + 4, y - 8, inset - 10, 16), Qt::AlignRight | Qt::AlignVCenter,
+        painter.drawText(QRectF(4, y - 8, inset - 10, 16), Qt::AlignRight | Qt::AlignVCenter,
                          cvnChartNumber(hi - j * (hi - lo) / 5));
     }
 }
 
-void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& labels, double top, double boxWidth,
-                            bool keepLast)
+void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& labels, double top, double boxWidth)
 {
-    // Neighbouring texts keep at least this gap.
-    constexpr double kGap = 6.0;
-    const QFontMetricsF fm(painter.font());
-    struct Kept
-    {
-        int index;
-        double left, right;
-    };
-    QVector<Kept> kept;
-    for (int i = 0; i < labels.size(); ++i) {
-        const double half = fm.horizontalAdvance(labels.at(i).text) / 2;
-        const Kept k{i, labels.at(i).x - half, labels.at(i).x + half};
-        const bool forced = keepLast && i == labels.size() - 1;
-        if (forced) {
-            while (!kept.isEmpty() && kept.last().right + kGap > k.left)
-                kept.removeLast();
-        } else if (!kept.isEmpty() && kept.last().right + kGap > k.left) {
-            continue;
-        }
-        kept.append(k);
-    }
-    for (const Kept& k : kept) {
-        const ChartAxisLabel& label = labels.at(k.index);
+    for (const ChartAxisLabel& label : labels)
         painter.drawText(QRectF(label.x - boxWidth / 2, top, boxWidth, 18), Qt::AlignCenter, label.text);
-    }
 }
 
 void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColor& background,

@@ -22,9 +22,8 @@ void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& 
 void cvnChartDrawTitle(QPainter& painter, const ChartTheme& theme, int width, const QString& title, int pixelSize);
 
 // Six value labels from hi at the plot top down to lo at the bottom,
-// right-aligned at each grid line in the strip the inset leaves left of
-// the plot: (plot.left - inset + 4, y - 8, inset - 10, 16). The strip
-// moves with the plot, so a left legend never runs into it.
+// right-aligned at each grid line in (4, y - 8, inset - 10, 16): the strip
+// stays at the widget's left edge wherever the plot is.
 void cvnChartDrawValueLabels(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double lo, double hi,
                              int inset, int pixelSize);
 
@@ -35,12 +34,9 @@ struct ChartAxisLabel
     QString text;
 };
 
-// Draws the labels in the painter's font, each centred in a box of
-// boxWidth at (x - boxWidth / 2, top, boxWidth, 18). A label whose text
-// would run into the one drawn before it is left out; with keepLast the
-// last label always shows and those it would run into go instead.
-void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& labels, double top, double boxWidth,
-                            bool keepLast);
+// Draws every label in the painter's font, each centred in a box of
+// boxWidth at (x - boxWidth / 2, top, boxWidth, 18).
+void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& labels, double top, double boxWidth);
 
 // The legend marker of each chart kind, 12 px wide at an entry's left:
 // Line a short line with a dot (a hollow dot for a hidden series), Square

@@ -409,7 +409,7 @@ void CVNQFinancialChartImpl::draw(QPainter* painter, const QRect& rect)
     QVector<ChartAxisLabel> labels;
     for (int i = f.first; i <= f.last; i += step)
         labels.append({pointPos(f, i, f.lo).x(), categoryLabel(i)});
-    cvnChartDrawAxisLabels(p, labels, plot.bottom() + 8, 84, false);
+    cvnChartDrawAxisLabels(p, labels, plot.bottom() + 8, 84);
 
     if (f.count == 0) {
         p.drawText(plot, Qt::AlignCenter, QStringLiteral("No financial data"));

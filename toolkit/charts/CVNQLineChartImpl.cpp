@@ -76,7 +76,6 @@ QRectF CVNQLineChartImpl::plotRect(const QSize& size) const
 {
     // The slider takes 50 px more below the plot, 44 with the legend there.
     ChartInsets insets = m_insets;
-    insets.top = cvnChartTopInset(insets.top, !m_title.isEmpty());
     if (m_zoom.isEnabled()) {
         insets.bottom += 50;
         insets.legendBottom += 44;
@@ -185,8 +184,8 @@ QVector<ChartLegendItem> CVNQLineChartImpl::legendItems(const QRectF& plot, cons
     QFont font = m_chart->font();
     font.setPixelSize(qMax(theme.labelFontSize, 1));
     const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos, m_insets.left), cvnChartLegendVertical(pos),
-                              font, qMax(theme.labelFontSize + 7, 18), 38);
+    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font,
+                              qMax(theme.labelFontSize + 7, 18), 38);
 }
 
 double CVNQLineChartImpl::sliderOffset() const
@@ -357,10 +356,9 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
     QVector<ChartAxisLabel> labels;
     for (int i = f.first; i <= f.last; i += step)
         labels.append({pointPos(f, i, f.lo).x(), categoryLabel(i)});
-    const bool lastMissing = f.last > f.first && (f.last - f.first) % step != 0;
-    if (lastMissing)
+    if (f.last > f.first && (f.last - f.first) % step != 0)
         labels.append({pointPos(f, f.last, f.lo).x(), categoryLabel(f.last)});
-    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68, lastMissing);
+    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68);
 
     cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()), ChartLegendMarker::Line,
                         theme.labelFontSize, rect);

@@ -62,11 +62,6 @@ void CVNQOpenGLPieChart::setLabelsVisible(bool visible)
     m_impl->setLabelsVisible(visible);
 }
 
-QRectF CVNQOpenGLPieChart::pieRect(const QSize& size) const
-{
-    return m_impl->pieRect(size);
-}
-
 CVNQChartImpl* CVNQOpenGLPieChart::chartImpl() const
 {
     return m_impl.get();

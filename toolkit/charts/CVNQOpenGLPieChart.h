@@ -30,9 +30,6 @@ public:
     // Hole diameter as a fraction of the pie's, kept within [0, 0.8].
     void setInnerRadiusRatio(double ratio);
     void setLabelsVisible(bool visible);
-    // Where the pie (or donut) would sit in a chart of that size, with the
-    // current title, legend and labels.
-    QRectF pieRect(const QSize& size) const;
 
 protected:
     CVNQChartImpl* chartImpl() const override;

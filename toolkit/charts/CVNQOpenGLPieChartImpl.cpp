@@ -94,26 +94,18 @@ QVector<PieSliceGeometry> CVNQOpenGLPieChartImpl::geometry() const
     return records;
 }
 
-int CVNQOpenGLPieChartImpl::titleBand() const
-{
-    return m_title.isEmpty() ? kChartTitleBand : 0;
-}
-
 QRectF CVNQOpenGLPieChartImpl::pieRect(const QSize& size) const
 {
     const int W = size.width();
-    // Without a title the title band is not kept free: everything moves up
-    // and the pie may grow by that much.
-    const int band = titleBand();
-    const int H = size.height() + band;
+    const int H = size.height();
     int side = 0;
     double x = 0;
-    double y = 68 - band;
+    double y = 68;
     switch (m_chart->legendPosition()) {
     case 0:
         side = qMin(420, qMin(H - 170, W - 96));
         x = (W - qMax(side, 0)) / 2.0;
-        y = 132 - band;
+        y = 132;
         break;
     case 1:
         side = qMin(420, qMin(H - 92 - 24, W - 236 - 48));
@@ -140,12 +132,11 @@ QRectF CVNQOpenGLPieChartImpl::legendArea(const QRectF& pie, const QSize& size) 
     if (m_slices.isEmpty())
         return QRectF();
     const int W = size.width();
-    const int band = titleBand();
-    const int H = size.height() + band;
+    const int H = size.height();
     switch (m_chart->legendPosition()) {
-    case 0: return QRectF(48, 48 - band, W - 96, 62);
-    case 1: return QRectF(pie.right() + 20, 72 - band, W - pie.right() - 36, H - 120);
-    case 3: return QRectF(24, 72 - band, qMin(W / 3, 220), H - 120);
+    case 0: return QRectF(48, 48, W - 96, 62);
+    case 1: return QRectF(pie.right() + 20, 72, W - pie.right() - 36, H - 120);
+    case 3: return QRectF(24, 72, qMin(W / 3, 220), H - 120);
     default: return QRectF(48, pie.bottom() + 24, W - 96, 88);
     }
 }
@@ -274,47 +265,22 @@ void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
 
     if (m_labelsVisible && !records.isEmpty()) {
         cvnChartSetFont(p, 11, false);
-        const QFontMetricsF fm(p.font());
         const double r = pie.width() / 2;
         const QPointF c = pie.center();
-        // Label texts end 8 px before the entries of a legend beside the
-        // pie and 4 px inside the widget; a text that does not fit is elided.
-        double minX = 4;
-        double maxX = size.width() - 4;
-        for (const ChartLegendItem& item : legend) {
-            if (m_chart->legendPosition() == 3)
-                minX = qMax(minX, item.rect.left() + 18 + fm.horizontalAdvance(legendText(item)) + 8);
-            else if (m_chart->legendPosition() == 1)
-                maxX = qMin(maxX, item.rect.left() - 8);
-        }
         for (const PieSliceGeometry& g : records) {
             const double m = qDegreesToRadians(g.midAngle);
             const QPointF inner(c.x() + std::sin(m) * r * 0.88, c.y() - std::cos(m) * r * 0.88);
             const QPointF elbow(c.x() + std::sin(m) * (r + 16), c.y() - std::cos(m) * (r + 16));
             const bool rightSide = elbow.x() >= c.x();
-            QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
-                                   : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
-            if (!box.united(QRectF(inner, elbow).normalized()).intersects(rect))
-                continue;
-            const QPointF leaderEnd(rightSide ? box.left() : box.right(), elbow.y());
-            // The text starts at the box's near edge and may run on past
-            // its far edge up to the limit.
-            if (rightSide)
-                box.setRight(maxX);
-            else
-                box.setLeft(minX);
-            const QString full =
-                QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum)));
-            const QString text = fm.elidedText(full, Qt::ElideRight, qMax(box.width(), 0.0));
-            // A label cut down to a letter or two says nothing; it is left
-            // out with its leader line.
-            if (text.isEmpty() || (text != full && box.width() < 40))
-                continue;
+            const QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
+                                         : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
             p.setPen(QPen(g.color.darker(110), 1.2));
             p.drawLine(inner, elbow);
-            p.drawLine(elbow, leaderEnd);
+            p.drawLine(elbow, QPointF(rightSide ? box.left() : box.right(), elbow.y()));
             p.setPen(theme.secondaryTextColor);
-            p.drawText(box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, text);
+            p.drawText(
+                box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum))));
         }
     }
 

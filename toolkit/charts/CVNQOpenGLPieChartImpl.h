@@ -47,8 +47,6 @@ public:
     double total() const;
     QVector<PieSliceGeometry> geometry() const;
     // The pie's square; its side is never negative.
-    // 0, or the title band that a chart without a title does not keep.
-    int titleBand() const;
     QRectF pieRect(const QSize& size) const;
     QRectF legendArea(const QRectF& pie, const QSize& size) const;
     QVector<ChartLegendItem> legendItems(const QRectF& area) const;

@@ -112,8 +112,7 @@ QVector<ChartLegendItem> CVNQScatterChartImpl::legendItems(const QRectF& plot, c
     QFont font = m_chart->font();
     font.setPixelSize(11);
     const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos, m_insets.left), cvnChartLegendVertical(pos),
-                              font, 18, 36);
+    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font, 18, 36);
 }
 
 // --- mouse --------------------------------------------------------------------
@@ -227,7 +226,7 @@ void CVNQScatterChartImpl::draw(QPainter* painter, const QRect& rect)
     QVector<ChartAxisLabel> labels;
     for (int j = 0; j <= 5; ++j)
         labels.append({f.plot.left() + f.plot.width() * j / 5, cvnChartNumber(f.xlo + j * (f.xhi - f.xlo) / 5)});
-    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 56, false);
+    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 56);
 
     cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()), ChartLegendMarker::Ring,
                         11, rect);

@@ -20,11 +20,10 @@ FillStyle invalidStyle()
     return s;
 }
 
-// A hot icon follows its normal icon until it is given a name of its own:
-// while it still holds the built-in image or the normal icon's name.
+// A hot icon follows its normal icon while it still holds the built-in image.
 void setFollowedIcon(QString& icon, QString& hotIcon, const QString& builtin, const QString& name)
 {
-    if (hotIcon == builtin || hotIcon == icon)
+    if (hotIcon == builtin)
         hotIcon = name;
     icon = name;
 }
@@ -105,13 +104,11 @@ void CVNQCheckBoxImpl::readJson(const Json::Value& node)
     readShowFlags(*attr);
     readText(*attr);
 
-    QString name;
-    if (jsonRead(*attr, "iconPath", name))
-        setUncheckIcon(name);
+    // A normal icon read alone leaves its hot icon as it is.
+    jsonRead(*attr, "iconPath", uncheckIcon);
     if (jsonRead(*attr, "hotIconPath", uncheckHotIcon) && uncheckHotIcon == kUncheckImage)
         uncheckHotIcon = uncheckIcon;
-    if (jsonRead(*attr, "siconPath", name))
-        setCheckedIcon(name);
+    jsonRead(*attr, "siconPath", checkedIcon);
     if (jsonRead(*attr, "sHotIconPath", checkedHotIcon) && checkedHotIcon == kCheckedImage)
         checkedHotIcon = checkedIcon;
     jsonRead(*attr, "disableIconPath", disableUncheckIcon);

@@ -3,7 +3,6 @@
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
 #include "CVNQLanguageText.h"
-#include "CVNQResourceManager.h"
 #include "CVNQStateStyles.h"
 
 #include <QFontMetrics>
@@ -39,7 +38,7 @@ void CVNQLabelStyles::write(Json::Value& node) const
 bool cvnReadLabelText(const Json::Value& node, QString& text)
 {
     const Json::Value* attr = cvnAttrObject(node);
-    return attr && !CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(*attr, "text", text);
+    return attr && jsonRead(*attr, "text", text);
 }
 
 CVNQLabelImpl::CVNQLabelImpl(QLabel* owner, const QString& typeName)

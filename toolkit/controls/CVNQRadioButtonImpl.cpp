@@ -97,10 +97,18 @@ QString CVNQRadioButtonImpl::shownIcon() const
 
 QRect CVNQRadioButtonImpl::textRect(const QRect& rect) const
 {
-    // Measured on the icon that is drawn (hot and disabled icons fall back
-    // to the normal one), so the text never runs under it. The room is
-    // taken also when the icon is hidden, so texts of a group line up.
-    const QSize fitted = fitIconSize(getImageSize(shownIcon(), false), rect);
+    // The room is that of the state's own icon, without the fallbacks the
+    // drawing uses, and is taken also when the icon is hidden.
+    const bool checked = button() && button()->isChecked();
+    QString name;
+    switch (m_state) {
+    case CtrlStateNormal:
+    case CtrlStatePressed: name = checked ? checkedIcon : uncheckIcon; break;
+    case CtrlStateHover: name = checked ? checkedHotIcon : uncheckHotIcon; break;
+    case CtrlStateDisabled: name = disableIcon; break;
+    default: break;
+    }
+    const QSize fitted = fitIconSize(getImageSize(name, false), rect);
     return fitted.isValid() ? rect.adjusted(fitted.width() + 2, 0, 0, 0) : rect;
 }
 

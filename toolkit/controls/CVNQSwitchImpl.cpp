@@ -147,6 +147,7 @@ void CVNQSwitchImpl::writeJson(Json::Value& node) const
         jsonMember(attr, "on") = true;
     if (margin != 2)
         jsonMember(attr, "margin") = margin;
+    cvnNullEmptyAttr(node);
 }
 
 } // namespace CVNQtLib

@@ -22,6 +22,14 @@ bool fillStyleLooksEqual(const FillStyle& a, const FillStyle& b)
            x.roundBottomRight == y.roundBottomRight && x.roundBottomLeft == y.roundBottomLeft;
 }
 
+bool textStyleLooksEqual(const TextStyleDesc& a, const TextStyleDesc& b)
+{
+    return a.isTextStyle == b.isTextStyle && a.bold == b.bold && a.italic == b.italic && a.size == b.size &&
+           a.underline == b.underline && a.family == b.family && a.clr == b.clr && a.x == b.x && a.y == b.y &&
+           a.isHor == b.isHor && a.singleline == b.singleline && a.hor == b.hor && a.ver == b.ver &&
+           a.elideMode == b.elideMode;
+}
+
 namespace {
 int hexDigit(char c)
 {

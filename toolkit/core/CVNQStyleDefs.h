@@ -96,6 +96,9 @@ struct CVNQ_EXPORT TextStyleDesc
 // Used where neighbouring per-state styles are folded together.
 CVNQ_EXPORT bool fillStyleLooksEqual(const FillStyle& a, const FillStyle& b);
 
+// Whether two text styles draw the same: every field but the name.
+CVNQ_EXPORT bool textStyleLooksEqual(const TextStyleDesc& a, const TextStyleDesc& b);
+
 // Colour text: the whole text parsed as one hexadecimal number the way
 // strtoul(.., 16) does (case-insensitive, optional 0x, stops at the first
 // non-hex character, unparsable = 0), saturated to 32 bits, taken as AARRGGBB.

@@ -104,16 +104,9 @@ void CVNQComboBoxImpl::readJson(const Json::Value& n)
     const Json::Value& attr = *attrObject;
     // A theme entry sets the look only: it never adds items.
     QString text;
-    if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", text) && !text.isEmpty()) {
-        // Reading a node again (a re-read, a refresh) selects the item it
-        // added the first time instead of adding it once more.
-        const int existing = m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (existing >= 0) {
-            m_combo->setCurrentIndex(existing);
-        } else {
-            m_combo->addItem(text);
-            m_combo->setCurrentText(text);
-        }
+    if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", text)) {
+        m_combo->addItem(text);
+        m_combo->setCurrentText(text);
     }
     QString icon;
     if (jsonRead(attr, "btnIcon", icon))
@@ -129,11 +122,11 @@ void CVNQComboBoxImpl::writeJson(Json::Value& n) const
     Json::Value list(Json::arrayValue);
     backgrounds.writeCompact(list, 0);
     btnBackgrounds.writeCompact(list, 4);
-    textStyles.writeCompact(list, 8);
+    textStyles.writeCompact(list, 8, textStyleLooksEqual);
     if (!popupBackground.name.isEmpty())
         cvnAppendStyleEntry(list, popupBackground, 12);
     itemBackgrounds.writeCompact(list, 13);
-    itemTextStyles.writeCompact(list, 17);
+    itemTextStyles.writeCompact(list, 17, textStyleLooksEqual);
     cvnSetStyleList(n, list);
 
     Json::Value& attr = cvnOwnAttr(n, {"text", "btnIcon", "btnHotIcon"});

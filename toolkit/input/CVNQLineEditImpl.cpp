@@ -105,7 +105,8 @@ void CVNQLineEditImpl::writeStyles(Json::Value& node, int placeholderIndex) cons
 {
     Json::Value list(Json::arrayValue);
     backgrounds.writeCompact(list, 0);
-    textStyles.writeCompact(list, 4);
+    // Text styles count as alike by what they draw, not by their names.
+    textStyles.writeCompact(list, 4, textStyleLooksEqual);
     if (!placeholderTextStyle.name.isEmpty())
         cvnAppendStyleEntry(list, placeholderTextStyle, placeholderIndex);
     cvnSetStyleList(node, list);

@@ -42,10 +42,7 @@ void CVNQTextEditImpl::paintViewport(QWidget* viewport)
 {
     if (!m_owner || !viewport)
         return;
-    if (!m_owner->isEnabled())
-        m_state = CtrlStateDisabled;
-    else if (m_state == CtrlStateDisabled)
-        m_state = CtrlStateNormal;
+    // Only focus and hover drive the state: disabling leaves it as it is.
     applyTextStyle(m_state);
     QPainter painter(viewport);
     draw(&painter, viewport->rect());

@@ -70,11 +70,20 @@ void CVNQGroupBoxImpl::readJson(const Json::Value& n)
         else if (index == 2)
             cvnLookupStyle(name, textStyle);
     });
-    // The keys belong together and count only with a title among them.
-    // A node without a real "attr" changes none of them (it must not
-    // blank the title and drop the bottom edge).
+    // The keys belong together and count only with a title among them. A
+    // node without "attr" reads every key as empty or 0.
     const Json::Value& attr = jsonGet(n, "attr");
-    if (!attr.isObject() || !attr.isMember("text"))
+    if (!attr.isObject()) {
+        if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes()) {
+            textKey.clear();
+            text.clear();
+        }
+        lineSize = 0;
+        lineColor = QColor(0, 0, 0);
+        showText = false;
+        return;
+    }
+    if (!attr.isMember("text"))
         return;
     QString title;
     if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", title)) {
@@ -96,10 +105,8 @@ void CVNQGroupBoxImpl::writeJson(Json::Value& n) const
         cvnAppendStyleEntry(list, textStyle, 2);
     cvnSetStyleList(n, list);
 
-    // The title is always written: without it a reader ignores the other
-    // keys, and a frame with an empty title would lose its line settings.
     // Like the buttons, the shown title is written, not its language key.
-    cvnWriteOwnAttr(n, "text", true, jsonUtf8(text));
+    cvnWriteOwnAttr(n, "text", !text.isEmpty(), jsonUtf8(text));
     cvnWriteOwnAttr(n, "size", lineSize != 0, lineSize);
     const std::string color = cvnColorToText(lineColor);
     cvnWriteOwnAttr(n, "color", color != "00000000", color);

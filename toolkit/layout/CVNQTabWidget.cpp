@@ -95,8 +95,6 @@ void CVNQTabWidget::setSelectedIndex(int index)
 {
     if (index >= m_impl->items.size())
         return;
-    if (index < 0)
-        index = -1;
     if (index == m_impl->selected)
         return;
     m_impl->selected = index;

@@ -96,11 +96,12 @@ void collect(QWidget* widget, const QPoint& offset, QVector<TemplateEntry>& out)
 {
     for (QObject* child : widget->children()) {
         auto* w = qobject_cast<QWidget*>(child);
-        if (!w || w->isHidden())
+        if (!w)
             continue;
+        // Only what is not a control is left out, with all it holds.
         auto* control = dynamic_cast<ICVNQWidgetBase*>(w);
         CVNQWidgetBaseImpl* impl = control ? control->getControlImpl() : nullptr;
-        if (!impl || !impl->getDelegateItemVisible())
+        if (!impl)
             continue;
         const QPoint pos = offset + w->pos();
         out.push_back({impl, w, pos});

@@ -62,12 +62,9 @@ CVNQTableViewImpl::CVNQTableViewImpl(CVNQTableView* owner, const QString& typeNa
         stamp->setThemeName(QString());
     headerCheckBox->setCheckedIcon(checkedImage);
     headerCheckBox->setUncheckIcon(uncheckedImage);
-    // Clear backgrounds: a cell box must show the row's own fill around it,
-    // whatever the check box theme paints behind a stand-alone box.
-    FillStyle clear;
-    clear.valid = false;
-    headerCheckBox->setBackground(CtrlStateAll, clear);
-    headerCheckBox->setCheckedBackground(CtrlStateAll, clear);
+    const FillStyle plain;
+    headerCheckBox->setBackground(CtrlStateAll, plain);
+    headerCheckBox->setCheckedBackground(CtrlStateAll, plain);
 }
 
 CVNQTableViewImpl::~CVNQTableViewImpl() = default;
@@ -181,10 +178,12 @@ void CVNQTableViewImpl::readStyles(const Json::Value& node)
 
 void CVNQTableViewImpl::readAttributes(const Json::Value& node)
 {
-    const Json::Value* attrObject = cvnAttrObject(node);
-    if (!attrObject)
+    // A null "attr" lets every key count as present, as false, 0 or empty.
+    if (!node.isObject() || !node.isMember("attr"))
         return;
-    const Json::Value& attr = *attrObject;
+    const Json::Value& attr = jsonGet(node, "attr");
+    if (!attr.isNull() && !attr.isObject())
+        return;
     CVNQTableView* v = view();
 
     bool multi = false;
@@ -193,10 +192,7 @@ void CVNQTableViewImpl::readAttributes(const Json::Value& node)
     int height = 0;
     if (jsonRead(attr, "itemHeight", height)) {
         v->setItemHeight(height);
-        // A header of height 0 would vanish; such a value changes nothing,
-        // as it does for the rows.
-        if (height > 0)
-            v->horizontalHeader()->setFixedHeight(height);
+        v->horizontalHeader()->setFixedHeight(height);
     }
     bool check = false;
     if (jsonRead(attr, "checkstyle", check))
@@ -219,26 +215,21 @@ void CVNQTableViewImpl::readScrollBarChildren(const Json::Value& node)
         const Json::Value& child = jsonAt(children, i);
         if (!jsonString(child, "type").contains(QLatin1String("scrollbar")))
             continue;
-        // A child without "attr" addresses the vertical bar and keeps its icons.
-        const Json::Value* attr = cvnAttrObject(child);
-        const bool hor = attr && jsonBool(*attr, "hor", false);
-        if (attr) {
-            QString path;
-            if (jsonRead(*attr, "upicon", path))
-                v->setScrollbarButtonIcon(hor, true, path);
-            if (jsonRead(*attr, "downicon", path))
-                v->setScrollbarButtonIcon(hor, false, path);
-            if (jsonRead(*attr, "thumbicon", path))
-                v->setScrollbarThumb(hor, path);
-            int size = 0;
-            if (jsonRead(*attr, "size", size))
-                v->setScrollbarBtnSize(hor, size);
-        }
-        // A node that names no thickness keeps the current one; a bar of
-        // thickness 0 could not be used at all.
-        const int thickness = jsonInt(child, hor ? "h" : "w", 0);
-        if (thickness > 0)
-            v->setScrollbarSize(hor, thickness);
+        // Without "attr" every key reads as false, 0 or empty.
+        const Json::Value& attr = jsonGet(child, "attr");
+        bool hor = false;
+        jsonRead(attr, "hor", hor);
+        QString path;
+        if (jsonRead(attr, "upicon", path))
+            v->setScrollbarButtonIcon(hor, true, path);
+        if (jsonRead(attr, "downicon", path))
+            v->setScrollbarButtonIcon(hor, false, path);
+        if (jsonRead(attr, "thumbicon", path))
+            v->setScrollbarThumb(hor, path);
+        int size = 0;
+        if (jsonRead(attr, "size", size))
+            v->setScrollbarBtnSize(hor, size);
+        v->setScrollbarSize(hor, jsonInt(child, hor ? "h" : "w", 0));
 
         cvnForEachStyleEntry(child, [&](const QString& name, int, int slot) {
             if (slot == 1 || slot < BarSlotBackground || slot >= BarSlotEnd)

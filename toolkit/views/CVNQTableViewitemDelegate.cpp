@@ -19,21 +19,8 @@ CVNQTableViewitemDelegate::CVNQTableViewitemDelegate(CVNQTableView* view, CVNQTa
     , m_impl(impl)
 {}
 
-namespace {
-
-// The view clears State_Enabled for disabled items only when painting; the
-// options of mouse events carry the view's state alone.
-bool cellEnabled(const QStyleOptionViewItem& option, const QModelIndex& index)
-{
-    return (option.state & QStyle::State_Enabled) && (index.flags() & Qt::ItemIsEnabled);
-}
-
-} // namespace
-
 int CVNQTableViewitemDelegate::cellState(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    if (!cellEnabled(option, index))
-        return CtrlStateDisabled;
     if (option.state & QStyle::State_Selected)
         return CtrlStatePressed;
     if (option.state & QStyle::State_MouseOver)
@@ -72,7 +59,7 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
 
     if (CVNQContainer* container = m_impl->columnWidget(column)) {
         // A template column draws neither icon nor check box.
-        paintTemplate(painter, cell, container, state == CtrlStateDisabled);
+        paintTemplate(painter, cell, container);
         painter->restore();
         return;
     }
@@ -102,8 +89,7 @@ QVector<TemplateEntry> CVNQTableViewitemDelegate::layOutTemplate(CVNQContainer* 
     return templateList(container);
 }
 
-void CVNQTableViewitemDelegate::paintTemplate(QPainter* painter, const QRect& cell, CVNQContainer* container,
-                                              bool disabled) const
+void CVNQTableViewitemDelegate::paintTemplate(QPainter* painter, const QRect& cell, CVNQContainer* container) const
 {
     const QVector<TemplateEntry> list = layOutTemplate(container, cell.size());
     if (list.isEmpty())
@@ -114,13 +100,17 @@ void CVNQTableViewitemDelegate::paintTemplate(QPainter* painter, const QRect& ce
     const QPoint pointer = m_impl->pointerInViewport();
     for (int i = 1; i < list.size(); ++i) {
         const TemplateEntry& e = list.at(i);
+        if (!e.impl->getDelegateItemVisible())
+            continue;
         const QRect r = entryRect(e, cell.topLeft());
-        // A disabled row's controls look disabled and never hover; either
-        // state exists only while the control is drawn.
-        const CtrlState saved = e.impl->getState();
-        e.impl->setState(disabled ? CtrlStateDisabled : r.contains(pointer) ? CtrlStateHover : saved);
-        e.impl->draw(painter, r);
-        e.impl->setState(saved);
+        // The hover state exists only while the control is drawn.
+        if (r.contains(pointer)) {
+            e.impl->setState(CtrlStateHover);
+            e.impl->draw(painter, r);
+            e.impl->setState(CtrlStateNormal);
+        } else {
+            e.impl->draw(painter, r);
+        }
     }
     painter->restore();
 }
@@ -133,9 +123,6 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
     CVNQContainer* container = m_impl->columnWidget(column);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
-        // A disabled item's box does not flip and its controls do not click.
-        if (!cellEnabled(option, index))
-            break;
         auto* me = static_cast<QMouseEvent*>(event);
         if (checkColumn && model && checkRect(option.rect, m_impl->checkImageSize).contains(me->pos())) {
             const bool checked = index.data(Qt::CheckStateRole).toBool();

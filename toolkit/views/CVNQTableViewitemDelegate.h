@@ -34,7 +34,7 @@ private:
     static QVector<TableCellLayout::TemplateEntry> layOutTemplate(CVNQContainer* container, const QSize& cell);
     // Draws the column's template into the cell; a disabled row draws its
     // controls disabled.
-    void paintTemplate(QPainter* painter, const QRect& cell, CVNQContainer* container, bool disabled) const;
+    void paintTemplate(QPainter* painter, const QRect& cell, CVNQContainer* container) const;
 
     CVNQTableView* m_view;
     CVNQTableViewImpl* m_impl;
