@@ -1,6 +1,7 @@
 #include "GustrelApp.h"
 
 #include "CVNQChartRegistration.h"
+#include "CVNQLogging.h"
 #include "CVNQtLib.h"
 #include "GustrelCommandLine.h"
 #include "GustrelFonts.h"
@@ -116,15 +117,59 @@ int captureScreenshot(QWidget* window, const QString& path)
 
 namespace {
 
-void reportThemeFailure(const QString& themePath, bool unattended)
+// Collects what the toolkit's theme category says while the theme loads,
+// so a failure can be reported with its reasons. Other messages pass on.
+class ThemeWarnings
+{
+public:
+    ThemeWarnings()
+        : m_previous(qInstallMessageHandler(&ThemeWarnings::handle))
+    {
+        s_active = this;
+    }
+    ~ThemeWarnings()
+    {
+        qInstallMessageHandler(m_previous);
+        s_active = nullptr;
+    }
+    ThemeWarnings(const ThemeWarnings&) = delete;
+    ThemeWarnings& operator=(const ThemeWarnings&) = delete;
+
+    const QStringList& messages() const { return m_messages; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        ThemeWarnings* self = s_active;
+        if (self && type == QtWarningMsg && context.category &&
+            qstrcmp(context.category, CVNQtLib::lcTheme().categoryName()) == 0) {
+            self->m_messages << message;
+            return;
+        }
+        if (self && self->m_previous)
+            self->m_previous(type, context, message);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+
+    static ThemeWarnings* s_active;
+    QtMessageHandler m_previous;
+    QStringList m_messages;
+};
+
+ThemeWarnings* ThemeWarnings::s_active = nullptr;
+
+void reportThemeFailure(const QString& themePath, const QStringList& reasons, bool unattended)
 {
     const QString text = QStringLiteral("Unable to load the Gustrel theme from:\n%1").arg(themePath);
+    // The reasons go to stderr in either case; a message box is gone once closed.
+    std::fprintf(stderr, "Gustrel: %s\n", text.toLocal8Bit().constData());
+    for (const QString& reason : reasons)
+        std::fprintf(stderr, "Gustrel: %s\n", reason.toLocal8Bit().constData());
     // An unattended run (a screenshot was asked for) has nobody to close a
     // message box: it would wait forever instead of exiting with code 1.
-    if (unattended) {
-        std::fprintf(stderr, "Gustrel: %s\n", text.toLocal8Bit().constData());
+    if (unattended)
         return;
-    }
     QMessageBox::critical(nullptr, QStringLiteral("Gustrel"), text, QMessageBox::Ok);
 }
 
@@ -158,8 +203,19 @@ int runGustrel(int argc, char** argv)
     const GustrelOptions options = parseGustrelOptions(arguments);
 
     const QString themePath = QCoreApplication::applicationDirPath() + QStringLiteral("/windfarm-theme");
-    if (!startGustrelToolkit(themePath)) {
-        reportThemeFailure(themePath, !options.screenshotPath.isEmpty());
+    QStringList themeReasons;
+    bool themeLoaded = false;
+    {
+        ThemeWarnings warnings;
+        themeLoaded = startGustrelToolkit(themePath);
+        themeReasons = warnings.messages();
+    }
+    if (themeLoaded) {
+        // A loaded theme may still have had something to say.
+        for (const QString& reason : themeReasons)
+            qCWarning(CVNQtLib::lcTheme).noquote() << reason;
+    } else {
+        reportThemeFailure(themePath, themeReasons, !options.screenshotPath.isEmpty());
         CVNQtLib::shutdown();
         return kGustrelExitThemeMissing;
     }

@@ -133,6 +133,8 @@ TEST_F(GustrelProgram, MissingThemeExitsWithOne)
     ASSERT_TRUE(run.finished) << "an unattended run must not wait for a message box";
     EXPECT_EQ(run.exitCode, kGustrelExitThemeMissing);
     EXPECT_TRUE(run.errors.contains("Unable to load the Gustrel theme from:"));
+    // The toolkit's reason comes with it.
+    EXPECT_TRUE(run.errors.contains("cannot be read")) << run.errors.constData();
     EXPECT_FALSE(QFileInfo::exists(shot));
 }
 

@@ -1,6 +1,7 @@
 // Chart registration: order, descriptors, creation by type name, and the
 // charts' JSON side.
 
+#include "CVNJson.h"
 #include "CVNQBarChart.h"
 #include "CVNQChartRegistration.h"
 #include "CVNQECGChart.h"

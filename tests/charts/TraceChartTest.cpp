@@ -3,6 +3,7 @@
 
 #include "CVNQECGChart.h"
 #include "CVNQICDChart.h"
+#include "CVNQWidgetBaseImpl.h"
 
 #include <QImage>
 #include <QPainter>

@@ -9,6 +9,7 @@
 #include "CVNQPushButton.h"
 #include "CVNQtLib.h"
 #include "ControlsTestUtil.h"
+#include "CVNQControlInfo.h"
 #include "TestUtil.h"
 
 #include <QTemporaryDir>

@@ -4,6 +4,7 @@
 #include "CVNQImage.h"
 #include "CVNQImageImpl.h"
 #include "ControlsTestUtil.h"
+#include "CVNJson.h"
 #include "TestUtil.h"
 
 #include <QApplication>

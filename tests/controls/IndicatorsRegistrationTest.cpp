@@ -8,6 +8,7 @@
 #include "CVNQRadioButton.h"
 #include "CVNQSwitch.h"
 #include "ControlsTestUtil.h"
+#include "CVNQControlInfo.h"
 
 #include <memory>
 

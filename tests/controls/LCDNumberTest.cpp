@@ -4,6 +4,7 @@
 #include "CVNQLCDNumber.h"
 #include "CVNQLCDNumberImpl.h"
 #include "ControlsTestUtil.h"
+#include "CVNJson.h"
 #include "TestUtil.h"
 
 #include <gtest/gtest.h>

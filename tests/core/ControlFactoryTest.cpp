@@ -4,8 +4,9 @@
 #include "CVNQContainer.h"
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
-#include "CVNQControlTable.h"
+#include "ICVNQPageHost.h"
 #include "CVNQResourceManager.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "CVNQtLib.h"
 #include "TestUtil.h"
 
@@ -42,7 +43,7 @@ public:
     explicit Probe(QWidget* parent = nullptr)
         : QWidget(parent)
     {
-        m_impl = new ProbeImpl(this, typeName());
+        m_impl.reset(new ProbeImpl(this, typeName()));
         m_impl->applyTheme();
     }
     ProbeImpl* probe() { return m_impl.get(); }

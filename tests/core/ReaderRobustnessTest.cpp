@@ -12,9 +12,10 @@
 #include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
 #include "CVNQResourceManagerImpl.h"
-#include "CVNQControlTable.h"
+#include "CVNQStartup.h"
 #include "CVNQZip.h"
 #include "CVNQtLib.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "LanguageManager.h"
 #include "TestUtil.h"
 

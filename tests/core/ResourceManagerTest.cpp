@@ -1,6 +1,8 @@
+#include "CVNJson.h"
 #include "CVNQControl.h"
 #include "CVNQResourceManager.h"
 #include "CVNQResourceManagerImpl.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "CVNQZip.h"
 #include "LanguageManager.h"
 #include "TestUtil.h"
@@ -62,7 +64,7 @@ public:
     explicit ResProbe(QWidget* parent = nullptr)
         : QWidget(parent)
     {
-        m_impl = new ProbeImpl(this, QString::fromLatin1(typeName()));
+        m_impl.reset(new ProbeImpl(this, QString::fromLatin1(typeName())));
         m_impl->applyTheme();
     }
     ProbeImpl* probe() { return m_impl.get(); }

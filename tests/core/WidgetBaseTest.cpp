@@ -3,9 +3,11 @@
 
 #include "CVNJson.h"
 #include "CVNQControl.h"
+#include "CVNQControlInfo.h"
 #include "CVNQResourceManager.h"
 #include "CVNQStateStyles.h"
 #include "CVNQtLib.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "TestUtil.h"
 
 #include <QEvent>
@@ -24,7 +26,7 @@ class TestCtl : public QWidget, public ICVNQWidgetBase
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(TestCtl, TestCtlImpl)
-    CVNQ_FORWARD_MOUSE_EVENTS(QWidget)
+    CVNQ_FORWARD_MOUSE_EVENTS()
     CVNQ_FORWARD_PAINT_EVENT()
 public:
     explicit TestCtl(QWidget* parent = nullptr);
@@ -65,11 +67,13 @@ public:
 };
 
 CVNQ_IMPLEMENT_CONTROL(TestCtl, TestCtlImpl, "qttestctl")
+CVNQ_IMPLEMENT_MOUSE_EVENTS(TestCtl, QWidget)
+CVNQ_IMPLEMENT_PAINT_EVENT(TestCtl)
 
 TestCtl::TestCtl(QWidget* parent)
     : QWidget(parent)
 {
-    m_impl = new TestCtlImpl(this, typeName());
+    m_impl.reset(new TestCtlImpl(this, typeName()));
     m_impl->applyTheme();
 }
 

@@ -10,6 +10,7 @@
 #include "CVNQSpinBox.h"
 #include "CVNQStateStyles.h"
 #include "CVNQTextEdit.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "InputTestUtil.h"
 #include "TestUtil.h"
 

@@ -3,6 +3,7 @@
 
 #include "CVNQComboBox.h"
 #include "CVNQControlFactory.h"
+#include "CVNQControlInfo.h"
 #include "CVNQLineEdit.h"
 #include "CVNQSlider.h"
 #include "CVNQSpinBox.h"

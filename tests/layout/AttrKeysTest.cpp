@@ -1,6 +1,7 @@
 // A layout control's own "attr" keys, once read, are written as the control
 // stands now: a key set back to its default goes away, a changed one changes.
 
+#include "CVNJson.h"
 #include "CVNQContainer.h"
 #include "CVNQResourceManager.h"
 #include "CVNQScrollBar.h"

@@ -2,6 +2,7 @@
 // out, follows window resizes and scrolls. The rendering is saved for a
 // look (CVN_SCREENSHOT_DIR, default the temp folder).
 
+#include "CVNJson.h"
 #include "CVNQContainer.h"
 #include "CVNQControlFactory.h"
 #include "CVNQScrollBar.h"

@@ -4,6 +4,7 @@
 // out, switched, scrolled and resized. Set CORVANE_SHOT_DIR to keep PNG
 // screenshots of the steps.
 
+#include "CVNJson.h"
 #include "CVNQContainer.h"
 #include "CVNQControlFactory.h"
 #include "CVNQLabel.h"

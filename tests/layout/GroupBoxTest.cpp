@@ -2,8 +2,10 @@
 // JSON node including the colour forms and a translated title.
 
 #include "CVNQControlFactory.h"
+#include "CVNQControlInfo.h"
 #include "CVNQGroupBox.h"
 #include "CVNQResourceManager.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "LanguageManager.h"
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"

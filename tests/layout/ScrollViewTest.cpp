@@ -2,6 +2,7 @@
 // signal, the viewport background, the bound scroll-bar child nodes and its
 // JSON node.
 
+#include "CVNJson.h"
 #include "CVNQContainer.h"
 #include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"

@@ -3,6 +3,7 @@
 // file) read, written and read again; a theme entry sets looks only.
 
 #include "CVNJson.h"
+#include "CVNQControlInfo.h"
 #include "CVNQControlFactory.h"
 #include "CVNQRibbonGroup.h"
 #include "CVNQRibbonPage.h"

@@ -3,6 +3,7 @@
 // its JSON node.
 
 #include "CVNQControlFactory.h"
+#include "CVNQControlInfo.h"
 #include "CVNQList.h"
 #include "CVNQListItemDelegate.h"
 #include "TableViewTestUtil.h"

@@ -4,6 +4,7 @@
 // JSON node.
 
 #include "CVNQContainer.h"
+#include "CVNQControlInfo.h"
 #include "CVNQControlFactory.h"
 #include "CVNQLabelEx.h"
 #include "CVNQLabelExImpl.h"

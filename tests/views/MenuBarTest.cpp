@@ -2,6 +2,7 @@
 // "style" slots read and written, its per-state setters and registration.
 
 #include "CVNQControlFactory.h"
+#include "CVNQControlInfo.h"
 #include "CVNQMenu.h"
 #include "CVNQMenuBar.h"
 #include "CVNQMenuBarImpl.h"

@@ -4,6 +4,7 @@
 // the default package, models of a given size and pixel probes.
 
 #include "CVNQResourceManager.h"
+#include "CVNQStartup.h"
 #include "CVNQStyleDefs.h"
 #include "CVNQTableView.h"
 #include "CVNQTableViewImpl.h"
@@ -17,10 +18,6 @@
 #include <QStandardItemModel>
 #include <QString>
 #include <gtest/gtest.h>
-
-namespace CVNQtLib {
-bool& emulatorFlag(); // the maker's-tool switch, set by start-up from the executable path
-}
 
 namespace TableTest {
 

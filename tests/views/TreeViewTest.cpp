@@ -3,6 +3,7 @@
 // read and written, and registration.
 
 #include "CVNQControlFactory.h"
+#include "CVNQControlInfo.h"
 #include "CVNQScrollBar.h"
 #include "CVNQTreeView.h"
 #include "CVNQTreeViewImpl.h"

@@ -1,6 +1,7 @@
 #include "CVNQBarChart.h"
 
 #include "CVNQBarChartImpl.h"
+#include "CVNQControlInfo.h"
 
 namespace CVNQtLib {
 
@@ -9,7 +10,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQBarChart, CVNQBarChartImpl, "qtbarchart")
 CVNQBarChart::CVNQBarChart(QWidget* parent)
     : CVNQChartBase(parent)
 {
-    m_impl = new CVNQBarChartImpl(this);
+    m_impl.reset(new CVNQBarChartImpl(this));
     setMinimumSize(420, 260);
     setMouseTracking(true);
 
@@ -70,7 +71,7 @@ void CVNQBarChart::setTooltipMode(int mode)
 
 CVNQChartImpl* CVNQBarChart::chartImpl() const
 {
-    return m_impl;
+    return m_impl.get();
 }
 
 } // namespace CVNQtLib

@@ -9,6 +9,7 @@
 
 #include "CVNQChartBase.h"
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QStringList>
 
@@ -26,7 +27,7 @@ struct BarSeries
 
 class CVNQBarChartImpl;
 
-class CVNQBarChart : public CVNQChartBase, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQBarChart : public CVNQChartBase, public ICVNQWidgetBase
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQBarChart, CVNQBarChartImpl)

@@ -8,6 +8,7 @@
 #include "CVNQChartImpl.h"
 #include "CVNQChartLayout.h"
 #include "CVNQChartTypes.h"
+#include "CVNQGlobal.h"
 
 #include <QStringList>
 #include <QVector>
@@ -34,7 +35,7 @@ struct BarChartFrame
     double zeroY = 0.0; // y of the value 0
 };
 
-class CVNQBarChartImpl : public CVNQChartImpl
+class CVNQ_EXPORT CVNQBarChartImpl : public CVNQChartImpl
 {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 // grow their data with) and the tooltip box shown under the mouse.
 
 #include "CVNQChartTypes.h"
+#include "CVNQGlobal.h"
 
 #include <QOpenGLWidget>
 #include <QPoint>
@@ -19,7 +20,7 @@ namespace CVNQtLib {
 
 class CVNQChartImpl;
 
-class CVNQChartBase : public QOpenGLWidget
+class CVNQ_EXPORT CVNQChartBase : public QOpenGLWidget
 {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 // widget routes to them (CVNQChartBase).
 
 #include "CVNQChartLayout.h"
+#include "CVNQGlobal.h"
 #include "CVNQWidgetBaseImpl.h"
 
 #include <QOpenGLFunctions>
@@ -16,7 +17,7 @@ namespace CVNQtLib {
 
 class CVNQChartBase;
 
-class CVNQChartImpl : public CVNQWidgetBaseImpl, protected QOpenGLFunctions
+class CVNQ_EXPORT CVNQChartImpl : public CVNQWidgetBaseImpl, protected QOpenGLFunctions
 {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
+#include "CVNQGlobal.h"
 
 #include <vector>
 
@@ -22,8 +23,8 @@ struct ChartControlType
 
 // The chart types in registration order: bar, line, pie, scatter,
 // financial.
-std::vector<ChartControlType> cvnChartControlTypes();
+CVNQ_EXPORT std::vector<ChartControlType> cvnChartControlTypes();
 
-void cvnRegisterChartControls();
+CVNQ_EXPORT void cvnRegisterChartControls();
 
 } // namespace CVNQtLib

@@ -5,11 +5,13 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQECGChart, CVNQECGChartImpl, "qtecgchart")
+CVNQ_IMPLEMENT_MOUSE_EVENTS(CVNQECGChart, CVNQTraceChart)
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQECGChart)
 
 CVNQECGChart::CVNQECGChart(QWidget* parent)
     : CVNQTraceChart(parent)
 {
-    m_impl = new CVNQECGChartImpl(this);
+    m_impl.reset(new CVNQECGChartImpl(this));
     m_impl->applyTheme();
 }
 
@@ -35,7 +37,7 @@ void CVNQECGChart::enableFillColor(bool below, bool above)
 
 CVNQTraceChartImpl* CVNQECGChart::traceImpl() const
 {
-    return m_impl;
+    return m_impl.get();
 }
 
 } // namespace CVNQtLib

@@ -5,6 +5,7 @@
 // "qtecgchart"; not in the control registry.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 #include "CVNQTraceChart.h"
 
 namespace CVNQtLib {
@@ -15,7 +16,7 @@ class CVNQ_EXPORT CVNQECGChart : public CVNQTraceChart, public ICVNQWidgetBase
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQECGChart, CVNQECGChartImpl)
-    CVNQ_FORWARD_MOUSE_EVENTS(CVNQTraceChart)
+    CVNQ_FORWARD_MOUSE_EVENTS()
     CVNQ_FORWARD_PAINT_EVENT()
 public:
     explicit CVNQECGChart(QWidget* parent = nullptr);

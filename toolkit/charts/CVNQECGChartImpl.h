@@ -3,11 +3,12 @@
 // State and drawing of the ECG trace: the points as one polyline, optional
 // gradient fills below and above it, and the sweep snapshot.
 
+#include "CVNQGlobal.h"
 #include "CVNQTraceChartImpl.h"
 
 namespace CVNQtLib {
 
-class CVNQECGChartImpl : public CVNQTraceChartImpl
+class CVNQ_EXPORT CVNQECGChartImpl : public CVNQTraceChartImpl
 {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "CVNQFinancialChart.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQFinancialChartImpl.h"
 #include "CVNQFinancialDemoData.h"
 
@@ -10,7 +11,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQFinancialChart, CVNQFinancialChartImpl, "qtfinancialc
 CVNQFinancialChart::CVNQFinancialChart(QWidget* parent)
     : CVNQChartBase(parent)
 {
-    m_impl = new CVNQFinancialChartImpl(this);
+    m_impl.reset(new CVNQFinancialChartImpl(this));
     setMinimumSize(480, 300);
     setMouseTracking(true);
 
@@ -96,7 +97,7 @@ void CVNQFinancialChart::setShowMovingAverages(bool show)
 
 CVNQChartImpl* CVNQFinancialChart::chartImpl() const
 {
-    return m_impl;
+    return m_impl.get();
 }
 
 } // namespace CVNQtLib

@@ -9,6 +9,7 @@
 
 #include "CVNQChartBase.h"
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 namespace CVNQtLib {
 
@@ -34,7 +35,7 @@ struct IntradayPoint
 
 class CVNQFinancialChartImpl;
 
-class CVNQFinancialChart : public CVNQChartBase, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQFinancialChart : public CVNQChartBase, public ICVNQWidgetBase
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQFinancialChart, CVNQFinancialChartImpl)

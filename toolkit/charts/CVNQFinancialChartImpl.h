@@ -8,6 +8,7 @@
 #include "CVNQChartLayout.h"
 #include "CVNQChartTypes.h"
 #include "CVNQFinancialChart.h"
+#include "CVNQGlobal.h"
 #include "CVNQZoomChartImpl.h"
 
 #include <QVector>
@@ -15,7 +16,7 @@
 namespace CVNQtLib {
 
 // Hover tracking needs hover, tooltips and a tooltip mode other than 0 all on.
-class CVNQFinancialChartImpl : public CVNQZoomChartImpl
+class CVNQ_EXPORT CVNQFinancialChartImpl : public CVNQZoomChartImpl
 {
     Q_OBJECT
 public:

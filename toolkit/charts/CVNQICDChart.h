@@ -5,6 +5,7 @@
 // y 40. Type name "qtecgchart"; not in the control registry.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 #include "CVNQTraceChart.h"
 
 namespace CVNQtLib {
@@ -22,7 +23,7 @@ class CVNQ_EXPORT CVNQICDChart : public CVNQTraceChart, public ICVNQWidgetBase
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQICDChart, CVNQICDChartImpl)
-    CVNQ_FORWARD_MOUSE_EVENTS(CVNQTraceChart)
+    CVNQ_FORWARD_MOUSE_EVENTS()
     CVNQ_FORWARD_PAINT_EVENT()
 public:
     explicit CVNQICDChart(QWidget* parent = nullptr);

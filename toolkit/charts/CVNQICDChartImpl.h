@@ -3,12 +3,13 @@
 // State and drawing of the ICD trace: the points or a base line, then the
 // sweep snapshot; drawn without antialiasing.
 
+#include "CVNQGlobal.h"
 #include "CVNQICDChart.h"
 #include "CVNQTraceChartImpl.h"
 
 namespace CVNQtLib {
 
-class CVNQICDChartImpl : public CVNQTraceChartImpl
+class CVNQ_EXPORT CVNQICDChartImpl : public CVNQTraceChartImpl
 {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "CVNQLineChart.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQLineChartImpl.h"
 
 namespace CVNQtLib {
@@ -9,7 +10,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQLineChart, CVNQLineChartImpl, "qtlinechart")
 CVNQLineChart::CVNQLineChart(QWidget* parent)
     : CVNQChartBase(parent)
 {
-    m_impl = new CVNQLineChartImpl(this);
+    m_impl.reset(new CVNQLineChartImpl(this));
     setMinimumSize(420, 260);
     setMouseTracking(true);
 
@@ -74,7 +75,7 @@ void CVNQLineChart::setTooltipMode(int mode)
 
 CVNQChartImpl* CVNQLineChart::chartImpl() const
 {
-    return m_impl;
+    return m_impl.get();
 }
 
 } // namespace CVNQtLib

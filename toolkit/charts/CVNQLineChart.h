@@ -7,6 +7,7 @@
 
 #include "CVNQChartBase.h"
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QStringList>
 
@@ -14,7 +15,7 @@ namespace CVNQtLib {
 
 class CVNQLineChartImpl;
 
-class CVNQLineChart : public CVNQChartBase, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQLineChart : public CVNQChartBase, public ICVNQWidgetBase
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQLineChart, CVNQLineChartImpl)

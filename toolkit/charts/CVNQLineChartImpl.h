@@ -8,6 +8,7 @@
 #include "CVNQChartLayout.h"
 #include "CVNQChartPlotPainter.h"
 #include "CVNQChartTypes.h"
+#include "CVNQGlobal.h"
 #include "CVNQZoomChartImpl.h"
 
 #include <QPainterPath>
@@ -18,7 +19,7 @@ namespace CVNQtLib {
 
 class CVNQLineChart;
 
-class CVNQLineChartImpl : public CVNQZoomChartImpl
+class CVNQ_EXPORT CVNQLineChartImpl : public CVNQZoomChartImpl
 {
     Q_OBJECT
 public:

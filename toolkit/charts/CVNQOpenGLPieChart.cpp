@@ -1,5 +1,6 @@
 #include "CVNQOpenGLPieChart.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQOpenGLPieChartImpl.h"
 
 namespace CVNQtLib {
@@ -9,7 +10,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl, "qtopenglpiec
 CVNQOpenGLPieChart::CVNQOpenGLPieChart(QWidget* parent)
     : CVNQChartBase(parent)
 {
-    m_impl = new CVNQOpenGLPieChartImpl(this);
+    m_impl.reset(new CVNQOpenGLPieChartImpl(this));
     setMinimumSize(420, 260);
     setMouseTracking(true);
 
@@ -63,7 +64,7 @@ void CVNQOpenGLPieChart::setLabelsVisible(bool visible)
 
 CVNQChartImpl* CVNQOpenGLPieChart::chartImpl() const
 {
-    return m_impl;
+    return m_impl.get();
 }
 
 } // namespace CVNQtLib

@@ -6,12 +6,13 @@
 
 #include "CVNQChartBase.h"
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 namespace CVNQtLib {
 
 class CVNQOpenGLPieChartImpl;
 
-class CVNQOpenGLPieChart : public CVNQChartBase, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQOpenGLPieChart : public CVNQChartBase, public ICVNQWidgetBase
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl)

@@ -7,6 +7,7 @@
 
 #include "CVNQChartImpl.h"
 #include "CVNQChartTypes.h"
+#include "CVNQGlobal.h"
 
 #include <QVector>
 
@@ -25,7 +26,7 @@ struct PieSliceGeometry
     QColor color;
 };
 
-class CVNQOpenGLPieChartImpl : public CVNQChartImpl
+class CVNQ_EXPORT CVNQOpenGLPieChartImpl : public CVNQChartImpl
 {
     Q_OBJECT
 public:

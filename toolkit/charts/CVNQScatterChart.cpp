@@ -1,5 +1,6 @@
 #include "CVNQScatterChart.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQScatterChartImpl.h"
 
 namespace CVNQtLib {
@@ -9,7 +10,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQScatterChart, CVNQScatterChartImpl, "qtscatterchart")
 CVNQScatterChart::CVNQScatterChart(QWidget* parent)
     : CVNQChartBase(parent)
 {
-    m_impl = new CVNQScatterChartImpl(this);
+    m_impl.reset(new CVNQScatterChartImpl(this));
     setMinimumSize(420, 260);
     setMouseTracking(true);
 
@@ -66,7 +67,7 @@ void CVNQScatterChart::setTooltipMode(int mode)
 
 CVNQChartImpl* CVNQScatterChart::chartImpl() const
 {
-    return m_impl;
+    return m_impl.get();
 }
 
 } // namespace CVNQtLib

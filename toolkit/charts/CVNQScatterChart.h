@@ -8,6 +8,7 @@
 
 #include "CVNQChartBase.h"
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QPointF>
 
@@ -25,7 +26,7 @@ struct ScatterSeries
 
 class CVNQScatterChartImpl;
 
-class CVNQScatterChart : public CVNQChartBase, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQScatterChart : public CVNQChartBase, public ICVNQWidgetBase
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQScatterChart, CVNQScatterChartImpl)

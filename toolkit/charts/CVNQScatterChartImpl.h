@@ -8,6 +8,7 @@
 #include "CVNQChartLayout.h"
 #include "CVNQChartPlotPainter.h"
 #include "CVNQChartTypes.h"
+#include "CVNQGlobal.h"
 #include "CVNQScatterChart.h"
 
 #include <QVector>
@@ -24,7 +25,7 @@ struct ScatterChartFrame
 };
 
 // The hover target is a point: its series and its index in the series.
-class CVNQScatterChartImpl : public CVNQChartImpl
+class CVNQ_EXPORT CVNQScatterChartImpl : public CVNQChartImpl
 {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 // pixels, the trace pen, and the sweep snapshot, which stays visible 40 px
 // right of the new trace's tip.
 
+#include "CVNQGlobal.h"
 #include "CVNQWidgetBaseImpl.h"
 
 #include <QColor>
@@ -17,7 +18,7 @@ namespace CVNQtLib {
 // The gap between the tip of the new trace and the old picture.
 constexpr int kTraceSweepGap = 40;
 
-class CVNQTraceChartImpl : public CVNQWidgetBaseImpl
+class CVNQ_EXPORT CVNQTraceChartImpl : public CVNQWidgetBaseImpl
 {
     Q_OBJECT
 public:

@@ -8,12 +8,13 @@
 #include "CVNQChartImpl.h"
 #include "CVNQChartLayout.h"
 #include "ChartZoomSlider.h"
+#include "CVNQGlobal.h"
 
 #include <QRectF>
 
 namespace CVNQtLib {
 
-class CVNQZoomChartImpl : public CVNQChartImpl
+class CVNQ_EXPORT CVNQZoomChartImpl : public CVNQChartImpl
 {
     Q_OBJECT
 public:

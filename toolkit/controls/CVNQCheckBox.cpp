@@ -1,17 +1,20 @@
 #include "CVNQCheckBox.h"
 
 #include "CVNQCheckBoxImpl.h"
+#include "CVNQControlInfo.h"
 
 #include <QMouseEvent>
 
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQCheckBox, CVNQCheckBoxImpl, "qtcheckbox")
+CVNQ_IMPLEMENT_MOUSE_EVENTS(CVNQCheckBox, QCheckBox)
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQCheckBox)
 
 CVNQCheckBox::CVNQCheckBox(QWidget* parent)
     : QCheckBox(parent)
 {
-    m_impl = new CVNQCheckBoxImpl(this, typeName());
+    m_impl.reset(new CVNQCheckBoxImpl(this, typeName()));
     m_impl->applyTheme();
 }
 

@@ -6,6 +6,7 @@
 // image names by checked state and control state.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QCheckBox>
 
@@ -17,7 +18,7 @@ class CVNQ_EXPORT CVNQCheckBox : public QCheckBox, public ICVNQWidgetBase
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQCheckBox, CVNQCheckBoxImpl)
-    CVNQ_FORWARD_MOUSE_EVENTS(QCheckBox)
+    CVNQ_FORWARD_MOUSE_EVENTS()
     CVNQ_FORWARD_PAINT_EVENT()
 public:
     explicit CVNQCheckBox(QWidget* parent = nullptr);

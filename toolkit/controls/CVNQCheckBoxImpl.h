@@ -4,12 +4,13 @@
 // every cell check box through one hidden check box, into any rectangle.
 
 #include "CVNQCheckableImpl.h"
+#include "CVNQGlobal.h"
 
 class QCheckBox;
 
 namespace CVNQtLib {
 
-class CVNQCheckBoxImpl : public CVNQCheckableImpl
+class CVNQ_EXPORT CVNQCheckBoxImpl : public CVNQCheckableImpl
 {
     Q_OBJECT
 public:

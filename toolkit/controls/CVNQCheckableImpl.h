@@ -10,13 +10,14 @@
 
 #include "CVNQControlImpl.h"
 #include "CVNQControlInfo.h"
+#include "CVNQGlobal.h"
 #include "CVNQStateStyles.h"
 
 class QAbstractButton;
 
 namespace CVNQtLib {
 
-struct CVNQCheckStyles
+struct CVNQ_EXPORT CVNQCheckStyles
 {
     enum : int
     {

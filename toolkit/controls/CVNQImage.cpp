@@ -1,5 +1,6 @@
 #include "CVNQImage.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQImageImpl.h"
 
 #include <QLabel>
@@ -8,11 +9,12 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQImage, CVNQImageImpl, "qtpicture")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQImage)
 
 CVNQImage::CVNQImage(QWidget* parent)
     : QWidget(parent)
 {
-    m_impl = new CVNQImageImpl(this, typeName());
+    m_impl.reset(new CVNQImageImpl(this, typeName()));
     m_impl->applyTheme();
 }
 

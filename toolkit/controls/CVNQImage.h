@@ -6,6 +6,7 @@
 // over the control or drawn at its own size and aligned inside it.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QWidget>
 

@@ -3,6 +3,7 @@
 // Picture sources, placement and GIF playback of CVNQImage.
 
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 #include <QImage>
 
@@ -13,7 +14,7 @@ namespace CVNQtLib {
 
 class CVNQImage;
 
-class CVNQImageImpl : public CVNQControlImpl
+class CVNQ_EXPORT CVNQImageImpl : public CVNQControlImpl
 {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "CVNQLCDNumber.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQLCDNumberImpl.h"
 
 namespace CVNQtLib {
@@ -9,7 +10,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQLCDNumber, CVNQLCDNumberImpl, "qtlcdnumber")
 CVNQLCDNumber::CVNQLCDNumber(QWidget* parent)
     : QLCDNumber(parent)
 {
-    m_impl = new CVNQLCDNumberImpl(this, typeName());
+    m_impl.reset(new CVNQLCDNumberImpl(this, typeName()));
     m_impl->applyTheme();
     // Only the fill style paints a background.
     setFrameStyle(0);

@@ -4,6 +4,7 @@
 // digits over a themed background fill, in a digit colour of its own.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QLCDNumber>
 

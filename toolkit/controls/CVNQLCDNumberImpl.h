@@ -3,12 +3,13 @@
 // Background and digit colour of CVNQLCDNumber.
 
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 class QLCDNumber;
 
 namespace CVNQtLib {
 
-class CVNQLCDNumberImpl : public CVNQControlImpl
+class CVNQ_EXPORT CVNQLCDNumberImpl : public CVNQControlImpl
 {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "CVNQLabel.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQLabelImpl.h"
 
 namespace CVNQtLib {
@@ -9,7 +10,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQLabel, CVNQLabelImpl, "qtlabel")
 CVNQLabel::CVNQLabel(QWidget* parent)
     : QLabel(parent)
 {
-    m_impl = new CVNQLabelImpl(this, typeName());
+    m_impl.reset(new CVNQLabelImpl(this, typeName()));
     m_impl->applyTheme();
     // A new label shows "label", whatever text its theme entry named.
     m_impl->setText(QStringLiteral("label"));

@@ -6,6 +6,7 @@
 // every resize while keeping the whole text.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QLabel>
 

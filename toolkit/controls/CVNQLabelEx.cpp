@@ -5,11 +5,12 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQLabelEx, CVNQLabelExImpl, "qtlabelex")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQLabelEx)
 
 CVNQLabelEx::CVNQLabelEx(QWidget* parent)
     : QLabel(parent)
 {
-    m_impl = new CVNQLabelExImpl(this, typeName());
+    m_impl.reset(new CVNQLabelExImpl(this, typeName()));
     m_impl->applyTheme();
     m_impl->document()->setPlainText(QStringLiteral("label"));
 }

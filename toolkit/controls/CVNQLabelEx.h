@@ -6,6 +6,7 @@
 // items through the position operations of CVNQLabelExImpl.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QLabel>
 

@@ -2,6 +2,7 @@
 
 // Document, text styles and selection of CVNQLabelEx.
 
+#include "CVNQGlobal.h"
 #include "CVNQLabelEx.h"
 #include "CVNQLabelImpl.h"
 

@@ -4,6 +4,7 @@
 // JSON are shared with the extended label.
 
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 class QLabel;
 
@@ -11,7 +12,7 @@ namespace CVNQtLib {
 
 // The labels' two text styles: the normal one, which is drawn, and the
 // disabled one, which is only kept.
-struct CVNQLabelStyles
+struct CVNQ_EXPORT CVNQLabelStyles
 {
     TextStyleDesc normal;
     TextStyleDesc disable;
@@ -30,7 +31,7 @@ struct CVNQLabelStyles
 // never replaces it, so a theme change keeps every label's text.
 bool cvnReadLabelText(const Json::Value& node, QString& text);
 
-class CVNQLabelImpl : public CVNQControlImpl
+class CVNQ_EXPORT CVNQLabelImpl : public CVNQControlImpl
 {
     Q_OBJECT
 public:

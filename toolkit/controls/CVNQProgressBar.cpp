@@ -1,15 +1,17 @@
 #include "CVNQProgressBar.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQProgressBarImpl.h"
 
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQProgressBar, CVNQProgressBarImpl, "qtprogressbar")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQProgressBar)
 
 CVNQProgressBar::CVNQProgressBar(QWidget* parent)
     : QProgressBar(parent)
 {
-    m_impl = new CVNQProgressBarImpl(this, typeName());
+    m_impl.reset(new CVNQProgressBarImpl(this, typeName()));
     m_impl->applyTheme();
 }
 

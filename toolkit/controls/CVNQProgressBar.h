@@ -7,6 +7,7 @@
 // with the value as text.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QProgressBar>
 

@@ -5,6 +5,7 @@
 // foreground around the centre.
 
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 #include <QPolygon>
 
@@ -12,7 +13,7 @@ class QProgressBar;
 
 namespace CVNQtLib {
 
-class CVNQProgressBarImpl : public CVNQControlImpl
+class CVNQ_EXPORT CVNQProgressBarImpl : public CVNQControlImpl
 {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "CVNQPushButton.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQPushButtonImpl.h"
 
 #include <QMouseEvent>
@@ -7,11 +8,12 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQPushButton, CVNQPushButtonImpl, "qtbutton")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQPushButton)
 
 CVNQPushButton::CVNQPushButton(QWidget* parent)
     : QPushButton(parent)
 {
-    m_impl = new CVNQPushButtonImpl(this, typeName());
+    m_impl.reset(new CVNQPushButtonImpl(this, typeName()));
     setAttribute(Qt::WA_MouseTracking, true);
     m_impl->applyTheme();
 }

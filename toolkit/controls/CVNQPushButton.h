@@ -5,6 +5,7 @@
 // optional extension strip at the right edge, and an optional hover fade.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QPushButton>
 

@@ -5,6 +5,7 @@
 
 #include "CVNQStateStyles.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 #include <QIcon>
 
@@ -13,7 +14,7 @@ class QTimer;
 
 namespace CVNQtLib {
 
-class CVNQPushButtonImpl : public CVNQControlImpl
+class CVNQ_EXPORT CVNQPushButtonImpl : public CVNQControlImpl
 {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "CVNQRadioButton.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQRadioButtonImpl.h"
 
 #include <QMouseEvent>
@@ -7,11 +8,12 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQRadioButton, CVNQRadioButtonImpl, "qtradiobox")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQRadioButton)
 
 CVNQRadioButton::CVNQRadioButton(QWidget* parent)
     : QRadioButton(parent)
 {
-    m_impl = new CVNQRadioButtonImpl(this, typeName());
+    m_impl.reset(new CVNQRadioButtonImpl(this, typeName()));
     m_impl->applyTheme();
 }
 

@@ -7,6 +7,7 @@
 // one of three text styles.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QRadioButton>
 

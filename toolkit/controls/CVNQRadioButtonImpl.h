@@ -4,12 +4,13 @@
 // of the button, the text to the right of the fitted icon.
 
 #include "CVNQCheckableImpl.h"
+#include "CVNQGlobal.h"
 
 class QRadioButton;
 
 namespace CVNQtLib {
 
-class CVNQRadioButtonImpl : public CVNQCheckableImpl
+class CVNQ_EXPORT CVNQRadioButtonImpl : public CVNQCheckableImpl
 {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "CVNQSwitch.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQSwitchImpl.h"
 
 #include <QMouseEvent>
@@ -7,11 +8,12 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQSwitch, CVNQSwitchImpl, "qtswitch")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQSwitch)
 
 CVNQSwitch::CVNQSwitch(QWidget* parent)
     : QWidget(parent)
 {
-    m_impl = new CVNQSwitchImpl(this, typeName());
+    m_impl.reset(new CVNQSwitchImpl(this, typeName()));
     m_impl->applyTheme();
 }
 

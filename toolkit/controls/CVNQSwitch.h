@@ -6,6 +6,7 @@
 // reports changes overrides mousePressEvent and calls this class's handler.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QSize>
 #include <QWidget>

@@ -5,6 +5,7 @@
 
 #include "CVNQStateStyles.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 #include <QSize>
 #include <QVariant>
@@ -13,7 +14,7 @@ class QVariantAnimation;
 
 namespace CVNQtLib {
 
-class CVNQSwitchImpl : public CVNQControlImpl
+class CVNQ_EXPORT CVNQSwitchImpl : public CVNQControlImpl
 {
     Q_OBJECT
 public:

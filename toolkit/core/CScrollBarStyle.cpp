@@ -1,19 +1,27 @@
 #include "CScrollBarStyle.h"
 
-#include "CVNQControlTable.h"
+#include "CVNQMetaCast.h"
 
+#include <QVariant>
 #include <QWidget>
 
 namespace CVNQtLib {
 
 namespace {
 
+// The toolkit slider publishes its thumb as the properties "sliderLength"
+// and "thumbBtnSize"; the style knows it by its class name only.
+const char* const kSliderClass = "CVNQtLib::CVNQSlider";
+
 // A slider's thumb as the style may use it: sizes beyond what a widget can
 // be (a slider node may ask for anything) would overflow the geometry.
 bool boundedSliderThumb(const QWidget* widget, int& length, QSize& thumb, bool& horizontal)
 {
-    if (!sliderThumbGeometry(widget, length, thumb, horizontal))
+    if (!cvnMetaCast(widget, kSliderClass))
         return false;
+    length = widget->property("sliderLength").toInt();
+    thumb = widget->property("thumbBtnSize").toSize();
+    horizontal = widget->property("orientation").value<Qt::Orientation>() == Qt::Horizontal;
     auto bound = [](int v) { return qBound(0, v, QWIDGETSIZE_MAX); };
     length = bound(length);
     thumb = QSize(bound(thumb.width()), bound(thumb.height()));

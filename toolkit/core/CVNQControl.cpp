@@ -1,6 +1,9 @@
 #include "CVNQControl.h"
 
 #include "CVNJson.h"
+#include "CVNQWidgetBaseImpl.h"
+
+#include <json/json.h>
 
 namespace CVNQtLib {
 namespace ControlCommon {
@@ -41,6 +44,42 @@ bool getInnerVisible(const QWidget* owner)
     // A control never hidden by JSON or the designer has no property: visible.
     const QVariant v = owner->property("visibility");
     return v.isValid() ? v.toBool() : true;
+}
+
+void paint(ICVNQWidgetBase* control)
+{
+    if (CVNQWidgetBaseImpl* impl = control->getControlImpl())
+        impl->paint();
+}
+
+void mousePress(ICVNQWidgetBase* control, QMouseEvent* event)
+{
+    if (CVNQWidgetBaseImpl* impl = control->getControlImpl())
+        impl->mousePressEvent(event);
+}
+
+void mouseRelease(ICVNQWidgetBase* control, QMouseEvent* event)
+{
+    if (CVNQWidgetBaseImpl* impl = control->getControlImpl())
+        impl->mouseReleaseEvent(event);
+}
+
+void mouseMove(ICVNQWidgetBase* control, QMouseEvent* event)
+{
+    if (CVNQWidgetBaseImpl* impl = control->getControlImpl())
+        impl->mouseMoveEvent(event);
+}
+
+void enter(ICVNQWidgetBase* control, QEvent* event)
+{
+    if (CVNQWidgetBaseImpl* impl = control->getControlImpl())
+        impl->enterEvent(event);
+}
+
+void leave(ICVNQWidgetBase* control, QEvent* event)
+{
+    if (CVNQWidgetBaseImpl* impl = control->getControlImpl())
+        impl->leaveEvent(event);
 }
 
 } // namespace ControlCommon

@@ -16,9 +16,10 @@
 //
 //   // CVNQPushButton.cpp
 //   CVNQ_IMPLEMENT_CONTROL(CVNQPushButton, CVNQPushButtonImpl, "qtbutton")
+//   CVNQ_IMPLEMENT_PAINT_EVENT(CVNQPushButton)
 //   CVNQPushButton::CVNQPushButton(QWidget* parent) : QPushButton(parent)
 //   {
-//       m_impl = new CVNQPushButtonImpl(this, typeName());
+//       m_impl.reset(new CVNQPushButtonImpl(this, typeName()));
 //       m_impl->applyTheme();
 //   }
 //
@@ -32,24 +33,26 @@
 // restore the theme-applying flag when they return.
 //
 // Event forwarding is opt-in because controls differ in the order of Qt's
-// and the implementation's handlers: CVNQ_FORWARD_MOUSE_EVENTS(QtBase) runs
-// QtBase's handler and then the implementation's for press, release, move,
-// enter and leave; CVNQ_FORWARD_PAINT_EVENT() paints through the
-// implementation's paint().
+// and the implementation's handlers: CVNQ_FORWARD_MOUSE_EVENTS() in the class
+// and CVNQ_IMPLEMENT_MOUSE_EVENTS(Class, QtBase) in its .cpp run QtBase's
+// handler and then the implementation's for press, release, move, enter and
+// leave; CVNQ_FORWARD_PAINT_EVENT() with CVNQ_IMPLEMENT_PAINT_EVENT(Class)
+// paints through the implementation's paint().
+//
+// Everything the macros define lives in the control's .cpp, so this header
+// needs neither the implementation classes nor JsonCpp's headers; the .cpp
+// includes them (CVNQWidgetBaseImpl.h, CVNQControlInfo.h, CVNJson.h).
 
-#include "CVNJson.h"
-#include "CVNQControlInfo.h"
 #include "CVNQGlobal.h"
+#include "CVNQStyleDefs.h"
 #include "CVNQTypes.h"
 #include "CVNQWidgetBase.h"
-#include "CVNQWidgetBaseImpl.h"
 #include "ICVNQWidgetBase.h"
 
 #include <QRect>
 #include <QString>
-#include <QVariant>
 #include <QWidget>
-#include <json/json.h>
+#include <memory>
 #include <new>
 
 class QEvent;
@@ -58,44 +61,7 @@ class QPaintEvent;
 
 namespace CVNQtLib {
 
-// Owning pointer to a control's implementation object. The deleter is
-// captured where the object is assigned (the control's .cpp, where the
-// class is complete), so public headers may name the class by a forward
-// declaration only.
-template <class T>
-class CVNQImplPtr
-{
-public:
-    CVNQImplPtr() = default;
-    ~CVNQImplPtr() { reset(); }
-    CVNQImplPtr(const CVNQImplPtr&) = delete;
-    CVNQImplPtr& operator=(const CVNQImplPtr&) = delete;
-
-    CVNQImplPtr& operator=(T* p)
-    {
-        reset();
-        m_p = p;
-        m_delete = [](void* q) { delete static_cast<T*>(q); };
-        return *this;
-    }
-    void reset()
-    {
-        if (m_p && m_delete) {
-            void* p = m_p;
-            m_p = nullptr;
-            m_delete(p);
-        }
-        m_p = nullptr;
-    }
-    T* get() const { return m_p; }
-    T* operator->() const { return m_p; }
-    T& operator*() const { return *m_p; }
-    operator T*() const { return m_p; }
-
-private:
-    T* m_p = nullptr;
-    void (*m_delete)(void*) = nullptr;
-};
+struct ControlInfo;
 
 // Shared bodies of the boilerplate (kept out of the macros so every control
 // runs the same code).
@@ -108,6 +74,13 @@ CVNQ_EXPORT void setJsonData(ICVNQWidgetBase* control, QString& stored, const QS
 // "visibility" property accessors of the designer's Visibility row.
 CVNQ_EXPORT void setInnerVisible(QWidget* owner, bool visible);
 CVNQ_EXPORT bool getInnerVisible(const QWidget* owner);
+// The forwarded event handlers: the implementation's, when there is one.
+CVNQ_EXPORT void paint(ICVNQWidgetBase* control);
+CVNQ_EXPORT void mousePress(ICVNQWidgetBase* control, QMouseEvent* event);
+CVNQ_EXPORT void mouseRelease(ICVNQWidgetBase* control, QMouseEvent* event);
+CVNQ_EXPORT void mouseMove(ICVNQWidgetBase* control, QMouseEvent* event);
+CVNQ_EXPORT void enter(ICVNQWidgetBase* control, QEvent* event);
+CVNQ_EXPORT void leave(ICVNQWidgetBase* control, QEvent* event);
 } // namespace ControlCommon
 
 } // namespace CVNQtLib
@@ -147,10 +120,7 @@ public:                                                                         
     void setThemeName(const QString& name) override;                                                                   \
     QString jsonData() const override;                                                                                 \
     void setJsonData(const QString& text) override;                                                                    \
-    QString getInnerTypeName() const                                                                                   \
-    {                                                                                                                  \
-        return getTypeName();                                                                                          \
-    }                                                                                                                  \
+    QString getInnerTypeName() const;                                                                                  \
     QString getThemeName() const;                                                                                      \
     void setInnerVisible(bool visible);                                                                                \
     bool getInnerVisible() const;                                                                                      \
@@ -159,58 +129,64 @@ public:                                                                         
     virtual void setGeometry(const QRect& rect);                                                                       \
                                                                                                                        \
 protected:                                                                                                             \
-    CVNQtLib::CVNQImplPtr<ImplClass> m_impl;                                                                           \
+    std::unique_ptr<ImplClass> m_impl;                                                                                 \
     QString m_jsonData;                                                                                                \
     CVNQtLib::CVNQWidgetBase m_base{this};                                                                             \
                                                                                                                        \
 private:
 
-// In the class body: Qt's handler first, then the implementation's.
-#define CVNQ_FORWARD_MOUSE_EVENTS(QtBase)                                                                              \
+// In the class body; CVNQ_IMPLEMENT_MOUSE_EVENTS in the .cpp.
+#define CVNQ_FORWARD_MOUSE_EVENTS()                                                                                    \
 protected:                                                                                                             \
-    void mousePressEvent(QMouseEvent* event) override                                                                  \
-    {                                                                                                                  \
-        QtBase::mousePressEvent(event);                                                                                \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
-            impl->mousePressEvent(event);                                                                              \
-    }                                                                                                                  \
-    void mouseReleaseEvent(QMouseEvent* event) override                                                                \
-    {                                                                                                                  \
-        QtBase::mouseReleaseEvent(event);                                                                              \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
-            impl->mouseReleaseEvent(event);                                                                            \
-    }                                                                                                                  \
-    void mouseMoveEvent(QMouseEvent* event) override                                                                   \
-    {                                                                                                                  \
-        QtBase::mouseMoveEvent(event);                                                                                 \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
-            impl->mouseMoveEvent(event);                                                                               \
-    }                                                                                                                  \
-    void enterEvent(QEvent* event) override                                                                            \
-    {                                                                                                                  \
-        QtBase::enterEvent(event);                                                                                     \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
-            impl->enterEvent(event);                                                                                   \
-    }                                                                                                                  \
-    void leaveEvent(QEvent* event) override                                                                            \
-    {                                                                                                                  \
-        QtBase::leaveEvent(event);                                                                                     \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
-            impl->leaveEvent(event);                                                                                   \
-    }                                                                                                                  \
+    void mousePressEvent(QMouseEvent* event) override;                                                                 \
+    void mouseReleaseEvent(QMouseEvent* event) override;                                                               \
+    void mouseMoveEvent(QMouseEvent* event) override;                                                                  \
+    void enterEvent(QEvent* event) override;                                                                           \
+    void leaveEvent(QEvent* event) override;                                                                           \
                                                                                                                        \
 private:
 
-// In the class body: paintEvent runs the implementation's shared paint().
+// In the class body; CVNQ_IMPLEMENT_PAINT_EVENT in the .cpp.
 #define CVNQ_FORWARD_PAINT_EVENT()                                                                                     \
 protected:                                                                                                             \
-    void paintEvent(QPaintEvent*) override                                                                             \
-    {                                                                                                                  \
-        if (CVNQtLib::CVNQWidgetBaseImpl* impl = getControlImpl())                                                     \
-            impl->paint();                                                                                             \
-    }                                                                                                                  \
+    void paintEvent(QPaintEvent* event) override;                                                                      \
                                                                                                                        \
 private:
+
+// In the .cpp: Qt's handler first, then the implementation's.
+#define CVNQ_IMPLEMENT_MOUSE_EVENTS(Class, QtBase)                                                                     \
+    void Class::mousePressEvent(QMouseEvent* event)                                                                    \
+    {                                                                                                                  \
+        QtBase::mousePressEvent(event);                                                                                \
+        CVNQtLib::ControlCommon::mousePress(this, event);                                                              \
+    }                                                                                                                  \
+    void Class::mouseReleaseEvent(QMouseEvent* event)                                                                  \
+    {                                                                                                                  \
+        QtBase::mouseReleaseEvent(event);                                                                              \
+        CVNQtLib::ControlCommon::mouseRelease(this, event);                                                            \
+    }                                                                                                                  \
+    void Class::mouseMoveEvent(QMouseEvent* event)                                                                     \
+    {                                                                                                                  \
+        QtBase::mouseMoveEvent(event);                                                                                 \
+        CVNQtLib::ControlCommon::mouseMove(this, event);                                                               \
+    }                                                                                                                  \
+    void Class::enterEvent(QEvent* event)                                                                              \
+    {                                                                                                                  \
+        QtBase::enterEvent(event);                                                                                     \
+        CVNQtLib::ControlCommon::enter(this, event);                                                                   \
+    }                                                                                                                  \
+    void Class::leaveEvent(QEvent* event)                                                                              \
+    {                                                                                                                  \
+        QtBase::leaveEvent(event);                                                                                     \
+        CVNQtLib::ControlCommon::leave(this, event);                                                                   \
+    }
+
+// In the .cpp: paintEvent runs the implementation's shared paint().
+#define CVNQ_IMPLEMENT_PAINT_EVENT(Class)                                                                              \
+    void Class::paintEvent(QPaintEvent*)                                                                               \
+    {                                                                                                                  \
+        CVNQtLib::ControlCommon::paint(this);                                                                          \
+    }
 
 // In the control's .cpp, after including the implementation class.
 #define CVNQ_IMPLEMENT_CONTROL(Class, ImplClass, TypeNameText)                                                         \
@@ -334,6 +310,10 @@ private:
     void Class::setJsonData(const QString& text)                                                                       \
     {                                                                                                                  \
         CVNQtLib::ControlCommon::setJsonData(this, m_jsonData, text);                                                  \
+    }                                                                                                                  \
+    QString Class::getInnerTypeName() const                                                                            \
+    {                                                                                                                  \
+        return getTypeName();                                                                                          \
     }                                                                                                                  \
     QString Class::getThemeName() const                                                                                \
     {                                                                                                                  \

@@ -1,15 +1,15 @@
 #include "CVNQControlFactory.h"
 
-#include "CVNQContainer.h"
-
 #include "CVNJson.h"
 #include "CVNQControlInfo.h"
-#include "CVNQControlTable.h"
+#include "CVNQLogging.h"
+#include "CVNQMetaCast.h"
 #include "CVNQResourceManager.h"
 #include "CVNQTypes.h"
+#include "CVNQStartup.h"
+#include "ICVNQPageHost.h"
 #include "ICVNQWidgetBase.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QWidget>
 
@@ -19,9 +19,9 @@
 
 namespace CVNQtLib {
 
-bool& emulatorFlag(); // CVNQtLib.cpp
-
 namespace {
+
+const char* const kContainerClass = "CVNQtLib::CVNQContainer";
 
 // The registries live until exit; function-local so that registrations from
 // static initialisers of an application still find them constructed.
@@ -44,6 +44,7 @@ std::set<std::string>& nameSet()
 }
 
 CVNControlCreateHook g_createHook = nullptr;
+CVNQMenuBuilder g_menuBuilder = nullptr;
 
 // Marks the resource manager as building from a file for the loader's whole
 // run, whichever way it returns.
@@ -88,11 +89,14 @@ bool readDefinitionFile(QString fileName, QByteArray& text)
     if (rm->getResource(fileName, data, size, type) && data) {
         text = QByteArray(data, int(size));
     } else if (!readFileBytes(joinPath(rm->getSkinDirPath(), fileName), text) && !readFileBytes(fileName, text)) {
+        qCWarning(lcPage) << "no file" << fileName << "in the loaded packages, the skin folder or on disk";
         return false;
     }
     const int nul = text.indexOf('\0');
     if (nul >= 0)
         text.truncate(nul);
+    if (text.isEmpty())
+        qCWarning(lcPage) << fileName << "is empty";
     return !text.isEmpty();
 }
 
@@ -101,7 +105,18 @@ bool readDefinitionFile(QString fileName, QByteArray& text)
 bool readDefinitionRoot(const QString& fileName, Json::Value& root)
 {
     QByteArray text;
-    return readDefinitionFile(fileName, text) && jsonParse(text, root) && root.isObject();
+    if (!readDefinitionFile(fileName, text))
+        return false;
+    QString error;
+    if (!jsonParse(text, root, &error)) {
+        qCWarning(lcPage).noquote() << fileName << "does not parse:" << error.trimmed();
+        return false;
+    }
+    if (!root.isObject()) {
+        qCWarning(lcPage) << fileName << "holds no JSON object";
+        return false;
+    }
+    return true;
 }
 
 ICVNQWidgetBase* asControl(QWidget* w)
@@ -126,6 +141,16 @@ void cvnRegisterDefaultControl(const char* typeName, CVNControlCreateFunc create
     if (!typeName || !create)
         return;
     createMap()[typeName] = create;
+}
+
+void cvnRegisterControlTypes(std::initializer_list<CVNQControlType> rows)
+{
+    for (const CVNQControlType& row : rows) {
+        if (row.props)
+            cvnRegisterQtControl(row.typeName, row.create, row.props(), row.withName);
+        else
+            cvnRegisterDefaultControl(row.typeName, row.create);
+    }
 }
 
 std::vector<std::string> registeredControlTypeNames()
@@ -168,6 +193,8 @@ QWidget* createControl(const char* typeName, const Json::Value& node, QWidget* p
         auto it = createMap().find(typeName);
         if (it != createMap().end())
             widget = it->second();
+        else
+            qCWarning(lcFactory) << "unknown control type" << typeName;
     }
     if (!widget)
         return nullptr;
@@ -216,6 +243,11 @@ QWidget* createControlByTypeName(const char* typeName, QWidget* parent)
     return widget;
 }
 
+void cvnSetMenuBuilder(CVNQMenuBuilder builder)
+{
+    g_menuBuilder = builder;
+}
+
 PageWindowKeys PageWindowKeys::fromJson(const Json::Value& root)
 {
     PageWindowKeys k;
@@ -230,6 +262,36 @@ PageWindowKeys PageWindowKeys::fromJson(const Json::Value& root)
         *side = cvnBoundedSide(*side);
     k.hasOnlyDragCaption = jsonRead(root, "onlyDragCaption", k.onlyDragCaption);
     return k;
+}
+
+namespace {
+
+// The host's setters behind the page-host interface, the widget's own for
+// size and flags.
+struct PageHostRef
+{
+    QWidget* widget;
+    ICVNQPageHost* host;
+    void resize(int w, int h) { widget->resize(w, h); }
+    int width() const { return widget->width(); }
+    int height() const { return widget->height(); }
+    void setWindowFlag(Qt::WindowType flag, bool on) { widget->setWindowFlag(flag, on); }
+    void setAttribute(Qt::WidgetAttribute attribute, bool on) { widget->setAttribute(attribute, on); }
+    void setCanDrag(bool v) { host->setCanDrag(v); }
+    void setResizeable(bool v) { host->setResizeable(v); }
+    void setMinHeight(int v) { host->setMinHeight(v); }
+    void setMinWidth(int v) { host->setMinWidth(v); }
+    void setOnlyDragCaption(bool v) { host->setOnlyDragCaption(v); }
+};
+
+} // namespace
+
+void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
+{
+    if (ICVNQPageHost* pageHost = dynamic_cast<ICVNQPageHost*>(host)) {
+        PageHostRef ref{host, pageHost};
+        applyPageWindowKeysTo(&ref, keys);
+    }
 }
 
 CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName)
@@ -253,7 +315,7 @@ CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName)
             control->resizeWidget();
     }
     // Only a real container is handed back as one.
-    return qobject_cast<CVNQContainer*>(last);
+    return static_cast<CVNQContainer*>(cvnMetaCast(last, kContainerClass));
 }
 
 CVNQMenu* cvnCreateMenuByFileName(QWidget* parent, QString fileName)
@@ -262,18 +324,7 @@ CVNQMenu* cvnCreateMenuByFileName(QWidget* parent, QString fileName)
     Json::Value root;
     if (!readDefinitionRoot(fileName, root))
         return nullptr;
-    return buildMenuFromJson(parent, root);
-}
-
-void cvnInitQtControl()
-{
-    registerBuiltinControlTypes();
-
-    // Contents for demonstration are filled only inside the maker's
-    // emulator or designer tool, recognised by the executable's path.
-    const QString path = QCoreApplication::applicationFilePath();
-    if (path.contains(QLatin1String("CorvaneQtEmulator")) || path.contains(QLatin1String("PlanarForge")))
-        emulatorFlag() = true;
+    return g_menuBuilder ? g_menuBuilder(parent, root) : nullptr;
 }
 
 } // namespace CVNQtLib

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QVector>
+#include <initializer_list>
 #include <json/json.h>
 
 class QWidget;
@@ -30,6 +31,17 @@ CVNQ_EXPORT void cvnRegisterQtControl(const char* typeName, CVNControlCreateFunc
                                       bool withName);
 // Registers a create function only (aliases, types without a property table).
 CVNQ_EXPORT void cvnRegisterDefaultControl(const char* typeName, CVNControlCreateFunc create);
+// One row of a folder's registration table.
+struct CVNQ_EXPORT CVNQControlType
+{
+    const char* typeName;
+    CVNControlCreateFunc create;
+    ControlInfo (*props)(); // null: create map only (aliases, types without a table)
+    bool withName;          // also the name set
+};
+// Registers the rows in order; a later row of the same name wins.
+CVNQ_EXPORT void cvnRegisterControlTypes(std::initializer_list<CVNQControlType> rows);
+
 // Binds the create hook; null unbinds.
 CVNQ_EXPORT void cvnBindControlCreateFunction(CVNControlCreateHook hook);
 
@@ -57,7 +69,8 @@ CVNQ_EXPORT CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileNa
 // Loads a menu file the same way and builds a menu from its root object.
 CVNQ_EXPORT CVNQMenu* cvnCreateMenuByFileName(QWidget* parent, QString fileName);
 
-// Registers every built-in control type and detects the emulator host.
+// The start-up table (each folder's registration in turn), then the
+// emulator detection. Lives at the top of the toolkit (CVNQControlTable.cpp).
 CVNQ_EXPORT void cvnInitQtControl();
 
 } // namespace CVNQtLib

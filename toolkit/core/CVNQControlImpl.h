@@ -6,6 +6,7 @@
 // base does the first step and the dispatch once, so a control states only
 // its keys.
 
+#include "CVNQGlobal.h"
 #include "CVNQWidgetBaseImpl.h"
 
 namespace CVNQtLib {

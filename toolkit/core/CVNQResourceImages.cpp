@@ -54,7 +54,7 @@ template <class T>
 T* CVNQResourceManager::findCached(T* (CVNQResourceManagerImpl::*cached)(const QString&) const,
                                    const QString& key) const
 {
-    for (const CVNQResourceManagerImpl* package : {m_default, m_project, m_theme}) {
+    for (const CVNQResourceManagerImpl* package : {m_default.get(), m_project.get(), m_theme.get()}) {
         if (package)
             if (T* hit = (package->*cached)(key))
                 return hit;
@@ -65,10 +65,10 @@ T* CVNQResourceManager::findCached(T* (CVNQResourceManagerImpl::*cached)(const Q
 CVNQResourceManagerImpl* CVNQResourceManager::cachePackage(ResSourceType type) const
 {
     if (type == ResSourceTheme && m_theme)
-        return m_theme;
+        return m_theme.get();
     if (type == ResSourceProject && m_project)
-        return m_project;
-    return m_default;
+        return m_project.get();
+    return m_default.get();
 }
 
 QByteArray CVNQResourceManager::packageBytes(const QString& name, ResSourceType& type) const

@@ -1,6 +1,7 @@
 #include "CVNQResourceManager.h"
 
 #include "CVNJson.h"
+#include "CVNQLogging.h"
 #include "CVNQResourceManagerImpl.h"
 #include "CVNQWidgetBase.h"
 #include "ICVNQWidgetBase.h"
@@ -34,9 +35,20 @@ QByteArray textUpToNul(const QByteArray& bytes)
 // A style file must parse to an object with "style".
 bool parseStyleFile(const QByteArray& bytes, Json::Value& root)
 {
-    if (bytes.isEmpty())
+    if (bytes.isEmpty()) {
+        qCWarning(lcStyle) << "style.json is empty";
         return false;
-    return jsonParse(textUpToNul(bytes), root) && root.isObject() && jsonHasMember(root, "style");
+    }
+    QString error;
+    if (!jsonParse(textUpToNul(bytes), root, &error)) {
+        qCWarning(lcStyle).noquote() << "style.json does not parse:" << error.trimmed();
+        return false;
+    }
+    if (!root.isObject() || !jsonHasMember(root, "style")) {
+        qCWarning(lcStyle) << "style.json has no \"style\"";
+        return false;
+    }
+    return true;
 }
 
 bool readWholeFile(const QString& path, QByteArray& out)
@@ -113,9 +125,9 @@ CVNQResourceManager::CVNQResourceManager()
 CVNQResourceManager::~CVNQResourceManager()
 {
     releaseRes();
-    delete m_default;
-    delete m_project;
-    delete m_theme;
+    m_default.reset();
+    m_project.reset();
+    m_theme.reset();
 }
 
 void CVNQResourceManager::setScaleFactor(float factor)
@@ -176,14 +188,16 @@ bool CVNQResourceManager::installTheme(std::unique_ptr<CVNQResourceManagerImpl> 
 {
     // The package is swapped in only when it loaded, so a broken theme leaves
     // the running one intact.
-    if (!readLastStyleBlob(package.get(), 0))
+    if (!readLastStyleBlob(package.get(), 0)) {
+        qCWarning(lcTheme) << "theme" << (package->dirPath.isEmpty() ? package->filePath : package->dirPath)
+                           << "has no usable style.json";
         return false;
+    }
     if (const QByteArray* theme = package->file("theme.json")) {
         package->setThemeText(*theme);
         package->indexThemeElements();
     }
-    delete m_theme;
-    m_theme = package.release();
+    m_theme = std::move(package);
     m_loadedThemeDir.clear();
     return true;
 }
@@ -194,7 +208,11 @@ bool CVNQResourceManager::loadThemeDir(const QString& dir)
         return true;
     auto package = std::make_unique<CVNQResourceManagerImpl>();
     package->dirPath = dir;
-    if (!package->readFolder(dir) || !installTheme(std::move(package)))
+    if (!package->readFolder(dir)) {
+        qCWarning(lcTheme) << "theme folder" << dir << "cannot be read";
+        return false;
+    }
+    if (!installTheme(std::move(package)))
         return false;
     m_loadedThemeDir = dir;
     themeChange();
@@ -205,7 +223,11 @@ bool CVNQResourceManager::loadThemeFile(const QString& zipFile)
 {
     auto package = std::make_unique<CVNQResourceManagerImpl>();
     package->filePath = zipFile;
-    return package->readArchiveFile(zipFile) && installTheme(std::move(package));
+    if (!package->readArchiveFile(zipFile)) {
+        qCWarning(lcTheme) << "theme archive" << zipFile << "cannot be read";
+        return false;
+    }
+    return installTheme(std::move(package));
 }
 
 bool CVNQResourceManager::loadSkinArchive(const std::function<bool()>& readArchive)
@@ -215,7 +237,7 @@ bool CVNQResourceManager::loadSkinArchive(const std::function<bool()>& readArchi
         return false;
     initFontRes(false);
     // The style file must come from this archive, not from an earlier skin.
-    return readLastStyleBlob(m_default, blobsBefore);
+    return readLastStyleBlob(m_default.get(), blobsBefore);
 }
 
 bool CVNQResourceManager::loadSkinFile(const QString& zipFile)
@@ -247,7 +269,7 @@ bool CVNQResourceManager::setSkinDirPath(const QString& dir)
     Json::Value root;
     if (!readWholeFile(path + QLatin1String("style.json"), bytes) || !parseStyleFile(bytes, root))
         return false;
-    readStyle(m_default, jsonGet(root, "style"));
+    readStyle(m_default.get(), jsonGet(root, "style"));
     QByteArray language;
     if (readWholeFile(path + QLatin1String("language.txt"), language) && !language.isEmpty())
         readLanguage(language);
@@ -256,10 +278,9 @@ bool CVNQResourceManager::setSkinDirPath(const QString& dir)
 
 bool CVNQResourceManager::setProjectDirPath(const QString& dir)
 {
-    delete m_project;
-    m_project = new CVNQResourceManagerImpl;
+    m_project.reset(new CVNQResourceManagerImpl);
     m_project->filePath = dir;
-    if (!m_project->readFolder(dir) || !readLastStyleBlob(m_project, 0))
+    if (!m_project->readFolder(dir) || !readLastStyleBlob(m_project.get(), 0))
         return false;
     if (const QByteArray* theme = m_project->file("theme.json"))
         m_project->setThemeText(*theme);
@@ -271,7 +292,7 @@ void CVNQResourceManager::initDefaultStyleRes()
     QByteArray bytes;
     Json::Value root;
     if (readWholeFile(QString::fromLatin1(kDefaultStyleResource), bytes) && parseStyleFile(bytes, root))
-        readStyle(m_default, jsonGet(root, "style"));
+        readStyle(m_default.get(), jsonGet(root, "style"));
 }
 
 void CVNQResourceManager::releaseRes()
@@ -305,10 +326,10 @@ QString CVNQResourceManager::getFileSkinPath() const
 CVNQResourceManagerImpl* CVNQResourceManager::stylePackage() const
 {
     if (m_loadFromTheme)
-        return m_theme;
+        return m_theme.get();
     if (m_projectRes)
-        return m_project;
-    return m_default;
+        return m_project.get();
+    return m_default.get();
 }
 
 bool CVNQResourceManager::getFillStyle(const QString& name, FillStyle& out) const
@@ -339,7 +360,7 @@ bool CVNQResourceManager::getTextStyle(const QString& name, TextStyleDesc& out) 
 
 void CVNQResourceManager::setFillStyle(const QString& name, FillStyle& style)
 {
-    CVNQResourceManagerImpl* package = m_projectRes ? m_project : m_default;
+    CVNQResourceManagerImpl* package = m_projectRes ? m_project.get() : m_default.get();
     if (package)
         package->setFillStyle(name, style);
 }
@@ -358,19 +379,19 @@ void CVNQResourceManager::setTextStyle(CVNQResourceManagerImpl* package, const Q
 
 void CVNQResourceManager::setTextStyle(const QString& name, TextStyleDesc& style)
 {
-    CVNQResourceManagerImpl* package = m_projectRes ? m_project : m_default;
+    CVNQResourceManagerImpl* package = m_projectRes ? m_project.get() : m_default.get();
     if (package)
         package->setTextStyle(name, style);
 }
 
 QVector<FillStyle>& CVNQResourceManager::getFillStyles()
 {
-    return (m_project ? m_project : m_default)->fillStyles();
+    return (m_project ? m_project.get() : m_default.get())->fillStyles();
 }
 
 QVector<TextStyleDesc>& CVNQResourceManager::getTextStyles()
 {
-    return (m_project ? m_project : m_default)->textStyles();
+    return (m_project ? m_project.get() : m_default.get())->textStyles();
 }
 
 Json::Value* CVNQResourceManager::getThemeJsonValue(const char* name) const

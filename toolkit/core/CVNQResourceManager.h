@@ -63,9 +63,9 @@ public:
     // The factor to multiply by, or 0 when no scaling applies.
     float effectiveScale() const;
 
-    CVNQResourceManagerImpl* getDefaultManagerImpl() const { return m_default; }
-    CVNQResourceManagerImpl* getProjectManagerImpl() const { return m_project; }
-    CVNQResourceManagerImpl* getThemeManagerIml() const { return m_theme; }
+    CVNQResourceManagerImpl* getDefaultManagerImpl() const { return m_default.get(); }
+    CVNQResourceManagerImpl* getProjectManagerImpl() const { return m_project.get(); }
+    CVNQResourceManagerImpl* getThemeManagerIml() const { return m_theme.get(); }
 
     // --- configuration -------------------------------------------------------
     const CVNGlobalConfig& getGlobalConfig() const { return m_config; }
@@ -199,9 +199,9 @@ private:
     QMap<QString, QMap<QString, QString>> m_skinLanguages;
     QVector<QPointer<QWidget>> m_windows;
     QVector<QPointer<QWidget>> m_designerWindows;
-    CVNQResourceManagerImpl* m_default = nullptr;
-    CVNQResourceManagerImpl* m_project = nullptr;
-    CVNQResourceManagerImpl* m_theme = nullptr;
+    std::unique_ptr<CVNQResourceManagerImpl> m_default;
+    std::unique_ptr<CVNQResourceManagerImpl> m_project;
+    std::unique_ptr<CVNQResourceManagerImpl> m_theme;
     // Path of the theme folder whose load succeeded last (same-path shortcut).
     QString m_loadedThemeDir;
 };

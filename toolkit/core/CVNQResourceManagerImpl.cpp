@@ -1,6 +1,7 @@
 #include "CVNQResourceManagerImpl.h"
 
 #include "CVNJson.h"
+#include "CVNQLogging.h"
 #include "CVNQZip.h"
 
 #include <QDir>
@@ -171,8 +172,11 @@ void CVNQResourceManagerImpl::addFile(const QByteArray& lowerPath, const QByteAr
 void CVNQResourceManagerImpl::setThemeText(const QByteArray& bytes)
 {
     m_themeIndex.clear();
-    if (!jsonParse(textUpToNul(bytes), m_themeRoot))
+    QString error;
+    if (!jsonParse(textUpToNul(bytes), m_themeRoot, &error)) {
+        qCWarning(lcTheme).noquote() << "theme.json does not parse:" << error.trimmed();
         m_themeRoot = Json::Value();
+    }
 }
 
 void CVNQResourceManagerImpl::indexThemeElements()

@@ -1,17 +1,24 @@
 #include "CVNQStateStyles.h"
 
+#include "CVNQLogging.h"
 #include "CVNQResourceManager.h"
 
 namespace CVNQtLib {
 
 bool cvnLookupStyle(const QString& name, FillStyle& out)
 {
-    return CVNQResourceManager::getInstance()->getFillStyle(name, out);
+    if (CVNQResourceManager::getInstance()->getFillStyle(name, out))
+        return true;
+    qCWarning(lcStyle) << "no package has the fill style" << name;
+    return false;
 }
 
 bool cvnLookupStyle(const QString& name, TextStyleDesc& out)
 {
-    return CVNQResourceManager::getInstance()->getTextStyle(name, out);
+    if (CVNQResourceManager::getInstance()->getTextStyle(name, out))
+        return true;
+    qCWarning(lcStyle) << "no package has the text style" << name;
+    return false;
 }
 
 bool cvnStyleAlike(const FillStyle& a, const FillStyle& b)

@@ -204,7 +204,7 @@ QString CVNQResourceManager::toProjectStyleString() const
 {
     Json::Value root(Json::objectValue);
     Json::Value styles(Json::arrayValue);
-    if (m_project && writeStyle(m_project, styles))
+    if (m_project && writeStyle(m_project.get(), styles))
         root["style"] = styles;
     else
         root["style"] = Json::Value();

@@ -5,12 +5,12 @@
 // ("name", "tooltip", "visibility", "enable", geometry or "layout",
 // docking, policies, minimum and maximum sizes).
 
+#include "CVNJsonFwd.h"
 #include "CVNQGlobal.h"
 #include "CVNQTypes.h"
 
 #include <QRect>
 #include <QString>
-#include <json/json.h>
 
 class QWidget;
 

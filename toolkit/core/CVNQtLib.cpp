@@ -2,6 +2,7 @@
 
 #include "CScrollBarStyle.h"
 #include "CVNQResourceManager.h"
+#include "CVNQStartup.h"
 #include "CVNQStyleDefs.h"
 #include "LanguageManager.h"
 
@@ -11,7 +12,6 @@ namespace CVNQtLib {
 
 namespace {
 
-bool g_initialized = false;
 bool g_inDesigner = false;
 bool g_serializeChild = true;
 
@@ -37,21 +37,16 @@ private:
 
 } // namespace
 
-bool& emulatorFlag()
+bool& initialisedFlag()
 {
     static bool flag = false;
     return flag;
 }
 
-void init()
+bool& emulatorFlag()
 {
-    if (g_initialized)
-        return;
-    QApplication::setStyle(cvnGetStyle());
-    cvnInitQtControl();
-    rm()->initDefaultImageRes();
-    rm()->initDefaultStyleRes();
-    g_initialized = true;
+    static bool flag = false;
+    return flag;
 }
 
 void shutdown() {}
@@ -93,7 +88,7 @@ bool cvnIsQtEmulator()
 
 bool cvnLoadSkinFile(const QString& path, float scale)
 {
-    if (!g_initialized)
+    if (!initialisedFlag())
         return false;
     rm()->setScaleFactor(scale);
     return rm()->loadSkinFile(path);
@@ -101,7 +96,7 @@ bool cvnLoadSkinFile(const QString& path, float scale)
 
 bool cvnSetSkinFilePath(const QString& path, float scale)
 {
-    if (!g_initialized)
+    if (!initialisedFlag())
         return false;
     rm()->setScaleFactor(scale);
     return rm()->setSkinDirPath(path);
@@ -109,28 +104,28 @@ bool cvnSetSkinFilePath(const QString& path, float scale)
 
 bool cvnLoadThemeDir(const char* dir)
 {
-    if (!g_initialized || !dir)
+    if (!initialisedFlag() || !dir)
         return false;
     return rm()->loadThemeDir(QString::fromUtf8(dir));
 }
 
 bool cvnLoadThemeFile(const char* zipFile)
 {
-    if (!g_initialized || !zipFile)
+    if (!initialisedFlag() || !zipFile)
         return false;
     return rm()->loadThemeFile(QString::fromUtf8(zipFile));
 }
 
 bool cvnNotifyThemeChange()
 {
-    if (!g_initialized)
+    if (!initialisedFlag())
         return false;
     return rm()->themeChange();
 }
 
 bool cvnSetProjectFilePath(const QString& path)
 {
-    if (!g_initialized)
+    if (!initialisedFlag())
         return false;
     return rm()->setProjectDirPath(path);
 }

@@ -5,11 +5,11 @@
 // designer reach controls only through it (a dynamic_cast of a child
 // QObject; a child that is not a control yields null).
 
+#include "CVNJsonFwd.h"
 #include "CVNQGlobal.h"
 #include "CVNQTypes.h"
 
 #include <QString>
-#include <json/json.h>
 
 namespace CVNQtLib {
 

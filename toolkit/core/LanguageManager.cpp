@@ -1,5 +1,7 @@
 #include "LanguageManager.h"
 
+#include "CVNQLogging.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QJsonDocument>
@@ -14,6 +16,7 @@ namespace {
 
 bool failWith(QString* error, const QString& message)
 {
+    qCWarning(lcLanguage).noquote() << message;
     if (error)
         *error = message;
     return false;
@@ -42,6 +45,8 @@ bool LanguageManager::loadFromJson(const QByteArray& json, QString* error)
     if (parseError.error != QJsonParseError::NoError || !doc.isObject()) {
         const QString reason = parseError.error != QJsonParseError::NoError ? parseError.errorString()
                                                                             : tr("the document is not an object");
+        if (parseError.error != QJsonParseError::NoError)
+            qCWarning(lcLanguage) << "language JSON does not parse at offset" << parseError.offset;
         return failWith(error, tr("Invalid language JSON: %1").arg(reason));
     }
     const QJsonObject root = doc.object();
@@ -134,7 +139,7 @@ QString LanguageManager::text(const QString& key, const QString& fallback)
     const QString entry = m_currentLanguage + QLatin1Char(':') + key;
     if (!m_warnedKeys.contains(entry)) {
         m_warnedKeys.insert(entry);
-        QMessageLogger().warning() << "Missing translation key" << key << "for language" << m_currentLanguage;
+        qCWarning(lcLanguage) << "Missing translation key" << key << "for language" << m_currentLanguage;
     }
     return key;
 }

@@ -1,4 +1,5 @@
 #include "CVNQCanvas.h"
+#include "CVNJson.h"
 
 #include "CVNQCanvasImpl.h"
 #include "CVNQControlFactory.h"
@@ -38,7 +39,7 @@ CVNQCanvas::CVNQCanvas(QWidget* parent)
     : QWidget(parent)
 {
     // No type name: the canvas has no theme entry.
-    m_impl = new CVNQCanvasImpl(this, QString());
+    m_impl.reset(new CVNQCanvasImpl(this, QString()));
     setAcceptDrops(true);
 }
 

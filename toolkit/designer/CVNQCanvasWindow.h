@@ -7,6 +7,7 @@
 
 #include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
+#include "ICVNQPageHost.h"
 
 #include <QString>
 #include <QWidget>
@@ -15,7 +16,7 @@ namespace CVNQtLib {
 
 struct ControlInfo;
 
-class CVNQ_EXPORT CVNQCanvasWindow : public QWidget
+class CVNQ_EXPORT CVNQCanvasWindow : public QWidget, public ICVNQPageHost
 {
 public:
     explicit CVNQCanvasWindow(QWidget* parent = nullptr);
@@ -26,16 +27,16 @@ public:
     static QWidget* createCanvas();
     static ControlInfo getProps();
 
-    void setCanDrag(bool on) { m_canDrag = on; }
+    void setCanDrag(bool on) override { m_canDrag = on; }
     bool getCanGrag() const { return m_canDrag; }
     // Also turns mouse tracking on or off.
-    void setResizeable(bool on);
+    void setResizeable(bool on) override;
     bool getResizeable() const { return m_resizeable; }
-    void setMinWidth(int w) { m_minWidth = w; }
+    void setMinWidth(int w) override { m_minWidth = w; }
     int getMinWidth() const { return m_minWidth; }
-    void setMinHeight(int h) { m_minHeight = h; }
+    void setMinHeight(int h) override { m_minHeight = h; }
     int getMinHeight() const { return m_minHeight; }
-    void setOnlyDragCaption(bool on) { m_onlyDragCaption = on; }
+    void setOnlyDragCaption(bool on) override { m_onlyDragCaption = on; }
     bool getOnlyDragCaption() const { return m_onlyDragCaption; }
     void setCaptionHeight(int h) { m_captionHeight = h; }
     // True when the page has a caption at all.

@@ -1,4 +1,5 @@
 #include "CVNQPropertyList.h"
+#include "CVNQControlInfo.h"
 
 #include "CVNQCheckBox.h"
 #include "CVNQContainer.h"

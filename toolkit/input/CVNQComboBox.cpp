@@ -2,6 +2,7 @@
 
 #include "CVNQComboBoxImpl.h"
 #include "CVNQComboList.h"
+#include "CVNQControlInfo.h"
 
 #include "CVNQPainters.h"
 
@@ -13,11 +14,12 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQComboBox, CVNQComboBoxImpl, "qtcombobox")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQComboBox)
 
 CVNQComboBox::CVNQComboBox(QWidget* parent)
     : QComboBox(parent)
 {
-    m_impl = new CVNQComboBoxImpl(this, typeName());
+    m_impl.reset(new CVNQComboBoxImpl(this, typeName()));
     m_list = new CVNQComboList(m_impl.get());
     m_impl->applyTheme();
     // The combo box owns the list from here on.

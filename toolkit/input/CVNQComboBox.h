@@ -8,6 +8,7 @@
 // CVNQComboList with a CVNQComboItemDelegate.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QComboBox>
 #include <QPointer>

@@ -2,6 +2,7 @@
 
 #include "CVNQStateStyles.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 namespace CVNQtLib {
 
@@ -9,8 +10,9 @@ class CVNQComboBox;
 
 // Styles of the closed box and of its popup list; the list and its item
 // delegate read the popup styles from here.
-class CVNQComboBoxImpl : public CVNQControlImpl
+class CVNQ_EXPORT CVNQComboBoxImpl : public CVNQControlImpl
 {
+    Q_OBJECT
 public:
     CVNQComboBoxImpl(CVNQComboBox* owner, const QString& typeName);
 

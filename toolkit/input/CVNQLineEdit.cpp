@@ -1,5 +1,6 @@
 #include "CVNQLineEdit.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQLineEditImpl.h"
 
 #include <QDragEnterEvent>
@@ -14,7 +15,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQLineEdit, CVNQLineEditImpl, "qtdedit")
 CVNQLineEdit::CVNQLineEdit(QWidget* parent)
     : QLineEdit(parent)
 {
-    m_impl = new CVNQLineEditImpl(this, typeName());
+    m_impl.reset(new CVNQLineEditImpl(this, typeName()));
     m_impl->applyTheme();
     setFrame(false);
     setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));

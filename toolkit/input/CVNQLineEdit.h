@@ -8,6 +8,7 @@
 // the key combination ("CTRL+ALT+SHIFT+Q", "F12").
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QLineEdit>
 

@@ -3,6 +3,7 @@
 #include "CVNQControlInfo.h"
 #include "CVNQStateStyles.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 #include <QFont>
 #include <QMargins>
@@ -13,8 +14,9 @@ namespace CVNQtLib {
 // text style per control state, a placeholder drawn while the field is
 // empty, and the focus and hover looks. Each field's JSON routine is its
 // own; the pieces both use are here.
-class CVNQLineEditImpl : public CVNQControlImpl
+class CVNQ_EXPORT CVNQLineEditImpl : public CVNQControlImpl
 {
+    Q_OBJECT
 public:
     CVNQLineEditImpl(QWidget* owner, const QString& typeName);
 

@@ -1,5 +1,6 @@
 #include "CVNQScrollBar.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQScrollBarImpl.h"
 
 #include <QStyleOptionSlider>
@@ -17,7 +18,7 @@ CVNQScrollBar::CVNQScrollBar(Qt::Orientation orientation, QWidget* parent)
 {
     setOrientation(orientation);
     setAttribute(Qt::WA_MouseTracking, true);
-    m_impl = new CVNQScrollBarImpl(this, QString::fromLatin1(typeName()));
+    m_impl.reset(new CVNQScrollBarImpl(this, QString::fromLatin1(typeName())));
     m_impl->applyTheme();
 }
 

@@ -6,6 +6,7 @@
 // icon on each of the three parts.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QScrollBar>
 

@@ -2,6 +2,7 @@
 
 #include "CVNQStateStyles.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 #include <QStyle>
 

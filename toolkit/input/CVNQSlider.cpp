@@ -1,5 +1,6 @@
 #include "CVNQSlider.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQSliderImpl.h"
 
 #include <QMouseEvent>
@@ -9,11 +10,12 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQSlider, CVNQSliderImpl, "qtslider")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQSlider)
 
 CVNQSlider::CVNQSlider(QWidget* parent, Qt::Orientation orientation)
     : QSlider(parent)
 {
-    m_impl = new CVNQSliderImpl(this, typeName());
+    m_impl.reset(new CVNQSliderImpl(this, typeName()));
     // The node leaves out a maximum of 100, so that is what a new slider has
     // (QSlider alone would start at 99).
     setRange(0, 100);

@@ -6,6 +6,7 @@
 // hands back to Qt, so Qt's hit-testing and the painted thumb agree.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QSize>
 #include <QSlider>
@@ -19,6 +20,9 @@ class CVNQ_EXPORT CVNQSlider : public QSlider, public ICVNQWidgetBase
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQSlider, CVNQSliderImpl)
     CVNQ_FORWARD_PAINT_EVENT()
+    // What the application style asks of the thumb.
+    Q_PROPERTY(int sliderLength READ getSliderLength)
+    Q_PROPERTY(QSize thumbBtnSize READ getThumbBtnSize)
 public:
     explicit CVNQSlider(QWidget* parent = nullptr, Qt::Orientation orientation = Qt::Horizontal);
     ~CVNQSlider() override;

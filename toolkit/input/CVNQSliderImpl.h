@@ -2,6 +2,7 @@
 
 #include "CVNQStateStyles.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 #include <QRect>
 
@@ -13,7 +14,7 @@ class CVNQSlider;
 // channelHeight thick and centred across the axis; the fill grows from the
 // minimum end (left, or bottom for a vertical slider) in proportion to
 // value within [minimum, maximum].
-struct CVNQSliderBars
+struct CVNQ_EXPORT CVNQSliderBars
 {
     QRect channel;
     QRect fill;
@@ -21,8 +22,9 @@ struct CVNQSliderBars
 CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeight, int value, int minimum,
                              int maximum);
 
-class CVNQSliderImpl : public CVNQControlImpl
+class CVNQ_EXPORT CVNQSliderImpl : public CVNQControlImpl
 {
+    Q_OBJECT
 public:
     CVNQSliderImpl(CVNQSlider* owner, const QString& typeName);
 

@@ -6,6 +6,7 @@
 // value and range are not part of its JSON node.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QSpinBox>
 

@@ -1,5 +1,6 @@
 #include "CVNQTextEdit.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQScrollBar.h"
 #include "CVNQScrollBarNode.h"
 #include "CVNQTextEditImpl.h"
@@ -13,7 +14,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQTextEdit, CVNQTextEditImpl, "qttext")
 CVNQTextEdit::CVNQTextEdit(QWidget* parent)
     : QTextEdit(parent)
 {
-    m_impl = new CVNQTextEditImpl(this, typeName());
+    m_impl.reset(new CVNQTextEditImpl(this, typeName()));
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     // Scoped to the text edit: a bare rule would cascade into the two scroll
     // bars, and a background rule makes Qt's style-sheet style lay a bar out

@@ -9,6 +9,7 @@
 // through refreshTheme / setThemeName.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QPointer>
 #include <QTextEdit>

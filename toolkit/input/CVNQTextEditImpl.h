@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CVNQGlobal.h"
 #include "CVNQLineEditImpl.h"
 
 namespace CVNQtLib {
@@ -9,8 +10,9 @@ class CVNQTextEdit;
 // The line edit's look on a multi-line field: the same fields, painting and
 // text-style application; its own JSON node (placeholder style at index 8,
 // margins without the line edit's fallbacks, bound scroll-bar child nodes).
-class CVNQTextEditImpl : public CVNQLineEditImpl
+class CVNQ_EXPORT CVNQTextEditImpl : public CVNQLineEditImpl
 {
+    Q_OBJECT
 public:
     CVNQTextEditImpl(CVNQTextEdit* owner, const QString& typeName);
 

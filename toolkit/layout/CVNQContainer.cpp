@@ -1,6 +1,7 @@
 #include "CVNQContainer.h"
 
 #include "CVNQContainerImpl.h"
+#include "CVNQControlInfo.h"
 #include "CVNQScrollBar.h"
 
 #include <QChildEvent>
@@ -15,7 +16,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQContainer, CVNQContainerImpl, "qtcontainer")
 CVNQContainer::CVNQContainer(QWidget* parent)
     : QWidget(parent)
 {
-    m_impl = new CVNQContainerImpl(this);
+    m_impl.reset(new CVNQContainerImpl(this));
     setAttribute(Qt::WA_MouseTracking, true);
     m_impl->applyTheme();
 }

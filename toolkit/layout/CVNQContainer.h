@@ -7,6 +7,7 @@
 // and resizes itself with an animation. Other containers derive from it.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QWidget>
 

@@ -4,94 +4,76 @@
 // in common, written once over the Qt base: dragging by the caption or any
 // spot that is not an interactive control, edge and corner resizing, the
 // optional background, and a double-click maximise. The state and the mouse
-// rules live in CVNQWindowImpl.
+// rules live in CVNQWindowImpl. Built for QDialog and QWidget only (see
+// CVNQFramelessWidget.cpp).
 
-#include "CVNQStyleDefs.h"
-#include "CVNQWindowImpl.h"
+#include "CVNQGlobal.h"
+#include "ICVNQPageHost.h"
 
-#include <QMouseEvent>
+#include <QDialog>
 #include <QWidget>
+#include <memory>
+
+class QMouseEvent;
+class QPaintEvent;
+class QResizeEvent;
 
 namespace CVNQtLib {
 
+class CVNQWindowImpl;
+struct FillRes;
+struct ImageDesc;
+
 template <class QtBase>
-class CVNQFramelessWidget : public QtBase
+class CVNQ_EXPORT CVNQFramelessWidget : public QtBase, public ICVNQPageHost
 {
 public:
-    bool getCanGrag() const { return m_impl->canDrag; } // spelled so
-    void setCanDrag(bool canDrag) { m_impl->canDrag = canDrag; }
-    bool getOnlyDragCaption() const { return m_impl->onlyDragCaption; }
-    void setOnlyDragCaption(bool only) { m_impl->onlyDragCaption = only; }
+    bool getCanGrag() const; // spelled so
+    void setCanDrag(bool canDrag) override;
+    bool getOnlyDragCaption() const;
+    void setOnlyDragCaption(bool only) override;
     // Also switches mouse tracking, for the resize cursors.
-    void setResizeable(bool resizeable)
-    {
-        m_impl->resizeable = resizeable;
-        this->setAttribute(Qt::WA_MouseTracking, resizeable);
-    }
-    bool getResizeable() const { return m_impl->resizeable; }
-    void setCaptionHeight(int height) { m_impl->captionHeight = height; }
-    int getCaptionHeight() const { return m_impl->captionHeight; }
+    void setResizeable(bool resizeable) override;
+    bool getResizeable() const;
+    void setCaptionHeight(int height);
+    int getCaptionHeight() const;
     // On: frameless and translucent. Off: translucency only goes.
-    void setTransparent(bool on) { m_impl->setTransparent(on); }
-    void setShowBackground(bool show) { m_impl->showBackground = show; }
-    void setUseFillColor(bool useColor) { m_impl->useFillColor = useColor; }
-    void setBackgroundColor(const FillRes& fill) { m_impl->backgroundFill = fill; }
-    void setBackgroundImage(const QString& image, const ImageDesc& desc)
-    {
-        m_impl->backgroundImageDesc = desc;
-        m_impl->backgroundImage = image;
-    }
+    void setTransparent(bool on);
+    void setShowBackground(bool show);
+    void setUseFillColor(bool useColor);
+    void setBackgroundColor(const FillRes& fill);
+    void setBackgroundImage(const QString& image, const ImageDesc& desc);
     // Moves the left (top) edge, keeping the right (bottom) one.
-    void setX(int x) { m_impl->setEdgeX(x); }
-    void setY(int y) { m_impl->setEdgeY(y); }
+    void setX(int x);
+    void setY(int y);
     // Centres the widget on the primary screen's geometry.
-    void centerWindow() { m_impl->centerOnScreen(); }
+    void centerWindow();
     // A double-click in the caption band maximises or restores.
-    void setDoubleClickMaximize(bool on) { m_impl->doubleClickMaximize = on; }
-    bool getDoubleClickMaximize() const { return m_impl->doubleClickMaximize; }
-    void toggleMaximized() { m_impl->toggleMaximized(); }
+    void setDoubleClickMaximize(bool on);
+    bool getDoubleClickMaximize() const;
+    void toggleMaximized();
     // The topmost, deepest visible widget under (x, y) of root.
-    QWidget* hitTest(QWidget* root, QWidget* w, int x, int y) { return CVNQWindowImpl::hitTestWidget(root, w, x, y); }
+    QWidget* hitTest(QWidget* root, QWidget* w, int x, int y);
 
-    CVNQWindowImpl* getImpl() const { return m_impl; }
+    CVNQWindowImpl* getImpl() const { return m_impl.get(); }
 
 protected:
     // topLevel: a window with its own modal loop (else a sub-window).
-    CVNQFramelessWidget(QWidget* parent, const QString& typeName, bool topLevel)
-        : QtBase(parent)
-        , m_impl(new CVNQWindowImpl(this, typeName, topLevel))
-    {}
-    ~CVNQFramelessWidget() override { delete m_impl; }
+    CVNQFramelessWidget(QWidget* parent, const QString& typeName, bool topLevel);
+    ~CVNQFramelessWidget() override;
 
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        if (m_impl->press(event))
-            QtBase::mousePressEvent(event);
-    }
-    void mouseMoveEvent(QMouseEvent* event) override
-    {
-        if (m_impl->move(event))
-            QtBase::mouseMoveEvent(event);
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (m_impl->release(event))
-            QtBase::mouseReleaseEvent(event);
-    }
-    void mouseDoubleClickEvent(QMouseEvent* event) override
-    {
-        if (m_impl->doubleClick(event))
-            QtBase::mouseDoubleClickEvent(event);
-    }
-    void paintEvent(QPaintEvent*) override { m_impl->paint(); }
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // A root container (or any direct child control) follows the window.
-    void resizeEvent(QResizeEvent* event) override
-    {
-        CVNQWindowImpl::resizeChildren(this);
-        QtBase::resizeEvent(event);
-    }
+    void resizeEvent(QResizeEvent* event) override;
 
-    CVNQWindowImpl* m_impl;
+    std::unique_ptr<CVNQWindowImpl> m_impl;
 };
+
+extern template class CVNQFramelessWidget<QDialog>;
+extern template class CVNQFramelessWidget<QWidget>;
 
 } // namespace CVNQtLib

@@ -1,15 +1,17 @@
 #include "CVNQGroupBox.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQGroupBoxImpl.h"
 
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQGroupBox, CVNQGroupBoxImpl, "qtgroupbox")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQGroupBox)
 
 CVNQGroupBox::CVNQGroupBox(QWidget* parent)
     : QWidget(parent)
 {
-    m_impl = new CVNQGroupBoxImpl(this);
+    m_impl.reset(new CVNQGroupBoxImpl(this));
     m_impl->applyTheme();
 }
 

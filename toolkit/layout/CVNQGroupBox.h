@@ -5,6 +5,7 @@
 // container.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QColor>
 #include <QWidget>

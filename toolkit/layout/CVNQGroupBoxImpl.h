@@ -2,6 +2,7 @@
 
 #include "CVNQGroupBox.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 namespace CVNQtLib {
 

@@ -1,5 +1,6 @@
 #include "CVNQScrollView.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQScrollBar.h"
 #include "CVNQScrollBarNode.h"
 #include "CVNQScrollViewImpl.h"
@@ -18,7 +19,7 @@ CVNQScrollView::CVNQScrollView(QWidget* parent)
 CVNQScrollView::CVNQScrollView(QWidget* parent, ImplFactory makeImpl)
     : QScrollArea(parent)
 {
-    m_impl = makeImpl(this);
+    m_impl.reset(makeImpl(this));
     m_vBar = new CVNQScrollBar(Qt::Vertical, this);
     m_hBar = new CVNQScrollBar(Qt::Horizontal, this);
     setHorizontalScrollBar(m_hBar);

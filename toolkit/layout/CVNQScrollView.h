@@ -6,6 +6,7 @@
 // Every scroll step is reported by scrollPosChanged(dx, dy).
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QScrollArea>
 

@@ -2,6 +2,7 @@
 
 #include "CVNQScrollView.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 #include <QPointer>
 

@@ -2,6 +2,8 @@
 
 #include "CVNQAttrJson.h"
 #include "CVNQContainer.h"
+#include "CVNJson.h"
+#include "CVNQControlInfo.h"
 #include "CVNQSpacerImpl.h"
 
 #include <algorithm>
@@ -9,6 +11,7 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQSpacer, CVNQSpacerImpl, "qtspacer")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQSpacer)
 
 CVNQSpacerImpl::CVNQSpacerImpl(CVNQSpacer* owner)
     : CVNQControlImpl(owner, QString::fromLatin1(CVNQSpacer::typeName()))
@@ -41,7 +44,7 @@ void CVNQSpacerImpl::writeJson(Json::Value& n) const
 CVNQSpacer::CVNQSpacer(QWidget* parent)
     : QWidget(parent)
 {
-    m_impl = new CVNQSpacerImpl(this);
+    m_impl.reset(new CVNQSpacerImpl(this));
     setAttribute(Qt::WA_TransparentForMouseEvents, true);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_MouseTracking, false);

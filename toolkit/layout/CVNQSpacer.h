@@ -6,6 +6,7 @@
 // through it.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QWidget>
 

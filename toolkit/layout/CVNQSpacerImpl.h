@@ -2,6 +2,7 @@
 
 #include "CVNQSpacer.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 namespace CVNQtLib {
 

@@ -10,6 +10,7 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQSplitter, CVNQSplitterImpl, "qtsplitter")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQSplitter)
 
 CVNQSplitterImpl::CVNQSplitterImpl(CVNQSplitter* owner)
     : CVNQControlImpl(owner, QString::fromLatin1(CVNQSplitter::typeName()))
@@ -42,7 +43,7 @@ void CVNQSplitterImpl::writeJson(Json::Value& n) const
 CVNQSplitter::CVNQSplitter(QWidget* parent)
     : QWidget(parent)
 {
-    m_impl = new CVNQSplitterImpl(this);
+    m_impl.reset(new CVNQSplitterImpl(this));
     m_impl->applyTheme();
 }
 

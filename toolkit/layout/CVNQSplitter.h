@@ -6,6 +6,7 @@
 // releases end here and do not reach its parent.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QWidget>
 

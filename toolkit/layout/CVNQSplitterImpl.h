@@ -2,6 +2,7 @@
 
 #include "CVNQSplitter.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 #include <QPointer>
 

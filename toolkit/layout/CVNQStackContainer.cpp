@@ -1,6 +1,7 @@
 #include "CVNQStackContainer.h"
 
 #include "CVNQContainer.h"
+#include "CVNQControlInfo.h"
 #include "CVNQStackContainerImpl.h"
 
 #include <QChildEvent>
@@ -12,11 +13,12 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQStackContainer, CVNQStackContainerImpl, "qtstackcontainer")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQStackContainer)
 
 CVNQStackContainer::CVNQStackContainer(QWidget* parent)
     : QWidget(parent)
 {
-    m_impl = new CVNQStackContainerImpl(this);
+    m_impl.reset(new CVNQStackContainerImpl(this));
     m_base.setLayoutRatio(1);
     m_base.setWidthPolicy(0);
     m_base.setHeightPolicy(0);

@@ -5,6 +5,7 @@
 // background that follows the enabled state.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QWidget>
 

@@ -3,6 +3,7 @@
 #include "CVNQEnabledBackground.h"
 #include "CVNQStackContainer.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,5 +1,7 @@
 #include "CVNQSubWin.h"
 
+#include "CVNQWindowImpl.h"
+
 namespace CVNQtLib {
 
 CVNQSubWin::CVNQSubWin(QWidget* parent)

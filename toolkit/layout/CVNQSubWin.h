@@ -20,8 +20,8 @@ public:
     static QString typeName() { return QStringLiteral("CVNSubWin"); }
 
     // Stored as given; no widget minimum is set.
-    void setMinWidth(int w);
-    void setMinHeight(int h);
+    void setMinWidth(int w) override;
+    void setMinHeight(int h) override;
 };
 
 } // namespace CVNQtLib

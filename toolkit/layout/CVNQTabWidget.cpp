@@ -1,5 +1,6 @@
 #include "CVNQTabWidget.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQTabWidgetImpl.h"
 
 #include <QMouseEvent>
@@ -7,11 +8,12 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQTabWidget, CVNQTabWidgetImpl, "qttab")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQTabWidget)
 
 CVNQTabWidget::CVNQTabWidget(QWidget* parent)
     : QWidget(parent)
 {
-    m_impl = new CVNQTabWidgetImpl(this);
+    m_impl.reset(new CVNQTabWidgetImpl(this));
     m_impl->applyTheme();
     // Hover follows the pointer without a pressed button.
     setAttribute(Qt::WA_MouseTracking, true);

@@ -5,6 +5,7 @@
 // switches pages (for example with a CVNQStackContainer).
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QVariant>
 #include <QWidget>

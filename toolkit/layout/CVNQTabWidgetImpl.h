@@ -3,12 +3,13 @@
 #include "CVNQStateStyles.h"
 #include "CVNQTabWidget.h"
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 #include <QVector>
 
 namespace CVNQtLib {
 
-struct CVNQTabItem
+struct CVNQ_EXPORT CVNQTabItem
 {
     QString icon;    // drawn while the item is not selected
     QString hotIcon; // drawn while it is selected

@@ -25,8 +25,8 @@ public:
     static QString typeName() { return QStringLiteral("CVNWindow"); }
 
     // Negative values count as 0; also the widget's minimum size.
-    void setMinWidth(int w);
-    void setMinHeight(int h);
+    void setMinWidth(int w) override;
+    void setMinHeight(int h) override;
     void setMinSize(int w, int h);
     QSize getMinSize() const;
     // Shows the window application-modal and blocks in its own event loop

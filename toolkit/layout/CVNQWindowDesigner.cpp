@@ -46,7 +46,7 @@ CVNQWindowDesigner::CVNQWindowDesigner(QWidget* parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_StyledBackground, true);
-    m_impl = new CVNQWindowDesignerImpl(this);
+    m_impl.reset(new CVNQWindowDesignerImpl(this));
     // No theme at construction: the page root carries the theme itself.
     CVNQResourceManager::getInstance()->registerDesignerWindow(this);
 }

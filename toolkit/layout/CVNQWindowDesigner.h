@@ -6,6 +6,7 @@
 // JSON so that reading the page loads that theme.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QWidget>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 
 namespace CVNQtLib {
 

@@ -5,6 +5,7 @@
 // corner resizing above a minimum size, the optional background, and a
 // maximise toggle on double-click in the caption.
 
+#include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
 #include "CVNQWidgetBaseImpl.h"
 #include "CVNQWindowHitTest.h"

@@ -1,4 +1,5 @@
 #include "CVNQRibbonBar.h"
+#include "CVNQControlInfo.h"
 
 #include "CVNQContainer.h"
 #include "CVNQRibbonBarImpl.h"
@@ -25,7 +26,7 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
     m_tabScrollLeft = new CVNQRibbonButton(m_tabRow, CVN_RIBBON_ITEM_SMALL);
     m_tabScrollRight = new CVNQRibbonButton(m_tabRow, CVN_RIBBON_ITEM_SMALL);
 
-    m_impl = new CVNQRibbonBarImpl(this);
+    m_impl.reset(new CVNQRibbonBarImpl(this));
 
     for (CVNQContainer* c : {m_topRow, m_tabRow, m_pageStack, m_popup})
         c->setChildLayout(CVNQContainer::NoUse);

@@ -1,4 +1,5 @@
 #include "CVNQRibbonButton.h"
+#include "CVNQWidgetBaseImpl.h"
 
 #include "CVNQRibbonMenu.h"
 

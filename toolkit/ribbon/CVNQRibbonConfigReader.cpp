@@ -1,6 +1,7 @@
 // Reading a ribbon configuration into CVNQRibbonBar.
 
 #include "CVNQRibbonBar.h"
+#include "CVNJson.h"
 
 #include "CVNQCheckBox.h"
 #include "CVNQComboBox.h"

@@ -1,6 +1,7 @@
 // Writing CVNQRibbonBar's content as a ribbon configuration.
 
 #include "CVNQRibbonBar.h"
+#include "CVNJson.h"
 
 #include "CVNQCheckBox.h"
 #include "CVNQComboBox.h"

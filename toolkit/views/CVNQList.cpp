@@ -1,5 +1,7 @@
 #include "CVNQList.h"
 
+#include "CVNQControlInfo.h"
+
 #include "CVNQItemViewSetup.h"
 #include "CVNQListImpl.h"
 #include "CVNQListItemDelegate.h"
@@ -15,7 +17,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQList, CVNQListImpl, "qtlist")
 CVNQList::CVNQList(QWidget* parent)
     : QListWidget(parent)
 {
-    m_impl = new CVNQListImpl(this, typeName());
+    m_impl.reset(new CVNQListImpl(this, typeName()));
     m_delegate = new CVNQListItemDelegate(this, m_impl.get());
     setItemDelegate(m_delegate);
     cvnSetUpItemView(this, m_horizontalScrollBar, m_verticalScrollBar);

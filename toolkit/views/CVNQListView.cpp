@@ -1,5 +1,7 @@
 #include "CVNQListView.h"
 
+#include "CVNQControlInfo.h"
+
 #include "CVNQContainer.h"
 #include "CVNQItemViewSetup.h"
 #include "CVNQListViewImpl.h"
@@ -19,7 +21,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQListView, CVNQListViewImpl, "qtlistview")
 CVNQListView::CVNQListView(QWidget* parent)
     : QListView(parent)
 {
-    m_impl = new CVNQListViewImpl(this, typeName());
+    m_impl.reset(new CVNQListViewImpl(this, typeName()));
     m_delegate = new CVNQListViewItemDelegate(this, m_impl.get());
     setItemDelegate(m_delegate);
     cvnSetUpItemView(this, m_horizontalScrollBar, m_verticalScrollBar);

@@ -1,5 +1,7 @@
 #include "CVNQMenu.h"
 
+#include "CVNQControlInfo.h"
+
 #include "CVNQMenuImpl.h"
 
 #include <QActionEvent>
@@ -10,11 +12,12 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQMenu, CVNQMenuImpl, "qtmenu")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQMenu)
 
 CVNQMenu::CVNQMenu(QWidget* parent)
     : QMenu(parent)
 {
-    m_impl = new CVNQMenuImpl(this, typeName());
+    m_impl.reset(new CVNQMenuImpl(this, typeName()));
     setWindowFlag(Qt::FramelessWindowHint, true);
     setAttribute(Qt::WA_TranslucentBackground, true);
     m_impl->applyTheme();
@@ -23,7 +26,7 @@ CVNQMenu::CVNQMenu(QWidget* parent)
 CVNQMenu::CVNQMenu(const QString& title, QWidget* parent)
     : QMenu(title, parent)
 {
-    m_impl = new CVNQMenuImpl(this, typeName());
+    m_impl.reset(new CVNQMenuImpl(this, typeName()));
 }
 
 CVNQMenu::~CVNQMenu() = default;

@@ -1,5 +1,7 @@
 #include "CVNQMenuBar.h"
 
+#include "CVNQControlInfo.h"
+
 #include "CVNQMenuBarImpl.h"
 
 #include <QMouseEvent>
@@ -7,11 +9,12 @@
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQMenuBar, CVNQMenuBarImpl, "qtmenubar")
+CVNQ_IMPLEMENT_PAINT_EVENT(CVNQMenuBar)
 
 CVNQMenuBar::CVNQMenuBar(QWidget* parent)
     : QMenuBar(parent)
 {
-    m_impl = new CVNQMenuBarImpl(this, typeName());
+    m_impl.reset(new CVNQMenuBarImpl(this, typeName()));
     m_impl->applyTheme();
     // The hovered item follows the pointer without a button held.
     setAttribute(Qt::WA_MouseTracking);

@@ -25,7 +25,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQTableView, CVNQTableViewImpl, "qtdatagrid")
 CVNQTableView::CVNQTableView(QWidget* parent)
     : QTableView(parent)
 {
-    m_impl = new CVNQTableViewImpl(this, typeName());
+    m_impl.reset(new CVNQTableViewImpl(this, typeName()));
     m_delegate = new CVNQTableViewitemDelegate(this, m_impl.get());
     setItemDelegate(m_delegate);
     m_horizontalScrollBar = new CVNQScrollBar(Qt::Horizontal, this);

@@ -7,6 +7,7 @@
 // report clicks by object name.
 
 #include "CVNQControl.h"
+#include "CVNQGlobal.h"
 
 #include <QList>
 #include <QPointer>

@@ -5,6 +5,7 @@
 // read everything they paint from here.
 
 #include "CVNQControlImpl.h"
+#include "CVNQGlobal.h"
 #include "CVNQStateStyles.h"
 
 #include <QMap>

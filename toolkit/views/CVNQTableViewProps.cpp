@@ -1,5 +1,7 @@
 #include "CVNQTableView.h"
 
+#include "CVNQControlInfo.h"
+
 namespace CVNQtLib {
 
 ControlInfo CVNQTableView::getProps()

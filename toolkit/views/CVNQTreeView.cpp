@@ -1,5 +1,7 @@
 #include "CVNQTreeView.h"
 
+#include "CVNQControlInfo.h"
+
 #include "CVNQScrollBar.h"
 #include "CVNQTreeConerWidget.h"
 #include "CVNQTreeViewImpl.h"
@@ -17,7 +19,7 @@ CVNQ_IMPLEMENT_CONTROL(CVNQTreeView, CVNQTreeViewImpl, "qttree")
 CVNQTreeView::CVNQTreeView(QWidget* parent)
     : QTreeView(parent)
 {
-    m_impl = new CVNQTreeViewImpl(this, typeName());
+    m_impl.reset(new CVNQTreeViewImpl(this, typeName()));
     m_delegate = new CVNQTreeViewItemDelegate(m_impl.get(), this);
     auto* horizontalBar = new CVNQScrollBar(Qt::Horizontal, this);
     auto* verticalBar = new CVNQScrollBar(Qt::Vertical, this);

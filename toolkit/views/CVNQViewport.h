@@ -3,6 +3,7 @@
 // The data grid's viewport; paints the grid's background.
 
 #include "CVNQConerWidget.h"
+#include "CVNQGlobal.h"
 
 namespace CVNQtLib {
 
