@@ -5,10 +5,12 @@
 #include "CVNQPainters.h"
 
 #include "CVNQResourceManager.h"
+#include "CVNQTextLayoutCache.h"
 #include "CVNQWidgetBaseImpl.h"
 #include "CVNQtLib.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLinearGradient>
@@ -17,6 +19,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace CVNQtLib {
 
@@ -379,12 +382,7 @@ void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, cons
     if (isHor) {
         painter->setPen(color);
         painter->setFont(font);
-        if (style.elideMode == 3) {
-            painter->drawText(r, align, text);
-        } else {
-            const QString elided = QFontMetrics(font).elidedText(text, Qt::ElideRight, w - 2);
-            painter->drawText(r, align, elided);
-        }
+        cvnDrawCachedText(painter, r, align, text, font, style.elideMode != 3, w - 2);
         painter->restore();
         return;
     }
@@ -440,14 +438,42 @@ QSize CVNQWidgetBaseImpl::getImageSize(const QString& name, bool gray)
 
 QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style)
 {
+    // One font per distinct style, kept: a font made afresh for every draw
+    // would look its engine up again every time.
+    struct Key
+    {
+        QString family;
+        int size;
+        int flags;
+        bool operator==(const Key& o) const { return size == o.size && flags == o.flags && family == o.family; }
+    };
+    struct KeyHash
+    {
+        uint operator()(const Key& k) const { return qHash(k.family) ^ uint(k.size * 8 + k.flags); }
+    };
+    static std::unordered_map<Key, QFont, KeyHash> fonts;
+    // Unset attributes come from the application font.
+    static QFont appFont;
+    if (!(QGuiApplication::font() == appFont)) {
+        fonts.clear();
+        appFont = QGuiApplication::font();
+    }
+    const QString global = cvnGetGlobalFontFamily();
+    const Key key{global.isEmpty() ? style.family : global, std::max(style.size, 0),
+                  (style.bold ? 1 : 0) | (style.italic ? 2 : 0) | (style.underline ? 4 : 0)};
+    auto it = fonts.find(key);
+    if (it != fonts.end())
+        return it->second;
+    if (fonts.size() >= 256)
+        fonts.clear();
     QFont font;
     if (style.size > 0)
         font.setPixelSize(style.size);
-    const QString global = cvnGetGlobalFontFamily();
-    font.setFamily(global.isEmpty() ? style.family : global);
+    font.setFamily(key.family);
     font.setWeight(style.bold ? 75 : 50);
     font.setItalic(style.italic);
     font.setUnderline(style.underline);
+    fonts.emplace(key, font);
     return font;
 }
 
