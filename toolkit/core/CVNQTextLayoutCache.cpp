@@ -33,7 +33,28 @@ struct FontEntry
 {
     QFont font;
     int dpi;
+    // The last metrics font this font was compared with, and the answer.
+    QFont metrics;
+    bool compared = false;
+    bool sameMeasure = false;
 };
+
+// Whether QFontMetrics(metrics) measures a text as wide as a line laid out
+// in the painter's font: the same pixel-sized font, where the painter may
+// have added the family itself as its only family.
+bool measuresAlike(const QFont& metrics, const QFont& painted)
+{
+    if (metrics.pixelSize() <= 0)
+        return false;
+    const QStringList families = painted.families();
+    if (families == metrics.families())
+        return metrics == painted;
+    if (families.size() != 1 || families.first() != painted.family())
+        return false;
+    QFont same(painted);
+    same.setFamilies(metrics.families());
+    return same == metrics;
+}
 
 struct TextCache
 {
@@ -49,8 +70,19 @@ struct TextCache
             lines.clear();
             fonts.clear();
         }
-        fonts.append({font, dpi});
+        fonts.append({font, dpi, QFont(), false, false});
         return fonts.size() - 1;
+    }
+
+    bool sameMeasure(int id, const QFont& metrics)
+    {
+        FontEntry& e = fonts[id];
+        if (!e.compared || !(e.metrics == metrics)) {
+            e.compared = true;
+            e.metrics = metrics;
+            e.sameMeasure = measuresAlike(metrics, e.font);
+        }
+        return e.sameMeasure;
     }
 };
 
@@ -129,9 +161,8 @@ void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QS
 
     if (elide && text.size() > 1) {
         // The line's width is what the metrics measure when both fonts
-        // are the same pixel-sized font; otherwise ask the metrics.
-        const bool sameMeasure = metricsFont.pixelSize() > 0 && metricsFont == font;
-        if (!sameMeasure || width > elideWidth) {
+        // measure alike; otherwise ask the metrics.
+        if (!c.sameMeasure(key.font, metricsFont) || width > elideWidth) {
             const QString elided = QFontMetrics(metricsFont).elidedText(text, Qt::ElideRight, elideWidth);
             if (elided != text) {
                 cvnDrawCachedText(painter, rect, align, elided, metricsFont, false, 0);
