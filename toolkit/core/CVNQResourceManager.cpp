@@ -2,6 +2,7 @@
 
 #include "CVNJson.h"
 #include "CVNQResourceManagerImpl.h"
+#include "CVNQTextLayoutCache.h"
 #include "CVNQWidgetBase.h"
 #include "ICVNQWidgetBase.h"
 
@@ -184,6 +185,7 @@ bool CVNQResourceManager::installTheme(std::unique_ptr<CVNQResourceManagerImpl> 
     }
     delete m_theme;
     m_theme = package.release();
+    dropRenderedSvgs();
     m_loadedThemeDir.clear();
     return true;
 }
@@ -211,6 +213,7 @@ bool CVNQResourceManager::loadThemeFile(const QString& zipFile)
 bool CVNQResourceManager::loadSkinArchive(const std::function<bool()>& readArchive)
 {
     const int blobsBefore = m_default->styleBlobs().size();
+    dropRenderedSvgs();
     if (!readArchive())
         return false;
     initFontRes(false);
@@ -243,6 +246,7 @@ bool CVNQResourceManager::setSkinDirPath(const QString& dir)
     if (!path.endsWith(QLatin1Char('/')) && !path.endsWith(QLatin1Char('\\')))
         path += QLatin1Char('/');
     m_default->dirPath = path;
+    dropRenderedSvgs();
     QByteArray bytes;
     Json::Value root;
     if (!readWholeFile(path + QLatin1String("style.json"), bytes) || !parseStyleFile(bytes, root))
@@ -258,6 +262,7 @@ bool CVNQResourceManager::setProjectDirPath(const QString& dir)
 {
     delete m_project;
     m_project = new CVNQResourceManagerImpl;
+    dropRenderedSvgs();
     m_project->filePath = dir;
     if (!m_project->readFolder(dir) || !readLastStyleBlob(m_project, 0))
         return false;
@@ -279,6 +284,7 @@ void CVNQResourceManager::releaseRes()
     // The built-in "IDB_" images are made once at start-up and must survive.
     m_default->releaseImages(QStringLiteral("IDB_"));
     m_default->clearStyles();
+    dropRenderedSvgs();
 }
 
 QString CVNQResourceManager::getThemePath() const
@@ -402,6 +408,8 @@ bool CVNQResourceManager::unregisterDesignerWindow(QWidget* window)
 
 bool CVNQResourceManager::themeChange()
 {
+    dropRenderedSvgs();
+    cvnClearTextLayoutCache();
     // Copies: a refreshed control may open or close a window.
     const QVector<QPointer<QWidget>> windows = m_windows;
     for (const QPointer<QWidget>& w : windows)
