@@ -8,8 +8,11 @@
 #include "TableViewTestUtil.h"
 #include "TestUtil.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHeaderView>
+#include <QPaintEvent>
+#include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -240,4 +243,53 @@ TEST_F(TableViewPaint, TemplateColumnsStampTheirControlsUntilTheContainerGoes)
     EXPECT_FALSE(hasColorIn(img, img.rect(), kButton, 2));
     EXPECT_TRUE(hasColorIn(img, m_view.visualRect(m_model->index(0, 2)), kText, 60));
     EXPECT_TRUE(hasColorIn(img, m_view.visualRect(m_model->index(0, 2)), kIcon, 2));
+}
+
+// A change report repaints the shown cells whose contents changed, and only
+// them; what the grid shows afterwards is the new text.
+TEST_F(TableViewPaint, ChangeReportRepaintsOnlyChangedCells)
+{
+    struct PaintRegions : QObject
+    {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                painted += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } spy;
+    m_view.viewport()->installEventFilter(&spy);
+    auto flush = [&] {
+        spy.painted = QRegion();
+        QCoreApplication::processEvents();
+    };
+    flush();
+
+    // Everything reported, nothing changed: nothing repaints.
+    emit m_model->dataChanged(m_model->index(0, 0), m_model->index(19, 2));
+    flush();
+    EXPECT_TRUE(spy.painted.isEmpty());
+
+    // Two cells change under one report for the whole block.
+    {
+        const QSignalBlocker block(m_model);
+        m_model->item(1, 1)->setText(QStringLiteral("changed"));
+        m_model->item(3, 2)->setText(QStringLiteral("also"));
+    }
+    spy.painted = QRegion();
+    emit m_model->dataChanged(m_model->index(0, 0), m_model->index(19, 2));
+    QCoreApplication::processEvents();
+    const QRegion cells = QRegion(m_view.visualRect(m_model->index(1, 1))) + m_view.visualRect(m_model->index(3, 2));
+    EXPECT_EQ(spy.painted, cells);
+
+    // The icon and the check state count as contents too.
+    m_model->item(2, 0)->setData(m_icon, CellIconRole);
+    flush();
+    EXPECT_EQ(spy.painted, QRegion(m_view.visualRect(m_model->index(2, 0))));
+    m_view.removeEventFilter(&spy);
+
+    const QImage shown = grab();
+    const QRect changed = m_view.visualRect(m_model->index(1, 1));
+    EXPECT_TRUE(hasColorIn(shown, changed, kText, 60));
 }

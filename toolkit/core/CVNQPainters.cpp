@@ -5,18 +5,22 @@
 #include "CVNQPainters.h"
 
 #include "CVNQResourceManager.h"
+#include "CVNQTextLayoutCache.h"
 #include "CVNQWidgetBaseImpl.h"
 #include "CVNQtLib.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace CVNQtLib {
 
@@ -66,6 +70,30 @@ QPainterPath makeRoundedPath(const QRectF& rect, qreal radius, bool topLeft, boo
     return path;
 }
 
+QRect cvnPaintableRect(const QPainter* painter)
+{
+    // Far beyond any widget, yet safe to add a widget's size to.
+    const QRect unbounded(-(1 << 28), -(1 << 28), 1 << 29, 1 << 29);
+    if (!painter || !painter->isActive())
+        return unbounded;
+    QRectF area;
+    QPaintEngine* engine = painter->paintEngine();
+    const QRegion system = engine ? engine->systemClip() : QRegion();
+    const QPaintDevice* device = painter->device();
+    if (!system.isEmpty())
+        area = system.boundingRect(); // device coordinates, as the transform's
+    else if (device && (device->devType() == QInternal::Image || device->devType() == QInternal::Pixmap))
+        area = QRectF(0, 0, device->width(), device->height());
+    bool invertible = false;
+    const QTransform toLogical = painter->deviceTransform().inverted(&invertible);
+    QRectF logical = area.isEmpty() || !invertible ? QRectF(unbounded) : toLogical.mapRect(area);
+    if (painter->hasClipping())
+        logical &= painter->clipBoundingRect();
+    if (logical.isEmpty())
+        return QRect();
+    return logical.toAlignedRect() & unbounded;
+}
+
 namespace {
 
 CVNQResourceManager* resources()
@@ -97,15 +125,6 @@ QPoint placeItem(const IconStyleDesc& placement, int x, int y, int w, int h, con
     else if (placement.ver == 2)
         py = y + h - size.height();
     return QPoint(px + placement.x, py + placement.y);
-}
-
-QImage renderSvg(QSvgRenderer* renderer, const QSize& size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    renderer->render(&p, QRectF(0, 0, size.width(), size.height()));
-    return image;
 }
 
 int textAlignment(const TextStyleDesc& style)
@@ -287,13 +306,22 @@ void CVNQWidgetBaseImpl::paintNinePatchImage(QPainter* painter, const QString& i
         painter->drawImage(target, *img, source);
         return;
     }
+    // Only the tiles that meet what can still be painted: a control far
+    // larger than the screen costs what shows of it.
+    const QRect shown = target & cvnPaintableRect(painter);
+    if (shown.isEmpty())
+        return;
+    const int sw = source.width();
+    const int sh = source.height();
+    const int firstCol = (shown.left() - target.x()) / sw;
+    const int lastCol = (shown.right() - target.x()) / sw;
+    const int firstRow = (shown.top() - target.y()) / sh;
+    const int lastRow = (shown.bottom() - target.y()) / sh;
     painter->save();
     painter->setClipRect(target, Qt::IntersectClip);
-    const int cols = (target.width() + source.width() - 1) / source.width();
-    const int rows = (target.height() + source.height() - 1) / source.height();
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c)
-            painter->drawImage(QPoint(target.x() + c * source.width(), target.y() + r * source.height()), *img, source);
+    for (int r = firstRow; r <= lastRow; ++r)
+        for (int c = firstCol; c <= lastCol; ++c)
+            painter->drawImage(QPoint(target.x() + c * sw, target.y() + r * sh), *img, source);
     painter->restore();
 }
 
@@ -321,16 +349,18 @@ void CVNQWidgetBaseImpl::drawImageAt(QPainter* painter, const QString& image, co
             size = QSize(side, side);
         }
         const QRect target(placeItem(placement, x, y, w, h, size), size);
-        if (placement.useColor) {
-            QImage tinted = renderSvg(renderer, size);
-            QPainter p(&tinted);
-            p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            p.fillRect(tinted.rect(), placement.color);
-            p.end();
-            painter->drawImage(target.topLeft(), tinted);
-        } else if (gray) {
-            const QIcon icon(QPixmap::fromImage(renderSvg(renderer, size)));
-            painter->drawPixmap(target.topLeft(), icon.pixmap(size, QIcon::Disabled));
+        if (placement.useColor || gray) {
+            // Tinted and grayed icons are images: only the part that can
+            // show is rendered, once per size, colour and pixel ratio.
+            const QRect shown = target & cvnPaintableRect(painter);
+            if (shown.isEmpty())
+                return;
+            const QImage* image =
+                resources()->getRenderedSvg(name, size, shown.translated(-target.topLeft()),
+                                            placement.useColor ? placement.color : QColor(), gray,
+                                            painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
+            if (image)
+                painter->drawImage(shown.topLeft(), *image);
         } else {
             renderer->render(painter, QRectF(target));
         }
@@ -379,12 +409,7 @@ void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, cons
     if (isHor) {
         painter->setPen(color);
         painter->setFont(font);
-        if (style.elideMode == 3) {
-            painter->drawText(r, align, text);
-        } else {
-            const QString elided = QFontMetrics(font).elidedText(text, Qt::ElideRight, w - 2);
-            painter->drawText(r, align, elided);
-        }
+        cvnDrawCachedText(painter, r, align, text, font, style.elideMode != 3, w - 2);
         painter->restore();
         return;
     }
@@ -392,18 +417,27 @@ void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, cons
     // Vertical text: drawn into an image lying on its side, which a 90 degree
     // rotation stands up over (x, y, w, h). In the rotated frame a point
     // (u, v) lands at (-v, u), so the image goes to (y, -(x + w)).
+    // Only the part of that image the text can ink is made: its laid-out
+    // box with a line's height around it for overhangs, inside (h, w).
     if (w > 0 && h > 0) {
-        QImage image(h, w, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::TextAntialiasing, true);
-        p.setPen(color);
-        p.setBrush(color);
-        p.setFont(font);
-        p.drawText(QRect(0, 0, h, w), align, text);
-        p.end();
-        painter->rotate(90);
-        painter->drawImage(QPoint(y, -(x + w)), image);
+        const QFontMetrics metrics(font);
+        const int pad = metrics.height();
+        const QRect part = metrics.boundingRect(QRect(0, 0, h, w), align, text).adjusted(-pad, -pad, pad, pad) &
+                           QRect(0, 0, h, w);
+        if (!part.isEmpty()) {
+            QImage image(part.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            p.translate(-part.topLeft());
+            p.setRenderHint(QPainter::TextAntialiasing, true);
+            p.setPen(color);
+            p.setBrush(color);
+            p.setFont(font);
+            p.drawText(QRect(0, 0, h, w), align, text);
+            p.end();
+            painter->rotate(90);
+            painter->drawImage(QPoint(y + part.x(), -(x + w) + part.y()), image);
+        }
     }
     painter->restore();
 }
@@ -440,14 +474,42 @@ QSize CVNQWidgetBaseImpl::getImageSize(const QString& name, bool gray)
 
 QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style)
 {
+    // One font per distinct style, kept: a font made afresh for every draw
+    // would look its engine up again every time.
+    struct Key
+    {
+        QString family;
+        int size;
+        int flags;
+        bool operator==(const Key& o) const { return size == o.size && flags == o.flags && family == o.family; }
+    };
+    struct KeyHash
+    {
+        uint operator()(const Key& k) const { return qHash(k.family) ^ uint(k.size * 8 + k.flags); }
+    };
+    static std::unordered_map<Key, QFont, KeyHash> fonts;
+    // Unset attributes come from the application font.
+    static QFont appFont;
+    if (!(QGuiApplication::font() == appFont)) {
+        fonts.clear();
+        appFont = QGuiApplication::font();
+    }
+    const QString global = cvnGetGlobalFontFamily();
+    const Key key{global.isEmpty() ? style.family : global, std::max(style.size, 0),
+                  (style.bold ? 1 : 0) | (style.italic ? 2 : 0) | (style.underline ? 4 : 0)};
+    auto it = fonts.find(key);
+    if (it != fonts.end())
+        return it->second;
+    if (fonts.size() >= 256)
+        fonts.clear();
     QFont font;
     if (style.size > 0)
         font.setPixelSize(style.size);
-    const QString global = cvnGetGlobalFontFamily();
-    font.setFamily(global.isEmpty() ? style.family : global);
+    font.setFamily(key.family);
     font.setWeight(style.bold ? 75 : 50);
     font.setItalic(style.italic);
     font.setUnderline(style.underline);
+    fonts.emplace(key, font);
     return font;
 }
 

@@ -5,7 +5,10 @@
 #include "CVNQGlobal.h"
 
 #include <QPainterPath>
+#include <QRect>
 #include <QRectF>
+
+class QPainter;
 
 namespace CVNQtLib {
 
@@ -14,5 +17,10 @@ namespace CVNQtLib {
 // gives the plain rectangle.
 CVNQ_EXPORT QPainterPath makeRoundedPath(const QRectF& rect, qreal radius, bool topLeft, bool topRight,
                                          bool bottomRight, bool bottomLeft);
+
+// What a painter can still change, in its logical coordinates: the device
+// (or the region a widget paint covers) within the painter's clip. An
+// upper bound, never smaller than what shows; very large when unknown.
+CVNQ_EXPORT QRect cvnPaintableRect(const QPainter* painter);
 
 } // namespace CVNQtLib

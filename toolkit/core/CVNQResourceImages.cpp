@@ -3,15 +3,20 @@
 
 #include "CVNQResourceManager.h"
 #include "CVNQResourceManagerImpl.h"
+#include "CVNQTextLayoutCache.h"
 
+#include <QCache>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <QtMath>
+#include <algorithm>
 #include <memory>
 
 namespace CVNQtLib {
@@ -137,6 +142,77 @@ QSvgRenderer* CVNQResourceManager::getSvgRenderer(const QString& name)
     return cached;
 }
 
+namespace {
+
+// Rendered SVG parts by source, size, part, tint and pixel ratio; the cost
+// is the image's size in kB.
+QCache<QString, QImage>& renderedSvgs()
+{
+    static QCache<QString, QImage> cache(32 * 1024);
+    return cache;
+}
+
+} // namespace
+
+void CVNQResourceManager::dropRenderedSvgs()
+{
+    renderedSvgs().clear();
+}
+
+const QImage* CVNQResourceManager::getRenderedSvg(const QString& name, const QSize& size, const QRect& part,
+                                                  const QColor& tint, bool gray, qreal dpr)
+{
+    const QRect shown = part & QRect(QPoint(0, 0), size);
+    if (shown.isEmpty() || !(dpr > 0))
+        return nullptr;
+    QSvgRenderer* renderer = getSvgRenderer(name);
+    if (!renderer)
+        return nullptr;
+    // The renderer's address tells apart sources of one name in different
+    // packages; every package change empties the cache.
+    const QString key = QStringLiteral("%1|%2|%3x%4|%5,%6,%7x%8|%9|%10|%11")
+                            .arg(name)
+                            .arg(quintptr(renderer))
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(shown.x())
+                            .arg(shown.y())
+                            .arg(shown.width())
+                            .arg(shown.height())
+                            .arg(tint.isValid() ? tint.name(QColor::HexArgb) : QString(gray ? "gray" : "-"))
+                            .arg(dpr);
+    if (const QImage* hit = renderedSvgs().object(key))
+        return hit;
+
+    // Only the part is made: the whole drawing moved by a whole number of
+    // pixels, so its pixels are those of the same part of the whole.
+    const QSize pixels(qCeil(shown.width() * dpr), qCeil(shown.height() * dpr));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return nullptr;
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.scale(dpr, dpr);
+        p.translate(-shown.x(), -shown.y());
+        renderer->render(&p, QRectF(0, 0, size.width(), size.height()));
+        if (tint.isValid()) {
+            p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            p.fillRect(shown, tint);
+        }
+    }
+    if (!tint.isValid() && gray) {
+        const QIcon icon(QPixmap::fromImage(image));
+        image = icon.pixmap(image.size(), QIcon::Disabled).toImage();
+    }
+    image.setDevicePixelRatio(dpr);
+    auto* cached = new QImage(image);
+    const int cost = std::max(1, int(qint64(image.width()) * image.height() * 4 / 1024));
+    if (!renderedSvgs().insert(key, cached, cost))
+        return nullptr; // larger than the whole cache: not kept, not shown
+    return cached;
+}
+
 void CVNQResourceManager::initDefaultImageRes()
 {
     // The images are drawn once by scripts/builtin-images and shipped in the
@@ -152,6 +228,8 @@ void CVNQResourceManager::initDefaultImageRes()
 
 void CVNQResourceManager::initFontRes(bool fromFolder)
 {
+    // New families may change which font draws a kept text.
+    cvnClearTextLayoutCache();
     QMap<QString, int>& fonts = m_default->fontMap();
     auto remember = [&fonts](int id) {
         if (id == -1)

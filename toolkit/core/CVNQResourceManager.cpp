@@ -3,6 +3,7 @@
 #include "CVNJson.h"
 #include "CVNQLogging.h"
 #include "CVNQResourceManagerImpl.h"
+#include "CVNQTextLayoutCache.h"
 #include "CVNQWidgetBase.h"
 #include "ICVNQWidgetBase.h"
 
@@ -198,6 +199,7 @@ bool CVNQResourceManager::installTheme(std::unique_ptr<CVNQResourceManagerImpl> 
         package->indexThemeElements();
     }
     m_theme = std::move(package);
+    dropRenderedSvgs();
     m_loadedThemeDir.clear();
     return true;
 }
@@ -233,6 +235,7 @@ bool CVNQResourceManager::loadThemeFile(const QString& zipFile)
 bool CVNQResourceManager::loadSkinArchive(const std::function<bool()>& readArchive)
 {
     const int blobsBefore = m_default->styleBlobs().size();
+    dropRenderedSvgs();
     if (!readArchive())
         return false;
     initFontRes(false);
@@ -265,6 +268,7 @@ bool CVNQResourceManager::setSkinDirPath(const QString& dir)
     if (!path.endsWith(QLatin1Char('/')) && !path.endsWith(QLatin1Char('\\')))
         path += QLatin1Char('/');
     m_default->dirPath = path;
+    dropRenderedSvgs();
     QByteArray bytes;
     Json::Value root;
     if (!readWholeFile(path + QLatin1String("style.json"), bytes) || !parseStyleFile(bytes, root))
@@ -279,6 +283,7 @@ bool CVNQResourceManager::setSkinDirPath(const QString& dir)
 bool CVNQResourceManager::setProjectDirPath(const QString& dir)
 {
     m_project.reset(new CVNQResourceManagerImpl);
+    dropRenderedSvgs();
     m_project->filePath = dir;
     if (!m_project->readFolder(dir) || !readLastStyleBlob(m_project.get(), 0))
         return false;
@@ -300,6 +305,7 @@ void CVNQResourceManager::releaseRes()
     // The built-in "IDB_" images are made once at start-up and must survive.
     m_default->releaseImages(QStringLiteral("IDB_"));
     m_default->clearStyles();
+    dropRenderedSvgs();
 }
 
 QString CVNQResourceManager::getThemePath() const
@@ -423,6 +429,8 @@ bool CVNQResourceManager::unregisterDesignerWindow(QWidget* window)
 
 bool CVNQResourceManager::themeChange()
 {
+    dropRenderedSvgs();
+    cvnClearTextLayoutCache();
     // Copies: a refreshed control may open or close a window.
     const QVector<QPointer<QWidget>> windows = m_windows;
     for (const QPointer<QWidget>& w : windows)

@@ -151,6 +151,14 @@ public:
     QImage* getImage(const QString& name, bool gray = false);
     // Cached, manager-owned renderer or null; never free it.
     QSvgRenderer* getSvgRenderer(const QString& name);
+    // The SVG of that name rendered at size (logical pixels) times dpr, of
+    // which only part (logical pixels inside (0, 0, size)) is made: tinted
+    // with tint when it is valid, else grayed like a disabled icon when
+    // gray is set. Cached by all of these, dropped when a theme, project or
+    // skin changes; manager-owned, valid until the next call. Null when the
+    // SVG does not load or part is empty.
+    const QImage* getRenderedSvg(const QString& name, const QSize& size, const QRect& part, const QColor& tint,
+                                 bool gray, qreal dpr);
 
     // --- skin translations -----------------------------------------------------
     // Language manager first, then the skin table of "language.txt".
@@ -179,6 +187,8 @@ private:
     // open or brings no style file of its own.
     bool loadSkinArchive(const std::function<bool()>& readArchive);
     QString filePathFor(const QString& name) const;
+    // Forgets every rendered SVG (their sources may have changed).
+    void dropRenderedSvgs();
     // The first hit in the caches of the default, project and theme package.
     template <class T>
     T* findCached(T* (CVNQResourceManagerImpl::*cached)(const QString&) const, const QString& key) const;

@@ -16,7 +16,9 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QSet>
+#include <algorithm>
 
 namespace CVNQtLib {
 
@@ -165,6 +167,8 @@ int CVNQTableView::getItemHeight() const
 void CVNQTableView::setBackground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    // Cells repaint only when their contents change; a new look shows at once.
+    viewport()->update();
 }
 const FillStyle& CVNQTableView::getBackground(CommonCtrlState) const
 {
@@ -173,6 +177,8 @@ const FillStyle& CVNQTableView::getBackground(CommonCtrlState) const
 void CVNQTableView::setItemBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->itemBackgrounds.set(state, style);
+    // Cells repaint only when their contents change; a new look shows at once.
+    viewport()->update();
 }
 const FillStyle& CVNQTableView::getItemBackground(CtrlState state) const
 {
@@ -181,6 +187,8 @@ const FillStyle& CVNQTableView::getItemBackground(CtrlState state) const
 void CVNQTableView::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     m_impl->itemTextStyles.set(state, style);
+    // Cells repaint only when their contents change; a new look shows at once.
+    viewport()->update();
 }
 const TextStyleDesc& CVNQTableView::getItemTextStyle(CtrlState state) const
 {
@@ -328,6 +336,49 @@ bool CVNQTableView::connectScrollBar(Qt::Orientation orientation)
         return false;
     connect(bar, &QScrollBar::actionTriggered, this, action, Qt::UniqueConnection);
     return true;
+}
+
+void CVNQTableView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QVector<int>& roles)
+{
+    QWidget* port = viewport();
+    const bool ours = itemDelegate() == m_delegate && m_delegate && !m_impl->hasColumnWidgets();
+    if (!ours || !isVisible() || !port->updatesEnabled() || !topLeft.isValid() || !bottomRight.isValid() ||
+        topLeft.parent() != rootIndex() || bottomRight.parent() != rootIndex()) {
+        QTableView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    // Only the rows and columns on screen can need a repaint; every other
+    // cell is painted afresh when it scrolls into view.
+    const int firstShown = rowAt(0);
+    const int lastShown = rowAt(port->height() - 1);
+    const int firstRow = std::max(topLeft.row(), firstShown < 0 ? 0 : firstShown);
+    const int lastRow = std::min(bottomRight.row(), lastShown < 0 ? model()->rowCount(rootIndex()) - 1 : lastShown);
+    const int firstColumn = std::max(topLeft.column(), std::max(columnAt(0), 0));
+    const int lastColumn = std::min(bottomRight.column(), columnAt(port->width() - 1) < 0
+                                                              ? model()->columnCount(rootIndex()) - 1
+                                                              : columnAt(port->width() - 1));
+    QRegion dirty;
+    for (int c = firstColumn; c <= lastColumn; ++c) {
+        if (isColumnHidden(c))
+            continue;
+        const bool plain = !itemDelegateForColumn(c);
+        for (int r = firstRow; r <= lastRow; ++r) {
+            if (isRowHidden(r))
+                continue;
+            const QModelIndex index = model()->index(r, c, rootIndex());
+            if (!plain || itemDelegateForRow(r) || m_impl->cellChanged(index))
+                dirty += visualRect(index);
+        }
+    }
+    {
+        // Qt's own handling (editors, accessibility) without its repaint
+        // of the whole viewport.
+        port->setAttribute(Qt::WA_UpdatesDisabled, true);
+        QTableView::dataChanged(topLeft, bottomRight, roles);
+        port->setAttribute(Qt::WA_UpdatesDisabled, false);
+    }
+    if (!dirty.isEmpty())
+        port->update(dirty);
 }
 
 void CVNQTableView::paintEvent(QPaintEvent* event)

@@ -106,6 +106,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    // Repaints only the shown cells whose contents differ from what they
+    // showed when they were last painted.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QVector<int>& roles = QVector<int>()) override;
 
 private:
     // Ties the view to its current bar of that direction; true when it was

@@ -90,6 +90,37 @@ void CVNQTableViewImpl::setHoveredRow(int row)
         view()->viewport()->update();
 }
 
+namespace {
+quint64 cellKey(const QModelIndex& index)
+{
+    return (quint64(quint32(index.row())) << 32) | quint32(index.column());
+}
+} // namespace
+
+uint CVNQTableViewImpl::cellContents(const QString& text, const QString& iconPath, const QVariant& alignment,
+                                     bool checked)
+{
+    uint h = qHash(text);
+    h = h * 31 + qHash(iconPath);
+    h = h * 31 + uint(alignment.isValid() ? alignment.toInt() + 1 : 0);
+    return h * 2 + (checked ? 1 : 0);
+}
+
+void CVNQTableViewImpl::rememberPainted(const QModelIndex& index, uint contents)
+{
+    m_painted.insert(cellKey(index), contents);
+}
+
+bool CVNQTableViewImpl::cellChanged(const QModelIndex& index) const
+{
+    const auto it = m_painted.constFind(cellKey(index));
+    if (it == m_painted.constEnd())
+        return true;
+    const bool checked = index.column() == 0 && checkstyle && index.data(Qt::CheckStateRole).toBool();
+    return *it != cellContents(index.data(Qt::DisplayRole).toString(), index.data(CellIconRole).toString(),
+                               index.data(Qt::TextAlignmentRole), checked);
+}
+
 QPoint CVNQTableViewImpl::pointerInViewport() const
 {
     if (m_paintPointerValid || !m_owner)

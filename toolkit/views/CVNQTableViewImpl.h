@@ -8,6 +8,7 @@
 #include "CVNQGlobal.h"
 #include "CVNQStateStyles.h"
 
+#include <QHash>
 #include <QMap>
 #include <QPoint>
 #include <QPointer>
@@ -46,6 +47,14 @@ public:
     void beginRowsPaint();
     void endRowsPaint() { m_paintPointerValid = false; }
 
+    // What a cell showed when the delegate last painted it (its text,
+    // icon, alignment and check state), so that a change report repaints
+    // only the cells whose contents really changed.
+    static uint cellContents(const QString& text, const QString& iconPath, const QVariant& alignment, bool checked);
+    void rememberPainted(const QModelIndex& index, uint contents);
+    // False when the cell was painted last with the contents it has now.
+    bool cellChanged(const QModelIndex& index) const;
+
     // A column's template container; null when there is none or it was
     // deleted since it was set.
     CVNQContainer* columnWidget(int column) const;
@@ -76,6 +85,7 @@ protected:
     void writeJson(Json::Value& node) const override;
 
 private:
+    QHash<quint64, uint> m_painted;
     QPoint m_paintPointer;
     bool m_paintPointerValid = false;
 

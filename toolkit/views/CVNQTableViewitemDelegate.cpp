@@ -45,9 +45,12 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
     const int state = cellState(option, index);
     CVNQWidgetBaseImpl::drawFillStyle(painter, m_impl->itemBackgrounds.get(state), cell);
     TextStyleDesc style = m_impl->itemTextStyles.get(state);
-    applyAlignment(style, index.data(Qt::TextAlignmentRole));
+    const QVariant alignment = index.data(Qt::TextAlignmentRole);
+    applyAlignment(style, alignment);
 
     const bool checkColumn = column == 0 && m_impl->checkstyle;
+    const bool checked = checkColumn && index.data(Qt::CheckStateRole).toBool();
+    m_impl->rememberPainted(index, CVNQTableViewImpl::cellContents(text, iconPath, alignment, checked));
     QRect content = contentRect(cell, checkColumn, m_impl->checkImageSize);
     QRect iconRect;
     if (iconSize.isValid()) {
@@ -73,7 +76,7 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
         painter->restore();
     }
     if (checkColumn && m_impl->headerCheckBox) {
-        m_impl->headerCheckBox->setChecked(index.data(Qt::CheckStateRole).toBool());
+        m_impl->headerCheckBox->setChecked(checked);
         if (CVNQWidgetBaseImpl* box = m_impl->headerCheckBox->getControlImpl())
             box->draw(painter, checkRect(cell, m_impl->checkImageSize));
     }

@@ -1,0 +1,302 @@
+// The painters' cheap paths (kept text lines, rendered SVG parts, visible
+// tiles only, small images for vertical text) paint exactly what the plain
+// paths paint, and what a file sets cannot make one paint take gigabytes.
+
+#include "CVNQResourceManager.h"
+#include "CVNQResourceManagerImpl.h"
+#include "CVNQTextLayoutCache.h"
+#include "CVNQWidgetBaseImpl.h"
+#include "TestUtil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+using Impl = CVNQWidgetBaseImpl;
+
+namespace {
+
+QImage canvas(int w, int h, QColor fill = Qt::transparent)
+{
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(fill);
+    return img;
+}
+
+// What drawText did before lines were kept: elide, then QPainter::drawText.
+void plainText(QPainter& p, const QString& text, const QFont& font, const QRect& r, int align, bool elide)
+{
+    p.setFont(font);
+    p.drawText(r, align, elide ? QFontMetrics(font).elidedText(text, Qt::ElideRight, r.width() - 2) : text);
+}
+
+} // namespace
+
+TEST(PaintCost, KeptTextLinesPaintWhatDrawTextPaints)
+{
+    const QStringList texts = {"12.7 m/s", "WTG-007", "Bearing temperature anomaly detected", "风机 ID", "a",
+                               "x y", "  padded ", "two\nlines", "tab\there", "Ärger fi ffl", "الطاقة 12"};
+    const int aligns[] = {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignHCenter | Qt::AlignVCenter,
+                          Qt::AlignRight | Qt::AlignBottom, Qt::AlignHCenter | Qt::AlignTop};
+    QFont font;
+    font.setFamily(QString::fromLatin1(kDefaultTextStyleFamily));
+    // The painter's font takes its family list from the application font.
+    const QFont appFont = QGuiApplication::font();
+    QFont listed = appFont;
+    listed.setFamilies({font.family()});
+    for (const QFont& app : {appFont, listed})
+    for (int px : {11, 16}) {
+        QGuiApplication::setFont(app);
+        font.setPixelSize(px);
+        for (bool bold : {false, true}) {
+            font.setBold(bold);
+            for (const QString& text : texts) {
+                const int natural = QFontMetrics(font).horizontalAdvance(text);
+                // Widths around the elision point and boxes lower than the line.
+                for (const QRect r : {QRect(3, 4, natural + 2, 30), QRect(3, 4, natural + 1, 30),
+                                      QRect(5, 2, natural / 2 + 7, 9), QRect(0, 0, 300, 44)}) {
+                    for (int align : aligns) {
+                        for (bool elide : {true, false}) {
+                            QImage want = canvas(320, 50, Qt::white);
+                            {
+                                QPainter p(&want);
+                                p.setPen(QColor(20, 40, 60));
+                                plainText(p, text, font, r, align, elide);
+                            }
+                            for (int round = 0; round < 2; ++round) { // fresh or kept, then kept
+                                QImage got = canvas(320, 50, Qt::white);
+                                {
+                                    QPainter p(&got);
+                                    p.setPen(QColor(20, 40, 60));
+                                    p.setFont(font);
+                                    cvnDrawCachedText(&p, r, align, text, font, elide, r.width() - 2);
+                                }
+                                ASSERT_EQ(want, got) << text.toStdString() << " " << px << " " << align << " "
+                                                     << elide << " " << r.width() << "x" << r.height();
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    QGuiApplication::setFont(appFont);
+}
+
+namespace {
+
+// A theme folder as a theme maker writes it: a tiled fill, a vertical text
+// style, and images, among them an SVG that declares a huge size.
+class PaintCostTheme : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QImage px(1, 1, QImage::Format_ARGB32);
+        px.fill(QColor(200, 30, 30));
+        QImage tile(7, 5, QImage::Format_ARGB32);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 7; ++x)
+                tile.setPixelColor(x, y, QColor(x * 36, y * 50, 120, 150 + x * 10));
+        ASSERT_TRUE(QDir().mkpath(dir.filePath("images")));
+        ASSERT_TRUE(px.save(dir.filePath("images/px.png")));
+        ASSERT_TRUE(tile.save(dir.filePath("images/tile.png")));
+        const char* shape = "<circle cx='%1' cy='%2' r='%3' fill='#208040'/><rect x='1' y='1' width='%4' "
+                            "height='%5' fill='none' stroke='#000' stroke-width='3'/>";
+        auto svg = [&](int w, int h) {
+            return QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2'>").arg(w).arg(h) +
+                   QString::fromLatin1(shape).arg(w / 2).arg(h / 2).arg(std::min(w, h) / 3).arg(w - 2).arg(h - 2) +
+                   QStringLiteral("</svg>");
+        };
+        ASSERT_TRUE(TestUtil::writeFile(dir.path(), "images/huge.svg", svg(40000, 12000).toUtf8()));
+        ASSERT_TRUE(TestUtil::writeFile(dir.path(), "images/icon.svg", svg(23, 17).toUtf8()));
+        ASSERT_TRUE(TestUtil::writeFile(dir.path(), "style.json", R"({"style":[
+            {"type":1,"name":"pc.dots","drawImg":true,"img":"images/px.png","repeatCenter":true},
+            {"type":1,"name":"pc.tiles","drawImg":true,"img":"images/tile.png","repeatCenter":true,
+             "margin":[1,2,1,2]},
+            {"type":2,"name":"pc.side","isHor":false,"size":14,"hor":1,"ver":1,"clr":"FF102030"}]})"));
+        CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+        ASSERT_TRUE(rm->loadThemeDir(dir.path()));
+        const CVNQResourceManagerImpl* theme = rm->getThemeManagerIml();
+        ASSERT_TRUE(theme && theme->findFillStyle("pc.dots") && theme->findTextStyle("pc.side"));
+        dots = *theme->findFillStyle("pc.dots");
+        tiles = *theme->findFillStyle("pc.tiles");
+        side = *theme->findTextStyle("pc.side");
+    }
+    void TearDown() override
+    {
+        QTemporaryDir blank;
+        TestUtil::writeFile(blank.path(), "style.json", R"({"style":[]})");
+        CVNQResourceManager::getInstance()->loadThemeDir(blank.path());
+    }
+
+    QTemporaryDir dir;
+    FillStyle dots, tiles;
+    TextStyleDesc side;
+};
+
+long statusKb(const char* field)
+{
+    QFile f("/proc/self/status");
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+// Peak memory above the start while f runs, in MB (the peak is reset first).
+template <class F>
+double peakGrowthMb(F f)
+{
+    QFile clear("/proc/self/clear_refs");
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+    clear.close();
+    const long before = statusKb("VmRSS:");
+    f();
+    return (statusKb("VmHWM:") - before) / 1024.0;
+}
+
+} // namespace
+
+// What a file sets (a container far larger than the screen with 1-px
+// tiles, vertical text on a huge control, an SVG declaring a huge size)
+// costs no more memory than what shows of it.
+TEST_F(PaintCostTheme, HugeNumbersInFilesStayBoundedInMemory)
+{
+    IconStyleDesc tint;
+    tint.useColor = true;
+    tint.color = QColor(4, 16, 11);
+    QImage tiled = canvas(400, 300, Qt::white), text = tiled, tinted = tiled, grayed = tiled;
+    const double growth = peakGrowthMb([&] {
+        {
+            QPainter p(&tiled);
+            Impl::drawFillStyleAt(&p, dots, 0, 0, 8000, 8000);
+        }
+        {
+            QPainter p(&text);
+            Impl::drawTextAt(&p, "Vertical", side, 0, 0, 100000, 5000, false);
+        }
+        {
+            QPainter p(&tinted);
+            Impl::drawImageAt(&p, "images/huge.svg", tint, 0, 0, 100, 30);
+        }
+        {
+            QPainter p(&grayed);
+            Impl::drawImageAt(&p, "images/huge.svg", IconStyleDesc(), 0, 0, 100, 30, true);
+        }
+    });
+    EXPECT_LT(growth, 100.0);
+    EXPECT_EQ(tiled.pixelColor(399, 299), QColor(200, 30, 30)); // the tiles reach the corner
+    EXPECT_EQ(tinted.pixelColor(50, 15), tint.color);             // inside the huge circle
+    EXPECT_NE(grayed.pixelColor(50, 15), QColor(Qt::white));
+}
+
+// The cheap paths paint the very pixels of the plain ones at ordinary sizes,
+// also when the painter clips or the item lies partly outside the image.
+TEST_F(PaintCostTheme, CheapPathsPaintThePlainPixels)
+{
+    QSvgRenderer renderer(dir.filePath("images/icon.svg"));
+    ASSERT_TRUE(renderer.isValid());
+    const QImage* tile = CVNQResourceManager::getInstance()->getImage(tiles.img);
+    ASSERT_TRUE(tile);
+    auto fullSvg = [&] {
+        QImage full(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+        full.fill(Qt::transparent);
+        QPainter p(&full);
+        renderer.render(&p, QRectF(QPointF(0, 0), renderer.defaultSize()));
+        return full;
+    };
+    for (const QRect clip : {QRect(), QRect(17, 11, 61, 43)}) {
+        auto compare = [&](const char* what, auto plain, auto cheap) {
+            QImage want = canvas(120, 90, Qt::white), got = canvas(120, 90, Qt::white);
+            {
+                QPainter p(&want);
+                if (!clip.isNull())
+                    p.setClipRect(clip);
+                plain(p);
+            }
+            {
+                QPainter p(&got);
+                if (!clip.isNull())
+                    p.setClipRect(clip);
+                cheap(p);
+            }
+            EXPECT_EQ(want, got) << what << " clip " << clip.width();
+        };
+        for (const QRect r : {QRect(-13, -9, 200, 150), QRect(5, 4, 37, 29)}) {
+            // Tiles (no margins: the centre is all): before, every tile
+            // under a clip to the centre.
+            FillStyle whole = tiles;
+            whole.imgDesc = ImageDesc();
+            whole.imgDesc.repeatCenter = true;
+            compare(
+                "tiles",
+                [&](QPainter& p) {
+                    p.setClipRect(r, Qt::IntersectClip);
+                    for (int y = r.y(); y <= r.bottom(); y += tile->height())
+                        for (int x = r.x(); x <= r.right(); x += tile->width())
+                            p.drawImage(QPoint(x, y), *tile);
+                },
+                [&](QPainter& p) { Impl::drawFillStyleAt(&p, whole, r.x(), r.y(), r.width(), r.height()); });
+
+            // Vertical text: before, an image of the whole control.
+            for (const QString& text : {QString("Vertical"), QString("风机 ID 12.5")}) {
+                compare(
+                    "vertical",
+                    [&](QPainter& p) {
+                        const QFont font = Impl::fontForStyle(side);
+                        QImage image(r.height(), r.width(), QImage::Format_ARGB32_Premultiplied);
+                        image.fill(Qt::transparent);
+                        QPainter ip(&image);
+                        ip.setRenderHint(QPainter::TextAntialiasing, true);
+                        ip.setPen(side.clr);
+                        ip.setFont(font);
+                        ip.drawText(QRect(0, 0, r.height(), r.width()), Qt::AlignHCenter | Qt::AlignVCenter, text);
+                        ip.end();
+                        p.rotate(90);
+                        p.drawImage(QPoint(r.y(), -(r.x() + r.width())), image);
+                    },
+                    [&](QPainter& p) { Impl::drawTextAt(&p, text, side, r.x(), r.y(), r.width(), r.height(), false); });
+            }
+        }
+        // Tinted and grayed icons: before, the whole SVG rendered each time.
+        for (const QPoint at : {QPoint(-9, -5), QPoint(30, 20), QPoint(105, 80)}) {
+            IconStyleDesc place;
+            place.hor = place.ver = 0;
+            place.x = at.x();
+            place.y = at.y();
+            IconStyleDesc tint = place;
+            tint.useColor = true;
+            tint.color = QColor(210, 230, 226);
+            compare(
+                "tint",
+                [&](QPainter& p) {
+                    QImage full = fullSvg();
+                    QPainter fp(&full);
+                    fp.setCompositionMode(QPainter::CompositionMode_SourceIn);
+                    fp.fillRect(full.rect(), tint.color);
+                    fp.end();
+                    p.drawImage(at, full);
+                },
+                [&](QPainter& p) { Impl::drawImageAt(&p, "images/icon.svg", tint, 0, 0, 120, 90); });
+            compare(
+                "gray",
+                [&](QPainter& p) {
+                    const QIcon icon(QPixmap::fromImage(fullSvg()));
+                    p.drawPixmap(at, icon.pixmap(renderer.defaultSize(), QIcon::Disabled));
+                },
+                [&](QPainter& p) { Impl::drawImageAt(&p, "images/icon.svg", place, 0, 0, 120, 90, true); });
+        }
+    }
+}
