@@ -353,3 +353,6 @@ void CVNQTableView::leaveEvent(QEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTableView.cpp"
+#include "moc_CVNQViewport.cpp"

@@ -283,3 +283,5 @@ void CVNQTableViewImpl::writeAttributes(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTableViewImpl.cpp"

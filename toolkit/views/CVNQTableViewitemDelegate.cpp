@@ -160,3 +160,5 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTableViewitemDelegate.cpp"
