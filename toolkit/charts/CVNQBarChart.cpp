@@ -75,3 +75,5 @@ CVNQChartImpl* CVNQBarChart::chartImpl() const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQBarChart.cpp"

@@ -248,3 +248,5 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQBarChartImpl.cpp"

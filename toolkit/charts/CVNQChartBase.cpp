@@ -351,3 +351,5 @@ void CVNQChartBase::beginGLFrame(QOpenGLFunctions& gl)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQChartBase.cpp"

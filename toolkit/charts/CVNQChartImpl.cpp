@@ -106,3 +106,5 @@ void CVNQChartImpl::showHoverTooltip(const QString& text)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQChartImpl.cpp"

@@ -41,3 +41,5 @@ CVNQTraceChartImpl* CVNQECGChart::traceImpl() const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQECGChart.cpp"

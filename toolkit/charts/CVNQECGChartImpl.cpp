@@ -42,3 +42,5 @@ void CVNQECGChartImpl::draw(QPainter* painter, const QRect& rect)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQECGChartImpl.cpp"

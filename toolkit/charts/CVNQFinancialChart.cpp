@@ -101,3 +101,5 @@ CVNQChartImpl* CVNQFinancialChart::chartImpl() const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQFinancialChart.cpp"

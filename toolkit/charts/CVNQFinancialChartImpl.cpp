@@ -452,3 +452,5 @@ void CVNQFinancialChartImpl::draw(QPainter* painter, const QRect& rect)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQFinancialChartImpl.cpp"

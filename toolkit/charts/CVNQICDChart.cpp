@@ -30,3 +30,5 @@ void CVNQICDChart::addMarker(float, bool) {}
 void CVNQICDChart::addMarkerValue(float, int, int, int) {}
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQICDChart.cpp"

@@ -22,3 +22,5 @@ void CVNQICDChartImpl::draw(QPainter* painter, const QRect& rect)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQICDChartImpl.cpp"

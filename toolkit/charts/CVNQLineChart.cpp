@@ -79,3 +79,5 @@ CVNQChartImpl* CVNQLineChart::chartImpl() const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQLineChart.cpp"

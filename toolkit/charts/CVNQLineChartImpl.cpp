@@ -369,3 +369,5 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQLineChartImpl.cpp"

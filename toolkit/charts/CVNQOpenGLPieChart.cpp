@@ -68,3 +68,5 @@ CVNQChartImpl* CVNQOpenGLPieChart::chartImpl() const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQOpenGLPieChart.cpp"

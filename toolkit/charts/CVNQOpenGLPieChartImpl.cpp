@@ -291,3 +291,5 @@ void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQOpenGLPieChartImpl.cpp"

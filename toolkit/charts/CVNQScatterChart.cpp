@@ -71,3 +71,5 @@ CVNQChartImpl* CVNQScatterChart::chartImpl() const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQScatterChart.cpp"

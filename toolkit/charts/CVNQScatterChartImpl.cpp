@@ -235,3 +235,5 @@ void CVNQScatterChartImpl::draw(QPainter* painter, const QRect& rect)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQScatterChartImpl.cpp"

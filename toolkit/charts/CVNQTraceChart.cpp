@@ -70,3 +70,5 @@ void CVNQTraceChart::swapData()
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTraceChart.cpp"

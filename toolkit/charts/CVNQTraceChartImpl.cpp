@@ -44,3 +44,5 @@ void CVNQTraceChartImpl::drawSnapshot(QPainter& painter) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTraceChartImpl.cpp"

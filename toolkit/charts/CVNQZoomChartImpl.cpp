@@ -53,3 +53,5 @@ void CVNQZoomChartImpl::paintSlider(QPainter& painter, const QRectF& plot)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQZoomChartImpl.cpp"

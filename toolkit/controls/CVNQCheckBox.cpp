@@ -192,3 +192,5 @@ bool CVNQCheckBox::getShowText() const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQCheckBox.cpp"

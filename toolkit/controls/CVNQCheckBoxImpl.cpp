@@ -141,3 +141,5 @@ void CVNQCheckBoxImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQCheckBoxImpl.cpp"

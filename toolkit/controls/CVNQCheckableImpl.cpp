@@ -113,3 +113,5 @@ void CVNQCheckableImpl::writeShowFlags(Json::Value& attr) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQCheckableImpl.cpp"

@@ -149,3 +149,5 @@ void CVNQImage::resizeEvent(QResizeEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQImage.cpp"

@@ -164,3 +164,5 @@ void CVNQImageImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQImageImpl.cpp"

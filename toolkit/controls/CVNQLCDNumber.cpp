@@ -66,3 +66,5 @@ void CVNQLCDNumber::paintEvent(QPaintEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQLCDNumber.cpp"

@@ -76,3 +76,5 @@ void CVNQLCDNumberImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQLCDNumberImpl.cpp"

@@ -71,3 +71,5 @@ void CVNQLabel::resizeEvent(QResizeEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQLabel.cpp"

@@ -91,3 +91,5 @@ void CVNQLabelEx::resizeEvent(QResizeEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQLabelEx.cpp"

@@ -218,3 +218,5 @@ void CVNQLabelExImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQLabelExImpl.cpp"

@@ -137,3 +137,5 @@ void CVNQLabelImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQLabelImpl.cpp"

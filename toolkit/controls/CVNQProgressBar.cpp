@@ -81,3 +81,5 @@ void CVNQProgressBar::getCirleAngleRange(int& start, int& end) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQProgressBar.cpp"

@@ -150,3 +150,5 @@ void CVNQProgressBarImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQProgressBarImpl.cpp"

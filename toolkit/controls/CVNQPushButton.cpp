@@ -210,3 +210,5 @@ void CVNQPushButton::mouseReleaseEvent(QMouseEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQPushButton.cpp"

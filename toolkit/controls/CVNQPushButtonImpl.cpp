@@ -399,3 +399,5 @@ void CVNQPushButtonImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQPushButtonImpl.cpp"

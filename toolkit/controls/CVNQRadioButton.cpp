@@ -260,3 +260,5 @@ bool CVNQRadioButton::hitButton(const QPoint&) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQRadioButton.cpp"

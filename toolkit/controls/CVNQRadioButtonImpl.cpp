@@ -195,3 +195,5 @@ void CVNQRadioButtonImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQRadioButtonImpl.cpp"

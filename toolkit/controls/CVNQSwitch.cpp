@@ -156,3 +156,5 @@ void CVNQSwitch::leaveEvent(QEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQSwitch.cpp"

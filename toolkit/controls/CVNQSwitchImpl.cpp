@@ -151,3 +151,5 @@ void CVNQSwitchImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQSwitchImpl.cpp"

@@ -75,3 +75,5 @@ QRect CScrollBarStyle::subElementRect(SubElement element, const QStyleOption* op
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CScrollBarStyle.cpp"

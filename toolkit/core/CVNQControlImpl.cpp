@@ -15,3 +15,5 @@ bool CVNQControlImpl::serializeJsonValue(Json::Value** node, bool read)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQControlImpl.cpp"

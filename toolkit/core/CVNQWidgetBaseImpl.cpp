@@ -245,3 +245,5 @@ bool CVNQWidgetBaseImpl::serializeJsonValue(Json::Value** node, bool read)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQWidgetBaseImpl.cpp"

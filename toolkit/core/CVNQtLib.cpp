@@ -221,3 +221,7 @@ QString cvnText(const QString& key, const QString& fallback)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQDockFrame.cpp"
+#include "moc_CVNQMDIArea.cpp"
+#include "moc_CVNQView.cpp"

@@ -157,3 +157,5 @@ QString LanguageManager::lookup(const QString& language, const QString& key) con
 }
 
 } // namespace CVNQtLib
+
+#include "moc_LanguageManager.cpp"

@@ -231,3 +231,5 @@ ControlInfo CVNQComboBox::getProps()
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQComboBox.cpp"

@@ -143,3 +143,5 @@ void CVNQComboBoxImpl::writeJson(Json::Value& n) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQComboBoxImpl.cpp"

@@ -53,3 +53,5 @@ QSize CVNQComboItemDelegate::sizeHint(const QStyleOptionViewItem& option, const 
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQComboItemDelegate.cpp"

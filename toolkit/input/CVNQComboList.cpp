@@ -39,3 +39,5 @@ bool CVNQComboList::eventFilter(QObject* watched, QEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQComboList.cpp"

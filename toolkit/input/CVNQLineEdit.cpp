@@ -201,3 +201,5 @@ ControlInfo CVNQLineEdit::getProps()
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQLineEdit.cpp"

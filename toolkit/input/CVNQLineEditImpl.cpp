@@ -204,3 +204,5 @@ void CVNQLineEditImpl::writeJson(Json::Value& n) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQLineEditImpl.cpp"

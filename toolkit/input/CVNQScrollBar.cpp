@@ -178,3 +178,5 @@ void CVNQScrollBar::leaveEvent(QEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQScrollBar.cpp"

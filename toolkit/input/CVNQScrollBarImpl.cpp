@@ -161,3 +161,5 @@ void CVNQScrollBarImpl::writeJson(Json::Value& n) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQScrollBarImpl.cpp"

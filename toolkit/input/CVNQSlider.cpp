@@ -163,3 +163,5 @@ ControlInfo CVNQSlider::getProps()
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQSlider.cpp"

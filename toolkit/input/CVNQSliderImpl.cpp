@@ -153,3 +153,5 @@ void CVNQSliderImpl::writeJson(Json::Value& n) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQSliderImpl.cpp"

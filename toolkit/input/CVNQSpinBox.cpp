@@ -19,3 +19,6 @@ CVNQSpinBox::CVNQSpinBox(QWidget* parent)
 CVNQSpinBox::~CVNQSpinBox() = default;
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQSpinBox.cpp"
+#include "moc_CVNQSpinBoxImpl.cpp"

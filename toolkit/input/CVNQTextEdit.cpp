@@ -180,3 +180,5 @@ ControlInfo CVNQTextEdit::getProps()
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTextEdit.cpp"

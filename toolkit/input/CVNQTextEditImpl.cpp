@@ -93,3 +93,5 @@ void CVNQTextEditImpl::writeJson(Json::Value& n) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTextEditImpl.cpp"

@@ -298,3 +298,5 @@ void CVNQContainer::mouseReleaseEvent(QMouseEvent*)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQContainer.cpp"

@@ -158,3 +158,5 @@ QRect cvnContainerBaseGeometry(const QWidget* child, int scrollX, int scrollY)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQContainerImpl.cpp"

@@ -98,3 +98,5 @@ bool CVNQGroupBox::getShowText() const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQGroupBox.cpp"

@@ -114,3 +114,5 @@ void CVNQGroupBoxImpl::writeJson(Json::Value& n) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQGroupBoxImpl.cpp"

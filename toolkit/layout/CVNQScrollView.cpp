@@ -157,3 +157,5 @@ void CVNQScrollView::scrollContentsBy(int dx, int dy)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQScrollView.cpp"

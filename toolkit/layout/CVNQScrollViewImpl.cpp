@@ -91,3 +91,5 @@ void CVNQScrollViewImpl::writeJson(Json::Value& n) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQScrollViewImpl.cpp"

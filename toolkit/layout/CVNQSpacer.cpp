@@ -91,3 +91,6 @@ int CVNQSpacer::getThickness() const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQSpacer.cpp"
+#include "moc_CVNQSpacerImpl.cpp"

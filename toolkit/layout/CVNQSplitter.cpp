@@ -126,3 +126,6 @@ void CVNQSplitter::mouseReleaseEvent(QMouseEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQSplitter.cpp"
+#include "moc_CVNQSplitterImpl.cpp"

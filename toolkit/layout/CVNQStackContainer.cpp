@@ -286,3 +286,5 @@ bool CVNQStackContainer::eventFilter(QObject* watched, QEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQStackContainer.cpp"

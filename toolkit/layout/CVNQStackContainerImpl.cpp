@@ -51,3 +51,5 @@ void CVNQStackContainerImpl::writeJson(Json::Value& n) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQStackContainerImpl.cpp"

@@ -22,3 +22,5 @@ void CVNQSubWin::setMinHeight(int h)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQSubWin.cpp"

@@ -223,3 +223,5 @@ void CVNQTabWidget::leaveEvent(QEvent*)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTabWidget.cpp"

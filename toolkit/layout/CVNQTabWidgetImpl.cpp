@@ -101,3 +101,5 @@ void CVNQTabWidgetImpl::writeJson(Json::Value& n) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTabWidgetImpl.cpp"

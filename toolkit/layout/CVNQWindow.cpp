@@ -134,3 +134,5 @@ bool CVNQWindow::nativeEvent(const QByteArray& eventType, void* message, long* r
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQWindow.cpp"

@@ -86,3 +86,6 @@ void CVNQWindowDesigner::resizeEvent(QResizeEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQWindowDesigner.cpp"
+#include "moc_CVNQWindowDesignerImpl.cpp"

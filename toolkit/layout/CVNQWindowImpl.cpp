@@ -279,3 +279,5 @@ void CVNQWindowImpl::toggleMaximized()
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQWindowImpl.cpp"

@@ -23,3 +23,5 @@ CVNQViewport::CVNQViewport(CVNQTableViewImpl* impl, QWidget* parent)
 {}
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQConerWidget.cpp"

@@ -88,3 +88,5 @@ void CVNQTableHeader::mousePressEvent(QMouseEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTableHeader.cpp"

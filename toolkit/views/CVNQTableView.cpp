@@ -404,3 +404,6 @@ void CVNQTableView::leaveEvent(QEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTableView.cpp"
+#include "moc_CVNQViewport.cpp"

@@ -314,3 +314,5 @@ void CVNQTableViewImpl::writeAttributes(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTableViewImpl.cpp"

@@ -163,3 +163,5 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTableViewitemDelegate.cpp"
