@@ -269,3 +269,5 @@ void CVNQCanvas::resizeEvent(QResizeEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQCanvas.cpp"

@@ -160,3 +160,5 @@ void CVNQPropertyList::resizeEvent(QResizeEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQPropertyList.cpp"

@@ -142,3 +142,5 @@ void CVNQPropertyListImpl::pickerClicked()
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQPropertyListImpl.cpp"

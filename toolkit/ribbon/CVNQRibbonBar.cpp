@@ -370,3 +370,5 @@ bool CVNQRibbonBar::eventFilter(QObject* watched, QEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQRibbonBar.cpp"

@@ -224,3 +224,5 @@ void CVNQRibbonBarImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQRibbonBarImpl.cpp"

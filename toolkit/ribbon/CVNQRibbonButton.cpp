@@ -231,3 +231,5 @@ void CVNQRibbonButton::paintEvent(QPaintEvent*)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQRibbonButton.cpp"

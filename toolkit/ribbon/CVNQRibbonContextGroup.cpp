@@ -40,3 +40,5 @@ CVNQRibbonPage* CVNQRibbonContextGroup::pageAt(int index) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQRibbonContextGroup.cpp"

@@ -142,3 +142,5 @@ void CVNQRibbonGallery::showMoreMenu()
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQRibbonGallery.cpp"

@@ -216,3 +216,5 @@ void CVNQRibbonGroup::resizeEvent(QResizeEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQRibbonGroup.cpp"

@@ -49,3 +49,5 @@ void CVNQRibbonMenu::paintEvent(QPaintEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQRibbonMenu.cpp"

@@ -157,3 +157,5 @@ void CVNQRibbonPage::wheelEvent(QWheelEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQRibbonPage.cpp"

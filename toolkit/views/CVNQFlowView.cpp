@@ -389,3 +389,5 @@ void CVNQFlowView::mouseReleaseEvent(QMouseEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQFlowView.cpp"

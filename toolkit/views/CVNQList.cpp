@@ -113,3 +113,5 @@ ControlInfo CVNQList::getProps()
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQList.cpp"

@@ -82,3 +82,5 @@ void CVNQListImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQListImpl.cpp"

@@ -54,3 +54,5 @@ QSize CVNQListItemDelegate::sizeHint(const QStyleOptionViewItem& option, const Q
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQListItemDelegate.cpp"

@@ -200,3 +200,5 @@ ControlInfo CVNQListView::getProps()
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQListView.cpp"

@@ -92,3 +92,5 @@ void CVNQListViewImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQListViewImpl.cpp"

@@ -267,3 +267,5 @@ bool CVNQListViewItemDelegate::editorEvent(QEvent* event, QAbstractItemModel* mo
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQListViewItemDelegate.cpp"

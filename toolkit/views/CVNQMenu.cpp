@@ -133,3 +133,5 @@ void CVNQMenu::fitIconColumn()
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQMenu.cpp"

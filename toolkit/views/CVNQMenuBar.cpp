@@ -104,3 +104,5 @@ void CVNQMenuBar::leaveEvent(QEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQMenuBar.cpp"

@@ -132,3 +132,5 @@ void CVNQMenuBarImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQMenuBarImpl.cpp"

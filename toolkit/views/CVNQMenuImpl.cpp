@@ -163,3 +163,5 @@ void CVNQMenuImpl::readItems(CVNQMenu* menu, const Json::Value& items)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQMenuImpl.cpp"

@@ -19,3 +19,5 @@ void CVNQTreeConerWidget::paintEvent(QPaintEvent*)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTreeConerWidget.cpp"

@@ -189,3 +189,5 @@ bool CVNQTreeView::eventFilter(QObject* watched, QEvent* event)
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTreeView.cpp"

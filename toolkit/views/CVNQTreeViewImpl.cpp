@@ -101,3 +101,5 @@ void CVNQTreeViewImpl::writeJson(Json::Value& node) const
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTreeViewImpl.cpp"

@@ -83,3 +83,5 @@ QSize CVNQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem& option, con
 }
 
 } // namespace CVNQtLib
+
+#include "moc_CVNQTreeViewItemDelegate.cpp"
