@@ -130,31 +130,32 @@ void CVNQContainerImpl::scheduleRelayout()
     });
 }
 
+bool CVNQContainerImpl::isBoundBar(const QObject* o) const
+{
+    return o == m_hBar.data() || o == m_vBar.data();
+}
+
 void CVNQContainerImpl::watchChild(QWidget* child)
 {
-    if (!child || !m_owner || cvnIsBoundScrollBar(child))
+    if (!child || !m_owner || isBoundBar(child) || cvnIsBoundScrollBar(child))
         return;
     child->installEventFilter(m_owner);
 }
 
 void CVNQContainerImpl::unwatchChild(QObject* child)
 {
-    m_hiddenChildren.remove(child);
+    m_children.remove(child);
     if (child && m_owner)
         child->removeEventFilter(m_owner);
 }
 
 bool cvnIsBoundScrollBar(const QWidget* w)
 {
-    return w && w->property(kCvnBoundScrollBarProperty).toBool();
-}
-
-QRect cvnContainerBaseGeometry(const QWidget* child, int scrollX, int scrollY)
-{
-    const QVariant v = child->property(kCvnBaseGeometryProperty);
-    if (v.isValid())
-        return v.toRect();
-    return child->geometry().translated(scrollX, scrollY);
+    // Most widgets carry a few dynamic properties and none of them is this
+    // one: looking through their names spares the walk through the
+    // meta-object that property() starts with.
+    return w && w->dynamicPropertyNames().contains(kCvnBoundScrollBarProperty) &&
+           w->property(kCvnBoundScrollBarProperty).toBool();
 }
 
 } // namespace CVNQtLib

@@ -14,16 +14,12 @@
 
 namespace CVNQtLib {
 
-namespace {
-
-// A child the row, column and auto-size passes lay out: no bound scroll bar,
-// not docked, not a window of its own. Hidden children count.
-bool isLaidOutChild(QObject* o, ICVNQWidgetBase** control)
+bool CVNQContainerImpl::isLaidOutChild(QObject* o, ICVNQWidgetBase** control) const
 {
-    if (!o->isWidgetType())
+    if (!o->isWidgetType() || isBoundBar(o))
         return false;
     QWidget* w = static_cast<QWidget*>(o);
-    if (w->isWindow() || cvnIsBoundScrollBar(w))
+    if (w->isWindow())
         return false;
     ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
     if (c && c->getAbsoluteLayout())
@@ -39,33 +35,33 @@ bool isLaidOutChild(QObject* o, ICVNQWidgetBase** control)
 // once the room comes back the child gets its length back: the layout stays
 // a matter of the container's size, not of the sizes it went through. A
 // child resized by anyone else since keeps its new size.
-const char* const kPlacedSizeProperty = "_cvn_container_placed_size";
-const char* const kKeptSizeProperty = "_cvn_container_kept_size";
-
-QSize keptSize(const QWidget* w)
+QSize CVNQContainerImpl::keptSize(const QWidget* w) const
 {
-    const QVariant kept = w->property(kKeptSizeProperty);
-    if (kept.isValid() && w->property(kPlacedSizeProperty).toSize() == w->size())
-        return kept.toSize();
-    return w->size();
+    const auto it = m_children.constFind(w);
+    const QSize size = w->size();
+    if (it != m_children.constEnd() && it->hasKept && it->placed == size)
+        return it->kept;
+    return size;
 }
 
-// Records where a pass puts a child: its base geometry, and the size it keeps
-// wanting on the axes where the pass kept its length (r's size elsewhere).
-void remember(QWidget* w, const QRect& r, const QSize& kept)
+void CVNQContainerImpl::remember(QWidget* w, const QRect& r, const QSize& kept)
 {
-    w->setProperty(kCvnBaseGeometryProperty, r);
-    w->setProperty(kPlacedSizeProperty, r.size());
-    w->setProperty(kKeptSizeProperty, kept);
+    ChildState& state = m_children[w];
+    setBaseGeometry(w, state, r);
+    state.placed = r.size();
+    state.kept = kept;
+    state.hasKept = true;
 }
 
-void place(QWidget* w, const QRect& r, const QSize& kept)
+void CVNQContainerImpl::place(QWidget* w, const QRect& r, const QSize& kept)
 {
     remember(w, r, kept);
-    w->QWidget::setGeometry(r);
+    // Setting the same geometry again changes nothing but costs a walk
+    // through Qt's attributes; a widget never placed yet still gets it, so
+    // that it counts as sized when shown.
+    if (w->geometry() != r || !w->testAttribute(Qt::WA_Resized) || !w->testAttribute(Qt::WA_Moved))
+        w->QWidget::setGeometry(r);
 }
-
-} // namespace
 
 int CVNQContainerImpl::visibleBarWidth() const
 {
@@ -192,17 +188,16 @@ void CVNQContainerImpl::linePass(bool vertical)
         const bool keepsLength = useSpacers ? !items[i].spacer : items[i].fixed;
         const int wanted = keepsLength ? items[i].cur : lengths[i];
         if (vertical)
-            placeChild(list[i], true, crossNear, p, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
+            placeChild(list[i], controls[i], true, crossNear, p, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
         else
-            placeChild(list[i], false, p, crossNear, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
+            placeChild(list[i], controls[i], false, p, crossNear, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
         pos += qint64(lengths[i]) + s;
     }
 }
 
-void CVNQContainerImpl::placeChild(QWidget* w, bool vertical, int x, int y, int length, int wantedLength,
-                                   int crossAvail, bool spacer, int thickness)
+void CVNQContainerImpl::placeChild(QWidget* w, ICVNQWidgetBase* c, bool vertical, int x, int y, int length,
+                                   int wantedLength, int crossAvail, bool spacer, int thickness)
 {
-    ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
     const LayoutSizePolicy crossPolicy =
         c ? (vertical ? c->getWidthPolicy() : c->getHeightPolicy()) : LayoutSizePolicyUnset;
     int wanted; // the cross length before the room limits it
@@ -281,7 +276,7 @@ void CVNQContainerImpl::dockPass()
         if (!obj->isWidgetType())
             continue;
         QWidget* w = static_cast<QWidget*>(obj);
-        if (w->isWindow() || cvnIsBoundScrollBar(w))
+        if (w->isWindow() || isBoundBar(w))
             continue;
         ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
         if (!c || !c->getAbsoluteLayout())
