@@ -144,7 +144,7 @@ void CVNQContainerImpl::watchChild(QWidget* child)
 
 void CVNQContainerImpl::unwatchChild(QObject* child)
 {
-    m_children.remove(child);
+    m_children.erase(child);
     if (child && m_owner)
         child->removeEventFilter(m_owner);
 }

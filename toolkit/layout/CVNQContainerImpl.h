@@ -9,10 +9,11 @@
 #include "CVNQStyleDefs.h"
 #include "CVNQControlImpl.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QRect>
 #include <QSize>
+
+#include <unordered_map>
 
 class QEvent;
 class QVariantAnimation;
@@ -22,6 +23,7 @@ namespace CVNQtLib {
 
 class CVNQContainer;
 class CVNQScrollBar;
+class CVNQSpacer;
 class ICVNQWidgetBase;
 
 // Dynamic properties the engine keeps on widgets.
@@ -109,22 +111,32 @@ private:
         bool hasBase = false;
         bool hasKept = false;
         bool hidden = false;  // hidden when the content was last measured
+        // The child's toolkit interface and spacer part, valid while its
+        // meta-object is the one they were found for: a child under
+        // construction or destruction has another, and is looked at anew.
+        const QMetaObject* castFor = nullptr;
+        ICVNQWidgetBase* control = nullptr;
+        CVNQSpacer* spacer = nullptr;
     };
+    // The record of a child, its interface up to date. References stay
+    // valid while other children are added.
+    ChildState& stateOf(QWidget* w) const;
 
     bool isBoundBar(const QObject* o) const;
     // A child the row, column and auto-size passes lay out: no bound bar,
     // not docked, not a window of its own. Hidden children count.
-    bool isLaidOutChild(QObject* o, ICVNQWidgetBase** control) const;
+    // state: the child's record when it is one.
+    bool isLaidOutChild(QObject* o, ChildState** state) const;
     // Children that scroll and count as content: no bars, no windows.
     bool isScrolledChild(QObject* o) const;
     // The length the child keeps wanting where a pass keeps its length: the
     // size before a cut to the room there was, unless someone else resized
     // it since.
-    QSize keptSize(const QWidget* w) const;
+    static QSize keptSize(const QWidget* w, const ChildState& state);
     // Records where a pass puts a child: its base geometry, and the size it
     // keeps wanting on the axes where the pass kept its length.
-    void remember(QWidget* w, const QRect& r, const QSize& kept);
-    void place(QWidget* w, const QRect& r, const QSize& kept);
+    void remember(QWidget* w, ChildState& state, const QRect& r, const QSize& kept);
+    void place(QWidget* w, ChildState& state, const QRect& r, const QSize& kept);
     // The child's unscrolled geometry: the one recorded, else its geometry
     // plus the offsets.
     QRect baseGeometry(const QWidget* w) const;
@@ -135,7 +147,7 @@ private:
     void flowPass(bool vertical);
     // wantedLength: the main length the child keeps wanting (its length
     // before a cut where the pass keeps it, else length).
-    void placeChild(QWidget* w, ICVNQWidgetBase* c, bool vertical, int x, int y, int length, int wantedLength,
+    void placeChild(QWidget* w, ChildState& state, bool vertical, int x, int y, int length, int wantedLength,
                     int crossAvail, bool spacer, int thickness);
     void onBarValue(bool horizontal, int value);
     void applyAnimatedSize(const QSize& size);
@@ -166,7 +178,8 @@ private:
     bool m_animWidth = false;
     bool m_animHeight = false;
     QSize m_animTarget;
-    QHash<const QObject*, ChildState> m_children;
+    // A cache as far as the const auto-size is concerned.
+    mutable std::unordered_map<const QObject*, ChildState> m_children;
     // Set while the engine itself writes a base-geometry property.
     bool m_writingBase = false;
 };

@@ -14,17 +14,29 @@
 
 namespace CVNQtLib {
 
-bool CVNQContainerImpl::isLaidOutChild(QObject* o, ICVNQWidgetBase** control) const
+CVNQContainerImpl::ChildState& CVNQContainerImpl::stateOf(QWidget* w) const
+{
+    ChildState& state = m_children[w];
+    const QMetaObject* meta = w->metaObject();
+    if (state.castFor != meta) {
+        state.castFor = meta;
+        state.control = dynamic_cast<ICVNQWidgetBase*>(w);
+        state.spacer = qobject_cast<CVNQSpacer*>(w);
+    }
+    return state;
+}
+
+bool CVNQContainerImpl::isLaidOutChild(QObject* o, ChildState** state) const
 {
     if (!o->isWidgetType() || isBoundBar(o))
         return false;
     QWidget* w = static_cast<QWidget*>(o);
     if (w->isWindow())
         return false;
-    ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
-    if (c && c->getAbsoluteLayout())
+    ChildState& s = stateOf(w);
+    if (s.control && s.control->getAbsoluteLayout())
         return false;
-    *control = c;
+    *state = &s;
     return true;
 }
 
@@ -35,27 +47,23 @@ bool CVNQContainerImpl::isLaidOutChild(QObject* o, ICVNQWidgetBase** control) co
 // once the room comes back the child gets its length back: the layout stays
 // a matter of the container's size, not of the sizes it went through. A
 // child resized by anyone else since keeps its new size.
-QSize CVNQContainerImpl::keptSize(const QWidget* w) const
+QSize CVNQContainerImpl::keptSize(const QWidget* w, const ChildState& state)
 {
-    const auto it = m_children.constFind(w);
     const QSize size = w->size();
-    if (it != m_children.constEnd() && it->hasKept && it->placed == size)
-        return it->kept;
-    return size;
+    return state.hasKept && state.placed == size ? state.kept : size;
 }
 
-void CVNQContainerImpl::remember(QWidget* w, const QRect& r, const QSize& kept)
+void CVNQContainerImpl::remember(QWidget* w, ChildState& state, const QRect& r, const QSize& kept)
 {
-    ChildState& state = m_children[w];
     setBaseGeometry(w, state, r);
     state.placed = r.size();
     state.kept = kept;
     state.hasKept = true;
 }
 
-void CVNQContainerImpl::place(QWidget* w, const QRect& r, const QSize& kept)
+void CVNQContainerImpl::place(QWidget* w, ChildState& state, const QRect& r, const QSize& kept)
 {
-    remember(w, r, kept);
+    remember(w, state, r, kept);
     // Setting the same geometry again changes nothing but costs a walk
     // through Qt's attributes; a widget never placed yet still gets it, so
     // that it counts as sized when shown.
@@ -108,23 +116,24 @@ void CVNQContainerImpl::linePass(bool vertical)
     QWidget* o = m_owner;
     const QObjectList& kids = o->children();
     QVector<QWidget*> list;
-    QVector<ICVNQWidgetBase*> controls;
+    QVector<ChildState*> states;
     QVector<CVNLayoutItem> items;
     QVector<int> thickness;
     list.reserve(kids.size());
-    controls.reserve(kids.size());
+    states.reserve(kids.size());
     items.reserve(kids.size());
     thickness.reserve(kids.size());
     qint64 total = 0;
     qint64 spacerWeights = 0;
     bool anySpacer = false;
     for (QObject* obj : kids) {
-        ICVNQWidgetBase* c = nullptr;
-        if (!isLaidOutChild(obj, &c))
+        ChildState* state = nullptr;
+        if (!isLaidOutChild(obj, &state))
             continue;
         QWidget* w = static_cast<QWidget*>(obj);
+        ICVNQWidgetBase* c = state->control;
         CVNLayoutItem it;
-        const QSize g = keptSize(w);
+        const QSize g = keptSize(w, *state);
         if (vertical) {
             it.cur = g.height();
             it.minLen = w->minimumHeight();
@@ -139,7 +148,7 @@ void CVNQContainerImpl::linePass(bool vertical)
         const int ratio = c ? c->getLayoutRatio() : 1;
         it.weight = ratio > 0 ? ratio : 1;
         int thick = 0;
-        if (CVNQSpacer* sp = qobject_cast<CVNQSpacer*>(w)) {
+        if (CVNQSpacer* sp = state->spacer) {
             const int dir = sp->getDirection();
             if (dir == CVNQSpacer::Auto || dir == (vertical ? CVNQSpacer::Vertical : CVNQSpacer::Horizontal)) {
                 it.spacer = true;
@@ -150,7 +159,7 @@ void CVNQContainerImpl::linePass(bool vertical)
         }
         total += it.weight;
         list.push_back(w);
-        controls.push_back(c);
+        states.push_back(state);
         items.push_back(it);
         thickness.push_back(thick);
     }
@@ -188,16 +197,17 @@ void CVNQContainerImpl::linePass(bool vertical)
         const bool keepsLength = useSpacers ? !items[i].spacer : items[i].fixed;
         const int wanted = keepsLength ? items[i].cur : lengths[i];
         if (vertical)
-            placeChild(list[i], controls[i], true, crossNear, p, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
+            placeChild(list[i], *states[i], true, crossNear, p, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
         else
-            placeChild(list[i], controls[i], false, p, crossNear, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
+            placeChild(list[i], *states[i], false, p, crossNear, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
         pos += qint64(lengths[i]) + s;
     }
 }
 
-void CVNQContainerImpl::placeChild(QWidget* w, ICVNQWidgetBase* c, bool vertical, int x, int y, int length,
+void CVNQContainerImpl::placeChild(QWidget* w, ChildState& state, bool vertical, int x, int y, int length,
                                    int wantedLength, int crossAvail, bool spacer, int thickness)
 {
+    ICVNQWidgetBase* c = state.control;
     const LayoutSizePolicy crossPolicy =
         c ? (vertical ? c->getWidthPolicy() : c->getHeightPolicy()) : LayoutSizePolicyUnset;
     int wanted; // the cross length before the room limits it
@@ -207,7 +217,7 @@ void CVNQContainerImpl::placeChild(QWidget* w, ICVNQWidgetBase* c, bool vertical
     } else if (crossPolicy == LayoutSizePolicyFill) {
         wanted = crossAvail;
     } else {
-        const QSize kept = keptSize(w);
+        const QSize kept = keptSize(w, state);
         wanted = vertical ? kept.width() : kept.height();
         keepsCross = true;
     }
@@ -217,9 +227,9 @@ void CVNQContainerImpl::placeChild(QWidget* w, ICVNQWidgetBase* c, bool vertical
     const int keptCross = keepsCross ? wanted : cross;
     const int mainLength = std::max(length, 0);
     if (vertical)
-        place(w, QRect(x, y, cross, mainLength), QSize(keptCross, wantedLength));
+        place(w, state, QRect(x, y, cross, mainLength), QSize(keptCross, wantedLength));
     else
-        place(w, QRect(x, y, mainLength, cross), QSize(wantedLength, keptCross));
+        place(w, state, QRect(x, y, mainLength, cross), QSize(wantedLength, keptCross));
 }
 
 void CVNQContainerImpl::flowPass(bool vertical)
@@ -236,6 +246,7 @@ void CVNQContainerImpl::flowPass(bool vertical)
         QWidget* w = static_cast<QWidget*>(obj);
         if (w->isWindow())
             continue;
+        ChildState& state = m_children[w];
         QRect r = w->geometry();
         if (vertical) {
             if (y > m_paddingTop && y + r.height() > limit) {
@@ -250,7 +261,7 @@ void CVNQContainerImpl::flowPass(bool vertical)
         }
         r.moveTo(cvnToLength(x), cvnToLength(y));
         // Only moved: a length it still wants back stays remembered.
-        place(w, r, keptSize(w));
+        place(w, state, r, keptSize(w, state));
         if (vertical) {
             y += qint64(r.height()) + s;
             line = std::max<qint64>(line, r.width());
@@ -278,13 +289,14 @@ void CVNQContainerImpl::dockPass()
         QWidget* w = static_cast<QWidget*>(obj);
         if (w->isWindow() || isBoundBar(w))
             continue;
-        ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
+        ChildState& state = stateOf(w);
+        ICVNQWidgetBase* c = state.control;
         if (!c || !c->getAbsoluteLayout())
             continue;
         DockLayoutType hor = 0, ver = 0;
         int offX = 0, offY = 0;
         c->getAbsoluteDock(hor, ver, offX, offY);
-        QSize size = keptSize(w);
+        QSize size = keptSize(w, state);
         CVNQContainer* child = qobject_cast<CVNQContainer*>(w);
         const bool autoSized = child && child->getAbsoluteDockAutoSize();
         if (autoSized) {
@@ -304,7 +316,7 @@ void CVNQContainerImpl::dockPass()
         const int x = cvnToLength(anchor(hor, left, availW, width) + offX);
         const int y = cvnToLength(anchor(ver, top, availH, height) + offY);
         const QRect r(x, y, width, height);
-        remember(w, r, size);
+        remember(w, state, r, size);
         c->setGeometry(x, y, width, height);
         if (autoSized)
             child->forceResize();
@@ -321,10 +333,11 @@ QSize CVNQContainerImpl::autoSize() const
     int n = 0;
     QRect united;
     for (QObject* obj : m_owner->children()) {
-        ICVNQWidgetBase* c = nullptr;
-        if (!isLaidOutChild(obj, &c))
+        ChildState* state = nullptr;
+        if (!isLaidOutChild(obj, &state))
             continue;
         QWidget* child = static_cast<QWidget*>(obj);
+        ICVNQWidgetBase* c = state->control;
         QSize pref = child->sizeHint();
         if (!pref.isValid())
             pref = child->minimumSizeHint();
@@ -332,7 +345,7 @@ QSize CVNQContainerImpl::autoSize() const
             pref = child->minimumSize();
         int pw = std::max(pref.width(), 0);
         int ph = std::max(pref.height(), 0);
-        const QSize kept = keptSize(child);
+        const QSize kept = keptSize(child, *state);
         if (c && c->getWidthPolicy() == LayoutSizePolicyFixed)
             pw = std::max(pw, kept.width());
         if (c && c->getHeightPolicy() == LayoutSizePolicyFixed)

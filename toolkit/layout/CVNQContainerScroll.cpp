@@ -33,9 +33,9 @@ bool CVNQContainerImpl::isScrolledChild(QObject* o) const
 
 QRect CVNQContainerImpl::baseGeometry(const QWidget* w) const
 {
-    const auto it = m_children.constFind(w);
-    if (it != m_children.constEnd() && it->hasBase)
-        return it->base;
+    const auto it = m_children.find(w);
+    if (it != m_children.end() && it->second.hasBase)
+        return it->second.base;
     return w->geometry().translated(m_scrollX, m_scrollY);
 }
 
