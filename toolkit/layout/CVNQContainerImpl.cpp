@@ -80,11 +80,12 @@ void CVNQContainerImpl::readJson(const Json::Value& n)
         if (jsonRead(attr, "childLayout", mode) && (mode < 0 || mode > 3))
             mode = 4;
         m_childLayout = mode;
-        jsonRead(attr, "space", m_space);
-        jsonRead(attr, "paddingLeft", m_paddingLeft);
-        jsonRead(attr, "paddingTop", m_paddingTop);
-        jsonRead(attr, "paddingRight", m_paddingRight);
-        jsonRead(attr, "paddingBottom", m_paddingBottom);
+        // Held to the widget size range, like every length a page gives.
+        for (auto key : {std::make_pair("space", &m_space), std::make_pair("paddingLeft", &m_paddingLeft),
+                         std::make_pair("paddingTop", &m_paddingTop), std::make_pair("paddingRight", &m_paddingRight),
+                         std::make_pair("paddingBottom", &m_paddingBottom)})
+            if (jsonRead(attr, key.first, *key.second))
+                *key.second = cvnClampToWidgetRange(*key.second);
         jsonRead(attr, "absoluteDockAutoSize", m_absoluteDockAutoSize);
     }
 }

@@ -191,7 +191,7 @@ void CVNQContainerImpl::linePass(bool vertical)
 
     qint64 pos = padNear;
     for (int i = 0; i < n; ++i) {
-        const int p = cvnToLength(pos);
+        const int p = cvnClampToWidgetRange(pos);
         // The ratio pass keeps the length of fixed children, the spacer
         // pass that of every child but the stretching spacers.
         const bool keepsLength = useSpacers ? !items[i].spacer : items[i].fixed;
@@ -225,7 +225,11 @@ void CVNQContainerImpl::placeChild(QWidget* w, ChildState& state, bool vertical,
     const int maxCross = vertical ? w->maximumWidth() : w->maximumHeight();
     const int cross = std::min(cvnClampLength(wanted, crossAvail, minCross, maxCross), crossAvail);
     const int keptCross = keepsCross ? wanted : cross;
-    const int mainLength = std::max(length, 0);
+    // No widget is longer than the widget size range; paddings set in code
+    // are not bounded: the rectangle's far edge must still fit in int.
+    const int mainLength = std::min(std::max(length, 0), kCvnWidgetRange);
+    x = cvnClampToWidgetRange(x);
+    y = cvnClampToWidgetRange(y);
     if (vertical)
         place(w, state, QRect(x, y, cross, mainLength), QSize(keptCross, wantedLength));
     else
@@ -259,7 +263,7 @@ void CVNQContainerImpl::flowPass(bool vertical)
             y += line + s;
             line = 0;
         }
-        r.moveTo(cvnToLength(x), cvnToLength(y));
+        r.moveTo(cvnClampToWidgetRange(x), cvnClampToWidgetRange(y));
         // Only moved: a length it still wants back stays remembered.
         place(w, state, r, keptSize(w, state));
         if (vertical) {
@@ -313,8 +317,8 @@ void CVNQContainerImpl::dockPass()
                 return start + avail - len;
             return start;
         };
-        const int x = cvnToLength(anchor(hor, left, availW, width) + offX);
-        const int y = cvnToLength(anchor(ver, top, availH, height) + offY);
+        const int x = cvnClampToWidgetRange(anchor(hor, left, availW, width) + offX);
+        const int y = cvnClampToWidgetRange(anchor(ver, top, availH, height) + offY);
         const QRect r(x, y, width, height);
         remember(w, state, r, size);
         c->setGeometry(x, y, width, height);
