@@ -58,6 +58,23 @@ void BM_ContainerSpacerLayout(benchmark::State& state)
 }
 BENCHMARK(BM_ContainerSpacerLayout)->Arg(250)->Arg(1000)->Arg(4000)->Complexity(benchmark::oN);
 
+// Building a column in code: every ratio given relayouts the whole column,
+// so the build is quadratic by design; each pass must stay cheap.
+void BM_ContainerColumnBuild(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto c = makeColumn(int(state.range(0)), false);
+        c->bindScrollBar(new CVNQScrollBar(Qt::Vertical, nullptr), false);
+        benchmark::DoNotOptimize(c->getScrollPos(false));
+        state.PauseTiming();
+        c.reset();
+        state.ResumeTiming();
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ContainerColumnBuild)->Arg(250)->Arg(1000)->Arg(2000)->Complexity(benchmark::oNSquared)->Unit(
+    benchmark::kMillisecond);
+
 } // namespace
 
 namespace {

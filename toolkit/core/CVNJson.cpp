@@ -136,10 +136,14 @@ bool guardedRead(const Json::Value& o, const char* key, T& out, T zero, Conv con
         out = zero;
         return true;
     }
-    const Json::Value& m = jsonGet(o, key);
-    if (!o.isObject() || !o.isMember(key) || !typeOk(m))
+    // One lookup: a member that is there but null fails the type test as
+    // an absent one would.
+    if (!key || !o.isObject())
         return false;
-    out = conv(m);
+    const Json::Value* m = o.find(key, key + std::char_traits<char>::length(key));
+    if (!m || !typeOk(*m))
+        return false;
+    out = conv(*m);
     return true;
 }
 bool isNumberOk(const Json::Value& v)

@@ -5,6 +5,9 @@
 #include "CVNJson.h"
 #include "CVNQResourceManager.h"
 #include "CVNQResourceManagerImpl.h"
+#include "CVNQTypes.h"
+
+#include <cmath>
 
 namespace CVNQtLib {
 
@@ -28,6 +31,7 @@ FillStyle readFillEntry(const Json::Value& e, float scale)
     // and, without "drawImg", an image style.
     f.borderSize = 1;
     jsonRead(e, "borderSize", f.borderSize);
+    f.borderSize = cvnClampToWidgetRange(f.borderSize);
     f.borderclr = readColor(e, "borderclr", "ffffffff", true);
     bool drawImg = true;
     jsonRead(e, "drawImg", drawImg);
@@ -54,10 +58,15 @@ FillStyle readFillEntry(const Json::Value& e, float scale)
         // The file order is top, right, bottom, left.
         const int fileToRecord[4] = {MarginTop, MarginRight, MarginBottom, MarginLeft};
         for (int i = 0; i < 4; ++i) {
+            // Held to the widget size range: the painter adds margins to
+            // the control's size.
             int v = jsonToInt(jsonAt(m, i), 0);
-            if (scale > 0.0f)
-                v = int(float(v) * scale);
-            d.margin[fileToRecord[i]] = v;
+            if (scale > 0.0f) {
+                const float scaled = float(v) * scale;
+                v = std::fabs(scaled) < float(kCvnWidgetRange) ? int(scaled)
+                                                                : (scaled < 0 ? -kCvnWidgetRange : kCvnWidgetRange);
+            }
+            d.margin[fileToRecord[i]] = cvnClampToWidgetRange(v);
         }
     }
     if (s.name == QLatin1String("empty"))
@@ -72,8 +81,11 @@ TextStyleDesc readTextEntry(const Json::Value& e)
     s.clr = readColor(e, "clr", "ff000000", false);
     jsonRead(e, "hor", s.hor);
     jsonRead(e, "ver", s.ver);
-    jsonRead(e, "x", s.x);
-    jsonRead(e, "y", s.y);
+    // Offsets meet the control's size in the text painter.
+    if (jsonRead(e, "x", s.x))
+        s.x = cvnClampToWidgetRange(s.x);
+    if (jsonRead(e, "y", s.y))
+        s.y = cvnClampToWidgetRange(s.y);
     jsonRead(e, "bold", s.bold);
     jsonRead(e, "underline", s.underline);
     jsonRead(e, "italic", s.italic);

@@ -14,6 +14,16 @@
 
 namespace CVNQtLib {
 
+// Qt's widget size range (QWIDGETSIZE_MAX). Positions, sizes, offsets and
+// margins from page and style files are held to it when read: a sum of a
+// few of them then stays far inside int wherever they meet a widget's size.
+constexpr int kCvnWidgetRange = (1 << 24) - 1;
+
+inline int cvnClampToWidgetRange(qint64 v)
+{
+    return v < -kCvnWidgetRange ? -kCvnWidgetRange : (v > kCvnWidgetRange ? kCvnWidgetRange : int(v));
+}
+
 // How a control is placed in its container: 0 by ratio in the container's
 // child layout, 1 by an absolute record x, y, w, h. -1 means "not set".
 typedef int LayoutType;

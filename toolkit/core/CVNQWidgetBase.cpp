@@ -29,6 +29,23 @@ int clampDock(int v)
     return v < 1 ? 0 : (v > 2 ? 2 : v);
 }
 
+// The rectangle Qt is given: its right and bottom edges must fit in int,
+// and no widget is larger than Qt's widget size range anyway.
+QRect widgetRect(int x, int y, int w, int h)
+{
+    return QRect(cvnClampToWidgetRange(x), cvnClampToWidgetRange(y), cvnClampToWidgetRange(w),
+                 cvnClampToWidgetRange(h));
+}
+
+// A position or length read from a page file.
+bool readLength(const Json::Value& node, const char* key, int& out)
+{
+    if (!jsonRead(node, key, out))
+        return false;
+    out = cvnClampToWidgetRange(out);
+    return true;
+}
+
 } // namespace
 
 CVNQWidgetBaseImpl* cvnGetWidgetImpl(const QWidget* widget)
@@ -99,7 +116,7 @@ void CVNQWidgetBase::setGeometry(int x, int y, int w, int h)
     m_layoutData[2] = w;
     m_layoutData[3] = h;
     if (m_owner)
-        m_owner->QWidget::setGeometry(x, y, w, h);
+        m_owner->QWidget::setGeometry(widgetRect(x, y, w, h));
 }
 
 void CVNQWidgetBase::setGeometry(const QRect& r)
@@ -155,7 +172,7 @@ void CVNQWidgetBase::resizeWidget()
         return;
     }
     if (m_layoutType == 1)
-        m_owner->QWidget::setGeometry(m_layoutData[0], m_layoutData[1], m_layoutData[2], m_layoutData[3]);
+        m_owner->QWidget::setGeometry(widgetRect(m_layoutData[0], m_layoutData[1], m_layoutData[2], m_layoutData[3]));
 }
 
 QWidget* CVNQWidgetBase::cloneWidget(const QString&)
@@ -185,10 +202,10 @@ void CVNQWidgetBase::LoadLayout(const Json::Value& node)
     int x = 0, y = 0;
     int w = m_owner ? m_owner->width() : 0;
     int h = m_owner ? m_owner->height() : 0;
-    jsonRead(node, "x", x);
-    jsonRead(node, "y", y);
-    jsonRead(node, "w", w);
-    jsonRead(node, "h", h);
+    readLength(node, "x", x);
+    readLength(node, "y", y);
+    readLength(node, "w", w);
+    readLength(node, "h", h);
     setGeometry(x, y, cvnBoundedSide(w), cvnBoundedSide(h));
 }
 
@@ -292,7 +309,7 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
         static const char* const keys[4] = {"x", "y", "w", "h"};
         for (int i = 0; i < 4; ++i) {
             m_layoutData[i] = 0;
-            jsonRead(n, keys[i], m_layoutData[i]);
+            readLength(n, keys[i], m_layoutData[i]);
         }
         m_layoutData[2] = cvnBoundedSide(m_layoutData[2]);
         m_layoutData[3] = cvnBoundedSide(m_layoutData[3]);
@@ -305,7 +322,7 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
                                             "absoluteDockOffsetY"};
     m_absoluteLayout = false;
     for (int i = 0; i < 4; ++i)
-        if (jsonRead(n, dockKeys[i], dock[i]))
+        if (readLength(n, dockKeys[i], dock[i]))
             m_absoluteLayout = true;
     jsonRead(n, "absoluteLayout", m_absoluteLayout);
     m_dockHor = clampDock(dock[0]);

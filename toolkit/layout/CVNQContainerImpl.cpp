@@ -80,11 +80,12 @@ void CVNQContainerImpl::readJson(const Json::Value& n)
         if (jsonRead(attr, "childLayout", mode) && (mode < 0 || mode > 3))
             mode = 4;
         m_childLayout = mode;
-        jsonRead(attr, "space", m_space);
-        jsonRead(attr, "paddingLeft", m_paddingLeft);
-        jsonRead(attr, "paddingTop", m_paddingTop);
-        jsonRead(attr, "paddingRight", m_paddingRight);
-        jsonRead(attr, "paddingBottom", m_paddingBottom);
+        // Held to the widget size range, like every length a page gives.
+        for (auto key : {std::make_pair("space", &m_space), std::make_pair("paddingLeft", &m_paddingLeft),
+                         std::make_pair("paddingTop", &m_paddingTop), std::make_pair("paddingRight", &m_paddingRight),
+                         std::make_pair("paddingBottom", &m_paddingBottom)})
+            if (jsonRead(attr, key.first, *key.second))
+                *key.second = cvnClampToWidgetRange(*key.second);
         jsonRead(attr, "absoluteDockAutoSize", m_absoluteDockAutoSize);
     }
 }
@@ -130,31 +131,32 @@ void CVNQContainerImpl::scheduleRelayout()
     });
 }
 
+bool CVNQContainerImpl::isBoundBar(const QObject* o) const
+{
+    return o == m_hBar.data() || o == m_vBar.data();
+}
+
 void CVNQContainerImpl::watchChild(QWidget* child)
 {
-    if (!child || !m_owner || cvnIsBoundScrollBar(child))
+    if (!child || !m_owner || isBoundBar(child) || cvnIsBoundScrollBar(child))
         return;
     child->installEventFilter(m_owner);
 }
 
 void CVNQContainerImpl::unwatchChild(QObject* child)
 {
-    m_hiddenChildren.remove(child);
+    m_children.erase(child);
     if (child && m_owner)
         child->removeEventFilter(m_owner);
 }
 
 bool cvnIsBoundScrollBar(const QWidget* w)
 {
-    return w && w->property(kCvnBoundScrollBarProperty).toBool();
-}
-
-QRect cvnContainerBaseGeometry(const QWidget* child, int scrollX, int scrollY)
-{
-    const QVariant v = child->property(kCvnBaseGeometryProperty);
-    if (v.isValid())
-        return v.toRect();
-    return child->geometry().translated(scrollX, scrollY);
+    // Most widgets carry a few dynamic properties and none of them is this
+    // one: looking through their names spares the walk through the
+    // meta-object that property() starts with.
+    return w && w->dynamicPropertyNames().contains(kCvnBoundScrollBarProperty) &&
+           w->property(kCvnBoundScrollBarProperty).toBool();
 }
 
 } // namespace CVNQtLib

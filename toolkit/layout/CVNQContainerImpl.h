@@ -10,9 +10,10 @@
 #include "CVNQControlImpl.h"
 
 #include <QPointer>
-#include <QSet>
 #include <QRect>
 #include <QSize>
+
+#include <unordered_map>
 
 class QEvent;
 class QVariantAnimation;
@@ -22,6 +23,8 @@ namespace CVNQtLib {
 
 class CVNQContainer;
 class CVNQScrollBar;
+class CVNQSpacer;
+class ICVNQWidgetBase;
 
 // Dynamic properties the engine keeps on widgets.
 CVNQ_EXPORT extern const char* const kCvnBoundScrollBarProperty; // "_cvn_container_bound_scrollbar"
@@ -96,13 +99,56 @@ private:
     // horizontal bar (0 without).
     int visibleBarWidth() const;
     int visibleBarHeight() const;
+    // What the engine keeps per child. The passes run often (a column built
+    // in code relayouts on every ratio it is given), so they read and write
+    // this rather than the child's dynamic properties; only the base
+    // geometry is mirrored into its property, for those who read it there.
+    struct ChildState
+    {
+        QRect base;           // unscrolled geometry
+        QSize placed;         // the size the last pass gave it
+        QSize kept;           // the size it keeps wanting (see keptSize)
+        bool hasBase = false;
+        bool hasKept = false;
+        bool hidden = false;  // hidden when the content was last measured
+        // The child's toolkit interface and spacer part, valid while its
+        // meta-object is the one they were found for: a child under
+        // construction or destruction has another, and is looked at anew.
+        const QMetaObject* castFor = nullptr;
+        ICVNQWidgetBase* control = nullptr;
+        CVNQSpacer* spacer = nullptr;
+    };
+    // The record of a child, its interface up to date. References stay
+    // valid while other children are added.
+    ChildState& stateOf(QWidget* w) const;
+
+    bool isBoundBar(const QObject* o) const;
+    // A child the row, column and auto-size passes lay out: no bound bar,
+    // not docked, not a window of its own. Hidden children count.
+    // state: the child's record when it is one.
+    bool isLaidOutChild(QObject* o, ChildState** state) const;
+    // Children that scroll and count as content: no bars, no windows.
+    bool isScrolledChild(QObject* o) const;
+    // The length the child keeps wanting where a pass keeps its length: the
+    // size before a cut to the room there was, unless someone else resized
+    // it since.
+    static QSize keptSize(const QWidget* w, const ChildState& state);
+    // Records where a pass puts a child: its base geometry, and the size it
+    // keeps wanting on the axes where the pass kept its length.
+    void remember(QWidget* w, ChildState& state, const QRect& r, const QSize& kept);
+    void place(QWidget* w, ChildState& state, const QRect& r, const QSize& kept);
+    // The child's unscrolled geometry: the one recorded, else its geometry
+    // plus the offsets.
+    QRect baseGeometry(const QWidget* w) const;
+    void setBaseGeometry(QWidget* w, ChildState& state, const QRect& r);
+
     void dockPass();
     void linePass(bool vertical);
     void flowPass(bool vertical);
     // wantedLength: the main length the child keeps wanting (its length
     // before a cut where the pass keeps it, else length).
-    void placeChild(QWidget* w, bool vertical, int x, int y, int length, int wantedLength, int crossAvail, bool spacer,
-                    int thickness);
+    void placeChild(QWidget* w, ChildState& state, bool vertical, int x, int y, int length, int wantedLength,
+                    int crossAvail, bool spacer, int thickness);
     void onBarValue(bool horizontal, int value);
     void applyAnimatedSize(const QSize& size);
     // Moves every scrolled child to its base geometry shifted by the
@@ -132,13 +178,12 @@ private:
     bool m_animWidth = false;
     bool m_animHeight = false;
     QSize m_animTarget;
-    // Children that were hidden when the content was last measured.
-    QSet<const QObject*> m_hiddenChildren;
+    // A cache as far as the const auto-size is concerned.
+    mutable std::unordered_map<const QObject*, ChildState> m_children;
+    // Set while the engine itself writes a base-geometry property.
+    bool m_writingBase = false;
 };
 
-// The base geometry of a child (its unscrolled geometry), computed from its
-// geometry plus the offsets when it has none yet.
-CVNQ_EXPORT QRect cvnContainerBaseGeometry(const QWidget* child, int scrollX, int scrollY);
 // True when the widget is a scroll bar bound to a container.
 CVNQ_EXPORT bool cvnIsBoundScrollBar(const QWidget* w);
 

@@ -14,21 +14,29 @@
 
 namespace CVNQtLib {
 
-namespace {
-
-// A child the row, column and auto-size passes lay out: no bound scroll bar,
-// not docked, not a window of its own. Hidden children count.
-bool isLaidOutChild(QObject* o, ICVNQWidgetBase** control)
+CVNQContainerImpl::ChildState& CVNQContainerImpl::stateOf(QWidget* w) const
 {
-    if (!o->isWidgetType())
+    ChildState& state = m_children[w];
+    const QMetaObject* meta = w->metaObject();
+    if (state.castFor != meta) {
+        state.castFor = meta;
+        state.control = dynamic_cast<ICVNQWidgetBase*>(w);
+        state.spacer = qobject_cast<CVNQSpacer*>(w);
+    }
+    return state;
+}
+
+bool CVNQContainerImpl::isLaidOutChild(QObject* o, ChildState** state) const
+{
+    if (!o->isWidgetType() || isBoundBar(o))
         return false;
     QWidget* w = static_cast<QWidget*>(o);
-    if (w->isWindow() || cvnIsBoundScrollBar(w))
+    if (w->isWindow())
         return false;
-    ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
-    if (c && c->getAbsoluteLayout())
+    ChildState& s = stateOf(w);
+    if (s.control && s.control->getAbsoluteLayout())
         return false;
-    *control = c;
+    *state = &s;
     return true;
 }
 
@@ -39,33 +47,29 @@ bool isLaidOutChild(QObject* o, ICVNQWidgetBase** control)
 // once the room comes back the child gets its length back: the layout stays
 // a matter of the container's size, not of the sizes it went through. A
 // child resized by anyone else since keeps its new size.
-const char* const kPlacedSizeProperty = "_cvn_container_placed_size";
-const char* const kKeptSizeProperty = "_cvn_container_kept_size";
-
-QSize keptSize(const QWidget* w)
+QSize CVNQContainerImpl::keptSize(const QWidget* w, const ChildState& state)
 {
-    const QVariant kept = w->property(kKeptSizeProperty);
-    if (kept.isValid() && w->property(kPlacedSizeProperty).toSize() == w->size())
-        return kept.toSize();
-    return w->size();
+    const QSize size = w->size();
+    return state.hasKept && state.placed == size ? state.kept : size;
 }
 
-// Records where a pass puts a child: its base geometry, and the size it keeps
-// wanting on the axes where the pass kept its length (r's size elsewhere).
-void remember(QWidget* w, const QRect& r, const QSize& kept)
+void CVNQContainerImpl::remember(QWidget* w, ChildState& state, const QRect& r, const QSize& kept)
 {
-    w->setProperty(kCvnBaseGeometryProperty, r);
-    w->setProperty(kPlacedSizeProperty, r.size());
-    w->setProperty(kKeptSizeProperty, kept);
+    setBaseGeometry(w, state, r);
+    state.placed = r.size();
+    state.kept = kept;
+    state.hasKept = true;
 }
 
-void place(QWidget* w, const QRect& r, const QSize& kept)
+void CVNQContainerImpl::place(QWidget* w, ChildState& state, const QRect& r, const QSize& kept)
 {
-    remember(w, r, kept);
-    w->QWidget::setGeometry(r);
+    remember(w, state, r, kept);
+    // Setting the same geometry again changes nothing but costs a walk
+    // through Qt's attributes; a widget never placed yet still gets it, so
+    // that it counts as sized when shown.
+    if (w->geometry() != r || !w->testAttribute(Qt::WA_Resized) || !w->testAttribute(Qt::WA_Moved))
+        w->QWidget::setGeometry(r);
 }
-
-} // namespace
 
 int CVNQContainerImpl::visibleBarWidth() const
 {
@@ -112,23 +116,24 @@ void CVNQContainerImpl::linePass(bool vertical)
     QWidget* o = m_owner;
     const QObjectList& kids = o->children();
     QVector<QWidget*> list;
-    QVector<ICVNQWidgetBase*> controls;
+    QVector<ChildState*> states;
     QVector<CVNLayoutItem> items;
     QVector<int> thickness;
     list.reserve(kids.size());
-    controls.reserve(kids.size());
+    states.reserve(kids.size());
     items.reserve(kids.size());
     thickness.reserve(kids.size());
     qint64 total = 0;
     qint64 spacerWeights = 0;
     bool anySpacer = false;
     for (QObject* obj : kids) {
-        ICVNQWidgetBase* c = nullptr;
-        if (!isLaidOutChild(obj, &c))
+        ChildState* state = nullptr;
+        if (!isLaidOutChild(obj, &state))
             continue;
         QWidget* w = static_cast<QWidget*>(obj);
+        ICVNQWidgetBase* c = state->control;
         CVNLayoutItem it;
-        const QSize g = keptSize(w);
+        const QSize g = keptSize(w, *state);
         if (vertical) {
             it.cur = g.height();
             it.minLen = w->minimumHeight();
@@ -143,7 +148,7 @@ void CVNQContainerImpl::linePass(bool vertical)
         const int ratio = c ? c->getLayoutRatio() : 1;
         it.weight = ratio > 0 ? ratio : 1;
         int thick = 0;
-        if (CVNQSpacer* sp = qobject_cast<CVNQSpacer*>(w)) {
+        if (CVNQSpacer* sp = state->spacer) {
             const int dir = sp->getDirection();
             if (dir == CVNQSpacer::Auto || dir == (vertical ? CVNQSpacer::Vertical : CVNQSpacer::Horizontal)) {
                 it.spacer = true;
@@ -154,7 +159,7 @@ void CVNQContainerImpl::linePass(bool vertical)
         }
         total += it.weight;
         list.push_back(w);
-        controls.push_back(c);
+        states.push_back(state);
         items.push_back(it);
         thickness.push_back(thick);
     }
@@ -186,23 +191,23 @@ void CVNQContainerImpl::linePass(bool vertical)
 
     qint64 pos = padNear;
     for (int i = 0; i < n; ++i) {
-        const int p = cvnToLength(pos);
+        const int p = cvnClampToWidgetRange(pos);
         // The ratio pass keeps the length of fixed children, the spacer
         // pass that of every child but the stretching spacers.
         const bool keepsLength = useSpacers ? !items[i].spacer : items[i].fixed;
         const int wanted = keepsLength ? items[i].cur : lengths[i];
         if (vertical)
-            placeChild(list[i], true, crossNear, p, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
+            placeChild(list[i], *states[i], true, crossNear, p, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
         else
-            placeChild(list[i], false, p, crossNear, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
+            placeChild(list[i], *states[i], false, p, crossNear, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
         pos += qint64(lengths[i]) + s;
     }
 }
 
-void CVNQContainerImpl::placeChild(QWidget* w, bool vertical, int x, int y, int length, int wantedLength,
-                                   int crossAvail, bool spacer, int thickness)
+void CVNQContainerImpl::placeChild(QWidget* w, ChildState& state, bool vertical, int x, int y, int length,
+                                   int wantedLength, int crossAvail, bool spacer, int thickness)
 {
-    ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
+    ICVNQWidgetBase* c = state.control;
     const LayoutSizePolicy crossPolicy =
         c ? (vertical ? c->getWidthPolicy() : c->getHeightPolicy()) : LayoutSizePolicyUnset;
     int wanted; // the cross length before the room limits it
@@ -212,7 +217,7 @@ void CVNQContainerImpl::placeChild(QWidget* w, bool vertical, int x, int y, int 
     } else if (crossPolicy == LayoutSizePolicyFill) {
         wanted = crossAvail;
     } else {
-        const QSize kept = keptSize(w);
+        const QSize kept = keptSize(w, state);
         wanted = vertical ? kept.width() : kept.height();
         keepsCross = true;
     }
@@ -220,11 +225,15 @@ void CVNQContainerImpl::placeChild(QWidget* w, bool vertical, int x, int y, int 
     const int maxCross = vertical ? w->maximumWidth() : w->maximumHeight();
     const int cross = std::min(cvnClampLength(wanted, crossAvail, minCross, maxCross), crossAvail);
     const int keptCross = keepsCross ? wanted : cross;
-    const int mainLength = std::max(length, 0);
+    // No widget is longer than the widget size range; paddings set in code
+    // are not bounded: the rectangle's far edge must still fit in int.
+    const int mainLength = std::min(std::max(length, 0), kCvnWidgetRange);
+    x = cvnClampToWidgetRange(x);
+    y = cvnClampToWidgetRange(y);
     if (vertical)
-        place(w, QRect(x, y, cross, mainLength), QSize(keptCross, wantedLength));
+        place(w, state, QRect(x, y, cross, mainLength), QSize(keptCross, wantedLength));
     else
-        place(w, QRect(x, y, mainLength, cross), QSize(wantedLength, keptCross));
+        place(w, state, QRect(x, y, mainLength, cross), QSize(wantedLength, keptCross));
 }
 
 void CVNQContainerImpl::flowPass(bool vertical)
@@ -241,6 +250,7 @@ void CVNQContainerImpl::flowPass(bool vertical)
         QWidget* w = static_cast<QWidget*>(obj);
         if (w->isWindow())
             continue;
+        ChildState& state = m_children[w];
         QRect r = w->geometry();
         if (vertical) {
             if (y > m_paddingTop && y + r.height() > limit) {
@@ -253,9 +263,9 @@ void CVNQContainerImpl::flowPass(bool vertical)
             y += line + s;
             line = 0;
         }
-        r.moveTo(cvnToLength(x), cvnToLength(y));
+        r.moveTo(cvnClampToWidgetRange(x), cvnClampToWidgetRange(y));
         // Only moved: a length it still wants back stays remembered.
-        place(w, r, keptSize(w));
+        place(w, state, r, keptSize(w, state));
         if (vertical) {
             y += qint64(r.height()) + s;
             line = std::max<qint64>(line, r.width());
@@ -281,15 +291,16 @@ void CVNQContainerImpl::dockPass()
         if (!obj->isWidgetType())
             continue;
         QWidget* w = static_cast<QWidget*>(obj);
-        if (w->isWindow() || cvnIsBoundScrollBar(w))
+        if (w->isWindow() || isBoundBar(w))
             continue;
-        ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w);
+        ChildState& state = stateOf(w);
+        ICVNQWidgetBase* c = state.control;
         if (!c || !c->getAbsoluteLayout())
             continue;
         DockLayoutType hor = 0, ver = 0;
         int offX = 0, offY = 0;
         c->getAbsoluteDock(hor, ver, offX, offY);
-        QSize size = keptSize(w);
+        QSize size = keptSize(w, state);
         CVNQContainer* child = qobject_cast<CVNQContainer*>(w);
         const bool autoSized = child && child->getAbsoluteDockAutoSize();
         if (autoSized) {
@@ -306,10 +317,10 @@ void CVNQContainerImpl::dockPass()
                 return start + avail - len;
             return start;
         };
-        const int x = cvnToLength(anchor(hor, left, availW, width) + offX);
-        const int y = cvnToLength(anchor(ver, top, availH, height) + offY);
+        const int x = cvnClampToWidgetRange(anchor(hor, left, availW, width) + offX);
+        const int y = cvnClampToWidgetRange(anchor(ver, top, availH, height) + offY);
         const QRect r(x, y, width, height);
-        remember(w, r, size);
+        remember(w, state, r, size);
         c->setGeometry(x, y, width, height);
         if (autoSized)
             child->forceResize();
@@ -326,10 +337,11 @@ QSize CVNQContainerImpl::autoSize() const
     int n = 0;
     QRect united;
     for (QObject* obj : m_owner->children()) {
-        ICVNQWidgetBase* c = nullptr;
-        if (!isLaidOutChild(obj, &c))
+        ChildState* state = nullptr;
+        if (!isLaidOutChild(obj, &state))
             continue;
         QWidget* child = static_cast<QWidget*>(obj);
+        ICVNQWidgetBase* c = state->control;
         QSize pref = child->sizeHint();
         if (!pref.isValid())
             pref = child->minimumSizeHint();
@@ -337,7 +349,7 @@ QSize CVNQContainerImpl::autoSize() const
             pref = child->minimumSize();
         int pw = std::max(pref.width(), 0);
         int ph = std::max(pref.height(), 0);
-        const QSize kept = keptSize(child);
+        const QSize kept = keptSize(child, *state);
         if (c && c->getWidthPolicy() == LayoutSizePolicyFixed)
             pw = std::max(pw, kept.width());
         if (c && c->getHeightPolicy() == LayoutSizePolicyFixed)

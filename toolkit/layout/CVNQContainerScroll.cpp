@@ -24,16 +24,33 @@ namespace {
 // exactly on the edge could otherwise flip the bars forever.
 constexpr int kMaxScrollRelayouts = 3;
 
-// Children that scroll and count as content: no bars, no windows.
-bool isScrolledChild(QObject* o)
+} // namespace
+
+bool CVNQContainerImpl::isScrolledChild(QObject* o) const
 {
-    if (!o->isWidgetType())
-        return false;
-    QWidget* w = static_cast<QWidget*>(o);
-    return !w->isWindow() && !cvnIsBoundScrollBar(w);
+    return o->isWidgetType() && !isBoundBar(o) && !static_cast<QWidget*>(o)->isWindow();
 }
 
-} // namespace
+QRect CVNQContainerImpl::baseGeometry(const QWidget* w) const
+{
+    const auto it = m_children.find(w);
+    if (it != m_children.end() && it->second.hasBase)
+        return it->second.base;
+    return w->geometry().translated(m_scrollX, m_scrollY);
+}
+
+void CVNQContainerImpl::setBaseGeometry(QWidget* w, ChildState& state, const QRect& r)
+{
+    if (state.hasBase && state.base == r)
+        return;
+    state.base = r;
+    state.hasBase = true;
+    // Mirrored for readers outside the engine; the engine itself reads its
+    // own record, which the filter keeps in step with writes by others.
+    m_writingBase = true;
+    w->setProperty(kCvnBaseGeometryProperty, r);
+    m_writingBase = false;
+}
 
 CVNQScrollBar* CVNQContainerImpl::boundScrollBar(bool horizontal) const
 {
@@ -57,8 +74,8 @@ void CVNQContainerImpl::bindScrollBar(CVNQScrollBar* bar, bool horizontal)
         }
         slot = bar;
         if (bar) {
-            // Marked before it joins the container, so the container never
-            // takes it for a child to lay out.
+            // Bound (and marked) before it joins the container, so the
+            // container never takes it for a child to lay out.
             bar->setProperty(kCvnBoundScrollBarProperty, true);
             if (bar->parentWidget() != m_owner)
                 bar->setParent(m_owner);
@@ -105,10 +122,9 @@ void CVNQContainerImpl::placeAtOffsets()
         if (!isScrolledChild(obj))
             continue;
         QWidget* w = static_cast<QWidget*>(obj);
-        const bool known = w->property(kCvnBaseGeometryProperty).isValid();
-        const QRect base = cvnContainerBaseGeometry(w, m_scrollX, m_scrollY);
-        if (!known)
-            w->setProperty(kCvnBaseGeometryProperty, base);
+        ChildState& state = m_children[w];
+        const QRect base = state.hasBase ? state.base : w->geometry().translated(m_scrollX, m_scrollY);
+        setBaseGeometry(w, state, base);
         w->QWidget::setGeometry(base.translated(-m_scrollX, -m_scrollY));
     }
     m_scrollGuard = false;
@@ -146,12 +162,11 @@ void CVNQContainerImpl::scrollUpdateStep(int depth)
         if (!isScrolledChild(obj))
             continue;
         QWidget* w = static_cast<QWidget*>(obj);
-        if (w->isHidden()) {
-            m_hiddenChildren.insert(w);
+        ChildState& state = m_children[w];
+        state.hidden = w->isHidden();
+        if (state.hidden)
             continue;
-        }
-        m_hiddenChildren.remove(w);
-        content = content.united(cvnContainerBaseGeometry(w, m_scrollX, m_scrollY));
+        content = content.united(state.hasBase ? state.base : w->geometry().translated(m_scrollX, m_scrollY));
     }
     const bool hasContent = !content.isNull();
     const qint64 right = hasContent ? qint64(content.right()) + 1 : 0;
@@ -207,6 +222,18 @@ void CVNQContainerImpl::scrollUpdateStep(int depth)
 
 void CVNQContainerImpl::childEvent(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::DynamicPropertyChange) {
+        // Someone else wrote a base geometry: the engine goes by it, as it
+        // would have read it there.
+        if (m_writingBase || !m_owner ||
+            static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() != kCvnBaseGeometryProperty)
+            return;
+        const QVariant v = watched->property(kCvnBaseGeometryProperty);
+        ChildState& state = m_children[watched];
+        state.hasBase = v.isValid();
+        state.base = v.toRect();
+        return;
+    }
     if (m_layoutGuard || m_scrollGuard || !m_owner)
         return;
     switch (event->type()) {
@@ -222,16 +249,15 @@ void CVNQContainerImpl::childEvent(QObject* watched, QEvent* event)
     QWidget* w = static_cast<QWidget*>(watched);
     if (w->parentWidget() != m_owner)
         return;
-    if (!cvnIsBoundScrollBar(w)) {
+    if (!isBoundBar(w)) {
         const QRect base = w->geometry().translated(m_scrollX, m_scrollY);
-        const QVariant stored = w->property(kCvnBaseGeometryProperty);
-        const bool moved = !stored.isValid() || stored.toRect() != base;
-        if (moved)
-            w->setProperty(kCvnBaseGeometryProperty, base);
+        ChildState& state = m_children[w];
+        const bool moved = !state.hasBase || state.base != base;
+        setBaseGeometry(w, state, base);
         // Showing the container shows every child and delivers their
         // pending moves: none of that changes the content, and updating the
         // bars for each child would make showing a long list quadratic.
-        if (!moved && w->isHidden() == m_hiddenChildren.contains(w))
+        if (!moved && w->isHidden() == state.hidden)
             return;
     }
     scrollUpdate();

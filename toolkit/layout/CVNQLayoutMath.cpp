@@ -19,6 +19,11 @@ int cvnToLength(qint64 v)
 // before the division.
 static qint64 mulDiv(qint64 a, qint64 b, qint64 c)
 {
+    // Ordinary lengths and weights fit in 64 bits; a 128-bit division is
+    // many times slower and runs once per child and pass.
+    constexpr qint64 small = qint64(1) << 31;
+    if (a < small && b < small)
+        return a * b / c;
     return qint64(__int128(a) * b / c);
 }
 
