@@ -219,42 +219,6 @@ CVNQScrollBar* CVNQTableView::themedScrollBar(bool horizontal) const
     return qobject_cast<CVNQScrollBar*>(bar);
 }
 
-void CVNQTableView::setScrollbarBackgroundStyle(bool horizontal, const FillStyle& style)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarBackground(CommonCtrlStateNormal, style);
-}
-
-void CVNQTableView::setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle& style)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarButton(up, state, style);
-}
-
-void CVNQTableView::setScrollbarButtonIcon(bool horizontal, bool up, const QString& path)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarBtnIcon(up, path);
-}
-
-void CVNQTableView::setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc& style)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarIconStyle(up, style);
-}
-
-void CVNQTableView::setScrollbarThumb(bool horizontal, const QString& path)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarThumbIcon(path);
-}
-
-void CVNQTableView::setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle& style)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarThumb(state, style);
-}
-
 void CVNQTableView::setScrollbarBtnSize(bool, int size)
 {
     m_impl->scrollbarBtnSize = size;
@@ -354,9 +318,9 @@ void CVNQTableView::dataChanged(const QModelIndex& topLeft, const QModelIndex& b
     const int firstRow = std::max(topLeft.row(), firstShown < 0 ? 0 : firstShown);
     const int lastRow = std::min(bottomRight.row(), lastShown < 0 ? model()->rowCount(rootIndex()) - 1 : lastShown);
     const int firstColumn = std::max(topLeft.column(), std::max(columnAt(0), 0));
-    const int lastColumn = std::min(bottomRight.column(), columnAt(port->width() - 1) < 0
-                                                              ? model()->columnCount(rootIndex()) - 1
-                                                              : columnAt(port->width() - 1));
+    const int lastColumn =
+        std::min(bottomRight.column(),
+                 columnAt(port->width() - 1) < 0 ? model()->columnCount(rootIndex()) - 1 : columnAt(port->width() - 1));
     QRegion dirty;
     for (int c = firstColumn; c <= lastColumn; ++c) {
         if (isColumnHidden(c))

@@ -7,6 +7,7 @@
 // report clicks by object name.
 
 #include "CVNQControl.h"
+#include "CVNQScrollBarForwarders.h"
 #include "CVNQGlobal.h"
 
 #include <QList>
@@ -29,7 +30,7 @@ enum : int
     CellIconRole = Qt::UserRole + 100
 };
 
-class CVNQ_EXPORT CVNQTableView : public QTableView, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQTableView : public QTableView, public ICVNQWidgetBase, public CVNQScrollBarForwarders
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQTableView, CVNQTableViewImpl)
@@ -76,20 +77,15 @@ public:
     void setHeaderTextStyle(CtrlState state, const TextStyleDesc& style);
     const TextStyleDesc& getHeaderTextStyle(CtrlState state) const;
 
-    // Scroll bars: horizontal true addresses the horizontal bar. They act on
+    // Scroll bars (their styling calls come with CVNQScrollBarForwarders):
+    // horizontal true addresses the horizontal bar. They act on
     // the view's current bars, so bars that a caller installed in place of
     // the view's own are styled and replaced ones are never reached.
-    void setScrollbarBackgroundStyle(bool horizontal, const FillStyle& style);
-    void setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle& style);
-    void setScrollbarButtonIcon(bool horizontal, bool up, const QString& path);
-    void setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc& style);
-    void setScrollbarThumb(bool horizontal, const QString& path);
-    void setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle& style);
     void setScrollbarBtnSize(bool horizontal, int size);
     // Stores the thickness and puts the size style sheet on both bars.
     void setScrollbarSize(bool horizontal, int size);
     // The view's current bar of that direction when it is a toolkit bar.
-    CVNQScrollBar* themedScrollBar(bool horizontal) const;
+    CVNQScrollBar* themedScrollBar(bool horizontal) const override;
 
     // Fills the demonstration contents (inside the maker's tools only).
     void initDemoData();

@@ -134,42 +134,6 @@ void CVNQTreeView::setScrollbarBtnSize(bool, int size)
     m_impl->scrollbarBtnSize = size;
 }
 
-void CVNQTreeView::setScrollbarBackgroundStyle(bool horizontal, const FillStyle& style)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarBackground(CommonCtrlStateNormal, style);
-}
-
-void CVNQTreeView::setScrollbarButtonIcon(bool horizontal, bool up, const QString& path)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarBtnIcon(up, path);
-}
-
-void CVNQTreeView::setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc& style)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarIconStyle(up, style);
-}
-
-void CVNQTreeView::setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle& style)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarButton(up, state, style);
-}
-
-void CVNQTreeView::setScrollbarThumb(bool horizontal, const QString& path)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarThumbIcon(path);
-}
-
-void CVNQTreeView::setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle& style)
-{
-    if (CVNQScrollBar* bar = themedScrollBar(horizontal))
-        bar->setScrollbarThumb(state, style);
-}
-
 void CVNQTreeView::initDemoData()
 {
     m_impl->createComplete();

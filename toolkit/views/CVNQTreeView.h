@@ -8,6 +8,7 @@
 // inside the maker's tools.
 
 #include "CVNQControl.h"
+#include "CVNQScrollBarForwarders.h"
 
 #include <QPointer>
 #include <QTreeView>
@@ -20,7 +21,7 @@ class CVNQTreeConerWidget;
 class CVNQTreeViewport;
 class CVNQScrollBar;
 
-class CVNQ_EXPORT CVNQTreeView : public QTreeView, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQTreeView : public QTreeView, public ICVNQWidgetBase, public CVNQScrollBarForwarders
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQTreeView, CVNQTreeViewImpl)
@@ -47,17 +48,12 @@ public:
     void setItemHeight(int height);
     int getItemHeight() const;
 
-    // Scroll bars: horizontal true addresses the horizontal bar. They act
+    // Scroll bars (their styling calls come with CVNQScrollBarForwarders):
+    // horizontal true addresses the horizontal bar. They act
     // on the view's current toolkit bars.
     void setScrollbarSize(bool horizontal, int size);
     void setScrollbarBtnSize(bool horizontal, int size);
-    void setScrollbarBackgroundStyle(bool horizontal, const FillStyle& style);
-    void setScrollbarButtonIcon(bool horizontal, bool up, const QString& path);
-    void setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc& style);
-    void setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle& style);
-    void setScrollbarThumb(bool horizontal, const QString& path);
-    void setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle& style);
-    CVNQScrollBar* themedScrollBar(bool horizontal) const;
+    CVNQScrollBar* themedScrollBar(bool horizontal) const override;
 
     // Fills the demonstration rows (inside the maker's tools only).
     void initDemoData();
