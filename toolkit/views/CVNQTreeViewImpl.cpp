@@ -69,12 +69,7 @@ void CVNQTreeViewImpl::readJson(const Json::Value& node)
                 itemTextStyles.readEntry(SlotItemText, slot, name);
     });
 
-    CVNScrollBarNodeTarget bars;
-    bars.horizontal = v->themedScrollBar(true);
-    bars.vertical = v->themedScrollBar(false);
-    bars.setButtonSize = [v](bool hor, int size) { v->setScrollbarBtnSize(hor, size); };
-    bars.setThickness = [v](bool hor, int size) { v->setScrollbarSize(hor, size); };
-    cvnReadScrollBarNodes(node, bars);
+    cvnReadScrollBarNodesOf(node, v);
 
     // An "attr" of null has every key: the height becomes 0.
     if (jsonHasMember(node, "attr")) {
