@@ -77,10 +77,25 @@ QString CVNQLabelImpl::wholeText() const
 void CVNQLabelImpl::applyTextStyle()
 {
     QLabel* l = label();
-    l->setFont(fontForStyle(styles.normal));
-    QPalette palette;
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(styles.normal.clr));
-    l->setPalette(palette);
+    const QFont font = fontForStyle(styles.normal);
+    const QColor& color = styles.normal.clr;
+    // Theme and node each apply the style; the second time the widget
+    // mostly holds it already, and building the palette is the cost.
+    const bool same = m_styleApplied && !l->testAttribute(Qt::WA_StyleSheet) && color == m_appliedColor &&
+                      font == m_appliedFont && font.resolve() == m_appliedFont.resolve() && l->font() == m_widgetFont &&
+                      l->font().resolve() == m_widgetFont.resolve() && l->palette() == m_widgetPalette &&
+                      l->palette().resolve() == m_widgetPalette.resolve();
+    if (!same) {
+        l->setFont(font);
+        QPalette palette;
+        palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(color));
+        l->setPalette(palette);
+        m_styleApplied = true;
+        m_appliedFont = font;
+        m_appliedColor = color;
+        m_widgetFont = l->font();
+        m_widgetPalette = l->palette();
+    }
 
     Qt::Alignment align;
     switch (styles.normal.hor) {

@@ -6,6 +6,10 @@
 #include "CVNQControlImpl.h"
 #include "CVNQGlobal.h"
 
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
 class QLabel;
 
 namespace CVNQtLib {
@@ -66,6 +70,14 @@ private:
 
     // What this object last put into the widget.
     QString m_shown;
+    // The font and colour last applied, and the widget's font and palette
+    // right after: while both still hold, applying the same style again
+    // would change nothing.
+    bool m_styleApplied = false;
+    QFont m_appliedFont;
+    QColor m_appliedColor;
+    QFont m_widgetFont;
+    QPalette m_widgetPalette;
 };
 
 } // namespace CVNQtLib
