@@ -5,7 +5,12 @@
 #include "CVNQLanguageText.h"
 #include "CVNQStateStyles.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QMovie>
+#include <QPicture>
+#include <QPixmap>
+#include <QTextDocument>
 #include <QLabel>
 #include <QPalette>
 
@@ -39,6 +44,63 @@ bool cvnReadLabelText(const Json::Value& node, QString& text)
 {
     const Json::Value* attr = cvnAttrObject(node);
     return attr && jsonRead(*attr, "text", text);
+}
+
+bool CVNQLabelHintKey::operator==(const CVNQLabelHintKey& o) const
+{
+    return type == o.type && alignment == o.alignment && indent == o.indent && margin == o.margin &&
+           frameWidth == o.frameWidth && contents == o.contents && minimum == o.minimum && text == o.text &&
+           font == o.font && resolvedFamily == o.resolvedFamily;
+}
+
+bool CVNQLabelHintKey::make(const QLabel* label, CVNQLabelHintKey& key)
+{
+    const QString text = label->text();
+    if (text.isEmpty() || label->wordWrap() || label->movie() || label->buddy() || text.contains(QLatin1Char('&')))
+        return false;
+    if (!label->pixmap(Qt::ReturnByValue).isNull() || !label->picture(Qt::ReturnByValue).isNull())
+        return false;
+    const Qt::TextFormat format = label->textFormat();
+    if (format != Qt::PlainText && (format != Qt::AutoText || Qt::mightBeRichText(text)))
+        return false;
+    if (label->textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable))
+        return false;
+    // Metrics of a pixel-size font do not depend on the screen; the family
+    // it resolves to changes when fonts are added.
+    const QFont& font = label->font();
+    if (font.pixelSize() <= 0)
+        return false;
+    key.type = label->metaObject();
+    key.text = text;
+    key.font = font;
+    key.resolvedFamily = QFontInfo(font).family();
+    key.alignment = int(label->alignment());
+    key.indent = label->indent();
+    key.margin = label->margin();
+    key.frameWidth = label->frameWidth();
+    key.contents = label->contentsMargins();
+    key.minimum = label->minimumSize();
+    return true;
+}
+
+QSize CVNQLabelImpl::sharedSizeHint(const QLabel* label)
+{
+    struct Entry
+    {
+        CVNQLabelHintKey key;
+        QSize hint;
+        bool valid = false;
+    };
+    static Entry last;
+    CVNQLabelHintKey key;
+    if (!CVNQLabelHintKey::make(label, key))
+        return label->QLabel::sizeHint();
+    if (!last.valid || !(key == last.key)) {
+        last.hint = label->QLabel::sizeHint();
+        last.key = key;
+        last.valid = true;
+    }
+    return last.hint;
 }
 
 CVNQLabelImpl::CVNQLabelImpl(QLabel* owner, const QString& typeName)
