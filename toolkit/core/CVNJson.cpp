@@ -57,6 +57,20 @@ const Json::Value& jsonAt(const Json::Value& v, int index)
     return v[Json::ArrayIndex(index)];
 }
 
+void jsonFirstElements(const Json::Value& v, const Json::Value** out, int count)
+{
+    for (int i = 0; i < count; ++i)
+        out[i] = &nullValue();
+    if (!v.isArray())
+        return;
+    for (auto it = v.begin(); it != v.end(); ++it) {
+        const Json::ArrayIndex index = it.index();
+        if (index >= Json::ArrayIndex(count))
+            break;
+        out[index] = &*it;
+    }
+}
+
 int jsonSize(const Json::Value& v)
 {
     return v.isArray() ? int(v.size()) : 0;

@@ -23,6 +23,8 @@ CVNQ_EXPORT bool jsonHasMember(const Json::Value& v, const char* key);
 CVNQ_EXPORT const Json::Value& jsonGet(const Json::Value& v, const char* key);
 // The element, or a shared null value when v is not an array or too short.
 CVNQ_EXPORT const Json::Value& jsonAt(const Json::Value& v, int index);
+// out[i] = the element i (jsonAt's result) for i below count, in one walk.
+CVNQ_EXPORT void jsonFirstElements(const Json::Value& v, const Json::Value** out, int count);
 // Size of an array, 0 for anything else.
 CVNQ_EXPORT int jsonSize(const Json::Value& v);
 
