@@ -143,6 +143,40 @@ int textAlignment(const TextStyleDesc& style)
     return align;
 }
 
+// Whether logical pixels are device pixels, shifted by whole pixels only:
+// then a pixel rectangle in logical coordinates is one on the device.
+bool pixelAligned(const QPainter* painter)
+{
+    const QTransform& t = painter->deviceTransform();
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
+}
+
+// Whether a paint that reaches no further than `area` stays `band` pixels
+// inside `box` and clear of its corner squares (side per corner, clockwise
+// from top-left). There a rounded fill covers every pixel fully and no border
+// reaches, so a plain fill paints exactly the same pixels; a table cell's
+// repaint inside a rounded card is the usual case.
+bool insideCore(const QRect& area, const QRect& box, int band, const int (&corner)[4])
+{
+    if (area.isEmpty() || !box.adjusted(band, band, -band, -band).contains(area))
+        return false;
+    const QRect squares[4] = {QRect(box.left(), box.top(), corner[0], corner[0]),
+                              QRect(box.right() - corner[1] + 1, box.top(), corner[1], corner[1]),
+                              QRect(box.right() - corner[2] + 1, box.bottom() - corner[2] + 1, corner[2], corner[2]),
+                              QRect(box.left(), box.bottom() - corner[3] + 1, corner[3], corner[3])};
+    for (const QRect& square : squares) {
+        if (!square.isEmpty() && square.intersects(area))
+            return false;
+    }
+    return true;
+}
+
+// The paint's reach when it maps onto whole device pixels, else empty.
+QRect alignedPaintableRect(const QPainter* painter)
+{
+    return pixelAligned(painter) ? cvnPaintableRect(painter) : QRect();
+}
+
 } // namespace
 
 void CVNQWidgetBaseImpl::drawFillStyle(QPainter* painter, const FillStyle& style, const QRect& rect)
@@ -168,6 +202,9 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
     const qreal half = bs > 0 ? bs * 0.5 : 0.0;
     const bool drawBorder = fill.border && bs > 0;
     const bool allSides = fill.leftBorder && fill.topBorder && fill.rightBorder && fill.bottomBorder;
+    const QRect box(x, y, w, h);
+    // Antialiased edges reach one pixel beyond the border pen.
+    const int band = std::max(bs, 0) + 1;
 
     QPen pen(fill.borderclr, bs, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
     painter->save();
@@ -179,16 +216,25 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
         const QRectF inset(x + half, y + half, std::max(w - bs, 0), std::max(h - bs, 0));
         const QRectF fillRect = drawBorder ? inset : QRectF(x, y, w, h);
         const qreal radius = drawBorder ? std::max(fill.round - half, 0.0) : qreal(fill.round);
-        const QPainterPath path = makeRoundedPath(fillRect, radius, fill.roundTopLeft, fill.roundTopRight,
-                                                  fill.roundBottomRight, fill.roundBottomLeft);
+        QBrush brush(fill.clr);
         if (fill.gradient) {
             QLinearGradient g(fillRect.topLeft(), fillRect.topRight());
             g.setColorAt(0.0, fill.clr);
             g.setColorAt(1.0, fill.clr2);
-            painter->fillPath(path, QBrush(g));
-        } else {
-            painter->fillPath(path, fill.clr);
+            brush = QBrush(g);
         }
+        const int c = std::max(fill.round, 0) + band;
+        const int corners[4] = {fill.roundTopLeft ? c : 0, fill.roundTopRight ? c : 0, fill.roundBottomRight ? c : 0,
+                                fill.roundBottomLeft ? c : 0};
+        const QRect area = alignedPaintableRect(painter);
+        if (insideCore(area, box, band, corners)) {
+            painter->fillRect(area, brush);
+            painter->restore();
+            return;
+        }
+        painter->fillPath(makeRoundedPath(fillRect, radius, fill.roundTopLeft, fill.roundTopRight,
+                                          fill.roundBottomRight, fill.roundBottomLeft),
+                          brush);
         if (drawBorder) {
             if (allSides) {
                 painter->strokePath(makeRoundedPath(inset, fill.round, fill.roundTopLeft, fill.roundTopRight,
@@ -218,13 +264,26 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
             QLinearGradient g(QPointF(x, 0), QPointF(x + w, 0));
             g.setColorAt(0.0, fill.clr);
             g.setColorAt(1.0, fill.clr2);
-            painter->fillRect(QRect(x, y, w, h), QBrush(g));
+            painter->fillRect(box, QBrush(g));
         } else {
-            painter->fillRect(QRect(x, y, w, h), fill.clr);
+            painter->fillRect(box, fill.clr);
         }
-        if (drawBorder) {
+        const int none[4] = {0, 0, 0, 0};
+        const QRect area = drawBorder ? alignedPaintableRect(painter) : QRect();
+        if (drawBorder && !insideCore(area, box, band, none)) {
             if (allSides) {
                 painter->drawRect(QRect(x, y, w - bs, h - bs));
+            } else if (pixelAligned(painter)) {
+                // A side is a whole-pixel band: filled, it is the square-capped
+                // line's pixels without the stroker's cost.
+                if (fill.bottomBorder)
+                    painter->fillRect(QRect(x, y + h - bs, w, bs), fill.borderclr);
+                if (fill.topBorder)
+                    painter->fillRect(QRect(x, y, w, bs), fill.borderclr);
+                if (fill.rightBorder)
+                    painter->fillRect(QRect(x + w - bs, y, bs, h), fill.borderclr);
+                if (fill.leftBorder)
+                    painter->fillRect(QRect(x, y, bs, h), fill.borderclr);
             } else {
                 if (fill.bottomBorder)
                     painter->drawLine(QPointF(x + half, y + h - half), QPointF(x + w - half, y + h - half));
@@ -355,10 +414,9 @@ void CVNQWidgetBaseImpl::drawImageAt(QPainter* painter, const QString& image, co
             const QRect shown = target & cvnPaintableRect(painter);
             if (shown.isEmpty())
                 return;
-            const QImage* image =
-                resources()->getRenderedSvg(name, size, shown.translated(-target.topLeft()),
-                                            placement.useColor ? placement.color : QColor(), gray,
-                                            painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
+            const QImage* image = resources()->getRenderedSvg(
+                name, size, shown.translated(-target.topLeft()), placement.useColor ? placement.color : QColor(), gray,
+                painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
             if (image)
                 painter->drawImage(shown.topLeft(), *image);
         } else {
@@ -422,8 +480,8 @@ void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, cons
     if (w > 0 && h > 0) {
         const QFontMetrics metrics(font);
         const int pad = metrics.height();
-        const QRect part = metrics.boundingRect(QRect(0, 0, h, w), align, text).adjusted(-pad, -pad, pad, pad) &
-                           QRect(0, 0, h, w);
+        const QRect part =
+            metrics.boundingRect(QRect(0, 0, h, w), align, text).adjusted(-pad, -pad, pad, pad) & QRect(0, 0, h, w);
         if (!part.isEmpty()) {
             QImage image(part.size(), QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
