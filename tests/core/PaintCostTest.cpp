@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -50,6 +51,28 @@ int largestDifference(const QImage& a, const QImage& b)
         }
     return largest;
 }
+
+class FillWidget : public QWidget
+{
+public:
+    FillWidget(const FillRes& fill, const QRect& box, bool antialias)
+        : fill(fill), box(box), antialias(antialias)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing, antialias);
+        Impl::drawStyleRect(&p, fill, box.x(), box.y(), box.width(), box.height());
+    }
+
+private:
+    FillRes fill;
+    QRect box;
+    bool antialias;
+};
 
 } // namespace
 
@@ -360,6 +383,20 @@ TEST(PaintCost, PartRepaintsOfFillsMatchTheWholePaint)
                             const QRect inside = clip & part.rect();
                             EXPECT_LE(largestDifference(whole.copy(inside), part.copy(inside)), gradient ? 2 : 0)
                                 << "variant " << variant << " clip " << clip.x() << "," << clip.y();
+                        }
+                        // Widget repaints of two cells: one whose bounding box
+                        // reaches a corner though neither cell does, one with a
+                        // cell on the corner.
+                        FillWidget widget(fill, box, antialias);
+                        widget.resize(200, 130);
+                        for (const QRegion& cells : {QRegion(10, 20, 20, 20) + QRegion(120, 104, 40, 6),
+                                                     QRegion(7, 6, 12, 12) + QRegion(100, 60, 20, 20)}) {
+                            QImage part = canvas(200, 130, Qt::white);
+                            // The region lands at the offset given for its bounding box.
+                            widget.render(&part, cells.boundingRect().topLeft(), cells, QWidget::RenderFlags());
+                            for (const QRect& cell : cells)
+                                EXPECT_LE(largestDifference(whole.copy(cell), part.copy(cell)), gradient ? 2 : 0)
+                                    << "variant " << variant << " cell " << cell.x() << "," << cell.y();
                         }
                     }
                 }

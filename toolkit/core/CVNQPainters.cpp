@@ -177,6 +177,30 @@ QRect alignedPaintableRect(const QPainter* painter)
     return pixelAligned(painter) ? cvnPaintableRect(painter) : QRect();
 }
 
+// Whether everything the paint can reach lies in the core of `box` (see
+// insideCore). A widget repaint covers a region of several rectangles, such
+// as the changed cells of a table, whose bounding box may reach a corner
+// while no rectangle of its own does.
+bool reachInsideCore(const QPainter* painter, const QRect& reach, const QRect& box, int band,
+                     const int (&corner)[4])
+{
+    if (reach.isEmpty())
+        return false;
+    if (insideCore(reach, box, band, corner))
+        return true;
+    const QPaintEngine* engine = painter->paintEngine();
+    const QRegion system = engine ? engine->systemClip() : QRegion();
+    if (system.rectCount() < 2)
+        return false;
+    const QPoint toLogical(-int(painter->deviceTransform().dx()), -int(painter->deviceTransform().dy()));
+    for (const QRect& part : system) {
+        const QRect logical = part.translated(toLogical) & reach;
+        if (!logical.isEmpty() && !insideCore(logical, box, band, corner))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void CVNQWidgetBaseImpl::drawFillStyle(QPainter* painter, const FillStyle& style, const QRect& rect)
@@ -227,7 +251,7 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
         const int corners[4] = {fill.roundTopLeft ? c : 0, fill.roundTopRight ? c : 0, fill.roundBottomRight ? c : 0,
                                 fill.roundBottomLeft ? c : 0};
         const QRect area = alignedPaintableRect(painter);
-        if (insideCore(area, box, band, corners)) {
+        if (reachInsideCore(painter, area, box, band, corners)) {
             painter->fillRect(area, brush);
             painter->restore();
             return;
@@ -270,7 +294,7 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
         }
         const int none[4] = {0, 0, 0, 0};
         const QRect area = drawBorder ? alignedPaintableRect(painter) : QRect();
-        if (drawBorder && !insideCore(area, box, band, none)) {
+        if (drawBorder && !reachInsideCore(painter, area, box, band, none)) {
             if (allSides) {
                 painter->drawRect(QRect(x, y, w - bs, h - bs));
             } else if (pixelAligned(painter)) {
