@@ -56,9 +56,10 @@ class FillWidget : public QWidget
 {
 public:
     FillWidget(const FillRes& fill, const QRect& box, bool antialias)
-        : fill(fill), box(box), antialias(antialias)
-    {
-    }
+        : fill(fill)
+        , box(box)
+        , antialias(antialias)
+    {}
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -345,8 +346,11 @@ TEST_F(PaintCostTheme, CheapPathsPaintThePlainPixels)
 TEST(PaintCost, PartRepaintsOfFillsMatchTheWholePaint)
 {
     const QRect box(6, 5, 180, 110);
+    // Inside, on an edge, near and on corners (some just clear of the arc).
     const QRect clips[] = {QRect(40, 40, 60, 30), QRect(6, 40, 30, 20),    QRect(20, 20, 30, 30),
-                           QRect(7, 6, 3, 3),     QRect(150, 100, 40, 20), QRect(60, 110, 40, 10)};
+                           QRect(7, 6, 3, 3),     QRect(150, 100, 40, 20), QRect(60, 110, 40, 10),
+                           QRect(15, 95, 60, 18), QRect(11, 100, 30, 10),  QRect(170, 8, 12, 12),
+                           QRect(188, 118, 8, 8)};
     int variant = 0;
     for (const int round : {0, 10})
         for (const int border : {0, 1, 2})

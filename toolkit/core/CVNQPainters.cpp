@@ -151,54 +151,90 @@ bool pixelAligned(const QPainter* painter)
     return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
 }
 
-// Whether a paint that reaches no further than `area` stays `band` pixels
-// inside `box` and clear of its corner squares (side per corner, clockwise
-// from top-left). There a rounded fill covers every pixel fully and no border
-// reaches, so a plain fill paints exactly the same pixels; a table cell's
-// repaint inside a rounded card is the usual case.
-bool insideCore(const QRect& area, const QRect& box, int band, const int (&corner)[4])
+// Where a fill paints every pixel fully and its border reaches none:
+// `band` pixels inside `box`, and near a rounded corner (clockwise from
+// top-left) no farther than `inner` from the point `radius` inside both of
+// the corner's sides, the centre of its arc.
+struct FillCore
 {
-    if (area.isEmpty() || !box.adjusted(band, band, -band, -band).contains(area))
+    QRect box;
+    int band = 0;
+    bool rounded[4] = {false, false, false, false};
+    int radius = 0;
+    qreal inner = -1;
+};
+
+// Whether a paint that reaches no further than `area` stays in the core of a
+// fill. There a plain fill paints the very pixels the rounded one does; a
+// table cell's repaint inside a rounded card is the usual case.
+bool insideCore(const QRect& area, const FillCore& core)
+{
+    const QRect& b = core.box;
+    const int band = core.band;
+    if (area.isEmpty() || !b.adjusted(band, band, -band, -band).contains(area))
         return false;
-    const QRect squares[4] = {QRect(box.left(), box.top(), corner[0], corner[0]),
-                              QRect(box.right() - corner[1] + 1, box.top(), corner[1], corner[1]),
-                              QRect(box.right() - corner[2] + 1, box.bottom() - corner[2] + 1, corner[2], corner[2]),
-                              QRect(box.left(), box.bottom() - corner[3] + 1, corner[3], corner[3])};
-    for (const QRect& square : squares) {
-        if (!square.isEmpty() && square.intersects(area))
+    // Continuous edges; per corner, how far the area's farthest point within
+    // the corner's square lies from the arc centre, along each side.
+    const int r = core.radius;
+    const int left = area.left(), top = area.top(), right = area.right() + 1, bottom = area.bottom() + 1;
+    const int cl = b.left() + r, ct = b.top() + r, cr = b.right() + 1 - r, cb = b.bottom() + 1 - r;
+    const int square = r + band; // the stroke's arc ends up to half its width past the centre
+    const bool near[4] = {left < b.left() + square && top<b.top() + square, right> b.right() + 1 - square &&
+                              top<b.top() + square, right> b.right() + 1 - square && bottom > b.bottom() + 1 - square,
+                          left < b.left() + square && bottom > b.bottom() + 1 - square};
+    const int dx[4] = {cl - left, right - cr, right - cr, cl - left};
+    const int dy[4] = {ct - top, ct - top, bottom - cb, bottom - cb};
+    for (int i = 0; i < 4; ++i) {
+        if (core.rounded[i] && near[i] && std::hypot(std::max(dx[i], 0), std::max(dy[i], 0)) > core.inner)
             return false;
     }
     return true;
 }
 
-// The paint's reach when it maps onto whole device pixels, else empty.
-QRect alignedPaintableRect(const QPainter* painter)
+// What a paint can reach, split into the rectangles that lie in the core
+// of a fill and at most one that does not. A widget repaint covers a region
+// of several rectangles, such as the changed cells of a table, of which one
+// may reach an edge or a corner while the others do not. `known` is false
+// when no such split exists: then the fill is painted the plain way.
+struct ReachSplit
 {
-    return pixelAligned(painter) ? cvnPaintableRect(painter) : QRect();
-}
+    QVector<QRect> core;
+    QRect rest;
+    bool known = false;
+};
 
-// Whether everything the paint can reach lies in the core of `box` (see
-// insideCore). A widget repaint covers a region of several rectangles, such
-// as the changed cells of a table, whose bounding box may reach a corner
-// while no rectangle of its own does.
-bool reachInsideCore(const QPainter* painter, const QRect& reach, const QRect& box, int band,
-                     const int (&corner)[4])
+ReachSplit splitReach(const QPainter* painter, const QRect& reach, const FillCore& core)
 {
+    ReachSplit split;
     if (reach.isEmpty())
-        return false;
-    if (insideCore(reach, box, band, corner))
-        return true;
+        return split;
+    if (insideCore(reach, core)) {
+        split.core.append(reach);
+        split.known = true;
+        return split;
+    }
     const QPaintEngine* engine = painter->paintEngine();
     const QRegion system = engine ? engine->systemClip() : QRegion();
     if (system.rectCount() < 2)
-        return false;
+        return split;
     const QPoint toLogical(-int(painter->deviceTransform().dx()), -int(painter->deviceTransform().dy()));
     for (const QRect& part : system) {
         const QRect logical = part.translated(toLogical) & reach;
-        if (!logical.isEmpty() && !insideCore(logical, box, band, corner))
-            return false;
+        if (logical.isEmpty())
+            continue;
+        if (insideCore(logical, core)) {
+            split.core.append(logical);
+        } else if (split.rest.isNull()) {
+            split.rest = logical;
+        } else {
+            // Clipping a rounded fill to a region of rectangles costs more
+            // than it saves.
+            split.core.clear();
+            return split;
+        }
     }
-    return true;
+    split.known = !split.core.isEmpty();
+    return split;
 }
 
 } // namespace
@@ -230,6 +266,14 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
     // Antialiased edges reach one pixel beyond the border pen.
     const int band = std::max(bs, 0) + 1;
 
+    // Logical pixels are device pixels: what the paint can reach is known
+    // in whole pixels, and a fill it cannot reach costs nothing.
+    const bool aligned = pixelAligned(painter);
+    const QRect area = aligned ? cvnPaintableRect(painter) : QRect();
+    // (A square border of a wide pen is centred on the box's edges.)
+    if (aligned && box.isValid() && !area.intersects(box.adjusted(-band, -band, band, band)))
+        return;
+
     QPen pen(fill.borderclr, bs, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
     painter->save();
     painter->setPen(pen);
@@ -247,14 +291,30 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
             g.setColorAt(1.0, fill.clr2);
             brush = QBrush(g);
         }
-        const int c = std::max(fill.round, 0) + band;
-        const int corners[4] = {fill.roundTopLeft ? c : 0, fill.roundTopRight ? c : 0, fill.roundBottomRight ? c : 0,
-                                fill.roundBottomLeft ? c : 0};
-        const QRect area = alignedPaintableRect(painter);
-        if (reachInsideCore(painter, area, box, band, corners)) {
-            painter->fillRect(area, brush);
-            painter->restore();
-            return;
+        FillCore core;
+        core.box = box;
+        core.band = band;
+        core.radius = std::max(fill.round, 0);
+        core.rounded[0] = fill.roundTopLeft;
+        core.rounded[1] = fill.roundTopRight;
+        core.rounded[2] = fill.roundBottomRight;
+        core.rounded[3] = fill.roundBottomLeft;
+        // The fill's arc (radius less half the pen, same centre) covers what
+        // lies within it; the pen's arc, centred half a pen farther in, keeps
+        // a pixel clear when the pixel is a pen and a half nearer the centre.
+        // A radius the box is too small for is cut down: then no corner
+        // pixel counts as safe.
+        if (2 * core.radius <= std::min(w, h) - std::max(bs, 0))
+            core.inner = drawBorder ? core.radius - 2.0 * bs - 1.0 : core.radius - 1.0;
+        const ReachSplit split = splitReach(painter, area, core);
+        for (const QRect& part : split.core)
+            painter->fillRect(part, brush);
+        if (split.known) {
+            if (split.rest.isNull()) {
+                painter->restore();
+                return;
+            }
+            painter->setClipRect(split.rest, Qt::IntersectClip);
         }
         painter->fillPath(makeRoundedPath(fillRect, radius, fill.roundTopLeft, fill.roundTopRight,
                                           fill.roundBottomRight, fill.roundBottomLeft),
@@ -292,9 +352,11 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
         } else {
             painter->fillRect(box, fill.clr);
         }
-        const int none[4] = {0, 0, 0, 0};
-        const QRect area = drawBorder ? alignedPaintableRect(painter) : QRect();
-        if (drawBorder && !reachInsideCore(painter, area, box, band, none)) {
+        FillCore core;
+        core.box = box;
+        core.band = band;
+        // No border where the paint reaches only the core.
+        if (drawBorder && !insideCore(area, core)) {
             if (allSides) {
                 painter->drawRect(QRect(x, y, w - bs, h - bs));
             } else if (pixelAligned(painter)) {
