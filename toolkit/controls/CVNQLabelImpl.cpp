@@ -5,6 +5,7 @@
 #include "CVNQLanguageText.h"
 #include "CVNQStateStyles.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMovie>
@@ -83,24 +84,46 @@ bool CVNQLabelHintKey::make(const QLabel* label, CVNQLabelHintKey& key)
     return true;
 }
 
+namespace {
+
+struct LastLabelHint
+{
+    CVNQLabelHintKey key;
+    QSize hint;
+};
+
+// Dropped with the application: the font it holds must not outlive Qt's
+// font engines.
+LastLabelHint*& lastLabelHint()
+{
+    static LastLabelHint* last = nullptr;
+    return last;
+}
+
+void dropLastLabelHint()
+{
+    delete lastLabelHint();
+    lastLabelHint() = nullptr;
+}
+
+} // namespace
+
 QSize CVNQLabelImpl::sharedSizeHint(const QLabel* label)
 {
-    struct Entry
-    {
-        CVNQLabelHintKey key;
-        QSize hint;
-        bool valid = false;
-    };
-    static Entry last;
     CVNQLabelHintKey key;
     if (!CVNQLabelHintKey::make(label, key))
         return label->QLabel::sizeHint();
-    if (!last.valid || !(key == last.key)) {
-        last.hint = label->QLabel::sizeHint();
-        last.key = key;
-        last.valid = true;
+    LastLabelHint*& last = lastLabelHint();
+    if (last && key == last->key)
+        return last->hint;
+    const QSize hint = label->QLabel::sizeHint();
+    if (!last) {
+        last = new LastLabelHint;
+        qAddPostRoutine(dropLastLabelHint);
     }
-    return last.hint;
+    last->key = key;
+    last->hint = hint;
+    return hint;
 }
 
 CVNQLabelImpl::CVNQLabelImpl(QLabel* owner, const QString& typeName)
