@@ -3,6 +3,7 @@
 #include "CVNQChartLayout.h"
 #include "CVNQChartPainting.h"
 #include "CVNQOpenGLPieChart.h"
+#include "CVNQTextLayoutCache.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -278,8 +279,8 @@ void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
             p.drawLine(inner, elbow);
             p.drawLine(elbow, QPointF(rightSide ? box.left() : box.right(), elbow.y()));
             p.setPen(theme.secondaryTextColor);
-            p.drawText(
-                box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+            cvnDrawCachedText(
+                &p, box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
                 QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum))));
         }
     }

@@ -10,6 +10,7 @@
 class QFont;
 class QPainter;
 class QRect;
+class QRectF;
 class QString;
 
 namespace CVNQtLib {
@@ -21,6 +22,9 @@ namespace CVNQtLib {
 // decorated fonts, right-to-left painters) go to QPainter::drawText.
 CVNQ_EXPORT void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QString& text,
                                    const QFont& metricsFont, bool elide, int elideWidth);
+
+// The same in a box with fractional edges, without eliding.
+CVNQ_EXPORT void cvnDrawCachedText(QPainter* painter, const QRectF& rect, int align, const QString& text);
 
 // Forgets every kept line (fonts were registered or substituted).
 CVNQ_EXPORT void cvnClearTextLayoutCache();
