@@ -246,3 +246,44 @@ TEST(PieChart, RendersSlicesHoleAndLabels)
     EXPECT_EQ(QColor(image.pixelColor(p.at(270, 0.8).toPoint())), QColor(20, 20, 220));
     EXPECT_EQ(QColor(image.pixelColor(p.pie().center().toPoint())), QColor(24, 30, 42));
 }
+
+// Paints that show the same slices and labels copy in what the last paint
+// left; anything that changes them, or what lies under them, paints anew.
+TEST(PieChart, RepaintsFromKeptPixelsOnlyWhenAlike)
+{
+    QColor background;
+    bool labels = true;
+    auto setUp = [&](Pie& p, bool hover) {
+        QVector<PieSlice> slices;
+        for (int i = 0; i < 40; ++i)
+            slices.append(slice(QStringLiteral("S%1").arg(i), 1 + i % 7));
+        p.widget.setSlices(slices);
+        p.widget.setLabelsVisible(labels);
+        p.widget.setInnerRadiusRatio(0.3);
+        p.widget.setBackgroundColor(background);
+        if (hover)
+            p.move(p.at(100, 0.7));
+    };
+    // What a chart that never painted before paints.
+    auto fresh = [&](bool hover) {
+        Pie p;
+        setUp(p, hover);
+        return p.render();
+    };
+    Pie kept;
+    setUp(kept, false);
+    const QImage first = kept.render();
+    EXPECT_EQ(kept.render(), first);
+
+    kept.move(kept.at(100, 0.7)); // a slice lights up
+    ASSERT_TRUE(kept.impl->hoverActive());
+    EXPECT_EQ(kept.render(), fresh(true));
+    EXPECT_NE(kept.render(), first);
+
+    background = QColor(30, 60, 90); // only the pixels under the slices tell this change
+    kept.widget.setBackgroundColor(background);
+    EXPECT_EQ(kept.render(), fresh(true));
+    labels = false;
+    kept.widget.setLabelsVisible(false);
+    EXPECT_EQ(kept.render(), fresh(true));
+}

@@ -42,8 +42,10 @@ void plainText(QPainter& p, const QString& text, const QFont& font, const QRect&
 
 TEST(PaintCost, KeptTextLinesPaintWhatDrawTextPaints)
 {
-    const QStringList texts = {"12.7 m/s", "WTG-007", "Bearing temperature anomaly detected", "风机 ID", "a",
-                               "x y", "  padded ", "two\nlines", "tab\there", "Ärger fi ffl", "الطاقة 12"};
+    const QStringList texts = {"12.7 m/s",     "WTG-007",    "Bearing temperature anomaly detected",
+                               "风机 ID",      "a",          "x y",
+                               "  padded ",    "two\nlines", "tab\there",
+                               "Ärger fi ffl", "الطاقة 12"};
     const int aligns[] = {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignHCenter | Qt::AlignVCenter,
                           Qt::AlignRight | Qt::AlignBottom, Qt::AlignHCenter | Qt::AlignTop};
     QFont font;
@@ -53,42 +55,64 @@ TEST(PaintCost, KeptTextLinesPaintWhatDrawTextPaints)
     QFont listed = appFont;
     listed.setFamilies({font.family()});
     for (const QFont& app : {appFont, listed})
-    for (int px : {11, 16}) {
-        QGuiApplication::setFont(app);
-        font.setPixelSize(px);
-        for (bool bold : {false, true}) {
-            font.setBold(bold);
-            for (const QString& text : texts) {
-                const int natural = QFontMetrics(font).horizontalAdvance(text);
-                // Widths around the elision point and boxes lower than the line.
-                for (const QRect r : {QRect(3, 4, natural + 2, 30), QRect(3, 4, natural + 1, 30),
-                                      QRect(5, 2, natural / 2 + 7, 9), QRect(0, 0, 300, 44)}) {
-                    for (int align : aligns) {
-                        for (bool elide : {true, false}) {
-                            QImage want = canvas(320, 50, Qt::white);
-                            {
-                                QPainter p(&want);
-                                p.setPen(QColor(20, 40, 60));
-                                plainText(p, text, font, r, align, elide);
-                            }
-                            for (int round = 0; round < 2; ++round) { // fresh or kept, then kept
-                                QImage got = canvas(320, 50, Qt::white);
+        for (int px : {11, 16}) {
+            QGuiApplication::setFont(app);
+            font.setPixelSize(px);
+            for (bool bold : {false, true}) {
+                font.setBold(bold);
+                for (const QString& text : texts) {
+                    const int natural = QFontMetrics(font).horizontalAdvance(text);
+                    // Widths around the elision point and boxes lower than the line.
+                    for (const QRect r : {QRect(3, 4, natural + 2, 30), QRect(3, 4, natural + 1, 30),
+                                          QRect(5, 2, natural / 2 + 7, 9), QRect(0, 0, 300, 44)}) {
+                        for (int align : aligns) {
+                            for (bool elide : {true, false}) {
+                                QImage want = canvas(320, 50, Qt::white);
                                 {
-                                    QPainter p(&got);
+                                    QPainter p(&want);
                                     p.setPen(QColor(20, 40, 60));
-                                    p.setFont(font);
-                                    cvnDrawCachedText(&p, r, align, text, font, elide, r.width() - 2);
+                                    plainText(p, text, font, r, align, elide);
                                 }
-                                ASSERT_EQ(want, got) << text.toStdString() << " " << px << " " << align << " "
-                                                     << elide << " " << r.width() << "x" << r.height();
+                                for (int round = 0; round < 2; ++round) { // fresh or kept, then kept
+                                    QImage got = canvas(320, 50, Qt::white);
+                                    {
+                                        QPainter p(&got);
+                                        p.setPen(QColor(20, 40, 60));
+                                        p.setFont(font);
+                                        cvnDrawCachedText(&p, r, align, text, font, elide, r.width() - 2);
+                                    }
+                                    ASSERT_EQ(want, got) << text.toStdString() << " " << px << " " << align << " "
+                                                         << elide << " " << r.width() << "x" << r.height();
+                                }
                             }
                         }
                     }
                 }
             }
         }
-    }
     QGuiApplication::setFont(appFont);
+}
+
+TEST(PaintCost, KeptTextLinesInFractionalBoxes)
+{
+    QFont font;
+    font.setPixelSize(11);
+    for (const QString& text : {QStringLiteral("Item 12"), QStringLiteral("Slice 3  1.5%"), QStringLiteral("x ال")})
+        for (const QRectF r : {QRectF(10.37, 5.5, 68, 18), QRectF(3.71, 2.25, 20.5, 9.9)})
+            for (int align : {int(Qt::AlignCenter), int(Qt::AlignRight | Qt::AlignVCenter), int(Qt::AlignLeft)}) {
+                QImage want = canvas(120, 30, Qt::white);
+                QImage got = want;
+                for (QImage* image : {&want, &got}) {
+                    QPainter p(image);
+                    p.setFont(font);
+                    p.setPen(QColor(20, 40, 60));
+                    if (image == &want)
+                        p.drawText(r, align, text);
+                    else
+                        cvnDrawCachedText(&p, r, align, text);
+                }
+                ASSERT_EQ(want, got) << text.toStdString() << " " << align << " " << r.x();
+            }
 }
 
 namespace {
@@ -198,7 +222,7 @@ TEST_F(PaintCostTheme, HugeNumbersInFilesStayBoundedInMemory)
     });
     EXPECT_LT(growth, 100.0);
     EXPECT_EQ(tiled.pixelColor(399, 299), QColor(200, 30, 30)); // the tiles reach the corner
-    EXPECT_EQ(tinted.pixelColor(50, 15), tint.color);             // inside the huge circle
+    EXPECT_EQ(tinted.pixelColor(50, 15), tint.color);           // inside the huge circle
     EXPECT_NE(grayed.pixelColor(50, 15), QColor(Qt::white));
 }
 

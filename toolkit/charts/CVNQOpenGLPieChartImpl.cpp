@@ -31,6 +31,18 @@ inline double percentOf(double value, double total)
     return total > 0 ? value / total * 100 : 0.0;
 }
 
+// What a slice paints from: its angles in sixteenths of a degree, whether
+// it is highlighted, its colour, the angle its label sits at and its value.
+struct PieSliceArc
+{
+    int start;
+    int span;
+    qint64 hot;
+    quint64 color;
+    double midAngle;
+    double value;
+};
+
 } // namespace
 
 CVNQOpenGLPieChartImpl::CVNQOpenGLPieChartImpl(CVNQOpenGLPieChart* owner)
@@ -231,6 +243,29 @@ bool CVNQOpenGLPieChartImpl::updateHover(const QPoint& pos)
     return changed;
 }
 
+void CVNQOpenGLPieChartImpl::paintLabels(QPainter& p, const QRectF& pie, const QVector<PieSliceGeometry>& records,
+                                         double sum) const
+{
+    const ChartTheme& theme = m_chart->theme();
+    const double r = pie.width() / 2;
+    const QPointF c = pie.center();
+    for (const PieSliceGeometry& g : records) {
+        const double m = qDegreesToRadians(g.midAngle);
+        const QPointF inner(c.x() + std::sin(m) * r * 0.88, c.y() - std::cos(m) * r * 0.88);
+        const QPointF elbow(c.x() + std::sin(m) * (r + 16), c.y() - std::cos(m) * (r + 16));
+        const bool rightSide = elbow.x() >= c.x();
+        const QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
+                                     : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
+        p.setPen(QPen(g.color.darker(110), 1.2));
+        p.drawLine(inner, elbow);
+        p.drawLine(elbow, QPointF(rightSide ? box.left() : box.right(), elbow.y()));
+        p.setPen(theme.secondaryTextColor);
+        cvnDrawCachedText(
+            &p, box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+            QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum))));
+    }
+}
+
 void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
 {
     QPainter& p = *painter;
@@ -245,45 +280,60 @@ void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
     const QRectF pie = pieRect(size);
     const QVector<PieSliceGeometry> records = geometry();
     const double sum = total();
+    const bool labels = m_labelsVisible && !records.isEmpty();
+    const double hole = m_innerRadiusRatio > 0 ? pie.width() * m_innerRadiusRatio : 0.0;
     p.setPen(Qt::NoPen);
-    if (!pie.isEmpty()) {
+    if (labels)
+        cvnChartSetFont(p, 11, false);
+
+    // Slices, hole, leader lines and labels, in that order, are the same over
+    // many paints (a moving tooltip): such paints copy in what the last one
+    // left. While the slices grow in, every paint differs.
+    QByteArray key;
+    {
+        const double numbers[] = {pie.x(), pie.y(), pie.width(), hole, sum, labels ? 1.0 : 0.0};
+        key.append(reinterpret_cast<const char*>(numbers), sizeof numbers);
+        const quint64 colours[] = {theme.plotBackgroundColor.rgba64(), theme.secondaryTextColor.rgba64()};
+        key.append(reinterpret_cast<const char*>(colours), sizeof colours);
+        if (labels)
+            key.append(p.font().key().toUtf8());
         for (const PieSliceGeometry& g : records) {
-            const bool hot = m_hoverActive && m_hoverIndex == g.index;
-            p.setBrush(hot ? g.color.lighter(115) : g.color);
-            p.drawPie(pie, qRound((90 - g.startAngle) * 16), qRound(-g.sweep * 16));
-        }
-        if (m_innerRadiusRatio > 0) {
-            const double d = pie.width() * m_innerRadiusRatio;
-            p.setBrush(theme.plotBackgroundColor);
-            p.drawEllipse(QRectF(pie.center().x() - d / 2, pie.center().y() - d / 2, d, d));
+            const PieSliceArc arc{qRound((90 - g.startAngle) * 16),
+                                  qRound(-g.sweep * 16),
+                                  m_hoverActive && m_hoverIndex == g.index ? 1 : 0,
+                                  g.color.rgba64(),
+                                  g.midAngle,
+                                  g.value};
+            key.append(reinterpret_cast<const char*>(&arc), sizeof arc);
+            if (labels)
+                key.append(reinterpret_cast<const char*>(m_slices.at(g.index).name.constData()),
+                           int(m_slices.at(g.index).name.size() * 2 + 2));
         }
     }
+    QRectF area = pie.adjusted(-2, -2, 2, 2);
+    if (labels) // leader lines and label boxes reach this far out
+        area = pie.adjusted(-156, -32, 156, 32);
+    if (QPainter* sp = m_keptPixels.begin(p, area, key, m_chart->animationProgress() >= 1.0)) {
+        if (!pie.isEmpty()) {
+            for (const PieSliceGeometry& g : records) {
+                const bool hot = m_hoverActive && m_hoverIndex == g.index;
+                sp->setBrush(hot ? g.color.lighter(115) : g.color);
+                sp->drawPie(pie, qRound((90 - g.startAngle) * 16), qRound(-g.sweep * 16));
+            }
+            if (hole > 0) {
+                sp->setBrush(theme.plotBackgroundColor);
+                sp->drawEllipse(QRectF(pie.center().x() - hole / 2, pie.center().y() - hole / 2, hole, hole));
+            }
+        }
+        if (labels)
+            paintLabels(*sp, pie, records, sum);
+    }
+    m_keptPixels.end(p);
 
     const QVector<ChartLegendItem> legend = legendItems(legendArea(pie, size));
     auto legendText = [this](const ChartLegendItem& item) {
         return QStringLiteral("%1  %2").arg(item.label, cvnChartNumber(m_slices.at(item.seriesIndex).value));
     };
-
-    if (m_labelsVisible && !records.isEmpty()) {
-        cvnChartSetFont(p, 11, false);
-        const double r = pie.width() / 2;
-        const QPointF c = pie.center();
-        for (const PieSliceGeometry& g : records) {
-            const double m = qDegreesToRadians(g.midAngle);
-            const QPointF inner(c.x() + std::sin(m) * r * 0.88, c.y() - std::cos(m) * r * 0.88);
-            const QPointF elbow(c.x() + std::sin(m) * (r + 16), c.y() - std::cos(m) * (r + 16));
-            const bool rightSide = elbow.x() >= c.x();
-            const QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
-                                         : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
-            p.setPen(QPen(g.color.darker(110), 1.2));
-            p.drawLine(inner, elbow);
-            p.drawLine(elbow, QPointF(rightSide ? box.left() : box.right(), elbow.y()));
-            p.setPen(theme.secondaryTextColor);
-            cvnDrawCachedText(
-                &p, box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum))));
-        }
-    }
 
     cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legend, ChartLegendMarker::Disc, 11, rect, legendText);
 

@@ -1,6 +1,7 @@
 #include "CVNQTextLayoutCache.h"
 
 #include <QCache>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPaintDevice>
@@ -89,6 +90,13 @@ struct TextCache
 TextCache& cache()
 {
     static TextCache c;
+    // Kept lines hold font engines, and those may hold glyph caches of an
+    // OpenGL painter: they must go while the application still stands.
+    static const bool cleared = [] {
+        qAddPostRoutine(cvnClearTextLayoutCache);
+        return true;
+    }();
+    Q_UNUSED(cleared);
     return c;
 }
 
@@ -138,8 +146,12 @@ void drawKeptLine(QPainter* painter, const QRectF& rect, int align, const QStrin
     if (!painter || text.isEmpty() || painter->pen().style() == Qt::NoPen)
         return;
     const QFont font = painter->font();
-    if (!isPlainLine(text) || painter->layoutDirection() != Qt::LeftToRight || font.underline() || font.overline() ||
-        font.strikeOut()) {
+    // An automatic direction lays a text out left to right unless its first
+    // strong character reads right to left (as image painters start).
+    const Qt::LayoutDirection direction = painter->layoutDirection();
+    const bool leftToRight =
+        direction == Qt::LeftToRight || (direction == Qt::LayoutDirectionAuto && !text.isRightToLeft());
+    if (!isPlainLine(text) || !leftToRight || font.underline() || font.overline() || font.strikeOut()) {
         const QString shown = elide ? QFontMetrics(*metricsFont).elidedText(text, Qt::ElideRight, elideWidth) : text;
         painter->drawText(rect, align, shown);
         return;

@@ -19,7 +19,7 @@ namespace CVNQtLib {
 // painter's font and pen. With elide set, a text wider than elideWidth is
 // first elided at the right, measured as QFontMetrics(metricsFont) does.
 // Texts the cache does not handle (several lines, tabs, outer spaces,
-// decorated fonts, right-to-left painters) go to QPainter::drawText.
+// decorated fonts, right-to-left painters or texts) go to QPainter::drawText.
 CVNQ_EXPORT void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QString& text,
                                    const QFont& metricsFont, bool elide, int elideWidth);
 
