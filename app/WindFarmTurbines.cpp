@@ -75,12 +75,12 @@ void setHeaders(QStandardItemModel* model, const char* const* en, const char* co
 // The cell texts that both tables show.
 QString outputText(double kw)
 {
-    return QStringLiteral("%1 kW").arg(fixedNumber(kw, 0));
+    return fixedNumber(kw, 0) + QLatin1String(" kW");
 }
 
 QString efficiencyText(double percent)
 {
-    return QStringLiteral("%1%").arg(fixedNumber(percent, 1));
+    return fixedNumber(percent, 1) + QLatin1Char('%');
 }
 
 QStandardItem* itemAt(QStandardItemModel* model, int row, int column)
@@ -97,7 +97,7 @@ QStandardItem* itemAt(QStandardItemModel* model, int row, int column)
 // (whole false) only gets its live values, status and note: its number, id,
 // location and inspection date never change, and every equal value written
 // again still costs a look-up per role.
-void fillTurbineRow(const QList<QStandardItem*>& cells, const TurbineRecord& t, const QString& status,
+void fillTurbineRow(QStandardItem* const (&cells)[TurbineColumnCount], const TurbineRecord& t, const QString& status,
                     const QString& icon, int language, bool whole)
 {
     auto set = [&cells](int c, const QString& text, const QVariant& sortKey = QVariant()) {
@@ -116,8 +116,8 @@ void fillTurbineRow(const QList<QStandardItem*>& cells, const TurbineRecord& t, 
             item->setData(t.id, TurbineIdRole);
         }
     }
-    set(ColWind, QStringLiteral("%1 m/s").arg(fixedNumber(t.windSpeed, 1)), t.windSpeed);
-    set(ColTemp, QStringLiteral("%1 °C").arg(fixedNumber(t.temperature, 1)), t.temperature);
+    set(ColWind, fixedNumber(t.windSpeed, 1) + QLatin1String(" m/s"), t.windSpeed);
+    set(ColTemp, fixedNumber(t.temperature, 1) + QStringLiteral(" °C"), t.temperature);
     set(ColOutput, outputText(t.outputKw), t.outputKw);
     set(ColEfficiency, efficiencyText(t.efficiency), t.efficiency);
     set(ColStatus, status);
@@ -254,25 +254,25 @@ void WindFarmWindow::refreshTurbineList()
             // One change report for the whole block instead of one per cell:
             // the filter and sort run once per tick, not once per value.
             const QSignalBlocker block(turbineModel);
-            QList<QStandardItem*> cells;
+            QStandardItem* cells[TurbineColumnCount];
             for (int r = 0; r < kept; ++r) {
-                cells.clear();
                 for (int c = 0; c < TurbineColumnCount; ++c)
-                    cells.append(itemAt(turbineModel, r, c));
+                    cells[c] = itemAt(turbineModel, r, c);
                 const TurbineRecord& t = turbines[r];
                 fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language, false);
             }
         }
-        emit turbineModel->dataChanged(turbineModel->index(0, 0),
-                                       turbineModel->index(kept - 1, TurbineColumnCount - 1));
+        // Only the live columns changed: sorted by one of the others, the
+        // proxy need not sort again.
+        emit turbineModel->dataChanged(turbineModel->index(0, ColWind), turbineModel->index(kept - 1, ColNote));
     }
     for (int r = kept; r < n; ++r) {
-        QList<QStandardItem*> cells;
-        for (int c = 0; c < TurbineColumnCount; ++c)
-            cells.append(new QStandardItem);
+        QStandardItem* cells[TurbineColumnCount];
+        for (QStandardItem*& cell : cells)
+            cell = new QStandardItem;
         const TurbineRecord& t = turbines[r];
         fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language, true);
-        turbineModel->appendRow(cells);
+        turbineModel->appendRow(QList<QStandardItem*>(std::begin(cells), std::end(cells)));
     }
 
     applyColumnWidths(turbineTable);

@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -37,6 +38,42 @@ void plainText(QPainter& p, const QString& text, const QFont& font, const QRect&
     p.setFont(font);
     p.drawText(r, align, elide ? QFontMetrics(font).elidedText(text, Qt::ElideRight, r.width() - 2) : text);
 }
+
+// Largest channel difference between two images of one size.
+int largestDifference(const QImage& a, const QImage& b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
+                                qAbs(qBlue(p) - qBlue(q)), qAbs(qAlpha(p) - qAlpha(q))});
+        }
+    return largest;
+}
+
+class FillWidget : public QWidget
+{
+public:
+    FillWidget(const FillRes& fill, const QRect& box, bool antialias)
+        : fill(fill)
+        , box(box)
+        , antialias(antialias)
+    {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing, antialias);
+        Impl::drawStyleRect(&p, fill, box.x(), box.y(), box.width(), box.height());
+    }
+
+private:
+    FillRes fill;
+    QRect box;
+    bool antialias;
+};
 
 } // namespace
 
@@ -323,4 +360,70 @@ TEST_F(PaintCostTheme, CheapPathsPaintThePlainPixels)
                 [&](QPainter& p) { Impl::drawImageAt(&p, "images/icon.svg", place, 0, 0, 120, 90, true); });
         }
     }
+}
+
+// A repaint of part of a rounded or bordered fill (a table cell inside its
+// card) paints there the very pixels a paint of the whole fill paints: in the
+// card's interior, on its border bands and across its corners.
+TEST(PaintCost, PartRepaintsOfFillsMatchTheWholePaint)
+{
+    const QRect box(6, 5, 180, 110);
+    // Inside, on an edge, near and on corners (some just clear of the arc).
+    const QRect clips[] = {QRect(40, 40, 60, 30), QRect(6, 40, 30, 20),    QRect(20, 20, 30, 30),
+                           QRect(7, 6, 3, 3),     QRect(150, 100, 40, 20), QRect(60, 110, 40, 10),
+                           QRect(15, 95, 60, 18), QRect(11, 100, 30, 10),  QRect(170, 8, 12, 12),
+                           QRect(188, 118, 8, 8)};
+    int variant = 0;
+    for (const int round : {0, 10})
+        for (const int border : {0, 1, 2})
+            for (const bool partial : {false, true})
+                for (const bool gradient : {false, true}) {
+                    FillRes fill;
+                    fill.clr = QColor(40, 120, 200, 200);
+                    fill.clr2 = QColor(200, 60, 20, 255);
+                    fill.borderclr = QColor(10, 220, 90, 160);
+                    fill.gradient = gradient;
+                    fill.round = round;
+                    fill.border = border > 0;
+                    fill.borderSize = border;
+                    fill.topBorder = fill.leftBorder = !partial;
+                    fill.roundTopRight = !partial;
+                    ++variant;
+                    for (const bool antialias : {false, true}) {
+                        QImage whole = canvas(200, 130, Qt::white);
+                        {
+                            QPainter p(&whole);
+                            p.setRenderHint(QPainter::Antialiasing, antialias);
+                            Impl::drawStyleRect(&p, fill, box.x(), box.y(), box.width(), box.height());
+                        }
+                        for (const QRect& clip : clips) {
+                            QImage part = canvas(200, 130, Qt::white);
+                            {
+                                QPainter p(&part);
+                                p.setRenderHint(QPainter::Antialiasing, antialias);
+                                p.setClipRect(clip);
+                                Impl::drawStyleRect(&p, fill, box.x(), box.y(), box.width(), box.height());
+                            }
+                            // Qt steps a gradient from where each span starts: a
+                            // clipped gradient may round one unit differently.
+                            const QRect inside = clip & part.rect();
+                            EXPECT_LE(largestDifference(whole.copy(inside), part.copy(inside)), gradient ? 2 : 0)
+                                << "variant " << variant << " clip " << clip.x() << "," << clip.y();
+                        }
+                        // Widget repaints of two cells: one whose bounding box
+                        // reaches a corner though neither cell does, one with a
+                        // cell on the corner.
+                        FillWidget widget(fill, box, antialias);
+                        widget.resize(200, 130);
+                        for (const QRegion& cells : {QRegion(10, 20, 20, 20) + QRegion(120, 104, 40, 6),
+                                                     QRegion(7, 6, 12, 12) + QRegion(100, 60, 20, 20)}) {
+                            QImage part = canvas(200, 130, Qt::white);
+                            // The region lands at the offset given for its bounding box.
+                            widget.render(&part, cells.boundingRect().topLeft(), cells, QWidget::RenderFlags());
+                            for (const QRect& cell : cells)
+                                EXPECT_LE(largestDifference(whole.copy(cell), part.copy(cell)), gradient ? 2 : 0)
+                                    << "variant " << variant << " cell " << cell.x() << "," << cell.y();
+                        }
+                    }
+                }
 }

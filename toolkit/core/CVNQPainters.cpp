@@ -143,6 +143,100 @@ int textAlignment(const TextStyleDesc& style)
     return align;
 }
 
+// Whether logical pixels are device pixels, shifted by whole pixels only:
+// then a pixel rectangle in logical coordinates is one on the device.
+bool pixelAligned(const QPainter* painter)
+{
+    const QTransform& t = painter->deviceTransform();
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
+}
+
+// Where a fill paints every pixel fully and its border reaches none:
+// `band` pixels inside `box`, and near a rounded corner (clockwise from
+// top-left) no farther than `inner` from the point `radius` inside both of
+// the corner's sides, the centre of its arc.
+struct FillCore
+{
+    QRect box;
+    int band = 0;
+    bool rounded[4] = {false, false, false, false};
+    int radius = 0;
+    qreal inner = -1;
+};
+
+// Whether a paint that reaches no further than `area` stays in the core of a
+// fill. There a plain fill paints the very pixels the rounded one does; a
+// table cell's repaint inside a rounded card is the usual case.
+bool insideCore(const QRect& area, const FillCore& core)
+{
+    const QRect& b = core.box;
+    const int band = core.band;
+    if (area.isEmpty() || !b.adjusted(band, band, -band, -band).contains(area))
+        return false;
+    // Continuous edges; per corner, how far the area's farthest point within
+    // the corner's square lies from the arc centre, along each side.
+    const int r = core.radius;
+    const int left = area.left(), top = area.top(), right = area.right() + 1, bottom = area.bottom() + 1;
+    const int cl = b.left() + r, ct = b.top() + r, cr = b.right() + 1 - r, cb = b.bottom() + 1 - r;
+    const int square = r + band; // the stroke's arc ends up to half its width past the centre
+    const bool near[4] = {left < b.left() + square && top<b.top() + square, right> b.right() + 1 - square &&
+                              top<b.top() + square, right> b.right() + 1 - square && bottom > b.bottom() + 1 - square,
+                          left < b.left() + square && bottom > b.bottom() + 1 - square};
+    const int dx[4] = {cl - left, right - cr, right - cr, cl - left};
+    const int dy[4] = {ct - top, ct - top, bottom - cb, bottom - cb};
+    for (int i = 0; i < 4; ++i) {
+        if (core.rounded[i] && near[i] && std::hypot(std::max(dx[i], 0), std::max(dy[i], 0)) > core.inner)
+            return false;
+    }
+    return true;
+}
+
+// What a paint can reach, split into the rectangles that lie in the core
+// of a fill and at most one that does not. A widget repaint covers a region
+// of several rectangles, such as the changed cells of a table, of which one
+// may reach an edge or a corner while the others do not. `known` is false
+// when no such split exists: then the fill is painted the plain way.
+struct ReachSplit
+{
+    QVector<QRect> core;
+    QRect rest;
+    bool known = false;
+};
+
+ReachSplit splitReach(const QPainter* painter, const QRect& reach, const FillCore& core)
+{
+    ReachSplit split;
+    if (reach.isEmpty())
+        return split;
+    if (insideCore(reach, core)) {
+        split.core.append(reach);
+        split.known = true;
+        return split;
+    }
+    const QPaintEngine* engine = painter->paintEngine();
+    const QRegion system = engine ? engine->systemClip() : QRegion();
+    if (system.rectCount() < 2)
+        return split;
+    const QPoint toLogical(-int(painter->deviceTransform().dx()), -int(painter->deviceTransform().dy()));
+    for (const QRect& part : system) {
+        const QRect logical = part.translated(toLogical) & reach;
+        if (logical.isEmpty())
+            continue;
+        if (insideCore(logical, core)) {
+            split.core.append(logical);
+        } else if (split.rest.isNull()) {
+            split.rest = logical;
+        } else {
+            // Clipping a rounded fill to a region of rectangles costs more
+            // than it saves.
+            split.core.clear();
+            return split;
+        }
+    }
+    split.known = !split.core.isEmpty();
+    return split;
+}
+
 } // namespace
 
 void CVNQWidgetBaseImpl::drawFillStyle(QPainter* painter, const FillStyle& style, const QRect& rect)
@@ -168,6 +262,17 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
     const qreal half = bs > 0 ? bs * 0.5 : 0.0;
     const bool drawBorder = fill.border && bs > 0;
     const bool allSides = fill.leftBorder && fill.topBorder && fill.rightBorder && fill.bottomBorder;
+    const QRect box(x, y, w, h);
+    // Antialiased edges reach one pixel beyond the border pen.
+    const int band = std::max(bs, 0) + 1;
+
+    // Logical pixels are device pixels: what the paint can reach is known
+    // in whole pixels, and a fill it cannot reach costs nothing.
+    const bool aligned = pixelAligned(painter);
+    const QRect area = aligned ? cvnPaintableRect(painter) : QRect();
+    // (A square border of a wide pen is centred on the box's edges.)
+    if (aligned && box.isValid() && !area.intersects(box.adjusted(-band, -band, band, band)))
+        return;
 
     QPen pen(fill.borderclr, bs, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
     painter->save();
@@ -179,16 +284,41 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
         const QRectF inset(x + half, y + half, std::max(w - bs, 0), std::max(h - bs, 0));
         const QRectF fillRect = drawBorder ? inset : QRectF(x, y, w, h);
         const qreal radius = drawBorder ? std::max(fill.round - half, 0.0) : qreal(fill.round);
-        const QPainterPath path = makeRoundedPath(fillRect, radius, fill.roundTopLeft, fill.roundTopRight,
-                                                  fill.roundBottomRight, fill.roundBottomLeft);
+        QBrush brush(fill.clr);
         if (fill.gradient) {
             QLinearGradient g(fillRect.topLeft(), fillRect.topRight());
             g.setColorAt(0.0, fill.clr);
             g.setColorAt(1.0, fill.clr2);
-            painter->fillPath(path, QBrush(g));
-        } else {
-            painter->fillPath(path, fill.clr);
+            brush = QBrush(g);
         }
+        FillCore core;
+        core.box = box;
+        core.band = band;
+        core.radius = std::max(fill.round, 0);
+        core.rounded[0] = fill.roundTopLeft;
+        core.rounded[1] = fill.roundTopRight;
+        core.rounded[2] = fill.roundBottomRight;
+        core.rounded[3] = fill.roundBottomLeft;
+        // The fill's arc (radius less half the pen, same centre) covers what
+        // lies within it; the pen's arc, centred half a pen farther in, keeps
+        // a pixel clear when the pixel is a pen and a half nearer the centre.
+        // A radius the box is too small for is cut down: then no corner
+        // pixel counts as safe.
+        if (2 * core.radius <= std::min(w, h) - std::max(bs, 0))
+            core.inner = drawBorder ? core.radius - 2.0 * bs - 1.0 : core.radius - 1.0;
+        const ReachSplit split = splitReach(painter, area, core);
+        for (const QRect& part : split.core)
+            painter->fillRect(part, brush);
+        if (split.known) {
+            if (split.rest.isNull()) {
+                painter->restore();
+                return;
+            }
+            painter->setClipRect(split.rest, Qt::IntersectClip);
+        }
+        painter->fillPath(makeRoundedPath(fillRect, radius, fill.roundTopLeft, fill.roundTopRight,
+                                          fill.roundBottomRight, fill.roundBottomLeft),
+                          brush);
         if (drawBorder) {
             if (allSides) {
                 painter->strokePath(makeRoundedPath(inset, fill.round, fill.roundTopLeft, fill.roundTopRight,
@@ -218,13 +348,28 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
             QLinearGradient g(QPointF(x, 0), QPointF(x + w, 0));
             g.setColorAt(0.0, fill.clr);
             g.setColorAt(1.0, fill.clr2);
-            painter->fillRect(QRect(x, y, w, h), QBrush(g));
+            painter->fillRect(box, QBrush(g));
         } else {
-            painter->fillRect(QRect(x, y, w, h), fill.clr);
+            painter->fillRect(box, fill.clr);
         }
-        if (drawBorder) {
+        FillCore core;
+        core.box = box;
+        core.band = band;
+        // No border where the paint reaches only the core.
+        if (drawBorder && !insideCore(area, core)) {
             if (allSides) {
                 painter->drawRect(QRect(x, y, w - bs, h - bs));
+            } else if (pixelAligned(painter)) {
+                // A side is a whole-pixel band: filled, it is the square-capped
+                // line's pixels without the stroker's cost.
+                if (fill.bottomBorder)
+                    painter->fillRect(QRect(x, y + h - bs, w, bs), fill.borderclr);
+                if (fill.topBorder)
+                    painter->fillRect(QRect(x, y, w, bs), fill.borderclr);
+                if (fill.rightBorder)
+                    painter->fillRect(QRect(x + w - bs, y, bs, h), fill.borderclr);
+                if (fill.leftBorder)
+                    painter->fillRect(QRect(x, y, bs, h), fill.borderclr);
             } else {
                 if (fill.bottomBorder)
                     painter->drawLine(QPointF(x + half, y + h - half), QPointF(x + w - half, y + h - half));
@@ -355,10 +500,9 @@ void CVNQWidgetBaseImpl::drawImageAt(QPainter* painter, const QString& image, co
             const QRect shown = target & cvnPaintableRect(painter);
             if (shown.isEmpty())
                 return;
-            const QImage* image =
-                resources()->getRenderedSvg(name, size, shown.translated(-target.topLeft()),
-                                            placement.useColor ? placement.color : QColor(), gray,
-                                            painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
+            const QImage* image = resources()->getRenderedSvg(
+                name, size, shown.translated(-target.topLeft()), placement.useColor ? placement.color : QColor(), gray,
+                painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
             if (image)
                 painter->drawImage(shown.topLeft(), *image);
         } else {
@@ -422,8 +566,8 @@ void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, cons
     if (w > 0 && h > 0) {
         const QFontMetrics metrics(font);
         const int pad = metrics.height();
-        const QRect part = metrics.boundingRect(QRect(0, 0, h, w), align, text).adjusted(-pad, -pad, pad, pad) &
-                           QRect(0, 0, h, w);
+        const QRect part =
+            metrics.boundingRect(QRect(0, 0, h, w), align, text).adjusted(-pad, -pad, pad, pad) & QRect(0, 0, h, w);
         if (!part.isEmpty()) {
             QImage image(part.size(), QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
