@@ -120,53 +120,6 @@ bool cvnChartKeepsPixels(const QPainter& painter)
            painter.opacity() >= 1.0 && painter.compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
-QPainter* ChartKeptPixels::begin(QPainter& painter, const QRectF& area, const QByteArray& key, bool keep)
-{
-    m_state = State::Direct;
-    const QPaintDevice* device = painter.device();
-    if (!keep || !device || device->devType() != QInternal::Image || painter.hasClipping() ||
-        !cvnChartKeepsPixels(painter)) {
-        m_key.clear();
-        m_before = m_after = QImage();
-        return &painter;
-    }
-    const QImage& target = *static_cast<const QImage*>(device);
-    const QTransform toDevice = painter.deviceTransform();
-    const QRect pixels = area.translated(toDevice.dx(), toDevice.dy()).toAlignedRect() & target.rect();
-    if (pixels.isEmpty())
-        return &painter;
-    if (key == m_key && pixels == m_pixels && m_before.format() == target.format()) {
-        bool same = true;
-        const size_t bytes = size_t(pixels.width()) * size_t(target.depth() / 8);
-        const size_t skip = size_t(pixels.x()) * size_t(target.depth() / 8);
-        for (int y = 0; same && y < pixels.height(); ++y)
-            same = memcmp(target.constScanLine(pixels.y() + y) + skip, m_before.constScanLine(y), bytes) == 0;
-        if (same) {
-            m_state = State::Replay;
-            return nullptr;
-        }
-    }
-    m_state = State::Record;
-    m_key = key;
-    m_pixels = pixels;
-    m_before = target.copy(pixels);
-    return &painter;
-}
-
-void ChartKeptPixels::end(QPainter& painter)
-{
-    if (m_state == State::Record) {
-        m_after = static_cast<const QImage*>(painter.device())->copy(m_pixels);
-    } else if (m_state == State::Replay) {
-        const QTransform toDevice = painter.deviceTransform();
-        const QPainter::CompositionMode mode = painter.compositionMode();
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(m_pixels.topLeft() - QPoint(int(toDevice.dx()), int(toDevice.dy())), m_after);
-        painter.setCompositionMode(mode);
-    }
-    m_state = State::Direct;
-}
-
 // --- bars ---------------------------------------------------------------------
 
 namespace {

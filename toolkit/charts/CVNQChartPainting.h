@@ -68,29 +68,6 @@ void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColo
 // image in gives what painting in place gives, source over being associative.
 bool cvnChartKeepsPixels(const QPainter& painter);
 
-// Shapes that stay the same over many paints (a pie's slices while the
-// mouse moves its tooltip) on an image painter: the pixels of the area
-// before and after they were painted are kept, and a later paint of the
-// same shapes over the same pixels copies the result in. Many thin shapes
-// through one pixel round there at every step, so only the pixels painted
-// in place come out exactly alike.
-class ChartKeptPixels
-{
-public:
-    // Starts the shapes within area (the painter's coordinates), which
-    // key tells apart. Returns the painter to paint them with, or nullptr
-    // when the kept result is copied in instead. Nothing is kept unless
-    // keep is set.
-    QPainter* begin(QPainter& painter, const QRectF& area, const QByteArray& key, bool keep);
-    void end(QPainter& painter);
-
-private:
-    enum class State
-    {
-        Direct,
-        Record,
-        Replay
-    };
     State m_state = State::Direct;
     QRect m_pixels; // device pixels of the area
     QByteArray m_key;

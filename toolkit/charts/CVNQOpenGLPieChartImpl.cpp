@@ -31,17 +31,6 @@ inline double percentOf(double value, double total)
     return total > 0 ? value / total * 100 : 0.0;
 }
 
-// What a slice paints from: its angles in sixteenths of a degree, whether
-// it is highlighted, its colour, the angle its label sits at and its value.
-struct PieSliceArc
-{
-    int start;
-    int span;
-    qint64 hot;
-    quint64 color;
-    double midAngle;
-    double value;
-};
 
 } // namespace
 
@@ -286,49 +275,19 @@ void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
     if (labels)
         cvnChartSetFont(p, 11, false);
 
-    // Slices, hole, leader lines and labels, in that order, are the same over
-    // many paints (a moving tooltip): such paints copy in what the last one
-    // left. While the slices grow in, every paint differs.
-    QByteArray key;
-    {
-        const double numbers[] = {pie.x(), pie.y(), pie.width(), hole, sum, labels ? 1.0 : 0.0};
-        key.append(reinterpret_cast<const char*>(numbers), sizeof numbers);
-        const quint64 colours[] = {theme.plotBackgroundColor.rgba64(), theme.secondaryTextColor.rgba64()};
-        key.append(reinterpret_cast<const char*>(colours), sizeof colours);
-        if (labels)
-            key.append(p.font().key().toUtf8());
+    if (!pie.isEmpty()) {
         for (const PieSliceGeometry& g : records) {
-            const PieSliceArc arc{qRound((90 - g.startAngle) * 16),
-                                  qRound(-g.sweep * 16),
-                                  m_hoverActive && m_hoverIndex == g.index ? 1 : 0,
-                                  g.color.rgba64(),
-                                  g.midAngle,
-                                  g.value};
-            key.append(reinterpret_cast<const char*>(&arc), sizeof arc);
-            if (labels)
-                key.append(reinterpret_cast<const char*>(m_slices.at(g.index).name.constData()),
-                           int(m_slices.at(g.index).name.size() * 2 + 2));
+            const bool hot = m_hoverActive && m_hoverIndex == g.index;
+            p.setBrush(hot ? g.color.lighter(115) : g.color);
+            p.drawPie(pie, qRound((90 - g.startAngle) * 16), qRound(-g.sweep * 16));
+        }
+        if (hole > 0) {
+            p.setBrush(theme.plotBackgroundColor);
+            p.drawEllipse(QRectF(pie.center().x() - hole / 2, pie.center().y() - hole / 2, hole, hole));
         }
     }
-    QRectF area = pie.adjusted(-2, -2, 2, 2);
-    if (labels) // leader lines and label boxes reach this far out
-        area = pie.adjusted(-156, -32, 156, 32);
-    if (QPainter* sp = m_keptPixels.begin(p, area, key, m_chart->animationProgress() >= 1.0)) {
-        if (!pie.isEmpty()) {
-            for (const PieSliceGeometry& g : records) {
-                const bool hot = m_hoverActive && m_hoverIndex == g.index;
-                sp->setBrush(hot ? g.color.lighter(115) : g.color);
-                sp->drawPie(pie, qRound((90 - g.startAngle) * 16), qRound(-g.sweep * 16));
-            }
-            if (hole > 0) {
-                sp->setBrush(theme.plotBackgroundColor);
-                sp->drawEllipse(QRectF(pie.center().x() - hole / 2, pie.center().y() - hole / 2, hole, hole));
-            }
-        }
-        if (labels)
-            paintLabels(*sp, pie, records, sum);
-    }
-    m_keptPixels.end(p);
+    if (labels)
+        paintLabels(p, pie, records, sum);
 
     const QVector<ChartLegendItem> legend = legendItems(legendArea(pie, size));
     auto legendText = [this](const ChartLegendItem& item) {

@@ -69,7 +69,6 @@ private:
     QVector<PieSlice> m_slices;
     double m_innerRadiusRatio = 0.0;
     bool m_labelsVisible = false;
-    ChartKeptPixels m_keptPixels;
 };
 
 } // namespace CVNQtLib
