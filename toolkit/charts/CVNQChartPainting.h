@@ -68,13 +68,6 @@ void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColo
 // image in gives what painting in place gives, source over being associative.
 bool cvnChartKeepsPixels(const QPainter& painter);
 
-    State m_state = State::Direct;
-    QRect m_pixels; // device pixels of the area
-    QByteArray m_key;
-    QImage m_before;
-    QImage m_after;
-};
-
 // Paints bars as QPainter::drawRoundedRect(rect, radius, radius,
 // Qt::AbsoluteSize) with a solid fill and an outline pen paints them. On a
 // raster painter that maps straight to device pixels, an antialiased path
