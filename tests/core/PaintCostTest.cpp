@@ -131,6 +131,28 @@ TEST(PaintCost, KeptTextLinesPaintWhatDrawTextPaints)
     QGuiApplication::setFont(appFont);
 }
 
+TEST(PaintCost, KeptTextLinesInFractionalBoxes)
+{
+    QFont font;
+    font.setPixelSize(11);
+    for (const QString& text : {QStringLiteral("Item 12"), QStringLiteral("Slice 3  1.5%"), QStringLiteral("x ال")})
+        for (const QRectF r : {QRectF(10.37, 5.5, 68, 18), QRectF(3.71, 2.25, 20.5, 9.9)})
+            for (int align : {int(Qt::AlignCenter), int(Qt::AlignRight | Qt::AlignVCenter), int(Qt::AlignLeft)}) {
+                QImage want = canvas(120, 30, Qt::white);
+                QImage got = want;
+                for (QImage* image : {&want, &got}) {
+                    QPainter p(image);
+                    p.setFont(font);
+                    p.setPen(QColor(20, 40, 60));
+                    if (image == &want)
+                        p.drawText(r, align, text);
+                    else
+                        cvnDrawCachedText(&p, r, align, text);
+                }
+                ASSERT_EQ(want, got) << text.toStdString() << " " << align << " " << r.x();
+            }
+}
+
 namespace {
 
 // A theme folder as a theme maker writes it: a tiled fill, a vertical text
