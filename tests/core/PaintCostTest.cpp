@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -128,6 +129,28 @@ TEST(PaintCost, KeptTextLinesPaintWhatDrawTextPaints)
             }
         }
     QGuiApplication::setFont(appFont);
+}
+
+TEST(PaintCost, KeptTextLinesInFractionalBoxes)
+{
+    QFont font;
+    font.setPixelSize(11);
+    for (const QString& text : {QStringLiteral("Item 12"), QStringLiteral("Slice 3  1.5%"), QStringLiteral("x ال")})
+        for (const QRectF r : {QRectF(10.37, 5.5, 68, 18), QRectF(3.71, 2.25, 20.5, 9.9)})
+            for (int align : {int(Qt::AlignCenter), int(Qt::AlignRight | Qt::AlignVCenter), int(Qt::AlignLeft)}) {
+                QImage want = canvas(120, 30, Qt::white);
+                QImage got = want;
+                for (QImage* image : {&want, &got}) {
+                    QPainter p(image);
+                    p.setFont(font);
+                    p.setPen(QColor(20, 40, 60));
+                    if (image == &want)
+                        p.drawText(r, align, text);
+                    else
+                        cvnDrawCachedText(&p, r, align, text);
+                }
+                ASSERT_EQ(want, got) << text.toStdString() << " " << align << " " << r.x();
+            }
 }
 
 namespace {
@@ -404,4 +427,51 @@ TEST(PaintCost, PartRepaintsOfFillsMatchTheWholePaint)
                         }
                     }
                 }
+}
+
+// Rounded fills are kept as images by look and size: every field of the
+// look makes its own image.
+TEST(PaintCost, KeptShapesFollowEveryFieldOfTheLook)
+{
+    FillRes base;
+    base.clr = QColor(40, 120, 200);
+    base.clr2 = QColor(200, 60, 20);
+    base.borderclr = QColor(10, 220, 90);
+    base.round = 8;
+    base.border = true;
+    base.borderSize = 1;
+    auto paint = [](const FillRes& fill, int w) {
+        QImage image = canvas(70, 40, Qt::white);
+        QPainter p(&image);
+        Impl::drawStyleRect(&p, fill, 3, 4, w, 30);
+        return image;
+    };
+    const QImage plain = paint(base, 60);
+    const std::function<void(FillRes&)> changes[] = {[](FillRes& f) { f.clr = QColor(41, 120, 200); },
+                                                     [](FillRes& f) { f.gradient = true; },
+                                                     [](FillRes& f) { f.borderclr = Qt::red; },
+                                                     [](FillRes& f) { f.round = 9; },
+                                                     [](FillRes& f) { f.borderSize = 2; },
+                                                     [](FillRes& f) { f.border = false; },
+                                                     [](FillRes& f) { f.leftBorder = false; },
+                                                     [](FillRes& f) { f.topBorder = false; },
+                                                     [](FillRes& f) { f.rightBorder = false; },
+                                                     [](FillRes& f) { f.bottomBorder = false; },
+                                                     [](FillRes& f) { f.roundTopLeft = false; },
+                                                     [](FillRes& f) { f.roundTopRight = false; },
+                                                     [](FillRes& f) { f.roundBottomRight = false; },
+                                                     [](FillRes& f) { f.roundBottomLeft = false; }};
+    int index = 0;
+    for (const auto& change : changes) {
+        FillRes fill = base;
+        change(fill);
+        EXPECT_NE(paint(fill, 60), plain) << "change " << index++;
+    }
+    FillRes gradient = base;
+    gradient.gradient = true;
+    paint(gradient, 60);
+    gradient.clr2 = QColor(201, 60, 20);
+    EXPECT_NE(paint(gradient, 60), paint(base, 60)) << "gradient end";
+    EXPECT_NE(paint(base, 61), plain) << "width";
+    EXPECT_EQ(paint(base, 60), plain) << "the kept image paints as the first time";
 }

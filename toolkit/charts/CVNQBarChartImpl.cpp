@@ -223,15 +223,16 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
     }
 
     const bool categoryMode = m_tooltipMode == 2;
+    m_barPainter.begin(p);
     for (const BarItem& bar : bars(f)) {
         const bool single =
             m_hoverActive && !categoryMode && bar.seriesIndex == m_hoverSeries && bar.categoryIndex == m_hoverIndex;
         const bool hot = single || (m_hoverActive && categoryMode && bar.categoryIndex == m_hoverIndex);
         const QColor& border = m_series.at(bar.seriesIndex).borderColor;
-        p.setPen(QPen(border.isValid() ? border : bar.color.darker(120), single ? 2.0 : 1.0));
-        p.setBrush(hot ? bar.color.lighter(115) : bar.color);
-        p.drawRoundedRect(bar.rect, theme.barCornerRadius, theme.barCornerRadius, Qt::AbsoluteSize);
+        m_barPainter.paint(p, bar.rect, theme.barCornerRadius, hot ? bar.color.lighter(115) : bar.color,
+                           QPen(border.isValid() ? border : bar.color.darker(120), single ? 2.0 : 1.0));
     }
+    m_barPainter.end(p);
 
     cvnChartDrawTitle(p, theme, rect.width(), m_title, theme.titleFontSize);
     cvnChartDrawValueLabels(p, theme, f.plot, f.lo, f.hi, m_insets.left, theme.labelFontSize);

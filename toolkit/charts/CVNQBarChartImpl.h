@@ -7,6 +7,7 @@
 #include "CVNQBarChart.h"
 #include "CVNQChartImpl.h"
 #include "CVNQChartLayout.h"
+#include "CVNQChartPainting.h"
 #include "CVNQChartTypes.h"
 #include "CVNQGlobal.h"
 
@@ -69,6 +70,7 @@ private:
     QStringList m_categories;
     QVector<BarSeries> m_series;
     ChartInsets m_insets{56, 48, 40, 42, 76};
+    ChartBarPainter m_barPainter;
 };
 
 } // namespace CVNQtLib

@@ -1,7 +1,13 @@
 #include "CVNQChartPainting.h"
 
+#include "CVNQPainters.h"
+#include "CVNQTextLayoutCache.h"
+
+#include <QCache>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
+#include <cmath>
 
 namespace CVNQtLib {
 
@@ -38,7 +44,7 @@ void cvnChartDrawTitle(QPainter& painter, const ChartTheme& theme, int width, co
 {
     painter.setPen(theme.textColor);
     cvnChartSetFont(painter, pixelSize, true);
-    painter.drawText(QRectF(0, 10, width, 24), Qt::AlignHCenter | Qt::AlignTop, title);
+    cvnDrawCachedText(&painter, QRectF(0, 10, width, 24), Qt::AlignHCenter | Qt::AlignTop, title);
 }
 
 void cvnChartDrawValueLabels(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double lo, double hi,
@@ -48,15 +54,15 @@ void cvnChartDrawValueLabels(QPainter& painter, const ChartTheme& theme, const Q
     painter.setPen(theme.secondaryTextColor);
     for (int j = 0; j <= 5; ++j) {
         const double y = plot.top() + plot.height() * j / 5;
-        painter.drawText(QRectF(4, y - 8, inset - 10, 16), Qt::AlignRight | Qt::AlignVCenter,
-                         cvnChartNumber(hi - j * (hi - lo) / 5));
+        cvnDrawCachedText(&painter, QRectF(4, y - 8, inset - 10, 16), Qt::AlignRight | Qt::AlignVCenter,
+                          cvnChartNumber(hi - j * (hi - lo) / 5));
     }
 }
 
 void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& labels, double top, double boxWidth)
 {
     for (const ChartAxisLabel& label : labels)
-        painter.drawText(QRectF(label.x - boxWidth / 2, top, boxWidth, 18), Qt::AlignCenter, label.text);
+        cvnDrawCachedText(&painter, QRectF(label.x - boxWidth / 2, top, boxWidth, 18), Qt::AlignCenter, label.text);
 }
 
 void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColor& background,
@@ -98,9 +104,279 @@ void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColo
         }
         painter.setPen(item.visible ? theme.secondaryTextColor
                                     : cvnChartDimmed(theme.secondaryTextColor, background, 145));
-        painter.drawText(QRectF(r.left() + 18, r.top(), r.width() - 18, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                         text ? text(item) : item.label);
+        cvnDrawCachedText(&painter, QRectF(r.left() + 18, r.top(), r.width() - 18, r.height()),
+                          Qt::AlignLeft | Qt::AlignVCenter, text ? text(item) : item.label);
     }
+}
+
+// --- kept pixels ----------------------------------------------------------------
+
+bool cvnChartKeepsPixels(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    const QTransform device = painter.deviceTransform();
+    return engine && engine->type() == QPaintEngine::Raster && device.type() <= QTransform::TxTranslate &&
+           device.dx() == std::floor(device.dx()) && device.dy() == std::floor(device.dy()) &&
+           painter.opacity() >= 1.0 && painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+}
+
+// --- bars ---------------------------------------------------------------------
+
+namespace {
+
+// Sub-pixel steps per pixel: the thin-line stroker places its pixels in
+// 1/65536 px, so a short copy at that precision paints exactly like the bar.
+constexpr qint64 kSteps = 65536;
+// The straight edges of a bar only tell 1/256 px apart (the path
+// rasteriser 1/64 px, the thin-line stroker 256 alpha levels).
+constexpr int kStraightShift = 8;
+// Rows of a kept middle image; taller middles take several copies.
+constexpr int kMiddleRows = 64;
+// Straight rows a short copy of a bar keeps between its corners.
+constexpr int kStraightRows = 10;
+// Kept images, in kB.
+constexpr int kShortBudget = 6 * 1024;
+constexpr int kMiddleBudget = 4 * 1024;
+
+// Colours and pen of a bar.
+struct BarPaint
+{
+    quint64 fill = 0;
+    quint64 line = 0;
+    double penWidth = 0;
+    int penShape = 0; // cap and join
+
+    bool operator==(const BarPaint& o) const
+    {
+        return fill == o.fill && line == o.line && penWidth == o.penWidth && penShape == o.penShape;
+    }
+};
+
+// A short copy of a bar: sub-pixel offsets of its left and top edges,
+// its size in steps, the corner radius.
+struct ShortBarKey
+{
+    BarPaint paint;
+    qint64 fx = 0;
+    qint64 fy = 0;
+    qint64 width = 0;
+    qint64 height = 0;
+    double radius = 0;
+
+    bool operator==(const ShortBarKey& o) const
+    {
+        return paint == o.paint && fx == o.fx && fy == o.fy && width == o.width && height == o.height &&
+               radius == o.radius;
+    }
+};
+
+// One straight middle row: where its edges fall and its width in pixels.
+struct MiddleKey
+{
+    BarPaint paint;
+    qint64 left = 0;
+    qint64 right = 0;
+    int cols = 0;
+
+    bool operator==(const MiddleKey& o) const
+    {
+        return paint == o.paint && left == o.left && right == o.right && cols == o.cols;
+    }
+};
+
+inline uint combine(uint seed, uint value)
+{
+    return seed ^ (value + 0x9e3779b9u + (seed << 6) + (seed >> 2));
+}
+
+uint qHash(const BarPaint& k, uint seed = 0)
+{
+    seed = combine(seed, ::qHash(k.fill));
+    seed = combine(seed, ::qHash(k.line));
+    seed = combine(seed, ::qHash(k.penWidth));
+    return combine(seed, ::qHash(k.penShape));
+}
+
+uint qHash(const ShortBarKey& k, uint seed = 0)
+{
+    seed = combine(qHash(k.paint, seed), ::qHash(k.fx));
+    seed = combine(seed, ::qHash(k.fy));
+    seed = combine(seed, ::qHash(k.width));
+    seed = combine(seed, ::qHash(k.height));
+    return combine(seed, ::qHash(k.radius));
+}
+
+uint qHash(const MiddleKey& k, uint seed = 0)
+{
+    seed = combine(qHash(k.paint, seed), ::qHash(k.left));
+    seed = combine(seed, ::qHash(k.right));
+    return combine(seed, ::qHash(k.cols));
+}
+
+struct ShortBar
+{
+    QImage image;
+    int split = -1; // a row of the straight middle, -1 when there is none
+};
+
+inline qint64 floorDiv(qint64 a, qint64 b)
+{
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+} // namespace
+
+struct ChartBarPainter::Cache
+{
+    QCache<ShortBarKey, ShortBar> bars{kShortBudget};
+    QCache<MiddleKey, QImage> middles{kMiddleBudget};
+};
+
+ChartBarPainter::ChartBarPainter()
+    : m_cache(new Cache)
+{}
+
+ChartBarPainter::~ChartBarPainter() = default;
+
+void ChartBarPainter::begin(QPainter& painter)
+{
+    m_kept = cvnChartKeepsPixels(painter) && painter.testRenderHint(QPainter::Antialiasing);
+    m_paintable = cvnPaintableRect(&painter);
+    if (m_kept) {
+        // Smooth pixmap scaling turns whole-pixel image copies into filtered ones.
+        m_smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
+}
+
+void ChartBarPainter::end(QPainter& painter)
+{
+    if (m_kept && m_smooth)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    m_kept = false;
+}
+
+void ChartBarPainter::paint(QPainter& painter, const QRectF& rect, double radius, const QColor& fill,
+                            const QPen& outline)
+{
+    const double penWidth = outline.style() == Qt::NoPen ? 0.0 : qMax(outline.widthF(), 1.0);
+    const double reach = penWidth / 2 + 2;
+    const QRectF area = rect.normalized().adjusted(-reach, -reach, reach, reach);
+    if (!(std::abs(area.left()) < 1e7 && std::abs(area.right()) < 1e7 && std::abs(area.top()) < 1e7 &&
+          std::abs(area.bottom()) < 1e7)) {
+        painter.setPen(outline);
+        painter.setBrush(fill);
+        painter.drawRoundedRect(rect, radius, radius, Qt::AbsoluteSize);
+        return;
+    }
+    if (!area.intersects(m_paintable))
+        return; // nothing of it would show
+
+    const qint64 left = qRound64(rect.left() * kSteps);
+    const qint64 top = qRound64(rect.top() * kSteps);
+    const qint64 width = qRound64(rect.right() * kSteps) - left;
+    const qint64 height = qRound64(rect.bottom() * kSteps) - top;
+    const bool plainPen =
+        outline.style() == Qt::NoPen ||
+        (outline.style() == Qt::SolidLine && outline.brush().style() == Qt::SolidPattern && outline.widthF() <= 8);
+    if (!m_kept || !plainPen || width <= 0 || height <= 0 || !(radius >= 0 && radius <= 1000) ||
+        width > 4096 * kSteps) {
+        painter.setPen(outline);
+        painter.setBrush(fill);
+        painter.drawRoundedRect(rect, radius, radius, Qt::AbsoluteSize);
+        return;
+    }
+
+    // The bar is its short copy with `extra` copies of a straight middle row.
+    const int margin = 2 + int(std::ceil(penWidth / 2));
+    const qint64 straight = 2 * qint64(std::ceil(radius)) + kStraightRows;
+    const qint64 extra = height > (straight + 1) * kSteps ? (height - straight * kSteps) / kSteps : 0;
+    const qint64 x0 = floorDiv(left, kSteps);
+    const qint64 y0 = floorDiv(top, kSteps);
+
+    ShortBarKey key;
+    key.paint.fill = fill.rgba64();
+    key.paint.line = outline.style() == Qt::NoPen ? 0 : outline.color().rgba64();
+    key.paint.penWidth = outline.style() == Qt::NoPen ? -1.0 : outline.widthF();
+    key.paint.penShape = int(outline.capStyle()) | int(outline.joinStyle());
+    key.fx = left - x0 * kSteps;
+    key.width = width;
+    key.fy = top - y0 * kSteps;
+    key.height = height - extra * kSteps;
+    key.radius = radius;
+
+    ShortBar* bar = m_cache->bars.object(key);
+    if (!bar) {
+        const double lx = margin + double(key.fx) / kSteps;
+        const double ly = margin + double(key.fy) / kSteps;
+        const double w = double(width) / kSteps;
+        const double h = double(key.height) / kSteps;
+        auto* made = new ShortBar;
+        made->image = QImage(int(std::ceil(lx + w)) + margin, int(std::ceil(ly + h)) + margin,
+                             QImage::Format_ARGB32_Premultiplied);
+        made->image.fill(Qt::transparent);
+        QPainter copy(&made->image);
+        copy.setRenderHint(QPainter::Antialiasing);
+        copy.setPen(outline);
+        copy.setBrush(fill);
+        copy.drawRoundedRect(QRectF(lx, ly, w, h), radius, radius, Qt::AbsoluteSize);
+        copy.end();
+        if (key.height >= straight * kSteps)
+            made->split = int(std::ceil(ly + radius)) + 1;
+        const int cost = int(made->image.sizeInBytes() / 1024) + 1;
+        if (!m_cache->bars.insert(key, made, cost)) {
+            painter.setPen(outline);
+            painter.setBrush(fill);
+            painter.drawRoundedRect(rect, radius, radius, Qt::AbsoluteSize);
+            return;
+        }
+        bar = m_cache->bars.object(key);
+    }
+
+    const QImage& image = bar->image;
+    const QPoint origin(int(x0) - margin, int(y0) - margin);
+    if (extra == 0) {
+        painter.drawImage(origin, image);
+        return;
+    }
+    const int split = bar->split;
+    const int cols = image.width();
+    painter.drawImage(origin, image, QRect(0, 0, cols, split));
+    // Only the middle rows the painter can change are copied.
+    const qint64 firstRow = origin.y() + split;
+    const qint64 lastRow = firstRow + extra; // inclusive
+    const qint64 shownFirst = qMax<qint64>(firstRow, m_paintable.top());
+    qint64 shownLast = qMin<qint64>(lastRow, m_paintable.bottom());
+    if (shownFirst <= shownLast) {
+        const MiddleKey middleKey{key.paint, key.fx >> kStraightShift, (key.fx + width) >> kStraightShift, cols};
+        QImage* middle = m_cache->middles.object(middleKey);
+        if (!middle) {
+            auto* made = new QImage(cols, kMiddleRows, QImage::Format_ARGB32_Premultiplied);
+            const uchar* pattern = image.constScanLine(split);
+            for (int y = 0; y < kMiddleRows; ++y)
+                memcpy(made->scanLine(y), pattern, size_t(cols) * 4);
+            const int cost = int(made->sizeInBytes() / 1024) + 1;
+            m_cache->middles.insert(middleKey, made, cost);
+            middle = m_cache->middles.object(middleKey);
+        }
+        if (!middle) {
+            // Too wide to keep: the straight part as the rasteriser fills it.
+            painter.save();
+            painter.setClipRect(QRect(origin.x(), int(shownFirst), cols, int(shownLast - shownFirst + 1)),
+                                Qt::IntersectClip);
+            painter.setPen(outline);
+            painter.setBrush(fill);
+            painter.drawRoundedRect(rect, radius, radius, Qt::AbsoluteSize);
+            painter.restore();
+            shownLast = shownFirst - 1;
+        }
+        for (qint64 y = shownFirst; y <= shownLast; y += kMiddleRows) {
+            const int rows = int(qMin<qint64>(kMiddleRows, shownLast - y + 1));
+            painter.drawImage(QPoint(origin.x(), int(y)), *middle, QRect(0, 0, cols, rows));
+        }
+    }
+    painter.drawImage(QPoint(origin.x(), int(lastRow) + 1), image,
+                      QRect(0, split + 1, cols, image.height() - split - 1));
 }
 
 } // namespace CVNQtLib

@@ -5,10 +5,15 @@
 
 #include "CVNQChartTypes.h"
 
+#include <QByteArray>
+#include <QImage>
+#include <QRect>
 #include <QRectF>
 #include <functional>
+#include <memory>
 
 class QPainter;
+class QPen;
 
 namespace CVNQtLib {
 
@@ -56,6 +61,42 @@ enum class ChartLegendMarker
 void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColor& background,
                          const QVector<ChartLegendItem>& items, ChartLegendMarker marker, int pixelSize,
                          const QRect& clip, const std::function<QString(const ChartLegendItem&)>& text = {});
+
+// Whether what painter paints can be painted ahead on a transparent image
+// and copied in: a raster painter that maps to device pixels with at most a
+// whole-pixel shift, composing source over at full opacity. Copying such an
+// image in gives what painting in place gives, source over being associative.
+bool cvnChartKeepsPixels(const QPainter& painter);
+
+// Paints bars as QPainter::drawRoundedRect(rect, radius, radius,
+// Qt::AbsoluteSize) with a solid fill and an outline pen paints them. On a
+// raster painter that maps straight to device pixels, an antialiased path
+// fill and stroke over the whole height of every bar would cost far more
+// than the pixels it touches: a bar is painted there from a short copy of
+// itself (the corners, rendered once per sub-pixel position, size and
+// colours, and kept) and one kept image of its straight middle rows.
+// Positions are taken to 1/64 px, the precision of the path rasteriser.
+class ChartBarPainter
+{
+public:
+    ChartBarPainter();
+    ~ChartBarPainter();
+    ChartBarPainter(const ChartBarPainter&) = delete;
+    ChartBarPainter& operator=(const ChartBarPainter&) = delete;
+
+    // Starts a run of bars on painter; its pen, brush and render hints
+    // may change until end().
+    void begin(QPainter& painter);
+    void paint(QPainter& painter, const QRectF& rect, double radius, const QColor& fill, const QPen& outline);
+    void end(QPainter& painter);
+
+private:
+    struct Cache;
+    std::unique_ptr<Cache> m_cache;
+    bool m_kept = false;   // painting from kept images in this run
+    bool m_smooth = false; // the painter's SmoothPixmapTransform hint before the run
+    QRect m_paintable;     // device area the painter can change
+};
 
 // Sets the painter font to its own family with a pixel size (at least 1) and weight.
 void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold);

@@ -3,6 +3,7 @@
 #include "CVNQChartLayout.h"
 #include "CVNQChartPainting.h"
 #include "CVNQOpenGLPieChart.h"
+#include "CVNQTextLayoutCache.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -29,6 +30,7 @@ inline double percentOf(double value, double total)
 {
     return total > 0 ? value / total * 100 : 0.0;
 }
+
 
 } // namespace
 
@@ -230,6 +232,29 @@ bool CVNQOpenGLPieChartImpl::updateHover(const QPoint& pos)
     return changed;
 }
 
+void CVNQOpenGLPieChartImpl::paintLabels(QPainter& p, const QRectF& pie, const QVector<PieSliceGeometry>& records,
+                                         double sum) const
+{
+    const ChartTheme& theme = m_chart->theme();
+    const double r = pie.width() / 2;
+    const QPointF c = pie.center();
+    for (const PieSliceGeometry& g : records) {
+        const double m = qDegreesToRadians(g.midAngle);
+        const QPointF inner(c.x() + std::sin(m) * r * 0.88, c.y() - std::cos(m) * r * 0.88);
+        const QPointF elbow(c.x() + std::sin(m) * (r + 16), c.y() - std::cos(m) * (r + 16));
+        const bool rightSide = elbow.x() >= c.x();
+        const QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
+                                     : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
+        p.setPen(QPen(g.color.darker(110), 1.2));
+        p.drawLine(inner, elbow);
+        p.drawLine(elbow, QPointF(rightSide ? box.left() : box.right(), elbow.y()));
+        p.setPen(theme.secondaryTextColor);
+        cvnDrawCachedText(
+            &p, box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+            QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum))));
+    }
+}
+
 void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
 {
     QPainter& p = *painter;
@@ -244,45 +269,30 @@ void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
     const QRectF pie = pieRect(size);
     const QVector<PieSliceGeometry> records = geometry();
     const double sum = total();
+    const bool labels = m_labelsVisible && !records.isEmpty();
+    const double hole = m_innerRadiusRatio > 0 ? pie.width() * m_innerRadiusRatio : 0.0;
     p.setPen(Qt::NoPen);
+    if (labels)
+        cvnChartSetFont(p, 11, false);
+
     if (!pie.isEmpty()) {
         for (const PieSliceGeometry& g : records) {
             const bool hot = m_hoverActive && m_hoverIndex == g.index;
             p.setBrush(hot ? g.color.lighter(115) : g.color);
             p.drawPie(pie, qRound((90 - g.startAngle) * 16), qRound(-g.sweep * 16));
         }
-        if (m_innerRadiusRatio > 0) {
-            const double d = pie.width() * m_innerRadiusRatio;
+        if (hole > 0) {
             p.setBrush(theme.plotBackgroundColor);
-            p.drawEllipse(QRectF(pie.center().x() - d / 2, pie.center().y() - d / 2, d, d));
+            p.drawEllipse(QRectF(pie.center().x() - hole / 2, pie.center().y() - hole / 2, hole, hole));
         }
     }
+    if (labels)
+        paintLabels(p, pie, records, sum);
 
     const QVector<ChartLegendItem> legend = legendItems(legendArea(pie, size));
     auto legendText = [this](const ChartLegendItem& item) {
         return QStringLiteral("%1  %2").arg(item.label, cvnChartNumber(m_slices.at(item.seriesIndex).value));
     };
-
-    if (m_labelsVisible && !records.isEmpty()) {
-        cvnChartSetFont(p, 11, false);
-        const double r = pie.width() / 2;
-        const QPointF c = pie.center();
-        for (const PieSliceGeometry& g : records) {
-            const double m = qDegreesToRadians(g.midAngle);
-            const QPointF inner(c.x() + std::sin(m) * r * 0.88, c.y() - std::cos(m) * r * 0.88);
-            const QPointF elbow(c.x() + std::sin(m) * (r + 16), c.y() - std::cos(m) * (r + 16));
-            const bool rightSide = elbow.x() >= c.x();
-            const QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
-                                         : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
-            p.setPen(QPen(g.color.darker(110), 1.2));
-            p.drawLine(inner, elbow);
-            p.drawLine(elbow, QPointF(rightSide ? box.left() : box.right(), elbow.y()));
-            p.setPen(theme.secondaryTextColor);
-            p.drawText(
-                box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum))));
-        }
-    }
 
     cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legend, ChartLegendMarker::Disc, 11, rect, legendText);
 

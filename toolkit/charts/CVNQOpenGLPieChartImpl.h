@@ -6,6 +6,7 @@
 // animation in which every slice's sweep grows from its final start angle.
 
 #include "CVNQChartImpl.h"
+#include "CVNQChartPainting.h"
 #include "CVNQChartTypes.h"
 #include "CVNQGlobal.h"
 
@@ -62,6 +63,9 @@ public:
     bool updateHover(const QPoint& pos) override;
 
 private:
+    // Leader lines and labels of the slices.
+    void paintLabels(QPainter& p, const QRectF& pie, const QVector<PieSliceGeometry>& records, double sum) const;
+
     QVector<PieSlice> m_slices;
     double m_innerRadiusRatio = 0.0;
     bool m_labelsVisible = false;

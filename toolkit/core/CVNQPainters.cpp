@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QCache>
+#include <QDataStream>
 #include <QLinearGradient>
 #include <QPaintEngine>
 #include <QPainter>
@@ -237,6 +239,87 @@ ReachSplit splitReach(const QPainter* painter, const QRect& reach, const FillCor
     return split;
 }
 
+// The brush of a rounded fill: its colour, or its horizontal gradient
+// across the filled rectangle.
+QBrush shapeBrush(const FillRes& fill, const QRectF& fillRect)
+{
+    if (!fill.gradient)
+        return QBrush(fill.clr);
+    QLinearGradient g(fillRect.topLeft(), fillRect.topRight());
+    g.setColorAt(0.0, fill.clr);
+    g.setColorAt(1.0, fill.clr2);
+    return QBrush(g);
+}
+
+// A rounded fill and its border, antialiased, with the painter's pen set to
+// the border pen.
+void paintRoundedShape(QPainter* painter, const FillRes& fill, int x, int y, int w, int h)
+{
+    const int bs = fill.borderSize;
+    const qreal half = bs > 0 ? bs * 0.5 : 0.0;
+    const bool drawBorder = fill.border && bs > 0;
+    const QRectF inset(x + half, y + half, std::max(w - bs, 0), std::max(h - bs, 0));
+    const QRectF fillRect = drawBorder ? inset : QRectF(x, y, w, h);
+    const qreal radius = drawBorder ? std::max(fill.round - half, 0.0) : qreal(fill.round);
+    painter->fillPath(makeRoundedPath(fillRect, radius, fill.roundTopLeft, fill.roundTopRight, fill.roundBottomRight,
+                                      fill.roundBottomLeft),
+                      shapeBrush(fill, fillRect));
+    if (!drawBorder)
+        return;
+    if (fill.leftBorder && fill.topBorder && fill.rightBorder && fill.bottomBorder) {
+        painter->strokePath(makeRoundedPath(inset, fill.round, fill.roundTopLeft, fill.roundTopRight,
+                                            fill.roundBottomRight, fill.roundBottomLeft),
+                            painter->pen());
+        return;
+    }
+    const qreal rTL = fill.roundTopLeft ? fill.round : 0;
+    const qreal rTR = fill.roundTopRight ? fill.round : 0;
+    const qreal rBR = fill.roundBottomRight ? fill.round : 0;
+    const qreal rBL = fill.roundBottomLeft ? fill.round : 0;
+    if (fill.bottomBorder)
+        painter->drawLine(QPointF(x + std::max(rBL, half), y + h - half),
+                          QPointF(x + w - std::max(rBR, half), y + h - half));
+    if (fill.topBorder)
+        painter->drawLine(QPointF(x + std::max(rTL, half), y + half), QPointF(x + w - std::max(rTR, half), y + half));
+    if (fill.rightBorder)
+        painter->drawLine(QPointF(x + w - half, y + std::max(rTR, half)),
+                          QPointF(x + w - half, y + h - std::max(rBR, half)));
+    if (fill.leftBorder)
+        painter->drawLine(QPointF(x + half, y + std::max(rTL, half)), QPointF(x + half, y + h - std::max(rBL, half)));
+}
+
+// Rounded fills of control size, rendered once per look and size: a page
+// of a thousand themed buttons and edits has a handful of them, and a blit
+// costs a fraction of rasterising the outline and the border every paint.
+constexpr int kMostShapePixels = 256 * 256;
+constexpr int kShapeCacheBytes = 16 * 1024 * 1024;
+
+const QImage* renderedShape(const FillRes& fill, int w, int h)
+{
+    if (w <= 0 || h <= 0 || w > kMostShapePixels / h)
+        return nullptr;
+    static QCache<QByteArray, QImage> shapes(kShapeCacheBytes);
+    QByteArray key;
+    key.reserve(64);
+    QDataStream(&key, QIODevice::WriteOnly)
+        << w << h << fill.clr.rgba() << fill.clr2.rgba() << fill.borderclr.rgba() << fill.round << fill.borderSize
+        << quint16(fill.gradient | fill.border << 1 | fill.leftBorder << 2 | fill.topBorder << 3 |
+                   fill.rightBorder << 4 | fill.bottomBorder << 5 | fill.roundTopLeft << 6 | fill.roundTopRight << 7 |
+                   fill.roundBottomRight << 8 | fill.roundBottomLeft << 9);
+    if (const QImage* shape = shapes.object(key))
+        return shape;
+    auto* shape = new QImage(w, h, QImage::Format_ARGB32_Premultiplied);
+    shape->fill(Qt::transparent);
+    {
+        QPainter p(shape);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(fill.borderclr, fill.borderSize, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        paintRoundedShape(&p, fill, 0, 0, w, h);
+    }
+    const QImage* kept = shape;
+    return shapes.insert(key, shape, int(shape->sizeInBytes())) ? kept : nullptr;
+}
+
 } // namespace
 
 void CVNQWidgetBaseImpl::drawFillStyle(QPainter* painter, const FillStyle& style, const QRect& rect)
@@ -281,16 +364,6 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
 
     if (fill.round != 0) {
         painter->setRenderHint(QPainter::Antialiasing, true);
-        const QRectF inset(x + half, y + half, std::max(w - bs, 0), std::max(h - bs, 0));
-        const QRectF fillRect = drawBorder ? inset : QRectF(x, y, w, h);
-        const qreal radius = drawBorder ? std::max(fill.round - half, 0.0) : qreal(fill.round);
-        QBrush brush(fill.clr);
-        if (fill.gradient) {
-            QLinearGradient g(fillRect.topLeft(), fillRect.topRight());
-            g.setColorAt(0.0, fill.clr);
-            g.setColorAt(1.0, fill.clr2);
-            brush = QBrush(g);
-        }
         FillCore core;
         core.box = box;
         core.band = band;
@@ -307,8 +380,12 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
         if (2 * core.radius <= std::min(w, h) - std::max(bs, 0))
             core.inner = drawBorder ? core.radius - 2.0 * bs - 1.0 : core.radius - 1.0;
         const ReachSplit split = splitReach(painter, area, core);
-        for (const QRect& part : split.core)
-            painter->fillRect(part, brush);
+        if (!split.core.isEmpty()) {
+            const QBrush brush = shapeBrush(
+                fill, drawBorder ? QRectF(x + half, y + half, std::max(w - bs, 0), std::max(h - bs, 0)) : QRectF(box));
+            for (const QRect& part : split.core)
+                painter->fillRect(part, brush);
+        }
         if (split.known) {
             if (split.rest.isNull()) {
                 painter->restore();
@@ -316,33 +393,14 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
             }
             painter->setClipRect(split.rest, Qt::IntersectClip);
         }
-        painter->fillPath(makeRoundedPath(fillRect, radius, fill.roundTopLeft, fill.roundTopRight,
-                                          fill.roundBottomRight, fill.roundBottomLeft),
-                          brush);
-        if (drawBorder) {
-            if (allSides) {
-                painter->strokePath(makeRoundedPath(inset, fill.round, fill.roundTopLeft, fill.roundTopRight,
-                                                    fill.roundBottomRight, fill.roundBottomLeft),
-                                    pen);
-            } else {
-                const qreal rTL = fill.roundTopLeft ? fill.round : 0;
-                const qreal rTR = fill.roundTopRight ? fill.round : 0;
-                const qreal rBR = fill.roundBottomRight ? fill.round : 0;
-                const qreal rBL = fill.roundBottomLeft ? fill.round : 0;
-                if (fill.bottomBorder)
-                    painter->drawLine(QPointF(x + std::max(rBL, half), y + h - half),
-                                      QPointF(x + w - std::max(rBR, half), y + h - half));
-                if (fill.topBorder)
-                    painter->drawLine(QPointF(x + std::max(rTL, half), y + half),
-                                      QPointF(x + w - std::max(rTR, half), y + half));
-                if (fill.rightBorder)
-                    painter->drawLine(QPointF(x + w - half, y + std::max(rTR, half)),
-                                      QPointF(x + w - half, y + h - std::max(rBR, half)));
-                if (fill.leftBorder)
-                    painter->drawLine(QPointF(x + half, y + std::max(rTL, half)),
-                                      QPointF(x + half, y + h - std::max(rBL, half)));
-            }
-        }
+        const QImage* shape =
+            aligned && painter->compositionMode() == QPainter::CompositionMode_SourceOver && painter->opacity() == 1.0
+                ? renderedShape(fill, w, h)
+                : nullptr;
+        if (shape)
+            painter->drawImage(x, y, *shape);
+        else
+            paintRoundedShape(painter, fill, x, y, w, h);
     } else {
         if (fill.gradient) {
             QLinearGradient g(QPointF(x, 0), QPointF(x + w, 0));

@@ -1,6 +1,7 @@
 #include "CVNQTextLayoutCache.h"
 
 #include <QCache>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPaintDevice>
@@ -89,6 +90,13 @@ struct TextCache
 TextCache& cache()
 {
     static TextCache c;
+    // Kept lines hold font engines, and those may hold glyph caches of an
+    // OpenGL painter: they must go while the application still stands.
+    static const bool cleared = [] {
+        qAddPostRoutine(cvnClearTextLayoutCache);
+        return true;
+    }();
+    Q_UNUSED(cleared);
     return c;
 }
 
@@ -130,16 +138,21 @@ QTextLayout* makeLine(const QString& text, const QFont& font)
 
 } // namespace
 
-void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QString& text, const QFont& metricsFont,
-                       bool elide, int elideWidth)
+namespace {
+
+void drawKeptLine(QPainter* painter, const QRectF& rect, int align, const QString& text, const QFont* metricsFont,
+                  bool elide, int elideWidth)
 {
     if (!painter || text.isEmpty() || painter->pen().style() == Qt::NoPen)
         return;
     const QFont font = painter->font();
-    if (!isPlainLine(text) || painter->layoutDirection() != Qt::LeftToRight || font.underline() || font.overline() ||
-        font.strikeOut()) {
-        const QString shown =
-            elide ? QFontMetrics(metricsFont).elidedText(text, Qt::ElideRight, elideWidth) : text;
+    // An automatic direction lays a text out left to right unless its first
+    // strong character reads right to left (as image painters start).
+    const Qt::LayoutDirection direction = painter->layoutDirection();
+    const bool leftToRight =
+        direction == Qt::LeftToRight || (direction == Qt::LayoutDirectionAuto && !text.isRightToLeft());
+    if (!isPlainLine(text) || !leftToRight || font.underline() || font.overline() || font.strikeOut()) {
+        const QString shown = elide ? QFontMetrics(*metricsFont).elidedText(text, Qt::ElideRight, elideWidth) : text;
         painter->drawText(rect, align, shown);
         return;
     }
@@ -162,17 +175,17 @@ void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QS
     if (elide && text.size() > 1) {
         // The line's width is what the metrics measure when both fonts
         // measure alike; otherwise ask the metrics.
-        if (!c.sameMeasure(key.font, metricsFont) || width > elideWidth) {
-            const QString elided = QFontMetrics(metricsFont).elidedText(text, Qt::ElideRight, elideWidth);
+        if (!c.sameMeasure(key.font, *metricsFont) || width > elideWidth) {
+            const QString elided = QFontMetrics(*metricsFont).elidedText(text, Qt::ElideRight, elideWidth);
             if (elided != text) {
-                cvnDrawCachedText(painter, rect, align, elided, metricsFont, false, 0);
+                drawKeptLine(painter, rect, align, elided, metricsFont, false, 0);
                 return;
             }
         }
     }
 
     // Placement and clipping as QPainter::drawText does them.
-    const QRectF r(rect);
+    const QRectF& r = rect;
     const qreal height = line.ascent() + line.descent();
     qreal yoff = 0;
     if (align & Qt::AlignBottom)
@@ -198,6 +211,19 @@ void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QS
     line.draw(painter, QPointF(r.x() + xoff, r.y() + yoff));
     if (clip)
         painter->restore();
+}
+
+} // namespace
+
+void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QString& text, const QFont& metricsFont,
+                       bool elide, int elideWidth)
+{
+    drawKeptLine(painter, QRectF(rect), align, text, &metricsFont, elide, elideWidth);
+}
+
+void cvnDrawCachedText(QPainter* painter, const QRectF& rect, int align, const QString& text)
+{
+    drawKeptLine(painter, rect, align, text, nullptr, false, 0);
 }
 
 void cvnClearTextLayoutCache()

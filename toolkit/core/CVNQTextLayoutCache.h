@@ -10,6 +10,7 @@
 class QFont;
 class QPainter;
 class QRect;
+class QRectF;
 class QString;
 
 namespace CVNQtLib {
@@ -18,9 +19,12 @@ namespace CVNQtLib {
 // painter's font and pen. With elide set, a text wider than elideWidth is
 // first elided at the right, measured as QFontMetrics(metricsFont) does.
 // Texts the cache does not handle (several lines, tabs, outer spaces,
-// decorated fonts, right-to-left painters) go to QPainter::drawText.
+// decorated fonts, right-to-left painters or texts) go to QPainter::drawText.
 CVNQ_EXPORT void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QString& text,
                                    const QFont& metricsFont, bool elide, int elideWidth);
+
+// The same in a box with fractional edges, without eliding.
+CVNQ_EXPORT void cvnDrawCachedText(QPainter* painter, const QRectF& rect, int align, const QString& text);
 
 // Forgets every kept line (fonts were registered or substituted).
 CVNQ_EXPORT void cvnClearTextLayoutCache();
