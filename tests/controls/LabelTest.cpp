@@ -184,3 +184,64 @@ TEST(Label, LanguageKeysAndThemeEntries)
     ASSERT_TRUE(TestUtil::writeFile(empty.path(), "style.json", R"({"style": []})"));
     ASSERT_TRUE(rm()->loadThemeDir(empty.path()));
 }
+
+TEST(Label, SizeHintAndRestyleFollowEachLabel)
+{
+    QWidget host;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    // Whatever labels asked before, each gets the hint QLabel gives it.
+    auto expectQtHint = [&](const CVNQLabel& l) {
+        QLabel plain(&host);
+        plain.setFont(l.font());
+        plain.setText(l.text());
+        plain.setAlignment(l.alignment());
+        plain.setIndent(l.indent());
+        plain.setMargin(l.margin());
+        plain.setContentsMargins(l.contentsMargins());
+        EXPECT_EQ(l.sizeHint(), plain.sizeHint()) << l.text().toStdString();
+    };
+    CVNQLabel a(&host);
+    CVNQLabel b(&host);
+    a.setFont(font);
+    b.setFont(font);
+    expectQtHint(a);
+    expectQtHint(b);
+    b.setText(QStringLiteral("a much longer caption"));
+    expectQtHint(b);
+    expectQtHint(a);
+    QFont big = font;
+    big.setPixelSize(23);
+    a.setFont(big);
+    expectQtHint(a);
+    a.setMargin(5);
+    expectQtHint(a);
+    a.setIndent(9);
+    expectQtHint(a);
+    a.setContentsMargins(1, 2, 3, 4);
+    expectQtHint(a);
+    EXPECT_NE(a.sizeHint(), b.sizeHint());
+
+    // Read under a parent that lays nothing out, a label takes the size of
+    // Qt's hint for what it shows then.
+    CVNQLabel* read = new CVNQLabel;
+    read->setParent(&host);
+    read->setFont(big);
+    const QSize qtHint = read->QLabel::sizeHint();
+    Json::Value node = TestUtil::json(R"({"name": "plain"})");
+    read->readJsonValue(&node);
+    EXPECT_EQ(read->size(), qtHint);
+
+    // Reading the node again puts the style's font and colour back, also
+    // after the widget's own were changed in between.
+    defineText("lb_re", QColor(1, 2, 3), 15);
+    Json::Value styled = TestUtil::json(R"({"style": [["lb_re", 2, 0]]})");
+    read->readJsonValue(&styled);
+    read->setFont(big);
+    QPalette other = read->palette();
+    other.setColor(QPalette::WindowText, Qt::red);
+    read->setPalette(other);
+    read->readJsonValue(&styled);
+    EXPECT_EQ(read->font().pixelSize(), 15);
+    EXPECT_EQ(read->palette().color(QPalette::WindowText), QColor(1, 2, 3));
+}

@@ -64,6 +64,12 @@ const TextStyleDesc& CVNQLabel::getTextStyle(CtrlState state) const
     return m_impl->styles.get(state);
 }
 
+QSize CVNQLabel::sizeHint() const
+{
+    ensurePolished();
+    return CVNQLabelImpl::sharedSizeHint(this);
+}
+
 void CVNQLabel::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);

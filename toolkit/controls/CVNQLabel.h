@@ -40,6 +40,8 @@ public:
 public Q_SLOTS:
     void setText(const QString& text);
 
+    QSize sizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 };

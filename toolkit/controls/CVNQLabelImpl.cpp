@@ -5,7 +5,13 @@
 #include "CVNQLanguageText.h"
 #include "CVNQStateStyles.h"
 
+#include <QCoreApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QMovie>
+#include <QPicture>
+#include <QPixmap>
+#include <QTextDocument>
 #include <QLabel>
 #include <QPalette>
 
@@ -39,6 +45,85 @@ bool cvnReadLabelText(const Json::Value& node, QString& text)
 {
     const Json::Value* attr = cvnAttrObject(node);
     return attr && jsonRead(*attr, "text", text);
+}
+
+bool CVNQLabelHintKey::operator==(const CVNQLabelHintKey& o) const
+{
+    return type == o.type && alignment == o.alignment && indent == o.indent && margin == o.margin &&
+           frameWidth == o.frameWidth && contents == o.contents && minimum == o.minimum && text == o.text &&
+           font == o.font && resolvedFamily == o.resolvedFamily;
+}
+
+bool CVNQLabelHintKey::make(const QLabel* label, CVNQLabelHintKey& key)
+{
+    const QString text = label->text();
+    if (text.isEmpty() || label->wordWrap() || label->movie() || label->buddy() || text.contains(QLatin1Char('&')))
+        return false;
+    if (!label->pixmap(Qt::ReturnByValue).isNull() || !label->picture(Qt::ReturnByValue).isNull())
+        return false;
+    const Qt::TextFormat format = label->textFormat();
+    if (format != Qt::PlainText && (format != Qt::AutoText || Qt::mightBeRichText(text)))
+        return false;
+    if (label->textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable))
+        return false;
+    // Metrics of a pixel-size font do not depend on the screen; the family
+    // it resolves to changes when fonts are added.
+    const QFont& font = label->font();
+    if (font.pixelSize() <= 0)
+        return false;
+    key.type = label->metaObject();
+    key.text = text;
+    key.font = font;
+    key.resolvedFamily = QFontInfo(font).family();
+    key.alignment = int(label->alignment());
+    key.indent = label->indent();
+    key.margin = label->margin();
+    key.frameWidth = label->frameWidth();
+    key.contents = label->contentsMargins();
+    key.minimum = label->minimumSize();
+    return true;
+}
+
+namespace {
+
+struct LastLabelHint
+{
+    CVNQLabelHintKey key;
+    QSize hint;
+};
+
+// Dropped with the application: the font it holds must not outlive Qt's
+// font engines.
+LastLabelHint*& lastLabelHint()
+{
+    static LastLabelHint* last = nullptr;
+    return last;
+}
+
+void dropLastLabelHint()
+{
+    delete lastLabelHint();
+    lastLabelHint() = nullptr;
+}
+
+} // namespace
+
+QSize CVNQLabelImpl::sharedSizeHint(const QLabel* label)
+{
+    CVNQLabelHintKey key;
+    if (!CVNQLabelHintKey::make(label, key))
+        return label->QLabel::sizeHint();
+    LastLabelHint*& last = lastLabelHint();
+    if (last && key == last->key)
+        return last->hint;
+    const QSize hint = label->QLabel::sizeHint();
+    if (!last) {
+        last = new LastLabelHint;
+        qAddPostRoutine(dropLastLabelHint);
+    }
+    last->key = key;
+    last->hint = hint;
+    return hint;
 }
 
 CVNQLabelImpl::CVNQLabelImpl(QLabel* owner, const QString& typeName)
@@ -77,10 +162,25 @@ QString CVNQLabelImpl::wholeText() const
 void CVNQLabelImpl::applyTextStyle()
 {
     QLabel* l = label();
-    l->setFont(fontForStyle(styles.normal));
-    QPalette palette;
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(styles.normal.clr));
-    l->setPalette(palette);
+    const QFont font = fontForStyle(styles.normal);
+    const QColor& color = styles.normal.clr;
+    // Theme and node each apply the style; the second time the widget
+    // mostly holds it already, and building the palette is the cost.
+    const bool same = m_styleApplied && !l->testAttribute(Qt::WA_StyleSheet) && color == m_appliedColor &&
+                      font == m_appliedFont && font.resolve() == m_appliedFont.resolve() && l->font() == m_widgetFont &&
+                      l->font().resolve() == m_widgetFont.resolve() && l->palette() == m_widgetPalette &&
+                      l->palette().resolve() == m_widgetPalette.resolve();
+    if (!same) {
+        l->setFont(font);
+        QPalette palette;
+        palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(color));
+        l->setPalette(palette);
+        m_styleApplied = true;
+        m_appliedFont = font;
+        m_appliedColor = color;
+        m_widgetFont = l->font();
+        m_widgetPalette = l->palette();
+    }
 
     Qt::Alignment align;
     switch (styles.normal.hor) {

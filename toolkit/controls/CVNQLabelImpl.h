@@ -6,6 +6,12 @@
 #include "CVNQControlImpl.h"
 #include "CVNQGlobal.h"
 
+#include <QColor>
+#include <QFont>
+#include <QMargins>
+#include <QPalette>
+#include <QSize>
+
 class QLabel;
 
 namespace CVNQtLib {
@@ -31,6 +37,26 @@ struct CVNQ_EXPORT CVNQLabelStyles
 // never replaces it, so a theme change keeps every label's text.
 bool cvnReadLabelText(const Json::Value& node, QString& text);
 
+// Everything QLabel's size hint of a plain, single-line text label depends
+// on; hasKey is false for any other label (pixmap, rich or selectable text,
+// word wrap, mnemonics, a point-size font), whose hint is never shared.
+struct CVNQLabelHintKey
+{
+    const QMetaObject* type = nullptr;
+    QString text;
+    QFont font;
+    QString resolvedFamily;
+    int alignment = 0;
+    int indent = 0;
+    int margin = 0;
+    int frameWidth = 0;
+    QMargins contents;
+    QSize minimum;
+
+    bool operator==(const CVNQLabelHintKey& o) const;
+    static bool make(const QLabel* label, CVNQLabelHintKey& key);
+};
+
 class CVNQ_EXPORT CVNQLabelImpl : public CVNQControlImpl
 {
     Q_OBJECT
@@ -51,6 +77,11 @@ public:
     // fullText, or the widget's text when that was set past setText (through
     // a QLabel pointer or a connection to QLabel::setText).
     QString wholeText() const;
+    // QLabel's size hint through a one-entry cache: a page's labels are all
+    // sized to their hint while they still show "label" in their theme's
+    // font, and laying out that text is most of what building a label costs.
+    // A label the key cannot describe always asks QLabel.
+    static QSize sharedSizeHint(const QLabel* label);
 
     CVNQLabelStyles styles;
     QString fullText;
@@ -66,6 +97,14 @@ private:
 
     // What this object last put into the widget.
     QString m_shown;
+    // The font and colour last applied, and the widget's font and palette
+    // right after: while both still hold, applying the same style again
+    // would change nothing.
+    bool m_styleApplied = false;
+    QFont m_appliedFont;
+    QColor m_appliedColor;
+    QFont m_widgetFont;
+    QPalette m_widgetPalette;
 };
 
 } // namespace CVNQtLib

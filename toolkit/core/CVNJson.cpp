@@ -1,5 +1,6 @@
 #include "CVNJson.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -54,6 +55,20 @@ const Json::Value& jsonAt(const Json::Value& v, int index)
     if (!v.isArray() || index < 0 || Json::ArrayIndex(index) >= v.size())
         return nullValue();
     return v[Json::ArrayIndex(index)];
+}
+
+void jsonFirstElements(const Json::Value& v, const Json::Value** out, int count)
+{
+    for (int i = 0; i < count; ++i)
+        out[i] = &nullValue();
+    if (!v.isArray())
+        return;
+    for (auto it = v.begin(); it != v.end(); ++it) {
+        const Json::ArrayIndex index = it.index();
+        if (index >= Json::ArrayIndex(count))
+            break;
+        out[index] = &*it;
+    }
 }
 
 int jsonSize(const Json::Value& v)
@@ -185,6 +200,79 @@ bool jsonRead(const Json::Value& o, const char* key, std::string& out)
 {
     return guardedRead<std::string>(
         o, key, out, std::string(), [](const Json::Value& m) { return jsonToStdString(m); }, isStringOk);
+}
+
+CVNJsonMembers::CVNJsonMembers(const Json::Value& node, const char* const* keys, int count)
+    : m_null(node.isNull())
+{
+    if (!node.isObject() || !keys)
+        return;
+    count = std::min(count, kMaxKeys);
+    size_t lengths[kMaxKeys];
+    for (int i = 0; i < count; ++i)
+        lengths[i] = keys[i] ? std::char_traits<char>::length(keys[i]) : 0;
+    for (auto it = node.begin(); it != node.end(); ++it) {
+        const char* end = nullptr;
+        const char* name = it.memberName(&end);
+        if (!name || !end)
+            continue;
+        const size_t length = size_t(end - name);
+        for (int i = 0; i < count; ++i) {
+            if (keys[i] && lengths[i] == length && std::char_traits<char>::compare(keys[i], name, length) == 0) {
+                m_found[i] = &*it;
+                break;
+            }
+        }
+    }
+}
+
+bool CVNJsonMembers::has(int i) const
+{
+    return m_null || (i >= 0 && i < kMaxKeys && m_found[i]);
+}
+
+const Json::Value& CVNJsonMembers::get(int i) const
+{
+    return i >= 0 && i < kMaxKeys && m_found[i] ? *m_found[i] : nullValue();
+}
+
+bool CVNJsonMembers::read(int i, int& out) const
+{
+    if (m_null) {
+        out = 0;
+        return true;
+    }
+    const Json::Value& m = get(i);
+    if (!jsonIsNumber(m))
+        return false;
+    out = jsonToInt(m);
+    return true;
+}
+
+bool CVNJsonMembers::read(int i, bool& out) const
+{
+    if (m_null) {
+        out = false;
+        return true;
+    }
+    const Json::Value& m = get(i);
+    if (!jsonIsNumber(m))
+        return false;
+    out = jsonToBool(m);
+    return true;
+}
+
+bool CVNJsonMembers::read(int i, QString& out) const
+{
+    if (m_null) {
+        out = QString();
+        return true;
+    }
+    const Json::Value& m = get(i);
+    if (!m.isString())
+        return false;
+    out = jsonToQString(m);
+    return true;
 }
 
 Json::Value& jsonMember(Json::Value& node, const char* key)

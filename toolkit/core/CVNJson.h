@@ -23,6 +23,8 @@ CVNQ_EXPORT bool jsonHasMember(const Json::Value& v, const char* key);
 CVNQ_EXPORT const Json::Value& jsonGet(const Json::Value& v, const char* key);
 // The element, or a shared null value when v is not an array or too short.
 CVNQ_EXPORT const Json::Value& jsonAt(const Json::Value& v, int index);
+// out[i] = the element i (jsonAt's result) for i below count, in one walk.
+CVNQ_EXPORT void jsonFirstElements(const Json::Value& v, const Json::Value** out, int count);
 // Size of an array, 0 for anything else.
 CVNQ_EXPORT int jsonSize(const Json::Value& v);
 
@@ -35,6 +37,27 @@ CVNQ_EXPORT double jsonToDouble(const Json::Value& v, double def = 0.0);
 CVNQ_EXPORT bool jsonToBool(const Json::Value& v, bool def = false);
 CVNQ_EXPORT std::string jsonToStdString(const Json::Value& v, const std::string& def = std::string());
 CVNQ_EXPORT QString jsonToQString(const Json::Value& v, const QString& def = QString());
+
+// The members of one node for a fixed list of keys, found in a single walk
+// over the node instead of one lookup per key. read(i, out) gives what
+// jsonRead(node, keys[i], out) gives, has(i) and get(i) what jsonHasMember and
+// jsonGet give. The node and the keys must outlive the object.
+class CVNQ_EXPORT CVNJsonMembers
+{
+public:
+    static constexpr int kMaxKeys = 24;
+    CVNJsonMembers(const Json::Value& node, const char* const* keys, int count);
+
+    bool has(int i) const;
+    const Json::Value& get(int i) const;
+    bool read(int i, int& out) const;
+    bool read(int i, bool& out) const;
+    bool read(int i, QString& out) const;
+
+private:
+    const Json::Value* m_found[kMaxKeys] = {};
+    bool m_null = false;
+};
 
 // Keyed reads with a default.
 inline int jsonInt(const Json::Value& o, const char* key, int def = 0)

@@ -32,14 +32,16 @@ template <class F>
 void cvnForEachStyleEntry(const Json::Value& node, F f)
 {
     const Json::Value& list = jsonGet(node, "style");
-    const int n = jsonSize(list);
-    for (int i = 0; i < n; ++i) {
-        const Json::Value& entry = jsonAt(list, i);
-        const Json::Value& name = jsonAt(entry, 0);
-        const Json::Value& index = jsonAt(entry, 2);
-        if (!name.isString() || !jsonIsNumber(index))
+    if (!list.isArray())
+        return;
+    // Walked rather than indexed: JsonCpp finds an array element by a tree
+    // lookup. A missing element reads as null, as jsonAt gives it.
+    for (const Json::Value& entry : list) {
+        const Json::Value* parts[3];
+        jsonFirstElements(entry, parts, 3);
+        if (!parts[0]->isString() || !jsonIsNumber(*parts[2]))
             continue;
-        f(jsonToQString(name), jsonToInt(jsonAt(entry, 1)), jsonToInt(index));
+        f(jsonToQString(*parts[0]), jsonToInt(*parts[1]), jsonToInt(*parts[2]));
     }
 }
 

@@ -37,10 +37,57 @@ QRect widgetRect(int x, int y, int w, int h)
                  cvnClampToWidgetRange(h));
 }
 
-// A position or length read from a page file.
-bool readLength(const Json::Value& node, const char* key, int& out)
+// The keys of the common part, looked up in one walk over a node.
+enum CommonKey
 {
-    if (!jsonRead(node, key, out))
+    KeyName,
+    KeyTooltip,
+    KeyVisibility,
+    KeyEnable,
+    KeyLayout,
+    KeyX,
+    KeyY,
+    KeyW,
+    KeyH,
+    KeyDockHor,
+    KeyDockVer,
+    KeyDockOffsetX,
+    KeyDockOffsetY,
+    KeyAbsoluteLayout,
+    KeyWidthPolicy,
+    KeyHeightPolicy,
+    KeyMinWidth,
+    KeyMinHeight,
+    KeyMaxWidth,
+    KeyMaxHeight,
+    KeyCount
+};
+
+const char* const kCommonKeys[KeyCount] = {"name",
+                                           "tooltip",
+                                           "visibility",
+                                           "enable",
+                                           "layout",
+                                           "x",
+                                           "y",
+                                           "w",
+                                           "h",
+                                           "absoluteDockHor",
+                                           "absoluteDockVer",
+                                           "absoluteDockOffsetX",
+                                           "absoluteDockOffsetY",
+                                           "absoluteLayout",
+                                           "widthPolicy",
+                                           "heightPolicy",
+                                           "minWidth",
+                                           "minHeight",
+                                           "maxWidth",
+                                           "maxHeight"};
+
+// A position or length read from a page file.
+bool readLength(const CVNJsonMembers& node, int key, int& out)
+{
+    if (!node.read(key, out))
         return false;
     out = cvnClampToWidgetRange(out);
     return true;
@@ -186,7 +233,12 @@ QWidget* CVNQWidgetBase::cloneWidget(const QString&)
 
 void CVNQWidgetBase::LoadLayout(const Json::Value& node)
 {
-    const Json::Value& layout = jsonGet(node, "layout");
+    loadLayout(CVNJsonMembers(node, kCommonKeys, KeyCount));
+}
+
+void CVNQWidgetBase::loadLayout(const CVNJsonMembers& node)
+{
+    const Json::Value& layout = node.get(KeyLayout);
     int type = 0;
     jsonRead(layout, "type", type);
     if (type == 0) {
@@ -202,10 +254,10 @@ void CVNQWidgetBase::LoadLayout(const Json::Value& node)
     int x = 0, y = 0;
     int w = m_owner ? m_owner->width() : 0;
     int h = m_owner ? m_owner->height() : 0;
-    readLength(node, "x", x);
-    readLength(node, "y", y);
-    readLength(node, "w", w);
-    readLength(node, "h", h);
+    readLength(node, KeyX, x);
+    readLength(node, KeyY, y);
+    readLength(node, KeyW, w);
+    readLength(node, KeyH, h);
     setGeometry(x, y, cvnBoundedSide(w), cvnBoundedSide(h));
 }
 
@@ -284,32 +336,32 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
     if (CVNQResourceManager::getInstance()->isLoadFromThemeRes())
         return;
 
+    const CVNJsonMembers keys(n, kCommonKeys, KeyCount);
     QString text;
-    if (jsonRead(n, "name", text))
+    if (keys.read(KeyName, text))
         m_owner->setObjectName(text);
-    if (jsonRead(n, "tooltip", text))
+    if (keys.read(KeyTooltip, text))
         m_owner->setToolTip(text);
 
     m_owner->setVisible(true);
     bool visible = true;
-    if (jsonRead(n, "visibility", visible))
+    if (keys.read(KeyVisibility, visible))
         m_owner->setVisible(visible);
     m_owner->setProperty("visibility", visible);
 
     bool enable = true;
-    if (jsonRead(n, "enable", enable))
+    if (keys.read(KeyEnable, enable))
         m_owner->setEnabled(enable);
 
     // A "layout" that is no object (nor null) counts as absent.
-    const Json::Value& layout = jsonGet(n, "layout");
-    if (jsonHasMember(n, "layout") && (layout.isObject() || layout.isNull())) {
-        LoadLayout(n);
+    const Json::Value& layout = keys.get(KeyLayout);
+    if (keys.has(KeyLayout) && (layout.isObject() || layout.isNull())) {
+        loadLayout(keys);
     } else {
         m_layoutType = 1;
-        static const char* const keys[4] = {"x", "y", "w", "h"};
         for (int i = 0; i < 4; ++i) {
             m_layoutData[i] = 0;
-            readLength(n, keys[i], m_layoutData[i]);
+            readLength(keys, KeyX + i, m_layoutData[i]);
         }
         m_layoutData[2] = cvnBoundedSide(m_layoutData[2]);
         m_layoutData[3] = cvnBoundedSide(m_layoutData[3]);
@@ -318,13 +370,11 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
     // Any docking key (of a number type) turns docking on, unless
     // "absoluteLayout" says otherwise.
     int dock[4] = {0, 0, 0, 0};
-    static const char* const dockKeys[4] = {"absoluteDockHor", "absoluteDockVer", "absoluteDockOffsetX",
-                                            "absoluteDockOffsetY"};
     m_absoluteLayout = false;
     for (int i = 0; i < 4; ++i)
-        if (readLength(n, dockKeys[i], dock[i]))
+        if (readLength(keys, KeyDockHor + i, dock[i]))
             m_absoluteLayout = true;
-    jsonRead(n, "absoluteLayout", m_absoluteLayout);
+    keys.read(KeyAbsoluteLayout, m_absoluteLayout);
     m_dockHor = clampDock(dock[0]);
     m_dockVer = clampDock(dock[1]);
     m_dockOffsetX = dock[2];
@@ -332,21 +382,21 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
 
     int v = 0;
 
-    if (jsonRead(n, "widthPolicy", v))
+    if (keys.read(KeyWidthPolicy, v))
         m_widthPolicy = (v == 0 || v == 1) ? v : -1;
-    if (jsonRead(n, "heightPolicy", v))
+    if (keys.read(KeyHeightPolicy, v))
         m_heightPolicy = (v == 0 || v == 1) ? v : -1;
 
     // Below 1 means 0; Qt takes nothing above its maximum widget size, and
     // a minimum is a size the control will have, so it is bounded like one.
     auto limit = [](int value) { return value < 1 ? 0 : std::min(value, QWIDGETSIZE_MAX); };
-    if (jsonRead(n, "minWidth", v))
+    if (keys.read(KeyMinWidth, v))
         m_owner->setMinimumWidth(cvnBoundedSide(limit(v)));
-    if (jsonRead(n, "minHeight", v))
+    if (keys.read(KeyMinHeight, v))
         m_owner->setMinimumHeight(cvnBoundedSide(limit(v)));
-    if (jsonRead(n, "maxWidth", v))
+    if (keys.read(KeyMaxWidth, v))
         m_owner->setMaximumWidth(limit(v));
-    if (jsonRead(n, "maxHeight", v))
+    if (keys.read(KeyMaxHeight, v))
         m_owner->setMaximumHeight(limit(v));
 }
 

@@ -16,6 +16,7 @@ class QWidget;
 
 namespace CVNQtLib {
 
+class CVNJsonMembers;
 class CVNQWidgetBaseImpl;
 
 class CVNQ_EXPORT CVNQWidgetBase
@@ -73,6 +74,8 @@ public:
     virtual void serializeJsonValue(Json::Value* node, bool read);
 
 private:
+    void loadLayout(const CVNJsonMembers& node);
+
     int m_opacity = 255;
     LayoutSizePolicy m_widthPolicy = -1;
     LayoutSizePolicy m_heightPolicy = -1;
