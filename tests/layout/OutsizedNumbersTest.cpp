@@ -92,8 +92,7 @@ TEST(OutsizedNumbers, PageAndStyleAtIntLimitsLayOutShowAndPaint)
         EXPECT_EQ(label->getTextStyle(0).x, QWIDGETSIZE_MAX);
         EXPECT_EQ(label->getTextStyle(0).y, -QWIDGETSIZE_MAX);
 
-        window.show();
-        QApplication::processEvents();
+        ASSERT_TRUE(TestUtil::showExposed(&window));
         root->forceResize();
         for (QWidget* w : root->findChildren<QWidget*>()) {
             const QRect g = w->geometry();

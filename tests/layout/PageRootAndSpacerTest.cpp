@@ -37,14 +37,14 @@ TEST(PageRoot, FollowsItsParentAndStaysAtTheOrigin)
     auto* page = new CVNQWindowDesigner(&host);
     auto* root = new CVNQContainer(page);
     page->resize(10, 10);
-    host.show();
-    QApplication::processEvents();
+    ASSERT_TRUE(TestUtil::showExposed(&host));
+    EXPECT_TRUE(TestUtil::waitFor([&] { return root->size() == QSize(300, 200); }));
     EXPECT_EQ(page->geometry(), QRect(0, 0, 300, 200));
     EXPECT_EQ(root->size(), QSize(300, 200));
 
     const int before = host.resizes;
     host.resize(1024, 768);
-    QApplication::processEvents();
+    EXPECT_TRUE(TestUtil::waitFor([&] { return root->size() == QSize(1024, 768); }));
     EXPECT_EQ(page->size(), QSize(1024, 768));
     EXPECT_EQ(root->size(), QSize(1024, 768));
     EXPECT_EQ(host.resizes, before); // the page root took the event

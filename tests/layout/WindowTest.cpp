@@ -246,13 +246,15 @@ TEST(Window, PageFileKeysConfigureTheWindowAndItsRootFillsIt)
     EXPECT_TRUE(window.getOnlyDragCaption());
     EXPECT_EQ(root->geometry(), QRect(0, 0, 640, 480));
 
-    window.show();
+    ASSERT_TRUE(TestUtil::showExposed(&window));
     window.resize(700, 500);
-    QApplication::processEvents();
-    EXPECT_EQ(root->size(), QSize(700, 500));
     CVNQContainer* a = root->findChild<CVNQContainer*>(QStringLiteral("a"));
     QWidget* gap = root->findChild<QWidget*>(QStringLiteral("gap"));
     ASSERT_TRUE(a && gap);
+    // The window manager answers the resize when it does; the column is laid
+    // out after the root has its new size.
+    EXPECT_TRUE(TestUtil::waitFor([&] { return root->size() == QSize(700, 500) && gap->y() + gap->height() == 500; }));
+    EXPECT_EQ(root->size(), QSize(700, 500));
     // The spacer takes what the container child leaves of the column.
     EXPECT_EQ(gap->y(), a->height());
     EXPECT_EQ(gap->height(), 500 - a->height());
