@@ -194,10 +194,10 @@ void WindFarmWindow::refreshDetailDrawer()
     }
     statusLabel->setText(statusText(t.status));
 
-    outputTile.value->setText(QStringLiteral("%1 kW").arg(fixedNumber(t.outputKw, 0)));
-    windTile.value->setText(QStringLiteral("%1 m/s").arg(fixedNumber(t.windSpeed, 1)));
-    nacelleTile.value->setText(QStringLiteral("%1 °C").arg(fixedNumber(t.temperature, 1)));
-    vibrationTile.value->setText(QStringLiteral("%1 mm/s").arg(fixedNumber(t.vibration, 2)));
+    outputTile.value->setText(outputText(t.outputKw));
+    windTile.value->setText(windText(t.windSpeed));
+    nacelleTile.value->setText(temperatureText(t.temperature));
+    vibrationTile.value->setText(fixedNumber(t.vibration, 2) + QLatin1String(" mm/s"));
 
     const double health = turbineHealth(t);
     QColor healthColour = kWindAccent;

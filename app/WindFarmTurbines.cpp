@@ -73,11 +73,6 @@ void setHeaders(QStandardItemModel* model, const char* const* en, const char* co
 }
 
 // The cell texts that both tables show.
-QString outputText(double kw)
-{
-    return fixedNumber(kw, 0) + QLatin1String(" kW");
-}
-
 QString efficiencyText(double percent)
 {
     return fixedNumber(percent, 1) + QLatin1Char('%');
@@ -116,8 +111,8 @@ void fillTurbineRow(QStandardItem* const (&cells)[TurbineColumnCount], const Tur
             item->setData(t.id, TurbineIdRole);
         }
     }
-    set(ColWind, fixedNumber(t.windSpeed, 1) + QLatin1String(" m/s"), t.windSpeed);
-    set(ColTemp, fixedNumber(t.temperature, 1) + QStringLiteral(" °C"), t.temperature);
+    set(ColWind, windText(t.windSpeed), t.windSpeed);
+    set(ColTemp, temperatureText(t.temperature), t.temperature);
     set(ColOutput, outputText(t.outputKw), t.outputKw);
     set(ColEfficiency, efficiencyText(t.efficiency), t.efficiency);
     set(ColStatus, status);

@@ -278,3 +278,18 @@ QString fixedNumber(double value, int decimals)
     }
     return QString::number(value, 'f', decimals);
 }
+
+QString outputText(double kw)
+{
+    return fixedNumber(kw, 0) + QLatin1String(" kW");
+}
+
+QString windText(double metresPerSecond)
+{
+    return fixedNumber(metresPerSecond, 1) + QLatin1String(" m/s");
+}
+
+QString temperatureText(double celsius)
+{
+    return fixedNumber(celsius, 1) + QStringLiteral(" °C");
+}

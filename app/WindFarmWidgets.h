@@ -90,6 +90,10 @@ QString bilingual(int language, const char* english, const char* chinese);
 
 // A number in fixed notation with that many decimals, no grouping.
 QString fixedNumber(double value, int decimals);
+// The live readings as the turbine table and the detail drawer show them.
+QString outputText(double kw);
+QString windText(double metresPerSecond);
+QString temperatureText(double celsius);
 
 // Rewrites a combo box's items (text and Qt::UserRole data) with its
 // signals blocked, and makes current the item whose data is current, else

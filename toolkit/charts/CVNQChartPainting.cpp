@@ -109,17 +109,6 @@ void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColo
     }
 }
 
-// --- kept pixels ----------------------------------------------------------------
-
-bool cvnChartKeepsPixels(const QPainter& painter)
-{
-    const QPaintEngine* engine = painter.paintEngine();
-    const QTransform device = painter.deviceTransform();
-    return engine && engine->type() == QPaintEngine::Raster && device.type() <= QTransform::TxTranslate &&
-           device.dx() == std::floor(device.dx()) && device.dy() == std::floor(device.dy()) &&
-           painter.opacity() >= 1.0 && painter.compositionMode() == QPainter::CompositionMode_SourceOver;
-}
-
 // --- bars ---------------------------------------------------------------------
 
 namespace {
@@ -240,7 +229,7 @@ ChartBarPainter::~ChartBarPainter() = default;
 
 void ChartBarPainter::begin(QPainter& painter)
 {
-    m_kept = cvnChartKeepsPixels(painter) && painter.testRenderHint(QPainter::Antialiasing);
+    m_kept = cvnCopiesInWholePixels(&painter) && painter.testRenderHint(QPainter::Antialiasing);
     m_paintable = cvnPaintableRect(&painter);
     if (m_kept) {
         // Smooth pixmap scaling turns whole-pixel image copies into filtered ones.

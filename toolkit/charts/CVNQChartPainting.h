@@ -62,12 +62,6 @@ void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColo
                          const QVector<ChartLegendItem>& items, ChartLegendMarker marker, int pixelSize,
                          const QRect& clip, const std::function<QString(const ChartLegendItem&)>& text = {});
 
-// Whether what painter paints can be painted ahead on a transparent image
-// and copied in: a raster painter that maps to device pixels with at most a
-// whole-pixel shift, composing source over at full opacity. Copying such an
-// image in gives what painting in place gives, source over being associative.
-bool cvnChartKeepsPixels(const QPainter& painter);
-
 // Paints bars as QPainter::drawRoundedRect(rect, radius, radius,
 // Qt::AbsoluteSize) with a solid fill and an outline pen paints them. On a
 // raster painter that maps straight to device pixels, an antialiased path

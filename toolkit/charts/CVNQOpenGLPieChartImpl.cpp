@@ -31,7 +31,6 @@ inline double percentOf(double value, double total)
     return total > 0 ? value / total * 100 : 0.0;
 }
 
-
 } // namespace
 
 CVNQOpenGLPieChartImpl::CVNQOpenGLPieChartImpl(CVNQOpenGLPieChart* owner)

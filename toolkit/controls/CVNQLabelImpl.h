@@ -38,8 +38,8 @@ struct CVNQ_EXPORT CVNQLabelStyles
 bool cvnReadLabelText(const Json::Value& node, QString& text);
 
 // Everything QLabel's size hint of a plain, single-line text label depends
-// on; hasKey is false for any other label (pixmap, rich or selectable text,
-// word wrap, mnemonics, a point-size font), whose hint is never shared.
+// on. make() refuses any other label (pixmap, rich or selectable text, word
+// wrap, mnemonics, a point-size font), whose hint is never shared.
 struct CVNQLabelHintKey
 {
     const QMetaObject* type = nullptr;

@@ -142,24 +142,32 @@ QString jsonToQString(const Json::Value& v, const QString& def)
 }
 
 namespace {
-// Shared shape of the guarded reads: a null node "has" the key and reads as
-// the type's zero; a present member of the wrong type is ignored.
+// Shared shape of the guarded reads: a null node "has" every key and reads
+// as the type's zero; a member that is missing or of the wrong type is
+// ignored (one that is there but null fails the type test as a missing one).
 template <typename T, typename Conv>
-bool guardedRead(const Json::Value& o, const char* key, T& out, T zero, Conv conv, bool (*typeOk)(const Json::Value&))
+bool readFound(bool nodeIsNull, const Json::Value* m, T& out, T zero, Conv conv, bool (*typeOk)(const Json::Value&))
 {
-    if (o.isNull()) {
+    if (nodeIsNull) {
         out = zero;
         return true;
     }
-    // One lookup: a member that is there but null fails the type test as
-    // an absent one would.
-    if (!key || !o.isObject())
-        return false;
-    const Json::Value* m = o.find(key, key + std::char_traits<char>::length(key));
     if (!m || !typeOk(*m))
         return false;
     out = conv(*m);
     return true;
+}
+// One lookup of key in an object node.
+const Json::Value* findMember(const Json::Value& o, const char* key)
+{
+    if (!key || !o.isObject())
+        return nullptr;
+    return o.find(key, key + std::char_traits<char>::length(key));
+}
+template <typename T, typename Conv>
+bool guardedRead(const Json::Value& o, const char* key, T& out, T zero, Conv conv, bool (*typeOk)(const Json::Value&))
+{
+    return readFound(o.isNull(), findMember(o, key), out, zero, conv, typeOk);
 }
 bool isNumberOk(const Json::Value& v)
 {
@@ -169,12 +177,23 @@ bool isStringOk(const Json::Value& v)
 {
     return v.isString();
 }
+int toInt(const Json::Value& m)
+{
+    return jsonToInt(m);
+}
+bool toBool(const Json::Value& m)
+{
+    return jsonToBool(m);
+}
+QString toQString(const Json::Value& m)
+{
+    return jsonToQString(m);
+}
 } // namespace
 
 bool jsonRead(const Json::Value& o, const char* key, int& out)
 {
-    return guardedRead<int>(
-        o, key, out, 0, [](const Json::Value& m) { return jsonToInt(m); }, isNumberOk);
+    return guardedRead<int>(o, key, out, 0, toInt, isNumberOk);
 }
 bool jsonRead(const Json::Value& o, const char* key, unsigned int& out)
 {
@@ -188,13 +207,11 @@ bool jsonRead(const Json::Value& o, const char* key, double& out)
 }
 bool jsonRead(const Json::Value& o, const char* key, bool& out)
 {
-    return guardedRead<bool>(
-        o, key, out, false, [](const Json::Value& m) { return jsonToBool(m); }, isNumberOk);
+    return guardedRead<bool>(o, key, out, false, toBool, isNumberOk);
 }
 bool jsonRead(const Json::Value& o, const char* key, QString& out)
 {
-    return guardedRead<QString>(
-        o, key, out, QString(), [](const Json::Value& m) { return jsonToQString(m); }, isStringOk);
+    return guardedRead<QString>(o, key, out, QString(), toQString, isStringOk);
 }
 bool jsonRead(const Json::Value& o, const char* key, std::string& out)
 {
@@ -228,51 +245,33 @@ CVNJsonMembers::CVNJsonMembers(const Json::Value& node, const char* const* keys,
 
 bool CVNJsonMembers::has(int i) const
 {
-    return m_null || (i >= 0 && i < kMaxKeys && m_found[i]);
+    return m_null || found(i);
 }
 
 const Json::Value& CVNJsonMembers::get(int i) const
 {
-    return i >= 0 && i < kMaxKeys && m_found[i] ? *m_found[i] : nullValue();
+    const Json::Value* m = found(i);
+    return m ? *m : nullValue();
+}
+
+const Json::Value* CVNJsonMembers::found(int i) const
+{
+    return i >= 0 && i < kMaxKeys ? m_found[i] : nullptr;
 }
 
 bool CVNJsonMembers::read(int i, int& out) const
 {
-    if (m_null) {
-        out = 0;
-        return true;
-    }
-    const Json::Value& m = get(i);
-    if (!jsonIsNumber(m))
-        return false;
-    out = jsonToInt(m);
-    return true;
+    return readFound(m_null, found(i), out, 0, toInt, isNumberOk);
 }
 
 bool CVNJsonMembers::read(int i, bool& out) const
 {
-    if (m_null) {
-        out = false;
-        return true;
-    }
-    const Json::Value& m = get(i);
-    if (!jsonIsNumber(m))
-        return false;
-    out = jsonToBool(m);
-    return true;
+    return readFound(m_null, found(i), out, false, toBool, isNumberOk);
 }
 
 bool CVNJsonMembers::read(int i, QString& out) const
 {
-    if (m_null) {
-        out = QString();
-        return true;
-    }
-    const Json::Value& m = get(i);
-    if (!m.isString())
-        return false;
-    out = jsonToQString(m);
-    return true;
+    return readFound(m_null, found(i), out, QString(), toQString, isStringOk);
 }
 
 Json::Value& jsonMember(Json::Value& node, const char* key)

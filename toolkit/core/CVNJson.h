@@ -55,6 +55,8 @@ public:
     bool read(int i, QString& out) const;
 
 private:
+    const Json::Value* found(int i) const;
+
     const Json::Value* m_found[kMaxKeys] = {};
     bool m_null = false;
 };

@@ -181,9 +181,11 @@ bool insideCore(const QRect& area, const FillCore& core)
     const int left = area.left(), top = area.top(), right = area.right() + 1, bottom = area.bottom() + 1;
     const int cl = b.left() + r, ct = b.top() + r, cr = b.right() + 1 - r, cb = b.bottom() + 1 - r;
     const int square = r + band; // the stroke's arc ends up to half its width past the centre
-    const bool near[4] = {left < b.left() + square && top<b.top() + square, right> b.right() + 1 - square &&
-                              top<b.top() + square, right> b.right() + 1 - square && bottom > b.bottom() + 1 - square,
-                          left < b.left() + square && bottom > b.bottom() + 1 - square};
+    const bool nearLeft = left < b.left() + square;
+    const bool nearTop = top < b.top() + square;
+    const bool nearRight = right > b.right() + 1 - square;
+    const bool nearBottom = bottom > b.bottom() + 1 - square;
+    const bool near[4] = {nearLeft && nearTop, nearRight && nearTop, nearRight && nearBottom, nearLeft && nearBottom};
     const int dx[4] = {cl - left, right - cr, right - cr, cl - left};
     const int dy[4] = {ct - top, ct - top, bottom - cb, bottom - cb};
     for (int i = 0; i < 4; ++i) {
@@ -239,6 +241,23 @@ ReachSplit splitReach(const QPainter* painter, const QRect& reach, const FillCor
     return split;
 }
 
+// The pen a fill's border is drawn with.
+QPen borderPen(const FillRes& fill)
+{
+    return QPen(fill.borderclr, fill.borderSize, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+}
+
+// The rectangle a rounded fill covers: inside half the border pen when
+// there is a border.
+QRectF roundedFillRect(const FillRes& fill, int x, int y, int w, int h)
+{
+    const int bs = fill.borderSize;
+    if (!fill.border || bs <= 0)
+        return QRectF(x, y, w, h);
+    const qreal half = bs * 0.5;
+    return QRectF(x + half, y + half, std::max(w - bs, 0), std::max(h - bs, 0));
+}
+
 // The brush of a rounded fill: its colour, or its horizontal gradient
 // across the filled rectangle.
 QBrush shapeBrush(const FillRes& fill, const QRectF& fillRect)
@@ -258,8 +277,7 @@ void paintRoundedShape(QPainter* painter, const FillRes& fill, int x, int y, int
     const int bs = fill.borderSize;
     const qreal half = bs > 0 ? bs * 0.5 : 0.0;
     const bool drawBorder = fill.border && bs > 0;
-    const QRectF inset(x + half, y + half, std::max(w - bs, 0), std::max(h - bs, 0));
-    const QRectF fillRect = drawBorder ? inset : QRectF(x, y, w, h);
+    const QRectF fillRect = roundedFillRect(fill, x, y, w, h);
     const qreal radius = drawBorder ? std::max(fill.round - half, 0.0) : qreal(fill.round);
     painter->fillPath(makeRoundedPath(fillRect, radius, fill.roundTopLeft, fill.roundTopRight, fill.roundBottomRight,
                                       fill.roundBottomLeft),
@@ -267,7 +285,7 @@ void paintRoundedShape(QPainter* painter, const FillRes& fill, int x, int y, int
     if (!drawBorder)
         return;
     if (fill.leftBorder && fill.topBorder && fill.rightBorder && fill.bottomBorder) {
-        painter->strokePath(makeRoundedPath(inset, fill.round, fill.roundTopLeft, fill.roundTopRight,
+        painter->strokePath(makeRoundedPath(fillRect, fill.round, fill.roundTopLeft, fill.roundTopRight,
                                             fill.roundBottomRight, fill.roundBottomLeft),
                             painter->pen());
         return;
@@ -313,7 +331,7 @@ const QImage* renderedShape(const FillRes& fill, int w, int h)
     {
         QPainter p(shape);
         p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(QPen(fill.borderclr, fill.borderSize, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        p.setPen(borderPen(fill));
         paintRoundedShape(&p, fill, 0, 0, w, h);
     }
     const QImage* kept = shape;
@@ -321,6 +339,15 @@ const QImage* renderedShape(const FillRes& fill, int w, int h)
 }
 
 } // namespace
+
+bool cvnCopiesInWholePixels(const QPainter* painter)
+{
+    if (!painter || !painter->isActive())
+        return false;
+    const QPaintEngine* engine = painter->paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster && pixelAligned(painter) && painter->opacity() >= 1.0 &&
+           painter->compositionMode() == QPainter::CompositionMode_SourceOver;
+}
 
 void CVNQWidgetBaseImpl::drawFillStyle(QPainter* painter, const FillStyle& style, const QRect& rect)
 {
@@ -357,9 +384,8 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
     if (aligned && box.isValid() && !area.intersects(box.adjusted(-band, -band, band, band)))
         return;
 
-    QPen pen(fill.borderclr, bs, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
     painter->save();
-    painter->setPen(pen);
+    painter->setPen(borderPen(fill));
     painter->setBrush(Qt::NoBrush);
 
     if (fill.round != 0) {
@@ -381,8 +407,7 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
             core.inner = drawBorder ? core.radius - 2.0 * bs - 1.0 : core.radius - 1.0;
         const ReachSplit split = splitReach(painter, area, core);
         if (!split.core.isEmpty()) {
-            const QBrush brush = shapeBrush(
-                fill, drawBorder ? QRectF(x + half, y + half, std::max(w - bs, 0), std::max(h - bs, 0)) : QRectF(box));
+            const QBrush brush = shapeBrush(fill, roundedFillRect(fill, x, y, w, h));
             for (const QRect& part : split.core)
                 painter->fillRect(part, brush);
         }
@@ -393,10 +418,7 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
             }
             painter->setClipRect(split.rest, Qt::IntersectClip);
         }
-        const QImage* shape =
-            aligned && painter->compositionMode() == QPainter::CompositionMode_SourceOver && painter->opacity() == 1.0
-                ? renderedShape(fill, w, h)
-                : nullptr;
+        const QImage* shape = cvnCopiesInWholePixels(painter) ? renderedShape(fill, w, h) : nullptr;
         if (shape)
             painter->drawImage(x, y, *shape);
         else
@@ -417,7 +439,7 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
         if (drawBorder && !insideCore(area, core)) {
             if (allSides) {
                 painter->drawRect(QRect(x, y, w - bs, h - bs));
-            } else if (pixelAligned(painter)) {
+            } else if (aligned) {
                 // A side is a whole-pixel band: filled, it is the square-capped
                 // line's pixels without the stroker's cost.
                 if (fill.bottomBorder)

@@ -23,4 +23,10 @@ CVNQ_EXPORT QPainterPath makeRoundedPath(const QRectF& rect, qreal radius, bool 
 // upper bound, never smaller than what shows; very large when unknown.
 CVNQ_EXPORT QRect cvnPaintableRect(const QPainter* painter);
 
+// Whether what a painter paints can be painted ahead on a transparent image
+// and copied in: a raster painter that maps to device pixels with at most a
+// whole-pixel shift, composing source over at full opacity. Copying such an
+// image in gives what painting in place gives, source over being associative.
+CVNQ_EXPORT bool cvnCopiesInWholePixels(const QPainter* painter);
+
 } // namespace CVNQtLib

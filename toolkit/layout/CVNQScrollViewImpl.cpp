@@ -68,7 +68,6 @@ void CVNQScrollViewImpl::readJson(const Json::Value& n)
 
 void CVNQScrollViewImpl::writeJson(Json::Value& n) const
 {
-    CVNQScrollView* v = view();
     Json::Value list(Json::arrayValue);
     if (!background.name.isEmpty())
         cvnAppendStyleEntry(list, background, 0);
