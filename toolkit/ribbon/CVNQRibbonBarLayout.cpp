@@ -161,7 +161,9 @@ void CVNQRibbonBar::rebuildTabs()
     const QList<CVNQRibbonButton*> old = m_tabButtons;
     m_tabButtons.clear();
     m_tabPages.clear();
-    qDeleteAll(old);
+    // The clicked tab may still be in its handler when a slot rebuilds them.
+    for (CVNQRibbonButton* button : old)
+        CVNQRibbonButton::deleteWhenIdle(button);
 
     for (CVNQRibbonPage* page : qAsConst(m_pages)) {
         CVNQRibbonContextGroup* group = page->contextGroup();

@@ -6,10 +6,34 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVector>
 
 namespace CVNQtLib {
+
+namespace {
+
+// The buttons whose event or click handlers are running, innermost last.
+QVector<const QWidget*>& busyButtons()
+{
+    static QVector<const QWidget*> busy;
+    return busy;
+}
+
+struct BusyMark
+{
+    explicit BusyMark(const QWidget* button)
+        : button(button)
+    {
+        busyButtons().append(button);
+    }
+    ~BusyMark() { busyButtons().removeOne(button); }
+    const QWidget* button;
+};
+
+} // namespace
 
 CVNQRibbonButton::CVNQRibbonButton(QWidget* parent, CVN_RIBBON_ITEM_SIZE size)
     : CVNQPushButton(parent)
@@ -20,7 +44,10 @@ CVNQRibbonButton::CVNQRibbonButton(QWidget* parent, CVN_RIBBON_ITEM_SIZE size)
     connect(this, &QAbstractButton::clicked, this, &CVNQRibbonButton::onClicked);
 }
 
-CVNQRibbonButton::~CVNQRibbonButton() = default;
+CVNQRibbonButton::~CVNQRibbonButton()
+{
+    busyButtons().removeAll(this);
+}
 
 void CVNQRibbonButton::setItemSize(CVN_RIBBON_ITEM_SIZE size)
 {
@@ -105,8 +132,33 @@ void CVNQRibbonButton::onClicked()
 {
     if (!m_action || m_popupMode == CVN_RIBBON_POPUP_INSTANT)
         return;
+    const BusyMark mark(this);
+    // A slot on the command may rebuild the bar and take this button away.
+    const QPointer<CVNQRibbonButton> self(this);
     m_action->trigger();
-    syncFromAction();
+    if (self)
+        syncFromAction();
+}
+
+bool CVNQRibbonButton::event(QEvent* event)
+{
+    const BusyMark mark(this);
+    return CVNQPushButton::event(event);
+}
+
+void CVNQRibbonButton::deleteWhenIdle(QWidget* widget)
+{
+    if (!widget)
+        return;
+    for (const QWidget* busy : qAsConst(busyButtons())) {
+        if (busy == widget || widget->isAncestorOf(busy)) {
+            widget->hide();
+            widget->setObjectName(QString());
+            widget->deleteLater();
+            return;
+        }
+    }
+    delete widget;
 }
 
 QRect CVNQRibbonButton::popupIndicatorRect() const
@@ -152,6 +204,19 @@ void CVNQRibbonButton::mousePressEvent(QMouseEvent* event)
         return;
     }
     CVNQPushButton::mousePressEvent(event);
+}
+
+void CVNQRibbonButton::keyPressEvent(QKeyEvent* event)
+{
+    // The keyboard's way to the menu a press on the button would open.
+    const int key = event->key();
+    const bool activate = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (activate && !event->isAutoRepeat() && m_menu && m_popupMode == CVN_RIBBON_POPUP_INSTANT) {
+        showPopupMenu();
+        event->accept();
+        return;
+    }
+    CVNQPushButton::keyPressEvent(event);
 }
 
 void CVNQRibbonButton::mouseReleaseEvent(QMouseEvent* event)

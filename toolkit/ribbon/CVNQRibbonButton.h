@@ -42,11 +42,18 @@ public:
 
     QSize sizeHint() const override;
 
+    // Deletes the widget, or, while a ribbon button in it is still handling
+    // an event or a click (a slot rebuilt the bar), hides it and deletes it
+    // once that handler has returned.
+    static void deleteWhenIdle(QWidget* widget);
+
 Q_SIGNALS:
     void menuAboutToShow();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
