@@ -1,8 +1,7 @@
-// The ribbon as an application drives it: slots that rebuild the bar from
-// the very click that reached them, widgets and pages deleted by their
-// owner, commands in plain submenus and after a reload, the keyboard, and
-// commands chosen in the minimised bar's pop-up. Clicks are real mouse
-// events on the real buttons, so the sanitizer sees what a user would cause.
+// The ribbon as an application drives it, with real clicks and keys: slots
+// that rebuild the bar from the click that reached them, widgets and pages
+// deleted by their owner, plain submenus, reloads, the keyboard and the
+// minimised bar's pop-up.
 
 #include "CVNQRibbonContextGroup.h"
 #include "CVNQRibbonGallery.h"
@@ -12,7 +11,6 @@
 #include "RibbonTestUtil.h"
 
 #include <QLabel>
-#include <QMenu>
 #include <QPointer>
 #include <QTest>
 
@@ -21,83 +19,71 @@ using namespace ControlsTest;
 
 namespace {
 
-const char* kSmallConfig = R"({"schemaVersion": 1, "pages": [{"id": "a", "groups": [{"id": "g", "items": [
+const char* kConfig = R"({"schemaVersion": 1, "pages": [{"id": "a", "groups": [{"id": "g", "items": [
     {"id": "go"}, {"type": "gallery", "items": [{"id": "g1"}]}]}]}, {"id": "b"}]})";
 
-class RibbonRealUseTest : public ::testing::Test
+void showBar(CVNQRibbonBar& bar)
 {
-protected:
-    static void SetUpTestSuite() { startToolkit(); }
+    startToolkit();
+    ASSERT_TRUE(bar.loadConfigJson(kConfig));
+    bar.setGeometry(60, 60, 900, 160);
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+}
 
-    static void showBar(CVNQRibbonBar& bar)
-    {
-        bar.setGeometry(60, 60, 900, 160);
-        bar.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
-    }
+void click(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
 
-    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center()); }
+CVNQRibbonButton* command(CVNQRibbonBar& bar)
+{
+    return bar.pageById("a")->groupAt(0)->findChild<CVNQRibbonButton*>();
+}
 
-    // The button of a command on the current page.
-    static CVNQRibbonButton* buttonOf(CVNQRibbonBar& bar, const QString& id)
-    {
-        for (CVNQRibbonButton* b : bar.currentPageWidget()->findChildren<CVNQRibbonButton*>())
-            if (b->ribbonAction() && b->ribbonAction()->objectName() == id)
-                return b;
-        return nullptr;
-    }
-};
+CVNQRibbonButton* galleryItem(CVNQRibbonBar& bar)
+{
+    return bar.pageById("a")->findChild<CVNQRibbonGallery*>()->findChildren<CVNQRibbonButton*>().last();
+}
 
 } // namespace
 
-TEST_F(RibbonRealUseTest, SlotsRebuildingTheBarFromItsOwnClickRunClean)
+TEST(RibbonRealUse, SlotsRebuildingTheBarFromItsOwnClickRunClean)
 {
     CVNQRibbonBar bar;
-    ASSERT_TRUE(bar.loadConfigJson(kSmallConfig));
-    bar.addContextGroup("ctx", "Tools", Qt::red)->addPage("design", "Design");
     showBar(bar);
-
-    // A page change shows a context group: the clicked tab is rebuilt away.
-    auto show =
-        QObject::connect(&bar, &CVNQRibbonBar::currentPageChanged, &bar, [&]() { bar.showContextGroup("ctx"); });
+    bar.addContextGroup("ctx", "Tools", Qt::red)->addPage("design", "Design");
+    auto show = QObject::connect(&bar, &CVNQRibbonBar::currentPageChanged, [&]() { bar.showContextGroup("ctx"); });
     QPointer<CVNQRibbonButton> clicked = RibbonTest::tab(bar, "b");
     click(clicked);
-    EXPECT_EQ(bar.currentPageWidget(), bar.pageById("b"));
-    ASSERT_NE(RibbonTest::tab(bar, "design"), nullptr);
+    EXPECT_NE(RibbonTest::tab(bar, "design"), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return clicked.isNull(); }));
     QObject::disconnect(show);
 
-    // A page change, a group button, a gallery item and a quick command
-    // each load another configuration from their own click.
-    // Loading selects a page too: the slot does not reload from within itself.
+    // A tab, a group button, a gallery item and a quick command each load
+    // another configuration (which selects a page again) from their click.
     bool loading = false;
     auto reload = [&]() {
-        if (loading)
-            return;
-        loading = true;
-        EXPECT_TRUE(bar.loadConfigJson(kSmallConfig));
-        loading = false;
+        if (!loading) {
+            loading = true;
+            EXPECT_TRUE(bar.loadConfigJson(kConfig));
+            loading = false;
+        }
     };
-    auto onPage = QObject::connect(&bar, &CVNQRibbonBar::currentPageChanged, &bar, reload);
-    click(RibbonTest::tab(bar, "a"));
-    QObject::disconnect(onPage);
-    RibbonTest::Recorder commands(&bar, &CVNQRibbonBar::commandTriggered);
-    QObject::connect(&bar, &CVNQRibbonBar::commandTriggered, &bar, reload);
-    QPointer<CVNQRibbonPage> oldPage = bar.currentPageWidget();
-    click(buttonOf(bar, "go"));
-    click(bar.currentPageWidget()->findChild<CVNQRibbonGallery*>()->findChildren<CVNQRibbonButton*>().last());
+    QObject::connect(&bar, &CVNQRibbonBar::currentPageChanged, reload);
+    QObject::connect(&bar, &CVNQRibbonBar::commandTriggered, reload);
+    QPointer<CVNQRibbonPage> first = bar.pageById("a");
+    click(RibbonTest::tab(bar, "b"));
+    click(command(bar));
+    click(galleryItem(bar));
     click(bar.addQuickAction(RibbonTest::command(&bar, "save")));
-    ASSERT_EQ(commands.size(), 3);
-    EXPECT_EQ(commands.at(1), (QVariantList{"g1", false}));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return oldPage.isNull(); }));
-    EXPECT_EQ(bar.pageCount(), 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
     EXPECT_EQ(bar.findChildren<CVNQRibbonPage*>().size(), 2);
 }
 
-TEST_F(RibbonRealUseTest, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
+TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
 {
     CVNQRibbonBar bar;
-    bar.resize(900, 160);
     CVNQRibbonGroup* group = bar.addPage("home", "Home")->addGroup("g", "Group");
     group->addSmallAction(RibbonTest::command(&bar, "cut"));
     const int narrow = group->sizeHint().width();
@@ -107,86 +93,65 @@ TEST_F(RibbonRealUseTest, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     bar.addTopRightWidget(status);
     CVNQRibbonPage* view = bar.addPage("view", "View");
     CVNQRibbonPage* design = bar.addContextGroup("ctx", "Tools", Qt::red)->addPage("design", "Design");
-    bar.showContextGroup("ctx");
     ASSERT_TRUE(bar.setCurrentPage("view"));
-
     delete field;
     delete status;
     delete view; // the current page
     delete design;
-    EXPECT_EQ(group->itemCount(), 1);
     EXPECT_EQ(group->sizeHint().width(), narrow);
-    EXPECT_EQ(bar.pageCount(), 1);
     EXPECT_EQ(bar.currentPage(), 0);
     EXPECT_EQ(bar.contextGroupById("ctx")->pageCount(), 0);
-    EXPECT_EQ(RibbonTest::tab(bar, "view"), nullptr);
     bar.resize(700, 160);
     const Json::Value written = TestUtil::json(bar.configJson().toUtf8().constData());
     EXPECT_EQ(written["topRight"].size(), 0u);
+    EXPECT_EQ(written["pages"].size(), 1u);
     EXPECT_EQ(written["pages"][0]["groups"][0]["items"].size(), 1u);
-    EXPECT_EQ(render(&bar).size(), bar.size());
 }
 
-TEST_F(RibbonRealUseTest, PlainSubmenusAndReloadedCallerCommandsReportOncePerTrigger)
+TEST(RibbonRealUse, PlainSubmenusAndReloadedCallerCommandsReportOncePerTrigger)
 {
     CVNQRibbonBar bar;
     RibbonTest::Recorder commands(&bar, &CVNQRibbonBar::commandTriggered);
-    CVNQRibbonGroup* group = bar.addPage("home", "Home")->addGroup("g", "Group");
     auto* menu = new CVNQRibbonMenu;
-    QMenu* plain = menu->addMenu("Export");
-    plain->addAction("PDF")->setObjectName("pdf");
-    plain->addMenu("More")->addAction("SVG")->setObjectName("svg");
-    group->addAction(RibbonTest::command(&bar, "tools"), CVN_RIBBON_ITEM_LARGE, CVN_RIBBON_POPUP_INSTANT, menu);
+    menu->addMenu("Export")->addMenu("More")->addAction("SVG")->setObjectName("svg");
+    bar.addPage("home", "Home")->addGroup("g", "G")->addMenu(menu);
     auto* appMenu = new CVNQRibbonMenu;
-    appMenu->addMenu("Recent")->addAction("One")->setObjectName("recent1");
+    appMenu->addMenu("Recent")->addAction("One")->setObjectName("recent");
     bar.setApplicationMenu("File", appMenu);
-    for (const char* id : {"pdf", "svg", "recent1"}) {
+    for (const char* id : {"svg", "recent"}) {
         ASSERT_NE(bar.findAction(id), nullptr) << id;
         bar.findAction(id)->trigger();
     }
-    ASSERT_EQ(commands.size(), 3);
-    EXPECT_EQ(commands.at(1), (QVariantList{"svg", false}));
-    EXPECT_EQ(bar.findAction("Export"), nullptr);
-
-    // The caller's own command, registered again after a reload.
-    QAction* mine = RibbonTest::command(nullptr, "mine");
-    bar.registerAction(mine);
-    ASSERT_TRUE(bar.loadConfigJson(kSmallConfig));
-    EXPECT_EQ(bar.findAction("mine"), nullptr);
-    bar.registerAction(mine);
-    commands.clear();
-    mine->trigger();
-    EXPECT_EQ(commands.size(), 1);
-    delete mine;
+    QAction mine;
+    mine.setObjectName("mine");
+    bar.registerAction(&mine);
+    ASSERT_TRUE(bar.loadConfigJson(kConfig)); // the caller's command comes back after a reload
+    bar.registerAction(&mine);
+    mine.trigger();
+    EXPECT_EQ(commands.calls, (QList<QVariantList>{{"svg", false}, {"recent", false}, {"mine", false}}));
 }
 
-TEST_F(RibbonRealUseTest, KeyboardOpensMenusAndMovesBetweenButtons)
+TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
 {
     CVNQRibbonBar bar;
-    ASSERT_TRUE(bar.loadConfigJson(RibbonTest::realisticConfig()));
     showBar(bar);
+    ASSERT_TRUE(bar.loadConfigJson(RibbonTest::realisticConfig()));
     bar.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&bar));
-
-    CVNQRibbonButton* file = bar.applicationButton();
     auto* tools = bar.pageById("home")->groupById("clipboard")->findChild<CVNQRibbonButton*>();
     tools->setPopupMode(CVN_RIBBON_POPUP_INSTANT);
-    for (CVNQRibbonButton* button : {file, tools}) {
+    for (CVNQRibbonButton* button : {bar.applicationButton(), tools}) {
         for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
             button->setFocus();
             ASSERT_TRUE(QTest::qWaitFor([&] { return button->hasFocus(); }));
             QTest::keyClick(button, key);
-            QMenu* menu = button->popupMenu();
-            ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); })) << key;
-            QTest::keyClick(menu, Qt::Key_Escape);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->isVisible(); })) << key;
-            EXPECT_TRUE(QTest::qWaitFor([&] { return button->hasFocus(); })) << key;
+            ASSERT_TRUE(QTest::qWaitFor([&] { return button->popupMenu()->isVisible(); })) << key;
+            QTest::keyClick(button->popupMenu(), Qt::Key_Escape);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !button->popupMenu()->isVisible() && button->hasFocus(); }))
+                << key;
         }
     }
-
-    // Tab walks from the File button to the quick-access commands.
-    file->setFocus();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return file->hasFocus(); }));
+    bar.applicationButton()->setFocus();
     for (const char* next : {"Save", "Undo"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         auto* focused = qobject_cast<CVNQRibbonButton*>(QApplication::focusWidget());
@@ -195,25 +160,17 @@ TEST_F(RibbonRealUseTest, KeyboardOpensMenusAndMovesBetweenButtons)
     }
 }
 
-TEST_F(RibbonRealUseTest, CommandChosenInTheMinimisedPopupClosesIt)
+TEST(RibbonRealUse, CommandChosenInTheMinimisedPopupClosesIt)
 {
     CVNQRibbonBar bar;
-    ASSERT_TRUE(bar.loadConfigJson(kSmallConfig));
     showBar(bar);
     bar.setMinimized(true);
     RibbonTest::Recorder commands(&bar, &CVNQRibbonBar::commandTriggered);
-    CVNQRibbonPage* page = bar.pageById("a");
-    auto open = [&]() {
+    for (auto item : {&command, &galleryItem}) {
         click(RibbonTest::tab(bar, "a"));
-        return QTest::qWaitFor([&] { return page->isVisible(); });
-    };
-    ASSERT_TRUE(open());
-    QWidget* popup = page->window();
-    click(buttonOf(bar, "go"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !popup->isVisible(); }));
-    ASSERT_TRUE(open());
-    click(page->findChild<CVNQRibbonGallery*>()->findChildren<CVNQRibbonButton*>().last());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !popup->isVisible(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return item(bar)->isVisible(); }));
+        click(item(bar));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !bar.pageById("a")->isVisible(); }));
+    }
     EXPECT_EQ(commands.size(), 2);
-    EXPECT_TRUE(bar.isMinimized());
 }
