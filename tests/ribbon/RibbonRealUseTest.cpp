@@ -20,7 +20,8 @@ using namespace ControlsTest;
 namespace {
 
 const char* kConfig = R"({"schemaVersion": 1, "pages": [{"id": "a", "groups": [{"id": "g", "items": [
-    {"id": "go"}, {"type": "gallery", "items": [{"id": "g1"}]}]}]}, {"id": "b"}]})";
+    {"id": "go"}, {"type": "gallery", "items": [{"id": "g1"}]}, {"type": "widget", "control": "checkBox", "id": "cb"}]}]},
+    {"id": "b"}]})";
 
 void showBar(CVNQRibbonBar& bar)
 {
@@ -60,8 +61,8 @@ TEST(RibbonRealUse, SlotsRebuildingTheBarFromItsOwnClickRunClean)
     EXPECT_TRUE(QTest::qWaitFor([&] { return clicked.isNull(); }));
     QObject::disconnect(show);
 
-    // A tab, a group button, a gallery item and a quick command each load
-    // another configuration (which selects a page again) from their click.
+    // A tab, a group button, a gallery item, a quick command and a check box
+    // each load another configuration (which selects a page again).
     bool loading = false;
     auto reload = [&]() {
         if (!loading) {
@@ -77,6 +78,9 @@ TEST(RibbonRealUse, SlotsRebuildingTheBarFromItsOwnClickRunClean)
     click(command(bar));
     click(galleryItem(bar));
     click(bar.addQuickAction(RibbonTest::command(&bar, "save")));
+    auto* box = bar.findChild<QAbstractButton*>("cb");
+    QObject::connect(box, &QAbstractButton::toggled, reload);
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
     EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
     EXPECT_EQ(bar.findChildren<CVNQRibbonPage*>().size(), 2);
 }

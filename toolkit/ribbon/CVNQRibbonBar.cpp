@@ -5,6 +5,7 @@
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
+#include "CVNQRibbonIdle.h"
 #include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
 
@@ -20,11 +21,11 @@ namespace {
 // Deletes widgets whose records the bar has already dropped; their
 // destruction then has nothing left to report.
 template <class T>
-void deleteReleased(const QList<T*>& widgets, const QObject* bar)
+void deleteReleased(const QList<T*>& widgets, const QObject* bar, QWidget* retired)
 {
     for (T* widget : widgets) {
         QObject::disconnect(widget, &QObject::destroyed, bar, nullptr);
-        CVNQRibbonButton::deleteWhenIdle(widget);
+        ribbonDeleteWhenIdle(widget, retired);
     }
 }
 
@@ -39,6 +40,7 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
     m_tabRow = new CVNQContainer(this);
     m_pageStack = new CVNQContainer(this);
     m_popup = new CVNQContainer(nullptr);
+    m_retired = new QWidget;
     m_appButton = new CVNQRibbonButton(m_topRow, CVN_RIBBON_ITEM_SMALL);
     m_tabScrollLeft = new CVNQRibbonButton(m_tabRow, CVN_RIBBON_ITEM_SMALL);
     m_tabScrollRight = new CVNQRibbonButton(m_tabRow, CVN_RIBBON_ITEM_SMALL);
@@ -67,6 +69,7 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
         updateTabLayout();
     });
 
+    ribbonWatchInput();
     m_impl->applyTheme();
     applyRibbonStyles();
     updateLayout();
@@ -78,6 +81,8 @@ CVNQRibbonBar::~CVNQRibbonBar()
     clearContent();
     delete m_popup;
     m_popup = nullptr;
+    delete m_retired;
+    m_retired = nullptr;
 }
 
 ControlInfo CVNQRibbonBar::getProps()
@@ -115,7 +120,7 @@ bool CVNQRibbonBar::removePage(CVNQRibbonPage* page)
     if (!page || !m_pages.contains(page))
         return false;
     forgetPage(page);
-    deleteReleased(QList<CVNQRibbonPage*>{page}, this);
+    deleteReleased(QList<CVNQRibbonPage*>{page}, this, m_retired);
     rebuildTabs();
     return true;
 }
@@ -138,7 +143,7 @@ void CVNQRibbonBar::clearPages()
     m_currentPage = nullptr;
     for (CVNQRibbonContextGroup* group : qAsConst(m_contextGroups))
         group->m_pages.clear();
-    deleteReleased(pages, this);
+    deleteReleased(pages, this, m_retired);
     rebuildTabs();
 }
 
@@ -389,10 +394,10 @@ void CVNQRibbonBar::clearContent()
     qDeleteAll(groups);
     const QList<CVNQRibbonButton*> quick = m_quickButtons;
     m_quickButtons.clear();
-    deleteReleased(quick, this);
+    deleteReleased(quick, this, m_retired);
     const QList<QWidget*> topRight = m_topRightWidgets;
     m_topRightWidgets.clear();
-    deleteReleased(topRight, this);
+    deleteReleased(topRight, this, m_retired);
 
     // An action leaves the registered list together with its re-emission,
     // or registering it again would report each trigger twice.

@@ -142,6 +142,8 @@ private:
     CVNQContainer* m_tabRow = nullptr;
     CVNQContainer* m_pageStack = nullptr;
     CVNQContainer* m_popup = nullptr;
+    // Holds removed widgets whose handlers still run; never shown.
+    QWidget* m_retired = nullptr;
     CVNQRibbonButton* m_appButton = nullptr;
     CVNQRibbonButton* m_tabScrollLeft = nullptr;
     CVNQRibbonButton* m_tabScrollRight = nullptr;

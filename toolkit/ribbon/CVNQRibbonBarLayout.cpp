@@ -6,6 +6,7 @@
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
+#include "CVNQRibbonIdle.h"
 #include "CVNQRibbonGallery.h"
 #include "CVNQRibbonGeometry.h"
 #include "CVNQRibbonPage.h"
@@ -163,7 +164,7 @@ void CVNQRibbonBar::rebuildTabs()
     m_tabPages.clear();
     // The clicked tab may still be in its handler when a slot rebuilds them.
     for (CVNQRibbonButton* button : old)
-        CVNQRibbonButton::deleteWhenIdle(button);
+        ribbonDeleteWhenIdle(button, m_retired);
 
     for (CVNQRibbonPage* page : qAsConst(m_pages)) {
         CVNQRibbonContextGroup* group = page->contextGroup();

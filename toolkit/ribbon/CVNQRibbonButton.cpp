@@ -1,6 +1,7 @@
 #include "CVNQRibbonButton.h"
 #include "CVNQWidgetBaseImpl.h"
 
+#include "CVNQRibbonIdle.h"
 #include "CVNQRibbonMenu.h"
 
 #include <QAction>
@@ -9,31 +10,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QVector>
 
 namespace CVNQtLib {
-
-namespace {
-
-// The buttons whose event or click handlers are running, innermost last.
-QVector<const QWidget*>& busyButtons()
-{
-    static QVector<const QWidget*> busy;
-    return busy;
-}
-
-struct BusyMark
-{
-    explicit BusyMark(const QWidget* button)
-        : button(button)
-    {
-        busyButtons().append(button);
-    }
-    ~BusyMark() { busyButtons().removeOne(button); }
-    const QWidget* button;
-};
-
-} // namespace
 
 CVNQRibbonButton::CVNQRibbonButton(QWidget* parent, CVN_RIBBON_ITEM_SIZE size)
     : CVNQPushButton(parent)
@@ -46,7 +24,7 @@ CVNQRibbonButton::CVNQRibbonButton(QWidget* parent, CVN_RIBBON_ITEM_SIZE size)
 
 CVNQRibbonButton::~CVNQRibbonButton()
 {
-    busyButtons().removeAll(this);
+    ribbonForgetHandling(this);
 }
 
 void CVNQRibbonButton::setItemSize(CVN_RIBBON_ITEM_SIZE size)
@@ -132,7 +110,7 @@ void CVNQRibbonButton::onClicked()
 {
     if (!m_action || m_popupMode == CVN_RIBBON_POPUP_INSTANT)
         return;
-    const BusyMark mark(this);
+    const RibbonHandlingScope scope(this);
     // A slot on the command may rebuild the bar and take this button away.
     const QPointer<CVNQRibbonButton> self(this);
     m_action->trigger();
@@ -142,23 +120,8 @@ void CVNQRibbonButton::onClicked()
 
 bool CVNQRibbonButton::event(QEvent* event)
 {
-    const BusyMark mark(this);
+    const RibbonHandlingScope scope(this);
     return CVNQPushButton::event(event);
-}
-
-void CVNQRibbonButton::deleteWhenIdle(QWidget* widget)
-{
-    if (!widget)
-        return;
-    for (const QWidget* busy : qAsConst(busyButtons())) {
-        if (busy == widget || widget->isAncestorOf(busy)) {
-            widget->hide();
-            widget->setObjectName(QString());
-            widget->deleteLater();
-            return;
-        }
-    }
-    delete widget;
 }
 
 QRect CVNQRibbonButton::popupIndicatorRect() const

@@ -42,11 +42,6 @@ public:
 
     QSize sizeHint() const override;
 
-    // Deletes the widget, or, while a ribbon button in it is still handling
-    // an event or a click (a slot rebuilt the bar), hides it and deletes it
-    // once that handler has returned.
-    static void deleteWhenIdle(QWidget* widget);
-
 Q_SIGNALS:
     void menuAboutToShow();
 
