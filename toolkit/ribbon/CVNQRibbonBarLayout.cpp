@@ -6,9 +6,9 @@
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
-#include "CVNQRibbonIdle.h"
 #include "CVNQRibbonGallery.h"
 #include "CVNQRibbonGeometry.h"
+#include "CVNQRibbonIdle.h"
 #include "CVNQRibbonPage.h"
 
 #include <QFontMetrics>
