@@ -122,7 +122,15 @@ TEST_F(RibbonControlTest, FileFallbackAndThemeEntriesSetLooksOnly)
     EXPECT_EQ(bar.pageById("f") != nullptr, true);
     EXPECT_EQ(bar.configFile(), file);
     read(bar, QString(R"({"attr": {"configFile": "%1"}})").arg(dir.filePath("bad.json")).toUtf8().constData());
-    EXPECT_EQ(bar.configFile(), file); // the refused file is not named
+    EXPECT_EQ(bar.configFile(), dir.filePath("bad.json")); // the node's reference is kept
+    EXPECT_NE(bar.pageById("f"), nullptr);
+    // A missing file and a refused inline content keep the reference too.
+    read(bar, R"({"attr": {"configFile": "missing.json"}})");
+    EXPECT_EQ(bar.configFile(), "missing.json");
+    read(bar, R"({"attr": {"configFile": "kept.json", "ribbon": {"schemaVersion": 2}}})");
+    Json::Value written(Json::objectValue);
+    bar.serializeJsonValue(&written, false);
+    EXPECT_EQ(written["attr"]["configFile"].asString(), "kept.json");
     EXPECT_NE(bar.pageById("f"), nullptr);
 
     // Gallery counts from a configuration stay widget sizes.

@@ -5,13 +5,31 @@
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
+#include "CVNQRibbonIdle.h"
 #include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
 
 #include <QAction>
 #include <QEvent>
+#include <QMenu>
+#include <QPointer>
 
 namespace CVNQtLib {
+
+namespace {
+
+// Deletes widgets whose records the bar has already dropped; their
+// destruction then has nothing left to report.
+template <class T>
+void deleteReleased(const QList<T*>& widgets, const QObject* bar, QWidget* retired)
+{
+    for (T* widget : widgets) {
+        QObject::disconnect(widget, &QObject::destroyed, bar, nullptr);
+        ribbonDeleteWhenIdle(widget, retired);
+    }
+}
+
+} // namespace
 
 CVNQ_IMPLEMENT_CONTROL(CVNQRibbonBar, CVNQRibbonBarImpl, "qtribbonbar")
 
@@ -22,6 +40,7 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
     m_tabRow = new CVNQContainer(this);
     m_pageStack = new CVNQContainer(this);
     m_popup = new CVNQContainer(nullptr);
+    m_retired = new QWidget;
     m_appButton = new CVNQRibbonButton(m_topRow, CVN_RIBBON_ITEM_SMALL);
     m_tabScrollLeft = new CVNQRibbonButton(m_tabRow, CVN_RIBBON_ITEM_SMALL);
     m_tabScrollRight = new CVNQRibbonButton(m_tabRow, CVN_RIBBON_ITEM_SMALL);
@@ -50,6 +69,7 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
         updateTabLayout();
     });
 
+    ribbonWatchInput();
     m_impl->applyTheme();
     applyRibbonStyles();
     updateLayout();
@@ -61,6 +81,8 @@ CVNQRibbonBar::~CVNQRibbonBar()
     clearContent();
     delete m_popup;
     m_popup = nullptr;
+    delete m_retired;
+    m_retired = nullptr;
 }
 
 ControlInfo CVNQRibbonBar::getProps()
@@ -81,6 +103,11 @@ CVNQRibbonPage* CVNQRibbonBar::insertPage(int index, const QString& id, const QS
     auto* page = new CVNQRibbonPage(id, title, m_pageStack);
     page->m_bar = this;
     page->hide();
+    // A page the caller deletes itself leaves no record behind.
+    connect(page, &QObject::destroyed, this, [this, page]() {
+        forgetPage(page);
+        rebuildTabs();
+    });
     m_pages.insert(qBound(0, index, m_pages.size()), page);
     if (!m_currentPage)
         m_currentPage = page;
@@ -92,15 +119,20 @@ bool CVNQRibbonBar::removePage(CVNQRibbonPage* page)
 {
     if (!page || !m_pages.contains(page))
         return false;
+    forgetPage(page);
+    deleteReleased(QList<CVNQRibbonPage*>{page}, this, m_retired);
+    rebuildTabs();
+    return true;
+}
+
+void CVNQRibbonBar::forgetPage(CVNQRibbonPage* page)
+{
     for (CVNQRibbonContextGroup* group : qAsConst(m_contextGroups))
         group->m_pages.removeAll(page);
     m_pages.removeAll(page);
     if (m_currentPage == page)
         m_currentPage = m_pages.isEmpty() ? nullptr : m_pages.first();
     m_tabPages.removeAll(page);
-    delete page;
-    rebuildTabs();
-    return true;
 }
 
 void CVNQRibbonBar::clearPages()
@@ -111,7 +143,7 @@ void CVNQRibbonBar::clearPages()
     m_currentPage = nullptr;
     for (CVNQRibbonContextGroup* group : qAsConst(m_contextGroups))
         group->m_pages.clear();
-    qDeleteAll(pages);
+    deleteReleased(pages, this, m_retired);
     rebuildTabs();
 }
 
@@ -225,6 +257,10 @@ CVNQRibbonButton* CVNQRibbonBar::addQuickAction(QAction* action)
     button->setShowText(false);
     button->setToolTip(action->text());
     button->show();
+    connect(button, &QObject::destroyed, this, [this, button]() {
+        m_quickButtons.removeAll(button);
+        updateLayout();
+    });
     m_quickButtons.append(button);
     applyCommandStyles(button);
     updateLayout();
@@ -237,6 +273,11 @@ void CVNQRibbonBar::addTopRightWidget(QWidget* widget)
         return;
     widget->setParent(m_topRow);
     widget->show();
+    // The caller may delete its widget; the row then closes the gap.
+    connect(widget, &QObject::destroyed, this, [this, widget]() {
+        m_topRightWidgets.removeAll(widget);
+        updateLayout();
+    });
     m_topRightWidgets.append(widget);
     updateLayout();
 }
@@ -268,13 +309,13 @@ void CVNQRibbonBar::registerAction(QAction* action)
             m_ownedActions.removeAll(action);
         });
         connect(action, &QAction::triggered, this,
-                [this, action]() { emit commandTriggered(action->objectName(), action->isChecked()); });
+                [this, action]() { emitCommand(action->objectName(), action->isChecked()); });
     }
     if (action->parent() == this && !m_ownedActions.contains(action))
         m_ownedActions.append(action);
 }
 
-void CVNQRibbonBar::registerMenuActions(CVNQRibbonMenu* menu)
+void CVNQRibbonBar::registerMenuActions(QMenu* menu)
 {
     if (!menu)
         return;
@@ -282,11 +323,20 @@ void CVNQRibbonBar::registerMenuActions(CVNQRibbonMenu* menu)
     for (QAction* action : actions) {
         if (action->isSeparator())
             continue;
-        if (auto* sub = qobject_cast<CVNQRibbonMenu*>(action->menu()))
+        if (QMenu* sub = action->menu())
             registerMenuActions(sub);
-        else if (!action->menu())
+        else
             registerAction(action);
     }
+}
+
+void CVNQRibbonBar::emitCommand(const QString& commandId, bool checked)
+{
+    const bool fromPopup = m_popup->isVisible();
+    const QPointer<CVNQRibbonBar> self(this);
+    emit commandTriggered(commandId, checked);
+    if (self && fromPopup)
+        hideMinimizedPopup();
 }
 
 QAction* CVNQRibbonBar::findAction(const QString& commandId) const
@@ -344,11 +394,15 @@ void CVNQRibbonBar::clearContent()
     qDeleteAll(groups);
     const QList<CVNQRibbonButton*> quick = m_quickButtons;
     m_quickButtons.clear();
-    qDeleteAll(quick);
+    deleteReleased(quick, this, m_retired);
     const QList<QWidget*> topRight = m_topRightWidgets;
     m_topRightWidgets.clear();
-    qDeleteAll(topRight);
+    deleteReleased(topRight, this, m_retired);
 
+    // An action leaves the registered list together with its re-emission,
+    // or registering it again would report each trigger twice.
+    for (QAction* action : qAsConst(m_registeredActions))
+        disconnect(action, nullptr, this, nullptr);
     const QList<QAction*> owned = m_ownedActions;
     m_ownedActions.clear();
     m_registeredActions.clear();

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 class QAction;
+class QMenu;
 
 namespace CVNQtLib {
 
@@ -108,7 +109,11 @@ private:
     bool selectPage(int index, bool openPopup);
     void setMinimizedState(bool minimized);
     void clearContent();
-    void registerMenuActions(CVNQRibbonMenu* menu);
+    void registerMenuActions(QMenu* menu);
+    // Re-emits a command; one chosen in the minimised bar's pop-up closes it.
+    void emitCommand(const QString& commandId, bool checked);
+    // Drops a page from every record (the page list, tabs, context groups).
+    void forgetPage(CVNQRibbonPage* page);
 
     // Layout and painting.
     void updateTabLayout();
@@ -137,6 +142,8 @@ private:
     CVNQContainer* m_tabRow = nullptr;
     CVNQContainer* m_pageStack = nullptr;
     CVNQContainer* m_popup = nullptr;
+    // Holds removed widgets whose handlers still run; never shown.
+    QWidget* m_retired = nullptr;
     CVNQRibbonButton* m_appButton = nullptr;
     CVNQRibbonButton* m_tabScrollLeft = nullptr;
     CVNQRibbonButton* m_tabScrollRight = nullptr;

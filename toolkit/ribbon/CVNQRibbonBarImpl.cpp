@@ -175,15 +175,16 @@ void CVNQRibbonBarImpl::readAttr(const Json::Value& attr)
     if (CVNQResourceManager::getInstance()->isLoadFromThemeRes())
         return;
 
+    // The node's reference is kept as written, even when its file is
+    // missing or the inline content is refused, so saving does not lose it.
     const QString file = jsonString(attr, "configFile");
+    if (!file.isEmpty())
+        b->m_configFile = file;
     const Json::Value& ribbon = jsonGet(attr, "ribbon");
-    if (ribbon.isObject()) {
-        // The content was edited inline; the file it came from keeps its name.
-        if (b->loadConfigValue(ribbon, QStringLiteral("inline")) && !file.isEmpty())
-            b->m_configFile = file;
-    } else if (!file.isEmpty()) {
+    if (ribbon.isObject())
+        b->loadConfigValue(ribbon, QStringLiteral("inline"));
+    else if (!file.isEmpty())
         b->loadConfigFile(file);
-    }
 
     const QString mode = jsonString(attr, "layoutMode", ribbonLayoutModeWord(b->m_layoutMode));
     b->setLayoutMode(ribbonLayoutModeFromWord(mode));

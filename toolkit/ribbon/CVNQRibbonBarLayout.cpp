@@ -8,6 +8,7 @@
 #include "CVNQRibbonContextGroup.h"
 #include "CVNQRibbonGallery.h"
 #include "CVNQRibbonGeometry.h"
+#include "CVNQRibbonIdle.h"
 #include "CVNQRibbonPage.h"
 
 #include <QFontMetrics>
@@ -161,7 +162,9 @@ void CVNQRibbonBar::rebuildTabs()
     const QList<CVNQRibbonButton*> old = m_tabButtons;
     m_tabButtons.clear();
     m_tabPages.clear();
-    qDeleteAll(old);
+    // The clicked tab may still be in its handler when a slot rebuilds them.
+    for (CVNQRibbonButton* button : old)
+        ribbonDeleteWhenIdle(button, m_retired);
 
     for (CVNQRibbonPage* page : qAsConst(m_pages)) {
         CVNQRibbonContextGroup* group = page->contextGroup();

@@ -1,11 +1,13 @@
 #include "CVNQRibbonButton.h"
 #include "CVNQWidgetBaseImpl.h"
 
+#include "CVNQRibbonIdle.h"
 #include "CVNQRibbonMenu.h"
 
 #include <QAction>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,7 +22,10 @@ CVNQRibbonButton::CVNQRibbonButton(QWidget* parent, CVN_RIBBON_ITEM_SIZE size)
     connect(this, &QAbstractButton::clicked, this, &CVNQRibbonButton::onClicked);
 }
 
-CVNQRibbonButton::~CVNQRibbonButton() = default;
+CVNQRibbonButton::~CVNQRibbonButton()
+{
+    ribbonForgetHandling(this);
+}
 
 void CVNQRibbonButton::setItemSize(CVN_RIBBON_ITEM_SIZE size)
 {
@@ -105,8 +110,18 @@ void CVNQRibbonButton::onClicked()
 {
     if (!m_action || m_popupMode == CVN_RIBBON_POPUP_INSTANT)
         return;
+    const RibbonHandlingScope scope(this);
+    // A slot on the command may rebuild the bar and take this button away.
+    const QPointer<CVNQRibbonButton> self(this);
     m_action->trigger();
-    syncFromAction();
+    if (self)
+        syncFromAction();
+}
+
+bool CVNQRibbonButton::event(QEvent* event)
+{
+    const RibbonHandlingScope scope(this);
+    return CVNQPushButton::event(event);
 }
 
 QRect CVNQRibbonButton::popupIndicatorRect() const
@@ -152,6 +167,19 @@ void CVNQRibbonButton::mousePressEvent(QMouseEvent* event)
         return;
     }
     CVNQPushButton::mousePressEvent(event);
+}
+
+void CVNQRibbonButton::keyPressEvent(QKeyEvent* event)
+{
+    // The keyboard's way to the menu a press on the button would open.
+    const int key = event->key();
+    const bool activate = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (activate && !event->isAutoRepeat() && m_menu && m_popupMode == CVN_RIBBON_POPUP_INSTANT) {
+        showPopupMenu();
+        event->accept();
+        return;
+    }
+    CVNQPushButton::keyPressEvent(event);
 }
 
 void CVNQRibbonButton::mouseReleaseEvent(QMouseEvent* event)

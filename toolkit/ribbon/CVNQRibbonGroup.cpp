@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace CVNQtLib {
 
 namespace {
@@ -51,6 +53,17 @@ CVNQRibbonGroup::~CVNQRibbonGroup()
 void CVNQRibbonGroup::appendItem(const Item& item)
 {
     m_items.append(item);
+    // A widget deleted by its owner leaves the group and its columns.
+    connect(item.widget, &QObject::destroyed, this, [this, widget = item.widget]() {
+        const int before = m_items.size();
+        m_items.erase(
+            std::remove_if(m_items.begin(), m_items.end(), [widget](const Item& it) { return it.widget == widget; }),
+            m_items.end());
+        if (m_items.size() == before)
+            return;
+        updateGeometry();
+        updateItemLayout();
+    });
     item.widget->show();
     updateGeometry();
     updateItemLayout();
@@ -103,7 +116,7 @@ CVNQRibbonGallery* CVNQRibbonGroup::addGallery(int columns, int rows)
     gallery->setVisibleRowCount(qMax(rows, 1));
     if (CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr) {
         connect(gallery, &CVNQRibbonGallery::itemTriggered, bar,
-                [bar](const QString& id) { emit bar->commandTriggered(id, false); });
+                [bar](const QString& id) { bar->emitCommand(id, false); });
         bar->applyGalleryStyle(gallery);
     }
     appendItem({gallery, CVN_RIBBON_ITEM_LARGE, QStringLiteral("gallery"), nullptr});
