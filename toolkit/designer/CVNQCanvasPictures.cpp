@@ -9,7 +9,9 @@
 #include "CVNQCanvasImpl.h"
 #include "CVNQContainer.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QShowEvent>
 #include <QPainter>
 
 namespace CVNQtLib {
@@ -24,6 +26,41 @@ constexpr qint64 kWholePictureArea = 1024 * 1024;
 bool shownFlag(const QWidget* w)
 {
     return w->property("visibility").toBool();
+}
+
+// Where w is drawn: its geometry, cut to the size its absolute record
+// gives when the record places it (a chart keeps a minimum size larger than
+// the page asks for).
+QRect drawnRect(QWidget* w, const QPoint& offset)
+{
+    QRect r = w->geometry().translated(offset);
+    const ICVNQWidgetBase* control = dynamic_cast<const ICVNQWidgetBase*>(w);
+    void* data = nullptr;
+    if (control && control->getLayoutType() == 1 && !CVNQCanvasImpl::placedByParent(w, control))
+        control->getLayoutData(data);
+    if (const int* record = static_cast<const int*>(data); record && record[2] > 0 && record[3] > 0)
+        r.setSize(r.size().boundedTo(QSize(record[2], record[3])));
+    return r;
+}
+
+// Qt shows the inner widgets a control made (a spin box's editor) when the
+// control is first shown; page controls never are, so their inner widgets
+// are given the state they have in a window whose page was shown once.
+void revealInnerWidgets(QWidget* w, const CVNQCanvasImpl& d)
+{
+    for (QObject* child : w->children()) {
+        if (!child->isWidgetType())
+            continue;
+        QWidget* cw = static_cast<QWidget*>(child);
+        if (cw->isWindow() || d.pictures.count(cw) != 0 || cw->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            continue;
+        if (cw->isHidden()) {
+            cw->setAttribute(Qt::WA_WState_Hidden, false);
+            QShowEvent show;
+            QCoreApplication::sendEvent(cw, &show);
+        }
+        revealInnerWidgets(cw, d);
+    }
 }
 
 CVNQCanvasWindow* pageOf(QWidget* w, const QWidget* canvas)
@@ -132,7 +169,7 @@ void CVNQCanvas::paintControl(QPainter& painter, const QPoint& offset, QWidget* 
     } else if (w->isHidden() || w->isWindow()) {
         return;
     }
-    const QRect r = w->geometry().translated(offset);
+    const QRect r = picture ? drawnRect(w, offset) : w->geometry().translated(offset);
     const QRect visible = r & clip;
     if (visible.isEmpty())
         return;
@@ -157,6 +194,13 @@ void CVNQCanvas::drawPicture(QPainter& painter, QWidget* w, const QRect& r, cons
         QPixmap pixmap(part.size() * ratio);
         pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
+        if (picture.pixmap.isNull()) {
+            // A control finishes its look when shown (a spin box writes its
+            // value into its editor then).
+            QShowEvent show;
+            QCoreApplication::sendEvent(w, &show);
+        }
+        revealInnerWidgets(w, *m_impl);
         // Before the size is taken: rendering delivers the resize a hidden
         // control still owes itself, and with it the layout of its children.
         w->render(&pixmap, QPoint(), QRegion(part), QWidget::DrawChildren);
