@@ -120,9 +120,14 @@ CVN_CAV_HIT_TEST CVNQCanvas::HitInSelected(int x, int y) const
 
 void CVNQCanvas::DrawSelectionPoint(QPainter& painter, int x, int y, bool other)
 {
-    painter.setPen(QPen(QColor(0, 0, 0)));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(x - 3, y - 3, 5, 5);
+    // The outline of a 5 x 5 rectangle under a one-pixel pen, edge by edge:
+    // filled spans cost a fraction of a stroked outline, and every selected
+    // control has eight handles.
+    const QColor black(0, 0, 0);
+    painter.fillRect(x - 3, y - 3, 6, 1, black);
+    painter.fillRect(x - 3, y + 2, 6, 1, black);
+    painter.fillRect(x - 3, y - 2, 1, 4, black);
+    painter.fillRect(x + 2, y - 2, 1, 4, black);
     painter.fillRect(x - 2, y - 2, 3, 3, other ? QColor(197, 230, 255) : QColor(255, 255, 255));
 }
 
@@ -238,7 +243,10 @@ void CVNQCanvas::mouseMoveEvent(QMouseEvent* event)
     if (QWidget* parent = d.selection.front()->parentWidget()) {
         for (QObject* child : parent->children()) {
             QWidget* w = child->isWidgetType() ? static_cast<QWidget*>(child) : nullptr;
-            if (!w || w->property("MarkDelete").toBool() || !shownFlag(w) || IsInSelected(w))
+            const CVNQCanvasImpl::Picture* picture = w ? d.pictureOf(w) : nullptr;
+            const bool target = picture ? picture->shown && !picture->markDelete
+                                        : w && !w->property("MarkDelete").toBool() && shownFlag(w);
+            if (!target || IsInSelected(w))
                 continue;
             xs.push_back(w->x());
             ys.push_back(w->y());

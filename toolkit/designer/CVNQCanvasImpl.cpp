@@ -91,6 +91,12 @@ CVNQCanvasImpl::Picture* CVNQCanvasImpl::pictureOf(const QWidget* w)
     return it == pictures.end() ? nullptr : &it->second;
 }
 
+void CVNQCanvasImpl::readFlags(const QWidget* w, Picture& picture)
+{
+    picture.shown = w->property("visibility").toBool();
+    picture.markDelete = w->property("MarkDelete").toBool();
+}
+
 bool CVNQCanvasImpl::placedByParent(QWidget* w, const ICVNQWidgetBase* control)
 {
     QWidget* parent = w->parentWidget();

@@ -59,9 +59,13 @@ public:
         // The control's size when the pixmap was made.
         QSize size;
         bool stale = true;
+        // Its "visibility" and "MarkDelete" properties, read when they change.
+        bool shown = true;
+        bool markDelete = false;
     };
     // The picture record of a control of an open page; null for any other widget.
     Picture* pictureOf(const QWidget* w);
+    static void readFlags(const QWidget* w, Picture& picture);
 
     QPointer<CVNQCanvasWindow> current;
     int nameCounter = 1;

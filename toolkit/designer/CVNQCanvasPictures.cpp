@@ -23,11 +23,6 @@ namespace {
 // more memory than the canvas.
 constexpr qint64 kWholePictureArea = 1024 * 1024;
 
-bool shownFlag(const QWidget* w)
-{
-    return w->property("visibility").toBool();
-}
-
 // Where w is drawn: its geometry, cut to the size its absolute record
 // gives when the record places it (a chart keeps a minimum size larger than
 // the page asks for).
@@ -77,7 +72,7 @@ void CVNQCanvas::adoptControls(CVNQCanvasWindow* page, QWidget* w)
     if (w != page && CVNQCanvasWindow::isPageControl(w) && !m_impl->pictureOf(w)) {
         // What the page did not hide is what it shows when it runs.
         page->setShownWhenRun(w, !(w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide)));
-        m_impl->pictures[w];
+        CVNQCanvasImpl::readFlags(w, m_impl->pictures[w]);
         w->installEventFilter(this);
         connect(w, &QObject::destroyed, this, [this](QObject* o) { m_impl->pictures.erase(static_cast<QWidget*>(o)); });
         keepHidden(w);
@@ -145,6 +140,10 @@ bool CVNQCanvas::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::DynamicPropertyChange:
+        CVNQCanvasImpl::readFlags(w, *picture);
+        picture->stale = true;
+        update();
+        break;
     case QEvent::FontChange:
     case QEvent::EnabledChange:
     case QEvent::StyleChange:
@@ -164,7 +163,7 @@ void CVNQCanvas::paintControl(QPainter& painter, const QPoint& offset, QWidget* 
 {
     const CVNQCanvasImpl::Picture* picture = m_impl->pictureOf(w);
     if (picture) {
-        if (!shownFlag(w) || !m_impl->current->isShownWhenRun(w))
+        if (!picture->shown || !m_impl->current->isShownWhenRun(w))
             return;
     } else if (w->isHidden() || w->isWindow()) {
         return;
