@@ -303,8 +303,9 @@ void CVNQCanvas::mouseMoveEvent(QMouseEvent* event)
         if (moveControl(control, QRect(x, y, w, h)))
             changed |= before | markedRect(control);
     }
-    if (!changed.isEmpty())
-        update(changed);
+    // A selection its containers hold in place still answers the drag
+    // where the pointer is: at its primary control's handles.
+    update(changed.isEmpty() ? markedRect(d.selection.front()) : changed);
 }
 
 void CVNQCanvas::mouseReleaseEvent(QMouseEvent* event)
