@@ -26,17 +26,19 @@ constexpr const char* kViewsPage = R"({"w": 640, "h": 420, "elements": [
     {"type": "qtlabel", "name": "caption", "layout": {"type": 1}, "x": 330, "y": 230, "w": 120, "h": 30,
      "attr": {"text": "Farm"}},
     {"type": "qtgroupbox", "name": "box", "layout": {"type": 1}, "x": 10, "y": 310, "w": 300, "h": 100,
-     "attr": {"text": "Turbine"}}]}]})";
+     "attr": {"text": "Turbine"}},
+    {"type": "qtlistview", "name": "list", "layout": {"type": 1}, "x": 330, "y": 310, "w": 290, "h": 100, "child": [
+      {"type": "qtcontainer", "name": "row", "layout": {"type": 1}, "w": 290, "h": 30, "style": [["pvRow", 1, 0]]}]}]}]})";
 
 void defineFills()
 {
     const std::pair<const char*, QColor> fills[] = {
-        {"pvRoot", QColor(0x0f, 0x1b, 0x2b)},   {"pgRoot", QColor(0x0f, 0x1b, 0x2b)},
-        {"pgPanel", QColor(0x16, 0x26, 0x3b)},  {"pgStack", QColor(0x12, 0x20, 0x33)},
-        {"pgHeader", QColor(0x0b, 0x15, 0x22)}, {"pgSide", QColor(0x0b, 0x15, 0x22)},
-        {"pgTile0", QColor(0x2e, 0xa0, 0x6b)},  {"pgTile1", QColor(0x1f, 0x8a, 0xc9)},
-        {"pgTile2", QColor(0xe0, 0x9b, 0x2d)},  {"pgTile3", QColor(0xc9, 0x4b, 0x4b)},
-        {"pgTile4", QColor(0x6b, 0x7a, 0x8f)}};
+        {"pvRoot", QColor(0x0f, 0x1b, 0x2b)},  {"pvRow", QColor(0xc9, 0x4b, 0x4b)},
+        {"pgRoot", QColor(0x0f, 0x1b, 0x2b)},  {"pgPanel", QColor(0x16, 0x26, 0x3b)},
+        {"pgStack", QColor(0x12, 0x20, 0x33)}, {"pgHeader", QColor(0x0b, 0x15, 0x22)},
+        {"pgSide", QColor(0x0b, 0x15, 0x22)},  {"pgTile0", QColor(0x2e, 0xa0, 0x6b)},
+        {"pgTile1", QColor(0x1f, 0x8a, 0xc9)}, {"pgTile2", QColor(0xe0, 0x9b, 0x2d)},
+        {"pgTile3", QColor(0xc9, 0x4b, 0x4b)}, {"pgTile4", QColor(0x6b, 0x7a, 0x8f)}};
     for (const auto& [name, colour] : fills) {
         FillStyle style;
         style.name = name;
