@@ -117,6 +117,8 @@ private:
     bool moveControl(QWidget* w, const QRect& r);
     // Canvas rectangle of w, grown by the handles' reach.
     QRect markedRect(QWidget* w) const;
+    // Where w is drawn on the canvas.
+    QRect onCanvas(QWidget* w) const;
     // Press over no selection, or a press that never turned into a drag.
     void clickAt(const QPoint& point, Qt::KeyboardModifiers modifiers);
     // Names, marks and places a control just created under parent.

@@ -93,7 +93,7 @@ CVN_CAV_HIT_TEST CVNQCanvas::HitInSelected(int x, int y) const
         // The page's own top-level controls are neither moved nor resized.
         if (w->parentWidget() && w->parentWidget()->parentWidget() == this)
             return HitNone;
-        const QRect r(w->mapTo(this, QPoint(0, 0)), w->size());
+        const QRect r = onCanvas(w);
         const int L = r.left(), T = r.top(), W = r.width(), H = r.height();
         if (x < L || x > L + W || y < T || y > T + H)
             continue;
@@ -160,7 +160,7 @@ void CVNQCanvas::paintEvent(QPaintEvent* event)
         primary = false;
         if (!isAncestorOf(w))
             continue;
-        const QRect r(w->mapTo(this, QPoint(0, 0)), w->size());
+        const QRect r = onCanvas(w);
         if (!r.adjusted(-3, -3, 3, 3).intersects(area))
             continue;
         const int L = r.left(), T = r.top(), W = r.width(), H = r.height();
@@ -178,7 +178,13 @@ void CVNQCanvas::paintChild(QPainter& painter, const QPoint& offset, QWidget* w)
 
 QRect CVNQCanvas::markedRect(QWidget* w) const
 {
-    return QRect(w->mapTo(this, QPoint(0, 0)), w->size()).adjusted(-3, -3, 3, 3);
+    return onCanvas(w).adjusted(-3, -3, 3, 3);
+}
+
+QRect CVNQCanvas::onCanvas(QWidget* w) const
+{
+    QWidget* parent = w->parentWidget();
+    return CVNQCanvasImpl::drawnRect(w, parent ? parent->mapTo(this, QPoint(0, 0)) : QPoint());
 }
 
 bool CVNQCanvas::moveControl(QWidget* w, const QRect& r)

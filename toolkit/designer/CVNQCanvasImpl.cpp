@@ -91,6 +91,18 @@ CVNQCanvasImpl::Picture* CVNQCanvasImpl::pictureOf(const QWidget* w)
     return it == pictures.end() ? nullptr : &it->second;
 }
 
+QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset)
+{
+    QRect r = w->geometry().translated(offset);
+    const ICVNQWidgetBase* control = dynamic_cast<const ICVNQWidgetBase*>(w);
+    void* data = nullptr;
+    if (control && control->getLayoutType() == 1 && !placedByParent(w, control))
+        control->getLayoutData(data);
+    if (const int* record = static_cast<const int*>(data); record && record[2] > 0 && record[3] > 0)
+        r.setSize(r.size().boundedTo(QSize(record[2], record[3])));
+    return r;
+}
+
 void CVNQCanvasImpl::readFlags(const QWidget* w, Picture& picture)
 {
     picture.shown = w->property("visibility").toBool();

@@ -46,6 +46,10 @@ public:
     // lines up or flows its children, a container docking it, a stack
     // sizing its pages. The mouse does not move such a control.
     static bool placedByParent(QWidget* w, const ICVNQWidgetBase* control);
+    // Where w is drawn and hit, its parent's origin at offset: its geometry,
+    // cut to the size its absolute record gives when the record places it
+    // (a chart keeps a minimum size larger than the page asks for).
+    static QRect drawnRect(QWidget* w, const QPoint& offset);
     void selectionChanged();
 
     // One picture per control of a page: the control as it paints in a

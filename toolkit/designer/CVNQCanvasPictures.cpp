@@ -23,21 +23,6 @@ namespace {
 // more memory than the canvas.
 constexpr qint64 kWholePictureArea = 1024 * 1024;
 
-// Where w is drawn: its geometry, cut to the size its absolute record
-// gives when the record places it (a chart keeps a minimum size larger than
-// the page asks for).
-QRect drawnRect(QWidget* w, const QPoint& offset)
-{
-    QRect r = w->geometry().translated(offset);
-    const ICVNQWidgetBase* control = dynamic_cast<const ICVNQWidgetBase*>(w);
-    void* data = nullptr;
-    if (control && control->getLayoutType() == 1 && !CVNQCanvasImpl::placedByParent(w, control))
-        control->getLayoutData(data);
-    if (const int* record = static_cast<const int*>(data); record && record[2] > 0 && record[3] > 0)
-        r.setSize(r.size().boundedTo(QSize(record[2], record[3])));
-    return r;
-}
-
 // Qt shows the inner widgets a control made (a spin box's editor) when the
 // control is first shown; page controls never are, so their inner widgets
 // are given the state they have in a window whose page was shown once.
@@ -163,12 +148,13 @@ void CVNQCanvas::paintControl(QPainter& painter, const QPoint& offset, QWidget* 
 {
     const CVNQCanvasImpl::Picture* picture = m_impl->pictureOf(w);
     if (picture) {
-        if (!picture->shown || !m_impl->current->isShownWhenRun(w))
+        CVNQCanvasWindow* page = m_impl->current;
+        if (!picture->shown || (page && !page->isShownWhenRun(w)))
             return;
     } else if (w->isHidden() || w->isWindow()) {
         return;
     }
-    const QRect r = picture ? drawnRect(w, offset) : w->geometry().translated(offset);
+    const QRect r = picture ? CVNQCanvasImpl::drawnRect(w, offset) : w->geometry().translated(offset);
     const QRect visible = r & clip;
     if (visible.isEmpty())
         return;

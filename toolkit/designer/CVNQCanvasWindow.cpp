@@ -1,5 +1,7 @@
 #include "CVNQCanvasWindow.h"
 
+#include "CVNQCanvasImpl.h"
+
 #include "CVNJson.h"
 #include "CVNQControlInfo.h"
 #include "CVNQtLib.h"
@@ -125,7 +127,9 @@ QWidget* CVNQCanvasWindow::hitTest(QWidget* w, const QPoint& origin, const QPoin
     if (control ? !isShownWhenRun(w) : w != this && w->isHidden())
         return nullptr;
     // Edges included: a rectangle of width W spans origin .. origin + W.
-    if (p.x() < origin.x() || p.x() > origin.x() + w->width() || p.y() < origin.y() || p.y() > origin.y() + w->height())
+    const QSize size = control ? CVNQCanvasImpl::drawnRect(w, QPoint()).size() : w->size();
+    if (p.x() < origin.x() || p.x() > origin.x() + size.width() || p.y() < origin.y() ||
+        p.y() > origin.y() + size.height())
         return nullptr;
     // Children are painted over their parent, later ones over earlier ones,
     // and only inside their parent.
