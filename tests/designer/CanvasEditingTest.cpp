@@ -165,3 +165,57 @@ TEST(DesignerCanvas, NewControlsNamedUniquely)
     EXPECT_EQ(dropped->parentWidget()->objectName(), "root");
     EXPECT_EQ(dropped->geometry(), QRect(250, 200, 100, 100));
 }
+
+// What is clicked is what is seen, hidden controls stay pictures, a
+// selection moves as one and laid-out controls keep their places.
+TEST(DesignerCanvas, ClicksAndMovesFollowThePicture)
+{
+    constexpr const char* kLayered = R"({"w": 400, "h": 300, "elements": [
+      {"type": "qtcontainer", "name": "root", "child": [
+        {"type": "qtcontainer", "name": "under", "x": 20, "y": 20, "w": 100, "h": 60},
+        {"type": "qtcontainer", "name": "over", "x": 60, "y": 40, "w": 100, "h": 60},
+        {"type": "qtlabel", "name": "a", "x": 200, "y": 150, "w": 40, "h": 20},
+        {"type": "qtlabel", "name": "b", "x": 260, "y": 180, "w": 40, "h": 20},
+        {"type": "qtlabel", "name": "mark", "x": 330, "y": 10, "w": 40, "h": 20},
+        {"type": "qtcontainer", "name": "row", "x": 20, "y": 220, "w": 200, "h": 60, "attr": {"childLayout": 0},
+         "child": [{"type": "qtlabel", "name": "cell", "layout": {"type": 1}, "w": 50, "h": 20}]}]}]})";
+    QTemporaryDir dir;
+    CVNQCanvas canvas;
+    canvas.resize(400, 300);
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "layered.json", kLayered)));
+    canvas.grab();
+    auto* over = named<QWidget>(canvas, "over");
+    click(&canvas, QPoint(80, 60));
+    EXPECT_TRUE(canvas.IsInSelected(over)) << "the later sibling is painted on top";
+
+    // Visibility off and on: still a picture, never a live widget, and
+    // selectable while off.
+    ControlCommon::setInnerVisible(over, false);
+    click(&canvas, QPoint(10, 10));
+    click(&canvas, QPoint(80, 60));
+    EXPECT_TRUE(canvas.IsInSelected(over));
+    ControlCommon::setInnerVisible(over, true);
+    EXPECT_TRUE(over->isHidden());
+    EXPECT_FALSE(over->isVisibleTo(&canvas));
+
+    // Two controls snap once, by their bounding box: both move by 130.
+    auto* a = named<QWidget>(canvas, "a");
+    auto* b = named<QWidget>(canvas, "b");
+    click(&canvas, QPoint(210, 160));
+    click(&canvas, QPoint(270, 190), Qt::ShiftModifier);
+    drag(&canvas, QPoint(210, 160), QPoint(128, 0));
+    EXPECT_EQ(a->pos(), QPoint(330, 150));
+    EXPECT_EQ(b->pos(), QPoint(390, 180));
+
+    // A control its container lines up keeps its place and its record.
+    auto* cell = named<QWidget>(canvas, "cell");
+    const QRect before = cell->geometry();
+    click(&canvas, onCanvas(canvas, cell) + QPoint(10, 10));
+    ASSERT_TRUE(canvas.IsInSelected(cell));
+    drag(&canvas, onCanvas(canvas, cell) + QPoint(10, 10), QPoint(40, 5));
+    EXPECT_EQ(cell->geometry(), before);
+    cvnSetIsInDesigner(true);
+    const Json::Value saved = pageJson(canvas.GetCurWindow());
+    cvnSetIsInDesigner(false);
+    EXPECT_FALSE(saved["elements"][0]["child"][5]["child"][0].isMember("x"));
+}

@@ -43,7 +43,11 @@ CVNQCanvas::CVNQCanvas(QWidget* parent)
     setAcceptDrops(true);
 }
 
-CVNQCanvas::~CVNQCanvas() = default;
+CVNQCanvas::~CVNQCanvas()
+{
+    // The pages go first: their controls tell the canvas's state when they do.
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
 
 CVNQCanvasWindow* CVNQCanvas::GetCurWindow() const
 {
@@ -113,14 +117,8 @@ bool CVNQCanvas::CreatePageFromJson(const QString& path)
         return false;
     auto* page = new CVNQCanvasWindow(this);
     cvnCreatePageByFileName(page, path);
-    // Page files keep nested controls' places as bare x, y, w, h, which the
-    // loader only records; placed by their records, the controls show where
-    // the page was saved instead of piling up at their parents' origins.
-    for (QWidget* w : page->findChildren<QWidget*>()) {
-        if (ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w))
-            control->resizeWidget();
-    }
-    page->hideAllWidges();
+    fillPage(page);
+    adoptControls(page, page);
 
     const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     page->setPageName(fileName);

@@ -98,8 +98,27 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Keeps the page's controls hidden and their pictures current.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Takes the controls of w's subtree (w included) into the page's
+    // pictures and hides them: they are seen only as pictures.
+    void adoptControls(CVNQCanvasWindow* page, QWidget* w);
+    // Places the page's top containers as a window of the page's size does.
+    static void fillPage(CVNQCanvasWindow* page);
+    void keepHidden(QWidget* control);
+    // The pictures of w's subtree that meet clip, w at offset.
+    void paintControl(QPainter& painter, const QPoint& offset, QWidget* w, const QRect& clip);
+    // Draws the part visible (canvas coordinates) of w, placed at r.
+    void drawPicture(QPainter& painter, QWidget* w, const QRect& r, const QRect& visible);
+    // Where a move or resize by the mouse may put w (in its parent's
+    // coordinates); false leaves it and its record as they are.
+    bool moveControl(QWidget* w, const QRect& r);
+    // Canvas rectangle of w, grown by the handles' reach.
+    QRect markedRect(QWidget* w) const;
+    // Where w is drawn on the canvas.
+    QRect onCanvas(QWidget* w) const;
     // Press over no selection, or a press that never turned into a drag.
     void clickAt(const QPoint& point, Qt::KeyboardModifiers modifiers);
     // Names, marks and places a control just created under parent.

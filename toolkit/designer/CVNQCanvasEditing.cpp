@@ -10,7 +10,9 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
 namespace CVNQtLib {
@@ -25,22 +27,6 @@ constexpr int kNewControlSize = 100;
 bool shownFlag(const QWidget* w)
 {
     return w->property("visibility").toBool();
-}
-
-// Where an edit puts a control: a toolkit control placed by its absolute
-// record gets record and geometry together (what the canvas paints and a
-// save writes); one placed by its container keeps its place; a plain widget
-// takes the geometry.
-void setControlRect(QWidget* w, const QRect& r)
-{
-    if (ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w)) {
-        void* record = nullptr;
-        control->getLayoutData(record);
-        if (control->getLayoutType() == 1 && record)
-            control->setGeometry(r.x(), r.y(), r.width(), r.height());
-        return;
-    }
-    w->setGeometry(r);
 }
 
 // The first target closer than the snap distance, else value.
@@ -66,6 +52,7 @@ void CVNQCanvas::AddSelectedControl(QWidget* w)
     if (!w || IsInSelected(w))
         return;
     m_impl->selection.emplace_back(w);
+    m_impl->selected.insert(w);
     update();
     emit widgetSelected(w);
 }
@@ -79,6 +66,7 @@ bool CVNQCanvas::RemoveSelected(QWidget* w)
         sel.erase(sel.begin() + long(i));
         if (i < m_impl->startRects.size())
             m_impl->startRects.erase(m_impl->startRects.begin() + long(i));
+        m_impl->selected.erase(w);
         update();
         return true;
     }
@@ -87,20 +75,13 @@ bool CVNQCanvas::RemoveSelected(QWidget* w)
 
 void CVNQCanvas::RemoveAllSelected()
 {
-    m_impl->selection.clear();
-    m_impl->startRects.clear();
+    m_impl->clearSelection();
     update();
 }
 
 bool CVNQCanvas::IsInSelected(QWidget* w) const
 {
-    if (!w)
-        return false;
-    for (const QPointer<QWidget>& s : m_impl->selection) {
-        if (s == w)
-            return true;
-    }
-    return false;
+    return w && m_impl->selected.count(w) != 0;
 }
 
 CVN_CAV_HIT_TEST CVNQCanvas::HitInSelected(int x, int y) const
@@ -112,7 +93,7 @@ CVN_CAV_HIT_TEST CVNQCanvas::HitInSelected(int x, int y) const
         // The page's own top-level controls are neither moved nor resized.
         if (w->parentWidget() && w->parentWidget()->parentWidget() == this)
             return HitNone;
-        const QRect r(w->mapTo(this, QPoint(0, 0)), w->size());
+        const QRect r = onCanvas(w);
         const int L = r.left(), T = r.top(), W = r.width(), H = r.height();
         if (x < L || x > L + W || y < T || y > T + H)
             continue;
@@ -139,54 +120,89 @@ CVN_CAV_HIT_TEST CVNQCanvas::HitInSelected(int x, int y) const
 
 void CVNQCanvas::DrawSelectionPoint(QPainter& painter, int x, int y, bool other)
 {
-    painter.setPen(QPen(QColor(0, 0, 0)));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(x - 3, y - 3, 5, 5);
+    // The outline of a 5 x 5 rectangle under a one-pixel pen, edge by edge:
+    // filled spans cost a fraction of a stroked outline, and every selected
+    // control has eight handles.
+    const QColor black(0, 0, 0);
+    painter.fillRect(x - 3, y - 3, 6, 1, black);
+    painter.fillRect(x - 3, y + 2, 6, 1, black);
+    painter.fillRect(x - 3, y - 2, 1, 4, black);
+    painter.fillRect(x + 2, y - 2, 1, 4, black);
     painter.fillRect(x - 2, y - 2, 3, 3, other ? QColor(197, 230, 255) : QColor(255, 255, 255));
 }
 
-void CVNQCanvas::paintEvent(QPaintEvent*)
+void CVNQCanvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::gray);
+    const QRect area = event->rect();
+    painter.fillRect(area, Qt::gray);
     CVNQCanvasWindow* page = m_impl->current;
     if (!page)
         return;
-    for (QObject* child : page->children()) {
-        if (QWidget* w = qobject_cast<QWidget*>(child))
-            paintChild(painter, page->pos(), w);
-    }
     m_impl->pruneSelection();
+    // The host edits the selected controls through their setters, which
+    // repaint only live widgets: their pictures are made anew with every
+    // paint but those of a drag, which only moves them.
+    if (!(m_impl->pressState == CVNQCanvasImpl::Dragging && m_impl->dragMoved)) {
+        for (const QPointer<QWidget>& s : m_impl->selection) {
+            if (CVNQCanvasImpl::Picture* picture = m_impl->pictureOf(s))
+                picture->stale = true;
+        }
+    }
+    for (QObject* child : page->children()) {
+        if (child->isWidgetType())
+            paintControl(painter, page->pos(), static_cast<QWidget*>(child), area);
+    }
     bool primary = true;
     for (const QPointer<QWidget>& s : m_impl->selection) {
         QWidget* w = s;
+        const bool other = !primary;
+        primary = false;
         if (!isAncestorOf(w))
             continue;
-        const QRect r(w->mapTo(this, QPoint(0, 0)), w->size());
+        const QRect r = onCanvas(w);
+        if (!r.adjusted(-3, -3, 3, 3).intersects(area))
+            continue;
         const int L = r.left(), T = r.top(), W = r.width(), H = r.height();
         const QPoint handles[] = {{L, T},         {L + W / 2, T}, {L + W, T},        {L, T + H}, {L + W / 2, T + H},
                                   {L + W, T + H}, {L, T + H / 2}, {L + W, T + H / 2}};
         for (const QPoint& h : handles)
-            DrawSelectionPoint(painter, h.x(), h.y(), !primary);
-        primary = false;
+            DrawSelectionPoint(painter, h.x(), h.y(), other);
     }
 }
 
 void CVNQCanvas::paintChild(QPainter& painter, const QPoint& offset, QWidget* w)
 {
-    if (w != m_impl->current && !shownFlag(w))
-        return;
-    const QRect r = w->geometry().translated(offset);
-    const QPixmap picture = w->grab();
-    if (!picture.isNull())
-        painter.drawPixmap(r, picture);
-    painter.save();
-    painter.setClipRect(r, Qt::ReplaceClip);
-    for (QObject* child : w->children()) {
-        if (QWidget* cw = qobject_cast<QWidget*>(child))
-            paintChild(painter, r.topLeft(), cw);
+    paintControl(painter, offset, w, rect());
+}
+
+QRect CVNQCanvas::markedRect(QWidget* w) const
+{
+    return onCanvas(w).adjusted(-3, -3, 3, 3);
+}
+
+QRect CVNQCanvas::onCanvas(QWidget* w) const
+{
+    QWidget* parent = w->parentWidget();
+    return CVNQCanvasImpl::drawnRect(w, parent ? parent->mapTo(this, QPoint(0, 0)) : QPoint());
+}
+
+bool CVNQCanvas::moveControl(QWidget* w, const QRect& r)
+{
+    ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w);
+    if (!control) {
+        w->setGeometry(r);
+        return true;
     }
-    painter.restore();
+    // A toolkit control placed by its absolute record gets record and
+    // geometry together (what the canvas paints and a save writes); one
+    // placed by its container keeps its place and its record.
+    void* record = nullptr;
+    control->getLayoutData(record);
+    if (control->getLayoutType() != 1 || !record || CVNQCanvasImpl::placedByParent(w, control))
+        return false;
+    control->setGeometry(r.x(), r.y(), r.width(), r.height());
+    return true;
 }
 
 void CVNQCanvas::mousePressEvent(QMouseEvent* event)
@@ -232,8 +248,11 @@ void CVNQCanvas::mouseMoveEvent(QMouseEvent* event)
     std::vector<int> xs, ys;
     if (QWidget* parent = d.selection.front()->parentWidget()) {
         for (QObject* child : parent->children()) {
-            QWidget* w = qobject_cast<QWidget*>(child);
-            if (!w || w->property("MarkDelete").toBool() || !shownFlag(w) || IsInSelected(w))
+            QWidget* w = child->isWidgetType() ? static_cast<QWidget*>(child) : nullptr;
+            const CVNQCanvasImpl::Picture* picture = w ? d.pictureOf(w) : nullptr;
+            const bool target = picture ? picture->shown && !picture->markDelete
+                                        : w && !w->property("MarkDelete").toBool() && shownFlag(w);
+            if (!target || IsInSelected(w))
                 continue;
             xs.push_back(w->x());
             ys.push_back(w->y());
@@ -241,23 +260,33 @@ void CVNQCanvas::mouseMoveEvent(QMouseEvent* event)
     }
 
     const int code = d.hitCode;
-    const bool axisLock = event->modifiers() == Qt::ShiftModifier;
-    for (size_t i = 0; i < d.selection.size() && i < d.startRects.size(); ++i) {
+    const size_t count = std::min(d.selection.size(), d.startRects.size());
+    // The selection moves as one: snapped once, by its bounding box.
+    int moveX = dx, moveY = dy;
+    if (code == HitBody && count > 0) {
+        QRect box;
+        for (size_t i = 0; i < count; ++i)
+            box |= d.startRects[i];
+        moveX = snapped(box.x() + dx, xs) - box.x();
+        moveY = snapped(box.y() + dy, ys) - box.y();
+        if (event->modifiers() == Qt::ShiftModifier) {
+            if (std::abs(dx) <= std::abs(dy))
+                moveX = 0;
+            else
+                moveY = 0;
+        }
+    }
+    const bool left = code == HitLeft || code == HitTopLeft || code == HitBottomLeft;
+    const bool right = code == HitRight || code == HitTopRight || code == HitBottomRight;
+    const bool top = code == HitTop || code == HitTopLeft || code == HitTopRight;
+    const bool bottom = code == HitBottom || code == HitBottomLeft || code == HitBottomRight;
+    QRect changed;
+    for (size_t i = 0; i < count; ++i) {
         const QRect& S = d.startRects[i];
         int x = S.x(), y = S.y(), w = S.width(), h = S.height();
-        const bool left = code == HitLeft || code == HitTopLeft || code == HitBottomLeft;
-        const bool right = code == HitRight || code == HitTopRight || code == HitBottomRight;
-        const bool top = code == HitTop || code == HitTopLeft || code == HitTopRight;
-        const bool bottom = code == HitBottom || code == HitBottomLeft || code == HitBottomRight;
         if (code == HitBody) {
-            x = snapped(S.x() + dx, xs);
-            y = snapped(S.y() + dy, ys);
-            if (axisLock) {
-                if (std::abs(dx) <= std::abs(dy))
-                    x = S.x();
-                else
-                    y = S.y();
-            }
+            x += moveX;
+            y += moveY;
         }
         if (left) {
             x = S.x() + dx;
@@ -275,9 +304,14 @@ void CVNQCanvas::mouseMoveEvent(QMouseEvent* event)
             h = kMinEditSize;
         if ((left || right) && w < kMinEditSize)
             w = kMinEditSize;
-        setControlRect(d.selection[i], QRect(x, y, w, h));
+        QWidget* control = d.selection[i];
+        const QRect before = markedRect(control);
+        if (moveControl(control, QRect(x, y, w, h)))
+            changed |= before | markedRect(control);
     }
-    update();
+    // A selection its containers hold in place still answers the drag
+    // where the pointer is: at its primary control's handles.
+    update(changed.isEmpty() ? markedRect(d.selection.front()) : changed);
 }
 
 void CVNQCanvas::mouseReleaseEvent(QMouseEvent* event)
@@ -326,8 +360,11 @@ void CVNQCanvas::prepareNewControl(QWidget* control, const QString& type, const 
     while (taken(name))
         name = QStringLiteral("%1%2").arg(type).arg(++m_impl->nameCounter);
     control->setProperty("visibility", true);
-    control->setVisible(false);
     control->setObjectName(name);
+    if (page && page->isAncestorOf(control))
+        adoptControls(page, control);
+    else
+        control->setVisible(false);
     ++m_impl->nameCounter;
     dynamic_cast<ICVNQWidgetBase*>(control)->setGeometry(geometry.x(), geometry.y(), geometry.width(),
                                                          geometry.height());

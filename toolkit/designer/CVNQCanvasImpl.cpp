@@ -1,5 +1,8 @@
 #include "CVNQCanvasImpl.h"
 
+#include "CVNQContainer.h"
+#include "CVNQStackContainer.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -35,13 +38,18 @@ QMap<QString, CVNQCanvasWindow*>::iterator CVNQCanvasImpl::findPage(const QStrin
 
 void CVNQCanvasImpl::pruneSelection()
 {
+    bool pruned = false;
     for (size_t i = selection.size(); i-- > 0;) {
         if (selection[i])
             continue;
         selection.erase(selection.begin() + long(i));
         if (i < startRects.size())
             startRects.erase(startRects.begin() + long(i));
+        pruned = true;
     }
+    // A deleted widget's address may come back as another widget.
+    if (pruned)
+        selectionChanged();
 }
 
 void CVNQCanvasImpl::forgetPage(CVNQCanvasWindow* page)
@@ -56,8 +64,59 @@ void CVNQCanvasImpl::forgetPage(CVNQCanvasWindow* page)
             startRects.erase(startRects.begin() + long(i));
         touched = true;
     }
+    selectionChanged();
     if (touched)
         resetPress();
+}
+
+void CVNQCanvasImpl::clearSelection()
+{
+    selection.clear();
+    selected.clear();
+    startRects.clear();
+}
+
+void CVNQCanvasImpl::selectionChanged()
+{
+    selected.clear();
+    for (const QPointer<QWidget>& s : selection) {
+        if (s)
+            selected.insert(s.data());
+    }
+}
+
+CVNQCanvasImpl::Picture* CVNQCanvasImpl::pictureOf(const QWidget* w)
+{
+    auto it = pictures.find(w);
+    return it == pictures.end() ? nullptr : &it->second;
+}
+
+QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset)
+{
+    QRect r = w->geometry().translated(offset);
+    const ICVNQWidgetBase* control = dynamic_cast<const ICVNQWidgetBase*>(w);
+    void* data = nullptr;
+    if (control && control->getLayoutType() == 1 && !placedByParent(w, control))
+        control->getLayoutData(data);
+    if (const int* record = static_cast<const int*>(data); record && record[2] > 0 && record[3] > 0)
+        r.setSize(r.size().boundedTo(QSize(record[2], record[3])));
+    return r;
+}
+
+void CVNQCanvasImpl::readFlags(const QWidget* w, Picture& picture)
+{
+    picture.shown = w->property("visibility").toBool();
+    picture.markDelete = w->property("MarkDelete").toBool();
+}
+
+bool CVNQCanvasImpl::placedByParent(QWidget* w, const ICVNQWidgetBase* control)
+{
+    QWidget* parent = w->parentWidget();
+    if (const CVNQContainer* container = qobject_cast<const CVNQContainer*>(parent)) {
+        const int mode = container->getChildLayout();
+        return control->getAbsoluteLayout() || (mode >= CVNQContainer::Horizontal && mode <= CVNQContainer::VerFloat);
+    }
+    return qobject_cast<const CVNQStackContainer*>(parent) != nullptr;
 }
 
 void CVNQCanvasImpl::resetPress()

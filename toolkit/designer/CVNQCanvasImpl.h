@@ -9,11 +9,14 @@
 #include "CVNQWidgetBaseImpl.h"
 
 #include <QMap>
+#include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
 #include <map>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace CVNQtLib {
@@ -38,6 +41,35 @@ public:
     // Drops every selected widget that is page or lies inside it.
     void forgetPage(CVNQCanvasWindow* page);
     void resetPress();
+    void clearSelection();
+    // Whether w's parent puts it in its place itself: a container that
+    // lines up or flows its children, a container docking it, a stack
+    // sizing its pages. The mouse does not move such a control.
+    static bool placedByParent(QWidget* w, const ICVNQWidgetBase* control);
+    // Where w is drawn and hit, its parent's origin at offset: its geometry,
+    // cut to the size its absolute record gives when the record places it
+    // (a chart keeps a minimum size larger than the page asks for).
+    static QRect drawnRect(QWidget* w, const QPoint& offset);
+    void selectionChanged();
+
+    // One picture per control of a page: the control as it paints in a
+    // window, with the inner widgets it made itself and without the page's
+    // other controls, each of which has a picture of its own.
+    struct Picture
+    {
+        QPixmap pixmap;
+        // The part of the control the pixmap holds, in its coordinates.
+        QRect part;
+        // The control's size when the pixmap was made.
+        QSize size;
+        bool stale = true;
+        // Its "visibility" and "MarkDelete" properties, read when they change.
+        bool shown = true;
+        bool markDelete = false;
+    };
+    // The picture record of a control of an open page; null for any other widget.
+    Picture* pictureOf(const QWidget* w);
+    static void readFlags(const QWidget* w, Picture& picture);
 
     QPointer<CVNQCanvasWindow> current;
     int nameCounter = 1;
@@ -49,6 +81,12 @@ public:
 
     // Guarded: a control the host deletes drops out of the selection.
     std::vector<QPointer<QWidget>> selection;
+    // The same widgets, for membership.
+    std::unordered_set<const QWidget*> selected;
+    std::unordered_map<const QWidget*, Picture> pictures;
+    // Set while the canvas itself hides a control: that hide is no change
+    // of what the page shows.
+    bool hidingControl = false;
     std::vector<QRect> startRects;
     int pressState = Idle;
     CVN_CAV_HIT_TEST hitCode = HitNone;

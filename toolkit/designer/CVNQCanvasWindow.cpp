@@ -1,5 +1,7 @@
 #include "CVNQCanvasWindow.h"
 
+#include "CVNQCanvasImpl.h"
+
 #include "CVNJson.h"
 #include "CVNQControlInfo.h"
 #include "CVNQtLib.h"
@@ -113,21 +115,49 @@ void CVNQCanvasWindow::hideAllWidges()
 
 QWidget* CVNQCanvasWindow::HitTestWithChildren(QWidget* w, int x, int y)
 {
-    if (!w || !shownFlag(w))
+    if (!w || (w == this && !shownFlag(w)))
         return nullptr;
-    for (QObject* child : w->children()) {
-        QWidget* cw = qobject_cast<QWidget*>(child);
-        if (!cw || !shownFlag(cw))
-            continue;
-        if (QWidget* hit = HitTestWithChildren(cw, x, y))
-            return hit;
-    }
     const QPoint origin = w == this ? QPoint(0, 0) : w->mapTo(this, QPoint(0, 0));
+    return hitTest(w, origin, QPoint(x, y));
+}
+
+QWidget* CVNQCanvasWindow::hitTest(QWidget* w, const QPoint& origin, const QPoint& p) const
+{
+    const bool control = w != this && isPageControl(w);
+    if (control ? !isShownWhenRun(w) : w != this && w->isHidden())
+        return nullptr;
     // Edges included: a rectangle of width W spans origin .. origin + W.
-    const QRect r(origin, w->size());
-    if (x >= r.left() && x <= r.left() + r.width() && y >= r.top() && y <= r.top() + r.height())
-        return w;
-    return nullptr;
+    const QSize size = control ? CVNQCanvasImpl::drawnRect(w, QPoint()).size() : w->size();
+    if (p.x() < origin.x() || p.x() > origin.x() + size.width() || p.y() < origin.y() ||
+        p.y() > origin.y() + size.height())
+        return nullptr;
+    // Children are painted over their parent, later ones over earlier ones,
+    // and only inside their parent.
+    if (w == this || !control || shownFlag(w)) {
+        const QObjectList& children = w->children();
+        for (auto it = children.crbegin(); it != children.crend(); ++it) {
+            if (!(*it)->isWidgetType())
+                continue;
+            QWidget* cw = static_cast<QWidget*>(*it);
+            if (QWidget* hit = hitTest(cw, origin + cw->pos(), p))
+                return hit;
+        }
+    }
+    // An inner widget is part of its control's picture, never hit itself.
+    return w == this || control ? w : nullptr;
+}
+
+bool CVNQCanvasWindow::isPageControl(const QWidget* w)
+{
+    return w->property("visibility").isValid() && dynamic_cast<const ICVNQWidgetBase*>(w);
+}
+
+void CVNQCanvasWindow::setShownWhenRun(const QWidget* w, bool shown)
+{
+    if (shown)
+        m_hiddenWhenRun.erase(w);
+    else
+        m_hiddenWhenRun.insert(w);
 }
 
 void CVNQCanvasWindow::toJsonString(QString& out) const

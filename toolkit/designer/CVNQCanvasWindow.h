@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <unordered_set>
 
 namespace CVNQtLib {
 
@@ -58,13 +59,25 @@ public:
     // Hides every widget of the page at any depth: the canvas shows pictures
     // of them, never the live widgets.
     void hideAllWidges();
-    // The deepest shown widget of w's subtree under (x, y) in page
-    // coordinates; w itself when no child is hit; null outside w.
+    // The topmost control of w's subtree under (x, y) in page coordinates,
+    // the one painted last there; w itself when no child is hit; null
+    // outside w. A control whose Visibility is off is hit (it can be
+    // selected), its children are not.
     QWidget* HitTestWithChildren(QWidget* w, int x, int y);
+    // A control of the page: a toolkit control built from the page file or
+    // created on the canvas, not an inner widget a control made itself.
+    static bool isPageControl(const QWidget* w);
+    // Whether the page shows the control when it runs: a list view hides
+    // its item template, a stack its other pages. Such a control is
+    // neither pictured nor hit on the canvas.
+    void setShownWhenRun(const QWidget* w, bool shown);
+    bool isShownWhenRun(const QWidget* w) const { return m_hiddenWhenRun.count(w) == 0; }
     // The page file's text.
     void toJsonString(QString& out) const;
 
 private:
+    QWidget* hitTest(QWidget* w, const QPoint& origin, const QPoint& p) const;
+
     bool m_resizeable = false;
     bool m_canDrag = true;
     QString m_backgroundImage;
@@ -79,6 +92,7 @@ private:
     bool m_maximise = false;
     bool m_translucent = false;
     QString m_pageName;
+    std::unordered_set<const QWidget*> m_hiddenWhenRun;
 };
 
 } // namespace CVNQtLib
