@@ -113,8 +113,9 @@ void CVNQListViewImpl::writeJson(Json::Value& node) const
         jsonMember(attr, "itemHeight") = itemHeight;
     if (itemWidth != 20)
         jsonMember(attr, "itemWidth") = itemWidth;
-    if (v->spacing() != 0)
-        jsonMember(attr, "spacing") = v->spacing();
+    // Always: a view starts with spacing 1, so a 0 left out would come back
+    // as 1.
+    jsonMember(attr, "spacing") = v->spacing();
     jsonMember(attr, "itemMode") = v->viewMode() == QListView::IconMode ? 1 : 0;
 
     writeTemplate(node);
