@@ -2,6 +2,7 @@
 
 #include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
+#include "CVNQStateStyles.h"
 #include "LanguageManager.h"
 #include "TestUtil.h"
 
@@ -56,4 +57,19 @@ TEST(LoggingTest, EachReaderSaysWhyInItsCategory)
     EXPECT_TRUE(loggedIn("corvane.style").contains("Line 1, Column 14")) << loggedIn("corvane.style").toStdString();
     EXPECT_TRUE(loggedIn("corvane.theme").contains("style.json"));
     EXPECT_TRUE(loggedIn("corvane.language").contains("offset"));
+}
+
+TEST(LoggingTest, AnUnknownStyleNameIsReportedOnceNotAtEveryLookup)
+{
+    g_logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    FillStyle fill;
+    TextStyleDesc text;
+    for (int i = 0; i < 3; ++i) {
+        cvnLookupStyle("logMissingA", fill);
+        cvnLookupStyle("logMissingB", fill);
+        cvnLookupStyle("logMissingA", text);
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(g_logged.size(), 3) << loggedIn("corvane.style").toStdString();
 }

@@ -8,10 +8,12 @@
 #include "CVNQControlFactory.h"
 #include "CVNQLabelEx.h"
 #include "CVNQLabelExImpl.h"
+#include "CVNQList.h"
 #include "CVNQListView.h"
 #include "CVNQListViewItemDelegate.h"
 #include "CVNQPushButton.h"
 #include "CVNQScrollBar.h"
+#include "CVNQtLib.h"
 #include "TableViewTestUtil.h"
 
 #include <QApplication>
@@ -24,6 +26,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
+#include <tuple>
 
 using namespace CVNQtLib;
 using namespace TableTest;
@@ -280,6 +284,21 @@ TEST(ListView, JsonNodeKeepsEveryItemFillAndTreatsWrongTypesAsAbsent)
     EXPECT_EQ(typed.spacing(), 1);
     EXPECT_EQ(typed.viewMode(), QListView::ListMode);
     EXPECT_NE(typed.getItemBackground(3).name, "lvB");
+
+    // An absent or null "attr" has every key, here and in the plain list.
+    for (const char* text : {"{}", R"({"attr": null})"}) {
+        Json::Value lenient = TestUtil::json(text);
+        CVNQListView zero;
+        CVNQList list;
+        zero.setViewMode(QListView::IconMode);
+        list.setIsMultiSelected(true);
+        zero.readJsonValue(&lenient);
+        list.readJsonValue(&lenient);
+        EXPECT_EQ(std::make_tuple(zero.getItemHeight(), zero.getItemWidth(), zero.spacing(), zero.viewMode(),
+                                  list.getItemHeight(), list.getIsMultiSelected()),
+                  std::make_tuple(0, 0, 0, QListView::ListMode, 0, false))
+            << text;
+    }
 }
 
 TEST(ListView, PagesBuildItByItsNamesWithItsTemplateAndBars)
@@ -307,4 +326,43 @@ TEST(ListView, PagesBuildItByItsNamesWithItsTemplateAndBars)
     EXPECT_EQ(view->getDelegate()->templateControlCount(), 2);
     EXPECT_TRUE(view->findChildren<CVNQScrollBar*>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
     EXPECT_TRUE(view->verticalScrollBar()->styleSheet().contains("width:7;"));
+}
+
+TEST(ListView, WritesItsTemplateAsBuiltAndReadsItBackIntoTheSameRows)
+{
+    initToolkit();
+    QCursor::setPos(2000, 1500);
+    fill("lvNormal", QColor(250, 250, 250));
+    const Json::Value page = TestUtil::json(R"({"type": "qtlistview", "style": [["lvNormal", 1, 2]],
+        "child": [{"type": "qtcontainer", "w": 300, "h": 30, "attr": {"paddingLeft": 4},
+                   "child": [{"type": "qtlabelex", "attr": {"text": "as built"}}]}]})");
+    QStandardItemModel rows;
+    for (int r = 0; r < 12; ++r)
+        rows.appendRow(new QStandardItem(QStringLiteral("Report %1").arg(r)));
+    // Builds the view from node, paints its rows and writes it back.
+    auto paintAndWrite = [&](const Json::Value& node, Json::Value& written) {
+        std::unique_ptr<QWidget> w(createControlTree(node, nullptr));
+        auto* view = qobject_cast<CVNQListView*>(w.get());
+        view->setItemDisplayCallBack(&fillRow);
+        view->setModel(&rows);
+        view->resize(360, 240);
+        view->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
+        const QImage img = view->viewport()->grab().toImage();
+        view->serializeJsonValue(&written, false);
+        return img;
+    };
+    for (const bool withChildren : {true, false}) {
+        cvnEnableSerializeChild(withChildren);
+        Json::Value written, again;
+        const QImage first = paintAndWrite(page, written);
+        ASSERT_EQ(jsonSize(written["child"]), 1);
+        EXPECT_EQ(written["child"][0]["w"].asInt(), 300);
+        EXPECT_EQ(written["child"][0]["child"][0]["attr"]["text"].asString(), "as built");
+        EXPECT_TRUE(
+            hasColorIn(first.convertToFormat(QImage::Format_RGB32), QRect(0, 0, 300, 30), QColor(250, 250, 250), 2));
+        EXPECT_EQ(paintAndWrite(written, again), first) << withChildren;
+        EXPECT_EQ(again, written);
+    }
+    cvnEnableSerializeChild(true);
 }

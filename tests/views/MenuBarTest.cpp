@@ -142,3 +142,22 @@ TEST(MenuBar, StyleSlotsSettersAndRegistration)
     ASSERT_EQ(info->properties.size(), 13u);
     EXPECT_EQ(info->properties[12].name, QString("PopupItemTextStyle"));
 }
+
+TEST(MenuBar, ItsPopupMenusAreNotWrittenSoASecondWriteEqualsTheFirst)
+{
+    initToolkit();
+    fill("mbA", Qt::red);
+    QWidget page;
+    auto* bar = qobject_cast<CVNQMenuBar*>(
+        createControlTree(TestUtil::json(R"({"type": "qtmenubar", "name": "bar", "style": [["mbA", 1, 0]]})"), &page));
+    ASSERT_NE(bar, nullptr);
+    bar->addMenu(new CVNQMenu(QStringLiteral("File"), bar));
+    bar->addMenu(new CVNQMenu(bar))->setText(QStringLiteral("Edit"));
+    Json::Value first, second;
+    ASSERT_TRUE(bar->serializeJsonValue(&first, false));
+    EXPECT_FALSE(first.isMember("child"));
+    auto* back = qobject_cast<CVNQMenuBar*>(createControlTree(first, &page));
+    ASSERT_NE(back, nullptr);
+    ASSERT_TRUE(back->serializeJsonValue(&second, false));
+    EXPECT_EQ(second, first) << jsonStyled(second);
+}

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -106,6 +107,30 @@ TEST(Menu, IconItemsHoverAndTheIconColumnFromCode)
     EXPECT_EQ(menu.getImpl()->hoverIndex, -1);
 }
 
+TEST(Menu, TallMenuWithIconColumnKeepsEveryItemInsideThePopupAndOnTheScreen)
+{
+    initToolkit();
+    CVNQMenu menu;
+    CVNQMenu twin; // the same items without the icon column
+    for (CVNQMenu* m : {&menu, &twin})
+        for (int i = 0; i < 240; ++i)
+            m->addAction(QStringLiteral("Command %1").arg(i));
+    menu.setIconOffset(20);
+    menu.popup(QPoint(200, 100));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    const QList<QAction*> items = menu.actions();
+    // The test screen is too short for one column.
+    ASSERT_GT(menu.actionGeometry(items.last()).left(), menu.actionGeometry(items.first()).left());
+    const int twinColumn = twin.actionGeometry(twin.actions().at(0)).width();
+    for (QAction* item : items) {
+        const QRect r = menu.actionGeometry(item);
+        EXPECT_TRUE(menu.rect().contains(r)) << item->text().toStdString();
+        EXPECT_TRUE(menu.screen()->geometry().contains(r.translated(menu.pos()))) << item->text().toStdString();
+        EXPECT_EQ(r.width(), twinColumn + 20) << item->text().toStdString();
+    }
+    menu.hide();
+}
+
 TEST(Menu, MenuFilesBuildItemsSubMenusAndStyles)
 {
     initToolkit();
@@ -164,14 +189,18 @@ TEST(Menu, MenuFilesBuildItemsSubMenusAndStyles)
     EXPECT_FALSE(node.isMember("background"));
 
     // Wrongly typed keys and entries are absent: no style, no item from a
-    // non-object entry, a plain item where "items" is no array.
+    // non-object entry. Any "items" makes a sub-menu, empty when no array.
     CVNQMenu odd;
     node = TestUtil::json(R"({"background": 5, "item0": ["mfHot"],
-        "items": [7, "str", {"text": 3, "icon": 9, "items": "x"}]})");
+        "items": [7, "str", {"text": 3, "icon": 9, "items": "x"}, {"items": null}, {"items": {"text": "a"}},
+                  {"items": 4}]})");
     EXPECT_TRUE(odd.readJsonValue(&node));
     EXPECT_TRUE(odd.getImpl()->itemBackgrounds[0].name.isEmpty());
-    ASSERT_EQ(odd.actions().size(), 1);
-    EXPECT_EQ(odd.actions()[0]->menu(), nullptr);
+    ASSERT_EQ(odd.actions().size(), 4);
+    for (QAction* item : odd.actions()) {
+        ASSERT_NE(item->menu(), nullptr);
+        EXPECT_TRUE(item->menu()->actions().isEmpty());
+    }
     EXPECT_FALSE(odd.actions()[0]->property("cvn_menu_icon_path").isValid());
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "bad.json", "{\"items\": ["));
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "list.json", "[{\"text\": \"a\"}]"));

@@ -5,6 +5,7 @@
 #include "CVNQtLib.h"
 #include "ICVNQWidgetBase.h"
 
+#include <QMenu>
 #include <QPainter>
 #include <QWidget>
 #include <limits>
@@ -186,6 +187,20 @@ Json::Value attributeToJson(const CVNQAttribute& a, bool& ok)
 
 } // namespace
 
+QObjectList CVNQWidgetBaseImpl::serializedChildren(const QWidget* owner)
+{
+    QObjectList list;
+    if (!owner)
+        return list;
+    for (QObject* child : owner->children()) {
+        // A pop-up menu has no node of its own (its items come from menu
+        // files or code); an empty entry would be dropped when read.
+        if (dynamic_cast<ICVNQWidgetBase*>(child) && !qobject_cast<QMenu*>(child))
+            list.append(child);
+    }
+    return list;
+}
+
 bool CVNQWidgetBaseImpl::serializeJsonValue(Json::Value** node, bool read)
 {
     if (!node || !*node)
@@ -230,10 +245,8 @@ bool CVNQWidgetBaseImpl::serializeJsonValue(Json::Value** node, bool read)
     }
     if (cvnIsSerializeChild() && m_owner) {
         Json::Value children(Json::arrayValue);
-        for (QObject* child : m_owner->children()) {
+        for (QObject* child : serializedChildren(m_owner)) {
             ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(child);
-            if (!control)
-                continue;
             Json::Value childNode(Json::objectValue);
             control->serializeJsonValue(&childNode, false);
             children.append(childNode);

@@ -89,6 +89,9 @@ public:
     // *node may be switched to a theme entry by "theme"; each control's own
     // routine calls this first, then reads its keys from **node.
     virtual bool serializeJsonValue(Json::Value** node, bool read);
+    // The children of owner that the common part writes under "child", in
+    // their written order.
+    static QObjectList serializedChildren(const QWidget* owner);
     virtual void notifyChangeLanguage();
     virtual void createComplete();
     // The state machine: enter 1, leave 0 (3 when disabled), press 2,

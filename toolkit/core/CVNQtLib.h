@@ -35,6 +35,23 @@ CVNQ_EXPORT void cvnSetIsInDesigner(bool inDesigner);
 CVNQ_EXPORT bool cvnIsInDesigner();
 CVNQ_EXPORT void cvnEnableSerializeChild(bool enable);
 CVNQ_EXPORT bool cvnIsSerializeChild();
+// Serialises children for its lifetime, then restores the switch: a writer
+// that needs a whole subtree must not depend on the caller's setting.
+class CVNQSerializeChildScope
+{
+public:
+    CVNQSerializeChildScope()
+        : m_saved(cvnIsSerializeChild())
+    {
+        cvnEnableSerializeChild(true);
+    }
+    ~CVNQSerializeChildScope() { cvnEnableSerializeChild(m_saved); }
+    CVNQSerializeChildScope(const CVNQSerializeChildScope&) = delete;
+    CVNQSerializeChildScope& operator=(const CVNQSerializeChildScope&) = delete;
+
+private:
+    bool m_saved;
+};
 // True when the executable is the maker's emulator or designer tool.
 CVNQ_EXPORT bool cvnIsQtEmulator();
 

@@ -19,22 +19,6 @@ bool shownFlag(const QWidget* w)
     return w->property("visibility").toBool();
 }
 
-// Nested controls are written only while the toolkit serialises children;
-// a page file without them would lose every control below the top level.
-class SerializeChildScope
-{
-public:
-    SerializeChildScope()
-        : m_saved(cvnIsSerializeChild())
-    {
-        cvnEnableSerializeChild(true);
-    }
-    ~SerializeChildScope() { cvnEnableSerializeChild(m_saved); }
-
-private:
-    bool m_saved;
-};
-
 } // namespace
 
 CVNQCanvasWindow::CVNQCanvasWindow(QWidget* parent)
@@ -184,7 +168,10 @@ void CVNQCanvasWindow::toJsonString(QString& out) const
     if (m_translucent || testAttribute(Qt::WA_TranslucentBackground))
         root["trans"] = true;
 
-    SerializeChildScope withChildren;
+    // Nested controls are written only while the toolkit serialises
+    // children; a page file without them would lose every control below the
+    // top level.
+    CVNQSerializeChildScope withChildren;
     Json::Value elements(Json::arrayValue);
     for (QObject* child : children()) {
         ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(child);

@@ -53,12 +53,12 @@ void CVNQListImpl::readJson(const Json::Value& node)
             itemTextStyle.readEntry(SlotItemText, slot, name);
     });
 
-    if (const Json::Value* attr = cvnAttrObject(node)) {
-        bool multi = false;
-        if (jsonRead(*attr, "multiselect", multi))
-            l->setIsMultiSelected(multi);
-        jsonRead(*attr, "itemHeight", itemHeight);
-    }
+    // An absent or null "attr" has every key: single selection, height 0.
+    const Json::Value& attr = jsonGet(node, "attr");
+    bool multi = false;
+    if (jsonRead(attr, "multiselect", multi))
+        l->setIsMultiSelected(multi);
+    jsonRead(attr, "itemHeight", itemHeight);
 
     cvnReadScrollBarNodesOf(node, l);
 }

@@ -54,6 +54,7 @@ void CVNQListView::setItemTemplate(QWidget* w)
                              << w->objectName() << ": a template must be a CVNQContainer";
         return;
     }
+    m_impl->keepTemplateNode(container);
     container->hide();
     m_impl->itemTemplate = container;
     if (m_delegate)

@@ -5,6 +5,7 @@
 #include "CVNQContainer.h"
 #include "CVNQScrollBar.h"
 #include "CVNQScrollBarNode.h"
+#include "CVNQtLib.h"
 
 namespace CVNQtLib {
 
@@ -42,6 +43,32 @@ void CVNQListViewImpl::createComplete()
         v->setItemTemplate(first);
 }
 
+void CVNQListViewImpl::keepTemplateNode(CVNQContainer* itemTemplate)
+{
+    CVNQSerializeChildScope withChildren;
+    m_templateNode = Json::Value(Json::objectValue);
+    itemTemplate->serializeJsonValue(&m_templateNode, false);
+}
+
+void CVNQListViewImpl::writeTemplate(Json::Value& node) const
+{
+    // The template goes first, so that reading the node adopts it again;
+    // it is part of the view even when children are not written.
+    const bool hasTemplate = itemTemplate && !m_templateNode.isNull();
+    Json::Value children(Json::arrayValue);
+    if (hasTemplate)
+        children.append(m_templateNode);
+    if (cvnIsSerializeChild()) {
+        const QObjectList written = serializedChildren(m_owner);
+        const Json::Value& old = jsonGet(node, "child");
+        for (int i = 0; i < jsonSize(old); ++i)
+            if (!hasTemplate || written.value(i) != itemTemplate.data())
+                children.append(jsonAt(old, i));
+    }
+    if (children.size() > 0)
+        jsonMember(node, "child") = children;
+}
+
 void CVNQListViewImpl::readJson(const Json::Value& node)
 {
     if (!m_owner)
@@ -55,15 +82,15 @@ void CVNQListViewImpl::readJson(const Json::Value& node)
         itemBackground.readEntry(SlotItemBackground, slot, name, ItemSlotCovers);
     });
 
-    if (const Json::Value* attr = cvnAttrObject(node)) {
-        jsonRead(*attr, "itemHeight", itemHeight);
-        jsonRead(*attr, "itemWidth", itemWidth);
-        int value = 0;
-        if (jsonRead(*attr, "spacing", value))
-            v->setSpacing(value);
-        if (jsonRead(*attr, "itemMode", value))
-            v->setViewMode(value == 0 ? QListView::ListMode : QListView::IconMode);
-    }
+    // An absent or null "attr" has every key: sizes 0, spacing 0, list mode.
+    const Json::Value& attr = jsonGet(node, "attr");
+    jsonRead(attr, "itemHeight", itemHeight);
+    jsonRead(attr, "itemWidth", itemWidth);
+    int value = 0;
+    if (jsonRead(attr, "spacing", value))
+        v->setSpacing(value);
+    if (jsonRead(attr, "itemMode", value))
+        v->setViewMode(value == 0 ? QListView::ListMode : QListView::IconMode);
 
     cvnReadScrollBarNodesOf(node, v);
 }
@@ -86,9 +113,12 @@ void CVNQListViewImpl::writeJson(Json::Value& node) const
         jsonMember(attr, "itemHeight") = itemHeight;
     if (itemWidth != 20)
         jsonMember(attr, "itemWidth") = itemWidth;
-    if (v->spacing() != 0)
-        jsonMember(attr, "spacing") = v->spacing();
+    // Always: a view starts with spacing 1, so a 0 left out would come back
+    // as 1.
+    jsonMember(attr, "spacing") = v->spacing();
     jsonMember(attr, "itemMode") = v->viewMode() == QListView::IconMode ? 1 : 0;
+
+    writeTemplate(node);
 }
 
 } // namespace CVNQtLib

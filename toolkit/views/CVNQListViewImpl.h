@@ -27,6 +27,9 @@ public:
     void notifyChangeLanguage() override {}
 
     CVNQListView* view() const;
+    // Takes the template's node as it is now, before any row is painted
+    // into it; the view writes this one.
+    void keepTemplateNode(CVNQContainer* itemTemplate);
 
     bool enableSelection = false;
     int itemHeight = 20;
@@ -42,6 +45,13 @@ public:
 protected:
     void readJson(const Json::Value& node) override;
     void writeJson(Json::Value& node) const override;
+
+private:
+    void writeTemplate(Json::Value& node) const;
+
+    // The template as it was given or built: painting leaves the last row's
+    // texts, fill and size in the live one.
+    Json::Value m_templateNode;
 };
 
 } // namespace CVNQtLib

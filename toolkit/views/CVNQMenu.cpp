@@ -9,6 +9,8 @@
 #include <QIcon>
 #include <QMouseEvent>
 
+#include <climits>
+
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQMenu, CVNQMenuImpl, "qtmenu")
@@ -109,6 +111,28 @@ void CVNQMenu::markItemsDirty()
     QMenu::actionEvent(&changed);
 }
 
+int CVNQMenu::widenedMinimumWidth(int offset) const
+{
+    // Qt gives every column the minimum width less the menu's margins and
+    // frame, so the target is one column plus the offset plus those; a
+    // tall menu's hint spans all its columns and must not be taken whole.
+    const int hintWidth = QMenu::sizeHint().width();
+    int left = INT_MAX;
+    int right = INT_MIN;
+    int column = 0;
+    for (QAction* action : actions()) {
+        const QRect r = actionGeometry(action);
+        if (r.isEmpty())
+            continue;
+        left = qMin(left, r.left());
+        right = qMax(right, r.right() + 1);
+        column = qMax(column, r.width());
+    }
+    if (column == 0)
+        return hintWidth + offset;
+    return column + offset + hintWidth - (right - left);
+}
+
 void CVNQMenu::fitIconColumn()
 {
     m_fitPending = false;
@@ -120,7 +144,7 @@ void CVNQMenu::fitIconColumn()
         m_fitting = true;
         setMinimumWidth(m_ownMinimumWidth);
         markItemsDirty();
-        target = qMax(m_ownMinimumWidth, QMenu::sizeHint().width() + offset);
+        target = qMax(m_ownMinimumWidth, widenedMinimumWidth(offset));
         m_fitting = false;
     }
     m_fittedMinimumWidth = target;

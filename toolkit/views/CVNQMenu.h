@@ -39,8 +39,8 @@ public:
     void setBackground(const FillStyle& style);
     void setItemStyle(CtrlState state, const FillStyle& style);
     void setItemTextStyle(CtrlState state, const TextStyleDesc& style);
-    // Width of the icon column at the left of every item; 0 means none. The
-    // pop-up grows by it, so the texts keep their room.
+    // Width of the icon column at the left of every item; 0 means none.
+    // Every column of the pop-up grows by it, so the texts keep their room.
     void setIconOffset(int offset);
 
     CVNQMenuImpl* getImpl() const { return m_impl.get(); }
@@ -56,6 +56,8 @@ private:
     // Qt sizes the items from their texts, icons and arrows alone; makes
     // them the icon column wider through the minimum width Qt honours.
     void fitIconColumn();
+    // The minimum width that makes every column offset wider than Qt's.
+    int widenedMinimumWidth(int offset) const;
     void markItemsDirty();
 
     bool m_fitPending = true;

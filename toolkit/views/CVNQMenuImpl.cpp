@@ -142,8 +142,8 @@ void CVNQMenuImpl::readItems(CVNQMenu* menu, const Json::Value& items)
         const QString text = jsonString(item, "text");
         QString icon;
         const bool hasIcon = jsonRead(item, "icon", icon);
-        const Json::Value& children = jsonGet(item, "items");
-        if (!item.isNull() && !children.isArray()) {
+        // Any "items" makes a sub-menu; one that is no array leaves it empty.
+        if (!jsonHasMember(item, "items")) {
             menu->addIconAction(icon, text);
             continue;
         }
@@ -158,7 +158,7 @@ void CVNQMenuImpl::readItems(CVNQMenu* menu, const Json::Value& items)
         QAction* action = menu->addMenu(sub);
         if (hasIcon)
             action->setProperty(kIconPathProperty, icon);
-        readItems(sub, children);
+        readItems(sub, jsonGet(item, "items"));
     }
 }
 
