@@ -329,7 +329,9 @@ void CVNQRibbonBar::setMinimizedState(bool minimized)
 
 bool CVNQRibbonBar::isTabOverflowing() const
 {
-    return m_tabTotalWidth > m_tabRow->width();
+    // The tab layout measured the tabs against the tab area's free width
+    // and shows the arrows exactly then.
+    return !m_tabScrollRight->isHidden();
 }
 
 // --- content ----------------------------------------------------------------

@@ -12,6 +12,8 @@
 #include "CVNQRibbonTypes.h"
 
 #include <QColor>
+#include <QHash>
+#include <QIcon>
 #include <QList>
 #include <QWidget>
 
@@ -160,6 +162,9 @@ private:
     int m_groupRows = 3;
     QString m_configFile;
     QString m_lastError;
+    // The icons of the configuration being loaded, one per file: many
+    // commands share an icon file, which is read once.
+    QHash<QString, QIcon> m_loadIcons;
 };
 
 } // namespace CVNQtLib

@@ -41,6 +41,8 @@ public:
     void showPopupMenu();
 
     QSize sizeHint() const override;
+    // The horizontal advance of the text in the button's font.
+    int textAdvance() const;
 
 Q_SIGNALS:
     void menuAboutToShow();
@@ -56,9 +58,10 @@ private Q_SLOTS:
 
 private:
     // The push button moves its icon beside its text when given one; the
-    // ribbon places icons in its own rectangles, so the placement is kept.
-    void setIconKeepingPlacement(const QString& path);
-    void setIconKeepingPlacement(const QIcon& icon);
+    // ribbon places icons and texts in its own rectangles, so the placement
+    // is kept. Icon: a path or a QIcon.
+    template <class Icon>
+    void setIconKeepingPlacement(const Icon& icon);
 
     CVN_RIBBON_ITEM_SIZE m_itemSize;
     CVN_RIBBON_POPUP_MODE m_popupMode = CVN_RIBBON_POPUP_NONE;
@@ -66,6 +69,9 @@ private:
     QPointer<CVNQRibbonMenu> m_menu;
     QString m_iconPath;
     bool m_menuOpenedByPress = false;
+    mutable QString m_measuredText;
+    mutable QFont m_measuredFont;
+    mutable int m_textAdvance = -1;
 };
 
 } // namespace CVNQtLib
