@@ -261,16 +261,19 @@ void CVNQRibbonBar::registerAction(QAction* action)
 {
     if (!action)
         return;
-    if (!m_registeredActions.contains(action)) {
+    if (!m_registeredSet.contains(action)) {
         m_registeredActions.append(action);
+        m_registeredSet.insert(action);
         connect(action, &QObject::destroyed, this, [this, action]() {
+            m_registeredSet.remove(action);
             m_registeredActions.removeAll(action);
             m_ownedActions.removeAll(action);
         });
         connect(action, &QAction::triggered, this,
                 [this, action]() { emit commandTriggered(action->objectName(), action->isChecked()); });
     }
-    if (action->parent() == this && !m_ownedActions.contains(action))
+    // The bar's own actions were appended just before: looked for from the end.
+    if (action->parent() == this && m_ownedActions.lastIndexOf(action) < 0)
         m_ownedActions.append(action);
 }
 
@@ -354,6 +357,7 @@ void CVNQRibbonBar::clearContent()
     const QList<QAction*> owned = m_ownedActions;
     m_ownedActions.clear();
     m_registeredActions.clear();
+    m_registeredSet.clear();
     qDeleteAll(owned);
 
     if (CVNQRibbonMenu* menu = m_appButton->popupMenu())

@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QIcon>
 #include <QList>
+#include <QSet>
 #include <QWidget>
 
 class QAction;
@@ -148,6 +149,7 @@ private:
     QList<CVNQRibbonButton*> m_quickButtons;
     QList<QWidget*> m_topRightWidgets;
     QList<QAction*> m_registeredActions;
+    QSet<QAction*> m_registeredSet; // the same, to look up in constant time
     QList<QAction*> m_ownedActions;
     QList<CVNQRibbonPage*> m_tabPages;
     CVNQRibbonPage* m_currentPage = nullptr;

@@ -5,6 +5,7 @@
 #include "CVNQRibbonMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QMouseEvent>
@@ -27,13 +28,26 @@ void CVNQRibbonButton::setItemSize(CVN_RIBBON_ITEM_SIZE size)
 {
     m_itemSize = size;
     updateGeometry();
+    announceSizeHint();
     update();
 }
 
 void CVNQRibbonButton::setPopupMode(CVN_RIBBON_POPUP_MODE mode)
 {
     m_popupMode = mode;
+    announceSizeHint();
     update();
+}
+
+void CVNQRibbonButton::announceSizeHint()
+{
+    // A shown parent hears of it from updateGeometry; a hidden group keeps
+    // the widths of its items and must hear of it too.
+    QWidget* parent = parentWidget();
+    if (parent && !parent->isVisible()) {
+        QEvent request(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(parent, &request);
+    }
 }
 
 void CVNQRibbonButton::setRibbonAction(QAction* action)
@@ -51,6 +65,7 @@ void CVNQRibbonButton::setPopupMenu(CVNQRibbonMenu* menu)
     m_menu = menu;
     if (menu && !menu->parent())
         menu->setParent(this, menu->windowFlags());
+    announceSizeHint();
     update();
 }
 
@@ -91,7 +106,10 @@ void CVNQRibbonButton::syncFromAction()
     } else {
         setIconKeepingPlacement(m_iconPath);
     }
-    setText(m_action->text());
+    if (text() != m_action->text()) {
+        setText(m_action->text());
+        announceSizeHint();
+    }
     setToolTip(m_action->toolTip());
     setEnabled(m_action->isEnabled());
     setCheckable(m_action->isCheckable());

@@ -62,6 +62,8 @@ private:
     // is kept. Icon: a path or a QIcon.
     template <class Icon>
     void setIconKeepingPlacement(const Icon& icon);
+    // Tells the parent that the size hint may have changed.
+    void announceSizeHint();
 
     CVN_RIBBON_ITEM_SIZE m_itemSize;
     CVN_RIBBON_POPUP_MODE m_popupMode = CVN_RIBBON_POPUP_NONE;

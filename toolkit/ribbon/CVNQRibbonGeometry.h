@@ -14,7 +14,8 @@ namespace CVNQtLib {
 
 inline void ribbonPlace(QWidget* w, const QRect& r)
 {
-    if (!w)
+    // Layouts run again on every insert: a widget already in place is left.
+    if (!w || w->geometry() == r)
         return;
     if (ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w))
         control->setGeometry(r.x(), r.y(), r.width(), r.height());
