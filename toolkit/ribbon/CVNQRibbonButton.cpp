@@ -279,7 +279,8 @@ RibbonButtonRects ribbonButtonRects(CVN_RIBBON_ITEM_SIZE size, const QSize& butt
         rects.text = QRect(4, 0, qMax(w - (indicator.isValid() ? 25 : 8), 0), h);
         // A text wider than that (the gallery's narrow "...") takes the
         // margins as well rather than being elided away.
-        if (!indicator.isValid() && textAdvance > rects.text.width())
+        // (The text painter elides at the rectangle's width less 2.)
+        if (!indicator.isValid() && textAdvance + 2 > rects.text.width())
             rects.text = QRect(0, 0, w, h);
     }
     return rects;
