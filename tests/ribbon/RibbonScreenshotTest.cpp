@@ -27,22 +27,25 @@ QString galleryDir()
 TEST(RibbonScreenshot, BothModesPaintRowsPageAndGroups)
 {
     startToolkit();
-    for (const CVN_RIBBON_LAYOUT_MODE mode : {CVN_RIBBON_LAYOUT_OFFICE, CVN_RIBBON_LAYOUT_COMPACT}) {
-        CVNQRibbonBar bar;
-        ASSERT_TRUE(bar.loadConfigJson(RibbonTest::realisticConfig())) << bar.lastError().toStdString();
-        bar.setLayoutMode(mode);
-        resizeNow(&bar, 1180, bar.sizeHint().height());
-        const QImage shot = render(&bar);
-        const QString name = mode == CVN_RIBBON_LAYOUT_OFFICE ? "ribbon-office.png" : "ribbon-compact.png";
-        EXPECT_TRUE(shot.save(galleryDir() + "/" + name));
+    for (const int width : {520, 1180})
+        for (const CVN_RIBBON_LAYOUT_MODE mode : {CVN_RIBBON_LAYOUT_OFFICE, CVN_RIBBON_LAYOUT_COMPACT}) {
+            CVNQRibbonBar bar;
+            ASSERT_TRUE(bar.loadConfigJson(RibbonTest::realisticConfig())) << bar.lastError().toStdString();
+            bar.setLayoutMode(mode);
+            resizeNow(&bar, width, bar.sizeHint().height());
+            const QImage shot = render(&bar);
+            const QString name = QStringLiteral("ribbon-%1-%2.png")
+                                     .arg(mode == CVN_RIBBON_LAYOUT_OFFICE ? "office" : "compact")
+                                     .arg(width);
+            EXPECT_TRUE(shot.save(galleryDir() + "/" + name));
 
-        // Group background (250, 252, 255) inside the first group; tab row.
-        const CVNQRibbonGroup* group = bar.currentPageWidget()->groupAt(0);
-        const QPoint inGroup = group->mapTo(&bar, QPoint(2, group->height() / 2));
-        EXPECT_TRUE(near(shot.pixelColor(inGroup), QColor(250, 252, 255), 3));
-        EXPECT_TRUE(
-            near(shot.pixelColor(RibbonTest::tab(bar, "home")->mapTo(&bar, QPoint(10, 10))), QColor(255, 255, 255), 3));
-    }
+            // Group background (250, 252, 255) inside the first group; tab row.
+            const CVNQRibbonGroup* group = bar.currentPageWidget()->groupAt(0);
+            const QPoint inGroup = group->mapTo(&bar, QPoint(2, group->height() / 2));
+            EXPECT_TRUE(near(shot.pixelColor(inGroup), QColor(250, 252, 255), 3));
+            EXPECT_TRUE(near(shot.pixelColor(RibbonTest::tab(bar, "home")->mapTo(&bar, QPoint(10, 10))),
+                             QColor(255, 255, 255), 3));
+        }
 
     // The split button's menu with its check mark.
     CVNQRibbonBar bar;

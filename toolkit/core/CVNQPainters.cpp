@@ -608,6 +608,37 @@ void CVNQWidgetBaseImpl::drawIcon(QPainter* painter, const QIcon& icon, const QS
     painter->drawPixmap(placeItem(placement, rect.x(), rect.y(), rect.width(), rect.height(), logical), pm);
 }
 
+void CVNQWidgetBaseImpl::drawIconFile(QPainter* painter, const QString& path, const QSize& size,
+                                      const IconStyleDesc& placement, const QRect& rect)
+{
+    if (!painter || path.isEmpty() || size.isEmpty())
+        return;
+    if (isSvgName(path)) {
+        QSvgRenderer* renderer = resources()->getSvgRenderer(path);
+        if (!renderer)
+            return;
+        QSize actual = renderer->defaultSize();
+        actual = actual.isEmpty() ? size : actual.scaled(size, Qt::KeepAspectRatio);
+        const QImage* image =
+            resources()->getRenderedSvg(path, actual, QRect(QPoint(0, 0), actual), QColor(), false,
+                                        painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
+        if (image)
+            painter->drawImage(placeItem(placement, rect.x(), rect.y(), rect.width(), rect.height(), actual), *image);
+        return;
+    }
+    const QImage* image = resources()->getImage(path);
+    if (!image || image->isNull() || !isImageValid(*image))
+        return;
+    QSize actual = image->size();
+    if (actual.width() > size.width() || actual.height() > size.height())
+        actual.scale(size, Qt::KeepAspectRatio);
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter->drawImage(QRect(placeItem(placement, rect.x(), rect.y(), rect.width(), rect.height(), actual), actual),
+                       *image);
+    painter->restore();
+}
+
 void CVNQWidgetBaseImpl::drawText(QPainter* painter, const QString& text, const TextStyleDesc& style, const QRect& rect)
 {
     drawTextAt(painter, text, style, rect.x(), rect.y(), rect.width(), rect.height(), style.isHor);

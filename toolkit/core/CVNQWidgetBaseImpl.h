@@ -151,6 +151,11 @@ public:
                             int w, int h, bool gray = false);
     static void drawIcon(QPainter* painter, const QIcon& icon, const QSize& size, const IconStyleDesc& placement,
                          const QRect& rect);
+    // An icon file as QIcon(path) shows it at size (aspect kept; an image
+    // only scaled down), made once per file and size: an SVG comes from the
+    // rendered-SVG cache, another image from the image cache.
+    static void drawIconFile(QPainter* painter, const QString& path, const QSize& size, const IconStyleDesc& placement,
+                             const QRect& rect);
     // Text with the style's font, colour, offsets and alignment; vertical
     // (rotated by 90 degrees) when the style's isHor is clear.
     static void drawText(QPainter* painter, const QString& text, const TextStyleDesc& style, const QRect& rect);

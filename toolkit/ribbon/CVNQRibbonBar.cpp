@@ -302,16 +302,19 @@ void CVNQRibbonBar::registerAction(QAction* action)
 {
     if (!action)
         return;
-    if (!m_registeredActions.contains(action)) {
+    if (!m_registeredSet.contains(action)) {
         m_registeredActions.append(action);
+        m_registeredSet.insert(action);
         connect(action, &QObject::destroyed, this, [this, action]() {
+            m_registeredSet.remove(action);
             m_registeredActions.removeAll(action);
             m_ownedActions.removeAll(action);
         });
         connect(action, &QAction::triggered, this,
                 [this, action]() { emitCommand(action->objectName(), action->isChecked()); });
     }
-    if (action->parent() == this && !m_ownedActions.contains(action))
+    // The bar's own actions were appended just before: looked for from the end.
+    if (action->parent() == this && m_ownedActions.lastIndexOf(action) < 0)
         m_ownedActions.append(action);
 }
 
@@ -379,7 +382,9 @@ void CVNQRibbonBar::setMinimizedState(bool minimized)
 
 bool CVNQRibbonBar::isTabOverflowing() const
 {
-    return m_tabTotalWidth > m_tabRow->width();
+    // The tab layout measured the tabs against the tab area's free width
+    // and shows the arrows exactly then.
+    return !m_tabScrollRight->isHidden();
 }
 
 // --- content ----------------------------------------------------------------
@@ -406,6 +411,7 @@ void CVNQRibbonBar::clearContent()
     const QList<QAction*> owned = m_ownedActions;
     m_ownedActions.clear();
     m_registeredActions.clear();
+    m_registeredSet.clear();
     qDeleteAll(owned);
 
     if (CVNQRibbonMenu* menu = m_appButton->popupMenu())

@@ -12,7 +12,10 @@
 #include "CVNQRibbonTypes.h"
 
 #include <QColor>
+#include <QHash>
+#include <QIcon>
 #include <QList>
+#include <QSet>
 #include <QWidget>
 
 class QAction;
@@ -153,6 +156,7 @@ private:
     QList<CVNQRibbonButton*> m_quickButtons;
     QList<QWidget*> m_topRightWidgets;
     QList<QAction*> m_registeredActions;
+    QSet<QAction*> m_registeredSet; // the same, to look up in constant time
     QList<QAction*> m_ownedActions;
     QList<CVNQRibbonPage*> m_tabPages;
     CVNQRibbonPage* m_currentPage = nullptr;
@@ -167,6 +171,9 @@ private:
     int m_groupRows = 3;
     QString m_configFile;
     QString m_lastError;
+    // The icons of the configuration being loaded, one per file: many
+    // commands share an icon file, which is read once.
+    QHash<QString, QIcon> m_loadIcons;
 };
 
 } // namespace CVNQtLib

@@ -11,7 +11,6 @@
 #include "CVNQRibbonIdle.h"
 #include "CVNQRibbonPage.h"
 
-#include <QFontMetrics>
 #include <QPaintEvent>
 
 namespace CVNQtLib {
@@ -73,7 +72,10 @@ void CVNQRibbonBar::updateLayout()
     int right = w - 4;
     for (int i = m_topRightWidgets.size() - 1; i >= 0; --i) {
         QWidget* widget = m_topRightWidgets.at(i);
-        const int ww = qBound(40, widget->sizeHint().width(), 180);
+        // A widget takes at least its minimum width (a configured "width")
+        // whatever it is given: the row makes room for what it takes.
+        const int ww = qBound(widget->minimumWidth(), qBound(40, widget->sizeHint().width(), 180),
+                              qMax(widget->maximumWidth(), widget->minimumWidth()));
         ribbonPlace(widget, QRect(right - ww, 3, ww, top - 6));
         right -= ww + 4;
     }
@@ -114,7 +116,7 @@ void CVNQRibbonBar::updateTabLayout()
     QVector<int> widths;
     qint64 total = 0;
     for (CVNQRibbonButton* button : qAsConst(m_tabButtons)) {
-        const int tw = qBound(68, QFontMetrics(button->font()).horizontalAdvance(button->text()) + 28, 150);
+        const int tw = qBound(68, button->textAdvance() + 28, 150);
         widths.append(tw);
         total += tw + 2;
     }
@@ -151,7 +153,9 @@ void CVNQRibbonBar::updateTabLayout()
     m_tabScrollRight->setEnabled(m_tabScrollOffset < m_tabMaxScroll);
     if (overflow) {
         ribbonPlace(m_tabScrollLeft, QRect(compact ? left - 20 : 0, 0, 20, rowHeight));
-        ribbonPlace(m_tabScrollRight, QRect(rowWidth - 20, 0, 20, rowHeight));
+        // In the compact row the top-right widgets follow the tab area:
+        // ">" closes the area instead of covering them.
+        ribbonPlace(m_tabScrollRight, QRect(compact ? right : rowWidth - 20, 0, 20, rowHeight));
         m_tabScrollLeft->raise();
         m_tabScrollRight->raise();
     }

@@ -1,10 +1,12 @@
 #include "CVNQRibbonButton.h"
 #include "CVNQWidgetBaseImpl.h"
 
+#include "CVNQRibbonGeometry.h"
 #include "CVNQRibbonIdle.h"
 #include "CVNQRibbonMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
@@ -31,13 +33,26 @@ void CVNQRibbonButton::setItemSize(CVN_RIBBON_ITEM_SIZE size)
 {
     m_itemSize = size;
     updateGeometry();
+    announceSizeHint();
     update();
 }
 
 void CVNQRibbonButton::setPopupMode(CVN_RIBBON_POPUP_MODE mode)
 {
     m_popupMode = mode;
+    announceSizeHint();
     update();
+}
+
+void CVNQRibbonButton::announceSizeHint()
+{
+    // A shown parent hears of it from updateGeometry; a hidden group keeps
+    // the widths of its items and must hear of it too.
+    QWidget* parent = parentWidget();
+    if (parent && !parent->isVisible()) {
+        QEvent request(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(parent, &request);
+    }
 }
 
 void CVNQRibbonButton::setRibbonAction(QAction* action)
@@ -55,6 +70,7 @@ void CVNQRibbonButton::setPopupMenu(CVNQRibbonMenu* menu)
     m_menu = menu;
     if (menu && !menu->parent())
         menu->setParent(this, menu->windowFlags());
+    announceSizeHint();
     update();
 }
 
@@ -70,38 +86,41 @@ void CVNQRibbonButton::setRibbonIcon(const QString& path)
     update();
 }
 
-void CVNQRibbonButton::setIconKeepingPlacement(const QString& path)
+template <class Icon>
+void CVNQRibbonButton::setIconKeepingPlacement(const Icon& icon)
 {
     const IconStyleDesc placement = getIconStyle();
-    setIcon(path);
-    setIconStyle(placement);
-}
-
-void CVNQRibbonButton::setIconKeepingPlacement(const QIcon& icon)
-{
-    const IconStyleDesc placement = getIconStyle();
+    const int textX = getTextOffsetX();
+    const int textY = getTextOffsetY();
     setIcon(icon);
     setIconStyle(placement);
+    setTextOffsetX(textX);
+    setTextOffsetY(textY);
 }
 
 void CVNQRibbonButton::syncFromAction()
 {
     if (!m_action)
         return;
-    setText(m_action->text());
-    setToolTip(m_action->toolTip());
-    setEnabled(m_action->isEnabled());
-    setCheckable(m_action->isCheckable());
-    {
-        const QSignalBlocker blocker(this);
-        setChecked(m_action->isChecked());
-    }
+    // The icon before the text: the push button then has no text to measure
+    // for an icon placement the ribbon does not use.
     m_iconPath = m_action->property("cvnRibbonIconPath").toString();
     if (m_iconPath.isEmpty()) {
         if (!m_action->icon().isNull())
             setIconKeepingPlacement(m_action->icon());
     } else {
         setIconKeepingPlacement(m_iconPath);
+    }
+    if (text() != m_action->text()) {
+        setText(m_action->text());
+        announceSizeHint();
+    }
+    setToolTip(m_action->toolTip());
+    setEnabled(m_action->isEnabled());
+    setCheckable(m_action->isCheckable());
+    {
+        const QSignalBlocker blocker(this);
+        setChecked(m_action->isChecked());
     }
     update();
 }
@@ -143,9 +162,23 @@ void CVNQRibbonButton::showPopupMenu()
     m_menu->popup(mapToGlobal(QPoint(0, height())));
 }
 
+int CVNQRibbonButton::textAdvance() const
+{
+    // Layouts ask for size hints many times while a ribbon is built; the
+    // text is measured again only when it or the font changed.
+    const QString current = text();
+    const QFont currentFont = font();
+    if (m_textAdvance < 0 || current != m_measuredText || !(currentFont == m_measuredFont)) {
+        m_textAdvance = QFontMetrics(currentFont).horizontalAdvance(current);
+        m_measuredText = current;
+        m_measuredFont = currentFont;
+    }
+    return m_textAdvance;
+}
+
 QSize CVNQRibbonButton::sizeHint() const
 {
-    const int t = QFontMetrics(font()).horizontalAdvance(text());
+    const int t = textAdvance();
     // The arrow strip of a menu button takes room from the text beside it.
     const int strip = m_menu && m_popupMode != CVN_RIBBON_POPUP_NONE ? 17 : 0;
     switch (m_itemSize) {
@@ -215,31 +248,18 @@ void CVNQRibbonButton::paintEvent(QPaintEvent*)
     const QRect indicator = popupIndicatorRect();
     const bool large = m_itemSize == CVN_RIBBON_ITEM_LARGE;
     const bool hasIcon = !m_iconPath.isEmpty() || (m_action && !m_action->icon().isNull());
-    QRect iconRect;
-    QRect textRect;
-    if (large) {
-        iconRect = QRect(8, 5, qMax(w - 16, 16), qMax(h - 31, 18));
-        textRect = QRect(4, h - 27, w - 8, 23);
-    } else {
-        const int y = (h - 18) / 2 > 2 ? (h - 18) / 2 : 2;
-        iconRect = QRect(5, y, 18, 18);
-        textRect = QRect(27, 0, qMax(w - (indicator.isValid() ? 48 : 31), 0), h);
-        // Without an icon (tabs, arrows, plain commands) the text takes the
-        // icon's room too, or a tab sized for its title could not show it.
-        if (!hasIcon)
-            textRect = QRect(4, 0, qMax(w - (indicator.isValid() ? 25 : 8), 0), h);
-    }
+    const RibbonButtonRects rects = ribbonButtonRects(m_itemSize, size(), indicator, hasIcon, textAdvance());
 
     if (!m_iconPath.isEmpty()) {
-        const int side = large ? 32 : 16;
-        CVNQWidgetBaseImpl::drawIcon(&painter, QIcon(m_iconPath), QSize(side, side), getIconStyle(), iconRect);
+        const QSize side(rects.iconSide, rects.iconSide);
+        CVNQWidgetBaseImpl::drawIconFile(&painter, m_iconPath, side, getIconStyle(), rects.icon);
     } else if (m_action && !m_action->icon().isNull()) {
-        const QSize size(qMin(iconRect.width(), 24), qMin(iconRect.height(), 24));
-        CVNQWidgetBaseImpl::drawIcon(&painter, m_action->icon(), size, getIconStyle(), iconRect);
+        const QSize size(qMin(rects.icon.width(), 24), qMin(rects.icon.height(), 24));
+        CVNQWidgetBaseImpl::drawIcon(&painter, m_action->icon(), size, getIconStyle(), rects.icon);
     }
 
     if (getShowText())
-        CVNQWidgetBaseImpl::drawText(&painter, text(), getTextStyle(state), textRect);
+        CVNQWidgetBaseImpl::drawText(&painter, text(), getTextStyle(state), rects.text);
 
     if (indicator.isValid()) {
         if (m_popupMode == CVN_RIBBON_POPUP_SPLIT) {
@@ -256,6 +276,42 @@ void CVNQRibbonButton::paintEvent(QPaintEvent*)
         painter.setBrush(getTextStyle(state).clr);
         painter.drawPolygon(triangle, 3);
     }
+}
+
+RibbonButtonRects ribbonButtonRects(CVN_RIBBON_ITEM_SIZE size, const QSize& button, const QRect& indicator,
+                                    bool hasIcon, int textAdvance)
+{
+    const int w = button.width();
+    const int h = button.height();
+    RibbonButtonRects rects;
+    if (size == CVN_RIBBON_ITEM_LARGE) {
+        rects.iconSide = 32;
+        rects.icon = QRect(8, 5, qMax(w - 16, 16), qMax(h - 31, 18));
+        rects.text = QRect(4, h - 27, w - 8, 23);
+        if (indicator.isValid()) {
+            // The menu strip takes the bottom: the label stands on it, the
+            // icon above shrinks when the button is too low for both.
+            rects.text = QRect(4, indicator.top() - 16, w - 8, 16);
+            rects.icon.setHeight(qMax(rects.text.top() - 6, 8));
+            rects.iconSide = qMin(32, rects.icon.height());
+        }
+        return rects;
+    }
+    rects.iconSide = 16;
+    const int y = (h - 18) / 2 > 2 ? (h - 18) / 2 : 2;
+    rects.icon = QRect(5, y, 18, 18);
+    rects.text = QRect(27, 0, qMax(w - (indicator.isValid() ? 48 : 31), 0), h);
+    // Without an icon (tabs, arrows, plain commands) the text takes the
+    // icon's room too, or a tab sized for its title could not show it.
+    if (!hasIcon) {
+        rects.text = QRect(4, 0, qMax(w - (indicator.isValid() ? 25 : 8), 0), h);
+        // A text wider than that (the gallery's narrow "...") takes the
+        // margins as well rather than being elided away.
+        // (The text painter elides at the rectangle's width less 2.)
+        if (!indicator.isValid() && textAdvance + 2 > rects.text.width())
+            rects.text = QRect(0, 0, w, h);
+    }
+    return rects;
 }
 
 } // namespace CVNQtLib

@@ -41,6 +41,8 @@ public:
     void showPopupMenu();
 
     QSize sizeHint() const override;
+    // The horizontal advance of the text in the button's font.
+    int textAdvance() const;
 
 Q_SIGNALS:
     void menuAboutToShow();
@@ -58,9 +60,12 @@ private Q_SLOTS:
 
 private:
     // The push button moves its icon beside its text when given one; the
-    // ribbon places icons in its own rectangles, so the placement is kept.
-    void setIconKeepingPlacement(const QString& path);
-    void setIconKeepingPlacement(const QIcon& icon);
+    // ribbon places icons and texts in its own rectangles, so the placement
+    // is kept. Icon: a path or a QIcon.
+    template <class Icon>
+    void setIconKeepingPlacement(const Icon& icon);
+    // Tells the parent that the size hint may have changed.
+    void announceSizeHint();
 
     CVN_RIBBON_ITEM_SIZE m_itemSize;
     CVN_RIBBON_POPUP_MODE m_popupMode = CVN_RIBBON_POPUP_NONE;
@@ -68,6 +73,9 @@ private:
     QPointer<CVNQRibbonMenu> m_menu;
     QString m_iconPath;
     bool m_menuOpenedByPress = false;
+    mutable QString m_measuredText;
+    mutable QFont m_measuredFont;
+    mutable int m_textAdvance = -1;
 };
 
 } // namespace CVNQtLib

@@ -250,6 +250,7 @@ bool CVNQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     applyRibbonStyles();
     updateLayout();
 
+    m_loadIcons.clear();
     m_lastError.clear();
     return true;
 }
@@ -308,8 +309,12 @@ QAction* CVNQRibbonBar::createActionItem(const Json::Value& node)
     action->setChecked(cfgBool(node, "checked", false));
     const QString icon = cfgString(node, "icon");
     action->setProperty("cvnRibbonIconPath", icon);
-    if (!icon.isEmpty())
-        action->setIcon(QIcon(icon));
+    if (!icon.isEmpty()) {
+        auto shared = m_loadIcons.constFind(icon);
+        if (shared == m_loadIcons.constEnd())
+            shared = m_loadIcons.insert(icon, QIcon(icon));
+        action->setIcon(*shared);
+    }
     m_ownedActions.append(action);
     registerAction(action);
     return action;

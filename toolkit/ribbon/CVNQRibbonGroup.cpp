@@ -9,6 +9,7 @@
 #include "CVNQRibbonPage.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -53,6 +54,7 @@ CVNQRibbonGroup::~CVNQRibbonGroup()
 void CVNQRibbonGroup::appendItem(const Item& item)
 {
     m_items.append(item);
+    m_hintWidth = -1;
     // A widget deleted by its owner leaves the group and its columns.
     connect(item.widget, &QObject::destroyed, this, [this, widget = item.widget]() {
         const int before = m_items.size();
@@ -61,6 +63,7 @@ void CVNQRibbonGroup::appendItem(const Item& item)
             m_items.end());
         if (m_items.size() == before)
             return;
+        m_hintWidth = -1;
         updateGeometry();
         updateItemLayout();
     });
@@ -141,6 +144,7 @@ void CVNQRibbonGroup::clearItems()
 {
     const QVector<Item> items = m_items;
     m_items.clear();
+    m_hintWidth = -1;
     for (const Item& item : items)
         delete item.widget;
 }
@@ -205,8 +209,24 @@ void CVNQRibbonGroup::updateItemLayout()
 
 QSize CVNQRibbonGroup::sizeHint() const
 {
+    // The page asks every group on every insert: the width is walked again
+    // only after the items, the row count or an item's size hint changed.
+    const int rows = rowCount();
+    if (m_hintWidth < 0 || m_hintRows != rows) {
+        m_hintWidth = qMax(walkItems(false) + 4, 80);
+        m_hintRows = rows;
+    }
     const CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr;
-    return QSize(qMax(walkItems(false) + 4, 80), bar ? bar->m_pageHeight - 8 : 92);
+    return QSize(m_hintWidth, bar ? bar->m_pageHeight - 8 : 92);
+}
+
+bool CVNQRibbonGroup::event(QEvent* event)
+{
+    // An item's updateGeometry (a new text, a wider widget) reaches a shown
+    // group as a layout request.
+    if (event->type() == QEvent::LayoutRequest)
+        m_hintWidth = -1;
+    return CVNQContainer::event(event);
 }
 
 void CVNQRibbonGroup::paintEvent(QPaintEvent*)

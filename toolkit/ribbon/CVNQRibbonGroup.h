@@ -56,6 +56,7 @@ Q_SIGNALS:
     void actionTriggered(QAction* action);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -81,6 +82,8 @@ private:
     bool m_expanding = false;
     QVector<Item> m_items;
     CVNQRibbonPage* m_page = nullptr;
+    mutable int m_hintWidth = -1; // size-hint width for m_hintRows rows; -1 unknown
+    mutable int m_hintRows = 0;
 };
 
 } // namespace CVNQtLib

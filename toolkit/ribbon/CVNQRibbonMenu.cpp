@@ -1,6 +1,8 @@
 #include "CVNQRibbonMenu.h"
+#include "CVNQMenuImpl.h"
 
 #include <QAction>
+#include <QActionEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -21,6 +23,22 @@ QAction* CVNQRibbonMenu::addCommand(const QString& id, const QString& text, cons
     action->setCheckable(checkable);
     action->setProperty("cvnRibbonIconPath", iconPath);
     return action;
+}
+
+namespace {
+
+// The check mark spans x 4 to 16 of an item (its pen included): texts of a
+// menu with checkable items start after that column.
+constexpr int kCheckColumn = 18;
+
+} // namespace
+
+void CVNQRibbonMenu::actionEvent(QActionEvent* event)
+{
+    CVNQMenu::actionEvent(event);
+    if (event->type() != QEvent::ActionRemoved && event->action() && event->action()->isCheckable() &&
+        getImpl()->iconOffset < kCheckColumn)
+        setIconOffset(kCheckColumn);
 }
 
 void CVNQRibbonMenu::paintEvent(QPaintEvent* event)

@@ -20,6 +20,7 @@ public:
                         bool checkable = false);
 
 protected:
+    void actionEvent(QActionEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
 

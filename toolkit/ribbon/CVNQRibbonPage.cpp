@@ -5,6 +5,7 @@
 #include "CVNQRibbonGeometry.h"
 #include "CVNQRibbonGroup.h"
 
+#include <QVarLengthArray>
 #include <QWheelEvent>
 
 namespace CVNQtLib {
@@ -99,8 +100,10 @@ void CVNQRibbonPage::updateGroupLayout()
 {
     int content = 4;
     int expanding = 0;
+    QVarLengthArray<int, 64> widths;
     for (CVNQRibbonGroup* group : qAsConst(m_groups)) {
-        content += group->sizeHint().width() + 4;
+        widths.append(group->sizeHint().width());
+        content += widths.last() + 4;
         if (group->isExpanding())
             ++expanding;
     }
@@ -116,8 +119,9 @@ void CVNQRibbonPage::updateGroupLayout()
     }
 
     int x = (overflow ? 20 : 0) - m_scrollOffset + 4;
-    for (CVNQRibbonGroup* group : qAsConst(m_groups)) {
-        const int w = group->sizeHint().width() + (group->isExpanding() ? extra : 0);
+    for (int i = 0; i < m_groups.size(); ++i) {
+        CVNQRibbonGroup* group = m_groups.at(i);
+        const int w = widths.at(i) + (group->isExpanding() ? extra : 0);
         ribbonPlace(group, QRect(x, 4, w, qMax(height() - 8, 0)));
         x += w + 4;
     }
