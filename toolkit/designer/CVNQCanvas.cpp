@@ -4,11 +4,13 @@
 #include "CVNQCanvasImpl.h"
 #include "CVNQControlFactory.h"
 #include "CVNQLogging.h"
+#include "CVNQPageSource.h"
 #include "CVNQResourceManager.h"
 
 #include <QFile>
 #include <QResizeEvent>
 #include <QSaveFile>
+#include <memory>
 
 namespace CVNQtLib {
 
@@ -19,16 +21,43 @@ namespace {
 bool writeFileSafely(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    // Unbuffered, and flushed before the commit: a write that fails while a
+    // buffer is flushed on commit goes unnoticed there, and the short file
+    // would replace the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) {
         qCWarning(lcPage) << "cannot open" << path << "for writing:" << file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError ||
+        !file.commit()) {
         qCWarning(lcPage) << "cannot write" << path << ":" << file.errorString();
         file.cancelWriting();
         return false;
     }
     return true;
+}
+
+// The root of a page file as the page loader reads it; false, with the
+// reason logged, for a file that cannot be opened as a page.
+bool readPageFile(const QString& path, Json::Value& root)
+{
+    if (path.isEmpty())
+        return false;
+    if (!cvnReadPageFile(path, root))
+        return false;
+    if (!root.isMember("elements")) {
+        qCWarning(lcPage) << "page file" << path << "has no \"elements\"";
+        return false;
+    }
+    return true;
+}
+
+// A page name becomes a file name in the page's folder: nothing that leads
+// out of it, and not nothing.
+bool isPlainPageName(const QString& name)
+{
+    return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QLatin1String(".."));
 }
 
 } // namespace
@@ -87,32 +116,20 @@ bool CVNQCanvas::OpenWindowPage(const QString& path)
 
 bool CVNQCanvas::CheckPageValid(const QString& path)
 {
-    if (path.isEmpty())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcPage) << "cannot open page file" << path << ":" << file.errorString();
-        return false;
-    }
     Json::Value root;
-    QString error;
-    if (!jsonParse(file.readAll(), root, &error)) {
-        qCWarning(lcPage) << "page file" << path << "is no JSON:" << error;
-        return false;
-    }
-    if (!jsonHasMember(root, "elements")) {
-        qCWarning(lcPage) << "page file" << path << "has no \"elements\"";
-        return false;
-    }
-    return true;
+    return readPageFile(path, root);
 }
 
 bool CVNQCanvas::CreatePageFromJson(const QString& path)
 {
-    if (!CheckPageValid(path))
+    // The page is built from the text read here, so the check and the build
+    // judge the same text, and the save can write back what was read.
+    Json::Value root;
+    if (!readPageFile(path, root))
         return false;
+    auto source = std::make_unique<CVNQPageSource>(std::move(root));
     auto* page = new CVNQCanvasWindow(this);
-    cvnCreatePageByFileName(page, path);
+    cvnCreatePageFromJson(page, source->root(), &CVNQPageSource::markBuilt);
     // Page files keep nested controls' places as bare x, y, w, h, which the
     // loader only records; placed by their records, the controls show where
     // the page was saved instead of piling up at their parents' origins.
@@ -121,6 +138,16 @@ bool CVNQCanvas::CreatePageFromJson(const QString& path)
             control->resizeWidget();
     }
     page->hideAllWidges();
+    source->finishBuild(page, page->windowKeys());
+    const int entries = int(jsonGet(source->root(), "elements").size());
+    if (entries > 0 && !source->builtAny()) {
+        // Not a page (a theme package's file, say): a save would replace it
+        // with an empty page.
+        qCWarning(lcPage) << "page file" << path << "builds no control from its" << entries << "elements";
+        delete page;
+        return false;
+    }
+    page->setPageSource(std::move(source));
 
     const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     page->setPageName(fileName);
@@ -163,6 +190,10 @@ QString CVNQCanvas::UpdatePagePath(const QString& path)
     if (it == m_impl->pages.end())
         return QString();
     CVNQCanvasWindow* page = it.value();
+    if (!isPlainPageName(page->objectName())) {
+        qCWarning(lcPage) << "page" << path << "cannot take the name" << page->objectName() << "as a file name";
+        return path;
+    }
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     const QString newPath =
         (slash >= 0 ? path.left(slash + 1) : QString()) + page->objectName() + QLatin1String(".json");

@@ -6,6 +6,7 @@
 
 #include "CVNQCanvasImpl.h"
 #include "CVNQControlFactory.h"
+#include "CVNQPageSource.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -328,6 +329,7 @@ void CVNQCanvas::prepareNewControl(QWidget* control, const QString& type, const 
     control->setProperty("visibility", true);
     control->setVisible(false);
     control->setObjectName(name);
+    CVNQPageSource::markCreated(control);
     ++m_impl->nameCounter;
     dynamic_cast<ICVNQWidgetBase*>(control)->setGeometry(geometry.x(), geometry.y(), geometry.width(),
                                                          geometry.height());

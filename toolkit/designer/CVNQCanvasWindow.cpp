@@ -2,7 +2,7 @@
 
 #include "CVNJson.h"
 #include "CVNQControlInfo.h"
-#include "CVNQtLib.h"
+#include "CVNQPageSource.h"
 #include "ICVNQWidgetBase.h"
 
 #include <QVariant>
@@ -16,22 +16,6 @@ bool shownFlag(const QWidget* w)
 {
     return w->property("visibility").toBool();
 }
-
-// Nested controls are written only while the toolkit serialises children;
-// a page file without them would lose every control below the top level.
-class SerializeChildScope
-{
-public:
-    SerializeChildScope()
-        : m_saved(cvnIsSerializeChild())
-    {
-        cvnEnableSerializeChild(true);
-    }
-    ~SerializeChildScope() { cvnEnableSerializeChild(m_saved); }
-
-private:
-    bool m_saved;
-};
 
 } // namespace
 
@@ -130,7 +114,12 @@ QWidget* CVNQCanvasWindow::HitTestWithChildren(QWidget* w, int x, int y)
     return nullptr;
 }
 
-void CVNQCanvasWindow::toJsonString(QString& out) const
+void CVNQCanvasWindow::setPageSource(std::unique_ptr<CVNQPageSource> source)
+{
+    m_source = std::move(source);
+}
+
+Json::Value CVNQCanvasWindow::windowKeys() const
 {
     Json::Value root(Json::objectValue);
     root["w"] = width();
@@ -153,8 +142,20 @@ void CVNQCanvasWindow::toJsonString(QString& out) const
     // The loader marks a translucent page on the widget itself.
     if (m_translucent || testAttribute(Qt::WA_TranslucentBackground))
         root["trans"] = true;
+    return root;
+}
 
-    SerializeChildScope withChildren;
+void CVNQCanvasWindow::toJsonString(QString& out) const
+{
+    if (m_source) {
+        out = QString::fromStdString(jsonStyled(m_source->write(this, windowKeys())));
+        return;
+    }
+    Json::Value root = windowKeys();
+    // Nested controls are written only while the toolkit serialises
+    // children; a page file without them would lose every control below the
+    // top level.
+    CVNQSerializeChildScope withChildren(true);
     Json::Value elements(Json::arrayValue);
     for (QObject* child : children()) {
         ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(child);
@@ -162,10 +163,10 @@ void CVNQCanvasWindow::toJsonString(QString& out) const
             continue;
         Json::Value node(Json::objectValue);
         control->serializeJsonValue(&node, false);
-        elements.append(node);
+        elements.append(std::move(node));
     }
     // Written also when empty: the canvas refuses a page file without it.
-    root["elements"] = elements;
+    root["elements"] = std::move(elements);
     out = QString::fromStdString(jsonStyled(root));
 }
 

@@ -11,10 +11,13 @@
 
 #include <QString>
 #include <QWidget>
+#include <json/json.h>
+#include <memory>
 
 namespace CVNQtLib {
 
 struct ControlInfo;
+class CVNQPageSource;
 
 class CVNQ_EXPORT CVNQCanvasWindow : public QWidget, public ICVNQPageHost
 {
@@ -63,6 +66,11 @@ public:
     QWidget* HitTestWithChildren(QWidget* w, int x, int y);
     // The page file's text.
     void toJsonString(QString& out) const;
+    // The page's own keys as the page file's root holds them.
+    Json::Value windowKeys() const;
+    // What the page's file held when it was opened; a page opened from a
+    // file writes it back with the page's changes applied.
+    void setPageSource(std::unique_ptr<CVNQPageSource> source);
 
 private:
     bool m_resizeable = false;
@@ -79,6 +87,7 @@ private:
     bool m_maximise = false;
     bool m_translucent = false;
     QString m_pageName;
+    std::unique_ptr<CVNQPageSource> m_source;
 };
 
 } // namespace CVNQtLib
