@@ -114,6 +114,12 @@ TEST(DesignerPageFiles, RekeyingKeepsPagesApart)
     EXPECT_TRUE(canvas.UpdatePagePath(b).isEmpty()) << "the old key is gone";
     ASSERT_TRUE(canvas.OpenJsonFile(renamed));
     EXPECT_EQ(canvas.GetCurWindow(), pageB);
+
+    // A name is no path: it keeps the page in its folder, and is not empty.
+    for (const char* name : {"../escaped", "", " ", "sub/main", "sub\\main"}) {
+        pageB->setObjectName(name);
+        EXPECT_EQ(canvas.UpdatePagePath(renamed), renamed) << name;
+    }
 }
 
 // Removing or closing pages leaves no

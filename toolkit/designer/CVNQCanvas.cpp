@@ -28,8 +28,7 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes)
         qCWarning(lcPage) << "cannot open" << path << "for writing:" << file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError ||
-        !file.commit()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
         qCWarning(lcPage) << "cannot write" << path << ":" << file.errorString();
         file.cancelWriting();
         return false;

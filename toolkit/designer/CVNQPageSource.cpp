@@ -152,7 +152,10 @@ Json::Value CVNQPageSource::write(const QWidget* page, const Json::Value& pageKe
     const Json::Value& read = jsonGet(m_root, "elements");
     Json::Value elements = writeChildren(page, read);
     // Written also when empty: the canvas refuses a page file without it.
-    out["elements"] = elements.empty() && !read.isArray() && !read.isNull() ? read : elements;
+    if (elements.empty() && !read.isArray() && !read.isNull())
+        out["elements"] = read;
+    else
+        out["elements"] = std::move(elements);
     return out;
 }
 
@@ -161,8 +164,8 @@ Json::Value CVNQPageSource::writeNode(QWidget* control, const Json::Value* node)
     Json::Value out;
     if (node) {
         auto written = m_written.find(node);
-        out = mergedNode(*node, written == m_written.end() ? Json::Value() : written->second, ownKeys(control),
-                         "child");
+        out =
+            mergedNode(*node, written == m_written.end() ? Json::Value() : written->second, ownKeys(control), "child");
     } else {
         out = ownKeys(control);
     }
