@@ -97,7 +97,13 @@ TEST(DesignerPageSave, UneditedSaveKeepsEveryKey)
             continue;
         }
         const int controls = controlCount(canvas);
-        ASSERT_TRUE(canvas.SavePage(c.path));
+        // As a designer host saves: the page painted, in designer mode.
+        canvas.resize(1000, 700);
+        ASSERT_TRUE(TestUtil::showExposed(&canvas) && TestUtil::waitPainted(&canvas));
+        cvnSetIsInDesigner(true);
+        const bool saved = canvas.SavePage(c.path);
+        cvnSetIsInDesigner(false);
+        ASSERT_TRUE(saved);
         EXPECT_EQ(fileJson(c.path), before);
 
         // Opened again, the saved page builds as many widgets and saves alike.

@@ -7,7 +7,9 @@
 #include "CVNQPageSource.h"
 #include "CVNQResourceManager.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QSaveFile>
 #include <memory>
@@ -49,6 +51,26 @@ bool readPageFile(const QString& path, Json::Value& root)
         return false;
     }
     return true;
+}
+
+// Delivers the move and resize events that hidden widgets hold until they
+// are first painted, as a grab does: containers place their docked controls
+// (and so write those controls' layout records) now, while the page opens,
+// and not between its opening and its first save as if it had been edited.
+void deliverHeldGeometryEvents(QWidget* page)
+{
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (w->testAttribute(Qt::WA_PendingMoveEvent)) {
+            QMoveEvent event(w->pos(), w->pos());
+            QCoreApplication::sendEvent(w, &event);
+            w->setAttribute(Qt::WA_PendingMoveEvent, false);
+        }
+        if (w->testAttribute(Qt::WA_PendingResizeEvent)) {
+            QResizeEvent event(w->size(), QSize());
+            QCoreApplication::sendEvent(w, &event);
+            w->setAttribute(Qt::WA_PendingResizeEvent, false);
+        }
+    }
 }
 
 // A page name becomes a file name in the page's folder: nothing that leads
@@ -137,6 +159,7 @@ bool CVNQCanvas::CreatePageFromJson(const QString& path)
             control->resizeWidget();
     }
     page->hideAllWidges();
+    deliverHeldGeometryEvents(page);
     source->finishBuild(page, page->windowKeys());
     const int entries = int(jsonGet(source->root(), "elements").size());
     if (entries > 0 && !source->builtAny()) {

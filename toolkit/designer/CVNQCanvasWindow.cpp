@@ -3,6 +3,7 @@
 #include "CVNJson.h"
 #include "CVNQControlInfo.h"
 #include "CVNQPageSource.h"
+#include "CVNQtLib.h"
 #include "ICVNQWidgetBase.h"
 
 #include <QVariant>
@@ -155,7 +156,7 @@ void CVNQCanvasWindow::toJsonString(QString& out) const
     // Nested controls are written only while the toolkit serialises
     // children; a page file without them would lose every control below the
     // top level.
-    CVNQSerializeChildScope withChildren(true);
+    CVNQWriteModeScope withChildren(true, cvnIsInDesigner());
     Json::Value elements(Json::arrayValue);
     for (QObject* child : children()) {
         ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(child);

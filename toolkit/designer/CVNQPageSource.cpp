@@ -107,15 +107,18 @@ Json::Value mergedNode(const Json::Value& orig, const Json::Value& base, const J
 
 } // namespace
 
-CVNQSerializeChildScope::CVNQSerializeChildScope(bool on)
-    : m_saved(cvnIsSerializeChild())
+CVNQWriteModeScope::CVNQWriteModeScope(bool children, bool inDesigner)
+    : m_children(cvnIsSerializeChild())
+    , m_inDesigner(cvnIsInDesigner())
 {
-    cvnEnableSerializeChild(on);
+    cvnEnableSerializeChild(children);
+    cvnSetIsInDesigner(inDesigner);
 }
 
-CVNQSerializeChildScope::~CVNQSerializeChildScope()
+CVNQWriteModeScope::~CVNQWriteModeScope()
 {
-    cvnEnableSerializeChild(m_saved);
+    cvnEnableSerializeChild(m_children);
+    cvnSetIsInDesigner(m_inDesigner);
 }
 
 CVNQPageSource::CVNQPageSource(Json::Value root)
@@ -135,7 +138,7 @@ void CVNQPageSource::markCreated(QWidget* control)
 void CVNQPageSource::finishBuild(QWidget* page, Json::Value pageKeys)
 {
     m_pageKeys = std::move(pageKeys);
-    CVNQSerializeChildScope ownOnly(false);
+    CVNQWriteModeScope ownRecords(false, false);
     for (QWidget* w : page->findChildren<QWidget*>()) {
         const QVariant mark = w->property(kNodeProperty);
         if (!mark.isValid() || !nodeOf(mark))
@@ -147,7 +150,10 @@ void CVNQPageSource::finishBuild(QWidget* page, Json::Value pageKeys)
 
 Json::Value CVNQPageSource::write(const QWidget* page, const Json::Value& pageKeys) const
 {
-    CVNQSerializeChildScope ownOnly(false);
+    // The records, not the live widgets, even in designer mode: the canvas's
+    // edits go into the records, while its hidden widgets may never have
+    // been laid out (sized 0 x 0) or are placed by their containers.
+    CVNQWriteModeScope ownRecords(false, false);
     Json::Value out = mergedNode(m_root, m_pageKeys, pageKeys, "elements");
     const Json::Value& read = jsonGet(m_root, "elements");
     Json::Value elements = writeChildren(page, read);

@@ -17,17 +17,20 @@ class QWidget;
 
 namespace CVNQtLib {
 
-// Whether the controls write their children while the scope lasts.
-class CVNQSerializeChildScope
+// How the controls write themselves while the scope lasts: with or without
+// their children, and whether in designer mode (places and sizes taken from
+// the live widgets instead of the controls' layout records).
+class CVNQWriteModeScope
 {
 public:
-    explicit CVNQSerializeChildScope(bool on);
-    ~CVNQSerializeChildScope();
-    CVNQSerializeChildScope(const CVNQSerializeChildScope&) = delete;
-    CVNQSerializeChildScope& operator=(const CVNQSerializeChildScope&) = delete;
+    CVNQWriteModeScope(bool children, bool inDesigner);
+    ~CVNQWriteModeScope();
+    CVNQWriteModeScope(const CVNQWriteModeScope&) = delete;
+    CVNQWriteModeScope& operator=(const CVNQWriteModeScope&) = delete;
 
 private:
-    bool m_saved;
+    bool m_children;
+    bool m_inDesigner;
 };
 
 class CVNQPageSource
