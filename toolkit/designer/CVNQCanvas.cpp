@@ -10,9 +10,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMoveEvent>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QSaveFile>
 #include <memory>
+#include <vector>
 
 namespace CVNQtLib {
 
@@ -59,7 +61,12 @@ bool readPageFile(const QString& path, Json::Value& root)
 // and not between its opening and its first save as if it had been edited.
 void deliverHeldGeometryEvents(QWidget* page)
 {
-    for (QWidget* w : page->findChildren<QWidget*>()) {
+    // Guarded: a control may replace widgets of its own when resized.
+    const QList<QWidget*> widgets = page->findChildren<QWidget*>();
+    const std::vector<QPointer<QWidget>> guarded(widgets.begin(), widgets.end());
+    for (QWidget* w : guarded) {
+        if (!w)
+            continue;
         if (w->testAttribute(Qt::WA_PendingMoveEvent)) {
             QMoveEvent event(w->pos(), w->pos());
             QCoreApplication::sendEvent(w, &event);
