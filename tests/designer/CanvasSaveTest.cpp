@@ -66,7 +66,7 @@ TEST(DesignerPageSave, UneditedSaveKeepsEveryKey)
         const Json::Value before = fileJson(path);
         CVNQCanvas canvas;
         if (!canvas.OpenJsonFile(path)) {
-            EXPECT_TRUE(path.endsWith("theme.json") || path.endsWith("tyle.json")) << "a page refused";
+            EXPECT_GE(pages.indexOf(path), 3) << "only the theme and style files are refused";
             EXPECT_EQ(readAll(path), original);
             continue;
         }
