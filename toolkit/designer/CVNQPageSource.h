@@ -5,8 +5,10 @@
 // would lose everything else the file held. A save therefore writes the
 // file as it was read, with only what changed on the canvas since the page
 // was opened applied: changed values, removed controls and controls created
-// there. Widgets a control makes itself are never written as children; the
-// control writes them through its own keys.
+// there. A page's controls are the widgets built from its file and those
+// created on the canvas; widgets a control makes itself (a ribbon's
+// buttons, a table's bars) are never written as children, the control
+// writes them through its own keys.
 
 #include <json/json.h>
 
