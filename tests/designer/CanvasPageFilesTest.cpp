@@ -47,6 +47,13 @@ TEST(DesignerPageFiles, FailuresAreReported)
     EXPECT_FALSE(canvas.OpenJsonFile(dir.filePath("missing.json")));
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "broken.json", "{ not json"));
     EXPECT_FALSE(canvas.OpenJsonFile(dir.filePath("broken.json")));
+    // Nothing the loader would build: text after a NUL byte, elements of no
+    // or an unknown type.
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "nul.json", QByteArray("{\"note\": \"a\0b\", \"elements\": []}", 31)));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme.json", R"({"elements": [{"child": [{"type": "qtlabel"}]}]})"));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "unknown.json", R"({"elements": [{"type": "futureGauge"}]})"));
+    for (const char* name : {"nul.json", "theme.json", "unknown.json"})
+        EXPECT_FALSE(canvas.OpenJsonFile(dir.filePath(name))) << name;
     EXPECT_FALSE(canvas.SavePage(path)) << "not open";
 
     ASSERT_TRUE(canvas.OpenJsonFile(path));
@@ -114,6 +121,12 @@ TEST(DesignerPageFiles, RekeyingKeepsPagesApart)
     EXPECT_TRUE(canvas.UpdatePagePath(b).isEmpty()) << "the old key is gone";
     ASSERT_TRUE(canvas.OpenJsonFile(renamed));
     EXPECT_EQ(canvas.GetCurWindow(), pageB);
+
+    // A name is no path: it keeps the page in its folder, and is not empty.
+    for (const char* name : {"../escaped", "", " ", "sub/main", "sub\\main"}) {
+        pageB->setObjectName(name);
+        EXPECT_EQ(canvas.UpdatePagePath(renamed), renamed) << name;
+    }
 }
 
 // Removing or closing pages leaves no

@@ -211,7 +211,9 @@ QWidget* createControl(const char* typeName, const Json::Value& node, QWidget* p
     return widget;
 }
 
-QWidget* createControlTree(const Json::Value& node, QWidget* parent)
+namespace {
+
+QWidget* buildControlTree(const Json::Value& node, QWidget* parent, const CVNControlBuiltFunc& built)
 {
     const Json::Value& type = jsonGet(node, "type");
     if (!type.isString())
@@ -220,14 +222,23 @@ QWidget* createControlTree(const Json::Value& node, QWidget* parent)
     QWidget* control = createControl(typeName.c_str(), node, parent);
     if (!control)
         return nullptr;
+    if (built)
+        built(control, node);
     const Json::Value& children = jsonGet(node, "child");
     const int count = jsonSize(children);
     for (int i = 0; i < count; ++i)
-        createControlTree(jsonAt(children, i), control);
+        buildControlTree(jsonAt(children, i), control, built);
     // Children first: a scroll view adopts its first container child here.
     if (ICVNQWidgetBase* base = asControl(control))
         base->createComplete();
     return control;
+}
+
+} // namespace
+
+QWidget* createControlTree(const Json::Value& node, QWidget* parent)
+{
+    return buildControlTree(node, parent, CVNControlBuiltFunc());
 }
 
 QWidget* createControlByTypeName(const char* typeName, QWidget* parent)
@@ -294,13 +305,22 @@ void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
     }
 }
 
+bool cvnReadPageFile(const QString& fileName, Json::Value& root)
+{
+    return readDefinitionRoot(fileName, root);
+}
+
 CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName)
 {
-    CreatedByFileScope scope;
     Json::Value root;
     if (!readDefinitionRoot(fileName, root))
         return nullptr;
+    return cvnCreatePageFromJson(host, root);
+}
 
+CVNQContainer* cvnCreatePageFromJson(QWidget* host, const Json::Value& root, const CVNControlBuiltFunc& built)
+{
+    CreatedByFileScope scope;
     if (host)
         applyPageWindowKeys(host, PageWindowKeys::fromJson(root));
 
@@ -310,7 +330,7 @@ CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName)
     const int count = jsonSize(elements);
     QWidget* last = nullptr;
     for (int i = 0; i < count; ++i) {
-        last = createControlTree(jsonAt(elements, i), host);
+        last = buildControlTree(jsonAt(elements, i), host, built);
         if (ICVNQWidgetBase* control = asControl(last))
             control->resizeWidget();
     }

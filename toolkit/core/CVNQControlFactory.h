@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <initializer_list>
 #include <json/json.h>
 
@@ -66,6 +67,16 @@ CVNQ_EXPORT QWidget* createControlByTypeName(const char* typeName, QWidget* pare
 // applies its window keys to host and builds its "elements" under host.
 // Returns the last element when it is a container, else null.
 CVNQ_EXPORT CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName);
+// The root object of a page file, read as cvnCreatePageByFileName reads it
+// (up to a NUL byte); false for a missing, empty or unparsable file or one
+// that holds no object.
+CVNQ_EXPORT bool cvnReadPageFile(const QString& fileName, Json::Value& root);
+// Told of every control the page builder makes from a node, with the node,
+// before the node's children are built.
+using CVNControlBuiltFunc = std::function<void(QWidget* control, const Json::Value& node)>;
+// cvnCreatePageByFileName once the file is read: window keys, then elements.
+CVNQ_EXPORT CVNQContainer* cvnCreatePageFromJson(QWidget* host, const Json::Value& root,
+                                                 const CVNControlBuiltFunc& built = CVNControlBuiltFunc());
 // Loads a menu file the same way and builds a menu from its root object.
 CVNQ_EXPORT CVNQMenu* cvnCreateMenuByFileName(QWidget* parent, QString fileName);
 

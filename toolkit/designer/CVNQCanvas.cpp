@@ -4,11 +4,17 @@
 #include "CVNQCanvasImpl.h"
 #include "CVNQControlFactory.h"
 #include "CVNQLogging.h"
+#include "CVNQPageSource.h"
 #include "CVNQResourceManager.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QMoveEvent>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QSaveFile>
+#include <memory>
+#include <vector>
 
 namespace CVNQtLib {
 
@@ -19,16 +25,67 @@ namespace {
 bool writeFileSafely(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    // Unbuffered, and flushed before the commit: a write that fails while a
+    // buffer is flushed on commit goes unnoticed there, and the short file
+    // would replace the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) {
         qCWarning(lcPage) << "cannot open" << path << "for writing:" << file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
         qCWarning(lcPage) << "cannot write" << path << ":" << file.errorString();
         file.cancelWriting();
         return false;
     }
     return true;
+}
+
+// The root of a page file as the page loader reads it; false, with the
+// reason logged, for a file that cannot be opened as a page.
+bool readPageFile(const QString& path, Json::Value& root)
+{
+    if (path.isEmpty())
+        return false;
+    if (!cvnReadPageFile(path, root))
+        return false;
+    if (!root.isMember("elements")) {
+        qCWarning(lcPage) << "page file" << path << "has no \"elements\"";
+        return false;
+    }
+    return true;
+}
+
+// Delivers the move and resize events that hidden widgets hold until they
+// are first painted, as a grab does: containers place their docked controls
+// (and so write those controls' layout records) now, while the page opens,
+// and not between its opening and its first save as if it had been edited.
+void deliverHeldGeometryEvents(QWidget* page)
+{
+    // Guarded: a control may replace widgets of its own when resized.
+    const QList<QWidget*> widgets = page->findChildren<QWidget*>();
+    const std::vector<QPointer<QWidget>> guarded(widgets.begin(), widgets.end());
+    for (QWidget* w : guarded) {
+        if (!w)
+            continue;
+        if (w->testAttribute(Qt::WA_PendingMoveEvent)) {
+            QMoveEvent event(w->pos(), w->pos());
+            QCoreApplication::sendEvent(w, &event);
+            w->setAttribute(Qt::WA_PendingMoveEvent, false);
+        }
+        if (w->testAttribute(Qt::WA_PendingResizeEvent)) {
+            QResizeEvent event(w->size(), QSize());
+            QCoreApplication::sendEvent(w, &event);
+            w->setAttribute(Qt::WA_PendingResizeEvent, false);
+        }
+    }
+}
+
+// A page name becomes a file name in the page's folder: nothing that leads
+// out of it, and not nothing.
+bool isPlainPageName(const QString& name)
+{
+    return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QLatin1String(".."));
 }
 
 } // namespace
@@ -91,34 +148,33 @@ bool CVNQCanvas::OpenWindowPage(const QString& path)
 
 bool CVNQCanvas::CheckPageValid(const QString& path)
 {
-    if (path.isEmpty())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcPage) << "cannot open page file" << path << ":" << file.errorString();
-        return false;
-    }
     Json::Value root;
-    QString error;
-    if (!jsonParse(file.readAll(), root, &error)) {
-        qCWarning(lcPage) << "page file" << path << "is no JSON:" << error;
-        return false;
-    }
-    if (!jsonHasMember(root, "elements")) {
-        qCWarning(lcPage) << "page file" << path << "has no \"elements\"";
-        return false;
-    }
-    return true;
+    return readPageFile(path, root);
 }
 
 bool CVNQCanvas::CreatePageFromJson(const QString& path)
 {
-    if (!CheckPageValid(path))
+    // The page is built from the text read here, so the check and the build
+    // judge the same text, and the save can write back what was read.
+    Json::Value root;
+    if (!readPageFile(path, root))
         return false;
+    auto source = std::make_unique<CVNQPageSource>(std::move(root));
     auto* page = new CVNQCanvasWindow(this);
-    cvnCreatePageByFileName(page, path);
+    cvnCreatePageFromJson(page, source->root(), &CVNQPageSource::markBuilt);
     fillPage(page);
     adoptControls(page, page);
+    deliverHeldGeometryEvents(page);
+    source->finishBuild(page, page->windowKeys());
+    const int entries = int(jsonGet(source->root(), "elements").size());
+    if (entries > 0 && !source->builtAny()) {
+        // Not a page (a theme package's file, say): a save would replace it
+        // with an empty page.
+        qCWarning(lcPage) << "page file" << path << "builds no control from its" << entries << "elements";
+        delete page;
+        return false;
+    }
+    page->setPageSource(std::move(source));
 
     const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     page->setPageName(fileName);
@@ -161,6 +217,10 @@ QString CVNQCanvas::UpdatePagePath(const QString& path)
     if (it == m_impl->pages.end())
         return QString();
     CVNQCanvasWindow* page = it.value();
+    if (!isPlainPageName(page->objectName())) {
+        qCWarning(lcPage) << "page" << path << "cannot take the name" << page->objectName() << "as a file name";
+        return path;
+    }
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     const QString newPath =
         (slash >= 0 ? path.left(slash + 1) : QString()) + page->objectName() + QLatin1String(".json");

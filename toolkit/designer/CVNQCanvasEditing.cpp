@@ -6,6 +6,7 @@
 
 #include "CVNQCanvasImpl.h"
 #include "CVNQControlFactory.h"
+#include "CVNQPageSource.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -361,6 +362,7 @@ void CVNQCanvas::prepareNewControl(QWidget* control, const QString& type, const 
         name = QStringLiteral("%1%2").arg(type).arg(++m_impl->nameCounter);
     control->setProperty("visibility", true);
     control->setObjectName(name);
+    CVNQPageSource::markCreated(control);
     if (page && page->isAncestorOf(control))
         adoptControls(page, control);
     else

@@ -4,6 +4,7 @@
 
 #include "CVNJson.h"
 #include "CVNQControlInfo.h"
+#include "CVNQPageSource.h"
 #include "CVNQtLib.h"
 #include "ICVNQWidgetBase.h"
 
@@ -144,7 +145,12 @@ void CVNQCanvasWindow::setShownWhenRun(const QWidget* w, bool shown)
         m_hiddenWhenRun.insert(w);
 }
 
-void CVNQCanvasWindow::toJsonString(QString& out) const
+void CVNQCanvasWindow::setPageSource(std::unique_ptr<CVNQPageSource> source)
+{
+    m_source = std::move(source);
+}
+
+Json::Value CVNQCanvasWindow::windowKeys() const
 {
     Json::Value root(Json::objectValue);
     root["w"] = width();
@@ -167,7 +173,16 @@ void CVNQCanvasWindow::toJsonString(QString& out) const
     // The loader marks a translucent page on the widget itself.
     if (m_translucent || testAttribute(Qt::WA_TranslucentBackground))
         root["trans"] = true;
+    return root;
+}
 
+void CVNQCanvasWindow::toJsonString(QString& out) const
+{
+    if (m_source) {
+        out = QString::fromStdString(jsonStyled(m_source->write(this, windowKeys())));
+        return;
+    }
+    Json::Value root = windowKeys();
     // Nested controls are written only while the toolkit serialises
     // children; a page file without them would lose every control below the
     // top level.
@@ -179,10 +194,10 @@ void CVNQCanvasWindow::toJsonString(QString& out) const
             continue;
         Json::Value node(Json::objectValue);
         control->serializeJsonValue(&node, false);
-        elements.append(node);
+        elements.append(std::move(node));
     }
     // Written also when empty: the canvas refuses a page file without it.
-    root["elements"] = elements;
+    root["elements"] = std::move(elements);
     out = QString::fromStdString(jsonStyled(root));
 }
 

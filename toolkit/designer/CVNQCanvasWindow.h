@@ -11,11 +11,14 @@
 
 #include <QString>
 #include <QWidget>
+#include <json/json.h>
+#include <memory>
 #include <unordered_set>
 
 namespace CVNQtLib {
 
 struct ControlInfo;
+class CVNQPageSource;
 
 class CVNQ_EXPORT CVNQCanvasWindow : public QWidget, public ICVNQPageHost
 {
@@ -74,6 +77,11 @@ public:
     bool isShownWhenRun(const QWidget* w) const { return m_hiddenWhenRun.count(w) == 0; }
     // The page file's text.
     void toJsonString(QString& out) const;
+    // The page's own keys as the page file's root holds them.
+    Json::Value windowKeys() const;
+    // What the page's file held when it was opened; a page opened from a
+    // file writes it back with the page's changes applied.
+    void setPageSource(std::unique_ptr<CVNQPageSource> source);
 
 private:
     QWidget* hitTest(QWidget* w, const QPoint& origin, const QPoint& p) const;
@@ -93,6 +101,7 @@ private:
     bool m_translucent = false;
     QString m_pageName;
     std::unordered_set<const QWidget*> m_hiddenWhenRun;
+    std::unique_ptr<CVNQPageSource> m_source;
 };
 
 } // namespace CVNQtLib

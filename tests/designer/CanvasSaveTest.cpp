@@ -1,0 +1,152 @@
+// Saving a page opened on the canvas: what the file held and the canvas did
+// not change comes back as read; edits, deletions and new controls go over
+// it; a write that fails leaves the old file.
+
+#include "CVNJson.h"
+#include "CVNQWindow.h"
+#include "DesignerTestUtil.h"
+
+#include <QDir>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace CVNQtLib;
+using namespace DesignerTest;
+
+namespace {
+
+// Keys, nodes and values the toolkit does not read or write itself.
+constexpr const char* kUnknownPage = R"({"version": 3, "title": "Farm", "dbmax": true, "dbheight": 32,
+  "custom": {"a": [1, {"b": null}]}, "w": 800, "h": 600, "elements": [
+  {"type": "qtcontainer", "name": "root", "comment": "top", "layout": {"type": 1}, "w": 800, "h": 600,
+   "theme": "farmRoot", "alpha": 0.5, "attr": {"deep": {"k": [1, 2]}, "empty": [], "childLayout": 0}, "child": [
+    {"type": "qtlabel", "name": "title", "w": 120, "h": 30, "texts": {"de": "Wind"}, "attr": {"text": "Wind"}},
+    {"type": "futureGauge", "name": "gauge", "child": [{"type": "qtlabel"}]},
+    {"type": "qtdatagrid", "name": "grid", "w": 300, "h": 200, "child": [{"type": "qtscrollbar", "w": 12}]},
+    {"type": "qtbutton", "name": "go", "x": 200, "w": 100, "h": 40, "enable": false, "empty": []}]}]})";
+
+constexpr const char* kRibbonPage = R"({"w": 900, "h": 300, "elements": [{"type": "qtribbonbar", "name": "ribbon",
+  "w": 900, "h": 140, "attr": {"ribbon": {"schemaVersion": 1, "pages": [{"id": "home", "text": "Home", "groups": [
+    {"id": "g", "text": "Turbines", "items": [{"id": "start", "text": "Start"}]}]}]}}}]})";
+
+Json::Value fileJson(const QString& path)
+{
+    Json::Value root;
+    EXPECT_TRUE(jsonParse(readAll(path), root)) << path.toStdString();
+    return root;
+}
+
+// Every named widget's place in its window.
+QMap<QString, QRect> places(QWidget* window)
+{
+    QMap<QString, QRect> out;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        out.insert(w->objectName(), QRect(w->mapTo(window, QPoint(0, 0)), w->size()));
+    return out;
+}
+
+} // namespace
+
+TEST(DesignerPageSave, UneditedSaveKeepsEveryKey)
+{
+    QTemporaryDir dir;
+    const QDir repo(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../.."));
+    const QString nested = repo.filePath("tests/layout/pages/nested_layout_page.json");
+    QStringList pages = {writePage(dir, "unknown.json", kUnknownPage), writePage(dir, "ribbon.json", kRibbonPage)};
+    for (const QString& file :
+         {nested, repo.filePath("app/windfarm-theme/theme.json"), repo.filePath("app/windfarm-theme/style.json"),
+          repo.filePath("toolkit/core/resources/style/defaultStyle.json")}) {
+        pages << dir.filePath(QString::number(pages.size()) + QFileInfo(file).fileName());
+        ASSERT_TRUE(QFile::copy(file, pages.last()));
+    }
+
+    for (const QString& path : pages) {
+        SCOPED_TRACE(path.toStdString());
+        const QByteArray original = readAll(path);
+        const Json::Value before = fileJson(path);
+        CVNQCanvas canvas;
+        if (!canvas.OpenJsonFile(path)) {
+            EXPECT_GE(pages.indexOf(path), 3) << "only the theme and style files are refused";
+            EXPECT_EQ(readAll(path), original);
+            continue;
+        }
+        const int widgets = canvas.GetCurWindow()->findChildren<QWidget*>().size();
+        // As a designer host saves: the page painted, in designer mode.
+        canvas.resize(1000, 700);
+        ASSERT_TRUE(TestUtil::showExposed(&canvas) && TestUtil::waitPainted(&canvas));
+        cvnSetIsInDesigner(true);
+        const bool saved = canvas.SavePage(path);
+        cvnSetIsInDesigner(false);
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(jsonStyled(fileJson(path)), jsonStyled(before));
+
+        // Opened again, the saved page builds as many widgets.
+        CVNQCanvas again;
+        ASSERT_TRUE(again.OpenJsonFile(path));
+        EXPECT_EQ(again.GetCurWindow()->findChildren<QWidget*>().size(), widgets);
+    }
+    EXPECT_EQ(pages.size(), 6);
+
+    // The saved nested page runs as the original does.
+    CVNQWindow original, saved;
+    cvnCreatePageByFileName(&original, nested);
+    cvnCreatePageByFileName(&saved, pages[2]);
+    ASSERT_TRUE(TestUtil::showExposed(&original) && TestUtil::showExposed(&saved));
+    EXPECT_GT(places(&original).size(), 300);
+    EXPECT_EQ(places(&saved), places(&original));
+}
+
+TEST(DesignerPageSave, EditsGoOverWhatWasRead)
+{
+    QTemporaryDir dir;
+    const QString path = writePage(dir, "main.json", kUnknownPage);
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    canvas.GetCurWindow()->setMinWidth(300);
+    named<CVNQLabel>(canvas, "title")->setText("Gust");
+    QWidget* go = named<QWidget>(canvas, "go");
+    go->setObjectName("start");
+    go->setEnabled(true); // the default, which the button does not write
+    delete named<QWidget>(canvas, "grid");
+    canvas.AddSelectedControl(named<QWidget>(canvas, "root"));
+    ASSERT_TRUE(canvas.createControl("qtribbonbar"));
+    ASSERT_TRUE(canvas.SavePage(path));
+
+    const Json::Value saved = fileJson(path);
+    EXPECT_EQ(saved["minW"], 300);
+    EXPECT_EQ(saved["dbheight"], 32);
+    const Json::Value& children = saved["elements"][0]["child"];
+    ASSERT_EQ(children.size(), 4u);
+    EXPECT_EQ(children[0]["attr"]["text"], "Gust");
+    EXPECT_EQ(children[0]["texts"]["de"], "Wind");
+    EXPECT_EQ(children[1]["type"], "futureGauge") << "kept in its place";
+    EXPECT_EQ(children[2]["name"], "start");
+    EXPECT_FALSE(children[2].isMember("enable"));
+    EXPECT_TRUE(children[2]["empty"].isArray());
+    EXPECT_EQ(children[3]["type"], "qtribbonbar");
+    EXPECT_FALSE(children[3].isMember("child")) << "the ribbon's own widgets are no page controls";
+}
+
+TEST(DesignerPageSave, ShortWriteKeepsOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = writePage(dir, "main.json");
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    canvas.GetCurWindow()->setMinWidth(300);
+    const QByteArray old = readAll(path);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = canvas.SavePage(path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(readAll(path), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"main.json"});
+}
