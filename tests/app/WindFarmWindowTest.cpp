@@ -539,13 +539,6 @@ TEST_F(WindFarmWindowTest, InsightCardClickedThroughTheWindowOpensItsTurbine)
     }
     // A double click's second click lands on the table then shown.
     clickAt(card->rect().center(), true);
-    // The window still drags by its caption afterwards.
-    const QPoint start = window->pos();
-    const QPoint caption = child<QWidget>("headerSearch")->mapTo(window.get(), QPoint(-30, 10));
-    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, caption);
-    QTest::mouseMove(handle, caption + QPoint(40, 30));
-    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, caption + QPoint(40, 30));
-    EXPECT_TRUE(TestUtil::waitFor([&]() { return window->pos() != start; }));
 }
 
 TEST_F(WindFarmWindowTest, LanguageSwitchedOnTheTurbinesPageShowsEverywhere)
