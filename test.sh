@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with sanitizers and runs every test.
+# Installs what is missing, builds with sanitizers and runs every test, then
+# the core suite once more built by clang.
 source "$(dirname "$0")/scripts/common.sh"
-install_missing
+install_missing "${TEST_PACKAGES[@]}"
 build build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=ON -DCORVANE_SANITIZE=ON
 cd "$ROOT/build-test"
 # Each suite starts its own Xvfb (tests/with-xvfb.sh).
 ctest --output-on-failure -j "$(nproc)" "$@"
+# A whole run (no test selection given) also checks the core with clang.
+if [ $# -eq 0 ]; then
+  "$ROOT/scripts/clang-core-tests.sh" --gtest_brief=1
+fi

@@ -6,10 +6,12 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
   qtbase5-dev libqt5svg5-dev libjsoncpp-dev libminizip-dev zlib1g-dev
   libgl1-mesa-dri libglx-mesa0 xvfb xauth fonts-noto-cjk fonts-wqy-microhei
   libgtest-dev libbenchmark-dev zip python3)
+# Only the tests need these: the second compiler and its sanitizer runtime.
+TEST_PACKAGES=(clang libclang-rt-dev)
 
-install_missing() {
+install_missing() { # install_missing [extra packages...]
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then

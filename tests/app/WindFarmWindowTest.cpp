@@ -24,9 +24,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QStandardItemModel>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -85,6 +87,13 @@ protected:
         CVNQTableView* table = child<CVNQTableView>("turbineTable");
         return table->visualRect(table->model()->index(row, 1)).center();
     }
+
+    // What the screen shows of the window's part r.
+    QImage onScreen(const QRect& r) const
+    {
+        return window->screen()->grabWindow(window->winId(), r.x(), r.y(), r.width(), r.height()).toImage();
+    }
+    QRect areaOf(QWidget* w) const { return QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size()); }
 
     std::unique_ptr<WindFarmWindow> window;
 };
@@ -500,6 +509,57 @@ TEST_F(WindFarmWindowTest, OverviewControlsDriveThePage)
     EXPECT_EQ(window->getCurrentPage(), 1);
     EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("WTG-007"));
     EXPECT_TRUE(window->isDetailExpanded());
+}
+
+TEST_F(WindFarmWindowTest, InsightCardClickedThroughTheWindowOpensItsTurbine)
+{
+    // Through the window system, as a user clicks: the window's own press
+    // handling sees the press first.
+    CVNQContainer* card = child<CVNQContainer>("windInsight1");
+    QWindow* handle = window->windowHandle();
+    const auto clickAt = [&](QPoint spot, bool twice) {
+        window->setCurrentPage(0);
+        window->setDetailDrawerExpanded(false);
+        ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
+        const QPoint at = card->mapTo(window.get(), spot);
+        if (twice)
+            QTest::mouseDClick(handle, Qt::LeftButton, Qt::NoModifier, at);
+        else
+            QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, at);
+        EXPECT_EQ(window->getCurrentPage(), 1) << spot.x() << "," << spot.y();
+        EXPECT_TRUE(window->isDetailExpanded()) << spot.x() << "," << spot.y();
+    };
+    for (int language : {0, 1}) {
+        window->setLanguage(language);
+        // Body, padding, title.
+        for (QPoint spot : {card->rect().center(), QPoint(4, 4), QPoint(card->width() / 2, 14)}) {
+            clickAt(spot, false);
+            EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("WTG-007"));
+        }
+    }
+    // A double click's second click lands on the table then shown.
+    clickAt(card->rect().center(), true);
+}
+
+TEST_F(WindFarmWindowTest, LanguageSwitchedOnTheTurbinesPageShowsEverywhere)
+{
+    CVNQLineChart* chart = child<CVNQLineChart>("windEnergyChart");
+    CVNQLineEdit* search = child<CVNQLineEdit>("turbineSearch");
+    ASSERT_TRUE(AppTest::waitWindowAtRest(*window));
+    // The legend is in the band above the plot.
+    const QRect legend = areaOf(chart).adjusted(0, 0, 0, 80 - chart->height());
+    const QImage englishLegend = onScreen(legend);
+    window->setCurrentPage(1);
+    ASSERT_TRUE(AppTest::waitWindowAtRest(*window));
+    const QImage englishField = onScreen(areaOf(search));
+
+    window->setLanguage(1);
+    EXPECT_EQ(search->getPlaceholderText(), QStringLiteral("按 ID 或位置搜索..."));
+    EXPECT_TRUE(TestUtil::waitFor([&]() { return onScreen(areaOf(search)) != englishField; }));
+    window->setCurrentPage(0);
+    EXPECT_EQ(chart->series()[0].name, QStringLiteral("能量输出"));
+    ASSERT_TRUE(TestUtil::waitPainted(window.get()));
+    EXPECT_NE(onScreen(legend), englishLegend);
 }
 
 TEST_F(WindFarmWindowTest, HeaderNavigation)

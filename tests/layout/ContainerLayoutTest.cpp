@@ -210,6 +210,29 @@ TEST_F(ContainerLayout, DeferredRelayoutAfterAddingChildNeverOutlivesContainer)
     SUCCEED();
 }
 
+TEST_F(ContainerLayout, RatiosGivenWhileHiddenAreLaidOutOnceBeforeTheColumnShows)
+{
+    std::unique_ptr<CVNQContainer> c(root(100, 300, CVNQContainer::Vertical));
+    CVNQContainer* a = box(nullptr, 100, 10);
+    CVNQContainer* b = box(nullptr, 100, 10);
+    c->addChildWidget(a, 1);
+    c->addChildWidget(b, 1);
+    EXPECT_EQ(a->height(), 150);
+    b->setLayoutRatio(2);
+    EXPECT_EQ(a->height(), 150); // gathered, not yet laid out
+    TestUtil::flushEvents();
+    EXPECT_EQ(a->height(), 100);
+    EXPECT_EQ(b->geometry(), QRect(0, 100, 100, 200));
+
+    // Showing runs a pending relayout before anything is painted.
+    a->setLayoutRatio(5);
+    c->show();
+    EXPECT_EQ(b->geometry(), QRect(0, 214, 100, 86));
+    // On screen a ratio shows at once.
+    b->setLayoutRatio(1);
+    EXPECT_EQ(a->height(), 250);
+}
+
 TEST_F(ContainerLayout, JsonNodeRoundTripsLayoutKeysAndStyles)
 {
     FillStyle bg;

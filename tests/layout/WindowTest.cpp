@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -143,6 +144,33 @@ TEST(Window, DragsFromFreeSpotsButNotFromControls)
     mouse(&window, QEvent::MouseButtonPress, {400, 73});
     EXPECT_FALSE(window.getImpl()->dragging);
     mouse(&window, QEvent::MouseButtonRelease, {400, 73}, Qt::NoButton);
+}
+
+TEST(Window, ContainerUnderAPressThatDoesNotDragGetsItsClick)
+{
+    LayoutTest::initToolkit();
+    CVNQWindow window;
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    window.setGeometry(100, 100, 800, 600);
+    window.setOnlyDragCaption(true);
+    window.setCaptionHeight(72);
+    CVNQContainer* card = LayoutTest::box(&window, 400, 200);
+    card->move(100, 40);
+    auto* label = new CVNQLabel(card);
+    label->setGeometry(10, 100, 100, 30);
+    int clicks = 0;
+    QObject::connect(card, &CVNQContainer::mouseClickEvent, [&clicks]() { ++clicks; });
+    ASSERT_TRUE(TestUtil::showExposed(&window));
+
+    // Through the window system, on the card and on its label: the window
+    // grabs the mouse at the press and still the card has its release.
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 180));
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(CVNQWindowImpl::pressedFlag());
+    // In the caption band the press drags the window: no click.
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 60));
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST(Window, LeftEdgeStopsAtMinimumWidthKeepingTheRightEdge)

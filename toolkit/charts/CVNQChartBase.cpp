@@ -335,6 +335,15 @@ void CVNQChartBase::leaveEvent(QEvent* event)
         impl->handleLeave();
 }
 
+void CVNQChartBase::showEvent(QShowEvent* event)
+{
+    QOpenGLWidget::showEvent(event);
+    // Qt drops the updates of a hidden widget, and an OpenGL widget that
+    // is shown again only puts up its last frame: changes made meanwhile
+    // (new series names, say) would wait for the next change to show.
+    update();
+}
+
 void CVNQChartBase::themeChanged() {}
 void CVNQChartBase::animationSettingsChanged() {}
 void CVNQChartBase::animationProgressChanged() {}

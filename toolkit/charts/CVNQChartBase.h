@@ -82,6 +82,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     // Hooks, empty here: after any theme or background change, after the
     // animation settings change, after every progress change.

@@ -115,7 +115,7 @@ void CVNQWidgetBase::setLayoutRatio(int r)
     m_layoutData[0] = r > 0 ? r : 1;
     QWidget* parent = m_owner ? m_owner->parentWidget() : nullptr;
     if (parent && parent->inherits(kContainerClass))
-        QMetaObject::invokeMethod(parent, "forceResize", Qt::DirectConnection);
+        QMetaObject::invokeMethod(parent, "relayoutForChild", Qt::DirectConnection);
 }
 
 int CVNQWidgetBase::getLayoutRatio() const

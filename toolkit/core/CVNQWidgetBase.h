@@ -29,7 +29,8 @@ public:
 
     const QWidget* getOwner() const { return m_owner; }
 
-    // Ratio layout (type 0); r below 1 stores 1. Relayouts a parent container.
+    // Ratio layout (type 0); r below 1 stores 1. Relayouts a parent container
+    // (a hidden one once for many such calls, before it shows).
     void setLayoutRatio(int r);
     int getLayoutRatio() const;
     void setWidthPolicy(LayoutSizePolicy policy) { m_widthPolicy = policy; }

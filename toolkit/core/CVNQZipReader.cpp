@@ -648,7 +648,9 @@ ZipArchive* cvnZipOpenMemory(const void* data, quint64 size, const char* passwor
     input->isMemory = true;
     input->data = static_cast<const unsigned char*>(data);
     input->length = data ? size : 0;
-    return openReader(std::move(input), password, QStringLiteral("in memory (%1 bytes)").arg(input->length));
+    // Named before the call: the argument that moves `input` may run first.
+    const QString source = QStringLiteral("in memory (%1 bytes)").arg(input->length);
+    return openReader(std::move(input), password, source);
 }
 
 ZipArchive* cvnZipOpenStream(FILE* file, const char* password)

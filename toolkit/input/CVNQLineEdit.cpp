@@ -45,7 +45,10 @@ const TextStyleDesc& CVNQLineEdit::getTextStyle(CtrlState state) const
 
 void CVNQLineEdit::setPlaceholderText(const QString& text)
 {
+    if (text == m_impl->placeholderText)
+        return;
     m_impl->placeholderText = text;
+    update(); // the toolkit paints it, so Qt does not know it changed
 }
 
 const QString& CVNQLineEdit::getPlaceholderText() const

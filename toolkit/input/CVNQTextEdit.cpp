@@ -55,7 +55,10 @@ const TextStyleDesc& CVNQTextEdit::getTextStyle(CtrlState state) const
 
 void CVNQTextEdit::setPlaceholderText(const QString& text)
 {
+    if (text == m_impl->placeholderText)
+        return;
     m_impl->placeholderText = text;
+    viewport()->update(); // the toolkit paints it, so Qt does not know it changed
 }
 
 const QString& CVNQTextEdit::getPlaceholderText() const

@@ -127,6 +127,17 @@ void CVNQContainer::forceResize()
     m_impl->relayout();
 }
 
+void CVNQContainer::relayoutForChild()
+{
+    // On screen the change shows at once. A hidden container gathers the
+    // changes into one relayout, before it shows or when the event loop next
+    // runs: a column filled in code is laid out once, not once per child.
+    if (isVisible())
+        m_impl->relayout();
+    else
+        m_impl->scheduleRelayout();
+}
+
 void CVNQContainer::setBackground(const FillStyle& style)
 {
     setBackgroundState(0, style);
@@ -255,6 +266,8 @@ bool CVNQContainer::event(QEvent* e)
             m_impl->watchChild(static_cast<QWidget*>(child));
             m_impl->scheduleRelayout();
         }
+    } else if (e->type() == QEvent::Show) {
+        m_impl->runPendingRelayout();
     } else if (e->type() == QEvent::ChildRemoved) {
         // A child being deleted is no widget any more by now: only its
         // QObject part may be touched.
@@ -269,7 +282,7 @@ bool CVNQContainer::event(QEvent* e)
 
 bool CVNQContainer::eventFilter(QObject* watched, QEvent* e)
 {
-    m_impl->childEvent(watched, e);
+    m_impl->watchedChildEvent(watched, e);
     return QWidget::eventFilter(watched, e);
 }
 

@@ -92,6 +92,10 @@ public slots:
 signals:
     void mouseClickEvent();
 
+private:
+    // A child's ratio changed (called by name from the child's common part).
+    Q_INVOKABLE void relayoutForChild();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

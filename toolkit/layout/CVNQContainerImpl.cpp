@@ -114,6 +114,7 @@ void CVNQContainerImpl::writeJson(Json::Value& n) const
 
 void CVNQContainerImpl::relayout()
 {
+    m_relayoutPending = false; // this pass serves a scheduled one too
     if (m_childLayout != 4)
         layoutPass();
     scrollUpdate();
@@ -125,10 +126,13 @@ void CVNQContainerImpl::scheduleRelayout()
     if (m_relayoutPending || !m_owner)
         return;
     m_relayoutPending = true;
-    QTimer::singleShot(0, m_owner, [this]() {
-        m_relayoutPending = false;
+    QTimer::singleShot(0, m_owner, [this]() { runPendingRelayout(); });
+}
+
+void CVNQContainerImpl::runPendingRelayout()
+{
+    if (m_relayoutPending)
         relayout();
-    });
 }
 
 bool CVNQContainerImpl::isBoundBar(const QObject* o) const

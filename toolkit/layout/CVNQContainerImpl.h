@@ -64,9 +64,11 @@ public:
     // The size a docked, auto-sized container wants: its content plus its
     // padding. Invalid when auto-size is off.
     QSize autoSize() const;
-    // Coalesced zero-delay relayout after a child was added; runs with the
-    // container as context, so it never outlives it.
+    // Coalesced zero-delay relayout after a child was added, or a child's
+    // ratio changed while hidden; runs with the container as context, so it
+    // never outlives it. Any relayout before it makes it needless.
     void scheduleRelayout();
+    void runPendingRelayout();
     bool layoutGuard() const { return m_layoutGuard; }
 
     // --- scrolling ------------------------------------------------------------
@@ -81,7 +83,7 @@ public:
     // Moves every child to its base geometry shifted by the scroll offsets.
     void applyScroll();
     // The container's filter on its children: keeps base geometries.
-    void childEvent(QObject* watched, QEvent* event);
+    void watchedChildEvent(QObject* watched, QEvent* event);
     // True when the wheel scrolled the container.
     bool wheel(QWheelEvent* event);
 
@@ -99,18 +101,18 @@ private:
     // horizontal bar (0 without).
     int visibleBarWidth() const;
     int visibleBarHeight() const;
-    // What the engine keeps per child. The passes run often (a column built
+    // What the engine keeps per child. The passes run often (a shown column built
     // in code relayouts on every ratio it is given), so they read and write
     // this rather than the child's dynamic properties; only the base
     // geometry is mirrored into its property, for those who read it there.
     struct ChildState
     {
-        QRect base;           // unscrolled geometry
-        QSize placed;         // the size the last pass gave it
-        QSize kept;           // the size it keeps wanting (see keptSize)
+        QRect base;   // unscrolled geometry
+        QSize placed; // the size the last pass gave it
+        QSize kept;   // the size it keeps wanting (see keptSize)
         bool hasBase = false;
         bool hasKept = false;
-        bool hidden = false;  // hidden when the content was last measured
+        bool hidden = false; // hidden when the content was last measured
         // The child's toolkit interface and spacer part, valid while its
         // meta-object is the one they were found for: a child under
         // construction or destruction has another, and is looked at anew.

@@ -220,7 +220,7 @@ void CVNQContainerImpl::scrollUpdateStep(int depth)
     }
 }
 
-void CVNQContainerImpl::childEvent(QObject* watched, QEvent* event)
+void CVNQContainerImpl::watchedChildEvent(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::DynamicPropertyChange) {
         // Someone else wrote a base geometry: the engine goes by it, as it

@@ -157,6 +157,7 @@ bool CVNQWindowImpl::press(QMouseEvent* event)
             dragging = true;
     }
     lastGlobalPos = event->globalPos();
+    pressedChild = (dragging || resizeEdge != CVNEdgeNone) ? nullptr : o->childAt(pos);
     g_pressed = true;
     g_pressedBy = o;
     o->grabMouse();
@@ -232,7 +233,7 @@ bool CVNQWindowImpl::move(QMouseEvent* event)
     return callBase;
 }
 
-bool CVNQWindowImpl::release(QMouseEvent*)
+bool CVNQWindowImpl::release(QMouseEvent* event)
 {
     QWidget* o = m_owner;
     if (resizeable && resizeEdge != CVNEdgeNone) {
@@ -245,6 +246,16 @@ bool CVNQWindowImpl::release(QMouseEvent*)
         o->releaseMouse();
     g_pressed = false;
     g_pressedBy = nullptr;
+    // Without the grab the pressed child would have had the release (a
+    // container's click is its release); it travels up from there as Qt
+    // sends it, possibly back to this window, which then has none to pass.
+    if (QWidget* child = pressedChild.data()) {
+        pressedChild = nullptr;
+        QMouseEvent handed(QEvent::MouseButtonRelease, QPointF(child->mapFromGlobal(event->globalPos())),
+                           event->windowPos(), event->screenPos(), event->button(), event->buttons(),
+                           event->modifiers(), event->source());
+        QCoreApplication::sendEvent(child, &handed);
+    }
     return true;
 }
 

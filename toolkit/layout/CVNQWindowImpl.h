@@ -11,6 +11,7 @@
 #include "CVNQWindowHitTest.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 
 class QEventLoop;
@@ -69,6 +70,9 @@ public:
     FillRes backgroundFill;
     bool useFillColor = true;
     QPoint lastGlobalPos;
+    // The child under a press that started no drag or resize: the window's
+    // grab takes the release from it, so the window hands it on.
+    QPointer<QWidget> pressedChild;
     bool showBackground = false;
     bool resizeCursorShown = false;
     int minWidth = 400;
