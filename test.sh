@@ -4,10 +4,11 @@
 source "$(dirname "$0")/scripts/common.sh"
 install_missing "${TEST_PACKAGES[@]}"
 build build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=ON -DCORVANE_SANITIZE=ON
-cd "$ROOT/build-test"
-# Each suite starts its own Xvfb (tests/with-xvfb.sh).
-ctest --output-on-failure -j "$(nproc)" "$@"
-# A whole run (no test selection given) also checks the core with clang.
+# A whole run (no test selection given) also checks the core with clang,
+# first, so that the run ends with ctest's summary.
 if [ $# -eq 0 ]; then
   "$ROOT/scripts/clang-core-tests.sh" --gtest_brief=1
 fi
+cd "$ROOT/build-test"
+# Each suite starts its own Xvfb (tests/with-xvfb.sh).
+ctest --output-on-failure -j "$(nproc)" "$@"
