@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with sanitizers and runs every test, then
-# the core suite once more built by clang.
+# Installs what is missing, builds with sanitizers, checks the core suite
+# once more built by clang, and runs every test.
 source "$(dirname "$0")/scripts/common.sh"
 install_missing "${TEST_PACKAGES[@]}"
 build build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=ON -DCORVANE_SANITIZE=ON
