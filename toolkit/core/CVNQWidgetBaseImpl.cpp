@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <limits>
+#include <utility>
 
 namespace CVNQtLib {
 
@@ -249,10 +250,10 @@ bool CVNQWidgetBaseImpl::serializeJsonValue(Json::Value** node, bool read)
             ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(child);
             Json::Value childNode(Json::objectValue);
             control->serializeJsonValue(&childNode, false);
-            children.append(childNode);
+            children.append(std::move(childNode));
         }
         if (children.size() > 0)
-            jsonMember(n, "child") = children;
+            jsonMember(n, "child") = std::move(children);
     }
     return true;
 }
