@@ -175,6 +175,16 @@ bool CVNQListView::eventFilter(QObject* watched, QEvent* event)
     return QListView::eventFilter(watched, event);
 }
 
+void CVNQListView::paintEvent(QPaintEvent* event)
+{
+    // Every painted row asks where the pointer is; one answer serves them all.
+    if (m_delegate)
+        m_delegate->beginPaint();
+    QListView::paintEvent(event);
+    if (m_delegate)
+        m_delegate->endPaint();
+}
+
 void CVNQListView::mouseReleaseEvent(QMouseEvent* event)
 {
     QListView::mouseReleaseEvent(event);

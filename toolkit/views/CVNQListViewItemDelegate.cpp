@@ -65,6 +65,22 @@ CVNQContainer* CVNQListViewItemDelegate::itemTemplate() const
     return m_impl ? m_impl->itemTemplate.data() : nullptr;
 }
 
+void CVNQListViewItemDelegate::beginPaint()
+{
+    m_paintPointerValid = false;
+    if (!m_impl)
+        return;
+    m_paintPointer = pointerInViewport();
+    m_paintPointerValid = true;
+}
+
+QPoint CVNQListViewItemDelegate::pointerInViewport() const
+{
+    if (m_paintPointerValid)
+        return m_paintPointer;
+    return m_impl->view()->viewport()->mapFromGlobal(QCursor::pos());
+}
+
 QVector<CVNQListViewItemDelegate::Placed> CVNQListViewItemDelegate::layOutRow(const QModelIndex& index,
                                                                               const QRect& rowRect) const
 {
@@ -153,7 +169,7 @@ void CVNQListViewItemDelegate::paint(QPainter* painter, const QStyleOptionViewIt
                       : (option.state & QStyle::State_MouseOver) ? CtrlStateHover
                                                                  : CtrlStateNormal;
     container->setBackground(m_impl->itemBackground.get(state));
-    const QPoint cursor = m_impl->view()->viewport()->mapFromGlobal(QCursor::pos());
+    const QPoint cursor = pointerInViewport();
 
     painter->setClipRect(rect, Qt::ReplaceClip);
     templateImpl->draw(painter, rect);
