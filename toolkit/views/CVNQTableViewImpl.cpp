@@ -10,7 +10,6 @@
 #include "CVNQTableView.h"
 #include "CVNQtLib.h"
 
-#include <QCursor>
 #include <QHeaderView>
 #include <QStandardItemModel>
 
@@ -123,17 +122,14 @@ bool CVNQTableViewImpl::cellChanged(const QModelIndex& index) const
 
 QPoint CVNQTableViewImpl::pointerInViewport() const
 {
-    if (m_paintPointerValid || !m_owner)
-        return m_paintPointer;
-    return view()->viewport()->mapFromGlobal(QCursor::pos());
+    return m_owner ? m_paintPointer.pos(view()->viewport()) : QPoint();
 }
 
 void CVNQTableViewImpl::beginRowsPaint()
 {
-    m_paintPointerValid = false;
-    if (hasColumnWidgets())
-        m_paintPointer = pointerInViewport();
-    m_paintPointerValid = true;
+    // Only template cells ask for the pointer.
+    if (m_owner && hasColumnWidgets())
+        m_paintPointer.begin(view()->viewport());
 }
 
 void CVNQTableViewImpl::draw(QPainter* painter, const QRect& rect)

@@ -6,6 +6,7 @@
 
 #include "CVNQControlImpl.h"
 #include "CVNQGlobal.h"
+#include "CVNQPaintPointer.h"
 #include "CVNQStateStyles.h"
 
 #include <QHash>
@@ -45,7 +46,7 @@ public:
     // every template cell of that paint reads the answer.
     QPoint pointerInViewport() const;
     void beginRowsPaint();
-    void endRowsPaint() { m_paintPointerValid = false; }
+    void endRowsPaint() { m_paintPointer.end(); }
 
     // What a cell showed when the delegate last painted it (its text,
     // icon, alignment and check state), so that a change report repaints
@@ -86,8 +87,7 @@ protected:
 
 private:
     QHash<quint64, uint> m_painted;
-    QPoint m_paintPointer;
-    bool m_paintPointerValid = false;
+    CVNQPaintPointer m_paintPointer;
 
     void readStyles(const Json::Value& node);
     void readAttributes(const Json::Value& node);
