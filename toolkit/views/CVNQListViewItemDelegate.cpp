@@ -67,8 +67,18 @@ CVNQContainer* CVNQListViewItemDelegate::itemTemplate() const
 
 void CVNQListViewItemDelegate::beginPaint()
 {
-    if (m_impl)
-        m_paintPointer.begin(m_impl->view()->viewport());
+    m_paintPointerValid = false;
+    if (!m_impl)
+        return;
+    m_paintPointer = pointerInViewport();
+    m_paintPointerValid = true;
+}
+
+QPoint CVNQListViewItemDelegate::pointerInViewport() const
+{
+    if (m_paintPointerValid)
+        return m_paintPointer;
+    return m_impl->view()->viewport()->mapFromGlobal(QCursor::pos());
 }
 
 QVector<CVNQListViewItemDelegate::Placed> CVNQListViewItemDelegate::layOutRow(const QModelIndex& index,
@@ -159,7 +169,7 @@ void CVNQListViewItemDelegate::paint(QPainter* painter, const QStyleOptionViewIt
                       : (option.state & QStyle::State_MouseOver) ? CtrlStateHover
                                                                  : CtrlStateNormal;
     container->setBackground(m_impl->itemBackground.get(state));
-    const QPoint cursor = m_paintPointer.pos(m_impl->view()->viewport());
+    const QPoint cursor = pointerInViewport();
 
     painter->setClipRect(rect, Qt::ReplaceClip);
     templateImpl->draw(painter, rect);

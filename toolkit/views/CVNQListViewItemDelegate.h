@@ -6,7 +6,6 @@
 
 #include "CVNQGlobal.h"
 #include "CVNQLabelEx.h"
-#include "CVNQPaintPointer.h"
 
 #include <QItemDelegate>
 #include <QPointer>
@@ -42,9 +41,9 @@ public:
     bool isSelecting() const { return m_selecting; }
 
     // The view's paint brackets its rows with these: the pointer is read
-    // once for all of them.
+    // once for all of them (on X11 every read is a round trip to the server).
     void beginPaint();
-    void endPaint() { m_paintPointer.end(); }
+    void endPaint() { m_paintPointerValid = false; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -63,6 +62,8 @@ private:
     };
 
     CVNQContainer* itemTemplate() const;
+    // The pointer in viewport coordinates.
+    QPoint pointerInViewport() const;
     // Fills the template with the row (display callback), lays it out at the
     // row's size and places its drawn controls in rowRect. Painting and the
     // mouse both go through here, so a hit always meets the controls where
@@ -88,7 +89,8 @@ private:
     LabelExPosition m_focusPosition;
     bool m_selecting = false;
     bool m_cursorChanged = false;
-    CVNQPaintPointer m_paintPointer;
+    bool m_paintPointerValid = false;
+    QPoint m_paintPointer;
 };
 
 } // namespace CVNQtLib

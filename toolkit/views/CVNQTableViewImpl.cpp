@@ -10,6 +10,7 @@
 #include "CVNQTableView.h"
 #include "CVNQtLib.h"
 
+#include <QCursor>
 #include <QHeaderView>
 #include <QStandardItemModel>
 
@@ -122,14 +123,17 @@ bool CVNQTableViewImpl::cellChanged(const QModelIndex& index) const
 
 QPoint CVNQTableViewImpl::pointerInViewport() const
 {
-    return m_owner ? m_paintPointer.pos(view()->viewport()) : QPoint();
+    if (m_paintPointerValid || !m_owner)
+        return m_paintPointer;
+    return view()->viewport()->mapFromGlobal(QCursor::pos());
 }
 
 void CVNQTableViewImpl::beginRowsPaint()
 {
-    // Only template cells ask for the pointer.
-    if (m_owner && hasColumnWidgets())
-        m_paintPointer.begin(view()->viewport());
+    m_paintPointerValid = false;
+    if (hasColumnWidgets())
+        m_paintPointer = pointerInViewport();
+    m_paintPointerValid = true;
 }
 
 void CVNQTableViewImpl::draw(QPainter* painter, const QRect& rect)

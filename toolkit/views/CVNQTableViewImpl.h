@@ -6,7 +6,6 @@
 
 #include "CVNQControlImpl.h"
 #include "CVNQGlobal.h"
-#include "CVNQPaintPointer.h"
 #include "CVNQStateStyles.h"
 
 #include <QHash>
@@ -46,7 +45,7 @@ public:
     // every template cell of that paint reads the answer.
     QPoint pointerInViewport() const;
     void beginRowsPaint();
-    void endRowsPaint() { m_paintPointer.end(); }
+    void endRowsPaint() { m_paintPointerValid = false; }
 
     // What a cell showed when the delegate last painted it (its text,
     // icon, alignment and check state), so that a change report repaints
@@ -87,7 +86,8 @@ protected:
 
 private:
     QHash<quint64, uint> m_painted;
-    CVNQPaintPointer m_paintPointer;
+    QPoint m_paintPointer;
+    bool m_paintPointerValid = false;
 
     void readStyles(const Json::Value& node);
     void readAttributes(const Json::Value& node);
