@@ -172,17 +172,9 @@ bool CVNQListView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == viewport() && event->type() == QEvent::Paint)
         cvnPaintViewportBackground(viewport(), m_impl->background);
+    else if (watched == viewport() && m_delegate)
+        m_delegate->trackPointer(event);
     return QListView::eventFilter(watched, event);
-}
-
-void CVNQListView::paintEvent(QPaintEvent* event)
-{
-    // Every painted row asks where the pointer is; one answer serves them all.
-    if (m_delegate)
-        m_delegate->beginPaint();
-    QListView::paintEvent(event);
-    if (m_delegate)
-        m_delegate->endPaint();
 }
 
 void CVNQListView::mouseReleaseEvent(QMouseEvent* event)

@@ -40,10 +40,10 @@ public:
     LabelExPosition focusPosition() const { return m_focusPosition; }
     bool isSelecting() const { return m_selecting; }
 
-    // The view's paint brackets its rows with these: the pointer is read
-    // once for all of them (on X11 every read is a round trip to the server).
-    void beginPaint();
-    void endPaint() { m_paintPointerValid = false; }
+    // Keeps the pointer from the viewport's own pointer events (enter,
+    // leave, moves, presses): rows draw the control under it hovered, and
+    // asking the window system on every paint costs a round trip on X11.
+    void trackPointer(const QEvent* event);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -62,8 +62,6 @@ private:
     };
 
     CVNQContainer* itemTemplate() const;
-    // The pointer in viewport coordinates.
-    QPoint pointerInViewport() const;
     // Fills the template with the row (display callback), lays it out at the
     // row's size and places its drawn controls in rowRect. Painting and the
     // mouse both go through here, so a hit always meets the controls where
@@ -89,8 +87,8 @@ private:
     LabelExPosition m_focusPosition;
     bool m_selecting = false;
     bool m_cursorChanged = false;
-    bool m_paintPointerValid = false;
-    QPoint m_paintPointer;
+    bool m_pointerOver = false;
+    QPoint m_pointerGlobal;
 };
 
 } // namespace CVNQtLib
