@@ -176,6 +176,22 @@ TEST(ListView, HitsTemplateControlsWhereRowsAreAfterScrollingAndModelChanges)
     EXPECT_EQ(t.view.getDelegate()->anchorRow(), row);
 }
 
+TEST(ListView, DrawsTheControlUnderThePointerHoveredUntilThePointerLeaves)
+{
+    TemplateList t;
+    const QColor hot(240, 120, 40);
+    t.button->setBackground(1, fill("lvButtonHot", hot));
+    // The pointer is where the viewport's events put it, wherever the
+    // window system's pointer rests.
+    t.mouse(QEvent::MouseMove, t.onButton(2), Qt::NoButton);
+    QImage img = t.shot("listview_hovered_button.png");
+    EXPECT_TRUE(hasColorIn(img, t.rowRect(2), hot, 2));
+    EXPECT_FALSE(hasColorIn(img, t.rowRect(1), hot, 2));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(t.view.viewport(), &leave);
+    EXPECT_FALSE(hasColorIn(t.shot("listview_left.png"), t.rowRect(2), hot, 2));
+}
+
 TEST(ListView, RefusesTemplatesThatAreNoContainerAndSurvivesDeletedControls)
 {
     TemplateList t;

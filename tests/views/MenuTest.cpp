@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +46,19 @@ bool hoverItem(CVNQMenu& menu, int index)
     QCursor::setPos(menu.mapToGlobal(menu.actionGeometry(menu.actions().at(index)).center()));
     return QTest::qWaitFor([&] { return menu.getImpl()->hoverIndex == index; });
 }
+
+// Collects the regions of the paint events a widget receives.
+struct PaintRegions : QObject
+{
+    explicit PaintRegions(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    QRegion region;
+};
 
 QImage shot(QWidget& w, const QString& file)
 {
@@ -231,4 +245,36 @@ TEST(Menu, ThemeEntryStylesMenusButNeverAddsItems)
     EXPECT_TRUE(titled.getImpl()->background.name.isEmpty());
     EXPECT_FALSE(titled.windowFlags().testFlag(Qt::FramelessWindowHint));
     ASSERT_TRUE(rm->loadThemeDir(dir.filePath("empty")));
+}
+
+TEST(Menu, HoverRepaintsOnlyTheItemsWhoseLookChanges)
+{
+    initToolkit();
+    CVNQMenu menu;
+    for (int i = 0; i < 6; ++i)
+        menu.addAction(QStringLiteral("Item %1").arg(i));
+    menu.setBackground(fill("mrBack", kBack));
+    menu.setItemStyle(1, fill("mrHot", kHot));
+    menu.setItemTextStyle(0, text("mrText", Qt::white));
+    auto item = [&](int i) { return menu.actionGeometry(menu.actions().at(i)); };
+    auto covers = [](const QRegion& region, const QRect& r) { return QRegion(r).subtracted(region).isEmpty(); };
+
+    PaintRegions painted(&menu);
+    QCursor::setPos(QPoint(5, 5));
+    menu.popup(QPoint(60, 60));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    painted.region = QRegion();
+    ASSERT_TRUE(hoverItem(menu, 1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return covers(painted.region, item(1)); }));
+    painted.region = QRegion();
+    ASSERT_TRUE(hoverItem(menu, 4));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return covers(painted.region, item(1)) && covers(painted.region, item(4)); }));
+    for (int i : {0, 2, 3, 5})
+        EXPECT_FALSE(painted.region.intersects(item(i))) << i;
+
+    // What the partial repaints left on screen is what a full paint draws.
+    const QRect area = item(0).united(item(5)).translated(menu.pos());
+    const QImage screen = menu.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+    const QImage full = menu.grab().toImage().copy(area.translated(-menu.pos()));
+    EXPECT_TRUE(screen.convertToFormat(QImage::Format_RGB32) == full.convertToFormat(QImage::Format_RGB32));
 }

@@ -137,6 +137,36 @@ TEST(TreeView, ThemedRowsWithIconsInEveryLook)
     ASSERT_TRUE(rm->loadThemeDir(dir.filePath("empty")));
 }
 
+TEST(TreeView, RowsAreTheItemHeightAndAsWideAsTheirTextsAndIcons)
+{
+    initToolkit();
+    CVNQTreeView tree;
+    const TextStyleDesc style = text("rsText", Qt::white, 0, 15);
+    tree.setItemTextStyle(0, style);
+    tree.setItemHeight(30);
+    auto* model = new QStandardItemModel(&tree);
+    auto* parent = new QStandardItem(QIcon(appIcon("turbine.svg")), "Wind farm");
+    // Three lines would make Qt's own measure taller than the row.
+    parent->appendRow(new QStandardItem("One\nTwo\nThree"));
+    model->appendRow(parent);
+    tree.setModel(model);
+    const QModelIndex farm = model->index(0, 0);
+    auto width = [&](const QString& s) { return CVNQWidgetBaseImpl::getTextSize(s, style).width(); };
+    auto hint = [&](const QModelIndex& index) { return tree.itemDelegate()->sizeHint(QStyleOptionViewItem(), index); };
+    EXPECT_EQ(hint(farm), QSize(4 + width("Wind farm") + 4 + 24, 30));
+    EXPECT_EQ(hint(model->index(0, 0, farm)), QSize(4 + width("One\nTwo\nThree"), 30));
+
+    // The view knows every row is that high: it scrolls per pixel over
+    // rows x height.
+    EXPECT_TRUE(tree.uniformRowHeights());
+    tree.resize(300, 40);
+    tree.show();
+    tree.expandAll();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tree));
+    EXPECT_EQ(tree.visualRect(model->index(0, 0, farm)).height(), 30);
+    EXPECT_EQ(tree.verticalScrollBar()->maximum(), 2 * 30 - tree.viewport()->height());
+}
+
 TEST(TreeView, NodeReadWriteSettersAndRegistration)
 {
     initToolkit();

@@ -173,6 +173,8 @@ bool CVNQListView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == viewport() && event->type() == QEvent::Paint)
         cvnPaintViewportBackground(viewport(), m_impl->background);
+    else if (watched == viewport() && m_delegate)
+        m_delegate->trackPointer(event);
     return QListView::eventFilter(watched, event);
 }
 

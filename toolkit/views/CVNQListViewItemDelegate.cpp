@@ -6,6 +6,7 @@
 #include "CVNQListViewImpl.h"
 
 #include <QCursor>
+#include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextDocument>
@@ -63,6 +64,36 @@ void CVNQListViewItemDelegate::clearHighLight()
 CVNQContainer* CVNQListViewItemDelegate::itemTemplate() const
 {
     return m_impl ? m_impl->itemTemplate.data() : nullptr;
+}
+
+void CVNQListViewItemDelegate::trackPointer(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Enter: {
+        // An enter event sent by hand may carry no position.
+        const auto* enter = dynamic_cast<const QEnterEvent*>(event);
+        m_pointerGlobal = enter ? enter->globalPos() : QCursor::pos();
+        m_pointerOver = true;
+        // A view that appears under a resting pointer shows the control
+        // under it hovered without waiting for a move.
+        if (m_impl && !m_templateControls.isEmpty()) {
+            CVNQListView* view = m_impl->view();
+            const QModelIndex index = view->indexAt(view->viewport()->mapFromGlobal(m_pointerGlobal));
+            if (index.isValid())
+                view->viewport()->update(view->visualRect(index));
+        }
+        break;
+    }
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        m_pointerGlobal = static_cast<const QMouseEvent*>(event)->globalPos();
+        m_pointerOver = true;
+        break;
+    case QEvent::Leave: m_pointerOver = false; break;
+    default: break;
+    }
 }
 
 QVector<CVNQListViewItemDelegate::Placed> CVNQListViewItemDelegate::layOutRow(const QModelIndex& index,
@@ -153,7 +184,8 @@ void CVNQListViewItemDelegate::paint(QPainter* painter, const QStyleOptionViewIt
                       : (option.state & QStyle::State_MouseOver) ? CtrlStateHover
                                                                  : CtrlStateNormal;
     container->setBackground(m_impl->itemBackground.get(state));
-    const QPoint cursor = m_impl->view()->viewport()->mapFromGlobal(QCursor::pos());
+    const bool pointerOver = m_pointerOver;
+    const QPoint cursor = m_impl->view()->viewport()->mapFromGlobal(m_pointerGlobal);
 
     painter->setClipRect(rect, Qt::ReplaceClip);
     templateImpl->draw(painter, rect);
@@ -162,7 +194,7 @@ void CVNQListViewItemDelegate::paint(QPainter* painter, const QStyleOptionViewIt
         auto* label = m_impl->enableSelection ? qobject_cast<CVNQLabelEx*>(p.widget) : nullptr;
         const bool selected = label && applySelection(label, row);
         const CtrlState saved = p.impl->getState();
-        if (p.rect.contains(cursor))
+        if (pointerOver && p.rect.contains(cursor))
             p.impl->setState(CtrlStateHover);
         p.impl->draw(painter, p.rect);
         p.impl->setState(saved);

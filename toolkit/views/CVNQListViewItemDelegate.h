@@ -40,6 +40,11 @@ public:
     LabelExPosition focusPosition() const { return m_focusPosition; }
     bool isSelecting() const { return m_selecting; }
 
+    // Keeps the pointer from the viewport's own pointer events (enter,
+    // leave, moves, presses): rows draw the control under it hovered, and
+    // asking the window system on every paint costs a round trip on X11.
+    void trackPointer(const QEvent* event);
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
@@ -82,6 +87,8 @@ private:
     LabelExPosition m_focusPosition;
     bool m_selecting = false;
     bool m_cursorChanged = false;
+    bool m_pointerOver = false;
+    QPoint m_pointerGlobal;
 };
 
 } // namespace CVNQtLib

@@ -8,13 +8,13 @@
 #include <QHideEvent>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPaintEvent>
 
 #include <climits>
 
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQMenu, CVNQMenuImpl, "qtmenu")
-CVNQ_IMPLEMENT_PAINT_EVENT(CVNQMenu)
 
 CVNQMenu::CVNQMenu(QWidget* parent)
     : QMenu(parent)
@@ -65,6 +65,14 @@ void CVNQMenu::setIconOffset(int offset)
 {
     m_impl->iconOffset = offset;
     m_fitPending = true;
+}
+
+void CVNQMenu::paintEvent(QPaintEvent* event)
+{
+    // A hover change repaints two items; the others are left undrawn.
+    m_impl->paintRegion = event->region();
+    ControlCommon::paint(this);
+    m_impl->paintRegion = QRegion();
 }
 
 void CVNQMenu::mouseMoveEvent(QMouseEvent* event)

@@ -66,6 +66,8 @@ void CVNQMenuImpl::draw(QPainter* painter, const QRect& rect)
         // Hidden items have no geometry; their text would land at the corner.
         if (r.isEmpty())
             continue;
+        if (!paintRegion.isEmpty() && !paintRegion.intersects(r))
+            continue;
         QRect textRect = r;
         if (iconOffset != 0) {
             textRect.setLeft(r.left() + iconOffset + 4);
@@ -98,10 +100,15 @@ void CVNQMenuImpl::trackHover(const QPoint& pos)
     if (!m_owner)
         return;
     const int index = cvnItemIndexAt(menu(), pos);
-    if (index != -1 && index != hoverIndex) {
-        hoverIndex = index;
-        m_owner->update();
-    }
+    if (index == -1 || index == hoverIndex)
+        return;
+    // Only the item that loses the hover look and the one that gains it
+    // change; the rest of the translucent pop-up stays as it is.
+    const QList<QAction*> items = menu()->actions();
+    if (hoverIndex >= 0 && hoverIndex < items.size())
+        m_owner->update(menu()->actionGeometry(items.at(hoverIndex)));
+    hoverIndex = index;
+    m_owner->update(menu()->actionGeometry(items.at(index)));
 }
 
 bool CVNQMenuImpl::serializeJsonValue(Json::Value** node, bool read)

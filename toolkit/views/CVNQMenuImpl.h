@@ -6,6 +6,8 @@
 #include "CVNQStateStyles.h"
 #include "CVNQWidgetBaseImpl.h"
 
+#include <QRegion>
+
 namespace CVNQtLib {
 
 class CVNQMenu;
@@ -34,6 +36,9 @@ public:
     FillStyle background;
     int iconOffset = 0;
     int hoverIndex = -1;
+    // The region of the paint event being served; items outside it are not
+    // drawn. Empty: everything is drawn.
+    QRegion paintRegion;
 
 private:
     void readStyles(const Json::Value& node);

@@ -42,6 +42,9 @@ CVNQTreeView::CVNQTreeView(QWidget* parent)
     setMouseTracking(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Every row is the item height: per-pixel scrolling then needs no
+    // measure of each row.
+    setUniformRowHeights(true);
     // No theme entry here: the tree takes its styles from its node, its
     // setters or a later theme refresh.
 }

@@ -62,12 +62,16 @@ void CVNQTreeViewItemDelegate::paint(QPainter* painter, const QStyleOptionViewIt
 
 QSize CVNQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    QSize size = QItemDelegate::sizeHint(option, index);
-    size.setHeight(rowHeight());
     const QMap<int, QVariant> data = index.model() ? index.model()->itemData(index) : QMap<int, QVariant>();
-    if (data.isEmpty())
+    if (data.isEmpty()) {
+        QSize size = QItemDelegate::sizeHint(option, index);
+        size.setHeight(rowHeight());
         return size;
-    const int iconColumn = 4 + iconSizeFor(size.height());
+    }
+    // The width is made of the item's own texts and icons below; Qt's
+    // measure (a full text layout) would only be thrown away.
+    const int height = rowHeight();
+    const int iconColumn = 4 + iconSizeFor(height);
     int width = 0;
     for (auto it = data.constBegin(); it != data.constEnd(); ++it) {
         const int type = it.value().userType();
@@ -78,8 +82,7 @@ QSize CVNQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem& option, con
         else if (type == QMetaType::QString)
             width += 4 + CVNQWidgetBaseImpl::getTextSize(it.value().toString(), m_impl->itemTextStyles[0]).width();
     }
-    size.setWidth(width);
-    return size;
+    return QSize(width, height);
 }
 
 } // namespace CVNQtLib
