@@ -119,18 +119,17 @@ QList<QByteArray> CVNQResourceLocator::skinPackageFonts() const
     return fonts;
 }
 
-QByteArray CVNQResourceLocator::packageKey(const QByteArray& utf8Path)
+QByteArray CVNQResourceLocator::packageKey(QByteArray utf8Path)
 {
     // ASCII letters only, so the bytes of other UTF-8 characters stay whole.
-    QByteArray key = utf8Path;
-    for (int i = 0; i < key.size(); ++i) {
-        const char c = key.at(i);
-        if (c >= 'A' && c <= 'Z')
-            key[i] = char(c - 'A' + 'a');
-        else if (c == '\\')
-            key[i] = '/';
+    char* c = utf8Path.data();
+    for (char* end = c + utf8Path.size(); c != end; ++c) {
+        if (*c >= 'A' && *c <= 'Z')
+            *c = char(*c - 'A' + 'a');
+        else if (*c == '\\')
+            *c = '/';
     }
-    return key;
+    return utf8Path;
 }
 
 bool CVNQResourceLocator::isArchivePath(const QString& path)

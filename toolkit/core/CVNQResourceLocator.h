@@ -5,7 +5,7 @@
 // for an image or a page, the fonts of a skin, whether a theme path names an
 // archive or a folder, and when two paths name the same package. Paths are
 // QStrings throughout; where they become bytes they are UTF-8. Internal to
-// the core; GUI thread only, like the resource manager it reads.
+// the toolkit; GUI thread only, like the resource manager it reads.
 
 #include "CVNQGlobal.h"
 
@@ -55,7 +55,7 @@ public:
     // --- paths -----------------------------------------------------------
     // The key a package file is stored and looked up under: the UTF-8 path
     // with ASCII letters lowered and backslashes made slashes.
-    static QByteArray packageKey(const QByteArray& utf8Path);
+    static QByteArray packageKey(QByteArray utf8Path);
     static QByteArray packageKey(const QString& path) { return packageKey(path.toUtf8()); }
     // A theme path holding ".data" names an archive; any other a folder.
     static bool isArchivePath(const QString& path);
