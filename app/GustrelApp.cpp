@@ -188,8 +188,8 @@ bool startGustrelToolkit(const QString& themePath)
     config.buttonFadeDuration = 140;
     CVNQtLib::cvnSetGlobalConfig(config);
 
-    const QByteArray encodedPath = QFile::encodeName(themePath);
-    return CVNQtLib::cvnLoadThemeDir(encodedPath.constData());
+    // The toolkit takes paths as UTF-8 whatever the locale.
+    return CVNQtLib::cvnLoadThemeDir(themePath.toUtf8().constData());
 }
 
 int runGustrel(int argc, char** argv)

@@ -121,7 +121,7 @@ std::string appStyleType(const QString& name)
 bool loadTheme()
 {
     CVNQtLib::init();
-    return cvnLoadThemeDir(QFile::encodeName(themeDir()).constData());
+    return cvnLoadThemeDir(themeDir().toUtf8().constData());
 }
 
 } // namespace

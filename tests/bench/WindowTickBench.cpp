@@ -29,7 +29,7 @@ void startDashboardToolkit()
         CVNQtLib::cvnRegisterChartControls();
         const QString theme =
             QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("../../app/windfarm-theme");
-        CVNQtLib::cvnLoadThemeDir(QFile::encodeName(theme).constData());
+        CVNQtLib::cvnLoadThemeDir(theme.toUtf8().constData());
         return true;
     }();
     (void)started;

@@ -1,5 +1,6 @@
 #include "CVNJson.h"
 #include "CVNQControl.h"
+#include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
 #include "CVNQResourceManagerImpl.h"
 #include "CVNQWidgetBaseImpl.h"
@@ -252,6 +253,43 @@ TEST(ResourceManager, NonAsciiThemePathsLoad)
     ASSERT_TRUE(writeZip(zip, {{"style.json", styleJson("utf_zip", "ff000000")}}));
     ASSERT_TRUE(rm()->loadThemeFile(zip));
     EXPECT_TRUE(inTheme([&] { return rm()->getFillStyle("utf_zip", f); }));
+}
+
+TEST(ResourceManager, ThemeFolderIsOnePackageHoweverSpelledAndKeepsNonAsciiFileNames)
+{
+    QTemporaryDir root;
+    const QString folder = root.path() + QString::fromUtf8("/主题 ü");
+    ASSERT_TRUE(TestUtil::writeFile(folder, "style.json", styleJson("spelled_once", "ff000000")));
+    ASSERT_TRUE(TestUtil::writeFile(folder, QString::fromUtf8("images/图标.PNG"), pngBytes(3, 2, Qt::red)));
+    ASSERT_TRUE(TestUtil::writeFile(folder, QString::fromUtf8("页面.json"), R"({"w": 12, "elements": []})"));
+    ASSERT_TRUE(QFile::link(folder, root.path() + "/link"));
+    ASSERT_TRUE(rm()->loadThemeDir(folder));
+
+    // Files named in any script are found by the name they have, in any
+    // ASCII letter case and with either separator.
+    const char* data = nullptr;
+    unsigned size = 0;
+    ResSourceType type = ResSourceDefault;
+    EXPECT_TRUE(rm()->getResource(QString::fromUtf8("IMAGES\\图标.png"), data, size, type));
+    EXPECT_EQ(type, ResSourceTheme);
+    QImage* image = rm()->getImage(QString::fromUtf8("images/图标.png"));
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->size(), QSize(3, 2));
+    Json::Value page;
+    ASSERT_TRUE(cvnReadPageFile(QString::fromUtf8("页面"), page));
+    EXPECT_EQ(jsonInt(page, "w"), 12);
+
+    // Other spellings of the loaded folder are the loaded theme: not read again.
+    ASSERT_TRUE(TestUtil::writeFile(folder, "style.json", styleJson("read_again", "ff000000")));
+    FillStyle f;
+    for (const QString& spelling :
+         {folder + "/", root.path() + QString::fromUtf8("/./主题 ü/../主题 ü"), root.path() + "/link"}) {
+        EXPECT_TRUE(rm()->loadThemeDir(spelling)) << spelling.toStdString();
+        EXPECT_FALSE(inTheme([&] { return rm()->getFillStyle("read_again", f); })) << spelling.toStdString();
+    }
+    EXPECT_EQ(rm()->getThemePath(), folder);
+    EXPECT_FALSE(rm()->loadThemeDir(root.path() + "/missing"));
+    EXPECT_TRUE(inTheme([&] { return rm()->getFillStyle("spelled_once", f); }));
 }
 
 TEST(ResourceManager, ThemeArchiveLookupIsCaseAndSeparatorInsensitive)

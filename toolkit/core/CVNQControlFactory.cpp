@@ -4,13 +4,13 @@
 #include "CVNQControlInfo.h"
 #include "CVNQLogging.h"
 #include "CVNQMetaCast.h"
+#include "CVNQResourceLocator.h"
 #include "CVNQResourceManager.h"
 #include "CVNQTypes.h"
 #include "CVNQStartup.h"
 #include "ICVNQPageHost.h"
 #include "ICVNQWidgetBase.h"
 
-#include <QFile>
 #include <QWidget>
 
 #include <map>
@@ -55,43 +55,14 @@ public:
     ~CreatedByFileScope() { CVNQResourceManager::getInstance()->setCreatedByFile(false); }
 };
 
-QString joinPath(const QString& dir, const QString& name)
-{
-    if (dir.isEmpty())
-        return name;
-    QString d = dir;
-    // The skin folder is stored with a trailing backslash; on disk we join with "/".
-    while (d.endsWith(QLatin1Char('\\')) || d.endsWith(QLatin1Char('/')))
-        d.chop(1);
-    return d + QLatin1Char('/') + name;
-}
-
-bool readFileBytes(const QString& path, QByteArray& out)
-{
-    QFile f(path);
-    if (path.isEmpty() || !f.exists() || !f.open(QIODevice::ReadOnly))
-        return false;
-    out = f.readAll();
-    return true;
-}
-
-// Text of a page or menu file: the loaded packages first, then the skin
-// folder, then the name as a path. False for a missing or empty file.
+// Text of a page or menu file, where the locator finds it. False for a
+// missing or empty file.
 bool readDefinitionFile(QString fileName, QByteArray& text)
 {
     if (!fileName.contains(QLatin1String(".json")))
         fileName += QLatin1String(".json");
-
-    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    const char* data = nullptr;
-    unsigned size = 0;
-    ResSourceType type = ResSourceType(0);
-    if (rm->getResource(fileName, data, size, type) && data) {
-        text = QByteArray(data, int(size));
-    } else if (!readFileBytes(joinPath(rm->getSkinDirPath(), fileName), text) && !readFileBytes(fileName, text)) {
-        qCWarning(lcPage) << "no file" << fileName << "in the loaded packages, the skin folder or on disk";
+    if (!CVNQResourceLocator(*CVNQResourceManager::getInstance()).definitionText(fileName, text))
         return false;
-    }
     const int nul = text.indexOf('\0');
     if (nul >= 0)
         text.truncate(nul);

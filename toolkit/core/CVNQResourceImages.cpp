@@ -1,13 +1,13 @@
-// Resource lookup by short name, the per-package image and SVG caches, the
-// built-in check and radio images, and skin fonts.
+// Package files, images and SVG renderers by short name with their
+// per-package caches, the built-in check and radio images, and skin fonts.
+// Where each is looked for is the locator's.
 
+#include "CVNQResourceLocator.h"
 #include "CVNQResourceManager.h"
 #include "CVNQResourceManagerImpl.h"
 #include "CVNQTextLayoutCache.h"
 
 #include <QCache>
-#include <QDir>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
@@ -23,17 +23,7 @@ namespace CVNQtLib {
 
 bool CVNQResourceManager::getResource(const QString& name, const char*& data, unsigned& size, ResSourceType& type) const
 {
-    type = ResSourceDefault;
-    QString lower = name.toLower();
-    lower.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QByteArray key = lower.toLatin1();
-    const QByteArray* blob = nullptr;
-    if (m_project && (blob = m_project->file(key)))
-        type = ResSourceProject;
-    else if ((blob = m_default->file(key)))
-        type = ResSourceDefault;
-    else if (m_theme && (blob = m_theme->file(key)))
-        type = ResSourceTheme;
+    const QByteArray* blob = CVNQResourceLocator(*this).packageFile(name, type);
     if (!blob)
         return false;
     data = blob->constData();
@@ -41,39 +31,16 @@ bool CVNQResourceManager::getResource(const QString& name, const char*& data, un
     return true;
 }
 
-QString CVNQResourceManager::filePathFor(const QString& name) const
-{
-    const QString dir = m_default->dirPath;
-    const QString inSkin = dir + name;
-    if (QFileInfo(inSkin).isFile())
-        return inSkin;
-    if (QFileInfo(name).isFile())
-        return name;
-    const QString inImages = dir + QLatin1String("images/") + name;
-    if (QFileInfo(inImages).isFile())
-        return inImages;
-    return QString();
-}
-
 template <class T>
 T* CVNQResourceManager::findCached(T* (CVNQResourceManagerImpl::*cached)(const QString&) const,
                                    const QString& key) const
 {
-    for (const CVNQResourceManagerImpl* package : {m_default.get(), m_project.get(), m_theme.get()}) {
+    for (const CVNQResourceManagerImpl* package : CVNQResourceLocator(*this).cacheOrder()) {
         if (package)
             if (T* hit = (package->*cached)(key))
                 return hit;
     }
     return nullptr;
-}
-
-CVNQResourceManagerImpl* CVNQResourceManager::cachePackage(ResSourceType type) const
-{
-    if (type == ResSourceTheme && m_theme)
-        return m_theme.get();
-    if (type == ResSourceProject && m_project)
-        return m_project.get();
-    return m_default.get();
 }
 
 QByteArray CVNQResourceManager::packageBytes(const QString& name, ResSourceType& type) const
@@ -98,7 +65,7 @@ QImage* CVNQResourceManager::getImage(const QString& name, bool gray)
     ResSourceType type = ResSourceDefault;
     const QByteArray bytes = packageBytes(name, type);
     if (bytes.isEmpty() || !img.loadFromData(bytes)) {
-        const QString path = filePathFor(name);
+        const QString path = CVNQResourceLocator(*this).imageFile(name);
         if (path.isEmpty() || !img.load(path))
             return nullptr; // nothing cached: a later call may find the file
     }
@@ -116,7 +83,7 @@ QImage* CVNQResourceManager::getImage(const QString& name, bool gray)
             return nullptr;
     }
     QImage* cached = new QImage(img);
-    cachePackage(type)->cacheImage(key, cached);
+    CVNQResourceLocator(*this).cachePackage(type)->cacheImage(key, cached);
     return cached;
 }
 
@@ -131,14 +98,14 @@ QSvgRenderer* CVNQResourceManager::getSvgRenderer(const QString& name)
     ResSourceType type = ResSourceDefault;
     const QByteArray bytes = packageBytes(name, type);
     if (bytes.isEmpty() || !renderer->load(bytes)) {
-        const QString path = filePathFor(name);
+        const QString path = CVNQResourceLocator(*this).imageFile(name);
         if (path.isEmpty() || !renderer->load(path))
             return nullptr;
     }
     if (!renderer->isValid())
         return nullptr;
     QSvgRenderer* cached = renderer.release();
-    cachePackage(type)->cacheSvg(name, cached);
+    CVNQResourceLocator(*this).cachePackage(type)->cacheSvg(name, cached);
     return cached;
 }
 
@@ -238,18 +205,14 @@ void CVNQResourceManager::initFontRes(bool fromFolder)
         if (!families.isEmpty())
             fonts.insert(families.first(), id);
     };
+    const CVNQResourceLocator locator(*this);
     if (fromFolder) {
-        const QDir dir(m_default->dirPath + QLatin1String("/fonts/"));
-        const QFileInfoList list = dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
-        for (const QFileInfo& info : list)
-            remember(QFontDatabase::addApplicationFont(info.filePath()));
+        for (const QString& path : locator.skinFolderFonts())
+            remember(QFontDatabase::addApplicationFont(path));
         return;
     }
-    const QMap<QByteArray, QByteArray>& files = m_default->files();
-    for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
-        if (it.key().size() >= 5 && it.key().contains("fonts"))
-            remember(QFontDatabase::addApplicationFontFromData(it.value()));
-    }
+    for (const QByteArray& font : locator.skinPackageFonts())
+        remember(QFontDatabase::addApplicationFontFromData(font));
 }
 
 } // namespace CVNQtLib

@@ -2,6 +2,7 @@
 
 #include "CVNJson.h"
 #include "CVNQLogging.h"
+#include "CVNQResourceLocator.h"
 #include "CVNQResourceManagerImpl.h"
 #include "CVNQTextLayoutCache.h"
 #include "CVNQWidgetBase.h"
@@ -206,7 +207,8 @@ bool CVNQResourceManager::installTheme(std::unique_ptr<CVNQResourceManagerImpl> 
 
 bool CVNQResourceManager::loadThemeDir(const QString& dir)
 {
-    if (m_theme && !m_loadedThemeDir.isEmpty() && m_loadedThemeDir == dir)
+    const QString identity = CVNQResourceLocator::packageIdentity(dir);
+    if (m_theme && !m_loadedThemeDir.isEmpty() && m_loadedThemeDir == identity)
         return true;
     auto package = std::make_unique<CVNQResourceManagerImpl>();
     package->dirPath = dir;
@@ -216,7 +218,7 @@ bool CVNQResourceManager::loadThemeDir(const QString& dir)
     }
     if (!installTheme(std::move(package)))
         return false;
-    m_loadedThemeDir = dir;
+    m_loadedThemeDir = identity;
     themeChange();
     return true;
 }

@@ -31,7 +31,7 @@ namespace CVNQtLib {
 class CVNQResourceManagerImpl;
 
 // Where getResource found a file.
-enum ResSourceType
+enum ResSourceType : int
 {
     ResSourceDefault = 0,
     ResSourceTheme = 1,
@@ -76,8 +76,9 @@ public:
     int getButtonFadeDuration() const;
 
     // --- packages ------------------------------------------------------------
-    // Theme folder. A failed load keeps the previously loaded theme; the same
-    // path as the loaded theme returns true without reading again.
+    // Theme folder. A failed load keeps the previously loaded theme; the
+    // loaded theme's folder, however spelled, returns true without reading
+    // again.
     bool loadThemeDir(const QString& dir);
     // Theme archive; always read again; notifies no window.
     bool loadThemeFile(const QString& zipFile);
@@ -186,14 +187,11 @@ private:
     // Reads a skin archive into the default package; false when it does not
     // open or brings no style file of its own.
     bool loadSkinArchive(const std::function<bool()>& readArchive);
-    QString filePathFor(const QString& name) const;
     // Forgets every rendered SVG (their sources may have changed).
     void dropRenderedSvgs();
-    // The first hit in the caches of the default, project and theme package.
+    // The first hit in the caches, in the locator's order.
     template <class T>
     T* findCached(T* (CVNQResourceManagerImpl::*cached)(const QString&) const, const QString& key) const;
-    // Where something decoded from a package file is cached: that package.
-    CVNQResourceManagerImpl* cachePackage(ResSourceType type) const;
     // The bytes of a package file (not copied), empty when there is none.
     QByteArray packageBytes(const QString& name, ResSourceType& type) const;
     void notifyLanguageToWindows();
@@ -212,7 +210,8 @@ private:
     std::unique_ptr<CVNQResourceManagerImpl> m_default;
     std::unique_ptr<CVNQResourceManagerImpl> m_project;
     std::unique_ptr<CVNQResourceManagerImpl> m_theme;
-    // Path of the theme folder whose load succeeded last (same-path shortcut).
+    // Identity of the theme folder whose load succeeded last (same-folder
+    // shortcut), as the locator gives it.
     QString m_loadedThemeDir;
 };
 

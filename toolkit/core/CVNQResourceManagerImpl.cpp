@@ -2,6 +2,7 @@
 
 #include "CVNJson.h"
 #include "CVNQLogging.h"
+#include "CVNQResourceLocator.h"
 #include "CVNQZip.h"
 
 #include <QDir>
@@ -14,18 +15,6 @@
 namespace CVNQtLib {
 
 namespace {
-
-// Package paths are lower-cased byte by byte, ASCII letters only, so
-// UTF-8 names keep their bytes.
-QByteArray lowerAscii(QByteArray bytes)
-{
-    for (int i = 0; i < bytes.size(); ++i) {
-        const char c = bytes.at(i);
-        if (c >= 'A' && c <= 'Z')
-            bytes[i] = char(c - 'A' + 'a');
-    }
-    return bytes;
-}
 
 bool readWhole(const QString& path, QByteArray& out)
 {
@@ -54,7 +43,7 @@ bool readArchive(CVNQResourceManagerImpl& package, ZipArchive* zip)
         return false;
     // Some Windows tools store "\" separators; lookups treat both alike.
     for (const ZipFileData& e : entries)
-        package.addFile(lowerAscii(e.name).replace('\\', '/'), e.data);
+        package.addFile(CVNQResourceLocator::packageKey(e.name), e.data);
     return true;
 }
 
@@ -120,7 +109,7 @@ bool CVNQResourceManagerImpl::readFolder(const QString& dir)
             for (const QFileInfo& img : images) {
                 QByteArray bytes;
                 if (readWhole(img.filePath(), bytes))
-                    addFile("images/" + lowerAscii(img.fileName().toUtf8()), bytes);
+                    addFile("images/" + CVNQResourceLocator::packageKey(img.fileName()), bytes);
             }
             continue;
         }
@@ -129,7 +118,7 @@ bool CVNQResourceManagerImpl::readFolder(const QString& dir)
         QByteArray bytes;
         if (!readWhole(info.filePath(), bytes))
             continue;
-        const QByteArray key = lowerAscii(info.fileName().toUtf8());
+        const QByteArray key = CVNQResourceLocator::packageKey(info.fileName());
         if (key == "style.json")
             m_styleBlobs.append(bytes);
         else

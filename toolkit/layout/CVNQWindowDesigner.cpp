@@ -2,6 +2,7 @@
 
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
+#include "CVNQResourceLocator.h"
 #include "CVNQResourceManager.h"
 #include "CVNQWindowImpl.h"
 #include "CVNQWindowDesignerImpl.h"
@@ -26,8 +27,7 @@ void CVNQWindowDesignerImpl::readJson(const Json::Value& n)
     const QString theme = jsonString(jsonGet(n, "attr"), "theme");
     if (theme.isEmpty())
         return;
-    // ".data" marks a theme archive; anything else is a theme folder.
-    if (theme.contains(QLatin1String(".data")))
+    if (CVNQResourceLocator::isArchivePath(theme))
         rm->loadThemeFile(theme);
     else
         rm->loadThemeDir(theme);
