@@ -44,6 +44,7 @@ public:
         : QWidget(parent)
     {
         m_impl.reset(new LogProbeImpl(this, typeName()));
+        m_impl->applyTheme();
     }
 };
 
