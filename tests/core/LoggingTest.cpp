@@ -1,8 +1,11 @@
 // The readers say why they refuse input, each in its own category.
 
+#include "CVNJson.h"
+#include "CVNQControl.h"
 #include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
 #include "CVNQStateStyles.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "LanguageManager.h"
 #include "TestUtil.h"
 
@@ -13,6 +16,41 @@
 #include <json/json.h>
 
 using namespace CVNQtLib;
+
+namespace logging_test {
+
+// A control that reads one number of its own, so the key it reads is no
+// other test's.
+class LogProbeImpl : public CVNQWidgetBaseImpl
+{
+public:
+    using CVNQWidgetBaseImpl::CVNQWidgetBaseImpl;
+    bool serializeJsonValue(Json::Value** node, bool read) override
+    {
+        const bool done = CVNQWidgetBaseImpl::serializeJsonValue(node, read);
+        int count = 0;
+        if (read)
+            jsonRead(**node, "logProbeCount", count);
+        return done;
+    }
+};
+
+class LogProbe : public QWidget, public ICVNQWidgetBase
+{
+    Q_OBJECT
+    CVNQ_DECLARE_CONTROL(LogProbe, LogProbeImpl)
+public:
+    explicit LogProbe(QWidget* parent = nullptr)
+        : QWidget(parent)
+    {
+        m_impl.reset(new LogProbeImpl(this, typeName()));
+        m_impl->applyTheme();
+    }
+};
+
+CVNQ_IMPLEMENT_CONTROL(LogProbe, LogProbeImpl, "t_logprobe")
+
+} // namespace logging_test
 
 namespace {
 
@@ -31,6 +69,14 @@ QString loggedIn(const char* category)
         if (entry.first == QLatin1String(category))
             texts << entry.second;
     return texts.join('\n');
+}
+
+int countIn(const char* category, const char* name)
+{
+    int count = 0;
+    for (const auto& entry : g_logged)
+        count += entry.first == QLatin1String(category) && entry.second.contains(QLatin1String(name));
+    return count;
 }
 
 } // namespace
@@ -73,3 +119,38 @@ TEST(LoggingTest, AnUnknownStyleNameIsReportedOnceNotAtEveryLookup)
     qInstallMessageHandler(previous);
     EXPECT_EQ(g_logged.size(), 3) << loggedIn("corvane.style").toStdString();
 }
+
+TEST(LoggingTest, EachMissIsReportedOnceUnderItsCategory)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "style.json", R"({"style": []})"));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme.json", R"({"elements": [{"child": [{"name": "logEntry"}]}]})"));
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    ASSERT_TRUE(rm->loadThemeDir(dir.path()));
+
+    g_logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    logging_test::LogProbe probe;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(rm->getImage("logMissingImage.png"), nullptr);
+        EXPECT_EQ(rm->getSvgRenderer("logMissingDrawing.svg"), nullptr);
+        Json::Value node = TestUtil::json(R"({"theme": "logMissingEntry", "logProbeCount": "three"})");
+        probe.readJsonValue(&node);
+        node = TestUtil::json(R"({"theme": "logEntry", "logProbeCount": 3})");
+        probe.readJsonValue(&node);
+        probe.setThemeName("logMissingEntry");
+    }
+    qInstallMessageHandler(previous);
+
+    EXPECT_EQ(countIn("corvane.theme", "logMissingImage.png"), 1) << loggedIn("corvane.theme").toStdString();
+    EXPECT_EQ(countIn("corvane.theme", "logMissingDrawing.svg"), 1);
+    EXPECT_EQ(countIn("corvane.theme", "logMissingEntry"), 1);
+    EXPECT_EQ(countIn("corvane.factory", "logProbeCount"), 1) << loggedIn("corvane.factory").toStdString();
+    // An entry the theme has and a control's own type entry, which is
+    // optional, are no misses.
+    EXPECT_EQ(countIn("corvane.theme", "logEntry"), 0);
+    EXPECT_EQ(countIn("corvane.theme", "t_logprobe"), 0);
+}
+
+#include "LoggingTest.moc"

@@ -1,6 +1,6 @@
 #include "CScrollBarStyle.h"
 
-#include "CVNQMetaCast.h"
+#include "ICVNQSliderThumb.h"
 
 #include <QVariant>
 #include <QWidget>
@@ -9,18 +9,15 @@ namespace CVNQtLib {
 
 namespace {
 
-// The toolkit slider publishes its thumb as the properties "sliderLength"
-// and "thumbBtnSize"; the style knows it by its class name only.
-const char* const kSliderClass = "CVNQtLib::CVNQSlider";
-
 // A slider's thumb as the style may use it: sizes beyond what a widget can
 // be (a slider node may ask for anything) would overflow the geometry.
 bool boundedSliderThumb(const QWidget* widget, int& length, QSize& thumb, bool& horizontal)
 {
-    if (!cvnMetaCast(widget, kSliderClass))
+    const ICVNQSliderThumb* slider = dynamic_cast<const ICVNQSliderThumb*>(widget);
+    if (!slider)
         return false;
-    length = widget->property("sliderLength").toInt();
-    thumb = widget->property("thumbBtnSize").toSize();
+    length = slider->getSliderLength();
+    thumb = slider->getThumbBtnSize();
     horizontal = widget->property("orientation").value<Qt::Orientation>() == Qt::Horizontal;
     auto bound = [](int v) { return qBound(0, v, QWIDGETSIZE_MAX); };
     length = bound(length);

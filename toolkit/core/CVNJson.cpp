@@ -1,5 +1,7 @@
 #include "CVNJson.h"
 
+#include "CVNQLogging.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -142,18 +144,34 @@ QString jsonToQString(const Json::Value& v, const QString& def)
 }
 
 namespace {
+thread_local bool t_reportWrongType = false;
+
+void reportWrongType(const Json::Value& member, const char* key)
+{
+    if (!t_reportWrongType || member.isNull() || !key)
+        return;
+    const QString name = QString::fromUtf8(key);
+    if (cvnFirstMiss("attribute type", name))
+        qCWarning(lcFactory) << "attribute" << name << "of the wrong type is ignored";
+}
+
 // Shared shape of the guarded reads: a null node "has" every key and reads
 // as the type's zero; a member that is missing or of the wrong type is
 // ignored (one that is there but null fails the type test as a missing one).
 template <typename T, typename Conv>
-bool readFound(bool nodeIsNull, const Json::Value* m, T& out, T zero, Conv conv, bool (*typeOk)(const Json::Value&))
+bool readFound(bool nodeIsNull, const Json::Value* m, const char* key, T& out, T zero, Conv conv,
+               bool (*typeOk)(const Json::Value&))
 {
     if (nodeIsNull) {
         out = zero;
         return true;
     }
-    if (!m || !typeOk(*m))
+    if (!m)
         return false;
+    if (!typeOk(*m)) {
+        reportWrongType(*m, key);
+        return false;
+    }
     out = conv(*m);
     return true;
 }
@@ -167,7 +185,7 @@ const Json::Value* findMember(const Json::Value& o, const char* key)
 template <typename T, typename Conv>
 bool guardedRead(const Json::Value& o, const char* key, T& out, T zero, Conv conv, bool (*typeOk)(const Json::Value&))
 {
-    return readFound(o.isNull(), findMember(o, key), out, zero, conv, typeOk);
+    return readFound(o.isNull(), findMember(o, key), key, out, zero, conv, typeOk);
 }
 bool isNumberOk(const Json::Value& v)
 {
@@ -219,8 +237,20 @@ bool jsonRead(const Json::Value& o, const char* key, std::string& out)
         o, key, out, std::string(), [](const Json::Value& m) { return jsonToStdString(m); }, isStringOk);
 }
 
+CVNJsonWrongTypeScope::CVNJsonWrongTypeScope(bool report)
+    : m_saved(t_reportWrongType)
+{
+    t_reportWrongType = report;
+}
+
+CVNJsonWrongTypeScope::~CVNJsonWrongTypeScope()
+{
+    t_reportWrongType = m_saved;
+}
+
 CVNJsonMembers::CVNJsonMembers(const Json::Value& node, const char* const* keys, int count)
-    : m_null(node.isNull())
+    : m_keys(keys)
+    , m_null(node.isNull())
 {
     if (!node.isObject() || !keys)
         return;
@@ -259,19 +289,25 @@ const Json::Value* CVNJsonMembers::found(int i) const
     return i >= 0 && i < kMaxKeys ? m_found[i] : nullptr;
 }
 
+const char* CVNJsonMembers::key(int i) const
+{
+    // found(i) is null for any index past the keys given.
+    return found(i) ? m_keys[i] : nullptr;
+}
+
 bool CVNJsonMembers::read(int i, int& out) const
 {
-    return readFound(m_null, found(i), out, 0, toInt, isNumberOk);
+    return readFound(m_null, found(i), key(i), out, 0, toInt, isNumberOk);
 }
 
 bool CVNJsonMembers::read(int i, bool& out) const
 {
-    return readFound(m_null, found(i), out, false, toBool, isNumberOk);
+    return readFound(m_null, found(i), key(i), out, false, toBool, isNumberOk);
 }
 
 bool CVNJsonMembers::read(int i, QString& out) const
 {
-    return readFound(m_null, found(i), out, QString(), toQString, isStringOk);
+    return readFound(m_null, found(i), key(i), out, QString(), toQString, isStringOk);
 }
 
 Json::Value& jsonMember(Json::Value& node, const char* key)

@@ -56,7 +56,9 @@ public:
 
 private:
     const Json::Value* found(int i) const;
+    const char* key(int i) const;
 
+    const char* const* m_keys = nullptr;
     const Json::Value* m_found[kMaxKeys] = {};
     bool m_null = false;
 };
@@ -97,6 +99,22 @@ CVNQ_EXPORT bool jsonRead(const Json::Value& o, const char* key, double& out);
 CVNQ_EXPORT bool jsonRead(const Json::Value& o, const char* key, bool& out);
 CVNQ_EXPORT bool jsonRead(const Json::Value& o, const char* key, QString& out);
 CVNQ_EXPORT bool jsonRead(const Json::Value& o, const char* key, std::string& out);
+
+// While one that reports lives on the thread, a guarded read (jsonRead,
+// CVNJsonMembers::read) that meets a member of the wrong type, not null,
+// says so under corvane.factory, once per key name. The control JSON routine
+// opens one, so a control's attributes speak and other readers stay quiet.
+class CVNQ_EXPORT CVNJsonWrongTypeScope
+{
+public:
+    explicit CVNJsonWrongTypeScope(bool report);
+    ~CVNJsonWrongTypeScope();
+    CVNJsonWrongTypeScope(const CVNJsonWrongTypeScope&) = delete;
+    CVNJsonWrongTypeScope& operator=(const CVNJsonWrongTypeScope&) = delete;
+
+private:
+    bool m_saved;
+};
 
 // Writable member of a node; turns a null node into an object first and
 // returns a scratch value when the node is some other type, so writers

@@ -14,6 +14,8 @@ bool serialize(CVNQWidgetBase& base, CVNQWidgetBaseImpl* impl, Json::Value* node
     // theme-applying flag for the control's own keys; it must not outlive
     // this routine, or every later read would skip names and geometry.
     CVNQThemeFlagGuard guard;
+    // The control's attributes of the wrong type are reported as read.
+    CVNJsonWrongTypeScope wrongTypes(read);
     base.serializeJsonValue(node, read);
     if (!impl)
         return false;

@@ -3,11 +3,11 @@
 #include "CVNJson.h"
 #include "CVNQControlInfo.h"
 #include "CVNQLogging.h"
-#include "CVNQMetaCast.h"
 #include "CVNQResourceLocator.h"
 #include "CVNQResourceManager.h"
 #include "CVNQTypes.h"
 #include "CVNQStartup.h"
+#include "ICVNQLayoutContainer.h"
 #include "ICVNQPageHost.h"
 #include "ICVNQWidgetBase.h"
 
@@ -20,8 +20,6 @@
 namespace CVNQtLib {
 
 namespace {
-
-const char* const kContainerClass = "CVNQtLib::CVNQContainer";
 
 // The registries live until exit; function-local so that registrations from
 // static initialisers of an application still find them constructed.
@@ -306,7 +304,8 @@ CVNQContainer* cvnCreatePageFromJson(QWidget* host, const Json::Value& root, con
             control->resizeWidget();
     }
     // Only a real container is handed back as one.
-    return static_cast<CVNQContainer*>(cvnMetaCast(last, kContainerClass));
+    ICVNQLayoutContainer* container = dynamic_cast<ICVNQLayoutContainer*>(last);
+    return container ? container->asContainer() : nullptr;
 }
 
 CVNQMenu* cvnCreateMenuByFileName(QWidget* parent, QString fileName)

@@ -2,6 +2,7 @@
 // per-package caches, the built-in check and radio images, and skin fonts.
 // Where each is looked for is the locator's.
 
+#include "CVNQLogging.h"
 #include "CVNQResourceLocator.h"
 #include "CVNQResourceManager.h"
 #include "CVNQResourceManagerImpl.h"
@@ -20,6 +21,17 @@
 #include <memory>
 
 namespace CVNQtLib {
+
+namespace {
+
+// Painters ask for a missing image again at every paint.
+void reportMissing(const char* kind, const QString& name)
+{
+    if (cvnFirstMiss(kind, name))
+        qCWarning(lcTheme) << "no package, skin folder or file gives a readable" << kind << name;
+}
+
+} // namespace
 
 bool CVNQResourceManager::getResource(const QString& name, const char*& data, unsigned& size, ResSourceType& type) const
 {
@@ -66,8 +78,10 @@ QImage* CVNQResourceManager::getImage(const QString& name, bool gray)
     const QByteArray bytes = packageBytes(name, type);
     if (bytes.isEmpty() || !img.loadFromData(bytes)) {
         const QString path = CVNQResourceLocator(*this).imageFile(name);
-        if (path.isEmpty() || !img.load(path))
+        if (path.isEmpty() || !img.load(path)) {
+            reportMissing("image", name);
             return nullptr; // nothing cached: a later call may find the file
+        }
     }
     const float scale = effectiveScale();
     if (scale > 0.0f)
@@ -99,11 +113,15 @@ QSvgRenderer* CVNQResourceManager::getSvgRenderer(const QString& name)
     const QByteArray bytes = packageBytes(name, type);
     if (bytes.isEmpty() || !renderer->load(bytes)) {
         const QString path = CVNQResourceLocator(*this).imageFile(name);
-        if (path.isEmpty() || !renderer->load(path))
+        if (path.isEmpty() || !renderer->load(path)) {
+            reportMissing("SVG", name);
             return nullptr;
+        }
     }
-    if (!renderer->isValid())
+    if (!renderer->isValid()) {
+        reportMissing("SVG", name);
         return nullptr;
+    }
     QSvgRenderer* cached = renderer.release();
     CVNQResourceLocator(*this).cachePackage(type)->cacheSvg(name, cached);
     return cached;

@@ -3,32 +3,13 @@
 #include "CVNQLogging.h"
 #include "CVNQResourceManager.h"
 
-#include <QSet>
-
 namespace CVNQtLib {
-
-namespace {
-
-// Controls look their style names up again at every read and theme refresh;
-// an unknown name is worth one message, not one per lookup.
-bool firstMiss(const QString& name, bool textStyle)
-{
-    static QSet<QString> missedFill;
-    static QSet<QString> missedText;
-    QSet<QString>& missed = textStyle ? missedText : missedFill;
-    if (missed.contains(name))
-        return false;
-    missed.insert(name);
-    return true;
-}
-
-} // namespace
 
 bool cvnLookupStyle(const QString& name, FillStyle& out)
 {
     if (CVNQResourceManager::getInstance()->getFillStyle(name, out))
         return true;
-    if (firstMiss(name, false))
+    if (cvnFirstMiss("fill style", name))
         qCWarning(lcStyle) << "no package has the fill style" << name;
     return false;
 }
@@ -37,7 +18,7 @@ bool cvnLookupStyle(const QString& name, TextStyleDesc& out)
 {
     if (CVNQResourceManager::getInstance()->getTextStyle(name, out))
         return true;
-    if (firstMiss(name, true))
+    if (cvnFirstMiss("text style", name))
         qCWarning(lcStyle) << "no package has the text style" << name;
     return false;
 }

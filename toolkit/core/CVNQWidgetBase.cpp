@@ -5,9 +5,11 @@
 #include "CVNQResourceManager.h"
 #include "CVNQWidgetBaseImpl.h"
 #include "CVNQtLib.h"
+#include "ICVNQLayoutContainer.h"
+#include "ICVNQPageFrame.h"
 #include "ICVNQWidgetBase.h"
 
-#include <QMetaObject>
+#include <QMenu>
 #include <QVariant>
 #include <QWidget>
 
@@ -16,13 +18,6 @@
 namespace CVNQtLib {
 
 namespace {
-
-// Class names of the other subsystems the common part must recognise; looked
-// up through the meta-object so the core does not depend on them.
-const char* const kContainerClass = "CVNQtLib::CVNQContainer";
-const char* const kMenuClass = "CVNQtLib::CVNQMenu";
-const char* const kWindowClass = "CVNQtLib::CVNQWindow";
-const char* const kWindowDesignerClass = "CVNQtLib::CVNQWindowDesigner";
 
 int clampDock(int v)
 {
@@ -114,8 +109,8 @@ void CVNQWidgetBase::setLayoutRatio(int r)
     m_layoutType = 0;
     m_layoutData[0] = r > 0 ? r : 1;
     QWidget* parent = m_owner ? m_owner->parentWidget() : nullptr;
-    if (parent && parent->inherits(kContainerClass))
-        QMetaObject::invokeMethod(parent, "relayoutForChild", Qt::DirectConnection);
+    if (ICVNQLayoutContainer* container = dynamic_cast<ICVNQLayoutContainer*>(parent))
+        container->relayoutForChild();
 }
 
 int CVNQWidgetBase::getLayoutRatio() const
@@ -211,8 +206,7 @@ void CVNQWidgetBase::resizeWidget()
     QWidget* parent = m_owner->parentWidget();
     if (!parent)
         return;
-    if (m_owner->inherits(kContainerClass) &&
-        (parent->inherits(kWindowClass) || parent->inherits(kWindowDesignerClass) || parent->isWindow()) &&
+    if (dynamic_cast<ICVNQLayoutContainer*>(m_owner) && (dynamic_cast<ICVNQPageFrame*>(parent) || parent->isWindow()) &&
         (m_layoutType == -1 || m_layoutType == 1)) {
         // A page's top container fills its window.
         setGeometry(0, 0, parent->width(), parent->height());
@@ -288,7 +282,8 @@ void CVNQWidgetBase::SaveLayout(Json::Value& node)
 
 void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
 {
-    if (!node || !m_owner || m_owner->inherits(kMenuClass))
+    // A pop-up menu's node has no common part.
+    if (!node || !m_owner || qobject_cast<const QMenu*>(m_owner))
         return;
     Json::Value& n = *node;
 

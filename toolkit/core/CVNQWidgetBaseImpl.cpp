@@ -1,6 +1,7 @@
 #include "CVNQWidgetBaseImpl.h"
 
 #include "CVNJson.h"
+#include "CVNQLogging.h"
 #include "CVNQResourceManager.h"
 #include "CVNQtLib.h"
 #include "ICVNQWidgetBase.h"
@@ -12,6 +13,22 @@
 #include <utility>
 
 namespace CVNQtLib {
+
+namespace {
+
+// The loaded theme's entry of name. A control's own type entry is optional;
+// a name asked for (a node's "theme" key, setThemeName) that the loaded
+// theme lacks is reported, once: controls look it up at every refresh.
+Json::Value* themeEntry(const QString& name, bool asked)
+{
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    Json::Value* entry = rm->getThemeJsonValue(name.toUtf8().constData());
+    if (!entry && asked && rm->getThemeManagerIml() && cvnFirstMiss("theme entry", name))
+        qCWarning(lcTheme) << "the theme has no entry" << name;
+    return entry;
+}
+
+} // namespace
 
 CVNQThemeFlagGuard::CVNQThemeFlagGuard()
     : m_saved(CVNQResourceManager::getInstance()->isLoadFromThemeRes())
@@ -92,7 +109,7 @@ void CVNQWidgetBaseImpl::applyTheme()
     if (cvnIsInDesigner() || m_themeName.isEmpty())
         return;
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    Json::Value* entry = rm->getThemeJsonValue(m_themeName.toUtf8().constData());
+    Json::Value* entry = themeEntry(m_themeName, m_themeName != m_typeName);
     if (!entry)
         return;
     if (ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(m_owner)) {
@@ -222,7 +239,7 @@ bool CVNQWidgetBaseImpl::serializeJsonValue(Json::Value** node, bool read)
         }
         QString theme;
         if (jsonRead(n, "theme", theme) && !rm->isDesigner()) {
-            if (Json::Value* entry = rm->getThemeJsonValue(theme.toUtf8().constData())) {
+            if (Json::Value* entry = themeEntry(theme, true)) {
                 *node = entry;
                 rm->setSwitchToThemeRes(true);
             }

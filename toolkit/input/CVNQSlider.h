@@ -7,6 +7,7 @@
 
 #include "CVNQControl.h"
 #include "CVNQGlobal.h"
+#include "ICVNQSliderThumb.h"
 
 #include <QSize>
 #include <QSlider>
@@ -15,14 +16,11 @@ namespace CVNQtLib {
 
 class CVNQSliderImpl;
 
-class CVNQ_EXPORT CVNQSlider : public QSlider, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQSlider : public QSlider, public ICVNQWidgetBase, public ICVNQSliderThumb
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQSlider, CVNQSliderImpl)
     CVNQ_FORWARD_PAINT_EVENT()
-    // What the application style asks of the thumb.
-    Q_PROPERTY(int sliderLength READ getSliderLength)
-    Q_PROPERTY(QSize thumbBtnSize READ getThumbBtnSize)
 public:
     explicit CVNQSlider(QWidget* parent = nullptr, Qt::Orientation orientation = Qt::Horizontal);
     ~CVNQSlider() override;
@@ -41,10 +39,11 @@ public:
 
     void setThumbSize(int w, int h);
     void getThumbSize(int& w, int& h) const;
-    QSize getThumbBtnSize() const;
+    // What the application style asks of the thumb.
+    QSize getThumbBtnSize() const override;
     // Thumb length along the axis (what the application style reports as
     // the slider length).
-    int getSliderLength() const;
+    int getSliderLength() const override;
     // Qt's handle rectangle with the thumb's size; painting and the
     // hover/press look use it.
     QRect getThumbRect() const;

@@ -8,6 +8,7 @@
 
 #include "CVNQControl.h"
 #include "CVNQGlobal.h"
+#include "ICVNQLayoutContainer.h"
 
 #include <QWidget>
 
@@ -16,7 +17,7 @@ namespace CVNQtLib {
 class CVNQContainerImpl;
 class CVNQScrollBar;
 
-class CVNQ_EXPORT CVNQContainer : public QWidget, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQContainer : public QWidget, public ICVNQWidgetBase, public ICVNQLayoutContainer
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQContainer, CVNQContainerImpl)
@@ -93,8 +94,9 @@ signals:
     void mouseClickEvent();
 
 private:
-    // A child's ratio changed (called by name from the child's common part).
-    Q_INVOKABLE void relayoutForChild();
+    // A child's ratio changed (called from the child's common part).
+    void relayoutForChild() override;
+    CVNQContainer* asContainer() override { return this; }
 
 protected:
     bool event(QEvent* event) override;

@@ -8,6 +8,7 @@
 
 #include "CVNQFramelessWidget.h"
 #include "CVNQGlobal.h"
+#include "ICVNQPageFrame.h"
 
 #include <QDialog>
 
@@ -15,7 +16,7 @@ namespace CVNQtLib {
 
 class CVNQMDIArea;
 
-class CVNQ_EXPORT CVNQWindow : public CVNQFramelessWidget<QDialog>
+class CVNQ_EXPORT CVNQWindow : public CVNQFramelessWidget<QDialog>, public ICVNQPageFrame
 {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 
 #include "CVNQControl.h"
 #include "CVNQGlobal.h"
+#include "ICVNQPageFrame.h"
 
 #include <QWidget>
 
@@ -14,7 +15,7 @@ namespace CVNQtLib {
 
 class CVNQWindowDesignerImpl;
 
-class CVNQ_EXPORT CVNQWindowDesigner : public QWidget, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQWindowDesigner : public QWidget, public ICVNQWidgetBase, public ICVNQPageFrame
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQWindowDesigner, CVNQWindowDesignerImpl)
