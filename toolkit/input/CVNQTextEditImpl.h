@@ -16,6 +16,12 @@ class CVNQ_EXPORT CVNQTextEditImpl : public CVNQLineEditImpl
 public:
     CVNQTextEditImpl(CVNQTextEdit* owner, const QString& typeName);
 
+    // The line edit's slots, with the placeholder right after the text styles.
+    struct Slots : CVNQLineEditImpl::Slots
+    {
+        static constexpr CVNQStyleSlot placeholder = text.next("PlaceholderStyle", StyleKindText, 1);
+    };
+
     void readJson(const Json::Value& node) override;
     void writeJson(Json::Value& node) const override;
     // Paints the background and placeholder behind the viewport's text, in
