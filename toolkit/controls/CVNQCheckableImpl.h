@@ -19,13 +19,14 @@ namespace CVNQtLib {
 
 struct CVNQ_EXPORT CVNQCheckStyles
 {
-    enum : int
+    // The style groups in "style" list order, each after the last, under
+    // the check box's labels. The text group keeps the unchecked, the
+    // checked and the disabled text style, each under its own index.
+    struct Slots
     {
-        UncheckedFirst = 0,
-        CheckedFirst = 4,
-        UncheckedTextIndex = 8,
-        CheckedTextIndex = 9,
-        DisabledTextIndex = 10
+        static constexpr CVNQStyleSlot unchecked{"UncheckBg", StyleKindFill, 0, CtrlStateCount};
+        static constexpr CVNQStyleSlot checked = unchecked.next("CheckedBg", StyleKindFill, CtrlStateCount);
+        static constexpr CVNQStyleSlot text = checked.next("TextStyle", StyleKindText, 3);
     };
 
     CVNQFillStyles unchecked;
@@ -89,8 +90,8 @@ protected:
 template <class C>
 PropertyDef cvnCheckableTextStyleRow()
 {
-    return cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyleByState, &C::getTextStyleByState,
-                              cvnChoices({{0, "Checked"}, {1, "Unchecked"}, {2, "Disable"}}));
+    return cvnStyleRow<C>(CVNQCheckStyles::Slots::text, &C::setTextStyleByState, &C::getTextStyleByState,
+                          cvnChoices({{0, "Checked"}, {1, "Unchecked"}, {2, "Disable"}}));
 }
 
 template <class C>

@@ -20,6 +20,13 @@ namespace CVNQtLib {
 // disabled one, which is only kept.
 struct CVNQ_EXPORT CVNQLabelStyles
 {
+    // The one group of the "style" list: the normal style, under one index.
+    // Its property row offers the normal and the disabled state.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot text{"TextStyle", StyleKindText, 0, 1};
+    };
+
     TextStyleDesc normal;
     TextStyleDesc disable;
 

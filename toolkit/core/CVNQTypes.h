@@ -94,6 +94,11 @@ struct CVNQStyleSlot
 
     constexpr int end() const { return first + states; }
     constexpr bool holds(int index) const { return index >= first && index < end(); }
+    // The same group under another property-row label.
+    constexpr CVNQStyleSlot named(const char* otherGroup) const
+    {
+        return CVNQStyleSlot{otherGroup, kind, first, states};
+    }
     // The group that follows this one in the list.
     constexpr CVNQStyleSlot next(const char* nextGroup, int nextKind, int nextStates) const
     {
