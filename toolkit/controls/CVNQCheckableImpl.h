@@ -3,10 +3,7 @@
 // What the check box and the radio button share: the text with its
 // language key, the icon placement, the show flags, and their styles: an
 // unchecked and a checked background per control state and three text
-// styles, under the same "style" list indexes:
-//   0..3  unchecked background (0 sets all four states)
-//   4..7  checked background   (4 sets all four states)
-//   8     unchecked text, 9 checked text, 10 disabled text
+// styles, under the same "style" list indexes (CVNQCheckStyles::Slots).
 
 #include "CVNQControlImpl.h"
 #include "CVNQControlInfo.h"

@@ -33,8 +33,8 @@ struct CVNQ_EXPORT CVNQLabelStyles
     // State 0 the normal style, 4 both, any other the disabled style.
     void set(CtrlState state, const TextStyleDesc& style);
     const TextStyleDesc& get(CtrlState state) const { return state == CtrlStateNormal ? normal : disable; }
-    // "style" entries of index 0 name the normal style; the disabled one is
-    // never read.
+    // "style" entries of the text slot name the normal style; the disabled
+    // one is never read.
     void read(const Json::Value& node);
     // "style": [normal name, 2, 0], or null when the normal style has no name.
     void write(Json::Value& node) const;

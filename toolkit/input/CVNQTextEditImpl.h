@@ -8,8 +8,9 @@ namespace CVNQtLib {
 class CVNQTextEdit;
 
 // The line edit's look on a multi-line field: the same fields, painting and
-// text-style application; its own JSON node (placeholder style at index 8,
-// margins without the line edit's fallbacks, bound scroll-bar child nodes).
+// text-style application; its own JSON node (placeholder style right after
+// the text styles, margins without the line edit's fallbacks, bound
+// scroll-bar child nodes).
 class CVNQ_EXPORT CVNQTextEditImpl : public CVNQLineEditImpl
 {
     Q_OBJECT
