@@ -25,10 +25,9 @@ ControlInfo CVNQCheckBox::getProps()
     using C = CVNQCheckBox;
     ControlInfo info = cvnMakeControlInfo("qtcheckbox", "Checkbox", "Control CheckBox", "CVNQCheckBox", "checkbox");
     auto& rows = info.properties;
-    rows.push_back(
-        cvnFillStyleRow<C>(QStringLiteral("UncheckBg"), &C::setBackground, &C::getBackground, cvnFourStateChoices()));
-    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("CheckedBg"), &C::setCheckedBackground, &C::getCheckedBackground,
-                                      cvnFourStateChoices()));
+    using Slots = CVNQCheckStyles::Slots;
+    rows.push_back(cvnStyleRow<C>(Slots::unchecked, &C::setBackground, &C::getBackground));
+    rows.push_back(cvnStyleRow<C>(Slots::checked, &C::setCheckedBackground, &C::getCheckedBackground));
     rows.push_back(cvnCheckableTextStyleRow<C>());
     rows.push_back(cvnLineRow());
     rows.push_back(cvnBoolRow<C>(QStringLiteral("ShowIcon"), &C::setShowIcon, &C::getShowIcon));

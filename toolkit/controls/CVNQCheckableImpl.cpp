@@ -38,25 +38,22 @@ const TextStyleDesc& CVNQCheckStyles::textByState(CheckBoxTextState state, Check
 void CVNQCheckStyles::read(const Json::Value& node)
 {
     cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
-        if (unchecked.readEntry(UncheckedFirst, index, name) || checked.readEntry(CheckedFirst, index, name))
+        if (unchecked.readEntry(Slots::unchecked, index, name) || checked.readEntry(Slots::checked, index, name))
             return;
-        TextStyleDesc* target = index == UncheckedTextIndex  ? &uncheckedText
-                                : index == CheckedTextIndex  ? &checkedText
-                                : index == DisabledTextIndex ? &disabledText
-                                                             : nullptr;
-        if (target)
-            cvnLookupStyle(name, *target);
+        TextStyleDesc* const texts[Slots::text.states] = {&uncheckedText, &checkedText, &disabledText};
+        if (Slots::text.holds(index))
+            cvnLookupStyle(name, *texts[index - Slots::text.first]);
     });
 }
 
 void CVNQCheckStyles::write(Json::Value& list) const
 {
-    unchecked.writeCompact(list, UncheckedFirst);
-    checked.writeCompact(list, CheckedFirst);
-    const TextStyleDesc* texts[] = {&uncheckedText, &checkedText, &disabledText};
-    for (int i = 0; i < 3; ++i)
+    unchecked.writeCompact(list, Slots::unchecked);
+    checked.writeCompact(list, Slots::checked);
+    const TextStyleDesc* const texts[Slots::text.states] = {&uncheckedText, &checkedText, &disabledText};
+    for (int i = 0; i < Slots::text.states; ++i)
         if (!texts[i]->name.isEmpty())
-            cvnAppendStyleEntry(list, *texts[i], UncheckedTextIndex + i);
+            cvnAppendStyleEntry(list, *texts[i], Slots::text.first + i);
 }
 
 CVNQCheckableImpl::CVNQCheckableImpl(QAbstractButton* owner, const QString& typeName)

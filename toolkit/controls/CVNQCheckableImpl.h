@@ -3,10 +3,7 @@
 // What the check box and the radio button share: the text with its
 // language key, the icon placement, the show flags, and their styles: an
 // unchecked and a checked background per control state and three text
-// styles, under the same "style" list indexes:
-//   0..3  unchecked background (0 sets all four states)
-//   4..7  checked background   (4 sets all four states)
-//   8     unchecked text, 9 checked text, 10 disabled text
+// styles, under the same "style" list indexes (CVNQCheckStyles::Slots).
 
 #include "CVNQControlImpl.h"
 #include "CVNQControlInfo.h"
@@ -19,13 +16,14 @@ namespace CVNQtLib {
 
 struct CVNQ_EXPORT CVNQCheckStyles
 {
-    enum : int
+    // The style groups in "style" list order, each after the last, under
+    // the check box's labels. The text group keeps the unchecked, the
+    // checked and the disabled text style, each under its own index.
+    struct Slots
     {
-        UncheckedFirst = 0,
-        CheckedFirst = 4,
-        UncheckedTextIndex = 8,
-        CheckedTextIndex = 9,
-        DisabledTextIndex = 10
+        static constexpr CVNQStyleSlot unchecked{"UncheckBg", StyleKindFill, 0, CtrlStateCount};
+        static constexpr CVNQStyleSlot checked = unchecked.next("CheckedBg", StyleKindFill, CtrlStateCount);
+        static constexpr CVNQStyleSlot text = checked.next("TextStyle", StyleKindText, 3);
     };
 
     CVNQFillStyles unchecked;
@@ -89,8 +87,8 @@ protected:
 template <class C>
 PropertyDef cvnCheckableTextStyleRow()
 {
-    return cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyleByState, &C::getTextStyleByState,
-                              cvnChoices({{0, "Checked"}, {1, "Unchecked"}, {2, "Disable"}}));
+    return cvnStyleRow<C>(CVNQCheckStyles::Slots::text, &C::setTextStyleByState, &C::getTextStyleByState,
+                          cvnChoices({{0, "Checked"}, {1, "Unchecked"}, {2, "Disable"}}));
 }
 
 template <class C>

@@ -22,9 +22,8 @@ CVNQLCDNumber::~CVNQLCDNumber() = default;
 ControlInfo CVNQLCDNumber::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtlcdnumber", "LCDNumber", "Control LCDNumber", "CVNQLCDNumber", "");
-    info.properties.push_back(cvnFillStyleRow<CVNQLCDNumber>(QStringLiteral("Background"),
-                                                             &CVNQLCDNumber::setBackground,
-                                                             &CVNQLCDNumber::getBackground, cvnTwoStateChoices()));
+    info.properties.push_back(cvnStyleRow<CVNQLCDNumber>(CVNQLCDNumberImpl::Slots::background,
+                                                         &CVNQLCDNumber::setBackground, &CVNQLCDNumber::getBackground));
     info.properties.push_back(cvnIntRow<CVNQLCDNumber>(QStringLiteral("DigitCount"), PropInt,
                                                        &QLCDNumber::setDigitCount, &QLCDNumber::digitCount));
     info.properties.push_back(

@@ -38,8 +38,7 @@ void CVNQLCDNumberImpl::draw(QPainter* painter, const QRect& rect)
 void CVNQLCDNumberImpl::readJson(const Json::Value& node)
 {
     cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
-        if (index == 0)
-            cvnLookupStyle(name, background);
+        cvnReadSlotEntry(Slots::background, index, name, background);
     });
     const Json::Value* attr = cvnAttrObject(node);
     if (!attr)
@@ -63,8 +62,7 @@ void CVNQLCDNumberImpl::writeJson(Json::Value& node) const
 {
     QLCDNumber* l = lcd();
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, 0);
+    cvnWriteSlotEntry(list, Slots::background, background);
     cvnSetStyleList(node, list);
     Json::Value& attr = cvnOwnAttr(node, {"digitCount", "color", "text"});
     if (l->digitCount() != 0)

@@ -19,6 +19,13 @@ public:
 
     // Invalid until set: the widget keeps its palette's colour.
     QColor color;
+    // The one group of the "style" list: the background, read from its
+    // first index only.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, 2};
+    };
+
     FillStyle background;
 
 protected:

@@ -23,9 +23,9 @@ ControlInfo CVNQLabel::getProps()
     ControlInfo info = cvnMakeControlInfo("qtlabel", "Label", "Control label", "CVNQLabel", "label");
     info.properties.push_back(
         cvnStringRow<CVNQLabel>(QStringLiteral("Text"), PropText, &CVNQLabel::setText, &QLabel::text));
-    info.properties.push_back(cvnTextStyleRow<CVNQLabel>(QStringLiteral("TextStyle"), &CVNQLabel::setTextStyle,
-                                                         &CVNQLabel::getTextStyle,
-                                                         cvnChoices({{0, "Normal"}, {3, "Disable"}})));
+    info.properties.push_back(cvnStyleRow<CVNQLabel>(CVNQLabelStyles::Slots::text, &CVNQLabel::setTextStyle,
+                                                     &CVNQLabel::getTextStyle,
+                                                     cvnChoices({{0, "Normal"}, {CtrlStateDisabled, "Disable"}})));
     return info;
 }
 

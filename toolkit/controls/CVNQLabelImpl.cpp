@@ -27,17 +27,14 @@ void CVNQLabelStyles::set(CtrlState state, const TextStyleDesc& style)
 
 void CVNQLabelStyles::read(const Json::Value& node)
 {
-    cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
-        if (index == 0)
-            cvnLookupStyle(name, normal);
-    });
+    cvnForEachStyleEntry(
+        node, [this](const QString& name, int, int index) { cvnReadSlotEntry(Slots::text, index, name, normal); });
 }
 
 void CVNQLabelStyles::write(Json::Value& node) const
 {
     Json::Value list(Json::arrayValue);
-    if (!normal.name.isEmpty())
-        cvnAppendStyleEntry(list, normal, 0);
+    cvnWriteSlotEntry(list, Slots::text, normal);
     jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
 }
 

@@ -20,14 +20,21 @@ namespace CVNQtLib {
 // disabled one, which is only kept.
 struct CVNQ_EXPORT CVNQLabelStyles
 {
+    // The one group of the "style" list: the normal style, under one index.
+    // Its property row offers the normal and the disabled state.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot text{"TextStyle", StyleKindText, 0, 1};
+    };
+
     TextStyleDesc normal;
     TextStyleDesc disable;
 
     // State 0 the normal style, 4 both, any other the disabled style.
     void set(CtrlState state, const TextStyleDesc& style);
     const TextStyleDesc& get(CtrlState state) const { return state == CtrlStateNormal ? normal : disable; }
-    // "style" entries of index 0 name the normal style; the disabled one is
-    // never read.
+    // "style" entries of the text slot name the normal style; the disabled
+    // one is never read.
     void read(const Json::Value& node);
     // "style": [normal name, 2, 0], or null when the normal style has no name.
     void write(Json::Value& node) const;

@@ -22,10 +22,9 @@ ControlInfo CVNQProgressBar::getProps()
     using C = CVNQProgressBar;
     ControlInfo info =
         cvnMakeControlInfo("qtprogressbar", "ProgressBar", "Control ProgressBar", "CVNQProgressBar", "progressbar");
-    info.properties.push_back(
-        cvnFillStyleRow<C>(QStringLiteral("Background"), &C::setBackground, &C::getBackground, cvnTwoStateChoices()));
-    info.properties.push_back(
-        cvnFillStyleRow<C>(QStringLiteral("Foreground"), &C::setForeground, &C::getForeground, cvnTwoStateChoices()));
+    using Slots = CVNQProgressBarImpl::Slots;
+    info.properties.push_back(cvnStyleRow<C>(Slots::background, &C::setBackground, &C::getBackground));
+    info.properties.push_back(cvnStyleRow<C>(Slots::foreground, &C::setForeground, &C::getForeground));
     info.properties.push_back(cvnBoolRow<C>(QStringLiteral("ShowText"), &C::setShowText, &C::getShowText));
     return info;
 }

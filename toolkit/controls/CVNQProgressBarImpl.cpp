@@ -13,15 +13,6 @@
 
 namespace CVNQtLib {
 
-namespace {
-enum StyleIndex : int
-{
-    BackgroundIndex = 0,
-    ForegroundIndex = 2,
-    TextIndex = 4
-};
-}
-
 CVNQProgressBarImpl::CVNQProgressBarImpl(QProgressBar* owner, const QString& typeName)
     : CVNQControlImpl(owner, typeName)
 {}
@@ -110,12 +101,9 @@ void CVNQProgressBarImpl::draw(QPainter* painter, const QRect& rect)
 void CVNQProgressBarImpl::readJson(const Json::Value& node)
 {
     cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
-        if (index == BackgroundIndex)
-            cvnLookupStyle(name, background);
-        else if (index == ForegroundIndex)
-            cvnLookupStyle(name, foreground);
-        else if (index == TextIndex)
-            cvnLookupStyle(name, textStyle);
+        cvnReadSlotEntry(Slots::background, index, name, background) ||
+            cvnReadSlotEntry(Slots::foreground, index, name, foreground) ||
+            cvnReadSlotEntry(Slots::text, index, name, textStyle);
     });
 
     const Json::Value* attr = cvnAttrObject(node);
@@ -134,12 +122,9 @@ void CVNQProgressBarImpl::readJson(const Json::Value& node)
 void CVNQProgressBarImpl::writeJson(Json::Value& node) const
 {
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, BackgroundIndex);
-    if (!foreground.name.isEmpty())
-        cvnAppendStyleEntry(list, foreground, ForegroundIndex);
-    if (!textStyle.name.isEmpty())
-        cvnAppendStyleEntry(list, textStyle, TextIndex);
+    cvnWriteSlotEntry(list, Slots::background, background);
+    cvnWriteSlotEntry(list, Slots::foreground, foreground);
+    cvnWriteSlotEntry(list, Slots::text, textStyle);
     jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
 
     Json::Value& attr = cvnOwnAttr(node, {"showText", "val"});

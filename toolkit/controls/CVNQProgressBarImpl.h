@@ -6,6 +6,7 @@
 
 #include "CVNQControlImpl.h"
 #include "CVNQGlobal.h"
+#include "CVNQStateStyles.h"
 
 #include <QPolygon>
 
@@ -35,6 +36,15 @@ public:
     bool circle = false;
     int startAngle = 1;
     int endAngle = 361;
+    // The style groups in "style" list order, each after the last; each
+    // keeps one style, read from its first index only.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, 2};
+        static constexpr CVNQStyleSlot foreground = background.next("Foreground", StyleKindFill, 2);
+        static constexpr CVNQStyleSlot text = foreground.next("TextStyle", StyleKindText, 1);
+    };
+
     bool showText = false;
     TextStyleDesc textStyle;
     FillStyle background;

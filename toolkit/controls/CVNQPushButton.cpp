@@ -23,9 +23,8 @@ CVNQPushButton::~CVNQPushButton() = default;
 ControlInfo CVNQPushButton::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtbutton", "Button", "PushButton", "CVNQPushButton", "button");
-    info.properties.push_back(cvnFillStyleRow<CVNQPushButton>(QStringLiteral("Background"),
-                                                              &CVNQPushButton::setBackground,
-                                                              &CVNQPushButton::getBackground, cvnFourStateChoices()));
+    info.properties.push_back(cvnStyleRow<CVNQPushButton>(
+        CVNQPushButtonImpl::Slots::background, &CVNQPushButton::setBackground, &CVNQPushButton::getBackground));
     info.properties.push_back(cvnBoolRow<CVNQPushButton>(
         QStringLiteral("DrawBackground"), &CVNQPushButton::setDrawBackground, &CVNQPushButton::getDrawBackground));
     info.properties.push_back(cvnBoolRow<CVNQPushButton>(QStringLiteral("FadeEnabled"), &CVNQPushButton::setFadeEnabled,

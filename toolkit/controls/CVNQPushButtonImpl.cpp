@@ -319,8 +319,7 @@ void CVNQPushButtonImpl::readJson(const Json::Value& node)
 {
     const bool fromTheme = CVNQResourceManager::getInstance()->isLoadFromThemeRes();
     cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
-        if (!background.readEntry(0, index, name))
-            textStyle.readEntry(4, index, name);
+        background.readEntry(Slots::background, index, name) || textStyle.readEntry(Slots::text, index, name);
     });
 
     const Json::Value* attr = cvnAttrObject(node);
@@ -357,8 +356,8 @@ void CVNQPushButtonImpl::readJson(const Json::Value& node)
 void CVNQPushButtonImpl::writeJson(Json::Value& node) const
 {
     Json::Value list(Json::arrayValue);
-    background.writeCompact(list, 0);
-    textStyle.writeCompact(list, 4);
+    background.writeCompact(list, Slots::background);
+    textStyle.writeCompact(list, Slots::text);
     cvnSetStyleList(node, list);
 
     Json::Value& attr =

@@ -50,6 +50,14 @@ public:
     int txtX = 0;
     int txtY = 0;
     bool drawBackground = true;
+    // The style groups in "style" list order, each after the last; the
+    // property table edits the backgrounds only.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, CtrlStateCount};
+        static constexpr CVNQStyleSlot text = background.next("TextStyle", StyleKindText, CtrlStateCount);
+    };
+
     CVNQFillStyles background;
     CVNQTextStyles textStyle;
     bool fadeEnabled = false;

@@ -25,10 +25,10 @@ ControlInfo CVNQRadioButton::getProps()
     ControlInfo info =
         cvnMakeControlInfo("qtradiobox", "RadioButton", "Control RadioButton", "CVNQRadioButton", "radio");
     auto& rows = info.properties;
-    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("UnselectedBg"), &C::setBackground, &C::getBackground,
-                                      cvnFourStateChoices()));
-    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("SelectedBg"), &C::setSelectedBackground,
-                                      &C::getSelectedBackground, cvnFourStateChoices()));
+    using Slots = CVNQCheckStyles::Slots;
+    rows.push_back(cvnStyleRow<C>(Slots::unchecked.named("UnselectedBg"), &C::setBackground, &C::getBackground));
+    rows.push_back(
+        cvnStyleRow<C>(Slots::checked.named("SelectedBg"), &C::setSelectedBackground, &C::getSelectedBackground));
     rows.push_back(cvnCheckableTextStyleRow<C>());
     rows.push_back(cvnLineRow());
     rows.push_back(cvnBoolRow<C>(QStringLiteral("PushLike"), &C::setPushlike, &C::getPushlike));

@@ -24,12 +24,11 @@ ControlInfo CVNQSwitch::getProps()
     using C = CVNQSwitch;
     ControlInfo info = cvnMakeControlInfo("qtswitch", "Switch", "Control Switch", "CVNQSwitch", "switch");
     auto& rows = info.properties;
-    rows.push_back(cvnFillStyleRow<C>(QStringLiteral("Background"), &C::setBackgroundStyle, &C::getBackgroundStyle,
-                                      cvnTwoStateChoices()));
+    using Slots = CVNQSwitchImpl::Slots;
+    rows.push_back(cvnStyleRow<C>(Slots::background, &C::setBackgroundStyle, &C::getBackgroundStyle));
+    rows.push_back(cvnStyleRow<C>(Slots::thumb, &C::setThumbStyle, &C::getThumbStyle));
     rows.push_back(
-        cvnFillStyleRow<C>(QStringLiteral("Thumb"), &C::setThumbStyle, &C::getThumbStyle, cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyle, &C::getTextStyle,
-                                      cvnChoices({{0, "Left"}, {1, "Right"}})));
+        cvnStyleRow<C>(Slots::text, &C::setTextStyle, &C::getTextStyle, cvnChoices({{0, "Left"}, {1, "Right"}})));
     rows.push_back(cvnStringRow<C>(QStringLiteral("LeftText"), PropText, &C::setLeftText, &C::getLeftText));
     rows.push_back(cvnStringRow<C>(QStringLiteral("RightText"), PropText, &C::setRightText, &C::getRightText));
     rows.push_back(cvnIntRow<C>(QStringLiteral("Speed"), PropInt, &C::setSwitchSpeed, &C::getSwitchSpeed));

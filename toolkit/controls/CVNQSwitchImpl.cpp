@@ -12,13 +12,6 @@
 namespace CVNQtLib {
 
 namespace {
-enum StyleIndex : int
-{
-    BackgroundIndex = 0,
-    ThumbFirst = 2,
-    LeftTextIndex = 6,
-    RightTextIndex = 7
-};
 constexpr int kDefaultThumb = 25;
 } // namespace
 
@@ -94,14 +87,10 @@ void CVNQSwitchImpl::draw(QPainter* painter, const QRect& rect)
 void CVNQSwitchImpl::readJson(const Json::Value& node)
 {
     cvnForEachStyleEntry(node, [this](const QString& name, int, int index) {
-        if (index == BackgroundIndex)
-            cvnLookupStyle(name, background);
-        else if (index == LeftTextIndex)
-            cvnLookupStyle(name, textStyle[0]);
-        else if (index == RightTextIndex)
-            cvnLookupStyle(name, textStyle[1]);
+        if (Slots::text.holds(index))
+            cvnLookupStyle(name, textStyle[index - Slots::text.first]);
         else
-            thumb.readEntry(ThumbFirst, index, name);
+            cvnReadSlotEntry(Slots::background, index, name, background) || thumb.readEntry(Slots::thumb, index, name);
     });
 
     const Json::Value* attr = cvnAttrObject(node);
@@ -123,13 +112,11 @@ void CVNQSwitchImpl::readJson(const Json::Value& node)
 void CVNQSwitchImpl::writeJson(Json::Value& node) const
 {
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, BackgroundIndex);
-    thumb.writeCompact(list, ThumbFirst);
-    if (!textStyle[0].name.isEmpty())
-        cvnAppendStyleEntry(list, textStyle[0], LeftTextIndex);
-    if (!textStyle[1].name.isEmpty())
-        cvnAppendStyleEntry(list, textStyle[1], RightTextIndex);
+    cvnWriteSlotEntry(list, Slots::background, background);
+    thumb.writeCompact(list, Slots::thumb);
+    for (int i = 0; i < Slots::text.states; ++i)
+        if (!textStyle[i].name.isEmpty())
+            cvnAppendStyleEntry(list, textStyle[i], Slots::text.first + i);
     jsonMember(node, "style") = list.size() > 0 ? list : Json::Value();
 
     Json::Value& attr = cvnOwnAttr(node, {"leftText", "rightText", "thumbW", "thumbH", "speed", "on", "margin"});

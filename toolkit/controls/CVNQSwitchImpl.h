@@ -38,11 +38,21 @@ public:
     QString leftText{QStringLiteral("On")};
     QString rightText{QStringLiteral("Off")};
     QSize thumbSize{25, 25};
+    // The style groups in "style" list order, each after the last: the
+    // background keeps one style, read from its first index only; the text
+    // group keeps the left and the right text style, each under its own index.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, 2};
+        static constexpr CVNQStyleSlot thumb = background.next("Thumb", StyleKindFill, CtrlStateCount);
+        static constexpr CVNQStyleSlot text = thumb.next("TextStyle", StyleKindText, 2);
+    };
+
     FillStyle background;
-    // Thumb per control state; state 4 is not taken here.
+    // Thumb per control state; CtrlStateAll is not taken here.
     CVNQFillStyles thumb;
     // Text styles of the left and the right slot.
-    TextStyleDesc textStyle[2];
+    TextStyleDesc textStyle[Slots::text.states];
     // Owned by the control widget, reused for every slide.
     QVariantAnimation* animation = nullptr;
 

@@ -64,12 +64,26 @@ QVector<PropertyChoice> cvnChoices(std::initializer_list<std::pair<int, const ch
 
 QVector<PropertyChoice> cvnFourStateChoices()
 {
-    return cvnChoices({{0, "Normal"}, {1, "Hot"}, {2, "Pressed"}, {3, "Disable"}});
+    // One label per control state, in state order.
+    static const char* const labels[CtrlStateCount] = {"Normal", "Hot", "Pressed", "Disable"};
+    QVector<PropertyChoice> out;
+    for (int state = 0; state < CtrlStateCount; ++state)
+        out.push_back(PropertyChoice{state, QString::fromUtf8(labels[state])});
+    return out;
 }
 
 QVector<PropertyChoice> cvnTwoStateChoices()
 {
     return cvnChoices({{0, "Normal"}, {1, "Disable"}});
+}
+
+QVector<PropertyChoice> cvnStateChoices(int states)
+{
+    if (states == CtrlStateCount)
+        return cvnFourStateChoices();
+    if (states == 2)
+        return cvnTwoStateChoices();
+    return cvnChoices({{0, "Normal"}});
 }
 
 } // namespace CVNQtLib

@@ -133,6 +133,9 @@ CVNQ_EXPORT ControlInfo cvnMakeControlInfo(const char* typeName, const char* sho
 // Choice lists of per-state rows.
 CVNQ_EXPORT QVector<PropertyChoice> cvnFourStateChoices(); // Normal, Hot, Pressed, Disable
 CVNQ_EXPORT QVector<PropertyChoice> cvnTwoStateChoices();  // Normal 0, Disable 1
+// The choices of a slot-map group keeping that many states: every control
+// state, normal and disabled, or normal alone.
+CVNQ_EXPORT QVector<PropertyChoice> cvnStateChoices(int states);
 CVNQ_EXPORT QVector<PropertyChoice> cvnChoices(std::initializer_list<std::pair<int, const char*>> list);
 
 namespace detail {
@@ -163,6 +166,20 @@ auto invokeMaybeState(C* c, Fn fn, int state, A&&... args)
     else
         return (c->*fn)(std::forward<A>(args)...);
 }
+
+// The result type of a member function, decayed.
+template <class>
+struct MemberResult;
+template <class R, class K, class... A>
+struct MemberResult<R (K::*)(A...)>
+{
+    using type = std::decay_t<R>;
+};
+template <class R, class K, class... A>
+struct MemberResult<R (K::*)(A...) const>
+{
+    using type = std::decay_t<R>;
+};
 
 // Passes v on, converted where the setter takes an enum or the like.
 template <class C, class S, class V>
@@ -257,6 +274,27 @@ PropertyDef cvnTextStyleRow(const QString& name, S setter, G getter, const QVect
     d.choices = choices;
     detail::bindStateStyle<C>(d.setTextStyle, d.getTextStyle, setter, getter);
     return d;
+}
+
+// The row of a slot-map group: labelled with its group, a fill- or
+// text-style row by what the getter answers, with its states as choices
+// unless the row lists others.
+template <class C, class S, class G>
+PropertyDef cvnStyleRow(const CVNQStyleSlot& slot, S setter, G getter, const QVector<PropertyChoice>& choices)
+{
+    const QString name = QString::fromUtf8(slot.group);
+    if constexpr (std::is_same_v<typename detail::MemberResult<G>::type, TextStyleDesc>) {
+        Q_ASSERT(slot.kind == StyleKindText);
+        return cvnTextStyleRow<C>(name, setter, getter, choices);
+    } else {
+        Q_ASSERT(slot.kind == StyleKindFill);
+        return cvnFillStyleRow<C>(name, setter, getter, choices);
+    }
+}
+template <class C, class S, class G>
+PropertyDef cvnStyleRow(const CVNQStyleSlot& slot, S setter, G getter)
+{
+    return cvnStyleRow<C>(slot, setter, getter, cvnStateChoices(slot.states));
 }
 
 // Two-int row (code 11): setter (int, int), getter (int&, int&).

@@ -37,7 +37,7 @@ void cvnAppendStyleEntry(Json::Value& list, const QString& name, bool isTextStyl
 {
     Json::Value entry(Json::arrayValue);
     entry.append(jsonUtf8(name));
-    entry.append(isTextStyle ? 2 : 1);
+    entry.append(isTextStyle ? StyleKindText : StyleKindFill);
     entry.append(index);
     jsonAppend(list, entry);
 }

@@ -6,6 +6,8 @@
 // [style name, kind, index] (kind 1 fill style, 2 text style; readers ignore
 // it). A group of per-state styles occupies consecutive indexes: its first
 // index sets every state, a later index overrides its own state only.
+// Each control names where its groups sit in a slot map (CVNQStyleSlot
+// constants); the functions below take those slots.
 
 #include "CVNJson.h"
 #include "CVNQGlobal.h"
@@ -55,10 +57,29 @@ void cvnAppendStyleEntry(Json::Value& list, const T& style, int index)
 // Sets node's "style" to list when the list has entries.
 CVNQ_EXPORT void cvnSetStyleList(Json::Value& node, const Json::Value& list);
 
+// A group that keeps one style: only its first index is read, the group's
+// later indexes are skipped. Returns true when index belongs to the group.
+template <class T>
+bool cvnReadSlotEntry(const CVNQStyleSlot& slot, int index, const QString& name, T& style)
+{
+    if (!slot.holds(index))
+        return false;
+    if (index == slot.first)
+        cvnLookupStyle(name, style);
+    return true;
+}
+// Appends a one-style group's entry when the style has a name.
+template <class T>
+void cvnWriteSlotEntry(Json::Value& list, const CVNQStyleSlot& slot, const T& style)
+{
+    if (!style.name.isEmpty())
+        cvnAppendStyleEntry(list, style, slot.first);
+}
+
 // N styles indexed by state. Out-of-range states are ignored by the setter
-// (state CtrlStateAll = 4 sets all of them where the control allows it) and
+// (state CtrlStateAll sets all of them where the control allows it) and
 // read as state 0 by the getter.
-template <class T, int N = 4>
+template <class T, int N = CtrlStateCount>
 class CVNQStateStyles
 {
 public:
@@ -94,6 +115,10 @@ public:
     // later index of the group only its own. The name is resolved through
     // the resource manager; an unknown name is ignored. Returns true when
     // index belongs to the group.
+    bool readEntry(const CVNQStyleSlot& slot, int index, const QString& name, int firstCovers = N)
+    {
+        return readEntry(slot.first, index, name, firstCovers);
+    }
     bool readEntry(int firstIndex, int index, const QString& name, int firstCovers = N)
     {
         if (index < firstIndex || index >= firstIndex + N)
@@ -116,6 +141,7 @@ public:
     }
 
     // One entry per state with a name, each under its own index.
+    void writeAll(Json::Value& list, const CVNQStyleSlot& slot) const { writeAll(list, slot.first); }
     void writeAll(Json::Value& list, int firstIndex) const
     {
         for (int i = 0; i < N; ++i)
@@ -149,7 +175,17 @@ public:
                 cvnAppendStyleEntry(list, s, firstIndex + i);
         }
     }
+    template <class Alike>
+    void writeCompact(Json::Value& list, const CVNQStyleSlot& slot, Alike alike, int firstCovers = N) const
+    {
+        writeCompact(list, slot.first, alike, firstCovers);
+    }
+    void writeCompact(Json::Value& list, const CVNQStyleSlot& slot) const { writeCompact(list, slot.first); }
     void writeCompact(Json::Value& list, int firstIndex) const { writeCompactCovering(list, firstIndex, N); }
+    void writeCompactCovering(Json::Value& list, const CVNQStyleSlot& slot, int firstCovers) const
+    {
+        writeCompactCovering(list, slot.first, firstCovers);
+    }
     void writeCompactCovering(Json::Value& list, int firstIndex, int firstCovers) const
     {
         writeCompact(
@@ -160,7 +196,7 @@ private:
     T m_styles[N];
 };
 
-using CVNQFillStyles = CVNQStateStyles<FillStyle, 4>;
-using CVNQTextStyles = CVNQStateStyles<TextStyleDesc, 4>;
+using CVNQFillStyles = CVNQStateStyles<FillStyle>;
+using CVNQTextStyles = CVNQStateStyles<TextStyleDesc>;
 
 } // namespace CVNQtLib

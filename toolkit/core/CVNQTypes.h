@@ -54,7 +54,7 @@ enum : int
 };
 
 // Control state: the index of per-state styles and the state an
-// implementation object keeps. CtrlStateAll addresses all four at once.
+// implementation object keeps. CtrlStateCount is how many there are.
 typedef int CtrlState;
 enum : int
 {
@@ -62,8 +62,48 @@ enum : int
     CtrlStateHover = 1,
     CtrlStatePressed = 2,
     CtrlStateDisabled = 3,
-    CtrlStateAll = 4,
     CtrlStateCount = 4
+};
+// The setters' state that addresses every state at once. Its value belongs
+// to the public interface, not to the count: it must never name a state.
+enum : int
+{
+    CtrlStateAll = 4
+};
+static_assert(int(CtrlStateAll) >= int(CtrlStateCount), "CtrlStateAll must not name a state");
+
+// Kind of an entry of a node's "style" list.
+enum : int
+{
+    StyleKindFill = 1,
+    StyleKindText = 2
+};
+
+// One group of a control's slot map: the property-table row that edits it
+// (group), whether it keeps fill or text styles (kind), the index of its
+// first state in the "style" list (first) and how many states it keeps
+// (states), which take the indexes first to first + states - 1. A control
+// lists its groups once, as constants its reader, its writer and its
+// property table all use.
+struct CVNQStyleSlot
+{
+    const char* group;
+    int kind;
+    int first;
+    int states;
+
+    constexpr int end() const { return first + states; }
+    constexpr bool holds(int index) const { return index >= first && index < end(); }
+    // The same group under another property-row label.
+    constexpr CVNQStyleSlot named(const char* otherGroup) const
+    {
+        return CVNQStyleSlot{otherGroup, kind, first, states};
+    }
+    // The group that follows this one in the list.
+    constexpr CVNQStyleSlot next(const char* nextGroup, int nextKind, int nextStates) const
+    {
+        return CVNQStyleSlot{nextGroup, nextKind, end(), nextStates};
+    }
 };
 
 // Reduced state of controls that keep a single background or foreground:

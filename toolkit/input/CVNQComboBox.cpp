@@ -206,21 +206,19 @@ ControlInfo CVNQComboBox::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtcombobox", "ComboBox", "Control ComboBox", "CVNQComboBox", "combo");
     auto& rows = info.properties;
-    const QVector<PropertyChoice> four = cvnFourStateChoices();
+    using Slots = CVNQComboBoxImpl::Slots;
     rows.push_back(cvnLineRow());
-    rows.push_back(cvnFillStyleRow<CVNQComboBox>(QStringLiteral("Background"), &CVNQComboBox::setBackground,
-                                                 &CVNQComboBox::getBackground, four));
-    rows.push_back(cvnFillStyleRow<CVNQComboBox>(QStringLiteral("BtnBackground"), &CVNQComboBox::setBtnBackground,
-                                                 &CVNQComboBox::getBtnBackground, four));
-    rows.push_back(cvnTextStyleRow<CVNQComboBox>(QStringLiteral("TextStyle"), &CVNQComboBox::setTextStyle,
-                                                 &CVNQComboBox::getTextStyle, four));
-    // The popup background's row carries the button background's label.
-    rows.push_back(cvnFillStyleRow<CVNQComboBox>(QStringLiteral("BtnBackground"), &CVNQComboBox::setPopupBackground,
-                                                 &CVNQComboBox::getPopupBackground, cvnChoices({{0, "Normal"}})));
-    rows.push_back(cvnFillStyleRow<CVNQComboBox>(QStringLiteral("ItemBg"), &CVNQComboBox::setItemBackground,
-                                                 &CVNQComboBox::getItemBackground, four));
-    rows.push_back(cvnTextStyleRow<CVNQComboBox>(QStringLiteral("ItemText"), &CVNQComboBox::setItemTextStyle,
-                                                 &CVNQComboBox::getItemTextStyle, four));
+    rows.push_back(
+        cvnStyleRow<CVNQComboBox>(Slots::background, &CVNQComboBox::setBackground, &CVNQComboBox::getBackground));
+    rows.push_back(
+        cvnStyleRow<CVNQComboBox>(Slots::button, &CVNQComboBox::setBtnBackground, &CVNQComboBox::getBtnBackground));
+    rows.push_back(cvnStyleRow<CVNQComboBox>(Slots::text, &CVNQComboBox::setTextStyle, &CVNQComboBox::getTextStyle));
+    rows.push_back(
+        cvnStyleRow<CVNQComboBox>(Slots::popup, &CVNQComboBox::setPopupBackground, &CVNQComboBox::getPopupBackground));
+    rows.push_back(
+        cvnStyleRow<CVNQComboBox>(Slots::item, &CVNQComboBox::setItemBackground, &CVNQComboBox::getItemBackground));
+    rows.push_back(
+        cvnStyleRow<CVNQComboBox>(Slots::itemText, &CVNQComboBox::setItemTextStyle, &CVNQComboBox::getItemTextStyle));
     rows.push_back(cvnStringRow<QComboBox>(QStringLiteral("Context"), PropText, &QComboBox::setCurrentText,
                                            &QComboBox::currentText));
     rows.push_back(cvnStringRow<CVNQComboBox>(QStringLiteral("Icon"), PropImage, &CVNQComboBox::setNormalBtnIcon,

@@ -49,7 +49,7 @@ void CVNQComboBoxImpl::draw(QPainter* painter, const QRect& rect)
     // An editable box leaves its text to the line edit, which takes the
     // state's text colour and font (else a dark theme hides the text). Its
     // palette is kept otherwise: its style sheet keeps it transparent.
-    if (edit && m_state >= 0 && m_state < 4) {
+    if (edit && m_state >= 0 && m_state < CtrlStateCount) {
         const TextStyleDesc& style = textStyles.get(m_state);
         QPalette palette = edit->palette();
         palette.setBrush(QPalette::All, QPalette::Text, QBrush(style.clr));
@@ -62,7 +62,7 @@ void CVNQComboBoxImpl::draw(QPainter* painter, const QRect& rect)
 
     // Centred image, no tint.
     const IconStyleDesc placement;
-    if (m_state >= 0 && m_state < 4) {
+    if (m_state >= 0 && m_state < CtrlStateCount) {
         drawFillStyle(painter, backgrounds.get(m_state), rect);
         drawFillStyle(painter, btnBackgrounds.get(m_state), l.button);
         drawImage(painter, btnIcons.get(m_state), placement, l.button, false);
@@ -91,12 +91,11 @@ void CVNQComboBoxImpl::readJson(const Json::Value& n)
     if (QLineEdit* edit = m_combo->lineEdit())
         edit->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
-        if (backgrounds.readEntry(0, index, name) || btnBackgrounds.readEntry(4, index, name) ||
-            textStyles.readEntry(8, index, name) || itemBackgrounds.readEntry(13, index, name) ||
-            itemTextStyles.readEntry(17, index, name))
-            return;
-        if (index == 12)
-            cvnLookupStyle(name, popupBackground);
+        backgrounds.readEntry(Slots::background, index, name) || btnBackgrounds.readEntry(Slots::button, index, name) ||
+            textStyles.readEntry(Slots::text, index, name) ||
+            cvnReadSlotEntry(Slots::popup, index, name, popupBackground) ||
+            itemBackgrounds.readEntry(Slots::item, index, name) ||
+            itemTextStyles.readEntry(Slots::itemText, index, name);
     });
     const Json::Value* attrObject = cvnAttrObject(n);
     if (!attrObject)
@@ -120,13 +119,12 @@ void CVNQComboBoxImpl::writeJson(Json::Value& n) const
     if (!m_combo)
         return;
     Json::Value list(Json::arrayValue);
-    backgrounds.writeCompact(list, 0);
-    btnBackgrounds.writeCompact(list, 4);
-    textStyles.writeCompact(list, 8, textStyleLooksEqual);
-    if (!popupBackground.name.isEmpty())
-        cvnAppendStyleEntry(list, popupBackground, 12);
-    itemBackgrounds.writeCompact(list, 13);
-    itemTextStyles.writeCompact(list, 17, textStyleLooksEqual);
+    backgrounds.writeCompact(list, Slots::background);
+    btnBackgrounds.writeCompact(list, Slots::button);
+    textStyles.writeCompact(list, Slots::text, textStyleLooksEqual);
+    cvnWriteSlotEntry(list, Slots::popup, popupBackground);
+    itemBackgrounds.writeCompact(list, Slots::item);
+    itemTextStyles.writeCompact(list, Slots::itemText, textStyleLooksEqual);
     cvnSetStyleList(n, list);
 
     Json::Value& attr = cvnOwnAttr(n, {"text", "btnIcon", "btnHotIcon"});

@@ -36,7 +36,20 @@ public:
     // A copy of style whose x offset is at least 10 when it is left-aligned.
     static TextStyleDesc indentedText(const TextStyleDesc& style);
 
-    CVNQStateStyles<QString, 4> btnIcons;
+    // The style groups in "style" list order, each after the last; the
+    // popup background keeps one style.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, CtrlStateCount};
+        static constexpr CVNQStyleSlot button = background.next("BtnBackground", StyleKindFill, CtrlStateCount);
+        static constexpr CVNQStyleSlot text = button.next("TextStyle", StyleKindText, CtrlStateCount);
+        // Labelled as the button background in the property table.
+        static constexpr CVNQStyleSlot popup = text.next("BtnBackground", StyleKindFill, 1);
+        static constexpr CVNQStyleSlot item = popup.next("ItemBg", StyleKindFill, CtrlStateCount);
+        static constexpr CVNQStyleSlot itemText = item.next("ItemText", StyleKindText, CtrlStateCount);
+    };
+
+    CVNQStateStyles<QString> btnIcons;
     int itemHeight = 25;
     CVNQFillStyles backgrounds;
     CVNQFillStyles btnBackgrounds;

@@ -192,7 +192,7 @@ ControlInfo CVNQLineEdit::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtdedit", "LineEdit", "Control LineEdit", "CVNQLineEdit", "edit");
     auto& rows = info.properties;
-    cvnAppendEditLookRows<CVNQLineEdit>(rows);
+    cvnAppendEditLookRows<CVNQLineEdit, CVNQLineEditImpl::Slots>(rows);
     rows.push_back(cvnStringRow<QLineEdit>(QStringLiteral("Text"), PropText, &QLineEdit::setText, &QLineEdit::text));
     rows.push_back(cvnBoolRow<CVNQLineEdit>(QStringLiteral("IsPassword"), &CVNQLineEdit::setIsPassword,
                                             &CVNQLineEdit::getIsPassword));

@@ -101,14 +101,13 @@ void CVNQLineEditImpl::setHoverLook(bool hovered)
         m_owner->repaint();
 }
 
-void CVNQLineEditImpl::writeStyles(Json::Value& node, int placeholderIndex) const
+void CVNQLineEditImpl::writeStyles(Json::Value& node, const CVNQStyleSlot& placeholder) const
 {
     Json::Value list(Json::arrayValue);
-    backgrounds.writeCompact(list, 0);
+    backgrounds.writeCompact(list, Slots::background);
     // Text styles count as alike by what they draw, not by their names.
-    textStyles.writeCompact(list, 4, textStyleLooksEqual);
-    if (!placeholderTextStyle.name.isEmpty())
-        cvnAppendStyleEntry(list, placeholderTextStyle, placeholderIndex);
+    textStyles.writeCompact(list, Slots::text, textStyleLooksEqual);
+    cvnWriteSlotEntry(list, placeholder, placeholderTextStyle);
     cvnSetStyleList(node, list);
 }
 
@@ -163,13 +162,12 @@ void CVNQLineEditImpl::readJson(const Json::Value& n)
     if (!edit)
         return;
     cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
-        backgrounds.readEntry(0, index, name);
-        textStyles.readEntry(4, index, name);
+        backgrounds.readEntry(Slots::background, index, name);
+        textStyles.readEntry(Slots::text, index, name);
         // The placeholder follows the hover text style unless an entry
         // for it comes last.
         placeholderTextStyle = textStyles.get(CtrlStateHover);
-        if (index == 9)
-            cvnLookupStyle(name, placeholderTextStyle);
+        cvnReadSlotEntry(Slots::placeholder, index, name, placeholderTextStyle);
     });
     const Json::Value* attr = cvnAttrObject(n);
     if (!attr)
@@ -189,7 +187,7 @@ void CVNQLineEditImpl::writeJson(Json::Value& n) const
     const QLineEdit* edit = qobject_cast<const QLineEdit*>(m_owner);
     if (!edit)
         return;
-    writeStyles(n, 9);
+    writeStyles(n, Slots::placeholder);
     Json::Value& attr = cvnOwnAttr(
         n, {"text", "ispassord", "tip", "shortcut", "leftMargin", "rightMargin", "topMargin", "bottomMargin"});
     writeTexts(attr);

@@ -41,6 +41,15 @@ public:
     void setFocusLook(bool focused);
     void setHoverLook(bool hovered);
 
+    // The style groups in "style" list order; the placeholder keeps one
+    // style, and the line edit leaves the index after the text styles unused.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, CtrlStateCount};
+        static constexpr CVNQStyleSlot text = background.next("TextStyle", StyleKindText, CtrlStateCount);
+        static constexpr CVNQStyleSlot placeholder{"PlaceholderStyle", StyleKindText, text.end() + 1, 1};
+    };
+
     bool hotkeyMode = false;
     QString placeholderText;
     TextStyleDesc placeholderTextStyle;
@@ -57,10 +66,9 @@ protected:
     // Where the placeholder goes inside the rectangle draw() paints.
     virtual QRect placeholderRect(const QRect& drawRect) const;
 
-    // The "style" list both fields write: backgrounds 0-3 and text styles
-    // 4-7 in the compact form, then the placeholder style, when named, at
-    // placeholderIndex.
-    void writeStyles(Json::Value& node, int placeholderIndex) const;
+    // The "style" list both fields write: backgrounds and text styles in the
+    // compact form, then the placeholder style, when named, in its slot.
+    void writeStyles(Json::Value& node, const CVNQStyleSlot& placeholder) const;
     // "text" and "tip": the field's text and the placeholder. A theme entry
     // sets the look only, so these are not read while one is applied.
     void readTexts(const Json::Value& attr);
@@ -73,19 +81,16 @@ protected:
     void writeMargins(Json::Value& attr, bool whole) const;
 };
 
-// Property rows of the two fields, for field class C: its look ("Line",
-// "Background", "TextStyle", "PlaceholderStyle"), its placeholder text and
-// its margins.
-template <class C>
+// Property rows of the two fields, for field class C with slot map Slots:
+// its look ("Line", "Background", "TextStyle", "PlaceholderStyle"), its
+// placeholder text and its margins.
+template <class C, class Slots>
 void cvnAppendEditLookRows(std::vector<PropertyDef>& rows)
 {
     rows.push_back(cvnLineRow());
-    rows.push_back(
-        cvnFillStyleRow<C>(QStringLiteral("Background"), &C::setBackground, &C::getBackground, cvnFourStateChoices()));
-    rows.push_back(
-        cvnTextStyleRow<C>(QStringLiteral("TextStyle"), &C::setTextStyle, &C::getTextStyle, cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<C>(QStringLiteral("PlaceholderStyle"), &C::setPlaceholderTextStyle,
-                                      &C::getPlaceholderTextStyle, cvnChoices({{0, "Normal"}})));
+    rows.push_back(cvnStyleRow<C>(Slots::background, &C::setBackground, &C::getBackground));
+    rows.push_back(cvnStyleRow<C>(Slots::text, &C::setTextStyle, &C::getTextStyle));
+    rows.push_back(cvnStyleRow<C>(Slots::placeholder, &C::setPlaceholderTextStyle, &C::getPlaceholderTextStyle));
 }
 
 template <class C>

@@ -28,17 +28,16 @@ ControlInfo CVNQScrollBar::getProps()
 {
     ControlInfo info =
         cvnMakeControlInfo("qtscrollbar", "ScrollBar", "Control ScrollBar", "CVNQScrollBar", "scrollbar");
-    info.properties.push_back(
-        cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("Background"), &CVNQScrollBar::setScrollbarBackground,
-                                       &CVNQScrollBar::getScrollbarBackground, cvnTwoStateChoices()));
-    info.properties.push_back(
-        cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("UpButton"), &CVNQScrollBar::setScrollbarUpButton,
-                                       &CVNQScrollBar::getScrollbarUpButton, cvnFourStateChoices()));
-    info.properties.push_back(
-        cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("DownButton"), &CVNQScrollBar::setScrollbarDownButton,
-                                       &CVNQScrollBar::getScrollbarDownButton, cvnFourStateChoices()));
-    info.properties.push_back(cvnFillStyleRow<CVNQScrollBar>(QStringLiteral("Thumb"), &CVNQScrollBar::setScrollbarThumb,
-                                                             &CVNQScrollBar::getScrollbarThumb, cvnFourStateChoices()));
+    using Slots = CVNQScrollBarSlots;
+    auto& rows = info.properties;
+    rows.push_back(cvnStyleRow<CVNQScrollBar>(Slots::background, &CVNQScrollBar::setScrollbarBackground,
+                                              &CVNQScrollBar::getScrollbarBackground));
+    rows.push_back(cvnStyleRow<CVNQScrollBar>(Slots::up, &CVNQScrollBar::setScrollbarUpButton,
+                                              &CVNQScrollBar::getScrollbarUpButton));
+    rows.push_back(cvnStyleRow<CVNQScrollBar>(Slots::down, &CVNQScrollBar::setScrollbarDownButton,
+                                              &CVNQScrollBar::getScrollbarDownButton));
+    rows.push_back(
+        cvnStyleRow<CVNQScrollBar>(Slots::thumb, &CVNQScrollBar::setScrollbarThumb, &CVNQScrollBar::getScrollbarThumb));
     info.properties.push_back(cvnStringRow<CVNQScrollBar>(QStringLiteral("Thumb"), PropImage,
                                                           &CVNQScrollBar::setScrollbarThumbIcon,
                                                           &CVNQScrollBar::getScrollbarThumbIcon));

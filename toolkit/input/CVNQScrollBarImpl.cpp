@@ -120,15 +120,8 @@ void CVNQScrollBarImpl::leaveEvent(QEvent*)
 void CVNQScrollBarImpl::readJson(const Json::Value& n)
 {
     cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-        if (index == 0) {
-            FillStyle s = background;
-            if (cvnLookupStyle(name, s))
-                background = s;
-            return;
-        }
-        if (upButton.readEntry(2, index, name) || downButton.readEntry(6, index, name))
-            return;
-        thumb.readEntry(10, index, name);
+        cvnReadSlotEntry(Slots::background, index, name, background) || upButton.readEntry(Slots::up, index, name) ||
+            downButton.readEntry(Slots::down, index, name) || thumb.readEntry(Slots::thumb, index, name);
     });
     if (!jsonHasMember(n, "attr"))
         return;
@@ -143,11 +136,10 @@ void CVNQScrollBarImpl::readJson(const Json::Value& n)
 void CVNQScrollBarImpl::writeJson(Json::Value& n) const
 {
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, 0);
-    upButton.writeCompact(list, 2);
-    downButton.writeCompact(list, 6);
-    thumb.writeCompact(list, 10);
+    cvnWriteSlotEntry(list, Slots::background, background);
+    upButton.writeCompact(list, Slots::up);
+    downButton.writeCompact(list, Slots::down);
+    thumb.writeCompact(list, Slots::thumb);
     jsonMember(n, "style") = list.empty() ? Json::Value() : list;
 
     cvnWriteOwnAttr(n, "upicon", !upIcon.isEmpty(), jsonUtf8(upIcon));

@@ -3,6 +3,7 @@
 #include "CVNQStateStyles.h"
 #include "CVNQControlImpl.h"
 #include "CVNQGlobal.h"
+#include "CVNQScrollBarSlots.h"
 
 #include <QStyle>
 
@@ -29,6 +30,8 @@ public:
 
     // Rectangle of a scroll-bar part in the owner's current style.
     QRect partRect(QStyle::SubControl part) const;
+
+    using Slots = CVNQScrollBarSlots;
 
     FillStyle background;
     int thumbState = 0;

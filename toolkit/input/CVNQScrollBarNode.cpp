@@ -2,6 +2,7 @@
 
 #include "CVNJson.h"
 #include "CVNQScrollBar.h"
+#include "CVNQScrollBarSlots.h"
 #include "CVNQStateStyles.h"
 
 namespace CVNQtLib {
@@ -14,29 +15,29 @@ bool cvnIsScrollBarNode(const Json::Value& child)
 
 static void applyStyleEntry(CVNQScrollBar* bar, const QString& name, int index)
 {
-    if (index == 0) {
-        FillStyle s = bar->getScrollbarBackground(0);
+    using Slots = CVNQScrollBarSlots;
+    const Slots::Target t = Slots::target(index);
+    if (t.part == Slots::Background) {
+        FillStyle s = bar->getScrollbarBackground(CommonCtrlStateNormal);
         if (cvnLookupStyle(name, s))
-            bar->setScrollbarBackground(0, s);
+            bar->setScrollbarBackground(CommonCtrlStateNormal, s);
         return;
     }
-    if (index < 2 || index > 13)
+    if (t.part == Slots::NoPart)
         return;
-    const int part = (index - 2) / 4; // 0 up button, 1 down button, 2 thumb
-    const int state = (index - 2) % 4;
-    FillStyle s = part == 0   ? bar->getScrollbarUpButton(state)
-                  : part == 1 ? bar->getScrollbarDownButton(state)
-                              : bar->getScrollbarThumb(state);
+    FillStyle s = t.part == Slots::UpButton     ? bar->getScrollbarUpButton(t.state)
+                  : t.part == Slots::DownButton ? bar->getScrollbarDownButton(t.state)
+                                                : bar->getScrollbarThumb(t.state);
     if (!cvnLookupStyle(name, s))
         return;
     // The normal state also sets the others; later entries override their own.
-    const int target = state == 0 ? CtrlStateAll : state;
-    if (part == 0)
-        bar->setScrollbarUpButton(target, s);
-    else if (part == 1)
-        bar->setScrollbarDownButton(target, s);
+    const int state = t.state == CtrlStateNormal ? CtrlStateAll : t.state;
+    if (t.part == Slots::UpButton)
+        bar->setScrollbarUpButton(state, s);
+    else if (t.part == Slots::DownButton)
+        bar->setScrollbarDownButton(state, s);
     else
-        bar->setScrollbarThumb(target, s);
+        bar->setScrollbarThumb(state, s);
 }
 
 void cvnReadScrollBarNodes(const Json::Value& node, const CVNScrollBarNodeTarget& target)

@@ -143,12 +143,12 @@ ControlInfo CVNQSlider::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtslider", "Slider", "Control Slider", "CVNQSlider", "slider");
     auto& rows = info.properties;
-    rows.push_back(cvnFillStyleRow<CVNQSlider>(QStringLiteral("Background"), &CVNQSlider::setBackgroundStyle,
-                                               &CVNQSlider::getBackgroundStyle, cvnTwoStateChoices()));
-    rows.push_back(cvnFillStyleRow<CVNQSlider>(QStringLiteral("Foreground"), &CVNQSlider::setForegroundStyle,
-                                               &CVNQSlider::getForegroundStyle, cvnTwoStateChoices()));
-    rows.push_back(cvnFillStyleRow<CVNQSlider>(QStringLiteral("Thumb"), &CVNQSlider::setThumbStyle,
-                                               &CVNQSlider::getThumbStyle, cvnFourStateChoices()));
+    using Slots = CVNQSliderImpl::Slots;
+    rows.push_back(
+        cvnStyleRow<CVNQSlider>(Slots::background, &CVNQSlider::setBackgroundStyle, &CVNQSlider::getBackgroundStyle));
+    rows.push_back(
+        cvnStyleRow<CVNQSlider>(Slots::foreground, &CVNQSlider::setForegroundStyle, &CVNQSlider::getForegroundStyle));
+    rows.push_back(cvnStyleRow<CVNQSlider>(Slots::thumb, &CVNQSlider::setThumbStyle, &CVNQSlider::getThumbStyle));
     rows.push_back(cvnBoolRow<CVNQSlider>(QStringLiteral("IsHorizontal"), &CVNQSlider::setIsHorizontal,
                                           &CVNQSlider::getIsHorizontal));
     rows.push_back(

@@ -87,12 +87,8 @@ void CVNQSliderImpl::readJson(const Json::Value& n)
     if (!m_slider)
         return;
     cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
-        if (index == 0)
-            cvnLookupStyle(name, background);
-        else if (index == 2)
-            cvnLookupStyle(name, foreground);
-        else
-            thumb.readEntry(4, index, name);
+        cvnReadSlotEntry(Slots::background, index, name, background) ||
+            cvnReadSlotEntry(Slots::foreground, index, name, foreground) || thumb.readEntry(Slots::thumb, index, name);
     });
     // The writer puts "attr": null for a slider with nothing but
     // defaults; read leniently (every key 0 or false) that would make a
@@ -126,11 +122,9 @@ void CVNQSliderImpl::writeJson(Json::Value& n) const
     if (!m_slider)
         return;
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, 0);
-    if (!foreground.name.isEmpty())
-        cvnAppendStyleEntry(list, foreground, 2);
-    thumb.writeCompact(list, 4);
+    cvnWriteSlotEntry(list, Slots::background, background);
+    cvnWriteSlotEntry(list, Slots::foreground, foreground);
+    thumb.writeCompact(list, Slots::thumb);
     // Both keys are always written, as null when they hold nothing.
     jsonMember(n, "style") = list.size() > 0 ? list : Json::Value();
 

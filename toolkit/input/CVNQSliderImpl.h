@@ -39,6 +39,15 @@ public:
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
+    // The style groups in "style" list order, each after the last; the
+    // background and the foreground keep one style.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, 2};
+        static constexpr CVNQStyleSlot foreground = background.next("Foreground", StyleKindFill, 2);
+        static constexpr CVNQStyleSlot thumb = foreground.next("Thumb", StyleKindFill, CtrlStateCount);
+    };
+
     FillStyle background;
     FillStyle foreground;
     CVNQFillStyles thumb;

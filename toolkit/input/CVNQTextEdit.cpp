@@ -176,7 +176,7 @@ ControlInfo CVNQTextEdit::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qttext", "TextEdit", "Control TextEdit", "CVNQTextEdit", "text");
     auto& rows = info.properties;
-    cvnAppendEditLookRows<CVNQTextEdit>(rows);
+    cvnAppendEditLookRows<CVNQTextEdit, CVNQTextEditImpl::Slots>(rows);
     rows.push_back(cvnEditPlaceholderTextRow<CVNQTextEdit>());
     rows.push_back(cvnEditMarginRow<CVNQTextEdit>());
     return info;

@@ -53,7 +53,7 @@ void CVNQTextEditImpl::readJson(const Json::Value& n)
     if (!m_edit)
         return;
     cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
-        if (index == 4) {
+        if (index == Slots::text.first) {
             // The normal text style is the placeholder's too.
             TextStyleDesc style = textStyles.get(CtrlStateNormal);
             if (cvnLookupStyle(name, style)) {
@@ -62,10 +62,9 @@ void CVNQTextEditImpl::readJson(const Json::Value& n)
             }
             return;
         }
-        backgrounds.readEntry(0, index, name);
-        textStyles.readEntry(4, index, name);
-        if (index == 8)
-            cvnLookupStyle(name, placeholderTextStyle);
+        backgrounds.readEntry(Slots::background, index, name);
+        textStyles.readEntry(Slots::text, index, name);
+        cvnReadSlotEntry(Slots::placeholder, index, name, placeholderTextStyle);
     });
     if (const Json::Value* attr = cvnAttrObject(n)) {
         readTexts(*attr);
@@ -85,7 +84,7 @@ void CVNQTextEditImpl::writeJson(Json::Value& n) const
 {
     if (!m_edit)
         return;
-    writeStyles(n, 8);
+    writeStyles(n, Slots::placeholder);
     Json::Value& attr = cvnOwnAttr(n, {"text", "tip", "leftMargin", "rightMargin", "topMargin", "bottomMargin"});
     writeTexts(attr);
     writeMargins(attr, false);

@@ -8,13 +8,20 @@ namespace CVNQtLib {
 class CVNQTextEdit;
 
 // The line edit's look on a multi-line field: the same fields, painting and
-// text-style application; its own JSON node (placeholder style at index 8,
-// margins without the line edit's fallbacks, bound scroll-bar child nodes).
+// text-style application; its own JSON node (placeholder style right after
+// the text styles, margins without the line edit's fallbacks, bound
+// scroll-bar child nodes).
 class CVNQ_EXPORT CVNQTextEditImpl : public CVNQLineEditImpl
 {
     Q_OBJECT
 public:
     CVNQTextEditImpl(CVNQTextEdit* owner, const QString& typeName);
+
+    // The line edit's slots, with the placeholder right after the text styles.
+    struct Slots : CVNQLineEditImpl::Slots
+    {
+        static constexpr CVNQStyleSlot placeholder = text.next("PlaceholderStyle", StyleKindText, 1);
+    };
 
     void readJson(const Json::Value& node) override;
     void writeJson(Json::Value& node) const override;

@@ -34,9 +34,9 @@ ControlInfo CVNQContainer::getProps()
 {
     ControlInfo info =
         cvnMakeControlInfo("qtcontainer", "Container", "Control container", "CVNQContainer", "container");
-    info.properties.push_back(cvnFillStyleRow<CVNQContainer>(
-        QStringLiteral("Background"), &CVNQContainer::setBackgroundState, &CVNQContainer::getBackgroundState,
-        cvnChoices({{0, "Normal"}, {3, "Disable"}})));
+    info.properties.push_back(cvnStyleRow<CVNQContainer>(
+        CVNQEnabledBackground::slot, &CVNQContainer::setBackgroundState, &CVNQContainer::getBackgroundState,
+        cvnChoices({{0, "Normal"}, {CtrlStateDisabled, "Disable"}})));
     info.properties.push_back(cvnBoolRow<CVNQContainer>(
         QStringLiteral("DrawBackground"), &CVNQContainer::setDrawBackground, &CVNQContainer::getDrawBackground));
     info.properties.push_back(cvnBoolRow<CVNQContainer>(QStringLiteral("AbsoluteDockAutoSize"),

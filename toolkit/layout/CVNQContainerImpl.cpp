@@ -64,13 +64,15 @@ void CVNQContainerImpl::draw(QPainter* painter, const QRect& rect)
 void CVNQContainerImpl::readJson(const Json::Value& n)
 {
     cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-        if (index == 0) {
+        // The first index sets both backgrounds, the second the disabled one.
+        const CVNQStyleSlot& slot = CVNQEnabledBackground::slot;
+        if (index == slot.first) {
             FillStyle s = m_backgrounds.normal;
             if (cvnLookupStyle(name, s)) {
                 m_backgrounds.normal = s;
                 m_backgrounds.disabled = s;
             }
-        } else if (index == 1) {
+        } else if (index == slot.first + 1) {
             cvnLookupStyle(name, m_backgrounds.disabled);
         }
     });
@@ -95,10 +97,11 @@ void CVNQContainerImpl::writeJson(Json::Value& n) const
     Json::Value list(Json::arrayValue);
     const FillStyle& normal = m_backgrounds.normal;
     const FillStyle& disabled = m_backgrounds.disabled;
+    const CVNQStyleSlot& slot = CVNQEnabledBackground::slot;
     if (!normal.name.isEmpty())
-        cvnAppendStyleEntry(list, normal, 0);
+        cvnAppendStyleEntry(list, normal, slot.first);
     if (!disabled.name.isEmpty() && !fillStyleLooksEqual(disabled, normal))
-        cvnAppendStyleEntry(list, disabled, 1);
+        cvnAppendStyleEntry(list, disabled, slot.first + 1);
     cvnSetStyleList(n, list);
 
     // Each own key follows the current state (a key read earlier and now at

@@ -5,6 +5,7 @@
 
 #include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
+#include "CVNQTypes.h"
 
 class QPainter;
 class QRect;
@@ -14,6 +15,10 @@ namespace CVNQtLib {
 
 struct CVNQ_EXPORT CVNQEnabledBackground
 {
+    // The one group of its control's "style" list: the normal, then the
+    // disabled background.
+    static constexpr CVNQStyleSlot slot{"Background", StyleKindFill, 0, 2};
+
     FillStyle normal;
     FillStyle disabled;
     bool draw = true;

@@ -20,10 +20,11 @@ CVNQGroupBox::~CVNQGroupBox() = default;
 ControlInfo CVNQGroupBox::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtgroupbox", "GroupBox", "Control GroupBox", "CVNQGroupBox", "groupbox");
-    info.properties.push_back(cvnFillStyleRow<CVNQGroupBox>(QStringLiteral("Background"), &CVNQGroupBox::setBackground,
-                                                            &CVNQGroupBox::getBackground, cvnTwoStateChoices()));
-    info.properties.push_back(cvnTextStyleRow<CVNQGroupBox>(QStringLiteral("TextStyle"), &CVNQGroupBox::setTextStyle,
-                                                            &CVNQGroupBox::getTextStyle, cvnTwoStateChoices()));
+    using Slots = CVNQGroupBoxImpl::Slots;
+    info.properties.push_back(
+        cvnStyleRow<CVNQGroupBox>(Slots::background, &CVNQGroupBox::setBackground, &CVNQGroupBox::getBackground));
+    info.properties.push_back(
+        cvnStyleRow<CVNQGroupBox>(Slots::text, &CVNQGroupBox::setTextStyle, &CVNQGroupBox::getTextStyle));
     info.properties.push_back(
         cvnStringRow<CVNQGroupBox>(QStringLiteral("Text"), PropText, &CVNQGroupBox::setText, &CVNQGroupBox::getText));
     info.properties.push_back(cvnIntRow<CVNQGroupBox>(QStringLiteral("LineSize"), PropInt, &CVNQGroupBox::setLineSize,

@@ -65,10 +65,8 @@ static QColor colorFromJson(const Json::Value& v, const QColor& fallback)
 void CVNQGroupBoxImpl::readJson(const Json::Value& n)
 {
     cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-        if (index == 0)
-            cvnLookupStyle(name, background);
-        else if (index == 2)
-            cvnLookupStyle(name, textStyle);
+        cvnReadSlotEntry(Slots::background, index, name, background) ||
+            cvnReadSlotEntry(Slots::text, index, name, textStyle);
     });
     // The keys belong together and count only with a title among them. A
     // node without "attr" reads every key as empty or 0.
@@ -99,10 +97,8 @@ void CVNQGroupBoxImpl::readJson(const Json::Value& n)
 void CVNQGroupBoxImpl::writeJson(Json::Value& n) const
 {
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, 0);
-    if (!textStyle.name.isEmpty())
-        cvnAppendStyleEntry(list, textStyle, 2);
+    cvnWriteSlotEntry(list, Slots::background, background);
+    cvnWriteSlotEntry(list, Slots::text, textStyle);
     cvnSetStyleList(n, list);
 
     // Like the buttons, the shown title is written, not its language key.

@@ -18,6 +18,14 @@ public:
     // Re-translates a title that came from a language key.
     void notifyChangeLanguage() override;
 
+    // The style groups in "style" list order, each after the last; each
+    // keeps one style, read from its first index only.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, 2};
+        static constexpr CVNQStyleSlot text = background.next("TextStyle", StyleKindText, 2);
+    };
+
     bool showText = true;
     FillStyle background;
     QString text;

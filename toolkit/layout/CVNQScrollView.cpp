@@ -40,9 +40,8 @@ ControlInfo CVNQScrollView::getProps()
 {
     ControlInfo info =
         cvnMakeControlInfo("qtscrollview", "ScrollView", "Control ScrollView", "CVNQScrollView", "scrollview");
-    info.properties.push_back(cvnFillStyleRow<CVNQScrollView>(QStringLiteral("Background"),
-                                                              &CVNQScrollView::setBackground,
-                                                              &CVNQScrollView::getBackground, cvnTwoStateChoices()));
+    info.properties.push_back(cvnStyleRow<CVNQScrollView>(
+        CVNQScrollViewImpl::Slots::background, &CVNQScrollView::setBackground, &CVNQScrollView::getBackground));
     return info;
 }
 

@@ -53,7 +53,7 @@ void CVNQScrollViewImpl::readJson(const Json::Value& n)
 {
     CVNQScrollView* v = view();
     cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-        if (index >= 0)
+        if (index >= Slots::background.first)
             cvnLookupStyle(name, background);
     });
     if (v) {
@@ -69,8 +69,7 @@ void CVNQScrollViewImpl::readJson(const Json::Value& n)
 void CVNQScrollViewImpl::writeJson(Json::Value& n) const
 {
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, 0);
+    cvnWriteSlotEntry(list, Slots::background, background);
     jsonMember(n, "style") = list.empty() ? Json::Value() : list;
 
     // The content now lives under the viewport, so the shared routine did

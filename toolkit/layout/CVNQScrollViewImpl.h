@@ -24,6 +24,13 @@ public:
 
     CVNQScrollView* view() const;
 
+    // The one group of the "style" list: the background. Every index from
+    // its first on names it.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, 2};
+    };
+
     QPointer<QWidget> content;
     FillStyle background;
 };

@@ -27,16 +27,14 @@ void CVNQSplitterImpl::draw(QPainter* painter, const QRect& rect)
 void CVNQSplitterImpl::readJson(const Json::Value& n)
 {
     cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-        if (index == 0)
-            cvnLookupStyle(name, background);
+        cvnReadSlotEntry(Slots::background, index, name, background);
     });
 }
 
 void CVNQSplitterImpl::writeJson(Json::Value& n) const
 {
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, 0);
+    cvnWriteSlotEntry(list, Slots::background, background);
     jsonMember(n, "style") = list.empty() ? Json::Value() : list;
 }
 

@@ -22,6 +22,12 @@ public:
     // Not owned; guarded so a deleted pane reads as null.
     QPointer<QWidget> upLeft;
     QPointer<QWidget> downRight;
+    // The one group of the "style" list: the background, under one index.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, 1};
+    };
+
     FillStyle background;
     int upLeftLimit = -1;
     int downRightLimit = -1;

@@ -41,9 +41,8 @@ ControlInfo CVNQStackContainer::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qtstackcontainer", "StackContainer", "Stack page container",
                                           "CVNQStackContainer", "container");
-    info.properties.push_back(
-        cvnFillStyleRow<CVNQStackContainer>(QStringLiteral("Background"), &CVNQStackContainer::setBackgroundState,
-                                            &CVNQStackContainer::getBackgroundState, cvnTwoStateChoices()));
+    info.properties.push_back(cvnStyleRow<CVNQStackContainer>(
+        CVNQEnabledBackground::slot, &CVNQStackContainer::setBackgroundState, &CVNQStackContainer::getBackgroundState));
     info.properties.push_back(cvnBoolRow<CVNQStackContainer>(QStringLiteral("DrawBackground"),
                                                              &CVNQStackContainer::setDrawBackground,
                                                              &CVNQStackContainer::getDrawBackground));

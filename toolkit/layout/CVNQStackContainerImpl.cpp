@@ -30,8 +30,9 @@ void CVNQStackContainerImpl::draw(QPainter* painter, const QRect& rect)
 void CVNQStackContainerImpl::readJson(const Json::Value& n)
 {
     cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-        if (index == 0 || index == 1)
-            cvnLookupStyle(name, backgrounds.forState(index));
+        const CVNQStyleSlot& slot = CVNQEnabledBackground::slot;
+        if (slot.holds(index))
+            cvnLookupStyle(name, backgrounds.forState(index - slot.first));
     });
     // Only a key that is really there: a node (or theme entry) without
     // "attr" must not switch the background off.
@@ -42,9 +43,10 @@ void CVNQStackContainerImpl::readJson(const Json::Value& n)
 void CVNQStackContainerImpl::writeJson(Json::Value& n) const
 {
     Json::Value list(Json::arrayValue);
-    for (int state : {0, 1})
+    const CVNQStyleSlot& slot = CVNQEnabledBackground::slot;
+    for (int state = 0; state < slot.states; ++state)
         if (!backgrounds.forState(state).name.isEmpty())
-            cvnAppendStyleEntry(list, backgrounds.forState(state), state);
+            cvnAppendStyleEntry(list, backgrounds.forState(state), slot.first + state);
     jsonMember(n, "style") = list.empty() ? Json::Value() : list;
     cvnWriteOwnAttr(n, "drawBackground", !backgrounds.draw, 0);
     cvnDropEmptyAttr(n);

@@ -24,15 +24,13 @@ CVNQTabWidget::~CVNQTabWidget() = default;
 ControlInfo CVNQTabWidget::getProps()
 {
     ControlInfo info = cvnMakeControlInfo("qttab", "TabWidget", "Control TabWidget", "CVNQTabWidget", "tab");
-    info.properties.push_back(cvnFillStyleRow<CVNQTabWidget>(QStringLiteral("Background"),
-                                                             &CVNQTabWidget::setBackground,
-                                                             &CVNQTabWidget::getBackground, cvnTwoStateChoices()));
-    info.properties.push_back(cvnFillStyleRow<CVNQTabWidget>(QStringLiteral("ItemBg"),
-                                                             &CVNQTabWidget::setItemBackground,
-                                                             &CVNQTabWidget::getItemBackground, cvnFourStateChoices()));
-    info.properties.push_back(cvnTextStyleRow<CVNQTabWidget>(QStringLiteral("TextStyle"),
-                                                             &CVNQTabWidget::setItemTextStyle,
-                                                             &CVNQTabWidget::getItemTextStyle, cvnFourStateChoices()));
+    using Slots = CVNQTabWidgetImpl::Slots;
+    info.properties.push_back(cvnStyleRow<CVNQTabWidget>(Slots::background, &CVNQTabWidget::setBackground,
+                                                         &CVNQTabWidget::getBackground, cvnTwoStateChoices()));
+    info.properties.push_back(
+        cvnStyleRow<CVNQTabWidget>(Slots::item, &CVNQTabWidget::setItemBackground, &CVNQTabWidget::getItemBackground));
+    info.properties.push_back(cvnStyleRow<CVNQTabWidget>(Slots::itemText, &CVNQTabWidget::setItemTextStyle,
+                                                         &CVNQTabWidget::getItemTextStyle));
     info.properties.push_back(
         cvnBoolRow<CVNQTabWidget>(QStringLiteral("IsHorizontal"), &CVNQTabWidget::setIsHor, &CVNQTabWidget::getIsHor));
     info.properties.push_back(cvnIntRow<CVNQTabWidget>(QStringLiteral("ItemSize"), PropInt, &CVNQTabWidget::setItemSize,

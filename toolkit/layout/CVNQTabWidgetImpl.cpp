@@ -64,10 +64,9 @@ void CVNQTabWidgetImpl::createComplete()
 void CVNQTabWidgetImpl::readJson(const Json::Value& n)
 {
     cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {
-        if (index == 0)
-            cvnLookupStyle(name, background);
-        else if (!itemBackgrounds.readEntry(1, index, name))
-            itemTextStyles.readEntry(5, index, name);
+        cvnReadSlotEntry(Slots::background, index, name, background) ||
+            itemBackgrounds.readEntry(Slots::item, index, name) ||
+            itemTextStyles.readEntry(Slots::itemText, index, name);
     });
     // Keys of an "attr" that is not there are not read as zeros: a
     // theme entry with styles only must not hide texts and icons.
@@ -86,10 +85,9 @@ void CVNQTabWidgetImpl::readJson(const Json::Value& n)
 void CVNQTabWidgetImpl::writeJson(Json::Value& n) const
 {
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, 0);
-    itemBackgrounds.writeCompact(list, 1);
-    itemTextStyles.writeCompact(list, 5);
+    cvnWriteSlotEntry(list, Slots::background, background);
+    itemBackgrounds.writeCompact(list, Slots::item);
+    itemTextStyles.writeCompact(list, Slots::itemText);
     jsonMember(n, "style") = list.empty() ? Json::Value() : list;
 
     cvnWriteOwnAttr(n, "itemSize", itemSize != 50, itemSize);

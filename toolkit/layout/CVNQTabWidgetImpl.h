@@ -44,6 +44,16 @@ public:
     bool vertical = false;
     int itemSize = 50;
     QVector<CVNQTabItem> items;
+    // The style groups in "style" list order, each after the last. The
+    // background keeps one style under one index; its property row still
+    // offers the normal and disabled states.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, 1};
+        static constexpr CVNQStyleSlot item = background.next("ItemBg", StyleKindFill, CtrlStateCount);
+        static constexpr CVNQStyleSlot itemText = item.next("TextStyle", StyleKindText, CtrlStateCount);
+    };
+
     FillStyle background;
     CVNQFillStyles itemBackgrounds;
     CVNQTextStyles itemTextStyles;

@@ -108,10 +108,10 @@ const FillStyle& CVNQRibbonBarImpl::fill(int slot) const
         s.valid = false;
         return s;
     }();
-    if (slot >= TabFirst && slot < TabFirst + 4)
-        return tabs.get(slot - TabFirst);
-    if (slot >= CommandFirst && slot < CommandFirst + 4)
-        return commands.get(slot - CommandFirst);
+    if (Slots::tabs.holds(slot))
+        return tabs.get(slot - Slots::tabs.first);
+    if (Slots::commands.holds(slot))
+        return commands.get(slot - Slots::commands.first);
     const FillStyle* s = const_cast<CVNQRibbonBarImpl*>(this)->singleFill(slot);
     return s ? *s : none;
 }
@@ -139,7 +139,7 @@ void CVNQRibbonBarImpl::readStyleEntry(const QString& name, int kind, int slot)
     if (kind == 1) {
         // The first slot of a state group names every state of it; a later
         // slot only its own.
-        if (tabs.readEntry(TabFirst, slot, name) || commands.readEntry(CommandFirst, slot, name))
+        if (tabs.readEntry(Slots::tabs, slot, name) || commands.readEntry(Slots::commands, slot, name))
             return;
         if (FillStyle* s = singleFill(slot))
             cvnLookupStyle(name, *s);
@@ -201,8 +201,8 @@ void CVNQRibbonBarImpl::writeJson(Json::Value& node) const
     single(m_bar, BarBackground);
     single(m_page, PageBackground);
     single(m_group, GroupBackground);
-    tabs.writeCompact(list, TabFirst);
-    commands.writeCompact(list, CommandFirst);
+    tabs.writeCompact(list, Slots::tabs);
+    commands.writeCompact(list, Slots::commands);
     single(m_tabText, TabText);
     single(m_groupTitle, GroupTitleText);
     single(m_commandText, CommandText);

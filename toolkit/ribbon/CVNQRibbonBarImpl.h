@@ -17,20 +17,27 @@ class CVNQRibbonBarImpl : public CVNQControlImpl
 {
     Q_OBJECT
 public:
+    // Indexes of the "style" list; the two button groups keep a style per
+    // control state, every other index one style.
     enum Slot
     {
         BarBackground = 0,
         PageBackground = 1,
         GroupBackground = 2,
         TabFirst = 4,
-        CommandFirst = 8,
-        TabText = 12,
-        GroupTitleText = 13,
-        CommandText = 14,
-        CommandTextAlias = 15,
-        RowBackground = 16,
-        AccentBackground = 17,
-        GalleryBackground = 18
+        CommandFirst = TabFirst + CtrlStateCount,
+        TabText = CommandFirst + CtrlStateCount,
+        GroupTitleText,
+        CommandText,
+        CommandTextAlias,
+        RowBackground,
+        AccentBackground,
+        GalleryBackground
+    };
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot tabs{"TabBackground", StyleKindFill, TabFirst, CtrlStateCount};
+        static constexpr CVNQStyleSlot commands{"CommandBackground", StyleKindFill, CommandFirst, CtrlStateCount};
     };
 
     explicit CVNQRibbonBarImpl(CVNQRibbonBar* owner);

@@ -4,6 +4,7 @@
 
 #include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
+#include "CVNQTypes.h"
 
 #include <QPointer>
 
@@ -14,6 +15,16 @@ class QWidget;
 namespace CVNQtLib {
 
 class CVNQScrollBar;
+
+// The slot map the item views share: the background keeps one style (the
+// index after it is left unused), then the items' per-state backgrounds and
+// text styles. The table view's header groups follow them.
+struct CVNQItemViewSlots
+{
+    static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, 2};
+    static constexpr CVNQStyleSlot item = background.next("ItemBackground", StyleKindFill, CtrlStateCount);
+    static constexpr CVNQStyleSlot itemText = item.next("TextStyle", StyleKindText, CtrlStateCount);
+};
 
 // Creates the view's own toolkit scroll bars and installs them; no frame,
 // the view filters its viewport's events, mouse tracking, per-pixel

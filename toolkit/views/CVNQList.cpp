@@ -101,12 +101,10 @@ ControlInfo CVNQList::getProps()
     using L = CVNQList;
     ControlInfo info = cvnMakeControlInfo("qtlist", "List", "Control List", "CVNQList", "list");
     std::vector<PropertyDef>& rows = info.properties;
-    rows.push_back(
-        cvnFillStyleRow<L>(QStringLiteral("Background"), &L::setBackground, &L::getBackground, cvnTwoStateChoices()));
-    rows.push_back(cvnFillStyleRow<L>(QStringLiteral("ItemBackground"), &L::setItemBackground, &L::getItemBackground,
-                                      cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<L>(QStringLiteral("TextStyle"), &L::setItemTextStyle, &L::getItemTextStyle,
-                                      cvnFourStateChoices()));
+    using Slots = CVNQItemViewSlots;
+    rows.push_back(cvnStyleRow<L>(Slots::background, &L::setBackground, &L::getBackground));
+    rows.push_back(cvnStyleRow<L>(Slots::item, &L::setItemBackground, &L::getItemBackground));
+    rows.push_back(cvnStyleRow<L>(Slots::itemText, &L::setItemTextStyle, &L::getItemTextStyle));
     rows.push_back(cvnBoolRow<L>(QStringLiteral("MultiSelect"), &L::setIsMultiSelected, &L::getIsMultiSelected));
     rows.push_back(cvnIntRow<L>(QStringLiteral("ItemHeight"), PropInt, &L::setItemHeight, &L::getItemHeight));
     return info;

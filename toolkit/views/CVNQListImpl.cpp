@@ -2,22 +2,12 @@
 
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
+#include "CVNQItemViewSetup.h"
 #include "CVNQList.h"
 #include "CVNQScrollBarNode.h"
 #include "CVNQtLib.h"
 
 namespace CVNQtLib {
-
-namespace {
-
-enum : int
-{
-    SlotBackground = 0,
-    SlotItemBackground = 2,
-    SlotItemText = 6
-};
-
-} // namespace
 
 CVNQListImpl::CVNQListImpl(CVNQList* owner, const QString& typeName)
     : CVNQControlImpl(owner, typeName)
@@ -47,10 +37,9 @@ void CVNQListImpl::readJson(const Json::Value& node)
         return;
     CVNQList* l = list();
     cvnForEachStyleEntry(node, [this](const QString& name, int, int slot) {
-        if (slot == SlotBackground)
-            cvnLookupStyle(name, background);
-        else if (!itemBackground.readEntry(SlotItemBackground, slot, name))
-            itemTextStyle.readEntry(SlotItemText, slot, name);
+        using Slots = CVNQItemViewSlots;
+        cvnReadSlotEntry(Slots::background, slot, name, background) ||
+            itemBackground.readEntry(Slots::item, slot, name) || itemTextStyle.readEntry(Slots::itemText, slot, name);
     });
 
     // An absent or null "attr" has every key: single selection, height 0.
@@ -68,10 +57,10 @@ void CVNQListImpl::writeJson(Json::Value& node) const
     if (!m_owner)
         return;
     Json::Value styles(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(styles, background, SlotBackground);
-    itemBackground.writeCompact(styles, SlotItemBackground);
-    itemTextStyle.writeCompact(styles, SlotItemText);
+    using Slots = CVNQItemViewSlots;
+    cvnWriteSlotEntry(styles, Slots::background, background);
+    itemBackground.writeCompact(styles, Slots::item);
+    itemTextStyle.writeCompact(styles, Slots::itemText);
     jsonMember(node, "style") = styles;
 
     Json::Value& attr = cvnOwnAttr(node, {"multiselect", "itemHeight"});

@@ -190,10 +190,9 @@ ControlInfo CVNQListView::getProps()
     using V = CVNQListView;
     ControlInfo info = cvnMakeControlInfo("qtlistview", "ListView", "Control ListView", "CVNQListView", "templatelist");
     std::vector<PropertyDef>& rows = info.properties;
-    rows.push_back(
-        cvnFillStyleRow<V>(QStringLiteral("Background"), &V::setBackground, &V::getBackground, cvnTwoStateChoices()));
-    rows.push_back(cvnFillStyleRow<V>(QStringLiteral("ItemBackground"), &V::setItemBackground, &V::getItemBackground,
-                                      cvnFourStateChoices()));
+    using Slots = CVNQItemViewSlots;
+    rows.push_back(cvnStyleRow<V>(Slots::background, &V::setBackground, &V::getBackground));
+    rows.push_back(cvnStyleRow<V>(Slots::item, &V::setItemBackground, &V::getItemBackground));
     rows.push_back(cvnIntRow<V>(QStringLiteral("ItemHeight"), PropInt, &V::setItemHeight, &V::getItemHeight));
     rows.push_back(cvnIntRow<V>(QStringLiteral("ItemWidth"), PropInt, &V::setItemWidth, &V::getItemWidth));
     rows.push_back(cvnIntRow<V>(QStringLiteral("ItemSpace"), PropInt, &V::setSpacing, &V::spacing));

@@ -3,6 +3,7 @@
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
 #include "CVNQContainer.h"
+#include "CVNQItemViewSetup.h"
 #include "CVNQScrollBar.h"
 #include "CVNQScrollBarNode.h"
 #include "CVNQtLib.h"
@@ -11,13 +12,13 @@ namespace CVNQtLib {
 
 namespace {
 
+using Slots = CVNQItemViewSlots;
+
 enum : int
 {
-    SlotBackground = 0,
-    SlotItemBackground = 2,
     // The first item slot fills normal, hover and selected; the disabled
     // fill is read from its own slot only.
-    ItemSlotCovers = 3
+    ItemSlotCovers = CtrlStateDisabled
 };
 
 } // namespace
@@ -75,11 +76,8 @@ void CVNQListViewImpl::readJson(const Json::Value& node)
         return;
     CVNQListView* v = view();
     cvnForEachStyleEntry(node, [this](const QString& name, int, int slot) {
-        if (slot == SlotBackground) {
-            cvnLookupStyle(name, background);
-            return;
-        }
-        itemBackground.readEntry(SlotItemBackground, slot, name, ItemSlotCovers);
+        cvnReadSlotEntry(Slots::background, slot, name, background) ||
+            itemBackground.readEntry(Slots::item, slot, name, ItemSlotCovers);
     });
 
     // An absent or null "attr" has every key: sizes 0, spacing 0, list mode.
@@ -100,11 +98,10 @@ void CVNQListViewImpl::writeJson(Json::Value& node) const
     if (!m_owner)
         return;
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, SlotBackground);
+    cvnWriteSlotEntry(list, Slots::background, background);
     // The reader's first slot leaves the disabled fill alone, so a named
     // disabled fill is always written under its own slot.
-    itemBackground.writeCompactCovering(list, SlotItemBackground, ItemSlotCovers);
+    itemBackground.writeCompactCovering(list, Slots::item, ItemSlotCovers);
     jsonMember(node, "style") = list;
 
     const CVNQListView* v = view();

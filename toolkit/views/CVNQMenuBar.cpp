@@ -27,18 +27,13 @@ ControlInfo CVNQMenuBar::getProps()
     using B = CVNQMenuBar;
     ControlInfo info = cvnMakeControlInfo("qtmenubar", "MenuBar", "Control MenuBar", "CVNQMenuBar", "menu");
     std::vector<PropertyDef>& rows = info.properties;
-    rows.push_back(
-        cvnFillStyleRow<B>(QStringLiteral("Background"), &B::setBackground, &B::getBackground, cvnTwoStateChoices()));
-    rows.push_back(cvnFillStyleRow<B>(QStringLiteral("ItemBackground"), &B::setItemBackground, &B::getItemBackground,
-                                      cvnFourStateChoices()));
-    rows.push_back(
-        cvnTextStyleRow<B>(QStringLiteral("ItemTextStyle"), &B::setTextStyle, &B::getTextStyle, cvnFourStateChoices()));
-    rows.push_back(cvnFillStyleRow<B>(QStringLiteral("PopupBackground"), &B::setPopupBackground, &B::getPopupBackground,
-                                      cvnTwoStateChoices()));
-    rows.push_back(cvnFillStyleRow<B>(QStringLiteral("PopupItemBackground"), &B::setPopupItemBackground,
-                                      &B::getPopupItemBackground, cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<B>(QStringLiteral("PopupItemTextStyle"), &B::setPopupTextStyle,
-                                      &B::getPopupTextStyle, cvnFourStateChoices()));
+    using Slots = CVNQMenuBarImpl::Slots;
+    rows.push_back(cvnStyleRow<B>(Slots::background, &B::setBackground, &B::getBackground, cvnTwoStateChoices()));
+    rows.push_back(cvnStyleRow<B>(Slots::item, &B::setItemBackground, &B::getItemBackground));
+    rows.push_back(cvnStyleRow<B>(Slots::itemText, &B::setTextStyle, &B::getTextStyle));
+    rows.push_back(cvnStyleRow<B>(Slots::popup, &B::setPopupBackground, &B::getPopupBackground, cvnTwoStateChoices()));
+    rows.push_back(cvnStyleRow<B>(Slots::popupItem, &B::setPopupItemBackground, &B::getPopupItemBackground));
+    rows.push_back(cvnStyleRow<B>(Slots::popupText, &B::setPopupTextStyle, &B::getPopupTextStyle));
     return info;
 }
 

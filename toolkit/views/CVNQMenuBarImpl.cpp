@@ -9,21 +9,6 @@
 
 namespace CVNQtLib {
 
-namespace {
-
-// Slots of the "style" list.
-enum : int
-{
-    SlotBackground = 0,
-    SlotItemBackground = 1,
-    SlotItemText = 5,
-    SlotPopup = 9, // pop-up background and pop-up item backgrounds
-    SlotPopupText = 13,
-    SlotEnd = 17
-};
-
-} // namespace
-
 CVNQMenuBarImpl::CVNQMenuBarImpl(CVNQMenuBar* owner, const QString& typeName)
     : CVNQControlImpl(owner, typeName)
 {}
@@ -81,29 +66,26 @@ void CVNQMenuBarImpl::readJson(const Json::Value& node)
 
 void CVNQMenuBarImpl::readStyleEntry(const QString& name, int slot)
 {
-    if (slot < SlotBackground || slot >= SlotEnd)
-        return;
-    if (slot == SlotBackground) {
+    if (slot == Slots::background.first) {
         cvnLookupStyle(name, background);
-    } else if (slot == SlotItemText) {
+    } else if (slot == Slots::itemText.first) {
         TextStyleDesc style = itemTextStyles.get(0);
         if (cvnLookupStyle(name, style)) {
             itemTextStyles.setAll(style);
             applyItemFont();
         }
-    } else if (slot == SlotPopup) {
+    } else if (slot == Slots::popup.first) {
         FillStyle style = popupBackground;
         if (cvnLookupStyle(name, style)) {
             popupBackground = style;
             popupItemBackgrounds.setAll(style);
         }
-    } else if (slot == SlotPopupText) {
+    } else if (slot == Slots::popupText.first) {
         cvnLookupStyle(name, popupTextStyles.at(0));
     } else {
-        itemBackgrounds.readEntry(SlotItemBackground, slot, name) ||
-            itemTextStyles.readEntry(SlotItemText, slot, name) ||
-            popupItemBackgrounds.readEntry(SlotPopup, slot, name) ||
-            popupTextStyles.readEntry(SlotPopupText, slot, name);
+        itemBackgrounds.readEntry(Slots::item, slot, name) || itemTextStyles.readEntry(Slots::itemText, slot, name) ||
+            popupItemBackgrounds.readEntry(Slots::popupItem, slot, name) ||
+            popupTextStyles.readEntry(Slots::popupText, slot, name);
     }
 }
 
@@ -118,16 +100,15 @@ void CVNQMenuBarImpl::applyItemFont()
 void CVNQMenuBarImpl::writeJson(Json::Value& node) const
 {
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, SlotBackground);
-    itemBackgrounds.writeCompact(list, SlotItemBackground);
-    itemTextStyles.writeCompact(list, SlotItemText);
-    if (!popupBackground.name.isEmpty())
-        cvnAppendStyleEntry(list, popupBackground, SlotPopup);
-    popupItemBackgrounds.writeCompact(list, SlotPopup);
-    // Slot 13 reads into state 0 only, so every named state is written
-    // under its own slot; a compact entry would lose states 1 to 3.
-    popupTextStyles.writeAll(list, SlotPopupText);
+    cvnWriteSlotEntry(list, Slots::background, background);
+    itemBackgrounds.writeCompact(list, Slots::item);
+    itemTextStyles.writeCompact(list, Slots::itemText);
+    cvnWriteSlotEntry(list, Slots::popup, popupBackground);
+    popupItemBackgrounds.writeCompact(list, Slots::popupItem);
+    // The pop-up texts' first index reads into state 0 only, so every named
+    // state is written under its own index; a compact entry would lose the
+    // others.
+    popupTextStyles.writeAll(list, Slots::popupText);
     jsonMember(node, "style") = list;
 }
 

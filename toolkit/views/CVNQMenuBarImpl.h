@@ -1,7 +1,7 @@
 #pragma once
 
 // Styles and hover state of the themed menu bar, its painting and its
-// "style" list (slots 0 to 16).
+// "style" list.
 
 #include "CVNQControlImpl.h"
 #include "CVNQStateStyles.h"
@@ -28,6 +28,20 @@ public:
     void clearHover();
 
     CVNQMenuBar* bar() const;
+
+    // The style groups in "style" list order, each after the last. The two
+    // backgrounds keep one style each under one index (their property rows
+    // still offer normal and disabled); the pop-up background shares the
+    // pop-up items' first index.
+    struct Slots
+    {
+        static constexpr CVNQStyleSlot background{"Background", StyleKindFill, 0, 1};
+        static constexpr CVNQStyleSlot item = background.next("ItemBackground", StyleKindFill, CtrlStateCount);
+        static constexpr CVNQStyleSlot itemText = item.next("ItemTextStyle", StyleKindText, CtrlStateCount);
+        static constexpr CVNQStyleSlot popupItem = itemText.next("PopupItemBackground", StyleKindFill, CtrlStateCount);
+        static constexpr CVNQStyleSlot popup{"PopupBackground", StyleKindFill, popupItem.first, 1};
+        static constexpr CVNQStyleSlot popupText = popupItem.next("PopupItemTextStyle", StyleKindText, CtrlStateCount);
+    };
 
     int hoverIndex = -1;
     FillStyle background;

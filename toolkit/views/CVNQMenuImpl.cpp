@@ -26,16 +26,19 @@ bool readNamedStyle(const Json::Value& node, const char* key, T& style)
     return !name.isEmpty() && cvnLookupStyle(name, style);
 }
 
-// The first key of a group sets all four states, the later ones their own.
+// A group's keys are its prefix and the state ("item0", "item1", ...): the
+// first sets every state, the later ones their own.
 template <class T>
-void readStateGroup(const Json::Value& node, const char* const keys[4], CVNQStateStyles<T>& styles)
+void readStateGroup(const Json::Value& node, const char* prefix, CVNQStateStyles<T>& styles)
 {
-    T style = styles.get(0);
-    if (readNamedStyle(node, keys[0], style))
-        styles.setAll(style);
-    for (int state = 1; state < 4; ++state) {
-        style = styles.get(state);
-        if (readNamedStyle(node, keys[state], style))
+    for (int state = 0; state < CtrlStateCount; ++state) {
+        const QByteArray key = prefix + QByteArray::number(state);
+        T style = styles.get(state);
+        if (!readNamedStyle(node, key.constData(), style))
+            continue;
+        if (state == CtrlStateNormal)
+            styles.setAll(style);
+        else
             styles.set(state, style);
     }
 }
@@ -130,11 +133,9 @@ bool CVNQMenuImpl::serializeJsonValue(Json::Value** node, bool read)
 
 void CVNQMenuImpl::readStyles(const Json::Value& node)
 {
-    static const char* const itemKeys[4] = {"item0", "item1", "item2", "item3"};
-    static const char* const textKeys[4] = {"text0", "text1", "text2", "text3"};
     readNamedStyle(node, "background", background);
-    readStateGroup(node, itemKeys, itemBackgrounds);
-    readStateGroup(node, textKeys, itemTextStyles);
+    readStateGroup(node, "item", itemBackgrounds);
+    readStateGroup(node, "text", itemTextStyles);
 }
 
 void CVNQMenuImpl::readItems(CVNQMenu* menu, const Json::Value& items)

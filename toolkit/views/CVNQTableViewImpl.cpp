@@ -4,9 +4,11 @@
 #include "CVNQAttrJson.h"
 #include "CVNQCheckBox.h"
 #include "CVNQContainer.h"
+#include "CVNQItemViewSetup.h"
 #include "CVNQResourceManager.h"
 #include "CVNQScrollBar.h"
 #include "CVNQScrollBarNode.h"
+#include "CVNQScrollBarSlots.h"
 #include "CVNQTableView.h"
 #include "CVNQtLib.h"
 
@@ -18,24 +20,11 @@ namespace CVNQtLib {
 
 namespace {
 
-// First slots of the per-state groups in the "style" list.
-enum : int
+// The item views' slot map with the header's groups after it.
+struct Slots : CVNQItemViewSlots
 {
-    SlotBackground = 0,
-    SlotItemBackground = 2,
-    SlotItemText = 6,
-    SlotHeaderBackground = 10,
-    SlotHeaderText = 14
-};
-
-// First slots of a scroll-bar child's groups.
-enum : int
-{
-    BarSlotBackground = 0,
-    BarSlotUp = 2,
-    BarSlotDown = 6,
-    BarSlotThumb = 10,
-    BarSlotEnd = 14
+    static constexpr CVNQStyleSlot header = itemText.next("HeaderBackground", StyleKindFill, CtrlStateCount);
+    static constexpr CVNQStyleSlot headerText = header.next("HeaderTextStyle", StyleKindText, CtrlStateCount);
 };
 
 } // namespace
@@ -194,16 +183,11 @@ void CVNQTableViewImpl::readStyles(const Json::Value& node)
     if (!jsonHasMember(node, "style"))
         return;
     cvnForEachStyleEntry(node, [this](const QString& name, int, int slot) {
-        if (slot == SlotBackground) {
-            FillStyle s = background;
-            if (cvnLookupStyle(name, s))
-                background = s;
-            return;
-        }
-        itemBackgrounds.readEntry(SlotItemBackground, slot, name) ||
-            itemTextStyles.readEntry(SlotItemText, slot, name) ||
-            headerBackgrounds.readEntry(SlotHeaderBackground, slot, name) ||
-            headerTextStyles.readEntry(SlotHeaderText, slot, name);
+        cvnReadSlotEntry(Slots::background, slot, name, background) ||
+            itemBackgrounds.readEntry(Slots::item, slot, name) ||
+            itemTextStyles.readEntry(Slots::itemText, slot, name) ||
+            headerBackgrounds.readEntry(Slots::header, slot, name) ||
+            headerTextStyles.readEntry(Slots::headerText, slot, name);
     });
 }
 
@@ -263,23 +247,19 @@ void CVNQTableViewImpl::readScrollBarChildren(const Json::Value& node)
         v->setScrollbarSize(hor, jsonInt(child, hor ? "h" : "w", 0));
 
         cvnForEachStyleEntry(child, [&](const QString& name, int, int slot) {
-            if (slot == 1 || slot < BarSlotBackground || slot >= BarSlotEnd)
-                return;
+            using Bar = CVNQScrollBarSlots;
+            const Bar::Target t = Bar::target(slot);
             FillStyle style;
-            if (!cvnLookupStyle(name, style))
+            if (t.part == Bar::NoPart || !cvnLookupStyle(name, style))
                 return;
-            if (slot == BarSlotBackground) {
+            // A part's first index sets every state.
+            const CtrlState state = t.state == CtrlStateNormal ? CtrlStateAll : t.state;
+            if (t.part == Bar::Background)
                 v->setScrollbarBackgroundStyle(hor, style);
-            } else if (slot < BarSlotDown) {
-                const CtrlState state = slot == BarSlotUp ? CtrlStateAll : slot - BarSlotUp;
-                v->setScrollbarButtonStyle(hor, true, state, style);
-            } else if (slot < BarSlotThumb) {
-                const CtrlState state = slot == BarSlotDown ? CtrlStateAll : slot - BarSlotDown;
-                v->setScrollbarButtonStyle(hor, false, state, style);
-            } else {
-                const CtrlState state = slot == BarSlotThumb ? CtrlStateAll : slot - BarSlotThumb;
+            else if (t.part == Bar::Thumb)
                 v->setScrollbarThumbStyle(hor, state, style);
-            }
+            else
+                v->setScrollbarButtonStyle(hor, t.part == Bar::UpButton, state, style);
         });
     }
 }
@@ -287,12 +267,11 @@ void CVNQTableViewImpl::readScrollBarChildren(const Json::Value& node)
 void CVNQTableViewImpl::writeStyles(Json::Value& node) const
 {
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, SlotBackground);
-    itemBackgrounds.writeCompact(list, SlotItemBackground);
-    itemTextStyles.writeCompact(list, SlotItemText);
-    headerBackgrounds.writeCompact(list, SlotHeaderBackground);
-    headerTextStyles.writeCompact(list, SlotHeaderText);
+    cvnWriteSlotEntry(list, Slots::background, background);
+    itemBackgrounds.writeCompact(list, Slots::item);
+    itemTextStyles.writeCompact(list, Slots::itemText);
+    headerBackgrounds.writeCompact(list, Slots::header);
+    headerTextStyles.writeCompact(list, Slots::headerText);
     jsonMember(node, "style") = list;
 }
 

@@ -2,6 +2,7 @@
 
 #include "CVNQControlInfo.h"
 
+#include "CVNQItemViewSetup.h"
 #include "CVNQScrollBar.h"
 #include "CVNQTreeConerWidget.h"
 #include "CVNQTreeViewImpl.h"
@@ -63,12 +64,10 @@ ControlInfo CVNQTreeView::getProps()
     using V = CVNQTreeView;
     ControlInfo info = cvnMakeControlInfo("qttree", "TreeView", "Control TreeView", "CVNQTreeView", "tree");
     std::vector<PropertyDef>& rows = info.properties;
-    rows.push_back(
-        cvnFillStyleRow<V>(QStringLiteral("Background"), &V::setBackground, &V::getBackground, cvnTwoStateChoices()));
-    rows.push_back(cvnFillStyleRow<V>(QStringLiteral("ItemBackground"), &V::setItemBackground, &V::getItemBackground,
-                                      cvnFourStateChoices()));
-    rows.push_back(cvnTextStyleRow<V>(QStringLiteral("TextStyle"), &V::setItemTextStyle, &V::getItemTextStyle,
-                                      cvnFourStateChoices()));
+    using Slots = CVNQItemViewSlots;
+    rows.push_back(cvnStyleRow<V>(Slots::background, &V::setBackground, &V::getBackground));
+    rows.push_back(cvnStyleRow<V>(Slots::item, &V::setItemBackground, &V::getItemBackground));
+    rows.push_back(cvnStyleRow<V>(Slots::itemText, &V::setItemTextStyle, &V::getItemTextStyle));
     rows.push_back(cvnIntRow<V>(QStringLiteral("ItemHeight"), PropInt, &V::setItemHeight, &V::getItemHeight));
     return info;
 }

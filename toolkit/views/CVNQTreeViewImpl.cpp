@@ -2,6 +2,7 @@
 
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
+#include "CVNQItemViewSetup.h"
 #include "CVNQScrollBarNode.h"
 #include "CVNQTreeView.h"
 #include "CVNQtLib.h"
@@ -9,18 +10,6 @@
 #include <QStandardItemModel>
 
 namespace CVNQtLib {
-
-namespace {
-
-// First slots of the "style" list.
-enum : int
-{
-    SlotBackground = 0,
-    SlotItemBackground = 2,
-    SlotItemText = 6
-};
-
-} // namespace
 
 CVNQTreeViewImpl::CVNQTreeViewImpl(CVNQTreeView* owner, const QString& typeName)
     : CVNQControlImpl(owner, typeName)
@@ -62,11 +51,9 @@ void CVNQTreeViewImpl::readJson(const Json::Value& node)
         return;
     CVNQTreeView* v = view();
     cvnForEachStyleEntry(node, [this](const QString& name, int, int slot) {
-        if (slot == SlotBackground)
-            cvnLookupStyle(name, background);
-        else
-            itemBackgrounds.readEntry(SlotItemBackground, slot, name) ||
-                itemTextStyles.readEntry(SlotItemText, slot, name);
+        using Slots = CVNQItemViewSlots;
+        cvnReadSlotEntry(Slots::background, slot, name, background) ||
+            itemBackgrounds.readEntry(Slots::item, slot, name) || itemTextStyles.readEntry(Slots::itemText, slot, name);
     });
 
     cvnReadScrollBarNodesOf(node, v);
@@ -85,10 +72,10 @@ void CVNQTreeViewImpl::readJson(const Json::Value& node)
 void CVNQTreeViewImpl::writeJson(Json::Value& node) const
 {
     Json::Value list(Json::arrayValue);
-    if (!background.name.isEmpty())
-        cvnAppendStyleEntry(list, background, SlotBackground);
-    itemBackgrounds.writeCompact(list, SlotItemBackground);
-    itemTextStyles.writeCompact(list, SlotItemText);
+    using Slots = CVNQItemViewSlots;
+    cvnWriteSlotEntry(list, Slots::background, background);
+    itemBackgrounds.writeCompact(list, Slots::item);
+    itemTextStyles.writeCompact(list, Slots::itemText);
     jsonMember(node, "style") = list;
     // A view never given a height writes 0; 20 is the height it shows.
     cvnWriteOwnAttr(node, "itemHeight", itemHeight != 20, itemHeight);
