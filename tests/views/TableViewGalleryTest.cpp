@@ -50,9 +50,9 @@ TEST(TableViewGallery, ThousandRowsInTheDashboardTheme)
     initToolkit();
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
     ASSERT_TRUE(rm->loadThemeDir(TestUtil::sourcePath("app/windfarm-theme")));
-    const QStringList statusIcons = {TestUtil::sourcePath("app/icons/check.svg"), TestUtil::sourcePath("app/icons/wrench.svg"),
-                                     TestUtil::sourcePath("app/icons/alert.svg"),
-                                     TestUtil::sourcePath("app/icons/offline.svg")};
+    const QStringList statusIcons = {
+        TestUtil::sourcePath("app/icons/check.svg"), TestUtil::sourcePath("app/icons/wrench.svg"),
+        TestUtil::sourcePath("app/icons/alert.svg"), TestUtil::sourcePath("app/icons/offline.svg")};
     const QStringList statusTexts = {"Active", "Maintenance", "Fault", "Offline"};
 
     {
