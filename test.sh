@@ -10,5 +10,5 @@ if [ $# -eq 0 ]; then
   "$ROOT/scripts/clang-core-tests.sh" --gtest_brief=1
 fi
 cd "$ROOT/build-test"
-# Each suite starts its own Xvfb (tests/with-xvfb.sh).
+# Each test case runs as a process of its own on its own Xvfb (tests/with-xvfb.sh).
 ctest --output-on-failure -j "$(nproc)" "$@"

@@ -14,7 +14,7 @@ namespace AppTest {
 
 QString themeDir()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("../../app/windfarm-theme");
+    return TestUtil::sourcePath("app/windfarm-theme");
 }
 
 bool startToolkit()

@@ -3,6 +3,7 @@
 
 #include "AppTestSupport.h"
 #include "GustrelApp.h"
+#include "TestUtil.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +41,7 @@ ProcessRun runGustrelProcess(const QString& program, const QStringList& argument
         process.start(program, arguments);
     } else {
         // On an X server of its own with that screen.
-        const QString xvfb = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("../with-xvfb.sh");
+        const QString xvfb = TestUtil::sourcePath("tests/with-xvfb.sh");
         process.start(xvfb, QStringList{program} + arguments);
     }
     ProcessRun run;

@@ -266,8 +266,9 @@ TEST(WindFarmSimulator, PeriodSelection)
     // Weekday abbreviations ending today; the history restarts at k = 0.
     const QLocale c = QLocale::c();
     const QDate today = QDate::currentDate();
-    if (s.chartLabels.last() == c.toString(today, "ddd")) // not across midnight
+    if (s.chartLabels.last() == c.toString(today, "ddd")) { // not across midnight
         EXPECT_EQ(s.chartLabels.first(), c.toString(today.addDays(-6), "ddd"));
+    }
     EXPECT_DOUBLE_EQ(s.energySeries[0], 129.9);
     EXPECT_DOUBLE_EQ(s.energySeries[6], 108.0);
     // The tick is kept: live values are still those of tick 2.

@@ -25,7 +25,7 @@ namespace {
 
 QString themeDir()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("../../app/windfarm-theme");
+    return TestUtil::sourcePath("app/windfarm-theme");
 }
 
 Json::Value readJson(const QString& file)
@@ -160,8 +160,9 @@ TEST(WindfarmTheme, EveryReferencedStyleIsDefinedWithItsKind)
         SCOPED_TRACE(name.toStdString());
         EXPECT_FALSE(named.contains(name)) << "entry twice";
         named.insert(name);
-        if (kAppStyles.contains(name))
+        if (kAppStyles.contains(name)) {
             EXPECT_EQ(type, appStyleType(name));
+        }
 
         const Json::Value& refs = jsonGet(entry, "style");
         ASSERT_GT(jsonSize(refs), 0);
@@ -217,8 +218,9 @@ TEST(WindfarmTheme, LoadsThroughTheResourceManager)
                 FillStyle fill;
                 EXPECT_TRUE(rm->getFillStyle(style, fill)) << style.toStdString();
                 EXPECT_TRUE(fill.valid);
-                if (!fill.useColor)
+                if (!fill.useColor) {
                     EXPECT_NE(rm->getImage(fill.img), nullptr) << fill.img.toStdString();
+                }
             } else {
                 TextStyleDesc text;
                 EXPECT_TRUE(rm->getTextStyle(style, text)) << style.toStdString();

@@ -20,7 +20,7 @@ constexpr int kButtons = 10;
 
 QString ribbonText(int groupsPerPage)
 {
-    const QString icons = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../app/icons/");
+    const QString icons = QStringLiteral(CORVANE_SOURCE_DIR "/app/icons/");
     const QStringList names = {"alert", "analytics", "calendar", "check", "energy", "search", "turbine", "wrench"};
     QJsonArray pages;
     for (int p = 0; p < kPages; ++p) {

@@ -27,8 +27,7 @@ void startDashboardToolkit()
         installGustrelFontSubstitutes();
         CVNQtLib::init();
         CVNQtLib::cvnRegisterChartControls();
-        const QString theme =
-            QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("../../app/windfarm-theme");
+        const QString theme = QStringLiteral(CORVANE_SOURCE_DIR "/app/windfarm-theme");
         CVNQtLib::cvnLoadThemeDir(theme.toUtf8().constData());
         return true;
     }();

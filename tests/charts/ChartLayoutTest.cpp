@@ -51,8 +51,9 @@ TEST(ChartLayout, LabelsAndLeftLegendKeepTheirPlaces)
     ChartPaintProbe left(line.widget.size());
     line.probe(left);
     for (const ProbedText& t : left.drawnTexts())
-        if (t.text == "0")
+        if (t.text == "0") {
             EXPECT_LE(t.box.right(), 56 - 6 + 0.5);
+        }
 
     // The bar chart labels every category.
     ChartFixture<CVNQBarChart, CVNQBarChartImpl> bars(QSize(696, 420));

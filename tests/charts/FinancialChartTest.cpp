@@ -204,8 +204,9 @@ TEST(FinancialChart, MovingAverages)
             double direct = 0;
             const bool defined = c.impl->movingAverage(period, i, direct);
             EXPECT_EQ(defined, !qIsNaN(line.at(i - 3))) << period << " at " << i;
-            if (defined)
+            if (defined) {
                 EXPECT_NEAR(line.at(i - 3), direct, 1e-9) << period << " at " << i;
+            }
         }
     }
     EXPECT_FALSE(c.impl->movingAverage(5, 20, average)); // the window holds the gap

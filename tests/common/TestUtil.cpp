@@ -36,6 +36,18 @@ bool writeFile(const QString& dir, const QString& relativePath, const QByteArray
     return f.write(bytes) == bytes.size();
 }
 
+QString sourcePath(const QString& relative)
+{
+    return QStringLiteral(CORVANE_SOURCE_DIR "/") + relative;
+}
+
+QString shotPath(const QString& fileName)
+{
+    const QString dir = QStringLiteral(CORVANE_TEST_OUTPUT_DIR);
+    QDir().mkpath(dir);
+    return dir + QLatin1Char('/') + fileName;
+}
+
 void startToolkit()
 {
     CVNQtLib::init();

@@ -30,6 +30,15 @@ Json::Value json(const char* text);
 // Writes bytes to dir/relativePath, creating folders on the way.
 bool writeFile(const QString& dir, const QString& relativePath, const QByteArray& bytes);
 
+// A path in the source tree, relative to its root ("app/icons/wind.svg").
+// Taken from the build, not from __FILE__, which holds a relative path when
+// the compiler was given one.
+QString sourcePath(const QString& relative);
+
+// Where a test keeps an image for people to look at: fileName in a folder
+// of the build tree, created on first use.
+QString shotPath(const QString& fileName);
+
 // Starts the toolkit (built-in images, styles, control registry); repeated
 // calls do nothing more.
 void startToolkit();

@@ -20,6 +20,9 @@ int main(int argc, char** argv)
 {
     pinGlDriver();
     ::testing::InitGoogleTest(&argc, argv);
+    // Listing the cases (CTest's discovery) needs no display.
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
     QApplication::setAttribute(Qt::AA_UseDesktopOpenGL);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

@@ -1,7 +1,7 @@
 // Every control of this folder in every state on one page, themed by the
 // application's wind-farm theme (with entries added for the controls it
-// does not theme), painted and saved as PNG (CVN_GALLERY_DIR, else the temp
-// folder) for a look. The checks make sure each control inked its cell and
+// does not theme), painted and saved as PNG into the build
+// tree for a look. The checks make sure each control inked its cell and
 // that the state faces differ. The page is grabbed without a window of its
 // own: the GL driver Qt loads for a window reports a leak at exit under the
 // sanitizers.
@@ -80,8 +80,7 @@ QByteArray svg(const char* body)
 // kExtraEntries added, and the check and radio marks as SVG files.
 bool writeTheme(const QString& dir)
 {
-    const QString source =
-        QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("../../app/windfarm-theme");
+    const QString source = TestUtil::sourcePath("app/windfarm-theme");
     QFile styleFile(source + "/style.json");
     QFile themeFile(source + "/theme.json");
     Json::Value style, theme, extraStyles, extraEntries;
@@ -274,7 +273,7 @@ TEST(Gallery, EveryControlInEveryStateWithTheApplicationTheme)
     ASSERT_TRUE(TestUtil::writeFile(empty.path(), "style.json", R"({"style": []})"));
     ASSERT_TRUE(rm()->loadThemeDir(empty.path()));
 
-    const QString out = qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/controls-gallery.png";
+    const QString out = TestUtil::shotPath("controls-gallery.png");
     EXPECT_TRUE(shot.save(out));
     std::printf("gallery: %s\n", qPrintable(out));
 

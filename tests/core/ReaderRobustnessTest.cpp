@@ -158,7 +158,7 @@ QByteArray zipOf(const std::vector<std::pair<const char*, QByteArray>>& entries)
 std::set<std::string> sourceKeys()
 {
     std::set<std::string> keys;
-    const QString toolkit = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../toolkit");
+    const QString toolkit = TestUtil::sourcePath("toolkit");
     const QRegularExpression jsonLine(QStringLiteral(R"(json|Json|attr|\["|isMember|get\(|[Kk]eys)"));
     const QRegularExpression literal(QStringLiteral(R"re("([A-Za-z_][A-Za-z0-9_]{0,39})")re"));
     QDirIterator it(toolkit, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
@@ -328,8 +328,9 @@ TEST_F(ReaderRobustnessTest, ThemeFoldersArchivesAndSkins)
     // A style file that does not parse fails the load.
     for (const QByteArray& bytes : truncationsAndNoise(kStyle, 25, 8)) {
         Json::Value root;
-        if (!jsonParse(bytes.left(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0')), root))
+        if (!jsonParse(bytes.left(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0')), root)) {
             EXPECT_FALSE(loadFolder(bytes, kTheme));
+        }
     }
 
     // Archives: every truncation loses the end record and fails; random
@@ -343,11 +344,13 @@ TEST_F(ReaderRobustnessTest, ThemeFoldersArchivesAndSkins)
         f.close();
         bool ok = true;
         EXPECT_NO_THROW(ok = rm->loadThemeFile(zipPath));
-        if (bytes.size() < archive.size() && archive.startsWith(bytes))
+        if (bytes.size() < archive.size() && archive.startsWith(bytes)) {
             EXPECT_FALSE(ok);
+        }
         EXPECT_NO_THROW(ok = rm->loadSkinFile(bytes.constData(), bytes.size()));
-        if (bytes.size() < archive.size() && archive.startsWith(bytes))
+        if (bytes.size() < archive.size() && archive.startsWith(bytes)) {
             EXPECT_FALSE(ok);
+        }
     }
     // A good archive with a badly typed style file or theme never crashes.
     for (size_t i = 0; i < styles.size(); i += 7) {
@@ -371,15 +374,17 @@ TEST_F(ReaderRobustnessTest, ZipReader)
         ZipArchive* zip = cvnZipOpenMemory(bytes.constData(), quint64(bytes.size()));
         // Cut before the end record: nothing usable is left.
         const bool cutEarly = bytes.size() < archive.size() - 22 && archive.startsWith(bytes);
-        if (cutEarly)
+        if (cutEarly) {
             EXPECT_EQ(zip, nullptr);
+        }
         if (!zip)
             continue;
         QList<ZipFileData> files;
         bool complete = false;
         EXPECT_NO_THROW(complete = cvnZipReadAll(zip, files));
-        if (bytes.size() < archive.size() && archive.startsWith(bytes))
+        if (bytes.size() < archive.size() && archive.startsWith(bytes)) {
             EXPECT_FALSE(complete && files.size() == 2) << "truncated to " << bytes.size();
+        }
         ZipEntry entry;
         const int count = cvnZipEntryCount(zip);
         for (int i = -1; i <= count; ++i)

@@ -16,7 +16,9 @@
 
 using namespace CVNQtLib;
 
-namespace {
+// Named rather than anonymous: the control macros define members no case
+// calls, which an anonymous namespace would report as unused.
+namespace WidgetBaseTest {
 
 class TestCtlImpl;
 
@@ -92,7 +94,9 @@ FillStyle colourStyle(const char* name, QColor c)
     return s;
 }
 
-} // namespace
+} // namespace WidgetBaseTest
+
+using namespace WidgetBaseTest;
 
 TEST(WidgetBase, FreshControlDefaultsAndSetters)
 {

@@ -364,8 +364,9 @@ TEST_F(ZipArchiveTest, TruncatedAndCorruptedArchivesNeverCrash)
         const bool ok = cvnZipReadAll(zip, files);
         for (int i = 0; i < cvnZipEntryCount(zip); ++i) {
             ZipEntry e;
-            if (cvnZipGetEntry(zip, i, e) == ZipOk)
+            if (cvnZipGetEntry(zip, i, e) == ZipOk) {
                 EXPECT_LT(strlen(e.name), size_t(kZipMaxName));
+            }
         }
         EXPECT_EQ(cvnZipClose(zip), ZipOk);
         return ok;

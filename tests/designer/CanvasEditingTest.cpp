@@ -114,7 +114,7 @@ TEST(DesignerCanvas, ShiftClickToggles)
     EXPECT_TRUE(canvas.IsInSelected(title));
     EXPECT_TRUE(canvas.IsInSelected(go));
     canvas.resize(640, 420);
-    EXPECT_TRUE(canvas.grab().save(qEnvironmentVariable("CVN_SCREENSHOT_DIR", QDir::tempPath()) + "/designer-two.png"));
+    EXPECT_TRUE(canvas.grab().save(TestUtil::shotPath("designer-two.png")));
     click(&canvas, onCanvas(canvas, title) + QPoint(10, 10), Qt::ShiftModifier);
     EXPECT_FALSE(canvas.IsInSelected(title));
     EXPECT_TRUE(canvas.IsInSelected(go));

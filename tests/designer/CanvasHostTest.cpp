@@ -76,8 +76,7 @@ TEST(DesignerHost, EditSaveReopen)
     text->setText("Gust");
     EXPECT_EQ(title->text(), "Gust");
 
-    const QString screenshots = qEnvironmentVariable("CVN_SCREENSHOT_DIR", QDir::tempPath());
-    EXPECT_TRUE(host.grab().save(screenshots + "/designer-host.png"));
+    EXPECT_TRUE(host.grab().save(TestUtil::shotPath("designer-host.png")));
 
     ASSERT_TRUE(host.canvas.SavePage(path));
     const Json::Value saved = pageJson(host.canvas.GetCurWindow());

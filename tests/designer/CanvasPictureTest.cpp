@@ -49,7 +49,7 @@ void defineFills()
 
 QString pageFile(const char* name)
 {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../layout/pages/") + name);
+    return TestUtil::sourcePath(QStringLiteral("tests/layout/pages/") + name);
 }
 
 // Every control of the page shown in the window (all of them for the
@@ -77,10 +77,9 @@ struct Both
         EXPECT_TRUE(canvas.OpenJsonFile(file));
         onCanvas = canvas.grab().toImage();
         inWindow = window.grab().toImage();
-        const QString dir = qEnvironmentVariable("CVN_SCREENSHOT_DIR", QDir::tempPath());
         const QString base = QFileInfo(file).baseName();
-        onCanvas.save(dir + "/canvas-" + base + ".png");
-        inWindow.save(dir + "/window-" + base + ".png");
+        onCanvas.save(TestUtil::shotPath("canvas-" + base + ".png"));
+        inWindow.save(TestUtil::shotPath("window-" + base + ".png"));
     }
     CVNQWindow window;
     CVNQCanvas canvas;

@@ -50,7 +50,7 @@ QMap<QString, QRect> places(QWidget* window)
 TEST(DesignerPageSave, UneditedSaveKeepsEveryKey)
 {
     QTemporaryDir dir;
-    const QDir repo(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../.."));
+    const QDir repo(TestUtil::sourcePath(QString()));
     const QString nested = repo.filePath("tests/layout/pages/nested_layout_page.json");
     QStringList pages = {writePage(dir, "unknown.json", kUnknownPage), writePage(dir, "ribbon.json", kRibbonPage)};
     for (const QString& file :

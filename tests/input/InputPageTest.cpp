@@ -1,6 +1,6 @@
 // A page with every input control, themed from a theme folder, with one
 // combo box popup open: rendered under Xvfb and saved as a screenshot
-// (CVN_SCREENSHOT_DIR, else the temporary folder) for a look.
+// into the build tree for a look.
 
 #include "CVNQComboBox.h"
 #include "CVNQComboList.h"
@@ -249,10 +249,9 @@ TEST(InputPage, EveryInputControlRenders)
     QApplication::sendEvent(hovered, &hoverEnter);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&page)); // the focused field's look needs the active window
     ASSERT_TRUE(TestUtil::waitPainted(&page));
-    const QString outDir = qEnvironmentVariable("CVN_SCREENSHOT_DIR", QDir::tempPath());
     const QImage closed =
         QGuiApplication::primaryScreen()->grabWindow(0, page.x(), page.y(), page.width(), page.height()).toImage();
-    EXPECT_TRUE(closed.save(outDir + "/corvane-input-page-closed.png"));
+    EXPECT_TRUE(closed.save(TestUtil::shotPath("corvane-input-page-closed.png")));
     EXPECT_EQ(name->getControlImpl()->getState(), 2);
     EXPECT_EQ(offNotes->getControlImpl()->getState(), 0); // disabling leaves a text edit's state alone
 
@@ -269,7 +268,7 @@ TEST(InputPage, EveryInputControlRenders)
     QRect area = page.frameGeometry().united(list->window()->frameGeometry()).adjusted(-10, -10, 10, 10);
     const QImage shot =
         QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
-    const QString file = outDir + "/corvane-input-page.png";
+    const QString file = TestUtil::shotPath("corvane-input-page.png");
     EXPECT_TRUE(shot.save(file));
     std::printf("screenshot: %s\n", qPrintable(file));
 

@@ -77,6 +77,7 @@ TEST(AttrKeys, WrittenKeysFollowTheCurrentStateNotWhatWasRead)
     read(page, R"({"attr": {"theme": "/no/such/theme/folder"}})");
     const Json::Value pageNode = write(page);
     EXPECT_NE(jsonStdString(jsonGet(pageNode, "attr"), "theme"), "/no/such/theme/folder");
-    if (!CVNQResourceManager::getInstance()->getThemeManagerIml())
+    if (!CVNQResourceManager::getInstance()->getThemeManagerIml()) {
         EXPECT_FALSE(pageNode.isMember("attr"));
+    }
 }

@@ -65,7 +65,7 @@ TEST(ScrollViewPage, NestedPageLaysOutSwitchesScrollsAndResizes)
 {
     LayoutTest::initToolkit();
     registerPageStyles();
-    const QString file = QFileInfo(QStringLiteral(__FILE__)).dir().filePath("pages/nested_layout_page.json");
+    const QString file = TestUtil::sourcePath("tests/layout/pages/nested_layout_page.json");
     CVNQWindow win;
     CVNQContainer* root = cvnCreatePageByFileName(&win, file);
     ASSERT_NE(root, nullptr);

@@ -1,5 +1,7 @@
 #include "RealFilesSupport.h"
 
+#include "TestUtil.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -30,7 +32,7 @@ QString archiveFolder(QString* error)
     static QTemporaryDir dir;
     static QString failure;
     static const bool made = [] {
-        const QString script = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("make_archives.py");
+        const QString script = TestUtil::sourcePath("tests/realfiles/make_archives.py");
         QProcess python;
         python.start(QStringLiteral("python3"), {script, dir.path()});
         if (!python.waitForFinished(60000) || python.exitStatus() != QProcess::NormalExit || python.exitCode() != 0) {

@@ -1,5 +1,5 @@
 // A realistic ribbon painted in the office and the compact mode and saved as
-// PNG (CVN_GALLERY_DIR, else the temp folder) for a look; the checks make
+// PNG into the build tree for a look; the checks make
 // sure the rows, the page and the groups inked where the layout put them.
 
 #include "CVNQRibbonGroup.h"
@@ -12,17 +12,6 @@
 
 using namespace CVNQtLib;
 using namespace ControlsTest;
-
-namespace {
-
-QString galleryDir()
-{
-    const QString dir = qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath());
-    QDir().mkpath(dir);
-    return dir;
-}
-
-} // namespace
 
 TEST(RibbonScreenshot, BothModesPaintRowsPageAndGroups)
 {
@@ -37,7 +26,7 @@ TEST(RibbonScreenshot, BothModesPaintRowsPageAndGroups)
             const QString name = QStringLiteral("ribbon-%1-%2.png")
                                      .arg(mode == CVN_RIBBON_LAYOUT_OFFICE ? "office" : "compact")
                                      .arg(width);
-            EXPECT_TRUE(shot.save(galleryDir() + "/" + name));
+            EXPECT_TRUE(shot.save(TestUtil::shotPath(name)));
 
             // Group background (250, 252, 255) inside the first group; tab row.
             const CVNQRibbonGroup* group = bar.currentPageWidget()->groupAt(0);
@@ -57,6 +46,6 @@ TEST(RibbonScreenshot, BothModesPaintRowsPageAndGroups)
     ASSERT_NE(menu, nullptr);
     menu->adjustSize();
     const QImage menuShot = render(menu);
-    EXPECT_TRUE(menuShot.save(galleryDir() + "/ribbon-menu.png"));
+    EXPECT_TRUE(menuShot.save(TestUtil::shotPath("ribbon-menu.png")));
     EXPECT_TRUE(colourBox(menuShot, QColor(62, 111, 210), 60).isValid());
 }

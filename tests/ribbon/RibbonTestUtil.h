@@ -18,7 +18,7 @@ namespace RibbonTest {
 // The application's icons, straight from the source tree.
 inline QString iconDir()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../app/icons/");
+    return TestUtil::sourcePath("app/icons/");
 }
 
 inline QString realisticConfig()

@@ -68,7 +68,7 @@ TEST(FlowView, DrawsCardsConnectionsAndArrowsInsideTheView)
     g.view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&g.view));
     const QImage img = g.view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    img.save(qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/flowview.png");
+    img.save(TestUtil::shotPath("flowview.png"));
     // "a" at (0, 0) with size (0.1, 0.1): an 86 x 66 card from the top-left.
     EXPECT_TRUE(hasColorIn(img, QRect(60, 45, 20, 15), QColor(30, 36, 44), 2));
     EXPECT_FALSE(hasColorIn(img, QRect(90, 20, 4, 20), QColor(30, 36, 44), 2));

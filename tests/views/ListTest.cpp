@@ -23,9 +23,7 @@ namespace {
 
 QString iconPath(const char* name)
 {
-    return QFileInfo(QStringLiteral(__FILE__))
-        .absoluteDir()
-        .absoluteFilePath(QStringLiteral("../../app/icons/%1.svg").arg(name));
+    return TestUtil::sourcePath(QStringLiteral("app/icons/%1.svg").arg(name));
 }
 
 } // namespace
@@ -62,7 +60,7 @@ TEST(List, ThemedItemsWithIconsHoverAndSelection)
     auto grab = [&] { return list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
     ASSERT_TRUE(QTest::qWaitFor([&] { return hasColorIn(grab(), hovered, QColor(52, 84, 120), 2); }));
     QImage img = grab();
-    img.save(qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/list_themed.png");
+    img.save(TestUtil::shotPath("list_themed.png"));
     EXPECT_TRUE(hasColorIn(img, selected, QColor(40, 130, 110), 2));
     EXPECT_TRUE(hasColorIn(img, list.visualItemRect(list.item(0)), QColor(34, 40, 50), 2));
     EXPECT_TRUE(hasColorIn(img, QRect(0, img.height() - 3, 20, 3), QColor(24, 28, 36), 2));

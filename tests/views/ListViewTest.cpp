@@ -94,7 +94,7 @@ struct TemplateList
     QImage shot(const char* file)
     {
         QImage img = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        img.save(qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/" + file);
+        img.save(TestUtil::shotPath(file));
         return img;
     }
     QRect rowRect(int row) const { return view.visualRect(rows->index(row, 0)); }

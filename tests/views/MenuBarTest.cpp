@@ -69,7 +69,7 @@ TEST(MenuBar, HoverFollowsThePointerOverItsMenus)
     EXPECT_EQ(bar->getImpl()->hoverIndex, 1);
 
     const QImage img = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    img.save(qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/corvane-menubar.png");
+    img.save(TestUtil::shotPath("corvane-menubar.png"));
     QRect hot = bar->actionGeometry(items.at(1));
     hot.setHeight(bar->height());
     EXPECT_TRUE(hasColorIn(img, hot, kHot, 2));

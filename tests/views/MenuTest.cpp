@@ -1,6 +1,6 @@
 // Menus from code and from menu files: icon items, sub-menus, hover, the
 // icon column, the menu keys and the theme entry. Open menus are grabbed
-// into PNGs (CVN_GALLERY_DIR, else the temp folder).
+// into PNGs in the build tree.
 
 #include "CVNQControlFactory.h"
 #include "CVNQMenu.h"
@@ -63,7 +63,7 @@ struct PaintRegions : QObject
 QImage shot(QWidget& w, const QString& file)
 {
     const QImage img = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    img.save(qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/" + file);
+    img.save(TestUtil::shotPath(file));
     return img;
 }
 
@@ -76,7 +76,7 @@ TEST(Menu, IconItemsHoverAndTheIconColumnFromCode)
     CVNQMenu menu;
     CVNQMenu twin; // the same items without the icon column
     for (CVNQMenu* m : {&menu, &twin}) {
-        m->addIconAction(QFileInfo(__FILE__).absoluteDir().filePath("../../app/icons/wind.SVG"), "Wind");
+        m->addIconAction(TestUtil::sourcePath("app/icons/wind.SVG"), "Wind");
         m->addIconAction(pngIcon(dir), "Energy output forecast");
         m->addMenu(new CVNQMenu("More", m));
     }

@@ -1,7 +1,7 @@
 // A 1,000-row grid styled by the dashboard's theme folder (its "WindTable"
 // and scroll-bar entries), with every row state, status icons, a check-box
 // column and a template column, shown on the real window system and saved
-// as PNG (CVN_GALLERY_DIR, else the temp folder) at the top, scrolled to the
+// as PNG into the build tree at the top, scrolled to the
 // middle and at the end.
 
 #include "CVNQContainer.h"
@@ -23,11 +23,6 @@ using namespace TableTest;
 
 namespace {
 
-QString sourcePath(const char* relative)
-{
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(QString::fromLatin1(relative));
-}
-
 CVNQPushButton* templateButton(const QString& name, const QString& caption)
 {
     auto* b = new CVNQPushButton;
@@ -44,7 +39,7 @@ QImage shot(CVNQTableView& view, const QString& file)
 {
     TestUtil::flushEvents();
     QImage img = view.grab().toImage();
-    img.save(qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/" + file);
+    img.save(TestUtil::shotPath(file));
     return img;
 }
 
@@ -54,10 +49,10 @@ TEST(TableViewGallery, ThousandRowsInTheDashboardTheme)
 {
     initToolkit();
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    ASSERT_TRUE(rm->loadThemeDir(sourcePath("../../app/windfarm-theme")));
-    const QStringList statusIcons = {sourcePath("../../app/icons/check.svg"), sourcePath("../../app/icons/wrench.svg"),
-                                     sourcePath("../../app/icons/alert.svg"),
-                                     sourcePath("../../app/icons/offline.svg")};
+    ASSERT_TRUE(rm->loadThemeDir(TestUtil::sourcePath("app/windfarm-theme")));
+    const QStringList statusIcons = {
+        TestUtil::sourcePath("app/icons/check.svg"), TestUtil::sourcePath("app/icons/wrench.svg"),
+        TestUtil::sourcePath("app/icons/alert.svg"), TestUtil::sourcePath("app/icons/offline.svg")};
     const QStringList statusTexts = {"Active", "Maintenance", "Fault", "Offline"};
 
     {

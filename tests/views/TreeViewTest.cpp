@@ -31,9 +31,7 @@ const QColor kSelected(47, 111, 235);
 
 QString appIcon(const char* name)
 {
-    return QFileInfo(QStringLiteral(__FILE__))
-        .absoluteDir()
-        .absoluteFilePath(QStringLiteral("../../app/icons/") + QString::fromLatin1(name));
+    return TestUtil::sourcePath(QStringLiteral("app/icons/") + QString::fromLatin1(name));
 }
 
 QStringList g_painterWarnings;
@@ -104,7 +102,7 @@ TEST(TreeView, ThemedRowsWithIconsInEveryLook)
     }));
     const QImage img = tree->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     qInstallMessageHandler(previous);
-    img.save(qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/corvane-tree.png");
+    img.save(TestUtil::shotPath("corvane-tree.png"));
     EXPECT_TRUE(g_painterWarnings.isEmpty()) << qPrintable(g_painterWarnings.join('\n'));
 
     // Rows are 30 px; selection (state 2), hover (1), normal (0), and the

@@ -2,7 +2,7 @@
 // menu bar with two menus, a tree with icon rows, a template list view and
 // an icon list; a flow view with three cards joins them in code, and a menu
 // from a menu file pops up beside the window. Window and menu are saved as
-// PNG (CVN_GALLERY_DIR, else the temp folder) and every region is checked
+// PNG into the build tree and every region is checked
 // for its theme's fill and its text.
 
 #include "CVNQContainer.h"
@@ -31,14 +31,12 @@ using namespace TableTest;
 
 namespace {
 
-const QColor kBack(0x0F, 0x12, 0x18), kPanel(0x16, 0x1B, 0x24), kRow(0x1E, 0x25, 0x33), kCard(0x24, 0x2C, 0x3C);
+const QColor kPanel(0x16, 0x1B, 0x24), kRow(0x1E, 0x25, 0x33), kCard(0x24, 0x2C, 0x3C);
 const QColor kBar(0x0B, 0x0E, 0x13), kMenu(0x20, 0x26, 0x36), kText(0xE6, 0xEA, 0xF0), kFlow(0x12, 0x15, 0x1A);
 
 QString icon(const char* name)
 {
-    return QFileInfo(QStringLiteral(__FILE__))
-        .absoluteDir()
-        .absoluteFilePath(QStringLiteral("../../app/icons/%1.svg").arg(name));
+    return TestUtil::sourcePath(QStringLiteral("app/icons/%1.svg").arg(name));
 }
 
 void fillRow(const CVNQListView*, const QWidget* itemTemplate, const QModelIndex& index)
@@ -49,7 +47,7 @@ void fillRow(const CVNQListView*, const QWidget* itemTemplate, const QModelIndex
 
 QImage save(const QImage& img, const char* file)
 {
-    img.save(qEnvironmentVariable("CVN_GALLERY_DIR", QDir::tempPath()) + "/" + file);
+    img.save(TestUtil::shotPath(file));
     return img;
 }
 

@@ -10,11 +10,11 @@
 // own keys from the written object (cvnOwnAttr) and then writes each under
 // its rule; a key whose value went back to the default is then absent.
 
+#include "CVNJsonFwd.h"
 #include "CVNQGlobal.h"
 #include "CVNQTypes.h"
 
 #include <initializer_list>
-#include <json/json.h>
 
 namespace CVNQtLib {
 

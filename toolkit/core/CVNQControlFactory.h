@@ -4,13 +4,13 @@
 // functions and property tables, and JSON nodes (page files, menu files,
 // "child" arrays) become live control trees.
 
+#include "CVNJsonFwd.h"
 #include "CVNQGlobal.h"
 
 #include <QString>
 #include <QVector>
 #include <functional>
 #include <initializer_list>
-#include <json/json.h>
 
 class QWidget;
 

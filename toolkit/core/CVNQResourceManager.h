@@ -9,6 +9,7 @@
 // archive). GUI thread only.
 
 #include "CVNGlobalConfig.h"
+#include "CVNJsonFwd.h"
 #include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
 
@@ -18,7 +19,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include <json/json.h>
 #include <functional>
 #include <memory>
 

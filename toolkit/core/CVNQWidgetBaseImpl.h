@@ -7,6 +7,7 @@
 // painters all controls share (fill styles, nine-patch images, raster and
 // SVG images, icons, horizontal and vertical text).
 
+#include "CVNJsonFwd.h"
 #include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
 #include "CVNQTypes.h"
@@ -19,7 +20,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <json/json.h>
 #include <map>
 #include <string>
 
