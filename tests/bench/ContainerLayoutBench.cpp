@@ -72,8 +72,12 @@ void BM_ContainerColumnBuild(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ContainerColumnBuild)->Arg(250)->Arg(1000)->Arg(2000)->Complexity(benchmark::oNSquared)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_ContainerColumnBuild)
+    ->Arg(250)
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Complexity(benchmark::oNSquared)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

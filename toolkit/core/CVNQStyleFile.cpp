@@ -64,7 +64,7 @@ FillStyle readFillEntry(const Json::Value& e, float scale)
             if (scale > 0.0f) {
                 const float scaled = float(v) * scale;
                 v = std::fabs(scaled) < float(kCvnWidgetRange) ? int(scaled)
-                                                                : (scaled < 0 ? -kCvnWidgetRange : kCvnWidgetRange);
+                                                               : (scaled < 0 ? -kCvnWidgetRange : kCvnWidgetRange);
             }
             d.margin[fileToRecord[i]] = cvnClampToWidgetRange(v);
         }

@@ -197,9 +197,11 @@ void CVNQContainerImpl::linePass(bool vertical)
         const bool keepsLength = useSpacers ? !items[i].spacer : items[i].fixed;
         const int wanted = keepsLength ? items[i].cur : lengths[i];
         if (vertical)
-            placeChild(list[i], *states[i], true, crossNear, p, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
+            placeChild(list[i], *states[i], true, crossNear, p, lengths[i], wanted, crossAvail, items[i].spacer,
+                       thickness[i]);
         else
-            placeChild(list[i], *states[i], false, p, crossNear, lengths[i], wanted, crossAvail, items[i].spacer, thickness[i]);
+            placeChild(list[i], *states[i], false, p, crossNear, lengths[i], wanted, crossAvail, items[i].spacer,
+                       thickness[i]);
         pos += qint64(lengths[i]) + s;
     }
 }
