@@ -35,22 +35,32 @@ CVNQ_EXPORT void cvnSetIsInDesigner(bool inDesigner);
 CVNQ_EXPORT bool cvnIsInDesigner();
 CVNQ_EXPORT void cvnEnableSerializeChild(bool enable);
 CVNQ_EXPORT bool cvnIsSerializeChild();
-// Serialises children for its lifetime, then restores the switch: a writer
-// that needs a whole subtree must not depend on the caller's setting.
-class CVNQSerializeChildScope
+// How controls write themselves while the scope lasts, then restores both
+// switches: with or without their children, and whether in designer mode
+// (places and sizes taken from the live widgets instead of the controls'
+// layout records). A writer that needs a whole subtree must not depend on
+// the caller's settings.
+class CVNQWriteModeScope
 {
 public:
-    CVNQSerializeChildScope()
-        : m_saved(cvnIsSerializeChild())
+    explicit CVNQWriteModeScope(bool children, bool inDesigner = cvnIsInDesigner())
+        : m_children(cvnIsSerializeChild())
+        , m_inDesigner(cvnIsInDesigner())
     {
-        cvnEnableSerializeChild(true);
+        cvnEnableSerializeChild(children);
+        cvnSetIsInDesigner(inDesigner);
     }
-    ~CVNQSerializeChildScope() { cvnEnableSerializeChild(m_saved); }
-    CVNQSerializeChildScope(const CVNQSerializeChildScope&) = delete;
-    CVNQSerializeChildScope& operator=(const CVNQSerializeChildScope&) = delete;
+    ~CVNQWriteModeScope()
+    {
+        cvnEnableSerializeChild(m_children);
+        cvnSetIsInDesigner(m_inDesigner);
+    }
+    CVNQWriteModeScope(const CVNQWriteModeScope&) = delete;
+    CVNQWriteModeScope& operator=(const CVNQWriteModeScope&) = delete;
 
 private:
-    bool m_saved;
+    bool m_children;
+    bool m_inDesigner;
 };
 // True when the executable is the maker's emulator or designer tool.
 CVNQ_EXPORT bool cvnIsQtEmulator();

@@ -186,7 +186,7 @@ void CVNQCanvasWindow::toJsonString(QString& out) const
     // Nested controls are written only while the toolkit serialises
     // children; a page file without them would lose every control below the
     // top level.
-    CVNQSerializeChildScope withChildren;
+    CVNQWriteModeScope withChildren(true);
     Json::Value elements(Json::arrayValue);
     for (QObject* child : children()) {
         ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(child);

@@ -107,20 +107,6 @@ Json::Value mergedNode(const Json::Value& orig, const Json::Value& base, const J
 
 } // namespace
 
-CVNQWriteModeScope::CVNQWriteModeScope(bool children, bool inDesigner)
-    : m_children(cvnIsSerializeChild())
-    , m_inDesigner(cvnIsInDesigner())
-{
-    cvnEnableSerializeChild(children);
-    cvnSetIsInDesigner(inDesigner);
-}
-
-CVNQWriteModeScope::~CVNQWriteModeScope()
-{
-    cvnEnableSerializeChild(m_children);
-    cvnSetIsInDesigner(m_inDesigner);
-}
-
 CVNQPageSource::CVNQPageSource(Json::Value root)
     : m_root(std::move(root))
 {}

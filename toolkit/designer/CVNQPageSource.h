@@ -19,22 +19,6 @@ class QWidget;
 
 namespace CVNQtLib {
 
-// How the controls write themselves while the scope lasts: with or without
-// their children, and whether in designer mode (places and sizes taken from
-// the live widgets instead of the controls' layout records).
-class CVNQWriteModeScope
-{
-public:
-    CVNQWriteModeScope(bool children, bool inDesigner);
-    ~CVNQWriteModeScope();
-    CVNQWriteModeScope(const CVNQWriteModeScope&) = delete;
-    CVNQWriteModeScope& operator=(const CVNQWriteModeScope&) = delete;
-
-private:
-    bool m_children;
-    bool m_inDesigner;
-};
-
 class CVNQPageSource
 {
 public:

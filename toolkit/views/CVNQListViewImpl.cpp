@@ -46,7 +46,7 @@ void CVNQListViewImpl::createComplete()
 
 void CVNQListViewImpl::keepTemplateNode(CVNQContainer* itemTemplate)
 {
-    CVNQSerializeChildScope withChildren;
+    CVNQWriteModeScope withChildren(true);
     m_templateNode = Json::Value(Json::objectValue);
     itemTemplate->serializeJsonValue(&m_templateNode, false);
 }
