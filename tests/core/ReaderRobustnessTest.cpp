@@ -23,6 +23,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QOpenGLWidget>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -501,6 +502,11 @@ TEST_P(EveryControlType, ReadsMistypedNodes)
         }
         Json::Value written;
         EXPECT_NO_THROW(control->serializeJsonValue(&written, false)) << type;
+        // An OpenGL chart paints through a multisampled surface of its own
+        // size; at the largest side a minimum size read from the node allows,
+        // that costs seconds a chart and checks nothing more of the reading.
+        if (qobject_cast<QOpenGLWidget*>(w.get()))
+            w->setMinimumSize(0, 0);
         w->resize(60, 40);
         QImage image(60, 40, QImage::Format_ARGB32_Premultiplied);
         EXPECT_NO_THROW(w->render(&image)) << type;
