@@ -22,18 +22,25 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
-// The window as the primary screen shows it, only when all of it lies on
-// that screen: the screen cannot see what is off it.
-QPixmap grabFromScreen(QWidget* window)
+// True when the window is shown with all of it on the primary screen: only
+// then can the screen show it, as it cannot see what is off it.
+bool wholeOnScreen(QWidget* window)
 {
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen || !window->isVisible() ||
-        !screen->geometry().contains(QRect(window->mapToGlobal(QPoint(0, 0)), window->size())))
+    return screen && window->isVisible() &&
+           screen->geometry().contains(QRect(window->mapToGlobal(QPoint(0, 0)), window->size()));
+}
+
+// The window as the primary screen shows it (see wholeOnScreen).
+QPixmap grabFromScreen(QWidget* window)
+{
+    if (!wholeOnScreen(window))
         return QPixmap();
-    return screen->grabWindow(window->winId());
+    return QGuiApplication::primaryScreen()->grabWindow(window->winId());
 }
 
 // The window rendered by its widgets. QWidget::grab leaves OpenGL surfaces
@@ -113,6 +120,47 @@ int captureScreenshot(QWidget* window, const QString& path)
     const int code = saveWindowScreenshot(window, path);
     QCoreApplication::exit(code);
     return code;
+}
+
+namespace {
+
+// How often a due screenshot looks again whether the window has settled.
+constexpr int kSettlePollMs = 10;
+
+// The screenshot of captureScreenshot, taken once the drawer action (when
+// one is still due) has run and the window is at rest and, when it is to be
+// grabbed from the screen, exposed there. The repaint puts the settled
+// picture on screen first: a change and the due screenshot can fall into
+// one pass of a slow event loop.
+void captureWhenSettled(WindFarmWindow* window, const QString& path, const std::shared_ptr<bool>& drawerDue)
+{
+    const bool exposed = window->windowHandle() && window->windowHandle()->isExposed();
+    if (*drawerDue || !window->isAtRest() || (wholeOnScreen(window) && !exposed)) {
+        QTimer::singleShot(kSettlePollMs, window,
+                           [window, path, drawerDue]() { captureWhenSettled(window, path, drawerDue); });
+        return;
+    }
+    window->repaint();
+    captureScreenshot(window, path);
+}
+
+} // namespace
+
+void armGustrelActions(WindFarmWindow& window, const GustrelOptions& options, int drawerDelayMs, int screenshotDelayMs)
+{
+    const auto drawerDue = std::make_shared<bool>(options.drawer);
+    if (options.drawer) {
+        QTimer::singleShot(drawerDelayMs, &window, [&window, drawerDue]() {
+            window.setCurrentPage(1);
+            window.selectTurbine(QStringLiteral("WTG-007"));
+            *drawerDue = false;
+        });
+    }
+    if (!options.screenshotPath.isEmpty()) {
+        const QString path = options.screenshotPath;
+        QTimer::singleShot(screenshotDelayMs, &window,
+                           [&window, path, drawerDue]() { captureWhenSettled(&window, path, drawerDue); });
+    }
 }
 
 namespace {
@@ -226,17 +274,7 @@ int runGustrel(int argc, char** argv)
         window.setLanguage(1);
     window.setCurrentPage(options.page);
     window.show();
-
-    if (options.drawer) {
-        QTimer::singleShot(180, &window, [&window]() {
-            window.setCurrentPage(1);
-            window.selectTurbine(QStringLiteral("WTG-007"));
-        });
-    }
-    if (!options.screenshotPath.isEmpty()) {
-        const QString path = options.screenshotPath;
-        QTimer::singleShot(1400, &window, [&window, path]() { captureScreenshot(&window, path); });
-    }
+    armGustrelActions(window, options);
 
     const int result = app.exec();
     CVNQtLib::shutdown();

@@ -6,6 +6,8 @@
 #include <QString>
 
 class QWidget;
+class WindFarmWindow;
+struct GustrelOptions;
 
 // Exit codes besides the event loop's own result.
 constexpr int kGustrelExitThemeMissing = 1;
@@ -19,6 +21,19 @@ int saveWindowScreenshot(QWidget* window, const QString& path);
 
 // saveWindowScreenshot, then quits the event loop with its code.
 int captureScreenshot(QWidget* window, const QString& path);
+
+// When the command line's delayed actions fall due after the window is shown.
+constexpr int kGustrelDrawerDelayMs = 180;
+constexpr int kGustrelScreenshotDelayMs = 1400;
+
+// Arms the command line's delayed actions on the shown window: with
+// options.drawer, after drawerDelayMs the turbines page with WTG-007's detail
+// drawer opening; with a screenshot path, after screenshotDelayMs the
+// screenshot (captureScreenshot). However late a slow start lets them run,
+// the screenshot waits until the drawer action has run and the window is at
+// rest and on screen, and then repaints the window before it is grabbed.
+void armGustrelActions(WindFarmWindow& window, const GustrelOptions& options, int drawerDelayMs = kGustrelDrawerDelayMs,
+                       int screenshotDelayMs = kGustrelScreenshotDelayMs);
 
 // The dashboard's start-up after the application object exists, shared by
 // the program and its tests: the font stand-ins, the toolkit, the chart

@@ -292,6 +292,23 @@ void WindFarmWindow::slideDrawer(CVNQContainer* drawer, bool& flag, int generati
                        [this, drawer, &flag, generation]() { finishDrawer(drawer, flag, generation); });
 }
 
+bool WindFarmWindow::drawersAtRest() const
+{
+    const auto atRest = [](const CVNQContainer* drawer, bool expanded) {
+        return !drawer->isResizeAnimationRunning() && drawer->getChildLayout() == CVNQContainer::Vertical &&
+               drawer->isHidden() != expanded;
+    };
+    return atRest(detailDrawer, detailExpanded) && atRest(editorDrawer, editorExpanded);
+}
+
+bool WindFarmWindow::isAtRest() const
+{
+    for (const CVNQChartBase* chart : findChildren<CVNQChartBase*>())
+        if (chart->animationProgress() < 1.0)
+            return false;
+    return drawersAtRest();
+}
+
 void WindFarmWindow::finishDrawer(CVNQContainer* drawer, bool& flag, int generation)
 {
     if (!drawerStepDue(drawer, flag, generation, &WindFarmWindow::finishDrawer))

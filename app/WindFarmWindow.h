@@ -67,6 +67,12 @@ public:
 
     bool isDetailExpanded() const { return detailExpanded; }
     bool isEditorExpanded() const { return editorExpanded; }
+    // Both drawers have come to rest at the side their flags name: no slide
+    // runs, the children are laid out again, a closed drawer is hidden.
+    bool drawersAtRest() const;
+    // The drawers are at rest and no chart plays its intro animation: what
+    // the window shows now stays until the next change.
+    bool isAtRest() const;
     WindFarmSimulator* getSimulator() const { return simulator; }
     const WindFarmSnapshot& getSnapshot() const { return snapshot; }
     TurbineFilterProxyModel* getProxyModel() const { return proxyModel; }

@@ -1,7 +1,5 @@
 #include "AppTestSupport.h"
 
-#include "CVNQChartBase.h"
-#include "CVNQContainer.h"
 #include "GustrelApp.h"
 #include "TestUtil.h"
 #include "WindFarmWindow.h"
@@ -23,37 +21,14 @@ bool startToolkit()
     return loaded;
 }
 
-namespace {
-
-bool drawersAtRest(const WindFarmWindow& window)
-{
-    const auto atRest = [&window](const char* name, bool expanded) {
-        auto* drawer = window.findChild<CVNQtLib::CVNQContainer*>(QString::fromLatin1(name));
-        return drawer && !drawer->isResizeAnimationRunning() &&
-               drawer->getChildLayout() == CVNQtLib::CVNQContainer::Vertical && drawer->isHidden() != expanded;
-    };
-    return atRest("detailDrawer", window.isDetailExpanded()) && atRest("editorDrawer", window.isEditorExpanded());
-}
-
-bool chartsAtRest(const WindFarmWindow& window)
-{
-    for (CVNQtLib::CVNQChartBase* chart : window.findChildren<CVNQtLib::CVNQChartBase*>())
-        if (chart->animationProgress() < 1.0)
-            return false;
-    return true;
-}
-
-} // namespace
-
 bool waitDrawersAtRest(const WindFarmWindow& window)
 {
-    return TestUtil::waitFor([&window]() { return drawersAtRest(window); });
+    return TestUtil::waitFor([&window]() { return window.drawersAtRest(); });
 }
 
 bool waitWindowAtRest(WindFarmWindow& window)
 {
-    return TestUtil::waitFor([&window]() { return drawersAtRest(window) && chartsAtRest(window); }) &&
-           TestUtil::waitPainted(&window);
+    return TestUtil::waitFor([&window]() { return window.isAtRest(); }) && TestUtil::waitPainted(&window);
 }
 
 QString gustrelExecutable()

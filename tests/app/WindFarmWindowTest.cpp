@@ -380,9 +380,9 @@ TEST_F(WindFarmWindowTest, DrawerTurnedRoundMidSlideEndsWhereItsFlagSays)
     window->selectTurbine(QStringLiteral("WTG-002"));
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
 
-    // Closed and reopened within one slide.
+    // Closed and reopened within one slide: turned round while it runs.
     window->setDetailDrawerExpanded(false);
-    ASSERT_TRUE(TestUtil::waitFor([&] { return detail->width() < WindFarmWindow::kDrawerWidth; })); // under way
+    ASSERT_TRUE(detail->isResizeAnimationRunning());
     window->setDetailDrawerExpanded(true);
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(window->isDetailExpanded());
@@ -395,7 +395,7 @@ TEST_F(WindFarmWindowTest, DrawerTurnedRoundMidSlideEndsWhereItsFlagSays)
     window->setDetailDrawerExpanded(false);
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     window->setDetailDrawerExpanded(true);
-    ASSERT_TRUE(TestUtil::waitFor([&] { return detail->width() > 0; })); // under way
+    ASSERT_TRUE(detail->isResizeAnimationRunning());
     window->setDetailDrawerExpanded(false);
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(detail->isHidden());

@@ -355,15 +355,19 @@ TEST(ListView, WritesItsTemplateAsBuiltAndReadsItBackIntoTheSameRows)
     QStandardItemModel rows;
     for (int r = 0; r < 12; ++r)
         rows.appendRow(new QStandardItem(QStringLiteral("Report %1").arg(r)));
-    // Builds the view from node, paints its rows and writes it back.
+    // Builds the view from node, paints its rows and writes it back. The
+    // view lives in a window sized before it is first shown: a top-level
+    // view would be shown by its reader at a default size, and the window
+    // system's late answer to that could undo a resize.
     auto paintAndWrite = [&](const Json::Value& node, Json::Value& written) {
-        std::unique_ptr<QWidget> w(createControlTree(node, nullptr));
-        auto* view = qobject_cast<CVNQListView*>(w.get());
+        QWidget host;
+        host.resize(360, 240);
+        auto* view = qobject_cast<CVNQListView*>(createControlTree(node, &host));
         view->setItemDisplayCallBack(&fillRow);
         view->setModel(&rows);
-        view->resize(360, 240);
-        view->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
+        view->setGeometry(0, 0, 360, 240);
+        host.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&host));
         const QImage img = view->viewport()->grab().toImage();
         view->serializeJsonValue(&written, false);
         return img;
