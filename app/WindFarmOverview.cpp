@@ -10,6 +10,7 @@
 #include "CVNQLineChart.h"
 #include "CVNQTableView.h"
 #include "WindFarmSimulator.h"
+#include "WindFarmTables.h"
 #include "WindFarmWidgets.h"
 #include "WindToggleSwitch.h"
 

@@ -7,13 +7,12 @@
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
-#include "CVNQScrollBar.h"
 #include "CVNQTableView.h"
 #include "TurbineFilterProxyModel.h"
+#include "WindFarmTables.h"
 #include "WindFarmWidgets.h"
 
 #include <QEvent>
-#include <QHeaderView>
 #include <QStandardItemModel>
 #include <QTimer>
 
@@ -56,37 +55,6 @@ const char* const kSummaryHeadersZh[SummaryColumnCount] = {"风机", "输出", "
 // Snapshot positions the overview summarises: the faulty and a maintained
 // turbine first, then two healthy ones.
 const int kSummaryPositions[] = {6, 14, 0, 1};
-
-// Writes the header texts that differ from the model's (a header rewrite
-// repaints the header, so unchanged ones are left alone).
-void setHeaders(QStandardItemModel* model, const char* const* en, const char* const* zh, int count, int language)
-{
-    if (model->columnCount() < count)
-        model->setColumnCount(count);
-    for (int c = 0; c < count; ++c) {
-        const QString text = bilingual(language, en[c], zh[c]);
-        if (model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() != text)
-            model->setHeaderData(c, Qt::Horizontal, text, Qt::DisplayRole);
-        if (model->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt() != int(Qt::AlignCenter))
-            model->setHeaderData(c, Qt::Horizontal, int(Qt::AlignCenter), Qt::TextAlignmentRole);
-    }
-}
-
-// The cell texts that both tables show.
-QString efficiencyText(double percent)
-{
-    return fixedNumber(percent, 1) + QLatin1Char('%');
-}
-
-QStandardItem* itemAt(QStandardItemModel* model, int row, int column)
-{
-    QStandardItem* item = model->item(row, column);
-    if (!item) {
-        item = new QStandardItem;
-        model->setItem(row, column, item);
-    }
-    return item;
-}
 
 // The cells of one turbine-list row. A row that already shows this turbine
 // (whole false) only gets its live values, status and note: its number, id,
@@ -181,27 +149,6 @@ void WindFarmWindow::buildTurbinesPage()
     connect(turbineTable, &QAbstractItemView::clicked, this, &WindFarmWindow::onTableClicked);
 }
 
-void WindFarmWindow::styleTable(CVNQTableView* table, bool compact)
-{
-    styleControl(table, QStringLiteral("WindTable"));
-    table->setItemHeight(compact ? kSummaryRowHeight : kTableRowHeight);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    QHeaderView* header = table->horizontalHeader();
-    header->setSectionsClickable(!compact);
-    header->setStretchLastSection(false);
-    header->setMinimumHeight(compact ? 30 : 38);
-
-    auto* vertical = new CVNQScrollBar(Qt::Vertical, table);
-    vertical->setThemeName(QStringLiteral("WindScrollV"));
-    auto* horizontal = new CVNQScrollBar(Qt::Horizontal, table);
-    horizontal->setThemeName(QStringLiteral("WindScrollH"));
-    table->setVerticalScrollBar(vertical);
-    table->setHorizontalScrollBar(horizontal);
-}
-
 void WindFarmWindow::retranslateTurbines()
 {
     const int l = language;
@@ -270,7 +217,7 @@ void WindFarmWindow::refreshTurbineList()
         turbineModel->appendRow(QList<QStandardItem*>(std::begin(cells), std::end(cells)));
     }
 
-    applyColumnWidths(turbineTable);
+    applyColumnWidths(turbineTable, kTurbineWidths, TurbineColumnCount);
 }
 
 void WindFarmWindow::refreshSummaryTable()
@@ -296,20 +243,7 @@ void WindFarmWindow::refreshSummaryTable()
         const QString icon = statusIconName(t.status);
         itemAt(summaryModel, r, SumStatus)->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
     }
-    applyColumnWidths(summaryTable);
-}
-
-void WindFarmWindow::applyColumnWidths(CVNQTableView* table)
-{
-    QVector<int> widths;
-    if (table == turbineTable)
-        widths = QVector<int>(std::begin(kTurbineWidths), std::end(kTurbineWidths));
-    else
-        widths = QVector<int>(std::begin(kSummaryWidths), std::end(kSummaryWidths));
-    for (int c = 0; c < widths.size(); ++c) {
-        if (table->columnWidth(c) != widths[c])
-            table->setColumnWidth(c, widths[c]);
-    }
+    applyColumnWidths(summaryTable, kSummaryWidths, SummaryColumnCount);
 }
 
 void WindFarmWindow::refreshTableFilterSummary()

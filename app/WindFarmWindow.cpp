@@ -7,6 +7,7 @@
 #include "GustrelResources.h"
 #include "TurbineFilterProxyModel.h"
 #include "WindFarmSimulator.h"
+#include "WindFarmStyle.h"
 #include "WindFarmWidgets.h"
 
 #include <QKeyEvent>
@@ -68,59 +69,27 @@ QString WindFarmWindow::iconPath(const QString& name)
 
 QString WindFarmWindow::statusIconName(int status)
 {
-    switch (status) {
-    case Active: return iconPath(QStringLiteral("check"));
-    case Maintenance: return iconPath(QStringLiteral("wrench"));
-    case Fault: return iconPath(QStringLiteral("alert"));
-    case Offline: return iconPath(QStringLiteral("offline"));
-    default: return QString();
-    }
+    return ::statusIconName(status);
 }
 
 QString WindFarmWindow::statusText(int status, int language)
 {
-    switch (status) {
-    case Active: return bilingual(language, "Active", "运行");
-    case Maintenance: return bilingual(language, "Maintenance", "维护");
-    case Fault: return bilingual(language, "Fault", "故障");
-    case Offline: return bilingual(language, "Offline", "离线");
-    default: return QString();
-    }
+    return ::statusText(status, language);
 }
 
 QString WindFarmWindow::statusText(int status) const
 {
-    return statusText(status, language);
+    return ::statusText(status, language);
 }
 
 QVector<QPair<QString, int>> WindFarmWindow::statusItems() const
 {
-    QVector<QPair<QString, int>> items;
-    for (int status = Active; status <= Offline; ++status)
-        items.append({statusText(status), status});
-    return items;
+    return ::statusItems(language);
 }
 
 ChartTheme WindFarmWindow::windChartTheme()
 {
-    ChartTheme t;
-    t.name = QStringLiteral("Gustrel");
-    t.backgroundColor = QColor(16, 36, 38);
-    t.plotBackgroundColor = QColor(16, 36, 38);
-    t.textColor = QColor(242, 248, 246);
-    t.axisColor = QColor(46, 76, 78);
-    t.secondaryTextColor = QColor(125, 151, 148);
-    t.gridColor = QColor(30, 59, 61);
-    t.crosshairColor = QColor(0, 239, 134, 190);
-    t.palette = {QColor(0, 239, 134), QColor(70, 191, 188), QColor(255, 189, 74), QColor(164, 109, 210)};
-    t.titleFontSize = 16;
-    t.labelFontSize = 11;
-    t.tooltipFontSize = 12;
-    t.lineWidth = 2.2;
-    t.symbolRadius = 3.2;
-    t.hoverSymbolRadius = 5.0;
-    t.barCornerRadius = 4.0;
-    return t;
+    return ::windChartTheme();
 }
 
 void WindFarmWindow::buildUi()

@@ -9,6 +9,7 @@
 #include "CVNQChartTypes.h"
 #include "CVNQWindow.h"
 #include "WindFarmSnapshot.h"
+#include "WindFarmTables.h"
 
 #include <QPointer>
 #include <QString>
@@ -41,10 +42,9 @@ public:
     // Width of both drawers when open, and their slide time.
     static constexpr int kDrawerWidth = 390;
     static constexpr int kDrawerSlideMs = 220;
-    // Row heights of the turbine table, of the overview's summary table and
-    // the least a summary row shrinks to on a short window.
-    static constexpr int kTableRowHeight = 44;
-    static constexpr int kSummaryRowHeight = 34;
+    // Row heights of the turbine table and of the overview's summary table.
+    static constexpr int kTableRowHeight = kTurbineTableRowHeight;
+    static constexpr int kSummaryRowHeight = kSummaryTableRowHeight;
     // Highest rated power the editor accepts, in kW.
     static constexpr double kMaxRatedPowerKw = 20000.0;
 
@@ -147,8 +147,6 @@ private:
 
     // Turbine page and both tables (WindFarmTurbines.cpp).
     void buildTurbinesPage();
-    void styleTable(CVNQtLib::CVNQTableView* table, bool compact);
-    void applyColumnWidths(CVNQtLib::CVNQTableView* table);
     void retranslateTurbines();
     void refreshTurbineTables();
     void refreshTurbineList();
