@@ -1,5 +1,5 @@
 // The turbine page (title, search, status filter, the turbine table and its
-// summary line) and the refill of both turbine tables from a snapshot.
+// summary line) and the refill of the turbine table from a snapshot.
 
 #include "WindFarmWindow.h"
 
@@ -39,22 +39,6 @@ const char* const kTurbineHeadersEn[TurbineColumnCount] = {
     "#", "Turbine ID", "Location", "Wind", "Temp", "Output", "Efficiency", "Next inspection", "Status", "AI warning"};
 const char* const kTurbineHeadersZh[TurbineColumnCount] = {"#",    "风机 ID", "位置",     "风速", "温度",
                                                            "输出", "效率",    "下次检查", "状态", "AI 告警"};
-
-enum SummaryColumn
-{
-    SumId,
-    SumOutput,
-    SumEfficiency,
-    SumStatus,
-    SumNote,
-    SummaryColumnCount
-};
-const int kSummaryWidths[SummaryColumnCount] = {92, 90, 82, 108, 250};
-const char* const kSummaryHeadersEn[SummaryColumnCount] = {"Turbine", "Output", "Efficiency", "Status", "AI note"};
-const char* const kSummaryHeadersZh[SummaryColumnCount] = {"风机", "输出", "效率", "状态", "AI 说明"};
-// Snapshot positions the overview summarises: the faulty and a maintained
-// turbine first, then two healthy ones.
-const int kSummaryPositions[] = {6, 14, 0, 1};
 
 // The cells of one turbine-list row. A row that already shows this turbine
 // (whole false) only gets its live values, status and note: its number, id,
@@ -166,7 +150,6 @@ void WindFarmWindow::retranslateTurbines()
 void WindFarmWindow::refreshTurbineTables()
 {
     refreshTurbineList();
-    refreshSummaryTable();
     refreshTableFilterSummary();
 }
 
@@ -218,32 +201,6 @@ void WindFarmWindow::refreshTurbineList()
     }
 
     applyColumnWidths(turbineTable, kTurbineWidths, TurbineColumnCount);
-}
-
-void WindFarmWindow::refreshSummaryTable()
-{
-    setHeaders(summaryModel, kSummaryHeadersEn, kSummaryHeadersZh, SummaryColumnCount, language);
-    QVector<const TurbineRecord*> rows;
-    for (int position : kSummaryPositions) {
-        if (position < snapshot.turbines.size())
-            rows.append(&snapshot.turbines[position]);
-    }
-    if (summaryModel->rowCount() > rows.size())
-        summaryModel->removeRows(rows.size(), summaryModel->rowCount() - rows.size());
-    for (int r = 0; r < rows.size(); ++r) {
-        const TurbineRecord& t = *rows[r];
-        const QString texts[SummaryColumnCount] = {t.id, outputText(t.outputKw), efficiencyText(t.efficiency),
-                                                   statusText(t.status), language == 1 ? t.aiNoteZh : t.aiNoteEn};
-        // A missing row is made by its first item.
-        for (int c = 0; c < SummaryColumnCount; ++c) {
-            QStandardItem* item = itemAt(summaryModel, r, c);
-            item->setData(texts[c], Qt::DisplayRole);
-            item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
-        }
-        const QString icon = statusIconName(t.status);
-        itemAt(summaryModel, r, SumStatus)->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
-    }
-    applyColumnWidths(summaryTable, kSummaryWidths, SummaryColumnCount);
 }
 
 void WindFarmWindow::refreshTableFilterSummary()

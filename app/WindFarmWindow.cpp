@@ -6,6 +6,7 @@
 #include "CVNQStackContainer.h"
 #include "GustrelResources.h"
 #include "TurbineFilterProxyModel.h"
+#include "WindFarmOverviewPage.h"
 #include "WindFarmSimulator.h"
 #include "WindFarmStyle.h"
 #include "WindFarmWidgets.h"
@@ -121,11 +122,15 @@ void WindFarmWindow::buildUi()
         pageStack->addWidget(page);
         return page;
     };
-    overviewPage = makePage(QStringLiteral("overviewPage"), 12);
-    turbinesPage = makePage(QStringLiteral("turbinesPage"), 10);
-
     buildHeader();
-    buildOverviewPage();
+    overviewPage = new WindFarmOverviewPage(pageStack);
+    pageStack->addWidget(overviewPage);
+    connect(overviewPage, &WindFarmOverviewPage::periodChosen, simulator, &WindFarmSimulator::setPeriodDays);
+    connect(overviewPage, &WindFarmOverviewPage::turbineRequested, this, [this](const QString& id) {
+        setCurrentPage(1);
+        selectTurbine(id);
+    });
+    turbinesPage = makePage(QStringLiteral("turbinesPage"), 10);
     buildTurbinesPage();
     buildDetailDrawer();
     buildEditorDrawer();
@@ -201,6 +206,19 @@ void WindFarmWindow::setLanguage(int value)
     refreshCharts(snapshot);
 }
 
+void WindFarmWindow::refreshSnapshot(WindFarmSnapshot s)
+{
+    snapshot = s;
+    overviewPage->refreshSnapshot(snapshot);
+    refreshTurbineTables();
+    refreshDetailDrawer();
+}
+
+void WindFarmWindow::refreshCharts(WindFarmSnapshot s)
+{
+    overviewPage->refreshCharts(s);
+}
+
 void WindFarmWindow::toggleMaximized()
 {
     // The toolkit window maximises to the screen's available area itself and
@@ -220,7 +238,7 @@ void WindFarmWindow::updateNavigation()
 void WindFarmWindow::retranslate()
 {
     retranslateFrame();
-    retranslateOverview();
+    overviewPage->setLanguage(language);
     retranslateTurbines();
     retranslateDetailDrawer();
     retranslateEditor();

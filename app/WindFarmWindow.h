@@ -18,8 +18,8 @@
 class QModelIndex;
 class QStandardItemModel;
 class TurbineFilterProxyModel;
+class WindFarmOverviewPage;
 class WindFarmSimulator;
-class WindToggleSwitch;
 
 namespace CVNQtLib {
 class CVNQComboBox;
@@ -105,22 +105,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The labels of a headline card or an atmosphere tile (the tiles have
-    // no trend line).
-    struct Figure
-    {
-        CVNQtLib::CVNQLabel* caption = nullptr;
-        CVNQtLib::CVNQLabel* value = nullptr;
-        CVNQtLib::CVNQLabel* unit = nullptr;
-        CVNQtLib::CVNQLabel* trend = nullptr;
-    };
-    struct InsightCard
-    {
-        CVNQtLib::CVNQContainer* card = nullptr;
-        CVNQtLib::CVNQLabel* title = nullptr;
-        CVNQtLib::CVNQLabel* body = nullptr;
-        QString turbineId;
-    };
     struct MetricTile
     {
         CVNQtLib::CVNQLabel* caption = nullptr;
@@ -134,23 +118,11 @@ private:
     void updateNavigation();
     void updateDrawerGeometry();
 
-    // Overview page (WindFarmOverview.cpp).
-    void buildOverviewPage();
-    static Figure makeFigureColumn(QWidget* parent, const QString& captionStyle, int captionHeight, int valueSpace,
-                                   int unitWidth, int trendHeight);
-    Figure makeKpiCard(QWidget* parent, const QString& accentStyle, const QString& icon);
-    Figure makeAtmosphereTile(QWidget* parent, const QString& icon);
-    void retranslateOverview();
-    void refreshKpis();
-    void refreshOverviewValues();
-    void openInsight(int index);
-
-    // Turbine page and both tables (WindFarmTurbines.cpp).
+    // Turbine page (WindFarmTurbines.cpp).
     void buildTurbinesPage();
     void retranslateTurbines();
     void refreshTurbineTables();
     void refreshTurbineList();
-    void refreshSummaryTable();
     void onTableClicked(const QModelIndex& index);
     void focusTurbineSearch();
 
@@ -176,12 +148,10 @@ private:
     int currentPage = 0;
     WindFarmSimulator* simulator = nullptr;
     WindFarmSnapshot snapshot;
-    bool forecastVisible = true;
     bool detailExpanded = false;
     bool editorExpanded = false;
     QString selectedTurbineId;
     TurbineFilterProxyModel* proxyModel = nullptr;
-    bool chartsShownOnce = false;
     // The last validation message, kept in both languages so a language
     // switch rewrites it.
     QString editorMessageEn;
@@ -195,7 +165,7 @@ private:
     CVNQtLib::CVNQContainer* root = nullptr;
     CVNQtLib::CVNQContainer* header = nullptr;
     CVNQtLib::CVNQStackContainer* pageStack = nullptr;
-    CVNQtLib::CVNQContainer* overviewPage = nullptr;
+    WindFarmOverviewPage* overviewPage = nullptr;
     CVNQtLib::CVNQContainer* turbinesPage = nullptr;
     CVNQtLib::CVNQLabel* brandLabel = nullptr;
     CVNQtLib::CVNQLabel* userLabel = nullptr;
@@ -210,30 +180,6 @@ private:
     CVNQtLib::CVNQPushButton* minimizeButton = nullptr;
     CVNQtLib::CVNQPushButton* maximizeButton = nullptr;
     CVNQtLib::CVNQPushButton* closeButton = nullptr;
-
-    // Overview.
-    CVNQtLib::CVNQLabel* overviewTitle = nullptr;
-    CVNQtLib::CVNQLabel* updatedLabel = nullptr;
-    CVNQtLib::CVNQLabel* forecastLabel = nullptr;
-    WindToggleSwitch* forecastSwitch = nullptr;
-    Figure energyCard;
-    Figure activeCard;
-    Figure windCard;
-    Figure efficiencyCard;
-    CVNQtLib::CVNQLabel* energySection = nullptr;
-    CVNQtLib::CVNQComboBox* periodCombo = nullptr;
-    CVNQtLib::CVNQLineChart* energyChart = nullptr;
-    CVNQtLib::CVNQLabel* atmosphereSection = nullptr;
-    Figure gustTile;
-    Figure densityTile;
-    Figure humidityTile;
-    Figure temperatureTile;
-    CVNQtLib::CVNQContainer* summaryCard = nullptr;
-    CVNQtLib::CVNQLabel* summarySection = nullptr;
-    CVNQtLib::CVNQTableView* summaryTable = nullptr;
-    QStandardItemModel* summaryModel = nullptr;
-    CVNQtLib::CVNQLabel* insightsSection = nullptr;
-    QVector<InsightCard> insightCards;
 
     // Turbines page.
     CVNQtLib::CVNQLabel* turbinesTitle = nullptr;
