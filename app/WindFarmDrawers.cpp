@@ -6,6 +6,7 @@
 #include "CVNQLabel.h"
 #include "CVNQOpenGLPieChart.h"
 #include "CVNQPushButton.h"
+#include "WindFarmTurbinesPage.h"
 #include "WindFarmWidgets.h"
 
 #include <QTimer>

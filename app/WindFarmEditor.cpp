@@ -7,8 +7,8 @@
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
-#include "TurbineFilterProxyModel.h"
 #include "WindFarmSimulator.h"
+#include "WindFarmTurbinesPage.h"
 #include "WindFarmWidgets.h"
 
 #include <cmath>
@@ -133,9 +133,6 @@ void WindFarmWindow::saveEditorTurbine()
     }
     clearEditorMessage();
     animateDrawer(editorDrawer, false, editorExpanded);
-    if (searchEdit->text() != id)
-        searchEdit->setText(id);
-    proxyModel->setFilterText(id);
-    refreshTableFilterSummary();
+    turbinesPage->searchFor(id);
     selectTurbine(id.toUpper());
 }

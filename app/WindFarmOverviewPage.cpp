@@ -45,11 +45,7 @@ const int kSummaryPositions[] = {6, 14, 0, 1};
 WindFarmOverviewPage::WindFarmOverviewPage(QWidget* parent)
     : CVNQContainer(parent)
 {
-    setObjectName(QStringLiteral("overviewPage"));
-    setThemeName(QStringLiteral("WindPage"));
-    setChildSpace(12);
-    setChildPadding(24, 16, 24, 18);
-    setChildLayout(CVNQContainer::Vertical);
+    stylePage(this, QStringLiteral("overviewPage"), 12);
     CVNQContainer* page = this;
 
     // Title row.

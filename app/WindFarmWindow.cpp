@@ -9,6 +9,7 @@
 #include "WindFarmOverviewPage.h"
 #include "WindFarmSimulator.h"
 #include "WindFarmStyle.h"
+#include "WindFarmTurbinesPage.h"
 #include "WindFarmWidgets.h"
 
 #include <QKeyEvent>
@@ -112,16 +113,6 @@ void WindFarmWindow::buildUi()
     styleControl(pageStack, QStringLiteral("WindStack"));
     root->addChildWidget(pageStack, 1);
 
-    auto makePage = [this](const QString& objectName, int space) {
-        auto* page = new CVNQContainer(pageStack);
-        page->setObjectName(objectName);
-        page->setThemeName(QStringLiteral("WindPage"));
-        page->setChildSpace(space);
-        page->setChildPadding(24, 16, 24, 18);
-        page->setChildLayout(CVNQContainer::Vertical);
-        pageStack->addWidget(page);
-        return page;
-    };
     buildHeader();
     overviewPage = new WindFarmOverviewPage(pageStack);
     pageStack->addWidget(overviewPage);
@@ -130,8 +121,10 @@ void WindFarmWindow::buildUi()
         setCurrentPage(1);
         selectTurbine(id);
     });
-    turbinesPage = makePage(QStringLiteral("turbinesPage"), 10);
-    buildTurbinesPage();
+    turbinesPage = new WindFarmTurbinesPage(proxyModel, pageStack);
+    pageStack->addWidget(turbinesPage);
+    connect(turbinesPage, &WindFarmTurbinesPage::addTurbineClicked, this, &WindFarmWindow::openEditor);
+    connect(turbinesPage, &WindFarmTurbinesPage::turbineClicked, this, &WindFarmWindow::selectTurbine);
     buildDetailDrawer();
     buildEditorDrawer();
 }
@@ -167,7 +160,7 @@ void WindFarmWindow::buildHeader()
     searchButton->setObjectName(QStringLiteral("headerSearch"));
     connect(searchButton, &QPushButton::clicked, this, [this]() {
         setCurrentPage(1);
-        focusTurbineSearch();
+        turbinesPage->focusTurbineSearch();
     });
 
     userLabel = makeCenteredLabel(header, QStringLiteral("WindLabelSmBold"), 0, 24, 92);
@@ -210,13 +203,18 @@ void WindFarmWindow::refreshSnapshot(WindFarmSnapshot s)
 {
     snapshot = s;
     overviewPage->refreshSnapshot(snapshot);
-    refreshTurbineTables();
+    turbinesPage->refreshSnapshot(snapshot);
     refreshDetailDrawer();
 }
 
 void WindFarmWindow::refreshCharts(WindFarmSnapshot s)
 {
     overviewPage->refreshCharts(s);
+}
+
+void WindFarmWindow::refreshTableFilterSummary()
+{
+    turbinesPage->refreshTableFilterSummary();
 }
 
 void WindFarmWindow::toggleMaximized()
@@ -239,7 +237,7 @@ void WindFarmWindow::retranslate()
 {
     retranslateFrame();
     overviewPage->setLanguage(language);
-    retranslateTurbines();
+    turbinesPage->setLanguage(language);
     retranslateDetailDrawer();
     retranslateEditor();
     englishButton->setThemeName(language == 0 ? QStringLiteral("WindNavButtonActive")

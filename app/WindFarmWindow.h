@@ -15,23 +15,19 @@
 #include <QString>
 #include <QVector>
 
-class QModelIndex;
-class QStandardItemModel;
 class TurbineFilterProxyModel;
 class WindFarmOverviewPage;
 class WindFarmSimulator;
+class WindFarmTurbinesPage;
 
 namespace CVNQtLib {
 class CVNQComboBox;
 class CVNQContainer;
 class CVNQLabel;
-class CVNQLineChart;
 class CVNQLineEdit;
 class CVNQOpenGLPieChart;
 class CVNQPushButton;
-class CVNQScrollBar;
 class CVNQStackContainer;
-class CVNQTableView;
 } // namespace CVNQtLib
 
 class WindFarmWindow : public CVNQtLib::CVNQWindow
@@ -118,14 +114,6 @@ private:
     void updateNavigation();
     void updateDrawerGeometry();
 
-    // Turbine page (WindFarmTurbines.cpp).
-    void buildTurbinesPage();
-    void retranslateTurbines();
-    void refreshTurbineTables();
-    void refreshTurbineList();
-    void onTableClicked(const QModelIndex& index);
-    void focusTurbineSearch();
-
     // Drawers (WindFarmDrawers.cpp, WindFarmEditor.cpp).
     CVNQtLib::CVNQContainer* makeDrawer(const QString& objectName);
     void buildDetailDrawer();
@@ -166,7 +154,7 @@ private:
     CVNQtLib::CVNQContainer* header = nullptr;
     CVNQtLib::CVNQStackContainer* pageStack = nullptr;
     WindFarmOverviewPage* overviewPage = nullptr;
-    CVNQtLib::CVNQContainer* turbinesPage = nullptr;
+    WindFarmTurbinesPage* turbinesPage = nullptr;
     CVNQtLib::CVNQLabel* brandLabel = nullptr;
     CVNQtLib::CVNQLabel* userLabel = nullptr;
     CVNQtLib::CVNQPushButton* overviewButton = nullptr;
@@ -180,17 +168,6 @@ private:
     CVNQtLib::CVNQPushButton* minimizeButton = nullptr;
     CVNQtLib::CVNQPushButton* maximizeButton = nullptr;
     CVNQtLib::CVNQPushButton* closeButton = nullptr;
-
-    // Turbines page.
-    CVNQtLib::CVNQLabel* turbinesTitle = nullptr;
-    CVNQtLib::CVNQLabel* turbinesSubtitle = nullptr;
-    CVNQtLib::CVNQPushButton* addButton = nullptr;
-    CVNQtLib::CVNQLineEdit* searchEdit = nullptr;
-    CVNQtLib::CVNQComboBox* statusFilterCombo = nullptr;
-    CVNQtLib::CVNQPushButton* filterButton = nullptr;
-    CVNQtLib::CVNQTableView* turbineTable = nullptr;
-    QStandardItemModel* turbineModel = nullptr;
-    CVNQtLib::CVNQLabel* tableSummaryLabel = nullptr;
 
     // Detail drawer.
     CVNQtLib::CVNQContainer* detailDrawer = nullptr;

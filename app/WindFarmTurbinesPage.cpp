@@ -1,14 +1,16 @@
 // The turbine page (title, search, status filter, the turbine table and its
 // summary line) and the refill of the turbine table from a snapshot.
 
-#include "WindFarmWindow.h"
+#include "WindFarmTurbinesPage.h"
 
 #include "CVNQComboBox.h"
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
 #include "CVNQTableView.h"
+#include "GustrelResources.h"
 #include "TurbineFilterProxyModel.h"
+#include "WindFarmStyle.h"
 #include "WindFarmTables.h"
 #include "WindFarmWidgets.h"
 
@@ -75,9 +77,12 @@ void fillTurbineRow(QStandardItem* const (&cells)[TurbineColumnCount], const Tur
 
 } // namespace
 
-void WindFarmWindow::buildTurbinesPage()
+WindFarmTurbinesPage::WindFarmTurbinesPage(TurbineFilterProxyModel* proxy, QWidget* parent)
+    : CVNQContainer(parent)
+    , proxyModel(proxy)
 {
-    CVNQContainer* page = turbinesPage;
+    stylePage(this, QStringLiteral("turbinesPage"), 10);
+    CVNQContainer* page = this;
 
     CVNQContainer* titleRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 10);
     setFixedHeightOf(titleRow, 48);
@@ -86,7 +91,7 @@ void WindFarmWindow::buildTurbinesPage()
     turbinesSubtitle = makeLabel(titleColumn, QStringLiteral("WindLabelMuted"), 1, 18);
 
     addButton = makeButton(titleRow, QStringLiteral("WindPrimaryButton"), QString(), 138, 36,
-                           iconPath(QStringLiteral("plus")), QColor(4, 16, 11));
+                           gustrelIconPath(QStringLiteral("plus")), QColor(4, 16, 11));
     addButton->setObjectName(QStringLiteral("addTurbineButton"));
     IconStyleDesc plusStyle = addButton->getIconStyle();
     plusStyle.x = 10;
@@ -95,7 +100,7 @@ void WindFarmWindow::buildTurbinesPage()
     addButton->setShowText(true);
     // The text is centred in the room right of the icon.
     addButton->setTextOffsetX(18);
-    connect(addButton, &QPushButton::clicked, this, &WindFarmWindow::openEditor);
+    connect(addButton, &QPushButton::clicked, this, &WindFarmTurbinesPage::addTurbineClicked);
 
     CVNQContainer* filterRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 10);
     setFixedHeightOf(filterRow, 40);
@@ -104,7 +109,7 @@ void WindFarmWindow::buildTurbinesPage()
     statusFilterCombo = makeCombo(filterRow, QStringLiteral("turbineStatusFilter"), 170, 36);
 
     filterButton = makeButton(filterRow, QStringLiteral("WindIconButton"), QString(), 36, 36,
-                              iconPath(QStringLiteral("sliders")), kWindIconColour);
+                              gustrelIconPath(QStringLiteral("sliders")), kWindIconColour);
     filterButton->setEnabled(false);
 
     CVNQContainer* tableCard =
@@ -130,11 +135,12 @@ void WindFarmWindow::buildTurbinesPage()
         proxyModel->setStatusFilter(statusFilterCombo->itemData(index, Qt::UserRole).toInt());
         refreshTableFilterSummary();
     });
-    connect(turbineTable, &QAbstractItemView::clicked, this, &WindFarmWindow::onTableClicked);
+    connect(turbineTable, &QAbstractItemView::clicked, this, &WindFarmTurbinesPage::onTableClicked);
 }
 
-void WindFarmWindow::retranslateTurbines()
+void WindFarmTurbinesPage::setLanguage(int value)
 {
+    language = value;
     const int l = language;
     turbinesTitle->setText(bilingual(l, "Turbines", "风机"));
     turbinesSubtitle->setText(bilingual(l, "Live equipment status, inspections, and AI maintenance guidance",
@@ -143,17 +149,18 @@ void WindFarmWindow::retranslateTurbines()
     searchEdit->setPlaceholderText(bilingual(l, "Search by ID or location...", "按 ID 或位置搜索..."));
 
     refillCombo(statusFilterCombo,
-                QVector<QPair<QString, int>>{{bilingual(l, "All statuses", "全部状态"), -1}} + statusItems(),
+                QVector<QPair<QString, int>>{{bilingual(l, "All statuses", "全部状态"), -1}} + statusItems(language),
                 proxyModel->getStatusFilter());
 }
 
-void WindFarmWindow::refreshTurbineTables()
+void WindFarmTurbinesPage::refreshSnapshot(const WindFarmSnapshot& snapshot)
 {
-    refreshTurbineList();
+    turbineCount = snapshot.turbineCount;
+    refreshTurbineList(snapshot);
     refreshTableFilterSummary();
 }
 
-void WindFarmWindow::refreshTurbineList()
+void WindFarmTurbinesPage::refreshTurbineList(const WindFarmSnapshot& snapshot)
 {
     const QVector<TurbineRecord>& turbines = snapshot.turbines;
     const int n = turbines.size();
@@ -184,7 +191,7 @@ void WindFarmWindow::refreshTurbineList()
                 for (int c = 0; c < TurbineColumnCount; ++c)
                     cells[c] = itemAt(turbineModel, r, c);
                 const TurbineRecord& t = turbines[r];
-                fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language, false);
+                fillTurbineRow(cells, t, statusText(t.status, language), statusIconName(t.status), language, false);
             }
         }
         // Only the live columns changed: sorted by one of the others, the
@@ -196,36 +203,42 @@ void WindFarmWindow::refreshTurbineList()
         for (QStandardItem*& cell : cells)
             cell = new QStandardItem;
         const TurbineRecord& t = turbines[r];
-        fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language, true);
+        fillTurbineRow(cells, t, statusText(t.status, language), statusIconName(t.status), language, true);
         turbineModel->appendRow(QList<QStandardItem*>(std::begin(cells), std::end(cells)));
     }
 
     applyColumnWidths(turbineTable, kTurbineWidths, TurbineColumnCount);
 }
 
-void WindFarmWindow::refreshTableFilterSummary()
+void WindFarmTurbinesPage::refreshTableFilterSummary()
 {
     if (!tableSummaryLabel)
         return;
     const int shown = proxyModel->rowCount();
-    const int total = snapshot.turbineCount;
+    const int total = turbineCount;
     tableSummaryLabel->setText(
         language == 1
             ? QStringLiteral("显示 %1 / %2 台风机 · 点击列标题排序").arg(shown).arg(total)
             : QStringLiteral("Showing %1 of %2 turbines · Click a column header to sort").arg(shown).arg(total));
 }
 
-void WindFarmWindow::onTableClicked(const QModelIndex& index)
+void WindFarmTurbinesPage::onTableClicked(const QModelIndex& index)
 {
     if (!index.isValid())
         return;
-    const QString id = proxyModel->index(index.row(), 0).data(TurbineIdRole).toString();
-    if (findTurbine(id))
-        selectTurbine(id);
+    emit turbineClicked(proxyModel->index(index.row(), 0).data(TurbineIdRole).toString());
 }
 
-void WindFarmWindow::focusTurbineSearch()
+void WindFarmTurbinesPage::focusTurbineSearch()
 {
     searchEdit->setFocus(Qt::OtherFocusReason);
     searchEdit->selectAll();
+}
+
+void WindFarmTurbinesPage::searchFor(const QString& text)
+{
+    if (searchEdit->text() != text)
+        searchEdit->setText(text);
+    proxyModel->setFilterText(text);
+    refreshTableFilterSummary();
 }
