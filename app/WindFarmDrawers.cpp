@@ -1,18 +1,18 @@
-// The detail drawer of the selected turbine, and the slide that opens and
-// closes both drawers (at most one of them is open).
+// The detail drawer of the selected turbine, and the rule that at most one
+// of the two drawers is open.
 
 #include "WindFarmWindow.h"
 
 #include "CVNQLabel.h"
 #include "CVNQOpenGLPieChart.h"
 #include "CVNQPushButton.h"
+#include "WindDrawer.h"
 #include "WindFarmTurbinesPage.h"
 #include "WindFarmWidgets.h"
 
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdlib>
 
 using namespace CVNQtLib;
 
@@ -29,33 +29,11 @@ double turbineHealth(const TurbineRecord& t)
     }
 }
 
-// A waiting step polls this often for a slide that is still running.
-constexpr int kSlidePollMs = 10;
-
 } // namespace
-
-CVNQContainer* WindFarmWindow::makeDrawer(const QString& objectName)
-{
-    // Docked over the turbine page's right edge, outside its child layout;
-    // it starts hidden (the caller fills it first).
-    auto* drawer = new CVNQContainer(turbinesPage);
-    drawer->setObjectName(objectName);
-    drawer->setThemeName(QStringLiteral("WindDrawer"));
-    drawer->setHeightPolicy(LayoutSizePolicyFill);
-    drawer->setChildSpace(8);
-    drawer->setChildPadding(16, 14, 16, 16);
-    drawer->setChildLayout(CVNQContainer::Vertical);
-    drawer->setWidthPolicy(LayoutSizePolicyFixed);
-    drawer->setAbsoluteLayout(true);
-    drawer->setAbsoluteDock(DockFar, DockCenter, 24, 0);
-    drawer->resize(kDrawerWidth, 620);
-    setFixedWidthOf(drawer, kDrawerWidth);
-    return drawer;
-}
 
 void WindFarmWindow::buildDetailDrawer()
 {
-    detailDrawer = makeDrawer(QStringLiteral("detailDrawer"));
+    detailDrawer = new WindDrawer(QStringLiteral("detailDrawer"), turbinesPage);
 
     CVNQContainer* headerRow =
         makeContainer(detailDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
@@ -124,15 +102,15 @@ void WindFarmWindow::buildDetailDrawer()
     noteLabel->setObjectName(QStringLiteral("detailNoteLabel"));
     noteLabel->setWordWrap(true);
 
-    connect(detailCloseButton, &QPushButton::clicked, this,
-            [this]() { animateDrawer(detailDrawer, false, detailExpanded); });
+    connect(detailCloseButton, &QPushButton::clicked, this, [this]() { detailDrawer->setExpanded(false); });
+    connect(detailDrawer, &WindDrawer::opened, this, [this]() {
+        healthChart->setAnimationEnabled(true);
+        healthChart->replayAnimation();
+        const int off = healthChart->animationDuration() + 20;
+        QTimer::singleShot(off, this, [this]() { healthChart->setAnimationEnabled(false); });
+    });
 
     detailDrawer->hide();
-}
-
-void WindFarmWindow::layoutDrawer(CVNQContainer* drawer)
-{
-    drawer->forceResize();
 }
 
 void WindFarmWindow::retranslateDetailDrawer()
@@ -164,7 +142,7 @@ void WindFarmWindow::selectTurbine(const QString& id)
         return;
     selectedTurbineId = id;
     refreshDetailDrawer();
-    if (editorExpanded)
+    if (editorDrawer->isExpanded())
         setEditorDrawerExpanded(false);
     setDetailDrawerExpanded(true);
 }
@@ -228,104 +206,14 @@ void WindFarmWindow::refreshDetailDrawer()
 
 void WindFarmWindow::setDetailDrawerExpanded(bool expanded)
 {
-    if (expanded && editorExpanded)
-        animateDrawer(editorDrawer, false, editorExpanded);
-    animateDrawer(detailDrawer, expanded, detailExpanded);
+    if (expanded && editorDrawer->isExpanded())
+        editorDrawer->setExpanded(false);
+    detailDrawer->setExpanded(expanded);
 }
 
 void WindFarmWindow::setEditorDrawerExpanded(bool expanded)
 {
-    if (expanded && detailExpanded)
-        animateDrawer(detailDrawer, false, detailExpanded);
-    animateDrawer(editorDrawer, expanded, editorExpanded);
-}
-
-void WindFarmWindow::animateDrawer(CVNQContainer* drawer, bool expand, bool& flag)
-{
-    if (flag == expand)
-        return;
-    flag = expand;
-    const int generation = ++drawerGeneration(drawer);
-    // The children keep their places while the width changes.
-    drawer->setChildLayout(CVNQContainer::NoUse);
-    if (expand) {
-        if (drawer->isHidden()) {
-            setFixedWidthOf(drawer, 0);
-            drawer->resize(0, drawer->height());
-        }
-        drawer->show();
-        drawer->raise();
-    }
-    slideDrawer(drawer, flag, generation);
-}
-
-int& WindFarmWindow::drawerGeneration(CVNQContainer* drawer)
-{
-    return drawer == detailDrawer ? detailGeneration : editorGeneration;
-}
-
-bool WindFarmWindow::drawerStepDue(CVNQContainer* drawer, bool& flag, int generation, DrawerStep step)
-{
-    // A newer action owns the drawer: this step is void.
-    if (generation != drawerGeneration(drawer))
-        return false;
-    // A slide still runs: the step waits for its end. So a drawer turned
-    // round in the middle of a slide first finishes that slide, then slides
-    // back from where it is, and always ends at the side its flag names.
-    if (drawer->isResizeAnimationRunning()) {
-        QTimer::singleShot(kSlidePollMs, this,
-                           [this, drawer, &flag, generation, step]() { (this->*step)(drawer, flag, generation); });
-        return false;
-    }
-    return true;
-}
-
-void WindFarmWindow::slideDrawer(CVNQContainer* drawer, bool& flag, int generation)
-{
-    if (!drawerStepDue(drawer, flag, generation, &WindFarmWindow::slideDrawer))
-        return;
-    const int h = drawer->height();
-    const int from = drawer->width();
-    const int to = flag ? kDrawerWidth : 0;
-    const int ms = from == to ? 0 : std::max(1, kDrawerSlideMs * std::abs(to - from) / kDrawerWidth);
-    drawer->startResizeAnimation(QSize(from, h), QSize(to, h), ms);
-    QTimer::singleShot(ms + (flag ? 5 : 15), this,
-                       [this, drawer, &flag, generation]() { finishDrawer(drawer, flag, generation); });
-}
-
-bool WindFarmWindow::drawersAtRest() const
-{
-    const auto atRest = [](const CVNQContainer* drawer, bool expanded) {
-        return !drawer->isResizeAnimationRunning() && drawer->getChildLayout() == CVNQContainer::Vertical &&
-               drawer->isHidden() != expanded;
-    };
-    return atRest(detailDrawer, detailExpanded) && atRest(editorDrawer, editorExpanded);
-}
-
-bool WindFarmWindow::isAtRest() const
-{
-    for (const CVNQChartBase* chart : findChildren<CVNQChartBase*>())
-        if (chart->animationProgress() < 1.0)
-            return false;
-    return drawersAtRest();
-}
-
-void WindFarmWindow::finishDrawer(CVNQContainer* drawer, bool& flag, int generation)
-{
-    if (!drawerStepDue(drawer, flag, generation, &WindFarmWindow::finishDrawer))
-        return;
-    if (!flag) {
-        // Closed: ready at full width for its next slide.
-        drawer->hide();
-        setFixedWidthOf(drawer, kDrawerWidth);
-        drawer->resize(kDrawerWidth, drawer->height());
-    }
-    drawer->setChildLayout(CVNQContainer::Vertical);
-    layoutDrawer(drawer);
-    if (flag && drawer == detailDrawer) {
-        healthChart->setAnimationEnabled(true);
-        healthChart->replayAnimation();
-        const int off = healthChart->animationDuration() + 20;
-        QTimer::singleShot(off, this, [this]() { healthChart->setAnimationEnabled(false); });
-    }
+    if (expanded && detailDrawer->isExpanded())
+        detailDrawer->setExpanded(false);
+    editorDrawer->setExpanded(expanded);
 }

@@ -7,6 +7,7 @@
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
+#include "WindDrawer.h"
 #include "WindFarmSimulator.h"
 #include "WindFarmTurbinesPage.h"
 #include "WindFarmWidgets.h"
@@ -17,7 +18,7 @@ using namespace CVNQtLib;
 
 void WindFarmWindow::buildEditorDrawer()
 {
-    editorDrawer = makeDrawer(QStringLiteral("editorDrawer"));
+    editorDrawer = new WindDrawer(QStringLiteral("editorDrawer"), turbinesPage);
 
     CVNQContainer* headerRow =
         makeContainer(editorDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
@@ -57,10 +58,8 @@ void WindFarmWindow::buildEditorDrawer()
         makeButton(buttonRow, QStringLiteral("WindPrimaryButton"), QString(), 116, 36, QString(), kWindIconColour);
     saveButton->setObjectName(QStringLiteral("editorSaveButton"));
 
-    connect(editorCloseButton, &QPushButton::clicked, this,
-            [this]() { animateDrawer(editorDrawer, false, editorExpanded); });
-    connect(cancelButton, &QPushButton::clicked, this,
-            [this]() { animateDrawer(editorDrawer, false, editorExpanded); });
+    connect(editorCloseButton, &QPushButton::clicked, this, [this]() { editorDrawer->setExpanded(false); });
+    connect(cancelButton, &QPushButton::clicked, this, [this]() { editorDrawer->setExpanded(false); });
     connect(saveButton, &QPushButton::clicked, this, &WindFarmWindow::saveEditorTurbine);
 
     editorDrawer->hide();
@@ -90,9 +89,9 @@ void WindFarmWindow::openEditor()
     powerEdit->setText(QStringLiteral("3600"));
     editorStatusCombo->setCurrentIndex(0);
     clearEditorMessage();
-    if (detailExpanded)
-        animateDrawer(detailDrawer, false, detailExpanded);
-    animateDrawer(editorDrawer, true, editorExpanded);
+    if (detailDrawer->isExpanded())
+        detailDrawer->setExpanded(false);
+    editorDrawer->setExpanded(true);
     idEdit->setFocus(Qt::OtherFocusReason);
 }
 
@@ -132,7 +131,7 @@ void WindFarmWindow::saveEditorTurbine()
         return;
     }
     clearEditorMessage();
-    animateDrawer(editorDrawer, false, editorExpanded);
+    editorDrawer->setExpanded(false);
     turbinesPage->searchFor(id);
     selectTurbine(id.toUpper());
 }

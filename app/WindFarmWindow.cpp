@@ -1,11 +1,13 @@
 #include "WindFarmWindow.h"
 
+#include "CVNQChartBase.h"
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
 #include "CVNQStackContainer.h"
 #include "GustrelResources.h"
 #include "TurbineFilterProxyModel.h"
+#include "WindDrawer.h"
 #include "WindFarmOverviewPage.h"
 #include "WindFarmSimulator.h"
 #include "WindFarmStyle.h"
@@ -264,19 +266,18 @@ void WindFarmWindow::updateDrawerGeometry()
     root->QWidget::setGeometry(rect());
     root->forceResize();
     const int h = std::max(turbinesPage->height() - 32, 440);
-    for (CVNQContainer* drawer : {detailDrawer, editorDrawer}) {
+    for (WindDrawer* drawer : {detailDrawer, editorDrawer}) {
         setFixedHeightOf(drawer, h);
         // A sliding drawer keeps the width its slide gives it; so does one
         // that is still visible on its way closed.
-        const bool open = drawer == detailDrawer ? detailExpanded : editorExpanded;
-        const bool settled = !drawer->isResizeAnimationRunning() && (open || drawer->isHidden());
+        const bool settled = !drawer->isResizeAnimationRunning() && (drawer->isExpanded() || drawer->isHidden());
         drawer->resize(settled ? kDrawerWidth : drawer->width(), h);
     }
     // The page docks both drawers at their new size; then each lays out its
     // own children.
     turbinesPage->forceResize();
-    for (CVNQContainer* drawer : {detailDrawer, editorDrawer}) {
-        layoutDrawer(drawer);
+    for (WindDrawer* drawer : {detailDrawer, editorDrawer}) {
+        drawer->forceResize();
         drawer->raise();
     }
 }
@@ -297,4 +298,12 @@ void WindFarmWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     CVNQWindow::keyPressEvent(event);
+}
+
+bool WindFarmWindow::isAtRest() const
+{
+    for (const CVNQChartBase* chart : findChildren<CVNQChartBase*>())
+        if (chart->animationProgress() < 1.0)
+            return false;
+    return drawersAtRest();
 }

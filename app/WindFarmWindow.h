@@ -8,6 +8,7 @@
 
 #include "CVNQChartTypes.h"
 #include "CVNQWindow.h"
+#include "WindDrawer.h"
 #include "WindFarmSnapshot.h"
 #include "WindFarmTables.h"
 
@@ -36,8 +37,8 @@ class WindFarmWindow : public CVNQtLib::CVNQWindow
 
 public:
     // Width of both drawers when open, and their slide time.
-    static constexpr int kDrawerWidth = 390;
-    static constexpr int kDrawerSlideMs = 220;
+    static constexpr int kDrawerWidth = WindDrawer::kWidth;
+    static constexpr int kDrawerSlideMs = WindDrawer::kSlideMs;
     // Row heights of the turbine table and of the overview's summary table.
     static constexpr int kTableRowHeight = kTurbineTableRowHeight;
     static constexpr int kSummaryRowHeight = kSummaryTableRowHeight;
@@ -61,11 +62,10 @@ public:
     // Resets the add-turbine form and opens the editor drawer.
     void openEditor();
 
-    bool isDetailExpanded() const { return detailExpanded; }
-    bool isEditorExpanded() const { return editorExpanded; }
-    // Both drawers have come to rest at the side their flags name: no slide
-    // runs, the children are laid out again, a closed drawer is hidden.
-    bool drawersAtRest() const;
+    bool isDetailExpanded() const { return detailDrawer->isExpanded(); }
+    bool isEditorExpanded() const { return editorDrawer->isExpanded(); }
+    // Both drawers have come to rest (WindDrawer::isAtRest).
+    bool drawersAtRest() const { return detailDrawer->isAtRest() && editorDrawer->isAtRest(); }
     // The drawers are at rest and no chart plays its intro animation: what
     // the window shows now stays until the next change.
     bool isAtRest() const;
@@ -115,20 +115,12 @@ private:
     void updateDrawerGeometry();
 
     // Drawers (WindFarmDrawers.cpp, WindFarmEditor.cpp).
-    CVNQtLib::CVNQContainer* makeDrawer(const QString& objectName);
     void buildDetailDrawer();
     void buildEditorDrawer();
     void retranslateDetailDrawer();
     void retranslateEditor();
     void refreshDetailDrawer();
     const TurbineRecord* findTurbine(const QString& id) const;
-    void animateDrawer(CVNQtLib::CVNQContainer* drawer, bool expand, bool& flag);
-    void layoutDrawer(CVNQtLib::CVNQContainer* drawer);
-    using DrawerStep = void (WindFarmWindow::*)(CVNQtLib::CVNQContainer*, bool&, int);
-    int& drawerGeneration(CVNQtLib::CVNQContainer* drawer);
-    bool drawerStepDue(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation, DrawerStep step);
-    void slideDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
-    void finishDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
     void showEditorMessage(const QString& english, const QString& chinese);
     void clearEditorMessage();
 
@@ -136,18 +128,12 @@ private:
     int currentPage = 0;
     WindFarmSimulator* simulator = nullptr;
     WindFarmSnapshot snapshot;
-    bool detailExpanded = false;
-    bool editorExpanded = false;
     QString selectedTurbineId;
     TurbineFilterProxyModel* proxyModel = nullptr;
     // The last validation message, kept in both languages so a language
     // switch rewrites it.
     QString editorMessageEn;
     QString editorMessageZh;
-    // Bumped by every drawer action; a finishing step of an older action
-    // leaves the drawer to the newer one.
-    int detailGeneration = 0;
-    int editorGeneration = 0;
 
     // Frame.
     CVNQtLib::CVNQContainer* root = nullptr;
@@ -170,7 +156,7 @@ private:
     CVNQtLib::CVNQPushButton* closeButton = nullptr;
 
     // Detail drawer.
-    CVNQtLib::CVNQContainer* detailDrawer = nullptr;
+    WindDrawer* detailDrawer = nullptr;
     CVNQtLib::CVNQLabel* detailIdLabel = nullptr;
     CVNQtLib::CVNQLabel* detailLocationLabel = nullptr;
     CVNQtLib::CVNQPushButton* detailCloseButton = nullptr;
@@ -190,7 +176,7 @@ private:
     QString statusBadgeStyle;
 
     // Editor drawer.
-    CVNQtLib::CVNQContainer* editorDrawer = nullptr;
+    WindDrawer* editorDrawer = nullptr;
     CVNQtLib::CVNQLabel* editorTitle = nullptr;
     CVNQtLib::CVNQPushButton* editorCloseButton = nullptr;
     CVNQtLib::CVNQLabel* idCaption = nullptr;
