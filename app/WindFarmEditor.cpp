@@ -7,6 +7,7 @@
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
+#include "TurbineDetailDrawer.h"
 #include "WindDrawer.h"
 #include "WindFarmSimulator.h"
 #include "WindFarmTurbinesPage.h"

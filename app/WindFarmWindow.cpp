@@ -6,6 +6,7 @@
 #include "CVNQPushButton.h"
 #include "CVNQStackContainer.h"
 #include "GustrelResources.h"
+#include "TurbineDetailDrawer.h"
 #include "TurbineFilterProxyModel.h"
 #include "WindDrawer.h"
 #include "WindFarmOverviewPage.h"
@@ -18,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 
 using namespace CVNQtLib;
 
@@ -127,7 +129,7 @@ void WindFarmWindow::buildUi()
     pageStack->addWidget(turbinesPage);
     connect(turbinesPage, &WindFarmTurbinesPage::addTurbineClicked, this, &WindFarmWindow::openEditor);
     connect(turbinesPage, &WindFarmTurbinesPage::turbineClicked, this, &WindFarmWindow::selectTurbine);
-    buildDetailDrawer();
+    detailDrawer = new TurbineDetailDrawer(turbinesPage);
     buildEditorDrawer();
 }
 
@@ -219,6 +221,58 @@ void WindFarmWindow::refreshTableFilterSummary()
     turbinesPage->refreshTableFilterSummary();
 }
 
+bool WindFarmWindow::isDetailExpanded() const
+{
+    return detailDrawer->isExpanded();
+}
+
+bool WindFarmWindow::isEditorExpanded() const
+{
+    return editorDrawer->isExpanded();
+}
+
+const TurbineRecord* WindFarmWindow::findTurbine(const QString& id) const
+{
+    if (id.isEmpty())
+        return nullptr;
+    for (const TurbineRecord& t : snapshot.turbines) {
+        if (t.id.compare(id, Qt::CaseInsensitive) == 0)
+            return &t;
+    }
+    return nullptr;
+}
+
+void WindFarmWindow::selectTurbine(const QString& id)
+{
+    if (!findTurbine(id))
+        return;
+    selectedTurbineId = id;
+    refreshDetailDrawer();
+    if (editorDrawer->isExpanded())
+        setEditorDrawerExpanded(false);
+    setDetailDrawerExpanded(true);
+}
+
+void WindFarmWindow::refreshDetailDrawer()
+{
+    if (const TurbineRecord* t = findTurbine(selectedTurbineId))
+        detailDrawer->showTurbine(*t);
+}
+
+void WindFarmWindow::setDetailDrawerExpanded(bool expanded)
+{
+    if (expanded && editorDrawer->isExpanded())
+        editorDrawer->setExpanded(false);
+    detailDrawer->setExpanded(expanded);
+}
+
+void WindFarmWindow::setEditorDrawerExpanded(bool expanded)
+{
+    if (expanded && detailDrawer->isExpanded())
+        detailDrawer->setExpanded(false);
+    editorDrawer->setExpanded(expanded);
+}
+
 void WindFarmWindow::toggleMaximized()
 {
     // The toolkit window maximises to the screen's available area itself and
@@ -240,7 +294,7 @@ void WindFarmWindow::retranslate()
     retranslateFrame();
     overviewPage->setLanguage(language);
     turbinesPage->setLanguage(language);
-    retranslateDetailDrawer();
+    detailDrawer->setLanguage(language);
     retranslateEditor();
     englishButton->setThemeName(language == 0 ? QStringLiteral("WindNavButtonActive")
                                               : QStringLiteral("WindSecondaryButton"));
@@ -266,7 +320,8 @@ void WindFarmWindow::updateDrawerGeometry()
     root->QWidget::setGeometry(rect());
     root->forceResize();
     const int h = std::max(turbinesPage->height() - 32, 440);
-    for (WindDrawer* drawer : {detailDrawer, editorDrawer}) {
+    const std::array<WindDrawer*, 2> drawers = {detailDrawer, editorDrawer};
+    for (WindDrawer* drawer : drawers) {
         setFixedHeightOf(drawer, h);
         // A sliding drawer keeps the width its slide gives it; so does one
         // that is still visible on its way closed.
@@ -276,7 +331,7 @@ void WindFarmWindow::updateDrawerGeometry()
     // The page docks both drawers at their new size; then each lays out its
     // own children.
     turbinesPage->forceResize();
-    for (WindDrawer* drawer : {detailDrawer, editorDrawer}) {
+    for (WindDrawer* drawer : drawers) {
         drawer->forceResize();
         drawer->raise();
     }
@@ -298,6 +353,11 @@ void WindFarmWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     CVNQWindow::keyPressEvent(event);
+}
+
+bool WindFarmWindow::drawersAtRest() const
+{
+    return detailDrawer->isAtRest() && editorDrawer->isAtRest();
 }
 
 bool WindFarmWindow::isAtRest() const

@@ -16,6 +16,7 @@
 #include <QString>
 #include <QVector>
 
+class TurbineDetailDrawer;
 class TurbineFilterProxyModel;
 class WindFarmOverviewPage;
 class WindFarmSimulator;
@@ -62,10 +63,10 @@ public:
     // Resets the add-turbine form and opens the editor drawer.
     void openEditor();
 
-    bool isDetailExpanded() const { return detailDrawer->isExpanded(); }
-    bool isEditorExpanded() const { return editorDrawer->isExpanded(); }
+    bool isDetailExpanded() const;
+    bool isEditorExpanded() const;
     // Both drawers have come to rest (WindDrawer::isAtRest).
-    bool drawersAtRest() const { return detailDrawer->isAtRest() && editorDrawer->isAtRest(); }
+    bool drawersAtRest() const;
     // The drawers are at rest and no chart plays its intro animation: what
     // the window shows now stays until the next change.
     bool isAtRest() const;
@@ -114,10 +115,8 @@ private:
     void updateNavigation();
     void updateDrawerGeometry();
 
-    // Drawers (WindFarmDrawers.cpp, WindFarmEditor.cpp).
-    void buildDetailDrawer();
+    // Drawers (WindFarmEditor.cpp).
     void buildEditorDrawer();
-    void retranslateDetailDrawer();
     void retranslateEditor();
     void refreshDetailDrawer();
     const TurbineRecord* findTurbine(const QString& id) const;
@@ -155,25 +154,7 @@ private:
     CVNQtLib::CVNQPushButton* maximizeButton = nullptr;
     CVNQtLib::CVNQPushButton* closeButton = nullptr;
 
-    // Detail drawer.
-    WindDrawer* detailDrawer = nullptr;
-    CVNQtLib::CVNQLabel* detailIdLabel = nullptr;
-    CVNQtLib::CVNQLabel* detailLocationLabel = nullptr;
-    CVNQtLib::CVNQPushButton* detailCloseButton = nullptr;
-    CVNQtLib::CVNQContainer* statusBadge = nullptr;
-    CVNQtLib::CVNQLabel* statusLabel = nullptr;
-    MetricTile outputTile;
-    MetricTile windTile;
-    MetricTile nacelleTile;
-    MetricTile vibrationTile;
-    CVNQtLib::CVNQLabel* healthSection = nullptr;
-    CVNQtLib::CVNQOpenGLPieChart* healthChart = nullptr;
-    CVNQtLib::CVNQLabel* healthLabel = nullptr;
-    CVNQtLib::CVNQLabel* scheduleSection = nullptr;
-    CVNQtLib::CVNQLabel* scheduleLabel = nullptr;
-    CVNQtLib::CVNQLabel* noteSection = nullptr;
-    CVNQtLib::CVNQLabel* noteLabel = nullptr;
-    QString statusBadgeStyle;
+    TurbineDetailDrawer* detailDrawer = nullptr;
 
     // Editor drawer.
     WindDrawer* editorDrawer = nullptr;

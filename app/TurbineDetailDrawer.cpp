@@ -1,13 +1,10 @@
-// The detail drawer of the selected turbine, and the rule that at most one
-// of the two drawers is open.
-
-#include "WindFarmWindow.h"
+#include "TurbineDetailDrawer.h"
 
 #include "CVNQLabel.h"
 #include "CVNQOpenGLPieChart.h"
 #include "CVNQPushButton.h"
-#include "WindDrawer.h"
-#include "WindFarmTurbinesPage.h"
+#include "GustrelResources.h"
+#include "WindFarmStyle.h"
 #include "WindFarmWidgets.h"
 
 #include <QTimer>
@@ -31,31 +28,29 @@ double turbineHealth(const TurbineRecord& t)
 
 } // namespace
 
-void WindFarmWindow::buildDetailDrawer()
+TurbineDetailDrawer::TurbineDetailDrawer(QWidget* parent)
+    : WindDrawer(QStringLiteral("detailDrawer"), parent)
 {
-    detailDrawer = new WindDrawer(QStringLiteral("detailDrawer"), turbinesPage);
-
-    CVNQContainer* headerRow =
-        makeContainer(detailDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
+    CVNQContainer* headerRow = makeContainer(this, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
     setFixedHeightOf(headerRow, 42);
     CVNQContainer* textColumn = makeContainer(headerRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1);
     detailIdLabel = makeLabel(textColumn, QStringLiteral("WindLabelSection"), 1, 24);
     detailIdLabel->setObjectName(QStringLiteral("detailIdLabel"));
     detailLocationLabel = makeLabel(textColumn, QStringLiteral("WindLabelMuted"), 1, 18);
     detailCloseButton = makeButton(headerRow, QStringLiteral("WindCloseButton"), QString(), 32, 32,
-                                   iconPath(QStringLiteral("close")), kWindIconColour);
+                                   gustrelIconPath(QStringLiteral("close")), kWindIconColour);
     detailCloseButton->setObjectName(QStringLiteral("detailCloseButton"));
 
     statusBadgeStyle = QStringLiteral("WindStatusActive");
-    statusBadge = makeContainer(detailDrawer, statusBadgeStyle, CVNQContainer::Horizontal, 0, 0);
+    statusBadge = makeContainer(this, statusBadgeStyle, CVNQContainer::Horizontal, 0, 0);
     statusBadge->setObjectName(QStringLiteral("detailStatusBadge"));
     setFixedHeightOf(statusBadge, 28);
     statusLabel = makeLabel(statusBadge, QStringLiteral("WindLabelWhiteCenter"), 1, 28);
 
-    makeDivider(detailDrawer);
+    makeDivider(this);
 
     auto metricRow = [this]() {
-        CVNQContainer* row = makeContainer(detailDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
+        CVNQContainer* row = makeContainer(this, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
         setFixedHeightOf(row, 62);
         return row;
     };
@@ -74,8 +69,8 @@ void WindFarmWindow::buildDetailDrawer()
     nacelleTile = metricTile(row2);
     vibrationTile = metricTile(row2);
 
-    healthSection = makeLabel(detailDrawer, QStringLiteral("WindLabelSmBold"), 0, 24);
-    healthChart = new CVNQOpenGLPieChart(detailDrawer);
+    healthSection = makeLabel(this, QStringLiteral("WindLabelSmBold"), 0, 24);
+    healthChart = new CVNQOpenGLPieChart(this);
     healthChart->setObjectName(QStringLiteral("turbineHealthChart"));
     styleControl(healthChart, QString());
     // Only the height has a floor: the chart's own 420-pixel minimum width
@@ -87,34 +82,36 @@ void WindFarmWindow::buildDetailDrawer()
     healthChart->setLabelsVisible(false);
     healthChart->setHoverEnabled(false);
     healthChart->setAnimationDuration(420);
-    detailDrawer->addChildWidget(healthChart, 1);
-    healthLabel = makeLabel(detailDrawer, QStringLiteral("WindLabelAccent"), 0, 26);
+    addChildWidget(healthChart, 1);
+    healthLabel = makeLabel(this, QStringLiteral("WindLabelAccent"), 0, 26);
     healthLabel->setObjectName(QStringLiteral("detailHealthLabel"));
     healthLabel->setAlignment(Qt::AlignCenter);
 
-    makeDivider(detailDrawer);
+    makeDivider(this);
 
-    scheduleSection = makeLabel(detailDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
-    scheduleLabel = makeLabel(detailDrawer, QStringLiteral("WindLabelSm"), 0, 24);
+    scheduleSection = makeLabel(this, QStringLiteral("WindLabelSmBold"), 0, 22);
+    scheduleLabel = makeLabel(this, QStringLiteral("WindLabelSm"), 0, 24);
     scheduleLabel->setObjectName(QStringLiteral("detailScheduleLabel"));
-    noteSection = makeLabel(detailDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
-    noteLabel = makeLabel(detailDrawer, QStringLiteral("WindLabelMuted"), 0, 48);
+    noteSection = makeLabel(this, QStringLiteral("WindLabelSmBold"), 0, 22);
+    noteLabel = makeLabel(this, QStringLiteral("WindLabelMuted"), 0, 48);
     noteLabel->setObjectName(QStringLiteral("detailNoteLabel"));
     noteLabel->setWordWrap(true);
 
-    connect(detailCloseButton, &QPushButton::clicked, this, [this]() { detailDrawer->setExpanded(false); });
-    connect(detailDrawer, &WindDrawer::opened, this, [this]() {
+    connect(detailCloseButton, &QPushButton::clicked, this, [this]() { setExpanded(false); });
+    // The donut grows once the drawer has its room.
+    connect(this, &WindDrawer::opened, this, [this]() {
         healthChart->setAnimationEnabled(true);
         healthChart->replayAnimation();
         const int off = healthChart->animationDuration() + 20;
         QTimer::singleShot(off, this, [this]() { healthChart->setAnimationEnabled(false); });
     });
 
-    detailDrawer->hide();
+    hide();
 }
 
-void WindFarmWindow::retranslateDetailDrawer()
+void TurbineDetailDrawer::setLanguage(int value)
 {
+    language = value;
     const int l = language;
     outputTile.caption->setText(bilingual(l, "Live output", "实时输出"));
     windTile.caption->setText(bilingual(l, "Wind speed", "风速"));
@@ -125,34 +122,8 @@ void WindFarmWindow::retranslateDetailDrawer()
     noteSection->setText(bilingual(l, "AI maintenance note", "AI 维护建议"));
 }
 
-const TurbineRecord* WindFarmWindow::findTurbine(const QString& id) const
+void TurbineDetailDrawer::showTurbine(const TurbineRecord& t)
 {
-    if (id.isEmpty())
-        return nullptr;
-    for (const TurbineRecord& t : snapshot.turbines) {
-        if (t.id.compare(id, Qt::CaseInsensitive) == 0)
-            return &t;
-    }
-    return nullptr;
-}
-
-void WindFarmWindow::selectTurbine(const QString& id)
-{
-    if (!findTurbine(id))
-        return;
-    selectedTurbineId = id;
-    refreshDetailDrawer();
-    if (editorDrawer->isExpanded())
-        setEditorDrawerExpanded(false);
-    setDetailDrawerExpanded(true);
-}
-
-void WindFarmWindow::refreshDetailDrawer()
-{
-    const TurbineRecord* found = findTurbine(selectedTurbineId);
-    if (!found)
-        return;
-    const TurbineRecord& t = *found;
     const int l = language;
 
     detailIdLabel->setText(t.id);
@@ -171,7 +142,7 @@ void WindFarmWindow::refreshDetailDrawer()
         statusBadgeStyle = badge;
         statusBadge->setThemeName(badge);
     }
-    statusLabel->setText(statusText(t.status));
+    statusLabel->setText(statusText(t.status, language));
 
     outputTile.value->setText(outputText(t.outputKw));
     windTile.value->setText(windText(t.windSpeed));
@@ -202,18 +173,4 @@ void WindFarmWindow::refreshDetailDrawer()
         l == 1 ? QStringLiteral("上次 ") + t.lastInspection + QStringLiteral(" · 下次 ") + t.nextInspection
                : QStringLiteral("Last ") + t.lastInspection + QStringLiteral(" · Next ") + t.nextInspection);
     noteLabel->setText(l == 1 ? t.aiNoteZh : t.aiNoteEn);
-}
-
-void WindFarmWindow::setDetailDrawerExpanded(bool expanded)
-{
-    if (expanded && editorDrawer->isExpanded())
-        editorDrawer->setExpanded(false);
-    detailDrawer->setExpanded(expanded);
-}
-
-void WindFarmWindow::setEditorDrawerExpanded(bool expanded)
-{
-    if (expanded && detailDrawer->isExpanded())
-        detailDrawer->setExpanded(false);
-    editorDrawer->setExpanded(expanded);
 }
