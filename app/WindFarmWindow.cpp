@@ -2,11 +2,11 @@
 
 #include "CVNQChartBase.h"
 #include "CVNQLabel.h"
-#include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
 #include "CVNQStackContainer.h"
 #include "GustrelResources.h"
 #include "TurbineDetailDrawer.h"
+#include "TurbineEditorDrawer.h"
 #include "TurbineFilterProxyModel.h"
 #include "WindDrawer.h"
 #include "WindFarmOverviewPage.h"
@@ -130,7 +130,11 @@ void WindFarmWindow::buildUi()
     connect(turbinesPage, &WindFarmTurbinesPage::addTurbineClicked, this, &WindFarmWindow::openEditor);
     connect(turbinesPage, &WindFarmTurbinesPage::turbineClicked, this, &WindFarmWindow::selectTurbine);
     detailDrawer = new TurbineDetailDrawer(turbinesPage);
-    buildEditorDrawer();
+    editorDrawer = new TurbineEditorDrawer(simulator, turbinesPage);
+    connect(editorDrawer, &TurbineEditorDrawer::turbineSaved, this, [this](const QString& id) {
+        turbinesPage->searchFor(id);
+        selectTurbine(id.toUpper());
+    });
 }
 
 void WindFarmWindow::buildHeader()
@@ -273,6 +277,18 @@ void WindFarmWindow::setEditorDrawerExpanded(bool expanded)
     editorDrawer->setExpanded(expanded);
 }
 
+void WindFarmWindow::openEditor()
+{
+    editorDrawer->resetForm(snapshot.turbineCount);
+    setEditorDrawerExpanded(true);
+    editorDrawer->focusIdField();
+}
+
+void WindFarmWindow::saveEditorTurbine()
+{
+    editorDrawer->saveTurbine();
+}
+
 void WindFarmWindow::toggleMaximized()
 {
     // The toolkit window maximises to the screen's available area itself and
@@ -295,7 +311,7 @@ void WindFarmWindow::retranslate()
     overviewPage->setLanguage(language);
     turbinesPage->setLanguage(language);
     detailDrawer->setLanguage(language);
-    retranslateEditor();
+    editorDrawer->setLanguage(language);
     englishButton->setThemeName(language == 0 ? QStringLiteral("WindNavButtonActive")
                                               : QStringLiteral("WindSecondaryButton"));
     chineseButton->setThemeName(language == 1 ? QStringLiteral("WindNavButtonActive")

@@ -3,16 +3,18 @@
 // The dashboard's only window: a frameless toolkit window that owns the
 // simulated farm, keeps the latest snapshot and shows it on two pages (the
 // overview and the turbine list) with a detail drawer and an editor drawer
-// sliding in on the turbine page. Every visible text exists here in English
-// and Chinese; setLanguage switches between them at run time.
+// sliding in on the turbine page. The window builds the header and composes
+// the pages and drawers, which hold their own texts in English and Chinese;
+// setLanguage switches all of them at run time.
 
 #include "CVNQChartTypes.h"
 #include "CVNQWindow.h"
+#include "TurbineEditorDrawer.h"
 #include "WindDrawer.h"
 #include "WindFarmSnapshot.h"
 #include "WindFarmTables.h"
 
-#include <QPointer>
+#include <QPair>
 #include <QString>
 #include <QVector>
 
@@ -23,11 +25,8 @@ class WindFarmSimulator;
 class WindFarmTurbinesPage;
 
 namespace CVNQtLib {
-class CVNQComboBox;
 class CVNQContainer;
 class CVNQLabel;
-class CVNQLineEdit;
-class CVNQOpenGLPieChart;
 class CVNQPushButton;
 class CVNQStackContainer;
 } // namespace CVNQtLib
@@ -44,7 +43,7 @@ public:
     static constexpr int kTableRowHeight = kTurbineTableRowHeight;
     static constexpr int kSummaryRowHeight = kSummaryTableRowHeight;
     // Highest rated power the editor accepts, in kW.
-    static constexpr double kMaxRatedPowerKw = 20000.0;
+    static constexpr double kMaxRatedPowerKw = TurbineEditorDrawer::kMaxRatedPowerKw;
 
     explicit WindFarmWindow(QWidget* parent = nullptr);
     ~WindFarmWindow() override;
@@ -102,26 +101,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    struct MetricTile
-    {
-        CVNQtLib::CVNQLabel* caption = nullptr;
-        CVNQtLib::CVNQLabel* value = nullptr;
-    };
-    // Frame (WindFarmWindow.cpp).
     void buildUi();
     void buildHeader();
     void retranslate();
     void retranslateFrame();
     void updateNavigation();
     void updateDrawerGeometry();
-
-    // Drawers (WindFarmEditor.cpp).
-    void buildEditorDrawer();
-    void retranslateEditor();
     void refreshDetailDrawer();
     const TurbineRecord* findTurbine(const QString& id) const;
-    void showEditorMessage(const QString& english, const QString& chinese);
-    void clearEditorMessage();
 
     int language = 0;
     int currentPage = 0;
@@ -129,17 +116,16 @@ private:
     WindFarmSnapshot snapshot;
     QString selectedTurbineId;
     TurbineFilterProxyModel* proxyModel = nullptr;
-    // The last validation message, kept in both languages so a language
-    // switch rewrites it.
-    QString editorMessageEn;
-    QString editorMessageZh;
 
-    // Frame.
     CVNQtLib::CVNQContainer* root = nullptr;
     CVNQtLib::CVNQContainer* header = nullptr;
     CVNQtLib::CVNQStackContainer* pageStack = nullptr;
     WindFarmOverviewPage* overviewPage = nullptr;
     WindFarmTurbinesPage* turbinesPage = nullptr;
+    TurbineDetailDrawer* detailDrawer = nullptr;
+    TurbineEditorDrawer* editorDrawer = nullptr;
+
+    // Header.
     CVNQtLib::CVNQLabel* brandLabel = nullptr;
     CVNQtLib::CVNQLabel* userLabel = nullptr;
     CVNQtLib::CVNQPushButton* overviewButton = nullptr;
@@ -153,22 +139,4 @@ private:
     CVNQtLib::CVNQPushButton* minimizeButton = nullptr;
     CVNQtLib::CVNQPushButton* maximizeButton = nullptr;
     CVNQtLib::CVNQPushButton* closeButton = nullptr;
-
-    TurbineDetailDrawer* detailDrawer = nullptr;
-
-    // Editor drawer.
-    WindDrawer* editorDrawer = nullptr;
-    CVNQtLib::CVNQLabel* editorTitle = nullptr;
-    CVNQtLib::CVNQPushButton* editorCloseButton = nullptr;
-    CVNQtLib::CVNQLabel* idCaption = nullptr;
-    CVNQtLib::CVNQLineEdit* idEdit = nullptr;
-    CVNQtLib::CVNQLabel* locationCaption = nullptr;
-    CVNQtLib::CVNQLineEdit* locationEdit = nullptr;
-    CVNQtLib::CVNQLabel* powerCaption = nullptr;
-    CVNQtLib::CVNQLineEdit* powerEdit = nullptr;
-    CVNQtLib::CVNQLabel* statusCaption = nullptr;
-    CVNQtLib::CVNQComboBox* editorStatusCombo = nullptr;
-    CVNQtLib::CVNQLabel* validationLabel = nullptr;
-    CVNQtLib::CVNQPushButton* cancelButton = nullptr;
-    CVNQtLib::CVNQPushButton* saveButton = nullptr;
 };
