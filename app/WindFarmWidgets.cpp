@@ -91,6 +91,15 @@ void addToParent(QWidget* parent, QWidget* child, int ratio)
         child->setParent(parent);
 }
 
+void stylePage(CVNQContainer* page, const QString& objectName, int space)
+{
+    page->setObjectName(objectName);
+    page->setThemeName(QStringLiteral("WindPage"));
+    page->setChildSpace(space);
+    page->setChildPadding(24, 16, 24, 18);
+    page->setChildLayout(CVNQContainer::Vertical);
+}
+
 CVNQContainer* makeContainer(QWidget* parent, const QString& style, CVNQContainer::AutoChildLayout layout, int ratio,
                              int space, int left, int top, int right, int bottom)
 {

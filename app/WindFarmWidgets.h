@@ -60,6 +60,10 @@ void setFixedSizeOf(QWidget* w, int width, int height);
 // when parent is a container, else as a plain child.
 void addToParent(QWidget* parent, QWidget* child, int ratio);
 
+// Makes a container one of the window's pages: its name, the page style,
+// the page padding and its children top to bottom, space apart.
+void stylePage(CVNQtLib::CVNQContainer* page, const QString& objectName, int space);
+
 CVNQtLib::CVNQContainer* makeContainer(QWidget* parent, const QString& style,
                                        CVNQtLib::CVNQContainer::AutoChildLayout layout, int ratio, int space = 0,
                                        int left = 0, int top = 0, int right = 0, int bottom = 0);

@@ -1,18 +1,25 @@
 #include "WindFarmWindow.h"
 
+#include "CVNQChartBase.h"
 #include "CVNQLabel.h"
-#include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
 #include "CVNQStackContainer.h"
 #include "GustrelResources.h"
+#include "TurbineDetailDrawer.h"
+#include "TurbineEditorDrawer.h"
 #include "TurbineFilterProxyModel.h"
+#include "WindDrawer.h"
+#include "WindFarmOverviewPage.h"
 #include "WindFarmSimulator.h"
+#include "WindFarmStyle.h"
+#include "WindFarmTurbinesPage.h"
 #include "WindFarmWidgets.h"
 
 #include <QKeyEvent>
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 
 using namespace CVNQtLib;
 
@@ -68,59 +75,27 @@ QString WindFarmWindow::iconPath(const QString& name)
 
 QString WindFarmWindow::statusIconName(int status)
 {
-    switch (status) {
-    case Active: return iconPath(QStringLiteral("check"));
-    case Maintenance: return iconPath(QStringLiteral("wrench"));
-    case Fault: return iconPath(QStringLiteral("alert"));
-    case Offline: return iconPath(QStringLiteral("offline"));
-    default: return QString();
-    }
+    return ::statusIconName(status);
 }
 
 QString WindFarmWindow::statusText(int status, int language)
 {
-    switch (status) {
-    case Active: return bilingual(language, "Active", "运行");
-    case Maintenance: return bilingual(language, "Maintenance", "维护");
-    case Fault: return bilingual(language, "Fault", "故障");
-    case Offline: return bilingual(language, "Offline", "离线");
-    default: return QString();
-    }
+    return ::statusText(status, language);
 }
 
 QString WindFarmWindow::statusText(int status) const
 {
-    return statusText(status, language);
+    return ::statusText(status, language);
 }
 
 QVector<QPair<QString, int>> WindFarmWindow::statusItems() const
 {
-    QVector<QPair<QString, int>> items;
-    for (int status = Active; status <= Offline; ++status)
-        items.append({statusText(status), status});
-    return items;
+    return ::statusItems(language);
 }
 
 ChartTheme WindFarmWindow::windChartTheme()
 {
-    ChartTheme t;
-    t.name = QStringLiteral("Gustrel");
-    t.backgroundColor = QColor(16, 36, 38);
-    t.plotBackgroundColor = QColor(16, 36, 38);
-    t.textColor = QColor(242, 248, 246);
-    t.axisColor = QColor(46, 76, 78);
-    t.secondaryTextColor = QColor(125, 151, 148);
-    t.gridColor = QColor(30, 59, 61);
-    t.crosshairColor = QColor(0, 239, 134, 190);
-    t.palette = {QColor(0, 239, 134), QColor(70, 191, 188), QColor(255, 189, 74), QColor(164, 109, 210)};
-    t.titleFontSize = 16;
-    t.labelFontSize = 11;
-    t.tooltipFontSize = 12;
-    t.lineWidth = 2.2;
-    t.symbolRadius = 3.2;
-    t.hoverSymbolRadius = 5.0;
-    t.barCornerRadius = 4.0;
-    return t;
+    return ::windChartTheme();
 }
 
 void WindFarmWindow::buildUi()
@@ -142,24 +117,24 @@ void WindFarmWindow::buildUi()
     styleControl(pageStack, QStringLiteral("WindStack"));
     root->addChildWidget(pageStack, 1);
 
-    auto makePage = [this](const QString& objectName, int space) {
-        auto* page = new CVNQContainer(pageStack);
-        page->setObjectName(objectName);
-        page->setThemeName(QStringLiteral("WindPage"));
-        page->setChildSpace(space);
-        page->setChildPadding(24, 16, 24, 18);
-        page->setChildLayout(CVNQContainer::Vertical);
-        pageStack->addWidget(page);
-        return page;
-    };
-    overviewPage = makePage(QStringLiteral("overviewPage"), 12);
-    turbinesPage = makePage(QStringLiteral("turbinesPage"), 10);
-
     buildHeader();
-    buildOverviewPage();
-    buildTurbinesPage();
-    buildDetailDrawer();
-    buildEditorDrawer();
+    overviewPage = new WindFarmOverviewPage(pageStack);
+    pageStack->addWidget(overviewPage);
+    connect(overviewPage, &WindFarmOverviewPage::periodChosen, simulator, &WindFarmSimulator::setPeriodDays);
+    connect(overviewPage, &WindFarmOverviewPage::turbineRequested, this, [this](const QString& id) {
+        setCurrentPage(1);
+        selectTurbine(id);
+    });
+    turbinesPage = new WindFarmTurbinesPage(proxyModel, pageStack);
+    pageStack->addWidget(turbinesPage);
+    connect(turbinesPage, &WindFarmTurbinesPage::addTurbineClicked, this, &WindFarmWindow::openEditor);
+    connect(turbinesPage, &WindFarmTurbinesPage::turbineClicked, this, &WindFarmWindow::selectTurbine);
+    detailDrawer = new TurbineDetailDrawer(turbinesPage);
+    editorDrawer = new TurbineEditorDrawer(simulator, turbinesPage);
+    connect(editorDrawer, &TurbineEditorDrawer::turbineSaved, this, [this](const QString& id) {
+        turbinesPage->searchFor(id);
+        selectTurbine(id.toUpper());
+    });
 }
 
 void WindFarmWindow::buildHeader()
@@ -193,7 +168,7 @@ void WindFarmWindow::buildHeader()
     searchButton->setObjectName(QStringLiteral("headerSearch"));
     connect(searchButton, &QPushButton::clicked, this, [this]() {
         setCurrentPage(1);
-        focusTurbineSearch();
+        turbinesPage->focusTurbineSearch();
     });
 
     userLabel = makeCenteredLabel(header, QStringLiteral("WindLabelSmBold"), 0, 24, 92);
@@ -232,6 +207,88 @@ void WindFarmWindow::setLanguage(int value)
     refreshCharts(snapshot);
 }
 
+void WindFarmWindow::refreshSnapshot(WindFarmSnapshot s)
+{
+    snapshot = s;
+    overviewPage->refreshSnapshot(snapshot);
+    turbinesPage->refreshSnapshot(snapshot);
+    refreshDetailDrawer();
+}
+
+void WindFarmWindow::refreshCharts(WindFarmSnapshot s)
+{
+    overviewPage->refreshCharts(s);
+}
+
+void WindFarmWindow::refreshTableFilterSummary()
+{
+    turbinesPage->refreshTableFilterSummary();
+}
+
+bool WindFarmWindow::isDetailExpanded() const
+{
+    return detailDrawer->isExpanded();
+}
+
+bool WindFarmWindow::isEditorExpanded() const
+{
+    return editorDrawer->isExpanded();
+}
+
+const TurbineRecord* WindFarmWindow::findTurbine(const QString& id) const
+{
+    if (id.isEmpty())
+        return nullptr;
+    for (const TurbineRecord& t : snapshot.turbines) {
+        if (t.id.compare(id, Qt::CaseInsensitive) == 0)
+            return &t;
+    }
+    return nullptr;
+}
+
+void WindFarmWindow::selectTurbine(const QString& id)
+{
+    if (!findTurbine(id))
+        return;
+    selectedTurbineId = id;
+    refreshDetailDrawer();
+    if (editorDrawer->isExpanded())
+        setEditorDrawerExpanded(false);
+    setDetailDrawerExpanded(true);
+}
+
+void WindFarmWindow::refreshDetailDrawer()
+{
+    if (const TurbineRecord* t = findTurbine(selectedTurbineId))
+        detailDrawer->showTurbine(*t);
+}
+
+void WindFarmWindow::setDetailDrawerExpanded(bool expanded)
+{
+    if (expanded && editorDrawer->isExpanded())
+        editorDrawer->setExpanded(false);
+    detailDrawer->setExpanded(expanded);
+}
+
+void WindFarmWindow::setEditorDrawerExpanded(bool expanded)
+{
+    if (expanded && detailDrawer->isExpanded())
+        detailDrawer->setExpanded(false);
+    editorDrawer->setExpanded(expanded);
+}
+
+void WindFarmWindow::openEditor()
+{
+    editorDrawer->resetForm(snapshot.turbineCount);
+    setEditorDrawerExpanded(true);
+    editorDrawer->focusIdField();
+}
+
+void WindFarmWindow::saveEditorTurbine()
+{
+    editorDrawer->saveTurbine();
+}
+
 void WindFarmWindow::toggleMaximized()
 {
     // The toolkit window maximises to the screen's available area itself and
@@ -251,10 +308,10 @@ void WindFarmWindow::updateNavigation()
 void WindFarmWindow::retranslate()
 {
     retranslateFrame();
-    retranslateOverview();
-    retranslateTurbines();
-    retranslateDetailDrawer();
-    retranslateEditor();
+    overviewPage->setLanguage(language);
+    turbinesPage->setLanguage(language);
+    detailDrawer->setLanguage(language);
+    editorDrawer->setLanguage(language);
     englishButton->setThemeName(language == 0 ? QStringLiteral("WindNavButtonActive")
                                               : QStringLiteral("WindSecondaryButton"));
     chineseButton->setThemeName(language == 1 ? QStringLiteral("WindNavButtonActive")
@@ -279,19 +336,19 @@ void WindFarmWindow::updateDrawerGeometry()
     root->QWidget::setGeometry(rect());
     root->forceResize();
     const int h = std::max(turbinesPage->height() - 32, 440);
-    for (CVNQContainer* drawer : {detailDrawer, editorDrawer}) {
+    const std::array<WindDrawer*, 2> drawers = {detailDrawer, editorDrawer};
+    for (WindDrawer* drawer : drawers) {
         setFixedHeightOf(drawer, h);
         // A sliding drawer keeps the width its slide gives it; so does one
         // that is still visible on its way closed.
-        const bool open = drawer == detailDrawer ? detailExpanded : editorExpanded;
-        const bool settled = !drawer->isResizeAnimationRunning() && (open || drawer->isHidden());
+        const bool settled = !drawer->isResizeAnimationRunning() && (drawer->isExpanded() || drawer->isHidden());
         drawer->resize(settled ? kDrawerWidth : drawer->width(), h);
     }
     // The page docks both drawers at their new size; then each lays out its
     // own children.
     turbinesPage->forceResize();
-    for (CVNQContainer* drawer : {detailDrawer, editorDrawer}) {
-        layoutDrawer(drawer);
+    for (WindDrawer* drawer : drawers) {
+        drawer->forceResize();
         drawer->raise();
     }
 }
@@ -312,4 +369,17 @@ void WindFarmWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     CVNQWindow::keyPressEvent(event);
+}
+
+bool WindFarmWindow::drawersAtRest() const
+{
+    return detailDrawer->isAtRest() && editorDrawer->isAtRest();
+}
+
+bool WindFarmWindow::isAtRest() const
+{
+    for (const CVNQChartBase* chart : findChildren<CVNQChartBase*>())
+        if (chart->animationProgress() < 1.0)
+            return false;
+    return drawersAtRest();
 }

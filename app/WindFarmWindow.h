@@ -3,34 +3,32 @@
 // The dashboard's only window: a frameless toolkit window that owns the
 // simulated farm, keeps the latest snapshot and shows it on two pages (the
 // overview and the turbine list) with a detail drawer and an editor drawer
-// sliding in on the turbine page. Every visible text exists here in English
-// and Chinese; setLanguage switches between them at run time.
+// sliding in on the turbine page. The window builds the header and composes
+// the pages and drawers, which hold their own texts in English and Chinese;
+// setLanguage switches all of them at run time.
 
 #include "CVNQChartTypes.h"
 #include "CVNQWindow.h"
+#include "TurbineEditorDrawer.h"
+#include "WindDrawer.h"
 #include "WindFarmSnapshot.h"
+#include "WindFarmTables.h"
 
-#include <QPointer>
+#include <QPair>
 #include <QString>
 #include <QVector>
 
-class QModelIndex;
-class QStandardItemModel;
+class TurbineDetailDrawer;
 class TurbineFilterProxyModel;
+class WindFarmOverviewPage;
 class WindFarmSimulator;
-class WindToggleSwitch;
+class WindFarmTurbinesPage;
 
 namespace CVNQtLib {
-class CVNQComboBox;
 class CVNQContainer;
 class CVNQLabel;
-class CVNQLineChart;
-class CVNQLineEdit;
-class CVNQOpenGLPieChart;
 class CVNQPushButton;
-class CVNQScrollBar;
 class CVNQStackContainer;
-class CVNQTableView;
 } // namespace CVNQtLib
 
 class WindFarmWindow : public CVNQtLib::CVNQWindow
@@ -39,14 +37,13 @@ class WindFarmWindow : public CVNQtLib::CVNQWindow
 
 public:
     // Width of both drawers when open, and their slide time.
-    static constexpr int kDrawerWidth = 390;
-    static constexpr int kDrawerSlideMs = 220;
-    // Row heights of the turbine table, of the overview's summary table and
-    // the least a summary row shrinks to on a short window.
-    static constexpr int kTableRowHeight = 44;
-    static constexpr int kSummaryRowHeight = 34;
+    static constexpr int kDrawerWidth = WindDrawer::kWidth;
+    static constexpr int kDrawerSlideMs = WindDrawer::kSlideMs;
+    // Row heights of the turbine table and of the overview's summary table.
+    static constexpr int kTableRowHeight = kTurbineTableRowHeight;
+    static constexpr int kSummaryRowHeight = kSummaryTableRowHeight;
     // Highest rated power the editor accepts, in kW.
-    static constexpr double kMaxRatedPowerKw = 20000.0;
+    static constexpr double kMaxRatedPowerKw = TurbineEditorDrawer::kMaxRatedPowerKw;
 
     explicit WindFarmWindow(QWidget* parent = nullptr);
     ~WindFarmWindow() override;
@@ -65,10 +62,9 @@ public:
     // Resets the add-turbine form and opens the editor drawer.
     void openEditor();
 
-    bool isDetailExpanded() const { return detailExpanded; }
-    bool isEditorExpanded() const { return editorExpanded; }
-    // Both drawers have come to rest at the side their flags name: no slide
-    // runs, the children are laid out again, a closed drawer is hidden.
+    bool isDetailExpanded() const;
+    bool isEditorExpanded() const;
+    // Both drawers have come to rest (WindDrawer::isAtRest).
     bool drawersAtRest() const;
     // The drawers are at rest and no chart plays its intro animation: what
     // the window shows now stays until the next change.
@@ -105,100 +101,31 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The labels of a headline card or an atmosphere tile (the tiles have
-    // no trend line).
-    struct Figure
-    {
-        CVNQtLib::CVNQLabel* caption = nullptr;
-        CVNQtLib::CVNQLabel* value = nullptr;
-        CVNQtLib::CVNQLabel* unit = nullptr;
-        CVNQtLib::CVNQLabel* trend = nullptr;
-    };
-    struct InsightCard
-    {
-        CVNQtLib::CVNQContainer* card = nullptr;
-        CVNQtLib::CVNQLabel* title = nullptr;
-        CVNQtLib::CVNQLabel* body = nullptr;
-        QString turbineId;
-    };
-    struct MetricTile
-    {
-        CVNQtLib::CVNQLabel* caption = nullptr;
-        CVNQtLib::CVNQLabel* value = nullptr;
-    };
-    // Frame (WindFarmWindow.cpp).
     void buildUi();
     void buildHeader();
     void retranslate();
     void retranslateFrame();
     void updateNavigation();
     void updateDrawerGeometry();
-
-    // Overview page (WindFarmOverview.cpp).
-    void buildOverviewPage();
-    static Figure makeFigureColumn(QWidget* parent, const QString& captionStyle, int captionHeight, int valueSpace,
-                                   int unitWidth, int trendHeight);
-    Figure makeKpiCard(QWidget* parent, const QString& accentStyle, const QString& icon);
-    Figure makeAtmosphereTile(QWidget* parent, const QString& icon);
-    void retranslateOverview();
-    void refreshKpis();
-    void refreshOverviewValues();
-    void openInsight(int index);
-
-    // Turbine page and both tables (WindFarmTurbines.cpp).
-    void buildTurbinesPage();
-    void styleTable(CVNQtLib::CVNQTableView* table, bool compact);
-    void applyColumnWidths(CVNQtLib::CVNQTableView* table);
-    void retranslateTurbines();
-    void refreshTurbineTables();
-    void refreshTurbineList();
-    void refreshSummaryTable();
-    void onTableClicked(const QModelIndex& index);
-    void focusTurbineSearch();
-
-    // Drawers (WindFarmDrawers.cpp, WindFarmEditor.cpp).
-    CVNQtLib::CVNQContainer* makeDrawer(const QString& objectName);
-    void buildDetailDrawer();
-    void buildEditorDrawer();
-    void retranslateDetailDrawer();
-    void retranslateEditor();
     void refreshDetailDrawer();
     const TurbineRecord* findTurbine(const QString& id) const;
-    void animateDrawer(CVNQtLib::CVNQContainer* drawer, bool expand, bool& flag);
-    void layoutDrawer(CVNQtLib::CVNQContainer* drawer);
-    using DrawerStep = void (WindFarmWindow::*)(CVNQtLib::CVNQContainer*, bool&, int);
-    int& drawerGeneration(CVNQtLib::CVNQContainer* drawer);
-    bool drawerStepDue(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation, DrawerStep step);
-    void slideDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
-    void finishDrawer(CVNQtLib::CVNQContainer* drawer, bool& flag, int generation);
-    void showEditorMessage(const QString& english, const QString& chinese);
-    void clearEditorMessage();
 
     int language = 0;
     int currentPage = 0;
     WindFarmSimulator* simulator = nullptr;
     WindFarmSnapshot snapshot;
-    bool forecastVisible = true;
-    bool detailExpanded = false;
-    bool editorExpanded = false;
     QString selectedTurbineId;
     TurbineFilterProxyModel* proxyModel = nullptr;
-    bool chartsShownOnce = false;
-    // The last validation message, kept in both languages so a language
-    // switch rewrites it.
-    QString editorMessageEn;
-    QString editorMessageZh;
-    // Bumped by every drawer action; a finishing step of an older action
-    // leaves the drawer to the newer one.
-    int detailGeneration = 0;
-    int editorGeneration = 0;
 
-    // Frame.
     CVNQtLib::CVNQContainer* root = nullptr;
     CVNQtLib::CVNQContainer* header = nullptr;
     CVNQtLib::CVNQStackContainer* pageStack = nullptr;
-    CVNQtLib::CVNQContainer* overviewPage = nullptr;
-    CVNQtLib::CVNQContainer* turbinesPage = nullptr;
+    WindFarmOverviewPage* overviewPage = nullptr;
+    WindFarmTurbinesPage* turbinesPage = nullptr;
+    TurbineDetailDrawer* detailDrawer = nullptr;
+    TurbineEditorDrawer* editorDrawer = nullptr;
+
+    // Header.
     CVNQtLib::CVNQLabel* brandLabel = nullptr;
     CVNQtLib::CVNQLabel* userLabel = nullptr;
     CVNQtLib::CVNQPushButton* overviewButton = nullptr;
@@ -212,75 +139,4 @@ private:
     CVNQtLib::CVNQPushButton* minimizeButton = nullptr;
     CVNQtLib::CVNQPushButton* maximizeButton = nullptr;
     CVNQtLib::CVNQPushButton* closeButton = nullptr;
-
-    // Overview.
-    CVNQtLib::CVNQLabel* overviewTitle = nullptr;
-    CVNQtLib::CVNQLabel* updatedLabel = nullptr;
-    CVNQtLib::CVNQLabel* forecastLabel = nullptr;
-    WindToggleSwitch* forecastSwitch = nullptr;
-    Figure energyCard;
-    Figure activeCard;
-    Figure windCard;
-    Figure efficiencyCard;
-    CVNQtLib::CVNQLabel* energySection = nullptr;
-    CVNQtLib::CVNQComboBox* periodCombo = nullptr;
-    CVNQtLib::CVNQLineChart* energyChart = nullptr;
-    CVNQtLib::CVNQLabel* atmosphereSection = nullptr;
-    Figure gustTile;
-    Figure densityTile;
-    Figure humidityTile;
-    Figure temperatureTile;
-    CVNQtLib::CVNQContainer* summaryCard = nullptr;
-    CVNQtLib::CVNQLabel* summarySection = nullptr;
-    CVNQtLib::CVNQTableView* summaryTable = nullptr;
-    QStandardItemModel* summaryModel = nullptr;
-    CVNQtLib::CVNQLabel* insightsSection = nullptr;
-    QVector<InsightCard> insightCards;
-
-    // Turbines page.
-    CVNQtLib::CVNQLabel* turbinesTitle = nullptr;
-    CVNQtLib::CVNQLabel* turbinesSubtitle = nullptr;
-    CVNQtLib::CVNQPushButton* addButton = nullptr;
-    CVNQtLib::CVNQLineEdit* searchEdit = nullptr;
-    CVNQtLib::CVNQComboBox* statusFilterCombo = nullptr;
-    CVNQtLib::CVNQPushButton* filterButton = nullptr;
-    CVNQtLib::CVNQTableView* turbineTable = nullptr;
-    QStandardItemModel* turbineModel = nullptr;
-    CVNQtLib::CVNQLabel* tableSummaryLabel = nullptr;
-
-    // Detail drawer.
-    CVNQtLib::CVNQContainer* detailDrawer = nullptr;
-    CVNQtLib::CVNQLabel* detailIdLabel = nullptr;
-    CVNQtLib::CVNQLabel* detailLocationLabel = nullptr;
-    CVNQtLib::CVNQPushButton* detailCloseButton = nullptr;
-    CVNQtLib::CVNQContainer* statusBadge = nullptr;
-    CVNQtLib::CVNQLabel* statusLabel = nullptr;
-    MetricTile outputTile;
-    MetricTile windTile;
-    MetricTile nacelleTile;
-    MetricTile vibrationTile;
-    CVNQtLib::CVNQLabel* healthSection = nullptr;
-    CVNQtLib::CVNQOpenGLPieChart* healthChart = nullptr;
-    CVNQtLib::CVNQLabel* healthLabel = nullptr;
-    CVNQtLib::CVNQLabel* scheduleSection = nullptr;
-    CVNQtLib::CVNQLabel* scheduleLabel = nullptr;
-    CVNQtLib::CVNQLabel* noteSection = nullptr;
-    CVNQtLib::CVNQLabel* noteLabel = nullptr;
-    QString statusBadgeStyle;
-
-    // Editor drawer.
-    CVNQtLib::CVNQContainer* editorDrawer = nullptr;
-    CVNQtLib::CVNQLabel* editorTitle = nullptr;
-    CVNQtLib::CVNQPushButton* editorCloseButton = nullptr;
-    CVNQtLib::CVNQLabel* idCaption = nullptr;
-    CVNQtLib::CVNQLineEdit* idEdit = nullptr;
-    CVNQtLib::CVNQLabel* locationCaption = nullptr;
-    CVNQtLib::CVNQLineEdit* locationEdit = nullptr;
-    CVNQtLib::CVNQLabel* powerCaption = nullptr;
-    CVNQtLib::CVNQLineEdit* powerEdit = nullptr;
-    CVNQtLib::CVNQLabel* statusCaption = nullptr;
-    CVNQtLib::CVNQComboBox* editorStatusCombo = nullptr;
-    CVNQtLib::CVNQLabel* validationLabel = nullptr;
-    CVNQtLib::CVNQPushButton* cancelButton = nullptr;
-    CVNQtLib::CVNQPushButton* saveButton = nullptr;
 };

@@ -1,19 +1,20 @@
 // The turbine page (title, search, status filter, the turbine table and its
-// summary line) and the refill of both turbine tables from a snapshot.
+// summary line) and the refill of the turbine table from a snapshot.
 
-#include "WindFarmWindow.h"
+#include "WindFarmTurbinesPage.h"
 
 #include "CVNQComboBox.h"
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
-#include "CVNQScrollBar.h"
 #include "CVNQTableView.h"
+#include "GustrelResources.h"
 #include "TurbineFilterProxyModel.h"
+#include "WindFarmStyle.h"
+#include "WindFarmTables.h"
 #include "WindFarmWidgets.h"
 
 #include <QEvent>
-#include <QHeaderView>
 #include <QStandardItemModel>
 #include <QTimer>
 
@@ -40,53 +41,6 @@ const char* const kTurbineHeadersEn[TurbineColumnCount] = {
     "#", "Turbine ID", "Location", "Wind", "Temp", "Output", "Efficiency", "Next inspection", "Status", "AI warning"};
 const char* const kTurbineHeadersZh[TurbineColumnCount] = {"#",    "风机 ID", "位置",     "风速", "温度",
                                                            "输出", "效率",    "下次检查", "状态", "AI 告警"};
-
-enum SummaryColumn
-{
-    SumId,
-    SumOutput,
-    SumEfficiency,
-    SumStatus,
-    SumNote,
-    SummaryColumnCount
-};
-const int kSummaryWidths[SummaryColumnCount] = {92, 90, 82, 108, 250};
-const char* const kSummaryHeadersEn[SummaryColumnCount] = {"Turbine", "Output", "Efficiency", "Status", "AI note"};
-const char* const kSummaryHeadersZh[SummaryColumnCount] = {"风机", "输出", "效率", "状态", "AI 说明"};
-// Snapshot positions the overview summarises: the faulty and a maintained
-// turbine first, then two healthy ones.
-const int kSummaryPositions[] = {6, 14, 0, 1};
-
-// Writes the header texts that differ from the model's (a header rewrite
-// repaints the header, so unchanged ones are left alone).
-void setHeaders(QStandardItemModel* model, const char* const* en, const char* const* zh, int count, int language)
-{
-    if (model->columnCount() < count)
-        model->setColumnCount(count);
-    for (int c = 0; c < count; ++c) {
-        const QString text = bilingual(language, en[c], zh[c]);
-        if (model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() != text)
-            model->setHeaderData(c, Qt::Horizontal, text, Qt::DisplayRole);
-        if (model->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt() != int(Qt::AlignCenter))
-            model->setHeaderData(c, Qt::Horizontal, int(Qt::AlignCenter), Qt::TextAlignmentRole);
-    }
-}
-
-// The cell texts that both tables show.
-QString efficiencyText(double percent)
-{
-    return fixedNumber(percent, 1) + QLatin1Char('%');
-}
-
-QStandardItem* itemAt(QStandardItemModel* model, int row, int column)
-{
-    QStandardItem* item = model->item(row, column);
-    if (!item) {
-        item = new QStandardItem;
-        model->setItem(row, column, item);
-    }
-    return item;
-}
 
 // The cells of one turbine-list row. A row that already shows this turbine
 // (whole false) only gets its live values, status and note: its number, id,
@@ -123,9 +77,12 @@ void fillTurbineRow(QStandardItem* const (&cells)[TurbineColumnCount], const Tur
 
 } // namespace
 
-void WindFarmWindow::buildTurbinesPage()
+WindFarmTurbinesPage::WindFarmTurbinesPage(TurbineFilterProxyModel* proxy, QWidget* parent)
+    : CVNQContainer(parent)
+    , proxyModel(proxy)
 {
-    CVNQContainer* page = turbinesPage;
+    stylePage(this, QStringLiteral("turbinesPage"), 10);
+    CVNQContainer* page = this;
 
     CVNQContainer* titleRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 10);
     setFixedHeightOf(titleRow, 48);
@@ -134,7 +91,7 @@ void WindFarmWindow::buildTurbinesPage()
     turbinesSubtitle = makeLabel(titleColumn, QStringLiteral("WindLabelMuted"), 1, 18);
 
     addButton = makeButton(titleRow, QStringLiteral("WindPrimaryButton"), QString(), 138, 36,
-                           iconPath(QStringLiteral("plus")), QColor(4, 16, 11));
+                           gustrelIconPath(QStringLiteral("plus")), QColor(4, 16, 11));
     addButton->setObjectName(QStringLiteral("addTurbineButton"));
     IconStyleDesc plusStyle = addButton->getIconStyle();
     plusStyle.x = 10;
@@ -143,7 +100,7 @@ void WindFarmWindow::buildTurbinesPage()
     addButton->setShowText(true);
     // The text is centred in the room right of the icon.
     addButton->setTextOffsetX(18);
-    connect(addButton, &QPushButton::clicked, this, &WindFarmWindow::openEditor);
+    connect(addButton, &QPushButton::clicked, this, &WindFarmTurbinesPage::addTurbineClicked);
 
     CVNQContainer* filterRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 10);
     setFixedHeightOf(filterRow, 40);
@@ -152,7 +109,7 @@ void WindFarmWindow::buildTurbinesPage()
     statusFilterCombo = makeCombo(filterRow, QStringLiteral("turbineStatusFilter"), 170, 36);
 
     filterButton = makeButton(filterRow, QStringLiteral("WindIconButton"), QString(), 36, 36,
-                              iconPath(QStringLiteral("sliders")), kWindIconColour);
+                              gustrelIconPath(QStringLiteral("sliders")), kWindIconColour);
     filterButton->setEnabled(false);
 
     CVNQContainer* tableCard =
@@ -178,32 +135,12 @@ void WindFarmWindow::buildTurbinesPage()
         proxyModel->setStatusFilter(statusFilterCombo->itemData(index, Qt::UserRole).toInt());
         refreshTableFilterSummary();
     });
-    connect(turbineTable, &QAbstractItemView::clicked, this, &WindFarmWindow::onTableClicked);
+    connect(turbineTable, &QAbstractItemView::clicked, this, &WindFarmTurbinesPage::onTableClicked);
 }
 
-void WindFarmWindow::styleTable(CVNQTableView* table, bool compact)
+void WindFarmTurbinesPage::setLanguage(int value)
 {
-    styleControl(table, QStringLiteral("WindTable"));
-    table->setItemHeight(compact ? kSummaryRowHeight : kTableRowHeight);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    QHeaderView* header = table->horizontalHeader();
-    header->setSectionsClickable(!compact);
-    header->setStretchLastSection(false);
-    header->setMinimumHeight(compact ? 30 : 38);
-
-    auto* vertical = new CVNQScrollBar(Qt::Vertical, table);
-    vertical->setThemeName(QStringLiteral("WindScrollV"));
-    auto* horizontal = new CVNQScrollBar(Qt::Horizontal, table);
-    horizontal->setThemeName(QStringLiteral("WindScrollH"));
-    table->setVerticalScrollBar(vertical);
-    table->setHorizontalScrollBar(horizontal);
-}
-
-void WindFarmWindow::retranslateTurbines()
-{
+    language = value;
     const int l = language;
     turbinesTitle->setText(bilingual(l, "Turbines", "风机"));
     turbinesSubtitle->setText(bilingual(l, "Live equipment status, inspections, and AI maintenance guidance",
@@ -212,18 +149,18 @@ void WindFarmWindow::retranslateTurbines()
     searchEdit->setPlaceholderText(bilingual(l, "Search by ID or location...", "按 ID 或位置搜索..."));
 
     refillCombo(statusFilterCombo,
-                QVector<QPair<QString, int>>{{bilingual(l, "All statuses", "全部状态"), -1}} + statusItems(),
+                QVector<QPair<QString, int>>{{bilingual(l, "All statuses", "全部状态"), -1}} + statusItems(language),
                 proxyModel->getStatusFilter());
 }
 
-void WindFarmWindow::refreshTurbineTables()
+void WindFarmTurbinesPage::refreshSnapshot(const WindFarmSnapshot& snapshot)
 {
-    refreshTurbineList();
-    refreshSummaryTable();
+    turbineCount = snapshot.turbineCount;
+    refreshTurbineList(snapshot);
     refreshTableFilterSummary();
 }
 
-void WindFarmWindow::refreshTurbineList()
+void WindFarmTurbinesPage::refreshTurbineList(const WindFarmSnapshot& snapshot)
 {
     const QVector<TurbineRecord>& turbines = snapshot.turbines;
     const int n = turbines.size();
@@ -254,7 +191,7 @@ void WindFarmWindow::refreshTurbineList()
                 for (int c = 0; c < TurbineColumnCount; ++c)
                     cells[c] = itemAt(turbineModel, r, c);
                 const TurbineRecord& t = turbines[r];
-                fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language, false);
+                fillTurbineRow(cells, t, statusText(t.status, language), statusIconName(t.status), language, false);
             }
         }
         // Only the live columns changed: sorted by one of the others, the
@@ -266,75 +203,42 @@ void WindFarmWindow::refreshTurbineList()
         for (QStandardItem*& cell : cells)
             cell = new QStandardItem;
         const TurbineRecord& t = turbines[r];
-        fillTurbineRow(cells, t, statusText(t.status), statusIconName(t.status), language, true);
+        fillTurbineRow(cells, t, statusText(t.status, language), statusIconName(t.status), language, true);
         turbineModel->appendRow(QList<QStandardItem*>(std::begin(cells), std::end(cells)));
     }
 
-    applyColumnWidths(turbineTable);
+    applyColumnWidths(turbineTable, kTurbineWidths, TurbineColumnCount);
 }
 
-void WindFarmWindow::refreshSummaryTable()
-{
-    setHeaders(summaryModel, kSummaryHeadersEn, kSummaryHeadersZh, SummaryColumnCount, language);
-    QVector<const TurbineRecord*> rows;
-    for (int position : kSummaryPositions) {
-        if (position < snapshot.turbines.size())
-            rows.append(&snapshot.turbines[position]);
-    }
-    if (summaryModel->rowCount() > rows.size())
-        summaryModel->removeRows(rows.size(), summaryModel->rowCount() - rows.size());
-    for (int r = 0; r < rows.size(); ++r) {
-        const TurbineRecord& t = *rows[r];
-        const QString texts[SummaryColumnCount] = {t.id, outputText(t.outputKw), efficiencyText(t.efficiency),
-                                                   statusText(t.status), language == 1 ? t.aiNoteZh : t.aiNoteEn};
-        // A missing row is made by its first item.
-        for (int c = 0; c < SummaryColumnCount; ++c) {
-            QStandardItem* item = itemAt(summaryModel, r, c);
-            item->setData(texts[c], Qt::DisplayRole);
-            item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
-        }
-        const QString icon = statusIconName(t.status);
-        itemAt(summaryModel, r, SumStatus)->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
-    }
-    applyColumnWidths(summaryTable);
-}
-
-void WindFarmWindow::applyColumnWidths(CVNQTableView* table)
-{
-    QVector<int> widths;
-    if (table == turbineTable)
-        widths = QVector<int>(std::begin(kTurbineWidths), std::end(kTurbineWidths));
-    else
-        widths = QVector<int>(std::begin(kSummaryWidths), std::end(kSummaryWidths));
-    for (int c = 0; c < widths.size(); ++c) {
-        if (table->columnWidth(c) != widths[c])
-            table->setColumnWidth(c, widths[c]);
-    }
-}
-
-void WindFarmWindow::refreshTableFilterSummary()
+void WindFarmTurbinesPage::refreshTableFilterSummary()
 {
     if (!tableSummaryLabel)
         return;
     const int shown = proxyModel->rowCount();
-    const int total = snapshot.turbineCount;
+    const int total = turbineCount;
     tableSummaryLabel->setText(
         language == 1
             ? QStringLiteral("显示 %1 / %2 台风机 · 点击列标题排序").arg(shown).arg(total)
             : QStringLiteral("Showing %1 of %2 turbines · Click a column header to sort").arg(shown).arg(total));
 }
 
-void WindFarmWindow::onTableClicked(const QModelIndex& index)
+void WindFarmTurbinesPage::onTableClicked(const QModelIndex& index)
 {
     if (!index.isValid())
         return;
-    const QString id = proxyModel->index(index.row(), 0).data(TurbineIdRole).toString();
-    if (findTurbine(id))
-        selectTurbine(id);
+    emit turbineClicked(proxyModel->index(index.row(), 0).data(TurbineIdRole).toString());
 }
 
-void WindFarmWindow::focusTurbineSearch()
+void WindFarmTurbinesPage::focusTurbineSearch()
 {
     searchEdit->setFocus(Qt::OtherFocusReason);
     searchEdit->selectAll();
+}
+
+void WindFarmTurbinesPage::searchFor(const QString& text)
+{
+    if (searchEdit->text() != text)
+        searchEdit->setText(text);
+    proxyModel->setFilterText(text);
+    refreshTableFilterSummary();
 }

@@ -2,14 +2,16 @@
 // forecast and period choice, atmospheric values, the turbine summary table
 // and the AI insight cards.
 
-#include "WindFarmWindow.h"
+#include "WindFarmOverviewPage.h"
 
 #include "CVNQComboBox.h"
 #include "CVNQImage.h"
 #include "CVNQLabel.h"
 #include "CVNQLineChart.h"
 #include "CVNQTableView.h"
-#include "WindFarmSimulator.h"
+#include "GustrelResources.h"
+#include "WindFarmStyle.h"
+#include "WindFarmTables.h"
 #include "WindFarmWidgets.h"
 #include "WindToggleSwitch.h"
 
@@ -22,11 +24,29 @@ namespace {
 
 const QColor kForecastColour(71, 191, 188);
 
+enum SummaryColumn
+{
+    SumId,
+    SumOutput,
+    SumEfficiency,
+    SumStatus,
+    SumNote,
+    SummaryColumnCount
+};
+const int kSummaryWidths[SummaryColumnCount] = {92, 90, 82, 108, 250};
+const char* const kSummaryHeadersEn[SummaryColumnCount] = {"Turbine", "Output", "Efficiency", "Status", "AI note"};
+const char* const kSummaryHeadersZh[SummaryColumnCount] = {"风机", "输出", "效率", "状态", "AI 说明"};
+// Snapshot positions the overview summarises: the faulty and a maintained
+// turbine first, then two healthy ones.
+const int kSummaryPositions[] = {6, 14, 0, 1};
+
 } // namespace
 
-void WindFarmWindow::buildOverviewPage()
+WindFarmOverviewPage::WindFarmOverviewPage(QWidget* parent)
+    : CVNQContainer(parent)
 {
-    CVNQContainer* page = overviewPage;
+    stylePage(this, QStringLiteral("overviewPage"), 12);
+    CVNQContainer* page = this;
 
     // Title row.
     CVNQContainer* titleRow = makeContainer(page, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
@@ -75,7 +95,7 @@ void WindFarmWindow::buildOverviewPage()
     connect(periodCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
         const int days = periodCombo->itemData(index, Qt::UserRole).toInt();
         if (days > 0)
-            simulator->setPeriodDays(days);
+            emit periodChosen(days);
     });
 
     energyChart = new CVNQLineChart(energyBox);
@@ -129,8 +149,9 @@ void WindFarmWindow::buildOverviewPage()
     }
 }
 
-WindFarmWindow::Figure WindFarmWindow::makeFigureColumn(QWidget* parent, const QString& captionStyle, int captionHeight,
-                                                        int valueSpace, int unitWidth, int trendHeight)
+WindFarmOverviewPage::Figure WindFarmOverviewPage::makeFigureColumn(QWidget* parent, const QString& captionStyle,
+                                                                    int captionHeight, int valueSpace, int unitWidth,
+                                                                    int trendHeight)
 {
     // Caption, figure with its unit at the row's end and an optional trend
     // line, in the middle of the column's height.
@@ -150,7 +171,8 @@ WindFarmWindow::Figure WindFarmWindow::makeFigureColumn(QWidget* parent, const Q
     return f;
 }
 
-WindFarmWindow::Figure WindFarmWindow::makeKpiCard(QWidget* parent, const QString& accentStyle, const QString& icon)
+WindFarmOverviewPage::Figure WindFarmOverviewPage::makeKpiCard(QWidget* parent, const QString& accentStyle,
+                                                               const QString& icon)
 {
     CVNQContainer* card =
         makeContainer(parent, QStringLiteral("WindCard"), CVNQContainer::Horizontal, 1, 8, 14, 10, 12, 10);
@@ -166,23 +188,24 @@ WindFarmWindow::Figure WindFarmWindow::makeKpiCard(QWidget* parent, const QStrin
     accent->resize(42, 42);
     accent->setAbsoluteLayout(true);
     accent->setAbsoluteDock(DockFar, DockCenter, 0, 0);
-    CVNQImage* image = makeIcon(accent, iconPath(icon), 20, 20, kWindAccent);
+    CVNQImage* image = makeIcon(accent, gustrelIconPath(icon), 20, 20, kWindAccent);
     accent->setIconWidget(image);
     card->forceResize();
     return k;
 }
 
-WindFarmWindow::Figure WindFarmWindow::makeAtmosphereTile(QWidget* parent, const QString& icon)
+WindFarmOverviewPage::Figure WindFarmOverviewPage::makeAtmosphereTile(QWidget* parent, const QString& icon)
 {
     CVNQContainer* tile =
         makeContainer(parent, QStringLiteral("WindCardAlt"), CVNQContainer::Horizontal, 1, 6, 10, 7, 8, 7);
     const Figure t = makeFigureColumn(tile, QStringLiteral("WindLabelXs"), 18, 3, 42, 0);
-    makeDockedIcon(tile, iconPath(icon), 20, 20, kWindAccent);
+    makeDockedIcon(tile, gustrelIconPath(icon), 20, 20, kWindAccent);
     return t;
 }
 
-void WindFarmWindow::retranslateOverview()
+void WindFarmOverviewPage::setLanguage(int value)
 {
+    language = value;
     const int l = language;
     overviewTitle->setText(bilingual(l, "Overview", "风电场总览"));
     forecastLabel->setText(bilingual(l, "AI forecast", "显示预测"));
@@ -216,10 +239,10 @@ void WindFarmWindow::retranslateOverview()
     // Rewriting the items must not look like a period choice.
     refillCombo(periodCombo,
                 {{bilingual(l, "Month", "月"), 30}, {bilingual(l, "Week", "周"), 7}, {bilingual(l, "Day", "日"), 1}},
-                snapshot.periodDays > 0 ? snapshot.periodDays : 30);
+                periodDays > 0 ? periodDays : 30);
 }
 
-void WindFarmWindow::refreshKpis()
+void WindFarmOverviewPage::refreshKpis(const WindFarmSnapshot& snapshot)
 {
     energyCard.value->setText(fixedNumber(snapshot.totalEnergy / 1000.0, 1));
     activeCard.value->setText(QStringLiteral("%1/%2").arg(snapshot.activeTurbines).arg(snapshot.turbineCount));
@@ -227,7 +250,7 @@ void WindFarmWindow::refreshKpis()
     efficiencyCard.value->setText(fixedNumber(snapshot.efficiency, 1));
 }
 
-void WindFarmWindow::refreshOverviewValues()
+void WindFarmOverviewPage::refreshOverviewValues(const WindFarmSnapshot& snapshot)
 {
     gustTile.value->setText(fixedNumber(snapshot.gust, 1));
     densityTile.value->setText(fixedNumber(snapshot.airDensity, 2));
@@ -248,17 +271,43 @@ void WindFarmWindow::refreshOverviewValues()
     }
 }
 
-void WindFarmWindow::refreshSnapshot(WindFarmSnapshot s)
+void WindFarmOverviewPage::refreshSummaryTable(const WindFarmSnapshot& snapshot)
 {
-    snapshot = s;
-    refreshKpis();
-    refreshOverviewValues();
-    refreshTurbineTables();
-    refreshDetailDrawer();
+    setHeaders(summaryModel, kSummaryHeadersEn, kSummaryHeadersZh, SummaryColumnCount, language);
+    QVector<const TurbineRecord*> rows;
+    for (int position : kSummaryPositions) {
+        if (position < snapshot.turbines.size())
+            rows.append(&snapshot.turbines[position]);
+    }
+    if (summaryModel->rowCount() > rows.size())
+        summaryModel->removeRows(rows.size(), summaryModel->rowCount() - rows.size());
+    for (int r = 0; r < rows.size(); ++r) {
+        const TurbineRecord& t = *rows[r];
+        const QString texts[SummaryColumnCount] = {t.id, outputText(t.outputKw), efficiencyText(t.efficiency),
+                                                   statusText(t.status, language),
+                                                   language == 1 ? t.aiNoteZh : t.aiNoteEn};
+        // A missing row is made by its first item.
+        for (int c = 0; c < SummaryColumnCount; ++c) {
+            QStandardItem* item = itemAt(summaryModel, r, c);
+            item->setData(texts[c], Qt::DisplayRole);
+            item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
+        }
+        const QString icon = statusIconName(t.status);
+        itemAt(summaryModel, r, SumStatus)->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
+    }
+    applyColumnWidths(summaryTable, kSummaryWidths, SummaryColumnCount);
+}
+
+void WindFarmOverviewPage::refreshSnapshot(const WindFarmSnapshot& snapshot)
+{
+    periodDays = snapshot.periodDays;
+    refreshKpis(snapshot);
+    refreshOverviewValues(snapshot);
+    refreshSummaryTable(snapshot);
     updatedLabel->setText((language == 1 ? QStringLiteral("更新 ") : QStringLiteral("Updated ")) + snapshot.updated);
 }
 
-void WindFarmWindow::refreshCharts(WindFarmSnapshot s)
+void WindFarmOverviewPage::refreshCharts(const WindFarmSnapshot& s)
 {
     energyChart->setAnimationEnabled(!chartsShownOnce);
 
@@ -286,13 +335,12 @@ void WindFarmWindow::refreshCharts(WindFarmSnapshot s)
     chartsShownOnce = true;
 }
 
-void WindFarmWindow::openInsight(int index)
+void WindFarmOverviewPage::openInsight(int index)
 {
     if (index < 0 || index >= insightCards.size())
         return;
     const QString id = insightCards[index].turbineId;
     if (id.isEmpty())
         return;
-    setCurrentPage(1);
-    selectTurbine(id);
+    emit turbineRequested(id);
 }

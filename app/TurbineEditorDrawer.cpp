@@ -1,53 +1,50 @@
-// The editor drawer: a form that adds a turbine to the farm after checking
-// its values.
-
-#include "WindFarmWindow.h"
+#include "TurbineEditorDrawer.h"
 
 #include "CVNQComboBox.h"
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
-#include "TurbineFilterProxyModel.h"
+#include "GustrelResources.h"
 #include "WindFarmSimulator.h"
+#include "WindFarmStyle.h"
 #include "WindFarmWidgets.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace CVNQtLib;
 
-void WindFarmWindow::buildEditorDrawer()
+TurbineEditorDrawer::TurbineEditorDrawer(WindFarmSimulator* farm, QWidget* parent)
+    : WindDrawer(QStringLiteral("editorDrawer"), parent)
+    , simulator(farm)
 {
-    editorDrawer = makeDrawer(QStringLiteral("editorDrawer"));
-
-    CVNQContainer* headerRow =
-        makeContainer(editorDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
+    CVNQContainer* headerRow = makeContainer(this, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
     setFixedHeightOf(headerRow, 40);
     editorTitle = makeLabel(headerRow, QStringLiteral("WindLabelSection"), 1, 36);
     editorCloseButton = makeButton(headerRow, QStringLiteral("WindCloseButton"), QString(), 32, 32,
-                                   iconPath(QStringLiteral("close")), kWindIconColour);
+                                   gustrelIconPath(QStringLiteral("close")), kWindIconColour);
     editorCloseButton->setObjectName(QStringLiteral("editorCloseButton"));
 
-    makeDivider(editorDrawer);
+    makeDivider(this);
 
-    idCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
-    idEdit = makeLineEdit(editorDrawer, QStringLiteral("editorIdEdit"), 0, 38);
-    locationCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
-    locationEdit = makeLineEdit(editorDrawer, QStringLiteral("editorLocationEdit"), 0, 38);
-    powerCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
-    powerEdit = makeLineEdit(editorDrawer, QStringLiteral("editorPowerEdit"), 0, 38);
+    idCaption = makeLabel(this, QStringLiteral("WindLabelSmBold"), 0, 22);
+    idEdit = makeLineEdit(this, QStringLiteral("editorIdEdit"), 0, 38);
+    locationCaption = makeLabel(this, QStringLiteral("WindLabelSmBold"), 0, 22);
+    locationEdit = makeLineEdit(this, QStringLiteral("editorLocationEdit"), 0, 38);
+    powerCaption = makeLabel(this, QStringLiteral("WindLabelSmBold"), 0, 22);
+    powerEdit = makeLineEdit(this, QStringLiteral("editorPowerEdit"), 0, 38);
 
-    statusCaption = makeLabel(editorDrawer, QStringLiteral("WindLabelSmBold"), 0, 22);
-    editorStatusCombo = makeCombo(editorDrawer, QStringLiteral("editorStatusCombo"), 0, 38);
+    statusCaption = makeLabel(this, QStringLiteral("WindLabelSmBold"), 0, 22);
+    editorStatusCombo = makeCombo(this, QStringLiteral("editorStatusCombo"), 0, 38);
 
-    validationLabel = makeLabel(editorDrawer, QStringLiteral("WindLabelDanger"), 0, 36);
+    validationLabel = makeLabel(this, QStringLiteral("WindLabelDanger"), 0, 36);
     validationLabel->setObjectName(QStringLiteral("editorValidationLabel"));
     validationLabel->setWordWrap(true);
     validationLabel->hide();
 
-    makeContainer(editorDrawer, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1);
+    makeContainer(this, QStringLiteral("WindClear"), CVNQContainer::Vertical, 1);
 
-    CVNQContainer* buttonRow =
-        makeContainer(editorDrawer, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
+    CVNQContainer* buttonRow = makeContainer(this, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 0, 8);
     setFixedHeightOf(buttonRow, 38);
     makeContainer(buttonRow, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 1);
     cancelButton =
@@ -57,17 +54,16 @@ void WindFarmWindow::buildEditorDrawer()
         makeButton(buttonRow, QStringLiteral("WindPrimaryButton"), QString(), 116, 36, QString(), kWindIconColour);
     saveButton->setObjectName(QStringLiteral("editorSaveButton"));
 
-    connect(editorCloseButton, &QPushButton::clicked, this,
-            [this]() { animateDrawer(editorDrawer, false, editorExpanded); });
-    connect(cancelButton, &QPushButton::clicked, this,
-            [this]() { animateDrawer(editorDrawer, false, editorExpanded); });
-    connect(saveButton, &QPushButton::clicked, this, &WindFarmWindow::saveEditorTurbine);
+    connect(editorCloseButton, &QPushButton::clicked, this, [this]() { setExpanded(false); });
+    connect(cancelButton, &QPushButton::clicked, this, [this]() { setExpanded(false); });
+    connect(saveButton, &QPushButton::clicked, this, &TurbineEditorDrawer::saveTurbine);
 
-    editorDrawer->hide();
+    hide();
 }
 
-void WindFarmWindow::retranslateEditor()
+void TurbineEditorDrawer::setLanguage(int value)
 {
+    language = value;
     const int l = language;
     editorTitle->setText(bilingual(l, "Add Turbine", "新增风机"));
     idCaption->setText(bilingual(l, "Turbine ID", "风机 ID"));
@@ -80,23 +76,24 @@ void WindFarmWindow::retranslateEditor()
         validationLabel->setText(l == 1 ? editorMessageZh : editorMessageEn);
 
     // An item's data is its status, which is also its index.
-    refillCombo(editorStatusCombo, statusItems(), std::clamp(editorStatusCombo->currentIndex(), 0, 3));
+    refillCombo(editorStatusCombo, statusItems(language), std::clamp(editorStatusCombo->currentIndex(), 0, 3));
 }
 
-void WindFarmWindow::openEditor()
+void TurbineEditorDrawer::resetForm(int turbineCount)
 {
-    idEdit->setText(QStringLiteral("WTG-%1").arg(snapshot.turbineCount + 1, 3, 10, QLatin1Char('0')));
+    idEdit->setText(QStringLiteral("WTG-%1").arg(turbineCount + 1, 3, 10, QLatin1Char('0')));
     locationEdit->clear();
     powerEdit->setText(QStringLiteral("3600"));
     editorStatusCombo->setCurrentIndex(0);
     clearEditorMessage();
-    if (detailExpanded)
-        animateDrawer(detailDrawer, false, detailExpanded);
-    animateDrawer(editorDrawer, true, editorExpanded);
+}
+
+void TurbineEditorDrawer::focusIdField()
+{
     idEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void WindFarmWindow::showEditorMessage(const QString& english, const QString& chinese)
+void TurbineEditorDrawer::showEditorMessage(const QString& english, const QString& chinese)
 {
     editorMessageEn = english;
     editorMessageZh = chinese;
@@ -104,14 +101,14 @@ void WindFarmWindow::showEditorMessage(const QString& english, const QString& ch
     validationLabel->show();
 }
 
-void WindFarmWindow::clearEditorMessage()
+void TurbineEditorDrawer::clearEditorMessage()
 {
     editorMessageEn.clear();
     editorMessageZh.clear();
     validationLabel->hide();
 }
 
-void WindFarmWindow::saveEditorTurbine()
+void TurbineEditorDrawer::saveTurbine()
 {
     const QString id = idEdit->text().trimmed();
     const QString location = locationEdit->text().trimmed();
@@ -132,10 +129,6 @@ void WindFarmWindow::saveEditorTurbine()
         return;
     }
     clearEditorMessage();
-    animateDrawer(editorDrawer, false, editorExpanded);
-    if (searchEdit->text() != id)
-        searchEdit->setText(id);
-    proxyModel->setFilterText(id);
-    refreshTableFilterSummary();
-    selectTurbine(id.toUpper());
+    setExpanded(false);
+    emit turbineSaved(id);
 }
