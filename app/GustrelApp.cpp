@@ -35,10 +35,17 @@ bool wholeOnScreen(QWidget* window)
            screen->geometry().contains(QRect(window->mapToGlobal(QPoint(0, 0)), window->size()));
 }
 
-// The window as the primary screen shows it (see wholeOnScreen).
+bool exposed(QWidget* window)
+{
+    return window->windowHandle() && window->windowHandle()->isExposed();
+}
+
+// The window as the primary screen shows it, when it is whole on it and
+// exposed (a window the window system keeps covered or minimised would
+// come back as what lies over it).
 QPixmap grabFromScreen(QWidget* window)
 {
-    if (!wholeOnScreen(window))
+    if (!wholeOnScreen(window) || !exposed(window))
         return QPixmap();
     return QGuiApplication::primaryScreen()->grabWindow(window->winId());
 }
@@ -124,20 +131,25 @@ int captureScreenshot(QWidget* window, const QString& path)
 
 namespace {
 
-// How often a due screenshot looks again whether the window has settled.
+// How often a due screenshot looks again whether the window has settled,
+// and how long it waits at most: past that it takes what there is (a
+// window that is never exposed is rendered rather than grabbed).
 constexpr int kSettlePollMs = 10;
+constexpr int kSettleLimitMs = 10000;
 
 // The screenshot of captureScreenshot, taken once the drawer action (when
 // one is still due) has run and the window is at rest and, when it is to be
 // grabbed from the screen, exposed there. The repaint puts the settled
 // picture on screen first: a change and the due screenshot can fall into
 // one pass of a slow event loop.
-void captureWhenSettled(WindFarmWindow* window, const QString& path, const std::shared_ptr<bool>& drawerDue)
+void captureWhenSettled(WindFarmWindow* window, const QString& path, const std::shared_ptr<bool>& drawerDue,
+                        int waitedMs = 0)
 {
-    const bool exposed = window->windowHandle() && window->windowHandle()->isExposed();
-    if (*drawerDue || !window->isAtRest() || (wholeOnScreen(window) && !exposed)) {
-        QTimer::singleShot(kSettlePollMs, window,
-                           [window, path, drawerDue]() { captureWhenSettled(window, path, drawerDue); });
+    const bool settled = !*drawerDue && window->isAtRest() && (!wholeOnScreen(window) || exposed(window));
+    if (!settled && waitedMs < kSettleLimitMs) {
+        QTimer::singleShot(kSettlePollMs, window, [window, path, drawerDue, waitedMs]() {
+            captureWhenSettled(window, path, drawerDue, waitedMs + kSettlePollMs);
+        });
         return;
     }
     window->repaint();
