@@ -21,8 +21,8 @@ namespace DesignerTest {
 // A page with a root container holding a label and a button.
 constexpr const char* kPage = R"({"w": 600, "h": 400, "elements": [
   {"type": "qtcontainer", "name": "root", "w": 600, "h": 400, "child": [
-    {"type": "qtlabel", "name": "title", "x": 20, "y": 20, "w": 120, "h": 30, "attr": {"text": "Wind"}},
-    {"type": "qtbutton", "name": "go", "x": 200, "y": 100, "w": 100, "h": 40}]}]})";
+    {"type": "qtlabel", "name": "title", "layout": {"type": 1}, "x": 20, "y": 20, "w": 120, "h": 30, "attr": {"text": "Wind"}},
+    {"type": "qtbutton", "name": "go", "layout": {"type": 1}, "x": 200, "y": 100, "w": 100, "h": 40}]}]})";
 
 inline QString writePage(const QTemporaryDir& dir, const QString& name, const char* text = kPage)
 {

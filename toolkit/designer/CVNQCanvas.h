@@ -109,8 +109,8 @@ private:
     // Takes the controls of w's subtree (w included) into the page's
     // pictures and hides them: they are seen only as pictures.
     void adoptControls(CVNQCanvasWindow* page, QWidget* w);
-    // Places the page's top containers as a window of the page's size does.
-    static void fillPage(CVNQCanvasWindow* page);
+    // Places a top control of the page as a window of the page's size does.
+    static void fillPage(CVNQCanvasWindow* page, QWidget* control);
     void keepHidden(QWidget* control);
     // The pictures of w's subtree that meet clip, w at offset.
     void paintControl(QPainter& painter, const QPoint& offset, QWidget* w, const QRect& clip);
