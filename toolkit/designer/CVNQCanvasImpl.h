@@ -65,7 +65,7 @@ public:
         QPixmap pixmap;
         // The part of the control the pixmap holds, in its coordinates.
         QRect part;
-        // The control's size when the pixmap was made.
+        // The size the control was drawn at when the pixmap was made.
         QSize size;
         bool stale = true;
         // Its "visibility" and "MarkDelete" properties, read when they change.

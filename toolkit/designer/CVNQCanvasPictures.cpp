@@ -1,8 +1,10 @@
 // The canvas's pictures of page controls: each control of a page is hidden
-// as a live widget and painted from a picture made when the control
-// changes, as it paints in a window: at its own size, with the inner
-// widgets it made itself, transparent where it paints nothing. The page's
-// other controls have pictures of their own, drawn over it in paint order.
+// as a live widget and painted from a picture made as it paints in a
+// window: at its own size, with the inner widgets it made itself,
+// transparent where it paints nothing. The page's other controls have
+// pictures of their own, drawn over it in paint order. A picture is made
+// anew with every paint (the control may have changed without a word) but
+// while a drag moves controls, and when the control is known to change.
 
 #include "CVNQCanvas.h"
 
