@@ -16,8 +16,8 @@ namespace {
 
 constexpr const char* kBoxPage = R"({"w": 400, "h": 300, "elements": [
   {"type": "qtcontainer", "name": "root", "w": 400, "h": 300, "child": [
-    {"type": "qtcontainer", "name": "box", "x": 20, "y": 20, "w": 60, "h": 40, "style": [["dzRed", 1, 0]]},
-    {"type": "qtlabel", "name": "qtlabel1", "x": 200, "y": 150, "w": 80, "h": 20}]}]})";
+    {"type": "qtcontainer", "name": "box", "layout": {"type": 1}, "x": 20, "y": 20, "w": 60, "h": 40, "style": [["dzRed", 1, 0]]},
+    {"type": "qtlabel", "name": "qtlabel1", "layout": {"type": 1}, "x": 200, "y": 150, "w": 80, "h": 20}]}]})";
 
 // Drops reach a widget only inside a drag; the test hands them over directly.
 struct DropCanvas : CVNQCanvas
@@ -172,12 +172,12 @@ TEST(DesignerCanvas, ClicksAndMovesFollowThePicture)
 {
     constexpr const char* kLayered = R"({"w": 400, "h": 300, "elements": [
       {"type": "qtcontainer", "name": "root", "child": [
-        {"type": "qtcontainer", "name": "under", "x": 20, "y": 20, "w": 100, "h": 60},
-        {"type": "qtcontainer", "name": "over", "x": 60, "y": 40, "w": 100, "h": 60},
-        {"type": "qtlabel", "name": "a", "x": 200, "y": 150, "w": 40, "h": 20},
-        {"type": "qtlabel", "name": "b", "x": 260, "y": 180, "w": 40, "h": 20},
-        {"type": "qtlabel", "name": "mark", "x": 330, "y": 10, "w": 40, "h": 20},
-        {"type": "qtcontainer", "name": "row", "x": 20, "y": 220, "w": 200, "h": 60, "attr": {"childLayout": 0},
+        {"type": "qtcontainer", "name": "under", "layout": {"type": 1}, "x": 20, "y": 20, "w": 100, "h": 60},
+        {"type": "qtcontainer", "name": "over", "layout": {"type": 1}, "x": 60, "y": 40, "w": 100, "h": 60},
+        {"type": "qtlabel", "name": "a", "layout": {"type": 1}, "x": 200, "y": 150, "w": 40, "h": 20},
+        {"type": "qtlabel", "name": "b", "layout": {"type": 1}, "x": 260, "y": 180, "w": 40, "h": 20},
+        {"type": "qtlabel", "name": "mark", "layout": {"type": 1}, "x": 330, "y": 10, "w": 40, "h": 20},
+        {"type": "qtcontainer", "name": "row", "layout": {"type": 1}, "x": 20, "y": 220, "w": 200, "h": 60, "attr": {"childLayout": 0},
          "child": [{"type": "qtlabel", "name": "cell", "layout": {"type": 1}, "w": 50, "h": 20}]}]}]})";
     QTemporaryDir dir;
     CVNQCanvas canvas;

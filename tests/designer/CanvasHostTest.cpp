@@ -3,55 +3,13 @@
 // resizes a control, edits a property in the grid, saves, and the saved
 // file reopens to the same page.
 
-#include "CVNQControlInfo.h"
 #include "CVNQLineEdit.h"
-#include "CVNQScrollBar.h"
 #include "DesignerTestUtil.h"
 
 #include <QDir>
-#include <QHBoxLayout>
 
 using namespace CVNQtLib;
 using namespace DesignerTest;
-
-namespace {
-
-class DesignerHost : public QWidget
-{
-public:
-    DesignerHost()
-    {
-        auto* row = new QHBoxLayout(this);
-        row->setContentsMargins(0, 0, 0, 0);
-        row->addWidget(&canvas, 1);
-        row->addWidget(&grid);
-        grid.setFixedWidth(280);
-        canvas.SetScrollbar(&hBar, true);
-        canvas.SetScrollbar(&vBar, false);
-        resize(1000, 520);
-        QObject::connect(&canvas, &CVNQCanvas::widgetSelected, [this](QWidget* w) { showProperties(w); });
-    }
-
-    void showProperties(QWidget* w)
-    {
-        grid.removeAll();
-        auto* control = dynamic_cast<ICVNQWidgetBase*>(w);
-        const ControlInfo* info = control ? cvnGetControlInfo(control->getTypeName()) : nullptr;
-        rows = info ? info->properties : std::vector<PropertyDef>();
-        for (PropertyDef& def : rows) {
-            def.target = w;
-            grid.addItem(def);
-        }
-    }
-
-    CVNQCanvas canvas;
-    CVNQPropertyList grid;
-    CVNQScrollBar hBar{Qt::Horizontal, nullptr};
-    CVNQScrollBar vBar{Qt::Vertical, nullptr};
-    std::vector<PropertyDef> rows;
-};
-
-} // namespace
 
 TEST(DesignerHost, EditSaveReopen)
 {

@@ -1,6 +1,7 @@
 // Page files on the canvas: opening, saving, re-keying and removing pages,
 // And the keys a saved page keeps.
 
+#include "CVNQResourceManager.h"
 #include "CVNQScrollBar.h"
 #include "DesignerTestUtil.h"
 
@@ -189,4 +190,39 @@ TEST(DesignerPageFiles, OneFileOnePage)
     ASSERT_TRUE(canvas.OpenJsonFile(dir.path() + "/./sub/../main.json"));
     EXPECT_EQ(canvas.GetCurWindow(), page);
     EXPECT_TRUE(canvas.SavePage(QDir::current().relativeFilePath(path)));
+}
+
+// A save writes the file whose page was shown: the one the page loader
+// finds for the name, else the file the name names; a page a loaded
+// package holds is not opened.
+TEST(DesignerPageFiles, SavesGoToTheFileShown)
+{
+    QTemporaryDir dir;
+    const QString shown = writePage(dir, "main.json");
+    const QString bare = writePage(dir, "main", R"({"w": 300, "h": 200, "elements": []})");
+    const QByteArray bareText = readAll(bare);
+    writePage(dir, "home.json");
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme/style.json", R"({"style": [{"type": 1, "name": "t"}]})"));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme/home.json", kPage));
+    ASSERT_TRUE(CVNQResourceManager::getInstance()->loadThemeDir(dir.filePath("theme")));
+    const struct Cwd
+    {
+        QString saved = QDir::currentPath();
+        ~Cwd() { QDir::setCurrent(saved); }
+    } cwd;
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    CVNQCanvas canvas;
+    EXPECT_FALSE(canvas.OpenJsonFile("home.json")) << "the theme's page";
+    int minWidth = 300;
+    for (const QString& path : {bare, writePage(dir, "PAGE.JSON"), writePage(dir, "plain"), QString("./home.json")}) {
+        ASSERT_TRUE(canvas.OpenJsonFile(path)) << path.toStdString();
+        canvas.GetCurWindow()->setMinWidth(++minWidth);
+        ASSERT_TRUE(canvas.SavePage(path));
+        const QString file = path == bare ? shown : path;
+        EXPECT_EQ(TestUtil::json(readAll(file).constData())["minW"], minWidth) << file.toStdString();
+    }
+    EXPECT_EQ(readAll(bare), bareText);
+    EXPECT_EQ(readAll(dir.filePath("theme/home.json")), QByteArray(kPage));
+    ASSERT_TRUE(canvas.OpenJsonFile(shown));
+    EXPECT_EQ(canvas.GetCurWindow()->getMinWidth(), 301) << "one page for both names of the file";
 }

@@ -1,6 +1,7 @@
 // The canvas pictures a page as it runs: its controls sit where the same
 // page puts them in a window of the page's size and look as they do there.
 
+#include "CVNQChartBase.h"
 #include "CVNQChartRegistration.h"
 #include "CVNQResourceManager.h"
 #include "CVNQWindow.h"
@@ -52,19 +53,6 @@ QString pageFile(const char* name)
     return TestUtil::sourcePath(QStringLiteral("tests/layout/pages/") + name);
 }
 
-// Every control of the page shown in the window (all of them for the
-// canvas, which hides the live ones), by name, at its place on the page.
-std::map<QString, QRect> shownPlaces(QWidget* page, bool window)
-{
-    std::map<QString, QRect> out;
-    for (QWidget* w : page->findChildren<QWidget*>()) {
-        if (!CVNQCanvasWindow::isPageControl(w) || (window && !w->isVisibleTo(page)))
-            continue;
-        out[w->objectName()] = QRect(w->mapTo(page, QPoint(0, 0)), w->size());
-    }
-    return out;
-}
-
 // The page run in a window of its size, and the canvas showing it.
 struct Both
 {
@@ -108,8 +96,10 @@ TEST(DesignerCanvas, PagesPicturedAsTheyRun)
     QTemporaryDir dir;
     Both views(writePage(dir, "views.json", kViewsPage));
     ASSERT_EQ(views.onCanvas.size(), views.inWindow.size());
-    // The chart is drawn at its record's 280 x 150, not at the larger
-    // minimum size it keeps in the window.
+    // The chart is drawn with its content at its record's 280 x 150, not
+    // at the larger minimum size it keeps in the window.
+    auto* chart = named<CVNQChartBase>(views.canvas, "chart");
+    EXPECT_TRUE(TestUtil::hasColor(views.onCanvas.copy(330, 10, 280, 150), chart->theme().palette.first(), 2));
     const QRect chartInWindow(QPoint(330, 10), views.window.findChild<QWidget*>("chart")->size());
     EXPECT_EQ(views.onCanvas.pixelColor(330 + 281, 100), views.onCanvas.pixelColor(625, 5));
     // And hit there only.

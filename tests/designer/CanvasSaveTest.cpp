@@ -3,6 +3,7 @@
 // it; a write that fails leaves the old file.
 
 #include "CVNJson.h"
+#include "CVNQContainer.h"
 #include "CVNQWindow.h"
 #include "DesignerTestUtil.h"
 
@@ -149,4 +150,28 @@ TEST(DesignerPageSave, ShortWriteKeepsOldFile)
     EXPECT_FALSE(written);
     EXPECT_EQ(readAll(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"main.json"});
+}
+
+// A page nested deeper than a page file can be read back is not saved;
+// one that can be read back saves and opens again.
+TEST(DesignerPageSave, TooDeepToReadBackIsRefused)
+{
+    QTemporaryDir dir;
+    const QString path = writePage(dir, "deep.json", R"({"elements": [{"type": "qtcontainer", "name": "c0"}]})");
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    const QByteArray old = readAll(path);
+    std::vector<QWidget*> chain{named<QWidget>(canvas, "c0")};
+    for (; chain.size() < 520; chain.push_back(chain.back()->findChild<QWidget*>())) {
+        canvas.RemoveAllSelected();
+        canvas.AddSelectedControl(chain.back());
+        ASSERT_TRUE(canvas.createControl("qtcontainer"));
+    }
+    EXPECT_FALSE(canvas.SavePage(path));
+    EXPECT_EQ(readAll(path), old);
+    for (; !canvas.SavePage(path); chain.pop_back())
+        delete chain.back();
+    CVNQCanvas again;
+    ASSERT_TRUE(again.OpenJsonFile(path));
+    EXPECT_EQ(again.GetCurWindow()->findChildren<CVNQContainer*>().size(), int(chain.size()));
 }

@@ -5,24 +5,29 @@
 
 #include "CVNQCanvas.h"
 #include "CVNQCanvasWindow.h"
+#include "CVNQControlInfo.h"
 #include "CVNQLabel.h"
 #include "CVNQPropertyList.h"
+#include "CVNQScrollBar.h"
 #include "CVNQtLib.h"
 #include "TestUtil.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace DesignerTest {
 
 // A page with a root container holding a label and a button.
 constexpr const char* kPage = R"({"w": 600, "h": 400, "elements": [
   {"type": "qtcontainer", "name": "root", "w": 600, "h": 400, "child": [
-    {"type": "qtlabel", "name": "title", "x": 20, "y": 20, "w": 120, "h": 30, "attr": {"text": "Wind"}},
-    {"type": "qtbutton", "name": "go", "x": 200, "y": 100, "w": 100, "h": 40}]}]})";
+    {"type": "qtlabel", "name": "title", "layout": {"type": 1}, "x": 20, "y": 20, "w": 120, "h": 30, "attr": {"text": "Wind"}},
+    {"type": "qtbutton", "name": "go", "layout": {"type": 1}, "x": 200, "y": 100, "w": 100, "h": 40}]}]})";
 
 inline QString writePage(const QTemporaryDir& dir, const QString& name, const char* text = kPage)
 {
@@ -90,6 +95,63 @@ T* rowEditor(CVNQtLib::CVNQPropertyList& list, const QString& caption)
         }
     }
     return nullptr;
+}
+
+// A small designer host: a canvas with its two scroll bars and a property
+// grid filled for every selected control.
+class DesignerHost : public QWidget
+{
+public:
+    DesignerHost()
+    {
+        auto* row = new QHBoxLayout(this);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->addWidget(&canvas, 1);
+        row->addWidget(&grid);
+        grid.setFixedWidth(280);
+        canvas.SetScrollbar(&hBar, true);
+        canvas.SetScrollbar(&vBar, false);
+        resize(1000, 520);
+        QObject::connect(&canvas, &CVNQtLib::CVNQCanvas::widgetSelected, [this](QWidget* w) { showProperties(w); });
+    }
+
+    void showProperties(QWidget* w)
+    {
+        grid.removeAll();
+        auto* control = dynamic_cast<CVNQtLib::ICVNQWidgetBase*>(w);
+        const CVNQtLib::ControlInfo* info = control ? CVNQtLib::cvnGetControlInfo(control->getTypeName()) : nullptr;
+        rows = info ? info->properties : std::vector<CVNQtLib::PropertyDef>();
+        for (CVNQtLib::PropertyDef& def : rows) {
+            def.target = w;
+            grid.addItem(def);
+        }
+    }
+
+    CVNQtLib::CVNQCanvas canvas;
+    CVNQtLib::CVNQPropertyList grid;
+    CVNQtLib::CVNQScrollBar hBar{Qt::Horizontal, nullptr};
+    CVNQtLib::CVNQScrollBar vBar{Qt::Vertical, nullptr};
+    std::vector<CVNQtLib::PropertyDef> rows;
+};
+
+// Every control of the page shown in the window (all of them for the
+// canvas, which hides the live ones), by name, at its place on the page.
+inline std::map<QString, QRect> shownPlaces(QWidget* page, bool window)
+{
+    std::map<QString, QRect> out;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (!CVNQtLib::CVNQCanvasWindow::isPageControl(w) || (window && !w->isVisibleTo(page)))
+            continue;
+        out[w->objectName()] = QRect(w->mapTo(page, QPoint(0, 0)), w->size());
+    }
+    return out;
+}
+
+// What the screen shows of the rectangle r of a shown window's widget w.
+inline QImage onScreen(QWidget* w, const QRect& r)
+{
+    const QPoint at = w->mapTo(w->window(), r.topLeft());
+    return w->screen()->grabWindow(w->window()->winId(), at.x(), at.y(), r.width(), r.height()).toImage();
 }
 
 } // namespace DesignerTest

@@ -9,6 +9,7 @@
 #include <QSurfaceFormat>
 #include <QVariantAnimation>
 #include <QtMath>
+#include <utility>
 
 #ifndef GL_MULTISAMPLE
 #define GL_MULTISAMPLE 0x809D
@@ -347,6 +348,24 @@ void CVNQChartBase::showEvent(QShowEvent* event)
 void CVNQChartBase::themeChanged() {}
 void CVNQChartBase::animationSettingsChanged() {}
 void CVNQChartBase::animationProgressChanged() {}
+
+void CVNQChartBase::paintPicture(QPainter* painter, const QRect& rect)
+{
+    CVNQChartImpl* impl = chartImpl();
+    painter->fillRect(rect, backgroundColor());
+    if (!impl)
+        return;
+    // What a painter opened on the widget starts with.
+    painter->save();
+    painter->setFont(font());
+    painter->setPen(palette().color(foregroundRole()));
+    // The intro's steps repaint only a chart on screen, never a picture of
+    // it: a picture shows where the intro ends.
+    const double progress = std::exchange(m_animationProgress, 1.0);
+    impl->draw(painter, rect);
+    m_animationProgress = progress;
+    painter->restore();
+}
 
 void CVNQChartBase::beginGLFrame(QOpenGLFunctions& gl)
 {

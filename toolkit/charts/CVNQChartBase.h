@@ -7,6 +7,7 @@
 
 #include "CVNQChartTypes.h"
 #include "CVNQGlobal.h"
+#include "ICVNQPictureSource.h"
 
 #include <QOpenGLWidget>
 #include <QPoint>
@@ -20,7 +21,7 @@ namespace CVNQtLib {
 
 class CVNQChartImpl;
 
-class CVNQ_EXPORT CVNQChartBase : public QOpenGLWidget
+class CVNQ_EXPORT CVNQChartBase : public QOpenGLWidget, public ICVNQPictureSource
 {
     Q_OBJECT
 public:
@@ -69,6 +70,10 @@ public:
     // Start of every chart's paintGL: viewport, clear with the background
     // colour, multisampling on, depth test off.
     void beginGLFrame(QOpenGLFunctions& gl);
+
+    // What paintGL shows, painted without OpenGL: the background, then the
+    // chart at its full intro.
+    void paintPicture(QPainter* painter, const QRect& rect) override;
 
 protected:
     // The implementation object that paints the chart and takes its mouse

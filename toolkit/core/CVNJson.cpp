@@ -363,4 +363,27 @@ std::string jsonStyled(const Json::Value& v)
     return writer.write(v);
 }
 
+namespace {
+
+// Whether v, at depth (1 for the root), lies within the reader's depth.
+bool readableAt(const Json::Value& v, int depth)
+{
+    if (depth > kJsonReadDepth)
+        return false;
+    if (!v.isArray() && !v.isObject())
+        return true;
+    for (const Json::Value& member : v) {
+        if (!readableAt(member, depth + 1))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool jsonReadable(const Json::Value& v)
+{
+    return readableAt(v, 1);
+}
+
 } // namespace CVNQtLib

@@ -129,6 +129,13 @@ CVNQ_EXPORT bool jsonParse(const std::string& text, Json::Value& out, QString* e
 CVNQ_EXPORT bool jsonParse(const QByteArray& text, Json::Value& out, QString* error = nullptr);
 // Text of a value in JsonCpp's styled form.
 CVNQ_EXPORT std::string jsonStyled(const Json::Value& v);
+// How deep jsonParse reads: a value inside this many levels of arrays and
+// objects (the root and each scalar counting as one) parses; a deeper one
+// is refused.
+constexpr int kJsonReadDepth = 1000;
+// Whether text written from v reads back: no value lies deeper than
+// kJsonReadDepth.
+CVNQ_EXPORT bool jsonReadable(const Json::Value& v);
 
 // UTF-8 conversions used for every text key.
 inline QString jsonQString(const std::string& s)

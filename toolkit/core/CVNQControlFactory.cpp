@@ -11,6 +11,7 @@
 #include "ICVNQPageHost.h"
 #include "ICVNQWidgetBase.h"
 
+#include <QFile>
 #include <QWidget>
 
 #include <map>
@@ -53,29 +54,25 @@ public:
     ~CreatedByFileScope() { CVNQResourceManager::getInstance()->setCreatedByFile(false); }
 };
 
-// Text of a page or menu file, where the locator finds it. False for a
-// missing or empty file.
-bool readDefinitionFile(QString fileName, QByteArray& text)
+// The name the loaders look a page or menu file up by.
+QString definitionName(QString fileName)
 {
     if (!fileName.contains(QLatin1String(".json")))
         fileName += QLatin1String(".json");
-    if (!CVNQResourceLocator(*CVNQResourceManager::getInstance()).definitionText(fileName, text))
-        return false;
+    return fileName;
+}
+
+// The root object of a page or menu file's text (up to a NUL byte); false
+// when that is empty or not a JSON object.
+bool parseDefinition(QByteArray text, const QString& fileName, Json::Value& root)
+{
     const int nul = text.indexOf('\0');
     if (nul >= 0)
         text.truncate(nul);
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         qCWarning(lcPage) << fileName << "is empty";
-    return !text.isEmpty();
-}
-
-// The root object of a page or menu file; false when the file is missing,
-// empty or not a JSON object.
-bool readDefinitionRoot(const QString& fileName, Json::Value& root)
-{
-    QByteArray text;
-    if (!readDefinitionFile(fileName, text))
         return false;
+    }
     QString error;
     if (!jsonParse(text, root, &error)) {
         qCWarning(lcPage).noquote() << fileName << "does not parse:" << error.trimmed();
@@ -86,6 +83,15 @@ bool readDefinitionRoot(const QString& fileName, Json::Value& root)
         return false;
     }
     return true;
+}
+
+// The root object of a page or menu file where the locator finds it; false
+// when the file is missing, empty or not a JSON object.
+bool readDefinitionRoot(const QString& fileName, Json::Value& root)
+{
+    QByteArray text;
+    return CVNQResourceLocator(*CVNQResourceManager::getInstance()).definitionText(definitionName(fileName), text) &&
+           parseDefinition(text, fileName, root);
 }
 
 ICVNQWidgetBase* asControl(QWidget* w)
@@ -277,6 +283,27 @@ void applyPageWindowKeys(QWidget* host, const PageWindowKeys& keys)
 bool cvnReadPageFile(const QString& fileName, Json::Value& root)
 {
     return readDefinitionRoot(fileName, root);
+}
+
+CVNQPageFileSource cvnFindPageFile(const QString& fileName)
+{
+    CVNQPageFileSource found;
+    const CVNQResourceLocator locator(*CVNQResourceManager::getInstance());
+    if (locator.definitionSource(definitionName(fileName), found.file))
+        found.kind = CVNQPageFileSource::Package;
+    else if (!found.file.isEmpty())
+        found.kind = CVNQPageFileSource::Disk;
+    return found;
+}
+
+bool cvnReadPageFileAt(const QString& file, Json::Value& root)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        qCWarning(lcPage) << "cannot read" << file << ":" << f.errorString();
+        return false;
+    }
+    return parseDefinition(f.readAll(), file, root);
 }
 
 CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileName)

@@ -71,6 +71,23 @@ CVNQ_EXPORT CVNQContainer* cvnCreatePageByFileName(QWidget* host, QString fileNa
 // (up to a NUL byte); false for a missing, empty or unparsable file or one
 // that holds no object.
 CVNQ_EXPORT bool cvnReadPageFile(const QString& fileName, Json::Value& root);
+// Where cvnReadPageFile finds a page file: in a loaded package (held in
+// memory, no file behind it), in a file on disk, or nowhere.
+struct CVNQ_EXPORT CVNQPageFileSource
+{
+    enum Kind
+    {
+        Missing,
+        Package,
+        Disk
+    };
+    Kind kind = Missing;
+    QString file; // the file on disk, for Disk
+};
+CVNQ_EXPORT CVNQPageFileSource cvnFindPageFile(const QString& fileName);
+// The root object of the page file at exactly that path on disk, read as
+// cvnReadPageFile reads it but without a look-up or ".json" appended.
+CVNQ_EXPORT bool cvnReadPageFileAt(const QString& file, Json::Value& root);
 // Told of every control the page builder makes from a node, with the node,
 // before the node's children are built.
 using CVNControlBuiltFunc = std::function<void(QWidget* control, const Json::Value& node)>;

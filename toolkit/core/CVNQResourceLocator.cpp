@@ -85,15 +85,30 @@ QString CVNQResourceLocator::imageFile(const QString& name) const
     return QString();
 }
 
+const QByteArray* CVNQResourceLocator::definitionSource(const QString& fileName, QString& diskFile) const
+{
+    diskFile.clear();
+    ResSourceType source = ResSourceDefault;
+    if (const QByteArray* blob = packageFile(fileName, source))
+        return blob;
+    for (const QString& path : {joinPath(m_manager.getSkinDirPath(), fileName), fileName}) {
+        if (!path.isEmpty() && QFileInfo(path).isFile()) {
+            diskFile = path;
+            break;
+        }
+    }
+    return nullptr;
+}
+
 bool CVNQResourceLocator::definitionText(const QString& fileName, QByteArray& text) const
 {
-    ResSourceType source = ResSourceDefault;
-    if (const QByteArray* blob = packageFile(fileName, source)) {
+    QString diskFile;
+    if (const QByteArray* blob = definitionSource(fileName, diskFile)) {
         // A copy: the caller trims it, the package keeps its bytes.
         text = QByteArray(blob->constData(), blob->size());
         return true;
     }
-    if (readFileBytes(joinPath(m_manager.getSkinDirPath(), fileName), text) || readFileBytes(fileName, text))
+    if (readFileBytes(diskFile, text))
         return true;
     qCWarning(lcPage) << "no file" << fileName << "in the loaded packages, the skin folder or on disk";
     return false;

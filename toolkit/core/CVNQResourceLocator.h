@@ -41,9 +41,12 @@ public:
     // An image or SVG: skin folder + name, then name itself, then skin
     // folder + "images/" + name. Empty when none is a file.
     QString imageFile(const QString& name) const;
-    // A page or menu file's text: the package file, then the file in the
-    // skin folder, then name as a path. False (and said under corvane.page)
-    // when none is found.
+    // Where a page or menu file is: the package file, then the file in the
+    // skin folder, then name as a path. The package's bytes, or null with
+    // diskFile the file on disk (empty when there is none).
+    const QByteArray* definitionSource(const QString& fileName, QString& diskFile) const;
+    // The text of that file. False (and said under corvane.page) when none
+    // is found.
     bool definitionText(const QString& fileName, QByteArray& text) const;
 
     // --- fonts of the skin -----------------------------------------------

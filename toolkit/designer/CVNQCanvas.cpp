@@ -9,11 +9,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMoveEvent>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QSaveFile>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace CVNQtLib {
@@ -40,19 +42,43 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes)
     return true;
 }
 
-// The root of a page file as the page loader reads it; false, with the
-// reason logged, for a file that cannot be opened as a page.
-bool readPageFile(const QString& path, Json::Value& root)
+// The root of the page file the canvas shows for path, and the file a save
+// writes it back to: the file the page loader finds for that name, else
+// the file path names itself (a name the loader would complete with
+// ".json", such as PAGE.JSON). False, with the reason logged, for no file,
+// no page, or a page of a loaded package: that one is held in memory, and
+// a save could not write it back.
+bool readPageFile(const QString& path, Json::Value& root, QString& file)
 {
     if (path.isEmpty())
         return false;
-    if (!cvnReadPageFile(path, root))
+    CVNQPageFileSource source = cvnFindPageFile(path);
+    if (source.kind == CVNQPageFileSource::Missing && QFileInfo(path).isFile())
+        source = {CVNQPageFileSource::Disk, path};
+    switch (source.kind) {
+    case CVNQPageFileSource::Missing:
+        qCWarning(lcPage) << "no page file" << path << "in the loaded packages, the skin folder or on disk";
+        return false;
+    case CVNQPageFileSource::Package:
+        qCWarning(lcPage) << path << "names a page of a loaded package, which a save could not write back";
+        return false;
+    case CVNQPageFileSource::Disk: break;
+    }
+    if (!cvnReadPageFileAt(source.file, root))
         return false;
     if (!root.isMember("elements")) {
-        qCWarning(lcPage) << "page file" << path << "has no \"elements\"";
+        qCWarning(lcPage) << "page file" << source.file << "has no \"elements\"";
         return false;
     }
+    file = source.file;
     return true;
+}
+
+// The file named name beside path (in the same folder).
+QString besidePath(const QString& path, const QString& name)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    return (slash >= 0 ? path.left(slash + 1) : QString()) + name;
 }
 
 // Delivers the move and resize events that hidden widgets hold until they
@@ -149,7 +175,8 @@ bool CVNQCanvas::OpenWindowPage(const QString& path)
 bool CVNQCanvas::CheckPageValid(const QString& path)
 {
     Json::Value root;
-    return readPageFile(path, root);
+    QString file;
+    return readPageFile(path, root, file);
 }
 
 bool CVNQCanvas::CreatePageFromJson(const QString& path)
@@ -157,12 +184,20 @@ bool CVNQCanvas::CreatePageFromJson(const QString& path)
     // The page is built from the text read here, so the check and the build
     // judge the same text, and the save can write back what was read.
     Json::Value root;
-    if (!readPageFile(path, root))
+    QString file;
+    if (!readPageFile(path, root, file))
         return false;
+    if (CVNQCanvasWindow* open = m_impl->pageOfFile(file)) {
+        // Another name of an open page's file: that page, not a second one
+        // whose saves would undo the first one's.
+        m_impl->pages.insert(path, open);
+        return OpenWindowPage(path);
+    }
     auto source = std::make_unique<CVNQPageSource>(std::move(root));
     auto* page = new CVNQCanvasWindow(this);
     cvnCreatePageFromJson(page, source->root(), &CVNQPageSource::markBuilt);
-    fillPage(page);
+    for (QWidget* top : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        fillPage(page, top);
     adoptControls(page, page);
     deliverHeldGeometryEvents(page);
     source->finishBuild(page, page->windowKeys());
@@ -185,6 +220,7 @@ bool CVNQCanvas::CreatePageFromJson(const QString& path)
     page->setVisible(false);
     if (!m_impl->pages.contains(path))
         m_impl->pages.insert(path, page);
+    m_impl->files[page] = file;
     UpdateScrollBar();
     return true;
 }
@@ -196,9 +232,15 @@ bool CVNQCanvas::SavePage(const QString& path)
         qCWarning(lcPage) << "no open page" << path << "to save";
         return false;
     }
-    QString text;
-    it.value()->toJsonString(text);
-    return writeFileSafely(path, text.toUtf8());
+    CVNQCanvasWindow* page = it.value();
+    const Json::Value root = page->toJson();
+    if (!jsonReadable(root)) {
+        qCWarning(lcPage) << "page" << path << "nests its controls deeper than a page file can be read back; not saved";
+        return false;
+    }
+    auto file = m_impl->files.find(page);
+    return writeFileSafely(file != m_impl->files.end() ? file->second : path,
+                           QByteArray::fromStdString(jsonStyled(root)));
 }
 
 bool CVNQCanvas::SaveStyle(const QString& path)
@@ -221,19 +263,25 @@ QString CVNQCanvas::UpdatePagePath(const QString& path)
         qCWarning(lcPage) << "page" << path << "cannot take the name" << page->objectName() << "as a file name";
         return path;
     }
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const QString newPath =
-        (slash >= 0 ? path.left(slash + 1) : QString()) + page->objectName() + QLatin1String(".json");
+    const QString fileName = page->objectName() + QLatin1String(".json");
+    const QString newPath = besidePath(path, fileName);
     if (newPath == path)
         return path;
+    auto file = m_impl->files.find(page);
+    const QString newFile = besidePath(file != m_impl->files.end() ? file->second : path, fileName);
     auto other = m_impl->findPage(newPath);
-    if (other != m_impl->pages.end() && other.value() != page) {
+    CVNQCanvasWindow* holder = m_impl->pageOfFile(newFile);
+    if ((other != m_impl->pages.end() && other.value() != page) || (holder && holder != page)) {
         // Two pages under one file name: saving either would overwrite the other.
         qCWarning(lcPage) << "page" << path << "cannot take the file name" << newPath << "of another open page";
         return path;
     }
-    m_impl->pages.erase(it);
+    // The page's other keys named its old file.
+    const QPoint offset = m_impl->scrollOffsets[page];
+    m_impl->erasePage(page);
     m_impl->pages.insert(newPath, page);
+    m_impl->files[page] = newFile;
+    m_impl->scrollOffsets[page] = offset;
     return newPath;
 }
 
@@ -245,17 +293,12 @@ void CVNQCanvas::SetProjectPath(const QString& path)
 
 bool CVNQCanvas::removePage(CVNQCanvasWindow* page)
 {
-    auto& pages = m_impl->pages;
-    auto it = pages.begin();
-    while (it != pages.end() && it.value() != page)
-        ++it;
-    if (it == pages.end() || !page)
+    if (!page || !m_impl->files.count(page))
         return false;
     m_impl->forgetPage(page);
     if (page == m_impl->current)
         m_impl->current = nullptr;
-    m_impl->scrollOffsets.erase(page);
-    pages.erase(it);
+    m_impl->erasePage(page);
     delete page;
     update();
     return true;
@@ -265,8 +308,9 @@ void CVNQCanvas::closeAllWindows()
 {
     m_impl->resetPress();
     RemoveAllSelected();
-    for (CVNQCanvasWindow* page : qAsConst(m_impl->pages))
-        delete page;
+    // Each page once, whatever number of keys it has.
+    for (const auto& entry : std::exchange(m_impl->files, {}))
+        delete entry.first;
     m_impl->pages.clear();
     m_impl->scrollOffsets.clear();
     m_impl->current = nullptr;

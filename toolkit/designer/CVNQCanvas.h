@@ -46,22 +46,27 @@ public:
     // The page shown and edited; null when none.
     CVNQCanvasWindow* GetCurWindow() const;
 
-    // Shows the page of that file, opening it when it is not open yet.
-    // False when the file is neither open nor a page file the page loader
-    // builds controls from (a file with "elements" entries that build
-    // nothing is no page, and a save would empty it).
+    // Shows the page of that file, opening it when it is not open yet: the
+    // file the page loader finds for the name, else the file the name
+    // itself names. False when it is neither open nor a page file the page
+    // loader builds controls from (a file with "elements" entries that
+    // build nothing is no page, and a save would empty it), and for a page
+    // held in a loaded package, which a save could not write back.
     bool OpenJsonFile(const QString& path);
-    // Writes the open page of that path: the file as it was read, with the
-    // page's changes applied. False when the path is not open or the file
-    // cannot be written whole (the old file then stays as it was).
+    // Writes the open page of that path to the file it was read from: the
+    // file as it was read, with the page's changes applied. False when the
+    // path is not open, the page nests deeper than a page file can be read
+    // back, or the file cannot be written whole (the old file then stays as
+    // it was).
     bool SavePage(const QString& path);
     // Writes the project's fill and text styles; false when the file cannot
     // be written or the path is empty.
     bool SaveStyle(const QString& path);
     // Re-keys the page of path after its name changed: the same folder with
-    // the page's object name + ".json". Empty when path is not open; path
-    // itself when the new path would be another open page's, or when the
-    // name is empty or holds a path separator or "..".
+    // the page's object name + ".json", and saves go to that name in the
+    // folder of the file it was read from. Empty when path is not open;
+    // path itself when the new path or file would be another open page's,
+    // or when the name is empty or holds a path separator or "..".
     QString UpdatePagePath(const QString& path);
     // Stores the project path and switches style look-ups to project styles.
     void SetProjectPath(const QString& path);
@@ -109,8 +114,8 @@ private:
     // Takes the controls of w's subtree (w included) into the page's
     // pictures and hides them: they are seen only as pictures.
     void adoptControls(CVNQCanvasWindow* page, QWidget* w);
-    // Places the page's top containers as a window of the page's size does.
-    static void fillPage(CVNQCanvasWindow* page);
+    // Places a top control of the page as a window of the page's size does.
+    static void fillPage(CVNQCanvasWindow* page, QWidget* control);
     void keepHidden(QWidget* control);
     // The pictures of w's subtree that meet clip, w at offset.
     void paintControl(QPainter& painter, const QPoint& offset, QWidget* w, const QRect& clip);

@@ -4,9 +4,11 @@
 
 #include "CVNQCanvas.h"
 
+#include "CVNJson.h"
 #include "CVNQCanvasImpl.h"
 #include "CVNQControlFactory.h"
 #include "CVNQPageSource.h"
+#include "CVNQtLib.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -141,19 +143,12 @@ void CVNQCanvas::paintEvent(QPaintEvent* event)
     if (!page)
         return;
     m_impl->pruneSelection();
-    // The host edits the selected controls through their setters, which
-    // repaint only live widgets: their pictures are made anew with every
-    // paint but those of a drag, which only moves them.
-    if (!(m_impl->pressState == CVNQCanvasImpl::Dragging && m_impl->dragMoved)) {
-        for (const QPointer<QWidget>& s : m_impl->selection) {
-            if (CVNQCanvasImpl::Picture* picture = m_impl->pictureOf(s))
-                picture->stale = true;
-        }
-    }
+    m_impl->remakePictures = !(m_impl->pressState == CVNQCanvasImpl::Dragging && m_impl->dragMoved);
     for (QObject* child : page->children()) {
         if (child->isWidgetType())
             paintControl(painter, page->pos(), static_cast<QWidget*>(child), area);
     }
+    m_impl->remakePictures = false;
     bool primary = true;
     for (const QPointer<QWidget>& s : m_impl->selection) {
         QWidget* w = s;
@@ -362,14 +357,27 @@ void CVNQCanvas::prepareNewControl(QWidget* control, const QString& type, const 
         name = QStringLiteral("%1%2").arg(type).arg(++m_impl->nameCounter);
     control->setProperty("visibility", true);
     control->setObjectName(name);
+    ++m_impl->nameCounter;
+    ICVNQWidgetBase* base = dynamic_cast<ICVNQWidgetBase*>(control);
+    base->setGeometry(geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    // Built as the page builds it when it runs: from the node a save writes
+    // for it. Reading a node is more than the constructor does (a label
+    // takes its text style then).
+    Json::Value node(Json::objectValue);
+    {
+        CVNQWriteModeScope ownRecord(false, false);
+        base->serializeJsonValue(&node, false);
+    }
+    base->readJsonValue(&node);
+    base->createComplete();
     CVNQPageSource::markCreated(control);
     if (page && page->isAncestorOf(control))
         adoptControls(page, control);
     else
         control->setVisible(false);
-    ++m_impl->nameCounter;
-    dynamic_cast<ICVNQWidgetBase*>(control)->setGeometry(geometry.x(), geometry.y(), geometry.width(),
-                                                         geometry.height());
+    // On the page itself it sits where the page puts it when it runs.
+    if (page && parent == page)
+        fillPage(page, control);
 }
 
 // A new control of type under parent, or null (a widget that is no toolkit

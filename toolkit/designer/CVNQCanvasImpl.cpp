@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace CVNQtLib {
 
@@ -34,6 +35,28 @@ QMap<QString, CVNQCanvasWindow*>::iterator CVNQCanvasImpl::findPage(const QStrin
             return it;
     }
     return pages.end();
+}
+
+CVNQCanvasWindow* CVNQCanvasImpl::pageOfFile(const QString& file) const
+{
+    const QString identity = fileIdentity(file);
+    for (const auto& [page, pageFile] : files) {
+        if (fileIdentity(pageFile) == identity)
+            return const_cast<CVNQCanvasWindow*>(page);
+    }
+    return nullptr;
+}
+
+void CVNQCanvasImpl::erasePage(CVNQCanvasWindow* page)
+{
+    for (auto it = pages.begin(); it != pages.end();) {
+        if (it.value() == page)
+            it = pages.erase(it);
+        else
+            ++it;
+    }
+    files.erase(page);
+    scrollOffsets.erase(page);
 }
 
 void CVNQCanvasImpl::pruneSelection()
@@ -98,8 +121,15 @@ QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset)
     void* data = nullptr;
     if (control && control->getLayoutType() == 1 && !placedByParent(w, control))
         control->getLayoutData(data);
-    if (const int* record = static_cast<const int*>(data); record && record[2] > 0 && record[3] > 0)
-        r.setSize(r.size().boundedTo(QSize(record[2], record[3])));
+    const int* record = static_cast<const int*>(data);
+    // Only a record that placed the widget, and only where the widget's
+    // minimum size overruled it.
+    if (!record || record[2] <= 0 || record[3] <= 0 || w->pos() != QPoint(record[0], record[1]))
+        return r;
+    if (w->minimumWidth() > record[2])
+        r.setWidth(std::min(r.width(), record[2]));
+    if (w->minimumHeight() > record[3])
+        r.setHeight(std::min(r.height(), record[3]));
     return r;
 }
 

@@ -36,6 +36,10 @@ public:
     // The open page whose key names the same file as path (also another
     // spelling of it), or the end.
     QMap<QString, CVNQCanvasWindow*>::iterator findPage(const QString& path);
+    // The open page read from file (any spelling of it), or null.
+    CVNQCanvasWindow* pageOfFile(const QString& file) const;
+    // Takes the page out of the open pages, under every key it has.
+    void erasePage(CVNQCanvasWindow* page);
     // Drops selection entries whose widget was deleted.
     void pruneSelection();
     // Drops every selected widget that is page or lies inside it.
@@ -47,8 +51,9 @@ public:
     // sizing its pages. The mouse does not move such a control.
     static bool placedByParent(QWidget* w, const ICVNQWidgetBase* control);
     // Where w is drawn and hit, its parent's origin at offset: its geometry,
-    // cut to the size its absolute record gives when the record places it
-    // (a chart keeps a minimum size larger than the page asks for).
+    // cut to the size its absolute record gives when the record placed it
+    // and only the widget's minimum size made it larger (a chart keeps a
+    // minimum size larger than the page asks for).
     static QRect drawnRect(QWidget* w, const QPoint& offset);
     void selectionChanged();
 
@@ -60,7 +65,7 @@ public:
         QPixmap pixmap;
         // The part of the control the pixmap holds, in its coordinates.
         QRect part;
-        // The control's size when the pixmap was made.
+        // The size the control was drawn at when the pixmap was made.
         QSize size;
         bool stale = true;
         // Its "visibility" and "MarkDelete" properties, read when they change.
@@ -74,7 +79,11 @@ public:
     QPointer<CVNQCanvasWindow> current;
     int nameCounter = 1;
     QString projectPath;
+    // A page is open under the path it was opened by, and under every other
+    // path opened since that named its file.
     QMap<QString, CVNQCanvasWindow*> pages;
+    // The file each page was read from, which a save writes.
+    std::map<const CVNQCanvasWindow*, QString> files;
     std::map<CVNQCanvasWindow*, QPoint> scrollOffsets;
     QPointer<CVNQScrollBar> hBar;
     QPointer<CVNQScrollBar> vBar;
@@ -87,6 +96,11 @@ public:
     // Set while the canvas itself hides a control: that hide is no change
     // of what the page shows.
     bool hidingControl = false;
+    // Whether the paint under way makes the pictures it draws anew: a
+    // control may have changed since the last paint without a word (its
+    // setters repaint only shown widgets). Not while a drag moves controls,
+    // which only moves their pictures.
+    bool remakePictures = false;
     std::vector<QRect> startRects;
     int pressState = Idle;
     CVN_CAV_HIT_TEST hitCode = HitNone;

@@ -1,13 +1,17 @@
 // The canvas's pictures of page controls: each control of a page is hidden
-// as a live widget and painted from a picture made when the control
-// changes, as it paints in a window: at its own size, with the inner
-// widgets it made itself, transparent where it paints nothing. The page's
-// other controls have pictures of their own, drawn over it in paint order.
+// as a live widget and painted from a picture made as it paints in a
+// window: at its own size, with the inner widgets it made itself,
+// transparent where it paints nothing. The page's other controls have
+// pictures of their own, drawn over it in paint order. A picture is made
+// anew with every paint (the control may have changed without a word) but
+// while a drag moves controls, and when the control is known to change.
 
 #include "CVNQCanvas.h"
 
 #include "CVNQCanvasImpl.h"
 #include "CVNQContainer.h"
+#include "CVNQDesignerEvents.h"
+#include "ICVNQPictureSource.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -68,30 +72,16 @@ void CVNQCanvas::adoptControls(CVNQCanvasWindow* page, QWidget* w)
     }
 }
 
-void CVNQCanvas::fillPage(CVNQCanvasWindow* page)
+void CVNQCanvas::fillPage(CVNQCanvasWindow* page, QWidget* control)
 {
     // A window's top container placed by a record (or by nothing) fills
-    // the window whatever its record says.
-    for (QObject* child : page->children()) {
-        ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(child);
-        if (control && qobject_cast<CVNQContainer*>(child) &&
-            (control->getLayoutType() == -1 || control->getLayoutType() == 1))
-            control->setGeometry(0, 0, page->width(), page->height());
-    }
-    // Page files keep nested controls' places as bare x, y, w, h, which the
-    // loader only records: placed by them, such controls show where the
-    // page was saved. Those their parent places are left to the parent's
-    // layout, which runs when they are pictured.
-    for (QWidget* w : page->findChildren<QWidget*>()) {
-        ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w);
-        void* data = nullptr;
-        if (!control || w->parentWidget() == page || control->getLayoutType() != 1)
-            continue;
-        control->getLayoutData(data);
-        const int* record = static_cast<const int*>(data);
-        if (record && record[2] > 0 && record[3] > 0 && !CVNQCanvasImpl::placedByParent(w, control))
-            control->resizeWidget();
-    }
+    // the window whatever its record says. Nested controls are left where
+    // the page put them, as a window does: their bare x, y, w, h are only
+    // recorded, and their containers place them.
+    ICVNQWidgetBase* top = dynamic_cast<ICVNQWidgetBase*>(control);
+    if (top && control->parentWidget() == page && qobject_cast<CVNQContainer*>(control) &&
+        (top->getLayoutType() == -1 || top->getLayoutType() == 1))
+        top->setGeometry(0, 0, page->width(), page->height());
 }
 
 void CVNQCanvas::keepHidden(QWidget* control)
@@ -139,7 +129,12 @@ bool CVNQCanvas::eventFilter(QObject* watched, QEvent* event)
         picture->stale = true;
         update();
         break;
-    default: break;
+    default:
+        if (event->type() == cvnPropertyEditedEvent()) {
+            picture->stale = true;
+            update();
+        }
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -172,9 +167,9 @@ void CVNQCanvas::drawPicture(QPainter& painter, QWidget* w, const QRect& r, cons
 {
     CVNQCanvasImpl::Picture& picture = m_impl->pictures[w];
     const QRect needed = visible.translated(-r.topLeft());
-    if (picture.stale || picture.size != w->size() || !picture.part.contains(needed)) {
-        const bool whole = qint64(w->width()) * w->height() <= kWholePictureArea;
-        const QRect part = whole ? w->rect() : needed;
+    if (m_impl->remakePictures || picture.stale || picture.size != r.size() || !picture.part.contains(needed)) {
+        const bool whole = qint64(r.width()) * r.height() <= kWholePictureArea;
+        const QRect part = whole ? QRect(QPoint(), r.size()) : needed;
         const qreal ratio = devicePixelRatioF();
         QPixmap pixmap(part.size() * ratio);
         pixmap.setDevicePixelRatio(ratio);
@@ -185,13 +180,21 @@ void CVNQCanvas::drawPicture(QPainter& painter, QWidget* w, const QRect& r, cons
             QShowEvent show;
             QCoreApplication::sendEvent(w, &show);
         }
-        revealInnerWidgets(w, *m_impl);
-        // Before the size is taken: rendering delivers the resize a hidden
-        // control still owes itself, and with it the layout of its children.
-        w->render(&pixmap, QPoint(), QRegion(part), QWidget::DrawChildren);
+        if (ICVNQPictureSource* source = dynamic_cast<ICVNQPictureSource*>(w)) {
+            // Rendering it gives nothing: it paints itself, at the size drawn.
+            QPainter p(&pixmap);
+            p.translate(-part.topLeft());
+            p.setClipRect(part);
+            source->paintPicture(&p, QRect(QPoint(), r.size()));
+        } else {
+            revealInnerWidgets(w, *m_impl);
+            // Rendering delivers the resize a hidden control still owes
+            // itself, and with it the layout of its children.
+            w->render(&pixmap, QPoint(), QRegion(part), QWidget::DrawChildren);
+        }
         picture.pixmap = pixmap;
         picture.part = part;
-        picture.size = w->size();
+        picture.size = r.size();
         picture.stale = false;
     }
     const QRectF source(QPointF(needed.topLeft() - picture.part.topLeft()) * picture.pixmap.devicePixelRatio(),

@@ -178,10 +178,13 @@ Json::Value CVNQCanvasWindow::windowKeys() const
 
 void CVNQCanvasWindow::toJsonString(QString& out) const
 {
-    if (m_source) {
-        out = QString::fromStdString(jsonStyled(m_source->write(this, windowKeys())));
-        return;
-    }
+    out = QString::fromStdString(jsonStyled(toJson()));
+}
+
+Json::Value CVNQCanvasWindow::toJson() const
+{
+    if (m_source)
+        return m_source->write(this, windowKeys());
     Json::Value root = windowKeys();
     // Nested controls are written only while the toolkit serialises
     // children; a page file without them would lose every control below the
@@ -198,7 +201,7 @@ void CVNQCanvasWindow::toJsonString(QString& out) const
     }
     // Written also when empty: the canvas refuses a page file without it.
     root["elements"] = std::move(elements);
-    out = QString::fromStdString(jsonStyled(root));
+    return root;
 }
 
 } // namespace CVNQtLib

@@ -77,6 +77,8 @@ public:
     bool isShownWhenRun(const QWidget* w) const { return m_hiddenWhenRun.count(w) == 0; }
     // The page file's text.
     void toJsonString(QString& out) const;
+    // The page file's root, whose text toJsonString gives.
+    Json::Value toJson() const;
     // The page's own keys as the page file's root holds them.
     Json::Value windowKeys() const;
     // What the page's file held when it was opened; a page opened from a

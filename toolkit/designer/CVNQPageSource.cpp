@@ -105,6 +105,28 @@ Json::Value mergedNode(const Json::Value& orig, const Json::Value& base, const J
     return out;
 }
 
+// Whether the record of fresh (what a control writes now) places it
+// elsewhere than base (what it wrote when the page was ready).
+bool recordChanged(const Json::Value& base, const Json::Value& fresh)
+{
+    for (const char* key : {"x", "y", "w", "h", "layout"}) {
+        if (jsonGet(base, key) != jsonGet(fresh, key))
+            return true;
+    }
+    return false;
+}
+
+// Makes the page loader apply a nested control's "x", "y", "w", "h": bare,
+// it only records them, and the control's container places it by its
+// geometry.
+void placeByRecord(Json::Value& node)
+{
+    Json::Value& layout = node["layout"];
+    if (!layout.isObject())
+        layout = Json::Value(Json::objectValue);
+    layout["type"] = 1;
+}
+
 } // namespace
 
 CVNQPageSource::CVNQPageSource(Json::Value root)
@@ -142,7 +164,7 @@ Json::Value CVNQPageSource::write(const QWidget* page, const Json::Value& pageKe
     CVNQWriteModeScope ownRecords(false, false);
     Json::Value out = mergedNode(m_root, m_pageKeys, pageKeys, "elements");
     const Json::Value& read = jsonGet(m_root, "elements");
-    Json::Value elements = writeChildren(page, read);
+    Json::Value elements = writeChildren(page, read, false);
     // Written also when empty: the canvas refuses a page file without it.
     if (elements.empty() && !read.isArray() && !read.isNull())
         out["elements"] = read;
@@ -151,19 +173,21 @@ Json::Value CVNQPageSource::write(const QWidget* page, const Json::Value& pageKe
     return out;
 }
 
-Json::Value CVNQPageSource::writeNode(QWidget* control, const Json::Value* node) const
+Json::Value CVNQPageSource::writeNode(QWidget* control, const Json::Value* node, bool nested, bool placed) const
 {
-    Json::Value out;
-    if (node) {
-        auto written = m_written.find(node);
-        out =
-            mergedNode(*node, written == m_written.end() ? Json::Value() : written->second, ownKeys(control), "child");
-    } else {
-        out = ownKeys(control);
-    }
+    const Json::Value fresh = ownKeys(control);
+    auto written = node ? m_written.find(node) : m_written.end();
+    const Json::Value& base = written == m_written.end() ? Json::Value::nullSingleton() : written->second;
+    Json::Value out = node ? mergedNode(*node, base, fresh, "child") : fresh;
+    // An absolute record (no "layout" written) set on the canvas: the page
+    // runs the control where the canvas showed it. A record left as read
+    // keeps its keys, and the page runs as it did.
+    const bool record = fresh.isObject() && !fresh.isMember("layout");
+    if (nested && record && (placed || !node || recordChanged(base, fresh)))
+        placeByRecord(out);
     static const Json::Value none;
     const Json::Value& read = node ? jsonGet(*node, "child") : none;
-    Json::Value children = writeChildren(control, read);
+    Json::Value children = writeChildren(control, read, true);
     if (children.size() > 0 || read.isArray())
         out["child"] = std::move(children);
     else if (!read.isNull())
@@ -171,7 +195,7 @@ Json::Value CVNQPageSource::writeNode(QWidget* control, const Json::Value* node)
     return out;
 }
 
-Json::Value CVNQPageSource::writeChildren(const QWidget* parent, const Json::Value& nodes) const
+Json::Value CVNQPageSource::writeChildren(const QWidget* parent, const Json::Value& nodes, bool nested) const
 {
     std::vector<QWidget*> controls;
     collectControls(parent, controls);
@@ -188,7 +212,7 @@ Json::Value CVNQPageSource::writeChildren(const QWidget* parent, const Json::Val
         const Json::Value* node = &jsonAt(nodes, i);
         auto found = byNode.find(node);
         if (found != byNode.end()) {
-            out.append(writeNode(found->second, node));
+            out.append(writeNode(found->second, node, nested, false));
             done.insert(found->second);
         } else if (!m_built.count(node)) {
             // Built nothing (an unknown type) or a control that was consumed
@@ -202,7 +226,7 @@ Json::Value CVNQPageSource::writeChildren(const QWidget* parent, const Json::Val
             continue;
         // Created on the canvas, or moved here from another parent.
         const Json::Value* node = nodeOf(w->property(kNodeProperty));
-        out.append(writeNode(w, m_built.count(node) ? node : nullptr));
+        out.append(writeNode(w, m_built.count(node) ? node : nullptr, nested, true));
     }
     return out;
 }

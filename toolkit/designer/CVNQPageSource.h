@@ -45,8 +45,10 @@ public:
     Json::Value write(const QWidget* page, const Json::Value& pageKeys) const;
 
 private:
-    Json::Value writeNode(QWidget* control, const Json::Value* node) const;
-    Json::Value writeChildren(const QWidget* parent, const Json::Value& nodes) const;
+    // nested: the control lies inside another control; placed: it was put
+    // where it is on the canvas (created, or moved to another parent).
+    Json::Value writeNode(QWidget* control, const Json::Value* node, bool nested, bool placed) const;
+    Json::Value writeChildren(const QWidget* parent, const Json::Value& nodes, bool nested) const;
 
     const Json::Value m_root;
     Json::Value m_pageKeys;

@@ -3,12 +3,14 @@
 
 #include "CVNQCheckBox.h"
 #include "CVNQContainer.h"
+#include "CVNQDesignerEvents.h"
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
 #include "CVNQPropertyListImpl.h"
 #include "CVNQPushButton.h"
 #include "CVNQSpinBox.h"
 
+#include <QCoreApplication>
 #include <new>
 
 namespace CVNQtLib {
@@ -143,6 +145,10 @@ void CVNQPropertyList::removeAll()
 
 void CVNQPropertyList::updateValue(PropertyDef* def)
 {
+    if (def && def->target) {
+        QEvent edited(cvnPropertyEditedEvent());
+        QCoreApplication::sendEvent(def->target, &edited);
+    }
     emit valueChanged(def);
 }
 

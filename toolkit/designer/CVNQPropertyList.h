@@ -34,7 +34,8 @@ public:
     void addItem(const PropertyDef& def);
     // Hides every shown row; the rows stay pooled for reuse.
     void removeAll();
-    // Reports def as edited.
+    // Reports def as edited, to its target first (the design canvas then
+    // shows the target anew), then through valueChanged.
     void updateValue(PropertyDef* def);
 
 Q_SIGNALS:
