@@ -106,6 +106,45 @@ bool underWatchedRoot(const QObject* object)
     return false;
 }
 
+// Qt's bookkeeping events (creation, painting, layout, geometry, polish,
+// children, changed properties) only let a widget bring itself up to date, and they
+// are most of the events a ribbon gets while it is built; a deferred delete
+// ends its receiver anyway. Every other event (input, focus, timers, queued
+// calls, showing and hiding, ...) may run a slot that removes widgets.
+bool mayRemoveWidgets(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::Create:
+    case QEvent::Destroy:
+    case QEvent::Paint:
+    case QEvent::UpdateRequest:
+    case QEvent::UpdateLater:
+    case QEvent::LayoutRequest:
+    case QEvent::Resize:
+    case QEvent::Move:
+    case QEvent::Polish:
+    case QEvent::PolishRequest:
+    case QEvent::ChildAdded:
+    case QEvent::ChildPolished:
+    case QEvent::ChildRemoved:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+    case QEvent::MouseTrackingChange:
+    case QEvent::ParentChange:
+    case QEvent::ParentAboutToChange:
+    case QEvent::DynamicPropertyChange:
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::EnabledChange:
+    case QEvent::ContentsRectChange:
+    case QEvent::ToolTipChange:
+    case QEvent::ZOrderChange:
+    case QEvent::DeferredDelete: return false;
+    default: return true;
+    }
+}
+
 class InputWatch final : public QObject
 {
 public:
@@ -113,11 +152,7 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // Paint events are the most frequent and no painting removes widgets;
-        // a deferred delete ends its receiver anyway.
-        const QEvent::Type type = event->type();
-        if (type != QEvent::Paint && type != QEvent::DeferredDelete && watched->isWidgetType() &&
-            underWatchedRoot(watched))
+        if (mayRemoveWidgets(event->type()) && watched->isWidgetType() && underWatchedRoot(watched))
             new HandlerMark(watched);
         return false;
     }
