@@ -49,11 +49,14 @@ CVNQRibbonGroup::CVNQRibbonGroup(const QString& id, const QString& title, QWidge
 
 CVNQRibbonGroup::~CVNQRibbonGroup()
 {
-    // The items go with the group as its children; their records first, so
-    // that their destruction reports to nobody.
-    for (const Item& item : qAsConst(m_items))
-        disconnect(item.widget, nullptr, this, nullptr);
+    // The items go with the group, while it is still whole; their records
+    // first, so that their destruction reports to nobody.
+    const QVector<Item> items = m_items;
     m_items.clear();
+    for (const Item& item : items) {
+        disconnect(item.widget, nullptr, this, nullptr);
+        delete item.widget;
+    }
 }
 
 void CVNQRibbonGroup::appendItem(const Item& item)

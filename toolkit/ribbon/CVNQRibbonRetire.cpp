@@ -107,10 +107,10 @@ bool underWatchedRoot(const QObject* object)
 }
 
 // Qt's bookkeeping events (creation, painting, layout, geometry, polish,
-// children, changed properties) only let a widget bring itself up to date, and they
-// are most of the events a ribbon gets while it is built; a deferred delete
-// ends its receiver anyway. Every other event (input, focus, timers, queued
-// calls, showing and hiding, ...) may run a slot that removes widgets.
+// children, changed properties) only let a widget bring itself up to date,
+// and they are most of what a ribbon gets while it is built; a deferred
+// delete ends its receiver anyway. Every other event (input, focus, timers,
+// queued calls, showing and hiding, ...) may run a slot that removes widgets.
 bool mayRemoveWidgets(QEvent::Type type)
 {
     switch (type) {
