@@ -99,6 +99,15 @@ TEST(Label, StylesAndColours)
     EXPECT_EQ(l.getDisableColor(), QColor(1, 2, 3));
     l.setColor(QColor(0, 128, 0));
     EXPECT_EQ(l.palette().color(QPalette::WindowText), QColor(0, 128, 0));
+
+    // A size far beyond any screen, as a fuzzed style file gives it, still
+    // makes a font and draws.
+    TextStyleDesc huge = a;
+    huge.size = 300000000;
+    l.setTextStyle(4, huge);
+    l.setGeometry(0, 0, 200, 40);
+    ASSERT_TRUE(TestUtil::showExposed(&host));
+    EXPECT_TRUE(TestUtil::waitPainted(&host));
 }
 
 TEST(Label, ElidesFromTheWholeTextAndWritesIt)

@@ -129,6 +129,7 @@ TEST_F(RibbonCommandTest, ContextGroupsAndMinimisedPopup)
     EXPECT_TRUE(bar.setCurrentPage("design"));
     bar.hideContextGroup("chart");
     EXPECT_EQ(bar.currentPage(), 0);
+    EXPECT_EQ(pages.calls.last(), QVariantList{0});
 
     // The current tab minimises; a tab of a minimised bar pops its page up.
     RibbonTest::tab(bar, "home")->click();

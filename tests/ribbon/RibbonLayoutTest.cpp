@@ -7,6 +7,7 @@
 #include "RibbonTestUtil.h"
 
 #include <QAction>
+#include <QComboBox>
 
 using namespace CVNQtLib;
 using namespace ControlsTest;
@@ -147,6 +148,16 @@ TEST_F(RibbonLayoutTest, GroupColumnsFollowRowsAndLargeItems)
     CVNQRibbonButton* s3 = mixed->addSmallAction(RibbonTest::command(&bar2, "s3"));
     EXPECT_EQ(large->geometry(), QRect(4 + s1->width() + 4, 4, large->sizeHint().width(), 113));
     EXPECT_EQ(s3->geometry().topLeft(), QPoint(large->geometry().right() + 1 + 4, 4));
+
+    // A widget kept wider than its size hint (a configured "width") widens
+    // its column instead of covering the next item.
+    auto* wide = new QComboBox;
+    wide->addItem("A");
+    wide->setMinimumWidth(120);
+    mixed->addWidget(wide);
+    CVNQRibbonButton* after = mixed->addLargeAction(RibbonTest::command(&bar2, "after"));
+    EXPECT_EQ(wide->width(), 120);
+    EXPECT_EQ(after->x(), wide->geometry().right() + 1 + 4);
 
     // An empty group.
     EXPECT_EQ(bar2.pageAt(0)->addGroup("e", "")->sizeHint(), QSize(80, 140));

@@ -1,7 +1,9 @@
 // The ribbon as an application drives it, with real clicks and keys: slots
-// that rebuild the bar from the click that reached them, widgets and pages
-// deleted by their owner, plain submenus, reloads, the keyboard and the
-// minimised bar's pop-up.
+// that rebuild the bar from the click that reached them (also after running
+// a modal dialog or processEvents() first, or removing the group or gallery
+// they came from), widgets and pages deleted by their owner, plain submenus,
+// reloads, the keyboard, the minimised bar's pop-up and windows that go
+// while it is open.
 
 #include "CVNQRibbonContextGroup.h"
 #include "CVNQRibbonGallery.h"
@@ -10,9 +12,13 @@
 #include "CVNQRibbonPage.h"
 #include "RibbonTestUtil.h"
 
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 using namespace CVNQtLib;
 using namespace ControlsTest;
@@ -28,8 +34,8 @@ void showBar(CVNQRibbonBar& bar)
     startToolkit();
     ASSERT_TRUE(bar.loadConfigJson(kConfig));
     bar.setGeometry(60, 60, 900, 160);
-    bar.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    bar.window()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(bar.window()));
 }
 
 void click(QWidget* w)
@@ -45,6 +51,16 @@ CVNQRibbonButton* command(CVNQRibbonBar& bar)
 CVNQRibbonButton* galleryItem(CVNQRibbonBar& bar)
 {
     return bar.pageById("a")->findChild<CVNQRibbonGallery*>()->findChildren<CVNQRibbonButton*>().last();
+}
+
+// Runs slot when the command with that id is reported.
+template <class F>
+void onCommand(CVNQRibbonBar& bar, const QString& id, F slot)
+{
+    QObject::connect(&bar, &CVNQRibbonBar::commandTriggered, [id, slot](const QString& command) {
+        if (command == id)
+            slot();
+    });
 }
 
 } // namespace
@@ -162,6 +178,20 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
         ASSERT_NE(focused, nullptr);
         EXPECT_EQ(focused->text(), next);
     }
+
+    // Space on a tab whose page shows or hides a context group rebuilds the
+    // tabs; the focus stays on the tab of that page.
+    QObject::connect(&bar, &CVNQRibbonBar::currentPageChanged, [&](int index) {
+        if (bar.pageAt(index)->pageId() == "insert")
+            bar.showContextGroup("tableTools");
+        else
+            bar.hideContextGroup("tableTools");
+    });
+    for (const char* page : {"insert", "review"}) {
+        RibbonTest::tab(bar, page)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(QApplication::focusWidget(), RibbonTest::tab(bar, page)) << page;
+    }
 }
 
 TEST(RibbonRealUse, CommandChosenInTheMinimisedPopupClosesIt)
@@ -177,4 +207,123 @@ TEST(RibbonRealUse, CommandChosenInTheMinimisedPopupClosesIt)
         EXPECT_TRUE(QTest::qWaitFor([&] { return !bar.pageById("a")->isVisible(); }));
     }
     EXPECT_EQ(commands.size(), 2);
+}
+
+TEST(RibbonRealUse, ReloadWhileACommandsDialogRunsKeepsTheClickedButtonUntilItsClickEnds)
+{
+    CVNQRibbonBar bar;
+    showBar(bar);
+    QPointer<CVNQRibbonButton> go = command(bar);
+    bool keptWhileInUse = false;
+    onCommand(bar, "go", [&] {
+        QDialog dialog(&bar);
+        // A timer reloads while the dialog runs; the dialog's loop then runs
+        // whatever is queued, deferred deletes included.
+        QTimer::singleShot(0, &dialog, [&] {
+            EXPECT_TRUE(bar.loadConfigJson(kConfig));
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            dialog.accept();
+        });
+        dialog.exec();
+        keptWhileInUse = go && !go->isVisible() && go->window() != bar.window();
+    });
+    click(go);
+    EXPECT_TRUE(keptWhileInUse);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return go.isNull(); }));
+}
+
+TEST(RibbonRealUse, FieldsWhoseSlotsRunEventsAndReloadFinishTheirKeys)
+{
+    CVNQRibbonBar bar;
+    showBar(bar);
+    const QString config = RibbonTest::realisticConfig();
+    ASSERT_TRUE(bar.loadConfigJson(config));
+    bool keptWhileInUse = true;
+    auto reloadFrom = [&](QWidget* field) {
+        return [&, field = QPointer<QWidget>(field)] {
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(bar.loadConfigJson(config));
+            keptWhileInUse = keptWhileInUse && field && !field->isVisible();
+        };
+    };
+    QPointer<QSpinBox> zoom = bar.findChild<QSpinBox*>("zoom");
+    QObject::connect(zoom, QOverload<int>::of(&QSpinBox::valueChanged), reloadFrom(zoom));
+    QTest::keyClick(zoom, Qt::Key_Up);
+    QPointer<QLineEdit> search = bar.findChild<QLineEdit*>("search");
+    QObject::connect(search, &QLineEdit::returnPressed, reloadFrom(search));
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_TRUE(keptWhileInUse);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zoom.isNull() && search.isNull(); }));
+}
+
+TEST(RibbonRealUse, GroupsAndGalleriesClearedFromTheirOwnCommands)
+{
+    CVNQRibbonBar bar;
+    showBar(bar);
+    CVNQRibbonPage* page = bar.pageById("a");
+    CVNQRibbonGroup* group = page->groupAt(0);
+    CVNQRibbonGroup* other = page->addGroup("h", "Other");
+    auto* gallery = page->findChild<CVNQRibbonGallery*>();
+    // Each command removes the button it was clicked on, which stays,
+    // hidden, until its click has ended.
+    QList<QPointer<QWidget>> used = {group, other};
+    bool keptWhileInUse = true;
+    auto clickRemoving = [&](QWidget* button, const QString& id, std::function<void()> remove) {
+        onCommand(bar, id, [&, remove, button = QPointer<QWidget>(button)] {
+            remove();
+            keptWhileInUse = keptWhileInUse && button && !button->isVisible();
+        });
+        used << button;
+        click(button);
+    };
+    clickRemoving(galleryItem(bar), "g1", [&] {
+        gallery->clearItems();
+        gallery->addItem("g2", "Refilled");
+    });
+    EXPECT_EQ(gallery->count(), 1);
+    clickRemoving(command(bar), "go", [&] { group->clearItems(); });
+    EXPECT_EQ(group->itemCount(), 0);
+    clickRemoving(group->addLargeAction(RibbonTest::command(&bar, "drop")), "drop", [&] { page->removeGroup(group); });
+    clickRemoving(other->addLargeAction(RibbonTest::command(&bar, "clear")), "clear", [&] { page->clearGroups(); });
+    EXPECT_EQ(page->groupCount(), 0);
+    EXPECT_TRUE(keptWhileInUse);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::all_of(used.cbegin(), used.cend(), [](auto w) { return !w; }); }));
+}
+
+TEST(RibbonRealUse, WindowsGoWithTheMinimisedPopupOpen)
+{
+    CVNQRibbonBar* bar = nullptr;
+    auto windowWithPopup = [&bar](bool open) {
+        auto* window = new QWidget;
+        window->resize(1000, 260);
+        bar = new CVNQRibbonBar(window);
+        showBar(*bar);
+        bar->setMinimized(true);
+        if (open)
+            click(RibbonTest::tab(*bar, "a"));
+        EXPECT_EQ(bar->pageById("a")->isVisible(), open);
+        return window;
+    };
+    delete windowWithPopup(true);
+
+    // A document window closed by a timer.
+    QPointer<QWidget> document = windowWithPopup(true);
+    document->setAttribute(Qt::WA_DeleteOnClose);
+    QTimer::singleShot(0, document, &QWidget::close);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return document.isNull(); }));
+
+    // A tab's slot deletes the window before the pop-up would open.
+    QWidget* window = windowWithPopup(false);
+    QObject::connect(bar, &CVNQRibbonBar::currentPageChanged, [&] { delete window; });
+    click(RibbonTest::tab(*bar, "b"));
+
+    // The application quits, then its window goes.
+    std::unique_ptr<QWidget> main(windowWithPopup(true));
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+    main.reset();
+
+    // With the last ribbon gone, nothing of it watches the application's input.
+    EXPECT_EQ(qApp->findChild<QObject*>("cvnRibbonInputWatch"), nullptr);
 }

@@ -4,6 +4,7 @@
 #include "CVNQImageImpl.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QMovie>
 
 namespace CVNQtLib {
@@ -138,6 +139,9 @@ void CVNQImage::stopAnimate()
 void CVNQImage::mouseReleaseEvent(QMouseEvent* event)
 {
     QWidget::mouseReleaseEvent(event);
+    // Taken here: a slot may delete the image, and an ignored release would
+    // go on to its parent.
+    event->accept();
     emit clicked();
 }
 

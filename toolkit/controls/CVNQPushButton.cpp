@@ -4,6 +4,7 @@
 #include "CVNQPushButtonImpl.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace CVNQtLib {
 
@@ -190,22 +191,30 @@ void CVNQPushButton::leaveEvent(QEvent* event)
     emit leaveSignal();
 }
 
+// Qt's handlers emit pressed, released, clicked and toggled, whose slots may
+// delete the button.
 void CVNQPushButton::mouseMoveEvent(QMouseEvent* event)
 {
+    const QPointer<CVNQPushButton> self(this);
     QPushButton::mouseMoveEvent(event);
-    m_impl->mouseMoveEvent(event);
+    if (self)
+        m_impl->mouseMoveEvent(event);
 }
 
 void CVNQPushButton::mousePressEvent(QMouseEvent* event)
 {
+    const QPointer<CVNQPushButton> self(this);
     QPushButton::mousePressEvent(event);
-    m_impl->mousePressEvent(event);
+    if (self)
+        m_impl->mousePressEvent(event);
 }
 
 void CVNQPushButton::mouseReleaseEvent(QMouseEvent* event)
 {
+    const QPointer<CVNQPushButton> self(this);
     QPushButton::mouseReleaseEvent(event);
-    m_impl->mouseReleaseEvent(event);
+    if (self)
+        m_impl->mouseReleaseEvent(event);
 }
 
 } // namespace CVNQtLib

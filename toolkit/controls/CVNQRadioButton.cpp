@@ -4,6 +4,7 @@
 #include "CVNQRadioButtonImpl.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace CVNQtLib {
 
@@ -226,8 +227,11 @@ bool CVNQRadioButton::getShowText() const
 void CVNQRadioButton::mousePressEvent(QMouseEvent* event)
 {
     m_impl->mousePressEvent(event);
+    // A slot of Qt's pressed may delete the button.
+    const QPointer<CVNQRadioButton> self(this);
     QRadioButton::mousePressEvent(event);
-    emit pressedEvent();
+    if (self)
+        emit pressedEvent();
 }
 
 void CVNQRadioButton::mouseReleaseEvent(QMouseEvent* event)
@@ -238,8 +242,10 @@ void CVNQRadioButton::mouseReleaseEvent(QMouseEvent* event)
 
 void CVNQRadioButton::mouseMoveEvent(QMouseEvent* event)
 {
+    const QPointer<CVNQRadioButton> self(this);
     QRadioButton::mouseMoveEvent(event);
-    m_impl->mouseMoveEvent(event);
+    if (self)
+        m_impl->mouseMoveEvent(event);
 }
 
 void CVNQRadioButton::enterEvent(QEvent* event)

@@ -49,6 +49,7 @@
 #include "CVNQWidgetBase.h"
 #include "ICVNQWidgetBase.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -153,22 +154,29 @@ protected:                                                                      
                                                                                                                        \
 private:
 
-// In the .cpp: Qt's handler first, then the implementation's.
+// In the .cpp: Qt's handler first, then the implementation's. Qt's button
+// handlers emit signals whose slots may delete the control.
 #define CVNQ_IMPLEMENT_MOUSE_EVENTS(Class, QtBase)                                                                     \
     void Class::mousePressEvent(QMouseEvent* event)                                                                    \
     {                                                                                                                  \
+        const QPointer<QWidget> self(this);                                                                            \
         QtBase::mousePressEvent(event);                                                                                \
-        CVNQtLib::ControlCommon::mousePress(this, event);                                                              \
+        if (self)                                                                                                      \
+            CVNQtLib::ControlCommon::mousePress(this, event);                                                          \
     }                                                                                                                  \
     void Class::mouseReleaseEvent(QMouseEvent* event)                                                                  \
     {                                                                                                                  \
+        const QPointer<QWidget> self(this);                                                                            \
         QtBase::mouseReleaseEvent(event);                                                                              \
-        CVNQtLib::ControlCommon::mouseRelease(this, event);                                                            \
+        if (self)                                                                                                      \
+            CVNQtLib::ControlCommon::mouseRelease(this, event);                                                        \
     }                                                                                                                  \
     void Class::mouseMoveEvent(QMouseEvent* event)                                                                     \
     {                                                                                                                  \
+        const QPointer<QWidget> self(this);                                                                            \
         QtBase::mouseMoveEvent(event);                                                                                 \
-        CVNQtLib::ControlCommon::mouseMove(this, event);                                                               \
+        if (self)                                                                                                      \
+            CVNQtLib::ControlCommon::mouseMove(this, event);                                                           \
     }                                                                                                                  \
     void Class::enterEvent(QEvent* event)                                                                              \
     {                                                                                                                  \

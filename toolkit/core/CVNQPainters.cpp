@@ -740,7 +740,8 @@ QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style)
     };
     struct KeyHash
     {
-        uint operator()(const Key& k) const { return qHash(k.family) ^ uint(k.size * 8 + k.flags); }
+        // Unsigned: a style's size may be any int, and wrapping is harmless here.
+        uint operator()(const Key& k) const { return qHash(k.family) ^ (uint(k.size) * 8u + uint(k.flags)); }
     };
     static std::unordered_map<Key, QFont, KeyHash> fonts;
     // Unset attributes come from the application font.

@@ -5,7 +5,7 @@
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
-#include "CVNQRibbonIdle.h"
+#include "CVNQRibbonRetire.h"
 #include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
 
@@ -16,21 +16,6 @@
 
 namespace CVNQtLib {
 
-namespace {
-
-// Deletes widgets whose records the bar has already dropped; their
-// destruction then has nothing left to report.
-template <class T>
-void deleteReleased(const QList<T*>& widgets, const QObject* bar, QWidget* retired)
-{
-    for (T* widget : widgets) {
-        QObject::disconnect(widget, &QObject::destroyed, bar, nullptr);
-        ribbonDeleteWhenIdle(widget, retired);
-    }
-}
-
-} // namespace
-
 CVNQ_IMPLEMENT_CONTROL(CVNQRibbonBar, CVNQRibbonBarImpl, "qtribbonbar")
 
 CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
@@ -40,7 +25,6 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
     m_tabRow = new CVNQContainer(this);
     m_pageStack = new CVNQContainer(this);
     m_popup = new CVNQContainer(nullptr);
-    m_retired = new QWidget;
     m_appButton = new CVNQRibbonButton(m_topRow, CVN_RIBBON_ITEM_SMALL);
     m_tabScrollLeft = new CVNQRibbonButton(m_tabRow, CVN_RIBBON_ITEM_SMALL);
     m_tabScrollRight = new CVNQRibbonButton(m_tabRow, CVN_RIBBON_ITEM_SMALL);
@@ -69,7 +53,8 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
         updateTabLayout();
     });
 
-    ribbonWatchInput();
+    ribbonWatch(this);
+    ribbonWatch(m_popup);
     m_impl->applyTheme();
     applyRibbonStyles();
     updateLayout();
@@ -77,12 +62,17 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
 
 CVNQRibbonBar::~CVNQRibbonBar()
 {
+    // The bar may go with its window (an application quitting, a document
+    // window closed): the page stack is not moved back into it from the
+    // pop-up, and the pop-up goes with the page stack it may hold.
+    m_tearingDown = true;
+    m_popup->removeEventFilter(this);
     hideMinimizedPopup();
     clearContent();
+    ribbonUnwatch(m_popup);
     delete m_popup;
     m_popup = nullptr;
-    delete m_retired;
-    m_retired = nullptr;
+    ribbonUnwatch(this);
 }
 
 ControlInfo CVNQRibbonBar::getProps()
@@ -120,9 +110,27 @@ bool CVNQRibbonBar::removePage(CVNQRibbonPage* page)
     if (!page || !m_pages.contains(page))
         return false;
     forgetPage(page);
-    deleteReleased(QList<CVNQRibbonPage*>{page}, this, m_retired);
+    releasePage(page);
     rebuildTabs();
     return true;
+}
+
+void CVNQRibbonBar::releaseWidget(QWidget* widget)
+{
+    // Its destruction has nothing left to report.
+    disconnect(widget, &QObject::destroyed, this, nullptr);
+    if (m_tearingDown)
+        delete widget;
+    else
+        ribbonRetire(widget);
+}
+
+void CVNQRibbonBar::releasePage(CVNQRibbonPage* page)
+{
+    // A page still in use may outlive the bar and its context group.
+    page->m_bar = nullptr;
+    page->setContextGroup(nullptr);
+    releaseWidget(page);
 }
 
 void CVNQRibbonBar::forgetPage(CVNQRibbonPage* page)
@@ -143,7 +151,8 @@ void CVNQRibbonBar::clearPages()
     m_currentPage = nullptr;
     for (CVNQRibbonContextGroup* group : qAsConst(m_contextGroups))
         group->m_pages.clear();
-    deleteReleased(pages, this, m_retired);
+    for (CVNQRibbonPage* page : pages)
+        releasePage(page);
     rebuildTabs();
 }
 
@@ -188,8 +197,10 @@ bool CVNQRibbonBar::selectPage(int index, bool openPopup)
         m_tabButtons.at(i)->setChecked(m_tabPages.at(i) == page);
     }
     updateTabLayout();
+    // Slots of the bar's signals may delete the bar.
+    const QPointer<CVNQRibbonBar> self(this);
     emit currentPageChanged(index);
-    if (m_minimized && openPopup)
+    if (self && m_minimized && openPopup)
         showMinimizedPopup();
     return true;
 }
@@ -197,10 +208,7 @@ bool CVNQRibbonBar::selectPage(int index, bool openPopup)
 void CVNQRibbonBar::onTabClicked(CVNQRibbonPage* page)
 {
     if (page == m_currentPage && !m_minimized) {
-        m_minimized = true;
-        emit minimizedChanged(true);
-        updateGeometry();
-        updateLayout();
+        setMinimized(true);
         return;
     }
     setCurrentPage(m_pages.indexOf(page));
@@ -240,9 +248,13 @@ void CVNQRibbonBar::hideContextGroup(const QString& id)
     if (!group)
         return;
     group->m_visible = false;
-    if (m_currentPage && m_currentPage->contextGroup() == group)
+    const bool moved = m_currentPage && m_currentPage->contextGroup() == group;
+    if (moved)
         m_currentPage = m_tabPages.isEmpty() ? nullptr : m_tabPages.first();
     rebuildTabs();
+    // Whoever follows the current page hears of the move.
+    if (moved)
+        emit currentPageChanged(currentPage());
 }
 
 // --- top row ----------------------------------------------------------------
@@ -358,7 +370,10 @@ void CVNQRibbonBar::setLayoutMode(CVN_RIBBON_LAYOUT_MODE mode)
         return;
     m_layoutMode = mode;
     m_groupRows = mode == CVN_RIBBON_LAYOUT_COMPACT ? 2 : 3;
+    const QPointer<CVNQRibbonBar> self(this);
     emit layoutModeChanged(mode);
+    if (!self)
+        return;
     updateGeometry();
     updateLayout();
 }
@@ -367,17 +382,21 @@ void CVNQRibbonBar::setMinimized(bool minimized)
 {
     if (minimized == m_minimized)
         return;
-    setMinimizedState(minimized);
-    updateLayout();
+    if (setMinimizedState(minimized))
+        updateLayout();
 }
 
-void CVNQRibbonBar::setMinimizedState(bool minimized)
+bool CVNQRibbonBar::setMinimizedState(bool minimized)
 {
     m_minimized = minimized;
     if (!minimized)
         hideMinimizedPopup();
+    const QPointer<CVNQRibbonBar> self(this);
     emit minimizedChanged(minimized);
+    if (!self)
+        return false;
     updateGeometry();
+    return true;
 }
 
 bool CVNQRibbonBar::isTabOverflowing() const
@@ -399,10 +418,12 @@ void CVNQRibbonBar::clearContent()
     qDeleteAll(groups);
     const QList<CVNQRibbonButton*> quick = m_quickButtons;
     m_quickButtons.clear();
-    deleteReleased(quick, this, m_retired);
+    for (CVNQRibbonButton* button : quick)
+        releaseWidget(button);
     const QList<QWidget*> topRight = m_topRightWidgets;
     m_topRightWidgets.clear();
-    deleteReleased(topRight, this, m_retired);
+    for (QWidget* widget : topRight)
+        releaseWidget(widget);
 
     // An action leaves the registered list together with its re-emission,
     // or registering it again would report each trigger twice.
@@ -414,8 +435,9 @@ void CVNQRibbonBar::clearContent()
     m_registeredSet.clear();
     qDeleteAll(owned);
 
+    // A command chosen in the menu may be what reloads the bar.
     if (CVNQRibbonMenu* menu = m_appButton->popupMenu())
-        delete menu;
+        releaseWidget(menu);
     m_appButton->setPopupMenu(nullptr);
     m_appButton->hide();
 }

@@ -110,13 +110,19 @@ private:
 
     void onTabClicked(CVNQRibbonPage* page);
     bool selectPage(int index, bool openPopup);
-    void setMinimizedState(bool minimized);
+    // False when a slot of minimizedChanged deleted the bar.
+    bool setMinimizedState(bool minimized);
     void clearContent();
     void registerMenuActions(QMenu* menu);
     // Re-emits a command; one chosen in the minimised bar's pop-up closes it.
     void emitCommand(const QString& commandId, bool checked);
     // Drops a page from every record (the page list, tabs, context groups).
     void forgetPage(CVNQRibbonPage* page);
+    // Removes widgets whose records the bar has already dropped: hidden and
+    // detached at once, deleted once nothing of them runs. A bar being
+    // destroyed deletes them at once, as its window deletes its children.
+    void releaseWidget(QWidget* widget);
+    void releasePage(CVNQRibbonPage* page);
 
     // Layout and painting.
     void updateTabLayout();
@@ -145,8 +151,6 @@ private:
     CVNQContainer* m_tabRow = nullptr;
     CVNQContainer* m_pageStack = nullptr;
     CVNQContainer* m_popup = nullptr;
-    // Holds removed widgets whose handlers still run; never shown.
-    QWidget* m_retired = nullptr;
     CVNQRibbonButton* m_appButton = nullptr;
     CVNQRibbonButton* m_tabScrollLeft = nullptr;
     CVNQRibbonButton* m_tabScrollRight = nullptr;
@@ -165,6 +169,8 @@ private:
     int m_tabMaxScroll = 0;
     CVN_RIBBON_LAYOUT_MODE m_layoutMode = CVN_RIBBON_LAYOUT_OFFICE;
     bool m_minimized = false;
+    // In the destructor: nothing moves back into the bar.
+    bool m_tearingDown = false;
     int m_topRowHeight = 30;
     int m_tabRowHeight = 31;
     int m_pageHeight = 96;

@@ -8,9 +8,10 @@
 #include "CVNQRibbonContextGroup.h"
 #include "CVNQRibbonGallery.h"
 #include "CVNQRibbonGeometry.h"
-#include "CVNQRibbonIdle.h"
+#include "CVNQRibbonRetire.h"
 #include "CVNQRibbonPage.h"
 
+#include <QApplication>
 #include <QPaintEvent>
 
 namespace CVNQtLib {
@@ -74,8 +75,7 @@ void CVNQRibbonBar::updateLayout()
         QWidget* widget = m_topRightWidgets.at(i);
         // A widget takes at least its minimum width (a configured "width")
         // whatever it is given: the row makes room for what it takes.
-        const int ww = qBound(widget->minimumWidth(), qBound(40, widget->sizeHint().width(), 180),
-                              qMax(widget->maximumWidth(), widget->minimumWidth()));
+        const int ww = ribbonTakenWidth(widget, qBound(40, widget->sizeHint().width(), 180));
         ribbonPlace(widget, QRect(right - ww, 3, ww, top - 6));
         right -= ww + 4;
     }
@@ -164,11 +164,9 @@ void CVNQRibbonBar::updateTabLayout()
 void CVNQRibbonBar::rebuildTabs()
 {
     const QList<CVNQRibbonButton*> old = m_tabButtons;
+    const QList<CVNQRibbonPage*> oldPages = m_tabPages;
     m_tabButtons.clear();
     m_tabPages.clear();
-    // The clicked tab may still be in its handler when a slot rebuilds them.
-    for (CVNQRibbonButton* button : old)
-        ribbonDeleteWhenIdle(button, m_retired);
 
     for (CVNQRibbonPage* page : qAsConst(m_pages)) {
         CVNQRibbonContextGroup* group = page->contextGroup();
@@ -189,6 +187,19 @@ void CVNQRibbonBar::rebuildTabs()
         m_currentPage = m_tabPages.isEmpty() ? nullptr : m_tabPages.first();
     updatePageVisibility();
     updateTabLayout();
+
+    // Keyboard focus stays on the tab of the same page (or of the current
+    // page when that one lost its tab), taken before the old tab hides.
+    const int focused = old.indexOf(qobject_cast<CVNQRibbonButton*>(QApplication::focusWidget()));
+    if (focused >= 0 && !m_tabButtons.isEmpty()) {
+        int index = m_tabPages.indexOf(oldPages.value(focused));
+        if (index < 0)
+            index = qMax(m_tabPages.indexOf(m_currentPage), 0);
+        m_tabButtons.at(index)->setFocus(Qt::OtherFocusReason);
+    }
+    // The clicked tab may still be in its handler when a slot rebuilds them.
+    for (CVNQRibbonButton* button : old)
+        releaseWidget(button);
 }
 
 void CVNQRibbonBar::updatePageVisibility()
@@ -221,7 +232,7 @@ void CVNQRibbonBar::hideMinimizedPopup()
 {
     if (m_popup->isVisible())
         m_popup->hide();
-    if (m_pageStack->parentWidget() != this) {
+    if (!m_tearingDown && m_pageStack->parentWidget() != this) {
         m_pageStack->setParent(this);
         m_pageStack->hide();
     }

@@ -2,7 +2,7 @@
 #include "CVNQWidgetBaseImpl.h"
 
 #include "CVNQRibbonGeometry.h"
-#include "CVNQRibbonIdle.h"
+#include "CVNQRibbonRetire.h"
 #include "CVNQRibbonMenu.h"
 
 #include <QAction>
@@ -24,10 +24,7 @@ CVNQRibbonButton::CVNQRibbonButton(QWidget* parent, CVN_RIBBON_ITEM_SIZE size)
     connect(this, &QAbstractButton::clicked, this, &CVNQRibbonButton::onClicked);
 }
 
-CVNQRibbonButton::~CVNQRibbonButton()
-{
-    ribbonForgetHandling(this);
-}
+CVNQRibbonButton::~CVNQRibbonButton() = default;
 
 void CVNQRibbonButton::setItemSize(CVN_RIBBON_ITEM_SIZE size)
 {
@@ -129,18 +126,13 @@ void CVNQRibbonButton::onClicked()
 {
     if (!m_action || m_popupMode == CVN_RIBBON_POPUP_INSTANT)
         return;
+    // A slot on the command may rebuild the bar and take this button away;
+    // a click() from code reaches here without an event to the button.
     const RibbonHandlingScope scope(this);
-    // A slot on the command may rebuild the bar and take this button away.
     const QPointer<CVNQRibbonButton> self(this);
     m_action->trigger();
     if (self)
         syncFromAction();
-}
-
-bool CVNQRibbonButton::event(QEvent* event)
-{
-    const RibbonHandlingScope scope(this);
-    return CVNQPushButton::event(event);
 }
 
 QRect CVNQRibbonButton::popupIndicatorRect() const
@@ -158,8 +150,11 @@ void CVNQRibbonButton::showPopupMenu()
 {
     if (!m_menu)
         return;
+    // A slot may take the button or its menu away.
+    const QPointer<CVNQRibbonButton> self(this);
     emit menuAboutToShow();
-    m_menu->popup(mapToGlobal(QPoint(0, height())));
+    if (self && m_menu)
+        m_menu->popup(mapToGlobal(QPoint(0, height())));
 }
 
 int CVNQRibbonButton::textAdvance() const

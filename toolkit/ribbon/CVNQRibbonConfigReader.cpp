@@ -27,6 +27,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QPointer>
 
 namespace CVNQtLib {
 
@@ -177,9 +178,11 @@ bool CVNQRibbonBar::loadConfigFile(const QString& path)
             return refuseConfig(candidate, QStringLiteral("Invalid Ribbon JSON in %1: %2").arg(candidate, error));
         // Named only once its content is in place: a refused file leaves
         // the name of the content still shown.
+        const QPointer<CVNQRibbonBar> self(this);
         if (!loadConfigValue(root, candidate))
             return false;
-        m_configFile = path;
+        if (self)
+            m_configFile = path;
         return true;
     }
     return refuseConfig(path, QStringLiteral("Ribbon config file was not found: %1").arg(path));
@@ -234,6 +237,8 @@ bool CVNQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
 
     // A minimised bar keeps its pop-up closed while it is filled; it opens
     // on a click.
+    // Slots of the bar's signals may delete the bar.
+    const QPointer<CVNQRibbonBar> self(this);
     const QString current = cfgString(root, "currentPage");
     if (!current.isEmpty()) {
         if (CVNQRibbonPage* page = pageById(current))
@@ -241,10 +246,13 @@ bool CVNQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     } else if (!m_tabPages.isEmpty()) {
         selectPage(m_pages.indexOf(m_tabPages.first()), false);
     }
+    if (!self)
+        return true;
 
     const bool minimized = cfgBool(root, "minimized", false);
     if (minimized != m_minimized) {
-        setMinimizedState(minimized);
+        if (!setMinimizedState(minimized))
+            return true;
         updateLayout();
     }
     applyRibbonStyles();

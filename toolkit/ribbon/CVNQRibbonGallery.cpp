@@ -2,6 +2,7 @@
 
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonMenu.h"
+#include "CVNQRibbonRetire.h"
 
 #include <QAction>
 #include <QIcon>
@@ -62,8 +63,11 @@ void CVNQRibbonGallery::addAction(QAction* action)
 
 void CVNQRibbonGallery::clearItems()
 {
-    qDeleteAll(m_buttons);
+    // A gallery may be refilled from the item chosen in it.
+    const QList<CVNQRibbonButton*> buttons = m_buttons;
     m_buttons.clear();
+    for (CVNQRibbonButton* button : buttons)
+        ribbonRetire(button);
     m_actions.clear();
     m_offset = 0;
 }

@@ -23,6 +23,13 @@ inline void ribbonPlace(QWidget* w, const QRect& r)
         w->setGeometry(r);
 }
 
+// The width a widget takes when given width: never below its minimum (a
+// configured "width") nor above its maximum.
+inline int ribbonTakenWidth(const QWidget* w, int width)
+{
+    return qBound(w->minimumWidth(), width, qMax(w->maximumWidth(), w->minimumWidth()));
+}
+
 // Where a ribbon button of that size draws its icon and its text, given its
 // menu indicator (empty without one), whether it shows an icon and the
 // advance of its text. iconSide is the side the icon is drawn at.

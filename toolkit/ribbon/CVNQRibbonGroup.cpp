@@ -7,6 +7,7 @@
 #include "CVNQRibbonGeometry.h"
 #include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
+#include "CVNQRibbonRetire.h"
 
 #include <QAction>
 #include <QEvent>
@@ -48,7 +49,14 @@ CVNQRibbonGroup::CVNQRibbonGroup(const QString& id, const QString& title, QWidge
 
 CVNQRibbonGroup::~CVNQRibbonGroup()
 {
-    clearItems();
+    // The items go with the group, while it is still whole; their records
+    // first, so that their destruction reports to nobody.
+    const QVector<Item> items = m_items;
+    m_items.clear();
+    for (const Item& item : items) {
+        disconnect(item.widget, nullptr, this, nullptr);
+        delete item.widget;
+    }
 }
 
 void CVNQRibbonGroup::appendItem(const Item& item)
@@ -145,8 +153,11 @@ void CVNQRibbonGroup::clearItems()
     const QVector<Item> items = m_items;
     m_items.clear();
     m_hintWidth = -1;
-    for (const Item& item : items)
-        delete item.widget;
+    // A command of the group may be what clears it.
+    for (const Item& item : items) {
+        disconnect(item.widget, nullptr, this, nullptr);
+        ribbonRetire(item.widget);
+    }
 }
 
 void CVNQRibbonGroup::setTitle(const QString& title)
@@ -185,7 +196,9 @@ int CVNQRibbonGroup::walkItems(bool place) const
         colWidth = 0;
     };
     for (const Item& item : m_items) {
-        const int hintWidth = item.widget->sizeHint().width();
+        // A configured "width" is a minimum: the column is as wide as its
+        // widgets are, or they would cover the next one.
+        const int hintWidth = ribbonTakenWidth(item.widget, item.widget->sizeHint().width());
         if (item.size == CVN_RIBBON_ITEM_LARGE) {
             flush();
             if (place)

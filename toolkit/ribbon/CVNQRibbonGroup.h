@@ -62,6 +62,7 @@ protected:
 
 private:
     friend class CVNQRibbonBar;
+    friend class CVNQRibbonPage;
     struct Item
     {
         QWidget* widget = nullptr;

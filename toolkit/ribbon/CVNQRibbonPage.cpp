@@ -4,6 +4,7 @@
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonGeometry.h"
 #include "CVNQRibbonGroup.h"
+#include "CVNQRibbonRetire.h"
 
 #include <QVarLengthArray>
 #include <QWheelEvent>
@@ -54,7 +55,7 @@ bool CVNQRibbonPage::removeGroup(CVNQRibbonGroup* group)
 {
     if (!group || !m_groups.removeOne(group))
         return false;
-    delete group;
+    releaseGroup(group);
     updateGroupLayout();
     return true;
 }
@@ -63,8 +64,17 @@ void CVNQRibbonPage::clearGroups()
 {
     const QList<CVNQRibbonGroup*> groups = m_groups;
     m_groups.clear();
-    qDeleteAll(groups);
+    for (CVNQRibbonGroup* group : groups)
+        releaseGroup(group);
     m_scrollOffset = 0;
+}
+
+void CVNQRibbonPage::releaseGroup(CVNQRibbonGroup* group)
+{
+    // A command of the group may be what removes it, and a group still in
+    // use may outlive the page.
+    group->m_page = nullptr;
+    ribbonRetire(group);
 }
 
 CVNQRibbonGroup* CVNQRibbonPage::groupAt(int index) const

@@ -53,6 +53,7 @@ protected:
 private:
     friend class CVNQRibbonBar;
     int maxScroll() const;
+    void releaseGroup(CVNQRibbonGroup* group);
 
     QString m_id;
     QString m_title;
