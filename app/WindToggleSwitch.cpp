@@ -1,6 +1,7 @@
 #include "WindToggleSwitch.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 WindToggleSwitch::WindToggleSwitch(QWidget* parent)
     : CVNQSwitch(parent)
@@ -28,7 +29,11 @@ void WindToggleSwitch::mousePressEvent(QMouseEvent* event)
 {
     if (isEnabled() && event->button() == Qt::LeftButton) {
         checked = !checked;
+        // A slot may delete the switch; the press then ends with it.
+        const QPointer<WindToggleSwitch> alive(this);
         emit checkedChanged(checked);
+        if (!alive)
+            return;
     }
     CVNQSwitch::mousePressEvent(event);
 }

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QList>
+#include <QPointer>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,4 +96,15 @@ TEST(WindToggleSwitch, SetCheckedOnlyOnChange)
     EXPECT_FALSE(sw.isChecked());
     EXPECT_TRUE(sw.getIsSwitchToLeft());
     EXPECT_EQ(spy.count(), 0); // only the mouse reports
+}
+
+TEST(WindToggleSwitch, MayBeDeletedInItsOwnSlot)
+{
+    QWidget host;
+    QPointer<WindToggleSwitch> sw = new WindToggleSwitch(&host);
+    sw->setGeometry(0, 0, 46, 24);
+    QObject::connect(sw.data(), &WindToggleSwitch::checkedChanged, sw.data(), [&sw](bool) { delete sw.data(); });
+    ASSERT_TRUE(TestUtil::showExposed(&host));
+    QTest::mousePress(sw.data(), Qt::LeftButton, Qt::NoModifier, QPoint(23, 12));
+    EXPECT_TRUE(sw.isNull());
 }
