@@ -20,12 +20,12 @@ public:
     // True when a turbine's id equals the trimmed id, ignoring case.
     bool containsTurbine(const QString id) const;
 
-signals:
+Q_SIGNALS:
     void snapshotChanged(WindFarmSnapshot snapshot);
     void chartHistoryChanged(WindFarmSnapshot snapshot);
     void turbineAdded(QString id);
 
-public slots:
+public Q_SLOTS:
     void start(int intervalMs);
     void start();
     void stop();

@@ -85,11 +85,11 @@ public:
     // The colour theme both charts use.
     static CVNQtLib::ChartTheme windChartTheme();
 
-public slots:
+public Q_SLOTS:
     void setDetailDrawerExpanded(bool expanded);
     void setEditorDrawerExpanded(bool expanded);
 
-private slots:
+private Q_SLOTS:
     void refreshSnapshot(WindFarmSnapshot snapshot);
     void refreshCharts(WindFarmSnapshot snapshot);
     void refreshTableFilterSummary();

@@ -15,7 +15,7 @@ public:
     bool isChecked() const { return checked; }
     void setChecked(bool checked);
 
-signals:
+Q_SIGNALS:
     void checkedChanged(bool checked);
 
 protected:

@@ -40,7 +40,7 @@ public:
     // else the key itself (warned about once per language and key).
     QString text(const QString& key, const QString& fallback = QString());
 
-signals:
+Q_SIGNALS:
     void languageChanged(const QString& language);
 
 private:

@@ -86,11 +86,11 @@ public:
     bool startResizeAnimation(const QSize& from, const QSize& to, int durationMs);
     bool isResizeAnimationRunning() const;
 
-public slots:
+public Q_SLOTS:
     // Lays the children out for the current size now and updates the bars.
     void forceResize();
 
-signals:
+Q_SIGNALS:
     void mouseClickEvent();
 
 private:

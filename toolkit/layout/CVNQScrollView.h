@@ -46,7 +46,7 @@ public:
     // Thickness of both bars (hor is not looked at), as their style sheets.
     void setScrollbarSize(bool hor, int size);
 
-signals:
+Q_SIGNALS:
     void scrollPosChanged(int dx, int dy);
 
 protected:

@@ -46,7 +46,7 @@ public:
     void setDrawBackground(bool draw);
     bool getDrawBackground() const;
 
-public slots:
+public Q_SLOTS:
     // Ignored outside 0..count()-1; the same index again re-lays out the page.
     void setCurrentIndex(int index);
     // Nothing for a widget that is not a page.

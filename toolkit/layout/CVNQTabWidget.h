@@ -67,7 +67,7 @@ public:
     // The demo items of the emulator (see createComplete).
     void initDemoData();
 
-signals:
+Q_SIGNALS:
     void currentChanged(int index);
 
 protected:

@@ -77,7 +77,7 @@ public:
     void setConnectionWidth(double width);
     double connectionWidth() const;
 
-signals:
+Q_SIGNALS:
     void nodeActivated(QString nodeId);
     void nodeMoved(QString nodeId, QPointF center);
     void connectionCreated(QString fromId, QString toId);

@@ -90,7 +90,7 @@ public:
     CVNQListViewImpl* getImpl() const { return m_impl.get(); }
     CVNQListViewItemDelegate* getDelegate() const;
 
-signals:
+Q_SIGNALS:
     // A template control was pressed in the row index.
     void pressCtrl(QWidget* pWidget, QModelIndex index);
 

@@ -92,7 +92,7 @@ public:
 
     CVNQTableViewImpl* getImpl() const { return m_impl.get(); }
 
-signals:
+Q_SIGNALS:
     void headerCheckedChanged(bool check);
     void customControlClicked(int row, QString name);
 
