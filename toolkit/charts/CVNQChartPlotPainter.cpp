@@ -1,6 +1,8 @@
 #include "CVNQChartPlotPainter.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QtMath>
 #include <cmath>
 #include <limits>
@@ -20,6 +22,12 @@ constexpr double kDenseSpacing = 3.0;
 constexpr double kJaggedBand = 6.0;
 // Pixel columns per whole-pixel rectangle under an area.
 constexpr int kFillRun = 16;
+
+bool onOpenGL(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::OpenGL2;
+}
 
 struct Interval
 {
@@ -127,6 +135,25 @@ QVector<QRectF> bandColumns(const StrokeCover& c)
         if (!c.columns[k].isEmpty())
             rects.append(QRectF(c.x0 + double(k), c.columns[k].lo, 1, c.columns[k].hi - c.columns[k].lo));
     return rects;
+}
+
+// The band's pixel columns as one stroke of 1-px segments with flat caps:
+// an OpenGL painter turns an opaque stroke into a single triangle strip,
+// where a filled polygon of the same outline would go through the stencil
+// buffer (a fan over the whole band, then a cover pass) and separate
+// rectangles would each be a draw call of their own.
+QPainterPath bandStroke(const StrokeCover& c)
+{
+    QPainterPath path;
+    path.reserve(int(2 * c.columns.size()));
+    for (size_t k = 0; k < c.columns.size(); ++k) {
+        const Interval& col = c.columns[k];
+        if (col.isEmpty())
+            continue;
+        path.moveTo(c.centre(k), col.lo);
+        path.lineTo(c.centre(k), col.hi);
+    }
+    return path;
 }
 
 QPolygonF bandPolygon(const StrokeCover& c)
@@ -253,7 +280,9 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen
             fillUnder(painter, hiddenUpperEdge(line, cover, r), areaBottom, areaColor);
         painter.setPen(Qt::NoPen);
         painter.setBrush(pen.color());
-        if (bandJumpiness(cover) > kJaggedBand)
+        if (onOpenGL(painter) && pen.color().alpha() == 255) {
+            painter.strokePath(bandStroke(cover), QPen(pen.color(), 1.0, Qt::SolidLine, Qt::FlatCap));
+        } else if (bandJumpiness(cover) > kJaggedBand)
             painter.drawRects(bandColumns(cover));
         else
             painter.drawPolygon(bandPolygon(cover));
