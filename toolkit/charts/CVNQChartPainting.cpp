@@ -19,11 +19,17 @@ void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold)
     painter.setFont(font);
 }
 
-void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY, bool verticalGrid)
+void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY, bool verticalGrid,
+                      const QColor& showing)
 {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(theme.plotBackgroundColor);
-    painter.drawRect(plot);
+    const QColor& background = theme.plotBackgroundColor;
+    const bool shown = background.alpha() == 255 && showing.isValid() && showing.rgba() == background.rgba() &&
+                       painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+    if (!shown) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(background);
+        painter.drawRect(plot);
+    }
 
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(theme.gridColor, 1.0));
