@@ -137,23 +137,67 @@ QVector<QRectF> bandColumns(const StrokeCover& c)
     return rects;
 }
 
-// The band's pixel columns as one stroke of 1-px segments with flat caps:
+// The band's pixel columns as strokes of vertical segments with flat caps:
 // an OpenGL painter turns an opaque stroke into a single triangle strip,
 // where a filled polygon of the same outline would go through the stencil
 // buffer (a fan over the whole band, then a cover pass) and separate
-// rectangles would each be a draw call of their own.
-QPainterPath bandStroke(const StrokeCover& c)
+// rectangles would each be a draw call of their own. The rasteriser works
+// in blocks of 4 x 4 pixels, so a 1-px column costs a whole block per 4 rows:
+// rows that the columns of a block (or of half a block) share go as one
+// segment as wide as those columns, only the rest column by column.
+constexpr int kBlock = 4;
+
+struct BandStrokes
 {
-    QPainterPath path;
-    path.reserve(int(2 * c.columns.size()));
-    for (size_t k = 0; k < c.columns.size(); ++k) {
-        const Interval& col = c.columns[k];
-        if (col.isEmpty())
-            continue;
-        path.moveTo(c.centre(k), col.lo);
-        path.lineTo(c.centre(k), col.hi);
+    QPainterPath byWidth[kBlock + 1]; // segments 1, 2 and 4 px wide
+};
+
+// Shortest shared run (px) worth a wider segment.
+constexpr double kSharedRun = 1.0;
+
+void addBand(BandStrokes& out, double left, int width, const Interval* parts)
+{
+    Interval shared{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
+    for (int k = 0; k < width; ++k) {
+        shared.lo = qMax(shared.lo, parts[k].lo);
+        shared.hi = qMin(shared.hi, parts[k].hi);
     }
-    return path;
+    if (width == 1 || shared.hi - shared.lo >= kSharedRun) {
+        if (!(shared.lo < shared.hi))
+            return;
+        out.byWidth[width].moveTo(left + width / 2.0, shared.lo);
+        out.byWidth[width].lineTo(left + width / 2.0, shared.hi);
+        if (width == 1)
+            return;
+        // What is left of each column lies above and below the shared rows.
+        Interval above[kBlock], below[kBlock];
+        for (int k = 0; k < width; ++k) {
+            above[k] = {parts[k].lo, shared.lo};
+            below[k] = {shared.hi, parts[k].hi};
+        }
+        for (int half = 0; half < width; half += width / 2) {
+            addBand(out, left + half, width / 2, above + half);
+            addBand(out, left + half, width / 2, below + half);
+        }
+        return;
+    }
+    for (int half = 0; half < width; half += width / 2)
+        addBand(out, left + half, width / 2, parts + half);
+}
+
+BandStrokes bandStrokes(const StrokeCover& c)
+{
+    BandStrokes out;
+    const int count = int(c.columns.size());
+    // Groups of columns that share a block, by device column.
+    for (int first = -(((c.x0 % kBlock) + kBlock) % kBlock); first < count; first += kBlock) {
+        Interval parts[kBlock];
+        for (int k = 0; k < kBlock; ++k)
+            if (first + k >= 0 && first + k < count)
+                parts[k] = c.columns[size_t(first + k)];
+        addBand(out, c.x0 + first, kBlock, parts);
+    }
+    return out;
 }
 
 QPolygonF bandPolygon(const StrokeCover& c)
@@ -281,7 +325,10 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen
         painter.setPen(Qt::NoPen);
         painter.setBrush(pen.color());
         if (onOpenGL(painter) && pen.color().alpha() == 255) {
-            painter.strokePath(bandStroke(cover), QPen(pen.color(), 1.0, Qt::SolidLine, Qt::FlatCap));
+            const BandStrokes strokes = bandStrokes(cover);
+            for (int width = 1; width <= kBlock; width *= 2)
+                if (!strokes.byWidth[width].isEmpty())
+                    painter.strokePath(strokes.byWidth[width], QPen(pen.color(), width, Qt::SolidLine, Qt::FlatCap));
         } else if (bandJumpiness(cover) > kJaggedBand)
             painter.drawRects(bandColumns(cover));
         else
