@@ -3,6 +3,7 @@
 #include "CVNQTextLayoutCache.h"
 
 #include <QCache>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPaintEngine>
@@ -19,6 +20,8 @@ namespace {
 constexpr int kBudget = 4096;
 // Room around the box for glyphs that reach past it.
 constexpr int kMargin = 4;
+// Texts wider or taller than this are drawn directly.
+constexpr double kMaxExtent = 2048;
 
 struct TextKey
 {
@@ -52,12 +55,15 @@ uint qHash(const TextKey& k, uint seed = 0)
            ::qHash(k.width) ^ uint(k.align);
 }
 
-// A drawn text trimmed to its pixels, and where its top-left pixel lies
-// relative to the device pixel of the box corner.
+// A drawn text trimmed to its pixels, where its top-left pixel lies
+// relative to the device pixel of the box corner, and whether the text
+// overflows its box: then the image holds all of it, and the painter clips
+// it to the box as it clips a text drawn directly.
 struct TextImage
 {
     QImage image;
     QPoint offset;
+    bool clipped = false;
 };
 
 QCache<TextKey, TextImage>& images()
@@ -94,10 +100,23 @@ QRect usedPixels(const QImage& image)
     return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-TextImage* render(const QPainter& painter, const QSizeF& box, double fx, double fy, int align, const QString& text)
+// The box grown away from the alignment edge by grow, so the text keeps its
+// place but fits.
+QRectF widened(const QRectF& box, int align, double grow)
+{
+    const double left = (align & Qt::AlignRight) ? grow : (align & Qt::AlignHCenter) ? grow / 2 : 0;
+    const double top = (align & Qt::AlignBottom) ? grow : (align & Qt::AlignVCenter) ? grow / 2 : 0;
+    return box.adjusted(-left, -top, grow - left, grow - top);
+}
+
+// Draws the text into drawn as cvnDrawCachedText draws it (in the
+// painter's font, pen, direction and text antialiasing), on a transparent
+// canvas that holds box with pad pixels around it.
+QImage canvasFor(const QPainter& painter, const QRectF& box, const QRectF& drawn, int pad, int align,
+                 const QString& text)
 {
     const QPaintDevice* device = painter.device();
-    QImage canvas(int(std::ceil(box.width() + fx)) + 2 * kMargin, int(std::ceil(box.height() + fy)) + 2 * kMargin,
+    QImage canvas(int(std::ceil(box.right())) + 2 * pad, int(std::ceil(box.bottom())) + 2 * pad,
                   QImage::Format_ARGB32_Premultiplied);
     // The device's resolution, for fonts sized in points.
     canvas.setDotsPerMeterX(qRound(device->logicalDpiX() / 0.0254));
@@ -108,14 +127,27 @@ TextImage* render(const QPainter& painter, const QSizeF& box, double fx, double 
     p.setPen(painter.pen().color());
     p.setLayoutDirection(painter.layoutDirection());
     p.setRenderHint(QPainter::TextAntialiasing, painter.testRenderHint(QPainter::TextAntialiasing));
-    cvnDrawCachedText(&p, QRectF(QPointF(kMargin + fx, kMargin + fy), box), align, text);
-    p.end();
+    cvnDrawCachedText(&p, drawn.translated(pad, pad), align, text);
+    return canvas;
+}
+
+// box lies at (fx, fy) inside its device pixel.
+TextImage* render(const QPainter& painter, const QRectF& box, int align, const QString& text)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const int pad = int(std::ceil(metrics.horizontalAdvance(text) + metrics.height())) + kMargin;
+    const QImage inBox = canvasFor(painter, box, box, pad, align, text);
+    // A text that does not fit its box is clipped to it: that clip is left
+    // to the surface's painter, which may round the box otherwise.
+    const QImage whole = canvasFor(painter, box, widened(box, align, 2 * pad), pad, align, text);
 
     auto* made = new TextImage;
-    const QRect used = usedPixels(canvas);
+    made->clipped = inBox != whole;
+    const QImage& kept = made->clipped ? whole : inBox;
+    const QRect used = usedPixels(kept);
     if (!used.isEmpty()) {
-        made->image = canvas.copy(used);
-        made->offset = used.topLeft() - QPoint(kMargin, kMargin);
+        made->image = kept.copy(used);
+        made->offset = used.topLeft() - QPoint(pad, pad);
     }
     return made;
 }
@@ -131,7 +163,8 @@ void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QS
     const QRectF box = rect.normalized();
     const bool kept = engine && engine->type() == QPaintEngine::OpenGL2 && painter.device() &&
                       device.type() <= QTransform::TxTranslate && painter.pen().brush().style() == Qt::SolidPattern &&
-                      box.width() < 4096 && box.height() < 1024 && qIsFinite(box.x()) && qIsFinite(box.y());
+                      box.width() < kMaxExtent && box.height() < kMaxExtent && qIsFinite(box.x()) &&
+                      qIsFinite(box.y()) && text.size() < 256;
     if (!kept) {
         cvnDrawCachedText(&painter, rect, align, text);
         return;
@@ -159,7 +192,7 @@ void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QS
     QCache<TextKey, TextImage>& cache = images();
     TextImage* shown = cache.object(key);
     if (!shown) {
-        TextImage* made = render(painter, box.size(), key.fx, key.fy, align, text);
+        TextImage* made = render(painter, QRectF(QPointF(key.fx, key.fy), box.size()), align, text);
         const int cost = int(made->image.sizeInBytes() / 1024) + 1;
         if (!cache.insert(key, made, cost)) {
             cvnDrawCachedText(&painter, rect, align, text);
@@ -172,7 +205,14 @@ void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QS
     // The image's top-left pixel in logical coordinates: the inverse of the
     // device translation, so it lands on a whole device pixel.
     const QPointF at(px + shown->offset.x() - device.dx(), py + shown->offset.y() - device.dy());
-    painter.drawImage(at, shown->image);
+    if (shown->clipped) {
+        painter.save();
+        painter.setClipRect(rect, Qt::IntersectClip);
+        painter.drawImage(at, shown->image);
+        painter.restore();
+    } else {
+        painter.drawImage(at, shown->image);
+    }
 }
 
 void cvnChartClearTextImages()
