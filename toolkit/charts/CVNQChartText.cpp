@@ -160,18 +160,18 @@ void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QS
         return;
     const QPaintEngine* engine = painter.paintEngine();
     const QTransform device = painter.deviceTransform();
-    const QRectF box = rect.normalized();
     const bool kept = engine && engine->type() == QPaintEngine::OpenGL2 && painter.device() &&
                       device.type() <= QTransform::TxTranslate && painter.pen().brush().style() == Qt::SolidPattern &&
-                      box.width() < kMaxExtent && box.height() < kMaxExtent && qIsFinite(box.x()) &&
-                      qIsFinite(box.y()) && text.size() < 256;
+                      painter.compositionMode() == QPainter::CompositionMode_SourceOver && rect.width() > 0 &&
+                      rect.height() > 0 && rect.width() < kMaxExtent && rect.height() < kMaxExtent &&
+                      qIsFinite(rect.x()) && qIsFinite(rect.y()) && text.size() < 256;
     if (!kept) {
         cvnDrawCachedText(&painter, rect, align, text);
         return;
     }
 
     // The box corner on the device: a whole pixel and the rest.
-    const QPointF corner = device.map(box.topLeft());
+    const QPointF corner = device.map(rect.topLeft());
     const double px = std::floor(corner.x());
     const double py = std::floor(corner.y());
 
@@ -184,15 +184,15 @@ void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QS
     key.rightToLeft = painter.layoutDirection() == Qt::RightToLeft;
     key.dpiX = painter.device()->logicalDpiX();
     key.dpiY = painter.device()->logicalDpiY();
-    key.width = box.width();
-    key.height = box.height();
+    key.width = rect.width();
+    key.height = rect.height();
     key.fx = corner.x() - px;
     key.fy = corner.y() - py;
 
     QCache<TextKey, TextImage>& cache = images();
     TextImage* shown = cache.object(key);
     if (!shown) {
-        TextImage* made = render(painter, QRectF(QPointF(key.fx, key.fy), box.size()), align, text);
+        TextImage* made = render(painter, QRectF(QPointF(key.fx, key.fy), rect.size()), align, text);
         const int cost = int(made->image.sizeInBytes() / 1024) + 1;
         if (!cache.insert(key, made, cost)) {
             cvnDrawCachedText(&painter, rect, align, text);
