@@ -214,7 +214,7 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
     const ChartTheme& theme = m_chart->theme();
     const BarChartFrame f = frame(rect.size());
 
-    cvnChartDrawPlot(p, theme, f.plot, f.zeroY);
+    cvnChartDrawPlot(p, theme, f.plot, f.zeroY, false, clearedWith());
 
     if (m_hoverEnabled && m_hoverActive && cvnChartHasValueAt(m_series, m_hoverIndex)) {
         const double x = f.plot.left() + (m_hoverIndex + 0.5) * f.plot.width() / f.count;

@@ -20,7 +20,9 @@ void CVNQChartImpl::paintGL()
 {
     m_chart->beginGLFrame(*this);
     QPainter painter(m_chart);
+    m_clearedWith = m_chart->backgroundColor();
     draw(&painter, m_chart->rect());
+    m_clearedWith = QColor();
 }
 
 void CVNQChartImpl::setTitle(const QString& title)

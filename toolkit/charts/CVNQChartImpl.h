@@ -9,6 +9,7 @@
 #include "CVNQGlobal.h"
 #include "CVNQWidgetBaseImpl.h"
 
+#include <QColor>
 #include <QOpenGLFunctions>
 #include <QPoint>
 #include <QString>
@@ -83,6 +84,9 @@ protected:
         return true;
     }
     void updateChart();
+    // While paintGL draws: the colour the surface was just cleared with,
+    // which every pixel still shows until the first drawing; else invalid.
+    const QColor& clearedWith() const { return m_clearedWith; }
 
     CVNQChartBase* m_chart;
     QString m_title;
@@ -93,6 +97,7 @@ protected:
     int m_hoverIndex = -1;
     int m_hoverSeries = -1;
     QPoint m_hoverMousePos;
+    QColor m_clearedWith;
 };
 
 } // namespace CVNQtLib

@@ -1,7 +1,7 @@
 #include "CVNQChartPainting.h"
 
+#include "CVNQChartText.h"
 #include "CVNQPainters.h"
-#include "CVNQTextLayoutCache.h"
 
 #include <QCache>
 #include <QFontMetricsF>
@@ -19,11 +19,17 @@ void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold)
     painter.setFont(font);
 }
 
-void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY, bool verticalGrid)
+void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY, bool verticalGrid,
+                      const QColor& showing)
 {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(theme.plotBackgroundColor);
-    painter.drawRect(plot);
+    const QColor& background = theme.plotBackgroundColor;
+    const bool shown = background.alpha() == 255 && showing.isValid() && showing.rgba() == background.rgba() &&
+                       painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+    if (!shown) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(background);
+        painter.drawRect(plot);
+    }
 
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(theme.gridColor, 1.0));
@@ -44,7 +50,7 @@ void cvnChartDrawTitle(QPainter& painter, const ChartTheme& theme, int width, co
 {
     painter.setPen(theme.textColor);
     cvnChartSetFont(painter, pixelSize, true);
-    cvnDrawCachedText(&painter, QRectF(0, 10, width, 24), Qt::AlignHCenter | Qt::AlignTop, title);
+    cvnChartDrawText(painter, QRectF(0, 10, width, 24), Qt::AlignHCenter | Qt::AlignTop, title);
 }
 
 void cvnChartDrawValueLabels(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double lo, double hi,
@@ -54,15 +60,15 @@ void cvnChartDrawValueLabels(QPainter& painter, const ChartTheme& theme, const Q
     painter.setPen(theme.secondaryTextColor);
     for (int j = 0; j <= 5; ++j) {
         const double y = plot.top() + plot.height() * j / 5;
-        cvnDrawCachedText(&painter, QRectF(4, y - 8, inset - 10, 16), Qt::AlignRight | Qt::AlignVCenter,
-                          cvnChartNumber(hi - j * (hi - lo) / 5));
+        cvnChartDrawText(painter, QRectF(4, y - 8, inset - 10, 16), Qt::AlignRight | Qt::AlignVCenter,
+                         cvnChartNumber(hi - j * (hi - lo) / 5));
     }
 }
 
 void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& labels, double top, double boxWidth)
 {
     for (const ChartAxisLabel& label : labels)
-        cvnDrawCachedText(&painter, QRectF(label.x - boxWidth / 2, top, boxWidth, 18), Qt::AlignCenter, label.text);
+        cvnChartDrawText(painter, QRectF(label.x - boxWidth / 2, top, boxWidth, 18), Qt::AlignCenter, label.text);
 }
 
 void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColor& background,
@@ -104,8 +110,8 @@ void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColo
         }
         painter.setPen(item.visible ? theme.secondaryTextColor
                                     : cvnChartDimmed(theme.secondaryTextColor, background, 145));
-        cvnDrawCachedText(&painter, QRectF(r.left() + 18, r.top(), r.width() - 18, r.height()),
-                          Qt::AlignLeft | Qt::AlignVCenter, text ? text(item) : item.label);
+        cvnChartDrawText(painter, QRectF(r.left() + 18, r.top(), r.width() - 18, r.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, text ? text(item) : item.label);
     }
 }
 

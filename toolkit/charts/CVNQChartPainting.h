@@ -19,9 +19,12 @@ namespace CVNQtLib {
 
 // Plot background (no pen), six horizontal grid lines (and six vertical
 // ones with verticalGrid), the left axis and a horizontal axis at baseY
-// (the plot bottom, or a bar chart's zero line).
+// (the plot bottom, or a bar chart's zero line). showing is the colour the
+// plot already shows when it does so everywhere (a surface just cleared
+// with it): an opaque background of that colour would change no pixel and
+// is not painted again, which spares the surface shading the whole plot.
 void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY,
-                      bool verticalGrid = false);
+                      bool verticalGrid = false, const QColor& showing = QColor());
 
 // Bold title centred in (0, 10, width, 24) with the given pixel size.
 void cvnChartDrawTitle(QPainter& painter, const ChartTheme& theme, int width, const QString& title, int pixelSize);

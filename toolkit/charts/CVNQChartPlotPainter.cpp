@@ -1,6 +1,8 @@
 #include "CVNQChartPlotPainter.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QtMath>
 #include <cmath>
 #include <limits>
@@ -20,6 +22,12 @@ constexpr double kDenseSpacing = 3.0;
 constexpr double kJaggedBand = 6.0;
 // Pixel columns per whole-pixel rectangle under an area.
 constexpr int kFillRun = 16;
+
+bool onOpenGL(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::OpenGL2;
+}
 
 struct Interval
 {
@@ -127,6 +135,69 @@ QVector<QRectF> bandColumns(const StrokeCover& c)
         if (!c.columns[k].isEmpty())
             rects.append(QRectF(c.x0 + double(k), c.columns[k].lo, 1, c.columns[k].hi - c.columns[k].lo));
     return rects;
+}
+
+// The band's pixel columns as strokes of vertical segments with flat caps:
+// an OpenGL painter turns an opaque stroke into a single triangle strip,
+// where a filled polygon of the same outline would go through the stencil
+// buffer (a fan over the whole band, then a cover pass) and separate
+// rectangles would each be a draw call of their own. The rasteriser works
+// in blocks of 4 x 4 pixels, so a 1-px column costs a whole block per 4 rows:
+// rows that the columns of a block (or of half a block) share go as one
+// segment as wide as those columns, only the rest column by column.
+constexpr int kBlock = 4;
+
+struct BandStrokes
+{
+    QPainterPath byWidth[kBlock + 1]; // segments 1, 2 and 4 px wide
+};
+
+// Shortest shared run (px) worth a wider segment.
+constexpr double kSharedRun = 1.0;
+
+void addBand(BandStrokes& out, double left, int width, const Interval* parts)
+{
+    Interval shared{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
+    for (int k = 0; k < width; ++k) {
+        shared.lo = qMax(shared.lo, parts[k].lo);
+        shared.hi = qMin(shared.hi, parts[k].hi);
+    }
+    if (width == 1 || shared.hi - shared.lo >= kSharedRun) {
+        if (!(shared.lo < shared.hi))
+            return;
+        out.byWidth[width].moveTo(left + width / 2.0, shared.lo);
+        out.byWidth[width].lineTo(left + width / 2.0, shared.hi);
+        if (width == 1)
+            return;
+        // What is left of each column lies above and below the shared rows.
+        Interval above[kBlock], below[kBlock];
+        for (int k = 0; k < width; ++k) {
+            above[k] = {parts[k].lo, shared.lo};
+            below[k] = {shared.hi, parts[k].hi};
+        }
+        for (int half = 0; half < width; half += width / 2) {
+            addBand(out, left + half, width / 2, above + half);
+            addBand(out, left + half, width / 2, below + half);
+        }
+        return;
+    }
+    for (int half = 0; half < width; half += width / 2)
+        addBand(out, left + half, width / 2, parts + half);
+}
+
+BandStrokes bandStrokes(const StrokeCover& c)
+{
+    BandStrokes out;
+    const int count = int(c.columns.size());
+    // Groups of columns that share a block, by device column.
+    for (int first = -(((c.x0 % kBlock) + kBlock) % kBlock); first < count; first += kBlock) {
+        Interval parts[kBlock];
+        for (int k = 0; k < kBlock; ++k)
+            if (first + k >= 0 && first + k < count)
+                parts[k] = c.columns[size_t(first + k)];
+        addBand(out, c.x0 + first, kBlock, parts);
+    }
+    return out;
 }
 
 QPolygonF bandPolygon(const StrokeCover& c)
@@ -253,7 +324,12 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen
             fillUnder(painter, hiddenUpperEdge(line, cover, r), areaBottom, areaColor);
         painter.setPen(Qt::NoPen);
         painter.setBrush(pen.color());
-        if (bandJumpiness(cover) > kJaggedBand)
+        if (onOpenGL(painter) && pen.color().alpha() == 255) {
+            const BandStrokes strokes = bandStrokes(cover);
+            for (int width = 1; width <= kBlock; width *= 2)
+                if (!strokes.byWidth[width].isEmpty())
+                    painter.strokePath(strokes.byWidth[width], QPen(pen.color(), width, Qt::SolidLine, Qt::FlatCap));
+        } else if (bandJumpiness(cover) > kJaggedBand)
             painter.drawRects(bandColumns(cover));
         else
             painter.drawPolygon(bandPolygon(cover));

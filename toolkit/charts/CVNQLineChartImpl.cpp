@@ -325,7 +325,7 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
     const ChartTheme& theme = m_chart->theme();
     const ChartCategoryFrame f = frame(rect.size());
 
-    cvnChartDrawPlot(p, theme, f.plot, f.plot.bottom());
+    cvnChartDrawPlot(p, theme, f.plot, f.plot.bottom(), false, clearedWith());
 
     if (m_hoverEnabled && m_hoverActive && cvnChartHasValueAt(m_series, m_hoverIndex)) {
         const double x = pointPos(f, m_hoverIndex, f.lo).x();

@@ -3,7 +3,7 @@
 #include "CVNQChartLayout.h"
 #include "CVNQChartPainting.h"
 #include "CVNQOpenGLPieChart.h"
-#include "CVNQTextLayoutCache.h"
+#include "CVNQChartText.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -248,8 +248,8 @@ void CVNQOpenGLPieChartImpl::paintLabels(QPainter& p, const QRectF& pie, const Q
         p.drawLine(inner, elbow);
         p.drawLine(elbow, QPointF(rightSide ? box.left() : box.right(), elbow.y()));
         p.setPen(theme.secondaryTextColor);
-        cvnDrawCachedText(
-            &p, box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+        cvnChartDrawText(
+            p, box, (rightSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
             QStringLiteral("%1  %2%").arg(m_slices.at(g.index).name, cvnChartNumber(percentOf(g.value, sum))));
     }
 }

@@ -1,0 +1,76 @@
+// Chart texts reach the OpenGL surface as kept images: they must look as
+// the texts drawn there directly, wherever their boxes fall inside a pixel,
+// however they are aligned, clipped or coloured, and again when kept.
+
+#include "CVNQChartText.h"
+#include "CVNQTextLayoutCache.h"
+#include "ChartTestSurface.h"
+
+#include <gtest/gtest.h>
+
+using namespace CVNQtLib;
+
+namespace {
+
+using TextRoutine = void (*)(QPainter&, const QRectF&, int, const QString&);
+
+void keptText(QPainter& p, const QRectF& box, int align, const QString& text)
+{
+    cvnChartDrawText(p, box, align, text);
+}
+
+void drawnText(QPainter& p, const QRectF& box, int align, const QString& text)
+{
+    cvnDrawCachedText(&p, box, align, text);
+}
+
+// Labels as the charts draw them, each twice (the second time from the kept image).
+SurfaceRoutine labels(TextRoutine draw)
+{
+    return [draw](QPainter& p) {
+        for (int pass = 0; pass < 2; ++pass) {
+            const double dy = pass * 200;
+            QFont font = p.font();
+            font.setPixelSize(16);
+            font.setBold(true);
+            p.setFont(font);
+            p.setPen(QColor(67, 76, 94));
+            draw(p, QRectF(0, 10 + dy, 500, 24), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Energy Output"));
+            font.setPixelSize(11);
+            font.setBold(false);
+            p.setFont(font);
+            p.setPen(QColor(101, 111, 128));
+            for (int i = 0; i < 6; ++i) {
+                const double y = 48.37 + 23.61 * i + dy;
+                draw(p, QRectF(4, y - 8, 46, 16), Qt::AlignRight | Qt::AlignVCenter,
+                     QString::number(151.69 - 30.3 * i));
+                draw(p, QRectF(80.5 + 61.3 * i, y, 68, 18), Qt::AlignCenter, QStringLiteral("11/%1").arg(9 + i));
+            }
+            // Too long for its box: clipped on the left, as slice labels are.
+            p.setPen(QColor(238, 102, 102).lighter(145));
+            draw(p, QRectF(120.25, 180.5 + dy, 60, 16), Qt::AlignRight | Qt::AlignVCenter,
+                 QStringLiteral("Search Engine  33.96%"));
+            draw(p, QRectF(300.7, 180.2 + dy, 160, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                 QStringLiteral("AI forecast"));
+        }
+    };
+}
+
+} // namespace
+
+TEST(ChartText, KeptTextsLookAsDrawnOnTheSurface)
+{
+    const QVector<QImage> shots = paintedOnSurfaces(QSize(500, 400), {labels(keptText), labels(drawnText)});
+    ASSERT_EQ(shots.size(), 2);
+    int inked = 0;
+    for (int y = 0; y < shots[0].height(); ++y) {
+        for (int x = 0; x < shots[0].width(); ++x) {
+            const QColor kept = shots[0].pixelColor(x, y);
+            const QColor drawn = shots[1].pixelColor(x, y);
+            // The glyphs' coverage is rounded once more in a kept image.
+            ASSERT_TRUE(TestUtil::near(kept, drawn, 2)) << x << "," << y;
+            inked += drawn != QColor(Qt::white);
+        }
+    }
+    EXPECT_GT(inked, 1500);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+// Texts of the charts (titles, axis labels, legends, slice labels).
+
+class QPainter;
+class QRectF;
+class QString;
+
+namespace CVNQtLib {
+
+// Draws text into rect as cvnDrawCachedText does. On an OpenGL surface the
+// text reaches the surface as a kept image: the raster engine draws it once
+// (the same glyphs at the same sub-pixel place, clipped the same way) and
+// later frames draw that image, so the surface neither renders glyphs into
+// its glyph cache nor grows that cache, which on a software OpenGL costs
+// the first frame more than all of its other drawing.
+void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QString& text);
+
+// Forgets every kept text image.
+void cvnChartClearTextImages();
+
+} // namespace CVNQtLib
