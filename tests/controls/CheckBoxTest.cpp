@@ -152,6 +152,7 @@ TEST_F(CheckBoxTest, AttributesReadAndWrite)
     EXPECT_EQ(box.getCheckedHotIcon(), "ch.png");
     EXPECT_EQ(box.text(), "Box");
     Json::Value out = written(box);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(node, out));
     CVNQCheckBox copy(&host);
     copy.readJsonValue(&out);
     EXPECT_EQ(written(copy), out);

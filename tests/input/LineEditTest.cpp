@@ -261,10 +261,9 @@ TEST_F(LineEditFixture, AttributesAndMarginsRoundTrip)
 {
     QWidget parent;
     auto* edit = new CVNQLineEdit(&parent);
-    ASSERT_TRUE(read(
-        edit,
-        TestUtil::json(
-            R"({"attr":{"text":"héllo","ispassord":true,"tip":"Search","shortcut":1,"leftMargin":6,"topMargin":3}})")));
+    const Json::Value input = TestUtil::json(
+        R"({"attr":{"text":"héllo","ispassord":true,"tip":"Search","shortcut":1,"leftMargin":6,"topMargin":3}})");
+    ASSERT_TRUE(read(edit, input));
     EXPECT_EQ(edit->text(), QString::fromUtf8("héllo"));
     EXPECT_TRUE(edit->getIsPassword());
     EXPECT_EQ(edit->getPlaceholderText(), "Search");
@@ -272,6 +271,7 @@ TEST_F(LineEditFixture, AttributesAndMarginsRoundTrip)
     EXPECT_EQ(edit->contentsMargins(), QMargins(6, 3, 6, 3));
 
     Json::Value out = written(edit);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(input, out));
     EXPECT_EQ(out["attr"]["text"].asString(), "héllo");
     EXPECT_EQ(out["attr"]["ispassord"], Json::Value(true));
     EXPECT_EQ(out["attr"]["shortcut"], Json::Value(true));

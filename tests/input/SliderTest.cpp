@@ -188,8 +188,9 @@ TEST_F(SliderFixture, JsonReadAndWrite)
     EXPECT_EQ(h, QWIDGETSIZE_MAX);
 
     CVNQSlider v;
-    ASSERT_TRUE(read(&v, TestUtil::json(R"({"attr":{"isHor":false,"min":10,"max":20,"val":15},
-        "style":[["sl.T",1,4],["sl.H",1,5],["sl.bg",1,0],["missing",1,2],["sl.bg",1,8]]})")));
+    const Json::Value input = TestUtil::json(R"({"attr":{"isHor":false,"min":10,"max":20,"val":15},
+        "style":[["sl.T",1,4],["sl.H",1,5],["sl.bg",1,0],["missing",1,2],["sl.bg",1,8]]})");
+    ASSERT_TRUE(read(&v, input));
     EXPECT_FALSE(v.getIsHorizontal());
     EXPECT_EQ(v.minimum(), 10);
     EXPECT_EQ(v.maximum(), 20);
@@ -201,6 +202,7 @@ TEST_F(SliderFixture, JsonReadAndWrite)
     EXPECT_TRUE(v.getForegroundStyle(0).name.isEmpty());
 
     Json::Value out = written(&v);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(input["attr"], out["attr"]));
     EXPECT_EQ(out["attr"]["isHor"], Json::Value(0));
     EXPECT_EQ(out["attr"]["min"].asInt(), 10);
     EXPECT_EQ(out["attr"]["max"].asInt(), 20);

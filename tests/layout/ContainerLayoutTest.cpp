@@ -259,6 +259,7 @@ TEST_F(ContainerLayout, JsonNodeRoundTripsLayoutKeysAndStyles)
 
     Json::Value out;
     c->serializeJsonValue(&out, false);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(node, out, {"style"})); // the style list is written compactly
     EXPECT_EQ(out["attr"]["childLayout"].asInt(), 1);
     EXPECT_EQ(out["attr"]["paddingBottom"].asInt(), 4);
     EXPECT_FALSE(out["attr"].isMember("paddingTop"));

@@ -138,9 +138,9 @@ TEST(GroupBox, JsonRoundTrip)
     ts.size = 17;
     rm->setTextStyle(ts.name, ts);
 
-    std::unique_ptr<QWidget> w(createControlTree(TestUtil::json(R"({"type":"groupbox","style":[
-        ["gbBg",1,0],["gbText",2,2],["gbText",2,1]],"attr":{"text":"Farm","size":2,"color":"FF102030"}})"),
-                                                 nullptr));
+    const Json::Value input = TestUtil::json(R"({"type":"groupbox","style":[
+        ["gbBg",1,0],["gbText",2,2],["gbText",2,1]],"attr":{"text":"Farm","size":2,"color":"FF102030"}})");
+    std::unique_ptr<QWidget> w(createControlTree(input, nullptr));
     auto* g = qobject_cast<CVNQGroupBox*>(w.get());
     ASSERT_NE(g, nullptr);
     EXPECT_EQ(g->getBackground(0).name, "gbBg");
@@ -148,6 +148,7 @@ TEST(GroupBox, JsonRoundTrip)
     EXPECT_EQ(g->getTextStyle(0).size, 17);
 
     const Json::Value out = write(*g);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(input["attr"], out["attr"]));
     ASSERT_EQ(out["style"].size(), 2u);
     EXPECT_EQ(out["style"][1][1].asInt(), 2);
     EXPECT_EQ(out["style"][1][2].asInt(), 2);

@@ -181,10 +181,10 @@ TEST(TabWidget, JsonNode)
     rm->setTextStyle(ta.name, ta);
     rm->setTextStyle(tb.name, tb);
 
-    std::unique_ptr<QWidget> w(createControlTree(TestUtil::json(R"({"type":"tab","style":[
+    const Json::Value input = TestUtil::json(R"({"type":"tab","style":[
         ["tbBg",1,0],["tbA",1,1],["tbB",1,3],["tbTA",2,5],["tbTB",2,8],["tbA",1,9]],
-        "attr":{"itemSize":80,"isHor":0,"itemSpace":4,"showText":0,"hasIcon":false}})"),
-                                                 nullptr));
+        "attr":{"itemSize":80,"isHor":0,"itemSpace":4,"showText":0,"hasIcon":false}})");
+    std::unique_ptr<QWidget> w(createControlTree(input, nullptr));
     auto* t = qobject_cast<CVNQTabWidget*>(w.get());
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->getBackground().name, "tbBg");
@@ -202,6 +202,7 @@ TEST(TabWidget, JsonNode)
 
     Json::Value out;
     t->serializeJsonValue(&out, false);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(input["attr"], out["attr"]));
     EXPECT_EQ(out["attr"]["itemSize"].asInt(), 80);
     EXPECT_EQ(out["attr"]["isHor"], Json::Value(0));
     EXPECT_EQ(out["attr"]["showText"], Json::Value(0));
