@@ -126,6 +126,7 @@ TEST_F(SliderFixture, ThumbLookFollowsTheMouse)
     CVNQWidgetBaseImpl* impl = slider.getControlImpl();
     const QRect thumb = slider.getThumbRect();
     const QPoint outside(150, 3);
+    ASSERT_TRUE(TestUtil::showExposed(&slider)); // each look is checked on screen
 
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(&slider, &enter);
@@ -133,7 +134,7 @@ TEST_F(SliderFixture, ThumbLookFollowsTheMouse)
     EXPECT_EQ(impl->getState(), 0);
     mouse(&slider, QEvent::MouseMove, thumb.center());
     EXPECT_EQ(impl->getState(), 1);
-    EXPECT_EQ(colourBox(slider.grab().toImage(), Qt::yellow), thumb);
+    EXPECT_EQ(colourBox(TestUtil::screenShot(&slider), Qt::yellow), thumb);
     mouse(&slider, QEvent::MouseMove, outside);
     EXPECT_EQ(impl->getState(), 0);
 
@@ -152,7 +153,7 @@ TEST_F(SliderFixture, ThumbLookFollowsTheMouse)
     mouse(&slider, QEvent::MouseButtonRelease, slider.getThumbRect().center());
 
     slider.setEnabled(false);
-    EXPECT_EQ(colourBox(slider.grab().toImage(), Qt::gray), slider.getThumbRect());
+    EXPECT_EQ(colourBox(TestUtil::screenShot(&slider), Qt::gray), slider.getThumbRect());
     EXPECT_EQ(impl->getState(), 3);
 
     // The thumb takes states 0..3 only; anything else is ignored.
