@@ -133,10 +133,11 @@ TEST(TabWidget, PaintsItemsByState)
     s.t.setItemBackground(CtrlStateHover, fill("h", hot));
     s.t.setItemBackground(CtrlStatePressed, fill("p", pressed));
     s.t.setShowText(false);
+    ASSERT_TRUE(TestUtil::showExposed(&s.t)); // each change below shows on screen by itself
     s.t.setSelectedIndex(1);
     mouse(&s.t, QEvent::MouseMove, QPoint(125, 10));
 
-    QImage img = s.t.grab().toImage();
+    QImage img = TestUtil::screenShot(&s.t);
     EXPECT_EQ(img.pixelColor(25, 15), normal);
     EXPECT_EQ(img.pixelColor(85, 15), pressed);
     EXPECT_EQ(img.pixelColor(145, 15), hot);
@@ -145,10 +146,18 @@ TEST(TabWidget, PaintsItemsByState)
 
     // The pointer over the gap keeps the hover; leaving clears it.
     mouse(&s.t, QEvent::MouseMove, QPoint(115, 10));
-    EXPECT_EQ(s.t.grab().toImage().pixelColor(145, 15), hot);
+    EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(145, 15), hot);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&s.t, &leave);
-    EXPECT_EQ(s.t.grab().toImage().pixelColor(145, 15), normal);
+    EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(145, 15), normal);
+
+    // A press selects its item; clearing leaves the background.
+    mouse(&s.t, QEvent::MouseButtonPress, QPoint(205, 10));
+    img = TestUtil::screenShot(&s.t);
+    EXPECT_EQ(img.pixelColor(205, 15), pressed);
+    EXPECT_EQ(img.pixelColor(85, 15), normal);
+    s.t.clear();
+    EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(25, 15), bg);
 }
 
 TEST(TabWidget, HugeItemSizesKeepFarItemsOutOfSight)
