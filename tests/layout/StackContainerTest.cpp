@@ -108,6 +108,16 @@ TEST(StackContainer, InsertKeepsTheCurrentPageAndMovesPages)
     EXPECT_EQ(st.s->widget(3), front);
     EXPECT_EQ(st.s->currentIndex(), 1);
     EXPECT_EQ(st.s->currentWidget(), st.p[0]);
+
+    // At the current page's position: the new page goes in front of it.
+    Stack at;
+    at.s->setCurrentIndex(1);
+    QWidget* page = new QWidget();
+    EXPECT_EQ(at.s->insertWidget(1, page), 1);
+    EXPECT_EQ(at.s->currentIndex(), 2);
+    EXPECT_EQ(at.s->currentWidget(), at.p[1]);
+    EXPECT_TRUE(page->isHidden());
+    EXPECT_FALSE(at.p[1]->isHidden());
 }
 
 TEST(StackContainer, RemovingPages)

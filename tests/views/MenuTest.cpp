@@ -175,6 +175,9 @@ TEST(Menu, MenuFilesBuildItemsSubMenusAndStyles)
     // dressed like its parent. A null entry is an empty, untitled sub-menu.
     auto* exportMenu = qobject_cast<CVNQMenu*>(items[1]->menu());
     ASSERT_NE(exportMenu, nullptr);
+    EXPECT_EQ(exportMenu->title(), "Export"); // the title shows where the sub-menu is opened from
+    ASSERT_EQ(exportMenu->actions().size(), 1);
+    EXPECT_EQ(exportMenu->actions()[0]->text(), "PDF");
     EXPECT_EQ(items[1]->property("cvn_menu_icon_path").toString(), QString("a.svg"));
     EXPECT_EQ(exportMenu->getImpl()->itemBackgrounds[1].name, QString("mfHot"));
     ASSERT_NE(items[2]->menu(), nullptr);
