@@ -60,9 +60,10 @@ struct PaintRegions : QObject
     QRegion region;
 };
 
+// What the screen shows of an open menu.
 QImage shot(QWidget& w, const QString& file)
 {
-    const QImage img = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage img = TestUtil::screenShot(&w);
     img.save(TestUtil::shotPath(file));
     return img;
 }
