@@ -198,6 +198,21 @@ TEST_F(ZipArchiveTest, WriterArchiveReadsBackFromFileMemoryAndStream)
         EXPECT_EQ(cvnZipClose(zip), ZipOk);
     }
     fclose(stream);
+
+    // An archive comment that starts like an end record is not taken for one.
+    QByteArray commented = bytes;
+    const QByteArray comment = QByteArray("PK\x05!", 4) + QByteArray(30, 'x');
+    const int end = commented.size() - 22;
+    ASSERT_EQ(commented.mid(end, 4), QByteArray("PK\x05\x06", 4));
+    commented[end + 20] = char(comment.size());
+    commented += comment;
+    ZipArchive* zip = cvnZipOpenMemory(commented.constData(), quint64(commented.size()));
+    ASSERT_NE(zip, nullptr);
+    QList<ZipFileData> files;
+    EXPECT_TRUE(cvnZipReadAll(zip, files));
+    ASSERT_EQ(files.size(), 3);
+    EXPECT_EQ(files[2].data, big);
+    cvnZipClose(zip);
 }
 
 TEST_F(ZipArchiveTest, MinizipArchiveNamesAreCleanedAndTimesRead)
