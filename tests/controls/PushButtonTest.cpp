@@ -363,6 +363,7 @@ TEST(PushButton, ExtensionStripHitTestAndLook)
         "attr": {"isExtBtn": 1, "extWidth": 30}})");
     b.readJsonValue(&node);
     b.resize(100, 20);
+    ASSERT_TRUE(TestUtil::showExposed(&host_b)); // the strip's look is checked on screen
     enter(&b);
     auto move = [&](int x) {
         QMouseEvent e(QEvent::MouseMove, QPointF(x, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
@@ -372,7 +373,7 @@ TEST(PushButton, ExtensionStripHitTestAndLook)
     EXPECT_FALSE(b.getImpl()->extHot);
     move(71);
     EXPECT_TRUE(b.getImpl()->extHot);
-    const QImage img = render(&b);
+    const QImage img = TestUtil::screenShot(&b);
     EXPECT_TRUE(near(img.pixelColor(85, 10), QColor(0, 0, 200)));
     EXPECT_TRUE(near(img.pixelColor(30, 10), QColor(255, 255, 255)));
 }
