@@ -87,6 +87,15 @@ TEST_F(TableViewPaint, RowsAreFilledByState)
     // Past the last column only the control background shows.
     EXPECT_EQ(img.pixelColor(405, rowY(0)), kBackground);
 
+    // Styles changed on screen show at once.
+    const QColor other(0x60, 0x60, 0x10);
+    m_view.setItemBackground(CtrlStateNormal, fill("pt_row2", other));
+    EXPECT_EQ(grab().pixelColor(125, rowY(0)), other);
+    m_view.setBackground(0, fill("pt_bg2", other));
+    EXPECT_EQ(grab().pixelColor(405, rowY(0)), other);
+    m_view.setItemTextStyle(CtrlStateAll, text("pt_txt2", QColor(0, 255, 255)));
+    EXPECT_TRUE(hasColorIn(grab(), QRect(0, rowY(0) - 8, 130, 16), QColor(0, 255, 255), 60));
+
     // Without item backgrounds the rows are not filled.
     CVNQTableView bare;
     bare.resize(200, 100);
