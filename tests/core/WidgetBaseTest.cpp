@@ -202,6 +202,8 @@ TEST(WidgetBase, CommonKeysReadAndWriteBack)
     EXPECT_EQ(rec[3], 20);
 
     Json::Value out = written(&c);
+    // Every key comes back as read but those read into range.
+    EXPECT_TRUE(TestUtil::keepsEveryKey(node, out, {"absoluteDockHor", "widthPolicy", "minWidth"}));
     EXPECT_EQ(out["tooltip"].asString(), "tip");
     EXPECT_FALSE(out["enable"].asBool());
     EXPECT_TRUE(out["absoluteLayout"].asBool());
