@@ -287,6 +287,20 @@ TEST(PushButton, FadeRunsItsTicksAndStopsWhenNothingIsLeft)
     EXPECT_FALSE(impl->fadeTimer->isActive());
     EXPECT_EQ(impl->fadeProgress, 1.0);
     EXPECT_EQ(impl->getState(), 0);
+
+    // Steps that land on the end exactly stop there, fading in and out.
+    b.setFadeEnabled(true);
+    b.setFadeDuration(2 * impl->fadeTimer->interval());
+    enter(&b);
+    impl->onFadeTimer();
+    impl->onFadeTimer();
+    EXPECT_FALSE(impl->fadeTimer->isActive());
+    EXPECT_EQ(impl->fadeProgress, 1.0);
+    leave(&b);
+    impl->onFadeTimer();
+    impl->onFadeTimer();
+    EXPECT_FALSE(impl->fadeTimer->isActive());
+    EXPECT_EQ(impl->getState(), 0);
 }
 
 TEST(PushButton, IconsByStateAndTheirGeometry)
