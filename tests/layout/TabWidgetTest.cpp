@@ -135,6 +135,7 @@ TEST(TabWidget, PaintsItemsByState)
     s.t.setShowText(false);
     ASSERT_TRUE(TestUtil::showExposed(&s.t)); // each change below shows on screen by itself
     s.t.setSelectedIndex(1);
+    EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(85, 15), pressed);
     mouse(&s.t, QEvent::MouseMove, QPoint(125, 10));
 
     QImage img = TestUtil::screenShot(&s.t);
