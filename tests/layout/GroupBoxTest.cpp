@@ -191,8 +191,11 @@ TEST(GroupBox, TitleFromALanguageKey)
     Json::Value n = TestUtil::json(R"({"attr":{"text":"|->gb.t"}})");
     g.readJsonValue(&n);
     EXPECT_EQ(g.getText(), "Turbines");
+    g.resize(120, 60);
+    ASSERT_TRUE(TestUtil::showExposed(&g));
     lm->setLanguage("zh");
-    g.notifyChangeLanguage();
+    // On screen the new title shows at once.
+    EXPECT_TRUE(TestUtil::repaintsAfter(&g, [&] { g.notifyChangeLanguage(); }));
     EXPECT_EQ(g.getText(), QString::fromUtf8("风机"));
     EXPECT_EQ(write(g)["attr"]["text"].asString(), "风机"); // the shown title, not the key
 
