@@ -334,6 +334,13 @@ TEST_F(ZipArchiveTest, CrcMismatchAndSizeCapsAreReported)
     ASSERT_TRUE(writeWithMinizip(huge, many));
     EXPECT_EQ(cvnZipOpenFile(QFile::encodeName(huge).constData()), nullptr);
     EXPECT_EQ(cvnZipLastReadResult(), ZipTooLarge);
+    // Exactly the archive cap is allowed.
+    many.removeLast();
+    const QString full = path("full.zip");
+    ASSERT_TRUE(writeWithMinizip(full, many));
+    ZipArchive* atCap = cvnZipOpenFile(QFile::encodeName(full).constData());
+    EXPECT_NE(atCap, nullptr);
+    cvnZipClose(atCap);
 }
 
 TEST_F(ZipArchiveTest, BadFilesHandlesAndKindsFailCleanly)

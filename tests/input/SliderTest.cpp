@@ -189,7 +189,7 @@ TEST_F(SliderFixture, JsonReadAndWrite)
     EXPECT_EQ(h, QWIDGETSIZE_MAX);
 
     CVNQSlider v;
-    const Json::Value input = TestUtil::json(R"({"attr":{"isHor":false,"min":10,"max":20,"val":15},
+    const Json::Value input = TestUtil::json(R"({"attr":{"isHor":false,"min":10,"max":20,"val":15,"channelSize":7},
         "style":[["sl.T",1,4],["sl.H",1,5],["sl.bg",1,0],["missing",1,2],["sl.bg",1,8]]})");
     ASSERT_TRUE(read(&v, input));
     EXPECT_FALSE(v.getIsHorizontal());
