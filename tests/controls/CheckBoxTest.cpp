@@ -164,6 +164,16 @@ TEST_F(CheckBoxTest, AttributesReadAndWrite)
     EXPECT_EQ(written(copy)["attr"]["iconColor"], "FF102030");
     EXPECT_EQ(written(copy)["attr"]["iconUseColor"], 1);
 
+    // Keys read pass through a write; set in code they are written as set.
+    CVNQCheckBox coded(&host);
+    coded.setIconVerAlign(DockFar);
+    coded.setIconOffsetX(4);
+    coded.setIconOffsetY(-3);
+    const Json::Value placed = written(coded)["attr"];
+    EXPECT_EQ(placed["iconVer"], 2);
+    EXPECT_EQ(placed["iconX"], 4);
+    EXPECT_EQ(placed["iconY"], -3);
+
     // Centre (the record's default) survives a round trip; values back at
     // their defaults are not written again.
     box.setIconHorAlign(1);

@@ -377,8 +377,10 @@ TEST(PushButton, ExtensionStripHitTestAndLook)
         "attr": {"isExtBtn": 1, "extWidth": 30}})");
     b.readJsonValue(&node);
     b.resize(100, 20);
+    b.setFadeEnabled(false);                     // a fade's own repaints would hide a missing one
     ASSERT_TRUE(TestUtil::showExposed(&host_b)); // the strip's look is checked on screen
     enter(&b);
+    TestUtil::flushEvents(); // the hover look is on screen: the strip must ask for its own repaint
     auto move = [&](int x) {
         QMouseEvent e(QEvent::MouseMove, QPointF(x, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&b, &e);

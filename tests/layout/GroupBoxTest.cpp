@@ -149,6 +149,9 @@ TEST(GroupBox, JsonRoundTrip)
 
     const Json::Value out = write(*g);
     EXPECT_TRUE(TestUtil::keepsEveryKey(input["attr"], out["attr"]));
+    // Set in code, the line is written as set, not as read.
+    g->setLineSize(4);
+    EXPECT_EQ(write(*g)["attr"]["size"], 4);
     ASSERT_EQ(out["style"].size(), 2u);
     EXPECT_EQ(out["style"][1][1].asInt(), 2);
     EXPECT_EQ(out["style"][1][2].asInt(), 2);
