@@ -5,7 +5,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(build-essential cmake ninja-build pkg-config
   qtbase5-dev libqt5svg5-dev libjsoncpp-dev libminizip-dev zlib1g-dev
   libgl1-mesa-dri libglx-mesa0 xvfb xauth fonts-noto-cjk fonts-wqy-microhei
-  libgtest-dev libbenchmark-dev zip python3)
+  libgtest-dev libbenchmark-dev zip unzip python3)
 # Only the tests need these: the second compiler and its sanitizer runtime.
 TEST_PACKAGES=(clang libclang-rt-dev)
 

@@ -42,6 +42,7 @@ TEST(GustrelCommandLine, SizeShapes)
     EXPECT_EQ(windowSizeFor("-1600x1000"), QSize(1280, 1000));
     // A typo must not ask the window system for a gigantic window.
     EXPECT_EQ(windowSizeFor("192000x1080"), QSize(kGustrelMaxWindowSide, 1080));
+    EXPECT_EQ(windowSizeFor("1920x108000"), QSize(1920, kGustrelMaxWindowSide));
     EXPECT_EQ(windowSizeFor("99999999999x1080"), QSize(1280, 1080)); // not an int: 0
 }
 

@@ -193,4 +193,13 @@ TEST(TurbineFilterProxyModel, NextInspectionSortsByDate)
 
     proxy.sort(TurbineFilterProxyModel::NextInspectionColumn, Qt::DescendingOrder);
     EXPECT_EQ(ids(proxy), QStringList({"WTG-004", "WTG-003", "wtg-010", "WTG-001", "WTG-002"}));
+
+    // Equal dates and equal values keep the model's order, in both kinds of key.
+    fill(model, {{1, "A", "x", 70, "07 Mar 2025", 0},
+                 {2, "B", "x", 70, "07 Mar 2025", 0},
+                 {3, "C", "x", 70, "07 Mar 2025", 0}});
+    for (int column : {int(TurbineFilterProxyModel::NextInspectionColumn), 5}) {
+        proxy.sort(column, Qt::AscendingOrder);
+        EXPECT_EQ(ids(proxy), QStringList({"A", "B", "C"})) << column;
+    }
 }

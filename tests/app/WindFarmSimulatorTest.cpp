@@ -328,7 +328,9 @@ TEST(WindFarmSimulator, AddTurbine)
     EXPECT_TRUE(sim.containsTurbine(" wtg-051"));
 
     log.events.clear();
-    EXPECT_FALSE(sim.addTurbine("Wtg-051", "South Plateau", 3600));
+    // A taken id is refused wherever it stands: first, middle, last.
+    for (const char* taken : {"wtg-001", "WTG-025", "Wtg-051"})
+        EXPECT_FALSE(sim.addTurbine(taken, "South Plateau", 3600)) << taken;
     EXPECT_FALSE(sim.addTurbine("WTG-052", "", 3600));
     EXPECT_FALSE(sim.addTurbine("WTG-052", "   ", 3600));
     EXPECT_FALSE(sim.addTurbine("   ", "East Meadow", 3600));

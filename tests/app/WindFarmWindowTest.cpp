@@ -128,6 +128,8 @@ TEST_F(WindFarmWindowTest, StartsWithTheSnapshotsFiguresAndTables)
 {
     EXPECT_EQ(labelText("kpiEnergyValue"), QStringLiteral("318.4"));
     EXPECT_EQ(labelText("kpiActiveValue"), QStringLiteral("47/50"));
+    EXPECT_EQ(labelText("kpiWindValue"), QStringLiteral("13.0"));
+    EXPECT_EQ(labelText("kpiEfficiencyValue"), QStringLiteral("84.3"));
     EXPECT_EQ(turbineRows()->rowCount(), 50);
     QAbstractItemModel* summary = child<CVNQTableView>("windSummaryTable")->model();
     ASSERT_EQ(summary->rowCount(), 4);

@@ -262,12 +262,14 @@ TEST(WindfarmTheme, StylesReachTheControls)
     CVNQPushButton button;
     button.setText("Add Turbine");
     button.resize(138, 36);
+    ASSERT_TRUE(TestUtil::showExposed(&button)); // restyled on screen: the new look shows at once
     button.setThemeName("WindPrimaryButton");
     EXPECT_EQ(button.getBackground(CtrlStateNormal).fill.clr, QColor(0, 239, 134));
     EXPECT_EQ(button.getTextStyle(CtrlStateNormal).hor, 1);
-    EXPECT_TRUE(TestUtil::hasColor(button.grab().toImage(), QColor(0, 239, 134), 2));
+    EXPECT_TRUE(TestUtil::hasColor(TestUtil::screenShot(&button), QColor(0, 239, 134), 2));
 
     button.setThemeName("WindNavButton");
+    EXPECT_FALSE(TestUtil::hasColor(TestUtil::screenShot(&button), QColor(0, 239, 134), 2));
     EXPECT_EQ(button.getBackground(CtrlStateNormal).fill.clr.alpha(), 0);
     EXPECT_EQ(button.getBackground(CtrlStatePressed).name, "wf.btn.ghostPressed");
     EXPECT_EQ(button.getTextStyle(CtrlStateDisabled).name, "wf.text.navDisabled");

@@ -129,6 +129,9 @@ TEST(LineChart, PointPositionsAndAnimation)
     EXPECT_GT(early, late);
     EXPECT_DOUBLE_EQ(late, 0.0);
     EXPECT_DOUBLE_EQ(CVNQLineChartImpl::animatedValue(8, 0, 1, 0, 0.5), 4.0);
+    // Half-way through, the first of three is up and the last only starts.
+    EXPECT_DOUBLE_EQ(CVNQLineChartImpl::animatedValue(10, 0, 3, 0, 0.5), 10.0);
+    EXPECT_DOUBLE_EQ(CVNQLineChartImpl::animatedValue(10, 2, 3, 0, 0.5), 0.0);
 }
 
 TEST(LineChart, PlotRectMakesRoomForTheLegend)

@@ -106,6 +106,19 @@ TEST(PieChart, PieSquarePerLegendPosition)
     const int L = 220 + 40;
     EXPECT_EQ(p.pie(), QRectF((800 - L - 420 - 28) / 2.0 + L, 68, 420, 420));
 
+    // Every position is bound by the height on a wide surface and by the
+    // width on a tall one.
+    const struct
+    {
+        int position;
+        double wide, tall;
+    } sides[] = {{2, 400 - 188, 500 - 96}, {0, 400 - 170, 500 - 96}, {1, 400 - 116, 500 - 284}, {3, 400 - 116, 266}};
+    for (const auto& s : sides) {
+        p.widget.setLegendPosition(s.position);
+        EXPECT_EQ(p.impl->pieRect(QSize(1400, 400)).width(), s.wide) << s.position;
+        EXPECT_EQ(p.impl->pieRect(QSize(500, 1200)).width(), s.tall) << s.position;
+    }
+
     // A surface too small for a pie gets a side of 0, and nothing is hit.
     const QRectF tiny = p.impl->pieRect(QSize(100, 120));
     EXPECT_EQ(tiny.width(), 0.0);

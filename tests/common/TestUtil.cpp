@@ -9,11 +9,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QOpenGLWidget>
 #include <QPointer>
 #include <QWidget>
 #include <QtTest/qtestsystem.h>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace TestUtil {
@@ -61,6 +64,64 @@ Json::Value written(CVNQtLib::ICVNQWidgetBase* control)
     return out;
 }
 
+namespace {
+
+bool sameValue(const Json::Value& a, const Json::Value& b)
+{
+    // Flags are written as 0 / 1 as often as as false / true.
+    const bool aNumber = a.isNumeric() || a.isBool();
+    const bool bNumber = b.isNumeric() || b.isBool();
+    if (aNumber && bNumber)
+        return a.asDouble() == b.asDouble();
+    return a == b;
+}
+
+void compareKeys(const Json::Value& in, const Json::Value& out, const std::string& path,
+                 const std::vector<std::string>& skip, std::vector<std::string>& faults)
+{
+    if (in.isObject()) {
+        if (!out.isObject()) {
+            faults.push_back(path + " is no longer an object");
+            return;
+        }
+        for (const std::string& key : in.getMemberNames()) {
+            if (std::find(skip.begin(), skip.end(), key) != skip.end())
+                continue;
+            const std::string where = path + "/" + key;
+            if (!out.isMember(key))
+                faults.push_back(where + " lost");
+            else
+                compareKeys(in[key], out[key], where, skip, faults);
+        }
+    } else if (in.isArray()) {
+        if (!out.isArray() || out.size() != in.size()) {
+            faults.push_back(path + " has " + std::to_string(out.isArray() ? out.size() : 0) + " entries, read " +
+                             std::to_string(in.size()));
+            return;
+        }
+        for (Json::ArrayIndex i = 0; i < in.size(); ++i)
+            compareKeys(in[i], out[i], path + "[" + std::to_string(i) + "]", skip, faults);
+    } else if (!sameValue(in, out)) {
+        faults.push_back(path + " read " + in.toStyledString().substr(0, 60) + " written " +
+                         out.toStyledString().substr(0, 60));
+    }
+}
+
+} // namespace
+
+::testing::AssertionResult keepsEveryKey(const Json::Value& input, const Json::Value& written,
+                                         const std::vector<std::string>& skip)
+{
+    std::vector<std::string> faults;
+    compareKeys(input, written, "", skip, faults);
+    if (faults.empty())
+        return ::testing::AssertionSuccess();
+    ::testing::AssertionResult r = ::testing::AssertionFailure();
+    for (const std::string& f : faults)
+        r << f << "\n";
+    return r;
+}
+
 void flushEvents()
 {
     // A handler may queue more (a relayout that asks for another): a few
@@ -70,6 +131,64 @@ void flushEvents()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
+}
+
+QImage screenShot(QWidget* w)
+{
+    flushEvents();
+    const QPoint at = w->mapToGlobal(QPoint(0, 0));
+    QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    // The root window: what the X server shows there, whatever window
+    // it belongs to (popups are windows of their own).
+    return screen->grabWindow(0, at.x(), at.y(), w->width(), w->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+class PaintCounter::Filter : public QObject
+{
+public:
+    int painted = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++painted;
+        return false;
+    }
+};
+
+PaintCounter::PaintCounter(QWidget* w)
+    : m_filter(new Filter)
+{
+    w->installEventFilter(m_filter);
+}
+
+PaintCounter::~PaintCounter()
+{
+    delete m_filter; // removes itself from the widget's filters
+}
+
+int PaintCounter::count() const
+{
+    return m_filter->painted;
+}
+
+bool PaintCounter::paintedSinceLast()
+{
+    flushEvents();
+    const bool painted = m_filter->painted > m_seen;
+    m_seen = m_filter->painted;
+    return painted;
+}
+
+bool repaintsAfter(QWidget* w, const std::function<void()>& change)
+{
+    flushEvents(); // what an earlier change asked for is not this one's
+    PaintCounter paints(w);
+    change();
+    return paints.paintedSinceLast();
 }
 
 bool showExposed(QWidget* w)

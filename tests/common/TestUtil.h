@@ -14,7 +14,11 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QtTest/qtestsystem.h>
+#include <gtest/gtest.h>
 #include <json/json.h>
+#include <functional>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -46,6 +50,13 @@ void startToolkit();
 // A control's node as its JSON routine writes it (null control: empty node).
 Json::Value written(CVNQtLib::ICVNQWidgetBase* control);
 
+// Every key the input node holds comes back in the written node with the
+// same value, at every depth (objects by key, arrays by position; numbers
+// compare by value). Keys listed in skip are not looked for, wherever they
+// are. On failure names each key that was lost or changed.
+::testing::AssertionResult keepsEveryKey(const Json::Value& input, const Json::Value& written,
+                                         const std::vector<std::string>& skip = {});
+
 // --- waiting --------------------------------------------------------------------
 
 // Runs the event loop until cond holds, at most timeoutMs; true when it held.
@@ -65,6 +76,35 @@ bool showExposed(QWidget* w);
 // Waits until the window's current look is on screen: its pending repaints
 // ran and, when it holds visible OpenGL widgets, a composed frame was swapped.
 bool waitPainted(QWidget* window);
+
+// What the screen shows of w once the event loop ran what is queued: the
+// repaints its changes asked for, and no others. Unlike QWidget::grab(),
+// which paints afresh, a change that forgot to ask for a repaint still
+// shows its old look here. w must be shown and on top.
+QImage screenShot(QWidget* w);
+
+// Counts the paint events w receives from its construction on.
+class PaintCounter
+{
+public:
+    explicit PaintCounter(QWidget* w);
+    ~PaintCounter();
+    PaintCounter(const PaintCounter&) = delete;
+    PaintCounter& operator=(const PaintCounter&) = delete;
+    int count() const;
+    // Runs what is queued; true when w was painted since the last call
+    // (or since construction).
+    bool paintedSinceLast();
+
+private:
+    class Filter;
+    Filter* m_filter;
+    int m_seen = 0;
+};
+
+// True when w, shown, is painted again once change ran and the event loop
+// ran what it queued: the change asked for its own repaint.
+bool repaintsAfter(QWidget* w, const std::function<void()>& change);
 
 // Moves the real pointer to global and waits until the application has seen
 // the move (nothing to wait for when the pointer is there already).

@@ -152,6 +152,7 @@ TEST_F(CheckBoxTest, AttributesReadAndWrite)
     EXPECT_EQ(box.getCheckedHotIcon(), "ch.png");
     EXPECT_EQ(box.text(), "Box");
     Json::Value out = written(box);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(node, out));
     CVNQCheckBox copy(&host);
     copy.readJsonValue(&out);
     EXPECT_EQ(written(copy), out);
@@ -162,6 +163,16 @@ TEST_F(CheckBoxTest, AttributesReadAndWrite)
     copy.readJsonValue(&tinted);
     EXPECT_EQ(written(copy)["attr"]["iconColor"], "FF102030");
     EXPECT_EQ(written(copy)["attr"]["iconUseColor"], 1);
+
+    // Keys read pass through a write; set in code they are written as set.
+    CVNQCheckBox coded(&host);
+    coded.setIconVerAlign(DockFar);
+    coded.setIconOffsetX(4);
+    coded.setIconOffsetY(-3);
+    const Json::Value placed = written(coded)["attr"];
+    EXPECT_EQ(placed["iconVer"], 2);
+    EXPECT_EQ(placed["iconX"], 4);
+    EXPECT_EQ(placed["iconY"], -3);
 
     // Centre (the record's default) survives a round trip; values back at
     // their defaults are not written again.

@@ -29,6 +29,8 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -287,4 +289,82 @@ TEST(Gallery, EveryControlInEveryStateWithTheApplicationTheme)
             EXPECT_NE(shot.copy(row[s]->geometry().adjusted(4, 4, -80, -4)),
                       shot.copy(row[0]->geometry().adjusted(4, 4, -80, -4)))
                 << row[s]->metaObject()->className() << " state " << s;
+}
+
+// The look setters that repaint (style setters do not: they are meant to be
+// called before the first show), and each mouse step that changes a look,
+// ask for their own repaint: on screen the change shows without anything
+// else painting.
+TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
+{
+    startToolkit();
+    QTemporaryDir dir;
+    const QString png = dir.filePath("dot.png"), svg = dir.filePath("dot.svg");
+    ASSERT_TRUE(solidImage(8, 8, Qt::red).save(png));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "dot.svg", svgCircle(8, 8, "green")));
+    const FillStyle colour = fill("g.look", QColor(0x30, 0x60, 0x90));
+
+    QWidget page;
+    page.resize(400, 300);
+    auto* image = new CVNQImage(&page);
+    auto* button = new CVNQPushButton(&page);
+    auto* radio = new CVNQRadioButton(&page);
+    auto* check = new CVNQCheckBox(&page);
+    auto* bar = new CVNQProgressBar(&page);
+    auto* label = new CVNQLabelEx(&page);
+    auto* lcd = new CVNQLCDNumber(&page);
+    auto* sw = new CVNQSwitch(&page);
+    int row = 0;
+    for (QWidget* w : std::initializer_list<QWidget*>{image, button, radio, check, bar, label, lcd, sw})
+        w->setGeometry(0, 36 * row++, 200, 32);
+    button->setText("Go");
+    label->setText("Selectable text\nin two lines");
+    label->setGeometry(210, 0, 180, 80);
+    ASSERT_TRUE(TestUtil::showExposed(&page));
+
+    struct Change
+    {
+        QWidget* control;
+        const char* what;
+        std::function<void()> run;
+    };
+    const std::vector<Change> changes = {
+        {image, "image path", [&] { image->setImagePath(png); }},
+        {image, "image svg", [&] { image->setSvgPath(svg); }},
+        {image, "image svg colour", [&] { image->setSvgColor(Qt::blue); }},
+        {image, "image use colour", [&] { image->setUseSvgColor(!image->getUseSvgColor()); }},
+        {image, "image handed over",
+         [&] {
+             const QImage img = solidImage(4, 4, Qt::cyan);
+             image->setImage(&img);
+         }},
+        {button, "button draws background", [&] { button->setDrawBackground(!button->getDrawBackground()); }},
+        {button, "button icon", [&] { button->setIcon(png); }},
+        {button, "button hot icon", [&] { button->setHotIcon(svg); }},
+        {button, "button pressed icon", [&] { button->setPressedIcon(svg); }},
+        {button, "button uses icon", [&] { button->setUseIcon(!button->getUseIcon()); }},
+        {button, "button qicon", [&] { button->setIcon(QIcon(png)); }},
+        {button, "button fade", [&] { button->setFadeEnabled(!button->getFadeEnabled()); }},
+        {radio, "radio pushlike", [&] { radio->setPushlike(!radio->getPushlike()); }},
+        {radio, "radio shows icon", [&] { radio->setShowIcon(!radio->getShowIcon()); }},
+        {bar, "bar text", [&] { bar->setShowText(!bar->getShowText()); }},
+        {lcd, "lcd text", [&] { lcd->setNumText("42"); }},
+    };
+    for (const Change& change : changes)
+        EXPECT_TRUE(TestUtil::repaintsAfter(change.control, change.run)) << change.what;
+
+    // Selecting in the label: the press, each step of the drag, the release
+    // and a double click each show at once.
+    auto mouse = [&](QEvent::Type type, QPoint at) {
+        return TestUtil::repaintsAfter(label, [&] {
+            QMouseEvent e(type, at, label->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(label, &e);
+        });
+    };
+    EXPECT_TRUE(mouse(QEvent::MouseButtonPress, QPoint(4, 16)));
+    EXPECT_TRUE(mouse(QEvent::MouseMove, QPoint(60, 16)));                  // along the line
+    EXPECT_TRUE(mouse(QEvent::MouseMove, QPoint(60, label->height() - 8))); // onto the next
+    EXPECT_TRUE(mouse(QEvent::MouseButtonRelease, QPoint(60, label->height() - 8)));
+    EXPECT_TRUE(mouse(QEvent::MouseButtonDblClick, QPoint(20, 16)));
 }

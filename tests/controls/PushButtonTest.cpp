@@ -287,6 +287,20 @@ TEST(PushButton, FadeRunsItsTicksAndStopsWhenNothingIsLeft)
     EXPECT_FALSE(impl->fadeTimer->isActive());
     EXPECT_EQ(impl->fadeProgress, 1.0);
     EXPECT_EQ(impl->getState(), 0);
+
+    // Steps that land on the end exactly stop there, fading in and out.
+    b.setFadeEnabled(true);
+    b.setFadeDuration(2 * impl->fadeTimer->interval());
+    enter(&b);
+    impl->onFadeTimer();
+    impl->onFadeTimer();
+    EXPECT_FALSE(impl->fadeTimer->isActive());
+    EXPECT_EQ(impl->fadeProgress, 1.0);
+    leave(&b);
+    impl->onFadeTimer();
+    impl->onFadeTimer();
+    EXPECT_FALSE(impl->fadeTimer->isActive());
+    EXPECT_EQ(impl->getState(), 0);
 }
 
 TEST(PushButton, IconsByStateAndTheirGeometry)
@@ -363,7 +377,10 @@ TEST(PushButton, ExtensionStripHitTestAndLook)
         "attr": {"isExtBtn": 1, "extWidth": 30}})");
     b.readJsonValue(&node);
     b.resize(100, 20);
+    b.setFadeEnabled(false);                     // a fade's own repaints would hide a missing one
+    ASSERT_TRUE(TestUtil::showExposed(&host_b)); // the strip's look is checked on screen
     enter(&b);
+    TestUtil::flushEvents(); // the hover look is on screen: the strip must ask for its own repaint
     auto move = [&](int x) {
         QMouseEvent e(QEvent::MouseMove, QPointF(x, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&b, &e);
@@ -372,7 +389,7 @@ TEST(PushButton, ExtensionStripHitTestAndLook)
     EXPECT_FALSE(b.getImpl()->extHot);
     move(71);
     EXPECT_TRUE(b.getImpl()->extHot);
-    const QImage img = render(&b);
+    const QImage img = TestUtil::screenShot(&b);
     EXPECT_TRUE(near(img.pixelColor(85, 10), QColor(0, 0, 200)));
     EXPECT_TRUE(near(img.pixelColor(30, 10), QColor(255, 255, 255)));
 }

@@ -80,6 +80,15 @@ TEST_F(RadioButtonTest, UnthemedButtonDrawsTextFromZeroAndFillsWhenChecked)
     EXPECT_EQ(differingPixels(render(&radio, Qt::black), look(Qt::black, false)), 0);
     radio.setChecked(true);
     EXPECT_EQ(differingPixels(render(&radio, Qt::black), look(Qt::white, true)), 0);
+    // Without its text shown only the fill is left, in every state.
+    radio.setShowText(false);
+    for (int state = CtrlStateNormal; state <= CtrlStateDisabled; ++state) {
+        radio.getImpl()->setState(state);
+        EXPECT_EQ(differingPixels(render(&radio, Qt::black), expected(
+                                                                 radio.size(), [](QPainter*) {}, Qt::white)),
+                  0)
+            << state;
+    }
 }
 
 TEST_F(RadioButtonTest, IconIsFittedIntoHalfTheHeightAndTheTextStartsBesideIt)

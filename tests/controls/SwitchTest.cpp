@@ -96,6 +96,22 @@ TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
     EXPECT_TRUE(sw.getIsSwitchToLeft());
     EXPECT_EQ(sw.getImpl()->thumbOffset, 0);
 
+    // On screen the thumb shows where the slide is, not only its ends.
+    CVNQSwitch shown;
+    colour(shown);
+    shown.setSwitchSpeed(400);
+    ASSERT_TRUE(TestUtil::showExposed(&shown));
+    press(shown);
+    QVariantAnimation* slide = shown.getImpl()->animation;
+    slide->pause();
+    slide->setCurrentTime(slide->duration() / 2);
+    const QRect halfway = colourBox(TestUtil::screenShot(&shown), kThumb);
+    EXPECT_GT(halfway.left(), 2);
+    EXPECT_LT(halfway.left(), 33);
+    slide->resume();
+    ASSERT_TRUE(settle(shown));
+    EXPECT_EQ(colourBox(TestUtil::screenShot(&shown), kThumb), QRect(2, 2, 25, 25));
+
     // Destroying the control mid-slide is safe.
     auto* doomed = new CVNQSwitch(&host);
     doomed->setSwitchSpeed(1000);

@@ -150,6 +150,23 @@ TEST(Painters, RoundedFillWithBorder)
     EXPECT_TRUE(near(at(img, 0, 20), Qt::blue, 40));
     EXPECT_TRUE(near(at(img, 30, 20), Qt::red));
 
+    // A border size without the border flag draws no border, square or round.
+    for (const int round : {0, 10}) {
+        QImage plain = canvas(60, 40);
+        {
+            QPainter p(&plain);
+            FillStyle s;
+            s.fill.clr = Qt::red;
+            s.fill.borderclr = Qt::blue;
+            s.fill.round = round;
+            s.fill.border = false;
+            s.fill.borderSize = 2;
+            Impl::drawFillStyle(&p, s, QRect(0, 0, 60, 40));
+        }
+        EXPECT_TRUE(near(at(plain, 30, 0), Qt::red)) << round;
+        EXPECT_TRUE(near(at(plain, 0, 20), Qt::red)) << round;
+    }
+
     // An invalid style paints nothing.
     QImage none = canvas(10, 10);
     {

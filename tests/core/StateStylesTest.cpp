@@ -4,7 +4,9 @@
 #include "CVNQStateStyles.h"
 #include "TestUtil.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace CVNQtLib;
 
@@ -154,4 +156,32 @@ TEST(StateStyles, CompactWritingKeepsEveryState)
     Json::Value n2(Json::objectValue);
     cvnSetStyleList(n2, list);
     EXPECT_FALSE(n2.isMember("style"));
+}
+
+// Looks are alike only when every field is: a text style that differs in
+// any one field is another look.
+TEST(StateStyles, TextLooksDifferInEachField)
+{
+    const TextStyleDesc base;
+    EXPECT_TRUE(textStyleLooksEqual(base, base));
+    const std::vector<std::function<void(TextStyleDesc&)>> changes = {
+        [](TextStyleDesc& t) { t.isTextStyle = !t.isTextStyle; },
+        [](TextStyleDesc& t) { t.bold = !t.bold; },
+        [](TextStyleDesc& t) { t.italic = !t.italic; },
+        [](TextStyleDesc& t) { t.size += 1; },
+        [](TextStyleDesc& t) { t.underline = !t.underline; },
+        [](TextStyleDesc& t) { t.family += "x"; },
+        [](TextStyleDesc& t) { t.clr = QColor(1, 2, 3); },
+        [](TextStyleDesc& t) { t.x += 1; },
+        [](TextStyleDesc& t) { t.y += 1; },
+        [](TextStyleDesc& t) { t.isHor = !t.isHor; },
+        [](TextStyleDesc& t) { t.singleline = !t.singleline; },
+        [](TextStyleDesc& t) { t.hor = (t.hor + 1) % 3; },
+        [](TextStyleDesc& t) { t.ver = (t.ver + 1) % 3; },
+        [](TextStyleDesc& t) { t.elideMode = 3; }};
+    for (size_t i = 0; i < changes.size(); ++i) {
+        TextStyleDesc other = base;
+        changes[i](other);
+        EXPECT_FALSE(textStyleLooksEqual(base, other)) << "field " << i;
+    }
 }

@@ -168,6 +168,21 @@ TEST(StyleFile, WriterOmitsDefaultsAndRoundTrips)
 
     EXPECT_FALSE(rm()->writeStyle(nullptr, again));
     EXPECT_FALSE(rm()->readStyle(nullptr, out));
+
+    // Entries with every key away from its default come back whole.
+    const Json::Value full = TestUtil::json(R"([
+        {"type": 1, "name": "all", "border": true, "borderSize": 3, "borderclr": "FF102030", "drawImg": true,
+         "clr": "80405060", "img": "card.png", "round": 7, "roundTopLeft": false, "roundTopRight": false,
+         "roundBottomRight": false, "roundBottomLeft": false, "leftBorder": false, "rightBorder": false,
+         "topBorder": false, "bottomBorder": false, "repeatLeft": true, "repeatTop": true, "repeatRight": true,
+         "repeatBottom": true, "repeatCenter": true, "margin": [1, 2, 3, 4]},
+        {"type": 2, "name": "every", "clr": "FF0A0B0C", "hor": 2, "ver": 0, "x": 5, "y": -6, "bold": true,
+         "underline": true, "italic": true, "isHor": false, "size": 19, "family": "DejaVu Serif"}])");
+    CVNQResourceManagerImpl whole;
+    ASSERT_TRUE(rm()->readStyle(&whole, full));
+    Json::Value written;
+    ASSERT_TRUE(rm()->writeStyle(&whole, written));
+    EXPECT_TRUE(TestUtil::keepsEveryKey(full, written));
 }
 
 TEST(StyleFile, LaterEntryReplacesInPlaceAndUnknownEntriesAreSkipped)

@@ -12,6 +12,7 @@
 
 #include <QEvent>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -201,6 +202,8 @@ TEST(WidgetBase, CommonKeysReadAndWriteBack)
     EXPECT_EQ(rec[3], 20);
 
     Json::Value out = written(&c);
+    // Every key comes back as read but those read into range.
+    EXPECT_TRUE(TestUtil::keepsEveryKey(node, out, {"absoluteDockHor", "widthPolicy", "minWidth"}));
     EXPECT_EQ(out["tooltip"].asString(), "tip");
     EXPECT_FALSE(out["enable"].asBool());
     EXPECT_TRUE(out["absoluteLayout"].asBool());
@@ -340,16 +343,20 @@ TEST(WidgetBase, StateMachineAndPaint)
     TestCtl c;
     c.resize(20, 10);
     CVNQWidgetBaseImpl* impl = c.getControlImpl();
+    // On screen each step shows its look at once.
+    ASSERT_TRUE(TestUtil::showExposed(&c));
+    auto shows = [&](const std::function<void()>& step) { return TestUtil::repaintsAfter(&c, step); };
     QEvent ev(QEvent::Enter);
-    impl->enterEvent(&ev);
+    EXPECT_TRUE(shows([&] { impl->enterEvent(&ev); }));
     EXPECT_EQ(impl->getState(), 1);
-    impl->mousePressEvent(nullptr);
+    EXPECT_TRUE(shows([&] { impl->mousePressEvent(nullptr); }));
     EXPECT_EQ(impl->getState(), 2);
-    impl->leaveEvent(&ev);
+    EXPECT_TRUE(shows([&] { impl->leaveEvent(&ev); }));
     EXPECT_EQ(impl->getState(), 0);
-    impl->mouseReleaseEvent(nullptr);
+    EXPECT_TRUE(shows([&] { impl->mouseReleaseEvent(nullptr); }));
     EXPECT_EQ(impl->getState(), 0);
     EXPECT_FALSE(impl->isHovered());
+    EXPECT_TRUE(shows([&] { c.setOpacity(40); }));
 
     c.setEnabled(false);
     impl->leaveEvent(&ev);

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -45,7 +46,8 @@ struct MinizipEntry
     QByteArray name;
     QByteArray data;
     QByteArray localExtra;
-    bool raw = false; // data written as is, with the declared size and CRC below
+    bool raw = false;   // data written as is, with the declared size and CRC below
+    bool zip64 = false; // sizes in a zip64 extra field
     quint64 declaredSize = 0;
     quint32 declaredCrc = 0;
 };
@@ -65,10 +67,10 @@ bool writeWithMinizip(const QString& path, const QList<MinizipEntry>& entries)
         info.tmz_date.tm_mon = 5;
         info.tmz_date.tm_mday = 14;
         info.tmz_date.tm_hour = 10;
-        ok = ok && zipOpenNewFileInZip2(zf, e.name.constData(), &info,
-                                        e.localExtra.isEmpty() ? nullptr : e.localExtra.constData(),
-                                        uInt(e.localExtra.size()), nullptr, 0, nullptr, e.raw ? 0 : Z_DEFLATED,
-                                        Z_DEFAULT_COMPRESSION, e.raw ? 1 : 0) == ZIP_OK;
+        ok = ok && zipOpenNewFileInZip2_64(zf, e.name.constData(), &info,
+                                           e.localExtra.isEmpty() ? nullptr : e.localExtra.constData(),
+                                           uInt(e.localExtra.size()), nullptr, 0, nullptr, e.raw ? 0 : Z_DEFLATED,
+                                           Z_DEFAULT_COMPRESSION, e.raw ? 1 : 0, e.zip64 ? 1 : 0) == ZIP_OK;
         ok = ok && zipWriteInFileInZip(zf, e.data.constData(), unsigned(e.data.size())) == ZIP_OK;
         if (e.raw)
             ok = ok && zipCloseFileInZipRaw64(zf, e.declaredSize, e.declaredCrc) == ZIP_OK;
@@ -76,6 +78,18 @@ bool writeWithMinizip(const QString& path, const QList<MinizipEntry>& entries)
             ok = ok && zipCloseFileInZip(zf) == ZIP_OK;
     }
     return zipClose(zf, nullptr) == ZIP_OK && ok;
+}
+
+// What a program prints when it ends well; empty when it fails.
+QString toolOutput(const QString& program, const QStringList& arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        ADD_FAILURE() << program.toStdString() << ": " << p.readAllStandardError().toStdString();
+        return QString();
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 class ZipArchiveTest : public ::testing::Test
@@ -111,6 +125,18 @@ TEST_F(ZipArchiveTest, WriterArchiveReadsBackFromFileMemoryAndStream)
     const QString file = writeSample();
     const QByteArray bytes = readFile(file);
     ASSERT_FALSE(bytes.isEmpty());
+
+    // Other tools read the same names and find every CRC right.
+    const QStringList names = {"style.json", "images/", "images/a.png", "big.bin"};
+    EXPECT_EQ(toolOutput("unzip", {"-Z1", file}).split('\n', Qt::SkipEmptyParts), names);
+    EXPECT_FALSE(toolOutput("unzip", {"-tq", file}).isEmpty());
+    const QString listed = toolOutput("python3", {"-c",
+                                                  "import sys, zipfile\n"
+                                                  "z = zipfile.ZipFile(sys.argv[1])\n"
+                                                  "assert z.testzip() is None\n"
+                                                  "print('\\n'.join(z.namelist()))",
+                                                  file});
+    EXPECT_EQ(listed.split('\n', Qt::SkipEmptyParts), names);
 
     // The same archive after 37 bytes of something else, read from that offset.
     const QString prefixed = path("prefixed.bin");
@@ -172,6 +198,21 @@ TEST_F(ZipArchiveTest, WriterArchiveReadsBackFromFileMemoryAndStream)
         EXPECT_EQ(cvnZipClose(zip), ZipOk);
     }
     fclose(stream);
+
+    // An archive comment that starts like an end record is not taken for one.
+    QByteArray commented = bytes;
+    const QByteArray comment = QByteArray("PK\x05!", 4) + QByteArray(30, 'x');
+    const int end = commented.size() - 22;
+    ASSERT_EQ(commented.mid(end, 4), QByteArray("PK\x05\x06", 4));
+    commented[end + 20] = char(comment.size());
+    commented += comment;
+    ZipArchive* zip = cvnZipOpenMemory(commented.constData(), quint64(commented.size()));
+    ASSERT_NE(zip, nullptr);
+    QList<ZipFileData> files;
+    EXPECT_TRUE(cvnZipReadAll(zip, files));
+    ASSERT_EQ(files.size(), 3);
+    EXPECT_EQ(files[2].data, big);
+    cvnZipClose(zip);
 }
 
 TEST_F(ZipArchiveTest, MinizipArchiveNamesAreCleanedAndTimesRead)
@@ -245,19 +286,38 @@ TEST_F(ZipArchiveTest, CrcMismatchAndSizeCapsAreReported)
     bomb.data = "x";
     bomb.raw = true;
     bomb.declaredSize = kZipMaxEntrySize + 1;
+    MinizipEntry bad64 = bad;
+    bad64.name = "wide.json";
+    bad64.zip64 = true;
     const QString file = path("bad.zip");
-    ASSERT_TRUE(writeWithMinizip(file, {bad, bomb}));
+    ASSERT_TRUE(writeWithMinizip(file, {bad, bomb, bad64}));
 
     ZipArchive* zip = cvnZipOpenFile(QFile::encodeName(file).constData());
     ASSERT_NE(zip, nullptr);
     QByteArray out(payload.size(), '\0');
     EXPECT_EQ(cvnZipUnzipToMemory(zip, 0, out.data(), quint32(out.size())), ZipCrcMismatch);
+    EXPECT_EQ(cvnZipUnzipToMemory(zip, 2, out.data(), quint32(out.size())), ZipCrcMismatch);
     QByteArray small(16, '\0');
     EXPECT_EQ(cvnZipUnzipToMemory(zip, 1, small.data(), 16), ZipTooLarge);
     QList<ZipFileData> files;
     QString error;
     EXPECT_FALSE(cvnZipReadAll(zip, files, &error));
     EXPECT_TRUE(error.contains("style.json")) << error.toStdString();
+    cvnZipClose(zip);
+
+    // An encrypted entry of the toolkit's writer whose stored CRC is one bit
+    // off (the byte the password check uses is kept).
+    QByteArray secret = readFile(writeSample("secret"));
+    const quint32 crc = quint32(crc32(0, reinterpret_cast<const Bytef*>(style.constData()), uInt(style.size())));
+    const QByteArray stored(reinterpret_cast<const char*>(&crc), 4); // little-endian, as the format stores it
+    int copies = 0;
+    for (int at = secret.indexOf(stored); at >= 0; at = secret.indexOf(stored, at + 4), ++copies)
+        secret[at] = char(secret[at] ^ 1);
+    ASSERT_GE(copies, 2); // local and central header
+    zip = cvnZipOpenMemory(secret.constData(), quint64(secret.size()), "secret");
+    ASSERT_NE(zip, nullptr);
+    QByteArray plain(style.size(), '\0');
+    EXPECT_EQ(cvnZipUnzipToMemory(zip, 0, plain.data(), quint32(plain.size())), ZipCrcMismatch);
     cvnZipClose(zip);
 
     // Entries within the per-entry cap that add up to more than the archive cap.
@@ -274,6 +334,13 @@ TEST_F(ZipArchiveTest, CrcMismatchAndSizeCapsAreReported)
     ASSERT_TRUE(writeWithMinizip(huge, many));
     EXPECT_EQ(cvnZipOpenFile(QFile::encodeName(huge).constData()), nullptr);
     EXPECT_EQ(cvnZipLastReadResult(), ZipTooLarge);
+    // Exactly the archive cap is allowed.
+    many.removeLast();
+    const QString full = path("full.zip");
+    ASSERT_TRUE(writeWithMinizip(full, many));
+    ZipArchive* atCap = cvnZipOpenFile(QFile::encodeName(full).constData());
+    EXPECT_NE(atCap, nullptr);
+    cvnZipClose(atCap);
 }
 
 TEST_F(ZipArchiveTest, BadFilesHandlesAndKindsFailCleanly)

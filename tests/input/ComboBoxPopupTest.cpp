@@ -44,6 +44,9 @@ struct OpenCombo : ::testing::Test
 
 TEST_F(OpenCombo, ChoosingARowEndsThePressedLook)
 {
+    for (int s = 0; s < 4; ++s)
+        combo->setBackground(s, fill("cb.look", Qt::blue));
+    combo->setBackground(CtrlStatePressed, fill("cb.down", Qt::magenta));
     sendMouse(combo, QEvent::MouseButtonPress, QPoint(20, 15));
     CVNQComboList* list = combo->getPopupList();
     ASSERT_TRUE(list->isVisible());
@@ -59,6 +62,17 @@ TEST_F(OpenCombo, ChoosingARowEndsThePressedLook)
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(combo->currentIndex(), 2);
     EXPECT_NE(combo->getControlImpl()->getState(), CtrlStatePressed);
+
+    // Choosing the current row again changes nothing else: the screen still
+    // loses the pressed look.
+    sendMouse(combo, QEvent::MouseButtonPress, QPoint(20, 15));
+    ASSERT_TRUE(list->isVisible());
+    sendMouse(list->viewport(), QEvent::MouseMove, row);
+    sendMouse(list->viewport(), QEvent::MouseButtonPress, row);
+    sendMouse(list->viewport(), QEvent::MouseButtonRelease, row);
+    ASSERT_TRUE(TestUtil::waitFor([&] { return !list->isVisible(); }));
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_FALSE(TestUtil::hasColor(TestUtil::screenShot(combo), Qt::magenta, 2));
 }
 
 TEST_F(OpenCombo, PopupTakesTheShapeOfItsBackground)

@@ -124,16 +124,15 @@ TEST_F(LineEditFixture, PasswordModeBlocksCopyAndPaste)
 TEST_F(LineEditFixture, FocusAndHoverLooks)
 {
     StyledEdit s;
-    s.window.show();
+    ASSERT_TRUE(TestUtil::showExposed(&s.window));
     CVNQWidgetBaseImpl* impl = s.edit->getControlImpl();
 
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(s.edit, &enter);
-    EXPECT_EQ(impl->getState(), 1);
-    // Hover is drawn as normal.
-    QImage img = s.edit->grab().toImage();
-    EXPECT_TRUE(near(img.pixelColor(199, 29), Qt::blue));
+    // The hover look is painted at once, and drawn as normal.
     EXPECT_EQ(impl->getState(), 0);
+    QImage img = TestUtil::screenShot(s.edit);
+    EXPECT_TRUE(near(img.pixelColor(199, 29), Qt::blue));
 
     QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
     QApplication::sendEvent(s.edit, &in);
@@ -141,7 +140,7 @@ TEST_F(LineEditFixture, FocusAndHoverLooks)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(s.edit, &leave);
     EXPECT_EQ(impl->getState(), 2);
-    img = s.edit->grab().toImage();
+    img = TestUtil::screenShot(s.edit);
     EXPECT_TRUE(near(img.pixelColor(199, 29), Qt::green));
 
     QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
@@ -150,20 +149,21 @@ TEST_F(LineEditFixture, FocusAndHoverLooks)
 
     s.edit->setEnabled(false);
     s.edit->setBackground(3, fill("le.off", Qt::gray));
-    img = s.edit->grab().toImage();
+    img = TestUtil::screenShot(s.edit);
     EXPECT_TRUE(near(img.pixelColor(199, 29), Qt::gray));
 }
 
 TEST_F(LineEditFixture, PlaceholderShowsOnlyWhileEmptyInsideTheMargins)
 {
     StyledEdit s;
+    ASSERT_TRUE(TestUtil::showExposed(&s.window));
     s.edit->setEditMargin(5, 7, 20, 30);
     int top = 0, bottom = 0, left = 0, right = 0;
     s.edit->getEditMargin(top, bottom, left, right);
     EXPECT_EQ(QMargins(left, top, right, bottom), QMargins(20, 5, 30, 7));
     EXPECT_EQ(s.edit->contentsMargins(), QMargins(20, 5, 30, 7));
 
-    QRect ink = colourBox(s.edit->grab().toImage(), Qt::red, 60);
+    QRect ink = colourBox(TestUtil::screenShot(s.edit), Qt::red, 60);
     ASSERT_TRUE(ink.isValid());
     EXPECT_GE(ink.left(), 20);
     EXPECT_LE(ink.right(), 200 - 30 - 1);
@@ -172,11 +172,11 @@ TEST_F(LineEditFixture, PlaceholderShowsOnlyWhileEmptyInsideTheMargins)
 
     key(s.edit, Qt::Key_K, Qt::NoModifier, "k");
     EXPECT_EQ(s.edit->text(), "k");
-    EXPECT_FALSE(colourBox(s.edit->grab().toImage(), Qt::red, 60).isValid());
+    EXPECT_FALSE(colourBox(TestUtil::screenShot(s.edit), Qt::red, 60).isValid());
 
     s.edit->clear();
     s.edit->setPlaceholderText(QString());
-    EXPECT_FALSE(colourBox(s.edit->grab().toImage(), Qt::red, 60).isValid());
+    EXPECT_FALSE(colourBox(TestUtil::screenShot(s.edit), Qt::red, 60).isValid());
 
     // Qt's own placeholder is not involved.
     s.edit->setPlaceholderText("tip");
@@ -261,10 +261,9 @@ TEST_F(LineEditFixture, AttributesAndMarginsRoundTrip)
 {
     QWidget parent;
     auto* edit = new CVNQLineEdit(&parent);
-    ASSERT_TRUE(read(
-        edit,
-        TestUtil::json(
-            R"({"attr":{"text":"héllo","ispassord":true,"tip":"Search","shortcut":1,"leftMargin":6,"topMargin":3}})")));
+    const Json::Value input = TestUtil::json(
+        R"({"attr":{"text":"héllo","ispassord":true,"tip":"Search","shortcut":1,"leftMargin":6,"topMargin":3}})");
+    ASSERT_TRUE(read(edit, input));
     EXPECT_EQ(edit->text(), QString::fromUtf8("héllo"));
     EXPECT_TRUE(edit->getIsPassword());
     EXPECT_EQ(edit->getPlaceholderText(), "Search");
@@ -272,6 +271,7 @@ TEST_F(LineEditFixture, AttributesAndMarginsRoundTrip)
     EXPECT_EQ(edit->contentsMargins(), QMargins(6, 3, 6, 3));
 
     Json::Value out = written(edit);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(input, out));
     EXPECT_EQ(out["attr"]["text"].asString(), "héllo");
     EXPECT_EQ(out["attr"]["ispassord"], Json::Value(true));
     EXPECT_EQ(out["attr"]["shortcut"], Json::Value(true));

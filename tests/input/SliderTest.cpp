@@ -126,6 +126,7 @@ TEST_F(SliderFixture, ThumbLookFollowsTheMouse)
     CVNQWidgetBaseImpl* impl = slider.getControlImpl();
     const QRect thumb = slider.getThumbRect();
     const QPoint outside(150, 3);
+    ASSERT_TRUE(TestUtil::showExposed(&slider)); // each look is checked on screen
 
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(&slider, &enter);
@@ -133,7 +134,7 @@ TEST_F(SliderFixture, ThumbLookFollowsTheMouse)
     EXPECT_EQ(impl->getState(), 0);
     mouse(&slider, QEvent::MouseMove, thumb.center());
     EXPECT_EQ(impl->getState(), 1);
-    EXPECT_EQ(colourBox(slider.grab().toImage(), Qt::yellow), thumb);
+    EXPECT_EQ(colourBox(TestUtil::screenShot(&slider), Qt::yellow), thumb);
     mouse(&slider, QEvent::MouseMove, outside);
     EXPECT_EQ(impl->getState(), 0);
 
@@ -152,7 +153,7 @@ TEST_F(SliderFixture, ThumbLookFollowsTheMouse)
     mouse(&slider, QEvent::MouseButtonRelease, slider.getThumbRect().center());
 
     slider.setEnabled(false);
-    EXPECT_EQ(colourBox(slider.grab().toImage(), Qt::gray), slider.getThumbRect());
+    EXPECT_EQ(colourBox(TestUtil::screenShot(&slider), Qt::gray), slider.getThumbRect());
     EXPECT_EQ(impl->getState(), 3);
 
     // The thumb takes states 0..3 only; anything else is ignored.
@@ -188,8 +189,9 @@ TEST_F(SliderFixture, JsonReadAndWrite)
     EXPECT_EQ(h, QWIDGETSIZE_MAX);
 
     CVNQSlider v;
-    ASSERT_TRUE(read(&v, TestUtil::json(R"({"attr":{"isHor":false,"min":10,"max":20,"val":15},
-        "style":[["sl.T",1,4],["sl.H",1,5],["sl.bg",1,0],["missing",1,2],["sl.bg",1,8]]})")));
+    const Json::Value input = TestUtil::json(R"({"attr":{"isHor":false,"min":10,"max":20,"val":15,"channelSize":7},
+        "style":[["sl.T",1,4],["sl.H",1,5],["sl.bg",1,0],["missing",1,2],["sl.bg",1,8]]})");
+    ASSERT_TRUE(read(&v, input));
     EXPECT_FALSE(v.getIsHorizontal());
     EXPECT_EQ(v.minimum(), 10);
     EXPECT_EQ(v.maximum(), 20);
@@ -201,6 +203,7 @@ TEST_F(SliderFixture, JsonReadAndWrite)
     EXPECT_TRUE(v.getForegroundStyle(0).name.isEmpty());
 
     Json::Value out = written(&v);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(input["attr"], out["attr"]));
     EXPECT_EQ(out["attr"]["isHor"], Json::Value(0));
     EXPECT_EQ(out["attr"]["min"].asInt(), 10);
     EXPECT_EQ(out["attr"]["max"].asInt(), 20);

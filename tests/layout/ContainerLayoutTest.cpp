@@ -192,6 +192,18 @@ TEST_F(ContainerLayout, DockingAnchorsAndNarrowsAbsoluteChildren)
     EXPECT_EQ(docked->size(), QSize(2 + 30 + 4 + 40 + 2, 3 + 25 + 3));
     EXPECT_EQ(fixedB->x(), 36);
     EXPECT_EQ(fixedA->height(), 20);
+    // So does it in a column and with children where they stand.
+    auto resized = [&] {
+        docked->setAbsoluteDockAutoSize(false);
+        docked->setAbsoluteDockAutoSize(true);
+        return docked->size();
+    };
+    docked->setChildLayout(CVNQContainer::Vertical);
+    EXPECT_EQ(resized(), QSize(2 + 40 + 2, 3 + 20 + 4 + 25 + 3));
+    docked->setChildLayout(CVNQContainer::NoUse);
+    fixedA->move(5, 6);
+    fixedB->move(50, 60);
+    EXPECT_EQ(resized(), QSize(2 + 50 + 40 + 2, 3 + 60 + 25 + 3));
 }
 
 TEST_F(ContainerLayout, DeferredRelayoutAfterAddingChildNeverOutlivesContainer)
@@ -259,6 +271,7 @@ TEST_F(ContainerLayout, JsonNodeRoundTripsLayoutKeysAndStyles)
 
     Json::Value out;
     c->serializeJsonValue(&out, false);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(node, out, {"style"})); // the style list is written compactly
     EXPECT_EQ(out["attr"]["childLayout"].asInt(), 1);
     EXPECT_EQ(out["attr"]["paddingBottom"].asInt(), 4);
     EXPECT_FALSE(out["attr"].isMember("paddingTop"));

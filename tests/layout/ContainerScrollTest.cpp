@@ -109,6 +109,17 @@ TEST(ContainerScroll, BoundBarCoversOverflowAndMovesChildrenNotTheirBase)
     EXPECT_EQ(col.c->getScrollPos(false), 0);
     EXPECT_EQ(col.rows[0]->geometry(), QRect(0, 0, 300, 100));
 
+    // The same across: three 100-wide boxes in a 200-wide row scroll by 100.
+    std::unique_ptr<CVNQContainer> row(root(200, 300, CVNQContainer::Horizontal));
+    for (int i = 0; i < 3; ++i)
+        box(row.get(), 100, 10, 1, 0);
+    auto* across = new CVNQScrollBar(Qt::Horizontal, nullptr);
+    row->bindScrollBar(across, true);
+    row->forceResize();
+    EXPECT_FALSE(across->isHidden());
+    EXPECT_EQ(across->maximum(), 100);
+    EXPECT_EQ(across->pageStep(), 200);
+
     // Unbinding leaves the bar hidden and unmarked.
     col.c->bindScrollBar(nullptr, false);
     EXPECT_EQ(col.c->getBindScrollBar(false), nullptr);

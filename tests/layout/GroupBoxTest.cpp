@@ -138,9 +138,9 @@ TEST(GroupBox, JsonRoundTrip)
     ts.size = 17;
     rm->setTextStyle(ts.name, ts);
 
-    std::unique_ptr<QWidget> w(createControlTree(TestUtil::json(R"({"type":"groupbox","style":[
-        ["gbBg",1,0],["gbText",2,2],["gbText",2,1]],"attr":{"text":"Farm","size":2,"color":"FF102030"}})"),
-                                                 nullptr));
+    const Json::Value input = TestUtil::json(R"({"type":"groupbox","style":[
+        ["gbBg",1,0],["gbText",2,2],["gbText",2,1]],"attr":{"text":"Farm","size":2,"color":"FF102030"}})");
+    std::unique_ptr<QWidget> w(createControlTree(input, nullptr));
     auto* g = qobject_cast<CVNQGroupBox*>(w.get());
     ASSERT_NE(g, nullptr);
     EXPECT_EQ(g->getBackground(0).name, "gbBg");
@@ -148,6 +148,10 @@ TEST(GroupBox, JsonRoundTrip)
     EXPECT_EQ(g->getTextStyle(0).size, 17);
 
     const Json::Value out = write(*g);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(input["attr"], out["attr"]));
+    // Set in code, the line is written as set, not as read.
+    g->setLineSize(4);
+    EXPECT_EQ(write(*g)["attr"]["size"], 4);
     ASSERT_EQ(out["style"].size(), 2u);
     EXPECT_EQ(out["style"][1][1].asInt(), 2);
     EXPECT_EQ(out["style"][1][2].asInt(), 2);
@@ -190,8 +194,11 @@ TEST(GroupBox, TitleFromALanguageKey)
     Json::Value n = TestUtil::json(R"({"attr":{"text":"|->gb.t"}})");
     g.readJsonValue(&n);
     EXPECT_EQ(g.getText(), "Turbines");
+    g.resize(120, 60);
+    ASSERT_TRUE(TestUtil::showExposed(&g));
     lm->setLanguage("zh");
-    g.notifyChangeLanguage();
+    // On screen the new title shows at once.
+    EXPECT_TRUE(TestUtil::repaintsAfter(&g, [&] { g.notifyChangeLanguage(); }));
     EXPECT_EQ(g.getText(), QString::fromUtf8("风机"));
     EXPECT_EQ(write(g)["attr"]["text"].asString(), "风机"); // the shown title, not the key
 

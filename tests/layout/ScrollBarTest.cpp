@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -70,31 +71,32 @@ TEST_F(ScrollBar, PartsFollowTheMouseEachOnItsOwn)
     bar.setRange(0, 100);
     bar.setPageStep(20);
     bar.resize(16, 300);
-    bar.show();
+    ASSERT_TRUE(TestUtil::showExposed(&bar)); // every change of a part's look repaints it at once
+    auto shows = [&](const std::function<void()>& step) { return TestUtil::repaintsAfter(&bar, step); };
     CVNQScrollBarImpl* impl = static_cast<CVNQScrollBarImpl*>(bar.getControlImpl());
     const QPoint thumb = impl->partRect(QStyle::SC_ScrollBarSlider).center();
     const QPoint up = impl->partRect(QStyle::SC_ScrollBarSubLine).center();
     ASSERT_FALSE(impl->partRect(QStyle::SC_ScrollBarSubLine).isEmpty());
 
-    mouse(&bar, QEvent::MouseMove, thumb);
+    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseMove, thumb); }));
     EXPECT_EQ(impl->thumbState, 1);
-    mouse(&bar, QEvent::MouseButtonPress, thumb, Qt::LeftButton);
+    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseButtonPress, thumb, Qt::LeftButton); }));
     EXPECT_EQ(impl->thumbState, 2);
     mouse(&bar, QEvent::MouseMove, QPoint(8, 295), Qt::LeftButton);
     EXPECT_EQ(impl->thumbState, 2); // dragged off: still pressed
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&bar, &leave);
     EXPECT_EQ(impl->thumbState, 2);
-    mouse(&bar, QEvent::MouseButtonRelease, QPoint(500, 500));
+    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseButtonRelease, QPoint(500, 500)); }));
     EXPECT_EQ(impl->thumbState, 0);
 
-    mouse(&bar, QEvent::MouseButtonPress, up, Qt::LeftButton);
+    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseButtonPress, up, Qt::LeftButton); }));
     EXPECT_EQ(impl->upState, 2);
-    mouse(&bar, QEvent::MouseMove, QPoint(8, 150), Qt::LeftButton);
+    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseMove, QPoint(8, 150), Qt::LeftButton); }));
     EXPECT_EQ(impl->upState, 0); // a button does not keep its press off itself
-    mouse(&bar, QEvent::MouseButtonRelease, up);
+    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseButtonRelease, up); }));
     EXPECT_EQ(impl->upState, 1);
-    QApplication::sendEvent(&bar, &leave);
+    EXPECT_TRUE(shows([&] { QApplication::sendEvent(&bar, &leave); }));
     EXPECT_EQ(impl->upState, 0);
 
     // Disabled bars paint their part styles all the same.

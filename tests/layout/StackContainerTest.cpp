@@ -108,6 +108,16 @@ TEST(StackContainer, InsertKeepsTheCurrentPageAndMovesPages)
     EXPECT_EQ(st.s->widget(3), front);
     EXPECT_EQ(st.s->currentIndex(), 1);
     EXPECT_EQ(st.s->currentWidget(), st.p[0]);
+
+    // At the current page's position: the new page goes in front of it.
+    Stack at;
+    at.s->setCurrentIndex(1);
+    QWidget* page = new QWidget();
+    EXPECT_EQ(at.s->insertWidget(1, page), 1);
+    EXPECT_EQ(at.s->currentIndex(), 2);
+    EXPECT_EQ(at.s->currentWidget(), at.p[1]);
+    EXPECT_TRUE(page->isHidden());
+    EXPECT_FALSE(at.p[1]->isHidden());
 }
 
 TEST(StackContainer, RemovingPages)
@@ -320,11 +330,24 @@ TEST(StackContainer, PaintsTheBackgroundOfItsState)
     FillStyle on, off;
     on.fill.clr = QColor(200, 10, 10);
     off.fill.clr = QColor(10, 10, 200);
+    // On screen, each change shows by itself.
+    ASSERT_TRUE(TestUtil::showExposed(&s));
     s.setBackgroundState(0, on);
     s.setBackgroundState(3, off);
-    EXPECT_EQ(s.grab().toImage().pixelColor(20, 15), on.fill.clr);
+    EXPECT_EQ(TestUtil::screenShot(&s).pixelColor(20, 15), on.fill.clr);
     s.setEnabled(false);
-    EXPECT_EQ(s.grab().toImage().pixelColor(20, 15), off.fill.clr);
+    EXPECT_EQ(TestUtil::screenShot(&s).pixelColor(20, 15), off.fill.clr);
     s.setDrawBackground(false);
-    EXPECT_FALSE(TestUtil::hasColor(s.grab().toImage(), off.fill.clr, 2));
+    EXPECT_FALSE(TestUtil::hasColor(TestUtil::screenShot(&s), off.fill.clr, 2));
+
+    // So do a container's.
+    CVNQContainer c;
+    c.resize(40, 30);
+    ASSERT_TRUE(TestUtil::showExposed(&c));
+    c.setBackgroundState(0, on);
+    EXPECT_EQ(TestUtil::screenShot(&c).pixelColor(20, 15), on.fill.clr);
+    c.setColor(off.fill.clr);
+    EXPECT_EQ(TestUtil::screenShot(&c).pixelColor(20, 15), off.fill.clr);
+    c.setDrawBackground(false);
+    EXPECT_FALSE(TestUtil::hasColor(TestUtil::screenShot(&c), off.fill.clr, 2));
 }

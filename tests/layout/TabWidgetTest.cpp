@@ -133,10 +133,12 @@ TEST(TabWidget, PaintsItemsByState)
     s.t.setItemBackground(CtrlStateHover, fill("h", hot));
     s.t.setItemBackground(CtrlStatePressed, fill("p", pressed));
     s.t.setShowText(false);
+    ASSERT_TRUE(TestUtil::showExposed(&s.t)); // each change below shows on screen by itself
     s.t.setSelectedIndex(1);
+    EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(85, 15), pressed);
     mouse(&s.t, QEvent::MouseMove, QPoint(125, 10));
 
-    QImage img = s.t.grab().toImage();
+    QImage img = TestUtil::screenShot(&s.t);
     EXPECT_EQ(img.pixelColor(25, 15), normal);
     EXPECT_EQ(img.pixelColor(85, 15), pressed);
     EXPECT_EQ(img.pixelColor(145, 15), hot);
@@ -145,10 +147,18 @@ TEST(TabWidget, PaintsItemsByState)
 
     // The pointer over the gap keeps the hover; leaving clears it.
     mouse(&s.t, QEvent::MouseMove, QPoint(115, 10));
-    EXPECT_EQ(s.t.grab().toImage().pixelColor(145, 15), hot);
+    EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(145, 15), hot);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&s.t, &leave);
-    EXPECT_EQ(s.t.grab().toImage().pixelColor(145, 15), normal);
+    EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(145, 15), normal);
+
+    // A press selects its item; clearing leaves the background.
+    mouse(&s.t, QEvent::MouseButtonPress, QPoint(205, 10));
+    img = TestUtil::screenShot(&s.t);
+    EXPECT_EQ(img.pixelColor(205, 15), pressed);
+    EXPECT_EQ(img.pixelColor(85, 15), normal);
+    s.t.clear();
+    EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(25, 15), bg);
 }
 
 TEST(TabWidget, HugeItemSizesKeepFarItemsOutOfSight)
@@ -181,10 +191,10 @@ TEST(TabWidget, JsonNode)
     rm->setTextStyle(ta.name, ta);
     rm->setTextStyle(tb.name, tb);
 
-    std::unique_ptr<QWidget> w(createControlTree(TestUtil::json(R"({"type":"tab","style":[
+    const Json::Value input = TestUtil::json(R"({"type":"tab","style":[
         ["tbBg",1,0],["tbA",1,1],["tbB",1,3],["tbTA",2,5],["tbTB",2,8],["tbA",1,9]],
-        "attr":{"itemSize":80,"isHor":0,"itemSpace":4,"showText":0,"hasIcon":false}})"),
-                                                 nullptr));
+        "attr":{"itemSize":80,"isHor":0,"itemSpace":4,"showText":0,"hasIcon":false}})");
+    std::unique_ptr<QWidget> w(createControlTree(input, nullptr));
     auto* t = qobject_cast<CVNQTabWidget*>(w.get());
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->getBackground().name, "tbBg");
@@ -202,6 +212,7 @@ TEST(TabWidget, JsonNode)
 
     Json::Value out;
     t->serializeJsonValue(&out, false);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(input["attr"], out["attr"]));
     EXPECT_EQ(out["attr"]["itemSize"].asInt(), 80);
     EXPECT_EQ(out["attr"]["isHor"], Json::Value(0));
     EXPECT_EQ(out["attr"]["showText"], Json::Value(0));

@@ -106,6 +106,13 @@ TEST_F(RibbonCommandTest, PopupModesDecideBetweenMenuAndCommand)
     EXPECT_EQ(medium->sizeHint().height(), 30);
     medium->setText("");
     EXPECT_EQ(medium->sizeHint(), QSize(74, 30));
+    // Each size keeps its least width for an empty text.
+    CVNQRibbonButton* small = group->addAction(RibbonTest::command(&bar, "s"), CVN_RIBBON_ITEM_SMALL);
+    small->setText("");
+    EXPECT_EQ(small->sizeHint(), QSize(54, 24));
+    CVNQRibbonButton* large = group->addAction(RibbonTest::command(&bar, "l"), CVN_RIBBON_ITEM_LARGE);
+    large->setText("");
+    EXPECT_EQ(large->sizeHint(), QSize(64, 68));
 }
 
 TEST_F(RibbonCommandTest, ContextGroupsAndMinimisedPopup)

@@ -61,6 +61,17 @@ TEST_F(RibbonConfigTest, RealisticConfigurationReadsWritesAndReadsBackTheSame)
     // Written while the bar was never shown: the application stays.
     const QString written = bar.configJson();
     const Json::Value root = parsed(written);
+    // Every key read comes back, but those the writer leaves out by rule:
+    // quick-access commands' tooltip and check keys, menu entries' tooltips;
+    // colours come back as #AARRGGBB.
+    const Json::Value input = parsed(RibbonTest::realisticConfig());
+    for (const char* part : {"pages", "topRight", "schemaVersion", "minimized"})
+        if (input.isMember(part))
+            EXPECT_TRUE(TestUtil::keepsEveryKey(input[part], root[part])) << part;
+    EXPECT_TRUE(TestUtil::keepsEveryKey(input["contextGroups"], root["contextGroups"], {"color"}));
+    EXPECT_TRUE(TestUtil::keepsEveryKey(input["application"], root["application"], {"tooltip"}));
+    EXPECT_TRUE(
+        TestUtil::keepsEveryKey(input["quickAccess"], root["quickAccess"], {"tooltip", "checkable", "checked"}));
     ASSERT_TRUE(root["application"].isObject());
     const Json::Value& recent = root["application"]["menu"][3];
     EXPECT_EQ(recent["id"].asString(), "recent");

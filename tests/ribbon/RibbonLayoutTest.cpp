@@ -40,8 +40,12 @@ protected:
 TEST_F(RibbonLayoutTest, HeightsFollowModeMinimisedStateAndLimits)
 {
     CVNQRibbonBar bar;
+    QList<int> modes;
+    QObject::connect(&bar, &CVNQRibbonBar::layoutModeChanged, [&modes](CVN_RIBBON_LAYOUT_MODE m) { modes << m; });
     EXPECT_EQ(bar.sizeHint(), QSize(720, 61 + 96));
     bar.setLayoutMode(CVN_RIBBON_LAYOUT_COMPACT);
+    bar.setLayoutMode(CVN_RIBBON_LAYOUT_COMPACT); // no change: no report
+    EXPECT_EQ(modes.size(), 1);
     EXPECT_EQ(bar.sizeHint().height(), 31 + 96);
     bar.setMinimized(true);
     EXPECT_EQ(bar.sizeHint().height(), 31);
@@ -53,6 +57,7 @@ TEST_F(RibbonLayoutTest, HeightsFollowModeMinimisedStateAndLimits)
     readAttr(bar, R"({"pageHeight": 2147483647, "topRowHeight": 2147483647, "tabRowHeight": -5})");
     bar.setLayoutMode(CVN_RIBBON_LAYOUT_OFFICE);
     EXPECT_EQ(bar.sizeHint().height(), 2 * QWIDGETSIZE_MAX + 24);
+    EXPECT_EQ(modes, QList<int>({CVN_RIBBON_LAYOUT_COMPACT, CVN_RIBBON_LAYOUT_OFFICE}));
 }
 
 TEST_F(RibbonLayoutTest, RowsTabsAndPageInBothModesAtSeveralWidths)

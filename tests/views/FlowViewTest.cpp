@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -62,12 +63,15 @@ struct Graph
 TEST(FlowView, DrawsCardsConnectionsAndArrowsInsideTheView)
 {
     Graph g;
-    g.view.setConnections({{"b", "c", QColor(255, 120, 134), true}, {"a", "gone", QColor(255, 0, 0), false}});
-    EXPECT_TRUE(g.view.addConnection("a", "b"));
-    g.view.setSelectedNodeId("b");
-    g.view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&g.view));
-    const QImage img = g.view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_TRUE(TestUtil::showExposed(&g.view));
+    // Each change on screen shows by itself.
+    auto shows = [&](const std::function<void()>& change) { return TestUtil::repaintsAfter(&g.view, change); };
+    EXPECT_TRUE(shows([&] {
+        g.view.setConnections({{"b", "c", QColor(255, 120, 134), true}, {"a", "gone", QColor(255, 0, 0), false}});
+    }));
+    EXPECT_TRUE(shows([&] { EXPECT_TRUE(g.view.addConnection("a", "b")); }));
+    EXPECT_TRUE(shows([&] { g.view.setSelectedNodeId("b"); }));
+    const QImage img = TestUtil::screenShot(&g.view);
     img.save(TestUtil::shotPath("flowview.png"));
     // "a" at (0, 0) with size (0.1, 0.1): an 86 x 66 card from the top-left.
     EXPECT_TRUE(hasColorIn(img, QRect(60, 45, 20, 15), QColor(30, 36, 44), 2));
@@ -79,10 +83,16 @@ TEST(FlowView, DrawsCardsConnectionsAndArrowsInsideTheView)
     EXPECT_TRUE(hasColorIn(img, img.rect(), QColor(146, 134, 255), 10));
     EXPECT_TRUE(g.view.nodes().at(1).selected);
 
+    EXPECT_TRUE(shows([&] { EXPECT_TRUE(g.view.removeConnection("a", "b")); }));
+    EXPECT_TRUE(shows([&] { g.view.setGridVisible(!g.view.isGridVisible()); }));
+    EXPECT_TRUE(shows([&] { g.view.setConnectionWidth(4.0); }));
+    EXPECT_TRUE(shows([&] { g.view.setReadOnly(false); }));
+    EXPECT_TRUE(shows([&] { g.view.setNodes(g.view.nodes()); }));
+
     // A view 60 pixels wide keeps an 86-wide card's left edge at 0.
     g.view.resize(60, 300);
     g.view.setConnections({});
-    const QImage narrow = g.view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage narrow = TestUtil::screenShot(&g.view);
     EXPECT_TRUE(hasColorIn(narrow, QRect(2, 20, 4, 20), QColor(30, 36, 44), 2));
 }
 
@@ -122,8 +132,14 @@ TEST(FlowView, DraggingMovesNodesAndDrawsConnectionsUnlessReadOnly)
     CVNQFlowNode a = g.view.nodes().at(0);
     a.size = QSizeF(0, 0);
     g.view.setNodes({a, g.view.nodes().at(1), g.view.nodes().at(2)});
-    mouse(g.view, QEvent::MouseButtonPress, {40, 30});
-    mouse(g.view, QEvent::MouseMove, {10, 10});
+    // On screen, the press, each step of the drag and the drop show at once.
+    ASSERT_TRUE(TestUtil::showExposed(&g.view));
+    auto shows = [&](QEvent::Type type, QPointF pos) {
+        return TestUtil::repaintsAfter(&g.view, [&] { mouse(g.view, type, pos); });
+    };
+    g.view.setSelectedNodeId(QString());
+    EXPECT_TRUE(shows(QEvent::MouseButtonPress, {40, 30}));
+    EXPECT_TRUE(shows(QEvent::MouseMove, {10, 10}));
     mouse(g.view, QEvent::MouseButtonRelease, {10, 10});
     ASSERT_EQ(moved.count(), 1);
     const QPointF p = g.view.nodes().at(0).position;
@@ -132,14 +148,14 @@ TEST(FlowView, DraggingMovesNodesAndDrawsConnectionsUnlessReadOnly)
 
     // From a's right port (86, 33) onto c's card: a new connection.
     mouse(g.view, QEvent::MouseButtonPress, {84, 33});
-    mouse(g.view, QEvent::MouseMove, {140, 225});
-    mouse(g.view, QEvent::MouseButtonRelease, {140, 225});
+    EXPECT_TRUE(shows(QEvent::MouseMove, {140, 225}));
+    EXPECT_TRUE(shows(QEvent::MouseButtonRelease, {140, 225}));
     ASSERT_EQ(created.count(), 1);
     EXPECT_EQ(created.at(0).at(0).toString(), "a");
     EXPECT_EQ(created.at(0).at(1).toString(), "c");
-    // Released over its own card: nothing.
+    // Released over its own card: nothing, and the rubber line goes.
     mouse(g.view, QEvent::MouseButtonPress, {84, 33});
-    mouse(g.view, QEvent::MouseButtonRelease, {50, 40});
+    EXPECT_TRUE(shows(QEvent::MouseButtonRelease, {50, 40}));
     // Near a port but off every card: nothing starts.
     mouse(g.view, QEvent::MouseButtonPress, {92, 33});
     mouse(g.view, QEvent::MouseButtonRelease, {140, 225});

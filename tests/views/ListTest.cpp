@@ -57,7 +57,7 @@ TEST(List, ThemedItemsWithIconsHoverAndSelection)
     const QRect selected = list.visualItemRect(list.item(1));
     const QRect hovered = list.visualItemRect(list.item(3));
     QCursor::setPos(list.viewport()->mapToGlobal(hovered.center()));
-    auto grab = [&] { return list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    auto grab = [&] { return TestUtil::screenShot(list.viewport()); };
     ASSERT_TRUE(QTest::qWaitFor([&] { return hasColorIn(grab(), hovered, QColor(52, 84, 120), 2); }));
     QImage img = grab();
     img.save(TestUtil::shotPath("list_themed.png"));

@@ -93,7 +93,7 @@ struct TemplateList
     }
     QImage shot(const char* file)
     {
-        QImage img = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage img = TestUtil::screenShot(view.viewport());
         img.save(TestUtil::shotPath(file));
         return img;
     }
@@ -190,6 +190,12 @@ TEST(ListView, DrawsTheControlUnderThePointerHoveredUntilThePointerLeaves)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(t.view.viewport(), &leave);
     EXPECT_FALSE(hasColorIn(t.shot("listview_left.png"), t.rowRect(2), hot, 2));
+
+    // Entered under a resting pointer: the control shows hovered without a move.
+    const QPoint rest = t.onButton(1);
+    QEnterEvent enter(rest, rest, t.view.viewport()->mapToGlobal(rest));
+    QApplication::sendEvent(t.view.viewport(), &enter);
+    EXPECT_TRUE(hasColorIn(t.shot("listview_entered.png"), t.rowRect(1), hot, 2));
 }
 
 TEST(ListView, RefusesTemplatesThatAreNoContainerAndSurvivesDeletedControls)

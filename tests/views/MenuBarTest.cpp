@@ -68,7 +68,7 @@ TEST(MenuBar, HoverFollowsThePointerOverItsMenus)
     QApplication::sendEvent(bar, &move);
     EXPECT_EQ(bar->getImpl()->hoverIndex, 1);
 
-    const QImage img = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage img = TestUtil::screenShot(bar);
     img.save(TestUtil::shotPath("corvane-menubar.png"));
     QRect hot = bar->actionGeometry(items.at(1));
     hot.setHeight(bar->height());
@@ -80,6 +80,7 @@ TEST(MenuBar, HoverFollowsThePointerOverItsMenus)
     // Leaving the bar clears the hover.
     QCursor::setPos(window.mapToGlobal(QPoint(200, 100)));
     EXPECT_TRUE(QTest::qWaitFor([&] { return bar->getImpl()->hoverIndex == -1; }));
+    EXPECT_FALSE(hasColorIn(TestUtil::screenShot(bar), hot, kHot, 2));
 }
 
 TEST(MenuBar, StyleSlotsSettersAndRegistration)

@@ -60,9 +60,10 @@ struct PaintRegions : QObject
     QRegion region;
 };
 
+// What the screen shows of an open menu.
 QImage shot(QWidget& w, const QString& file)
 {
-    const QImage img = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage img = TestUtil::screenShot(&w);
     img.save(TestUtil::shotPath(file));
     return img;
 }
@@ -175,6 +176,9 @@ TEST(Menu, MenuFilesBuildItemsSubMenusAndStyles)
     // dressed like its parent. A null entry is an empty, untitled sub-menu.
     auto* exportMenu = qobject_cast<CVNQMenu*>(items[1]->menu());
     ASSERT_NE(exportMenu, nullptr);
+    EXPECT_EQ(exportMenu->title(), "Export"); // the title shows where the sub-menu is opened from
+    ASSERT_EQ(exportMenu->actions().size(), 1);
+    EXPECT_EQ(exportMenu->actions()[0]->text(), "PDF");
     EXPECT_EQ(items[1]->property("cvn_menu_icon_path").toString(), QString("a.svg"));
     EXPECT_EQ(exportMenu->getImpl()->itemBackgrounds[1].name, QString("mfHot"));
     ASSERT_NE(items[2]->menu(), nullptr);

@@ -200,13 +200,22 @@ TEST_F(TableViewInteraction, TemplateClicksAreHitWhereThePressHappened)
 
 TEST_F(TableViewInteraction, HoveredRowIsTheRowUnderThePointer)
 {
+    // The highlight on screen follows the pointer without lagging.
+    const QColor normal(0x20, 0x40, 0x60), hot(0x30, 0x70, 0x30);
+    m_view.setItemBackground(CtrlStateNormal, fill("it_row", normal));
+    m_view.setItemBackground(CtrlStateHover, fill("it_hot", hot));
+    auto looks = [&](int row) { return grabViewport(m_view).pixelColor(cellPoint(row, 1, 80, 15)); };
     send(viewport(), QEvent::MouseMove, cellPoint(3, 1, 20, 10));
     EXPECT_EQ(m_view.getImpl()->hoveredRow, 3);
+    EXPECT_EQ(looks(3), hot);
     send(viewport(), QEvent::MouseMove, cellPoint(5, 0, 20, 10));
     EXPECT_EQ(m_view.getImpl()->hoveredRow, 5);
+    EXPECT_EQ(looks(3), normal);
+    EXPECT_EQ(looks(5), hot);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&m_view, &leave);
     EXPECT_EQ(m_view.getImpl()->hoveredRow, -1);
+    EXPECT_EQ(looks(5), normal);
 
     // Onto the header or a scroll bar: the viewport is left, the view is not.
     send(viewport(), QEvent::MouseMove, cellPoint(2, 1, 20, 10));

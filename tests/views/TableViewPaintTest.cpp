@@ -71,7 +71,7 @@ TEST_F(TableViewPaint, RowsAreFilledByState)
 {
     for (int c = 0; c < 3; ++c)
         m_model->item(3, c)->setEnabled(false);
-    m_view.getImpl()->hoveredRow = 1;
+    m_view.getImpl()->setHoveredRow(1);
     m_view.selectRow(2);
     QImage img = grab();
     EXPECT_EQ(img.pixelColor(125, rowY(0)), kNormal);
@@ -80,12 +80,21 @@ TEST_F(TableViewPaint, RowsAreFilledByState)
     // A disabled item is not painted in state 3.
     EXPECT_EQ(img.pixelColor(125, rowY(3)), kNormal);
     // The selected row stays selected-looking under the mouse.
-    m_view.getImpl()->hoveredRow = 2;
+    m_view.getImpl()->setHoveredRow(2);
     img = grab();
     EXPECT_EQ(img.pixelColor(125, rowY(2)), kSelected);
     EXPECT_EQ(img.pixelColor(125, rowY(1)), kNormal);
     // Past the last column only the control background shows.
     EXPECT_EQ(img.pixelColor(405, rowY(0)), kBackground);
+
+    // Styles changed on screen show at once.
+    const QColor other(0x60, 0x60, 0x10);
+    m_view.setItemBackground(CtrlStateNormal, fill("pt_row2", other));
+    EXPECT_EQ(grab().pixelColor(125, rowY(0)), other);
+    m_view.setBackground(0, fill("pt_bg2", other));
+    EXPECT_EQ(grab().pixelColor(405, rowY(0)), other);
+    m_view.setItemTextStyle(CtrlStateAll, text("pt_txt2", QColor(0, 255, 255)));
+    EXPECT_TRUE(hasColorIn(grab(), QRect(0, rowY(0) - 8, 130, 16), QColor(0, 255, 255), 60));
 
     // Without item backgrounds the rows are not filled.
     CVNQTableView bare;
@@ -101,7 +110,7 @@ TEST_F(TableViewPaint, CheckBoxColumnMovesTheTextAndDrawsBoxes)
     EXPECT_LE(leftmostColor(grab(), rowY(0) - 6, rowY(0) + 6, kText), 5);
 
     m_view.setCheckstyle(true);
-    m_view.update();
+    m_view.viewport()->update(); // the check-box settings leave the repaint to their caller
     // Default 24 x 24 check image: text 2 + 10 + 24 px into the cell.
     const int textLeft = leftmostColor(grab(), rowY(0) - 6, rowY(0) + 6, kText);
     EXPECT_GE(textLeft, 36);
@@ -115,8 +124,10 @@ TEST_F(TableViewPaint, CheckBoxColumnMovesTheTextAndDrawsBoxes)
     ASSERT_TRUE(off.save(m_dir.filePath("off.png")));
     m_view.setCheckBoxImage(true, m_dir.filePath("on.png"));
     m_view.setCheckBoxImage(false, m_dir.filePath("off.png"));
+    m_view.viewport()->update();
+    grab();
+    // Checked through the model: the cell repaints by itself.
     m_model->item(1, 0)->setData(true, Qt::CheckStateRole);
-    m_view.update();
     QImage img = grab();
     EXPECT_EQ(leftmostColor(img, rowY(0) - 6, rowY(0) + 6, QColor(Qt::magenta), 2), 5);
     EXPECT_EQ(leftmostColor(img, rowY(1) - 6, rowY(1) + 6, QColor(Qt::cyan), 2), 5);
@@ -158,7 +169,6 @@ TEST_F(TableViewPaint, IconsBesideLeftAlignedAndCentredText)
     m_model->item(2, 1)->setData(m_icon, CellIconRole);
     m_model->item(2, 1)->setText(QString());
     m_model->item(2, 1)->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
-    m_view.update();
     const QImage img = grab();
     const QRect cell0 = m_view.visualRect(m_model->index(0, 1));
 
@@ -188,7 +198,6 @@ TEST_F(TableViewPaint, IconsBesideLeftAlignedAndCentredText)
     m_model->item(0, 0)->setData(m_icon, CellIconRole);
     m_model->item(0, 0)->setText("0 0 0");
     m_model->item(0, 0)->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
-    m_view.update();
     const QImage boxed = grab();
     const int room = 60 - 4 - 34;
     const int groupLeft = leftmostColor(boxed, rowY(0) - 6, rowY(0) + 6, kIcon, 2);
@@ -211,7 +220,7 @@ TEST_F(TableViewPaint, TemplateColumnsStampTheirControlsUntilTheContainerGoes)
     container->addChildWidget(button, 0);
     m_model->item(0, 2)->setData(m_icon, CellIconRole);
     m_view.setColumnWidget(2, container);
-    m_view.update();
+    m_view.viewport()->update(); // a template column leaves the repaint to its caller
 
     QImage img = grab();
     for (int row = 0; row < 5; ++row) {
@@ -227,18 +236,18 @@ TEST_F(TableViewPaint, TemplateColumnsStampTheirControlsUntilTheContainerGoes)
     // Controls marked as not drawn in item views are left out; hidden ones
     // are stamped like the rest.
     button->setDelegateItemVisible(false);
-    m_view.update();
+    m_view.viewport()->update(); // the stamped control's flags are not the view's
     EXPECT_FALSE(hasColorIn(grab(), QRect(260, 0, 130, 150), kButton, 2));
     button->setDelegateItemVisible(true);
     button->hide();
-    m_view.update();
+    m_view.viewport()->update();
     EXPECT_TRUE(hasColorIn(grab(), QRect(260, 0, 130, 150), kButton, 2));
     button->show();
 
     // The container's owner deletes it: nothing is stamped, nothing breaks,
     // and the column draws its icons again like any other.
     delete container;
-    m_view.update();
+    m_view.viewport()->update(); // the view is not told of the deletion: it repaints when asked
     img = grab();
     EXPECT_FALSE(hasColorIn(img, img.rect(), kButton, 2));
     EXPECT_TRUE(hasColorIn(img, m_view.visualRect(m_model->index(0, 2)), kText, 60));
