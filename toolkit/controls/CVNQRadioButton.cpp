@@ -42,6 +42,7 @@ ControlInfo CVNQRadioButton::getProps()
 void CVNQRadioButton::setBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->styles.unchecked.set(state, style);
+    update();
 }
 
 const FillStyle& CVNQRadioButton::getBackground(CtrlState state) const
@@ -52,6 +53,7 @@ const FillStyle& CVNQRadioButton::getBackground(CtrlState state) const
 void CVNQRadioButton::setSelectedBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->styles.checked.set(state, style);
+    update();
 }
 
 const FillStyle& CVNQRadioButton::getSelectedBackground(CtrlState state) const
@@ -62,6 +64,7 @@ const FillStyle& CVNQRadioButton::getSelectedBackground(CtrlState state) const
 void CVNQRadioButton::setTextStyle(bool checked, const TextStyleDesc& style)
 {
     m_impl->styles.text(checked) = style;
+    update();
 }
 
 TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const
@@ -72,6 +75,7 @@ TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const
 void CVNQRadioButton::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
 {
     m_impl->styles.setTextByState(state, style);
+    update();
 }
 
 const TextStyleDesc& CVNQRadioButton::getTextStyleByState(CheckBoxTextState state) const
@@ -82,6 +86,7 @@ const TextStyleDesc& CVNQRadioButton::getTextStyleByState(CheckBoxTextState stat
 bool CVNQRadioButton::setUncheckIcon(const QString& name)
 {
     m_impl->uncheckIcon = name;
+    update();
     return true;
 }
 
@@ -93,6 +98,7 @@ const QString& CVNQRadioButton::getUncheckIcon() const
 bool CVNQRadioButton::setUncheckHotIcon(const QString& name)
 {
     m_impl->uncheckHotIcon = name;
+    update();
     return true;
 }
 
@@ -104,6 +110,7 @@ const QString& CVNQRadioButton::getUncheckHotIcon() const
 bool CVNQRadioButton::setCheckedIcon(const QString& name)
 {
     m_impl->checkedIcon = name;
+    update();
     return true;
 }
 
@@ -115,6 +122,7 @@ const QString& CVNQRadioButton::getCheckedIcon() const
 bool CVNQRadioButton::setCheckedHotIcon(const QString& name)
 {
     m_impl->checkedHotIcon = name;
+    update();
     return true;
 }
 
@@ -126,6 +134,7 @@ const QString& CVNQRadioButton::getCheckedHotIcon() const
 bool CVNQRadioButton::setDisableIcon(const QString& name)
 {
     m_impl->disableIcon = name;
+    update();
     return true;
 }
 
@@ -151,11 +160,13 @@ void CVNQRadioButton::setIcon(RadioIconState state, const QString& name)
         break;
     default: break;
     }
+    update();
 }
 
 void CVNQRadioButton::setIconStyle(const IconStyleDesc& style)
 {
     m_impl->iconStyle = style;
+    update();
 }
 const IconStyleDesc& CVNQRadioButton::getIconStyle() const
 {
@@ -164,6 +175,7 @@ const IconStyleDesc& CVNQRadioButton::getIconStyle() const
 void CVNQRadioButton::setIconHorAlign(DockLayoutType align)
 {
     m_impl->iconStyle.hor = align;
+    update();
 }
 DockLayoutType CVNQRadioButton::getIconHorAlign() const
 {
@@ -172,6 +184,7 @@ DockLayoutType CVNQRadioButton::getIconHorAlign() const
 void CVNQRadioButton::setIconVerAlign(DockLayoutType align)
 {
     m_impl->iconStyle.ver = align;
+    update();
 }
 DockLayoutType CVNQRadioButton::getIconVerAlign() const
 {
@@ -180,6 +193,7 @@ DockLayoutType CVNQRadioButton::getIconVerAlign() const
 void CVNQRadioButton::setIconOffsetX(int x)
 {
     m_impl->iconStyle.x = x;
+    update();
 }
 int CVNQRadioButton::getIconOffsetX() const
 {
@@ -188,6 +202,7 @@ int CVNQRadioButton::getIconOffsetX() const
 void CVNQRadioButton::setIconOffsetY(int y)
 {
     m_impl->iconStyle.y = y;
+    update();
 }
 int CVNQRadioButton::getIconOffsetY() const
 {
@@ -218,6 +233,7 @@ bool CVNQRadioButton::getShowIcon() const
 void CVNQRadioButton::setShowText(bool show)
 {
     m_impl->showText = show;
+    update();
 }
 bool CVNQRadioButton::getShowText() const
 {
