@@ -47,6 +47,7 @@ ControlInfo CVNQScrollBar::getProps()
 void CVNQScrollBar::setScrollbarBackground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 
 const FillStyle& CVNQScrollBar::getScrollbarBackground(CommonCtrlState) const
@@ -57,6 +58,7 @@ const FillStyle& CVNQScrollBar::getScrollbarBackground(CommonCtrlState) const
 void CVNQScrollBar::setScrollbarUpButton(CtrlState state, const FillStyle& style)
 {
     m_impl->upButton.set(state, style);
+    update();
 }
 
 const FillStyle& CVNQScrollBar::getScrollbarUpButton(CtrlState state) const
@@ -67,11 +69,13 @@ const FillStyle& CVNQScrollBar::getScrollbarUpButton(CtrlState state) const
 void CVNQScrollBar::setScrollbarDownButton(CtrlState state, const FillStyle& style)
 {
     m_impl->downButton.set(state, style);
+    update();
 }
 
 void CVNQScrollBar::setScrollbarButton(bool up, CtrlState state, const FillStyle& style)
 {
     (up ? m_impl->upButton : m_impl->downButton).set(state, style);
+    update();
 }
 
 const FillStyle& CVNQScrollBar::getScrollbarDownButton(CtrlState state) const
@@ -82,6 +86,7 @@ const FillStyle& CVNQScrollBar::getScrollbarDownButton(CtrlState state) const
 void CVNQScrollBar::setScrollbarThumb(CtrlState state, const FillStyle& style)
 {
     m_impl->thumb.set(state, style);
+    update();
 }
 
 const FillStyle& CVNQScrollBar::getScrollbarThumb(CtrlState state) const
@@ -92,6 +97,7 @@ const FillStyle& CVNQScrollBar::getScrollbarThumb(CtrlState state) const
 void CVNQScrollBar::setScrollbarBtnIcon(bool up, const QString& icon)
 {
     (up ? m_impl->upIcon : m_impl->downIcon) = icon;
+    update();
 }
 
 const QString& CVNQScrollBar::getScrollbarBtnIcon(bool up) const
@@ -102,6 +108,7 @@ const QString& CVNQScrollBar::getScrollbarBtnIcon(bool up) const
 void CVNQScrollBar::setScrollbarIconStyle(bool up, const IconStyleDesc& style)
 {
     (up ? m_impl->upIconStyle : m_impl->downIconStyle) = style;
+    update();
 }
 
 const IconStyleDesc& CVNQScrollBar::getScrollbarIconStyle(bool up) const
@@ -112,6 +119,7 @@ const IconStyleDesc& CVNQScrollBar::getScrollbarIconStyle(bool up) const
 void CVNQScrollBar::setScrollbarThumbIcon(const QString& icon)
 {
     m_impl->thumbIcon = icon;
+    update();
 }
 
 const QString& CVNQScrollBar::getScrollbarThumbIcon() const
