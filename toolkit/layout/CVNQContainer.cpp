@@ -191,6 +191,7 @@ void CVNQContainer::setColor(const QColor& color)
 void CVNQContainer::setUseFillStyle(bool useColor)
 {
     m_impl->backgrounds().normal.useColor = useColor;
+    update();
 }
 
 bool CVNQContainer::getUseFillStyle() const
