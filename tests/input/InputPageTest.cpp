@@ -21,9 +21,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-#include <functional>
 #include <gtest/gtest.h>
-#include <vector>
 
 using namespace CVNQtLib;
 using namespace InputTest;
@@ -305,7 +303,7 @@ TEST(InputPage, EveryLookSetterAsksForItsRepaint)
     for (QWidget* w : std::initializer_list<QWidget*>{combo, edit, bar, slider, notes})
         w->setGeometry(0, 50 * row++, 200, 40), w->show();
     ASSERT_TRUE(TestUtil::showExposed(&page));
-    const std::vector<std::pair<QWidget*, std::function<void()>>> changes = {
+    TestUtil::expectEachRepaints({
         {combo, [&] { combo->setBackground(CtrlStateNormal, colour); }},
         {combo, [&] { combo->setBtnBackground(CtrlStateNormal, colour); }},
         {combo, [&] { combo->setTextStyle(CtrlStateNormal, style); }},
@@ -327,8 +325,5 @@ TEST(InputPage, EveryLookSetterAsksForItsRepaint)
         {slider, [&] { slider->setChannelHeight(7); }},
         {notes->viewport(), [&] { notes->setBackground(CtrlStateNormal, colour); }},
         {notes->viewport(), [&] { notes->setPlaceholderTextStyle(style); }},
-    };
-    int index = 0;
-    for (const auto& change : changes)
-        EXPECT_TRUE(TestUtil::repaintsAfter(change.first, change.second)) << "change " << index++;
+    });
 }

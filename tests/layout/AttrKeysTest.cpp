@@ -17,9 +17,7 @@
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
-#include <functional>
 #include <gtest/gtest.h>
-#include <vector>
 
 using namespace CVNQtLib;
 
@@ -111,7 +109,7 @@ TEST(LayoutLooks, EverySetterThatChangesTheLookAsksForItsRepaint)
         w->setGeometry(0, 60 * row++, 200, 50), w->show();
     tabs->addTab("One", QString(), QString());
     ASSERT_TRUE(TestUtil::showExposed(&page));
-    const std::vector<std::pair<QWidget*, std::function<void()>>> changes = {
+    TestUtil::expectEachRepaints({
         {container, [&] { container->setUseFillStyle(false); }},
         {group, [&] { group->setText("Title"); }},
         {group, [&] { group->setTextStyle(CommonCtrlStateNormal, text); }},
@@ -135,8 +133,5 @@ TEST(LayoutLooks, EverySetterThatChangesTheLookAsksForItsRepaint)
         {window, [&] { window->setUseFillColor(true); }},
         {window, [&] { window->setBackgroundColor(colour.fill); }},
         {window, [&] { window->setBackgroundImage("lk.image", ImageDesc()); }},
-    };
-    int index = 0;
-    for (const auto& change : changes)
-        EXPECT_TRUE(TestUtil::repaintsAfter(change.first, change.second)) << "change " << index++;
+    });
 }
