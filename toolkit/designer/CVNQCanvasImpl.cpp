@@ -133,6 +133,14 @@ QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset)
     return r;
 }
 
+void CVNQCanvasImpl::markPageStale(CVNQCanvasWindow* page)
+{
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (Picture* picture = pictureOf(w))
+            picture->stale = true;
+    }
+}
+
 void CVNQCanvasImpl::readFlags(const QWidget* w, Picture& picture)
 {
     picture.shown = w->property("visibility").toBool();

@@ -13,6 +13,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <map>
 #include <unordered_map>
@@ -67,6 +68,9 @@ public:
         QRect part;
         // The size the control was drawn at when the pixmap was made.
         QSize size;
+        // Where on the canvas it was last drawn: what a change repaints
+        // besides where it is now.
+        QRect drawnAt;
         bool stale = true;
         // Its "visibility" and "MarkDelete" properties, read when they change.
         bool shown = true;
@@ -75,6 +79,8 @@ public:
     // The picture record of a control of an open page; null for any other widget.
     Picture* pictureOf(const QWidget* w);
     static void readFlags(const QWidget* w, Picture& picture);
+    // Every picture of the page is made anew when next drawn.
+    void markPageStale(CVNQCanvasWindow* page);
 
     QPointer<CVNQCanvasWindow> current;
     int nameCounter = 1;
@@ -96,11 +102,16 @@ public:
     // Set while the canvas itself hides a control: that hide is no change
     // of what the page shows.
     bool hidingControl = false;
-    // Whether the paint under way makes the pictures it draws anew: a
-    // control may have changed since the last paint without a word (its
-    // setters repaint only shown widgets). Not while a drag moves controls,
-    // which only moves their pictures.
-    bool remakePictures = false;
+    // What the canvas asked to repaint itself (selection, drags, scrolling,
+    // changes it was told of) since its last paint.
+    QRegion ownArea;
+    // Where the paint under way makes the pictures it draws anew: all of a
+    // paint the canvas did not ask for alone (the host's repaint, a grab,
+    // the window system's), as controls may have changed since without a
+    // word (their setters repaint only shown widgets).
+    QRegion remakeArea;
+    // The region of the paint under way.
+    QRegion paintArea;
     std::vector<QRect> startRects;
     int pressState = Idle;
     CVN_CAV_HIT_TEST hitCode = HitNone;
