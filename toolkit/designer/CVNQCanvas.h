@@ -135,10 +135,10 @@ private:
     QRegion drawnArea(QWidget* w);
     // The ring of the canvas that w's selection handles cover.
     QRegion handlesArea(QWidget* w) const;
-    // The pictures of w's subtree that meet clip, w at offset.
-    void paintControl(QPainter& painter, const QPoint& offset, QWidget* w, const QRect& clip);
-    // Draws the part visible (canvas coordinates) of w, placed at r.
-    void drawPicture(QPainter& painter, QWidget* w, const QRect& r, const QRect& visible);
+    // Brings the canvas as last painted up to date for a paint of region:
+    // places the page's controls, makes the pictures they need and paints
+    // them anew where the canvas now shows otherwise, which it returns.
+    QRegion paintScene(const QRegion& region);
     // Where a move or resize by the mouse may put w (in its parent's
     // coordinates); false leaves it and its record as they are.
     bool moveControl(QWidget* w, const QRect& r);

@@ -139,9 +139,10 @@ void CVNQCanvas::DrawSelectionPoint(QPainter& painter, int x, int y, bool other)
 
 void CVNQCanvas::paintEvent(QPaintEvent* event)
 {
-    // A paint the canvas asked for alone only moves pictures. Any other
-    // (the host's repaint, a grab, the window system's) makes the pictures
-    // it meets anew: their controls may have changed without a word.
+    // A paint the canvas asked for alone makes no picture but those known
+    // to be stale. Any other (the host's repaint, a grab, the window
+    // system's) makes the pictures it meets anew: their controls may have
+    // changed without a word.
     const QRegion& region = event->region();
     QBackingStore* store = window()->backingStore();
     const bool onScreen = store && redirected(nullptr) == store->paintDevice();
@@ -149,21 +150,17 @@ void CVNQCanvas::paintEvent(QPaintEvent* event)
     // A grab leaves the repaints still owed to the screen.
     if (onScreen)
         m_impl->ownArea = QRegion();
+    m_impl->pruneSelection();
+    const QRegion changed = paintScene(region);
+    m_impl->remakeArea = QRegion();
 
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.fillRect(area, Qt::gray);
-    CVNQCanvasWindow* page = m_impl->current;
-    if (!page)
-        return;
-    m_impl->pruneSelection();
-    m_impl->paintArea = region;
-    for (QObject* child : page->children()) {
-        if (child->isWidgetType())
-            paintControl(painter, page->pos(), static_cast<QWidget*>(child), area);
-    }
-    m_impl->paintArea = QRegion();
-    m_impl->remakeArea = QRegion();
+    const qreal ratio = m_impl->scene.devicePixelRatio();
+    painter.drawPixmap(QRectF(area), m_impl->scene,
+                       QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    if (!m_impl->lift.picture.isNull())
+        painter.drawPixmap(m_impl->lift.area.topLeft(), m_impl->lift.picture);
     // Controls on top of each other share handles: each is drawn once.
     std::unordered_set<quint64> drawn[2];
     bool primary = true;
@@ -185,11 +182,21 @@ void CVNQCanvas::paintEvent(QPaintEvent* event)
                 DrawSelectionPoint(painter, h.x(), h.y(), other);
         }
     }
+    // What changed elsewhere (a control placed anew by its container, a
+    // picture made anew for a grab) shows as well.
+    repaintOwn(onScreen ? changed - region : changed);
 }
 
 void CVNQCanvas::paintChild(QPainter& painter, const QPoint& offset, QWidget* w)
 {
-    paintControl(painter, offset, w, rect());
+    std::vector<CVNQCanvasImpl::Placed> placed;
+    m_impl->placeControls(placed, w, offset, rect());
+    for (const CVNQCanvasImpl::Placed& p : placed) {
+        // The canvas as last painted shows the picture it had.
+        if (p.remade)
+            m_impl->sceneValid -= p.visible;
+        m_impl->drawPlaced(painter, p, rect());
+    }
 }
 
 QRect CVNQCanvas::markedRect(QWidget* w) const
@@ -200,12 +207,12 @@ QRect CVNQCanvas::markedRect(QWidget* w) const
 QRect CVNQCanvas::onCanvas(QWidget* w) const
 {
     QWidget* parent = w->parentWidget();
-    return CVNQCanvasImpl::drawnRect(w, parent ? parent->mapTo(this, QPoint(0, 0)) : QPoint());
+    return CVNQCanvasImpl::drawnRect(w, parent ? parent->mapTo(this, QPoint(0, 0)) : QPoint(), m_impl->controlOf(w));
 }
 
 bool CVNQCanvas::moveControl(QWidget* w, const QRect& r)
 {
-    ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w);
+    ICVNQWidgetBase* control = m_impl->controlOf(w);
     if (!control) {
         w->setGeometry(r);
         return true;

@@ -114,10 +114,20 @@ CVNQCanvasImpl::Picture* CVNQCanvasImpl::pictureOf(const QWidget* w)
     return it == pictures.end() ? nullptr : &it->second;
 }
 
+ICVNQWidgetBase* CVNQCanvasImpl::controlOf(QWidget* w)
+{
+    const Picture* picture = pictureOf(w);
+    return picture ? picture->control : dynamic_cast<ICVNQWidgetBase*>(w);
+}
+
 QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset)
 {
+    return drawnRect(w, offset, dynamic_cast<const ICVNQWidgetBase*>(w));
+}
+
+QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset, const ICVNQWidgetBase* control)
+{
     QRect r = w->geometry().translated(offset);
-    const ICVNQWidgetBase* control = dynamic_cast<const ICVNQWidgetBase*>(w);
     void* data = nullptr;
     if (control && control->getLayoutType() == 1 && !placedByParent(w, control))
         control->getLayoutData(data);

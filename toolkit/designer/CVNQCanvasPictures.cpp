@@ -64,7 +64,9 @@ void CVNQCanvas::adoptControls(CVNQCanvasWindow* page, QWidget* w)
     if (w != page && CVNQCanvasWindow::isPageControl(w) && !m_impl->pictureOf(w)) {
         // What the page did not hide is what it shows when it runs.
         page->setShownWhenRun(w, !(w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide)));
-        CVNQCanvasImpl::readFlags(w, m_impl->pictures[w]);
+        CVNQCanvasImpl::Picture& picture = m_impl->pictures[w];
+        picture.control = dynamic_cast<ICVNQWidgetBase*>(w);
+        CVNQCanvasImpl::readFlags(w, picture);
         w->installEventFilter(this);
         connect(w, &QObject::destroyed, this, [this](QObject* o) {
             // Its parent control repaints on losing it; a top control of
@@ -208,71 +210,61 @@ QRegion CVNQCanvas::handlesArea(QWidget* w) const
     return QRegion(markedRect(w)) - QRegion(onCanvas(w).adjusted(3, 3, -3, -3));
 }
 
-void CVNQCanvas::paintControl(QPainter& painter, const QPoint& offset, QWidget* w, const QRect& clip)
+bool CVNQCanvasImpl::makePicture(QWidget* w, const QRect& r, const QRect& visible)
 {
-    const CVNQCanvasImpl::Picture* picture = m_impl->pictureOf(w);
-    if (picture) {
-        CVNQCanvasWindow* page = m_impl->current;
-        if (!picture->shown || (page && !page->isShownWhenRun(w)))
-            return;
-    } else if (w->isHidden() || w->isWindow()) {
-        return;
+    Picture& picture = pictures[w];
+    picture.drawnAt = r;
+    const QRect needed = visible.translated(-r.topLeft());
+    const bool changed = picture.stale || picture.size != r.size() || remakeArea.intersects(visible);
+    if (!changed && picture.part.contains(needed))
+        return false;
+    const bool whole = qint64(r.width()) * r.height() <= kWholePictureArea;
+    const QRect part = whole ? QRect(QPoint(), r.size()) : needed;
+    const qreal ratio = m_owner->devicePixelRatioF();
+    QPixmap pixmap(part.size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    if (picture.pixmap.isNull()) {
+        // A control finishes its look when shown (a spin box writes its
+        // value into its editor then).
+        QShowEvent show;
+        QCoreApplication::sendEvent(w, &show);
     }
-    const QRect r = picture ? CVNQCanvasImpl::drawnRect(w, offset) : w->geometry().translated(offset);
-    const QRect visible = r & clip;
-    // What lies outside the paint's region (its clip only bounds it) is
-    // left as it is, children and all: they are drawn inside their parent.
-    if (visible.isEmpty() || (!m_impl->paintArea.isEmpty() && !m_impl->paintArea.intersects(visible)))
-        return;
-    if (picture)
-        drawPicture(painter, w, r, visible);
-    // Children only inside their parent, later ones over earlier ones.
-    const QObjectList& children = w->children();
-    for (QObject* child : children) {
-        if (child->isWidgetType())
-            paintControl(painter, r.topLeft(), static_cast<QWidget*>(child), visible);
+    if (ICVNQPictureSource* source = dynamic_cast<ICVNQPictureSource*>(w)) {
+        // Rendering it gives nothing: it paints itself, at the size drawn.
+        QPainter p(&pixmap);
+        p.translate(-part.topLeft());
+        p.setClipRect(part);
+        source->paintPicture(&p, QRect(QPoint(), r.size()));
+    } else {
+        revealInnerWidgets(w, *this);
+        // Rendering delivers the resize a hidden control still owes
+        // itself, and with it the layout of its children.
+        w->render(&pixmap, QPoint(), QRegion(part), QWidget::DrawChildren);
     }
+    // Made anew as it was (a container whose child changed, say): the canvas
+    // shows the same.
+    const bool same =
+        picture.part == part && picture.pixmap.size() == pixmap.size() && picture.pixmap.toImage() == pixmap.toImage();
+    picture.pixmap = pixmap;
+    picture.part = part;
+    picture.size = r.size();
+    picture.stale = false;
+    // Only a larger part of an unchanged control: it shows what it showed.
+    return changed && !same;
 }
 
-void CVNQCanvas::drawPicture(QPainter& painter, QWidget* w, const QRect& r, const QRect& visible)
+void CVNQCanvasImpl::drawPlaced(QPainter& painter, const Placed& placed, const QRect& clip) const
 {
-    CVNQCanvasImpl::Picture& picture = m_impl->pictures[w];
-    const QRect needed = visible.translated(-r.topLeft());
-    picture.drawnAt = r;
-    if (picture.stale || picture.size != r.size() || !picture.part.contains(needed) ||
-        m_impl->remakeArea.intersects(visible)) {
-        const bool whole = qint64(r.width()) * r.height() <= kWholePictureArea;
-        const QRect part = whole ? QRect(QPoint(), r.size()) : needed;
-        const qreal ratio = devicePixelRatioF();
-        QPixmap pixmap(part.size() * ratio);
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::transparent);
-        if (picture.pixmap.isNull()) {
-            // A control finishes its look when shown (a spin box writes its
-            // value into its editor then).
-            QShowEvent show;
-            QCoreApplication::sendEvent(w, &show);
-        }
-        if (ICVNQPictureSource* source = dynamic_cast<ICVNQPictureSource*>(w)) {
-            // Rendering it gives nothing: it paints itself, at the size drawn.
-            QPainter p(&pixmap);
-            p.translate(-part.topLeft());
-            p.setClipRect(part);
-            source->paintPicture(&p, QRect(QPoint(), r.size()));
-        } else {
-            revealInnerWidgets(w, *m_impl);
-            // Rendering delivers the resize a hidden control still owes
-            // itself, and with it the layout of its children.
-            w->render(&pixmap, QPoint(), QRegion(part), QWidget::DrawChildren);
-        }
-        picture.pixmap = pixmap;
-        picture.part = part;
-        picture.size = r.size();
-        picture.stale = false;
-    }
-    const QRectF source(QPointF(needed.topLeft() - picture.part.topLeft()) * picture.pixmap.devicePixelRatio(),
-                        QSizeF(needed.size()) * picture.pixmap.devicePixelRatio());
-    painter.drawPixmap(QRectF(visible), picture.pixmap, source);
+    auto it = pictures.find(placed.widget);
+    const QRect shown = placed.visible & clip;
+    if (it == pictures.end() || shown.isEmpty())
+        return;
+    const Picture& picture = it->second;
+    const qreal ratio = picture.pixmap.devicePixelRatio();
+    const QRect needed = shown.translated(-placed.rect.topLeft());
+    const QRectF source(QPointF(needed.topLeft() - picture.part.topLeft()) * ratio, QSizeF(needed.size()) * ratio);
+    painter.drawPixmap(QRectF(shown), picture.pixmap, source);
 }
 
 } // namespace CVNQtLib
