@@ -103,7 +103,8 @@ TEST(DesignerCanvas, EditsShowAndLast)
 }
 
 // A control changed from code shows once the host repaints the canvas, also
-// when the canvas repaints around it for a reason of its own at that time.
+// when the canvas repaints around it for a reason of its own at that time,
+// and while a drag carries it.
 TEST(DesignerCanvas, ChangeFromCodeShowsOnRepaint)
 {
     QTemporaryDir dir;
@@ -117,13 +118,23 @@ TEST(DesignerCanvas, ChangeFromCodeShowsOnRepaint)
     canvas.resize(400, 300);
     ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "box.json", kBoxPage)));
     ASSERT_TRUE(TestUtil::showExposed(&canvas) && TestUtil::waitPainted(&canvas));
-    auto seen = [&] { return onScreen(&canvas, QRect(40, 40, 1, 1)).pixelColor(0, 0); };
+    auto* box = named<CVNQContainer>(canvas, "box");
+    QPoint at(40, 40);
+    auto seen = [&] { return onScreen(&canvas, QRect(at, QSize(1, 1))).pixelColor(0, 0); };
     ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == red.fill.clr; }));
 
-    canvas.AddSelectedControl(named<QWidget>(canvas, "box"));
-    named<CVNQContainer>(canvas, "box")->setBackground(green);
+    canvas.AddSelectedControl(box);
+    box->setBackground(green);
     canvas.update();
     EXPECT_TRUE(TestUtil::waitFor([&] { return seen() == green.fill.clr; }));
+
+    mouse(&canvas, QEvent::MouseButtonPress, at);
+    mouse(&canvas, QEvent::MouseMove, at += QPoint(100, 60));
+    ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == green.fill.clr; }));
+    box->setBackground(red);
+    canvas.update();
+    EXPECT_TRUE(TestUtil::waitFor([&] { return seen() == red.fill.clr; }));
+    mouse(&canvas, QEvent::MouseButtonRelease, at);
 }
 
 // Shift-click on a selected control takes it out of the selection.
