@@ -144,6 +144,8 @@ public:
     // What the canvas asked to repaint itself (selection, drags, scrolling,
     // changes it was told of) since its last paint.
     QRegion ownArea;
+    // A repaint is queued for after the relayouts a change posted.
+    bool settleQueued = false;
     // Where the paint under way makes the pictures it shows anew: all of a
     // paint the canvas did not ask for alone (the host's repaint, a grab,
     // the window system's), as controls may have changed since without a

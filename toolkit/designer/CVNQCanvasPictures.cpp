@@ -190,6 +190,19 @@ void CVNQCanvas::pictureChanged(QWidget* w, bool ancestors)
             break;
     }
     repaintOwn(area);
+    // Containers lay a changed child out again on a posted call, moving it
+    // and its siblings as hidden widgets, which tells nobody: look again
+    // once that has run (the scene finds what moved).
+    if (!m_impl->settleQueued) {
+        m_impl->settleQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this]() {
+                m_impl->settleQueued = false;
+                repaintOwn(rect());
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 QRegion CVNQCanvas::drawnArea(QWidget* w)
