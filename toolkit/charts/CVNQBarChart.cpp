@@ -48,25 +48,9 @@ QVector<BarSeries> CVNQBarChart::series() const
 {
     return m_impl->series();
 }
-void CVNQBarChart::setTitle(const QString& title)
-{
-    m_impl->setTitle(title);
-}
 void CVNQBarChart::setCategories(const QStringList& categories)
 {
     m_impl->setCategories(categories);
-}
-void CVNQBarChart::setHoverEnabled(bool enabled)
-{
-    m_impl->setHoverEnabled(enabled);
-}
-void CVNQBarChart::setTooltipEnabled(bool enabled)
-{
-    m_impl->setTooltipEnabled(enabled);
-}
-void CVNQBarChart::setTooltipMode(int mode)
-{
-    m_impl->setTooltipMode(mode);
 }
 
 CVNQChartImpl* CVNQBarChart::chartImpl() const

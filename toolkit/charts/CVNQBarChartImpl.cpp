@@ -26,19 +26,12 @@ void CVNQBarChartImpl::setCategories(const QStringList& categories)
 
 void CVNQBarChartImpl::setSeries(const QVector<BarSeries>& series)
 {
-    if (!series.isSharedWith(m_series))
-        m_series = series;
-    m_chart->replayAnimation();
+    replaceData(m_series, series);
 }
 
 void CVNQBarChartImpl::setData(const QString& name, const QVector<double>& values, const QColor& color)
 {
-    BarSeries s;
-    s.name = name;
-    s.values = values;
-    s.color = color;
-    m_series = {s};
-    m_chart->replayAnimation();
+    replaceData(m_series, {cvnChartSeries<BarSeries>(name, values, color)});
 }
 
 // --- geometry ---------------------------------------------------------------
@@ -67,10 +60,7 @@ void CVNQBarChartImpl::valueRange(double& lo, double& hi) const
     lo = qMin(lo, 0.0);
     if (cvnChartSameValue(lo, hi))
         hi += 1;
-    const double span = qMax(hi - lo, 1.0);
-    hi += 0.08 * span;
-    if (lo < 0)
-        lo -= 0.05 * span;
+    cvnChartPadRange(lo, hi, lo < 0 ? 0.05 : 0.0, 0.08, 1.0);
 }
 
 QRectF CVNQBarChartImpl::plotRect(const QSize& size) const

@@ -99,6 +99,11 @@ void CVNQChartImpl::updateChart()
     m_chart->update();
 }
 
+void CVNQChartImpl::replayAnimation()
+{
+    m_chart->replayAnimation();
+}
+
 void CVNQChartImpl::showHoverTooltip(const QString& text)
 {
     if (m_tooltipEnabled && !text.isEmpty())

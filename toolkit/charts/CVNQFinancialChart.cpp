@@ -82,14 +82,6 @@ int CVNQFinancialChart::displayMode() const
 {
     return m_impl->displayMode();
 }
-void CVNQFinancialChart::setTitle(const QString& title)
-{
-    m_impl->setTitle(title);
-}
-void CVNQFinancialChart::setTooltipEnabled(bool enabled)
-{
-    m_impl->setTooltipEnabled(enabled);
-}
 void CVNQFinancialChart::setShowMovingAverages(bool show)
 {
     m_impl->setShowMovingAverages(show);

@@ -28,21 +28,15 @@ void CVNQLineChartImpl::setCategories(const QStringList& categories)
 
 void CVNQLineChartImpl::setSeries(const QVector<ChartSeries>& series)
 {
-    if (!series.isSharedWith(m_series))
-        m_series = series;
-    m_chart->replayAnimation();
+    replaceData(m_series, series);
 }
 
 void CVNQLineChartImpl::setData(const QString& name, const QVector<double>& values, const QColor& color)
 {
-    ChartSeries s;
-    s.name = name;
-    s.values = values;
-    s.color = color;
+    ChartSeries s = cvnChartSeries<ChartSeries>(name, values, color);
     s.smooth = m_smooth;
     s.area = m_area;
-    m_series = {s};
-    m_chart->replayAnimation();
+    replaceData(m_series, {s});
 }
 
 void CVNQLineChartImpl::setSeriesVisible(int index, bool visible)
@@ -97,18 +91,12 @@ void CVNQLineChartImpl::valueRange(int first, int last, double& lo, double& hi) 
     hi = range.hi;
     if (!range.any)
         return;
-    if (cvnChartSameValue(lo, hi)) {
-        lo -= 1;
-        hi += 1;
-    }
-    const double r = qMax(hi - lo, 1.0);
-    if (lo > 0) {
+    cvnChartSeparateEnds(lo, hi);
+    // A range above zero starts from zero instead of its padded floor.
+    const bool fromZero = lo > 0;
+    cvnChartPadRange(lo, hi, 0.05, 0.08, 1.0);
+    if (fromZero)
         lo = 0;
-        hi += 0.08 * r;
-    } else {
-        lo -= 0.05 * r;
-        hi += 0.08 * r;
-    }
 }
 
 double CVNQLineChartImpl::animatedValue(double value, int index, int count, double lo, double progress)

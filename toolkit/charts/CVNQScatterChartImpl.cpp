@@ -27,13 +27,8 @@ inline bool isFinitePoint(const QPointF& p)
 // out by 8 % of the span (at least 1).
 void padAxis(double& lo, double& hi)
 {
-    if (cvnChartSameValue(lo, hi)) {
-        lo -= 1;
-        hi += 1;
-    }
-    const double span = qMax(hi - lo, 1.0);
-    lo -= 0.08 * span;
-    hi += 0.08 * span;
+    cvnChartSeparateEnds(lo, hi);
+    cvnChartPadRange(lo, hi, 0.08, 0.08, 1.0);
 }
 
 } // namespace
@@ -51,9 +46,7 @@ CVNQScatterChartImpl::CVNQScatterChartImpl(CVNQScatterChart* owner)
 
 void CVNQScatterChartImpl::setSeries(const QVector<ScatterSeries>& series)
 {
-    if (!series.isSharedWith(m_series))
-        m_series = series;
-    m_chart->replayAnimation();
+    replaceData(m_series, series);
 }
 
 // --- geometry ---------------------------------------------------------------
