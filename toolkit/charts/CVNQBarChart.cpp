@@ -16,7 +16,7 @@ CVNQBarChart::CVNQBarChart(QWidget* parent)
 
     // Demonstration content, so a chart created by type name shows something.
     m_impl->setTooltipEnabled(false);
-    m_impl->setTooltipMode(0);
+    m_impl->setTooltipMode(ChartTooltipNone);
     setTheme(0);
     setBackgroundColor(QColor());
     m_impl->setCategories({QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),

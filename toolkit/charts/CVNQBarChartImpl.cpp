@@ -148,7 +148,7 @@ bool CVNQBarChartImpl::handlePress(const QPoint& pos)
 
 bool CVNQBarChartImpl::updateHover(const QPoint& pos)
 {
-    if (!m_hoverEnabled || m_tooltipMode == 0 || !cvnChartHasValueAt(m_series, 0))
+    if (!m_hoverEnabled || m_tooltipMode == ChartTooltipNone || !cvnChartHasValueAt(m_series, 0))
         return dropHover();
     const BarChartFrame f = frame(m_chart->size());
     if (!f.plot.contains(QPointF(pos)))
@@ -156,7 +156,7 @@ bool CVNQBarChartImpl::updateHover(const QPoint& pos)
 
     int index = -1;
     int series = -1;
-    if (m_tooltipMode == 2) {
+    if (m_tooltipMode == ChartTooltipCategory) {
         const int n = f.count;
         if (n > 1)
             index = qBound(0, int(qFloor(n * (pos.x() - f.plot.left()) / qMax(f.plot.width(), 1.0))), n - 1);
@@ -184,7 +184,7 @@ QString CVNQBarChartImpl::tooltipText() const
 {
     if (!m_hoverActive || m_hoverIndex < 0)
         return QString();
-    if (m_tooltipMode == 2)
+    if (m_tooltipMode == ChartTooltipCategory)
         return cvnChartCategoryTooltip(categoryLabel(m_hoverIndex), m_series, m_hoverIndex);
     if (m_hoverSeries < 0 || m_hoverSeries >= m_series.size())
         return QString();
@@ -212,7 +212,7 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
         p.drawLine(QPointF(x, f.plot.top()), QPointF(x, f.plot.bottom()));
     }
 
-    const bool categoryMode = m_tooltipMode == 2;
+    const bool categoryMode = m_tooltipMode == ChartTooltipCategory;
     m_barPainter.begin(p);
     for (const BarItem& bar : bars(f)) {
         const bool single =

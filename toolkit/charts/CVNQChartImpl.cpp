@@ -50,7 +50,7 @@ void CVNQChartImpl::setTooltipEnabled(bool enabled)
 void CVNQChartImpl::setTooltipMode(int mode)
 {
     m_tooltipMode = mode;
-    if (mode == 0)
+    if (mode == ChartTooltipNone)
         clearHover();
     m_chart->update();
 }

@@ -103,7 +103,7 @@ protected:
     QString m_title;
     bool m_tooltipEnabled = false;
     bool m_hoverEnabled = true;
-    int m_tooltipMode = 0;
+    int m_tooltipMode = ChartTooltipNone;
     bool m_hoverActive = false;
     int m_hoverIndex = -1;
     int m_hoverSeries = -1;

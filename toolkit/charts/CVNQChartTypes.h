@@ -33,6 +33,15 @@ struct ChartTheme
     double barCornerRadius = 6.0;
 };
 
+// Tooltip modes of the charts: none tracks no hover at all, item follows
+// one point or bar, category takes a whole category (line and bar charts).
+enum : int
+{
+    ChartTooltipNone = 0,
+    ChartTooltipItem = 1,
+    ChartTooltipCategory = 2
+};
+
 // One series of the line chart.
 struct ChartSeries
 {

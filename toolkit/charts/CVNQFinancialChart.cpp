@@ -21,7 +21,7 @@ CVNQFinancialChart::CVNQFinancialChart(QWidget* parent)
     const QVector<IntradayPoint> intraday = CVNQFinancialChartImpl::parseIntradayText(cvnFinancialIntradayDemoText());
     m_impl->setDisplayMode(0);
     m_impl->setTooltipEnabled(true);
-    m_impl->setTooltipMode(1);
+    m_impl->setTooltipMode(ChartTooltipItem);
     setTheme(0);
     setBackgroundColor(QColor());
     m_impl->setCandles(daily);

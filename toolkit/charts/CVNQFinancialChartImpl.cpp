@@ -35,7 +35,7 @@ CVNQFinancialChartImpl::CVNQFinancialChartImpl(CVNQFinancialChart* owner)
     : CVNQZoomChartImpl(owner, CVNQFinancialChart::typeName())
 {
     m_title = QStringLiteral("Financial Chart");
-    m_tooltipMode = 1;
+    m_tooltipMode = ChartTooltipItem;
 }
 
 QVector<Candle> CVNQFinancialChartImpl::parseDailyText(const QByteArray& text)
@@ -272,7 +272,7 @@ bool CVNQFinancialChartImpl::handlePress(const QPoint& pos)
 bool CVNQFinancialChartImpl::updateHover(const QPoint& pos)
 {
     const ChartCategoryFrame f = frame(m_chart->size());
-    if (!m_hoverEnabled || !m_tooltipEnabled || m_tooltipMode == 0 || f.count <= 0 ||
+    if (!m_hoverEnabled || !m_tooltipEnabled || m_tooltipMode == ChartTooltipNone || f.count <= 0 ||
         !f.plot.adjusted(-8, -8, 8, 8).contains(QPointF(pos)))
         return dropHover();
     const int index = qBound(

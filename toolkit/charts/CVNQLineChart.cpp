@@ -18,7 +18,7 @@ CVNQLineChart::CVNQLineChart(QWidget* parent)
     m_impl->setCategories({QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
                            QStringLiteral("Fri"), QStringLiteral("Sat"), QStringLiteral("Sun")});
     m_impl->setTooltipEnabled(false);
-    m_impl->setTooltipMode(0);
+    m_impl->setTooltipMode(ChartTooltipNone);
     setTheme(0);
     setBackgroundColor(QColor());
     m_impl->setData(QStringLiteral("Data"), {150, 230, 224, 218, 135, 147, 260}, QColor());

@@ -196,11 +196,12 @@ bool CVNQLineChartImpl::handlePress(const QPoint& pos)
 bool CVNQLineChartImpl::updateHover(const QPoint& pos)
 {
     const ChartCategoryFrame f = frame(m_chart->size());
-    if (!m_hoverEnabled || m_tooltipMode == 0 || !cvnChartHasValueAt(m_series, 0) || !f.plot.contains(QPointF(pos)))
+    if (!m_hoverEnabled || m_tooltipMode == ChartTooltipNone || !cvnChartHasValueAt(m_series, 0) ||
+        !f.plot.contains(QPointF(pos)))
         return dropHover();
 
     bool changed = false;
-    if (m_tooltipMode == 2) {
+    if (m_tooltipMode == ChartTooltipCategory) {
         int index = f.first;
         if (f.last > f.first)
             index = qBound(f.first,
@@ -241,7 +242,7 @@ bool CVNQLineChartImpl::updateHover(const QPoint& pos)
 
 QString CVNQLineChartImpl::tooltipText() const
 {
-    if (m_tooltipMode == 2)
+    if (m_tooltipMode == ChartTooltipCategory)
         return cvnChartCategoryTooltip(categoryLabel(m_hoverIndex), m_series, m_hoverIndex);
     if (m_hoverSeries < 0 || m_hoverSeries >= m_series.size())
         return QString();
@@ -283,7 +284,7 @@ void CVNQLineChartImpl::paintSeries(QPainter& painter, const ChartCategoryFrame&
                           f.plot.bottom());
 
         if (m_showSymbols && s.showSymbols) {
-            const bool seriesHot = m_hoverActive && (m_tooltipMode == 2 || m_hoverSeries == si);
+            const bool seriesHot = m_hoverActive && (m_tooltipMode == ChartTooltipCategory || m_hoverSeries == si);
             // One stamp per series keeps its images (and their textures on
             // the OpenGL surface) from one paint to the next.
             if (m_symbols.size() < m_series.size())
@@ -324,7 +325,7 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
             const ChartSeries& s = m_series.at(si);
             if (!s.visible || m_hoverIndex >= s.values.size())
                 continue;
-            if (m_tooltipMode == 1 && si != m_hoverSeries)
+            if (m_tooltipMode == ChartTooltipItem && si != m_hoverSeries)
                 continue;
             const QColor color = cvnChartColor(theme, s.color, si);
             p.setPen(QPen(color, 2.4));

@@ -39,7 +39,7 @@ CVNQScatterChartImpl::CVNQScatterChartImpl(CVNQScatterChart* owner)
 {
     m_title = QStringLiteral("Basic Scatter Chart");
     m_tooltipEnabled = true;
-    m_tooltipMode = 1;
+    m_tooltipMode = ChartTooltipItem;
 }
 
 // --- data -------------------------------------------------------------------
@@ -126,7 +126,7 @@ bool CVNQScatterChartImpl::anyVisiblePoint() const
 
 bool CVNQScatterChartImpl::updateHover(const QPoint& pos)
 {
-    if (!m_hoverEnabled || m_tooltipMode == 0 || !anyVisiblePoint())
+    if (!m_hoverEnabled || m_tooltipMode == ChartTooltipNone || !anyVisiblePoint())
         return dropHover();
     const ScatterChartFrame f = frame(m_chart->size());
     if (!f.plot.contains(QPointF(pos)))

@@ -152,7 +152,7 @@ void CVNQResourceManager::setGlobalConfig(const CVNGlobalConfig& config)
 {
     m_config = config;
     if (m_config.buttonFadeDuration < 1)
-        m_config.buttonFadeDuration = 150;
+        m_config.buttonFadeDuration = kCvnDefaultFadeDuration;
     if (!m_config.fontFamily.isEmpty() && qobject_cast<QApplication*>(QCoreApplication::instance())) {
         QFont font = QApplication::font();
         font.setFamily(m_config.fontFamily);
@@ -170,7 +170,7 @@ void CVNQResourceManager::setGlobalFontFamily(const QString& family)
 
 int CVNQResourceManager::getButtonFadeDuration() const
 {
-    return m_config.buttonFadeDuration > 0 ? m_config.buttonFadeDuration : 150;
+    return m_config.buttonFadeDuration > 0 ? m_config.buttonFadeDuration : kCvnDefaultFadeDuration;
 }
 
 // --- packages ----------------------------------------------------------------

@@ -4,6 +4,7 @@
 // passes, the docking pass with auto-size, scrolling through bound scroll
 // bars and the animated resize. The public CVNQContainer forwards here.
 
+#include "CVNQContainer.h"
 #include "CVNQEnabledBackground.h"
 #include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
@@ -159,7 +160,7 @@ private:
     void scrollUpdateStep(int depth);
 
     CVNQEnabledBackground m_backgrounds;
-    int m_childLayout = 4;
+    int m_childLayout = CVNQContainer::NoUse;
     int m_space = 0;
     int m_paddingLeft = 0;
     int m_paddingTop = 0;
