@@ -34,11 +34,11 @@ public:
     using Slots = CVNQScrollBarSlots;
 
     FillStyle background;
-    int thumbState = 0;
+    CtrlState thumbState = CtrlStateNormal;
     CVNQFillStyles upButton;
-    int downState = 0;
+    CtrlState downState = CtrlStateNormal;
     CVNQFillStyles downButton;
-    int upState = 0;
+    CtrlState upState = CtrlStateNormal;
     CVNQFillStyles thumb;
     QString upIcon;
     QString downIcon;
