@@ -39,8 +39,6 @@ public:
     ~CVNQContainerImpl() override;
 
     void draw(QPainter* painter, const QRect& rect) override;
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
 
     // --- styles and settings ------------------------------------------------
     // The background by enabled state and whether it is drawn.
@@ -95,6 +93,10 @@ public:
     // Installs the container's filter on a new child (not on bound bars).
     void watchChild(QWidget* child);
     void unwatchChild(QObject* child);
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
 private:
     CVNQContainer* container() const;
