@@ -119,7 +119,7 @@ QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset)
     QRect r = w->geometry().translated(offset);
     const ICVNQWidgetBase* control = dynamic_cast<const ICVNQWidgetBase*>(w);
     void* data = nullptr;
-    if (control && control->getLayoutType() == 1 && !placedByParent(w, control))
+    if (control && control->getLayoutType() == LayoutTypeAbsolute && !placedByParent(w, control))
         control->getLayoutData(data);
     const int* record = static_cast<const int*>(data);
     // Only a record that placed the widget, and only where the widget's
