@@ -222,7 +222,7 @@ bool CVNQCanvas::moveControl(QWidget* w, const QRect& r)
     // placed by its container keeps its place and its record.
     void* record = nullptr;
     control->getLayoutData(record);
-    if (control->getLayoutType() != 1 || !record || CVNQCanvasImpl::placedByParent(w, control))
+    if (control->getLayoutType() != LayoutTypeAbsolute || !record || CVNQCanvasImpl::placedByParent(w, control))
         return false;
     control->setGeometry(r.x(), r.y(), r.width(), r.height());
     return true;

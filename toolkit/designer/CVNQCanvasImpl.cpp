@@ -129,7 +129,7 @@ QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset, const ICVNQWid
 {
     QRect r = w->geometry().translated(offset);
     void* data = nullptr;
-    if (control && control->getLayoutType() == 1 && !placedByParent(w, control))
+    if (control && control->getLayoutType() == LayoutTypeAbsolute && !placedByParent(w, control))
         control->getLayoutData(data);
     const int* record = static_cast<const int*>(data);
     // Only a record that placed the widget, and only where the widget's

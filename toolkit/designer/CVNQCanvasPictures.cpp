@@ -94,7 +94,7 @@ void CVNQCanvas::fillPage(CVNQCanvasWindow* page, QWidget* control)
     // recorded, and their containers place them.
     ICVNQWidgetBase* top = dynamic_cast<ICVNQWidgetBase*>(control);
     if (top && control->parentWidget() == page && qobject_cast<CVNQContainer*>(control) &&
-        (top->getLayoutType() == -1 || top->getLayoutType() == 1))
+        (top->getLayoutType() == LayoutTypeUnset || top->getLayoutType() == LayoutTypeAbsolute))
         top->setGeometry(0, 0, page->width(), page->height());
 }
 
