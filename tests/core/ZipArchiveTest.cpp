@@ -368,6 +368,26 @@ TEST_F(ZipArchiveTest, CrcMismatchAndSizeCapsAreReported)
     ZipArchive* atCap = cvnZipOpenFile(QFile::encodeName(full).constData());
     EXPECT_NE(atCap, nullptr);
     cvnZipClose(atCap);
+
+    // One byte of data can hold what deflate packs into it at most, not one
+    // byte more: the claim is refused as corrupt only past that.
+    QList<MinizipEntry> claims;
+    for (const quint64 declared : {1032u, 1033u}) {
+        MinizipEntry e;
+        e.name = "claim" + QByteArray::number(declared);
+        e.data = "z";
+        e.raw = true;
+        e.declaredSize = declared;
+        claims << e;
+    }
+    const QString claimed = path("claims.zip");
+    ASSERT_TRUE(writeWithMinizip(claimed, claims));
+    zip = cvnZipOpenFile(QFile::encodeName(claimed).constData());
+    ASSERT_NE(zip, nullptr);
+    QByteArray room(1033, '\0');
+    EXPECT_NE(cvnZipUnzipToMemory(zip, 0, room.data(), 1032), ZipCorrupt);
+    EXPECT_EQ(cvnZipUnzipToMemory(zip, 1, room.data(), 1033), ZipCorrupt);
+    cvnZipClose(zip);
 }
 
 TEST_F(ZipArchiveTest, BadFilesHandlesAndKindsFailCleanly)
