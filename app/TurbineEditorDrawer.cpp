@@ -73,7 +73,7 @@ void TurbineEditorDrawer::setLanguage(int value)
     cancelButton->setText(bilingual(l, "Cancel", "取消"));
     saveButton->setText(bilingual(l, "Save Turbine", "保存风机"));
     if (!editorMessageEn.isEmpty())
-        validationLabel->setText(l == 1 ? editorMessageZh : editorMessageEn);
+        validationLabel->setText(l == LanguageChinese ? editorMessageZh : editorMessageEn);
 
     // An item's data is its status, which is also its index.
     refillCombo(editorStatusCombo, statusItems(language), std::clamp(editorStatusCombo->currentIndex(), 0, 3));
