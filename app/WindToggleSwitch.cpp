@@ -22,7 +22,6 @@ void WindToggleSwitch::setChecked(bool value)
         return;
     checked = value;
     setSwitchToLeft(!checked);
-    update();
 }
 
 void WindToggleSwitch::mousePressEvent(QMouseEvent* event)

@@ -1,6 +1,9 @@
-// The dashboard's number texts read as Qt writes them, digit for digit.
+// The dashboard's number texts read as Qt writes them, digit for digit; its icon
+// boxes keep their icons centred.
 
 #include "WindFarmWidgets.h"
+
+#include <QWidget>
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -46,5 +49,24 @@ TEST(FixedNumber, WritesWhatQtWrites)
             value = std::round(value * 100) / 100;
         const int decimals = i % 3;
         ASSERT_EQ(fixedNumber(value, decimals), QString::number(value, 'f', decimals)) << value << " with " << decimals;
+    }
+}
+
+// An icon box centres its icon, and keeps the icon's top-left corner inside
+// when the box is narrower or lower than the icon.
+TEST(CenteredIconBox, CentresItsIconAndKeepsItsCornerInside)
+{
+    QWidget host; // a shown child gets its resize events at once
+    auto* box = new CenteredIconBox(&host);
+    box->setChildLayout(CVNQtLib::CVNQContainer::NoUse);
+    auto* icon = new QWidget(box);
+    icon->resize(20, 10);
+    box->resize(41, 30);
+    box->setIconWidget(icon);
+    host.show();
+    EXPECT_EQ(icon->pos(), QPoint(10, 10));
+    for (const QSize size : {QSize(12, 30), QSize(41, 6), QSize(12, 6)}) {
+        box->resize(size);
+        EXPECT_EQ(icon->pos(), QPoint(size.width() < 20 ? 0 : 10, size.height() < 10 ? 0 : 10)) << size.width();
     }
 }

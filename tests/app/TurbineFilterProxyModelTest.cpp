@@ -198,8 +198,12 @@ TEST(TurbineFilterProxyModel, NextInspectionSortsByDate)
     fill(model, {{1, "A", "x", 70, "07 Mar 2025", 0},
                  {2, "B", "x", 70, "07 Mar 2025", 0},
                  {3, "C", "x", 70, "07 Mar 2025", 0}});
-    for (int column : {int(TurbineFilterProxyModel::NextInspectionColumn), 5}) {
-        proxy.sort(column, Qt::AscendingOrder);
-        EXPECT_EQ(ids(proxy), QStringList({"A", "B", "C"})) << column;
-    }
+    // Each sort starts from the model's order (an earlier sort's order,
+    // reversed twice, would hide a comparison that reverses equal rows).
+    for (int column : {int(TurbineFilterProxyModel::NextInspectionColumn), 5})
+        for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            proxy.sort(-1);
+            proxy.sort(column, order);
+            EXPECT_EQ(ids(proxy), QStringList({"A", "B", "C"})) << column << " " << order;
+        }
 }

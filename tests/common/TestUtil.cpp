@@ -191,6 +191,12 @@ bool repaintsAfter(QWidget* w, const std::function<void()>& change)
     return paints.paintedSinceLast();
 }
 
+void expectEachRepaints(const std::vector<LookChange>& changes)
+{
+    for (size_t i = 0; i < changes.size(); ++i)
+        EXPECT_TRUE(repaintsAfter(changes[i].widget, changes[i].change)) << "change " << i;
+}
+
 bool showExposed(QWidget* w)
 {
     w->show();

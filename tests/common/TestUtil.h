@@ -106,6 +106,17 @@ private:
 // ran what it queued: the change asked for its own repaint.
 bool repaintsAfter(QWidget* w, const std::function<void()>& change);
 
+// A change, and the widget on screen that must repaint after it.
+struct LookChange
+{
+    QWidget* widget;
+    std::function<void()> change;
+};
+
+// Checks repaintsAfter for each change in turn; a failure names the index
+// of the change.
+void expectEachRepaints(const std::vector<LookChange>& changes);
+
 // Moves the real pointer to global and waits until the application has seen
 // the move (nothing to wait for when the pointer is there already).
 bool movePointer(const QPoint& global);

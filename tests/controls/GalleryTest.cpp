@@ -291,10 +291,9 @@ TEST(Gallery, EveryControlInEveryStateWithTheApplicationTheme)
                 << row[s]->metaObject()->className() << " state " << s;
 }
 
-// The look setters that repaint (style setters do not: they are meant to be
-// called before the first show), and each mouse step that changes a look,
-// ask for their own repaint: on screen the change shows without anything
-// else painting.
+// Every setter that changes what a control shows, styles included, and each
+// mouse step that changes a look, asks for its own repaint: on screen the
+// change shows without anything else painting.
 TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
 {
     startToolkit();
@@ -303,6 +302,9 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
     ASSERT_TRUE(solidImage(8, 8, Qt::red).save(png));
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "dot.svg", svgCircle(8, 8, "green")));
     const FillStyle colour = fill("g.look", QColor(0x30, 0x60, 0x90));
+    const TextStyleDesc text = defineText("g.lookText", QColor(0x90, 0x60, 0x30));
+    IconStyleDesc place;
+    place.x = 3;
 
     QWidget page;
     page.resize(400, 300);
@@ -314,14 +316,16 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
     auto* label = new CVNQLabelEx(&page);
     auto* lcd = new CVNQLCDNumber(&page);
     auto* sw = new CVNQSwitch(&page);
+    auto* plain = new CVNQLabel(&page);
     int row = 0;
-    for (QWidget* w : std::initializer_list<QWidget*>{image, button, radio, check, bar, label, lcd, sw})
+    for (QWidget* w : std::initializer_list<QWidget*>{image, button, radio, check, bar, label, lcd, sw, plain})
         w->setGeometry(0, 36 * row++, 200, 32);
     button->setText("Go");
     label->setText("Selectable text\nin two lines");
     label->setGeometry(210, 0, 180, 80);
     ASSERT_TRUE(TestUtil::showExposed(&page));
 
+    QEvent enter(QEvent::Enter), leave(QEvent::Leave);
     struct Change
     {
         QWidget* control;
@@ -333,6 +337,8 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {image, "image svg", [&] { image->setSvgPath(svg); }},
         {image, "image svg colour", [&] { image->setSvgColor(Qt::blue); }},
         {image, "image use colour", [&] { image->setUseSvgColor(!image->getUseSvgColor()); }},
+        {image, "image stretch", [&] { image->setStretchDraw(!image->getStretchDraw()); }},
+        {image, "image alignment", [&] { image->setAlignType(DockFar, DockCenter); }},
         {image, "image handed over",
          [&] {
              const QImage img = solidImage(4, 4, Qt::cyan);
@@ -345,10 +351,77 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {button, "button uses icon", [&] { button->setUseIcon(!button->getUseIcon()); }},
         {button, "button qicon", [&] { button->setIcon(QIcon(png)); }},
         {button, "button fade", [&] { button->setFadeEnabled(!button->getFadeEnabled()); }},
+        {button, "button background", [&] { button->setBackground(CtrlStateAll, colour); }},
+        {button, "button text style", [&] { button->setTextStyle(CtrlStateNormal, text); }},
+        {button, "button fill kind", [&] { button->setUseFillStyle(CtrlStateAll, false); }},
+        {button, "button icon place", [&] { button->setIconStyle(place); }},
+        {button, "button shows text", [&] { button->setShowText(!button->getShowText()); }},
+        {button, "button text x", [&] { button->setTextOffsetX(4); }},
+        {button, "button text y", [&] { button->setTextOffsetY(4); }},
         {radio, "radio pushlike", [&] { radio->setPushlike(!radio->getPushlike()); }},
         {radio, "radio shows icon", [&] { radio->setShowIcon(!radio->getShowIcon()); }},
+        {radio, "radio background", [&] { radio->setBackground(CtrlStateAll, colour); }},
+        {radio, "radio checked background", [&] { radio->setSelectedBackground(CtrlStateAll, colour); }},
+        {radio, "radio text style", [&] { radio->setTextStyle(false, text); }},
+        {radio, "radio text style by state", [&] { radio->setTextStyleByState(CheckBoxTextDisabled, text); }},
+        {radio, "radio icon", [&] { radio->setUncheckIcon(svg); }},
+        {radio, "radio hot icon", [&] { radio->setUncheckHotIcon(svg); }},
+        {radio, "radio checked icon", [&] { radio->setCheckedIcon(svg); }},
+        {radio, "radio checked hot icon", [&] { radio->setCheckedHotIcon(svg); }},
+        {radio, "radio disabled icon", [&] { radio->setDisableIcon(svg); }},
+        {radio, "radio icon by state", [&] { radio->setIcon(RadioIconAll, png); }},
+        {radio, "radio icon place", [&] { radio->setIconStyle(place); }},
+        {radio, "radio icon across", [&] { radio->setIconHorAlign(DockFar); }},
+        {radio, "radio icon down", [&] { radio->setIconVerAlign(DockFar); }},
+        {radio, "radio icon x", [&] { radio->setIconOffsetX(5); }},
+        {radio, "radio icon y", [&] { radio->setIconOffsetY(5); }},
+        {radio, "radio shows text", [&] { radio->setShowText(!radio->getShowText()); }},
+        {check, "check background", [&] { check->setBackground(CtrlStateAll, colour); }},
+        {check, "check checked background", [&] { check->setCheckedBackground(CtrlStateAll, colour); }},
+        {check, "check text style", [&] { check->setTextStyle(false, text); }},
+        {check, "check text style by state", [&] { check->setTextStyleByState(CheckBoxTextUnchecked, text); }},
+        {check, "check disabled text style", [&] { check->setDisableTextStyle(text); }},
+        {check, "check icon", [&] { check->setUncheckIcon(svg); }},
+        {check, "check hot icon", [&] { check->setUncheckHotIcon(svg); }},
+        {check, "check checked icon", [&] { check->setCheckedIcon(svg); }},
+        {check, "check checked hot icon", [&] { check->setCheckedHotIcon(svg); }},
+        {check, "check disabled checked icon", [&] { check->setDisableCheckIcon(svg); }},
+        {check, "check disabled icon", [&] { check->setDisableUncheckIcon(svg); }},
+        {check, "check icon place", [&] { check->setIconStyle(place); }},
+        {check, "check icon across", [&] { check->setIconHorAlign(DockFar); }},
+        {check, "check icon down", [&] { check->setIconVerAlign(DockFar); }},
+        {check, "check icon x", [&] { check->setIconOffsetX(5); }},
+        {check, "check icon y", [&] { check->setIconOffsetY(5); }},
+        {check, "check shows icon", [&] { check->setShowIcon(!check->getShowIcon()); }},
+        {check, "check shows text", [&] { check->setShowText(!check->getShowText()); }},
         {bar, "bar text", [&] { bar->setShowText(!bar->getShowText()); }},
+        {bar, "bar background", [&] { bar->setBackground(CommonCtrlStateNormal, colour); }},
+        {bar, "bar foreground", [&] { bar->setForeground(CommonCtrlStateNormal, colour); }},
+        {bar, "bar circle", [&] { bar->setCircleProgressBar(!bar->getIsCircleProgressBar()); }},
+        {bar, "bar circle range", [&] { bar->setCircleAngleRange(10, 200); }},
+        {label, "rich label text", [&] { label->setText("Other text"); }},
+        {label, "rich label html", [&] { label->setHtmlContent("<b>Bold</b>"); }},
+        {label, "rich label colour", [&] { label->setColor(Qt::red); }},
+        {label, "rich label style", [&] { label->setTextStyle(CtrlStateNormal, text); }},
+        {plain, "label colour", [&] { plain->setColor(Qt::red); }},
+        {plain, "label style", [&] { plain->setTextStyle(CtrlStateNormal, text); }},
         {lcd, "lcd text", [&] { lcd->setNumText("42"); }},
+        {lcd, "lcd background", [&] { lcd->setBackground(CommonCtrlStateNormal, colour); }},
+        {lcd, "lcd colour", [&] { lcd->setColor(Qt::red); }},
+        {sw, "switch background", [&] { sw->setBackgroundStyle(CommonCtrlStateNormal, colour); }},
+        {sw, "switch thumb", [&] { sw->setThumbStyle(CtrlStateNormal, colour); }},
+        {sw, "switch text style", [&] { sw->setTextStyle(CVNQSwitch::SwitchLeft, text); }},
+        {sw, "switch left text", [&] { sw->setLeftText("L"); }},
+        {sw, "switch right text", [&] { sw->setRightText("R"); }},
+        {sw, "switch thumb size", [&] { sw->setThumbSize(20, 20); }},
+        {sw, "switch thumb size as one", [&] { sw->setThumbBtnSize(QSize(22, 22)); }},
+        {sw, "switch margin", [&] { sw->setMargin(4); }},
+        {sw, "switch side", [&] { sw->setSwitchToLeft(!sw->getIsSwitchToLeft()); }},
+        {sw, "switch both texts", [&] { sw->setShowAllText(!sw->getShowAllText()); }},
+        // A fading button the pointer leaves once disabled shows the disabled look.
+        {button, "fading in", [&] { button->setFadeEnabled(true), QApplication::sendEvent(button, &enter); }},
+        {button, "disabled", [&] { button->setEnabled(false); }},
+        {button, "left while disabled", [&] { QApplication::sendEvent(button, &leave); }},
     };
     for (const Change& change : changes)
         EXPECT_TRUE(TestUtil::repaintsAfter(change.control, change.run)) << change.what;

@@ -16,6 +16,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPicture>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
@@ -438,6 +439,34 @@ TEST(PaintCost, PartRepaintsOfFillsMatchTheWholePaint)
                         }
                     }
                 }
+}
+
+// A part that ends where a corner's square begins, along each side, paints
+// the plain fill like a part in the middle: recorded, it is the same one
+// rectangle fill, where the rounded shape would record its path.
+TEST(PaintCost, PartsBesideACornerTakeThePlainFill)
+{
+    FillRes fill;
+    fill.clr = QColor(40, 120, 200);
+    fill.borderclr = QColor(10, 220, 90);
+    fill.round = 10;
+    fill.border = true;
+    fill.borderSize = 2;
+    const QRect box(6, 5, 180, 110); // border band 3, corner squares 13
+    auto recorded = [&](const QRect& part) {
+        QPicture picture;
+        QPainter p(&picture);
+        p.setClipRect(part);
+        Impl::drawStyleRect(&p, fill, box.x(), box.y(), box.width(), box.height());
+        p.end();
+        return picture.size();
+    };
+    const uint plain = recorded(QRect(80, 50, 10, 12));
+    ASSERT_LT(plain, recorded(QRect(9, 8, 10, 12))); // a corner's own square: the shape
+    for (const QRect part :
+         {QRect(9, 18, 10, 12), QRect(9, 90, 10, 12), QRect(173, 18, 10, 12), QRect(173, 90, 10, 12),
+          QRect(19, 8, 12, 10), QRect(161, 8, 12, 10), QRect(19, 102, 12, 10), QRect(161, 102, 12, 10)})
+        EXPECT_EQ(recorded(part), plain) << part.x() << "," << part.y();
 }
 
 // Rounded fills are kept as images by look and size: every field of the

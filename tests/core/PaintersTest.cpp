@@ -250,6 +250,25 @@ TEST_F(PaintersImages, NinePatchKeepsMarginsAndScalesEdges)
     }
     EXPECT_TRUE(near(at(narrow, 7, 25), cell(0, 1)));
     EXPECT_TRUE(near(at(narrow, 12, 25), cell(2, 1)));
+    // Exactly as wide (or high) as the right (or bottom) margin: that edge
+    // starts on the box's own first column (row) and still paints.
+    ImageDesc thin = d;
+    thin.margin[MarginLeft] = 4;
+    QImage edge = canvas(10, 50);
+    {
+        QPainter p(&edge);
+        Impl::paintNinePatchImage(&p, "images/cells.png", thin, 0, 0, 10, 50);
+    }
+    EXPECT_TRUE(near(at(edge, 2, 25), cell(0, 1)));
+    EXPECT_TRUE(near(at(edge, 7, 25), cell(2, 1)));
+    thin = d;
+    thin.margin[MarginTop] = 4;
+    QImage low = canvas(50, 10);
+    {
+        QPainter p(&low);
+        Impl::paintNinePatchImage(&p, "images/cells.png", thin, 0, 0, 50, 10);
+    }
+    EXPECT_TRUE(near(at(low, 25, 7), cell(1, 2)));
 
     // Nothing for a zero size or an unknown image.
     QImage empty = canvas(20, 20);
@@ -409,6 +428,17 @@ TEST(Painters, HorizontalTextAlignmentAndElision)
     EXPECT_GT(size.height(), 10);
     s.bold = true;
     EXPECT_GE(Impl::getTextSize("Hello", s).width(), size.width());
+
+    // Size 0 keeps the default font size and asks Qt for no pixel size of 0,
+    // which it refuses with a warning.
+    static QStringList said;
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { said << m; });
+    s.size = 0;
+    const QFont zero = Impl::fontForStyle(s);
+    qInstallMessageHandler(before);
+    EXPECT_EQ(zero.pixelSize(), QFont().pixelSize());
+    EXPECT_TRUE(said.isEmpty()) << qPrintable(said.join('\n'));
 }
 
 TEST(Painters, VerticalTextLandsInsideItsRectangleForAnyX)

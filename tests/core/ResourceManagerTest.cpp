@@ -614,6 +614,11 @@ TEST(ResourceManager, ThemeAndLanguageChangesReachRegisteredWindowsOnce)
 
 TEST(ResourceManager, ProjectFolderStylesRoundTripThroughTheStyleText)
 {
+    // Before any project folder the text still holds "style", as null.
+    Json::Value none;
+    ASSERT_TRUE(jsonParse(rm()->toProjectStyleString().toStdString(), none));
+    EXPECT_TRUE(none.isObject() && none.isMember("style") && none["style"].isNull());
+
     QTemporaryDir dir;
     ASSERT_TRUE(TestUtil::writeFile(
         dir.path(), "style.json",

@@ -127,6 +127,10 @@ TEST(WidgetBase, FreshControlDefaultsAndSetters)
     c.setGeometry(QRect(1, 2, 30, 40));
     EXPECT_EQ(c.getLayoutRatio(), 1);
     EXPECT_EQ(c.geometry(), QRect(1, 2, 30, 40));
+    // The record written back is the one set, each field in its place.
+    c.getLayoutData(data);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(QRect(rec[0], rec[1], rec[2], rec[3]), QRect(1, 2, 30, 40));
 
     c.setAbsoluteDock(-1, 3, 5, 6);
     int h = 9, v = 9, ox = 0, oy = 0;
@@ -214,6 +218,10 @@ TEST(WidgetBase, CommonKeysReadAndWriteBack)
     EXPECT_EQ(out["minHeight"].asInt(), 6);
     EXPECT_EQ(out["maxWidth"].asInt(), 0);
     EXPECT_EQ(out["x"].asInt(), 3);
+    // Policies in range come back as read, the width's as well as the height's.
+    Json::Value policies = TestUtil::json(R"({"widthPolicy":1,"heightPolicy":0})");
+    ASSERT_TRUE(c.readJsonValue(&policies));
+    EXPECT_TRUE(TestUtil::keepsEveryKey(policies, written(&c)));
 
     Json::Value off = TestUtil::json(R"({"absoluteDockHor":5,"absoluteLayout":false})");
     c.readJsonValue(&off);

@@ -213,6 +213,19 @@ TEST_F(ZipArchiveTest, WriterArchiveReadsBackFromFileMemoryAndStream)
     ASSERT_EQ(files.size(), 3);
     EXPECT_EQ(files[2].data, big);
     cvnZipClose(zip);
+
+    // The longest comment the format allows puts the end record farther from
+    // the end than minizip looks; the archive still reads.
+    QByteArray longest = bytes;
+    longest[end + 20] = char(0xFF);
+    longest[end + 21] = char(0xFF);
+    longest += QByteArray(0xFFFF, 'c');
+    zip = cvnZipOpenMemory(longest.constData(), quint64(longest.size()));
+    ASSERT_NE(zip, nullptr);
+    files.clear();
+    EXPECT_TRUE(cvnZipReadAll(zip, files));
+    EXPECT_EQ(files.size(), 3);
+    cvnZipClose(zip);
 }
 
 TEST_F(ZipArchiveTest, MinizipArchiveNamesAreCleanedAndTimesRead)
@@ -269,6 +282,20 @@ TEST_F(ZipArchiveTest, MinizipArchiveNamesAreCleanedAndTimesRead)
     EXPECT_TRUE(cvnZipReadAll(zip, files));
     EXPECT_EQ(files.size(), entries.size());
     EXPECT_EQ(cvnZipCloseReader(zip), ZipOk);
+
+    // That entry's local header broken: the failure names it as stored, cut
+    // to the name field.
+    QByteArray broken = readFile(file);
+    const int local = broken.indexOf(longName) - 30;
+    ASSERT_EQ(broken.mid(local, 4), QByteArray("PK\x03\x04", 4));
+    broken[local + 3] = 9;
+    zip = cvnZipOpenMemory(broken.constData(), quint64(broken.size()));
+    ASSERT_NE(zip, nullptr);
+    QString error;
+    EXPECT_FALSE(cvnZipReadAll(zip, files, &error));
+    EXPECT_TRUE(error.contains(QString::fromLatin1(longName.left(kZipMaxName)))) << error.toStdString();
+    EXPECT_FALSE(error.contains(QString::fromLatin1(longName.left(kZipMaxName + 1))));
+    cvnZipClose(zip);
 }
 
 TEST_F(ZipArchiveTest, CrcMismatchAndSizeCapsAreReported)
@@ -341,6 +368,26 @@ TEST_F(ZipArchiveTest, CrcMismatchAndSizeCapsAreReported)
     ZipArchive* atCap = cvnZipOpenFile(QFile::encodeName(full).constData());
     EXPECT_NE(atCap, nullptr);
     cvnZipClose(atCap);
+
+    // One byte of data can hold what deflate packs into it at most, not one
+    // byte more: the claim is refused as corrupt only past that.
+    QList<MinizipEntry> claims;
+    for (const quint64 declared : {1032u, 1033u}) {
+        MinizipEntry e;
+        e.name = "claim" + QByteArray::number(declared);
+        e.data = "z";
+        e.raw = true;
+        e.declaredSize = declared;
+        claims << e;
+    }
+    const QString claimed = path("claims.zip");
+    ASSERT_TRUE(writeWithMinizip(claimed, claims));
+    zip = cvnZipOpenFile(QFile::encodeName(claimed).constData());
+    ASSERT_NE(zip, nullptr);
+    QByteArray room(1033, '\0');
+    EXPECT_NE(cvnZipUnzipToMemory(zip, 0, room.data(), 1032), ZipCorrupt);
+    EXPECT_EQ(cvnZipUnzipToMemory(zip, 1, room.data(), 1033), ZipCorrupt);
+    cvnZipClose(zip);
 }
 
 TEST_F(ZipArchiveTest, BadFilesHandlesAndKindsFailCleanly)

@@ -6,6 +6,7 @@
 #include "CVNQComboList.h"
 #include "CVNQControlFactory.h"
 #include "CVNQLineEdit.h"
+#include "CVNQScrollBar.h"
 #include "CVNQSlider.h"
 #include "CVNQSpinBox.h"
 #include "CVNQStateStyles.h"
@@ -282,4 +283,47 @@ TEST(InputPage, EveryInputControlRenders)
     EXPECT_EQ(faultRow.height(), 25);
     EXPECT_EQ(hotkey->text(), "CTRL+ALT+SHIFT+Q");
     status->hidePopup();
+}
+
+// Every setter that changes what an input control shows asks for its own
+// repaint: on screen the change shows without anything else painting.
+TEST(InputPage, EveryLookSetterAsksForItsRepaint)
+{
+    initToolkit();
+    const FillStyle colour = addFill("pg.look", QColor(0x30, 0x60, 0x90));
+    const TextStyleDesc style = addText("pg.lookText", QColor(0x90, 0x60, 0x30));
+    QWidget page;
+    page.resize(300, 300);
+    auto* combo = new CVNQComboBox(&page);
+    auto* edit = new CVNQLineEdit(&page);
+    auto* bar = new CVNQScrollBar(Qt::Horizontal, &page);
+    auto* slider = new CVNQSlider(&page);
+    auto* notes = new CVNQTextEdit(&page);
+    int row = 0;
+    for (QWidget* w : std::initializer_list<QWidget*>{combo, edit, bar, slider, notes})
+        w->setGeometry(0, 50 * row++, 200, 40), w->show();
+    ASSERT_TRUE(TestUtil::showExposed(&page));
+    TestUtil::expectEachRepaints({
+        {combo, [&] { combo->setBackground(CtrlStateNormal, colour); }},
+        {combo, [&] { combo->setBtnBackground(CtrlStateNormal, colour); }},
+        {combo, [&] { combo->setTextStyle(CtrlStateNormal, style); }},
+        {combo, [&] { combo->setNormalBtnIcon("pg.icon"); }},
+        {edit, [&] { edit->setBackground(CtrlStateNormal, colour); }},
+        {edit, [&] { edit->setPlaceholderTextStyle(CtrlStateNormal, style); }},
+        {bar, [&] { bar->setScrollbarBackground(CommonCtrlStateNormal, colour); }},
+        {bar, [&] { bar->setScrollbarUpButton(CtrlStateAll, colour); }},
+        {bar, [&] { bar->setScrollbarDownButton(CtrlStateAll, colour); }},
+        {bar, [&] { bar->setScrollbarButton(true, CtrlStateNormal, colour); }},
+        {bar, [&] { bar->setScrollbarThumb(CtrlStateAll, colour); }},
+        {bar, [&] { bar->setScrollbarBtnIcon(false, "pg.icon"); }},
+        {bar, [&] { bar->setScrollbarIconStyle(true, IconStyleDesc()); }},
+        {bar, [&] { bar->setScrollbarThumbIcon("pg.icon"); }},
+        {slider, [&] { slider->setBackgroundStyle(CommonCtrlStateNormal, colour); }},
+        {slider, [&] { slider->setForegroundStyle(CommonCtrlStateNormal, colour); }},
+        {slider, [&] { slider->setThumbStyle(CtrlStateNormal, colour); }},
+        {slider, [&] { slider->setThumbSize(12, 12); }},
+        {slider, [&] { slider->setChannelHeight(7); }},
+        {notes->viewport(), [&] { notes->setBackground(CtrlStateNormal, colour); }},
+        {notes->viewport(), [&] { notes->setPlaceholderTextStyle(style); }},
+    });
 }

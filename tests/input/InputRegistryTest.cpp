@@ -5,6 +5,7 @@
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
 #include "CVNQLineEdit.h"
+#include "CVNQScrollBar.h"
 #include "CVNQSlider.h"
 #include "CVNQSpinBox.h"
 #include "CVNQTextEdit.h"
@@ -107,4 +108,20 @@ TEST(InputRegistry, TypeNamesAliasesAndTables)
     EXPECT_EQ(popup.name, "BtnBackground");
     popup.setFillStyle(&combo, 0, fill("pp", Qt::red));
     EXPECT_EQ(combo.getPopupBackground(0).name, "pp");
+}
+
+// A scroll bar writes back each style and icon key it read: its background,
+// its thumb and its icons.
+TEST(InputRegistry, ScrollBarWritesTheKeysItRead)
+{
+    initToolkit();
+    addFill("sb.back", Qt::red);
+    addFill("sb.thumb", Qt::blue);
+    const Json::Value node = TestUtil::json(R"({"style": [["sb.back", 1, 0], ["sb.thumb", 1, 13]],
+        "attr": {"upicon": "u.svg", "downicon": "d.svg", "thumbicon": "t.png"}})");
+    CVNQScrollBar bar(Qt::Vertical, nullptr);
+    ASSERT_TRUE(read(&bar, node));
+    const Json::Value out = written(&bar);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(node["attr"], out["attr"]));
+    EXPECT_EQ(out["style"], node["style"]);
 }

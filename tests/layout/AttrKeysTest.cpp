@@ -1,11 +1,18 @@
 // A layout control's own "attr" keys, once read, are written as the control
 // stands now: a key set back to its default goes away, a changed one changes.
+// And every setter that changes what a layout control shows asks for its
+// own repaint.
 
 #include "CVNJson.h"
 #include "CVNQContainer.h"
+#include "CVNQGroupBox.h"
 #include "CVNQResourceManager.h"
 #include "CVNQScrollBar.h"
+#include "CVNQScrollView.h"
 #include "CVNQSpacer.h"
+#include "CVNQSplitter.h"
+#include "CVNQSubWin.h"
+#include "CVNQTabWidget.h"
 #include "CVNQWindowDesigner.h"
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
@@ -80,4 +87,51 @@ TEST(AttrKeys, WrittenKeysFollowTheCurrentStateNotWhatWasRead)
     if (!CVNQResourceManager::getInstance()->getThemeManagerIml()) {
         EXPECT_FALSE(pageNode.isMember("attr"));
     }
+}
+
+TEST(LayoutLooks, EverySetterThatChangesTheLookAsksForItsRepaint)
+{
+    LayoutTest::initToolkit();
+    FillStyle colour;
+    colour.fill.clr = QColor(0x30, 0x60, 0x90);
+    TextStyleDesc text;
+    text.clr = QColor(0x90, 0x60, 0x30);
+    QWidget page;
+    page.resize(300, 400);
+    auto* container = new CVNQContainer(&page);
+    auto* group = new CVNQGroupBox(&page);
+    auto* view = new CVNQScrollView(&page);
+    auto* splitter = new CVNQSplitter(&page);
+    auto* tabs = new CVNQTabWidget(&page);
+    auto* window = new CVNQSubWin(&page);
+    int row = 0;
+    for (QWidget* w : std::initializer_list<QWidget*>{container, group, view, splitter, tabs, window})
+        w->setGeometry(0, 60 * row++, 200, 50), w->show();
+    tabs->addTab("One", QString(), QString());
+    ASSERT_TRUE(TestUtil::showExposed(&page));
+    TestUtil::expectEachRepaints({
+        {container, [&] { container->setUseFillStyle(false); }},
+        {group, [&] { group->setText("Title"); }},
+        {group, [&] { group->setTextStyle(CommonCtrlStateNormal, text); }},
+        {group, [&] { group->setBackground(CommonCtrlStateNormal, colour); }},
+        {group, [&] { group->setLineColor(Qt::red); }},
+        {group, [&] { group->setLineSize(3); }},
+        {group, [&] { group->setShowText(!group->getShowText()); }},
+        {view->viewport(), [&] { view->setBackground(CommonCtrlStateNormal, colour); }},
+        {splitter, [&] { splitter->setBackground(colour); }},
+        {tabs, [&] { tabs->addTab("Two", QString(), QString()); }},
+        {tabs, [&] { tabs->removeTab(1); }},
+        {tabs, [&] { tabs->setIsHor(!tabs->getIsHor()); }},
+        {tabs, [&] { tabs->setItemSize(40); }},
+        {tabs, [&] { tabs->setItemSpace(6); }},
+        {tabs, [&] { tabs->setShowText(!tabs->getShowText()); }},
+        {tabs, [&] { tabs->setShowIcon(!tabs->getShowIcon()); }},
+        {tabs, [&] { tabs->setBackground(colour); }},
+        {tabs, [&] { tabs->setItemBackground(CtrlStateAll, colour); }},
+        {tabs, [&] { tabs->setItemTextStyle(CtrlStateAll, text); }},
+        {window, [&] { window->setShowBackground(true); }},
+        {window, [&] { window->setUseFillColor(true); }},
+        {window, [&] { window->setBackgroundColor(colour.fill); }},
+        {window, [&] { window->setBackgroundImage("lk.image", ImageDesc()); }},
+    });
 }

@@ -181,6 +181,11 @@ TEST_F(ContainerLayout, DockingAnchorsAndNarrowsAbsoluteChildren)
     EXPECT_EQ(wide->geometry(), QRect(10, 10, 380, 20));
     // Docked children are not part of the column.
     EXPECT_EQ(flowing->geometry(), QRect(10, 10, 380, 280));
+    // Negative paddings (a file may hold them) widen the room, but anchor
+    // at the edge itself.
+    c->setChildPadding(-6, -4, 0, 0);
+    EXPECT_EQ(wide->geometry(), QRect(0, 0, 406, 20));
+    c->setChildPadding(10);
 
     // An auto-sized docked container takes its content's size.
     docked->setChildLayout(CVNQContainer::Horizontal);
@@ -204,6 +209,10 @@ TEST_F(ContainerLayout, DockingAnchorsAndNarrowsAbsoluteChildren)
     fixedA->move(5, 6);
     fixedB->move(50, 60);
     EXPECT_EQ(resized(), QSize(2 + 50 + 40 + 2, 3 + 60 + 25 + 3));
+    // Children wholly above and left of it add nothing to the paddings.
+    fixedA->move(-80, -90);
+    fixedB->move(-60, -70);
+    EXPECT_EQ(resized(), QSize(2 + 2, 3 + 3));
 }
 
 TEST_F(ContainerLayout, DeferredRelayoutAfterAddingChildNeverOutlivesContainer)

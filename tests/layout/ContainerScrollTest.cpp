@@ -79,6 +79,14 @@ TEST(ContainerScroll, BoundBarCoversOverflowAndMovesChildrenNotTheirBase)
     EXPECT_EQ(bar->geometry(), QRect(300 - barW, 0, barW, 200));
     // The rows make room for the bar and keep their heights.
     EXPECT_EQ(col.rows[2]->geometry(), QRect(0, 200, 300 - barW, 100));
+    // A thickness below zero (a file may set it) takes no room: the bar
+    // lies on the right edge and the rows keep the whole width.
+    bar->setWidthHeight(-8);
+    col.c->forceResize();
+    EXPECT_EQ(bar->geometry().topLeft(), QPoint(300, 0));
+    EXPECT_EQ(col.rows[2]->width(), 300);
+    bar->setWidthHeight(-1);
+    col.c->forceResize();
 
     col.c->setScrollPos(false, 40);
     EXPECT_EQ(col.c->getScrollPos(false), 40);
@@ -119,6 +127,9 @@ TEST(ContainerScroll, BoundBarCoversOverflowAndMovesChildrenNotTheirBase)
     EXPECT_FALSE(across->isHidden());
     EXPECT_EQ(across->maximum(), 100);
     EXPECT_EQ(across->pageStep(), 200);
+    across->setWidthHeight(-8);
+    row->forceResize();
+    EXPECT_EQ(across->geometry().topLeft(), QPoint(0, 300));
 
     // Unbinding leaves the bar hidden and unmarked.
     col.c->bindScrollBar(nullptr, false);

@@ -52,7 +52,10 @@ TEST(GroupBox, OutlineLeavesAGapForTheTitle)
     EXPECT_TRUE(isLine(img, 9 + ts.width(), m));
     EXPECT_TRUE(isLine(img, 118, 30)); // right edge one pixel inside
     EXPECT_FALSE(isLine(img, 119, 30));
-    EXPECT_TRUE(isLine(img, 60, 59));     // line size 1: the last row
+    EXPECT_TRUE(isLine(img, 60, 59)); // line size 1: the last row
+    // The corners: each edge ends where the next begins, none beyond.
+    EXPECT_TRUE(isLine(img, 0, 59) && isLine(img, 118, 59) && isLine(img, 118, m));
+    EXPECT_FALSE(isLine(img, 119, 59) || isLine(img, 119, m));
     EXPECT_FALSE(isLine(img, 60, m - 2)); // nothing above the top edge
 
     // Without the title the gap stays, four pixels wide.

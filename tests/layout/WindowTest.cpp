@@ -72,6 +72,20 @@ TEST(WindowHitTest, EdgeBandsCornersAndCaption)
     EXPECT_EQ(cvnWindowHitTest(s, {400, 300}, nullptr, nullptr), CVNHitCaption);
     EXPECT_EQ(cvnWindowHitTest(s, {800, 300}, nullptr, nullptr), CVNHitBase); // outside
     EXPECT_EQ(cvnZoneCursor(CVNHitTopRight), Qt::SizeBDiagCursor);
+    // Each band is band pixels deep: its innermost pixel, and the next one
+    // in; the window's own edge pixels, and the next ones out.
+    const int b = s.band;
+    const QPoint inside[] = {{b - 1, 300}, {800 - b, 300}, {400, b - 1}, {400, 600 - b}};
+    const QPoint past[] = {{b, 300}, {799 - b, 300}, {400, b}, {400, 599 - b}};
+    const int sides[] = {CVNHitLeft, CVNHitRight, CVNHitTop, CVNHitBottom};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(cvnEdgeZone(s, inside[i]), sides[i]) << i;
+        EXPECT_EQ(cvnEdgeZone(s, past[i]), CVNHitBase) << i;
+    }
+    for (const QPoint p : {QPoint(0, 300), QPoint(799, 300), QPoint(400, 0), QPoint(400, 599)})
+        EXPECT_NE(cvnEdgeZone(s, p), CVNHitBase);
+    for (const QPoint p : {QPoint(-1, 300), QPoint(800, 300), QPoint(400, -1), QPoint(400, 600)})
+        EXPECT_EQ(cvnEdgeZone(s, p), CVNHitBase);
 
     s.maximized = true;
     EXPECT_EQ(cvnWindowHitTest(s, {1, 1}, nullptr, nullptr), CVNHitCaption);

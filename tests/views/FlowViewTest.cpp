@@ -153,13 +153,19 @@ TEST(FlowView, DraggingMovesNodesAndDrawsConnectionsUnlessReadOnly)
     ASSERT_EQ(created.count(), 1);
     EXPECT_EQ(created.at(0).at(0).toString(), "a");
     EXPECT_EQ(created.at(0).at(1).toString(), "c");
+    // From c's right port (200, 225) onto a, the first node.
+    mouse(g.view, QEvent::MouseButtonPress, {198, 225});
+    mouse(g.view, QEvent::MouseButtonRelease, {40, 30});
+    ASSERT_EQ(created.count(), 2);
+    EXPECT_EQ(created.at(1).at(0).toString(), "c");
+    EXPECT_EQ(created.at(1).at(1).toString(), "a");
     // Released over its own card: nothing, and the rubber line goes.
     mouse(g.view, QEvent::MouseButtonPress, {84, 33});
     EXPECT_TRUE(shows(QEvent::MouseButtonRelease, {50, 40}));
     // Near a port but off every card: nothing starts.
     mouse(g.view, QEvent::MouseButtonPress, {92, 33});
     mouse(g.view, QEvent::MouseButtonRelease, {140, 225});
-    EXPECT_EQ(created.count(), 1);
+    EXPECT_EQ(created.count(), 2);
     EXPECT_EQ(g.view.nodes().at(0).position, p);
 }
 

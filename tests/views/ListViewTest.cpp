@@ -146,6 +146,8 @@ TEST(ListView, PaintsEveryRowFromTheTemplateAndSelectsTextAcrossRows)
     // A press on the template's own background or outside every control
     // reports nothing; a press on the button reports the button.
     t.mouse(QEvent::MouseButtonPress, QPoint(t.rowRect(2).right() - 2, t.rowRect(2).top() + 1));
+    // A press ends the text selection: its highlight leaves every row at once.
+    EXPECT_FALSE(hasColorIn(t.shot("listview_selection_ended.png"), band(3, 0, press.x() - 4), kSelection, 6));
     t.mouse(QEvent::MouseButtonPress, t.onButton(2));
     ASSERT_EQ(pressed.count(), 2);
     EXPECT_EQ(pressed.at(1).at(0).value<QWidget*>(), t.button.data());

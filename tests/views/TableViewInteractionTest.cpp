@@ -120,14 +120,21 @@ TEST_F(TableViewInteraction, CellCheckBoxesFlipOnPressInsideTheirRectangle)
 TEST_F(TableViewInteraction, HeaderCheckBoxReportsItsState)
 {
     QList<bool> reported;
-    QObject::connect(&m_view, &CVNQTableView::headerCheckedChanged, [&](bool on) { reported << on; });
+    QList<QImage> shown; // what the header shows while the report's slots run
     QWidget* header = m_view.horizontalHeader()->viewport();
+    QObject::connect(&m_view, &CVNQTableView::headerCheckedChanged, [&](bool on) {
+        reported << on;
+        shown << TestUtil::screenShot(header);
+    });
 
     click(header, QPoint(10, 15)); // check box off: nothing
     EXPECT_TRUE(reported.isEmpty());
 
     m_view.setCheckstyle(true);
+    const QImage unchecked = TestUtil::screenShot(header);
     click(header, QPoint(10, 15));
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_NE(shown[0], unchecked); // the new check shows before the report goes out
     click(header, QPoint(20, 2));
     click(header, QPoint(60, 15)); // section text, not the box
     EXPECT_EQ(reported, (QList<bool>{true, false}));
@@ -140,6 +147,14 @@ TEST_F(TableViewInteraction, HeaderCheckBoxReportsItsState)
     m_view.horizontalHeader()->setSectionsClickable(true);
     click(header, QPoint(200, 15));
     EXPECT_EQ(m_view.horizontalHeader()->sortIndicatorSection(), 1);
+
+    // A slot may delete the view, its header with it, as it reports.
+    auto* doomed = new CVNQTableView;
+    showGrid(*doomed);
+    doomed->setCheckstyle(true);
+    QObject::connect(doomed, &CVNQTableView::headerCheckedChanged, [&doomed] { delete doomed, doomed = nullptr; });
+    send(doomed->horizontalHeader()->viewport(), QEvent::MouseButtonPress, QPoint(10, 15));
+    EXPECT_EQ(doomed, nullptr);
 }
 
 TEST_F(TableViewInteraction, TemplateClicksReportRowAndControlName)

@@ -220,7 +220,6 @@ TEST_F(TableViewPaint, TemplateColumnsStampTheirControlsUntilTheContainerGoes)
     container->addChildWidget(button, 0);
     m_model->item(0, 2)->setData(m_icon, CellIconRole);
     m_view.setColumnWidget(2, container);
-    m_view.viewport()->update(); // a template column leaves the repaint to its caller
 
     QImage img = grab();
     for (int row = 0; row < 5; ++row) {
@@ -247,7 +246,6 @@ TEST_F(TableViewPaint, TemplateColumnsStampTheirControlsUntilTheContainerGoes)
     // The container's owner deletes it: nothing is stamped, nothing breaks,
     // and the column draws its icons again like any other.
     delete container;
-    m_view.viewport()->update(); // the view is not told of the deletion: it repaints when asked
     img = grab();
     EXPECT_FALSE(hasColorIn(img, img.rect(), kButton, 2));
     EXPECT_TRUE(hasColorIn(img, m_view.visualRect(m_model->index(0, 2)), kText, 60));

@@ -13,6 +13,7 @@
 #include "CVNQListView.h"
 #include "CVNQMenu.h"
 #include "CVNQMenuBar.h"
+#include "CVNQTableView.h"
 #include "CVNQTreeView.h"
 #include "CVNQWindow.h"
 #include "TableViewTestUtil.h"
@@ -221,4 +222,61 @@ TEST(ViewsGallery, EveryViewAndMenuPaintsItsThemeOnOnePage)
     EXPECT_TRUE(hasColorIn(popup, column(2), QColor(0xFF, 0x5B, 0x74), 40));
     menu->hide();
     ASSERT_TRUE(CVNQResourceManager::getInstance()->loadThemeDir(dir.filePath("empty")));
+}
+
+// Every setter that changes what a view or menu shows asks for its own
+// repaint: on screen the change shows without anything else painting.
+TEST(ViewsGallery, EveryLookSetterAsksForItsRepaint)
+{
+    initToolkit();
+    const FillStyle colour = fill("vg.look", QColor(0x30, 0x60, 0x90));
+    const TextStyleDesc style = text("vg.lookText", QColor(0x90, 0x60, 0x30));
+    QWidget page;
+    page.resize(300, 500);
+    auto* list = new CVNQList(&page);
+    list->addItem("Row");
+    auto* listView = new CVNQListView(&page);
+    auto* tree = new CVNQTreeView(&page);
+    auto* bar = new CVNQMenuBar(&page);
+    bar->addMenu("File");
+    auto* table = new CVNQTableView(&page);
+    table->setModel(model(table, 3, 2));
+    int row = 0;
+    for (QWidget* w : std::initializer_list<QWidget*>{list, listView, tree, bar, table})
+        w->setGeometry(0, 80 * row++, 280, 70), w->show();
+    ASSERT_TRUE(TestUtil::showExposed(&page));
+    CVNQMenu menu;
+    menu.addAction("Open");
+    menu.popup(page.mapToGlobal(QPoint(300, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    QWidget* header = table->horizontalHeader()->viewport();
+    auto* container = new CVNQContainer(&page);
+    TestUtil::expectEachRepaints({
+        {list->viewport(), [&] { list->setBackground(CommonCtrlStateNormal, colour); }},
+        {list->viewport(), [&] { list->setItemBackground(CtrlStateAll, colour); }},
+        {list->viewport(), [&] { list->setItemTextStyle(CtrlStateAll, style); }},
+        {list->viewport(), [&] { list->setItemHeight(31); }},
+        {listView->viewport(), [&] { listView->setBackground(CommonCtrlStateNormal, colour); }},
+        {listView->viewport(), [&] { listView->setItemBackground(CtrlStateNormal, colour); }},
+        {listView->viewport(), [&] { listView->setItemHeight(33); }},
+        {listView->viewport(), [&] { listView->setItemWidth(90); }},
+        {listView->viewport(), [&] { listView->setItemTemplate(container); }},
+        {tree->viewport(), [&] { tree->setBackground(CommonCtrlStateNormal, colour); }},
+        {tree->viewport(), [&] { tree->setItemBackground(CtrlStateAll, colour); }},
+        {tree->viewport(), [&] { tree->setItemTextStyle(CtrlStateAll, style); }},
+        {bar, [&] { bar->setBackground(CommonCtrlStateNormal, colour); }},
+        {bar, [&] { bar->setItemBackground(CtrlStateAll, colour); }},
+        {bar, [&] { bar->setTextStyle(CtrlStateAll, style); }},
+        {&menu, [&] { menu.setBackground(colour); }},
+        {&menu, [&] { menu.setItemStyle(CtrlStateNormal, colour); }},
+        {&menu, [&] { menu.setItemTextStyle(CtrlStateNormal, style); }},
+        {table->viewport(), [&] { table->setCheckstyle(true); }},
+        {header, [&] { table->setCheckstyle(false); }},
+        {table->viewport(), [&] { table->setCheckBoxImage(true, "vg.image"); }},
+        {header, [&] { table->setCheckBoxImage(false, "vg.image"); }},
+        {header, [&] { table->setHeaderBackground(CtrlStateAll, colour); }},
+        {header, [&] { table->setHeaderTextStyle(CtrlStateAll, style); }},
+        {table->viewport(), [&] { table->setColumnWidget(1, container); }},
+        {table->viewport(), [&] { table->setColumnWidget(1, nullptr); }},
+    });
 }

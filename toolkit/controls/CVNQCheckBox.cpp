@@ -38,6 +38,7 @@ ControlInfo CVNQCheckBox::getProps()
 void CVNQCheckBox::setBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->styles.unchecked.set(state, style);
+    update();
 }
 const FillStyle& CVNQCheckBox::getBackground(CtrlState state) const
 {
@@ -47,6 +48,7 @@ const FillStyle& CVNQCheckBox::getBackground(CtrlState state) const
 void CVNQCheckBox::setCheckedBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->styles.checked.set(state, style);
+    update();
 }
 
 const FillStyle& CVNQCheckBox::getCheckedBackground(CtrlState state) const
@@ -57,6 +59,7 @@ const FillStyle& CVNQCheckBox::getCheckedBackground(CtrlState state) const
 void CVNQCheckBox::setTextStyle(bool checked, const TextStyleDesc& style)
 {
     m_impl->styles.text(checked) = style;
+    update();
 }
 
 const TextStyleDesc& CVNQCheckBox::getTextStyle(bool checked) const
@@ -67,6 +70,7 @@ const TextStyleDesc& CVNQCheckBox::getTextStyle(bool checked) const
 void CVNQCheckBox::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
 {
     m_impl->styles.setTextByState(state, style);
+    update();
 }
 
 const TextStyleDesc& CVNQCheckBox::getTextStyleByState(CheckBoxTextState state) const
@@ -77,6 +81,7 @@ const TextStyleDesc& CVNQCheckBox::getTextStyleByState(CheckBoxTextState state) 
 void CVNQCheckBox::setDisableTextStyle(const TextStyleDesc& style)
 {
     m_impl->styles.disabledText = style;
+    update();
 }
 const TextStyleDesc& CVNQCheckBox::getDisableTextStyle() const
 {
@@ -86,6 +91,7 @@ const TextStyleDesc& CVNQCheckBox::getDisableTextStyle() const
 void CVNQCheckBox::setUncheckIcon(const QString& name)
 {
     m_impl->setUncheckIcon(name);
+    update();
 }
 QString CVNQCheckBox::getUncheckIcon() const
 {
@@ -94,6 +100,7 @@ QString CVNQCheckBox::getUncheckIcon() const
 void CVNQCheckBox::setUncheckHotIcon(const QString& name)
 {
     m_impl->uncheckHotIcon = name;
+    update();
 }
 QString CVNQCheckBox::getUncheckHotIcon() const
 {
@@ -102,6 +109,7 @@ QString CVNQCheckBox::getUncheckHotIcon() const
 void CVNQCheckBox::setCheckedIcon(const QString& name)
 {
     m_impl->setCheckedIcon(name);
+    update();
 }
 QString CVNQCheckBox::getCheckedIcon() const
 {
@@ -110,6 +118,7 @@ QString CVNQCheckBox::getCheckedIcon() const
 void CVNQCheckBox::setCheckedHotIcon(const QString& name)
 {
     m_impl->checkedHotIcon = name;
+    update();
 }
 QString CVNQCheckBox::getCheckedHotIcon() const
 {
@@ -118,6 +127,7 @@ QString CVNQCheckBox::getCheckedHotIcon() const
 void CVNQCheckBox::setDisableCheckIcon(const QString& name)
 {
     m_impl->disableCheckIcon = name;
+    update();
 }
 QString CVNQCheckBox::getDisableCheckIcon() const
 {
@@ -126,6 +136,7 @@ QString CVNQCheckBox::getDisableCheckIcon() const
 void CVNQCheckBox::setDisableUncheckIcon(const QString& name)
 {
     m_impl->disableUncheckIcon = name;
+    update();
 }
 QString CVNQCheckBox::getDisableUncheckIcon() const
 {
@@ -135,6 +146,7 @@ QString CVNQCheckBox::getDisableUncheckIcon() const
 void CVNQCheckBox::setIconStyle(const IconStyleDesc& style)
 {
     m_impl->iconStyle = style;
+    update();
 }
 const IconStyleDesc& CVNQCheckBox::getIconStyle() const
 {
@@ -143,6 +155,7 @@ const IconStyleDesc& CVNQCheckBox::getIconStyle() const
 void CVNQCheckBox::setIconHorAlign(DockLayoutType align)
 {
     m_impl->iconStyle.hor = align;
+    update();
 }
 DockLayoutType CVNQCheckBox::getIconHorAlign() const
 {
@@ -151,6 +164,7 @@ DockLayoutType CVNQCheckBox::getIconHorAlign() const
 void CVNQCheckBox::setIconVerAlign(DockLayoutType align)
 {
     m_impl->iconStyle.ver = align;
+    update();
 }
 DockLayoutType CVNQCheckBox::getIconVerAlign() const
 {
@@ -159,6 +173,7 @@ DockLayoutType CVNQCheckBox::getIconVerAlign() const
 void CVNQCheckBox::setIconOffsetX(int x)
 {
     m_impl->iconStyle.x = x;
+    update();
 }
 int CVNQCheckBox::getIconOffsetX() const
 {
@@ -167,6 +182,7 @@ int CVNQCheckBox::getIconOffsetX() const
 void CVNQCheckBox::setIconOffsetY(int y)
 {
     m_impl->iconStyle.y = y;
+    update();
 }
 int CVNQCheckBox::getIconOffsetY() const
 {
@@ -176,6 +192,7 @@ int CVNQCheckBox::getIconOffsetY() const
 void CVNQCheckBox::setShowIcon(bool show)
 {
     m_impl->showIcon = show;
+    update();
 }
 bool CVNQCheckBox::getShowIcon() const
 {
@@ -184,6 +201,7 @@ bool CVNQCheckBox::getShowIcon() const
 void CVNQCheckBox::setShowText(bool show)
 {
     m_impl->showText = show;
+    update();
 }
 bool CVNQCheckBox::getShowText() const
 {

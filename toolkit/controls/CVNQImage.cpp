@@ -103,6 +103,7 @@ bool CVNQImage::getUseSvgColor() const
 void CVNQImage::setStretchDraw(bool stretch)
 {
     m_impl->stretch = stretch;
+    update();
 }
 bool CVNQImage::getStretchDraw() const
 {
@@ -113,6 +114,7 @@ void CVNQImage::setAlignType(DockLayoutType hor, DockLayoutType ver)
 {
     m_impl->alignHor = hor;
     m_impl->alignVer = ver;
+    update();
 }
 
 void CVNQImage::loadGif(const QString& path)

@@ -36,6 +36,7 @@ ControlInfo CVNQLCDNumber::getProps()
 void CVNQLCDNumber::setBackground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 const FillStyle& CVNQLCDNumber::getBackground(CommonCtrlState) const
 {
@@ -44,6 +45,7 @@ const FillStyle& CVNQLCDNumber::getBackground(CommonCtrlState) const
 void CVNQLCDNumber::setColor(const QColor& color)
 {
     m_impl->color = color;
+    update();
 }
 QColor CVNQLCDNumber::getColor() const
 {

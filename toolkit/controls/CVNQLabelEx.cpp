@@ -20,10 +20,12 @@ CVNQLabelEx::~CVNQLabelEx() = default;
 void CVNQLabelEx::setText(const QString& text)
 {
     m_impl->document()->setPlainText(text);
+    update();
 }
 void CVNQLabelEx::setHtmlContent(const QString& html)
 {
     m_impl->document()->setHtml(html);
+    update();
 }
 QString CVNQLabelEx::getHtmlContent() const
 {
@@ -32,6 +34,7 @@ QString CVNQLabelEx::getHtmlContent() const
 void CVNQLabelEx::setColor(const QColor& color)
 {
     m_impl->styles.normal.clr = color;
+    update();
 }
 const QColor& CVNQLabelEx::getColor() const
 {
@@ -49,6 +52,7 @@ const QColor& CVNQLabelEx::getDisableColor() const
 void CVNQLabelEx::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     m_impl->styles.set(state, style);
+    update();
 }
 
 const TextStyleDesc& CVNQLabelEx::getTextStyle(CtrlState state) const

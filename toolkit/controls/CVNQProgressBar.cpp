@@ -32,6 +32,7 @@ ControlInfo CVNQProgressBar::getProps()
 void CVNQProgressBar::setBackground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 const FillStyle& CVNQProgressBar::getBackground(CommonCtrlState) const
 {
@@ -40,6 +41,7 @@ const FillStyle& CVNQProgressBar::getBackground(CommonCtrlState) const
 void CVNQProgressBar::setForeground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->foreground = style;
+    update();
 }
 const FillStyle& CVNQProgressBar::getForeground(CommonCtrlState) const
 {
@@ -59,6 +61,7 @@ bool CVNQProgressBar::getShowText() const
 void CVNQProgressBar::setCircleProgressBar(bool circle)
 {
     m_impl->circle = circle;
+    update();
 }
 bool CVNQProgressBar::getIsCircleProgressBar() const
 {
@@ -71,6 +74,7 @@ void CVNQProgressBar::setCircleAngleRange(int start, int end)
         return;
     m_impl->startAngle = start;
     m_impl->endAngle = end;
+    update();
 }
 
 void CVNQProgressBar::getCirleAngleRange(int& start, int& end) const

@@ -38,6 +38,7 @@ ControlInfo CVNQPushButton::getProps()
 void CVNQPushButton::setBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->background.set(state, style);
+    update();
 }
 const FillStyle& CVNQPushButton::getBackground(CtrlState state) const
 {
@@ -46,6 +47,7 @@ const FillStyle& CVNQPushButton::getBackground(CtrlState state) const
 void CVNQPushButton::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     m_impl->textStyle.set(state, style);
+    update();
 }
 const TextStyleDesc& CVNQPushButton::getTextStyle(CtrlState state) const
 {
@@ -60,6 +62,7 @@ void CVNQPushButton::setUseFillStyle(CtrlState state, bool useColor)
         for (int s = 0; s < CtrlStateCount; ++s)
             m_impl->background.at(s).useColor = useColor;
     }
+    update();
 }
 
 bool CVNQPushButton::getUseFillStyle(CtrlState state) const
@@ -136,6 +139,7 @@ QString CVNQPushButton::getPressedIcon() const
 void CVNQPushButton::setIconStyle(const IconStyleDesc& style)
 {
     m_impl->iconStyle = style;
+    update();
 }
 const IconStyleDesc& CVNQPushButton::getIconStyle() const
 {
@@ -155,6 +159,7 @@ bool CVNQPushButton::getUseIcon() const
 void CVNQPushButton::setShowText(bool show)
 {
     m_impl->showText = show;
+    update();
 }
 bool CVNQPushButton::getShowText() const
 {
@@ -163,6 +168,7 @@ bool CVNQPushButton::getShowText() const
 void CVNQPushButton::setTextOffsetX(int x)
 {
     m_impl->txtX = x;
+    update();
 }
 int CVNQPushButton::getTextOffsetX() const
 {
@@ -171,6 +177,7 @@ int CVNQPushButton::getTextOffsetX() const
 void CVNQPushButton::setTextOffsetY(int y)
 {
     m_impl->txtY = y;
+    update();
 }
 int CVNQPushButton::getTextOffsetY() const
 {

@@ -281,7 +281,6 @@ void CVNQPushButtonImpl::placeIconBesideText(int iconWidth)
 void CVNQPushButtonImpl::setIcon(const QIcon& newIcon)
 {
     hasIcon = true;
-    m_owner->update();
     placeIconBesideText(button()->iconSize().width());
     icon = newIcon;
     m_owner->update();
@@ -301,10 +300,7 @@ void CVNQPushButtonImpl::setIconPath(const QString& path)
         if (size.isValid())
             placeIconBesideText(size.width());
     }
-    if (iconPath != path) {
-        iconPath = path;
-        m_owner->update();
-    }
+    iconPath = path;
 }
 
 // --- language and JSON -------------------------------------------------------

@@ -41,6 +41,7 @@ ControlInfo CVNQRadioButton::getProps()
 void CVNQRadioButton::setBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->styles.unchecked.set(state, style);
+    update();
 }
 
 const FillStyle& CVNQRadioButton::getBackground(CtrlState state) const
@@ -51,6 +52,7 @@ const FillStyle& CVNQRadioButton::getBackground(CtrlState state) const
 void CVNQRadioButton::setSelectedBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->styles.checked.set(state, style);
+    update();
 }
 
 const FillStyle& CVNQRadioButton::getSelectedBackground(CtrlState state) const
@@ -61,6 +63,7 @@ const FillStyle& CVNQRadioButton::getSelectedBackground(CtrlState state) const
 void CVNQRadioButton::setTextStyle(bool checked, const TextStyleDesc& style)
 {
     m_impl->styles.text(checked) = style;
+    update();
 }
 
 TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const
@@ -71,6 +74,7 @@ TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const
 void CVNQRadioButton::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
 {
     m_impl->styles.setTextByState(state, style);
+    update();
 }
 
 const TextStyleDesc& CVNQRadioButton::getTextStyleByState(CheckBoxTextState state) const
@@ -81,6 +85,7 @@ const TextStyleDesc& CVNQRadioButton::getTextStyleByState(CheckBoxTextState stat
 bool CVNQRadioButton::setUncheckIcon(const QString& name)
 {
     m_impl->uncheckIcon = name;
+    update();
     return true;
 }
 
@@ -92,6 +97,7 @@ const QString& CVNQRadioButton::getUncheckIcon() const
 bool CVNQRadioButton::setUncheckHotIcon(const QString& name)
 {
     m_impl->uncheckHotIcon = name;
+    update();
     return true;
 }
 
@@ -103,6 +109,7 @@ const QString& CVNQRadioButton::getUncheckHotIcon() const
 bool CVNQRadioButton::setCheckedIcon(const QString& name)
 {
     m_impl->checkedIcon = name;
+    update();
     return true;
 }
 
@@ -114,6 +121,7 @@ const QString& CVNQRadioButton::getCheckedIcon() const
 bool CVNQRadioButton::setCheckedHotIcon(const QString& name)
 {
     m_impl->checkedHotIcon = name;
+    update();
     return true;
 }
 
@@ -125,6 +133,7 @@ const QString& CVNQRadioButton::getCheckedHotIcon() const
 bool CVNQRadioButton::setDisableIcon(const QString& name)
 {
     m_impl->disableIcon = name;
+    update();
     return true;
 }
 
@@ -150,11 +159,13 @@ void CVNQRadioButton::setIcon(RadioIconState state, const QString& name)
         break;
     default: break;
     }
+    update();
 }
 
 void CVNQRadioButton::setIconStyle(const IconStyleDesc& style)
 {
     m_impl->iconStyle = style;
+    update();
 }
 const IconStyleDesc& CVNQRadioButton::getIconStyle() const
 {
@@ -163,6 +174,7 @@ const IconStyleDesc& CVNQRadioButton::getIconStyle() const
 void CVNQRadioButton::setIconHorAlign(DockLayoutType align)
 {
     m_impl->iconStyle.hor = align;
+    update();
 }
 DockLayoutType CVNQRadioButton::getIconHorAlign() const
 {
@@ -171,6 +183,7 @@ DockLayoutType CVNQRadioButton::getIconHorAlign() const
 void CVNQRadioButton::setIconVerAlign(DockLayoutType align)
 {
     m_impl->iconStyle.ver = align;
+    update();
 }
 DockLayoutType CVNQRadioButton::getIconVerAlign() const
 {
@@ -179,6 +192,7 @@ DockLayoutType CVNQRadioButton::getIconVerAlign() const
 void CVNQRadioButton::setIconOffsetX(int x)
 {
     m_impl->iconStyle.x = x;
+    update();
 }
 int CVNQRadioButton::getIconOffsetX() const
 {
@@ -187,6 +201,7 @@ int CVNQRadioButton::getIconOffsetX() const
 void CVNQRadioButton::setIconOffsetY(int y)
 {
     m_impl->iconStyle.y = y;
+    update();
 }
 int CVNQRadioButton::getIconOffsetY() const
 {
@@ -217,6 +232,7 @@ bool CVNQRadioButton::getShowIcon() const
 void CVNQRadioButton::setShowText(bool show)
 {
     m_impl->showText = show;
+    update();
 }
 bool CVNQRadioButton::getShowText() const
 {

@@ -43,6 +43,7 @@ ControlInfo CVNQSwitch::getProps()
 void CVNQSwitch::setBackgroundStyle(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 const FillStyle& CVNQSwitch::getBackgroundStyle(CommonCtrlState) const
 {
@@ -51,6 +52,7 @@ const FillStyle& CVNQSwitch::getBackgroundStyle(CommonCtrlState) const
 void CVNQSwitch::setThumbStyle(CtrlState state, const FillStyle& style)
 {
     m_impl->thumb.set(state, style, false);
+    update();
 }
 const FillStyle& CVNQSwitch::getThumbStyle(CtrlState state) const
 {
@@ -60,6 +62,7 @@ const FillStyle& CVNQSwitch::getThumbStyle(CtrlState state) const
 void CVNQSwitch::setTextStyle(SwitchPosition position, const TextStyleDesc& style)
 {
     m_impl->textStyle[position == SwitchLeft ? 0 : 1] = style;
+    update();
 }
 
 const TextStyleDesc& CVNQSwitch::getTextStyle(SwitchPosition position) const
@@ -70,6 +73,7 @@ const TextStyleDesc& CVNQSwitch::getTextStyle(SwitchPosition position) const
 void CVNQSwitch::setLeftText(const QString& text)
 {
     m_impl->leftText = text;
+    update();
 }
 const QString& CVNQSwitch::getLeftText() const
 {
@@ -78,6 +82,7 @@ const QString& CVNQSwitch::getLeftText() const
 void CVNQSwitch::setRightText(const QString& text)
 {
     m_impl->rightText = text;
+    update();
 }
 const QString& CVNQSwitch::getRightText() const
 {
@@ -86,6 +91,7 @@ const QString& CVNQSwitch::getRightText() const
 void CVNQSwitch::setThumbSize(int w, int h)
 {
     m_impl->thumbSize = QSize(w, h);
+    update();
 }
 
 void CVNQSwitch::getThumbSize(int& w, int& h) const
@@ -97,6 +103,7 @@ void CVNQSwitch::getThumbSize(int& w, int& h) const
 void CVNQSwitch::setThumbBtnSize(const QSize& size)
 {
     m_impl->thumbSize = size;
+    update();
 }
 const QSize& CVNQSwitch::getThumbBtnSize() const
 {
@@ -105,6 +112,7 @@ const QSize& CVNQSwitch::getThumbBtnSize() const
 void CVNQSwitch::setMargin(int margin)
 {
     m_impl->margin = margin;
+    update();
 }
 int CVNQSwitch::getMargin() const
 {
@@ -121,6 +129,7 @@ unsigned int CVNQSwitch::getSwitchSpeed() const
 void CVNQSwitch::setSwitchToLeft(bool left)
 {
     m_impl->switchToLeft = left;
+    update();
 }
 bool CVNQSwitch::getIsSwitchToLeft() const
 {
@@ -129,6 +138,7 @@ bool CVNQSwitch::getIsSwitchToLeft() const
 void CVNQSwitch::setShowAllText(bool show)
 {
     m_impl->showAllText = show;
+    update();
 }
 bool CVNQSwitch::getShowAllText() const
 {

@@ -44,6 +44,7 @@ CVNQComboList* CVNQComboBox::getPopupList() const
 void CVNQComboBox::setBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->backgrounds.at(state) = style;
+    update();
 }
 
 const FillStyle& CVNQComboBox::getBackground(CtrlState state) const
@@ -54,6 +55,7 @@ const FillStyle& CVNQComboBox::getBackground(CtrlState state) const
 void CVNQComboBox::setBtnBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->btnBackgrounds.at(state) = style;
+    update();
 }
 
 const FillStyle& CVNQComboBox::getBtnBackground(CtrlState state) const
@@ -64,6 +66,7 @@ const FillStyle& CVNQComboBox::getBtnBackground(CtrlState state) const
 void CVNQComboBox::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     m_impl->textStyles.at(state) = style;
+    update();
 }
 
 const TextStyleDesc& CVNQComboBox::getTextStyle(CtrlState state) const
@@ -104,6 +107,7 @@ const FillStyle& CVNQComboBox::getPopupBackground(CtrlState) const
 void CVNQComboBox::setBtnIcon(CtrlState state, const QString& image)
 {
     m_impl->btnIcons.at(state) = image;
+    update();
 }
 
 const QString& CVNQComboBox::getBtnIcon(CtrlState state) const

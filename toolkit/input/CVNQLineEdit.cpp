@@ -26,6 +26,7 @@ CVNQLineEdit::~CVNQLineEdit() = default;
 void CVNQLineEdit::setBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->backgrounds.set(state, style, false);
+    update();
 }
 
 const FillStyle& CVNQLineEdit::getBackground(CtrlState state) const
@@ -59,6 +60,7 @@ const QString& CVNQLineEdit::getPlaceholderText() const
 void CVNQLineEdit::setPlaceholderTextStyle(CtrlState, const TextStyleDesc& style)
 {
     m_impl->placeholderTextStyle = style;
+    update();
 }
 
 const TextStyleDesc& CVNQLineEdit::getPlaceholderTextStyle(CtrlState) const

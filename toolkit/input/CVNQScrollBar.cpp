@@ -46,6 +46,7 @@ ControlInfo CVNQScrollBar::getProps()
 void CVNQScrollBar::setScrollbarBackground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 
 const FillStyle& CVNQScrollBar::getScrollbarBackground(CommonCtrlState) const
@@ -56,6 +57,7 @@ const FillStyle& CVNQScrollBar::getScrollbarBackground(CommonCtrlState) const
 void CVNQScrollBar::setScrollbarUpButton(CtrlState state, const FillStyle& style)
 {
     m_impl->upButton.set(state, style);
+    update();
 }
 
 const FillStyle& CVNQScrollBar::getScrollbarUpButton(CtrlState state) const
@@ -66,11 +68,13 @@ const FillStyle& CVNQScrollBar::getScrollbarUpButton(CtrlState state) const
 void CVNQScrollBar::setScrollbarDownButton(CtrlState state, const FillStyle& style)
 {
     m_impl->downButton.set(state, style);
+    update();
 }
 
 void CVNQScrollBar::setScrollbarButton(bool up, CtrlState state, const FillStyle& style)
 {
     (up ? m_impl->upButton : m_impl->downButton).set(state, style);
+    update();
 }
 
 const FillStyle& CVNQScrollBar::getScrollbarDownButton(CtrlState state) const
@@ -81,6 +85,7 @@ const FillStyle& CVNQScrollBar::getScrollbarDownButton(CtrlState state) const
 void CVNQScrollBar::setScrollbarThumb(CtrlState state, const FillStyle& style)
 {
     m_impl->thumb.set(state, style);
+    update();
 }
 
 const FillStyle& CVNQScrollBar::getScrollbarThumb(CtrlState state) const
@@ -91,6 +96,7 @@ const FillStyle& CVNQScrollBar::getScrollbarThumb(CtrlState state) const
 void CVNQScrollBar::setScrollbarBtnIcon(bool up, const QString& icon)
 {
     (up ? m_impl->upIcon : m_impl->downIcon) = icon;
+    update();
 }
 
 const QString& CVNQScrollBar::getScrollbarBtnIcon(bool up) const
@@ -101,6 +107,7 @@ const QString& CVNQScrollBar::getScrollbarBtnIcon(bool up) const
 void CVNQScrollBar::setScrollbarIconStyle(bool up, const IconStyleDesc& style)
 {
     (up ? m_impl->upIconStyle : m_impl->downIconStyle) = style;
+    update();
 }
 
 const IconStyleDesc& CVNQScrollBar::getScrollbarIconStyle(bool up) const
@@ -111,6 +118,7 @@ const IconStyleDesc& CVNQScrollBar::getScrollbarIconStyle(bool up) const
 void CVNQScrollBar::setScrollbarThumbIcon(const QString& icon)
 {
     m_impl->thumbIcon = icon;
+    update();
 }
 
 const QString& CVNQScrollBar::getScrollbarThumbIcon() const

@@ -28,6 +28,7 @@ CVNQSlider::~CVNQSlider() = default;
 void CVNQSlider::setBackgroundStyle(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 
 const FillStyle& CVNQSlider::getBackgroundStyle(CommonCtrlState) const
@@ -38,6 +39,7 @@ const FillStyle& CVNQSlider::getBackgroundStyle(CommonCtrlState) const
 void CVNQSlider::setForegroundStyle(CommonCtrlState, const FillStyle& style)
 {
     m_impl->foreground = style;
+    update();
 }
 
 const FillStyle& CVNQSlider::getForegroundStyle(CommonCtrlState) const
@@ -48,6 +50,7 @@ const FillStyle& CVNQSlider::getForegroundStyle(CommonCtrlState) const
 void CVNQSlider::setThumbStyle(CtrlState state, const FillStyle& style)
 {
     m_impl->thumb.set(state, style, false);
+    update();
 }
 
 const FillStyle& CVNQSlider::getThumbStyle(CtrlState state) const
@@ -59,6 +62,7 @@ void CVNQSlider::setThumbSize(int w, int h)
 {
     m_impl->thumbWidth = w;
     m_impl->thumbHeight = h;
+    update();
 }
 
 void CVNQSlider::getThumbSize(int& w, int& h) const
@@ -90,6 +94,7 @@ QRect CVNQSlider::getThumbRect() const
 void CVNQSlider::setChannelHeight(int height)
 {
     m_impl->channelHeight = height;
+    update();
 }
 
 int CVNQSlider::getChannelHeight() const

@@ -36,6 +36,7 @@ CVNQTextEdit::~CVNQTextEdit() = default;
 void CVNQTextEdit::setBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->backgrounds.set(state, style, false);
+    viewport()->update();
 }
 
 const FillStyle& CVNQTextEdit::getBackground(CtrlState state) const
@@ -69,6 +70,7 @@ const QString& CVNQTextEdit::getPlaceholderText() const
 void CVNQTextEdit::setPlaceholderTextStyle(const TextStyleDesc& style)
 {
     m_impl->placeholderTextStyle = style;
+    viewport()->update();
 }
 
 const TextStyleDesc& CVNQTextEdit::getPlaceholderTextStyle() const

@@ -190,6 +190,7 @@ void CVNQContainer::setColor(const QColor& color)
 void CVNQContainer::setUseFillStyle(bool useColor)
 {
     m_impl->backgrounds().normal.useColor = useColor;
+    update();
 }
 
 bool CVNQContainer::getUseFillStyle() const

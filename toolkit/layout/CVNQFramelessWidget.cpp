@@ -66,22 +66,26 @@ template <class QtBase>
 void CVNQFramelessWidget<QtBase>::setShowBackground(bool show)
 {
     m_impl->showBackground = show;
+    this->update();
 }
 template <class QtBase>
 void CVNQFramelessWidget<QtBase>::setUseFillColor(bool useColor)
 {
     m_impl->useFillColor = useColor;
+    this->update();
 }
 template <class QtBase>
 void CVNQFramelessWidget<QtBase>::setBackgroundColor(const FillRes& fill)
 {
     m_impl->backgroundFill = fill;
+    this->update();
 }
 template <class QtBase>
 void CVNQFramelessWidget<QtBase>::setBackgroundImage(const QString& image, const ImageDesc& desc)
 {
     m_impl->backgroundImageDesc = desc;
     m_impl->backgroundImage = image;
+    this->update();
 }
 template <class QtBase>
 void CVNQFramelessWidget<QtBase>::setX(int x)

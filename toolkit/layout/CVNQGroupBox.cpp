@@ -41,6 +41,7 @@ void CVNQGroupBox::setText(const QString& text)
     // A title set by hand no longer follows a language key.
     m_impl->text = text;
     m_impl->textKey.clear();
+    update();
 }
 
 const QString& CVNQGroupBox::getText() const
@@ -51,6 +52,7 @@ const QString& CVNQGroupBox::getText() const
 void CVNQGroupBox::setTextStyle(CommonCtrlState, const TextStyleDesc& style)
 {
     m_impl->textStyle = style;
+    update();
 }
 
 const TextStyleDesc& CVNQGroupBox::getTextStyle(CommonCtrlState) const
@@ -61,6 +63,7 @@ const TextStyleDesc& CVNQGroupBox::getTextStyle(CommonCtrlState) const
 void CVNQGroupBox::setBackground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 
 const FillStyle& CVNQGroupBox::getBackground(CommonCtrlState) const
@@ -71,6 +74,7 @@ const FillStyle& CVNQGroupBox::getBackground(CommonCtrlState) const
 void CVNQGroupBox::setLineColor(QColor color)
 {
     m_impl->lineColor = color;
+    update();
 }
 
 QColor CVNQGroupBox::getLineColor() const
@@ -81,6 +85,7 @@ QColor CVNQGroupBox::getLineColor() const
 void CVNQGroupBox::setLineSize(int size)
 {
     m_impl->lineSize = size;
+    update();
 }
 
 int CVNQGroupBox::getLineSize() const
@@ -91,6 +96,7 @@ int CVNQGroupBox::getLineSize() const
 void CVNQGroupBox::setShowText(bool show)
 {
     m_impl->showText = show;
+    update();
 }
 
 bool CVNQGroupBox::getShowText() const

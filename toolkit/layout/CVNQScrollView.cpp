@@ -58,6 +58,7 @@ const FillStyle& CVNQScrollView::getBackground(CommonCtrlState) const
 void CVNQScrollView::setBackground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 
 int CVNQScrollView::getHScrollPos() const

@@ -100,6 +100,7 @@ bool CVNQSplitter::getIsHor() const
 void CVNQSplitter::setBackground(const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 
 FillStyle CVNQSplitter::getBackground() const

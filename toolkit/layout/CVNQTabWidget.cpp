@@ -47,12 +47,15 @@ ControlInfo CVNQTabWidget::getProps()
 void CVNQTabWidget::addTab(const QString& text, const QString& icon, const QString& hotIcon)
 {
     m_impl->items.push_back(CVNQTabItem{icon, hotIcon, text, QVariant()});
+    update();
 }
 
 void CVNQTabWidget::removeTab(int index)
 {
-    if (m_impl->isValidIndex(index))
-        m_impl->items.removeAt(index);
+    if (!m_impl->isValidIndex(index))
+        return;
+    m_impl->items.removeAt(index);
+    update();
 }
 
 void CVNQTabWidget::clear()
@@ -108,6 +111,7 @@ int CVNQTabWidget::getSelectedIndex() const
 void CVNQTabWidget::setIsHor(bool horizontal)
 {
     m_impl->vertical = !horizontal;
+    update();
 }
 
 bool CVNQTabWidget::getIsHor() const
@@ -118,6 +122,7 @@ bool CVNQTabWidget::getIsHor() const
 void CVNQTabWidget::setItemSize(int size)
 {
     m_impl->itemSize = size;
+    update();
 }
 
 int CVNQTabWidget::getItemSize() const
@@ -128,6 +133,7 @@ int CVNQTabWidget::getItemSize() const
 void CVNQTabWidget::setItemSpace(int space)
 {
     m_impl->itemSpace = space;
+    update();
 }
 
 int CVNQTabWidget::getItemSpace() const
@@ -138,6 +144,7 @@ int CVNQTabWidget::getItemSpace() const
 void CVNQTabWidget::setShowText(bool show)
 {
     m_impl->showText = show;
+    update();
 }
 
 bool CVNQTabWidget::getShowText() const
@@ -148,6 +155,7 @@ bool CVNQTabWidget::getShowText() const
 void CVNQTabWidget::setShowIcon(bool show)
 {
     m_impl->showIcon = show;
+    update();
 }
 
 bool CVNQTabWidget::getShowIcon() const
@@ -158,6 +166,7 @@ bool CVNQTabWidget::getShowIcon() const
 void CVNQTabWidget::setBackground(const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 
 const FillStyle& CVNQTabWidget::getBackground() const
@@ -168,6 +177,7 @@ const FillStyle& CVNQTabWidget::getBackground() const
 void CVNQTabWidget::setItemBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->itemBackgrounds.set(state, style);
+    update();
 }
 
 const FillStyle& CVNQTabWidget::getItemBackground(CtrlState state) const
@@ -178,6 +188,7 @@ const FillStyle& CVNQTabWidget::getItemBackground(CtrlState state) const
 void CVNQTabWidget::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     m_impl->itemTextStyles.set(state, style);
+    update();
 }
 
 const TextStyleDesc& CVNQTabWidget::getItemTextStyle(CtrlState state) const

@@ -44,6 +44,7 @@ bool CVNQList::getIsMultiSelected() const
 void CVNQList::setItemHeight(int height)
 {
     m_impl->itemHeight = height;
+    scheduleDelayedItemsLayout();
 }
 int CVNQList::getItemHeight() const
 {
@@ -53,6 +54,7 @@ int CVNQList::getItemHeight() const
 void CVNQList::setBackground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    viewport()->update();
 }
 const FillStyle& CVNQList::getBackground(CommonCtrlState) const
 {
@@ -61,6 +63,7 @@ const FillStyle& CVNQList::getBackground(CommonCtrlState) const
 void CVNQList::setItemBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->itemBackground.set(state, style, false);
+    viewport()->update();
 }
 const FillStyle& CVNQList::getItemBackground(CtrlState state) const
 {
@@ -69,6 +72,7 @@ const FillStyle& CVNQList::getItemBackground(CtrlState state) const
 void CVNQList::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     m_impl->itemTextStyle.set(state, style, false);
+    viewport()->update();
 }
 const TextStyleDesc& CVNQList::getItemTextStyle(CtrlState state) const
 {

@@ -59,6 +59,7 @@ void CVNQListView::setItemTemplate(QWidget* w)
     m_impl->itemTemplate = container;
     if (m_delegate)
         m_delegate->collectTemplateControls(container);
+    viewport()->update();
 }
 
 QWidget* CVNQListView::getitemTemplate() const
@@ -94,6 +95,7 @@ LabelExCallBack CVNQListView::getLabelExCallBack() const
 void CVNQListView::setItemHeight(int height)
 {
     m_impl->itemHeight = height;
+    scheduleDelayedItemsLayout();
 }
 int CVNQListView::getItemHeight() const
 {
@@ -102,6 +104,7 @@ int CVNQListView::getItemHeight() const
 void CVNQListView::setItemWidth(int width)
 {
     m_impl->itemWidth = width;
+    scheduleDelayedItemsLayout();
 }
 int CVNQListView::getItemWidth() const
 {
@@ -126,6 +129,7 @@ void CVNQListView::clearHighLight()
 void CVNQListView::setBackground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    viewport()->update();
 }
 const FillStyle& CVNQListView::getBackground(CommonCtrlState) const
 {
@@ -134,6 +138,7 @@ const FillStyle& CVNQListView::getBackground(CommonCtrlState) const
 void CVNQListView::setItemBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->itemBackground.at(state) = style;
+    viewport()->update();
 }
 const FillStyle& CVNQListView::getItemBackground(CtrlState state) const
 {

@@ -266,7 +266,6 @@ void CVNQListViewItemDelegate::onMove(QMouseEvent* event, const QStyleOptionView
                 if (!pos.isNone()) {
                     m_focusPosition = pos;
                     m_focusRow = index.row();
-                    viewport->update(option.rect);
                 }
                 viewport->update();
             }

@@ -49,16 +49,19 @@ QAction* CVNQMenu::addIconAction(const QString& iconPath, const QString& text)
 void CVNQMenu::setBackground(const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 
 void CVNQMenu::setItemStyle(CtrlState state, const FillStyle& style)
 {
     m_impl->itemBackgrounds.set(state, style, false);
+    update();
 }
 
 void CVNQMenu::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     m_impl->itemTextStyles.set(state, style, false);
+    update();
 }
 
 void CVNQMenu::setIconOffset(int offset)

@@ -40,6 +40,7 @@ ControlInfo CVNQMenuBar::getProps()
 void CVNQMenuBar::setBackground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    update();
 }
 const FillStyle& CVNQMenuBar::getBackground(CommonCtrlState) const
 {
@@ -48,6 +49,7 @@ const FillStyle& CVNQMenuBar::getBackground(CommonCtrlState) const
 void CVNQMenuBar::setItemBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->itemBackgrounds.set(state, style);
+    update();
 }
 const FillStyle& CVNQMenuBar::getItemBackground(CtrlState state) const
 {
@@ -56,6 +58,7 @@ const FillStyle& CVNQMenuBar::getItemBackground(CtrlState state) const
 void CVNQMenuBar::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     m_impl->itemTextStyles.set(state, style);
+    update();
 }
 const TextStyleDesc& CVNQMenuBar::getTextStyle(CtrlState state) const
 {

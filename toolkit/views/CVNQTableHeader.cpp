@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace CVNQtLib {
 
@@ -79,7 +80,11 @@ void CVNQTableHeader::mousePressEvent(QMouseEvent* event)
         if (checkRect(section, m_impl->checkImageSize).contains(event->pos())) {
             m_impl->headerChecked = !m_impl->headerChecked;
             viewport()->repaint(section);
+            // A slot may delete the view, and this header with it.
+            const QPointer<CVNQTableHeader> self(this);
             m_view->headerChecked(m_impl->headerChecked);
+            if (!self)
+                return;
             viewport()->update();
         }
     }

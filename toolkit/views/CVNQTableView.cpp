@@ -94,10 +94,14 @@ void CVNQTableView::setColumnWidget(int column, CVNQContainer* widget)
 {
     if (!widget) {
         m_impl->columnWidgets.remove(column);
+        viewport()->update();
         return;
     }
     widget->setVisible(false);
     m_impl->columnWidgets.insert(column, widget);
+    // Its owner may delete it at any time; the column then shows plain cells.
+    connect(widget, &QObject::destroyed, viewport(), QOverload<>::of(&QWidget::update), Qt::UniqueConnection);
+    viewport()->update();
 }
 
 const CVNQContainer* CVNQTableView::getColumnWidget(int column) const
@@ -119,6 +123,8 @@ void CVNQTableView::setCheckBoxImage(bool checked, const QString& path)
         if (box)
             box->setUncheckIcon(path);
     }
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
 }
 
 QString CVNQTableView::getCheckBoxImage(bool checked) const
@@ -145,6 +151,8 @@ QString CVNQTableView::getUncheckedImage() const
 void CVNQTableView::setCheckstyle(bool on)
 {
     m_impl->checkstyle = on;
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
 }
 bool CVNQTableView::getCheckstyle() const
 {
@@ -197,6 +205,7 @@ const TextStyleDesc& CVNQTableView::getItemTextStyle(CtrlState state) const
 void CVNQTableView::setHeaderBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->headerBackgrounds.set(state, style);
+    horizontalHeader()->viewport()->update();
 }
 const FillStyle& CVNQTableView::getHeaderBackground(CtrlState state) const
 {
@@ -205,6 +214,7 @@ const FillStyle& CVNQTableView::getHeaderBackground(CtrlState state) const
 void CVNQTableView::setHeaderTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     m_impl->headerTextStyles.set(state, style);
+    horizontalHeader()->viewport()->update();
 }
 const TextStyleDesc& CVNQTableView::getHeaderTextStyle(CtrlState state) const
 {

@@ -75,6 +75,7 @@ ControlInfo CVNQTreeView::getProps()
 void CVNQTreeView::setBackground(CommonCtrlState, const FillStyle& style)
 {
     m_impl->background = style;
+    viewport()->update();
 }
 const FillStyle& CVNQTreeView::getBackground(CommonCtrlState) const
 {
@@ -83,6 +84,7 @@ const FillStyle& CVNQTreeView::getBackground(CommonCtrlState) const
 void CVNQTreeView::setItemBackground(CtrlState state, const FillStyle& style)
 {
     m_impl->itemBackgrounds.set(state, style, false);
+    viewport()->update();
 }
 const FillStyle& CVNQTreeView::getItemBackground(CtrlState state) const
 {
@@ -91,6 +93,7 @@ const FillStyle& CVNQTreeView::getItemBackground(CtrlState state) const
 void CVNQTreeView::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     m_impl->itemTextStyles.set(state, style, false);
+    viewport()->update();
 }
 const TextStyleDesc& CVNQTreeView::getItemTextStyle(CtrlState state) const
 {
