@@ -29,18 +29,29 @@ int itemLabels(const ChartPaintProbe& probe)
 
 TEST(ChartLayout, LabelsAndLeftLegendKeepTheirPlaces)
 {
-    // 30 categories on a 600-px plot: step 4, then the last one too.
+    // On a 600-px plot 8 labels fit: 30 categories take every 4th, then the
+    // last one too; 9 categories every 2nd, the last among them.
     ChartFixture<CVNQLineChart, CVNQLineChartImpl> line(QSize(56 + 600 + 40, 420));
     line.widget.setCategories({});
-    ChartSeries s;
-    s.values.fill(3.0, 30);
-    line.widget.setSeries({s});
-    ASSERT_EQ(line.impl->plotRect(line.widget.size()).width(), 600);
-    ChartPaintProbe probe(line.widget.size());
-    line.probe(probe);
-    for (const char* label : {"Item 1", "Item 5", "Item 25", "Item 29", "Item 30"})
-        EXPECT_TRUE(probe.texts().contains(label)) << label;
-    EXPECT_EQ(itemLabels(probe), 9);
+    const struct
+    {
+        int categories;
+        QStringList shown;
+    } steps[] = {{30, {"Item 1", "Item 5", "Item 9", "Item 13", "Item 17", "Item 21", "Item 25", "Item 29", "Item 30"}},
+                 {9, {"Item 1", "Item 3", "Item 5", "Item 7", "Item 9"}}};
+    for (const auto& step : steps) {
+        ChartSeries s;
+        s.values.fill(3.0, step.categories);
+        line.widget.setSeries({s});
+        ASSERT_EQ(line.impl->plotRect(line.widget.size()).width(), 600);
+        ChartPaintProbe probe(line.widget.size());
+        line.probe(probe);
+        QStringList shown;
+        for (const QString& t : probe.texts())
+            if (t.startsWith("Item "))
+                shown << t;
+        EXPECT_EQ(shown, step.shown) << step.categories;
+    }
 
     // A left legend moves the plot but not the value labels; its area is
     // max(plot.left - 24, 96) wide.
