@@ -361,6 +361,22 @@ TEST(FinancialChart, PriceRangeAndPositions)
     f = c.frame();
     EXPECT_DOUBLE_EQ(f.lo, 50 - 4);
     EXPECT_DOUBLE_EQ(f.hi, 100 + 4);
+
+    // X labels every ceil(n / 4) records from the first; the last gets none
+    // of its own.
+    c.widget.setDisplayMode(0);
+    c.widget.setZoomEnabled(false);
+    for (const auto& [n, shown] :
+         {std::make_pair(9, QStringList{"d1", "d4", "d7"}), std::make_pair(5, QStringList{"d1", "d3", "d5"})}) {
+        c.widget.setCandles(rising(n));
+        ChartPaintProbe probe(c.widget.size());
+        c.probe(probe);
+        QStringList labels;
+        for (const QString& text : probe.texts())
+            if (text.startsWith('d'))
+                labels << text;
+        EXPECT_EQ(labels, shown) << n;
+    }
 }
 
 TEST(FinancialChart, HoverAndTooltips)
