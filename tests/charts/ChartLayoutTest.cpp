@@ -1,6 +1,6 @@
 // Layout across the charts: x labels by their step rules, the value-label
-// strip at the widget's left edge, the left legend's width, and the pie's
-// fixed label boxes with their leader lines.
+// strip at the widget's left edge, the left legend's width, the pie's fixed
+// label boxes with their leader lines, and theme font sizes below one.
 
 #include "CVNQBarChart.h"
 #include "CVNQBarChartImpl.h"
@@ -11,6 +11,7 @@
 #include "CVNQOpenGLPieChartImpl.h"
 #include "ChartFixture.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -91,4 +92,28 @@ TEST(ChartLayout, PieLabelsUseFixedBoxesAndAlwaysALeaderLine)
     for (const char* label :
          {"Search Engine  33.3%", "Direct  23.36%", "Email  18.43%", "Union Ads  15.38%", "Video Ads  9.53%"})
         EXPECT_TRUE(labelled.texts().contains(label)) << label;
+}
+
+TEST(ChartLayout, ThemeFontSizesBelowOneDrawAtOnePixel)
+{
+    ChartTheme tiny = CVNQChartBase::presetTheme(0);
+    tiny.titleFontSize = 0;
+    tiny.labelFontSize = -4;
+    tiny.tooltipFontSize = 0;
+    ChartFixture<CVNQLineChart, CVNQLineChartImpl> line(QSize(600, 400));
+    ChartFixture<CVNQBarChart, CVNQBarChartImpl> bars(QSize(600, 400));
+    const QVector<QPair<CVNQChartBase*, std::function<void(ChartPaintProbe&)>>> charts = {
+        {&line.widget, [&](ChartPaintProbe& probe) { line.probe(probe); }},
+        {&bars.widget, [&](ChartPaintProbe& probe) { bars.probe(probe); }},
+    };
+    for (const auto& [chart, probeWith] : charts) {
+        chart->setTheme(tiny);
+        chart->showTooltip(QPoint(100, 100), QStringLiteral("tip"));
+        ChartPaintProbe probe(chart->size());
+        probeWith(probe);
+        // Title, value and category labels, legend and tooltip.
+        EXPECT_GE(probe.drawnTexts().size(), 6 + 7 + 3);
+        for (const ProbedText& t : probe.drawnTexts())
+            EXPECT_EQ(t.font.pixelSize(), 1) << t.text.toStdString();
+    }
 }
