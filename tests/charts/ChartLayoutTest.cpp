@@ -102,18 +102,29 @@ TEST(ChartLayout, ThemeFontSizesBelowOneDrawAtOnePixel)
     tiny.tooltipFontSize = 0;
     ChartFixture<CVNQLineChart, CVNQLineChartImpl> line(QSize(600, 400));
     ChartFixture<CVNQBarChart, CVNQBarChartImpl> bars(QSize(600, 400));
-    const QVector<QPair<CVNQChartBase*, std::function<void(ChartPaintProbe&)>>> charts = {
-        {&line.widget, [&](ChartPaintProbe& probe) { line.probe(probe); }},
-        {&bars.widget, [&](ChartPaintProbe& probe) { bars.probe(probe); }},
+    const struct
+    {
+        CVNQChartBase* chart;
+        std::function<void(ChartPaintProbe&)> probe;
+        std::function<QVector<ChartLegendItem>()> legend;
+    } charts[] = {
+        {&line.widget, [&](ChartPaintProbe& probe) { line.probe(probe); },
+         [&] { return line.impl->legendItems(line.impl->plotRect(line.widget.size()), line.widget.size()); }},
+        {&bars.widget, [&](ChartPaintProbe& probe) { bars.probe(probe); },
+         [&] { return bars.impl->legendItems(bars.impl->plotRect(bars.widget.size()), bars.widget.size()); }},
     };
-    for (const auto& [chart, probeWith] : charts) {
-        chart->setTheme(tiny);
-        chart->showTooltip(QPoint(100, 100), QStringLiteral("tip"));
-        ChartPaintProbe probe(chart->size());
-        probeWith(probe);
+    for (const auto& c : charts) {
+        c.chart->setTheme(tiny);
+        c.chart->showTooltip(QPoint(100, 100), QStringLiteral("tip"));
+        ChartPaintProbe probe(c.chart->size());
+        c.probe(probe);
         // Title, value and category labels, legend and tooltip.
         EXPECT_GE(probe.drawnTexts().size(), 6 + 7 + 3);
         for (const ProbedText& t : probe.drawnTexts())
             EXPECT_EQ(t.font.pixelSize(), 1) << t.text.toStdString();
+        // The legend is measured in that font too.
+        const ProbedText entry = probe.find(QStringLiteral("Data"));
+        ASSERT_FALSE(entry.text.isEmpty());
+        EXPECT_NEAR(c.legend().first().rect.width(), entry.box.width() + 38, 1);
     }
 }
