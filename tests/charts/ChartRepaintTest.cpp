@@ -142,6 +142,14 @@ TEST(ChartRepaint, EveryChangeOfTheLookShowsAtOnce)
 
     // The legend position it already has changes nothing and repaints nothing.
     EXPECT_FALSE(TestUtil::repaintsAfter(c.line, [&] { c.line->setLegendPosition(1); }));
+
+    // A change made while a chart is hidden shows once it is shown again.
+    const QImage before = TestUtil::screenShot(c.bar);
+    c.bar->hide();
+    c.bar->setTitle(QStringLiteral("Changed while hidden"));
+    c.bar->show();
+    ASSERT_TRUE(TestUtil::waitPainted(&c.window));
+    EXPECT_NE(TestUtil::screenShot(c.bar), before);
 }
 
 TEST(ChartRepaint, WhatTheMouseChangesShowsAtOnce)

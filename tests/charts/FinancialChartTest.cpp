@@ -220,6 +220,21 @@ TEST(FinancialChart, MovingAverages)
             }
         }
     }
+    // Each window starts at its own first candle: a huge close just before
+    // the first one (which a running sum could not take back exactly) has
+    // no say in the averages.
+    for (int period : {1, 5, 10}) {
+        QVector<Candle> spiked = noisy;
+        spiked[30 - period].close = 1e20;
+        c.widget.setCandles(spiked);
+        const QVector<double> line = c.impl->movingAverages(period, 30, 39);
+        for (int i = 30; i <= 39; ++i) {
+            double direct = 0;
+            ASSERT_TRUE(c.impl->movingAverage(period, i, direct)) << period << " at " << i;
+            EXPECT_NEAR(line.at(i - 30), direct, 1e-9) << period << " at " << i;
+        }
+    }
+    c.widget.setCandles(noisy);
     EXPECT_FALSE(c.impl->movingAverage(5, 20, average)); // the window holds the gap
     EXPECT_TRUE(c.impl->movingAverage(5, 22, average));
     c.widget.setCandles(rising(30));
