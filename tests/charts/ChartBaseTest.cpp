@@ -207,8 +207,21 @@ TEST(ChartTooltip, ShowHideAndPaint)
         chart.paintTooltip(p);
     }
     ASSERT_FALSE(probe.drawnTexts().isEmpty());
-    for (const ProbedText& t : probe.drawnTexts())
+    for (const ProbedText& t : probe.drawnTexts()) {
         EXPECT_FALSE(t.font.bold()) << t.text.toStdString();
+        EXPECT_EQ(t.font.pixelSize(), 12);
+    }
+    // A theme's tooltip size below one draws at one pixel.
+    ChartTheme tiny = chart.theme();
+    tiny.tooltipFontSize = 0;
+    chart.setTheme(tiny);
+    ChartPaintProbe small(QSize(300, 200));
+    {
+        QPainter p(&small);
+        chart.paintTooltip(p);
+    }
+    ASSERT_FALSE(small.drawnTexts().isEmpty());
+    EXPECT_EQ(small.drawnTexts().first().font.pixelSize(), 1);
 
     chart.hideTooltip();
     EXPECT_TRUE(chart.tooltipText().isEmpty());

@@ -1,6 +1,6 @@
 // Layout across the charts: x labels by their step rules, the value-label
-// strip at the widget's left edge, the left legend's width, and the pie's
-// fixed label boxes with their leader lines.
+// strip at the widget's left edge, the left legend's width, the pie's fixed
+// label boxes with their leader lines, and theme font sizes below one.
 
 #include "CVNQBarChart.h"
 #include "CVNQBarChartImpl.h"
@@ -11,6 +11,7 @@
 #include "CVNQOpenGLPieChartImpl.h"
 #include "ChartFixture.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -29,18 +30,29 @@ int itemLabels(const ChartPaintProbe& probe)
 
 TEST(ChartLayout, LabelsAndLeftLegendKeepTheirPlaces)
 {
-    // 30 categories on a 600-px plot: step 4, then the last one too.
+    // On a 600-px plot 8 labels fit: 30 categories take every 4th, then the
+    // last one too; 9 categories every 2nd, the last among them.
     ChartFixture<CVNQLineChart, CVNQLineChartImpl> line(QSize(56 + 600 + 40, 420));
     line.widget.setCategories({});
-    ChartSeries s;
-    s.values.fill(3.0, 30);
-    line.widget.setSeries({s});
-    ASSERT_EQ(line.impl->plotRect(line.widget.size()).width(), 600);
-    ChartPaintProbe probe(line.widget.size());
-    line.probe(probe);
-    for (const char* label : {"Item 1", "Item 5", "Item 25", "Item 29", "Item 30"})
-        EXPECT_TRUE(probe.texts().contains(label)) << label;
-    EXPECT_EQ(itemLabels(probe), 9);
+    const struct
+    {
+        int categories;
+        QStringList shown;
+    } steps[] = {{30, {"Item 1", "Item 5", "Item 9", "Item 13", "Item 17", "Item 21", "Item 25", "Item 29", "Item 30"}},
+                 {9, {"Item 1", "Item 3", "Item 5", "Item 7", "Item 9"}}};
+    for (const auto& step : steps) {
+        ChartSeries s;
+        s.values.fill(3.0, step.categories);
+        line.widget.setSeries({s});
+        ASSERT_EQ(line.impl->plotRect(line.widget.size()).width(), 600);
+        ChartPaintProbe probe(line.widget.size());
+        line.probe(probe);
+        QStringList shown;
+        for (const QString& t : probe.texts())
+            if (t.startsWith("Item "))
+                shown << t;
+        EXPECT_EQ(shown, step.shown) << step.categories;
+    }
 
     // A left legend moves the plot but not the value labels; its area is
     // max(plot.left - 24, 96) wide.
@@ -80,4 +92,39 @@ TEST(ChartLayout, PieLabelsUseFixedBoxesAndAlwaysALeaderLine)
     for (const char* label :
          {"Search Engine  33.3%", "Direct  23.36%", "Email  18.43%", "Union Ads  15.38%", "Video Ads  9.53%"})
         EXPECT_TRUE(labelled.texts().contains(label)) << label;
+}
+
+TEST(ChartLayout, ThemeFontSizesBelowOneDrawAtOnePixel)
+{
+    ChartTheme tiny = CVNQChartBase::presetTheme(0);
+    tiny.titleFontSize = 0;
+    tiny.labelFontSize = -4;
+    tiny.tooltipFontSize = 0;
+    ChartFixture<CVNQLineChart, CVNQLineChartImpl> line(QSize(600, 400));
+    ChartFixture<CVNQBarChart, CVNQBarChartImpl> bars(QSize(600, 400));
+    const struct
+    {
+        CVNQChartBase* chart;
+        std::function<void(ChartPaintProbe&)> probe;
+        std::function<QVector<ChartLegendItem>()> legend;
+    } charts[] = {
+        {&line.widget, [&](ChartPaintProbe& probe) { line.probe(probe); },
+         [&] { return line.impl->legendItems(line.impl->plotRect(line.widget.size()), line.widget.size()); }},
+        {&bars.widget, [&](ChartPaintProbe& probe) { bars.probe(probe); },
+         [&] { return bars.impl->legendItems(bars.impl->plotRect(bars.widget.size()), bars.widget.size()); }},
+    };
+    for (const auto& c : charts) {
+        c.chart->setTheme(tiny);
+        c.chart->showTooltip(QPoint(100, 100), QStringLiteral("tip"));
+        ChartPaintProbe probe(c.chart->size());
+        c.probe(probe);
+        // Title, value and category labels, legend and tooltip.
+        EXPECT_GE(probe.drawnTexts().size(), 6 + 7 + 3);
+        for (const ProbedText& t : probe.drawnTexts())
+            EXPECT_EQ(t.font.pixelSize(), 1) << t.text.toStdString();
+        // The legend is measured in that font too.
+        const ProbedText entry = probe.find(QStringLiteral("Data"));
+        ASSERT_FALSE(entry.text.isEmpty());
+        EXPECT_NEAR(c.legend().first().rect.width(), entry.box.width() + 38, 1);
+    }
 }

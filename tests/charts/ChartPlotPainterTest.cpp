@@ -104,12 +104,38 @@ QPair<int, int> inkRows(const QImage& image, int x)
     return rows;
 }
 
+// The first and last column that holds a pixel darker than level in some
+// channel; -1 for none.
+QPair<int, int> inkColumns(const QImage& image, int level)
+{
+    QPair<int, int> cols(-1, -1);
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb p = image.pixel(x, y);
+            if (qMin(qRed(p), qMin(qGreen(p), qBlue(p))) < level) {
+                if (cols.first < 0)
+                    cols.first = x;
+                cols.second = x;
+                break;
+            }
+        }
+    return cols;
+}
+
 } // namespace
 
 TEST(ChartPlotPainter, SparseLinesMatchTheStroke)
 {
     const QPolygonF line = wave(60, 0);
     EXPECT_FALSE(cvnChartIsDense(line));
+    // Dense below a mean spacing of 3 px: 11 points over 30 px are not.
+    QPolygonF even;
+    for (int i = 0; i <= 10; ++i)
+        even << QPointF(i * 3.0, 0);
+    EXPECT_FALSE(cvnChartIsDense(even));
+    even.last().rx() -= 0.01;
+    EXPECT_TRUE(cvnChartIsDense(even));
+    EXPECT_FALSE(cvnChartIsDense(even.mid(0, 1)));
     EXPECT_LT(differingShare(fast(line, QColor()), reference(line, QColor()), 8), 0.01);
     const QColor area(20, 60, 200, 56);
     EXPECT_LT(differingShare(fast(line, area), reference(line, area), 8), 0.01);
@@ -125,6 +151,20 @@ TEST(ChartPlotPainter, DenseLinesLookLikeTheStroke)
         EXPECT_LT(differingShare(fast(line, QColor()), reference(line, QColor()), 96), 0.05) << jitter;
         const QColor area(20, 60, 200, 56);
         EXPECT_LT(differingShare(fast(line, area), reference(line, area), 96), 0.05) << jitter;
+    }
+
+    // The band reaches from the first to the last column whose centre the
+    // round caps cover, wherever the ends fall inside a pixel, and the
+    // stroke's ink ends within a pixel of it.
+    for (double shift : {0.0, 0.25, 0.5, 0.75}) {
+        QPolygonF line = wave(5000, 3.0);
+        line.translate(shift, 0);
+        const QPair<int, int> band = inkColumns(fast(line, QColor()), 255);
+        EXPECT_EQ(band.first, int(std::ceil(line.first().x() - 1 - 0.5))) << shift;
+        EXPECT_EQ(band.second, int(std::floor(line.last().x() + 1 - 0.5))) << shift;
+        const QPair<int, int> stroke = inkColumns(reference(line, QColor()), 192);
+        EXPECT_LE(qAbs(band.first - stroke.first), 1) << shift;
+        EXPECT_LE(qAbs(band.second - stroke.second), 1) << shift;
     }
 }
 

@@ -126,6 +126,16 @@ TEST(FinancialChart, DemonstrationState)
     EXPECT_DOUBLE_EQ(points.first().average, 2960.99);
     EXPECT_DOUBLE_EQ(points.at(1).average, (points.at(0).price + points.at(1).price) / 2);
     EXPECT_EQ(points.last().label, "06-26 15:00");
+    // Each view labels its own records; outside them "Item" and the 1-based index.
+    for (int mode : {0, 1, 2}) {
+        c.widget.setDisplayMode(mode);
+        const int n = mode == 1 ? points.size() : candles.size();
+        EXPECT_EQ(c.impl->categoryLabel(0), mode == 1 ? "06-26 09:31" : "03-26") << mode;
+        EXPECT_EQ(c.impl->categoryLabel(n - 1), mode == 1 ? "06-26 15:00" : "06-26") << mode;
+        EXPECT_EQ(c.impl->categoryLabel(n), QStringLiteral("Item %1").arg(n + 1)) << mode;
+        EXPECT_EQ(c.impl->categoryLabel(-1), "Item 0") << mode;
+    }
+    c.widget.setDisplayMode(0);
 
     EXPECT_EQ(c.impl->title(), "Financial Chart");
     EXPECT_EQ(c.widget.displayMode(), 0);
@@ -191,16 +201,17 @@ TEST(FinancialChart, MovingAverages)
     EXPECT_TRUE(c.impl->tooltipText(29).endsWith("Volume: 1000"));
 
     // The one-pass averages that ranges and lines use agree with the direct
-    // ones, also around a close that is not a number.
+    // ones, also around a close that is not a number, and past the last
+    // candle there are none.
     QVector<Candle> noisy = rising(40);
     for (int i = 0; i < noisy.size(); ++i)
         noisy[i].close = 2900 + 37 * std::sin(i * 1.7) + (i % 7) * 3.25;
     noisy[17].close = std::numeric_limits<double>::quiet_NaN();
     c.widget.setCandles(noisy);
     for (int period : {1, 5, 10, 20, 30, 0}) {
-        const QVector<double> line = c.impl->movingAverages(period, 3, 39);
-        ASSERT_EQ(line.size(), 37);
-        for (int i = 3; i <= 39; ++i) {
+        const QVector<double> line = c.impl->movingAverages(period, 3, 42);
+        ASSERT_EQ(line.size(), 40);
+        for (int i = 3; i <= 42; ++i) {
             double direct = 0;
             const bool defined = c.impl->movingAverage(period, i, direct);
             EXPECT_EQ(defined, !qIsNaN(line.at(i - 3))) << period << " at " << i;
@@ -209,6 +220,21 @@ TEST(FinancialChart, MovingAverages)
             }
         }
     }
+    // Each window starts at its own first candle: a huge close just before
+    // the first one (which a running sum could not take back exactly) has
+    // no say in the averages.
+    for (int period : {1, 5, 10}) {
+        QVector<Candle> spiked = noisy;
+        spiked[30 - period].close = 1e20;
+        c.widget.setCandles(spiked);
+        const QVector<double> line = c.impl->movingAverages(period, 30, 39);
+        for (int i = 30; i <= 39; ++i) {
+            double direct = 0;
+            ASSERT_TRUE(c.impl->movingAverage(period, i, direct)) << period << " at " << i;
+            EXPECT_NEAR(line.at(i - 30), direct, 1e-9) << period << " at " << i;
+        }
+    }
+    c.widget.setCandles(noisy);
     EXPECT_FALSE(c.impl->movingAverage(5, 20, average)); // the window holds the gap
     EXPECT_TRUE(c.impl->movingAverage(5, 22, average));
     c.widget.setCandles(rising(30));
@@ -310,6 +336,7 @@ TEST(FinancialChart, PriceRangeAndPositions)
     EXPECT_EQ(f.count, 0);
     EXPECT_LT(f.last, f.first);
     EXPECT_EQ(std::make_pair(f.lo, f.hi), std::make_pair(0.0, 1.0));
+    EXPECT_DOUBLE_EQ(CVNQFinancialChartImpl::slotWidth(f), f.plot.width());
     {
         ChartPaintProbe probe(c.widget.size());
         QPainter p(&probe);
@@ -349,6 +376,22 @@ TEST(FinancialChart, PriceRangeAndPositions)
     f = c.frame();
     EXPECT_DOUBLE_EQ(f.lo, 50 - 4);
     EXPECT_DOUBLE_EQ(f.hi, 100 + 4);
+
+    // X labels every ceil(n / 4) records from the first; the last gets none
+    // of its own.
+    c.widget.setDisplayMode(0);
+    c.widget.setZoomEnabled(false);
+    for (const auto& [n, shown] :
+         {std::make_pair(9, QStringList{"d1", "d4", "d7"}), std::make_pair(5, QStringList{"d1", "d3", "d5"})}) {
+        c.widget.setCandles(rising(n));
+        ChartPaintProbe probe(c.widget.size());
+        c.probe(probe);
+        QStringList labels;
+        for (const QString& text : probe.texts())
+            if (text.startsWith('d'))
+                labels << text;
+        EXPECT_EQ(labels, shown) << n;
+    }
 }
 
 TEST(FinancialChart, HoverAndTooltips)

@@ -6,6 +6,7 @@
 #include "CVNQLineChartImpl.h"
 #include "ChartFixture.h"
 
+#include <QPainterPath>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -132,6 +133,39 @@ TEST(LineChart, PointPositionsAndAnimation)
     // Half-way through, the first of three is up and the last only starts.
     EXPECT_DOUBLE_EQ(CVNQLineChartImpl::animatedValue(10, 0, 3, 0, 0.5), 10.0);
     EXPECT_DOUBLE_EQ(CVNQLineChartImpl::animatedValue(10, 2, 3, 0, 0.5), 0.0);
+}
+
+TEST(LineChart, SmoothPathsBendThroughEveryPoint)
+{
+    // Each segment P1-P2 is a cubic with controls P1 + (P2 - P0) k and
+    // P2 - (P3 - P1) k; P0 is P1 itself at the start, P3 is P2 at the end.
+    const QVector<QPointF> p = {{0, 0}, {10, 20}, {20, 0}, {30, 10}};
+    const double k = 0.85 / 6;
+    const QPainterPath path = CVNQLineChartImpl::linePath(p, true);
+    const QVector<QPointF> expected = {
+        p[0],
+        p[0] + (p[1] - p[0]) * k,
+        p[1] - (p[2] - p[0]) * k,
+        p[1], // first segment
+        p[1] + (p[2] - p[0]) * k,
+        p[2] - (p[3] - p[1]) * k,
+        p[2], // middle
+        p[2] + (p[3] - p[1]) * k,
+        p[3] - (p[3] - p[2]) * k,
+        p[3], // last
+    };
+    ASSERT_EQ(path.elementCount(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        EXPECT_NEAR(path.elementAt(i).x, expected.at(i).x(), 1e-9) << i;
+        EXPECT_NEAR(path.elementAt(i).y, expected.at(i).y(), 1e-9) << i;
+    }
+    EXPECT_TRUE(path.elementAt(1).isCurveTo());
+
+    // Two points, or smoothing off: straight lines.
+    const QPainterPath two = CVNQLineChartImpl::linePath(p.mid(0, 2), true);
+    ASSERT_EQ(two.elementCount(), 2);
+    EXPECT_TRUE(two.elementAt(1).isLineTo());
+    EXPECT_EQ(CVNQLineChartImpl::linePath(p, false).elementCount(), 4);
 }
 
 TEST(LineChart, PlotRectMakesRoomForTheLegend)

@@ -162,6 +162,18 @@ TEST(PieChart, LegendLayout)
     EXPECT_TRUE(p.click(column.at(2).rect.center()));
     EXPECT_TRUE(p.widget.slices().at(2).visible);
 
+    // Entries run on below the widget; the first one past its bottom still
+    // takes a press on the last row, which its 2-px margin reaches.
+    QVector<PieSlice> many;
+    for (int i = 0; i < 12; ++i)
+        many << slice(QStringLiteral("s%1").arg(i), 1);
+    p.widget.setSlices(many);
+    p.widget.setLegendPosition(1);
+    p.widget.resize(800, 72 + 10 * 24 - 1); // entry 10 starts a pixel below the bottom
+    EXPECT_TRUE(p.click(QPointF(p.pie().right() + 30, p.widget.height() - 1)));
+    EXPECT_FALSE(p.widget.slices().at(10).visible);
+    p.widget.resize(800, 600);
+
     p.widget.setSlices({});
     EXPECT_TRUE(p.impl->legendArea(p.pie(), p.widget.size()).isEmpty());
 }
@@ -193,6 +205,14 @@ TEST(PieChart, SliceAcrossTwelveOClock)
     EXPECT_FALSE(Impl::sliceContainsAngle(200, 300, 90));
     EXPECT_TRUE(Impl::sliceContainsAngle(120, 100, 40));
     EXPECT_FALSE(Impl::sliceContainsAngle(99, 100, 40));
+    // Both ends belong to the slice, on either side of 12 o'clock.
+    EXPECT_TRUE(Impl::sliceContainsAngle(100, 100, 40));
+    EXPECT_TRUE(Impl::sliceContainsAngle(140, 100, 40));
+    EXPECT_FALSE(Impl::sliceContainsAngle(140.5, 100, 40));
+    EXPECT_TRUE(Impl::sliceContainsAngle(300, 300, 90));
+    EXPECT_TRUE(Impl::sliceContainsAngle(30, 300, 90));
+    EXPECT_FALSE(Impl::sliceContainsAngle(299.5, 300, 90));
+    EXPECT_FALSE(Impl::sliceContainsAngle(30.5, 300, 90));
     EXPECT_FALSE(Impl::sliceContainsAngle(10, 100, 0));
     // A full circle owns every angle, though its ends normalise to one angle.
     EXPECT_TRUE(Impl::sliceContainsAngle(123, 0, 360));

@@ -241,6 +241,30 @@ TEST(ScatterChart, RenderedRings)
     EXPECT_EQ(hot.pixelColor(2, 2), QColor(255, 255, 255));
     c.widget.setTheme(3);
     EXPECT_EQ(c.render().pixelColor(2, 2), QColor(16, 20, 28));
+
+    // Grid lines at every fifth of the plot, down and across, the right and
+    // top edges included (the axes cover the left and bottom ones).
+    ChartTheme red = CVNQChartBase::presetTheme(0);
+    red.gridColor = QColor(255, 0, 0);
+    c.widget.setTheme(red);
+    c.widget.setSeries({});
+    c.leave();
+    const QImage grid = c.render();
+    const QRectF plot = c.frame().plot;
+    auto lineAt = [&grid](const QPointF& at, const QPoint& across) {
+        for (int k = -1; k <= 1; ++k) {
+            const QColor p = grid.pixelColor(at.toPoint() + k * across);
+            if (p.red() > 200 && p.green() < 200)
+                return true;
+        }
+        return false;
+    };
+    for (int j = 0; j <= 5; ++j) {
+        if (j > 0)
+            EXPECT_TRUE(lineAt({plot.left() + plot.width() * j / 5, plot.center().y()}, {1, 0})) << "down " << j;
+        if (j < 5)
+            EXPECT_TRUE(lineAt({plot.center().x(), plot.top() + plot.height() * j / 5}, {0, 1})) << "across " << j;
+    }
 }
 
 TEST(ScatterChart, TooltipFlipsAndStaysInside)

@@ -97,9 +97,15 @@ TYPED_TEST(TraceFeed, SweepKeepsTheOldPictureRightOfTheTip)
     const QImage whole = render(chart);
     EXPECT_TRUE(nearly(whole.pixel(50, 20), green));
 
-    // A tip beyond the right edge hides the snapshot; an absurd tip is harmless.
+    // A tip beyond the right edge hides the snapshot; one far left of the
+    // widget shows it whole; absurd tips are harmless.
     chart.addData(1e30f, 50);
     EXPECT_FALSE(nearly(render(chart).pixel(250, 20), green));
+    chart.clearData();
+    chart.addData(-1e30f, 50);
+    const QImage left = render(chart);
+    EXPECT_TRUE(nearly(left.pixel(5, 20), green));
+    EXPECT_TRUE(nearly(left.pixel(295, 20), green));
 }
 
 TEST(ECGChart, FillsNeedThreePointsAndTheLineColourIsTheFirst)

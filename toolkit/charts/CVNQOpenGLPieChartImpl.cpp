@@ -156,11 +156,12 @@ QVector<ChartLegendItem> CVNQOpenGLPieChartImpl::legendItems(const QRectF& area)
     int x = left;
     int y = qRound(area.top());
     items.reserve(m_slices.size());
-    // Entries that flow past the widget's bottom can be neither seen nor
-    // clicked; a chart with thousands of slices stops measuring there.
-    const int lastVisibleTop = m_chart->height();
+    // Entries that start lower than a press on the widget's last row reaches
+    // (a hit takes 2 px around an entry) can be neither seen nor clicked; a
+    // chart with thousands of slices stops measuring there.
+    const int lastReachableTop = m_chart->height() + 1;
     for (ChartLegendItem item : cvnChartLegendEntries(m_slices, theme, "Slice %1")) {
-        if (y > lastVisibleTop)
+        if (y > lastReachableTop)
             break;
         if (vertical) {
             item.rect = QRectF(x, y, qRound(area.width()) - 6, 18);
