@@ -1,5 +1,6 @@
 #include "TestUtil.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQResourceManager.h"
 #include "CVNQtLib.h"
 #include "ICVNQWidgetBase.h"
@@ -264,6 +265,116 @@ bool movePointer(const QPoint& global)
     QCoreApplication::instance()->removeEventFilter(&watch);
     flushEvents();
     return seen;
+}
+
+namespace {
+
+QPointF inWindow(QWidget* w, const QPointF& pos)
+{
+    return QPointF(w->mapTo(w->window(), QPoint(0, 0))) + pos;
+}
+
+QPointF onScreen(QWidget* w, const QPointF& pos)
+{
+    return QPointF(w->mapToGlobal(QPoint(0, 0))) + pos;
+}
+
+} // namespace
+
+QMouseEvent mouseEvent(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton button, Qt::MouseButtons held,
+                       Qt::KeyboardModifiers mods)
+{
+    return QMouseEvent(type, pos, inWindow(w, pos), onScreen(w, pos), button, held, mods);
+}
+
+bool mouse(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton button, Qt::MouseButtons held,
+           Qt::KeyboardModifiers mods)
+{
+    QMouseEvent e = mouseEvent(w, type, pos, button, held, mods);
+    QCoreApplication::sendEvent(w, &e);
+    return e.isAccepted();
+}
+
+bool press(QWidget* w, const QPointF& pos, Qt::MouseButton button, Qt::KeyboardModifiers mods)
+{
+    return mouse(w, QEvent::MouseButtonPress, pos, button, button, mods);
+}
+
+bool release(QWidget* w, const QPointF& pos, Qt::MouseButton button, Qt::KeyboardModifiers mods)
+{
+    return mouse(w, QEvent::MouseButtonRelease, pos, button, Qt::NoButton, mods);
+}
+
+bool doubleClick(QWidget* w, const QPointF& pos, Qt::MouseButton button, Qt::KeyboardModifiers mods)
+{
+    return mouse(w, QEvent::MouseButtonDblClick, pos, button, button, mods);
+}
+
+bool move(QWidget* w, const QPointF& pos, Qt::MouseButtons held, Qt::KeyboardModifiers mods)
+{
+    return mouse(w, QEvent::MouseMove, pos, Qt::NoButton, held, mods);
+}
+
+void click(QWidget* w, const QPointF& pos, Qt::MouseButton button, Qt::KeyboardModifiers mods)
+{
+    // A slot of the press may delete w.
+    QPointer<QWidget> alive(w);
+    press(w, pos, button, mods);
+    if (alive)
+        release(w, pos, button, mods);
+}
+
+void drag(QWidget* w, const QPointF& from, const QPointF& to, Qt::MouseButton button, Qt::KeyboardModifiers mods)
+{
+    press(w, from, button, mods);
+    move(w, to, button, mods);
+    release(w, to, button, mods);
+}
+
+void enter(QWidget* w)
+{
+    enter(w, QPointF(w->mapFromGlobal(QCursor::pos())));
+}
+
+void enter(QWidget* w, const QPointF& pos)
+{
+    QEnterEvent e(pos, inWindow(w, pos), onScreen(w, pos));
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void leave(QWidget* w)
+{
+    QEvent e(QEvent::Leave);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+namespace {
+
+// What a failed look-up yields: a row without accessors.
+const CVNQtLib::PropertyDef& missingRow()
+{
+    static const CVNQtLib::PropertyDef none;
+    return none;
+}
+
+} // namespace
+
+const CVNQtLib::PropertyDef& propertyRow(const CVNQtLib::ControlInfo* info, const QString& name)
+{
+    if (!info) {
+        ADD_FAILURE() << "no property table to find row " << name.toStdString() << " in";
+        return missingRow();
+    }
+    return propertyRow(*info, name);
+}
+
+const CVNQtLib::PropertyDef& propertyRow(const CVNQtLib::ControlInfo& info, const QString& name)
+{
+    for (const CVNQtLib::PropertyDef& row : info.properties)
+        if (row.name == name)
+            return row;
+    ADD_FAILURE() << info.typeName << " has no property row " << name.toStdString();
+    return missingRow();
 }
 
 CVNQtLib::FillStyle colourFill(const QString& name, QColor fill, int round, QColor border)

@@ -1,15 +1,17 @@
 #pragma once
 
 // Helpers every test folder shares: JSON text, files on disk, waiting for
-// what the event loop and the window system deliver, named styles in the
-// default package and pixel probes.
+// what the event loop and the window system deliver, mouse events, property
+// rows, named styles in the default package and pixel probes.
 
 #include "CVNQStyleDefs.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <QTemporaryDir>
@@ -24,7 +26,9 @@ class QWidget;
 
 namespace CVNQtLib {
 class ICVNQWidgetBase;
-}
+struct ControlInfo;
+struct PropertyDef;
+} // namespace CVNQtLib
 
 namespace TestUtil {
 
@@ -120,6 +124,46 @@ void expectEachRepaints(const std::vector<LookChange>& changes);
 // Moves the real pointer to global and waits until the application has seen
 // the move (nothing to wait for when the pointer is there already).
 bool movePointer(const QPoint& global);
+
+// --- mouse ----------------------------------------------------------------------
+// Events sent to w as the window system delivers them: positions in w's
+// coordinates (the window's and the screen's follow from them), button the
+// one that changed (none for a move), held the buttons down after the event.
+// The senders return whether the event ended accepted.
+
+QMouseEvent mouseEvent(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton button, Qt::MouseButtons held,
+                       Qt::KeyboardModifiers mods = Qt::NoModifier);
+bool mouse(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton button, Qt::MouseButtons held,
+           Qt::KeyboardModifiers mods = Qt::NoModifier);
+
+// A press holds button; a release leaves nothing held; a double click is
+// the event the second press of one brings (button held).
+bool press(QWidget* w, const QPointF& pos, Qt::MouseButton button = Qt::LeftButton,
+           Qt::KeyboardModifiers mods = Qt::NoModifier);
+bool release(QWidget* w, const QPointF& pos, Qt::MouseButton button = Qt::LeftButton,
+             Qt::KeyboardModifiers mods = Qt::NoModifier);
+bool doubleClick(QWidget* w, const QPointF& pos, Qt::MouseButton button = Qt::LeftButton,
+                 Qt::KeyboardModifiers mods = Qt::NoModifier);
+// A move with nothing held is a hover; a drag step holds its button.
+bool move(QWidget* w, const QPointF& pos, Qt::MouseButtons held = Qt::NoButton,
+          Qt::KeyboardModifiers mods = Qt::NoModifier);
+// Press and release at pos.
+void click(QWidget* w, const QPointF& pos, Qt::MouseButton button = Qt::LeftButton,
+           Qt::KeyboardModifiers mods = Qt::NoModifier);
+// Press at from, one move holding button to to, release there.
+void drag(QWidget* w, const QPointF& from, const QPointF& to, Qt::MouseButton button = Qt::LeftButton,
+          Qt::KeyboardModifiers mods = Qt::NoModifier);
+// The pointer comes over w at pos; without one, where the real pointer is.
+void enter(QWidget* w);
+void enter(QWidget* w, const QPointF& pos);
+void leave(QWidget* w);
+
+// --- property rows --------------------------------------------------------------
+
+// The first row of info named name. A missing table or row fails the
+// calling test and yields a row without accessors.
+const CVNQtLib::PropertyDef& propertyRow(const CVNQtLib::ControlInfo* info, const QString& name);
+const CVNQtLib::PropertyDef& propertyRow(const CVNQtLib::ControlInfo& info, const QString& name);
 
 // --- named styles ---------------------------------------------------------------
 
