@@ -8,8 +8,6 @@
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -36,14 +34,6 @@ struct Changes
     }
 };
 
-void mouse(QWidget* w, QEvent::Type type, QPoint pos)
-{
-    QMouseEvent e(type, pos, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                  type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
 // A strip of four items 50 wide with gaps of 10, 300 x 30.
 struct Strip
 {
@@ -64,21 +54,21 @@ TEST(TabWidget, PressSelectsTheItemUnderThePointer)
 {
     Strip s;
     Changes changed(&s.t);
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(120, 5)); // third item: 120..169
+    TestUtil::press(&s.t, QPoint(120, 5)); // third item: 120..169
     EXPECT_EQ(s.t.getSelectedIndex(), 2);
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(169, 29));
+    TestUtil::press(&s.t, QPoint(169, 29));
     EXPECT_EQ(s.t.getSelectedIndex(), 2);
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(115, 5)); // in the gap
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(250, 5)); // past the last item
+    TestUtil::press(&s.t, QPoint(115, 5)); // in the gap
+    TestUtil::press(&s.t, QPoint(250, 5)); // past the last item
     EXPECT_EQ(s.t.getSelectedIndex(), 2);
     // The second press on the same item reports again.
     EXPECT_EQ(changed.seen, (std::vector<int>{2, 2}));
 
     s.t.setIsHor(false);
     s.t.resize(80, 300);
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(79, 60)); // second item: y 60..109
+    TestUtil::press(&s.t, QPoint(79, 60)); // second item: y 60..109
     EXPECT_EQ(s.t.getSelectedIndex(), 1);
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(5, 55));
+    TestUtil::press(&s.t, QPoint(5, 55));
     EXPECT_EQ(s.t.getSelectedIndex(), 1);
 }
 
@@ -136,7 +126,7 @@ TEST(TabWidget, PaintsItemsByState)
     ASSERT_TRUE(TestUtil::showExposed(&s.t)); // each change below shows on screen by itself
     s.t.setSelectedIndex(1);
     EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(85, 15), pressed);
-    mouse(&s.t, QEvent::MouseMove, QPoint(125, 10));
+    TestUtil::move(&s.t, QPoint(125, 10));
 
     QImage img = TestUtil::screenShot(&s.t);
     EXPECT_EQ(img.pixelColor(25, 15), normal);
@@ -146,14 +136,13 @@ TEST(TabWidget, PaintsItemsByState)
     EXPECT_EQ(img.pixelColor(280, 15), bg);
 
     // The pointer over the gap keeps the hover; leaving clears it.
-    mouse(&s.t, QEvent::MouseMove, QPoint(115, 10));
+    TestUtil::move(&s.t, QPoint(115, 10));
     EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(145, 15), hot);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&s.t, &leave);
+    TestUtil::leave(&s.t);
     EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(145, 15), normal);
 
     // A press selects its item; clearing leaves the background.
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(205, 10));
+    TestUtil::press(&s.t, QPoint(205, 10));
     img = TestUtil::screenShot(&s.t);
     EXPECT_EQ(img.pixelColor(205, 15), pressed);
     EXPECT_EQ(img.pixelColor(85, 15), normal);
