@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <initializer_list>
@@ -84,20 +83,6 @@ inline bool near(QColor a, QColor b, int tol = 10)
 inline QRect colourBox(const QImage& image, QColor c, int tol = 10)
 {
     return TestUtil::colourBox(image, c, tol, 201);
-}
-
-inline void mouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
-{
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent ev(type, pos, w->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button, buttons,
-                   Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
-
-inline void moveWithButton(QWidget* w, QPoint pos)
-{
-    QMouseEvent ev(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
 }
 
 inline void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = QString())
