@@ -295,6 +295,13 @@ bool mouse(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton bu
     return e.isAccepted();
 }
 
+bool taken(QWidget* w, QMouseEvent e)
+{
+    e.setAccepted(false);
+    QCoreApplication::sendEvent(w, &e);
+    return e.isAccepted();
+}
+
 bool press(QWidget* w, const QPointF& pos, Qt::MouseButton button, Qt::KeyboardModifiers mods)
 {
     return mouse(w, QEvent::MouseButtonPress, pos, button, button, mods);

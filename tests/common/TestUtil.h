@@ -135,6 +135,9 @@ QMouseEvent mouseEvent(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::Mo
                        Qt::KeyboardModifiers mods = Qt::NoModifier);
 bool mouse(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton button, Qt::MouseButtons held,
            Qt::KeyboardModifiers mods = Qt::NoModifier);
+// Sends e ignored; true when a handler took it (accepted it), as Qt asks
+// before it passes a mouse event on to the parent.
+bool taken(QWidget* w, QMouseEvent e);
 
 // A press holds button; a release leaves nothing held; a double click is
 // the event the second press of one brings (button held).
