@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMouseEvent>
@@ -331,6 +332,11 @@ void click(QWidget* w, const QPointF& pos, Qt::MouseButton button, Qt::KeyboardM
         release(w, pos, button, mods);
 }
 
+void click(QWidget* w, Qt::MouseButton button)
+{
+    click(w, QPointF(w->rect().center()), button);
+}
+
 void drag(QWidget* w, const QPointF& from, const QPointF& to, Qt::MouseButton button, Qt::KeyboardModifiers mods)
 {
     press(w, from, button, mods);
@@ -353,6 +359,17 @@ void leave(QWidget* w)
 {
     QEvent e(QEvent::Leave);
     QCoreApplication::sendEvent(w, &e);
+}
+
+void key(QWidget* w, int k, Qt::KeyboardModifiers mods, const QString& text)
+{
+    QPointer<QWidget> alive(w);
+    QKeyEvent press(QEvent::KeyPress, k, mods, text);
+    QCoreApplication::sendEvent(w, &press);
+    if (!alive)
+        return;
+    QKeyEvent release(QEvent::KeyRelease, k, mods, text);
+    QCoreApplication::sendEvent(w, &release);
 }
 
 namespace {

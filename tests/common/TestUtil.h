@@ -150,9 +150,10 @@ bool doubleClick(QWidget* w, const QPointF& pos, Qt::MouseButton button = Qt::Le
 // A move with nothing held is a hover; a drag step holds its button.
 bool move(QWidget* w, const QPointF& pos, Qt::MouseButtons held = Qt::NoButton,
           Qt::KeyboardModifiers mods = Qt::NoModifier);
-// Press and release at pos.
+// Press and release at pos, or at w's centre.
 void click(QWidget* w, const QPointF& pos, Qt::MouseButton button = Qt::LeftButton,
            Qt::KeyboardModifiers mods = Qt::NoModifier);
+void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton);
 // Press at from, one move holding button to to, release there.
 void drag(QWidget* w, const QPointF& from, const QPointF& to, Qt::MouseButton button = Qt::LeftButton,
           Qt::KeyboardModifiers mods = Qt::NoModifier);
@@ -160,6 +161,11 @@ void drag(QWidget* w, const QPointF& from, const QPointF& to, Qt::MouseButton bu
 void enter(QWidget* w);
 void enter(QWidget* w, const QPointF& pos);
 void leave(QWidget* w);
+
+// --- keys -----------------------------------------------------------------------
+
+// Presses and releases key k on w, with the text it types.
+void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = QString());
 
 // --- property rows --------------------------------------------------------------
 

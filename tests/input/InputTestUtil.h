@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <initializer_list>
@@ -85,13 +84,7 @@ inline QRect colourBox(const QImage& image, QColor c, int tol = 10)
     return TestUtil::colourBox(image, c, tol, 201);
 }
 
-inline void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = QString())
-{
-    QKeyEvent press(QEvent::KeyPress, k, mods, text);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, k, mods, text);
-    QApplication::sendEvent(w, &release);
-}
+using TestUtil::key;
 
 // The control's node as its JSON routine writes it.
 inline Json::Value written(QWidget* control)
