@@ -191,6 +191,13 @@ bool repaintsAfter(QWidget* w, const std::function<void()>& change)
     return paints.paintedSinceLast();
 }
 
+bool screenIsCurrent(QWidget* w)
+{
+    const QImage shown = screenShot(w);
+    w->update();
+    return shown == screenShot(w);
+}
+
 bool showExposed(QWidget* w)
 {
     w->show();
