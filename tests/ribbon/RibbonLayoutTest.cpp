@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace CVNQtLib;
 using namespace ControlsTest;
@@ -210,6 +211,62 @@ TEST_F(RibbonLayoutTest, PageSharesSpareWidthAndScrollsWhenGroupsDoNotFit)
     EXPECT_EQ(page->scrollOffset(), 4 + 8 * 84 + 4 - (400 - 40));
     page->scrollBy(-30);
     EXPECT_EQ(first->x(), 24 - page->scrollOffset());
+
+    // "<" once scrolled, ">" until the end.
+    CVNQRibbonButton* left = nullptr;
+    CVNQRibbonButton* right = nullptr;
+    for (CVNQRibbonButton* b : page->findChildren<CVNQRibbonButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (b->text() == "<")
+            left = b;
+        else if (b->text() == ">")
+            right = b;
+    }
+    ASSERT_TRUE(left && right);
+    page->scrollBy(-100000);
+    EXPECT_FALSE(left->isEnabled());
+    EXPECT_TRUE(right->isEnabled());
+    page->scrollBy(100000);
+    EXPECT_TRUE(left->isEnabled());
+    EXPECT_FALSE(right->isEnabled());
+
+    // Wider, still overflowing, the page keeps the offset within reach;
+    // narrower than its arrows, all of it may be scrolled away.
+    const int content = page->sizeHint().width();
+    resizeNow(page, 600, 148);
+    EXPECT_EQ(page->scrollOffset(), content - (600 - 40));
+    EXPECT_EQ(first->x(), 24 - page->scrollOffset());
+    resizeNow(page, 30, 148);
+    page->scrollBy(100000);
+    EXPECT_EQ(page->scrollOffset(), content);
+
+    // The wheel: down scrolls 80 px on, up and sideways 80 px back; a page
+    // whose groups fit exactly leaves it to its container.
+    resizeNow(page, 400, 148);
+    page->scrollBy(-100000);
+    auto wheel = [page](QPoint delta) {
+        QWheelEvent e(QPointF(50, 50), QPointF(page->mapToGlobal(QPoint(50, 50))), QPoint(), delta, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(page, &e);
+        return e.isAccepted();
+    };
+    EXPECT_TRUE(wheel({0, -120}));
+    EXPECT_EQ(page->scrollOffset(), 80);
+    EXPECT_TRUE(wheel({120, 0}));
+    EXPECT_EQ(page->scrollOffset(), 0);
+    resizeNow(page, content, 148);
+    EXPECT_FALSE(page->isOverflowing());
+    EXPECT_FALSE(wheel({0, -120}));
+    resizeNow(page, content - 1, 148);
+    EXPECT_TRUE(page->isOverflowing());
+    EXPECT_TRUE(wheel({0, -120}));
+
+    // Positions outside the list insert at its ends.
+    CVNQRibbonGroup* front = page->insertGroup(-3, "front", "Front");
+    CVNQRibbonGroup* back = page->insertGroup(page->groupCount() + 5, "back", "Back");
+    EXPECT_EQ(page->groupAt(0), front);
+    EXPECT_EQ(page->groupAt(page->groupCount() - 1), back);
+    EXPECT_EQ(page->groupAt(page->groupCount()), nullptr);
+    EXPECT_EQ(page->groupAt(-1), nullptr);
 }
 
 TEST_F(RibbonLayoutTest, TabAndTopRowWidthsAndTheEdgesOfTheTabArea)
