@@ -163,7 +163,7 @@ void armGustrelActions(WindFarmWindow& window, const GustrelOptions& options, in
     const auto drawerDue = std::make_shared<bool>(options.drawer);
     if (options.drawer) {
         QTimer::singleShot(drawerDelayMs, &window, [&window, drawerDue]() {
-            window.setCurrentPage(1);
+            window.setCurrentPage(PageTurbines);
             window.selectTurbine(QStringLiteral("WTG-007"));
             *drawerDue = false;
         });
@@ -283,7 +283,7 @@ int runGustrel(int argc, char** argv)
     WindFarmWindow window;
     window.resize(expandedWindowSize(options.size, window.minimumSize()));
     if (options.chinese)
-        window.setLanguage(1);
+        window.setLanguage(LanguageChinese);
     window.setCurrentPage(options.page);
     window.show();
     armGustrelActions(window, options);

@@ -33,7 +33,9 @@ GustrelOptions parseGustrelOptions(const QStringList& arguments)
                 options.size = parseSizeOption(arguments[++i], options.size);
         } else if (arg == QLatin1String("--page")) {
             if (hasValue)
-                options.page = arguments[++i].compare(QLatin1String("turbines"), Qt::CaseInsensitive) == 0 ? 1 : 0;
+                options.page = arguments[++i].compare(QLatin1String("turbines"), Qt::CaseInsensitive) == 0
+                                   ? PageTurbines
+                                   : PageOverview;
         } else if (arg == QLatin1String("--drawer")) {
             options.drawer = true;
         } else if (arg == QLatin1String("--zh")) {

@@ -4,6 +4,7 @@
 // and the tests share one parser.
 
 #include "CVNQTypes.h"
+#include "WindFarmChoices.h"
 
 #include <QSize>
 #include <QString>
@@ -13,8 +14,8 @@ struct GustrelOptions
 {
     QString screenshotPath; // empty: no screenshot
     QSize size{1440, 900};  // before expanding to the window's minimum
-    int page = 0;           // 0 overview, 1 turbines
-    bool drawer = false;    // open WTG-007's detail drawer after start
+    int page = PageOverview;
+    bool drawer = false; // open WTG-007's detail drawer after start
     bool chinese = false;
 };
 

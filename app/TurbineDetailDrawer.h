@@ -6,6 +6,7 @@
 // the drawer has opened.
 
 #include "WindDrawer.h"
+#include "WindFarmChoices.h"
 #include "WindFarmSnapshot.h"
 
 #include <QString>
@@ -35,7 +36,7 @@ private:
         CVNQtLib::CVNQLabel* value = nullptr;
     };
 
-    int language = 0;
+    int language = LanguageEnglish;
 
     CVNQtLib::CVNQLabel* detailIdLabel = nullptr;
     CVNQtLib::CVNQLabel* detailLocationLabel = nullptr;

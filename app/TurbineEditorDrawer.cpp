@@ -97,7 +97,7 @@ void TurbineEditorDrawer::showEditorMessage(const QString& english, const QStrin
 {
     editorMessageEn = english;
     editorMessageZh = chinese;
-    validationLabel->setText(language == 1 ? chinese : english);
+    validationLabel->setText(language == LanguageChinese ? chinese : english);
     validationLabel->show();
 }
 

@@ -5,6 +5,7 @@
 // while the drawer is closed; only resetForm clears it.
 
 #include "WindDrawer.h"
+#include "WindFarmChoices.h"
 
 #include <QString>
 
@@ -50,7 +51,7 @@ private:
     void clearEditorMessage();
 
     WindFarmSimulator* simulator = nullptr;
-    int language = 0;
+    int language = LanguageEnglish;
     // The last validation message, kept in both languages so a language
     // switch rewrites it.
     QString editorMessageEn;

@@ -107,7 +107,7 @@ WindFarmOverviewPage::WindFarmOverviewPage(QWidget* parent)
     energyChart->setTheme(windChartTheme());
     energyChart->setTitle(QString());
     energyChart->setLegendPosition(0);
-    energyChart->setTooltipMode(2);
+    energyChart->setTooltipMode(ChartTooltipCategory);
     energyChart->setTooltipEnabled(true);
     energyChart->setHoverEnabled(true);
     energyChart->setAnimationEnabled(true);
@@ -263,8 +263,8 @@ void WindFarmOverviewPage::refreshOverviewValues(const WindFarmSnapshot& snapsho
             const AiInsight& insight = snapshot.aiInsights[i];
             card.card->show();
             card.turbineId = insight.turbineId;
-            card.title->setText(language == 1 ? insight.titleZh : insight.titleEn);
-            card.body->setText(language != 1 ? insight.detailEn : insight.detailZh);
+            card.title->setText(language == LanguageChinese ? insight.titleZh : insight.titleEn);
+            card.body->setText(language != LanguageChinese ? insight.detailEn : insight.detailZh);
         } else {
             card.card->hide();
         }
@@ -285,7 +285,7 @@ void WindFarmOverviewPage::refreshSummaryTable(const WindFarmSnapshot& snapshot)
         const TurbineRecord& t = *rows[r];
         const QString texts[SummaryColumnCount] = {t.id, outputText(t.outputKw), efficiencyText(t.efficiency),
                                                    statusText(t.status, language),
-                                                   language == 1 ? t.aiNoteZh : t.aiNoteEn};
+                                                   language == LanguageChinese ? t.aiNoteZh : t.aiNoteEn};
         // A missing row is made by its first item.
         for (int c = 0; c < SummaryColumnCount; ++c) {
             QStandardItem* item = itemAt(summaryModel, r, c);
@@ -304,7 +304,8 @@ void WindFarmOverviewPage::refreshSnapshot(const WindFarmSnapshot& snapshot)
     refreshKpis(snapshot);
     refreshOverviewValues(snapshot);
     refreshSummaryTable(snapshot);
-    updatedLabel->setText((language == 1 ? QStringLiteral("更新 ") : QStringLiteral("Updated ")) + snapshot.updated);
+    updatedLabel->setText((language == LanguageChinese ? QStringLiteral("更新 ") : QStringLiteral("Updated ")) +
+                          snapshot.updated);
 }
 
 void WindFarmOverviewPage::refreshCharts(const WindFarmSnapshot& s)

@@ -6,6 +6,7 @@
 // language it is given, and reports the user's choices by its signals.
 
 #include "CVNQContainer.h"
+#include "WindFarmChoices.h"
 #include "WindFarmSnapshot.h"
 
 #include <QString>
@@ -69,7 +70,7 @@ private:
     void refreshSummaryTable(const WindFarmSnapshot& snapshot);
     void openInsight(int index);
 
-    int language = 0;
+    int language = LanguageEnglish;
     // The period of the snapshot shown (a new snapshot's until the first).
     int periodDays = 30;
     bool forecastVisible = true;

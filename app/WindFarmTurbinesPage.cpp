@@ -72,7 +72,7 @@ void fillTurbineRow(QStandardItem* const (&cells)[TurbineColumnCount], const Tur
     set(ColStatus, status);
     cells[ColStatus]->setData(t.status, TurbineStatusRole);
     cells[ColStatus]->setData(icon.isEmpty() ? QVariant() : QVariant(icon), CellIconRole);
-    set(ColNote, language == 1 ? t.aiNoteZh : t.aiNoteEn);
+    set(ColNote, language == LanguageChinese ? t.aiNoteZh : t.aiNoteEn);
 }
 
 } // namespace
@@ -217,7 +217,7 @@ void WindFarmTurbinesPage::refreshTableFilterSummary()
     const int shown = proxyModel->rowCount();
     const int total = turbineCount;
     tableSummaryLabel->setText(
-        language == 1
+        language == LanguageChinese
             ? QStringLiteral("显示 %1 / %2 台风机 · 点击列标题排序").arg(shown).arg(total)
             : QStringLiteral("Showing %1 of %2 turbines · Click a column header to sort").arg(shown).arg(total));
 }

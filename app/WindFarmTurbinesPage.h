@@ -6,6 +6,7 @@
 // on "Add Turbine" is reported by a signal.
 
 #include "CVNQContainer.h"
+#include "WindFarmChoices.h"
 #include "WindFarmSnapshot.h"
 
 #include <QString>
@@ -53,7 +54,7 @@ private:
     void onTableClicked(const QModelIndex& index);
 
     TurbineFilterProxyModel* proxyModel = nullptr;
-    int language = 0;
+    int language = LanguageEnglish;
     // Turbines of the snapshot shown.
     int turbineCount = 0;
 

@@ -5,6 +5,7 @@
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
+#include "WindFarmChoices.h"
 
 #include <algorithm>
 #include <charconv>
@@ -263,7 +264,7 @@ void refillCombo(QComboBox* combo, const QVector<QPair<QString, int>>& items, in
 
 QString bilingual(int language, const char* english, const char* chinese)
 {
-    return language == 1 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
+    return language == LanguageChinese ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
 }
 
 QString fixedNumber(double value, int decimals)

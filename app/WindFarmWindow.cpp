@@ -46,12 +46,12 @@ WindFarmWindow::WindFarmWindow(QWidget* parent)
     connect(simulator, &WindFarmSimulator::chartHistoryChanged, this, &WindFarmWindow::refreshCharts);
 
     snapshot = simulator->snapshot();
-    language = 0;
+    language = LanguageEnglish;
     retranslate();
     refreshSnapshot(snapshot);
     refreshCharts(snapshot);
-    currentPage = 0;
-    pageStack->setCurrentIndex(0);
+    currentPage = PageOverview;
+    pageStack->setCurrentIndex(PageOverview);
     updateNavigation();
 
     simulator->start(1000);
@@ -122,7 +122,7 @@ void WindFarmWindow::buildUi()
     pageStack->addWidget(overviewPage);
     connect(overviewPage, &WindFarmOverviewPage::periodChosen, simulator, &WindFarmSimulator::setPeriodDays);
     connect(overviewPage, &WindFarmOverviewPage::turbineRequested, this, [this](const QString& id) {
-        setCurrentPage(1);
+        setCurrentPage(PageTurbines);
         selectTurbine(id);
     });
     turbinesPage = new WindFarmTurbinesPage(proxyModel, pageStack);
@@ -158,8 +158,8 @@ void WindFarmWindow::buildHeader()
     insightsButton->setEnabled(false);
     overviewButton->setObjectName(QStringLiteral("navOverview"));
     turbinesButton->setObjectName(QStringLiteral("navTurbines"));
-    connect(overviewButton, &QPushButton::clicked, this, [this]() { setCurrentPage(0); });
-    connect(turbinesButton, &QPushButton::clicked, this, [this]() { setCurrentPage(1); });
+    connect(overviewButton, &QPushButton::clicked, this, [this]() { setCurrentPage(PageOverview); });
+    connect(turbinesButton, &QPushButton::clicked, this, [this]() { setCurrentPage(PageTurbines); });
 
     makeContainer(header, QStringLiteral("WindClear"), CVNQContainer::Horizontal, 1);
 
@@ -167,7 +167,7 @@ void WindFarmWindow::buildHeader()
                               iconPath(QStringLiteral("search")), kWindIconColour);
     searchButton->setObjectName(QStringLiteral("headerSearch"));
     connect(searchButton, &QPushButton::clicked, this, [this]() {
-        setCurrentPage(1);
+        setCurrentPage(PageTurbines);
         turbinesPage->focusTurbineSearch();
     });
 
@@ -178,8 +178,8 @@ void WindFarmWindow::buildHeader()
     chineseButton = makeButton(header, QStringLiteral("WindSecondaryButton"), QStringLiteral("中"), 38, 30);
     englishButton->setObjectName(QStringLiteral("languageEnglish"));
     chineseButton->setObjectName(QStringLiteral("languageChinese"));
-    connect(englishButton, &QPushButton::clicked, this, [this]() { setLanguage(0); });
-    connect(chineseButton, &QPushButton::clicked, this, [this]() { setLanguage(1); });
+    connect(englishButton, &QPushButton::clicked, this, [this]() { setLanguage(LanguageEnglish); });
+    connect(chineseButton, &QPushButton::clicked, this, [this]() { setLanguage(LanguageChinese); });
 
     minimizeButton = makeButton(header, QStringLiteral("WindIconButton"), QString(), 30, 30,
                                 iconPath(QStringLiteral("minimize")), kWindIconColour);
@@ -299,10 +299,10 @@ void WindFarmWindow::toggleMaximized()
 
 void WindFarmWindow::updateNavigation()
 {
-    overviewButton->setThemeName(currentPage == 0 ? QStringLiteral("WindNavButtonActive")
-                                                  : QStringLiteral("WindNavButton"));
-    turbinesButton->setThemeName(currentPage == 1 ? QStringLiteral("WindNavButtonActive")
-                                                  : QStringLiteral("WindNavButton"));
+    overviewButton->setThemeName(currentPage == PageOverview ? QStringLiteral("WindNavButtonActive")
+                                                             : QStringLiteral("WindNavButton"));
+    turbinesButton->setThemeName(currentPage == PageTurbines ? QStringLiteral("WindNavButtonActive")
+                                                             : QStringLiteral("WindNavButton"));
 }
 
 void WindFarmWindow::retranslate()
@@ -312,10 +312,10 @@ void WindFarmWindow::retranslate()
     turbinesPage->setLanguage(language);
     detailDrawer->setLanguage(language);
     editorDrawer->setLanguage(language);
-    englishButton->setThemeName(language == 0 ? QStringLiteral("WindNavButtonActive")
-                                              : QStringLiteral("WindSecondaryButton"));
-    chineseButton->setThemeName(language == 1 ? QStringLiteral("WindNavButtonActive")
-                                              : QStringLiteral("WindSecondaryButton"));
+    englishButton->setThemeName(language == LanguageEnglish ? QStringLiteral("WindNavButtonActive")
+                                                            : QStringLiteral("WindSecondaryButton"));
+    chineseButton->setThemeName(language == LanguageChinese ? QStringLiteral("WindNavButtonActive")
+                                                            : QStringLiteral("WindSecondaryButton"));
     updateNavigation();
 }
 

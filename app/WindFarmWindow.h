@@ -11,6 +11,7 @@
 #include "CVNQWindow.h"
 #include "TurbineEditorDrawer.h"
 #include "WindDrawer.h"
+#include "WindFarmChoices.h"
 #include "WindFarmSnapshot.h"
 #include "WindFarmTables.h"
 
@@ -110,8 +111,8 @@ private:
     void refreshDetailDrawer();
     const TurbineRecord* findTurbine(const QString& id) const;
 
-    int language = 0;
-    int currentPage = 0;
+    int language = LanguageEnglish;
+    int currentPage = PageOverview;
     WindFarmSimulator* simulator = nullptr;
     WindFarmSnapshot snapshot;
     QString selectedTurbineId;

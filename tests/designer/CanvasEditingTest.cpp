@@ -2,6 +2,7 @@
 // Snapping and axis lock, resizing by handles, creating controls by type
 // And by drop, and what an edit leaves behind.
 
+#include "CVNQContainer.h"
 #include "CVNQResourceManager.h"
 #include "DesignerTestUtil.h"
 
@@ -102,6 +103,41 @@ TEST(DesignerCanvas, EditsShowAndLast)
     const Json::Value& node = saved["elements"][0]["child"][0];
     EXPECT_EQ(node["x"], 130);
     EXPECT_EQ(node["y"], 90);
+}
+
+// A control changed from code shows once the host repaints the canvas, also
+// when the canvas repaints around it for a reason of its own at that time,
+// and while a drag carries it.
+TEST(DesignerCanvas, ChangeFromCodeShowsOnRepaint)
+{
+    QTemporaryDir dir;
+    init();
+    FillStyle red, green;
+    red.name = "dzRed";
+    red.fill.clr = QColor(220, 0, 0);
+    green.fill.clr = QColor(0, 200, 0);
+    CVNQResourceManager::getInstance()->setFillStyle(red.name, red);
+    CVNQCanvas canvas;
+    canvas.resize(400, 300);
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "box.json", kBoxPage)));
+    ASSERT_TRUE(TestUtil::showExposed(&canvas) && TestUtil::waitPainted(&canvas));
+    auto* box = named<CVNQContainer>(canvas, "box");
+    QPoint at(40, 40);
+    auto seen = [&] { return onScreen(&canvas, QRect(at, QSize(1, 1))).pixelColor(0, 0); };
+    ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == red.fill.clr; }));
+
+    canvas.AddSelectedControl(box);
+    box->setBackground(green);
+    canvas.update();
+    EXPECT_TRUE(TestUtil::waitFor([&] { return seen() == green.fill.clr; }));
+
+    mouse(&canvas, QEvent::MouseButtonPress, at);
+    mouse(&canvas, QEvent::MouseMove, at += QPoint(100, 60));
+    ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == green.fill.clr; }));
+    box->setBackground(red);
+    canvas.update();
+    EXPECT_TRUE(TestUtil::waitFor([&] { return seen() == red.fill.clr; }));
+    mouse(&canvas, QEvent::MouseButtonRelease, at);
 }
 
 // Shift-click on a selected control takes it out of the selection.

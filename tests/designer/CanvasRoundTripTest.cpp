@@ -29,7 +29,8 @@ constexpr const char* kEditPage = R"({"w": 520, "h": 360, "elements": [
     {"type": "qtlcdnumber", "name": "count", "layout": {"type": 1}, "x": 40, "y": 160, "w": 120, "h": 40,
      "attr": {"text": "42", "digitCount": 5}},
     {"type": "qtcontainer", "name": "row", "layout": {"type": 1}, "x": 320, "y": 10, "w": 190, "h": 60,
-     "attr": {"childLayout": 0}}]}]})";
+     "attr": {"childLayout": 0},
+     "child": [{"type": "qtlabel", "name": "first", "style": [["rtRoot", 1, 0]], "attr": {"text": "first"}}]}]}]})";
 
 struct Drop : CVNQCanvas
 {
@@ -99,7 +100,7 @@ TEST(DesignerRoundTrip, EditedPageRunsAsShown)
     window.move(host.width() + 20, 0);
     ASSERT_TRUE(TestUtil::showExposed(&window) && TestUtil::waitPainted(&window) && TestUtil::waitPainted(&host));
     const auto inWindow = shownPlaces(&window, true);
-    EXPECT_EQ(inWindow.size(), 10u);
+    EXPECT_EQ(inWindow.size(), 11u);
     EXPECT_EQ(inWindow, shownPlaces(canvas.GetCurWindow(), false));
     for (const auto& [name, place] : inWindow) {
         QWidget* run = window.findChild<QWidget*>(name);

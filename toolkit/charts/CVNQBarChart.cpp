@@ -16,7 +16,7 @@ CVNQBarChart::CVNQBarChart(QWidget* parent)
 
     // Demonstration content, so a chart created by type name shows something.
     m_impl->setTooltipEnabled(false);
-    m_impl->setTooltipMode(0);
+    m_impl->setTooltipMode(ChartTooltipNone);
     setTheme(0);
     setBackgroundColor(QColor());
     m_impl->setCategories({QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
@@ -48,25 +48,9 @@ QVector<BarSeries> CVNQBarChart::series() const
 {
     return m_impl->series();
 }
-void CVNQBarChart::setTitle(const QString& title)
-{
-    m_impl->setTitle(title);
-}
 void CVNQBarChart::setCategories(const QStringList& categories)
 {
     m_impl->setCategories(categories);
-}
-void CVNQBarChart::setHoverEnabled(bool enabled)
-{
-    m_impl->setHoverEnabled(enabled);
-}
-void CVNQBarChart::setTooltipEnabled(bool enabled)
-{
-    m_impl->setTooltipEnabled(enabled);
-}
-void CVNQBarChart::setTooltipMode(int mode)
-{
-    m_impl->setTooltipMode(mode);
 }
 
 CVNQChartImpl* CVNQBarChart::chartImpl() const

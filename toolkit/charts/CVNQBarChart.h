@@ -42,12 +42,12 @@ public:
     // Several series at once; replays the animation.
     void setSeries(const QVector<BarSeries>& series);
     QVector<BarSeries> series() const;
-    void setTitle(const QString& title);
+    using CVNQChartBase::setTitle;
     void setCategories(const QStringList& categories);
-    void setHoverEnabled(bool enabled);
-    void setTooltipEnabled(bool enabled);
+    using CVNQChartBase::setHoverEnabled;
+    using CVNQChartBase::setTooltipEnabled;
     // 0 no hover, 2 whole category, anything else one bar.
-    void setTooltipMode(int mode);
+    using CVNQChartBase::setTooltipMode;
 
 protected:
     CVNQChartImpl* chartImpl() const override;

@@ -26,19 +26,12 @@ void CVNQBarChartImpl::setCategories(const QStringList& categories)
 
 void CVNQBarChartImpl::setSeries(const QVector<BarSeries>& series)
 {
-    if (!series.isSharedWith(m_series))
-        m_series = series;
-    m_chart->replayAnimation();
+    replaceData(m_series, series);
 }
 
 void CVNQBarChartImpl::setData(const QString& name, const QVector<double>& values, const QColor& color)
 {
-    BarSeries s;
-    s.name = name;
-    s.values = values;
-    s.color = color;
-    m_series = {s};
-    m_chart->replayAnimation();
+    replaceData(m_series, {cvnChartSeries<BarSeries>(name, values, color)});
 }
 
 // --- geometry ---------------------------------------------------------------
@@ -67,10 +60,7 @@ void CVNQBarChartImpl::valueRange(double& lo, double& hi) const
     lo = qMin(lo, 0.0);
     if (cvnChartSameValue(lo, hi))
         hi += 1;
-    const double span = qMax(hi - lo, 1.0);
-    hi += 0.08 * span;
-    if (lo < 0)
-        lo -= 0.05 * span;
+    cvnChartPadRange(lo, hi, lo < 0 ? 0.05 : 0.0, 0.08, 1.0);
 }
 
 QRectF CVNQBarChartImpl::plotRect(const QSize& size) const
@@ -158,7 +148,7 @@ bool CVNQBarChartImpl::handlePress(const QPoint& pos)
 
 bool CVNQBarChartImpl::updateHover(const QPoint& pos)
 {
-    if (!m_hoverEnabled || m_tooltipMode == 0 || !cvnChartHasValueAt(m_series, 0))
+    if (!m_hoverEnabled || m_tooltipMode == ChartTooltipNone || !cvnChartHasValueAt(m_series, 0))
         return dropHover();
     const BarChartFrame f = frame(m_chart->size());
     if (!f.plot.contains(QPointF(pos)))
@@ -166,7 +156,7 @@ bool CVNQBarChartImpl::updateHover(const QPoint& pos)
 
     int index = -1;
     int series = -1;
-    if (m_tooltipMode == 2) {
+    if (m_tooltipMode == ChartTooltipCategory) {
         const int n = f.count;
         if (n > 1)
             index = qBound(0, int(qFloor(n * (pos.x() - f.plot.left()) / qMax(f.plot.width(), 1.0))), n - 1);
@@ -194,7 +184,7 @@ QString CVNQBarChartImpl::tooltipText() const
 {
     if (!m_hoverActive || m_hoverIndex < 0)
         return QString();
-    if (m_tooltipMode == 2)
+    if (m_tooltipMode == ChartTooltipCategory)
         return cvnChartCategoryTooltip(categoryLabel(m_hoverIndex), m_series, m_hoverIndex);
     if (m_hoverSeries < 0 || m_hoverSeries >= m_series.size())
         return QString();
@@ -222,7 +212,7 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
         p.drawLine(QPointF(x, f.plot.top()), QPointF(x, f.plot.bottom()));
     }
 
-    const bool categoryMode = m_tooltipMode == 2;
+    const bool categoryMode = m_tooltipMode == ChartTooltipCategory;
     m_barPainter.begin(p);
     for (const BarItem& bar : bars(f)) {
         const bool single =

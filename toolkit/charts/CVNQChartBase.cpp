@@ -285,6 +285,30 @@ CVNQChartImpl* CVNQChartBase::chartImpl() const
     return nullptr;
 }
 
+void CVNQChartBase::setTitle(const QString& title)
+{
+    if (CVNQChartImpl* impl = chartImpl())
+        impl->setTitle(title);
+}
+
+void CVNQChartBase::setHoverEnabled(bool enabled)
+{
+    if (CVNQChartImpl* impl = chartImpl())
+        impl->setHoverEnabled(enabled);
+}
+
+void CVNQChartBase::setTooltipEnabled(bool enabled)
+{
+    if (CVNQChartImpl* impl = chartImpl())
+        impl->setTooltipEnabled(enabled);
+}
+
+void CVNQChartBase::setTooltipMode(int mode)
+{
+    if (CVNQChartImpl* impl = chartImpl())
+        impl->setTooltipMode(mode);
+}
+
 void CVNQChartBase::initializeGL()
 {
     if (CVNQChartImpl* impl = chartImpl())

@@ -80,6 +80,12 @@ protected:
     // events (left-button presses, moves, releases, leaving); a bare base
     // has none and paints nothing.
     virtual CVNQChartImpl* chartImpl() const;
+    // Settings the implementation objects share; each chart makes public
+    // those it offers (a bare base ignores them).
+    void setTitle(const QString& title);
+    void setHoverEnabled(bool enabled);
+    void setTooltipEnabled(bool enabled);
+    void setTooltipMode(int mode);
     void initializeGL() override;
     void resizeGL(int w, int h) override;
     void paintGL() override;

@@ -50,7 +50,7 @@ void CVNQChartImpl::setTooltipEnabled(bool enabled)
 void CVNQChartImpl::setTooltipMode(int mode)
 {
     m_tooltipMode = mode;
-    if (mode == 0)
+    if (mode == ChartTooltipNone)
         clearHover();
     m_chart->update();
 }
@@ -97,6 +97,11 @@ bool CVNQChartImpl::setHover(int index, int series, const QPoint& mouse)
 void CVNQChartImpl::updateChart()
 {
     m_chart->update();
+}
+
+void CVNQChartImpl::replayAnimation()
+{
+    m_chart->replayAnimation();
 }
 
 void CVNQChartImpl::showHoverTooltip(const QString& text)

@@ -13,6 +13,7 @@
 #include <QOpenGLFunctions>
 #include <QPoint>
 #include <QString>
+#include <QVector>
 
 namespace CVNQtLib {
 
@@ -84,6 +85,16 @@ protected:
         return true;
     }
     void updateChart();
+    // Takes new data (a copy, unless data already shares the stored
+    // vector) and replays the intro animation.
+    template <class T>
+    void replaceData(QVector<T>& stored, const QVector<T>& data)
+    {
+        if (!data.isSharedWith(stored))
+            stored = data;
+        replayAnimation();
+    }
+    void replayAnimation();
     // While paintGL draws: the colour the surface was just cleared with,
     // which every pixel still shows until the first drawing; else invalid.
     const QColor& clearedWith() const { return m_clearedWith; }
@@ -92,7 +103,7 @@ protected:
     QString m_title;
     bool m_tooltipEnabled = false;
     bool m_hoverEnabled = true;
-    int m_tooltipMode = 0;
+    int m_tooltipMode = ChartTooltipNone;
     bool m_hoverActive = false;
     int m_hoverIndex = -1;
     int m_hoverSeries = -1;

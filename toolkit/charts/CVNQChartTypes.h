@@ -33,6 +33,15 @@ struct ChartTheme
     double barCornerRadius = 6.0;
 };
 
+// Tooltip modes of the charts: none tracks no hover at all, item follows
+// one point or bar, category takes a whole category (line and bar charts).
+enum : int
+{
+    ChartTooltipNone = 0,
+    ChartTooltipItem = 1,
+    ChartTooltipCategory = 2
+};
+
 // One series of the line chart.
 struct ChartSeries
 {
@@ -95,6 +104,17 @@ QString cvnChartNumber(double value);
 // Category data of the line and bar charts, whose series hold one value
 // per category and a visibility flag.
 
+// A series with that name, values and colour, its other fields at their defaults.
+template <class Series>
+Series cvnChartSeries(const QString& name, const QVector<double>& values, const QColor& color)
+{
+    Series s;
+    s.name = name;
+    s.values = values;
+    s.color = color;
+    return s;
+}
+
 // The number of categories: the labels, every visible series' values, at least 1.
 template <class Series>
 int cvnChartCategoryCount(const QStringList& categories, const QVector<Series>& series)
@@ -155,6 +175,25 @@ inline QString cvnChartItemTooltip(const QString& seriesName, const QString& lab
 inline bool cvnChartSameValue(double a, double b)
 {
     return qAbs(a - b) * 1000000000000.0 <= qMin(qAbs(a), qAbs(b));
+}
+
+// Range ends that compare equal move 1 apart each way; true when they did.
+inline bool cvnChartSeparateEnds(double& lo, double& hi)
+{
+    if (!cvnChartSameValue(lo, hi))
+        return false;
+    lo -= 1;
+    hi += 1;
+    return true;
+}
+
+// Gives a value range room in its plot: lo moves down by below and hi up
+// by above, both fractions of the span, which counts as at least minSpan.
+inline void cvnChartPadRange(double& lo, double& hi, double below, double above, double minSpan)
+{
+    const double span = qMax(hi - lo, minSpan);
+    lo -= below * span;
+    hi += above * span;
 }
 
 } // namespace CVNQtLib

@@ -21,7 +21,7 @@ CVNQFinancialChart::CVNQFinancialChart(QWidget* parent)
     const QVector<IntradayPoint> intraday = CVNQFinancialChartImpl::parseIntradayText(cvnFinancialIntradayDemoText());
     m_impl->setDisplayMode(0);
     m_impl->setTooltipEnabled(true);
-    m_impl->setTooltipMode(1);
+    m_impl->setTooltipMode(ChartTooltipItem);
     setTheme(0);
     setBackgroundColor(QColor());
     m_impl->setCandles(daily);
@@ -81,14 +81,6 @@ void CVNQFinancialChart::setDisplayMode(int mode)
 int CVNQFinancialChart::displayMode() const
 {
     return m_impl->displayMode();
-}
-void CVNQFinancialChart::setTitle(const QString& title)
-{
-    m_impl->setTitle(title);
-}
-void CVNQFinancialChart::setTooltipEnabled(bool enabled)
-{
-    m_impl->setTooltipEnabled(enabled);
 }
 void CVNQFinancialChart::setShowMovingAverages(bool show)
 {

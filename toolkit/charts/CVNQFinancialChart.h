@@ -60,8 +60,8 @@ public:
     // 0 candles, 1 intraday, anything else volume bars.
     void setDisplayMode(int mode);
     int displayMode() const;
-    void setTitle(const QString& title);
-    void setTooltipEnabled(bool enabled);
+    using CVNQChartBase::setTitle;
+    using CVNQChartBase::setTooltipEnabled;
     void setShowMovingAverages(bool show);
 
 protected:

@@ -35,7 +35,7 @@ CVNQFinancialChartImpl::CVNQFinancialChartImpl(CVNQFinancialChart* owner)
     : CVNQZoomChartImpl(owner, CVNQFinancialChart::typeName())
 {
     m_title = QStringLiteral("Financial Chart");
-    m_tooltipMode = 1;
+    m_tooltipMode = ChartTooltipItem;
 }
 
 QVector<Candle> CVNQFinancialChartImpl::parseDailyText(const QByteArray& text)
@@ -85,18 +85,14 @@ void CVNQFinancialChartImpl::setDisplayMode(int mode)
 
 void CVNQFinancialChartImpl::setCandles(const QVector<Candle>& candles)
 {
-    if (!candles.isSharedWith(m_candles))
-        m_candles = candles;
     clearHover();
-    m_chart->replayAnimation();
+    replaceData(m_candles, candles);
 }
 
 void CVNQFinancialChartImpl::setIntradayPoints(const QVector<IntradayPoint>& points)
 {
-    if (!points.isSharedWith(m_intradayPoints))
-        m_intradayPoints = points;
     clearHover();
-    m_chart->replayAnimation();
+    replaceData(m_intradayPoints, points);
 }
 
 void CVNQFinancialChartImpl::setShowMovingAverages(bool show)
@@ -222,14 +218,8 @@ void CVNQFinancialChartImpl::valueRange(int first, int last, double& lo, double&
     hi = range.hi;
     if (!range.any)
         return;
-    if (cvnChartSameValue(lo, hi)) {
-        lo -= 1;
-        hi += 1;
-    } else {
-        const double pad = 0.08 * (hi - lo);
-        lo -= pad;
-        hi += pad;
-    }
+    if (!cvnChartSeparateEnds(lo, hi))
+        cvnChartPadRange(lo, hi, 0.08, 0.08, 0.0);
 }
 
 QColor CVNQFinancialChartImpl::maColor(int k) const
@@ -282,7 +272,7 @@ bool CVNQFinancialChartImpl::handlePress(const QPoint& pos)
 bool CVNQFinancialChartImpl::updateHover(const QPoint& pos)
 {
     const ChartCategoryFrame f = frame(m_chart->size());
-    if (!m_hoverEnabled || !m_tooltipEnabled || m_tooltipMode == 0 || f.count <= 0 ||
+    if (!m_hoverEnabled || !m_tooltipEnabled || m_tooltipMode == ChartTooltipNone || f.count <= 0 ||
         !f.plot.adjusted(-8, -8, 8, 8).contains(QPointF(pos)))
         return dropHover();
     const int index = qBound(

@@ -18,7 +18,7 @@ CVNQLineChart::CVNQLineChart(QWidget* parent)
     m_impl->setCategories({QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
                            QStringLiteral("Fri"), QStringLiteral("Sat"), QStringLiteral("Sun")});
     m_impl->setTooltipEnabled(false);
-    m_impl->setTooltipMode(0);
+    m_impl->setTooltipMode(ChartTooltipNone);
     setTheme(0);
     setBackgroundColor(QColor());
     m_impl->setData(QStringLiteral("Data"), {150, 230, 224, 218, 135, 147, 260}, QColor());
@@ -36,10 +36,6 @@ ControlInfo CVNQLineChart::getProps()
     return ControlInfo(typeName(), "LineChart", "OpenGL Line Chart", "CVNQLineChart", "columnChart");
 }
 
-void CVNQLineChart::setTitle(const QString& title)
-{
-    m_impl->setTitle(title);
-}
 void CVNQLineChart::setCategories(const QStringList& categories)
 {
     m_impl->setCategories(categories);
@@ -59,18 +55,6 @@ void CVNQLineChart::setData(const QString& name, const QVector<double>& values, 
 void CVNQLineChart::setSeriesVisible(int index, bool visible)
 {
     m_impl->setSeriesVisible(index, visible);
-}
-void CVNQLineChart::setHoverEnabled(bool enabled)
-{
-    m_impl->setHoverEnabled(enabled);
-}
-void CVNQLineChart::setTooltipEnabled(bool enabled)
-{
-    m_impl->setTooltipEnabled(enabled);
-}
-void CVNQLineChart::setTooltipMode(int mode)
-{
-    m_impl->setTooltipMode(mode);
 }
 
 CVNQChartImpl* CVNQLineChart::chartImpl() const

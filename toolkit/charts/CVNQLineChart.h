@@ -25,7 +25,7 @@ public:
 
     static ControlInfo getProps();
 
-    void setTitle(const QString& title);
+    using CVNQChartBase::setTitle;
     void setCategories(const QStringList& categories);
     // Replaces the data and replays the intro animation.
     void setSeries(const QVector<ChartSeries>& series);
@@ -33,10 +33,10 @@ public:
     // One series with that name, values and colour; replays the animation.
     void setData(const QString& name, const QVector<double>& values, const QColor& color);
     void setSeriesVisible(int index, bool visible);
-    void setHoverEnabled(bool enabled);
-    void setTooltipEnabled(bool enabled);
+    using CVNQChartBase::setHoverEnabled;
+    using CVNQChartBase::setTooltipEnabled;
     // 0 none (no hover tracking), 1 nearest point, 2 whole category.
-    void setTooltipMode(int mode);
+    using CVNQChartBase::setTooltipMode;
 
 protected:
     CVNQChartImpl* chartImpl() const override;

@@ -28,21 +28,15 @@ void CVNQLineChartImpl::setCategories(const QStringList& categories)
 
 void CVNQLineChartImpl::setSeries(const QVector<ChartSeries>& series)
 {
-    if (!series.isSharedWith(m_series))
-        m_series = series;
-    m_chart->replayAnimation();
+    replaceData(m_series, series);
 }
 
 void CVNQLineChartImpl::setData(const QString& name, const QVector<double>& values, const QColor& color)
 {
-    ChartSeries s;
-    s.name = name;
-    s.values = values;
-    s.color = color;
+    ChartSeries s = cvnChartSeries<ChartSeries>(name, values, color);
     s.smooth = m_smooth;
     s.area = m_area;
-    m_series = {s};
-    m_chart->replayAnimation();
+    replaceData(m_series, {s});
 }
 
 void CVNQLineChartImpl::setSeriesVisible(int index, bool visible)
@@ -97,18 +91,12 @@ void CVNQLineChartImpl::valueRange(int first, int last, double& lo, double& hi) 
     hi = range.hi;
     if (!range.any)
         return;
-    if (cvnChartSameValue(lo, hi)) {
-        lo -= 1;
-        hi += 1;
-    }
-    const double r = qMax(hi - lo, 1.0);
-    if (lo > 0) {
+    cvnChartSeparateEnds(lo, hi);
+    // A range above zero starts from zero instead of its padded floor.
+    const bool fromZero = lo > 0;
+    cvnChartPadRange(lo, hi, 0.05, 0.08, 1.0);
+    if (fromZero)
         lo = 0;
-        hi += 0.08 * r;
-    } else {
-        lo -= 0.05 * r;
-        hi += 0.08 * r;
-    }
 }
 
 double CVNQLineChartImpl::animatedValue(double value, int index, int count, double lo, double progress)
@@ -208,11 +196,12 @@ bool CVNQLineChartImpl::handlePress(const QPoint& pos)
 bool CVNQLineChartImpl::updateHover(const QPoint& pos)
 {
     const ChartCategoryFrame f = frame(m_chart->size());
-    if (!m_hoverEnabled || m_tooltipMode == 0 || !cvnChartHasValueAt(m_series, 0) || !f.plot.contains(QPointF(pos)))
+    if (!m_hoverEnabled || m_tooltipMode == ChartTooltipNone || !cvnChartHasValueAt(m_series, 0) ||
+        !f.plot.contains(QPointF(pos)))
         return dropHover();
 
     bool changed = false;
-    if (m_tooltipMode == 2) {
+    if (m_tooltipMode == ChartTooltipCategory) {
         int index = f.first;
         if (f.last > f.first)
             index = qBound(f.first,
@@ -253,7 +242,7 @@ bool CVNQLineChartImpl::updateHover(const QPoint& pos)
 
 QString CVNQLineChartImpl::tooltipText() const
 {
-    if (m_tooltipMode == 2)
+    if (m_tooltipMode == ChartTooltipCategory)
         return cvnChartCategoryTooltip(categoryLabel(m_hoverIndex), m_series, m_hoverIndex);
     if (m_hoverSeries < 0 || m_hoverSeries >= m_series.size())
         return QString();
@@ -295,7 +284,7 @@ void CVNQLineChartImpl::paintSeries(QPainter& painter, const ChartCategoryFrame&
                           f.plot.bottom());
 
         if (m_showSymbols && s.showSymbols) {
-            const bool seriesHot = m_hoverActive && (m_tooltipMode == 2 || m_hoverSeries == si);
+            const bool seriesHot = m_hoverActive && (m_tooltipMode == ChartTooltipCategory || m_hoverSeries == si);
             // One stamp per series keeps its images (and their textures on
             // the OpenGL surface) from one paint to the next.
             if (m_symbols.size() < m_series.size())
@@ -336,7 +325,7 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
             const ChartSeries& s = m_series.at(si);
             if (!s.visible || m_hoverIndex >= s.values.size())
                 continue;
-            if (m_tooltipMode == 1 && si != m_hoverSeries)
+            if (m_tooltipMode == ChartTooltipItem && si != m_hoverSeries)
                 continue;
             const QColor color = cvnChartColor(theme, s.color, si);
             p.setPen(QPen(color, 2.4));

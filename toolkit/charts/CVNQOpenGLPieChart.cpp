@@ -37,10 +37,6 @@ ControlInfo CVNQOpenGLPieChart::getProps()
     return ControlInfo(typeName(), "PieChart", "OpenGL Pie Chart", "CVNQOpenGLPieChart", "pieChart");
 }
 
-void CVNQOpenGLPieChart::setTitle(const QString& title)
-{
-    m_impl->setTitle(title);
-}
 void CVNQOpenGLPieChart::setSlices(const QVector<PieSlice>& slices)
 {
     m_impl->setSlices(slices);
@@ -48,10 +44,6 @@ void CVNQOpenGLPieChart::setSlices(const QVector<PieSlice>& slices)
 QVector<PieSlice> CVNQOpenGLPieChart::slices() const
 {
     return m_impl->slices();
-}
-void CVNQOpenGLPieChart::setHoverEnabled(bool enabled)
-{
-    m_impl->setHoverEnabled(enabled);
 }
 void CVNQOpenGLPieChart::setInnerRadiusRatio(double ratio)
 {

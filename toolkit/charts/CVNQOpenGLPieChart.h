@@ -22,11 +22,11 @@ public:
 
     static ControlInfo getProps();
 
-    void setTitle(const QString& title);
+    using CVNQChartBase::setTitle;
     // Replaces the slices and replays the intro animation.
     void setSlices(const QVector<PieSlice>& slices);
     QVector<PieSlice> slices() const;
-    void setHoverEnabled(bool enabled);
+    using CVNQChartBase::setHoverEnabled;
     // Hole diameter as a fraction of the pie's, kept within [0, 0.8].
     void setInnerRadiusRatio(double ratio);
     void setLabelsVisible(bool visible);

@@ -42,9 +42,7 @@ CVNQOpenGLPieChartImpl::CVNQOpenGLPieChartImpl(CVNQOpenGLPieChart* owner)
 
 void CVNQOpenGLPieChartImpl::setSlices(const QVector<PieSlice>& slices)
 {
-    if (!slices.isSharedWith(m_slices))
-        m_slices = slices;
-    m_chart->replayAnimation();
+    replaceData(m_slices, slices);
 }
 
 void CVNQOpenGLPieChartImpl::setInnerRadiusRatio(double ratio)

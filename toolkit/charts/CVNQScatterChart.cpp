@@ -48,22 +48,6 @@ QVector<ScatterSeries> CVNQScatterChart::series() const
 {
     return m_impl->series();
 }
-void CVNQScatterChart::setTitle(const QString& title)
-{
-    m_impl->setTitle(title);
-}
-void CVNQScatterChart::setHoverEnabled(bool enabled)
-{
-    m_impl->setHoverEnabled(enabled);
-}
-void CVNQScatterChart::setTooltipEnabled(bool enabled)
-{
-    m_impl->setTooltipEnabled(enabled);
-}
-void CVNQScatterChart::setTooltipMode(int mode)
-{
-    m_impl->setTooltipMode(mode);
-}
 
 CVNQChartImpl* CVNQScatterChart::chartImpl() const
 {

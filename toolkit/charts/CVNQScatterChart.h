@@ -39,11 +39,11 @@ public:
     // Replaces the data and replays the intro animation.
     void setSeries(const QVector<ScatterSeries>& series);
     QVector<ScatterSeries> series() const;
-    void setTitle(const QString& title);
-    void setHoverEnabled(bool enabled);
-    void setTooltipEnabled(bool enabled);
+    using CVNQChartBase::setHoverEnabled;
+    using CVNQChartBase::setTitle;
+    using CVNQChartBase::setTooltipEnabled;
     // 0 switches hover tracking off, any other value on.
-    void setTooltipMode(int mode);
+    using CVNQChartBase::setTooltipMode;
 
 protected:
     CVNQChartImpl* chartImpl() const override;

@@ -27,13 +27,8 @@ inline bool isFinitePoint(const QPointF& p)
 // out by 8 % of the span (at least 1).
 void padAxis(double& lo, double& hi)
 {
-    if (cvnChartSameValue(lo, hi)) {
-        lo -= 1;
-        hi += 1;
-    }
-    const double span = qMax(hi - lo, 1.0);
-    lo -= 0.08 * span;
-    hi += 0.08 * span;
+    cvnChartSeparateEnds(lo, hi);
+    cvnChartPadRange(lo, hi, 0.08, 0.08, 1.0);
 }
 
 } // namespace
@@ -44,16 +39,14 @@ CVNQScatterChartImpl::CVNQScatterChartImpl(CVNQScatterChart* owner)
 {
     m_title = QStringLiteral("Basic Scatter Chart");
     m_tooltipEnabled = true;
-    m_tooltipMode = 1;
+    m_tooltipMode = ChartTooltipItem;
 }
 
 // --- data -------------------------------------------------------------------
 
 void CVNQScatterChartImpl::setSeries(const QVector<ScatterSeries>& series)
 {
-    if (!series.isSharedWith(m_series))
-        m_series = series;
-    m_chart->replayAnimation();
+    replaceData(m_series, series);
 }
 
 // --- geometry ---------------------------------------------------------------
@@ -133,7 +126,7 @@ bool CVNQScatterChartImpl::anyVisiblePoint() const
 
 bool CVNQScatterChartImpl::updateHover(const QPoint& pos)
 {
-    if (!m_hoverEnabled || m_tooltipMode == 0 || !anyVisiblePoint())
+    if (!m_hoverEnabled || m_tooltipMode == ChartTooltipNone || !anyVisiblePoint())
         return dropHover();
     const ScatterChartFrame f = frame(m_chart->size());
     if (!f.plot.contains(QPointF(pos)))

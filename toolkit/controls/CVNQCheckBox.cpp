@@ -23,7 +23,7 @@ CVNQCheckBox::~CVNQCheckBox() = default;
 ControlInfo CVNQCheckBox::getProps()
 {
     using C = CVNQCheckBox;
-    ControlInfo info = cvnMakeControlInfo("qtcheckbox", "Checkbox", "Control CheckBox", "CVNQCheckBox", "checkbox");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "Checkbox", "Control CheckBox", "CVNQCheckBox", "checkbox");
     auto& rows = info.properties;
     using Slots = CVNQCheckStyles::Slots;
     rows.push_back(cvnStyleRow<C>(Slots::unchecked, &C::setBackground, &C::getBackground));

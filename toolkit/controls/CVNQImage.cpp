@@ -23,7 +23,7 @@ CVNQImage::~CVNQImage() = default;
 
 ControlInfo CVNQImage::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtpicture", "Image", "Control Image", "CVNQImage", "picture");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "Image", "Control Image", "CVNQImage", "picture");
     info.properties.push_back(cvnStringRow<CVNQImage>(QStringLiteral("ImagePath"), PropImage, &CVNQImage::setImagePath,
                                                       &CVNQImage::getImagePath));
     info.properties.push_back(

@@ -21,7 +21,7 @@ CVNQLCDNumber::~CVNQLCDNumber() = default;
 
 ControlInfo CVNQLCDNumber::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtlcdnumber", "LCDNumber", "Control LCDNumber", "CVNQLCDNumber", "");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "LCDNumber", "Control LCDNumber", "CVNQLCDNumber", "");
     info.properties.push_back(cvnStyleRow<CVNQLCDNumber>(CVNQLCDNumberImpl::Slots::background,
                                                          &CVNQLCDNumber::setBackground, &CVNQLCDNumber::getBackground));
     info.properties.push_back(cvnIntRow<CVNQLCDNumber>(QStringLiteral("DigitCount"), PropInt,

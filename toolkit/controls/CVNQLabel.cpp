@@ -20,7 +20,7 @@ CVNQLabel::~CVNQLabel() = default;
 
 ControlInfo CVNQLabel::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtlabel", "Label", "Control label", "CVNQLabel", "label");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "Label", "Control label", "CVNQLabel", "label");
     info.properties.push_back(
         cvnStringRow<CVNQLabel>(QStringLiteral("Text"), PropText, &CVNQLabel::setText, &QLabel::text));
     info.properties.push_back(cvnStyleRow<CVNQLabel>(CVNQLabelStyles::Slots::text, &CVNQLabel::setTextStyle,

@@ -26,7 +26,7 @@ CVNQLabelExImpl::CVNQLabelExImpl(QLabel* owner, const QString& typeName)
 void CVNQLabelExImpl::ensureLayout() const
 {
     // Blocks are laid out lazily; positions need their lines now.
-    m_document.documentLayout()->documentSize();
+    textDocument.documentLayout()->documentSize();
 }
 
 // --- positions and selection -------------------------------------------------
@@ -45,7 +45,7 @@ LabelExPosition CVNQLabelExImpl::beginPosition() const
 LabelExPosition CVNQLabelExImpl::endPosition() const
 {
     ensureLayout();
-    const QTextBlock last = m_document.lastBlock();
+    const QTextBlock last = textDocument.lastBlock();
     const QTextLayout* layout = last.isValid() ? last.layout() : nullptr;
     if (!layout || layout->lineCount() == 0)
         return LabelExPosition();
@@ -57,7 +57,7 @@ LabelExPosition CVNQLabelExImpl::positionAt(const QPoint& point) const
     ensureLayout();
     const QPointF p(point);
     int blockIndex = 0;
-    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next(), ++blockIndex) {
+    for (QTextBlock block = textDocument.begin(); block.isValid(); block = block.next(), ++blockIndex) {
         const QTextLayout* layout = block.layout();
         if (!layout)
             continue;
@@ -115,7 +115,7 @@ void CVNQLabelExImpl::mouseReleaseEvent(QMouseEvent*)
 void CVNQLabelExImpl::mouseDoubleClickEvent(QMouseEvent*)
 {
     selStart = beginPosition();
-    m_document.setPageSize(QSizeF(m_owner->width() + 20, m_owner->height() + 10));
+    textDocument.setPageSize(QSizeF(m_owner->width() + 20, m_owner->height() + 10));
     selEnd = endPosition();
     m_owner->repaint();
 }
@@ -127,7 +127,7 @@ void CVNQLabelExImpl::draw(QPainter* painter, const QRect& rect)
     painter->save();
     painter->setRenderHint(QPainter::TextAntialiasing, true);
     painter->translate(rect.x(), rect.y());
-    m_document.setPageSize(rect.size());
+    textDocument.setPageSize(rect.size());
     if (!selStart.isNone() && !selEnd.isNone())
         drawSelection(painter);
 
@@ -135,15 +135,15 @@ void CVNQLabelExImpl::draw(QPainter* painter, const QRect& rect)
     context.palette = QPalette();
     context.palette.setBrush(QPalette::All, QPalette::Text, QBrush(styles.normal.clr));
     context.cursorPosition = -1;
-    m_document.documentLayout()->draw(painter, context);
+    textDocument.documentLayout()->draw(painter, context);
     painter->restore();
 }
 
 void CVNQLabelExImpl::drawSelection(QPainter* painter)
 {
     ensureLayout();
-    const int blockCount = m_document.blockCount();
-    const int documentEnd = std::max(0, m_document.characterCount() - 1);
+    const int blockCount = textDocument.blockCount();
+    const int documentEnd = std::max(0, textDocument.characterCount() - 1);
     // Each end as a character position of the document, read through its own
     // block; an end past the last block or column is clamped, so the layout
     // may have changed since the positions were taken (other page size,
@@ -151,7 +151,7 @@ void CVNQLabelExImpl::drawSelection(QPainter* painter)
     auto toCharacter = [&](const LabelExPosition& p) {
         if (p.block >= blockCount)
             return documentEnd;
-        const QTextBlock block = m_document.findBlockByNumber(std::max(0, p.block));
+        const QTextBlock block = textDocument.findBlockByNumber(std::max(0, p.block));
         return block.position() + qBound(0, p.column, std::max(0, block.length() - 1));
     };
     int from = toCharacter(selStart);
@@ -161,7 +161,7 @@ void CVNQLabelExImpl::drawSelection(QPainter* painter)
     if (from == to)
         return;
 
-    for (QTextBlock block = m_document.findBlock(from); block.isValid() && block.position() <= to;
+    for (QTextBlock block = textDocument.findBlock(from); block.isValid() && block.position() <= to;
          block = block.next()) {
         const QTextLayout* layout = block.layout();
         if (!layout)
@@ -187,7 +187,7 @@ void CVNQLabelExImpl::drawSelection(QPainter* painter)
 
 void CVNQLabelExImpl::applyDocumentFont()
 {
-    m_document.setDefaultFont(fontForStyle(styles.normal));
+    textDocument.setDefaultFont(fontForStyle(styles.normal));
 }
 
 QSize CVNQLabelExImpl::calcSize(const QString& html, int width) const
@@ -206,7 +206,7 @@ void CVNQLabelExImpl::readJson(const Json::Value& node)
     styles.read(node);
     QString text;
     if (cvnReadLabelText(node, text))
-        m_document.setPlainText(text);
+        textDocument.setPlainText(text);
     applyDocumentFont();
 }
 
@@ -214,7 +214,7 @@ void CVNQLabelExImpl::writeJson(Json::Value& node) const
 {
     styles.write(node);
     // Also when empty, since a label read without "text" shows "label".
-    jsonMember(cvnOwnAttr(node, {"text"}), "text") = jsonUtf8(m_document.toPlainText());
+    jsonMember(cvnOwnAttr(node, {"text"}), "text") = jsonUtf8(textDocument.toPlainText());
 }
 
 } // namespace CVNQtLib

@@ -27,7 +27,7 @@ public:
 
     // The content. Callers may load rich text into it and set its page
     // size before asking for positions.
-    QTextDocument* document() { return &m_document; }
+    QTextDocument* document() { return &textDocument; }
 
     void clearSelection();
     LabelExPosition beginPosition() const;
@@ -48,6 +48,7 @@ public:
     CVNQLabelStyles styles;
     LabelExPosition selStart;
     LabelExPosition selEnd;
+    QTextDocument textDocument;
 
 protected:
     void readJson(const Json::Value& node) override;
@@ -56,8 +57,6 @@ protected:
 private:
     void drawSelection(QPainter* painter);
     void ensureLayout() const;
-
-    QTextDocument m_document;
 };
 
 } // namespace CVNQtLib

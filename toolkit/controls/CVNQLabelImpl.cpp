@@ -140,7 +140,7 @@ void CVNQLabelImpl::draw(QPainter* painter, const QRect& rect)
 
 void CVNQLabelImpl::show(const QString& text)
 {
-    m_shown = text;
+    shownText = text;
     label()->QLabel::setText(text);
 }
 
@@ -153,7 +153,7 @@ void CVNQLabelImpl::setText(const QString& text)
 QString CVNQLabelImpl::wholeText() const
 {
     const QString shown = label()->text();
-    return shown == m_shown ? fullText : shown;
+    return shown == shownText ? fullText : shown;
 }
 
 void CVNQLabelImpl::applyTextStyle()
@@ -163,20 +163,20 @@ void CVNQLabelImpl::applyTextStyle()
     const QColor& color = styles.normal.clr;
     // Theme and node each apply the style; the second time the widget
     // mostly holds it already, and building the palette is the cost.
-    const bool same = m_styleApplied && !l->testAttribute(Qt::WA_StyleSheet) && color == m_appliedColor &&
-                      font == m_appliedFont && font.resolve() == m_appliedFont.resolve() && l->font() == m_widgetFont &&
-                      l->font().resolve() == m_widgetFont.resolve() && l->palette() == m_widgetPalette &&
-                      l->palette().resolve() == m_widgetPalette.resolve();
+    const bool same = styleApplied && !l->testAttribute(Qt::WA_StyleSheet) && color == appliedColor &&
+                      font == appliedFont && font.resolve() == appliedFont.resolve() && l->font() == widgetFont &&
+                      l->font().resolve() == widgetFont.resolve() && l->palette() == widgetPalette &&
+                      l->palette().resolve() == widgetPalette.resolve();
     if (!same) {
         l->setFont(font);
         QPalette palette;
         palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(color));
         l->setPalette(palette);
-        m_styleApplied = true;
-        m_appliedFont = font;
-        m_appliedColor = color;
-        m_widgetFont = l->font();
-        m_widgetPalette = l->palette();
+        styleApplied = true;
+        appliedFont = font;
+        appliedColor = color;
+        widgetFont = l->font();
+        widgetPalette = l->palette();
     }
 
     Qt::Alignment align;

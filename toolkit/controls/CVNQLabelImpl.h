@@ -93,6 +93,16 @@ public:
     CVNQLabelStyles styles;
     QString fullText;
     QString textKey;
+    // What this object last put into the widget.
+    QString shownText;
+    // The font and colour last applied, and the widget's font and palette
+    // right after: while both still hold, applying the same style again
+    // would change nothing.
+    bool styleApplied = false;
+    QFont appliedFont;
+    QColor appliedColor;
+    QFont widgetFont;
+    QPalette widgetPalette;
 
 protected:
     void readJson(const Json::Value& node) override;
@@ -101,17 +111,6 @@ protected:
 private:
     QLabel* label() const;
     void show(const QString& text);
-
-    // What this object last put into the widget.
-    QString m_shown;
-    // The font and colour last applied, and the widget's font and palette
-    // right after: while both still hold, applying the same style again
-    // would change nothing.
-    bool m_styleApplied = false;
-    QFont m_appliedFont;
-    QColor m_appliedColor;
-    QFont m_widgetFont;
-    QPalette m_widgetPalette;
 };
 
 } // namespace CVNQtLib

@@ -21,7 +21,7 @@ ControlInfo CVNQProgressBar::getProps()
 {
     using C = CVNQProgressBar;
     ControlInfo info =
-        cvnMakeControlInfo("qtprogressbar", "ProgressBar", "Control ProgressBar", "CVNQProgressBar", "progressbar");
+        cvnMakeControlInfo(typeName(), "ProgressBar", "Control ProgressBar", "CVNQProgressBar", "progressbar");
     using Slots = CVNQProgressBarImpl::Slots;
     info.properties.push_back(cvnStyleRow<C>(Slots::background, &C::setBackground, &C::getBackground));
     info.properties.push_back(cvnStyleRow<C>(Slots::foreground, &C::setForeground, &C::getForeground));

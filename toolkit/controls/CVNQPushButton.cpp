@@ -23,7 +23,7 @@ CVNQPushButton::~CVNQPushButton() = default;
 
 ControlInfo CVNQPushButton::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtbutton", "Button", "PushButton", "CVNQPushButton", "button");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "Button", "PushButton", "CVNQPushButton", "button");
     info.properties.push_back(cvnStyleRow<CVNQPushButton>(
         CVNQPushButtonImpl::Slots::background, &CVNQPushButton::setBackground, &CVNQPushButton::getBackground));
     info.properties.push_back(cvnBoolRow<CVNQPushButton>(

@@ -247,7 +247,7 @@ void CVNQPushButtonImpl::setFadeEnabled(bool enabled)
 
 void CVNQPushButtonImpl::setFadeDuration(int ms)
 {
-    fadeDuration = ms > 0 ? ms : 150;
+    fadeDuration = ms > 0 ? ms : kCvnDefaultFadeDuration;
 }
 
 void CVNQPushButtonImpl::mouseMoveEvent(QMouseEvent* event)

@@ -3,6 +3,7 @@
 // Look and state of CVNQPushButton: per-state backgrounds and text styles,
 // icons, the extension strip and the hover fade.
 
+#include "CVNGlobalConfig.h"
 #include "CVNQStateStyles.h"
 #include "CVNQControlImpl.h"
 #include "CVNQGlobal.h"
@@ -61,7 +62,7 @@ public:
     CVNQFillStyles background;
     CVNQTextStyles textStyle;
     bool fadeEnabled = false;
-    int fadeDuration = 150;
+    int fadeDuration = kCvnDefaultFadeDuration;
     double fadeProgress = 0.0;
     CtrlState fadeFrom = CtrlStateNormal;
     CtrlState fadeTo = CtrlStateNormal;

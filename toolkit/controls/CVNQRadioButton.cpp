@@ -23,8 +23,7 @@ CVNQRadioButton::~CVNQRadioButton() = default;
 ControlInfo CVNQRadioButton::getProps()
 {
     using C = CVNQRadioButton;
-    ControlInfo info =
-        cvnMakeControlInfo("qtradiobox", "RadioButton", "Control RadioButton", "CVNQRadioButton", "radio");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "RadioButton", "Control RadioButton", "CVNQRadioButton", "radio");
     auto& rows = info.properties;
     using Slots = CVNQCheckStyles::Slots;
     rows.push_back(cvnStyleRow<C>(Slots::unchecked.named("UnselectedBg"), &C::setBackground, &C::getBackground));

@@ -22,7 +22,7 @@ CVNQSwitch::~CVNQSwitch() = default;
 ControlInfo CVNQSwitch::getProps()
 {
     using C = CVNQSwitch;
-    ControlInfo info = cvnMakeControlInfo("qtswitch", "Switch", "Control Switch", "CVNQSwitch", "switch");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "Switch", "Control Switch", "CVNQSwitch", "switch");
     auto& rows = info.properties;
     using Slots = CVNQSwitchImpl::Slots;
     rows.push_back(cvnStyleRow<C>(Slots::background, &C::setBackgroundStyle, &C::getBackgroundStyle));

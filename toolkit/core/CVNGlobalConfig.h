@@ -9,6 +9,9 @@
 
 namespace CVNQtLib {
 
+// Push-button fade duration in milliseconds when none above 0 is given.
+constexpr int kCvnDefaultFadeDuration = 150;
+
 struct CVNQ_EXPORT CVNGlobalConfig
 {
     // Applied to the application font when not empty.
@@ -16,7 +19,7 @@ struct CVNQ_EXPORT CVNGlobalConfig
     // Push buttons fade between their hover states when true.
     bool buttonFadeEnabled = false;
     // Fade duration in milliseconds; values below 1 are stored as 150.
-    int buttonFadeDuration = 150;
+    int buttonFadeDuration = kCvnDefaultFadeDuration;
 };
 
 } // namespace CVNQtLib

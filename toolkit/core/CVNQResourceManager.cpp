@@ -152,7 +152,7 @@ void CVNQResourceManager::setGlobalConfig(const CVNGlobalConfig& config)
 {
     m_config = config;
     if (m_config.buttonFadeDuration < 1)
-        m_config.buttonFadeDuration = 150;
+        m_config.buttonFadeDuration = kCvnDefaultFadeDuration;
     if (!m_config.fontFamily.isEmpty() && qobject_cast<QApplication*>(QCoreApplication::instance())) {
         QFont font = QApplication::font();
         font.setFamily(m_config.fontFamily);
@@ -170,7 +170,7 @@ void CVNQResourceManager::setGlobalFontFamily(const QString& family)
 
 int CVNQResourceManager::getButtonFadeDuration() const
 {
-    return m_config.buttonFadeDuration > 0 ? m_config.buttonFadeDuration : 150;
+    return m_config.buttonFadeDuration > 0 ? m_config.buttonFadeDuration : kCvnDefaultFadeDuration;
 }
 
 // --- packages ----------------------------------------------------------------
@@ -191,7 +191,7 @@ bool CVNQResourceManager::installTheme(std::unique_ptr<CVNQResourceManagerImpl> 
     // The package is swapped in only when it loaded, so a broken theme leaves
     // the running one intact.
     if (!readLastStyleBlob(package.get(), 0)) {
-        qCWarning(lcTheme) << "theme" << (package->dirPath.isEmpty() ? package->filePath : package->dirPath)
+        qCWarning(lcTheme) << "theme" << (package->dirPath().isEmpty() ? package->filePath() : package->dirPath())
                            << "has no usable style.json";
         return false;
     }
@@ -211,7 +211,7 @@ bool CVNQResourceManager::loadThemeDir(const QString& dir)
     if (m_theme && !m_loadedThemeDir.isEmpty() && m_loadedThemeDir == identity)
         return true;
     auto package = std::make_unique<CVNQResourceManagerImpl>();
-    package->dirPath = dir;
+    package->setDirPath(dir);
     if (!package->readFolder(dir)) {
         qCWarning(lcTheme) << "theme folder" << dir << "cannot be read";
         return false;
@@ -226,7 +226,7 @@ bool CVNQResourceManager::loadThemeDir(const QString& dir)
 bool CVNQResourceManager::loadThemeFile(const QString& zipFile)
 {
     auto package = std::make_unique<CVNQResourceManagerImpl>();
-    package->filePath = zipFile;
+    package->setFilePath(zipFile);
     if (!package->readArchiveFile(zipFile)) {
         qCWarning(lcTheme) << "theme archive" << zipFile << "cannot be read";
         return false;
@@ -247,7 +247,7 @@ bool CVNQResourceManager::loadSkinArchive(const std::function<bool()>& readArchi
 
 bool CVNQResourceManager::loadSkinFile(const QString& zipFile)
 {
-    m_default->filePath = zipFile;
+    m_default->setFilePath(zipFile);
     if (!loadSkinArchive([&] { return m_default->readArchiveFile(zipFile); }))
         return false;
     if (const QByteArray* language = m_default->file("language.txt"))
@@ -269,7 +269,7 @@ bool CVNQResourceManager::setSkinDirPath(const QString& dir)
     QString path = dir;
     if (!path.endsWith(QLatin1Char('/')) && !path.endsWith(QLatin1Char('\\')))
         path += QLatin1Char('/');
-    m_default->dirPath = path;
+    m_default->setDirPath(path);
     dropRenderedSvgs();
     QByteArray bytes;
     Json::Value root;
@@ -286,7 +286,7 @@ bool CVNQResourceManager::setProjectDirPath(const QString& dir)
 {
     m_project.reset(new CVNQResourceManagerImpl);
     dropRenderedSvgs();
-    m_project->filePath = dir;
+    m_project->setFilePath(dir);
     if (!m_project->readFolder(dir) || !readLastStyleBlob(m_project.get(), 0))
         return false;
     if (const QByteArray* theme = m_project->file("theme.json"))
@@ -314,19 +314,19 @@ QString CVNQResourceManager::getThemePath() const
 {
     if (!m_theme)
         return QString();
-    if (!m_theme->filePath.isEmpty())
-        return m_theme->filePath;
-    return m_theme->dirPath;
+    if (!m_theme->filePath().isEmpty())
+        return m_theme->filePath();
+    return m_theme->dirPath();
 }
 
 QString CVNQResourceManager::getSkinDirPath() const
 {
-    return m_default->dirPath;
+    return m_default->dirPath();
 }
 
 QString CVNQResourceManager::getFileSkinPath() const
 {
-    return m_default->filePath;
+    return m_default->filePath();
 }
 
 // --- styles ------------------------------------------------------------------

@@ -80,10 +80,16 @@ public:
     QMap<QString, int>& fontMap() { return m_fontMap; }
 
     // --- paths -----------------------------------------------------------
-    QString dirPath;  // folder read from (default package: the skin folder)
-    QString filePath; // archive read from (project package: the project folder)
+    // The folder read from (default package: the skin folder).
+    const QString& dirPath() const { return m_dirPath; }
+    void setDirPath(const QString& path) { m_dirPath = path; }
+    // The archive read from (project package: the project folder).
+    const QString& filePath() const { return m_filePath; }
+    void setFilePath(const QString& path) { m_filePath = path; }
 
 private:
+    QString m_dirPath;
+    QString m_filePath;
     Json::Value m_themeRoot;
     QMap<QByteArray, QByteArray> m_files;
     QHash<QByteArray, Json::Value*> m_themeIndex;

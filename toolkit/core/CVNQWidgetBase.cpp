@@ -21,7 +21,7 @@ namespace {
 
 int clampDock(int v)
 {
-    return v < 1 ? 0 : (v > 2 ? 2 : v);
+    return qBound<int>(DockNear, v, DockFar);
 }
 
 // The rectangle Qt is given: its right and bottom edges must fit in int,
@@ -106,7 +106,7 @@ CVNQWidgetBase::CVNQWidgetBase(QWidget* owner)
 
 void CVNQWidgetBase::setLayoutRatio(int r)
 {
-    m_layoutType = 0;
+    m_layoutType = LayoutTypeRatio;
     m_layoutData[0] = r > 0 ? r : 1;
     QWidget* parent = m_owner ? m_owner->parentWidget() : nullptr;
     if (ICVNQLayoutContainer* container = dynamic_cast<ICVNQLayoutContainer*>(parent))
@@ -115,7 +115,7 @@ void CVNQWidgetBase::setLayoutRatio(int r)
 
 int CVNQWidgetBase::getLayoutRatio() const
 {
-    if (m_layoutType != 0)
+    if (m_layoutType != LayoutTypeRatio)
         return 1;
     return m_layoutData[0] < 1 ? 1 : m_layoutData[0];
 }
@@ -146,13 +146,13 @@ void CVNQWidgetBase::getAbsoluteDock(DockLayoutType& hor, DockLayoutType& ver) c
 void CVNQWidgetBase::getLayoutData(void*& data) const
 {
     data = nullptr;
-    if (m_layoutType == 0 || m_layoutType == 1)
+    if (m_layoutType == LayoutTypeRatio || m_layoutType == LayoutTypeAbsolute)
         data = const_cast<int*>(m_layoutData);
 }
 
 void CVNQWidgetBase::setGeometry(int x, int y, int w, int h)
 {
-    m_layoutType = 1;
+    m_layoutType = LayoutTypeAbsolute;
     m_layoutData[0] = x;
     m_layoutData[1] = y;
     m_layoutData[2] = w;
@@ -207,12 +207,12 @@ void CVNQWidgetBase::resizeWidget()
     if (!parent)
         return;
     if (dynamic_cast<ICVNQLayoutContainer*>(m_owner) && (dynamic_cast<ICVNQPageFrame*>(parent) || parent->isWindow()) &&
-        (m_layoutType == -1 || m_layoutType == 1)) {
+        (m_layoutType == LayoutTypeUnset || m_layoutType == LayoutTypeAbsolute)) {
         // A page's top container fills its window.
         setGeometry(0, 0, parent->width(), parent->height());
         return;
     }
-    if (m_layoutType == 1)
+    if (m_layoutType == LayoutTypeAbsolute)
         m_owner->QWidget::setGeometry(widgetRect(m_layoutData[0], m_layoutData[1], m_layoutData[2], m_layoutData[3]));
 }
 
@@ -233,17 +233,17 @@ void CVNQWidgetBase::LoadLayout(const Json::Value& node)
 void CVNQWidgetBase::loadLayout(const CVNJsonMembers& node)
 {
     const Json::Value& layout = node.get(KeyLayout);
-    int type = 0;
+    LayoutType type = LayoutTypeRatio;
     jsonRead(layout, "type", type);
-    if (type == 0) {
-        m_layoutType = 0;
+    if (type == LayoutTypeRatio) {
+        m_layoutType = LayoutTypeRatio;
         int ratio = 1;
         jsonRead(layout, "ratio", ratio);
         m_layoutData[0] = ratio;
         return;
     }
-    m_layoutType = 1;
-    if (type != 1)
+    m_layoutType = LayoutTypeAbsolute;
+    if (type != LayoutTypeAbsolute)
         return;
     int x = 0, y = 0;
     int w = m_owner ? m_owner->width() : 0;
@@ -257,14 +257,14 @@ void CVNQWidgetBase::loadLayout(const CVNJsonMembers& node)
 
 void CVNQWidgetBase::SaveLayout(Json::Value& node)
 {
-    if (m_layoutType == 0) {
+    if (m_layoutType == LayoutTypeRatio) {
         Json::Value layout(Json::objectValue);
-        layout["type"] = 0;
+        layout["type"] = LayoutTypeRatio;
         layout["ratio"] = m_layoutData[0];
         jsonMember(node, "layout") = layout;
         return;
     }
-    m_layoutType = 1;
+    m_layoutType = LayoutTypeAbsolute;
     if (cvnIsInDesigner() && m_owner) {
         const QRect g = m_owner->geometry();
         m_layoutData[0] = g.x();
@@ -302,18 +302,18 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
             jsonMember(n, "enable") = false;
         if (m_absoluteLayout) {
             jsonMember(n, "absoluteLayout") = true;
-            if (m_dockHor != 0)
+            if (m_dockHor != DockNear)
                 jsonMember(n, "absoluteDockHor") = m_dockHor;
-            if (m_dockVer != 0)
+            if (m_dockVer != DockNear)
                 jsonMember(n, "absoluteDockVer") = m_dockVer;
             if (m_dockOffsetX != 0)
                 jsonMember(n, "absoluteDockOffsetX") = m_dockOffsetX;
             if (m_dockOffsetY != 0)
                 jsonMember(n, "absoluteDockOffsetY") = m_dockOffsetY;
         }
-        if (m_widthPolicy != -1)
+        if (m_widthPolicy != LayoutSizePolicyUnset)
             jsonMember(n, "widthPolicy") = m_widthPolicy;
-        if (m_heightPolicy != -1)
+        if (m_heightPolicy != LayoutSizePolicyUnset)
             jsonMember(n, "heightPolicy") = m_heightPolicy;
         if (m_owner->minimumWidth() > 0)
             jsonMember(n, "minWidth") = m_owner->minimumWidth();
@@ -353,7 +353,7 @@ void CVNQWidgetBase::serializeJsonValue(Json::Value* node, bool read)
     if (keys.has(KeyLayout) && (layout.isObject() || layout.isNull())) {
         loadLayout(keys);
     } else {
-        m_layoutType = 1;
+        m_layoutType = LayoutTypeAbsolute;
         for (int i = 0; i < 4; ++i) {
             m_layoutData[i] = 0;
             readLength(keys, KeyX + i, m_layoutData[i]);

@@ -78,14 +78,14 @@ private:
     void loadLayout(const CVNJsonMembers& node);
 
     int m_opacity = 255;
-    LayoutSizePolicy m_widthPolicy = -1;
-    LayoutSizePolicy m_heightPolicy = -1;
+    LayoutSizePolicy m_widthPolicy = LayoutSizePolicyUnset;
+    LayoutSizePolicy m_heightPolicy = LayoutSizePolicyUnset;
     bool m_absoluteLayout = false;
-    DockLayoutType m_dockHor = 0;
-    DockLayoutType m_dockVer = 0;
+    DockLayoutType m_dockHor = DockNear;
+    DockLayoutType m_dockVer = DockNear;
     int m_dockOffsetX = 0;
     int m_dockOffsetY = 0;
-    LayoutType m_layoutType = 1;
+    LayoutType m_layoutType = LayoutTypeAbsolute;
     int m_layoutData[4] = {0, 0, 0, 0};
     QWidget* m_owner = nullptr;
 };

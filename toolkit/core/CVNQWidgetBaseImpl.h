@@ -182,7 +182,7 @@ protected:
     QString m_themeName;
     bool m_hovered = false;
     bool m_delegateItemVisible = true;
-    CtrlState m_state = 0;
+    CtrlState m_state = CtrlStateNormal;
     std::map<std::string, CVNQAttribute> m_attributes;
     QWidget* m_owner = nullptr;
 };

@@ -93,34 +93,43 @@ void cutComment(ZipInput& in)
     }
 }
 
+// Finds the first block of an extra field (id, size, body) with that id
+// and a body of at least minSize bytes: its body runs from body to end.
+// The walk stops at a block that overruns the field.
+bool findExtraBlock(const unsigned char* extra, int length, int id, int minSize, int& body, int& end)
+{
+    int p = 0;
+    while (p + 4 <= length) {
+        const int size = le16(extra + p + 2);
+        body = p + 4;
+        end = body + size;
+        if (end > length)
+            return false;
+        if (le16(extra + p) == id && size >= minSize)
+            return true;
+        p = end;
+    }
+    return false;
+}
+
 // Sizes and offset that did not fit their 32-bit fields are in the zip64
 // extended-information block (0x0001), each present only when its field
 // holds 0xFFFFFFFF, in this order. minizip 1.1 compares those fields with
 // an unsigned long -1 and so never decodes them on 64-bit systems.
 void decodeZip64(const unsigned char* extra, int length, ZipEntryRecord& rec)
 {
-    int p = 0;
-    while (p + 4 <= length) {
-        const int id = le16(extra + p);
-        const int size = le16(extra + p + 2);
-        const int body = p + 4;
-        if (body + size > length)
+    int q = 0;
+    int end = 0;
+    if (!findExtraBlock(extra, length, 0x0001, 0, q, end))
+        return;
+    for (quint64* field : {&rec.uncompressedSize, &rec.compressedSize, &rec.localOffset}) {
+        if (*field != 0xFFFFFFFFu)
+            continue;
+        if (q + 8 > end)
             return;
-        if (id == 0x0001) {
-            int q = body;
-            const int end = body + size;
-            for (quint64* field : {&rec.uncompressedSize, &rec.compressedSize, &rec.localOffset}) {
-                if (*field != 0xFFFFFFFFu)
-                    continue;
-                if (q + 8 > end)
-                    return;
-                *field = le64(extra + q);
-                q += 8;
-                rec.zip64 = true;
-            }
-            return;
-        }
-        p = body + size;
+        *field = le64(extra + q);
+        q += 8;
+        rec.zip64 = true;
     }
 }
 
@@ -339,31 +348,22 @@ qint64 dosToTime(const tm_unz& d)
 // Applies an extended-timestamp ("UT") block of an extra field.
 void applyExtendedTimes(const unsigned char* extra, int length, ZipEntry& e)
 {
-    int p = 0;
-    while (p + 4 <= length) {
-        const int id = le16(extra + p);
-        const int size = le16(extra + p + 2);
-        const int body = p + 4;
-        if (body + size > length)
-            return;
-        if (id == 0x5455 && size >= 1) {
-            const unsigned flags = extra[body];
-            int q = body + 1;
-            const int end = body + size;
-            if ((flags & 1) && q + 4 <= end) {
-                e.modificationTime = qint64(le32(extra + q));
-                q += 4;
-            }
-            if ((flags & 2) && q + 4 <= end) {
-                e.accessTime = qint64(le32(extra + q));
-                q += 4;
-            }
-            if ((flags & 4) && q + 4 <= end)
-                e.creationTime = qint64(le32(extra + q));
-            return;
-        }
-        p = body + size;
+    int body = 0;
+    int end = 0;
+    if (!findExtraBlock(extra, length, 0x5455, 1, body, end))
+        return;
+    const unsigned flags = extra[body];
+    int q = body + 1;
+    if ((flags & 1) && q + 4 <= end) {
+        e.modificationTime = qint64(le32(extra + q));
+        q += 4;
     }
+    if ((flags & 2) && q + 4 <= end) {
+        e.accessTime = qint64(le32(extra + q));
+        q += 4;
+    }
+    if ((flags & 4) && q + 4 <= end)
+        e.creationTime = qint64(le32(extra + q));
 }
 
 unsigned entryAttributes(const unz_file_info64& info)

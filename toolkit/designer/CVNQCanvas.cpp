@@ -149,6 +149,7 @@ bool CVNQCanvas::OpenJsonFile(const QString& path)
     }
     RemoveAllSelected();
     m_impl->resetPress();
+    repaintOwn(rect());
     return opened;
 }
 
@@ -167,8 +168,10 @@ bool CVNQCanvas::OpenWindowPage(const QString& path)
     m_impl->current = page;
     page->setProperty("visibility", true);
     page->setVisible(false);
+    // Its controls may have changed from code while it was away, unseen.
+    m_impl->markPageStale(page);
     UpdateScrollBar();
-    update();
+    repaintOwn(rect());
     return true;
 }
 
@@ -300,7 +303,7 @@ bool CVNQCanvas::removePage(CVNQCanvasWindow* page)
         m_impl->current = nullptr;
     m_impl->erasePage(page);
     delete page;
-    update();
+    repaintOwn(rect());
     return true;
 }
 
@@ -314,6 +317,7 @@ void CVNQCanvas::closeAllWindows()
     m_impl->pages.clear();
     m_impl->scrollOffsets.clear();
     m_impl->current = nullptr;
+    repaintOwn(rect());
 }
 
 void CVNQCanvas::SetScrollbar(CVNQScrollBar* bar, bool horizontal)
@@ -346,7 +350,16 @@ void CVNQCanvas::UpdateScrollBar()
     hBar->setValue(offset.x());
     vBar->setValue(offset.y());
     // Placed here too: a bar whose value did not change reports nothing.
-    page->move(pw < cw ? (cw - pw) / 2 : -hBar->value(), ph < ch ? (ch - ph) / 2 : -vBar->value());
+    movePage(page, QPoint(pw < cw ? (cw - pw) / 2 : -hBar->value(), ph < ch ? (ch - ph) / 2 : -vBar->value()));
+}
+
+void CVNQCanvas::movePage(CVNQCanvasWindow* page, const QPoint& to)
+{
+    if (page->pos() == to)
+        return;
+    page->move(to);
+    // Its controls may reach beyond it.
+    repaintOwn(rect());
 }
 
 void CVNQCanvas::scrollChanged(int value)
@@ -356,10 +369,10 @@ void CVNQCanvas::scrollChanged(int value)
         return;
     QPoint& offset = m_impl->scrollOffsets[page];
     if (sender() == m_impl->vBar.data()) {
-        page->move(page->x(), -value);
+        movePage(page, QPoint(page->x(), -value));
         offset.setY(value);
     } else if (sender() == m_impl->hBar.data()) {
-        page->move(-value, page->y());
+        movePage(page, QPoint(-value, page->y()));
         offset.setX(value);
     }
 }
@@ -367,6 +380,8 @@ void CVNQCanvas::scrollChanged(int value)
 void CVNQCanvas::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    // The repaint Qt makes of a resized canvas changes no picture.
+    repaintOwn(rect());
     UpdateScrollBar();
 }
 

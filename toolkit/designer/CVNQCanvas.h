@@ -4,7 +4,12 @@
 // page files as CVNQCanvasWindow pages, shows one page at a time on a gray
 // ground, selects, moves, resizes and creates its controls, and writes the
 // page back. The page's controls stay hidden as live widgets; the canvas
-// paints pictures grabbed from them.
+// paints pictures grabbed from them. A picture is made anew when the
+// control is known to change (a grid edit, a change of its font, style,
+// enabled state, visibility or children) and wherever the host repaints the
+// canvas (update() or repaint()): a control changed from code, whose
+// setters repaint only shown widgets, shows once the host does so. The
+// canvas's own repaints (selection, drags, scrolling) only move pictures.
 
 #include "CVNQControl.h"
 
@@ -117,10 +122,23 @@ private:
     // Places a top control of the page as a window of the page's size does.
     static void fillPage(CVNQCanvasWindow* page, QWidget* control);
     void keepHidden(QWidget* control);
-    // The pictures of w's subtree that meet clip, w at offset.
-    void paintControl(QPainter& painter, const QPoint& offset, QWidget* w, const QRect& clip);
-    // Draws the part visible (canvas coordinates) of w, placed at r.
-    void drawPicture(QPainter& painter, QWidget* w, const QRect& r, const QRect& visible);
+    // Scrolls the page to the canvas point to.
+    void movePage(CVNQCanvasWindow* page, const QPoint& to);
+    // Repaints area of the canvas for a reason of its own, which changes no
+    // picture (see paintEvent).
+    void repaintOwn(const QRegion& area);
+    // w's picture (and with ancestors those of the controls holding it,
+    // whose look may follow its place and size) is made anew, and the
+    // canvas repaints where it was and is.
+    void pictureChanged(QWidget* w, bool ancestors);
+    // Where w's picture and handles were last drawn and are drawn now.
+    QRegion drawnArea(QWidget* w);
+    // The ring of the canvas that w's selection handles cover.
+    QRegion handlesArea(QWidget* w) const;
+    // Brings the canvas as last painted up to date for a paint of region:
+    // places the page's controls, makes the pictures they need and paints
+    // them anew where the canvas now shows otherwise, which it returns.
+    QRegion paintScene(const QRegion& region);
     // Where a move or resize by the mouse may put w (in its parent's
     // coordinates); false leaves it and its record as they are.
     bool moveControl(QWidget* w, const QRect& r);
@@ -128,6 +146,9 @@ private:
     QRect markedRect(QWidget* w) const;
     // Where w is drawn on the canvas.
     QRect onCanvas(QWidget* w) const;
+    // After a drag moved or resized controls: the controls holding them
+    // may show that.
+    void draggedControlsPlaced();
     // Press over no selection, or a press that never turned into a drag.
     void clickAt(const QPoint& point, Qt::KeyboardModifiers modifiers);
     // Names, marks and places a control just created under parent.

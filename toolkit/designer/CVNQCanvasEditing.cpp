@@ -10,6 +10,7 @@
 #include "CVNQPageSource.h"
 #include "CVNQtLib.h"
 
+#include <QBackingStore>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_set>
 
 namespace CVNQtLib {
 
@@ -56,7 +58,7 @@ void CVNQCanvas::AddSelectedControl(QWidget* w)
         return;
     m_impl->selection.emplace_back(w);
     m_impl->selected.insert(w);
-    update();
+    repaintOwn(handlesArea(w));
     emit widgetSelected(w);
 }
 
@@ -70,7 +72,7 @@ bool CVNQCanvas::RemoveSelected(QWidget* w)
         if (i < m_impl->startRects.size())
             m_impl->startRects.erase(m_impl->startRects.begin() + long(i));
         m_impl->selected.erase(w);
-        update();
+        repaintOwn(handlesArea(w));
         return true;
     }
     return false;
@@ -78,8 +80,9 @@ bool CVNQCanvas::RemoveSelected(QWidget* w)
 
 void CVNQCanvas::RemoveAllSelected()
 {
+    for (const QPointer<QWidget>& s : m_impl->selection)
+        repaintOwn(handlesArea(s));
     m_impl->clearSelection();
-    update();
 }
 
 bool CVNQCanvas::IsInSelected(QWidget* w) const
@@ -136,19 +139,30 @@ void CVNQCanvas::DrawSelectionPoint(QPainter& painter, int x, int y, bool other)
 
 void CVNQCanvas::paintEvent(QPaintEvent* event)
 {
+    // A paint the canvas asked for alone makes no picture but those known
+    // to be stale. Any other (the host's repaint, a grab, the window
+    // system's) makes the pictures it meets anew: their controls may have
+    // changed without a word.
+    const QRegion& region = event->region();
+    QBackingStore* store = window()->backingStore();
+    const bool onScreen = store && redirected(nullptr) == store->paintDevice();
+    m_impl->remakeArea = !onScreen || !(region - m_impl->ownArea).isEmpty() ? region : QRegion();
+    // A grab leaves the repaints still owed to the screen.
+    if (onScreen)
+        m_impl->ownArea = QRegion();
+    m_impl->pruneSelection();
+    const QRegion changed = paintScene(region);
+    m_impl->remakeArea = QRegion();
+
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.fillRect(area, Qt::gray);
-    CVNQCanvasWindow* page = m_impl->current;
-    if (!page)
-        return;
-    m_impl->pruneSelection();
-    m_impl->remakePictures = !(m_impl->pressState == CVNQCanvasImpl::Dragging && m_impl->dragMoved);
-    for (QObject* child : page->children()) {
-        if (child->isWidgetType())
-            paintControl(painter, page->pos(), static_cast<QWidget*>(child), area);
-    }
-    m_impl->remakePictures = false;
+    const qreal ratio = m_impl->scene.devicePixelRatio();
+    painter.drawPixmap(QRectF(area), m_impl->scene,
+                       QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    if (!m_impl->lift.picture.isNull())
+        painter.drawPixmap(m_impl->lift.area.topLeft(), m_impl->lift.picture);
+    // Controls on top of each other share handles: each is drawn once.
+    std::unordered_set<quint64> drawn[2];
     bool primary = true;
     for (const QPointer<QWidget>& s : m_impl->selection) {
         QWidget* w = s;
@@ -162,14 +176,27 @@ void CVNQCanvas::paintEvent(QPaintEvent* event)
         const int L = r.left(), T = r.top(), W = r.width(), H = r.height();
         const QPoint handles[] = {{L, T},         {L + W / 2, T}, {L + W, T},        {L, T + H}, {L + W / 2, T + H},
                                   {L + W, T + H}, {L, T + H / 2}, {L + W, T + H / 2}};
-        for (const QPoint& h : handles)
-            DrawSelectionPoint(painter, h.x(), h.y(), other);
+        for (const QPoint& h : handles) {
+            const quint64 key = quint64(quint32(h.x())) << 32 | quint32(h.y());
+            if (region.intersects(QRect(h.x() - 3, h.y() - 3, 6, 6)) && drawn[other].insert(key).second)
+                DrawSelectionPoint(painter, h.x(), h.y(), other);
+        }
     }
+    // What changed elsewhere (a control placed anew by its container, a
+    // picture made anew for a grab) shows as well.
+    repaintOwn(onScreen ? changed - region : changed);
 }
 
 void CVNQCanvas::paintChild(QPainter& painter, const QPoint& offset, QWidget* w)
 {
-    paintControl(painter, offset, w, rect());
+    std::vector<CVNQCanvasImpl::Placed> placed;
+    m_impl->placeControls(placed, w, offset, rect());
+    for (const CVNQCanvasImpl::Placed& p : placed) {
+        // The canvas as last painted shows the picture it had.
+        if (p.remade)
+            m_impl->sceneValid -= p.visible;
+        m_impl->drawPlaced(painter, p, rect());
+    }
 }
 
 QRect CVNQCanvas::markedRect(QWidget* w) const
@@ -180,12 +207,12 @@ QRect CVNQCanvas::markedRect(QWidget* w) const
 QRect CVNQCanvas::onCanvas(QWidget* w) const
 {
     QWidget* parent = w->parentWidget();
-    return CVNQCanvasImpl::drawnRect(w, parent ? parent->mapTo(this, QPoint(0, 0)) : QPoint());
+    return CVNQCanvasImpl::drawnRect(w, parent ? parent->mapTo(this, QPoint(0, 0)) : QPoint(), m_impl->controlOf(w));
 }
 
 bool CVNQCanvas::moveControl(QWidget* w, const QRect& r)
 {
-    ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w);
+    ICVNQWidgetBase* control = m_impl->controlOf(w);
     if (!control) {
         w->setGeometry(r);
         return true;
@@ -195,7 +222,7 @@ bool CVNQCanvas::moveControl(QWidget* w, const QRect& r)
     // placed by its container keeps its place and its record.
     void* record = nullptr;
     control->getLayoutData(record);
-    if (control->getLayoutType() != 1 || !record || CVNQCanvasImpl::placedByParent(w, control))
+    if (control->getLayoutType() != LayoutTypeAbsolute || !record || CVNQCanvasImpl::placedByParent(w, control))
         return false;
     control->setGeometry(r.x(), r.y(), r.width(), r.height());
     return true;
@@ -307,7 +334,7 @@ void CVNQCanvas::mouseMoveEvent(QMouseEvent* event)
     }
     // A selection its containers hold in place still answers the drag
     // where the pointer is: at its primary control's handles.
-    update(changed.isEmpty() ? markedRect(d.selection.front()) : changed);
+    repaintOwn(changed.isEmpty() ? markedRect(d.selection.front()) : changed);
 }
 
 void CVNQCanvas::mouseReleaseEvent(QMouseEvent* event)
@@ -319,8 +346,23 @@ void CVNQCanvas::mouseReleaseEvent(QMouseEvent* event)
             d.pressState == CVNQCanvasImpl::Pressed || (d.pressState == CVNQCanvasImpl::Dragging && !d.dragMoved);
         if (click)
             clickAt(event->pos(), event->modifiers());
+        else if (d.pressState == CVNQCanvasImpl::Dragging)
+            draggedControlsPlaced();
     }
     d.pressState = CVNQCanvasImpl::Idle;
+}
+
+void CVNQCanvas::draggedControlsPlaced()
+{
+    // A scroll view's bars, say, follow what it holds.
+    const CVNQCanvasImpl& d = *m_impl;
+    std::unordered_set<QWidget*> holders;
+    for (size_t i = 0; i < std::min(d.selection.size(), d.startRects.size()); ++i) {
+        QWidget* w = d.selection[i];
+        QWidget* holder = w ? w->parentWidget() : nullptr;
+        if (holder && w->geometry() != d.startRects[i] && holders.insert(holder).second)
+            pictureChanged(holder, true);
+    }
 }
 
 void CVNQCanvas::clickAt(const QPoint& point, Qt::KeyboardModifiers modifiers)
@@ -402,7 +444,7 @@ bool CVNQCanvas::createControl(const QString& type)
     if (!control)
         return false;
     prepareNewControl(control, type, QRect(0, 0, kNewControlSize, kNewControlSize));
-    update();
+    pictureChanged(control, true);
     return true;
 }
 
@@ -445,7 +487,7 @@ void CVNQCanvas::dropEvent(QDropEvent* event)
     const QPoint at = parent->mapFrom(this, event->pos());
     prepareNewControl(control, type, QRect(at, QSize(kNewControlSize, kNewControlSize)));
     event->acceptProposedAction();
-    update();
+    pictureChanged(control, true);
 }
 
 } // namespace CVNQtLib

@@ -114,12 +114,22 @@ CVNQCanvasImpl::Picture* CVNQCanvasImpl::pictureOf(const QWidget* w)
     return it == pictures.end() ? nullptr : &it->second;
 }
 
+ICVNQWidgetBase* CVNQCanvasImpl::controlOf(QWidget* w)
+{
+    const Picture* picture = pictureOf(w);
+    return picture ? picture->control : dynamic_cast<ICVNQWidgetBase*>(w);
+}
+
 QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset)
 {
+    return drawnRect(w, offset, dynamic_cast<const ICVNQWidgetBase*>(w));
+}
+
+QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset, const ICVNQWidgetBase* control)
+{
     QRect r = w->geometry().translated(offset);
-    const ICVNQWidgetBase* control = dynamic_cast<const ICVNQWidgetBase*>(w);
     void* data = nullptr;
-    if (control && control->getLayoutType() == 1 && !placedByParent(w, control))
+    if (control && control->getLayoutType() == LayoutTypeAbsolute && !placedByParent(w, control))
         control->getLayoutData(data);
     const int* record = static_cast<const int*>(data);
     // Only a record that placed the widget, and only where the widget's
@@ -131,6 +141,14 @@ QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset)
     if (w->minimumHeight() > record[3])
         r.setHeight(std::min(r.height(), record[3]));
     return r;
+}
+
+void CVNQCanvasImpl::markPageStale(CVNQCanvasWindow* page)
+{
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (Picture* picture = pictureOf(w))
+            picture->stale = true;
+    }
 }
 
 void CVNQCanvasImpl::readFlags(const QWidget* w, Picture& picture)

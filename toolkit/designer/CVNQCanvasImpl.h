@@ -1,7 +1,8 @@
 #pragma once
 
 // The canvas's implementation object: no look or JSON of its own, only the
-// canvas's state (open pages, scroll offsets, selection and press state).
+// canvas's state (open pages, scroll offsets, selection and press state, the
+// pictures of page controls and the canvas as last painted).
 
 #include "CVNQCanvas.h"
 #include "CVNQCanvasWindow.h"
@@ -13,11 +14,14 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+class QPainter;
 
 namespace CVNQtLib {
 
@@ -55,6 +59,10 @@ public:
     // and only the widget's minimum size made it larger (a chart keeps a
     // minimum size larger than the page asks for).
     static QRect drawnRect(QWidget* w, const QPoint& offset);
+    // The same for w, which is control (or no toolkit control, null).
+    static QRect drawnRect(QWidget* w, const QPoint& offset, const ICVNQWidgetBase* control);
+    // w as a toolkit control, or null; known for the controls of a page.
+    ICVNQWidgetBase* controlOf(QWidget* w);
     void selectionChanged();
 
     // One picture per control of a page: the control as it paints in a
@@ -67,14 +75,51 @@ public:
         QRect part;
         // The size the control was drawn at when the pixmap was made.
         QSize size;
+        // Where on the canvas it was last drawn: what a change repaints
+        // besides where it is now.
+        QRect drawnAt;
         bool stale = true;
+        // The control as a toolkit control, cast once.
+        ICVNQWidgetBase* control = nullptr;
         // Its "visibility" and "MarkDelete" properties, read when they change.
         bool shown = true;
         bool markDelete = false;
     };
+    // A control as the canvas shows it: where it is drawn, and the part of
+    // that the canvas shows (inside its parent's part).
+    struct Placed
+    {
+        QWidget* widget;
+        QRect rect;
+        QRect visible;
+        // Its picture was made anew to be drawn there.
+        bool remade;
+    };
+    // Appends the shown controls of w's subtree (w included) in paint order,
+    // w's parent's origin at offset, and makes the pictures they need. The
+    // subtrees of lifted controls are left out; where they come is noted.
+    void placeControls(std::vector<Placed>& out, QWidget* w, const QPoint& offset, const QRect& clip);
+    // The same for w, lifted or not.
+    void placeControl(std::vector<Placed>& out, QWidget* w, const QPoint& offset, const QRect& clip);
+    // Lifts the controls a drag moves, when they are children of one parent
+    // and the drag only moves them.
+    void liftMovingControls();
+    // The lifted controls' subtrees placed, in paint order; their parent
+    // must have been placed.
+    std::vector<Placed> placeLifted();
+    // Composes the lifted controls placed so into their picture, or moves
+    // it; returns where the canvas shows otherwise beyond that move.
+    QRegion composeLifted(const std::vector<Placed>& placed);
+    // Makes w's picture when it has none that shows visible of w drawn at
+    // r; true when the picture may now show w otherwise than it did.
+    bool makePicture(QWidget* w, const QRect& r, const QRect& visible);
+    void drawPlaced(QPainter& painter, const Placed& placed, const QRect& clip) const;
+
     // The picture record of a control of an open page; null for any other widget.
     Picture* pictureOf(const QWidget* w);
     static void readFlags(const QWidget* w, Picture& picture);
+    // Every picture of the page is made anew when next drawn.
+    void markPageStale(CVNQCanvasWindow* page);
 
     QPointer<CVNQCanvasWindow> current;
     int nameCounter = 1;
@@ -96,11 +141,42 @@ public:
     // Set while the canvas itself hides a control: that hide is no change
     // of what the page shows.
     bool hidingControl = false;
-    // Whether the paint under way makes the pictures it draws anew: a
-    // control may have changed since the last paint without a word (its
-    // setters repaint only shown widgets). Not while a drag moves controls,
-    // which only moves their pictures.
-    bool remakePictures = false;
+    // What the canvas asked to repaint itself (selection, drags, scrolling,
+    // changes it was told of) since its last paint.
+    QRegion ownArea;
+    // A repaint is queued for after the relayouts a change posted.
+    bool settleQueued = false;
+    // Where the paint under way makes the pictures it shows anew: all of a
+    // paint the canvas did not ask for alone (the host's repaint, a grab,
+    // the window system's), as controls may have changed since without a
+    // word (their setters repaint only shown widgets).
+    QRegion remakeArea;
+    // The canvas as last painted, without the handles: the gray ground and
+    // the pictures of the controls placed as listed.
+    QPixmap scene;
+    QRegion sceneValid;
+    std::vector<Placed> placed;
+    // The controls a drag moves, drawn from a picture of their own over the
+    // canvas as last painted, which then stays as it is while they move.
+    struct Lift
+    {
+        static constexpr size_t kNowhere = size_t(-1);
+        // Set for each paint.
+        std::unordered_set<const QWidget*> members;
+        QWidget* parent = nullptr;
+        QPoint parentOrigin;
+        // The part of the canvas their parent shows.
+        QRect clip;
+        // Where they come among the controls placed, in paint order.
+        size_t at = kNowhere;
+        // Their picture, of the canvas rectangle area, and what it shows
+        // placed at origin, coming at pictureAt in paint order.
+        QPixmap picture;
+        size_t pictureAt = 0;
+        QRect area;
+        QPoint origin;
+        std::vector<Placed> placed;
+    } lift;
     std::vector<QRect> startRects;
     int pressState = Idle;
     CVN_CAV_HIT_TEST hitCode = HitNone;

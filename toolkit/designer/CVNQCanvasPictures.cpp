@@ -3,13 +3,15 @@
 // window: at its own size, with the inner widgets it made itself,
 // transparent where it paints nothing. The page's other controls have
 // pictures of their own, drawn over it in paint order. A picture is made
-// anew with every paint (the control may have changed without a word) but
-// while a drag moves controls, and when the control is known to change.
+// anew when the control is known to change and where the canvas paints for
+// a reason not its own (the control may have changed without a word); the
+// canvas's own repaints only move pictures.
 
 #include "CVNQCanvas.h"
 
 #include "CVNQCanvasImpl.h"
 #include "CVNQContainer.h"
+#include "CVNQContainerImpl.h"
 #include "CVNQDesignerEvents.h"
 #include "ICVNQPictureSource.h"
 
@@ -17,6 +19,7 @@
 #include <QEvent>
 #include <QShowEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace CVNQtLib {
 
@@ -61,9 +64,20 @@ void CVNQCanvas::adoptControls(CVNQCanvasWindow* page, QWidget* w)
     if (w != page && CVNQCanvasWindow::isPageControl(w) && !m_impl->pictureOf(w)) {
         // What the page did not hide is what it shows when it runs.
         page->setShownWhenRun(w, !(w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide)));
-        CVNQCanvasImpl::readFlags(w, m_impl->pictures[w]);
+        CVNQCanvasImpl::Picture& picture = m_impl->pictures[w];
+        picture.control = dynamic_cast<ICVNQWidgetBase*>(w);
+        CVNQCanvasImpl::readFlags(w, picture);
         w->installEventFilter(this);
-        connect(w, &QObject::destroyed, this, [this](QObject* o) { m_impl->pictures.erase(static_cast<QWidget*>(o)); });
+        connect(w, &QObject::destroyed, this, [this](QObject* o) {
+            // Its parent control repaints on losing it; a top control of
+            // the page has none.
+            auto it = m_impl->pictures.find(static_cast<QWidget*>(o));
+            if (it == m_impl->pictures.end())
+                return;
+            if (!it->second.drawnAt.isEmpty())
+                repaintOwn(it->second.drawnAt.adjusted(-3, -3, 3, 3));
+            m_impl->pictures.erase(it);
+        });
         keepHidden(w);
     }
     for (QObject* child : w->children()) {
@@ -80,7 +94,7 @@ void CVNQCanvas::fillPage(CVNQCanvasWindow* page, QWidget* control)
     // recorded, and their containers place them.
     ICVNQWidgetBase* top = dynamic_cast<ICVNQWidgetBase*>(control);
     if (top && control->parentWidget() == page && qobject_cast<CVNQContainer*>(control) &&
-        (top->getLayoutType() == -1 || top->getLayoutType() == 1))
+        (top->getLayoutType() == LayoutTypeUnset || top->getLayoutType() == LayoutTypeAbsolute))
         top->setGeometry(0, 0, page->width(), page->height());
 }
 
@@ -110,96 +124,160 @@ bool CVNQCanvas::eventFilter(QObject* watched, QEvent* event)
                 page->setShownWhenRun(w, shown);
             if (shown)
                 keepHidden(w);
-            picture->stale = true;
-            update();
+            pictureChanged(w, false);
         }
         break;
     case QEvent::DynamicPropertyChange:
+        // Where its container put it, which its picture does not show.
+        if (static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kCvnBaseGeometryProperty)
+            break;
         CVNQCanvasImpl::readFlags(w, *picture);
-        picture->stale = true;
-        update();
+        pictureChanged(w, false);
         break;
     case QEvent::FontChange:
     case QEvent::EnabledChange:
     case QEvent::StyleChange:
     case QEvent::PaletteChange:
     case QEvent::LanguageChange:
+    case QEvent::LocaleChange:
+    case QEvent::LayoutDirectionChange:
+    case QEvent::ContentsRectChange:
+    case QEvent::ReadOnlyChange:
     case QEvent::ChildAdded:
-    case QEvent::ChildRemoved:
-        picture->stale = true;
-        update();
-        break;
+    case QEvent::ChildRemoved: pictureChanged(w, false); break;
     default:
-        if (event->type() == cvnPropertyEditedEvent()) {
-            picture->stale = true;
-            update();
-        }
+        // A grid edit may move or resize the control as well, and the
+        // controls holding it may show that (a scroll view's bars).
+        if (event->type() == cvnPropertyEditedEvent())
+            pictureChanged(w, true);
         break;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void CVNQCanvas::paintControl(QPainter& painter, const QPoint& offset, QWidget* w, const QRect& clip)
+void CVNQCanvas::repaintOwn(const QRegion& area)
 {
-    const CVNQCanvasImpl::Picture* picture = m_impl->pictureOf(w);
-    if (picture) {
-        CVNQCanvasWindow* page = m_impl->current;
-        if (!picture->shown || (page && !page->isShownWhenRun(w)))
-            return;
-    } else if (w->isHidden() || w->isWindow()) {
+    // Nothing is painted for a canvas not shown; its next paint is the
+    // window system's.
+    const QRegion inside = area & rect();
+    if (inside.isEmpty() || !isVisible())
+        return;
+    QRegion& own = m_impl->ownArea;
+    // Asked for already (controls on top of each other selected).
+    if (std::all_of(inside.begin(), inside.end(), [&own](const QRect& r) { return own.contains(r); }))
+        return;
+    own += inside;
+    // Many scattered repaints (a large selection) become one rectangle
+    // holding them all, which costs Qt and the paint less than their union.
+    constexpr int kMaxOwnRects = 256;
+    if (own.rectCount() > kMaxOwnRects) {
+        own = own.boundingRect();
+        update(own.boundingRect());
         return;
     }
-    const QRect r = picture ? CVNQCanvasImpl::drawnRect(w, offset) : w->geometry().translated(offset);
-    const QRect visible = r & clip;
-    if (visible.isEmpty())
-        return;
-    if (picture)
-        drawPicture(painter, w, r, visible);
-    // Children only inside their parent, later ones over earlier ones.
-    const QObjectList& children = w->children();
-    for (QObject* child : children) {
-        if (child->isWidgetType())
-            paintControl(painter, r.topLeft(), static_cast<QWidget*>(child), visible);
+    update(inside);
+}
+
+void CVNQCanvas::pictureChanged(QWidget* w, bool ancestors)
+{
+    QRegion area;
+    for (QWidget* c = w; c && c != this && c->parentWidget() != this; c = c->parentWidget()) {
+        if (CVNQCanvasImpl::Picture* picture = m_impl->pictureOf(c)) {
+            picture->stale = true;
+            area += drawnArea(c);
+        }
+        if (!ancestors)
+            break;
+    }
+    repaintOwn(area);
+    // Containers lay a changed child out again on a posted call, moving it
+    // and its siblings as hidden widgets, which tells nobody: look again
+    // once that has run (the scene finds what moved).
+    if (!m_impl->settleQueued) {
+        m_impl->settleQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this]() {
+                m_impl->settleQueued = false;
+                repaintOwn(rect());
+            },
+            Qt::QueuedConnection);
     }
 }
 
-void CVNQCanvas::drawPicture(QPainter& painter, QWidget* w, const QRect& r, const QRect& visible)
+QRegion CVNQCanvas::drawnArea(QWidget* w)
 {
-    CVNQCanvasImpl::Picture& picture = m_impl->pictures[w];
+    const CVNQCanvasImpl::Picture* picture = m_impl->pictureOf(w);
+    // With its handles, when it is selected.
+    QRect area = picture && !picture->drawnAt.isEmpty() ? picture->drawnAt.adjusted(-3, -3, 3, 3) : QRect();
+    if (isAncestorOf(w))
+        area |= markedRect(w);
+    return area;
+}
+
+QRegion CVNQCanvas::handlesArea(QWidget* w) const
+{
+    if (!w || !isAncestorOf(w))
+        return QRegion();
+    // Each handle reaches 3 pixels to either side of the edge it sits on.
+    return QRegion(markedRect(w)) - QRegion(onCanvas(w).adjusted(3, 3, -3, -3));
+}
+
+bool CVNQCanvasImpl::makePicture(QWidget* w, const QRect& r, const QRect& visible)
+{
+    Picture& picture = pictures[w];
+    picture.drawnAt = r;
     const QRect needed = visible.translated(-r.topLeft());
-    if (m_impl->remakePictures || picture.stale || picture.size != r.size() || !picture.part.contains(needed)) {
-        const bool whole = qint64(r.width()) * r.height() <= kWholePictureArea;
-        const QRect part = whole ? QRect(QPoint(), r.size()) : needed;
-        const qreal ratio = devicePixelRatioF();
-        QPixmap pixmap(part.size() * ratio);
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::transparent);
-        if (picture.pixmap.isNull()) {
-            // A control finishes its look when shown (a spin box writes its
-            // value into its editor then).
-            QShowEvent show;
-            QCoreApplication::sendEvent(w, &show);
-        }
-        if (ICVNQPictureSource* source = dynamic_cast<ICVNQPictureSource*>(w)) {
-            // Rendering it gives nothing: it paints itself, at the size drawn.
-            QPainter p(&pixmap);
-            p.translate(-part.topLeft());
-            p.setClipRect(part);
-            source->paintPicture(&p, QRect(QPoint(), r.size()));
-        } else {
-            revealInnerWidgets(w, *m_impl);
-            // Rendering delivers the resize a hidden control still owes
-            // itself, and with it the layout of its children.
-            w->render(&pixmap, QPoint(), QRegion(part), QWidget::DrawChildren);
-        }
-        picture.pixmap = pixmap;
-        picture.part = part;
-        picture.size = r.size();
-        picture.stale = false;
+    const bool changed = picture.stale || picture.size != r.size() || remakeArea.intersects(visible);
+    if (!changed && picture.part.contains(needed))
+        return false;
+    const bool whole = qint64(r.width()) * r.height() <= kWholePictureArea;
+    const QRect part = whole ? QRect(QPoint(), r.size()) : needed;
+    const qreal ratio = m_owner->devicePixelRatioF();
+    QPixmap pixmap(part.size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    if (picture.pixmap.isNull()) {
+        // A control finishes its look when shown (a spin box writes its
+        // value into its editor then).
+        QShowEvent show;
+        QCoreApplication::sendEvent(w, &show);
     }
-    const QRectF source(QPointF(needed.topLeft() - picture.part.topLeft()) * picture.pixmap.devicePixelRatio(),
-                        QSizeF(needed.size()) * picture.pixmap.devicePixelRatio());
-    painter.drawPixmap(QRectF(visible), picture.pixmap, source);
+    if (ICVNQPictureSource* source = dynamic_cast<ICVNQPictureSource*>(w)) {
+        // Rendering it gives nothing: it paints itself, at the size drawn.
+        QPainter p(&pixmap);
+        p.translate(-part.topLeft());
+        p.setClipRect(part);
+        source->paintPicture(&p, QRect(QPoint(), r.size()));
+    } else {
+        revealInnerWidgets(w, *this);
+        // Rendering delivers the resize a hidden control still owes
+        // itself, and with it the layout of its children.
+        w->render(&pixmap, QPoint(), QRegion(part), QWidget::DrawChildren);
+    }
+    // Made anew as it was (a container whose child changed, say): the canvas
+    // shows the same.
+    const bool same =
+        picture.part == part && picture.pixmap.size() == pixmap.size() && picture.pixmap.toImage() == pixmap.toImage();
+    picture.pixmap = pixmap;
+    picture.part = part;
+    picture.size = r.size();
+    picture.stale = false;
+    // Only a larger part of an unchanged control: it shows what it showed.
+    return changed && !same;
+}
+
+void CVNQCanvasImpl::drawPlaced(QPainter& painter, const Placed& placed, const QRect& clip) const
+{
+    auto it = pictures.find(placed.widget);
+    const QRect shown = placed.visible & clip;
+    if (it == pictures.end() || shown.isEmpty())
+        return;
+    const Picture& picture = it->second;
+    const qreal ratio = picture.pixmap.devicePixelRatio();
+    const QRect needed = shown.translated(-placed.rect.topLeft());
+    const QRectF source(QPointF(needed.topLeft() - picture.part.topLeft()) * ratio, QSizeF(needed.size()) * ratio);
+    painter.drawPixmap(QRectF(shown), picture.pixmap, source);
 }
 
 } // namespace CVNQtLib

@@ -76,7 +76,7 @@ QWidget* CVNQPropertyList::createCVNQPropertyList()
 
 ControlInfo CVNQPropertyList::getProps()
 {
-    return cvnMakeControlInfo("qtproperty", "Property", "Control Property", "CVNQProperty", "property");
+    return cvnMakeControlInfo(typeName(), "Property", "Control Property", "CVNQProperty", "property");
 }
 
 QString CVNQPropertyList::getTypeName() const

@@ -204,7 +204,7 @@ void CVNQComboBox::mouseMoveEvent(QMouseEvent* event)
 
 ControlInfo CVNQComboBox::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtcombobox", "ComboBox", "Control ComboBox", "CVNQComboBox", "combo");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "ComboBox", "Control ComboBox", "CVNQComboBox", "combo");
     auto& rows = info.properties;
     using Slots = CVNQComboBoxImpl::Slots;
     rows.push_back(cvnLineRow());

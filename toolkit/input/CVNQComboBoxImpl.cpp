@@ -14,8 +14,12 @@ namespace CVNQtLib {
 
 CVNQComboBoxImpl::CVNQComboBoxImpl(CVNQComboBox* owner, const QString& typeName)
     : CVNQControlImpl(owner, typeName)
-    , m_combo(owner)
 {}
+
+CVNQComboBox* CVNQComboBoxImpl::combo() const
+{
+    return static_cast<CVNQComboBox*>(m_owner);
+}
 
 CVNQComboBoxImpl::Layout CVNQComboBoxImpl::layoutFor(const QRect& rect, int widgetHeight, bool hasIcon)
 {
@@ -40,9 +44,9 @@ TextStyleDesc CVNQComboBoxImpl::indentedText(const TextStyleDesc& style)
 
 void CVNQComboBoxImpl::draw(QPainter* painter, const QRect& rect)
 {
-    if (!m_combo)
+    if (!combo())
         return;
-    QLineEdit* edit = m_combo->lineEdit();
+    QLineEdit* edit = combo()->lineEdit();
     const QMargins textMargins(10, 0, 10, 0);
     if (edit && edit->textMargins() != textMargins)
         edit->setTextMargins(textMargins);
@@ -56,9 +60,9 @@ void CVNQComboBoxImpl::draw(QPainter* painter, const QRect& rect)
         edit->setPalette(palette);
         edit->setFont(CVNQLineEditImpl::fieldFont(style));
     }
-    const QString text = m_combo->currentText();
-    const QIcon icon = m_combo->itemIcon(m_combo->currentIndex());
-    const Layout l = layoutFor(rect, m_combo->height(), !icon.isNull());
+    const QString text = combo()->currentText();
+    const QIcon icon = combo()->itemIcon(combo()->currentIndex());
+    const Layout l = layoutFor(rect, combo()->height(), !icon.isNull());
 
     // Centred image, no tint.
     const IconStyleDesc placement;
@@ -76,19 +80,19 @@ void CVNQComboBoxImpl::draw(QPainter* painter, const QRect& rect)
 
 void CVNQComboBoxImpl::createComplete()
 {
-    if (!m_combo || !cvnIsQtEmulator())
+    if (!combo() || !cvnIsQtEmulator())
         return;
-    m_combo->addItem(QStringLiteral("Item1"));
-    m_combo->addItem(QStringLiteral("Item2"));
-    m_combo->addItem(QStringLiteral("Item3"));
-    m_combo->setCurrentIndex(0);
+    combo()->addItem(QStringLiteral("Item1"));
+    combo()->addItem(QStringLiteral("Item2"));
+    combo()->addItem(QStringLiteral("Item3"));
+    combo()->setCurrentIndex(0);
 }
 
 void CVNQComboBoxImpl::readJson(const Json::Value& n)
 {
-    if (!m_combo)
+    if (!combo())
         return;
-    if (QLineEdit* edit = m_combo->lineEdit())
+    if (QLineEdit* edit = combo()->lineEdit())
         edit->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
         backgrounds.readEntry(Slots::background, index, name) || btnBackgrounds.readEntry(Slots::button, index, name) ||
@@ -104,8 +108,8 @@ void CVNQComboBoxImpl::readJson(const Json::Value& n)
     // A theme entry sets the look only: it never adds items.
     QString text;
     if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", text)) {
-        m_combo->addItem(text);
-        m_combo->setCurrentText(text);
+        combo()->addItem(text);
+        combo()->setCurrentText(text);
     }
     QString icon;
     if (jsonRead(attr, "btnIcon", icon))
@@ -116,7 +120,7 @@ void CVNQComboBoxImpl::readJson(const Json::Value& n)
 
 void CVNQComboBoxImpl::writeJson(Json::Value& n) const
 {
-    if (!m_combo)
+    if (!combo())
         return;
     Json::Value list(Json::arrayValue);
     backgrounds.writeCompact(list, Slots::background);
@@ -128,7 +132,7 @@ void CVNQComboBoxImpl::writeJson(Json::Value& n) const
     cvnSetStyleList(n, list);
 
     Json::Value& attr = cvnOwnAttr(n, {"text", "btnIcon", "btnHotIcon"});
-    const QString current = m_combo->currentText();
+    const QString current = combo()->currentText();
     if (!current.isEmpty())
         jsonMember(attr, "text") = jsonUtf8(current);
     const QString& normal = btnIcons.get(CtrlStateNormal);

@@ -17,12 +17,10 @@ public:
     CVNQComboBoxImpl(CVNQComboBox* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
     // Sample items inside the maker's emulator or designer.
     void createComplete() override;
 
-    CVNQComboBox* combo() const { return m_combo; }
+    CVNQComboBox* combo() const;
 
     // Where the closed box draws its parts inside rect; the icon rectangle
     // is empty when the current item has no icon.
@@ -58,8 +56,9 @@ public:
     CVNQFillStyles itemBackgrounds;
     CVNQTextStyles itemTextStyles;
 
-private:
-    CVNQComboBox* m_combo;
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

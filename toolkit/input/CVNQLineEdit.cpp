@@ -190,7 +190,7 @@ void CVNQLineEdit::paintEvent(QPaintEvent* event)
 
 ControlInfo CVNQLineEdit::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtdedit", "LineEdit", "Control LineEdit", "CVNQLineEdit", "edit");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "LineEdit", "Control LineEdit", "CVNQLineEdit", "edit");
     auto& rows = info.properties;
     cvnAppendEditLookRows<CVNQLineEdit, CVNQLineEditImpl::Slots>(rows);
     rows.push_back(cvnStringRow<QLineEdit>(QStringLiteral("Text"), PropText, &QLineEdit::setText, &QLineEdit::text));

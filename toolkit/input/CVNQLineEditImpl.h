@@ -23,8 +23,6 @@ public:
     // Background of the state (hover is drawn as normal), then the
     // placeholder while the field is empty.
     void draw(QPainter* painter, const QRect& rect) override;
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
     void createComplete() override;
 
     // States 0..3; other states change nothing. The normal text style
@@ -57,6 +55,9 @@ public:
     CVNQTextStyles textStyles;
 
 protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
+
     // The field's text, as shown and as its node holds it.
     virtual QString ownerText() const;
     virtual void setOwnerText(const QString& text);

@@ -26,8 +26,7 @@ CVNQScrollBar::~CVNQScrollBar() = default;
 
 ControlInfo CVNQScrollBar::getProps()
 {
-    ControlInfo info =
-        cvnMakeControlInfo("qtscrollbar", "ScrollBar", "Control ScrollBar", "CVNQScrollBar", "scrollbar");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "ScrollBar", "Control ScrollBar", "CVNQScrollBar", "scrollbar");
     using Slots = CVNQScrollBarSlots;
     auto& rows = info.properties;
     rows.push_back(cvnStyleRow<CVNQScrollBar>(Slots::background, &CVNQScrollBar::setScrollbarBackground,

@@ -64,22 +64,22 @@ void CVNQScrollBarImpl::mouseMoveEvent(QMouseEvent* event)
     const QPoint p = event->pos();
     // A thumb dragged off itself keeps its pressed look; buttons do not.
     if (partRect(QStyle::SC_ScrollBarSlider).contains(p)) {
-        if (thumbState == 0)
-            setPartState(thumbState, 1, QStyle::SC_ScrollBarSlider);
-    } else if (thumbState == 1) {
-        setPartState(thumbState, 0, QStyle::SC_ScrollBarSlider);
+        if (thumbState == CtrlStateNormal)
+            setPartState(thumbState, CtrlStateHover, QStyle::SC_ScrollBarSlider);
+    } else if (thumbState == CtrlStateHover) {
+        setPartState(thumbState, CtrlStateNormal, QStyle::SC_ScrollBarSlider);
     }
     if (partRect(QStyle::SC_ScrollBarAddLine).contains(p)) {
-        if (downState == 0)
-            setPartState(downState, 1, QStyle::SC_ScrollBarAddLine);
+        if (downState == CtrlStateNormal)
+            setPartState(downState, CtrlStateHover, QStyle::SC_ScrollBarAddLine);
     } else {
-        setPartState(downState, 0, QStyle::SC_ScrollBarAddLine);
+        setPartState(downState, CtrlStateNormal, QStyle::SC_ScrollBarAddLine);
     }
     if (partRect(QStyle::SC_ScrollBarSubLine).contains(p)) {
-        if (upState == 0)
-            setPartState(upState, 1, QStyle::SC_ScrollBarSubLine);
+        if (upState == CtrlStateNormal)
+            setPartState(upState, CtrlStateHover, QStyle::SC_ScrollBarSubLine);
     } else {
-        setPartState(upState, 0, QStyle::SC_ScrollBarSubLine);
+        setPartState(upState, CtrlStateNormal, QStyle::SC_ScrollBarSubLine);
     }
 }
 
@@ -87,19 +87,22 @@ void CVNQScrollBarImpl::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = event->pos();
     if (partRect(QStyle::SC_ScrollBarSlider).contains(p))
-        setPartState(thumbState, 2, QStyle::SC_ScrollBarSlider);
+        setPartState(thumbState, CtrlStatePressed, QStyle::SC_ScrollBarSlider);
     if (partRect(QStyle::SC_ScrollBarAddLine).contains(p))
-        setPartState(downState, 2, QStyle::SC_ScrollBarAddLine);
+        setPartState(downState, CtrlStatePressed, QStyle::SC_ScrollBarAddLine);
     if (partRect(QStyle::SC_ScrollBarSubLine).contains(p))
-        setPartState(upState, 2, QStyle::SC_ScrollBarSubLine);
+        setPartState(upState, CtrlStatePressed, QStyle::SC_ScrollBarSubLine);
 }
 
 void CVNQScrollBarImpl::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint p = event->pos();
-    setPartState(thumbState, partRect(QStyle::SC_ScrollBarSlider).contains(p) ? 1 : 0, QStyle::SC_ScrollBarSlider);
-    setPartState(downState, partRect(QStyle::SC_ScrollBarAddLine).contains(p) ? 1 : 0, QStyle::SC_ScrollBarAddLine);
-    setPartState(upState, partRect(QStyle::SC_ScrollBarSubLine).contains(p) ? 1 : 0, QStyle::SC_ScrollBarSubLine);
+    setPartState(thumbState, partRect(QStyle::SC_ScrollBarSlider).contains(p) ? CtrlStateHover : CtrlStateNormal,
+                 QStyle::SC_ScrollBarSlider);
+    setPartState(downState, partRect(QStyle::SC_ScrollBarAddLine).contains(p) ? CtrlStateHover : CtrlStateNormal,
+                 QStyle::SC_ScrollBarAddLine);
+    setPartState(upState, partRect(QStyle::SC_ScrollBarSubLine).contains(p) ? CtrlStateHover : CtrlStateNormal,
+                 QStyle::SC_ScrollBarSubLine);
 }
 
 void CVNQScrollBarImpl::leaveEvent(QEvent*)
@@ -111,10 +114,10 @@ void CVNQScrollBarImpl::leaveEvent(QEvent*)
         if (m_owner)
             m_owner->repaint();
     };
-    if (thumbState == 1)
-        reset(thumbState, 0);
-    reset(downState, 0);
-    reset(upState, 0);
+    if (thumbState == CtrlStateHover)
+        reset(thumbState, CtrlStateNormal);
+    reset(downState, CtrlStateNormal);
+    reset(upState, CtrlStateNormal);
 }
 
 void CVNQScrollBarImpl::readJson(const Json::Value& n)

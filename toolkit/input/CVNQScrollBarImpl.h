@@ -19,8 +19,6 @@ public:
     CVNQScrollBarImpl(CVNQScrollBar* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
     // Each part's look follows the mouse on its own; the shared control state
     // is not used.
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,11 +32,11 @@ public:
     using Slots = CVNQScrollBarSlots;
 
     FillStyle background;
-    int thumbState = 0;
+    CtrlState thumbState = CtrlStateNormal;
     CVNQFillStyles upButton;
-    int downState = 0;
+    CtrlState downState = CtrlStateNormal;
     CVNQFillStyles downButton;
-    int upState = 0;
+    CtrlState upState = CtrlStateNormal;
     CVNQFillStyles thumb;
     QString upIcon;
     QString downIcon;
@@ -46,6 +44,10 @@ public:
     IconStyleDesc upIconStyle;
     IconStyleDesc downIconStyle;
     int widthHeight = -1;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
 private:
     CVNQScrollBar* bar() const;

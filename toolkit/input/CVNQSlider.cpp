@@ -141,7 +141,7 @@ void CVNQSlider::leaveEvent(QEvent* event)
 
 ControlInfo CVNQSlider::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtslider", "Slider", "Control Slider", "CVNQSlider", "slider");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "Slider", "Control Slider", "CVNQSlider", "slider");
     auto& rows = info.properties;
     using Slots = CVNQSliderImpl::Slots;
     rows.push_back(

@@ -32,19 +32,23 @@ CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeig
 
 CVNQSliderImpl::CVNQSliderImpl(CVNQSlider* owner, const QString& typeName)
     : CVNQControlImpl(owner, typeName)
-    , m_slider(owner)
 {}
+
+CVNQSlider* CVNQSliderImpl::slider() const
+{
+    return static_cast<CVNQSlider*>(m_owner);
+}
 
 void CVNQSliderImpl::draw(QPainter* painter, const QRect& rect)
 {
-    if (!m_slider)
+    if (!slider())
         return;
-    const CVNQSliderBars bars = cvnSliderBars(rect, m_slider->orientation() == Qt::Horizontal, channelHeight,
-                                              m_slider->value(), m_slider->minimum(), m_slider->maximum());
+    const CVNQSliderBars bars = cvnSliderBars(rect, slider()->orientation() == Qt::Horizontal, channelHeight,
+                                              slider()->value(), slider()->minimum(), slider()->maximum());
     drawFillStyle(painter, background, bars.channel);
     if (!bars.fill.isEmpty())
         drawFillStyle(painter, foreground, bars.fill);
-    drawFillStyle(painter, thumb.get(m_state), m_slider->getThumbRect());
+    drawFillStyle(painter, thumb.get(m_state), slider()->getThumbRect());
 }
 
 void CVNQSliderImpl::setLook(CtrlState state)
@@ -58,13 +62,13 @@ void CVNQSliderImpl::setLook(CtrlState state)
 
 void CVNQSliderImpl::mousePressEvent(QMouseEvent* event)
 {
-    if (event && m_state != CtrlStatePressed && m_slider->getThumbRect().contains(event->pos()))
+    if (event && m_state != CtrlStatePressed && slider()->getThumbRect().contains(event->pos()))
         setLook(CtrlStatePressed);
 }
 
 void CVNQSliderImpl::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool inside = event && m_slider->getThumbRect().contains(event->pos());
+    const bool inside = event && slider()->getThumbRect().contains(event->pos());
     setLook(inside ? CtrlStateHover : CtrlStateNormal);
 }
 
@@ -72,7 +76,7 @@ void CVNQSliderImpl::mouseMoveEvent(QMouseEvent* event)
 {
     if (!event || m_state == CtrlStatePressed)
         return;
-    setLook(m_slider->getThumbRect().contains(event->pos()) ? CtrlStateHover : CtrlStateNormal);
+    setLook(slider()->getThumbRect().contains(event->pos()) ? CtrlStateHover : CtrlStateNormal);
 }
 
 void CVNQSliderImpl::enterEvent(QEvent*) {}
@@ -84,7 +88,7 @@ void CVNQSliderImpl::leaveEvent(QEvent*)
 
 void CVNQSliderImpl::readJson(const Json::Value& n)
 {
-    if (!m_slider)
+    if (!slider())
         return;
     cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
         cvnReadSlotEntry(Slots::background, index, name, background) ||
@@ -99,27 +103,27 @@ void CVNQSliderImpl::readJson(const Json::Value& n)
     const Json::Value& attr = *attrObject;
     bool horizontal = true;
     jsonRead(attr, "isHor", horizontal);
-    m_slider->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
+    slider()->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
     // A thumb size from a file stays within what a widget can be.
     jsonRead(attr, "thumbW", thumbWidth);
     jsonRead(attr, "thumbH", thumbHeight);
     thumbWidth = qBound(0, thumbWidth, QWIDGETSIZE_MAX);
     thumbHeight = qBound(0, thumbHeight, QWIDGETSIZE_MAX);
     jsonRead(attr, "channelSize", channelHeight);
-    int maximum = m_slider->maximum();
-    int minimum = m_slider->minimum();
+    int maximum = slider()->maximum();
+    int minimum = slider()->minimum();
     jsonRead(attr, "max", maximum);
     jsonRead(attr, "min", minimum);
-    m_slider->setMaximum(maximum);
-    m_slider->setMinimum(minimum);
+    slider()->setMaximum(maximum);
+    slider()->setMinimum(minimum);
     int position = 0;
     jsonRead(attr, "val", position);
-    m_slider->setSliderPosition(position);
+    slider()->setSliderPosition(position);
 }
 
 void CVNQSliderImpl::writeJson(Json::Value& n) const
 {
-    if (!m_slider)
+    if (!slider())
         return;
     Json::Value list(Json::arrayValue);
     cvnWriteSlotEntry(list, Slots::background, background);
@@ -129,7 +133,7 @@ void CVNQSliderImpl::writeJson(Json::Value& n) const
     jsonMember(n, "style") = list.size() > 0 ? list : Json::Value();
 
     Json::Value& attr = cvnOwnAttr(n, {"isHor", "thumbW", "thumbH", "channelSize", "min", "max", "val"});
-    if (m_slider->orientation() != Qt::Horizontal)
+    if (slider()->orientation() != Qt::Horizontal)
         jsonMember(attr, "isHor") = 0;
     if (thumbWidth != 20)
         jsonMember(attr, "thumbW") = thumbWidth;
@@ -137,12 +141,12 @@ void CVNQSliderImpl::writeJson(Json::Value& n) const
         jsonMember(attr, "thumbH") = thumbHeight;
     if (channelHeight != 10)
         jsonMember(attr, "channelSize") = channelHeight;
-    if (m_slider->minimum() != 0)
-        jsonMember(attr, "min") = m_slider->minimum();
-    if (m_slider->maximum() != 100)
-        jsonMember(attr, "max") = m_slider->maximum();
-    if (m_slider->value() != 0)
-        jsonMember(attr, "val") = m_slider->value();
+    if (slider()->minimum() != 0)
+        jsonMember(attr, "min") = slider()->minimum();
+    if (slider()->maximum() != 100)
+        jsonMember(attr, "max") = slider()->maximum();
+    if (slider()->value() != 0)
+        jsonMember(attr, "val") = slider()->value();
     cvnNullEmptyAttr(n);
 }
 

@@ -29,8 +29,6 @@ public:
     CVNQSliderImpl(CVNQSlider* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
 
     // The thumb's look: hover over the thumb, pressed while held on it.
     void mousePressEvent(QMouseEvent* event) override;
@@ -55,10 +53,13 @@ public:
     int thumbWidth = 20;
     int thumbHeight = 20;
 
-private:
-    void setLook(CtrlState state);
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
-    CVNQSlider* m_slider;
+private:
+    CVNQSlider* slider() const;
+    void setLook(CtrlState state);
 };
 
 } // namespace CVNQtLib

@@ -174,7 +174,7 @@ void CVNQTextEdit::leaveEvent(QEvent* event)
 
 ControlInfo CVNQTextEdit::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qttext", "TextEdit", "Control TextEdit", "CVNQTextEdit", "text");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "TextEdit", "Control TextEdit", "CVNQTextEdit", "text");
     auto& rows = info.properties;
     cvnAppendEditLookRows<CVNQTextEdit, CVNQTextEditImpl::Slots>(rows);
     rows.push_back(cvnEditPlaceholderTextRow<CVNQTextEdit>());

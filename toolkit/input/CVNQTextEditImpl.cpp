@@ -10,32 +10,36 @@ namespace CVNQtLib {
 
 CVNQTextEditImpl::CVNQTextEditImpl(CVNQTextEdit* owner, const QString& typeName)
     : CVNQLineEditImpl(owner, typeName)
-    , m_edit(owner)
 {}
+
+CVNQTextEdit* CVNQTextEditImpl::textEdit() const
+{
+    return static_cast<CVNQTextEdit*>(m_owner);
+}
 
 QString CVNQTextEditImpl::ownerText() const
 {
-    return m_edit ? m_edit->toPlainText() : QString();
+    return textEdit() ? textEdit()->toPlainText() : QString();
 }
 
 void CVNQTextEditImpl::setOwnerText(const QString& text)
 {
-    if (m_edit)
-        m_edit->setText(text);
+    if (textEdit())
+        textEdit()->setText(text);
 }
 
 QMargins CVNQTextEditImpl::ownerMargins() const
 {
     int top = 0, bottom = 0, left = 0, right = 0;
-    if (m_edit)
-        m_edit->getEditMargin(top, bottom, left, right);
+    if (textEdit())
+        textEdit()->getEditMargin(top, bottom, left, right);
     return QMargins(left, top, right, bottom);
 }
 
 void CVNQTextEditImpl::setOwnerMargins(const QMargins& m)
 {
-    if (m_edit)
-        m_edit->setEditMargin(m.top(), m.bottom(), m.left(), m.right());
+    if (textEdit())
+        textEdit()->setEditMargin(m.top(), m.bottom(), m.left(), m.right());
 }
 
 void CVNQTextEditImpl::paintViewport(QWidget* viewport)
@@ -50,7 +54,7 @@ void CVNQTextEditImpl::paintViewport(QWidget* viewport)
 
 void CVNQTextEditImpl::readJson(const Json::Value& n)
 {
-    if (!m_edit)
+    if (!textEdit())
         return;
     cvnForEachStyleEntry(n, [&](const QString& name, int, int index) {
         if (index == Slots::text.first) {
@@ -72,9 +76,9 @@ void CVNQTextEditImpl::readJson(const Json::Value& n)
     }
     // The bars are configured whether or not "attr" is there.
     CVNScrollBarNodeTarget bars;
-    bars.horizontal = m_edit->getScrollBar(true);
-    bars.vertical = m_edit->getScrollBar(false);
-    CVNQTextEdit* edit = m_edit;
+    bars.horizontal = textEdit()->getScrollBar(true);
+    bars.vertical = textEdit()->getScrollBar(false);
+    CVNQTextEdit* edit = textEdit();
     bars.setButtonSize = [edit](bool hor, int size) { edit->setScrollbarBtnSize(hor, size); };
     bars.setThickness = [edit](bool hor, int size) { edit->setScrollbarSize(hor, size); };
     cvnReadScrollBarNodes(n, bars);
@@ -82,7 +86,7 @@ void CVNQTextEditImpl::readJson(const Json::Value& n)
 
 void CVNQTextEditImpl::writeJson(Json::Value& n) const
 {
-    if (!m_edit)
+    if (!textEdit())
         return;
     writeStyles(n, Slots::placeholder);
     Json::Value& attr = cvnOwnAttr(n, {"text", "tip", "leftMargin", "rightMargin", "topMargin", "bottomMargin"});

@@ -23,14 +23,14 @@ public:
         static constexpr CVNQStyleSlot placeholder = text.next("PlaceholderStyle", StyleKindText, 1);
     };
 
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
     // Paints the background and placeholder behind the viewport's text, in
     // the look of the current state (the disabled look while the field is
     // disabled), after applying that state's text style.
     void paintViewport(QWidget* viewport);
 
 protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
     QString ownerText() const override;
     void setOwnerText(const QString& text) override;
     QMargins ownerMargins() const override;
@@ -39,7 +39,7 @@ protected:
     QRect placeholderRect(const QRect& drawRect) const override { return drawRect; }
 
 private:
-    CVNQTextEdit* m_edit;
+    CVNQTextEdit* textEdit() const;
 };
 
 } // namespace CVNQtLib

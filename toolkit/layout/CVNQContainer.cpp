@@ -32,8 +32,7 @@ CVNQContainer::~CVNQContainer()
 
 ControlInfo CVNQContainer::getProps()
 {
-    ControlInfo info =
-        cvnMakeControlInfo("qtcontainer", "Container", "Control container", "CVNQContainer", "container");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "Container", "Control container", "CVNQContainer", "container");
     info.properties.push_back(cvnStyleRow<CVNQContainer>(
         CVNQEnabledBackground::slot, &CVNQContainer::setBackgroundState, &CVNQContainer::getBackgroundState,
         cvnChoices({{0, "Normal"}, {CtrlStateDisabled, "Disable"}})));

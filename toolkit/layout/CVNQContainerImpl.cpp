@@ -78,9 +78,9 @@ void CVNQContainerImpl::readJson(const Json::Value& n)
     });
     if (jsonHasMember(n, "attr")) {
         const Json::Value& attr = jsonGet(n, "attr");
-        int mode = 4;
-        if (jsonRead(attr, "childLayout", mode) && (mode < 0 || mode > 3))
-            mode = 4;
+        int mode = CVNQContainer::NoUse;
+        if (jsonRead(attr, "childLayout", mode) && (mode < CVNQContainer::Horizontal || mode > CVNQContainer::VerFloat))
+            mode = CVNQContainer::NoUse;
         m_childLayout = mode;
         // Held to the widget size range, like every length a page gives.
         for (auto key : {std::make_pair("space", &m_space), std::make_pair("paddingLeft", &m_paddingLeft),
@@ -118,7 +118,7 @@ void CVNQContainerImpl::writeJson(Json::Value& n) const
 void CVNQContainerImpl::relayout()
 {
     m_relayoutPending = false; // this pass serves a scheduled one too
-    if (m_childLayout != 4)
+    if (m_childLayout != CVNQContainer::NoUse)
         layoutPass();
     scrollUpdate();
 }

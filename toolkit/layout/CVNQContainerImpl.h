@@ -4,6 +4,7 @@
 // passes, the docking pass with auto-size, scrolling through bound scroll
 // bars and the animated resize. The public CVNQContainer forwards here.
 
+#include "CVNQContainer.h"
 #include "CVNQEnabledBackground.h"
 #include "CVNQGlobal.h"
 #include "CVNQStyleDefs.h"
@@ -38,8 +39,6 @@ public:
     ~CVNQContainerImpl() override;
 
     void draw(QPainter* painter, const QRect& rect) override;
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
 
     // --- styles and settings ------------------------------------------------
     // The background by enabled state and whether it is drawn.
@@ -94,6 +93,10 @@ public:
     // Installs the container's filter on a new child (not on bound bars).
     void watchChild(QWidget* child);
     void unwatchChild(QObject* child);
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 
 private:
     CVNQContainer* container() const;
@@ -159,7 +162,7 @@ private:
     void scrollUpdateStep(int depth);
 
     CVNQEnabledBackground m_backgrounds;
-    int m_childLayout = 4;
+    int m_childLayout = CVNQContainer::NoUse;
     int m_space = 0;
     int m_paddingLeft = 0;
     int m_paddingTop = 0;

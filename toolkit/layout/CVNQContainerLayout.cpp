@@ -299,7 +299,7 @@ void CVNQContainerImpl::dockPass()
         ICVNQWidgetBase* c = state.control;
         if (!c || !c->getAbsoluteLayout())
             continue;
-        DockLayoutType hor = 0, ver = 0;
+        DockLayoutType hor = DockNear, ver = DockNear;
         int offX = 0, offY = 0;
         c->getAbsoluteDock(hor, ver, offX, offY);
         QSize size = keptSize(w, state);

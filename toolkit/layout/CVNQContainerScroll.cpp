@@ -211,7 +211,7 @@ void CVNQContainerImpl::scrollUpdateStep(int depth)
 
     m_scrollGuard = false;
     const bool visibilityChanged = (hBar && hWasShown != needH) || (vBar && vWasShown != needV);
-    if (visibilityChanged && m_childLayout != 4 && depth < kMaxScrollRelayouts) {
+    if (visibilityChanged && m_childLayout != CVNQContainer::NoUse && depth < kMaxScrollRelayouts) {
         // The room left for the children changed with the bars.
         layoutPass();
         scrollUpdateStep(depth + 1);
@@ -331,7 +331,7 @@ void CVNQContainerImpl::applyAnimatedSize(const QSize& size)
     o->updateGeometry();
     if (CVNQContainer* parent = qobject_cast<CVNQContainer*>(o->parentWidget()))
         parent->forceResize();
-    else if (m_childLayout != 4)
+    else if (m_childLayout != CVNQContainer::NoUse)
         relayout();
 }
 

@@ -26,8 +26,8 @@ struct CVNQ_EXPORT CVNQEnabledBackground
     // Fills rect with the style for owner's enabled state, when drawing.
     void paint(QPainter* painter, const QWidget* owner, const QRect& rect) const;
     // State 0 is the normal background, any other state the disabled one.
-    FillStyle& forState(int state) { return state == 0 ? normal : disabled; }
-    const FillStyle& forState(int state) const { return state == 0 ? normal : disabled; }
+    FillStyle& forState(int state) { return state == CommonCtrlStateNormal ? normal : disabled; }
+    const FillStyle& forState(int state) const { return state == CommonCtrlStateNormal ? normal : disabled; }
 };
 
 } // namespace CVNQtLib

@@ -19,7 +19,7 @@ CVNQGroupBox::~CVNQGroupBox() = default;
 
 ControlInfo CVNQGroupBox::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtgroupbox", "GroupBox", "Control GroupBox", "CVNQGroupBox", "groupbox");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "GroupBox", "Control GroupBox", "CVNQGroupBox", "groupbox");
     using Slots = CVNQGroupBoxImpl::Slots;
     info.properties.push_back(
         cvnStyleRow<CVNQGroupBox>(Slots::background, &CVNQGroupBox::setBackground, &CVNQGroupBox::getBackground));

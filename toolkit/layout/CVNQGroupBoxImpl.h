@@ -13,8 +13,6 @@ public:
     explicit CVNQGroupBoxImpl(CVNQGroupBox* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
     // Re-translates a title that came from a language key.
     void notifyChangeLanguage() override;
 
@@ -34,6 +32,10 @@ public:
     TextStyleDesc textStyle;
     QColor lineColor{0, 0, 0, 255};
     int lineSize = 1;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

@@ -39,7 +39,7 @@ CVNQScrollView::~CVNQScrollView()
 ControlInfo CVNQScrollView::getProps()
 {
     ControlInfo info =
-        cvnMakeControlInfo("qtscrollview", "ScrollView", "Control ScrollView", "CVNQScrollView", "scrollview");
+        cvnMakeControlInfo(typeName(), "ScrollView", "Control ScrollView", "CVNQScrollView", "scrollview");
     info.properties.push_back(cvnStyleRow<CVNQScrollView>(
         CVNQScrollViewImpl::Slots::background, &CVNQScrollView::setBackground, &CVNQScrollView::getBackground));
     return info;

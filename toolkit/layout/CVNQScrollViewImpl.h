@@ -17,8 +17,6 @@ public:
     CVNQScrollViewImpl(CVNQScrollView* owner, const QString& typeName);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
     // Adopts the first container child as the scrolled content.
     void createComplete() override;
 
@@ -33,6 +31,10 @@ public:
 
     QPointer<QWidget> content;
     FillStyle background;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

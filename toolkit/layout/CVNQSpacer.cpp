@@ -56,7 +56,7 @@ CVNQSpacer::~CVNQSpacer() = default;
 
 ControlInfo CVNQSpacer::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtspacer", "Spacer", "Elastic spacer", "CVNQSpacer", "container");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "Spacer", "Elastic spacer", "CVNQSpacer", "container");
     info.properties.push_back(cvnIntRow<CVNQSpacer>(QStringLiteral("Direction"), PropChoice, &CVNQSpacer::setDirection,
                                                     &CVNQSpacer::getDirection,
                                                     cvnChoices({{0, "Auto"}, {1, "Horizontal"}, {2, "Vertical"}})));

@@ -6,18 +6,19 @@
 
 namespace CVNQtLib {
 
+// The spacer paints nothing (the base draw is empty).
 class CVNQ_EXPORT CVNQSpacerImpl : public CVNQControlImpl
 {
     Q_OBJECT
 public:
     explicit CVNQSpacerImpl(CVNQSpacer* owner);
 
-    // The spacer paints nothing (the base draw is empty).
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
-
     CVNQSpacer::Direction direction = CVNQSpacer::Auto;
     int thickness = 0;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

@@ -15,8 +15,6 @@ public:
     explicit CVNQSplitterImpl(CVNQSplitter* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
 
     bool isHor = true;
     // Not owned; guarded so a deleted pane reads as null.
@@ -31,6 +29,10 @@ public:
     FillStyle background;
     int upLeftLimit = -1;
     int downRightLimit = -1;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

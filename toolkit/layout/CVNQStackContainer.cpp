@@ -20,8 +20,8 @@ CVNQStackContainer::CVNQStackContainer(QWidget* parent)
 {
     m_impl.reset(new CVNQStackContainerImpl(this));
     m_base.setLayoutRatio(1);
-    m_base.setWidthPolicy(0);
-    m_base.setHeightPolicy(0);
+    m_base.setWidthPolicy(LayoutSizePolicyFill);
+    m_base.setHeightPolicy(LayoutSizePolicyFill);
     setAttribute(Qt::WA_MouseTracking, true);
     setAttribute(Qt::WA_StyledBackground, true);
     m_impl->applyTheme();
@@ -39,8 +39,8 @@ CVNQStackContainer::~CVNQStackContainer()
 
 ControlInfo CVNQStackContainer::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qtstackcontainer", "StackContainer", "Stack page container",
-                                          "CVNQStackContainer", "container");
+    ControlInfo info =
+        cvnMakeControlInfo(typeName(), "StackContainer", "Stack page container", "CVNQStackContainer", "container");
     info.properties.push_back(cvnStyleRow<CVNQStackContainer>(
         CVNQEnabledBackground::slot, &CVNQStackContainer::setBackgroundState, &CVNQStackContainer::getBackgroundState));
     info.properties.push_back(cvnBoolRow<CVNQStackContainer>(QStringLiteral("DrawBackground"),

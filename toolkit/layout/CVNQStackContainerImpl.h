@@ -17,8 +17,6 @@ public:
     explicit CVNQStackContainerImpl(CVNQStackContainer* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
 
     // Position of a page in the list, -1 when it is not there.
     int indexOf(const QObject* page) const;
@@ -32,6 +30,10 @@ public:
     // Set while the current page is refreshed: showing and laying out the
     // page may deliver events that would start the refresh again.
     bool refreshing = false;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

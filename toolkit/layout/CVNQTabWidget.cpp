@@ -23,7 +23,7 @@ CVNQTabWidget::~CVNQTabWidget() = default;
 
 ControlInfo CVNQTabWidget::getProps()
 {
-    ControlInfo info = cvnMakeControlInfo("qttab", "TabWidget", "Control TabWidget", "CVNQTabWidget", "tab");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "TabWidget", "Control TabWidget", "CVNQTabWidget", "tab");
     using Slots = CVNQTabWidgetImpl::Slots;
     info.properties.push_back(cvnStyleRow<CVNQTabWidget>(Slots::background, &CVNQTabWidget::setBackground,
                                                          &CVNQTabWidget::getBackground, cvnTwoStateChoices()));

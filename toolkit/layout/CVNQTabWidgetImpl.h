@@ -24,8 +24,6 @@ public:
     explicit CVNQTabWidgetImpl(CVNQTabWidget* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    void readJson(const Json::Value& node) override;
-    void writeJson(Json::Value& node) const override;
     // In the emulator a new strip shows three demo items.
     void createComplete() override;
 
@@ -58,6 +56,10 @@ public:
     CVNQFillStyles itemBackgrounds;
     CVNQTextStyles itemTextStyles;
     IconStyleDesc iconPlacement;
+
+protected:
+    void readJson(const Json::Value& node) override;
+    void writeJson(Json::Value& node) const override;
 };
 
 } // namespace CVNQtLib

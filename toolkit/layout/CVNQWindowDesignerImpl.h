@@ -14,6 +14,7 @@ class CVNQ_EXPORT CVNQWindowDesignerImpl : public CVNQControlImpl
 public:
     explicit CVNQWindowDesignerImpl(CVNQWindowDesigner* owner);
 
+protected:
     void readJson(const Json::Value& node) override;
     void writeJson(Json::Value& node) const override;
 };

@@ -24,7 +24,7 @@ bool g_pressed = false;
 
 CVNQWindowImpl::CVNQWindowImpl(QWidget* owner, const QString& typeName, bool topLevelWindow)
     : CVNQWidgetBaseImpl(owner, typeName)
-    , m_topLevel(topLevelWindow)
+    , topLevel(topLevelWindow)
 {
     if (topLevelWindow)
         eventLoop = new QEventLoop(this);
@@ -144,7 +144,7 @@ bool CVNQWindowImpl::press(QMouseEvent* event)
     QWidget* o = m_owner;
     if (g_pressed || !o)
         return true;
-    if (!m_topLevel)
+    if (!topLevel)
         o->raise();
     const QPoint pos = event->pos();
     const CVNWindowHitState state = hitState();
@@ -161,7 +161,7 @@ bool CVNQWindowImpl::press(QMouseEvent* event)
     g_pressed = true;
     g_pressedBy = o;
     o->grabMouse();
-    if (m_topLevel)
+    if (topLevel)
         event->accept();
     return true;
 }
@@ -273,11 +273,11 @@ void CVNQWindowImpl::toggleMaximized()
         return;
     if (o->isMaximized()) {
         o->setWindowState(o->windowState() & ~Qt::WindowMaximized);
-        if (m_normalGeometry.isValid())
-            o->setGeometry(m_normalGeometry);
+        if (normalGeometry.isValid())
+            o->setGeometry(normalGeometry);
         return;
     }
-    m_normalGeometry = o->geometry();
+    normalGeometry = o->geometry();
     // Without a window manager nobody else resizes the window. The geometry
     // goes first: setting it clears a maximised state.
     if (!o->isWindow()) {

@@ -82,11 +82,13 @@ public:
     QEventLoop* eventLoop = nullptr;
     CVNQMDIArea* mdiArea = nullptr;
     bool doubleClickMaximize = false;
+    // A window with its own modal loop, else a sub-window.
+    bool topLevel;
+    // Where the window goes back to when it leaves the maximised state.
+    QRect normalGeometry;
 
 private:
     void resizeStep(const QPoint& globalPos);
-    bool m_topLevel;
-    QRect m_normalGeometry;
 };
 
 } // namespace CVNQtLib

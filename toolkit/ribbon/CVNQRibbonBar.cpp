@@ -77,7 +77,7 @@ CVNQRibbonBar::~CVNQRibbonBar()
 
 ControlInfo CVNQRibbonBar::getProps()
 {
-    return cvnMakeControlInfo("qtribbonbar", "RibbonBar", "Corvane themed ribbon command surface", "CVNQRibbonBar",
+    return cvnMakeControlInfo(typeName(), "RibbonBar", "Corvane themed ribbon command surface", "CVNQRibbonBar",
                               "ribbonbar");
 }
 

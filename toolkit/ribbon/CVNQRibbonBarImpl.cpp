@@ -52,15 +52,15 @@ bool readInt(const Json::Value& attr, const char* key, int& out)
 
 CVNQRibbonBarImpl::CVNQRibbonBarImpl(CVNQRibbonBar* owner)
     : CVNQControlImpl(owner, QString::fromLatin1(CVNQRibbonBar::typeName()))
-    , m_bar(makeFill(QColor(246, 248, 251), QColor(194, 202, 214), 0))
-    , m_page(makeFill(QColor(255, 255, 255), QColor(207, 214, 224), 0))
-    , m_group(makeFill(QColor(250, 252, 255), QColor(215, 221, 231), 4))
-    , m_rows(makeFill(QColor(246, 248, 251), QColor(), 0))
-    , m_accent(makeFill(QColor(229, 238, 255), QColor(89, 132, 208), 3))
-    , m_gallery(makeFill(QColor(255, 255, 255), QColor(207, 214, 224), 3))
-    , m_tabText(makeText(QColor(30, 40, 54), 12))
-    , m_groupTitle(makeText(QColor(91, 103, 119), 11))
-    , m_commandText(makeText(QColor(40, 48, 60), 11))
+    , barBackground(makeFill(QColor(246, 248, 251), QColor(194, 202, 214), 0))
+    , pageBackground(makeFill(QColor(255, 255, 255), QColor(207, 214, 224), 0))
+    , groupBackground(makeFill(QColor(250, 252, 255), QColor(215, 221, 231), 4))
+    , rowBackground(makeFill(QColor(246, 248, 251), QColor(), 0))
+    , accentBackground(makeFill(QColor(229, 238, 255), QColor(89, 132, 208), 3))
+    , galleryBackground(makeFill(QColor(255, 255, 255), QColor(207, 214, 224), 3))
+    , tabText(makeText(QColor(30, 40, 54), 12))
+    , groupTitleText(makeText(QColor(91, 103, 119), 11))
+    , commandText(makeText(QColor(40, 48, 60), 11))
 {
     tabs.set(CtrlStateNormal, makeFill(QColor(238, 242, 248), QColor(), 0));
     tabs.set(CtrlStateHover, makeFill(QColor(226, 238, 252), QColor(144, 183, 225), 3));
@@ -80,12 +80,12 @@ CVNQRibbonBar* CVNQRibbonBarImpl::bar() const
 FillStyle* CVNQRibbonBarImpl::singleFill(int slot)
 {
     switch (slot) {
-    case BarBackground: return &m_bar;
-    case PageBackground: return &m_page;
-    case GroupBackground: return &m_group;
-    case RowBackground: return &m_rows;
-    case AccentBackground: return &m_accent;
-    case GalleryBackground: return &m_gallery;
+    case BarBackground: return &barBackground;
+    case PageBackground: return &pageBackground;
+    case GroupBackground: return &groupBackground;
+    case RowBackground: return &rowBackground;
+    case AccentBackground: return &accentBackground;
+    case GalleryBackground: return &galleryBackground;
     default: return nullptr;
     }
 }
@@ -93,10 +93,10 @@ FillStyle* CVNQRibbonBarImpl::singleFill(int slot)
 TextStyleDesc* CVNQRibbonBarImpl::textSlot(int slot)
 {
     switch (slot) {
-    case TabText: return &m_tabText;
-    case GroupTitleText: return &m_groupTitle;
+    case TabText: return &tabText;
+    case GroupTitleText: return &groupTitleText;
     case CommandText:
-    case CommandTextAlias: return &m_commandText;
+    case CommandTextAlias: return &commandText;
     default: return nullptr;
     }
 }
@@ -125,7 +125,7 @@ const TextStyleDesc& CVNQRibbonBarImpl::text(int slot) const
 
 void CVNQRibbonBarImpl::draw(QPainter* painter, const QRect& rect)
 {
-    drawFillStyle(painter, m_bar, rect);
+    drawFillStyle(painter, barBackground, rect);
 }
 
 void CVNQRibbonBarImpl::notifyChangeLanguage()
@@ -198,17 +198,17 @@ void CVNQRibbonBarImpl::writeJson(Json::Value& node) const
         if (!style.name.isEmpty())
             cvnAppendStyleEntry(list, style, slot);
     };
-    single(m_bar, BarBackground);
-    single(m_page, PageBackground);
-    single(m_group, GroupBackground);
+    single(barBackground, BarBackground);
+    single(pageBackground, PageBackground);
+    single(groupBackground, GroupBackground);
     tabs.writeCompact(list, Slots::tabs);
     commands.writeCompact(list, Slots::commands);
-    single(m_tabText, TabText);
-    single(m_groupTitle, GroupTitleText);
-    single(m_commandText, CommandText);
-    single(m_rows, RowBackground);
-    single(m_accent, AccentBackground);
-    single(m_gallery, GalleryBackground);
+    single(tabText, TabText);
+    single(groupTitleText, GroupTitleText);
+    single(commandText, CommandText);
+    single(rowBackground, RowBackground);
+    single(accentBackground, AccentBackground);
+    single(galleryBackground, GalleryBackground);
     cvnSetStyleList(node, list);
 
     const CVNQRibbonBar* b = bar();

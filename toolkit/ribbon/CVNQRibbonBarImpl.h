@@ -52,6 +52,16 @@ public:
 
     CVNQFillStyles tabs;
     CVNQFillStyles commands;
+    // The slots that keep one style each.
+    FillStyle barBackground;
+    FillStyle pageBackground;
+    FillStyle groupBackground;
+    FillStyle rowBackground;
+    FillStyle accentBackground;
+    FillStyle galleryBackground;
+    TextStyleDesc tabText;
+    TextStyleDesc groupTitleText;
+    TextStyleDesc commandText;
 
 protected:
     void readJson(const Json::Value& node) override;
@@ -63,16 +73,6 @@ private:
     TextStyleDesc* textSlot(int slot);
     void readStyleEntry(const QString& name, int kind, int slot);
     void readAttr(const Json::Value& attr);
-
-    FillStyle m_bar;
-    FillStyle m_page;
-    FillStyle m_group;
-    FillStyle m_rows;
-    FillStyle m_accent;
-    FillStyle m_gallery;
-    TextStyleDesc m_tabText;
-    TextStyleDesc m_groupTitle;
-    TextStyleDesc m_commandText;
 };
 
 } // namespace CVNQtLib

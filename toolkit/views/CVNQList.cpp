@@ -99,7 +99,7 @@ bool CVNQList::eventFilter(QObject* watched, QEvent* event)
 ControlInfo CVNQList::getProps()
 {
     using L = CVNQList;
-    ControlInfo info = cvnMakeControlInfo("qtlist", "List", "Control List", "CVNQList", "list");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "List", "Control List", "CVNQList", "list");
     std::vector<PropertyDef>& rows = info.properties;
     using Slots = CVNQItemViewSlots;
     rows.push_back(cvnStyleRow<L>(Slots::background, &L::setBackground, &L::getBackground));

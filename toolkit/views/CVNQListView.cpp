@@ -188,7 +188,7 @@ void CVNQListView::mouseReleaseEvent(QMouseEvent* event)
 ControlInfo CVNQListView::getProps()
 {
     using V = CVNQListView;
-    ControlInfo info = cvnMakeControlInfo("qtlistview", "ListView", "Control ListView", "CVNQListView", "templatelist");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "ListView", "Control ListView", "CVNQListView", "templatelist");
     std::vector<PropertyDef>& rows = info.properties;
     using Slots = CVNQItemViewSlots;
     rows.push_back(cvnStyleRow<V>(Slots::background, &V::setBackground, &V::getBackground));

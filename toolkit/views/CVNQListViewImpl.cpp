@@ -47,18 +47,18 @@ void CVNQListViewImpl::createComplete()
 void CVNQListViewImpl::keepTemplateNode(CVNQContainer* itemTemplate)
 {
     CVNQWriteModeScope withChildren(true);
-    m_templateNode = Json::Value(Json::objectValue);
-    itemTemplate->serializeJsonValue(&m_templateNode, false);
+    templateNode = Json::Value(Json::objectValue);
+    itemTemplate->serializeJsonValue(&templateNode, false);
 }
 
 void CVNQListViewImpl::writeTemplate(Json::Value& node) const
 {
     // The template goes first, so that reading the node adopts it again;
     // it is part of the view even when children are not written.
-    const bool hasTemplate = itemTemplate && !m_templateNode.isNull();
+    const bool hasTemplate = itemTemplate && !templateNode.isNull();
     Json::Value children(Json::arrayValue);
     if (hasTemplate)
-        children.append(m_templateNode);
+        children.append(templateNode);
     if (cvnIsSerializeChild()) {
         const QObjectList written = serializedChildren(m_owner);
         const Json::Value& old = jsonGet(node, "child");

@@ -41,6 +41,9 @@ public:
     ItemForSizeCallBack itemForSizeCallBack = nullptr;
     ItemDisplayCallBack itemDisplayCallBack = nullptr;
     LabelExCallBack labelExCallBack = nullptr;
+    // The template as it was given or built: painting leaves the last row's
+    // texts, fill and size in the live one.
+    Json::Value templateNode;
 
 protected:
     void readJson(const Json::Value& node) override;
@@ -48,10 +51,6 @@ protected:
 
 private:
     void writeTemplate(Json::Value& node) const;
-
-    // The template as it was given or built: painting leaves the last row's
-    // texts, fill and size in the live one.
-    Json::Value m_templateNode;
 };
 
 } // namespace CVNQtLib

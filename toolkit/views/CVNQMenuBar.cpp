@@ -25,7 +25,7 @@ CVNQMenuBar::~CVNQMenuBar() = default;
 ControlInfo CVNQMenuBar::getProps()
 {
     using B = CVNQMenuBar;
-    ControlInfo info = cvnMakeControlInfo("qtmenubar", "MenuBar", "Control MenuBar", "CVNQMenuBar", "menu");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "MenuBar", "Control MenuBar", "CVNQMenuBar", "menu");
     std::vector<PropertyDef>& rows = info.properties;
     using Slots = CVNQMenuBarImpl::Slots;
     rows.push_back(cvnStyleRow<B>(Slots::background, &B::setBackground, &B::getBackground, cvnTwoStateChoices()));

@@ -97,13 +97,13 @@ uint CVNQTableViewImpl::cellContents(const QString& text, const QString& iconPat
 
 void CVNQTableViewImpl::rememberPainted(const QModelIndex& index, uint contents)
 {
-    m_painted.insert(cellKey(index), contents);
+    paintedCells.insert(cellKey(index), contents);
 }
 
 bool CVNQTableViewImpl::cellChanged(const QModelIndex& index) const
 {
-    const auto it = m_painted.constFind(cellKey(index));
-    if (it == m_painted.constEnd())
+    const auto it = paintedCells.constFind(cellKey(index));
+    if (it == paintedCells.constEnd())
         return true;
     const bool checked = index.column() == 0 && checkstyle && index.data(Qt::CheckStateRole).toBool();
     return *it != cellContents(index.data(Qt::DisplayRole).toString(), index.data(CellIconRole).toString(),
@@ -112,17 +112,17 @@ bool CVNQTableViewImpl::cellChanged(const QModelIndex& index) const
 
 QPoint CVNQTableViewImpl::pointerInViewport() const
 {
-    if (m_paintPointerValid || !m_owner)
-        return m_paintPointer;
+    if (paintPointerValid || !m_owner)
+        return paintPointer;
     return view()->viewport()->mapFromGlobal(QCursor::pos());
 }
 
 void CVNQTableViewImpl::beginRowsPaint()
 {
-    m_paintPointerValid = false;
+    paintPointerValid = false;
     if (hasColumnWidgets())
-        m_paintPointer = pointerInViewport();
-    m_paintPointerValid = true;
+        paintPointer = pointerInViewport();
+    paintPointerValid = true;
 }
 
 void CVNQTableViewImpl::draw(QPainter* painter, const QRect& rect)

@@ -45,7 +45,7 @@ public:
     // every template cell of that paint reads the answer.
     QPoint pointerInViewport() const;
     void beginRowsPaint();
-    void endRowsPaint() { m_paintPointerValid = false; }
+    void endRowsPaint() { paintPointerValid = false; }
 
     // What a cell showed when the delegate last painted it (its text,
     // icon, alignment and check state), so that a change report repaints
@@ -78,6 +78,11 @@ public:
     bool headerChecked = false;
     // Not owned: a container deleted by its owner reads as null.
     QMap<int, QPointer<CVNQContainer>> columnWidgets;
+    // The contents each cell was last painted with, by cell.
+    QHash<quint64, uint> paintedCells;
+    // The pointer as the current paint of the rows read it.
+    QPoint paintPointer;
+    bool paintPointerValid = false;
 
 protected:
     // "style", "attr" and scroll-bar children, after the common part.
@@ -85,10 +90,6 @@ protected:
     void writeJson(Json::Value& node) const override;
 
 private:
-    QHash<quint64, uint> m_painted;
-    QPoint m_paintPointer;
-    bool m_paintPointerValid = false;
-
     void readStyles(const Json::Value& node);
     void readAttributes(const Json::Value& node);
     void readScrollBarChildren(const Json::Value& node);

@@ -7,7 +7,7 @@ namespace CVNQtLib {
 ControlInfo CVNQTableView::getProps()
 {
     using V = CVNQTableView;
-    ControlInfo info = cvnMakeControlInfo("qtdatagrid", "TableView", "Control TableView", "CVNQTableView", "datagrid");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "TableView", "Control TableView", "CVNQTableView", "datagrid");
     std::vector<PropertyDef>& rows = info.properties;
     rows.push_back(
         cvnFillStyleRow<V>(QStringLiteral("Background"), &V::setBackground, &V::getBackground, cvnTwoStateChoices()));

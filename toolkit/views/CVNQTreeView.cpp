@@ -62,7 +62,7 @@ CVNQTreeView::~CVNQTreeView()
 ControlInfo CVNQTreeView::getProps()
 {
     using V = CVNQTreeView;
-    ControlInfo info = cvnMakeControlInfo("qttree", "TreeView", "Control TreeView", "CVNQTreeView", "tree");
+    ControlInfo info = cvnMakeControlInfo(typeName(), "TreeView", "Control TreeView", "CVNQTreeView", "tree");
     std::vector<PropertyDef>& rows = info.properties;
     using Slots = CVNQItemViewSlots;
     rows.push_back(cvnStyleRow<V>(Slots::background, &V::setBackground, &V::getBackground));
