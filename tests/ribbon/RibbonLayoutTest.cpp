@@ -357,8 +357,9 @@ TEST_F(RibbonLayoutTest, GalleryCellsPagesAndTinySizes)
         for (int i = 0; i < items.size(); ++i) {
             const int r = i - offset;
             EXPECT_EQ(items[i]->isVisible(), r >= 0 && r < 6) << offset << " " << i;
-            if (r >= 0 && r < 6)
+            if (r >= 0 && r < 6) {
                 EXPECT_EQ(items[i]->geometry(), QRect(r % 3 * 65, r / 3 * 28, 64, 27)) << offset << " " << i;
+            }
         }
         EXPECT_EQ(up->isEnabled(), offset > 0);
         EXPECT_EQ(down->isEnabled(), offset == 0);
