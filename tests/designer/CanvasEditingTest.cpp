@@ -49,6 +49,18 @@ TEST(DesignerCanvas, SelectMoveSnapAndResize)
     EXPECT_TRUE(canvas.IsInSelected(title));
     EXPECT_FALSE(canvas.IsInSelected(go));
 
+    // What a press at each handle, inside and one past each edge of the
+    // 120 x 30 title takes hold of.
+    const QPoint o = onCanvas(canvas, title);
+    const std::vector<std::pair<QPoint, CVN_CAV_HIT_TEST>> hits = {
+        {{0, 0}, HitTopLeft},     {{4, 4}, HitTopLeft},  {{5, 5}, HitBody},           {{60, 0}, HitTop},
+        {{120, 0}, HitTopRight},  {{0, 15}, HitLeft},    {{120, 15}, HitRight},       {{115, 25}, HitBody},
+        {{0, 30}, HitBottomLeft}, {{60, 30}, HitBottom}, {{116, 26}, HitBottomRight}, {{-1, 15}, HitNone},
+        {{121, 15}, HitNone},     {{60, -1}, HitNone},   {{60, 31}, HitNone}};
+    for (const auto& hit : hits)
+        EXPECT_EQ(canvas.HitInSelected(o.x() + hit.first.x(), o.y() + hit.first.y()), hit.second)
+            << hit.first.x() << "," << hit.first.y();
+
     // Within 4 pixels of the button's left edge the title jumps to it; at 5 it stays.
     drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(176, 0));
     EXPECT_EQ(title->x(), 200);
@@ -105,9 +117,10 @@ TEST(DesignerCanvas, EditsShowAndLast)
     EXPECT_EQ(node["y"], 90);
 }
 
-// A control changed from code shows once the host repaints the canvas, also
-// when the canvas repaints around it for a reason of its own at that time,
-// and while a drag carries it.
+// A selection made from code shows at once. A control changed from code
+// shows once the host repaints the canvas, also when the canvas repaints
+// around it for a reason of its own at that time, and while a drag carries
+// it.
 TEST(DesignerCanvas, ChangeFromCodeShowsOnRepaint)
 {
     QTemporaryDir dir;
@@ -125,6 +138,20 @@ TEST(DesignerCanvas, ChangeFromCodeShowsOnRepaint)
     QPoint at(40, 40);
     auto seen = [&] { return onScreen(&canvas, QRect(at, QSize(1, 1))).pixelColor(0, 0); };
     ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == red.fill.clr; }));
+
+    // Handles come and go with a selection made from code at once: the top
+    // edge of the box's top-left handle.
+    const QPoint handle = onCanvas(canvas, box) + QPoint(1, -3);
+    auto handleShown = [&] { return onScreen(&canvas, QRect(handle, QSize(1, 1))).pixelColor(0, 0) == Qt::black; };
+    ASSERT_FALSE(handleShown());
+    canvas.AddSelectedControl(box);
+    EXPECT_TRUE(TestUtil::waitFor(handleShown));
+    EXPECT_TRUE(canvas.RemoveSelected(box));
+    EXPECT_TRUE(TestUtil::waitFor([&] { return !handleShown(); }));
+    canvas.AddSelectedControl(box);
+    ASSERT_TRUE(TestUtil::waitFor(handleShown));
+    canvas.RemoveAllSelected();
+    EXPECT_TRUE(TestUtil::waitFor([&] { return !handleShown(); }));
 
     canvas.AddSelectedControl(box);
     box->setBackground(green);
