@@ -1,6 +1,7 @@
 // Page files on the canvas: opening, saving, re-keying and removing pages,
 // And the keys a saved page keeps.
 
+#include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
 #include "CVNQScrollBar.h"
 #include "DesignerTestUtil.h"
@@ -36,6 +37,13 @@ TEST(DesignerPageFiles, OpenSwitchAndDefaults)
     EXPECT_EQ(out["drag"], true);
     EXPECT_EQ(out["dbheight"], 40);
     EXPECT_FALSE(out.isMember("resize"));
+
+    // Every window key the page loader reads comes back, none at its default.
+    const Json::Value keys = TestUtil::json(R"({"w": 320, "h": 210, "minW": 100, "minH": 90, "resize": true,
+        "drag": false, "onlyDragCaption": true, "trans": true, "elements": []})");
+    CVNQCanvasWindow read;
+    cvnCreatePageFromJson(&read, keys);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(keys, pageJson(&read), {"elements"}));
 }
 
 // Saving and opening report failure, and a failed save leaves the
@@ -130,8 +138,8 @@ TEST(DesignerPageFiles, RekeyingKeepsPagesApart)
     }
 }
 
-// Removing or closing pages leaves no
-// Selection, press or scroll state behind.
+// Removing or closing pages leaves no selection, press or scroll state
+// behind; switching keeps each page's scroll position.
 TEST(DesignerPageFiles, RemovedPagesLeaveNoState)
 {
     QTemporaryDir dir;
@@ -158,6 +166,19 @@ TEST(DesignerPageFiles, RemovedPagesLeaveNoState)
     ASSERT_TRUE(canvas.OpenJsonFile(path));
     EXPECT_EQ(v.value(), 0) << "a new page starts unscrolled";
     v.setValue(30);
+    // Each page keeps its own scroll position.
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "other.json")));
+    EXPECT_EQ(v.value(), 0);
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    EXPECT_EQ(v.value(), 30);
+    EXPECT_EQ(canvas.GetCurWindow()->y(), -30);
+    // Also under a new file name.
+    canvas.GetCurWindow()->setObjectName("renamed");
+    const QString renamed = canvas.UpdatePagePath(path);
+    ASSERT_NE(renamed, path);
+    ASSERT_TRUE(canvas.OpenJsonFile(dir.filePath("other.json")));
+    ASSERT_TRUE(canvas.OpenJsonFile(renamed));
+    EXPECT_EQ(v.value(), 30);
     canvas.closeAllWindows();
     ASSERT_TRUE(canvas.OpenJsonFile(path));
     EXPECT_EQ(v.value(), 0);
