@@ -167,6 +167,36 @@ TEST(DesignerCanvas, ChangeFromCodeShowsOnRepaint)
     mouse(&canvas, QEvent::MouseButtonRelease, at);
 }
 
+// A selection of many controls, made from code, shows each one's handles.
+TEST(DesignerCanvas, LargeSelectionShowsAtOnce)
+{
+    QTemporaryDir dir;
+    QStringList cells;
+    for (int i = 0; i < 80; ++i)
+        cells << QString(
+                     R"({"type": "qtlabel", "name": "c%1", "layout": {"type": 1}, "x": %2, "y": %3, "w": 10, "h": 10})")
+                     .arg(i)
+                     .arg(10 + i % 16 * 24)
+                     .arg(10 + i / 16 * 24);
+    const QString page = QString(R"({"w": 400, "h": 300, "elements": [{"type": "qtcontainer", "name": "root",
+        "w": 400, "h": 300, "child": [%1]}]})")
+                             .arg(cells.join(','));
+    CVNQCanvas canvas;
+    canvas.resize(400, 300);
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "many.json", page.toUtf8().constData())));
+    ASSERT_TRUE(TestUtil::showExposed(&canvas) && TestUtil::waitPainted(&canvas));
+    for (int i = 0; i < 80; ++i)
+        canvas.AddSelectedControl(named<QWidget>(canvas, QString("c%1").arg(i).toUtf8().constData()));
+    // The top edge of each one's top-left handle.
+    EXPECT_TRUE(TestUtil::waitFor([&] {
+        const QImage shown = onScreen(&canvas, canvas.rect());
+        for (int i = 0; i < 80; ++i)
+            if (shown.pixelColor(10 + i % 16 * 24 + 1, 10 + i / 16 * 24 - 3) != Qt::black)
+                return false;
+        return true;
+    }));
+}
+
 // Shift-click on a selected control takes it out of the selection.
 TEST(DesignerCanvas, ShiftClickToggles)
 {
