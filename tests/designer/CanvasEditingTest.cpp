@@ -161,6 +161,13 @@ TEST(DesignerCanvas, ChangeFromCodeShowsOnRepaint)
     mouse(&canvas, QEvent::MouseButtonPress, at);
     mouse(&canvas, QEvent::MouseMove, at += QPoint(100, 60));
     ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == green.fill.clr; }));
+    // Selected during the drag, it is not carried.
+    auto* label = named<QWidget>(canvas, "qtlabel1");
+    const QRect labelAt = label->geometry();
+    canvas.AddSelectedControl(label);
+    mouse(&canvas, QEvent::MouseMove, at += QPoint(5, 5));
+    EXPECT_EQ(label->geometry(), labelAt);
+    ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == green.fill.clr; }));
     box->setBackground(red);
     canvas.update();
     EXPECT_TRUE(TestUtil::waitFor([&] { return seen() == red.fill.clr; }));
@@ -233,8 +240,8 @@ TEST(DesignerCanvas, SelectionForgetsDeletedControls)
     drag(&canvas, at, QPoint(5, 5));
 }
 
-// New names are
-// Unique in the whole page.
+// New names are unique in the whole page; a new control sits where the page
+// puts it.
 TEST(DesignerCanvas, NewControlsNamedUniquely)
 {
     QTemporaryDir dir;
@@ -260,6 +267,19 @@ TEST(DesignerCanvas, NewControlsNamedUniquely)
     ASSERT_NE(dropped, nullptr);
     EXPECT_EQ(dropped->parentWidget()->objectName(), "root");
     EXPECT_EQ(dropped->geometry(), QRect(250, 200, 100, 100));
+
+    // A container dropped on an empty page fills it, as the page puts its
+    // top container when it runs.
+    DropCanvas empty;
+    empty.resize(400, 300);
+    ASSERT_TRUE(empty.OpenJsonFile(writePage(dir, "empty.json", R"({"w": 300, "h": 200, "elements": []})")));
+    mime.setProperty("TypeName", "qtcontainer");
+    QDropEvent onPage(QPointF(50, 40), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    empty.dropEvent(&onPage);
+    auto* top = named<QWidget>(empty, "qtcontainer1");
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(top->parentWidget(), empty.GetCurWindow());
+    EXPECT_EQ(top->geometry(), QRect(0, 0, 300, 200));
 }
 
 // What is clicked is what is seen, hidden controls stay pictures, a
