@@ -322,6 +322,11 @@ TEST(DesignerCanvas, ClicksAndMovesFollowThePicture)
     drag(&canvas, QPoint(210, 160), QPoint(128, 0));
     EXPECT_EQ(a->pos(), QPoint(330, 150));
     EXPECT_EQ(b->pos(), QPoint(390, 180));
+    // Straight down as well; a drag is no click, both stay selected.
+    drag(&canvas, QPoint(340, 160), QPoint(0, 30));
+    EXPECT_EQ(a->pos(), QPoint(330, 180));
+    EXPECT_EQ(b->pos(), QPoint(390, 210));
+    EXPECT_TRUE(canvas.IsInSelected(a) && canvas.IsInSelected(b));
 
     // A control its container lines up keeps its place and its record.
     auto* cell = named<QWidget>(canvas, "cell");
