@@ -259,10 +259,12 @@ TEST(ScatterChart, RenderedRings)
         return false;
     };
     for (int j = 0; j <= 5; ++j) {
-        if (j > 0)
+        if (j > 0) {
             EXPECT_TRUE(lineAt({plot.left() + plot.width() * j / 5, plot.center().y()}, {1, 0})) << "down " << j;
-        if (j < 5)
+        }
+        if (j < 5) {
             EXPECT_TRUE(lineAt({plot.center().x(), plot.top() + plot.height() * j / 5}, {0, 1})) << "across " << j;
+        }
     }
 }
 

@@ -199,6 +199,13 @@ void expectEachRepaints(const std::vector<LookChange>& changes)
         EXPECT_TRUE(repaintsAfter(changes[i].widget, changes[i].change)) << "change " << i;
 }
 
+bool screenIsCurrent(QWidget* w)
+{
+    const QImage shown = screenShot(w);
+    w->update();
+    return shown == screenShot(w);
+}
+
 bool showExposed(QWidget* w)
 {
     w->show();

@@ -121,6 +121,12 @@ struct LookChange
 // of the change.
 void expectEachRepaints(const std::vector<LookChange>& changes);
 
+// True when the screen already shows w as w paints now: what it shows once
+// the event loop ran what is queued equals what it shows after w and its
+// children are painted afresh. A change that did not ask for the repaint
+// its new look needs leaves the old look on the screen and fails.
+bool screenIsCurrent(QWidget* w);
+
 // Moves the real pointer to global and waits until the application has seen
 // the move (nothing to wait for when the pointer is there already).
 bool movePointer(const QPoint& global);

@@ -49,6 +49,18 @@ TEST(DesignerCanvas, SelectMoveSnapAndResize)
     EXPECT_TRUE(canvas.IsInSelected(title));
     EXPECT_FALSE(canvas.IsInSelected(go));
 
+    // What a press at each handle, inside and one past each edge of the
+    // 120 x 30 title takes hold of.
+    const QPoint o = onCanvas(canvas, title);
+    const std::vector<std::pair<QPoint, CVN_CAV_HIT_TEST>> hits = {
+        {{0, 0}, HitTopLeft},     {{4, 4}, HitTopLeft},  {{5, 5}, HitBody},           {{60, 0}, HitTop},
+        {{120, 0}, HitTopRight},  {{0, 15}, HitLeft},    {{120, 15}, HitRight},       {{115, 25}, HitBody},
+        {{0, 30}, HitBottomLeft}, {{60, 30}, HitBottom}, {{116, 26}, HitBottomRight}, {{-1, 15}, HitNone},
+        {{121, 15}, HitNone},     {{60, -1}, HitNone},   {{60, 31}, HitNone}};
+    for (const auto& hit : hits)
+        EXPECT_EQ(canvas.HitInSelected(o.x() + hit.first.x(), o.y() + hit.first.y()), hit.second)
+            << hit.first.x() << "," << hit.first.y();
+
     // Within 4 pixels of the button's left edge the title jumps to it; at 5 it stays.
     drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(176, 0));
     EXPECT_EQ(title->x(), 200);
@@ -105,9 +117,10 @@ TEST(DesignerCanvas, EditsShowAndLast)
     EXPECT_EQ(node["y"], 90);
 }
 
-// A control changed from code shows once the host repaints the canvas, also
-// when the canvas repaints around it for a reason of its own at that time,
-// and while a drag carries it.
+// A selection made from code shows at once. A control changed from code
+// shows once the host repaints the canvas, also when the canvas repaints
+// around it for a reason of its own at that time, and while a drag carries
+// it.
 TEST(DesignerCanvas, ChangeFromCodeShowsOnRepaint)
 {
     QTemporaryDir dir;
@@ -126,6 +139,20 @@ TEST(DesignerCanvas, ChangeFromCodeShowsOnRepaint)
     auto seen = [&] { return onScreen(&canvas, QRect(at, QSize(1, 1))).pixelColor(0, 0); };
     ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == red.fill.clr; }));
 
+    // Handles come and go with a selection made from code at once: the top
+    // edge of the box's top-left handle.
+    const QPoint handle = onCanvas(canvas, box) + QPoint(1, -3);
+    auto handleShown = [&] { return onScreen(&canvas, QRect(handle, QSize(1, 1))).pixelColor(0, 0) == Qt::black; };
+    ASSERT_FALSE(handleShown());
+    canvas.AddSelectedControl(box);
+    EXPECT_TRUE(TestUtil::waitFor(handleShown));
+    EXPECT_TRUE(canvas.RemoveSelected(box));
+    EXPECT_TRUE(TestUtil::waitFor([&] { return !handleShown(); }));
+    canvas.AddSelectedControl(box);
+    ASSERT_TRUE(TestUtil::waitFor(handleShown));
+    canvas.RemoveAllSelected();
+    EXPECT_TRUE(TestUtil::waitFor([&] { return !handleShown(); }));
+
     canvas.AddSelectedControl(box);
     box->setBackground(green);
     canvas.update();
@@ -134,10 +161,47 @@ TEST(DesignerCanvas, ChangeFromCodeShowsOnRepaint)
     mouse(&canvas, QEvent::MouseButtonPress, at);
     mouse(&canvas, QEvent::MouseMove, at += QPoint(100, 60));
     ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == green.fill.clr; }));
+    // Selected during the drag, it is not carried.
+    auto* label = named<QWidget>(canvas, "qtlabel1");
+    const QRect labelAt = label->geometry();
+    canvas.AddSelectedControl(label);
+    mouse(&canvas, QEvent::MouseMove, at += QPoint(5, 5));
+    EXPECT_EQ(label->geometry(), labelAt);
+    ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == green.fill.clr; }));
     box->setBackground(red);
     canvas.update();
     EXPECT_TRUE(TestUtil::waitFor([&] { return seen() == red.fill.clr; }));
     mouse(&canvas, QEvent::MouseButtonRelease, at);
+}
+
+// A selection of many controls, made from code, shows each one's handles.
+TEST(DesignerCanvas, LargeSelectionShowsAtOnce)
+{
+    QTemporaryDir dir;
+    QStringList cells;
+    for (int i = 0; i < 80; ++i)
+        cells << QString(
+                     R"({"type": "qtlabel", "name": "c%1", "layout": {"type": 1}, "x": %2, "y": %3, "w": 10, "h": 10})")
+                     .arg(i)
+                     .arg(10 + i % 16 * 24)
+                     .arg(10 + i / 16 * 24);
+    const QString page = QString(R"({"w": 400, "h": 300, "elements": [{"type": "qtcontainer", "name": "root",
+        "w": 400, "h": 300, "child": [%1]}]})")
+                             .arg(cells.join(','));
+    CVNQCanvas canvas;
+    canvas.resize(400, 300);
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "many.json", page.toUtf8().constData())));
+    ASSERT_TRUE(TestUtil::showExposed(&canvas) && TestUtil::waitPainted(&canvas));
+    for (int i = 0; i < 80; ++i)
+        canvas.AddSelectedControl(named<QWidget>(canvas, QString("c%1").arg(i).toUtf8().constData()));
+    // The top edge of each one's top-left handle.
+    EXPECT_TRUE(TestUtil::waitFor([&] {
+        const QImage shown = onScreen(&canvas, canvas.rect());
+        for (int i = 0; i < 80; ++i)
+            if (shown.pixelColor(10 + i % 16 * 24 + 1, 10 + i / 16 * 24 - 3) != Qt::black)
+                return false;
+        return true;
+    }));
 }
 
 // Shift-click on a selected control takes it out of the selection.
@@ -176,8 +240,8 @@ TEST(DesignerCanvas, SelectionForgetsDeletedControls)
     drag(&canvas, at, QPoint(5, 5));
 }
 
-// New names are
-// Unique in the whole page.
+// New names are unique in the whole page; a new control sits where the page
+// puts it.
 TEST(DesignerCanvas, NewControlsNamedUniquely)
 {
     QTemporaryDir dir;
@@ -203,6 +267,19 @@ TEST(DesignerCanvas, NewControlsNamedUniquely)
     ASSERT_NE(dropped, nullptr);
     EXPECT_EQ(dropped->parentWidget()->objectName(), "root");
     EXPECT_EQ(dropped->geometry(), QRect(250, 200, 100, 100));
+
+    // A container dropped on an empty page fills it, as the page puts its
+    // top container when it runs.
+    DropCanvas empty;
+    empty.resize(400, 300);
+    ASSERT_TRUE(empty.OpenJsonFile(writePage(dir, "empty.json", R"({"w": 300, "h": 200, "elements": []})")));
+    mime.setProperty("TypeName", "qtcontainer");
+    QDropEvent onPage(QPointF(50, 40), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    empty.dropEvent(&onPage);
+    auto* top = named<QWidget>(empty, "qtcontainer1");
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(top->parentWidget(), empty.GetCurWindow());
+    EXPECT_EQ(top->geometry(), QRect(0, 0, 300, 200));
 }
 
 // What is clicked is what is seen, hidden controls stay pictures, a
@@ -245,6 +322,11 @@ TEST(DesignerCanvas, ClicksAndMovesFollowThePicture)
     drag(&canvas, QPoint(210, 160), QPoint(128, 0));
     EXPECT_EQ(a->pos(), QPoint(330, 150));
     EXPECT_EQ(b->pos(), QPoint(390, 180));
+    // Straight down as well; a drag is no click, both stay selected.
+    drag(&canvas, QPoint(340, 160), QPoint(0, 30));
+    EXPECT_EQ(a->pos(), QPoint(330, 180));
+    EXPECT_EQ(b->pos(), QPoint(390, 210));
+    EXPECT_TRUE(canvas.IsInSelected(a) && canvas.IsInSelected(b));
 
     // A control its container lines up keeps its place and its record.
     auto* cell = named<QWidget>(canvas, "cell");

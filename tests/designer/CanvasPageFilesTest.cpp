@@ -1,6 +1,7 @@
 // Page files on the canvas: opening, saving, re-keying and removing pages,
 // And the keys a saved page keeps.
 
+#include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
 #include "CVNQScrollBar.h"
 #include "DesignerTestUtil.h"
@@ -36,6 +37,13 @@ TEST(DesignerPageFiles, OpenSwitchAndDefaults)
     EXPECT_EQ(out["drag"], true);
     EXPECT_EQ(out["dbheight"], 40);
     EXPECT_FALSE(out.isMember("resize"));
+
+    // Every window key the page loader reads comes back, none at its default.
+    const Json::Value keys = TestUtil::json(R"({"w": 320, "h": 210, "minW": 100, "minH": 90, "resize": true,
+        "drag": false, "onlyDragCaption": true, "trans": true, "elements": []})");
+    CVNQCanvasWindow read;
+    cvnCreatePageFromJson(&read, keys);
+    EXPECT_TRUE(TestUtil::keepsEveryKey(keys, pageJson(&read), {"elements"}));
 }
 
 // Saving and opening report failure, and a failed save leaves the
@@ -130,8 +138,8 @@ TEST(DesignerPageFiles, RekeyingKeepsPagesApart)
     }
 }
 
-// Removing or closing pages leaves no
-// Selection, press or scroll state behind.
+// Removing or closing pages leaves no selection, press or scroll state
+// behind; switching keeps each page's scroll position.
 TEST(DesignerPageFiles, RemovedPagesLeaveNoState)
 {
     QTemporaryDir dir;
@@ -158,9 +166,68 @@ TEST(DesignerPageFiles, RemovedPagesLeaveNoState)
     ASSERT_TRUE(canvas.OpenJsonFile(path));
     EXPECT_EQ(v.value(), 0) << "a new page starts unscrolled";
     v.setValue(30);
+    // Each page keeps its own scroll position.
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "other.json")));
+    EXPECT_EQ(v.value(), 0);
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    EXPECT_EQ(v.value(), 30);
+    EXPECT_EQ(canvas.GetCurWindow()->y(), -30);
+    // Also under a new file name.
+    canvas.GetCurWindow()->setObjectName("renamed");
+    const QString renamed = canvas.UpdatePagePath(path);
+    ASSERT_NE(renamed, path);
+    ASSERT_TRUE(canvas.OpenJsonFile(dir.filePath("other.json")));
+    ASSERT_TRUE(canvas.OpenJsonFile(renamed));
+    EXPECT_EQ(v.value(), 30);
     canvas.closeAllWindows();
     ASSERT_TRUE(canvas.OpenJsonFile(path));
     EXPECT_EQ(v.value(), 0);
+}
+
+// Opening, switching, removing and closing pages, and a hidden control that
+// its parent shows, show on the screen at once.
+TEST(DesignerPageFiles, PageChangesShowAtOnce)
+{
+    QTemporaryDir dir;
+    CVNQtLib::init();
+    FillStyle red;
+    red.name = "dzRed";
+    red.fill.clr = QColor(220, 0, 0);
+    CVNQResourceManager::getInstance()->setFillStyle(red.name, red);
+    const char* box = R"({"w": 400, "h": 300, "elements": [{"type": "qtcontainer", "name": "root", "w": 400, "h": 300,
+      "child": [{"type": "qtcontainer", "name": "box", "layout": {"type": 1}, "x": %1, "y": 20, "w": 60, "h": 40,
+                 "style": [["dzRed", 1, 0]], "visibility": %2}]}]})";
+    const QString a = writePage(dir, "a.json", QString(box).arg(20).arg("true").toUtf8().constData());
+    const QString b = writePage(dir, "b.json", QString(box).arg(220).arg("false").toUtf8().constData());
+    CVNQCanvas canvas;
+    canvas.resize(400, 300);
+    ASSERT_TRUE(canvas.OpenJsonFile(a));
+    ASSERT_TRUE(TestUtil::showExposed(&canvas));
+    // Which of the two places shows the red box.
+    auto shows = [&](bool left, bool right) {
+        return TestUtil::waitFor([&] {
+            return (onScreen(&canvas, QRect(40, 40, 1, 1)).pixelColor(0, 0) == red.fill.clr) == left &&
+                   (onScreen(&canvas, QRect(240, 40, 1, 1)).pixelColor(0, 0) == red.fill.clr) == right;
+        });
+    };
+    ASSERT_TRUE(shows(true, false));
+    ASSERT_TRUE(canvas.OpenJsonFile(b));
+    EXPECT_TRUE(shows(false, false)) << "b's box is hidden when it runs";
+    // Its flag says shown, but the page hides it until its parent shows it.
+    QWidget* hidden = canvas.GetCurWindow()->findChild<QWidget*>("box");
+    hidden->setProperty("visibility", true);
+    TestUtil::flushEvents();
+    EXPECT_TRUE(shows(false, false));
+    hidden->show();
+    EXPECT_TRUE(shows(false, true)) << "shown by its parent";
+    ASSERT_TRUE(canvas.OpenJsonFile(a));
+    EXPECT_TRUE(shows(true, false)) << "switched back";
+    EXPECT_TRUE(canvas.removePage(canvas.GetCurWindow()));
+    EXPECT_TRUE(shows(false, false)) << "removed";
+    ASSERT_TRUE(canvas.OpenJsonFile(b));
+    ASSERT_TRUE(shows(false, true));
+    canvas.closeAllWindows();
+    EXPECT_TRUE(shows(false, false)) << "closed";
 }
 
 // Styles are written safely and failures reported.

@@ -130,7 +130,12 @@ TEST_F(RibbonCommandTest, ContextGroupsAndMinimisedPopup)
     CVNQRibbonContextGroup* ctx = bar.addContextGroup("chart", "Chart", Qt::red);
     EXPECT_EQ(bar.addContextGroup("chart", "Other", Qt::blue), ctx);
     EXPECT_EQ(ctx->color(), QColor(Qt::red));
-    ctx->addPage("design", "Design");
+    CVNQRibbonPage* design = ctx->addPage("design", "Design");
+    CVNQRibbonPage* format = ctx->addPage("format", "Format");
+    EXPECT_EQ(ctx->pageAt(0), design);
+    EXPECT_EQ(ctx->pageAt(1), format);
+    EXPECT_EQ(ctx->pageAt(2), nullptr);
+    EXPECT_EQ(ctx->pageAt(-1), nullptr);
     EXPECT_FALSE(bar.setCurrentPage("design"));
     bar.showContextGroup("chart");
     EXPECT_TRUE(bar.setCurrentPage("design"));
@@ -162,4 +167,12 @@ TEST_F(RibbonCommandTest, ContextGroupsAndMinimisedPopup)
     EXPECT_FALSE(bar.currentPageWidget()->isVisible());
     bar.setMinimized(false);
     EXPECT_EQ(minimised.calls.last(), QVariantList{false});
+
+    // Positions outside the list insert at its ends.
+    CVNQRibbonPage* front = bar.insertPage(-5, "front", "Front");
+    CVNQRibbonPage* back = bar.insertPage(bar.pageCount() + 5, "back", "Back");
+    EXPECT_EQ(bar.pageAt(0), front);
+    EXPECT_EQ(bar.pageAt(bar.pageCount() - 1), back);
+    EXPECT_EQ(bar.pageAt(bar.pageCount()), nullptr);
+    EXPECT_EQ(bar.pageAt(-1), nullptr);
 }

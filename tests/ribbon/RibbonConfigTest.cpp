@@ -13,7 +13,9 @@
 #include "RibbonTestUtil.h"
 
 #include <QAction>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QtGlobal>
 
 using namespace CVNQtLib;
 using namespace ControlsTest;
@@ -24,6 +26,20 @@ class RibbonConfigTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { startToolkit(); }
+
+    // The warnings of the ribbon's logging category while a handler of
+    // collectRibbonWarnings is installed.
+    static QStringList& ribbonWarnings()
+    {
+        static QStringList warnings;
+        return warnings;
+    }
+
+    static void collectRibbonWarnings(QtMsgType, const QMessageLogContext& context, const QString& message)
+    {
+        if (context.category && QLatin1String(context.category) == QLatin1String("corvane.ribbon"))
+            ribbonWarnings().append(message);
+    }
 
     static Json::Value parsed(const QString& text)
     {
@@ -38,8 +54,14 @@ protected:
 TEST_F(RibbonConfigTest, RealisticConfigurationReadsWritesAndReadsBackTheSame)
 {
     CVNQRibbonBar bar;
-    ASSERT_TRUE(bar.loadConfigJson(RibbonTest::realisticConfig()));
+    ribbonWarnings().clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectRibbonWarnings);
+    const bool loaded = bar.loadConfigJson(RibbonTest::realisticConfig());
+    qInstallMessageHandler(previous);
+    ASSERT_TRUE(loaded);
     EXPECT_TRUE(bar.lastError().isEmpty());
+    // Nothing of it is skipped.
+    EXPECT_TRUE(ribbonWarnings().isEmpty()) << ribbonWarnings().join('\n').toStdString();
 
     // Five pages, the hidden context group's page without a tab.
     EXPECT_EQ(bar.pageCount(), 5);
@@ -65,9 +87,10 @@ TEST_F(RibbonConfigTest, RealisticConfigurationReadsWritesAndReadsBackTheSame)
     // quick-access commands' tooltip and check keys, menu entries' tooltips;
     // colours come back as #AARRGGBB.
     const Json::Value input = parsed(RibbonTest::realisticConfig());
-    for (const char* part : {"pages", "topRight", "schemaVersion", "minimized"})
-        if (input.isMember(part))
-            EXPECT_TRUE(TestUtil::keepsEveryKey(input[part], root[part])) << part;
+    for (const char* part : {"pages", "topRight", "schemaVersion", "currentPage", "layoutMode"}) {
+        ASSERT_TRUE(input.isMember(part)) << part;
+        EXPECT_TRUE(TestUtil::keepsEveryKey(input[part], root[part])) << part;
+    }
     EXPECT_TRUE(TestUtil::keepsEveryKey(input["contextGroups"], root["contextGroups"], {"color"}));
     EXPECT_TRUE(TestUtil::keepsEveryKey(input["application"], root["application"], {"tooltip"}));
     EXPECT_TRUE(
@@ -81,6 +104,7 @@ TEST_F(RibbonConfigTest, RealisticConfigurationReadsWritesAndReadsBackTheSame)
     EXPECT_FALSE(root["application"]["menu"][4].isMember("tooltip"));
     EXPECT_EQ(root["quickAccess"][0].getMemberNames().size(), 4u);
     EXPECT_EQ(root["contextGroups"][0]["color"].asString(), "#ffe67e22");
+    EXPECT_FALSE(root["topRight"][1].isMember("width")); // none configured
     const Json::Value& view = root["pages"][0]["groups"][3]["items"];
     EXPECT_EQ(view[3]["control"].asString(), "progressBar");
     EXPECT_FALSE(view[3]["showText"].asBool());
@@ -195,4 +219,22 @@ TEST_F(RibbonConfigTest, ItemDefaultsAndWronglyTypedElements)
     EXPECT_FALSE(bar.setCurrentPage("cp"));
     bar.showContextGroup("ctx");
     EXPECT_TRUE(bar.setCurrentPage("cp"));
+
+    // The words of the other enumerations are words of no meaning here.
+    for (const char* word : {"large", "medium", "small", "none", "instant", "split"}) {
+        ASSERT_TRUE(bar.loadConfigJson(QString(R"({"schemaVersion": 1, "layoutMode": "%1"})").arg(word)));
+        EXPECT_EQ(bar.layoutMode(), CVN_RIBBON_LAYOUT_OFFICE) << word;
+    }
+    ASSERT_TRUE(bar.loadConfigJson(R"({"schemaVersion": 1, "pages": [{"id": "p", "groups": [{"id": "g", "items": [
+        {"size": "office", "popup": "large"}, {"size": "compact", "popup": "medium"}, {"size": "none", "popup": "small"},
+        {"size": "instant", "popup": "office"}, {"size": "split", "popup": "compact"}]}]}],
+        "topRight": [{"control": "label", "id": "no", "width": 0}, {"control": "label", "id": "max", "width": 16777215}]})"));
+    for (CVNQRibbonButton* button : bar.pageAt(0)->groupAt(0)->findChildren<CVNQRibbonButton*>()) {
+        EXPECT_EQ(button->itemSize(), CVN_RIBBON_ITEM_LARGE);
+        EXPECT_EQ(button->popupMode(), CVN_RIBBON_POPUP_NONE);
+    }
+    // A minimum width is written only when it is one.
+    const Json::Value topRight = parsed(bar.configJson())["topRight"];
+    EXPECT_FALSE(topRight[0].isMember("width"));
+    EXPECT_FALSE(topRight[1].isMember("width"));
 }

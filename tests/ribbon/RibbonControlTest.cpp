@@ -65,7 +65,8 @@ TEST_F(RibbonControlTest, PageNodeBuildsARibbonWithItsPropertyTable)
 TEST_F(RibbonControlTest, NodeReadsWritesAndReadsBackStylesHeightsAndContent)
 {
     CVNQRibbonBar bar;
-    read(bar, R"({"style": [["rcBar", 1, 0], ["rcTab", 1, 4], ["rcTab", 1, 3], ["rcText", 2, 15], ["nope", 1, 1]],
+    const Json::Value input =
+        read(bar, R"({"style": [["rcBar", 1, 0], ["rcTab", 1, 4], ["rcTab", 1, 3], ["rcText", 2, 15], ["nope", 1, 1]],
                   "attr": {"topRowHeight": "40", "tabRowHeight": 28, "pageHeight": 100, "groupRows": 5,
                            "layoutMode": "compact", "minimized": true, "configFile": "where.json",
                            "ribbon": {"schemaVersion": 1, "pages": [{"id": "a", "groups": [{"id": "g"}]}]}}})");
@@ -84,6 +85,9 @@ TEST_F(RibbonControlTest, NodeReadsWritesAndReadsBackStylesHeightsAndContent)
     bar.serializeJsonValue(&node, false);
     EXPECT_EQ(node["style"], TestUtil::json(R"([["rcBar", 1, 0], ["rcTab", 1, 4], ["rcText", 2, 14]])"));
     const Json::Value& attr = node["attr"];
+    // What was read comes back, but the ignored string, the clamped rows
+    // and the content, which is written as the bar holds it.
+    EXPECT_TRUE(TestUtil::keepsEveryKey(input["attr"], attr, {"topRowHeight", "groupRows", "ribbon"}));
     EXPECT_EQ(attr["layoutMode"].asString(), "compact");
     EXPECT_EQ(attr["groupRows"].asInt(), 2);
     EXPECT_EQ(attr["tabRowHeight"].asInt(), 28);
@@ -109,6 +113,12 @@ TEST_F(RibbonControlTest, NodeReadsWritesAndReadsBackStylesHeightsAndContent)
     Json::Value kept(Json::objectValue);
     again.serializeJsonValue(&kept, false);
     EXPECT_EQ(kept["attr"]["groupRows"].asInt(), 3);
+    for (const auto& rows : {std::make_pair(5, 3), std::make_pair(1, 2)}) {
+        read(again, QString(R"({"attr": {"groupRows": %1, "topRowHeight": 33}})").arg(rows.first).toUtf8().constData());
+        again.serializeJsonValue(&kept, false);
+        EXPECT_EQ(kept["attr"]["groupRows"].asInt(), rows.second);
+        EXPECT_EQ(kept["attr"]["topRowHeight"].asInt(), 33);
+    }
 }
 
 TEST_F(RibbonControlTest, FileFallbackAndThemeEntriesSetLooksOnly)

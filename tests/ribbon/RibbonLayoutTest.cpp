@@ -1,13 +1,19 @@
 // Ribbon layout: bar heights, rows, tabs and tab overflow in both modes at
-// several widths, the columns of a group and the groups of a page.
+// several widths and at the edges of each rule, the columns of a group, the
+// groups of a page and the cells and pages of a gallery.
 
 #include "CVNJson.h"
+#include "CVNQRibbonGallery.h"
 #include "CVNQRibbonGroup.h"
+#include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
 #include "RibbonTestUtil.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <QWheelEvent>
 
 using namespace CVNQtLib;
 using namespace ControlsTest;
@@ -53,11 +59,27 @@ TEST_F(RibbonLayoutTest, HeightsFollowModeMinimisedStateAndLimits)
     readAttr(bar, R"({"pageHeight": 40, "topRowHeight": 10, "tabRowHeight": 12})");
     EXPECT_EQ(bar.sizeHint().height(), 24 + 64);
 
+    // Rows lower than 24 are laid out 24 high; in the compact mode the page
+    // starts below the higher of the two rows.
+    CVNQRibbonPage* page = bar.addPage("p", "Page");
+    QWidget* tabRow = RibbonTest::tab(bar, "p")->parentWidget();
+    QWidget* stack = page->parentWidget();
+    bar.setLayoutMode(CVN_RIBBON_LAYOUT_OFFICE);
+    resizeNow(&bar, 300, 200);
+    EXPECT_EQ(bar.applicationButton()->parentWidget()->geometry(), QRect(0, 0, 300, 24));
+    EXPECT_EQ(tabRow->geometry(), QRect(0, 24, 300, 24));
+    EXPECT_EQ(stack->geometry(), QRect(0, 48, 300, 152));
+    readAttr(bar, R"({"topRowHeight": 40})");
+    bar.setLayoutMode(CVN_RIBBON_LAYOUT_COMPACT);
+    EXPECT_EQ(tabRow->geometry(), QRect(0, 0, 300, 24));
+    EXPECT_EQ(stack->geometry(), QRect(0, 40, 300, 160));
+
     // Sizes from a node are bounded to widget sizes: no overflow.
     readAttr(bar, R"({"pageHeight": 2147483647, "topRowHeight": 2147483647, "tabRowHeight": -5})");
     bar.setLayoutMode(CVN_RIBBON_LAYOUT_OFFICE);
     EXPECT_EQ(bar.sizeHint().height(), 2 * QWIDGETSIZE_MAX + 24);
-    EXPECT_EQ(modes, QList<int>({CVN_RIBBON_LAYOUT_COMPACT, CVN_RIBBON_LAYOUT_OFFICE}));
+    EXPECT_EQ(modes, QList<int>({CVN_RIBBON_LAYOUT_COMPACT, CVN_RIBBON_LAYOUT_OFFICE, CVN_RIBBON_LAYOUT_COMPACT,
+                                 CVN_RIBBON_LAYOUT_OFFICE}));
 }
 
 TEST_F(RibbonLayoutTest, RowsTabsAndPageInBothModesAtSeveralWidths)
@@ -189,4 +211,222 @@ TEST_F(RibbonLayoutTest, PageSharesSpareWidthAndScrollsWhenGroupsDoNotFit)
     EXPECT_EQ(page->scrollOffset(), 4 + 8 * 84 + 4 - (400 - 40));
     page->scrollBy(-30);
     EXPECT_EQ(first->x(), 24 - page->scrollOffset());
+
+    // "<" once scrolled, ">" until the end.
+    CVNQRibbonButton* left = nullptr;
+    CVNQRibbonButton* right = nullptr;
+    for (CVNQRibbonButton* b : page->findChildren<CVNQRibbonButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (b->text() == "<")
+            left = b;
+        else if (b->text() == ">")
+            right = b;
+    }
+    ASSERT_TRUE(left && right);
+    page->scrollBy(-100000);
+    EXPECT_FALSE(left->isEnabled());
+    EXPECT_TRUE(right->isEnabled());
+    page->scrollBy(100000);
+    EXPECT_TRUE(left->isEnabled());
+    EXPECT_FALSE(right->isEnabled());
+
+    // Wider, still overflowing, the page keeps the offset within reach;
+    // narrower than its arrows, all of it may be scrolled away.
+    const int content = page->sizeHint().width();
+    resizeNow(page, 600, 148);
+    EXPECT_EQ(page->scrollOffset(), content - (600 - 40));
+    EXPECT_EQ(first->x(), 24 - page->scrollOffset());
+    resizeNow(page, 30, 148);
+    page->scrollBy(100000);
+    EXPECT_EQ(page->scrollOffset(), content);
+
+    // The wheel: down scrolls 80 px on, up and sideways 80 px back; a page
+    // whose groups fit exactly leaves it to its container.
+    resizeNow(page, 400, 148);
+    page->scrollBy(-100000);
+    auto wheel = [page](QPoint delta) {
+        QWheelEvent e(QPointF(50, 50), QPointF(page->mapToGlobal(QPoint(50, 50))), QPoint(), delta, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(page, &e);
+        return e.isAccepted();
+    };
+    EXPECT_TRUE(wheel({0, -120}));
+    EXPECT_EQ(page->scrollOffset(), 80);
+    EXPECT_TRUE(wheel({120, 0}));
+    EXPECT_EQ(page->scrollOffset(), 0);
+    resizeNow(page, content, 148);
+    EXPECT_FALSE(page->isOverflowing());
+    EXPECT_FALSE(wheel({0, -120}));
+    resizeNow(page, content - 1, 148);
+    EXPECT_TRUE(page->isOverflowing());
+    EXPECT_TRUE(wheel({0, -120}));
+
+    // Positions outside the list insert at its ends.
+    CVNQRibbonGroup* front = page->insertGroup(-3, "front", "Front");
+    CVNQRibbonGroup* back = page->insertGroup(page->groupCount() + 5, "back", "Back");
+    EXPECT_EQ(page->groupAt(0), front);
+    EXPECT_EQ(page->groupAt(page->groupCount() - 1), back);
+    EXPECT_EQ(page->groupAt(page->groupCount()), nullptr);
+    EXPECT_EQ(page->groupAt(-1), nullptr);
+}
+
+TEST_F(RibbonLayoutTest, TabAndTopRowWidthsAndTheEdgesOfTheTabArea)
+{
+    CVNQRibbonBar bar;
+    // An empty bar narrower than its margins has nothing to scroll.
+    resizeNow(&bar, 5, 157);
+    EXPECT_FALSE(bar.isTabOverflowing());
+
+    // Tabs are 68 to 150 px wide, whatever their titles.
+    bar.addPage("a", "A");
+    bar.addPage("long", QString(60, QLatin1Char('W')));
+    bar.addPage("c", "Charts");
+    CVNQRibbonButton* a = RibbonTest::tab(bar, "a");
+    CVNQRibbonButton* wide = RibbonTest::tab(bar, "long");
+    EXPECT_EQ(a->width(), 68);
+    EXPECT_EQ(wide->width(), 150);
+    const int total = a->width() + wide->width() + RibbonTest::tab(bar, "c")->width() + 3 * 2;
+
+    // The tabs fit between the office row's 4 px margins exactly, and
+    // overflow one pixel narrower.
+    resizeNow(&bar, total + 8, 157);
+    EXPECT_FALSE(bar.isTabOverflowing());
+    resizeNow(&bar, total + 7, 157);
+    ASSERT_TRUE(bar.isTabOverflowing());
+    CVNQRibbonButton* left = nullptr;
+    CVNQRibbonButton* right = nullptr;
+    for (CVNQRibbonButton* b : a->parentWidget()->findChildren<CVNQRibbonButton*>()) {
+        if (b->text() == "<")
+            left = b;
+        else if (b->text() == ">")
+            right = b;
+    }
+    ASSERT_TRUE(left && right);
+    EXPECT_FALSE(left->isEnabled());
+    EXPECT_TRUE(right->isEnabled());
+
+    // Scrolled to the end of a bar where that puts the first tab's right
+    // edge on the area's left edge: that tab is hidden, the next one shows.
+    resizeNow(&bar, total - 20, 157);
+    for (int i = 0; i < 5 && right->isEnabled(); ++i)
+        right->click();
+    EXPECT_TRUE(left->isEnabled());
+    EXPECT_FALSE(right->isEnabled());
+    EXPECT_TRUE(a->isHidden());
+    EXPECT_FALSE(wide->isHidden());
+    // Back at the start of a bar where the second tab starts on the area's
+    // right edge: it is hidden.
+    resizeNow(&bar, 24 + a->width() + 2 + 24, 157);
+    left->click();
+    EXPECT_FALSE(left->isEnabled());
+    EXPECT_FALSE(a->isHidden());
+    EXPECT_TRUE(wide->isHidden());
+
+    // Top row: a quick command showing its text is at most 90 px wide; a
+    // top-right widget takes 40 to 180 px.
+    resizeNow(&bar, 1200, 157);
+    CVNQRibbonButton* quick = bar.addQuickAction(RibbonTest::command(&bar, QString(40, QLatin1Char('Q'))));
+    quick->setShowText(true);
+    auto* tiny = new QLabel("x");
+    auto* long_ = new QLabel(QString(80, QLatin1Char('W')));
+    bar.addTopRightWidget(tiny);
+    bar.addTopRightWidget(long_);
+    EXPECT_EQ(quick->width(), 90);
+    EXPECT_EQ(tiny->width(), 40);
+    EXPECT_EQ(long_->width(), 180);
+}
+
+TEST_F(RibbonLayoutTest, GalleryCellsPagesAndTinySizes)
+{
+    // Shown, as a gallery on screen: a widget there keeps even a negative
+    // size it is given.
+    QWidget host;
+    host.resize(300, 100);
+    auto* gallery = new CVNQRibbonGallery(&host);
+    for (int i = 0; i < 7; ++i)
+        gallery->addItem(QString("i%1").arg(i), QString::number(i));
+    gallery->setGeometry(0, 0, 218, 56);
+    ASSERT_TRUE(TestUtil::showExposed(&host));
+    QList<CVNQRibbonButton*> items = gallery->findChildren<CVNQRibbonButton*>(QString(), Qt::FindDirectChildrenOnly);
+    CVNQRibbonButton* up = items.takeFirst();
+    CVNQRibbonButton* down = items.takeFirst();
+    CVNQRibbonButton* more = items.takeFirst();
+    ASSERT_EQ(items.size(), 7);
+
+    // 3 x 2 cells of 65 x 28 px, drawn 64 x 27; the side buttons 18, 18 and 20 px high.
+    auto expectPage = [&](int offset) {
+        for (int i = 0; i < items.size(); ++i) {
+            const int r = i - offset;
+            EXPECT_EQ(items[i]->isVisible(), r >= 0 && r < 6) << offset << " " << i;
+            if (r >= 0 && r < 6) {
+                EXPECT_EQ(items[i]->geometry(), QRect(r % 3 * 65, r / 3 * 28, 64, 27)) << offset << " " << i;
+            }
+        }
+        EXPECT_EQ(up->isEnabled(), offset > 0);
+        EXPECT_EQ(down->isEnabled(), offset == 0);
+    };
+    EXPECT_EQ(up->geometry(), QRect(198, 0, 20, 18));
+    EXPECT_EQ(down->geometry(), QRect(198, 18, 20, 18));
+    EXPECT_EQ(more->geometry(), QRect(198, 36, 20, 20));
+    expectPage(0);
+    // Seven items, six a page: the pages start at items 0 and 1 only.
+    QTest::mouseClick(down, Qt::LeftButton);
+    expectPage(1);
+    gallery->pageDown();
+    expectPage(1);
+    QTest::mouseClick(up, Qt::LeftButton);
+    expectPage(0);
+
+    // "..." lists every item.
+    QTest::mouseClick(more, Qt::LeftButton);
+    auto* menu = gallery->findChild<CVNQRibbonMenu*>();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->actions(), gallery->actions());
+    menu->close();
+
+    // Counts below 1 are 1.
+    gallery->setColumnCount(0);
+    gallery->setVisibleRowCount(-2);
+    EXPECT_EQ(gallery->sizeHint(), QSize(1 * 66 + 20, 1 * 28 + 4));
+    gallery->setColumnCount(3);
+    gallery->setVisibleRowCount(2);
+
+    // Too small for its buttons: the side buttons keep 16 px, the cells 1 px.
+    gallery->setGeometry(0, 0, 10, 1);
+    EXPECT_EQ(up->geometry(), QRect(0, 0, 20, 16));
+    EXPECT_EQ(down->geometry(), QRect(0, 16, 20, 16));
+    for (int r = 0; r < 6; ++r)
+        EXPECT_EQ(items[r]->geometry(), QRect(r % 3, r / 3, 0, 0)) << r;
+}
+
+TEST_F(RibbonLayoutTest, LowBarsKeepRowsOf20AndNoNegativeHeights)
+{
+    // Shown: a widget on screen keeps even a negative size it is given.
+    QWidget host;
+    host.resize(400, 200);
+    auto* bar = new CVNQRibbonBar(&host);
+    CVNQRibbonPage* page = bar->addPage("p", "Page");
+    CVNQRibbonGroup* group = page->addGroup("g", "Group");
+    CVNQRibbonButton* large = group->addLargeAction(RibbonTest::command(bar, "big"));
+    QList<CVNQRibbonButton*> small;
+    for (const char* id : {"a", "b", "c"})
+        small.append(group->addSmallAction(RibbonTest::command(bar, id)));
+    bar->setGeometry(0, 0, 400, 61 + 48);
+    ASSERT_TRUE(TestUtil::showExposed(&host));
+
+    // A group 40 px high: 13 px for the items, yet rows of 20 px.
+    EXPECT_EQ(group->height(), 40);
+    EXPECT_EQ(large->height(), 13);
+    const int x = small[0]->x();
+    EXPECT_EQ(small[0]->geometry(), QRect(x, 4, small[0]->width(), 18));
+    EXPECT_EQ(small[1]->geometry(), QRect(x, 24, small[0]->width(), 18));
+    EXPECT_EQ(small[2]->y(), 44);
+
+    // A bar lower than its rows: page stack, page, group and large item
+    // have no height at all.
+    bar->setGeometry(0, 0, 400, 40);
+    TestUtil::flushEvents();
+    EXPECT_EQ(page->parentWidget()->height(), 0);
+    EXPECT_EQ(page->height(), 0);
+    EXPECT_EQ(group->height(), 0);
+    EXPECT_EQ(large->height(), 0);
 }

@@ -1,6 +1,7 @@
 // What the ribbon draws stays readable: no label under a menu strip, a check
 // mark or a scroll arrow, the gallery's "more" button inked, top-row widgets
-// side by side; and layouts made while building follow later size changes.
+// side by side; layouts made while building follow later size changes; and
+// every change shows on the screen at once.
 
 #include "CVNQMenuImpl.h"
 #include "CVNQRibbonGallery.h"
@@ -9,6 +10,10 @@
 #include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
 #include "RibbonTestUtil.h"
+
+#include <QIcon>
+#include <QTemporaryDir>
+#include <QTest>
 
 using namespace CVNQtLib;
 using namespace ControlsTest;
@@ -125,4 +130,110 @@ TEST(RibbonPicture, BuiltLayoutFollowsLaterSizeChanges)
         for (int k = 0; k < items.size(); ++k)
             EXPECT_EQ(items.at(k)->geometry(), built.at(k)) << group->groupId().toStdString() << " item " << k;
     }
+}
+
+TEST(RibbonPicture, RectanglesKeepTheirLimitsAtTheEdgesOfSize)
+{
+    startToolkit();
+    // The menu strip: the bottom 20 px of a large button, the right 17 px of
+    // the others, never outside a button smaller than that.
+    auto* menu = new CVNQRibbonMenu;
+    CVNQRibbonButton large(nullptr, CVN_RIBBON_ITEM_LARGE);
+    CVNQRibbonButton small(nullptr, CVN_RIBBON_ITEM_SMALL);
+    for (CVNQRibbonButton* b : {&large, &small}) {
+        b->setPopupMenu(menu);
+        b->setPopupMode(CVN_RIBBON_POPUP_SPLIT);
+    }
+    const struct
+    {
+        CVNQRibbonButton* button;
+        QSize size;
+        QRect strip;
+    } strips[] = {{&large, {64, 68}, {0, 48, 64, 20}},
+                  {&large, {64, 10}, {0, 0, 64, 10}},
+                  {&small, {30, 24}, {13, 0, 17, 24}},
+                  {&small, {10, 24}, {0, 0, 10, 24}}};
+    for (const auto& s : strips) {
+        s.button->resize(s.size);
+        EXPECT_EQ(s.button->popupIndicatorRect(), s.strip) << s.size.width() << "x" << s.size.height();
+    }
+
+    // Icon and text rectangles of buttons too small for them stay empty at worst.
+    const RibbonButtonRects tiny = ribbonButtonRects(CVN_RIBBON_ITEM_LARGE, QSize(20, 40), QRect(), true, 10);
+    EXPECT_EQ(tiny.icon, QRect(8, 5, 16, 18));
+    const RibbonButtonRects low =
+        ribbonButtonRects(CVN_RIBBON_ITEM_LARGE, QSize(64, 30), QRect(0, 10, 64, 20), true, 10);
+    EXPECT_EQ(low.icon, QRect(8, 5, 48, 8));
+    EXPECT_EQ(ribbonButtonRects(CVN_RIBBON_ITEM_SMALL, QSize(20, 24), QRect(3, 0, 17, 24), true, 10).text,
+              QRect(27, 0, 0, 24));
+    EXPECT_EQ(ribbonButtonRects(CVN_RIBBON_ITEM_SMALL, QSize(20, 24), QRect(3, 0, 17, 24), false, 10).text,
+              QRect(4, 0, 0, 24));
+    // Without an icon the text keeps its margins while it fits them exactly.
+    EXPECT_EQ(ribbonButtonRects(CVN_RIBBON_ITEM_SMALL, QSize(50, 24), QRect(), false, 40).text, QRect(4, 0, 42, 24));
+    EXPECT_EQ(ribbonButtonRects(CVN_RIBBON_ITEM_SMALL, QSize(50, 24), QRect(), false, 41).text, QRect(0, 0, 50, 24));
+
+    // A command's own icon is drawn within 24 x 24 px in a large button,
+    // keeping its shape: a wide one as wide, a tall one as high.
+    QTemporaryDir dir;
+    const char* box = R"(<svg xmlns="http://www.w3.org/2000/svg" width="%1" height="%2">)"
+                      R"(<rect width="%1" height="%2" fill="#ff0000"/></svg>)";
+    const QSize shapes[] = {{64, 32}, {32, 64}};
+    for (const QSize shape : shapes) {
+        const QString name = QStringLiteral("box%1.svg").arg(shape.width());
+        ASSERT_TRUE(
+            TestUtil::writeFile(dir.path(), name, QString(box).arg(shape.width()).arg(shape.height()).toUtf8()));
+        QAction action("Box");
+        action.setIcon(QIcon(dir.filePath(name)));
+        CVNQRibbonButton button(nullptr, CVN_RIBBON_ITEM_LARGE);
+        button.setRibbonAction(&action);
+        resizeNow(&button, 90, 68);
+        EXPECT_EQ(colourBox(render(&button), QColor(255, 0, 0), 40).size(),
+                  QSize(shape.width() * 24 / 64, shape.height() * 24 / 64));
+    }
+}
+
+TEST(RibbonPicture, ChangesShowOnTheScreenAtOnce)
+{
+    startToolkit();
+    QWidget host;
+    host.resize(900, 260);
+    auto* bar = new CVNQRibbonBar(&host);
+    bar->setGeometry(0, 0, 900, 157);
+    CVNQRibbonGroup* group = bar->addPage("home", "Home")->addGroup("g", "Group");
+    group->addLargeAction(RibbonTest::command(bar, "go"));
+    bar->addPage("view", "View")->addGroup("v", "View")->addLargeAction(RibbonTest::command(bar, "look"));
+    QAction* action = RibbonTest::command(&host, "paste");
+    auto* button = new CVNQRibbonButton(&host, CVN_RIBBON_ITEM_LARGE);
+    button->setGeometry(10, 170, 90, 68);
+    button->setRibbonAction(action);
+    button->setPopupMode(CVN_RIBBON_POPUP_SPLIT);
+    ASSERT_TRUE(TestUtil::showExposed(&host));
+
+    auto* menu = new CVNQRibbonMenu;
+    menu->addCommand("special", "Special");
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"menu", [&] { button->setPopupMenu(menu); }},
+        {"popup mode", [&] { button->setPopupMode(CVN_RIBBON_POPUP_NONE); }},
+        {"size", [&] { button->setItemSize(CVN_RIBBON_ITEM_SMALL); }},
+        {"icon", [&] { button->setRibbonIcon(RibbonTest::iconDir() + "turbine.svg"); }},
+        {"command's icon", [&] { action->setIcon(QIcon(RibbonTest::iconDir() + "alert.svg")); }},
+        {"command's icon taken away", [&] { action->setIcon(QIcon()); }},
+        {"group title", [&] { group->setTitle("Clipboard and more"); }},
+    };
+    for (const auto& change : changes) {
+        change.second();
+        EXPECT_TRUE(TestUtil::screenIsCurrent(&host)) << change.first;
+    }
+
+    // New command looks reach the buttons in the minimised bar's pop-up.
+    defineFill("rpCommand", QColor(30, 160, 60));
+    bar->setMinimized(true);
+    QTest::mouseClick(RibbonTest::tab(*bar, "view"), Qt::LeftButton);
+    QWidget* popup = bar->pageById("view")->window();
+    ASSERT_NE(popup, &host);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    Json::Value node = TestUtil::json(R"({"style": [["rpCommand", 1, 8]]})");
+    ASSERT_TRUE(bar->readJsonValue(&node));
+    EXPECT_TRUE(TestUtil::screenIsCurrent(popup));
+    popup->hide();
 }

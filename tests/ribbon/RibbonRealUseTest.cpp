@@ -192,6 +192,11 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         EXPECT_EQ(QApplication::focusWidget(), RibbonTest::tab(bar, page)) << page;
     }
+    // So does the focus on the first tab, the current page being another.
+    RibbonTest::tab(bar, "home")->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return RibbonTest::tab(bar, "home")->hasFocus(); }));
+    bar.showContextGroup("tableTools");
+    EXPECT_EQ(QApplication::focusWidget(), RibbonTest::tab(bar, "home"));
 }
 
 TEST(RibbonRealUse, CommandChosenInTheMinimisedPopupClosesIt)
@@ -214,13 +219,16 @@ TEST(RibbonRealUse, ReloadWhileACommandsDialogRunsKeepsTheClickedButtonUntilItsC
     CVNQRibbonBar bar;
     showBar(bar);
     QPointer<CVNQRibbonButton> go = command(bar);
+    QPointer<CVNQRibbonPage> other = bar.pageById("b");
     bool keptWhileInUse = false;
+    bool otherWentAtOnce = false;
     onCommand(bar, "go", [&] {
         QDialog dialog(&bar);
         // A timer reloads while the dialog runs; the dialog's loop then runs
         // whatever is queued, deferred deletes included.
         QTimer::singleShot(0, &dialog, [&] {
             EXPECT_TRUE(bar.loadConfigJson(kConfig));
+            otherWentAtOnce = other.isNull(); // nothing of it is in use
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             dialog.accept();
@@ -230,6 +238,7 @@ TEST(RibbonRealUse, ReloadWhileACommandsDialogRunsKeepsTheClickedButtonUntilItsC
     });
     click(go);
     EXPECT_TRUE(keptWhileInUse);
+    EXPECT_TRUE(otherWentAtOnce);
     EXPECT_TRUE(QTest::qWaitFor([&] { return go.isNull(); }));
 }
 

@@ -25,15 +25,16 @@ inline QString realisticConfig()
 {
     QString text = QStringLiteral(R"({
   "schemaVersion": 1, "layoutMode": "office", "currentPage": "home",
-  "application": {"text": "File", "menu": [
+  "application": {"text": "File", "icon": "@wind.svg", "menu": [
     {"id": "new", "text": "New", "icon": "@plus.svg"}, {"id": "open", "text": "Open"}, {"separator": true},
     {"id": "recent", "text": "Recent", "icon": "@calendar.svg", "enabled": false,
      "items": [{"id": "r1", "text": "Report.json"}]},
     {"id": "exit", "text": "Exit", "tooltip": "Leave"}]},
   "quickAccess": [{"id": "save", "text": "Save", "icon": "@check.svg", "tooltip": "Save all", "checkable": true},
                   {"id": "undo", "text": "Undo", "icon": "@chevron-up.svg"}],
-  "topRight": [{"control": "lineEdit", "id": "search", "placeholder": "Search commands", "width": 160},
-               {"control": "label", "id": "user", "text": "Operator"}],
+  "topRight": [{"control": "lineEdit", "id": "search", "text": "gust", "placeholder": "Search commands",
+                "width": 160},
+               {"type": "widget", "control": "label", "id": "user", "text": "Operator"}],
   "pages": [
     {"id": "home", "text": "Home", "groups": [
       {"id": "clipboard", "text": "Clipboard", "items": [
@@ -49,7 +50,8 @@ inline QString realisticConfig()
         {"type": "separator"},
         {"id": "inspect", "text": "Inspect", "icon": "@search.svg", "size": "medium"},
         {"id": "service", "text": "Service", "icon": "@wrench.svg", "size": "medium"},
-        {"id": "alerts", "text": "Alerts", "icon": "@alert.svg", "size": "medium", "checkable": true}]},
+        {"id": "alerts", "text": "Alerts", "icon": "@alert.svg", "size": "medium", "checkable": true,
+         "checked": true}]},
       {"id": "styles", "text": "Chart styles", "expanding": true, "items": [
         {"type": "gallery", "columns": 3, "rows": 2, "items": [
           {"id": "sLine", "text": "Line", "icon": "@analytics.svg"}, {"id": "sBar", "text": "Bar"},
@@ -60,8 +62,8 @@ inline QString realisticConfig()
          "currentIndex": 1, "width": 100},
         {"type": "widget", "control": "checkBox", "id": "forecast", "text": "Forecast", "checked": true},
         {"type": "widget", "control": "spinBox", "id": "zoom", "min": 10, "max": 400, "value": 100},
-        {"type": "widget", "control": "progressBar", "id": "load", "value": 65, "showText": false,
-         "size": "medium"},
+        {"type": "widget", "control": "progressBar", "id": "load", "min": 10, "max": 90, "value": 65,
+         "showText": false, "size": "medium"},
         {"type": "widget", "control": "switch", "id": "live", "leftText": "Off", "rightText": "On",
          "checked": true},
         {"type": "widget", "control": "radioButton", "id": "metric", "text": "Metric", "checked": true}]}]},
