@@ -344,11 +344,11 @@ void click(QWidget* w, Qt::MouseButton button)
     click(w, QPointF(w->rect().center()), button);
 }
 
-void drag(QWidget* w, const QPointF& from, const QPointF& to, Qt::MouseButton button, Qt::KeyboardModifiers mods)
+void drag(QWidget* w, const QPointF& from, const QPointF& by, Qt::MouseButton button, Qt::KeyboardModifiers mods)
 {
     press(w, from, button, mods);
-    move(w, to, button, mods);
-    release(w, to, button, mods);
+    move(w, from + by, button, mods);
+    release(w, from + by, button, mods);
 }
 
 void enter(QWidget* w)

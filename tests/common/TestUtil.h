@@ -160,8 +160,8 @@ bool move(QWidget* w, const QPointF& pos, Qt::MouseButtons held = Qt::NoButton,
 void click(QWidget* w, const QPointF& pos, Qt::MouseButton button = Qt::LeftButton,
            Qt::KeyboardModifiers mods = Qt::NoModifier);
 void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton);
-// Press at from, one move holding button to to, release there.
-void drag(QWidget* w, const QPointF& from, const QPointF& to, Qt::MouseButton button = Qt::LeftButton,
+// Press at from, one move by `by` holding button, release there.
+void drag(QWidget* w, const QPointF& from, const QPointF& by, Qt::MouseButton button = Qt::LeftButton,
           Qt::KeyboardModifiers mods = Qt::NoModifier);
 // The pointer comes over w at pos; without one, where the real pointer is.
 void enter(QWidget* w);

@@ -113,7 +113,7 @@ TEST(FlowView, DraggingMovesNodesAndDrawsConnectionsUnlessReadOnly)
     QSignalSpy created(&g.view, &CVNQFlowView::connectionCreated);
 
     // Read-only at first: a press selects, a drag moves nothing.
-    TestUtil::drag(&g.view, {40, 30}, {200, 200});
+    TestUtil::drag(&g.view, {40, 30}, {160, 170}); // to (200, 200)
     EXPECT_EQ(activated.count(), 1);
     EXPECT_EQ(g.view.selectedNodeId(), "a");
     EXPECT_TRUE(moved.isEmpty());
