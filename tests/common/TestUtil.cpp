@@ -408,6 +408,14 @@ const CVNQtLib::PropertyDef& propertyRow(const CVNQtLib::ControlInfo& info, cons
     return missingRow();
 }
 
+CVNQtLib::FillStyle fillStyle(const QString& name, QColor fill)
+{
+    CVNQtLib::FillStyle s;
+    s.name = name;
+    s.fill.clr = fill;
+    return s;
+}
+
 CVNQtLib::FillStyle colourFill(const QString& name, QColor fill, int round, QColor border)
 {
     CVNQtLib::FillStyle s;
@@ -452,6 +460,18 @@ bool hasColor(const QImage& img, QColor c, int tolerance)
 bool near(QColor a, QColor b, int tol)
 {
     return qAbs(a.red() - b.red()) <= tol && qAbs(a.green() - b.green()) <= tol && qAbs(a.blue() - b.blue()) <= tol;
+}
+
+int largestDifference(const QImage& a, const QImage& b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
+                                qAbs(qBlue(p) - qBlue(q)), qAbs(qAlpha(p) - qAlpha(q))});
+        }
+    return largest;
 }
 
 QRect colourBox(const QImage& image, QColor c, int tol, int minAlpha)

@@ -182,6 +182,9 @@ const CVNQtLib::PropertyDef& propertyRow(const CVNQtLib::ControlInfo& info, cons
 
 // --- named styles ---------------------------------------------------------------
 
+// A fill style of one colour under name, stored nowhere (for setters).
+CVNQtLib::FillStyle fillStyle(const QString& name, QColor fill);
+
 // A colour fill style stored under name in the default package, rounded and
 // with a one-pixel border when given.
 CVNQtLib::FillStyle colourFill(const QString& name, QColor fill, int round = 0, QColor border = QColor());
@@ -198,6 +201,10 @@ bool hasColor(const QImage& img, QColor c, int tolerance = 8);
 
 // True when every channel of a and b is within tol.
 bool near(QColor a, QColor b, int tol);
+
+// The largest difference of one channel, alpha included, between pixels at
+// the same place of two images of one size.
+int largestDifference(const QImage& a, const QImage& b);
 
 // Bounding box of the pixels within tol of c; with minAlpha only pixels at
 // least that opaque count.

@@ -29,10 +29,7 @@ inline void initToolkit()
 
 inline CVNQtLib::FillStyle fill(const char* name, QColor c)
 {
-    CVNQtLib::FillStyle s;
-    s.name = QString::fromUtf8(name);
-    s.fill.clr = c;
-    return s;
+    return TestUtil::fillStyle(QString::fromUtf8(name), c);
 }
 
 // Registers a colour fill style under name in the default package.

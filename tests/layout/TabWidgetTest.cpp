@@ -16,14 +16,6 @@ using namespace CVNQtLib;
 
 namespace {
 
-FillStyle fill(const char* name, QColor c)
-{
-    FillStyle s;
-    s.name = name;
-    s.fill.clr = c;
-    return s;
-}
-
 // Records the indexes a strip reports.
 struct Changes
 {
@@ -118,10 +110,10 @@ TEST(TabWidget, PaintsItemsByState)
 {
     Strip s;
     const QColor bg(1, 1, 1), normal(10, 200, 10), hot(200, 200, 10), pressed(200, 10, 10);
-    s.t.setBackground(fill("bg", bg));
-    s.t.setItemBackground(CtrlStateAll, fill("n", normal));
-    s.t.setItemBackground(CtrlStateHover, fill("h", hot));
-    s.t.setItemBackground(CtrlStatePressed, fill("p", pressed));
+    s.t.setBackground(TestUtil::fillStyle("bg", bg));
+    s.t.setItemBackground(CtrlStateAll, TestUtil::fillStyle("n", normal));
+    s.t.setItemBackground(CtrlStateHover, TestUtil::fillStyle("h", hot));
+    s.t.setItemBackground(CtrlStatePressed, TestUtil::fillStyle("p", pressed));
     s.t.setShowText(false);
     ASSERT_TRUE(TestUtil::showExposed(&s.t)); // each change below shows on screen by itself
     s.t.setSelectedIndex(1);
@@ -171,7 +163,8 @@ TEST(TabWidget, JsonNode)
 {
     LayoutTest::initToolkit();
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    for (FillStyle f : {fill("tbA", Qt::red), fill("tbB", Qt::blue), fill("tbBg", Qt::gray)})
+    for (FillStyle f : {TestUtil::fillStyle("tbA", Qt::red), TestUtil::fillStyle("tbB", Qt::blue),
+                        TestUtil::fillStyle("tbBg", Qt::gray)})
         rm->setFillStyle(f.name, f);
     TextStyleDesc ta, tb;
     ta.name = "tbTA";
@@ -227,7 +220,7 @@ TEST(TabWidget, JsonNode)
 
     // Alike states fold into their first index.
     CVNQTabWidget same;
-    same.setItemBackground(CtrlStateAll, fill("tbA", Qt::red));
+    same.setItemBackground(CtrlStateAll, TestUtil::fillStyle("tbA", Qt::red));
     Json::Value folded;
     same.serializeJsonValue(&folded, false);
     ASSERT_EQ(folded["style"].size(), 1u);
