@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <QtGlobal>
 
-
 namespace RealFiles {
 
 // The folder into which make_archives.py wrote its archives (made once per
