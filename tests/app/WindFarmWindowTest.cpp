@@ -18,11 +18,8 @@
 #include "WindFarmWindow.h"
 #include "WindToggleSwitch.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
@@ -60,26 +57,6 @@ protected:
 
     QString labelText(const char* name) const { return child<CVNQLabel>(name)->text(); }
     QAbstractItemModel* turbineRows() const { return child<CVNQTableView>("turbineTable")->model(); }
-
-    // Press and release with the left button at pos of w, as a mouse does.
-    static void press(QWidget* w, QPoint pos)
-    {
-        QMouseEvent e(QEvent::MouseButtonPress, pos, w->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    }
-    static void release(QWidget* w, QPoint pos)
-    {
-        QMouseEvent e(QEvent::MouseButtonRelease, pos, w->mapToGlobal(pos), Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    }
-    static void click(QWidget* w, QPoint pos)
-    {
-        press(w, pos);
-        release(w, pos);
-    }
-    static void click(QWidget* w) { click(w, w->rect().center()); }
 
     // Centre of a row of the turbine table, in its viewport.
     QPoint rowPoint(int row) const
@@ -208,7 +185,7 @@ TEST_F(WindFarmWindowTest, HeaderClicksSortByValueAndDate)
     CVNQTableView* table = child<CVNQTableView>("turbineTable");
     QHeaderView* header = table->horizontalHeader();
     auto clickHeader = [&](int column) {
-        click(header->viewport(), QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
+        TestUtil::click(header->viewport(), QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
     };
 
     clickHeader(5); // Output
@@ -261,9 +238,9 @@ TEST_F(WindFarmWindowTest, ClickAcrossATickOpensTheDrawer)
     TestUtil::flushEvents();
     CVNQTableView* table = child<CVNQTableView>("turbineTable");
     const QPoint p = rowPoint(4);
-    press(table->viewport(), p);
+    TestUtil::press(table->viewport(), p);
     window->getSimulator()->advance();
-    release(table->viewport(), p);
+    TestUtil::release(table->viewport(), p);
     EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("WTG-005"));
     EXPECT_TRUE(window->isDetailExpanded());
 }
@@ -273,8 +250,7 @@ TEST_F(WindFarmWindowTest, EscapeNeverClosesTheDashboard)
     // The window is a dialog, which Escape would close; the key does nothing.
     window->selectTurbine(QStringLiteral("WTG-007"));
     ASSERT_TRUE(window->isDetailExpanded());
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &escape);
+    TestUtil::key(window.get(), Qt::Key_Escape);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isDetailExpanded());
 }
@@ -360,7 +336,7 @@ TEST_F(WindFarmWindowTest, DrawersSlideOpenAndClosedOneAtATime)
     EXPECT_TRUE(detail->isHidden());
     EXPECT_EQ(editor->width(), WindFarmWindow::kDrawerWidth);
 
-    click(child<CVNQPushButton>("editorCancelButton"));
+    TestUtil::click(child<CVNQPushButton>("editorCancelButton"));
     EXPECT_FALSE(window->isEditorExpanded());
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(editor->isHidden());
@@ -369,7 +345,7 @@ TEST_F(WindFarmWindowTest, DrawersSlideOpenAndClosedOneAtATime)
 
     window->setDetailDrawerExpanded(true);
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
-    click(child<CVNQPushButton>("detailCloseButton"));
+    TestUtil::click(child<CVNQPushButton>("detailCloseButton"));
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(detail->isHidden());
     EXPECT_FALSE(window->isDetailExpanded());
@@ -407,7 +383,7 @@ TEST_F(WindFarmWindowTest, DrawerTurnedRoundMidSlideEndsWhereItsFlagSays)
 TEST_F(WindFarmWindowTest, EditorProposesTheNextId)
 {
     window->setCurrentPage(1);
-    click(child<CVNQPushButton>("addTurbineButton"));
+    TestUtil::click(child<CVNQPushButton>("addTurbineButton"));
     EXPECT_TRUE(window->isEditorExpanded());
     EXPECT_EQ(child<CVNQLineEdit>("editorIdEdit")->text(), QStringLiteral("WTG-051"));
     EXPECT_TRUE(child<CVNQLineEdit>("editorLocationEdit")->text().isEmpty());
@@ -428,7 +404,7 @@ TEST_F(WindFarmWindowTest, EditorRejectsBadValues)
     CVNQLabel* validation = child<CVNQLabel>("editorValidationLabel");
     CVNQPushButton* save = child<CVNQPushButton>("editorSaveButton");
 
-    click(save); // no location
+    TestUtil::click(save); // no location
     EXPECT_FALSE(validation->isHidden());
     EXPECT_EQ(validation->text(), message);
 
@@ -436,12 +412,12 @@ TEST_F(WindFarmWindowTest, EditorRejectsBadValues)
     for (const char* bad : {"abc", "0", "-5", "", "inf", "-inf", "nan", "1e300", "20000.5"}) {
         power->setText(QString::fromLatin1(bad));
         validation->clear();
-        click(save);
+        TestUtil::click(save);
         EXPECT_EQ(validation->text(), message) << bad;
     }
     power->setText(QStringLiteral("3600"));
     id->setText(QStringLiteral("wtg-001")); // taken, in other letter case
-    click(save);
+    TestUtil::click(save);
     EXPECT_EQ(validation->text(), message);
     EXPECT_EQ(window->getSnapshot().turbineCount, 50);
     EXPECT_TRUE(window->isEditorExpanded());
@@ -463,7 +439,7 @@ TEST_F(WindFarmWindowTest, EditorAddsTheTurbineAndShowsIt)
     child<CVNQLineEdit>("editorPowerEdit")->setText(QStringLiteral("20000"));
     CVNQComboBox* status = child<CVNQComboBox>("editorStatusCombo");
     status->setCurrentIndex(status->findData(int(Maintenance)));
-    click(child<CVNQPushButton>("editorSaveButton"));
+    TestUtil::click(child<CVNQPushButton>("editorSaveButton"));
 
     EXPECT_TRUE(window->getSimulator()->containsTurbine(QStringLiteral("WTG-051")));
     EXPECT_EQ(window->getSnapshot().turbineCount, 51);
@@ -495,7 +471,7 @@ TEST_F(WindFarmWindowTest, OverviewControlsDriveThePage)
     // The forecast switch hides series 1, also across the next chart refresh.
     CVNQLineChart* chart = child<CVNQLineChart>("windEnergyChart");
     WindToggleSwitch* forecast = child<WindToggleSwitch>("windForecastSwitch");
-    click(forecast);
+    TestUtil::click(forecast);
     EXPECT_FALSE(forecast->isChecked());
     ASSERT_EQ(chart->series().size(), 2);
     EXPECT_FALSE(chart->series()[1].visible);
@@ -505,9 +481,9 @@ TEST_F(WindFarmWindowTest, OverviewControlsDriveThePage)
     EXPECT_EQ(chart->series()[0].name, QStringLiteral("Energy output"));
 
     // Only the card that names a turbine opens it.
-    click(child<CVNQContainer>("windInsight0"));
+    TestUtil::click(child<CVNQContainer>("windInsight0"));
     EXPECT_EQ(window->getCurrentPage(), 0);
-    click(child<CVNQContainer>("windInsight1"));
+    TestUtil::click(child<CVNQContainer>("windInsight1"));
     EXPECT_EQ(window->getCurrentPage(), 1);
     EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("WTG-007"));
     EXPECT_TRUE(window->isDetailExpanded());
@@ -566,14 +542,14 @@ TEST_F(WindFarmWindowTest, LanguageSwitchedOnTheTurbinesPageShowsEverywhere)
 
 TEST_F(WindFarmWindowTest, HeaderNavigation)
 {
-    click(child<CVNQPushButton>("navTurbines"));
+    TestUtil::click(child<CVNQPushButton>("navTurbines"));
     EXPECT_EQ(window->getCurrentPage(), 1);
     EXPECT_EQ(child<CVNQPushButton>("navTurbines")->getThemeName(), QStringLiteral("WindNavButtonActive"));
     EXPECT_EQ(child<CVNQPushButton>("navOverview")->getThemeName(), QStringLiteral("WindNavButton"));
-    click(child<CVNQPushButton>("navOverview"));
+    TestUtil::click(child<CVNQPushButton>("navOverview"));
     EXPECT_EQ(window->getCurrentPage(), 0);
 
-    click(child<CVNQPushButton>("headerSearch"));
+    TestUtil::click(child<CVNQPushButton>("headerSearch"));
     EXPECT_EQ(window->getCurrentPage(), 1);
     EXPECT_EQ(window->focusWidget(), child<CVNQLineEdit>("turbineSearch"));
 
@@ -674,6 +650,6 @@ TEST_F(WindFarmWindowTest, EveryStaticTextFollowsTheLanguage)
     EXPECT_EQ(child<CVNQPushButton>("languageEnglish")->getThemeName(), QStringLiteral("WindSecondaryButton"));
     EXPECT_EQ(child<CVNQLineChart>("windEnergyChart")->series()[1].name, QStringLiteral("AI 预测"));
 
-    click(child<CVNQPushButton>("languageEnglish"));
+    TestUtil::click(child<CVNQPushButton>("languageEnglish"));
     EXPECT_EQ(textsOf(window.get()), english);
 }

@@ -3,23 +3,12 @@
 #include "TestUtil.h"
 #include "WindToggleSwitch.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QList>
 #include <QPointer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 namespace {
-
-void pressWith(QWidget* w, Qt::MouseButton button)
-{
-    const QPoint p = w->rect().center();
-    QMouseEvent press(QEvent::MouseButtonPress, p, w->mapToGlobal(p), button, button, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), button, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &release);
-}
 
 // Runs the event loop until the thumb rests on the given side (false when
 // it never gets there).
@@ -50,13 +39,13 @@ TEST(WindToggleSwitch, StartsOnAndReportsEveryLeftClick)
     EXPECT_FALSE(sw.getIsSwitchToLeft()); // thumb on the right
     EXPECT_EQ(spy.count(), 0);
 
-    pressWith(&sw, Qt::LeftButton);
+    TestUtil::click(&sw, Qt::LeftButton);
     ASSERT_EQ(spy.count(), 1);
     EXPECT_FALSE(spy.values[0]);
     EXPECT_TRUE(thumbReaches(sw, true)); // the slide
     EXPECT_TRUE(sw.getIsSwitchToLeft());
 
-    pressWith(&sw, Qt::LeftButton);
+    TestUtil::click(&sw, Qt::LeftButton);
     EXPECT_TRUE(thumbReaches(sw, false));
     ASSERT_EQ(spy.count(), 2);
     EXPECT_TRUE(spy.values[1]);
@@ -70,20 +59,20 @@ TEST(WindToggleSwitch, OnlyEnabledLeftPressesToggleButEveryPressReachesTheSwitch
     Reports spy(&sw);
     // A right press neither toggles nor reports; the switch underneath
     // still slides its thumb.
-    pressWith(&sw, Qt::RightButton);
+    TestUtil::click(&sw, Qt::RightButton);
     EXPECT_EQ(spy.count(), 0);
     EXPECT_TRUE(sw.isChecked());
     EXPECT_TRUE(thumbReaches(sw, true));
 
     // A press during a slide toggles and reports too; the slide runs on.
-    pressWith(&sw, Qt::LeftButton);
-    pressWith(&sw, Qt::LeftButton);
+    TestUtil::click(&sw, Qt::LeftButton);
+    TestUtil::click(&sw, Qt::LeftButton);
     EXPECT_EQ(spy.values, (QList<bool>{false, true}));
     EXPECT_TRUE(sw.isChecked());
     EXPECT_TRUE(thumbReaches(sw, false));
 
     sw.setEnabled(false);
-    pressWith(&sw, Qt::LeftButton);
+    TestUtil::click(&sw, Qt::LeftButton);
     EXPECT_EQ(spy.count(), 2);
 }
 

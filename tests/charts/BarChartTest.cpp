@@ -162,7 +162,7 @@ TEST(BarChart, LegendTogglesSeries)
     c.move(c.bars().first().rect.center());
     ASSERT_TRUE(c.impl->hoverActive());
 
-    EXPECT_TRUE(c.click(c.legendRect(0).center()));
+    EXPECT_TRUE(c.press(c.legendRect(0).center()));
     EXPECT_FALSE(c.widget.series().at(0).visible);
     EXPECT_FALSE(c.impl->hoverActive());
     EXPECT_EQ(c.impl->categoryCount(), 2);
@@ -178,10 +178,10 @@ TEST(BarChart, LegendTogglesSeries)
     ASSERT_EQ(legend.size(), 2);
     EXPECT_FALSE(legend.at(0).visible);
 
-    EXPECT_TRUE(c.click(c.legendRect(0).center()));
+    EXPECT_TRUE(c.press(c.legendRect(0).center()));
     EXPECT_TRUE(c.widget.series().at(0).visible);
     EXPECT_EQ(c.impl->categoryCount(), 4);
-    EXPECT_FALSE(c.click(plot.center())); // a press on the plot is not consumed
+    EXPECT_FALSE(c.press(plot.center())); // a press on the plot is not consumed
 }
 
 TEST(BarChart, HoverOneBar)

@@ -4,6 +4,7 @@
 // keep pixels.
 
 #include "CVNQChartPainting.h"
+#include "TestUtil.h"
 
 #include <QImage>
 #include <QPainter>
@@ -44,19 +45,6 @@ QImage paint(const QVector<Bar>& bars, const QTransform& shift, ChartBarPainter*
     return image;
 }
 
-int largestDifference(const QImage& a, const QImage& b)
-{
-    int most = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            most = qMax(most, qMax(qMax(qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q))),
-                                   qMax(qAbs(qBlue(p) - qBlue(q)), qAbs(qAlpha(p) - qAlpha(q)))));
-        }
-    return most;
-}
-
 } // namespace
 
 TEST(ChartBarPainter, PaintsWhatRoundedRectsPaint)
@@ -75,8 +63,8 @@ TEST(ChartBarPainter, PaintsWhatRoundedRectsPaint)
     for (const QTransform& shift : {QTransform(), QTransform::fromTranslate(-7, 3)}) {
         const QImage want = paint(bars, shift, nullptr);
         ChartBarPainter kept;
-        EXPECT_LE(largestDifference(want, paint(bars, shift, &kept)), 3) << "fresh";
-        EXPECT_LE(largestDifference(want, paint(bars, shift, &kept)), 3) << "kept";
+        EXPECT_LE(TestUtil::largestDifference(want, paint(bars, shift, &kept)), 3) << "fresh";
+        EXPECT_LE(TestUtil::largestDifference(want, paint(bars, shift, &kept)), 3) << "kept";
     }
     // A painter that scales cannot take kept pixels: the bars are drawn as they are.
     const QTransform scaled = QTransform::fromScale(1.5, 1.5);

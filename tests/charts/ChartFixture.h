@@ -5,10 +5,9 @@
 // rendered into an image or recorded by a ChartPaintProbe.
 
 #include "ChartPaintProbe.h"
+#include "TestUtil.h"
 
-#include <QCoreApplication>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPainter>
 
 template <class Widget, class Impl>
@@ -26,21 +25,22 @@ struct ChartFixture
         impl = static_cast<Impl*>(widget.getControlImpl());
     }
 
-    // Sends a mouse event (a move carries no button); true when the chart accepted it.
-    bool mouse(QEvent::Type type, const QPointF& pos, Qt::MouseButtons buttons = Qt::LeftButton)
+    // Left-button events sent ignored: true when the chart took them.
+    bool press(const QPointF& pos)
     {
-        QMouseEvent e(type, pos, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
-        e.setAccepted(false);
-        QCoreApplication::sendEvent(&widget, &e);
-        return e.isAccepted();
+        return TestUtil::taken(
+            &widget, TestUtil::mouseEvent(&widget, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton));
     }
-    void move(const QPointF& pos) { mouse(QEvent::MouseMove, pos, Qt::NoButton); }
-    bool click(const QPointF& pos) { return mouse(QEvent::MouseButtonPress, pos); }
-    void leave()
+    bool move(const QPointF& pos, Qt::MouseButtons held = Qt::NoButton)
     {
-        QEvent e(QEvent::Leave);
-        QCoreApplication::sendEvent(&widget, &e);
+        return TestUtil::taken(&widget, TestUtil::mouseEvent(&widget, QEvent::MouseMove, pos, Qt::NoButton, held));
     }
+    bool release(const QPointF& pos)
+    {
+        return TestUtil::taken(
+            &widget, TestUtil::mouseEvent(&widget, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton));
+    }
+    void leave() { TestUtil::leave(&widget); }
 
     QImage render() const
     {

@@ -16,7 +16,6 @@
 #include <QDate>
 #include <QGridLayout>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QWidget>
 #include <QtMath>
@@ -31,12 +30,6 @@ QImage grabWidget(QWidget* w)
     QScreen* screen = QGuiApplication::primaryScreen();
     const QPoint topLeft = w->mapToGlobal(QPoint(0, 0));
     return screen->grabWindow(0, topLeft.x(), topLeft.y(), w->width(), w->height()).toImage();
-}
-
-void hover(QWidget* w, const QPoint& pos)
-{
-    QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
 }
 
 QVector<double> wave(int n, double base, double amp, double phase)
@@ -218,15 +211,15 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     ASSERT_TRUE(TestUtil::waitPainted(&window));
 
     // Hover the energy chart in axis mode so the crosshair and tooltip show.
-    hover(line, QPoint(line->width() / 2, line->height() / 2));
-    hover(pie, QPoint(pie->width() / 2 + 60, 130));
+    TestUtil::move(line, QPoint(line->width() / 2, line->height() / 2));
+    TestUtil::move(pie, QPoint(pie->width() / 2 + 60, 130));
     auto* barsImpl = static_cast<CVNQBarChartImpl*>(bars->getControlImpl());
-    hover(bars, barsImpl->bars(barsImpl->frame(bars->size())).at(2).rect.center().toPoint());
-    hover(negative, QPoint(negative->width() * 3 / 4, negative->height() / 2));
-    hover(candles, QPoint(candles->width() * 2 / 3, candles->height() / 2));
-    hover(volume, QPoint(volume->width() - 40, volume->height() / 3));
+    TestUtil::move(bars, barsImpl->bars(barsImpl->frame(bars->size())).at(2).rect.center().toPoint());
+    TestUtil::move(negative, QPoint(negative->width() * 3 / 4, negative->height() / 2));
+    TestUtil::move(candles, QPoint(candles->width() * 2 / 3, candles->height() / 2));
+    TestUtil::move(volume, QPoint(volume->width() - 40, volume->height() / 3));
     auto* scatterImpl = static_cast<CVNQScatterChartImpl*>(scatter->getControlImpl());
-    hover(scatter, scatterImpl->screenPos(scatterImpl->frame(scatter->size()), QPointF(25, 40)).toPoint());
+    TestUtil::move(scatter, scatterImpl->screenPos(scatterImpl->frame(scatter->size()), QPointF(25, 40)).toPoint());
     ASSERT_TRUE(TestUtil::waitPainted(&window));
 
     const QImage lineImage = grabWidget(line);
@@ -368,7 +361,8 @@ TEST(ChartGallery, DashboardCharts)
     }
 
     ASSERT_TRUE(TestUtil::showExposed(&window));
-    hover(energyCharts.first(), QPoint(energyCharts.first()->width() * 2 / 3, energyCharts.first()->height() / 2));
+    TestUtil::move(energyCharts.first(),
+                   QPoint(energyCharts.first()->width() * 2 / 3, energyCharts.first()->height() / 2));
     ASSERT_TRUE(TestUtil::waitPainted(&window));
 
     for (CVNQLineChart* chart : energyCharts) {

@@ -15,8 +15,6 @@
 #include "CVNQScatterChartImpl.h"
 #include "TestUtil.h"
 
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <QSet>
 #include <functional>
 #include <gtest/gtest.h>
@@ -164,20 +162,7 @@ TEST(ChartRepaint, WhatTheMouseChangesShowsAtOnce)
     c.scatter->setTooltipEnabled(false);
     c.financial->setTooltipEnabled(false);
     ASSERT_TRUE(c.show());
-    auto shows = [](QWidget* chart, QEvent::Type type, const QPointF& pos) {
-        return TestUtil::repaintsAfter(chart, [&] {
-            if (type == QEvent::Leave) {
-                QEvent e(type);
-                QCoreApplication::sendEvent(chart, &e);
-                return;
-            }
-            const bool press = type == QEvent::MouseButtonPress;
-            QMouseEvent e(type, pos, press ? Qt::LeftButton : Qt::NoButton,
-                          press || type == QEvent::MouseMove ? Qt::MouseButtons(Qt::LeftButton) : Qt::NoButton,
-                          Qt::NoModifier);
-            QCoreApplication::sendEvent(chart, &e);
-        });
-    };
+    auto shows = [](QWidget* chart, const std::function<void()>& step) { return TestUtil::repaintsAfter(chart, step); };
 
     auto* lineImpl = static_cast<CVNQLineChartImpl*>(c.line->getControlImpl());
     auto* barImpl = static_cast<CVNQBarChartImpl*>(c.bar->getControlImpl());
@@ -206,25 +191,25 @@ TEST(ChartRepaint, WhatTheMouseChangesShowsAtOnce)
     };
     for (const auto& h : charts) {
         const char* what = h.chart->metaObject()->className();
-        EXPECT_TRUE(shows(h.chart, QEvent::MouseMove, h.on)) << what;
+        EXPECT_TRUE(shows(h.chart, [&] { TestUtil::move(h.chart, h.on); })) << what;
         const int first = h.impl->hoverIndex();
         EXPECT_TRUE(h.impl->hoverActive()) << what;
-        EXPECT_TRUE(shows(h.chart, QEvent::MouseMove, h.onOther)) << what;
+        EXPECT_TRUE(shows(h.chart, [&] { TestUtil::move(h.chart, h.onOther); })) << what;
         EXPECT_NE(h.impl->hoverIndex(), first) << what;
-        EXPECT_TRUE(shows(h.chart, QEvent::Leave, QPointF())) << what;
+        EXPECT_TRUE(shows(h.chart, [&] { TestUtil::leave(h.chart); })) << what;
         EXPECT_FALSE(h.impl->hoverActive()) << what;
         // A legend entry clicked hides its series or slice.
         ASSERT_FALSE(h.legend.isEmpty()) << what;
-        EXPECT_TRUE(shows(h.chart, QEvent::MouseButtonPress, h.legend.first().rect.center())) << what;
+        EXPECT_TRUE(shows(h.chart, [&] { TestUtil::press(h.chart, h.legend.first().rect.center()); })) << what;
     }
 
     // The zoom slider: the press that takes it and each step of its drag.
     auto* financialImpl = static_cast<CVNQFinancialChartImpl*>(c.financial->getControlImpl());
     const QRectF track = financialImpl->sliderTrack(financialImpl->plotRect(c.financial->size()));
     const QPointF window(track.left() + track.width() * 0.75, track.center().y());
-    EXPECT_TRUE(shows(c.financial, QEvent::MouseButtonPress, window));
-    EXPECT_TRUE(shows(c.financial, QEvent::MouseMove, window - QPointF(30, 0)));
-    EXPECT_TRUE(shows(c.financial, QEvent::MouseMove, window - QPointF(60, 0)));
+    EXPECT_TRUE(shows(c.financial, [&] { TestUtil::press(c.financial, window); }));
+    EXPECT_TRUE(shows(c.financial, [&] { TestUtil::move(c.financial, window - QPointF(30, 0), Qt::LeftButton); }));
+    EXPECT_TRUE(shows(c.financial, [&] { TestUtil::move(c.financial, window - QPointF(60, 0), Qt::LeftButton); }));
     EXPECT_LT(c.financial->zoomStart(), 0.55);
 }
 

@@ -303,29 +303,29 @@ TEST(FinancialChart, SliderDragsThroughTheMouse)
     // The hover goes when the slider takes a press.
     c.move(c.frame().plot.center());
     ASSERT_TRUE(c.impl->hoverActive());
-    EXPECT_TRUE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.4), y)));
+    EXPECT_TRUE(c.press(QPointF(xAt(0.4), y)));
     EXPECT_FALSE(c.impl->hoverActive());
-    EXPECT_TRUE(c.mouse(QEvent::MouseMove, QPointF(xAt(0.2), y), Qt::LeftButton));
+    EXPECT_TRUE(c.move(QPointF(xAt(0.2), y), Qt::LeftButton));
     EXPECT_NEAR(c.widget.zoomStart(), 0.2, 0.002);
     EXPECT_EQ(c.frame().first, int(std::floor(c.widget.zoomStart() * 61)));
     // Onto the right handle: stops the smallest span short of it.
-    c.mouse(QEvent::MouseMove, QPointF(xAt(0.95), y));
+    c.move(QPointF(xAt(0.95), y), Qt::LeftButton);
     EXPECT_NEAR(c.widget.zoomStart(), 0.78, 1e-9);
-    c.mouse(QEvent::MouseButtonRelease, QPointF(xAt(0.95), y), Qt::NoButton);
+    c.release(QPointF(xAt(0.95), y));
     EXPECT_FALSE(c.impl->zoom().isDragging());
 
     // Panning the window past the right end keeps its width and pins the end at 1.
     c.widget.setZoomRange(0.4, 0.6);
-    ASSERT_TRUE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.5), y)));
-    c.mouse(QEvent::MouseMove, QPointF(xAt(0.5) + track.width(), y));
+    ASSERT_TRUE(c.press(QPointF(xAt(0.5), y)));
+    c.move(QPointF(xAt(0.5) + track.width(), y), Qt::LeftButton);
     EXPECT_DOUBLE_EQ(c.widget.zoomEnd(), 1.0);
     EXPECT_NEAR(c.widget.zoomStart(), 0.8, 1e-9);
-    c.mouse(QEvent::MouseButtonRelease, QPointF(0, 0), Qt::NoButton);
+    c.release(QPointF(0, 0));
 
     // A press beside the window, or with the slider off, is not taken.
-    EXPECT_FALSE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.1), y)));
+    EXPECT_FALSE(c.press(QPointF(xAt(0.1), y)));
     c.widget.setZoomEnabled(false);
-    EXPECT_FALSE(c.mouse(QEvent::MouseButtonPress, QPointF(xAt(0.5), c.frame().plot.bottom() + 50)));
+    EXPECT_FALSE(c.press(QPointF(xAt(0.5), c.frame().plot.bottom() + 50)));
 }
 
 TEST(FinancialChart, PriceRangeAndPositions)

@@ -217,13 +217,13 @@ TEST(LineChart, LegendClickTogglesASeries)
     c.widget.setSeries({series("a", {1, 2, 3}), series("b", {3, 2, 1})});
     const QVector<ChartLegendItem> items = c.impl->legendItems(c.impl->plotRect(c.widget.size()), c.widget.size());
     const QPoint onSecond = items.at(1).rect.center().toPoint();
-    EXPECT_TRUE(c.click(onSecond));
+    EXPECT_TRUE(c.press(onSecond));
     EXPECT_FALSE(c.widget.series().at(1).visible);
     // The hidden entry stays in the legend.
     EXPECT_EQ(c.impl->legendItems(c.impl->plotRect(c.widget.size()), c.widget.size()).size(), 2);
-    EXPECT_TRUE(c.click(onSecond));
+    EXPECT_TRUE(c.press(onSecond));
     EXPECT_TRUE(c.widget.series().at(1).visible);
-    EXPECT_FALSE(c.click(QPoint(5, 5)));
+    EXPECT_FALSE(c.press(QPoint(5, 5)));
 }
 
 TEST(LineChart, HoverInItemMode)

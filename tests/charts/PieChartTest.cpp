@@ -157,9 +157,9 @@ TEST(PieChart, LegendLayout)
     EXPECT_EQ(column.at(2).rect, QRectF(24, 72 + 48, 220 - 6, 18));
 
     // Clicking an entry hides its slice; clicking again shows it.
-    EXPECT_TRUE(p.click(column.at(2).rect.center()));
+    EXPECT_TRUE(p.press(column.at(2).rect.center()));
     EXPECT_FALSE(p.widget.slices().at(2).visible);
-    EXPECT_TRUE(p.click(column.at(2).rect.center()));
+    EXPECT_TRUE(p.press(column.at(2).rect.center()));
     EXPECT_TRUE(p.widget.slices().at(2).visible);
 
     // Entries run on below the widget; the first one past its bottom still
@@ -170,7 +170,7 @@ TEST(PieChart, LegendLayout)
     p.widget.setSlices(many);
     p.widget.setLegendPosition(1);
     p.widget.resize(800, 72 + 10 * 24 - 1); // entry 10 starts a pixel below the bottom
-    EXPECT_TRUE(p.click(QPointF(p.pie().right() + 30, p.widget.height() - 1)));
+    EXPECT_TRUE(p.press(QPointF(p.pie().right() + 30, p.widget.height() - 1)));
     EXPECT_FALSE(p.widget.slices().at(10).visible);
     p.widget.resize(800, 600);
 
@@ -256,8 +256,7 @@ TEST(PieChart, HoverAndTooltip)
 
     p.widget.setHoverEnabled(true);
     p.move(p.at(60, 0.5));
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&p.widget, &leave);
+    p.leave();
     EXPECT_FALSE(p.impl->hoverActive());
     EXPECT_EQ(p.impl->hoverIndex(), -1);
 }

@@ -172,8 +172,7 @@ TEST(ScatterChart, HoverFindsTheNearestPoint)
     c.move(mid);
     EXPECT_TRUE(c.impl->hoverActive());
     EXPECT_TRUE(c.widget.tooltipText().isEmpty());
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&c.widget, &leave);
+    c.leave();
     EXPECT_FALSE(c.impl->hoverActive());
     EXPECT_EQ(c.impl->hoverSeries(), -1);
 }
@@ -183,7 +182,7 @@ TEST(ScatterChart, LegendHidesASeries)
     Scatter c;
     c.move(c.at({25, 40}));
     ASSERT_TRUE(c.impl->hoverActive());
-    EXPECT_TRUE(c.click(c.legend().at(0).rect.center()));
+    EXPECT_TRUE(c.press(c.legend().at(0).rect.center()));
     EXPECT_FALSE(c.widget.series().at(0).visible);
     EXPECT_FALSE(c.impl->hoverActive());
     // The ranges narrow to series B: x 10..36, y 8..26.
@@ -198,9 +197,9 @@ TEST(ScatterChart, LegendHidesASeries)
     EXPECT_EQ(image.pixelColor(marker.center().toPoint()), QColor(255, 255, 255));
     EXPECT_TRUE(TestUtil::hasColor(image.copy(marker.toAlignedRect()), QColor(84, 112, 198).lighter(160), 6));
 
-    EXPECT_TRUE(c.click(c.legend().at(0).rect.center()));
+    EXPECT_TRUE(c.press(c.legend().at(0).rect.center()));
     EXPECT_TRUE(c.widget.series().at(0).visible);
-    EXPECT_FALSE(c.click(c.frame().plot.center()));
+    EXPECT_FALSE(c.press(c.frame().plot.center()));
 }
 
 TEST(ScatterChart, IntroAnimationRaisesPointsFromTheBottom)

@@ -1,5 +1,6 @@
 #include "TestUtil.h"
 
+#include "CVNQControlInfo.h"
 #include "CVNQResourceManager.h"
 #include "CVNQtLib.h"
 #include "ICVNQWidgetBase.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMouseEvent>
@@ -273,6 +275,147 @@ bool movePointer(const QPoint& global)
     return seen;
 }
 
+namespace {
+
+QPointF inWindow(QWidget* w, const QPointF& pos)
+{
+    return QPointF(w->mapTo(w->window(), QPoint(0, 0))) + pos;
+}
+
+QPointF onScreen(QWidget* w, const QPointF& pos)
+{
+    return QPointF(w->mapToGlobal(QPoint(0, 0))) + pos;
+}
+
+} // namespace
+
+QMouseEvent mouseEvent(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton button, Qt::MouseButtons held,
+                       Qt::KeyboardModifiers mods)
+{
+    return QMouseEvent(type, pos, inWindow(w, pos), onScreen(w, pos), button, held, mods);
+}
+
+bool mouse(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton button, Qt::MouseButtons held,
+           Qt::KeyboardModifiers mods)
+{
+    QMouseEvent e = mouseEvent(w, type, pos, button, held, mods);
+    QCoreApplication::sendEvent(w, &e);
+    return e.isAccepted();
+}
+
+bool taken(QWidget* w, QMouseEvent e)
+{
+    e.setAccepted(false);
+    QCoreApplication::sendEvent(w, &e);
+    return e.isAccepted();
+}
+
+bool press(QWidget* w, const QPointF& pos, Qt::MouseButton button, Qt::KeyboardModifiers mods)
+{
+    return mouse(w, QEvent::MouseButtonPress, pos, button, button, mods);
+}
+
+bool release(QWidget* w, const QPointF& pos, Qt::MouseButton button, Qt::KeyboardModifiers mods)
+{
+    return mouse(w, QEvent::MouseButtonRelease, pos, button, Qt::NoButton, mods);
+}
+
+bool doubleClick(QWidget* w, const QPointF& pos, Qt::MouseButton button, Qt::KeyboardModifiers mods)
+{
+    return mouse(w, QEvent::MouseButtonDblClick, pos, button, button, mods);
+}
+
+bool move(QWidget* w, const QPointF& pos, Qt::MouseButtons held, Qt::KeyboardModifiers mods)
+{
+    return mouse(w, QEvent::MouseMove, pos, Qt::NoButton, held, mods);
+}
+
+void click(QWidget* w, const QPointF& pos, Qt::MouseButton button, Qt::KeyboardModifiers mods)
+{
+    // A slot of the press may delete w.
+    QPointer<QWidget> alive(w);
+    press(w, pos, button, mods);
+    if (alive)
+        release(w, pos, button, mods);
+}
+
+void click(QWidget* w, Qt::MouseButton button)
+{
+    click(w, QPointF(w->rect().center()), button);
+}
+
+void drag(QWidget* w, const QPointF& from, const QPointF& by, Qt::MouseButton button, Qt::KeyboardModifiers mods)
+{
+    press(w, from, button, mods);
+    move(w, from + by, button, mods);
+    release(w, from + by, button, mods);
+}
+
+void enter(QWidget* w)
+{
+    enter(w, QPointF(w->mapFromGlobal(QCursor::pos())));
+}
+
+void enter(QWidget* w, const QPointF& pos)
+{
+    QEnterEvent e(pos, inWindow(w, pos), onScreen(w, pos));
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void leave(QWidget* w)
+{
+    QEvent e(QEvent::Leave);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void key(QWidget* w, int k, Qt::KeyboardModifiers mods, const QString& text)
+{
+    QPointer<QWidget> alive(w);
+    QKeyEvent press(QEvent::KeyPress, k, mods, text);
+    QCoreApplication::sendEvent(w, &press);
+    if (!alive)
+        return;
+    QKeyEvent release(QEvent::KeyRelease, k, mods, text);
+    QCoreApplication::sendEvent(w, &release);
+}
+
+namespace {
+
+// What a failed look-up yields: a row without accessors.
+const CVNQtLib::PropertyDef& missingRow()
+{
+    static const CVNQtLib::PropertyDef none;
+    return none;
+}
+
+} // namespace
+
+const CVNQtLib::PropertyDef& propertyRow(const CVNQtLib::ControlInfo* info, const QString& name)
+{
+    if (!info) {
+        ADD_FAILURE() << "no property table to find row " << name.toStdString() << " in";
+        return missingRow();
+    }
+    return propertyRow(*info, name);
+}
+
+const CVNQtLib::PropertyDef& propertyRow(const CVNQtLib::ControlInfo& info, const QString& name)
+{
+    for (const CVNQtLib::PropertyDef& row : info.properties)
+        if (row.name == name)
+            return row;
+    ADD_FAILURE() << info.typeName << " has no property row " << name.toStdString();
+    return missingRow();
+}
+
+CVNQtLib::FillStyle fillStyle(const QString& name, QColor fill)
+{
+    CVNQtLib::FillStyle s;
+    s.name = name;
+    s.fill.clr = fill;
+    return s;
+}
+
 CVNQtLib::FillStyle colourFill(const QString& name, QColor fill, int round, QColor border)
 {
     CVNQtLib::FillStyle s;
@@ -317,6 +460,18 @@ bool hasColor(const QImage& img, QColor c, int tolerance)
 bool near(QColor a, QColor b, int tol)
 {
     return qAbs(a.red() - b.red()) <= tol && qAbs(a.green() - b.green()) <= tol && qAbs(a.blue() - b.blue()) <= tol;
+}
+
+int largestDifference(const QImage& a, const QImage& b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
+                                qAbs(qBlue(p) - qBlue(q)), qAbs(qAlpha(p) - qAlpha(q))});
+        }
+    return largest;
 }
 
 QRect colourBox(const QImage& image, QColor c, int tol, int minAlpha)

@@ -1,15 +1,17 @@
 #pragma once
 
 // Helpers every test folder shares: JSON text, files on disk, waiting for
-// what the event loop and the window system deliver, named styles in the
-// default package and pixel probes.
+// what the event loop and the window system deliver, mouse events, property
+// rows, named styles in the default package and pixel probes.
 
 #include "CVNQStyleDefs.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <QTemporaryDir>
@@ -24,7 +26,9 @@ class QWidget;
 
 namespace CVNQtLib {
 class ICVNQWidgetBase;
-}
+struct ControlInfo;
+struct PropertyDef;
+} // namespace CVNQtLib
 
 namespace TestUtil {
 
@@ -127,7 +131,59 @@ bool screenIsCurrent(QWidget* w);
 // the move (nothing to wait for when the pointer is there already).
 bool movePointer(const QPoint& global);
 
+// --- mouse ----------------------------------------------------------------------
+// Events sent to w as the window system delivers them: positions in w's
+// coordinates (the window's and the screen's follow from them), button the
+// one that changed (none for a move), held the buttons down after the event.
+// The senders return whether the event ended accepted.
+
+QMouseEvent mouseEvent(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton button, Qt::MouseButtons held,
+                       Qt::KeyboardModifiers mods = Qt::NoModifier);
+bool mouse(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton button, Qt::MouseButtons held,
+           Qt::KeyboardModifiers mods = Qt::NoModifier);
+// Sends e ignored; true when a handler took it (accepted it), as Qt asks
+// before it passes a mouse event on to the parent.
+bool taken(QWidget* w, QMouseEvent e);
+
+// A press holds button; a release leaves nothing held; a double click is
+// the event the second press of one brings (button held).
+bool press(QWidget* w, const QPointF& pos, Qt::MouseButton button = Qt::LeftButton,
+           Qt::KeyboardModifiers mods = Qt::NoModifier);
+bool release(QWidget* w, const QPointF& pos, Qt::MouseButton button = Qt::LeftButton,
+             Qt::KeyboardModifiers mods = Qt::NoModifier);
+bool doubleClick(QWidget* w, const QPointF& pos, Qt::MouseButton button = Qt::LeftButton,
+                 Qt::KeyboardModifiers mods = Qt::NoModifier);
+// A move with nothing held is a hover; a drag step holds its button.
+bool move(QWidget* w, const QPointF& pos, Qt::MouseButtons held = Qt::NoButton,
+          Qt::KeyboardModifiers mods = Qt::NoModifier);
+// Press and release at pos, or at w's centre.
+void click(QWidget* w, const QPointF& pos, Qt::MouseButton button = Qt::LeftButton,
+           Qt::KeyboardModifiers mods = Qt::NoModifier);
+void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton);
+// Press at from, one move by `by` holding button, release there.
+void drag(QWidget* w, const QPointF& from, const QPointF& by, Qt::MouseButton button = Qt::LeftButton,
+          Qt::KeyboardModifiers mods = Qt::NoModifier);
+// The pointer comes over w at pos; without one, where the real pointer is.
+void enter(QWidget* w);
+void enter(QWidget* w, const QPointF& pos);
+void leave(QWidget* w);
+
+// --- keys -----------------------------------------------------------------------
+
+// Presses and releases key k on w, with the text it types.
+void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = QString());
+
+// --- property rows --------------------------------------------------------------
+
+// The first row of info named name. A missing table or row fails the
+// calling test and yields a row without accessors.
+const CVNQtLib::PropertyDef& propertyRow(const CVNQtLib::ControlInfo* info, const QString& name);
+const CVNQtLib::PropertyDef& propertyRow(const CVNQtLib::ControlInfo& info, const QString& name);
+
 // --- named styles ---------------------------------------------------------------
+
+// A fill style of one colour under name, stored nowhere (for setters).
+CVNQtLib::FillStyle fillStyle(const QString& name, QColor fill);
 
 // A colour fill style stored under name in the default package, rounded and
 // with a one-pixel border when given.
@@ -145,6 +201,10 @@ bool hasColor(const QImage& img, QColor c, int tolerance = 8);
 
 // True when every channel of a and b is within tol.
 bool near(QColor a, QColor b, int tol);
+
+// The largest difference of one channel, alpha included, between pixels at
+// the same place of two images of one size.
+int largestDifference(const QImage& a, const QImage& b);
 
 // Bounding box of the pixels within tol of c; with minAlpha only pixels at
 // least that opaque count.

@@ -58,7 +58,7 @@ TEST(ControlRegistry, TypeNamesAliasesAndTables)
     }
     // The colour row sets and reads the digits' colour.
     CVNQLCDNumber lcd(&host);
-    const PropertyDef& colour = cvnGetControlInfo("qtlcdnumber")->properties[9];
+    const PropertyDef& colour = TestUtil::propertyRow(cvnGetControlInfo("qtlcdnumber"), "TextColor");
     EXPECT_EQ(colour.type, PropColor);
     colour.setColor(&lcd, QColor(0x11, 0x22, 0x33));
     render(&lcd);

@@ -23,11 +23,9 @@
 #include "ControlsTestUtil.h"
 #include "TestUtil.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <functional>
 #include <vector>
@@ -325,7 +323,6 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
     label->setGeometry(210, 0, 180, 80);
     ASSERT_TRUE(TestUtil::showExposed(&page));
 
-    QEvent enter(QEvent::Enter), leave(QEvent::Leave);
     struct Change
     {
         QWidget* control;
@@ -419,25 +416,20 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {sw, "switch side", [&] { sw->setSwitchToLeft(!sw->getIsSwitchToLeft()); }},
         {sw, "switch both texts", [&] { sw->setShowAllText(!sw->getShowAllText()); }},
         // A fading button the pointer leaves once disabled shows the disabled look.
-        {button, "fading in", [&] { button->setFadeEnabled(true), QApplication::sendEvent(button, &enter); }},
+        {button, "fading in", [&] { button->setFadeEnabled(true), TestUtil::enter(button); }},
         {button, "disabled", [&] { button->setEnabled(false); }},
-        {button, "left while disabled", [&] { QApplication::sendEvent(button, &leave); }},
+        {button, "left while disabled", [&] { TestUtil::leave(button); }},
     };
     for (const Change& change : changes)
         EXPECT_TRUE(TestUtil::repaintsAfter(change.control, change.run)) << change.what;
 
     // Selecting in the label: the press, each step of the drag, the release
     // and a double click each show at once.
-    auto mouse = [&](QEvent::Type type, QPoint at) {
-        return TestUtil::repaintsAfter(label, [&] {
-            QMouseEvent e(type, at, label->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(label, &e);
-        });
-    };
-    EXPECT_TRUE(mouse(QEvent::MouseButtonPress, QPoint(4, 16)));
-    EXPECT_TRUE(mouse(QEvent::MouseMove, QPoint(60, 16)));                  // along the line
-    EXPECT_TRUE(mouse(QEvent::MouseMove, QPoint(60, label->height() - 8))); // onto the next
-    EXPECT_TRUE(mouse(QEvent::MouseButtonRelease, QPoint(60, label->height() - 8)));
-    EXPECT_TRUE(mouse(QEvent::MouseButtonDblClick, QPoint(20, 16)));
+    auto shows = [&](const std::function<void()>& step) { return TestUtil::repaintsAfter(label, step); };
+    EXPECT_TRUE(shows([&] { TestUtil::press(label, QPoint(4, 16)); }));
+    EXPECT_TRUE(shows([&] { TestUtil::move(label, QPoint(60, 16), Qt::LeftButton); })); // along the line
+    EXPECT_TRUE(
+        shows([&] { TestUtil::move(label, QPoint(60, label->height() - 8), Qt::LeftButton); })); // onto the next
+    EXPECT_TRUE(shows([&] { TestUtil::release(label, QPoint(60, label->height() - 8)); }));
+    EXPECT_TRUE(shows([&] { TestUtil::doubleClick(label, QPoint(20, 16)); }));
 }

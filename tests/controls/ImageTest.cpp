@@ -7,9 +7,7 @@
 #include "CVNJson.h"
 #include "TestUtil.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QMovie>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -172,12 +170,9 @@ TEST_F(ImageFixture, ReleaseWithAnyButtonClicks)
 {
     int clicks = 0;
     QObject::connect(image, &CVNQImage::clicked, [&] { ++clicks; });
-    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        QMouseEvent e(QEvent::MouseButtonRelease, QPointF(10, 10), button, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(image, &e);
-    }
-    QMouseEvent outside(QEvent::MouseButtonRelease, QPointF(500, -40), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(image, &outside);
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        TestUtil::release(image, QPointF(10, 10), button);
+    TestUtil::release(image, QPointF(500, -40));
     EXPECT_EQ(clicks, 4);
 }
 

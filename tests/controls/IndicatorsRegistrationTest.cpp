@@ -43,14 +43,14 @@ TEST(IndicatorsRegistration, TypeNamesAliasesAndPropertyTables)
     CVNQCheckBox box(&host);
     const ControlInfo boxInfo = CVNQCheckBox::getProps();
     EXPECT_EQ(boxInfo.properties[16].name, "HorAlign");
-    boxInfo.properties[16].setInt(&box, 2);
+    TestUtil::propertyRow(boxInfo, "HorAlign").setInt(&box, 2);
     EXPECT_EQ(box.getIconHorAlign(), 2);
-    boxInfo.properties[8].setFillStyle(&box, 1, ControlsTest::fill("reg_bg", Qt::green));
+    TestUtil::propertyRow(boxInfo, "CheckedBg").setFillStyle(&box, 1, ControlsTest::fill("reg_bg", Qt::green));
     EXPECT_EQ(box.getCheckedBackground(1).name, "reg_bg");
 
     CVNQSwitch sw(&host);
-    const PropertyDef size = CVNQSwitch::getProps().properties[13];
-    ASSERT_EQ(size.name, "ThumbSize");
+    const ControlInfo switchInfo = CVNQSwitch::getProps();
+    const PropertyDef& size = TestUtil::propertyRow(switchInfo, "ThumbSize");
     EXPECT_EQ(size.type, PropTwoInts);
     size.setTwoInts(&sw, 31, 17);
     EXPECT_EQ(sw.getThumbBtnSize(), QSize(31, 17));

@@ -7,8 +7,6 @@
 #include "TestUtil.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <gtest/gtest.h>
@@ -19,13 +17,6 @@ using namespace ControlsTest;
 namespace {
 
 const QColor kHighlight(155, 202, 239);
-
-void mouse(QWidget* w, QEvent::Type type, QPoint pos)
-{
-    QMouseEvent e(type, QPointF(pos), Qt::LeftButton,
-                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 // The inked part of a line (its text advance) in document coordinates.
 QRectF lineRect(CVNQLabelExImpl* impl, int block, int line)
@@ -115,7 +106,7 @@ TEST_F(LabelExFixture, DoubleClickSelectsEverythingWithinTheDocument)
     label->setText("one paragraph that wraps over three lines of this label");
     label->resize(200, 80);
     paint();
-    mouse(label, QEvent::MouseButtonDblClick, QPoint(10, 10));
+    TestUtil::doubleClick(label, QPoint(10, 10));
     const LabelExPosition end = impl->selectionEnd();
     EXPECT_EQ(impl->selectionStart(), LabelExPosition(0, 0, 0));
     EXPECT_EQ(end.block, 0) << "never past the last block";
@@ -177,22 +168,23 @@ TEST_F(LabelExFixture, MouseSelectionAndInteractionFlags)
     paint();
     const QRectF line = lineRect(impl, 0, 0);
     const int y = int(line.center().y());
-    mouse(label, QEvent::MouseButtonPress, QPoint(int(line.left()) + 1, y));
+    TestUtil::press(label, QPoint(int(line.left()) + 1, y));
     EXPECT_EQ(impl->selectionStart(), LabelExPosition(0, 0, 0));
-    mouse(label, QEvent::MouseMove, QPoint(int(line.right()) - 1, y));
+    TestUtil::move(label, QPoint(int(line.right()) - 1, y), Qt::LeftButton);
     EXPECT_EQ(impl->selectionEnd().column, 21);
-    mouse(label, QEvent::MouseButtonRelease, QPoint(int(line.right()) - 1, y));
+    TestUtil::release(label, QPoint(int(line.right()) - 1, y));
     EXPECT_GT(highlighted(paint(), line), 0.8);
 
-    // Moving off every line clears the highlight.
-    mouse(label, QEvent::MouseMove, QPoint(5, 115));
+    // Moving off every line with the button held clears the highlight (the
+    // label tracks no bare moves).
+    TestUtil::move(label, QPoint(5, 115), Qt::LeftButton);
     EXPECT_TRUE(impl->selectionEnd().isNone());
     EXPECT_EQ(highlighted(paint(), line), 0.0);
 
     // Without interaction flags the mouse does nothing.
     impl->clearSelection();
     label->setTextInteractionFlags(Qt::NoTextInteraction);
-    mouse(label, QEvent::MouseButtonDblClick, QPoint(10, y));
+    TestUtil::doubleClick(label, QPoint(10, y));
     EXPECT_TRUE(impl->selectionStart().isNone());
 }
 

@@ -8,9 +8,7 @@
 #include "LanguageManager.h"
 #include "TestUtil.h"
 
-#include <QApplication>
 #include <QEvent>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -23,18 +21,6 @@ namespace {
 int styleEntries(const Json::Value& node)
 {
     return jsonSize(jsonGet(node, "style"));
-}
-
-void enter(QWidget* w)
-{
-    QEvent e(QEvent::Enter);
-    QApplication::sendEvent(w, &e);
-}
-
-void leave(QWidget* w)
-{
-    QEvent e(QEvent::Leave);
-    QApplication::sendEvent(w, &e);
 }
 
 } // namespace
@@ -189,15 +175,13 @@ TEST(PushButton, StatesFollowTheMouse)
     QObject::connect(&b, &CVNQPushButton::enterSignal, [&] { ++entered; });
     QObject::connect(&b, &CVNQPushButton::leaveSignal, [&] { ++left; });
 
-    enter(&b);
+    TestUtil::enter(&b);
     EXPECT_EQ(impl->getState(), 1);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&b, &press);
+    TestUtil::press(&b, QPointF(5, 5));
     EXPECT_EQ(impl->getState(), 2);
-    leave(&b);
+    TestUtil::leave(&b);
     EXPECT_EQ(impl->getState(), 0);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&b, &release);
+    TestUtil::release(&b, QPointF(5, 5));
     EXPECT_EQ(impl->getState(), 0);
     EXPECT_EQ(entered, 1);
     EXPECT_EQ(left, 1);
@@ -226,7 +210,7 @@ TEST(PushButton, FadeRunsItsTicksAndStopsWhenNothingIsLeft)
     // Fade-in: ten ticks of 16 / 150. A repaint before the first tick (Qt
     // repaints a hovered widget by itself) shows where the fade starts, the
     // normal look, not a flash of the hover look.
-    enter(&b);
+    TestUtil::enter(&b);
     EXPECT_TRUE(impl->fadeTimer->isActive());
     EXPECT_EQ(impl->getState(), 1);
     EXPECT_TRUE(near(render(&b).pixelColor(20, 10), QColor(0, 0, 0), 1));
@@ -245,7 +229,7 @@ TEST(PushButton, FadeRunsItsTicksAndStopsWhenNothingIsLeft)
     EXPECT_TRUE(near(render(&b).pixelColor(20, 10), QColor(200, 100, 0), 1));
 
     // Fade-out: starts at the hover look, ends at the normal one in state 0.
-    leave(&b);
+    TestUtil::leave(&b);
     EXPECT_EQ(impl->getState(), 1);
     impl->onFadeTimer();
     EXPECT_TRUE(near(render(&b).pixelColor(20, 10), QColor(200, 100, 0), 25));
@@ -259,18 +243,18 @@ TEST(PushButton, FadeRunsItsTicksAndStopsWhenNothingIsLeft)
     EXPECT_TRUE(near(render(&b).pixelColor(20, 10), QColor(0, 0, 0), 1));
 
     // Entering again during a fade-out: nothing to animate, no timer left.
-    enter(&b);
+    TestUtil::enter(&b);
     impl->onFadeTimer();
-    leave(&b);
+    TestUtil::leave(&b);
     impl->onFadeTimer();
-    enter(&b);
+    TestUtil::enter(&b);
     EXPECT_EQ(impl->fadeFrom, impl->fadeTo);
     EXPECT_FALSE(impl->fadeTimer->isActive());
     EXPECT_EQ(impl->getState(), 1);
 
     // Leaving a disabled button: no fade, no timer.
     b.setEnabled(false);
-    leave(&b);
+    TestUtil::leave(&b);
     EXPECT_EQ(impl->getState(), 3);
     EXPECT_FALSE(impl->fadeTimer->isActive());
     impl->onFadeTimer();
@@ -278,9 +262,9 @@ TEST(PushButton, FadeRunsItsTicksAndStopsWhenNothingIsLeft)
     b.setEnabled(true);
 
     // Switching fading off mid-way stops the timer and settles the look.
-    enter(&b);
+    TestUtil::enter(&b);
     impl->onFadeTimer();
-    leave(&b);
+    TestUtil::leave(&b);
     impl->onFadeTimer();
     Json::Value off = TestUtil::json(R"({"attr": {"fadeEnabled": false}})");
     b.readJsonValue(&off);
@@ -291,12 +275,12 @@ TEST(PushButton, FadeRunsItsTicksAndStopsWhenNothingIsLeft)
     // Steps that land on the end exactly stop there, fading in and out.
     b.setFadeEnabled(true);
     b.setFadeDuration(2 * impl->fadeTimer->interval());
-    enter(&b);
+    TestUtil::enter(&b);
     impl->onFadeTimer();
     impl->onFadeTimer();
     EXPECT_FALSE(impl->fadeTimer->isActive());
     EXPECT_EQ(impl->fadeProgress, 1.0);
-    leave(&b);
+    TestUtil::leave(&b);
     impl->onFadeTimer();
     impl->onFadeTimer();
     EXPECT_FALSE(impl->fadeTimer->isActive());
@@ -380,12 +364,9 @@ TEST(PushButton, ExtensionStripHitTestAndLook)
     b.setFadeEnabled(false);                     // a fade's own repaints would hide a missing one
     b.setAttribute(Qt::WA_Hover, false);         // so would Qt's hover repaints, which styles may ask for
     ASSERT_TRUE(TestUtil::showExposed(&host_b)); // the strip's look is checked on screen
-    enter(&b);
+    TestUtil::enter(&b);
     TestUtil::flushEvents(); // the hover look is on screen: the strip must ask for its own repaint
-    auto move = [&](int x) {
-        QMouseEvent e(QEvent::MouseMove, QPointF(x, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&b, &e);
-    };
+    auto move = [&](int x) { TestUtil::move(&b, QPointF(x, 5)); };
     move(70);
     EXPECT_FALSE(b.getImpl()->extHot);
     move(71);

@@ -7,8 +7,6 @@
 #include "ControlsTestUtil.h"
 #include "LanguageManager.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -56,11 +54,9 @@ TEST_F(RadioButtonTest, PressAnywhereChecksAndEveryPressIsReported)
     int pressed = 0;
     QObject::connect(&radio, &CVNQRadioButton::pressedEvent, [&] { ++pressed; });
     for (int i = 0; i < 2; ++i) {
-        QMouseEvent down(QEvent::MouseButtonPress, QPointF(197, 27), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&radio, &down);
+        TestUtil::press(&radio, QPointF(197, 27));
         EXPECT_EQ(radio.getImpl()->getState(), CtrlStatePressed);
-        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(197, 27), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&radio, &up);
+        TestUtil::release(&radio, QPointF(197, 27));
         EXPECT_TRUE(radio.isChecked());
     }
     EXPECT_EQ(pressed, 2);

@@ -5,8 +5,6 @@
 #include "CVNQSwitchImpl.h"
 #include "ControlsTestUtil.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QVariantAnimation>
 #include <gtest/gtest.h>
 
@@ -26,11 +24,6 @@ protected:
 
     static void SetUpTestSuite() { startToolkit(); }
 
-    static void press(CVNQSwitch& s)
-    {
-        QMouseEvent e(QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&s, &e);
-    }
     // Runs the event loop until the slide is over (bounded).
     static bool settle(CVNQSwitch& s)
     {
@@ -74,13 +67,13 @@ TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
     colour(sw);
     sw.setSwitchSpeed(120);
     render(&sw);
-    press(sw);
+    TestUtil::press(&sw, QPointF(5, 5));
     EXPECT_TRUE(sw.getImpl()->animating);
     EXPECT_EQ(sw.getImpl()->getState(), CtrlStatePressed);
     EXPECT_FALSE(sw.getIsSwitchToLeft()); // still the starting side
     EXPECT_EQ(sw.getImpl()->animation->startValue().toInt(), 31);
     EXPECT_EQ(sw.getImpl()->animation->endValue().toInt(), 0);
-    press(sw); // ignored during the slide
+    TestUtil::press(&sw, QPointF(5, 5)); // ignored during the slide
     ASSERT_TRUE(settle(sw));
     EXPECT_TRUE(sw.getIsSwitchToLeft());
     EXPECT_EQ(colourBox(render(&sw), kThumb), QRect(2, 2, 25, 25));
@@ -90,7 +83,7 @@ TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
     sw.setSwitchToLeft(false);
     EXPECT_EQ(colourBox(render(&sw), kThumb), QRect(2, 2, 25, 25));
     sw.setSwitchSpeed(0);
-    press(sw);
+    TestUtil::press(&sw, QPointF(5, 5));
     EXPECT_EQ(sw.getImpl()->animation->startValue().toInt(), 31);
     ASSERT_TRUE(settle(sw));
     EXPECT_TRUE(sw.getIsSwitchToLeft());
@@ -101,7 +94,7 @@ TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
     colour(shown);
     shown.setSwitchSpeed(400);
     ASSERT_TRUE(TestUtil::showExposed(&shown));
-    press(shown);
+    TestUtil::press(&shown, QPointF(5, 5));
     QVariantAnimation* slide = shown.getImpl()->animation;
     slide->pause();
     slide->setCurrentTime(slide->duration() / 2);
@@ -115,7 +108,7 @@ TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
     // Destroying the control mid-slide is safe.
     auto* doomed = new CVNQSwitch(&host);
     doomed->setSwitchSpeed(1000);
-    press(*doomed);
+    TestUtil::press(doomed, QPointF(5, 5));
     ASSERT_TRUE(TestUtil::waitFor([doomed] { return doomed->getImpl()->animation->currentTime() > 0; }));
     delete doomed;
     TestUtil::flushEvents();

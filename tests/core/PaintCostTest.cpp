@@ -42,18 +42,6 @@ void plainText(QPainter& p, const QString& text, const QFont& font, const QRect&
 }
 
 // Largest channel difference between two images of one size.
-int largestDifference(const QImage& a, const QImage& b)
-{
-    int largest = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            largest = std::max({largest, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
-                                qAbs(qBlue(p) - qBlue(q)), qAbs(qAlpha(p) - qAlpha(q))});
-        }
-    return largest;
-}
-
 class FillWidget : public QWidget
 {
 public:
@@ -420,7 +408,8 @@ TEST(PaintCost, PartRepaintsOfFillsMatchTheWholePaint)
                             // may its blend of a translucent colour over a span
                             // that starts on a 16-pixel boundary.
                             const QRect inside = clip & part.rect();
-                            EXPECT_LE(largestDifference(whole.copy(inside), part.copy(inside)), gradient ? 2 : 1)
+                            EXPECT_LE(TestUtil::largestDifference(whole.copy(inside), part.copy(inside)),
+                                      gradient ? 2 : 1)
                                 << "variant " << variant << " clip " << clip.x() << "," << clip.y();
                         }
                         // Widget repaints of two cells: one whose bounding box
@@ -434,7 +423,8 @@ TEST(PaintCost, PartRepaintsOfFillsMatchTheWholePaint)
                             // The region lands at the offset given for its bounding box.
                             widget.render(&part, cells.boundingRect().topLeft(), cells, QWidget::RenderFlags());
                             for (const QRect& cell : cells)
-                                EXPECT_LE(largestDifference(whole.copy(cell), part.copy(cell)), gradient ? 2 : 0)
+                                EXPECT_LE(TestUtil::largestDifference(whole.copy(cell), part.copy(cell)),
+                                          gradient ? 2 : 0)
                                     << "variant " << variant << " cell " << cell.x() << "," << cell.y();
                         }
                     }

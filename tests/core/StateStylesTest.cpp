@@ -12,14 +12,6 @@ using namespace CVNQtLib;
 
 namespace {
 
-FillStyle fill(const char* name, QColor c)
-{
-    FillStyle s;
-    s.name = name;
-    s.fill.clr = c;
-    return s;
-}
-
 TextStyleDesc text(const char* name)
 {
     TextStyleDesc s;
@@ -39,7 +31,8 @@ std::vector<std::pair<std::string, int>> entries(const Json::Value& list)
 void registerStyles()
 {
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    for (auto s : {fill("ssA", Qt::red), fill("ssA2", Qt::red), fill("ssB", Qt::blue), fill("ssC", Qt::green)})
+    for (auto s : {TestUtil::fillStyle("ssA", Qt::red), TestUtil::fillStyle("ssA2", Qt::red),
+                   TestUtil::fillStyle("ssB", Qt::blue), TestUtil::fillStyle("ssC", Qt::green)})
         rm->setFillStyle(s.name, s);
     for (auto t : {text("ssT"), text("ssU")})
         rm->setTextStyle(t.name, t);
@@ -50,15 +43,15 @@ void registerStyles()
 TEST(StateStyles, SetterChecksTheState)
 {
     CVNQFillStyles g;
-    EXPECT_TRUE(g.set(CtrlStateAll, fill("a", Qt::red)));
+    EXPECT_TRUE(g.set(CtrlStateAll, TestUtil::fillStyle("a", Qt::red)));
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(g[i].name, "a");
-    EXPECT_TRUE(g.set(2, fill("b", Qt::blue)));
+    EXPECT_TRUE(g.set(2, TestUtil::fillStyle("b", Qt::blue)));
     EXPECT_EQ(g[2].name, "b");
     EXPECT_EQ(g[1].name, "a");
-    EXPECT_FALSE(g.set(5, fill("x", Qt::red)));
-    EXPECT_FALSE(g.set(-1, fill("x", Qt::red)));
-    EXPECT_FALSE(g.set(4, fill("x", Qt::red), false)); // controls that take 0..3 only
+    EXPECT_FALSE(g.set(5, TestUtil::fillStyle("x", Qt::red)));
+    EXPECT_FALSE(g.set(-1, TestUtil::fillStyle("x", Qt::red)));
+    EXPECT_FALSE(g.set(4, TestUtil::fillStyle("x", Qt::red), false)); // controls that take 0..3 only
     for (int i = 0; i < 4; ++i)
         EXPECT_NE(g[i].name, "x");
     EXPECT_EQ(g.get(9).name, "a"); // out of range reads state 0
@@ -102,16 +95,16 @@ TEST(StateStyles, ReadingAGroupFromTheStyleList)
 TEST(StateStyles, CompactWritingKeepsEveryState)
 {
     CVNQFillStyles same;
-    same.setAll(fill("ssA", Qt::red));
-    same.set(1, fill("ssA2", Qt::red)); // another name, same look
+    same.setAll(TestUtil::fillStyle("ssA", Qt::red));
+    same.set(1, TestUtil::fillStyle("ssA2", Qt::red)); // another name, same look
     Json::Value list(Json::arrayValue);
     same.writeCompact(list, 0);
     EXPECT_EQ(entries(list), (std::vector<std::pair<std::string, int>>{{"ssA", 0}}));
     EXPECT_EQ(list[0][1].asInt(), 1);
 
     CVNQFillStyles hover;
-    hover.setAll(fill("ssA", Qt::red));
-    hover.set(1, fill("ssB", Qt::blue));
+    hover.setAll(TestUtil::fillStyle("ssA", Qt::red));
+    hover.set(1, TestUtil::fillStyle("ssB", Qt::blue));
     list = Json::Value(Json::arrayValue);
     hover.writeCompact(list, 0);
     EXPECT_EQ(list.size(), 4u);
@@ -119,9 +112,9 @@ TEST(StateStyles, CompactWritingKeepsEveryState)
     // A named state whose neighbours are unnamed still differs from state 0:
     // it must survive the round trip.
     CVNQFillStyles gaps;
-    gaps.set(0, fill("ssA", Qt::red));
+    gaps.set(0, TestUtil::fillStyle("ssA", Qt::red));
     gaps.set(1, FillStyle());
-    gaps.set(2, fill("ssB", Qt::blue));
+    gaps.set(2, TestUtil::fillStyle("ssB", Qt::blue));
     gaps.set(3, FillStyle());
     list = Json::Value(Json::arrayValue);
     gaps.writeCompact(list, 10);

@@ -413,21 +413,24 @@ TEST(WidgetBase, PropertyTableCommonRows)
         EXPECT_EQ(info.properties[i].type, codes[i]);
         EXPECT_TRUE(info.properties[i].group.isEmpty());
     }
-    EXPECT_FALSE(info.properties[6].hasAccessors());
+    EXPECT_FALSE(TestUtil::propertyRow(info, "Line").hasAccessors());
 
     QWidget parent;
     TestCtl c(&parent);
-    info.properties[0].setString(&c, "viaGrid");
+    TestUtil::propertyRow(info, "Name").setString(&c, "viaGrid");
     EXPECT_EQ(c.objectName(), "viaGrid");
-    EXPECT_EQ(info.properties[1].getString(&c), "qttestctl");
-    EXPECT_FALSE(info.properties[1].setString);
-    info.properties[2].setBool(&c, false);
-    EXPECT_FALSE(info.properties[2].getBool(&c));
-    info.properties[5].setInt(&c, 128);
+    const PropertyDef& type = TestUtil::propertyRow(info, "Type");
+    EXPECT_EQ(type.getString(&c), "qttestctl");
+    EXPECT_FALSE(type.setString);
+    const PropertyDef& visibility = TestUtil::propertyRow(info, "Visibility");
+    visibility.setBool(&c, false);
+    EXPECT_FALSE(visibility.getBool(&c));
+    const PropertyDef& alpha = TestUtil::propertyRow(info, "Alpha");
+    alpha.setInt(&c, 128);
     EXPECT_EQ(c.getOpacity(), 128);
-    EXPECT_EQ(info.properties[5].getInt(&c), 128);
+    EXPECT_EQ(alpha.getInt(&c), 128);
     QWidget notAControl;
-    EXPECT_EQ(info.properties[1].getString(&notAControl), QString());
+    EXPECT_EQ(type.getString(&notAControl), QString());
 
     // Rows built from a control's own per-state accessors.
     struct Host : QWidget

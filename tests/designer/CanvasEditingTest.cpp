@@ -44,8 +44,8 @@ TEST(DesignerCanvas, SelectMoveSnapAndResize)
     auto* go = named<QWidget>(canvas, "go");
     auto* root = named<QWidget>(canvas, "root");
 
-    click(&canvas, onCanvas(canvas, go) + QPoint(10, 10));
-    click(&canvas, onCanvas(canvas, title) + QPoint(10, 10));
+    TestUtil::click(&canvas, onCanvas(canvas, go) + QPoint(10, 10));
+    TestUtil::click(&canvas, onCanvas(canvas, title) + QPoint(10, 10));
     EXPECT_TRUE(canvas.IsInSelected(title));
     EXPECT_FALSE(canvas.IsInSelected(go));
 
@@ -62,25 +62,25 @@ TEST(DesignerCanvas, SelectMoveSnapAndResize)
             << hit.first.x() << "," << hit.first.y();
 
     // Within 4 pixels of the button's left edge the title jumps to it; at 5 it stays.
-    drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(176, 0));
+    TestUtil::drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(176, 0));
     EXPECT_EQ(title->x(), 200);
-    drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(-5, 0));
+    TestUtil::drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(-5, 0));
     EXPECT_EQ(title->x(), 195);
 
     // Shift locks the dominant axis.
-    drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(10, 3), Qt::ShiftModifier);
+    TestUtil::drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(10, 3), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(title->pos(), QPoint(205, 20));
-    drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(3, 3), Qt::ShiftModifier);
+    TestUtil::drag(&canvas, onCanvas(canvas, title) + QPoint(10, 10), QPoint(3, 3), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(title->pos(), QPoint(205, 23));
 
     // The left handle: the width stops at 10 while x follows the mouse.
-    drag(&canvas, onCanvas(canvas, title) + QPoint(1, 15), QPoint(200, 0));
+    TestUtil::drag(&canvas, onCanvas(canvas, title) + QPoint(1, 15), QPoint(200, 0));
     EXPECT_EQ(title->geometry(), QRect(405, 23, 10, 30));
 
     // A top-level control of the page neither moves nor resizes.
-    click(&canvas, onCanvas(canvas, root) + QPoint(400, 300));
+    TestUtil::click(&canvas, onCanvas(canvas, root) + QPoint(400, 300));
     ASSERT_TRUE(canvas.IsInSelected(root));
-    drag(&canvas, onCanvas(canvas, root) + QPoint(400, 300), QPoint(20, 20));
+    TestUtil::drag(&canvas, onCanvas(canvas, root) + QPoint(400, 300), QPoint(20, 20));
     EXPECT_EQ(root->geometry(), QRect(0, 0, 600, 400));
 }
 
@@ -101,12 +101,12 @@ TEST(DesignerCanvas, EditsShowAndLast)
     auto* box = named<QWidget>(canvas, "box");
     EXPECT_EQ(pixel(canvas, QPoint(40, 40)), QColor(220, 0, 0));
 
-    click(&canvas, QPoint(40, 40));
-    drag(&canvas, QPoint(40, 40), QPoint(100, 60));
+    TestUtil::click(&canvas, QPoint(40, 40));
+    TestUtil::drag(&canvas, QPoint(40, 40), QPoint(100, 60));
     EXPECT_EQ(pixel(canvas, QPoint(140, 100)), QColor(220, 0, 0));
     EXPECT_NE(pixel(canvas, QPoint(40, 40)), QColor(220, 0, 0));
     // The next drag starts where the last one ended.
-    drag(&canvas, QPoint(140, 100), QPoint(10, 10));
+    TestUtil::drag(&canvas, QPoint(140, 100), QPoint(10, 10));
     EXPECT_EQ(box->geometry(), QRect(130, 90, 60, 40));
 
     cvnSetIsInDesigner(true);
@@ -158,20 +158,20 @@ TEST(DesignerCanvas, ChangeFromCodeShowsOnRepaint)
     canvas.update();
     EXPECT_TRUE(TestUtil::waitFor([&] { return seen() == green.fill.clr; }));
 
-    mouse(&canvas, QEvent::MouseButtonPress, at);
-    mouse(&canvas, QEvent::MouseMove, at += QPoint(100, 60));
+    TestUtil::press(&canvas, at);
+    TestUtil::move(&canvas, at += QPoint(100, 60), Qt::LeftButton);
     ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == green.fill.clr; }));
     // Selected during the drag, it is not carried.
     auto* label = named<QWidget>(canvas, "qtlabel1");
     const QRect labelAt = label->geometry();
     canvas.AddSelectedControl(label);
-    mouse(&canvas, QEvent::MouseMove, at += QPoint(5, 5));
+    TestUtil::move(&canvas, at += QPoint(5, 5), Qt::LeftButton);
     EXPECT_EQ(label->geometry(), labelAt);
     ASSERT_TRUE(TestUtil::waitFor([&] { return seen() == green.fill.clr; }));
     box->setBackground(red);
     canvas.update();
     EXPECT_TRUE(TestUtil::waitFor([&] { return seen() == red.fill.clr; }));
-    mouse(&canvas, QEvent::MouseButtonRelease, at);
+    TestUtil::release(&canvas, at);
 }
 
 // A selection of many controls, made from code, shows each one's handles.
@@ -212,13 +212,13 @@ TEST(DesignerCanvas, ShiftClickToggles)
     ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "main.json")));
     auto* title = named<QWidget>(canvas, "title");
     auto* go = named<QWidget>(canvas, "go");
-    click(&canvas, onCanvas(canvas, title) + QPoint(10, 10));
-    click(&canvas, onCanvas(canvas, go) + QPoint(10, 10), Qt::ShiftModifier);
+    TestUtil::click(&canvas, onCanvas(canvas, title) + QPoint(10, 10));
+    TestUtil::click(&canvas, onCanvas(canvas, go) + QPoint(10, 10), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_TRUE(canvas.IsInSelected(title));
     EXPECT_TRUE(canvas.IsInSelected(go));
     canvas.resize(640, 420);
     EXPECT_TRUE(canvas.grab().save(TestUtil::shotPath("designer-two.png")));
-    click(&canvas, onCanvas(canvas, title) + QPoint(10, 10), Qt::ShiftModifier);
+    TestUtil::click(&canvas, onCanvas(canvas, title) + QPoint(10, 10), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_FALSE(canvas.IsInSelected(title));
     EXPECT_TRUE(canvas.IsInSelected(go));
     EXPECT_EQ(title->pos(), QPoint(20, 20));
@@ -231,13 +231,13 @@ TEST(DesignerCanvas, SelectionForgetsDeletedControls)
     CVNQCanvas canvas;
     ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "main.json")));
     auto* title = named<QWidget>(canvas, "title");
-    click(&canvas, onCanvas(canvas, title) + QPoint(10, 10));
+    TestUtil::click(&canvas, onCanvas(canvas, title) + QPoint(10, 10));
     const QPoint at = onCanvas(canvas, title) + QPoint(10, 10);
     delete title;
     canvas.grab();
     EXPECT_EQ(canvas.HitInSelected(at.x(), at.y()), HitNone);
     EXPECT_FALSE(canvas.createControl("qtlabel")) << "nothing left selected";
-    drag(&canvas, at, QPoint(5, 5));
+    TestUtil::drag(&canvas, at, QPoint(5, 5));
 }
 
 // New names are unique in the whole page; a new control sits where the page
@@ -250,7 +250,7 @@ TEST(DesignerCanvas, NewControlsNamedUniquely)
     ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "box.json", kBoxPage)));
     auto* box = named<QWidget>(canvas, "box");
     EXPECT_FALSE(canvas.createControl("qtlabel"));
-    click(&canvas, QPoint(40, 40));
+    TestUtil::click(&canvas, QPoint(40, 40));
     ASSERT_TRUE(canvas.IsInSelected(box));
     EXPECT_FALSE(canvas.createControl("nosuchtype"));
     ASSERT_TRUE(canvas.createControl("qtlabel"));
@@ -301,14 +301,14 @@ TEST(DesignerCanvas, ClicksAndMovesFollowThePicture)
     ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "layered.json", kLayered)));
     canvas.grab();
     auto* over = named<QWidget>(canvas, "over");
-    click(&canvas, QPoint(80, 60));
+    TestUtil::click(&canvas, QPoint(80, 60));
     EXPECT_TRUE(canvas.IsInSelected(over)) << "the later sibling is painted on top";
 
     // Visibility off and on: still a picture, never a live widget, and
     // selectable while off.
     ControlCommon::setInnerVisible(over, false);
-    click(&canvas, QPoint(10, 10));
-    click(&canvas, QPoint(80, 60));
+    TestUtil::click(&canvas, QPoint(10, 10));
+    TestUtil::click(&canvas, QPoint(80, 60));
     EXPECT_TRUE(canvas.IsInSelected(over));
     ControlCommon::setInnerVisible(over, true);
     EXPECT_TRUE(over->isHidden());
@@ -317,13 +317,13 @@ TEST(DesignerCanvas, ClicksAndMovesFollowThePicture)
     // Two controls snap once, by their bounding box: both move by 130.
     auto* a = named<QWidget>(canvas, "a");
     auto* b = named<QWidget>(canvas, "b");
-    click(&canvas, QPoint(210, 160));
-    click(&canvas, QPoint(270, 190), Qt::ShiftModifier);
-    drag(&canvas, QPoint(210, 160), QPoint(128, 0));
+    TestUtil::click(&canvas, QPoint(210, 160));
+    TestUtil::click(&canvas, QPoint(270, 190), Qt::LeftButton, Qt::ShiftModifier);
+    TestUtil::drag(&canvas, QPoint(210, 160), QPoint(128, 0));
     EXPECT_EQ(a->pos(), QPoint(330, 150));
     EXPECT_EQ(b->pos(), QPoint(390, 180));
     // Straight down as well; a drag is no click, both stay selected.
-    drag(&canvas, QPoint(340, 160), QPoint(0, 30));
+    TestUtil::drag(&canvas, QPoint(340, 160), QPoint(0, 30));
     EXPECT_EQ(a->pos(), QPoint(330, 180));
     EXPECT_EQ(b->pos(), QPoint(390, 210));
     EXPECT_TRUE(canvas.IsInSelected(a) && canvas.IsInSelected(b));
@@ -331,9 +331,9 @@ TEST(DesignerCanvas, ClicksAndMovesFollowThePicture)
     // A control its container lines up keeps its place and its record.
     auto* cell = named<QWidget>(canvas, "cell");
     const QRect before = cell->geometry();
-    click(&canvas, onCanvas(canvas, cell) + QPoint(10, 10));
+    TestUtil::click(&canvas, onCanvas(canvas, cell) + QPoint(10, 10));
     ASSERT_TRUE(canvas.IsInSelected(cell));
-    drag(&canvas, onCanvas(canvas, cell) + QPoint(10, 10), QPoint(40, 5));
+    TestUtil::drag(&canvas, onCanvas(canvas, cell) + QPoint(10, 10), QPoint(40, 5));
     EXPECT_EQ(cell->geometry(), before);
     cvnSetIsInDesigner(true);
     const Json::Value saved = pageJson(canvas.GetCurWindow());

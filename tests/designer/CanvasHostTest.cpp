@@ -20,12 +20,12 @@ TEST(DesignerHost, EditSaveReopen)
     CVNQLabel* title = named<CVNQLabel>(host.canvas, "title");
     ASSERT_NE(title, nullptr);
 
-    click(&host.canvas, onCanvas(host.canvas, title) + QPoint(60, 15));
+    TestUtil::click(&host.canvas, onCanvas(host.canvas, title) + QPoint(60, 15));
     ASSERT_TRUE(host.canvas.IsInSelected(title));
     // Move by (30, 15), then widen and heighten by the bottom-right handle.
-    drag(&host.canvas, onCanvas(host.canvas, title) + QPoint(60, 15), QPoint(30, 15));
+    TestUtil::drag(&host.canvas, onCanvas(host.canvas, title) + QPoint(60, 15), QPoint(30, 15));
     EXPECT_EQ(title->geometry(), QRect(50, 35, 120, 30));
-    drag(&host.canvas, onCanvas(host.canvas, title) + QPoint(119, 29), QPoint(40, 10));
+    TestUtil::drag(&host.canvas, onCanvas(host.canvas, title) + QPoint(119, 29), QPoint(40, 10));
     EXPECT_EQ(title->geometry(), QRect(50, 35, 160, 40));
 
     auto* text = rowEditor<CVNQLineEdit>(host.grid, "Text");

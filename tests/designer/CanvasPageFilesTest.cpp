@@ -151,16 +151,16 @@ TEST(DesignerPageFiles, RemovedPagesLeaveNoState)
     canvas.SetScrollbar(&v, false);
     ASSERT_TRUE(canvas.OpenJsonFile(path));
     auto* title = named<QWidget>(canvas, "title");
-    click(&canvas, onCanvas(canvas, title) + QPoint(5, 5));
+    TestUtil::click(&canvas, onCanvas(canvas, title) + QPoint(5, 5));
     ASSERT_TRUE(canvas.IsInSelected(title));
     v.setValue(50);
     EXPECT_EQ(canvas.GetCurWindow()->y(), -50);
-    mouse(&canvas, QEvent::MouseButtonPress, onCanvas(canvas, title) + QPoint(50, 15));
+    TestUtil::press(&canvas, onCanvas(canvas, title) + QPoint(50, 15));
     EXPECT_TRUE(canvas.removePage(canvas.GetCurWindow()));
     EXPECT_EQ(canvas.GetCurWindow(), nullptr);
     EXPECT_FALSE(canvas.IsInSelected(title));
-    mouse(&canvas, QEvent::MouseMove, QPoint(90, 90));
-    mouse(&canvas, QEvent::MouseButtonRelease, QPoint(90, 90));
+    TestUtil::move(&canvas, QPoint(90, 90), Qt::LeftButton);
+    TestUtil::release(&canvas, QPoint(90, 90));
     canvas.grab();
 
     ASSERT_TRUE(canvas.OpenJsonFile(path));

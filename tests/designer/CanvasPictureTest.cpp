@@ -103,7 +103,7 @@ TEST(DesignerCanvas, PagesPicturedAsTheyRun)
     const QRect chartInWindow(QPoint(330, 10), views.window.findChild<QWidget*>("chart")->size());
     EXPECT_EQ(views.onCanvas.pixelColor(330 + 281, 100), views.onCanvas.pixelColor(625, 5));
     // And hit there only.
-    click(&views.canvas, QPoint(625, 120));
+    TestUtil::click(&views.canvas, QPoint(625, 120));
     EXPECT_TRUE(views.canvas.IsInSelected(named<QWidget>(views.canvas, "root")));
     int differ = 0;
     for (int y = 0; y < views.inWindow.height(); ++y) {

@@ -68,7 +68,7 @@ TEST(DesignerRoundTrip, EditedPageRunsAsShown)
     ASSERT_TRUE(TestUtil::showExposed(&host) && TestUtil::waitPainted(&host));
     auto control = [&](const char* name) { return named<QWidget>(canvas, name); };
     auto seen = [&](QWidget* w) { return onScreen(&canvas, QRect(onCanvas(canvas, w), w->size())); };
-    auto select = [&](QWidget* w) { click(&canvas, onCanvas(canvas, w) + QPoint(5, 5)); };
+    auto select = [&](QWidget* w) { TestUtil::click(&canvas, onCanvas(canvas, w) + QPoint(5, 5)); };
 
     // A grid edit shows at once; the next control is selected meanwhile.
     const std::pair<const char*, std::function<void()>> edits[] = {
@@ -84,7 +84,7 @@ TEST(DesignerRoundTrip, EditedPageRunsAsShown)
     }
     for (const auto& [name, by] : {std::make_pair("note", QPoint(20, 250)), std::make_pair("count", QPoint(30, 12))}) {
         select(control(name));
-        drag(&canvas, onCanvas(canvas, control(name)) + QPoint(5, 5), by);
+        TestUtil::drag(&canvas, onCanvas(canvas, control(name)) + QPoint(5, 5), by);
     }
     for (const char* parent : {"root", "row"}) {
         canvas.RemoveAllSelected();

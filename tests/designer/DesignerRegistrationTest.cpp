@@ -15,7 +15,7 @@ TEST(DesignerRegistration, TypesAndTables)
     EXPECT_EQ(window->typeName, "window");
     ASSERT_EQ(window->properties.size(), 5u);
     EXPECT_EQ(window->properties[4].name, "MinHeight");
-    EXPECT_EQ(window->properties[1].max, 10000);
+    EXPECT_EQ(TestUtil::propertyRow(window, "Width").max, 10000);
 
     const ControlInfo* property = cvnGetControlInfo("qtproperty");
     ASSERT_NE(property, nullptr);

@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -47,26 +46,6 @@ inline Json::Value pageJson(CVNQtLib::CVNQCanvasWindow* page)
     QString text;
     page->toJsonString(text);
     return TestUtil::json(text.toUtf8().constData());
-}
-
-inline void mouse(QWidget* w, QEvent::Type type, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, p, w->mapToGlobal(p), Qt::LeftButton, buttons, mods);
-    QApplication::sendEvent(w, &e);
-}
-
-inline void click(QWidget* w, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    mouse(w, QEvent::MouseButtonPress, p, mods);
-    mouse(w, QEvent::MouseButtonRelease, p, mods);
-}
-
-inline void drag(QWidget* w, QPoint from, QPoint by, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    mouse(w, QEvent::MouseButtonPress, from, mods);
-    mouse(w, QEvent::MouseMove, from + by, mods);
-    mouse(w, QEvent::MouseButtonRelease, from + by, mods);
 }
 
 // Where a control's top-left lies on the canvas.

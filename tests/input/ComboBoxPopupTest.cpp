@@ -15,14 +15,6 @@ using namespace InputTest;
 
 namespace {
 
-void sendMouse(QWidget* w, QEvent::Type type, QPoint pos)
-{
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, pos, w->mapToGlobal(pos), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
 struct OpenCombo : ::testing::Test
 {
     void SetUp() override
@@ -47,7 +39,7 @@ TEST_F(OpenCombo, ChoosingARowEndsThePressedLook)
     for (int s = 0; s < 4; ++s)
         combo->setBackground(s, fill("cb.look", Qt::blue));
     combo->setBackground(CtrlStatePressed, fill("cb.down", Qt::magenta));
-    sendMouse(combo, QEvent::MouseButtonPress, QPoint(20, 15));
+    TestUtil::press(combo, QPoint(20, 15));
     CVNQComboList* list = combo->getPopupList();
     ASSERT_TRUE(list->isVisible());
     EXPECT_EQ(combo->getControlImpl()->getState(), CtrlStatePressed);
@@ -55,9 +47,8 @@ TEST_F(OpenCombo, ChoosingARowEndsThePressedLook)
     // The pointer travels to the row first: the popup ignores the opening
     // click's own release until the pointer has moved away from it.
     const QPoint row = list->visualRect(combo->model()->index(2, 0)).center();
-    sendMouse(list->viewport(), QEvent::MouseMove, row);
-    sendMouse(list->viewport(), QEvent::MouseButtonPress, row);
-    sendMouse(list->viewport(), QEvent::MouseButtonRelease, row);
+    TestUtil::move(list->viewport(), row);
+    TestUtil::click(list->viewport(), row);
     TestUtil::flushEvents();
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(combo->currentIndex(), 2);
@@ -65,11 +56,10 @@ TEST_F(OpenCombo, ChoosingARowEndsThePressedLook)
 
     // Choosing the current row again changes nothing else: the screen still
     // loses the pressed look.
-    sendMouse(combo, QEvent::MouseButtonPress, QPoint(20, 15));
+    TestUtil::press(combo, QPoint(20, 15));
     ASSERT_TRUE(list->isVisible());
-    sendMouse(list->viewport(), QEvent::MouseMove, row);
-    sendMouse(list->viewport(), QEvent::MouseButtonPress, row);
-    sendMouse(list->viewport(), QEvent::MouseButtonRelease, row);
+    TestUtil::move(list->viewport(), row);
+    TestUtil::click(list->viewport(), row);
     ASSERT_TRUE(TestUtil::waitFor([&] { return !list->isVisible(); }));
     EXPECT_EQ(combo->currentIndex(), 2);
     EXPECT_FALSE(TestUtil::hasColor(TestUtil::screenShot(combo), Qt::magenta, 2));

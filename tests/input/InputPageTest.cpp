@@ -183,8 +183,7 @@ TEST(InputPage, EveryInputControlRenders)
     auto* hotCombo = new CVNQComboBox(&page);
     hotCombo->setGeometry(QRect(406, 180, 155, 30));
     hotCombo->addItem("Hovered");
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(hotCombo, &enter);
+    TestUtil::enter(hotCombo);
     auto* offCombo = new CVNQComboBox(&page);
     offCombo->setGeometry(QRect(569, 180, 155, 30));
     offCombo->addItem("Disabled");
@@ -246,8 +245,7 @@ TEST(InputPage, EveryInputControlRenders)
     name->setFocus();
     QFocusEvent focusIn(QEvent::FocusIn, Qt::OtherFocusReason);
     QApplication::sendEvent(log, &focusIn);
-    QEvent hoverEnter(QEvent::Enter);
-    QApplication::sendEvent(hovered, &hoverEnter);
+    TestUtil::enter(hovered);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&page)); // the focused field's look needs the active window
     ASSERT_TRUE(TestUtil::waitPainted(&page));
     const QImage closed =

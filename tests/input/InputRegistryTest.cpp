@@ -89,19 +89,20 @@ TEST(InputRegistry, TypeNamesAliasesAndTables)
 
     // The thumb size is a two-int row; the margins are written by hand.
     CVNQSlider slider;
-    PropertyDef& thumb = cvnGetControlInfo("qtslider")->properties[11];
+    const PropertyDef& thumb = TestUtil::propertyRow(cvnGetControlInfo("qtslider"), "ThumbWidth");
     EXPECT_EQ(thumb.type, PropTwoInts);
     thumb.setTwoInts(&slider, 14, 18);
     EXPECT_EQ(slider.getThumbBtnSize(), QSize(14, 18));
     EXPECT_EQ(thumb.getTwoInts(&slider), std::make_pair(14, 18));
     CVNQLineEdit edit;
-    PropertyDef& margin = cvnGetControlInfo("qtdedit")->properties[15];
+    const PropertyDef& margin = TestUtil::propertyRow(cvnGetControlInfo("qtdedit"), "Margin");
     margin.setFourInts(&edit, 1, 2, 3, 4);
     EXPECT_EQ(edit.contentsMargins(), QMargins(3, 1, 4, 2));
     EXPECT_EQ(margin.getFourInts(&edit), QVector<int>({1, 2, 3, 4}));
     CVNQTextEdit text;
-    cvnGetControlInfo("qttext")->properties[12].setFourInts(&text, 1, 2, 3, 4);
-    EXPECT_EQ(cvnGetControlInfo("qttext")->properties[12].getFourInts(&text), QVector<int>({1, 2, 3, 4}));
+    const PropertyDef& textMargin = TestUtil::propertyRow(cvnGetControlInfo("qttext"), "Margin");
+    textMargin.setFourInts(&text, 1, 2, 3, 4);
+    EXPECT_EQ(textMargin.getFourInts(&text), QVector<int>({1, 2, 3, 4}));
     // The popup background's row is labelled like the button background's.
     CVNQComboBox combo;
     PropertyDef& popup = cvnGetControlInfo("qtcombobox")->properties[11];

@@ -12,8 +12,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <initializer_list>
@@ -31,10 +29,7 @@ inline void initToolkit()
 
 inline CVNQtLib::FillStyle fill(const char* name, QColor c)
 {
-    CVNQtLib::FillStyle s;
-    s.name = QString::fromUtf8(name);
-    s.fill.clr = c;
-    return s;
+    return TestUtil::fillStyle(QString::fromUtf8(name), c);
 }
 
 // Registers a colour fill style under name in the default package.
@@ -86,27 +81,7 @@ inline QRect colourBox(const QImage& image, QColor c, int tol = 10)
     return TestUtil::colourBox(image, c, tol, 201);
 }
 
-inline void mouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
-{
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent ev(type, pos, w->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button, buttons,
-                   Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
-
-inline void moveWithButton(QWidget* w, QPoint pos)
-{
-    QMouseEvent ev(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
-
-inline void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = QString())
-{
-    QKeyEvent press(QEvent::KeyPress, k, mods, text);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, k, mods, text);
-    QApplication::sendEvent(w, &release);
-}
+using TestUtil::key;
 
 // The control's node as its JSON routine writes it.
 inline Json::Value written(QWidget* control)

@@ -96,8 +96,7 @@ TEST_F(LineEditFixture, PasswordModeBlocksCopyAndPaste)
     if (clipboard->supportsSelection()) {
         clipboard->setText("selected", QClipboard::Selection);
         edit.resize(100, 20);
-        mouse(&edit, QEvent::MouseButtonPress, QPoint(5, 5), Qt::MiddleButton);
-        mouse(&edit, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::MiddleButton);
+        TestUtil::click(&edit, QPoint(5, 5), Qt::MiddleButton);
         EXPECT_FALSE(edit.text().contains("selected"));
     }
 
@@ -127,8 +126,7 @@ TEST_F(LineEditFixture, FocusAndHoverLooks)
     ASSERT_TRUE(TestUtil::showExposed(&s.window));
     CVNQWidgetBaseImpl* impl = s.edit->getControlImpl();
 
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(s.edit, &enter);
+    TestUtil::enter(s.edit);
     // The hover look is painted at once, and drawn as normal.
     EXPECT_EQ(impl->getState(), 0);
     QImage img = TestUtil::screenShot(s.edit);
@@ -137,8 +135,7 @@ TEST_F(LineEditFixture, FocusAndHoverLooks)
     QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
     QApplication::sendEvent(s.edit, &in);
     EXPECT_EQ(impl->getState(), 2);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(s.edit, &leave);
+    TestUtil::leave(s.edit);
     EXPECT_EQ(impl->getState(), 2);
     img = TestUtil::screenShot(s.edit);
     EXPECT_TRUE(near(img.pixelColor(199, 29), Qt::green));

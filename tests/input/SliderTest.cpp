@@ -113,9 +113,7 @@ TEST_F(SliderFixture, ThumbComesFromTheApplicationStyle)
     // and moving by 90 pixels moves the value by half the range.
     slider.setThumbSize(20, 20);
     const QPoint centre = slider.getThumbRect().center();
-    mouse(&slider, QEvent::MouseButtonPress, centre);
-    moveWithButton(&slider, centre + QPoint(90, 0));
-    mouse(&slider, QEvent::MouseButtonRelease, centre + QPoint(90, 0));
+    TestUtil::drag(&slider, centre, QPoint(90, 0));
     EXPECT_NEAR(slider.value(), 75, 1);
 }
 
@@ -128,29 +126,27 @@ TEST_F(SliderFixture, ThumbLookFollowsTheMouse)
     const QPoint outside(150, 3);
     ASSERT_TRUE(TestUtil::showExposed(&slider)); // each look is checked on screen
 
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(&slider, &enter);
+    TestUtil::enter(&slider);
     EXPECT_TRUE(slider.hasMouseTracking());
     EXPECT_EQ(impl->getState(), 0);
-    mouse(&slider, QEvent::MouseMove, thumb.center());
+    TestUtil::move(&slider, thumb.center());
     EXPECT_EQ(impl->getState(), 1);
     EXPECT_EQ(colourBox(TestUtil::screenShot(&slider), Qt::yellow), thumb);
-    mouse(&slider, QEvent::MouseMove, outside);
+    TestUtil::move(&slider, outside);
     EXPECT_EQ(impl->getState(), 0);
 
-    mouse(&slider, QEvent::MouseButtonPress, thumb.center());
+    TestUtil::press(&slider, thumb.center());
     EXPECT_EQ(impl->getState(), 2);
-    moveWithButton(&slider, QPoint(slider.getThumbRect().center().x(), 29));
+    TestUtil::move(&slider, QPoint(slider.getThumbRect().center().x(), 29), Qt::LeftButton);
     EXPECT_EQ(impl->getState(), 2);
-    mouse(&slider, QEvent::MouseButtonRelease, QPoint(slider.getThumbRect().right() + 30, 29));
+    TestUtil::release(&slider, QPoint(slider.getThumbRect().right() + 30, 29));
     EXPECT_EQ(impl->getState(), 0);
 
-    mouse(&slider, QEvent::MouseButtonPress, slider.getThumbRect().center());
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&slider, &leave);
+    TestUtil::press(&slider, slider.getThumbRect().center());
+    TestUtil::leave(&slider);
     EXPECT_EQ(impl->getState(), 0);
     EXPECT_FALSE(slider.hasMouseTracking());
-    mouse(&slider, QEvent::MouseButtonRelease, slider.getThumbRect().center());
+    TestUtil::release(&slider, slider.getThumbRect().center());
 
     slider.setEnabled(false);
     EXPECT_EQ(colourBox(TestUtil::screenShot(&slider), Qt::gray), slider.getThumbRect());

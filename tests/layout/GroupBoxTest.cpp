@@ -10,7 +10,6 @@
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -120,13 +119,11 @@ TEST(GroupBox, ColourForms)
     // The property grid edits the colour itself, alpha included.
     ControlInfo* info = cvnGetControlInfo("qtgroupbox");
     ASSERT_NE(info, nullptr);
-    auto row = std::find_if(info->properties.begin(), info->properties.end(),
-                            [](const PropertyDef& d) { return d.name == QStringLiteral("LineColor"); });
-    ASSERT_NE(row, info->properties.end());
-    EXPECT_EQ(row->type, PropColor);
-    row->setColor(&g, QColor(1, 2, 3, 4));
+    const PropertyDef& row = TestUtil::propertyRow(info, "LineColor");
+    EXPECT_EQ(row.type, PropColor);
+    row.setColor(&g, QColor(1, 2, 3, 4));
     EXPECT_EQ(g.getLineColor(), QColor(1, 2, 3, 4));
-    EXPECT_EQ(row->getColor(&g), QColor(1, 2, 3, 4));
+    EXPECT_EQ(row.getColor(&g), QColor(1, 2, 3, 4));
 }
 
 TEST(GroupBox, JsonRoundTrip)

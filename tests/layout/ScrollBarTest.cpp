@@ -11,8 +11,6 @@
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -28,13 +26,6 @@ FillStyle named(const char* name, QColor c)
     s.fill.clr = c;
     cvnSetFillStyle(s.name, s);
     return s;
-}
-
-void mouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButtons buttons = Qt::NoButton)
-{
-    QMouseEvent e(type, p, p, w->mapToGlobal(p), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
 }
 
 class ScrollBar : public ::testing::Test
@@ -78,25 +69,24 @@ TEST_F(ScrollBar, PartsFollowTheMouseEachOnItsOwn)
     const QPoint up = impl->partRect(QStyle::SC_ScrollBarSubLine).center();
     ASSERT_FALSE(impl->partRect(QStyle::SC_ScrollBarSubLine).isEmpty());
 
-    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseMove, thumb); }));
+    EXPECT_TRUE(shows([&] { TestUtil::move(&bar, thumb); }));
     EXPECT_EQ(impl->thumbState, 1);
-    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseButtonPress, thumb, Qt::LeftButton); }));
+    EXPECT_TRUE(shows([&] { TestUtil::press(&bar, thumb); }));
     EXPECT_EQ(impl->thumbState, 2);
-    mouse(&bar, QEvent::MouseMove, QPoint(8, 295), Qt::LeftButton);
+    TestUtil::move(&bar, QPoint(8, 295), Qt::LeftButton);
     EXPECT_EQ(impl->thumbState, 2); // dragged off: still pressed
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&bar, &leave);
+    TestUtil::leave(&bar);
     EXPECT_EQ(impl->thumbState, 2);
-    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseButtonRelease, QPoint(500, 500)); }));
+    EXPECT_TRUE(shows([&] { TestUtil::release(&bar, QPoint(500, 500)); }));
     EXPECT_EQ(impl->thumbState, 0);
 
-    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseButtonPress, up, Qt::LeftButton); }));
+    EXPECT_TRUE(shows([&] { TestUtil::press(&bar, up); }));
     EXPECT_EQ(impl->upState, 2);
-    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseMove, QPoint(8, 150), Qt::LeftButton); }));
+    EXPECT_TRUE(shows([&] { TestUtil::move(&bar, QPoint(8, 150), Qt::LeftButton); }));
     EXPECT_EQ(impl->upState, 0); // a button does not keep its press off itself
-    EXPECT_TRUE(shows([&] { mouse(&bar, QEvent::MouseButtonRelease, up); }));
+    EXPECT_TRUE(shows([&] { TestUtil::release(&bar, up); }));
     EXPECT_EQ(impl->upState, 1);
-    EXPECT_TRUE(shows([&] { QApplication::sendEvent(&bar, &leave); }));
+    EXPECT_TRUE(shows([&] { TestUtil::leave(&bar); }));
     EXPECT_EQ(impl->upState, 0);
 
     // Disabled bars paint their part styles all the same.

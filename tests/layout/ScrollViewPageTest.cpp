@@ -16,10 +16,8 @@
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -51,12 +49,6 @@ void registerPageStyles()
     defineText("pgTabText", QColor(0xb8, 0xc7, 0xd9), 13, false, 1);
     defineText("pgTabTextSel", QColor(0xff, 0xff, 0xff), 13, true, 1);
     defineText("pgBoxText", QColor(0x9f, 0xc4, 0xe8), 12, false, 0);
-}
-
-void press(QWidget* w, QPoint pos)
-{
-    QMouseEvent e(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
 }
 
 } // namespace
@@ -132,7 +124,7 @@ TEST(ScrollViewPage, NestedPageLaysOutSwitchesScrollsAndResizes)
     shot(&win, QStringLiteral("page-2-split-view"));
 
     // A press on the second side item switches the main stack.
-    press(sideTabs, QPoint(75, 44 + 2 + 20));
+    TestUtil::press(sideTabs, QPoint(75, 44 + 2 + 20));
     pump();
     EXPECT_EQ(mainStack->currentIndex(), 1);
     EXPECT_TRUE(overview->isHidden());

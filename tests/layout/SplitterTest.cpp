@@ -7,7 +7,6 @@
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 #include <memory>
@@ -56,8 +55,7 @@ TEST(Splitter, KeepsItsMouseAndPaintsOnlyANamedStyle)
     PressCounter parent;
     auto* s = new CVNQSplitter(&parent);
     s->resize(20, 20);
-    QMouseEvent press(QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(s, &press);
+    TestUtil::press(s, QPoint(5, 5));
     EXPECT_EQ(parent.presses, 0);
 
     const QColor marker(12, 34, 210);

@@ -8,8 +8,6 @@
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -17,14 +15,6 @@
 using namespace CVNQtLib;
 
 namespace {
-
-FillStyle fill(const char* name, QColor c)
-{
-    FillStyle s;
-    s.name = name;
-    s.fill.clr = c;
-    return s;
-}
 
 // Records the indexes a strip reports.
 struct Changes
@@ -35,14 +25,6 @@ struct Changes
         QObject::connect(t, &CVNQTabWidget::currentChanged, [this](int i) { seen.push_back(i); });
     }
 };
-
-void mouse(QWidget* w, QEvent::Type type, QPoint pos)
-{
-    QMouseEvent e(type, pos, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                  type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 // A strip of four items 50 wide with gaps of 10, 300 x 30.
 struct Strip
@@ -64,21 +46,21 @@ TEST(TabWidget, PressSelectsTheItemUnderThePointer)
 {
     Strip s;
     Changes changed(&s.t);
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(120, 5)); // third item: 120..169
+    TestUtil::press(&s.t, QPoint(120, 5)); // third item: 120..169
     EXPECT_EQ(s.t.getSelectedIndex(), 2);
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(169, 29));
+    TestUtil::press(&s.t, QPoint(169, 29));
     EXPECT_EQ(s.t.getSelectedIndex(), 2);
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(115, 5)); // in the gap
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(250, 5)); // past the last item
+    TestUtil::press(&s.t, QPoint(115, 5)); // in the gap
+    TestUtil::press(&s.t, QPoint(250, 5)); // past the last item
     EXPECT_EQ(s.t.getSelectedIndex(), 2);
     // The second press on the same item reports again.
     EXPECT_EQ(changed.seen, (std::vector<int>{2, 2}));
 
     s.t.setIsHor(false);
     s.t.resize(80, 300);
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(79, 60)); // second item: y 60..109
+    TestUtil::press(&s.t, QPoint(79, 60)); // second item: y 60..109
     EXPECT_EQ(s.t.getSelectedIndex(), 1);
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(5, 55));
+    TestUtil::press(&s.t, QPoint(5, 55));
     EXPECT_EQ(s.t.getSelectedIndex(), 1);
 }
 
@@ -128,15 +110,15 @@ TEST(TabWidget, PaintsItemsByState)
 {
     Strip s;
     const QColor bg(1, 1, 1), normal(10, 200, 10), hot(200, 200, 10), pressed(200, 10, 10);
-    s.t.setBackground(fill("bg", bg));
-    s.t.setItemBackground(CtrlStateAll, fill("n", normal));
-    s.t.setItemBackground(CtrlStateHover, fill("h", hot));
-    s.t.setItemBackground(CtrlStatePressed, fill("p", pressed));
+    s.t.setBackground(TestUtil::fillStyle("bg", bg));
+    s.t.setItemBackground(CtrlStateAll, TestUtil::fillStyle("n", normal));
+    s.t.setItemBackground(CtrlStateHover, TestUtil::fillStyle("h", hot));
+    s.t.setItemBackground(CtrlStatePressed, TestUtil::fillStyle("p", pressed));
     s.t.setShowText(false);
     ASSERT_TRUE(TestUtil::showExposed(&s.t)); // each change below shows on screen by itself
     s.t.setSelectedIndex(1);
     EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(85, 15), pressed);
-    mouse(&s.t, QEvent::MouseMove, QPoint(125, 10));
+    TestUtil::move(&s.t, QPoint(125, 10));
 
     QImage img = TestUtil::screenShot(&s.t);
     EXPECT_EQ(img.pixelColor(25, 15), normal);
@@ -146,14 +128,13 @@ TEST(TabWidget, PaintsItemsByState)
     EXPECT_EQ(img.pixelColor(280, 15), bg);
 
     // The pointer over the gap keeps the hover; leaving clears it.
-    mouse(&s.t, QEvent::MouseMove, QPoint(115, 10));
+    TestUtil::move(&s.t, QPoint(115, 10));
     EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(145, 15), hot);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&s.t, &leave);
+    TestUtil::leave(&s.t);
     EXPECT_EQ(TestUtil::screenShot(&s.t).pixelColor(145, 15), normal);
 
     // A press selects its item; clearing leaves the background.
-    mouse(&s.t, QEvent::MouseButtonPress, QPoint(205, 10));
+    TestUtil::press(&s.t, QPoint(205, 10));
     img = TestUtil::screenShot(&s.t);
     EXPECT_EQ(img.pixelColor(205, 15), pressed);
     EXPECT_EQ(img.pixelColor(85, 15), normal);
@@ -182,7 +163,8 @@ TEST(TabWidget, JsonNode)
 {
     LayoutTest::initToolkit();
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    for (FillStyle f : {fill("tbA", Qt::red), fill("tbB", Qt::blue), fill("tbBg", Qt::gray)})
+    for (FillStyle f : {TestUtil::fillStyle("tbA", Qt::red), TestUtil::fillStyle("tbB", Qt::blue),
+                        TestUtil::fillStyle("tbBg", Qt::gray)})
         rm->setFillStyle(f.name, f);
     TextStyleDesc ta, tb;
     ta.name = "tbTA";
@@ -238,7 +220,7 @@ TEST(TabWidget, JsonNode)
 
     // Alike states fold into their first index.
     CVNQTabWidget same;
-    same.setItemBackground(CtrlStateAll, fill("tbA", Qt::red));
+    same.setItemBackground(CtrlStateAll, TestUtil::fillStyle("tbA", Qt::red));
     Json::Value folded;
     same.serializeJsonValue(&folded, false);
     ASSERT_EQ(folded["style"].size(), 1u);

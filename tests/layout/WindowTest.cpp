@@ -15,8 +15,6 @@
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -27,23 +25,6 @@
 using namespace CVNQtLib;
 
 namespace {
-
-void mouse(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButtons buttons = Qt::LeftButton)
-{
-    const QPoint global = w->mapToGlobal(local);
-    QMouseEvent e(type, local, local, global, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-// Moves relative to a fixed global point, as a real drag does.
-void mouseAtGlobal(QWidget* w, QEvent::Type type, QPoint global, Qt::MouseButtons buttons = Qt::LeftButton)
-{
-    const QPoint local = w->mapFromGlobal(global);
-    QMouseEvent e(type, local, local, global, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 struct ExposedWindow : CVNQWindow
 {
@@ -136,28 +117,28 @@ TEST(Window, DragsFromFreeSpotsButNotFromControls)
     window.show();
     const QPoint start = window.pos();
 
-    mouse(&window, QEvent::MouseButtonPress, {400, 20});
+    TestUtil::press(&window, QPoint{400, 20});
     EXPECT_TRUE(window.getImpl()->dragging);
-    mouseAtGlobal(&window, QEvent::MouseMove, window.mapToGlobal(QPoint(430, 40)));
+    TestUtil::move(&window, window.mapFromGlobal(window.mapToGlobal(QPoint(430, 40))), Qt::LeftButton);
     EXPECT_EQ(window.pos(), start + QPoint(30, 20));
-    mouse(&window, QEvent::MouseButtonRelease, {430, 40}, Qt::NoButton);
+    TestUtil::release(&window, QPoint{430, 40});
     EXPECT_FALSE(window.getImpl()->dragging);
     EXPECT_FALSE(CVNQWindowImpl::pressedFlag());
 
     // Over a toolkit scroll bar: no drag.
-    mouse(&window, QEvent::MouseButtonPress, {310, 50});
+    TestUtil::press(&window, QPoint{310, 50});
     EXPECT_FALSE(window.getImpl()->dragging);
-    mouse(&window, QEvent::MouseButtonRelease, {310, 50}, Qt::NoButton);
+    TestUtil::release(&window, QPoint{310, 50});
 
     // Only the caption band drags when asked to.
     window.setOnlyDragCaption(true);
     window.setCaptionHeight(72);
-    mouse(&window, QEvent::MouseButtonPress, {400, 72});
+    TestUtil::press(&window, QPoint{400, 72});
     EXPECT_TRUE(window.getImpl()->dragging);
-    mouse(&window, QEvent::MouseButtonRelease, {400, 72}, Qt::NoButton);
-    mouse(&window, QEvent::MouseButtonPress, {400, 73});
+    TestUtil::release(&window, QPoint{400, 72});
+    TestUtil::press(&window, QPoint{400, 73});
     EXPECT_FALSE(window.getImpl()->dragging);
-    mouse(&window, QEvent::MouseButtonRelease, {400, 73}, Qt::NoButton);
+    TestUtil::release(&window, QPoint{400, 73});
 }
 
 TEST(Window, ContainerUnderAPressThatDoesNotDragGetsItsClick)
@@ -199,37 +180,37 @@ TEST(Window, LeftEdgeStopsAtMinimumWidthKeepingTheRightEdge)
     const int right = window.geometry().right();
     const QPoint g0 = window.mapToGlobal(QPoint(1, 250));
 
-    mouseAtGlobal(&window, QEvent::MouseButtonPress, g0);
+    TestUtil::press(&window, window.mapFromGlobal(g0));
     EXPECT_EQ(window.getImpl()->resizeEdge, CVNEdgeLeft);
-    mouseAtGlobal(&window, QEvent::MouseMove, g0 + QPoint(20, 0));
+    TestUtil::move(&window, window.mapFromGlobal(g0 + QPoint(20, 0)), Qt::LeftButton);
     EXPECT_EQ(window.width(), 430);
-    mouseAtGlobal(&window, QEvent::MouseMove, g0 + QPoint(80, 0));
+    TestUtil::move(&window, window.mapFromGlobal(g0 + QPoint(80, 0)), Qt::LeftButton);
     EXPECT_EQ(window.width(), 400);
     EXPECT_EQ(window.geometry().right(), right);
-    mouseAtGlobal(&window, QEvent::MouseMove, g0 + QPoint(120, 0));
+    TestUtil::move(&window, window.mapFromGlobal(g0 + QPoint(120, 0)), Qt::LeftButton);
     EXPECT_EQ(window.width(), 400);
     // Coming back, the edge meets the cursor again where it left it.
-    mouseAtGlobal(&window, QEvent::MouseMove, g0 + QPoint(30, 0));
+    TestUtil::move(&window, window.mapFromGlobal(g0 + QPoint(30, 0)), Qt::LeftButton);
     EXPECT_EQ(window.width(), 420);
     EXPECT_EQ(window.geometry().right(), right);
-    mouseAtGlobal(&window, QEvent::MouseButtonRelease, g0 + QPoint(30, 0), Qt::NoButton);
+    TestUtil::release(&window, window.mapFromGlobal(g0 + QPoint(30, 0)));
     EXPECT_EQ(window.getImpl()->resizeEdge, CVNEdgeNone);
 
     // A corner resizes both axes.
     const QPoint c0 = window.mapToGlobal(QPoint(window.width() - 1, window.height() - 1));
-    mouseAtGlobal(&window, QEvent::MouseButtonPress, c0);
-    mouseAtGlobal(&window, QEvent::MouseMove, c0 + QPoint(30, 40));
+    TestUtil::press(&window, window.mapFromGlobal(c0));
+    TestUtil::move(&window, window.mapFromGlobal(c0 + QPoint(30, 40)), Qt::LeftButton);
     EXPECT_EQ(window.size(), QSize(450, 540));
-    mouseAtGlobal(&window, QEvent::MouseButtonRelease, c0 + QPoint(30, 40), Qt::NoButton);
+    TestUtil::release(&window, window.mapFromGlobal(c0 + QPoint(30, 40)));
 
     // Maximised: neither resized nor dragged.
     window.toggleMaximized();
     ASSERT_TRUE(window.isMaximized());
     const QRect maxGeometry = window.geometry();
-    mouse(&window, QEvent::MouseButtonPress, {1, 250});
+    TestUtil::press(&window, QPoint{1, 250});
     EXPECT_EQ(window.getImpl()->resizeEdge, CVNEdgeNone);
     EXPECT_FALSE(window.getImpl()->dragging);
-    mouse(&window, QEvent::MouseButtonRelease, {1, 250}, Qt::NoButton);
+    TestUtil::release(&window, QPoint{1, 250});
     EXPECT_EQ(window.geometry(), maxGeometry);
     EXPECT_EQ(maxGeometry, window.screen()->availableGeometry());
     window.toggleMaximized();

@@ -2,8 +2,6 @@
 
 #include "TestUtil.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -45,17 +43,6 @@ QString archiveFolder(QString* error)
     if (error)
         *error = failure;
     return made ? dir.path() : QString();
-}
-
-bool waitFor(const std::function<bool()>& done)
-{
-    QDeadlineTimer deadline(20000);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-    }
-    return true;
 }
 
 LogCapture::LogCapture(const char* category)

@@ -8,16 +8,11 @@
 #include <QStringList>
 #include <QtGlobal>
 
-#include <functional>
-
 namespace RealFiles {
 
 // The folder into which make_archives.py wrote its archives (made once per
 // run); empty when Python or the zip tool failed, with the reason in error.
 QString archiveFolder(QString* error);
-
-// Processes events until done() holds; false when 20 s pass first.
-bool waitFor(const std::function<bool()>& done);
 
 // Collects the messages of one logging category while it lives.
 class LogCapture

@@ -79,6 +79,6 @@ TEST(RealTextFiles, HugePageIsBoundedWhenShown)
     EXPECT_EQ(label->minimumSize(), bound);
 
     window.show();
-    ASSERT_TRUE(RealFiles::waitFor([&] { return window.windowHandle() && window.windowHandle()->isExposed(); }));
+    ASSERT_TRUE(TestUtil::waitFor([&] { return window.windowHandle() && window.windowHandle()->isExposed(); }, 20000));
     EXPECT_EQ(window.size(), bound);
 }

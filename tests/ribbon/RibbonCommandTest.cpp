@@ -10,7 +10,6 @@
 #include "RibbonTestUtil.h"
 
 #include <QAction>
-#include <QMouseEvent>
 
 using namespace CVNQtLib;
 using namespace ControlsTest;
@@ -21,14 +20,6 @@ class RibbonCommandTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { startToolkit(); }
-
-    static void press(QWidget* w, QPoint at)
-    {
-        QMouseEvent down(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &down);
-        QMouseEvent up(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &up);
-    }
 };
 
 } // namespace
@@ -85,11 +76,11 @@ TEST_F(RibbonCommandTest, PopupModesDecideBetweenMenuAndCommand)
     split->resize(64, 68);
     RibbonTest::Recorder opened(split, &CVNQRibbonButton::menuAboutToShow);
     EXPECT_EQ(split->popupIndicatorRect(), QRect(0, 48, 64, 20));
-    press(split, QPoint(30, 60)); // the arrow strip: the menu, no command
+    TestUtil::click(split, QPoint(30, 60)); // the arrow strip: the menu, no command
     EXPECT_EQ(opened.size(), 1);
     EXPECT_EQ(commands.size(), 0);
     menu->hide();
-    press(split, QPoint(30, 20));
+    TestUtil::click(split, QPoint(30, 20));
     EXPECT_EQ(opened.size(), 1);
     EXPECT_EQ(commands.size(), 1);
 
@@ -98,7 +89,7 @@ TEST_F(RibbonCommandTest, PopupModesDecideBetweenMenuAndCommand)
     EXPECT_EQ(commands.size(), 1);
     split->setPopupMode(CVN_RIBBON_POPUP_NONE);
     EXPECT_TRUE(split->popupIndicatorRect().isEmpty());
-    press(split, QPoint(30, 60));
+    TestUtil::click(split, QPoint(30, 60));
     EXPECT_EQ(opened.size(), 1);
     EXPECT_EQ(commands.size(), 2);
 

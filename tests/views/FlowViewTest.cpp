@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
@@ -33,13 +32,6 @@ CVNQFlowNode node(const QString& id, QPointF position, QSizeF size, QColor accen
     n.borderColor = QColor(70, 78, 90);
     n.selectedBorderColor = QColor(146, 134, 255);
     return n;
-}
-
-void mouse(QWidget& w, QEvent::Type type, QPointF pos, Qt::MouseButton button = Qt::LeftButton)
-{
-    QMouseEvent e(type, pos, w.mapToGlobal(pos.toPoint()), type == QEvent::MouseMove ? Qt::NoButton : button,
-                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button), Qt::NoModifier);
-    QApplication::sendEvent(&w, &e);
 }
 
 struct Graph
@@ -121,9 +113,7 @@ TEST(FlowView, DraggingMovesNodesAndDrawsConnectionsUnlessReadOnly)
     QSignalSpy created(&g.view, &CVNQFlowView::connectionCreated);
 
     // Read-only at first: a press selects, a drag moves nothing.
-    mouse(g.view, QEvent::MouseButtonPress, {40, 30});
-    mouse(g.view, QEvent::MouseMove, {200, 200});
-    mouse(g.view, QEvent::MouseButtonRelease, {200, 200});
+    TestUtil::drag(&g.view, {40, 30}, {160, 170}); // to (200, 200)
     EXPECT_EQ(activated.count(), 1);
     EXPECT_EQ(g.view.selectedNodeId(), "a");
     EXPECT_TRUE(moved.isEmpty());
@@ -134,37 +124,35 @@ TEST(FlowView, DraggingMovesNodesAndDrawsConnectionsUnlessReadOnly)
     g.view.setNodes({a, g.view.nodes().at(1), g.view.nodes().at(2)});
     // On screen, the press, each step of the drag and the drop show at once.
     ASSERT_TRUE(TestUtil::showExposed(&g.view));
-    auto shows = [&](QEvent::Type type, QPointF pos) {
-        return TestUtil::repaintsAfter(&g.view, [&] { mouse(g.view, type, pos); });
-    };
+    auto shows = [&](const std::function<void()>& step) { return TestUtil::repaintsAfter(&g.view, step); };
     g.view.setSelectedNodeId(QString());
-    EXPECT_TRUE(shows(QEvent::MouseButtonPress, {40, 30}));
-    EXPECT_TRUE(shows(QEvent::MouseMove, {10, 10}));
-    mouse(g.view, QEvent::MouseButtonRelease, {10, 10});
+    EXPECT_TRUE(shows([&] { TestUtil::press(&g.view, {40, 30}); }));
+    EXPECT_TRUE(shows([&] { TestUtil::move(&g.view, {10, 10}, Qt::LeftButton); }));
+    TestUtil::release(&g.view, {10, 10});
     ASSERT_EQ(moved.count(), 1);
     const QPointF p = g.view.nodes().at(0).position;
     EXPECT_NEAR(p.x(), 43.0 / 400, 1e-9);
     EXPECT_NEAR(p.y(), 33.0 / 300, 1e-9);
 
     // From a's right port (86, 33) onto c's card: a new connection.
-    mouse(g.view, QEvent::MouseButtonPress, {84, 33});
-    EXPECT_TRUE(shows(QEvent::MouseMove, {140, 225}));
-    EXPECT_TRUE(shows(QEvent::MouseButtonRelease, {140, 225}));
+    TestUtil::press(&g.view, {84, 33});
+    EXPECT_TRUE(shows([&] { TestUtil::move(&g.view, {140, 225}, Qt::LeftButton); }));
+    EXPECT_TRUE(shows([&] { TestUtil::release(&g.view, {140, 225}); }));
     ASSERT_EQ(created.count(), 1);
     EXPECT_EQ(created.at(0).at(0).toString(), "a");
     EXPECT_EQ(created.at(0).at(1).toString(), "c");
     // From c's right port (200, 225) onto a, the first node.
-    mouse(g.view, QEvent::MouseButtonPress, {198, 225});
-    mouse(g.view, QEvent::MouseButtonRelease, {40, 30});
+    TestUtil::press(&g.view, {198, 225});
+    TestUtil::release(&g.view, {40, 30});
     ASSERT_EQ(created.count(), 2);
     EXPECT_EQ(created.at(1).at(0).toString(), "c");
     EXPECT_EQ(created.at(1).at(1).toString(), "a");
     // Released over its own card: nothing, and the rubber line goes.
-    mouse(g.view, QEvent::MouseButtonPress, {84, 33});
-    EXPECT_TRUE(shows(QEvent::MouseButtonRelease, {50, 40}));
+    TestUtil::press(&g.view, {84, 33});
+    EXPECT_TRUE(shows([&] { TestUtil::release(&g.view, {50, 40}); }));
     // Near a port but off every card: nothing starts.
-    mouse(g.view, QEvent::MouseButtonPress, {92, 33});
-    mouse(g.view, QEvent::MouseButtonRelease, {140, 225});
+    TestUtil::press(&g.view, {92, 33});
+    TestUtil::release(&g.view, {140, 225});
     EXPECT_EQ(created.count(), 2);
     EXPECT_EQ(g.view.nodes().at(0).position, p);
 }

@@ -16,11 +16,9 @@
 #include "CVNQtLib.h"
 #include "TableViewTestUtil.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -85,12 +83,7 @@ struct TemplateList
         const QRect r = view.visualRect(rows->index(row, 0));
         return QPoint(r.right() - 34, r.center().y());
     }
-    void mouse(QEvent::Type type, const QPoint& pos, Qt::MouseButtons buttons = Qt::LeftButton)
-    {
-        QMouseEvent e(type, pos, view.viewport()->mapToGlobal(pos),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
-        QApplication::sendEvent(view.viewport(), &e);
-    }
+    QWidget* viewport() const { return view.viewport(); }
     QImage shot(const char* file)
     {
         QImage img = TestUtil::screenShot(view.viewport());
@@ -109,19 +102,19 @@ TEST(ListView, PaintsEveryRowFromTheTemplateAndSelectsTextAcrossRows)
 
     // Press in row 3's label, drag up into row 1, release.
     const QPoint press = t.inRow(3, 60);
-    t.mouse(QEvent::MouseButtonPress, press);
+    TestUtil::press(t.viewport(), press);
     ASSERT_EQ(pressed.count(), 1);
     EXPECT_EQ(pressed.at(0).at(0).value<QWidget*>(), t.label.data());
     EXPECT_EQ(pressed.at(0).at(1).value<QModelIndex>().row(), 3);
     const QPoint focus = t.inRow(1, 50);
-    t.mouse(QEvent::MouseMove, focus);
-    t.mouse(QEvent::MouseButtonRelease, focus, Qt::NoButton);
+    TestUtil::move(t.viewport(), focus, Qt::LeftButton);
+    TestUtil::release(t.viewport(), focus);
     CVNQListViewItemDelegate* d = t.view.getDelegate();
     EXPECT_EQ(d->anchorRow(), 3);
     EXPECT_EQ(d->focusRow(), 1);
     EXPECT_FALSE(d->isSelecting());
     // After the release the pointer no longer moves the selection.
-    t.mouse(QEvent::MouseMove, t.inRow(4, 50), Qt::NoButton);
+    TestUtil::move(t.viewport(), t.inRow(4, 50));
     EXPECT_EQ(d->focusRow(), 1);
 
     const QImage img = t.shot("listview_template_rows.png");
@@ -145,10 +138,10 @@ TEST(ListView, PaintsEveryRowFromTheTemplateAndSelectsTextAcrossRows)
 
     // A press on the template's own background or outside every control
     // reports nothing; a press on the button reports the button.
-    t.mouse(QEvent::MouseButtonPress, QPoint(t.rowRect(2).right() - 2, t.rowRect(2).top() + 1));
+    TestUtil::press(t.viewport(), QPoint(t.rowRect(2).right() - 2, t.rowRect(2).top() + 1));
     // A press ends the text selection: its highlight leaves every row at once.
     EXPECT_FALSE(hasColorIn(t.shot("listview_selection_ended.png"), band(3, 0, press.x() - 4), kSelection, 6));
-    t.mouse(QEvent::MouseButtonPress, t.onButton(2));
+    TestUtil::press(t.viewport(), t.onButton(2));
     ASSERT_EQ(pressed.count(), 2);
     EXPECT_EQ(pressed.at(1).at(0).value<QWidget*>(), t.button.data());
     EXPECT_EQ(d->anchorRow(), -1);
@@ -162,7 +155,7 @@ TEST(ListView, HitsTemplateControlsWhereRowsAreAfterScrollingAndModelChanges)
     t.view.verticalScrollBar()->setValue(95);
     ASSERT_GT(t.view.verticalScrollBar()->value(), 0);
     const QModelIndex seventh = t.view.indexAt(t.view.viewport()->rect().center());
-    t.mouse(QEvent::MouseButtonPress, t.onButton(seventh.row()));
+    TestUtil::press(t.viewport(), t.onButton(seventh.row()));
     ASSERT_EQ(pressed.count(), 1);
     EXPECT_EQ(pressed.at(0).at(0).value<QWidget*>(), t.button.data());
     EXPECT_EQ(pressed.at(0).at(1).value<QModelIndex>().row(), seventh.row());
@@ -171,7 +164,7 @@ TEST(ListView, HitsTemplateControlsWhereRowsAreAfterScrollingAndModelChanges)
     t.rows->insertRow(0, new QStandardItem("Inserted first"));
     t.rows->insertRow(0, new QStandardItem("Inserted second"));
     const int row = seventh.row();
-    t.mouse(QEvent::MouseButtonPress, t.inRow(row, 40));
+    TestUtil::press(t.viewport(), t.inRow(row, 40));
     ASSERT_EQ(pressed.count(), 2);
     EXPECT_EQ(pressed.at(1).at(0).value<QWidget*>(), t.label.data());
     EXPECT_EQ(t.label->getImpl()->document()->toPlainText(), t.rows->index(row, 0).data().toString());
@@ -185,18 +178,16 @@ TEST(ListView, DrawsTheControlUnderThePointerHoveredUntilThePointerLeaves)
     t.button->setBackground(1, fill("lvButtonHot", hot));
     // The pointer is where the viewport's events put it, wherever the
     // window system's pointer rests.
-    t.mouse(QEvent::MouseMove, t.onButton(2), Qt::NoButton);
+    TestUtil::move(t.viewport(), t.onButton(2));
     QImage img = t.shot("listview_hovered_button.png");
     EXPECT_TRUE(hasColorIn(img, t.rowRect(2), hot, 2));
     EXPECT_FALSE(hasColorIn(img, t.rowRect(1), hot, 2));
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(t.view.viewport(), &leave);
+    TestUtil::leave(t.viewport());
     EXPECT_FALSE(hasColorIn(t.shot("listview_left.png"), t.rowRect(2), hot, 2));
 
     // Entered under a resting pointer: the control shows hovered without a move.
     const QPoint rest = t.onButton(1);
-    QEnterEvent enter(rest, rest, t.view.viewport()->mapToGlobal(rest));
-    QApplication::sendEvent(t.view.viewport(), &enter);
+    TestUtil::enter(t.viewport(), rest);
     EXPECT_TRUE(hasColorIn(t.shot("listview_entered.png"), t.rowRect(1), hot, 2));
 }
 
@@ -212,8 +203,8 @@ TEST(ListView, RefusesTemplatesThatAreNoContainerAndSurvivesDeletedControls)
     // The label takes the deleted button's place.
     delete t.button;
     t.view.viewport()->grab();
-    t.mouse(QEvent::MouseButtonPress, t.onButton(2));
-    t.mouse(QEvent::MouseMove, t.onButton(2), Qt::NoButton);
+    TestUtil::press(t.viewport(), t.onButton(2));
+    TestUtil::move(t.viewport(), t.onButton(2));
     ASSERT_EQ(pressed.count(), 1);
     EXPECT_EQ(pressed.at(0).at(0).value<QWidget*>(), t.label.data());
 
@@ -221,7 +212,7 @@ TEST(ListView, RefusesTemplatesThatAreNoContainerAndSurvivesDeletedControls)
     EXPECT_EQ(t.view.getitemTemplate(), nullptr);
     const QImage img = t.shot("listview_no_template.png");
     EXPECT_FALSE(hasColorIn(img, t.rowRect(0), QColor(250, 250, 250), 2));
-    t.mouse(QEvent::MouseButtonPress, t.inRow(1, 40));
+    TestUtil::press(t.viewport(), t.inRow(1, 40));
     EXPECT_EQ(pressed.count(), 1);
     // Without a template the size callback is not asked.
     t.view.setItemForSizeCallBack(

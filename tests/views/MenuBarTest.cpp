@@ -8,10 +8,8 @@
 #include "CVNQMenuBarImpl.h"
 #include "TableViewTestUtil.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QDir>
-#include <QMouseEvent>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -64,8 +62,7 @@ TEST(MenuBar, HoverFollowsThePointerOverItsMenus)
     const QPoint empty(bar->width() - 5, bar->height() / 2);
     for (QAction* a : items)
         ASSERT_FALSE(bar->actionGeometry(a).contains(empty));
-    QMouseEvent move(QEvent::MouseMove, empty, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(bar, &move);
+    TestUtil::move(bar, empty);
     EXPECT_EQ(bar->getImpl()->hoverIndex, 1);
 
     const QImage img = TestUtil::screenShot(bar);

@@ -7,11 +7,9 @@
 #include "CVNQMenuImpl.h"
 #include "TableViewTestUtil.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -109,8 +107,7 @@ TEST(Menu, IconItemsHoverAndTheIconColumnFromCode)
     // Hover follows the pointer, stays over no item, and a hidden menu
     // forgets it.
     ASSERT_TRUE(hoverItem(menu, 0));
-    QMouseEvent offItems(QEvent::MouseMove, QPoint(-4, -4), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&menu, &offItems);
+    TestUtil::move(&menu, QPoint(-4, -4));
     EXPECT_EQ(menu.getImpl()->hoverIndex, 0);
     const QImage img = shot(menu, "corvane-menu-code.png");
     EXPECT_TRUE(hasColorIn(img, menu.actionGeometry(items[0]).adjusted(36, 2, -2, -2), kHot, 2));

@@ -301,13 +301,13 @@ TEST_F(TableViewApi, RegisteredWithPropertyTable)
                                          "ItemHeight", "CheckStyle", "CheckedImage", "UncheckedImage"}));
 
     // The rows reach the view's own accessors, per state where they have states.
-    const std::vector<PropertyDef>& rows = info->properties;
     CVNQTableView view;
-    rows[12].setInt(&view, 41);
+    TestUtil::propertyRow(info, "ItemHeight").setInt(&view, 41);
     EXPECT_EQ(view.getItemHeight(), 41);
-    rows[8].setFillStyle(&view, 2, fill("api_sel", Qt::blue));
+    const PropertyDef& itemBg = TestUtil::propertyRow(info, "ItemBg");
+    itemBg.setFillStyle(&view, 2, fill("api_sel", Qt::blue));
     EXPECT_EQ(view.getItemBackground(2).name, QString("api_sel"));
-    EXPECT_FALSE(rows[8].getFillStyle(&view, 1).valid);
+    EXPECT_FALSE(itemBg.getFillStyle(&view, 1).valid);
 }
 
 TEST_F(TableViewApi, DemoContentsOnlyInsideTheMakersTools)

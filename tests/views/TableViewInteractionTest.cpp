@@ -8,10 +8,8 @@
 #include "TableViewTestUtil.h"
 #include "TestUtil.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <gtest/gtest.h>
@@ -24,20 +22,6 @@ namespace {
 const QColor kButton(0x00, 0x80, 0xFF);
 const QColor kButtonHot(0xFF, 0x80, 0x00);
 const QColor kButtonOff(0x60, 0x60, 0x60);
-
-void send(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton)
-{
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
-    QMouseEvent event(type, pos, target->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-void click(QWidget* target, const QPoint& pos)
-{
-    send(target, QEvent::MouseButtonPress, pos);
-    send(target, QEvent::MouseButtonRelease, pos);
-}
 
 } // namespace
 
@@ -92,28 +76,28 @@ protected:
 TEST_F(TableViewInteraction, CellCheckBoxesFlipOnPressInsideTheirRectangle)
 {
     // Check box off: a press at the left edge changes nothing.
-    click(viewport(), cellPoint(1, 0, 10, 15));
+    TestUtil::click(viewport(), cellPoint(1, 0, 10, 15));
     EXPECT_FALSE(m_model->index(1, 0).data(Qt::CheckStateRole).isValid());
 
     m_view.setCheckstyle(true);
     // Absent check state: the press stores true, as a bool.
-    click(viewport(), cellPoint(1, 0, 10, 15));
+    TestUtil::click(viewport(), cellPoint(1, 0, 10, 15));
     const QVariant v = m_model->index(1, 0).data(Qt::CheckStateRole);
     EXPECT_EQ(v.userType(), int(QMetaType::Bool));
     EXPECT_TRUE(v.toBool());
-    click(viewport(), cellPoint(1, 0, 28, 3)); // still inside 5 .. 5 + 24
+    TestUtil::click(viewport(), cellPoint(1, 0, 28, 3)); // still inside 5 .. 5 + 24
     EXPECT_FALSE(m_model->index(1, 0).data(Qt::CheckStateRole).toBool());
     // Outside the rectangle, and in other columns, nothing flips.
-    click(viewport(), cellPoint(1, 0, 60, 15));
-    click(viewport(), cellPoint(1, 0, 3, 15));
-    click(viewport(), cellPoint(1, 1, 10, 15));
+    TestUtil::click(viewport(), cellPoint(1, 0, 60, 15));
+    TestUtil::click(viewport(), cellPoint(1, 0, 3, 15));
+    TestUtil::click(viewport(), cellPoint(1, 1, 10, 15));
     EXPECT_FALSE(m_model->index(1, 0).data(Qt::CheckStateRole).toBool());
     EXPECT_FALSE(m_model->index(1, 1).data(Qt::CheckStateRole).isValid());
 
     // A user-checkable item flips once per click, not back again on release.
     m_model->item(2, 0)->setCheckable(true);
     m_model->item(2, 0)->setData(false, Qt::CheckStateRole);
-    click(viewport(), cellPoint(2, 0, 10, 15));
+    TestUtil::click(viewport(), cellPoint(2, 0, 10, 15));
     EXPECT_TRUE(m_model->index(2, 0).data(Qt::CheckStateRole).toBool());
 }
 
@@ -127,16 +111,16 @@ TEST_F(TableViewInteraction, HeaderCheckBoxReportsItsState)
         shown << TestUtil::screenShot(header);
     });
 
-    click(header, QPoint(10, 15)); // check box off: nothing
+    TestUtil::click(header, QPoint(10, 15)); // check box off: nothing
     EXPECT_TRUE(reported.isEmpty());
 
     m_view.setCheckstyle(true);
     const QImage unchecked = TestUtil::screenShot(header);
-    click(header, QPoint(10, 15));
+    TestUtil::click(header, QPoint(10, 15));
     ASSERT_EQ(shown.size(), 1);
     EXPECT_NE(shown[0], unchecked); // the new check shows before the report goes out
-    click(header, QPoint(20, 2));
-    click(header, QPoint(60, 15)); // section text, not the box
+    TestUtil::click(header, QPoint(20, 2));
+    TestUtil::click(header, QPoint(60, 15)); // section text, not the box
     EXPECT_EQ(reported, (QList<bool>{true, false}));
     EXPECT_FALSE(m_view.getImpl()->headerChecked);
     // The cells are the user's business.
@@ -145,7 +129,7 @@ TEST_F(TableViewInteraction, HeaderCheckBoxReportsItsState)
     // Section clicks keep sorting.
     m_view.setSortingEnabled(true);
     m_view.horizontalHeader()->setSectionsClickable(true);
-    click(header, QPoint(200, 15));
+    TestUtil::click(header, QPoint(200, 15));
     EXPECT_EQ(m_view.horizontalHeader()->sortIndicatorSection(), 1);
 
     // A slot may delete the view, its header with it, as it reports.
@@ -153,7 +137,7 @@ TEST_F(TableViewInteraction, HeaderCheckBoxReportsItsState)
     showGrid(*doomed);
     doomed->setCheckstyle(true);
     QObject::connect(doomed, &CVNQTableView::headerCheckedChanged, [&doomed] { delete doomed, doomed = nullptr; });
-    send(doomed->horizontalHeader()->viewport(), QEvent::MouseButtonPress, QPoint(10, 15));
+    TestUtil::press(doomed->horizontalHeader()->viewport(), QPoint(10, 15));
     EXPECT_EQ(doomed, nullptr);
 }
 
@@ -169,7 +153,7 @@ TEST_F(TableViewInteraction, TemplateClicksReportRowAndControlName)
     auto pressAt = [&](int row, int dx, int dy) {
         const QPoint p = cellPoint(row, 2, dx, dy);
         pointAt(p);
-        click(viewport(), p);
+        TestUtil::click(viewport(), p);
     };
     pressAt(2, 20, 15);  // the button
     pressAt(4, 80, 15);  // the label inside "inner": the nested container answers
@@ -206,10 +190,10 @@ TEST_F(TableViewInteraction, TemplateClicksAreHitWhereThePressHappened)
     // The pointer has moved on by the time the press is handled: away from
     // the pressed button, and onto a button beside the press.
     pointAt(cellPoint(6, 0, 20, 15));
-    click(viewport(), cellPoint(2, 2, 20, 15));
+    TestUtil::click(viewport(), cellPoint(2, 2, 20, 15));
     EXPECT_EQ(clicks, QStringList{"edit"});
     pointAt(cellPoint(3, 2, 20, 15));
-    click(viewport(), cellPoint(3, 2, 60, 15));
+    TestUtil::click(viewport(), cellPoint(3, 2, 60, 15));
     EXPECT_EQ(clicks, QStringList{"edit"});
 }
 
@@ -220,22 +204,20 @@ TEST_F(TableViewInteraction, HoveredRowIsTheRowUnderThePointer)
     m_view.setItemBackground(CtrlStateNormal, fill("it_row", normal));
     m_view.setItemBackground(CtrlStateHover, fill("it_hot", hot));
     auto looks = [&](int row) { return grabViewport(m_view).pixelColor(cellPoint(row, 1, 80, 15)); };
-    send(viewport(), QEvent::MouseMove, cellPoint(3, 1, 20, 10));
+    TestUtil::move(viewport(), cellPoint(3, 1, 20, 10));
     EXPECT_EQ(m_view.getImpl()->hoveredRow, 3);
     EXPECT_EQ(looks(3), hot);
-    send(viewport(), QEvent::MouseMove, cellPoint(5, 0, 20, 10));
+    TestUtil::move(viewport(), cellPoint(5, 0, 20, 10));
     EXPECT_EQ(m_view.getImpl()->hoveredRow, 5);
     EXPECT_EQ(looks(3), normal);
     EXPECT_EQ(looks(5), hot);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&m_view, &leave);
+    TestUtil::leave(&m_view);
     EXPECT_EQ(m_view.getImpl()->hoveredRow, -1);
     EXPECT_EQ(looks(5), normal);
 
     // Onto the header or a scroll bar: the viewport is left, the view is not.
-    send(viewport(), QEvent::MouseMove, cellPoint(2, 1, 20, 10));
-    QEvent viewportLeave(QEvent::Leave);
-    QApplication::sendEvent(viewport(), &viewportLeave);
+    TestUtil::move(viewport(), cellPoint(2, 1, 20, 10));
+    TestUtil::leave(viewport());
     EXPECT_EQ(m_view.getImpl()->hoveredRow, -1);
 
     // The rows move under a resting pointer.
@@ -247,9 +229,9 @@ TEST_F(TableViewInteraction, HoveredRowIsTheRowUnderThePointer)
     // Below the last row no row is under the pointer.
     m_model->setRowCount(3);
     m_view.scrollToTop();
-    send(viewport(), QEvent::MouseMove, cellPoint(1, 1, 20, 10));
+    TestUtil::move(viewport(), cellPoint(1, 1, 20, 10));
     EXPECT_EQ(m_view.getImpl()->hoveredRow, 1);
-    send(viewport(), QEvent::MouseMove, QPoint(60, 200));
+    TestUtil::move(viewport(), QPoint(60, 200));
     EXPECT_EQ(m_view.getImpl()->hoveredRow, -1);
 }
 
@@ -267,10 +249,10 @@ TEST_F(TableViewInteraction, DisabledRowsAndHiddenControlsStillTakePresses)
     QObject::connect(&m_view, &CVNQTableView::customControlClicked, [&](int, const QString& name) { clicks << name; });
 
     // A disabled item is neither painted disabled nor shut off from presses.
-    click(viewport(), cellPoint(3, 0, 10, 15));
+    TestUtil::click(viewport(), cellPoint(3, 0, 10, 15));
     EXPECT_TRUE(m_model->index(3, 0).data(Qt::CheckStateRole).toBool());
     pointAt(cellPoint(3, 2, 20, 15));
-    click(viewport(), cellPoint(3, 2, 20, 15));
+    TestUtil::click(viewport(), cellPoint(3, 2, 20, 15));
     EXPECT_EQ(clicks, QList<QString>{"edit"});
     pointAt(cellPoint(5, 0, 20, 15));
     const QImage img = grabViewport(m_view);
@@ -282,7 +264,7 @@ TEST_F(TableViewInteraction, DisabledRowsAndHiddenControlsStillTakePresses)
     edit->hide();
     clicks.clear();
     pointAt(cellPoint(2, 2, 20, 15));
-    click(viewport(), cellPoint(2, 2, 20, 15));
+    TestUtil::click(viewport(), cellPoint(2, 2, 20, 15));
     EXPECT_EQ(clicks, QList<QString>{"edit"});
 }
 
