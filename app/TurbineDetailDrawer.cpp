@@ -170,7 +170,8 @@ void TurbineDetailDrawer::showTurbine(const TurbineRecord& t)
 
     healthLabel->setText(QStringLiteral("%1% · %2 RPM").arg(fixedNumber(health, 1), fixedNumber(t.rotorRpm, 1)));
     scheduleLabel->setText(
-        l == LanguageChinese ? QStringLiteral("上次 ") + t.lastInspection + QStringLiteral(" · 下次 ") + t.nextInspection
-               : QStringLiteral("Last ") + t.lastInspection + QStringLiteral(" · Next ") + t.nextInspection);
+        l == LanguageChinese
+            ? QStringLiteral("上次 ") + t.lastInspection + QStringLiteral(" · 下次 ") + t.nextInspection
+            : QStringLiteral("Last ") + t.lastInspection + QStringLiteral(" · Next ") + t.nextInspection);
     noteLabel->setText(l == LanguageChinese ? t.aiNoteZh : t.aiNoteEn);
 }
