@@ -153,19 +153,20 @@ TEST(ChartPlotPainter, DenseLinesLookLikeTheStroke)
         EXPECT_LT(differingShare(fast(line, area), reference(line, area), 96), 0.05) << jitter;
     }
 
-    // The band reaches from the first to the last column whose centre the
-    // round caps cover, wherever the ends fall inside a pixel, and the
-    // stroke's ink ends within a pixel of it.
-    for (double shift : {0.0, 0.25, 0.5, 0.75}) {
-        QPolygonF line = wave(5000, 3.0);
-        line.translate(shift, 0);
-        const QPair<int, int> band = inkColumns(fast(line, QColor()), 255);
-        EXPECT_EQ(band.first, int(std::ceil(line.first().x() - 1 - 0.5))) << shift;
-        EXPECT_EQ(band.second, int(std::floor(line.last().x() + 1 - 0.5))) << shift;
-        const QPair<int, int> stroke = inkColumns(reference(line, QColor()), 192);
-        EXPECT_LE(qAbs(band.first - stroke.first), 1) << shift;
-        EXPECT_LE(qAbs(band.second - stroke.second), 1) << shift;
-    }
+    // The band, as one outline or column by column, reaches from the first
+    // to the last column whose centre the round caps cover, wherever the
+    // ends fall inside a pixel, and the stroke's ink ends within a pixel of it.
+    for (const auto& [count, jitter] : {QPair<int, double>{5000, 3.0}, QPair<int, double>{1000, 36.0}})
+        for (double shift : {0.0, 0.25, 0.5, 0.75}) {
+            QPolygonF line = wave(count, jitter);
+            line.translate(shift, 0);
+            const QPair<int, int> band = inkColumns(fast(line, QColor()), 255);
+            EXPECT_EQ(band.first, int(std::ceil(line.first().x() - 1 - 0.5))) << jitter << " " << shift;
+            EXPECT_EQ(band.second, int(std::floor(line.last().x() + 1 - 0.5))) << jitter << " " << shift;
+            const QPair<int, int> stroke = inkColumns(reference(line, QColor()), 192);
+            EXPECT_LE(qAbs(band.first - stroke.first), 1) << jitter << " " << shift;
+            EXPECT_LE(qAbs(band.second - stroke.second), 1) << jitter << " " << shift;
+        }
 }
 
 TEST(ChartPlotPainter, DenseLinesOnTheSurfaceLookAsOnImages)
