@@ -487,4 +487,57 @@ QRect colourBox(const QImage& image, QColor c, int tol, int minAlpha)
     return box;
 }
 
+namespace {
+
+struct Captured
+{
+    QByteArray category;
+    QString text;
+};
+
+std::vector<Captured> g_captured;
+QByteArray g_captureCategory; // empty: every category
+QtMessageHandler g_beforeCapture = nullptr;
+
+void capture(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    const QByteArray category(context.category ? context.category : "default");
+    if ((type == QtWarningMsg || type == QtCriticalMsg) &&
+        (g_captureCategory.isEmpty() || category == g_captureCategory))
+        g_captured.push_back({category, text});
+    else if (g_beforeCapture)
+        g_beforeCapture(type, context, text);
+}
+
+} // namespace
+
+LogCapture::LogCapture(const char* category)
+{
+    g_captured.clear();
+    g_captureCategory = category;
+    g_beforeCapture = qInstallMessageHandler(capture);
+}
+
+LogCapture::~LogCapture()
+{
+    qInstallMessageHandler(g_beforeCapture);
+    g_beforeCapture = nullptr;
+}
+
+QStringList LogCapture::messages(const char* category) const
+{
+    QStringList texts;
+    for (const Captured& c : g_captured)
+        if (!category || c.category == category)
+            texts << c.text;
+    return texts;
+}
+
+QStringList LogCapture::take(const char* category)
+{
+    const QStringList texts = messages(category);
+    g_captured.clear();
+    return texts;
+}
+
 } // namespace TestUtil

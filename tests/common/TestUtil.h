@@ -14,6 +14,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest/qtestsystem.h>
 #include <gtest/gtest.h>
@@ -193,6 +194,26 @@ CVNQtLib::FillStyle colourFill(const QString& name, QColor fill, int round = 0, 
 // 1 centre, 2 right; an empty family keeps the default one.
 CVNQtLib::TextStyleDesc textStyle(const QString& name, QColor colour, int size = 12, int hor = 0,
                                   const QString& family = QString());
+
+// --- messages -------------------------------------------------------------------
+
+// Collects the warnings (and critical messages) of one logging category, or
+// of every category when null, that Qt's message handler receives while it
+// lives; every other message goes on to the handler installed before.
+// Captures do not nest.
+class LogCapture
+{
+public:
+    explicit LogCapture(const char* category = nullptr);
+    ~LogCapture();
+    LogCapture(const LogCapture&) = delete;
+    LogCapture& operator=(const LogCapture&) = delete;
+    // The texts collected from category ("default" for plain qWarning), or
+    // all of them when null, in the order they came.
+    QStringList messages(const char* category = nullptr) const;
+    // The same, and forgets everything collected so far.
+    QStringList take(const char* category = nullptr);
+};
 
 // --- pixels ---------------------------------------------------------------------
 

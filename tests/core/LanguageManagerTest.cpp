@@ -1,21 +1,15 @@
 #include "LanguageManager.h"
+#include "TestUtil.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <memory>
 
 using namespace CVNQtLib;
 
 namespace {
-
-QStringList g_warnings;
-
-void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& msg)
-{
-    if (type == QtWarningMsg)
-        g_warnings << msg;
-}
 
 // Records every languageChanged while alive.
 struct ChangeLog
@@ -35,8 +29,7 @@ class LanguageManagerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        g_warnings.clear();
-        previous = qInstallMessageHandler(collectWarnings);
+        log = std::make_unique<TestUtil::LogCapture>();
         lm = LanguageManager::instance();
         QString error;
         ASSERT_TRUE(lm->loadFromJson(R"({"defaultLanguage": "en",
@@ -45,12 +38,13 @@ protected:
                                      &error))
             << error.toStdString();
         lm->setLanguage("en");
-        g_warnings.clear();
+        log->take();
     }
-    void TearDown() override { qInstallMessageHandler(previous); }
+    void TearDown() override { log.reset(); }
+    QStringList warnings() const { return log->messages(); }
 
     LanguageManager* lm = nullptr;
-    QtMessageHandler previous = nullptr;
+    std::unique_ptr<TestUtil::LogCapture> log;
 };
 
 } // namespace
@@ -59,25 +53,25 @@ TEST_F(LanguageManagerTest, MissingKeyWarnsOncePerLanguageAndKey)
 {
     EXPECT_EQ(lm->currentLanguage(), "en");
     EXPECT_EQ(lm->text("b"), "b");
-    ASSERT_EQ(g_warnings.size(), 1);
-    EXPECT_EQ(g_warnings[0], "Missing translation key \"b\" for language \"en\"");
+    ASSERT_EQ(warnings().size(), 1);
+    EXPECT_EQ(warnings().value(0), "Missing translation key \"b\" for language \"en\"");
     EXPECT_EQ(lm->text("b"), "b");
-    EXPECT_EQ(g_warnings.size(), 1);
+    EXPECT_EQ(warnings().size(), 1);
     EXPECT_EQ(lm->text("c"), "c");
-    EXPECT_EQ(g_warnings.size(), 2);
+    EXPECT_EQ(warnings().size(), 2);
 
     // Switching clears what was warned about.
     ASSERT_TRUE(lm->setLanguage("zh"));
     EXPECT_EQ(lm->text("b"), QString::fromUtf8("乙"));
     ASSERT_TRUE(lm->setLanguage("en"));
     lm->text("b");
-    EXPECT_EQ(g_warnings.size(), 3);
+    EXPECT_EQ(warnings().size(), 3);
 
     // A fallback answers instead, without a warning, even an empty one.
     EXPECT_EQ(lm->text("missing", QLatin1String("")), "");
     EXPECT_FALSE(lm->text("missing", QLatin1String("")).isNull());
     EXPECT_EQ(lm->text("missing", "Fallback"), "Fallback");
-    EXPECT_EQ(g_warnings.size(), 3);
+    EXPECT_EQ(warnings().size(), 3);
     // An empty translation is a translation.
     EXPECT_EQ(lm->text("empty", "Fallback"), "");
 }
@@ -92,7 +86,7 @@ TEST_F(LanguageManagerTest, DefaultLanguageFillsGapsOfTheCurrentOne)
     EXPECT_FALSE(lm->contains("b", "en"));
     EXPECT_FALSE(lm->contains("a", "fr"));
     EXPECT_EQ(lm->defaultLanguage(), "en");
-    EXPECT_TRUE(g_warnings.isEmpty());
+    EXPECT_TRUE(warnings().isEmpty());
 
     ASSERT_TRUE(lm->loadFromJson(R"({"defaultLanguage": "zh",
         "languages": {"zh": {"k": "1"}, "Fr": {"k": "2"}, "en": {"k": "3"}, "de": {"k": "4"}}})"));

@@ -54,29 +54,14 @@ CVNQ_IMPLEMENT_CONTROL(LogProbe, LogProbeImpl, "t_logprobe")
 
 namespace {
 
-QList<QPair<QString, QString>> g_logged; // category, message
-
-void recordMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+QString loggedIn(const TestUtil::LogCapture& log, const char* category)
 {
-    if (type == QtWarningMsg && context.category)
-        g_logged.append({QString::fromLatin1(context.category), message});
+    return log.messages(category).join('\n');
 }
 
-QString loggedIn(const char* category)
+int countIn(const TestUtil::LogCapture& log, const char* category, const char* name)
 {
-    QStringList texts;
-    for (const auto& entry : g_logged)
-        if (entry.first == QLatin1String(category))
-            texts << entry.second;
-    return texts.join('\n');
-}
-
-int countIn(const char* category, const char* name)
-{
-    int count = 0;
-    for (const auto& entry : g_logged)
-        count += entry.first == QLatin1String(category) && entry.second.contains(QLatin1String(name));
-    return count;
+    return int(log.messages(category).filter(QLatin1String(name)).size());
 }
 
 } // namespace
@@ -88,27 +73,26 @@ TEST(LoggingTest, EachReaderSaysWhyInItsCategory)
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "page.json", "{\"elements\": [\n  {\"type\": }\n]}"));
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme/style.json", "{\"style\": [1,,]}"));
 
-    g_logged.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    TestUtil::LogCapture log;
     QWidget host;
     EXPECT_EQ(cvnCreatePageByFileName(&host, dir.filePath("page.json")), nullptr);
     EXPECT_EQ(createControl("t_no_such_type", Json::Value(), nullptr), nullptr);
     EXPECT_FALSE(CVNQResourceManager::getInstance()->loadThemeDir(dir.filePath("theme")));
     EXPECT_FALSE(LanguageManager::instance()->loadFromJson("{\"defaultLanguage\": "));
-    qInstallMessageHandler(previous);
 
     // The parser's message carries the position of the fault.
-    EXPECT_TRUE(loggedIn("corvane.page").contains("Line 2, Column 12")) << loggedIn("corvane.page").toStdString();
-    EXPECT_TRUE(loggedIn("corvane.factory").contains("t_no_such_type"));
-    EXPECT_TRUE(loggedIn("corvane.style").contains("Line 1, Column 14")) << loggedIn("corvane.style").toStdString();
-    EXPECT_TRUE(loggedIn("corvane.theme").contains("style.json"));
-    EXPECT_TRUE(loggedIn("corvane.language").contains("offset"));
+    EXPECT_TRUE(loggedIn(log, "corvane.page").contains("Line 2, Column 12"))
+        << loggedIn(log, "corvane.page").toStdString();
+    EXPECT_TRUE(loggedIn(log, "corvane.factory").contains("t_no_such_type"));
+    EXPECT_TRUE(loggedIn(log, "corvane.style").contains("Line 1, Column 14"))
+        << loggedIn(log, "corvane.style").toStdString();
+    EXPECT_TRUE(loggedIn(log, "corvane.theme").contains("style.json"));
+    EXPECT_TRUE(loggedIn(log, "corvane.language").contains("offset"));
 }
 
 TEST(LoggingTest, AnUnknownStyleNameIsReportedOnceNotAtEveryLookup)
 {
-    g_logged.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    TestUtil::LogCapture log;
     FillStyle fill;
     TextStyleDesc text;
     for (int i = 0; i < 3; ++i) {
@@ -116,8 +100,7 @@ TEST(LoggingTest, AnUnknownStyleNameIsReportedOnceNotAtEveryLookup)
         cvnLookupStyle("logMissingB", fill);
         cvnLookupStyle("logMissingA", text);
     }
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(g_logged.size(), 3) << loggedIn("corvane.style").toStdString();
+    EXPECT_EQ(log.messages().size(), 3) << loggedIn(log, "corvane.style").toStdString();
 }
 
 TEST(LoggingTest, EachMissIsReportedOnceUnderItsCategory)
@@ -129,8 +112,7 @@ TEST(LoggingTest, EachMissIsReportedOnceUnderItsCategory)
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
     ASSERT_TRUE(rm->loadThemeDir(dir.path()));
 
-    g_logged.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    TestUtil::LogCapture log;
     logging_test::LogProbe probe;
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(rm->getImage("logMissingImage.png"), nullptr);
@@ -141,16 +123,15 @@ TEST(LoggingTest, EachMissIsReportedOnceUnderItsCategory)
         probe.readJsonValue(&node);
         probe.setThemeName("logMissingEntry");
     }
-    qInstallMessageHandler(previous);
 
-    EXPECT_EQ(countIn("corvane.theme", "logMissingImage.png"), 1) << loggedIn("corvane.theme").toStdString();
-    EXPECT_EQ(countIn("corvane.theme", "logMissingDrawing.svg"), 1);
-    EXPECT_EQ(countIn("corvane.theme", "logMissingEntry"), 1);
-    EXPECT_EQ(countIn("corvane.factory", "logProbeCount"), 1) << loggedIn("corvane.factory").toStdString();
+    EXPECT_EQ(countIn(log, "corvane.theme", "logMissingImage.png"), 1) << loggedIn(log, "corvane.theme").toStdString();
+    EXPECT_EQ(countIn(log, "corvane.theme", "logMissingDrawing.svg"), 1);
+    EXPECT_EQ(countIn(log, "corvane.theme", "logMissingEntry"), 1);
+    EXPECT_EQ(countIn(log, "corvane.factory", "logProbeCount"), 1) << loggedIn(log, "corvane.factory").toStdString();
     // An entry the theme has and a control's own type entry, which is
     // optional, are no misses.
-    EXPECT_EQ(countIn("corvane.theme", "logEntry"), 0);
-    EXPECT_EQ(countIn("corvane.theme", "t_logprobe"), 0);
+    EXPECT_EQ(countIn(log, "corvane.theme", "logEntry"), 0);
+    EXPECT_EQ(countIn(log, "corvane.theme", "t_logprobe"), 0);
 }
 
 #include "LoggingTest.moc"

@@ -6,6 +6,7 @@
 #include "CVNQStyleDefs.h"
 #include "CVNQZip.h"
 #include "RealFilesSupport.h"
+#include "TestUtil.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,7 +46,7 @@ protected:
 TEST_F(RealArchives, ArchivesOfOtherToolsLoadAsThemes)
 {
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    RealFiles::LogCapture log("corvane.zip");
+    TestUtil::LogCapture log("corvane.zip");
     // zip -fz keeps the sizes in the zip64 extra field only; the comment is
     // the format's largest; the last one names its image with a backslash.
     for (const char* name : {"python.zip", "infozip.zip", "infozip-zip64.zip", "comment-64k.zip", "backslash.zip"}) {
@@ -66,7 +67,7 @@ TEST_F(RealArchives, ArchivesOfOtherToolsLoadAsThemes)
 TEST_F(RealArchives, RefusedArchivesSayWhy)
 {
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    RealFiles::LogCapture log("corvane.zip");
+    TestUtil::LogCapture log("corvane.zip");
     const struct
     {
         const char* file;

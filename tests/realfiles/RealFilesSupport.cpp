@@ -9,22 +9,6 @@
 
 namespace RealFiles {
 
-namespace {
-
-QByteArray g_category;
-QStringList g_messages;
-QtMessageHandler g_previous = nullptr;
-
-void collect(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (context.category && g_category == context.category)
-        g_messages << text;
-    else if (g_previous)
-        g_previous(type, context, text);
-}
-
-} // namespace
-
 QString archiveFolder(QString* error)
 {
     static QTemporaryDir dir;
@@ -43,31 +27,6 @@ QString archiveFolder(QString* error)
     if (error)
         *error = failure;
     return made ? dir.path() : QString();
-}
-
-LogCapture::LogCapture(const char* category)
-{
-    g_category = category;
-    g_messages.clear();
-    g_previous = qInstallMessageHandler(collect);
-}
-
-LogCapture::~LogCapture()
-{
-    qInstallMessageHandler(g_previous);
-    g_previous = nullptr;
-}
-
-QStringList LogCapture::messages() const
-{
-    return g_messages;
-}
-
-QStringList LogCapture::take()
-{
-    const QStringList taken = g_messages;
-    g_messages.clear();
-    return taken;
 }
 
 } // namespace RealFiles

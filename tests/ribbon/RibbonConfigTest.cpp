@@ -27,20 +27,6 @@ class RibbonConfigTest : public ::testing::Test
 protected:
     static void SetUpTestSuite() { startToolkit(); }
 
-    // The warnings of the ribbon's logging category while a handler of
-    // collectRibbonWarnings is installed.
-    static QStringList& ribbonWarnings()
-    {
-        static QStringList warnings;
-        return warnings;
-    }
-
-    static void collectRibbonWarnings(QtMsgType, const QMessageLogContext& context, const QString& message)
-    {
-        if (context.category && QLatin1String(context.category) == QLatin1String("corvane.ribbon"))
-            ribbonWarnings().append(message);
-    }
-
     static Json::Value parsed(const QString& text)
     {
         Json::Value v;
@@ -54,14 +40,13 @@ protected:
 TEST_F(RibbonConfigTest, RealisticConfigurationReadsWritesAndReadsBackTheSame)
 {
     CVNQRibbonBar bar;
-    ribbonWarnings().clear();
-    const QtMessageHandler previous = qInstallMessageHandler(collectRibbonWarnings);
+    TestUtil::LogCapture log("corvane.ribbon");
     const bool loaded = bar.loadConfigJson(RibbonTest::realisticConfig());
-    qInstallMessageHandler(previous);
+    const QStringList ribbonWarnings = log.take();
     ASSERT_TRUE(loaded);
     EXPECT_TRUE(bar.lastError().isEmpty());
     // Nothing of it is skipped.
-    EXPECT_TRUE(ribbonWarnings().isEmpty()) << ribbonWarnings().join('\n').toStdString();
+    EXPECT_TRUE(ribbonWarnings.isEmpty()) << ribbonWarnings.join('\n').toStdString();
 
     // Five pages, the hidden context group's page without a tab.
     EXPECT_EQ(bar.pageCount(), 5);

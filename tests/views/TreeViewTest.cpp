@@ -34,13 +34,6 @@ QString appIcon(const char* name)
     return TestUtil::sourcePath(QStringLiteral("app/icons/") + QString::fromLatin1(name));
 }
 
-QStringList g_painterWarnings;
-void collectPainterWarnings(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    if (message.contains(QLatin1String("QPainter")))
-        g_painterWarnings << message;
-}
-
 } // namespace
 
 TEST(TreeView, ThemedRowsWithIconsInEveryLook)
@@ -89,8 +82,7 @@ TEST(TreeView, ThemedRowsWithIconsInEveryLook)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-    g_painterWarnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(collectPainterWarnings);
+    TestUtil::LogCapture log;
     const QModelIndex selected = model->index(2, 0);
     const QModelIndex hovered = model->index(1, 0);
     tree->setCurrentIndex(selected);
@@ -101,9 +93,9 @@ TEST(TreeView, ThemedRowsWithIconsInEveryLook)
         return hasColorIn(probe, tree->visualRect(hovered), kHover, 2);
     }));
     const QImage img = tree->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    qInstallMessageHandler(previous);
+    const QStringList painterWarnings = log.take().filter(QLatin1String("QPainter"));
+    EXPECT_TRUE(painterWarnings.isEmpty()) << qPrintable(painterWarnings.join('\n'));
     img.save(TestUtil::shotPath("corvane-tree.png"));
-    EXPECT_TRUE(g_painterWarnings.isEmpty()) << qPrintable(g_painterWarnings.join('\n'));
 
     // Rows are 30 px; selection (state 2), hover (1), normal (0), and the
     // background below the last row.
