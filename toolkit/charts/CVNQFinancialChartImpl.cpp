@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <cmath>
 
 namespace CVNQtLib {
 
@@ -170,24 +171,32 @@ QVector<double> CVNQFinancialChartImpl::movingAverages(int period, int first, in
     if (period < 1 || end < 0)
         return out;
     // A sliding window over the finite closes; a window holding a close
-    // that is not finite has no average, as in the direct sum.
+    // that is not finite has no average, as in the direct sum. The sum
+    // carries what each step rounds off (Neumaier), so a close far larger
+    // than the rest leaves the later windows as exact as the direct sum.
     const Candle* c = m_candles.constData();
     const int start = qMax(first - period + 1, 0);
     double sum = 0.0;
+    double carry = 0.0;
+    const auto add = [&](double x) {
+        const double t = sum + x;
+        carry += std::abs(sum) >= std::abs(x) ? (sum - t) + x : (x - t) + sum;
+        sum = t;
+    };
     int bad = 0;
     for (int i = start; i <= end; ++i) {
         if (qIsFinite(c[i].close))
-            sum += c[i].close;
+            add(c[i].close);
         else
             ++bad;
         if (i - period >= start) {
             if (qIsFinite(c[i - period].close))
-                sum -= c[i - period].close;
+                add(-c[i - period].close);
             else
                 --bad;
         }
         if (i >= first && i >= period - 1 && bad == 0) {
-            const double average = sum / period;
+            const double average = (sum + carry) / period;
             if (qIsFinite(average))
                 out[i - first] = average;
         }
