@@ -315,15 +315,11 @@ void WindFarmOverviewPage::refreshCharts(const WindFarmSnapshot& s)
     // Smooth lines without point marks; only the energy has its area filled.
     auto series = [](const QString& name, const QVector<double>& values, const QColor& colour, bool area,
                      double lineWidth) {
-        ChartSeries line;
-        line.name = name;
-        line.values = values;
-        line.color = colour;
+        ChartSeries line = cvnChartSeries<ChartSeries>(name, values, colour);
         line.fillColor = colour;
         line.showSymbols = false;
         line.smooth = true;
         line.area = area;
-        line.visible = true;
         line.lineWidth = lineWidth;
         line.fillOpacity = 0.22;
         return line;
