@@ -10,6 +10,8 @@
 #include "RibbonTestUtil.h"
 
 #include <QAction>
+#include <QPointer>
+#include <functional>
 
 using namespace CVNQtLib;
 using namespace ControlsTest;
@@ -116,7 +118,7 @@ TEST_F(RibbonCommandTest, ContextGroupsAndMinimisedPopup)
     bar.addPage("view", "View");
     EXPECT_EQ(bar.currentPage(), 0);
     EXPECT_EQ(bar.pageAt(0)->title(), "home");
-    EXPECT_EQ(pages.size(), 0);
+    EXPECT_EQ(pages.calls, QList<QVariantList>{{0}}); // the first page only
 
     CVNQRibbonContextGroup* ctx = bar.addContextGroup("chart", "Chart", Qt::red);
     EXPECT_EQ(bar.addContextGroup("chart", "Other", Qt::blue), ctx);
@@ -166,4 +168,34 @@ TEST_F(RibbonCommandTest, ContextGroupsAndMinimisedPopup)
     EXPECT_EQ(bar.pageAt(bar.pageCount() - 1), back);
     EXPECT_EQ(bar.pageAt(bar.pageCount()), nullptr);
     EXPECT_EQ(bar.pageAt(-1), nullptr);
+
+    // Every path that changes the current page or its index reports it
+    // once, with the new index; the others report nothing.
+    CVNQRibbonContextGroup* tools = bar.addContextGroup("tools", "Tools", Qt::green);
+    const std::pair<bool, std::function<void()>> changes[] = {
+        {true, [&] { bar.insertPage(0, "x", "X"); }},
+        {true, [&] { bar.removePage(bar.pageAt(0)); }},
+        {false, [&] { tools->addPage("tp", "TP"); }},
+        {false, [&] { bar.showContextGroup("tools"); }},
+        {true, [&] { bar.setCurrentPage("tp"); }},
+        {true, [&] { bar.hideContextGroup("tools"); }},
+        {true, [&] { bar.setCurrentPage(2); }},
+        {true, [&] { bar.removePage(bar.currentPageWidget()); }},
+        {true, [&] { delete bar.currentPageWidget(); }},
+        {true, [&] { bar.clearPages(); }},
+        {true, [&] { bar.addPage("y", "Y"); }},
+        {false, [&] { bar.addPage("z", "Z"); }},
+        {true, [&] { bar.loadConfigJson(R"({"schemaVersion": 1, "pages": [{"id": "a"}]})"); }},
+        {true, [&] { bar.loadConfigJson(R"({"schemaVersion": 1})"); }},
+    };
+    for (const auto& change : changes) {
+        const QPointer<QObject> before = bar.currentPageWidget();
+        const int index = bar.currentPage();
+        pages.clear();
+        change.second();
+        const bool changed = before != bar.currentPageWidget() || index != bar.currentPage();
+        EXPECT_EQ(changed, change.first) << &change - changes;
+        EXPECT_EQ(pages.calls, changed ? QList<QVariantList>{{bar.currentPage()}} : QList<QVariantList>{})
+            << &change - changes;
+    }
 }

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QSet>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -142,6 +143,51 @@ TEST_F(RibbonLayoutTest, RowsTabsAndPageInBothModesAtSeveralWidths)
         const int areaRight = row->property("cvnRibbonContentRight").toInt() - 20;
         EXPECT_EQ(design->geometry().right() + 1 + 2, areaRight); // scrolled to the end exactly
         EXPECT_TRUE(home->isHidden());
+    }
+
+    // At every width in both modes nothing in the rows covers anything
+    // else, and each tab shows whole at some step of the arrows.
+    CVNQRibbonBar bar;
+    ASSERT_TRUE(bar.loadConfigJson(RibbonTest::realisticConfig()));
+    QWidget* rows[] = {bar.applicationButton()->parentWidget(), RibbonTest::tab(bar, "home")->parentWidget()};
+    for (const CVN_RIBBON_LAYOUT_MODE mode : {CVN_RIBBON_LAYOUT_OFFICE, CVN_RIBBON_LAYOUT_COMPACT}) {
+        bar.setLayoutMode(mode);
+        for (int width = 100; width <= 1300; width += 6) {
+            resizeNow(&bar, width, 157);
+            QSet<QString> shown;
+            for (int step = 0; step < 8; ++step) {
+                for (QWidget* row : rows) {
+                    QList<QWidget*> items;
+                    for (QWidget* item : row->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                        if (row->isVisibleTo(&bar) && item->isVisibleTo(&bar))
+                            items << item;
+                    for (int i = 0; i < items.size(); ++i) {
+                        const QRect r = items.at(i)->geometry();
+                        if (items.at(i)->objectName().startsWith("ribbonTab_")) {
+                            shown << items.at(i)->objectName();
+                            EXPECT_TRUE(QRect(0, 0, width, r.bottom() + 1).contains(r)) << width;
+                        }
+                        for (int j = 0; j < i; ++j)
+                            EXPECT_FALSE(r.intersects(items.at(j)->geometry()))
+                                << mode << " " << width << " " << items.at(i)->objectName().toStdString() << " "
+                                << items.at(j)->objectName().toStdString();
+                    }
+                }
+                CVNQRibbonButton* next = nullptr;
+                for (CVNQRibbonButton* b : rows[1]->findChildren<CVNQRibbonButton*>())
+                    if (b->text() == ">" && b->isVisibleTo(&bar) && b->isEnabled())
+                        next = b;
+                if (!next)
+                    break;
+                next->click();
+            }
+            if (width >= 200)
+                EXPECT_EQ(shown.size(), 4) << mode << " " << width;
+            for (CVNQRibbonButton* b : rows[1]->findChildren<CVNQRibbonButton*>())
+                for (int back = 0; back < 8 && b->text() == "<" && b->isEnabled(); ++back)
+                    b->click();
+        }
+        EXPECT_TRUE(bar.findChild<QWidget*>("search")->isVisibleTo(&bar));
     }
 }
 

@@ -44,14 +44,8 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
     m_tabScrollLeft->hide();
     m_tabScrollRight->hide();
 
-    connect(m_tabScrollLeft, &QAbstractButton::clicked, this, [this]() {
-        m_tabScrollOffset = qMax(m_tabScrollOffset - 100, 0);
-        updateTabLayout();
-    });
-    connect(m_tabScrollRight, &QAbstractButton::clicked, this, [this]() {
-        m_tabScrollOffset = m_tabScrollOffset > INT_MAX - 100 ? INT_MAX : m_tabScrollOffset + 100;
-        updateTabLayout();
-    });
+    connect(m_tabScrollLeft, &QAbstractButton::clicked, this, [this]() { scrollTabs(false); });
+    connect(m_tabScrollRight, &QAbstractButton::clicked, this, [this]() { scrollTabs(true); });
 
     ribbonWatch(this);
     ribbonWatch(m_popup);
@@ -197,12 +191,34 @@ bool CVNQRibbonBar::selectPage(int index, bool openPopup)
         m_tabButtons.at(i)->setChecked(m_tabPages.at(i) == page);
     }
     updateTabLayout();
+    // A selection is announced also when the page was current already.
+    m_selectionPending = true;
     // Slots of the bar's signals may delete the bar.
     const QPointer<CVNQRibbonBar> self(this);
-    emit currentPageChanged(index);
+    announceCurrentPage();
     if (self && m_minimized && openPopup)
         showMinimizedPopup();
     return true;
+}
+
+void CVNQRibbonBar::endPageChange()
+{
+    --m_pageChangeDepth;
+    announceCurrentPage();
+}
+
+void CVNQRibbonBar::announceCurrentPage()
+{
+    // A bar being destroyed has nothing left to tell.
+    if (m_pageChangeDepth > 0 || m_tearingDown)
+        return;
+    const int index = currentPage();
+    if (!m_selectionPending && m_announcedPage == m_currentPage && m_announcedIndex == index)
+        return;
+    m_selectionPending = false;
+    m_announcedPage = m_currentPage;
+    m_announcedIndex = index;
+    emit currentPageChanged(index);
 }
 
 void CVNQRibbonBar::onTabClicked(CVNQRibbonPage* page)
@@ -248,13 +264,8 @@ void CVNQRibbonBar::hideContextGroup(const QString& id)
     if (!group)
         return;
     group->m_visible = false;
-    const bool moved = m_currentPage && m_currentPage->contextGroup() == group;
-    if (moved)
-        m_currentPage = m_tabPages.isEmpty() ? nullptr : m_tabPages.first();
+    // A current page of the group moves to the first tab.
     rebuildTabs();
-    // Whoever follows the current page hears of the move.
-    if (moved)
-        emit currentPageChanged(currentPage());
 }
 
 // --- top row ----------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QIcon>
 #include <QList>
+#include <QPointer>
 #include <QSet>
 #include <QWidget>
 
@@ -41,7 +42,9 @@ public:
     ~CVNQRibbonBar() override;
     static ControlInfo getProps();
 
-    // Pages, in tab order. The first page added becomes current silently.
+    // Pages, in tab order. The first page added becomes current. Every
+    // change of the current page or of its index emits currentPageChanged
+    // once, when the change is complete.
     CVNQRibbonPage* addPage(const QString& id, const QString& title);
     CVNQRibbonPage* insertPage(int index, const QString& id, const QString& title);
     bool removePage(CVNQRibbonPage* page);
@@ -109,6 +112,14 @@ private:
     friend class CVNQRibbonPage;
 
     void onTabClicked(CVNQRibbonPage* page);
+    // A change of the pages runs between these two: what it does to the
+    // current page is announced once, at the end of the outermost one.
+    void beginPageChange() { ++m_pageChangeDepth; }
+    void endPageChange();
+    // Emits currentPageChanged when the current page or its index differs
+    // from what was last announced (or always, after a selection), unless
+    // a change of the pages is still running.
+    void announceCurrentPage();
     bool selectPage(int index, bool openPopup);
     // False when a slot of minimizedChanged deleted the bar.
     bool setMinimizedState(bool minimized);
@@ -126,6 +137,11 @@ private:
 
     // Layout and painting.
     void updateTabLayout();
+    static int tabWidth(const CVNQRibbonButton* tab);
+    // The width the compact row keeps for its tabs: all of them, or one
+    // tab of oneTab px (the widest tab when negative) between the arrows.
+    int tabAreaReserve(int oneTab) const;
+    void scrollTabs(bool forward);
     void rebuildTabs();
     void updatePageVisibility();
     void showMinimizedPopup();
@@ -143,6 +159,7 @@ private:
     void readPages(const Json::Value& pages, CVNQRibbonContextGroup* group);
     void readGroupItems(CVNQRibbonGroup* group, const Json::Value& items);
     QAction* createActionItem(const Json::Value& node);
+    void readActionKeys(QAction* action, const Json::Value& node);
     CVNQRibbonMenu* createMenu(const Json::Value& node, QWidget* parent);
     QWidget* createWidgetItem(const Json::Value& node, QWidget* parent);
     Json::Value writeConfigValue() const;
@@ -164,9 +181,16 @@ private:
     QList<QAction*> m_ownedActions;
     QList<CVNQRibbonPage*> m_tabPages;
     CVNQRibbonPage* m_currentPage = nullptr;
+    // What listeners of currentPageChanged last heard.
+    QPointer<QObject> m_announcedPage; // no cast: it may be under destruction
+    int m_announcedIndex = -1;
+    bool m_selectionPending = false;
+    int m_pageChangeDepth = 0;
     int m_tabScrollOffset = 0;
     int m_tabTotalWidth = 0;
     int m_tabMaxScroll = 0;
+    int m_tabAreaLeft = 0;
+    int m_tabAreaRight = 0;
     CVN_RIBBON_LAYOUT_MODE m_layoutMode = CVN_RIBBON_LAYOUT_OFFICE;
     bool m_minimized = false;
     // In the destructor: nothing moves back into the bar.

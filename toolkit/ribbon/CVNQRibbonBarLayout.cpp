@@ -16,6 +16,25 @@
 
 namespace CVNQtLib {
 
+namespace {
+
+const char* const SqueezedKey = "_cvn_ribbon_squeezed";
+
+// Hides an item of the top row for want of room, or shows it again once
+// there is; an item its owner hid stays hidden.
+void ribbonSqueeze(QWidget* item, bool out)
+{
+    if (out && !item->isHidden()) {
+        item->hide();
+        item->setProperty(SqueezedKey, true);
+    } else if (!out && item->property(SqueezedKey).toBool()) {
+        item->setProperty(SqueezedKey, QVariant());
+        item->show();
+    }
+}
+
+} // namespace
+
 int CVNQRibbonBar::topHeight() const
 {
     return qMax(m_topRowHeight, 24);
@@ -59,23 +78,41 @@ void CVNQRibbonBar::updateLayout()
     for (QWidget* widget : qAsConst(m_topRightWidgets))
         adopt(widget);
 
+    // Nothing in the row covers anything else: the quick-access commands
+    // that do not fit the row wholly are hidden; the top-right widgets stay
+    // clear of what the left side holds (in the compact row also of room
+    // for a tab between the arrows), each shrinking and then hiding.
     int x = 4;
     if (!m_appButton->isHidden()) {
         const int bw = qMax(m_appButton->sizeHint().width(), 54);
         ribbonPlace(m_appButton, QRect(4, 2, bw, top - 4));
         x = bw + 8;
     }
+    // The compact row keeps a narrow tab between the arrows before them.
+    const int quickEnd = office ? w - 4 : w - 14 - tabAreaReserve(26);
+    bool full = false;
     for (CVNQRibbonButton* button : qAsConst(m_quickButtons)) {
         const int bw = button->getShowText() ? qBound(24, button->sizeHint().width(), 90) : 28;
+        full = full || x + bw > quickEnd;
+        ribbonSqueeze(button, full);
+        if (full)
+            continue;
         ribbonPlace(button, QRect(x, 3, bw, top - 6));
         x += bw + 2;
     }
+    const int floor = office ? x + 2 : x + 12 + tabAreaReserve(-1);
     int right = w - 4;
+    full = false;
     for (int i = m_topRightWidgets.size() - 1; i >= 0; --i) {
         QWidget* widget = m_topRightWidgets.at(i);
         // A widget takes at least its minimum width (a configured "width")
         // whatever it is given: the row makes room for what it takes.
-        const int ww = ribbonTakenWidth(widget, qBound(40, widget->sizeHint().width(), 180));
+        const int taken = ribbonTakenWidth(widget, qBound(40, widget->sizeHint().width(), 180));
+        const int ww = qMin(taken, right - floor);
+        full = full || ww < qMin(taken, qMax(40, widget->minimumWidth()));
+        ribbonSqueeze(widget, full);
+        if (full)
+            continue;
         ribbonPlace(widget, QRect(right - ww, 3, ww, top - 6));
         right -= ww + 4;
     }
@@ -103,6 +140,47 @@ void CVNQRibbonBar::updateLayout()
     update();
 }
 
+int CVNQRibbonBar::tabWidth(const CVNQRibbonButton* tab)
+{
+    return qBound(68, tab->textAdvance() + 28, 150);
+}
+
+int CVNQRibbonBar::tabAreaReserve(int oneTab) const
+{
+    // All the tabs, or one of them between the two arrows.
+    qint64 total = 0;
+    int widest = 0;
+    for (const CVNQRibbonButton* button : m_tabButtons) {
+        total += tabWidth(button) + 2;
+        widest = qMax(widest, tabWidth(button));
+    }
+    const int one = oneTab < 0 ? widest + 2 : oneTab;
+    return m_tabButtons.isEmpty() ? 0 : int(qMin<qint64>(total, one + 40));
+}
+
+void CVNQRibbonBar::scrollTabs(bool forward)
+{
+    // A click brings the next tab that is cut off wholly into view, so each
+    // tab can be reached whatever its width.
+    int target = forward ? m_tabMaxScroll : 0;
+    const int n = m_tabButtons.size();
+    for (int k = 0; k < n; ++k) {
+        const int i = forward ? k : n - 1 - k;
+        const QRect r = m_tabButtons.at(i)->geometry();
+        if (forward && r.right() + 1 > m_tabAreaRight) {
+            if (i < n - 1)
+                target = m_tabScrollOffset + r.right() + 1 - m_tabAreaRight;
+            break;
+        }
+        if (!forward && r.left() < m_tabAreaLeft) {
+            target = m_tabScrollOffset - (m_tabAreaLeft - r.left());
+            break;
+        }
+    }
+    m_tabScrollOffset = target;
+    updateTabLayout();
+}
+
 void CVNQRibbonBar::updateTabLayout()
 {
     const bool compact = m_layoutMode == CVN_RIBBON_LAYOUT_COMPACT;
@@ -116,24 +194,35 @@ void CVNQRibbonBar::updateTabLayout()
     QVector<int> widths;
     qint64 total = 0;
     for (CVNQRibbonButton* button : qAsConst(m_tabButtons)) {
-        const int tw = qBound(68, button->textAdvance() + 28, 150);
-        widths.append(tw);
-        total += tw + 2;
+        widths.append(tabWidth(button));
+        total += widths.last() + 2;
     }
     m_tabTotalWidth = int(qMin<qint64>(total, INT_MAX));
 
     const int available = qMax(right - left, 0);
     const bool overflow = m_tabTotalWidth > available;
+    // Without room for a tab of 24 px between the arrows, neither shows.
+    const bool room = !overflow || right - left - 40 >= 24 + 2;
     m_tabMaxScroll = 0;
     if (overflow) {
         left += 20;
         right -= 20;
-        m_tabMaxScroll = qMax(m_tabTotalWidth - (right - left), 0);
+        // A tab wider than the area is narrowed to it: it can be shown.
+        total = 0;
+        for (int& tw : widths) {
+            if (room)
+                tw = qMin(tw, right - left - 2);
+            total += tw + 2;
+        }
+        m_tabMaxScroll = int(qBound<qint64>(0, total - (right - left), INT_MAX));
         m_tabScrollOffset = qBound(0, m_tabScrollOffset, m_tabMaxScroll);
     } else {
         m_tabScrollOffset = 0;
     }
+    m_tabAreaLeft = left;
+    m_tabAreaRight = right;
 
+    // Only a tab wholly inside the area shows; the arrows reach the others.
     int x = left - m_tabScrollOffset;
     for (int i = 0; i < m_tabButtons.size(); ++i) {
         CVNQRibbonButton* button = m_tabButtons.at(i);
@@ -143,12 +232,12 @@ void CVNQRibbonBar::updateTabLayout()
             const QSignalBlocker blocker(button);
             button->setChecked(m_tabPages.at(i) == m_currentPage);
         }
-        button->setVisible(x + tw > left && x < right);
+        button->setVisible(room && x >= left && x + tw <= right);
         x += tw + 2;
     }
 
-    m_tabScrollLeft->setVisible(overflow);
-    m_tabScrollRight->setVisible(overflow);
+    m_tabScrollLeft->setVisible(overflow && room);
+    m_tabScrollRight->setVisible(overflow && room);
     m_tabScrollLeft->setEnabled(m_tabScrollOffset > 0);
     m_tabScrollRight->setEnabled(m_tabScrollOffset < m_tabMaxScroll);
     if (overflow) {
@@ -183,10 +272,16 @@ void CVNQRibbonBar::rebuildTabs()
         applyTabStyles(button);
         m_tabButtons.append(button);
     }
-    if (m_currentPage && !m_tabPages.contains(m_currentPage))
+    // A bar with tabs always has a current page, one with a tab.
+    if (!m_tabPages.contains(m_currentPage))
         m_currentPage = m_tabPages.isEmpty() ? nullptr : m_tabPages.first();
-    updatePageVisibility();
-    updateTabLayout();
+    // The compact row keeps room for the tabs beside the top-right widgets.
+    if (m_layoutMode == CVN_RIBBON_LAYOUT_COMPACT) {
+        updateLayout();
+    } else {
+        updatePageVisibility();
+        updateTabLayout();
+    }
 
     // Keyboard focus stays on the tab of the same page (or of the current
     // page when that one lost its tab), taken before the old tab hides.
@@ -200,6 +295,8 @@ void CVNQRibbonBar::rebuildTabs()
     // The clicked tab may still be in its handler when a slot rebuilds them.
     for (CVNQRibbonButton* button : old)
         releaseWidget(button);
+    // Every change of the pages ends here.
+    announceCurrentPage();
 }
 
 void CVNQRibbonBar::updatePageVisibility()

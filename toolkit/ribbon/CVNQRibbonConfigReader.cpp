@@ -205,6 +205,8 @@ bool CVNQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     if (!version.isInt() || jsonToInt(version) != 1)
         return refuseConfig(source, QStringLiteral("Unsupported Ribbon schemaVersion; expected 1."));
 
+    // The new content's current page is announced once, when it is in place.
+    beginPageChange();
     clearContent();
 
     m_layoutMode = ribbonLayoutModeFromWord(cfgString(root, "layoutMode"));
@@ -246,6 +248,7 @@ bool CVNQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     } else if (!m_tabPages.isEmpty()) {
         selectPage(m_pages.indexOf(m_tabPages.first()), false);
     }
+    endPageChange();
     if (!self)
         return true;
 
@@ -308,6 +311,14 @@ void CVNQRibbonBar::readGroupItems(CVNQRibbonGroup* group, const Json::Value& it
 QAction* CVNQRibbonBar::createActionItem(const Json::Value& node)
 {
     auto* action = new QAction(this);
+    readActionKeys(action, node);
+    m_ownedActions.append(action);
+    registerAction(action);
+    return action;
+}
+
+void CVNQRibbonBar::readActionKeys(QAction* action, const Json::Value& node)
+{
     const Json::Value& id = jsonGet(node, "id");
     action->setObjectName(jsonToQString(id));
     action->setText(cfgString(node, "text", id.isString() ? jsonToQString(id) : QStringLiteral("Command")));
@@ -323,9 +334,6 @@ QAction* CVNQRibbonBar::createActionItem(const Json::Value& node)
             shared = m_loadIcons.insert(icon, QIcon(icon));
         action->setIcon(*shared);
     }
-    m_ownedActions.append(action);
-    registerAction(action);
-    return action;
 }
 
 CVNQRibbonMenu* CVNQRibbonBar::createMenu(const Json::Value& node, QWidget* parent)
@@ -337,23 +345,16 @@ CVNQRibbonMenu* CVNQRibbonBar::createMenu(const Json::Value& node, QWidget* pare
             menu->addSeparator();
             return;
         }
-        QAction* action = createActionItem(entry);
         const Json::Value& items = jsonGet(entry, "items");
         if (!items.isArray()) {
-            menu->addAction(action);
+            menu->addAction(createActionItem(entry));
             return;
         }
+        // The submenu's own item, titled with the entry's text, keeps all
+        // the entry says about it; it is no command.
         CVNQRibbonMenu* sub = createMenu(items, menu);
-        sub->setTitle(action->text());
+        readActionKeys(sub->menuAction(), entry);
         menu->addMenu(sub);
-        // The submenu's own item keeps what the entry said about it.
-        QAction* item = sub->menuAction();
-        item->setObjectName(action->objectName());
-        item->setEnabled(action->isEnabled());
-        item->setProperty("cvnRibbonIconPath", action->property("cvnRibbonIconPath"));
-        item->setIcon(action->icon());
-        m_ownedActions.removeAll(action);
-        delete action;
     });
     return menu;
 }

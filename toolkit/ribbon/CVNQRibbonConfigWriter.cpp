@@ -35,6 +35,18 @@ QString iconPathOf(const QAction* action)
     return action->property("cvnRibbonIconPath").toString();
 }
 
+// Every key the reader takes for a command: what is read comes back.
+void writeActionKeys(Json::Value& node, const QAction* action)
+{
+    node["id"] = text(action->objectName());
+    node["text"] = text(action->text());
+    node["icon"] = text(iconPathOf(action));
+    node["tooltip"] = text(action->toolTip());
+    node["enabled"] = action->isEnabled();
+    node["checkable"] = action->isCheckable();
+    node["checked"] = action->isChecked();
+}
+
 Json::Value writeMenu(const QMenu* menu)
 {
     Json::Value entries(Json::arrayValue);
@@ -48,14 +60,10 @@ Json::Value writeMenu(const QMenu* menu)
             entries.append(entry);
             continue;
         }
-        entry["id"] = text(action->objectName());
-        entry["text"] = text(action->text());
-        const QString icon = iconPathOf(action);
-        if (!icon.isEmpty())
-            entry["icon"] = text(icon);
-        entry["enabled"] = action->isEnabled();
-        entry["checkable"] = action->isCheckable();
-        entry["checked"] = action->isChecked();
+        writeActionKeys(entry, action);
+        // A menu entry names an icon only when it has one.
+        if (iconPathOf(action).isEmpty())
+            entry.removeMember("icon");
         if (auto* sub = qobject_cast<const CVNQRibbonMenu*>(action->menu()))
             entry["items"] = writeMenu(sub);
         entries.append(entry);
@@ -123,13 +131,7 @@ Json::Value writeGroupItem(const QWidget* widget, CVN_RIBBON_ITEM_SIZE size, con
     node["type"] = text(kind);
     node["size"] = text(ribbonItemSizeWord(size));
     if (action) {
-        node["id"] = text(action->objectName());
-        node["text"] = text(action->text());
-        node["icon"] = text(iconPathOf(action));
-        node["tooltip"] = text(action->toolTip());
-        node["enabled"] = action->isEnabled();
-        node["checkable"] = action->isCheckable();
-        node["checked"] = action->isChecked();
+        writeActionKeys(node, action);
         if (auto* button = qobject_cast<const CVNQRibbonButton*>(widget)) {
             node["popup"] = text(ribbonPopupModeWord(button->popupMode()));
             if (const CVNQRibbonMenu* menu = button->popupMenu())
@@ -188,10 +190,7 @@ Json::Value CVNQRibbonBar::writeConfigValue() const
         if (!action)
             continue;
         Json::Value node(Json::objectValue);
-        node["id"] = text(action->objectName());
-        node["text"] = text(action->text());
-        node["icon"] = text(iconPathOf(action));
-        node["enabled"] = action->isEnabled();
+        writeActionKeys(node, action);
         quick.append(node);
     }
     root["quickAccess"] = quick;

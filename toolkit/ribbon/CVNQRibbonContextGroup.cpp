@@ -27,10 +27,13 @@ CVNQRibbonPage* CVNQRibbonContextGroup::addPage(const QString& id, const QString
 {
     if (!m_bar)
         return nullptr;
+    // Whether the page became current is told once it belongs to the group.
+    m_bar->beginPageChange();
     CVNQRibbonPage* page = m_bar->insertPage(m_bar->pageCount(), id, title);
     page->setContextGroup(this);
     m_pages.append(page);
     m_bar->rebuildTabs();
+    m_bar->endPageChange();
     return page;
 }
 
