@@ -5,6 +5,7 @@
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
+#include "CVNQRibbonFocus.h"
 #include "CVNQRibbonRetire.h"
 #include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
@@ -109,20 +110,21 @@ bool CVNQRibbonBar::removePage(CVNQRibbonPage* page)
 {
     if (!page || !m_pages.contains(page))
         return false;
+    const RibbonFocusKeeper keeper(this);
     forgetPage(page);
     releasePage(page);
     rebuildTabs();
     return true;
 }
 
-void CVNQRibbonBar::releaseWidget(QWidget* widget)
+void CVNQRibbonBar::release(QObject* object)
 {
     // Its destruction has nothing left to report.
-    disconnect(widget, &QObject::destroyed, this, nullptr);
+    disconnect(object, &QObject::destroyed, this, nullptr);
     if (m_tearingDown)
-        delete widget;
+        delete object;
     else
-        ribbonRetire(widget);
+        ribbonRetire(object);
 }
 
 void CVNQRibbonBar::releasePage(CVNQRibbonPage* page)
@@ -130,7 +132,7 @@ void CVNQRibbonBar::releasePage(CVNQRibbonPage* page)
     // A page still in use may outlive the bar and its context group.
     page->m_bar = nullptr;
     page->setContextGroup(nullptr);
-    releaseWidget(page);
+    release(page);
 }
 
 void CVNQRibbonBar::forgetPage(CVNQRibbonPage* page)
@@ -145,6 +147,7 @@ void CVNQRibbonBar::forgetPage(CVNQRibbonPage* page)
 
 void CVNQRibbonBar::clearPages()
 {
+    const RibbonFocusKeeper keeper(this);
     const QList<CVNQRibbonPage*> pages = m_pages;
     m_pages.clear();
     m_tabPages.clear();
@@ -374,6 +377,8 @@ void CVNQRibbonBar::setLayoutMode(CVN_RIBBON_LAYOUT_MODE mode)
     emit layoutModeChanged(mode);
     if (!self)
         return;
+    // The top-row items move between the rows.
+    const RibbonFocusKeeper keeper(this);
     updateGeometry();
     updateLayout();
 }
@@ -415,15 +420,16 @@ void CVNQRibbonBar::clearContent()
 
     const QList<CVNQRibbonContextGroup*> groups = m_contextGroups;
     m_contextGroups.clear();
-    qDeleteAll(groups);
+    for (CVNQRibbonContextGroup* group : groups)
+        release(group);
     const QList<CVNQRibbonButton*> quick = m_quickButtons;
     m_quickButtons.clear();
     for (CVNQRibbonButton* button : quick)
-        releaseWidget(button);
+        release(button);
     const QList<QWidget*> topRight = m_topRightWidgets;
     m_topRightWidgets.clear();
     for (QWidget* widget : topRight)
-        releaseWidget(widget);
+        release(widget);
 
     // An action leaves the registered list together with its re-emission,
     // or registering it again would report each trigger twice.
@@ -433,11 +439,14 @@ void CVNQRibbonBar::clearContent()
     m_ownedActions.clear();
     m_registeredActions.clear();
     m_registeredSet.clear();
-    qDeleteAll(owned);
+    // A menu reports its chosen command after the command's own signal,
+    // which may be what reloads the bar.
+    for (QAction* action : owned)
+        release(action);
 
     // A command chosen in the menu may be what reloads the bar.
     if (CVNQRibbonMenu* menu = m_appButton->popupMenu())
-        releaseWidget(menu);
+        release(menu);
     m_appButton->setPopupMenu(nullptr);
     m_appButton->hide();
 }

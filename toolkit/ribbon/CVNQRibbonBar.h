@@ -107,6 +107,7 @@ private:
     friend class CVNQRibbonContextGroup;
     friend class CVNQRibbonGroup;
     friend class CVNQRibbonPage;
+    friend class RibbonFocusKeeper;
 
     void onTabClicked(CVNQRibbonPage* page);
     bool selectPage(int index, bool openPopup);
@@ -118,10 +119,10 @@ private:
     void emitCommand(const QString& commandId, bool checked);
     // Drops a page from every record (the page list, tabs, context groups).
     void forgetPage(CVNQRibbonPage* page);
-    // Removes widgets whose records the bar has already dropped: hidden and
-    // detached at once, deleted once nothing of them runs. A bar being
-    // destroyed deletes them at once, as its window deletes its children.
-    void releaseWidget(QWidget* widget);
+    // Removes widgets, actions and menus whose records the bar has already
+    // dropped: detached at once, deleted once nothing of them runs. A bar
+    // being destroyed deletes them at once, as its window deletes its children.
+    void release(QObject* object);
     void releasePage(CVNQRibbonPage* page);
 
     // Layout and painting.
@@ -171,6 +172,7 @@ private:
     bool m_minimized = false;
     // In the destructor: nothing moves back into the bar.
     bool m_tearingDown = false;
+    int m_focusKeepers = 0; // RibbonFocusKeepers running
     int m_topRowHeight = 30;
     int m_tabRowHeight = 31;
     int m_pageHeight = 96;

@@ -63,13 +63,23 @@ void CVNQRibbonGallery::addAction(QAction* action)
 
 void CVNQRibbonGallery::clearItems()
 {
-    // A gallery may be refilled from the item chosen in it.
+    // A gallery may be refilled from the item chosen in it, also in its
+    // "..." menu.
     const QList<CVNQRibbonButton*> buttons = m_buttons;
+    const QList<QAction*> actions = m_actions;
     m_buttons.clear();
-    for (CVNQRibbonButton* button : buttons)
-        ribbonRetire(button);
     m_actions.clear();
     m_offset = 0;
+    for (CVNQRibbonButton* button : buttons)
+        ribbonRetire(button);
+    // The items made by addItem go; a caller's action is only let go, or
+    // adding it again would report it twice.
+    for (QAction* action : actions) {
+        disconnect(action, nullptr, this, nullptr);
+        if (action->parent() == this)
+            ribbonRetire(action);
+    }
+    updateGalleryLayout();
 }
 
 void CVNQRibbonGallery::setColumnCount(int columns)

@@ -3,6 +3,7 @@
 #include "CVNQRibbonBar.h"
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
+#include "CVNQRibbonFocus.h"
 #include "CVNQRibbonGallery.h"
 #include "CVNQRibbonGeometry.h"
 #include "CVNQRibbonMenu.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -150,14 +152,31 @@ void CVNQRibbonGroup::addSeparator()
 
 void CVNQRibbonGroup::clearItems()
 {
+    const RibbonFocusKeeper keeper(m_page ? m_page->ribbonBar() : nullptr);
     const QVector<Item> items = m_items;
     m_items.clear();
     m_hintWidth = -1;
-    // A command of the group may be what clears it.
+    // A command of the group may be what clears it. What the group made or
+    // was given to keep (addMenu's action, a configured menu) goes with its
+    // item; a caller's action is only let go, or adding it again would
+    // report it twice.
+    QList<QPointer<QObject>> owned;
     for (const Item& item : items) {
         disconnect(item.widget, nullptr, this, nullptr);
+        auto* button = qobject_cast<CVNQRibbonButton*>(item.widget);
+        if (CVNQRibbonMenu* menu = button ? button->popupMenu() : nullptr)
+            if (menu->parent() == this)
+                owned << menu;
+        if (item.action) {
+            disconnect(item.action, nullptr, this, nullptr);
+            if (item.action->parent() == this)
+                owned << item.action;
+        }
         ribbonRetire(item.widget);
     }
+    for (const QPointer<QObject>& object : qAsConst(owned))
+        if (object)
+            ribbonRetire(object);
 }
 
 void CVNQRibbonGroup::setTitle(const QString& title)
