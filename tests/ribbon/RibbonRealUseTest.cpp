@@ -131,6 +131,10 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     group->addWidget(field);
     auto* status = new QLabel("Operator");
     bar.addTopRightWidget(status);
+    auto* own = RibbonTest::command(nullptr, "own");
+    CVNQRibbonGroup* second = group->ribbonPage()->addGroup("h", "Second");
+    second->addLargeAction(own);
+    second->addGallery()->addAction(own);
     CVNQRibbonPage* view = bar.addPage("view", "View");
     CVNQRibbonPage* design = bar.addContextGroup("ctx", "Tools", Qt::red)->addPage("design", "Design");
     ASSERT_TRUE(bar.setCurrentPage("view"));
@@ -138,6 +142,7 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     delete status;
     delete view; // the current page
     delete design;
+    delete own;
     EXPECT_EQ(group->sizeHint().width(), narrow);
     EXPECT_EQ(bar.currentPage(), 0);
     EXPECT_EQ(bar.contextGroupById("ctx")->pageCount(), 0);
@@ -146,6 +151,8 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     EXPECT_EQ(written["topRight"].size(), 0u);
     EXPECT_EQ(written["pages"].size(), 1u);
     EXPECT_EQ(written["pages"][0]["groups"][0]["items"].size(), 1u);
+    EXPECT_EQ(written["pages"][0]["groups"][1]["items"].size(), 1u);
+    EXPECT_EQ(written["pages"][0]["groups"][1]["items"][0]["items"].size(), 0u);
 }
 
 TEST(RibbonRealUse, PlainSubmenusAndReloadedCallerCommandsReportOncePerTrigger)
@@ -158,6 +165,12 @@ TEST(RibbonRealUse, PlainSubmenusAndReloadedCallerCommandsReportOncePerTrigger)
     auto* appMenu = new CVNQRibbonMenu;
     appMenu->addMenu("Recent")->addAction("One")->setObjectName("recent");
     bar.setApplicationMenu("File", appMenu);
+    // A menu that replaces another takes its place and its commands' ids.
+    QPointer<CVNQRibbonMenu> replaced = appMenu;
+    appMenu = new CVNQRibbonMenu;
+    appMenu->addAction("Again")->setObjectName("recent");
+    bar.setApplicationMenu("File", appMenu);
+    EXPECT_TRUE(replaced.isNull());
     for (const char* id : {"svg", "recent"}) {
         ASSERT_NE(bar.findAction(id), nullptr) << id;
         bar.findAction(id)->trigger();

@@ -299,6 +299,13 @@ void CVNQRibbonBar::addTopRightWidget(QWidget* widget)
 
 void CVNQRibbonBar::setApplicationMenu(const QString& text, CVNQRibbonMenu* menu, const QString& iconPath)
 {
+    // The menu it replaces is the bar's (it took it as the button's child):
+    // it goes, with its commands, or every new menu would leave one behind
+    // and findAction would answer with the old commands. It goes before the
+    // new menu registers, which may share commands with it.
+    CVNQRibbonMenu* old = m_appButton->popupMenu();
+    if (old && old != menu && old->parent() == m_appButton)
+        releaseMenu(old);
     m_appButton->setText(text);
     m_appButton->setRibbonIcon(iconPath);
     m_appButton->setPopupMode(CVN_RIBBON_POPUP_INSTANT);
@@ -333,7 +340,11 @@ void CVNQRibbonBar::registerAction(QAction* action)
         m_ownedActions.append(action);
 }
 
-void CVNQRibbonBar::registerMenuActions(QMenu* menu)
+namespace {
+
+// The commands of a menu and its submenus: what the bar registers of it.
+template <class F>
+void forEachMenuCommand(QMenu* menu, const F& f)
 {
     if (!menu)
         return;
@@ -342,10 +353,29 @@ void CVNQRibbonBar::registerMenuActions(QMenu* menu)
         if (action->isSeparator())
             continue;
         if (QMenu* sub = action->menu())
-            registerMenuActions(sub);
+            forEachMenuCommand(sub, f);
         else
-            registerAction(action);
+            f(action);
     }
+}
+
+} // namespace
+
+void CVNQRibbonBar::registerMenuActions(QMenu* menu)
+{
+    forEachMenuCommand(menu, [this](QAction* action) { registerAction(action); });
+}
+
+void CVNQRibbonBar::releaseMenu(QMenu* menu)
+{
+    forEachMenuCommand(menu, [this](QAction* action) {
+        disconnect(action, nullptr, this, nullptr);
+        m_registeredSet.remove(action);
+        m_registeredActions.removeAll(action);
+        if (m_ownedActions.removeAll(action) > 0)
+            release(action);
+    });
+    release(menu);
 }
 
 void CVNQRibbonBar::emitCommand(const QString& commandId, bool checked)

@@ -63,7 +63,8 @@ public:
 
     CVNQRibbonButton* addQuickAction(QAction* action);
     void addTopRightWidget(QWidget* widget);
-    // The button shows exactly while it has a menu.
+    // The button shows exactly while it has a menu. The bar takes the menu
+    // (it becomes the button's child) and lets the one it replaces go.
     void setApplicationMenu(const QString& text, CVNQRibbonMenu* menu, const QString& iconPath = QString());
     CVNQRibbonButton* applicationButton() const { return m_appButton; }
 
@@ -115,6 +116,9 @@ private:
     bool setMinimizedState(bool minimized);
     void clearContent();
     void registerMenuActions(QMenu* menu);
+    // Unregisters the menu's commands, then releases the menu and the
+    // commands the bar owns.
+    void releaseMenu(QMenu* menu);
     // Re-emits a command; one chosen in the minimised bar's pop-up closes it.
     void emitCommand(const QString& commandId, bool checked);
     // Drops a page from every record (the page list, tabs, context groups).

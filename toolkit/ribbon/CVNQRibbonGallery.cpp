@@ -36,7 +36,12 @@ CVNQRibbonGallery::CVNQRibbonGallery(QWidget* parent)
     updateGalleryLayout();
 }
 
-CVNQRibbonGallery::~CVNQRibbonGallery() = default;
+CVNQRibbonGallery::~CVNQRibbonGallery()
+{
+    // The actions it made go with its children, after it.
+    for (QAction* action : qAsConst(m_actions))
+        disconnect(action, nullptr, this, nullptr);
+}
 
 QAction* CVNQRibbonGallery::addItem(const QString& id, const QString& text, const QString& iconPath)
 {
@@ -58,6 +63,15 @@ void CVNQRibbonGallery::addAction(QAction* action)
     button->setRibbonAction(action);
     m_buttons.append(button);
     connect(action, &QAction::triggered, this, [this, action]() { emit itemTriggered(action->objectName()); });
+    // An item deleted by its owner leaves the grid.
+    connect(action, &QObject::destroyed, this, [this, action]() {
+        const int index = m_actions.indexOf(action);
+        if (index < 0)
+            return;
+        m_actions.removeAt(index);
+        ribbonRetire(m_buttons.takeAt(index));
+        changePage(0);
+    });
     updateGalleryLayout();
 }
 

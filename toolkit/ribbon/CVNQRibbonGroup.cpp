@@ -57,6 +57,8 @@ CVNQRibbonGroup::~CVNQRibbonGroup()
     m_items.clear();
     for (const Item& item : items) {
         disconnect(item.widget, nullptr, this, nullptr);
+        if (item.action)
+            disconnect(item.action, nullptr, this, nullptr);
         delete item.widget;
     }
 }
@@ -66,20 +68,24 @@ void CVNQRibbonGroup::appendItem(const Item& item)
     m_items.append(item);
     m_hintWidth = -1;
     // A widget deleted by its owner leaves the group and its columns.
-    connect(item.widget, &QObject::destroyed, this, [this, widget = item.widget]() {
-        const int before = m_items.size();
-        m_items.erase(
-            std::remove_if(m_items.begin(), m_items.end(), [widget](const Item& it) { return it.widget == widget; }),
-            m_items.end());
-        if (m_items.size() == before)
-            return;
-        m_hintWidth = -1;
-        updateGeometry();
-        updateItemLayout();
-    });
+    connect(item.widget, &QObject::destroyed, this, [this, widget = item.widget]() { forgetItem(widget); });
     item.widget->show();
     updateGeometry();
     updateItemLayout();
+}
+
+bool CVNQRibbonGroup::forgetItem(QWidget* widget)
+{
+    const int before = m_items.size();
+    m_items.erase(
+        std::remove_if(m_items.begin(), m_items.end(), [widget](const Item& it) { return it.widget == widget; }),
+        m_items.end());
+    if (m_items.size() == before)
+        return false;
+    m_hintWidth = -1;
+    updateGeometry();
+    updateItemLayout();
+    return true;
 }
 
 CVNQRibbonButton* CVNQRibbonGroup::addAction(QAction* action, CVN_RIBBON_ITEM_SIZE size, CVN_RIBBON_POPUP_MODE mode,
@@ -97,6 +103,14 @@ CVNQRibbonButton* CVNQRibbonGroup::addAction(QAction* action, CVN_RIBBON_ITEM_SI
         bar->applyCommandStyles(button);
     }
     connect(action, &QAction::triggered, this, [this, action]() { emit actionTriggered(action); });
+    // A command deleted by its owner takes its button along.
+    connect(action, &QObject::destroyed, this, [this, button = QPointer<CVNQRibbonButton>(button)]() {
+        if (!button)
+            return;
+        disconnect(button, nullptr, this, nullptr);
+        if (forgetItem(button))
+            ribbonRetire(button);
+    });
     appendItem({button, size, QStringLiteral("button"), action});
     return button;
 }

@@ -72,6 +72,8 @@ private:
     };
 
     void appendItem(const Item& item);
+    // Drops the widget's records; false when it had none.
+    bool forgetItem(QWidget* widget);
     void updateItemLayout();
     int rowCount() const;
     // Walks the items in columns as the layout places them, placing each
