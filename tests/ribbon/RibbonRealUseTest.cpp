@@ -233,8 +233,9 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
 
     // Whatever rebuilds the content, the focus stays on the same command or
     // page's tab: slots reloading from a command or a tab (also after a
-    // modal dialog) or switching the layout mode, pages inserted and
-    // removed before the focused tab; else it goes to the current tab.
+    // modal dialog), switching the layout mode or pinning the minimised
+    // bar, pages inserted and removed before the focused tab; else it goes
+    // to the current tab.
     ASSERT_TRUE(bar.setCurrentPage("home"));
     const QString config = RibbonTest::realisticConfig();
     auto reload = [&] { EXPECT_TRUE(bar.loadConfigJson(config)); };
@@ -246,7 +247,10 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     QObject::connect(&bar, &CVNQRibbonBar::commandTriggered, runPending);
     QObject::connect(&bar, &CVNQRibbonBar::currentPageChanged, runPending);
     auto item = [&](const QString& id) -> QWidget* {
-        for (auto* button : bar.findChildren<CVNQRibbonButton*>())
+        // The current page may be in the minimised bar's pop-up.
+        const auto buttons =
+            bar.findChildren<CVNQRibbonButton*>() + bar.currentPageWidget()->findChildren<CVNQRibbonButton*>();
+        for (auto* button : buttons)
             if (button->isVisible() && button->ribbonAction() && button->ribbonAction()->objectName() == id)
                 return button;
         return RibbonTest::tab(bar, id);
@@ -266,6 +270,13 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
         QTest::keyClick(item(c.first), Qt::Key_Space);
         EXPECT_EQ(bar.window()->focusWidget(), item(c.first)) << c.first;
     }
+    bar.setMinimized(true);
+    click(RibbonTest::tab(bar, "home"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item("start"); }));
+    item("start")->setFocus();
+    pending = [&] { bar.setMinimized(false); }; // pinned from the pop-up
+    QTest::keyClick(item("start"), Qt::Key_Space);
+    EXPECT_EQ(bar.window()->focusWidget(), item("start"));
     RibbonTest::tab(bar, "review")->setFocus();
     bar.insertPage(0, "first", "First");
     EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "review"));

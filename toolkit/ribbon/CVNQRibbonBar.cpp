@@ -417,6 +417,8 @@ void CVNQRibbonBar::setMinimized(bool minimized)
 {
     if (minimized == m_minimized)
         return;
+    // The page stack moves between the bar and its pop-up, or hides.
+    const RibbonFocusKeeper keeper(this);
     if (setMinimizedState(minimized))
         updateLayout();
 }
