@@ -100,7 +100,10 @@ TEST(RibbonRealUse, SlotsRebuildingTheBarFromItsOwnClickRunClean)
     QObject::connect(&bar, &CVNQRibbonBar::commandTriggered, reload);
     QPointer<CVNQRibbonPage> first = bar.pageById("a");
     click(RibbonTest::tab(bar, "b"));
+    int heard = 0; // by a receiver connected after the bar
+    QObject::connect(bar.findAction("go"), &QAction::triggered, [&] { ++heard; });
     click(command(bar));
+    EXPECT_EQ(heard, 1);
     click(galleryItem(bar));
     click(bar.addQuickAction(RibbonTest::command(&bar, "save")));
     auto* box = bar.findChild<QAbstractButton*>("cb");

@@ -332,8 +332,12 @@ void CVNQRibbonBar::registerAction(QAction* action)
             m_registeredActions.removeAll(action);
             m_ownedActions.removeAll(action);
         });
-        connect(action, &QAction::triggered, this,
-                [this, action]() { emitCommand(action->objectName(), action->isChecked()); });
+        // A slot may reload the bar, and whoever is connected after it still
+        // hears the trigger.
+        connect(action, &QAction::triggered, this, [this, action]() {
+            const RibbonHandlingScope scope(action);
+            emitCommand(action->objectName(), action->isChecked());
+        });
     }
     // The bar's own actions were appended just before: looked for from the end.
     if (action->parent() == this && m_ownedActions.lastIndexOf(action) < 0)

@@ -51,7 +51,7 @@ RibbonFocusKeeper::RibbonFocusKeeper(CVNQRibbonBar* bar)
         if (!command.isEmpty()) {
             m_kind = Command;
             m_id = command;
-            m_quick = bar->m_quickButtons.contains(static_cast<CVNQRibbonButton*>(w));
+            m_quick = bar->m_quickButtons.contains(qobject_cast<CVNQRibbonButton*>(w));
             return;
         }
         QWidget* parent = w->parentWidget();
@@ -109,7 +109,7 @@ QWidget* RibbonFocusKeeper::findTarget() const
         for (int pass = 0; pass < 2 && !found; ++pass)
             for (QWidget* w : qAsConst(widgets))
                 if (!found && canTakeFocus(w) && commandId(w) == m_id &&
-                    (pass == 1 || bar->m_quickButtons.contains(static_cast<CVNQRibbonButton*>(w)) == m_quick))
+                    (pass == 1 || bar->m_quickButtons.contains(qobject_cast<CVNQRibbonButton*>(w)) == m_quick))
                     found = w;
         break;
     case Widget:

@@ -62,7 +62,10 @@ void CVNQRibbonGallery::addAction(QAction* action)
     auto* button = new CVNQRibbonButton(this, CVN_RIBBON_ITEM_SMALL);
     button->setRibbonAction(action);
     m_buttons.append(button);
-    connect(action, &QAction::triggered, this, [this, action]() { emit itemTriggered(action->objectName()); });
+    connect(action, &QAction::triggered, this, [this, action]() {
+        const RibbonHandlingScope scope(action);
+        emit itemTriggered(action->objectName());
+    });
     // An item deleted by its owner leaves the grid.
     connect(action, &QObject::destroyed, this, [this, action]() {
         const int index = m_actions.indexOf(action);

@@ -102,7 +102,10 @@ CVNQRibbonButton* CVNQRibbonGroup::addAction(QAction* action, CVN_RIBBON_ITEM_SI
         bar->registerMenuActions(menu);
         bar->applyCommandStyles(button);
     }
-    connect(action, &QAction::triggered, this, [this, action]() { emit actionTriggered(action); });
+    connect(action, &QAction::triggered, this, [this, action]() {
+        const RibbonHandlingScope scope(action);
+        emit actionTriggered(action);
+    });
     // A command deleted by its owner takes its button along.
     connect(action, &QObject::destroyed, this, [this, button = QPointer<CVNQRibbonButton>(button)]() {
         if (!button)

@@ -23,7 +23,7 @@ class InputWatch;
 struct Retirement
 {
     QSet<const QObject*> roots;
-    // Depth of RibbonHandlingScope per widget.
+    // Depth of RibbonHandlingScope per object.
     QHash<const QObject*, int> scopes;
     // The handlers started per widget whose end has not been seen yet.
     QMultiHash<const QObject*, const HandlerMark*> marks;
@@ -281,17 +281,17 @@ void sweep()
 
 } // namespace
 
-RibbonHandlingScope::RibbonHandlingScope(const QWidget* widget)
-    : m_widget(widget)
+RibbonHandlingScope::RibbonHandlingScope(const QObject* object)
+    : m_object(object)
 {
-    ++state().scopes[widget];
+    ++state().scopes[object];
 }
 
 RibbonHandlingScope::~RibbonHandlingScope()
 {
-    // By address alone: the widget may be gone (its window deleted meanwhile).
+    // By address alone: the object may be gone (its window deleted meanwhile).
     Retirement& s = state();
-    auto it = s.scopes.find(m_widget);
+    auto it = s.scopes.find(m_object);
     if (it != s.scopes.end() && --it.value() <= 0)
         s.scopes.erase(it);
     handlerEnded();

@@ -13,17 +13,18 @@
 
 namespace CVNQtLib {
 
-// Counts widget as inside one of its handlers for the scope's lifetime: for
-// code of the widget that runs without an event to it (a click() from code).
+// Counts object as inside one of its handlers for the scope's lifetime: for
+// code of a widget that runs without an event to it (a click() from code),
+// and for an action's triggered signal, which other receivers still await.
 class RibbonHandlingScope
 {
 public:
-    explicit RibbonHandlingScope(const QWidget* widget);
+    explicit RibbonHandlingScope(const QObject* object);
     ~RibbonHandlingScope();
     Q_DISABLE_COPY(RibbonHandlingScope)
 
 private:
-    const QWidget* m_widget;
+    const QObject* m_object;
 };
 
 // Every event delivered to a widget or an action under a watched root (a
