@@ -25,7 +25,7 @@ struct Retirement
     QSet<const QObject*> roots;
     // Depth of RibbonHandlingScope per object.
     QHash<const QObject*, int> scopes;
-    // The handlers started per widget whose end has not been seen yet.
+    // The handlers started per widget or action whose end has not been seen.
     QMultiHash<const QObject*, const HandlerMark*> marks;
     // Marks whose end came while a loop started inside their handler ran.
     QList<HandlerMark*> parked;
@@ -46,7 +46,8 @@ Retirement& state()
 // event loops plus the depth of event delivery. Code inside a handler runs
 // at the handler's level or deeper, and Qt delivers a deferred delete only
 // once control is back above the level it was posted at: neither
-// processEvents() nor a loop the handler runs delivers it early.
+// processEvents() nor a loop the handler runs delivers it early (but see
+// HandlerMark for events that come from outside every loop).
 int postDeferredDelete(QObject* receiver)
 {
     auto* event = new QDeferredDeleteEvent;
