@@ -181,8 +181,9 @@ TEST_F(RibbonLayoutTest, RowsTabsAndPageInBothModesAtSeveralWidths)
                     }
                 }
             }
-            if (width >= 200)
+            if (width >= 200) {
                 EXPECT_EQ(shown.size(), 4) << mode << " " << width;
+            }
         }
         EXPECT_TRUE(bar.findChild<QWidget*>("search")->isVisibleTo(&bar));
     }

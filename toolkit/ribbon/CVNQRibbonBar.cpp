@@ -5,6 +5,7 @@
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
+#include "CVNQRibbonFocus.h"
 #include "CVNQRibbonRetire.h"
 #include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
@@ -103,20 +104,21 @@ bool CVNQRibbonBar::removePage(CVNQRibbonPage* page)
 {
     if (!page || !m_pages.contains(page))
         return false;
+    const RibbonFocusKeeper keeper(this);
     forgetPage(page);
     releasePage(page);
     rebuildTabs();
     return true;
 }
 
-void CVNQRibbonBar::releaseWidget(QWidget* widget)
+void CVNQRibbonBar::release(QObject* object)
 {
     // Its destruction has nothing left to report.
-    disconnect(widget, &QObject::destroyed, this, nullptr);
+    disconnect(object, &QObject::destroyed, this, nullptr);
     if (m_tearingDown)
-        delete widget;
+        delete object;
     else
-        ribbonRetire(widget);
+        ribbonRetire(object);
 }
 
 void CVNQRibbonBar::releasePage(CVNQRibbonPage* page)
@@ -124,7 +126,7 @@ void CVNQRibbonBar::releasePage(CVNQRibbonPage* page)
     // A page still in use may outlive the bar and its context group.
     page->m_bar = nullptr;
     page->setContextGroup(nullptr);
-    releaseWidget(page);
+    release(page);
 }
 
 void CVNQRibbonBar::forgetPage(CVNQRibbonPage* page)
@@ -139,6 +141,7 @@ void CVNQRibbonBar::forgetPage(CVNQRibbonPage* page)
 
 void CVNQRibbonBar::clearPages()
 {
+    const RibbonFocusKeeper keeper(this);
     const QList<CVNQRibbonPage*> pages = m_pages;
     m_pages.clear();
     m_tabPages.clear();
@@ -307,6 +310,13 @@ void CVNQRibbonBar::addTopRightWidget(QWidget* widget)
 
 void CVNQRibbonBar::setApplicationMenu(const QString& text, CVNQRibbonMenu* menu, const QString& iconPath)
 {
+    // The menu it replaces is the bar's (it took it as the button's child):
+    // it goes, with its commands, or every new menu would leave one behind
+    // and findAction would answer with the old commands. It goes before the
+    // new menu registers, which may share commands with it.
+    CVNQRibbonMenu* old = m_appButton->popupMenu();
+    if (old && old != menu && old->parent() == m_appButton)
+        releaseMenu(old);
     m_appButton->setText(text);
     m_appButton->setRibbonIcon(iconPath);
     m_appButton->setPopupMode(CVN_RIBBON_POPUP_INSTANT);
@@ -333,15 +343,23 @@ void CVNQRibbonBar::registerAction(QAction* action)
             m_registeredActions.removeAll(action);
             m_ownedActions.removeAll(action);
         });
-        connect(action, &QAction::triggered, this,
-                [this, action]() { emitCommand(action->objectName(), action->isChecked()); });
+        // A slot may reload the bar, and whoever is connected after it still
+        // hears the trigger.
+        connect(action, &QAction::triggered, this, [this, action]() {
+            const RibbonHandlingScope scope(action);
+            emitCommand(action->objectName(), action->isChecked());
+        });
     }
     // The bar's own actions were appended just before: looked for from the end.
     if (action->parent() == this && m_ownedActions.lastIndexOf(action) < 0)
         m_ownedActions.append(action);
 }
 
-void CVNQRibbonBar::registerMenuActions(QMenu* menu)
+namespace {
+
+// The commands of a menu and its submenus: what the bar registers of it.
+template <class F>
+void forEachMenuCommand(QMenu* menu, const F& f)
 {
     if (!menu)
         return;
@@ -350,10 +368,29 @@ void CVNQRibbonBar::registerMenuActions(QMenu* menu)
         if (action->isSeparator())
             continue;
         if (QMenu* sub = action->menu())
-            registerMenuActions(sub);
+            forEachMenuCommand(sub, f);
         else
-            registerAction(action);
+            f(action);
     }
+}
+
+} // namespace
+
+void CVNQRibbonBar::registerMenuActions(QMenu* menu)
+{
+    forEachMenuCommand(menu, [this](QAction* action) { registerAction(action); });
+}
+
+void CVNQRibbonBar::releaseMenu(QMenu* menu)
+{
+    forEachMenuCommand(menu, [this](QAction* action) {
+        disconnect(action, nullptr, this, nullptr);
+        m_registeredSet.remove(action);
+        m_registeredActions.removeAll(action);
+        if (m_ownedActions.removeAll(action) > 0)
+            release(action);
+    });
+    release(menu);
 }
 
 void CVNQRibbonBar::emitCommand(const QString& commandId, bool checked)
@@ -385,6 +422,8 @@ void CVNQRibbonBar::setLayoutMode(CVN_RIBBON_LAYOUT_MODE mode)
     emit layoutModeChanged(mode);
     if (!self)
         return;
+    // The top-row items move between the rows.
+    const RibbonFocusKeeper keeper(this);
     updateGeometry();
     updateLayout();
 }
@@ -393,6 +432,8 @@ void CVNQRibbonBar::setMinimized(bool minimized)
 {
     if (minimized == m_minimized)
         return;
+    // The page stack moves between the bar and its pop-up, or hides.
+    const RibbonFocusKeeper keeper(this);
     if (setMinimizedState(minimized))
         updateLayout();
 }
@@ -426,15 +467,16 @@ void CVNQRibbonBar::clearContent()
 
     const QList<CVNQRibbonContextGroup*> groups = m_contextGroups;
     m_contextGroups.clear();
-    qDeleteAll(groups);
+    for (CVNQRibbonContextGroup* group : groups)
+        release(group);
     const QList<CVNQRibbonButton*> quick = m_quickButtons;
     m_quickButtons.clear();
     for (CVNQRibbonButton* button : quick)
-        releaseWidget(button);
+        release(button);
     const QList<QWidget*> topRight = m_topRightWidgets;
     m_topRightWidgets.clear();
     for (QWidget* widget : topRight)
-        releaseWidget(widget);
+        release(widget);
 
     // An action leaves the registered list together with its re-emission,
     // or registering it again would report each trigger twice.
@@ -444,11 +486,14 @@ void CVNQRibbonBar::clearContent()
     m_ownedActions.clear();
     m_registeredActions.clear();
     m_registeredSet.clear();
-    qDeleteAll(owned);
+    // A menu reports its chosen command after the command's own signal,
+    // which may be what reloads the bar.
+    for (QAction* action : owned)
+        release(action);
 
     // A command chosen in the menu may be what reloads the bar.
     if (CVNQRibbonMenu* menu = m_appButton->popupMenu())
-        releaseWidget(menu);
+        release(menu);
     m_appButton->setPopupMenu(nullptr);
     m_appButton->hide();
 }

@@ -66,7 +66,8 @@ public:
 
     CVNQRibbonButton* addQuickAction(QAction* action);
     void addTopRightWidget(QWidget* widget);
-    // The button shows exactly while it has a menu.
+    // The button shows exactly while it has a menu. The bar takes the menu
+    // (it becomes the button's child) and lets the one it replaces go.
     void setApplicationMenu(const QString& text, CVNQRibbonMenu* menu, const QString& iconPath = QString());
     CVNQRibbonButton* applicationButton() const { return m_appButton; }
 
@@ -110,6 +111,7 @@ private:
     friend class CVNQRibbonContextGroup;
     friend class CVNQRibbonGroup;
     friend class CVNQRibbonPage;
+    friend class RibbonFocusKeeper;
 
     void onTabClicked(CVNQRibbonPage* page);
     // A change of the pages runs between these two: what it does to the
@@ -125,14 +127,17 @@ private:
     bool setMinimizedState(bool minimized);
     void clearContent();
     void registerMenuActions(QMenu* menu);
+    // Unregisters the menu's commands, then releases the menu and the
+    // commands the bar owns.
+    void releaseMenu(QMenu* menu);
     // Re-emits a command; one chosen in the minimised bar's pop-up closes it.
     void emitCommand(const QString& commandId, bool checked);
     // Drops a page from every record (the page list, tabs, context groups).
     void forgetPage(CVNQRibbonPage* page);
-    // Removes widgets whose records the bar has already dropped: hidden and
-    // detached at once, deleted once nothing of them runs. A bar being
-    // destroyed deletes them at once, as its window deletes its children.
-    void releaseWidget(QWidget* widget);
+    // Removes widgets, actions and menus whose records the bar has already
+    // dropped: detached at once, deleted once nothing of them runs. A bar
+    // being destroyed deletes them at once, as its window deletes its children.
+    void release(QObject* object);
     void releasePage(CVNQRibbonPage* page);
 
     // Layout and painting.
@@ -195,6 +200,7 @@ private:
     bool m_minimized = false;
     // In the destructor: nothing moves back into the bar.
     bool m_tearingDown = false;
+    int m_focusKeepers = 0; // RibbonFocusKeepers running
     int m_topRowHeight = 30;
     int m_tabRowHeight = 31;
     int m_pageHeight = 96;

@@ -6,12 +6,12 @@
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
+#include "CVNQRibbonFocus.h"
 #include "CVNQRibbonGallery.h"
 #include "CVNQRibbonGeometry.h"
 #include "CVNQRibbonRetire.h"
 #include "CVNQRibbonPage.h"
 
-#include <QApplication>
 #include <QPaintEvent>
 
 namespace CVNQtLib {
@@ -252,8 +252,8 @@ void CVNQRibbonBar::updateTabLayout()
 
 void CVNQRibbonBar::rebuildTabs()
 {
+    const RibbonFocusKeeper keeper(this);
     const QList<CVNQRibbonButton*> old = m_tabButtons;
-    const QList<CVNQRibbonPage*> oldPages = m_tabPages;
     m_tabButtons.clear();
     m_tabPages.clear();
 
@@ -282,19 +282,9 @@ void CVNQRibbonBar::rebuildTabs()
         updatePageVisibility();
         updateTabLayout();
     }
-
-    // Keyboard focus stays on the tab of the same page (or of the current
-    // page when that one lost its tab), taken before the old tab hides.
-    const int focused = old.indexOf(qobject_cast<CVNQRibbonButton*>(QApplication::focusWidget()));
-    if (focused >= 0 && !m_tabButtons.isEmpty()) {
-        int index = m_tabPages.indexOf(oldPages.value(focused));
-        if (index < 0)
-            index = qMax(m_tabPages.indexOf(m_currentPage), 0);
-        m_tabButtons.at(index)->setFocus(Qt::OtherFocusReason);
-    }
     // The clicked tab may still be in its handler when a slot rebuilds them.
     for (CVNQRibbonButton* button : old)
-        releaseWidget(button);
+        release(button);
     // Every change of the pages ends here.
     announceCurrentPage();
 }

@@ -13,6 +13,7 @@
 #include "CVNQRadioButton.h"
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
+#include "CVNQRibbonFocus.h"
 #include "CVNQRibbonGallery.h"
 #include "CVNQRibbonGroup.h"
 #include "CVNQRibbonMenu.h"
@@ -205,6 +206,8 @@ bool CVNQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     if (!version.isInt() || jsonToInt(version) != 1)
         return refuseConfig(source, QStringLiteral("Unsupported Ribbon schemaVersion; expected 1."));
 
+    // The command that reloads keeps the focus, in the new content.
+    const RibbonFocusKeeper keeper(this);
     // The new content's current page is announced once, when it is in place.
     beginPageChange();
     clearContent();

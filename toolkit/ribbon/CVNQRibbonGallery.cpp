@@ -36,7 +36,12 @@ CVNQRibbonGallery::CVNQRibbonGallery(QWidget* parent)
     updateGalleryLayout();
 }
 
-CVNQRibbonGallery::~CVNQRibbonGallery() = default;
+CVNQRibbonGallery::~CVNQRibbonGallery()
+{
+    // The actions it made go with its children, after it.
+    for (QAction* action : qAsConst(m_actions))
+        disconnect(action, nullptr, this, nullptr);
+}
 
 QAction* CVNQRibbonGallery::addItem(const QString& id, const QString& text, const QString& iconPath)
 {
@@ -57,19 +62,41 @@ void CVNQRibbonGallery::addAction(QAction* action)
     auto* button = new CVNQRibbonButton(this, CVN_RIBBON_ITEM_SMALL);
     button->setRibbonAction(action);
     m_buttons.append(button);
-    connect(action, &QAction::triggered, this, [this, action]() { emit itemTriggered(action->objectName()); });
+    connect(action, &QAction::triggered, this, [this, action]() {
+        const RibbonHandlingScope scope(action);
+        emit itemTriggered(action->objectName());
+    });
+    // An item deleted by its owner leaves the grid.
+    connect(action, &QObject::destroyed, this, [this, action]() {
+        const int index = m_actions.indexOf(action);
+        if (index < 0)
+            return;
+        m_actions.removeAt(index);
+        ribbonRetire(m_buttons.takeAt(index));
+        changePage(0);
+    });
     updateGalleryLayout();
 }
 
 void CVNQRibbonGallery::clearItems()
 {
-    // A gallery may be refilled from the item chosen in it.
+    // A gallery may be refilled from the item chosen in it, also in its
+    // "..." menu.
     const QList<CVNQRibbonButton*> buttons = m_buttons;
+    const QList<QAction*> actions = m_actions;
     m_buttons.clear();
-    for (CVNQRibbonButton* button : buttons)
-        ribbonRetire(button);
     m_actions.clear();
     m_offset = 0;
+    for (CVNQRibbonButton* button : buttons)
+        ribbonRetire(button);
+    // The items made by addItem go; a caller's action is only let go, or
+    // adding it again would report it twice.
+    for (QAction* action : actions) {
+        disconnect(action, nullptr, this, nullptr);
+        if (action->parent() == this)
+            ribbonRetire(action);
+    }
+    updateGalleryLayout();
 }
 
 void CVNQRibbonGallery::setColumnCount(int columns)

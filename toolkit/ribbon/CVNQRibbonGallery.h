@@ -25,7 +25,7 @@ public:
     QAction* addItem(const QString& id, const QString& text, const QString& iconPath = QString());
     // Null or an action already present: nothing.
     void addAction(QAction* action);
-    // Removes the item buttons; the actions themselves stay.
+    // Removes every item; the actions addItem made go too, a caller's stay.
     void clearItems();
     int count() const { return m_actions.size(); }
     QList<QAction*> actions() const { return m_actions; }

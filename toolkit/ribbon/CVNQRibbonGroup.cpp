@@ -3,6 +3,7 @@
 #include "CVNQRibbonBar.h"
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
+#include "CVNQRibbonFocus.h"
 #include "CVNQRibbonGallery.h"
 #include "CVNQRibbonGeometry.h"
 #include "CVNQRibbonMenu.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -55,6 +57,8 @@ CVNQRibbonGroup::~CVNQRibbonGroup()
     m_items.clear();
     for (const Item& item : items) {
         disconnect(item.widget, nullptr, this, nullptr);
+        if (item.action)
+            disconnect(item.action, nullptr, this, nullptr);
         delete item.widget;
     }
 }
@@ -64,20 +68,24 @@ void CVNQRibbonGroup::appendItem(const Item& item)
     m_items.append(item);
     m_hintWidth = -1;
     // A widget deleted by its owner leaves the group and its columns.
-    connect(item.widget, &QObject::destroyed, this, [this, widget = item.widget]() {
-        const int before = m_items.size();
-        m_items.erase(
-            std::remove_if(m_items.begin(), m_items.end(), [widget](const Item& it) { return it.widget == widget; }),
-            m_items.end());
-        if (m_items.size() == before)
-            return;
-        m_hintWidth = -1;
-        updateGeometry();
-        updateItemLayout();
-    });
+    connect(item.widget, &QObject::destroyed, this, [this, widget = item.widget]() { forgetItem(widget); });
     item.widget->show();
     updateGeometry();
     updateItemLayout();
+}
+
+bool CVNQRibbonGroup::forgetItem(QWidget* widget)
+{
+    const int before = m_items.size();
+    m_items.erase(
+        std::remove_if(m_items.begin(), m_items.end(), [widget](const Item& it) { return it.widget == widget; }),
+        m_items.end());
+    if (m_items.size() == before)
+        return false;
+    m_hintWidth = -1;
+    updateGeometry();
+    updateItemLayout();
+    return true;
 }
 
 CVNQRibbonButton* CVNQRibbonGroup::addAction(QAction* action, CVN_RIBBON_ITEM_SIZE size, CVN_RIBBON_POPUP_MODE mode,
@@ -94,7 +102,18 @@ CVNQRibbonButton* CVNQRibbonGroup::addAction(QAction* action, CVN_RIBBON_ITEM_SI
         bar->registerMenuActions(menu);
         bar->applyCommandStyles(button);
     }
-    connect(action, &QAction::triggered, this, [this, action]() { emit actionTriggered(action); });
+    connect(action, &QAction::triggered, this, [this, action]() {
+        const RibbonHandlingScope scope(action);
+        emit actionTriggered(action);
+    });
+    // A command deleted by its owner takes its button along.
+    connect(action, &QObject::destroyed, this, [this, button = QPointer<CVNQRibbonButton>(button)]() {
+        if (!button)
+            return;
+        disconnect(button, nullptr, this, nullptr);
+        if (forgetItem(button))
+            ribbonRetire(button);
+    });
     appendItem({button, size, QStringLiteral("button"), action});
     return button;
 }
@@ -150,14 +169,31 @@ void CVNQRibbonGroup::addSeparator()
 
 void CVNQRibbonGroup::clearItems()
 {
+    const RibbonFocusKeeper keeper(m_page ? m_page->ribbonBar() : nullptr);
     const QVector<Item> items = m_items;
     m_items.clear();
     m_hintWidth = -1;
-    // A command of the group may be what clears it.
+    // A command of the group may be what clears it. What the group made or
+    // was given to keep (addMenu's action, a configured menu) goes with its
+    // item; a caller's action is only let go, or adding it again would
+    // report it twice.
+    QList<QPointer<QObject>> owned;
     for (const Item& item : items) {
         disconnect(item.widget, nullptr, this, nullptr);
+        auto* button = qobject_cast<CVNQRibbonButton*>(item.widget);
+        if (CVNQRibbonMenu* menu = button ? button->popupMenu() : nullptr)
+            if (menu->parent() == this)
+                owned << menu;
+        if (item.action) {
+            disconnect(item.action, nullptr, this, nullptr);
+            if (item.action->parent() == this)
+                owned << item.action;
+        }
         ribbonRetire(item.widget);
     }
+    for (const QPointer<QObject>& object : qAsConst(owned))
+        if (object)
+            ribbonRetire(object);
 }
 
 void CVNQRibbonGroup::setTitle(const QString& title)

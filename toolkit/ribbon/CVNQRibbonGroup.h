@@ -39,6 +39,8 @@ public:
     CVNQRibbonGallery* addGallery(int columns = 3, int rows = 2);
     QWidget* addWidget(QWidget* widget, CVN_RIBBON_ITEM_SIZE size = CVN_RIBBON_ITEM_SMALL);
     void addSeparator();
+    // Removes every item with its widget, and what the group made for it or
+    // holds as its child (addMenu's action, a menu); a caller's action stays.
     void clearItems();
     int itemCount() const { return m_items.size(); }
 
@@ -72,6 +74,8 @@ private:
     };
 
     void appendItem(const Item& item);
+    // Drops the widget's records; false when it had none.
+    bool forgetItem(QWidget* widget);
     void updateItemLayout();
     int rowCount() const;
     // Walks the items in columns as the layout places them, placing each

@@ -2,6 +2,7 @@
 
 #include "CVNQRibbonBar.h"
 #include "CVNQRibbonButton.h"
+#include "CVNQRibbonFocus.h"
 #include "CVNQRibbonGeometry.h"
 #include "CVNQRibbonGroup.h"
 #include "CVNQRibbonRetire.h"
@@ -55,6 +56,7 @@ bool CVNQRibbonPage::removeGroup(CVNQRibbonGroup* group)
 {
     if (!group || !m_groups.removeOne(group))
         return false;
+    const RibbonFocusKeeper keeper(m_bar);
     releaseGroup(group);
     updateGroupLayout();
     return true;
@@ -62,6 +64,7 @@ bool CVNQRibbonPage::removeGroup(CVNQRibbonGroup* group)
 
 void CVNQRibbonPage::clearGroups()
 {
+    const RibbonFocusKeeper keeper(m_bar);
     const QList<CVNQRibbonGroup*> groups = m_groups;
     m_groups.clear();
     for (CVNQRibbonGroup* group : groups)

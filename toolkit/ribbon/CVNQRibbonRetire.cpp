@@ -1,11 +1,14 @@
 #include "CVNQRibbonRetire.h"
 
+#include <QAbstractEventDispatcher>
+#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHash>
 #include <QMultiHash>
 #include <QPointer>
 #include <QSet>
+#include <QThread>
 
 #include <algorithm>
 
@@ -20,10 +23,13 @@ class InputWatch;
 struct Retirement
 {
     QSet<const QObject*> roots;
-    // Depth of RibbonHandlingScope per widget.
+    // Depth of RibbonHandlingScope per object.
     QHash<const QObject*, int> scopes;
-    // The handlers started per widget whose end has not been seen yet.
+    // The handlers started per widget or action whose end has not been seen.
     QMultiHash<const QObject*, const HandlerMark*> marks;
+    // Marks whose end came while a loop started inside their handler ran.
+    QList<HandlerMark*> parked;
+    QList<QMetaObject::Connection> loopWatch;
     QPointer<InputWatch> watch;
     // Parent of the removed widgets still in use; never shown.
     QWidget* holder = nullptr;
@@ -40,7 +46,8 @@ Retirement& state()
 // event loops plus the depth of event delivery. Code inside a handler runs
 // at the handler's level or deeper, and Qt delivers a deferred delete only
 // once control is back above the level it was posted at: neither
-// processEvents() nor a loop the handler runs delivers it early.
+// processEvents() nor a loop the handler runs delivers it early (but see
+// HandlerMark for events that come from outside every loop).
 int postDeferredDelete(QObject* receiver)
 {
     auto* event = new QDeferredDeleteEvent;
@@ -69,14 +76,27 @@ void handlerEnded()
     QMetaObject::invokeMethod(QCoreApplication::instance(), &sweep, Qt::QueuedConnection);
 }
 
+int loopDepth()
+{
+    return QThread::currentThread()->loopLevel();
+}
+
+void resumeParked();
+
 // A handler of a widget that has started. An event filter sees a handler
 // start, never end; the mark ends through a deferred delete posted as the
 // handler starts, that is once control has returned above the handler.
+// An event sent from code outside every loop (a test's key press, a
+// click() from main()) gives that delete no level, and then any loop
+// delivers it, also a dialog's that the handler itself runs: while a loop
+// started since the handler began is running, the mark waits until it
+// has ended and posts its delete again.
 class HandlerMark final : public QObject
 {
 public:
     explicit HandlerMark(const QObject* widget)
         : m_widget(widget)
+        , m_loops(loopDepth())
         , m_level(postDeferredDelete(this))
     {
         state().marks.insert(widget, this);
@@ -84,17 +104,56 @@ public:
 
     ~HandlerMark() override
     {
-        state().marks.remove(m_widget, this);
+        Retirement& s = state();
+        s.marks.remove(m_widget, this);
+        s.parked.removeOne(this);
         handlerEnded();
     }
 
     // Code running at level may be inside the handler: it is at least as deep.
     bool mayRunAt(int level) const { return m_level <= level; }
 
+    bool loopsEnded() const { return loopDepth() <= m_loops; }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() != QEvent::DeferredDelete || loopsEnded())
+            return QObject::event(event);
+        Retirement& s = state();
+        s.parked.append(this);
+        // Looked at whenever a loop goes on; only while marks wait.
+        if (s.loopWatch.isEmpty()) {
+            if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+                s.loopWatch << QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, &resumeParked)
+                            << QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &resumeParked);
+            }
+        }
+        return true;
+    }
+
 private:
     const QObject* m_widget;
+    int m_loops;
     int m_level;
 };
+
+void resumeParked()
+{
+    Retirement& s = state();
+    const QList<HandlerMark*> parked = s.parked;
+    for (HandlerMark* mark : parked) {
+        if (mark->loopsEnded()) {
+            s.parked.removeOne(mark);
+            postDeferredDelete(mark);
+        }
+    }
+    if (s.parked.isEmpty()) {
+        for (const QMetaObject::Connection& c : qAsConst(s.loopWatch))
+            QObject::disconnect(c);
+        s.loopWatch.clear();
+    }
+}
 
 // Across window boundaries too: a pop-up belongs to the widget it opens from.
 bool underWatchedRoot(const QObject* object)
@@ -152,7 +211,9 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (mayRemoveWidgets(event->type()) && watched->isWidgetType() && underWatchedRoot(watched))
+        // An action's own event is its shortcut.
+        if (mayRemoveWidgets(event->type()) && (watched->isWidgetType() || qobject_cast<QAction*>(watched)) &&
+            underWatchedRoot(watched))
             new HandlerMark(watched);
         return false;
     }
@@ -169,17 +230,30 @@ bool running(const QObject* object, int level)
     return false;
 }
 
-bool inUse(const QWidget* widget)
+bool subtreeRunning(const QObject* object, int level)
+{
+    if (running(object, level))
+        return true;
+    const QList<QObject*> descendants = object->findChildren<QObject*>();
+    return std::any_of(descendants.cbegin(), descendants.cend(),
+                       [level](const QObject* o) { return running(o, level); });
+}
+
+bool inUse(const QObject* object)
 {
     const Retirement& s = state();
     if (s.scopes.isEmpty() && s.marks.isEmpty())
         return false;
     const int level = currentLevel();
-    if (running(widget, level))
+    if (subtreeRunning(object, level))
         return true;
-    const QList<QObject*> descendants = widget->findChildren<QObject*>();
-    return std::any_of(descendants.cbegin(), descendants.cend(),
-                       [level](const QObject* o) { return running(o, level); });
+    // A menu reports the action chosen in it (triggered(QAction*)) once the
+    // action's own signal has returned.
+    const auto* action = qobject_cast<const QAction*>(object);
+    if (!action)
+        return false;
+    const QList<QWidget*> shown = action->associatedWidgets();
+    return std::any_of(shown.cbegin(), shown.cend(), [level](const QWidget* w) { return subtreeRunning(w, level); });
 }
 
 void dropHolderWhenIdle()
@@ -201,24 +275,24 @@ void sweep()
     for (QObject* child : s.holder->children())
         retired.append(child);
     for (const QPointer<QObject>& child : qAsConst(retired))
-        if (child && child->isWidgetType() && !inUse(static_cast<QWidget*>(child.data())))
+        if (child && !inUse(child.data()))
             delete child.data();
     dropHolderWhenIdle();
 }
 
 } // namespace
 
-RibbonHandlingScope::RibbonHandlingScope(const QWidget* widget)
-    : m_widget(widget)
+RibbonHandlingScope::RibbonHandlingScope(const QObject* object)
+    : m_object(object)
 {
-    ++state().scopes[widget];
+    ++state().scopes[object];
 }
 
 RibbonHandlingScope::~RibbonHandlingScope()
 {
-    // By address alone: the widget may be gone (its window deleted meanwhile).
+    // By address alone: the object may be gone (its window deleted meanwhile).
     Retirement& s = state();
-    auto it = s.scopes.find(m_widget);
+    auto it = s.scopes.find(m_object);
     if (it != s.scopes.end() && --it.value() <= 0)
         s.scopes.erase(it);
     handlerEnded();
@@ -245,19 +319,24 @@ void ribbonUnwatch(const QObject* root)
     dropHolderWhenIdle();
 }
 
-void ribbonRetire(QWidget* widget)
+void ribbonRetire(QObject* object)
 {
-    if (!widget)
+    if (!object)
         return;
-    if (!inUse(widget)) {
-        delete widget;
+    if (!inUse(object)) {
+        delete object;
         return;
     }
     Retirement& s = state();
     if (!s.holder)
         s.holder = new QWidget;
     // Hidden by the move; a menu keeps its window flags while its handler ends.
-    widget->setParent(s.holder, widget->windowFlags());
+    if (object->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(object);
+        widget->setParent(s.holder, widget->windowFlags());
+    } else {
+        object->setParent(s.holder);
+    }
 }
 
 } // namespace CVNQtLib

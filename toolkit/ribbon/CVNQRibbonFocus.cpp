@@ -1,0 +1,128 @@
+#include "CVNQRibbonFocus.h"
+
+#include "CVNQContainer.h"
+#include "CVNQRibbonBar.h"
+#include "CVNQRibbonButton.h"
+#include "CVNQRibbonGroup.h"
+#include "CVNQRibbonPage.h"
+
+#include <QAction>
+#include <QApplication>
+
+namespace CVNQtLib {
+
+namespace {
+
+QString commandId(const QWidget* widget)
+{
+    const auto* button = qobject_cast<const CVNQRibbonButton*>(widget);
+    const QAction* action = button ? button->ribbonAction() : nullptr;
+    return action ? action->objectName() : QString();
+}
+
+bool canTakeFocus(const QWidget* widget)
+{
+    return widget && widget->isVisibleTo(widget->window()) && widget->isEnabled() &&
+           widget->focusPolicy() != Qt::NoFocus;
+}
+
+} // namespace
+
+RibbonFocusKeeper::RibbonFocusKeeper(CVNQRibbonBar* bar)
+    : m_bar(bar)
+{
+    if (!bar)
+        return;
+    m_outer = bar->m_focusKeepers++ == 0 && !bar->m_tearingDown;
+    QWidget* focus = m_outer ? focusedWidget() : nullptr;
+    if (!focus)
+        return;
+    m_widget = focus;
+    m_kind = Other;
+    // The item the focus is in: a spin box's focus sits in its line edit.
+    for (QWidget* w = focus; w && w != bar; w = w->parentWidget()) {
+        const int tab = bar->m_tabButtons.indexOf(qobject_cast<CVNQRibbonButton*>(w));
+        if (tab >= 0) {
+            m_kind = Tab;
+            m_id = bar->m_tabPages.at(tab)->pageId();
+            return;
+        }
+        const QString command = commandId(w);
+        if (!command.isEmpty()) {
+            m_kind = Command;
+            m_id = command;
+            m_quick = bar->m_quickButtons.contains(qobject_cast<CVNQRibbonButton*>(w));
+            return;
+        }
+        QWidget* parent = w->parentWidget();
+        const bool item = qobject_cast<CVNQRibbonGroup*>(parent) || parent == bar->m_topRow || parent == bar->m_tabRow;
+        if (item && !w->objectName().isEmpty()) {
+            m_kind = Widget;
+            m_id = w->objectName();
+            return;
+        }
+    }
+}
+
+RibbonFocusKeeper::~RibbonFocusKeeper()
+{
+    if (!m_bar)
+        return;
+    --m_bar->m_focusKeepers;
+    if (!m_outer || m_kind == None)
+        return;
+    QWidget* target = findTarget();
+    if (target && focusedWidget() != target)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* RibbonFocusKeeper::focusedWidget() const
+{
+    // The window's own focus widget while another window (a dialog) is
+    // active; the pop-up holds the page stack of a minimised bar.
+    const CVNQRibbonBar* bar = m_bar;
+    for (QWidget* focus : {QApplication::focusWidget(), bar->window()->focusWidget(), bar->m_popup->focusWidget()})
+        if (focus && (bar->isAncestorOf(focus) || bar->m_popup->isAncestorOf(focus)))
+            return focus;
+    return nullptr;
+}
+
+QWidget* RibbonFocusKeeper::findTarget() const
+{
+    const CVNQRibbonBar* bar = m_bar;
+    auto inBar = [bar](const QWidget* w) { return w && (bar->isAncestorOf(w) || bar->m_popup->isAncestorOf(w)); };
+    if (inBar(m_widget) && canTakeFocus(m_widget))
+        return m_widget;
+    // The page stack is in the bar or in its pop-up.
+    QList<QWidget*> widgets = bar->findChildren<QWidget*>();
+    if (bar->m_pageStack->parentWidget() != bar)
+        widgets += bar->m_pageStack->findChildren<QWidget*>();
+    QWidget* found = nullptr;
+    switch (m_kind) {
+    case Tab:
+        for (int i = 0; i < bar->m_tabPages.size() && !found; ++i)
+            if (bar->m_tabPages.at(i)->pageId() == m_id)
+                found = bar->m_tabButtons.at(i);
+        break;
+    case Command:
+        // Where it was (quick access or a page) before anywhere else.
+        for (int pass = 0; pass < 2 && !found; ++pass)
+            for (QWidget* w : qAsConst(widgets))
+                if (!found && canTakeFocus(w) && commandId(w) == m_id &&
+                    (pass == 1 || bar->m_quickButtons.contains(qobject_cast<CVNQRibbonButton*>(w)) == m_quick))
+                    found = w;
+        break;
+    case Widget:
+        for (QWidget* w : qAsConst(widgets))
+            if (!found && w->objectName() == m_id && canTakeFocus(w))
+                found = w;
+        break;
+    default: break;
+    }
+    if (canTakeFocus(found))
+        return found;
+    const int current = bar->m_tabPages.indexOf(bar->m_currentPage);
+    return current >= 0 ? bar->m_tabButtons.at(current) : nullptr;
+}
+
+} // namespace CVNQtLib
