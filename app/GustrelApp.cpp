@@ -250,10 +250,6 @@ void reportThemeFailure(const QString& themePath, const QVector<ThemeWarnings::M
     QMessageBox::critical(nullptr, QStringLiteral("Gustrel"), text, QMessageBox::Ok);
 }
 
-} // namespace
-
-namespace {
-
 // The toolkit keeps a theme whose style file loaded even when its theme
 // entries did not: a missing, unreadable, cut off or broken theme.json, or
 // a style file without styles. Every control of the dashboard takes its look
