@@ -5,8 +5,8 @@
 //
 // The placement and state types are plain ints on purpose: JSON readers,
 // property grids and callers pass numbers straight through (a per-state
-// setter takes 0..3, or 4 for all states), and
-// out-of-range values are checked where they are used, not by the type.
+// setter takes 0..3, or 4 for all states), and out-of-range values are
+// checked where they are used, not by the type.
 
 #include "CVNQGlobal.h"
 
