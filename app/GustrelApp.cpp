@@ -247,7 +247,14 @@ void reportThemeFailure(const QString& themePath, const QVector<ThemeWarnings::M
     // message box: it would wait forever instead of exiting with code 1.
     if (unattended)
         return;
-    QMessageBox::critical(nullptr, QStringLiteral("Gustrel"), text, QMessageBox::Ok);
+    // The reasons under the text: who started the program by a click has no
+    // stderr to read them in.
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Gustrel"), text, QMessageBox::Ok);
+    QStringList why;
+    for (const ThemeWarnings::Message& reason : reasons)
+        why << reason.text;
+    box.setInformativeText(why.join(QLatin1Char('\n')));
+    box.exec();
 }
 
 // The toolkit keeps a theme whose style file loaded even when its theme
