@@ -2,6 +2,8 @@
 
 #include "CVNQChartRegistration.h"
 #include "CVNQLogging.h"
+#include "CVNQResourceManager.h"
+#include "CVNQResourceManagerImpl.h"
 #include "CVNQtLib.h"
 #include "GustrelCommandLine.h"
 #include "GustrelFonts.h"
@@ -19,6 +21,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <QVector>
 #include <QWindow>
 
 #include <cstdio>
@@ -177,8 +180,9 @@ void armGustrelActions(WindFarmWindow& window, const GustrelOptions& options, in
 
 namespace {
 
-// Collects what the toolkit's theme category says while the theme loads,
-// so a failure can be reported with its reasons. Other messages pass on.
+// Collects what the toolkit's theme and style categories say while the
+// theme loads, so a failure can be reported with its reasons. Other
+// messages pass on.
 class ThemeWarnings
 {
 public:
@@ -195,15 +199,28 @@ public:
     ThemeWarnings(const ThemeWarnings&) = delete;
     ThemeWarnings& operator=(const ThemeWarnings&) = delete;
 
-    const QStringList& messages() const { return m_messages; }
+    struct Message
+    {
+        const QLoggingCategory* category;
+        QString text;
+    };
+    const QVector<Message>& messages() const { return m_messages; }
 
 private:
+    static const QLoggingCategory* collected(const char* category)
+    {
+        for (const QLoggingCategory* c : {&CVNQtLib::lcTheme(), &CVNQtLib::lcStyle()})
+            if (category && qstrcmp(category, c->categoryName()) == 0)
+                return c;
+        return nullptr;
+    }
+
     static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
     {
         ThemeWarnings* self = s_active;
-        if (self && type == QtWarningMsg && context.category &&
-            qstrcmp(context.category, CVNQtLib::lcTheme().categoryName()) == 0) {
-            self->m_messages << message;
+        const QLoggingCategory* category = collected(context.category);
+        if (self && type == QtWarningMsg && category) {
+            self->m_messages.append({category, message});
             return;
         }
         if (self && self->m_previous)
@@ -214,23 +231,55 @@ private:
 
     static ThemeWarnings* s_active;
     QtMessageHandler m_previous;
-    QStringList m_messages;
+    QVector<Message> m_messages;
 };
 
 ThemeWarnings* ThemeWarnings::s_active = nullptr;
 
-void reportThemeFailure(const QString& themePath, const QStringList& reasons, bool unattended)
+void reportThemeFailure(const QString& themePath, const QVector<ThemeWarnings::Message>& reasons, bool unattended)
 {
     const QString text = QStringLiteral("Unable to load the Gustrel theme from:\n%1").arg(themePath);
     // The reasons go to stderr in either case; a message box is gone once closed.
     std::fprintf(stderr, "Gustrel: %s\n", text.toLocal8Bit().constData());
-    for (const QString& reason : reasons)
-        std::fprintf(stderr, "Gustrel: %s\n", reason.toLocal8Bit().constData());
+    for (const ThemeWarnings::Message& reason : reasons)
+        std::fprintf(stderr, "Gustrel: %s\n", reason.text.toLocal8Bit().constData());
     // An unattended run (a screenshot was asked for) has nobody to close a
     // message box: it would wait forever instead of exiting with code 1.
     if (unattended)
         return;
-    QMessageBox::critical(nullptr, QStringLiteral("Gustrel"), text, QMessageBox::Ok);
+    // The reasons under the text: who started the program by a click has no
+    // stderr to read them in.
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Gustrel"), text, QMessageBox::Ok);
+    QStringList why;
+    for (const ThemeWarnings::Message& reason : reasons)
+        why << reason.text;
+    box.setInformativeText(why.join(QLatin1Char('\n')));
+    box.exec();
+}
+
+// The toolkit keeps a theme whose style file loaded even when its theme
+// entries did not: a missing, unreadable, cut off or broken theme.json, or
+// a style file without styles. Every control of the dashboard takes its look
+// from those entries, so without them it would come up in plain white and
+// grey: the program counts such a theme as not loaded, and says why.
+bool themeIsUsable()
+{
+    CVNQtLib::CVNQResourceManagerImpl* theme = CVNQtLib::CVNQResourceManager::getInstance()->getThemeManagerIml();
+    if (!theme)
+        return false;
+    bool usable = true;
+    if (theme->fillStyles().isEmpty() && theme->textStyles().isEmpty()) {
+        qCWarning(CVNQtLib::lcStyle) << "style.json defines no styles";
+        usable = false;
+    }
+    if (theme->themeElementCount() == 0) {
+        if (!theme->file("theme.json"))
+            qCWarning(CVNQtLib::lcTheme) << "theme.json is missing or cannot be read";
+        else if (!theme->themeRoot().isNull()) // a parse failure has been reported with its reason
+            qCWarning(CVNQtLib::lcTheme) << "theme.json holds no theme entries";
+        usable = false;
+    }
+    return usable;
 }
 
 } // namespace
@@ -249,7 +298,9 @@ bool startGustrelToolkit(const QString& themePath)
     CVNQtLib::cvnSetGlobalConfig(config);
 
     // The toolkit takes paths as UTF-8 whatever the locale.
-    return CVNQtLib::cvnLoadThemeDir(themePath.toUtf8().constData());
+    if (!CVNQtLib::cvnLoadThemeDir(themePath.toUtf8().constData()))
+        return false;
+    return themeIsUsable();
 }
 
 int runGustrel(int argc, char** argv)
@@ -263,7 +314,7 @@ int runGustrel(int argc, char** argv)
     const GustrelOptions options = parseGustrelOptions(arguments);
 
     const QString themePath = QCoreApplication::applicationDirPath() + QStringLiteral("/windfarm-theme");
-    QStringList themeReasons;
+    QVector<ThemeWarnings::Message> themeReasons;
     bool themeLoaded = false;
     {
         ThemeWarnings warnings;
@@ -272,8 +323,8 @@ int runGustrel(int argc, char** argv)
     }
     if (themeLoaded) {
         // A loaded theme may still have had something to say.
-        for (const QString& reason : themeReasons)
-            qCWarning(CVNQtLib::lcTheme).noquote() << reason;
+        for (const ThemeWarnings::Message& reason : themeReasons)
+            QMessageLogger().warning(*reason.category).noquote() << reason.text;
     } else {
         reportThemeFailure(themePath, themeReasons, !options.screenshotPath.isEmpty());
         CVNQtLib::shutdown();

@@ -1,14 +1,37 @@
 #include "GustrelCommandLine.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
+#include <limits>
+
+namespace {
+
+// A decimal number as QString::toInt reads one, but one too long for an int
+// is taken at the end of the range it lies beyond rather than as 0: the
+// window bounds then clamp it like any other too large side. Anything that
+// is no number counts as 0.
+int saturatedDecimal(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (ok)
+        return value;
+    static const QRegularExpression digits(QStringLiteral("^\\s*([+-]?)[0-9]+\\s*$"));
+    const QRegularExpressionMatch match = digits.match(text);
+    if (!match.hasMatch())
+        return 0;
+    return match.captured(1) == QLatin1String("-") ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+}
+
+} // namespace
 
 QSize parseSizeOption(const QString& value, const QSize& previous)
 {
     const QStringList parts = value.toLower().split(QLatin1Char('x'), Qt::KeepEmptyParts);
     if (parts.size() != 2)
         return previous;
-    // toInt answers 0 for anything that is not a decimal number.
-    return QSize(parts[0].toInt(nullptr, 10), parts[1].toInt(nullptr, 10));
+    return QSize(saturatedDecimal(parts[0]), saturatedDecimal(parts[1]));
 }
 
 QSize expandedWindowSize(const QSize& requested, const QSize& minimum)

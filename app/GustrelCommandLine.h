@@ -26,8 +26,9 @@ struct GustrelOptions
 GustrelOptions parseGustrelOptions(const QStringList& arguments);
 
 // "--size" value: lower-cased and split at every 'x'; only exactly two parts
-// change the size (a part that is not a number counts as 0). Any other shape
-// answers previous.
+// change the size (a part that is not a number counts as 0, a number beyond
+// the range of an int as that end of the range). Any other shape answers
+// previous.
 QSize parseSizeOption(const QString& value, const QSize& previous);
 
 // Largest window side the program asks for: a typo such as 19200x1080 must

@@ -37,6 +37,7 @@ TurbineDetailDrawer::TurbineDetailDrawer(QWidget* parent)
     detailIdLabel = makeLabel(textColumn, QStringLiteral("WindLabelSection"), 1, 24);
     detailIdLabel->setObjectName(QStringLiteral("detailIdLabel"));
     detailLocationLabel = makeLabel(textColumn, QStringLiteral("WindLabelMuted"), 1, 18);
+    detailLocationLabel->setObjectName(QStringLiteral("detailLocationLabel"));
     detailCloseButton = makeButton(headerRow, QStringLiteral("WindCloseButton"), QString(), 32, 32,
                                    gustrelIconPath(QStringLiteral("close")), kWindIconColour);
     detailCloseButton->setObjectName(QStringLiteral("detailCloseButton"));
@@ -126,9 +127,10 @@ void TurbineDetailDrawer::showTurbine(const TurbineRecord& t)
 {
     const int l = language;
 
-    detailIdLabel->setText(t.id);
+    detailIdLabel->setText(singleLine(t.id));
     detailLocationLabel->setText(
-        t.location + QStringLiteral(" · %1, %2").arg(fixedNumber(t.latitude, 3), fixedNumber(t.longitude, 3)));
+        singleLine(t.location) +
+        QStringLiteral(" · %1, %2").arg(fixedNumber(t.latitude, 3), fixedNumber(t.longitude, 3)));
 
     QString badge;
     switch (t.status) {
@@ -155,18 +157,19 @@ void TurbineDetailDrawer::showTurbine(const TurbineRecord& t)
         healthColour = QColor(255, 91, 116);
     else if (t.status == Maintenance)
         healthColour = QColor(255, 189, 74);
-    PieSlice healthSlice;
-    healthSlice.name = bilingual(l, "Health", "健康度");
-    healthSlice.value = health;
-    healthSlice.color = healthColour;
-    healthSlice.visible = true;
-    PieSlice remaining;
-    remaining.name = bilingual(l, "Remaining", "余量");
-    remaining.value = 100.0 - health;
-    remaining.color = QColor(35, 61, 63);
-    remaining.visible = true;
+    QVector<PieSlice> slices(2);
+    slices[0].name = bilingual(l, "Health", "健康度");
+    slices[0].value = health;
+    slices[0].color = healthColour;
+    slices[1].name = bilingual(l, "Remaining", "余量");
+    slices[1].value = 100.0 - health;
+    slices[1].color = QColor(35, 61, 63);
+    // A slice hidden by a click on the legend stays hidden over the refresh.
+    const QVector<PieSlice> shown = healthChart->slices();
+    for (int i = 0; i < slices.size(); ++i)
+        slices[i].visible = i >= shown.size() || shown[i].visible;
     healthChart->setAnimationEnabled(false);
-    healthChart->setSlices({healthSlice, remaining});
+    healthChart->setSlices(slices);
 
     healthLabel->setText(QStringLiteral("%1% · %2 RPM").arg(fixedNumber(health, 1), fixedNumber(t.rotorRpm, 1)));
     scheduleLabel->setText(

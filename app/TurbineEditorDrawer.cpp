@@ -81,7 +81,13 @@ void TurbineEditorDrawer::setLanguage(int value)
 
 void TurbineEditorDrawer::resetForm(int turbineCount)
 {
-    idEdit->setText(QStringLiteral("WTG-%1").arg(turbineCount + 1, 3, 10, QLatin1Char('0')));
+    // The number after the count, or the first one after it that no turbine
+    // holds yet: an added turbine may already carry the next number.
+    auto proposal = [](int number) { return QStringLiteral("WTG-%1").arg(number, 3, 10, QLatin1Char('0')); };
+    int number = turbineCount + 1;
+    while (simulator->containsTurbine(proposal(number)))
+        ++number;
+    idEdit->setText(proposal(number));
     locationEdit->clear();
     powerEdit->setText(QStringLiteral("3600"));
     editorStatusCombo->setCurrentIndex(0);
@@ -111,13 +117,15 @@ void TurbineEditorDrawer::clearEditorMessage()
 void TurbineEditorDrawer::saveTurbine()
 {
     const QString id = idEdit->text().trimmed();
-    const QString location = locationEdit->text().trimmed();
+    // The field shows a pasted line break as a space; so is it saved.
+    const QString location = singleLine(locationEdit->text()).trimmed();
     bool parsed = false;
     const double ratedPower = powerEdit->text().trimmed().toDouble(&parsed);
     // "inf", "nan" and 1e300 parse as doubles; a turbine rating is a finite
     // number of a size that exists.
     const bool powerOk = parsed && std::isfinite(ratedPower) && ratedPower > 0.0 && ratedPower <= kMaxRatedPowerKw;
-    if (id.isEmpty() || location.isEmpty() || !powerOk || simulator->containsTurbine(id)) {
+    // An id is a key the operator searches for: it is one line or none.
+    if (id.isEmpty() || !isSingleLine(id) || location.isEmpty() || !powerOk || simulator->containsTurbine(id)) {
         showEditorMessage(QStringLiteral("Enter a unique ID, location, and valid rated power."),
                           QStringLiteral("请填写唯一 ID、位置和有效的额定功率。"));
         return;

@@ -31,8 +31,9 @@ public:
 
     // 0 English, 1 Chinese: rewrites the form's texts and its status choice.
     void setLanguage(int language);
-    // Proposes the id that follows turbineCount turbines, 3600 kW and the
-    // first status, with no location and no message.
+    // Proposes the first id from the one that follows turbineCount turbines
+    // on that the farm does not hold, 3600 kW and the first status, with no
+    // location and no message.
     void resetForm(int turbineCount);
     // Keyboard focus to the id field.
     void focusIdField();

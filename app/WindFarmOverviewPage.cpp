@@ -16,7 +16,11 @@
 #include "WindToggleSwitch.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QStandardItemModel>
+
+#include <functional>
 
 using namespace CVNQtLib;
 
@@ -39,6 +43,36 @@ const char* const kSummaryHeadersZh[SummaryColumnCount] = {"风机", "输出", "
 // Snapshot positions the overview summarises: the faulty and a maintained
 // turbine first, then two healthy ones.
 const int kSummaryPositions[] = {6, 14, 0, 1};
+
+// The energy chart, which tells the page when a click on its legend has
+// shown or hidden a series: the page keeps that choice when it rebuilds
+// the series and shows it on the forecast switch.
+class EnergyChart : public CVNQLineChart
+{
+public:
+    explicit EnergyChart(QWidget* parent)
+        : CVNQLineChart(parent)
+    {}
+
+    std::function<void()> legendToggled;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const QVector<ChartSeries> before = series();
+        const QPointer<EnergyChart> self(this);
+        CVNQLineChart::mousePressEvent(event);
+        if (!self || !legendToggled)
+            return;
+        const QVector<ChartSeries> after = series();
+        for (int i = 0; i < before.size() && i < after.size(); ++i) {
+            if (before[i].visible != after[i].visible) {
+                legendToggled();
+                return;
+            }
+        }
+    }
+};
 
 } // namespace
 
@@ -65,9 +99,9 @@ WindFarmOverviewPage::WindFarmOverviewPage(QWidget* parent)
     forecastSwitch->resize(46, 24);
     forecastBox->addChildWidget(forecastSwitch, 0);
     connect(forecastSwitch, &WindToggleSwitch::checkedChanged, this, [this](bool checked) {
-        forecastVisible = checked;
-        if (energyChart->series().size() >= 2)
-            energyChart->setSeriesVisible(1, checked);
+        seriesShown[ForecastSeries] = checked;
+        if (energyChart->series().size() > ForecastSeries)
+            energyChart->setSeriesVisible(ForecastSeries, checked);
     });
 
     // Headline figures.
@@ -98,7 +132,14 @@ WindFarmOverviewPage::WindFarmOverviewPage(QWidget* parent)
             emit periodChosen(days);
     });
 
-    energyChart = new CVNQLineChart(energyBox);
+    auto* chart = new EnergyChart(energyBox);
+    chart->legendToggled = [this]() {
+        const QVector<ChartSeries> shown = energyChart->series();
+        for (int i = 0; i < shown.size() && i < SeriesCount; ++i)
+            seriesShown[i] = shown[i].visible;
+        forecastSwitch->setChecked(seriesShown[ForecastSeries]);
+    };
+    energyChart = chart;
     energyChart->setObjectName(QStringLiteral("windEnergyChart"));
     styleControl(energyChart, QString());
     // The card decides the chart's size; a 720-pixel-high window has less
@@ -283,8 +324,8 @@ void WindFarmOverviewPage::refreshSummaryTable(const WindFarmSnapshot& snapshot)
         summaryModel->removeRows(rows.size(), summaryModel->rowCount() - rows.size());
     for (int r = 0; r < rows.size(); ++r) {
         const TurbineRecord& t = *rows[r];
-        const QString texts[SummaryColumnCount] = {t.id, outputText(t.outputKw), efficiencyText(t.efficiency),
-                                                   statusText(t.status, language),
+        const QString texts[SummaryColumnCount] = {singleLine(t.id), outputText(t.outputKw),
+                                                   efficiencyText(t.efficiency), statusText(t.status, language),
                                                    language == LanguageChinese ? t.aiNoteZh : t.aiNoteEn};
         // A missing row is made by its first item.
         for (int c = 0; c < SummaryColumnCount; ++c) {
@@ -324,11 +365,14 @@ void WindFarmOverviewPage::refreshCharts(const WindFarmSnapshot& s)
         line.fillOpacity = 0.22;
         return line;
     };
+    QVector<ChartSeries> lines = {
+        series(bilingual(language, "Energy output", "能量输出"), s.energySeries, kWindAccent, true, 2.0),
+        series(bilingual(language, "AI forecast", "AI 预测"), s.forecastSeries, kForecastColour, false, 1.7)};
+    // What the legend or the switch hid stays hidden.
+    for (int i = 0; i < SeriesCount; ++i)
+        lines[i].visible = seriesShown[i];
     energyChart->setCategories(s.chartLabels);
-    energyChart->setSeries(
-        {series(bilingual(language, "Energy output", "能量输出"), s.energySeries, kWindAccent, true, 2.0),
-         series(bilingual(language, "AI forecast", "AI 预测"), s.forecastSeries, kForecastColour, false, 1.7)});
-    energyChart->setSeriesVisible(1, forecastVisible);
+    energyChart->setSeries(lines);
     chartsShownOnce = true;
 }
 

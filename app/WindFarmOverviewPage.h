@@ -73,7 +73,15 @@ private:
     int language = LanguageEnglish;
     // The period of the snapshot shown (a new snapshot's until the first).
     int periodDays = 30;
-    bool forecastVisible = true;
+    // The energy chart's two series and whether each is shown: the legend
+    // shows or hides either, the forecast switch the forecast.
+    enum
+    {
+        EnergySeries,
+        ForecastSeries,
+        SeriesCount
+    };
+    bool seriesShown[SeriesCount] = {true, true};
     bool chartsShownOnce = false;
 
     CVNQtLib::CVNQLabel* overviewTitle = nullptr;

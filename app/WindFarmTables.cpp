@@ -55,6 +55,11 @@ QStandardItem* itemAt(QStandardItemModel* model, int row, int column)
 
 void applyColumnWidths(CVNQTableView* table, const int* widths, int count)
 {
+    // Once: a width the operator dragged must survive the next refill.
+    static const char* const kSized = "_wind_columns_sized";
+    if (table->property(kSized).toBool())
+        return;
+    table->setProperty(kSized, true);
     for (int c = 0; c < count; ++c) {
         if (table->columnWidth(c) != widths[c])
             table->setColumnWidth(c, widths[c]);

@@ -28,8 +28,9 @@ void setHeaders(QStandardItemModel* model, const char* const* en, const char* co
 // The item at row and column, made when missing.
 QStandardItem* itemAt(QStandardItemModel* model, int row, int column);
 
-// Gives the first count columns their widths, touching only those that
-// differ.
+// Gives the first count columns their widths the first time it is called
+// for the table (touching only those that differ); later calls leave the
+// widths as the operator has them.
 void applyColumnWidths(CVNQtLib::CVNQTableView* table, const int* widths, int count);
 
 // An efficiency as both tables show it.

@@ -57,8 +57,8 @@ void fillTurbineRow(QStandardItem* const (&cells)[TurbineColumnCount], const Tur
     };
     if (whole) {
         set(ColNumber, QString::number(t.index + 1), t.index + 1);
-        set(ColId, t.id);
-        set(ColLocation, t.location);
+        set(ColId, singleLine(t.id));
+        set(ColLocation, singleLine(t.location));
         set(ColNextInspection, t.nextInspection);
         for (QStandardItem* item : cells) {
             item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
@@ -128,7 +128,9 @@ WindFarmTurbinesPage::WindFarmTurbinesPage(TurbineFilterProxyModel* proxy, QWidg
     tableSummaryLabel->setObjectName(QStringLiteral("turbineSummaryLine"));
 
     connect(searchEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
-        proxyModel->setFilterText(text);
+        // The field shows a pasted line break as a space, and the table its
+        // texts on one line: the search looks for what the field shows.
+        proxyModel->setFilterText(singleLine(text));
         refreshTableFilterSummary();
     });
     connect(statusFilterCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {

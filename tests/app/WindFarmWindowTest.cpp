@@ -7,8 +7,10 @@
 #include "CVNQContainer.h"
 #include "CVNQLabel.h"
 #include "CVNQLineChart.h"
+#include "CVNQLineChartImpl.h"
 #include "CVNQLineEdit.h"
 #include "CVNQOpenGLPieChart.h"
+#include "CVNQOpenGLPieChartImpl.h"
 #include "CVNQPushButton.h"
 #include "CVNQScrollBar.h"
 #include "CVNQTableView.h"
@@ -18,6 +20,7 @@
 #include "WindFarmWindow.h"
 #include "WindToggleSwitch.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -26,6 +29,7 @@
 #include <QSet>
 #include <QStandardItemModel>
 #include <QTest>
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -74,6 +78,21 @@ protected:
 
     std::unique_ptr<WindFarmWindow> window;
 };
+
+// Where a click shows or hides entry i of a chart's legend.
+QPoint legendEntry(CVNQLineChart* chart, int i)
+{
+    auto* impl = static_cast<CVNQLineChartImpl*>(chart->getControlImpl());
+    return impl->legendItems(impl->plotRect(chart->size()), chart->size()).at(i).rect.center().toPoint();
+}
+QPoint legendEntry(CVNQOpenGLPieChart* chart, int i)
+{
+    auto* impl = static_cast<CVNQOpenGLPieChartImpl*>(chart->getControlImpl());
+    return impl->legendItems(impl->legendArea(impl->pieRect(chart->size()), chart->size()))
+        .at(i)
+        .rect.center()
+        .toPoint();
+}
 
 QSet<QString> textsOf(QWidget* root)
 {
@@ -217,10 +236,17 @@ TEST_F(WindFarmWindowTest, SelectionCurrentRowAndScrollSurviveTicks)
     table->selectRow(3);
     table->verticalScrollBar()->setValue(60);
     const QModelIndex current = table->currentIndex();
+    // So do the widths the operator gives the columns of both tables.
+    CVNQTableView* summary = child<CVNQTableView>("windSummaryTable");
+    table->horizontalHeader()->resizeSection(2, 200);
+    summary->horizontalHeader()->resizeSection(4, 300);
 
     for (int i = 0; i < 3; ++i)
         window->getSimulator()->advance();
+    window->setLanguage(1);
 
+    EXPECT_EQ(table->columnWidth(2), 200);
+    EXPECT_EQ(summary->columnWidth(4), 300);
     ASSERT_EQ(table->selectionModel()->selectedRows().size(), 1);
     EXPECT_EQ(table->selectionModel()->selectedRows().first().row(), 3);
     EXPECT_EQ(table->currentIndex(), current);
@@ -391,6 +417,54 @@ TEST_F(WindFarmWindowTest, EditorProposesTheNextId)
     EXPECT_EQ(child<CVNQComboBox>("editorStatusCombo")->currentIndex(), 0);
     EXPECT_TRUE(child<CVNQLabel>("editorValidationLabel")->isHidden());
     EXPECT_EQ(window->focusWidget(), child<CVNQLineEdit>("editorIdEdit"));
+
+    // Ids after the count may be taken already: the proposal is the first
+    // free one, and it saves.
+    for (const char* id : {"WTG-052", "WTG-053", "WTG-054"})
+        ASSERT_TRUE(window->getSimulator()->addTurbine(id, "North Ridge", 3600));
+    window->openEditor();
+    EXPECT_EQ(child<CVNQLineEdit>("editorIdEdit")->text(), QStringLiteral("WTG-055"));
+    child<CVNQLineEdit>("editorLocationEdit")->setText(QStringLiteral("North Ridge"));
+    TestUtil::click(child<CVNQPushButton>("editorSaveButton"));
+    EXPECT_TRUE(window->getSimulator()->containsTurbine(QStringLiteral("WTG-055")));
+    window->openEditor();
+    EXPECT_EQ(child<CVNQLineEdit>("editorIdEdit")->text(), QStringLiteral("WTG-056"));
+}
+
+// A line break pasted into the form never reaches the screen as a second
+// line: the id refuses it, the location takes it as a space, and what the
+// farm holds from elsewhere is shown on one line wherever it is shown.
+TEST_F(WindFarmWindowTest, PastedLineBreaksNeverShowAsTwoLines)
+{
+    window->setCurrentPage(1);
+    window->openEditor();
+    CVNQLineEdit* id = child<CVNQLineEdit>("editorIdEdit");
+    CVNQLineEdit* location = child<CVNQLineEdit>("editorLocationEdit");
+    const auto paste = [](CVNQLineEdit* edit, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        edit->clear();
+        edit->paste();
+    };
+    paste(id, QStringLiteral("WTG-077\nsecond line"));
+    paste(location, QStringLiteral("North Ridge"));
+    TestUtil::click(child<CVNQPushButton>("editorSaveButton"));
+    EXPECT_EQ(labelText("editorValidationLabel"),
+              QStringLiteral("Enter a unique ID, location, and valid rated power."));
+    EXPECT_EQ(window->getSnapshot().turbineCount, 50);
+    paste(id, QStringLiteral("WTG-077"));
+    paste(location, QStringLiteral("North\r\nRidge\u2029East"));
+    TestUtil::click(child<CVNQPushButton>("editorSaveButton"));
+    ASSERT_EQ(window->getSnapshot().turbineCount, 51);
+    EXPECT_EQ(window->getSnapshot().turbines.last().location, QStringLiteral("North Ridge East"));
+
+    ASSERT_TRUE(window->getSimulator()->addTurbine("WTG-078\nB", "South\nPlateau", 3600));
+    paste(child<CVNQLineEdit>("turbineSearch"), QStringLiteral("78\nB"));
+    ASSERT_EQ(turbineRows()->rowCount(), 1);
+    EXPECT_EQ(turbineRows()->index(0, 1).data().toString(), QStringLiteral("WTG-078 B"));
+    EXPECT_EQ(turbineRows()->index(0, 2).data().toString(), QStringLiteral("South Plateau"));
+    window->selectTurbine(QStringLiteral("WTG-078\nB"));
+    EXPECT_EQ(labelText("detailIdLabel"), QStringLiteral("WTG-078 B"));
+    EXPECT_TRUE(labelText("detailLocationLabel").startsWith(QStringLiteral("South Plateau · ")));
 }
 
 TEST_F(WindFarmWindowTest, EditorRejectsBadValues)
@@ -479,6 +553,43 @@ TEST_F(WindFarmWindowTest, OverviewControlsDriveThePage)
         window->getSimulator()->advance();
     EXPECT_FALSE(chart->series()[1].visible);
     EXPECT_EQ(chart->series()[0].name, QStringLiteral("Energy output"));
+
+    // What the legend shows or hides stays so over every rebuild of the
+    // series, and the switch shows the forecast's state.
+    TestUtil::click(chart, legendEntry(chart, 1));
+    EXPECT_TRUE(forecast->isChecked());
+    TestUtil::click(chart, legendEntry(chart, 0));
+    TestUtil::click(chart, legendEntry(chart, 1));
+    EXPECT_FALSE(forecast->isChecked());
+    const std::function<void()> rebuilds[] = {[&] {
+                                                  for (int i = 0; i < 5; ++i)
+                                                      window->getSimulator()->advance();
+                                              },
+                                              [&] { window->setLanguage(1); },
+                                              [&] { period->setCurrentIndex(period->findData(7)); },
+                                              [&] { window->setLanguage(0); }};
+    for (const auto& rebuild : rebuilds) {
+        rebuild();
+        EXPECT_FALSE(chart->series()[0].visible);
+        EXPECT_FALSE(chart->series()[1].visible);
+        EXPECT_FALSE(forecast->isChecked());
+    }
+    TestUtil::click(forecast);
+    window->setLanguage(0);
+    EXPECT_FALSE(chart->series()[0].visible);
+    EXPECT_TRUE(chart->series()[1].visible);
+    // So does a slice of the health donut over the drawer's refreshes.
+    window->selectTurbine(QStringLiteral("WTG-001"));
+    ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
+    CVNQOpenGLPieChart* donut = child<CVNQOpenGLPieChart>("turbineHealthChart");
+    TestUtil::click(donut, legendEntry(donut, 1));
+    window->getSimulator()->advance();
+    window->setLanguage(1);
+    ASSERT_EQ(donut->slices().size(), 2);
+    EXPECT_TRUE(donut->slices()[0].visible);
+    EXPECT_FALSE(donut->slices()[1].visible);
+    window->setLanguage(0);
+    window->setCurrentPage(0);
 
     // Only the card that names a turbine opens it.
     TestUtil::click(child<CVNQContainer>("windInsight0"));

@@ -160,11 +160,12 @@ TEST_F(SwitchTest, ThumbStyleFollowsTheStateAndTakesNoAllStatesValue)
     sw.setEnabled(false);
     EXPECT_EQ(colourBox(render(&sw), off), QRect(33, 2, 25, 25));
 
-    sw.setThumbStyle(CtrlStateAll, fill("sw_all", Qt::red));
-    sw.setThumbStyle(-2, fill("sw_all", Qt::red));
+    sw.setThumbStyle(-2, fill("sw_neg", Qt::red));
     EXPECT_EQ(sw.getThumbStyle(0).name, "sw_thumb");
     EXPECT_EQ(sw.getThumbStyle(3).name, "sw_off");
     EXPECT_EQ(sw.getThumbStyle(9).name, "sw_thumb");
+    sw.setThumbStyle(CtrlStateAll, fill("sw_all", Qt::red));
+    EXPECT_EQ(sw.getThumbStyle(3).name, "sw_all");
 }
 
 TEST_F(SwitchTest, ReadingAttrSetsTextsThumbAndPosition)

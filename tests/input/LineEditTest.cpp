@@ -199,11 +199,12 @@ TEST_F(LineEditFixture, TextStylesBecomePaletteAndFont)
     EXPECT_EQ(edit.font().family(), "DejaVu Serif");
     cvnSetGlobalFontFamily(QString());
 
-    // Out-of-range states change nothing.
+    // 4 sets every state; other out-of-range states change nothing.
     edit.setTextStyle(4, text("all", Qt::red));
     edit.setBackground(-1, fill("neg", Qt::red));
+    EXPECT_EQ(edit.palette().color(QPalette::Text), QColor(Qt::red));
     for (int st = 0; st < 4; ++st) {
-        EXPECT_NE(edit.getTextStyle(st).name, "all");
+        EXPECT_EQ(edit.getTextStyle(st).name, "all");
         EXPECT_NE(edit.getBackground(st).name, "neg");
     }
 }

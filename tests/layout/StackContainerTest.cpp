@@ -344,7 +344,8 @@ TEST(StackContainer, PaintsTheBackgroundOfItsState)
     CVNQContainer c;
     c.resize(40, 30);
     ASSERT_TRUE(TestUtil::showExposed(&c));
-    c.setBackgroundState(0, on);
+    c.setBackgroundState(CtrlStateAll, on); // normal and disabled alike
+    EXPECT_EQ(c.getBackgroundState(CtrlStateDisabled).fill.clr, on.fill.clr);
     EXPECT_EQ(TestUtil::screenShot(&c).pixelColor(20, 15), on.fill.clr);
     c.setColor(off.fill.clr);
     EXPECT_EQ(TestUtil::screenShot(&c).pixelColor(20, 15), off.fill.clr);

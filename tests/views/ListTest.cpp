@@ -77,11 +77,13 @@ TEST(List, ThemedItemsWithIconsHoverAndSelection)
     EXPECT_GE(textLeft, plain.left() + 28);
     EXPECT_LE(textLeft, plain.left() + 40);
 
-    // Per-state setters take 0 to 3 only.
+    // Per-state setters take 0 to 3, and 4 for all four.
     list.setItemBackground(7, fill("lsOther", QColor(1, 2, 3)));
-    list.setItemBackground(4, fill("lsOther", QColor(1, 2, 3)));
     EXPECT_EQ(list.getItemBackground(0).name, "lsNormal");
     EXPECT_EQ(list.getItemBackground(3).name, "");
+    list.setItemBackground(4, fill("lsAll", QColor(1, 2, 3)));
+    EXPECT_EQ(list.getItemBackground(3).name, "lsAll");
+    list.setItemBackground(0, fill("lsNormal", QColor(1, 2, 3)));
     EXPECT_EQ(list.getItemBackground(-1).name, "lsNormal");
     list.setItemTextStyle(9, text("lsOtherText", QColor(1, 2, 3)));
     EXPECT_EQ(list.getItemTextStyle(9).name, "lsText");

@@ -251,8 +251,8 @@ TEST(ListView, JsonNodeKeepsEveryItemFillAndTreatsWrongTypesAsAbsent)
 
     // Four alike fills, the disabled one included, come back.
     CVNQListView four;
-    four.setItemBackground(4, b); // 4 is no state of its own: state 0
-    EXPECT_EQ(four.getItemBackground(0).name, "lvB");
+    four.setItemBackground(4, b); // every state
+    EXPECT_EQ(four.getItemBackground(3).name, "lvB");
     for (int s = 0; s < 4; ++s)
         four.setItemBackground(s, a);
     Json::Value written;

@@ -107,12 +107,12 @@ TEST(MenuBar, StyleSlotsSettersAndRegistration)
     ASSERT_TRUE(bar.readJsonValue(&node));
     EXPECT_EQ(bar.font().pixelSize(), 1);
 
-    // The item styles take 4 for all states, the pop-up item styles 0 to 3
-    // only; getters read state 0 for other states.
+    // The per-state setters take 4 for all states; getters read state 0 for
+    // other states.
     bar.setItemBackground(CtrlStateAll, fill("mbB", Qt::green));
     bar.setPopupItemBackground(CtrlStateAll, fill("mbB", Qt::green));
     bar.setPopupTextStyle(-2, text("mbT12", Qt::black, 0, 12));
-    EXPECT_EQ(bar.getPopupItemBackground(3).name, QString("mbB"));
+    EXPECT_EQ(bar.getPopupItemBackground(2).name, QString("mbB"));
     EXPECT_EQ(bar.getPopupTextStyle(0).name, QString("mbU"));
     EXPECT_EQ(bar.getItemBackground(9).name, QString("mbB"));
     for (int s = 1; s < 4; ++s)

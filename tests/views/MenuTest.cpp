@@ -89,8 +89,12 @@ TEST(Menu, IconItemsHoverAndTheIconColumnFromCode)
     menu.setItemStyle(0, clear);
     menu.setItemStyle(1, fill("mHot", kHot));
     menu.setItemTextStyle(0, text("mText", Qt::white));
-    // States outside 0 to 3 change nothing; there is no all-states value.
+    // 4 sets every state; other states outside 0 to 3 change nothing.
     menu.setItemStyle(4, fill("mOther", Qt::red));
+    EXPECT_EQ(menu.getImpl()->itemBackgrounds[2].name, QString("mOther"));
+    menu.setItemStyle(2, FillStyle());
+    menu.setItemStyle(1, fill("mHot", kHot));
+    menu.setItemStyle(0, clear);
     menu.setItemStyle(-1, fill("mOther", Qt::red));
     EXPECT_EQ(menu.getImpl()->itemBackgrounds[1].name, QString("mHot"));
     EXPECT_TRUE(menu.getImpl()->itemBackgrounds[2].name.isEmpty());

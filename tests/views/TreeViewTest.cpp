@@ -185,10 +185,11 @@ TEST(TreeView, NodeReadWriteSettersAndRegistration)
     ASSERT_TRUE(tree.readJsonValue(&node));
     EXPECT_EQ(tree.getItemHeight(), 0);
 
-    // Item styles take 0 to 3 only; header styles also 4.
+    // Every per-state setter takes 0 to 3, and 4 for all four.
+    tree.setItemTextStyle(-1, text("tvX", Qt::black));
+    EXPECT_NE(tree.getItemTextStyle(0).name, QString("tvX"));
     tree.setItemBackground(CtrlStateAll, fill("tvB", Qt::green));
-    tree.setItemTextStyle(-1, text("tvT", Qt::black));
-    EXPECT_EQ(tree.getItemBackground(0).name, QString("tvA"));
+    EXPECT_EQ(tree.getItemBackground(3).name, QString("tvB"));
     tree.setHeaderBgStyle(CtrlStateAll, fill("tvA", Qt::red));
     EXPECT_EQ(tree.getImpl()->headerBackgrounds[3].name, QString("tvA"));
 

@@ -19,7 +19,7 @@ namespace CVNQtLib {
 
 void CVNQLabelStyles::set(CtrlState state, const TextStyleDesc& style)
 {
-    if (state == CtrlStateNormal || state == CtrlStateAll)
+    if (cvnSetterAddresses(state, CtrlStateNormal))
         normal = style;
     if (state != CtrlStateNormal)
         disable = style;

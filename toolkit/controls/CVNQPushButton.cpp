@@ -56,12 +56,9 @@ const TextStyleDesc& CVNQPushButton::getTextStyle(CtrlState state) const
 
 void CVNQPushButton::setUseFillStyle(CtrlState state, bool useColor)
 {
-    if (m_impl->background.isValidState(state)) {
-        m_impl->background.at(state).useColor = useColor;
-    } else if (state == CtrlStateAll) {
-        for (int s = 0; s < CtrlStateCount; ++s)
+    for (int s = 0; s < CtrlStateCount; ++s)
+        if (cvnSetterAddresses(state, s))
             m_impl->background.at(s).useColor = useColor;
-    }
     update();
 }
 

@@ -51,7 +51,7 @@ const FillStyle& CVNQSwitch::getBackgroundStyle(CommonCtrlState) const
 }
 void CVNQSwitch::setThumbStyle(CtrlState state, const FillStyle& style)
 {
-    m_impl->thumb.set(state, style, false);
+    m_impl->thumb.set(state, style);
     update();
 }
 const FillStyle& CVNQSwitch::getThumbStyle(CtrlState state) const

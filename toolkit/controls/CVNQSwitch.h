@@ -36,8 +36,8 @@ public:
     // The track; one style for every state (the argument is ignored).
     void setBackgroundStyle(CommonCtrlState state, const FillStyle& style);
     const FillStyle& getBackgroundStyle(CommonCtrlState state) const;
-    // Thumb per control state 0 to 3; other values are ignored (the getter
-    // answers state 0 for them).
+    // Thumb per control state 0 to 3, or CtrlStateAll for all four; other
+    // values are ignored (the getter answers state 0 for them).
     void setThumbStyle(CtrlState state, const FillStyle& style);
     const FillStyle& getThumbStyle(CtrlState state) const;
     void setTextStyle(SwitchPosition position, const TextStyleDesc& style);

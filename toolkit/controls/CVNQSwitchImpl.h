@@ -49,7 +49,7 @@ public:
     };
 
     FillStyle background;
-    // Thumb per control state; CtrlStateAll is not taken here.
+    // Thumb per control state.
     CVNQFillStyles thumb;
     // Text styles of the left and the right slot.
     TextStyleDesc textStyle[Slots::text.states];

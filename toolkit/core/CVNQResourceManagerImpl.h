@@ -54,6 +54,9 @@ public:
     void indexThemeElements();
     // Entry of the index, or null.
     Json::Value* themeElement(const char* name) const;
+    // How many entries the index holds (0 when theme.json was missing or
+    // did not parse).
+    int themeElementCount() const { return m_themeIndex.size(); }
 
     // --- styles ----------------------------------------------------------
     // Replaces the record of that name at its position, or appends it.

@@ -77,8 +77,7 @@ void cvnWriteSlotEntry(Json::Value& list, const CVNQStyleSlot& slot, const T& st
 }
 
 // N styles indexed by state. Out-of-range states are ignored by the setter
-// (state CtrlStateAll sets all of them where the control allows it) and
-// read as state 0 by the getter.
+// (state CtrlStateAll sets all of them) and read as state 0 by the getter.
 template <class T, int N = CtrlStateCount>
 class CVNQStateStyles
 {
@@ -92,17 +91,23 @@ public:
     const T& operator[](int state) const { return get(state); }
 
     // False when nothing was set.
-    bool set(int state, const T& style, bool allowAll = true)
+    bool set(int state, const T& style)
     {
-        if (isValidState(state)) {
-            m_styles[state] = style;
-            return true;
+        bool any = false;
+        for (int i = 0; i < N; ++i) {
+            if (cvnSetterAddresses(state, i)) {
+                m_styles[i] = style;
+                any = true;
+            }
         }
-        if (allowAll && state == CtrlStateAll) {
-            setAll(style);
-            return true;
-        }
-        return false;
+        return any;
+    }
+    // As set, for the controls where a value outside 0..3 other than
+    // CtrlStateAll addresses state 0.
+    void setOrNormal(int state, const T& style)
+    {
+        if (!set(state, style))
+            m_styles[0] = style;
     }
     void setAll(const T& style)
     {

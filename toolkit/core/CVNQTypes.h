@@ -5,8 +5,8 @@
 //
 // The placement and state types are plain ints on purpose: JSON readers,
 // property grids and callers pass numbers straight through (a per-state
-// setter takes 0..3, or 4 for all states where a control allows it), and
-// out-of-range values are checked where they are used, not by the type.
+// setter takes 0..3, or 4 for all states), and out-of-range values are
+// checked where they are used, not by the type.
 
 #include "CVNQGlobal.h"
 
@@ -71,6 +71,12 @@ enum : int
     CtrlStateAll = 4
 };
 static_assert(int(CtrlStateAll) >= int(CtrlStateCount), "CtrlStateAll must not name a state");
+// Whether a per-state setter given argument sets state: its own state, or
+// every state for CtrlStateAll. Every per-state setter decides through it.
+constexpr bool cvnSetterAddresses(int argument, int state)
+{
+    return argument == state || argument == CtrlStateAll;
+}
 
 // Kind of an entry of a node's "style" list.
 enum : int

@@ -43,7 +43,7 @@ CVNQComboList* CVNQComboBox::getPopupList() const
 
 void CVNQComboBox::setBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->backgrounds.at(state) = style;
+    m_impl->backgrounds.setOrNormal(state, style);
     update();
 }
 
@@ -54,7 +54,7 @@ const FillStyle& CVNQComboBox::getBackground(CtrlState state) const
 
 void CVNQComboBox::setBtnBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->btnBackgrounds.at(state) = style;
+    m_impl->btnBackgrounds.setOrNormal(state, style);
     update();
 }
 
@@ -65,7 +65,7 @@ const FillStyle& CVNQComboBox::getBtnBackground(CtrlState state) const
 
 void CVNQComboBox::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    m_impl->textStyles.at(state) = style;
+    m_impl->textStyles.setOrNormal(state, style);
     update();
 }
 
@@ -76,7 +76,7 @@ const TextStyleDesc& CVNQComboBox::getTextStyle(CtrlState state) const
 
 void CVNQComboBox::setItemBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->itemBackgrounds.at(state) = style;
+    m_impl->itemBackgrounds.setOrNormal(state, style);
 }
 
 const FillStyle& CVNQComboBox::getItemBackground(CtrlState state) const
@@ -86,7 +86,7 @@ const FillStyle& CVNQComboBox::getItemBackground(CtrlState state) const
 
 void CVNQComboBox::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    m_impl->itemTextStyles.at(state) = style;
+    m_impl->itemTextStyles.setOrNormal(state, style);
 }
 
 const TextStyleDesc& CVNQComboBox::getItemTextStyle(CtrlState state) const
@@ -106,7 +106,7 @@ const FillStyle& CVNQComboBox::getPopupBackground(CtrlState) const
 
 void CVNQComboBox::setBtnIcon(CtrlState state, const QString& image)
 {
-    m_impl->btnIcons.at(state) = image;
+    m_impl->btnIcons.setOrNormal(state, image);
     update();
 }
 

@@ -29,8 +29,8 @@ public:
 
     static ControlInfo getProps();
 
-    // Per-state styles take a state 0..3; any other value addresses the
-    // state-0 slot (there is no all-states value).
+    // Per-state styles take a state 0..3, or CtrlStateAll for all four; any
+    // other value addresses the state-0 slot.
     void setBackground(CtrlState state, const FillStyle& style);
     const FillStyle& getBackground(CtrlState state) const;
     void setBtnBackground(CtrlState state, const FillStyle& style);

@@ -25,7 +25,7 @@ CVNQLineEdit::~CVNQLineEdit() = default;
 
 void CVNQLineEdit::setBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->backgrounds.set(state, style, false);
+    m_impl->backgrounds.set(state, style);
     update();
 }
 

@@ -56,7 +56,7 @@ void CVNQLineEditImpl::draw(QPainter* painter, const QRect& rect)
 
 void CVNQLineEditImpl::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    if (textStyles.set(state, style, false) && state == CtrlStateNormal)
+    if (textStyles.set(state, style) && cvnSetterAddresses(state, CtrlStateNormal))
         applyTextStyle(CtrlStateNormal);
 }
 

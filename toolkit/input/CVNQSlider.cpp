@@ -49,7 +49,7 @@ const FillStyle& CVNQSlider::getForegroundStyle(CommonCtrlState) const
 
 void CVNQSlider::setThumbStyle(CtrlState state, const FillStyle& style)
 {
-    m_impl->thumb.set(state, style, false);
+    m_impl->thumb.set(state, style);
     update();
 }
 

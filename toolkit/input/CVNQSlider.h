@@ -32,8 +32,8 @@ public:
     const FillStyle& getBackgroundStyle(CommonCtrlState state) const;
     void setForegroundStyle(CommonCtrlState state, const FillStyle& style);
     const FillStyle& getForegroundStyle(CommonCtrlState state) const;
-    // Thumb per state 0..3; other states are ignored (the getter answers
-    // state 0 for them).
+    // Thumb per state 0..3, or CtrlStateAll for all four; other states are
+    // ignored (the getter answers state 0 for them).
     void setThumbStyle(CtrlState state, const FillStyle& style);
     const FillStyle& getThumbStyle(CtrlState state) const;
 

@@ -35,7 +35,7 @@ CVNQTextEdit::~CVNQTextEdit() = default;
 
 void CVNQTextEdit::setBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->backgrounds.set(state, style, false);
+    m_impl->backgrounds.set(state, style);
     viewport()->update();
 }
 

@@ -29,8 +29,8 @@ public:
 
     static ControlInfo getProps();
 
-    // Per-state styles take a state 0..3; other states are ignored (the
-    // getters answer state 0 for them).
+    // Per-state styles take a state 0..3, or CtrlStateAll for all four;
+    // other states are ignored (the getters answer state 0 for them).
     void setBackground(CtrlState state, const FillStyle& style);
     const FillStyle& getBackground(CtrlState state) const;
     // Setting state 0 applies it at once; the others show at the next paint.

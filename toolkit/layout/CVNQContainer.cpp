@@ -159,7 +159,7 @@ const FillStyle& CVNQContainer::getDisableBackground() const
 
 void CVNQContainer::setBackgroundState(CtrlState state, const FillStyle& style)
 {
-    m_impl->backgrounds().forState(state) = style;
+    m_impl->backgrounds().set(state, style);
     update();
 }
 

@@ -56,7 +56,8 @@ public:
     const FillStyle& getBackground() const;
     void setDisableBackground(const FillStyle& style);
     const FillStyle& getDisableBackground() const;
-    // State 0 is the background, any other state the disabled background.
+    // State 0 is the background, any other state the disabled background;
+    // CtrlStateAll sets both.
     void setBackgroundState(CtrlState state, const FillStyle& style);
     const FillStyle& getBackgroundState(CtrlState state) const;
     void setDrawBackground(bool draw);

@@ -25,7 +25,15 @@ struct CVNQ_EXPORT CVNQEnabledBackground
 
     // Fills rect with the style for owner's enabled state, when drawing.
     void paint(QPainter* painter, const QWidget* owner, const QRect& rect) const;
-    // State 0 is the normal background, any other state the disabled one.
+    // State 0 is the normal background, any other state the disabled one;
+    // the setter's CtrlStateAll sets both.
+    void set(int state, const FillStyle& style)
+    {
+        if (cvnSetterAddresses(state, CtrlStateNormal))
+            normal = style;
+        if (state != CtrlStateNormal)
+            disabled = style;
+    }
     FillStyle& forState(int state) { return state == CommonCtrlStateNormal ? normal : disabled; }
     const FillStyle& forState(int state) const { return state == CommonCtrlStateNormal ? normal : disabled; }
 };

@@ -185,7 +185,7 @@ void CVNQStackContainer::setDisableBackground(const FillStyle& style)
 
 void CVNQStackContainer::setBackgroundState(CtrlState state, const FillStyle& style)
 {
-    m_impl->backgrounds.forState(state) = style;
+    m_impl->backgrounds.set(state, style);
     update();
 }
 

@@ -40,7 +40,8 @@ public:
 
     void setBackground(const FillStyle& style);
     void setDisableBackground(const FillStyle& style);
-    // State 0 the normal background, any other state the disabled one.
+    // State 0 the normal background, any other state the disabled one;
+    // CtrlStateAll sets both.
     void setBackgroundState(CtrlState state, const FillStyle& style);
     const FillStyle& getBackgroundState(CtrlState state) const;
     void setDrawBackground(bool draw);

@@ -62,7 +62,7 @@ const FillStyle& CVNQList::getBackground(CommonCtrlState) const
 }
 void CVNQList::setItemBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->itemBackground.set(state, style, false);
+    m_impl->itemBackground.set(state, style);
     viewport()->update();
 }
 const FillStyle& CVNQList::getItemBackground(CtrlState state) const
@@ -71,7 +71,7 @@ const FillStyle& CVNQList::getItemBackground(CtrlState state) const
 }
 void CVNQList::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    m_impl->itemTextStyle.set(state, style, false);
+    m_impl->itemTextStyle.set(state, style);
     viewport()->update();
 }
 const TextStyleDesc& CVNQList::getItemTextStyle(CtrlState state) const

@@ -36,8 +36,9 @@ public:
     // The viewport fill; the state is ignored.
     void setBackground(CommonCtrlState state, const FillStyle& style);
     const FillStyle& getBackground(CommonCtrlState state) const;
-    // Per item state 0 normal, 1 hover, 2 selected, 3 disabled. Other
-    // states are ignored by the setters and read state 0.
+    // Per item state 0 normal, 1 hover, 2 selected, 3 disabled; the setters
+    // take CtrlStateAll for all four. Other states are ignored by the
+    // setters and read state 0.
     void setItemBackground(CtrlState state, const FillStyle& style);
     const FillStyle& getItemBackground(CtrlState state) const;
     void setItemTextStyle(CtrlState state, const TextStyleDesc& style);

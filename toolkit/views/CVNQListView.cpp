@@ -137,7 +137,7 @@ const FillStyle& CVNQListView::getBackground(CommonCtrlState) const
 }
 void CVNQListView::setItemBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->itemBackground.at(state) = style;
+    m_impl->itemBackground.setOrNormal(state, style);
     viewport()->update();
 }
 const FillStyle& CVNQListView::getItemBackground(CtrlState state) const

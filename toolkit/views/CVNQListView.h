@@ -73,7 +73,8 @@ public:
     void setBackground(CommonCtrlState state, const FillStyle& style);
     const FillStyle& getBackground(CommonCtrlState state) const;
     // Item fill per state: 0 normal, 1 hover, 2 selected, 3 disabled (kept,
-    // never painted). Any other state addresses state 0.
+    // never painted), or CtrlStateAll for all four. Any other state
+    // addresses state 0.
     void setItemBackground(CtrlState state, const FillStyle& style);
     const FillStyle& getItemBackground(CtrlState state) const;
 

@@ -54,13 +54,13 @@ void CVNQMenu::setBackground(const FillStyle& style)
 
 void CVNQMenu::setItemStyle(CtrlState state, const FillStyle& style)
 {
-    m_impl->itemBackgrounds.set(state, style, false);
+    m_impl->itemBackgrounds.set(state, style);
     update();
 }
 
 void CVNQMenu::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    m_impl->itemTextStyles.set(state, style, false);
+    m_impl->itemTextStyles.set(state, style);
     update();
 }
 

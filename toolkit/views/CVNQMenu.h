@@ -34,8 +34,8 @@ public:
     // images also become the item's QIcon).
     QAction* addIconAction(const QString& iconPath, const QString& text);
 
-    // Styles; the per-state setters take 0 to 3 only, other states are
-    // ignored. None repaints.
+    // Styles; the per-state setters take 0 to 3, or CtrlStateAll for all
+    // four; other states are ignored. None repaints.
     void setBackground(const FillStyle& style);
     void setItemStyle(CtrlState state, const FillStyle& style);
     void setItemTextStyle(CtrlState state, const TextStyleDesc& style);

@@ -74,7 +74,7 @@ const FillStyle& CVNQMenuBar::getPopupBackground(CommonCtrlState) const
 }
 void CVNQMenuBar::setPopupItemBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->popupItemBackgrounds.set(state, style, false);
+    m_impl->popupItemBackgrounds.set(state, style);
 }
 const FillStyle& CVNQMenuBar::getPopupItemBackground(CtrlState state) const
 {
@@ -82,7 +82,7 @@ const FillStyle& CVNQMenuBar::getPopupItemBackground(CtrlState state) const
 }
 void CVNQMenuBar::setPopupTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    m_impl->popupTextStyles.set(state, style, false);
+    m_impl->popupTextStyles.set(state, style);
 }
 const TextStyleDesc& CVNQMenuBar::getPopupTextStyle(CtrlState state) const
 {

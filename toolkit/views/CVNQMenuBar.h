@@ -25,9 +25,9 @@ public:
 
     static ControlInfo getProps();
 
-    // Per-state setters take 0 to 3; the item styles also take 4 for all
-    // four states, the pop-up item styles do not. Other states are ignored
-    // and getters read state 0 for them. None repaints.
+    // Per-state setters take 0 to 3, or CtrlStateAll for all four states.
+    // Other states are ignored and getters read state 0 for them. None
+    // repaints.
     void setBackground(CommonCtrlState state, const FillStyle& style);
     const FillStyle& getBackground(CommonCtrlState state) const;
     void setItemBackground(CtrlState state, const FillStyle& style);

@@ -83,7 +83,7 @@ const FillStyle& CVNQTreeView::getBackground(CommonCtrlState) const
 }
 void CVNQTreeView::setItemBackground(CtrlState state, const FillStyle& style)
 {
-    m_impl->itemBackgrounds.set(state, style, false);
+    m_impl->itemBackgrounds.set(state, style);
     viewport()->update();
 }
 const FillStyle& CVNQTreeView::getItemBackground(CtrlState state) const
@@ -92,7 +92,7 @@ const FillStyle& CVNQTreeView::getItemBackground(CtrlState state) const
 }
 void CVNQTreeView::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
 {
-    m_impl->itemTextStyles.set(state, style, false);
+    m_impl->itemTextStyles.set(state, style);
     viewport()->update();
 }
 const TextStyleDesc& CVNQTreeView::getItemTextStyle(CtrlState state) const

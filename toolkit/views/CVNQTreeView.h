@@ -32,9 +32,9 @@ public:
 
     static ControlInfo getProps();
 
-    // Styles. The item styles take states 0 to 3 only, the header styles
-    // also 4 for all four; other states are ignored and getters read
-    // state 0 for them. None repaints.
+    // Styles. The per-state setters take states 0 to 3, or CtrlStateAll for
+    // all four; other states are ignored and getters read state 0 for
+    // them. None repaints.
     void setBackground(CommonCtrlState state, const FillStyle& style);
     const FillStyle& getBackground(CommonCtrlState state) const;
     void setItemBackground(CtrlState state, const FillStyle& style);
