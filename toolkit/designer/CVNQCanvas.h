@@ -133,15 +133,19 @@ private:
     void pictureChanged(QWidget* w, bool ancestors);
     // Where w's picture and handles were last drawn and are drawn now.
     QRegion drawnArea(QWidget* w);
-    // The ring of the canvas that w's selection handles cover.
+    // The ring of the canvas that w's selection handles cover, and covered
+    // when last drawn.
     QRegion handlesArea(QWidget* w) const;
+    // The ring that handles around a rectangle grown by their reach cover.
+    static QRegion handleRing(const QRect& marked);
     // Brings the canvas as last painted up to date for a paint of region:
     // places the page's controls, makes the pictures they need and paints
     // them anew where the canvas now shows otherwise, which it returns.
     QRegion paintScene(const QRegion& region);
-    // Where a move or resize by the mouse may put w (in its parent's
-    // coordinates); false leaves it and its record as they are.
-    bool moveControl(QWidget* w, const QRect& r);
+    // Where a move (its top-left only) or a resize by the mouse may put w
+    // (in its parent's coordinates); false leaves it and its record as they
+    // are.
+    bool moveControl(QWidget* w, const QRect& r, bool resize);
     // Canvas rectangle of w, grown by the handles' reach.
     QRect markedRect(QWidget* w) const;
     // Where w is drawn on the canvas.
@@ -149,6 +153,8 @@ private:
     // After a drag moved or resized controls: the controls holding them
     // may show that.
     void draggedControlsPlaced();
+    // Drops deleted controls from the selection.
+    void pruneSelection();
     // Press over no selection, or a press that never turned into a drag.
     void clickAt(const QPoint& point, Qt::KeyboardModifiers modifiers);
     // Names, marks and places a control just created under parent.
