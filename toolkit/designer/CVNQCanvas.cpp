@@ -43,10 +43,10 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes)
 }
 
 // The root of the page file the canvas shows for path, and the file a save
-// writes it back to (its identity): the file the page loader finds for
-// that name, else the file path names itself. False, with the reason logged, for no file,
-// no page, or a page of a loaded package: that one is held in memory, and
-// a save could not write it back.
+// writes it back to (its identity): the file the page loader finds for that
+// name, else the file path names itself. False, with the reason logged, for
+// no file, no page, or a page of a loaded package: that one is held in
+// memory, and a save could not write it back.
 bool readPageFile(const QString& path, Json::Value& root, QString& file)
 {
     if (path.isEmpty())

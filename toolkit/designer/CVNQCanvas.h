@@ -53,10 +53,13 @@ public:
 
     // Shows the page of that file, opening it when it is not open yet: the
     // file the page loader finds for the name, else the file the name
-    // itself names. False when it is neither open nor a page file the page
-    // loader builds controls from (a file with "elements" entries that
-    // build nothing is no page, and a save would empty it), and for a page
-    // held in a loaded package, which a save could not write back.
+    // itself names. A name is resolved once, when it is first given: it
+    // keeps its page when the working or the skin folder changes, and two
+    // names are one page only when they reach one file. False when it is
+    // neither open nor a page file the page loader builds controls from (a
+    // file with "elements" entries that build nothing is no page, and a
+    // save would empty it), and for a page held in a loaded package, which
+    // a save could not write back.
     bool OpenJsonFile(const QString& path);
     // Writes the open page of that path to the file it was read from: the
     // file as it was read, with the page's changes applied. False when the
@@ -71,7 +74,9 @@ public:
     // the page's object name + ".json", and saves go to that name in the
     // folder of the file it was read from. Empty when path is not open;
     // path itself when the new path or file would be another open page's,
-    // or when the name is empty or holds a path separator or "..".
+    // when that file exists and is not the page's own (the one it was read
+    // from, while no other page was read from it since), or when the name
+    // is empty or holds a path separator or "..".
     QString UpdatePagePath(const QString& path);
     // Stores the project path and switches style look-ups to project styles.
     void SetProjectPath(const QString& path);
