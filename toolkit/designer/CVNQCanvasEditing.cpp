@@ -398,7 +398,7 @@ void CVNQCanvas::draggedControlsPlaced()
     for (size_t i = 0; i < std::min(d.selection.size(), d.startRects.size()); ++i) {
         QWidget* w = d.selection[i];
         QWidget* holder = w ? w->parentWidget() : nullptr;
-        if (holder && m_impl->editedRect(w) != d.startRects[i] && holders.insert(holder).second)
+        if (holder && d.editedRect(w) != d.startRects[i] && holders.insert(holder).second)
             pictureChanged(holder, true);
     }
 }

@@ -142,8 +142,8 @@ public:
     // its file once, when it was: a later change of the working or the skin
     // folder does not take a name to another file.
     QMap<QString, CVNQCanvasWindow*> pages;
-    // The file each page was read from (its identity): the page itself,
-    // which a save writes.
+    // The file each page is (its identity), which a save writes: the one
+    // it was read from, or the one its name was changed to.
     std::map<const CVNQCanvasWindow*, QString> files;
     // The file each page was read from, while no page was read from it
     // since: the page may take that name back.
