@@ -340,3 +340,42 @@ TEST(DesignerCanvas, ClicksAndMovesFollowThePicture)
     cvnSetIsInDesigner(false);
     EXPECT_FALSE(saved["elements"][0]["child"][5]["child"][0].isMember("x"));
 }
+
+// After each mouse edit, and after changes from code that tell nobody once
+// the canvas repaints for a reason of its own, the screen shows what a
+// repaint making every picture anew shows.
+TEST(DesignerCanvas, ScreenAfterEachEditIsFresh)
+{
+    constexpr const char* kGroup =
+        R"({"w": 500, "h": 300, "elements": [{"type": "qtcontainer", "name": "root", "child": [
+      {"type": "qtgroupbox", "name": "box", "layout": {"type": 1}, "x": 10, "y": 20, "w": 200, "h": 120,
+       "child": [{"type": "qtlabel", "name": "in", "layout": {"type": 1}, "x": 10, "y": 30, "w": 80, "h": 30}]},
+      {"type": "qtlabel", "name": "a", "layout": {"type": 1}, "x": 260, "y": 20, "w": 80, "h": 30},
+      {"type": "qtbutton", "name": "b", "layout": {"type": 1}, "x": 260, "y": 80, "w": 80, "h": 30},
+      {"type": "qtlabel", "name": "c", "layout": {"type": 1}, "x": 380, "y": 200, "w": 80, "h": 30}]}]})";
+    QTemporaryDir dir;
+    DesignerHost host;
+    CVNQCanvas& canvas = host.canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "group.json", kGroup)));
+    ASSERT_TRUE(TestUtil::showExposed(&host) && TestUtil::waitPainted(&host));
+    auto w = [&](const char* name) { return named<QWidget>(canvas, name); };
+    auto at = [&](const char* name) { return onCanvas(canvas, w(name)) + QPoint(40, 15); };
+    canvas.AddSelectedControl(w("box"));
+    TestUtil::drag(&canvas, at("box"), {40, 30});
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "group dragged";
+    canvas.RemoveAllSelected();
+    for (const char* name : {"a", "b", "c"})
+        canvas.AddSelectedControl(w(name));
+    TestUtil::drag(&canvas, at("a"), {40, 30});
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "three dragged";
+    canvas.RemoveSelected(w("a"));
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "primary unselected";
+    TestUtil::drag(&canvas, onCanvas(canvas, w("b")) + QPoint(79, 29), {20, 10});
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "resized";
+    TestUtil::click(&canvas, at("c"));
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "clicked";
+    w("c")->resize(40, 20);
+    w("a")->move(300, 250);
+    canvas.RemoveSelected(w("c"));
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "changed from code";
+}

@@ -66,11 +66,12 @@ TEST(DesignerPageFiles, FailuresAreReported)
     EXPECT_FALSE(canvas.SavePage(path)) << "not open";
 
     ASSERT_TRUE(canvas.OpenJsonFile(path));
-    // Re-keyed onto a folder of that name: the save cannot replace it.
+    // A folder of the new name, made after the re-keying: the save cannot
+    // replace it.
     canvas.GetCurWindow()->setObjectName("taken");
-    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.json"));
     const QString rekeyed = canvas.UpdatePagePath(path);
     EXPECT_EQ(rekeyed, dir.filePath("taken.json"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.json"));
     EXPECT_FALSE(canvas.SavePage(rekeyed));
     EXPECT_TRUE(QFileInfo(rekeyed).isDir());
     canvas.GetCurWindow()->setObjectName("main");
@@ -130,6 +131,13 @@ TEST(DesignerPageFiles, RekeyingKeepsPagesApart)
     EXPECT_TRUE(canvas.UpdatePagePath(b).isEmpty()) << "the old key is gone";
     ASSERT_TRUE(canvas.OpenJsonFile(renamed));
     EXPECT_EQ(canvas.GetCurWindow(), pageB);
+
+    // Nor a file that no page holds: the next save would replace it.
+    const QByteArray disk = readAll(writePage(dir, "disk.json", R"({"elements": []})"));
+    pageB->setObjectName("disk");
+    EXPECT_EQ(canvas.UpdatePagePath(renamed), renamed);
+    ASSERT_TRUE(canvas.SavePage(renamed));
+    EXPECT_EQ(readAll(dir.filePath("disk.json")), disk);
 
     // A name is no path: it keeps the page in its folder, and is not empty.
     for (const char* name : {"../escaped", "", " ", "sub/main", "sub\\main"}) {
@@ -292,4 +300,47 @@ TEST(DesignerPageFiles, SavesGoToTheFileShown)
     EXPECT_EQ(readAll(dir.filePath("theme/home.json")), QByteArray(kPage));
     ASSERT_TRUE(canvas.OpenJsonFile(shown));
     EXPECT_EQ(canvas.GetCurWindow()->getMinWidth(), 301) << "one page for both names of the file";
+}
+
+// A name reaches the file the page loader reads for it when the page opens,
+// and keeps it: a name the skin folder shadows and the path of the working
+// folder's file of that name open two pages, each saved into its own file;
+// a relative name keeps its file when the working folder changes; two
+// names of one file are one page, unsaved edits and all.
+TEST(DesignerPageFiles, NamesKeepTheirFiles)
+{
+    QTemporaryDir dir;
+    const QString work = writePage(dir, "work/home.json"), skin = writePage(dir, "skin/home.json");
+    writePage(dir, "skin/style.json", R"({"style": []})");
+    const QString rel = writePage(dir, "work/rel.json"), other = writePage(dir, "other/rel.json");
+    ASSERT_TRUE(CVNQResourceManager::getInstance()->setSkinDirPath(dir.filePath("skin")));
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.filePath("work")));
+    int minW = 300;
+    for (const QStringList& names : {QStringList{"home.json", work}, QStringList{work, "home.json"}}) {
+        CVNQCanvas canvas;
+        minW += 10;
+        for (const QString& name : names) {
+            ASSERT_TRUE(canvas.OpenJsonFile(name));
+            canvas.GetCurWindow()->setMinWidth(name == work ? minW : minW + 1);
+        }
+        for (const QString& name : names)
+            ASSERT_TRUE(canvas.SavePage(name));
+        EXPECT_EQ(TestUtil::json(readAll(work).constData())["minW"], minW);
+        EXPECT_EQ(TestUtil::json(readAll(skin).constData())["minW"], minW + 1);
+    }
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile("rel.json"));
+    CVNQCanvasWindow* page = canvas.GetCurWindow();
+    page->setMinWidth(303);
+    ASSERT_TRUE(canvas.OpenJsonFile(rel));
+    EXPECT_EQ(canvas.GetCurWindow(), page);
+    const QByteArray untouched = readAll(other);
+    ASSERT_TRUE(QDir::setCurrent(dir.filePath("other")));
+    ASSERT_TRUE(canvas.SavePage("rel.json"));
+    ASSERT_TRUE(canvas.OpenJsonFile("./rel.json"));
+    QDir::setCurrent(cwd);
+    EXPECT_NE(canvas.GetCurWindow(), page);
+    EXPECT_EQ(TestUtil::json(readAll(rel).constData())["minW"], 303);
+    EXPECT_EQ(readAll(other), untouched);
 }

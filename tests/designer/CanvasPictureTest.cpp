@@ -111,4 +111,11 @@ TEST(DesignerCanvas, PagesPicturedAsTheyRun)
             differ += !chartInWindow.contains(x, y) && views.onCanvas.pixel(x, y) != views.inWindow.pixel(x, y);
     }
     EXPECT_LT(differ, views.inWindow.width() * views.inWindow.height() / 100);
+
+    // Moved, it keeps its record's size.
+    TestUtil::click(&views.canvas, QPoint(340, 20));
+    TestUtil::drag(&views.canvas, QPoint(340, 20), QPoint(-20, 10));
+    const Json::Value moved = pageJson(views.canvas.GetCurWindow())["elements"][0]["child"][1];
+    EXPECT_EQ(QRect(moved["x"].asInt(), moved["y"].asInt(), moved["w"].asInt(), moved["h"].asInt()),
+              QRect(310, 20, 280, 150));
 }

@@ -224,6 +224,15 @@ TEST_F(ContainerLayout, DeferredRelayoutAfterAddingChildNeverOutlivesContainer)
     TestUtil::flushEvents();
     EXPECT_EQ(a->width(), 100);
     EXPECT_EQ(b->x(), 100);
+    // One that leaves, deleted or taken by another parent, gives its room back.
+    delete a;
+    TestUtil::flushEvents();
+    EXPECT_EQ(b->geometry(), QRect(0, 0, 200, 10));
+    std::unique_ptr<QWidget> away(plain(c, 10, 10));
+    TestUtil::flushEvents();
+    away->setParent(nullptr);
+    TestUtil::flushEvents();
+    EXPECT_EQ(b->width(), 200);
 
     plain(c, 10, 10);
     delete c; // its pending relayout must go with it

@@ -43,18 +43,15 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes)
 }
 
 // The root of the page file the canvas shows for path, and the file a save
-// writes it back to: the file the page loader finds for that name, else
-// the file path names itself (a name the loader would complete with
-// ".json", such as PAGE.JSON). False, with the reason logged, for no file,
-// no page, or a page of a loaded package: that one is held in memory, and
-// a save could not write it back.
+// writes it back to (its identity): the file the page loader finds for that
+// name, else the file path names itself. False, with the reason logged, for
+// no file, no page, or a page of a loaded package: that one is held in
+// memory, and a save could not write it back.
 bool readPageFile(const QString& path, Json::Value& root, QString& file)
 {
     if (path.isEmpty())
         return false;
-    CVNQPageFileSource source = cvnFindPageFile(path);
-    if (source.kind == CVNQPageFileSource::Missing && QFileInfo(path).isFile())
-        source = {CVNQPageFileSource::Disk, path};
+    const CVNQPageFileSource source = CVNQCanvasImpl::locatePage(path);
     switch (source.kind) {
     case CVNQPageFileSource::Missing:
         qCWarning(lcPage) << "no page file" << path << "in the loaded packages, the skin folder or on disk";
@@ -155,10 +152,12 @@ bool CVNQCanvas::OpenJsonFile(const QString& path)
 
 bool CVNQCanvas::OpenWindowPage(const QString& path)
 {
-    auto it = m_impl->findPage(path);
-    if (it == m_impl->pages.end())
+    CVNQCanvasWindow* page = m_impl->findPage(path);
+    if (!page)
         return false;
-    CVNQCanvasWindow* page = it.value();
+    // The name stays with the file it reaches now.
+    if (!m_impl->pages.contains(path))
+        m_impl->pages.insert(path, page);
     if (page == m_impl->current)
         return true;
     if (CVNQCanvasWindow* old = m_impl->current) {
@@ -224,26 +223,28 @@ bool CVNQCanvas::CreatePageFromJson(const QString& path)
     if (!m_impl->pages.contains(path))
         m_impl->pages.insert(path, page);
     m_impl->files[page] = file;
+    for (auto& [other, origin] : m_impl->origins) {
+        if (origin == file)
+            origin.clear();
+    }
+    m_impl->origins[page] = file;
     UpdateScrollBar();
     return true;
 }
 
 bool CVNQCanvas::SavePage(const QString& path)
 {
-    auto it = m_impl->findPage(path);
-    if (it == m_impl->pages.end()) {
+    CVNQCanvasWindow* page = m_impl->findPage(path);
+    if (!page) {
         qCWarning(lcPage) << "no open page" << path << "to save";
         return false;
     }
-    CVNQCanvasWindow* page = it.value();
     const Json::Value root = page->toJson();
     if (!jsonReadable(root)) {
         qCWarning(lcPage) << "page" << path << "nests its controls deeper than a page file can be read back; not saved";
         return false;
     }
-    auto file = m_impl->files.find(page);
-    return writeFileSafely(file != m_impl->files.end() ? file->second : path,
-                           QByteArray::fromStdString(jsonStyled(root)));
+    return writeFileSafely(m_impl->files[page], QByteArray::fromStdString(jsonStyled(root)));
 }
 
 bool CVNQCanvas::SaveStyle(const QString& path)
@@ -258,10 +259,9 @@ bool CVNQCanvas::SaveStyle(const QString& path)
 
 QString CVNQCanvas::UpdatePagePath(const QString& path)
 {
-    auto it = m_impl->findPage(path);
-    if (it == m_impl->pages.end())
+    CVNQCanvasWindow* page = m_impl->findPage(path);
+    if (!page)
         return QString();
-    CVNQCanvasWindow* page = it.value();
     if (!isPlainPageName(page->objectName())) {
         qCWarning(lcPage) << "page" << path << "cannot take the name" << page->objectName() << "as a file name";
         return path;
@@ -270,20 +270,28 @@ QString CVNQCanvas::UpdatePagePath(const QString& path)
     const QString newPath = besidePath(path, fileName);
     if (newPath == path)
         return path;
-    auto file = m_impl->files.find(page);
-    const QString newFile = besidePath(file != m_impl->files.end() ? file->second : path, fileName);
-    auto other = m_impl->findPage(newPath);
+    const QString newFile = CVNQCanvasImpl::fileIdentity(besidePath(m_impl->files[page], fileName));
+    CVNQCanvasWindow* other = m_impl->findPage(newPath);
     CVNQCanvasWindow* holder = m_impl->pageOfFile(newFile);
-    if ((other != m_impl->pages.end() && other.value() != page) || (holder && holder != page)) {
+    if ((other && other != page) || (holder && holder != page)) {
         // Two pages under one file name: saving either would overwrite the other.
         qCWarning(lcPage) << "page" << path << "cannot take the file name" << newPath << "of another open page";
         return path;
     }
-    // The page's other keys named its old file.
+    const QFileInfo taken(newFile);
+    const bool own = newFile == m_impl->files[page] || newFile == m_impl->origins[page];
+    if (!own && (taken.exists() || taken.isSymLink())) {
+        // Its next save would replace what is there.
+        qCWarning(lcPage) << "page" << path << "cannot take the file name" << newFile << ": that file exists";
+        return path;
+    }
+    // The page's other names named its old file.
     const QPoint offset = m_impl->scrollOffsets[page];
+    const QString origin = m_impl->origins[page];
     m_impl->erasePage(page);
     m_impl->pages.insert(newPath, page);
     m_impl->files[page] = newFile;
+    m_impl->origins[page] = origin;
     m_impl->scrollOffsets[page] = offset;
     return newPath;
 }
@@ -315,6 +323,7 @@ void CVNQCanvas::closeAllWindows()
     for (const auto& entry : std::exchange(m_impl->files, {}))
         delete entry.first;
     m_impl->pages.clear();
+    m_impl->origins.clear();
     m_impl->scrollOffsets.clear();
     m_impl->current = nullptr;
     repaintOwn(rect());

@@ -53,10 +53,13 @@ public:
 
     // Shows the page of that file, opening it when it is not open yet: the
     // file the page loader finds for the name, else the file the name
-    // itself names. False when it is neither open nor a page file the page
-    // loader builds controls from (a file with "elements" entries that
-    // build nothing is no page, and a save would empty it), and for a page
-    // held in a loaded package, which a save could not write back.
+    // itself names. A name is resolved once, when it is first given: it
+    // keeps its page when the working or the skin folder changes, and two
+    // names are one page only when they reach one file. False when it is
+    // neither open nor a page file the page loader builds controls from (a
+    // file with "elements" entries that build nothing is no page, and a
+    // save would empty it), and for a page held in a loaded package, which
+    // a save could not write back.
     bool OpenJsonFile(const QString& path);
     // Writes the open page of that path to the file it was read from: the
     // file as it was read, with the page's changes applied. False when the
@@ -71,7 +74,9 @@ public:
     // the page's object name + ".json", and saves go to that name in the
     // folder of the file it was read from. Empty when path is not open;
     // path itself when the new path or file would be another open page's,
-    // or when the name is empty or holds a path separator or "..".
+    // when that file exists and is not the page's own (the one it was read
+    // from, while no other page was read from it since), or when the name
+    // is empty or holds a path separator or "..".
     QString UpdatePagePath(const QString& path);
     // Stores the project path and switches style look-ups to project styles.
     void SetProjectPath(const QString& path);
@@ -133,15 +138,19 @@ private:
     void pictureChanged(QWidget* w, bool ancestors);
     // Where w's picture and handles were last drawn and are drawn now.
     QRegion drawnArea(QWidget* w);
-    // The ring of the canvas that w's selection handles cover.
+    // The ring of the canvas that w's selection handles cover, and covered
+    // when last drawn.
     QRegion handlesArea(QWidget* w) const;
+    // The ring that handles around a rectangle grown by their reach cover.
+    static QRegion handleRing(const QRect& marked);
     // Brings the canvas as last painted up to date for a paint of region:
     // places the page's controls, makes the pictures they need and paints
     // them anew where the canvas now shows otherwise, which it returns.
     QRegion paintScene(const QRegion& region);
-    // Where a move or resize by the mouse may put w (in its parent's
-    // coordinates); false leaves it and its record as they are.
-    bool moveControl(QWidget* w, const QRect& r);
+    // Where a move (its top-left only) or a resize by the mouse may put w
+    // (in its parent's coordinates); false leaves it and its record as they
+    // are.
+    bool moveControl(QWidget* w, const QRect& r, bool resize);
     // Canvas rectangle of w, grown by the handles' reach.
     QRect markedRect(QWidget* w) const;
     // Where w is drawn on the canvas.
@@ -149,6 +158,8 @@ private:
     // After a drag moved or resized controls: the controls holding them
     // may show that.
     void draggedControlsPlaced();
+    // Drops deleted controls from the selection.
+    void pruneSelection();
     // Press over no selection, or a press that never turned into a drag.
     void clickAt(const QPoint& point, Qt::KeyboardModifiers modifiers);
     // Names, marks and places a control just created under parent.

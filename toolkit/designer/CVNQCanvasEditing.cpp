@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace CVNQtLib {
@@ -73,6 +74,9 @@ bool CVNQCanvas::RemoveSelected(QWidget* w)
             m_impl->startRects.erase(m_impl->startRects.begin() + long(i));
         m_impl->selected.erase(w);
         repaintOwn(handlesArea(w));
+        // The next one is the primary now: its handles turn white.
+        if (i == 0 && !sel.empty())
+            repaintOwn(handlesArea(sel.front()));
         return true;
     }
     return false;
@@ -83,6 +87,12 @@ void CVNQCanvas::RemoveAllSelected()
     for (const QPointer<QWidget>& s : m_impl->selection)
         repaintOwn(handlesArea(s));
     m_impl->clearSelection();
+}
+
+void CVNQCanvas::pruneSelection()
+{
+    if (m_impl->pruneSelection())
+        repaintOwn(handlesArea(m_impl->selection.front()));
 }
 
 bool CVNQCanvas::IsInSelected(QWidget* w) const
@@ -150,7 +160,7 @@ void CVNQCanvas::paintEvent(QPaintEvent* event)
     // A grab leaves the repaints still owed to the screen.
     if (onScreen)
         m_impl->ownArea = QRegion();
-    m_impl->pruneSelection();
+    pruneSelection();
     const QRegion changed = paintScene(region);
     m_impl->remakeArea = QRegion();
 
@@ -164,6 +174,10 @@ void CVNQCanvas::paintEvent(QPaintEvent* event)
     // Controls on top of each other share handles: each is drawn once.
     std::unordered_set<quint64> drawn[2];
     bool primary = true;
+    // Handles of a control moved or resized from code since they were drawn
+    // go where it is now.
+    QRegion handlesMoved;
+    std::unordered_map<const QWidget*, QRect> handlesAt;
     for (const QPointer<QWidget>& s : m_impl->selection) {
         QWidget* w = s;
         const bool other = !primary;
@@ -171,7 +185,12 @@ void CVNQCanvas::paintEvent(QPaintEvent* event)
         if (!isAncestorOf(w))
             continue;
         const QRect r = onCanvas(w);
-        if (!r.adjusted(-3, -3, 3, 3).intersects(area))
+        const QRect marked = r.adjusted(-3, -3, 3, 3);
+        auto was = m_impl->handlesAt.find(w);
+        if (was != m_impl->handlesAt.end() && was->second != marked)
+            handlesMoved += handleRing(was->second) + handleRing(marked);
+        handlesAt.emplace(w, marked);
+        if (!marked.intersects(area))
             continue;
         const int L = r.left(), T = r.top(), W = r.width(), H = r.height();
         const QPoint handles[] = {{L, T},         {L + W / 2, T}, {L + W, T},        {L, T + H}, {L + W / 2, T + H},
@@ -185,6 +204,10 @@ void CVNQCanvas::paintEvent(QPaintEvent* event)
     // What changed elsewhere (a control placed anew by its container, a
     // picture made anew for a grab) shows as well.
     repaintOwn(onScreen ? changed - region : changed);
+    if (onScreen) {
+        m_impl->handlesAt = std::move(handlesAt);
+        repaintOwn(handlesMoved);
+    }
 }
 
 void CVNQCanvas::paintChild(QPainter& painter, const QPoint& offset, QWidget* w)
@@ -210,20 +233,35 @@ QRect CVNQCanvas::onCanvas(QWidget* w) const
     return CVNQCanvasImpl::drawnRect(w, parent ? parent->mapTo(this, QPoint(0, 0)) : QPoint(), m_impl->controlOf(w));
 }
 
-bool CVNQCanvas::moveControl(QWidget* w, const QRect& r)
+bool CVNQCanvas::moveControl(QWidget* w, const QRect& r, bool resize)
 {
     ICVNQWidgetBase* control = m_impl->controlOf(w);
     if (!control) {
-        w->setGeometry(r);
+        if (resize)
+            w->setGeometry(r);
+        else
+            w->move(r.topLeft());
         return true;
     }
     // A toolkit control placed by its absolute record gets record and
     // geometry together (what the canvas paints and a save writes); one
     // placed by its container keeps its place and its record.
-    void* record = nullptr;
-    control->getLayoutData(record);
-    if (control->getLayoutType() != LayoutTypeAbsolute || !record || CVNQCanvasImpl::placedByParent(w, control))
+    void* data = nullptr;
+    control->getLayoutData(data);
+    if (control->getLayoutType() != LayoutTypeAbsolute || !data || CVNQCanvasImpl::placedByParent(w, control))
         return false;
+    int* record = static_cast<int*>(data);
+    if (!resize && CVNQCanvasImpl::showsRecord(w, record)) {
+        // A move changes where it is and nothing else: the record keeps its
+        // size, which the widget's size limits may overrule (a chart's
+        // minimum size is larger than most records).
+        record[0] = r.x();
+        record[1] = r.y();
+        w->move(cvnClampToWidgetRange(r.x()), cvnClampToWidgetRange(r.y()));
+        return true;
+    }
+    // A resize, or a record the page only noted (a bare x, y, w, h): the
+    // record takes what the canvas shows.
     control->setGeometry(r.x(), r.y(), r.width(), r.height());
     return true;
 }
@@ -235,7 +273,7 @@ void CVNQCanvas::mousePressEvent(QMouseEvent* event)
     CVNQCanvasWindow* page = d.current;
     if (!page)
         return;
-    d.pruneSelection();
+    pruneSelection();
     d.pressState = CVNQCanvasImpl::Pressed;
     d.dragMoved = false;
     d.hitCode = HitInSelected(event->x(), event->y());
@@ -249,14 +287,14 @@ void CVNQCanvas::mousePressEvent(QMouseEvent* event)
     d.pressState = CVNQCanvasImpl::Dragging;
     d.startRects.clear();
     for (const QPointer<QWidget>& s : d.selection)
-        d.startRects.push_back(s ? s->geometry() : QRect());
+        d.startRects.push_back(s ? d.editedRect(s) : QRect());
 }
 
 void CVNQCanvas::mouseMoveEvent(QMouseEvent* event)
 {
     CVNQCanvasImpl& d = *m_impl;
     d.lastPoint = event->pos();
-    d.pruneSelection();
+    pruneSelection();
     if (d.pressState != CVNQCanvasImpl::Dragging || d.selection.empty())
         return;
     const int dx = event->x() - d.pressPoint.x();
@@ -329,7 +367,7 @@ void CVNQCanvas::mouseMoveEvent(QMouseEvent* event)
             w = kMinEditSize;
         QWidget* control = d.selection[i];
         const QRect before = markedRect(control);
-        if (moveControl(control, QRect(x, y, w, h)))
+        if (moveControl(control, QRect(x, y, w, h), code != HitBody))
             changed |= before | markedRect(control);
     }
     // A selection its containers hold in place still answers the drag
@@ -355,12 +393,12 @@ void CVNQCanvas::mouseReleaseEvent(QMouseEvent* event)
 void CVNQCanvas::draggedControlsPlaced()
 {
     // A scroll view's bars, say, follow what it holds.
-    const CVNQCanvasImpl& d = *m_impl;
+    CVNQCanvasImpl& d = *m_impl;
     std::unordered_set<QWidget*> holders;
     for (size_t i = 0; i < std::min(d.selection.size(), d.startRects.size()); ++i) {
         QWidget* w = d.selection[i];
         QWidget* holder = w ? w->parentWidget() : nullptr;
-        if (holder && w->geometry() != d.startRects[i] && holders.insert(holder).second)
+        if (holder && d.editedRect(w) != d.startRects[i] && holders.insert(holder).second)
             pictureChanged(holder, true);
     }
 }
@@ -437,7 +475,7 @@ static QWidget* createPageControl(const QString& type, QWidget* parent)
 
 bool CVNQCanvas::createControl(const QString& type)
 {
-    m_impl->pruneSelection();
+    pruneSelection();
     if (m_impl->selection.empty())
         return false;
     QWidget* control = createPageControl(type, m_impl->selection.front());

@@ -9,39 +9,48 @@
 
 namespace CVNQtLib {
 
-namespace {
-
-// One spelling per file: the canonical path of an existing file, else the
-// cleaned absolute path.
-QString fileIdentity(const QString& path)
+QString CVNQCanvasImpl::fileIdentity(const QString& path)
 {
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
-} // namespace
-
-QMap<QString, CVNQCanvasWindow*>::iterator CVNQCanvasImpl::findPage(const QString& path)
+CVNQPageFileSource CVNQCanvasImpl::locatePage(const QString& name)
 {
-    if (path.isEmpty())
-        return pages.end();
-    auto it = pages.find(path);
-    if (it != pages.end())
-        return it;
-    const QString identity = fileIdentity(path);
-    for (it = pages.begin(); it != pages.end(); ++it) {
-        if (fileIdentity(it.key()) == identity)
-            return it;
+    if (name.isEmpty())
+        return {};
+    CVNQPageFileSource source = cvnFindPageFile(name);
+    // A name the loader would complete with ".json" (PAGE.JSON, say) names
+    // its file itself.
+    if (source.kind == CVNQPageFileSource::Missing && QFileInfo(name).isFile())
+        source = {CVNQPageFileSource::Disk, name};
+    if (source.kind == CVNQPageFileSource::Disk)
+        source.file = fileIdentity(source.file);
+    return source;
+}
+
+CVNQCanvasWindow* CVNQCanvasImpl::findPage(const QString& name) const
+{
+    if (name.isEmpty())
+        return nullptr;
+    auto it = pages.constFind(name);
+    if (it != pages.constEnd())
+        return it.value();
+    const CVNQPageFileSource source = locatePage(name);
+    switch (source.kind) {
+    case CVNQPageFileSource::Disk: return pageOfFile(source.file);
+    case CVNQPageFileSource::Package: return nullptr;
+    // A file gone since it was opened is still reached by its path.
+    case CVNQPageFileSource::Missing: break;
     }
-    return pages.end();
+    return pageOfFile(fileIdentity(name));
 }
 
 CVNQCanvasWindow* CVNQCanvasImpl::pageOfFile(const QString& file) const
 {
-    const QString identity = fileIdentity(file);
     for (const auto& [page, pageFile] : files) {
-        if (fileIdentity(pageFile) == identity)
+        if (pageFile == file)
             return const_cast<CVNQCanvasWindow*>(page);
     }
     return nullptr;
@@ -56,11 +65,13 @@ void CVNQCanvasImpl::erasePage(CVNQCanvasWindow* page)
             ++it;
     }
     files.erase(page);
+    origins.erase(page);
     scrollOffsets.erase(page);
 }
 
-void CVNQCanvasImpl::pruneSelection()
+bool CVNQCanvasImpl::pruneSelection()
 {
+    const bool primaryGone = !selection.empty() && !selection.front();
     bool pruned = false;
     for (size_t i = selection.size(); i-- > 0;) {
         if (selection[i])
@@ -73,6 +84,7 @@ void CVNQCanvasImpl::pruneSelection()
     // A deleted widget's address may come back as another widget.
     if (pruned)
         selectionChanged();
+    return primaryGone && !selection.empty();
 }
 
 void CVNQCanvasImpl::forgetPage(CVNQCanvasWindow* page)
@@ -141,6 +153,13 @@ QRect CVNQCanvasImpl::drawnRect(QWidget* w, const QPoint& offset, const ICVNQWid
     if (w->minimumHeight() > record[3])
         r.setHeight(std::min(r.height(), record[3]));
     return r;
+}
+
+bool CVNQCanvasImpl::showsRecord(const QWidget* w, const int* record)
+{
+    return w->pos() == QPoint(record[0], record[1]) &&
+           w->width() == qBound(w->minimumWidth(), record[2], w->maximumWidth()) &&
+           w->height() == qBound(w->minimumHeight(), record[3], w->maximumHeight());
 }
 
 void CVNQCanvasImpl::markPageStale(CVNQCanvasWindow* page)

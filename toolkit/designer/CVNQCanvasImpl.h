@@ -6,6 +6,7 @@
 
 #include "CVNQCanvas.h"
 #include "CVNQCanvasWindow.h"
+#include "CVNQControlFactory.h"
 #include "CVNQScrollBar.h"
 #include "CVNQWidgetBaseImpl.h"
 
@@ -37,15 +38,22 @@ public:
 
     using CVNQWidgetBaseImpl::CVNQWidgetBaseImpl;
 
-    // The open page whose key names the same file as path (also another
-    // spelling of it), or the end.
-    QMap<QString, CVNQCanvasWindow*>::iterator findPage(const QString& path);
-    // The open page read from file (any spelling of it), or null.
+    // One spelling per file: the canonical path of an existing file, else
+    // the cleaned absolute path.
+    static QString fileIdentity(const QString& path);
+    // The file the page loader reads for name now (its identity), else the
+    // file name names itself; a page of a loaded package has none.
+    static CVNQPageFileSource locatePage(const QString& name);
+    // The open page of name: the one opened by that very name, else the one
+    // read from the file the loader reads for name now. Null when none.
+    CVNQCanvasWindow* findPage(const QString& name) const;
+    // The open page read from file (an identity), or null.
     CVNQCanvasWindow* pageOfFile(const QString& file) const;
     // Takes the page out of the open pages, under every key it has.
     void erasePage(CVNQCanvasWindow* page);
-    // Drops selection entries whose widget was deleted.
-    void pruneSelection();
+    // Drops selection entries whose widget was deleted; true when another
+    // control became the primary one.
+    bool pruneSelection();
     // Drops every selected widget that is page or lies inside it.
     void forgetPage(CVNQCanvasWindow* page);
     void resetPress();
@@ -61,6 +69,12 @@ public:
     static QRect drawnRect(QWidget* w, const QPoint& offset);
     // The same for w, which is control (or no toolkit control, null).
     static QRect drawnRect(QWidget* w, const QPoint& offset, const ICVNQWidgetBase* control);
+    // Whether w sits where its absolute record puts it, at the record's size
+    // as far as its size limits allow.
+    static bool showsRecord(const QWidget* w, const int* record);
+    // What a drag of w starts from: where it is drawn, in its parent's
+    // coordinates.
+    QRect editedRect(QWidget* w) { return drawnRect(w, QPoint(), controlOf(w)); }
     // w as a toolkit control, or null; known for the controls of a page.
     ICVNQWidgetBase* controlOf(QWidget* w);
     void selectionChanged();
@@ -124,11 +138,16 @@ public:
     QPointer<CVNQCanvasWindow> current;
     int nameCounter = 1;
     QString projectPath;
-    // A page is open under the path it was opened by, and under every other
-    // path opened since that named its file.
+    // A page is open under every name it was opened by, each resolved to
+    // its file once, when it was: a later change of the working or the skin
+    // folder does not take a name to another file.
     QMap<QString, CVNQCanvasWindow*> pages;
-    // The file each page was read from, which a save writes.
+    // The file each page is (its identity), which a save writes: the one
+    // it was read from, or the one its name was changed to.
     std::map<const CVNQCanvasWindow*, QString> files;
+    // The file each page was read from, while no page was read from it
+    // since: the page may take that name back.
+    std::map<const CVNQCanvasWindow*, QString> origins;
     std::map<CVNQCanvasWindow*, QPoint> scrollOffsets;
     QPointer<CVNQScrollBar> hBar;
     QPointer<CVNQScrollBar> vBar;
@@ -177,6 +196,9 @@ public:
         QPoint origin;
         std::vector<Placed> placed;
     } lift;
+    // Where each selected control's handles were last drawn on the screen
+    // (its rectangle grown by their reach).
+    std::unordered_map<const QWidget*, QRect> handlesAt;
     std::vector<QRect> startRects;
     int pressState = Idle;
     CVN_CAV_HIT_TEST hitCode = HitNone;

@@ -19,7 +19,6 @@
 #include <QEvent>
 #include <QShowEvent>
 #include <QPainter>
-#include <algorithm>
 
 namespace CVNQtLib {
 
@@ -77,6 +76,11 @@ void CVNQCanvas::adoptControls(CVNQCanvasWindow* page, QWidget* w)
             if (!it->second.drawnAt.isEmpty())
                 repaintOwn(it->second.drawnAt.adjusted(-3, -3, 3, 3));
             m_impl->pictures.erase(it);
+            auto handles = m_impl->handlesAt.find(static_cast<QWidget*>(o));
+            if (handles != m_impl->handlesAt.end()) {
+                repaintOwn(handleRing(handles->second));
+                m_impl->handlesAt.erase(handles);
+            }
         });
         keepHidden(w);
     }
@@ -163,8 +167,9 @@ void CVNQCanvas::repaintOwn(const QRegion& area)
     if (inside.isEmpty() || !isVisible())
         return;
     QRegion& own = m_impl->ownArea;
-    // Asked for already (controls on top of each other selected).
-    if (std::all_of(inside.begin(), inside.end(), [&own](const QRect& r) { return own.contains(r); }))
+    // Asked for already (controls on top of each other selected). Whole:
+    // QRegion::contains(QRect) tells only that they meet.
+    if ((inside - own).isEmpty())
         return;
     own += inside;
     // Many scattered repaints (a large selection) become one rectangle
@@ -215,12 +220,23 @@ QRegion CVNQCanvas::drawnArea(QWidget* w)
     return area;
 }
 
+QRegion CVNQCanvas::handleRing(const QRect& marked)
+{
+    // Each handle reaches 3 pixels to either side of the edge it sits on.
+    return QRegion(marked) - QRegion(marked.adjusted(6, 6, -6, -6));
+}
+
 QRegion CVNQCanvas::handlesArea(QWidget* w) const
 {
-    if (!w || !isAncestorOf(w))
+    if (!w)
         return QRegion();
-    // Each handle reaches 3 pixels to either side of the edge it sits on.
-    return QRegion(markedRect(w)) - QRegion(onCanvas(w).adjusted(3, 3, -3, -3));
+    // Where they were last drawn too: the control may have moved or changed
+    // its size from code since.
+    auto drawn = m_impl->handlesAt.find(w);
+    QRegion area = drawn != m_impl->handlesAt.end() ? handleRing(drawn->second) : QRegion();
+    if (isAncestorOf(w))
+        area += handleRing(markedRect(w));
+    return area;
 }
 
 bool CVNQCanvasImpl::makePicture(QWidget* w, const QRect& r, const QRect& visible)

@@ -92,7 +92,7 @@ void CVNQCanvasImpl::liftMovingControls()
         return;
     for (size_t i = 0; i < std::min(selection.size(), startRects.size()); ++i) {
         QWidget* w = selection[i];
-        if (!w || !pictureOf(w) || w->geometry() == startRects[i])
+        if (!w || !pictureOf(w) || editedRect(w) == startRects[i])
             continue;
         if (lift.parent && w->parentWidget() != lift.parent) {
             lift.members.clear();

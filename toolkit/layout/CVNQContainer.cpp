@@ -274,6 +274,9 @@ bool CVNQContainer::event(QEvent* e)
         QObject* child = static_cast<QChildEvent*>(e)->child();
         if (child && child->isWidgetType()) {
             m_impl->unwatchChild(child);
+            // The others close up (or a spacer takes the room) as they made
+            // room for one added.
+            m_impl->scheduleRelayout();
             m_impl->scrollUpdate();
         }
     }

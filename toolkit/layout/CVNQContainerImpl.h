@@ -63,7 +63,7 @@ public:
     // The size a docked, auto-sized container wants: its content plus its
     // padding. Invalid when auto-size is off.
     QSize autoSize() const;
-    // Coalesced zero-delay relayout after a child was added, or a child's
+    // Coalesced zero-delay relayout after a child was added or removed, or a child's
     // ratio changed while hidden; runs with the container as context, so it
     // never outlives it. Any relayout before it makes it needless.
     void scheduleRelayout();
