@@ -214,10 +214,12 @@ struct Row
     std::function<QWidget*(QWidget* host)> make;
 };
 
-template <class W>
-Row qtRow(const char* name)
+// Rows of classes made by code, named by their class.
+template <class... W>
+QVector<Row> codeRows()
 {
-    return {name, [](QWidget* host) { return new W(host); }};
+    return {Row{QString(W::staticMetaObject.className()).section("::", -1),
+                [](QWidget* host) -> QWidget* { return new W(host); }}...};
 }
 
 Row typeRow(const char* typeName)
@@ -236,30 +238,10 @@ QVector<Row> rows()
           "qtcombobox",   "qtcontainer", "qtstackcontainer", "qtspacer",    "qtgroupbox", "qtsplitter", "qttab",
           "qtscrollview", "qtlist",      "qtlistview",       "qttree",      "qtdatagrid", "qtmenubar"})
         all.append(typeRow(type));
-    return all + QVector<Row>{qtRow<CVNQWindowDesigner>("CVNQWindowDesigner"),
-                              qtRow<CVNQMenu>("CVNQMenu"),
-                              qtRow<CVNQFlowView>("CVNQFlowView"),
-                              qtRow<CVNQWindow>("CVNQWindow"),
-                              qtRow<CVNQSubWin>("CVNQSubWin"),
-                              qtRow<QPushButton>("QPushButton"),
-                              qtRow<QCheckBox>("QCheckBox"),
-                              qtRow<QRadioButton>("QRadioButton"),
-                              qtRow<QLabel>("QLabel"),
-                              qtRow<QSlider>("QSlider"),
-                              qtRow<QScrollBar>("QScrollBar"),
-                              qtRow<QSpinBox>("QSpinBox"),
-                              qtRow<QLineEdit>("QLineEdit"),
-                              qtRow<QTextEdit>("QTextEdit"),
-                              qtRow<QComboBox>("QComboBox"),
-                              qtRow<QTabWidget>("QTabWidget"),
-                              qtRow<QScrollArea>("QScrollArea"),
-                              qtRow<QListWidget>("QListWidget"),
-                              qtRow<QListView>("QListView"),
-                              qtRow<QTreeView>("QTreeView"),
-                              qtRow<QTableView>("QTableView"),
-                              qtRow<QMenuBar>("QMenuBar"),
-                              qtRow<QMenu>("QMenu"),
-                              qtRow<QDialog>("QDialog")};
+    return all +
+           codeRows<CVNQWindowDesigner, CVNQMenu, CVNQFlowView, CVNQWindow, CVNQSubWin, QPushButton, QCheckBox,
+                    QRadioButton, QLabel, QSlider, QScrollBar, QSpinBox, QLineEdit, QTextEdit, QComboBox, QTabWidget,
+                    QScrollArea, QListWidget, QListView, QTreeView, QTableView, QMenuBar, QMenu, QDialog>();
 }
 
 // Signals every widget has that no user's action emits, and signals whose
