@@ -368,6 +368,14 @@ void leave(QWidget* w)
     QCoreApplication::sendEvent(w, &e);
 }
 
+void wheel(QWidget* w, int delta, Qt::Orientation orientation)
+{
+    const QPointF pos = w->rect().center();
+    const QPoint angle = orientation == Qt::Vertical ? QPoint(0, delta) : QPoint(delta, 0);
+    QWheelEvent e(pos, onScreen(w, pos), QPoint(), angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w, &e);
+}
+
 void key(QWidget* w, int k, Qt::KeyboardModifiers mods, const QString& text)
 {
     QPointer<QWidget> alive(w);

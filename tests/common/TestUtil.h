@@ -168,6 +168,8 @@ void drag(QWidget* w, const QPointF& from, const QPointF& by, Qt::MouseButton bu
 void enter(QWidget* w);
 void enter(QWidget* w, const QPointF& pos);
 void leave(QWidget* w);
+// One notch of a mouse wheel at w's centre; positive turns away from the user.
+void wheel(QWidget* w, int delta, Qt::Orientation orientation = Qt::Vertical);
 
 // --- keys -----------------------------------------------------------------------
 

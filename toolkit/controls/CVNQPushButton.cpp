@@ -1,10 +1,10 @@
 #include "CVNQPushButton.h"
 
 #include "CVNQControlInfo.h"
+#include "CVNQOutlives.h"
 #include "CVNQPushButtonImpl.h"
 
 #include <QMouseEvent>
-#include <QPointer>
 
 namespace CVNQtLib {
 
@@ -199,25 +199,19 @@ void CVNQPushButton::leaveEvent(QEvent* event)
 // delete the button.
 void CVNQPushButton::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointer<CVNQPushButton> self(this);
-    QPushButton::mouseMoveEvent(event);
-    if (self)
+    if (cvnOutlives(this, [&] { QPushButton::mouseMoveEvent(event); }))
         m_impl->mouseMoveEvent(event);
 }
 
 void CVNQPushButton::mousePressEvent(QMouseEvent* event)
 {
-    const QPointer<CVNQPushButton> self(this);
-    QPushButton::mousePressEvent(event);
-    if (self)
+    if (cvnOutlives(this, [&] { QPushButton::mousePressEvent(event); }))
         m_impl->mousePressEvent(event);
 }
 
 void CVNQPushButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPointer<CVNQPushButton> self(this);
-    QPushButton::mouseReleaseEvent(event);
-    if (self)
+    if (cvnOutlives(this, [&] { QPushButton::mouseReleaseEvent(event); }))
         m_impl->mouseReleaseEvent(event);
 }
 

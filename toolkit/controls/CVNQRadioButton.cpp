@@ -1,10 +1,10 @@
 #include "CVNQRadioButton.h"
 
 #include "CVNQControlInfo.h"
+#include "CVNQOutlives.h"
 #include "CVNQRadioButtonImpl.h"
 
 #include <QMouseEvent>
-#include <QPointer>
 
 namespace CVNQtLib {
 
@@ -242,11 +242,13 @@ bool CVNQRadioButton::getShowText() const
 void CVNQRadioButton::mousePressEvent(QMouseEvent* event)
 {
     m_impl->mousePressEvent(event);
-    // A slot of Qt's pressed may delete the button.
-    const QPointer<CVNQRadioButton> self(this);
-    QRadioButton::mousePressEvent(event);
-    if (self)
-        emit pressedEvent();
+    // A slot of Qt's pressed, or of pressedEvent, may delete the button. The
+    // press it reports is taken here: Qt would pass an ignored one (another
+    // button's) on to the parent of the deleted button.
+    if (!cvnOutlives(this, [&] { QRadioButton::mousePressEvent(event); }))
+        return;
+    event->accept();
+    emit pressedEvent();
 }
 
 void CVNQRadioButton::mouseReleaseEvent(QMouseEvent* event)
@@ -257,9 +259,7 @@ void CVNQRadioButton::mouseReleaseEvent(QMouseEvent* event)
 
 void CVNQRadioButton::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointer<CVNQRadioButton> self(this);
-    QRadioButton::mouseMoveEvent(event);
-    if (self)
+    if (cvnOutlives(this, [&] { QRadioButton::mouseMoveEvent(event); }))
         m_impl->mouseMoveEvent(event);
 }
 

@@ -44,12 +44,12 @@
 // includes them (CVNQWidgetBaseImpl.h, CVNQControlInfo.h, CVNJson.h).
 
 #include "CVNQGlobal.h"
+#include "CVNQOutlives.h"
 #include "CVNQStyleDefs.h"
 #include "CVNQTypes.h"
 #include "CVNQWidgetBase.h"
 #include "ICVNQWidgetBase.h"
 
-#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -159,23 +159,17 @@ private:
 #define CVNQ_IMPLEMENT_MOUSE_EVENTS(Class, QtBase)                                                                     \
     void Class::mousePressEvent(QMouseEvent* event)                                                                    \
     {                                                                                                                  \
-        const QPointer<QWidget> self(this);                                                                            \
-        QtBase::mousePressEvent(event);                                                                                \
-        if (self)                                                                                                      \
+        if (CVNQtLib::cvnOutlives(this, [&] { QtBase::mousePressEvent(event); }))                                      \
             CVNQtLib::ControlCommon::mousePress(this, event);                                                          \
     }                                                                                                                  \
     void Class::mouseReleaseEvent(QMouseEvent* event)                                                                  \
     {                                                                                                                  \
-        const QPointer<QWidget> self(this);                                                                            \
-        QtBase::mouseReleaseEvent(event);                                                                              \
-        if (self)                                                                                                      \
+        if (CVNQtLib::cvnOutlives(this, [&] { QtBase::mouseReleaseEvent(event); }))                                    \
             CVNQtLib::ControlCommon::mouseRelease(this, event);                                                        \
     }                                                                                                                  \
     void Class::mouseMoveEvent(QMouseEvent* event)                                                                     \
     {                                                                                                                  \
-        const QPointer<QWidget> self(this);                                                                            \
-        QtBase::mouseMoveEvent(event);                                                                                 \
-        if (self)                                                                                                      \
+        if (CVNQtLib::cvnOutlives(this, [&] { QtBase::mouseMoveEvent(event); }))                                       \
             CVNQtLib::ControlCommon::mouseMove(this, event);                                                           \
     }                                                                                                                  \
     void Class::enterEvent(QEvent* event)                                                                              \

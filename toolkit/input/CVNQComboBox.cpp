@@ -3,6 +3,7 @@
 #include "CVNQComboBoxImpl.h"
 #include "CVNQComboList.h"
 #include "CVNQControlInfo.h"
+#include "CVNQOutlives.h"
 
 #include "CVNQPainters.h"
 
@@ -191,14 +192,16 @@ void CVNQComboBox::leaveEvent(QEvent* event)
 
 void CVNQComboBox::mousePressEvent(QMouseEvent* event)
 {
-    QComboBox::mousePressEvent(event);
-    m_impl->mousePressEvent(event);
+    // Qt's handlers may emit (the pop-up's highlighted row); a slot may
+    // delete the box.
+    if (cvnOutlives(this, [&] { QComboBox::mousePressEvent(event); }))
+        m_impl->mousePressEvent(event);
 }
 
 void CVNQComboBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    QComboBox::mouseReleaseEvent(event);
-    m_impl->mouseReleaseEvent(event);
+    if (cvnOutlives(this, [&] { QComboBox::mouseReleaseEvent(event); }))
+        m_impl->mouseReleaseEvent(event);
 }
 
 void CVNQComboBox::mouseMoveEvent(QMouseEvent* event)

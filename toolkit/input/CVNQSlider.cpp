@@ -1,6 +1,7 @@
 #include "CVNQSlider.h"
 
 #include "CVNQControlInfo.h"
+#include "CVNQOutlives.h"
 #include "CVNQSliderImpl.h"
 
 #include <QMouseEvent>
@@ -114,20 +115,20 @@ bool CVNQSlider::getIsHorizontal() const
 
 void CVNQSlider::mousePressEvent(QMouseEvent* event)
 {
-    QSlider::mousePressEvent(event);
-    m_impl->mousePressEvent(event);
+    if (cvnOutlives(this, [&] { QSlider::mousePressEvent(event); }))
+        m_impl->mousePressEvent(event);
 }
 
 void CVNQSlider::mouseReleaseEvent(QMouseEvent* event)
 {
-    QSlider::mouseReleaseEvent(event);
-    m_impl->mouseReleaseEvent(event);
+    if (cvnOutlives(this, [&] { QSlider::mouseReleaseEvent(event); }))
+        m_impl->mouseReleaseEvent(event);
 }
 
 void CVNQSlider::mouseMoveEvent(QMouseEvent* event)
 {
-    QSlider::mouseMoveEvent(event);
-    m_impl->mouseMoveEvent(event);
+    if (cvnOutlives(this, [&] { QSlider::mouseMoveEvent(event); }))
+        m_impl->mouseMoveEvent(event);
 }
 
 void CVNQSlider::enterEvent(QEvent* event)

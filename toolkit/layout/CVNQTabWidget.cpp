@@ -1,6 +1,7 @@
 #include "CVNQTabWidget.h"
 
 #include "CVNQControlInfo.h"
+#include "CVNQOutlives.h"
 #include "CVNQTabWidgetImpl.h"
 
 #include <QMouseEvent>
@@ -99,8 +100,8 @@ void CVNQTabWidget::setSelectedIndex(int index)
     if (index == m_impl->selected)
         return;
     m_impl->selected = index;
-    emit currentChanged(index);
-    update();
+    if (cvnOutlives(this, [&] { emit currentChanged(index); }))
+        update();
 }
 
 int CVNQTabWidget::getSelectedIndex() const
@@ -208,8 +209,8 @@ void CVNQTabWidget::mousePressEvent(QMouseEvent* event)
         return;
     // A press reports the item even when it is already selected.
     m_impl->selected = index;
-    emit currentChanged(index);
-    update();
+    if (cvnOutlives(this, [&] { emit currentChanged(index); }))
+        update();
 }
 
 void CVNQTabWidget::mouseReleaseEvent(QMouseEvent*) {}

@@ -1,4 +1,5 @@
 #include "CVNQFlowView.h"
+#include "CVNQOutlives.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -329,7 +330,9 @@ void CVNQFlowView::mousePressEvent(QMouseEvent* event)
     m_selectedId = id;
     updateSelectedFlags();
     update();
-    emit nodeActivated(id);
+    event->accept();
+    if (!cvnOutlives(this, [&] { emit nodeActivated(id); }))
+        return;
     if (!m_readOnly) {
         // A press on a card that is near a port starts a connection; the
         // port may belong to another card where cards overlap.
@@ -343,7 +346,6 @@ void CVNQFlowView::mousePressEvent(QMouseEvent* event)
             m_draggingNode = true;
         }
     }
-    event->accept();
 }
 
 void CVNQFlowView::mouseMoveEvent(QMouseEvent* event)
@@ -377,11 +379,17 @@ void CVNQFlowView::mouseReleaseEvent(QMouseEvent* event)
     if (m_draggingConnection) {
         const int target = nodeAt(event->localPos());
         const QString source = m_connectionSourceId;
-        if (target >= 0 && m_nodes.at(target).id != source)
-            addConnection(source, m_nodes.at(target).id);
+        // The view ends its drag first: a slot of connectionCreated may
+        // delete it.
         m_connectionSourceId.clear();
         m_draggingConnection = false;
+        m_draggedId.clear();
+        m_draggingNode = false;
+        event->accept();
         update();
+        if (target >= 0 && m_nodes.at(target).id != source)
+            addConnection(source, m_nodes.at(target).id);
+        return;
     }
     m_draggedId.clear();
     m_draggingNode = false;

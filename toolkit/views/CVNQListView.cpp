@@ -1,6 +1,7 @@
 #include "CVNQListView.h"
 
 #include "CVNQControlInfo.h"
+#include "CVNQOutlives.h"
 
 #include "CVNQContainer.h"
 #include "CVNQItemViewSetup.h"
@@ -185,8 +186,8 @@ bool CVNQListView::eventFilter(QObject* watched, QEvent* event)
 
 void CVNQListView::mouseReleaseEvent(QMouseEvent* event)
 {
-    QListView::mouseReleaseEvent(event);
-    if (m_delegate)
+    // Qt's handler emits clicked, whose slots may delete the view.
+    if (cvnOutlives(this, [&] { QListView::mouseReleaseEvent(event); }) && m_delegate)
         m_delegate->endSelecting();
 }
 

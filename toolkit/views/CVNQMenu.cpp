@@ -1,6 +1,7 @@
 #include "CVNQMenu.h"
 
 #include "CVNQControlInfo.h"
+#include "CVNQOutlives.h"
 
 #include "CVNQMenuImpl.h"
 
@@ -80,8 +81,9 @@ void CVNQMenu::paintEvent(QPaintEvent* event)
 
 void CVNQMenu::mouseMoveEvent(QMouseEvent* event)
 {
-    QMenu::mouseMoveEvent(event);
-    m_impl->trackHover(event->pos());
+    // Qt's handler emits hovered, whose slots may delete the menu.
+    if (cvnOutlives(this, [&] { QMenu::mouseMoveEvent(event); }))
+        m_impl->trackHover(event->pos());
 }
 
 void CVNQMenu::hideEvent(QHideEvent* event)

@@ -1,6 +1,7 @@
 #include "CVNQMenuBar.h"
 
 #include "CVNQControlInfo.h"
+#include "CVNQOutlives.h"
 
 #include "CVNQMenuBarImpl.h"
 
@@ -91,14 +92,15 @@ const TextStyleDesc& CVNQMenuBar::getPopupTextStyle(CtrlState state) const
 
 void CVNQMenuBar::mouseMoveEvent(QMouseEvent* event)
 {
-    QMenuBar::mouseMoveEvent(event);
-    m_impl->trackHover(event->pos());
+    // Qt's handler emits hovered, whose slots may delete the bar.
+    if (cvnOutlives(this, [&] { QMenuBar::mouseMoveEvent(event); }))
+        m_impl->trackHover(event->pos());
 }
 
 void CVNQMenuBar::leaveEvent(QEvent* event)
 {
-    QMenuBar::leaveEvent(event);
-    m_impl->clearHover();
+    if (cvnOutlives(this, [&] { QMenuBar::leaveEvent(event); }))
+        m_impl->clearHover();
 }
 
 } // namespace CVNQtLib
