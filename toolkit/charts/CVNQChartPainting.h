@@ -95,7 +95,13 @@ private:
     QRect m_paintable;     // device area the painter can change
 };
 
-// Sets the painter font to its own family with a pixel size (at least 1) and weight.
+// Sets the painter font to its own family with a pixel size (at least 1,
+// bounded by what the painter shows) and weight.
 void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold);
+
+// What a painter shows, in its logical coordinates (its device's rectangle
+// as the device and as the painter's transform measure it): the picture
+// that bounds widths and sizes (cvnChartExtent).
+QRectF cvnChartPainterPicture(const QPainter& painter);
 
 } // namespace CVNQtLib

@@ -32,12 +32,17 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen
 // True when the polyline's points lie less than 3 px apart on average.
 bool cvnChartIsDense(const QPolygonF& line);
 
+// Draws a circle in the painter's pen and brush; a radius beyond what the
+// painter shows is bounded there (cvnChartExtent), NaN draws a point.
+void cvnChartDrawCircle(QPainter& painter, const QPointF& centre, double radius);
+
 // Stamps circles of one look (radius, outline pen width and colour, fill)
 // at many points; the images are made once per look and quarter-pixel phase.
 class ChartSymbolStamp
 {
 public:
     void setLook(double radius, const QColor& outline, double outlineWidth, const QColor& fill, qreal dpr);
+    // Large symbols are drawn with cvnChartDrawCircle instead.
     void stamp(QPainter& painter, const QPointF& centre);
 
 private:
@@ -49,6 +54,7 @@ private:
     QColor m_fill;
     qreal m_dpr = 1;
     int m_side = 0;
+    bool m_direct = false; // too large for images
     QImage m_images[16];
 };
 

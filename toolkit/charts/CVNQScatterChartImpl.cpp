@@ -12,10 +12,10 @@ namespace CVNQtLib {
 
 namespace {
 
-// A symbol size that is usable as a diameter.
+// A symbol size that is usable as a diameter (painting bounds a huge one).
 inline double sizeOf(const ScatterSeries& s)
 {
-    return qMax(cvnChartFinite(s.symbolSize, 0.0), 0.0);
+    return std::isnan(s.symbolSize) ? 0.0 : qMax(s.symbolSize, 0.0);
 }
 
 inline bool isFinitePoint(const QPointF& p)
@@ -102,10 +102,7 @@ QVector<ChartLegendItem> CVNQScatterChartImpl::legendItems(const QRectF& plot, c
     const QVector<ChartLegendItem> items = cvnChartLegendEntries(m_series, m_chart->theme(), "Series %1");
     if (items.isEmpty())
         return items;
-    QFont font = m_chart->font();
-    font.setPixelSize(11);
-    const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font, 18, 36);
+    return cvnChartLegendLayout(items, plot, size, m_chart->legendPosition(), m_chart->font(), 11, 36);
 }
 
 // --- mouse --------------------------------------------------------------------
@@ -197,7 +194,7 @@ void CVNQScatterChartImpl::paintPoints(QPainter& painter, const ScatterChartFram
             const double r = symbolRadius(sizeOf(series) + 2.5);
             painter.setPen(QPen(color, 2.2));
             painter.setBrush(color);
-            painter.drawEllipse(screenPos(f, series.points.at(m_hoverIndex)), r, r);
+            cvnChartDrawCircle(painter, screenPos(f, series.points.at(m_hoverIndex)), r);
         }
     }
 }
