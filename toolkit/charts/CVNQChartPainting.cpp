@@ -31,13 +31,29 @@ void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold)
     painter.setFont(font);
 }
 
+namespace {
+
+// Whether painting colour would change no pixel of a surface that shows
+// showing everywhere.
+bool alreadyShows(const QPainter& painter, const QColor& colour, const QColor& showing)
+{
+    return colour.alpha() == 255 && showing.isValid() && showing.rgba() == colour.rgba() &&
+           painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+}
+
+} // namespace
+
+void cvnChartFillBackground(QPainter& painter, const QRect& rect, const QColor& background, const QColor& showing)
+{
+    if (!alreadyShows(painter, background, showing))
+        painter.fillRect(rect, background);
+}
+
 void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY, bool verticalGrid,
                       const QColor& showing)
 {
     const QColor& background = theme.plotBackgroundColor;
-    const bool shown = background.alpha() == 255 && showing.isValid() && showing.rgba() == background.rgba() &&
-                       painter.compositionMode() == QPainter::CompositionMode_SourceOver;
-    if (!shown) {
+    if (!alreadyShows(painter, background, showing)) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(background);
         painter.drawRect(plot);

@@ -26,6 +26,10 @@ namespace CVNQtLib {
 void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY,
                       bool verticalGrid = false, const QColor& showing = QColor());
 
+// Fills rect with the chart background, unless the surface shows that
+// opaque colour everywhere already (showing, as in cvnChartDrawPlot).
+void cvnChartFillBackground(QPainter& painter, const QRect& rect, const QColor& background, const QColor& showing);
+
 // Bold title centred in (0, 10, width, 24) with the given pixel size.
 void cvnChartDrawTitle(QPainter& painter, const ChartTheme& theme, int width, const QString& title, int pixelSize);
 

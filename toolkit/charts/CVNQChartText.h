@@ -13,7 +13,10 @@ namespace CVNQtLib {
 // (the same glyphs at the same sub-pixel place, clipped the same way) and
 // later frames draw that image, so the surface neither renders glyphs into
 // its glyph cache nor grows that cache, which on a software OpenGL costs
-// the first frame more than all of its other drawing.
+// the first frame more than all of its other drawing. Only a text drawn
+// again (in the same place and look) earns a kept image: the first time it
+// is drawn directly, so a text whose value changes with every paint costs
+// no more than a direct draw.
 void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QString& text);
 
 // Forgets every kept text image.

@@ -207,7 +207,7 @@ void CVNQScatterChartImpl::draw(QPainter* painter, const QRect& rect)
     const ChartTheme& theme = m_chart->theme();
     const ScatterChartFrame f = frame(rect.size());
 
-    p.fillRect(rect, m_chart->backgroundColor());
+    cvnChartFillBackground(p, rect, m_chart->backgroundColor(), clearedWith());
     cvnChartDrawPlot(p, theme, f.plot, f.plot.bottom(), true);
     paintPoints(p, f);
 
