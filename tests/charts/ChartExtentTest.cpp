@@ -156,6 +156,19 @@ TEST(ChartExtent, WidthsAndSizesAreBoundedByThePicture)
         }
     }
 
+    // Symbols that each cover the whole picture: only the last one is painted.
+    const auto shapes = [&](double radius) {
+        ChartFixture<Line, LineImpl> c(QSize(480, 300));
+        ChartTheme theme = CVNQChartBase::presetTheme(0);
+        line(2000, 2, radius)(c.widget, theme);
+        theme.symbolRadius = radius;
+        c.widget.setTheme(theme);
+        ChartPaintProbe probe(c.widget.size());
+        c.probe(probe);
+        return probe.shapes();
+    };
+    EXPECT_LE(shapes(1e6), shapes(0) + 1);
+
     // Trace points that are not finite or lie far away.
     const QVector<QPointF> wild = {{0, 0}, {kNaN, 5}, {1e30, -1e30}, {kInf, 10}, {300, -kInf}, {3e9, 3e9}};
     EXPECT_FALSE(traced<CVNQECGChart>(3, wild, [](CVNQECGChart& c) { c.enableFillColor(true, true); }).isNull());

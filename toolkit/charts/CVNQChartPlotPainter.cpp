@@ -410,6 +410,29 @@ const QImage& ChartSymbolStamp::imageFor(int phaseX, int phaseY)
     return image;
 }
 
+void ChartSymbolStamp::stampAll(QPainter& painter, const QVector<QPointF>& centres, int skip)
+{
+    int first = 0;
+    if (m_direct && m_fill.alpha() == 255) {
+        const QRectF shown = cvnChartPainterPicture(painter);
+        for (int k = centres.size() - 1; k >= 0 && first == 0; --k) {
+            const QPointF& c = centres.at(k);
+            if (k == skip || !qIsFinite(c.x()) || !qIsFinite(c.y()))
+                continue;
+            // The farthest corner of what shows lies inside the fill.
+            const double dx = qMax(qAbs(c.x() - shown.left()), qAbs(c.x() - shown.right())) + 1;
+            const double dy = qMax(qAbs(c.y() - shown.top()), qAbs(c.y() - shown.bottom())) + 1;
+            const QRectF around(c - QPointF(1, 1), QSizeF(2, 2));
+            const double r = cvnChartExtent(m_radius, 0.0, shown.united(around)) - m_outlineWidth / 2;
+            if (r > 0 && r * r >= dx * dx + dy * dy)
+                first = k;
+        }
+    }
+    for (int k = first; k < centres.size(); ++k)
+        if (k != skip)
+            stamp(painter, centres.at(k));
+}
+
 void ChartSymbolStamp::stamp(QPainter& painter, const QPointF& centre)
 {
     if (!qIsFinite(centre.x()) || !qIsFinite(centre.y()))

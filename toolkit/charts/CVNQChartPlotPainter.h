@@ -44,6 +44,10 @@ public:
     void setLook(double radius, const QColor& outline, double outlineWidth, const QColor& fill, qreal dpr);
     // Large symbols are drawn with cvnChartDrawCircle instead.
     void stamp(QPainter& painter, const QPointF& centre);
+    // Stamps at every centre but the one at skip (-1: none). Symbols so
+    // large that one covers all the painter shows with its opaque fill
+    // paint over every symbol before it: such a run starts at the last one.
+    void stampAll(QPainter& painter, const QVector<QPointF>& centres, int skip = -1);
 
 private:
     const QImage& imageFor(int phaseX, int phaseY);

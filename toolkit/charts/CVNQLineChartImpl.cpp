@@ -288,11 +288,7 @@ void CVNQLineChartImpl::paintSeries(QPainter& painter, const ChartCategoryFrame&
                 m_symbols.resize(m_series.size());
             ChartSymbolStamp& stamp = m_symbols[si];
             stamp.setLook(theme.symbolRadius, color, 1.8, theme.plotBackgroundColor, dpr);
-            for (int k = 0; k < points.size(); ++k) {
-                if (seriesHot && f.first + k == m_hoverIndex)
-                    continue;
-                stamp.stamp(painter, points.at(k));
-            }
+            stamp.stampAll(painter, points, seriesHot ? m_hoverIndex - f.first : -1);
             if (seriesHot && m_hoverIndex >= f.first && m_hoverIndex - f.first < points.size()) {
                 painter.setPen(QPen(color, 2.4));
                 painter.setBrush(color);

@@ -184,11 +184,11 @@ void CVNQScatterChartImpl::paintPoints(QPainter& painter, const ScatterChartFram
         // Equal rings are stamped from one picture; long series would
         // otherwise cost an antialiased ellipse each.
         m_rings.setLook(symbolRadius(sizeOf(series)), color, 1.4, theme.plotBackgroundColor, dpr);
-        for (int j = 0; j < series.points.size(); ++j) {
-            if ((seriesHot && j == m_hoverIndex) || !isFinitePoint(series.points.at(j)))
-                continue;
-            m_rings.stamp(painter, screenPos(f, series.points.at(j)));
-        }
+        QVector<QPointF> centres(series.points.size(), QPointF(qQNaN(), qQNaN()));
+        for (int j = 0; j < series.points.size(); ++j)
+            if (isFinitePoint(series.points.at(j)))
+                centres[j] = screenPos(f, series.points.at(j));
+        m_rings.stampAll(painter, centres, seriesHot ? m_hoverIndex : -1);
         if (seriesHot && m_hoverIndex >= 0 && m_hoverIndex < series.points.size() &&
             isFinitePoint(series.points.at(m_hoverIndex))) {
             const double r = symbolRadius(sizeOf(series) + 2.5);
