@@ -23,8 +23,8 @@ constexpr int kBudget = 4096;
 constexpr int kMargin = 4;
 // Texts wider or taller than this are drawn directly.
 constexpr double kMaxExtent = 2048;
-// Texts remembered as drawn once.
-constexpr int kSeenTexts = 1024;
+// Texts remembered as drawn once, enough for the texts of several charts.
+constexpr int kSeenTexts = 4096;
 
 struct TextKey
 {
