@@ -17,7 +17,7 @@
 #include "CVNQScatterChartImpl.h"
 #include "ChartFixture.h"
 
-#include <functional>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -33,9 +33,10 @@ int asInt(double v)
     return qIsNaN(v) ? 0 : int(qBound(double(INT_MIN), v, double(INT_MAX)));
 }
 
-// A chart at 480 x 300 with one number set, hovered at its plot centre.
-template <class Widget, class Impl>
-QImage paintWith(const std::function<void(Widget&, ChartTheme&)>& set)
+// A chart at 480 x 300 with a number set by set(widget, theme), hovered at
+// its plot centre, painted into an image or, given one, a probe.
+template <class Widget, class Impl, class Set>
+QImage paintWith(Set set, ChartPaintProbe* probe = nullptr)
 {
     ChartFixture<Widget, Impl> c(QSize(480, 300));
     ChartTheme theme = CVNQChartBase::presetTheme(0);
@@ -44,25 +45,31 @@ QImage paintWith(const std::function<void(Widget&, ChartTheme&)>& set)
     set(c.widget, theme);
     c.widget.setTheme(theme);
     c.move(QPointF(240, 130));
-    return c.render();
+    if (probe)
+        c.probe(*probe);
+    return probe ? QImage() : c.render();
 }
 
-QVector<double> wave(int n)
+// A line chart's series of n points with a line width and symbols.
+void series(CVNQLineChart& w, int n, double width, bool symbols)
 {
-    QVector<double> v;
+    ChartSeries s;
     for (int i = 0; i < n; ++i)
-        v << 50 + 40 * std::sin(i * 0.37);
-    return v;
+        s.values << 50 + 40 * std::sin(i * 0.37);
+    s.lineWidth = width;
+    s.showSymbols = symbols;
+    s.area = true;
+    w.setSeries({s});
 }
 
 template <class Chart>
-QImage traced(double weight, const QVector<QPointF>& points, const std::function<void(Chart&)>& more = {})
+QImage traced(double weight, const QVector<QPointF>& points, bool fills = false)
 {
     Chart chart;
-    if (more)
-        more(chart);
     chart.resize(480, 300);
     chart.setLineWeight(float(weight));
+    if (auto* ecg = qobject_cast<CVNQECGChart*>(&chart))
+        ecg->enableFillColor(fills, fills);
     for (const QPointF& p : points)
         chart.addData(float(p.x()), float(p.y()));
     QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
@@ -72,105 +79,66 @@ QImage traced(double weight, const QVector<QPointF>& points, const std::function
     return image;
 }
 
+// The picture with sizing number knob (of every chart) set to v.
+constexpr int kKnobs = 11;
+QImage paintKnob(int knob, double v, ChartPaintProbe* probe = nullptr)
+{
+    using Line = CVNQLineChart;
+    using LineImpl = CVNQLineChartImpl;
+    const int size = asInt(v);
+    const QVector<QPointF> trace = {{0, 40}, {200, 260}, {400, 90}};
+    switch (knob) {
+    case 0: return paintWith<Line, LineImpl>([&](Line& w, ChartTheme&) { series(w, 2000, v, false); });
+    case 1: return paintWith<Line, LineImpl>([&](Line& w, ChartTheme&) { series(w, 12, v, true); });
+    case 2: return paintWith<Line, LineImpl>([&](Line& w, ChartTheme& t) { series(w, 40, 0, true), t.lineWidth = v; });
+    case 3:
+        return paintWith<Line, LineImpl>(
+            [&](Line& w, ChartTheme& t) { series(w, 2000, 2, true), t.symbolRadius = t.hoverSymbolRadius = v; }, probe);
+    case 4:
+        return paintWith<Line, LineImpl>(
+            [&](Line&, ChartTheme& t) { t.titleFontSize = t.labelFontSize = t.tooltipFontSize = size; });
+    case 5:
+        return paintWith<CVNQBarChart, CVNQBarChartImpl>(
+            [&](CVNQBarChart&, ChartTheme& t) { t.barCornerRadius = v, t.labelFontSize = t.tooltipFontSize = size; });
+    case 6:
+        return paintWith<CVNQScatterChart, CVNQScatterChartImpl>([&](CVNQScatterChart& w, ChartTheme&) {
+            w.setSeries({{QString(), {{1, 1}, {2, 3}, {3, 2}}, QColor(), true, v}});
+        });
+    case 7:
+        return paintWith<CVNQFinancialChart, CVNQFinancialChartImpl>(
+            [&](CVNQFinancialChart& w, ChartTheme& t) { w.setDisplayMode(1), t.lineWidth = v; });
+    case 8:
+        return paintWith<CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl>(
+            [&](CVNQOpenGLPieChart&, ChartTheme& t) { t.tooltipFontSize = size; });
+    case 9: return traced<CVNQECGChart>(v, trace);
+    default: return traced<CVNQICDChart>(v, trace);
+    }
+}
+
 } // namespace
 
 TEST(ChartExtent, WidthsAndSizesAreBoundedByThePicture)
 {
-    using Line = CVNQLineChart;
-    using LineImpl = CVNQLineChartImpl;
-    const auto line = [](int points, double width, double symbols) {
-        return [=](Line& w, ChartTheme&) {
-            ChartSeries s;
-            s.values = wave(points);
-            s.lineWidth = width;
-            s.showSymbols = symbols > 0;
-            s.area = true;
-            w.setSeries({s});
-        };
-    };
-    using Paint = std::function<QImage(double)>;
-    const QVector<QPair<const char*, Paint>> knobs = {
-        {"dense series line", [&](double v) { return paintWith<Line, LineImpl>(line(2000, v, 0)); }},
-        {"sparse series line", [&](double v) { return paintWith<Line, LineImpl>(line(12, v, 1)); }},
-        {"theme line width",
-         [&](double v) {
-             return paintWith<Line, LineImpl>([&](Line& w, ChartTheme& t) { line(40, 0, 1)(w, t), t.lineWidth = v; });
-         }},
-        {"symbol radii",
-         [&](double v) {
-             return paintWith<Line, LineImpl>([&](Line& w, ChartTheme& t) {
-                 line(12, 2, 1)(w, t);
-                 t.symbolRadius = v;
-                 t.hoverSymbolRadius = v;
-             });
-         }},
-        {"line chart fonts",
-         [&](double v) {
-             return paintWith<Line, LineImpl>(
-                 [&](Line&, ChartTheme& t) { t.titleFontSize = t.labelFontSize = t.tooltipFontSize = asInt(v); });
-         }},
-        {"bar corners and fonts",
-         [&](double v) {
-             return paintWith<CVNQBarChart, CVNQBarChartImpl>([&](CVNQBarChart&, ChartTheme& t) {
-                 t.barCornerRadius = v;
-                 t.labelFontSize = t.tooltipFontSize = asInt(v);
-             });
-         }},
-        {"scatter symbols",
-         [&](double v) {
-             return paintWith<CVNQScatterChart, CVNQScatterChartImpl>([&](CVNQScatterChart& w, ChartTheme&) {
-                 ScatterSeries s;
-                 s.points = {{1, 1}, {2, 3}, {3, 2}};
-                 s.symbolSize = v;
-                 w.setSeries({s});
-             });
-         }},
-        {"intraday line",
-         [&](double v) {
-             return paintWith<CVNQFinancialChart, CVNQFinancialChartImpl>(
-                 [&](CVNQFinancialChart& w, ChartTheme& t) { w.setDisplayMode(1), t.lineWidth = v; });
-         }},
-        {"pie tooltip font",
-         [&](double v) {
-             return paintWith<CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl>(
-                 [&](CVNQOpenGLPieChart&, ChartTheme& t) { t.tooltipFontSize = asInt(v); });
-         }},
-        {"ECG pen",
-         [](double v) {
-             return traced<CVNQECGChart>(v, {{0, 40}, {200, 260}, {400, 90}});
-         }},
-        {"ICD pen",
-         [](double v) {
-             return traced<CVNQICDChart>(v, {{0, 40}, {200, 260}, {400, 90}});
-         }},
-    };
     // Past the picture, an int and a float: all paint alike, as do all
     // numbers that are not above the smallest.
     const QVector<QVector<double>> alike = {{1e5, 1e6, 2e7, 3e9, 1e300, kInf}, {kNaN, -kInf, -1e300, -3e9}};
-    for (const auto& knob : knobs) {
+    for (int knob = 0; knob < kKnobs; ++knob) {
         for (const QVector<double>& values : alike) {
-            const QImage first = knob.second(values.first());
-            ASSERT_FALSE(first.isNull()) << knob.first;
+            const QImage first = paintKnob(knob, values.first());
+            ASSERT_FALSE(first.isNull()) << knob;
             for (double v : values)
-                EXPECT_EQ(knob.second(v), first) << knob.first << " " << v;
+                EXPECT_EQ(paintKnob(knob, v), first) << knob << " " << v;
         }
     }
 
     // Symbols that each cover the whole picture: only the last one is painted.
-    const auto shapes = [&](double radius) {
-        ChartFixture<Line, LineImpl> c(QSize(480, 300));
-        ChartTheme theme = CVNQChartBase::presetTheme(0);
-        line(2000, 2, radius)(c.widget, theme);
-        theme.symbolRadius = radius;
-        c.widget.setTheme(theme);
-        ChartPaintProbe probe(c.widget.size());
-        c.probe(probe);
-        return probe.shapes();
-    };
-    EXPECT_LE(shapes(1e6), shapes(0) + 1);
+    ChartPaintProbe huge(QSize(480, 300)), none(QSize(480, 300));
+    paintKnob(3, 1e6, &huge);
+    paintKnob(3, 0, &none);
+    EXPECT_LE(huge.shapes(), none.shapes() + 1);
 
     // Trace points that are not finite or lie far away.
     const QVector<QPointF> wild = {{0, 0}, {kNaN, 5}, {1e30, -1e30}, {kInf, 10}, {300, -kInf}, {3e9, 3e9}};
-    EXPECT_FALSE(traced<CVNQECGChart>(3, wild, [](CVNQECGChart& c) { c.enableFillColor(true, true); }).isNull());
+    EXPECT_FALSE(traced<CVNQECGChart>(3, wild, true).isNull());
     EXPECT_FALSE(traced<CVNQICDChart>(1, wild).isNull());
 }
