@@ -38,16 +38,16 @@ inline double cvnChartCoord(double v, double fallback)
 // Widths, radii and sizes (line and pen widths, symbol sizes, corner
 // radii, font sizes) from data, a theme or a caller, as painting and layout
 // take them. picture holds what is drawn and what shows: a stroke, symbol
-// or corner wider than its outline covers or misses every pixel of it just
-// as a larger one would, and no text that large can be read in it; so
+// or corner wider than its perimeter covers or misses every pixel of it
+// just as a larger one would, and no text that large can be read in it; so
 // painting costs what the picture holds, never what the number says. NaN
 // gives lo, and the value is kept within [lo, the picture's limit].
 inline double cvnChartExtent(double value, double lo, const QRectF& picture)
 {
     if (std::isnan(value))
         return lo;
-    // Twice the outline of the picture: more than its diagonal with room
-    // for an outline pen, however the picture is placed.
+    // The picture's perimeter and a little: more than its diagonal, with
+    // room for an outline pen, from wherever inside it a stroke starts.
     const double limit = 2.0 * (qAbs(picture.width()) + qAbs(picture.height())) + 16.0;
     return qBound(lo, value, qMax(lo, cvnChartFinite(limit, lo)));
 }
