@@ -1,6 +1,7 @@
 #include "CVNQChartImpl.h"
 
 #include "CVNQChartBase.h"
+#include "CVNQChartText.h"
 
 #include <QPainter>
 
@@ -21,7 +22,9 @@ void CVNQChartImpl::paintGL()
     m_chart->beginGLFrame(*this);
     QPainter painter(m_chart);
     m_clearedWith = m_chart->backgroundColor();
+    const ChartTextFirstPaint first(!m_painted);
     draw(&painter, m_chart->rect());
+    m_painted = true;
     m_clearedWith = QColor();
 }
 

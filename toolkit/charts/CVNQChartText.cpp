@@ -103,6 +103,9 @@ struct TextImages
     }
 };
 
+// Texts are kept at once (ChartTextFirstPaint).
+bool firstPaint = false;
+
 TextImages& images()
 {
     static TextImages cache;
@@ -265,7 +268,7 @@ void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QS
     key.fy = corner.y() - py;
 
     TextImage* shown = cache.kept.object(key);
-    if (!shown && !cache.seen.contains(key)) {
+    if (!shown && !firstPaint && !cache.seen.contains(key)) {
         cache.seen.insert(key, new Seen);
         cvnDrawCachedText(&painter, rect, align, text);
         return;
@@ -293,6 +296,17 @@ void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QS
     } else {
         painter.drawImage(at, shown->image);
     }
+}
+
+ChartTextFirstPaint::ChartTextFirstPaint(bool first)
+    : m_previous(firstPaint)
+{
+    firstPaint = first;
+}
+
+ChartTextFirstPaint::~ChartTextFirstPaint()
+{
+    firstPaint = m_previous;
 }
 
 void cvnChartClearTextImages()
