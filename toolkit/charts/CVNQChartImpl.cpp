@@ -4,6 +4,7 @@
 #include "CVNQChartText.h"
 
 #include <QPainter>
+#include <QScopedValueRollback>
 
 namespace CVNQtLib {
 
@@ -22,7 +23,7 @@ void CVNQChartImpl::paintGL()
     m_chart->beginGLFrame(*this);
     QPainter painter(m_chart);
     m_clearedWith = m_chart->backgroundColor();
-    const ChartTextFirstPaint first(!m_painted);
+    const QScopedValueRollback<bool> first(cvnChartTextFirstPaint(), !m_painted);
     draw(&painter, m_chart->rect());
     m_painted = true;
     m_clearedWith = QColor();

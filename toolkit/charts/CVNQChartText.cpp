@@ -103,7 +103,7 @@ struct TextImages
     }
 };
 
-// Texts are kept at once (ChartTextFirstPaint).
+// Texts are kept at once (cvnChartTextFirstPaint).
 bool firstPaint = false;
 
 TextImages& images()
@@ -298,15 +298,9 @@ void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QS
     }
 }
 
-ChartTextFirstPaint::ChartTextFirstPaint(bool first)
-    : m_previous(firstPaint)
+bool& cvnChartTextFirstPaint()
 {
-    firstPaint = first;
-}
-
-ChartTextFirstPaint::~ChartTextFirstPaint()
-{
-    firstPaint = m_previous;
+    return firstPaint;
 }
 
 void cvnChartClearTextImages()

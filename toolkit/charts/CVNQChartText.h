@@ -19,21 +19,12 @@ namespace CVNQtLib {
 // no more than a direct draw.
 void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QString& text);
 
-// While one stands, a text is kept the first time it is drawn: on a
+// While this is set, a text is kept the first time it is drawn: on a
 // surface's first paint every text is new, so nothing tells a live value
 // from a label yet, and keeping them all costs less than growing the
-// surface's glyph cache for them.
-class ChartTextFirstPaint
-{
-public:
-    explicit ChartTextFirstPaint(bool first);
-    ~ChartTextFirstPaint();
-    ChartTextFirstPaint(const ChartTextFirstPaint&) = delete;
-    ChartTextFirstPaint& operator=(const ChartTextFirstPaint&) = delete;
-
-private:
-    bool m_previous;
-};
+// surface's glyph cache for them. A chart sets it (QScopedValueRollback)
+// for its first paint.
+bool& cvnChartTextFirstPaint();
 
 // Forgets every kept text image.
 void cvnChartClearTextImages();
