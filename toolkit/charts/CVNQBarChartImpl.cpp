@@ -131,11 +131,7 @@ QVector<ChartLegendItem> CVNQBarChartImpl::legendItems(const QRectF& plot, const
     const QVector<ChartLegendItem> items = cvnChartLegendEntries(m_series, theme, "Series %1");
     if (items.isEmpty())
         return items;
-    QFont font = m_chart->font();
-    font.setPixelSize(qMax(theme.labelFontSize, 1));
-    const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font,
-                              qMax(theme.labelFontSize + 7, 18), 38);
+    return cvnChartLegendLayout(items, plot, size, m_chart->legendPosition(), m_chart->font(), theme.labelFontSize, 38);
 }
 
 // --- mouse --------------------------------------------------------------------

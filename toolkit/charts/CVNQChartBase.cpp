@@ -1,5 +1,6 @@
 #include "CVNQChartBase.h"
 
+#include "CVNQChartCoords.h"
 #include "CVNQChartImpl.h"
 
 #include <QFontMetricsF>
@@ -246,7 +247,7 @@ void CVNQChartBase::paintTooltip(QPainter& painter)
     // The painter's family at the tooltip size, in normal weight whatever
     // was painted last (a bold title must not make the tooltip bold).
     QFont font = painter.font();
-    font.setPixelSize(qMax(m_theme.tooltipFontSize, 1));
+    font.setPixelSize(cvnChartFontSize(m_theme.tooltipFontSize, rect()));
     font.setWeight(QFont::Normal);
     painter.setFont(font);
     const QFontMetricsF fm(font);

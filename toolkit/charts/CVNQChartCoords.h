@@ -4,6 +4,7 @@
 // or values so large that a range or a scale overflows, and none of that
 // may reach QPainter as a coordinate.
 
+#include <QRectF>
 #include <QtGlobal>
 #include <cmath>
 
@@ -32,6 +33,30 @@ inline double cvnChartCoord(double v, double fallback)
     if (std::isnan(v))
         return fallback;
     return qBound(-kLimit, v, kLimit);
+}
+
+// Widths, radii and sizes (line and pen widths, symbol sizes, corner
+// radii, font sizes) from data, a theme or a caller, as painting and layout
+// take them. picture holds what is drawn and what shows: a stroke, symbol
+// or corner wider than its perimeter covers or misses every pixel of it
+// just as a larger one would, and no text that large can be read in it; so
+// painting costs what the picture holds, never what the number says. NaN
+// gives lo, and the value is kept within [lo, the picture's limit].
+inline double cvnChartExtent(double value, double lo, const QRectF& picture)
+{
+    if (std::isnan(value))
+        return lo;
+    // The picture's perimeter and a little: more than its diagonal, with
+    // room for an outline pen, from wherever inside it a stroke starts.
+    const double limit = 2.0 * (qAbs(picture.width()) + qAbs(picture.height())) + 16.0;
+    return qBound(lo, value, qMax(lo, cvnChartFinite(limit, lo)));
+}
+
+// A font pixel size the same way, at least 1 and within what font engines
+// take (their glyph metrics are fixed point).
+inline int cvnChartFontSize(int pixels, const QRectF& picture)
+{
+    return int(qMin(cvnChartExtent(pixels, 1.0, picture), 32767.0));
 }
 
 // The range of the values added, those that are not finite left out and

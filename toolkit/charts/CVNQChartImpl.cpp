@@ -1,8 +1,10 @@
 #include "CVNQChartImpl.h"
 
 #include "CVNQChartBase.h"
+#include "CVNQChartText.h"
 
 #include <QPainter>
+#include <QScopedValueRollback>
 
 namespace CVNQtLib {
 
@@ -21,7 +23,9 @@ void CVNQChartImpl::paintGL()
     m_chart->beginGLFrame(*this);
     QPainter painter(m_chart);
     m_clearedWith = m_chart->backgroundColor();
+    const QScopedValueRollback<bool> first(cvnChartTextFirstPaint(), !m_painted);
     draw(&painter, m_chart->rect());
+    m_painted = true;
     m_clearedWith = QColor();
 }
 

@@ -109,6 +109,7 @@ protected:
     int m_hoverSeries = -1;
     QPoint m_hoverMousePos;
     QColor m_clearedWith;
+    bool m_painted = false; // paintGL ran before
 };
 
 } // namespace CVNQtLib

@@ -34,6 +34,16 @@ QRectF cvnChartLegendArea(const QRectF& plot, const QSize& size, int legendPosit
     }
 }
 
+QVector<ChartLegendItem> cvnChartLegendLayout(const QVector<ChartLegendItem>& items, const QRectF& plot,
+                                              const QSize& size, int legendPosition, QFont font, int labelSize,
+                                              int extraWidth)
+{
+    const int pixels = cvnChartFontSize(labelSize, QRectF(QPointF(), QSizeF(size)));
+    font.setPixelSize(pixels);
+    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, legendPosition),
+                              cvnChartLegendVertical(legendPosition), font, qMax(pixels + 7, 18), extraWidth);
+}
+
 int cvnChartLegendHit(const QVector<ChartLegendItem>& items, const QPoint& pos)
 {
     for (const ChartLegendItem& item : items)

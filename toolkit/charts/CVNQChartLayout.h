@@ -74,6 +74,14 @@ int cvnChartLegendHit(const QVector<ChartLegendItem>& items, const QPoint& pos);
 QVector<ChartLegendItem> cvnChartFlowLegend(QVector<ChartLegendItem> items, const QRectF& area, bool vertical,
                                             const QFont& font, int itemHeight, int extraWidth);
 
+// The legend of a line, bar or scatter chart: items laid out by
+// cvnChartFlowLegend in the area of the legend position, in font at the
+// label pixel size (bounded by the chart as cvnChartFontSize bounds it),
+// each labelSize + 7 high (at least 18).
+QVector<ChartLegendItem> cvnChartLegendLayout(const QVector<ChartLegendItem>& items, const QRectF& plot,
+                                              const QSize& size, int legendPosition, QFont font, int labelSize,
+                                              int extraWidth);
+
 // What a category chart (line, financial) works with in one paint or
 // mouse pass: the plot, the number of categories, the shown index range
 // (last < first when there is nothing to show) and the value range with

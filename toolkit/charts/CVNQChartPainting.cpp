@@ -1,5 +1,6 @@
 #include "CVNQChartPainting.h"
 
+#include "CVNQChartCoords.h"
 #include "CVNQChartText.h"
 #include "CVNQPainters.h"
 
@@ -11,21 +12,48 @@
 
 namespace CVNQtLib {
 
+QRectF cvnChartPainterPicture(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    if (!device)
+        return QRectF();
+    const QRectF rect(0, 0, device->width(), device->height());
+    bool invertible = false;
+    const QTransform toLogical = painter.deviceTransform().inverted(&invertible);
+    return invertible ? rect.united(toLogical.mapRect(rect)) : rect;
+}
+
 void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold)
 {
     QFont font = painter.font();
-    font.setPixelSize(qMax(pixelSize, 1));
+    font.setPixelSize(cvnChartFontSize(pixelSize, cvnChartPainterPicture(painter)));
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     painter.setFont(font);
+}
+
+namespace {
+
+// Whether painting colour would change no pixel of a surface that shows
+// showing everywhere.
+bool alreadyShows(const QPainter& painter, const QColor& colour, const QColor& showing)
+{
+    return colour.alpha() == 255 && showing.isValid() && showing.rgba() == colour.rgba() &&
+           painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+}
+
+} // namespace
+
+void cvnChartFillBackground(QPainter& painter, const QRect& rect, const QColor& background, const QColor& showing)
+{
+    if (!alreadyShows(painter, background, showing))
+        painter.fillRect(rect, background);
 }
 
 void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY, bool verticalGrid,
                       const QColor& showing)
 {
     const QColor& background = theme.plotBackgroundColor;
-    const bool shown = background.alpha() == 255 && showing.isValid() && showing.rgba() == background.rgba() &&
-                       painter.compositionMode() == QPainter::CompositionMode_SourceOver;
-    if (!shown) {
+    if (!alreadyShows(painter, background, showing)) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(background);
         painter.drawRect(plot);
@@ -251,9 +279,11 @@ void ChartBarPainter::end(QPainter& painter)
     m_kept = false;
 }
 
-void ChartBarPainter::paint(QPainter& painter, const QRectF& rect, double radius, const QColor& fill,
+void ChartBarPainter::paint(QPainter& painter, const QRectF& rect, double cornerRadius, const QColor& fill,
                             const QPen& outline)
 {
+    // The painter never rounds a corner by more than half the bar.
+    const double radius = cvnChartExtent(cornerRadius, 0.0, cvnChartPainterPicture(painter).united(rect));
     const double penWidth = outline.style() == Qt::NoPen ? 0.0 : qMax(outline.widthF(), 1.0);
     const double reach = penWidth / 2 + 2;
     const QRectF area = rect.normalized().adjusted(-reach, -reach, reach, reach);

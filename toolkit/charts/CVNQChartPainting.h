@@ -26,6 +26,10 @@ namespace CVNQtLib {
 void cvnChartDrawPlot(QPainter& painter, const ChartTheme& theme, const QRectF& plot, double baseY,
                       bool verticalGrid = false, const QColor& showing = QColor());
 
+// Fills rect with the chart background, unless the surface shows that
+// opaque colour everywhere already (showing, as in cvnChartDrawPlot).
+void cvnChartFillBackground(QPainter& painter, const QRect& rect, const QColor& background, const QColor& showing);
+
 // Bold title centred in (0, 10, width, 24) with the given pixel size.
 void cvnChartDrawTitle(QPainter& painter, const ChartTheme& theme, int width, const QString& title, int pixelSize);
 
@@ -95,7 +99,13 @@ private:
     QRect m_paintable;     // device area the painter can change
 };
 
-// Sets the painter font to its own family with a pixel size (at least 1) and weight.
+// Sets the painter font to its own family with a pixel size (at least 1,
+// bounded by what the painter shows) and weight.
 void cvnChartSetFont(QPainter& painter, int pixelSize, bool bold);
+
+// What a painter shows, in its logical coordinates (its device's rectangle
+// as the device and as the painter's transform measure it): the picture
+// that bounds widths and sizes (cvnChartExtent).
+QRectF cvnChartPainterPicture(const QPainter& painter);
 
 } // namespace CVNQtLib

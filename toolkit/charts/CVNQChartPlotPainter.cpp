@@ -1,5 +1,8 @@
 #include "CVNQChartPlotPainter.h"
 
+#include "CVNQChartCoords.h"
+#include "CVNQChartPainting.h"
+
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -22,6 +25,8 @@ constexpr double kDenseSpacing = 3.0;
 constexpr double kJaggedBand = 6.0;
 // Pixel columns per whole-pixel rectangle under an area.
 constexpr int kFillRun = 16;
+// Device pixels across the largest stamped symbol image.
+constexpr double kMaxStampSide = 128;
 
 bool onOpenGL(const QPainter& painter)
 {
@@ -94,11 +99,16 @@ void addBody(StrokeCover& c, const QPointF& a, const QPointF& b, double r)
     }
 }
 
-StrokeCover strokeCover(const QPolygonF& line, double r)
+// The columns from the line's reach, but no more than a column past either
+// side of what the painter shows (shown): the band's edges there lie
+// outside it, so the picture is the same.
+StrokeCover strokeCover(const QPolygonF& line, double r, const QRectF& shown)
 {
     StrokeCover c;
-    c.x0 = int(std::floor(line.first().x() - r));
-    c.columns.resize(size_t(qMax(int(std::floor(line.last().x() + r)) - c.x0 + 1, 0)));
+    const bool bounded = !shown.isEmpty();
+    c.x0 = int(std::floor(bounded ? qMax(line.first().x() - r, shown.left() - 2) : line.first().x() - r));
+    const int end = int(std::floor(bounded ? qMin(line.last().x() + r, shown.right() + 2) : line.last().x() + r));
+    c.columns.resize(size_t(qMax(end - c.x0 + 1, 0)));
     for (int i = 0; i < line.size(); ++i) {
         addPoint(c, line.at(i), r);
         if (i + 1 < line.size())
@@ -317,9 +327,13 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen
     if (n < 2)
         return;
     painter.save();
+    // A stroke wider than the picture covers all of it it can reach: its
+    // width is bounded there, and so is its cost.
+    const QRectF shown = cvnChartPainterPicture(painter);
+    const double width = cvnChartExtent(pen.widthF(), 0.0, shown.united(line.boundingRect()));
     if (cvnChartIsDense(line)) {
-        const double r = qMax(pen.widthF(), 1.0) / 2;
-        const StrokeCover cover = strokeCover(line, r);
+        const double r = qMax(width, 1.0) / 2;
+        const StrokeCover cover = strokeCover(line, r, shown);
         if (areaColor.isValid())
             fillUnder(painter, hiddenUpperEdge(line, cover, r), areaBottom, areaColor);
         painter.setPen(Qt::NoPen);
@@ -337,7 +351,9 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen
         if (areaColor.isValid())
             fillUnder(painter, line, areaBottom, areaColor);
         // Long wide polylines are slow to stroke in one go.
-        painter.setPen(pen);
+        QPen bounded = pen;
+        bounded.setWidthF(width);
+        painter.setPen(bounded);
         painter.setBrush(Qt::NoBrush);
         for (int i = 0; i + 1 < n; i += kStrokeRun)
             painter.drawPolyline(line.constData() + i, qMin(kStrokeRun + 1, n - i));
@@ -345,10 +361,22 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen
     painter.restore();
 }
 
+void cvnChartDrawCircle(QPainter& painter, const QPointF& centre, double radius)
+{
+    if (!qIsFinite(centre.x()) || !qIsFinite(centre.y()))
+        return;
+    const QRectF around(centre - QPointF(1, 1), QSizeF(2, 2));
+    const double r = cvnChartExtent(radius, 0.0, cvnChartPainterPicture(painter).united(around));
+    painter.drawEllipse(centre, r, r);
+}
+
 void ChartSymbolStamp::setLook(double radius, const QColor& outline, double outlineWidth, const QColor& fill, qreal dpr)
 {
-    if (dpr <= 0)
+    if (!(dpr > 0))
         dpr = 1;
+    // A huge radius is bounded where a symbol is drawn (cvnChartDrawCircle).
+    radius = std::isnan(radius) ? 0.0 : qMax(radius, 0.0);
+    outlineWidth = qMax(cvnChartFinite(outlineWidth, 0.0), 0.0);
     if (radius == m_radius && outline == m_outline && outlineWidth == m_outlineWidth && fill == m_fill && dpr == m_dpr)
         return;
     m_radius = radius;
@@ -356,7 +384,11 @@ void ChartSymbolStamp::setLook(double radius, const QColor& outline, double outl
     m_outlineWidth = outlineWidth;
     m_fill = fill;
     m_dpr = dpr;
-    m_side = int(std::ceil(2 * radius + outlineWidth)) + 4;
+    // Large symbols are drawn as they are: images of them would cost more
+    // than the pixels they cover.
+    const double side = std::ceil(2 * radius + outlineWidth) + 4;
+    m_direct = side * dpr > kMaxStampSide;
+    m_side = m_direct ? 0 : int(side);
     for (QImage& image : m_images)
         image = QImage();
 }
@@ -378,9 +410,42 @@ const QImage& ChartSymbolStamp::imageFor(int phaseX, int phaseY)
     return image;
 }
 
+void ChartSymbolStamp::stampAll(QPainter& painter, const QVector<QPointF>& centres, int skip)
+{
+    int first = 0;
+    if (m_direct && m_fill.alpha() == 255) {
+        const QRectF shown = cvnChartPainterPicture(painter);
+        for (int k = centres.size() - 1; k >= 0 && first == 0; --k) {
+            const QPointF& c = centres.at(k);
+            if (k == skip || !qIsFinite(c.x()) || !qIsFinite(c.y()))
+                continue;
+            // The farthest corner of what shows lies inside the fill.
+            const double dx = qMax(qAbs(c.x() - shown.left()), qAbs(c.x() - shown.right())) + 1;
+            const double dy = qMax(qAbs(c.y() - shown.top()), qAbs(c.y() - shown.bottom())) + 1;
+            const QRectF around(c - QPointF(1, 1), QSizeF(2, 2));
+            const double r = cvnChartExtent(m_radius, 0.0, shown.united(around)) - m_outlineWidth / 2;
+            if (r > 0 && r * r >= dx * dx + dy * dy)
+                first = k;
+        }
+    }
+    for (int k = first; k < centres.size(); ++k)
+        if (k != skip)
+            stamp(painter, centres.at(k));
+}
+
 void ChartSymbolStamp::stamp(QPainter& painter, const QPointF& centre)
 {
-    if (!qIsFinite(centre.x()) || !qIsFinite(centre.y()) || m_side <= 0)
+    if (!qIsFinite(centre.x()) || !qIsFinite(centre.y()))
+        return;
+    if (m_direct) {
+        painter.save();
+        painter.setPen(QPen(m_outline, m_outlineWidth));
+        painter.setBrush(m_fill);
+        cvnChartDrawCircle(painter, centre, m_radius);
+        painter.restore();
+        return;
+    }
+    if (m_side <= 0)
         return;
     // Quarter-pixel steps keep stamped symbols centred on the line.
     const double qx = std::floor(centre.x() * 4 + 0.5);

@@ -32,13 +32,22 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen
 // True when the polyline's points lie less than 3 px apart on average.
 bool cvnChartIsDense(const QPolygonF& line);
 
+// Draws a circle in the painter's pen and brush; a radius beyond what the
+// painter shows is bounded there (cvnChartExtent), NaN draws a point.
+void cvnChartDrawCircle(QPainter& painter, const QPointF& centre, double radius);
+
 // Stamps circles of one look (radius, outline pen width and colour, fill)
 // at many points; the images are made once per look and quarter-pixel phase.
 class ChartSymbolStamp
 {
 public:
     void setLook(double radius, const QColor& outline, double outlineWidth, const QColor& fill, qreal dpr);
+    // Large symbols are drawn with cvnChartDrawCircle instead.
     void stamp(QPainter& painter, const QPointF& centre);
+    // Stamps at every centre but the one at skip (-1: none). Symbols so
+    // large that one covers all the painter shows with its opaque fill
+    // paint over every symbol before it: such a run starts at the last one.
+    void stampAll(QPainter& painter, const QVector<QPointF>& centres, int skip = -1);
 
 private:
     const QImage& imageFor(int phaseX, int phaseY);
@@ -49,6 +58,7 @@ private:
     QColor m_fill;
     qreal m_dpr = 1;
     int m_side = 0;
+    bool m_direct = false; // too large for images
     QImage m_images[16];
 };
 

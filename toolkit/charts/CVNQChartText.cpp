@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <algorithm>
 #include <cmath>
 
 namespace CVNQtLib {
@@ -22,6 +23,8 @@ constexpr int kBudget = 4096;
 constexpr int kMargin = 4;
 // Texts wider or taller than this are drawn directly.
 constexpr double kMaxExtent = 2048;
+// Texts remembered as drawn once, enough for the texts of several charts.
+constexpr int kSeenTexts = 4096;
 
 struct TextKey
 {
@@ -66,9 +69,46 @@ struct TextImage
     bool clipped = false;
 };
 
-QCache<TextKey, TextImage>& images()
+// Texts drawn once and not kept. Only a text seen again earns a kept
+// image: one whose value changes with every paint (a live reading) is drawn
+// directly each time and never pays for an image it would not show again.
+struct Seen
+{};
+
+struct TextImages
 {
-    static QCache<TextKey, TextImage> cache(kBudget);
+    QCache<TextKey, TextImage> kept{kBudget};
+    QCache<TextKey, Seen> seen{kSeenTexts};
+    // Charts draw many texts in one font: its key is made once.
+    QFont keyed;
+    QString fontKey;
+    bool hasKey = false;
+
+    const QString& keyOf(const QFont& font)
+    {
+        if (!hasKey || !(font == keyed)) {
+            keyed = font;
+            fontKey = font.key();
+            hasKey = true;
+        }
+        return fontKey;
+    }
+
+    void clear()
+    {
+        kept.clear();
+        seen.clear();
+        keyed = QFont();
+        hasKey = false;
+    }
+};
+
+// Texts are kept at once (cvnChartTextFirstPaint).
+bool firstPaint = false;
+
+TextImages& images()
+{
+    static TextImages cache;
     // Images may hold textures of an OpenGL context: they go while the
     // application still stands. A font added to the application may change
     // which font draws a kept text.
@@ -82,19 +122,35 @@ QCache<TextKey, TextImage>& images()
     return cache;
 }
 
-// The smallest rectangle holding every pixel that is not transparent.
+// The smallest rectangle holding every pixel that is not transparent (a
+// premultiplied transparent pixel is all zero). Each row is searched from
+// its ends, and only up to the columns already known to hold ink.
 QRect usedPixels(const QImage& image)
 {
-    int top = image.height(), bottom = -1, left = image.width(), right = -1;
+    const int w = image.width();
+    int top = image.height(), bottom = -1, left = w, right = -1;
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(line[x]) == 0)
-                continue;
+        int x = 0;
+        while (x < left && line[x] == 0)
+            ++x;
+        bool ink = x < left;
+        if (ink)
+            left = x;
+        if (ink || right >= 0) {
+            int r = w - 1;
+            while (r > right && line[r] == 0)
+                --r;
+            if (r > right) {
+                right = r;
+                ink = true;
+            }
+        }
+        if (!ink && right >= 0)
+            ink = std::any_of(line + left, line + right + 1, [](QRgb p) { return p != 0; });
+        if (ink) {
             top = qMin(top, y);
             bottom = y;
-            left = qMin(left, x);
-            right = qMax(right, x);
         }
     }
     return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
@@ -131,25 +187,46 @@ QImage canvasFor(const QPainter& painter, const QRectF& box, const QRectF& drawn
     return canvas;
 }
 
-// box lies at (fx, fy) inside its device pixel.
+// Whether a canvas holds all of what was drawn on it: nothing touches its edges.
+bool holdsAll(const QImage& canvas, const QRect& used)
+{
+    return used.isEmpty() || QRect(1, 1, canvas.width() - 2, canvas.height() - 2).contains(used);
+}
+
+// box lies at (fx, fy) inside its device pixel. Null for a text too large to keep.
 TextImage* render(const QPainter& painter, const QRectF& box, int align, const QString& text)
 {
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const int pad = int(std::ceil(metrics.horizontalAdvance(text) + metrics.height())) + kMargin;
-    const QImage inBox = canvasFor(painter, box, box, pad, align, text);
-    // A text that does not fit its box is clipped to it: that clip is left
-    // to the surface's painter, which may round the box otherwise.
-    const QImage whole = canvasFor(painter, box, widened(box, align, 2 * pad), pad, align, text);
+    // Room around the box for glyphs that reach past their advance; a text
+    // that needs more (it overflows its box) is drawn again with room for
+    // all of it.
+    const int near = int(std::ceil(metrics.height() / 2)) + kMargin;
+    const int far = int(std::ceil(metrics.horizontalAdvance(text) + metrics.height())) + kMargin;
+    if (!(far < kMaxExtent))
+        return nullptr;
+    for (const int pad : {near, far}) {
+        const bool last = pad >= far;
+        const QImage inBox = canvasFor(painter, box, box, pad, align, text);
+        const QRect inBoxUsed = usedPixels(inBox);
+        if (!last && !holdsAll(inBox, inBoxUsed))
+            continue;
+        // A text that does not fit its box is clipped to it: that clip is
+        // left to the surface's painter, which may round the box otherwise.
+        const QImage whole = canvasFor(painter, box, widened(box, align, 2 * far), pad, align, text);
+        const bool clipped = inBox != whole;
+        const QRect used = clipped ? usedPixels(whole) : inBoxUsed;
+        if (!last && !holdsAll(whole, used))
+            continue;
 
-    auto* made = new TextImage;
-    made->clipped = inBox != whole;
-    const QImage& kept = made->clipped ? whole : inBox;
-    const QRect used = usedPixels(kept);
-    if (!used.isEmpty()) {
-        made->image = kept.copy(used);
-        made->offset = used.topLeft() - QPoint(pad, pad);
+        auto* made = new TextImage;
+        made->clipped = clipped;
+        if (!used.isEmpty()) {
+            made->image = (clipped ? whole : inBox).copy(used);
+            made->offset = used.topLeft() - QPoint(pad, pad);
+        }
+        return made;
     }
-    return made;
+    return nullptr;
 }
 
 } // namespace
@@ -175,8 +252,9 @@ void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QS
     const double px = std::floor(corner.x());
     const double py = std::floor(corner.y());
 
+    TextImages& cache = images();
     TextKey key;
-    key.font = painter.font().key();
+    key.font = cache.keyOf(painter.font());
     key.text = text;
     key.align = align;
     key.colour = painter.pen().color().rgba64();
@@ -189,16 +267,21 @@ void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QS
     key.fx = corner.x() - px;
     key.fy = corner.y() - py;
 
-    QCache<TextKey, TextImage>& cache = images();
-    TextImage* shown = cache.object(key);
+    TextImage* shown = cache.kept.object(key);
+    if (!shown && !firstPaint && !cache.seen.contains(key)) {
+        cache.seen.insert(key, new Seen);
+        cvnDrawCachedText(&painter, rect, align, text);
+        return;
+    }
     if (!shown) {
+        cache.seen.remove(key);
         TextImage* made = render(painter, QRectF(QPointF(key.fx, key.fy), rect.size()), align, text);
-        const int cost = int(made->image.sizeInBytes() / 1024) + 1;
-        if (!cache.insert(key, made, cost)) {
+        const int cost = made ? int(made->image.sizeInBytes() / 1024) + 1 : 0;
+        if (!made || !cache.kept.insert(key, made, cost)) {
             cvnDrawCachedText(&painter, rect, align, text);
             return;
         }
-        shown = cache.object(key);
+        shown = cache.kept.object(key);
     }
     if (shown->image.isNull())
         return;
@@ -213,6 +296,11 @@ void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QS
     } else {
         painter.drawImage(at, shown->image);
     }
+}
+
+bool& cvnChartTextFirstPaint()
+{
+    return firstPaint;
 }
 
 void cvnChartClearTextImages()

@@ -341,7 +341,7 @@ void CVNQFinancialChartImpl::paintIntraday(QPainter& painter, const ChartCategor
         price.append(pointPos(f, i, m_intradayPoints.at(i).price));
         average.append(pointPos(f, i, m_intradayPoints.at(i).average));
     }
-    const double width = qMax(cvnChartFinite(m_chart->theme().lineWidth, 1.0), 1.0);
+    const double width = cvnChartExtent(m_chart->theme().lineWidth, 1.0, cvnChartPainterPicture(painter));
     cvnChartPaintLine(painter, price, QPen(m_priceColor, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QColor(),
                       f.plot.bottom());
     painter.setPen(QPen(m_averageColor, 1.6, Qt::DashLine));
@@ -419,9 +419,11 @@ void CVNQFinancialChartImpl::draw(QPainter* painter, const QRect& rect)
         if (m_showMovingAverages && !m_maPeriods.isEmpty()) {
             cvnChartSetFont(p, 10, false);
             for (int k = 0; k < m_maPeriods.size(); ++k) {
+                const QRectF box(plot.left() + 8 + 50.0 * k, plot.top() + 8, 46, 16);
+                if (box.left() > rect.right())
+                    break; // the rest lie further right
                 p.setPen(maColor(k));
-                p.drawText(QRectF(plot.left() + 8 + 50 * k, plot.top() + 8, 46, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                           QStringLiteral("MA%1").arg(m_maPeriods.at(k)));
+                p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("MA%1").arg(m_maPeriods.at(k)));
             }
         }
     } else if (m_displayMode == 1) {

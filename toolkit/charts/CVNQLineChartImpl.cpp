@@ -169,11 +169,7 @@ QVector<ChartLegendItem> CVNQLineChartImpl::legendItems(const QRectF& plot, cons
     const QVector<ChartLegendItem> items = cvnChartLegendEntries(m_series, theme, "Series %1");
     if (items.isEmpty())
         return items;
-    QFont font = m_chart->font();
-    font.setPixelSize(qMax(theme.labelFontSize, 1));
-    const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font,
-                              qMax(theme.labelFontSize + 7, 18), 38);
+    return cvnChartLegendLayout(items, plot, size, m_chart->legendPosition(), m_chart->font(), theme.labelFontSize, 38);
 }
 
 double CVNQLineChartImpl::sliderOffset() const
@@ -258,6 +254,7 @@ void CVNQLineChartImpl::paintSeries(QPainter& painter, const ChartCategoryFrame&
 {
     const ChartTheme& theme = m_chart->theme();
     const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QRectF picture = cvnChartPainterPicture(painter);
     for (int si = 0; si < m_series.size(); ++si) {
         const ChartSeries& s = m_series.at(si);
         if (!s.visible)
@@ -274,7 +271,7 @@ void CVNQLineChartImpl::paintSeries(QPainter& painter, const ChartCategoryFrame&
                 line = flat.first();
         }
 
-        const double width = qMax(s.lineWidth > 0 ? s.lineWidth : theme.lineWidth, 1.0);
+        const double width = cvnChartExtent(s.lineWidth > 0 ? s.lineWidth : theme.lineWidth, 1.0, picture);
         QColor areaColor;
         if (m_area || s.area) {
             areaColor = s.fillColor.isValid() ? s.fillColor : color;
@@ -291,16 +288,11 @@ void CVNQLineChartImpl::paintSeries(QPainter& painter, const ChartCategoryFrame&
                 m_symbols.resize(m_series.size());
             ChartSymbolStamp& stamp = m_symbols[si];
             stamp.setLook(theme.symbolRadius, color, 1.8, theme.plotBackgroundColor, dpr);
-            for (int k = 0; k < points.size(); ++k) {
-                if (seriesHot && f.first + k == m_hoverIndex)
-                    continue;
-                stamp.stamp(painter, points.at(k));
-            }
+            stamp.stampAll(painter, points, seriesHot ? m_hoverIndex - f.first : -1);
             if (seriesHot && m_hoverIndex >= f.first && m_hoverIndex - f.first < points.size()) {
                 painter.setPen(QPen(color, 2.4));
                 painter.setBrush(color);
-                painter.drawEllipse(points.at(m_hoverIndex - f.first), theme.hoverSymbolRadius,
-                                    theme.hoverSymbolRadius);
+                cvnChartDrawCircle(painter, points.at(m_hoverIndex - f.first), theme.hoverSymbolRadius);
             }
         }
     }
@@ -331,7 +323,7 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
             p.setPen(QPen(color, 2.4));
             p.setBrush(color);
             const double v = animatedValue(s.values.at(m_hoverIndex), m_hoverIndex, s.values.size(), f.lo, progress);
-            p.drawEllipse(pointPos(f, m_hoverIndex, v), theme.hoverSymbolRadius, theme.hoverSymbolRadius);
+            cvnChartDrawCircle(p, pointPos(f, m_hoverIndex, v), theme.hoverSymbolRadius);
         }
     }
 

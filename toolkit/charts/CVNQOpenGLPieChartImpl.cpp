@@ -261,7 +261,7 @@ void CVNQOpenGLPieChartImpl::draw(QPainter* painter, const QRect& rect)
     const ChartTheme& theme = m_chart->theme();
     const QSize size = rect.size();
 
-    p.fillRect(rect, m_chart->backgroundColor());
+    cvnChartFillBackground(p, rect, m_chart->backgroundColor(), clearedWith());
     cvnChartDrawTitle(p, theme, size.width(), m_title, 16);
 
     const QRectF pie = pieRect(size);

@@ -12,10 +12,10 @@ namespace CVNQtLib {
 
 namespace {
 
-// A symbol size that is usable as a diameter.
+// A symbol size that is usable as a diameter (painting bounds a huge one).
 inline double sizeOf(const ScatterSeries& s)
 {
-    return qMax(cvnChartFinite(s.symbolSize, 0.0), 0.0);
+    return std::isnan(s.symbolSize) ? 0.0 : qMax(s.symbolSize, 0.0);
 }
 
 inline bool isFinitePoint(const QPointF& p)
@@ -102,10 +102,7 @@ QVector<ChartLegendItem> CVNQScatterChartImpl::legendItems(const QRectF& plot, c
     const QVector<ChartLegendItem> items = cvnChartLegendEntries(m_series, m_chart->theme(), "Series %1");
     if (items.isEmpty())
         return items;
-    QFont font = m_chart->font();
-    font.setPixelSize(11);
-    const int pos = m_chart->legendPosition();
-    return cvnChartFlowLegend(items, cvnChartLegendArea(plot, size, pos), cvnChartLegendVertical(pos), font, 18, 36);
+    return cvnChartLegendLayout(items, plot, size, m_chart->legendPosition(), m_chart->font(), 11, 36);
 }
 
 // --- mouse --------------------------------------------------------------------
@@ -187,17 +184,17 @@ void CVNQScatterChartImpl::paintPoints(QPainter& painter, const ScatterChartFram
         // Equal rings are stamped from one picture; long series would
         // otherwise cost an antialiased ellipse each.
         m_rings.setLook(symbolRadius(sizeOf(series)), color, 1.4, theme.plotBackgroundColor, dpr);
-        for (int j = 0; j < series.points.size(); ++j) {
-            if ((seriesHot && j == m_hoverIndex) || !isFinitePoint(series.points.at(j)))
-                continue;
-            m_rings.stamp(painter, screenPos(f, series.points.at(j)));
-        }
+        QVector<QPointF> centres(series.points.size(), QPointF(qQNaN(), qQNaN()));
+        for (int j = 0; j < series.points.size(); ++j)
+            if (isFinitePoint(series.points.at(j)))
+                centres[j] = screenPos(f, series.points.at(j));
+        m_rings.stampAll(painter, centres, seriesHot ? m_hoverIndex : -1);
         if (seriesHot && m_hoverIndex >= 0 && m_hoverIndex < series.points.size() &&
             isFinitePoint(series.points.at(m_hoverIndex))) {
             const double r = symbolRadius(sizeOf(series) + 2.5);
             painter.setPen(QPen(color, 2.2));
             painter.setBrush(color);
-            painter.drawEllipse(screenPos(f, series.points.at(m_hoverIndex)), r, r);
+            cvnChartDrawCircle(painter, screenPos(f, series.points.at(m_hoverIndex)), r);
         }
     }
 }
@@ -210,7 +207,7 @@ void CVNQScatterChartImpl::draw(QPainter* painter, const QRect& rect)
     const ChartTheme& theme = m_chart->theme();
     const ScatterChartFrame f = frame(rect.size());
 
-    p.fillRect(rect, m_chart->backgroundColor());
+    cvnChartFillBackground(p, rect, m_chart->backgroundColor(), clearedWith());
     cvnChartDrawPlot(p, theme, f.plot, f.plot.bottom(), true);
     paintPoints(p, f);
 

@@ -1,5 +1,7 @@
 #include "CVNQTraceChartImpl.h"
 
+#include "CVNQChartCoords.h"
+
 #include <QPainter>
 #include <QWidget>
 #include <QtMath>
@@ -13,7 +15,8 @@ CVNQTraceChartImpl::CVNQTraceChartImpl(QWidget* owner, float weight)
 
 QPen CVNQTraceChartImpl::tracePen() const
 {
-    return QPen(lineColor1, lineWeight, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+    return QPen(lineColor1, cvnChartExtent(lineWeight, 0.0, m_owner->rect()), Qt::SolidLine, Qt::SquareCap,
+                Qt::BevelJoin);
 }
 
 void CVNQTraceChartImpl::drawPolyline(QPainter& painter) const
