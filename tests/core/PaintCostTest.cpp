@@ -550,10 +550,10 @@ TEST_F(PaintCostTheme, KeptPicturesFollowEveryInputOfTheirKey)
     };
     Line first;
     first.font.setFamily(QString::fromLatin1(kDefaultTextStyleFamily));
-    first.font.setPixelSize(13);
+    first.font.setPointSize(10); // a point size takes the device's resolution
     QVector<Line> lines(10, first);
     lines[1].text = QStringLiteral("Wind 13");
-    lines[2].font.setPixelSize(14);
+    lines[2].font.setPointSize(11);
     lines[3].font.setBold(true);
     lines[4].font.setItalic(true);
     lines[5].font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
@@ -561,18 +561,25 @@ TEST_F(PaintCostTheme, KeptPicturesFollowEveryInputOfTheirKey)
     lines[7].pen = QColor(200, 40, 60);
     lines[8].dpi = 144;
     lines[9].align = Qt::AlignRight | Qt::AlignBottom;
-    EXPECT_TRUE(TestUtil::cacheFollowsEveryInput(
-        lines.size(),
-        [&](int i) {
-            const Line& l = lines[i];
-            QImage image = canvas(120, 30, Qt::white);
-            image.setDotsPerMeterX(qRound(l.dpi / 0.0254));
-            image.setDotsPerMeterY(qRound(l.dpi / 0.0254));
-            QPainter p(&image);
-            p.setPen(l.pen);
-            p.setFont(l.font);
+    // Kept or not: a set drawn with nothing kept is what drawText draws.
+    auto line = [&](int i, bool kept) {
+        const Line& l = lines[i];
+        QImage image = canvas(120, 30, Qt::white);
+        image.setDotsPerMeterX(qRound(l.dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(l.dpi / 0.0254));
+        QPainter p(&image);
+        p.setPen(l.pen);
+        p.setFont(l.font);
+        if (kept)
             cvnDrawCachedText(&p, QRect(2, 2, 110, 26), l.align, l.text, l.font, false, 0);
-            return image;
-        },
-        [] { cvnClearTextLayoutCache(); }));
+        else
+            p.drawText(QRect(2, 2, 110, 26), l.align, l.text);
+        return image;
+    };
+    for (int i = 0; i < lines.size(); ++i) {
+        cvnClearTextLayoutCache();
+        EXPECT_EQ(line(i, true), line(i, false)) << "set " << i;
+    }
+    EXPECT_TRUE(TestUtil::cacheFollowsEveryInput(
+        lines.size(), [&](int i) { return line(i, true); }, [] { cvnClearTextLayoutCache(); }));
 }

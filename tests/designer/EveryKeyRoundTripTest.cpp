@@ -51,8 +51,10 @@ std::string rowValue(const PropertyDef& row, QWidget* w)
 }
 
 // Sets row to values no other row holds (k counts every value handed out),
-// away from what the row answers now.
-void setDistinct(const PropertyDef& row, QWidget* w, int& k, const QString& type)
+// away from what the row answers now; with zeros, every second number of a
+// row of several is 0, so that a key left out for being 0 must still read
+// back as 0 and not as its neighbour.
+void setDistinct(const PropertyDef& row, QWidget* w, int& k, const QString& type, bool zeros)
 {
     const QString tag = type + QString::number(++k);
     if (row.setString) {
@@ -79,9 +81,9 @@ void setDistinct(const PropertyDef& row, QWidget* w, int& k, const QString& type
     } else if (row.setColor) {
         row.setColor(w, QColor::fromRgb(QRgb(0xff000000u | (uint(k) * 2654435761u >> 8))));
     } else if (row.setTwoInts) {
-        row.setTwoInts(w, 11 + k, 23 + 3 * k);
+        row.setTwoInts(w, 11 + k, zeros ? 0 : 23 + 3 * k);
     } else if (row.setFourInts) {
-        row.setFourInts(w, 1 + k, 2 + k, 4 + k, 8 + k);
+        row.setFourInts(w, 1 + k, zeros ? 0 : 2 + k, 4 + k, zeros ? 0 : 8 + k);
     } else if (row.setFillStyle) {
         for (const PropertyChoice& c : row.choices)
             row.setFillStyle(w, c.value,
@@ -95,11 +97,13 @@ void setDistinct(const PropertyDef& row, QWidget* w, int& k, const QString& type
     }
 }
 
-// Rows the file format does not carry, by design: the opacity and the
-// label's disabled text style (kept, never painted).
-bool notCarried(const std::string& type, const QString& row)
+// Rows the file format does not carry, by design: the opacity, the label's
+// disabled text style (kept, never painted) and a switch thumb of size 0,
+// which stands for the default thumb.
+bool notCarried(const std::string& type, const QString& row, bool zeros)
 {
-    return row == QLatin1String("Alpha") || (type == "qtlabel" && row == QLatin1String("TextStyle"));
+    return row == QLatin1String("Alpha") || (type == "qtlabel" && row == QLatin1String("TextStyle")) ||
+           (zeros && type == "qtswitch" && row == QLatin1String("ThumbSize"));
 }
 
 } // namespace
@@ -109,43 +113,44 @@ TEST(EveryKeyRoundTrip, EveryRowOfEveryTableIsWrittenAndReadBack)
     init();
     cvnRegisterChartControls();
     int k = 0;
-    for (ControlInfo* info : cvnGetAllControlInfo()) {
-        const QString type = QString::fromStdString(info->typeName);
-        SCOPED_TRACE(info->typeName);
-        std::unique_ptr<QWidget> first(createControlByTypeName(info->typeName.c_str(), nullptr));
-        if (!first)
-            continue; // a table of a type built under another name ("Window") reads no keys
-        std::unique_ptr<QWidget> blank(createControlByTypeName(info->typeName.c_str(), nullptr));
-        for (const PropertyDef& row : info->properties)
-            if (!notCarried(info->typeName, row.name))
-                setDistinct(row, first.get(), k, type);
-        if (info->typeName == "qtmenubar") // its pop-up background shares the pop-up items' first slot
-            TestUtil::propertyRow(info, "PopupBackground")
-                .setFillStyle(first.get(), 0,
-                              TestUtil::propertyRow(info, "PopupItemBackground").getFillStyle(first.get(), 0));
+    for (bool zeros : {false, true})
+        for (ControlInfo* info : cvnGetAllControlInfo()) {
+            const QString type = QString::fromStdString(info->typeName);
+            SCOPED_TRACE(info->typeName + (zeros ? " with zeros" : ""));
+            std::unique_ptr<QWidget> first(createControlByTypeName(info->typeName.c_str(), nullptr));
+            if (!first)
+                continue; // a table of a type built under another name ("Window") reads no keys
+            std::unique_ptr<QWidget> blank(createControlByTypeName(info->typeName.c_str(), nullptr));
+            for (const PropertyDef& row : info->properties)
+                if (!notCarried(info->typeName, row.name, zeros))
+                    setDistinct(row, first.get(), k, type, zeros);
+            if (info->typeName == "qtmenubar") // its pop-up background shares the pop-up items' first slot
+                TestUtil::propertyRow(info, "PopupBackground")
+                    .setFillStyle(first.get(), 0,
+                                  TestUtil::propertyRow(info, "PopupItemBackground").getFillStyle(first.get(), 0));
 
-        // Some rows take effect at the next paint (the digit colour).
-        const auto paint = [](QWidget* w) {
-            QImage painted(w->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-            w->render(&painted);
-        };
-        paint(first.get());
-        const Json::Value once = TestUtil::written(dynamic_cast<ICVNQWidgetBase*>(first.get()));
-        std::unique_ptr<QWidget> second(createControl(info->typeName.c_str(), once, nullptr));
-        ASSERT_NE(second, nullptr);
-        paint(second.get());
-        for (const PropertyDef& row : info->properties) {
-            const std::string set = rowValue(row, first.get());
-            if (set == rowValue(row, blank.get()))
-                continue; // the row keeps no value of its own (read-only, or fixed by another)
-            EXPECT_EQ(rowValue(row, second.get()), set) << "row " << row.name.toStdString();
+            // Some rows take effect at the next paint (the digit colour).
+            const auto paint = [](QWidget* w) {
+                QImage painted(w->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+                w->render(&painted);
+            };
+            paint(first.get());
+            const Json::Value once = TestUtil::written(dynamic_cast<ICVNQWidgetBase*>(first.get()));
+            std::unique_ptr<QWidget> second(createControl(info->typeName.c_str(), once, nullptr));
+            ASSERT_NE(second, nullptr);
+            paint(second.get());
+            for (const PropertyDef& row : info->properties) {
+                const std::string set = rowValue(row, first.get());
+                if (set == rowValue(row, blank.get()))
+                    continue; // the row keeps no value of its own (read-only, or fixed by another)
+                EXPECT_EQ(rowValue(row, second.get()), set) << "row " << row.name.toStdString();
+            }
+            const Json::Value twice = TestUtil::written(dynamic_cast<ICVNQWidgetBase*>(second.get()));
+            // Children a control builds itself are laid out to its size, which
+            // no key sets before the control is shown.
+            EXPECT_TRUE(TestUtil::keepsEveryKey(once, twice, {"child"}));
+            EXPECT_TRUE(TestUtil::keepsEveryKey(twice, once, {"child"}));
         }
-        const Json::Value twice = TestUtil::written(dynamic_cast<ICVNQWidgetBase*>(second.get()));
-        // Children a control builds itself are laid out to its size, which
-        // no key sets before the control is shown.
-        EXPECT_TRUE(TestUtil::keepsEveryKey(once, twice, {"child"}));
-        EXPECT_TRUE(TestUtil::keepsEveryKey(twice, once, {"child"}));
-    }
 }
 
 // What each value row shows when its key is absent ("Type=value", the style

@@ -302,8 +302,9 @@ TEST_F(TableViewPaint, ChangeReportRepaintsOnlyChangedCells)
 }
 
 // The last row shown, whole or in part, the last column and the last header
-// section show their changes as the first ones do: cells under one report
-// for the whole model, sections repainted one at a time.
+// section show their changes as the first ones do (cells under one report
+// for the whole model, sections repainted one at a time) and are painted
+// at all when the whole view is.
 TEST_F(TableViewPaint, LastRowColumnAndSectionShowTheirChanges)
 {
     m_view.resize(420, 287);
@@ -329,5 +330,18 @@ TEST_F(TableViewPaint, LastRowColumnAndSectionShowTheirChanges)
         header->viewport()->update(
             QRect(header->sectionViewportPosition(section), 0, header->sectionSize(section), header->height()));
         EXPECT_TRUE(TestUtil::screenIsCurrent(&m_view)) << "section " << section;
+    }
+    // Repainted whole, every section and every cell shown holds its text,
+    // the last ones too.
+    header->viewport()->update();
+    m_view.viewport()->update();
+    const QImage heads = TestUtil::screenShot(header->viewport());
+    const QImage cells = TestUtil::screenShot(m_view.viewport());
+    for (int c = 0; c < 3; ++c) {
+        const QRect section(header->sectionViewportPosition(c), 0, header->sectionSize(c), header->height());
+        EXPECT_TRUE(hasColorIn(heads, section, kText, 60)) << "section " << c;
+        for (int r = 0; r <= lastShown; ++r)
+            EXPECT_TRUE(hasColorIn(cells, m_view.visualRect(m_model->index(r, c)), kText, 60))
+                << "row " << r << " column " << c;
     }
 }
