@@ -271,6 +271,43 @@ TEST_F(WindFarmWindowTest, ClickAcrossATickOpensTheDrawer)
     EXPECT_TRUE(window->isDetailExpanded());
 }
 
+// Sorted by any column, either way, and filtered: a click on any row shown
+// selects and opens the turbine that row shows, and the table's selection
+// is that row.
+TEST_F(WindFarmWindowTest, EveryRowClickedInASortedOrFilteredTableOpensItsTurbine)
+{
+    window->setCurrentPage(1);
+    TestUtil::flushEvents();
+    CVNQTableView* table = child<CVNQTableView>("turbineTable");
+    QAbstractItemModel* rows = turbineRows();
+    const struct
+    {
+        int column;
+        Qt::SortOrder order;
+        const char* filter;
+    } views[] = {{5, Qt::DescendingOrder, ""},
+                 {5, Qt::AscendingOrder, ""},
+                 {1, Qt::DescendingOrder, ""},
+                 {4, Qt::AscendingOrder, "Ridge"}};
+    for (const auto& v : views) {
+        table->sortByColumn(v.column, v.order);
+        child<CVNQLineEdit>("turbineSearch")->setText(QString::fromLatin1(v.filter));
+        TestUtil::flushEvents();
+        ASSERT_GT(rows->rowCount(), 1) << v.filter;
+        for (int r = 0; r < rows->rowCount(); ++r) {
+            const QRect cell = table->visualRect(rows->index(r, 1));
+            if (!table->viewport()->rect().contains(cell))
+                continue;
+            TestUtil::click(table->viewport(), cell.center());
+            const QString shown = rows->index(r, 1).data().toString();
+            ASSERT_EQ(window->getSelectedTurbineId(), shown) << "column " << v.column << " row " << r;
+            EXPECT_EQ(labelText("detailIdLabel"), shown);
+            ASSERT_EQ(table->selectionModel()->selectedRows().size(), 1);
+            EXPECT_EQ(table->selectionModel()->selectedRows().first().row(), r);
+        }
+    }
+}
+
 TEST_F(WindFarmWindowTest, EscapeNeverClosesTheDashboard)
 {
     // The window is a dialog, which Escape would close; the key does nothing.

@@ -75,3 +75,32 @@ TEST(JsonAccess, ParseReportsErrors)
     EXPECT_TRUE(jsonParse(QByteArray("// comment\n{\"a\": \"\xe4\xb8\xad\"}"), out));
     EXPECT_EQ(jsonString(out, "a"), QString::fromUtf8("\xe4\xb8\xad"));
 }
+
+// The writer's check and the reader agree at the very limit and one past
+// it, for arrays and objects, with a scalar or an empty container inside.
+TEST(JsonAccess, WhatTheWriterPassesTheReaderReadsAtTheDepthLimit)
+{
+    for (int depth = kJsonReadDepth - 1; depth <= kJsonReadDepth + 1; ++depth)
+        for (bool objects : {false, true})
+            for (bool scalarInside : {false, true}) {
+                const Json::ValueType kind = objects ? Json::objectValue : Json::arrayValue;
+                // The innermost value lies at depth: depth - 1 containers around it.
+                Json::Value v = scalarInside ? Json::Value(7) : Json::Value(kind);
+                for (int i = 1; i < depth; ++i) {
+                    Json::Value outer(kind);
+                    if (objects)
+                        outer["k"].swap(v);
+                    else
+                        outer.append(Json::Value()).swap(v);
+                    v.swap(outer);
+                }
+                const std::string where = "depth " + std::to_string(depth) + " objects " + std::to_string(objects) +
+                                          " scalar " + std::to_string(scalarInside);
+                Json::Value back;
+                const bool read = jsonParse(jsonStyled(v), back);
+                EXPECT_EQ(jsonReadable(v), depth <= kJsonReadDepth) << where;
+                EXPECT_EQ(read, jsonReadable(v)) << where;
+                if (read)
+                    EXPECT_TRUE(back == v) << where;
+            }
+}

@@ -505,3 +505,81 @@ TEST(PaintCost, KeptShapesFollowEveryFieldOfTheLook)
     EXPECT_NE(paint(base, 61), plain) << "width";
     EXPECT_EQ(paint(base, 60), plain) << "the kept image paints as the first time";
 }
+
+// The rendered SVG parts and the kept text lines: a picture drawn after
+// another was kept is the one drawn with nothing kept, whichever input of
+// the key differs.
+TEST_F(PaintCostTheme, KeptPicturesFollowEveryInputOfTheirKey)
+{
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    struct Svg
+    {
+        const char* name;
+        QSize size;
+        QRect part;
+        QColor tint;
+        bool gray;
+        qreal dpr;
+    };
+    const Svg base{"images/icon.svg", {23, 17}, {0, 0, 23, 17}, QColor(), false, 1};
+    QVector<Svg> svgs(9, base);
+    svgs[1].size.rwidth() = 24;
+    svgs[2].size.rheight() = 18;
+    svgs[3].part = {1, 0, 22, 17};
+    svgs[4].part = {0, 2, 23, 15};
+    svgs[5].tint = QColor(200, 0, 0);
+    svgs[6].gray = true;
+    svgs[7].dpr = 2;
+    svgs[8].name = "images/huge.svg";
+    EXPECT_TRUE(TestUtil::cacheFollowsEveryInput(
+        svgs.size(),
+        [&](int i) {
+            const Svg& s = svgs[i];
+            const QImage* image = rm->getRenderedSvg(s.name, s.size, s.part, s.tint, s.gray, s.dpr);
+            return image ? *image : QImage();
+        },
+        [rm] { rm->themeChange(); }));
+
+    struct Line
+    {
+        QString text = QStringLiteral("Wind 12");
+        QFont font;
+        QColor pen = QColor(20, 40, 60);
+        int dpi = 96;
+        int align = Qt::AlignLeft | Qt::AlignVCenter;
+    };
+    Line first;
+    first.font.setFamily(QString::fromLatin1(kDefaultTextStyleFamily));
+    first.font.setPointSize(10); // a point size takes the device's resolution
+    QVector<Line> lines(10, first);
+    lines[1].text = QStringLiteral("Wind 13");
+    lines[2].font.setPointSize(11);
+    lines[3].font.setBold(true);
+    lines[4].font.setItalic(true);
+    lines[5].font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+    lines[6].font.setFamily(QStringLiteral("Monospace"));
+    lines[7].pen = QColor(200, 40, 60);
+    lines[8].dpi = 144;
+    lines[9].align = Qt::AlignRight | Qt::AlignBottom;
+    // Kept or not: a set drawn with nothing kept is what drawText draws.
+    auto line = [&](int i, bool kept) {
+        const Line& l = lines[i];
+        QImage image = canvas(120, 30, Qt::white);
+        image.setDotsPerMeterX(qRound(l.dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(l.dpi / 0.0254));
+        QPainter p(&image);
+        p.setPen(l.pen);
+        p.setFont(l.font);
+        if (kept)
+            cvnDrawCachedText(&p, QRect(2, 2, 110, 26), l.align, l.text, l.font, false, 0);
+        else
+            p.drawText(QRect(2, 2, 110, 26), l.align, l.text);
+        return image;
+    };
+    for (int i = 0; i < lines.size(); ++i) {
+        cvnClearTextLayoutCache();
+        EXPECT_EQ(line(i, true), line(i, false)) << "set " << i;
+    }
+    EXPECT_TRUE(TestUtil::cacheFollowsEveryInput(
+        lines.size(), [&](int i) { return line(i, true); }, [] { cvnClearTextLayoutCache(); }));
+}

@@ -1,6 +1,7 @@
 #include "CVNJson.h"
 #include "CVNQControl.h"
 #include "CVNQControlFactory.h"
+#include "CVNQResourceLocator.h"
 #include "CVNQResourceManager.h"
 #include "CVNQResourceManagerImpl.h"
 #include "CVNQWidgetBaseImpl.h"
@@ -290,6 +291,32 @@ TEST(ResourceManager, ThemeFolderIsOnePackageHoweverSpelledAndKeepsNonAsciiFileN
     EXPECT_EQ(rm()->getThemePath(), folder);
     EXPECT_FALSE(rm()->loadThemeDir(root.path() + "/missing"));
     EXPECT_TRUE(inTheme([&] { return rm()->getFillStyle("spelled_once", f); }));
+}
+
+// Every byte folds as a package path: capitals to small letters, a
+// backslash to a slash, every other byte (those of other scripts too)
+// as it is; a name holding every letter is found in either case.
+TEST(ResourceManager, PackagePathsFoldEveryLetterAndSeparator)
+{
+    for (int b = 1; b < 256; ++b) {
+        const char c = char(b);
+        const char want = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c == '\\' ? '/' : c;
+        EXPECT_EQ(CVNQResourceLocator::packageKey(QByteArray(1, c)), QByteArray(1, want)) << "byte " << b;
+    }
+    const QByteArray letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ@[`{0189-_ .~";
+    QTemporaryDir dir;
+    const QString zip = dir.filePath("letters.zip");
+    ASSERT_TRUE(writeZip(zip, {{"style.json", styleJson("letters", "ff000000")},
+                               {"Docs\\" + letters + ".TXT", "upper"},
+                               {"docs/" + letters.toLower() + "2.txt", "lower"}}));
+    ASSERT_TRUE(rm()->loadThemeFile(zip));
+    const char* data = nullptr;
+    unsigned size = 0;
+    ResSourceType type = ResSourceDefault;
+    ASSERT_TRUE(rm()->getResource(QString::fromLatin1("docs/" + letters.toLower() + ".txt"), data, size, type));
+    EXPECT_EQ(QByteArray(data, int(size)), "upper");
+    ASSERT_TRUE(rm()->getResource(QString::fromLatin1("DOCS\\" + letters + "2.Txt"), data, size, type));
+    EXPECT_EQ(QByteArray(data, int(size)), "lower");
 }
 
 TEST(ResourceManager, ThemeArchiveLookupIsCaseAndSeparatorInsensitive)

@@ -10,6 +10,7 @@
 #include "CVNQRibbonGroup.h"
 #include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
+#include "CVNQRibbonWords.h"
 #include "RibbonTestUtil.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtGlobal>
+#include <functional>
 
 using namespace CVNQtLib;
 using namespace ControlsTest;
@@ -237,4 +239,40 @@ TEST_F(RibbonConfigTest, ItemDefaultsAndWronglyTypedElements)
     const Json::Value topRight = parsed(bar.configJson())["topRight"];
     EXPECT_FALSE(topRight[0].isMember("width"));
     EXPECT_FALSE(topRight[1].isMember("width"));
+}
+
+// Every enumeration word reads in any letter case, each letter flipped on
+// its own, and is written back as the lower-case word; a word one letter
+// short or long is none of them and reads as the fallback.
+TEST(RibbonWords, EveryWordReadsInEveryLetterCase)
+{
+    const struct
+    {
+        std::function<int(const QString&)> read;
+        std::function<QString(int)> word;
+        int count;
+    } families[] = {
+        {[](const QString& w) { return int(ribbonLayoutModeFromWord(w)); },
+         [](int v) { return ribbonLayoutModeWord(CVN_RIBBON_LAYOUT_MODE(v)); }, 2},
+        {[](const QString& w) { return int(ribbonItemSizeFromWord(w)); },
+         [](int v) { return ribbonItemSizeWord(CVN_RIBBON_ITEM_SIZE(v)); }, 3},
+        {[](const QString& w) { return int(ribbonPopupModeFromWord(w)); },
+         [](int v) { return ribbonPopupModeWord(CVN_RIBBON_POPUP_MODE(v)); }, 3},
+    };
+    for (const auto& f : families)
+        for (int v = 0; v < f.count; ++v) {
+            const QString word = f.word(v);
+            ASSERT_FALSE(word.isEmpty());
+            EXPECT_EQ(word, word.toLower());
+            EXPECT_EQ(f.read(word.toUpper()), v) << word.toStdString();
+            for (int i = 0; i < word.size(); ++i) {
+                QString flipped = word;
+                flipped[i] = flipped[i].toUpper();
+                EXPECT_EQ(f.read(flipped), v) << flipped.toStdString();
+            }
+            if (v != 0) { // 0 is every family's fallback
+                EXPECT_EQ(f.read(word.chopped(1)), 0) << word.toStdString();
+                EXPECT_EQ(f.read(word + QLatin1Char('s')), 0) << word.toStdString();
+            }
+        }
 }

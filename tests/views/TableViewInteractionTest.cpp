@@ -4,7 +4,9 @@
 
 #include "CVNQContainer.h"
 #include "CVNQLabel.h"
+#include "CVNQListView.h"
 #include "CVNQPushButton.h"
+#include "CVNQTreeView.h"
 #include "TableViewTestUtil.h"
 #include "TestUtil.h"
 
@@ -179,6 +181,60 @@ TEST_F(TableViewInteraction, TemplateClicksReportRowAndControlName)
     clicks.clear();
     pressAt(1, 20, 15);
     EXPECT_TRUE(clicks.isEmpty());
+}
+
+// Over a sorted and filtered model, a click on any row shown reaches the
+// item that row shows: the check box it flips, the template control it
+// reports, and, in every view of the folder, the index it makes current.
+TEST_F(TableViewInteraction, ClicksInASortedFilteredViewReachTheItemUnderThePointer)
+{
+    QSortFilterProxyModel proxy;
+    proxy.setSourceModel(m_model);
+    proxy.setFilterRegularExpression(QStringLiteral("^[0-9]*[13579] ")); // odd rows
+    proxy.sort(0, Qt::DescendingOrder);
+    m_view.setModel(&proxy);
+    m_view.setCheckstyle(true);
+    QWidget owner;
+    m_view.setColumnWidget(2, makeTemplate(&owner));
+    QList<int> reported;
+    QObject::connect(&m_view, &CVNQTableView::customControlClicked, [&](int row, const QString&) { reported << row; });
+    TestUtil::flushEvents();
+    int shown = 0;
+    for (int r = 0; r < proxy.rowCount(); ++r) {
+        if (!viewport()->rect().contains(m_view.visualRect(proxy.index(r, 2))))
+            continue;
+        ++shown;
+        TestUtil::click(viewport(), cellPoint(r, 0, 10, 15));
+        EXPECT_TRUE(proxy.mapToSource(proxy.index(r, 0)).data(Qt::CheckStateRole).toBool()) << "row " << r;
+        pointAt(cellPoint(r, 2, 20, 15));
+        TestUtil::click(viewport(), cellPoint(r, 2, 20, 15));
+        EXPECT_EQ(reported.value(shown - 1, -1), r);
+    }
+    ASSERT_GT(shown, 3);
+    int checked = 0;
+    for (int r = 0; r < m_model->rowCount(); ++r)
+        checked += m_model->index(r, 0).data(Qt::CheckStateRole).toBool();
+    EXPECT_EQ(checked, shown);
+
+    CVNQListView list;
+    CVNQTreeView tree;
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(&m_view), static_cast<QAbstractItemView*>(&list),
+                                    static_cast<QAbstractItemView*>(&tree)}) {
+        view->setModel(&proxy);
+        view->resize(300, 200);
+        ASSERT_TRUE(TestUtil::showExposed(view));
+        int clicked = 0;
+        for (int r = 0; r < proxy.rowCount(); ++r) {
+            const QRect cell = view->visualRect(proxy.index(r, view == &list ? 0 : 1));
+            if (cell.top() < 0 || cell.bottom() >= view->viewport()->height())
+                continue;
+            TestUtil::click(view->viewport(), cell.center());
+            ++clicked;
+            EXPECT_EQ(view->currentIndex().siblingAtColumn(0).data().toString(), proxy.index(r, 0).data().toString())
+                << view->metaObject()->className() << " row " << r;
+        }
+        EXPECT_GT(clicked, 3) << view->metaObject()->className();
+    }
 }
 
 TEST_F(TableViewInteraction, TemplateClicksAreHitWhereThePressHappened)

@@ -380,7 +380,6 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
     // in whole pixels, and a fill it cannot reach costs nothing.
     const bool aligned = pixelAligned(painter);
     const QRect area = aligned ? cvnPaintableRect(painter) : QRect();
-    // (A square border of a wide pen is centred on the box's edges.)
     if (aligned && box.isValid() && !area.intersects(box.adjusted(-band, -band, band, band)))
         return;
 
@@ -437,8 +436,13 @@ void CVNQWidgetBaseImpl::drawStyleRect(QPainter* painter, const FillRes& fill, i
         core.band = band;
         // No border where the paint reaches only the core.
         if (drawBorder && !insideCore(area, core)) {
-            if (allSides) {
+            if (allSides && bs == 1) {
                 painter->drawRect(QRect(x, y, w - bs, h - bs));
+            } else if (allSides && !aligned) {
+                // A wider pen lies inside the box, as the rounded border and
+                // the single sides do; centred on the box's edges, half of
+                // it would fall outside and leave the fill at the far edges.
+                painter->drawRect(QRectF(x + half, y + half, w - bs, h - bs));
             } else if (aligned) {
                 // A side is a whole-pixel band: filled, it is the square-capped
                 // line's pixels without the stroker's cost.

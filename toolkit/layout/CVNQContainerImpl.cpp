@@ -89,6 +89,9 @@ void CVNQContainerImpl::readJson(const Json::Value& n)
             if (jsonRead(attr, key.first, *key.second))
                 *key.second = cvnClampToWidgetRange(*key.second);
         jsonRead(attr, "absoluteDockAutoSize", m_absoluteDockAutoSize);
+        // Not in the container's own key list, but a page must keep a
+        // background switched off: the stack container's key.
+        jsonRead(attr, "drawBackground", m_backgrounds.draw);
     }
 }
 
@@ -113,6 +116,7 @@ void CVNQContainerImpl::writeJson(Json::Value& n) const
     cvnWriteOwnAttr(n, "paddingRight", m_paddingRight != 0, m_paddingRight);
     cvnWriteOwnAttr(n, "paddingBottom", m_paddingBottom != 0, m_paddingBottom);
     cvnWriteOwnAttr(n, "absoluteDockAutoSize", m_absoluteDockAutoSize, true);
+    cvnWriteOwnAttr(n, "drawBackground", !m_backgrounds.draw, 0);
 }
 
 void CVNQContainerImpl::relayout()
