@@ -437,6 +437,12 @@ TEST(RibbonRealUse, WindowsGoWithTheMinimisedPopupOpen)
     QWidget* window = windowWithPopup(false);
     QObject::connect(bar, &CVNQRibbonBar::currentPageChanged, [&] { delete window; });
     click(RibbonTest::tab(*bar, "b"));
+    // A field's slot switches the mode, whose slot deletes the window.
+    window = windowWithPopup(true);
+    auto* box = bar->pageById("a")->findChild<QAbstractButton*>("cb");
+    QObject::connect(box, &QAbstractButton::toggled, bar, [&] { bar->setLayoutMode(CVN_RIBBON_LAYOUT_COMPACT); });
+    QObject::connect(bar, &CVNQRibbonBar::layoutModeChanged, [&] { delete window; });
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
 
     // The application quits, then its window goes.
     std::unique_ptr<QWidget> main(windowWithPopup(true));

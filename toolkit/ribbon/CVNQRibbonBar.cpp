@@ -64,8 +64,12 @@ CVNQRibbonBar::~CVNQRibbonBar()
     m_popup->removeEventFilter(this);
     hideMinimizedPopup();
     clearContent();
+    // A slot of the bar's own signals may delete it from inside a handler of
+    // one of its widgets (a tab, the application button, a field of the
+    // pop-up): what is still in use waits, detached, like removed content.
     ribbonUnwatch(m_popup);
-    delete m_popup;
+    for (QWidget* part : {m_topRow, m_tabRow, m_pageStack, m_popup})
+        ribbonRetire(part);
     m_popup = nullptr;
     ribbonUnwatch(this);
 }
@@ -115,10 +119,7 @@ void CVNQRibbonBar::release(QObject* object)
 {
     // Its destruction has nothing left to report.
     disconnect(object, &QObject::destroyed, this, nullptr);
-    if (m_tearingDown)
-        delete object;
-    else
-        ribbonRetire(object);
+    ribbonRetire(object);
 }
 
 void CVNQRibbonBar::releasePage(CVNQRibbonPage* page)
