@@ -140,19 +140,25 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     second->addGallery()->addAction(own);
     CVNQRibbonPage* view = bar.addPage("view", "View");
     CVNQRibbonPage* design = bar.addContextGroup("ctx", "Tools", Qt::red)->addPage("design", "Design");
+    bar.addContextGroup("gone", "Gone", Qt::blue)->addPage("kept", "Kept");
+    QPointer<CVNQRibbonButton> quick = bar.addQuickAction(own);
     ASSERT_TRUE(bar.setCurrentPage("view"));
     delete field;
     delete status;
     delete view; // the current page
     delete design;
     delete own;
+    delete bar.contextGroupById("gone"); // its page stays, as an ordinary one
     EXPECT_EQ(group->sizeHint().width(), narrow);
     EXPECT_EQ(bar.currentPage(), 0);
     EXPECT_EQ(bar.contextGroupById("ctx")->pageCount(), 0);
+    EXPECT_TRUE(quick.isNull());
+    EXPECT_NE(RibbonTest::tab(bar, "kept"), nullptr);
     bar.resize(700, 160);
     const Json::Value written = TestUtil::json(bar.configJson().toUtf8().constData());
     EXPECT_EQ(written["topRight"].size(), 0u);
-    EXPECT_EQ(written["pages"].size(), 1u);
+    EXPECT_EQ(written["pages"].size(), 2u);
+    EXPECT_EQ(written["contextGroups"].size(), 1u);
     EXPECT_EQ(written["pages"][0]["groups"][0]["items"].size(), 1u);
     EXPECT_EQ(written["pages"][0]["groups"][1]["items"].size(), 1u);
     EXPECT_EQ(written["pages"][0]["groups"][1]["items"][0]["items"].size(), 0u);

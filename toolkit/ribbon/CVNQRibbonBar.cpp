@@ -242,6 +242,15 @@ CVNQRibbonContextGroup* CVNQRibbonBar::addContextGroup(const QString& id, const 
         return existing;
     auto* group = new CVNQRibbonContextGroup(id, title, color, this);
     m_contextGroups.append(group);
+    // A group deleted by its owner leaves no record; it does not own its
+    // pages, which stay as ordinary ones.
+    connect(group, &QObject::destroyed, this, [this, group]() {
+        m_contextGroups.removeAll(group);
+        for (CVNQRibbonPage* page : qAsConst(m_pages))
+            if (page->contextGroup() == group)
+                page->setContextGroup(nullptr);
+        rebuildTabs();
+    });
     return group;
 }
 
@@ -287,6 +296,14 @@ CVNQRibbonButton* CVNQRibbonBar::addQuickAction(QAction* action)
     connect(button, &QObject::destroyed, this, [this, button]() {
         m_quickButtons.removeAll(button);
         updateLayout();
+    });
+    // A command deleted by its owner takes its button along, or the row
+    // would keep an empty button for each.
+    connect(action, &QObject::destroyed, this, [this, button = QPointer<CVNQRibbonButton>(button)]() {
+        if (button && m_quickButtons.removeAll(button) > 0) {
+            release(button);
+            updateLayout();
+        }
     });
     m_quickButtons.append(button);
     applyCommandStyles(button);
