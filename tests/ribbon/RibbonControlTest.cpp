@@ -120,6 +120,12 @@ TEST_F(RibbonControlTest, NodeReadsWritesAndReadsBackStylesHeightsAndContent)
         EXPECT_EQ(kept["attr"]["groupRows"].asInt(), rows.second);
         EXPECT_EQ(kept["attr"]["topRowHeight"].asInt(), 33);
     }
+    // The written node, content included, reads back to the same rows.
+    read(again, R"({"attr": {"groupRows": 3}})");
+    again.serializeJsonValue(&kept, false);
+    CVNQRibbonBar copy;
+    copy.readJsonValue(&kept);
+    EXPECT_EQ(TestUtil::written(&copy)["attr"], kept["attr"]);
 }
 
 TEST_F(RibbonControlTest, FileFallbackAndThemeEntriesSetLooksOnly)

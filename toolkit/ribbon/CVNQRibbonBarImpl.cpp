@@ -168,14 +168,16 @@ bool CVNQRibbonBarImpl::readAttr(const Json::Value& attr)
     // whose slots may delete the bar.
     const QPointer<CVNQRibbonBar> b(bar());
     int value = 0;
+    const bool rows = readInt(attr, "groupRows", value);
+    const int groupRows = qBound(2, value, 3);
+    if (rows)
+        b->m_groupRows = groupRows;
     if (readInt(attr, "topRowHeight", value))
         b->m_topRowHeight = boundHeight(value);
     if (readInt(attr, "tabRowHeight", value))
         b->m_tabRowHeight = boundHeight(value);
     if (readInt(attr, "pageHeight", value))
         b->m_pageHeight = boundHeight(value);
-    if (readInt(attr, "groupRows", value))
-        b->m_groupRows = qBound(2, value, 3);
 
     // A theme sets styles and heights, never the content, mode or state.
     if (CVNQResourceManager::getInstance()->isLoadFromThemeRes())
@@ -193,6 +195,10 @@ bool CVNQRibbonBarImpl::readAttr(const Json::Value& attr)
         b->loadConfigFile(file);
     if (!b)
         return false;
+    // The content sets the rows of its mode; the node's own count, which
+    // the writer saves beside it, stands until the mode changes.
+    if (rows)
+        b->m_groupRows = groupRows;
 
     const QString mode = jsonString(attr, "layoutMode", ribbonLayoutModeWord(b->m_layoutMode));
     b->setLayoutMode(ribbonLayoutModeFromWord(mode));
