@@ -293,6 +293,18 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "review"));
     bar.removePage(bar.pageById("review"));
     EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "home"));
+    // A focused command deleted by its owner leaves the focus on the tab.
+    CVNQRibbonGroup* clipboard = bar.pageById("home")->groupById("clipboard");
+    CVNQRibbonGallery* gallery = clipboard->addGallery();
+    const QList<std::function<QWidget*(QAction*)>> adders = {
+        [&](QAction* a) { return bar.addQuickAction(a); }, [&](QAction* a) { return clipboard->addLargeAction(a); },
+        [&](QAction* a) { return gallery->addAction(a), gallery->findChildren<CVNQRibbonButton*>().last(); }};
+    for (const auto& add : adders) {
+        auto* gone = RibbonTest::command(nullptr, "gone");
+        add(gone)->setFocus();
+        delete gone;
+        EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "home"));
+    }
 }
 
 TEST(RibbonRealUse, CommandChosenInTheMinimisedPopupClosesIt)

@@ -301,6 +301,7 @@ CVNQRibbonButton* CVNQRibbonBar::addQuickAction(QAction* action)
     // would keep an empty button for each.
     connect(action, &QObject::destroyed, this, [this, button = QPointer<CVNQRibbonButton>(button)]() {
         if (button && m_quickButtons.removeAll(button) > 0) {
+            const RibbonFocusKeeper keeper(this);
             release(button);
             updateLayout();
         }
