@@ -168,11 +168,12 @@ void CVNQRibbonGallery::changePage(int pages)
 
 void CVNQRibbonGallery::showMoreMenu()
 {
-    auto* menu = new CVNQRibbonMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : qAsConst(m_actions))
-        menu->addAction(action);
-    menu->popup(mapToGlobal(QPoint(0, height())));
+    if (!m_moreMenu)
+        m_moreMenu = new CVNQRibbonMenu(this);
+    // The items are the gallery's or the caller's; clearing only lets them go.
+    m_moreMenu->clear();
+    m_moreMenu->addActions(m_actions);
+    m_moreMenu->popup(mapToGlobal(QPoint(0, height())));
 }
 
 } // namespace CVNQtLib
