@@ -140,19 +140,25 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     second->addGallery()->addAction(own);
     CVNQRibbonPage* view = bar.addPage("view", "View");
     CVNQRibbonPage* design = bar.addContextGroup("ctx", "Tools", Qt::red)->addPage("design", "Design");
+    bar.addContextGroup("gone", "Gone", Qt::blue)->addPage("kept", "Kept");
+    QPointer<CVNQRibbonButton> quick = bar.addQuickAction(own);
     ASSERT_TRUE(bar.setCurrentPage("view"));
     delete field;
     delete status;
     delete view; // the current page
     delete design;
     delete own;
+    delete bar.contextGroupById("gone"); // its page stays, as an ordinary one
     EXPECT_EQ(group->sizeHint().width(), narrow);
     EXPECT_EQ(bar.currentPage(), 0);
     EXPECT_EQ(bar.contextGroupById("ctx")->pageCount(), 0);
+    EXPECT_TRUE(quick.isNull());
+    EXPECT_NE(RibbonTest::tab(bar, "kept"), nullptr);
     bar.resize(700, 160);
     const Json::Value written = TestUtil::json(bar.configJson().toUtf8().constData());
     EXPECT_EQ(written["topRight"].size(), 0u);
-    EXPECT_EQ(written["pages"].size(), 1u);
+    EXPECT_EQ(written["pages"].size(), 2u);
+    EXPECT_EQ(written["contextGroups"].size(), 1u);
     EXPECT_EQ(written["pages"][0]["groups"][0]["items"].size(), 1u);
     EXPECT_EQ(written["pages"][0]["groups"][1]["items"].size(), 1u);
     EXPECT_EQ(written["pages"][0]["groups"][1]["items"][0]["items"].size(), 0u);
@@ -287,6 +293,18 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "review"));
     bar.removePage(bar.pageById("review"));
     EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "home"));
+    // A focused command deleted by its owner leaves the focus on the tab.
+    CVNQRibbonGroup* clipboard = bar.pageById("home")->groupById("clipboard");
+    CVNQRibbonGallery* gallery = clipboard->addGallery();
+    const QList<std::function<QWidget*(QAction*)>> adders = {
+        [&](QAction* a) { return bar.addQuickAction(a); }, [&](QAction* a) { return clipboard->addLargeAction(a); },
+        [&](QAction* a) { return gallery->addAction(a), gallery->findChildren<CVNQRibbonButton*>().last(); }};
+    for (const auto& add : adders) {
+        auto* gone = RibbonTest::command(nullptr, "gone");
+        add(gone)->setFocus();
+        delete gone;
+        EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "home"));
+    }
 }
 
 TEST(RibbonRealUse, CommandChosenInTheMinimisedPopupClosesIt)
@@ -437,6 +455,12 @@ TEST(RibbonRealUse, WindowsGoWithTheMinimisedPopupOpen)
     QWidget* window = windowWithPopup(false);
     QObject::connect(bar, &CVNQRibbonBar::currentPageChanged, [&] { delete window; });
     click(RibbonTest::tab(*bar, "b"));
+    // A field's slot switches the mode, whose slot deletes the window.
+    window = windowWithPopup(true);
+    auto* box = bar->pageById("a")->findChild<QAbstractButton*>("cb");
+    QObject::connect(box, &QAbstractButton::toggled, bar, [&] { bar->setLayoutMode(CVN_RIBBON_LAYOUT_COMPACT); });
+    QObject::connect(bar, &CVNQRibbonBar::layoutModeChanged, [&] { delete window; });
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
 
     // The application quits, then its window goes.
     std::unique_ptr<QWidget> main(windowWithPopup(true));

@@ -64,8 +64,12 @@ CVNQRibbonBar::~CVNQRibbonBar()
     m_popup->removeEventFilter(this);
     hideMinimizedPopup();
     clearContent();
+    // A slot of the bar's own signals may delete it from inside a handler of
+    // one of its widgets (a tab, the application button, a field of the
+    // pop-up): what is still in use waits, detached, like removed content.
     ribbonUnwatch(m_popup);
-    delete m_popup;
+    for (QWidget* part : {m_topRow, m_tabRow, m_pageStack, m_popup})
+        ribbonRetire(part);
     m_popup = nullptr;
     ribbonUnwatch(this);
 }
@@ -115,10 +119,7 @@ void CVNQRibbonBar::release(QObject* object)
 {
     // Its destruction has nothing left to report.
     disconnect(object, &QObject::destroyed, this, nullptr);
-    if (m_tearingDown)
-        delete object;
-    else
-        ribbonRetire(object);
+    ribbonRetire(object);
 }
 
 void CVNQRibbonBar::releasePage(CVNQRibbonPage* page)
@@ -241,6 +242,15 @@ CVNQRibbonContextGroup* CVNQRibbonBar::addContextGroup(const QString& id, const 
         return existing;
     auto* group = new CVNQRibbonContextGroup(id, title, color, this);
     m_contextGroups.append(group);
+    // A group deleted by its owner leaves no record; it does not own its
+    // pages, which stay as ordinary ones.
+    connect(group, &QObject::destroyed, this, [this, group]() {
+        m_contextGroups.removeAll(group);
+        for (CVNQRibbonPage* page : qAsConst(m_pages))
+            if (page->contextGroup() == group)
+                page->setContextGroup(nullptr);
+        rebuildTabs();
+    });
     return group;
 }
 
@@ -286,6 +296,15 @@ CVNQRibbonButton* CVNQRibbonBar::addQuickAction(QAction* action)
     connect(button, &QObject::destroyed, this, [this, button]() {
         m_quickButtons.removeAll(button);
         updateLayout();
+    });
+    // A command deleted by its owner takes its button along, or the row
+    // would keep an empty button for each.
+    connect(action, &QObject::destroyed, this, [this, button = QPointer<CVNQRibbonButton>(button)]() {
+        if (button && m_quickButtons.removeAll(button) > 0) {
+            const RibbonFocusKeeper keeper(this);
+            release(button);
+            updateLayout();
+        }
     });
     m_quickButtons.append(button);
     applyCommandStyles(button);

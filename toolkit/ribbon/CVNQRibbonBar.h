@@ -135,8 +135,8 @@ private:
     // Drops a page from every record (the page list, tabs, context groups).
     void forgetPage(CVNQRibbonPage* page);
     // Removes widgets, actions and menus whose records the bar has already
-    // dropped: detached at once, deleted once nothing of them runs. A bar
-    // being destroyed deletes them at once, as its window deletes its children.
+    // dropped: detached at once, deleted once nothing of them runs, also
+    // when the bar itself goes from a slot reached through one of them.
     void release(QObject* object);
     void releasePage(CVNQRibbonPage* page);
 

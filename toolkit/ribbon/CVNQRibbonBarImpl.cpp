@@ -5,6 +5,8 @@
 #include "CVNQRibbonBar.h"
 #include "CVNQRibbonWords.h"
 
+#include <QPointer>
+
 namespace CVNQtLib {
 
 namespace {
@@ -152,28 +154,34 @@ void CVNQRibbonBarImpl::readStyleEntry(const QString& name, int kind, int slot)
 void CVNQRibbonBarImpl::readJson(const Json::Value& node)
 {
     cvnForEachStyleEntry(node, [this](const QString& name, int kind, int slot) { readStyleEntry(name, kind, slot); });
+    CVNQRibbonBar* b = bar();
     if (const Json::Value* attr = cvnAttrObject(node))
-        readAttr(*attr);
-    bar()->applyRibbonStyles();
-    bar()->updateLayout();
+        if (!readAttr(*attr))
+            return;
+    b->applyRibbonStyles();
+    b->updateLayout();
 }
 
-void CVNQRibbonBarImpl::readAttr(const Json::Value& attr)
+bool CVNQRibbonBarImpl::readAttr(const Json::Value& attr)
 {
-    CVNQRibbonBar* b = bar();
+    // Loading, the mode and the minimised state emit the bar's signals,
+    // whose slots may delete the bar.
+    const QPointer<CVNQRibbonBar> b(bar());
     int value = 0;
+    const bool rows = readInt(attr, "groupRows", value);
+    const int groupRows = qBound(2, value, 3);
+    if (rows)
+        b->m_groupRows = groupRows;
     if (readInt(attr, "topRowHeight", value))
         b->m_topRowHeight = boundHeight(value);
     if (readInt(attr, "tabRowHeight", value))
         b->m_tabRowHeight = boundHeight(value);
     if (readInt(attr, "pageHeight", value))
         b->m_pageHeight = boundHeight(value);
-    if (readInt(attr, "groupRows", value))
-        b->m_groupRows = qBound(2, value, 3);
 
     // A theme sets styles and heights, never the content, mode or state.
     if (CVNQResourceManager::getInstance()->isLoadFromThemeRes())
-        return;
+        return true;
 
     // The node's reference is kept as written, even when its file is
     // missing or the inline content is refused, so saving does not lose it.
@@ -185,10 +193,19 @@ void CVNQRibbonBarImpl::readAttr(const Json::Value& attr)
         b->loadConfigValue(ribbon, QStringLiteral("inline"));
     else if (!file.isEmpty())
         b->loadConfigFile(file);
+    if (!b)
+        return false;
+    // The content sets the rows of its mode; the node's own count, which
+    // the writer saves beside it, stands until the mode changes.
+    if (rows)
+        b->m_groupRows = groupRows;
 
     const QString mode = jsonString(attr, "layoutMode", ribbonLayoutModeWord(b->m_layoutMode));
     b->setLayoutMode(ribbonLayoutModeFromWord(mode));
+    if (!b)
+        return false;
     b->setMinimized(jsonBool(attr, "minimized", b->m_minimized));
+    return !b.isNull();
 }
 
 void CVNQRibbonBarImpl::writeJson(Json::Value& node) const

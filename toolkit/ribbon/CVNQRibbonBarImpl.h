@@ -72,7 +72,9 @@ private:
     FillStyle* singleFill(int slot);
     TextStyleDesc* textSlot(int slot);
     void readStyleEntry(const QString& name, int kind, int slot);
-    void readAttr(const Json::Value& attr);
+    // False when a slot of the bar's signals deleted the bar (and with it
+    // this object) while the node was read.
+    bool readAttr(const Json::Value& attr);
 };
 
 } // namespace CVNQtLib

@@ -20,6 +20,17 @@ QString commandId(const QWidget* widget)
     return action ? action->objectName() : QString();
 }
 
+CVNQRibbonBar* barOf(const QWidget* item)
+{
+    for (const QWidget* w = item; w; w = w->parentWidget()) {
+        if (const auto* page = qobject_cast<const CVNQRibbonPage*>(w))
+            return page->ribbonBar();
+        if (auto* bar = qobject_cast<CVNQRibbonBar*>(const_cast<QWidget*>(w)))
+            return bar;
+    }
+    return nullptr;
+}
+
 bool canTakeFocus(const QWidget* widget)
 {
     return widget && widget->isVisibleTo(widget->window()) && widget->isEnabled() &&
@@ -63,6 +74,10 @@ RibbonFocusKeeper::RibbonFocusKeeper(CVNQRibbonBar* bar)
         }
     }
 }
+
+RibbonFocusKeeper::RibbonFocusKeeper(const QWidget* item)
+    : RibbonFocusKeeper(barOf(item))
+{}
 
 RibbonFocusKeeper::~RibbonFocusKeeper()
 {

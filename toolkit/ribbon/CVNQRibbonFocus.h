@@ -21,6 +21,9 @@ class RibbonFocusKeeper
 public:
     // A null bar keeps nothing.
     explicit RibbonFocusKeeper(CVNQRibbonBar* bar);
+    // The bar that item (a group, a gallery, ...) is in, if any; its page
+    // may sit in the minimised bar's pop-up.
+    explicit RibbonFocusKeeper(const QWidget* item);
     ~RibbonFocusKeeper();
     Q_DISABLE_COPY(RibbonFocusKeeper)
 

@@ -1,6 +1,7 @@
 #include "CVNQRibbonGallery.h"
 
 #include "CVNQRibbonButton.h"
+#include "CVNQRibbonFocus.h"
 #include "CVNQRibbonMenu.h"
 #include "CVNQRibbonRetire.h"
 
@@ -71,6 +72,7 @@ void CVNQRibbonGallery::addAction(QAction* action)
         const int index = m_actions.indexOf(action);
         if (index < 0)
             return;
+        const RibbonFocusKeeper keeper(this);
         m_actions.removeAt(index);
         ribbonRetire(m_buttons.takeAt(index));
         changePage(0);
@@ -82,6 +84,7 @@ void CVNQRibbonGallery::clearItems()
 {
     // A gallery may be refilled from the item chosen in it, also in its
     // "..." menu.
+    const RibbonFocusKeeper keeper(this);
     const QList<CVNQRibbonButton*> buttons = m_buttons;
     const QList<QAction*> actions = m_actions;
     m_buttons.clear();
@@ -165,11 +168,12 @@ void CVNQRibbonGallery::changePage(int pages)
 
 void CVNQRibbonGallery::showMoreMenu()
 {
-    auto* menu = new CVNQRibbonMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : qAsConst(m_actions))
-        menu->addAction(action);
-    menu->popup(mapToGlobal(QPoint(0, height())));
+    if (!m_moreMenu)
+        m_moreMenu = new CVNQRibbonMenu(this);
+    // The items are the gallery's or the caller's; clearing only lets them go.
+    m_moreMenu->clear();
+    m_moreMenu->addActions(m_actions);
+    m_moreMenu->popup(mapToGlobal(QPoint(0, height())));
 }
 
 } // namespace CVNQtLib

@@ -12,6 +12,7 @@ class QAction;
 namespace CVNQtLib {
 
 class CVNQRibbonButton;
+class CVNQRibbonMenu;
 
 class CVNQ_EXPORT CVNQRibbonGallery : public CVNQContainer
 {
@@ -61,6 +62,10 @@ private:
     CVNQRibbonButton* m_upButton = nullptr;
     CVNQRibbonButton* m_downButton = nullptr;
     CVNQRibbonButton* m_moreButton = nullptr;
+    // The "..." menu, made once and refilled each time it opens: one that
+    // deleted itself on closing could go while Qt still delivers the click
+    // that closed it (the minimised bar's pop-up closes with it).
+    CVNQRibbonMenu* m_moreMenu = nullptr;
     int m_columns = 3;
     int m_rows = 2;
     int m_offset = 0;

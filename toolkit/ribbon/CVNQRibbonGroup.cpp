@@ -110,6 +110,7 @@ CVNQRibbonButton* CVNQRibbonGroup::addAction(QAction* action, CVN_RIBBON_ITEM_SI
     connect(action, &QObject::destroyed, this, [this, button = QPointer<CVNQRibbonButton>(button)]() {
         if (!button)
             return;
+        const RibbonFocusKeeper keeper(this);
         disconnect(button, nullptr, this, nullptr);
         if (forgetItem(button))
             ribbonRetire(button);
@@ -169,7 +170,7 @@ void CVNQRibbonGroup::addSeparator()
 
 void CVNQRibbonGroup::clearItems()
 {
-    const RibbonFocusKeeper keeper(m_page ? m_page->ribbonBar() : nullptr);
+    const RibbonFocusKeeper keeper(this);
     const QVector<Item> items = m_items;
     m_items.clear();
     m_hintWidth = -1;
