@@ -212,6 +212,7 @@ bool CVNQCanvas::CreatePageFromJson(const QString& path)
         return false;
     }
     page->setPageSource(std::move(source));
+    page->installEventFilter(this);
 
     const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     page->setPageName(fileName);

@@ -127,6 +127,8 @@ private:
     // Places a top control of the page as a window of the page's size does.
     static void fillPage(CVNQCanvasWindow* page, QWidget* control);
     void keepHidden(QWidget* control);
+    // After the property grid edited a page (its size, say).
+    void pageEdited(CVNQCanvasWindow* page);
     // Scrolls the page to the canvas point to.
     void movePage(CVNQCanvasWindow* page, const QPoint& to);
     // Repaints area of the canvas for a reason of its own, which changes no

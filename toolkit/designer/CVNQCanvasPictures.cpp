@@ -102,6 +102,20 @@ void CVNQCanvas::fillPage(CVNQCanvasWindow* page, QWidget* control)
         top->setGeometry(0, 0, page->width(), page->height());
 }
 
+void CVNQCanvas::pageEdited(CVNQCanvasWindow* page)
+{
+    // Its size rows resize it, which a hidden widget tells nobody: its top
+    // container fills it again as a window's does, and the bars and the
+    // centring follow its new size.
+    for (QWidget* top : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        fillPage(page, top);
+    m_impl->markPageStale(page);
+    if (page != m_impl->current)
+        return;
+    UpdateScrollBar();
+    repaintOwn(rect());
+}
+
 void CVNQCanvas::keepHidden(QWidget* control)
 {
     const bool saved = m_impl->hidingControl;
@@ -114,8 +128,11 @@ bool CVNQCanvas::eventFilter(QObject* watched, QEvent* event)
 {
     QWidget* w = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
     CVNQCanvasImpl::Picture* picture = w ? m_impl->pictureOf(w) : nullptr;
-    if (!picture)
+    if (!picture) {
+        if (w && event->type() == cvnPropertyEditedEvent() && m_impl->files.count(static_cast<CVNQCanvasWindow*>(w)))
+            pageEdited(static_cast<CVNQCanvasWindow*>(w));
         return QWidget::eventFilter(watched, event);
+    }
     switch (event->type()) {
     case QEvent::ShowToParent:
     case QEvent::HideToParent:
