@@ -144,6 +144,11 @@ TEST(DesignerPageFiles, RekeyingKeepsPagesApart)
         pageB->setObjectName(name);
         EXPECT_EQ(canvas.UpdatePagePath(renamed), renamed) << name;
     }
+    // A page whose name is unchanged keeps its file, whatever its extension.
+    for (const char* name : {"turbine.v2.json", "UP.JSON", "noext"}) {
+        ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, name)));
+        EXPECT_EQ(canvas.UpdatePagePath(dir.filePath(name)), dir.filePath(name)) << name;
+    }
 }
 
 // Removing or closing pages leaves no selection, press or scroll state

@@ -73,7 +73,9 @@ public:
     // Re-keys the page of path after its name changed: the same folder with
     // the page's object name + ".json", and saves go to that name in the
     // folder of the file it was read from. Empty when path is not open;
-    // path itself when the new path or file would be another open page's,
+    // path itself, the page keeping its file, while the page keeps the name
+    // path gives it (its file name up to the first "."), when the new path
+    // or file would be another open page's,
     // when that file exists and is not the page's own (the one it was read
     // from, while no other page was read from it since), or when the name
     // is empty or holds a path separator or "..".
