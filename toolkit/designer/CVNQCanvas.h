@@ -140,6 +140,8 @@ private:
     // whose look may follow its place and size) is made anew, and the
     // canvas repaints where it was and is.
     void pictureChanged(QWidget* w, bool ancestors);
+    // Looks again once the work a change posted has run.
+    void settleLater();
     // Where w's picture and handles were last drawn and are drawn now.
     QRegion drawnArea(QWidget* w);
     // The ring of the canvas that w's selection handles cover, and covered

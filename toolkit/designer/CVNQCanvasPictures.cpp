@@ -18,6 +18,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QShowEvent>
+#include <QTimer>
+#include <utility>
 #include <QPainter>
 
 namespace CVNQtLib {
@@ -212,19 +214,27 @@ void CVNQCanvas::pictureChanged(QWidget* w, bool ancestors)
             break;
     }
     repaintOwn(area);
+    settleLater();
+}
+
+void CVNQCanvas::settleLater()
+{
     // Containers lay a changed child out again on a posted call, moving it
-    // and its siblings as hidden widgets, which tells nobody: look again
-    // once that has run (the scene finds what moved).
-    if (!m_impl->settleQueued) {
-        m_impl->settleQueued = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this]() {
-                m_impl->settleQueued = false;
-                repaintOwn(rect());
-            },
-            Qt::QueuedConnection);
-    }
+    // and its siblings as hidden widgets, and controls lay out the widgets
+    // they hold, which tells nobody: look again once that has run (the
+    // scene finds what moved), with the pictures a change remade made anew.
+    // A zero timer runs after those that the change or its render started.
+    if (m_impl->settleQueued)
+        return;
+    m_impl->settleQueued = true;
+    QTimer::singleShot(0, this, [this]() {
+        m_impl->settleQueued = false;
+        for (const QPointer<QWidget>& w : std::exchange(m_impl->settling, {})) {
+            if (CVNQCanvasImpl::Picture* picture = w ? m_impl->pictureOf(w) : nullptr)
+                picture->stale = picture->settling = true;
+        }
+        repaintOwn(rect());
+    });
 }
 
 QRegion CVNQCanvas::drawnArea(QWidget* w)
@@ -262,6 +272,9 @@ bool CVNQCanvasImpl::makePicture(QWidget* w, const QRect& r, const QRect& visibl
     picture.drawnAt = r;
     const QRect needed = visible.translated(-r.topLeft());
     const bool changed = picture.stale || picture.size != r.size() || remakeArea.intersects(visible);
+    if ((picture.stale || picture.size != r.size()) && !picture.pixmap.isNull() && !picture.settling)
+        settling.emplace_back(w);
+    picture.settling = false;
     if (!changed && picture.part.contains(needed))
         return false;
     const bool whole = qint64(r.width()) * r.height() <= kWholePictureArea;
