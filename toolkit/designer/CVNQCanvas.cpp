@@ -284,10 +284,16 @@ QString CVNQCanvas::UpdatePagePath(const QString& path)
         return path;
     }
     const QString fileName = page->objectName() + QLatin1String(".json");
-    const QString newPath = besidePath(path, fileName);
+    const QString newFile = CVNQCanvasImpl::fileIdentity(besidePath(m_impl->files[page], fileName));
+    // The name handed back reaches the file the page now writes: beside
+    // path while path's folder is that file's, else the file itself (path
+    // led there through a link, or from another working or skin folder).
+    const QString beside = besidePath(path, fileName);
+    const bool sameFolder =
+        CVNQCanvasImpl::fileIdentity(QFileInfo(beside).absolutePath()) == QFileInfo(newFile).absolutePath();
+    const QString newPath = sameFolder ? beside : newFile;
     if (newPath == path)
         return path;
-    const QString newFile = CVNQCanvasImpl::fileIdentity(besidePath(m_impl->files[page], fileName));
     CVNQCanvasWindow* other = m_impl->findPage(newPath);
     CVNQCanvasWindow* holder = m_impl->pageOfFile(newFile);
     if ((other && other != page) || (holder && holder != page)) {

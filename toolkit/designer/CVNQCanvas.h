@@ -72,7 +72,9 @@ public:
     bool SaveStyle(const QString& path);
     // Re-keys the page of path after its name changed: the same folder with
     // the page's object name + ".json", and saves go to that name in the
-    // folder of the file it was read from. Empty when path is not open;
+    // folder of the file it was read from; when path's folder is not that
+    // one (a link, a relative name from another working folder), the new
+    // key is that file's path. Empty when path is not open;
     // path itself, the page keeping its file, while the page keeps the name
     // path gives it (its file name up to the first "."), when the new path
     // or file would be another open page's,
