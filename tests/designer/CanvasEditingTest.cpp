@@ -378,4 +378,13 @@ TEST(DesignerCanvas, ScreenAfterEachEditIsFresh)
     w("a")->move(300, 250);
     canvas.RemoveSelected(w("c"));
     EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "changed from code";
+    // A new table lays its header out after the render that resized it.
+    canvas.RemoveAllSelected();
+    canvas.AddSelectedControl(w("root"));
+    ASSERT_TRUE(canvas.createControl("qtdatagrid"));
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "table created";
+    canvas.RemoveAllSelected();
+    canvas.AddSelectedControl(w("qtdatagrid1"));
+    TestUtil::drag(&canvas, onCanvas(canvas, w("qtdatagrid1")) + QPoint(99, 99), {40, 20});
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "table resized";
 }

@@ -4,6 +4,7 @@
 // file reopens to the same page.
 
 #include "CVNQLineEdit.h"
+#include "CVNQSpinBox.h"
 #include "DesignerTestUtil.h"
 
 #include <QDir>
@@ -34,6 +35,13 @@ TEST(DesignerHost, EditSaveReopen)
     text->setText("Gust");
     EXPECT_EQ(title->text(), "Gust");
 
+    // The page's own size row: its top container fills it anew, and the bar follows.
+    CVNQCanvasWindow* page = host.canvas.GetCurWindow();
+    host.canvas.AddSelectedControl(page);
+    rowEditor<CVNQSpinBox>(host.grid, "Width")->setValue(1200);
+    EXPECT_EQ(named<QWidget>(host.canvas, "root")->width(), 1200);
+    EXPECT_EQ(host.hBar.maximum(), 1200 - host.canvas.width());
+
     EXPECT_TRUE(host.grab().save(TestUtil::shotPath("designer-host.png")));
 
     ASSERT_TRUE(host.canvas.SavePage(path));
@@ -45,4 +53,5 @@ TEST(DesignerHost, EditSaveReopen)
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->geometry(), QRect(50, 35, 160, 40));
     EXPECT_EQ(again->text(), "Gust");
+    EXPECT_EQ(shownPlaces(reopened.GetCurWindow(), false), shownPlaces(page, false));
 }

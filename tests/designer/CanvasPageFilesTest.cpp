@@ -7,6 +7,7 @@
 #include "DesignerTestUtil.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace CVNQtLib;
 using namespace DesignerTest;
@@ -143,6 +144,11 @@ TEST(DesignerPageFiles, RekeyingKeepsPagesApart)
     for (const char* name : {"../escaped", "", " ", "sub/main", "sub\\main"}) {
         pageB->setObjectName(name);
         EXPECT_EQ(canvas.UpdatePagePath(renamed), renamed) << name;
+    }
+    // A page whose name is unchanged keeps its file, whatever its extension.
+    for (const char* name : {"turbine.v2.json", "UP.JSON", "noext"}) {
+        ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, name)));
+        EXPECT_EQ(canvas.UpdatePagePath(dir.filePath(name)), dir.filePath(name)) << name;
     }
 }
 
@@ -339,6 +345,11 @@ TEST(DesignerPageFiles, NamesKeepTheirFiles)
     ASSERT_TRUE(QDir::setCurrent(dir.filePath("other")));
     ASSERT_TRUE(canvas.SavePage("rel.json"));
     ASSERT_TRUE(canvas.OpenJsonFile("./rel.json"));
+    // Renamed, it is handed back a name that reaches the file it writes.
+    page->setObjectName("moved");
+    const QString moved = canvas.UpdatePagePath("rel.json");
+    ASSERT_TRUE(canvas.SavePage(moved));
+    EXPECT_EQ(QFileInfo(moved).canonicalFilePath(), QFileInfo(dir.filePath("work/moved.json")).canonicalFilePath());
     QDir::setCurrent(cwd);
     EXPECT_NE(canvas.GetCurWindow(), page);
     EXPECT_EQ(TestUtil::json(readAll(rel).constData())["minW"], 303);

@@ -100,6 +100,8 @@ public:
         auto* control = dynamic_cast<CVNQtLib::ICVNQWidgetBase*>(w);
         const CVNQtLib::ControlInfo* info = control ? CVNQtLib::cvnGetControlInfo(control->getTypeName()) : nullptr;
         rows = info ? info->properties : std::vector<CVNQtLib::PropertyDef>();
+        if (dynamic_cast<CVNQtLib::CVNQCanvasWindow*>(w))
+            rows = CVNQtLib::CVNQCanvasWindow::getProps().properties;
         for (CVNQtLib::PropertyDef& def : rows) {
             def.target = w;
             grid.addItem(def);

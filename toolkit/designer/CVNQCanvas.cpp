@@ -78,6 +78,19 @@ QString besidePath(const QString& path, const QString& name)
     return (slash >= 0 ? path.left(slash + 1) : QString()) + name;
 }
 
+// The file name of path, and the object name a page opened from it gets:
+// that name up to its first ".".
+QString fileNameOf(const QString& path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString pageNameOf(const QString& path)
+{
+    const QString fileName = fileNameOf(path);
+    return fileName.left(fileName.indexOf(QLatin1Char('.')));
+}
+
 // Delivers the move and resize events that hidden widgets hold until they
 // are first painted, as a grab does: containers place their docked controls
 // (and so write those controls' layout records) now, while the page opens,
@@ -212,10 +225,10 @@ bool CVNQCanvas::CreatePageFromJson(const QString& path)
         return false;
     }
     page->setPageSource(std::move(source));
+    page->installEventFilter(this);
 
-    const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    page->setPageName(fileName);
-    page->setObjectName(fileName.left(fileName.indexOf(QLatin1Char('.'))));
+    page->setPageName(fileNameOf(path));
+    page->setObjectName(pageNameOf(path));
 
     m_impl->current = page;
     page->setProperty("visibility", true);
@@ -262,15 +275,25 @@ QString CVNQCanvas::UpdatePagePath(const QString& path)
     CVNQCanvasWindow* page = m_impl->findPage(path);
     if (!page)
         return QString();
+    // A name it still has (that of "turbine.v2.json", "PAGE.JSON" or an
+    // extensionless file) keeps its file: nothing was renamed.
+    if (page->objectName() == pageNameOf(path))
+        return path;
     if (!isPlainPageName(page->objectName())) {
         qCWarning(lcPage) << "page" << path << "cannot take the name" << page->objectName() << "as a file name";
         return path;
     }
     const QString fileName = page->objectName() + QLatin1String(".json");
-    const QString newPath = besidePath(path, fileName);
+    const QString newFile = CVNQCanvasImpl::fileIdentity(besidePath(m_impl->files[page], fileName));
+    // The name handed back reaches the file the page now writes: beside
+    // path while path's folder is that file's, else the file itself (path
+    // led there through a link, or from another working or skin folder).
+    const QString beside = besidePath(path, fileName);
+    const bool sameFolder =
+        CVNQCanvasImpl::fileIdentity(QFileInfo(beside).absolutePath()) == QFileInfo(newFile).absolutePath();
+    const QString newPath = sameFolder ? beside : newFile;
     if (newPath == path)
         return path;
-    const QString newFile = CVNQCanvasImpl::fileIdentity(besidePath(m_impl->files[page], fileName));
     CVNQCanvasWindow* other = m_impl->findPage(newPath);
     CVNQCanvasWindow* holder = m_impl->pageOfFile(newFile);
     if ((other && other != page) || (holder && holder != page)) {

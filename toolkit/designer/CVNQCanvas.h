@@ -72,8 +72,12 @@ public:
     bool SaveStyle(const QString& path);
     // Re-keys the page of path after its name changed: the same folder with
     // the page's object name + ".json", and saves go to that name in the
-    // folder of the file it was read from. Empty when path is not open;
-    // path itself when the new path or file would be another open page's,
+    // folder of the file it was read from; when path's folder is not that
+    // one (a link, a relative name from another working folder), the new
+    // key is that file's path. Empty when path is not open;
+    // path itself, the page keeping its file, while the page keeps the name
+    // path gives it (its file name up to the first "."), when the new path
+    // or file would be another open page's,
     // when that file exists and is not the page's own (the one it was read
     // from, while no other page was read from it since), or when the name
     // is empty or holds a path separator or "..".
@@ -127,6 +131,8 @@ private:
     // Places a top control of the page as a window of the page's size does.
     static void fillPage(CVNQCanvasWindow* page, QWidget* control);
     void keepHidden(QWidget* control);
+    // After the property grid edited a page (its size, say).
+    void pageEdited(CVNQCanvasWindow* page);
     // Scrolls the page to the canvas point to.
     void movePage(CVNQCanvasWindow* page, const QPoint& to);
     // Repaints area of the canvas for a reason of its own, which changes no
@@ -136,6 +142,8 @@ private:
     // whose look may follow its place and size) is made anew, and the
     // canvas repaints where it was and is.
     void pictureChanged(QWidget* w, bool ancestors);
+    // Looks again once the work a change posted has run.
+    void settleLater();
     // Where w's picture and handles were last drawn and are drawn now.
     QRegion drawnArea(QWidget* w);
     // The ring of the canvas that w's selection handles cover, and covered

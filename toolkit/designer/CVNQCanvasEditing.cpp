@@ -163,6 +163,8 @@ void CVNQCanvas::paintEvent(QPaintEvent* event)
     pruneSelection();
     const QRegion changed = paintScene(region);
     m_impl->remakeArea = QRegion();
+    if (!m_impl->settling.empty())
+        settleLater();
 
     QPainter painter(this);
     const QRect area = event->rect();

@@ -93,6 +93,8 @@ public:
         // besides where it is now.
         QRect drawnAt;
         bool stale = true;
+        // Made stale by the look after a change: not looked at again.
+        bool settling = false;
         // The control as a toolkit control, cast once.
         ICVNQWidgetBase* control = nullptr;
         // Its "visibility" and "MarkDelete" properties, read when they change.
@@ -165,6 +167,10 @@ public:
     QRegion ownArea;
     // A repaint is queued for after the relayouts a change posted.
     bool settleQueued = false;
+    // The controls whose pictures a change made anew since it was: they are
+    // made once more then, as the widgets they hold may lay themselves out
+    // only after the render that resized them (a table's header).
+    std::vector<QPointer<QWidget>> settling;
     // Where the paint under way makes the pictures it shows anew: all of a
     // paint the canvas did not ask for alone (the host's repaint, a grab,
     // the window system's), as controls may have changed since without a

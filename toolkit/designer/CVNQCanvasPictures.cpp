@@ -18,6 +18,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QShowEvent>
+#include <QTimer>
+#include <utility>
 #include <QPainter>
 
 namespace CVNQtLib {
@@ -102,6 +104,20 @@ void CVNQCanvas::fillPage(CVNQCanvasWindow* page, QWidget* control)
         top->setGeometry(0, 0, page->width(), page->height());
 }
 
+void CVNQCanvas::pageEdited(CVNQCanvasWindow* page)
+{
+    // Its size rows resize it, which a hidden widget tells nobody: its top
+    // container fills it again as a window's does, and the bars and the
+    // centring follow its new size.
+    for (QWidget* top : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        fillPage(page, top);
+    m_impl->markPageStale(page);
+    if (page != m_impl->current)
+        return;
+    UpdateScrollBar();
+    repaintOwn(rect());
+}
+
 void CVNQCanvas::keepHidden(QWidget* control)
 {
     const bool saved = m_impl->hidingControl;
@@ -114,8 +130,11 @@ bool CVNQCanvas::eventFilter(QObject* watched, QEvent* event)
 {
     QWidget* w = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
     CVNQCanvasImpl::Picture* picture = w ? m_impl->pictureOf(w) : nullptr;
-    if (!picture)
+    if (!picture) {
+        if (w && event->type() == cvnPropertyEditedEvent() && m_impl->files.count(static_cast<CVNQCanvasWindow*>(w)))
+            pageEdited(static_cast<CVNQCanvasWindow*>(w));
         return QWidget::eventFilter(watched, event);
+    }
     switch (event->type()) {
     case QEvent::ShowToParent:
     case QEvent::HideToParent:
@@ -195,19 +214,27 @@ void CVNQCanvas::pictureChanged(QWidget* w, bool ancestors)
             break;
     }
     repaintOwn(area);
+    settleLater();
+}
+
+void CVNQCanvas::settleLater()
+{
     // Containers lay a changed child out again on a posted call, moving it
-    // and its siblings as hidden widgets, which tells nobody: look again
-    // once that has run (the scene finds what moved).
-    if (!m_impl->settleQueued) {
-        m_impl->settleQueued = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this]() {
-                m_impl->settleQueued = false;
-                repaintOwn(rect());
-            },
-            Qt::QueuedConnection);
-    }
+    // and its siblings as hidden widgets, and controls lay out the widgets
+    // they hold, which tells nobody: look again once that has run (the
+    // scene finds what moved), with the pictures a change remade made anew.
+    // A zero timer runs after those that the change or its render started.
+    if (m_impl->settleQueued)
+        return;
+    m_impl->settleQueued = true;
+    QTimer::singleShot(0, this, [this]() {
+        m_impl->settleQueued = false;
+        for (const QPointer<QWidget>& w : std::exchange(m_impl->settling, {})) {
+            if (CVNQCanvasImpl::Picture* picture = w ? m_impl->pictureOf(w) : nullptr)
+                picture->stale = picture->settling = true;
+        }
+        repaintOwn(rect());
+    });
 }
 
 QRegion CVNQCanvas::drawnArea(QWidget* w)
@@ -245,6 +272,9 @@ bool CVNQCanvasImpl::makePicture(QWidget* w, const QRect& r, const QRect& visibl
     picture.drawnAt = r;
     const QRect needed = visible.translated(-r.topLeft());
     const bool changed = picture.stale || picture.size != r.size() || remakeArea.intersects(visible);
+    if ((picture.stale || picture.size != r.size()) && !picture.pixmap.isNull() && !picture.settling)
+        settling.emplace_back(w);
+    picture.settling = false;
     if (!changed && picture.part.contains(needed))
         return false;
     const bool whole = qint64(r.width()) * r.height() <= kWholePictureArea;
