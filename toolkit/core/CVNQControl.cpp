@@ -27,12 +27,15 @@ void setJsonData(ICVNQWidgetBase* control, QString& stored, const QString& text)
 {
     if (text == stored)
         return;
-    if (stored.isEmpty() && !text.isEmpty()) {
+    const bool first = stored.isEmpty();
+    // Stored before the read: a slot reached from the read may delete the
+    // control, and with it the string.
+    stored = text;
+    if (first && !text.isEmpty()) {
         Json::Value node;
         if (jsonParse(text.toUtf8(), node) && node.isObject())
             control->readJsonValue(&node);
     }
-    stored = text;
 }
 
 void setInnerVisible(QWidget* owner, bool visible)
