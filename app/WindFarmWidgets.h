@@ -97,7 +97,8 @@ QString bilingual(int language, const char* english, const char* chinese);
 bool isSingleLine(const QString& text);
 // The text on one line: every run of such characters becomes one space. A
 // label or a table cell would draw each line below the other, over what
-// lies there.
+// lies there. A text with direction marks comes as an isolate, which keeps
+// them from reordering what is drawn after it.
 QString singleLine(const QString& text);
 
 // A number in fixed notation with that many decimals, no grouping.
