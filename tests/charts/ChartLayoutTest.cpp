@@ -12,6 +12,7 @@
 #include "ChartFixture.h"
 
 #include <functional>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -93,6 +94,16 @@ TEST(ChartLayout, PieLabelsUseFixedBoxesAndAlwaysALeaderLine)
     for (const char* label :
          {"Search Engine  33.3%", "Direct  23.36%", "Email  18.43%", "Union Ads  15.38%", "Video Ads  9.53%"})
         EXPECT_TRUE(labelled.texts().contains(label)) << label;
+
+    // Slices too thin for a label each: one that would cover the last goes with its line.
+    QVector<PieSlice> thin(1000);
+    for (PieSlice& slice : thin)
+        slice.name = "s", slice.value = 1;
+    c.widget.setSlices(thin);
+    ChartPaintProbe crowded(c.widget.size());
+    c.probe(crowded);
+    EXPECT_EQ(crowded.overlaps().filter(QRegularExpression("^s  .* \\| s  ")), QStringList());
+    EXPECT_LT(crowded.texts().filter(QRegularExpression("^s  ")).size(), 60);
 }
 
 TEST(ChartLayout, ThemeFontSizesBelowOneDrawAtOnePixel)
