@@ -267,51 +267,6 @@ QString bilingual(int language, const char* english, const char* chinese)
     return language == LanguageChinese ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
 }
 
-namespace {
-
-bool breaksLine(QChar c)
-{
-    return c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-}
-
-// Explicit direction embeddings, overrides and isolates: one left open
-// turns round whatever is drawn after the text on its line.
-bool steersDirection(QChar c)
-{
-    return (c.unicode() >= 0x202A && c.unicode() <= 0x202E) || (c.unicode() >= 0x2066 && c.unicode() <= 0x2069);
-}
-
-} // namespace
-
-bool isSingleLine(const QString& text)
-{
-    return std::none_of(text.begin(), text.end(), breaksLine);
-}
-
-QString singleLine(const QString& text)
-{
-    const bool steers = std::any_of(text.begin(), text.end(), steersDirection);
-    if (!steers && isSingleLine(text))
-        return text;
-    QString line;
-    line.reserve(text.size() + 2);
-    bool inBreak = false;
-    for (const QChar c : text) {
-        const bool breaking = breaksLine(c);
-        if (!breaking)
-            line += c;
-        else if (!inBreak)
-            line += QLatin1Char(' ');
-        inBreak = breaking;
-    }
-    // An isolate ends every direction change begun inside it (its own end
-    // mark kept out of the text), so a pasted override never reverses the
-    // figures shown after it.
-    if (steers)
-        line = QChar(0x2068) + line.remove(QChar(0x2069)) + QChar(0x2069);
-    return line;
-}
-
 QString fixedNumber(double value, int decimals)
 {
     // The table formats every live value of every turbine on each tick: the

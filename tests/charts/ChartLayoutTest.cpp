@@ -78,6 +78,14 @@ TEST(ChartLayout, LabelsAndLeftLegendKeepTheirPlaces)
     bars.probe(barProbe);
     EXPECT_EQ(itemLabels(barProbe), 12);
     EXPECT_EQ(barProbe.overlaps(), QStringList());
+    // A series name or category with a line break is drawn on one line.
+    b.name = "a\nb";
+    bars.widget.setSeries({b});
+    bars.widget.setCategories({"x\ny"});
+    ChartPaintProbe oneLine(bars.widget.size());
+    bars.probe(oneLine);
+    EXPECT_TRUE(oneLine.texts().contains("x y") && oneLine.texts().contains("a b"))
+        << oneLine.texts().join('|').toStdString();
 }
 
 TEST(ChartLayout, PieLabelsUseFixedBoxesAndAlwaysALeaderLine)
