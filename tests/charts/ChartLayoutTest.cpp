@@ -32,14 +32,15 @@ int itemLabels(const ChartPaintProbe& probe)
 TEST(ChartLayout, LabelsAndLeftLegendKeepTheirPlaces)
 {
     // On a 600-px plot 8 labels fit: 30 categories take every 4th, then the
-    // last one too; 9 categories every 2nd, the last among them.
+    // last one too, in place of the one before it that it would cover; 9
+    // categories every 2nd, the last among them.
     ChartFixture<CVNQLineChart, CVNQLineChartImpl> line(QSize(56 + 600 + 40, 420));
     line.widget.setCategories({});
     const struct
     {
         int categories;
         QStringList shown;
-    } steps[] = {{30, {"Item 1", "Item 5", "Item 9", "Item 13", "Item 17", "Item 21", "Item 25", "Item 29", "Item 30"}},
+    } steps[] = {{30, {"Item 1", "Item 5", "Item 9", "Item 13", "Item 17", "Item 21", "Item 25", "Item 30"}},
                  {9, {"Item 1", "Item 3", "Item 5", "Item 7", "Item 9"}}};
     for (const auto& step : steps) {
         ChartSeries s;
