@@ -1,6 +1,7 @@
 #include "GustrelApp.h"
 
 #include "CVNQChartRegistration.h"
+#include "CVNJson.h"
 #include "CVNQLogging.h"
 #include "CVNQResourceManager.h"
 #include "CVNQResourceManagerImpl.h"
@@ -262,6 +263,27 @@ void reportThemeFailure(const QString& themePath, const QVector<ThemeWarnings::M
 // a style file without styles. Every control of the dashboard takes its look
 // from those entries, so without them it would come up in plain white and
 // grey: the program counts such a theme as not loaded, and says why.
+// Entries that name none of the dashboard's controls (another program's
+// theme) or styles its style file lacks leave the window just as plain:
+// the window's own entry must be there, its look defined.
+bool windowEntryIsStyled(const CVNQtLib::CVNQResourceManagerImpl& theme)
+{
+    const char* const kWindowEntry = "WindWindow";
+    const Json::Value* window = theme.themeElement(kWindowEntry);
+    if (!window) {
+        qCWarning(CVNQtLib::lcTheme) << "theme.json has no entry" << QLatin1String(kWindowEntry)
+                                     << "for the dashboard window";
+        return false;
+    }
+    const QString style =
+        CVNQtLib::jsonToQString(CVNQtLib::jsonAt(CVNQtLib::jsonAt(CVNQtLib::jsonGet(*window, "style"), 0), 0));
+    if (!theme.findFillStyle(style)) {
+        qCWarning(CVNQtLib::lcStyle) << "the dashboard window's style" << style << "is not in style.json";
+        return false;
+    }
+    return true;
+}
+
 bool themeIsUsable()
 {
     CVNQtLib::CVNQResourceManagerImpl* theme = CVNQtLib::CVNQResourceManager::getInstance()->getThemeManagerIml();
@@ -277,6 +299,8 @@ bool themeIsUsable()
             qCWarning(CVNQtLib::lcTheme) << "theme.json is missing or cannot be read";
         else if (!theme->themeRoot().isNull()) // a parse failure has been reported with its reason
             qCWarning(CVNQtLib::lcTheme) << "theme.json holds no theme entries";
+        usable = false;
+    } else if (usable && !windowEntryIsStyled(*theme)) {
         usable = false;
     }
     return usable;

@@ -1,5 +1,6 @@
 #include "TurbineDetailDrawer.h"
 
+#include "CVNQSingleLine.h"
 #include "CVNQLabel.h"
 #include "CVNQOpenGLPieChart.h"
 #include "CVNQPushButton.h"
@@ -127,9 +128,9 @@ void TurbineDetailDrawer::showTurbine(const TurbineRecord& t)
 {
     const int l = language;
 
-    detailIdLabel->setText(singleLine(t.id));
+    detailIdLabel->setText(cvnShownOnOneLine(t.id));
     detailLocationLabel->setText(
-        singleLine(t.location) +
+        cvnShownOnOneLine(t.location) +
         QStringLiteral(" · %1, %2").arg(fixedNumber(t.latitude, 3), fixedNumber(t.longitude, 3)));
 
     QString badge;

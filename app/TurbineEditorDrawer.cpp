@@ -1,5 +1,6 @@
 #include "TurbineEditorDrawer.h"
 
+#include "CVNQSingleLine.h"
 #include "CVNQComboBox.h"
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
@@ -117,15 +118,19 @@ void TurbineEditorDrawer::clearEditorMessage()
 void TurbineEditorDrawer::saveTurbine()
 {
     const QString id = idEdit->text().trimmed();
+    // The farm holds ids upper-cased, which may be another text than the
+    // typed one in other letter case (ß becomes SS): uniqueness is checked,
+    // and the table filtered and the turbine opened, by the id it will hold.
+    const QString held = id.toUpper();
     // The field shows a pasted line break as a space; so is it saved.
-    const QString location = singleLine(locationEdit->text()).trimmed();
+    const QString location = cvnSingleLine(locationEdit->text()).trimmed();
     bool parsed = false;
     const double ratedPower = powerEdit->text().trimmed().toDouble(&parsed);
     // "inf", "nan" and 1e300 parse as doubles; a turbine rating is a finite
     // number of a size that exists.
     const bool powerOk = parsed && std::isfinite(ratedPower) && ratedPower > 0.0 && ratedPower <= kMaxRatedPowerKw;
     // An id is a key the operator searches for: it is one line or none.
-    if (id.isEmpty() || !isSingleLine(id) || location.isEmpty() || !powerOk || simulator->containsTurbine(id)) {
+    if (id.isEmpty() || !cvnIsSingleLine(id) || location.isEmpty() || !powerOk || simulator->containsTurbine(held)) {
         showEditorMessage(QStringLiteral("Enter a unique ID, location, and valid rated power."),
                           QStringLiteral("请填写唯一 ID、位置和有效的额定功率。"));
         return;
@@ -138,5 +143,5 @@ void TurbineEditorDrawer::saveTurbine()
     }
     clearEditorMessage();
     setExpanded(false);
-    emit turbineSaved(id);
+    emit turbineSaved(held.compare(id, Qt::CaseInsensitive) == 0 ? id : held);
 }

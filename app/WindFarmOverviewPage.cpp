@@ -4,6 +4,7 @@
 
 #include "WindFarmOverviewPage.h"
 
+#include "CVNQSingleLine.h"
 #include "CVNQComboBox.h"
 #include "CVNQImage.h"
 #include "CVNQLabel.h"
@@ -324,7 +325,7 @@ void WindFarmOverviewPage::refreshSummaryTable(const WindFarmSnapshot& snapshot)
         summaryModel->removeRows(rows.size(), summaryModel->rowCount() - rows.size());
     for (int r = 0; r < rows.size(); ++r) {
         const TurbineRecord& t = *rows[r];
-        const QString texts[SummaryColumnCount] = {singleLine(t.id), outputText(t.outputKw),
+        const QString texts[SummaryColumnCount] = {cvnShownOnOneLine(t.id), outputText(t.outputKw),
                                                    efficiencyText(t.efficiency), statusText(t.status, language),
                                                    language == LanguageChinese ? t.aiNoteZh : t.aiNoteEn};
         // A missing row is made by its first item.

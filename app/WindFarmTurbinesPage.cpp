@@ -3,6 +3,7 @@
 
 #include "WindFarmTurbinesPage.h"
 
+#include "CVNQSingleLine.h"
 #include "CVNQComboBox.h"
 #include "CVNQLabel.h"
 #include "CVNQLineEdit.h"
@@ -57,8 +58,8 @@ void fillTurbineRow(QStandardItem* const (&cells)[TurbineColumnCount], const Tur
     };
     if (whole) {
         set(ColNumber, QString::number(t.index + 1), t.index + 1);
-        set(ColId, singleLine(t.id));
-        set(ColLocation, singleLine(t.location));
+        set(ColId, cvnShownOnOneLine(t.id));
+        set(ColLocation, cvnShownOnOneLine(t.location));
         set(ColNextInspection, t.nextInspection);
         for (QStandardItem* item : cells) {
             item->setData(int(Qt::AlignCenter), Qt::TextAlignmentRole);
@@ -130,7 +131,7 @@ WindFarmTurbinesPage::WindFarmTurbinesPage(TurbineFilterProxyModel* proxy, QWidg
     connect(searchEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         // The field shows a pasted line break as a space, and the table its
         // texts on one line: the search looks for what the field shows.
-        proxyModel->setFilterText(singleLine(text));
+        proxyModel->setFilterText(cvnSingleLine(text));
         refreshTableFilterSummary();
     });
     connect(statusFilterCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {

@@ -267,38 +267,6 @@ QString bilingual(int language, const char* english, const char* chinese)
     return language == LanguageChinese ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
 }
 
-namespace {
-
-bool breaksLine(QChar c)
-{
-    return c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-}
-
-} // namespace
-
-bool isSingleLine(const QString& text)
-{
-    return std::none_of(text.begin(), text.end(), breaksLine);
-}
-
-QString singleLine(const QString& text)
-{
-    if (isSingleLine(text))
-        return text;
-    QString line;
-    line.reserve(text.size());
-    bool inBreak = false;
-    for (const QChar c : text) {
-        const bool breaking = breaksLine(c);
-        if (!breaking)
-            line += c;
-        else if (!inBreak)
-            line += QLatin1Char(' ');
-        inBreak = breaking;
-    }
-    return line;
-}
-
 QString fixedNumber(double value, int decimals)
 {
     // The table formats every live value of every turbine on each tick: the

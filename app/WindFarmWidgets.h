@@ -92,14 +92,6 @@ CVNQtLib::CVNQComboBox* makeCombo(QWidget* parent, const QString& objectName, in
 // English (both given as UTF-8).
 QString bilingual(int language, const char* english, const char* chinese);
 
-// Whether text holds nothing that would start a new line where it is drawn
-// (a line or paragraph break or another control character).
-bool isSingleLine(const QString& text);
-// The text on one line: every run of such characters becomes one space. A
-// label or a table cell would draw each line below the other, over what
-// lies there.
-QString singleLine(const QString& text);
-
 // A number in fixed notation with that many decimals, no grouping.
 QString fixedNumber(double value, int decimals);
 // The live readings as the turbine table and the detail drawer show them.

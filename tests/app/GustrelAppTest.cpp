@@ -208,6 +208,8 @@ TEST(GustrelApp, EveryUnusableThemeFails)
         {"broken-style", "{ bad", theme, "style.json does not parse"},
         {"cut-style", style.left(style.size() / 2), theme, "style.json does not parse"},
         {"no-styles", R"({"style": []})", theme, "style.json defines no styles"},
+        {"other-program", style, QByteArray(theme).replace("\"Wind", "\"Other"), "has no entry \"WindWindow\""},
+        {"unknown-styles", style, QByteArray(theme).replace("\"wf.", "\"xx."), "\"xx.window\" is not in style.json"},
     };
     QTemporaryDir dir;
     for (const auto& c : cases) {

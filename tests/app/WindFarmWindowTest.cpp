@@ -502,6 +502,10 @@ TEST_F(WindFarmWindowTest, PastedLineBreaksNeverShowAsTwoLines)
     window->selectTurbine(QStringLiteral("WTG-078\nB"));
     EXPECT_EQ(labelText("detailIdLabel"), QStringLiteral("WTG-078 B"));
     EXPECT_TRUE(labelText("detailLocationLabel").startsWith(QStringLiteral("South Plateau · ")));
+    // Nor does a pasted direction override turn round the figures after it.
+    ASSERT_TRUE(window->getSimulator()->addTurbine("WTG-079", "North\u202ERidge\u2069", 3600));
+    window->selectTurbine(QStringLiteral("WTG-079"));
+    EXPECT_TRUE(labelText("detailLocationLabel").startsWith(QStringLiteral("\u2068North\u202ERidge\u2069 · ")));
 }
 
 TEST_F(WindFarmWindowTest, EditorRejectsBadValues)
@@ -567,6 +571,14 @@ TEST_F(WindFarmWindowTest, EditorAddsTheTurbineAndShowsIt)
     ASSERT_EQ(turbineRows()->rowCount(), 1);
     EXPECT_EQ(turbineRows()->index(0, 1).data().toString(), QStringLiteral("WTG-051"));
     EXPECT_TRUE(child<CVNQLabel>("editorValidationLabel")->isHidden());
+
+    // An id whose upper case is another text (ß is SS) is shown as the farm holds it.
+    window->openEditor();
+    child<CVNQLineEdit>("editorIdEdit")->setText(QStringLiteral("straße-1"));
+    child<CVNQLineEdit>("editorLocationEdit")->setText(QStringLiteral("North Ridge"));
+    TestUtil::click(child<CVNQPushButton>("editorSaveButton"));
+    EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("STRASSE-1"));
+    ASSERT_EQ(turbineRows()->rowCount(), 1);
 }
 
 TEST_F(WindFarmWindowTest, OverviewControlsDriveThePage)

@@ -8,6 +8,7 @@
 #include "ChartFixture.h"
 #include "TestUtil.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -270,7 +271,11 @@ TEST(BarChart, BrokenDataNeverReachesThePainter)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
+    QVector<double> many(100000);
+    for (int i = 0; i < many.size(); ++i)
+        many[i] = (i % 7) - 2.5;
     const QVector<QVector<BarSeries>> cases = {
+        {bar("many", many), bar("more", many)},
         {},
         {bar("empty", {})},
         {bar("one", {7})},
@@ -292,6 +297,10 @@ TEST(BarChart, BrokenDataNeverReachesThePainter)
                 ChartPaintProbe probe(size);
                 c.probe(probe);
                 EXPECT_EQ(probe.badCoordinates(), 0) << "legend " << legend << ", " << s.size() << " series";
+                // However many categories, a paint costs what the plot holds and no label covers another.
+                EXPECT_LE(probe.shapes(), 4 * (size.width() + qAbs(f.plot.width())) + 100);
+                if (size.width() > 100)
+                    EXPECT_EQ(probe.overlaps().filter(QRegularExpression("^Item .* \\| Item ")), QStringList());
             }
         }
     }

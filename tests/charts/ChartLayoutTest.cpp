@@ -12,6 +12,7 @@
 #include "ChartFixture.h"
 
 #include <functional>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -31,14 +32,15 @@ int itemLabels(const ChartPaintProbe& probe)
 TEST(ChartLayout, LabelsAndLeftLegendKeepTheirPlaces)
 {
     // On a 600-px plot 8 labels fit: 30 categories take every 4th, then the
-    // last one too; 9 categories every 2nd, the last among them.
+    // last one too, in place of the one before it that it would cover; 9
+    // categories every 2nd, the last among them.
     ChartFixture<CVNQLineChart, CVNQLineChartImpl> line(QSize(56 + 600 + 40, 420));
     line.widget.setCategories({});
     const struct
     {
         int categories;
         QStringList shown;
-    } steps[] = {{30, {"Item 1", "Item 5", "Item 9", "Item 13", "Item 17", "Item 21", "Item 25", "Item 29", "Item 30"}},
+    } steps[] = {{30, {"Item 1", "Item 5", "Item 9", "Item 13", "Item 17", "Item 21", "Item 25", "Item 30"}},
                  {9, {"Item 1", "Item 3", "Item 5", "Item 7", "Item 9"}}};
     for (const auto& step : steps) {
         ChartSeries s;
@@ -67,7 +69,7 @@ TEST(ChartLayout, LabelsAndLeftLegendKeepTheirPlaces)
             EXPECT_LE(t.box.right(), 56 - 6 + 0.5);
         }
 
-    // The bar chart labels every category.
+    // The bar chart labels categories while their texts fit side by side.
     ChartFixture<CVNQBarChart, CVNQBarChartImpl> bars(QSize(696, 420));
     BarSeries b;
     b.values.fill(2.0, 30);
@@ -75,7 +77,16 @@ TEST(ChartLayout, LabelsAndLeftLegendKeepTheirPlaces)
     bars.widget.setSeries({b});
     ChartPaintProbe barProbe(bars.widget.size());
     bars.probe(barProbe);
-    EXPECT_EQ(itemLabels(barProbe), 30);
+    EXPECT_EQ(itemLabels(barProbe), 12);
+    EXPECT_EQ(barProbe.overlaps(), QStringList());
+    // A series name or category with a line break is drawn on one line.
+    b.name = "a\nb";
+    bars.widget.setSeries({b});
+    bars.widget.setCategories({"x\ny"});
+    ChartPaintProbe oneLine(bars.widget.size());
+    bars.probe(oneLine);
+    EXPECT_TRUE(oneLine.texts().contains("x y") && oneLine.texts().contains("a b"))
+        << oneLine.texts().join('|').toStdString();
 }
 
 TEST(ChartLayout, PieLabelsUseFixedBoxesAndAlwaysALeaderLine)
@@ -92,6 +103,16 @@ TEST(ChartLayout, PieLabelsUseFixedBoxesAndAlwaysALeaderLine)
     for (const char* label :
          {"Search Engine  33.3%", "Direct  23.36%", "Email  18.43%", "Union Ads  15.38%", "Video Ads  9.53%"})
         EXPECT_TRUE(labelled.texts().contains(label)) << label;
+
+    // Slices too thin for a label each: one that would cover the last goes with its line.
+    QVector<PieSlice> thin(1000);
+    for (PieSlice& slice : thin)
+        slice.name = "s", slice.value = 1;
+    c.widget.setSlices(thin);
+    ChartPaintProbe crowded(c.widget.size());
+    c.probe(crowded);
+    EXPECT_EQ(crowded.overlaps().filter(QRegularExpression("^s  .* \\| s  ")), QStringList());
+    EXPECT_LT(crowded.texts().filter(QRegularExpression("^s  ")).size(), 60);
 }
 
 TEST(ChartLayout, ThemeFontSizesBelowOneDrawAtOnePixel)

@@ -4,8 +4,12 @@
 #include "CVNQChartLayout.h"
 #include "CVNQChartPainting.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QtMath>
+
+#include <cmath>
+#include <limits>
 
 namespace CVNQtLib {
 
@@ -122,7 +126,63 @@ QVector<BarItem> CVNQBarChartImpl::bars(const BarChartFrame& f) const
             ++slot;
         }
     }
-    return items;
+    return step < 1.0 ? thinnedBars(items, f.zeroY) : items;
+}
+
+// One label per category while they fit side by side. Where categories are
+// narrower than their texts, a label that would cover the one before it is
+// left out; and no more categories are looked at than the plot has room for
+// labels of a few pixels, however many there are.
+QVector<ChartAxisLabel> CVNQBarChartImpl::axisLabels(const BarChartFrame& f, const QFontMetricsF& metrics) const
+{
+    const double kPitch = 4.0; // no readable label is narrower
+    const double step = f.plot.width() / f.count;
+    const int stride = step > 0 ? int(qBound(1.0, std::ceil(kPitch / step), double(f.count))) : f.count;
+    QVector<ChartAxisLabel> labels;
+    double covered = -std::numeric_limits<double>::infinity();
+    for (int c = 0; c < f.count; c += stride) {
+        const double x = f.plot.left() + c * step + step / 2;
+        const QString text = categoryLabel(c);
+        // A text is clipped to its box.
+        const double half = qMin(metrics.horizontalAdvance(text), double(kAxisLabelWidth)) / 2;
+        if (x - half < covered + kPitch)
+            continue;
+        labels.append({x, text});
+        covered = x + half;
+    }
+    return labels;
+}
+
+// With more categories than the plot has pixel columns, the bars of a series
+// that start in one pixel column lie almost wholly over each other: what
+// shows of them is the one reaching farthest above zero and the one reaching
+// farthest below. Only those (and the hovered category's) are painted and hit,
+// so a chart costs what its plot holds, whatever the number of categories.
+QVector<BarItem> CVNQBarChartImpl::thinnedBars(const QVector<BarItem>& items, double zeroY) const
+{
+    struct Kept
+    {
+        qint64 column = std::numeric_limits<qint64>::min();
+        int at = -1; // in thinned
+    };
+    QVector<Kept> kept(2 * m_series.size()); // per series: above and below zero
+    QVector<BarItem> thinned;
+    for (const BarItem& bar : items) {
+        if (m_hoverActive && bar.categoryIndex == m_hoverIndex) {
+            thinned.append(bar);
+            continue;
+        }
+        Kept& k = kept[2 * bar.seriesIndex + (bar.rect.bottom() > zeroY + 0.5 ? 1 : 0)];
+        const qint64 column = qint64(std::floor(bar.rect.left()));
+        if (column != k.column || k.at < 0) {
+            k.column = column;
+            k.at = thinned.size();
+            thinned.append(bar);
+        } else if (bar.rect.height() > thinned.at(k.at).rect.height()) {
+            thinned[k.at] = bar;
+        }
+    }
+    return thinned;
 }
 
 QVector<ChartLegendItem> CVNQBarChartImpl::legendItems(const QRectF& plot, const QSize& size) const
@@ -222,11 +282,7 @@ void CVNQBarChartImpl::draw(QPainter* painter, const QRect& rect)
 
     cvnChartDrawTitle(p, theme, rect.width(), m_title, theme.titleFontSize);
     cvnChartDrawValueLabels(p, theme, f.plot, f.lo, f.hi, m_insets.left, theme.labelFontSize);
-    const double step = f.plot.width() / f.count;
-    QVector<ChartAxisLabel> labels;
-    for (int c = 0; c < f.count; ++c)
-        labels.append({f.plot.left() + c * step + step / 2, categoryLabel(c)});
-    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68);
+    cvnChartDrawAxisLabels(p, axisLabels(f, QFontMetricsF(p.font())), f.plot.bottom() + 8, kAxisLabelWidth);
 
     cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()),
                         ChartLegendMarker::Square, theme.labelFontSize, rect);

@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QVector>
 
+class QFontMetricsF;
+
 namespace CVNQtLib {
 
 // One drawn bar, computed for every paint and mouse event.
@@ -58,6 +60,9 @@ public:
     BarChartFrame frame(const QSize& size) const;
     static double valueY(const BarChartFrame& f, double value);
     QVector<BarItem> bars(const BarChartFrame& f) const;
+    QVector<BarItem> thinnedBars(const QVector<BarItem>& items, double zeroY) const;
+    QVector<ChartAxisLabel> axisLabels(const BarChartFrame& f, const QFontMetricsF& metrics) const;
+    static constexpr int kAxisLabelWidth = 68;
     QVector<ChartLegendItem> legendItems(const QRectF& plot, const QSize& size) const;
     QString tooltipText() const;
 

@@ -1,5 +1,6 @@
 #include "CVNQChartText.h"
 
+#include "CVNQSingleLine.h"
 #include "CVNQTextLayoutCache.h"
 
 #include <QCache>
@@ -231,10 +232,13 @@ TextImage* render(const QPainter& painter, const QRectF& box, int align, const Q
 
 } // namespace
 
-void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QString& text)
+void cvnChartDrawText(QPainter& painter, const QRectF& rect, int align, const QString& given)
 {
-    if (text.isEmpty() || painter.pen().style() == Qt::NoPen)
+    if (given.isEmpty() || painter.pen().style() == Qt::NoPen)
         return;
+    // Every chart text has a box of one line: names and categories come from
+    // data, and a second line would be drawn over the first.
+    const QString text = cvnShownOnOneLine(given);
     const QPaintEngine* engine = painter.paintEngine();
     const QTransform device = painter.deviceTransform();
     const bool kept = engine && engine->type() == QPaintEngine::OpenGL2 && painter.device() &&

@@ -2,6 +2,7 @@
 
 #include "CVNQChartCoords.h"
 #include "CVNQChartPainting.h"
+#include "CVNQChartText.h"
 #include "CVNQChartPlotPainter.h"
 
 #include <QPainter>
@@ -444,7 +445,7 @@ void CVNQFinancialChartImpl::draw(QPainter* painter, const QRect& rect)
 
     p.setPen(theme.textColor);
     cvnChartSetFont(p, 16, true);
-    p.drawText(QRectF(0, 14, rect.width(), 24), Qt::AlignCenter, m_title);
+    cvnChartDrawText(p, QRectF(0, 14, rect.width(), 24), Qt::AlignCenter, m_title);
 
     paintSlider(p, plot);
 

@@ -5,6 +5,7 @@
 #include "CVNQLineChart.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPaintDevice>
 #include <QtMath>
@@ -337,8 +338,16 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
     QVector<ChartAxisLabel> labels;
     for (int i = f.first; i <= f.last; i += step)
         labels.append({pointPos(f, i, f.lo).x(), categoryLabel(i)});
-    if (f.last > f.first && (f.last - f.first) % step != 0)
-        labels.append({pointPos(f, f.last, f.lo).x(), categoryLabel(f.last)});
+    if (f.last > f.first && (f.last - f.first) % step != 0) {
+        // The last category is always named; the label before it gives way
+        // where the two texts (each clipped to its box) would cover each other.
+        const ChartAxisLabel end{pointPos(f, f.last, f.lo).x(), categoryLabel(f.last)};
+        const QFontMetricsF metrics(p.font());
+        const auto half = [&](const QString& text) { return qMin(metrics.horizontalAdvance(text), 68.0) / 2; };
+        if (labels.size() > 1 && end.x - labels.last().x < half(end.text) + half(labels.last().text) + 4)
+            labels.removeLast();
+        labels.append(end);
+    }
     cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68);
 
     cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()), ChartLegendMarker::Line,

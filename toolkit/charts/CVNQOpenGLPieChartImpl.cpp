@@ -236,11 +236,20 @@ void CVNQOpenGLPieChartImpl::paintLabels(QPainter& p, const QRectF& pie, const Q
     const ChartTheme& theme = m_chart->theme();
     const double r = pie.width() / 2;
     const QPointF c = pie.center();
+    // Labels run down the right side and up the left one: a label closer to
+    // the last one drawn on its side than a line of text would cover it, and
+    // goes with its leader line. Thin slices then cost no more than the
+    // labels the pie has room for.
+    const double line = QFontMetricsF(p.font()).height();
+    double lastY[2] = {qInf(), qInf()};
     for (const PieSliceGeometry& g : records) {
         const double m = qDegreesToRadians(g.midAngle);
         const QPointF inner(c.x() + std::sin(m) * r * 0.88, c.y() - std::cos(m) * r * 0.88);
         const QPointF elbow(c.x() + std::sin(m) * (r + 16), c.y() - std::cos(m) * (r + 16));
         const bool rightSide = elbow.x() >= c.x();
+        if (std::abs(elbow.y() - lastY[rightSide]) < line)
+            continue;
+        lastY[rightSide] = elbow.y();
         const QRectF box = rightSide ? QRectF(elbow.x() + 18, elbow.y() - 14, 120, 28)
                                      : QRectF(elbow.x() - 18 - 120, elbow.y() - 14, 120, 28);
         p.setPen(QPen(g.color.darker(110), 1.2));

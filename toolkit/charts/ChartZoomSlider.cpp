@@ -1,5 +1,7 @@
 #include "ChartZoomSlider.h"
 
+#include "CVNQChartText.h"
+
 #include <QPainter>
 #include <QtMath>
 
@@ -186,9 +188,9 @@ void ChartZoomSlider::paint(QPainter& painter, const QRectF& track, bool withLab
         painter.setFont(font);
         painter.setPen(m_labelColor);
         const double y = track.bottom() + m_labelGap;
-        painter.drawText(QRectF(track.left(), y, 120, m_labelHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        cvnChartDrawText(painter, QRectF(track.left(), y, 120, m_labelHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          label(firstLabelIndex()));
-        painter.drawText(QRectF(track.right() - 120, y, 120, m_labelHeight), Qt::AlignRight | Qt::AlignVCenter,
+        cvnChartDrawText(painter, QRectF(track.right() - 120, y, 120, m_labelHeight), Qt::AlignRight | Qt::AlignVCenter,
                          label(lastLabelIndex()));
     }
     painter.restore();
