@@ -10,17 +10,14 @@
 #include "CVNQRibbonGroup.h"
 #include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
-#include "CVNQRibbonWords.h"
 #include "RibbonTestUtil.h"
 
 #include <QAction>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtGlobal>
-#include <functional>
 
 using namespace CVNQtLib;
 using namespace ControlsTest;
@@ -44,8 +41,7 @@ protected:
 
 TEST_F(RibbonConfigTest, RealisticConfigurationReadsWritesAndReadsBackTheSame)
 {
-    // Every key the reader takes (found in its source), each somewhere with
-    // a value other than its default.
+    // Every key the reader takes (found in its source), each with a value other than its default.
     Json::Value input = parsed(RibbonTest::realisticConfig());
     input["layoutMode"] = "compact";
     input["minimized"] = true;
@@ -53,20 +49,18 @@ TEST_F(RibbonConfigTest, RealisticConfigurationReadsWritesAndReadsBackTheSame)
     input["application"]["menu"][3]["tooltip"] = "Last files";
     input["quickAccess"][0]["checked"] = true;
     input["quickAccess"][1]["enabled"] = false;
-    Json::Value& gallery = input["pages"][0]["groups"][2]["items"][0];
-    gallery["columns"] = 4;
-    gallery["rows"] = 3;
+    input["pages"][0]["groups"][2]["items"][0]["columns"] = 4;
+    input["pages"][0]["groups"][2]["items"][0]["rows"] = 3;
     QFile reader(TestUtil::sourcePath("toolkit/ribbon/CVNQRibbonConfigReader.cpp"));
     ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
-    const QString source = QString::fromUtf8(reader.readAll());
-    const QRegularExpression keyRead(R"re((?:cfgBool|cfgInt|cfgString|jsonGet|jsonHasMember)\(\w+, "(\w+)")re");
-    QSet<QString> readKeys;
-    for (auto m = keyRead.globalMatch(source); m.hasNext();)
-        readKeys.insert(m.next().captured(1));
-    EXPECT_GT(readKeys.size(), 30);
     const QString inputText = QString::fromStdString(jsonStyled(input));
-    for (const QString& key : qAsConst(readKeys))
+    const QRegularExpression keyRead(R"re((?:cfgBool|cfgInt|cfgString|jsonGet|jsonHasMember)\(\w+, "(\w+)")re");
+    int keys = 0;
+    for (auto m = keyRead.globalMatch(QString::fromUtf8(reader.readAll())); m.hasNext(); ++keys) {
+        const QString key = m.next().captured(1);
         EXPECT_TRUE(inputText.contains('"' + key + "\" :")) << key.toStdString();
+    }
+    EXPECT_GT(keys, 30);
 
     CVNQRibbonBar bar;
     TestUtil::LogCapture log("corvane.ribbon");
@@ -239,40 +233,4 @@ TEST_F(RibbonConfigTest, ItemDefaultsAndWronglyTypedElements)
     const Json::Value topRight = parsed(bar.configJson())["topRight"];
     EXPECT_FALSE(topRight[0].isMember("width"));
     EXPECT_FALSE(topRight[1].isMember("width"));
-}
-
-// Every enumeration word reads in any letter case, each letter flipped on
-// its own, and is written back as the lower-case word; a word one letter
-// short or long is none of them and reads as the fallback.
-TEST(RibbonWords, EveryWordReadsInEveryLetterCase)
-{
-    const struct
-    {
-        std::function<int(const QString&)> read;
-        std::function<QString(int)> word;
-        int count;
-    } families[] = {
-        {[](const QString& w) { return int(ribbonLayoutModeFromWord(w)); },
-         [](int v) { return ribbonLayoutModeWord(CVN_RIBBON_LAYOUT_MODE(v)); }, 2},
-        {[](const QString& w) { return int(ribbonItemSizeFromWord(w)); },
-         [](int v) { return ribbonItemSizeWord(CVN_RIBBON_ITEM_SIZE(v)); }, 3},
-        {[](const QString& w) { return int(ribbonPopupModeFromWord(w)); },
-         [](int v) { return ribbonPopupModeWord(CVN_RIBBON_POPUP_MODE(v)); }, 3},
-    };
-    for (const auto& f : families)
-        for (int v = 0; v < f.count; ++v) {
-            const QString word = f.word(v);
-            ASSERT_FALSE(word.isEmpty());
-            EXPECT_EQ(word, word.toLower());
-            EXPECT_EQ(f.read(word.toUpper()), v) << word.toStdString();
-            for (int i = 0; i < word.size(); ++i) {
-                QString flipped = word;
-                flipped[i] = flipped[i].toUpper();
-                EXPECT_EQ(f.read(flipped), v) << flipped.toStdString();
-            }
-            if (v != 0) { // 0 is every family's fallback
-                EXPECT_EQ(f.read(word.chopped(1)), 0) << word.toStdString();
-                EXPECT_EQ(f.read(word + QLatin1Char('s')), 0) << word.toStdString();
-            }
-        }
 }
