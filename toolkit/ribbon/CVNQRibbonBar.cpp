@@ -357,11 +357,7 @@ void CVNQRibbonBar::registerAction(QAction* action)
     if (!m_registeredSet.contains(action)) {
         m_registeredActions.append(action);
         m_registeredSet.insert(action);
-        connect(action, &QObject::destroyed, this, [this, action]() {
-            m_registeredSet.remove(action);
-            m_registeredActions.removeAll(action);
-            m_ownedActions.removeAll(action);
-        });
+        connect(action, &QObject::destroyed, this, [this, action]() { forgetAction(action); });
         // A slot may reload the bar, and whoever is connected after it still
         // hears the trigger.
         connect(action, &QAction::triggered, this, [this, action]() {
@@ -404,12 +400,17 @@ void CVNQRibbonBar::releaseMenu(QMenu* menu)
 {
     forEachMenuCommand(menu, [this](QAction* action) {
         disconnect(action, nullptr, this, nullptr);
-        m_registeredSet.remove(action);
-        m_registeredActions.removeAll(action);
-        if (m_ownedActions.removeAll(action) > 0)
+        if (forgetAction(action))
             release(action);
     });
     release(menu);
+}
+
+bool CVNQRibbonBar::forgetAction(QAction* action)
+{
+    m_registeredSet.remove(action);
+    m_registeredActions.removeAll(action);
+    return m_ownedActions.removeAll(action) > 0;
 }
 
 void CVNQRibbonBar::emitCommand(const QString& commandId, bool checked)

@@ -130,6 +130,8 @@ private:
     // Unregisters the menu's commands, then releases the menu and the
     // commands the bar owns.
     void releaseMenu(QMenu* menu);
+    // Drops a command from the bar's lists; true when the bar owned it.
+    bool forgetAction(QAction* action);
     // Re-emits a command; one chosen in the minimised bar's pop-up closes it.
     void emitCommand(const QString& commandId, bool checked);
     // Drops a page from every record (the page list, tabs, context groups).
