@@ -9,6 +9,7 @@
 #include "CVNQRibbonPage.h"
 #include "RibbonTestUtil.h"
 
+#include <QPointer>
 #include <QTemporaryDir>
 
 using namespace CVNQtLib;
@@ -119,6 +120,12 @@ TEST_F(RibbonControlTest, NodeReadsWritesAndReadsBackStylesHeightsAndContent)
         EXPECT_EQ(kept["attr"]["groupRows"].asInt(), rows.second);
         EXPECT_EQ(kept["attr"]["topRowHeight"].asInt(), 33);
     }
+    // The written node, content included, reads back to the same rows.
+    read(again, R"({"attr": {"groupRows": 3}})");
+    again.serializeJsonValue(&kept, false);
+    CVNQRibbonBar copy;
+    copy.readJsonValue(&kept);
+    EXPECT_EQ(TestUtil::written(&copy)["attr"], kept["attr"]);
 }
 
 TEST_F(RibbonControlTest, FileFallbackAndThemeEntriesSetLooksOnly)
@@ -149,6 +156,21 @@ TEST_F(RibbonControlTest, FileFallbackAndThemeEntriesSetLooksOnly)
     const QSize hint = bar.pageAt(0)->groupAt(0)->sizeHint();
     EXPECT_GT(hint.width(), 0);
     EXPECT_LE(hint.width(), QWIDGETSIZE_MAX + 12);
+
+    // A slot of any signal the read emits may delete the bar.
+    for (const char* text : {R"({"attr": {"configFile": "missing.json"}})", R"({"attr": {"layoutMode": "compact"}})",
+                             R"({"attr": {"ribbon": {"schemaVersion": 1, "pages": [{"id": "p"}]}}})",
+                             R"({"attr": {"minimized": true}})"}) {
+        QPointer<CVNQRibbonBar> doomed = new CVNQRibbonBar;
+        auto kill = [doomed] { delete doomed.data(); };
+        QObject::connect(doomed, &CVNQRibbonBar::configLoadFailed, kill);
+        QObject::connect(doomed, &CVNQRibbonBar::currentPageChanged, kill);
+        QObject::connect(doomed, &CVNQRibbonBar::layoutModeChanged, kill);
+        QObject::connect(doomed, &CVNQRibbonBar::minimizedChanged, kill);
+        Json::Value node = TestUtil::json(text);
+        doomed->readJsonValue(&node);
+        EXPECT_TRUE(doomed.isNull()) << text;
+    }
 
     QTemporaryDir theme;
     ASSERT_TRUE(loadTheme(theme, R"([{"name": "rc_theme_probe", "style": [["rc_theme_bar", 1, 0]],

@@ -92,7 +92,10 @@ TEST(RibbonRealUse, SlotsRebuildingTheBarFromItsOwnClickRunClean)
     QObject::connect(&bar, &CVNQRibbonBar::commandTriggered, reload);
     QPointer<CVNQRibbonPage> first = bar.pageById("a");
     click(RibbonTest::tab(bar, "b"));
+    int heard = 0; // by a receiver connected after the bar
+    QObject::connect(bar.findAction("go"), &QAction::triggered, [&] { ++heard; });
     click(command(bar));
+    EXPECT_EQ(heard, 1);
     click(galleryItem(bar));
     click(bar.addQuickAction(RibbonTest::command(&bar, "save")));
     auto* box = bar.findChild<QAbstractButton*>("cb");
@@ -122,21 +125,32 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     group->addWidget(field);
     auto* status = new QLabel("Operator");
     bar.addTopRightWidget(status);
+    auto* own = RibbonTest::command(nullptr, "own");
+    CVNQRibbonGroup* second = group->ribbonPage()->addGroup("h", "Second");
+    second->addLargeAction(own);
+    second->addGallery()->addAction(own);
     CVNQRibbonPage* view = bar.addPage("view", "View");
     CVNQRibbonPage* design = bar.addContextGroup("ctx", "Tools", Qt::red)->addPage("design", "Design");
+    bar.addContextGroup("gone", "Gone", Qt::blue)->addPage("kept", "Kept");
+    QPointer<CVNQRibbonButton> quick = bar.addQuickAction(own);
     ASSERT_TRUE(bar.setCurrentPage("view"));
     delete field;
     delete status;
     delete view; // the current page
     delete design;
+    delete own;
+    delete bar.contextGroupById("gone"); // its page stays, as an ordinary one
+    EXPECT_TRUE(quick.isNull());
+    EXPECT_NE(RibbonTest::tab(bar, "kept"), nullptr);
     EXPECT_EQ(group->sizeHint().width(), narrow);
     EXPECT_EQ(bar.currentPage(), 0);
     EXPECT_EQ(bar.contextGroupById("ctx")->pageCount(), 0);
     bar.resize(700, 160);
     const Json::Value written = TestUtil::json(bar.configJson().toUtf8().constData());
     EXPECT_EQ(written["topRight"].size(), 0u);
-    EXPECT_EQ(written["pages"].size(), 1u);
+    EXPECT_EQ(written["pages"].size(), 2u);
     EXPECT_EQ(written["pages"][0]["groups"][0]["items"].size(), 1u);
+    EXPECT_EQ(written["pages"][0]["groups"][1]["items"][0]["items"].size(), 0u);
 }
 
 TEST(RibbonRealUse, PlainSubmenusAndReloadedCallerCommandsReportOncePerTrigger)
@@ -149,6 +163,11 @@ TEST(RibbonRealUse, PlainSubmenusAndReloadedCallerCommandsReportOncePerTrigger)
     auto* appMenu = new CVNQRibbonMenu;
     appMenu->addMenu("Recent")->addAction("One")->setObjectName("recent");
     bar.setApplicationMenu("File", appMenu);
+    QPointer<CVNQRibbonMenu> replaced = appMenu; // the new menu takes its commands' ids
+    appMenu = new CVNQRibbonMenu;
+    appMenu->addAction("Again")->setObjectName("recent");
+    bar.setApplicationMenu("File", appMenu);
+    EXPECT_TRUE(replaced.isNull());
     for (const char* id : {"svg", "recent"}) {
         ASSERT_NE(bar.findAction(id), nullptr) << id;
         bar.findAction(id)->trigger();
