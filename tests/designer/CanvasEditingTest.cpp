@@ -341,22 +341,19 @@ TEST(DesignerCanvas, ClicksAndMovesFollowThePicture)
     EXPECT_FALSE(saved["elements"][0]["child"][5]["child"][0].isMember("x"));
 }
 
-// After each mouse edit, and after changes from code that tell nobody once
-// the canvas repaints for a reason of its own, the screen shows what a
-// repaint making every picture anew shows.
+// After each mouse edit, and after changes from code that tell nobody, the screen shows what a fresh render does.
 TEST(DesignerCanvas, ScreenAfterEachEditIsFresh)
 {
-    constexpr const char* kGroup =
-        R"({"w": 500, "h": 300, "elements": [{"type": "qtcontainer", "name": "root", "child": [
+    QTemporaryDir dir;
+    DesignerHost host;
+    CVNQCanvas& canvas = host.canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(
+        dir, "group.json", R"({"w": 500, "h": 300, "elements": [{"type": "qtcontainer", "name": "root", "child": [
       {"type": "qtgroupbox", "name": "box", "layout": {"type": 1}, "x": 10, "y": 20, "w": 200, "h": 120,
        "child": [{"type": "qtlabel", "name": "in", "layout": {"type": 1}, "x": 10, "y": 30, "w": 80, "h": 30}]},
       {"type": "qtlabel", "name": "a", "layout": {"type": 1}, "x": 260, "y": 20, "w": 80, "h": 30},
       {"type": "qtbutton", "name": "b", "layout": {"type": 1}, "x": 260, "y": 80, "w": 80, "h": 30},
-      {"type": "qtlabel", "name": "c", "layout": {"type": 1}, "x": 380, "y": 200, "w": 80, "h": 30}]}]})";
-    QTemporaryDir dir;
-    DesignerHost host;
-    CVNQCanvas& canvas = host.canvas;
-    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "group.json", kGroup)));
+      {"type": "qtlabel", "name": "c", "layout": {"type": 1}, "x": 380, "y": 200, "w": 80, "h": 30}]}]})")));
     ASSERT_TRUE(TestUtil::showExposed(&host) && TestUtil::waitPainted(&host));
     auto w = [&](const char* name) { return named<QWidget>(canvas, name); };
     auto at = [&](const char* name) { return onCanvas(canvas, w(name)) + QPoint(40, 15); };
@@ -378,10 +375,9 @@ TEST(DesignerCanvas, ScreenAfterEachEditIsFresh)
     w("a")->move(300, 250);
     canvas.RemoveSelected(w("c"));
     EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "changed from code";
-    // A new table lays its header out after the render that resized it.
     canvas.RemoveAllSelected();
     canvas.AddSelectedControl(w("root"));
-    ASSERT_TRUE(canvas.createControl("qtdatagrid"));
+    ASSERT_TRUE(canvas.createControl("qtdatagrid")); // it lays its header out after the render that resized it
     EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "table created";
     canvas.RemoveAllSelected();
     canvas.AddSelectedControl(w("qtdatagrid1"));

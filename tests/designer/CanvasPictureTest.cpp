@@ -111,7 +111,6 @@ TEST(DesignerCanvas, PagesPicturedAsTheyRun)
             differ += !chartInWindow.contains(x, y) && views.onCanvas.pixel(x, y) != views.inWindow.pixel(x, y);
     }
     EXPECT_LT(differ, views.inWindow.width() * views.inWindow.height() / 100);
-
     // Moved, it keeps its record's size.
     TestUtil::click(&views.canvas, QPoint(340, 20));
     TestUtil::drag(&views.canvas, QPoint(340, 20), QPoint(-20, 10));

@@ -47,11 +47,10 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes)
 // name, else the file path names itself. False, with the reason logged, for
 // no file, no page, or a page of a loaded package: that one is held in
 // memory, and a save could not write it back.
-bool readPageFile(const QString& path, Json::Value& root, QString& file)
+bool readPageFile(const QString& path, const CVNQPageFileSource& source, Json::Value& root, QString& file)
 {
     if (path.isEmpty())
         return false;
-    const CVNQPageFileSource source = CVNQCanvasImpl::locatePage(path);
     switch (source.kind) {
     case CVNQPageFileSource::Missing:
         qCWarning(lcPage) << "no page file" << path << "in the loaded packages, the skin folder or on disk";
@@ -149,11 +148,14 @@ CVNQCanvasWindow* CVNQCanvas::GetCurWindow() const
 
 bool CVNQCanvas::OpenJsonFile(const QString& path)
 {
-    bool opened = OpenWindowPage(path);
-    if (!opened) {
+    // The name is located once, for the look-up and the read.
+    CVNQPageFileSource located;
+    CVNQCanvasWindow* page = m_impl->findPage(path, &located);
+    bool opened = page && showPage(path, page);
+    if (!page) {
         if (m_impl->current)
             m_impl->current->setVisible(false);
-        opened = CreatePageFromJson(path);
+        opened = createPage(path, located);
         if (opened && m_impl->current)
             m_impl->current->setVisible(true);
     }
@@ -166,8 +168,11 @@ bool CVNQCanvas::OpenJsonFile(const QString& path)
 bool CVNQCanvas::OpenWindowPage(const QString& path)
 {
     CVNQCanvasWindow* page = m_impl->findPage(path);
-    if (!page)
-        return false;
+    return page && showPage(path, page);
+}
+
+bool CVNQCanvas::showPage(const QString& path, CVNQCanvasWindow* page)
+{
     // The name stays with the file it reaches now.
     if (!m_impl->pages.contains(path))
         m_impl->pages.insert(path, page);
@@ -191,23 +196,26 @@ bool CVNQCanvas::CheckPageValid(const QString& path)
 {
     Json::Value root;
     QString file;
-    return readPageFile(path, root, file);
+    return readPageFile(path, CVNQCanvasImpl::locatePage(path), root, file);
 }
 
 bool CVNQCanvas::CreatePageFromJson(const QString& path)
+{
+    return createPage(path, CVNQCanvasImpl::locatePage(path));
+}
+
+bool CVNQCanvas::createPage(const QString& path, const CVNQPageFileSource& located)
 {
     // The page is built from the text read here, so the check and the build
     // judge the same text, and the save can write back what was read.
     Json::Value root;
     QString file;
-    if (!readPageFile(path, root, file))
+    if (!readPageFile(path, located, root, file))
         return false;
-    if (CVNQCanvasWindow* open = m_impl->pageOfFile(file)) {
-        // Another name of an open page's file: that page, not a second one
-        // whose saves would undo the first one's.
-        m_impl->pages.insert(path, open);
-        return OpenWindowPage(path);
-    }
+    // Another name of an open page's file: that page, not a second one
+    // whose saves would undo the first one's.
+    if (CVNQCanvasWindow* open = m_impl->pageOfFile(file))
+        return showPage(path, open);
     auto source = std::make_unique<CVNQPageSource>(std::move(root));
     auto* page = new CVNQCanvasWindow(this);
     cvnCreatePageFromJson(page, source->root(), &CVNQPageSource::markBuilt);
@@ -309,13 +317,9 @@ QString CVNQCanvas::UpdatePagePath(const QString& path)
         return path;
     }
     // The page's other names named its old file.
-    const QPoint offset = m_impl->scrollOffsets[page];
-    const QString origin = m_impl->origins[page];
-    m_impl->erasePage(page);
+    m_impl->dropNames(page);
     m_impl->pages.insert(newPath, page);
     m_impl->files[page] = newFile;
-    m_impl->origins[page] = origin;
-    m_impl->scrollOffsets[page] = offset;
     return newPath;
 }
 

@@ -24,6 +24,7 @@ namespace CVNQtLib {
 class CVNQCanvasImpl;
 class CVNQCanvasWindow;
 class CVNQScrollBar;
+struct CVNQPageFileSource;
 
 // Where a canvas point hits the selection.
 enum CVN_CAV_HIT_TEST : int
@@ -125,6 +126,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Shows page, open already, and keeps path as one of its names.
+    bool showPage(const QString& path, CVNQCanvasWindow* page);
+    // Opens the page of path from the file located for it.
+    bool createPage(const QString& path, const CVNQPageFileSource& located);
     // Takes the controls of w's subtree (w included) into the page's
     // pictures and hides them: they are seen only as pictures.
     void adoptControls(CVNQCanvasWindow* page, QWidget* w);

@@ -30,7 +30,7 @@ CVNQPageFileSource CVNQCanvasImpl::locatePage(const QString& name)
     return source;
 }
 
-CVNQCanvasWindow* CVNQCanvasImpl::findPage(const QString& name) const
+CVNQCanvasWindow* CVNQCanvasImpl::findPage(const QString& name, CVNQPageFileSource* located) const
 {
     if (name.isEmpty())
         return nullptr;
@@ -38,6 +38,8 @@ CVNQCanvasWindow* CVNQCanvasImpl::findPage(const QString& name) const
     if (it != pages.constEnd())
         return it.value();
     const CVNQPageFileSource source = locatePage(name);
+    if (located)
+        *located = source;
     switch (source.kind) {
     case CVNQPageFileSource::Disk: return pageOfFile(source.file);
     case CVNQPageFileSource::Package: return nullptr;
@@ -56,7 +58,7 @@ CVNQCanvasWindow* CVNQCanvasImpl::pageOfFile(const QString& file) const
     return nullptr;
 }
 
-void CVNQCanvasImpl::erasePage(CVNQCanvasWindow* page)
+void CVNQCanvasImpl::dropNames(CVNQCanvasWindow* page)
 {
     for (auto it = pages.begin(); it != pages.end();) {
         if (it.value() == page)
@@ -64,6 +66,11 @@ void CVNQCanvasImpl::erasePage(CVNQCanvasWindow* page)
         else
             ++it;
     }
+}
+
+void CVNQCanvasImpl::erasePage(CVNQCanvasWindow* page)
+{
+    dropNames(page);
     files.erase(page);
     origins.erase(page);
     scrollOffsets.erase(page);

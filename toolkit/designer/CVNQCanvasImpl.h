@@ -45,11 +45,14 @@ public:
     // file name names itself; a page of a loaded package has none.
     static CVNQPageFileSource locatePage(const QString& name);
     // The open page of name: the one opened by that very name, else the one
-    // read from the file the loader reads for name now. Null when none.
-    CVNQCanvasWindow* findPage(const QString& name) const;
+    // read from the file the loader reads for name now, which located
+    // (when given) is set to. Null when none.
+    CVNQCanvasWindow* findPage(const QString& name, CVNQPageFileSource* located = nullptr) const;
     // The open page read from file (an identity), or null.
     CVNQCanvasWindow* pageOfFile(const QString& file) const;
-    // Takes the page out of the open pages, under every key it has.
+    // Takes every name the page is open under out of the open pages.
+    void dropNames(CVNQCanvasWindow* page);
+    // Takes the page out of the open pages, its file and state with it.
     void erasePage(CVNQCanvasWindow* page);
     // Drops selection entries whose widget was deleted; true when another
     // control became the primary one.
