@@ -68,13 +68,6 @@ int faultBadgePixels(const QImage& shot)
     return pixels;
 }
 
-// A file of the dashboard's theme folder.
-QByteArray themeFile(const char* name)
-{
-    QFile file(AppTest::themeDir() + '/' + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Tests that run the built executable; skipped where it is not built.
 class GustrelProgram : public ::testing::Test
 {
@@ -181,7 +174,9 @@ TEST_F(GustrelProgram, MissingThemeExitsWithOne)
 // Every theme folder that cannot give the dashboard its look fails the start, saying why.
 TEST(GustrelApp, EveryUnusableThemeFails)
 {
-    const QByteArray style = themeFile("style.json"), theme = themeFile("theme.json");
+    QFile styleFile(AppTest::themeDir() + "/style.json"), themeFile(AppTest::themeDir() + "/theme.json");
+    const QByteArray style = styleFile.open(QIODevice::ReadOnly) ? styleFile.readAll() : QByteArray();
+    const QByteArray theme = themeFile.open(QIODevice::ReadOnly) ? themeFile.readAll() : QByteArray();
     const struct
     {
         QByteArray style, theme; // null: no such file

@@ -436,7 +436,6 @@ TEST_F(WindFarmWindowTest, EditorProposesTheNextId)
 // A pasted line break never shows as a second line: the id refuses it, the location takes a space.
 TEST_F(WindFarmWindowTest, PastedLineBreaksNeverShowAsTwoLines)
 {
-    window->setCurrentPage(1);
     window->openEditor();
     const auto paste = [this](const char* edit, const QString& text) {
         QGuiApplication::clipboard()->setText(text);

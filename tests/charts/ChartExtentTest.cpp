@@ -73,7 +73,8 @@ QImage paintKnob(int knob, double v)
     using Line = CVNQLineChart;
     using LineImpl = CVNQLineChartImpl;
     const int size = qIsNaN(v) ? 0 : int(qBound(double(INT_MIN), v, double(INT_MAX)));
-    const QVector<QPointF> trace = {{0, 40}, {200, 260}, {400, 90}};
+    // Trace points that are not finite or lie far away among them.
+    const QVector<QPointF> trace = {{0, 40}, {kNaN, 5}, {1e30, -1e30}, {kInf, 10}, {200, -kInf}, {3e9, 3e9}, {400, 90}};
     switch (knob) {
     case 0: return paintWith<Line, LineImpl>([&](Line& w, ChartTheme&) { series(w, 2000, v); });
     case 1: return paintWith<Line, LineImpl>([&](Line& w, ChartTheme& t) { series(w, 40, 0), t.lineWidth = v; });
@@ -115,9 +116,4 @@ TEST(ChartExtent, WidthsAndSizesAreBoundedByThePicture)
                 EXPECT_EQ(paintKnob(knob, v), first) << knob << " " << v;
         }
     }
-
-    // Trace points that are not finite or lie far away.
-    const QVector<QPointF> wild = {{0, 0}, {kNaN, 5}, {1e30, -1e30}, {kInf, 10}, {300, -kInf}, {3e9, 3e9}};
-    EXPECT_FALSE(traced<CVNQECGChart>(3, wild).isNull());
-    EXPECT_FALSE(traced<CVNQICDChart>(1, wild).isNull());
 }
