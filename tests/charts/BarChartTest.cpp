@@ -299,8 +299,8 @@ TEST(BarChart, BrokenDataNeverReachesThePainter)
                 EXPECT_EQ(probe.badCoordinates(), 0) << "legend " << legend << ", " << s.size() << " series";
                 // However many categories, a paint costs what the plot holds and no label covers another.
                 EXPECT_LE(probe.shapes(), 4 * (size.width() + qAbs(f.plot.width())) + 100);
-                if (size.width() > 100)
-                    EXPECT_EQ(probe.overlaps().filter(QRegularExpression("^Item .* \\| Item ")), QStringList());
+                EXPECT_TRUE(size.width() <= 100 ||
+                            probe.overlaps().filter(QRegularExpression("^Item .* \\| Item ")).isEmpty());
             }
         }
     }

@@ -143,12 +143,11 @@ QVector<ChartAxisLabel> CVNQBarChartImpl::axisLabels(const BarChartFrame& f, con
     for (int c = 0; c < f.count; c += stride) {
         const double x = f.plot.left() + c * step + step / 2;
         const QString text = categoryLabel(c);
-        // A text is clipped to its box.
-        const double half = qMin(metrics.horizontalAdvance(text), double(kAxisLabelWidth)) / 2;
-        if (x - half < covered + kPitch)
+        const double reach = cvnChartAxisLabelReach(metrics, text, kAxisLabelWidth);
+        if (x - reach < covered)
             continue;
         labels.append({x, text});
-        covered = x + half;
+        covered = x + reach;
     }
     return labels;
 }

@@ -99,6 +99,11 @@ void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& la
         cvnChartDrawText(painter, QRectF(label.x - boxWidth / 2, top, boxWidth, 18), Qt::AlignCenter, label.text);
 }
 
+double cvnChartAxisLabelReach(const QFontMetricsF& metrics, const QString& text, double boxWidth)
+{
+    return qMin(metrics.horizontalAdvance(text), boxWidth) / 2 + 2;
+}
+
 void cvnChartPaintLegend(QPainter& painter, const ChartTheme& theme, const QColor& background,
                          const QVector<ChartLegendItem>& items, ChartLegendMarker marker, int pixelSize,
                          const QRect& clip, const std::function<QString(const ChartLegendItem&)>& text)

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class QFontMetricsF;
 class QPainter;
 class QPen;
 
@@ -49,6 +50,11 @@ struct ChartAxisLabel
 // Draws every label in the painter's font, each centred in a box of
 // boxWidth at (x - boxWidth / 2, top, boxWidth, 18).
 void cvnChartDrawAxisLabels(QPainter& painter, const QVector<ChartAxisLabel>& labels, double top, double boxWidth);
+
+// How far a label drawn so reaches from its centre (its text, clipped to the
+// box), with half the gap kept between two labels: two whose centres lie
+// closer than the sum of their reaches would cover each other.
+double cvnChartAxisLabelReach(const QFontMetricsF& metrics, const QString& text, double boxWidth);
 
 // The legend marker of each chart kind, 12 px wide at an entry's left:
 // Line a short line with a dot (a hollow dot for a hidden series), Square

@@ -335,6 +335,7 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
 
     // x labels (the value-label font is still set)
     const int step = labelStep(f.last - f.first + 1, f.plot.width());
+    const double kLabelWidth = 68;
     QVector<ChartAxisLabel> labels;
     for (int i = f.first; i <= f.last; i += step)
         labels.append({pointPos(f, i, f.lo).x(), categoryLabel(i)});
@@ -343,12 +344,13 @@ void CVNQLineChartImpl::draw(QPainter* painter, const QRect& rect)
         // where the two texts (each clipped to its box) would cover each other.
         const ChartAxisLabel end{pointPos(f, f.last, f.lo).x(), categoryLabel(f.last)};
         const QFontMetricsF metrics(p.font());
-        const auto half = [&](const QString& text) { return qMin(metrics.horizontalAdvance(text), 68.0) / 2; };
-        if (labels.size() > 1 && end.x - labels.last().x < half(end.text) + half(labels.last().text) + 4)
+        if (labels.size() > 1 &&
+            end.x - labels.last().x < cvnChartAxisLabelReach(metrics, end.text, kLabelWidth) +
+                                          cvnChartAxisLabelReach(metrics, labels.last().text, kLabelWidth))
             labels.removeLast();
         labels.append(end);
     }
-    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, 68);
+    cvnChartDrawAxisLabels(p, labels, f.plot.bottom() + 8, kLabelWidth);
 
     cvnChartPaintLegend(p, theme, m_chart->backgroundColor(), legendItems(f.plot, rect.size()), ChartLegendMarker::Line,
                         theme.labelFontSize, rect);
