@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace CVNQtLib;
 
@@ -70,4 +71,25 @@ TEST(ChartBarPainter, PaintsWhatRoundedRectsPaint)
     const QTransform scaled = QTransform::fromScale(1.5, 1.5);
     ChartBarPainter plain;
     EXPECT_EQ(paint(bars, scaled, nullptr), paint(bars, scaled, &plain));
+}
+
+// A kept corner or middle is reused only for the same fill, outline,
+// radius, size and place inside a pixel.
+TEST(ChartBarPainter, KeptPiecesFollowEveryInputOfTheirKey)
+{
+    const QColor blue(84, 112, 198);
+    QVector<Bar> sets(10, Bar{QRectF(10.25, 20.5, 14, 40), blue, QPen(blue.darker(120), 1.0)});
+    sets[1].fill = blue.lighter(110);
+    sets[2].pen.setColor(Qt::red);
+    sets[3].pen.setWidthF(2.0);
+    sets[4].pen.setJoinStyle(Qt::MiterJoin);
+    sets[5].rect.moveLeft(10.5);
+    sets[6].rect.setWidth(15);
+    sets[7].rect.moveTop(20.75);
+    sets[8].rect.setHeight(30);
+    sets[9].pen = QPen(Qt::NoPen);
+    std::unique_ptr<ChartBarPainter> kept(new ChartBarPainter);
+    EXPECT_TRUE(TestUtil::cacheFollowsEveryInput(
+        sets.size(), [&](int i) { return paint({sets[i]}, QTransform(), kept.get()); },
+        [&] { kept.reset(new ChartBarPainter); }));
 }

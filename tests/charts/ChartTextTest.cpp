@@ -24,7 +24,8 @@ void drawnText(QPainter& p, const QRectF& box, int align, const QString& text)
     cvnDrawCachedText(&p, box, align, text);
 }
 
-// Labels as the charts draw them thrice: first directly, then kept, then from the kept image.
+// Labels as the charts draw them, each three times: a text seen first is
+// drawn directly, seen again it is kept, then drawn from the kept image.
 SurfaceRoutine labels(TextRoutine draw)
 {
     return [draw](QPainter& p) {
@@ -73,4 +74,50 @@ TEST(ChartText, KeptTextsLookAsDrawnOnTheSurface)
         }
     }
     EXPECT_GT(inked, 2250);
+}
+
+// A kept text image is reused only for the same font, text, alignment,
+// colour, antialiasing, direction, box size and place inside a pixel.
+TEST(ChartText, KeptTextsFollowEveryInputOfTheirKey)
+{
+    struct Set
+    {
+        QString text = QStringLiteral("Output 42");
+        int px = 12;
+        bool bold = false;
+        int align = Qt::AlignLeft | Qt::AlignVCenter;
+        QColor pen = QColor(60, 70, 90);
+        bool smooth = true;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        QRectF box = QRectF(10, 10, 90, 20);
+    };
+    QVector<Set> sets(12);
+    sets[1].text = QStringLiteral("Output 43");
+    sets[2].px = 13;
+    sets[3].bold = true;
+    sets[4].align = Qt::AlignRight | Qt::AlignVCenter;
+    sets[5].pen = QColor(61, 70, 90);
+    sets[6].smooth = false;
+    sets[7].direction = Qt::RightToLeft;
+    sets[8].box.setWidth(91);
+    sets[9].box.setHeight(14);
+    sets[10].box.moveLeft(10.5);
+    sets[11].box.moveTop(10.25);
+    EXPECT_TRUE(TestUtil::cacheFollowsEveryInput(
+        sets.size(),
+        [&](int i) {
+            const Set s = sets[i];
+            return paintedOnSurfaces(QSize(120, 40), {[s](QPainter& p) {
+                                         QFont font = p.font();
+                                         font.setPixelSize(s.px);
+                                         font.setBold(s.bold);
+                                         p.setFont(font);
+                                         p.setPen(s.pen);
+                                         p.setRenderHint(QPainter::TextAntialiasing, s.smooth);
+                                         p.setLayoutDirection(s.direction);
+                                         cvnChartDrawText(p, s.box, s.align, s.text);
+                                     }})
+                .value(0);
+        },
+        [] { cvnChartClearTextImages(); }));
 }
