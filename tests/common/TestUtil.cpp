@@ -552,7 +552,7 @@ QStringList LogCapture::take(const char* category)
                                                   const std::function<void()>& clear)
 {
     QStringList faults;
-    for (int i = 1; i < sets; ++i) {
+    for (int i = 1; i < sets; ++i)
         for (const auto& [before, after] : {std::pair<int, int>{0, i}, std::pair<int, int>{i, 0}}) {
             clear();
             draw(before);
@@ -563,7 +563,6 @@ QStringList LogCapture::take(const char* category)
                               .arg(after)
                               .arg(before);
         }
-    }
     if (faults.isEmpty())
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << faults.join('\n').toStdString();
