@@ -233,11 +233,8 @@ int largestDifference(const QImage& a, const QImage& b);
 // least that opaque count.
 QRect colourBox(const QImage& img, QColor c, int tol, int minAlpha = 0);
 
-// A cache reuses a picture only when every input of its key is equal:
-// draw(i) draws with input set i, set 0 the base and each other set one
-// input changed. Each set drawn right after another was kept must equal
-// the same set drawn with the cache emptied (clear). On failure names the
-// set.
+// draw(i) draws input set i (0 the base, each other one input changed); each set drawn after
+// another was kept must equal it drawn with the cache emptied by clear().
 ::testing::AssertionResult cacheFollowsEveryInput(int sets, const std::function<QImage(int)>& draw,
                                                   const std::function<void()>& clear);
 

@@ -506,80 +506,45 @@ TEST(PaintCost, KeptShapesFollowEveryFieldOfTheLook)
     EXPECT_EQ(paint(base, 60), plain) << "the kept image paints as the first time";
 }
 
-// The rendered SVG parts and the kept text lines: a picture drawn after
-// another was kept is the one drawn with nothing kept, whichever input of
-// the key differs.
+// A kept SVG part or text line drawn after another is the one drawn with nothing kept;
+// set 0 is the base, each other set changes one input of the key.
 TEST_F(PaintCostTheme, KeptPicturesFollowEveryInputOfTheirKey)
 {
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    struct Svg
-    {
-        const char* name;
-        QSize size;
-        QRect part;
-        QColor tint;
-        bool gray;
-        qreal dpr;
+    const auto svg = [rm](int i) {
+        const QRect part = i == 3 ? QRect(1, 0, 22, 17) : i == 4 ? QRect(0, 2, 23, 15) : QRect(0, 0, 23, 17);
+        const QImage* image =
+            rm->getRenderedSvg(i == 8 ? "images/huge.svg" : "images/icon.svg", QSize(23 + (i == 1), 17 + (i == 2)),
+                               part, i == 5 ? QColor(200, 0, 0) : QColor(), i == 6, i == 7 ? 2 : 1);
+        return image ? *image : QImage();
     };
-    const Svg base{"images/icon.svg", {23, 17}, {0, 0, 23, 17}, QColor(), false, 1};
-    QVector<Svg> svgs(9, base);
-    svgs[1].size.rwidth() = 24;
-    svgs[2].size.rheight() = 18;
-    svgs[3].part = {1, 0, 22, 17};
-    svgs[4].part = {0, 2, 23, 15};
-    svgs[5].tint = QColor(200, 0, 0);
-    svgs[6].gray = true;
-    svgs[7].dpr = 2;
-    svgs[8].name = "images/huge.svg";
-    EXPECT_TRUE(TestUtil::cacheFollowsEveryInput(
-        svgs.size(),
-        [&](int i) {
-            const Svg& s = svgs[i];
-            const QImage* image = rm->getRenderedSvg(s.name, s.size, s.part, s.tint, s.gray, s.dpr);
-            return image ? *image : QImage();
-        },
-        [rm] { rm->themeChange(); }));
+    EXPECT_TRUE(TestUtil::cacheFollowsEveryInput(9, svg, [rm] { rm->themeChange(); }));
 
-    struct Line
-    {
-        QString text = QStringLiteral("Wind 12");
-        QFont font;
-        QColor pen = QColor(20, 40, 60);
-        int dpi = 96;
-        int align = Qt::AlignLeft | Qt::AlignVCenter;
-    };
-    Line first;
-    first.font.setFamily(QString::fromLatin1(kDefaultTextStyleFamily));
-    first.font.setPointSize(10); // a point size takes the device's resolution
-    QVector<Line> lines(10, first);
-    lines[1].text = QStringLiteral("Wind 13");
-    lines[2].font.setPointSize(11);
-    lines[3].font.setBold(true);
-    lines[4].font.setItalic(true);
-    lines[5].font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-    lines[6].font.setFamily(QStringLiteral("Monospace"));
-    lines[7].pen = QColor(200, 40, 60);
-    lines[8].dpi = 144;
-    lines[9].align = Qt::AlignRight | Qt::AlignBottom;
-    // Kept or not: a set drawn with nothing kept is what drawText draws.
-    auto line = [&](int i, bool kept) {
-        const Line& l = lines[i];
+    const auto line = [&](int i, bool kept) {
+        QFont font(QString::fromLatin1(kDefaultTextStyleFamily), i == 2 ? 11 : 10); // points take the device's dpi
+        if (i == 3 || i == 4)
+            i == 3 ? font.setBold(true) : font.setItalic(true);
+        if (i == 5 || i == 6)
+            i == 5 ? font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5) : font.setFamily(QStringLiteral("Monospace"));
+        const int dotsPerMeter = qRound((i == 8 ? 144 : 96) / 0.0254);
+        const int align = i == 9 ? Qt::AlignRight | Qt::AlignBottom : Qt::AlignLeft | Qt::AlignVCenter;
+        const QString text = i == 1 ? QStringLiteral("Wind 13") : QStringLiteral("Wind 12");
         QImage image = canvas(120, 30, Qt::white);
-        image.setDotsPerMeterX(qRound(l.dpi / 0.0254));
-        image.setDotsPerMeterY(qRound(l.dpi / 0.0254));
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
         QPainter p(&image);
-        p.setPen(l.pen);
-        p.setFont(l.font);
+        p.setPen(i == 7 ? QColor(200, 40, 60) : QColor(20, 40, 60));
+        p.setFont(font);
         if (kept)
-            cvnDrawCachedText(&p, QRect(2, 2, 110, 26), l.align, l.text, l.font, false, 0);
+            cvnDrawCachedText(&p, QRect(2, 2, 110, 26), align, text, font, false, 0);
         else
-            p.drawText(QRect(2, 2, 110, 26), l.align, l.text);
+            p.drawText(QRect(2, 2, 110, 26), align, text);
         return image;
     };
-    for (int i = 0; i < lines.size(); ++i) {
+    for (int i = 0; i < 10; ++i) {
         cvnClearTextLayoutCache();
         EXPECT_EQ(line(i, true), line(i, false)) << "set " << i;
     }
     EXPECT_TRUE(TestUtil::cacheFollowsEveryInput(
-        lines.size(), [&](int i) { return line(i, true); }, [] { cvnClearTextLayoutCache(); }));
+        10, [&](int i) { return line(i, true); }, cvnClearTextLayoutCache));
 }

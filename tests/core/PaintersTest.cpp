@@ -178,52 +178,39 @@ TEST(Painters, RoundedFillWithBorder)
     EXPECT_TRUE(inkBox(none).isEmpty());
 }
 
-// A border wider than a pixel covers every pixel of its width, inside the
-// rectangle, on each flagged side alone and on all four, square or round;
-// the next pixel inward is the fill, and a side without its flag has none.
+// A wide border covers its whole width inside the rectangle on each flagged side, alone or
+// all four, square or round; the next pixel inward is the fill, an unflagged side has none.
 TEST(Painters, WideBordersCoverTheirWholeWidthOnEverySide)
 {
     const QRect box(4, 5, 40, 30);
+    // Per side: its outermost pixel at the side's middle, and the step inward.
+    const QPoint edges[4][2] = {{{box.left(), box.center().y()}, {1, 0}},
+                                {{box.center().x(), box.top()}, {0, 1}},
+                                {{box.right(), box.center().y()}, {-1, 0}},
+                                {{box.center().x(), box.bottom()}, {0, -1}}};
     for (int size : {2, 3, 4})
         for (int round : {0, 6})
             for (int sides = 1; sides <= 0xf; sides = sides == 8 ? 0xf : sides * 2) {
                 FillRes f;
-                f.clr = Qt::red;
-                f.borderclr = Qt::blue;
-                f.border = true;
-                f.borderSize = size;
-                f.round = round;
-                f.leftBorder = sides & 1;
-                f.topBorder = sides & 2;
-                f.rightBorder = sides & 4;
+                f.clr = Qt::red, f.borderclr = Qt::blue, f.border = true, f.borderSize = size, f.round = round;
+                f.leftBorder = sides & 1, f.topBorder = sides & 2, f.rightBorder = sides & 4,
                 f.bottomBorder = sides & 8;
                 QImage img = canvas(48, 40);
-                {
-                    QPainter p(&img);
-                    Impl::drawStyleRect(&p, f, box.x(), box.y(), box.width(), box.height());
-                }
-                // Per side: its outermost pixel at the middle of the side, and the step inward.
-                const struct
-                {
-                    bool on;
-                    QPoint edge, inward;
-                } edges[] = {{f.leftBorder, {box.left(), box.center().y()}, {1, 0}},
-                             {f.topBorder, {box.center().x(), box.top()}, {0, 1}},
-                             {f.rightBorder, {box.right(), box.center().y()}, {-1, 0}},
-                             {f.bottomBorder, {box.center().x(), box.bottom()}, {0, -1}}};
+                QPainter p(&img);
+                Impl::drawStyleRect(&p, f, box.x(), box.y(), box.width(), box.height());
+                p.end();
                 for (int side = 0; side < 4; ++side) {
-                    const auto& e = edges[side];
+                    const QPoint edge = edges[side][0], in = edges[side][1];
                     for (int depth = 0; depth <= size; ++depth) {
-                        const QColor got =
-                            at(img, e.edge.x() + e.inward.x() * depth, e.edge.y() + e.inward.y() * depth);
+                        const QColor got = at(img, edge.x() + in.x() * depth, edge.y() + in.y() * depth);
                         // A rounded fill keeps half a pen from the sides without a border.
-                        const bool ok = e.on && depth < size ? near(got, Qt::blue, 40)
-                                        : depth == size      ? near(got, Qt::red, 40)
-                                                             : !near(got, Qt::blue, 80);
+                        const bool ok = (sides >> side & 1) && depth < size ? near(got, Qt::blue, 40)
+                                        : depth == size                     ? near(got, Qt::red, 40)
+                                                                            : !near(got, Qt::blue, 80);
                         EXPECT_TRUE(ok) << "size " << size << " round " << round << " sides " << sides << " side "
                                         << side << " depth " << depth;
                     }
-                    EXPECT_EQ(qAlpha(img.pixel(e.edge - e.inward)), 0) << "outside, side " << side;
+                    EXPECT_EQ(qAlpha(img.pixel(edge - in)), 0) << "outside, side " << side;
                 }
             }
 }

@@ -53,12 +53,6 @@ TEST(StateStyles, SetterChecksTheState)
     EXPECT_FALSE(g.set(-1, TestUtil::fillStyle("x", Qt::red)));
     for (int i = 0; i < 4; ++i)
         EXPECT_NE(g[i].name, "x");
-    // Where other values address state 0, CtrlStateAll still sets all.
-    g.setOrNormal(7, TestUtil::fillStyle("n", Qt::red));
-    EXPECT_EQ(g[0].name, "n");
-    EXPECT_EQ(g[1].name, "a");
-    g.setOrNormal(CtrlStateAll, TestUtil::fillStyle("a", Qt::red));
-    EXPECT_EQ(g[0].name, "a");
     EXPECT_EQ(g.get(9).name, "a"); // out of range reads state 0
 
     CVNQStateStyles<TextStyleDesc, 3> three;

@@ -46,11 +46,11 @@ const QColor& CVNQLabel::getColor() const
 }
 void CVNQLabel::setDisableColor(const QColor& color)
 {
-    m_impl->styles.disable.clr = color;
+    m_impl->styles.disabled.clr = color;
 }
 const QColor& CVNQLabel::getDisableColor() const
 {
-    return m_impl->styles.disable.clr;
+    return m_impl->styles.disabled.clr;
 }
 
 void CVNQLabel::setTextStyle(CtrlState state, const TextStyleDesc& style)
@@ -61,7 +61,7 @@ void CVNQLabel::setTextStyle(CtrlState state, const TextStyleDesc& style)
 
 const TextStyleDesc& CVNQLabel::getTextStyle(CtrlState state) const
 {
-    return m_impl->styles.get(state);
+    return m_impl->styles.forState(state);
 }
 
 QSize CVNQLabel::sizeHint() const

@@ -42,11 +42,11 @@ const QColor& CVNQLabelEx::getColor() const
 }
 void CVNQLabelEx::setDisableColor(const QColor& color)
 {
-    m_impl->styles.disable.clr = color;
+    m_impl->styles.disabled.clr = color;
 }
 const QColor& CVNQLabelEx::getDisableColor() const
 {
-    return m_impl->styles.disable.clr;
+    return m_impl->styles.disabled.clr;
 }
 
 void CVNQLabelEx::setTextStyle(CtrlState state, const TextStyleDesc& style)
@@ -57,7 +57,7 @@ void CVNQLabelEx::setTextStyle(CtrlState state, const TextStyleDesc& style)
 
 const TextStyleDesc& CVNQLabelEx::getTextStyle(CtrlState state) const
 {
-    return m_impl->styles.get(state);
+    return m_impl->styles.forState(state);
 }
 
 QSize CVNQLabelEx::calcSize(const QString& html, int width) const

@@ -17,14 +17,6 @@
 
 namespace CVNQtLib {
 
-void CVNQLabelStyles::set(CtrlState state, const TextStyleDesc& style)
-{
-    if (cvnSetterAddresses(state, CtrlStateNormal))
-        normal = style;
-    if (state != CtrlStateNormal)
-        disable = style;
-}
-
 void CVNQLabelStyles::read(const Json::Value& node)
 {
     cvnForEachStyleEntry(

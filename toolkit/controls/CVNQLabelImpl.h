@@ -5,6 +5,7 @@
 
 #include "CVNQControlImpl.h"
 #include "CVNQGlobal.h"
+#include "CVNQNormalAndDisabled.h"
 
 #include <QColor>
 #include <QFont>
@@ -18,7 +19,7 @@ namespace CVNQtLib {
 
 // The labels' two text styles: the normal one, which is drawn, and the
 // disabled one, which is only kept.
-struct CVNQ_EXPORT CVNQLabelStyles
+struct CVNQ_EXPORT CVNQLabelStyles : CVNQNormalAndDisabled<TextStyleDesc>
 {
     // The one group of the "style" list: the normal style, under one index.
     // Its property row offers the normal and the disabled state.
@@ -27,12 +28,6 @@ struct CVNQ_EXPORT CVNQLabelStyles
         static constexpr CVNQStyleSlot text{"TextStyle", StyleKindText, 0, 1};
     };
 
-    TextStyleDesc normal;
-    TextStyleDesc disable;
-
-    // State 0 the normal style, 4 both, any other the disabled style.
-    void set(CtrlState state, const TextStyleDesc& style);
-    const TextStyleDesc& get(CtrlState state) const { return state == CtrlStateNormal ? normal : disable; }
     // "style" entries of the text slot name the normal style; the disabled
     // one is never read.
     void read(const Json::Value& node);
