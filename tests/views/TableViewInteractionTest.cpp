@@ -1,8 +1,10 @@
 // The data grid under the mouse, on the real window system (the template
 // hit test reads the global cursor): cell and header check boxes, template
-// clicks by control name, the hovered row and template hover.
+// clicks by control name, the hovered row and template hover; no item view
+// flipping a check it does not draw.
 
 #include "CVNQContainer.h"
+#include "CVNQControlFactory.h"
 #include "CVNQLabel.h"
 #include "CVNQPushButton.h"
 #include "TableViewTestUtil.h"
@@ -10,6 +12,7 @@
 
 #include <QCursor>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <gtest/gtest.h>
@@ -320,4 +323,43 @@ TEST_F(TableViewInteraction, TemplateControlUnderThePointerDrawsHovered)
     const auto* edit = owner.findChild<CVNQPushButton*>("edit");
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(const_cast<CVNQPushButton*>(edit)->getControlImpl()->getState(), CtrlStateNormal);
+}
+
+// No item view draws Qt's check indicator, so no click or key near where Qt
+// would put it changes a user-checkable item (the grid with its box off).
+TEST(ItemViewChecks, NoViewChangesACheckStateItDoesNotDraw)
+{
+    initToolkit();
+    for (const char* type : {"qtdatagrid", "qtlistview", "qtlist", "qttree"}) {
+        QWidget host;
+        host.resize(300, 200);
+        auto* view = qobject_cast<QAbstractItemView*>(createControlByTypeName(type, &host));
+        ASSERT_TRUE(view) << type;
+        view->setGeometry(0, 0, 300, 200);
+        if (auto* list = qobject_cast<QListWidget*>(view)) {
+            for (const char* text : {"one", "two"}) {
+                auto* item = new QListWidgetItem(QString::fromLatin1(text), list);
+                item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+                item->setCheckState(Qt::Unchecked);
+            }
+        } else {
+            auto* model = new QStandardItemModel(view);
+            for (const char* text : {"one", "two"}) {
+                auto* item = new QStandardItem(QString::fromLatin1(text));
+                item->setCheckable(true);
+                model->appendRow(item);
+            }
+            view->setModel(model);
+        }
+        ASSERT_TRUE(TestUtil::showExposed(&host));
+        const QModelIndex first = view->model()->index(0, 0);
+        const QRect cell = view->visualRect(first);
+        for (int x : {2, 6, 10, 16, 22})
+            TestUtil::click(view->viewport(), QPoint(cell.left() + x, cell.center().y()));
+        TestUtil::doubleClick(view->viewport(), QPoint(cell.left() + 8, cell.center().y()));
+        view->setCurrentIndex(first);
+        TestUtil::key(view, Qt::Key_Space, Qt::NoModifier, " ");
+        TestUtil::key(view, Qt::Key_Select);
+        EXPECT_EQ(first.data(Qt::CheckStateRole).toInt(), Qt::Unchecked) << type;
+    }
 }

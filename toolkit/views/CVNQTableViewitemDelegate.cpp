@@ -14,7 +14,7 @@ namespace CVNQtLib {
 using namespace TableCellLayout;
 
 CVNQTableViewitemDelegate::CVNQTableViewitemDelegate(CVNQTableView* view, CVNQTableViewImpl* impl)
-    : QItemDelegate(view)
+    : CVNQItemDelegate(view)
     , m_view(view)
     , m_impl(impl)
 {}
@@ -142,8 +142,8 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
     }
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {
-        // The press above already flipped the box; Qt's own handling of a
-        // user-checkable item would flip it back on the release.
+        // The press above already flipped the box: its release and double
+        // click are taken, so they start no edit.
         auto* me = static_cast<QMouseEvent*>(event);
         if (checkColumn && checkRect(option.rect, m_impl->checkImageSize).contains(me->pos()))
             return true;
@@ -159,7 +159,7 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
     }
     default: break;
     }
-    return QItemDelegate::editorEvent(event, model, option, index);
+    return CVNQItemDelegate::editorEvent(event, model, option, index);
 }
 
 } // namespace CVNQtLib

@@ -5,9 +5,8 @@
 // row and clicks on template controls.
 
 #include "CVNQGlobal.h"
+#include "CVNQItemDelegate.h"
 #include "CVNQTableCellLayout.h"
-
-#include <QItemDelegate>
 
 namespace CVNQtLib {
 
@@ -15,7 +14,7 @@ class CVNQContainer;
 class CVNQTableView;
 class CVNQTableViewImpl;
 
-class CVNQ_EXPORT CVNQTableViewitemDelegate : public QItemDelegate
+class CVNQ_EXPORT CVNQTableViewitemDelegate : public CVNQItemDelegate
 {
     Q_OBJECT
 public:
