@@ -5,7 +5,10 @@
 #include "CVNQSwitchImpl.h"
 #include "ControlsTestUtil.h"
 
+#include <QTemporaryDir>
 #include <QVariantAnimation>
+#include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -78,16 +81,16 @@ TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
     EXPECT_TRUE(sw.getIsSwitchToLeft());
     EXPECT_EQ(colourBox(render(&sw), kThumb), QRect(2, 2, 25, 25));
 
-    // A flag set after the first paint leaves the thumb where it is drawn
-    // and decides where the next slide starts.
+    // A flag set after the first paint moves the thumb; the next slide
+    // starts from there.
     sw.setSwitchToLeft(false);
-    EXPECT_EQ(colourBox(render(&sw), kThumb), QRect(2, 2, 25, 25));
+    EXPECT_EQ(colourBox(render(&sw), kThumb), QRect(33, 2, 25, 25));
     sw.setSwitchSpeed(0);
     TestUtil::press(&sw, QPointF(5, 5));
     EXPECT_EQ(sw.getImpl()->animation->startValue().toInt(), 31);
     ASSERT_TRUE(settle(sw));
     EXPECT_TRUE(sw.getIsSwitchToLeft());
-    EXPECT_EQ(sw.getImpl()->thumbOffset, 0);
+    EXPECT_EQ(colourBox(render(&sw), kThumb), QRect(2, 2, 25, 25));
 
     // On screen the thumb shows where the slide is, not only its ends.
     CVNQSwitch shown;
@@ -114,6 +117,69 @@ TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
     TestUtil::flushEvents();
 }
 
+// However the position changes after the first paint, the screen shows the
+// thumb at rest where the position puts it in the switch's current size.
+TEST_F(SwitchTest, ThumbShowsThePositionHoweverItChanges)
+{
+    CVNQSwitch sw;
+    colour(sw);
+    ASSERT_TRUE(TestUtil::showExposed(&sw));
+    auto shown = [&sw] {
+        const int m = sw.getMargin();
+        const QSize t = sw.getThumbBtnSize();
+        const int x = sw.getIsSwitchToLeft() ? m : sw.width() - m - t.width();
+        return colourBox(TestUtil::screenShot(&sw), kThumb) == QRect(QPoint(x, m), t);
+    };
+    auto slide = [&sw](unsigned int ms) {
+        sw.setSwitchSpeed(ms);
+        TestUtil::press(&sw, QPointF(5, 5));
+        TestUtil::release(&sw, QPointF(5, 5));
+    };
+    QTemporaryDir theme;
+    ASSERT_TRUE(loadTheme(theme, R"([{"name": "sw_follow_on", "attr": {"on": 1}}])"));
+    Json::Value on = TestUtil::json(R"({"attr": {"on": true}})"), off = TestUtil::json(R"({"attr": {}})");
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"setter, left", [&] { sw.setSwitchToLeft(true); }},
+        {"setter, right", [&] { sw.setSwitchToLeft(false); }},
+        {"file, off", [&] { sw.readJsonValue(&off); }},
+        {"file, on", [&] { sw.readJsonValue(&on); }},
+        {"theme",
+         [&] {
+             sw.setSwitchToLeft(true);
+             sw.setThemeName("sw_follow_on");
+         }},
+        {"width", [&] { sw.resize(90, 30); }},
+        {"margin", [&] { sw.setMargin(5); }},
+        {"thumb size", [&] { sw.setThumbSize(20, 14); }},
+        {"disabled",
+         [&] {
+             sw.setEnabled(false);
+             sw.setSwitchToLeft(true);
+         }},
+        {"enabled",
+         [&] {
+             sw.setEnabled(true);
+             sw.setSwitchToLeft(false);
+         }},
+        {"setter against a slide",
+         [&] {
+             slide(5000);
+             sw.setSwitchToLeft(sw.getIsSwitchToLeft());
+         }},
+        {"setter with a slide",
+         [&] {
+             slide(150);
+             sw.setSwitchToLeft(!sw.getIsSwitchToLeft());
+             settle(sw);
+         }},
+    };
+    for (const auto& change : changes) {
+        change.second();
+        EXPECT_FALSE(sw.getImpl()->animating) << change.first;
+        EXPECT_TRUE(shown()) << change.first;
+    }
+}
+
 TEST_F(SwitchTest, TextsFollowThePositionFlag)
 {
     TextStyleDesc styles[2];
@@ -129,7 +195,8 @@ TEST_F(SwitchTest, TextsFollowThePositionFlag)
         sw.setRightText("R");
         sw.setShowAllText(showAll);
         sw.setSwitchToLeft(left);
-        sw.getImpl()->thumbOffset = 100; // thumb out of sight
+        sw.getImpl()->animating = true; // a slide with the thumb out of sight
+        sw.getImpl()->thumbOffset = 100;
         return render(&sw);
     };
     // Style index (or -1 for none) of the left and the right slot's text.
