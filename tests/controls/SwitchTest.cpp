@@ -5,10 +5,7 @@
 #include "CVNQSwitchImpl.h"
 #include "ControlsTestUtil.h"
 
-#include <QTemporaryDir>
 #include <QVariantAnimation>
-#include <functional>
-#include <vector>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -124,60 +121,33 @@ TEST_F(SwitchTest, ThumbShowsThePositionHoweverItChanges)
     CVNQSwitch sw;
     colour(sw);
     ASSERT_TRUE(TestUtil::showExposed(&sw));
-    auto shown = [&sw] {
-        const int m = sw.getMargin();
-        const QSize t = sw.getThumbBtnSize();
-        const int x = sw.getIsSwitchToLeft() ? m : sw.width() - m - t.width();
-        return colourBox(TestUtil::screenShot(&sw), kThumb) == QRect(QPoint(x, m), t);
+    auto shows = [&sw](const char* change) {
+        const int m = sw.getMargin(), x = sw.getIsSwitchToLeft() ? m : sw.width() - m - sw.getThumbBtnSize().width();
+        EXPECT_FALSE(sw.getImpl()->animating) << change;
+        EXPECT_EQ(colourBox(TestUtil::screenShot(&sw), kThumb), QRect(QPoint(x, m), sw.getThumbBtnSize())) << change;
     };
-    auto slide = [&sw](unsigned int ms) {
-        sw.setSwitchSpeed(ms);
-        TestUtil::press(&sw, QPointF(5, 5));
-        TestUtil::release(&sw, QPointF(5, 5));
-    };
-    QTemporaryDir theme;
-    ASSERT_TRUE(loadTheme(theme, R"([{"name": "sw_follow_on", "attr": {"on": 1}}])"));
-    Json::Value on = TestUtil::json(R"({"attr": {"on": true}})"), off = TestUtil::json(R"({"attr": {}})");
-    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
-        {"setter, left", [&] { sw.setSwitchToLeft(true); }},
-        {"setter, right", [&] { sw.setSwitchToLeft(false); }},
-        {"file, off", [&] { sw.readJsonValue(&off); }},
-        {"file, on", [&] { sw.readJsonValue(&on); }},
-        {"theme",
-         [&] {
-             sw.setSwitchToLeft(true);
-             sw.setThemeName("sw_follow_on");
-         }},
-        {"width", [&] { sw.resize(90, 30); }},
-        {"margin", [&] { sw.setMargin(5); }},
-        {"thumb size", [&] { sw.setThumbSize(20, 14); }},
-        {"disabled",
-         [&] {
-             sw.setEnabled(false);
-             sw.setSwitchToLeft(true);
-         }},
-        {"enabled",
-         [&] {
-             sw.setEnabled(true);
-             sw.setSwitchToLeft(false);
-         }},
-        {"setter against a slide",
-         [&] {
-             slide(5000);
-             sw.setSwitchToLeft(sw.getIsSwitchToLeft());
-         }},
-        {"setter with a slide",
-         [&] {
-             slide(150);
-             sw.setSwitchToLeft(!sw.getIsSwitchToLeft());
-             settle(sw);
-         }},
-    };
-    for (const auto& change : changes) {
-        change.second();
-        EXPECT_FALSE(sw.getImpl()->animating) << change.first;
-        EXPECT_TRUE(shown()) << change.first;
-    }
+    Json::Value on = TestUtil::json(R"({"attr": {"on": 1}})");
+    sw.setSwitchToLeft(true);
+    shows("setter");
+    sw.readJsonValue(&on); // as a theme entry is read
+    shows("file");
+    sw.resize(90, 30);
+    sw.setMargin(5);
+    sw.setThumbSize(20, 14);
+    shows("size");
+    sw.setEnabled(false);
+    sw.setSwitchToLeft(true);
+    shows("disabled");
+    sw.setEnabled(true);
+    sw.setSwitchSpeed(5000);
+    TestUtil::press(&sw, QPointF(5, 5)); // slides to the right
+    sw.setSwitchToLeft(true);
+    shows("setter against a slide");
+    sw.setSwitchSpeed(100);
+    TestUtil::press(&sw, QPointF(5, 5));
+    sw.setSwitchToLeft(false);
+    EXPECT_TRUE(settle(sw));
+    shows("setter with a slide");
 }
 
 TEST_F(SwitchTest, TextsFollowThePositionFlag)
