@@ -102,6 +102,12 @@ TEST_F(TableViewInteraction, CellCheckBoxesFlipOnPressInsideTheirRectangle)
     m_model->item(2, 0)->setData(false, Qt::CheckStateRole);
     TestUtil::click(viewport(), cellPoint(2, 0, 10, 15));
     EXPECT_TRUE(m_model->index(2, 0).data(Qt::CheckStateRole).toBool());
+
+    // A template in column 0 draws no box, so none flips there.
+    QWidget owner;
+    m_view.setColumnWidget(0, makeTemplate(&owner));
+    TestUtil::click(viewport(), cellPoint(2, 0, 10, 15));
+    EXPECT_TRUE(m_model->index(2, 0).data(Qt::CheckStateRole).toBool());
 }
 
 TEST_F(TableViewInteraction, HeaderCheckBoxReportsItsState)

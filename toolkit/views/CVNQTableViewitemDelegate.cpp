@@ -30,6 +30,11 @@ int CVNQTableViewitemDelegate::cellState(const QStyleOptionViewItem& option, con
     return CtrlStateNormal;
 }
 
+bool CVNQTableViewitemDelegate::drawsCheckBox(int column) const
+{
+    return column == 0 && m_impl->checkstyle && m_impl->headerCheckBox && !m_impl->columnWidget(column);
+}
+
 void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                       const QModelIndex& index) const
 {
@@ -75,7 +80,7 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
                                         iconRect.height(), false);
         painter->restore();
     }
-    if (checkColumn && m_impl->headerCheckBox) {
+    if (drawsCheckBox(column)) {
         m_impl->headerCheckBox->setChecked(checked);
         if (CVNQWidgetBaseImpl* box = m_impl->headerCheckBox->getControlImpl())
             box->draw(painter, checkRect(cell, m_impl->checkImageSize));
@@ -122,7 +127,7 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
                                             const QStyleOptionViewItem& option, const QModelIndex& index)
 {
     const int column = index.column();
-    const bool checkColumn = column == 0 && m_impl->checkstyle;
+    const bool checkColumn = drawsCheckBox(column);
     CVNQContainer* container = m_impl->columnWidget(column);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
