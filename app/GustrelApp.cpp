@@ -146,23 +146,31 @@ constexpr int kSettleLimitMs = 10000;
 // grabbed from the screen, exposed there. The repaint puts the settled
 // picture on screen first: a change and the due screenshot can fall into
 // one pass of a slow event loop.
+// A window closed before the shot is not what was asked for: the code stays
+// kGustrelExitScreenshotFailed, and the loop ends with it.
 void captureWhenSettled(WindFarmWindow* window, const QString& path, const std::shared_ptr<bool>& drawerDue,
-                        int waitedMs = 0)
+                        const std::shared_ptr<int>& code, int waitedMs = 0)
 {
+    if (!window->isVisible()) {
+        reportScreenshotFailure(path, QStringLiteral("the window was closed before the screenshot"));
+        QCoreApplication::exit(*code);
+        return;
+    }
     const bool settled = !*drawerDue && window->isAtRest() && (!wholeOnScreen(window) || exposed(window));
     if (!settled && waitedMs < kSettleLimitMs) {
-        QTimer::singleShot(kSettlePollMs, window, [window, path, drawerDue, waitedMs]() {
-            captureWhenSettled(window, path, drawerDue, waitedMs + kSettlePollMs);
+        QTimer::singleShot(kSettlePollMs, window, [window, path, drawerDue, code, waitedMs]() {
+            captureWhenSettled(window, path, drawerDue, code, waitedMs + kSettlePollMs);
         });
         return;
     }
     window->repaint();
-    captureScreenshot(window, path);
+    *code = captureScreenshot(window, path);
 }
 
 } // namespace
 
-void armGustrelActions(WindFarmWindow& window, const GustrelOptions& options, int drawerDelayMs, int screenshotDelayMs)
+std::shared_ptr<const int> armGustrelActions(WindFarmWindow& window, const GustrelOptions& options, int drawerDelayMs,
+                                             int screenshotDelayMs)
 {
     const auto drawerDue = std::make_shared<bool>(options.drawer);
     if (options.drawer) {
@@ -172,11 +180,24 @@ void armGustrelActions(WindFarmWindow& window, const GustrelOptions& options, in
             *drawerDue = false;
         });
     }
-    if (!options.screenshotPath.isEmpty()) {
-        const QString path = options.screenshotPath;
-        QTimer::singleShot(screenshotDelayMs, &window,
-                           [&window, path, drawerDue]() { captureWhenSettled(&window, path, drawerDue); });
-    }
+    if (options.screenshotPath.isEmpty())
+        return nullptr;
+    const QString path = options.screenshotPath;
+    const auto code = std::make_shared<int>(kGustrelExitScreenshotFailed);
+    QTimer::singleShot(screenshotDelayMs, &window,
+                       [&window, path, drawerDue, code]() { captureWhenSettled(&window, path, drawerDue, code); });
+    return code;
+}
+
+int gustrelExitCode(int loopResult, const std::shared_ptr<const int>& screenshot, const QString& path)
+{
+    if (!screenshot || *screenshot == 0)
+        return loopResult;
+    // The loop ended before the shot was saved: the window was closed, or
+    // something quit the program, with nothing written.
+    if (loopResult == 0)
+        reportScreenshotFailure(path, QStringLiteral("the program ended before the screenshot"));
+    return kGustrelExitScreenshotFailed;
 }
 
 namespace {
@@ -361,9 +382,9 @@ int runGustrel(int argc, char** argv)
         window.setLanguage(LanguageChinese);
     window.setCurrentPage(options.page);
     window.show();
-    armGustrelActions(window, options);
+    const std::shared_ptr<const int> screenshot = armGustrelActions(window, options);
 
     const int result = app.exec();
     CVNQtLib::shutdown();
-    return result;
+    return gustrelExitCode(result, screenshot, options.screenshotPath);
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 class WindFarmWindow;
 struct GustrelOptions;
@@ -31,9 +33,18 @@ constexpr int kGustrelScreenshotDelayMs = 1400;
 // drawer opening; with a screenshot path, after screenshotDelayMs the
 // screenshot (captureScreenshot). However late a slow start lets them run,
 // the screenshot waits until the drawer action has run and the window is at
-// rest and on screen, and then repaints the window before it is grabbed.
-void armGustrelActions(WindFarmWindow& window, const GustrelOptions& options, int drawerDelayMs = kGustrelDrawerDelayMs,
-                       int screenshotDelayMs = kGustrelScreenshotDelayMs);
+// rest and on screen, and then repaints the window before it is grabbed; a
+// window closed by then ends the loop with kGustrelExitScreenshotFailed.
+// Returns the screenshot's code, kGustrelExitScreenshotFailed until it is
+// saved (null when none was asked for).
+std::shared_ptr<const int> armGustrelActions(WindFarmWindow& window, const GustrelOptions& options,
+                                             int drawerDelayMs = kGustrelDrawerDelayMs,
+                                             int screenshotDelayMs = kGustrelScreenshotDelayMs);
+
+// The process exit code after the event loop: the loop's result, but
+// kGustrelExitScreenshotFailed while an asked-for screenshot (the code
+// armGustrelActions returned) was not saved, said on stderr.
+int gustrelExitCode(int loopResult, const std::shared_ptr<const int>& screenshot, const QString& path);
 
 // The dashboard's start-up after the application object exists, shared by
 // the program and its tests: the font stand-ins, the toolkit, the chart

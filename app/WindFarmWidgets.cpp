@@ -192,10 +192,6 @@ CVNQPushButton* makeButton(QWidget* parent, const QString& style, const QString&
     styleControl(button, style);
     button->setText(text);
     button->setFadeEnabled(false);
-    // The window is a dialog: Return in a field must not press whichever
-    // button Qt would pick as the dialog's default.
-    button->setAutoDefault(false);
-    button->setDefault(false);
     if (!iconPath.isEmpty()) {
         button->setIcon(iconPath);
         button->setUseIcon(true);

@@ -15,7 +15,6 @@
 #include "WindFarmTurbinesPage.h"
 #include "WindFarmWidgets.h"
 
-#include <QKeyEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -358,17 +357,6 @@ void WindFarmWindow::resizeEvent(QResizeEvent* event)
     CVNQWindow::resizeEvent(event);
     if (root)
         updateDrawerGeometry();
-}
-
-void WindFarmWindow::keyPressEvent(QKeyEvent* event)
-{
-    // The window is a dialog, which closes on Escape: here that would quit
-    // the dashboard on a stray key press.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    CVNQWindow::keyPressEvent(event);
 }
 
 bool WindFarmWindow::drawersAtRest() const

@@ -99,7 +99,6 @@ private Q_SLOTS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildUi();

@@ -1,7 +1,8 @@
 #include "WindToggleSwitch.h"
 
+#include "CVNQOutlives.h"
+
 #include <QMouseEvent>
-#include <QPointer>
 
 WindToggleSwitch::WindToggleSwitch(QWidget* parent)
     : CVNQSwitch(parent)
@@ -29,10 +30,11 @@ void WindToggleSwitch::mousePressEvent(QMouseEvent* event)
     if (isEnabled() && event->button() == Qt::LeftButton) {
         checked = !checked;
         // A slot may delete the switch; the press then ends with it.
-        const QPointer<WindToggleSwitch> alive(this);
-        emit checkedChanged(checked);
-        if (!alive)
+        if (!CVNQtLib::cvnOutlives(this, [this] { emit checkedChanged(checked); }))
             return;
     }
     CVNQSwitch::mousePressEvent(event);
+    // The thumb goes where the state says, whatever the press did: a right
+    // press, a press during a slide, a slot that set the state itself.
+    setSwitchToLeft(!checked);
 }

@@ -154,6 +154,21 @@ TEST(GustrelApp, ScreenshotDueWithTheDrawerWaitsForItToOpen)
     EXPECT_GT(faultBadgePixels(image), 1000);
 }
 
+// A window closed before its screenshot: nothing written, exit code 2.
+TEST(GustrelApp, WindowClosedBeforeTheScreenshotExitsWithTwo)
+{
+    ASSERT_TRUE(AppTest::startToolkit());
+    WindFarmWindow window;
+    window.show();
+    QTemporaryDir dir;
+    GustrelOptions options;
+    options.screenshotPath = dir.filePath("never.png");
+    const std::shared_ptr<const int> shot = armGustrelActions(window, options, 0, 50);
+    QTimer::singleShot(0, &window, [&window]() { window.close(); });
+    EXPECT_EQ(gustrelExitCode(QCoreApplication::exec(), shot, options.screenshotPath), kGustrelExitScreenshotFailed);
+    EXPECT_FALSE(QFileInfo::exists(options.screenshotPath));
+}
+
 TEST_F(GustrelProgram, MissingThemeExitsWithOne)
 {
     // A copy of the program with no theme folder beside it.

@@ -13,6 +13,7 @@
 #include "CVNQOpenGLPieChartImpl.h"
 #include "CVNQPushButton.h"
 #include "CVNQScrollBar.h"
+#include "CVNQSwitchImpl.h"
 #include "CVNQTableView.h"
 #include "TestUtil.h"
 #include "TurbineFilterProxyModel.h"
@@ -537,8 +538,14 @@ TEST_F(WindFarmWindowTest, OverviewControlsDriveThePage)
     // The forecast switch hides series 1, also across the next chart refresh.
     CVNQLineChart* chart = child<CVNQLineChart>("windEnergyChart");
     WindToggleSwitch* forecast = child<WindToggleSwitch>("windForecastSwitch");
+    // The switch's pictures after its own clicks, to compare with those after legend clicks.
+    auto switchShown = [forecast] {
+        EXPECT_TRUE(TestUtil::waitFor([forecast] { return !forecast->getImpl()->animating; }));
+        return TestUtil::screenShot(forecast);
+    };
     TestUtil::click(forecast);
     EXPECT_FALSE(forecast->isChecked());
+    const QImage switchOff = switchShown();
     ASSERT_EQ(chart->series().size(), 2);
     EXPECT_FALSE(chart->series()[1].visible);
     for (int i = 0; i < 5; ++i)
@@ -549,8 +556,10 @@ TEST_F(WindFarmWindowTest, OverviewControlsDriveThePage)
     // What the legend hides stays hidden over every rebuild of the series, the switch agreeing.
     TestUtil::click(chart, legendEntry(chart, 1));
     EXPECT_TRUE(forecast->isChecked());
+    const QImage switchOnByLegend = switchShown();
     TestUtil::click(chart, legendEntry(chart, 0));
     TestUtil::click(chart, legendEntry(chart, 1));
+    EXPECT_EQ(switchShown(), switchOff);
     for (int i = 0; i < 5; ++i)
         window->getSimulator()->advance();
     period->setCurrentIndex(period->findData(7));
@@ -559,6 +568,7 @@ TEST_F(WindFarmWindowTest, OverviewControlsDriveThePage)
     TestUtil::click(forecast);
     window->setLanguage(0);
     EXPECT_TRUE(!chart->series()[0].visible && chart->series()[1].visible);
+    EXPECT_EQ(switchShown(), switchOnByLegend);
     // So does a slice of the health donut over the drawer's refreshes.
     window->selectTurbine(QStringLiteral("WTG-001"));
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));

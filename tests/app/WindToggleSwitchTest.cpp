@@ -1,5 +1,6 @@
 // The forecast switch: its state, its signal and the mouse buttons.
 
+#include "CVNQSwitchImpl.h"
 #include "TestUtil.h"
 #include "WindToggleSwitch.h"
 
@@ -57,19 +58,21 @@ TEST(WindToggleSwitch, OnlyEnabledLeftPressesToggleButEveryPressReachesTheSwitch
     WindToggleSwitch sw;
     sw.resize(46, 24);
     Reports spy(&sw);
-    // A right press neither toggles nor reports; the switch underneath
-    // still slides its thumb.
+    // A right press neither toggles nor reports, and the thumb stays with
+    // the state.
     TestUtil::click(&sw, Qt::RightButton);
     EXPECT_EQ(spy.count(), 0);
     EXPECT_TRUE(sw.isChecked());
-    EXPECT_TRUE(thumbReaches(sw, true));
+    EXPECT_FALSE(sw.getImpl()->animating);
+    EXPECT_FALSE(sw.getIsSwitchToLeft());
 
-    // A press during a slide toggles and reports too; the slide runs on.
+    // A press during a slide toggles and reports too; the thumb goes back.
     TestUtil::click(&sw, Qt::LeftButton);
     TestUtil::click(&sw, Qt::LeftButton);
     EXPECT_EQ(spy.values, (QList<bool>{false, true}));
     EXPECT_TRUE(sw.isChecked());
-    EXPECT_TRUE(thumbReaches(sw, false));
+    EXPECT_FALSE(sw.getImpl()->animating);
+    EXPECT_FALSE(sw.getIsSwitchToLeft());
 
     sw.setEnabled(false);
     TestUtil::click(&sw, Qt::LeftButton);

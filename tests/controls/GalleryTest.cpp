@@ -233,6 +233,7 @@ TEST(Gallery, EveryControlInEveryStateWithTheApplicationTheme)
     auto* sliding = themed<CVNQSwitch>(&page, nullptr, QRect(370, 330, 64, 28));
     sliding->setThumbSize(22, 22);
     sliding->setMargin(3);
+    sliding->getImpl()->animating = true;
     sliding->getImpl()->thumbOffset = 18;
 
     // Progress bars: horizontal, with text, vertical, circles.

@@ -78,16 +78,16 @@ TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
     EXPECT_TRUE(sw.getIsSwitchToLeft());
     EXPECT_EQ(colourBox(render(&sw), kThumb), QRect(2, 2, 25, 25));
 
-    // A flag set after the first paint leaves the thumb where it is drawn
-    // and decides where the next slide starts.
+    // A flag set after the first paint moves the thumb; the next slide
+    // starts from there.
     sw.setSwitchToLeft(false);
-    EXPECT_EQ(colourBox(render(&sw), kThumb), QRect(2, 2, 25, 25));
+    EXPECT_EQ(colourBox(render(&sw), kThumb), QRect(33, 2, 25, 25));
     sw.setSwitchSpeed(0);
     TestUtil::press(&sw, QPointF(5, 5));
     EXPECT_EQ(sw.getImpl()->animation->startValue().toInt(), 31);
     ASSERT_TRUE(settle(sw));
     EXPECT_TRUE(sw.getIsSwitchToLeft());
-    EXPECT_EQ(sw.getImpl()->thumbOffset, 0);
+    EXPECT_EQ(colourBox(render(&sw), kThumb), QRect(2, 2, 25, 25));
 
     // On screen the thumb shows where the slide is, not only its ends.
     CVNQSwitch shown;
@@ -114,6 +114,42 @@ TEST_F(SwitchTest, PressSlidesTheThumbAndFlipsThePositionWhenTheSlideEnds)
     TestUtil::flushEvents();
 }
 
+// However the position changes after the first paint, the screen shows the
+// thumb at rest where the position puts it in the switch's current size.
+TEST_F(SwitchTest, ThumbShowsThePositionHoweverItChanges)
+{
+    CVNQSwitch sw;
+    colour(sw);
+    ASSERT_TRUE(TestUtil::showExposed(&sw));
+    auto shows = [&sw](const char* change) {
+        const int m = sw.getMargin(), x = sw.getIsSwitchToLeft() ? m : sw.width() - m - sw.getThumbBtnSize().width();
+        EXPECT_FALSE(sw.getImpl()->animating) << change;
+        EXPECT_EQ(colourBox(TestUtil::screenShot(&sw), kThumb), QRect(QPoint(x, m), sw.getThumbBtnSize())) << change;
+    };
+    Json::Value on = TestUtil::json(R"({"attr": {"on": 1}})");
+    sw.setSwitchToLeft(true);
+    shows("setter");
+    sw.readJsonValue(&on); // as a theme entry is read
+    shows("file");
+    sw.resize(90, 30);
+    sw.setMargin(5);
+    sw.setThumbSize(20, 14);
+    shows("size");
+    sw.setEnabled(false);
+    sw.setSwitchToLeft(true);
+    shows("disabled");
+    sw.setEnabled(true);
+    sw.setSwitchSpeed(5000);
+    TestUtil::press(&sw, QPointF(5, 5)); // slides to the right
+    sw.setSwitchToLeft(true);
+    shows("setter against a slide");
+    sw.setSwitchSpeed(100);
+    TestUtil::press(&sw, QPointF(5, 5));
+    sw.setSwitchToLeft(false);
+    EXPECT_TRUE(settle(sw));
+    shows("setter with a slide");
+}
+
 TEST_F(SwitchTest, TextsFollowThePositionFlag)
 {
     TextStyleDesc styles[2];
@@ -129,7 +165,8 @@ TEST_F(SwitchTest, TextsFollowThePositionFlag)
         sw.setRightText("R");
         sw.setShowAllText(showAll);
         sw.setSwitchToLeft(left);
-        sw.getImpl()->thumbOffset = 100; // thumb out of sight
+        sw.getImpl()->animating = true; // a slide with the thumb out of sight
+        sw.getImpl()->thumbOffset = 100;
         return render(&sw);
     };
     // Style index (or -1 for none) of the left and the right slot's text.

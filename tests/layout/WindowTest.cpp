@@ -15,6 +15,7 @@
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -245,6 +246,36 @@ TEST(Window, MinimumSizesCenteringAndModalLoop)
     QTimer::singleShot(20, &window, [&window]() { window.close(); });
     window.doModal(); // a close ends the loop too
     SUCCEED();
+}
+
+// Escape and Return typed into a control (here in a sub-window) close the
+// window or click its default button only in a modal run (exec, doModal).
+TEST(Window, OnlyAModalRunClosesOrClicksOnEscapeAndReturn)
+{
+    LayoutTest::initToolkit();
+    CVNQWindow window;
+    window.resize(300, 200);
+    auto* edit = new QLineEdit(new CVNQSubWin(&window));
+    auto* button = new QPushButton(QStringLiteral("OK"), &window);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    auto type = [edit] {
+        TestUtil::key(edit, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        TestUtil::key(edit, Qt::Key_Escape);
+    };
+    ASSERT_TRUE(TestUtil::showExposed(&window));
+    type();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(clicks, 0);
+
+    window.hide();
+    QTimer::singleShot(0, &window, type);
+    EXPECT_EQ(window.exec(), int(QDialog::Rejected));
+    EXPECT_EQ(clicks, 1);
+    QTimer::singleShot(0, &window, type);
+    window.doModal();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST(Window, PageFileKeysConfigureTheWindowAndItsRootFillsIt)

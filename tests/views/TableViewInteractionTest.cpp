@@ -1,8 +1,10 @@
 // The data grid under the mouse, on the real window system (the template
 // hit test reads the global cursor): cell and header check boxes, template
-// clicks by control name, the hovered row and template hover.
+// clicks by control name, the hovered row and template hover; no item view
+// flipping a check it does not draw.
 
 #include "CVNQContainer.h"
+#include "CVNQControlFactory.h"
 #include "CVNQLabel.h"
 #include "CVNQPushButton.h"
 #include "TableViewTestUtil.h"
@@ -10,6 +12,7 @@
 
 #include <QCursor>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <gtest/gtest.h>
@@ -97,6 +100,12 @@ TEST_F(TableViewInteraction, CellCheckBoxesFlipOnPressInsideTheirRectangle)
     // A user-checkable item flips once per click, not back again on release.
     m_model->item(2, 0)->setCheckable(true);
     m_model->item(2, 0)->setData(false, Qt::CheckStateRole);
+    TestUtil::click(viewport(), cellPoint(2, 0, 10, 15));
+    EXPECT_TRUE(m_model->index(2, 0).data(Qt::CheckStateRole).toBool());
+
+    // A template in column 0 draws no box, so none flips there.
+    QWidget owner;
+    m_view.setColumnWidget(0, makeTemplate(&owner));
     TestUtil::click(viewport(), cellPoint(2, 0, 10, 15));
     EXPECT_TRUE(m_model->index(2, 0).data(Qt::CheckStateRole).toBool());
 }
@@ -320,4 +329,38 @@ TEST_F(TableViewInteraction, TemplateControlUnderThePointerDrawsHovered)
     const auto* edit = owner.findChild<CVNQPushButton*>("edit");
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(const_cast<CVNQPushButton*>(edit)->getControlImpl()->getState(), CtrlStateNormal);
+}
+
+// No item view draws Qt's check indicator, so no click or key near where Qt
+// would put it changes a user-checkable item (the grid with its box off).
+TEST(ItemViewChecks, NoViewChangesACheckStateItDoesNotDraw)
+{
+    initToolkit();
+    for (const char* type : {"qtdatagrid", "qtlistview", "qtlist", "qttree"}) {
+        QWidget host;
+        auto* view = qobject_cast<QAbstractItemView*>(createControlByTypeName(type, &host));
+        ASSERT_TRUE(view) << type;
+        host.resize(300, 200);
+        view->resize(300, 200);
+        if (auto* list = qobject_cast<QListWidget*>(view)) {
+            list->addItem(QStringLiteral("one"));
+            list->item(0)->setFlags(list->item(0)->flags() | Qt::ItemIsUserCheckable);
+        } else {
+            auto* model = new QStandardItemModel(view);
+            model->appendRow(new QStandardItem(QStringLiteral("one")));
+            model->item(0)->setCheckable(true);
+            view->setModel(model);
+        }
+        view->model()->setData(view->model()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+        ASSERT_TRUE(TestUtil::showExposed(&host));
+        const QModelIndex first = view->model()->index(0, 0);
+        const QRect cell = view->visualRect(first);
+        for (int x : {2, 6, 10, 16, 22})
+            TestUtil::click(view->viewport(), QPoint(cell.left() + x, cell.center().y()));
+        TestUtil::doubleClick(view->viewport(), QPoint(cell.left() + 8, cell.center().y()));
+        view->setCurrentIndex(first);
+        TestUtil::key(view, Qt::Key_Space, Qt::NoModifier, " ");
+        TestUtil::key(view, Qt::Key_Select);
+        EXPECT_EQ(first.data(Qt::CheckStateRole).toInt(), Qt::Unchecked) << type;
+    }
 }

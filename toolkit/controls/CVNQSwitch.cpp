@@ -128,8 +128,7 @@ unsigned int CVNQSwitch::getSwitchSpeed() const
 }
 void CVNQSwitch::setSwitchToLeft(bool left)
 {
-    m_impl->switchToLeft = left;
-    update();
+    m_impl->setPosition(left);
 }
 bool CVNQSwitch::getIsSwitchToLeft() const
 {

@@ -57,9 +57,9 @@ public:
     // Duration of one slide in milliseconds.
     void setSwitchSpeed(unsigned int ms);
     unsigned int getSwitchSpeed() const;
-    // The position flag alone (thumb on the left = off): no slide, no
-    // repaint. The drawn thumb follows it only before the first paint;
-    // afterwards the next press slides from the side the flag names.
+    // The position (thumb on the left = off), without a slide: the thumb is
+    // drawn there at the next paint. A slide already heading there runs on;
+    // one heading the other way stops.
     void setSwitchToLeft(bool left);
     bool getIsSwitchToLeft() const;
     // Both texts (true) or only the one beside the thumb (false).

@@ -40,6 +40,19 @@ void CVNQSwitchImpl::toggle()
     animation->start(QAbstractAnimation::KeepWhenStopped);
 }
 
+void CVNQSwitchImpl::setPosition(bool left)
+{
+    if (animating) {
+        if (left != switchToLeft)
+            return; // the slide ends there
+        animation->stop();
+        animating = false;
+    }
+    switchToLeft = left;
+    if (m_owner)
+        m_owner->update();
+}
+
 void CVNQSwitchImpl::valueChanged(QVariant value)
 {
     thumbOffset = value.toInt();
@@ -59,7 +72,9 @@ void CVNQSwitchImpl::draw(QPainter* painter, const QRect& rect)
 {
     if (!painter)
         return;
-    if (thumbOffset == -1)
+    // At rest the thumb shows the position, however that was set (setter,
+    // file, theme) and whatever the width, margin or thumb size is now.
+    if (!animating)
         thumbOffset = switchToLeft ? 0 : travel(rect.width());
 
     drawFillStyle(painter, background, rect);
@@ -104,7 +119,7 @@ void CVNQSwitchImpl::readJson(const Json::Value& node)
         QSize(size(jsonInt(*attr, "thumbW", kDefaultThumb), 0), size(jsonInt(*attr, "thumbH", kDefaultThumb), 0));
     jsonRead(*attr, "speed", speed);
     int on = 0;
-    switchToLeft = !jsonRead(*attr, "on", on) || on == 0;
+    setPosition(!jsonRead(*attr, "on", on) || on == 0);
     if (jsonRead(*attr, "margin", margin))
         margin = size(margin, -QWIDGETSIZE_MAX);
 }

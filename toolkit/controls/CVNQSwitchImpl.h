@@ -24,11 +24,15 @@ public:
 
     // Starts a slide to the other side unless one is running.
     void toggle();
+    // Puts the switch at a position: a slide already heading there runs on,
+    // one heading away stops; at rest the thumb is drawn at the position.
+    void setPosition(bool left);
     // Thumb offset of the right-hand resting place in a control this wide.
     int travel(int width) const;
 
     bool showAllText = true;
-    // Drawn thumb position from the left inset; -1 until the first paint.
+    // Drawn thumb position from the left inset: the slide's while one runs,
+    // else taken from the position at each paint; -1 until the first paint.
     int thumbOffset = -1;
     bool animating = false;
     int margin = 2;

@@ -8,7 +8,7 @@
 namespace CVNQtLib {
 
 CVNQComboItemDelegate::CVNQComboItemDelegate(CVNQComboBoxImpl* impl, QObject* parent)
-    : QItemDelegate(parent)
+    : CVNQItemDelegate(parent)
     , m_impl(impl)
 {}
 

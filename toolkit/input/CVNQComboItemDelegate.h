@@ -6,14 +6,13 @@
 // item height high.
 
 #include "CVNQGlobal.h"
-
-#include <QItemDelegate>
+#include "CVNQItemDelegate.h"
 
 namespace CVNQtLib {
 
 class CVNQComboBoxImpl;
 
-class CVNQ_EXPORT CVNQComboItemDelegate : public QItemDelegate
+class CVNQ_EXPORT CVNQComboItemDelegate : public CVNQItemDelegate
 {
     Q_OBJECT
 public:

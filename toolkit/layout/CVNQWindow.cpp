@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -20,6 +21,9 @@ CVNQWindow::CVNQWindow(QWidget* parent)
     : CVNQFramelessWidget<QDialog>(parent, typeName(), true)
 {
     CVNQResourceManager::getInstance()->registerWindow(this);
+    // Escape in a modal window rejects and hides it without a close event:
+    // doModal() must return then too.
+    connect(this, &QDialog::finished, this, &CVNQWindow::closeModal);
 }
 
 CVNQWindow::~CVNQWindow()
@@ -80,6 +84,14 @@ void CVNQWindow::closeEvent(QCloseEvent* event)
     if (m_impl->eventLoop)
         m_impl->eventLoop->exit(0);
     QDialog::closeEvent(event);
+}
+
+void CVNQWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (isModal())
+        QDialog::keyPressEvent(event);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool CVNQWindow::nativeEvent(const QByteArray& eventType, void* message, long* result)

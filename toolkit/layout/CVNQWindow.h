@@ -5,6 +5,12 @@
 // and corners above a minimum size, optionally paints a background and runs
 // a modal loop of its own. Frameless only once its user sets the frameless
 // window flag (or calls setTransparent(true)).
+//
+// Shown as an application's window (not modal) it leaves Escape and Return
+// to its controls: a dialog's Escape would close it, with the application
+// and the user's work, and its Return would click a default button the user
+// never chose. Run modally (exec(), open(), doModal(), setModal) it keeps
+// the dialog's keys.
 
 #include "CVNQFramelessWidget.h"
 #include "CVNQGlobal.h"
@@ -40,6 +46,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
 };
 

@@ -8,7 +8,7 @@
 namespace CVNQtLib {
 
 CVNQListItemDelegate::CVNQListItemDelegate(QObject* parent, CVNQListImpl* impl)
-    : QItemDelegate(parent)
+    : CVNQItemDelegate(parent)
     , m_impl(impl)
 {}
 

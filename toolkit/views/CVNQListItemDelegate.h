@@ -4,15 +4,15 @@
 // item's state.
 
 #include "CVNQGlobal.h"
+#include "CVNQItemDelegate.h"
 
-#include <QItemDelegate>
 #include <QPointer>
 
 namespace CVNQtLib {
 
 class CVNQListImpl;
 
-class CVNQ_EXPORT CVNQListItemDelegate : public QItemDelegate
+class CVNQ_EXPORT CVNQListItemDelegate : public CVNQItemDelegate
 {
     Q_OBJECT
 public:

@@ -41,7 +41,7 @@ bool selectableByMouse(const CVNQLabelEx* label)
 } // namespace
 
 CVNQListViewItemDelegate::CVNQListViewItemDelegate(CVNQListView* view, CVNQListViewImpl* impl)
-    : QItemDelegate(view)
+    : CVNQItemDelegate(view)
     , m_impl(impl)
 {}
 
@@ -294,7 +294,7 @@ bool CVNQListViewItemDelegate::editorEvent(QEvent* event, QAbstractItemModel* mo
         else if (event->type() == QEvent::MouseMove)
             onMove(static_cast<QMouseEvent*>(event), option, index);
     }
-    return QItemDelegate::editorEvent(event, model, option, index);
+    return CVNQItemDelegate::editorEvent(event, model, option, index);
 }
 
 } // namespace CVNQtLib

@@ -5,9 +5,9 @@
 // the template's controls.
 
 #include "CVNQGlobal.h"
+#include "CVNQItemDelegate.h"
 #include "CVNQLabelEx.h"
 
-#include <QItemDelegate>
 #include <QPointer>
 #include <QRect>
 #include <QVector>
@@ -19,7 +19,7 @@ class CVNQListView;
 class CVNQListViewImpl;
 class CVNQWidgetBaseImpl;
 
-class CVNQ_EXPORT CVNQListViewItemDelegate : public QItemDelegate
+class CVNQ_EXPORT CVNQListViewItemDelegate : public CVNQItemDelegate
 {
     Q_OBJECT
 public:

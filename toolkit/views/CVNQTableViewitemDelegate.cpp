@@ -14,7 +14,7 @@ namespace CVNQtLib {
 using namespace TableCellLayout;
 
 CVNQTableViewitemDelegate::CVNQTableViewitemDelegate(CVNQTableView* view, CVNQTableViewImpl* impl)
-    : QItemDelegate(view)
+    : CVNQItemDelegate(view)
     , m_view(view)
     , m_impl(impl)
 {}
@@ -28,6 +28,11 @@ int CVNQTableViewitemDelegate::cellState(const QStyleOptionViewItem& option, con
     if (index.row() == m_impl->hoveredRow)
         return CtrlStateHover;
     return CtrlStateNormal;
+}
+
+bool CVNQTableViewitemDelegate::drawsCheckBox(int column) const
+{
+    return column == 0 && m_impl->checkstyle && m_impl->headerCheckBox && !m_impl->columnWidget(column);
 }
 
 void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -75,7 +80,7 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
                                         iconRect.height(), false);
         painter->restore();
     }
-    if (checkColumn && m_impl->headerCheckBox) {
+    if (drawsCheckBox(column)) {
         m_impl->headerCheckBox->setChecked(checked);
         if (CVNQWidgetBaseImpl* box = m_impl->headerCheckBox->getControlImpl())
             box->draw(painter, checkRect(cell, m_impl->checkImageSize));
@@ -122,7 +127,7 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
                                             const QStyleOptionViewItem& option, const QModelIndex& index)
 {
     const int column = index.column();
-    const bool checkColumn = column == 0 && m_impl->checkstyle;
+    const bool checkColumn = drawsCheckBox(column);
     CVNQContainer* container = m_impl->columnWidget(column);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
@@ -142,8 +147,8 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
     }
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {
-        // The press above already flipped the box; Qt's own handling of a
-        // user-checkable item would flip it back on the release.
+        // The press above already flipped the box: its release and double
+        // click are taken, so they start no edit.
         auto* me = static_cast<QMouseEvent*>(event);
         if (checkColumn && checkRect(option.rect, m_impl->checkImageSize).contains(me->pos()))
             return true;
@@ -159,7 +164,7 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
     }
     default: break;
     }
-    return QItemDelegate::editorEvent(event, model, option, index);
+    return CVNQItemDelegate::editorEvent(event, model, option, index);
 }
 
 } // namespace CVNQtLib

@@ -5,9 +5,8 @@
 // row and clicks on template controls.
 
 #include "CVNQGlobal.h"
+#include "CVNQItemDelegate.h"
 #include "CVNQTableCellLayout.h"
-
-#include <QItemDelegate>
 
 namespace CVNQtLib {
 
@@ -15,7 +14,7 @@ class CVNQContainer;
 class CVNQTableView;
 class CVNQTableViewImpl;
 
-class CVNQ_EXPORT CVNQTableViewitemDelegate : public QItemDelegate
+class CVNQ_EXPORT CVNQTableViewitemDelegate : public CVNQItemDelegate
 {
     Q_OBJECT
 public:
@@ -30,6 +29,9 @@ protected:
 private:
     // Row state of a cell: 3 disabled, 2 selected, 1 hovered, 0 normal.
     int cellState(const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    // Whether the column's cells draw the check box: column 0 with the box
+    // on, not a template column. Only a drawn box takes clicks.
+    bool drawsCheckBox(int column) const;
     // The container laid out at the cell's size, and its template list.
     static QVector<TableCellLayout::TemplateEntry> layOutTemplate(CVNQContainer* container, const QSize& cell);
     // Draws the column's template into the cell; a disabled row draws its

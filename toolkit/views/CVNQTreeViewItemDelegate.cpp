@@ -8,7 +8,7 @@
 namespace CVNQtLib {
 
 CVNQTreeViewItemDelegate::CVNQTreeViewItemDelegate(CVNQTreeViewImpl* impl, QObject* parent)
-    : QItemDelegate(parent)
+    : CVNQItemDelegate(parent)
     , m_impl(impl)
 {}
 

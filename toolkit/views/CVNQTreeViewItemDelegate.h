@@ -5,14 +5,13 @@
 // column sized by the row height.
 
 #include "CVNQGlobal.h"
-
-#include <QItemDelegate>
+#include "CVNQItemDelegate.h"
 
 namespace CVNQtLib {
 
 class CVNQTreeViewImpl;
 
-class CVNQ_EXPORT CVNQTreeViewItemDelegate : public QItemDelegate
+class CVNQ_EXPORT CVNQTreeViewItemDelegate : public CVNQItemDelegate
 {
     Q_OBJECT
 public:
