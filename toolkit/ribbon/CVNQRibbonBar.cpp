@@ -439,8 +439,9 @@ void CVNQRibbonBar::dropUnshownCommands()
     for (QAction* action : registered) {
         if (shown.contains(action))
             continue;
+        const bool made = m_madeActions.contains(action);
         disconnect(action, nullptr, this, nullptr);
-        if (forgetAction(action))
+        if (forgetAction(action) && made)
             release(action);
     }
 }
@@ -448,6 +449,7 @@ void CVNQRibbonBar::dropUnshownCommands()
 bool CVNQRibbonBar::forgetAction(QAction* action)
 {
     m_ownRegistrations.remove(action);
+    m_madeActions.remove(action);
     m_registeredSet.remove(action);
     m_registeredActions.removeAll(action);
     return m_ownedActions.removeAll(action) > 0;
@@ -542,6 +544,7 @@ void CVNQRibbonBar::clearContent()
     m_registeredActions.clear();
     m_registeredSet.clear();
     m_ownRegistrations.clear();
+    m_madeActions.clear();
     // A menu reports its chosen command after the command's own signal,
     // which may be what reloads the bar.
     for (QAction* action : owned)

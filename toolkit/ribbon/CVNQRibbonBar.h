@@ -134,7 +134,7 @@ private:
     void registerMenuActions(QMenu* menu);
     // After a command left what the bar shows: the bar's lists keep exactly
     // the commands it still shows and those registered on their own; the
-    // others stop reporting, and those the bar owns go.
+    // others stop reporting, and those the reader made go.
     void dropUnshownCommands();
     // Drops a command from the bar's lists; true when the bar owned it.
     bool forgetAction(QAction* action);
@@ -193,6 +193,7 @@ private:
     QList<QAction*> m_registeredActions;
     QSet<QAction*> m_registeredSet;    // the same, to look up in constant time
     QSet<QAction*> m_ownRegistrations; // registered through registerAction, shown or not
+    QSet<QAction*> m_madeActions;      // made by the reader; a caller's action is never deleted unasked
     QList<QAction*> m_ownedActions;
     QList<CVNQRibbonPage*> m_tabPages;
     CVNQRibbonPage* m_currentPage = nullptr;

@@ -315,6 +315,7 @@ QAction* CVNQRibbonBar::createActionItem(const Json::Value& node)
     auto* action = new QAction(this);
     readActionKeys(action, node);
     m_ownedActions.append(action);
+    m_madeActions.insert(action);
     registerCommand(action);
     return action;
 }
