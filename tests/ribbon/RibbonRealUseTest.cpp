@@ -176,6 +176,12 @@ TEST(RibbonRealUse, PlainSubmenusAndReloadedCallerCommandsReportOncePerTrigger)
         ASSERT_NE(bar.findAction(id), nullptr) << id;
         bar.findAction(id)->trigger();
     }
+    QMenu* later = appMenu->addMenu("Later"); // entries added or taken out later follow
+    QAction* late = later->addAction("Late");
+    late->setObjectName("late");
+    EXPECT_EQ(bar.findAction("late"), late);
+    later->removeAction(late);
+    EXPECT_EQ(bar.findAction("late"), nullptr);
     QAction mine;
     mine.setObjectName("mine");
     bar.registerAction(&mine);

@@ -13,6 +13,7 @@
 #include "CVNQRibbonPage.h"
 
 #include <QAction>
+#include <QActionEvent>
 #include <QEvent>
 #include <QMenu>
 #include <QPointer>
@@ -390,17 +391,20 @@ void CVNQRibbonBar::registerCommand(QAction* action)
 namespace {
 
 // The commands of a menu and its submenus: what the bar registers of it.
-template <class F>
-void forEachMenuCommand(QMenu* menu, const F& f)
+// onMenu sees the menu and each submenu.
+template <class F, class M = void (*)(QMenu*)>
+void forEachMenuCommand(
+    QMenu* menu, const F& f, const M& onMenu = [](QMenu*) {})
 {
     if (!menu)
         return;
+    onMenu(menu);
     const QList<QAction*> actions = menu->actions();
     for (QAction* action : actions) {
         if (action->isSeparator())
             continue;
         if (QMenu* sub = action->menu())
-            forEachMenuCommand(sub, f);
+            forEachMenuCommand(sub, f, onMenu);
         else
             f(action);
     }
@@ -410,10 +414,13 @@ void forEachMenuCommand(QMenu* menu, const F& f)
 
 void CVNQRibbonBar::registerMenuActions(QMenu* menu)
 {
-    forEachMenuCommand(menu, [this](QAction* action) { registerCommand(action); });
+    // Entries added to the menu later are the bar's commands as well, and
+    // those taken out of it no longer are.
+    forEachMenuCommand(
+        menu, [this](QAction* action) { registerCommand(action); }, [this](QMenu* m) { m->installEventFilter(this); });
 }
 
-void CVNQRibbonBar::dropUnshownCommands()
+void CVNQRibbonBar::dropUnshownCommands(const QAction* spared)
 {
     if (m_tearingDown || m_registeredActions.isEmpty())
         return;
@@ -437,11 +444,12 @@ void CVNQRibbonBar::dropUnshownCommands()
     }
     const QList<QAction*> registered = m_registeredActions;
     for (QAction* action : registered) {
-        if (shown.contains(action))
+        // Deleting one may have dropped others (a menu reports the removal).
+        if (shown.contains(action) || !m_registeredSet.contains(action))
             continue;
         const bool made = m_madeActions.contains(action);
         disconnect(action, nullptr, this, nullptr);
-        if (forgetAction(action) && made)
+        if (forgetAction(action) && made && action != spared)
             release(action);
     }
 }
@@ -561,6 +569,17 @@ bool CVNQRibbonBar::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_popup && event->type() == QEvent::Hide && m_pageStack->parentWidget() == m_popup)
         takePageStackBack();
+    const bool added = event->type() == QEvent::ActionAdded;
+    if ((added || event->type() == QEvent::ActionRemoved) && qobject_cast<QMenu*>(watched)) {
+        QAction* action = static_cast<QActionEvent*>(event)->action();
+        if (added && action->menu())
+            registerMenuActions(action->menu());
+        else if (added && !action->isSeparator())
+            registerCommand(action);
+        // Also what was added to a menu the bar no longer shows goes again.
+        // A removed command may be under destruction, which ends it.
+        dropUnshownCommands(added ? nullptr : action);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

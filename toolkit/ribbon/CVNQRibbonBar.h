@@ -134,8 +134,8 @@ private:
     void registerMenuActions(QMenu* menu);
     // After a command left what the bar shows: the bar's lists keep exactly
     // the commands it still shows and those registered on their own; the
-    // others stop reporting, and those the reader made go.
-    void dropUnshownCommands();
+    // others stop reporting, and those the reader made go (spared aside).
+    void dropUnshownCommands(const QAction* spared = nullptr);
     // Drops a command from the bar's lists; true when the bar owned it.
     bool forgetAction(QAction* action);
     // Re-emits a command; one chosen in the minimised bar's pop-up closes it.
