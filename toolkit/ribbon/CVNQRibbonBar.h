@@ -112,10 +112,10 @@ private:
     friend class CVNQRibbonGroup;
     friend class CVNQRibbonPage;
     friend class RibbonFocusKeeper;
-    friend void ribbonOrderFocus(const QWidget* item);
+    friend void ribbonOrderFocusSoon(const QWidget* item);
 
     void onTabClicked(CVNQRibbonPage* page);
-    // See ribbonOrderFocus.
+    // See ribbonOrderFocusSoon.
     void orderFocusChain();
     // A change of the pages runs between these two: what it does to the
     // current page is announced once, at the end of the outermost one.
@@ -214,7 +214,7 @@ private:
     // In the destructor: nothing moves back into the bar.
     bool m_tearingDown = false;
     int m_focusKeepers = 0;         // RibbonFocusKeepers running
-    bool m_focusChainDirty = false; // content made while a change ran
+    bool m_focusChainDirty = false; // content made since the chain was last ordered
     int m_topRowHeight = 30;
     int m_tabRowHeight = 31;
     int m_pageHeight = 96;

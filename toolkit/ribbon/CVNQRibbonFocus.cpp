@@ -55,10 +55,22 @@ bool canTakeFocus(const QWidget* widget)
 
 } // namespace
 
-void ribbonOrderFocus(const QWidget* item)
+void ribbonOrderFocusSoon(const QWidget* item)
 {
-    if (CVNQRibbonBar* bar = barOf(item))
-        bar->orderFocusChain();
+    CVNQRibbonBar* bar = barOf(item);
+    // Ordered already by whatever marked it (a change still running, or a
+    // call queued before).
+    if (!bar || bar->m_focusChainDirty)
+        return;
+    bar->m_focusChainDirty = true;
+    if (bar->m_pageChangeDepth == 0)
+        QMetaObject::invokeMethod(
+            bar,
+            [bar]() {
+                if (bar->m_focusChainDirty)
+                    bar->orderFocusChain();
+            },
+            Qt::QueuedConnection);
 }
 
 void CVNQRibbonBar::orderFocusChain()

@@ -78,7 +78,7 @@ void CVNQRibbonGallery::addAction(QAction* action)
         changePage(0);
     });
     updateGalleryLayout();
-    ribbonOrderFocus(this);
+    ribbonOrderFocusSoon(this);
 }
 
 void CVNQRibbonGallery::clearItems()

@@ -81,7 +81,7 @@ void CVNQRibbonGroup::appendItem(const Item& item)
     item.widget->show();
     updateGeometry();
     updateItemLayout();
-    ribbonOrderFocus(this);
+    ribbonOrderFocusSoon(this);
 }
 
 bool CVNQRibbonGroup::forgetItem(QWidget* widget)
