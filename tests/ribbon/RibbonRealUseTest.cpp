@@ -182,6 +182,11 @@ TEST(RibbonRealUse, PlainSubmenusAndReloadedCallerCommandsReportOncePerTrigger)
     EXPECT_EQ(bar.findAction("late"), late);
     later->removeAction(late);
     EXPECT_EQ(bar.findAction("late"), nullptr);
+    QAction kept; // left by its menu's deletion
+    later->addAction(&kept);
+    kept.setObjectName("kept");
+    delete later;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !bar.findAction("kept"); }));
     QAction mine;
     mine.setObjectName("mine");
     bar.registerAction(&mine);

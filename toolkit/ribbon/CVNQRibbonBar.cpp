@@ -415,9 +415,16 @@ void forEachMenuCommand(
 void CVNQRibbonBar::registerMenuActions(QMenu* menu)
 {
     // Entries added to the menu later are the bar's commands as well, and
-    // those taken out of it no longer are.
+    // those taken out of it, or left when its owner deletes it, no longer are.
     forEachMenuCommand(
-        menu, [this](QAction* action) { registerCommand(action); }, [this](QMenu* m) { m->installEventFilter(this); });
+        menu, [this](QAction* action) { registerCommand(action); },
+        [this](QMenu* m) {
+            m->installEventFilter(this);
+            disconnect(m, &QObject::destroyed, this, nullptr);
+            // Once it is gone: while it goes, the buttons still point at it.
+            connect(
+                m, &QObject::destroyed, this, [this]() { dropUnshownCommands(); }, Qt::QueuedConnection);
+        });
 }
 
 void CVNQRibbonBar::dropUnshownCommands(const QAction* spared)
