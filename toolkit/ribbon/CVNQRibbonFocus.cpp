@@ -108,9 +108,10 @@ void CVNQRibbonBar::orderFocusChain()
         collectFocusable(page->m_rightButton, order);
     }
     // setTabOrder moves a widget behind one that takes focus: for the
-    // moment of it, the bar does.
+    // moment of it, the bar does (a focus proxy would take its policy along).
     const Qt::FocusPolicy policy = focusPolicy();
-    if (policy == Qt::NoFocus)
+    const bool lend = policy == Qt::NoFocus && !focusProxy();
+    if (lend)
         setFocusPolicy(Qt::TabFocus);
     QWidget* previous = this;
     for (QWidget* widget : qAsConst(order)) {
@@ -120,7 +121,7 @@ void CVNQRibbonBar::orderFocusChain()
         QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
-    if (policy == Qt::NoFocus)
+    if (lend)
         setFocusPolicy(Qt::NoFocus);
 }
 
