@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <functional>
+
 using namespace CVNQtLib;
 using namespace ControlsTest;
 
@@ -154,10 +156,22 @@ TEST_F(RibbonLayoutTest, RowsTabsAndPageInBothModesAtSeveralWidths)
         if (b->text() == "<" || b->text() == ">")
             arrow[b->text() == ">"] = b;
     const auto usable = [&bar](CVNQRibbonButton* b) { return b->isVisibleTo(&bar) && b->isEnabled(); };
+    // The current tab, marked and wholly in view whenever the tabs show at all.
+    const auto currentTabShows = [&] {
+        CVNQRibbonButton* tab = RibbonTest::tab(bar, bar.currentPageWidget()->pageId());
+        return tab->isChecked() && (tab->isVisibleTo(&bar) || (bar.isTabOverflowing() && !arrow[1]->isVisibleTo(&bar)));
+    };
+    ASSERT_TRUE(bar.setCurrentPage("design"));
+    bar.show(); // its widgets then take every size at once (a label elides)
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
     for (const CVN_RIBBON_LAYOUT_MODE mode : {CVN_RIBBON_LAYOUT_OFFICE, CVN_RIBBON_LAYOUT_COMPACT}) {
         bar.setLayoutMode(mode);
+        // What is written is what the bar holds, whatever a width squeezes.
+        const QString written = bar.configJson();
         for (int width = 100; width <= 1300; width += 6) {
             resizeNow(&bar, width, 157);
+            EXPECT_EQ(bar.configJson(), written) << mode << " " << width;
+            EXPECT_TRUE(currentTabShows()) << mode << " " << width;
             for (int k = 0; k < 8 && usable(arrow[0]); ++k)
                 arrow[0]->click();
             QSet<QString> shown;
@@ -183,6 +197,26 @@ TEST_F(RibbonLayoutTest, RowsTabsAndPageInBothModesAtSeveralWidths)
             EXPECT_TRUE(width < 200 || shown.size() == 4) << mode << " " << width;
         }
         EXPECT_TRUE(bar.findChild<QWidget*>("search")->isVisibleTo(&bar));
+        EXPECT_EQ(bar.findChild<QLabel*>("user")->text(), "Operator"); // squeezed on the way, whole again
+    }
+
+    // Every way the current page changes brings its tab into view from the far end of the tabs.
+    bar.addPage("more", "A page with a long title");
+    const QList<QPair<int, std::function<void()>>> changes = {
+        {0, [&] { bar.setCurrentPage("more"); }},
+        {1, [&] { bar.setCurrentPage(0); }},
+        {0, [&] { bar.showContextGroup("tableTools"), bar.setCurrentPage("tableDesign"); }},
+        {1, [&] { bar.hideContextGroup("tableTools"); }},
+        {0, [&] { bar.setCurrentPage("design"), arrow[0]->click(), resizeNow(&bar, 430, 157); }}};
+    for (const CVN_RIBBON_LAYOUT_MODE mode : {CVN_RIBBON_LAYOUT_OFFICE, CVN_RIBBON_LAYOUT_COMPACT}) {
+        bar.setLayoutMode(mode);
+        for (const auto& change : changes) {
+            resizeNow(&bar, 420, 157);
+            for (int k = 0; k < 8 && usable(arrow[change.first]); ++k)
+                arrow[change.first]->click();
+            change.second();
+            EXPECT_TRUE(bar.isTabOverflowing() && currentTabShows()) << mode;
+        }
     }
 }
 

@@ -168,10 +168,25 @@ TEST(RibbonRealUse, PlainSubmenusAndReloadedCallerCommandsReportOncePerTrigger)
     appMenu->addAction("Again")->setObjectName("recent");
     bar.setApplicationMenu("File", appMenu);
     EXPECT_TRUE(replaced.isNull());
+    CVNQRibbonBar copy; // plain submenus are written with their entries
+    ASSERT_TRUE(copy.loadConfigJson(bar.configJson()));
+    EXPECT_EQ(copy.configJson(), bar.configJson());
     for (const char* id : {"svg", "recent"}) {
+        ASSERT_NE(copy.findAction(id), nullptr) << id;
         ASSERT_NE(bar.findAction(id), nullptr) << id;
         bar.findAction(id)->trigger();
     }
+    QMenu* later = appMenu->addMenu("Later"); // entries added or taken out later follow
+    QAction* late = later->addAction("Late");
+    late->setObjectName("late");
+    EXPECT_EQ(bar.findAction("late"), late);
+    later->removeAction(late);
+    EXPECT_EQ(bar.findAction("late"), nullptr);
+    QAction kept; // left by its menu's deletion
+    later->addAction(&kept);
+    kept.setObjectName("kept");
+    delete later;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !bar.findAction("kept"); }));
     QAction mine;
     mine.setObjectName("mine");
     bar.registerAction(&mine);
@@ -271,6 +286,28 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
         add(gone)->setFocus();
         delete gone;
         EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "home"));
+    }
+
+    // In a window of [ribbon, document], Tab goes from the current tab through the page's commands to the
+    // document, after the first load and after a reload alike.
+    QWidget window;
+    auto* ribbon = new CVNQRibbonBar(&window);
+    auto* document = new QLineEdit(&window);
+    ribbon->setGeometry(0, 0, 1000, 160);
+    document->setGeometry(0, 170, 200, 24);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (int load = 0; load < 2; ++load) {
+        ASSERT_TRUE(ribbon->loadConfigJson(RibbonTest::realisticConfig()));
+        RibbonTest::tab(*ribbon, "home")->setFocus();
+        QStringList reached;
+        for (int k = 0; k < 40 && QApplication::focusWidget() != document; ++k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            auto* button = qobject_cast<CVNQRibbonButton*>(QApplication::focusWidget());
+            reached << (button && button->ribbonAction() ? button->ribbonAction()->objectName() : QString());
+        }
+        EXPECT_TRUE(reached.contains("paste") && reached.contains("alerts")) << load << reached.join(' ').toStdString();
     }
 }
 
@@ -375,15 +412,20 @@ TEST(RibbonRealUse, GroupsAndGalleriesClearedFromTheirOwnCommands)
     // Refilled many times, both hold only what they show; a caller's action stays its own, reported once.
     RibbonTest::Recorder commands(&bar, &CVNQRibbonBar::commandTriggered);
     QAction mine;
+    QList<QAction*> refills; // one id, a new command each time: the bar answers and reports only the shown one
     for (int round = 0; round < 100; ++round) {
         gallery->clearItems();
         gallery->addItem("i", "Item");
         gallery->addAction(&mine);
         other->clearItems();
         other->addMenu(new CVNQRibbonMenu(QStringLiteral("Export"), nullptr));
+        refills << RibbonTest::command(&bar, "same");
+        other->addSmallAction(refills.last());
     }
     mine.trigger();
+    refills.first()->trigger();
     EXPECT_EQ(commands.size(), 1);
+    EXPECT_EQ(bar.findAction("same"), refills.last());
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return gallery->findChildren<QAction*>().size() == 1 && other->findChildren<QAction*>().size() == 2; }));
     clickRemoving(command(bar), "go", [&] { group->clearItems(); });
@@ -391,6 +433,8 @@ TEST(RibbonRealUse, GroupsAndGalleriesClearedFromTheirOwnCommands)
     clickRemoving(group->addLargeAction(RibbonTest::command(&bar, "drop")), "drop", [&] { page->removeGroup(group); });
     clickRemoving(other->addLargeAction(RibbonTest::command(&bar, "clear")), "clear", [&] { page->clearGroups(); });
     EXPECT_EQ(page->groupCount(), 0);
+    for (const char* id : {"go", "drop", "clear", "same"})
+        EXPECT_EQ(bar.findAction(id), nullptr) << id;
     EXPECT_TRUE(keptWhileInUse);
     EXPECT_TRUE(QTest::qWaitFor([&] { return std::all_of(used.cbegin(), used.cend(), [](auto w) { return !w; }); }));
 }

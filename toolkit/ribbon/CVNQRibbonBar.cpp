@@ -1,4 +1,5 @@
 #include "CVNQRibbonBar.h"
+#include "CVNQOutlives.h"
 #include "CVNQControlInfo.h"
 
 #include "CVNQContainer.h"
@@ -6,11 +7,13 @@
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
 #include "CVNQRibbonFocus.h"
+#include "CVNQRibbonGroup.h"
 #include "CVNQRibbonRetire.h"
 #include "CVNQRibbonMenu.h"
 #include "CVNQRibbonPage.h"
 
 #include <QAction>
+#include <QActionEvent>
 #include <QEvent>
 #include <QMenu>
 #include <QPointer>
@@ -95,6 +98,7 @@ CVNQRibbonPage* CVNQRibbonBar::insertPage(int index, const QString& id, const QS
     // A page the caller deletes itself leaves no record behind.
     connect(page, &QObject::destroyed, this, [this, page]() {
         forgetPage(page);
+        dropUnshownCommands();
         rebuildTabs();
     });
     m_pages.insert(qBound(0, index, m_pages.size()), page);
@@ -111,6 +115,7 @@ bool CVNQRibbonBar::removePage(CVNQRibbonPage* page)
     const RibbonFocusKeeper keeper(this);
     forgetPage(page);
     releasePage(page);
+    dropUnshownCommands();
     rebuildTabs();
     return true;
 }
@@ -151,6 +156,7 @@ void CVNQRibbonBar::clearPages()
         group->m_pages.clear();
     for (CVNQRibbonPage* page : pages)
         releasePage(page);
+    dropUnshownCommands();
     rebuildTabs();
 }
 
@@ -189,6 +195,7 @@ bool CVNQRibbonBar::selectPage(int index, bool openPopup)
     if (!page || !m_tabPages.contains(page))
         return false;
     m_currentPage = page;
+    m_revealCurrentTab = true;
     updatePageVisibility();
     for (int i = 0; i < m_tabButtons.size(); ++i) {
         const QSignalBlocker blocker(m_tabButtons.at(i));
@@ -198,9 +205,7 @@ bool CVNQRibbonBar::selectPage(int index, bool openPopup)
     // A selection is announced also when the page was current already.
     m_selectionPending = true;
     // Slots of the bar's signals may delete the bar.
-    const QPointer<CVNQRibbonBar> self(this);
-    announceCurrentPage();
-    if (self && m_minimized && openPopup)
+    if (cvnOutlives(this, [this] { announceCurrentPage(); }) && m_minimized && openPopup)
         showMinimizedPopup();
     return true;
 }
@@ -208,6 +213,8 @@ bool CVNQRibbonBar::selectPage(int index, bool openPopup)
 void CVNQRibbonBar::endPageChange()
 {
     --m_pageChangeDepth;
+    if (m_pageChangeDepth == 0 && m_focusChainDirty)
+        orderFocusChain();
     announceCurrentPage();
 }
 
@@ -287,7 +294,7 @@ CVNQRibbonButton* CVNQRibbonBar::addQuickAction(QAction* action)
 {
     if (!action)
         return nullptr;
-    registerAction(action);
+    registerCommand(action);
     auto* button = new CVNQRibbonButton(m_topRow, CVN_RIBBON_ITEM_SMALL);
     button->setRibbonAction(action);
     button->setShowText(false);
@@ -295,6 +302,7 @@ CVNQRibbonButton* CVNQRibbonBar::addQuickAction(QAction* action)
     button->show();
     connect(button, &QObject::destroyed, this, [this, button]() {
         m_quickButtons.removeAll(button);
+        dropUnshownCommands();
         updateLayout();
     });
     // A command deleted by its owner takes its button along, or the row
@@ -309,6 +317,7 @@ CVNQRibbonButton* CVNQRibbonBar::addQuickAction(QAction* action)
     m_quickButtons.append(button);
     applyCommandStyles(button);
     updateLayout();
+    orderFocusChain();
     return button;
 }
 
@@ -325,17 +334,17 @@ void CVNQRibbonBar::addTopRightWidget(QWidget* widget)
     });
     m_topRightWidgets.append(widget);
     updateLayout();
+    orderFocusChain();
 }
 
 void CVNQRibbonBar::setApplicationMenu(const QString& text, CVNQRibbonMenu* menu, const QString& iconPath)
 {
     // The menu it replaces is the bar's (it took it as the button's child):
-    // it goes, with its commands, or every new menu would leave one behind
-    // and findAction would answer with the old commands. It goes before the
-    // new menu registers, which may share commands with it.
+    // it goes, with the commands shown nowhere else, or every new menu would
+    // leave one behind and findAction would answer with the old commands.
     CVNQRibbonMenu* old = m_appButton->popupMenu();
     if (old && old != menu && old->parent() == m_appButton)
-        releaseMenu(old);
+        release(old);
     m_appButton->setText(text);
     m_appButton->setRibbonIcon(iconPath);
     m_appButton->setPopupMode(CVN_RIBBON_POPUP_INSTANT);
@@ -345,12 +354,21 @@ void CVNQRibbonBar::setApplicationMenu(const QString& text, CVNQRibbonMenu* menu
         menu->setParent(m_appButton, menu->windowFlags());
         registerMenuActions(menu);
     }
+    dropUnshownCommands();
     updateLayout();
 }
 
 // --- commands ---------------------------------------------------------------
 
 void CVNQRibbonBar::registerAction(QAction* action)
+{
+    if (!action)
+        return;
+    m_ownRegistrations.insert(action);
+    registerCommand(action);
+}
+
+void CVNQRibbonBar::registerCommand(QAction* action)
 {
     if (!action)
         return;
@@ -373,17 +391,20 @@ void CVNQRibbonBar::registerAction(QAction* action)
 namespace {
 
 // The commands of a menu and its submenus: what the bar registers of it.
-template <class F>
-void forEachMenuCommand(QMenu* menu, const F& f)
+// onMenu sees the menu and each submenu.
+template <class F, class M = void (*)(QMenu*)>
+void forEachMenuCommand(
+    QMenu* menu, const F& f, const M& onMenu = [](QMenu*) {})
 {
     if (!menu)
         return;
+    onMenu(menu);
     const QList<QAction*> actions = menu->actions();
     for (QAction* action : actions) {
         if (action->isSeparator())
             continue;
         if (QMenu* sub = action->menu())
-            forEachMenuCommand(sub, f);
+            forEachMenuCommand(sub, f, onMenu);
         else
             f(action);
     }
@@ -393,21 +414,57 @@ void forEachMenuCommand(QMenu* menu, const F& f)
 
 void CVNQRibbonBar::registerMenuActions(QMenu* menu)
 {
-    forEachMenuCommand(menu, [this](QAction* action) { registerAction(action); });
+    // Entries added to the menu later are the bar's commands as well, and
+    // those taken out of it, or left when its owner deletes it, no longer are.
+    forEachMenuCommand(
+        menu, [this](QAction* action) { registerCommand(action); },
+        [this](QMenu* m) {
+            m->installEventFilter(this);
+            disconnect(m, &QObject::destroyed, this, nullptr);
+            // Once it is gone: while it goes, the buttons still point at it.
+            connect(
+                m, &QObject::destroyed, this, [this]() { dropUnshownCommands(); }, Qt::QueuedConnection);
+        });
 }
 
-void CVNQRibbonBar::releaseMenu(QMenu* menu)
+void CVNQRibbonBar::dropUnshownCommands(const QAction* spared)
 {
-    forEachMenuCommand(menu, [this](QAction* action) {
+    if (m_tearingDown || m_registeredActions.isEmpty())
+        return;
+    QSet<QAction*> shown = m_ownRegistrations;
+    auto showMenu = [&shown](QMenu* menu) { forEachMenuCommand(menu, [&shown](QAction* a) { shown.insert(a); }); };
+    auto showButton = [&](const CVNQRibbonButton* button) {
+        shown.insert(button->ribbonAction());
+        showMenu(button->popupMenu());
+    };
+    for (const CVNQRibbonButton* button : qAsConst(m_quickButtons))
+        showButton(button);
+    showMenu(m_appButton->popupMenu());
+    for (const CVNQRibbonPage* page : qAsConst(m_pages)) {
+        for (const CVNQRibbonGroup* group : page->m_groups) {
+            for (const auto& item : group->m_items) {
+                shown.insert(item.action);
+                if (auto* button = qobject_cast<const CVNQRibbonButton*>(item.widget))
+                    showButton(button);
+            }
+        }
+    }
+    const QList<QAction*> registered = m_registeredActions;
+    for (QAction* action : registered) {
+        // Deleting one may have dropped others (a menu reports the removal).
+        if (shown.contains(action) || !m_registeredSet.contains(action))
+            continue;
+        const bool made = m_madeActions.contains(action);
         disconnect(action, nullptr, this, nullptr);
-        if (forgetAction(action))
+        if (forgetAction(action) && made && action != spared)
             release(action);
-    });
-    release(menu);
+    }
 }
 
 bool CVNQRibbonBar::forgetAction(QAction* action)
 {
+    m_ownRegistrations.remove(action);
+    m_madeActions.remove(action);
     m_registeredSet.remove(action);
     m_registeredActions.removeAll(action);
     return m_ownedActions.removeAll(action) > 0;
@@ -416,9 +473,7 @@ bool CVNQRibbonBar::forgetAction(QAction* action)
 void CVNQRibbonBar::emitCommand(const QString& commandId, bool checked)
 {
     const bool fromPopup = m_popup->isVisible();
-    const QPointer<CVNQRibbonBar> self(this);
-    emit commandTriggered(commandId, checked);
-    if (self && fromPopup)
+    if (cvnOutlives(this, [&] { emit commandTriggered(commandId, checked); }) && fromPopup)
         hideMinimizedPopup();
 }
 
@@ -438,14 +493,13 @@ void CVNQRibbonBar::setLayoutMode(CVN_RIBBON_LAYOUT_MODE mode)
         return;
     m_layoutMode = mode;
     m_groupRows = mode == CVN_RIBBON_LAYOUT_COMPACT ? 2 : 3;
-    const QPointer<CVNQRibbonBar> self(this);
-    emit layoutModeChanged(mode);
-    if (!self)
+    if (!cvnOutlives(this, [&] { emit layoutModeChanged(mode); }))
         return;
     // The top-row items move between the rows.
     const RibbonFocusKeeper keeper(this);
     updateGeometry();
     updateLayout();
+    orderFocusChain();
 }
 
 void CVNQRibbonBar::setMinimized(bool minimized)
@@ -463,9 +517,7 @@ bool CVNQRibbonBar::setMinimizedState(bool minimized)
     m_minimized = minimized;
     if (!minimized)
         hideMinimizedPopup();
-    const QPointer<CVNQRibbonBar> self(this);
-    emit minimizedChanged(minimized);
-    if (!self)
+    if (!cvnOutlives(this, [&] { emit minimizedChanged(minimized); }))
         return false;
     updateGeometry();
     return true;
@@ -473,9 +525,9 @@ bool CVNQRibbonBar::setMinimizedState(bool minimized)
 
 bool CVNQRibbonBar::isTabOverflowing() const
 {
-    // The tab layout measured the tabs against the tab area's free width
-    // and shows the arrows exactly then.
-    return !m_tabScrollRight->isHidden();
+    // As measured against the tab area's free width, also when the area is
+    // too narrow to show the arrows.
+    return m_tabOverflow;
 }
 
 // --- content ----------------------------------------------------------------
@@ -506,6 +558,8 @@ void CVNQRibbonBar::clearContent()
     m_ownedActions.clear();
     m_registeredActions.clear();
     m_registeredSet.clear();
+    m_ownRegistrations.clear();
+    m_madeActions.clear();
     // A menu reports its chosen command after the command's own signal,
     // which may be what reloads the bar.
     for (QAction* action : owned)
@@ -520,9 +574,18 @@ void CVNQRibbonBar::clearContent()
 
 bool CVNQRibbonBar::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_popup && event->type() == QEvent::Hide && m_pageStack->parentWidget() == m_popup) {
-        m_pageStack->setParent(this);
-        m_pageStack->hide();
+    if (watched == m_popup && event->type() == QEvent::Hide && m_pageStack->parentWidget() == m_popup)
+        takePageStackBack();
+    const bool added = event->type() == QEvent::ActionAdded;
+    if ((added || event->type() == QEvent::ActionRemoved) && qobject_cast<QMenu*>(watched)) {
+        QAction* action = static_cast<QActionEvent*>(event)->action();
+        if (added && action->menu())
+            registerMenuActions(action->menu());
+        else if (added && !action->isSeparator())
+            registerCommand(action);
+        // Also what was added to a menu the bar no longer shows goes again.
+        // A removed command may be under destruction, which ends it.
+        dropUnshownCommands(added ? nullptr : action);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -112,8 +112,11 @@ private:
     friend class CVNQRibbonGroup;
     friend class CVNQRibbonPage;
     friend class RibbonFocusKeeper;
+    friend void ribbonOrderFocusSoon(const QWidget* item);
 
     void onTabClicked(CVNQRibbonPage* page);
+    // See ribbonOrderFocusSoon.
+    void orderFocusChain();
     // A change of the pages runs between these two: what it does to the
     // current page is announced once, at the end of the outermost one.
     void beginPageChange() { ++m_pageChangeDepth; }
@@ -126,10 +129,13 @@ private:
     // False when a slot of minimizedChanged deleted the bar.
     bool setMinimizedState(bool minimized);
     void clearContent();
+    // Registers a command the bar shows (a button, a menu entry).
+    void registerCommand(QAction* action);
     void registerMenuActions(QMenu* menu);
-    // Unregisters the menu's commands, then releases the menu and the
-    // commands the bar owns.
-    void releaseMenu(QMenu* menu);
+    // After a command left what the bar shows: the bar's lists keep exactly
+    // the commands it still shows and those registered on their own; the
+    // others stop reporting, and those the reader made go (spared aside).
+    void dropUnshownCommands(const QAction* spared = nullptr);
     // Drops a command from the bar's lists; true when the bar owned it.
     bool forgetAction(QAction* action);
     // Re-emits a command; one chosen in the minimised bar's pop-up closes it.
@@ -153,6 +159,7 @@ private:
     void updatePageVisibility();
     void showMinimizedPopup();
     void hideMinimizedPopup();
+    void takePageStackBack();
     void applyRibbonStyles();
     void applyCommandStyles(CVNQRibbonButton* button) const;
     void applyTabStyles(CVNQRibbonButton* button) const;
@@ -184,7 +191,9 @@ private:
     QList<CVNQRibbonButton*> m_quickButtons;
     QList<QWidget*> m_topRightWidgets;
     QList<QAction*> m_registeredActions;
-    QSet<QAction*> m_registeredSet; // the same, to look up in constant time
+    QSet<QAction*> m_registeredSet;    // the same, to look up in constant time
+    QSet<QAction*> m_ownRegistrations; // registered through registerAction, shown or not
+    QSet<QAction*> m_madeActions;      // made by the reader; a caller's action is never deleted unasked
     QList<QAction*> m_ownedActions;
     QList<CVNQRibbonPage*> m_tabPages;
     CVNQRibbonPage* m_currentPage = nullptr;
@@ -198,11 +207,14 @@ private:
     int m_tabMaxScroll = 0;
     int m_tabAreaLeft = 0;
     int m_tabAreaRight = 0;
+    bool m_tabOverflow = false;
+    bool m_revealCurrentTab = true; // set by a change of the current page or of the tabs
     CVN_RIBBON_LAYOUT_MODE m_layoutMode = CVN_RIBBON_LAYOUT_OFFICE;
     bool m_minimized = false;
     // In the destructor: nothing moves back into the bar.
     bool m_tearingDown = false;
-    int m_focusKeepers = 0; // RibbonFocusKeepers running
+    int m_focusKeepers = 0;         // RibbonFocusKeepers running
+    bool m_focusChainDirty = false; // content made since the chain was last ordered
     int m_topRowHeight = 30;
     int m_tabRowHeight = 31;
     int m_pageHeight = 96;

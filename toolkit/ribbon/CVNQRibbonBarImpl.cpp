@@ -1,11 +1,10 @@
 #include "CVNQRibbonBarImpl.h"
 
 #include "CVNQAttrJson.h"
+#include "CVNQOutlives.h"
 #include "CVNQResourceManager.h"
 #include "CVNQRibbonBar.h"
 #include "CVNQRibbonWords.h"
-
-#include <QPointer>
 
 namespace CVNQtLib {
 
@@ -166,7 +165,7 @@ bool CVNQRibbonBarImpl::readAttr(const Json::Value& attr)
 {
     // Loading, the mode and the minimised state emit the bar's signals,
     // whose slots may delete the bar.
-    const QPointer<CVNQRibbonBar> b(bar());
+    CVNQRibbonBar* b = bar();
     int value = 0;
     const bool rows = readInt(attr, "groupRows", value);
     const int groupRows = qBound(2, value, 3);
@@ -189,11 +188,13 @@ bool CVNQRibbonBarImpl::readAttr(const Json::Value& attr)
     if (!file.isEmpty())
         b->m_configFile = file;
     const Json::Value& ribbon = jsonGet(attr, "ribbon");
-    if (ribbon.isObject())
-        b->loadConfigValue(ribbon, QStringLiteral("inline"));
-    else if (!file.isEmpty())
-        b->loadConfigFile(file);
-    if (!b)
+    const bool outlived = cvnOutlives(b, [&] {
+        if (ribbon.isObject())
+            b->loadConfigValue(ribbon, QStringLiteral("inline"));
+        else if (!file.isEmpty())
+            b->loadConfigFile(file);
+    });
+    if (!outlived)
         return false;
     // The content sets the rows of its mode; the node's own count, which
     // the writer saves beside it, stands until the mode changes.
@@ -201,11 +202,10 @@ bool CVNQRibbonBarImpl::readAttr(const Json::Value& attr)
         b->m_groupRows = groupRows;
 
     const QString mode = jsonString(attr, "layoutMode", ribbonLayoutModeWord(b->m_layoutMode));
-    b->setLayoutMode(ribbonLayoutModeFromWord(mode));
-    if (!b)
+    if (!cvnOutlives(b, [&] { b->setLayoutMode(ribbonLayoutModeFromWord(mode)); }))
         return false;
-    b->setMinimized(jsonBool(attr, "minimized", b->m_minimized));
-    return !b.isNull();
+    const bool minimized = jsonBool(attr, "minimized", b->m_minimized);
+    return cvnOutlives(b, [&] { b->setMinimized(minimized); });
 }
 
 void CVNQRibbonBarImpl::writeJson(Json::Value& node) const

@@ -3,6 +3,8 @@
 #include "CVNQRibbonBar.h"
 
 #include "CVNQContainer.h"
+#include "CVNQLabel.h"
+#include "CVNQLabelImpl.h"
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
@@ -15,6 +17,19 @@
 #include <QPaintEvent>
 
 namespace CVNQtLib {
+
+int ribbonHintWidth(const QWidget* w)
+{
+    const int hint = w->sizeHint().width();
+    const auto* label = qobject_cast<const CVNQLabel*>(w);
+    const QString held = label ? label->getImpl()->wholeText() : QString();
+    const QString shown = label ? label->text() : QString();
+    if (held == shown)
+        return hint;
+    const QFontMetrics metrics(label->font());
+    const int heldWidth = metrics.horizontalAdvance(held);
+    return qMax(hint - metrics.horizontalAdvance(shown) + heldWidth, heldWidth);
+}
 
 namespace {
 
@@ -107,7 +122,7 @@ void CVNQRibbonBar::updateLayout()
         QWidget* widget = m_topRightWidgets.at(i);
         // A widget takes at least its minimum width (a configured "width")
         // whatever it is given: the row makes room for what it takes.
-        const int taken = ribbonTakenWidth(widget, qBound(40, widget->sizeHint().width(), 180));
+        const int taken = ribbonTakenWidth(widget, qBound(40, ribbonHintWidth(widget), 180));
         const int ww = qMin(taken, right - floor);
         full = full || ww < qMin(taken, qMax(40, widget->minimumWidth()));
         ribbonSqueeze(widget, full);
@@ -121,14 +136,8 @@ void CVNQRibbonBar::updateLayout()
     m_tabRow->setProperty("cvnRibbonContentRight", (office ? w : right) - 4);
     updateTabLayout();
 
-    if (!m_minimized && m_pageStack->parentWidget() == m_popup) {
-        if (m_popup->isVisible())
-            m_popup->hide();
-        if (m_pageStack->parentWidget() != this) {
-            m_pageStack->setParent(this);
-            m_pageStack->hide();
-        }
-    }
+    if (!m_minimized && m_pageStack->parentWidget() == m_popup)
+        hideMinimizedPopup();
     if (m_pageStack->parentWidget() != this) {
         updatePageVisibility();
         update();
@@ -215,10 +224,25 @@ void CVNQRibbonBar::updateTabLayout()
             total += tw + 2;
         }
         m_tabMaxScroll = int(qBound<qint64>(0, total - (right - left), INT_MAX));
+        // The current page's tab comes into view whenever the current page,
+        // the tabs or their area changed; only the arrows scroll it away.
+        const int current = m_tabPages.indexOf(m_currentPage);
+        if (current >= 0 && room && (m_revealCurrentTab || left != m_tabAreaLeft || right != m_tabAreaRight)) {
+            qint64 start = 0;
+            for (int i = 0; i < current; ++i)
+                start += widths.at(i) + 2;
+            const qint64 end = start + widths.at(current);
+            if (start < m_tabScrollOffset)
+                m_tabScrollOffset = int(start);
+            else if (end > m_tabScrollOffset + (right - left))
+                m_tabScrollOffset = int(qMin<qint64>(end - (right - left), INT_MAX));
+        }
         m_tabScrollOffset = qBound(0, m_tabScrollOffset, m_tabMaxScroll);
     } else {
         m_tabScrollOffset = 0;
     }
+    m_revealCurrentTab = false;
+    m_tabOverflow = overflow;
     m_tabAreaLeft = left;
     m_tabAreaRight = right;
 
@@ -254,6 +278,7 @@ void CVNQRibbonBar::rebuildTabs()
 {
     const RibbonFocusKeeper keeper(this);
     const QList<CVNQRibbonButton*> old = m_tabButtons;
+    m_revealCurrentTab = true;
     m_tabButtons.clear();
     m_tabPages.clear();
 
@@ -285,6 +310,7 @@ void CVNQRibbonBar::rebuildTabs()
     // The clicked tab may still be in its handler when a slot rebuilds them.
     for (CVNQRibbonButton* button : old)
         release(button);
+    orderFocusChain();
     // Every change of the pages ends here.
     announceCurrentPage();
 }
@@ -319,10 +345,16 @@ void CVNQRibbonBar::hideMinimizedPopup()
 {
     if (m_popup->isVisible())
         m_popup->hide();
-    if (!m_tearingDown && m_pageStack->parentWidget() != this) {
-        m_pageStack->setParent(this);
-        m_pageStack->hide();
-    }
+    if (!m_tearingDown && m_pageStack->parentWidget() != this)
+        takePageStackBack();
+}
+
+void CVNQRibbonBar::takePageStackBack()
+{
+    m_pageStack->setParent(this);
+    m_pageStack->hide();
+    // It comes back at the end of the window's focus chain.
+    orderFocusChain();
 }
 
 // --- styles -----------------------------------------------------------------

@@ -1,4 +1,5 @@
 #include "CVNQRibbonButton.h"
+#include "CVNQOutlives.h"
 #include "CVNQWidgetBaseImpl.h"
 
 #include "CVNQRibbonGeometry.h"
@@ -129,9 +130,7 @@ void CVNQRibbonButton::onClicked()
     // A slot on the command may rebuild the bar and take this button away;
     // a click() from code reaches here without an event to the button.
     const RibbonHandlingScope scope(this);
-    const QPointer<CVNQRibbonButton> self(this);
-    m_action->trigger();
-    if (self)
+    if (cvnOutlives(this, [this] { m_action->trigger(); }))
         syncFromAction();
 }
 
@@ -151,9 +150,7 @@ void CVNQRibbonButton::showPopupMenu()
     if (!m_menu)
         return;
     // A slot may take the button or its menu away.
-    const QPointer<CVNQRibbonButton> self(this);
-    emit menuAboutToShow();
-    if (self && m_menu)
+    if (cvnOutlives(this, [this] { emit menuAboutToShow(); }) && m_menu)
         m_menu->popup(mapToGlobal(QPoint(0, height())));
 }
 

@@ -1,6 +1,7 @@
 // Reading a ribbon configuration into CVNQRibbonBar.
 
 #include "CVNQRibbonBar.h"
+#include "CVNQOutlives.h"
 #include "CVNJson.h"
 
 #include "CVNQCheckBox.h"
@@ -28,7 +29,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
-#include <QPointer>
 
 namespace CVNQtLib {
 
@@ -179,12 +179,10 @@ bool CVNQRibbonBar::loadConfigFile(const QString& path)
             return refuseConfig(candidate, QStringLiteral("Invalid Ribbon JSON in %1: %2").arg(candidate, error));
         // Named only once its content is in place: a refused file leaves
         // the name of the content still shown.
-        const QPointer<CVNQRibbonBar> self(this);
-        if (!loadConfigValue(root, candidate))
-            return false;
-        if (self)
+        bool loaded = false;
+        if (cvnOutlives(this, [&] { loaded = loadConfigValue(root, candidate); }) && loaded)
             m_configFile = path;
-        return true;
+        return loaded;
     }
     return refuseConfig(path, QStringLiteral("Ribbon config file was not found: %1").arg(path));
 }
@@ -243,16 +241,17 @@ bool CVNQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     // A minimised bar keeps its pop-up closed while it is filled; it opens
     // on a click.
     // Slots of the bar's signals may delete the bar.
-    const QPointer<CVNQRibbonBar> self(this);
     const QString current = cfgString(root, "currentPage");
-    if (!current.isEmpty()) {
-        if (CVNQRibbonPage* page = pageById(current))
-            selectPage(m_pages.indexOf(page), false);
-    } else if (!m_tabPages.isEmpty()) {
-        selectPage(m_pages.indexOf(m_tabPages.first()), false);
-    }
-    endPageChange();
-    if (!self)
+    const bool outlived = cvnOutlives(this, [&] {
+        if (!current.isEmpty()) {
+            if (CVNQRibbonPage* page = pageById(current))
+                selectPage(m_pages.indexOf(page), false);
+        } else if (!m_tabPages.isEmpty()) {
+            selectPage(m_pages.indexOf(m_tabPages.first()), false);
+        }
+        endPageChange();
+    });
+    if (!outlived)
         return true;
 
     const bool minimized = cfgBool(root, "minimized", false);
@@ -316,7 +315,8 @@ QAction* CVNQRibbonBar::createActionItem(const Json::Value& node)
     auto* action = new QAction(this);
     readActionKeys(action, node);
     m_ownedActions.append(action);
-    registerAction(action);
+    m_madeActions.insert(action);
+    registerCommand(action);
     return action;
 }
 

@@ -6,6 +6,7 @@
 #include "CVNQCheckBox.h"
 #include "CVNQComboBox.h"
 #include "CVNQLabel.h"
+#include "CVNQLabelImpl.h"
 #include "CVNQLineEdit.h"
 #include "CVNQProgressBar.h"
 #include "CVNQRadioButton.h"
@@ -20,6 +21,7 @@
 #include "CVNQSwitch.h"
 
 #include <QAction>
+#include <QMenu>
 
 namespace CVNQtLib {
 
@@ -64,7 +66,8 @@ Json::Value writeMenu(const QMenu* menu)
         // A menu entry names an icon only when it has one.
         if (iconPathOf(action).isEmpty())
             entry.removeMember("icon");
-        if (auto* sub = qobject_cast<const CVNQRibbonMenu*>(action->menu()))
+        // A submenu keeps its entries whatever kind of menu holds them.
+        if (const QMenu* sub = action->menu())
             entry["items"] = writeMenu(sub);
         entries.append(entry);
     }
@@ -119,7 +122,8 @@ Json::Value writeWidget(const QWidget* widget)
         node["showText"] = progress->getShowText();
     } else if (auto* label = qobject_cast<const CVNQLabel*>(widget)) {
         node["control"] = "label";
-        node["text"] = text(label->text());
+        // The text it was given: a squeezed label shows it elided.
+        node["text"] = text(label->getImpl()->wholeText());
     }
     return node;
 }

@@ -31,6 +31,22 @@ CVNQRibbonBar* barOf(const QWidget* item)
     return nullptr;
 }
 
+// A widget and what it holds, in the order they show; a compound widget
+// keeps its own chain behind its focus proxy.
+void collectFocusable(QWidget* widget, QList<QWidget*>& out)
+{
+    if (!widget || widget->isWindow())
+        return;
+    if (widget->focusPolicy() != Qt::NoFocus)
+        out.append(widget);
+    QWidget* proxy = widget->focusProxy();
+    if (proxy && widget->isAncestorOf(proxy))
+        return;
+    for (QObject* child : widget->children())
+        if (child->isWidgetType())
+            collectFocusable(static_cast<QWidget*>(child), out);
+}
+
 bool canTakeFocus(const QWidget* widget)
 {
     return widget && widget->isVisibleTo(widget->window()) && widget->isEnabled() &&
@@ -38,6 +54,76 @@ bool canTakeFocus(const QWidget* widget)
 }
 
 } // namespace
+
+void ribbonOrderFocusSoon(const QWidget* item)
+{
+    CVNQRibbonBar* bar = barOf(item);
+    // Ordered already by whatever marked it (a change still running, or a
+    // call queued before).
+    if (!bar || bar->m_focusChainDirty)
+        return;
+    bar->m_focusChainDirty = true;
+    if (bar->m_pageChangeDepth == 0)
+        QMetaObject::invokeMethod(
+            bar,
+            [bar]() {
+                if (bar->m_focusChainDirty)
+                    bar->orderFocusChain();
+            },
+            Qt::QueuedConnection);
+}
+
+void CVNQRibbonBar::orderFocusChain()
+{
+    if (m_tearingDown)
+        return;
+    // A change in progress orders the chain once, when it ends.
+    if (m_pageChangeDepth > 0) {
+        m_focusChainDirty = true;
+        return;
+    }
+    m_focusChainDirty = false;
+    QList<QWidget*> order;
+    collectFocusable(m_appButton, order);
+    for (CVNQRibbonButton* button : qAsConst(m_quickButtons))
+        collectFocusable(button, order);
+    const auto collectTabs = [&]() {
+        collectFocusable(m_tabScrollLeft, order);
+        for (CVNQRibbonButton* tab : qAsConst(m_tabButtons))
+            collectFocusable(tab, order);
+        collectFocusable(m_tabScrollRight, order);
+    };
+    // Left to right: the compact row holds the tabs before the top-right widgets.
+    if (m_layoutMode == CVN_RIBBON_LAYOUT_COMPACT)
+        collectTabs();
+    for (QWidget* widget : qAsConst(m_topRightWidgets))
+        collectFocusable(widget, order);
+    if (m_layoutMode != CVN_RIBBON_LAYOUT_COMPACT)
+        collectTabs();
+    for (CVNQRibbonPage* page : qAsConst(m_pages)) {
+        collectFocusable(page->m_leftButton, order);
+        for (CVNQRibbonGroup* group : qAsConst(page->m_groups))
+            for (const auto& item : qAsConst(group->m_items))
+                collectFocusable(item.widget, order);
+        collectFocusable(page->m_rightButton, order);
+    }
+    // setTabOrder moves a widget behind one that takes focus: for the
+    // moment of it, the bar does (a focus proxy would take its policy along).
+    const Qt::FocusPolicy policy = focusPolicy();
+    const bool lend = policy == Qt::NoFocus && !focusProxy();
+    if (lend)
+        setFocusPolicy(Qt::TabFocus);
+    QWidget* previous = this;
+    for (QWidget* widget : qAsConst(order)) {
+        // The page stack may sit in the pop-up, a window of its own.
+        if (widget->window() != window())
+            continue;
+        QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    if (lend)
+        setFocusPolicy(Qt::NoFocus);
+}
 
 RibbonFocusKeeper::RibbonFocusKeeper(CVNQRibbonBar* bar)
     : m_bar(bar)

@@ -16,6 +16,14 @@ namespace CVNQtLib {
 
 class CVNQRibbonBar;
 
+// Puts the focus chain of the bar that item (a group, a gallery, ...) is in
+// into the order the bar shows its content, right after the bar: what the
+// bar makes later would otherwise follow everything made after the bar in
+// its window (a document), and Tab would leave the bar before reaching it.
+// Done once control is back in the event loop, before any key reaches the
+// window: a bar built item by item is ordered once.
+void ribbonOrderFocusSoon(const QWidget* item);
+
 class RibbonFocusKeeper
 {
 public:

@@ -78,6 +78,7 @@ void CVNQRibbonGallery::addAction(QAction* action)
         changePage(0);
     });
     updateGalleryLayout();
+    ribbonOrderFocusSoon(this);
 }
 
 void CVNQRibbonGallery::clearItems()

@@ -61,6 +61,15 @@ CVNQRibbonGroup::~CVNQRibbonGroup()
             disconnect(item.action, nullptr, this, nullptr);
         delete item.widget;
     }
+    // Deleted by its owner: the page closes the gap and the bar lets its
+    // commands go.
+    if (CVNQRibbonPage* page = m_page) {
+        m_page = nullptr;
+        page->m_groups.removeAll(this);
+        page->updateGroupLayout();
+        if (CVNQRibbonBar* bar = page->ribbonBar())
+            bar->dropUnshownCommands();
+    }
 }
 
 void CVNQRibbonGroup::appendItem(const Item& item)
@@ -72,16 +81,23 @@ void CVNQRibbonGroup::appendItem(const Item& item)
     item.widget->show();
     updateGeometry();
     updateItemLayout();
+    ribbonOrderFocusSoon(this);
 }
 
 bool CVNQRibbonGroup::forgetItem(QWidget* widget)
 {
-    const int before = m_items.size();
-    m_items.erase(
-        std::remove_if(m_items.begin(), m_items.end(), [widget](const Item& it) { return it.widget == widget; }),
-        m_items.end());
-    if (m_items.size() == before)
+    const auto gone =
+        std::find_if(m_items.begin(), m_items.end(), [widget](const Item& it) { return it.widget == widget; });
+    if (gone == m_items.end())
         return false;
+    QAction* action = gone->action;
+    m_items.erase(gone);
+    // A command no other item shows no longer reports through the group.
+    if (action &&
+        std::none_of(m_items.cbegin(), m_items.cend(), [action](const Item& it) { return it.action == action; }))
+        disconnect(action, nullptr, this, nullptr);
+    if (CVNQRibbonBar* bar = ribbonBar())
+        bar->dropUnshownCommands();
     m_hintWidth = -1;
     updateGeometry();
     updateItemLayout();
@@ -97,8 +113,8 @@ CVNQRibbonButton* CVNQRibbonGroup::addAction(QAction* action, CVN_RIBBON_ITEM_SI
     button->setRibbonAction(action);
     button->setPopupMode(mode);
     button->setPopupMenu(menu);
-    if (CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr) {
-        bar->registerAction(action);
+    if (CVNQRibbonBar* bar = ribbonBar()) {
+        bar->registerCommand(action);
         bar->registerMenuActions(menu);
         bar->applyCommandStyles(button);
     }
@@ -145,7 +161,7 @@ CVNQRibbonGallery* CVNQRibbonGroup::addGallery(int columns, int rows)
     auto* gallery = new CVNQRibbonGallery(this);
     gallery->setColumnCount(qMax(columns, 1));
     gallery->setVisibleRowCount(qMax(rows, 1));
-    if (CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr) {
+    if (CVNQRibbonBar* bar = ribbonBar()) {
         connect(gallery, &CVNQRibbonGallery::itemTriggered, bar,
                 [bar](const QString& id) { bar->emitCommand(id, false); });
         bar->applyGalleryStyle(gallery);
@@ -195,6 +211,8 @@ void CVNQRibbonGroup::clearItems()
     for (const QPointer<QObject>& object : qAsConst(owned))
         if (object)
             ribbonRetire(object);
+    if (CVNQRibbonBar* bar = ribbonBar())
+        bar->dropUnshownCommands();
 }
 
 void CVNQRibbonGroup::setTitle(const QString& title)
@@ -209,9 +227,14 @@ void CVNQRibbonGroup::setExpanding(bool expanding)
     updateGeometry();
 }
 
+CVNQRibbonBar* CVNQRibbonGroup::ribbonBar() const
+{
+    return m_page ? m_page->ribbonBar() : nullptr;
+}
+
 int CVNQRibbonGroup::rowCount() const
 {
-    const CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr;
+    const CVNQRibbonBar* bar = ribbonBar();
     return qMax(bar ? bar->m_groupRows : 3, 2);
 }
 
@@ -235,7 +258,7 @@ int CVNQRibbonGroup::walkItems(bool place) const
     for (const Item& item : m_items) {
         // A configured "width" is a minimum: the column is as wide as its
         // widgets are, or they would cover the next one.
-        const int hintWidth = ribbonTakenWidth(item.widget, item.widget->sizeHint().width());
+        const int hintWidth = ribbonTakenWidth(item.widget, ribbonHintWidth(item.widget));
         if (item.size == CVN_RIBBON_ITEM_LARGE) {
             flush();
             if (place)
@@ -266,7 +289,7 @@ QSize CVNQRibbonGroup::sizeHint() const
         m_hintWidth = qMax(walkItems(false) + 4, 80);
         m_hintRows = rows;
     }
-    const CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr;
+    const CVNQRibbonBar* bar = ribbonBar();
     return QSize(m_hintWidth, bar ? bar->m_pageHeight - 8 : 92);
 }
 
@@ -281,7 +304,7 @@ bool CVNQRibbonGroup::event(QEvent* event)
 
 void CVNQRibbonGroup::paintEvent(QPaintEvent*)
 {
-    CVNQRibbonBar* bar = m_page ? m_page->ribbonBar() : nullptr;
+    CVNQRibbonBar* bar = ribbonBar();
     if (!bar)
         return;
     const CVNQRibbonBarImpl* impl = static_cast<const CVNQRibbonBarImpl*>(bar->getControlImpl());

@@ -13,6 +13,7 @@ class QAction;
 
 namespace CVNQtLib {
 
+class CVNQRibbonBar;
 class CVNQRibbonButton;
 class CVNQRibbonGallery;
 class CVNQRibbonMenu;
@@ -77,6 +78,7 @@ private:
     // Drops the widget's records; false when it had none.
     bool forgetItem(QWidget* widget);
     void updateItemLayout();
+    CVNQRibbonBar* ribbonBar() const;
     int rowCount() const;
     // Walks the items in columns as the layout places them, placing each
     // when place is set; returns the x after the last column.

@@ -29,7 +29,12 @@ CVNQRibbonPage::CVNQRibbonPage(const QString& id, const QString& title, QWidget*
     connect(m_rightButton, &QAbstractButton::clicked, this, [this]() { scrollBy(120); });
 }
 
-CVNQRibbonPage::~CVNQRibbonPage() = default;
+CVNQRibbonPage::~CVNQRibbonPage()
+{
+    // The groups go with the page's widget, after this part of it.
+    for (CVNQRibbonGroup* group : qAsConst(m_groups))
+        group->m_page = nullptr;
+}
 
 void CVNQRibbonPage::setTitle(const QString& title)
 {
@@ -58,6 +63,8 @@ bool CVNQRibbonPage::removeGroup(CVNQRibbonGroup* group)
         return false;
     const RibbonFocusKeeper keeper(m_bar);
     releaseGroup(group);
+    if (m_bar)
+        m_bar->dropUnshownCommands();
     updateGroupLayout();
     return true;
 }
@@ -69,6 +76,8 @@ void CVNQRibbonPage::clearGroups()
     m_groups.clear();
     for (CVNQRibbonGroup* group : groups)
         releaseGroup(group);
+    if (m_bar)
+        m_bar->dropUnshownCommands();
     m_scrollOffset = 0;
 }
 

@@ -52,6 +52,7 @@ protected:
 
 private:
     friend class CVNQRibbonBar;
+    friend class CVNQRibbonGroup;
     int maxScroll() const;
     void releaseGroup(CVNQRibbonGroup* group);
 
