@@ -183,12 +183,12 @@ TEST_F(ImageFixture, JsonKeys)
     image->readJsonValue(&node);
     EXPECT_EQ(image->getSvgPath(), "icons/wind.svg");
     EXPECT_FALSE(image->getStretchDraw());
-    EXPECT_EQ(image->getSvgColor(), QColor(0, 0x80, 0xFF));
+    EXPECT_EQ(image->getSvgColor(), QColor(0, 0x80, 0xFF, 0x80));
 
     Json::Value out(Json::objectValue);
     image->serializeJsonValue(&out, false);
     EXPECT_EQ(out["attr"], TestUtil::json(R"({"svgPath": "icons/wind.svg", "fill": 0, "svgUseColor": 1,
-        "svgColor": "FF0080FF"})"))
+        "svgColor": "800080FF"})"))
         << jsonStyled(out);
 
     // Defaults write nothing of their own; a raster path is written as "path".

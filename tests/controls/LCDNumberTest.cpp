@@ -39,18 +39,18 @@ TEST(LCDNumber, NodesRoundTrip)
     EXPECT_EQ(lcd.getNumText(), "123.4");
     EXPECT_EQ(lcd.getBackground(1).name, "lcd_bg");
 
-    // Written before any paint: the colour read is written, opaque.
+    // Written before any paint: the colour read is written, with its alpha.
     Json::Value out(Json::objectValue);
     lcd.serializeJsonValue(&out, false);
     EXPECT_EQ(out["style"], TestUtil::json(R"([["lcd_bg", 1, 0]])"));
-    EXPECT_EQ(out["attr"], TestUtil::json(R"({"digitCount": 6, "color": "FF10C020", "text": "123.4"})"))
+    EXPECT_EQ(out["attr"], TestUtil::json(R"({"digitCount": 6, "color": "7F10C020", "text": "123.4"})"))
         << jsonStyled(out);
 
     QWidget host2;
     CVNQLCDNumber back(&host2);
     back.readJsonValue(&out);
     render(&back);
-    EXPECT_EQ(back.getColor(), QColor(0x10, 0xC0, 0x20));
+    EXPECT_EQ(back.getColor(), QColor(0x10, 0xC0, 0x20, 0x7F));
     EXPECT_EQ(back.digitCount(), 6);
     EXPECT_EQ(back.getNumText(), "123.4");
 

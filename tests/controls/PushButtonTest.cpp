@@ -121,7 +121,7 @@ TEST(PushButton, AttributesRoundTripAsWrittenRules)
     EXPECT_EQ(b.getIconStyle().hor, 2);
     EXPECT_EQ(b.getIconStyle().x, -3);
     EXPECT_TRUE(b.getIconStyle().useColor);
-    EXPECT_EQ(b.getIconStyle().color, QColor(255, 0, 0)); // alpha of the text ignored
+    EXPECT_EQ(b.getIconStyle().color, QColor(255, 0, 0, 0x80)); // the alpha comes back too
     EXPECT_EQ(b.getTextOffsetX(), 5);
     EXPECT_TRUE(b.testAttribute(Qt::WA_MouseTracking));
 
@@ -129,7 +129,7 @@ TEST(PushButton, AttributesRoundTripAsWrittenRules)
     const Json::Value expected = TestUtil::json(R"({"hasIcon": 0, "iconPath": "a.png", "isExtBtn": 1,
         "extWidth": 30, "extIconPath": "e.png", "extHotIconPath": "eh.png", "text": "Go", "hotIconPath": "h.png",
         "showText": 0, "drawBackground": 0, "iconHor": 2, "iconVer": 0, "iconX": -3, "iconY": 4,
-        "iconUseColor": 1, "iconColor": "FFFF0000", "txtX": 5, "txtY": -2})");
+        "iconUseColor": 1, "iconColor": "80FF0000", "txtX": 5, "txtY": -2})");
     EXPECT_EQ(attr, expected) << jsonStyled(attr);
 
     // Back to the defaults: the keys read earlier are not written again.

@@ -300,6 +300,10 @@ TEST(DesignerPageFiles, SavesGoToTheFileShown)
     EXPECT_EQ(readAll(dir.filePath("theme/home.json")), QByteArray(kPage));
     ASSERT_TRUE(canvas.OpenJsonFile(shown));
     EXPECT_EQ(canvas.GetCurWindow()->getMinWidth(), 301) << "one page for both names of the file";
+    // The cases after this one must not meet its theme's page.
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "empty/style.json", R"({"style": []})") &&
+                TestUtil::writeFile(dir.path(), "empty/theme.json", R"({"elements": []})"));
+    ASSERT_TRUE(CVNQResourceManager::getInstance()->loadThemeDir(dir.filePath("empty")));
 }
 
 // A name keeps the file it reached when its page opened: a name the skin folder shadows and the working folder's

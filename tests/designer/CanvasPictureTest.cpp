@@ -85,7 +85,7 @@ TEST(DesignerCanvas, PagesPicturedAsTheyRun)
         Both nested(pageFile("nested_layout_page.json"));
         const auto inWindow = shownPlaces(&nested.window, true);
         const auto onCanvas = shownPlaces(nested.canvas.GetCurWindow(), false);
-        EXPECT_GT(inWindow.size(), 300u);
+        EXPECT_GT(inWindow.size(), 30u); // each stack shows its first page
         for (const auto& [name, rect] : inWindow) {
             auto it = onCanvas.find(name);
             ASSERT_NE(it, onCanvas.end()) << qPrintable(name);

@@ -34,28 +34,32 @@ static std::string rowValue(const PropertyDef& row, QWidget* w)
     return out.str();
 }
 
-// Sets row to a value no other row holds, away from its own; with zeros,
-// every second number of a row of several is 0, which must read back as 0.
-static void setDistinct(const PropertyDef& row, QWidget* w, int& k, const QString& type, bool zeros)
+// Sets row to a value no other row holds, away from its own. From level 1 every second number of a row of several
+// is 0 or below; level 2 also sets empty texts, transparent colours and numbers of 0 or below. Each must read back.
+static void setDistinct(const PropertyDef& row, QWidget* w, int& k, const QString& type, int level)
 {
     const QString tag = type + QString::number(++k);
+    const bool zeros = level > 0, edges = level > 1;
     const QColor colour = QColor::fromHsv(k * 37 % 360, 200, 40 + k % 7 * 30);
+    const int below = edges ? -(k % 5) : 0; // 0, then negatives
     if (row.setString) {
-        row.setString(w, row.type == PropImage ? tag + ".png" : tag);
-        if (row.getString && row.getString(w) != tag && row.type != PropImage)
+        row.setString(w, edges ? QString() : row.type == PropImage ? tag + ".png" : tag);
+        if (!edges && row.getString && row.getString(w) != tag && row.type != PropImage)
             row.setString(w, QString::number(k)); // a number display takes numbers only
     } else if (row.setBool) {
         row.setBool(w, !row.getBool(w));
     } else if (row.setInt) { // a choice, else a number in its range
         const int lo = qMax(row.min, 0), span = qMax(1, qMin(row.max, lo + 90) - lo), n = row.choices.size();
         for (int i = 0, now = row.getInt(w); row.getInt(w) == now && i <= n + 1; ++i)
-            row.setInt(w, n ? row.choices[(k + i) % n].value : lo + (7 * k + 3 + i) % span);
+            row.setInt(w, n       ? row.choices[(k + i) % n].value
+                          : edges ? qMax(row.min, below - i)
+                                  : lo + (7 * k + 3 + i) % span);
     } else if (row.setColor) {
-        row.setColor(w, colour);
+        row.setColor(w, edges ? QColor(Qt::transparent) : colour);
     } else if (row.setTwoInts) {
-        row.setTwoInts(w, 11 + k, zeros ? 0 : 23 + 3 * k);
+        row.setTwoInts(w, edges ? below : 11 + k, zeros ? below - 1 : 23 + 3 * k);
     } else if (row.setFourInts) {
-        row.setFourInts(w, 1 + k, zeros ? 0 : 2 + k, 4 + k, zeros ? 0 : 8 + k);
+        row.setFourInts(w, edges ? below : 1 + k, zeros ? below : 2 + k, edges ? -1 : 4 + k, zeros ? 0 : 8 + k);
     }
     for (const PropertyChoice& c : row.choices) {
         const QString name = tag + QString::number(c.value);
@@ -98,20 +102,23 @@ TEST(EveryKeyRoundTrip, EveryRowOfEveryTableIsWrittenAndReadBack)
             listed[type + " " + pair.substr(0, pair.find('='))] = pair.substr(pair.find('=') + 1);
     }
     int k = 0;
-    for (bool zeros : {false, true})
+    for (int level : {0, 1, 2})
         for (ControlInfo* info : cvnGetAllControlInfo()) {
-            SCOPED_TRACE(info->typeName + (zeros ? " with zeros" : ""));
+            const bool zeros = level > 0;
+            SCOPED_TRACE(info->typeName + " at level " + std::to_string(level));
             const char* type = info->typeName.c_str();
             std::unique_ptr<QWidget> first(createControlByTypeName(type, nullptr));
             std::unique_ptr<QWidget> blank(
                 createControl(type, TestUtil::json(R"({"attr": {}, "style": []})"), nullptr));
             if (!first)
                 continue; // a table of a type built under another name ("Window") reads no keys
-            // Not carried by design: the opacity, the label's disabled text style (never painted), a 0 switch thumb.
+            // Not carried by design: the opacity, the label's disabled text style (never painted), a 0 switch
+            // thumb, a 0 digit count.
             for (const PropertyDef& row : info->properties)
                 if (row.name != "Alpha" && !(info->typeName == "qtlabel" && row.name == "TextStyle") &&
-                    !(zeros && info->typeName == "qtswitch" && row.name == "ThumbSize"))
-                    setDistinct(row, first.get(), k, QString(type), zeros);
+                    !(zeros && info->typeName == "qtswitch" && row.name == "ThumbSize") &&
+                    !(level > 1 && info->typeName == "qtlcdnumber" && row.name == "DigitCount"))
+                    setDistinct(row, first.get(), k, QString(type), level);
             if (info->typeName == "qtmenubar") // its pop-up background shares the pop-up items' first slot
                 TestUtil::propertyRow(info, "PopupBackground")
                     .setFillStyle(first.get(), 0,

@@ -419,8 +419,8 @@ TEST(DashboardPage, LaysOutSwitchesScrollsAndFollowsTheWindow)
         sideTabs->addTab(QString::fromLatin1(t));
     for (const char* t : {"Output", "Health", "Weather"})
         stackTabs->addTab(QString::fromLatin1(t));
-    adoptPages(pages);
-    ASSERT_EQ(pages->count(), 3);
+    ASSERT_EQ(pages->count(), 3); // the file's page nodes, first current
+    EXPECT_EQ(pages->currentIndex(), 0);
     QObject::connect(stackTabs, &CVNQTabWidget::currentChanged, pages, &CVNQStackContainer::setCurrentIndex);
 
     win.show();

@@ -147,17 +147,6 @@ T* findNamed(QWidget* root, const std::string& name)
     return w;
 }
 
-// A page file builds a stack's page nodes as plain children; the stack
-// takes them as pages once they are added, which its user does.
-inline void adoptPages(CVNQtLib::CVNQStackContainer* stack)
-{
-    // A copy: showing a page raises it, which reorders the live list.
-    const QObjectList children = stack->children();
-    for (QObject* child : children)
-        if (auto* page = qobject_cast<CVNQtLib::CVNQContainer*>(child))
-            stack->addWidget(page);
-}
-
 inline QRect inWindow(QWidget* w, QWidget* window)
 {
     return QRect(w->mapTo(window, QPoint(0, 0)), w->size());

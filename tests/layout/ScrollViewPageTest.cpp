@@ -75,8 +75,6 @@ TEST(ScrollViewPage, NestedPageLaysOutSwitchesScrollsAndResizes)
     ASSERT_TRUE(mainStack && innerStack && deepStack && topTabs && sideTabs && innerTabs && deepTabs && view &&
                 midSplit);
 
-    for (CVNQStackContainer* s : {mainStack, innerStack, deepStack})
-        adoptPages(s);
     EXPECT_EQ(mainStack->count(), 2);
     EXPECT_EQ(innerStack->count(), 3);
     EXPECT_EQ(deepStack->count(), 2);

@@ -4,10 +4,13 @@
 #include "CVNQContainer.h"
 #include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
+#include "CVNQScrollBar.h"
+#include "CVNQSplitter.h"
 #include "CVNQStackContainer.h"
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QPointer>
 #include <gtest/gtest.h>
@@ -351,4 +354,32 @@ TEST(StackContainer, PaintsTheBackgroundOfItsState)
     EXPECT_EQ(TestUtil::screenShot(&c).pixelColor(20, 15), off.fill.clr);
     c.setDrawBackground(false);
     EXPECT_FALSE(TestUtil::hasColor(TestUtil::screenShot(&c), off.fill.clr, 2));
+}
+
+// Containers hold what a file builds under them: a stack's pages in file order, the first current (written back
+// in page order), a splitter's two panes; scroll-bar nodes leave no bar over a text edit, grid or scroll view.
+TEST(StackContainer, ContainersHoldTheirFilesChildren)
+{
+    LayoutTest::initToolkit();
+    LayoutTest::defineFill("pgR", Qt::red);
+    LayoutTest::defineFill("pgB", Qt::blue);
+    std::unique_ptr<QWidget> root(createControlTree(TestUtil::json(R"({"type": "qtcontainer", "child": [
+        {"type": "qttext", "child": [{"type": "qtscrollbar"}]}, {"type": "qtdatagrid", "child": [{"type": "qtscrollbar"}]},
+        {"type": "qtscrollview", "child": [{"type": "qtscrollbar"}]},
+        {"type": "qtsplitter", "child": [{"type": "qtlabel"}, {"type": "qtlabel"}]}, {"type": "stackcontainer",
+          "child": [{"type": "qtcontainer", "style": [["pgR", 1, 0]]}, {"type": "qtlabel"},
+                    {"type": "qtcontainer", "style": [["pgB", 1, 0]]}]}]})"),
+                                                    nullptr));
+    auto* s = root->findChild<CVNQStackContainer*>();
+    auto* sp = root->findChild<CVNQSplitter*>();
+    ASSERT_EQ(s->count(), 3);
+    EXPECT_EQ(sp->getDownRightWidget(), sp->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).value(1));
+    ASSERT_TRUE(TestUtil::showExposed(root.get()));
+    for (int i : {0, 2}) {
+        s->setCurrentIndex(i);
+        EXPECT_EQ(TestUtil::screenShot(root.get()).pixelColor(s->geometry().center()), QColor(i ? Qt::blue : Qt::red));
+    }
+    for (QWidget* w : root->findChildren<CVNQScrollBar*>())
+        EXPECT_FALSE(w->isVisible() && !qobject_cast<QAbstractScrollArea*>(w->parentWidget()->parentWidget()));
+    EXPECT_EQ(TestUtil::written(s)["child"][2]["style"][0][0].asString(), "pgB");
 }

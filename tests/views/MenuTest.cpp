@@ -245,10 +245,12 @@ TEST(Menu, ThemeEntryStylesMenusButNeverAddsItems)
     EXPECT_TRUE(menu.actions().isEmpty());
     menu.getControlBase()->refreshTheme();
     EXPECT_TRUE(menu.actions().isEmpty());
-    // A titled menu takes no theme entry and keeps its native frame.
+    // A titled menu is built as the other: themed, frameless, translucent.
     CVNQMenu titled("Plain");
-    EXPECT_TRUE(titled.getImpl()->background.name.isEmpty());
-    EXPECT_FALSE(titled.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(titled.getImpl()->background.name, QString("thMenuBack"));
+    EXPECT_EQ(titled.windowFlags(), menu.windowFlags());
+    EXPECT_TRUE(titled.testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_EQ(titled.title(), "Plain");
     ASSERT_TRUE(rm->loadThemeDir(dir.filePath("empty")));
 }
 

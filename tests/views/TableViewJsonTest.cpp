@@ -150,7 +150,7 @@ TEST_F(TableViewJson, AttributesReadAndWritten)
     const Json::Value later = jsonGet(write(view), "attr");
     EXPECT_FALSE(jsonHasMember(later, "multiselect"));
     EXPECT_FALSE(jsonHasMember(later, "checkstyle"));
-    EXPECT_FALSE(jsonHasMember(later, "uncheckImg"));
+    EXPECT_EQ(jsonString(later, "uncheckImg"), QString()); // emptied, not the default
 
     read(view, R"({"attr": {"multiselect": false}})");
     EXPECT_EQ(view.selectionMode(), QAbstractItemView::SingleSelection);

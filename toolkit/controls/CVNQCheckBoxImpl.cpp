@@ -129,15 +129,17 @@ void CVNQCheckBoxImpl::writeJson(Json::Value& node) const
     jsonMember(attr, "iconHor") = iconStyle.hor;
     writeShowFlags(attr);
     writeText(attr);
+    // The first four have a built-in default: emptied, they are written
+    // empty, or a reader would give the default back.
     const std::pair<const char*, const QString*> icons[] = {{"iconPath", &uncheckIcon},
                                                             {"hotIconPath", &uncheckHotIcon},
                                                             {"siconPath", &checkedIcon},
                                                             {"sHotIconPath", &checkedHotIcon},
                                                             {"disableIconPath", &disableUncheckIcon},
                                                             {"disableSIconPath", &disableCheckIcon}};
-    for (const auto& icon : icons)
-        if (!icon.second->isEmpty())
-            jsonMember(attr, icon.first) = jsonUtf8(*icon.second);
+    for (int i = 0; i < 6; ++i)
+        if (i < 4 || !icons[i].second->isEmpty())
+            jsonMember(attr, icons[i].first) = jsonUtf8(*icons[i].second);
 }
 
 } // namespace CVNQtLib

@@ -4,6 +4,7 @@
 #include "CVNQAttrJson.h"
 #include "CVNQImage.h"
 #include "CVNQResourceManager.h"
+#include "CVNQStyleDefs.h"
 
 #include <QLabel>
 #include <QMovie>
@@ -144,7 +145,7 @@ void CVNQImageImpl::readJson(const Json::Value& node)
     jsonRead(*attr, "svgUseColor", useSvgColor);
     std::string color;
     if (jsonRead(*attr, "svgColor", color))
-        svgColor = hexToColor(color);
+        svgColor = cvnColorFromText(color, true); // the alpha the writer wrote
 }
 
 void CVNQImageImpl::writeJson(Json::Value& node) const

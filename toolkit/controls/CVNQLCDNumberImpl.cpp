@@ -4,6 +4,7 @@
 #include "CVNQAttrJson.h"
 #include "CVNQResourceManager.h"
 #include "CVNQStateStyles.h"
+#include "CVNQStyleDefs.h"
 
 #include <QLCDNumber>
 
@@ -49,7 +50,7 @@ void CVNQLCDNumberImpl::readJson(const Json::Value& node)
         l->setDigitCount(digits);
     const Json::Value& c = jsonGet(*attr, "color");
     if (c.isString())
-        color = hexToColor(jsonToStdString(c));
+        color = cvnColorFromText(jsonToStdString(c), true); // the alpha the writer wrote
     else if (jsonIsNumber(c))
         color = QColor(QRgb(jsonToUInt(c)));
     std::string text;

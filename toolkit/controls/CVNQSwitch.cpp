@@ -90,7 +90,9 @@ const QString& CVNQSwitch::getRightText() const
 }
 void CVNQSwitch::setThumbSize(int w, int h)
 {
-    m_impl->thumbSize = QSize(w, h);
+    // Within what the reader keeps of a file's size: a negative side would
+    // be written and read back as 0.
+    m_impl->thumbSize = QSize(qBound(0, w, QWIDGETSIZE_MAX), qBound(0, h, QWIDGETSIZE_MAX));
     update();
 }
 

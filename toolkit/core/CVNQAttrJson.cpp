@@ -58,7 +58,7 @@ void cvnReadIconPlacement(const Json::Value& attr, IconStyleDesc& icon, bool wit
     jsonRead(attr, "iconUseColor", icon.useColor);
     std::string color;
     if (jsonRead(attr, "iconColor", color))
-        icon.color = CVNQWidgetBaseImpl::hexToColor(color);
+        icon.color = cvnColorFromText(color, true); // the alpha the writer wrote
 }
 
 void cvnWriteIconPlacement(Json::Value& attr, const IconStyleDesc& icon, const IconStyleDesc& reference, bool withColor)

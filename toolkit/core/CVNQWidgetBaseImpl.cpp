@@ -219,6 +219,11 @@ QObjectList CVNQWidgetBaseImpl::serializedChildren(const QWidget* owner)
     return list;
 }
 
+QObjectList CVNQWidgetBaseImpl::childrenInWrittenOrder() const
+{
+    return serializedChildren(m_owner);
+}
+
 bool CVNQWidgetBaseImpl::serializeJsonValue(Json::Value** node, bool read)
 {
     if (!node || !*node)
@@ -263,7 +268,7 @@ bool CVNQWidgetBaseImpl::serializeJsonValue(Json::Value** node, bool read)
     }
     if (cvnIsSerializeChild() && m_owner) {
         Json::Value children(Json::arrayValue);
-        for (QObject* child : serializedChildren(m_owner)) {
+        for (QObject* child : childrenInWrittenOrder()) {
             ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(child);
             Json::Value childNode(Json::objectValue);
             control->serializeJsonValue(&childNode, false);

@@ -102,6 +102,9 @@ public:
     virtual void leaveEvent(QEvent* event);
     virtual void mouseMoveEvent(QMouseEvent* event);
     virtual void mouseDoubleClickEvent(QMouseEvent* event);
+    // The children written under "child", in the order a reader gives them
+    // back: serializedChildren unless the control keeps an order of its own.
+    virtual QObjectList childrenInWrittenOrder() const;
 
     // Feeds the theme entry of the theme key through the owner's JSON routine
     // (styles and attributes only), then schedules a repaint.

@@ -61,8 +61,10 @@ const FillStyle& CVNQSlider::getThumbStyle(CtrlState state) const
 
 void CVNQSlider::setThumbSize(int w, int h)
 {
-    m_impl->thumbWidth = w;
-    m_impl->thumbHeight = h;
+    // Kept within what a widget can be, as the reader keeps a file's size:
+    // a negative side would be written and read back as 0.
+    m_impl->thumbWidth = qBound(0, w, QWIDGETSIZE_MAX);
+    m_impl->thumbHeight = qBound(0, h, QWIDGETSIZE_MAX);
     update();
 }
 

@@ -95,6 +95,12 @@ void CVNQTextEditImpl::writeJson(Json::Value& n) const
     cvnDropEmptyAttr(n);
 }
 
+void CVNQTextEditImpl::createComplete()
+{
+    CVNQLineEditImpl::createComplete();
+    cvnDeleteBuiltScrollBarNodes(m_owner);
+}
+
 } // namespace CVNQtLib
 
 #include "moc_CVNQTextEditImpl.cpp"

@@ -27,6 +27,9 @@ public:
     // the look of the current state (the disabled look while the field is
     // disabled), after applying that state's text style.
     void paintViewport(QWidget* viewport);
+    // The scroll-bar nodes configure the edit's own bars; the bars the
+    // factory also built from them would only cover the text.
+    void createComplete() override;
 
 protected:
     void readJson(const Json::Value& node) override;

@@ -68,8 +68,8 @@ void CVNQGroupBoxImpl::readJson(const Json::Value& n)
         cvnReadSlotEntry(Slots::background, index, name, background) ||
             cvnReadSlotEntry(Slots::text, index, name, textStyle);
     });
-    // The keys belong together and count only with a title among them. A
-    // node without "attr" reads every key as empty or 0.
+    // A node without "attr" reads every key as empty or 0; in an "attr",
+    // each key present is read, with or without a title beside it.
     const Json::Value& attr = jsonGet(n, "attr");
     if (!attr.isObject()) {
         if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes()) {
@@ -81,8 +81,6 @@ void CVNQGroupBoxImpl::readJson(const Json::Value& n)
         showText = false;
         return;
     }
-    if (!attr.isMember("text"))
-        return;
     QString title;
     if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes() && jsonRead(attr, "text", title)) {
         textKey.clear();
@@ -103,9 +101,10 @@ void CVNQGroupBoxImpl::writeJson(Json::Value& n) const
 
     // Like the buttons, the shown title is written, not its language key.
     cvnWriteOwnAttr(n, "text", !text.isEmpty(), jsonUtf8(text));
-    cvnWriteOwnAttr(n, "size", lineSize != 0, lineSize);
-    const std::string color = cvnColorToText(lineColor);
-    cvnWriteOwnAttr(n, "color", color != "00000000", color);
+    // Line size and colour are always written: left out, a size of 0 or a
+    // transparent black line would read back as the defaults.
+    cvnWriteOwnAttr(n, "size", true, lineSize);
+    cvnWriteOwnAttr(n, "color", true, cvnColorToText(lineColor));
     cvnWriteOwnAttr(n, "showText", !showText, 0);
 }
 

@@ -24,6 +24,16 @@ void CVNQSplitterImpl::draw(QPainter* painter, const QRect& rect)
     drawFillStyle(painter, background, rect);
 }
 
+void CVNQSplitterImpl::createComplete()
+{
+    const QObjectList children = serializedChildren(m_owner);
+    if (!upLeft && !downRight && !children.isEmpty()) {
+        upLeft = qobject_cast<QWidget*>(children.at(0));
+        if (children.size() > 1)
+            downRight = qobject_cast<QWidget*>(children.at(1));
+    }
+}
+
 void CVNQSplitterImpl::readJson(const Json::Value& n)
 {
     cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {

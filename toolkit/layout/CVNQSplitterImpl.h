@@ -15,6 +15,9 @@ public:
     explicit CVNQSplitterImpl(CVNQSplitter* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
+    // The first two controls a file built under the splitter are its panes,
+    // unless code set them already.
+    void createComplete() override;
 
     bool isHor = true;
     // Not owned; guarded so a deleted pane reads as null.

@@ -27,6 +27,29 @@ void CVNQStackContainerImpl::draw(QPainter* painter, const QRect& rect)
     backgrounds.paint(painter, m_owner, rect);
 }
 
+void CVNQStackContainerImpl::createComplete()
+{
+    CVNQStackContainer* stack = qobject_cast<CVNQStackContainer*>(m_owner);
+    if (!stack)
+        return;
+    for (QObject* child : serializedChildren(stack))
+        if (indexOf(child) < 0)
+            stack->addWidget(qobject_cast<QWidget*>(child));
+}
+
+QObjectList CVNQStackContainerImpl::childrenInWrittenOrder() const
+{
+    const QObjectList written = serializedChildren(m_owner);
+    QObjectList ordered;
+    for (const QPointer<QWidget>& page : pages)
+        if (written.contains(page.data()))
+            ordered.append(page.data());
+    for (QObject* child : written)
+        if (!ordered.contains(child))
+            ordered.append(child);
+    return ordered;
+}
+
 void CVNQStackContainerImpl::readJson(const Json::Value& n)
 {
     cvnForEachStyleEntry(n, [this](const QString& name, int, int index) {

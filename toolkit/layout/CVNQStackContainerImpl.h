@@ -17,6 +17,12 @@ public:
     explicit CVNQStackContainerImpl(CVNQStackContainer* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
+    // The controls a file built under the container become its pages, in
+    // file order; the first is current.
+    void createComplete() override;
+    // Pages in page order (showing a page raises it, which reorders Qt's
+    // children), then any other written child.
+    QObjectList childrenInWrittenOrder() const override;
 
     // Position of a page in the list, -1 when it is not there.
     int indexOf(const QObject* page) const;

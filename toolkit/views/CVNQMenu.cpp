@@ -27,9 +27,9 @@ CVNQMenu::CVNQMenu(QWidget* parent)
 }
 
 CVNQMenu::CVNQMenu(const QString& title, QWidget* parent)
-    : QMenu(title, parent)
+    : CVNQMenu(parent)
 {
-    m_impl.reset(new CVNQMenuImpl(this, typeName()));
+    setTitle(title);
 }
 
 CVNQMenu::~CVNQMenu() = default;

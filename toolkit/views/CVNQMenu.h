@@ -26,7 +26,7 @@ class CVNQ_EXPORT CVNQMenu : public QMenu, public ICVNQWidgetBase
 public:
     // Frameless, translucent, and themed by the "qtmenu" entry.
     explicit CVNQMenu(QWidget* parent = nullptr);
-    // A plain titled menu: native frame, default styles, no theme entry.
+    // The same menu with a title (a sub-menu's caption).
     explicit CVNQMenu(const QString& title, QWidget* parent = nullptr);
     ~CVNQMenu() override;
 

@@ -1,13 +1,13 @@
 #include "CVNQTableHeader.h"
 
 #include "CVNQCheckBox.h"
+#include "CVNQOutlives.h"
 #include "CVNQTableCellLayout.h"
 #include "CVNQTableView.h"
 #include "CVNQTableViewImpl.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 
 namespace CVNQtLib {
 
@@ -81,9 +81,7 @@ void CVNQTableHeader::mousePressEvent(QMouseEvent* event)
             m_impl->headerChecked = !m_impl->headerChecked;
             viewport()->repaint(section);
             // A slot may delete the view, and this header with it.
-            const QPointer<CVNQTableHeader> self(this);
-            m_view->headerChecked(m_impl->headerChecked);
-            if (!self)
+            if (!cvnOutlives(this, [&] { m_view->headerChecked(m_impl->headerChecked); }))
                 return;
             viewport()->update();
         }

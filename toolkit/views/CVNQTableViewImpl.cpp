@@ -286,10 +286,10 @@ void CVNQTableViewImpl::writeAttributes(Json::Value& node) const
     jsonMember(attr, "itemHeight") = itemHeight;
     if (checkstyle)
         jsonMember(attr, "checkstyle") = true;
-    if (!checkedImage.isEmpty())
-        jsonMember(attr, "checkedImg") = jsonUtf8(checkedImage);
-    if (!uncheckedImage.isEmpty())
-        jsonMember(attr, "uncheckImg") = jsonUtf8(uncheckedImage);
+    // Written empty too: left out, an emptied image would read back as the
+    // built-in default.
+    jsonMember(attr, "checkedImg") = jsonUtf8(checkedImage);
+    jsonMember(attr, "uncheckImg") = jsonUtf8(uncheckedImage);
 }
 
 } // namespace CVNQtLib
