@@ -1,7 +1,9 @@
 // Every row of every registered property table survives a write and a read.
 
+#include "CVNJson.h"
 #include "CVNQChartRegistration.h"
 #include "CVNQControlFactory.h"
+#include "CVNQWindowDesigner.h"
 #include "DesignerTestUtil.h"
 
 #include <map>
@@ -128,8 +130,10 @@ TEST(EveryKeyRoundTrip, EveryRowOfEveryTableIsWrittenAndReadBack)
                                   TestUtil::propertyRow(info, "PopupItemBackground").getFillStyle(first.get(), 0));
             first->grab(); // some rows take effect at the next paint (the digit colour)
             const Json::Value once = TestUtil::written(dynamic_cast<ICVNQWidgetBase*>(first.get()));
-            std::unique_ptr<QWidget> second(createControl(type, once, nullptr));
+            // Read back by the type it wrote, as a page is.
+            std::unique_ptr<QWidget> second(createControlTree(once, nullptr));
             ASSERT_NE(second, nullptr);
+            EXPECT_EQ(second->metaObject(), first->metaObject()) << jsonGet(once, "type").asString();
             second->grab();
             for (const PropertyDef& row : info->properties) {
                 const std::string set = rowValue(row, first.get()), own = info->typeName + " " + row.name.toStdString();
@@ -147,4 +151,12 @@ TEST(EveryKeyRoundTrip, EveryRowOfEveryTableIsWrittenAndReadBack)
             EXPECT_TRUE(TestUtil::keepsEveryKey(once, twice, {"child"}));
             EXPECT_TRUE(TestUtil::keepsEveryKey(twice, once, {"child"}));
         }
+}
+
+// The page root, which no page creates by name, still writes its own.
+TEST(EveryKeyRoundTrip, PageRootWritesItsTypeName)
+{
+    init();
+    CVNQWindowDesigner window;
+    EXPECT_EQ(TestUtil::written(&window)["type"].asString(), "qtwindow");
 }
