@@ -17,8 +17,8 @@ QString themeDir()
 
 bool startToolkit()
 {
-    static const bool loaded = startGustrelToolkit(themeDir());
-    return loaded;
+    // Every case: the theme a case loads is dropped after it (a loaded folder is not read again).
+    return startGustrelToolkit(themeDir());
 }
 
 bool waitDrawersAtRest(const WindFarmWindow& window)

@@ -367,20 +367,24 @@ TEST_F(WindFarmWindowTest, DrawersSlideOpenAndClosedOneAtATime)
     window->openEditor();
     EXPECT_FALSE(window->isDetailExpanded());
     EXPECT_TRUE(window->isEditorExpanded());
+    EXPECT_TRUE(detail->isResizeAnimationRunning()) << "every change slides";
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(detail->isHidden());
     EXPECT_EQ(editor->width(), WindFarmWindow::kDrawerWidth);
 
     TestUtil::click(child<CVNQPushButton>("editorCancelButton"));
     EXPECT_FALSE(window->isEditorExpanded());
+    EXPECT_TRUE(editor->isResizeAnimationRunning());
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(editor->isHidden());
     // Closed drawers are ready at full width for their next slide.
     EXPECT_EQ(editor->width(), WindFarmWindow::kDrawerWidth);
 
     window->setDetailDrawerExpanded(true);
+    EXPECT_TRUE(detail->isResizeAnimationRunning());
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     TestUtil::click(child<CVNQPushButton>("detailCloseButton"));
+    EXPECT_TRUE(detail->isResizeAnimationRunning());
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(detail->isHidden());
     EXPECT_FALSE(window->isDetailExpanded());

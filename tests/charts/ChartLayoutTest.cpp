@@ -53,6 +53,16 @@ TEST(ChartLayout, LabelsAndLeftLegendKeepTheirPlaces)
             if (t.startsWith("Item "))
                 shown << t;
         EXPECT_EQ(shown, step.shown) << step.categories;
+        // Each centred under its point (the first at the plot's left edge, the last at its right), in an 18-px row 8 px
+        // below the plot.
+        const QRectF plot = line.impl->plotRect(line.widget.size());
+        for (const ProbedText& t : probe.drawnTexts())
+            if (t.text.startsWith("Item ")) {
+                const int index = t.text.mid(5).toInt() - 1;
+                EXPECT_NEAR(t.box.center().x(), plot.left() + index * plot.width() / (step.categories - 1), 0.5)
+                    << t.text.toStdString();
+                EXPECT_NEAR(t.box.center().y(), plot.bottom() + 8 + 9, 1) << t.text.toStdString();
+            }
     }
 
     // A left legend moves the plot but not the value labels; its area is

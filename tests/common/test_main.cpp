@@ -1,4 +1,6 @@
 // One QApplication per test executable: widgets, fonts and timers need it.
+#include "GlobalStateGuard.h"
+
 #include <QApplication>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
@@ -25,5 +27,7 @@ int main(int argc, char** argv)
         return RUN_ALL_TESTS();
     QApplication::setAttribute(Qt::AA_UseDesktopOpenGL);
     QApplication app(argc, argv);
+    // A case finds the state it finds in a process of its own (as CTest runs it).
+    ::testing::UnitTest::GetInstance()->listeners().Append(newGlobalStateGuard());
     return RUN_ALL_TESTS();
 }

@@ -2,6 +2,7 @@
 // (icons and text also from theme entries, compact style list), and its
 // use as a drawing stamp.
 
+#include "CVNQWindow.h"
 #include "CVNQCheckBox.h"
 #include "CVNQCheckBoxImpl.h"
 #include "ControlsTestUtil.h"
@@ -249,12 +250,13 @@ TEST_F(CheckBoxTest, LanguageKeyTextFollowsTheLanguage)
     ASSERT_TRUE(lm->loadFromJson(R"({"defaultLanguage": "en",
         "languages": {"en": {"cb.accept": "Accept"}, "zh": {"cb.accept": "接受"}}})"));
     ASSERT_TRUE(lm->setLanguage("en"));
-    CVNQCheckBox box(&host);
+    // Through the public path: the switch reaches the registered window's controls.
+    CVNQWindow window;
+    CVNQCheckBox box(&window);
     Json::Value node = TestUtil::json(R"({"attr": {"text": "|->cb.accept"}})");
     box.readJsonValue(&node);
     EXPECT_EQ(box.text(), "Accept");
     ASSERT_TRUE(lm->setLanguage("zh"));
-    box.notifyChangeLanguage();
     EXPECT_EQ(box.text(), QString::fromUtf8("接受"));
     lm->setLanguage("en");
 }

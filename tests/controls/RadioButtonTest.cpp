@@ -2,6 +2,7 @@
 // them, icon choice with gray fallback, JSON rules (theme entries set no
 // icons or texts, language keys).
 
+#include "CVNQWindow.h"
 #include "CVNQRadioButton.h"
 #include "CVNQRadioButtonImpl.h"
 #include "ControlsTestUtil.h"
@@ -186,12 +187,12 @@ TEST_F(RadioButtonTest, LanguageKeyIsKeptButTheShownTextIsWritten)
     ASSERT_TRUE(lm->loadFromJson(R"({"defaultLanguage": "en",
         "languages": {"en": {"rb.yes": "Yes"}, "zh": {"rb.yes": "是"}}})"));
     ASSERT_TRUE(lm->setLanguage("en"));
-    CVNQRadioButton radio(&host);
+    CVNQWindow window; // the switch reaches the registered window's controls
+    CVNQRadioButton radio(&window);
     Json::Value node = TestUtil::json(R"({"attr": {"text": "|->rb.yes"}})");
     radio.readJsonValue(&node);
     EXPECT_EQ(radio.text(), "Yes");
     ASSERT_TRUE(lm->setLanguage("zh"));
-    radio.notifyChangeLanguage();
     EXPECT_EQ(radio.text(), QString::fromUtf8("是"));
     EXPECT_EQ(written(radio)["attr"]["text"].asString(), "是");
     lm->setLanguage("en");

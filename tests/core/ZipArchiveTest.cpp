@@ -245,10 +245,20 @@ TEST_F(ZipArchiveTest, MinizipArchiveNamesAreCleanedAndTimesRead)
         e.localExtra = extra;
         entries << e;
     };
+    // A block with some of the three times (flags) takes those in order; the rest keep the DOS time, as do
+    // flagged times the block is too short for.
+    auto partial = [](unsigned flags, QVector<quint32> times) {
+        QByteArray block("\x55\x54", 2);
+        block.append(char(1 + 4 * times.size())).append('\0').append(char(flags));
+        for (quint32 t : times)
+            for (int i = 0; i < 4; ++i)
+                block.append(char((t >> (8 * i)) & 0xFF));
+        return block;
+    };
     add("c:\\..\\x/../images/a.png", ut);
-    add("plain/relative.txt");
-    add("../../evil.txt");
-    add("a/..\\..//b.txt");
+    add("plain/relative.txt", partial(6, {1500000100, 1500000200}));
+    add("../../evil.txt", partial(5, {1400000000, 1400000200}));
+    add("a/..\\..//b.txt", partial(7, {1300000000}));
     add("/etc/..");
     add(longName);
     const QString file = path("minizip.zip");
@@ -269,8 +279,27 @@ TEST_F(ZipArchiveTest, MinizipArchiveNamesAreCleanedAndTimesRead)
     EXPECT_EQ(e.modificationTime, 1600000000);
     EXPECT_EQ(e.accessTime, 1600000100);
     EXPECT_EQ(e.creationTime, 1600000200);
-    ASSERT_EQ(cvnZipGetEntry(zip, 1, e), ZipOk);
-    EXPECT_EQ(e.modificationTime, e.accessTime); // all three from the DOS time
+    ASSERT_EQ(cvnZipGetEntry(zip, 4, e), ZipOk);
+    const qint64 dos = e.modificationTime; // no block: all three from the DOS time
+    EXPECT_EQ(e.accessTime, dos);
+    EXPECT_EQ(e.creationTime, dos);
+    const qint64 times[][3] = {{dos, 1500000100, 1500000200}, {1400000000, dos, 1400000200}, {1300000000, dos, dos}};
+    for (int i = 1; i <= 3; ++i) {
+        ASSERT_EQ(cvnZipGetEntry(zip, i, e), ZipOk);
+        EXPECT_EQ((QVector<qint64>{e.modificationTime, e.accessTime, e.creationTime}),
+                  (QVector<qint64>{times[i - 1][0], times[i - 1][1], times[i - 1][2]}))
+            << i;
+    }
+    // Out of range, every reading entry point says so; -1 describes the archive.
+    char buffer[8];
+    const QByteArray out = QFile::encodeName(path("out.bin"));
+    for (int index : {-2, int(entries.size())}) {
+        EXPECT_EQ(cvnZipGetEntry(zip, index, e), ZipBadArgs) << index;
+        EXPECT_EQ(cvnZipUnzipToMemory(zip, index, buffer, sizeof buffer), ZipBadArgs) << index;
+        EXPECT_EQ(cvnZipUnzipToFile(zip, index, out.constData()), ZipBadArgs) << index;
+    }
+    ASSERT_EQ(cvnZipGetEntry(zip, -1, e), ZipOk);
+    EXPECT_EQ(e.index, entries.size());
 
     // A name longer than the field ends in NUL inside it.
     ASSERT_EQ(cvnZipGetEntry(zip, 5, e), ZipOk);

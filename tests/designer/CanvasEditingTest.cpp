@@ -375,6 +375,13 @@ TEST(DesignerCanvas, ScreenAfterEachEditIsFresh)
     w("a")->move(300, 250);
     canvas.RemoveSelected(w("c"));
     EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "changed from code";
+    // The primary selection deleted: its handles go, the others' stay.
+    canvas.AddSelectedControl(w("b"));
+    canvas.AddSelectedControl(w("c"));
+    delete w("b");
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "primary deleted";
+    canvas.RemoveAllSelected();
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "rest unselected";
     canvas.RemoveAllSelected();
     canvas.AddSelectedControl(w("root"));
     ASSERT_TRUE(canvas.createControl("qtdatagrid")); // it lays its header out after the render that resized it

@@ -23,6 +23,15 @@ TEST(DesignerPageFiles, OpenSwitchAndDefaults)
     EXPECT_EQ(page->pageName(), "a.json");
     EXPECT_TRUE(canvas.OpenJsonFile(a));
     EXPECT_EQ(canvas.GetCurWindow(), page) << "an open page is switched to, not read again";
+    // A name of several dots: the object name ends at the first, and the loader's ".json" reaches the same file.
+    const QString dotted = writePage(dir, "turbine.v2.json");
+    ASSERT_TRUE(canvas.OpenJsonFile(dotted));
+    CVNQCanvasWindow* dottedPage = canvas.GetCurWindow();
+    EXPECT_EQ(dottedPage->objectName(), "turbine");
+    EXPECT_EQ(dottedPage->pageName(), "turbine.v2.json");
+    ASSERT_TRUE(canvas.OpenJsonFile(dir.filePath("turbine.v2")));
+    EXPECT_EQ(canvas.GetCurWindow(), dottedPage);
+    ASSERT_TRUE(canvas.OpenJsonFile(a));
 
     // Refused: the current page stays current but hidden.
     EXPECT_FALSE(canvas.OpenJsonFile(bare));

@@ -276,8 +276,8 @@ TEST_F(ContainerLayout, JsonNodeRoundTripsLayoutKeysAndStyles)
 
     Json::Value node = TestUtil::json(R"({"type": "qtcontainer", "name": "page", "w": 300, "h": 200,
         "style": [["LayoutTestOff", 1, 1], ["LayoutTestBg", 1, 0], ["Missing", 1, 1]],
-        "attr": {"childLayout": 1, "space": 6, "paddingLeft": 3, "paddingBottom": 4,
-                 "absoluteDockAutoSize": true}})");
+        "attr": {"childLayout": 1, "space": 6, "paddingLeft": 3, "paddingTop": 2, "paddingRight": 5, "paddingBottom": 4,
+                 "absoluteDockAutoSize": true, "drawBackground": false}})");
     std::unique_ptr<QWidget> w(createControl("qtcontainer", node, nullptr));
     auto* c = qobject_cast<CVNQContainer*>(w.get());
     ASSERT_TRUE(c);
@@ -292,14 +292,15 @@ TEST_F(ContainerLayout, JsonNodeRoundTripsLayoutKeysAndStyles)
     EXPECT_TRUE(TestUtil::keepsEveryKey(node, out, {"style"})); // the style list is written compactly
     EXPECT_EQ(out["attr"]["childLayout"].asInt(), 1);
     EXPECT_EQ(out["attr"]["paddingBottom"].asInt(), 4);
-    EXPECT_FALSE(out["attr"].isMember("paddingTop"));
     EXPECT_TRUE(out["attr"]["absoluteDockAutoSize"].asBool());
     // A disabled background that paints like the background is not written.
     EXPECT_EQ(out["style"].size(), 1u);
 
     c->setDisableBackground(off);
+    c->setChildPadding(3, 0, 5, 4);
     Json::Value out2;
     c->serializeJsonValue(&out2, false);
+    EXPECT_FALSE(out2["attr"].isMember("paddingTop")) << "a padding of 0 is not written";
     ASSERT_EQ(out2["style"].size(), 2u);
     EXPECT_EQ(out2["style"][1][0].asString(), "LayoutTestOff");
     EXPECT_EQ(out2["style"][1][2].asInt(), 1);

@@ -2,6 +2,7 @@
 // signal, the viewport background, the bound scroll-bar child nodes and its
 // JSON node.
 
+#include "CVNQWidgetBaseImpl.h"
 #include "CVNJson.h"
 #include "CVNQContainer.h"
 #include "CVNQControlFactory.h"
@@ -12,6 +13,7 @@
 #include "LayoutTestUtil.h"
 #include "TestUtil.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -103,6 +105,21 @@ TEST(ScrollView, ViewportShowsTheBackground)
     v->show();
     const QImage img = v->grab().toImage();
     EXPECT_EQ(img.pixelColor(40, 40), v->getBackground(1).fill.clr);
+    // On screen, the viewport covers the view edge to edge: a bordered gradient background shows once, over the
+    // whole view, as it draws alone here.
+    FillStyle framed = v->getBackground(CommonCtrlStateNormal);
+    framed.fill.gradient = true, framed.fill.clr2 = QColor(200, 180, 20);
+    framed.fill.border = true, framed.fill.borderSize = 3, framed.fill.borderclr = QColor(250, 0, 120);
+    v->setBackground(CommonCtrlStateNormal, framed);
+    ASSERT_TRUE(TestUtil::showExposed(v.get()));
+    const QImage shown = TestUtil::screenShot(v.get()).convertToFormat(QImage::Format_ARGB32);
+    QImage reference(v->size(), QImage::Format_ARGB32);
+    reference.fill(Qt::transparent);
+    QPainter painter(&reference);
+    CVNQWidgetBaseImpl::drawFillStyle(&painter, framed, reference.rect());
+    painter.end();
+    ASSERT_EQ(shown.size(), reference.size());
+    EXPECT_LE(TestUtil::largestDifference(shown, reference), 2);
 }
 
 TEST(ScrollView, ScrollBarNodesPickTheirBar)

@@ -173,7 +173,8 @@ TEST_F(RibbonControlTest, FileFallbackAndThemeEntriesSetLooksOnly)
     }
 
     QTemporaryDir theme;
-    ASSERT_TRUE(loadTheme(theme, R"([{"name": "rc_theme_probe", "style": [["rc_theme_bar", 1, 0]],
+    ASSERT_TRUE(loadTheme(theme,
+                          R"([{"name": "rc_theme_probe", "style": [["rc_theme_bar", 1, 0], ["rc_theme_bar", 1, 1]],
         "attr": {"layoutMode": "compact", "tabRowHeight": 40, "configFile": "none.json", "minimized": true}}])",
                           R"([{"type": 1, "name": "rc_theme_bar", "drawImg": false, "clr": "FF112233"}])"));
     CVNQRibbonBar themed;
@@ -187,4 +188,8 @@ TEST_F(RibbonControlTest, FileFallbackAndThemeEntriesSetLooksOnly)
     Json::Value node(Json::objectValue);
     themed.serializeJsonValue(&node, false);
     EXPECT_EQ(node["style"][0][0].asString(), "rc_theme_bar");
+    // The style is the theme package's: the page on screen shows its colour.
+    themed.resize(400, themed.sizeHint().height());
+    ASSERT_TRUE(TestUtil::showExposed(&themed));
+    EXPECT_TRUE(TestUtil::hasColor(TestUtil::screenShot(&themed), QColor(0x11, 0x22, 0x33), 2));
 }

@@ -471,6 +471,17 @@ TEST_F(RibbonLayoutTest, GalleryCellsPagesAndTinySizes)
     EXPECT_EQ(down->geometry(), QRect(0, 16, 20, 16));
     for (int r = 0; r < 6; ++r)
         EXPECT_EQ(items[r]->geometry(), QRect(r % 3, r / 3, 0, 0)) << r;
+
+    // Cleared on its second page: no page is left to go to, and the screen shows the arrows so.
+    gallery->setGeometry(0, 0, 218, 56);
+    gallery->pageDown();
+    ASSERT_EQ(gallery->offset(), 1);
+    ASSERT_TRUE(TestUtil::waitPainted(&host));
+    gallery->clearItems();
+    EXPECT_EQ(gallery->offset(), 0);
+    EXPECT_FALSE(up->isEnabled());
+    EXPECT_FALSE(down->isEnabled());
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&host));
 }
 
 TEST_F(RibbonLayoutTest, LowBarsKeepRowsOf20AndNoNegativeHeights)
