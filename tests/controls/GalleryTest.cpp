@@ -397,6 +397,8 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {bar, "bar foreground", [&] { bar->setForeground(CommonCtrlStateNormal, colour); }},
         {bar, "bar circle", [&] { bar->setCircleProgressBar(!bar->getIsCircleProgressBar()); }},
         {bar, "bar circle range", [&] { bar->setCircleAngleRange(10, 200); }},
+        {bar, "bar range", [&] { bar->setRange(0, 1000); }},
+        {bar, "bar value a step", [&] { bar->setValue(1); }},
         {label, "rich label text", [&] { label->setText("Other text"); }},
         {label, "rich label html", [&] { label->setHtmlContent("<b>Bold</b>"); }},
         {label, "rich label colour", [&] { label->setColor(Qt::red); }},
