@@ -21,6 +21,7 @@
 #include "CVNQSwitch.h"
 #include "CVNQSwitchImpl.h"
 #include "ControlsTestUtil.h"
+#include "LanguageManager.h"
 #include "TestUtil.h"
 
 #include <QDir>
@@ -435,4 +436,42 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         shows([&] { TestUtil::move(label, QPoint(60, label->height() - 8), Qt::LeftButton); })); // onto the next
     EXPECT_TRUE(shows([&] { TestUtil::release(label, QPoint(60, label->height() - 8)); }));
     EXPECT_TRUE(shows([&] { TestUtil::doubleClick(label, QPoint(20, 16)); }));
+}
+
+TEST(Gallery, TextSetByCodeOutlivesLanguageChanges)
+{
+    startToolkit();
+    LanguageManager* lm = LanguageManager::instance();
+    ASSERT_TRUE(lm->loadFromJson(R"({"defaultLanguage": "en",
+        "languages": {"en": {"g.key": "Speed"}, "zh": {"g.key": "风速"}}})"));
+    ASSERT_TRUE(lm->setLanguage("en"));
+    CVNQLabel label;
+    CVNQPushButton button;
+    CVNQCheckBox check;
+    CVNQRadioButton radio;
+    const std::vector<std::pair<ICVNQWidgetBase*, std::function<QString()>>> controls = {
+        {&label, [&] { return label.text(); }},
+        {&button, [&] { return button.text(); }},
+        {&check, [&] { return check.text(); }},
+        {&radio, [&] { return radio.text(); }},
+    };
+    for (const auto& [control, text] : controls) {
+        Json::Value keyed = TestUtil::json(R"({"attr": {"text": "|->g.key"}})");
+        control->readJsonValue(&keyed);
+        lm->setLanguage("zh");
+        control->notifyChangeLanguage();
+        EXPECT_EQ(text(), QString::fromUtf8("风速")) << control->getTypeName().toStdString();
+        // A text set by code is kept, a page's plain text still follows the key.
+        dynamic_cast<QWidget*>(control)->setProperty("text", "Mine");
+        lm->setLanguage("en");
+        control->notifyChangeLanguage();
+        EXPECT_EQ(text(), "Mine") << control->getTypeName().toStdString();
+        lm->setLanguage("zh");
+        control->readJsonValue(&keyed);
+        Json::Value plain = TestUtil::json(R"({"attr": {"text": "Plain"}})");
+        control->readJsonValue(&plain);
+        lm->setLanguage("en");
+        control->notifyChangeLanguage();
+        EXPECT_EQ(text(), "Speed") << control->getTypeName().toStdString();
+    }
 }
