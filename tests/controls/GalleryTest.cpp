@@ -444,34 +444,27 @@ TEST(Gallery, TextSetByCodeOutlivesLanguageChanges)
     LanguageManager* lm = LanguageManager::instance();
     ASSERT_TRUE(lm->loadFromJson(R"({"defaultLanguage": "en",
         "languages": {"en": {"g.key": "Speed"}, "zh": {"g.key": "风速"}}})"));
-    ASSERT_TRUE(lm->setLanguage("en"));
     CVNQLabel label;
     CVNQPushButton button;
     CVNQCheckBox check;
     CVNQRadioButton radio;
-    const std::vector<std::pair<ICVNQWidgetBase*, std::function<QString()>>> controls = {
-        {&label, [&] { return label.text(); }},
-        {&button, [&] { return button.text(); }},
-        {&check, [&] { return check.text(); }},
-        {&radio, [&] { return radio.text(); }},
-    };
-    for (const auto& [control, text] : controls) {
+    for (ICVNQWidgetBase* control : std::initializer_list<ICVNQWidgetBase*>{&label, &button, &check, &radio}) {
+        auto* w = dynamic_cast<QWidget*>(control);
+        const auto shownIn = [&](const char* language) {
+            lm->setLanguage(language);
+            control->notifyChangeLanguage();
+            return w->property("text").toString() + " " + control->getTypeName();
+        };
         Json::Value keyed = TestUtil::json(R"({"attr": {"text": "|->g.key"}})");
-        control->readJsonValue(&keyed);
-        lm->setLanguage("zh");
-        control->notifyChangeLanguage();
-        EXPECT_EQ(text(), QString::fromUtf8("风速")) << control->getTypeName().toStdString();
-        // A text set by code is kept, a page's plain text still follows the key.
-        dynamic_cast<QWidget*>(control)->setProperty("text", "Mine");
-        lm->setLanguage("en");
-        control->notifyChangeLanguage();
-        EXPECT_EQ(text(), "Mine") << control->getTypeName().toStdString();
-        lm->setLanguage("zh");
-        control->readJsonValue(&keyed);
         Json::Value plain = TestUtil::json(R"({"attr": {"text": "Plain"}})");
+        control->readJsonValue(&keyed);
+        EXPECT_EQ(shownIn("zh"), QString::fromUtf8("风速 ") + control->getTypeName());
+        // A text set by code is kept; a page's plain text still follows the key.
+        w->setProperty("text", "Mine");
+        EXPECT_EQ(shownIn("en"), "Mine " + control->getTypeName());
+        control->readJsonValue(&keyed);
         control->readJsonValue(&plain);
-        lm->setLanguage("en");
-        control->notifyChangeLanguage();
-        EXPECT_EQ(text(), "Speed") << control->getTypeName().toStdString();
+        EXPECT_EQ(shownIn("zh"), QString::fromUtf8("风速 ") + control->getTypeName());
     }
+    lm->setLanguage("en");
 }
