@@ -21,6 +21,7 @@
 #include "CVNQSwitch.h"
 #include "CVNQSwitchImpl.h"
 #include "ControlsTestUtil.h"
+#include "LanguageManager.h"
 #include "TestUtil.h"
 
 #include <QDir>
@@ -397,6 +398,8 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {bar, "bar foreground", [&] { bar->setForeground(CommonCtrlStateNormal, colour); }},
         {bar, "bar circle", [&] { bar->setCircleProgressBar(!bar->getIsCircleProgressBar()); }},
         {bar, "bar circle range", [&] { bar->setCircleAngleRange(10, 200); }},
+        {bar, "bar range", [&] { bar->setRange(0, 1000); }},
+        {bar, "bar value a step", [&] { bar->setValue(1); }},
         {label, "rich label text", [&] { label->setText("Other text"); }},
         {label, "rich label html", [&] { label->setHtmlContent("<b>Bold</b>"); }},
         {label, "rich label colour", [&] { label->setColor(Qt::red); }},
@@ -433,4 +436,35 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         shows([&] { TestUtil::move(label, QPoint(60, label->height() - 8), Qt::LeftButton); })); // onto the next
     EXPECT_TRUE(shows([&] { TestUtil::release(label, QPoint(60, label->height() - 8)); }));
     EXPECT_TRUE(shows([&] { TestUtil::doubleClick(label, QPoint(20, 16)); }));
+}
+
+TEST(Gallery, TextSetByCodeOutlivesLanguageChanges)
+{
+    startToolkit();
+    LanguageManager* lm = LanguageManager::instance();
+    ASSERT_TRUE(lm->loadFromJson(R"({"defaultLanguage": "en",
+        "languages": {"en": {"g.key": "Speed"}, "zh": {"g.key": "风速"}}})"));
+    CVNQLabel label;
+    CVNQPushButton button;
+    CVNQCheckBox check;
+    CVNQRadioButton radio;
+    for (ICVNQWidgetBase* control : std::initializer_list<ICVNQWidgetBase*>{&label, &button, &check, &radio}) {
+        auto* w = dynamic_cast<QWidget*>(control);
+        const auto shownIn = [&](const char* language) {
+            lm->setLanguage(language);
+            control->notifyChangeLanguage();
+            return w->property("text").toString() + " " + control->getTypeName();
+        };
+        Json::Value keyed = TestUtil::json(R"({"attr": {"text": "|->g.key"}})");
+        Json::Value plain = TestUtil::json(R"({"attr": {"text": "Plain"}})");
+        control->readJsonValue(&keyed);
+        EXPECT_EQ(shownIn("zh"), QString::fromUtf8("风速 ") + control->getTypeName());
+        // A text set by code is kept; a page's plain text still follows the key.
+        w->setProperty("text", "Mine");
+        EXPECT_EQ(shownIn("en"), "Mine " + control->getTypeName());
+        control->readJsonValue(&keyed);
+        control->readJsonValue(&plain);
+        EXPECT_EQ(shownIn("zh"), QString::fromUtf8("风速 ") + control->getTypeName());
+    }
+    lm->setLanguage("en");
 }

@@ -324,6 +324,9 @@ TEST(DesignerPageFiles, NamesKeepTheirFiles)
     writePage(dir, "skin/style.json", R"({"style": []})");
     const QString rel = writePage(dir, "work/rel.json");
     writePage(dir, "other/rel.json");
+    // A theme an earlier case loaded may hold a home.json of its own.
+    writePage(dir, "theme/style.json", R"({"style": []})");
+    ASSERT_TRUE(CVNQResourceManager::getInstance()->loadThemeDir(dir.filePath("theme")));
     ASSERT_TRUE(CVNQResourceManager::getInstance()->setSkinDirPath(dir.filePath("skin")));
     const QString cwd = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.filePath("work")));

@@ -153,6 +153,19 @@ TEST(EveryKeyRoundTrip, EveryRowOfEveryTableIsWrittenAndReadBack)
                     continue; // it keeps no value of its own (read-only, fixed by another)
                 EXPECT_EQ(rowValue(row, second.get()), set) << "row " << row.name.toStdString();
             }
+            // Read into a control on screen, each key shows at once.
+            QWidget page;
+            page.resize(240, 160);
+            QWidget* onScreen = createControlByTypeName(type, &page);
+            onScreen->setGeometry(0, 0, 200, 120);
+            if (!zeros && TestUtil::showExposed(&page))
+                for (const PropertyDef& row : info->properties) {
+                    std::unique_ptr<QWidget> twin(createControlByTypeName(type, nullptr)); // this key alone
+                    setDistinct(row, twin.get(), k, QString(type), false);
+                    Json::Value node = TestUtil::written(dynamic_cast<ICVNQWidgetBase*>(twin.get()));
+                    dynamic_cast<ICVNQWidgetBase*>(onScreen)->readJsonValue(&node);
+                    EXPECT_TRUE(TestUtil::screenIsCurrent(&page)) << "read on screen: " << row.name.toStdString();
+                }
             // Children a control builds itself are laid out to its size, which no key sets before it shows.
             const Json::Value twice = TestUtil::written(dynamic_cast<ICVNQWidgetBase*>(second.get()));
             EXPECT_TRUE(TestUtil::keepsEveryKey(once, twice, {"child"}));

@@ -1,10 +1,14 @@
 // The property grid.
 
 #include "CVNQCheckBox.h"
+#include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
+#include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
 #include "CVNQSpinBox.h"
 #include "DesignerTestUtil.h"
+
+#include <QtTest/QtTest>
 
 using namespace CVNQtLib;
 using namespace DesignerTest;
@@ -60,4 +64,48 @@ TEST(DesignerPropertyList, RowsPoolAndEdits)
     EXPECT_EQ(reported[1]->name, "Enable");
     ASSERT_EQ(picked.size(), 1u);
     EXPECT_EQ(picked[0]->name, "TextStyle");
+}
+
+// Every editable row of every table, typed into as a designer types (the
+// value, then Return) or changed at once (the check box): once the edit is
+// done the editor shows what the control kept, which a setter may clamp,
+// trim or refuse.
+TEST(DesignerPropertyList, EditorsShowWhatTheControlKept)
+{
+    init();
+    for (ControlInfo* info : cvnGetAllControlInfo()) {
+        QWidget host;
+        QWidget* control = createControlByTypeName(info->typeName.c_str(), &host);
+        if (!control)
+            continue;
+        CVNQPropertyList list;
+        list.resize(300, 30 * int(info->properties.size() + 1));
+        std::vector<PropertyDef> rows = info->properties;
+        for (PropertyDef& def : rows)
+            list.addItem((def.target = control, def));
+        ASSERT_TRUE(TestUtil::showExposed(&list));
+        for (const PropertyDef& def : rows) {
+            const std::string where = info->typeName + " " + def.name.toStdString();
+            QWidget* editor = rowEditor<CVNQSpinBox>(list, def.name);
+            editor = editor ? editor : rowEditor<CVNQCheckBox>(list, def.name);
+            editor = editor ? editor : rowEditor<CVNQLineEdit>(list, def.name);
+            if (!editor)
+                continue;
+            if (auto* check = qobject_cast<CVNQCheckBox*>(editor)) {
+                check->click();
+                EXPECT_EQ(check->isChecked(), def.getBool(control)) << where;
+                continue;
+            }
+            for (const QString typed : {"-1", "  3000  x"}) {
+                editor->setFocus();
+                QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(editor, typed);
+                QTest::keyClick(editor, Qt::Key_Return);
+                if (auto* spin = qobject_cast<CVNQSpinBox*>(editor))
+                    EXPECT_EQ(spin->value(), def.getInt(control)) << where << " typed " << typed.toStdString();
+                else if (def.getString)
+                    EXPECT_EQ(static_cast<CVNQLineEdit*>(editor)->text(), def.getString(control)) << where;
+            }
+        }
+    }
 }

@@ -70,6 +70,14 @@ TEST_F(SliderFixture, ChannelAndFillGeometry)
     s.slider.setThumbStyle(0, none);
     img = s.slider.grab().toImage();
     EXPECT_EQ(colourBox(img, Qt::green), QRect(0, 10, 50, 10));
+    // Inverted, or laid out right to left, the minimum's end is the right
+    // one, where Qt puts the thumb: the fill runs from there to the thumb.
+    for (bool inverted : {true, false}) {
+        s.slider.setInvertedAppearance(inverted);
+        s.slider.setLayoutDirection(inverted ? Qt::LeftToRight : Qt::RightToLeft);
+        EXPECT_EQ(s.slider.getThumbRect(), QRect(135, 5, 20, 20));
+        EXPECT_EQ(colourBox(s.slider.grab().toImage(), Qt::green), QRect(150, 10, 50, 10));
+    }
 }
 
 TEST_F(SliderFixture, ThumbComesFromTheApplicationStyle)

@@ -71,8 +71,8 @@ QAbstractButton* CVNQCheckableImpl::button() const
 
 void CVNQCheckableImpl::notifyChangeLanguage()
 {
-    if (!textKey.isEmpty() && button())
-        button()->setText(cvnTranslateKey(textKey));
+    if (QAbstractButton* owner = button())
+        cvnRetranslate(textKey, keyText, owner->text(), [owner](const QString& text) { owner->setText(text); });
 }
 
 void CVNQCheckableImpl::drawBackground(QPainter* painter, const QRect& rect) const
@@ -85,8 +85,9 @@ void CVNQCheckableImpl::readText(const Json::Value& attr)
 {
     QString text;
     jsonRead(attr, "text", text);
+    keyText = cvnResolveLanguageText(text, textKey);
     if (button())
-        button()->setText(cvnResolveLanguageText(text, textKey));
+        button()->setText(keyText);
 }
 
 void CVNQCheckableImpl::writeText(Json::Value& attr) const

@@ -61,6 +61,8 @@ public:
 
     // The key of a text read in key form ("|->" followed by the key).
     QString textKey;
+    // The text the key gave last: a different text was set by code.
+    QString keyText;
     IconStyleDesc iconStyle;
     bool showIcon = true;
     bool showText = true;

@@ -202,8 +202,7 @@ void CVNQLabelImpl::elideToWidth()
 
 void CVNQLabelImpl::notifyChangeLanguage()
 {
-    if (!textKey.isEmpty())
-        setText(cvnTranslateKey(textKey));
+    cvnRetranslate(textKey, keyText, wholeText(), [this](const QString& text) { setText(text); });
 }
 
 void CVNQLabelImpl::readJson(const Json::Value& node)
@@ -212,8 +211,10 @@ void CVNQLabelImpl::readJson(const Json::Value& node)
     // A "|->" text names a language key, so labels follow language changes
     // like buttons do.
     QString text;
-    if (cvnReadLabelText(node, text))
-        setText(cvnResolveLanguageText(text, textKey));
+    if (cvnReadLabelText(node, text)) {
+        keyText = cvnResolveLanguageText(text, textKey);
+        setText(keyText);
+    }
     applyTextStyle();
 }
 

@@ -88,6 +88,8 @@ public:
     CVNQLabelStyles styles;
     QString fullText;
     QString textKey;
+    // The text the key gave last: a different text was set by code.
+    QString keyText;
     // What this object last put into the widget.
     QString shownText;
     // The font and colour last applied, and the widget's font and palette

@@ -13,6 +13,11 @@ CVNQProgressBar::CVNQProgressBar(QWidget* parent)
 {
     m_impl.reset(new CVNQProgressBarImpl(this, typeName()));
     m_impl->applyTheme();
+    // QProgressBar repaints a new value only when its own picture would
+    // change by its own measure, which it takes from its own paint; the
+    // drawing here is another (the value as text, a circle), so every new
+    // value shows.
+    connect(this, &QProgressBar::valueChanged, this, QOverload<>::of(&QWidget::update));
 }
 
 CVNQProgressBar::~CVNQProgressBar() = default;

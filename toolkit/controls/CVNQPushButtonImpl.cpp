@@ -307,8 +307,8 @@ void CVNQPushButtonImpl::setIconPath(const QString& path)
 
 void CVNQPushButtonImpl::notifyChangeLanguage()
 {
-    if (!textKey.isEmpty())
-        button()->setText(cvnTranslateKey(textKey));
+    QAbstractButton* owner = button();
+    cvnRetranslate(textKey, keyText, owner->text(), [owner](const QString& text) { owner->setText(text); });
 }
 
 void CVNQPushButtonImpl::readJson(const Json::Value& node)
@@ -330,8 +330,10 @@ void CVNQPushButtonImpl::readJson(const Json::Value& node)
     jsonRead(*attr, "extIconPath", extIconPath);
     jsonRead(*attr, "extHotIconPath", extHotIconPath);
     QString text;
-    if (!fromTheme && jsonRead(*attr, "text", text))
-        button()->setText(cvnResolveLanguageText(text, textKey, true));
+    if (!fromTheme && jsonRead(*attr, "text", text)) {
+        keyText = cvnResolveLanguageText(text, textKey, true);
+        button()->setText(keyText);
+    }
     jsonRead(*attr, "hotIconPath", hotIconPath);
     jsonRead(*attr, "showText", showText);
     jsonRead(*attr, "drawBackground", drawBackground);

@@ -36,6 +36,8 @@ public:
     bool isFading() const;
 
     QString textKey;
+    // The text the key gave last: a different text was set by code.
+    QString keyText;
     bool extHot = false;
     bool isExtBtn = false;
     QString extHotIconPath;

@@ -3,6 +3,8 @@
 #include "CVNJson.h"
 #include "CVNQWidgetBaseImpl.h"
 
+#include <QPointer>
+#include <QWidget>
 #include <json/json.h>
 
 namespace CVNQtLib {
@@ -19,8 +21,15 @@ bool serialize(CVNQWidgetBase& base, CVNQWidgetBaseImpl* impl, Json::Value* node
     base.serializeJsonValue(node, read);
     if (!impl)
         return false;
+    // A slot reached from the read may delete the control.
+    const QPointer<QWidget> owner = impl->getOwner();
     Json::Value* current = node;
-    return impl->serializeJsonValue(&current, read);
+    const bool result = impl->serializeJsonValue(&current, read);
+    // What was read shows at once: many keys are read into the fields
+    // themselves, past the setters that would ask for the repaint.
+    if (read && owner)
+        owner->update();
+    return result;
 }
 
 void setJsonData(ICVNQWidgetBase* control, QString& stored, const QString& text)

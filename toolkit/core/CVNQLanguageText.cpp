@@ -16,6 +16,19 @@ QString cvnTranslateKey(const QString& key)
     return CVNQResourceManager::getInstance()->getString(key);
 }
 
+void cvnRetranslate(QString& key, QString& keyText, const QString& current,
+                    const std::function<void(const QString&)>& apply)
+{
+    if (key.isEmpty())
+        return;
+    if (current != keyText) {
+        key.clear();
+        return;
+    }
+    keyText = cvnTranslateKey(key);
+    apply(keyText);
+}
+
 QString cvnResolveLanguageText(const QString& text, QString& key, bool resolveTwice)
 {
     if (!cvnIsLanguageKeyText(text))

@@ -8,6 +8,7 @@
 #include "CVNQGlobal.h"
 
 #include <QString>
+#include <functional>
 
 namespace CVNQtLib {
 
@@ -28,5 +29,12 @@ CVNQ_EXPORT QString cvnResolveLanguageText(const QString& text, QString& key, bo
 
 // The translation of a stored key (the resource manager's getString).
 CVNQ_EXPORT QString cvnTranslateKey(const QString& key);
+
+// A control's language hook. keyText is the text the key last gave (the
+// JSON reader records it). While the control still shows that text, apply
+// receives the key's new translation, which keyText records; a text set
+// another way since (by code) is the user's and stays: the key is dropped.
+CVNQ_EXPORT void cvnRetranslate(QString& key, QString& keyText, const QString& current,
+                                const std::function<void(const QString&)>& apply);
 
 } // namespace CVNQtLib

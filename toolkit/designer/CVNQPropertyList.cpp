@@ -33,29 +33,6 @@ int rowKind(int type)
     }
 }
 
-QVariant defId(const PropertyDef& def)
-{
-    return QVariant::fromValue(static_cast<void*>(const_cast<PropertyDef*>(&def)));
-}
-
-// While an editor's value is loaded it carries no definition, so the change
-// signals the load raises write nothing.
-class LoadingScope
-{
-public:
-    LoadingScope(QObject* editor, const PropertyDef& def)
-        : m_editor(editor)
-        , m_def(def)
-    {
-        m_editor->setProperty("Prop_ID", QVariant(0));
-    }
-    ~LoadingScope() { m_editor->setProperty("Prop_ID", defId(m_def)); }
-
-private:
-    QObject* m_editor;
-    const PropertyDef& m_def;
-};
-
 } // namespace
 
 CVNQPropertyList::CVNQPropertyList(QWidget* parent)
@@ -96,38 +73,7 @@ void CVNQPropertyList::addItem(const PropertyDef& def)
         CVNQPropertyRow* row = impl()->acquireRow(kind);
         if (row->caption)
             row->caption->setText(def.name);
-        QWidget* target = def.target;
-        switch (def.type) {
-        case PropReadOnlyText: row->value->setText(def.getString ? def.getString(target) : QString()); break;
-        case PropName:
-        case PropText: {
-            LoadingScope loading(row->edit, def);
-            row->edit->setText(def.getString ? def.getString(target) : QString());
-            break;
-        }
-        case PropBool: {
-            LoadingScope loading(row->check, def);
-            row->check->setChecked(def.getBool ? def.getBool(target) : false);
-            break;
-        }
-        case PropFillStyle: {
-            LoadingScope loading(row->picker, def);
-            row->value->setText(def.getFillStyle ? def.getFillStyle(target, 0).name : QString());
-            break;
-        }
-        case PropTextStyle: {
-            LoadingScope loading(row->picker, def);
-            row->value->setText(def.getTextStyle ? def.getTextStyle(target, 0).name : QString());
-            break;
-        }
-        case PropInt: {
-            LoadingScope loading(row->spin, def);
-            row->spin->setRange(def.min, def.max);
-            row->spin->setValue(def.getInt ? def.getInt(target) : 0);
-            break;
-        }
-        default: break;
-        }
+        impl()->load(row, def);
     }
     layout();
 }

@@ -21,6 +21,29 @@ PropertyDef* editedDef(const QObject* editor)
     return static_cast<PropertyDef*>(id.value<void*>());
 }
 
+QVariant defId(const PropertyDef& def)
+{
+    return QVariant::fromValue(static_cast<void*>(const_cast<PropertyDef*>(&def)));
+}
+
+// While an editor's value is loaded it carries no definition, so the change
+// signals the load raises write nothing.
+class LoadingScope
+{
+public:
+    LoadingScope(QObject* editor, const PropertyDef& def)
+        : m_editor(editor)
+        , m_def(def)
+    {
+        m_editor->setProperty("Prop_ID", QVariant(0));
+    }
+    ~LoadingScope() { m_editor->setProperty("Prop_ID", defId(m_def)); }
+
+private:
+    QObject* m_editor;
+    const PropertyDef& m_def;
+};
+
 } // namespace
 
 CVNQPropertyListImpl::CVNQPropertyListImpl(CVNQScrollView* owner)
@@ -68,6 +91,7 @@ CVNQPropertyRow* CVNQPropertyListImpl::buildRow(int kind, int top, int width)
         row->edit = new CVNQLineEdit(row->container);
         row->edit->setGeometry(cw, 0, width - cw, kRowHeight);
         connect(row->edit, &QLineEdit::textChanged, this, &CVNQPropertyListImpl::textChanged);
+        connect(row->edit, &QLineEdit::editingFinished, this, &CVNQPropertyListImpl::editingFinished);
         break;
     case 2:
         row->value = new CVNQLabel(row->container);
@@ -94,6 +118,7 @@ CVNQPropertyRow* CVNQPropertyListImpl::buildRow(int kind, int top, int width)
         row->spin = new CVNQSpinBox(row->container);
         row->spin->setGeometry(cw, 0, width - cw, kRowHeight);
         connect(row->spin, QOverload<int>::of(&QSpinBox::valueChanged), this, &CVNQPropertyListImpl::intChanged);
+        connect(row->spin, &QAbstractSpinBox::editingFinished, this, &CVNQPropertyListImpl::editingFinished);
         break;
     default: break;
     }
@@ -101,6 +126,62 @@ CVNQPropertyRow* CVNQPropertyListImpl::buildRow(int kind, int top, int width)
     row->container->show();
     pool[kind].push_back(std::move(owned));
     return row;
+}
+
+void CVNQPropertyListImpl::load(CVNQPropertyRow* row, const PropertyDef& def)
+{
+    QWidget* target = def.target;
+    switch (def.type) {
+    case PropReadOnlyText: row->value->setText(def.getString ? def.getString(target) : QString()); break;
+    case PropName:
+    case PropText: {
+        LoadingScope loading(row->edit, def);
+        const QString text = def.getString ? def.getString(target) : QString();
+        if (row->edit->text() != text) // an equal text keeps the cursor and the undo steps
+            row->edit->setText(text);
+        break;
+    }
+    case PropBool: {
+        LoadingScope loading(row->check, def);
+        row->check->setChecked(def.getBool ? def.getBool(target) : false);
+        break;
+    }
+    case PropFillStyle: {
+        LoadingScope loading(row->picker, def);
+        row->value->setText(def.getFillStyle ? def.getFillStyle(target, 0).name : QString());
+        break;
+    }
+    case PropTextStyle: {
+        LoadingScope loading(row->picker, def);
+        row->value->setText(def.getTextStyle ? def.getTextStyle(target, 0).name : QString());
+        break;
+    }
+    case PropInt: {
+        LoadingScope loading(row->spin, def);
+        row->spin->setRange(def.min, def.max);
+        row->spin->setValue(def.getInt ? def.getInt(target) : 0);
+        break;
+    }
+    default: break;
+    }
+}
+
+void CVNQPropertyListImpl::showHeld(QWidget* editor, const PropertyDef& def, bool now)
+{
+    if (!now)
+        return;
+    for (CVNQPropertyRow* row : shown)
+        if (row->edit == editor || row->check == editor || row->spin == editor) {
+            load(row, def);
+            return;
+        }
+}
+
+void CVNQPropertyListImpl::editingFinished()
+{
+    auto* editor = qobject_cast<QWidget*>(sender());
+    if (PropertyDef* def = editedDef(editor))
+        showHeld(editor, *def, true);
 }
 
 // Edits write through the row's setter and report the row; an editor whose
@@ -112,6 +193,8 @@ void CVNQPropertyListImpl::textChanged(const QString& text)
         return;
     if (def->setString)
         def->setString(def->target, text);
+    auto* editor = static_cast<QWidget*>(sender());
+    showHeld(editor, *def, !editor->hasFocus());
     list()->updateValue(def);
 }
 
@@ -122,6 +205,7 @@ void CVNQPropertyListImpl::toggled(bool checked)
         return;
     if (def->setBool)
         def->setBool(def->target, checked);
+    showHeld(static_cast<QWidget*>(sender()), *def, true);
     list()->updateValue(def);
 }
 
@@ -132,6 +216,8 @@ void CVNQPropertyListImpl::intChanged(int value)
         return;
     if (def->setInt)
         def->setInt(def->target, value);
+    auto* editor = static_cast<QWidget*>(sender());
+    showHeld(editor, *def, !editor->hasFocus());
     list()->updateValue(def);
 }
 

@@ -42,6 +42,8 @@ public:
     // A row of that kind placed below the shown rows: a free pooled one,
     // else a new one.
     CVNQPropertyRow* acquireRow(int kind);
+    // Shows in the row's editor the value def's target holds.
+    void load(CVNQPropertyRow* row, const PropertyDef& def);
 
     int captionWidth = 120;
     std::vector<CVNQPropertyRow*> shown;
@@ -52,9 +54,14 @@ public Q_SLOTS:
     void toggled(bool checked);
     void intChanged(int value);
     void pickerClicked();
+    void editingFinished();
 
 private:
     CVNQPropertyRow* buildRow(int kind, int top, int width);
+    // After an edit the editor shows what the target kept (a setter may
+    // clamp, trim or refuse): at once, or, while the user types in it, when
+    // the typing ends, so the text does not change under the keys.
+    void showHeld(QWidget* editor, const PropertyDef& def, bool now);
 };
 
 } // namespace CVNQtLib

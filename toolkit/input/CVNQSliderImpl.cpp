@@ -9,7 +9,8 @@
 
 namespace CVNQtLib {
 
-CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeight, int value, int minimum, int maximum)
+CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeight, int value, int minimum, int maximum,
+                             bool minimumAtOtherEnd)
 {
     // 64-bit differences: a full int range must not overflow.
     const qint64 span = qint64(maximum) - minimum;
@@ -19,13 +20,14 @@ CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeig
         const int y = rect.top() + (rect.height() - channelHeight) / 2;
         const int length = int(float(rect.width()) * f);
         bars.channel = QRect(rect.left(), y, rect.width(), channelHeight);
-        bars.fill = QRect(rect.left(), y, length, channelHeight);
+        bars.fill =
+            QRect(minimumAtOtherEnd ? rect.left() + rect.width() - length : rect.left(), y, length, channelHeight);
     } else {
         const int x = rect.left() + (rect.width() - channelHeight) / 2;
         const int length = int(float(rect.height()) * f);
         const int bottom = rect.top() + rect.height() - 1;
         bars.channel = QRect(x, rect.top(), channelHeight, rect.height());
-        bars.fill = QRect(x, bottom - length, channelHeight, length);
+        bars.fill = QRect(x, minimumAtOtherEnd ? rect.top() : bottom - length, channelHeight, length);
     }
     return bars;
 }
@@ -43,8 +45,13 @@ void CVNQSliderImpl::draw(QPainter* painter, const QRect& rect)
 {
     if (!slider())
         return;
-    const CVNQSliderBars bars = cvnSliderBars(rect, slider()->orientation() == Qt::Horizontal, channelHeight,
-                                              slider()->value(), slider()->minimum(), slider()->maximum());
+    // The fill grows from the end where Qt puts the thumb of the minimum,
+    // which an inverted appearance or a right-to-left layout moves.
+    const bool horizontal = slider()->orientation() == Qt::Horizontal;
+    const bool otherEnd =
+        slider()->invertedAppearance() != (horizontal && slider()->layoutDirection() == Qt::RightToLeft);
+    const CVNQSliderBars bars = cvnSliderBars(rect, horizontal, channelHeight, slider()->value(), slider()->minimum(),
+                                              slider()->maximum(), otherEnd);
     drawFillStyle(painter, background, bars.channel);
     if (!bars.fill.isEmpty())
         drawFillStyle(painter, foreground, bars.fill);

@@ -12,15 +12,15 @@ class CVNQSlider;
 
 // Channel and filled part of a slider painted into rect: the channel is
 // channelHeight thick and centred across the axis; the fill grows from the
-// minimum end (left, or bottom for a vertical slider) in proportion to
-// value within [minimum, maximum].
+// minimum end (left, or bottom for a vertical slider; the other end when
+// minimumAtOtherEnd) in proportion to value within [minimum, maximum].
 struct CVNQ_EXPORT CVNQSliderBars
 {
     QRect channel;
     QRect fill;
 };
-CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeight, int value, int minimum,
-                             int maximum);
+CVNQSliderBars cvnSliderBars(const QRect& rect, bool horizontal, int channelHeight, int value, int minimum, int maximum,
+                             bool minimumAtOtherEnd = false);
 
 class CVNQ_EXPORT CVNQSliderImpl : public CVNQControlImpl
 {
