@@ -309,10 +309,6 @@ TEST(DesignerPageFiles, SavesGoToTheFileShown)
     EXPECT_EQ(readAll(dir.filePath("theme/home.json")), QByteArray(kPage));
     ASSERT_TRUE(canvas.OpenJsonFile(shown));
     EXPECT_EQ(canvas.GetCurWindow()->getMinWidth(), 301) << "one page for both names of the file";
-    // The cases after this one must not meet its theme's page.
-    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "empty/style.json", R"({"style": []})") &&
-                TestUtil::writeFile(dir.path(), "empty/theme.json", R"({"elements": []})"));
-    ASSERT_TRUE(CVNQResourceManager::getInstance()->loadThemeDir(dir.filePath("empty")));
 }
 
 // A name keeps the file it reached when its page opened: a name the skin folder shadows and the working folder's
@@ -324,9 +320,6 @@ TEST(DesignerPageFiles, NamesKeepTheirFiles)
     writePage(dir, "skin/style.json", R"({"style": []})");
     const QString rel = writePage(dir, "work/rel.json");
     writePage(dir, "other/rel.json");
-    // A theme an earlier case loaded may hold a home.json of its own.
-    writePage(dir, "theme/style.json", R"({"style": []})");
-    ASSERT_TRUE(CVNQResourceManager::getInstance()->loadThemeDir(dir.filePath("theme")));
     ASSERT_TRUE(CVNQResourceManager::getInstance()->setSkinDirPath(dir.filePath("skin")));
     const QString cwd = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.filePath("work")));
