@@ -2,6 +2,7 @@
 
 #include "CVNQChartRegistration.h"
 #include "CVNQControlFactory.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "DesignerTestUtil.h"
 
 #include <map>
@@ -107,6 +108,12 @@ TEST(EveryKeyRoundTrip, EveryRowOfEveryTableIsWrittenAndReadBack)
                 createControl(type, TestUtil::json(R"({"attr": {}, "style": []})"), nullptr));
             if (!first)
                 continue; // a table of a type built under another name ("Window") reads no keys
+            // Built by its name, it is of that type and takes that type's theme entry.
+            EXPECT_EQ(dynamic_cast<ICVNQWidgetBase*>(first.get())->getTypeName().toStdString(), info->typeName);
+            if (const CVNQWidgetBaseImpl* impl = cvnGetWidgetImpl(first.get())) {
+                EXPECT_EQ(impl->getTypeName().toStdString(), info->typeName);
+                EXPECT_EQ(impl->getThemeName().toStdString(), info->typeName);
+            }
             // Not carried by design: the opacity, the label's disabled text style (never painted), a 0 switch thumb.
             for (const PropertyDef& row : info->properties)
                 if (row.name != "Alpha" && !(info->typeName == "qtlabel" && row.name == "TextStyle") &&
