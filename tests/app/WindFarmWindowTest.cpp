@@ -18,10 +18,13 @@
 #include "TestUtil.h"
 #include "TurbineFilterProxyModel.h"
 #include "WindFarmSimulator.h"
+#include "WindFarmTurbinesPage.h"
+#include "WindDrawer.h"
 #include "WindFarmWindow.h"
 #include "WindToggleSwitch.h"
 
 #include <QClipboard>
+#include <QAbstractProxyModel>
 #include <QDateTime>
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -246,6 +249,34 @@ TEST_F(WindFarmWindowTest, SelectionCurrentRowAndScrollSurviveTicks)
     ASSERT_TRUE(window->getSimulator()->addTurbine(QStringLiteral("WTG-900"), QStringLiteral("Test Hill"), 3000));
     EXPECT_EQ(turbineRows()->rowCount(), 51);
     EXPECT_EQ(table->selectionModel()->selectedRows().first().row(), 3);
+
+    // Rows updated in place hold what rows built afresh hold, for a farm of
+    // any size, one turbine too.
+    auto* page = window->findChild<WindFarmTurbinesPage*>();
+    ASSERT_NE(page, nullptr);
+    const QAbstractItemModel* shown = static_cast<QAbstractProxyModel*>(turbineRows())->sourceModel();
+    for (int n : {1, 2, 51}) {
+        // The page shows the tick after the one taken back to.
+        WindFarmSnapshot back = window->getSimulator()->snapshot();
+        window->getSimulator()->advance();
+        WindFarmSnapshot ahead = window->getSimulator()->snapshot();
+        for (WindFarmSnapshot* cut : {&back, &ahead}) {
+            cut->turbines.resize(n);
+            cut->turbineCount = n;
+        }
+        page->refreshSnapshot(ahead);
+        page->refreshSnapshot(back);
+        TurbineFilterProxyModel freshProxy;
+        WindFarmTurbinesPage fresh(&freshProxy);
+        fresh.refreshSnapshot(back);
+        const QAbstractItemModel* built = freshProxy.sourceModel();
+        ASSERT_EQ(shown->rowCount(), n);
+        ASSERT_EQ(built->rowCount(), n);
+        for (int r = 0; r < n; ++r)
+            for (int c = 0; c < built->columnCount(); ++c)
+                EXPECT_EQ(shown->itemData(shown->index(r, c)), built->itemData(built->index(r, c)))
+                    << n << " " << r << "," << c;
+    }
 }
 
 TEST_F(WindFarmWindowTest, ClickAcrossATickOpensTheDrawer)
@@ -396,6 +427,8 @@ TEST_F(WindFarmWindowTest, DrawerTurnedRoundMidSlideEndsWhereItsFlagSays)
     CVNQContainer* detail = child<CVNQContainer>("detailDrawer");
     window->selectTurbine(QStringLiteral("WTG-002"));
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
+    int opened = 0;
+    QObject::connect(qobject_cast<WindDrawer*>(detail), &WindDrawer::opened, [&opened] { ++opened; });
 
     // Closed and reopened within one slide: turned round while it runs.
     window->setDetailDrawerExpanded(false);
@@ -417,6 +450,12 @@ TEST_F(WindFarmWindowTest, DrawerTurnedRoundMidSlideEndsWhereItsFlagSays)
     ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
     EXPECT_TRUE(detail->isHidden());
     EXPECT_EQ(detail->width(), WindFarmWindow::kDrawerWidth);
+
+    // A step of an action turned round is void: each open reports once.
+    // (One more slide outlasts any step still waiting.)
+    window->setDetailDrawerExpanded(true);
+    ASSERT_TRUE(AppTest::waitDrawersAtRest(*window));
+    EXPECT_EQ(opened, 2);
 }
 
 TEST_F(WindFarmWindowTest, EditorProposesTheNextId)

@@ -5,10 +5,14 @@
 #include "CVNQBarChart.h"
 #include "CVNQBarChartImpl.h"
 #include "CVNQChartLayout.h"
+#include "CVNQFinancialChart.h"
+#include "CVNQFinancialChartImpl.h"
 #include "CVNQLineChart.h"
 #include "CVNQLineChartImpl.h"
 #include "CVNQOpenGLPieChart.h"
 #include "CVNQOpenGLPieChartImpl.h"
+#include "CVNQScatterChart.h"
+#include "CVNQScatterChartImpl.h"
 #include "ChartFixture.h"
 
 #include <functional>
@@ -121,6 +125,8 @@ TEST(ChartLayout, ThemeFontSizesBelowOneDrawAtOnePixel)
     tiny.tooltipFontSize = 0;
     ChartFixture<CVNQLineChart, CVNQLineChartImpl> line(QSize(600, 400));
     ChartFixture<CVNQBarChart, CVNQBarChartImpl> bars(QSize(600, 400));
+    ChartFixture<CVNQFinancialChart, CVNQFinancialChartImpl> money(QSize(600, 400));
+    ChartFixture<CVNQScatterChart, CVNQScatterChartImpl> dots(QSize(600, 400));
     const struct
     {
         CVNQChartBase* chart;
@@ -131,6 +137,8 @@ TEST(ChartLayout, ThemeFontSizesBelowOneDrawAtOnePixel)
          [&] { return line.impl->legendItems(line.impl->plotRect(line.widget.size()), line.widget.size()); }},
         {&bars.widget, [&](ChartPaintProbe& probe) { bars.probe(probe); },
          [&] { return bars.impl->legendItems(bars.impl->plotRect(bars.widget.size()), bars.widget.size()); }},
+        {&money.widget, [&](ChartPaintProbe& probe) { money.probe(probe); }, nullptr},
+        {&dots.widget, [&](ChartPaintProbe& probe) { dots.probe(probe); }, nullptr},
     };
     for (const auto& c : charts) {
         c.chart->setTheme(tiny);
@@ -139,8 +147,18 @@ TEST(ChartLayout, ThemeFontSizesBelowOneDrawAtOnePixel)
         c.probe(probe);
         // Title, value and category labels, legend and tooltip.
         EXPECT_GE(probe.drawnTexts().size(), 6 + 7 + 3);
-        for (const ProbedText& t : probe.drawnTexts())
-            EXPECT_EQ(t.font.pixelSize(), 1) << t.text.toStdString();
+        for (const ProbedText& t : probe.drawnTexts()) {
+            // The financial and scatter charts keep sizes of their own.
+            if (c.legend)
+                EXPECT_EQ(t.font.pixelSize(), 1) << t.text.toStdString();
+            // Title and tooltip in the theme's text colour, every label in its
+            // secondary one; the averages' keys take their lines' colours.
+            const bool heading = t.text == "tip" || t.text.endsWith(" Chart");
+            if (!t.text.startsWith("MA"))
+                EXPECT_EQ(t.color, heading ? tiny.textColor : tiny.secondaryTextColor) << t.text.toStdString();
+        }
+        if (!c.legend)
+            continue;
         // The legend is measured in that font too.
         const ProbedText entry = probe.find(QStringLiteral("Data"));
         ASSERT_FALSE(entry.text.isEmpty());

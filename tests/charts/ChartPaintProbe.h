@@ -15,12 +15,13 @@
 #include <cmath>
 
 // One drawn text: what, where (the box from its baseline origin, ascent
-// and advance, in device coordinates) and in which font.
+// and advance, in device coordinates), in which font and colour.
 struct ProbedText
 {
     QString text;
     QRectF box;
     QFont font;
+    QColor color;
 };
 
 class ChartPaintProbe : public QPaintDevice
@@ -144,7 +145,7 @@ private:
             drawn.append(
                 {item.text(),
                  QRectF(at.x(), at.y() - fm.ascent(), fm.horizontalAdvance(item.text()), fm.ascent() + fm.descent()),
-                 item.font()});
+                 item.font(), state->pen().color()});
         }
 
         int bad = 0;

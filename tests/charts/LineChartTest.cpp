@@ -7,7 +7,9 @@
 #include "ChartFixture.h"
 
 #include <QPainterPath>
+#include <QtMath>
 #include <gtest/gtest.h>
+#include <set>
 #include <limits>
 
 using namespace CVNQtLib;
@@ -278,6 +280,17 @@ TEST(LineChart, HoverInAxisMode)
 
     c.move(QPoint(int(f.plot.left() + 2), int(f.plot.center().y())));
     EXPECT_EQ(c.widget.tooltipText(), "Mon\nSeries: 1\nshort: 7");
+    // Across the whole plot the nearest category is hovered, the last one too.
+    std::set<int> hovered;
+    for (int x = int(f.plot.left()) + 1; x < f.plot.right(); x += 3) {
+        const double at = (x - f.plot.left()) * (f.last - f.first) / f.plot.width();
+        if (qAbs(at - qFloor(at) - 0.5) < 0.05)
+            continue; // halfway: either neighbour
+        c.move(QPoint(x, int(f.plot.center().y())));
+        EXPECT_EQ(c.impl->hoverIndex(), f.first + qRound(at)) << x;
+        hovered.insert(c.impl->hoverIndex());
+    }
+    EXPECT_EQ(hovered, (std::set<int>{0, 1, 2, 3}));
 
     // Outside the plot nothing is hovered.
     c.move(QPoint(5, 5));

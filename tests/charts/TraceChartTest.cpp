@@ -3,10 +3,13 @@
 
 #include "CVNQECGChart.h"
 #include "CVNQICDChart.h"
+#include "CVNQResourceManager.h"
 #include "CVNQWidgetBaseImpl.h"
+#include "TestUtil.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -134,6 +137,20 @@ TEST(ECGChart, FillsNeedThreePointsAndTheLineColourIsTheFirst)
 
 TEST(ICDChart, TraceTypesAndNoAntialiasing)
 {
+    // Built beside a theme entry of their shared type name, the ECG trace
+    // takes it and the ICD trace does not.
+    QTemporaryDir theme;
+    ASSERT_TRUE(TestUtil::writeFile(theme.path(), "style.json", R"({"style": []})"));
+    ASSERT_TRUE(
+        TestUtil::writeFile(theme.path(), "theme.json",
+                            R"({"elements": [{"child": [{"name": "qtecgchart", "attr": {"mark": "themed"}}]}]})"));
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    ASSERT_TRUE(rm->loadThemeDir(theme.path()));
+    EXPECT_EQ(CVNQECGChart().getControlImpl()->getAttribute("mark"), "themed");
+    EXPECT_EQ(CVNQICDChart().getControlImpl()->getAttribute("mark"), QVariant());
+    ASSERT_TRUE(TestUtil::writeFile(theme.path(), "theme.json", R"({"elements": []})"));
+    ASSERT_TRUE(rm->loadThemeDir(theme.path()));
+
     CVNQICDChart chart;
     chart.resize(200, 100);
     chart.setLineColor(QColor(255, 200, 0), QColor());

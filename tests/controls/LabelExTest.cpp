@@ -9,6 +9,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -217,4 +218,13 @@ TEST_F(LabelExFixture, TextJsonAndSizes)
     EXPECT_LE(narrow.width(), 100);
     EXPECT_GT(narrow.height(), wide.height());
     EXPECT_GT(wide.width(), 100);
+    // Measured in the label's own font: the size of the same text laid out
+    // apart in that font.
+    for (int width : {100, 400}) {
+        QTextDocument apart;
+        apart.setDefaultFont(impl->document()->defaultFont());
+        apart.setHtml(html);
+        apart.setTextWidth(width);
+        EXPECT_EQ(label->calcSize(html, width), QSize(int(apart.idealWidth()), int(apart.size().height()))) << width;
+    }
 }

@@ -3,6 +3,7 @@
 #include "CVNJson.h"
 #include "CVNQChartRegistration.h"
 #include "CVNQControlFactory.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "CVNQWindowDesigner.h"
 #include "DesignerTestUtil.h"
 
@@ -114,6 +115,12 @@ TEST(EveryKeyRoundTrip, EveryRowOfEveryTableIsWrittenAndReadBack)
                 createControl(type, TestUtil::json(R"({"attr": {}, "style": []})"), nullptr));
             if (!first)
                 continue; // a table of a type built under another name ("Window") reads no keys
+            // Built by its name, it is of that type and takes that type's theme entry.
+            EXPECT_EQ(dynamic_cast<ICVNQWidgetBase*>(first.get())->getTypeName().toStdString(), info->typeName);
+            if (const CVNQWidgetBaseImpl* impl = cvnGetWidgetImpl(first.get())) {
+                EXPECT_EQ(impl->getTypeName().toStdString(), info->typeName);
+                EXPECT_EQ(impl->getThemeName().toStdString(), info->typeName);
+            }
             // Not carried by design: the opacity, the label's disabled text style (never painted), a 0 switch
             // thumb, a 0 digit count.
             for (const PropertyDef& row : info->properties)

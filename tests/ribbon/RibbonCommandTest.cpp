@@ -129,6 +129,14 @@ TEST_F(RibbonCommandTest, ContextGroupsAndMinimisedPopup)
     EXPECT_EQ(ctx->pageAt(1), format);
     EXPECT_EQ(ctx->pageAt(2), nullptr);
     EXPECT_EQ(ctx->pageAt(-1), nullptr);
+    // A lookup by id takes the whole id: a part of it, more of it or
+    // another case finds nothing.
+    EXPECT_EQ(bar.contextGroupById("chart"), ctx);
+    EXPECT_EQ(bar.pageById("design"), design);
+    for (const char* id : {"char", "chart.axis", "Chart", "desig", "design.x", "Design", ""}) {
+        EXPECT_EQ(bar.contextGroupById(id), nullptr) << id;
+        EXPECT_EQ(bar.pageById(id), nullptr) << id;
+    }
     EXPECT_FALSE(bar.setCurrentPage("design"));
     bar.showContextGroup("chart");
     EXPECT_TRUE(bar.setCurrentPage("design"));

@@ -135,6 +135,17 @@ TEST(ListView, PaintsEveryRowFromTheTemplateAndSelectsTextAcrossRows)
     EXPECT_TRUE(hasColorIn(img, t.rowRect(1), QColor(200, 210, 250), 2));
     EXPECT_FALSE(hasColorIn(img, t.rowRect(2), QColor(200, 210, 250), 2));
     EXPECT_TRUE(hasColorIn(img, QRect(0, img.height() - 2, 10, 2), QColor(60, 60, 70), 2));
+    // Each row's fill covers its whole rectangle (short of the viewport's
+    // last column): its top, bottom and left lines are its state's fill.
+    for (int row = 0; row < 4; ++row) {
+        const QRect r = t.rowRect(row) & QRect(0, 0, img.width() - 1, img.height());
+        const QColor want = row == 1 ? QColor(200, 210, 250) : QColor(250, 250, 250);
+        for (const QRect& edge : {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
+                                  QRect(r.left(), r.top(), 1, r.height())})
+            for (int y = edge.top(); y <= edge.bottom(); ++y)
+                for (int x = edge.left(); x <= edge.right(); ++x)
+                    ASSERT_TRUE(TestUtil::near(img.pixelColor(x, y), want, 2)) << row << " " << x << "," << y;
+    }
 
     // A press on the template's own background or outside every control
     // reports nothing; a press on the button reports the button.
