@@ -25,6 +25,9 @@ namespace {
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+// What the last chart painted cost, in pictures (ChartPaintProbe::cost).
+double lastCost = 0;
+
 // A chart at 480 x 300 with a number set by set(widget, theme), hovered at its plot centre.
 template <class Widget, class Impl, class Set>
 QImage paintWith(Set set)
@@ -36,6 +39,9 @@ QImage paintWith(Set set)
     set(c.widget, theme);
     c.widget.setTheme(theme);
     c.move(QPointF(240, 130));
+    ChartPaintProbe probe(QSize(480, 300));
+    c.probe(probe);
+    lastCost = probe.cost();
     return c.render();
 }
 
@@ -60,6 +66,12 @@ QImage traced(double weight, const QVector<QPointF>& points)
         ecg->enableFillColor(true, true);
     for (const QPointF& p : points)
         chart.addData(float(p.x()), float(p.y()));
+    ChartPaintProbe probe(chart.size());
+    {
+        QPainter p(&probe);
+        chart.getControlImpl()->draw(&p, chart.rect());
+    }
+    lastCost = probe.cost();
     QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -114,6 +126,11 @@ TEST(ChartExtent, WidthsAndSizesAreBoundedByThePicture)
             ASSERT_FALSE(first.isNull()) << knob;
             for (double v : values)
                 EXPECT_EQ(paintKnob(knob, v), first) << knob << " " << v;
+        }
+        // Nor does any number between: what is drawn covers a few pictures at most.
+        for (double v : {1.0, 8.0, 40.0, 62.0, 70.0, 111.0, 250.0, 500.0, 2000.0}) {
+            paintKnob(knob, v);
+            EXPECT_LT(lastCost, 16.0) << knob << " " << v;
         }
     }
 }

@@ -72,6 +72,11 @@ QPainterPath makeRoundedPath(const QRectF& rect, qreal radius, bool topLeft, boo
     return path;
 }
 
+int cvnStylePixelSize(int size)
+{
+    return std::min(size, 32767);
+}
+
 QRect cvnPaintableRect(const QPainter* painter)
 {
     // Far beyond any widget, yet safe to add a widget's size to.
@@ -676,13 +681,19 @@ void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, cons
     // Vertical text: drawn into an image lying on its side, which a 90 degree
     // rotation stands up over (x, y, w, h). In the rotated frame a point
     // (u, v) lands at (-v, u), so the image goes to (y, -(x + w)).
-    // Only the part of that image the text can ink is made: its laid-out
-    // box with a line's height around it for overhangs, inside (h, w).
+    // Only the part of that image the text can ink and the painter shows
+    // is made: its laid-out box with a line's height around it for
+    // overhangs, inside (h, w) and inside what shows (a huge font in a
+    // small control lays out far beyond it).
     if (w > 0 && h > 0) {
         const QFontMetrics metrics(font);
         const int pad = metrics.height();
-        const QRect part =
-            metrics.boundingRect(QRect(0, 0, h, w), align, text).adjusted(-pad, -pad, pad, pad) & QRect(0, 0, h, w);
+        // What shows, in the image's frame: (X, Y) lies at (Y - y, x + w - X).
+        const QRect shown = cvnPaintableRect(painter);
+        const QRect visible(QPoint(shown.top() - y, x + w - 1 - shown.right()),
+                            QPoint(shown.bottom() - y, x + w - 1 - shown.left()));
+        const QRect part = metrics.boundingRect(QRect(0, 0, h, w), align, text).adjusted(-pad, -pad, pad, pad) &
+                           QRect(0, 0, h, w) & visible.adjusted(-1, -1, 1, 1);
         if (!part.isEmpty()) {
             QImage image(part.size(), QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
@@ -744,7 +755,6 @@ QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style)
     };
     struct KeyHash
     {
-        // Unsigned: a style's size may be any int, and wrapping is harmless here.
         uint operator()(const Key& k) const { return qHash(k.family) ^ (uint(k.size) * 8u + uint(k.flags)); }
     };
     static std::unordered_map<Key, QFont, KeyHash> fonts;
@@ -755,7 +765,8 @@ QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style)
         appFont = QGuiApplication::font();
     }
     const QString global = cvnGetGlobalFontFamily();
-    const Key key{global.isEmpty() ? style.family : global, std::max(style.size, 0),
+    const int pixels = cvnStylePixelSize(style.size);
+    const Key key{global.isEmpty() ? style.family : global, std::max(pixels, 0),
                   (style.bold ? 1 : 0) | (style.italic ? 2 : 0) | (style.underline ? 4 : 0)};
     auto it = fonts.find(key);
     if (it != fonts.end())
@@ -763,8 +774,8 @@ QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style)
     if (fonts.size() >= 256)
         fonts.clear();
     QFont font;
-    if (style.size > 0)
-        font.setPixelSize(style.size);
+    if (pixels > 0)
+        font.setPixelSize(pixels);
     font.setFamily(key.family);
     font.setWeight(style.bold ? 75 : 50);
     font.setItalic(style.italic);
