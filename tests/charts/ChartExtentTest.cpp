@@ -110,7 +110,12 @@ QImage paintKnob(int knob, double v)
         return paintWith<CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl>(
             [&](CVNQOpenGLPieChart&, ChartTheme& t) { t.tooltipFontSize = size; });
     case 8: return traced<CVNQECGChart>(v, trace);
-    default: return traced<CVNQICDChart>(v, trace);
+    case 9: return traced<CVNQICDChart>(v, trace);
+    case 10: // symbols over a translucent plot
+        return paintWith<Line, LineImpl>([&](Line& w, ChartTheme& t) {
+            series(w, 2000, 2), t.symbolRadius = v, t.plotBackgroundColor.setAlpha(128);
+        });
+    default: return QImage();
     }
 }
 
@@ -120,7 +125,7 @@ TEST(ChartExtent, WidthsAndSizesAreBoundedByThePicture)
 {
     // Past the picture, an int and a float all paint alike, as do all not above the smallest.
     const QVector<QVector<double>> alike = {{1e5, 1e6, 2e7, 3e9, 1e300, kInf}, {kNaN, -kInf, -1e300, -3e9}};
-    for (int knob = 0; knob < 10; ++knob) {
+    for (int knob = 0; knob < 11; ++knob) {
         for (const QVector<double>& values : alike) {
             const QImage first = paintKnob(knob, values.first());
             ASSERT_FALSE(first.isNull()) << knob;

@@ -460,7 +460,7 @@ double ChartSymbolStamp::hideCovered(const QPainter& painter, const QVector<QPoi
             last = int(qBound(-1.0, std::ceil(c.x() + d - left), double(columns - 1)));
         };
         const double check = extent - sliver;
-        bool isHidden = true;
+        bool isHidden = sliver >= 0;
         span(check);
         for (int col = first; col <= last && isHidden; ++col) {
             const double x0 = left + col;
@@ -504,15 +504,16 @@ double ChartSymbolStamp::hideCovered(const QPainter& painter, const QVector<QPoi
 void ChartSymbolStamp::stampAll(QPainter& painter, const QVector<QPointF>& centres, int skip)
 {
     std::vector<bool> hidden(size_t(centres.size()), false);
-    if (m_fill.alpha() == 255 && painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
-        painter.opacity() >= 1) {
-        // Left out first what hides wholly, which changes no pixel; while
-        // what is left would cover the picture more than kSymbolPictures
-        // times, also what hides but for a sliver of two device pixels,
-        // then of wider ones, up to all but a tenth of the radius.
+    if (painter.compositionMode() == QPainter::CompositionMode_SourceOver && painter.opacity() >= 1) {
+        // Left out first what an opaque fill hides wholly, which changes no
+        // pixel; while what is left would cover the picture more than
+        // kSymbolPictures times, also what hides but for a sliver of two
+        // device pixels, then of wider ones, up to all but a tenth of the
+        // radius (a translucent fill then counts as hiding too: many layers
+        // of it show little of what lies under them).
         const double pixel = cvnChartDevicePixel(painter);
         const double most = 0.9 * cvnChartExtent(m_radius, 0.0, cvnChartPainterPicture(painter));
-        double sliver = 0;
+        double sliver = m_fill.alpha() == 255 ? 0.0 : -1.0; // -1: none hides, only the cost is counted
         while (hideCovered(painter, centres, skip, sliver, most, hidden) > kSymbolPictures && sliver < most)
             sliver = qMin(qMax(2 * sliver, 2 * pixel), most);
     }

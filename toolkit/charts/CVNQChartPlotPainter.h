@@ -55,8 +55,9 @@ public:
 private:
     const QImage& imageFor(int phaseX, int phaseY);
     // Marks in hidden the symbols at centres that those drawn after them
-    // cover but for a sliver (logical units); answers in pictures what the
-    // others cover, stopping early past the budget while sliver < most.
+    // cover but for a sliver (logical units; none when negative); answers
+    // in pictures what the others cover, stopping early past the budget
+    // while sliver < most.
     double hideCovered(const QPainter& painter, const QVector<QPointF>& centres, int skip, double sliver, double most,
                        std::vector<bool>& hidden) const;
 

@@ -72,6 +72,18 @@ QPainterPath makeRoundedPath(const QRectF& rect, qreal radius, bool topLeft, boo
     return path;
 }
 
+void cvnDrawRenderedSvg(QPainter* painter, const QString& name, const QRect& target, const QColor& tint, bool gray)
+{
+    const QRect shown = target & cvnPaintableRect(painter);
+    if (shown.isEmpty())
+        return;
+    const QImage* image = CVNQResourceManager::getInstance()->getRenderedSvg(
+        name, target.size(), shown.translated(-target.topLeft()), tint, gray,
+        painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
+    if (image)
+        painter->drawImage(shown.topLeft(), *image);
+}
+
 int cvnStylePixelSize(int size)
 {
     return std::min(size, 32767);
@@ -586,14 +598,7 @@ void CVNQWidgetBaseImpl::drawImageAt(QPainter* painter, const QString& image, co
         if (placement.useColor || gray) {
             // Tinted and grayed icons are images: only the part that can
             // show is rendered, once per size, colour and pixel ratio.
-            const QRect shown = target & cvnPaintableRect(painter);
-            if (shown.isEmpty())
-                return;
-            const QImage* image = resources()->getRenderedSvg(
-                name, size, shown.translated(-target.topLeft()), placement.useColor ? placement.color : QColor(), gray,
-                painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
-            if (image)
-                painter->drawImage(shown.topLeft(), *image);
+            cvnDrawRenderedSvg(painter, name, target, placement.useColor ? placement.color : QColor(), gray);
         } else {
             renderer->render(painter, QRectF(target));
         }
