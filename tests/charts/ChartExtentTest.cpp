@@ -25,6 +25,9 @@ namespace {
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+// What the last chart painted cost, in pictures (ChartPaintProbe::cost).
+double lastCost = 0;
+
 // A chart at 480 x 300 with a number set by set(widget, theme), hovered at its plot centre.
 template <class Widget, class Impl, class Set>
 QImage paintWith(Set set)
@@ -36,6 +39,9 @@ QImage paintWith(Set set)
     set(c.widget, theme);
     c.widget.setTheme(theme);
     c.move(QPointF(240, 130));
+    ChartPaintProbe probe(QSize(480, 300));
+    c.probe(probe);
+    lastCost = probe.cost();
     return c.render();
 }
 
@@ -60,6 +66,12 @@ QImage traced(double weight, const QVector<QPointF>& points)
         ecg->enableFillColor(true, true);
     for (const QPointF& p : points)
         chart.addData(float(p.x()), float(p.y()));
+    ChartPaintProbe probe(chart.size());
+    {
+        QPainter p(&probe);
+        chart.getControlImpl()->draw(&p, chart.rect());
+    }
+    lastCost = probe.cost();
     QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -98,7 +110,12 @@ QImage paintKnob(int knob, double v)
         return paintWith<CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl>(
             [&](CVNQOpenGLPieChart&, ChartTheme& t) { t.tooltipFontSize = size; });
     case 8: return traced<CVNQECGChart>(v, trace);
-    default: return traced<CVNQICDChart>(v, trace);
+    case 9: return traced<CVNQICDChart>(v, trace);
+    case 10: // symbols over a translucent plot
+        return paintWith<Line, LineImpl>([&](Line& w, ChartTheme& t) {
+            series(w, 2000, 2), t.symbolRadius = v, t.plotBackgroundColor.setAlpha(128);
+        });
+    default: return QImage();
     }
 }
 
@@ -108,12 +125,17 @@ TEST(ChartExtent, WidthsAndSizesAreBoundedByThePicture)
 {
     // Past the picture, an int and a float all paint alike, as do all not above the smallest.
     const QVector<QVector<double>> alike = {{1e5, 1e6, 2e7, 3e9, 1e300, kInf}, {kNaN, -kInf, -1e300, -3e9}};
-    for (int knob = 0; knob < 10; ++knob) {
+    for (int knob = 0; knob < 11; ++knob) {
         for (const QVector<double>& values : alike) {
             const QImage first = paintKnob(knob, values.first());
             ASSERT_FALSE(first.isNull()) << knob;
             for (double v : values)
                 EXPECT_EQ(paintKnob(knob, v), first) << knob << " " << v;
+        }
+        // Nor does any number between: what is drawn covers a few pictures at most.
+        for (double v : {1.0, 8.0, 40.0, 62.0, 70.0, 111.0, 250.0, 500.0, 2000.0}) {
+            paintKnob(knob, v);
+            EXPECT_LT(lastCost, 16.0) << knob << " " << v;
         }
     }
 }

@@ -29,7 +29,9 @@ class ChartPaintProbe : public QPaintDevice
 public:
     explicit ChartPaintProbe(const QSize& size)
         : m_size(size)
-    {}
+    {
+        m_engine.picture = QRectF(QPointF(), QSizeF(size));
+    }
     ~ChartPaintProbe() override = default;
 
     QPaintEngine* paintEngine() const override { return &m_engine; }
@@ -37,6 +39,8 @@ public:
     // Coordinates that were NaN or infinite, and how many shapes were drawn.
     int badCoordinates() const { return m_engine.bad; }
     int shapes() const { return m_engine.shapes; }
+    // What the shapes cost: the areas of their boxes inside the picture, in pictures.
+    double cost() const { return m_engine.area / (m_size.width() * m_size.height()); }
     const QStringList& texts() const { return m_engine.texts; }
     const QVector<ProbedText>& drawnTexts() const { return m_engine.drawn; }
     // The first drawn text equal to text, or an empty record.
@@ -95,8 +99,14 @@ private:
             if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
                 ++bad;
         }
+        void cover(const QRectF& box)
+        {
+            const QRectF in = state->transform().mapRect(box) & picture;
+            area += in.width() * in.height();
+        }
         void rect(const QRectF& r)
         {
+            cover(r);
             ++shapes;
             point(r.topLeft());
             point(r.bottomRight());
@@ -119,12 +129,14 @@ private:
         void drawEllipse(const QRectF& r) override { rect(r); }
         void drawPath(const QPainterPath& path) override
         {
+            cover(path.boundingRect());
             ++shapes;
             for (int i = 0; i < path.elementCount(); ++i)
                 point(path.elementAt(i));
         }
         void drawPolygon(const QPointF* points, int n, PolygonDrawMode) override
         {
+            cover(QPolygonF(QVector<QPointF>(points, points + n)).boundingRect());
             ++shapes;
             for (int i = 0; i < n; ++i)
                 point(points[i]);
@@ -150,6 +162,8 @@ private:
 
         int bad = 0;
         int shapes = 0;
+        double area = 0;
+        QRectF picture;
         QStringList texts;
         QVector<ProbedText> drawn;
     };

@@ -177,7 +177,10 @@ TEST(ChartPlotPainter, DenseLinesOnTheSurfaceLookAsOnImages)
                                                   {3.0, QColor(20, 60, 200)},
                                                   {25.0, QColor(0, 160, 90)},
                                                   {3.0, QColor(200, 0, 0, 120)}};
-    for (const auto& [jitter, colour] : cases) {
+    for (const auto& c : cases) {
+        // Copies: clang's lambdas take no structured bindings.
+        const double jitter = c.first;
+        const QColor colour = c.second;
         const QPolygonF line = wave(5000, jitter);
         const SurfaceRoutine paint = [&](QPainter& p) {
             cvnChartPaintLine(p, line, QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QColor(), 380);

@@ -331,7 +331,10 @@ TEST(LineChart, GuardsEmptySingleEqualAndBrokenData)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const QVector<QVector<double>> cases = {{}, {7}, {4, 4, 4}, {nan, 2, inf, 3}, {nan}, {-inf, inf}, {-1e308, 1e308}};
+    QVector<QVector<double>> cases = {{}, {7}, {4, 4, 4}, {nan, 2, inf, 3}, {nan}, {-inf, inf}, {-1e308, 1e308}};
+    // A dense series holding the largest double among ordinary values.
+    cases << QVector<double>(600, -5.0);
+    cases.last()[300] = std::numeric_limits<double>::max();
     for (const QVector<double>& values : cases) {
         for (bool area : {false, true}) {
             Chart c;

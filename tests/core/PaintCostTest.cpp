@@ -237,6 +237,13 @@ TEST_F(PaintCostTheme, HugeNumbersInFilesStayBoundedInMemory)
         {
             QPainter p(&text);
             Impl::drawTextAt(&p, "Vertical", side, 0, 0, 100000, 5000, false);
+            // A huge size in a small control (a group box's title box is
+            // the text's size): laid out far beyond what shows.
+            TextStyleDesc huge = side;
+            huge.size = 10000;
+            const QSize box = Impl::getTextSize("Title", huge);
+            p.setClipRect(0, 0, 200, 80);
+            Impl::drawTextAt(&p, "Title", huge, 7, 0, box.width() + 5, box.height(), false);
         }
         {
             QPainter p(&tinted);

@@ -27,6 +27,16 @@ constexpr double kJaggedBand = 6.0;
 constexpr int kFillRun = 16;
 // Device pixels across the largest stamped symbol image.
 constexpr double kMaxStampSide = 128;
+// Pictures' worth of area that the large symbols of one run may cover.
+constexpr double kSymbolPictures = 12;
+
+// A device pixel in the painter's logical units.
+double cvnChartDevicePixel(const QPainter& painter)
+{
+    const QTransform t = painter.deviceTransform();
+    const double scale = qMin(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
+    return scale > 1e-3 ? 1 / scale : 1000.0;
+}
 
 bool onOpenGL(const QPainter& painter)
 {
@@ -320,12 +330,17 @@ bool cvnChartIsDense(const QPolygonF& line)
     return line.size() >= 2 && (line.size() - 1) * kDenseSpacing > line.last().x() - line.first().x();
 }
 
-void cvnChartPaintLine(QPainter& painter, const QPolygonF& line, const QPen& pen, const QColor& areaColor,
+void cvnChartPaintLine(QPainter& painter, const QPolygonF& data, const QPen& pen, const QColor& areaColor,
                        double areaBottom)
 {
-    const int n = line.size();
+    const int n = data.size();
     if (n < 2)
         return;
+    // Points from overflowing scales are pinned where the painter and the
+    // pixel columns below can take them; NaN lies on the area's bottom.
+    QPolygonF line = data;
+    for (QPointF& p : line)
+        p = QPointF(cvnChartCoord(p.x(), 0.0), cvnChartCoord(p.y(), cvnChartCoord(areaBottom, 0.0)));
     painter.save();
     // A stroke wider than the picture covers all of it it can reach: its
     // width is bounded there, and so is its cost.
@@ -410,26 +425,100 @@ const QImage& ChartSymbolStamp::imageFor(int phaseX, int phaseY)
     return image;
 }
 
-void ChartSymbolStamp::stampAll(QPainter& painter, const QVector<QPointF>& centres, int skip)
+double ChartSymbolStamp::hideCovered(const QPainter& painter, const QVector<QPointF>& centres, int skip, double sliver,
+                                     double most, std::vector<bool>& hidden) const
 {
-    int first = 0;
-    if (m_direct && m_fill.alpha() == 255) {
-        const QRectF shown = cvnChartPainterPicture(painter);
-        for (int k = centres.size() - 1; k >= 0 && first == 0; --k) {
-            const QPointF& c = centres.at(k);
-            if (k == skip || !qIsFinite(c.x()) || !qIsFinite(c.y()))
+    const QRectF shown = cvnChartPainterPicture(painter);
+    const double pixel = cvnChartDevicePixel(painter);
+    // Per column of what shows, the one run of rows [lo, hi) that the
+    // opaque cores of the symbols drawn later cover wholly.
+    const double left = std::floor(shown.left());
+    const double top = std::floor(shown.top());
+    const double bottom = std::ceil(shown.bottom());
+    const int columns = int(std::ceil(shown.right()) - left);
+    std::vector<Interval> covered(size_t(qMax(columns, 0)));
+    const double picture = qMax(shown.width() * shown.height(), 1.0);
+    const double budget = sliver < most ? kSymbolPictures * picture : 0.0;
+    double drawn = 0;
+    for (int k = centres.size() - 1; k >= 0; --k) {
+        const QPointF& c = centres.at(k);
+        if (k == skip || !qIsFinite(c.x()) || !qIsFinite(c.y()))
+            continue;
+        const QRectF around(c - QPointF(1, 1), QSizeF(2, 2));
+        const double r = cvnChartExtent(m_radius, 0.0, shown.united(around));
+        // What it paints, with a device pixel of antialiasing (and the
+        // quarter pixel a stamp's place is rounded by); what it paints
+        // opaque: the fill, and the outline with it when that is opaque.
+        const double rounded = m_direct ? 0.0 : 0.25;
+        const double extent = r + m_outlineWidth / 2 + pixel + rounded;
+        const double core =
+            (m_outline.alpha() == 255 ? r + m_outlineWidth / 2 : r - m_outlineWidth / 2) - pixel - rounded;
+        // Columns (relative to left) within reach of a disk of radius d.
+        int first = 0, last = -1;
+        auto span = [&](double d) {
+            first = int(qBound(0.0, std::floor(c.x() - d - left), double(columns)));
+            last = int(qBound(-1.0, std::ceil(c.x() + d - left), double(columns - 1)));
+        };
+        const double check = extent - sliver;
+        bool isHidden = sliver >= 0;
+        span(check);
+        for (int col = first; col <= last && isHidden; ++col) {
+            const double x0 = left + col;
+            const double dx = c.x() < x0 ? x0 - c.x() : c.x() > x0 + 1 ? c.x() - x0 - 1 : 0.0;
+            if (dx >= check)
                 continue;
-            // The farthest corner of what shows lies inside the fill.
-            const double dx = qMax(qAbs(c.x() - shown.left()), qAbs(c.x() - shown.right())) + 1;
-            const double dy = qMax(qAbs(c.y() - shown.top()), qAbs(c.y() - shown.bottom())) + 1;
-            const QRectF around(c - QPointF(1, 1), QSizeF(2, 2));
-            const double r = cvnChartExtent(m_radius, 0.0, shown.united(around)) - m_outlineWidth / 2;
-            if (r > 0 && r * r >= dx * dx + dy * dy)
-                first = k;
+            const double h = std::sqrt(check * check - dx * dx);
+            const double lo = qMax(std::floor(c.y() - h), top);
+            const double hi = qMin(std::ceil(c.y() + h), bottom);
+            const Interval& run = covered[size_t(col)];
+            isHidden = lo >= hi || (run.lo <= lo && hi <= run.hi);
+        }
+        hidden[size_t(k)] = isHidden;
+        if (isHidden)
+            continue;
+        const QRectF box = QRectF(c - QPointF(r, r), QSizeF(2 * r, 2 * r)) & shown;
+        drawn += box.width() * box.height();
+        if (budget > 0 && drawn > budget)
+            break;
+        span(core);
+        for (int col = first; col <= last; ++col) {
+            const double x0 = left + col;
+            const double dx = qMax(qAbs(x0 - c.x()), qAbs(x0 + 1 - c.x()));
+            if (dx >= core)
+                continue;
+            const double h = std::sqrt(core * core - dx * dx);
+            const double lo = std::ceil(c.y() - h);
+            const double hi = std::floor(c.y() + h);
+            Interval& run = covered[size_t(col)];
+            if (lo >= hi)
+                continue;
+            if (run.isEmpty() || (lo <= run.hi && hi >= run.lo))
+                run.add(lo, hi);
+            else if (hi - lo > run.hi - run.lo)
+                run = Interval{lo, hi};
         }
     }
-    for (int k = first; k < centres.size(); ++k)
-        if (k != skip)
+    return drawn / picture;
+}
+
+void ChartSymbolStamp::stampAll(QPainter& painter, const QVector<QPointF>& centres, int skip)
+{
+    std::vector<bool> hidden(size_t(centres.size()), false);
+    if (painter.compositionMode() == QPainter::CompositionMode_SourceOver && painter.opacity() >= 1) {
+        // Left out first what an opaque fill hides wholly, which changes no
+        // pixel; while what is left would cover the picture more than
+        // kSymbolPictures times, also what hides but for a sliver of two
+        // device pixels, then of wider ones, up to all but a tenth of the
+        // radius (a translucent fill then counts as hiding too: many layers
+        // of it show little of what lies under them).
+        const double pixel = cvnChartDevicePixel(painter);
+        const double most = 0.9 * cvnChartExtent(m_radius, 0.0, cvnChartPainterPicture(painter));
+        double sliver = m_fill.alpha() == 255 ? 0.0 : -1.0; // -1: none hides, only the cost is counted
+        while (hideCovered(painter, centres, skip, sliver, most, hidden) > kSymbolPictures && sliver < most)
+            sliver = qMin(qMax(2 * sliver, 2 * pixel), most);
+    }
+    for (int k = 0; k < centres.size(); ++k)
+        if (k != skip && !hidden[size_t(k)])
             stamp(painter, centres.at(k));
 }
 

@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QPen>
 #include <QPolygonF>
+#include <vector>
 
 class QPainter;
 
@@ -44,13 +45,21 @@ public:
     void setLook(double radius, const QColor& outline, double outlineWidth, const QColor& fill, qreal dpr);
     // Large symbols are drawn with cvnChartDrawCircle instead.
     void stamp(QPainter& painter, const QPointF& centre);
-    // Stamps at every centre but the one at skip (-1: none). Symbols so
-    // large that one covers all the painter shows with its opaque fill
-    // paint over every symbol before it: such a run starts at the last one.
+    // Stamps at every centre but the one at skip (-1: none). Opaque symbols
+    // hide those before them: a symbol that the ones drawn after it cover
+    // is left out, and when many large ones would still cover the picture
+    // many times over, also one they cover but for a thin sliver; so a
+    // dense run costs about what shows of it, not its count times its area.
     void stampAll(QPainter& painter, const QVector<QPointF>& centres, int skip = -1);
 
 private:
     const QImage& imageFor(int phaseX, int phaseY);
+    // Marks in hidden the symbols at centres that those drawn after them
+    // cover but for a sliver (logical units; none when negative); answers
+    // in pictures what the others cover, stopping early past the budget
+    // while sliver < most.
+    double hideCovered(const QPainter& painter, const QVector<QPointF>& centres, int skip, double sliver, double most,
+                       std::vector<bool>& hidden) const;
 
     double m_radius = 0;
     QColor m_outline;

@@ -128,7 +128,8 @@ QVector<QPointF> CVNQLineChartImpl::seriesPoints(const ChartCategoryFrame& f, co
     QPointF* out = points.data();
     for (int i = f.first; i <= end; ++i) {
         const double value = p >= 1.0 ? cvnChartFinite(v[i], f.lo) : animatedValue(v[i], i, n, f.lo, p);
-        *out++ = QPointF(f.plot.left() + xStep * (i - f.first), f.plot.bottom() - yScale * (value - f.lo));
+        const double y = f.plot.bottom() - yScale * (value - f.lo);
+        *out++ = QPointF(f.plot.left() + xStep * (i - f.first), cvnChartCoord(y, f.plot.bottom()));
     }
     return points;
 }

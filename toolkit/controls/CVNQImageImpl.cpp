@@ -3,6 +3,7 @@
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
 #include "CVNQImage.h"
+#include "CVNQPainters.h"
 #include "CVNQResourceManager.h"
 #include "CVNQStyleDefs.h"
 
@@ -92,15 +93,9 @@ void CVNQImageImpl::drawSvg(QPainter* painter, const QRect& rect)
         renderer->render(painter, QRectF(target));
         return;
     }
-    // The colour replaces every drawn pixel and keeps its alpha.
-    QImage tinted(target.size(), QImage::Format_ARGB32_Premultiplied);
-    tinted.fill(Qt::transparent);
-    QPainter p(&tinted);
-    renderer->render(&p, QRectF(tinted.rect()));
-    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    p.fillRect(tinted.rect(), svgColor);
-    p.end();
-    painter->drawImage(target.topLeft(), tinted);
+    // The colour replaces every drawn pixel and keeps its alpha. Only the
+    // part that shows is made: an SVG may declare a huge size.
+    cvnDrawRenderedSvg(painter, svgPath, target, svgColor.isValid() ? svgColor : QColor(Qt::black), false);
 }
 
 void CVNQImageImpl::stopMovie()

@@ -2,12 +2,11 @@
 
 #include "CVNJson.h"
 #include "CVNQAttrJson.h"
+#include "CVNQPainters.h"
 #include "CVNQResourceManager.h"
 
-#include <QIcon>
 #include <QImage>
 #include <QPainter>
-#include <QPixmap>
 #include <QRadioButton>
 #include <QSvgRenderer>
 #include <algorithm>
@@ -68,14 +67,8 @@ void CVNQRadioButtonImpl::drawAlignedIcon(QPainter* painter, const QString& name
             svg->render(painter, QRectF(target));
             return;
         }
-        QImage image(target.size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter p(&image);
-            svg->render(&p, QRectF(QPointF(0, 0), QSizeF(target.size())));
-        }
-        const QPixmap pixmap = QIcon(QPixmap::fromImage(image)).pixmap(target.size(), QIcon::Disabled);
-        painter->drawPixmap(target.topLeft(), pixmap);
+        // Only the part that shows is made: a huge button fits a huge icon.
+        cvnDrawRenderedSvg(painter, name, target, QColor(), true);
         return;
     }
     const QImage* image = rm->getImage(name, gray);

@@ -19,6 +19,7 @@
 #include "CVNQTypes.h"
 
 #include <QColor>
+#include <QMetaEnum>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -181,14 +182,32 @@ struct MemberResult<R (K::*)(A...) const>
     using type = std::decay_t<R>;
 };
 
+// Whether enum E has a fixed underlying type: only then is every int a
+// value of it (list-initialisation from an int compiles only then).
+template <class E, class = void>
+struct FixedEnum : std::false_type
+{};
+template <class E>
+struct FixedEnum<E, std::void_t<decltype(E{0})>> : std::true_type
+{};
+
 // Passes v on, converted where the setter takes an enum or the like.
 template <class C, class S, class V>
 void callSetter(C* c, S setter, const V& v)
 {
     if constexpr (std::is_invocable_v<S, C*, const V&>)
         (c->*setter)(v);
-    else
-        (c->*setter)(static_cast<typename MemberArg<S>::type>(v));
+    else {
+        using Arg = typename MemberArg<S>::type;
+        // A row hands on whatever int the grid or a file gives, and an
+        // enum without a fixed type (Qt's) holds only the values it names:
+        // another is not passed on, as it could not even be held.
+        if constexpr (std::is_enum_v<Arg> && !FixedEnum<Arg>::value) {
+            if (!QMetaEnum::fromType<Arg>().valueToKey(int(v)))
+                return;
+        }
+        (c->*setter)(static_cast<Arg>(v));
+    }
 }
 
 // Binds a one-value setter and a getter of C to a row's accessor pair;

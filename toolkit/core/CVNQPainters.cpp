@@ -72,6 +72,23 @@ QPainterPath makeRoundedPath(const QRectF& rect, qreal radius, bool topLeft, boo
     return path;
 }
 
+void cvnDrawRenderedSvg(QPainter* painter, const QString& name, const QRect& target, const QColor& tint, bool gray)
+{
+    const QRect shown = target & cvnPaintableRect(painter);
+    if (shown.isEmpty())
+        return;
+    const QImage* image = CVNQResourceManager::getInstance()->getRenderedSvg(
+        name, target.size(), shown.translated(-target.topLeft()), tint, gray,
+        painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
+    if (image)
+        painter->drawImage(shown.topLeft(), *image);
+}
+
+int cvnStylePixelSize(int size)
+{
+    return std::min(size, 32767);
+}
+
 QRect cvnPaintableRect(const QPainter* painter)
 {
     // Far beyond any widget, yet safe to add a widget's size to.
@@ -581,14 +598,7 @@ void CVNQWidgetBaseImpl::drawImageAt(QPainter* painter, const QString& image, co
         if (placement.useColor || gray) {
             // Tinted and grayed icons are images: only the part that can
             // show is rendered, once per size, colour and pixel ratio.
-            const QRect shown = target & cvnPaintableRect(painter);
-            if (shown.isEmpty())
-                return;
-            const QImage* image = resources()->getRenderedSvg(
-                name, size, shown.translated(-target.topLeft()), placement.useColor ? placement.color : QColor(), gray,
-                painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
-            if (image)
-                painter->drawImage(shown.topLeft(), *image);
+            cvnDrawRenderedSvg(painter, name, target, placement.useColor ? placement.color : QColor(), gray);
         } else {
             renderer->render(painter, QRectF(target));
         }
@@ -676,13 +686,19 @@ void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, cons
     // Vertical text: drawn into an image lying on its side, which a 90 degree
     // rotation stands up over (x, y, w, h). In the rotated frame a point
     // (u, v) lands at (-v, u), so the image goes to (y, -(x + w)).
-    // Only the part of that image the text can ink is made: its laid-out
-    // box with a line's height around it for overhangs, inside (h, w).
+    // Only the part of that image the text can ink and the painter shows
+    // is made: its laid-out box with a line's height around it for
+    // overhangs, inside (h, w) and inside what shows (a huge font in a
+    // small control lays out far beyond it).
     if (w > 0 && h > 0) {
         const QFontMetrics metrics(font);
         const int pad = metrics.height();
-        const QRect part =
-            metrics.boundingRect(QRect(0, 0, h, w), align, text).adjusted(-pad, -pad, pad, pad) & QRect(0, 0, h, w);
+        // What shows, in the image's frame: (X, Y) lies at (Y - y, x + w - X).
+        const QRect shown = cvnPaintableRect(painter);
+        const QRect visible(QPoint(shown.top() - y, x + w - 1 - shown.right()),
+                            QPoint(shown.bottom() - y, x + w - 1 - shown.left()));
+        const QRect part = metrics.boundingRect(QRect(0, 0, h, w), align, text).adjusted(-pad, -pad, pad, pad) &
+                           QRect(0, 0, h, w) & visible.adjusted(-1, -1, 1, 1);
         if (!part.isEmpty()) {
             QImage image(part.size(), QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
@@ -744,7 +760,6 @@ QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style)
     };
     struct KeyHash
     {
-        // Unsigned: a style's size may be any int, and wrapping is harmless here.
         uint operator()(const Key& k) const { return qHash(k.family) ^ (uint(k.size) * 8u + uint(k.flags)); }
     };
     static std::unordered_map<Key, QFont, KeyHash> fonts;
@@ -755,7 +770,8 @@ QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style)
         appFont = QGuiApplication::font();
     }
     const QString global = cvnGetGlobalFontFamily();
-    const Key key{global.isEmpty() ? style.family : global, std::max(style.size, 0),
+    const int pixels = cvnStylePixelSize(style.size);
+    const Key key{global.isEmpty() ? style.family : global, std::max(pixels, 0),
                   (style.bold ? 1 : 0) | (style.italic ? 2 : 0) | (style.underline ? 4 : 0)};
     auto it = fonts.find(key);
     if (it != fonts.end())
@@ -763,8 +779,8 @@ QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style)
     if (fonts.size() >= 256)
         fonts.clear();
     QFont font;
-    if (style.size > 0)
-        font.setPixelSize(style.size);
+    if (pixels > 0)
+        font.setPixelSize(pixels);
     font.setFamily(key.family);
     font.setWeight(style.bold ? 75 : 50);
     font.setItalic(style.italic);

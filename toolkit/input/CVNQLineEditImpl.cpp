@@ -1,6 +1,7 @@
 #include "CVNQLineEditImpl.h"
 
 #include "CVNQAttrJson.h"
+#include "CVNQPainters.h"
 #include "CVNQResourceManager.h"
 #include "CVNQtLib.h"
 
@@ -75,7 +76,7 @@ QFont CVNQLineEditImpl::fieldFont(const TextStyleDesc& style)
 {
     QFont font;
     if (style.size > 0)
-        font.setPixelSize(style.size);
+        font.setPixelSize(cvnStylePixelSize(style.size));
     const QString global = cvnGetGlobalFontFamily();
     font.setFamily(global.isEmpty() ? style.family : global);
     return font;

@@ -23,8 +23,8 @@ class CVNQ_EXPORT CVNQContainer : public QWidget, public ICVNQWidgetBase, public
     CVNQ_DECLARE_CONTROL(CVNQContainer, CVNQContainerImpl)
 public:
     // 0 row, 1 column, 2 wrapping rows, 3 wrapping columns, 4 none. Values
-    // outside 0 to 3 place nothing.
-    enum AutoChildLayout
+    // outside 0 to 3 place nothing, and any int is a value.
+    enum AutoChildLayout : int
     {
         Horizontal = 0,
         Vertical = 1,

@@ -20,8 +20,9 @@ class CVNQ_EXPORT CVNQSpacer : public QWidget, public ICVNQWidgetBase
     CVNQ_DECLARE_CONTROL(CVNQSpacer, CVNQSpacerImpl)
     CVNQ_FORWARD_PAINT_EVENT()
 public:
-    // The container axes on which the spacer stretches.
-    enum Direction
+    // The container axes on which the spacer stretches. Any int is a
+    // value (the setter maps the unknown ones to Auto).
+    enum Direction : int
     {
         Auto = 0,
         Horizontal = 1,

@@ -44,7 +44,7 @@ class CVNQ_EXPORT CVNQFlowView : public CVNQContainer
 {
     Q_OBJECT
 public:
-    enum Port
+    enum Port : int
     {
         Left = 0,
         Right = 1,

@@ -3,6 +3,7 @@
 #include "CVNJson.h"
 #include "CVNQMenuBar.h"
 #include "CVNQMenuItems.h"
+#include "CVNQPainters.h"
 
 #include <QAction>
 #include <QFont>
@@ -93,7 +94,7 @@ void CVNQMenuBarImpl::applyItemFont()
 {
     // A style of size 0 or less would ask Qt for a pixel size it refuses.
     QFont font = m_owner->font();
-    font.setPixelSize(qMax(1, itemTextStyles.get(0).size + 1));
+    font.setPixelSize(qMax(1, cvnStylePixelSize(itemTextStyles.get(0).size) + 1));
     m_owner->setFont(font);
 }
 
