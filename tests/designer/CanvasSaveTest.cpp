@@ -4,6 +4,8 @@
 
 #include "CVNJson.h"
 #include "CVNQContainer.h"
+#include "CVNQScrollView.h"
+#include "CVNQSplitter.h"
 #include "CVNQStackContainer.h"
 #include "CVNQWindow.h"
 #include "DesignerTestUtil.h"
@@ -180,4 +182,53 @@ TEST(DesignerPageSave, TooDeepToReadBackIsRefused)
     CVNQCanvas again;
     ASSERT_TRUE(again.OpenJsonFile(path));
     EXPECT_EQ(again.GetCurWindow()->findChildren<CVNQContainer*>().size(), int(chain.size()));
+}
+
+// Controls the canvas adds to a stack, a splitter or a scroll view are held as the page holds them when it is
+// reopened or run: pages (the first current and shown), panes, the scrolled content.
+TEST(DesignerPageSave, ContainersHoldWhatTheCanvasAddsAsTheyHoldAFilesChildren)
+{
+    QTemporaryDir dir;
+    const QString path = writePage(dir, "holders.json");
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    const char* holders[] = {"qtstackcontainer", "qtsplitter", "qtscrollview"};
+    QWidget* root = named<QWidget>(canvas, "root");
+    for (const char* type : holders) {
+        canvas.RemoveAllSelected();
+        canvas.AddSelectedControl(root);
+        ASSERT_TRUE(canvas.createControl(type));
+        canvas.RemoveAllSelected();
+        for (QWidget* w : root->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (w->objectName().startsWith(type))
+                canvas.AddSelectedControl(w);
+        for (int i = 0; i < 3; ++i)
+            ASSERT_TRUE(canvas.createControl("qtcontainer"));
+    }
+    // Each holder's children as it holds them, and which of them show.
+    auto held = [](QWidget* page, const std::function<bool(QWidget*)>& shows) {
+        auto name = [](const QWidget* w) { return w ? w->objectName() : QStringLiteral("none"); };
+        QStringList out;
+        for (auto* s : page->findChildren<CVNQStackContainer*>())
+            out << QString::number(s->count()) << name(s->currentWidget());
+        for (auto* s : page->findChildren<CVNQSplitter*>())
+            out << name(s->getUpLeftWidget()) << name(s->getDownRightWidget());
+        for (auto* s : page->findChildren<CVNQScrollView*>())
+            out << name(s->widget());
+        for (QWidget* w : page->findChildren<QWidget*>())
+            if (w->objectName().startsWith("qtcontainer"))
+                out << w->objectName() + (shows(w) ? "+" : "-");
+        out.sort();
+        return out.join(' ').toStdString();
+    };
+    auto onCanvas = [&canvas](QWidget* w) { return canvas.GetCurWindow()->isShownWhenRun(w); };
+    const std::string edited = held(canvas.GetCurWindow(), onCanvas);
+    ASSERT_TRUE(canvas.SavePage(path));
+    canvas.RemoveAllSelected();
+    canvas.closeAllWindows();
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    EXPECT_EQ(held(canvas.GetCurWindow(), onCanvas), edited);
+    CVNQWindow run;
+    cvnCreatePageByFileName(&run, path);
+    EXPECT_EQ(held(&run, [&run](QWidget* w) { return w->isVisibleTo(&run); }), edited);
 }
