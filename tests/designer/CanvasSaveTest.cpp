@@ -11,6 +11,7 @@
 #include "DesignerTestUtil.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -184,41 +185,35 @@ TEST(DesignerPageSave, TooDeepToReadBackIsRefused)
     EXPECT_EQ(again.GetCurWindow()->findChildren<CVNQContainer*>().size(), int(chain.size()));
 }
 
-// Controls the canvas adds to a stack, a splitter or a scroll view are held as the page holds them when it is
-// reopened or run: pages (the first current and shown), panes, the scrolled content.
+// Controls the canvas adds to a stack, a splitter or a scroll view are held as the reopened or running page holds
+// them: pages (the first current and shown), panes, the scrolled content.
 TEST(DesignerPageSave, ContainersHoldWhatTheCanvasAddsAsTheyHoldAFilesChildren)
 {
     QTemporaryDir dir;
     const QString path = writePage(dir, "holders.json");
     CVNQCanvas canvas;
     ASSERT_TRUE(canvas.OpenJsonFile(path));
-    const char* holders[] = {"qtstackcontainer", "qtsplitter", "qtscrollview"};
-    QWidget* root = named<QWidget>(canvas, "root");
-    for (const char* type : holders) {
+    for (const char* type : {"qtstackcontainer", "qtsplitter", "qtscrollview"}) {
         canvas.RemoveAllSelected();
-        canvas.AddSelectedControl(root);
+        canvas.AddSelectedControl(named<QWidget>(canvas, "root"));
         ASSERT_TRUE(canvas.createControl(type));
         canvas.RemoveAllSelected();
-        for (QWidget* w : root->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (w->objectName().startsWith(type))
-                canvas.AddSelectedControl(w);
+        canvas.AddSelectedControl(
+            named<QWidget>(canvas, "root")->findChildren<QWidget*>(QRegularExpression(type)).value(0));
         for (int i = 0; i < 3; ++i)
             ASSERT_TRUE(canvas.createControl("qtcontainer"));
     }
-    // Each holder's children as it holds them, and which of them show.
-    auto held = [](QWidget* page, const std::function<bool(QWidget*)>& shows) {
-        auto name = [](const QWidget* w) { return w ? w->objectName() : QStringLiteral("none"); };
-        QStringList out;
-        for (auto* s : page->findChildren<CVNQStackContainer*>())
-            out << QString::number(s->count()) << name(s->currentWidget());
-        for (auto* s : page->findChildren<CVNQSplitter*>())
-            out << name(s->getUpLeftWidget()) << name(s->getDownRightWidget());
-        for (auto* s : page->findChildren<CVNQScrollView*>())
-            out << name(s->widget());
-        for (QWidget* w : page->findChildren<QWidget*>())
-            if (w->objectName().startsWith("qtcontainer"))
-                out << w->objectName() + (shows(w) ? "+" : "-");
-        out.sort();
+    auto held = [](QWidget* page, const std::function<bool(QWidget*)>& shows) { // children as held, which show
+        auto name = [](const QWidget* w) { return w ? w->objectName() : QString("none"); };
+        auto* s = page->findChild<CVNQStackContainer*>();
+        auto* sp = page->findChild<CVNQSplitter*>();
+        QStringList out = {name(page->findChild<CVNQScrollView*>()->widget()), name(sp->getUpLeftWidget()),
+                           name(sp->getDownRightWidget()), name(s->currentWidget())};
+        for (int i = 0; i < s->count(); ++i)
+            out << name(s->widget(i));
+        for (QWidget* w : page->findChildren<QWidget*>(QRegularExpression("^qtcontainer")))
+            out << name(w) + (shows(w) ? "+" : "-");
+        std::sort(out.begin() + 4 + s->count(), out.end());
         return out.join(' ').toStdString();
     };
     auto onCanvas = [&canvas](QWidget* w) { return canvas.GetCurWindow()->isShownWhenRun(w); };
