@@ -193,13 +193,13 @@ TEST(DesignerPageSave, ContainersHoldWhatTheCanvasAddsAsTheyHoldAFilesChildren)
     const QString path = writePage(dir, "holders.json");
     CVNQCanvas canvas;
     ASSERT_TRUE(canvas.OpenJsonFile(path));
-    for (const char* type : {"qtstackcontainer", "qtsplitter", "qtscrollview"}) {
-        canvas.RemoveAllSelected();
-        canvas.AddSelectedControl(named<QWidget>(canvas, "root"));
+    QWidget* root = named<QWidget>(canvas, "root");
+    canvas.AddSelectedControl(root);
+    for (const char* type : {"qtstackcontainer", "qtsplitter", "qtscrollview"})
         ASSERT_TRUE(canvas.createControl(type));
+    for (QWidget* holder : root->findChildren<QWidget*>(QRegularExpression("^qts"), Qt::FindDirectChildrenOnly)) {
         canvas.RemoveAllSelected();
-        canvas.AddSelectedControl(
-            named<QWidget>(canvas, "root")->findChildren<QWidget*>(QRegularExpression(type)).value(0));
+        canvas.AddSelectedControl(holder);
         for (int i = 0; i < 3; ++i)
             ASSERT_TRUE(canvas.createControl("qtcontainer"));
     }
