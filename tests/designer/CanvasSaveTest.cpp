@@ -4,11 +4,14 @@
 
 #include "CVNJson.h"
 #include "CVNQContainer.h"
+#include "CVNQScrollView.h"
+#include "CVNQSplitter.h"
 #include "CVNQStackContainer.h"
 #include "CVNQWindow.h"
 #include "DesignerTestUtil.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -180,4 +183,47 @@ TEST(DesignerPageSave, TooDeepToReadBackIsRefused)
     CVNQCanvas again;
     ASSERT_TRUE(again.OpenJsonFile(path));
     EXPECT_EQ(again.GetCurWindow()->findChildren<CVNQContainer*>().size(), int(chain.size()));
+}
+
+// Controls the canvas adds to a stack, a splitter or a scroll view are held as the reopened or running page holds
+// them: pages (the first current and shown), panes, the scrolled content.
+TEST(DesignerPageSave, ContainersHoldWhatTheCanvasAddsAsTheyHoldAFilesChildren)
+{
+    QTemporaryDir dir;
+    const QString path = writePage(dir, "holders.json");
+    CVNQCanvas canvas;
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    QWidget* root = named<QWidget>(canvas, "root");
+    canvas.AddSelectedControl(root);
+    for (const char* type : {"qtstackcontainer", "qtsplitter", "qtscrollview"})
+        ASSERT_TRUE(canvas.createControl(type));
+    for (QWidget* holder : root->findChildren<QWidget*>(QRegularExpression("^qts"), Qt::FindDirectChildrenOnly)) {
+        canvas.RemoveAllSelected();
+        canvas.AddSelectedControl(holder);
+        for (int i = 0; i < 3; ++i)
+            ASSERT_TRUE(canvas.createControl("qtcontainer"));
+    }
+    auto held = [](QWidget* page, const std::function<bool(QWidget*)>& shows) { // children as held, which show
+        auto name = [](const QWidget* w) { return w ? w->objectName() : QString("none"); };
+        auto* s = page->findChild<CVNQStackContainer*>();
+        auto* sp = page->findChild<CVNQSplitter*>();
+        QStringList out = {name(page->findChild<CVNQScrollView*>()->widget()), name(sp->getUpLeftWidget()),
+                           name(sp->getDownRightWidget()), name(s->currentWidget())};
+        for (int i = 0; i < s->count(); ++i)
+            out << name(s->widget(i));
+        for (QWidget* w : page->findChildren<QWidget*>(QRegularExpression("^qtcontainer")))
+            out << name(w) + (shows(w) ? "+" : "-");
+        std::sort(out.begin() + 4 + s->count(), out.end());
+        return out.join(' ').toStdString();
+    };
+    auto onCanvas = [&canvas](QWidget* w) { return canvas.GetCurWindow()->isShownWhenRun(w); };
+    const std::string edited = held(canvas.GetCurWindow(), onCanvas);
+    ASSERT_TRUE(canvas.SavePage(path));
+    canvas.RemoveAllSelected();
+    canvas.closeAllWindows();
+    ASSERT_TRUE(canvas.OpenJsonFile(path));
+    EXPECT_EQ(held(canvas.GetCurWindow(), onCanvas), edited);
+    CVNQWindow run;
+    cvnCreatePageByFileName(&run, path);
+    EXPECT_EQ(held(&run, [&run](QWidget* w) { return w->isVisibleTo(&run); }), edited);
 }

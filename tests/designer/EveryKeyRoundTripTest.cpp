@@ -3,6 +3,7 @@
 #include "CVNJson.h"
 #include "CVNQChartRegistration.h"
 #include "CVNQControlFactory.h"
+#include "CVNQResourceManager.h"
 #include "CVNQWidgetBaseImpl.h"
 #include "CVNQWindowDesigner.h"
 #include "DesignerTestUtil.h"
@@ -176,6 +177,14 @@ TEST(EveryKeyRoundTrip, EveryRowOfEveryTableIsWrittenAndReadBack)
                 }
             // Children a control builds itself are laid out to its size, which no key sets before it shows.
             const Json::Value twice = TestUtil::written(dynamic_cast<ICVNQWidgetBase*>(second.get()));
+            { // a theme entry of styles only (a theme switch) leaves what the page gave
+                CVNQThemeFlagGuard guard;
+                CVNQResourceManager::getInstance()->setSwitchToThemeRes(true);
+                Json::Value entry = TestUtil::json(R"({"style": []})");
+                dynamic_cast<ICVNQWidgetBase*>(second.get())->serializeJsonValue(&entry, true);
+            }
+            second->grab();
+            EXPECT_EQ(TestUtil::written(dynamic_cast<ICVNQWidgetBase*>(second.get())), twice) << "after a theme";
             EXPECT_TRUE(TestUtil::keepsEveryKey(once, twice, {"child"}));
             EXPECT_TRUE(TestUtil::keepsEveryKey(twice, once, {"child"}));
         }

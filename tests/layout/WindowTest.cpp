@@ -313,9 +313,14 @@ TEST(Window, PageFileKeysConfigureTheWindowAndItsRootFillsIt)
     EXPECT_EQ(gap->y(), a->height());
     EXPECT_EQ(gap->height(), 500 - a->height());
 
-    // A sub-window host takes the same keys; its minimum is stored as is.
-    CVNQSubWin sub;
-    ASSERT_TRUE(cvnCreatePageByFileName(&sub, dir.filePath("page.json")));
+    // A sub-window host takes the same keys; its minimum is stored as is. Its page fills it, and follows it.
+    CVNQSubWin sub(&window);
+    CVNQContainer* subRoot = cvnCreatePageByFileName(&sub, dir.filePath("page.json"));
+    ASSERT_TRUE(subRoot);
+    EXPECT_EQ(subRoot->geometry(), sub.rect());
+    sub.resize(300, 200);
+    sub.show();
+    EXPECT_TRUE(TestUtil::waitFor([&] { return subRoot->geometry() == sub.rect(); }));
     EXPECT_EQ(sub.getImpl()->minHeight, -2);
     EXPECT_FALSE(sub.getCanGrag());
 }

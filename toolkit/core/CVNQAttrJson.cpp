@@ -1,6 +1,7 @@
 #include "CVNQAttrJson.h"
 
 #include "CVNJson.h"
+#include "CVNQResourceManager.h"
 #include "CVNQStyleDefs.h"
 #include "CVNQWidgetBaseImpl.h"
 
@@ -10,6 +11,11 @@ const Json::Value* cvnAttrObject(const Json::Value& node)
 {
     const Json::Value& attr = jsonGet(node, "attr");
     return attr.isObject() ? &attr : nullptr;
+}
+
+bool cvnThemeEntryWithoutAttr(const Json::Value& node)
+{
+    return CVNQResourceManager::getInstance()->isLoadFromThemeRes() && !cvnAttrObject(node);
 }
 
 Json::Value& cvnOwnAttr(Json::Value& node, std::initializer_list<const char*> ownKeys)

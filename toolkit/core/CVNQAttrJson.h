@@ -23,6 +23,11 @@ namespace CVNQtLib {
 // read every key of a null object as 0, false or "").
 CVNQ_EXPORT const Json::Value* cvnAttrObject(const Json::Value& node);
 
+// True while a theme entry whose "attr" is no object is read: such an entry
+// restyles only, and the page's own keys stay (a page node without "attr"
+// still reads each of them as empty or 0).
+CVNQ_EXPORT bool cvnThemeEntryWithoutAttr(const Json::Value& node);
+
 // node's "attr" for writing (created when absent) with ownKeys removed.
 CVNQ_EXPORT Json::Value& cvnOwnAttr(Json::Value& node, std::initializer_list<const char*> ownKeys);
 

@@ -8,6 +8,9 @@
 #include "CVNQCanvasImpl.h"
 #include "CVNQControlFactory.h"
 #include "CVNQPageSource.h"
+#include "CVNQScrollView.h"
+#include "CVNQSplitter.h"
+#include "CVNQStackContainer.h"
 #include "CVNQtLib.h"
 
 #include <QBackingStore>
@@ -452,6 +455,11 @@ void CVNQCanvas::prepareNewControl(QWidget* control, const QString& type, const 
     }
     base->readJsonValue(&node);
     base->createComplete();
+    // A stack, splitter or scroll view takes it as a reopened page would: as
+    // a page, a pane or the scrolled content, not as a control beside them.
+    if (qobject_cast<CVNQStackContainer*>(parent) || qobject_cast<CVNQSplitter*>(parent) ||
+        qobject_cast<CVNQScrollView*>(parent))
+        dynamic_cast<ICVNQWidgetBase*>(parent)->createComplete();
     CVNQPageSource::markCreated(control);
     if (page && page->isAncestorOf(control))
         adoptControls(page, control);

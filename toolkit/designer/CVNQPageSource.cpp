@@ -2,10 +2,12 @@
 
 #include "CVNJson.h"
 #include "CVNQtLib.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "ICVNQWidgetBase.h"
 
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -199,6 +201,27 @@ Json::Value CVNQPageSource::writeChildren(const QWidget* parent, const Json::Val
 {
     std::vector<QWidget*> controls;
     collectControls(parent, controls);
+    // A control that keeps an order of its own (a stack's pages, which
+    // showing a page reorders among Qt's children) gives it to the controls
+    // created on the canvas too; the others (a scroll view's content) keep
+    // their places.
+    if (auto* owner = dynamic_cast<const ICVNQWidgetBase*>(parent)) {
+        if (CVNQWidgetBaseImpl* impl = const_cast<ICVNQWidgetBase*>(owner)->getControlImpl()) {
+            const QObjectList order = impl->childrenInWrittenOrder();
+            std::vector<size_t> places;
+            std::vector<QWidget*> ordered;
+            for (size_t i = 0; i < controls.size(); ++i) {
+                if (order.contains(controls[i])) {
+                    places.push_back(i);
+                    ordered.push_back(controls[i]);
+                }
+            }
+            std::sort(ordered.begin(), ordered.end(),
+                      [&order](QWidget* a, QWidget* b) { return order.indexOf(a) < order.indexOf(b); });
+            for (size_t k = 0; k < places.size(); ++k)
+                controls[places[k]] = ordered[k];
+        }
+    }
     std::unordered_map<const Json::Value*, QWidget*> byNode;
     for (QWidget* w : controls) {
         if (const Json::Value* node = nodeOf(w->property(kNodeProperty)))

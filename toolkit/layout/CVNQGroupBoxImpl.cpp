@@ -70,12 +70,12 @@ void CVNQGroupBoxImpl::readJson(const Json::Value& n)
     });
     // A node without "attr" reads every key as empty or 0; in an "attr",
     // each key present is read, with or without a title beside it.
+    if (cvnThemeEntryWithoutAttr(n))
+        return;
     const Json::Value& attr = jsonGet(n, "attr");
     if (!attr.isObject()) {
-        if (!CVNQResourceManager::getInstance()->isLoadFromThemeRes()) {
-            textKey.clear();
-            text.clear();
-        }
+        textKey.clear();
+        text.clear();
         lineSize = 0;
         lineColor = QColor(0, 0, 0);
         showText = false;

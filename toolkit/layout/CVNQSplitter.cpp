@@ -26,11 +26,14 @@ void CVNQSplitterImpl::draw(QPainter* painter, const QRect& rect)
 
 void CVNQSplitterImpl::createComplete()
 {
-    const QObjectList children = serializedChildren(m_owner);
-    if (!upLeft && !downRight && !children.isEmpty()) {
-        upLeft = qobject_cast<QWidget*>(children.at(0));
-        if (children.size() > 1)
-            downRight = qobject_cast<QWidget*>(children.at(1));
+    // Each pane not set yet takes the next control under the splitter that is
+    // not a pane: a file's first two, or one a designer added later.
+    QObjectList children = serializedChildren(m_owner);
+    children.removeAll(upLeft.data());
+    children.removeAll(downRight.data());
+    for (QPointer<QWidget>* pane : {&upLeft, &downRight}) {
+        if (!*pane && !children.isEmpty())
+            *pane = qobject_cast<QWidget*>(children.takeFirst());
     }
 }
 

@@ -15,8 +15,8 @@ public:
     explicit CVNQSplitterImpl(CVNQSplitter* owner);
 
     void draw(QPainter* painter, const QRect& rect) override;
-    // The first two controls a file built under the splitter are its panes,
-    // unless code set them already.
+    // The first two controls a file built under the splitter are its panes;
+    // a pane code set already is kept, one left empty takes the next control.
     void createComplete() override;
 
     bool isHor = true;

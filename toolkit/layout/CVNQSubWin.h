@@ -2,15 +2,17 @@
 
 // A window inside a window: the frameless window's dragging, resizing and
 // background on a plain widget, without native handling or a modal loop.
+// A page loaded into it fills it, as one loaded into a window does.
 
 #include "CVNQFramelessWidget.h"
 #include "CVNQGlobal.h"
+#include "ICVNQPageFrame.h"
 
 #include <QWidget>
 
 namespace CVNQtLib {
 
-class CVNQ_EXPORT CVNQSubWin : public CVNQFramelessWidget<QWidget>
+class CVNQ_EXPORT CVNQSubWin : public CVNQFramelessWidget<QWidget>, public ICVNQPageFrame
 {
     Q_OBJECT
 public:

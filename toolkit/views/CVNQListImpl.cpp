@@ -45,9 +45,11 @@ void CVNQListImpl::readJson(const Json::Value& node)
     // An absent or null "attr" has every key: single selection, height 0.
     const Json::Value& attr = jsonGet(node, "attr");
     bool multi = false;
-    if (jsonRead(attr, "multiselect", multi))
-        l->setIsMultiSelected(multi);
-    jsonRead(attr, "itemHeight", itemHeight);
+    if (!cvnThemeEntryWithoutAttr(node)) {
+        if (jsonRead(attr, "multiselect", multi))
+            l->setIsMultiSelected(multi);
+        jsonRead(attr, "itemHeight", itemHeight);
+    }
 
     cvnReadScrollBarNodesOf(node, l);
 }

@@ -82,13 +82,15 @@ void CVNQListViewImpl::readJson(const Json::Value& node)
 
     // An absent or null "attr" has every key: sizes 0, spacing 0, list mode.
     const Json::Value& attr = jsonGet(node, "attr");
-    jsonRead(attr, "itemHeight", itemHeight);
-    jsonRead(attr, "itemWidth", itemWidth);
     int value = 0;
-    if (jsonRead(attr, "spacing", value))
-        v->setSpacing(value);
-    if (jsonRead(attr, "itemMode", value))
-        v->setViewMode(value == 0 ? QListView::ListMode : QListView::IconMode);
+    if (!cvnThemeEntryWithoutAttr(node)) {
+        jsonRead(attr, "itemHeight", itemHeight);
+        jsonRead(attr, "itemWidth", itemWidth);
+        if (jsonRead(attr, "spacing", value))
+            v->setSpacing(value);
+        if (jsonRead(attr, "itemMode", value))
+            v->setViewMode(value == 0 ? QListView::ListMode : QListView::IconMode);
+    }
 
     cvnReadScrollBarNodesOf(node, v);
 }
