@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QActionEvent>
+#include <QApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QPointer>
@@ -39,6 +40,10 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
         c->setChildLayout(CVNQContainer::NoUse);
     m_popup->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
     m_popup->installEventFilter(this);
+    // An item of the rows asking for another size (a new text) is placed
+    // again at once, not at the next resize.
+    m_topRow->installEventFilter(this);
+    m_tabRow->installEventFilter(this);
 
     m_appButton->setObjectName(QStringLiteral("ribbonApplicationButton"));
     m_appButton->setText(QStringLiteral("File"));
@@ -50,6 +55,20 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
 
     connect(m_tabScrollLeft, &QAbstractButton::clicked, this, [this]() { scrollTabs(false); });
     connect(m_tabScrollRight, &QAbstractButton::clicked, this, [this]() { scrollTabs(true); });
+    // A command reached by the keyboard on a page scrolled past it is
+    // brought into view; a click focuses what is already under the pointer
+    // and scrolling then would move it away before the release.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (QApplication::mouseButtons() != Qt::NoButton)
+            return;
+        for (QWidget* w = now; w; w = w->parentWidget()) {
+            if (auto* page = qobject_cast<CVNQRibbonPage*>(w)) {
+                if (page->ribbonBar() == this)
+                    page->reveal(now);
+                return;
+            }
+        }
+    });
 
     ribbonWatch(this);
     ribbonWatch(m_popup);
@@ -576,6 +595,8 @@ bool CVNQRibbonBar::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_popup && event->type() == QEvent::Hide && m_pageStack->parentWidget() == m_popup)
         takePageStackBack();
+    if ((watched == m_topRow || watched == m_tabRow) && event->type() == QEvent::LayoutRequest && !m_tearingDown)
+        updateLayout();
     const bool added = event->type() == QEvent::ActionAdded;
     if ((added || event->type() == QEvent::ActionRemoved) && qobject_cast<QMenu*>(watched)) {
         QAction* action = static_cast<QActionEvent*>(event)->action();

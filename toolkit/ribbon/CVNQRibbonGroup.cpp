@@ -295,10 +295,15 @@ QSize CVNQRibbonGroup::sizeHint() const
 
 bool CVNQRibbonGroup::event(QEvent* event)
 {
-    // An item's updateGeometry (a new text, a wider widget) reaches a shown
-    // group as a layout request.
-    if (event->type() == QEvent::LayoutRequest)
+    // An item's updateGeometry (a new text, a wider widget) reaches the
+    // group as a layout request: it is placed at once for what it now asks,
+    // or it would show squeezed until the page is next resized.
+    if (event->type() == QEvent::LayoutRequest) {
         m_hintWidth = -1;
+        if (m_page)
+            m_page->updateGroupLayout();
+        updateItemLayout();
+    }
     return CVNQContainer::event(event);
 }
 
