@@ -120,6 +120,13 @@ void CVNQRibbonButton::syncFromAction()
         const QSignalBlocker blocker(this);
         setChecked(m_action->isChecked());
     }
+    // A command the application hides hides its button, and its owner (a
+    // group, the quick-access row, a gallery) lays it out again.
+    if (m_action->isVisible() != m_shownForAction) {
+        m_shownForAction = m_action->isVisible();
+        setVisible(m_shownForAction);
+        announceSizeHint();
+    }
     update();
 }
 

@@ -78,7 +78,8 @@ void CVNQRibbonGroup::appendItem(const Item& item)
     m_hintWidth = -1;
     // A widget deleted by its owner leaves the group and its columns.
     connect(item.widget, &QObject::destroyed, this, [this, widget = item.widget]() { forgetItem(widget); });
-    item.widget->show();
+    if (!item.action || item.action->isVisible())
+        item.widget->show();
     updateGeometry();
     updateItemLayout();
     ribbonOrderFocusSoon(this);
@@ -256,6 +257,9 @@ int CVNQRibbonGroup::walkItems(bool place) const
         colWidth = 0;
     };
     for (const Item& item : m_items) {
+        // A hidden item (a hidden command) takes no room.
+        if (item.widget->isHidden())
+            continue;
         // A configured "width" is a minimum: the column is as wide as its
         // widgets are, or they would cover the next one.
         const int hintWidth = ribbonTakenWidth(item.widget, ribbonHintWidth(item.widget));
