@@ -289,7 +289,7 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     }
 
     // In a window of [ribbon, document], Tab goes from the current tab through the page's commands to the
-    // document, after the first load and after a reload alike.
+    // document, after the first load and after a reload alike; a command scrolled past comes into view.
     QWidget window;
     auto* ribbon = new CVNQRibbonBar(&window);
     auto* document = new QLineEdit(&window);
@@ -300,12 +300,22 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     for (int load = 0; load < 2; ++load) {
         ASSERT_TRUE(ribbon->loadConfigJson(RibbonTest::realisticConfig()));
+        ribbon->resize(load ? 420 : 1000, 160);
+        TestUtil::flushEvents(); // the event loop runs before a key
         RibbonTest::tab(*ribbon, "home")->setFocus();
         QStringList reached;
         for (int k = 0; k < 40 && QApplication::focusWidget() != document; ++k) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            auto* button = qobject_cast<CVNQRibbonButton*>(QApplication::focusWidget());
+            QWidget* focused = QApplication::focusWidget();
+            auto* button = qobject_cast<CVNQRibbonButton*>(focused);
             reached << (button && button->ribbonAction() ? button->ribbonAction()->objectName() : QString());
+            CVNQRibbonPage* page = ribbon->currentPageWidget();
+            const int arrow = page->isOverflowing() ? 20 : 0;
+            if (page->isAncestorOf(focused) && focused->parentWidget() != page) // not its arrows
+                EXPECT_TRUE(page->rect()
+                                .adjusted(arrow, 0, -arrow, 0)
+                                .contains(QRect(focused->mapTo(page, QPoint(0, 0)), focused->size())))
+                    << focused->metaObject()->className() << " " << load;
         }
         EXPECT_TRUE(reached.contains("paste") && reached.contains("alerts")) << load << reached.join(' ').toStdString();
     }

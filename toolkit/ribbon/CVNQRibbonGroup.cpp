@@ -299,10 +299,11 @@ QSize CVNQRibbonGroup::sizeHint() const
 
 bool CVNQRibbonGroup::event(QEvent* event)
 {
-    // An item's updateGeometry (a new text, a wider widget) reaches the
-    // group as a layout request: it is placed at once for what it now asks,
-    // or it would show squeezed until the page is next resized.
-    if (event->type() == QEvent::LayoutRequest) {
+    // An item's updateGeometry (a new text, a wider widget) or an item shown
+    // or hidden reaches the group as a layout request: it is placed at once
+    // for what it now asks, or it would show squeezed until the page is next
+    // resized. A hidden group hears of none of it: it looks again when shown.
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) {
         m_hintWidth = -1;
         if (m_page)
             m_page->updateGroupLayout();
