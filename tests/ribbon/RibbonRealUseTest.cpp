@@ -205,16 +205,21 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&bar));
     auto* tools = bar.pageById("home")->groupById("clipboard")->findChild<CVNQRibbonButton*>();
     tools->setPopupMode(CVN_RIBBON_POPUP_INSTANT);
-    for (CVNQRibbonButton* button : {bar.applicationButton(), tools}) {
-        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+    const QList<QPair<Qt::Key, Qt::KeyboardModifiers>> keys = {
+        {Qt::Key_Space, {}}, {Qt::Key_Return, {}}, {Qt::Key_F4, {}}, {Qt::Key_Down, Qt::AltModifier}};
+    // A split button's arrow strip opens with the keys that are no click.
+    for (CVNQRibbonButton* button : {bar.applicationButton(), tools, tools}) {
+        for (const auto& [key, modifiers] : keys.mid(button->popupMode() == CVN_RIBBON_POPUP_SPLIT ? 2 : 0)) {
             button->setFocus();
             ASSERT_TRUE(QTest::qWaitFor([&] { return button->hasFocus(); }));
-            QTest::keyClick(button, key);
+            QTest::keyClick(button, key, modifiers);
             ASSERT_TRUE(QTest::qWaitFor([&] { return button->popupMenu()->isVisible(); })) << key;
             QTest::keyClick(button->popupMenu(), Qt::Key_Escape);
             EXPECT_TRUE(QTest::qWaitFor([&] { return !button->popupMenu()->isVisible() && button->hasFocus(); }))
                 << key;
         }
+        if (button == tools)
+            tools->setPopupMode(CVN_RIBBON_POPUP_SPLIT);
     }
     bar.applicationButton()->setFocus();
     for (const char* next : {"Save", "Undo"}) {

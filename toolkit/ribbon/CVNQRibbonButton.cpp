@@ -203,10 +203,15 @@ void CVNQRibbonButton::mousePressEvent(QMouseEvent* event)
 
 void CVNQRibbonButton::keyPressEvent(QKeyEvent* event)
 {
-    // The keyboard's way to the menu a press on the button would open.
+    // The keyboard's way to the menu a press on the button (or on its arrow
+    // strip) would open: F4 or Alt+Down, and Space or Return where a press
+    // anywhere opens it.
     const int key = event->key();
     const bool activate = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (activate && !event->isAutoRepeat() && m_menu && m_popupMode == CVN_RIBBON_POPUP_INSTANT) {
+    const bool menuKey = key == Qt::Key_F4 || (key == Qt::Key_Down && (event->modifiers() & Qt::AltModifier));
+    const bool opens = m_popupMode == CVN_RIBBON_POPUP_INSTANT ? activate || menuKey
+                                                               : menuKey && m_popupMode == CVN_RIBBON_POPUP_SPLIT;
+    if (opens && !event->isAutoRepeat() && m_menu) {
         showPopupMenu();
         event->accept();
         return;
