@@ -257,6 +257,7 @@ TEST(RibbonPicture, ChangesShowOnTheScreenAtOnce)
     menu->addCommand("special", "Special");
     const std::vector<std::pair<const char*, std::function<void()>>> changes = {
         {"menu", [&] { button->setPopupMenu(menu); }},
+        {"menu deleted by its owner", [&] { delete menu; }},
         {"popup mode", [&] { button->setPopupMode(CVN_RIBBON_POPUP_NONE); }},
         {"size", [&] { button->setItemSize(CVN_RIBBON_ITEM_SMALL); }},
         {"icon", [&] { button->setRibbonIcon(RibbonTest::iconDir() + "turbine.svg"); }},

@@ -133,13 +133,16 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     CVNQRibbonPage* design = bar.addContextGroup("ctx", "Tools", Qt::red)->addPage("design", "Design");
     bar.addContextGroup("gone", "Gone", Qt::blue)->addPage("kept", "Kept");
     QPointer<CVNQRibbonButton> quick = bar.addQuickAction(own);
+    bar.setApplicationMenu("File", new CVNQRibbonMenu);
     ASSERT_TRUE(bar.setCurrentPage("view"));
     delete field;
     delete status;
     delete view; // the current page
     delete design;
     delete own;
-    delete bar.contextGroupById("gone"); // its page stays, as an ordinary one
+    delete bar.contextGroupById("gone");         // its page stays, as an ordinary one
+    delete bar.applicationButton()->popupMenu(); // the button shows exactly while it has a menu
+    EXPECT_TRUE(bar.applicationButton()->isHidden());
     EXPECT_TRUE(quick.isNull());
     EXPECT_NE(RibbonTest::tab(bar, "kept"), nullptr);
     EXPECT_EQ(group->sizeHint().width(), narrow);
@@ -148,6 +151,7 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     bar.resize(700, 160);
     const Json::Value written = TestUtil::json(bar.configJson().toUtf8().constData());
     EXPECT_EQ(written["topRight"].size(), 0u);
+    EXPECT_FALSE(written.isMember("application"));
     EXPECT_EQ(written["pages"].size(), 2u);
     EXPECT_EQ(written["pages"][0]["groups"][0]["items"].size(), 1u);
     EXPECT_EQ(written["pages"][0]["groups"][1]["items"][0]["items"].size(), 0u);

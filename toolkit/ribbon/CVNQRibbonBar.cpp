@@ -83,6 +83,8 @@ CVNQRibbonBar::~CVNQRibbonBar()
     // window closed): the page stack is not moved back into it from the
     // pop-up, and the pop-up goes with the page stack it may hold.
     m_tearingDown = true;
+    if (QMenu* menu = m_appButton->popupMenu())
+        disconnect(menu, &QObject::destroyed, this, nullptr);
     m_popup->removeEventFilter(this);
     hideMinimizedPopup();
     clearContent();
@@ -372,6 +374,15 @@ void CVNQRibbonBar::setApplicationMenu(const QString& text, CVNQRibbonMenu* menu
     if (menu) {
         menu->setParent(m_appButton, menu->windowFlags());
         registerMenuActions(menu);
+        // Deleted by its owner: the button, which shows exactly while it
+        // has a menu, goes (and is no longer written). The button has let
+        // go of the menu before (it connected first).
+        connect(menu, &QObject::destroyed, this, [this]() {
+            if (!m_tearingDown && !m_appButton->popupMenu()) {
+                m_appButton->hide();
+                updateLayout();
+            }
+        });
     }
     dropUnshownCommands();
     updateLayout();

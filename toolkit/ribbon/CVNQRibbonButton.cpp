@@ -25,7 +25,12 @@ CVNQRibbonButton::CVNQRibbonButton(QWidget* parent, CVN_RIBBON_ITEM_SIZE size)
     connect(this, &QAbstractButton::clicked, this, &CVNQRibbonButton::onClicked);
 }
 
-CVNQRibbonButton::~CVNQRibbonButton() = default;
+CVNQRibbonButton::~CVNQRibbonButton()
+{
+    // A menu that is its child goes after this part of it.
+    if (m_menu)
+        disconnect(m_menu, &QObject::destroyed, this, nullptr);
+}
 
 void CVNQRibbonButton::setItemSize(CVN_RIBBON_ITEM_SIZE size)
 {
@@ -65,9 +70,21 @@ void CVNQRibbonButton::setRibbonAction(QAction* action)
 
 void CVNQRibbonButton::setPopupMenu(CVNQRibbonMenu* menu)
 {
+    if (m_menu)
+        disconnect(m_menu, &QObject::destroyed, this, nullptr);
     m_menu = menu;
     if (menu && !menu->parent())
         menu->setParent(this, menu->windowFlags());
+    // A menu its owner deletes takes the arrow strip and its room along. A
+    // widget reports its end while it still is one: the pointer is let go
+    // here, not left for the guard to find later.
+    if (menu)
+        connect(menu, &QObject::destroyed, this, [this]() {
+            m_menu.clear();
+            updateGeometry();
+            announceSizeHint();
+            update();
+        });
     announceSizeHint();
     update();
 }
