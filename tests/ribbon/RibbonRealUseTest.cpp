@@ -125,6 +125,10 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     group->addWidget(field);
     auto* status = new QLabel("Operator");
     bar.addTopRightWidget(status);
+    QWidget owner; // takes a field and a status back: they leave as deleted ones do
+    QWidget* taken = group->addWidget(new QLabel("Taken back"));
+    auto* away = new QLabel("Away");
+    bar.addTopRightWidget(away);
     auto* own = RibbonTest::command(nullptr, "own");
     CVNQRibbonGroup* second = group->ribbonPage()->addGroup("h", "Second");
     second->addLargeAction(own);
@@ -137,6 +141,8 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     ASSERT_TRUE(bar.setCurrentPage("view"));
     delete field;
     delete status;
+    taken->setParent(&owner);
+    away->setParent(&owner);
     delete view; // the current page
     delete design;
     delete own;

@@ -347,6 +347,7 @@ void CVNQRibbonBar::addTopRightWidget(QWidget* widget)
     if (!widget)
         return;
     widget->setParent(m_topRow);
+    widget->installEventFilter(this);
     widget->show();
     // The caller may delete its widget; the row then closes the gap.
     connect(widget, &QObject::destroyed, this, [this, widget]() {
@@ -608,6 +609,16 @@ bool CVNQRibbonBar::eventFilter(QObject* watched, QEvent* event)
         takePageStackBack();
     if ((watched == m_topRow || watched == m_tabRow) && event->type() == QEvent::LayoutRequest && !m_tearingDown)
         updateLayout();
+    // A top-right widget its owner takes back (gives a parent other than
+    // the rows, which pass it between them) is no longer the bar's: the row
+    // would take it back and write it.
+    const QObject* parent = watched->parent();
+    if (event->type() == QEvent::ParentChange && parent != m_topRow && parent != m_tabRow &&
+        m_topRightWidgets.removeAll(static_cast<QWidget*>(watched)) > 0) {
+        disconnect(watched, &QObject::destroyed, this, nullptr);
+        watched->removeEventFilter(this);
+        updateLayout();
+    }
     const bool added = event->type() == QEvent::ActionAdded;
     if ((added || event->type() == QEvent::ActionRemoved) && qobject_cast<QMenu*>(watched)) {
         QAction* action = static_cast<QActionEvent*>(event)->action();

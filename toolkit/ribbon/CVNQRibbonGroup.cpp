@@ -309,6 +309,19 @@ bool CVNQRibbonGroup::event(QEvent* event)
             m_page->updateGroupLayout();
         updateItemLayout();
     }
+    // An item widget its owner takes back (gives another parent) leaves the
+    // group as a deleted one does (that one has left before): the group
+    // would go on placing and writing it.
+    if (event->type() == QEvent::ChildRemoved) {
+        const QObject* child = static_cast<QChildEvent*>(event)->child();
+        const auto taken =
+            std::find_if(m_items.cbegin(), m_items.cend(), [child](const Item& it) { return it.widget == child; });
+        if (taken != m_items.cend()) {
+            QWidget* widget = taken->widget;
+            disconnect(widget, nullptr, this, nullptr);
+            forgetItem(widget);
+        }
+    }
     return CVNQContainer::event(event);
 }
 
