@@ -125,10 +125,10 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     group->addWidget(field);
     auto* status = new QLabel("Operator");
     bar.addTopRightWidget(status);
-    QWidget owner; // takes a field and a status back: they leave as deleted ones do
-    QWidget* taken = group->addWidget(new QLabel("Taken back"));
-    auto* away = new QLabel("Away");
-    bar.addTopRightWidget(away);
+    QWidget owner; // takes a field, a status, a group and a page back: they leave as deleted ones do
+    QList<QWidget*> taken = {group->addWidget(new QLabel("Taken back")), new QLabel("Away"),
+                             group->ribbonPage()->addGroup("lent", "Lent"), bar.addPage("lent", "Lent")};
+    bar.addTopRightWidget(taken.at(1));
     auto* own = RibbonTest::command(nullptr, "own");
     CVNQRibbonGroup* second = group->ribbonPage()->addGroup("h", "Second");
     second->addLargeAction(own);
@@ -141,8 +141,8 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     ASSERT_TRUE(bar.setCurrentPage("view"));
     delete field;
     delete status;
-    taken->setParent(&owner);
-    away->setParent(&owner);
+    for (QWidget* widget : taken)
+        widget->setParent(&owner);
     delete view; // the current page
     delete design;
     delete own;
@@ -159,6 +159,7 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     EXPECT_EQ(written["topRight"].size(), 0u);
     EXPECT_FALSE(written.isMember("application"));
     EXPECT_EQ(written["pages"].size(), 2u);
+    EXPECT_EQ(written["pages"][0]["groups"].size(), 2u);
     EXPECT_EQ(written["pages"][0]["groups"][0]["items"].size(), 1u);
     EXPECT_EQ(written["pages"][0]["groups"][1]["items"][0]["items"].size(), 0u);
 }

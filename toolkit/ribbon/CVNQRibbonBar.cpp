@@ -44,6 +44,7 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
     // again at once, not at the next resize.
     m_topRow->installEventFilter(this);
     m_tabRow->installEventFilter(this);
+    m_pageStack->installEventFilter(this);
 
     m_appButton->setObjectName(QStringLiteral("ribbonApplicationButton"));
     m_appButton->setText(QStringLiteral("File"));
@@ -609,6 +610,20 @@ bool CVNQRibbonBar::eventFilter(QObject* watched, QEvent* event)
         takePageStackBack();
     if ((watched == m_topRow || watched == m_tabRow) && event->type() == QEvent::LayoutRequest && !m_tearingDown)
         updateLayout();
+    // A page its owner takes back leaves the bar as a deleted one does.
+    if (watched == m_pageStack && event->type() == QEvent::ChildRemoved) {
+        const QObject* child = static_cast<QChildEvent*>(event)->child();
+        for (CVNQRibbonPage* page : qAsConst(m_pages))
+            if (page == child) {
+                disconnect(page, &QObject::destroyed, this, nullptr);
+                forgetPage(page);
+                page->m_bar = nullptr;
+                page->setContextGroup(nullptr);
+                dropUnshownCommands();
+                rebuildTabs();
+                break;
+            }
+    }
     // A top-right widget its owner takes back (gives a parent other than
     // the rows, which pass it between them) is no longer the bar's: the row
     // would take it back and write it.

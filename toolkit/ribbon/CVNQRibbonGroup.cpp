@@ -63,13 +63,8 @@ CVNQRibbonGroup::~CVNQRibbonGroup()
     }
     // Deleted by its owner: the page closes the gap and the bar lets its
     // commands go.
-    if (CVNQRibbonPage* page = m_page) {
-        m_page = nullptr;
-        page->m_groups.removeAll(this);
-        page->updateGroupLayout();
-        if (CVNQRibbonBar* bar = page->ribbonBar())
-            bar->dropUnshownCommands();
-    }
+    if (m_page)
+        m_page->forgetGroup(this);
 }
 
 void CVNQRibbonGroup::appendItem(const Item& item)

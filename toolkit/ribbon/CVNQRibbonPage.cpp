@@ -182,11 +182,30 @@ void CVNQRibbonPage::reveal(const QWidget* widget)
         scrollBy(left - 24);
 }
 
+void CVNQRibbonPage::forgetGroup(CVNQRibbonGroup* group)
+{
+    group->m_page = nullptr;
+    m_groups.removeAll(group);
+    updateGroupLayout();
+    if (m_bar)
+        m_bar->dropUnshownCommands();
+}
+
 bool CVNQRibbonPage::event(QEvent* event)
 {
     // A group asking for another width (an item added or gone, expanding).
     if (event->type() == QEvent::LayoutRequest)
         updateGroupLayout();
+    // A group its owner takes back (gives another parent) leaves the page
+    // as a deleted one does (that one has left before).
+    if (event->type() == QEvent::ChildRemoved) {
+        const QObject* child = static_cast<QChildEvent*>(event)->child();
+        for (CVNQRibbonGroup* group : qAsConst(m_groups))
+            if (group == child) {
+                forgetGroup(group);
+                break;
+            }
+    }
     return CVNQContainer::event(event);
 }
 

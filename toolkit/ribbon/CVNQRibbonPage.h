@@ -59,6 +59,8 @@ private:
     // between the arrows.
     void reveal(const QWidget* widget);
     void releaseGroup(CVNQRibbonGroup* group);
+    // Drops a group that left the page (deleted or taken by its owner).
+    void forgetGroup(CVNQRibbonGroup* group);
 
     QString m_id;
     QString m_title;
