@@ -169,7 +169,8 @@ void CVNQRibbonPage::scrollBy(int dx)
 
 void CVNQRibbonPage::reveal(const QWidget* widget)
 {
-    if (!isOverflowing() || !isAncestorOf(widget))
+    // The arrows themselves are always in view.
+    if (!isOverflowing() || !isAncestorOf(widget) || widget == m_leftButton || widget == m_rightButton)
         return;
     const QRect r(widget->mapTo(this, QPoint(0, 0)), widget->size());
     // Between the arrows, with the gap the groups keep; the left edge wins
