@@ -3,6 +3,7 @@
 // side by side; layouts made while building follow later size changes; and
 // every change shows on the screen at once.
 
+#include "CVNQLabel.h"
 #include "CVNQMenuImpl.h"
 #include "CVNQRibbonGallery.h"
 #include "CVNQRibbonGeometry.h"
@@ -11,6 +12,7 @@
 #include "CVNQRibbonPage.h"
 #include "RibbonTestUtil.h"
 
+#include <QDebug>
 #include <QIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,6 +132,48 @@ TEST(RibbonPicture, BuiltLayoutFollowsLaterSizeChanges)
         for (int k = 0; k < items.size(); ++k)
             EXPECT_EQ(items.at(k)->geometry(), built.at(k)) << group->groupId().toStdString() << " item " << k;
     }
+
+    // On a shown bar every change of what an item asks for is placed once
+    // control is back in the event loop, on the current page and on one
+    // shown later: a hidden command, widget or gallery item takes no room.
+    auto placed = [&bar] {
+        QString all;
+        QDebug out(&all);
+        for (const QWidget* w : bar.findChildren<QWidget*>())
+            if (w->parentWidget()->isVisible() && !w->isWindow())
+                out << w << w->geometry() << w->isVisible() << "\n";
+        return all.toStdString();
+    };
+    bar.window()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(bar.window()));
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"text", [&] { bar.findAction("start")->setText("Start every turbine"); }},
+        {"hidden command", [&] { bar.findAction("inspect")->setVisible(false); }},
+        {"hidden widget", [&] { bar.findChild<QWidget*>("zoom")->hide(); }},
+        {"hidden gallery item", [&] { page->findChild<CVNQRibbonGallery*>()->actions().first()->setVisible(false); }},
+        {"hidden quick command", [&] { bar.findAction("save")->setVisible(false); }},
+        {"top-right text", [&] { bar.findChild<CVNQLabel*>("user")->setText("Op"); }},
+        {"hidden page's command", [&] { bar.findAction("line")->setText("A line chart of the day"); }},
+        {"hidden page shown", [&] { bar.setCurrentPage("insert"); }},
+    };
+    for (const auto& change : changes) {
+        change.second();
+        TestUtil::flushEvents();
+        const auto before = placed();
+        QEvent request(QEvent::LayoutRequest); // a full layout of every part
+        for (CVNQContainer* part : bar.findChildren<CVNQContainer*>()) {
+            QApplication::sendEvent(part, &request); // no size hint kept
+            if (auto* p = qobject_cast<CVNQRibbonPage*>(part))
+                p->updateGroupLayout();
+        }
+        for (CVNQContainer* part : bar.findChildren<CVNQContainer*>())
+            if (qobject_cast<CVNQRibbonGroup*>(part) || qobject_cast<CVNQRibbonGallery*>(part))
+                resizeNow(part, part->width(), part->height());
+        bar.updateLayout();
+        EXPECT_EQ(placed(), before) << change.first;
+    }
+    for (const char* id : {"inspect", "save", "sLine"})
+        EXPECT_TRUE(buttonOf(bar, id)->isHidden()) << id;
 }
 
 TEST(RibbonPicture, RectanglesKeepTheirLimitsAtTheEdgesOfSize)
@@ -213,6 +257,7 @@ TEST(RibbonPicture, ChangesShowOnTheScreenAtOnce)
     menu->addCommand("special", "Special");
     const std::vector<std::pair<const char*, std::function<void()>>> changes = {
         {"menu", [&] { button->setPopupMenu(menu); }},
+        {"menu deleted by its owner", [&] { delete menu; }},
         {"popup mode", [&] { button->setPopupMode(CVN_RIBBON_POPUP_NONE); }},
         {"size", [&] { button->setItemSize(CVN_RIBBON_ITEM_SMALL); }},
         {"icon", [&] { button->setRibbonIcon(RibbonTest::iconDir() + "turbine.svg"); }},

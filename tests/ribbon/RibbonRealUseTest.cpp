@@ -125,6 +125,10 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     group->addWidget(field);
     auto* status = new QLabel("Operator");
     bar.addTopRightWidget(status);
+    QWidget owner; // takes a field, a status, a group and a page back: they leave as deleted ones do
+    QList<QWidget*> taken = {group->addWidget(new QLabel("Taken back")), new QLabel("Away"),
+                             group->ribbonPage()->addGroup("lent", "Lent"), bar.addPage("lent", "Lent")};
+    bar.addTopRightWidget(taken.at(1));
     auto* own = RibbonTest::command(nullptr, "own");
     CVNQRibbonGroup* second = group->ribbonPage()->addGroup("h", "Second");
     second->addLargeAction(own);
@@ -133,13 +137,18 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     CVNQRibbonPage* design = bar.addContextGroup("ctx", "Tools", Qt::red)->addPage("design", "Design");
     bar.addContextGroup("gone", "Gone", Qt::blue)->addPage("kept", "Kept");
     QPointer<CVNQRibbonButton> quick = bar.addQuickAction(own);
+    bar.setApplicationMenu("File", new CVNQRibbonMenu);
     ASSERT_TRUE(bar.setCurrentPage("view"));
     delete field;
     delete status;
+    for (QWidget* widget : taken)
+        widget->setParent(&owner);
     delete view; // the current page
     delete design;
     delete own;
-    delete bar.contextGroupById("gone"); // its page stays, as an ordinary one
+    delete bar.contextGroupById("gone");         // its page stays, as an ordinary one
+    delete bar.applicationButton()->popupMenu(); // the button shows exactly while it has a menu
+    EXPECT_TRUE(bar.applicationButton()->isHidden());
     EXPECT_TRUE(quick.isNull());
     EXPECT_NE(RibbonTest::tab(bar, "kept"), nullptr);
     EXPECT_EQ(group->sizeHint().width(), narrow);
@@ -148,7 +157,9 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     bar.resize(700, 160);
     const Json::Value written = TestUtil::json(bar.configJson().toUtf8().constData());
     EXPECT_EQ(written["topRight"].size(), 0u);
+    EXPECT_FALSE(written.isMember("application"));
     EXPECT_EQ(written["pages"].size(), 2u);
+    EXPECT_EQ(written["pages"][0]["groups"].size(), 2u);
     EXPECT_EQ(written["pages"][0]["groups"][0]["items"].size(), 1u);
     EXPECT_EQ(written["pages"][0]["groups"][1]["items"][0]["items"].size(), 0u);
 }
@@ -205,16 +216,21 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&bar));
     auto* tools = bar.pageById("home")->groupById("clipboard")->findChild<CVNQRibbonButton*>();
     tools->setPopupMode(CVN_RIBBON_POPUP_INSTANT);
-    for (CVNQRibbonButton* button : {bar.applicationButton(), tools}) {
-        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+    const QList<QPair<Qt::Key, Qt::KeyboardModifiers>> keys = {
+        {Qt::Key_Space, {}}, {Qt::Key_Return, {}}, {Qt::Key_F4, {}}, {Qt::Key_Down, Qt::AltModifier}};
+    // A split button's arrow strip opens with the keys that are no click.
+    for (CVNQRibbonButton* button : {bar.applicationButton(), tools, tools}) {
+        for (const auto& [key, modifiers] : keys.mid(button->popupMode() == CVN_RIBBON_POPUP_SPLIT ? 2 : 0)) {
             button->setFocus();
             ASSERT_TRUE(QTest::qWaitFor([&] { return button->hasFocus(); }));
-            QTest::keyClick(button, key);
+            QTest::keyClick(button, key, modifiers);
             ASSERT_TRUE(QTest::qWaitFor([&] { return button->popupMenu()->isVisible(); })) << key;
             QTest::keyClick(button->popupMenu(), Qt::Key_Escape);
             EXPECT_TRUE(QTest::qWaitFor([&] { return !button->popupMenu()->isVisible() && button->hasFocus(); }))
                 << key;
         }
+        if (button == tools)
+            tools->setPopupMode(CVN_RIBBON_POPUP_SPLIT);
     }
     bar.applicationButton()->setFocus();
     for (const char* next : {"Save", "Undo"}) {
@@ -289,7 +305,7 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     }
 
     // In a window of [ribbon, document], Tab goes from the current tab through the page's commands to the
-    // document, after the first load and after a reload alike.
+    // document, after the first load and after a reload alike; a command scrolled past comes into view.
     QWidget window;
     auto* ribbon = new CVNQRibbonBar(&window);
     auto* document = new QLineEdit(&window);
@@ -300,12 +316,22 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     for (int load = 0; load < 2; ++load) {
         ASSERT_TRUE(ribbon->loadConfigJson(RibbonTest::realisticConfig()));
+        ribbon->resize(load ? 420 : 1000, 160);
+        TestUtil::flushEvents(); // the event loop runs before a key
         RibbonTest::tab(*ribbon, "home")->setFocus();
         QStringList reached;
         for (int k = 0; k < 40 && QApplication::focusWidget() != document; ++k) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            auto* button = qobject_cast<CVNQRibbonButton*>(QApplication::focusWidget());
+            QWidget* focused = QApplication::focusWidget();
+            auto* button = qobject_cast<CVNQRibbonButton*>(focused);
             reached << (button && button->ribbonAction() ? button->ribbonAction()->objectName() : QString());
+            CVNQRibbonPage* page = ribbon->currentPageWidget();
+            const int arrow = page->isOverflowing() ? 20 : 0;
+            const bool command = focused && page->isAncestorOf(focused) && focused->parentWidget() != page; // no arrow
+            EXPECT_TRUE(!command || page->rect()
+                                        .adjusted(arrow, 0, -arrow, 0)
+                                        .contains(QRect(focused->mapTo(page, QPoint(0, 0)), focused->size())))
+                << reached.last().toStdString() << " " << load;
         }
         EXPECT_TRUE(reached.contains("paste") && reached.contains("alerts")) << load << reached.join(' ').toStdString();
     }

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QActionEvent>
+#include <QApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QPointer>
@@ -39,6 +40,11 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
         c->setChildLayout(CVNQContainer::NoUse);
     m_popup->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
     m_popup->installEventFilter(this);
+    // An item of the rows asking for another size (a new text) is placed
+    // again at once, not at the next resize.
+    m_topRow->installEventFilter(this);
+    m_tabRow->installEventFilter(this);
+    m_pageStack->installEventFilter(this);
 
     m_appButton->setObjectName(QStringLiteral("ribbonApplicationButton"));
     m_appButton->setText(QStringLiteral("File"));
@@ -50,6 +56,20 @@ CVNQRibbonBar::CVNQRibbonBar(QWidget* parent)
 
     connect(m_tabScrollLeft, &QAbstractButton::clicked, this, [this]() { scrollTabs(false); });
     connect(m_tabScrollRight, &QAbstractButton::clicked, this, [this]() { scrollTabs(true); });
+    // A command reached by the keyboard on a page scrolled past it is
+    // brought into view; a click focuses what is already under the pointer
+    // and scrolling then would move it away before the release.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (QApplication::mouseButtons() != Qt::NoButton)
+            return;
+        for (QWidget* w = now; w; w = w->parentWidget()) {
+            if (auto* page = qobject_cast<CVNQRibbonPage*>(w)) {
+                if (page->ribbonBar() == this)
+                    page->reveal(now);
+                return;
+            }
+        }
+    });
 
     ribbonWatch(this);
     ribbonWatch(m_popup);
@@ -64,6 +84,8 @@ CVNQRibbonBar::~CVNQRibbonBar()
     // window closed): the page stack is not moved back into it from the
     // pop-up, and the pop-up goes with the page stack it may hold.
     m_tearingDown = true;
+    if (QMenu* menu = m_appButton->popupMenu())
+        disconnect(menu, &QObject::destroyed, this, nullptr);
     m_popup->removeEventFilter(this);
     hideMinimizedPopup();
     clearContent();
@@ -326,6 +348,7 @@ void CVNQRibbonBar::addTopRightWidget(QWidget* widget)
     if (!widget)
         return;
     widget->setParent(m_topRow);
+    widget->installEventFilter(this);
     widget->show();
     // The caller may delete its widget; the row then closes the gap.
     connect(widget, &QObject::destroyed, this, [this, widget]() {
@@ -353,6 +376,15 @@ void CVNQRibbonBar::setApplicationMenu(const QString& text, CVNQRibbonMenu* menu
     if (menu) {
         menu->setParent(m_appButton, menu->windowFlags());
         registerMenuActions(menu);
+        // Deleted by its owner: the button, which shows exactly while it
+        // has a menu, goes (and is no longer written). The button has let
+        // go of the menu before (it connected first).
+        connect(menu, &QObject::destroyed, this, [this]() {
+            if (!m_tearingDown && !m_appButton->popupMenu()) {
+                m_appButton->hide();
+                updateLayout();
+            }
+        });
     }
     dropUnshownCommands();
     updateLayout();
@@ -576,6 +608,32 @@ bool CVNQRibbonBar::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_popup && event->type() == QEvent::Hide && m_pageStack->parentWidget() == m_popup)
         takePageStackBack();
+    if ((watched == m_topRow || watched == m_tabRow) && event->type() == QEvent::LayoutRequest && !m_tearingDown)
+        updateLayout();
+    // A page its owner takes back leaves the bar as a deleted one does.
+    if (watched == m_pageStack && event->type() == QEvent::ChildRemoved) {
+        const QObject* child = static_cast<QChildEvent*>(event)->child();
+        for (CVNQRibbonPage* page : qAsConst(m_pages))
+            if (page == child) {
+                disconnect(page, &QObject::destroyed, this, nullptr);
+                forgetPage(page);
+                page->m_bar = nullptr;
+                page->setContextGroup(nullptr);
+                dropUnshownCommands();
+                rebuildTabs();
+                break;
+            }
+    }
+    // A top-right widget its owner takes back (gives a parent other than
+    // the rows, which pass it between them) is no longer the bar's: the row
+    // would take it back and write it.
+    const QObject* parent = watched->parent();
+    if (event->type() == QEvent::ParentChange && parent != m_topRow && parent != m_tabRow &&
+        m_topRightWidgets.removeAll(static_cast<QWidget*>(watched)) > 0) {
+        disconnect(watched, &QObject::destroyed, this, nullptr);
+        watched->removeEventFilter(this);
+        updateLayout();
+    }
     const bool added = event->type() == QEvent::ActionAdded;
     if ((added || event->type() == QEvent::ActionRemoved) && qobject_cast<QMenu*>(watched)) {
         QAction* action = static_cast<QActionEvent*>(event)->action();

@@ -48,6 +48,17 @@ void ribbonSqueeze(QWidget* item, bool out)
     }
 }
 
+// Hidden by its owner or, for a command, by the application: it takes no
+// room in the row (one hidden for want of room is still the row's).
+bool ribbonHeldHidden(const QWidget* item)
+{
+    const auto* button = qobject_cast<const CVNQRibbonButton*>(item);
+    const QAction* action = button ? button->ribbonAction() : nullptr;
+    if (action && !action->isVisible())
+        return true;
+    return item->isHidden() && !item->property(SqueezedKey).toBool();
+}
+
 } // namespace
 
 int CVNQRibbonBar::topHeight() const
@@ -107,6 +118,8 @@ void CVNQRibbonBar::updateLayout()
     const int quickEnd = office ? w - 4 : w - 14 - tabAreaReserve(26);
     bool full = false;
     for (CVNQRibbonButton* button : qAsConst(m_quickButtons)) {
+        if (ribbonHeldHidden(button))
+            continue;
         const int bw = button->getShowText() ? qBound(24, button->sizeHint().width(), 90) : 28;
         full = full || x + bw > quickEnd;
         ribbonSqueeze(button, full);
@@ -120,6 +133,8 @@ void CVNQRibbonBar::updateLayout()
     full = false;
     for (int i = m_topRightWidgets.size() - 1; i >= 0; --i) {
         QWidget* widget = m_topRightWidgets.at(i);
+        if (ribbonHeldHidden(widget))
+            continue;
         // A widget takes at least its minimum width (a configured "width")
         // whatever it is given: the row makes room for what it takes.
         const int taken = ribbonTakenWidth(widget, qBound(40, ribbonHintWidth(widget), 180));

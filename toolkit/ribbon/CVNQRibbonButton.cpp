@@ -25,7 +25,12 @@ CVNQRibbonButton::CVNQRibbonButton(QWidget* parent, CVN_RIBBON_ITEM_SIZE size)
     connect(this, &QAbstractButton::clicked, this, &CVNQRibbonButton::onClicked);
 }
 
-CVNQRibbonButton::~CVNQRibbonButton() = default;
+CVNQRibbonButton::~CVNQRibbonButton()
+{
+    // A menu that is its child goes after this part of it.
+    if (m_menu)
+        disconnect(m_menu, &QObject::destroyed, this, nullptr);
+}
 
 void CVNQRibbonButton::setItemSize(CVN_RIBBON_ITEM_SIZE size)
 {
@@ -65,9 +70,21 @@ void CVNQRibbonButton::setRibbonAction(QAction* action)
 
 void CVNQRibbonButton::setPopupMenu(CVNQRibbonMenu* menu)
 {
+    if (m_menu)
+        disconnect(m_menu, &QObject::destroyed, this, nullptr);
     m_menu = menu;
     if (menu && !menu->parent())
         menu->setParent(this, menu->windowFlags());
+    // A menu its owner deletes takes the arrow strip and its room along. A
+    // widget reports its end while it still is one: the pointer is let go
+    // here, not left for the guard to find later.
+    if (menu)
+        connect(menu, &QObject::destroyed, this, [this]() {
+            m_menu.clear();
+            updateGeometry();
+            announceSizeHint();
+            update();
+        });
     announceSizeHint();
     update();
 }
@@ -119,6 +136,13 @@ void CVNQRibbonButton::syncFromAction()
     {
         const QSignalBlocker blocker(this);
         setChecked(m_action->isChecked());
+    }
+    // A command the application hides hides its button, and its owner (a
+    // group, the quick-access row, a gallery) lays it out again.
+    if (m_action->isVisible() != m_shownForAction) {
+        m_shownForAction = m_action->isVisible();
+        setVisible(m_shownForAction);
+        announceSizeHint();
     }
     update();
 }
@@ -196,10 +220,15 @@ void CVNQRibbonButton::mousePressEvent(QMouseEvent* event)
 
 void CVNQRibbonButton::keyPressEvent(QKeyEvent* event)
 {
-    // The keyboard's way to the menu a press on the button would open.
+    // The keyboard's way to the menu a press on the button (or on its arrow
+    // strip) would open: F4 or Alt+Down, and Space or Return where a press
+    // anywhere opens it.
     const int key = event->key();
     const bool activate = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (activate && !event->isAutoRepeat() && m_menu && m_popupMode == CVN_RIBBON_POPUP_INSTANT) {
+    const bool menuKey = key == Qt::Key_F4 || (key == Qt::Key_Down && (event->modifiers() & Qt::AltModifier));
+    const bool opens = m_popupMode == CVN_RIBBON_POPUP_INSTANT ? activate || menuKey
+                                                               : menuKey && m_popupMode == CVN_RIBBON_POPUP_SPLIT;
+    if (opens && !event->isAutoRepeat() && m_menu) {
         showPopupMenu();
         event->accept();
         return;

@@ -27,7 +27,7 @@ public:
     void setPopupMode(CVN_RIBBON_POPUP_MODE mode);
 
     // The button follows the action's text, tooltip, enabled, checkable and
-    // checked state and its icon ("cvnRibbonIconPath", else its QIcon).
+    // checked state, visibility and its icon ("cvnRibbonIconPath", else its QIcon).
     void setRibbonAction(QAction* action);
     QAction* ribbonAction() const { return m_action; }
     // A menu without parent becomes the button's child.
@@ -72,6 +72,7 @@ private:
     QPointer<CVNQRibbonMenu> m_menu;
     QString m_iconPath;
     bool m_menuOpenedByPress = false;
+    bool m_shownForAction = true; // what the action's visibility last made of the button
     mutable QString m_measuredText;
     mutable QFont m_measuredFont;
     mutable int m_textAdvance = -1;

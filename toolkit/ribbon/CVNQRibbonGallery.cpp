@@ -6,8 +6,10 @@
 #include "CVNQRibbonRetire.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QIcon>
 
+#include <algorithm>
 #include <climits>
 
 namespace CVNQtLib {
@@ -147,22 +149,41 @@ void CVNQRibbonGallery::updateGalleryLayout()
     const int cellW = qMax(qMax(qMax(w - 20, 0) - 2, 0) / m_columns, 1);
     const int cellH = qMax(h / m_rows, 1);
     const int page = pageSize();
+    // Hidden commands take no cell: the grid counts the others.
+    int r = -m_offset;
     for (int i = 0; i < m_buttons.size(); ++i) {
         CVNQRibbonButton* button = m_buttons.at(i);
-        const int r = i - m_offset;
+        if (!m_actions.at(i)->isVisible()) {
+            button->setVisible(false);
+            continue;
+        }
         const bool shown = r >= 0 && r < page;
         button->setVisible(shown);
         if (shown)
             button->setGeometry(QRect(r % m_columns * cellW, r / m_columns * cellH, cellW - 1, cellH - 1));
+        ++r;
     }
     m_upButton->setEnabled(m_offset >= 1);
-    m_downButton->setEnabled(qint64(m_offset) + page < m_buttons.size());
+    m_downButton->setEnabled(qint64(m_offset) + page < shownCount());
+}
+
+int CVNQRibbonGallery::shownCount() const
+{
+    return int(std::count_if(m_actions.cbegin(), m_actions.cend(), [](const QAction* a) { return a->isVisible(); }));
+}
+
+bool CVNQRibbonGallery::event(QEvent* event)
+{
+    // An item's command shown or hidden.
+    if (event->type() == QEvent::LayoutRequest)
+        changePage(0);
+    return CVNQContainer::event(event);
 }
 
 void CVNQRibbonGallery::changePage(int pages)
 {
     const qint64 step = qMax(pageSize(), 1);
-    const qint64 last = qMax<qint64>(m_buttons.size() - step, 0);
+    const qint64 last = qMax<qint64>(shownCount() - step, 0);
     m_offset = int(qBound<qint64>(0, m_offset + pages * step, last));
     updateGalleryLayout();
 }

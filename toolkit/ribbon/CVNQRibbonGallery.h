@@ -49,6 +49,7 @@ public Q_SLOTS:
     void pageDown() { changePage(1); }
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -56,6 +57,8 @@ private:
     void changePage(int pages);
     void showMoreMenu();
     int pageSize() const;
+    // The items whose command is not hidden.
+    int shownCount() const;
 
     QList<QAction*> m_actions;
     QList<CVNQRibbonButton*> m_buttons;

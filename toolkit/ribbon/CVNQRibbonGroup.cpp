@@ -63,13 +63,8 @@ CVNQRibbonGroup::~CVNQRibbonGroup()
     }
     // Deleted by its owner: the page closes the gap and the bar lets its
     // commands go.
-    if (CVNQRibbonPage* page = m_page) {
-        m_page = nullptr;
-        page->m_groups.removeAll(this);
-        page->updateGroupLayout();
-        if (CVNQRibbonBar* bar = page->ribbonBar())
-            bar->dropUnshownCommands();
-    }
+    if (m_page)
+        m_page->forgetGroup(this);
 }
 
 void CVNQRibbonGroup::appendItem(const Item& item)
@@ -78,7 +73,8 @@ void CVNQRibbonGroup::appendItem(const Item& item)
     m_hintWidth = -1;
     // A widget deleted by its owner leaves the group and its columns.
     connect(item.widget, &QObject::destroyed, this, [this, widget = item.widget]() { forgetItem(widget); });
-    item.widget->show();
+    if (!item.action || item.action->isVisible())
+        item.widget->show();
     updateGeometry();
     updateItemLayout();
     ribbonOrderFocusSoon(this);
@@ -256,6 +252,9 @@ int CVNQRibbonGroup::walkItems(bool place) const
         colWidth = 0;
     };
     for (const Item& item : m_items) {
+        // A hidden item (a hidden command) takes no room.
+        if (item.widget->isHidden())
+            continue;
         // A configured "width" is a minimum: the column is as wide as its
         // widgets are, or they would cover the next one.
         const int hintWidth = ribbonTakenWidth(item.widget, ribbonHintWidth(item.widget));
@@ -295,10 +294,29 @@ QSize CVNQRibbonGroup::sizeHint() const
 
 bool CVNQRibbonGroup::event(QEvent* event)
 {
-    // An item's updateGeometry (a new text, a wider widget) reaches a shown
-    // group as a layout request.
-    if (event->type() == QEvent::LayoutRequest)
+    // An item's updateGeometry (a new text, a wider widget) or an item shown
+    // or hidden reaches the group as a layout request: it is placed at once
+    // for what it now asks, or it would show squeezed until the page is next
+    // resized. A hidden group hears of none of it: it looks again when shown.
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) {
         m_hintWidth = -1;
+        if (m_page)
+            m_page->updateGroupLayout();
+        updateItemLayout();
+    }
+    // An item widget its owner takes back (gives another parent) leaves the
+    // group as a deleted one does (that one has left before): the group
+    // would go on placing and writing it.
+    if (event->type() == QEvent::ChildRemoved) {
+        const QObject* child = static_cast<QChildEvent*>(event)->child();
+        const auto taken =
+            std::find_if(m_items.cbegin(), m_items.cend(), [child](const Item& it) { return it.widget == child; });
+        if (taken != m_items.cend()) {
+            QWidget* widget = taken->widget;
+            disconnect(widget, nullptr, this, nullptr);
+            forgetItem(widget);
+        }
+    }
     return CVNQContainer::event(event);
 }
 

@@ -7,6 +7,7 @@
 #include "CVNQRibbonGroup.h"
 #include "CVNQRibbonRetire.h"
 
+#include <QEvent>
 #include <QVarLengthArray>
 #include <QWheelEvent>
 
@@ -164,6 +165,49 @@ void CVNQRibbonPage::scrollBy(int dx)
 {
     m_scrollOffset = int(qBound<qint64>(0, qint64(m_scrollOffset) + dx, maxScroll()));
     updateGroupLayout();
+}
+
+void CVNQRibbonPage::reveal(const QWidget* widget)
+{
+    // The arrows themselves are always in view.
+    if (!isOverflowing() || !isAncestorOf(widget) || widget == m_leftButton || widget == m_rightButton)
+        return;
+    const QRect r(widget->mapTo(this, QPoint(0, 0)), widget->size());
+    // Between the arrows, with the gap the groups keep; the left edge wins
+    // for a widget wider than that.
+    const int right = width() - 24;
+    if (r.x() + r.width() > right)
+        scrollBy(r.x() + r.width() - right);
+    const int left = widget->mapTo(this, QPoint(0, 0)).x();
+    if (left < 24)
+        scrollBy(left - 24);
+}
+
+void CVNQRibbonPage::forgetGroup(CVNQRibbonGroup* group)
+{
+    group->m_page = nullptr;
+    m_groups.removeAll(group);
+    updateGroupLayout();
+    if (m_bar)
+        m_bar->dropUnshownCommands();
+}
+
+bool CVNQRibbonPage::event(QEvent* event)
+{
+    // A group asking for another width (an item added or gone, expanding).
+    if (event->type() == QEvent::LayoutRequest)
+        updateGroupLayout();
+    // A group its owner takes back (gives another parent) leaves the page
+    // as a deleted one does (that one has left before).
+    if (event->type() == QEvent::ChildRemoved) {
+        const QObject* child = static_cast<QChildEvent*>(event)->child();
+        for (CVNQRibbonGroup* group : qAsConst(m_groups))
+            if (group == child) {
+                forgetGroup(group);
+                break;
+            }
+    }
+    return CVNQContainer::event(event);
 }
 
 void CVNQRibbonPage::resizeEvent(QResizeEvent* event)

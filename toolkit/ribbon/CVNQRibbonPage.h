@@ -47,6 +47,7 @@ public:
     void updateGroupLayout();
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
@@ -54,7 +55,12 @@ private:
     friend class CVNQRibbonBar;
     friend class CVNQRibbonGroup;
     int maxScroll() const;
+    // Scrolls the groups so that the widget, one of their items, is wholly
+    // between the arrows.
+    void reveal(const QWidget* widget);
     void releaseGroup(CVNQRibbonGroup* group);
+    // Drops a group that left the page (deleted or taken by its owner).
+    void forgetGroup(CVNQRibbonGroup* group);
 
     QString m_id;
     QString m_title;
