@@ -67,15 +67,13 @@ QImage traced(double weight, const QVector<QPointF>& points)
     for (const QPointF& p : points)
         chart.addData(float(p.x()), float(p.y()));
     ChartPaintProbe probe(chart.size());
-    {
-        QPainter p(&probe);
+    QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    for (QPaintDevice* device : std::initializer_list<QPaintDevice*>{&probe, &image}) {
+        QPainter p(device);
         chart.getControlImpl()->draw(&p, chart.rect());
     }
     lastCost = probe.cost();
-    QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    chart.getControlImpl()->draw(&p, chart.rect());
     return image;
 }
 

@@ -1,15 +1,13 @@
 // ECG and ICD traces: the point feed and its guards, fills that need three
 // points, the sweep snapshot right of the new tip, the ICD trace types.
 
+#include "../controls/ControlsTestUtil.h"
 #include "CVNQECGChart.h"
 #include "CVNQICDChart.h"
-#include "CVNQResourceManager.h"
 #include "CVNQWidgetBaseImpl.h"
-#include "TestUtil.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -140,16 +138,10 @@ TEST(ICDChart, TraceTypesAndNoAntialiasing)
     // Built beside a theme entry of their shared type name, the ECG trace
     // takes it and the ICD trace does not.
     QTemporaryDir theme;
-    ASSERT_TRUE(TestUtil::writeFile(theme.path(), "style.json", R"({"style": []})"));
-    ASSERT_TRUE(
-        TestUtil::writeFile(theme.path(), "theme.json",
-                            R"({"elements": [{"child": [{"name": "qtecgchart", "attr": {"mark": "themed"}}]}]})"));
-    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-    ASSERT_TRUE(rm->loadThemeDir(theme.path()));
+    ASSERT_TRUE(ControlsTest::loadTheme(theme, R"([{"name": "qtecgchart", "attr": {"mark": "themed"}}])"));
     EXPECT_EQ(CVNQECGChart().getControlImpl()->getAttribute("mark"), "themed");
     EXPECT_EQ(CVNQICDChart().getControlImpl()->getAttribute("mark"), QVariant());
-    ASSERT_TRUE(TestUtil::writeFile(theme.path(), "theme.json", R"({"elements": []})"));
-    ASSERT_TRUE(rm->loadThemeDir(theme.path()));
+    ASSERT_TRUE(ControlsTest::loadTheme(theme, "[]"));
 
     CVNQICDChart chart;
     chart.resize(200, 100);

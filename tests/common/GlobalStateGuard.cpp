@@ -13,157 +13,142 @@
 #include "LanguageManager.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFont>
+#include <functional>
 #include <memory>
 
 using namespace CVNQtLib;
 
 namespace {
 
-// The manager's private members, reached the one way C++ allows without
+// The managers' private members, reached the one way C++ allows without
 // changing the toolkit: an explicit instantiation may name them.
-template <class Tag, typename Tag::type Member>
+template <class Tag, auto Member>
 struct Expose
 {
-    friend typename Tag::type member(Tag) { return Member; }
+    friend decltype(Member) member(Tag) { return Member; }
 };
-#define CVN_EXPOSE(Class, Name, Type)                                                                                  \
-    struct Name##Tag                                                                                                   \
-    {                                                                                                                  \
-        using type = Type Class::*;                                                                                    \
-        friend type member(Name##Tag);                                                                                 \
-    };                                                                                                                 \
-    template struct Expose<Name##Tag, &Class::Name>;
+// clang-format off
+#define CVN_EXPOSE(Class, Name, Type) \
+    struct Name { friend Type Class::*member(Name); }; template struct Expose<Name, &Class::Name>;
+// clang-format on
 
-using Package = std::unique_ptr<CVNQResourceManagerImpl>;
-CVN_EXPOSE(CVNQResourceManager, m_default, Package)
-CVN_EXPOSE(CVNQResourceManager, m_project, Package)
-CVN_EXPOSE(CVNQResourceManager, m_theme, Package)
-CVN_EXPOSE(CVNQResourceManager, m_loadedThemeDir, QString)
-CVN_EXPOSE(CVNQResourceManager, m_scaleFactor, float)
-CVN_EXPOSE(CVNQResourceManager, m_config, CVNGlobalConfig)
-CVN_EXPOSE(CVNQResourceManager, m_currentSkinLanguage, QString)
+using Owned = std::unique_ptr<CVNQResourceManagerImpl>;
+using RM = CVNQResourceManager;
+CVN_EXPOSE(RM, m_default, Owned)
+CVN_EXPOSE(RM, m_project, Owned)
+CVN_EXPOSE(RM, m_theme, Owned)
+CVN_EXPOSE(RM, m_loadedThemeDir, QString)
+CVN_EXPOSE(RM, m_createdByFile, bool)
+CVN_EXPOSE(RM, m_loadFromTheme, bool)
+CVN_EXPOSE(RM, m_projectRes, bool)
+CVN_EXPOSE(RM, m_designer, bool)
+CVN_EXPOSE(RM, m_scaleFactor, float)
+CVN_EXPOSE(RM, m_config, CVNGlobalConfig)
+CVN_EXPOSE(RM, m_currentSkinLanguage, QString)
 using SkinTable = QMap<QString, QMap<QString, QString>>;
-CVN_EXPOSE(CVNQResourceManager, m_skinLanguages, SkinTable)
+CVN_EXPOSE(RM, m_skinLanguages, SkinTable)
 using LanguageTable = QHash<QString, QHash<QString, QString>>;
 CVN_EXPOSE(LanguageManager, m_languages, LanguageTable)
 CVN_EXPOSE(LanguageManager, m_defaultLanguage, QString)
 CVN_EXPOSE(LanguageManager, m_currentLanguage, QString)
 CVN_EXPOSE(LanguageManager, m_warnedKeys, QSet<QString>)
 
+using PutBack = std::function<void()>;
+
 // What tells that a package was filled, emptied or replaced.
-QString packageState(const CVNQResourceManagerImpl* p)
+QString stateOf(const CVNQResourceManagerImpl* p)
 {
     if (!p)
         return QString();
-    return QString("%1|%2|%3|%4|%5|%6|%7")
-        .arg(p->dirPath(), p->filePath())
-        .arg(p->files().size())
-        .arg(p->styleBlobs().size())
-        .arg(const_cast<CVNQResourceManagerImpl*>(p)->fillStyles().size())
-        .arg(const_cast<CVNQResourceManagerImpl*>(p)->textStyles().size())
-        .arg(quintptr(p));
+    QString state;
+    auto* q = const_cast<CVNQResourceManagerImpl*>(p);
+    QDebug(&state) << p->dirPath() << p->filePath() << p->files().size() << p->styleBlobs().size()
+                   << q->fillStyles().size() << q->textStyles().size() << quintptr(p);
+    return state;
+}
+
+// Puts back the packages found now, if they changed.
+PutBack packages(RM* rm)
+{
+    const CVNQResourceManagerImpl* theme = rm->getThemeManagerIml();
+    const CVNQResourceManagerImpl* project = rm->getProjectManagerImpl();
+    return [rm, started = initialisedFlag(), themeWas = stateOf(theme), projectWas = stateOf(project),
+            defaultsWas = stateOf(rm->getDefaultManagerImpl()), themeDir = theme ? theme->dirPath() : QString(),
+            themeFile = theme ? theme->filePath() : QString(), projectFile = project ? project->filePath() : QString(),
+            skinDir = rm->getSkinDirPath(), skinFile = rm->getFileSkinPath()] {
+        const bool newTheme = stateOf(rm->getThemeManagerIml()) != themeWas;
+        const bool newProject = stateOf(rm->getProjectManagerImpl()) != projectWas;
+        const bool newDefaults = started && stateOf(rm->getDefaultManagerImpl()) != defaultsWas;
+        if (newTheme) {
+            (rm->*member(m_theme{})).reset();
+            (rm->*member(m_loadedThemeDir{})).clear();
+            if (!themeDir.isEmpty())
+                rm->loadThemeDir(themeDir);
+            else if (!themeFile.isEmpty())
+                rm->loadThemeFile(themeFile);
+        }
+        // Also forgets the SVGs rendered from the packages dropped here.
+        if (newTheme || newProject || newDefaults) {
+            rm->setProjectDirPath(projectFile);
+            if (projectWas.isEmpty())
+                (rm->*member(m_project{})).reset();
+        }
+        if (newDefaults) {
+            (rm->*member(m_default{})).reset(new CVNQResourceManagerImpl);
+            rm->initDefaultStyleRes();
+            rm->initDefaultImageRes();
+            if (!skinDir.isEmpty())
+                rm->setSkinDirPath(skinDir);
+            if (!skinFile.isEmpty())
+                rm->loadSkinFile(skinFile);
+        }
+    };
+}
+
+template <class O, class... T>
+void keep(std::vector<PutBack>& out, O* o, T O::*... members)
+{
+    (out.push_back([o, members, was = o->*members] { o->*members = was; }), ...);
+}
+
+// The ways to put back what is found now: the packages first, as loading one resets some values.
+std::vector<PutBack> now()
+{
+    RM* rm = RM::getInstance();
+    LanguageManager* lm = LanguageManager::instance();
+    std::vector<PutBack> out = {packages(rm)};
+    keep(out, rm, member(m_createdByFile{}), member(m_loadFromTheme{}), member(m_projectRes{}), member(m_designer{}),
+         member(m_scaleFactor{}), member(m_config{}), member(m_currentSkinLanguage{}), member(m_skinLanguages{}));
+    keep(out, lm, member(m_languages{}), member(m_defaultLanguage{}), member(m_currentLanguage{}),
+         member(m_warnedKeys{}));
+    out.push_back([font = QApplication::font()] {
+        if (QApplication::font() != font)
+            QApplication::setFont(font);
+    });
+    out.push_back([cwd = QDir::currentPath()] {
+        if (QDir::currentPath() != cwd)
+            QDir::setCurrent(cwd);
+    });
+    return out;
 }
 
 class GlobalStateGuard : public ::testing::EmptyTestEventListener
 {
-    struct State
-    {
-        bool started = false;
-        QString theme, project, defaults;
-        QString themeDir, themeFile, projectDir, skinDir, skinFile;
-        bool createdByFile = false, loadFromTheme = false, projectRes = false, designer = false;
-        float scale = 0;
-        CVNGlobalConfig config;
-        QString skinLanguage;
-        SkinTable skinLanguages;
-        LanguageTable languages;
-        QString defaultLanguage, currentLanguage;
-        QSet<QString> warnedKeys;
-        QFont font;
-        QString cwd;
-    };
     // What a suite found (before its set-up), then what its case found.
-    QVector<State> m_found;
+    QVector<std::vector<PutBack>> m_found;
 
-    static State now()
+    void putBack()
     {
-        CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-        LanguageManager* lm = LanguageManager::instance();
-        State s;
-        s.started = initialisedFlag();
-        const CVNQResourceManagerImpl* theme = rm->getThemeManagerIml();
-        const CVNQResourceManagerImpl* project = rm->getProjectManagerImpl();
-        s.theme = packageState(theme), s.project = packageState(project);
-        s.defaults = packageState(rm->getDefaultManagerImpl());
-        s.themeDir = theme ? theme->dirPath() : QString(), s.themeFile = theme ? theme->filePath() : QString();
-        s.projectDir = project ? project->filePath() : QString();
-        s.skinDir = rm->getSkinDirPath(), s.skinFile = rm->getFileSkinPath();
-        s.createdByFile = rm->isCreatedByFile(), s.loadFromTheme = rm->isLoadFromThemeRes();
-        s.projectRes = rm->isProjectRes(), s.designer = rm->isDesigner();
-        s.scale = rm->*member(m_scaleFactorTag());
-        s.config = rm->*member(m_configTag());
-        s.skinLanguage = rm->*member(m_currentSkinLanguageTag());
-        s.skinLanguages = rm->*member(m_skinLanguagesTag());
-        s.languages = lm->*member(m_languagesTag());
-        s.defaultLanguage = lm->*member(m_defaultLanguageTag());
-        s.currentLanguage = lm->*member(m_currentLanguageTag());
-        s.warnedKeys = lm->*member(m_warnedKeysTag());
-        s.font = QApplication::font();
-        s.cwd = QDir::currentPath();
-        return s;
+        for (const PutBack& f : m_found.takeLast())
+            f();
     }
-
-    static void restore(const State& before)
-    {
-        CVNQResourceManager* rm = CVNQResourceManager::getInstance();
-        const State after = now();
-        if (after.theme != before.theme) {
-            (rm->*member(m_themeTag())).reset();
-            (rm->*member(m_loadedThemeDirTag())).clear();
-            if (!before.themeDir.isEmpty())
-                rm->loadThemeDir(before.themeDir);
-            else if (!before.themeFile.isEmpty())
-                rm->loadThemeFile(before.themeFile);
-        }
-        // Also forgets the SVGs rendered from the packages dropped here.
-        if (after.project != before.project || after.theme != before.theme ||
-            (before.started && after.defaults != before.defaults)) {
-            rm->setProjectDirPath(before.projectDir);
-            if (before.project.isEmpty())
-                (rm->*member(m_projectTag())).reset();
-        }
-        if (before.started && after.defaults != before.defaults) {
-            (rm->*member(m_defaultTag())).reset(new CVNQResourceManagerImpl);
-            rm->initDefaultStyleRes();
-            rm->initDefaultImageRes();
-            if (!before.skinDir.isEmpty())
-                rm->setSkinDirPath(before.skinDir);
-            if (!before.skinFile.isEmpty())
-                rm->loadSkinFile(before.skinFile);
-        }
-        rm->setCreatedByFile(before.createdByFile), rm->setSwitchToThemeRes(before.loadFromTheme);
-        rm->setSwitchToProjectRes(before.projectRes), rm->setIsDesigner(before.designer);
-        rm->*member(m_scaleFactorTag()) = before.scale;
-        rm->*member(m_configTag()) = before.config;
-        rm->*member(m_currentSkinLanguageTag()) = before.skinLanguage;
-        rm->*member(m_skinLanguagesTag()) = before.skinLanguages;
-        LanguageManager* lm = LanguageManager::instance();
-        lm->*member(m_languagesTag()) = before.languages;
-        lm->*member(m_defaultLanguageTag()) = before.defaultLanguage;
-        lm->*member(m_currentLanguageTag()) = before.currentLanguage;
-        lm->*member(m_warnedKeysTag()) = before.warnedKeys;
-        if (QApplication::font() != before.font)
-            QApplication::setFont(before.font);
-        if (after.cwd != before.cwd)
-            QDir::setCurrent(before.cwd);
-    }
-
     void OnTestSuiteStart(const ::testing::TestSuite&) override { m_found.append(now()); }
     void OnTestStart(const ::testing::TestInfo&) override { m_found.append(now()); }
-    void OnTestEnd(const ::testing::TestInfo&) override { restore(m_found.takeLast()); }
-    void OnTestSuiteEnd(const ::testing::TestSuite&) override { restore(m_found.takeLast()); }
+    void OnTestEnd(const ::testing::TestInfo&) override { putBack(); }
+    void OnTestSuiteEnd(const ::testing::TestSuite&) override { putBack(); }
 };
 
 } // namespace
