@@ -3,9 +3,11 @@
 // Set GUSTREL_SCREEN_DIR to keep them; without it one size is checked.
 
 #include "AppTestSupport.h"
+#include "CVNQContainer.h"
 #include "CVNQLabel.h"
 #include "GustrelApp.h"
 #include "TestUtil.h"
+#include "WindDrawer.h"
 #include "WindFarmWindow.h"
 
 #include <QDir>
@@ -62,6 +64,44 @@ int inkRunsOfCharacter(const QImage& shot, QWidget* window, const CVNQtLib::CVNQ
     return runs;
 }
 
+// Children a row or column lays out that start outside it, leave it across
+// its direction or cover a sibling it lays out: a control left out of its
+// layout, or laid out the wrong way.
+QStringList misplaced(QWidget* window)
+{
+    using CVNQtLib::CVNQContainer;
+    QStringList out;
+    for (CVNQContainer* box : window->findChildren<CVNQContainer*>()) {
+        if (!box->isVisibleTo(window) || box->getChildLayout() > CVNQContainer::Vertical)
+            continue;
+        const bool vertical = box->getChildLayout() == CVNQContainer::Vertical;
+        QList<QWidget*> placed, docked;
+        for (QWidget* w : box->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const auto* control = dynamic_cast<CVNQtLib::ICVNQWidgetBase*>(w);
+            if (w->isWindow() || w->isHidden() || w->geometry().isEmpty() || qobject_cast<WindDrawer*>(w))
+                continue; // a drawer slides over the page
+            (control && control->getAbsoluteLayout() ? docked : placed) << w;
+        }
+        const auto name = [box](QWidget* w) {
+            return box->objectName() + ">" + w->objectName() + w->metaObject()->className();
+        };
+        for (int i = 0; i < placed.size(); ++i) {
+            // A column too short for its content lets the last child run past its end, never across.
+            const QRect r = placed[i]->geometry(),
+                        across = vertical ? QRect(r.x(), 0, r.width(), 1) : QRect(0, r.y(), 1, r.height());
+            if (!box->rect().contains(r.topLeft()) || !box->rect().contains(across))
+                out << name(placed[i]) + " leaves its row";
+            // A docked child covers only an empty room left for it.
+            const bool room = qobject_cast<CVNQContainer*>(placed[i]) &&
+                              placed[i]->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).isEmpty();
+            for (QWidget* other : placed.mid(0, i) + (room ? QList<QWidget*>() : docked))
+                if (r.intersects(other->geometry()))
+                    out << name(placed[i]) + " covers " + name(other);
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 TEST(WindFarmWindowScreens, BoldHeadingsKeepTheDotOfTheirI)
@@ -108,15 +148,18 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             QImage shot(overview);
             ASSERT_EQ(shot.size(), size);
             EXPECT_GT(colourCount(shot, areaOf(&window, "windEnergyChart")), 40) << tag.toStdString();
+            EXPECT_EQ(misplaced(&window).join("\n").toStdString(), "") << tag.toStdString();
 
             window.setCurrentPage(1);
             ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/turbines-" + tag + ".png"), 0);
+            EXPECT_EQ(misplaced(&window).join("\n").toStdString(), "") << tag.toStdString();
 
             window.selectTurbine(QStringLiteral("WTG-007"));
             ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             const QString detail = dir + "/detail-" + tag + ".png";
             ASSERT_EQ(saveWindowScreenshot(&window, detail), 0);
+            EXPECT_EQ(misplaced(&window).join("\n").toStdString(), "") << tag.toStdString();
             shot = QImage(detail);
             // The donut's health slice is drawn in the fault colour.
             EXPECT_TRUE(TestUtil::hasColor(shot.copy(areaOf(&window, "turbineHealthChart")), QColor(255, 91, 116), 12));

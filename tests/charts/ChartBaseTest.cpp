@@ -56,6 +56,11 @@ TEST(ChartTheme, PresetsAndUnknownIndex)
     EXPECT_TRUE(plain.palette.isEmpty());
     EXPECT_EQ(plain.gridColor, QColor(229, 233, 242));
     EXPECT_EQ(plain.barCornerRadius, 6.0);
+    const ChartTheme preset = CVNQChartBase::presetTheme(0);
+    for (QColor ChartTheme::*colour :
+         {&ChartTheme::backgroundColor, &ChartTheme::plotBackgroundColor, &ChartTheme::textColor,
+          &ChartTheme::axisColor, &ChartTheme::secondaryTextColor, &ChartTheme::gridColor, &ChartTheme::crosshairColor})
+        EXPECT_EQ((plain.*colour).rgba(), (preset.*colour).rgba());
 }
 
 TEST(ChartTheme, SettingThemesOnAChart)

@@ -237,9 +237,16 @@ TEST(PieChart, HoverAndTooltip)
 {
     Pie p;
     p.widget.setSlices({slice("Direct", 735), slice("Email", 580), slice("", 300)});
+    const QImage still = p.render();
     p.move(p.at(60, 0.5));
     EXPECT_TRUE(p.impl->hoverActive());
     EXPECT_EQ(p.impl->hoverIndex(), 0);
+    // Only the slice under the pointer is lit.
+    const QImage lit = p.render();
+    for (double degrees : {20.0, 230.0, 330.0}) {
+        const QPoint in = p.at(degrees, 0.85).toPoint();
+        EXPECT_EQ(lit.pixel(in) != still.pixel(in), degrees == 20.0) << degrees;
+    }
     EXPECT_EQ(p.widget.tooltipText(), "Direct\n735 (45.51%)");
     p.move(p.at(340, 0.5));
     EXPECT_EQ(p.widget.tooltipText(), "Slice\n300 (18.58%)");

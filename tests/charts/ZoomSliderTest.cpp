@@ -109,6 +109,24 @@ TEST(ZoomSlider, HandlesAndWindowDrags)
     s.drag(QPoint(100, 285), track);
     EXPECT_NEAR(s.end(), 0.25 + s.minSpan(), 1e-12);
 
+    // A drag ends where the pointer is, whatever way it took there: either handle or the window, moved at once or
+    // in steps; the window keeps its width.
+    for (const QPoint grab : {QPoint(151, 289), QPoint(349, 285), QPoint(250, 289)}) {
+        QVector<QPair<double, double>> ends;
+        for (int steps : {1, 4}) {
+            s.release();
+            s.setRange(0.25, 0.75);
+            ASSERT_TRUE(s.press(grab, track));
+            for (int i = 1; i <= steps; ++i)
+                s.drag(grab + QPoint(40 * i / steps, 0), track);
+            ends.append({s.start(), s.end()});
+        }
+        EXPECT_NEAR(ends[1].first, ends[0].first, 1e-12) << grab.x();
+        EXPECT_NEAR(ends[1].second, ends[0].second, 1e-12) << grab.x();
+    }
+    EXPECT_NEAR(s.start(), 0.35, 1e-12);
+    EXPECT_NEAR(s.end(), 0.85, 1e-12);
+
     // Far outside: no drag starts.
     s.release();
     EXPECT_FALSE(s.press(QPoint(60, 200), track));

@@ -394,6 +394,16 @@ TEST(ResourceManager, SkinArchiveNeedsItsOwnStyleFile)
     EXPECT_FALSE(rm()->loadSkinFile(nullptr, bytes.size()));
     EXPECT_FALSE(rm()->loadSkinFile(bytes.constData(), bytes.size() / 2));
     EXPECT_TRUE(rm()->loadSkinFile(bytes.constData(), bytes.size()));
+
+    // The same files as a skin folder read alike, the language table included.
+    QTemporaryDir folder;
+    ASSERT_TRUE(TestUtil::writeFile(folder.path(), "style.json", styleJson("skin_fill", "ff112233")));
+    ASSERT_TRUE(TestUtil::writeFile(folder.path(), "language.txt",
+                                    utf16le(QStringLiteral("Language\ten\tzh\r\nskin_key\tHi\t嗨\r\n"))));
+    ASSERT_TRUE(rm()->setSkinDirPath(folder.path()));
+    EXPECT_TRUE(rm()->getFillStyle("skin_fill", f));
+    EXPECT_EQ(f.fill.clr, QColor(0x11, 0x22, 0x33));
+    EXPECT_EQ(rm()->getString("skin_key"), QStringLiteral("Hi"));
 }
 
 TEST(ResourceManager, SkinLanguageTableIsStrictAboutItsHeader)

@@ -118,6 +118,23 @@ protected:
     const QByteArray big = sampleText(5000) + randomBytes(70000, 11);
 };
 
+// Entry index read in pieces of several sizes gives expected each time.
+bool readsAlikeInPieces(ZipArchive* zip, int index, const QByteArray& expected)
+{
+    for (int piece : {1000, 4093, 20000}) {
+        QByteArray pieces;
+        ZipResult res = ZipMore;
+        while (res == ZipMore && pieces.size() < expected.size()) {
+            QByteArray part(qMin(piece, expected.size() - pieces.size()), '\0');
+            res = cvnZipUnzipToMemory(zip, index, part.data(), quint32(part.size()));
+            pieces += part;
+        }
+        if (res != ZipOk || pieces != expected)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TEST_F(ZipArchiveTest, WriterArchiveReadsBackFromFileMemoryAndStream)
@@ -186,6 +203,7 @@ TEST_F(ZipArchiveTest, WriterArchiveReadsBackFromFileMemoryAndStream)
         EXPECT_EQ(cvnZipLastReadResult(), ZipMore);
         EXPECT_EQ(cvnZipUnzipToMemory(zip, 3, whole.data() + half, e.uncompressedSize - half), ZipOk);
         EXPECT_EQ(whole, big);
+        EXPECT_TRUE(readsAlikeInPieces(zip, 3, big));
 
         QList<ZipFileData> files;
         QString error;
@@ -547,6 +565,7 @@ TEST_F(ZipArchiveTest, PasswordProtectedEntriesAndExtractionToFiles)
     ASSERT_EQ(files.size(), 3);
     EXPECT_EQ(files[0].data, style);
     EXPECT_EQ(files[2].data, big);
+    EXPECT_TRUE(readsAlikeInPieces(zip, 3, big));
     cvnZipClose(zip);
 
     // Without a password an encrypted entry is refused as such.

@@ -116,7 +116,8 @@ TEST(DesignerPageSave, EditsGoOverWhatWasRead)
     named<CVNQLabel>(canvas, "title")->setText("Gust");
     QWidget* go = named<QWidget>(canvas, "go");
     go->setObjectName("start");
-    go->setEnabled(true); // the default, which the button does not write
+    go->setEnabled(true);                                   // the default, which the button does not write
+    named<CVNQContainer>(canvas, "root")->setChildSpace(5); // a key beside ones the container does not know
     delete named<QWidget>(canvas, "grid");
     canvas.AddSelectedControl(named<QWidget>(canvas, "root"));
     ASSERT_TRUE(canvas.createControl("qtribbonbar"));
@@ -125,6 +126,10 @@ TEST(DesignerPageSave, EditsGoOverWhatWasRead)
     const Json::Value saved = fileJson(path);
     EXPECT_EQ(saved["minW"], 300);
     EXPECT_EQ(saved["dbheight"], 32);
+    const Json::Value& rootAttr = saved["elements"][0]["attr"];
+    EXPECT_EQ(rootAttr["deep"], TestUtil::json(R"({"k": [1, 2]})"));
+    EXPECT_TRUE(rootAttr["empty"].isArray());
+    EXPECT_EQ(rootAttr["childLayout"], 0);
     const Json::Value& children = saved["elements"][0]["child"];
     ASSERT_EQ(children.size(), 4u);
     EXPECT_EQ(children[0]["attr"]["text"], "Gust");
