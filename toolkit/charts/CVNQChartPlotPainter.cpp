@@ -127,6 +127,20 @@ StrokeCover strokeCover(const QPolygonF& line, double r, const QRectF& shown)
     return c;
 }
 
+// Whether a round stroke of radius r along line covers all of shown: some
+// point of the line lies within r of the whole of it.
+bool strokeCoversAll(const QPolygonF& line, double r, const QRectF& shown)
+{
+    if (shown.isEmpty())
+        return false;
+    const double reach = r - std::hypot(shown.width(), shown.height()) / 2;
+    const QPointF centre = shown.center();
+    for (const QPointF& p : line)
+        if (std::hypot(p.x() - centre.x(), p.y() - centre.y()) <= reach)
+            return true;
+    return false;
+}
+
 // How far the band's edges jump from column to column, per column.
 double bandJumpiness(const StrokeCover& c)
 {
@@ -348,6 +362,14 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& data, const QPen& pen
     const double width = cvnChartExtent(pen.widthF(), 0.0, shown.united(line.boundingRect()));
     if (cvnChartIsDense(line)) {
         const double r = qMax(width, 1.0) / 2;
+        if (strokeCoversAll(line, r, shown)) {
+            // Its cover would cost every point the picture's width.
+            if (areaColor.isValid())
+                fillUnder(painter, line, areaBottom, areaColor);
+            painter.fillRect(shown, pen.color());
+            painter.restore();
+            return;
+        }
         const StrokeCover cover = strokeCover(line, r, shown);
         if (areaColor.isValid())
             fillUnder(painter, hiddenUpperEdge(line, cover, r), areaBottom, areaColor);
@@ -437,6 +459,9 @@ double ChartSymbolStamp::hideCovered(const QPainter& painter, const QVector<QPoi
     const double bottom = std::ceil(shown.bottom());
     const int columns = int(std::ceil(shown.right()) - left);
     std::vector<Interval> covered(size_t(qMax(columns, 0)));
+    // Columns covered from top to bottom: once all are, every symbol
+    // before hides, and is marked so without a look at each column.
+    int full = 0;
     const double picture = qMax(shown.width() * shown.height(), 1.0);
     const double budget = sliver < most ? kSymbolPictures * picture : 0.0;
     double drawn = 0;
@@ -492,10 +517,17 @@ double ChartSymbolStamp::hideCovered(const QPainter& painter, const QVector<QPoi
             Interval& run = covered[size_t(col)];
             if (lo >= hi)
                 continue;
+            const bool wasFull = run.lo <= top && run.hi >= bottom;
             if (run.isEmpty() || (lo <= run.hi && hi >= run.lo))
                 run.add(lo, hi);
             else if (hi - lo > run.hi - run.lo)
                 run = Interval{lo, hi};
+            full += !wasFull && run.lo <= top && run.hi >= bottom;
+        }
+        if (sliver >= 0 && columns > 0 && full == columns) {
+            for (int before = k - 1; before >= 0; --before)
+                hidden[size_t(before)] = true;
+            break;
         }
     }
     return drawn / picture;
