@@ -363,9 +363,13 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& data, const QPen& pen
     if (cvnChartIsDense(line)) {
         const double r = qMax(width, 1.0) / 2;
         if (strokeCoversAll(line, r, shown)) {
-            // Its cover would cost every point the picture's width.
-            if (areaColor.isValid())
-                fillUnder(painter, line, areaBottom, areaColor);
+            // Its cover would cost every point the picture's width. The
+            // area's edge stays level, as hiddenUpperEdge keeps it inside
+            // such a band: the jagged line itself would be slow to fill.
+            if (areaColor.isValid()) {
+                const QPointF level(line.last().x(), line.first().y());
+                fillUnder(painter, QPolygonF({line.first(), level, line.last()}), areaBottom, areaColor);
+            }
             painter.fillRect(shown, pen.color());
             painter.restore();
             return;
@@ -522,7 +526,7 @@ double ChartSymbolStamp::hideCovered(const QPainter& painter, const QVector<QPoi
                 run.add(lo, hi);
             else if (hi - lo > run.hi - run.lo)
                 run = Interval{lo, hi};
-            full += !wasFull && run.lo <= top && run.hi >= bottom;
+            full += int(run.lo <= top && run.hi >= bottom) - int(wasFull);
         }
         if (sliver >= 0 && columns > 0 && full == columns) {
             for (int before = k - 1; before >= 0; --before)
