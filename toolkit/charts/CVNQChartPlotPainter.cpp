@@ -29,6 +29,8 @@ constexpr int kFillRun = 16;
 constexpr double kMaxStampSide = 128;
 // Pictures' worth of area that the large symbols of one run may cover.
 constexpr double kSymbolPictures = 12;
+// Columns whose covered rows are looked at together first.
+constexpr int kCoverBlock = 16;
 
 // A device pixel in the painter's logical units.
 double cvnChartDevicePixel(const QPainter& painter)
@@ -125,6 +127,20 @@ StrokeCover strokeCover(const QPolygonF& line, double r, const QRectF& shown)
             addBody(c, line.at(i), line.at(i + 1), r);
     }
     return c;
+}
+
+// Whether a round stroke of radius r along line covers all of shown: some
+// point of the line lies within r of the whole of it.
+bool strokeCoversAll(const QPolygonF& line, double r, const QRectF& shown)
+{
+    if (shown.isEmpty())
+        return false;
+    const double reach = r - std::hypot(shown.width(), shown.height()) / 2;
+    const QPointF centre = shown.center();
+    for (const QPointF& p : line)
+        if (std::hypot(p.x() - centre.x(), p.y() - centre.y()) <= reach)
+            return true;
+    return false;
 }
 
 // How far the band's edges jump from column to column, per column.
@@ -348,6 +364,18 @@ void cvnChartPaintLine(QPainter& painter, const QPolygonF& data, const QPen& pen
     const double width = cvnChartExtent(pen.widthF(), 0.0, shown.united(line.boundingRect()));
     if (cvnChartIsDense(line)) {
         const double r = qMax(width, 1.0) / 2;
+        if (strokeCoversAll(line, r, shown)) {
+            // Its cover would cost every point the picture's width. The
+            // area's edge stays level, as hiddenUpperEdge keeps it inside
+            // such a band: the jagged line itself would be slow to fill.
+            if (areaColor.isValid()) {
+                const QPointF level(line.last().x(), line.first().y());
+                fillUnder(painter, QPolygonF({line.first(), level, line.last()}), areaBottom, areaColor);
+            }
+            painter.fillRect(shown, pen.color());
+            painter.restore();
+            return;
+        }
         const StrokeCover cover = strokeCover(line, r, shown);
         if (areaColor.isValid())
             fillUnder(painter, hiddenUpperEdge(line, cover, r), areaBottom, areaColor);
@@ -437,6 +465,25 @@ double ChartSymbolStamp::hideCovered(const QPainter& painter, const QVector<QPoi
     const double bottom = std::ceil(shown.bottom());
     const int columns = int(std::ceil(shown.right()) - left);
     std::vector<Interval> covered(size_t(qMax(columns, 0)));
+    // Columns covered from top to bottom: once all are, every symbol
+    // before hides, and is marked so without a look at each column.
+    int full = 0;
+    // Per block of kCoverBlock columns, the rows all of them cover, made
+    // again when a column of it changed.
+    std::vector<Interval> blocks(size_t(qMax(columns, 0) / kCoverBlock + 1));
+    std::vector<bool> changed(blocks.size(), false);
+    auto shared = [&](int b) -> const Interval& {
+        Interval& meet = blocks[size_t(b)];
+        if (changed[size_t(b)]) {
+            changed[size_t(b)] = false;
+            meet = Interval{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
+            for (int col = b * kCoverBlock; col < qMin(columns, (b + 1) * kCoverBlock); ++col) {
+                meet.lo = qMax(meet.lo, covered[size_t(col)].lo);
+                meet.hi = qMin(meet.hi, covered[size_t(col)].hi);
+            }
+        }
+        return meet;
+    };
     const double picture = qMax(shown.width() * shown.height(), 1.0);
     const double budget = sliver < most ? kSymbolPictures * picture : 0.0;
     double drawn = 0;
@@ -460,18 +507,30 @@ double ChartSymbolStamp::hideCovered(const QPainter& painter, const QVector<QPoi
             last = int(qBound(-1.0, std::ceil(c.x() + d - left), double(columns - 1)));
         };
         const double check = extent - sliver;
-        bool isHidden = sliver >= 0;
-        span(check);
-        for (int col = first; col <= last && isHidden; ++col) {
-            const double x0 = left + col;
-            const double dx = c.x() < x0 ? x0 - c.x() : c.x() > x0 + 1 ? c.x() - x0 - 1 : 0.0;
+        // Whether run covers the rows the symbol reaches in columns
+        // [c0, c1], at most its rows in the column nearest its centre.
+        auto rowsCovered = [&](int c0, int c1, const Interval& run) {
+            const double x0 = left + c0;
+            const double x1 = left + c1 + 1;
+            const double dx = c.x() < x0 ? x0 - c.x() : c.x() > x1 ? c.x() - x1 : 0.0;
             if (dx >= check)
-                continue;
+                return true;
             const double h = std::sqrt(check * check - dx * dx);
             const double lo = qMax(std::floor(c.y() - h), top);
             const double hi = qMin(std::ceil(c.y() + h), bottom);
-            const Interval& run = covered[size_t(col)];
-            isHidden = lo >= hi || (run.lo <= lo && hi <= run.hi);
+            return lo >= hi || (run.lo <= lo && hi <= run.hi);
+        };
+        bool isHidden = sliver >= 0;
+        span(check);
+        // A block at a time while the rows all its columns share cover the
+        // symbol's; column by column where they do not.
+        for (int b = first / kCoverBlock; isHidden && first <= last && b <= last / kCoverBlock; ++b) {
+            const int c0 = qMax(first, b * kCoverBlock);
+            const int c1 = qMin(last, b * kCoverBlock + kCoverBlock - 1);
+            if (rowsCovered(c0, c1, shared(b)))
+                continue;
+            for (int col = c0; col <= c1 && isHidden; ++col)
+                isHidden = rowsCovered(col, col, covered[size_t(col)]);
         }
         hidden[size_t(k)] = isHidden;
         if (isHidden)
@@ -492,10 +551,18 @@ double ChartSymbolStamp::hideCovered(const QPainter& painter, const QVector<QPoi
             Interval& run = covered[size_t(col)];
             if (lo >= hi)
                 continue;
+            const bool wasFull = run.lo <= top && run.hi >= bottom;
+            changed[size_t(col / kCoverBlock)] = true;
             if (run.isEmpty() || (lo <= run.hi && hi >= run.lo))
                 run.add(lo, hi);
             else if (hi - lo > run.hi - run.lo)
                 run = Interval{lo, hi};
+            full += int(run.lo <= top && run.hi >= bottom) - int(wasFull);
+        }
+        if (sliver >= 0 && columns > 0 && full == columns) {
+            for (int before = k - 1; before >= 0; --before)
+                hidden[size_t(before)] = true;
+            break;
         }
     }
     return drawn / picture;
