@@ -36,7 +36,7 @@ void paintInto(CVNQWidgetBaseImpl* impl, QImage& image)
     impl->draw(&painter, QRect(QPoint(0, 0), kSize));
 }
 
-void lineChartPaint(benchmark::State& state, double jitter, bool symbols)
+void lineChartPaint(benchmark::State& state, double jitter, bool symbols, double lineWidth = 2.0)
 {
     const int n = int(state.range(0));
     CVNQLineChart chart;
@@ -48,6 +48,7 @@ void lineChartPaint(benchmark::State& state, double jitter, bool symbols)
     a.area = true;
     a.smooth = true;
     a.showSymbols = symbols;
+    a.lineWidth = lineWidth;
     ChartSeries b;
     b.name = QStringLiteral("AI forecast");
     b.values = profile(n, 1, jitter);
@@ -83,6 +84,14 @@ static void BM_LineChartPaintJagged(benchmark::State& state)
     lineChartPaint(state, 80, false);
 }
 BENCHMARK(BM_LineChartPaintJagged)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A line as wide as the picture over many points: what works out the
+// picture must stay bounded by it, not by points times width.
+static void BM_LineChartPaintHugeWidth(benchmark::State& state)
+{
+    lineChartPaint(state, 12, true, 1e300);
+}
+BENCHMARK(BM_LineChartPaintHugeWidth)->Arg(10000)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 static void BM_PieChartPaint(benchmark::State& state)
 {
