@@ -21,8 +21,22 @@ QPen CVNQTraceChartImpl::tracePen() const
 
 void CVNQTraceChartImpl::drawPolyline(QPainter& painter) const
 {
-    if (points.size() >= 2)
-        painter.drawPolyline(points.constData(), points.size());
+    if (points.size() < 2)
+        return;
+    // Stroking a pen many hundred pixels wide costs about a second. Once half
+    // its width reaches every corner from one point of the line, the line
+    // covers the whole picture (a square end covers that circle): fill it.
+    const QRectF area = m_owner->rect();
+    const double reach = painter.pen().widthF() / 2;
+    for (const QPointF& pt : points) {
+        const double dx = qMax(pt.x() - area.left(), area.right() - pt.x());
+        const double dy = qMax(pt.y() - area.top(), area.bottom() - pt.y());
+        if (area.contains(pt) && dx * dx + dy * dy <= reach * reach) {
+            painter.fillRect(area, painter.pen().color());
+            return;
+        }
+    }
+    painter.drawPolyline(points.constData(), points.size());
 }
 
 void CVNQTraceChartImpl::drawSnapshot(QPainter& painter) const
