@@ -9,6 +9,7 @@
 #include "CVNQImage.h"
 #include "CVNQLabel.h"
 #include "CVNQLineChart.h"
+#include "CVNQOutlives.h"
 #include "CVNQTableView.h"
 #include "GustrelResources.h"
 #include "WindFarmStyle.h"
@@ -18,7 +19,6 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QStandardItemModel>
 
 #include <functional>
@@ -61,9 +61,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         const QVector<ChartSeries> before = series();
-        const QPointer<EnergyChart> self(this);
-        CVNQLineChart::mousePressEvent(event);
-        if (!self || !legendToggled)
+        if (!cvnOutlives(this, [&] { CVNQLineChart::mousePressEvent(event); }) || !legendToggled)
             return;
         const QVector<ChartSeries> after = series();
         for (int i = 0; i < before.size() && i < after.size(); ++i) {
