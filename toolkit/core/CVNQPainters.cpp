@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
@@ -678,7 +679,7 @@ void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, cons
     if (isHor) {
         painter->setPen(color);
         painter->setFont(font);
-        cvnDrawCachedText(painter, r, align, text, font, style.elideMode != 3, w - 2);
+        cvnDrawCachedText(painter, r, align, text, style.elideMode != 3, w - 2);
         painter->restore();
         return;
     }
@@ -792,6 +793,18 @@ QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style)
 QSize CVNQWidgetBaseImpl::getTextSize(const QString& text, const TextStyleDesc& style)
 {
     const QFontMetrics fm(fontForStyle(style));
+    return QSize(fm.horizontalAdvance(text), fm.height());
+}
+
+QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style, const QWidget* on)
+{
+    const QFont font = fontForStyle(style);
+    return on ? font.resolve(on->font()) : font;
+}
+
+QSize CVNQWidgetBaseImpl::getTextSize(const QString& text, const TextStyleDesc& style, const QWidget* on)
+{
+    const QFontMetrics fm(fontForStyle(style, on), on);
     return QSize(fm.horizontalAdvance(text), fm.height());
 }
 

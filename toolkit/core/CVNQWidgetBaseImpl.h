@@ -173,6 +173,13 @@ public:
     static QSize getTextSize(const QString& text, const TextStyleDesc& style);
     // The font drawText uses for a style.
     static QFont fontForStyle(const TextStyleDesc& style);
+    // The font the style's text shows in when drawn on a widget: a painter
+    // on it takes what the style's font leaves unset (the size, for a style
+    // without one) from the widget's font. Size hints measure in this, so
+    // they measure what the paint draws.
+    static QFont fontForStyle(const TextStyleDesc& style, const QWidget* on);
+    // getTextSize in that font, on that widget's screen.
+    static QSize getTextSize(const QString& text, const TextStyleDesc& style, const QWidget* on);
     // Hexadecimal text taken as a QRgb: the alpha byte is ignored, the
     // colour is opaque.
     static QColor hexToColor(const std::string& text);

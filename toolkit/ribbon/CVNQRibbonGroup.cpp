@@ -257,7 +257,7 @@ int CVNQRibbonGroup::walkItems(bool place) const
             continue;
         // A configured "width" is a minimum: the column is as wide as its
         // widgets are, or they would cover the next one.
-        const int hintWidth = ribbonTakenWidth(item.widget, ribbonHintWidth(item.widget));
+        const int hintWidth = ribbonTakenWidth(item.widget, item.widget->sizeHint().width());
         if (item.size == CVN_RIBBON_ITEM_LARGE) {
             flush();
             if (place)
