@@ -10,6 +10,7 @@
 #include "CVNQtLib.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -806,6 +807,18 @@ QSize CVNQWidgetBaseImpl::getTextSize(const QString& text, const TextStyleDesc& 
 {
     const QFontMetrics fm(fontForStyle(style, on), on);
     return QSize(fm.horizontalAdvance(text), fm.height());
+}
+
+int CVNQWidgetBaseImpl::textWidening(const QWidget* on, const QString& text,
+                                     std::initializer_list<TextStyleDesc> styles)
+{
+    if (!on || text.isEmpty())
+        return 0;
+    const qreal own = QFontMetricsF(on->font(), on).horizontalAdvance(text);
+    qreal widest = own;
+    for (const TextStyleDesc& style : styles)
+        widest = std::max(widest, QFontMetricsF(fontForStyle(style, on), on).horizontalAdvance(text));
+    return int(std::ceil(widest - own));
 }
 
 QColor CVNQWidgetBaseImpl::hexToColor(const std::string& text)
