@@ -2,7 +2,8 @@
 // text style whose font differs from the widget's (it names no size, so the
 // large font of the window gives it one), shows on screen that text elided
 // in the font it draws in. Compared with the same control showing the text
-// elided independently in that font, which fits and so is drawn whole.
+// elided independently in that font, which fits and so is drawn whole; and
+// sized to its hint, each shows a short text whole.
 
 #include "CVNQCheckBox.h"
 #include "CVNQLabel.h"
@@ -34,33 +35,40 @@ TEST(TextFits, EveryTextControlElidesInTheFontItDraws)
         const char* name;
         QWidget* widget;
         std::function<void(const QString&)> setText;
+        std::function<void(const TextStyleDesc&)> setStyle;
     };
-    auto* label = new CVNQLabel(&window);
-    label->setTextStyle(CtrlStateAll, style);
-    // A label whose font is set after its style, as a bar sets its own.
-    auto* relabelled = new CVNQLabel(&window);
-    relabelled->setTextStyle(CtrlStateAll, style);
-    auto* button = new CVNQPushButton(&window);
-    button->setTextStyle(CtrlStateAll, style);
-    auto* check = new CVNQCheckBox(&window);
-    check->setTextStyle(false, style);
-    auto* radio = new CVNQRadioButton(&window);
-    radio->setTextStyle(false, style);
-    auto* ribbon = new CVNQRibbonButton(&window, CVN_RIBBON_ITEM_SMALL);
-    ribbon->setTextStyle(CtrlStateAll, style);
-    const std::vector<Shown> shown = {
-        {"label", label, [&](const QString& t) { label->setText(t); }},
-        {"relabelled", relabelled, [&](const QString& t) { relabelled->setText(t); }},
-        {"push button", button, [&](const QString& t) { button->setText(t); }},
-        {"check box", check, [&](const QString& t) { check->setText(t); }},
-        {"radio button", radio, [&](const QString& t) { radio->setText(t); }},
-        {"ribbon button", ribbon, [&](const QString& t) { ribbon->setText(t); }},
-    };
-    for (size_t i = 0; i < shown.size(); ++i)
-        shown[i].widget->setGeometry(10, 10 + int(i) * 60, 170, 50);
-    ASSERT_TRUE(TestUtil::showExposed(&window));
     QFont wider = large;
     wider.setPixelSize(30);
+    auto* label = new CVNQLabel(&window);
+    // A label whose font is set after its style, as a bar sets its own.
+    auto* relabelled = new CVNQLabel(&window);
+    auto* button = new CVNQPushButton(&window);
+    auto* check = new CVNQCheckBox(&window);
+    auto* radio = new CVNQRadioButton(&window);
+    auto* ribbon = new CVNQRibbonButton(&window, CVN_RIBBON_ITEM_SMALL);
+    ribbon->setRibbonIcon(RibbonTest::iconDir() + "plus.svg");
+    const std::vector<Shown> shown = {
+        {"label", label, [&](const QString& t) { label->setText(t); },
+         [&](const TextStyleDesc& st) { label->setTextStyle(CtrlStateAll, st); }},
+        {"relabelled", relabelled, [&](const QString& t) { relabelled->setText(t); },
+         [&](const TextStyleDesc& st) {
+             relabelled->setTextStyle(CtrlStateAll, st);
+             relabelled->setFont(relabelled->isVisible() ? wider : relabelled->font());
+         }},
+        {"push button", button, [&](const QString& t) { button->setText(t); },
+         [&](const TextStyleDesc& st) { button->setTextStyle(CtrlStateAll, st); }},
+        {"check box", check, [&](const QString& t) { check->setText(t); },
+         [&](const TextStyleDesc& st) { check->setTextStyle(false, st); }},
+        {"radio button", radio, [&](const QString& t) { radio->setText(t); },
+         [&](const TextStyleDesc& st) { radio->setTextStyle(false, st); }},
+        {"ribbon button", ribbon, [&](const QString& t) { ribbon->setText(t); },
+         [&](const TextStyleDesc& st) { ribbon->setTextStyle(CtrlStateAll, st); }},
+    };
+    for (size_t i = 0; i < shown.size(); ++i) {
+        shown[i].setStyle(style);
+        shown[i].widget->setGeometry(10, 10 + int(i) * 60, 170, 50);
+    }
+    ASSERT_TRUE(TestUtil::showExposed(&window));
     relabelled->setFont(wider);
 
     const QString text = QStringLiteral("Average wind speed over the last hour at every turbine");
@@ -84,5 +92,16 @@ TEST(TextFits, EveryTextControlElidesInTheFontItDraws)
             same = TestUtil::screenShot(s.widget) == picture;
         }
         EXPECT_TRUE(same) << s.name;
+
+        // Sized to its hint, it shows a text whole: as it draws with eliding
+        // off.
+        s.setText(QStringLiteral("Copy the log"));
+        s.widget->resize(s.widget->sizeHint().width(), 50);
+        const QImage fitted = TestUtil::screenShot(s.widget);
+        TextStyleDesc whole = style;
+        whole.elideMode = Qt::ElideNone;
+        s.setStyle(whole);
+        EXPECT_EQ(TestUtil::screenShot(s.widget), fitted) << s.name;
+        s.setStyle(style);
     }
 }

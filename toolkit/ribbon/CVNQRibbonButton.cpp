@@ -209,7 +209,9 @@ QSize CVNQRibbonButton::sizeHint() const
     const int strip = m_menu && m_popupMode != CVN_RIBBON_POPUP_NONE ? 17 : 0;
     switch (m_itemSize) {
     case CVN_RIBBON_ITEM_MEDIUM: return QSize(qMax(t + 34 + strip, 74), 30);
-    case CVN_RIBBON_ITEM_SMALL: return QSize(qMax(t + 30 + strip, 54), 24);
+    // Room for the text rectangle of ribbonButtonRects (from x 27 to 4 px
+    // short of the edge) and the painter's 2 px eliding margin.
+    case CVN_RIBBON_ITEM_SMALL: return QSize(qMax(t + 33 + strip, 54), 24);
     default: return QSize(qMax(t + 20, 64), 68);
     }
 }

@@ -298,7 +298,11 @@ bool CVNQRibbonGroup::event(QEvent* event)
     // or hidden reaches the group as a layout request: it is placed at once
     // for what it now asks, or it would show squeezed until the page is next
     // resized. A hidden group hears of none of it: it looks again when shown.
-    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) {
+    // A new font or style (the bar's, reaching its items first) changes what
+    // every item asks for as well.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::LayoutRequest || type == QEvent::Show || type == QEvent::FontChange ||
+        type == QEvent::StyleChange) {
         m_hintWidth = -1;
         if (m_page)
             m_page->updateGroupLayout();
