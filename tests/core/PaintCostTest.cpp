@@ -106,7 +106,7 @@ TEST(PaintCost, KeptTextLinesPaintWhatDrawTextPaints)
                                         QPainter p(&got);
                                         p.setPen(QColor(20, 40, 60));
                                         p.setFont(font);
-                                        cvnDrawCachedText(&p, r, align, text, font, elide, r.width() - 2);
+                                        cvnDrawCachedText(&p, r, align, text, elide, r.width() - 2);
                                     }
                                     ASSERT_EQ(want, got) << text.toStdString() << " " << px << " " << align << " "
                                                          << elide << " " << r.width() << "x" << r.height();
@@ -543,7 +543,7 @@ TEST_F(PaintCostTheme, KeptPicturesFollowEveryInputOfTheirKey)
         p.setPen(i == 7 ? QColor(200, 40, 60) : QColor(20, 40, 60));
         p.setFont(font);
         if (kept)
-            cvnDrawCachedText(&p, QRect(2, 2, 110, 26), align, text, font, false, 0);
+            cvnDrawCachedText(&p, QRect(2, 2, 110, 26), align, text, false, 0);
         else
             p.drawText(QRect(2, 2, 110, 26), align, text);
         return image;

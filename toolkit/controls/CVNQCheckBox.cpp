@@ -56,10 +56,16 @@ const FillStyle& CVNQCheckBox::getCheckedBackground(CtrlState state) const
     return m_impl->styles.checked.get(state);
 }
 
+QSize CVNQCheckBox::sizeHint() const
+{
+    return m_impl->sizeHint(QCheckBox::sizeHint());
+}
+
 void CVNQCheckBox::setTextStyle(bool checked, const TextStyleDesc& style)
 {
     m_impl->styles.text(checked) = style;
     update();
+    updateGeometry();
 }
 
 const TextStyleDesc& CVNQCheckBox::getTextStyle(bool checked) const
@@ -71,6 +77,7 @@ void CVNQCheckBox::setTextStyleByState(CheckBoxTextState state, const TextStyleD
 {
     m_impl->styles.setTextByState(state, style);
     update();
+    updateGeometry();
 }
 
 const TextStyleDesc& CVNQCheckBox::getTextStyleByState(CheckBoxTextState state) const
@@ -82,6 +89,7 @@ void CVNQCheckBox::setDisableTextStyle(const TextStyleDesc& style)
 {
     m_impl->styles.disabledText = style;
     update();
+    updateGeometry();
 }
 const TextStyleDesc& CVNQCheckBox::getDisableTextStyle() const
 {

@@ -23,6 +23,8 @@ class CVNQ_EXPORT CVNQCheckBox : public QCheckBox, public ICVNQWidgetBase
 public:
     explicit CVNQCheckBox(QWidget* parent = nullptr);
     ~CVNQCheckBox() override;
+    // Qt's hint, with room for the text as its text styles draw it.
+    QSize sizeHint() const override;
     static ControlInfo getProps();
 
     // Backgrounds of an unchecked and of a checked box; state 4 sets all

@@ -64,6 +64,15 @@ CVNQCheckableImpl::CVNQCheckableImpl(QAbstractButton* owner, const QString& type
     iconStyle.ver = DockCenter;
 }
 
+QSize CVNQCheckableImpl::sizeHint(const QSize& qtHint) const
+{
+    if (!showText)
+        return qtHint;
+    const int wider =
+        textWidening(m_owner, button()->text(), {styles.uncheckedText, styles.checkedText, styles.disabledText});
+    return QSize(qtHint.width() + wider, qtHint.height());
+}
+
 QAbstractButton* CVNQCheckableImpl::button() const
 {
     return static_cast<QAbstractButton*>(m_owner);

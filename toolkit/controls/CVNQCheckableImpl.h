@@ -58,6 +58,9 @@ public:
 
     // Shows the translation of the text key, when there is one.
     void notifyChangeLanguage() override;
+    // QAbstractButton's size hint made room for the text as its styles
+    // draw it.
+    QSize sizeHint(const QSize& qtHint) const;
 
     // The key of a text read in key form ("|->" followed by the key).
     QString textKey;

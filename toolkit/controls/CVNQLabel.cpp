@@ -3,6 +3,8 @@
 #include "CVNQControlInfo.h"
 #include "CVNQLabelImpl.h"
 
+#include <QEvent>
+
 namespace CVNQtLib {
 
 CVNQ_IMPLEMENT_CONTROL(CVNQLabel, CVNQLabelImpl, "qtlabel")
@@ -67,12 +69,30 @@ const TextStyleDesc& CVNQLabel::getTextStyle(CtrlState state) const
 QSize CVNQLabel::sizeHint() const
 {
     ensurePolished();
-    return CVNQLabelImpl::sharedSizeHint(this);
+    QSize hint = CVNQLabelImpl::sharedSizeHint(this);
+    hint.setWidth(m_impl->wholeTextWidth(this, hint.width()));
+    return hint;
 }
 
 void CVNQLabel::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);
+    m_impl->elideToWidth();
+}
+
+void CVNQLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    // The drawn font changed (a parent's font, the application font or a
+    // style sheet): the elided text was measured in the old one.
+    if (m_impl && (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+        m_impl->elideShown();
+}
+
+void CVNQLabel::showEvent(QShowEvent* event)
+{
+    QLabel::showEvent(event);
+    // Texts and fonts set while hidden were not fitted.
     m_impl->elideToWidth();
 }
 

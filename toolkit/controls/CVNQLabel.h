@@ -2,8 +2,9 @@
 
 // The toolkit's themed text label (type "qtlabel"). QLabel paints it: the
 // label turns its text style into the widget's font, palette and alignment
-// and, with a single-line style, elides its text to the widget's width on
-// every resize while keeping the whole text.
+// and, with a single-line style, elides its text in the widget's font to the
+// widget's width on every resize and show, and on a new text or font while
+// shown, keeping the whole text; its size hint is that of the whole text.
 
 #include "CVNQControl.h"
 #include "CVNQGlobal.h"
@@ -44,6 +45,8 @@ public Q_SLOTS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace CVNQtLib

@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace CVNQtLib {
 
 void CVNQLabelStyles::read(const Json::Value& node)
@@ -140,6 +142,17 @@ void CVNQLabelImpl::setText(const QString& text)
 {
     fullText = text;
     show(text);
+    elideShown();
+}
+
+void CVNQLabelImpl::elideShown()
+{
+    // A label on screen fits a new text or font to the width it has now,
+    // not only after its next resize: a centred text wider than the label
+    // would lose both ends. A hidden one may not have its width yet; it
+    // elides when shown or resized.
+    if (label()->isVisible())
+        elideToWidth();
 }
 
 QString CVNQLabelImpl::wholeText() const
@@ -195,9 +208,40 @@ void CVNQLabelImpl::elideToWidth()
     const int mode = styles.normal.elideMode;
     const Qt::TextElideMode elide =
         (mode == Qt::ElideLeft || mode == Qt::ElideMiddle) ? Qt::TextElideMode(mode) : Qt::ElideRight;
-    // Always from the whole text, so widening the label shows it again.
-    const QFontMetrics metrics(fontForStyle(styles.normal));
-    show(metrics.elidedText(fullText, elide, label()->width()));
+    // Always from the whole text, so widening the label shows it again; in
+    // the font QLabel draws in (the style's as the widget resolved it, or
+    // whatever a parent, a style sheet or code set since) and to the room
+    // QLabel draws in.
+    // A text as wide as the room, rounded as QLabel's size hint rounds it,
+    // shows whole: a label sized to its hint must not elide its own text.
+    const QLabel* l = label();
+    const QFontMetrics metrics = l->fontMetrics();
+    const int room = textRoom(l);
+    show(metrics.horizontalAdvance(fullText) <= room ? fullText : metrics.elidedText(fullText, elide, room));
+}
+
+int CVNQLabelImpl::textRoom(const QLabel* l)
+{
+    int room = l->contentsRect().width() - 2 * l->margin();
+    const Qt::Alignment align = l->alignment();
+    int indent = l->indent();
+    // QLabel's own indent for a negative one beside a frame.
+    if (indent < 0 && l->frameWidth() > 0)
+        indent = l->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+    if (indent > 0 && (align & (Qt::AlignLeft | Qt::AlignRight)))
+        room -= indent;
+    return std::max(room, 0);
+}
+
+int CVNQLabelImpl::wholeTextWidth(const QLabel* label, int shownWidth) const
+{
+    const QString whole = wholeText();
+    const QString shown = label->text();
+    if (whole == shown)
+        return shownWidth;
+    const QFontMetrics metrics = label->fontMetrics();
+    const int wholeAdvance = metrics.horizontalAdvance(whole);
+    return std::max(shownWidth - metrics.horizontalAdvance(shown) + wholeAdvance, wholeAdvance);
 }
 
 void CVNQLabelImpl::notifyChangeLanguage()

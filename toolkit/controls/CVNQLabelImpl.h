@@ -74,8 +74,16 @@ public:
     // Font, palette and alignment of the widget from the normal style.
     void applyTextStyle();
     // The widget's text: fullText, elided to the width for a single-line
-    // style (unless its elide mode is 3, none).
+    // style (unless its elide mode is 3, none), measured in the widget's font.
     void elideToWidth();
+    // elideToWidth for a label on screen.
+    void elideShown();
+    // The width QLabel draws a single line in: the contents less margin and
+    // indent.
+    static int textRoom(const QLabel* label);
+    // A width measured for the widget's text, given for the whole text: a
+    // label's hint is what it needs to show its text unelided.
+    int wholeTextWidth(const QLabel* label, int shownWidth) const;
     // fullText, or the widget's text when that was set past setText (through
     // a QLabel pointer or a connection to QLabel::setText).
     QString wholeText() const;

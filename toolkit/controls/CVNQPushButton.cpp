@@ -44,10 +44,23 @@ const FillStyle& CVNQPushButton::getBackground(CtrlState state) const
 {
     return m_impl->background.get(state);
 }
+QSize CVNQPushButton::sizeHint() const
+{
+    QSize hint = QPushButton::sizeHint();
+    const CVNQTextStyles& styles = m_impl->textStyle;
+    if (m_impl->showText)
+        hint.rwidth() +=
+            CVNQWidgetBaseImpl::textWidening(this, text(),
+                                             {styles.get(CtrlStateNormal), styles.get(CtrlStateHover),
+                                              styles.get(CtrlStatePressed), styles.get(CtrlStateDisabled)});
+    return hint;
+}
+
 void CVNQPushButton::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     m_impl->textStyle.set(state, style);
     update();
+    updateGeometry();
 }
 const TextStyleDesc& CVNQPushButton::getTextStyle(CtrlState state) const
 {

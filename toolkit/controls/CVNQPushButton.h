@@ -21,6 +21,8 @@ class CVNQ_EXPORT CVNQPushButton : public QPushButton, public ICVNQWidgetBase
 public:
     explicit CVNQPushButton(QWidget* parent = nullptr);
     ~CVNQPushButton() override;
+    // Qt's hint, with room for the text as its text styles draw it.
+    QSize sizeHint() const override;
     static ControlInfo getProps();
 
     // Per-state styles; state 4 sets all four, other out-of-range states

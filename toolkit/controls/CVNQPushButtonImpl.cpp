@@ -267,7 +267,7 @@ void CVNQPushButtonImpl::placeIconBesideText(int iconWidth)
 {
     const QString text = button()->text();
     if (showText && !text.isEmpty()) {
-        const QSize textSize = getTextSize(text, textStyle.get(CtrlStateNormal));
+        const QSize textSize = getTextSize(text, textStyle.get(CtrlStateNormal), m_owner);
         iconStyle.x = -(iconWidth + textSize.width() / 2);
         txtX = iconWidth / 2;
     } else {

@@ -60,10 +60,16 @@ const FillStyle& CVNQRadioButton::getSelectedBackground(CtrlState state) const
     return m_impl->styles.checked.get(state);
 }
 
+QSize CVNQRadioButton::sizeHint() const
+{
+    return m_impl->sizeHint(QRadioButton::sizeHint());
+}
+
 void CVNQRadioButton::setTextStyle(bool checked, const TextStyleDesc& style)
 {
     m_impl->styles.text(checked) = style;
     update();
+    updateGeometry();
 }
 
 TextStyleDesc CVNQRadioButton::getTextStyle(bool checked) const
@@ -75,6 +81,7 @@ void CVNQRadioButton::setTextStyleByState(CheckBoxTextState state, const TextSty
 {
     m_impl->styles.setTextByState(state, style);
     update();
+    updateGeometry();
 }
 
 const TextStyleDesc& CVNQRadioButton::getTextStyleByState(CheckBoxTextState state) const

@@ -34,6 +34,8 @@ class CVNQ_EXPORT CVNQRadioButton : public QRadioButton, public ICVNQWidgetBase
 public:
     explicit CVNQRadioButton(QWidget* parent = nullptr);
     ~CVNQRadioButton() override;
+    // Qt's hint, with room for the text as its text styles draw it.
+    QSize sizeHint() const override;
     static ControlInfo getProps();
 
     // Backgrounds of an unselected and of a selected button; state 4 sets

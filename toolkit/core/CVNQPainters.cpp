@@ -10,6 +10,7 @@
 #include "CVNQtLib.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
@@ -678,7 +680,7 @@ void CVNQWidgetBaseImpl::drawTextAt(QPainter* painter, const QString& text, cons
     if (isHor) {
         painter->setPen(color);
         painter->setFont(font);
-        cvnDrawCachedText(painter, r, align, text, font, style.elideMode != 3, w - 2);
+        cvnDrawCachedText(painter, r, align, text, style.elideMode != 3, w - 2);
         painter->restore();
         return;
     }
@@ -793,6 +795,30 @@ QSize CVNQWidgetBaseImpl::getTextSize(const QString& text, const TextStyleDesc& 
 {
     const QFontMetrics fm(fontForStyle(style));
     return QSize(fm.horizontalAdvance(text), fm.height());
+}
+
+QFont CVNQWidgetBaseImpl::fontForStyle(const TextStyleDesc& style, const QWidget* on)
+{
+    const QFont font = fontForStyle(style);
+    return on ? font.resolve(on->font()) : font;
+}
+
+QSize CVNQWidgetBaseImpl::getTextSize(const QString& text, const TextStyleDesc& style, const QWidget* on)
+{
+    const QFontMetrics fm(fontForStyle(style, on), on);
+    return QSize(fm.horizontalAdvance(text), fm.height());
+}
+
+int CVNQWidgetBaseImpl::textWidening(const QWidget* on, const QString& text,
+                                     std::initializer_list<TextStyleDesc> styles)
+{
+    if (!on || text.isEmpty())
+        return 0;
+    const qreal own = QFontMetricsF(on->font(), on).horizontalAdvance(text);
+    qreal widest = own;
+    for (const TextStyleDesc& style : styles)
+        widest = std::max(widest, QFontMetricsF(fontForStyle(style, on), on).horizontalAdvance(text));
+    return int(std::ceil(widest - own));
 }
 
 QColor CVNQWidgetBaseImpl::hexToColor(const std::string& text)

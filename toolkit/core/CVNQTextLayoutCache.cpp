@@ -140,8 +140,7 @@ QTextLayout* makeLine(const QString& text, const QFont& font)
 
 namespace {
 
-void drawKeptLine(QPainter* painter, const QRectF& rect, int align, const QString& text, const QFont* metricsFont,
-                  bool elide, int elideWidth)
+void drawKeptLine(QPainter* painter, const QRectF& rect, int align, const QString& text, bool elide, int elideWidth)
 {
     if (!painter || text.isEmpty() || painter->pen().style() == Qt::NoPen)
         return;
@@ -152,7 +151,8 @@ void drawKeptLine(QPainter* painter, const QRectF& rect, int align, const QStrin
     const bool leftToRight =
         direction == Qt::LeftToRight || (direction == Qt::LayoutDirectionAuto && !text.isRightToLeft());
     if (!isPlainLine(text) || !leftToRight || font.underline() || font.overline() || font.strikeOut()) {
-        const QString shown = elide ? QFontMetrics(*metricsFont).elidedText(text, Qt::ElideRight, elideWidth) : text;
+        const QString shown =
+            elide ? QFontMetrics(font, painter->device()).elidedText(text, Qt::ElideRight, elideWidth) : text;
         painter->drawText(rect, align, shown);
         return;
     }
@@ -173,12 +173,12 @@ void drawKeptLine(QPainter* painter, const QRectF& rect, int align, const QStrin
     const qreal width = line.naturalTextWidth();
 
     if (elide && text.size() > 1) {
-        // The line's width is what the metrics measure when both fonts
-        // measure alike; otherwise ask the metrics.
-        if (!c.sameMeasure(key.font, *metricsFont) || width > elideWidth) {
-            const QString elided = QFontMetrics(*metricsFont).elidedText(text, Qt::ElideRight, elideWidth);
+        // The line's width is what the metrics measure for a pixel-sized
+        // font; otherwise ask the metrics.
+        if (!c.sameMeasure(key.font, font) || width > elideWidth) {
+            const QString elided = QFontMetrics(font, painter->device()).elidedText(text, Qt::ElideRight, elideWidth);
             if (elided != text) {
-                drawKeptLine(painter, rect, align, elided, metricsFont, false, 0);
+                drawKeptLine(painter, rect, align, elided, false, 0);
                 return;
             }
         }
@@ -215,15 +215,14 @@ void drawKeptLine(QPainter* painter, const QRectF& rect, int align, const QStrin
 
 } // namespace
 
-void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QString& text, const QFont& metricsFont,
-                       bool elide, int elideWidth)
+void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QString& text, bool elide, int elideWidth)
 {
-    drawKeptLine(painter, QRectF(rect), align, text, &metricsFont, elide, elideWidth);
+    drawKeptLine(painter, QRectF(rect), align, text, elide, elideWidth);
 }
 
 void cvnDrawCachedText(QPainter* painter, const QRectF& rect, int align, const QString& text)
 {
-    drawKeptLine(painter, rect, align, text, nullptr, false, 0);
+    drawKeptLine(painter, rect, align, text, false, 0);
 }
 
 void cvnClearTextLayoutCache()

@@ -7,7 +7,6 @@
 
 #include "CVNQGlobal.h"
 
-class QFont;
 class QPainter;
 class QRect;
 class QRectF;
@@ -17,11 +16,13 @@ namespace CVNQtLib {
 
 // Draws text into rect with an alignment (Qt::Alignment bits only) in the
 // painter's font and pen. With elide set, a text wider than elideWidth is
-// first elided at the right, measured as QFontMetrics(metricsFont) does.
+// first elided at the right, measured in that same font on the painter's
+// device: a font measured apart from the drawn one may differ from it in
+// whatever the painter resolved from its device.
 // Texts the cache does not handle (several lines, tabs, outer spaces,
 // decorated fonts, right-to-left painters or texts) go to QPainter::drawText.
-CVNQ_EXPORT void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QString& text,
-                                   const QFont& metricsFont, bool elide, int elideWidth);
+CVNQ_EXPORT void cvnDrawCachedText(QPainter* painter, const QRect& rect, int align, const QString& text, bool elide,
+                                   int elideWidth);
 
 // The same in a box with fractional edges, without eliding.
 CVNQ_EXPORT void cvnDrawCachedText(QPainter* painter, const QRectF& rect, int align, const QString& text);

@@ -20,6 +20,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -173,6 +174,18 @@ public:
     static QSize getTextSize(const QString& text, const TextStyleDesc& style);
     // The font drawText uses for a style.
     static QFont fontForStyle(const TextStyleDesc& style);
+    // The font the style's text shows in when drawn on a widget: a painter
+    // on it takes what the style's font leaves unset (the size, for a style
+    // without one) from the widget's font. Size hints measure in this, so
+    // they measure what the paint draws.
+    static QFont fontForStyle(const TextStyleDesc& style, const QWidget* on);
+    // getTextSize in that font, on that widget's screen.
+    static QSize getTextSize(const QString& text, const TextStyleDesc& style, const QWidget* on);
+    // How much wider the text draws on that widget in the widest of the
+    // styles than in the widget's own font, in which Qt's size hints of
+    // buttons measure it; 0 when none draws wider. Added to such a hint, it
+    // gives the room the drawn text needs.
+    static int textWidening(const QWidget* on, const QString& text, std::initializer_list<TextStyleDesc> styles);
     // Hexadecimal text taken as a QRgb: the alpha byte is ignored, the
     // colour is opaque.
     static QColor hexToColor(const std::string& text);

@@ -20,7 +20,7 @@ void CVNQGroupBoxImpl::draw(QPainter* painter, const QRect& rect)
     const int L = rect.left();
     const int T = rect.top();
     const int R = rect.left() + rect.width() - 1;
-    const QSize textSize = getTextSize(text, textStyle);
+    const QSize textSize = getTextSize(text, textStyle, m_owner);
     const int tw = showText ? textSize.width() : 0;
     const int th = textSize.height();
     const int m = T + th / 2;

@@ -3,8 +3,6 @@
 #include "CVNQRibbonBar.h"
 
 #include "CVNQContainer.h"
-#include "CVNQLabel.h"
-#include "CVNQLabelImpl.h"
 #include "CVNQRibbonBarImpl.h"
 #include "CVNQRibbonButton.h"
 #include "CVNQRibbonContextGroup.h"
@@ -17,19 +15,6 @@
 #include <QPaintEvent>
 
 namespace CVNQtLib {
-
-int ribbonHintWidth(const QWidget* w)
-{
-    const int hint = w->sizeHint().width();
-    const auto* label = qobject_cast<const CVNQLabel*>(w);
-    const QString held = label ? label->getImpl()->wholeText() : QString();
-    const QString shown = label ? label->text() : QString();
-    if (held == shown)
-        return hint;
-    const QFontMetrics metrics(label->font());
-    const int heldWidth = metrics.horizontalAdvance(held);
-    return qMax(hint - metrics.horizontalAdvance(shown) + heldWidth, heldWidth);
-}
 
 namespace {
 
@@ -137,7 +122,7 @@ void CVNQRibbonBar::updateLayout()
             continue;
         // A widget takes at least its minimum width (a configured "width")
         // whatever it is given: the row makes room for what it takes.
-        const int taken = ribbonTakenWidth(widget, qBound(40, ribbonHintWidth(widget), 180));
+        const int taken = ribbonTakenWidth(widget, qBound(40, widget->sizeHint().width(), 180));
         const int ww = qMin(taken, right - floor);
         full = full || ww < qMin(taken, qMax(40, widget->minimumWidth()));
         ribbonSqueeze(widget, full);

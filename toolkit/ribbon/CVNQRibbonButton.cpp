@@ -8,7 +8,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QtMath>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -180,14 +181,23 @@ void CVNQRibbonButton::showPopupMenu()
 
 int CVNQRibbonButton::textAdvance() const
 {
-    // Layouts ask for size hints many times while a ribbon is built; the
-    // text is measured again only when it or the font changed.
+    // Measured in the fonts the paint draws it in: each state's text style
+    // as a painter on this button resolves it (the widest, so hovering or
+    // pressing does not elide it). Layouts ask for size hints many times
+    // while a ribbon is built; the text is measured again only when it or
+    // one of those fonts changed.
     const QString current = text();
-    const QFont currentFont = font();
-    if (m_textAdvance < 0 || current != m_measuredText || !(currentFont == m_measuredFont)) {
-        m_textAdvance = QFontMetrics(currentFont).horizontalAdvance(current);
+    QVector<QFont> fonts;
+    for (int state = 0; state < CtrlStateCount; ++state)
+        fonts.append(CVNQWidgetBaseImpl::fontForStyle(getTextStyle(CtrlState(state)), this));
+    if (m_textAdvance < 0 || current != m_measuredText || fonts != m_measuredFonts) {
+        m_textAdvance = 0;
+        // Rounded up: the painter elides a text whose fractional width
+        // exceeds its room by a fraction of a pixel.
+        for (const QFont& font : fonts)
+            m_textAdvance = qMax(m_textAdvance, qCeil(QFontMetricsF(font, this).horizontalAdvance(current)));
         m_measuredText = current;
-        m_measuredFont = currentFont;
+        m_measuredFonts = fonts;
     }
     return m_textAdvance;
 }
@@ -199,7 +209,9 @@ QSize CVNQRibbonButton::sizeHint() const
     const int strip = m_menu && m_popupMode != CVN_RIBBON_POPUP_NONE ? 17 : 0;
     switch (m_itemSize) {
     case CVN_RIBBON_ITEM_MEDIUM: return QSize(qMax(t + 34 + strip, 74), 30);
-    case CVN_RIBBON_ITEM_SMALL: return QSize(qMax(t + 30 + strip, 54), 24);
+    // Room for the text rectangle of ribbonButtonRects (from x 27 to 4 px
+    // short of the edge) and the painter's 2 px eliding margin.
+    case CVN_RIBBON_ITEM_SMALL: return QSize(qMax(t + 33 + strip, 54), 24);
     default: return QSize(qMax(t + 20, 64), 68);
     }
 }

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QPointer>
+#include <QVector>
 
 namespace CVNQtLib {
 
@@ -74,7 +75,7 @@ private:
     bool m_menuOpenedByPress = false;
     bool m_shownForAction = true; // what the action's visibility last made of the button
     mutable QString m_measuredText;
-    mutable QFont m_measuredFont;
+    mutable QVector<QFont> m_measuredFonts;
     mutable int m_textAdvance = -1;
 };
 

@@ -30,11 +30,6 @@ inline int ribbonTakenWidth(const QWidget* w, int width)
     return qBound(w->minimumWidth(), width, qMax(w->maximumWidth(), w->minimumWidth()));
 }
 
-// The size-hint width of a widget for what it holds, not for what it shows
-// now: a label squeezed once shows its text elided, and its own hint would
-// keep it at that width.
-int ribbonHintWidth(const QWidget* w);
-
 // Where a ribbon button of that size draws its icon and its text, given its
 // menu indicator (empty without one), whether it shows an icon and the
 // advance of its text. iconSide is the side the icon is drawn at.

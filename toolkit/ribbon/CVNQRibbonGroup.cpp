@@ -257,7 +257,7 @@ int CVNQRibbonGroup::walkItems(bool place) const
             continue;
         // A configured "width" is a minimum: the column is as wide as its
         // widgets are, or they would cover the next one.
-        const int hintWidth = ribbonTakenWidth(item.widget, ribbonHintWidth(item.widget));
+        const int hintWidth = ribbonTakenWidth(item.widget, item.widget->sizeHint().width());
         if (item.size == CVN_RIBBON_ITEM_LARGE) {
             flush();
             if (place)
@@ -298,7 +298,11 @@ bool CVNQRibbonGroup::event(QEvent* event)
     // or hidden reaches the group as a layout request: it is placed at once
     // for what it now asks, or it would show squeezed until the page is next
     // resized. A hidden group hears of none of it: it looks again when shown.
-    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) {
+    // A new font or style (the bar's, reaching its items first) changes what
+    // every item asks for as well.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::LayoutRequest || type == QEvent::Show || type == QEvent::FontChange ||
+        type == QEvent::StyleChange) {
         m_hintWidth = -1;
         if (m_page)
             m_page->updateGroupLayout();

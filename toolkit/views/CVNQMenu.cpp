@@ -109,7 +109,8 @@ QSize CVNQMenu::sizeHint() const
 {
     // A pop-up asks for its size after its aboutToShow handlers ran, so
     // items they add are measured too.
-    if (!m_fitting && (m_fitPending || minimumWidth() != m_fittedMinimumWidth))
+    // Items styled anew (a theme, a setter) draw in other fonts.
+    if (!m_fitting && (m_fitPending || minimumWidth() != m_fittedMinimumWidth || itemFonts() != m_fittedFonts))
         const_cast<CVNQMenu*>(this)->fitIconColumn();
     return QMenu::sizeHint();
 }
@@ -133,6 +134,7 @@ int CVNQMenu::widenedMinimumWidth(int offset) const
     int left = INT_MAX;
     int right = INT_MIN;
     int column = 0;
+    int drawn = 0;
     for (QAction* action : actions()) {
         const QRect r = actionGeometry(action);
         if (r.isEmpty())
@@ -140,20 +142,45 @@ int CVNQMenu::widenedMinimumWidth(int offset) const
         left = qMin(left, r.left());
         right = qMax(right, r.right() + 1);
         column = qMax(column, r.width());
+        if (!action->isSeparator())
+            drawn = qMax(drawn, drawnItemWidth(action, offset));
     }
     if (column == 0)
         return hintWidth + offset;
-    return column + offset + hintWidth - (right - left);
+    return qMax(column + offset, drawn) + hintWidth - (right - left);
+}
+
+int CVNQMenu::drawnItemWidth(const QAction* action, int offset) const
+{
+    // Qt measures items in the menu's font, but an item draws in its text
+    // style (normal or hovered): the column must hold the text in those,
+    // past the icon column, the painter's 2 px eliding margin and a
+    // submenu's arrow.
+    int width = 0;
+    for (const CtrlState state : {CtrlStateNormal, CtrlStateHover}) {
+        const TextStyleDesc& style = m_impl->itemTextStyles[state];
+        width = qMax(width, CVNQWidgetBaseImpl::getTextSize(action->text(), style, this).width() + qMax(2, style.x));
+    }
+    return width + (offset != 0 ? offset + 4 : 0) + (action->menu() ? 10 : 0);
+}
+
+QVector<QFont> CVNQMenu::itemFonts() const
+{
+    if (!m_impl)
+        return {};
+    return {CVNQWidgetBaseImpl::fontForStyle(m_impl->itemTextStyles[CtrlStateNormal], this),
+            CVNQWidgetBaseImpl::fontForStyle(m_impl->itemTextStyles[CtrlStateHover], this)};
 }
 
 void CVNQMenu::fitIconColumn()
 {
     m_fitPending = false;
+    m_fittedFonts = itemFonts();
     if (minimumWidth() != m_fittedMinimumWidth)
         m_ownMinimumWidth = minimumWidth();
     int target = m_ownMinimumWidth;
     const int offset = m_impl ? m_impl->iconOffset : 0;
-    if (offset > 0 && !actions().isEmpty()) {
+    if (m_impl && !actions().isEmpty()) {
         m_fitting = true;
         setMinimumWidth(m_ownMinimumWidth);
         markItemsDirty();

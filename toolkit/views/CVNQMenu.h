@@ -9,6 +9,7 @@
 #include "CVNQControl.h"
 
 #include <QMenu>
+#include <QVector>
 
 class QAction;
 class QHideEvent;
@@ -53,14 +54,21 @@ protected:
     QSize sizeHint() const override;
 
 private:
-    // Qt sizes the items from their texts, icons and arrows alone; makes
-    // them the icon column wider through the minimum width Qt honours.
+    // Qt sizes the items from their texts, icons and arrows alone, in the
+    // menu's font; makes them the icon column wider, and wide enough for
+    // the texts in their styles' fonts, through the minimum width Qt honours.
     void fitIconColumn();
-    // The minimum width that makes every column offset wider than Qt's.
+    // The minimum width that makes every column offset wider than Qt's and
+    // at least as wide as each item draws.
     int widenedMinimumWidth(int offset) const;
+    // What an item's text needs drawn in its styles, with what lies beside it.
+    int drawnItemWidth(const QAction* action, int offset) const;
+    // The fonts items draw their texts in, normal and hovered.
+    QVector<QFont> itemFonts() const;
     void markItemsDirty();
 
     bool m_fitPending = true;
+    QVector<QFont> m_fittedFonts;
     bool m_fitting = false;
     int m_ownMinimumWidth = 0;    // the minimum width a user set
     int m_fittedMinimumWidth = 0; // the one the icon column asked for

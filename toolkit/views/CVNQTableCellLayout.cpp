@@ -58,7 +58,7 @@ void applyAlignment(TextStyleDesc& style, const QVariant& alignment)
 }
 
 IconPlacement placeIcon(const QRect& contentRect, const QSize& iconSize, const QString& text,
-                        const TextStyleDesc& style)
+                        const TextStyleDesc& style, const QWidget* view)
 {
     IconPlacement p;
     p.content = contentRect;
@@ -81,7 +81,7 @@ IconPlacement placeIcon(const QRect& contentRect, const QSize& iconSize, const Q
     // The text's width rounded up, not to the nearest pixel: drawText elides
     // at 2 px less than its box, and a box cut to a rounded-down width would
     // elide a text that fits.
-    const QFontMetricsF metrics(CVNQWidgetBaseImpl::fontForStyle(style));
+    const QFontMetricsF metrics(CVNQWidgetBaseImpl::fontForStyle(style, view), view);
     const int textWidth = int(std::ceil(metrics.horizontalAdvance(text))) + 2;
     const int t = std::min(std::max(W - spacing - w, 0), textWidth);
     const int x0 = x + std::max((W - (t + w + spacing)) / 2, 0);

@@ -42,7 +42,7 @@ struct IconPlacement
     QRect content;
 };
 CVNQ_EXPORT IconPlacement placeIcon(const QRect& contentRect, const QSize& iconSize, const QString& text,
-                                    const TextStyleDesc& style);
+                                    const TextStyleDesc& style, const QWidget* view);
 
 // One control of a template: its implementation object, its widget and its
 // position relative to the template container.

@@ -59,7 +59,7 @@ void CVNQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
     QRect content = contentRect(cell, checkColumn, m_impl->checkImageSize);
     QRect iconRect;
     if (iconSize.isValid()) {
-        const IconPlacement p = placeIcon(content, iconSize, text, style);
+        const IconPlacement p = placeIcon(content, iconSize, text, style, option.widget);
         iconRect = p.icon;
         content = p.content;
     }

@@ -1,5 +1,7 @@
 #include "CVNQTreeViewItemDelegate.h"
 
+#include <algorithm>
+
 #include "CVNQTreeViewImpl.h"
 
 #include <QIcon>
@@ -60,6 +62,16 @@ void CVNQTreeViewItemDelegate::paint(QPainter* painter, const QStyleOptionViewIt
     painter->restore();
 }
 
+// The widest the text draws in any state's style on the view: a hovered or
+// selected item may draw in a wider font than a plain one.
+int CVNQTreeViewItemDelegate::textWidth(const QString& text, const QWidget* view) const
+{
+    int width = 0;
+    for (int state = 0; state < CtrlStateCount; ++state)
+        width = std::max(width, CVNQWidgetBaseImpl::getTextSize(text, m_impl->itemTextStyles[state], view).width());
+    return width;
+}
+
 QSize CVNQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const QMap<int, QVariant> data = index.model() ? index.model()->itemData(index) : QMap<int, QVariant>();
@@ -80,7 +92,7 @@ QSize CVNQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem& option, con
         else if (type == QMetaType::QString && it.key() == Qt::DecorationRole)
             width += iconColumn;
         else if (type == QMetaType::QString)
-            width += 4 + CVNQWidgetBaseImpl::getTextSize(it.value().toString(), m_impl->itemTextStyles[0]).width();
+            width += 4 + textWidth(it.value().toString(), option.widget);
     }
     return QSize(width, height);
 }

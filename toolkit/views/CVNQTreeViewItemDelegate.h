@@ -26,6 +26,7 @@ public:
 
 private:
     int rowHeight() const;
+    int textWidth(const QString& text, const QWidget* view) const;
 
     CVNQTreeViewImpl* m_impl;
 };
