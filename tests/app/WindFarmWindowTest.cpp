@@ -342,6 +342,12 @@ TEST_F(WindFarmWindowTest, RowsTablesAndDrawersKeepTheirLayoutAtEverySize)
         for (int c = 0; c < turbineWidths.size(); ++c)
             EXPECT_EQ(turbines->columnWidth(c), turbineWidths[c]) << c;
     }
+    // A width the operator drags survives the next ticks.
+    for (CVNQTableView* table : {summary, turbines}) {
+        table->horizontalHeader()->resizeSection(1, 140);
+        window->getSimulator()->advance();
+        EXPECT_EQ(table->columnWidth(1), 140) << table->objectName().toStdString();
+    }
 
     CVNQContainer* drawer = child<CVNQContainer>("detailDrawer");
     DockLayoutType hor = DockNear, ver = DockNear;

@@ -234,6 +234,11 @@ TEST_F(ImageFixture, GifPlaysInItsLabelAndReportsTheLastFrame)
     EXPECT_EQ(image->getImpl()->lastFrame, 2);
     EXPECT_GE(finished, 1);
     EXPECT_TRUE(near(label->grab().toImage().pixelColor(10, 10), QColor(0, 0, 255)));
+    // Played again and stopped on demand.
+    image->startAnimate();
+    EXPECT_EQ(movie->state(), QMovie::Running);
+    image->stopAnimate();
+    EXPECT_EQ(movie->state(), QMovie::NotRunning);
 
     // A new picture stops and drops the movie.
     image->setImagePath(file("sq16.png"));
