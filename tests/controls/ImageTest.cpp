@@ -125,6 +125,12 @@ TEST_F(ImageFixture, SvgPicturesAndTheirColour)
     // An upper-case ".SVG" ending is an SVG too.
     image->setImagePath(file("dot.SVG"));
     EXPECT_EQ(image->getSvgPath(), file("dot.SVG"));
+    // Also when a page file names it.
+    CVNQImage read;
+    Json::Value node;
+    node["attr"]["path"] = file("dot.SVG").toStdString();
+    read.readJsonValue(&node);
+    EXPECT_EQ(read.getSvgPath(), file("dot.SVG"));
     image->setStretchDraw(false);
     QImage img = render(image);
     EXPECT_EQ(inkBox(img), QRect(22, 6, 20, 20));
