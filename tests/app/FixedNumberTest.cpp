@@ -1,6 +1,7 @@
 // The dashboard's number texts read as Qt writes them, digit for digit; its icon
 // boxes keep their icons centred.
 
+#include "CVNQLabel.h"
 #include "WindFarmWidgets.h"
 
 #include <QWidget>
@@ -68,5 +69,19 @@ TEST(CenteredIconBox, CentresItsIconAndKeepsItsCornerInside)
     for (const QSize size : {QSize(12, 30), QSize(41, 6), QSize(12, 6)}) {
         box->resize(size);
         EXPECT_EQ(icon->pos(), QPoint(size.width() < 20 ? 0 : 10, size.height() < 10 ? 0 : 10)) << size.width();
+    }
+}
+
+// A control made elsewhere moves into the parent it is added to, with its
+// ratio, whether that parent lays it out or not.
+TEST(CenteredIconBox, AddedControlsMoveIntoTheirParentWithTheirRatio)
+{
+    CVNQtLib::CVNQContainer box;
+    QWidget plain;
+    for (QWidget* parent : {static_cast<QWidget*>(&box), &plain}) {
+        auto* label = new CVNQtLib::CVNQLabel;
+        addToParent(parent, label, 3);
+        EXPECT_EQ(label->parentWidget(), parent);
+        EXPECT_EQ(label->getLayoutRatio(), 3);
     }
 }

@@ -149,6 +149,14 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             ASSERT_EQ(shot.size(), size);
             EXPECT_GT(colourCount(shot, areaOf(&window, "windEnergyChart")), 40) << tag.toStdString();
             EXPECT_EQ(misplaced(&window).join("\n").toStdString(), "") << tag.toStdString();
+            // What the header shows sits on its middle line.
+            QWidget* header = window.findChild<QWidget*>("windHeader");
+            ASSERT_NE(header, nullptr);
+            for (QWidget* w : header->findChildren<QWidget*>())
+                if (w->isVisible() && qobject_cast<CVNQtLib::CVNQContainer*>(w->parentWidget()) &&
+                    !qobject_cast<CVNQtLib::CVNQContainer*>(w))
+                    EXPECT_NEAR(2 * w->mapTo(header, QPoint(0, 0)).y() + w->height(), header->height(), 2)
+                        << w->metaObject()->className() << " " << tag.toStdString();
 
             window.setCurrentPage(1);
             ASSERT_TRUE(AppTest::waitWindowAtRest(window));

@@ -16,6 +16,7 @@
 #include "CVNQSwitchImpl.h"
 #include "CVNQTableView.h"
 #include "TestUtil.h"
+#include "TurbineDetailDrawer.h"
 #include "TurbineFilterProxyModel.h"
 #include "WindFarmSimulator.h"
 #include "WindFarmTurbinesPage.h"
@@ -341,6 +342,12 @@ TEST_F(WindFarmWindowTest, RowsTablesAndDrawersKeepTheirLayoutAtEverySize)
         for (int c = 0; c < turbineWidths.size(); ++c)
             EXPECT_EQ(turbines->columnWidth(c), turbineWidths[c]) << c;
     }
+    // A width the operator drags survives the next ticks.
+    for (CVNQTableView* table : {summary, turbines}) {
+        table->horizontalHeader()->resizeSection(1, 140);
+        window->getSimulator()->advance();
+        EXPECT_EQ(table->columnWidth(1), 140) << table->objectName().toStdString();
+    }
 
     CVNQContainer* drawer = child<CVNQContainer>("detailDrawer");
     DockLayoutType hor = DockNear, ver = DockNear;
@@ -377,6 +384,23 @@ TEST_F(WindFarmWindowTest, DetailDrawerShowsTheSelectedTurbine)
     // An unknown id changes nothing.
     window->selectTurbine(QStringLiteral("WTG-999"));
     EXPECT_EQ(window->getSelectedTurbineId(), QStringLiteral("wtg-007"));
+
+    // The health shown, at both ends of each status's range.
+    struct Row
+    {
+        int status;
+        double efficiency, vibration;
+        const char* shown;
+    };
+    for (const Row& r : {Row{Active, 100, 0, "99.0"}, Row{Active, 50, 0, "70.0"}, Row{Maintenance, 10, 0, "50.0"},
+                         Row{Maintenance, 60, 0, "75.0"}, Row{Fault, 0, 0, "35.0"}, Row{Fault, 0, 40, "15.0"}}) {
+        TurbineRecord t;
+        t.status = r.status;
+        t.efficiency = r.efficiency;
+        t.vibration = r.vibration;
+        window->findChild<TurbineDetailDrawer*>()->showTurbine(t);
+        EXPECT_TRUE(labelText("detailHealthLabel").startsWith(QString(r.shown) + "%")) << r.shown;
+    }
 }
 
 TEST_F(WindFarmWindowTest, DrawersSlideOpenAndClosedOneAtATime)

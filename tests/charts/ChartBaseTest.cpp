@@ -41,6 +41,25 @@ TEST(ChartTheme, PresetsAndUnknownIndex)
     EXPECT_EQ(macarons.crosshairColor.alpha(), 190);
     EXPECT_EQ(macarons.palette.at(1), QColor(239, 90, 161));
     EXPECT_EQ(CVNQChartBase::presetTheme(2).palette.at(2), QColor(252, 206, 16));
+    // Every preset whole: background, plot, text, axis, secondary text, grid
+    // and crosshair (its alpha first), then the six series colours.
+    const char* const presets[] = {"Default 180 #ffffff #ffffff #434c5e #919aaa #656f80 #e5e9f2 #abb3bf "
+                                   "#5470c6 #91cc75 #fac858 #ee6666 #73c0de #3ba272",
+                                   "Macarons 190 #f8f5fa #ffffff #5a5474 #b9b0cd #7a7191 #e8e2f0 #b3a6d1 "
+                                   "#2db7f5 #ef5aa1 #fac858 #72cc68 #fb8435 #9b5ee6",
+                                   "Shine 190 #fffbf5 #ffffff #6f4e37 #ccb094 #8a694d #f3e3d2 #ddb68c "
+                                   "#c1232b #27727b #fcce10 #e87c25 #27ae60 #8e44ad",
+                                   "Dark 210 #10141c #181e2a #e9eef7 #606e84 #a9b5c9 #3a4354 #8493ad "
+                                   "#49dcbb #729fff #ffc25c #ff7886 #ac78ff #66cdf9"};
+    for (int i = 0; i < 4; ++i) {
+        const ChartTheme t = CVNQChartBase::presetTheme(i);
+        QStringList shown{t.name, QString::number(t.crosshairColor.alpha())};
+        for (const QColor& c : QVector<QColor>{t.backgroundColor, t.plotBackgroundColor, t.textColor, t.axisColor,
+                                               t.secondaryTextColor, t.gridColor, t.crosshairColor} +
+                                   t.palette)
+            shown << c.name();
+        EXPECT_EQ(shown.join(' ').toStdString(), presets[i]);
+    }
 
     for (int index : {-1, 0, 4, 7}) {
         const ChartTheme t = CVNQChartBase::presetTheme(index);

@@ -240,4 +240,22 @@ TEST(ChartPlotPainter, SymbolStampsMatchDrawnCircles)
     ps.end();
     pd.end();
     EXPECT_LT(differingShare(stamped, drawn, 100), 0.05);
+
+    // Stamped all at once, one lying under a block of others, they show as
+    // stamped one by one, with an opaque or a see-through fill.
+    QVector<QPointF> centres = {{200.3, 100.6}};
+    for (int i = 0; i < 9; ++i)
+        centres << QPointF(193.3 + (i % 3) * 7, 93.6 + (i / 3) * 7);
+    for (const QColor& fill : {QColor(40, 90, 200), QColor(40, 90, 200, 60)}) {
+        stamp.setLook(10, QColor(200, 40, 40), 1.8, fill, 1.0);
+        QImage all = blank(), each = blank();
+        QPainter pa(&all);
+        stamp.stampAll(pa, centres);
+        pa.end();
+        QPainter pe(&each);
+        for (const QPointF& c : centres)
+            stamp.stamp(pe, c);
+        pe.end();
+        EXPECT_EQ(differingShare(all, each, 0), 0.0) << fill.alpha();
+    }
 }

@@ -125,6 +125,12 @@ TEST_F(ImageFixture, SvgPicturesAndTheirColour)
     // An upper-case ".SVG" ending is an SVG too.
     image->setImagePath(file("dot.SVG"));
     EXPECT_EQ(image->getSvgPath(), file("dot.SVG"));
+    // Also when a page file names it.
+    CVNQImage read;
+    Json::Value node;
+    node["attr"]["path"] = file("dot.SVG").toStdString();
+    read.readJsonValue(&node);
+    EXPECT_EQ(read.getSvgPath(), file("dot.SVG"));
     image->setStretchDraw(false);
     QImage img = render(image);
     EXPECT_EQ(inkBox(img), QRect(22, 6, 20, 20));
@@ -234,6 +240,11 @@ TEST_F(ImageFixture, GifPlaysInItsLabelAndReportsTheLastFrame)
     EXPECT_EQ(image->getImpl()->lastFrame, 2);
     EXPECT_GE(finished, 1);
     EXPECT_TRUE(near(label->grab().toImage().pixelColor(10, 10), QColor(0, 0, 255)));
+    // Played again and stopped on demand.
+    image->startAnimate();
+    EXPECT_EQ(movie->state(), QMovie::Running);
+    image->stopAnimate();
+    EXPECT_EQ(movie->state(), QMovie::NotRunning);
 
     // A new picture stops and drops the movie.
     image->setImagePath(file("sq16.png"));

@@ -259,6 +259,10 @@ TEST(PageWindowKeysTest, KeysAppliedOnlyWhenPresentAndWellTyped)
     EXPECT_TRUE(host.testAttribute(Qt::WA_TranslucentBackground));
     EXPECT_EQ(host.minW, 50);
     EXPECT_TRUE(host.onlyCaption);
+    // Every side is kept to what a widget can measure.
+    const PageWindowKeys huge = PageWindowKeys::fromJson(
+        TestUtil::json(R"({"w": 99999999, "h": 99999999, "minW": 99999999, "minH": 99999999})"));
+    EXPECT_EQ(QVector<int>({huge.w, huge.h, huge.minW, huge.minH}), QVector<int>(4, kCVNMaxWidgetSide));
 
     // A root that is not an object has no keys.
     PageWindowKeys none = PageWindowKeys::fromJson(TestUtil::json("[1]"));

@@ -96,3 +96,16 @@ TEST(JsonAccess, WhatTheWriterPassesTheReaderReadsAtTheDepthLimit)
                 EXPECT_TRUE(!read || back == v) << depth << kind << scalarInside;
             }
 }
+
+// One walk over a node answers for every key as the keyed lookups do,
+// whatever lookalike members the node holds.
+TEST(JsonAccess, MembersAnswerAsTheKeyedLookups)
+{
+    const char* const keys[] = {"w", "width", "absoluteDockHor", "x"};
+    const Json::Value node = TestUtil::json(R"({"": 3, "wid": 1, "absoluteDock": 2, "w": 7, "xx": 4})");
+    const CVNJsonMembers members(node, keys, 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(members.has(i), jsonHasMember(node, keys[i])) << keys[i];
+        EXPECT_EQ(members.get(i), jsonGet(node, keys[i])) << keys[i];
+    }
+}

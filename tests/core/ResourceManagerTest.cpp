@@ -6,6 +6,7 @@
 #include "CVNQResourceManagerImpl.h"
 #include "CVNQWidgetBaseImpl.h"
 #include "CVNQZip.h"
+#include "CVNQtLib.h"
 #include "LanguageManager.h"
 #include "TestUtil.h"
 
@@ -678,6 +679,17 @@ TEST(ResourceManager, ProjectFolderStylesRoundTripThroughTheStyleText)
     EXPECT_EQ(jsonInt(jsonAt(styles, 0), "round"), 4);
     EXPECT_EQ(jsonString(jsonAt(styles, 1), "name"), QStringLiteral("p_added"));
     EXPECT_EQ(jsonInt(jsonAt(styles, 2), "type"), 2);
+
+    // The project accessors reach the project package, whatever the switch,
+    // and the plain ones the default package.
+    TextStyleDesc t;
+    EXPECT_TRUE(cvnGetProjectFillStyle("p_fill", f));
+    EXPECT_TRUE(cvnGetProjectTextStyle("p_text", t));
+    EXPECT_FALSE(cvnGetTextStyle("p_text", t));
+    cvnSetProjectFillStyle("p_fill2", added);
+    cvnSetProjectTextStyle("p_text2", t);
+    EXPECT_FALSE(cvnGetFillStyle("p_fill2", f) || cvnGetTextStyle("p_text2", t));
+    EXPECT_TRUE(cvnGetProjectFillStyle("p_fill2", f) && cvnGetProjectTextStyle("p_text2", t));
 }
 
 #include "ResourceManagerTest.moc"

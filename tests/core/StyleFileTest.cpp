@@ -62,6 +62,9 @@ TEST(StyleFile, ColourTextKeepsThirtyTwoBitStrtoulSemantics)
 
     EXPECT_EQ(cvnColorToText(QColor(255, 255, 255)), "FFFFFFFF");
     EXPECT_EQ(cvnColorToText(QColor(0x12, 0xab, 0x0c, 0x80)), "8012AB0C");
+    // Names are read as UTF-8.
+    EXPECT_EQ(utf8ToQString("风机 ü"), QStringLiteral("风机 ü"));
+    EXPECT_TRUE(utf8ToQString(nullptr).isEmpty());
 }
 
 TEST(StyleFile, FillEntryWithOnlyTypeAndNameTakesTheFileDefaults)

@@ -454,6 +454,18 @@ TEST_F(ZipArchiveTest, BadFilesHandlesAndKindsFailCleanly)
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(cvnZipCloseReader(w), ZipWrongKind);
     EXPECT_EQ(cvnZipGetEntry(w, 0, e), ZipWrongKind);
+    // Every reading call without a reader fails and says why.
+    for (ZipArchive* none : {static_cast<ZipArchive*>(nullptr), w}) {
+        const ZipResult why = none ? ZipWrongKind : ZipBadArgs;
+        char byte = 0;
+        EXPECT_EQ(cvnZipUnzipToMemory(none, 0, &byte, 1), why);
+        EXPECT_EQ(cvnZipUnzipToFile(none, 0, QFile::encodeName(path("out.bin")).constData()), why);
+        QList<ZipFileData> files;
+        QString error;
+        EXPECT_FALSE(cvnZipReadAll(none, files, &error));
+        EXPECT_EQ(cvnZipLastReadResult(), why);
+        EXPECT_FALSE(error.isEmpty());
+    }
     EXPECT_EQ(cvnZipAddMemory(w, "a.txt", "abc", 3), ZipOk);
     EXPECT_EQ(cvnZipClose(w), ZipOk);
 }

@@ -7,6 +7,7 @@
 #include "DesignerTestUtil.h"
 
 #include <QDir>
+#include <QTest>
 
 using namespace CVNQtLib;
 using namespace DesignerTest;
@@ -199,6 +200,19 @@ TEST(DesignerPageFiles, RemovedPagesLeaveNoState)
     canvas.closeAllWindows();
     ASSERT_TRUE(canvas.OpenJsonFile(path));
     EXPECT_EQ(v.value(), 0);
+
+    // Resized, the canvas sets its bars to what it now shows of the page,
+    // and centres a page it shows whole.
+    ASSERT_TRUE(TestUtil::showExposed(&canvas));
+    const QSize page = canvas.GetCurWindow()->size();
+    for (const QSize& size : {page - QSize(40, 60), page + QSize(20, 30)}) {
+        canvas.resize(size);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return canvas.size() == size; }));
+        const QSize hidden = (page - size).expandedTo(QSize(0, 0));
+        EXPECT_EQ(QSize(h.maximum(), v.maximum()), hidden);
+        EXPECT_EQ(QSize(h.pageStep(), v.pageStep()), size);
+        EXPECT_EQ(canvas.GetCurWindow()->pos(), hidden.isNull() ? QPoint(10, 15) : QPoint(0, 0));
+    }
 }
 
 // Opening, switching, removing and closing pages, and a hidden control that

@@ -99,6 +99,12 @@ TEST(WindowHitTest, InteractiveWidgetsBlockTheCaptionLabelsAndContainersDoNot)
     EXPECT_EQ(cvnWindowHitTest(s, {100, 10}, &window, root), CVNHitCaption);
     EXPECT_EQ(cvnWindowHitTest(s, {100, 10}, &window, spacer), CVNHitCaption);
     EXPECT_EQ(cvnWindowHitTest(s, {100, 10}, &window, nullptr), CVNHitCaption);
+    // What lets the mouse through answers as what lies under it.
+    for (QWidget* w : QList<QWidget*>{button, inner, bar, label, root, spacer}) {
+        auto* through = new QPushButton(w);
+        through->setAttribute(Qt::WA_TransparentForMouseEvents);
+        EXPECT_EQ(cvnWindowHitTest(s, {100, 10}, &window, through), cvnWindowHitTest(s, {100, 10}, &window, w));
+    }
 
     // Without the frameless flag native events are left to Qt.
     long result = 77;

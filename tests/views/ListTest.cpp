@@ -66,6 +66,12 @@ TEST(List, ThemedItemsWithIconsHoverAndSelection)
     EXPECT_TRUE(hasColorIn(img, QRect(0, img.height() - 3, 20, 3), QColor(24, 28, 36), 2));
     QCursor::setPos(list.viewport()->mapToGlobal(selected.center()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hasColorIn(grab(), selected, QColor(52, 84, 120), 2); }));
+    // Shown again under the still pointer: the row under it shows hovered.
+    list.hide();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !hasColorIn(grab(), selected, QColor(52, 84, 120), 2); }));
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hasColorIn(grab(), selected, QColor(52, 84, 120), 2); }));
 
     // Icon squares by row height; a decoration that is no icon moves the text too.
     EXPECT_EQ(CVNQListItemDelegate::iconSize(24), 16);

@@ -230,6 +230,17 @@ TEST(ListView, RefusesTemplatesThatAreNoContainerAndSurvivesDeletedControls)
         [](const CVNQListView*, const QStyleOptionViewItem&, const QModelIndex&) { return QSize(5, 99); });
     t.view.setItemHeight(0);
     EXPECT_EQ(t.view.itemDelegate()->sizeHint(QStyleOptionViewItem(), t.rows->index(0, 0)).height(), 20);
+    // Rows take the item sizes in both modes, 20 for one not set; a list
+    // row the view's width.
+    for (const QListView::ViewMode mode : {QListView::ListMode, QListView::IconMode}) {
+        for (const QSize& item : {QSize(0, 0), QSize(70, 40)}) {
+            t.view.setViewMode(mode);
+            t.view.setItemWidth(item.width());
+            t.view.setItemHeight(item.height());
+            const int width = mode == QListView::ListMode ? t.viewport()->width() : item.width() ? item.width() : 20;
+            EXPECT_EQ(t.rowRect(1).size(), QSize(width, item.height() ? item.height() : 20)) << mode;
+        }
+    }
 }
 
 TEST(ListView, DemonstrationModelOnlyInTheMakersToolsAndOwnedByTheView)
