@@ -242,26 +242,29 @@ QString cvnWrappedToHeight(const QLabel* l, const QString& text)
     const QRect whole = metrics.boundingRect(QRect(0, 0, std::max(width, 1), 1 << 20), Qt::TextWordWrap, text);
     if (width <= 0 || whole.height() <= height)
         return text;
-    QTextLayout layout(text, l->font());
+    // Line breaks in the text break lines as QPainter breaks them.
+    QString laidOut = text;
+    laidOut.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(laidOut, l->font());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
     layout.beginLayout();
-    QStringList lines;
-    int lastStart = 0;
-    for (int i = 0; i < fitting; ++i) {
+    QVector<QTextLine> laid;
+    while (laid.size() < fitting) {
         QTextLine line = layout.createLine();
         if (!line.isValid())
             break;
         line.setLineWidth(width);
-        lastStart = line.textStart();
-        if (i + 1 < fitting)
-            lines << text.mid(line.textStart(), line.textLength()).trimmed();
+        laid << line;
     }
     layout.endLayout();
+    QStringList lines;
+    for (int i = 0; i + 1 < laid.size(); ++i)
+        lines << text.mid(laid[i].textStart(), laid[i].textLength()).trimmed();
     // The last shown line holds the rest of the text, cut where it no
     // longer fits, so what shows is a shortening of the whole.
-    QString rest = text.mid(lastStart).simplified();
+    const QString rest = text.mid(laid.isEmpty() ? 0 : laid.last().textStart()).simplified();
     lines << metrics.elidedText(rest, Qt::ElideRight, width);
     return lines.join(QLatin1Char('\n'));
 }
