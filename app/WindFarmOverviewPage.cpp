@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QStandardItemModel>
 
+#include <algorithm>
 #include <functional>
 
 using namespace CVNQtLib;
@@ -177,6 +178,7 @@ WindFarmOverviewPage::WindFarmOverviewPage(QWidget* parent)
 
     CVNQContainer* insights = makeContainer(bottomRow, QStringLiteral("WindClear"), CVNQContainer::Vertical, 2, 6);
     insightsSection = makeLabel(insights, QStringLiteral("WindLabelSection"), 0, 26);
+    int insightsRoom = 26;
     for (int i = 0; i < 3; ++i) {
         InsightCard card;
         card.card = makeContainer(insights, QStringLiteral("WindCardAlt"), CVNQContainer::Vertical, 1, 1, 10, 5, 10, 5);
@@ -184,9 +186,18 @@ WindFarmOverviewPage::WindFarmOverviewPage(QWidget* parent)
         card.title = makeLabel(card.card, QStringLiteral("WindLabelSmBold"), 0, 20);
         card.body = makeLabel(card.card, QStringLiteral("WindLabelMuted"), 1, 32);
         card.body->setWordWrap(true);
+        // Three cards of title and two body lines do not fit beside the
+        // chart on the smallest window: the body gives way down to one whole
+        // line (the label shortens its text to the lines it has), and the
+        // row keeps that much for every card, so no body runs past its card.
+        const int bodyLine = card.body->fontMetrics().height();
+        card.body->setMinimumHeight(bodyLine);
+        card.body->setHeightPolicy(LayoutSizePolicyFill);
+        insightsRoom += 6 + 10 + 20 + 1 + bodyLine;
         connect(card.card, &CVNQContainer::mouseClickEvent, this, [this, i]() { openInsight(i); });
         insightCards.append(card);
     }
+    bottomRow->setMinimumHeight(std::max(bottomRow->minimumHeight(), insightsRoom));
 }
 
 WindFarmOverviewPage::Figure WindFarmOverviewPage::makeFigureColumn(QWidget* parent, const QString& captionStyle,

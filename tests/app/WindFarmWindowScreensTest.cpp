@@ -5,6 +5,7 @@
 #include "AppTestSupport.h"
 #include "CVNQContainer.h"
 #include "CVNQLabel.h"
+#include "CVNQLabelImpl.h"
 #include "GustrelApp.h"
 #include "TestUtil.h"
 #include "WindDrawer.h"
@@ -102,6 +103,39 @@ QStringList misplaced(QWidget* window)
     return out;
 }
 
+// Labels on screen whose drawn lines the label or a parent cuts, or whose
+// shortened text is not marked as such: the lines are laid out as QLabel
+// draws them and must lie whole in what the parents leave of the label.
+QStringList cutTexts(QWidget* window)
+{
+    QStringList out;
+    for (CVNQtLib::CVNQLabel* label : window->findChildren<CVNQtLib::CVNQLabel*>()) {
+        if (!label->isVisibleTo(window) || label->text().isEmpty())
+            continue;
+        QRect seen(label->mapTo(window, QPoint(0, 0)), label->size());
+        for (QWidget* w = label->parentWidget(); w && w != window; w = w->parentWidget())
+            seen &= QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+        seen &= window->rect();
+        if (seen.isEmpty())
+            continue; // scrolled or slid out of sight as a whole
+        const QFontMetrics fm(label->font());
+        const QRect room =
+            label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+        QRect lines =
+            fm.boundingRect(room, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+        // Of the first and last line, only their ink must show.
+        const QRect ink = fm.tightBoundingRect(label->text());
+        lines.setTop(lines.top() + fm.ascent() + ink.top());
+        lines.setBottom(lines.bottom() - fm.descent() + ink.bottom());
+        const QString held = label->getImpl()->fullText;
+        // A pixel of a glyph's bearing may pass the box QLabel draws in.
+        if (!seen.adjusted(-1, -1, 1, 1).contains(lines.translated(label->mapTo(window, QPoint(0, 0)))) ||
+            (label->text() != held && !label->text().contains(QChar(0x2026))))
+            out << label->objectName() + " \"" + label->text() + "\" of \"" + held + "\"";
+    }
+    return out;
+}
+
 } // namespace
 
 TEST(WindFarmWindowScreens, BoldHeadingsKeepTheDotOfTheirI)
@@ -157,17 +191,20 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
                     !qobject_cast<CVNQtLib::CVNQContainer*>(w))
                     EXPECT_NEAR(2 * w->mapTo(header, QPoint(0, 0)).y() + w->height(), header->height(), 2)
                         << w->metaObject()->className() << " " << tag.toStdString();
+            EXPECT_EQ(cutTexts(&window).join("\n").toStdString(), "") << tag.toStdString();
 
             window.setCurrentPage(1);
             ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/turbines-" + tag + ".png"), 0);
             EXPECT_EQ(misplaced(&window).join("\n").toStdString(), "") << tag.toStdString();
+            EXPECT_EQ(cutTexts(&window).join("\n").toStdString(), "") << tag.toStdString();
 
             window.selectTurbine(QStringLiteral("WTG-007"));
             ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             const QString detail = dir + "/detail-" + tag + ".png";
             ASSERT_EQ(saveWindowScreenshot(&window, detail), 0);
             EXPECT_EQ(misplaced(&window).join("\n").toStdString(), "") << tag.toStdString();
+            EXPECT_EQ(cutTexts(&window).join("\n").toStdString(), "") << tag.toStdString();
             shot = QImage(detail);
             // The donut's health slice is drawn in the fault colour.
             EXPECT_TRUE(TestUtil::hasColor(shot.copy(areaOf(&window, "turbineHealthChart")), QColor(255, 91, 116), 12));
@@ -179,6 +216,7 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             QMetaObject::invokeMethod(&window, "saveEditorTurbine");
             ASSERT_TRUE(TestUtil::waitPainted(&window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/editor-invalid-" + tag + ".png"), 0);
+            EXPECT_EQ(cutTexts(&window).join("\n").toStdString(), "") << tag.toStdString();
         }
     }
 }

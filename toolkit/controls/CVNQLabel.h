@@ -4,7 +4,9 @@
 // label turns its text style into the widget's font, palette and alignment
 // and, with a single-line style, elides its text in the widget's font to the
 // widget's width on every resize and show, and on a new text or font while
-// shown, keeping the whole text; its size hint is that of the whole text.
+// shown, keeping the whole text; a word-wrapped one shows, at the same
+// times, the whole lines its height holds, the last ending in an ellipsis
+// when text is left over. Its size hint is that of the whole text.
 
 #include "CVNQControl.h"
 #include "CVNQGlobal.h"

@@ -12,6 +12,7 @@
 #include <QPicture>
 #include <QPixmap>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QLabel>
 #include <QPalette>
 
@@ -203,7 +204,15 @@ void CVNQLabelImpl::applyTextStyle()
 void CVNQLabelImpl::elideToWidth()
 {
     fullText = wholeText();
-    if (styles.normal.elideMode == Qt::ElideNone || !styles.normal.singleline)
+    if (styles.normal.elideMode == Qt::ElideNone)
+        return;
+    // A wrapped text wraps whatever the style's single-line flag says; it
+    // is shortened by lines, not to one.
+    if (label()->wordWrap()) {
+        show(cvnWrappedToHeight(label(), fullText));
+        return;
+    }
+    if (!styles.normal.singleline)
         return;
     const int mode = styles.normal.elideMode;
     const Qt::TextElideMode elide =
@@ -218,6 +227,46 @@ void CVNQLabelImpl::elideToWidth()
     const QFontMetrics metrics = l->fontMetrics();
     const int room = textRoom(l);
     show(metrics.horizontalAdvance(fullText) <= room ? fullText : metrics.elidedText(fullText, elide, room));
+}
+
+QString cvnWrappedToHeight(const QLabel* l, const QString& text)
+{
+    // QLabel draws a wrapped plain text through the style's item text, that
+    // is QPainter's word-wrapped layout: lines a line spacing apart, to the
+    // contents less margin and indent.
+    const QFontMetrics metrics = l->fontMetrics();
+    const int width = CVNQLabelImpl::textRoom(l);
+    const int height = std::max(l->contentsRect().height() - 2 * l->margin(), 0);
+    const int lineStep = metrics.lineSpacing();
+    const int fitting = std::max(1, (height - metrics.height()) / lineStep + 1);
+    const QRect whole = metrics.boundingRect(QRect(0, 0, std::max(width, 1), 1 << 20), Qt::TextWordWrap, text);
+    if (width <= 0 || whole.height() <= height)
+        return text;
+    // Line breaks in the text break lines as QPainter breaks them.
+    QString laidOut = text;
+    laidOut.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(laidOut, l->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QVector<QTextLine> laid;
+    while (laid.size() < fitting) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(width);
+        laid << line;
+    }
+    layout.endLayout();
+    QStringList lines;
+    for (int i = 0; i + 1 < laid.size(); ++i)
+        lines << text.mid(laid[i].textStart(), laid[i].textLength()).trimmed();
+    // The last shown line holds the rest of the text, cut where it no
+    // longer fits, so what shows is a shortening of the whole.
+    const QString rest = text.mid(laid.isEmpty() ? 0 : laid.last().textStart()).simplified();
+    lines << metrics.elidedText(rest, Qt::ElideRight, width);
+    return lines.join(QLatin1Char('\n'));
 }
 
 int CVNQLabelImpl::textRoom(const QLabel* l)

@@ -59,6 +59,11 @@ struct CVNQLabelHintKey
     static bool make(const QLabel* label, CVNQLabelHintKey& key);
 };
 
+// A word-wrapped label's text as it fits the label: the whole text when all
+// its lines fit the height, else the lines that fit, the last one ending
+// with an ellipsis. At least one line shows.
+CVNQ_EXPORT QString cvnWrappedToHeight(const QLabel* label, const QString& text);
+
 class CVNQ_EXPORT CVNQLabelImpl : public CVNQControlImpl
 {
     Q_OBJECT

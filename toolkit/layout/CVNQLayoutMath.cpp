@@ -77,6 +77,13 @@ QVector<int> cvnRatioLengths(const QVector<CVNLayoutItem>& items, qint64 avail, 
             weights += it.weight;
         }
     }
+    // The minimums of the flexible children after each one: a share taken
+    // early must leave them their minimum, or they run past the container
+    // while an earlier sibling holds more than its own.
+    QVector<qint64> laterMinimum(n + 1, 0);
+    for (int i = n - 1; i >= 0; --i)
+        laterMinimum[i] =
+            laterMinimum[i + 1] + (items[i].fixed ? 0 : cvnBoundLength(0, items[i].minLen, items[i].maxLen));
     qint64 rest = std::max<qint64>(avail - fixedSum, 0);
     for (int i = 0; i < n; ++i) {
         const CVNLayoutItem& it = items[i];
@@ -85,7 +92,9 @@ QVector<int> cvnRatioLengths(const QVector<CVNLayoutItem>& items, qint64 avail, 
             size = scrollable ? cvnBoundLength(it.cur, it.minLen, it.maxLen)
                               : cvnClampLength(it.cur, avail, it.minLen, it.maxLen);
         } else {
-            const qint64 share = flexCount > 1 && weights > 0 ? mulDiv(rest, it.weight, weights) : rest;
+            qint64 share = flexCount > 1 && weights > 0 ? mulDiv(rest, it.weight, weights) : rest;
+            if (flexCount > 1)
+                share = std::min(share, std::max<qint64>(rest - laterMinimum[i + 1], 0));
             size = cvnClampLength(share, avail, it.minLen, it.maxLen);
         }
         size = std::max<qint64>(size, 0);
