@@ -152,6 +152,16 @@ TEST(Label, ElidesFromTheWholeTextAndWritesIt)
     EXPECT_EQ(written(l)["attr"]["text"], Json::Value(other.toStdString()));
     resize(2 * fullWidth, 20);
     EXPECT_EQ(l.text(), other);
+
+    // Wrapped and shortened by lines, it asks for its whole text: given what it asks, it shows it all again.
+    l.setWordWrap(true);
+    for (bool byHint : {false, true}) {
+        resize(fullWidth / 3, 20);
+        EXPECT_NE(l.text(), other);
+        byHint ? resize(l.sizeHint().width(), l.sizeHint().height())
+               : resize(fullWidth / 3, l.heightForWidth(fullWidth / 3));
+        EXPECT_EQ(l.text(), other) << byHint;
+    }
 }
 
 TEST(Label, LanguageKeysAndThemeEntries)

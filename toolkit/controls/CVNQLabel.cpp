@@ -70,8 +70,18 @@ QSize CVNQLabel::sizeHint() const
 {
     ensurePolished();
     QSize hint = CVNQLabelImpl::sharedSizeHint(this);
-    hint.setWidth(m_impl->wholeTextWidth(this, hint.width()));
+    // From the whole text, never the shortened one shown, so a label given
+    // the room it asks for shows it all again.
+    if (wordWrap())
+        hint.setHeight(m_impl->wholeTextHeight(this, hint.width(), hint.height()));
+    else
+        hint.setWidth(m_impl->wholeTextWidth(this, hint.width()));
     return hint;
+}
+
+int CVNQLabel::heightForWidth(int width) const
+{
+    return m_impl->wholeTextHeight(this, width, QLabel::heightForWidth(width));
 }
 
 void CVNQLabel::resizeEvent(QResizeEvent* event)

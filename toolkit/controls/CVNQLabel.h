@@ -44,6 +44,7 @@ public Q_SLOTS:
     void setText(const QString& text);
 
     QSize sizeHint() const override;
+    int heightForWidth(int width) const override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -293,6 +293,18 @@ int CVNQLabelImpl::wholeTextWidth(const QLabel* label, int shownWidth) const
     return std::max(shownWidth - metrics.horizontalAdvance(shown) + wholeAdvance, wholeAdvance);
 }
 
+int CVNQLabelImpl::wholeTextHeight(const QLabel* label, int width, int shownHeight) const
+{
+    const QString whole = wholeText();
+    if (!label->wordWrap() || whole == label->text())
+        return shownHeight;
+    // Measured as the shortening measures it, so a label this tall shows
+    // the whole text again.
+    const QRect room(0, 0, std::max(width - (label->width() - textRoom(label)), 1), 1 << 20);
+    const int frame = label->height() - label->contentsRect().height() + 2 * label->margin();
+    return frame + label->fontMetrics().boundingRect(room, Qt::TextWordWrap, whole).height();
+}
+
 void CVNQLabelImpl::notifyChangeLanguage()
 {
     cvnRetranslate(textKey, keyText, wholeText(), [this](const QString& text) { setText(text); });

@@ -89,6 +89,9 @@ public:
     // A width measured for the widget's text, given for the whole text: a
     // label's hint is what it needs to show its text unelided.
     int wholeTextWidth(const QLabel* label, int shownWidth) const;
+    // What a wrapped label of widget width width needs for its whole text,
+    // given what it needs for the lines it shows.
+    int wholeTextHeight(const QLabel* label, int width, int shownHeight) const;
     // fullText, or the widget's text when that was set past setText (through
     // a QLabel pointer or a connection to QLabel::setText).
     QString wholeText() const;
