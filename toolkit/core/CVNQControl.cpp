@@ -1,9 +1,9 @@
 #include "CVNQControl.h"
 
 #include "CVNJson.h"
+#include "CVNQOutlives.h"
 #include "CVNQWidgetBaseImpl.h"
 
-#include <QPointer>
 #include <QWidget>
 #include <json/json.h>
 
@@ -21,13 +21,13 @@ bool serialize(CVNQWidgetBase& base, CVNQWidgetBaseImpl* impl, Json::Value* node
     base.serializeJsonValue(node, read);
     if (!impl)
         return false;
-    // A slot reached from the read may delete the control.
-    const QPointer<QWidget> owner = impl->getOwner();
     Json::Value* current = node;
-    const bool result = impl->serializeJsonValue(&current, read);
-    // What was read shows at once: many keys are read into the fields
-    // themselves, past the setters that would ask for the repaint.
-    if (read && owner)
+    bool result = false;
+    QWidget* owner = impl->getOwner();
+    // A slot reached from the read may delete the control. What was read
+    // shows at once: many keys are read into the fields themselves, past
+    // the setters that would ask for the repaint.
+    if (cvnOutlives(owner, [&] { result = impl->serializeJsonValue(&current, read); }) && read)
         owner->update();
     return result;
 }
