@@ -1,3 +1,4 @@
+#include "CVNQtLib.h"
 #include "LanguageManager.h"
 #include "TestUtil.h"
 
@@ -167,18 +168,22 @@ TEST_F(LanguageManagerTest, LoadsRealFiles)
             "languages": {"zh": {"title": "风电场"}, "en": {"title": "Wind farm"}}})")
                     .toUtf8());
     }
+    // Through the library's entry points, as an application uses them.
+    ASSERT_EQ(cvnGetLanguageManager(), lm);
     QString error;
-    ASSERT_TRUE(lm->loadFromFile(path, &error)) << error.toStdString();
-    EXPECT_EQ(lm->currentLanguage(), "en"); // still in the new set
+    ASSERT_TRUE(cvnLoadLanguageFile(path, &error)) << error.toStdString();
+    EXPECT_EQ(cvnGetLanguage(), "en"); // still in the new set
     EXPECT_EQ(lm->defaultLanguage(), "zh");
-    EXPECT_EQ(lm->text("title"), "Wind farm");
-    ASSERT_TRUE(lm->setLanguage("zh"));
-    EXPECT_EQ(lm->text("title"), QString::fromUtf8("风电场"));
+    EXPECT_EQ(cvnText("title", "fallback"), "Wind farm");
+    EXPECT_EQ(cvnText("nowhere", "fallback"), "fallback");
+    EXPECT_FALSE(cvnSetLanguage("fr"));
+    ASSERT_TRUE(cvnSetLanguage("zh"));
+    EXPECT_EQ(cvnText("title"), QString::fromUtf8("风电场"));
 
     const QString missing = dir.path() + "/missing.json";
-    EXPECT_FALSE(lm->loadFromFile(missing, &error));
+    EXPECT_FALSE(cvnLoadLanguageFile(missing, &error));
     EXPECT_TRUE(error.startsWith("Unable to open language file '" + missing + "': ")) << error.toStdString();
     EXPECT_GT(error.size(), missing.size() + 33);
     EXPECT_FALSE(lm->loadFromFile(missing, nullptr));
-    EXPECT_EQ(lm->currentLanguage(), "zh");
+    EXPECT_EQ(cvnGetLanguage(), "zh");
 }

@@ -690,6 +690,16 @@ TEST(ResourceManager, ProjectFolderStylesRoundTripThroughTheStyleText)
     cvnSetProjectTextStyle("p_text2", t);
     EXPECT_FALSE(cvnGetFillStyle("p_fill2", f) || cvnGetTextStyle("p_text2", t));
     EXPECT_TRUE(cvnGetProjectFillStyle("p_fill2", f) && cvnGetProjectTextStyle("p_text2", t));
+    cvnSetTextStyle("d_text", t);
+    EXPECT_TRUE(cvnGetTextStyle("d_text", t));
+    EXPECT_FALSE(cvnGetProjectTextStyle("d_text", t));
+    EXPECT_EQ(&cvnGetAllFillStyle(), &rm()->getFillStyles());
+    EXPECT_EQ(&cvnGetAllTextStyle(), &rm()->getTextStyles());
+    // With a project folder open, the whole lists are the project's.
+    QStringList names;
+    for (const TextStyleDesc& s : cvnGetAllTextStyle())
+        names << s.name;
+    EXPECT_EQ(names, QStringList({"p_text", "p_text2"})); // each under the name it was set by
 }
 
 #include "ResourceManagerTest.moc"

@@ -48,16 +48,19 @@ bool readArchive(CVNQResourceManagerImpl& package, ZipArchive* zip)
 }
 
 // A named style table: a name already indexed is replaced at its position,
-// a new one appended and indexed.
+// a new one appended and indexed. The record carries the name it is indexed
+// under, so that a written style file reads back under that name.
 template <class T>
 void putStyle(QVector<T>& table, QHash<QString, int>& index, const QString& name, const T& style)
 {
+    T named = style;
+    named.name = name;
     auto it = index.constFind(name);
     if (it != index.constEnd() && it.value() < table.size()) {
-        table[it.value()] = style;
+        table[it.value()] = named;
         return;
     }
-    table.append(style);
+    table.append(named);
     index.insert(name, table.size() - 1);
 }
 
