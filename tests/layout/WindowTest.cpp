@@ -243,8 +243,32 @@ TEST(Window, MinimumSizesCenteringAndModalLoop)
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(window.pos(), QPoint((screen.width() - 600) / 2, (screen.height() - 400) / 2));
 
-    window.setX(50);
-    EXPECT_EQ(window.geometry().left(), 50);
+    // Both kinds of frame keep what their setters are given; setX and setY
+    // move one edge and keep the opposite one.
+    auto frameKeeps = [](auto& w) {
+        w.setGeometry(200, 150, 400, 300);
+        w.setX(50);
+        w.setY(60);
+        EXPECT_EQ(w.geometry(), QRect(QPoint(50, 60), QPoint(599, 449)));
+        for (bool on : {true, false}) {
+            w.setOnlyDragCaption(on);
+            w.setDoubleClickMaximize(on);
+            w.setResizeable(on);
+            w.setCanDrag(on);
+            w.setTransparent(on);
+            w.setCaptionHeight(on ? 33 : 44);
+            EXPECT_EQ(w.getOnlyDragCaption(), on);
+            EXPECT_EQ(w.getDoubleClickMaximize(), on);
+            EXPECT_EQ(w.getResizeable(), on);
+            EXPECT_EQ(w.hasMouseTracking(), on);
+            EXPECT_EQ(w.getCanGrag(), on);
+            EXPECT_EQ(w.testAttribute(Qt::WA_TranslucentBackground), on);
+            EXPECT_EQ(w.getCaptionHeight(), on ? 33 : 44);
+        }
+        EXPECT_TRUE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+    };
+    frameKeeps(window);
+    frameKeeps(sub);
 
     QTimer::singleShot(20, &window, [&window]() { window.closeModal(); });
     window.doModal();
