@@ -2,6 +2,7 @@
 // spacer's own settings.
 
 #include "CVNQContainer.h"
+#include "CVNQContainerPlugin.h"
 #include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
 #include "CVNQSpacer.h"
@@ -51,6 +52,19 @@ TEST(PageRoot, FollowsItsParentAndStaysAtTheOrigin)
 
     page->move(10, 10);
     EXPECT_EQ(page->pos(), QPoint(0, 0));
+
+    // The container's description for a form designer makes a container.
+    CVNQContainerPlugin plugin;
+    EXPECT_EQ(plugin.name() + ' ' + plugin.includeFile(), "CVNQContainer CVNQContainer.h");
+    EXPECT_EQ(plugin.domXml(), "<widget class=\"CVNQContainer\" name=\"container\">\n</widget>\n");
+    EXPECT_TRUE(plugin.group().isEmpty() && plugin.toolTip().isEmpty() && plugin.whatsThis().isEmpty());
+    EXPECT_TRUE(plugin.icon().isNull());
+    EXPECT_FALSE(plugin.isContainer() || plugin.isInitialized());
+    plugin.initialize(nullptr);
+    plugin.initialize(nullptr);
+    EXPECT_TRUE(plugin.isInitialized());
+    std::unique_ptr<QWidget> made(plugin.createWidget(&host));
+    EXPECT_TRUE(qobject_cast<CVNQContainer*>(made.get()) && made->parent() == &host);
 }
 
 TEST(PageRoot, ThemeKeyLoadsFoldersAndTreatsDataAsArchive)
