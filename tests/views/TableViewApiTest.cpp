@@ -6,7 +6,12 @@
 #include "CVNQContainer.h"
 #include "CVNQControlFactory.h"
 #include "CVNQControlInfo.h"
+#include "CVNQList.h"
+#include "CVNQListView.h"
 #include "CVNQScrollBar.h"
+#include "CVNQScrollView.h"
+#include "CVNQTextEdit.h"
+#include "CVNQTreeView.h"
 #include "TableViewTestUtil.h"
 #include "TestUtil.h"
 
@@ -185,6 +190,23 @@ TEST_F(TableViewApi, ScrollBarOperationsReachTheCurrentBars)
     EXPECT_EQ(view.themedScrollBar(false)->getScrollbarThumbIcon(), QString("grip.svg"));
     EXPECT_EQ(view.themedScrollBar(false)->getScrollbarIconStyle(false).x, 3);
     EXPECT_EQ(view.themedScrollBar(true)->getScrollbarBackground(0).name, QString("api_thumb"));
+
+    // Every control with two toolkit bars styles the bar of the axis asked for.
+    CVNQTreeView tree;
+    CVNQListView listView;
+    CVNQList list;
+    CVNQScrollView scroll;
+    CVNQTextEdit edit;
+    const std::vector<std::pair<CVNQScrollBarForwarders*, QAbstractScrollArea*>> hosts = {
+        {&view, &view}, {&tree, &tree}, {&listView, &listView}, {&list, &list}, {&scroll, &scroll}, {&edit, &edit}};
+    for (const auto& [bars, area] : hosts) {
+        bars->setScrollbarThumb(true, "across.svg");
+        bars->setScrollbarThumb(false, "down.svg");
+        EXPECT_EQ(bars->themedScrollBar(true), area->horizontalScrollBar()) << area->metaObject()->className();
+        EXPECT_EQ(bars->themedScrollBar(false), area->verticalScrollBar()) << area->metaObject()->className();
+        EXPECT_EQ(bars->themedScrollBar(true)->getScrollbarThumbIcon(), QString("across.svg"));
+        EXPECT_EQ(bars->themedScrollBar(false)->getScrollbarThumbIcon(), QString("down.svg"));
+    }
 
     // A caller installs its own bars; Qt deletes the view's.
     QPointer<QScrollBar> old = view.verticalScrollBar();

@@ -99,40 +99,9 @@ CVNQScrollBar* CVNQTextEdit::getScrollBar(bool hor) const
     return hor ? m_hBar.data() : m_vBar.data();
 }
 
-void CVNQTextEdit::setScrollbarBackgroundStyle(bool hor, const FillStyle& style)
+CVNQScrollBar* CVNQTextEdit::themedScrollBar(bool horizontal) const
 {
-    if (CVNQScrollBar* bar = getScrollBar(hor))
-        bar->setScrollbarBackground(0, style);
-}
-
-void CVNQTextEdit::setScrollbarButtonIcon(bool hor, bool up, const QString& icon)
-{
-    if (CVNQScrollBar* bar = getScrollBar(hor))
-        bar->setScrollbarBtnIcon(up, icon);
-}
-
-void CVNQTextEdit::setScrollbarButtonIconStyle(bool hor, bool up, const IconStyleDesc& style)
-{
-    if (CVNQScrollBar* bar = getScrollBar(hor))
-        bar->setScrollbarIconStyle(up, style);
-}
-
-void CVNQTextEdit::setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle& style)
-{
-    if (CVNQScrollBar* bar = getScrollBar(hor))
-        bar->setScrollbarButton(up, state, style);
-}
-
-void CVNQTextEdit::setScrollbarThumb(bool hor, const QString& icon)
-{
-    if (CVNQScrollBar* bar = getScrollBar(hor))
-        bar->setScrollbarThumbIcon(icon);
-}
-
-void CVNQTextEdit::setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle& style)
-{
-    if (CVNQScrollBar* bar = getScrollBar(hor))
-        bar->setScrollbarThumb(state, style);
+    return getScrollBar(horizontal);
 }
 
 void CVNQTextEdit::setScrollbarSize(bool, int size)

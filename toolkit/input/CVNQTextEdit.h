@@ -10,6 +10,7 @@
 
 #include "CVNQControl.h"
 #include "CVNQGlobal.h"
+#include "CVNQScrollBarForwarders.h"
 
 #include <QPointer>
 #include <QTextEdit>
@@ -19,7 +20,7 @@ namespace CVNQtLib {
 class CVNQScrollBar;
 class CVNQTextEditImpl;
 
-class CVNQ_EXPORT CVNQTextEdit : public QTextEdit, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQTextEdit : public QTextEdit, public ICVNQWidgetBase, public CVNQScrollBarForwarders
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQTextEdit, CVNQTextEditImpl)
@@ -49,13 +50,9 @@ public:
     void getEditMargin(int& top, int& bottom, int& left, int& right) const;
 
     // The two toolkit scroll bars; hor selects the horizontal one.
+    // Their styling calls come with CVNQScrollBarForwarders.
     CVNQScrollBar* getScrollBar(bool hor) const;
-    void setScrollbarBackgroundStyle(bool hor, const FillStyle& style);
-    void setScrollbarButtonIcon(bool hor, bool up, const QString& icon);
-    void setScrollbarButtonIconStyle(bool hor, bool up, const IconStyleDesc& style);
-    void setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle& style);
-    void setScrollbarThumb(bool hor, const QString& icon);
-    void setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle& style);
+    CVNQScrollBar* themedScrollBar(bool horizontal) const override;
     // Thickness of both bars (a style sheet on each); hor is not used.
     void setScrollbarSize(bool hor, int size);
     // The text edit keeps Qt's line-button size: nothing happens.

@@ -81,34 +81,9 @@ void CVNQScrollView::setVScrollPos(int pos)
     verticalScrollBar()->setValue(pos);
 }
 
-void CVNQScrollView::setScrollbarBackgroundStyle(bool hor, const FillStyle& style)
+CVNQScrollBar* CVNQScrollView::themedScrollBar(bool horizontal) const
 {
-    scrollBar(hor)->setScrollbarBackground(0, style);
-}
-
-void CVNQScrollView::setScrollbarButtonIcon(bool hor, bool up, const QString& path)
-{
-    scrollBar(hor)->setScrollbarBtnIcon(up, path);
-}
-
-void CVNQScrollView::setScrollbarButtonIconStyle(bool hor, bool up, const IconStyleDesc& style)
-{
-    scrollBar(hor)->setScrollbarIconStyle(up, style);
-}
-
-void CVNQScrollView::setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle& style)
-{
-    scrollBar(hor)->setScrollbarButton(up, state, style);
-}
-
-void CVNQScrollView::setScrollbarThumb(bool hor, const QString& icon)
-{
-    scrollBar(hor)->setScrollbarThumbIcon(icon);
-}
-
-void CVNQScrollView::setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle& style)
-{
-    scrollBar(hor)->setScrollbarThumb(state, style);
+    return scrollBar(horizontal);
 }
 
 void CVNQScrollView::setScrollbarBtnSize(bool hor, int size)

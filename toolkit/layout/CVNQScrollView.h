@@ -7,6 +7,7 @@
 
 #include "CVNQControl.h"
 #include "CVNQGlobal.h"
+#include "CVNQScrollBarForwarders.h"
 
 #include <QScrollArea>
 
@@ -15,7 +16,7 @@ namespace CVNQtLib {
 class CVNQScrollBar;
 class CVNQScrollViewImpl;
 
-class CVNQ_EXPORT CVNQScrollView : public QScrollArea, public ICVNQWidgetBase
+class CVNQ_EXPORT CVNQScrollView : public QScrollArea, public ICVNQWidgetBase, public CVNQScrollBarForwarders
 {
     Q_OBJECT
     CVNQ_DECLARE_CONTROL(CVNQScrollView, CVNQScrollViewImpl)
@@ -34,13 +35,8 @@ public:
     int getVScrollPos() const;
     void setVScrollPos(int pos);
 
-    // Styling of the bar of one axis (hor true: the horizontal bar).
-    void setScrollbarBackgroundStyle(bool hor, const FillStyle& style);
-    void setScrollbarButtonIcon(bool hor, bool up, const QString& path);
-    void setScrollbarButtonIconStyle(bool hor, bool up, const IconStyleDesc& style);
-    void setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle& style);
-    void setScrollbarThumb(bool hor, const QString& icon);
-    void setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle& style);
+    // Styling of the bar of one axis comes with CVNQScrollBarForwarders.
+    CVNQScrollBar* themedScrollBar(bool horizontal) const override;
     // Line-button size of one bar, as its style sheet.
     void setScrollbarBtnSize(bool hor, int size);
     // Thickness of both bars (hor is not looked at), as their style sheets.
