@@ -376,6 +376,22 @@ TEST(WidgetBase, StateMachineAndPaint)
     c.setEnabled(true);
     c.grab();
     EXPECT_EQ(impl->getState(), 0);
+
+    // Off screen no paint corrects the state: each event sets it itself.
+    TestCtl off;
+    CVNQWidgetBaseImpl* o = off.getControlImpl();
+    const std::pair<std::function<void()>, int> steps[] = {
+        {[&] { o->enterEvent(&ev); }, 1},
+        {[&] { o->mousePressEvent(nullptr); }, 2},
+        {[&] { o->mouseReleaseEvent(nullptr); }, 1},
+        {[&] { o->mousePressEvent(nullptr), o->leaveEvent(&ev); }, 0},
+        {[&] { o->mouseReleaseEvent(nullptr); }, 0},
+        {[&] { o->enterEvent(&ev), off.setEnabled(false), o->leaveEvent(&ev); }, 3},
+    };
+    for (const auto& [step, state] : steps) {
+        step();
+        EXPECT_EQ(o->getState(), state) << "step to " << state;
+    }
 }
 
 TEST(WidgetBase, ChildSerialisation)

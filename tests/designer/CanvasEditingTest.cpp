@@ -109,6 +109,34 @@ TEST(DesignerCanvas, EditsShowAndLast)
     TestUtil::drag(&canvas, QPoint(140, 100), QPoint(10, 10));
     EXPECT_EQ(box->geometry(), QRect(130, 90, 60, 40));
 
+    // Moved by its body or resized by any handle, while dragged and after,
+    // the screen shows what a whole repaint shows: nothing stays where the
+    // control and its handles were.
+    const QRect start = box->geometry();
+    auto shownWhole = [&] {
+        return TestUtil::waitFor([&] {
+            return onScreen(&canvas, canvas.rect()) == canvas.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        });
+    };
+    for (const QPoint grip : {QPoint(30, 20), QPoint(0, 0), QPoint(30, 0), QPoint(60, 0), QPoint(0, 20), QPoint(60, 20),
+                              QPoint(0, 40), QPoint(30, 40), QPoint(56, 36)}) {
+        box->setGeometry(start);
+        canvas.update();
+        ASSERT_TRUE(shownWhole());
+        const QPoint at = onCanvas(canvas, box) + grip;
+        ASSERT_NE(canvas.HitInSelected(at.x(), at.y()), HitNone);
+        TestUtil::press(&canvas, at);
+        ASSERT_TRUE(shownWhole());
+        TestUtil::move(&canvas, at + QPoint(-17, 13), Qt::LeftButton);
+        EXPECT_NE(box->geometry(), start);
+        // Shown by the one repaint the step asks for.
+        QCoreApplication::sendPostedEvents(canvas.window(), QEvent::UpdateRequest);
+        EXPECT_TRUE(onScreen(&canvas, canvas.rect()) == canvas.grab().toImage().convertToFormat(QImage::Format_RGB32))
+            << grip.x() << "," << grip.y();
+        TestUtil::release(&canvas, at + QPoint(-17, 13));
+        EXPECT_TRUE(shownWhole()) << grip.x() << "," << grip.y();
+    }
+
     cvnSetIsInDesigner(true);
     const Json::Value saved = pageJson(canvas.GetCurWindow());
     cvnSetIsInDesigner(false);

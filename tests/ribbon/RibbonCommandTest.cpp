@@ -64,6 +64,31 @@ TEST_F(RibbonCommandTest, EveryCommandIsReportedOnceWithItsCheckedState)
     // A deleted action is no longer found.
     delete bar.findAction("deep");
     EXPECT_EQ(bar.findAction("deep"), nullptr);
+
+    // A caller's registered command on no button outlives every change that
+    // drops the commands the bar no longer shows.
+    QAction mine;
+    mine.setObjectName("mine");
+    bar.registerAction(&mine);
+    CVNQRibbonPage* other = bar.addPage("other", "Other");
+    CVNQRibbonGroup* g2 = other->addGroup("g2", "G2");
+    const std::function<void()> changes[] = {
+        [&] { delete g2->addSmallAction(RibbonTest::command(&bar, "gone")); },
+        [&] { g2->clearItems(); },
+        [&] { other->removeGroup(g2); },
+        [&] { other->clearGroups(); },
+        [&] { bar.addQuickAction(RibbonTest::command(&bar, "quick")); },
+        [&] { bar.setApplicationMenu("File", new CVNQRibbonMenu); },
+        [&] { bar.removePage(other); },
+        [&] { delete bar.addPage("p", "P"); },
+        [&] { bar.clearPages(); },
+    };
+    for (const auto& change : changes) {
+        change();
+        EXPECT_EQ(bar.findAction("mine"), &mine) << &change - changes;
+    }
+    mine.trigger();
+    EXPECT_EQ(commands.calls.last(), (QVariantList{"mine", false}));
 }
 
 TEST_F(RibbonCommandTest, PopupModesDecideBetweenMenuAndCommand)

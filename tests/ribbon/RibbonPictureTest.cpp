@@ -59,6 +59,38 @@ TEST(RibbonPicture, LabelsStayClearOfStripsMarksArrowsAndNeighbours)
     CVNQRibbonMenu* menu = paste->popupMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_GT(menu->getImpl()->iconOffset + 4, 16);
+    // Every kind of entry draws its own: a checked one the V of the mark
+    // (low 4 px under the middle at x 9, up to 5 px over it at x 15), an
+    // unchecked or plain one none, a separator its line across.
+    menu->addSeparator();
+    menu->addAction("Off")->setCheckable(true);
+    menu->adjustSize();
+    const QImage menuShot = render(menu);
+    auto inkIn = [&](const QRect& area, QColor colour) {
+        QRect box;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (near(menuShot.pixelColor(x, y), colour, 30))
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    for (QAction* a : menu->actions()) {
+        const QRect r = menu->actionGeometry(a);
+        const int cy = r.center().y();
+        const QRect mark = inkIn(r.adjusted(0, 0, 20 - r.width(), 0), QColor(62, 111, 210));
+        const QColor ground = menuShot.pixelColor(r.right() - 2, r.top());
+        int across = 0; // columns inked on the middle line, the antialiased line's two rows
+        for (int x = r.left() + 9; x <= r.right() - 9; ++x)
+            across += !near(menuShot.pixelColor(x, cy), ground, 8) || !near(menuShot.pixelColor(x, cy - 1), ground, 8);
+        if (a->isChecked()) {
+            EXPECT_TRUE(mark.left() <= 6 && mark.right() >= 14 && mark.top() <= cy - 4 && mark.bottom() >= cy + 3)
+                << mark.left() << "," << mark.top() - cy << " " << mark.right() << "," << mark.bottom() - cy;
+            EXPECT_LE(qAbs(inkIn(QRect(0, mark.bottom(), 20, 1), QColor(62, 111, 210)).center().x() - 9), 2);
+        } else {
+            EXPECT_TRUE(mark.isEmpty()) << a->text().toStdString();
+        }
+        EXPECT_EQ(across >= r.width() - 19, a->isSeparator()) << a->text().toStdString();
+    }
 
     // The gallery's narrow "..." keeps its text and inks it.
     CVNQRibbonGallery* gallery = bar.findChild<CVNQRibbonGallery*>();
