@@ -241,21 +241,99 @@ TEST(ChartPlotPainter, SymbolStampsMatchDrawnCircles)
     pd.end();
     EXPECT_LT(differingShare(stamped, drawn, 100), 0.05);
 
-    // Stamped all at once, one lying under a block of others, they show as
-    // stamped one by one, with an opaque or a see-through fill.
+    // Stamped all at once they show as stamped one by one: one lying under a
+    // block of others, and clusters of symbols partly covering one another
+    // inside, across and past each edge of the picture; small, stamped and
+    // drawn sizes, see-through fills and outlines, on a plain and a
+    // high-density picture.
     QVector<QPointF> centres = {{200.3, 100.6}};
     for (int i = 0; i < 9; ++i)
         centres << QPointF(193.3 + (i % 3) * 7, 93.6 + (i / 3) * 7);
-    for (const QColor& fill : {QColor(40, 90, 200), QColor(40, 90, 200, 60)}) {
-        stamp.setLook(10, QColor(200, 40, 40), 1.8, fill, 1.0);
-        QImage all = blank(), each = blank();
+    auto clusters = [](double r) {
+        QVector<QPointF> c;
+        for (const QPointF& at : {QPointF(0, 0), QPointF(700, 200), QPointF(350, 400), QPointF(-0.6 * r, 100),
+                                  QPointF(350, 200), QPointF(700 + 0.8 * r, 300), QPointF(500, -r)})
+            for (int i = 0; i < 14; ++i)
+                c << at + QPointF(std::sin(i * 2.1) * r * 1.1 + i * 0.137, std::cos(i * 1.3) * r * 1.1 - i * 0.071);
+        return c;
+    };
+    // A symbol with but a tip showing: a wall of later ones at its side,
+    // nearer each time, and one across from it; on each side of it and at
+    // several places within a pixel, as many as stay well below thinning.
+    auto tips = [](double r) {
+        QVector<QPointF> c;
+        const int across = int(kSize.width() / (2.8 * r));
+        for (int k = 0; k < 160 && (k + 1) * 104 * r * r < 2.5e6; ++k) {
+            const double within = 0.2 + 0.1 * (k / 24 % 8);
+            const QPointF at =
+                QPointF(std::floor(1.4 * r + k % across * 2.8 * r), std::floor(1.4 * r + k / across * 2.8 * r)) +
+                (k % 4 < 2 ? QPointF(within, 0.5) : QPointF(0.5, within));
+            auto place = [&](double u, double v) {
+                c << at + (k % 4 < 2 ? QPointF(k % 4 ? -u : u, v) : QPointF(v, k % 4 == 2 ? u : -u));
+            };
+            place(0, 0);
+            for (double v = -0.3 * r; v <= 0.3 * r; v += 0.025 * r)
+                place(0.1 + 0.05 * (k / 4 % 6), v);
+            place(0.07 * r, 0);
+        }
+        return c;
+    };
+    const QColor red(200, 40, 40), blue(40, 90, 200);
+    struct Look
+    {
+        double radius;
+        QColor outline, fill;
+        double width;
+    };
+    const QVector<Look> looks = {{10, red, blue, 1.8}, {10, red, QColor(40, 90, 200, 60), 1.8},
+                                 {2.5, red, blue, 1},  {6, QColor(200, 40, 40, 120), blue, 3},
+                                 {24, red, blue, 1.8}, {24, QColor(200, 40, 40, 120), blue, 6},
+                                 {70, red, blue, 2},   {70, red, QColor(40, 90, 200, 60), 2}};
+    // scene stamped all at once and one by one, on a white picture.
+    auto bothWays = [&](const QVector<QPointF>& scene, const QSize& size, qreal dpr) {
+        QImage all(size * dpr, QImage::Format_ARGB32);
+        all.setDevicePixelRatio(dpr);
+        all.fill(Qt::white);
+        QImage each = all;
         QPainter pa(&all);
-        stamp.stampAll(pa, centres);
+        stamp.stampAll(pa, scene);
         pa.end();
         QPainter pe(&each);
-        for (const QPointF& c : centres)
+        for (const QPointF& c : scene)
             stamp.stamp(pe, c);
         pe.end();
-        EXPECT_EQ(differingShare(all, each, 0), 0.0) << fill.alpha();
-    }
+        return std::make_pair(all, each);
+    };
+    for (const qreal dpr : {1.0, 2.0, 4.0})
+        for (const Look& look : looks) {
+            stamp.setLook(look.radius, look.outline, look.width, look.fill, dpr);
+            for (const QVector<QPointF>& scene : {centres, clusters(look.radius), tips(look.radius)}) {
+                const auto [all, each] = bothWays(scene, kSize, dpr);
+                EXPECT_EQ(differingShare(all, each, 0), 0.0)
+                    << look.radius << " " << look.fill.alpha() << " " << look.outline.alpha() << " " << dpr << " "
+                    << scene.size();
+            }
+        }
+
+    // Symbols covering the picture many times over (a heap near the top over
+    // a band at the bottom): those hidden then may show a sliver,
+    // but never more than all but a tenth of their radius, so in one colour
+    // the picture around every centre is as drawn one by one. The first one
+    // lies on the background, covered by the second but for a cap a
+    // twentieth of its radius deep.
+    const double r = 120;
+    stamp.setLook(r, blue, 2, blue, 1.0);
+    QVector<QPointF> heap = {{1630.5, 500.5}, {1743.5, 500.5}};
+    for (int i = 0; i < 800; ++i)
+        heap << QPointF(600 + i % 9 * 2.5, 60 + i % 5 * 1.5);
+    for (int i = 0; i < 40; ++i)
+        heap << QPointF(400 + i / 2 * 20, i % 2 ? 900 : 700);
+    const auto [all, each] = bothWays(heap, QSize(2000, 1000), 1.0);
+    int unlike = 0;
+    for (const QPointF& c : heap)
+        for (int y = int(c.y() - r / 10); y <= int(c.y() + r / 10) + 1; ++y)
+            for (int x = int(c.x() - r / 10); x <= int(c.x() + r / 10) + 1; ++x)
+                unlike += all.rect().contains(x, y) && QLineF(c, QPointF(x + 0.5, y + 0.5)).length() <= r / 10 &&
+                          all.pixel(x, y) != each.pixel(x, y);
+    EXPECT_EQ(unlike, 0);
 }

@@ -302,7 +302,9 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
     ASSERT_TRUE(solidImage(8, 8, Qt::red).save(png));
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "dot.svg", svgCircle(8, 8, "green")));
     const FillStyle colour = fill("g.look", QColor(0x30, 0x60, 0x90));
-    const TextStyleDesc text = defineText("g.lookText", QColor(0x90, 0x60, 0x30));
+    // A text style larger each time: each one set widens what a text shows.
+    int size = 12;
+    auto grow = [&] { return defineText("g.lookText", QColor(0x90, 0x60, 0x30), size += 2); };
     IconStyleDesc place;
     place.x = 3;
 
@@ -321,6 +323,8 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
     for (QWidget* w : std::initializer_list<QWidget*>{image, button, radio, check, bar, label, lcd, sw, plain})
         w->setGeometry(0, 36 * row++, 200, 32);
     button->setText("Go");
+    check->setText("Check");
+    radio->setText("Radio");
     label->setText("Selectable text\nin two lines");
     label->setGeometry(210, 0, 180, 80);
     ASSERT_TRUE(TestUtil::showExposed(&page));
@@ -351,7 +355,7 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {button, "button qicon", [&] { button->setIcon(QIcon(png)); }},
         {button, "button fade", [&] { button->setFadeEnabled(!button->getFadeEnabled()); }},
         {button, "button background", [&] { button->setBackground(CtrlStateAll, colour); }},
-        {button, "button text style", [&] { button->setTextStyle(CtrlStateNormal, text); }},
+        {button, "button text style", [&] { button->setTextStyle(CtrlStateNormal, grow()); }},
         {button, "button fill kind", [&] { button->setUseFillStyle(CtrlStateAll, false); }},
         {button, "button icon place", [&] { button->setIconStyle(place); }},
         {button, "button shows text", [&] { button->setShowText(!button->getShowText()); }},
@@ -361,8 +365,8 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {radio, "radio shows icon", [&] { radio->setShowIcon(!radio->getShowIcon()); }},
         {radio, "radio background", [&] { radio->setBackground(CtrlStateAll, colour); }},
         {radio, "radio checked background", [&] { radio->setSelectedBackground(CtrlStateAll, colour); }},
-        {radio, "radio text style", [&] { radio->setTextStyle(false, text); }},
-        {radio, "radio text style by state", [&] { radio->setTextStyleByState(CheckBoxTextDisabled, text); }},
+        {radio, "radio text style", [&] { radio->setTextStyle(false, grow()); }},
+        {radio, "radio text style by state", [&] { radio->setTextStyleByState(CheckBoxTextDisabled, grow()); }},
         {radio, "radio icon", [&] { radio->setUncheckIcon(svg); }},
         {radio, "radio hot icon", [&] { radio->setUncheckHotIcon(svg); }},
         {radio, "radio checked icon", [&] { radio->setCheckedIcon(svg); }},
@@ -377,9 +381,9 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {radio, "radio shows text", [&] { radio->setShowText(!radio->getShowText()); }},
         {check, "check background", [&] { check->setBackground(CtrlStateAll, colour); }},
         {check, "check checked background", [&] { check->setCheckedBackground(CtrlStateAll, colour); }},
-        {check, "check text style", [&] { check->setTextStyle(false, text); }},
-        {check, "check text style by state", [&] { check->setTextStyleByState(CheckBoxTextUnchecked, text); }},
-        {check, "check disabled text style", [&] { check->setDisableTextStyle(text); }},
+        {check, "check text style", [&] { check->setTextStyle(false, grow()); }},
+        {check, "check text style by state", [&] { check->setTextStyleByState(CheckBoxTextUnchecked, grow()); }},
+        {check, "check disabled text style", [&] { check->setDisableTextStyle(grow()); }},
         {check, "check icon", [&] { check->setUncheckIcon(svg); }},
         {check, "check hot icon", [&] { check->setUncheckHotIcon(svg); }},
         {check, "check checked icon", [&] { check->setCheckedIcon(svg); }},
@@ -393,6 +397,11 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {check, "check icon y", [&] { check->setIconOffsetY(5); }},
         {check, "check shows icon", [&] { check->setShowIcon(!check->getShowIcon()); }},
         {check, "check shows text", [&] { check->setShowText(!check->getShowText()); }},
+        {check, "check text shown as a page reads it",
+         [&] {
+             Json::Value node = TestUtil::json(R"({"attr": {"text": "Check", "showText": true}})");
+             check->readJsonValue(&node);
+         }},
         {bar, "bar text", [&] { bar->setShowText(!bar->getShowText()); }},
         {bar, "bar background", [&] { bar->setBackground(CommonCtrlStateNormal, colour); }},
         {bar, "bar foreground", [&] { bar->setForeground(CommonCtrlStateNormal, colour); }},
@@ -403,15 +412,15 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {label, "rich label text", [&] { label->setText("Other text"); }},
         {label, "rich label html", [&] { label->setHtmlContent("<b>Bold</b>"); }},
         {label, "rich label colour", [&] { label->setColor(Qt::red); }},
-        {label, "rich label style", [&] { label->setTextStyle(CtrlStateNormal, text); }},
+        {label, "rich label style", [&] { label->setTextStyle(CtrlStateNormal, grow()); }},
         {plain, "label colour", [&] { plain->setColor(Qt::red); }},
-        {plain, "label style", [&] { plain->setTextStyle(CtrlStateNormal, text); }},
+        {plain, "label style", [&] { plain->setTextStyle(CtrlStateNormal, grow()); }},
         {lcd, "lcd text", [&] { lcd->setNumText("42"); }},
         {lcd, "lcd background", [&] { lcd->setBackground(CommonCtrlStateNormal, colour); }},
         {lcd, "lcd colour", [&] { lcd->setColor(Qt::red); }},
         {sw, "switch background", [&] { sw->setBackgroundStyle(CommonCtrlStateNormal, colour); }},
         {sw, "switch thumb", [&] { sw->setThumbStyle(CtrlStateNormal, colour); }},
-        {sw, "switch text style", [&] { sw->setTextStyle(CVNQSwitch::SwitchLeft, text); }},
+        {sw, "switch text style", [&] { sw->setTextStyle(CVNQSwitch::SwitchLeft, grow()); }},
         {sw, "switch left text", [&] { sw->setLeftText("L"); }},
         {sw, "switch right text", [&] { sw->setRightText("R"); }},
         {sw, "switch thumb size", [&] { sw->setThumbSize(20, 20); }},
@@ -424,8 +433,25 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {button, "disabled", [&] { button->setEnabled(false); }},
         {button, "left while disabled", [&] { TestUtil::leave(button); }},
     };
-    for (const Change& change : changes)
+    // And one that changes the size the control asks for tells the layout it
+    // is in, which would otherwise keep it at the old size.
+    struct : QObject
+    {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* e) override { return count += e->type() == QEvent::LayoutRequest, false; }
+    } relayouts;
+    page.installEventFilter(&relayouts);
+    int resized = 0;
+    for (const Change& change : changes) {
+        TestUtil::flushEvents();
+        const QSize hint = change.control->sizeHint();
+        relayouts.count = 0;
         EXPECT_TRUE(TestUtil::repaintsAfter(change.control, change.run)) << change.what;
+        TestUtil::flushEvents();
+        resized += change.control->sizeHint() != hint;
+        EXPECT_TRUE(change.control->sizeHint() == hint || relayouts.count > 0) << change.what << " keeps its old size";
+    }
+    EXPECT_GE(resized, 12);
 
     // Selecting in the label: the press, each step of the drag, the release
     // and a double click each show at once.

@@ -303,9 +303,14 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
         delete gone;
         EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "home"));
     }
+}
 
-    // In a window of [ribbon, document], Tab goes from the current tab through the page's commands to the
-    // document, after the first load and after a reload alike; a command scrolled past comes into view.
+// In a window of [ribbon, document] and no other bar, Tab goes from the current tab through the page's
+// commands to the document and Shift+Tab back, after the first load and after a reload alike, in both
+// layout modes; each command reached on a narrow page scrolled past it, at the left or the right, comes
+// wholly into view between the arrows.
+TEST(RibbonRealUse, TabBringsEveryCommandOfItsOwnBarIntoView)
+{
     QWidget window;
     auto* ribbon = new CVNQRibbonBar(&window);
     auto* document = new QLineEdit(&window);
@@ -314,14 +319,18 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    for (int load = 0; load < 2; ++load) {
+    for (int run = 0; run < 6; ++run) {
+        const int load = run % 3;
         ASSERT_TRUE(ribbon->loadConfigJson(RibbonTest::realisticConfig()));
-        ribbon->resize(load ? 420 : 1000, 160);
+        ribbon->setLayoutMode(run < 3 ? CVN_RIBBON_LAYOUT_OFFICE : CVN_RIBBON_LAYOUT_COMPACT);
+        ribbon->resize(QList<int>{1000, 420, 250}.at(load), 160);
         TestUtil::flushEvents(); // the event loop runs before a key
         RibbonTest::tab(*ribbon, "home")->setFocus();
         QStringList reached;
-        for (int k = 0; k < 40 && QApplication::focusWidget() != document; ++k) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        bool back = false;
+        for (int k = 0; k < 80 && !(back && QApplication::focusWidget() == RibbonTest::tab(*ribbon, "home")); ++k) {
+            back = back || QApplication::focusWidget() == document;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
             QWidget* focused = QApplication::focusWidget();
             auto* button = qobject_cast<CVNQRibbonButton*>(focused);
             reached << (button && button->ribbonAction() ? button->ribbonAction()->objectName() : QString());
@@ -331,9 +340,11 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
             EXPECT_TRUE(!command || page->rect()
                                         .adjusted(arrow, 0, -arrow, 0)
                                         .contains(QRect(focused->mapTo(page, QPoint(0, 0)), focused->size())))
-                << reached.last().toStdString() << " " << load;
+                << reached.last().toStdString() << " " << run;
         }
-        EXPECT_TRUE(reached.contains("paste") && reached.contains("alerts")) << load << reached.join(' ').toStdString();
+        EXPECT_TRUE(back && QApplication::focusWidget() == RibbonTest::tab(*ribbon, "home")) << run;
+        EXPECT_TRUE(reached.count("paste") == 2 && reached.count("alerts") == 2)
+            << run << reached.join(' ').toStdString();
     }
 }
 

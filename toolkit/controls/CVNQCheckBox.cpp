@@ -210,6 +210,7 @@ void CVNQCheckBox::setShowText(bool show)
 {
     m_impl->showText = show;
     update();
+    updateGeometry(); // the text counts in the size hint
 }
 bool CVNQCheckBox::getShowText() const
 {

@@ -170,6 +170,7 @@ void CVNQPushButton::setShowText(bool show)
 {
     m_impl->showText = show;
     update();
+    updateGeometry(); // the text counts in the size hint
 }
 bool CVNQPushButton::getShowText() const
 {

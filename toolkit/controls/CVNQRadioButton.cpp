@@ -240,6 +240,7 @@ void CVNQRadioButton::setShowText(bool show)
 {
     m_impl->showText = show;
     update();
+    updateGeometry(); // the text counts in the size hint
 }
 bool CVNQRadioButton::getShowText() const
 {

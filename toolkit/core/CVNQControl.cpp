@@ -26,9 +26,12 @@ bool serialize(CVNQWidgetBase& base, CVNQWidgetBaseImpl* impl, Json::Value* node
     QWidget* owner = impl->getOwner();
     // A slot reached from the read may delete the control. What was read
     // shows at once: many keys are read into the fields themselves, past
-    // the setters that would ask for the repaint.
-    if (cvnOutlives(owner, [&] { result = impl->serializeJsonValue(&current, read); }) && read)
+    // the setters that would ask for the repaint, or tell a layout of the
+    // size the control now asks for.
+    if (cvnOutlives(owner, [&] { result = impl->serializeJsonValue(&current, read); }) && read) {
         owner->update();
+        owner->updateGeometry();
+    }
     return result;
 }
 
