@@ -322,6 +322,14 @@ TEST(WindFarmSimulator, AddTurbine)
     EXPECT_NEAR(r.latitude, 55.2 + 0.031 * 5, 1e-9);
     EXPECT_NEAR(r.longitude, 9.1 + 0.047 * 1, 1e-9);
     EXPECT_EQ(r.aiNoteEn, "New turbine baseline is being established");
+    EXPECT_EQ(r.aiNoteZh, QString::fromUtf8("正在建立新风机运行基线"));
+    EXPECT_EQ(r.crew, "R.V. / C.H.");
+    EXPECT_DOUBLE_EQ(r.ratedPowerKw, 3600);
+    // Every text of every record, the seeded and the added, is filled.
+    for (const TurbineRecord& t : s.turbines)
+        for (const QString* text :
+             {&t.id, &t.location, &t.lastInspection, &t.nextInspection, &t.crew, &t.aiNoteEn, &t.aiNoteZh})
+            EXPECT_FALSE(text->trimmed().isEmpty()) << t.id.toStdString();
     EXPECT_EQ(parseInspectionDate(r.lastInspection).daysTo(parseInspectionDate(r.nextInspection)), 57);
     EXPECT_GT(r.outputKw, 0.0); // live at once
     EXPECT_EQ(s.activeTurbines, 48);

@@ -66,8 +66,9 @@ int inkRunsOfCharacter(const QImage& shot, QWidget* window, const CVNQtLib::CVNQ
 }
 
 // Children a row or column lays out that start outside it, leave it across
-// its direction or cover a sibling it lays out: a control left out of its
-// layout, or laid out the wrong way.
+// its direction or cover a sibling it lays out, and docked children that
+// cover each other: a control left out of its layout, laid out the wrong
+// way or docked in the wrong parent.
 QStringList misplaced(QWidget* window)
 {
     using CVNQtLib::CVNQContainer;
@@ -99,6 +100,10 @@ QStringList misplaced(QWidget* window)
                 if (r.intersects(other->geometry()))
                     out << name(placed[i]) + " covers " + name(other);
         }
+        for (int i = 0; i < docked.size(); ++i)
+            for (QWidget* other : docked.mid(0, i))
+                if (docked[i]->geometry().intersects(other->geometry()))
+                    out << name(docked[i]) + " covers " + name(other);
     }
     return out;
 }

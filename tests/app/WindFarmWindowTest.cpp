@@ -806,8 +806,38 @@ TEST_F(WindFarmWindowTest, EveryStaticTextFollowsTheLanguage)
         {"All systems optimal", "所有系统运行正常"}};
     const QSet<QString> invariant = {"GUSTREL", "Dana Quill", "EN", "中", "GWh", "m/s", "%", "kg/m³", "°C", "#"};
 
+    // Every column of every table, in both languages, holds what its header names.
+    const QList<QPair<QStringList, QString>> columns = {
+        {{"#"}, "\\d+"},
+        {{"Turbine", "Turbine ID", "风机", "风机 ID"}, "WTG-\\d{3}"},
+        {{"Location", "位置"}, "\\D+"},
+        {{"Wind", "风速"}, "[\\d.]+ m/s"},
+        {{"Temp", "温度"}, "-?[\\d.]+ °C"},
+        {{"Output", "输出"}, "\\d+ kW"},
+        {{"Efficiency", "效率"}, "[\\d.]+%"},
+        {{"Next inspection", "下次检查"}, "\\d\\d \\w{3} \\d{4}"},
+        {{"Status", "状态"}, "Active|Maintenance|Fault|Offline|运行|维护|故障|离线"},
+        {{"AI note", "AI warning", "AI 说明", "AI 告警"}, "\\D.*"}};
+    const auto expectColumnsHoldTheirHeaders = [&] {
+        for (CVNQTableView* view : window->findChildren<CVNQTableView*>()) {
+            QAbstractItemModel* model = view->model();
+            for (int c = 0; model && c < model->columnCount(); ++c) {
+                const QString header = model->headerData(c, Qt::Horizontal).toString();
+                const auto kind = std::find_if(columns.begin(), columns.end(),
+                                               [&](const auto& k) { return k.first.contains(header); });
+                ASSERT_NE(kind, columns.end()) << header.toStdString();
+                const QRegularExpression held(QRegularExpression::anchoredPattern(kind->second));
+                EXPECT_GT(model->rowCount(), 0) << header.toStdString();
+                for (int r = 0; r < model->rowCount(); ++r)
+                    EXPECT_TRUE(held.match(model->index(r, c).data().toString()).hasMatch())
+                        << header.toStdString() << ": " << model->index(r, c).data().toString().toStdString();
+            }
+        }
+    };
+    expectColumnsHoldTheirHeaders();
     const QSet<QString> english = textsOf(window.get());
     window->setLanguage(1);
+    expectColumnsHoldTheirHeaders();
     const QSet<QString> chinese = textsOf(window.get());
     for (const auto& p : pairs) {
         EXPECT_TRUE(english.contains(p.first)) << p.first.toStdString();

@@ -460,7 +460,8 @@ TEST(FinancialChart, CandlesInPixelsAndTheIntroAnimation)
     c.widget.setZoomEnabled(false);
     c.impl->setMovingAveragePeriods({}, {});
     // up, flat (close = open: up colour, 1-px body), down.
-    c.widget.setCandles({candle("up", 10, 30, 5, 25), candle("flat", 20, 28, 12, 20), candle("down", 25, 32, 8, 12)});
+    c.widget.setCandles(
+        {candle("up", 10, 30, 5, 25, 1000), candle("flat", 20, 28, 12, 20, 2000), candle("down", 25, 32, 8, 12, 4000)});
     const ChartCategoryFrame f = c.frame();
     const QImage image = c.render();
     const QColor up = c.impl->upColor();
@@ -500,6 +501,15 @@ TEST(FinancialChart, CandlesInPixelsAndTheIntroAnimation)
     const QColor seen = volume.pixelColor(barFoot);
     EXPECT_NEAR(seen.green(), (down.green() * 190 + 255 * 65) / 255, 3);
     EXPECT_NEAR(seen.red(), (down.red() * 190 + 255 * 65) / 255, 3);
+    // Each bar's height is its share of the tallest volume shown, whichever candle that is.
+    const double volumes[] = {1000, 2000, 4000};
+    for (int i = 0; i < 3; ++i) {
+        const int x = int(f.plot.left() + (i + 0.5) * slot);
+        const QImage bar = volume.copy(x, 0, 1, int(f.plot.bottom()) - 1);
+        const QRect drawn = TestUtil::colourBox(bar, bar.pixelColor(0, bar.height() - 2), 40);
+        const int top = drawn.top();
+        EXPECT_NEAR(top, f.plot.bottom() - f.plot.height() * volumes[i] / 4000, 2) << i;
+    }
 }
 
 TEST(FinancialChart, BrokenDataNeverReachesThePainter)

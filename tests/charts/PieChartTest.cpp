@@ -163,15 +163,18 @@ TEST(PieChart, LegendLayout)
     EXPECT_TRUE(p.widget.slices().at(2).visible);
 
     // Entries run on below the widget; the first one past its bottom still
-    // takes a press on the last row, which its 2-px margin reaches.
+    // takes a press on the last row, which its 2-px margin reaches, on a
+    // wide chart and on one taller than wide.
     QVector<PieSlice> many;
-    for (int i = 0; i < 12; ++i)
+    for (int i = 0; i < 24; ++i)
         many << slice(QStringLiteral("s%1").arg(i), 1);
-    p.widget.setSlices(many);
     p.widget.setLegendPosition(1);
-    p.widget.resize(800, 72 + 10 * 24 - 1); // entry 10 starts a pixel below the bottom
-    EXPECT_TRUE(p.press(QPointF(p.pie().right() + 30, p.widget.height() - 1)));
-    EXPECT_FALSE(p.widget.slices().at(10).visible);
+    for (int last : {10, 20}) { // entry last starts a pixel below the bottom
+        p.widget.setSlices(many);
+        p.widget.resize(last == 10 ? 800 : p.widget.minimumWidth(), 72 + last * 24 - 1);
+        EXPECT_TRUE(p.press(QPointF(p.pie().right() + 30, p.widget.height() - 1))) << last;
+        EXPECT_FALSE(p.widget.slices().at(last).visible) << last;
+    }
     p.widget.resize(800, 600);
 
     p.widget.setSlices({});

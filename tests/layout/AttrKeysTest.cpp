@@ -134,4 +134,14 @@ TEST(LayoutLooks, EverySetterThatChangesTheLookAsksForItsRepaint)
         {window, [&] { window->setBackgroundColor(colour.fill); }},
         {window, [&] { window->setBackgroundImage("lk.image", ImageDesc()); }},
     });
+    // What each asked for shows: the background colour set on every one that
+    // draws it (a group box keeps it undrawn), the window's only while it
+    // fills rather than draws its image.
+    for (QWidget* w : std::initializer_list<QWidget*>{view, splitter, tabs, window})
+        EXPECT_TRUE(TestUtil::hasColor(TestUtil::screenShot(w), colour.fill.clr, 2)) << w->metaObject()->className();
+    window->setUseFillColor(false);
+    EXPECT_FALSE(TestUtil::hasColor(TestUtil::screenShot(window), colour.fill.clr, 2));
+    window->setUseFillColor(true);
+    window->setShowBackground(false);
+    EXPECT_FALSE(TestUtil::hasColor(TestUtil::screenShot(window), colour.fill.clr, 2));
 }

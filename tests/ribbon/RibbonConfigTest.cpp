@@ -125,6 +125,7 @@ TEST_F(RibbonConfigTest, RefusalsKeepContentAndReportMessageAndSource)
     TestUtil::writeFile(dir.path(), "broken.json", "{\"schemaVersion\": 1,");
     TestUtil::writeFile(dir.path(), "array.json", "[1]");
     TestUtil::writeFile(dir.path(), "v2.json", "{\"schemaVersion\": 2, \"pages\": []}");
+    const QList<QObject*> ownParts = bar.findChildren<QObject*>();
     ASSERT_TRUE(bar.loadConfigFile(good));
     EXPECT_EQ(bar.configFile(), good);
 
@@ -163,6 +164,14 @@ TEST_F(RibbonConfigTest, RefusalsKeepContentAndReportMessageAndSource)
     EXPECT_EQ(parsed(bar.configJson()),
               TestUtil::json(R"({"contextGroups": [], "layoutMode": "office", "minimized": false, "pages": [],
                                  "quickAccess": [], "schemaVersion": 1, "topRight": []})"));
+    // Every object the content made (pages, context groups, quick buttons,
+    // top-right widgets, commands, the application menu) is released with it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList left;
+    for (QObject* o : bar.findChildren<QObject*>())
+        if (!ownParts.contains(o))
+            left << QString::fromLatin1(o->metaObject()->className()) + ' ' + o->objectName();
+    EXPECT_TRUE(left.isEmpty()) << left.join(", ").toStdString();
 }
 
 TEST_F(RibbonConfigTest, ItemDefaultsAndWronglyTypedElements)

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -145,6 +146,46 @@ TEST(Menu, TallMenuWithIconColumnKeepsEveryItemInsideThePopupAndOnTheScreen)
         EXPECT_EQ(r.width(), twinColumn + 20) << item->text().toStdString();
     }
     menu.hide();
+}
+
+TEST(Menu, HiddenItemsOfEveryKindDrawNothing)
+{
+    initToolkit();
+    QTemporaryDir dir;
+    for (int offset : {0, 24}) {
+        CVNQMenu menu;
+        CVNQMenu twin; // without the hidden items
+        for (CVNQMenu* m : {&menu, &twin}) {
+            TextStyleDesc whole = text("mText", Qt::white);
+            whole.elideMode = 3; // never shortened: a text drawn where it must not be shows
+            m->setItemTextStyle(0, whole);
+            m->setIconOffset(offset);
+        }
+        menu.addAction("Hidden first");
+        for (CVNQMenu* m : {&menu, &twin})
+            m->addIconAction(pngIcon(dir), "Shown");
+        menu.addIconAction(pngIcon(dir), "Hidden icon");
+        menu.addSeparator();
+        menu.addMenu(new CVNQMenu("Hidden more", &menu));
+        for (CVNQMenu* m : {&menu, &twin})
+            m->addAction("Shown last");
+        for (QAction* item : menu.actions())
+            item->setVisible(item->text().startsWith("Shown"));
+        menu.popup(QPoint(60, 60));
+        twin.popup(QPoint(400, 60));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu) && QTest::qWaitForWindowExposed(&twin));
+        ASSERT_EQ(menu.size(), twin.size());
+        // Drawn outside a paint event: no region to keep to, every item is drawn.
+        QImage drawn[2];
+        for (CVNQMenu* m : {&menu, &twin}) {
+            QImage& image = drawn[m == &twin];
+            image = QImage(m->size(), QImage::Format_ARGB32);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            m->getImpl()->draw(&painter, m->rect());
+        }
+        EXPECT_TRUE(drawn[0] == drawn[1]) << offset;
+    }
 }
 
 TEST(Menu, MenuFilesBuildItemsSubMenusAndStyles)
