@@ -379,7 +379,8 @@ TEST(WindFarmSimulator, TimerDrivesTicksUntilStopped)
         EXPECT_TRUE(TestUtil::waitFor([&] { return ticks.size() >= 5; }, 5000)) << interval;
         sim.stop();
         QObject::disconnect(c);
-        if (ticks.size() >= 5)
+        if (ticks.size() >= 5) {
             EXPECT_GE(ticks[4] - ticks[0], 4 * qMax(interval, 50) * 95 / 100) << interval;
+        }
     }
 }

@@ -145,8 +145,9 @@ TEST(WindfarmTheme, EveryReferencedStyleIsDefinedWithItsKind)
         EXPECT_FALSE(defined.contains(name)) << "defined twice: " << name.toStdString();
         defined.insert(name, type);
         // Every text is set in the family the stand-ins are installed for.
-        if (type == 2)
+        if (type == 2) {
             EXPECT_EQ(jsonString(e, "family").toStdString(), gustrelFontFamily().toStdString()) << name.toStdString();
+        }
         const QString image = jsonString(e, "img");
         if (type == 1 && !image.isEmpty()) {
             EXPECT_TRUE(jsonBool(e, "drawImg", true)) << "image style drawn as colour: " << name.toStdString();

@@ -581,8 +581,9 @@ TEST_F(ZipArchiveTest, TruncatedAndCorruptedArchivesNeverCrash)
             ZipEntry e;
             ASSERT_EQ(cvnZipGetEntry(zip, i, e), ZipOk);
             QByteArray out(int(e.uncompressedSize), '\0');
-            if (e.uncompressedSize > 0)
+            if (e.uncompressedSize > 0) {
                 EXPECT_NE(cvnZipUnzipToMemory(zip, i, out.data(), e.uncompressedSize), ZipOk) << e.name;
+            }
         }
         EXPECT_EQ(cvnZipClose(zip), ZipOk);
     }
