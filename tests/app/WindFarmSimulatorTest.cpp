@@ -2,6 +2,7 @@
 #include "TestUtil.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -372,4 +373,22 @@ TEST(WindFarmSimulator, TimerDrivesTicksUntilStopped)
     // Nothing to see come true: three intervals pass without a tick.
     EXPECT_FALSE(TestUtil::waitFor([&] { return log.events.size() != seen; }, 150));
     EXPECT_EQ(log.events.size(), seen);
+
+    // The interval in effect, for one under the floor, below zero and above
+    // it: four intervals pass between the first tick and the fifth (a
+    // slow machine only stretches them; the timer may fire 5 % early).
+    for (const int interval : {0, -5, 70}) {
+        QVector<qint64> ticks;
+        QElapsedTimer clock;
+        clock.start();
+        const QMetaObject::Connection c =
+            QObject::connect(&sim, &WindFarmSimulator::snapshotChanged, [&] { ticks << clock.elapsed(); });
+        sim.start(interval);
+        EXPECT_TRUE(TestUtil::waitFor([&] { return ticks.size() >= 5; }, 5000)) << interval;
+        sim.stop();
+        QObject::disconnect(c);
+        if (ticks.size() >= 5) {
+            EXPECT_GE(ticks[4] - ticks[0], 4 * qMax(interval, 50) * 95 / 100) << interval;
+        }
+    }
 }

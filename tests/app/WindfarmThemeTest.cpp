@@ -8,6 +8,7 @@
 #include "CVNQResourceManager.h"
 #include "CVNQStyleDefs.h"
 #include "CVNQtLib.h"
+#include "GustrelFonts.h"
 
 #include <QDir>
 #include <QFile>
@@ -143,6 +144,10 @@ TEST(WindfarmTheme, EveryReferencedStyleIsDefinedWithItsKind)
         // Names resolve per kind; one name per style keeps the file readable.
         EXPECT_FALSE(defined.contains(name)) << "defined twice: " << name.toStdString();
         defined.insert(name, type);
+        // Every text is set in the family the stand-ins are installed for.
+        if (type == 2) {
+            EXPECT_EQ(jsonString(e, "family").toStdString(), gustrelFontFamily().toStdString()) << name.toStdString();
+        }
         const QString image = jsonString(e, "img");
         if (type == 1 && !image.isEmpty()) {
             EXPECT_TRUE(jsonBool(e, "drawImg", true)) << "image style drawn as colour: " << name.toStdString();

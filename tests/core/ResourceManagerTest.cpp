@@ -182,6 +182,29 @@ TEST(ResourceManager, ThemeFolderGivesStylesEntriesAndFiles)
     EXPECT_EQ(QByteArray(data, int(size)), QByteArray("hello"));
     EXPECT_FALSE(rm()->getResource("tmptheme.zip", data, size, type));
     EXPECT_FALSE(rm()->getResource("sub/deep.txt", data, size, type));
+
+    // The same package through every loader that takes one: each package
+    // holds its styles, its files and the theme.json read on its own (indexed
+    // for a theme, not for a project).
+    Json::Value themeRoot;
+    ASSERT_TRUE(jsonParse(themeJson("tf_only").toStdString(), themeRoot));
+    auto holdsThePackage = [&](const CVNQResourceManagerImpl* package, int entries, const char* loader) {
+        ASSERT_NE(package, nullptr) << loader;
+        EXPECT_NE(package->findFillStyle("tf_only"), nullptr) << loader;
+        EXPECT_NE(package->file("images/logo.png"), nullptr) << loader;
+        EXPECT_EQ(package->themeRoot(), themeRoot) << loader;
+        EXPECT_EQ(package->themeElementCount(), entries) << loader;
+    };
+    holdsThePackage(rm()->getThemeManagerIml(), 2, "theme folder");
+    QTemporaryDir other;
+    const QString zip = other.filePath("theme.zip");
+    ASSERT_TRUE(writeZip(zip, {{"style.json", styleJson("tf_only", "ff102030")},
+                               {"theme.json", themeJson("tf_only")},
+                               {"images/Logo.PNG", pngBytes(4, 3, Qt::red)}}));
+    ASSERT_TRUE(rm()->loadThemeFile(zip));
+    holdsThePackage(rm()->getThemeManagerIml(), 2, "theme archive");
+    ASSERT_TRUE(rm()->setProjectDirPath(dir.path()));
+    holdsThePackage(rm()->getProjectManagerImpl(), 0, "project folder");
 }
 
 TEST(ResourceManager, FailedThemeFolderKeepsThePreviousTheme)

@@ -516,3 +516,36 @@ TEST_F(RibbonLayoutTest, LowBarsKeepRowsOf20AndNoNegativeHeights)
     EXPECT_EQ(group->height(), 0);
     EXPECT_EQ(large->height(), 0);
 }
+
+// Every change of what a button asks for reaches its group at once, on the
+// shown page and on a hidden one: its column and the group's width follow.
+TEST_F(RibbonLayoutTest, EveryChangeOfAButtonsSizeHintReachesItsGroupShownOrHidden)
+{
+    CVNQRibbonBar bar;
+    CVNQRibbonGroup* shown = groupOf(bar);
+    CVNQRibbonGroup* hidden = bar.addPage("q", "Other")->addGroup("h", "Hidden");
+    ASSERT_TRUE(TestUtil::showExposed(&bar));
+    ASSERT_TRUE(shown->isVisible() && !hidden->isVisible());
+    for (CVNQRibbonGroup* group : {shown, hidden}) {
+        QAction* action = RibbonTest::command(&bar, group == shown ? "s" : "h");
+        CVNQRibbonButton* b = group->addSmallAction(action);
+        auto* menu = new CVNQRibbonMenu;
+        const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+            {"split", [&] { b->setPopupMode(CVN_RIBBON_POPUP_SPLIT); }},
+            {"menu", [&] { b->setPopupMenu(menu); }},
+            {"no popup", [&] { b->setPopupMode(CVN_RIBBON_POPUP_NONE); }},
+            {"instant", [&] { b->setPopupMode(CVN_RIBBON_POPUP_INSTANT); }},
+            {"text", [&] { action->setText("A much longer command"); }},
+            {"medium", [&] { b->setItemSize(CVN_RIBBON_ITEM_MEDIUM); }},
+            {"menu deleted", [&] { delete menu; }},
+            {"large", [&] { b->setItemSize(CVN_RIBBON_ITEM_LARGE); }},
+        };
+        for (const auto& [what, change] : changes) {
+            change();
+            TestUtil::flushEvents();
+            const std::string where = std::string(what) + (group == shown ? ", shown" : ", hidden");
+            EXPECT_EQ(b->width(), b->sizeHint().width()) << where;
+            EXPECT_EQ(group->sizeHint().width(), qMax(b->sizeHint().width() + 12, 80)) << where;
+        }
+    }
+}

@@ -36,7 +36,6 @@ CVNQRibbonButton::~CVNQRibbonButton()
 void CVNQRibbonButton::setItemSize(CVN_RIBBON_ITEM_SIZE size)
 {
     m_itemSize = size;
-    updateGeometry();
     announceSizeHint();
     update();
 }
@@ -52,6 +51,7 @@ void CVNQRibbonButton::announceSizeHint()
 {
     // A shown parent hears of it from updateGeometry; a hidden group keeps
     // the widths of its items and must hear of it too.
+    updateGeometry();
     QWidget* parent = parentWidget();
     if (parent && !parent->isVisible()) {
         QEvent request(QEvent::LayoutRequest);
@@ -82,7 +82,6 @@ void CVNQRibbonButton::setPopupMenu(CVNQRibbonMenu* menu)
     if (menu)
         connect(menu, &QObject::destroyed, this, [this]() {
             m_menu.clear();
-            updateGeometry();
             announceSizeHint();
             update();
         });
