@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace CVNQtLib;
@@ -84,6 +85,25 @@ TEST_F(RealArchives, RefusedArchivesSayWhy)
         ASSERT_EQ(said.size(), 1);
         EXPECT_TRUE(said[0].contains(QStringLiteral("entry 'style.json'"))) << said[0].toStdString();
         EXPECT_TRUE(said[0].contains(QStringLiteral("compression method %1").arg(c.method))) << said[0].toStdString();
+    }
+    // The other methods no writer here makes: the bzip2 archive's method
+    // fields (local and central header) rewritten.
+    QFile bzip2(archive("bzip2.zip"));
+    ASSERT_TRUE(bzip2.open(QIODevice::ReadOnly));
+    const QByteArray original = bzip2.readAll();
+    QTemporaryDir dir;
+    for (const auto& [method, name] : std::vector<std::pair<int, QString>>{
+             {1, "Shrink"}, {6, "Implode"}, {93, "Zstandard"}, {95, "XZ"}, {7, "unknown"}}) {
+        QByteArray bytes = original;
+        for (const auto& [signature, at] : {std::pair{QByteArray("PK\3\4"), 8}, std::pair{QByteArray("PK\1\2"), 10}})
+            for (int i = bytes.indexOf(signature); i >= 0; i = bytes.indexOf(signature, i + 4))
+                bytes[i + at] = char(method), bytes[i + at + 1] = 0;
+        const QString path = dir.filePath(QString::number(method) + ".zip");
+        ASSERT_TRUE(TestUtil::writeFile(dir.path(), QString::number(method) + ".zip", bytes));
+        EXPECT_FALSE(rm->loadThemeFile(path));
+        const QString said = log.take().value(0);
+        EXPECT_TRUE(said.contains(QStringLiteral("compression method %1 (%2)").arg(method).arg(name)))
+            << said.toStdString();
     }
 
     // 2^31 - 1 entries declared by a file of a few hundred bytes: refused
