@@ -302,7 +302,8 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
     ASSERT_TRUE(solidImage(8, 8, Qt::red).save(png));
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "dot.svg", svgCircle(8, 8, "green")));
     const FillStyle colour = fill("g.look", QColor(0x30, 0x60, 0x90));
-    const TextStyleDesc text = defineText("g.lookText", QColor(0x90, 0x60, 0x30));
+    const TextStyleDesc text = defineText("g.lookText", QColor(0x90, 0x60, 0x30), 19);
+    const TextStyleDesc larger = defineText("g.lookLarger", QColor(0x90, 0x60, 0x30), 24);
     IconStyleDesc place;
     place.x = 3;
 
@@ -321,6 +322,8 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
     for (QWidget* w : std::initializer_list<QWidget*>{image, button, radio, check, bar, label, lcd, sw, plain})
         w->setGeometry(0, 36 * row++, 200, 32);
     button->setText("Go");
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{radio, check})
+        b->setText("Choice");
     label->setText("Selectable text\nin two lines");
     label->setGeometry(210, 0, 180, 80);
     ASSERT_TRUE(TestUtil::showExposed(&page));
@@ -362,7 +365,7 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {radio, "radio background", [&] { radio->setBackground(CtrlStateAll, colour); }},
         {radio, "radio checked background", [&] { radio->setSelectedBackground(CtrlStateAll, colour); }},
         {radio, "radio text style", [&] { radio->setTextStyle(false, text); }},
-        {radio, "radio text style by state", [&] { radio->setTextStyleByState(CheckBoxTextDisabled, text); }},
+        {radio, "radio text style by state", [&] { radio->setTextStyleByState(CheckBoxTextDisabled, larger); }},
         {radio, "radio icon", [&] { radio->setUncheckIcon(svg); }},
         {radio, "radio hot icon", [&] { radio->setUncheckHotIcon(svg); }},
         {radio, "radio checked icon", [&] { radio->setCheckedIcon(svg); }},
@@ -378,8 +381,8 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {check, "check background", [&] { check->setBackground(CtrlStateAll, colour); }},
         {check, "check checked background", [&] { check->setCheckedBackground(CtrlStateAll, colour); }},
         {check, "check text style", [&] { check->setTextStyle(false, text); }},
-        {check, "check text style by state", [&] { check->setTextStyleByState(CheckBoxTextUnchecked, text); }},
-        {check, "check disabled text style", [&] { check->setDisableTextStyle(text); }},
+        {check, "check text style by state", [&] { check->setTextStyleByState(CheckBoxTextUnchecked, larger); }},
+        {check, "check disabled text style", [&] { check->setDisableTextStyle(larger); }},
         {check, "check icon", [&] { check->setUncheckIcon(svg); }},
         {check, "check hot icon", [&] { check->setUncheckHotIcon(svg); }},
         {check, "check checked icon", [&] { check->setCheckedIcon(svg); }},
@@ -424,8 +427,24 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         {button, "disabled", [&] { button->setEnabled(false); }},
         {button, "left while disabled", [&] { TestUtil::leave(button); }},
     };
-    for (const Change& change : changes)
+    // One that changes its size hint also asks the layout for room.
+    struct LayoutAsks : QObject
+    {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* e) override { return (count += e->type() == QEvent::LayoutRequest, false); }
+    } asks;
+    page.installEventFilter(&asks);
+    int resized = 0;
+    for (const Change& change : changes) {
+        TestUtil::flushEvents();
+        const QSize hint = change.control->sizeHint();
+        asks.count = 0;
         EXPECT_TRUE(TestUtil::repaintsAfter(change.control, change.run)) << change.what;
+        QCoreApplication::sendPostedEvents(&page, QEvent::LayoutRequest);
+        if (change.control->sizeHint() != hint && ++resized)
+            EXPECT_GT(asks.count, 0) << change.what;
+    }
+    EXPECT_GE(resized, 10);
 
     // Selecting in the label: the press, each step of the drag, the release
     // and a double click each show at once.

@@ -210,6 +210,8 @@ void CVNQCheckBox::setShowText(bool show)
 {
     m_impl->showText = show;
     update();
+    // The size hint counts the text only while it shows.
+    updateGeometry();
 }
 bool CVNQCheckBox::getShowText() const
 {

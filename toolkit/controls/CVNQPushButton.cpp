@@ -170,6 +170,8 @@ void CVNQPushButton::setShowText(bool show)
 {
     m_impl->showText = show;
     update();
+    // The size hint counts the text only while it shows.
+    updateGeometry();
 }
 bool CVNQPushButton::getShowText() const
 {

@@ -240,6 +240,8 @@ void CVNQRadioButton::setShowText(bool show)
 {
     m_impl->showText = show;
     update();
+    // The size hint counts the text only while it shows.
+    updateGeometry();
 }
 bool CVNQRadioButton::getShowText() const
 {
