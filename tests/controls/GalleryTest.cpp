@@ -20,6 +20,7 @@
 #include "CVNQRadioButtonImpl.h"
 #include "CVNQSwitch.h"
 #include "CVNQSwitchImpl.h"
+#include "CVNQWidgetBaseImpl.h"
 #include "ControlsTestUtil.h"
 #include "LanguageManager.h"
 #include "TestUtil.h"
@@ -441,8 +442,9 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         asks.count = 0;
         EXPECT_TRUE(TestUtil::repaintsAfter(change.control, change.run)) << change.what;
         QCoreApplication::sendPostedEvents(&page, QEvent::LayoutRequest);
-        if (change.control->sizeHint() != hint && ++resized)
+        if (change.control->sizeHint() != hint && ++resized) {
             EXPECT_GT(asks.count, 0) << change.what;
+        }
     }
     EXPECT_GE(resized, 10);
 
@@ -455,6 +457,54 @@ TEST(Gallery, EveryLookChangeOnScreenAsksForItsRepaint)
         shows([&] { TestUtil::move(label, QPoint(60, label->height() - 8), Qt::LeftButton); })); // onto the next
     EXPECT_TRUE(shows([&] { TestUtil::release(label, QPoint(60, label->height() - 8)); }));
     EXPECT_TRUE(shows([&] { TestUtil::doubleClick(label, QPoint(20, 16)); }));
+}
+
+// A button's hint gives its text the room any one state's style draws it
+// in, as Qt's button asks in that font, and no more while no text shows.
+TEST(Gallery, ButtonHintsRoomForTheTextInEveryStatesStyle)
+{
+    startToolkit();
+    const TextStyleDesc wide = defineText("g.wide", Qt::black, 30);
+    struct Made
+    {
+        QAbstractButton* control;
+        QAbstractButton* plain; // Qt's own button of that kind
+        std::function<void(bool)> showText;
+    };
+    auto made = [](auto* b, QAbstractButton* plain) { return Made{b, plain, [b](bool on) { b->setShowText(on); }}; };
+    std::vector<std::function<Made()>> cases;
+    for (const CtrlState s : {CtrlStateNormal, CtrlStateHover, CtrlStatePressed, CtrlStateDisabled})
+        cases.push_back([&, s] {
+            auto* b = new CVNQPushButton;
+            b->setTextStyle(s, wide);
+            return made(b, new QPushButton);
+        });
+    for (const CheckBoxTextState s : {CheckBoxTextUnchecked, CheckBoxTextChecked, CheckBoxTextDisabled}) {
+        cases.push_back([&, s] {
+            auto* b = new CVNQRadioButton;
+            b->setTextStyleByState(s, wide);
+            return made(b, new QRadioButton);
+        });
+        cases.push_back([&, s] {
+            auto* b = new CVNQCheckBox;
+            b->setTextStyleByState(s, wide);
+            return made(b, new QCheckBox);
+        });
+    }
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const Made m = cases[i]();
+        std::unique_ptr<QAbstractButton> control(m.control), plain(m.plain);
+        // Long enough that Qt's least button width does not count.
+        for (QAbstractButton* b : {control.get(), plain.get()})
+            b->setText("A choice of some length");
+        plain->setFont(CVNQWidgetBaseImpl::fontForStyle(wide, control.get()));
+        EXPECT_NEAR(control->sizeHint().width(), plain->sizeHint().width(), 1) << i;
+        plain->setFont(control->font());
+        for (const bool shows : {false, true}) {
+            m.showText(shows);
+            EXPECT_EQ(control->sizeHint().width() == plain->sizeHint().width(), !shows) << i;
+        }
+    }
 }
 
 TEST(Gallery, TextSetByCodeOutlivesLanguageChanges)

@@ -458,8 +458,9 @@ TEST_F(RibbonLayoutTest, GalleryCellsPagesAndTinySizes)
         gallery->pageDown();
         for (int i = 0; i < items.size(); ++i) {
             const int r = i - (i > hidden);
-            if (i != hidden)
+            if (i != hidden) {
                 EXPECT_EQ(items[i]->geometry(), QRect(r % 3 * 65, r / 3 * 28, 64, 27)) << hidden << " " << i;
+            }
         }
         EXPECT_FALSE(up->isEnabled() || down->isEnabled()) << hidden;
         gallery->actions().at(hidden)->setVisible(true);

@@ -127,7 +127,8 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     bar.addTopRightWidget(status);
     QWidget owner; // takes a field, a status, a group and a page back: they leave as deleted ones do
     QList<QWidget*> taken = {group->addWidget(new QLabel("Taken back")), new QLabel("Away"),
-                             group->ribbonPage()->addGroup("lent", "Lent"), bar.addPage("lent", "Lent")};
+                             group->ribbonPage()->addGroup("lent", "Lent"),
+                             bar.addContextGroup("lend", "Lend", Qt::green)->addPage("lent", "Lent")};
     bar.addTopRightWidget(taken.at(1));
     auto* own = RibbonTest::command(nullptr, "own");
     CVNQRibbonGroup* second = group->ribbonPage()->addGroup("h", "Second");
@@ -154,6 +155,11 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     EXPECT_EQ(group->sizeHint().width(), narrow);
     EXPECT_EQ(bar.currentPage(), 0);
     EXPECT_EQ(bar.contextGroupById("ctx")->pageCount(), 0);
+    // The group and the page taken back answer as the bar's no longer.
+    const auto* lentGroup = static_cast<CVNQRibbonGroup*>(taken.at(2));
+    const auto* lentPage = static_cast<CVNQRibbonPage*>(taken.at(3));
+    EXPECT_TRUE(!lentGroup->ribbonPage() && !lentPage->ribbonBar());
+    EXPECT_TRUE(!lentPage->contextGroup() && bar.contextGroupById("lend")->pageCount() == 0);
     bar.resize(700, 160);
     const Json::Value written = TestUtil::json(bar.configJson().toUtf8().constData());
     EXPECT_EQ(written["topRight"].size(), 0u);
