@@ -322,9 +322,26 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     for (int load = 0; load < 2; ++load) {
         ASSERT_TRUE(ribbon->loadConfigJson(RibbonTest::realisticConfig()));
+        // A caller's field of two parts, reached through the first; its own chain is not its
+        // children's order.
+        auto* pair = new QWidget;
+        auto* from = new QLineEdit(pair);
+        auto* to = new QLineEdit(pair);
+        from->raise(); // first among Qt's children, as drawn on top
+        pair->setFixedSize(130, 22);
+        from->setGeometry(0, 0, 64, 22);
+        to->setGeometry(66, 0, 64, 22);
+        pair->setFocusProxy(from);
+        ribbon->pageById("home")->groupById("view")->addWidget(pair);
         ribbon->resize(load ? 420 : 1000, 160);
         TestUtil::flushEvents(); // the event loop runs before a key
         RibbonTest::tab(*ribbon, "home")->setFocus();
+        // Tab reaches everything on the page that takes focus, a compound's parts in its own order.
+        QSet<QWidget*> takers;
+        for (QWidget* w : ribbon->currentPageWidget()->findChildren<QWidget*>())
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+                takers << w;
+        QList<QWidget*> inPage;
         QStringList reached;
         for (int k = 0; k < 40 && QApplication::focusWidget() != document; ++k) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -332,6 +349,8 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
             auto* button = qobject_cast<CVNQRibbonButton*>(focused);
             reached << (button && button->ribbonAction() ? button->ribbonAction()->objectName() : QString());
             CVNQRibbonPage* page = ribbon->currentPageWidget();
+            if (page->isAncestorOf(focused))
+                inPage << focused;
             const int arrow = page->isOverflowing() ? 20 : 0;
             const bool command = focused && page->isAncestorOf(focused) && focused->parentWidget() != page; // no arrow
             EXPECT_TRUE(!command || page->rect()
@@ -340,6 +359,8 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
                 << reached.last().toStdString() << " " << load;
         }
         EXPECT_TRUE(reached.contains("paste") && reached.contains("alerts")) << load << reached.join(' ').toStdString();
+        EXPECT_EQ(QSet<QWidget*>(inPage.begin(), inPage.end()), takers) << load;
+        EXPECT_EQ(inPage.indexOf(to), inPage.indexOf(from) + 1) << load;
     }
 }
 
