@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -16,9 +17,44 @@
 #include <QTimer>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
+
+// What the program writes to stderr while it lives.
+class StderrCapture
+{
+public:
+    StderrCapture()
+    {
+        std::fflush(stderr);
+        m_saved = dup(2);
+        dup2(fileno(m_file), 2);
+    }
+    ~StderrCapture() { text(); }
+    QByteArray text()
+    {
+        if (m_saved >= 0) {
+            std::fflush(stderr);
+            dup2(m_saved, 2);
+            close(m_saved);
+            m_saved = -1;
+            std::rewind(m_file);
+            char buffer[4096];
+            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, m_file)) > 0;)
+                m_text.append(buffer, int(n));
+            std::fclose(m_file);
+        }
+        return m_text;
+    }
+
+private:
+    std::FILE* m_file = std::tmpfile();
+    int m_saved = -1;
+    QByteArray m_text;
+};
 
 struct ProcessRun
 {
@@ -170,8 +206,19 @@ TEST(GustrelApp, WindowClosedBeforeTheScreenshotExitsWithTwo)
     options.screenshotPath = dir.filePath("never.png");
     const std::shared_ptr<const int> shot = armGustrelActions(window, options, 0, 50);
     QTimer::singleShot(0, &window, [&window]() { window.close(); });
+    // The loop runs on to the screenshot, which finds the window closed.
+    const bool quits = QGuiApplication::quitOnLastWindowClosed();
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    StderrCapture errors;
     EXPECT_EQ(gustrelExitCode(QCoreApplication::exec(), shot, options.screenshotPath), kGustrelExitScreenshotFailed);
+    QGuiApplication::setQuitOnLastWindowClosed(quits);
     EXPECT_FALSE(QFileInfo::exists(options.screenshotPath));
+    // Each way a screenshot fails says why: here the window closed; a loop ended before the shot.
+    EXPECT_TRUE(errors.text().contains("never.png: the window was closed before the screenshot"))
+        << errors.text().data();
+    StderrCapture ended;
+    EXPECT_EQ(gustrelExitCode(0, shot, options.screenshotPath), kGustrelExitScreenshotFailed);
+    EXPECT_TRUE(ended.text().contains("never.png: the program ended before the screenshot")) << ended.text().data();
 }
 
 TEST_F(GustrelProgram, MissingThemeExitsWithOne)
@@ -243,8 +290,10 @@ TEST(GustrelApp, ScreenshotRoutineCodes)
     QWidget widget;
     widget.resize(200, 120);
     QTemporaryDir dir;
+    StderrCapture errors;
     EXPECT_EQ(saveWindowScreenshot(nullptr, dir.filePath("a.png")), kGustrelExitScreenshotFailed);
     EXPECT_EQ(saveWindowScreenshot(&widget, QString()), kGustrelExitScreenshotFailed);
+    EXPECT_EQ(errors.text().count("no window or no file name"), 2) << errors.text().data();
     // Never shown: nothing on the screen, so the widget renders itself.
     const QString path = dir.filePath("deep/er/a.png");
     EXPECT_EQ(saveWindowScreenshot(&widget, path), 0);

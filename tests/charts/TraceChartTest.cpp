@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <type_traits>
 
 using namespace CVNQtLib;
 
@@ -107,6 +108,29 @@ TYPED_TEST(TraceFeed, SweepKeepsTheOldPictureRightOfTheTip)
     const QImage left = render(chart);
     EXPECT_TRUE(nearly(left.pixel(5, 20), green));
     EXPECT_TRUE(nearly(left.pixel(295, 20), green));
+}
+
+// Every pen width, thin, wide short of the corners or reaching them all
+// (filled at once), shows as the line stroked on its own.
+TYPED_TEST(TraceFeed, EveryPenWidthShowsAsTheStrokedLine)
+{
+    TypeParam chart;
+    chart.resize(60, 40);
+    chart.addData(10, 20);
+    chart.addData(20, 20);
+    chart.addData(25, 30);
+    for (const float weight : {1.0f, 3.0f, 30.0f, 60.0f, 100.0f, 120.0f, 400.0f}) {
+        chart.setLineWeight(weight);
+        QImage expected(chart.size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QPainter p(&expected);
+        p.setRenderHint(QPainter::Antialiasing, std::is_same<TypeParam, CVNQECGChart>::value);
+        p.setPen(QPen(QColor(0, 255, 0), qMin(weight, 216.0f), Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        const QPointF line[] = {{10, 20}, {20, 20}, {25, 30}};
+        p.drawPolyline(line, 3);
+        p.end();
+        EXPECT_EQ(render(chart), expected) << weight;
+    }
 }
 
 TEST(ECGChart, FillsNeedThreePointsAndTheLineColourIsTheFirst)

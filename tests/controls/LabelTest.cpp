@@ -123,6 +123,24 @@ TEST(Label, ElidesFromTheWholeTextAndWritesIt)
     resize(fullWidth / 2, 20);
     EXPECT_NE(l.text(), full);
     EXPECT_TRUE(l.text().endsWith(QChar(0x2026))) << l.text().toStdString();
+    // Shortened, it asks what it asks showing the whole text, whatever room it keeps around it.
+    for (const std::function<void()>& room : std::vector<std::function<void()>>{
+             [] {}, [&] { l.setMargin(5); }, [&] { l.setIndent(9); }, [&] { l.setContentsMargins(1, 2, 3, 4); },
+             [&] { l.setFrameStyle(QFrame::Box | QFrame::Plain); }}) {
+        room();
+        resize(2 * fullWidth, 40);
+        const QSize whole = l.sizeHint();
+        resize(fullWidth / 2, 20);
+        EXPECT_NE(l.text(), full);
+        EXPECT_NEAR(l.sizeHint().width(), whole.width(), 1) << l.margin() << " " << l.indent();
+        EXPECT_EQ(l.sizeHint().height(), whole.height());
+        resize(l.sizeHint().width(), 20); // given what it asks, it shows it all
+        EXPECT_EQ(l.text(), full) << l.margin() << " " << l.indent();
+    }
+    l.setMargin(0);
+    l.setIndent(-1);
+    l.setContentsMargins(0, 0, 0, 0);
+    l.setFrameStyle(QFrame::NoFrame);
     // The whole text is written, not the form on screen.
     EXPECT_EQ(written(l)["attr"]["text"], Json::Value(full.toStdString()));
     resize(fullWidth + 20, 20);

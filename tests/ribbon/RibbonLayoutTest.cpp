@@ -450,6 +450,22 @@ TEST_F(RibbonLayoutTest, GalleryCellsPagesAndTinySizes)
     expectPage(1);
     QTest::mouseClick(up, Qt::LeftButton);
     expectPage(0);
+    // Any one item hidden takes no cell: the six others fill the one page,
+    // in order, and there is no page to go down to.
+    for (int hidden = 0; hidden < items.size(); ++hidden) {
+        gallery->actions().at(hidden)->setVisible(false);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !items[hidden]->isVisible(); }));
+        gallery->pageDown();
+        for (int i = 0; i < items.size(); ++i) {
+            const int r = i - (i > hidden);
+            if (i != hidden) {
+                EXPECT_EQ(items[i]->geometry(), QRect(r % 3 * 65, r / 3 * 28, 64, 27)) << hidden << " " << i;
+            }
+        }
+        EXPECT_FALSE(up->isEnabled() || down->isEnabled()) << hidden;
+        gallery->actions().at(hidden)->setVisible(true);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return items[hidden]->isVisible(); }));
+    }
 
     // "..." lists every item.
     QTest::mouseClick(more, Qt::LeftButton);

@@ -127,7 +127,8 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     bar.addTopRightWidget(status);
     QWidget owner; // takes a field, a status, a group and a page back: they leave as deleted ones do
     QList<QWidget*> taken = {group->addWidget(new QLabel("Taken back")), new QLabel("Away"),
-                             group->ribbonPage()->addGroup("lent", "Lent"), bar.addPage("lent", "Lent")};
+                             group->ribbonPage()->addGroup("lent", "Lent"),
+                             bar.addContextGroup("lend", "Lend", Qt::green)->addPage("lent", "Lent")};
     bar.addTopRightWidget(taken.at(1));
     auto* own = RibbonTest::command(nullptr, "own");
     CVNQRibbonGroup* second = group->ribbonPage()->addGroup("h", "Second");
@@ -154,6 +155,11 @@ TEST(RibbonRealUse, WidgetsAndPagesDeletedByTheirOwnerLeaveNoRecord)
     EXPECT_EQ(group->sizeHint().width(), narrow);
     EXPECT_EQ(bar.currentPage(), 0);
     EXPECT_EQ(bar.contextGroupById("ctx")->pageCount(), 0);
+    // The group and the page taken back answer as the bar's no longer.
+    const auto* lentGroup = static_cast<CVNQRibbonGroup*>(taken.at(2));
+    const auto* lentPage = static_cast<CVNQRibbonPage*>(taken.at(3));
+    EXPECT_TRUE(!lentGroup->ribbonPage() && !lentPage->ribbonBar());
+    EXPECT_TRUE(!lentPage->contextGroup() && bar.contextGroupById("lend")->pageCount() == 0);
     bar.resize(700, 160);
     const Json::Value written = TestUtil::json(bar.configJson().toUtf8().constData());
     EXPECT_EQ(written["topRight"].size(), 0u);
@@ -323,9 +329,27 @@ TEST(RibbonRealUse, TabBringsEveryCommandOfItsOwnBarIntoView)
         const int load = run % 3;
         ASSERT_TRUE(ribbon->loadConfigJson(RibbonTest::realisticConfig()));
         ribbon->setLayoutMode(run < 3 ? CVN_RIBBON_LAYOUT_OFFICE : CVN_RIBBON_LAYOUT_COMPACT);
+        // A caller's field of two parts, reached through the first; its own chain is not its
+        // children's order.
+        auto* pair = new QWidget;
+        auto* from = new QLineEdit(pair);
+        auto* to = new QLineEdit(pair);
+        from->raise(); // first among Qt's children, as drawn on top
+        pair->setFixedSize(130, 22);
+        from->setGeometry(0, 0, 64, 22);
+        to->setGeometry(66, 0, 64, 22);
+        pair->setFocusProxy(from);
+        ribbon->pageById("home")->groupById("view")->addWidget(pair);
         ribbon->resize(QList<int>{1000, 420, 250}.at(load), 160);
         TestUtil::flushEvents(); // the event loop runs before a key
         RibbonTest::tab(*ribbon, "home")->setFocus();
+        // Tab reaches everything on the page that takes focus, a compound's parts in its own order.
+        QSet<QWidget*> takers;
+        for (QWidget* w : ribbon->currentPageWidget()->findChildren<QWidget*>())
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() &&
+                w->parentWidget() != ribbon->currentPageWidget())
+                takers << w;
+        QList<QWidget*> inPage;
         QStringList reached;
         bool back = false;
         for (int k = 0; k < 80 && !(back && QApplication::focusWidget() == RibbonTest::tab(*ribbon, "home")); ++k) {
@@ -335,6 +359,8 @@ TEST(RibbonRealUse, TabBringsEveryCommandOfItsOwnBarIntoView)
             auto* button = qobject_cast<CVNQRibbonButton*>(focused);
             reached << (button && button->ribbonAction() ? button->ribbonAction()->objectName() : QString());
             CVNQRibbonPage* page = ribbon->currentPageWidget();
+            if (page->isAncestorOf(focused) && focused->parentWidget() != page) // not a scroll arrow
+                inPage << focused;
             const int arrow = page->isOverflowing() ? 20 : 0;
             const bool command = focused && page->isAncestorOf(focused) && focused->parentWidget() != page; // no arrow
             EXPECT_TRUE(!command || page->rect()
@@ -345,6 +371,8 @@ TEST(RibbonRealUse, TabBringsEveryCommandOfItsOwnBarIntoView)
         EXPECT_TRUE(back && QApplication::focusWidget() == RibbonTest::tab(*ribbon, "home")) << run;
         EXPECT_TRUE(reached.count("paste") == 2 && reached.count("alerts") == 2)
             << run << reached.join(' ').toStdString();
+        EXPECT_EQ(QSet<QWidget*>(inPage.begin(), inPage.end()), takers) << run;
+        EXPECT_EQ(inPage.indexOf(to), inPage.indexOf(from) + 1) << run;
     }
 }
 

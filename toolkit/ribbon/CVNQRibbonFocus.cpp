@@ -40,6 +40,12 @@ void collectFocusable(QWidget* widget, QList<QWidget*>& out)
     if (widget->focusPolicy() != Qt::NoFocus)
         out.append(widget);
     QWidget* proxy = widget->focusProxy();
+    // One that takes no focus itself (a caller's field of several parts)
+    // puts its parts in, as its own chain has them.
+    if (proxy && widget->isAncestorOf(proxy) && widget->focusPolicy() == Qt::NoFocus)
+        for (QWidget* w = proxy; widget->isAncestorOf(w) && !out.contains(w); w = w->nextInFocusChain())
+            if (w->focusPolicy() != Qt::NoFocus)
+                out.append(w);
     if (proxy && widget->isAncestorOf(proxy))
         return;
     for (QObject* child : widget->children())
