@@ -277,6 +277,7 @@ TEST(Gallery, EveryControlInEveryStateWithTheApplicationTheme)
 
     const QString out = TestUtil::shotPath("controls-gallery.png");
     EXPECT_TRUE(shot.save(out));
+    TestUtil::expectMatchesReference(shot, "gallery");
     std::printf("gallery: %s\n", qPrintable(out));
 
     for (QWidget* w : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {

@@ -88,6 +88,7 @@ struct TemplateList
     {
         QImage img = TestUtil::screenShot(view.viewport());
         img.save(TestUtil::shotPath(file));
+        TestUtil::expectMatchesReference(img, QString(file).remove(".png"));
         return img;
     }
     QRect rowRect(int row) const { return view.visualRect(rows->index(row, 0)); }
