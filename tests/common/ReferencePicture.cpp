@@ -85,12 +85,10 @@ QString glRenderer()
     QOpenGLContext context;
     if (!context.create() || !context.makeCurrent(&surface))
         return QStringLiteral("none");
-    QOpenGLFunctions* f = context.functions();
-    const QString out = QString::fromLatin1(reinterpret_cast<const char*>(f->glGetString(GL_RENDERER))) +
-                        QLatin1String(" / ") +
-                        QString::fromLatin1(reinterpret_cast<const char*>(f->glGetString(GL_VERSION)));
-    context.doneCurrent();
-    return out;
+    auto text = [&](GLenum name) {
+        return QString::fromLatin1(reinterpret_cast<const char*>(context.functions()->glGetString(name)));
+    };
+    return text(GL_RENDERER) + QLatin1String(" / ") + text(GL_VERSION);
 }
 
 QString environment()
@@ -132,14 +130,8 @@ void expectMatchesReference(const QImage& picture, const QString& name)
     }
     const QImage expected(file);
     QStringList faults;
-    if (expected.isNull())
-        faults << QStringLiteral("no reference");
-    else if (expected.size() != actual.size())
-        faults << QStringLiteral("size %1x%2, reference %3x%4")
-                      .arg(actual.width())
-                      .arg(actual.height())
-                      .arg(expected.width())
-                      .arg(expected.height());
+    if (expected.size() != actual.size())
+        faults << QStringLiteral("no reference of its size");
     else
         for (int y = 0; y < actual.height() && faults.size() < 5; ++y)
             for (int x = 0; x < actual.width() && faults.size() < 5; ++x) {
