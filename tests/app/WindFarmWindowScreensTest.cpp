@@ -9,12 +9,16 @@
 #include "GustrelApp.h"
 #include "TestUtil.h"
 #include "WindDrawer.h"
+#include "WindFarmSimulator.h"
 #include "WindFarmWindow.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QSet>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -175,15 +179,37 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
     for (const QSize& size : sizes) {
         for (int language = 0; language < 2; ++language) {
             WindFarmWindow window;
+            window.getSimulator()->stop(); // its first values, for the references
             window.resize(size);
             window.setLanguage(language);
             ASSERT_TRUE(TestUtil::showExposed(&window));
             ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             const QString tag =
                 QStringLiteral("%1x%2-%3").arg(size.width()).arg(size.height()).arg(language ? "zh" : "en");
+            // Compared with the references without what shows the clock: the
+            // update time, the dates on the energy chart's axis and of inspections.
+            auto compare = [&](const QString& file) {
+                QImage img(file);
+                QPainter painter(&img);
+                const QRect chart = areaOf(&window, "windEnergyChart");
+                painter.fillRect(chart.adjusted(0, chart.height() - 28, 0, 0), Qt::magenta);
+                for (const char* clock : {"windUpdatedLabel", "detailScheduleLabel"})
+                    painter.fillRect(areaOf(&window, clock), Qt::magenta);
+                auto* table = window.findChild<QTableView*>("turbineTable");
+                const int next = 7; // the turbines table's next inspection column
+                if (table->isVisible())
+                    painter.fillRect(
+                        QRect(table->viewport()->mapTo(&window, QPoint(table->columnViewportPosition(next), 0)),
+                              QSize(table->columnWidth(next), table->viewport()->height())),
+                        Qt::magenta);
+                painter.end();
+                if (size == QSize(1280, 720))
+                    TestUtil::expectMatchesReference(img, QFileInfo(file).completeBaseName());
+            };
 
             const QString overview = dir + "/overview-" + tag + ".png";
             ASSERT_EQ(saveWindowScreenshot(&window, overview), 0);
+            compare(overview);
             QImage shot(overview);
             ASSERT_EQ(shot.size(), size);
             EXPECT_GT(colourCount(shot, areaOf(&window, "windEnergyChart")), 40) << tag.toStdString();
@@ -201,6 +227,7 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             window.setCurrentPage(1);
             ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/turbines-" + tag + ".png"), 0);
+            compare(dir + "/turbines-" + tag + ".png");
             EXPECT_EQ(misplaced(&window).join("\n").toStdString(), "") << tag.toStdString();
             EXPECT_EQ(cutTexts(&window).join("\n").toStdString(), "") << tag.toStdString();
 
@@ -208,6 +235,7 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             const QString detail = dir + "/detail-" + tag + ".png";
             ASSERT_EQ(saveWindowScreenshot(&window, detail), 0);
+            compare(detail);
             EXPECT_EQ(misplaced(&window).join("\n").toStdString(), "") << tag.toStdString();
             EXPECT_EQ(cutTexts(&window).join("\n").toStdString(), "") << tag.toStdString();
             shot = QImage(detail);
@@ -217,10 +245,12 @@ TEST(WindFarmWindowScreens, EveryStateIsDrawnInBothLanguages)
             window.openEditor();
             ASSERT_TRUE(AppTest::waitWindowAtRest(window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/editor-" + tag + ".png"), 0);
+            compare(dir + "/editor-" + tag + ".png");
             // With the validation message showing: the location is empty.
             QMetaObject::invokeMethod(&window, "saveEditorTurbine");
             ASSERT_TRUE(TestUtil::waitPainted(&window));
             ASSERT_EQ(saveWindowScreenshot(&window, dir + "/editor-invalid-" + tag + ".png"), 0);
+            compare(dir + "/editor-invalid-" + tag + ".png");
             EXPECT_EQ(cutTexts(&window).join("\n").toStdString(), "") << tag.toStdString();
         }
     }

@@ -279,6 +279,7 @@ TEST(ChartGallery, RendersEveryChartOnItsSurface)
     EXPECT_TRUE(TestUtil::hasColor(cloudImage, QColor(114, 159, 255), 4));
     EXPECT_EQ(scatter->tooltipText(), "Series A\nx: 25\ny: 40");
 
+    TestUtil::expectMatchesReference(grabWidget(&window), "gallery");
     const QByteArray out = qgetenv("CVN_CHART_GALLERY");
     if (!out.isEmpty())
         grabWidget(&window).save(QString::fromLocal8Bit(out));
@@ -378,6 +379,7 @@ TEST(ChartGallery, DashboardCharts)
         EXPECT_TRUE(TestUtil::hasColor(image, QColor(35, 61, 63), 2));
     }
 
+    TestUtil::expectMatchesReference(grabWidget(&window), "dashboard");
     const QByteArray out = qgetenv("CVN_CHART_GALLERY");
     if (!out.isEmpty())
         grabWidget(&window).save(QString::fromLocal8Bit(out).replace(".png", "-dashboard.png"));

@@ -5,6 +5,7 @@
 // rows, named styles in the default package and pixel probes.
 
 #include "CVNQStyleDefs.h"
+#include "ReferencePicture.h"
 
 #include <QByteArray>
 #include <QColor>

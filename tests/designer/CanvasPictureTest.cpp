@@ -69,6 +69,8 @@ struct Both
         const QString base = QFileInfo(file).baseName();
         onCanvas.save(TestUtil::shotPath("canvas-" + base + ".png"));
         inWindow.save(TestUtil::shotPath("window-" + base + ".png"));
+        TestUtil::expectMatchesReference(onCanvas, "canvas-" + base);
+        TestUtil::expectMatchesReference(inWindow, "window-" + base);
     }
     CVNQWindow window;
     CVNQCanvas canvas;

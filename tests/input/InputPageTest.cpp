@@ -251,6 +251,7 @@ TEST(InputPage, EveryInputControlRenders)
     const QImage closed =
         QGuiApplication::primaryScreen()->grabWindow(0, page.x(), page.y(), page.width(), page.height()).toImage();
     EXPECT_TRUE(closed.save(TestUtil::shotPath("corvane-input-page-closed.png")));
+    TestUtil::expectMatchesReference(closed, "input-page-closed");
     EXPECT_EQ(name->getControlImpl()->getState(), 2);
     EXPECT_EQ(offNotes->getControlImpl()->getState(), 0); // disabling leaves a text edit's state alone
 
@@ -269,6 +270,7 @@ TEST(InputPage, EveryInputControlRenders)
         QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
     const QString file = TestUtil::shotPath("corvane-input-page.png");
     EXPECT_TRUE(shot.save(file));
+    TestUtil::expectMatchesReference(shot, "input-page");
     std::printf("screenshot: %s\n", qPrintable(file));
 
     // The placeholder, the slider fill and the themed channel are on

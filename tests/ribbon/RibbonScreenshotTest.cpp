@@ -27,6 +27,7 @@ TEST(RibbonScreenshot, BothModesPaintRowsPageAndGroups)
                                      .arg(mode == CVN_RIBBON_LAYOUT_OFFICE ? "office" : "compact")
                                      .arg(width);
             EXPECT_TRUE(shot.save(TestUtil::shotPath(name)));
+            TestUtil::expectMatchesReference(shot, QString(name).remove(".png"));
 
             // Group background (250, 252, 255) inside the first group; tab row.
             const CVNQRibbonGroup* group = bar.currentPageWidget()->groupAt(0);
@@ -47,5 +48,6 @@ TEST(RibbonScreenshot, BothModesPaintRowsPageAndGroups)
     menu->adjustSize();
     const QImage menuShot = render(menu);
     EXPECT_TRUE(menuShot.save(TestUtil::shotPath("ribbon-menu.png")));
+    TestUtil::expectMatchesReference(menuShot, "ribbon-menu");
     EXPECT_TRUE(colourBox(menuShot, QColor(62, 111, 210), 60).isValid());
 }

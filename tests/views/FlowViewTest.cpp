@@ -65,6 +65,7 @@ TEST(FlowView, DrawsCardsConnectionsAndArrowsInsideTheView)
     EXPECT_TRUE(shows([&] { g.view.setSelectedNodeId("b"); }));
     const QImage img = TestUtil::screenShot(&g.view);
     img.save(TestUtil::shotPath("flowview.png"));
+    TestUtil::expectMatchesReference(img, "flowview");
     // "a" at (0, 0) with size (0.1, 0.1): an 86 x 66 card from the top-left.
     EXPECT_TRUE(hasColorIn(img, QRect(60, 45, 20, 15), QColor(30, 36, 44), 2));
     EXPECT_FALSE(hasColorIn(img, QRect(90, 20, 4, 20), QColor(30, 36, 44), 2));

@@ -61,6 +61,7 @@ TEST(List, ThemedItemsWithIconsHoverAndSelection)
     ASSERT_TRUE(QTest::qWaitFor([&] { return hasColorIn(grab(), hovered, QColor(52, 84, 120), 2); }));
     QImage img = grab();
     img.save(TestUtil::shotPath("list_themed.png"));
+    TestUtil::expectMatchesReference(img, "list_themed");
     EXPECT_TRUE(hasColorIn(img, selected, QColor(40, 130, 110), 2));
     EXPECT_TRUE(hasColorIn(img, list.visualItemRect(list.item(0)), QColor(34, 40, 50), 2));
     EXPECT_TRUE(hasColorIn(img, QRect(0, img.height() - 3, 20, 3), QColor(24, 28, 36), 2));

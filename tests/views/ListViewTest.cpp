@@ -88,6 +88,7 @@ struct TemplateList
     {
         QImage img = TestUtil::screenShot(view.viewport());
         img.save(TestUtil::shotPath(file));
+        TestUtil::expectMatchesReference(img, QString(file).remove(".png"));
         return img;
     }
     QRect rowRect(int row) const { return view.visualRect(rows->index(row, 0)); }
@@ -156,6 +157,10 @@ TEST(ListView, PaintsEveryRowFromTheTemplateAndSelectsTextAcrossRows)
     ASSERT_EQ(pressed.count(), 2);
     EXPECT_EQ(pressed.at(1).at(0).value<QWidget*>(), t.button.data());
     EXPECT_EQ(d->anchorRow(), -1);
+    // The same rows as icons, wider than high (the shot compares with its reference).
+    t.view.setViewMode(QListView::IconMode);
+    t.view.setItemWidth(110);
+    t.shot("listview_icon_mode.png");
 }
 
 TEST(ListView, HitsTemplateControlsWhereRowsAreAfterScrollingAndModelChanges)

@@ -67,6 +67,7 @@ TEST(MenuBar, HoverFollowsThePointerOverItsMenus)
 
     const QImage img = TestUtil::screenShot(bar);
     img.save(TestUtil::shotPath("corvane-menubar.png"));
+    TestUtil::expectMatchesReference(img, "menubar");
     QRect hot = bar->actionGeometry(items.at(1));
     hot.setHeight(bar->height());
     EXPECT_TRUE(hasColorIn(img, hot, kHot, 2));

@@ -64,6 +64,7 @@ QImage shot(QWidget& w, const QString& file)
 {
     const QImage img = TestUtil::screenShot(&w);
     img.save(TestUtil::shotPath(file));
+    TestUtil::expectMatchesReference(img, QString(file).remove(".png"));
     return img;
 }
 

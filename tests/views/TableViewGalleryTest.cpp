@@ -40,6 +40,7 @@ QImage shot(CVNQTableView& view, const QString& file)
     TestUtil::flushEvents();
     QImage img = view.grab().toImage();
     img.save(TestUtil::shotPath(file));
+    TestUtil::expectMatchesReference(img, QString(file).remove(".png"));
     return img;
 }
 

@@ -96,6 +96,7 @@ TEST(TreeView, ThemedRowsWithIconsInEveryLook)
     const QStringList painterWarnings = log.take().filter(QLatin1String("QPainter"));
     EXPECT_TRUE(painterWarnings.isEmpty()) << qPrintable(painterWarnings.join('\n'));
     img.save(TestUtil::shotPath("corvane-tree.png"));
+    TestUtil::expectMatchesReference(img, "tree");
 
     // Rows are 30 px; selection (state 2), hover (1), normal (0), and the
     // background below the last row.

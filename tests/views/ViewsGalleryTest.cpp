@@ -49,6 +49,7 @@ void fillRow(const CVNQListView*, const QWidget* itemTemplate, const QModelIndex
 QImage save(const QImage& img, const char* file)
 {
     img.save(TestUtil::shotPath(file));
+    TestUtil::expectMatchesReference(img, QString(file).remove(".png"));
     return img;
 }
 

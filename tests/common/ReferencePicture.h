@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace TestUtil {
+
+// Compares a whole picture with its reference, tests/references/<folder>/<name>.png
+// (folder: this binary's test folder). Both are reduced to the mean colour of
+// each 4x4 block, so anti-aliasing noise passes while a missing one-pixel line
+// or a moved element fails. A failure names the file and the first blocks that
+// differ and leaves the actual pictures in the build's shots folder.
+// With CORVANE_RENEW_REFERENCES=1 the reduced picture becomes the reference.
+// References made where fonts, Qt or the GL driver differ are not compared.
+void expectMatchesReference(const QImage& picture, const QString& name);
+
+} // namespace TestUtil
