@@ -94,6 +94,17 @@ TEST(FlowView, DrawsCardsConnectionsAndArrowsInsideTheView)
     EXPECT_NEAR(g.view.nodes().at(3).position.x(), 357.0 / 400, 1e-9);
     EXPECT_NEAR(g.view.nodes().at(3).position.y(), 267.0 / 300, 1e-9);
 
+    // A connection with an end no node has (unknown when set, or its node
+    // removed since) draws nothing at all: the picture is the one without it.
+    const CVNQFlowConnection bc{"b", "c", QColor(255, 120, 134), true};
+    g.view.setConnections({bc, {"d", "a", QColor(0, 255, 0), true}});
+    g.view.setNodes(g.view.nodes().mid(0, 3));
+    g.view.setConnections(g.view.connections() << CVNQFlowConnection{"gone", "b", QColor(255, 0, 0), true}
+                                               << CVNQFlowConnection{"c", "gone", QColor(0, 0, 255), false});
+    const QImage dangling = TestUtil::screenShot(&g.view);
+    g.view.setConnections({bc});
+    EXPECT_EQ(TestUtil::screenShot(&g.view), dangling);
+
     // A view 60 pixels wide keeps an 86-wide card's left edge at 0.
     g.view.resize(60, 300);
     g.view.setConnections({});
