@@ -13,6 +13,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QPointer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -382,4 +383,30 @@ TEST(StackContainer, ContainersHoldTheirFilesChildren)
     for (QWidget* w : root->findChildren<CVNQScrollBar*>())
         EXPECT_FALSE(w->isVisible() && !qobject_cast<QAbstractScrollArea*>(w->parentWidget()->parentWidget()));
     EXPECT_EQ(TestUtil::written(s)["child"][2]["style"][0][0].asString(), "pgB");
+}
+
+TEST(StackContainer, PagesChangedFromAPagesOwnHandlerShowTheNewCurrentPage)
+{
+    // Each way a page's show handler may change the current page: the page
+    // current afterwards is the one shown, and only it.
+    const std::function<void(Stack&)> redirects[] = {
+        [](Stack& st) { st.s->setCurrentIndex(2); },
+        [](Stack& st) { st.s->setCurrentWidget(st.p[0]); },
+        [](Stack& st) { st.s->removeWidget(st.p[1]); },
+        [](Stack& st) { st.s->insertWidget(0, new QWidget()); },
+    };
+    struct OnShow : QObject
+    {
+        std::function<void()> act;
+        bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Show ? act(), false : false; }
+    };
+    for (const auto& redirect : redirects) {
+        Stack st;
+        OnShow hook;
+        hook.act = [&] { redirect(st); };
+        st.p[1]->installEventFilter(&hook);
+        st.s->setCurrentIndex(1);
+        for (int i = 0; i < st.s->count(); ++i)
+            EXPECT_EQ(st.s->widget(i)->isVisible(), i == st.s->currentIndex()) << &redirect - redirects << i;
+    }
 }

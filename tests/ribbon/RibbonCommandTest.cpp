@@ -231,4 +231,24 @@ TEST_F(RibbonCommandTest, ContextGroupsAndMinimisedPopup)
         EXPECT_EQ(pages.calls, changed ? QList<QVariantList>{{bar.currentPage()}} : QList<QVariantList>{})
             << &change - changes;
     }
+
+    // Whatever a bar makes on its caller's behalf, by each entry point, is its own.
+    auto* doomed = new CVNQRibbonBar;
+    QAction own(QStringLiteral("own"));
+    CVNQRibbonGroup* group = doomed->addPage("p", "P")->addGroup("g", "G");
+    CVNQRibbonContextGroup* ctx2 = doomed->addContextGroup("c", "C", Qt::red);
+    const QList<QPointer<QObject>> made = {doomed->insertPage(0, "i", "I"), ctx2,
+                                           ctx2->addPage("cp", "CP"),       group,
+                                           group->addLargeAction(&own),     group->addGallery(),
+                                           group->addMenu(nullptr),         doomed->addQuickAction(&own),
+                                           doomed->applicationButton()};
+    for (int i = 0; i < made.size(); ++i) {
+        QObject* up = made.at(i);
+        while (up && up != doomed)
+            up = up->parent();
+        EXPECT_EQ(up, doomed) << i; // in its object tree: found by findChildren, goes with it
+    }
+    delete doomed;
+    for (int i = 0; i < made.size(); ++i)
+        EXPECT_TRUE(made.at(i).isNull()) << i;
 }

@@ -82,6 +82,30 @@ TEST(FlowView, DrawsCardsConnectionsAndArrowsInsideTheView)
     EXPECT_TRUE(shows([&] { g.view.setReadOnly(false); }));
     EXPECT_TRUE(shows([&] { g.view.setNodes(g.view.nodes()); }));
 
+    // A card placed at any edge lies flush with it, none beyond: "d" in the
+    // bottom-right corner, "b" (centre 300, 120 wide) ending at 360, and the centre
+    // read back from a drag to that corner is the corner card's.
+    g.view.setNodes(g.view.nodes() << node("d", {1, 1}, {0.1, 0.1}, QColor(250, 250, 40)));
+    const QImage corner = TestUtil::screenShot(&g.view);
+    EXPECT_TRUE(hasColorIn(corner, QRect(392, 282, 4, 14), QColor(30, 36, 44), 2));
+    EXPECT_FALSE(hasColorIn(corner, QRect(304, 260, 6, 20), QColor(30, 36, 44), 2));
+    EXPECT_TRUE(hasColorIn(corner, QRect(350, 100, 6, 20), QColor(30, 36, 44), 2));
+    EXPECT_FALSE(hasColorIn(corner, QRect(364, 100, 8, 20), QColor(30, 36, 44), 2));
+    TestUtil::drag(&g.view, {357, 267}, {60, 60});
+    EXPECT_NEAR(g.view.nodes().at(3).position.x(), 357.0 / 400, 1e-9);
+    EXPECT_NEAR(g.view.nodes().at(3).position.y(), 267.0 / 300, 1e-9);
+
+    // A connection with an end no node has (unknown when set, or its node
+    // removed since) draws nothing at all: the picture is the one without it.
+    const CVNQFlowConnection bc{"b", "c", QColor(255, 120, 134), true};
+    g.view.setConnections({bc, {"d", "a", QColor(0, 255, 0), true}});
+    g.view.setNodes(g.view.nodes().mid(0, 3));
+    g.view.setConnections(g.view.connections() << CVNQFlowConnection{"gone", "b", QColor(255, 0, 0), true}
+                                               << CVNQFlowConnection{"c", "gone", QColor(0, 0, 255), false});
+    const QImage dangling = TestUtil::screenShot(&g.view);
+    g.view.setConnections({bc});
+    EXPECT_EQ(TestUtil::screenShot(&g.view), dangling);
+
     // A view 60 pixels wide keeps an 86-wide card's left edge at 0.
     g.view.resize(60, 300);
     g.view.setConnections({});

@@ -237,6 +237,10 @@ void CVNQStackContainer::refreshCurrentPage(bool announceGeometry)
         updateGeometry();
     update();
     d.refreshing = false;
+    // A handler run above (the page's show) may have changed the current
+    // page; the refresh that change asked for was held back.
+    if (widget(d.current) != page)
+        refreshCurrentPage(announceGeometry);
 }
 
 void CVNQStackContainer::updatePageGeometry(QWidget* page)
