@@ -103,5 +103,43 @@ TEST(ControlRegistry, PageNodesAndThemeEntries)
 
     QTemporaryDir empty;
     ASSERT_TRUE(TestUtil::writeFile(empty.path(), "style.json", R"({"style": []})"));
+
+    // Every control, made by its type name or in code, takes its own theme
+    // entry when it is made (it writes what asking for that entry gives), but
+    // the text edit and the tree, which take it only when asked.
+    QVector<QPair<QString, std::function<QWidget*()>>> makers;
+    for (ControlInfo* info : cvnGetAllControlInfo()) {
+        const std::string type = info->typeName;
+        makers.append(
+            {QString::fromStdString(type), [&host, type] { return createControlByTypeName(type.c_str(), &host); }});
+    }
+    makers.append({"qtlabelex", [&host]() -> QWidget* { return new CVNQLabelEx(&host); }});
+    QStringList entries;
+    for (const auto& maker : makers)
+        entries << QString(R"({"name": "%1", "style": [["th_btn", 1, 0], ["th_btn", 1, 1], ["th_txt", 2, 0]]})")
+                       .arg(maker.first);
+    ASSERT_TRUE(TestUtil::writeFile(theme.path(), "theme.json",
+                                    QString(R"({"elements": [{"child": [%1]}]})").arg(entries.join(',')).toUtf8()));
+    const auto written = [](QWidget* w) {
+        Json::Value n(Json::objectValue);
+        dynamic_cast<ICVNQWidgetBase*>(w)->serializeJsonValue(&n, false);
+        n.removeMember("child"); // made under either theme
+        return n.toStyledString();
+    };
+    int themed = 0;
+    for (const auto& maker : makers) {
+        ASSERT_TRUE(rm()->loadThemeDir(empty.path()));
+        QWidget* asked = maker.second();
+        if (!dynamic_cast<ICVNQWidgetBase*>(asked))
+            continue; // a window is not made inside another
+        const std::string plain = written(asked);
+        ASSERT_TRUE(rm()->loadThemeDir(theme.path()));
+        QWidget* made = maker.second();
+        dynamic_cast<ICVNQWidgetBase*>(asked)->setThemeName(maker.first);
+        const bool asksOnly = maker.first == "qttext" || maker.first == "qttree";
+        EXPECT_EQ(written(made), asksOnly ? plain : written(asked)) << maker.first.toStdString();
+        themed += written(asked) != plain;
+    }
+    EXPECT_GT(themed, makers.size() / 2);
     ASSERT_TRUE(rm()->loadThemeDir(empty.path()));
 }

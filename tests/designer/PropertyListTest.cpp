@@ -50,6 +50,18 @@ TEST(DesignerPropertyList, RowsPoolAndEdits)
     EXPECT_EQ(list.widget()->findChildren<QWidget*>(), built) << "the rows are reused";
     list.addItem(PropertyDef("ImagePath", PropImage));
     EXPECT_EQ(list.widget()->height(), 9 * 30);
+    // The rows follow the shown list's width, wider or narrower.
+    list.show();
+    for (const int width : {360, 240}) {
+        list.resize(width, 400);
+        EXPECT_EQ(list.widget()->size(), QSize(width, 9 * 30));
+        for (QWidget* row : list.widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            int right = 0; // every row's editor (a picker's button too) reaches its right end
+            for (QWidget* editor : row->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                right = qMax(right, editor->geometry().right() + 1);
+            EXPECT_TRUE(row->isHidden() || (row->width() == width && right >= width - 5 && right <= width)) << width;
+        }
+    }
     EXPECT_EQ(writes, 0);
     EXPECT_TRUE(reported.empty());
     EXPECT_EQ(rowEditor<CVNQLabel>(list, "Type")->text(), "qtlabel");

@@ -234,6 +234,11 @@ TEST(Window, MinimumSizesCenteringAndModalLoop)
     window.setMinSize(120, -1);
     EXPECT_EQ(window.minimumSize(), QSize(120, 0));
     CVNQSubWin sub;
+    // New: neither resizes nor is frameless; only the sub-window tracks the mouse.
+    for (QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&sub)})
+        EXPECT_EQ(w->hasMouseTracking(), w == &sub);
+    EXPECT_FALSE(window.getResizeable() || sub.getResizeable());
+    EXPECT_FALSE((window.windowFlags() | sub.windowFlags()).testFlag(Qt::FramelessWindowHint));
     sub.setMinWidth(-5);
     EXPECT_EQ(sub.getImpl()->minWidth, -5);
     EXPECT_EQ(sub.minimumWidth(), 0);

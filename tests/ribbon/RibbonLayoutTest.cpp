@@ -218,6 +218,26 @@ TEST_F(RibbonLayoutTest, RowsTabsAndPageInBothModesAtSeveralWidths)
             EXPECT_TRUE(bar.isTabOverflowing() && currentTabShows()) << mode;
         }
     }
+
+    // The quick commands follow the application button, or start 4 px in
+    // once it goes with its menu, and come back after a new one; both modes.
+    resizeNow(&bar, 1200, 157);
+    CVNQRibbonButton* app = bar.applicationButton();
+    const auto saveX = [&] {
+        for (CVNQRibbonButton* b : app->parentWidget()->findChildren<CVNQRibbonButton*>())
+            if (b->ribbonAction() && b->ribbonAction()->objectName() == "save" && b->isVisibleTo(&bar))
+                return b->x();
+        return -1;
+    };
+    for (const CVN_RIBBON_LAYOUT_MODE mode : {CVN_RIBBON_LAYOUT_OFFICE, CVN_RIBBON_LAYOUT_COMPACT}) {
+        bar.setLayoutMode(mode);
+        EXPECT_EQ(saveX(), app->geometry().right() + 1 + 4) << mode;
+        bar.setApplicationMenu("File", nullptr);
+        EXPECT_EQ(saveX(), 4) << mode;
+        bar.setApplicationMenu("File", new CVNQRibbonMenu(&bar));
+        EXPECT_EQ(saveX(), app->geometry().right() + 1 + 4) << mode;
+        EXPECT_EQ(app->x(), 4) << mode;
+    }
 }
 
 TEST_F(RibbonLayoutTest, GroupColumnsFollowRowsAndLargeItems)

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QPaintEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -294,6 +295,24 @@ TEST_F(TableViewPaint, ChangeReportRepaintsOnlyChangedCells)
     m_model->item(2, 0)->setData(m_icon, CellIconRole);
     flush();
     EXPECT_EQ(spy.painted, QRegion(m_view.visualRect(m_model->index(2, 0))));
+
+    // A cell drawn by a delegate of its own, its row's or its column's, may
+    // show more than its data: every report repaints it, changed or not.
+    QStyledItemDelegate own;
+    m_view.setItemDelegateForRow(4, &own);
+    m_view.setItemDelegateForColumn(2, &own);
+    TestUtil::flushEvents();
+    flush();
+    emit m_model->dataChanged(m_model->index(0, 0), m_model->index(19, 2));
+    QCoreApplication::processEvents();
+    QRegion owned;
+    for (int r = 0; r < 20; ++r)
+        owned += m_view.visualRect(m_model->index(r, 2));
+    for (int c = 0; c < 3; ++c)
+        owned += m_view.visualRect(m_model->index(4, c));
+    EXPECT_EQ(spy.painted, owned & m_view.viewport()->rect());
+    m_view.setItemDelegateForRow(4, nullptr);
+    m_view.setItemDelegateForColumn(2, nullptr);
     m_view.removeEventFilter(&spy);
 
     const QImage shown = grab();

@@ -101,8 +101,12 @@ void CVNQPropertyList::updateValue(PropertyDef* def)
 void CVNQPropertyList::layout()
 {
     CVNQPropertyListImpl* d = impl();
-    if (d->content)
-        d->content->setFixedSize(width(), int(d->shown.size()) * CVNQPropertyListImpl::kRowHeight);
+    if (!d->content)
+        return;
+    d->content->setFixedSize(width(), int(d->shown.size()) * CVNQPropertyListImpl::kRowHeight);
+    // A wider or narrower list takes its rows along.
+    for (size_t i = 0; i < d->shown.size(); ++i)
+        d->placeRow(d->shown[i], int(i) * CVNQPropertyListImpl::kRowHeight, width());
 }
 
 void CVNQPropertyList::resizeEvent(QResizeEvent* event)

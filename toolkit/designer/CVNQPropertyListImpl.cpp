@@ -63,7 +63,7 @@ CVNQPropertyRow* CVNQPropertyListImpl::acquireRow(int kind)
         if (row->inUse)
             continue;
         row->inUse = 1;
-        row->container->QWidget::setGeometry(0, top, width, kRowHeight);
+        placeRow(row.get(), top, width);
         shown.push_back(row.get());
         row->container->show();
         row->container->raise();
@@ -84,48 +84,56 @@ CVNQPropertyRow* CVNQPropertyListImpl::buildRow(int kind, int top, int width)
     const int cw = captionWidth;
     if (kind != 4) {
         row->caption = new CVNQLabel(row->container);
-        row->caption->setGeometry(0, 0, cw, kRowHeight);
     }
     switch (kind) {
     case 0:
         row->edit = new CVNQLineEdit(row->container);
-        row->edit->setGeometry(cw, 0, width - cw, kRowHeight);
         connect(row->edit, &QLineEdit::textChanged, this, &CVNQPropertyListImpl::textChanged);
         connect(row->edit, &QLineEdit::editingFinished, this, &CVNQPropertyListImpl::editingFinished);
         break;
-    case 2:
-        row->value = new CVNQLabel(row->container);
-        row->value->setGeometry(cw, 0, width - cw, kRowHeight);
-        break;
+    case 2: row->value = new CVNQLabel(row->container); break;
     case 3:
         row->check = new CVNQCheckBox(row->container);
-        row->check->setGeometry(cw, 0, width - cw, kRowHeight);
         connect(row->check, &QAbstractButton::toggled, this, &CVNQPropertyListImpl::toggled);
         break;
-    case 4: {
-        auto* line = new CVNQContainer(row->container);
-        line->setGeometry(cw, 15, width, 1);
-        break;
-    }
+    case 4: row->line = new CVNQContainer(row->container); break;
     case 5:
         row->value = new CVNQLabel(row->container);
-        row->value->setGeometry(cw, 0, width - cw - 30, kRowHeight);
         row->picker = new CVNQPushButton(row->container);
-        row->picker->setGeometry(width - 25, 5, 20, 20);
         connect(row->picker, &QAbstractButton::clicked, this, &CVNQPropertyListImpl::pickerClicked);
         break;
     case 10:
         row->spin = new CVNQSpinBox(row->container);
-        row->spin->setGeometry(cw, 0, width - cw, kRowHeight);
         connect(row->spin, QOverload<int>::of(&QSpinBox::valueChanged), this, &CVNQPropertyListImpl::intChanged);
         connect(row->spin, &QAbstractSpinBox::editingFinished, this, &CVNQPropertyListImpl::editingFinished);
         break;
     default: break;
     }
-    row->container->setGeometry(0, top, width, kRowHeight);
+    placeRow(row, top, width);
     row->container->show();
     pool[kind].push_back(std::move(owned));
     return row;
+}
+
+void CVNQPropertyListImpl::placeRow(CVNQPropertyRow* row, int top, int width) const
+{
+    const int cw = captionWidth;
+    row->container->setGeometry(0, top, width, kRowHeight);
+    if (row->caption)
+        row->caption->setGeometry(0, 0, cw, kRowHeight);
+    if (row->line)
+        row->line->setGeometry(cw, 15, width - cw, 1);
+    // The picker's button keeps the row's right end, the value beside it.
+    if (row->value)
+        row->value->setGeometry(cw, 0, width - cw - (row->picker ? 30 : 0), kRowHeight);
+    if (row->picker)
+        row->picker->setGeometry(width - 25, 5, 20, 20);
+    if (row->edit)
+        row->edit->setGeometry(cw, 0, width - cw, kRowHeight);
+    if (row->check)
+        row->check->setGeometry(cw, 0, width - cw, kRowHeight);
+    if (row->spin)
+        row->spin->setGeometry(cw, 0, width - cw, kRowHeight);
 }
 
 void CVNQPropertyListImpl::load(CVNQPropertyRow* row, const PropertyDef& def)

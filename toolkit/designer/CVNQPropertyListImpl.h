@@ -28,6 +28,7 @@ struct CVNQPropertyRow
     CVNQLineEdit* edit = nullptr;
     CVNQCheckBox* check = nullptr;
     CVNQPushButton* picker = nullptr;
+    CVNQContainer* line = nullptr;
 };
 
 class CVNQPropertyListImpl : public CVNQScrollViewImpl
@@ -44,6 +45,8 @@ public:
     CVNQPropertyRow* acquireRow(int kind);
     // Shows in the row's editor the value def's target holds.
     void load(CVNQPropertyRow* row, const PropertyDef& def);
+    // Puts the row and its editors at top, as wide as the list.
+    void placeRow(CVNQPropertyRow* row, int top, int width) const;
 
     int captionWidth = 120;
     std::vector<CVNQPropertyRow*> shown;
