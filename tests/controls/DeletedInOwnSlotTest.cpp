@@ -5,7 +5,6 @@
 
 #include "CVNQCheckBox.h"
 #include "CVNQImage.h"
-#include "CVNQLineEdit.h"
 #include "CVNQPushButton.h"
 #include "CVNQRadioButton.h"
 #include "ControlsTestUtil.h"
@@ -83,19 +82,4 @@ TEST(DeletedInOwnSlot, ButtonLikeControlsSurviveWhereQtsButtonsDo)
     QWidget* image = deletedOn<CVNQImage>(&CVNQImage::clicked)(&host);
     EXPECT_TRUE(TestUtil::taken(
         image, TestUtil::mouseEvent(image, QEvent::MouseButtonRelease, QPointF(5, 5), Qt::LeftButton, Qt::NoButton)));
-}
-
-// A line edit deleted in the slot of the text its read sets: the read
-// stops there. (Qt's own text edit and progress bar go on with themselves
-// after textChanged and valueChanged, as its sliders do.)
-TEST(DeletedInOwnSlot, LineEditReadMayDeleteIt)
-{
-    QWidget host;
-    QPointer<CVNQLineEdit> edit = new CVNQLineEdit(&host);
-    QObject::connect(edit, &QLineEdit::textChanged, [&edit] { delete edit; });
-    Json::Value node;
-    node["attr"]["text"] = "gust";
-    node["attr"]["ispassord"] = 1;
-    edit->readJsonValue(&node);
-    EXPECT_TRUE(edit.isNull());
 }

@@ -173,6 +173,7 @@ void CVNQLineEditImpl::readJson(const Json::Value& n)
     const Json::Value* attr = cvnAttrObject(n);
     if (!attr)
         return;
+    readTexts(*attr);
     bool password = false;
     if (jsonRead(*attr, "ispassord", password) && password) {
         edit->setContextMenuPolicy(Qt::NoContextMenu);
@@ -180,8 +181,6 @@ void CVNQLineEditImpl::readJson(const Json::Value& n)
     }
     jsonRead(*attr, "shortcut", hotkeyMode);
     readMargins(*attr, true);
-    // Last: a slot of the text's change may delete the edit.
-    readTexts(*attr);
 }
 
 void CVNQLineEditImpl::writeJson(Json::Value& n) const
