@@ -104,4 +104,36 @@ TEST(TextFits, EveryTextControlElidesInTheFontItDraws)
         EXPECT_EQ(TestUtil::screenShot(s.widget), fitted) << s.name;
         s.setStyle(style);
     }
+
+    // Whole in every state it draws: a wider font in one state's style alone
+    // asks for the room that font in every state asks for.
+    TextStyleDesc big = style;
+    big.size = 40;
+    struct PerState
+    {
+        const char* name;
+        QWidget* widget;
+        int states;
+        std::function<void(int, const TextStyleDesc&)> set;
+    };
+    const std::vector<PerState> perState = {
+        {"push button", button, CtrlStateCount, [&](int s, auto& st) { button->setTextStyle(CtrlState(s), st); }},
+        {"ribbon button", ribbon, CtrlStateCount, [&](int s, auto& st) { ribbon->setTextStyle(CtrlState(s), st); }},
+        {"check box", check, 3, [&](int s, auto& st) { check->setTextStyleByState(s, st); }},
+        {"radio button", radio, 3, [&](int s, auto& st) { radio->setTextStyleByState(s, st); }},
+    };
+    for (const PerState& p : perState) {
+        auto every = [&](const TextStyleDesc& st) {
+            for (int s = 0; s < p.states; ++s)
+                p.set(s, st);
+            return p.widget->sizeHint().width();
+        };
+        const int wide = every(big);
+        EXPECT_GT(wide, every(style)) << p.name;
+        for (int s = 0; s < p.states; ++s) {
+            p.set(s, big);
+            EXPECT_EQ(p.widget->sizeHint().width(), wide) << p.name << ", state " << s;
+            p.set(s, style);
+        }
+    }
 }

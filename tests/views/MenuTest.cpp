@@ -123,6 +123,24 @@ TEST(Menu, IconItemsHoverAndTheIconColumnFromCode)
     EXPECT_GE(leftmostColor(img, r.top(), r.bottom(), Qt::white, 40), r.left() + 34);
     menu.hide();
     EXPECT_EQ(menu.getImpl()->hoverIndex, -1);
+
+    // Items draw in their normal and hovered text style: a wider font in
+    // either alone, set while the menu is fitted, widens it as in both.
+    const TextStyleDesc normal = menu.getImpl()->itemTextStyles[CtrlStateNormal];
+    const TextStyleDesc hover = menu.getImpl()->itemTextStyles[CtrlStateHover];
+    TextStyleDesc big = normal;
+    big.size = 40;
+    // As a layout or popup() asks for it.
+    auto hint = [&] { return static_cast<const QWidget&>(menu).sizeHint().width(); };
+    menu.setItemTextStyle(CtrlStateAll, big);
+    const int wide = hint();
+    for (const CtrlState state : {CtrlStateNormal, CtrlStateHover}) {
+        menu.setItemTextStyle(CtrlStateNormal, normal);
+        menu.setItemTextStyle(CtrlStateHover, hover);
+        EXPECT_LT(hint(), wide);
+        menu.setItemTextStyle(state, big);
+        EXPECT_EQ(hint(), wide) << state;
+    }
 }
 
 TEST(Menu, TallMenuWithIconColumnKeepsEveryItemInsideThePopupAndOnTheScreen)
