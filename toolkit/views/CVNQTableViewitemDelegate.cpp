@@ -6,6 +6,7 @@
 #include "CVNQTableView.h"
 #include "CVNQTableViewImpl.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -152,6 +153,15 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
         auto* me = static_cast<QMouseEvent*>(event);
         if (checkColumn && checkRect(option.rect, m_impl->checkImageSize).contains(me->pos()))
             return true;
+        break;
+    }
+    case QEvent::KeyPress: {
+        // The keyboard flips the box it draws, as a press on it does.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (checkColumn && model && (key == Qt::Key_Space || key == Qt::Key_Select)) {
+            model->setData(index, QVariant(!index.data(Qt::CheckStateRole).toBool()), Qt::CheckStateRole);
+            return true;
+        }
         break;
     }
     case QEvent::MouseMove: {
