@@ -344,6 +344,18 @@ TEST_F(WindFarmWindowTest, RowsTablesAndDrawersKeepTheirLayoutAtEverySize)
             EXPECT_EQ(summary->columnWidth(c), summaryWidths[c]) << c;
         for (int c = 0; c < turbineWidths.size(); ++c)
             EXPECT_EQ(turbines->columnWidth(c), turbineWidths[c]) << c;
+        // Each page's rows stand one under another from its top padding, spaced as the page wants.
+        for (const auto& [name, space] : {std::make_pair("overviewPage", 12), std::make_pair("turbinesPage", 10)}) {
+            int y = 16;
+            for (QWidget* row : child<QWidget>(name)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                auto* item = dynamic_cast<ICVNQWidgetBase*>(row);
+                if (!row->isHidden() && item && item->getLayoutType() == LayoutTypeRatio) {
+                    EXPECT_EQ(row->y(), y) << name << " " << row->objectName().toStdString();
+                    y = row->geometry().bottom() + 1 + space;
+                }
+            }
+            EXPECT_GT(y, 16 + space) << name;
+        }
     }
     // A width the operator drags survives the next ticks.
     for (CVNQTableView* table : {summary, turbines}) {

@@ -11,6 +11,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QCryptographicHash>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <limits>
@@ -58,6 +59,10 @@ QStringList lines(const char* text)
 
 TEST(FinancialChart, EmbeddedTables)
 {
+    // Both tables to the digit: a digit slipped in any field passes every range check below.
+    const auto sha1 = [](const char* text) { return QCryptographicHash::hash(text, QCryptographicHash::Sha1).toHex(); };
+    EXPECT_EQ(sha1(cvnFinancialDailyDemoText()), "68ae3aec3c0ff1a72bebc3f5f670a21076679d64");
+    EXPECT_EQ(sha1(cvnFinancialIntradayDemoText()), "6a30807850fb44199d6c1311556107ed2431d9d1");
     const QStringList daily = lines(cvnFinancialDailyDemoText());
     ASSERT_EQ(daily.size(), 62);
     EXPECT_EQ(daily.first(), "2026-03-26,2854.50,2824.67,2862.33,2819.07,52322127");

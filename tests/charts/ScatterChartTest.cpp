@@ -236,6 +236,21 @@ TEST(ScatterChart, RenderedRings)
     c.move(c.at({10, 10}));
     const QImage hot = c.render();
     EXPECT_EQ(hot.pixelColor(c.at({10, 10}).toPoint()), QColor(84, 112, 198));
+    // Reach of the series colour from a centre, summed over the four ways: the hovered disc (radius +1.25,
+    // pen 2.2) reaches about 6.6 px further than a plain ring (pen 1.4).
+    const auto reach = [](const QImage& im, const QPointF& at) {
+        int sum = 0;
+        for (const QPoint& step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            for (int k = 29; k > 0; --k)
+                if (TestUtil::hasColor(im.copy(QRect(at.toPoint() + k * step, QSize(1, 1))), QColor(84, 112, 198),
+                                       40)) {
+                    sum += k;
+                    break;
+                }
+        return sum;
+    };
+    EXPECT_GE(reach(hot, c.at({10, 10})), reach(image, centre) + 5);
+    EXPECT_EQ(reach(hot, centre), reach(image, centre)); // the other point stays as it was
     // Scatter charts fill the whole widget with the background colour.
     EXPECT_EQ(hot.pixelColor(2, 2), QColor(255, 255, 255));
     c.widget.setTheme(3);

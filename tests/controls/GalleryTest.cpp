@@ -471,7 +471,7 @@ TEST(Gallery, TextSetByCodeOutlivesLanguageChanges)
     startToolkit();
     LanguageManager* lm = LanguageManager::instance();
     ASSERT_TRUE(lm->loadFromJson(R"({"defaultLanguage": "en",
-        "languages": {"en": {"g.key": "Speed"}, "zh": {"g.key": "风速"}}})"));
+        "languages": {"en": {"g.key": "Speed", "g.alias": "|->g.key"}, "zh": {"g.key": "风速"}}})"));
     CVNQLabel label;
     CVNQPushButton button;
     CVNQCheckBox check;
@@ -493,6 +493,13 @@ TEST(Gallery, TextSetByCodeOutlivesLanguageChanges)
         control->readJsonValue(&keyed);
         control->readJsonValue(&plain);
         EXPECT_EQ(shownIn("zh"), QString::fromUtf8("风速 ") + control->getTypeName());
+        // A translation naming a key is looked up again by the push button only.
+        lm->setLanguage("en");
+        Json::Value alias = TestUtil::json(R"({"attr": {"text": "|->g.alias"}})");
+        w->resize(400, 40); // room for the whole text
+        control->readJsonValue(&alias);
+        EXPECT_EQ(w->property("text").toString(), w == &button ? "Speed" : "|->g.key")
+            << control->getTypeName().toStdString();
     }
     lm->setLanguage("en");
 }

@@ -3,7 +3,9 @@
 #include "CVNQStyleDefs.h"
 #include "TestUtil.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace CVNQtLib;
 
@@ -54,6 +56,14 @@ TEST(StyleFile, ColourTextKeepsThirtyTwoBitStrtoulSemantics)
     EXPECT_EQ(cvnParseHexColorNumber(nullptr), 0u);
     EXPECT_EQ(cvnParseHexColorNumber("123456789"), 0xFFFFFFFFu); // saturates like a 32-bit strtoul
     EXPECT_EQ(cvnParseHexColorNumber("  -1"), 0xFFFFFFFFu);
+    // Every blank, sign, prefix and digit case reads as strtoul reads it (in range).
+    for (const char* blank : {"", " ", "\t\n"})
+        for (const char* sign : {"", "+", "-"})
+            for (const char* prefix : {"", "0x", "0X", "0"})
+                for (const char* digits : {"1F", "80ff00aB", "0", "x1", "g", ""}) {
+                    const std::string t = std::string(blank) + sign + prefix + digits;
+                    EXPECT_EQ(cvnParseHexColorNumber(t.c_str()), quint32(std::strtoul(t.c_str(), nullptr, 16))) << t;
+                }
 
     // Six digits: alpha 0. A fill colour keeps it, a text colour is opaque.
     EXPECT_EQ(cvnColorFromText("ff0000", true), QColor(255, 0, 0, 0));

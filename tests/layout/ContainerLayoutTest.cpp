@@ -253,6 +253,10 @@ TEST_F(ContainerLayout, RatiosGivenWhileHiddenAreLaidOutOnceBeforeTheColumnShows
     TestUtil::flushEvents();
     EXPECT_EQ(a->height(), 100);
     EXPECT_EQ(b->geometry(), QRect(0, 100, 100, 200));
+    // The container's own ratio setter lays out at once, hidden or not.
+    c->setChildRatio(a, 2);
+    EXPECT_EQ(a->height(), 150);
+    c->setChildRatio(nullptr, 3);
 
     // Showing runs a pending relayout before anything is painted.
     a->setLayoutRatio(5);

@@ -358,4 +358,11 @@ TEST(Window, PageFileKeysConfigureTheWindowAndItsRootFillsIt)
     EXPECT_TRUE(TestUtil::waitFor([&] { return subRoot->geometry() == sub.rect(); }));
     EXPECT_EQ(sub.getImpl()->minHeight, -2);
     EXPECT_FALSE(sub.getCanGrag());
+    // A pressed sub-window comes in front of its siblings.
+    CVNQSubWin front(&window);
+    front.setGeometry(sub.geometry());
+    front.show();
+    TestUtil::press(&sub, QPoint(5, 5));
+    TestUtil::release(&sub, QPoint(5, 5));
+    EXPECT_GT(window.children().indexOf(&sub), window.children().indexOf(&front));
 }

@@ -295,6 +295,17 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
     RibbonTest::tab(bar, "review")->setFocus();
     bar.insertPage(0, "first", "First");
     EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "review"));
+    // A focused tab the rebuilt row scrolls out of view hands the focus to the current tab.
+    QStringList added;
+    while (RibbonTest::tab(bar, "review")->isVisible() && added.size() < 40) {
+        added << QStringLiteral("p%1").arg(added.size());
+        bar.insertPage(bar.currentPage() + 1, added.last(), "Wide page");
+    }
+    ASSERT_FALSE(RibbonTest::tab(bar, "review")->isVisible());
+    EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "home"));
+    for (const QString& id : qAsConst(added))
+        bar.removePage(bar.pageById(id));
+    RibbonTest::tab(bar, "review")->setFocus();
     bar.removePage(bar.pageById("review"));
     EXPECT_EQ(bar.window()->focusWidget(), RibbonTest::tab(bar, "home"));
     // A focused command deleted by its owner leaves the focus on the tab.

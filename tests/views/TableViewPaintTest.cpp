@@ -243,6 +243,16 @@ TEST_F(TableViewPaint, TemplateColumnsStampTheirControlsUntilTheContainerGoes)
     m_view.viewport()->update();
     EXPECT_TRUE(hasColorIn(grab(), QRect(260, 0, 130, 150), kButton, 2));
     button->show();
+    // The root is stamped too, under its controls.
+    container->setDrawBackground(true);
+    container->setBackground(fill("pt_box", QColor(0xC0, 0xC0, 0x00)));
+    m_view.viewport()->update();
+    img = grab();
+    for (int row = 0; row < 5; ++row) {
+        const QRect cell = m_view.visualRect(m_model->index(row, 2));
+        EXPECT_TRUE(hasColorIn(img, QRect(cell.left(), cell.top(), 38, cell.height()), QColor(0xC0, 0xC0, 0), 2))
+            << row;
+    }
 
     // The container's owner deletes it: nothing is stamped, nothing breaks,
     // and the column draws its icons again like any other.
