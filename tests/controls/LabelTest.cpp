@@ -2,6 +2,7 @@
 // JSON reading and writing, language keys and the theme entry.
 
 #include "CVNQWindow.h"
+#include "CVNQControlInfo.h"
 #include "CVNQLabel.h"
 #include "CVNQLabelImpl.h"
 #include "ControlsTestUtil.h"
@@ -123,6 +124,11 @@ TEST(Label, ElidesFromTheWholeTextAndWritesIt)
     resize(fullWidth / 2, 20);
     EXPECT_NE(l.text(), full);
     EXPECT_TRUE(l.text().endsWith(QChar(0x2026))) << l.text().toStdString();
+    // Its property row and its writer hold the whole text, not the form on screen.
+    for (const PropertyDef& row : CVNQLabel::getProps().properties)
+        if (row.name == "Text")
+            EXPECT_EQ(row.getString(&l), full);
+    EXPECT_EQ(written(l)["attr"]["text"], Json::Value(full.toStdString()));
     // Shortened, it asks what it asks showing the whole text, whatever room it keeps around it.
     for (const std::function<void()>& room : std::vector<std::function<void()>>{
              [] {}, [&] { l.setMargin(5); }, [&] { l.setIndent(9); }, [&] { l.setContentsMargins(1, 2, 3, 4); },
@@ -141,8 +147,6 @@ TEST(Label, ElidesFromTheWholeTextAndWritesIt)
     l.setIndent(-1);
     l.setContentsMargins(0, 0, 0, 0);
     l.setFrameStyle(QFrame::NoFrame);
-    // The whole text is written, not the form on screen.
-    EXPECT_EQ(written(l)["attr"]["text"], Json::Value(full.toStdString()));
     resize(fullWidth + 20, 20);
     EXPECT_EQ(l.text(), full);
 
@@ -168,6 +172,7 @@ TEST(Label, ElidesFromTheWholeTextAndWritesIt)
     resize(fullWidth / 2, 20);
     EXPECT_TRUE(l.text().startsWith("Gusts")) << l.text().toStdString();
     EXPECT_EQ(written(l)["attr"]["text"], Json::Value(other.toStdString()));
+    EXPECT_EQ(l.getText(), other);
     resize(2 * fullWidth, 20);
     EXPECT_EQ(l.text(), other);
 

@@ -24,7 +24,7 @@ ControlInfo CVNQLabel::getProps()
 {
     ControlInfo info = cvnMakeControlInfo(typeName(), "Label", "Control label", "CVNQLabel", "label");
     info.properties.push_back(
-        cvnStringRow<CVNQLabel>(QStringLiteral("Text"), PropText, &CVNQLabel::setText, &QLabel::text));
+        cvnStringRow<CVNQLabel>(QStringLiteral("Text"), PropText, &CVNQLabel::setText, &CVNQLabel::getText));
     info.properties.push_back(cvnStyleRow<CVNQLabel>(CVNQLabelStyles::Slots::text, &CVNQLabel::setTextStyle,
                                                      &CVNQLabel::getTextStyle,
                                                      cvnChoices({{0, "Normal"}, {CtrlStateDisabled, "Disable"}})));
@@ -34,6 +34,11 @@ ControlInfo CVNQLabel::getProps()
 void CVNQLabel::setText(const QString& text)
 {
     m_impl->setText(text);
+}
+
+QString CVNQLabel::getText() const
+{
+    return m_impl->wholeText();
 }
 
 void CVNQLabel::setColor(const QColor& color)

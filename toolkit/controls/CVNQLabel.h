@@ -37,6 +37,9 @@ public:
     void setTextStyle(CtrlState state, const TextStyleDesc& style);
     // State 0 the normal style, any other the disabled style.
     const TextStyleDesc& getTextStyle(CtrlState state) const;
+    // The whole text, which QLabel::text() is not while it shows an elided
+    // or shortened form.
+    QString getText() const;
 
     CVNQLabelImpl* getImpl() const { return m_impl.get(); }
 
