@@ -91,6 +91,18 @@ TEST_F(CheckBoxTest, HotIconsFollowTheNormalOnesUntilSetApart)
     EXPECT_EQ(box.getImpl()->iconFor(true, CtrlStatePressed), "c.png");
     EXPECT_EQ(box.getImpl()->iconFor(false, CtrlStateDisabled), "");
     EXPECT_EQ(box.getImpl()->iconFor(false, 7), "");
+
+    // A press holds the pressed look through every move of the held button; the release checks it.
+    box.resize(80, 20);
+    const bool checked = box.isChecked();
+    TestUtil::press(&box, QPointF(10, 10));
+    for (int x : {12, 40, 70, 10}) {
+        TestUtil::move(&box, QPointF(x, 10), Qt::LeftButton);
+        EXPECT_EQ(box.getImpl()->getState(), CtrlStatePressed) << x;
+    }
+    TestUtil::release(&box, QPointF(10, 10));
+    EXPECT_NE(box.isChecked(), checked);
+    EXPECT_NE(box.getImpl()->getState(), CtrlStatePressed);
 }
 
 TEST_F(CheckBoxTest, DrawsAsAStampIntoAnyRectangleWithoutBeingShown)

@@ -305,7 +305,10 @@ TEST_F(ZipArchiveTest, MinizipArchiveNamesAreCleanedAndTimesRead)
         EXPECT_EQ(cvnZipGetEntry(zip, index, e), ZipBadArgs) << index;
         EXPECT_EQ(cvnZipUnzipToMemory(zip, index, buffer, sizeof buffer), ZipBadArgs) << index;
         EXPECT_EQ(cvnZipUnzipToFile(zip, index, out.constData()), ZipBadArgs) << index;
+        EXPECT_EQ(cvnZipUnzipToFile(zip, index, stdout), ZipBadArgs) << index;
     }
+    EXPECT_EQ(cvnZipUnzipToFile(zip, 0, static_cast<FILE*>(nullptr)), ZipBadArgs);
+    EXPECT_EQ(cvnZipUnzipToFile(zip, 0, static_cast<const char*>(nullptr)), ZipBadArgs);
     ASSERT_EQ(cvnZipGetEntry(zip, -1, e), ZipOk);
     EXPECT_EQ(e.index, entries.size());
 
@@ -460,6 +463,7 @@ TEST_F(ZipArchiveTest, BadFilesHandlesAndKindsFailCleanly)
         char byte = 0;
         EXPECT_EQ(cvnZipUnzipToMemory(none, 0, &byte, 1), why);
         EXPECT_EQ(cvnZipUnzipToFile(none, 0, QFile::encodeName(path("out.bin")).constData()), why);
+        EXPECT_EQ(cvnZipUnzipToFile(none, 0, stdout), why);
         QList<ZipFileData> files;
         QString error;
         EXPECT_FALSE(cvnZipReadAll(none, files, &error));

@@ -238,6 +238,15 @@ TEST(RibbonRealUse, KeyboardOpensMenusAndMovesBetweenButtons)
         if (button == tools)
             tools->setPopupMode(CVN_RIBBON_POPUP_SPLIT);
     }
+    // Keys near those leave the menu shut.
+    for (const auto& [key, modifiers] : QList<QPair<Qt::Key, Qt::KeyboardModifiers>>{
+             {Qt::Key_Down, {}}, {Qt::Key_Up, Qt::AltModifier}, {Qt::Key_F3, {}}, {Qt::Key_Space, {}}}) {
+        tools->setFocus();
+        QTest::keyClick(tools, key, modifiers);
+        TestUtil::flushEvents();
+        EXPECT_FALSE(tools->popupMenu()->isVisible()) << key;
+        tools->popupMenu()->hide();
+    }
     bar.applicationButton()->setFocus();
     for (const char* next : {"Save", "Undo"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
