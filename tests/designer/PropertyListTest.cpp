@@ -81,6 +81,10 @@ TEST(DesignerPropertyList, RowsPoolAndEdits)
     EXPECT_EQ(reported[1]->name, "Enable");
     ASSERT_EQ(picked.size(), 1u);
     EXPECT_EQ(picked[0]->name, "TextStyle");
+    // The host's answer, the style it picked, shows in the row.
+    label.setTextStyle(CtrlStateNormal, TestUtil::textStyle("picked", Qt::red));
+    list.updateValue(picked[0]);
+    EXPECT_EQ(rowEditor<CVNQLabel>(list, "TextStyle")->text(), "picked");
 }
 
 // Every editable row of every table, typed into as a designer types (the

@@ -91,6 +91,9 @@ void CVNQPropertyList::removeAll()
 
 void CVNQPropertyList::updateValue(PropertyDef* def)
 {
+    // A style the host picked shows in its row (the other editors show what
+    // they edited).
+    impl()->showPicked(def);
     if (def && def->target) {
         QEvent edited(cvnPropertyEditedEvent());
         QCoreApplication::sendEvent(def->target, &edited);
