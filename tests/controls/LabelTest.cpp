@@ -163,6 +163,13 @@ TEST(Label, ElidesFromTheWholeTextAndWritesIt)
     l.setTextStyle(0, singleLine(9));
     resize(40, 20);
     EXPECT_TRUE(l.text().endsWith(QChar(0x2026)));
+    // On screen, a new elide mode alone shows at once, as a new font does.
+    host.show();
+    for (const int mode : {int(Qt::ElideNone), int(Qt::ElideRight)}) {
+        l.setTextStyle(0, singleLine(mode));
+        EXPECT_EQ(l.text() == full, mode == Qt::ElideNone) << mode;
+    }
+    host.hide();
 
     // A text set through QLabel itself (a QLabel pointer, a connection to
     // QLabel::setText) becomes the whole text: no resize brings back the

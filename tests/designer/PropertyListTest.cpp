@@ -8,6 +8,7 @@
 #include "CVNQSpinBox.h"
 #include "DesignerTestUtil.h"
 
+#include <QScrollBar>
 #include <QtTest/QtTest>
 
 using namespace CVNQtLib;
@@ -52,8 +53,12 @@ TEST(DesignerPropertyList, RowsPoolAndEdits)
     EXPECT_EQ(list.widget()->height(), 9 * 30);
     // The rows follow the shown list's width, wider or narrower.
     list.show();
-    for (const int width : {360, 240}) {
-        list.resize(width, 400);
+    for (const QSize size : {QSize(360, 400), QSize(240, 400), QSize(240, 150)}) {
+        list.resize(size);
+        ASSERT_TRUE(
+            TestUtil::waitFor([&] { return list.verticalScrollBar()->isVisible() == (size.height() < 9 * 30); }));
+        const int width = list.viewport()->width(); // the short list's vertical bar takes its room
+        EXPECT_FALSE(list.horizontalScrollBar()->isVisible()) << width;
         EXPECT_EQ(list.widget()->size(), QSize(width, 9 * 30));
         for (QWidget* row : list.widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             int right = 0; // every row's editor (a picker's button too) reaches its right end
@@ -76,6 +81,10 @@ TEST(DesignerPropertyList, RowsPoolAndEdits)
     EXPECT_EQ(reported[1]->name, "Enable");
     ASSERT_EQ(picked.size(), 1u);
     EXPECT_EQ(picked[0]->name, "TextStyle");
+    // The host's answer, the style it picked, shows in the row.
+    label.setTextStyle(CtrlStateNormal, TestUtil::textStyle("picked", Qt::red));
+    list.updateValue(picked[0]);
+    EXPECT_EQ(rowEditor<CVNQLabel>(list, "TextStyle")->text(), "picked");
 }
 
 // Every editable row of every table, typed into as a designer types (the

@@ -387,8 +387,8 @@ TEST(StackContainer, ContainersHoldTheirFilesChildren)
 
 TEST(StackContainer, PagesChangedFromAPagesOwnHandlerShowTheNewCurrentPage)
 {
-    // Each way a page's show handler may change the current page: the page
-    // current afterwards is the one shown, and only it.
+    // Each way a page's show or hide handler may change the current page:
+    // the page current afterwards is the one shown, and only it.
     const std::function<void(Stack&)> redirects[] = {
         [](Stack& st) { st.s->setCurrentIndex(2); },
         [](Stack& st) { st.s->setCurrentWidget(st.p[0]); },
@@ -398,15 +398,19 @@ TEST(StackContainer, PagesChangedFromAPagesOwnHandlerShowTheNewCurrentPage)
     struct OnShow : QObject
     {
         std::function<void()> act;
-        bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Show ? act(), false : false; }
+        QEvent::Type on = QEvent::Show;
+        bool eventFilter(QObject*, QEvent* e) override { return e->type() == on ? act(), false : false; }
     };
-    for (const auto& redirect : redirects) {
-        Stack st;
-        OnShow hook;
-        hook.act = [&] { redirect(st); };
-        st.p[1]->installEventFilter(&hook);
-        st.s->setCurrentIndex(1);
-        for (int i = 0; i < st.s->count(); ++i)
-            EXPECT_EQ(st.s->widget(i)->isVisible(), i == st.s->currentIndex()) << &redirect - redirects << i;
-    }
+    for (const auto& redirect : redirects)
+        for (const QEvent::Type on : {QEvent::Show, QEvent::Hide}) {
+            Stack st;
+            OnShow hook;
+            bool once = true;
+            hook.act = [&] { std::exchange(once, false) ? redirect(st) : void(); };
+            hook.on = on;
+            st.p[on == QEvent::Show ? 1 : 0]->installEventFilter(&hook);
+            st.s->setCurrentIndex(1);
+            for (int i = 0; i < st.s->count(); ++i)
+                EXPECT_EQ(st.s->widget(i)->isVisible(), i == st.s->currentIndex()) << &redirect - redirects << i;
+        }
 }

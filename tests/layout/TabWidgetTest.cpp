@@ -99,9 +99,16 @@ TEST(TabWidget, ItemAccessorsCheckTheirIndex)
     EXPECT_TRUE(s.t.setItemData(1, QStringLiteral("x")));
     EXPECT_EQ(s.t.getItemData(1).toString(), "x");
     EXPECT_FALSE(s.t.getItemData(2).isValid());
+    s.t.setSelectedIndex(2);
+    Changes changed(&s.t);
     s.t.removeTab(0);
     EXPECT_EQ(s.t.getTabText(0), "b");
     EXPECT_EQ(s.t.getItemData(0).toString(), "x");
+    // The selected item stays selected; removed, the next one is, and reported.
+    EXPECT_EQ(s.t.getTabText(s.t.getSelectedIndex()), "c");
+    s.t.removeTab(1);
+    EXPECT_EQ(s.t.getTabText(s.t.getSelectedIndex()), "d");
+    EXPECT_EQ(changed.seen, std::vector<int>{1});
     s.t.removeAllTab();
     EXPECT_EQ(s.t.getTabCount(), 0);
 }

@@ -206,6 +206,11 @@ TEST_F(TableViewApi, ScrollBarOperationsReachTheCurrentBars)
         EXPECT_EQ(bars->themedScrollBar(false), area->verticalScrollBar()) << area->metaObject()->className();
         EXPECT_EQ(bars->themedScrollBar(true)->getScrollbarThumbIcon(), QString("across.svg"));
         EXPECT_EQ(bars->themedScrollBar(false)->getScrollbarThumbIcon(), QString("down.svg"));
+        // A bar a caller installs in place of one (Qt deletes that) is the one styled.
+        auto* own = new CVNQScrollBar(Qt::Vertical, nullptr);
+        area->setVerticalScrollBar(own);
+        bars->setScrollbarThumb(false, "own.svg");
+        EXPECT_EQ(own->getScrollbarThumbIcon(), QString("own.svg")) << area->metaObject()->className();
     }
 
     // A caller installs its own bars; Qt deletes the view's.

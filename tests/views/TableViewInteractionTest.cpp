@@ -96,6 +96,10 @@ TEST_F(TableViewInteraction, CellCheckBoxesFlipOnPressInsideTheirRectangle)
     TestUtil::click(viewport(), cellPoint(1, 1, 10, 15));
     EXPECT_FALSE(m_model->index(1, 0).data(Qt::CheckStateRole).toBool());
     EXPECT_FALSE(m_model->index(1, 1).data(Qt::CheckStateRole).isValid());
+    // Space flips the selected row's box from whichever of its cells is current.
+    TestUtil::key(&m_view, Qt::Key_Space, Qt::NoModifier, " ");
+    EXPECT_TRUE(m_model->index(1, 0).data(Qt::CheckStateRole).toBool());
+    TestUtil::key(&m_view, Qt::Key_Space, Qt::NoModifier, " ");
 
     // A user-checkable item flips once per click, not back again on release.
     m_model->item(2, 0)->setCheckable(true);

@@ -199,21 +199,29 @@ void CVNQLabelImpl::applyTextStyle()
     default: break;
     }
     l->setAlignment(align);
+    // The elide mode or the single-line flag may be all that changed.
+    elideShown();
 }
 
 void CVNQLabelImpl::elideToWidth()
 {
     fullText = wholeText();
-    if (styles.normal.elideMode == Qt::ElideNone)
+    // A style that does not shorten shows the whole text, also one that was
+    // shortened under the style before.
+    if (styles.normal.elideMode == Qt::ElideNone) {
+        show(fullText);
         return;
+    }
     // A wrapped text wraps whatever the style's single-line flag says; it
     // is shortened by lines, not to one.
     if (label()->wordWrap()) {
         show(cvnWrappedToHeight(label(), fullText));
         return;
     }
-    if (!styles.normal.singleline)
+    if (!styles.normal.singleline) {
+        show(fullText);
         return;
+    }
     const int mode = styles.normal.elideMode;
     const Qt::TextElideMode elide =
         (mode == Qt::ElideLeft || mode == Qt::ElideMiddle) ? Qt::TextElideMode(mode) : Qt::ElideRight;

@@ -91,6 +91,9 @@ void CVNQPropertyList::removeAll()
 
 void CVNQPropertyList::updateValue(PropertyDef* def)
 {
+    // A style the host picked shows in its row (the other editors show what
+    // they edited).
+    impl()->showPicked(def);
     if (def && def->target) {
         QEvent edited(cvnPropertyEditedEvent());
         QCoreApplication::sendEvent(def->target, &edited);
@@ -103,10 +106,22 @@ void CVNQPropertyList::layout()
     CVNQPropertyListImpl* d = impl();
     if (!d->content)
         return;
-    d->content->setFixedSize(width(), int(d->shown.size()) * CVNQPropertyListImpl::kRowHeight);
+    // As wide as the viewport: a shown vertical bar takes its room from the
+    // rows, which would otherwise reach under it (and show a horizontal bar).
+    // A list not laid out yet (never shown) has only its own width.
+    const int w = testAttribute(Qt::WA_PendingResizeEvent) ? width() : viewport()->width();
+    d->content->setFixedSize(w, int(d->shown.size()) * CVNQPropertyListImpl::kRowHeight);
     // A wider or narrower list takes its rows along.
     for (size_t i = 0; i < d->shown.size(); ++i)
-        d->placeRow(d->shown[i], int(i) * CVNQPropertyListImpl::kRowHeight, width());
+        d->placeRow(d->shown[i], int(i) * CVNQPropertyListImpl::kRowHeight, w);
+}
+
+bool CVNQPropertyList::viewportEvent(QEvent* event)
+{
+    // The vertical bar comes and goes with the rows and the height.
+    if (event->type() == QEvent::Resize)
+        layout();
+    return CVNQScrollView::viewportEvent(event);
 }
 
 void CVNQPropertyList::resizeEvent(QResizeEvent* event)

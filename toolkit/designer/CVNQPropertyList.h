@@ -45,6 +45,7 @@ Q_SIGNALS:
 protected:
     void layout();
     void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     CVNQPropertyListImpl* impl() const;

@@ -174,6 +174,13 @@ void CVNQPropertyListImpl::load(CVNQPropertyRow* row, const PropertyDef& def)
     }
 }
 
+void CVNQPropertyListImpl::showPicked(const PropertyDef* def)
+{
+    for (CVNQPropertyRow* row : shown)
+        if (row->picker && editedDef(row->picker) == def)
+            load(row, *def);
+}
+
 void CVNQPropertyListImpl::showHeld(QWidget* editor, const PropertyDef& def, bool now)
 {
     if (!now)

@@ -45,6 +45,8 @@ public:
     CVNQPropertyRow* acquireRow(int kind);
     // Shows in the row's editor the value def's target holds.
     void load(CVNQPropertyRow* row, const PropertyDef& def);
+    // Shows again in def's style row the style its target now holds.
+    void showPicked(const PropertyDef* def);
     // Puts the row and its editors at top, as wide as the list.
     void placeRow(CVNQPropertyRow* row, int top, int width) const;
 

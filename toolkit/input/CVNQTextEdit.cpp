@@ -23,10 +23,9 @@ CVNQTextEdit::CVNQTextEdit(QWidget* parent)
     // style would draw a framed grey square there).
     setStyleSheet(QStringLiteral("QTextEdit { background-color: rgba(0, 0, 0, 0); } "
                                  "QTextEdit::corner { background: transparent; border: none; }"));
-    m_hBar = new CVNQScrollBar(Qt::Horizontal, this);
-    m_vBar = new CVNQScrollBar(Qt::Vertical, this);
-    setVerticalScrollBar(m_vBar);
-    setHorizontalScrollBar(m_hBar);
+    auto* horizontal = new CVNQScrollBar(Qt::Horizontal, this);
+    setVerticalScrollBar(new CVNQScrollBar(Qt::Vertical, this));
+    setHorizontalScrollBar(horizontal);
     viewport()->installEventFilter(this);
     setFrameStyle(0);
 }
@@ -96,7 +95,8 @@ void CVNQTextEdit::getEditMargin(int& top, int& bottom, int& left, int& right) c
 
 CVNQScrollBar* CVNQTextEdit::getScrollBar(bool hor) const
 {
-    return hor ? m_hBar.data() : m_vBar.data();
+    // Looked up each time: a caller may have installed other bars.
+    return qobject_cast<CVNQScrollBar*>(hor ? horizontalScrollBar() : verticalScrollBar());
 }
 
 CVNQScrollBar* CVNQTextEdit::themedScrollBar(bool horizontal) const
@@ -106,7 +106,7 @@ CVNQScrollBar* CVNQTextEdit::themedScrollBar(bool horizontal) const
 
 void CVNQTextEdit::setScrollbarSize(bool, int size)
 {
-    cvnSetScrollBarThickness(m_hBar, m_vBar, size);
+    cvnSetScrollBarThickness(getScrollBar(true), getScrollBar(false), size);
 }
 
 void CVNQTextEdit::setScrollbarBtnSize(bool, int) {}

@@ -12,7 +12,6 @@
 #include "CVNQGlobal.h"
 #include "CVNQScrollBarForwarders.h"
 
-#include <QPointer>
 #include <QTextEdit>
 
 namespace CVNQtLib {
@@ -49,7 +48,8 @@ public:
     void setEditMargin(int top, int bottom, int left, int right);
     void getEditMargin(int& top, int& bottom, int& left, int& right) const;
 
-    // The two toolkit scroll bars; hor selects the horizontal one.
+    // The installed toolkit scroll bars; hor selects the horizontal one (null
+    // while that bar is not a toolkit bar).
     // Their styling calls come with CVNQScrollBarForwarders.
     CVNQScrollBar* getScrollBar(bool hor) const;
     CVNQScrollBar* themedScrollBar(bool horizontal) const override;
@@ -65,10 +65,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
-
-private:
-    QPointer<CVNQScrollBar> m_hBar;
-    QPointer<CVNQScrollBar> m_vBar;
 };
 
 } // namespace CVNQtLib

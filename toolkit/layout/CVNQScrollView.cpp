@@ -20,10 +20,9 @@ CVNQScrollView::CVNQScrollView(QWidget* parent, ImplFactory makeImpl)
     : QScrollArea(parent)
 {
     m_impl.reset(makeImpl(this));
-    m_vBar = new CVNQScrollBar(Qt::Vertical, this);
-    m_hBar = new CVNQScrollBar(Qt::Horizontal, this);
-    setHorizontalScrollBar(m_hBar);
-    setVerticalScrollBar(m_vBar);
+    auto* vertical = new CVNQScrollBar(Qt::Vertical, this);
+    setHorizontalScrollBar(new CVNQScrollBar(Qt::Horizontal, this));
+    setVerticalScrollBar(vertical);
     setFrameStyle(0);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     viewport()->installEventFilter(this);
@@ -47,7 +46,9 @@ ControlInfo CVNQScrollView::getProps()
 
 CVNQScrollBar* CVNQScrollView::scrollBar(bool hor) const
 {
-    return hor ? m_hBar : m_vBar;
+    // Looked up each time: a caller may have installed other bars, and Qt
+    // deletes the ones they replaced.
+    return qobject_cast<CVNQScrollBar*>(hor ? horizontalScrollBar() : verticalScrollBar());
 }
 
 const FillStyle& CVNQScrollView::getBackground(CommonCtrlState) const
@@ -88,12 +89,13 @@ CVNQScrollBar* CVNQScrollView::themedScrollBar(bool horizontal) const
 
 void CVNQScrollView::setScrollbarBtnSize(bool hor, int size)
 {
-    scrollBar(hor)->setStyleSheet(cvnScrollBarButtonSizeSheet(hor, size));
+    if (CVNQScrollBar* bar = scrollBar(hor))
+        bar->setStyleSheet(cvnScrollBarButtonSizeSheet(hor, size));
 }
 
 void CVNQScrollView::setScrollbarSize(bool, int size)
 {
-    cvnSetScrollBarThickness(m_hBar, m_vBar, size);
+    cvnSetScrollBarThickness(scrollBar(true), scrollBar(false), size);
 }
 
 bool CVNQScrollView::event(QEvent* event)

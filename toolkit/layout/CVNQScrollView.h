@@ -63,11 +63,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
+    // The installed toolkit bar of that direction, null when none.
     CVNQScrollBar* scrollBar(bool hor) const;
-
-private:
-    CVNQScrollBar* m_vBar = nullptr;
-    CVNQScrollBar* m_hBar = nullptr;
 };
 
 } // namespace CVNQtLib

@@ -225,6 +225,12 @@ void CVNQStackContainer::refreshCurrentPage(bool announceGeometry)
     d.refreshing = true;
     updatePageGeometry(page);
     page->show();
+    // Only the current page shows: the hide or show handler of a page on the
+    // way here may have switched pages itself.
+    const auto pages = d.pages;
+    for (QWidget* other : pages)
+        if (other && other != page && !other->isHidden())
+            other->setVisible(false);
     page->raise();
     forceResizeContainers(page);
     // updateGeometry() posts a layout request to the parent, which for the

@@ -5,6 +5,7 @@
 #include "CVNQTabWidgetImpl.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace CVNQtLib {
 
@@ -53,9 +54,20 @@ void CVNQTabWidget::addTab(const QString& text, const QString& icon, const QStri
 
 void CVNQTabWidget::removeTab(int index)
 {
-    if (!m_impl->isValidIndex(index))
+    CVNQTabWidgetImpl& d = *m_impl;
+    if (!d.isValidIndex(index))
         return;
-    m_impl->items.removeAt(index);
+    d.items.removeAt(index);
+    // The selected item stays selected. Removed, the item that moved into
+    // its place (or the new last one) is selected and reported, as the stack
+    // container does with its current page.
+    if (index < d.selected) {
+        --d.selected;
+    } else if (index == d.selected) {
+        d.selected = std::min(index, int(d.items.size()) - 1);
+        if (!cvnOutlives(this, [&] { emit currentChanged(d.selected); }))
+            return;
+    }
     update();
 }
 

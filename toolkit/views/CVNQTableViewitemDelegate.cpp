@@ -156,10 +156,12 @@ bool CVNQTableViewitemDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
         break;
     }
     case QEvent::KeyPress: {
-        // The keyboard flips the box it draws, as a press on it does.
+        // The keyboard flips the box it draws, as a press on it does: the
+        // row's box, whichever cell of the selected row is current.
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (checkColumn && model && (key == Qt::Key_Space || key == Qt::Key_Select)) {
-            model->setData(index, QVariant(!index.data(Qt::CheckStateRole).toBool()), Qt::CheckStateRole);
+        const QModelIndex box = index.sibling(index.row(), 0);
+        if (drawsCheckBox(0) && model && (key == Qt::Key_Space || key == Qt::Key_Select)) {
+            model->setData(box, QVariant(!box.data(Qt::CheckStateRole).toBool()), Qt::CheckStateRole);
             return true;
         }
         break;
