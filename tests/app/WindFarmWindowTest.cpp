@@ -5,6 +5,7 @@
 #include "AppTestSupport.h"
 #include "CVNQComboBox.h"
 #include "CVNQContainer.h"
+#include "CVNQImage.h"
 #include "CVNQLabel.h"
 #include "CVNQLineChart.h"
 #include "CVNQLineChartImpl.h"
@@ -28,14 +29,17 @@
 #include <QAbstractProxyModel>
 #include <QDateTime>
 #include <QHeaderView>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QStandardItemModel>
+#include <QSvgRenderer>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace CVNQtLib;
@@ -146,6 +150,38 @@ TEST_F(WindFarmWindowTest, StartsWithTheSnapshotsFiguresAndTables)
     EXPECT_EQ(rows->index(6, 8).data(TurbineStatusRole).toInt(), int(Fault));
     EXPECT_EQ(rows->index(6, 3).data(TurbineIdRole).toString(), QStringLiteral("WTG-007"));
     EXPECT_FALSE(child<CVNQPushButton>("headerSearch")->parentWidget()->isHidden());
+
+    // Every tinted icon fills its box as its picture drawn at that box's size
+    // does, not at the picture's own 16 px.
+    const auto inkBox = [](const QImage& img, const std::function<bool(QRgb)>& ink) {
+        QRect box;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (ink(img.pixel(x, y)))
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    int icons = 0;
+    for (CVNQImage* icon : window->findChildren<CVNQImage*>()) {
+        if (!icon->isVisible() || icon->getSvgPath().isEmpty() || !icon->getSvgColor().isValid())
+            continue;
+        ++icons;
+        QImage own(icon->size(), QImage::Format_ARGB32_Premultiplied);
+        own.fill(Qt::transparent);
+        QPainter painter(&own);
+        QSvgRenderer(icon->getSvgPath()).render(&painter);
+        painter.end();
+        const QColor tint = icon->getSvgColor();
+        const QRect shown = inkBox(onScreen(areaOf(icon)), [&](QRgb c) {
+            return std::max({std::abs(qRed(c) - tint.red()), std::abs(qGreen(c) - tint.green()),
+                             std::abs(qBlue(c) - tint.blue())}) < 40;
+        });
+        const QRect want = inkBox(own, [](QRgb c) { return qAlpha(c) > 200; });
+        EXPECT_TRUE(shown.adjusted(-1, -1, 1, 1).contains(want) && want.adjusted(-1, -1, 1, 1).contains(shown))
+            << icon->getSvgPath().toStdString() << " in a box " << icon->width() << " wide shows " << shown.width()
+            << "x" << shown.height() << ", not " << want.width() << "x" << want.height();
+    }
+    EXPECT_GE(icons, 3);
 }
 
 TEST_F(WindFarmWindowTest, UpdatedTimeIsUtc)

@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QIcon>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -319,6 +320,23 @@ TEST_F(PaintersImages, NinePatchKeepsMarginsAndScalesEdges)
 
 TEST_F(PaintersImages, RepeatCenterTilesInsteadOfStretching)
 {
+    // Another theme's tile and square by the same names first: a theme change
+    // must drop them, whatever an earlier case left cached.
+    QTemporaryDir other;
+    QImage green(30, 30, QImage::Format_ARGB32);
+    green.fill(Qt::green);
+    ASSERT_TRUE(TestUtil::writeFile(other.path(), "style.json", R"({"style":[]})"));
+    ASSERT_TRUE(TestUtil::writeFile(other.path(), "images/tile.png", png(green)));
+    ASSERT_TRUE(TestUtil::writeFile(other.path(), "images/sq.svg",
+                                    "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='20'/>"));
+    CVNQResourceManager* rm = CVNQResourceManager::getInstance();
+    for (const QString& theme : {other.path(), dir.path()}) {
+        ASSERT_TRUE(rm->loadThemeDir(theme));
+        ASSERT_NE(rm->getImage("images/tile.png"), nullptr);
+        ASSERT_NE(rm->getSvgRenderer("images/sq.svg"), nullptr);
+    }
+    EXPECT_EQ(rm->getImage("images/tile.png")->pixelColor(2, 2), QColor(Qt::black));
+    EXPECT_EQ(rm->getSvgRenderer("images/sq.svg")->defaultSize(), QSize(10, 10));
     FillStyle s;
     s.useColor = false;
     s.img = "images/tile.png";

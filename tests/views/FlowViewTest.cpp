@@ -81,6 +81,15 @@ TEST(FlowView, DrawsCardsConnectionsAndArrowsInsideTheView)
     EXPECT_TRUE(shows([&] { g.view.setConnectionWidth(4.0); }));
     EXPECT_TRUE(shows([&] { g.view.setReadOnly(false); }));
     EXPECT_TRUE(shows([&] { g.view.setNodes(g.view.nodes()); }));
+    // Nodes handed in with stale flags: the selected id alone says which is selected and highlighted.
+    const QImage selected = TestUtil::screenShot(&g.view);
+    QVector<CVNQFlowNode> stale = g.view.nodes();
+    for (CVNQFlowNode& n : stale)
+        n.selected = !n.selected;
+    g.view.setNodes(stale);
+    for (const CVNQFlowNode& n : g.view.nodes())
+        EXPECT_EQ(n.selected, n.id == "b") << n.id.toStdString();
+    EXPECT_EQ(TestUtil::screenShot(&g.view), selected);
 
     // A card placed at any edge lies flush with it, none beyond: "d" in the
     // bottom-right corner, "b" (centre 300, 120 wide) ending at 360, and the centre

@@ -10,17 +10,22 @@
 #include "CVNQListView.h"
 #include "CVNQScrollBar.h"
 #include "CVNQScrollView.h"
+#include "CVNQTabWidget.h"
 #include "CVNQTextEdit.h"
 #include "CVNQTreeView.h"
 #include "TableViewTestUtil.h"
 #include "TestUtil.h"
 
 #include <QAbstractTableModel>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QItemDelegate>
 #include <QItemSelectionModel>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
+#include <memory>
 
 using namespace CVNQtLib;
 using namespace TableTest;
@@ -355,4 +360,57 @@ TEST_F(TableViewApi, DemoContentsOnlyInsideTheMakersTools)
     EXPECT_EQ(m->headerData(0, Qt::Horizontal).toString(), QString("Col1"));
     EXPECT_EQ(m->headerData(4, Qt::Horizontal).toString(), QString("Col5"));
     EXPECT_EQ(m->index(37, 4).data().toString(), QString("item 37 4"));
+
+    // Every type built as a page builds it: the sample texts it holds (a
+    // combo's current item starred), as written out here, and none outside.
+    const auto texts = [](QWidget* w) {
+        QStringList out;
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                out << combo->itemText(i) + (i == combo->currentIndex() ? "*" : "");
+        if (auto* tabs = qobject_cast<CVNQTabWidget*>(w))
+            for (int i = 0; i < tabs->getTabCount(); ++i)
+                out << tabs->getTabText(i);
+        const auto* view = qobject_cast<QAbstractItemView*>(w);
+        const QAbstractItemModel* model = view ? view->model() : nullptr;
+        for (int c = 0; model && qobject_cast<const QTableView*>(w) && c < model->columnCount(); ++c)
+            out << model->headerData(c, Qt::Horizontal).toString();
+        std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
+            for (int r = 0; model && r < model->rowCount(parent); ++r)
+                for (int c = 0; c < model->columnCount(parent); ++c) {
+                    out << model->index(r, c, parent).data().toString();
+                    walk(model->index(r, c, parent));
+                }
+        };
+        walk(QModelIndex());
+        return out;
+    };
+    QStringList table = {"Col1", "Col2", "Col3", "Col4", "Col5"}, list, tree;
+    for (int r = 0; r < 100; ++r) {
+        for (int c = 0; c < 5; ++c)
+            table << QString("item %1 %2").arg(r).arg(c);
+        tree << "item1"
+             << "item2"
+             << "item3";
+    }
+    for (int i = 0; i < 20; ++i)
+        list << QString("item %1").arg(i);
+    const std::map<std::string, QStringList> samples = {{"qtcombobox", {"Item1*", "Item2", "Item3"}},
+                                                        {"qtdatagrid", table},
+                                                        {"qtlist", list},
+                                                        {"qttab", {"item1", "item2", "item3"}},
+                                                        {"qttree", tree}};
+    for (bool emulator : {false, true}) {
+        emulatorFlag() = emulator;
+        for (const ControlInfo* info : cvnGetAllControlInfo()) {
+            Json::Value node(Json::objectValue);
+            node["type"] = info->typeName;
+            std::unique_ptr<QWidget> w(createControlTree(node, nullptr));
+            const auto sample = samples.find(info->typeName);
+            const QStringList want = emulator && sample != samples.end() ? sample->second : QStringList();
+            if (w)
+                EXPECT_EQ(texts(w.get()).join('|').toStdString(), want.join('|').toStdString()) << info->typeName;
+        }
+    }
+    emulatorFlag() = false;
 }
