@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -121,8 +122,24 @@ TEST(Label, ElidesFromTheWholeTextAndWritesIt)
     const QString full = "Average wind speed over the last hour";
     l.setText(full);
     const int fullWidth = QFontMetrics(l.font()).horizontalAdvance(full);
+    // As a stamp (list and table templates) it draws what it shows, alike
+    // with a label holding that form as its whole text.
+    auto drawsWhatItShows = [&](const char* when) {
+        CVNQLabel twin(&host);
+        twin.setTextStyle(CtrlStateNormal, l.getTextStyle(CtrlStateNormal));
+        twin.setText(l.text());
+        QImage drawn[2];
+        for (CVNQLabel* one : {&l, &twin}) {
+            drawn[one == &twin] = QImage(2 * fullWidth, 60, QImage::Format_ARGB32);
+            drawn[one == &twin].fill(Qt::white);
+            QPainter painter(&drawn[one == &twin]);
+            one->getImpl()->draw(&painter, drawn[0].rect());
+        }
+        EXPECT_TRUE(drawn[0] == drawn[1]) << when;
+    };
     resize(fullWidth / 2, 20);
     EXPECT_NE(l.text(), full);
+    drawsWhatItShows("elided");
     EXPECT_TRUE(l.text().endsWith(QChar(0x2026))) << l.text().toStdString();
     // Its property row and its writer hold the whole text, not the form on screen.
     for (const PropertyDef& row : CVNQLabel::getProps().properties)
@@ -176,6 +193,7 @@ TEST(Label, ElidesFromTheWholeTextAndWritesIt)
     // old one, and it is what is written.
     const QString other = "Gusts measured at the hub height of every turbine";
     static_cast<QLabel&>(l).setText(other);
+    drawsWhatItShows("set through QLabel");
     resize(fullWidth / 2, 20);
     EXPECT_TRUE(l.text().startsWith("Gusts")) << l.text().toStdString();
     EXPECT_EQ(written(l)["attr"]["text"], Json::Value(other.toStdString()));
@@ -191,6 +209,7 @@ TEST(Label, ElidesFromTheWholeTextAndWritesIt)
         QString shown = l.text().replace('\n', ' ');
         ASSERT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
         EXPECT_TRUE(other.startsWith(shown.chopped(1).trimmed())) << shown.toStdString();
+        drawsWhatItShows("wrapped");
         byHint ? resize(l.sizeHint().width(), l.sizeHint().height())
                : resize(fullWidth / 3, l.heightForWidth(fullWidth / 3));
         EXPECT_EQ(l.text(), other) << byHint;

@@ -484,6 +484,21 @@ TEST_P(EveryControlType, ReadsMistypedNodes)
             Json::Value written;
             control->serializeJsonValue(&written, false);
             collectKeys(written, keys);
+            // A clone is a fresh control of the same type beside the original.
+            w->move(7, 9);
+            std::unique_ptr<QWidget> clone(control->getControlBase()->cloneWidget());
+            ICVNQWidgetBase* copy = dynamic_cast<ICVNQWidgetBase*>(clone.get());
+            if (!copy) { // only a type registered under a name not its own
+                EXPECT_NE(control->getTypeName().toStdString(), type);
+                continue;
+            }
+            EXPECT_STREQ(clone->metaObject()->className(), w->metaObject()->className());
+            EXPECT_EQ(copy->getTypeName(), control->getTypeName());
+            EXPECT_EQ(clone->parentWidget(), &host) << type;
+            EXPECT_EQ(clone->pos(), QPoint(0, 0)) << type;
+            Json::Value cloneWritten;
+            copy->serializeJsonValue(&cloneWritten, false);
+            EXPECT_TRUE(cloneWritten == written) << type;
         }
     }
     ASSERT_GT(types.size(), 10u);

@@ -2,12 +2,18 @@
 // Snapping and axis lock, resizing by handles, creating controls by type
 // And by drop, and what an edit leaves behind.
 
+#include "CVNQCheckBox.h"
 #include "CVNQContainer.h"
+#include "CVNQLineEdit.h"
 #include "CVNQResourceManager.h"
+#include "CVNQSpinBox.h"
 #include "DesignerTestUtil.h"
 
 #include <QDir>
 #include <QDropEvent>
+#include <QPalette>
+#include <QTest>
+#include <functional>
 #include <QMimeData>
 
 using namespace CVNQtLib;
@@ -405,6 +411,33 @@ TEST(DesignerCanvas, ScreenAfterEachEditIsFresh)
     w("a")->move(300, 250);
     canvas.RemoveSelected(w("c"));
     EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << "changed from code";
+    // Changes a control tells of, from code or through the grid, show without a repaint asked for.
+    auto* a = named<CVNQLabel>(canvas, "a");
+    TestUtil::click(&canvas, onCanvas(canvas, a) + QPoint(10, 10));
+    ASSERT_TRUE(canvas.IsInSelected(a));
+    TextStyleDesc big;
+    big.size = 20;
+    auto typeInto = [&](const char* row, const char* typed) {
+        CVNQLineEdit* editor = rowEditor<CVNQLineEdit>(host.grid, row);
+        ASSERT_NE(editor, nullptr) << row;
+        editor->setFocus();
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> told = {
+        {"text row", [&] { typeInto("Text", "Changed"); }},
+        {"alpha row", [&] { rowEditor<CVNQSpinBox>(host.grid, "Alpha")->setValue(60); }},
+        {"enable row", [&] { rowEditor<CVNQCheckBox>(host.grid, "Enable")->click(); }},
+        {"text style", [&] { a->setTextStyle(CtrlStateNormal, big); }},
+        {"font", [&] { a->setFont(QFont("DejaVu Serif", 9)); }},
+        {"palette", [&] { a->setPalette(QPalette(Qt::red)); }},
+        {"style sheet", [&] { a->setStyleSheet("color: blue"); }},
+        {"contents", [&] { a->setContentsMargins(20, 0, 0, 0); }}};
+    for (const auto& [what, change] : told) {
+        change();
+        EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas)) << what;
+    }
     // The primary selection deleted: its handles go, the others' stay.
     canvas.AddSelectedControl(w("b"));
     canvas.AddSelectedControl(w("c"));

@@ -496,12 +496,13 @@ ZipResult finishEntry(ZipReader* r)
     return err == UNZ_OK ? ZipOk : ZipReadError;
 }
 
-// The code for a read that delivered nothing, or failed, before the end.
+// The code for a read that delivered nothing, or failed, before the end. An
+// encrypted entry's password already passed its header check on opening, so a
+// short or undecodable entry is reported as such, not as a wrong password.
 ZipResult failedRead(ZipReader* r)
 {
-    const int index = r->currentEntry;
     closeCurrent(r);
-    return (r->hasPassword && r->records[size_t(index)].encrypted()) ? ZipPassword : ZipInflateError;
+    return ZipInflateError;
 }
 
 bool makePath(const QByteArray& path)
