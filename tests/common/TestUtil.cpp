@@ -453,6 +453,27 @@ CVNQtLib::TextStyleDesc textStyle(const QString& name, QColor colour, int size, 
     return t;
 }
 
+std::vector<std::pair<const char*, std::function<void(CVNQtLib::FillRes&)>>> fillFieldChanges()
+{
+    using F = CVNQtLib::FillRes;
+    auto other = [](QColor c) { return QColor(255 - c.red(), 255 - c.green(), c.blue() ^ 0x40); };
+    return {{"clr", [=](F& f) { f.clr = other(f.clr); }},
+            {"clr2", [=](F& f) { f.clr2 = other(f.clr2); }},
+            {"borderclr", [=](F& f) { f.borderclr = other(f.borderclr); }},
+            {"gradient", [](F& f) { f.gradient = !f.gradient; }},
+            {"round", [](F& f) { f.round += 3; }},
+            {"borderSize", [](F& f) { f.borderSize += 1; }},
+            {"border", [](F& f) { f.border = !f.border; }},
+            {"leftBorder", [](F& f) { f.leftBorder = !f.leftBorder; }},
+            {"topBorder", [](F& f) { f.topBorder = !f.topBorder; }},
+            {"rightBorder", [](F& f) { f.rightBorder = !f.rightBorder; }},
+            {"bottomBorder", [](F& f) { f.bottomBorder = !f.bottomBorder; }},
+            {"roundTopLeft", [](F& f) { f.roundTopLeft = !f.roundTopLeft; }},
+            {"roundTopRight", [](F& f) { f.roundTopRight = !f.roundTopRight; }},
+            {"roundBottomRight", [](F& f) { f.roundBottomRight = !f.roundBottomRight; }},
+            {"roundBottomLeft", [](F& f) { f.roundBottomLeft = !f.roundBottomLeft; }}};
+}
+
 bool hasColor(const QImage& img, QColor c, int tolerance)
 {
     const QImage im = img.convertToFormat(QImage::Format_ARGB32);

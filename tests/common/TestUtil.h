@@ -218,6 +218,12 @@ public:
     QStringList take(const char* category = nullptr);
 };
 
+// --- looks ----------------------------------------------------------------------
+
+// One change for each field of a colour fill, each to a value other than the
+// one it holds, named after its field.
+std::vector<std::pair<const char*, std::function<void(CVNQtLib::FillRes&)>>> fillFieldChanges();
+
 // --- pixels ---------------------------------------------------------------------
 
 // True when img holds a pixel within tolerance of c.

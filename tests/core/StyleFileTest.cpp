@@ -287,27 +287,13 @@ TEST(StyleFile, LooksEqualComparesContentNotNames)
     EXPECT_FALSE(fillStyleLooksEqual(a, b));
 
     // Colour styles differing in any one field of the colour part look different.
-    const std::vector<std::function<void(FillRes&)>> oneField = {[](FillRes& f) { f.clr = Qt::red; },
-                                                                 [](FillRes& f) { f.clr2 = Qt::red; },
-                                                                 [](FillRes& f) { f.borderclr = Qt::red; },
-                                                                 [](FillRes& f) { f.gradient = true; },
-                                                                 [](FillRes& f) { f.round = 3; },
-                                                                 [](FillRes& f) { f.borderSize = 2; },
-                                                                 [](FillRes& f) { f.border = true; },
-                                                                 [](FillRes& f) { f.leftBorder = false; },
-                                                                 [](FillRes& f) { f.topBorder = false; },
-                                                                 [](FillRes& f) { f.rightBorder = false; },
-                                                                 [](FillRes& f) { f.bottomBorder = false; },
-                                                                 [](FillRes& f) { f.roundTopLeft = false; },
-                                                                 [](FillRes& f) { f.roundTopRight = false; },
-                                                                 [](FillRes& f) { f.roundBottomRight = false; },
-                                                                 [](FillRes& f) { f.roundBottomLeft = false; }};
+    const auto oneField = TestUtil::fillFieldChanges();
     for (size_t i = 0; i < oneField.size(); ++i) {
         FillStyle x, y;
         y.img = "images/other.png"; // image fields do not count for colour styles
         y.imgDesc.margin[MarginRight] = 4;
         EXPECT_TRUE(fillStyleLooksEqual(x, y)) << i;
-        oneField[i](y.fill);
+        oneField[i].second(y.fill);
         EXPECT_FALSE(fillStyleLooksEqual(x, y)) << i;
         EXPECT_FALSE(fillStyleLooksEqual(y, x)) << i;
         x.useColor = y.useColor = false; // image styles ignore the colour part
