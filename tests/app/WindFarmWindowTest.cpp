@@ -670,6 +670,18 @@ TEST_F(WindFarmWindowTest, OverviewControlsDriveThePage)
         window->getSimulator()->advance();
     EXPECT_FALSE(chart->series()[1].visible);
     EXPECT_EQ(chart->series()[0].name, QStringLiteral("Energy output"));
+    // Each series' look, field by field: colour, fill, symbols, smoothing, area, width, opacity.
+    auto look = [](const ChartSeries& c) {
+        return QStringList{c.color.name(),
+                           c.fillColor.name(),
+                           QString::number(c.showSymbols),
+                           QString::number(c.smooth),
+                           QString::number(c.area),
+                           QString::number(c.lineWidth),
+                           QString::number(c.fillOpacity)};
+    };
+    EXPECT_EQ(look(chart->series()[0]), QStringList({"#00ef86", "#00ef86", "0", "1", "1", "2", "0.22"}));
+    EXPECT_EQ(look(chart->series()[1]), QStringList({"#47bfbc", "#47bfbc", "0", "1", "0", "1.7", "0.22"}));
 
     // What the legend hides stays hidden over every rebuild of the series, the switch agreeing.
     TestUtil::click(chart, legendEntry(chart, 1));
