@@ -2,11 +2,9 @@
 // Snapping and axis lock, resizing by handles, creating controls by type
 // And by drop, and what an edit leaves behind.
 
-#include "CVNQCheckBox.h"
 #include "CVNQContainer.h"
 #include "CVNQLineEdit.h"
 #include "CVNQResourceManager.h"
-#include "CVNQSpinBox.h"
 #include "DesignerTestUtil.h"
 
 #include <QDir>
@@ -427,8 +425,6 @@ TEST(DesignerCanvas, ScreenAfterEachEditIsFresh)
     };
     const std::vector<std::pair<const char*, std::function<void()>>> told = {
         {"text row", [&] { typeInto("Text", "Changed"); }},
-        {"alpha row", [&] { rowEditor<CVNQSpinBox>(host.grid, "Alpha")->setValue(60); }},
-        {"enable row", [&] { rowEditor<CVNQCheckBox>(host.grid, "Enable")->click(); }},
         {"text style", [&] { a->setTextStyle(CtrlStateNormal, big); }},
         {"font", [&] { a->setFont(QFont("DejaVu Serif", 9)); }},
         {"palette", [&] { a->setPalette(QPalette(Qt::red)); }},
