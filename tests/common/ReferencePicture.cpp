@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGlyphRun>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -101,44 +102,71 @@ QString environment()
 
 } // namespace
 
-void expectMatchesReference(const QImage& picture, const QString& name)
+QImage reducedPicture(const QImage& picture)
 {
-    // The binary is corvane_<folder>_tests.
-    static const QString folder = QCoreApplication::applicationName().section(QLatin1Char('_'), 1, -2);
+    return reduced(picture);
+}
+
+ReferenceMode referenceMode()
+{
     const QString root = sourcePath(QStringLiteral("tests/references/"));
-    const QString file = root + folder + QLatin1Char('/') + name + QLatin1String(".png");
-    const QImage actual = reduced(picture);
     QFile env(root + QLatin1String("environment.txt"));
     if (qEnvironmentVariableIntValue("CORVANE_RENEW_REFERENCES") == 1) {
-        QDir().mkpath(root + folder);
-        EXPECT_TRUE(actual.save(file)) << qPrintable(file);
         EXPECT_TRUE(env.open(QIODevice::WriteOnly) && env.write(environment().toUtf8()) > 0);
-        return;
+        return ReferenceMode::Renew;
     }
     if (!env.open(QIODevice::ReadOnly) || QString::fromUtf8(env.readAll()) != environment()) {
         static bool told = false;
         if (!std::exchange(told, true))
             qInfo("Reference pictures were made in another environment; not compared here. This one:\n%s",
                   qPrintable(environment()));
-        return;
+        return ReferenceMode::Skip;
     }
-    const QImage expected(file);
+    return ReferenceMode::Compare;
+}
+
+QString referencePath(const QString& name)
+{
+    // The binary is corvane_<folder>_tests.
+    static const QString folder = QCoreApplication::applicationName().section(QLatin1Char('_'), 1, -2);
+    const QString dir = sourcePath(QStringLiteral("tests/references/")) + folder;
+    if (qEnvironmentVariableIntValue("CORVANE_RENEW_REFERENCES") == 1)
+        QDir().mkpath(dir);
+    return dir + QLatin1Char('/') + name;
+}
+
+QStringList blockFaults(const QImage& actual, const QImage& expected, int max)
+{
     QStringList faults;
     if (expected.size() != actual.size())
-        faults << QStringLiteral("no reference of its size");
-    else
-        for (int y = 0; y < actual.height() && faults.size() < 5; ++y)
-            for (int x = 0; x < actual.width() && faults.size() < 5; ++x) {
-                const QColor a = actual.pixelColor(x, y), e = expected.pixelColor(x, y);
-                if (!near(a, e, kTolerance) || qAbs(a.alpha() - e.alpha()) > kTolerance)
-                    faults << QStringLiteral("block at (%1,%2) %3, reference %4")
-                                  .arg(x * kBlock)
-                                  .arg(y * kBlock)
-                                  .arg(a.name(QColor::HexArgb), e.name(QColor::HexArgb));
-            }
+        return {QStringLiteral("no reference of its size")};
+    for (int y = 0; y < actual.height() && faults.size() < max; ++y)
+        for (int x = 0; x < actual.width() && faults.size() < max; ++x) {
+            const QColor a = actual.pixelColor(x, y), e = expected.pixelColor(x, y);
+            if (!near(a, e, kTolerance) || qAbs(a.alpha() - e.alpha()) > kTolerance)
+                faults << QStringLiteral("block at (%1,%2) %3, reference %4")
+                              .arg(x * kBlock)
+                              .arg(y * kBlock)
+                              .arg(a.name(QColor::HexArgb), e.name(QColor::HexArgb));
+        }
+    return faults;
+}
+
+void expectMatchesReference(const QImage& picture, const QString& name)
+{
+    const ReferenceMode mode = referenceMode();
+    const QString file = referencePath(name) + QLatin1String(".png");
+    const QImage actual = reduced(picture);
+    if (mode == ReferenceMode::Renew) {
+        EXPECT_TRUE(actual.save(file)) << qPrintable(file);
+        return;
+    }
+    if (mode == ReferenceMode::Skip)
+        return;
+    const QStringList faults = blockFaults(actual, QImage(file));
     if (faults.isEmpty())
         return;
-    const QString shot = shotPath(folder + QLatin1Char('-') + name);
+    const QString shot = shotPath(QFileInfo(file).dir().dirName() + QLatin1Char('-') + name);
     actual.save(shot + QLatin1String("-reduced.png"));
     picture.save(shot + QLatin1String(".png"));
     ADD_FAILURE() << qPrintable(file) << " differs: " << qPrintable(faults.join(QLatin1String("; ")))

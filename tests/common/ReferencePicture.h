@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace TestUtil {
 
@@ -13,5 +14,19 @@ namespace TestUtil {
 // With CORVANE_RENEW_REFERENCES=1 the reduced picture becomes the reference.
 // References made where fonts, Qt or the GL driver differ are not compared.
 void expectMatchesReference(const QImage& picture, const QString& name);
+
+// For records kept beside the references (ControlTrace).
+QImage reducedPicture(const QImage& picture); // the 4x4 block means
+enum class ReferenceMode
+{
+    Renew,
+    Compare,
+    Skip // made in another environment
+};
+ReferenceMode referenceMode();
+// tests/references/<folder>/<name>, without an extension.
+QString referencePath(const QString& name);
+// The first blocks of two reduced pictures that differ beyond the tolerance.
+QStringList blockFaults(const QImage& actual, const QImage& expected, int max = 5);
 
 } // namespace TestUtil
