@@ -173,4 +173,30 @@ void expectMatchesReference(const QImage& picture, const QString& name)
                   << "\nactual: " << qPrintable(shot) << ".png and -reduced.png";
 }
 
+void expectMatchesReferenceText(const QString& text, const QString& name)
+{
+    const ReferenceMode mode = referenceMode();
+    QFile file(referencePath(name) + QLatin1String(".txt"));
+    if (mode == ReferenceMode::Renew) {
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0) << qPrintable(file.fileName());
+        return;
+    }
+    if (mode == ReferenceMode::Skip)
+        return;
+    const QStringList expected =
+        file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')) : QStringList();
+    const QStringList actual = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < qMax(expected.size(), actual.size()); ++i)
+        if (expected.value(i) != actual.value(i)) {
+            const QString shot = shotPath(name + QLatin1String(".txt"));
+            QFile out(shot);
+            if (out.open(QIODevice::WriteOnly))
+                out.write(text.toUtf8());
+            ADD_FAILURE() << qPrintable(file.fileName()) << " line " << i + 1
+                          << ":\n  actual:    " << qPrintable(actual.value(i))
+                          << "\n  reference: " << qPrintable(expected.value(i)) << "\nwhole text: " << qPrintable(shot);
+            return;
+        }
+}
+
 } // namespace TestUtil

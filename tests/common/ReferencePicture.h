@@ -15,6 +15,10 @@ namespace TestUtil {
 // References made where fonts, Qt or the GL driver differ are not compared.
 void expectMatchesReference(const QImage& picture, const QString& name);
 
+// The same for a text record, tests/references/<folder>/<name>.txt: a
+// failure names the first line that differs.
+void expectMatchesReferenceText(const QString& text, const QString& name);
+
 // For records kept beside the references (ControlTrace).
 QImage reducedPicture(const QImage& picture); // the 4x4 block means
 enum class ReferenceMode

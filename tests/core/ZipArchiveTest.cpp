@@ -1,4 +1,5 @@
 #include "CVNQZip.h"
+#include "ReferencePicture.h"
 
 #include <gtest/gtest.h>
 #include <minizip/zip.h>
@@ -6,11 +7,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <cstring>
+#include <ctime>
+#include <utility>
 
 using namespace CVNQtLib;
 
@@ -50,6 +54,7 @@ struct MinizipEntry
     bool zip64 = false; // sizes in a zip64 extra field
     quint64 declaredSize = 0;
     quint32 declaredCrc = 0;
+    quint32 externalAttributes = 0;
 };
 
 // Writes an archive with minizip's own zip API.
@@ -67,6 +72,7 @@ bool writeWithMinizip(const QString& path, const QList<MinizipEntry>& entries)
         info.tmz_date.tm_mon = 5;
         info.tmz_date.tm_mday = 14;
         info.tmz_date.tm_hour = 10;
+        info.external_fa = e.externalAttributes;
         ok = ok && zipOpenNewFileInZip2_64(zf, e.name.constData(), &info,
                                            e.localExtra.isEmpty() ? nullptr : e.localExtra.constData(),
                                            uInt(e.localExtra.size()), nullptr, 0, nullptr, e.raw ? 0 : Z_DEFLATED,
@@ -649,4 +655,119 @@ TEST_F(ZipArchiveTest, PasswordProtectedEntriesAndExtractionToFiles)
     fclose(f);
     EXPECT_EQ(readFile(dir.path() + "/out/a.png"), png);
     cvnZipClose(zip);
+}
+
+// What the reader makes of an archive through each of its entry points:
+// per entry its metadata, what reading it to memory, to a stream and all
+// at once gives. Every byte damaged in turn and every cut: a record of what
+// changes, against the one kept beside the references.
+TEST_F(ZipArchiveTest, EveryDamagedByteIsReadAsItWasBefore)
+{
+    // DOS times are local times: the record is made in one zone.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "UTC");
+    tzset();
+    auto ut = [](quint32 m, quint32 a, quint32 c) {
+        QByteArray block("\x55\x54\x0d\x00\x07", 5);
+        for (quint32 t : {m, a, c})
+            block.append(reinterpret_cast<const char*>(&t), 4);
+        return block;
+    };
+    QList<MinizipEntry> entries;
+    entries << MinizipEntry{"theme/style.v2.json", sampleText(12), ut(1600000000, 1600000100, 1600000200)};
+    entries.last().externalAttributes = 0x21; // read-only
+    entries << MinizipEntry{"images/", QByteArray()};
+    entries.last().externalAttributes = 0x10;
+    MinizipEntry stored{"images/a.b.png", randomBytes(90, 3)};
+    stored.raw = true;
+    stored.declaredSize = quint64(stored.data.size());
+    stored.declaredCrc = quint32(crc32(0, reinterpret_cast<const Bytef*>(stored.data.constData()), 90));
+    entries << stored;
+    const QString file = path("record.zip");
+    ASSERT_TRUE(writeWithMinizip(file, entries));
+    // And the writer's own archive (Unix attributes), its times fixed.
+    QByteArray own;
+    {
+        ZipArchive* w = cvnZipCreateFile(QFile::encodeName(path("own.zip")).constData());
+        const QByteArray text = sampleText(9), picture = randomBytes(70, 5);
+        EXPECT_EQ(cvnZipAddMemory(w, "style.json", text.constData(), quint32(text.size())), ZipOk);
+        EXPECT_EQ(cvnZipAddMemory(w, "images/", nullptr, 0), ZipOk);
+        EXPECT_EQ(cvnZipAddMemory(w, "images/a.png", picture.constData(), quint32(picture.size()), false), ZipOk);
+        EXPECT_EQ(cvnZipCloseWriter(w), ZipOk);
+        own = readFile(path("own.zip"));
+        for (const auto& [header, offset] : {std::pair{QByteArray("PK\3\4"), 10}, {QByteArray("PK\1\2"), 12}})
+            for (int at = own.indexOf(header); at >= 0; at = own.indexOf(header, at + 4))
+                memcpy(own.data() + at + offset, "\x00\x50\x2e\x52", 4);
+    }
+    const QByteArray streamed = QFile::encodeName(path("streamed.bin"));
+
+    auto describe = [&](const QByteArray& data, bool toStream) {
+        ZipArchive* zip = cvnZipOpenMemory(data.constData(), quint64(data.size()));
+        if (!zip)
+            return QStringLiteral("no archive %1").arg(cvnZipLastReadResult(), 0, 16);
+        QStringList out;
+        for (int i = 0; i < cvnZipEntryCount(zip); ++i) {
+            ZipEntry e;
+            const ZipResult got = cvnZipGetEntry(zip, i, e);
+            QByteArray content(int(qMin<quint32>(e.uncompressedSize, 4096)), '\0');
+            const ZipResult read = cvnZipUnzipToMemory(zip, i, content.data(), quint32(content.size()));
+            out << QStringLiteral("%1 %2 %3 a%4 t%5/%6/%7 %8/%9 read %10 %11")
+                       .arg(i)
+                       .arg(got, 0, 16)
+                       .arg(QString::fromLatin1(e.name))
+                       .arg(e.attributes, 0, 16)
+                       .arg(e.modificationTime)
+                       .arg(e.accessTime)
+                       .arg(e.creationTime)
+                       .arg(e.compressedSize)
+                       .arg(e.uncompressedSize)
+                       .arg(read, 0, 16)
+                       .arg(qHash(content));
+            if (toStream) {
+                FILE* f = fopen(streamed.constData(), "wb");
+                const ZipResult res = cvnZipUnzipToFile(zip, i, f);
+                fclose(f);
+                out << QStringLiteral("  stream %1 %2").arg(res, 0, 16).arg(qHash(readFile(streamed)));
+            }
+        }
+        QList<ZipFileData> files;
+        QString error;
+        const bool all = cvnZipReadAll(zip, files, &error);
+        out << QStringLiteral("all %1 %2 %3").arg(all).arg(files.size()).arg(error);
+        cvnZipClose(zip);
+        return out.join(QLatin1String("; "));
+    };
+    // Only the parts that differ from the whole archive's.
+    auto changed = [](const QString& seen, const QString& whole) {
+        const QStringList now = seen.split(QLatin1String("; ")), was = whole.split(QLatin1String("; "));
+        QStringList out;
+        for (int i = 0; i < now.size(); ++i)
+            if (now[i] != was.value(i))
+                out << now[i];
+        return out.join(QLatin1String("; "));
+    };
+    QStringList record;
+    for (const QByteArray& bytes : {readFile(file), own}) {
+        const QString whole[] = {describe(bytes, false), describe(bytes, true)};
+        record << QStringLiteral("whole: ") + whole[1];
+        for (int at = 0; at < bytes.size(); ++at) {
+            QByteArray damaged = bytes;
+            damaged[at] = char(damaged[at] ^ 0x5A);
+            const QString seen = describe(damaged, at % 5 == 0);
+            if (seen != whole[at % 5 == 0])
+                record << QStringLiteral("byte %1: ").arg(at) + changed(seen, whole[at % 5 == 0]);
+        }
+        QString last;
+        for (int cut = 0; cut < bytes.size(); ++cut) {
+            const QString seen = describe(bytes.left(cut), false);
+            if (seen != std::exchange(last, seen))
+                record << QStringLiteral("cut %1: ").arg(cut) + changed(seen, whole[0]);
+        }
+    }
+    TestUtil::expectMatchesReferenceText(record.join(QLatin1Char('\n')), QStringLiteral("zip-damage"));
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
 }
