@@ -528,6 +528,18 @@ void compare(const Tracer& t, const QString& name)
 
 } // namespace
 
+QStringList flattenedJson(const Json::Value& v)
+{
+    QStringList out;
+    flatten(v, QString(), out);
+    return out;
+}
+
+QString lineChanges(const QStringList& before, const QStringList& after)
+{
+    return changes(QStringLiteral("line"), before, after).join(QLatin1Char('\n'));
+}
+
 void expectTraceMatches(QWidget* control, const QString& name, QSize size)
 {
     ASSERT_TRUE(control && !control->parentWidget());

@@ -3,7 +3,12 @@
 #include <QSize>
 #include <QString>
 
+#include <QStringList>
+
 class QWidget;
+namespace Json {
+class Value;
+}
 
 namespace TestUtil {
 
@@ -19,5 +24,10 @@ namespace TestUtil {
 // not compared where they are not. The control is deleted at the end.
 // size: the control's size in the window (default: its size hint).
 void expectTraceMatches(QWidget* control, const QString& name, QSize size = QSize());
+
+// Every leaf of a JSON value as "path = value", members in order.
+QStringList flattenedJson(const Json::Value& v);
+// The lines only one side holds, "  line - ..." then "  line + ...".
+QString lineChanges(const QStringList& before, const QStringList& after);
 
 } // namespace TestUtil

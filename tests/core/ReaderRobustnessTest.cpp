@@ -17,6 +17,8 @@
 #include "CVNQtLib.h"
 #include "CVNQWidgetBaseImpl.h"
 #include "LanguageManager.h"
+#include "ControlTrace.h"
+#include "ReferencePicture.h"
 #include "TestUtil.h"
 
 #include <QDir>
@@ -262,6 +264,54 @@ Json::Value mistypedNode(const std::set<std::string>& keys, const MistypedValue&
     return node;
 }
 
+// What each input makes a reader hold, kept as the lines that differ from
+// what the unchanged input gives, against a record beside the references.
+class ReadRecord
+{
+public:
+    explicit ReadRecord(QStringList base)
+        : m_base(std::move(base))
+    {}
+    void add(const QStringList& held)
+    {
+        QString diff = TestUtil::lineChanges(m_base, held);
+        // A long change is kept as its size and hash: it still fails when any line of it changes.
+        const int lines = int(diff.count(QLatin1Char('\n'))) + 1;
+        if (lines > 6)
+            diff = QStringLiteral("  %1 lines, %2").arg(lines).arg(qHash(diff));
+        if (!diff.isEmpty())
+            m_lines << QStringLiteral("%1:\n").arg(m_count) + diff;
+        ++m_count;
+    }
+    void expectMatches(const QString& name) const
+    {
+        TestUtil::expectMatchesReferenceText(
+            m_base.join(QLatin1Char('\n')) + QLatin1String("\n--\n") + m_lines.join(QLatin1Char('\n')), name);
+    }
+
+private:
+    QStringList m_base, m_lines;
+    int m_count = 0;
+};
+
+// What a control writes, as lines.
+QStringList writtenLines(QWidget* w)
+{
+    return TestUtil::flattenedJson(TestUtil::written(dynamic_cast<ICVNQWidgetBase*>(w)));
+}
+
+// What a host holds after a page was built in it: each toolkit control's
+// class, name and what it writes.
+QStringList builtLines(QWidget* host)
+{
+    QStringList out;
+    for (QWidget* w : host->findChildren<QWidget*>())
+        if (dynamic_cast<ICVNQWidgetBase*>(w))
+            for (const QString& line : writtenLines(w))
+                out << QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName() + line;
+    return out;
+}
+
 class ReaderRobustnessTest : public ::testing::Test
 {
 protected:
@@ -285,16 +335,19 @@ TEST_F(ReaderRobustnessTest, PageAndMenuFiles)
     int index = 0;
     auto load = [&](const QByteArray& bytes) {
         const QString name = QStringLiteral("p%1.json").arg(index++);
-        ASSERT_TRUE(TestUtil::writeFile(dir.path(), name, bytes));
+        EXPECT_TRUE(TestUtil::writeFile(dir.path(), name, bytes));
         QWidget host;
         // A menu, when one is built, belongs to the host.
         EXPECT_NO_THROW(cvnCreatePageByFileName(&host, dir.filePath(name)));
         EXPECT_NO_THROW(cvnCreateMenuByFileName(&host, dir.filePath(name)));
+        return builtLines(&host);
     };
+    ReadRecord record(load(kPage));
     for (const std::string& text : typeSwaps(kPage))
-        load(QByteArray::fromStdString(text));
+        record.add(load(QByteArray::fromStdString(text)));
     for (const QByteArray& bytes : truncationsAndNoise(kPage))
-        load(bytes);
+        record.add(load(bytes));
+    record.expectMatches(QStringLiteral("read-pages"));
 
     // Unparsable text builds nothing.
     QWidget host;
@@ -317,19 +370,29 @@ TEST_F(ReaderRobustnessTest, StyleArrays)
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
     auto feed = [&](const Json::Value& root) {
         CVNQResourceManagerImpl package;
-        EXPECT_NO_THROW(rm->readStyle(&package, jsonGet(root, "style")));
+        bool read = false;
+        EXPECT_NO_THROW(read = rm->readStyle(&package, jsonGet(root, "style")));
+        Json::Value held(Json::arrayValue);
+        rm->writeStyle(&package, held);
+        QStringList lines = TestUtil::flattenedJson(held);
+        lines << QStringLiteral("read %1").arg(read);
         EXPECT_NO_THROW(rm->readStyle(&package, root));
+        return lines;
     };
+    Json::Value base;
+    ASSERT_TRUE(jsonParse(std::string(kStyle), base));
+    ReadRecord record(feed(base));
     for (const std::string& text : typeSwaps(kStyle)) {
         Json::Value root;
         ASSERT_TRUE(jsonParse(text, root));
-        feed(root);
+        record.add(feed(root));
     }
     for (const QByteArray& bytes : truncationsAndNoise(kStyle)) {
         Json::Value root;
         jsonParse(bytes, root);
-        feed(root);
+        record.add(feed(root));
     }
+    record.expectMatches(QStringLiteral("read-styles"));
 }
 
 TEST_F(ReaderRobustnessTest, ThemeFoldersArchivesAndSkins)
@@ -337,6 +400,7 @@ TEST_F(ReaderRobustnessTest, ThemeFoldersArchivesAndSkins)
     ASSERT_TRUE(dir.isValid());
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
     int index = 0;
+    QStringList held; // what a label built after the last load writes
     auto loadFolder = [&](const QByteArray& style, const QByteArray& theme) -> bool {
         const QString sub = QStringLiteral("t%1").arg(index++);
         EXPECT_TRUE(TestUtil::writeFile(dir.path(), sub + "/style.json", style));
@@ -344,16 +408,25 @@ TEST_F(ReaderRobustnessTest, ThemeFoldersArchivesAndSkins)
         bool ok = false;
         EXPECT_NO_THROW(ok = rm->loadThemeDir(dir.filePath(sub)));
         // Every control built now applies the (possibly malformed) entry.
-        EXPECT_NO_THROW(delete createControlByTypeName("qtlabel", nullptr));
+        std::unique_ptr<QWidget> label(createControl("qtlabel", Json::Value(Json::objectValue), nullptr));
+        held = writtenLines(label.get());
+        held << QStringLiteral("loaded %1").arg(ok);
         return ok;
     };
+    loadFolder(kStyle, kTheme);
+    ReadRecord record(held);
     // Wrongly typed theme entries still load (the style file is good).
     std::vector<std::string> themes = typeSwaps(kTheme, 150);
-    for (size_t i = 0; i < themes.size(); i += 3)
+    for (size_t i = 0; i < themes.size(); i += 3) {
         EXPECT_TRUE(loadFolder(kStyle, QByteArray::fromStdString(themes[i])));
+        record.add(held);
+    }
     std::vector<std::string> styles = typeSwaps(kStyle, 150);
-    for (size_t i = 0; i < styles.size(); i += 3)
+    for (size_t i = 0; i < styles.size(); i += 3) {
         loadFolder(QByteArray::fromStdString(styles[i]), kTheme);
+        record.add(held);
+    }
+    record.expectMatches(QStringLiteral("read-themes"));
     // A theme file that does not parse only loses the entries.
     for (const QByteArray& bytes : truncationsAndNoise(kTheme, 9, 12))
         EXPECT_TRUE(loadFolder(kStyle, bytes));
@@ -433,8 +506,19 @@ TEST_F(ReaderRobustnessTest, LanguageFiles)
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
     const QString table = QStringLiteral("Language\ten\tzh\r\nk\tv\tv2\r\nn\tw\r\n\r\nx");
     const QByteArray skin(reinterpret_cast<const char*>(table.utf16()), table.size() * 2);
-    for (int n = 0; n <= skin.size(); ++n)
-        EXPECT_NO_THROW(rm->readLanguage(skin.left(n)));
+    // What the skin table and the language manager answer after a read.
+    auto skinHeld = [&](bool read) {
+        return QStringList{QStringLiteral("read %1").arg(read), rm->getLanguageList().join(QLatin1Char(',')),
+                           rm->getCurrentLanguage(), rm->getString(QStringLiteral("k")),
+                           rm->getString(QStringLiteral("n"))};
+    };
+    ReadRecord skins(skinHeld(rm->readLanguage(skin)));
+    for (int n = 0; n <= skin.size(); ++n) {
+        bool read = false;
+        EXPECT_NO_THROW(read = rm->readLanguage(skin.left(n)));
+        skins.add(skinHeld(read));
+    }
+    skins.expectMatches(QStringLiteral("read-skin-languages"));
     std::mt19937 rng(777);
     for (int i = 0; i < 40; ++i) {
         QByteArray noise(int(rng() % 200), '\0');
@@ -444,20 +528,37 @@ TEST_F(ReaderRobustnessTest, LanguageFiles)
     }
 
     LanguageManager* lm = LanguageManager::instance();
+    auto held = [&](bool ok, const QString& error) {
+        QStringList out{QStringLiteral("loaded %1 %2").arg(ok).arg(error), lm->languages().join(QLatin1Char(',')),
+                        lm->defaultLanguage(), lm->currentLanguage()};
+        for (const QString& language : lm->languages())
+            for (const char* key : {"k", "n"})
+                out << language + QLatin1Char(' ') + key + QLatin1Char(' ') +
+                           QString::number(lm->contains(QLatin1String(key), language));
+        out << lm->text(QStringLiteral("k"), QStringLiteral("none")) << lm->text(QStringLiteral("n"));
+        return out;
+    };
+    QString baseError;
+    const bool baseOk = lm->loadFromJson(kLanguage, &baseError);
+    ReadRecord record(held(baseOk, baseError));
     for (const std::string& text : typeSwaps(kLanguage)) {
         QString error;
-        EXPECT_NO_THROW(lm->loadFromJson(QByteArray::fromStdString(text), &error));
+        bool ok = false;
+        EXPECT_NO_THROW(ok = lm->loadFromJson(QByteArray::fromStdString(text), &error));
+        record.add(held(ok, error));
     }
     for (const QByteArray& bytes : truncationsAndNoise(kLanguage)) {
         Json::Value root;
         QString error;
         bool ok = true;
         EXPECT_NO_THROW(ok = lm->loadFromJson(bytes, &error));
+        record.add(held(ok, error));
         if (bytes.isEmpty() || (bytes.size() < int(strlen(kLanguage)) && QByteArray(kLanguage).startsWith(bytes))) {
             EXPECT_FALSE(ok);
             EXPECT_FALSE(error.isEmpty());
         }
     }
+    record.expectMatches(QStringLiteral("read-languages"));
 }
 
 // Every registered control type reads a node whose every key holds one wrong
@@ -504,12 +605,15 @@ TEST_P(EveryControlType, ReadsMistypedNodes)
     ASSERT_GT(types.size(), 10u);
 
     // Reads node as a page node and as a theme entry, then writes and paints.
+    QStringList held; // per type, what it writes after reading the node as a page node
     auto exercise = [&](const std::string& type, Json::Value& node) {
         std::unique_ptr<QWidget> w(createControlByTypeName(type.c_str(), &host));
         ICVNQWidgetBase* control = dynamic_cast<ICVNQWidgetBase*>(w.get());
         if (!control)
             return;
         EXPECT_NO_THROW(control->readJsonValue(&node)) << type;
+        if (type.rfind("t_", 0) != 0)
+            held << QString::fromStdString(type) + QLatin1Char(' ') + writtenLines(w.get()).join(QLatin1Char('\n'));
         {
             CVNQThemeFlagGuard guard;
             CVNQResourceManager::getInstance()->setSwitchToThemeRes(true);
@@ -530,6 +634,12 @@ TEST_P(EveryControlType, ReadsMistypedNodes)
     Json::Value node = given;
     for (const std::string& type : types)
         exercise(type, node);
+    // The toolkit's types only: other cases of this binary register their own.
+    held = held.filter(QRegularExpression(QStringLiteral("^[a-z]")));
+    for (QString& line : held)
+        line = line.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ') + QString::number(qHash(line));
+    TestUtil::expectMatchesReferenceText(held.join(QLatin1Char('\n')),
+                                         QLatin1String("read-mistyped-") + QLatin1String(GetParam().name));
     // Readers leave their node alone: theme entries are read in place.
     if (node == given)
         return;
