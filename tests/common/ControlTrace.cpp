@@ -113,7 +113,49 @@ QString rowValue(const PropertyDef& row, QWidget* control)
         return parts.join(QLatin1Char(' '));
     }
     case PropColor: return row.getColor ? row.getColor(w).name(QColor::HexArgb) : QString();
+    case PropFillStyle:
+    case PropTextStyle: {
+        QStringList parts;
+        for (const PropertyChoice& c : row.choices) {
+            if (row.getFillStyle) {
+                const FillStyle f = row.getFillStyle(w, c.value);
+                parts << QStringLiteral("%1 %2 %3").arg(c.label, f.name, f.fill.clr.name(QColor::HexArgb));
+            }
+            if (row.getTextStyle) {
+                const TextStyleDesc t = row.getTextStyle(w, c.value);
+                parts << QStringLiteral("%1 %2 %3 %4").arg(c.label, t.name, t.clr.name(QColor::HexArgb)).arg(t.size);
+            }
+        }
+        return parts.join(QLatin1String("; "));
+    }
     default: return QString();
+    }
+}
+
+// A look for one state of a style row, unlike any the control has: a
+// rounded, bordered colour fill or a large bold text, in a colour of its own.
+void setStyleOf(const PropertyDef& row, QWidget* w, int state, int k)
+{
+    const QColor colour = QColor::fromHsv(k * 53 % 360, 220, 230);
+    const QString name = QStringLiteral("trace.%1.%2").arg(row.name).arg(state);
+    if (row.setFillStyle) {
+        FillStyle f;
+        f.name = name;
+        f.useColor = true;
+        f.fill.clr = colour;
+        f.fill.round = 3;
+        f.fill.border = true;
+        f.fill.borderSize = 1;
+        f.fill.borderclr = colour.darker(200);
+        row.setFillStyle(w, state, f);
+    }
+    if (row.setTextStyle) {
+        TextStyleDesc t;
+        t.name = name;
+        t.clr = colour;
+        t.size = 15;
+        t.bold = true;
+        row.setTextStyle(w, state, t);
     }
 }
 
@@ -230,15 +272,72 @@ public:
     {
         if (!m_info)
             return;
+        int k = 0;
         for (const PropertyDef& row : m_info->properties) {
             if (row.name == QLatin1String("Visibility"))
                 continue; // hides the control for the picture; the written keys cover it
+            // Style rows: each state's look changed and put back.
+            if ((row.setFillStyle && row.getFillStyle) || (row.setTextStyle && row.getTextStyle)) {
+                QWidget* w = on(row, m_control);
+                for (const PropertyChoice& c : row.choices) {
+                    const FillStyle fill = row.getFillStyle ? row.getFillStyle(w, c.value) : FillStyle();
+                    const TextStyleDesc text = row.getTextStyle ? row.getTextStyle(w, c.value) : TextStyleDesc();
+                    // The control in the state the row's choice names, so that its look shows.
+                    const QString state = c.label.toLower();
+                    const QPoint mid = at(QPoint(this->w() / 2, h() / 2));
+                    if (state.contains(QLatin1String("hot")) || state.contains(QLatin1String("hover")))
+                        QTest::mouseMove(window(), mid);
+                    else if (state.contains(QLatin1String("press"))) {
+                        QTest::mouseMove(window(), mid);
+                        QTest::mousePress(window(), Qt::LeftButton, Qt::NoModifier, mid);
+                    } else if (state.contains(QLatin1String("disable")))
+                        m_control->setEnabled(false);
+                    step(QStringLiteral("row %1 %2 changed").arg(row.name, c.label),
+                         [&] { setStyleOf(row, w, c.value, ++k); });
+                    step(QStringLiteral("row %1 %2 restored").arg(row.name, c.label), [&] {
+                        if (row.setFillStyle)
+                            row.setFillStyle(w, c.value, fill);
+                        if (row.setTextStyle)
+                            row.setTextStyle(w, c.value, text);
+                        if (state.contains(QLatin1String("press")))
+                            QTest::mouseRelease(window(), Qt::LeftButton, Qt::NoModifier, mid);
+                        m_control->setEnabled(true);
+                        QTest::mouseMove(window(), QPoint(2, 2));
+                    });
+                }
+                continue;
+            }
             auto change = rowChange(row, m_control);
             if (!change.first)
                 continue;
             step(QStringLiteral("row %1 changed").arg(row.name), change.first);
             step(QStringLiteral("row %1 restored").arg(row.name), change.second);
         }
+    }
+
+    // A control built from what this one writes, in its place: how it looks
+    // and what it writes in turn.
+    void readBack()
+    {
+        if (!m_base)
+            return;
+        const Json::Value out = written(m_base);
+        std::unique_ptr<QWidget> copy(createControlTree(out, m_host));
+        if (!copy) {
+            m_text << QStringLiteral("## read back: nothing built");
+            return;
+        }
+        copy->setGeometry(m_control->geometry());
+        m_control->hide();
+        copy->show();
+        const QString name = QStringLiteral("%1 read back").arg(++m_step);
+        const int picture = pictureIndex(stableShot(copy.get()), name);
+        m_text << QStringLiteral("## %1: picture %2").arg(name).arg(picture);
+        m_text << changes(QStringLiteral("copy"), flattenedJson(out),
+                          flattenedJson(written(dynamic_cast<ICVNQWidgetBase*>(copy.get()))));
+        copy.reset();
+        m_control->show();
+        flushEvents();
     }
 
     QString text() const { return m_text.join(QLatin1Char('\n')) + QLatin1Char('\n'); }
@@ -326,7 +425,7 @@ private:
         QStringList rowValues;
         if (m_info)
             for (const PropertyDef& row : m_info->properties)
-                if (row.type != PropFillStyle && row.type != PropTextStyle && row.hasAccessors())
+                if (row.hasAccessors())
                     rowValues << row.name + QLatin1String(" = ") + rowValue(row, m_control);
         lines << changes(QStringLiteral("row"), m_rows, rowValues);
         m_rows = rowValues;
@@ -459,6 +558,7 @@ void runRound(Tracer& t, QWidget* control, QWidget* host)
     t.step(QStringLiteral("enabled"), [&] { control->setEnabled(true); });
     t.step(QStringLiteral("left"), [&] { QTest::mouseMove(win, QPoint(2, 2)); });
     t.rows();
+    t.readBack();
 }
 
 void compare(const Tracer& t, const QString& name)
