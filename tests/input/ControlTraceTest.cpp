@@ -12,6 +12,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <json/json.h>
 #include <gtest/gtest.h>
 
@@ -38,6 +39,16 @@ void statuses(CVNQComboBox* combo)
     for (const char* s : {"All statuses", "Active", "Maintenance", "Fault", "Offline", "Curtailed", "Icing"})
         combo->addItem(QString::fromLatin1(s));
     combo->setCurrentIndex(2);
+}
+
+// Enough lines, long enough, to scroll both ways.
+void logLines(CVNQTextEdit* text)
+{
+    text->setLineWrapMode(QTextEdit::NoWrap);
+    QStringList lines;
+    for (int i = 1; i <= 30; ++i)
+        lines << QStringLiteral("WT-%1 rotor speed nominal, pitch within limits").arg(i, 3, 10, QLatin1Char('0'));
+    text->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 } // namespace
@@ -72,14 +83,20 @@ TEST(ControlTrace, EveryControl)
          R"({"attr": {"text": "WT-017 North ridge", "tip": "Turbine", "leftMargin": 6}})",
          {200, 30}},
         {"lineedit-password", "qtdedit", R"({"attr": {"text": "secret", "ispassord": true}})", {140, 30}},
-        {"textedit", "qttext", "{}", {220, 110}, TestUtil::setUp<CVNQTextEdit>([](CVNQTextEdit* t) {
-             t->setLineWrapMode(QTextEdit::NoWrap);
-             QStringList lines;
-             for (int i = 1; i <= 30; ++i)
-                 lines << QStringLiteral("WT-%1 rotor speed nominal, pitch within limits")
-                              .arg(i, 3, 10, QLatin1Char('0'));
-             t->setPlainText(lines.join(QLatin1Char('\n')));
-         })},
+        {"textedit", "qttext", "{}", {220, 110}, TestUtil::setUp<CVNQTextEdit>(logLines)},
     };
     TestUtil::expectTracesMatch(controls);
+
+    // In the input page's theme, whose entries give each part and state a look of its own.
+    const std::unique_ptr<InputTest::ScopedTheme> theme = InputTest::pageTheme();
+    ASSERT_TRUE(theme->ok);
+    TestUtil::expectTracesMatch({
+        {"themed-combobox", "qtcombobox", "{}", {180, 30}, TestUtil::setUp<CVNQComboBox>(statuses)},
+        {"themed-lineedit", "qtdedit", R"({"attr": {"tip": "Search turbines"}})", {200, 32}},
+        {"themed-slider", "qtslider", R"({"attr": {"min": 0, "max": 20, "val": 5}})", {200, 30}},
+        {"themed-textedit", "qttext", "{}", {220, 110}, TestUtil::setUp<CVNQTextEdit>([](CVNQTextEdit* t) {
+             t->getControlBase()->refreshTheme(); // a text edit takes no theme when made
+             logLines(t);
+         })},
+    });
 }
