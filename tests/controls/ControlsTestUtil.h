@@ -164,4 +164,9 @@ Json::Value written(Control& c)
     return TestUtil::written(&c);
 }
 
+// Writes into dir the application's wind-farm theme with entries for the
+// controls it does not theme, and their marks (box.svg, dot.svg,
+// turbine.svg, photo.png, ...).
+bool writeTheme(const QString& dir);
+
 } // namespace ControlsTest

@@ -77,9 +77,11 @@ QByteArray svg(const char* body)
     return QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\">") + body + "</svg>";
 }
 
+} // namespace
+
 // The wind-farm theme folder of the application with kExtraStyles and
 // kExtraEntries added, and the check and radio marks as SVG files.
-bool writeTheme(const QString& dir)
+bool ControlsTest::writeTheme(const QString& dir)
 {
     const QString source = TestUtil::sourcePath("app/windfarm-theme");
     QFile styleFile(source + "/style.json");
@@ -115,6 +117,8 @@ bool writeTheme(const QString& dir)
                    "fill=\"none\"/><rect x=\"7.2\" y=\"8\" width=\"1.6\" height=\"7\" fill=\"#D2E6E2\"/>")) &&
            TestUtil::writeFile(dir, "photo.png", pngBytes(solidImage(24, 16, QColor(0x00, 0xA8, 0x62))));
 }
+
+namespace {
 
 template <class Control>
 Control* themed(QWidget* page, const char* themeEntry, QRect geometry)

@@ -79,6 +79,16 @@ const char* kTheme = R"({"elements":[{"child":[
 const char* kArrow = R"(<svg xmlns="http://www.w3.org/2000/svg" width="12" height="12" viewBox="0 0 12 12">
 <path d="M2.5 4.5 L6 8 L9.5 4.5" fill="none" stroke="#6B7280" stroke-width="1.6" stroke-linecap="round"/></svg>)";
 
+} // namespace
+
+std::unique_ptr<ScopedTheme> InputTest::pageTheme()
+{
+    return std::make_unique<ScopedTheme>(std::initializer_list<std::pair<const char*, const char*>>{
+        {"style.json", kStyles}, {"theme.json", kTheme}, {"images/arrow.svg", kArrow}});
+}
+
+namespace {
+
 // The page background and its cards, painted with the theme's styles.
 class Page : public QWidget
 {
@@ -112,8 +122,8 @@ protected:
 TEST(InputPage, EveryInputControlRenders)
 {
     initToolkit();
-    ScopedTheme theme({{"style.json", kStyles}, {"theme.json", kTheme}, {"images/arrow.svg", kArrow}});
-    ASSERT_TRUE(theme.ok);
+    const std::unique_ptr<ScopedTheme> theme = pageTheme();
+    ASSERT_TRUE(theme->ok);
     CVNQResourceManager* rm = CVNQResourceManager::getInstance();
     // The page's own styles live in the theme package.
     rm->setSwitchToThemeRes(true);

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <initializer_list>
+#include <memory>
 #include <type_traits>
 #include <json/json.h>
 #include <utility>
@@ -122,5 +123,9 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// The input page's light theme loaded: fields, combo boxes and their
+// popups, sliders, text edits and their scroll bars.
+std::unique_ptr<ScopedTheme> pageTheme();
 
 } // namespace InputTest
