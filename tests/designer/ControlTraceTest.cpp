@@ -68,6 +68,16 @@ TEST(ControlTrace, EveryControl)
              return grid;
          },
          {300, 330}},
+        // The canvas and grid together: a click selects, the grid shows the
+        // selection's rows, and a grid edit shows on the canvas.
+        {"canvas-with-grid",
+         [&] {
+             auto* host = new DesignerHost;
+             EXPECT_TRUE(host->canvas.OpenJsonFile(page));
+             host->canvas.AddSelectedControl(named<QWidget>(host->canvas, "title"));
+             return host;
+         },
+         {600, 300}},
         {"page-host",
          [] {
              auto* host = new CVNQCanvasWindow;
