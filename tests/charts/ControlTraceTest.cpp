@@ -40,15 +40,16 @@ QVector<double> wave(int n, double base, double amp, double phase)
     return v;
 }
 
-CVNQLineChart* lineChart(int theme, int legend, int tooltips, bool zoom)
+// count series: a right legend of six reaches the round's press beside the plot.
+CVNQLineChart* lineChart(int theme, int legend, int tooltips, bool zoom, int count)
 {
     auto* c = chart<CVNQLineChart>(theme, legend, "Energy");
     c->setCategories({"00:00", "03:00", "06:00", "09:00", "12:00", "15:00", "18:00", "21:00", "24:00", "27:00"});
-    QVector<ChartSeries> series(3);
+    QVector<ChartSeries> series(count);
     const char* names[] = {"Energy output", "AI forecast", "Hidden one"};
-    for (int i = 0; i < 3; ++i) {
-        series[i].name = QString::fromLatin1(names[i]);
-        series[i].values = wave(10, 40 - 10 * i, 20 - 6 * i, i);
+    for (int i = 0; i < count; ++i) {
+        series[i].name = i < 3 ? QString::fromLatin1(names[i]) : QStringLiteral("Turbine %1").arg(i);
+        series[i].values = wave(10, 40 - 6 * i, 20 - 3 * i, i);
     }
     series[0].smooth = series[0].area = true;
     series[2].visible = false;
@@ -112,8 +113,8 @@ TEST(ControlTrace, EveryControl)
 {
     TestUtil::startToolkit();
     const std::vector<std::tuple<const char*, std::function<QWidget*()>, QSize>> controls = {
-        {"line-category-legend-bottom", [] { return lineChart(0, 2, 2, false); }, {480, 300}},
-        {"line-dark-item-legend-right-zoom", [] { return lineChart(3, 1, 1, true); }, {520, 320}},
+        {"line-category-legend-bottom", [] { return lineChart(0, 2, 2, false, 3); }, {480, 300}},
+        {"line-dark-item-legend-right-zoom", [] { return lineChart(3, 1, 1, true, 6); }, {440, 290}},
         {"pie-labels-legend-left",
          [] {
              auto* c = chart<CVNQOpenGLPieChart>(1, 3, "Share");
