@@ -3,6 +3,7 @@
 // the financial views with and without averages, and the monitor traces.
 
 #include "CVNQBarChart.h"
+#include "CVNQChartRegistration.h"
 #include "CVNQECGChart.h"
 #include "CVNQFinancialChart.h"
 #include "CVNQICDChart.h"
@@ -112,6 +113,7 @@ Trace* trace(int width, const std::function<double(int)>& y)
 TEST(ControlTrace, EveryControl)
 {
     TestUtil::startToolkit();
+    cvnRegisterChartControls(); // the read-back builds charts by type
     const std::vector<std::tuple<const char*, std::function<QWidget*()>, QSize>> controls = {
         {"line-category-legend-bottom", [] { return lineChart(0, 2, 2, false, 3); }, {480, 300}},
         {"line-dark-item-legend-right-zoom", [] { return lineChart(3, 1, 1, true, 6); }, {440, 290}},
