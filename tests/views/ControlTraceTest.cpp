@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <functional>
@@ -87,6 +88,27 @@ QWidget* flow(bool readOnly)
     return f;
 }
 
+// Submenus open at once, on the hover or press itself: no timer of their
+// own decides in which step they show.
+class NoSubmenuDelay : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == SH_Menu_SubMenuPopupDelay || hint == SH_Menu_SloppySubMenus)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+void withoutDelay(QWidget* w, QStyle* style)
+{
+    w->setStyle(style);
+    for (QMenu* m : w->findChildren<QMenu*>())
+        m->setStyle(style);
+}
+
 } // namespace
 
 TEST(ControlTrace, EveryControl)
@@ -101,6 +123,7 @@ TEST(ControlTrace, EveryControl)
     const TextStyleDesc text = TestUtil::textStyle("trText", QColor(0xE6, 0xEA, 0xF0), 12, 0, "DejaVu Sans");
     const char* listLook = R"("style": [["trPanel", 1, 0], ["trRow", 1, 2], ["trSoft", 1, 3], ["trHot", 1, 4],
                                         ["trText", 2, 6]])";
+    NoSubmenuDelay noDelay;
     using Setup = std::function<void(QWidget*)>;
     auto grid = [](bool checks) {
         return [checks](QWidget* w) {
@@ -150,14 +173,16 @@ TEST(ControlTrace, EveryControl)
         m->addMenu("Export")->addAction("PNG");
         m->addAction(icon("alert"), "Settings");
         m->addAction("Quit")->setEnabled(false);
+        withoutDelay(m, &noDelay);
     };
-    auto bar = [](QWidget* w) {
+    auto bar = [&](QWidget* w) {
         for (const char* title : {"File", "View", "Tools", "Help"}) {
             auto* m = new CVNQMenu(title, w);
             m->addAction(QStringLiteral("%1 item").arg(title));
             m->addMenu("More")->addAction("Deeper");
             static_cast<CVNQMenuBar*>(w)->addMenu(m);
         }
+        withoutDelay(w, &noDelay);
     };
     struct Case
     {
@@ -201,7 +226,9 @@ TEST(ControlTrace, EveryControl)
              listView(w);
          }},
         {"menu", nullptr, {}, {}, menu, [] { return new CVNQMenu; }},
-        {"menubar", "qtmenubar", R"({"attr": {}})", {320, 30}, bar},
+        // Wide, so that the held drag leaves the titles: which popup a drag across
+        // them ends on depends on when the window system grabs the pointer.
+        {"menubar", "qtmenubar", R"({"attr": {}})", {640, 30}, bar},
         {"flowview", nullptr, {}, {400, 240}, nullptr, [] { return flow(true); }},
         {"flowview-editable", nullptr, {}, {400, 240}, nullptr, [] { return flow(false); }},
     };
