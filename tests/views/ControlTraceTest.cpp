@@ -123,6 +123,10 @@ TEST(ControlTrace, EveryControl)
     const TextStyleDesc text = TestUtil::textStyle("trText", QColor(0xE6, 0xEA, 0xF0), 12, 0, "DejaVu Sans");
     const char* listLook = R"("style": [["trPanel", 1, 0], ["trRow", 1, 2], ["trSoft", 1, 3], ["trHot", 1, 4],
                                         ["trText", 2, 6]])";
+    // A row template: a label that shows the row's text.
+    const QString templated = R"({"attr": {%1}, "style": [["trRow", 1, 2], ["trSoft", 1, 3], ["trHot", 1, 4]],
+        "child": [{"type": "qtcontainer", "name": "row", "attr": {"childLayout": 0, "paddingLeft": 8}, "child": [
+        {"type": "qtlabel", "name": "text", "attr": {}, "layout": {"ratio": 1}, "widthPolicy": -1, "heightPolicy": 0}]}]})";
     NoSubmenuDelay noDelay;
     using Setup = std::function<void(QWidget*)>;
     auto grid = [](bool checks) {
@@ -208,17 +212,10 @@ TEST(ControlTrace, EveryControl)
         {"tree", "qttree", QStringLiteral(R"({"attr": {"itemHeight": 24}, %1})").arg(listLook), {240, 200}, tree},
         {"list", "qtlist", QStringLiteral(R"({"attr": {"itemHeight": 26}, %1})").arg(listLook), {220, 180}, list},
         {"list-multi", "qtlist", R"({"attr": {"multiselect": 1, "itemHeight": 22}})", {200, 160}, list},
-        {"listview",
-         "qtlistview",
-         R"({"attr": {"itemHeight": 30, "spacing": 2}, "style": [["trRow", 1, 2], ["trSoft", 1, 3], ["trHot", 1, 4]],
-             "child": [{"type": "qtcontainer", "name": "row",
-             "attr": {"childLayout": 0, "paddingLeft": 8}, "child": [{"type": "qtlabel", "name": "text", "attr": {},
-             "layout": {"ratio": 1}, "widthPolicy": -1, "heightPolicy": 0}]}]})",
-         {220, 180},
-         listView},
+        {"listview", "qtlistview", templated.arg(R"("itemHeight": 30, "spacing": 2)"), {220, 180}, listView},
         {"listview-icons",
          "qtlistview",
-         R"({"attr": {"itemMode": 1, "itemWidth": 64, "itemHeight": 48, "spacing": 4}})",
+         templated.arg(R"("itemMode": 1, "itemWidth": 64, "itemHeight": 48, "spacing": 4)"),
          {240, 180},
          [&](QWidget* w) {
              // Items that move start a drag loop of the window system's, which no synthetic event ends.
