@@ -59,7 +59,7 @@ TEST(ControlTrace, EveryControl)
              sw->setChecked(true);
              return sw;
          }},
-        {"overview", QSize(1040, 560),
+        {"overview", QSize(1280, 560),
          [&] {
              auto* page = new WindFarmOverviewPage;
              page->setLanguage(LanguageEnglish);
