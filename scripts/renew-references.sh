@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 folders=("$@")
-[ ${#folders[@]} -gt 0 ] || folders=(controls views charts ribbon app designer layout input)
+[ ${#folders[@]} -gt 0 ] || folders=(core controls views charts ribbon app designer layout input)
 cmake -S . -B build-plain -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=ON >/dev/null
 targets=()
 for f in "${folders[@]}"; do targets+=("corvane_${f}_tests"); done

@@ -36,13 +36,26 @@ namespace {
 
 constexpr int kMargin = 24; // room around the control, for the pointer to leave it
 
-// Tooltips and "what's this" come at a time of their own and cover the control.
-class NoToolTips : public QObject
+// Keeps out what comes at a time of its own: tooltips and "what's this",
+// which cover the control, and, while a button is held, the control's own
+// timers (a press on a scroll bar repeats after a delay the record's own
+// pace would decide).
+class Untimed : public QObject
 {
+public:
+    QPointer<QWidget> control;
+
 protected:
-    bool eventFilter(QObject*, QEvent* e) override
+    bool eventFilter(QObject* o, QEvent* e) override
     {
-        return e->type() == QEvent::ToolTip || e->type() == QEvent::WhatsThis;
+        if (e->type() == QEvent::ToolTip || e->type() == QEvent::WhatsThis)
+            return true;
+        if (e->type() != QEvent::Timer || QGuiApplication::mouseButtons() == Qt::NoButton || !control)
+            return false;
+        for (; o; o = o->parent())
+            if (o == control)
+                return true;
+        return false;
     }
 };
 
@@ -656,8 +669,9 @@ QString lineChanges(const QStringList& before, const QStringList& after)
 void expectTraceMatches(QWidget* control, const QString& name, QSize size)
 {
     ASSERT_TRUE(control && !control->parentWidget());
-    NoToolTips noTips;
-    qApp->installEventFilter(&noTips);
+    Untimed untimed;
+    untimed.control = control;
+    qApp->installEventFilter(&untimed);
     const int flash = QApplication::cursorFlashTime();
     QApplication::setCursorFlashTime(0); // a caret that does not blink
     // The real pointer away from every window: its own enter and leave
@@ -675,13 +689,17 @@ void expectTraceMatches(QWidget* control, const QString& name, QSize size)
         host.move(0, 0);
         control->show();
         ASSERT_TRUE(showExposed(&host));
+        // Active from the start: clicks then focus at once, not when the
+        // window system gets round to activating the window.
+        host.activateWindow();
+        QTest::qWaitForWindowActive(&host);
         Tracer tracer(control, &host);
         runRound(tracer, control, &host);
         compare(tracer, name);
         delete alive.data();
     }
     QApplication::setCursorFlashTime(flash);
-    qApp->removeEventFilter(&noTips);
+    qApp->removeEventFilter(&untimed);
 }
 
 } // namespace TestUtil

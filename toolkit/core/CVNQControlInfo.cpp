@@ -31,6 +31,8 @@ std::vector<PropertyDef> cvnCommonPropertyRows()
     rows.push_back(cvnStringRow<QWidget>(QStringLiteral("Tooltip"), PropText, &QWidget::setToolTip, &QWidget::toolTip));
 
     PropertyDef alpha(QStringLiteral("Alpha"), PropInt);
+    alpha.min = 0;
+    alpha.max = 255;
     alpha.setInt = [](QWidget* w, int v) {
         if (ICVNQWidgetBase* c = dynamic_cast<ICVNQWidgetBase*>(w))
             c->setOpacity(v);

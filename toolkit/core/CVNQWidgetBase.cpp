@@ -168,6 +168,7 @@ void CVNQWidgetBase::setGeometry(const QRect& r)
 
 void CVNQWidgetBase::setOpacity(int opacity)
 {
+    opacity = qBound(0, opacity, 255); // an alpha
     if (opacity == m_opacity)
         return;
     m_opacity = opacity;
