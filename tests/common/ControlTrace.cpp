@@ -389,6 +389,7 @@ private:
 
     void takePopups()
     {
+        bool closed = false;
         for (int i = 0; i < 5; ++i) {
             QWidget* popup = QApplication::activePopupWidget();
             if (!popup) {
@@ -396,7 +397,7 @@ private:
                 popup = modal && modal != m_host ? modal : nullptr;
             }
             if (!popup)
-                return;
+                break;
             QTest::qWaitForWindowExposed(popup);
             m_popups << QStringLiteral("  popup %1 %2x%3")
                             .arg(QString::fromLatin1(popup->metaObject()->className()))
@@ -408,7 +409,12 @@ private:
             else
                 popup->close();
             flushEvents();
+            closed = true;
         }
+        // What the popup covered comes back when the window system's expose
+        // arrives, at a time of its own: painted now instead.
+        if (closed)
+            m_host->repaint();
     }
 
     int pictureIndex(const QImage& shot, const QString& label)
