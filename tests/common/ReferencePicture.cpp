@@ -173,16 +173,16 @@ void expectMatchesReference(const QImage& picture, const QString& name)
                   << "\nactual: " << qPrintable(shot) << ".png and -reduced.png";
 }
 
-void expectMatchesReferenceText(const QString& text, const QString& name)
+bool expectMatchesReferenceText(const QString& text, const QString& name)
 {
     const ReferenceMode mode = referenceMode();
     QFile file(referencePath(name) + QLatin1String(".txt"));
     if (mode == ReferenceMode::Renew) {
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0) << qPrintable(file.fileName());
-        return;
+        return true;
     }
     if (mode == ReferenceMode::Skip)
-        return;
+        return true;
     const QStringList expected =
         file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')) : QStringList();
     const QStringList actual = text.split(QLatin1Char('\n'));
@@ -195,8 +195,9 @@ void expectMatchesReferenceText(const QString& text, const QString& name)
             ADD_FAILURE() << qPrintable(file.fileName()) << " line " << i + 1
                           << ":\n  actual:    " << qPrintable(actual.value(i))
                           << "\n  reference: " << qPrintable(expected.value(i)) << "\nwhole text: " << qPrintable(shot);
-            return;
+            return false;
         }
+    return true;
 }
 
 } // namespace TestUtil

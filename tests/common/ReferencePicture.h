@@ -16,8 +16,8 @@ namespace TestUtil {
 void expectMatchesReference(const QImage& picture, const QString& name);
 
 // The same for a text record, tests/references/<folder>/<name>.txt: a
-// failure names the first line that differs.
-void expectMatchesReferenceText(const QString& text, const QString& name);
+// failure names the first line that differs. False when it differs.
+bool expectMatchesReferenceText(const QString& text, const QString& name);
 
 // For records kept beside the references (ControlTrace).
 QImage reducedPicture(const QImage& picture); // the 4x4 block means
