@@ -8,6 +8,7 @@
 
 #include <QAbstractAnimation>
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QCursor>
 #include <QDialog>
 #include <QFile>
@@ -24,6 +25,7 @@
 #include <functional>
 #include <json/json.h>
 #include <memory>
+#include <utility>
 #include <vector>
 #include <gtest/gtest.h>
 
@@ -57,6 +59,20 @@ protected:
         return false;
     }
 };
+
+// The toolkit's own log lines while a trace runs (its categories), in
+// order; every other message goes on to the handler before.
+QStringList g_logged;
+QtMessageHandler g_beforeTrace = nullptr;
+
+void traceHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    const QByteArray category(context.category ? context.category : "");
+    if (category.startsWith("corvane."))
+        g_logged << QString::fromLatin1(category) + QLatin1String(": ") + text;
+    else if (g_beforeTrace)
+        g_beforeTrace(type, context, text);
+}
 
 QString number(double v)
 {
@@ -343,7 +359,7 @@ public:
         m_control->hide();
         copy->show();
         const QString name = QStringLiteral("%1 read back").arg(++m_step);
-        const int picture = pictureIndex(stableShot(copy.get()), name);
+        const QString picture = pictureIndex(stableShot(copy.get()), name);
         m_text << QStringLiteral("## %1: picture %2").arg(name).arg(picture);
         m_text << changes(QStringLiteral("copy"), flattenedJson(out),
                           flattenedJson(written(dynamic_cast<ICVNQWidgetBase*>(copy.get()))));
@@ -411,14 +427,22 @@ private:
             m_host->repaint();
     }
 
-    int pictureIndex(const QImage& shot, const QString& label)
+    // The picture's number in the strip and a hash of its every pixel: the
+    // strip's reduced blocks pass noise no run here shows, the hash does not.
+    QString pictureIndex(const QImage& shot, const QString& label)
     {
-        if (!m_pictures.empty() && shot == m_lastShot)
-            return int(m_pictures.size()) - 1;
-        m_lastShot = shot;
-        m_pictures.push_back(shot.isNull() ? QImage() : reducedPicture(shot));
-        m_pictureSteps << label;
-        return int(m_pictures.size()) - 1;
+        if (m_pictures.empty() || shot != m_lastShot) {
+            m_lastShot = shot;
+            m_pictures.push_back(shot.isNull() ? QImage() : reducedPicture(shot));
+            m_pictureSteps << label;
+            m_pictureHashes << QString::fromLatin1(
+                QCryptographicHash::hash(
+                    QByteArray::fromRawData(reinterpret_cast<const char*>(shot.constBits()), int(shot.sizeInBytes())),
+                    QCryptographicHash::Md5)
+                    .toHex()
+                    .left(10));
+        }
+        return QStringLiteral("%1 #%2").arg(m_pictures.size() - 1).arg(m_pictureHashes.last());
     }
 
     void record(const QString& label)
@@ -432,7 +456,7 @@ private:
         }
         m_popups.clear();
         m_popupShots.clear();
-        const int picture = pictureIndex(stableShot(m_control), name);
+        const QString picture = pictureIndex(stableShot(m_control), name);
         lines.prepend(QStringLiteral("## %1: %2x%3 picture %4").arg(name).arg(w()).arg(h()).arg(picture));
         for (size_t i = 0; i < m_spies.size(); ++i) {
             for (const QList<QVariant>& args : *m_spies[i]) {
@@ -446,6 +470,8 @@ private:
         QStringList json;
         if (m_base)
             flatten(written(m_base), QString(), json);
+        for (const QString& line : std::exchange(g_logged, {}))
+            lines << QLatin1String("  log ") + line;
         lines << changes(QStringLiteral("json"), m_json, json);
         m_json = json;
         QStringList rowValues;
@@ -475,7 +501,7 @@ private:
     QTimer m_watch;
     QStringList m_popups;
     std::vector<QImage> m_popupShots;
-    QStringList m_text, m_json, m_rows, m_pictureSteps;
+    QStringList m_text, m_json, m_rows, m_pictureSteps, m_pictureHashes;
     QString m_focus;
     std::vector<QImage> m_pictures;
     QImage m_lastShot;
@@ -579,6 +605,13 @@ void runRound(Tracer& t, QWidget* control, QWidget* host)
             host->resize(s + QSize(2 * kMargin, 2 * kMargin));
             control->resize(s);
         });
+    // A larger font, and the inherited one again.
+    t.step(QStringLiteral("font larger"), [&] {
+        QFont larger = control->font();
+        larger.setPointSizeF(larger.pointSizeF() * 1.5);
+        control->setFont(larger);
+    });
+    t.step(QStringLiteral("font inherited"), [&] { control->setFont(QFont()); });
     t.step(QStringLiteral("disabled"), [&] { control->setEnabled(false); });
     t.step(QStringLiteral("disabled, over"), [&] { QTest::mouseMove(win, t.at(mid)); });
     t.step(QStringLiteral("enabled"), [&] { control->setEnabled(true); });
@@ -650,6 +683,8 @@ void expectTraceMatches(QWidget* control, const QString& name, QSize size)
     Untimed untimed;
     untimed.control = control;
     qApp->installEventFilter(&untimed);
+    g_logged.clear();
+    g_beforeTrace = qInstallMessageHandler(traceHandler);
     const int flash = QApplication::cursorFlashTime();
     QApplication::setCursorFlashTime(0); // a caret that does not blink
     // The real pointer away from every window: its own enter and leave
@@ -678,6 +713,7 @@ void expectTraceMatches(QWidget* control, const QString& name, QSize size)
     }
     QApplication::setCursorFlashTime(flash);
     qApp->removeEventFilter(&untimed);
+    qInstallMessageHandler(g_beforeTrace);
 }
 
 } // namespace TestUtil
