@@ -359,6 +359,7 @@ TEST(DesignerCanvas, DragCutShort)
         {"primary deleted", [](CVNQCanvas& c) { delete named<QWidget>(c, "title"); }},
         {"all deleted with their parent", [](CVNQCanvas& c) { delete named<QWidget>(c, "root"); }},
         {"reopened", [&path](CVNQCanvas& c) { c.OpenJsonFile(path); }},
+        {"another opened", [&dir](CVNQCanvas& c) { c.OpenJsonFile(writePage(dir, "box.json", kBoxPage)); }},
         {"removed", [](CVNQCanvas& c) { c.removePage(c.GetCurWindow()); }},
         {"all closed", [](CVNQCanvas& c) { c.closeAllWindows(); }}};
     for (const auto& [what, cut] : cuts) {
