@@ -11,8 +11,10 @@
 #include <QDropEvent>
 #include <QPalette>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <QMimeData>
+#include <QPointer>
 
 using namespace CVNQtLib;
 using namespace DesignerTest;
@@ -122,8 +124,26 @@ TEST(DesignerCanvas, EditsShowAndLast)
             return onScreen(&canvas, canvas.rect()) == canvas.grab().toImage().convertToFormat(QImage::Format_RGB32);
         });
     };
-    for (const QPoint grip : {QPoint(30, 20), QPoint(0, 0), QPoint(30, 0), QPoint(60, 0), QPoint(0, 20), QPoint(60, 20),
-                              QPoint(0, 40), QPoint(30, 40), QPoint(56, 36)}) {
+    // Each grip with where the drag by (-17, 13) takes the box: the body
+    // moves it, each handle moves its own edges only.
+    const std::vector<std::pair<QPoint, QRect>> grips = {
+        {{30, 20}, {113, 103, 60, 40}}, {{0, 0}, {113, 103, 77, 27}},  {{30, 0}, {130, 103, 60, 27}},
+        {{60, 0}, {130, 103, 43, 27}},  {{0, 20}, {113, 90, 77, 40}},  {{60, 20}, {130, 90, 43, 40}},
+        {{0, 40}, {113, 90, 77, 53}},   {{30, 40}, {130, 90, 60, 53}}, {{56, 36}, {130, 90, 43, 53}}};
+    // Red just inside each corner of where the box is, not just outside.
+    auto boxShown = [&](const QRect& r) {
+        const QImage shot = onScreen(&canvas, canvas.rect());
+        const QRect in = QRect(onCanvas(canvas, box->parentWidget()) + r.topLeft(), r.size()).adjusted(4, 4, -5, -5);
+        const QRect out = in.adjusted(-8, -8, 8, 8);
+        for (const QPoint& p : {in.topLeft(), in.topRight(), in.bottomLeft(), in.bottomRight()})
+            if (shot.pixelColor(p) != QColor(220, 0, 0))
+                return false;
+        for (const QPoint& p : {out.topLeft(), out.topRight(), out.bottomLeft(), out.bottomRight()})
+            if (shot.pixelColor(p) == QColor(220, 0, 0))
+                return false;
+        return true;
+    };
+    for (const auto& [grip, expected] : grips) {
         box->setGeometry(start);
         canvas.update();
         ASSERT_TRUE(shownWhole());
@@ -132,13 +152,16 @@ TEST(DesignerCanvas, EditsShowAndLast)
         TestUtil::press(&canvas, at);
         ASSERT_TRUE(shownWhole());
         TestUtil::move(&canvas, at + QPoint(-17, 13), Qt::LeftButton);
-        EXPECT_NE(box->geometry(), start);
+        EXPECT_EQ(box->geometry(), expected) << grip.x() << "," << grip.y();
         // Shown by the one repaint the step asks for.
         QCoreApplication::sendPostedEvents(canvas.window(), QEvent::UpdateRequest);
         EXPECT_TRUE(onScreen(&canvas, canvas.rect()) == canvas.grab().toImage().convertToFormat(QImage::Format_RGB32))
             << grip.x() << "," << grip.y();
+        EXPECT_TRUE(boxShown(expected)) << grip.x() << "," << grip.y();
         TestUtil::release(&canvas, at + QPoint(-17, 13));
         EXPECT_TRUE(shownWhole()) << grip.x() << "," << grip.y();
+        EXPECT_EQ(box->geometry(), expected) << grip.x() << "," << grip.y();
+        EXPECT_TRUE(boxShown(expected)) << grip.x() << "," << grip.y();
     }
 
     cvnSetIsInDesigner(true);
@@ -147,6 +170,57 @@ TEST(DesignerCanvas, EditsShowAndLast)
     const Json::Value& node = saved["elements"][0]["child"][0];
     EXPECT_EQ(node["x"], 130);
     EXPECT_EQ(node["y"], 90);
+}
+
+// A group dragged keeps its members' places in the paint order: a control
+// painted between them stays over the earlier one and under the later one,
+// while dragged and after.
+TEST(DesignerCanvas, DraggedGroupKeepsPaintOrder)
+{
+    QTemporaryDir dir;
+    init();
+    const std::pair<const char*, QColor> fills[] = {
+        {"dzRed", QColor(220, 0, 0)}, {"dzGreen", QColor(0, 200, 0)}, {"dzBlue", QColor(0, 0, 220)}};
+    for (const auto& [name, color] : fills) {
+        FillStyle fill;
+        fill.name = name;
+        fill.fill.clr = color;
+        CVNQResourceManager::getInstance()->setFillStyle(fill.name, fill);
+    }
+    // a under b under c; a and c meet b.
+    CVNQCanvas canvas;
+    canvas.resize(400, 300);
+    ASSERT_TRUE(canvas.OpenJsonFile(writePage(dir, "layers.json", R"({"w": 400, "h": 300, "elements": [
+      {"type": "qtcontainer", "name": "root", "w": 400, "h": 300, "child": [
+        {"type": "qtcontainer", "name": "a", "layout": {"type": 1}, "x": 20, "y": 20, "w": 80, "h": 60, "style": [["dzRed", 1, 0]]},
+        {"type": "qtcontainer", "name": "b", "layout": {"type": 1}, "x": 90, "y": 40, "w": 80, "h": 60, "style": [["dzGreen", 1, 0]]},
+        {"type": "qtcontainer", "name": "c", "layout": {"type": 1}, "x": 150, "y": 60, "w": 80, "h": 60, "style": [["dzBlue", 1, 0]]}]}]})")));
+    ASSERT_TRUE(TestUtil::showExposed(&canvas) && TestUtil::waitPainted(&canvas));
+    auto* a = named<QWidget>(canvas, "a");
+    canvas.AddSelectedControl(a);
+    canvas.AddSelectedControl(named<QWidget>(canvas, "c"));
+    // Page points, shown as which fill: a's own part, where a and b meet,
+    // b's own part, where b and c meet, c's own part.
+    auto shows = [&](const std::vector<std::pair<QPoint, QColor>>& points) {
+        return TestUtil::waitFor([&] {
+            const QImage shot = onScreen(&canvas, canvas.rect());
+            const QPoint page = onCanvas(canvas, a->parentWidget());
+            return std::all_of(points.begin(), points.end(),
+                               [&](const auto& p) { return shot.pixelColor(page + p.first) == p.second; });
+        });
+    };
+    const QPoint at = onCanvas(canvas, a) + QPoint(20, 20);
+    TestUtil::press(&canvas, at);
+    TestUtil::move(&canvas, at + QPoint(10, 10), Qt::LeftButton);
+    const std::vector<std::pair<QPoint, QColor>> moved = {{{50, 50}, fills[0].second},
+                                                          {{105, 75}, fills[1].second},
+                                                          {{130, 45}, fills[1].second},
+                                                          {{165, 85}, fills[2].second},
+                                                          {{230, 110}, fills[2].second}};
+    EXPECT_TRUE(shows(moved)) << "while dragged";
+    TestUtil::release(&canvas, at + QPoint(10, 10));
+    EXPECT_TRUE(shows(moved)) << "put down";
+    EXPECT_TRUE(TestUtil::screenIsCurrent(&canvas));
 }
 
 // A selection made from code shows at once. A control changed from code
@@ -272,6 +346,50 @@ TEST(DesignerCanvas, SelectionForgetsDeletedControls)
     EXPECT_EQ(canvas.HitInSelected(at.x(), at.y()), HitNone);
     EXPECT_FALSE(canvas.createControl("qtlabel")) << "nothing left selected";
     TestUtil::drag(&canvas, at, QPoint(5, 5));
+}
+
+// A drag cut short (selected controls deleted, the page opened again or
+// closed): what stays selected is carried on, nothing else moves, a deleted
+// control counts as selected no more and the release is no click.
+TEST(DesignerCanvas, DragCutShort)
+{
+    QTemporaryDir dir;
+    const QString path = writePage(dir, "main.json");
+    const std::vector<std::pair<const char*, std::function<void(CVNQCanvas&)>>> cuts = {
+        {"primary deleted", [](CVNQCanvas& c) { delete named<QWidget>(c, "title"); }},
+        {"all deleted with their parent", [](CVNQCanvas& c) { delete named<QWidget>(c, "root"); }},
+        {"reopened", [&path](CVNQCanvas& c) { c.OpenJsonFile(path); }},
+        {"another opened", [&dir](CVNQCanvas& c) { c.OpenJsonFile(writePage(dir, "box.json", kBoxPage)); }},
+        {"removed", [](CVNQCanvas& c) { c.removePage(c.GetCurWindow()); }},
+        {"all closed", [](CVNQCanvas& c) { c.closeAllWindows(); }}};
+    for (const auto& [what, cut] : cuts) {
+        CVNQCanvas canvas;
+        canvas.resize(640, 420);
+        ASSERT_TRUE(canvas.OpenJsonFile(path));
+        QWidget* const was[] = {named<QWidget>(canvas, "title"), named<QWidget>(canvas, "go")};
+        QPointer<QWidget> go = was[1];
+        for (QWidget* w : was)
+            canvas.AddSelectedControl(w);
+        const QPoint at = onCanvas(canvas, was[0]) + QPoint(10, 10);
+        TestUtil::press(&canvas, at);
+        TestUtil::move(&canvas, at + QPoint(15, 5), Qt::LeftButton);
+        ASSERT_EQ(go->pos(), QPoint(215, 105)) << what;
+        cut(canvas);
+        CVNQCanvasWindow* page = canvas.GetCurWindow();
+        using Places = std::map<QString, QRect>;
+        Places expected = page ? shownPlaces(page, false) : Places();
+        const bool carried = go && canvas.IsInSelected(go);
+        if (carried)
+            expected["go"].translate(30, 30);
+        TestUtil::move(&canvas, at + QPoint(45, 35), Qt::LeftButton);
+        TestUtil::release(&canvas, at + QPoint(45, 35));
+        EXPECT_EQ(page ? shownPlaces(page, false) : Places(), expected) << what;
+        // Compared by address only: a new widget may come at a deleted one's.
+        EXPECT_FALSE(canvas.IsInSelected(was[0])) << what;
+        EXPECT_EQ(canvas.IsInSelected(was[1]), carried) << what;
+        for (QWidget* w : page ? page->findChildren<QWidget*>() : QList<QWidget*>())
+            EXPECT_TRUE(w == go || !canvas.IsInSelected(w)) << what << ": " << w->objectName().toStdString();
+    }
 }
 
 // New names are unique in the whole page; a new control sits where the page
