@@ -179,6 +179,11 @@ TEST_F(RibbonLayoutTest, RowsTabsAndPageInBothModesAtSeveralWidths)
         bar.setLayoutMode(mode);
         // What is written is what the bar holds, whatever a width squeezes.
         const QString written = bar.configJson();
+        // Hidden by its owner while squeezed out, the label stays hidden too.
+        heldLabel->show();
+        resizeNow(&bar, 100, 157);
+        EXPECT_FALSE(heldLabel->isVisibleTo(&bar)) << mode;
+        heldLabel->hide();
         for (int width = 100; width <= 1300; width += 6) {
             resizeNow(&bar, width, 157);
             EXPECT_EQ(bar.configJson(), written) << mode << " " << width;
