@@ -64,6 +64,18 @@ int countIn(const TestUtil::LogCapture& log, const char* category, const char* n
     return int(log.messages(category).filter(QLatin1String(name)).size());
 }
 
+// True when one message of category names the input and, after it, the reason.
+bool namesInputThenReason(const TestUtil::LogCapture& log, const char* category, const QString& input,
+                          const QString& reason)
+{
+    for (const QString& m : log.messages(category)) {
+        const int at = m.indexOf(input);
+        if (at >= 0 && m.indexOf(reason, at + input.size()) > at)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 TEST(LoggingTest, EachReaderSaysWhyInItsCategory)
@@ -72,6 +84,9 @@ TEST(LoggingTest, EachReaderSaysWhyInItsCategory)
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "page.json", "{\"elements\": [\n  {\"type\": }\n]}"));
     ASSERT_TRUE(TestUtil::writeFile(dir.path(), "theme/style.json", "{\"style\": [1,,]}"));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "menu.json", "{\"menu\": ["));
+    ASSERT_TRUE(TestUtil::writeFile(dir.path(), "cut.zip", QByteArray("PK\x03\x04", 4) + " cut short"));
+    const QByteArray noArchive(40, 'x');
 
     TestUtil::LogCapture log;
     QWidget host;
@@ -79,6 +94,9 @@ TEST(LoggingTest, EachReaderSaysWhyInItsCategory)
     EXPECT_EQ(createControl("t_no_such_type", Json::Value(), nullptr), nullptr);
     EXPECT_FALSE(CVNQResourceManager::getInstance()->loadThemeDir(dir.filePath("theme")));
     EXPECT_FALSE(LanguageManager::instance()->loadFromJson("{\"defaultLanguage\": "));
+    EXPECT_EQ(cvnCreateMenuByFileName(&host, dir.filePath("menu.json")), nullptr);
+    EXPECT_FALSE(CVNQResourceManager::getInstance()->loadThemeFile(dir.filePath("cut.zip")));
+    EXPECT_FALSE(CVNQResourceManager::getInstance()->loadSkinFile(noArchive.constData(), noArchive.size()));
 
     // The parser's message carries the position of the fault.
     EXPECT_TRUE(loggedIn(log, "corvane.page").contains("Line 2, Column 12"))
@@ -88,6 +106,16 @@ TEST(LoggingTest, EachReaderSaysWhyInItsCategory)
         << loggedIn(log, "corvane.style").toStdString();
     EXPECT_TRUE(loggedIn(log, "corvane.theme").contains("style.json"));
     EXPECT_TRUE(loggedIn(log, "corvane.language").contains("offset"));
+
+    // Each refusal names its input first and then why, in its own category.
+    const QString all = loggedIn(log, nullptr);
+    EXPECT_TRUE(namesInputThenReason(log, "corvane.page", "page.json", "does not parse")) << all.toStdString();
+    EXPECT_TRUE(namesInputThenReason(log, "corvane.page", "menu.json", "does not parse")) << all.toStdString();
+    EXPECT_TRUE(namesInputThenReason(log, "corvane.style", "style.json", "does not parse")) << all.toStdString();
+    EXPECT_TRUE(namesInputThenReason(log, "corvane.zip", "cut.zip", "not a ZIP archive")) << all.toStdString();
+    EXPECT_TRUE(namesInputThenReason(log, "corvane.theme", "cut.zip", "cannot be read")) << all.toStdString();
+    EXPECT_TRUE(namesInputThenReason(log, "corvane.zip", "in memory (40 bytes)", "not a ZIP archive"))
+        << all.toStdString();
 }
 
 TEST(LoggingTest, AnUnknownStyleNameIsReportedOnceNotAtEveryLookup)

@@ -2,6 +2,10 @@
 // layout requests that must settle, and its JSON node.
 
 #include "CVNQContainer.h"
+#include "CVNQGroupBox.h"
+#include "CVNQScrollView.h"
+#include "CVNQTabWidget.h"
+#include "CVNQWindow.h"
 #include "CVNQControlFactory.h"
 #include "CVNQResourceManager.h"
 #include "CVNQScrollBar.h"
@@ -413,4 +417,43 @@ TEST(StackContainer, PagesChangedFromAPagesOwnHandlerShowTheNewCurrentPage)
             for (int i = 0; i < st.s->count(); ++i)
                 EXPECT_EQ(st.s->widget(i)->isVisible(), i == st.s->currentIndex()) << &redirect - redirects << i;
         }
+}
+
+// Every container outlives children its owner deleted, one at a time and
+// also when a filter of the owner's kept it from hearing of it; then it is
+// deleted itself with nothing dangling (the sanitizer build tells).
+TEST(StackContainer, EveryContainerIsDeletedAfterItsChildren)
+{
+    LayoutTest::initToolkit();
+    struct Deaf : QObject
+    {
+        bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::ChildRemoved; }
+    };
+    const std::vector<std::pair<const char*, std::function<QWidget*()>>> holders = {
+        {"stack", [] { return new CVNQStackContainer; }}, {"tab widget", [] { return new CVNQTabWidget; }},
+        {"splitter", [] { return new CVNQSplitter; }},    {"scroll view", [] { return new CVNQScrollView; }},
+        {"group box", [] { return new CVNQGroupBox; }},   {"container", [] { return new CVNQContainer; }},
+        {"window", [] { return new CVNQWindow; }},
+    };
+    for (const auto& [name, make] : holders) {
+        for (const bool deaf : {false, true}) {
+            QWidget* holder = make();
+            holder->resize(200, 120);
+            QPointer<QWidget> kids[2] = {new QWidget(holder), new QWidget(holder)};
+            if (auto* stack = qobject_cast<CVNQStackContainer*>(holder))
+                for (QWidget* kid : kids)
+                    stack->addWidget(kid);
+            holder->show();
+            Deaf filter;
+            if (deaf)
+                holder->installEventFilter(&filter);
+            for (QPointer<QWidget>& kid : kids) {
+                delete kid.data();
+                pumpEvents(2);
+                holder->resize(holder->width() + 10, holder->height());
+                EXPECT_TRUE(kid.isNull()) << name;
+            }
+            delete holder;
+        }
+    }
 }

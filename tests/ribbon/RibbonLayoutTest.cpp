@@ -161,6 +161,17 @@ TEST_F(RibbonLayoutTest, RowsTabsAndPageInBothModesAtSeveralWidths)
         CVNQRibbonButton* tab = RibbonTest::tab(bar, bar.currentPageWidget()->pageId());
         return tab->isChecked() && (tab->isVisibleTo(&bar) || (bar.isTabOverflowing() && !arrow[1]->isVisibleTo(&bar)));
     };
+    // Items their owner hid (a widget, a quick button, a command the
+    // application hid) stay hidden whatever the widths squeeze and free.
+    auto* heldLabel = new QLabel("Held");
+    bar.addTopRightWidget(heldLabel);
+    heldLabel->hide();
+    CVNQRibbonButton* heldButton = bar.addQuickAction(RibbonTest::command(&bar, "heldButton"));
+    heldButton->hide();
+    QAction* heldAction = RibbonTest::command(&bar, "heldAction");
+    CVNQRibbonButton* heldCommand = bar.addQuickAction(heldAction);
+    heldAction->setVisible(false);
+    const QList<QWidget*> held = {heldLabel, heldButton, heldCommand};
     ASSERT_TRUE(bar.setCurrentPage("design"));
     bar.show(); // its widgets then take every size at once (a label elides)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
@@ -168,10 +179,17 @@ TEST_F(RibbonLayoutTest, RowsTabsAndPageInBothModesAtSeveralWidths)
         bar.setLayoutMode(mode);
         // What is written is what the bar holds, whatever a width squeezes.
         const QString written = bar.configJson();
+        // Hidden by its owner while squeezed out, the label stays hidden too.
+        heldLabel->show();
+        resizeNow(&bar, 100, 157);
+        EXPECT_FALSE(heldLabel->isVisibleTo(&bar)) << mode;
+        heldLabel->hide();
         for (int width = 100; width <= 1300; width += 6) {
             resizeNow(&bar, width, 157);
             EXPECT_EQ(bar.configJson(), written) << mode << " " << width;
             EXPECT_TRUE(currentTabShows()) << mode << " " << width;
+            for (QWidget* item : held)
+                EXPECT_FALSE(item->isVisibleTo(&bar)) << mode << " " << width << " " << item->metaObject()->className();
             for (int k = 0; k < 8 && usable(arrow[0]); ++k)
                 arrow[0]->click();
             QSet<QString> shown;
@@ -562,9 +580,18 @@ TEST_F(RibbonLayoutTest, EveryChangeOfAButtonsSizeHintReachesItsGroupShownOrHidd
     CVNQRibbonGroup* hidden = bar.addPage("q", "Other")->addGroup("h", "Hidden");
     ASSERT_TRUE(TestUtil::showExposed(&bar));
     ASSERT_TRUE(shown->isVisible() && !hidden->isVisible());
+    QFont font = bar.font();
+    auto nextFont = [&] {
+        font.setPixelSize(font.pixelSize() > 0 ? font.pixelSize() + 2 : 15);
+        return font;
+    };
     for (CVNQRibbonGroup* group : {shown, hidden}) {
         QAction* action = RibbonTest::command(&bar, group == shown ? "s" : "h");
         CVNQRibbonButton* b = group->addSmallAction(action);
+        // A style that names no size draws in the widget's font.
+        TextStyleDesc unsized;
+        unsized.size = 0;
+        b->setTextStyle(CtrlStateAll, unsized);
         auto* menu = new CVNQRibbonMenu;
         const std::vector<std::pair<const char*, std::function<void()>>> changes = {
             {"split", [&] { b->setPopupMode(CVN_RIBBON_POPUP_SPLIT); }},
@@ -575,6 +602,10 @@ TEST_F(RibbonLayoutTest, EveryChangeOfAButtonsSizeHintReachesItsGroupShownOrHidd
             {"medium", [&] { b->setItemSize(CVN_RIBBON_ITEM_MEDIUM); }},
             {"menu deleted", [&] { delete menu; }},
             {"large", [&] { b->setItemSize(CVN_RIBBON_ITEM_LARGE); }},
+            // A new font, from the bar, the page or the group itself.
+            {"bar font", [&] { bar.setFont(nextFont()); }},
+            {"page font", [&] { group->ribbonPage()->setFont(nextFont()); }},
+            {"group font", [&] { group->setFont(nextFont()); }},
         };
         for (const auto& [what, change] : changes) {
             change();

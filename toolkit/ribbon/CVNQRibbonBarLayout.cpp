@@ -20,13 +20,28 @@ namespace {
 
 const char* const SqueezedKey = "_cvn_ribbon_squeezed";
 
+// Hidden for want of room and not by its owner since: the row's own hide
+// is left unmarked as explicit, so an owner's hide() of a squeezed item is
+// not dropped as a repeat and marks it (else it would show again once
+// there is room).
+bool ribbonSqueezedOnly(const QWidget* item)
+{
+    return item->property(SqueezedKey).toBool() && !item->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
+void ribbonMarkSqueezed(QWidget* item)
+{
+    item->setProperty(SqueezedKey, true);
+    item->setAttribute(Qt::WA_WState_ExplicitShowHide, false);
+}
+
 // Hides an item of the top row for want of room, or shows it again once
 // there is; an item its owner hid stays hidden.
 void ribbonSqueeze(QWidget* item, bool out)
 {
     if (out && !item->isHidden()) {
         item->hide();
-        item->setProperty(SqueezedKey, true);
+        ribbonMarkSqueezed(item);
     } else if (!out && item->property(SqueezedKey).toBool()) {
         item->setProperty(SqueezedKey, QVariant());
         item->show();
@@ -41,7 +56,7 @@ bool ribbonHeldHidden(const QWidget* item)
     const QAction* action = button ? button->ribbonAction() : nullptr;
     if (action && !action->isVisible())
         return true;
-    return item->isHidden() && !item->property(SqueezedKey).toBool();
+    return item->isHidden() && !ribbonSqueezedOnly(item);
 }
 
 } // namespace
@@ -79,8 +94,11 @@ void CVNQRibbonBar::updateLayout()
     auto adopt = [host](QWidget* item) {
         if (item->parentWidget() != host) {
             const bool hidden = item->isHidden();
+            const bool squeezed = hidden && ribbonSqueezedOnly(item);
             item->setParent(host);
             item->setVisible(!hidden);
+            if (squeezed)
+                ribbonMarkSqueezed(item);
         }
     };
     adopt(m_appButton);
