@@ -117,7 +117,8 @@ QWidget* denseChart(int kind)
         auto* c = chart<CVNQScatterChart>(0, 2, "Every ten minutes");
         ScatterSeries cloud;
         cloud.name = QStringLiteral("Output");
-        const QVector<double> y = dense(4000, 50, 40);
+        cloud.symbolSize = 28; // rings covering the plot many times over
+        const QVector<double> y = dense(2500, 50, 40);
         for (int i = 0; i < y.size(); ++i)
             cloud.points.append({i * 0.01, y.at(i)});
         c->setSeries({cloud});
