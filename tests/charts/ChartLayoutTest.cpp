@@ -165,3 +165,58 @@ TEST(ChartLayout, ThemeFontSizesBelowOneDrawAtOnePixel)
         EXPECT_NEAR(c.legend().first().rect.width(), entry.box.width() + 38, 1);
     }
 }
+
+// Legends on every side with entries wider than their area: the first entry
+// starts at the area's top left, each further one goes on in its row or opens
+// the next row at the left edge right below, never leaving a row empty.
+TEST(ChartLayout, LegendEntriesWiderThanTheAreaKeepTheirRows)
+{
+    const QString wide = QStringLiteral("Output of the northern wind farm, turbines one to forty, ").repeated(3);
+    ChartFixture<CVNQLineChart, CVNQLineChartImpl> line(QSize(600, 400));
+    ChartFixture<CVNQBarChart, CVNQBarChartImpl> bars(QSize(600, 400));
+    ChartFixture<CVNQScatterChart, CVNQScatterChartImpl> dots(QSize(600, 400));
+    ChartFixture<CVNQOpenGLPieChart, CVNQOpenGLPieChartImpl> pie(QSize(600, 400));
+    line.widget.setSeries({{wide, {1, 2}}, {"b", {2, 1}}, {wide, {3, 1}}});
+    bars.widget.setSeries({{wide, {1, 2}, QColor(), QColor(), true}, {"b", {2, 1}, QColor(), QColor(), true}});
+    QVector<ScatterSeries> clouds(3);
+    clouds[0].name = clouds[2].name = wide;
+    clouds[1].name = "b";
+    dots.widget.setSeries(clouds);
+    pie.widget.setSlices({{wide, 1}, {"b", 2}, {wide, 3}, {"d", 1}});
+    // A chart's legend area and its entries as laid out there.
+    using Legend = std::pair<QRectF, QVector<ChartLegendItem>>;
+    const auto beside = [](auto& c) {
+        const QRectF plot = c.impl->plotRect(c.widget.size());
+        return Legend(cvnChartLegendArea(plot, c.widget.size(), c.widget.legendPosition()),
+                      c.impl->legendItems(plot, c.widget.size()));
+    };
+    const std::vector<std::pair<CVNQChartBase*, std::function<Legend()>>> charts = {
+        {&line.widget, [&] { return beside(line); }},
+        {&bars.widget, [&] { return beside(bars); }},
+        {&dots.widget, [&] { return beside(dots); }},
+        {&pie.widget,
+         [&] {
+             const QRectF area = pie.impl->legendArea(pie.impl->pieRect(pie.widget.size()), pie.widget.size());
+             return Legend(area, pie.impl->legendItems(area));
+         }},
+    };
+    for (const auto& c : charts) {
+        for (int position = 0; position < 4; ++position) {
+            c.first->setLegendPosition(position);
+            const Legend legend = c.second();
+            const QRectF& area = legend.first;
+            const QVector<ChartLegendItem>& items = legend.second;
+            ASSERT_GE(items.size(), 2) << c.first->metaObject()->className() << " " << position;
+            EXPECT_EQ(items.first().rect.topLeft(), QPointF(qRound(area.left()), qRound(area.top())))
+                << c.first->metaObject()->className() << " " << position;
+            for (int i = 1; i < items.size(); ++i) {
+                const QRectF before = items.at(i - 1).rect;
+                const QRectF r = items.at(i).rect;
+                const bool inRow = r.top() == before.top() && r.left() > before.right();
+                const bool nextRow =
+                    r.left() == qRound(area.left()) && r.top() > before.top() && r.top() <= before.bottom() + 8;
+                EXPECT_TRUE(inRow || nextRow) << c.first->metaObject()->className() << " " << position << " " << i;
+            }
+        }
+    }
+}

@@ -1,6 +1,7 @@
 // Each chart of this folder used as a user would, against its record: the
 // gallery's content, legends on every side, the zoom slider, tooltip modes,
-// the financial views with and without averages, and the monitor traces.
+// the financial views with and without averages, charts of more values than
+// pixel columns, and the monitor traces.
 
 #include "CVNQBarChart.h"
 #include "CVNQChartRegistration.h"
@@ -99,6 +100,50 @@ CVNQScatterChart* scatter(int theme, int legend)
     return c;
 }
 
+// Far more values than the plot has pixel columns, quickly up and down within
+// each column (and across zero), so what a column shows depends on which of
+// its values are drawn.
+QVector<double> dense(int n, double base, double amp)
+{
+    QVector<double> v;
+    for (int i = 0; i < n; ++i)
+        v.append(base + amp * std::sin(i * 1.3) * (0.4 + 0.6 * std::abs(std::sin(i * 0.004))));
+    return v;
+}
+
+QWidget* denseChart(int kind)
+{
+    if (kind == 2) {
+        auto* c = chart<CVNQScatterChart>(0, 2, "Every ten minutes");
+        ScatterSeries cloud;
+        cloud.name = QStringLiteral("Output");
+        cloud.symbolSize = 28; // rings covering the plot many times over
+        const QVector<double> y = dense(2500, 50, 40);
+        for (int i = 0; i < y.size(); ++i)
+            cloud.points.append({i * 0.01, y.at(i)});
+        c->setSeries({cloud});
+        return c;
+    }
+    QStringList categories;
+    for (int i = 0; i < 3000; ++i)
+        categories.append(QString::number(i));
+    if (kind == 1) {
+        auto* c = chart<CVNQLineChart>(1, 2, "Every ten minutes");
+        c->setCategories(categories);
+        ChartSeries s;
+        s.name = QStringLiteral("Output");
+        s.values = dense(3000, 20, 60);
+        s.area = true;
+        c->setSeries({s});
+        return c;
+    }
+    auto* c = chart<CVNQBarChart>(0, 2, "Every ten minutes");
+    c->setCategories(categories);
+    c->setSeries({{QStringLiteral("North"), dense(3000, 20, 60), QColor(), QColor(), true},
+                  {QStringLiteral("South"), dense(3000, -10, 30), QColor(), QColor(), true}});
+    return c;
+}
+
 template <class Trace>
 Trace* trace(int width, const std::function<double(int)>& y)
 {
@@ -138,6 +183,9 @@ TEST(ControlTrace, EveryControl)
         {"financial-intraday", [] { return financial(3, 1, false); }, {520, 320}},
         {"scatter-legend-right", [] { return scatter(3, 1); }, {480, 300}},
         {"scatter-legend-top", [] { return scatter(2, 0); }, {440, 320}},
+        {"bar-dense", [] { return denseChart(0); }, {460, 300}},
+        {"line-dense", [] { return denseChart(1); }, {460, 300}},
+        {"scatter-dense", [] { return denseChart(2); }, {460, 300}},
         {"ecg-filled",
          [] {
              auto* t = trace<CVNQECGChart>(300, [](int x) { return 50 + 30 * std::sin(x / 15.0); });

@@ -374,5 +374,11 @@ TEST(ItemViewChecks, NoViewChangesACheckStateItDoesNotDraw)
             TestUtil::key(view, Qt::Key_Select);
             EXPECT_FALSE(first.data(Qt::CheckStateRole).toBool());
         }
+        // An editor left open on the item shows what the model changes it to.
+        view->openPersistentEditor(first);
+        QWidget* editor = view->indexWidget(first);
+        ASSERT_TRUE(editor) << type;
+        view->model()->setData(first, QStringLiteral("changed"), Qt::EditRole);
+        EXPECT_EQ(editor->metaObject()->userProperty().read(editor).toString(), "changed") << type;
     }
 }
