@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -695,9 +696,10 @@ void compare(const Tracer& t, const QString& name)
     if (!expectMatchesReferenceText(t.text(), QLatin1String("trace-") + name)) {
         strip.save(shot + QLatin1String(".png"));
         QFile reference(file + QLatin1String(".txt"));
-        reference.open(QIODevice::ReadOnly);
-        ADD_FAILURE() << qPrintable(file)
-                      << ".txt: " << qPrintable(stepChanges(t.text(), QString::fromUtf8(reference.readAll())))
+        ADD_FAILURE() << qPrintable(file) << ".txt: "
+                      << qPrintable(reference.open(QIODevice::ReadOnly)
+                                        ? stepChanges(t.text(), QString::fromUtf8(reference.readAll()))
+                                        : QStringLiteral("no record yet: renew it with scripts/renew-references.sh"))
                       << "\nactual pictures: " << qPrintable(shot) << ".png";
         return;
     }
@@ -749,6 +751,13 @@ void expectTraceMatches(QWidget* control, const QString& name, QSize size)
     g_beforeTrace = qInstallMessageHandler(traceHandler);
     const int flash = QApplication::cursorFlashTime();
     QApplication::setCursorFlashTime(0); // a caret that does not blink
+    // Put back on every way out, a failed assertion's too: a handler left
+    // behind would call itself on the next trace's first foreign message.
+    const auto restore = qScopeGuard([&] {
+        QApplication::setCursorFlashTime(flash);
+        qApp->removeEventFilter(&untimed);
+        qInstallMessageHandler(g_beforeTrace);
+    });
     // The real pointer away from every window: its own enter and leave
     // would reach the control at a time of their own.
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -773,9 +782,6 @@ void expectTraceMatches(QWidget* control, const QString& name, QSize size)
         compare(tracer, name);
         delete alive.data();
     }
-    QApplication::setCursorFlashTime(flash);
-    qApp->removeEventFilter(&untimed);
-    qInstallMessageHandler(g_beforeTrace);
 }
 
 } // namespace TestUtil
