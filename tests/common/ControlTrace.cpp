@@ -17,6 +17,8 @@
 #include <QPainter>
 #include <QPointer>
 #include <QRect>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -608,7 +610,11 @@ void runRound(Tracer& t, QWidget* control, QWidget* host)
     // A larger font, and the inherited one again.
     t.step(QStringLiteral("font larger"), [&] {
         QFont larger = control->font();
-        larger.setPointSizeF(larger.pointSizeF() * 1.5);
+        // A font set in pixels has no point size.
+        if (larger.pixelSize() > 0)
+            larger.setPixelSize(larger.pixelSize() * 3 / 2);
+        else
+            larger.setPointSizeF(larger.pointSizeF() * 1.5);
         control->setFont(larger);
     });
     t.step(QStringLiteral("font inherited"), [&] { control->setFont(QFont()); });
@@ -618,6 +624,53 @@ void runRound(Tracer& t, QWidget* control, QWidget* host)
     t.step(QStringLiteral("left"), [&] { QTest::mouseMove(win, QPoint(2, 2)); });
     t.rows();
     t.readBack();
+}
+
+// The record as steps, each its header's label and its lines with the
+// picture's number and hash taken out: these differ on every later step once
+// one look changed.
+std::vector<std::pair<QString, QStringList>> steps(const QString& text)
+{
+    static const QRegularExpression picture(QStringLiteral(" picture \\d+ #[0-9a-f]+"));
+    std::vector<std::pair<QString, QStringList>> out;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("## ")))
+            out.emplace_back(line.mid(3).section(QLatin1Char(':'), 0, 0), QStringList());
+        if (!out.empty())
+            out.back().second << QString(line).remove(picture);
+    }
+    return out;
+}
+
+// Which step first looks otherwise, and every step that does or holds
+// otherwise (first ones, with their lines), so that a change of look does
+// not hide one of behaviour.
+QString stepChanges(const QString& actual, const QString& reference)
+{
+    const auto a = steps(actual), r = steps(reference);
+    QStringList out;
+    const QStringList al = actual.split(QLatin1Char('\n')), rl = reference.split(QLatin1Char('\n'));
+    for (int i = 0; i < qMin(al.size(), rl.size()); ++i)
+        if (al[i].startsWith(QLatin1String("## ")) && al[i] != rl[i]) {
+            out << QStringLiteral("first picture that differs: step %1")
+                       .arg(al[i].mid(3).section(QLatin1Char(':'), 0, 0));
+            break;
+        }
+    int shown = 0, differing = 0;
+    for (size_t i = 0; i < qMax(a.size(), r.size()); ++i) {
+        const QStringList none;
+        const QStringList& av = i < a.size() ? a[i].second : none;
+        const QStringList& rv = i < r.size() ? r[i].second : none;
+        if (av == rv)
+            continue;
+        ++differing;
+        if (++shown <= 5)
+            out << QStringLiteral("step %1:\n%2")
+                       .arg(i < a.size() ? a[i].first : r[i].first)
+                       .arg(changes(QStringLiteral("line"), rv, av).join(QLatin1Char('\n')));
+    }
+    out << QStringLiteral("%1 step(s) differ besides their pictures").arg(differing);
+    return out.join(QLatin1Char('\n'));
 }
 
 void compare(const Tracer& t, const QString& name)
@@ -636,15 +689,26 @@ void compare(const Tracer& t, const QString& name)
             y += p.height() + 1;
         }
     }
-    // The text first: when it differs the pictures cannot be paired.
+    // The text first: when it differs the pictures cannot be paired; the
+    // strip is left beside the text, and the steps that differ are named.
     const ReferenceMode mode = referenceMode();
-    if (!expectMatchesReferenceText(t.text(), QLatin1String("trace-") + name) || mode == ReferenceMode::Skip)
+    const QString shot = shotPath(QLatin1String("trace-") + name);
+    if (!expectMatchesReferenceText(t.text(), QLatin1String("trace-") + name)) {
+        strip.save(shot + QLatin1String(".png"));
+        QFile reference(file + QLatin1String(".txt"));
+        ADD_FAILURE() << qPrintable(file) << ".txt: "
+                      << qPrintable(reference.open(QIODevice::ReadOnly)
+                                        ? stepChanges(t.text(), QString::fromUtf8(reference.readAll()))
+                                        : QStringLiteral("no record yet: renew it with scripts/renew-references.sh"))
+                      << "\nactual pictures: " << qPrintable(shot) << ".png";
+        return;
+    }
+    if (mode == ReferenceMode::Skip)
         return;
     if (mode == ReferenceMode::Renew) {
         EXPECT_TRUE(strip.save(file + QLatin1String(".png"))) << qPrintable(file);
         return;
     }
-    const QString shot = shotPath(QLatin1String("trace-") + name);
     const QImage reference(file + QLatin1String(".png"));
     int y = 0;
     for (size_t i = 0; i < t.pictures().size(); ++i) {
@@ -687,6 +751,13 @@ void expectTraceMatches(QWidget* control, const QString& name, QSize size)
     g_beforeTrace = qInstallMessageHandler(traceHandler);
     const int flash = QApplication::cursorFlashTime();
     QApplication::setCursorFlashTime(0); // a caret that does not blink
+    // Put back on every way out, a failed assertion's too: a handler left
+    // behind would call itself on the next trace's first foreign message.
+    const auto restore = qScopeGuard([&] {
+        QApplication::setCursorFlashTime(flash);
+        qApp->removeEventFilter(&untimed);
+        qInstallMessageHandler(g_beforeTrace);
+    });
     // The real pointer away from every window: its own enter and leave
     // would reach the control at a time of their own.
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -711,9 +782,6 @@ void expectTraceMatches(QWidget* control, const QString& name, QSize size)
         compare(tracer, name);
         delete alive.data();
     }
-    QApplication::setCursorFlashTime(flash);
-    qApp->removeEventFilter(&untimed);
-    qInstallMessageHandler(g_beforeTrace);
 }
 
 } // namespace TestUtil

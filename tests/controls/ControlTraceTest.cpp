@@ -32,6 +32,8 @@ TEST(ControlTrace, EveryControl)
          R"({"attr": {"leftText": "On", "rightText": "Off", "speed": 0, "margin": 3,
             "thumbW": 22, "thumbH": 22}})",
          {64, 28}},
+        // The built-in slide, from on: presses that come while it moves.
+        {"qtswitch-sliding", "qtswitch", R"({"attr": {"leftText": "On", "rightText": "Off", "on": true}})", {64, 28}},
         {"qtprogressbar", "qtprogressbar", R"({"attr": {"val": 64, "showText": true}})", {200, 20}},
         {"qtprogressbar-circle",
          "qtprogressbar",
