@@ -548,7 +548,10 @@ void runRound(Tracer& t, QWidget* control, QWidget* host)
             QTest::mouseMove(win, t.at(p));
             QTest::mousePress(win, Qt::LeftButton, Qt::NoModifier, t.at(p));
         });
-        t.step(QStringLiteral("release"), [&] { QTest::mouseRelease(win, Qt::LeftButton, Qt::NoModifier, t.at(p)); });
+        // A hand that holds a button never holds still: the pressed look must last.
+        t.step(QStringLiteral("held, moved a pixel"), [&] { QTest::mouseMove(win, t.at(p + QPoint(1, 1))); });
+        t.step(QStringLiteral("release"),
+               [&] { QTest::mouseRelease(win, Qt::LeftButton, Qt::NoModifier, t.at(p + QPoint(1, 1))); });
     }
     t.step(QStringLiteral("double click"), [&] { QTest::mouseDClick(win, Qt::LeftButton, Qt::NoModifier, t.at(mid)); });
     t.step(QStringLiteral("right click"), [&] { QTest::mouseClick(win, Qt::RightButton, Qt::NoModifier, t.at(mid)); });
