@@ -368,6 +368,13 @@ public:
         copy.reset();
         m_control->show();
         flushEvents();
+        // Its own node read again over what it holds: a reader must replace
+        // content, not add to it.
+        Json::Value again = out;
+        m_base->readJsonValue(&again);
+        const QString step = QStringLiteral("%1 own node read again").arg(++m_step);
+        m_text << QStringLiteral("## %1: picture %2").arg(step, pictureIndex(stableShot(m_control), step));
+        m_text << changes(QStringLiteral("again"), flattenedJson(out), flattenedJson(written(m_base)));
     }
 
     QString text() const { return m_text.join(QLatin1Char('\n')) + QLatin1Char('\n'); }
