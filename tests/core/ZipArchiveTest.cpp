@@ -55,6 +55,7 @@ struct MinizipEntry
     quint64 declaredSize = 0;
     quint32 declaredCrc = 0;
     quint32 externalAttributes = 0;
+    bool unixHost = false; // made on Unix: the attributes' high half is a file mode
 };
 
 // Writes an archive with minizip's own zip API.
@@ -73,10 +74,11 @@ bool writeWithMinizip(const QString& path, const QList<MinizipEntry>& entries)
         info.tmz_date.tm_mday = 14;
         info.tmz_date.tm_hour = 10;
         info.external_fa = e.externalAttributes;
-        ok = ok && zipOpenNewFileInZip2_64(zf, e.name.constData(), &info,
-                                           e.localExtra.isEmpty() ? nullptr : e.localExtra.constData(),
-                                           uInt(e.localExtra.size()), nullptr, 0, nullptr, e.raw ? 0 : Z_DEFLATED,
-                                           Z_DEFAULT_COMPRESSION, e.raw ? 1 : 0, e.zip64 ? 1 : 0) == ZIP_OK;
+        ok = ok && zipOpenNewFileInZip4_64(
+                       zf, e.name.constData(), &info, e.localExtra.isEmpty() ? nullptr : e.localExtra.constData(),
+                       uInt(e.localExtra.size()), nullptr, 0, nullptr, e.raw ? 0 : Z_DEFLATED, Z_DEFAULT_COMPRESSION,
+                       e.raw ? 1 : 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0,
+                       e.unixHost ? (3 << 8) | 20 : 0, 0, e.zip64 ? 1 : 0) == ZIP_OK;
         ok = ok && zipWriteInFileInZip(zf, e.data.constData(), unsigned(e.data.size())) == ZIP_OK;
         if (e.raw)
             ok = ok && zipCloseFileInZipRaw64(zf, e.declaredSize, e.declaredCrc) == ZIP_OK;
@@ -679,6 +681,9 @@ TEST_F(ZipArchiveTest, EveryDamagedByteIsReadAsItWasBefore)
     entries.last().externalAttributes = 0x21; // read-only
     entries << MinizipEntry{"images/", QByteArray()};
     entries.last().externalAttributes = 0x10;
+    entries << MinizipEntry{"read.only", "kept"}; // a Unix mode without write bits
+    entries.last().externalAttributes = 0100444u << 16;
+    entries.last().unixHost = true;
     MinizipEntry stored{"images/a.b.png", randomBytes(90, 3)};
     stored.raw = true;
     stored.declaredSize = quint64(stored.data.size());
