@@ -157,6 +157,20 @@ TEST_F(ControlFactoryTest, RegistryLookupsAndReplacement)
     EXPECT_EQ(before->typeName, "second");
     std::unique_ptr<QWidget> swapped(createControlByTypeName("t_swap", nullptr));
     EXPECT_EQ(swapped->objectName(), "other");
+    // So does a later create function through every way of registering one.
+    using Register = void (*)(const char*, CVNControlCreateFunc);
+    for (Register reg : {Register([](const char*n, CVNControlCreateFunc f) { cvnRegisterDefaultControl(n, f); }),
+                         Register([](const char*n, CVNControlCreateFunc f) {
+                             cvnRegisterControlTypes({{n, f, nullptr, false}});
+                         }),
+                         Register([](const char*n, CVNControlCreateFunc f) {
+                             cvnRegisterControlTypes({{n, f, [] { return infoNamed("t_twice"); }, false}});
+                         })}) {
+        reg("t_twice", &createPlain);
+        reg("t_twice", &createOther);
+        std::unique_ptr<QWidget> twice(createControlByTypeName("t_twice", nullptr));
+        EXPECT_EQ(twice->objectName(), "other");
+    }
 
     // Every table, in byte order of the names (upper case first).
     cvnRegisterQtControl("T_upper", &createPlain, infoNamed("T_upper"), false);
