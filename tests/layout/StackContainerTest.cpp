@@ -444,6 +444,23 @@ TEST(StackContainer, EveryContainerIsDeletedAfterItsChildren)
                 for (QWidget* kid : kids)
                     stack->addWidget(kid);
             holder->show();
+            // A null widget given to every entry point that takes one changes nothing.
+            const int children = holder->children().size();
+            if (auto* stack = qobject_cast<CVNQStackContainer*>(holder)) {
+                EXPECT_EQ(stack->addWidget(nullptr), -1);
+                stack->removeWidget(nullptr);
+                stack->setCurrentWidget(nullptr);
+                EXPECT_EQ(stack->count(), 2);
+            }
+            if (auto* box = qobject_cast<CVNQContainer*>(holder)) {
+                box->addChildWidget(nullptr, 1);
+                box->setChildRatio(nullptr, 2);
+            }
+            if (auto* split = qobject_cast<CVNQSplitter*>(holder)) {
+                split->setUpLeftWidget(nullptr);
+                split->setDownRightWidget(nullptr);
+            }
+            EXPECT_EQ(holder->children().size(), children) << name;
             Deaf filter;
             if (deaf)
                 holder->installEventFilter(&filter);
