@@ -11,6 +11,7 @@
 #include "CVNQTableView.h"
 #include "CVNQTreeView.h"
 #include "ControlTrace.h"
+#include "FlowTestUtil.h"
 #include "TestUtil.h"
 
 #include <QHeaderView>
@@ -59,30 +60,15 @@ void fillRow(const CVNQListView*, const QWidget* itemTemplate, const QModelIndex
         label->setText(index.data().toString());
 }
 
-CVNQFlowNode card(const char* id, QPointF at, QSizeF size, QColor accent)
-{
-    CVNQFlowNode n;
-    n.id = id;
-    n.position = at;
-    n.size = size;
-    n.title = QString::fromLatin1(id).toUpper();
-    n.detail = "Within range";
-    n.accentColor = accent;
-    n.fillColor = QColor(0x24, 0x2C, 0x3C);
-    n.borderColor = QColor(70, 78, 90);
-    n.selectedBorderColor = QColor(146, 134, 255);
-    return n;
-}
-
 // Nodes under the round's points: one at the drag's start, one whose lower
 // port the downward drag starts on, one where it ends.
 QWidget* flow(bool readOnly)
 {
     auto* f = new CVNQFlowView;
-    f->setNodes({card("a", {0.25, 0.5}, {0.16, 0.3}, QColor(73, 220, 187)),
-                 card("b", {0.5, 0.125}, {0.2, 0.25}, QColor(255, 194, 92)),
-                 card("c", {0.75, 0.75}, {0.2, 0.3}, QColor(114, 159, 255)),
-                 card("d", {0.5, 0.8}, {0.14, 0.2}, QColor(255, 120, 134))});
+    f->setNodes({FlowTest::node("a", {0.25, 0.5}, {0.16, 0.3}, QColor(73, 220, 187)),
+                 FlowTest::node("b", {0.5, 0.125}, {0.2, 0.25}, QColor(255, 194, 92)),
+                 FlowTest::node("c", {0.75, 0.75}, {0.2, 0.3}, QColor(114, 159, 255)),
+                 FlowTest::node("d", {0.5, 0.8}, {0.14, 0.2}, QColor(255, 120, 134))});
     f->setConnections({{"a", "c", QColor(255, 120, 134), true}});
     f->setReadOnly(readOnly);
     return f;

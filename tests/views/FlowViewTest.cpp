@@ -2,6 +2,7 @@
 // from a port, node dragging, read-only mode and the connection width.
 
 #include "CVNQFlowView.h"
+#include "FlowTestUtil.h"
 #include "TableViewTestUtil.h"
 
 #include <QApplication>
@@ -18,21 +19,7 @@ using namespace TableTest;
 
 namespace {
 
-CVNQFlowNode node(const QString& id, QPointF position, QSizeF size, QColor accent)
-{
-    CVNQFlowNode n;
-    n.id = id;
-    n.position = position;
-    n.size = size;
-    n.title = id.toUpper() + " turbine";
-    n.detail = "Gearbox temperature within the expected range";
-    n.footer = "Active";
-    n.accentColor = accent;
-    n.fillColor = QColor(30, 36, 44);
-    n.borderColor = QColor(70, 78, 90);
-    n.selectedBorderColor = QColor(146, 134, 255);
-    return n;
-}
+using FlowTest::node;
 
 struct Graph
 {
